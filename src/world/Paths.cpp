@@ -1,0 +1,20 @@
+#include "world/Paths.h"
+
+namespace ravel {
+
+std::string NativePath(const std::string& gamePath) {
+    std::string out;
+    out.reserve(gamePath.size());
+    for (char c : gamePath) {
+        bool separator = c == '\\' || c == '/';
+        if (separator) {
+            if (!out.empty() && out.back() == '/') continue;
+            out.push_back('/');
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+}  // namespace ravel
