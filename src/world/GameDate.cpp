@@ -1,0 +1,108 @@
+#include "world/GameDate.h"
+
+#include <cstdio>
+
+namespace ravel {
+
+CricketData g_cricket;
+
+namespace {
+
+const char* const MONTHS[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// One calendar day forward; the time and the season fields are left alone.
+void StepDay(GameDate& date) {
+    ++date.m_day;
+    if (date.m_day > DaysInMonth(date.m_month)) {
+        date.m_day = 1;
+        ++date.m_month;
+        if (date.m_month > 12) {
+            date.m_month = 1;
+            ++date.m_year;
+        }
+    }
+}
+
+// Walks from the first day of a season that begins in the given year.
+GameDate SeasonDay(int dayOfSeason, int season, int firstYear) {
+    if (dayOfSeason < 0) dayOfSeason = 1;
+    if (dayOfSeason > 365) dayOfSeason = 365;
+    GameDate date;
+    date.m_day = 1;
+    date.m_month = (season % 2 == 0) ? 4 : 10;
+    date.m_year = firstYear;
+    for (int i = 0; i < dayOfSeason; ++i) StepDay(date);
+    date.m_season = season;
+    date.m_dayOfSeason = dayOfSeason;
+    return date;
+}
+
+}  // namespace
+
+int DaysInMonth(int month) {
+    switch (month) {
+        case 2:
+            return 28;
+        case 4:
+        case 6:
+        case 9:
+        case 11:
+            return 30;
+        default:
+            return 31;
+    }
+}
+
+const char* MonthShortName(int month) { return (month >= 1 && month <= 12) ? MONTHS[month - 1] : "???"; }
+
+int SeasonFirstYear(int season) { return (season - 50) / 2 + 1850; }
+
+int GameDate::NextDay() {
+    StepDay(*this);
+    ++m_dayOfSeason;
+    if (m_dayOfSeason >= SEASON_DAYS) m_dayOfSeason = 0;
+    return m_dayOfSeason;
+}
+
+GameDate GameDate::FromSeasonDay(int dayOfSeason, int season) {
+    return SeasonDay(dayOfSeason, season, SeasonFirstYear(season));
+}
+
+GameDate GameDate::FromCurrentSeasonDay(int dayOfSeason) {
+    // The season began in the current year, or in the year before when the
+    // date has already passed 1 January and is before the season's start month.
+    const GameDate& now = g_cricket.m_date;
+    const int startMonth = (now.m_season % 2 == 0) ? 4 : 10;
+    const int firstYear = now.m_month < startMonth ? now.m_year - 1 : now.m_year;
+    return SeasonDay(dayOfSeason, now.m_season, firstYear);
+}
+
+const char* GameDate::DateText() const {
+    static char buffer[31];
+    std::snprintf(buffer, sizeof buffer, "%d %s %d", m_day, MonthShortName(m_month), m_year);
+    return buffer;
+}
+
+const char* GameDate::ClockText() const {
+    static char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02d:%02d", m_hour, m_minute);
+    return buffer;
+}
+
+const char* DateLongText(int day, int month, int year) {
+    static char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%02d %s %d", day, MonthShortName(month), year);
+    return buffer;
+}
+
+CricketData::CricketData() {
+    m_date.m_hour = 7;
+    m_date.m_day = 1;
+    m_date.m_month = 4;
+    m_date.m_year = 2006;
+    m_date.m_season = FIRST_SEASON;
+    m_date.m_dayOfSeason = 0;
+}
+
+}  // namespace ravel

@@ -1,0 +1,344 @@
+#include "world/Player.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "world/GameDate.h"
+#include "world/Random.h"
+#include "world/World.h"
+
+namespace ravel {
+
+namespace {
+
+const char* const RIGHT_ARM_CODES[6] = {"RF", "RFM", "RMF", "RM", "OS", "LS"};
+const char* const LEFT_ARM_CODES[6] = {"LF", "LFM", "LMF", "LM", "SLA", "CHI"};
+const char* const RIGHT_ARM_TEXTS[6] = {"Right Arm Fast",        "Right Arm Fast Medium", "Right Arm Medium Fast",
+                                        "Right Arm Medium",      "Right Arm Off Spin",    "Right Arm Leg Spin"};
+const char* const LEFT_ARM_TEXTS[6] = {"Left Arm Fast",   "Left Arm Fast Medium", "Left Arm Medium Fast",
+                                       "Left Arm Medium", "Slow Left Arm",        "Left Arm Chinaman"};
+
+// Role band of a batting position: 0 opener .. 4 tail ender, -1 none.
+int RoleBand(int position) {
+    if (position >= 1 && position <= 2) return 0;
+    if (position >= 3 && position <= 5) return 1;
+    if (position >= 6 && position <= 7) return 2;
+    if (position >= 8 && position <= 9) return 3;
+    if (position >= 10 && position <= 11) return 4;
+    return -1;
+}
+
+struct InjuryBand {
+    int m_maxDays;
+    const char* m_text;
+};
+
+const InjuryBand INJURY_BANDS[] = {
+    {0, "a few days"},           {1, "a day"},
+    {2, "two days"},             {3, "three days"},
+    {4, "four days"},            {5, "five days"},
+    {8, "about a week"},         {10, "about ten days"},
+    {15, "about two weeks"},     {17, "nearly three weeks"},
+    {23, "about three weeks"},   {30, "nearly four weeks"},
+    {37, "about a month"},       {51, "about six weeks"},
+    {65, "about two months"},    {77, "about ten weeks"},
+    {104, "about three months"}, {130, "about four months"},
+    {164, "about five months"},  {199, "about six months"},
+    {229, "about seven months"}, {259, "about eight months"},
+    {289, "about nine months"},  {319, "about ten months"},
+    {349, "about eleven months"}, {384, "about a year"},
+};
+
+double BattingAverage(const PlayerStats& s) {
+    const int completed = s.m_innings - s.m_notOuts;
+    return completed < 1 ? NO_BATTING_AVERAGE : static_cast<double>(s.m_runs) / completed;
+}
+
+double BowlingAverage(const PlayerStats& s) {
+    return s.m_wickets < 1 ? NO_BOWLING_AVERAGE : static_cast<double>(s.m_runsConceded) / s.m_wickets;
+}
+
+// The country record that really holds the id, not the first-record fallback.
+const Country* ExactCountry(int id) {
+    const Country* country = CountryById(id);
+    return (country && country->m_id == id) ? country : nullptr;
+}
+
+const Team* ExactTeam(int id) {
+    const Team* team = TeamById(id);
+    return (team && team->m_id == id) ? team : nullptr;
+}
+
+}  // namespace
+
+void PlayerStats::ResetCounters() {
+    const int32_t team = m_team;
+    const int32_t player = m_player;
+    const int32_t season = m_season;
+    const int32_t kind = m_kind;
+    *this = PlayerStats{};
+    m_team = team;
+    m_player = player;
+    m_season = season;
+    m_kind = kind;
+}
+
+const char* AbilityWord(int rating) {
+    if (rating >= 100) return "Bad";
+    if (rating >= 88) return "World Class";
+    if (rating >= 75) return "Great";
+    if (rating >= 60) return "Good";
+    if (rating >= 40) return "Mediocre";
+    if (rating >= 20) return "Poor";
+    return "Bad";
+}
+
+const char* Player::BattingHandCode() const {
+    if (m_batHand == 0) return "RHB";
+    if (m_batHand == 1) return "LHB";
+    return " ";
+}
+
+const char* Player::BattingHandText() const {
+    if (m_batHand == 0) return "Right";
+    if (m_batHand == 1) return "Left";
+    return " ";
+}
+
+const char* Player::BattingPositionCode() const {
+    static const char* const CODES[5] = {"OP", "MO", "AR", "LO", "TE"};
+    const int band = RoleBand(m_batPosition);
+    return band < 0 ? "?" : CODES[band];
+}
+
+const char* Player::BattingPositionText() const {
+    static const char* const TEXTS[5] = {"Opener", "Middle Order", "All Rounder", "Late Order", "Tail Ender"};
+    const int band = RoleBand(m_batPosition);
+    return band < 0 ? "?" : TEXTS[band];
+}
+
+const char* Player::BowlingTypeCode() const {
+    if (m_keeper == 1) return "WK";
+    if (m_bowlType == 0) return "-";
+    if (m_bowlType < 1 || m_bowlType > 6) return " ";
+    return (m_bowlArm == 1 ? LEFT_ARM_CODES : RIGHT_ARM_CODES)[m_bowlType - 1];
+}
+
+const char* Player::BowlingTypeText() const {
+    if (m_keeper == 1) return "Wicket Keeper";
+    if (m_bowlType == 0) return "None";
+    if (m_bowlType < 1 || m_bowlType > 6) return " ";
+    return (m_bowlArm == 1 ? LEFT_ARM_TEXTS : RIGHT_ARM_TEXTS)[m_bowlType - 1];
+}
+
+const char* Player::FieldingText() const {
+    if (m_keeper == 1) return "Wicket Keeper";
+    if (m_keeper == 2) return "Occ. Wicket Keeper";
+    switch (m_fieldPosition) {
+        case 0:
+            return "Mid/Covers";
+        case 1:
+            return "Slips";
+        case 2:
+            return "Boundary";
+        default:
+            return "None";
+    }
+}
+
+const char* Player::MoraleText() const {
+    if (m_morale < 10) return "Rock bottom";
+    if (m_morale < 25) return "Very poor";
+    if (m_morale < 50) return "Poor";
+    if (m_morale < 60) return "Ok";
+    if (m_morale < 70) return "Good";
+    if (m_morale < 80) return "Very good";
+    if (m_morale < 90) return "Excellent";
+    return "Superb";
+}
+
+const char* Player::BattingRatingWord() const {
+    return AbilityWord((m_batSkill[0] + m_batSkill[1] + m_batSkill[2] + m_batSkill[3]) / 4);
+}
+
+const char* Player::BowlingRatingWord() const {
+    if (m_keeper == 1 || m_keeper == 2) return AbilityWord((m_keepSkill[0] + m_keepSkill[1]) / 2);
+    return AbilityWord((m_bowlSkill[0] + m_bowlSkill[1] + m_bowlSkill[2] + m_bowlSkill[3]) / 4);
+}
+
+const char* Player::InjuryLengthText() const {
+    if (m_daysOut < 0) {
+        static char buffer[24];
+        std::snprintf(buffer, sizeof buffer, "%d days", m_daysOut);
+        return buffer;
+    }
+    for (const InjuryBand& band : INJURY_BANDS) {
+        if (m_daysOut <= band.m_maxDays) return band.m_text;
+    }
+    return "over a year";
+}
+
+int Player::AgeOn(const GameDate& date) const {
+    int age = date.m_year - m_birthYear;
+    if (date.m_month < m_birthMonth || (date.m_month == m_birthMonth && date.m_day < m_birthDay)) --age;
+    return age;
+}
+
+int Player::Age() const { return AgeOn(g_cricket.m_date); }
+
+bool Player::IsOfCountry(int countryId) const { return m_country == countryId; }
+
+bool Player::IsEligibleFor(int countryId) const {
+    if (m_country == countryId) return true;
+    if (countryId != 2) return false;
+    if (m_country2 == 2) return true;
+    for (int nationality : {m_country, m_country2}) {
+        const Country* country = nationality > 0 ? ExactCountry(nationality) : nullptr;
+        if (country && country->m_group == 4) return true;
+    }
+    return false;
+}
+
+int Player::CurrentClubIn(int month) const {
+    const bool northernSummer = month >= 4 && month <= 9;
+    const int first = northernSummer ? m_northClub : m_southClub;
+    const int second = northernSummer ? m_southClub : m_northClub;
+    if (first > 0) return first;
+    if (second > 0) return second;
+    return 0;
+}
+
+int Player::CurrentClub() const { return CurrentClubIn(g_cricket.m_date.m_month); }
+
+const char* Player::ShortName(int width) const {
+    const size_t length = strnlen(m_surname, sizeof m_surname);
+    if (width >= 0 && length <= static_cast<size_t>(width)) return m_surname;
+    static char buffer[sizeof m_surname + 2];
+    // A width below 2 leaves only the full stop.
+    const size_t keep = static_cast<size_t>(std::clamp(width - 2, 0, static_cast<int>(length)));
+    std::memcpy(buffer, m_surname, keep);
+    buffer[keep] = '.';
+    buffer[keep + 1] = '\0';
+    return buffer;
+}
+
+void Player::ClearContract(int sideId) {
+    if (sideId == m_northClub) {
+        m_northWage = 0;
+        m_northSeasons = 0;
+    } else {
+        m_southWage = 0;
+        m_southSeasons = 0;
+    }
+}
+
+int Player::OverallRating() const {
+    return m_batSkill[0] + m_batSkill[1] + m_batSkill[2] + m_batSkill[3] + m_bowlSkill[0];
+}
+
+float Player::SkillMean() const {
+    int sum = m_keepSkill[0] + m_keepSkill[1];
+    for (int i = 0; i < 4; ++i) sum += m_batSkill[i] + m_bowlSkill[i];
+    return sum > 0 ? static_cast<float>(sum) / 10.0f : 1.0f;
+}
+
+float Player::BattingMean() const {
+    int sum = 0;
+    for (int i = 0; i < 6; ++i) sum += m_batSkill[i];
+    return static_cast<float>(sum) / 6.0f;
+}
+
+float Player::SpinValue() const {
+    const float factor = (m_bowlType == 5 || m_bowlType == 6) ? 1.8f : 0.1f;
+    return static_cast<float>(m_bowlSkill[0]) * 5.0f * factor;
+}
+
+float Player::PaceValue() const {
+    float factor = 1.0f;
+    switch (m_bowlType) {
+        case 0:
+            factor = 0.2f;
+            break;
+        case 1:
+            factor = 1.3f;
+            break;
+        case 2:
+        case 3:
+            factor = 1.25f;
+            break;
+        case 4:
+            factor = 1.15f;
+            break;
+        case 5:
+        case 6:
+            factor = 0.6f;
+            break;
+        default:
+            break;
+    }
+    return static_cast<float>(m_bowlSkill[0]) * 5.0f * factor;
+}
+
+void Player::ResetStats() {
+    for (PlayerStats& block : m_stats) block.ResetCounters();
+}
+
+int Player::SetWage(int sideId) {
+    const Team* side = ExactTeam(sideId);
+    const int bonus = side ? static_cast<int>(side->m_money * 0.025 * 0.5) : 0;
+    double value = SkillMean() * (Age() < 23 ? 12.5 : 400.0) + bonus;
+
+    for (int block : {STATS_CAREER_FC, STATS_CAREER_TEST}) {
+        m_stats[block].m_battingAverage = BattingAverage(m_stats[block]);
+        m_stats[block].m_bowlingAverage = BowlingAverage(m_stats[block]);
+    }
+    const PlayerStats& test = m_stats[STATS_CAREER_TEST];
+    if (test.m_matches > 15) {
+        if (test.m_battingAverage > 50.0) {
+            value *= 1.4;
+        } else if (test.m_battingAverage > 40.0) {
+            value *= 1.2;
+        }
+        if (test.m_wickets > 15) {
+            if (test.m_bowlingAverage < 25.0) {
+                value *= 1.4;
+            } else if (test.m_bowlingAverage < 30.0) {
+                value *= 1.2;
+            }
+            if (test.m_wickets > 300) value *= 1.3;
+        }
+    }
+    if (m_stats[STATS_CAREER_FC].m_matches < 30) value *= 0.5;
+    if (m_valueFlag == 1) value *= 0.75;
+    value = std::max(value, 12000.0);
+
+    static const int DEDUCTIONS[3] = {1000, 1500, 2000};
+    value -= DEDUCTIONS[Rand() % 3];
+    const int seasons = Rand() % 4 + 1;
+    const int wage = static_cast<int>(value);
+    if (sideId == m_northClub) {
+        m_northWage = wage;
+        m_northSeasons = seasons;
+    } else {
+        m_southWage = wage;
+        m_southSeasons = seasons;
+    }
+    return wage;
+}
+
+const char* ContractEndDateText(int kind, int seasons) {
+    static char buffer[24];
+    const GameDate& now = g_cricket.m_date;
+    int year = now.m_year + seasons;
+    if (kind == 1) {
+        if (now.m_month <= 4) --year;
+        std::snprintf(buffer, sizeof buffer, "Apr 30 %d", year);
+    } else {
+        if (now.m_month <= 10) --year;
+        std::snprintf(buffer, sizeof buffer, "Oct 31 %d", year);
+    }
+    return buffer;
+}
+
+}  // namespace ravel

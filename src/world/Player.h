@@ -1,0 +1,233 @@
+// One cricketer. The player database file stores these records whole, so the
+// layout is fixed byte for byte (little-endian, 1792 bytes); file I/O goes
+// field by field so the layout never depends on the compiler.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace ravel {
+
+struct GameDate;
+
+// Kinds of cricket a statistics block counts.
+enum StatsKind : int32_t {
+    KIND_TEST = 1,
+    KIND_ODI = 2,
+    KIND_FIRST_CLASS = 3,
+    KIND_LIST_A = 4,
+};
+
+// Positions of the eight blocks in Player::m_stats.
+enum StatsBlock : int {
+    STATS_CAREER_FC = 0,
+    STATS_CAREER_LA = 1,
+    STATS_CAREER_TEST = 2,
+    STATS_CAREER_ODI = 3,
+    STATS_SEASON_FC = 4,
+    STATS_SEASON_LA = 5,
+    STATS_SEASON_TEST = 6,
+    STATS_SEASON_ODI = 7,
+    STATS_BLOCKS = 8,
+};
+
+// Marks an average that has no value yet.
+inline constexpr double NO_BATTING_AVERAGE = -1.0;
+inline constexpr double NO_BOWLING_AVERAGE = 9999.16015625;
+
+// Figures of one player in one kind of cricket, over a career or a season.
+// Also the record of the player-history data file.
+struct PlayerStats {
+    int32_t m_team = 0;
+    int32_t m_player = 0;
+    int32_t m_matches = 0;
+    int32_t m_innings = 0;
+    int32_t m_notOuts = 0;
+    int32_t m_runs = 0;
+    int32_t m_highest = 0;
+    uint8_t m_highestNotOut = 0;
+    uint8_t m_pad29[7] = {};
+    int32_t m_hundreds = 0;
+    int32_t m_fifties = 0;
+    int32_t m_catches = 0;
+    int32_t m_stumpings = 0;
+    uint8_t m_pad52[8] = {};
+    int32_t m_balls = 0;
+    uint8_t m_pad64[4] = {};
+    int32_t m_runsConceded = 0;
+    int32_t m_wickets = 0;
+    int32_t m_bestInnsWickets = 0;
+    int32_t m_bestInnsRuns = 0;
+    int32_t m_bestMatchWickets = 0;
+    int32_t m_bestMatchRuns = 0;
+    int32_t m_haulsA = 0;  // five-wicket innings (four-wicket in limited overs)
+    int32_t m_haulsB = 0;  // ten-wicket matches (five-wicket innings in limited overs)
+    uint8_t m_pad100[4] = {};
+    double m_battingAverage = 0.0;
+    double m_bowlingAverage = 0.0;
+    double m_strikeRate = 0.0;
+    double m_economy = 0.0;
+    uint8_t m_pad136[8] = {};
+    int32_t m_season = 0;
+    int32_t m_kind = 0;
+
+    // Zeroes every counter and average; team, player, season and kind stay.
+    void ResetCounters();
+};
+
+struct Player {
+    int32_t m_id = 0;
+    char m_firstName[20] = {};
+    char m_initials[6] = {};
+    char m_surname[302] = {};  // bytes 30..331; only the leading text is used
+    int32_t m_birthDay = 0;
+    int32_t m_birthMonth = 0;
+    int32_t m_birthYear = 0;
+    int32_t m_country = 0;
+    int32_t m_country2 = 0;
+    int32_t m_northClub = 0;
+    int32_t m_southClub = 0;
+    int32_t m_northWage = 0;
+    int32_t m_northSeasons = 0;
+    int32_t m_southWage = 0;
+    int32_t m_southSeasons = 0;
+    int32_t m_batBase = 0;
+    int32_t m_reserved380 = 0;
+    int32_t m_bowlBase = 0;
+    int32_t m_fieldBase = 0;
+    int32_t m_captaincy = 0;
+    int32_t m_xiSlot = 999;  // 0..10 in his club's eleven, 999 otherwise
+    uint8_t m_reserved400[8] = {};
+    int32_t m_potential = 0;
+    int32_t m_batHand = 0;
+    int32_t m_batPosition = 0;
+    int32_t m_reserved420 = 0;
+    // front foot, back foot, off side, on side, vs pace, vs spin, scoring speed
+    int32_t m_batSkill[7] = {};
+    int32_t m_reserved452 = 0;
+    int32_t m_bowlArm = 0;
+    int32_t m_bowlType = 0;
+    // skill, consistency, variation, movement
+    int32_t m_bowlSkill[4] = {};
+    int32_t m_fieldPosition = 0;
+    int32_t m_fieldSkill[4] = {};
+    int32_t m_keeper = 0;
+    int32_t m_keepSkill[2] = {};
+    float m_batForm = 0.0f;
+    float m_bowlForm = 0.0f;
+    uint8_t m_reserved520[12] = {};
+    int32_t m_morale = 0;
+    float m_condition = 100.0f;
+    uint8_t m_injured = 0;
+    uint8_t m_pad541[3] = {};
+    int32_t m_injuryType = 0;
+    int32_t m_daysOut = 0;
+    uint8_t m_selected = 0;
+    uint8_t m_intlDuty = 0;     // in a national squad
+    uint8_t m_unavailable = 0;  // not available to his club for other reasons
+    uint8_t m_valueFlag = 0;
+    uint8_t m_flag = 0;
+    uint8_t m_retired = 0;
+    uint8_t m_turnoverDone = 0;
+    uint8_t m_retiredTest = 0;
+    uint8_t m_retiredOdi = 0;
+    uint8_t m_retiring = 0;
+    uint8_t m_transferArranged = 0;
+    uint8_t m_leaving = 0;  // leaves for another club at the end of the month
+    uint8_t m_reserved564[5] = {};
+    uint8_t m_generated = 0;
+    uint8_t m_reserved570[6] = {};
+    PlayerStats m_stats[STATS_BLOCKS];
+
+    // Word methods: constant texts.
+    const char* BattingHandCode() const;
+    const char* BattingHandText() const;
+    const char* BattingPositionCode() const;
+    const char* BattingPositionText() const;
+    const char* BowlingTypeCode() const;
+    const char* BowlingTypeText() const;
+    const char* FieldingText() const;
+    const char* MoraleText() const;
+    const char* BattingRatingWord() const;
+    const char* BowlingRatingWord() const;
+    const char* InjuryLengthText() const;  // static buffer for a negative count
+
+    // Numbers.
+    int Age() const;  // on the current game date
+    int AgeOn(const GameDate& date) const;
+    bool IsOfCountry(int countryId) const;
+    bool IsEligibleFor(int countryId) const;
+    int CurrentClub() const;  // on the current game date
+    int CurrentClubIn(int month) const;
+    const char* ShortName(int width) const;  // static buffer when cut
+    void ClearContract(int sideId);
+    int OverallRating() const;
+    float SkillMean() const;
+    float BattingMean() const;
+    float SpinValue() const;
+    float PaceValue() const;
+    void ResetStats();
+    // Prices the player for a club side, fills his contract with it and
+    // returns the wage. Uses Rand().
+    int SetWage(int sideId);
+};
+
+// Ability band of a 0..99 rating: "World Class" .. "Bad".
+const char* AbilityWord(int rating);
+// "Apr 30 %d" (kind 1, northern) or "Oct 31 %d", seasons from today; static.
+const char* ContractEndDateText(int kind, int seasons);
+
+static_assert(sizeof(PlayerStats) == 152);
+static_assert(offsetof(PlayerStats, m_highest) == 24);
+static_assert(offsetof(PlayerStats, m_highestNotOut) == 28);
+static_assert(offsetof(PlayerStats, m_hundreds) == 36);
+static_assert(offsetof(PlayerStats, m_stumpings) == 48);
+static_assert(offsetof(PlayerStats, m_balls) == 60);
+static_assert(offsetof(PlayerStats, m_runsConceded) == 68);
+static_assert(offsetof(PlayerStats, m_bestInnsWickets) == 76);
+static_assert(offsetof(PlayerStats, m_bestMatchWickets) == 84);
+static_assert(offsetof(PlayerStats, m_haulsA) == 92);
+static_assert(offsetof(PlayerStats, m_battingAverage) == 104);
+static_assert(offsetof(PlayerStats, m_bowlingAverage) == 112);
+static_assert(offsetof(PlayerStats, m_season) == 144);
+static_assert(offsetof(PlayerStats, m_kind) == 148);
+
+static_assert(sizeof(Player) == 1792);
+static_assert(offsetof(Player, m_initials) == 24);
+static_assert(offsetof(Player, m_surname) == 30);
+static_assert(offsetof(Player, m_birthDay) == 332);
+static_assert(offsetof(Player, m_country) == 344);
+static_assert(offsetof(Player, m_northClub) == 352);
+static_assert(offsetof(Player, m_northWage) == 360);
+static_assert(offsetof(Player, m_southWage) == 368);
+static_assert(offsetof(Player, m_batBase) == 376);
+static_assert(offsetof(Player, m_bowlBase) == 384);
+static_assert(offsetof(Player, m_fieldBase) == 388);
+static_assert(offsetof(Player, m_potential) == 408);
+static_assert(offsetof(Player, m_batHand) == 412);
+static_assert(offsetof(Player, m_batPosition) == 416);
+static_assert(offsetof(Player, m_batSkill) == 424);
+static_assert(offsetof(Player, m_bowlArm) == 456);
+static_assert(offsetof(Player, m_bowlType) == 460);
+static_assert(offsetof(Player, m_bowlSkill) == 464);
+static_assert(offsetof(Player, m_fieldPosition) == 480);
+static_assert(offsetof(Player, m_fieldSkill) == 484);
+static_assert(offsetof(Player, m_keeper) == 500);
+static_assert(offsetof(Player, m_keepSkill) == 504);
+static_assert(offsetof(Player, m_batForm) == 512);
+static_assert(offsetof(Player, m_bowlForm) == 516);
+static_assert(offsetof(Player, m_morale) == 532);
+static_assert(offsetof(Player, m_condition) == 536);
+static_assert(offsetof(Player, m_injured) == 540);
+static_assert(offsetof(Player, m_injuryType) == 544);
+static_assert(offsetof(Player, m_daysOut) == 548);
+static_assert(offsetof(Player, m_selected) == 552);
+static_assert(offsetof(Player, m_intlDuty) == 553);
+static_assert(offsetof(Player, m_valueFlag) == 555);
+static_assert(offsetof(Player, m_flag) == 556);
+static_assert(offsetof(Player, m_retired) == 557);
+static_assert(offsetof(Player, m_turnoverDone) == 558);
+static_assert(offsetof(Player, m_generated) == 569);
+static_assert(offsetof(Player, m_stats) == 576);
+
+}  // namespace ravel

@@ -1,0 +1,71 @@
+#include "world/World.h"
+
+namespace ravel {
+
+World g_world;
+
+void ResetWorld() { g_world = World{}; }
+
+namespace {
+
+// First position whose id matches, else the not-found value.
+template <typename Record, typename IdOf>
+int FindIndex(const std::vector<Record>& table, int id, IdOf idOf, int notFound = 0) {
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (idOf(table[i]) == id) return static_cast<int>(i);
+    }
+    return notFound;
+}
+
+template <typename Record>
+int FindById(const std::vector<Record>& table, int id) {
+    return FindIndex(table, id, [](const Record& r) { return r.m_id; });
+}
+
+// The record at a found position, or nullptr for an empty table.
+template <typename Record>
+Record* RecordAt(std::vector<Record>& table, int position) {
+    if (position < 0 || static_cast<size_t>(position) >= table.size()) return nullptr;
+    return &table[static_cast<size_t>(position)];
+}
+
+}  // namespace
+
+int FindTeamIndex(int id) { return FindById(g_world.mv_teams, id); }
+int FindCountryIndex(int id) { return FindById(g_world.mv_countries, id); }
+int FindGroundIndex(int id) { return FindById(g_world.mv_grounds, id); }
+int FindClimateIndex(int id) { return FindById(g_world.mv_climates, id); }
+int FindInjuryTypeIndex(int id) { return FindById(g_world.mv_injuryTypes, id); }
+int FindCompetitionIndex(int id) { return FindById(g_world.mv_competitions, id); }
+int FindInternationalTournamentIndex(int id) { return FindById(g_world.mv_tournaments, id); }
+int FindFieldSetupIndex(int id) { return FindById(g_world.mv_fieldSetups, id); }
+int FindTourIndex(int id) { return FindById(g_world.mv_tours, id); }
+int FindTourSeriesIndex(int id) { return FindById(g_world.mv_tourSeries, id); }
+int FindSeriesIndex(int id) { return FindById(g_world.mv_series, id); }
+int FindFixtureIndex(int id) { return FindById(g_world.mv_fixtures, id); }
+
+int FindSeasonIndex(int season) {
+    return FindIndex(g_world.mv_seasons, season, [](const Season& s) { return s.m_season; });
+}
+
+int FindStaffMemberIndex(int id) { return FindIndex(g_world.mv_staff, id, [](const StaffMember& s) { return s.m_id; }, -1); }
+
+int TeamIdAt(int position) {
+    const Team* team = RecordAt(g_world.mv_teams, position);
+    return team ? team->m_id : 0;
+}
+
+Team* TeamById(int id) { return RecordAt(g_world.mv_teams, FindTeamIndex(id)); }
+Country* CountryById(int id) { return RecordAt(g_world.mv_countries, FindCountryIndex(id)); }
+Ground* GroundById(int id) { return RecordAt(g_world.mv_grounds, FindGroundIndex(id)); }
+Climate* ClimateById(int id) { return RecordAt(g_world.mv_climates, FindClimateIndex(id)); }
+Competition* CompetitionById(int id) { return RecordAt(g_world.mv_competitions, FindCompetitionIndex(id)); }
+FieldSetup* FieldSetupById(int id) { return RecordAt(g_world.mv_fieldSetups, FindFieldSetupIndex(id)); }
+TourSeries* TourSeriesById(int id) { return RecordAt(g_world.mv_tourSeries, FindTourSeriesIndex(id)); }
+Series* SeriesById(int id) { return RecordAt(g_world.mv_series, FindSeriesIndex(id)); }
+Fixture* FixtureById(int id) { return RecordAt(g_world.mv_fixtures, FindFixtureIndex(id)); }
+StaffMember* StaffMemberById(int id) { return RecordAt(g_world.mv_staff, FindStaffMemberIndex(id)); }
+Player* PlayerById(int id) { return RecordAt(g_world.mv_players, id); }
+Country* CountryAt(int position) { return RecordAt(g_world.mv_countries, position); }
+
+}  // namespace ravel

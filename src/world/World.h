@@ -1,0 +1,81 @@
+// The world tables: one growable array per kind of record, alive for the
+// whole run. Records refer to each other by id; the find operations turn an
+// id into a table position. Players are addressed by id directly.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "world/Competitions.h"
+#include "world/Player.h"
+#include "world/Records.h"
+
+namespace ravel {
+
+struct World {
+    std::vector<Player> mv_players;
+    std::vector<Team> mv_teams;
+    std::vector<Country> mv_countries;
+    std::vector<Ground> mv_grounds;
+    std::vector<Climate> mv_climates;
+    std::vector<Season> mv_seasons;
+    std::vector<StaffMember> mv_staff;
+    std::vector<InjuryType> mv_injuryTypes;
+    std::vector<Competition> mv_competitions;
+    std::vector<InternationalTournament> mv_tournaments;
+    std::vector<FieldSetup> mv_fieldSetups;
+    std::vector<FieldPosition> mv_fieldPositions;
+    std::vector<Tour> mv_tours;
+    std::vector<TourSeries> mv_tourSeries;
+    std::vector<Series> mv_series;
+    std::vector<Fixture> mv_fixtures;
+    std::vector<CompetitionEvent> mv_events;
+    std::vector<BowlPlan> mv_pacePlans;
+    std::vector<BowlPlan> mv_spinPlans;
+    std::vector<RecordsTable> mv_records;
+};
+
+// The one world of the process.
+extern World g_world;
+
+// Empties every table (tests start from here).
+void ResetWorld();
+
+// Position of the first record with the id; 0 when there is none.
+int FindTeamIndex(int id);
+int FindCountryIndex(int id);
+int FindGroundIndex(int id);
+int FindClimateIndex(int id);
+int FindSeasonIndex(int season);
+int FindInjuryTypeIndex(int id);
+int FindCompetitionIndex(int id);
+int FindInternationalTournamentIndex(int id);
+int FindFieldSetupIndex(int id);
+int FindTourIndex(int id);
+int FindTourSeriesIndex(int id);
+int FindSeriesIndex(int id);
+int FindFixtureIndex(int id);
+// Position of the coach with the id; -1 when there is none.
+int FindStaffMemberIndex(int id);
+
+// Id of the Team at a position; 0 outside the table.
+int TeamIdAt(int position);
+
+// Record look-ups that stay in bounds: the record with the id, or the first
+// record when none has it, or nullptr when the table is empty.
+Team* TeamById(int id);
+Country* CountryById(int id);
+Ground* GroundById(int id);
+Climate* ClimateById(int id);
+Competition* CompetitionById(int id);
+FieldSetup* FieldSetupById(int id);
+TourSeries* TourSeriesById(int id);
+Series* SeriesById(int id);
+Fixture* FixtureById(int id);
+// Exact look-ups: nullptr when no record has the id.
+StaffMember* StaffMemberById(int id);
+Player* PlayerById(int id);
+// The record at a position; nullptr outside the table.
+Country* CountryAt(int position);
+
+}  // namespace ravel
