@@ -1,0 +1,481 @@
+// One match in progress or completed: the two sides, four innings, the
+// clock, sessions and interruptions, conditions, the result and the event log.
+// Match.cpp holds set-up, MatchStep.cpp the clock and sessions, Innings.cpp
+// the ends of innings and bowling changes, Results.cpp the result; the ball
+// itself (delivery, shot, fielding, scoring) lives in Ball.cpp, Shot.cpp,
+// Fielding.cpp and Outcome.cpp.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+#include "world/Competitions.h"
+#include "world/GameDate.h"
+
+namespace ravel {
+
+struct BallAnimScript;  // match/AnimScript.h
+
+// Play states.
+inline constexpr int32_t PLAY_IN_PLAY = 600;
+inline constexpr int32_t PLAY_SLICE_USED = 601;
+inline constexpr int32_t PLAY_INNINGS_BREAK = 602;
+inline constexpr int32_t PLAY_MATCH_OVER = 603;
+inline constexpr int32_t PLAY_LUNCH = 606;
+inline constexpr int32_t PLAY_TEA = 6061;
+inline constexpr int32_t PLAY_CLOSE = 607;
+
+// Decision states: what the human side must answer before play goes on.
+inline constexpr int32_t DECISION_NONE = 600;
+inline constexpr int32_t DECISION_INFOBOX = 605;
+inline constexpr int32_t DECISION_BOWLER1_LIMIT = 609;
+inline constexpr int32_t DECISION_BOWLER2_LIMIT = 6091;
+inline constexpr int32_t DECISION_BOWLER1_TIRED = 6092;
+inline constexpr int32_t DECISION_BOWLER2_TIRED = 6093;
+inline constexpr int32_t DECISION_FOLLOW_ON = 6094;  // answered by Match::AnswerFollowOn
+
+// Play conditions.
+inline constexpr int32_t CONDITION_PLAY = 5001;
+inline constexpr int32_t CONDITION_RAIN = 5003;
+inline constexpr int32_t CONDITION_RAIN_STOPPED = 5005;
+
+// Information box codes of an interruption.
+inline constexpr int32_t INFO_RAIN_STOPS_PLAY = 6081;
+inline constexpr int32_t INFO_PLAY_RESUMES = 6083;
+
+// Event log kinds.
+inline constexpr int32_t EVENT_DAY_START = 3001;        // day number
+inline constexpr int32_t EVENT_INNINGS_START = 3002;    // innings, batting side
+inline constexpr int32_t EVENT_INNINGS_CLOSED = 3003;   // innings, side, total, wickets, overs, balls, status
+inline constexpr int32_t EVENT_BREAK = 3004;            // side, total, wickets, overs, balls, 2 x (player, runs), kind
+inline constexpr int32_t EVENT_BATSMAN_MILESTONE = 3005;  // player, runs, balls, minutes, 4s, 6s
+inline constexpr int32_t EVENT_RESULT = 3006;           // winner, loser, kind, margin
+inline constexpr int32_t EVENT_PARTNERSHIP = 3007;      // partnership number, runs, balls
+
+// Break kinds of EVENT_BREAK.
+inline constexpr int32_t BREAK_LUNCH = 1;
+inline constexpr int32_t BREAK_TEA = 2;
+inline constexpr int32_t BREAK_CLOSE = 3;
+
+// Innings status.
+inline constexpr int32_t INNINGS_FOLLOW_ON = 401;
+inline constexpr int32_t INNINGS_DECLARED = 402;
+inline constexpr int32_t INNINGS_ALL_OUT = 403;
+
+// Result kinds and the margins that are not runs or wickets.
+inline constexpr int32_t RESULT_NONE = 0;
+inline constexpr int32_t RESULT_WON_BATTING_LAST = 1;  // margin: wickets in hand
+inline constexpr int32_t RESULT_WON_BOWLING_LAST = 2;  // margin: runs
+inline constexpr int32_t RESULT_TIE = 3;
+inline constexpr int32_t RESULT_DRAW = 4;
+inline constexpr int32_t RESULT_WON_BY_INNINGS = 5;  // margin: runs
+inline constexpr int32_t RESULT_NO_RESULT = 6;
+inline constexpr int32_t MARGIN_RUN_RATE = -25;
+inline constexpr int32_t MARGIN_FEWER_WICKETS = -50;
+inline constexpr int32_t MARGIN_FIRST_INNINGS_TOTAL = -75;
+inline constexpr int32_t MARGIN_FIRST_INNINGS_RATE = -100;
+
+// Side kinds.
+inline constexpr int32_t SIDES_CLUBS = 0;
+inline constexpr int32_t SIDES_COUNTRIES = 1;
+inline constexpr int32_t SIDES_CLUB_V_COUNTRY = 2;
+
+inline constexpr int SQUAD_SIZE = 11;
+inline constexpr int SESSION_SLOTS = 15;
+inline constexpr int PARTNERSHIP_STEPS = 15;  // 50, 100, ... 750
+
+// Matches over days are types 1, 3 and 5; limited-overs matches 2, 4 and 6.
+inline bool IsFirstClassType(int32_t matchType) { return matchType % 2 == 1; }
+
+struct PlaySession {
+    int32_t mi_day = 0;
+    int32_t mi_number = 0;  // 1..15 over the whole match
+    int32_t mi_runs = 0;
+    int32_t mi_wickets = 0;
+    int32_t mi_balls = 0;
+    int32_t mi_seconds = 0;
+
+    int32_t Overs() const { return mi_balls / 6; }
+    int32_t Balls() const { return mi_balls % 6; }
+    double RunRate() const;  // runs per over, -1.0 without a ball
+};
+
+struct BowlerFigures {
+    int32_t mi_player = -1;
+    int32_t mi_balls = 0;
+    int32_t mi_maidens = 0;
+    int32_t mi_wickets = 0;
+    int32_t mi_runs = 0;
+    int32_t mi_noBalls = 0;
+    int32_t mi_wides = 0;
+    int32_t mi_spellBalls = 0;
+    int32_t mi_spellWickets = 0;
+    int32_t mi_spellRuns = 0;
+    int32_t mi_spellMaidens = 0;
+    int32_t mi_overRuns = 0;  // runs conceded in the over being bowled; a maiden when it ends at 0
+    int32_t mi_dayBalls = 0;
+    int32_t mi_dayRuns = 0;
+    int32_t mi_dayWickets = 0;
+
+    int32_t Overs() const { return mi_balls / 6; }
+};
+
+// Batting record of one batting-order position.
+struct BatsmanFigures {
+    int32_t mi_player = -1;
+    int32_t mi_howOut = 0;     // -1 batting or not out, 0 did not bat, 1.. dismissal code
+    int32_t mi_bowler = -1;    // bowling-record slot credited with the wicket
+    int32_t mi_fielder = -1;   // player id of the catcher or run-out fielder
+    int32_t mi_seconds = 0;    // at the crease
+    std::array<int32_t, 7> mi_scored{};  // balls that scored 0 (dots), 1, 2 ... 6 runs
+    std::array<int32_t, 6> mi_directionRuns{};
+    int32_t mi_nextMilestone = 50;
+    int32_t mi_dayRuns = 0;
+    int32_t mi_dayBalls = 0;
+
+    int32_t Balls() const;
+};
+
+struct Partnership {
+    int32_t mi_state = 0;  // 0 not begun, 1 begun, 2 ended
+    std::array<int32_t, 2> mi_player{-1, -1};
+    std::array<int32_t, 2> mi_runs{};
+    std::array<int32_t, 2> mi_balls{};
+    std::array<int32_t, 2> mi_batsmanSeconds{};
+    int32_t mi_extras = 0;
+    int32_t mi_seconds = 0;
+    // At the fall of the wicket that ended it.
+    int32_t mi_score = 0;
+    int32_t mi_wicket = 0;
+    int32_t mi_playerOut = -1;
+    int32_t mi_overs = 0;
+    int32_t mi_ballsOfOver = 0;
+    std::array<uint8_t, PARTNERSHIP_STEPS> mb_reached{};
+    int32_t mi_lastMilestone = 0;
+
+    void Begin(int32_t player1, int32_t player2);
+    // A ball faced by player (runs to him) or, with -1, runs as extras.
+    void AddRuns(int32_t player, int32_t runs);
+    int32_t Runs() const { return mi_runs[0] + mi_runs[1] + mi_extras; }
+    int32_t BatsmanRuns(int k) const { return mi_runs[k & 1]; }
+    int32_t Balls() const { return mi_balls[0] + mi_balls[1]; }
+    int32_t BatsmanBalls(int k) const { return mi_balls[k & 1]; }
+};
+
+struct BallRecord {
+    int32_t mi_bowler = -1;   // player ids
+    int32_t mi_batsman = -1;
+    int32_t mi_fielder = -1;
+    int32_t mi_over = 0;      // 0-based
+    int32_t mi_ballOfOver = 0;
+    int32_t mi_outcome = 0;
+    int32_t mi_runs = 0;
+    int32_t mi_length = 0;
+    int32_t mi_movement = 0;
+    int32_t mi_shot = 0;
+    int32_t mi_fieldSetting = 0;
+    int32_t mi_x = 0;
+    int32_t mi_y = 0;
+    int32_t mi_script = -1;   // index of the ball's animation script
+};
+
+struct OverRecord {
+    int32_t mi_runs = 0;
+    int32_t mi_wickets = 0;
+    int32_t mi_bowler = -1;  // bowling-record slot
+    int32_t mi_total = 0;    // innings total at the end of the over
+};
+
+struct Innings {
+    int32_t mi_battingTeam = 0;  // side ids
+    int32_t mi_bowlingTeam = 0;
+    std::array<BowlerFigures, SQUAD_SIZE> m_bowlers{};   // by the fielding side's slot
+    std::array<BatsmanFigures, SQUAD_SIZE> m_batsmen{};  // by batting-order position
+    std::array<Partnership, SQUAD_SIZE> m_partnerships{};  // n ends with the (n+1)-th wicket
+    std::array<int32_t, SQUAD_SIZE> mi_battingOrder{};  // side slot of each batting position
+    int32_t mi_legByes = 0;
+    int32_t mi_noBalls = 0;
+    int32_t mi_wides = 0;
+    int32_t mi_byes = 0;
+    int32_t mi_legalBalls = 0;
+    std::array<int32_t, SQUAD_SIZE> mi_bowlingOrder{};  // slots in the order they first bowled, -1 after
+    uint8_t mb_started = 0;
+    int32_t mi_status = 0;   // INNINGS_...
+    uint8_t mb_closed = 0;   // the innings is over
+    std::array<int32_t, 3> mi_topBatsmen{-1, -1, -1};  // batting positions
+    std::array<int32_t, 3> mi_topBowlers{-1, -1, -1};  // bowling slots
+    std::vector<BallRecord> mv_balls;  // kept when a human side plays
+    std::vector<OverRecord> mv_overs;
+
+    int32_t Wickets() const;
+    int32_t Overs() const { return mi_legalBalls / 6; }
+    int32_t BallsOfOver() const { return mi_legalBalls % 6; }
+    const BallRecord& BallAt(int index) const { return mv_balls.at(index); }
+    void FindTopPerformers();
+};
+
+int32_t BatsmanRuns(const BatsmanFigures& figures);
+int32_t InningsTotal(const Innings& innings);
+double RunRate(const Innings& innings);  // runs per over, 0.0 before the first legal ball
+
+struct MatchPlayer {
+    int32_t mi_player = -1;  // player id (= position in the player table)
+    uint8_t mb_spinner = 0;
+    float mf_energy = 100.0f;       // falls while bowling, restored by breaks
+    float mf_startEnergy = 100.0f;  // energy at the start of the day
+    // Per opposing slot: as a batsman against that bowler, as a bowler against that batsman.
+    std::array<float, SQUAD_SIZE> mf_aggression{};  // 0..100
+    std::array<int32_t, SQUAD_SIZE> mi_aggression{};
+    std::array<float, SQUAD_SIZE> mf_eye{};          // 0..10, rises with every ball faced
+    std::array<int32_t, SQUAD_SIZE> mi_bowlPlan{};   // plan index against each batting position
+    std::array<int32_t, SQUAD_SIZE> mi_planStep{};
+    // Match points for the player of the match.
+    float mf_points = 0.0f;
+    int32_t mi_catches = 0;
+    int32_t mi_stumpings = 0;
+    int32_t mi_runOuts = 0;
+
+    int32_t BowlPlanFor(int battingPosition) const;
+};
+
+struct MatchTeam {
+    std::array<MatchPlayer, SQUAD_SIZE> m_players{};
+    std::array<int32_t, 4> mi_orderSlotA{};  // captain's slot per innings
+    std::array<int32_t, 4> mi_keeperSlot{};
+    int32_t mi_openBowler1 = -1;
+    int32_t mi_openBowler2 = -1;
+
+    int32_t OrderSlotA(int innings) const;
+    void SetOrderSlotA(int innings, int32_t slot);
+    int32_t KeeperSlot(int innings) const;
+    void SetKeeperSlot(int innings, int32_t slot);
+};
+
+// One entry of the match's event log.
+struct BallEvent {
+    int32_t mi_kind = 0;
+    int32_t mi_innings = -1;
+    int32_t mi_day = 0;                    // day index when logged
+    int32_t mi_hours = 0, mi_minutes = 0;  // match clock when logged
+    std::array<int32_t, 10> mi_values{};
+};
+
+class Match;
+// Replaces the real ball in tests: called where Step would play a ball.
+using BallHook = void (*)(Match& match);
+
+class Match {
+public:
+    Match();
+    ~Match();
+    Match(const Match&) = delete;
+    Match& operator=(const Match&) = delete;
+
+    // Set-up (Match.cpp).
+    void Setup(int32_t matchId, int32_t competitionId, int32_t groundId, int32_t team1Id, int32_t team2Id,
+               int32_t day, int32_t month, int32_t year, int32_t callerValue);
+    void RegisterSquads(int side, const std::array<int32_t, SQUAD_SIZE>& players, int32_t orderSlotA,
+                        int32_t keeperSlot, int32_t endOneBowler, int32_t endTwoBowler);
+    // Computer sides choose their eleven; national tells ChooseXI the side is a country.
+    void SelectComputerTeam(int side, bool national, bool oneDay);
+    // A human coach's side plays its own eleven.
+    void RegisterHumanTeam(int side, bool national);
+    void Start();
+    void ComputerToss();
+    void DecideToss();
+    void SetUpInnings();
+    void StartInnings(int innings);
+    void NewBall();
+    void AgeBall(int kind);
+
+    // Clock, sessions and rain (MatchStep.cpp).
+    void Step();
+    void NextSession();
+    void RainModel();
+    bool FieldRestrictionsMet() const;
+    int32_t ProgressPercent() const;
+
+    // Overs, bowling changes and ends of innings (Innings.cpp).
+    int BowlerMustChange() const;  // 0 may bowl on, 1 must be replaced, 2 tired
+    void UpdateSituation();
+    void EndOfInningsChecks();
+    void ChooseNextBowler();
+    bool SetBowler(int32_t slot);
+    bool Declare();
+    void AnswerFollowOn(bool enforce);
+    void AnswerNewBall(bool take);
+    double RequiredRunRate() const;
+    int32_t OverLimit() const;  // most overs per bowler, 0 for none
+
+    // Conditions (Conditions.cpp).
+    void UpdatePitch(int kind);  // 1 after lunch, 2 after tea, 3 overnight, 0 per ball
+    int32_t WeatherCode() const;
+
+    // Results and the end of a match (Results.cpp).
+    void SetResult(int32_t winner, int32_t loser, int32_t kind, int32_t margin);
+    void StoreRunRateFigures();
+    void UpdatePlayerPoints();
+    void UpdatePlayerRecords();
+    const char* ResultText() const;
+
+    // The event log (Events.cpp).
+    void AddEvent(int32_t kind, int32_t innings, std::initializer_list<int32_t> values);
+
+    // The ball (Ball.cpp, Shot.cpp, Fielding.cpp, Outcome.cpp).
+    void PlayBall();
+    void ChooseTactics();
+    void StageDelivery();
+    void CheckExtras();
+    void DecideExtras();
+    int BallTravelTicks() const;
+    void AnimNoBall();
+    void AnimWide(int side);
+    void PlayShot();
+    void Field();
+    void EndOfBall();
+    void ScoreDot();
+    void ScoreOne();
+    void ScoreTwo();
+    void ScoreThree();
+    void ScoreFour();
+    void ScoreSix();
+    void SwapStrike();
+    void Dismiss(int32_t outcome);
+
+    // Look-ups.
+    const char* TeamName(int32_t sideId) const;
+    const char* TeamShortName(int32_t sideId) const;
+    BallAnimScript& AnimScript(int index);
+    Innings& CurrentInnings() { return m_innings[InningsIndex(mi_currentInnings)]; }
+    const Innings& CurrentInnings() const { return m_innings[InningsIndex(mi_currentInnings)]; }
+    PlaySession& CurrentSession();
+    MatchTeam& SideOf(int32_t sideId) { return sideId == mi_team1 ? m_team1 : m_team2; }
+    const MatchTeam& SideOf(int32_t sideId) const { return sideId == mi_team1 ? m_team1 : m_team2; }
+    MatchTeam& BattingSide() { return SideOf(CurrentInnings().mi_battingTeam); }
+    MatchTeam& FieldingSide() { return SideOf(CurrentInnings().mi_bowlingTeam); }
+    bool SideIsHuman(int32_t sideId) const { return sideId == mi_team1 ? mb_team1Human : mb_team2Human; }
+    bool HasHumanSide() const { return mb_team1Human || mb_team2Human; }
+    bool IsFirstClass() const { return IsFirstClassType(mi_matchType); }
+    static int InningsIndex(int32_t innings) { return innings >= 0 && innings < 4 ? innings : 0; }
+
+    int32_t mi_competition = 0;
+    int32_t mi_fixtureCode = 0;  // -84, -87 and -90 mark a match that must have a winner
+    GameDate m_startDate{};
+    GameDate m_lastDay{};
+    GameDate m_clock{};
+    int32_t mi_dayIndex = 0;
+    int32_t mi_session = 0;  // 0 before lunch, 1 after lunch, 2 after tea
+    int32_t mi_id = 0;
+    int32_t mi_matchType = 0;
+    int32_t mi_team1 = 0;  // the home side
+    int32_t mi_team2 = 0;
+    int32_t mi_sideKind = SIDES_CLUBS;
+    int32_t mi_callerValue = 0;
+    int32_t mi_length = 0;  // days, or overs per side
+    int32_t mi_playState = PLAY_IN_PLAY;
+    int32_t mi_decision = DECISION_NONE;
+    MatchTeam m_team1{};
+    MatchTeam m_team2{};
+    int32_t mi_currentInnings = 0;
+    int32_t mi_weatherRoll = 0;  // today's weather, 0..100
+    int32_t mi_climate = 0;      // climate id of the ground
+    float mf_rainLevel = 0.0f;
+    float mf_bounce = 5.0f;  // pitch, 0.0..9.9
+    float mf_turn = 5.0f;
+    float mf_wear = 0.01f;   // pitch wear per ball
+    float mf_pitchWear = 0.0f;  // wear so far: 0 fresh, rising through the match
+    float mf_spare = 5.0f;
+    PlayingConditions m_rules{};
+    float mf_ballValue = 100.0f;
+    int32_t mi_ballCount = 0;
+    uint8_t mb_wait = 0;
+    uint8_t mb_lunchMessage = 0;
+    uint8_t mb_teaMessage = 0;
+    uint8_t mb_closeMessage = 0;
+    uint8_t mb_resumed = 0;
+    int32_t mi_infoBox = 0;
+    uint8_t mb_humanMatch = 0;
+    uint8_t mb_dayStarted = 0;
+    uint8_t mb_noDraw = 0;
+    uint8_t mb_breakPending = 0;
+    uint8_t mb_coin = 0;
+    int32_t mi_condition = CONDITION_PLAY;
+    int32_t mi_checkMinute = 0;
+    int32_t mi_checkHour = 0;
+    uint8_t mb_team1Human = 0;
+    uint8_t mb_team2Human = 0;
+    uint8_t mb_sliced = 1;
+    int32_t mi_ground = 0;
+    int32_t mi_tossWinner = 0;
+    int32_t mi_tossChoice = 0;  // 1 bat, 2 bowl
+    int32_t mi_battingFirst = 0;
+    int32_t mi_bowlingFirst = 0;
+    int32_t mi_minutesLost = 0;
+    int32_t mi_oversLeftToday = 0;
+    int32_t mi_secondsUsed = 0;
+    int32_t mi_breakCounter = 0;
+    int32_t mi_ballSeconds = 0;
+    int32_t mi_sessionNumber = 0;  // index into m_sessions
+    int32_t mi_bowler = 0;    // slot of the bowler of this over
+    int32_t mi_striker = 0;   // batting positions
+    int32_t mi_batsman1 = 0;
+    int32_t mi_batsman2 = 1;
+    int32_t mi_bowler1 = 0;   // bowlers at end 1 and end 2
+    int32_t mi_bowler2 = 1;
+    int32_t mi_fieldSetupPos = 0;
+    std::array<Innings, 4> m_innings{};
+    std::array<PlaySession, SESSION_SLOTS> m_sessions{};
+    std::array<int32_t, 4> mi_situation{};
+    std::array<int32_t, 4> mi_runRateFigures{};  // runs and balls of team 1, then of team 2
+    int32_t mi_winner = -1;
+    int32_t mi_loser = -1;
+    int32_t mi_resultKind = RESULT_NONE;
+    int32_t mi_margin = 0;
+    int32_t mi_followOnMargin = 150;
+    int32_t mi_followOnState = 0;  // INNINGS_FOLLOW_ON once enforced
+    int32_t mi_ballOutcome = 0;
+    uint8_t mb_noBall = 0;
+    uint8_t mb_wide = 0;
+    std::vector<BallAnimScript> mv_animScripts;
+    std::vector<BallEvent> mv_events;
+
+    // Day and break bookkeeping.
+    uint8_t mb_teaPutBack = 0;
+    uint8_t mb_dayByte = 0;
+    int32_t mi_stoppageMinutes = 0;
+    int32_t mi_stoppageOvers = 0;
+    int32_t mi_resumeState = PLAY_IN_PLAY;
+    uint8_t mb_started = 0;
+    uint8_t mb_watched = 0;
+    uint8_t mb_stepped = 0;
+    uint8_t mb_paused = 0;
+    uint8_t mb_completeOver = 0;
+
+    // Flags for the match view, set here and cleared there.
+    uint8_t mb_followOnQuestion = 0;
+    uint8_t mb_newBallAvailable = 0;
+    uint8_t mb_newBallTaken = 0;
+    uint8_t mb_newBallOffered = 0;
+    uint8_t mb_fieldRestrictions = 0;
+    uint8_t mb_fallOfWicket = 0;
+    uint8_t mb_declared = 0;
+    uint8_t mb_followOnEnforced = 0;
+    int32_t mi_lastOut = -1;  // batting position of the batsman out last
+
+    // Overs and bowling.
+    int32_t mi_extrasThisOver = 0;
+    int32_t mi_lastBowler = -1;    // slot that bowled the previous over
+    int32_t mi_overBalls = -1;     // legal balls at which the over was last closed
+    int32_t mi_playerOfMatch = -1;
+    uint8_t mb_playerOfMatchSet = 0;
+    std::array<int32_t, 4> mi_bonus{};  // first bonus of team 1 and 2, then second bonus
+
+    BallHook m_ballHook = nullptr;  // tests only
+};
+
+// The engine's own names for the result and the match.
+const char* MatchTitle(const Match& match);
+
+}  // namespace ravel
