@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "world/World.h"
+
+namespace ravel {
+namespace {
+
+class WorldTablesTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetWorld(); }
+    void TearDown() override { ResetWorld(); }
+};
+
+// Fills each table with ids {10, 20, 20, 30} in order, so 20 is held twice.
+void FillTables() {
+    for (int id : {10, 20, 20, 30}) {
+        g_world.mv_teams.push_back(Team{});
+        g_world.mv_teams.back().m_id = id;
+        g_world.mv_countries.push_back(Country{});
+        g_world.mv_countries.back().m_id = id;
+        g_world.mv_grounds.push_back(Ground{});
+        g_world.mv_grounds.back().m_id = id;
+        g_world.mv_climates.push_back(Climate{});
+        g_world.mv_climates.back().m_id = id;
+        g_world.mv_seasons.push_back(Season{});
+        g_world.mv_seasons.back().m_season = id;
+        g_world.mv_staff.push_back(StaffMember{});
+        g_world.mv_staff.back().m_id = id;
+        g_world.mv_injuryTypes.push_back(InjuryType{});
+        g_world.mv_injuryTypes.back().m_id = id;
+        g_world.mv_competitions.push_back(Competition{});
+        g_world.mv_competitions.back().m_id = id;
+        g_world.mv_tournaments.push_back(InternationalTournament{});
+        g_world.mv_tournaments.back().m_kind = 30;  // the kind is never matched
+        g_world.mv_tournaments.back().m_id = id;
+        g_world.mv_fieldSetups.push_back(FieldSetup{});
+        g_world.mv_fieldSetups.back().m_id = id;
+        g_world.mv_tours.push_back(Tour{});
+        g_world.mv_tours.back().m_id = id;
+        g_world.mv_tourSeries.push_back(TourSeries{});
+        g_world.mv_tourSeries.back().m_id = id;
+        g_world.mv_series.push_back(Series{});
+        g_world.mv_series.back().m_id = id;
+        g_world.mv_fixtures.push_back(Fixture{});
+        g_world.mv_fixtures.back().m_id = id;
+    }
+}
+
+struct Finder {
+    const char* m_name;
+    std::function<int(int)> m_find;
+    int m_notFound;
+};
+
+const Finder FINDERS[] = {
+    {"team", FindTeamIndex, 0},
+    {"country", FindCountryIndex, 0},
+    {"ground", FindGroundIndex, 0},
+    {"climate", FindClimateIndex, 0},
+    {"season", FindSeasonIndex, 0},
+    {"staff", FindStaffMemberIndex, -1},
+    {"injury", FindInjuryTypeIndex, 0},
+    {"competition", FindCompetitionIndex, 0},
+    {"tournament", FindInternationalTournamentIndex, 0},
+    {"field setup", FindFieldSetupIndex, 0},
+    {"tour", FindTourIndex, 0},
+    {"tour series", FindTourSeriesIndex, 0},
+    {"series", FindSeriesIndex, 0},
+    {"fixture", FindFixtureIndex, 0},
+};
+
+TEST_F(WorldTablesTest, FindGivesFirstPositionOrNotFoundResult) {
+    FillTables();
+    for (const Finder& f : FINDERS) {
+        SCOPED_TRACE(f.m_name);
+        EXPECT_EQ(f.m_find(10), 0);
+        EXPECT_EQ(f.m_find(20), 1);  // the lower of two equal ids
+        EXPECT_EQ(f.m_find(30), 3);
+        EXPECT_EQ(f.m_find(99), f.m_notFound);
+    }
+}
+
+TEST_F(WorldTablesTest, FindOnEmptyTablesGivesNotFoundResult) {
+    for (const Finder& f : FINDERS) {
+        SCOPED_TRACE(f.m_name);
+        EXPECT_EQ(f.m_find(10), f.m_notFound);
+    }
+}
+
+TEST_F(WorldTablesTest, TeamIdAtStaysInsideTheTable) {
+    FillTables();
+    const struct {
+        int m_position;
+        int m_id;
+    } cases[] = {{-1, 0}, {0, 10}, {3, 30}, {4, 0}, {1000, 0}};
+    for (const auto& c : cases) EXPECT_EQ(TeamIdAt(c.m_position), c.m_id) << c.m_position;
+    ResetWorld();
+    EXPECT_EQ(TeamIdAt(0), 0);
+}
+
+TEST_F(WorldTablesTest, RecordLookupsNeverLeaveTheTable) {
+    // An empty table has no first record to fall back on.
+    EXPECT_EQ(TeamById(10), nullptr);
+    EXPECT_EQ(CountryById(10), nullptr);
+    EXPECT_EQ(GroundById(10), nullptr);
+    EXPECT_EQ(FixtureById(10), nullptr);
+    EXPECT_EQ(StaffMemberById(10), nullptr);
+    EXPECT_EQ(PlayerById(0), nullptr);
+    EXPECT_EQ(CountryAt(0), nullptr);
+
+    FillTables();
+    g_world.mv_players.resize(3);
+    EXPECT_EQ(TeamById(30), &g_world.mv_teams[3]);
+    EXPECT_EQ(TeamById(99), &g_world.mv_teams[0]);  // the first record, as the look-up gives
+    EXPECT_EQ(StaffMemberById(99), nullptr);        // coaches have no fallback
+    EXPECT_EQ(PlayerById(2), &g_world.mv_players[2]);
+    EXPECT_EQ(PlayerById(3), nullptr);
+    EXPECT_EQ(PlayerById(-1), nullptr);
+    EXPECT_EQ(CountryAt(4), nullptr);
+}
+
+TEST_F(WorldTablesTest, ResetEmptiesEveryTable) {
+    FillTables();
+    g_world.mv_players.resize(2);
+    ResetWorld();
+    EXPECT_TRUE(g_world.mv_teams.empty());
+    EXPECT_TRUE(g_world.mv_players.empty());
+    EXPECT_TRUE(g_world.mv_fixtures.empty());
+}
+
+}  // namespace
+}  // namespace ravel
