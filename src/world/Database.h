@@ -1,0 +1,93 @@
+// The world database: the "db\<folder>\dbNNNNNN.dbj" files, their loaders
+// (each empties its table and fills it from its file) and their writers,
+// which the database builder uses.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "world/Competitions.h"
+#include "world/Player.h"
+#include "world/Records.h"
+
+namespace ravel {
+
+enum DbFileNumber : int {
+    DB_PLAYERS = 240782,
+    DB_TEAMS = 131184,
+    DB_COUNTRIES = 291091,
+    DB_GROUNDS = 311202,
+    DB_CLIMATES = 20803,
+    DB_SEASONS = 200304,
+    DB_STAFF = 200791,
+    DB_COMPETITIONS = 90358,
+    DB_TOURNAMENTS = 141202,
+    DB_TOURNAMENT_VENUES = 90803,
+    DB_ROUNDS = 290103,
+    DB_CONDITIONS = 290806,
+    DB_HISTORY = 190804,
+    DB_EVENTS = 10170,
+    DB_INJURIES = 291299,
+    DB_TOURS = 170795,
+    DB_TOUR_SERIES = 10105,
+    DB_TEST_RANKINGS = 70504,
+    DB_ODI_RANKINGS = 200903,
+    DB_FIELD_POSITIONS = 80106,
+    DB_FIELD_SETUPS = 250601,
+    DB_BOWL_PLANS = 250904,
+    DB_TOURNAMENT_STAGES = 281159,
+};
+
+// Every database file, in loading order.
+extern const int DB_FILES[23];
+
+// The database folder name ("std") and the folder that holds "db" (the
+// working folder when empty).
+void SetDatabaseFolder(const std::string& name);
+const std::string& DatabaseFolder();
+void SetDatabaseRoot(const std::string& root);
+const std::string& DatabaseRoot();
+// Native path of "db\<folder>\<name>".
+std::string DatabaseFilePath(const std::string& name);
+std::string DatabaseFilePath(int number);
+
+// Loaders with their after-load work, in the loading screen's order.
+void LoadPlayers();
+void LoadTeams();  // after the players: squads are rebuilt from their clubs
+void LoadCountries();
+void LoadGrounds();
+void LoadClimates();
+void LoadSeasons();
+void LoadStaffMembers();
+void LoadCompetitions();
+void LoadInternationalTournaments();
+void LoadTournamentAmendments();  // after the tournaments
+void LoadRounds();                // after the competitions
+void LoadConditions();
+void LoadCompetitionHistory();
+void LoadCompetitionEvents();
+void LoadInjuryTypes();
+void LoadTours();  // tours and their series
+void LoadTestRankings();    // rows of competition 500
+void LoadOneDayRankings();  // rows of competition 501
+void LoadFieldPositions();
+void LoadFieldSetups();  // after the field positions
+void LoadBowlPlans();
+void LoadTournamentStages();  // after the tournaments
+// Every club side's salary budget becomes half its money.
+void InitTeamBudgets();
+// Every loader above in order, then the four records tables.
+void LoadDatabase();
+
+// The squads of every side rebuilt from the players' club fields.
+void RebuildSquadsFromPlayers();
+
+// Reads one file into its table as it stands, without the after-load work;
+// writes one file from the world's tables. Both return false for a number
+// that names no file.
+bool ReadDatabaseFile(int number);
+bool WriteDatabaseFile(int number, const std::string& path);
+// Writes every file of the world into a folder; false when one fails.
+bool WriteDatabase(const std::string& folder);
+
+}  // namespace ravel
