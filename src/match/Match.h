@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "match/Ball.h"
 #include "world/Competitions.h"
 #include "world/GameDate.h"
 
@@ -473,6 +474,17 @@ public:
     std::array<int32_t, 4> mi_bonus{};  // first bonus of team 1 and 2, then second bonus
 
     BallHook m_ballHook = nullptr;  // tests only
+
+    // The ball being played (Ball.cpp, Shot.cpp, Fielding.cpp, Outcome.cpp, Captain.cpp).
+    BallState m_ball{};
+    uint8_t mb_reordered = 0;  // the batting order was changed late in a day
+    int ChooseStroke();
+    int PickStroke(int length, int movement, int intent, int hand, int value);
+    void DecideContact();
+    void ReorderLateInDay();
+    void CompleteBallScript();
+    int32_t StrikerPlayer() const;
+    int32_t BowlerPlayer() const;
 };
 
 // The engine's own names for the result and the match.

@@ -1,0 +1,112 @@
+// The state of the ball being played: the delivery, the shot and the
+// fielding, rewritten for every ball and read by the steps after them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "match/AnimScript.h"
+#include "match/Commentary.h"
+
+namespace ravel {
+
+// Intent codes, most cautious first.
+enum IntentCode : int32_t {
+    INTENT_BLOCK = 19000,
+    INTENT_CAUTIOUS = 19001,
+    INTENT_NORMAL = 19002,
+    INTENT_ATTACK = 19003,
+    INTENT_SLOG = 19004,
+};
+
+// Ball outcome codes; 300..600 are dismissals.
+enum BallOutcome : int32_t {
+    OUTCOME_RUNS = 0,
+    OUTCOME_NO_BALL = 180,
+    OUTCOME_WIDE = 181,
+    OUTCOME_BYES = 298,
+    OUTCOME_BOWLED = 320,
+    OUTCOME_LBW = 330,
+    OUTCOME_STUMPED = 345,
+    OUTCOME_CAUGHT = 400,
+    OUTCOME_RUN_OUT_STRIKER = 490,
+    OUTCOME_RUN_OUT_NON_STRIKER = 491,
+};
+inline bool IsDismissal(int32_t outcome) { return outcome >= 300 && outcome <= 600; }
+
+// How-out codes of a batting record.
+enum HowOut : int32_t {
+    HOWOUT_BATTING = -1,
+    HOWOUT_DID_NOT_BAT = 0,
+    HOWOUT_BOWLED = 1,
+    HOWOUT_CAUGHT = 2,
+    HOWOUT_LBW = 3,
+    HOWOUT_STUMPED = 4,
+    HOWOUT_RUN_OUT = 5,
+};
+
+// How the bat met the ball: what the fielding takes over from the shot.
+enum Contact : int32_t {
+    CONTACT_NONE = 0,     // left alone, or beaten and through to the keeper
+    CONTACT_CLEAN = 1,
+    CONTACT_MISHIT = 2,   // poor contact, often in the air
+    CONTACT_EDGE = 3,     // outside edge towards the keeper and slips
+    CONTACT_PADS = 4,     // off the pads: leg byes possible
+};
+
+inline constexpr int INTENTS = 5;
+
+struct BallState {
+    // Delivery.
+    int32_t mi_length = 8001;
+    int32_t mi_movement = 9001;
+    int32_t mi_effort = 5;
+    int32_t mi_bowlType = 0;
+    float mf_skill = 0.0f;
+    int32_t mi_spread = 2;
+    float mf_quality = 0.0f;
+    float mf_noBallChance = 0.0f;
+    float mf_wideChance = 0.0f;
+    uint8_t mb_movementFlag = 0;
+    uint8_t mb_illegal = 0;
+    int32_t mi_runs = 0;  // runs of the ball
+    int32_t mi_fieldSetup = -1;  // FieldSetup table position used for this ball, -1 the built-in field
+    int32_t mi_bowlSide = 0;     // 0 over the wicket, 1 round
+    // Shot.
+    int32_t mi_intentValue = 0;
+    int32_t mi_intentDraw = 0;
+    int32_t mi_intent = INTENT_NORMAL;
+    int32_t mi_stroke = STROKE_LEAVE;
+    float mf_strokeSkill = 0.0f;
+    std::array<float, 3> mf_risk{};
+    int32_t mi_strokeFlag = 0;
+    float mf_energy = 100.0f;
+    int32_t mi_skill7 = 0;
+    std::array<float, INTENTS> mf_intentWeight{};
+    std::array<float, INTENTS> mf_intentSum{};
+    int32_t mi_contact = CONTACT_NONE;
+    uint8_t mb_aerial = 0;  // the ball goes in the air off the bat
+    float mf_power = 0.0f;  // 0..1.5 of a full hit
+    int32_t mi_bearing = 0;
+    uint8_t mb_appeal = 0;
+    // Fielding.
+    int32_t mi_fielder = -1;       // player id of the fielder involved
+    int32_t mi_fielderFigure = -1;  // ground figure of that fielder
+    uint8_t mb_dropped = 0;
+    uint8_t mb_overthrow = 0;
+    GroundPoint m_end{};  // where the ball finishes
+    // Animation ticks of this ball.
+    int32_t mi_runUpTick = 0;
+    int32_t mi_releaseTick = 0;
+    int32_t mi_pitchTick = 0;
+    int32_t mi_arriveTick = 0;
+    int32_t mi_fieldTick = 0;
+    GroundPoint m_pitchPoint{};
+    GroundPoint m_arrivePoint{};
+    // The ball's script while it is being recorded (matches with a human side).
+    BallAnimScript m_script;
+    uint8_t mb_recording = 0;
+    int32_t mi_captionRow = 0;
+};
+
+}  // namespace ravel
