@@ -213,8 +213,15 @@ int Player::CurrentClub() const { return CurrentClubIn(g_cricket.m_date.m_month)
 
 const char* Player::ShortName(int width) const {
     const size_t length = strnlen(m_surname, sizeof m_surname);
-    if (width >= 0 && length <= static_cast<size_t>(width)) return m_surname;
+    const bool fits = width >= 0 && length <= static_cast<size_t>(width);
+    if (fits && length < sizeof m_surname) return m_surname;
     static char buffer[sizeof m_surname + 2];
+    if (fits) {
+        // A surname that fills its whole field carries no terminator.
+        std::memcpy(buffer, m_surname, length);
+        buffer[length] = '\0';
+        return buffer;
+    }
     // A width below 2 leaves only the full stop.
     const size_t keep = static_cast<size_t>(std::clamp(width - 2, 0, static_cast<int>(length)));
     std::memcpy(buffer, m_surname, keep);
