@@ -1,0 +1,253 @@
+#include "shell/platform/Canvas.h"
+
+#include <png.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace ravel {
+
+namespace {
+
+CCanvas* s_target = nullptr;
+
+inline uint32_t Channel(uint32_t c, int shift) { return (c >> shift) & 0xffu; }
+
+// dst * (255 - a) + src * a, on each colour channel; alpha stays opaque.
+inline uint32_t BlendOver(uint32_t dst, uint32_t src, uint32_t a) {
+    if (a == 0) return dst;
+    if (a >= 255) return src | 0xff000000u;
+    const uint32_t inv = 255 - a;
+    // Two channels at a time: red and blue, then green.
+    uint32_t rb = ((src & 0xff00ffu) * a + (dst & 0xff00ffu) * inv + 0x800080u);
+    rb = ((rb + ((rb >> 8) & 0xff00ffu)) >> 8) & 0xff00ffu;
+    uint32_t g = ((src & 0xff00u) * a + (dst & 0xff00u) * inv + 0x8000u);
+    g = ((g + ((g >> 8) & 0xff00u)) >> 8) & 0xff00u;
+    return 0xff000000u | rb | g;
+}
+
+}  // namespace
+
+CCanvas::CCanvas(int width, int height, uint32_t fill) { Resize(width, height, fill); }
+
+void CCanvas::Resize(int width, int height, uint32_t fill) {
+    m_width = std::max(0, width);
+    m_height = std::max(0, height);
+    mv_pixels.assign(static_cast<size_t>(m_width) * m_height, fill);
+}
+
+uint32_t CCanvas::Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height) return 0;
+    return mv_pixels[static_cast<size_t>(y) * m_width + x];
+}
+
+void CCanvas::SetPixel(int x, int y, uint32_t colour) {
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height) return;
+    mv_pixels[static_cast<size_t>(y) * m_width + x] = colour;
+}
+
+void CCanvas::Clear(uint32_t colour) { std::fill(mv_pixels.begin(), mv_pixels.end(), colour); }
+
+namespace {
+// Clips a half-open rectangle to the canvas; false when nothing is left.
+bool ClipRect(int w, int h, int& l, int& t, int& r, int& b) {
+    l = std::max(l, 0);
+    t = std::max(t, 0);
+    r = std::min(r, w);
+    b = std::min(b, h);
+    return l < r && t < b;
+}
+}  // namespace
+
+void CCanvas::FillRect(int left, int top, int right, int bottom, uint32_t colour) {
+    if (!ClipRect(m_width, m_height, left, top, right, bottom)) return;
+    for (int y = top; y < bottom; ++y) std::fill(Row(y) + left, Row(y) + right, colour);
+}
+
+void CCanvas::ShadeBlendRect(int left, int top, int right, int bottom, uint32_t colour) {
+    if (!ClipRect(m_width, m_height, left, top, right, bottom)) return;
+    // For each source value s, out(d) = (s * (255 - s) + d * d) / 255, clamped.
+    uint8_t table[3][256];
+    for (int c = 0; c < 3; ++c) {
+        const uint32_t s = Channel(colour, 16 - 8 * c);
+        for (uint32_t d = 0; d < 256; ++d) {
+            const uint32_t v = (s * (255 - s) + d * d + 127) / 255;
+            table[c][d] = static_cast<uint8_t>(std::min<uint32_t>(v, 255));
+        }
+    }
+    for (int y = top; y < bottom; ++y) {
+        uint32_t* p = Row(y);
+        for (int x = left; x < right; ++x) {
+            const uint32_t d = p[x];
+            p[x] = (d & 0xff000000u) | (uint32_t(table[0][Channel(d, 16)]) << 16) |
+                   (uint32_t(table[1][Channel(d, 8)]) << 8) | table[2][Channel(d, 0)];
+        }
+    }
+}
+
+void CCanvas::AlphaRect(int left, int top, int right, int bottom, uint32_t colour) {
+    if (!ClipRect(m_width, m_height, left, top, right, bottom)) return;
+    const uint32_t a = colour >> 24;
+    for (int y = top; y < bottom; ++y) {
+        uint32_t* p = Row(y);
+        for (int x = left; x < right; ++x) p[x] = BlendOver(p[x], colour & 0xffffffu, a);
+    }
+}
+
+void CCanvas::DrawLine(int x1, int y1, int x2, int y2, uint32_t colour) {
+    const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    // Lines far off the canvas are cut to a sane length first.
+    if (dx > 65536 || -dy > 65536) return;
+    int err = dx + dy;
+    for (;;) {
+        SetPixel(x1, y1, colour);
+        if (x1 == x2 && y1 == y2) break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x1 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y1 += sy;
+        }
+    }
+}
+
+void CCanvas::Blit(const CCanvas& src, int x, int y, int sx, int sy, int w, int h) {
+    // Clip the source part to the source, then the destination to this canvas.
+    if (sx < 0) { w += sx; x -= sx; sx = 0; }
+    if (sy < 0) { h += sy; y -= sy; sy = 0; }
+    w = std::min(w, src.Width() - sx);
+    h = std::min(h, src.Height() - sy);
+    if (x < 0) { w += x; sx -= x; x = 0; }
+    if (y < 0) { h += y; sy -= y; y = 0; }
+    w = std::min(w, m_width - x);
+    h = std::min(h, m_height - y);
+    if (w <= 0 || h <= 0) return;
+    for (int row = 0; row < h; ++row) {
+        const uint32_t* s = src.Row(sy + row) + sx;
+        uint32_t* d = Row(y + row) + x;
+        for (int col = 0; col < w; ++col) {
+            const uint32_t p = s[col];
+            const uint32_t a = p >> 24;
+            if (a == 255) d[col] = p;
+            else if (a != 0) d[col] = BlendOver(d[col], p & 0xffffffu, a);
+        }
+    }
+}
+
+void CCanvas::BlitScaled(const CCanvas& src, int x, int y, int w, int h) {
+    if (w <= 0 || h <= 0 || src.Width() <= 0 || src.Height() <= 0) return;
+    if (w == src.Width() && h == src.Height()) {
+        Blit(src, x, y, 0, 0, w, h);
+        return;
+    }
+    const int x0 = std::max(x, 0), x1 = std::min(x + w, m_width);
+    const int y0 = std::max(y, 0), y1 = std::min(y + h, m_height);
+    if (x0 >= x1 || y0 >= y1) return;
+    // Source positions in 16.16 fixed point, sampled at pixel centres.
+    const int64_t stepX = (int64_t(src.Width()) << 16) / w;
+    const int64_t stepY = (int64_t(src.Height()) << 16) / h;
+    const int maxX = src.Width() - 1, maxY = src.Height() - 1;
+    for (int dy = y0; dy < y1; ++dy) {
+        int64_t fy = (dy - y) * stepY + stepY / 2 - 0x8000;
+        if (fy < 0) fy = 0;
+        const int sy0 = std::min(int(fy >> 16), maxY);
+        const int sy1 = std::min(sy0 + 1, maxY);
+        const uint32_t wy = uint32_t(fy >> 8) & 0xff;
+        const uint32_t* r0 = src.Row(sy0);
+        const uint32_t* r1 = src.Row(sy1);
+        uint32_t* d = Row(dy);
+        for (int dx = x0; dx < x1; ++dx) {
+            int64_t fx = (dx - x) * stepX + stepX / 2 - 0x8000;
+            if (fx < 0) fx = 0;
+            const int sx0 = std::min(int(fx >> 16), maxX);
+            const int sx1 = std::min(sx0 + 1, maxX);
+            const uint32_t wx = uint32_t(fx >> 8) & 0xff;
+            const uint32_t p[4] = {r0[sx0], r0[sx1], r1[sx0], r1[sx1]};
+            const uint32_t wgt[4] = {(256 - wx) * (256 - wy), wx * (256 - wy), (256 - wx) * wy,
+                                     wx * wy};
+            // Premultiplied average, so transparent neighbours add no colour.
+            uint64_t sa = 0, sr = 0, sg = 0, sb = 0;
+            for (int i = 0; i < 4; ++i) {
+                const uint64_t aw = uint64_t(p[i] >> 24) * wgt[i];
+                sa += aw;
+                sr += aw * Channel(p[i], 16);
+                sg += aw * Channel(p[i], 8);
+                sb += aw * Channel(p[i], 0);
+            }
+            if (sa == 0) continue;
+            const uint32_t a = uint32_t((sa + 32768) >> 16);
+            const uint32_t colour = (uint32_t(sr / sa) << 16) | (uint32_t(sg / sa) << 8) |
+                                    uint32_t(sb / sa);
+            d[dx] = BlendOver(d[dx], colour, std::min<uint32_t>(a, 255));
+        }
+    }
+}
+
+void CCanvas::BlendMask(const uint8_t* mask, int stride, int w, int h, int x, int y,
+                        uint32_t colour, int clipLeft, int clipTop, int clipRight,
+                        int clipBottom) {
+    clipLeft = std::max(clipLeft, 0);
+    clipTop = std::max(clipTop, 0);
+    clipRight = std::min(clipRight, m_width);
+    clipBottom = std::min(clipBottom, m_height);
+    const int c0 = std::max(x, clipLeft) - x, c1 = std::min(x + w, clipRight) - x;
+    const int r0 = std::max(y, clipTop) - y, r1 = std::min(y + h, clipBottom) - y;
+    if (c0 >= c1 || r0 >= r1) return;
+    const uint32_t alpha = colour >> 24;
+    const uint32_t rgb = colour & 0xffffffu;
+    for (int r = r0; r < r1; ++r) {
+        const uint8_t* m = mask + static_cast<size_t>(r) * stride;
+        uint32_t* d = Row(y + r) + x;
+        for (int c = c0; c < c1; ++c) {
+            uint32_t a = m[c];
+            if (a == 0) continue;
+            if (alpha != 255) a = (a * alpha + 127) / 255;
+            d[c] = BlendOver(d[c], rgb, a);
+        }
+    }
+}
+
+CCanvas* RenderTarget() { return s_target; }
+void SetRenderTarget(CCanvas* canvas) { s_target = canvas; }
+
+bool SavePng(const CCanvas& canvas, const std::string& path) {
+    if (canvas.Width() <= 0 || canvas.Height() <= 0) return false;
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!png || !info) {
+        png_destroy_write_struct(&png, &info);
+        std::fclose(f);
+        return false;
+    }
+    std::vector<uint8_t> row(static_cast<size_t>(canvas.Width()) * 3);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        std::fclose(f);
+        return false;
+    }
+    png_init_io(png, f);
+    png_set_IHDR(png, info, canvas.Width(), canvas.Height(), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < canvas.Height(); ++y) {
+        const uint32_t* p = canvas.Row(y);
+        for (int x = 0; x < canvas.Width(); ++x) {
+            row[x * 3] = uint8_t(p[x] >> 16);
+            row[x * 3 + 1] = uint8_t(p[x] >> 8);
+            row[x * 3 + 2] = uint8_t(p[x]);
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return std::fclose(f) == 0;
+}
+
+}  // namespace ravel

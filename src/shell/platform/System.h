@@ -1,0 +1,215 @@
+// CSystem: the one platform object. It owns the window (or none, headless),
+// the 1024 x 768 screen canvas, keyboard and mouse state, the sound manager
+// and the mouse pointers, and runs the window messages. Everything else
+// reaches it through g_system.
+#pragma once
+
+#include <cstdarg>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "shell/platform/Canvas.h"
+#include "shell/platform/Font.h"
+#include "shell/platform/Keys.h"
+#include "shell/platform/Sprite.h"
+
+namespace ravel {
+
+class SoundManager;
+class ControlList;
+class CHeadless;
+
+using ScreenCallback = void (*)();
+
+// Window messages, handled by CSystem::WindowProc.
+enum WindowMessageId : uint32_t {
+    WM_NONE = 0,
+    WM_DESTROY = 0x0002,
+    WM_SIZE = 0x0005,
+    WM_SETFOCUS = 0x0007,
+    WM_KILLFOCUS = 0x0008,
+    WM_PAINT = 0x000F,
+    WM_CLOSE = 0x0010,
+    WM_QUIT = 0x0012,
+    WM_KEYDOWN = 0x0100,
+    WM_SYSCOMMAND = 0x0112,
+    WM_MOUSEMOVE = 0x0200,
+    WM_POWERBROADCAST = 0x0218,
+    WM_HOTKEY = 0x0312,
+    WM_HOSTLOOKUP = 0x0401,   // the network link's host look-up has finished
+    WM_SOCKETEVENT = 0x0402,  // a socket of the network link has news
+};
+// WM_SIZE kinds.
+inline constexpr uintptr_t SIZE_RESTORED = 0, SIZE_MINIMIZED = 1, SIZE_MAXIMIZED = 2;
+// WM_SYSCOMMAND commands.
+inline constexpr uintptr_t SC_MINIMIZE = 0xF020, SC_CLOSE = 0xF060, SC_SCREENSAVE = 0xF140,
+                           SC_MONITORPOWER = 0xF170;
+inline constexpr uintptr_t POWER_QUERY_SUSPEND = 0;
+inline constexpr intptr_t POWER_QUERY_DENY = 0x424D5144;
+inline constexpr int HOTKEY_ALT_TAB = 32;
+inline constexpr int32_t DEVICE_FAILURE = static_cast<int32_t>(0x80004005u);
+
+struct WindowMessage {
+    uint32_t message = WM_NONE;
+    uintptr_t wParam = 0;
+    intptr_t lParam = 0;
+};
+
+// What the shell lends the platform; unset hooks do nothing.
+struct SystemHooks {
+    bool* paused = nullptr;                    // CGame's paused flag
+    void (*confirmExit)() = nullptr;           // the exit question
+    void (*releaseGraphics)() = nullptr;       // around a device reset
+    bool (*createGraphics)() = nullptr;
+    void (*renderFrame)() = nullptr;
+    long (*onHostLookup)(uintptr_t wParam, intptr_t lParam) = nullptr;
+    long (*onSocketEvent)(uintptr_t wParam, intptr_t lParam) = nullptr;
+};
+
+// Text alignments of DrawText and DrawTextInRect.
+inline constexpr int ALIGN_LEFT = 1;
+inline constexpr int ALIGN_LEFT2 = 2;  // DrawText only: the same as ALIGN_LEFT
+inline constexpr int ALIGN_CENTRE = 3;
+inline constexpr uint32_t SHADOW_COLOUR = 0xff000000u;
+inline constexpr uint32_t SHADE_COLOUR = 0xff131313u;
+inline constexpr int SCREEN_WIDTH = 1024;
+inline constexpr int SCREEN_HEIGHT = 768;
+
+// Mouse as read in one tick: movement and wheel since the last read, buttons
+// with the high bit set when held.
+struct MouseState {
+    int32_t lX = 0, lY = 0, lZ = 0;
+    uint8_t rgbButtons[4] = {0, 0, 0, 0};
+};
+
+// True when the command line's first word is exactly "window".
+bool ParseCommandLine(const char* commandLine);
+// Runs once before the command line is read; set by the ground view.
+extern void (*g_groundViewInit)();
+
+class CSystem {
+public:
+    CSystem();
+    ~CSystem();
+    CSystem(const CSystem&) = delete;
+    CSystem& operator=(const CSystem&) = delete;
+
+    // A window of width x height (full screen scales it to the desktop);
+    // false with an error box when it cannot be made.
+    bool Setup_System(int showCommand, int width, int height, bool windowed);
+    // No window, no audio device, a manual clock, scripted input. Runs as
+    // windowed (the pointer follows CHeadless::MoveMouse) unless told not to.
+    bool SetupHeadless(int width = SCREEN_WIDTH, int height = SCREEN_HEIGHT,
+                       bool windowed = true);
+    void CloseSystem();
+    bool Headless() const { return mp_headless != nullptr; }
+    CHeadless* HeadlessInput() { return mp_headless.get(); }
+
+    // Window messages: PeekMessage pumps the platform's events into the queue
+    // first; DispatchMessage hands one to WindowProc.
+    bool PeekMessage(WindowMessage* out, bool remove);
+    long DispatchMessage(const WindowMessage& message);
+    void PostMessage(uint32_t message, uintptr_t wParam, intptr_t lParam);
+    long WindowProc(uint32_t message, uintptr_t wParam, intptr_t lParam);
+
+    void ReadKeyboard();
+    void ReadMouse();
+    bool KeyDown(int code) const { return (m_keys[code & 0xff] & KEY_DOWN) != 0; }
+    // 0 when the screen can be drawn; DEVICE_FAILURE otherwise.
+    int32_t HandleLostDevice(void* = nullptr, void* = nullptr);
+    bool CaptureAltTab();
+
+    // The frame: clear, draw, present.
+    void Clear(uint32_t colour);
+    bool BeginScene();
+    void EndScene();
+    void Present();
+    CCanvas& Screen() { return m_screen; }
+    bool SaveScreenshot(const std::string& nativePath) const;
+
+    void DrawLine(int x1, int y1, int x2, int y2, uint32_t colour);
+    void FillRect(int left, int top, int right, int bottom, uint32_t colour);
+    void ShadeRect(int left, int top, int right, int bottom);
+    void FillRectBlended(int left, int top, int right, int bottom, uint32_t colour);
+    void DrawText(int x, int y, int alignment, uint32_t colour, CFont* font, const char* format,
+                  ...) __attribute__((format(printf, 7, 8)));
+    void DrawTextInRect(int left, int top, int right, int bottom, int alignment, uint32_t colour,
+                        CFont* font, const char* format, ...)
+        __attribute__((format(printf, 9, 10)));
+    void DrawTextV(int x, int y, int alignment, uint32_t colour, CFont* font, const char* format,
+                   va_list args);
+    // Width of a text in a font; 20 when the fonts failed (the controls' rule).
+    static int TextWidth(CFont* font, const char* text);
+
+    // Fields, as the rest of the game reads them.
+    float m_clockSeconds = 0.0f;   // game clock: raised 0.01 per tick
+    std::unique_ptr<CFont> mp_systemFont;
+    bool mb_deviceLost = false;
+    int m_screenWidth = SCREEN_WIDTH;
+    int m_screenHeight = SCREEN_HEIGHT;
+    bool mb_windowed = false;
+    MouseState m_mouseState;
+    uint8_t mb_leftDown = 0;
+    uint8_t mb_rightDown = 0;
+    uint8_t mb_mouseConsumed = 0;  // kept by the control dispatch
+    int m_mouseX = 0;
+    int m_mouseY = 0;
+    float m_mouseSpeed = 1.4f;
+    int m_wheel = 0;
+    uint8_t m_keys[KEY_COUNT] = {};
+    uint8_t mb_soundOff = 0;
+    SoundManager* mp_soundManager = nullptr;
+    int64_t m_presentTime = 0;
+    int64_t m_nextTick = 0;
+    ScreenCallback mp_render, mp_update, mp_tick, mp_enter, mp_leave;
+    ScreenCallback mp_unloadTextures = nullptr, mp_loadTextures = nullptr;
+    ControlList* mp_controlList = nullptr;
+    CSprite m_pointer;
+    CSprite m_pointerBusy;
+    uint8_t mb_drawPointer = 0;
+    uint8_t mb_blend = 0;  // set only while a blended fill runs
+
+    SystemHooks m_hooks;
+
+private:
+    struct Window;
+    void PumpPlatformEvents();
+    void TakeMouseMotion(int dx, int dy, int wheel);
+
+    CCanvas m_screen;
+    MouseState m_pendingMotion;  // movement and wheel gathered from events
+    std::deque<WindowMessage> m_queue;
+    std::unique_ptr<Window> mp_window;
+    std::unique_ptr<CHeadless> mp_headless;
+    bool mb_hotKey = false;
+    bool mb_quitPosted = false;
+};
+
+extern CSystem* g_system;
+
+// Scripted input for headless runs: what the keyboard and mouse report at the
+// next ReadKeyboard and ReadMouse, and window events to queue.
+class CHeadless {
+public:
+    void PressKey(int code) { m_keys[code & 0xff] = KEY_DOWN; }
+    void ReleaseKey(int code) { m_keys[code & 0xff] = 0; }
+    void ReleaseAllKeys();
+    // Windowed: the pointer position; full screen: the movement to report.
+    void MoveMouse(int x, int y);
+    void MoveMouseBy(int dx, int dy);
+    void SetButtons(bool left, bool right);
+    void TurnWheel(int movement);
+    void Minimise();
+    void Restore();
+    void Close();  // the window's close box
+
+    uint8_t m_keys[KEY_COUNT] = {};
+    MouseState m_pending;  // movement and wheel, cleared when read
+    bool mb_moveTo = false;
+    int m_moveX = 0, m_moveY = 0;
+    std::deque<WindowMessage> m_events;
+};
+
+}  // namespace ravel
