@@ -1,0 +1,95 @@
+// CGame: the game object. It holds the current screen and its histories, the
+// shared pictures, skin, tiles, fonts and sounds, and the side bar's controls.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/Skin.h"
+#include "shell/gui/Control.h"
+#include "shell/platform/Font.h"
+#include "shell/platform/Sprite.h"
+
+namespace ravel {
+
+class SoundObject;
+
+inline constexpr int SKIN_NAME_SIZE = 50;  // 49 characters
+inline constexpr int SCREEN_MODE_FULL = 1;
+inline constexpr int SCREEN_MODE_FRAMED = 2;
+
+class CGame {
+public:
+    CGame();
+    ~CGame();
+    CGame(const CGame&) = delete;
+    CGame& operator=(const CGame&) = delete;
+
+    // Pictures, skin, fonts, tiles, the message box and the sounds; false
+    // (after an error box) when the game cannot run.
+    bool CreateGameResources();
+    bool CreateGraphics();
+    bool ReleaseGraphics();
+    bool LoadTile(const char* fileName);
+    bool LoadSounds();
+    void FreeSounds();
+    void SetSkinName(const char* name);  // cut to 49 characters
+
+    int32_t m_screenId = 0;
+    bool m_running = false;
+    bool m_paused = false;
+    bool m_skipHistory = false;
+    bool m_busy = false;
+    std::vector<int32_t> mv_backHistory;
+    std::vector<int32_t> mv_forwardHistory;
+    bool m_recordOnLeave = false;
+
+    CSprite m_background;
+    CSprite m_topBarMatch;
+    CSprite m_sideBar;
+    CSprite m_sideBarBottom;
+    CSprite m_bottomBar;
+    CSprite m_pitch;
+    CSprite m_pitchBig;
+    SkinBlock m_skin;
+    ControlList m_sideBarList;
+    int32_t m_screenMode = 0;
+    std::vector<CSprite*> mv_tiles;       // owned; released by ReleaseGraphics
+    std::vector<SoundObject*> mv_sounds;  // owned; freed at shut-down
+    char m_skinName[SKIN_NAME_SIZE] = "std";
+
+    std::unique_ptr<CFont> m_fontText;           // 21, regular
+    std::unique_ptr<CFont> m_fontSmallBold;      // 17, bold
+    std::unique_ptr<CFont> m_fontTable;          // 15, weight 660
+    std::unique_ptr<CFont> m_fontHeading;        // 20, weight 800
+    std::unique_ptr<CFont> m_fontTitle;          // 32, bold italic
+    std::unique_ptr<CFont> m_fontTiny;           // 14, bold
+    std::unique_ptr<CFont> m_fontTooltip;        // 18, bold
+    std::unique_ptr<CFont> m_fontSmallItalic;    // 15, bold italic
+    std::unique_ptr<CFont> m_fontCaption;        // 20, bold
+    std::unique_ptr<CFont> m_fontCaptionItalic;  // 17, bold italic
+
+    uint8_t mb_screenFrame = 0;  // the standard screen frame's flag
+
+    // What the shell lends the toolkit and the resources: the screen table
+    // and the side bar at start-up, and screen changes. Unset ones are skipped.
+    struct ShellHooks {
+        void (*registerScreens)() = nullptr;
+        void (*buildSideBar)() = nullptr;     // buttons, menus, options dialog
+        void (*addSideBarControls)() = nullptr;
+        void (*changeScreen)(int32_t screenId) = nullptr;
+    };
+    ShellHooks m_shellHooks;
+
+private:
+    int m_graphicsCount = 0;  // CreateGraphics minus ReleaseGraphics
+};
+
+extern CGame* g_game;
+
+// The printf-style trace; it writes nothing.
+void DebugLog(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace ravel
