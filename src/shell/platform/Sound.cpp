@@ -69,6 +69,7 @@ Result WaveFile::OpenMemory(std::vector<uint8_t> bytes) {
     }
     r = Reset();
     if (r != RESULT_OK) {
+        mp_format.reset();
         Close();
         return r;
     }

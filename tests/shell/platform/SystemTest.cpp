@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "PlatformFixture.h"
+#include "shell/platform/Clock.h"
+#include "shell/platform/Files.h"
+
+namespace ravel {
+namespace {
+
+TEST(CommandLine, OnlyTheExactFirstWordWindowRunsWindowed) {
+    struct Case {
+        const char* line;
+        bool windowed;
+    } cases[] = {{"window", true},     {"window extra", true}, {"  window", true},
+                 {"Window", false},    {"windowed", false},    {"", false},
+                 {"fullscreen", false}, {"win", false}};
+    for (const Case& c : cases) EXPECT_EQ(ParseCommandLine(c.line), c.windowed) << c.line;
+    EXPECT_FALSE(ParseCommandLine(nullptr));
+    const std::string longWord(400, 'w');
+    EXPECT_FALSE(ParseCommandLine(longWord.c_str()));
+}
+
+TEST(CommandLine, RunsTheGroundViewSetUpFirst) {
+    static int calls = 0;
+    g_groundViewInit = [] { ++calls; };
+    ParseCommandLine("window");
+    g_groundViewInit = nullptr;
+    EXPECT_EQ(calls, 1);
+}
+
+class WindowTest : public HeadlessTest {
+protected:
+    void SetUp() override {
+        HeadlessTest::SetUp();
+        s_exitAsked = 0;
+        m_system->m_hooks.paused = &m_paused;
+        m_system->m_hooks.confirmExit = [] { ++s_exitAsked; };
+    }
+    // Serves every queued window message, as the main loop does.
+    void Pump() {
+        WindowMessage msg;
+        while (m_system->PeekMessage(&msg, true)) m_system->DispatchMessage(msg);
+    }
+    bool m_paused = false;
+    static int s_exitAsked;
+};
+int WindowTest::s_exitAsked = 0;
+
+TEST_F(WindowTest, MinimisePausesAndRestoreResumes) {
+    m_system->HeadlessInput()->Minimise();
+    Pump();
+    EXPECT_TRUE(m_paused);
+    m_system->HeadlessInput()->Restore();
+    Pump();
+    EXPECT_FALSE(m_paused);
+    m_system->WindowProc(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(m_paused);
+    m_system->WindowProc(WM_SIZE, SIZE_MAXIMIZED, 0);
+    EXPECT_FALSE(m_paused);
+    m_system->WindowProc(WM_SIZE, 3, 0);  // other kinds change nothing
+    EXPECT_FALSE(m_paused);
+}
+
+TEST_F(WindowTest, CloseBoxAsksTheExitQuestionInsteadOfClosing) {
+    m_system->HeadlessInput()->Close();
+    Pump();
+    EXPECT_EQ(s_exitAsked, 1);
+    WindowMessage msg;
+    EXPECT_FALSE(m_system->PeekMessage(&msg, false));  // no quit follows
+    EXPECT_EQ(m_system->WindowProc(WM_CLOSE, 0, 0), 0);
+    EXPECT_EQ(s_exitAsked, 1);
+}
+
+TEST_F(WindowTest, DestroyPostsQuitAndPeekCanLeaveItQueued) {
+    m_system->WindowProc(WM_DESTROY, 0, 0);
+    WindowMessage msg;
+    ASSERT_TRUE(m_system->PeekMessage(&msg, false));
+    EXPECT_EQ(msg.message, WM_QUIT);
+    ASSERT_TRUE(m_system->PeekMessage(&msg, true));
+    EXPECT_FALSE(m_system->PeekMessage(&msg, true));
+}
+
+TEST_F(WindowTest, AnswersOfTheWindowProcedure) {
+    struct Case {
+        uint32_t message;
+        uintptr_t wParam;
+        long result;
+    } cases[] = {
+        {WM_POWERBROADCAST, POWER_QUERY_SUSPEND, long(POWER_QUERY_DENY)},
+        {WM_POWERBROADCAST, 4, 0},
+        {WM_HOTKEY, HOTKEY_ALT_TAB, 0},
+        {WM_HOTKEY, 7, 1},
+        {WM_SYSCOMMAND, SC_SCREENSAVE, 0},
+        {WM_SYSCOMMAND, SC_MONITORPOWER, 0},
+        {WM_PAINT, 0, 0},
+        {WM_KEYDOWN, 0, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(m_system->WindowProc(c.message, c.wParam, 0), c.result) << c.message;
+    EXPECT_EQ(s_exitAsked, 0);
+}
+
+TEST_F(WindowTest, SocketMessagesGoToTheNetworkHandlers) {
+    static uintptr_t lookupW = 0, socketW = 0;
+    static intptr_t socketL = 0;
+    m_system->m_hooks.onHostLookup = [](uintptr_t w, intptr_t) -> long { lookupW = w; return 5; };
+    m_system->m_hooks.onSocketEvent = [](uintptr_t w, intptr_t l) -> long {
+        socketW = w;
+        socketL = l;
+        return 5;
+    };
+    m_system->PostMessage(WM_HOSTLOOKUP, 11, 0);
+    m_system->PostMessage(WM_SOCKETEVENT, 12, 0x00020001);
+    WindowMessage msg;
+    while (m_system->PeekMessage(&msg, true)) EXPECT_EQ(m_system->DispatchMessage(msg), 0);
+    EXPECT_EQ(lookupW, 11u);
+    EXPECT_EQ(socketW, 12u);
+    EXPECT_EQ(socketL, 0x00020001);
+}
+
+TEST_F(WindowTest, WindowedPointerFollowsMouseMoves) {
+    m_system->HeadlessInput()->MoveMouse(300, 700);
+    Pump();
+    EXPECT_EQ(m_system->m_mouseX, 300);
+    EXPECT_EQ(m_system->m_mouseY, 700);
+    m_system->HeadlessInput()->SetButtons(true, false);
+    m_system->HeadlessInput()->TurnWheel(-120);
+    m_system->ReadMouse();
+    EXPECT_EQ(m_system->mb_leftDown, 1);
+    EXPECT_EQ(m_system->mb_rightDown, 0);
+    EXPECT_EQ(m_system->m_wheel, -120);
+    m_system->ReadMouse();  // the wheel reports movement once
+    EXPECT_EQ(m_system->m_wheel, 0);
+    EXPECT_EQ(m_system->mb_leftDown, 1);  // buttons stay as held
+}
+
+TEST(FullScreenMouse, MovementIsScaledAndHeldInsideTheScreen) {
+    g_system = nullptr;
+    CSystem system;
+    ASSERT_TRUE(system.SetupHeadless(SCREEN_WIDTH, SCREEN_HEIGHT, false));
+    EXPECT_EQ(system.m_mouseX, 512);
+    struct Step {
+        int dx, dy;
+        int x, y;
+    } steps[] = {
+        {10, -10, 526, 370},     // 10 x 1.4 = 14
+        {-3, 3, 522, 374},       // -4.2 truncates toward zero
+        {1000, 1000, 1024, 768}, // the edge itself is allowed
+        {-5000, -5000, 0, 0},
+    };
+    for (const Step& s : steps) {
+        system.HeadlessInput()->MoveMouseBy(s.dx, s.dy);
+        system.ReadMouse();
+        EXPECT_EQ(system.m_mouseX, s.x);
+        EXPECT_EQ(system.m_mouseY, s.y);
+    }
+    system.HeadlessInput()->MoveMouse(100, 100);  // a window message: ignored in full screen
+    WindowMessage msg;
+    while (system.PeekMessage(&msg, true)) system.DispatchMessage(msg);
+    EXPECT_EQ(system.m_mouseX, 0);
+    system.CloseSystem();
+}
+
+TEST_F(WindowTest, KeyboardStateByKeyCode) {
+    m_system->HeadlessInput()->PressKey(DIK_SPACE);
+    m_system->HeadlessInput()->PressKey(DIK_LSHIFT);
+    m_system->ReadKeyboard();
+    EXPECT_EQ(m_system->m_keys[DIK_SPACE], KEY_DOWN);
+    EXPECT_TRUE(m_system->KeyDown(DIK_LSHIFT));
+    EXPECT_FALSE(m_system->KeyDown(DIK_Q));
+    m_system->HeadlessInput()->ReleaseAllKeys();
+    m_system->ReadKeyboard();
+    EXPECT_FALSE(m_system->KeyDown(DIK_SPACE));
+}
+
+TEST_F(WindowTest, ManualClockMovesOnlyWhenTold) {
+    int64_t frequency = 0, a = 0, b = 0;
+    ASSERT_TRUE(QueryPerformanceFrequency(&frequency));
+    QueryPerformanceCounter(&a);
+    QueryPerformanceCounter(&b);
+    EXPECT_EQ(a, b);
+    AdvanceClock(10000);
+    QueryPerformanceCounter(&b);
+    EXPECT_EQ(b - a, frequency / 100);
+    const uint32_t ms = TimeGetTime();
+    Sleep(50);  // a sleep moves the manual clock instead of waiting
+    EXPECT_EQ(TimeGetTime() - ms, 50u);
+    EXPECT_EQ(m_system->HandleLostDevice(), 0);
+}
+
+TEST_F(WindowTest, CallbacksStartEmptyAndSafeToCall) {
+    m_system->mp_render();
+    m_system->mp_update();
+    m_system->mp_tick();
+    m_system->mp_enter();
+    m_system->mp_leave();
+    EXPECT_EQ(m_system->mp_controlList, nullptr);
+    EXPECT_EQ(m_system->mb_blend, 0);
+}
+
+TEST_F(WindowTest, ScreenshotIsAPng) {
+    const std::string dir = ScratchFolder("shot");
+    m_system->FillRect(0, 0, 10, 10, 0xffff0000u);
+    ASSERT_TRUE(m_system->SaveScreenshot(dir + "/shot.png"));
+    std::ifstream in(dir + "/shot.png", std::ios::binary);
+    char magic[4] = {};
+    in.read(magic, 4);
+    EXPECT_EQ(std::string(magic + 1, 3), "PNG");
+    EXPECT_FALSE(m_system->SaveScreenshot(dir + "/no/such/folder/shot.png"));
+}
+
+TEST(Folders, ListingByPattern) {
+    const std::string dir = ScratchFolder("list");
+    std::filesystem::create_directories(dir + "/std");
+    std::filesystem::create_directories(dir + "/grass");
+    std::ofstream(dir + "/one.sav") << "x";
+    std::ofstream(dir + "/two.sav") << "x";
+    std::ofstream(dir + "/note.txt") << "x";
+    std::vector<FolderEntry> entries;
+    ASSERT_TRUE(ListFolder(dir + "\\*.sav", entries));
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].name, "one.sav");
+    EXPECT_FALSE(entries[0].folder);
+    ASSERT_TRUE(ListFolder(dir + "\\*.*", entries));
+    int folders = 0;
+    for (const FolderEntry& e : entries) folders += e.folder && e.name[0] != '.';
+    EXPECT_EQ(folders, 2);
+    EXPECT_FALSE(ListFolder(dir + "\\missing\\*.*", entries));
+    EXPECT_TRUE(entries.empty());
+}
+
+TEST(Folders, MakeFolderReportsWhatHappened) {
+    const std::string dir = ScratchFolder("make");
+    EXPECT_EQ(MakeFolder(dir + "/new"), MakeFolderResult::CREATED);
+    EXPECT_EQ(MakeFolder(dir + "/new"), MakeFolderResult::EXISTS);
+    std::ofstream(dir + "/file") << "x";
+    EXPECT_EQ(MakeFolder(dir + "/file"), MakeFolderResult::FAILED);
+    EXPECT_EQ(MakeFolder(dir + "/a/b/c"), MakeFolderResult::FAILED);
+}
+
+TEST(Folders, HeadlessErrorBoxesAreOnlyRecorded) {
+    ClearShownSystemBoxes();
+    SystemMessageBox("Error: Unable to create window.", "Failed to start game", BOX_ERROR);
+    ASSERT_EQ(ShownSystemBoxes().size(), 1u);
+    EXPECT_EQ(ShownSystemBoxes()[0].caption, "Failed to start game");
+    ClearShownSystemBoxes();
+}
+
+}  // namespace
+}  // namespace ravel
