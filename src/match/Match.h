@@ -1,7 +1,8 @@
 // One match in progress or completed: the two sides, four innings, the
 // clock, sessions and interruptions, conditions, the result and the event log.
-// Match.cpp holds set-up, MatchStep.cpp the clock and sessions, Innings.cpp
-// the ends of innings and bowling changes, Results.cpp the result; the ball
+// Match.cpp holds set-up, MatchStep.cpp the clock and sessions,
+// MatchInnings.cpp overs, bowling changes and the ends of innings, Results.cpp
+// the result and what a finished match leaves behind; the ball
 // itself (delivery, shot, fielding, scoring) lives in Ball.cpp, Shot.cpp,
 // Fielding.cpp and Outcome.cpp.
 #pragma once
@@ -54,6 +55,12 @@ inline constexpr int32_t EVENT_BREAK = 3004;            // side, total, wickets,
 inline constexpr int32_t EVENT_BATSMAN_MILESTONE = 3005;  // player, runs, balls, minutes, 4s, 6s
 inline constexpr int32_t EVENT_RESULT = 3006;           // winner, loser, kind, margin
 inline constexpr int32_t EVENT_PARTNERSHIP = 3007;      // partnership number, runs, balls
+
+// UpdatePitch kinds.
+inline constexpr int PITCH_OVER = 0;
+inline constexpr int PITCH_AFTER_LUNCH = 1;
+inline constexpr int PITCH_AFTER_TEA = 2;
+inline constexpr int PITCH_OVERNIGHT = 3;
 
 // Break kinds of EVENT_BREAK.
 inline constexpr int32_t BREAK_LUNCH = 1;
@@ -115,10 +122,14 @@ struct BowlerFigures {
     int32_t mi_spellWickets = 0;
     int32_t mi_spellRuns = 0;
     int32_t mi_spellMaidens = 0;
-    int32_t mi_overRuns = 0;  // runs conceded in the over being bowled; a maiden when it ends at 0
+    int32_t mi_overRuns = 0;  // runs conceded in the over being bowled
     int32_t mi_dayBalls = 0;
     int32_t mi_dayRuns = 0;
     int32_t mi_dayWickets = 0;
+    // Figures already counted into the day's, the spell's and the over's.
+    int32_t mi_countedBalls = 0;
+    int32_t mi_countedRuns = 0;
+    int32_t mi_countedWickets = 0;
 
     int32_t Overs() const { return mi_balls / 6; }
 };
@@ -135,6 +146,8 @@ struct BatsmanFigures {
     int32_t mi_nextMilestone = 50;
     int32_t mi_dayRuns = 0;
     int32_t mi_dayBalls = 0;
+    int32_t mi_countedRuns = 0;  // already counted into the day's figures
+    int32_t mi_countedBalls = 0;
 
     int32_t Balls() const;
 };
@@ -287,7 +300,11 @@ public:
     void ComputerToss();
     void DecideToss();
     void SetUpInnings();
-    void StartInnings(int innings);
+    // Opens an innings; between innings a human side's match waits in
+    // PLAY_INNINGS_BREAK, a computer match loses ten minutes.
+    void StartInnings(int innings, bool withBreak = true);
+    void SetBattingOrderOfSides();
+    void LoadDayRules(int dayIndex);
     void NewBall();
     void AgeBall(int kind);
 
@@ -297,25 +314,50 @@ public:
     void RainModel();
     bool FieldRestrictionsMet() const;
     int32_t ProgressPercent() const;
+    void StartDay();
+    void PlayPass();
+    void CheckSessionEnds();
+    void CloseOfPlay();
+    void LogBreak(int32_t kind);
+    void SetCheckTime();
+    bool CheckTimeReached() const;
 
-    // Overs, bowling changes and ends of innings (Innings.cpp).
+    // Overs, bowling changes and ends of innings (MatchInnings.cpp).
     int BowlerMustChange() const;  // 0 may bowl on, 1 must be replaced, 2 tired
     void UpdateSituation();
     void EndOfInningsChecks();
     void ChooseNextBowler();
     bool SetBowler(int32_t slot);
     bool Declare();
-    void AnswerFollowOn(bool enforce);
+    void AnswerFollowOn(bool enforce);  // the human side's answer
+    void AnswerFollowOnFor(bool enforce);
     void AnswerNewBall(bool take);
     double RequiredRunRate() const;
     int32_t OverLimit() const;  // most overs per bowler, 0 for none
+    bool AtOverStart() const;
+    bool MayBowl(int32_t slot) const;
+    void EndOfOver();
+    void CountDayFigures();
+    void CloseInnings(int32_t status);
+    void AfterInnings();
+    bool IsLastInnings() const;
+    int32_t Target() const;  // runs the side batting last needs to win
+    int32_t SideRuns(int32_t sideId) const;
+    int32_t RemainingOvers() const;  // overs left in a match over days
+    bool ComputerShouldDeclare() const;
+    void RestDuringBreak();
+    void RestOvernight();
 
-    // Conditions (Conditions.cpp).
-    void UpdatePitch(int kind);  // 1 after lunch, 2 after tea, 3 overnight, 0 per ball
-    int32_t WeatherCode() const;
+    // Pitch wear (Conditions.cpp).
+    void UpdatePitch(int kind);  // PITCH_...
 
     // Results and the end of a match (Results.cpp).
     void SetResult(int32_t winner, int32_t loser, int32_t kind, int32_t margin);
+    void DecideLimitedOvers();
+    void DecideLastInnings();
+    void DecideLastDay();
+    void DecideAbandonedLimitedOvers();
+    void ComputeBonusPoints();
     void StoreRunRateFigures();
     void UpdatePlayerPoints();
     void UpdatePlayerRecords();
@@ -390,7 +432,7 @@ public:
     float mf_spare = 5.0f;
     PlayingConditions m_rules{};
     float mf_ballValue = 100.0f;
-    int32_t mi_ballCount = 0;
+    int32_t mi_ballCount = 0;  // overs bowled with this ball
     uint8_t mb_wait = 0;
     uint8_t mb_lunchMessage = 0;
     uint8_t mb_teaMessage = 0;
@@ -468,10 +510,16 @@ public:
     // Overs and bowling.
     int32_t mi_extrasThisOver = 0;
     int32_t mi_lastBowler = -1;    // slot that bowled the previous over
+    uint8_t mb_endOne = 1;         // this over is bowled from end 1
+    uint8_t mb_restrictionsOver = 0;  // the fielding restrictions of this innings have ended
     int32_t mi_overBalls = -1;     // legal balls at which the over was last closed
+    int32_t mi_overStartTotal = 0;
+    int32_t mi_overStartWickets = 0;
+    int32_t mi_overStartBowlerRuns = 0;  // a maiden leaves the bowler's runs here
     int32_t mi_playerOfMatch = -1;
     uint8_t mb_playerOfMatchSet = 0;
     std::array<int32_t, 4> mi_bonus{};  // first bonus of team 1 and 2, then second bonus
+    uint8_t mb_recordsDone = 0;  // the players' statistics hold this match
 
     BallHook m_ballHook = nullptr;  // tests only
 
@@ -487,7 +535,15 @@ public:
     int32_t BowlerPlayer() const;
 };
 
-// The engine's own names for the result and the match.
+// "%s vs %s"; static buffer.
 const char* MatchTitle(const Match& match);
+
+// Match clock arithmetic; hours wrap and a clock past midnight moves on a day.
+void AddClockSeconds(GameDate& clock, int seconds);
+void AddClockMinutes(GameDate& clock, int minutes);
+
+// Creates the match of a fixture, writes its id into the fixture and appends
+// it to the current matches.
+void CreateMatchForFixture(int32_t fixtureId);
 
 }  // namespace ravel
