@@ -54,9 +54,13 @@ int DaysInMonth(int month) {
     }
 }
 
-const char* MonthShortName(int month) { return (month >= 1 && month <= 12) ? MONTHS[month - 1] : "???"; }
+const char* MonthShortName(int month) {
+    return (month >= 1 && month <= 12) ? MONTHS[month - 1] : "???";
+}
 
-int SeasonFirstYear(int season) { return (season - 50) / 2 + 1850; }
+int SeasonFirstYear(int season) {
+    return (season - 50) / 2 + 1850;
+}
 
 int GameDate::NextDay() {
     StepDay(*this);

@@ -26,9 +26,13 @@ double SinDegrees(double angle) {
     return std::sin(angle * DEGREES_TO_RADIANS);
 }
 
-int FloatToPercent(double x) { return static_cast<int>(x * 100.0); }
+int FloatToPercent(double x) {
+    return static_cast<int>(x * 100.0);
+}
 
-int TruncatedDifference(const float& a, const float& b) { return static_cast<int>(a - b); }
+int TruncatedDifference(const float& a, const float& b) {
+    return static_cast<int>(a - b);
+}
 
 namespace {
 
@@ -36,7 +40,8 @@ inline constexpr size_t FIELD_LIMIT = 255;
 
 int ParseInt(const std::string& text) {
     // atoi's conversion, but saturating instead of overflowing.
-    return static_cast<int>(std::clamp(std::strtol(text.c_str(), nullptr, 10), long{INT32_MIN}, long{INT32_MAX}));
+    return static_cast<int>(
+        std::clamp(std::strtol(text.c_str(), nullptr, 10), long{INT32_MIN}, long{INT32_MAX}));
 }
 
 }  // namespace
@@ -52,6 +57,8 @@ int ReadIntLine(std::istream& in, char delimiter) {
     return ParseInt(text);
 }
 
-int ReadIntLine(std::istream& in) { return ReadIntLine(in, '\n'); }
+int ReadIntLine(std::istream& in) {
+    return ReadIntLine(in, '\n');
+}
 
 }  // namespace ravel

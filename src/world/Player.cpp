@@ -14,8 +14,8 @@ namespace {
 
 const char* const RIGHT_ARM_CODES[6] = {"RF", "RFM", "RMF", "RM", "OS", "LS"};
 const char* const LEFT_ARM_CODES[6] = {"LF", "LFM", "LMF", "LM", "SLA", "CHI"};
-const char* const RIGHT_ARM_TEXTS[6] = {"Right Arm Fast",        "Right Arm Fast Medium", "Right Arm Medium Fast",
-                                        "Right Arm Medium",      "Right Arm Off Spin",    "Right Arm Leg Spin"};
+const char* const RIGHT_ARM_TEXTS[6] = {"Right Arm Fast",   "Right Arm Fast Medium", "Right Arm Medium Fast",
+                                        "Right Arm Medium", "Right Arm Off Spin",    "Right Arm Leg Spin"};
 const char* const LEFT_ARM_TEXTS[6] = {"Left Arm Fast",   "Left Arm Fast Medium", "Left Arm Medium Fast",
                                        "Left Arm Medium", "Slow Left Arm",        "Left Arm Chinaman"};
 
@@ -35,19 +35,32 @@ struct InjuryBand {
 };
 
 const InjuryBand INJURY_BANDS[] = {
-    {0, "a few days"},           {1, "a day"},
-    {2, "two days"},             {3, "three days"},
-    {4, "four days"},            {5, "five days"},
-    {8, "about a week"},         {10, "about ten days"},
-    {15, "about two weeks"},     {17, "nearly three weeks"},
-    {23, "about three weeks"},   {30, "nearly four weeks"},
-    {37, "about a month"},       {51, "about six weeks"},
-    {65, "about two months"},    {77, "about ten weeks"},
-    {104, "about three months"}, {130, "about four months"},
-    {164, "about five months"},  {199, "about six months"},
-    {229, "about seven months"}, {259, "about eight months"},
-    {289, "about nine months"},  {319, "about ten months"},
-    {349, "about eleven months"}, {384, "about a year"},
+    {0, "a few days"},
+    {1, "a day"},
+    {2, "two days"},
+    {3, "three days"},
+    {4, "four days"},
+    {5, "five days"},
+    {8, "about a week"},
+    {10, "about ten days"},
+    {15, "about two weeks"},
+    {17, "nearly three weeks"},
+    {23, "about three weeks"},
+    {30, "nearly four weeks"},
+    {37, "about a month"},
+    {51, "about six weeks"},
+    {65, "about two months"},
+    {77, "about ten weeks"},
+    {104, "about three months"},
+    {130, "about four months"},
+    {164, "about five months"},
+    {199, "about six months"},
+    {229, "about seven months"},
+    {259, "about eight months"},
+    {289, "about nine months"},
+    {319, "about ten months"},
+    {349, "about eleven months"},
+    {384, "about a year"},
 };
 
 double BattingAverage(const PlayerStats& s) {
@@ -185,9 +198,13 @@ int Player::AgeOn(const GameDate& date) const {
     return age;
 }
 
-int Player::Age() const { return AgeOn(g_cricket.m_date); }
+int Player::Age() const {
+    return AgeOn(g_cricket.m_date);
+}
 
-bool Player::IsOfCountry(int countryId) const { return m_country == countryId; }
+bool Player::IsOfCountry(int countryId) const {
+    return m_country == countryId;
+}
 
 bool Player::IsEligibleFor(int countryId) const {
     if (m_country == countryId) return true;
@@ -209,7 +226,9 @@ int Player::CurrentClubIn(int month) const {
     return 0;
 }
 
-int Player::CurrentClub() const { return CurrentClubIn(g_cricket.m_date.m_month); }
+int Player::CurrentClub() const {
+    return CurrentClubIn(g_cricket.m_date.m_month);
+}
 
 const char* Player::ShortName(int width) const {
     const size_t length = strnlen(m_surname, sizeof m_surname);

@@ -79,7 +79,8 @@ struct Player {
     int32_t m_id = 0;
     char m_firstName[20] = {};
     char m_initials[6] = {};
-    char m_surname[302] = {};  // bytes 30..331; only the leading text is used
+    char m_surname[32] = {};
+    uint8_t m_nameReserved[270] = {};  // rest of the name area, carried as read
     int32_t m_birthDay = 0;
     int32_t m_birthMonth = 0;
     int32_t m_birthYear = 0;
@@ -172,6 +173,94 @@ struct Player {
     int SetWage(int sideId);
 };
 
+// The file record of a statistics block, field by field, little-endian.
+// `A` is a field reader or writer (DbReader, DbWriter); unnamed bytes are
+// carried as they stand.
+template <class A, class S>
+void IoPlayerStats(A& a, S& s) {
+    a.I32(s.m_team);
+    a.I32(s.m_player);
+    a.I32(s.m_matches);
+    a.I32(s.m_innings);
+    a.I32(s.m_notOuts);
+    a.I32(s.m_runs);
+    a.I32(s.m_highest);
+    a.Byte(s.m_highestNotOut);
+    for (auto& b : s.m_pad29) a.Byte(b);
+    a.I32(s.m_hundreds);
+    a.I32(s.m_fifties);
+    a.I32(s.m_catches);
+    a.I32(s.m_stumpings);
+    for (auto& b : s.m_pad52) a.Byte(b);
+    a.I32(s.m_balls);
+    for (auto& b : s.m_pad64) a.Byte(b);
+    a.I32(s.m_runsConceded);
+    a.I32(s.m_wickets);
+    a.I32(s.m_bestInnsWickets);
+    a.I32(s.m_bestInnsRuns);
+    a.I32(s.m_bestMatchWickets);
+    a.I32(s.m_bestMatchRuns);
+    a.I32(s.m_haulsA);
+    a.I32(s.m_haulsB);
+    for (auto& b : s.m_pad100) a.Byte(b);
+    a.F64(s.m_battingAverage);
+    a.F64(s.m_bowlingAverage);
+    a.F64(s.m_strikeRate);
+    a.F64(s.m_economy);
+    for (auto& b : s.m_pad136) a.Byte(b);
+    a.I32(s.m_season);
+    a.I32(s.m_kind);
+}
+
+// The 1792-byte file record of a player. Text fields always come back
+// terminated.
+template <class A, class P>
+void IoPlayerRecord(A& a, P& p) {
+    a.I32(p.m_id);
+    a.Text(p.m_firstName, sizeof p.m_firstName);
+    a.Text(p.m_initials, sizeof p.m_initials);
+    a.Text(p.m_surname, sizeof p.m_surname);
+    for (auto& b : p.m_nameReserved) a.Byte(b);
+    for (auto* v :
+         {&p.m_birthDay, &p.m_birthMonth, &p.m_birthYear, &p.m_country, &p.m_country2, &p.m_northClub,
+          &p.m_southClub, &p.m_northWage, &p.m_northSeasons, &p.m_southWage, &p.m_southSeasons, &p.m_batBase,
+          &p.m_reserved380, &p.m_bowlBase, &p.m_fieldBase, &p.m_captaincy, &p.m_xiSlot}) {
+        a.I32(*v);
+    }
+    for (auto& b : p.m_reserved400) a.Byte(b);
+    a.I32(p.m_potential);
+    a.I32(p.m_batHand);
+    a.I32(p.m_batPosition);
+    a.I32(p.m_reserved420);
+    for (auto& v : p.m_batSkill) a.I32(v);
+    a.I32(p.m_reserved452);
+    a.I32(p.m_bowlArm);
+    a.I32(p.m_bowlType);
+    for (auto& v : p.m_bowlSkill) a.I32(v);
+    a.I32(p.m_fieldPosition);
+    for (auto& v : p.m_fieldSkill) a.I32(v);
+    a.I32(p.m_keeper);
+    for (auto& v : p.m_keepSkill) a.I32(v);
+    a.F32(p.m_batForm);
+    a.F32(p.m_bowlForm);
+    for (auto& b : p.m_reserved520) a.Byte(b);
+    a.I32(p.m_morale);
+    a.F32(p.m_condition);
+    a.Byte(p.m_injured);
+    for (auto& b : p.m_pad541) a.Byte(b);
+    a.I32(p.m_injuryType);
+    a.I32(p.m_daysOut);
+    for (auto* b : {&p.m_selected, &p.m_intlDuty, &p.m_unavailable, &p.m_valueFlag, &p.m_flag, &p.m_retired,
+                    &p.m_turnoverDone, &p.m_retiredTest, &p.m_retiredOdi, &p.m_retiring,
+                    &p.m_transferArranged, &p.m_leaving}) {
+        a.Byte(*b);
+    }
+    for (auto& b : p.m_reserved564) a.Byte(b);
+    a.Byte(p.m_generated);
+    for (auto& b : p.m_reserved570) a.Byte(b);
+    for (auto& s : p.m_stats) IoPlayerStats(a, s);
+}
+
 // Ability band of a 0..99 rating: "World Class" .. "Bad".
 const char* AbilityWord(int rating);
 // "Apr 30 %d" (kind 1, northern) or "Oct 31 %d", seasons from today; static.
@@ -195,6 +284,7 @@ static_assert(offsetof(PlayerStats, m_kind) == 148);
 static_assert(sizeof(Player) == 1792);
 static_assert(offsetof(Player, m_initials) == 24);
 static_assert(offsetof(Player, m_surname) == 30);
+static_assert(offsetof(Player, m_nameReserved) == 62);
 static_assert(offsetof(Player, m_birthDay) == 332);
 static_assert(offsetof(Player, m_country) == 344);
 static_assert(offsetof(Player, m_northClub) == 352);

@@ -113,7 +113,7 @@ struct Climate {
     char m_name[50] = {};
     // Thresholds against which a roll of 0..100 picks the day's weather.
     int32_t m_thresholds[6] = {};
-    int32_t m_monthly[12][2] = {};  // January first
+    int32_t m_monthly[12][2] = {};    // January first
     std::vector<int32_t> mv_outlook;  // one weather value per day from today
 };
 

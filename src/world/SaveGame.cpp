@@ -46,9 +46,13 @@ void IoState(A& a, State& s) {
 
 }  // namespace
 
-void SetSavesFolder(const std::string& folder) { g_savesFolder = folder; }
+void SetSavesFolder(const std::string& folder) {
+    g_savesFolder = folder;
+}
 
-const std::string& SavesFolder() { return g_savesFolder; }
+const std::string& SavesFolder() {
+    return g_savesFolder;
+}
 
 SaveGameHeader DecodeSaveGameHeader(const uint8_t* bytes, size_t count) {
     // Whatever a short file does not reach keeps the new-game defaults.
@@ -70,7 +74,8 @@ SaveGameHeader DecodeSaveGameHeader(const uint8_t* bytes, size_t count) {
 }
 
 SaveGameHeader ReadSaveGameHeader(const char* fileName) {
-    const std::string gamePath = g_savesFolder.empty() ? std::string(fileName) : g_savesFolder + "\\" + fileName;
+    const std::string gamePath =
+        g_savesFolder.empty() ? std::string(fileName) : g_savesFolder + "\\" + fileName;
     std::ifstream in(NativePath(gamePath), std::ios::binary);
     uint8_t bytes[SAVE_HEADER_BYTES] = {};
     size_t count = 0;
@@ -89,7 +94,8 @@ bool WriteSaveGameHeader(std::ostream& out, const CricketData& state, const char
     char name[SAVE_NAME_BYTES] = {};
     if (coachName) std::strncpy(name, coachName, SAVE_NAME_BYTES - 1);
     w.Text(name, SAVE_NAME_BYTES);
-    out.write(reinterpret_cast<const char*>(w.Bytes().data()), static_cast<std::streamsize>(w.Bytes().size()));
+    out.write(reinterpret_cast<const char*>(w.Bytes().data()),
+              static_cast<std::streamsize>(w.Bytes().size()));
     return static_cast<bool>(out);
 }
 

@@ -20,7 +20,8 @@ bool RecordedInHistory(int screenId) {
 void CShellServices::ChangeScreen(int screenId) {
     if (RecordedInHistory(m_current)) {
         mv_backHistory.push_back(m_current);
-        if (mv_backHistory.size() > static_cast<size_t>(HISTORY_LIMIT)) mv_backHistory.erase(mv_backHistory.begin());
+        if (mv_backHistory.size() > static_cast<size_t>(HISTORY_LIMIT))
+            mv_backHistory.erase(mv_backHistory.begin());
     }
     m_current = screenId;
 }
@@ -42,16 +43,26 @@ void CShellServices::RemoveFromHistories(int screenId) {
     if (hadForward && mv_forwardHistory.empty()) OnHistoryEmptied(false);
 }
 
-void InstallServices(CShellServices* services) { g_services = services ? services : &g_plainServices; }
+void InstallServices(CShellServices* services) {
+    g_services = services ? services : &g_plainServices;
+}
 
-CShellServices& Services() { return *g_services; }
+CShellServices& Services() {
+    return *g_services;
+}
 
 void DebugLog(const char* /*format*/, ...) {}
 
-void ShowMessage(const char* text, int kind) { g_services->ShowMessage(text, kind); }
+void ShowMessage(const char* text, int kind) {
+    g_services->ShowMessage(text, kind);
+}
 
-void ChangeScreen(int screenId) { g_services->ChangeScreen(screenId); }
+void ChangeScreen(int screenId) {
+    g_services->ChangeScreen(screenId);
+}
 
-int CurrentScreen() { return g_services->CurrentScreen(); }
+int CurrentScreen() {
+    return g_services->CurrentScreen();
+}
 
 }  // namespace ravel

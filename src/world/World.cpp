@@ -4,7 +4,9 @@ namespace ravel {
 
 World g_world;
 
-void ResetWorld() { g_world = World{}; }
+void ResetWorld() {
+    g_world = World{};
+}
 
 namespace {
 
@@ -31,41 +33,92 @@ Record* RecordAt(std::vector<Record>& table, int position) {
 
 }  // namespace
 
-int FindTeamIndex(int id) { return FindById(g_world.mv_teams, id); }
-int FindCountryIndex(int id) { return FindById(g_world.mv_countries, id); }
-int FindGroundIndex(int id) { return FindById(g_world.mv_grounds, id); }
-int FindClimateIndex(int id) { return FindById(g_world.mv_climates, id); }
-int FindInjuryTypeIndex(int id) { return FindById(g_world.mv_injuryTypes, id); }
-int FindCompetitionIndex(int id) { return FindById(g_world.mv_competitions, id); }
-int FindInternationalTournamentIndex(int id) { return FindById(g_world.mv_tournaments, id); }
-int FindFieldSetupIndex(int id) { return FindById(g_world.mv_fieldSetups, id); }
-int FindTourIndex(int id) { return FindById(g_world.mv_tours, id); }
-int FindTourSeriesIndex(int id) { return FindById(g_world.mv_tourSeries, id); }
-int FindSeriesIndex(int id) { return FindById(g_world.mv_series, id); }
-int FindFixtureIndex(int id) { return FindById(g_world.mv_fixtures, id); }
+int FindTeamIndex(int id) {
+    return FindById(g_world.mv_teams, id);
+}
+int FindCountryIndex(int id) {
+    return FindById(g_world.mv_countries, id);
+}
+int FindGroundIndex(int id) {
+    return FindById(g_world.mv_grounds, id);
+}
+int FindClimateIndex(int id) {
+    return FindById(g_world.mv_climates, id);
+}
+int FindInjuryTypeIndex(int id) {
+    return FindById(g_world.mv_injuryTypes, id);
+}
+int FindCompetitionIndex(int id) {
+    return FindById(g_world.mv_competitions, id);
+}
+int FindInternationalTournamentIndex(int id) {
+    return FindById(g_world.mv_tournaments, id);
+}
+int FindFieldSetupIndex(int id) {
+    return FindById(g_world.mv_fieldSetups, id);
+}
+int FindTourIndex(int id) {
+    return FindById(g_world.mv_tours, id);
+}
+int FindTourSeriesIndex(int id) {
+    return FindById(g_world.mv_tourSeries, id);
+}
+int FindSeriesIndex(int id) {
+    return FindById(g_world.mv_series, id);
+}
+int FindFixtureIndex(int id) {
+    return FindById(g_world.mv_fixtures, id);
+}
 
 int FindSeasonIndex(int season) {
     return FindIndex(g_world.mv_seasons, season, [](const Season& s) { return s.m_season; });
 }
 
-int FindStaffMemberIndex(int id) { return FindIndex(g_world.mv_staff, id, [](const StaffMember& s) { return s.m_id; }, -1); }
+int FindStaffMemberIndex(int id) {
+    return FindIndex(
+        g_world.mv_staff, id, [](const StaffMember& s) { return s.m_id; }, -1);
+}
 
 int TeamIdAt(int position) {
     const Team* team = RecordAt(g_world.mv_teams, position);
     return team ? team->m_id : 0;
 }
 
-Team* TeamById(int id) { return RecordAt(g_world.mv_teams, FindTeamIndex(id)); }
-Country* CountryById(int id) { return RecordAt(g_world.mv_countries, FindCountryIndex(id)); }
-Ground* GroundById(int id) { return RecordAt(g_world.mv_grounds, FindGroundIndex(id)); }
-Climate* ClimateById(int id) { return RecordAt(g_world.mv_climates, FindClimateIndex(id)); }
-Competition* CompetitionById(int id) { return RecordAt(g_world.mv_competitions, FindCompetitionIndex(id)); }
-FieldSetup* FieldSetupById(int id) { return RecordAt(g_world.mv_fieldSetups, FindFieldSetupIndex(id)); }
-TourSeries* TourSeriesById(int id) { return RecordAt(g_world.mv_tourSeries, FindTourSeriesIndex(id)); }
-Series* SeriesById(int id) { return RecordAt(g_world.mv_series, FindSeriesIndex(id)); }
-Fixture* FixtureById(int id) { return RecordAt(g_world.mv_fixtures, FindFixtureIndex(id)); }
-StaffMember* StaffMemberById(int id) { return RecordAt(g_world.mv_staff, FindStaffMemberIndex(id)); }
-Player* PlayerById(int id) { return RecordAt(g_world.mv_players, id); }
-Country* CountryAt(int position) { return RecordAt(g_world.mv_countries, position); }
+Team* TeamById(int id) {
+    return RecordAt(g_world.mv_teams, FindTeamIndex(id));
+}
+Country* CountryById(int id) {
+    return RecordAt(g_world.mv_countries, FindCountryIndex(id));
+}
+Ground* GroundById(int id) {
+    return RecordAt(g_world.mv_grounds, FindGroundIndex(id));
+}
+Climate* ClimateById(int id) {
+    return RecordAt(g_world.mv_climates, FindClimateIndex(id));
+}
+Competition* CompetitionById(int id) {
+    return RecordAt(g_world.mv_competitions, FindCompetitionIndex(id));
+}
+FieldSetup* FieldSetupById(int id) {
+    return RecordAt(g_world.mv_fieldSetups, FindFieldSetupIndex(id));
+}
+TourSeries* TourSeriesById(int id) {
+    return RecordAt(g_world.mv_tourSeries, FindTourSeriesIndex(id));
+}
+Series* SeriesById(int id) {
+    return RecordAt(g_world.mv_series, FindSeriesIndex(id));
+}
+Fixture* FixtureById(int id) {
+    return RecordAt(g_world.mv_fixtures, FindFixtureIndex(id));
+}
+StaffMember* StaffMemberById(int id) {
+    return RecordAt(g_world.mv_staff, FindStaffMemberIndex(id));
+}
+Player* PlayerById(int id) {
+    return RecordAt(g_world.mv_players, id);
+}
+Country* CountryAt(int position) {
+    return RecordAt(g_world.mv_countries, position);
+}
 
 }  // namespace ravel

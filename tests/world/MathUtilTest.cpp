@@ -14,8 +14,8 @@ TEST(MathUtilTest, NormaliseAngleBringsIntoRange) {
         double m_in;
         double m_out;
     } cases[] = {
-        {540.0, 180.0},  {180.0, -180.0}, {-190.0, 170.0}, {0.0, 0.0},     {179.5, 179.5},
-        {-180.0, -180.0}, {360.0, 0.0},   {900.0, 180.0},  {-720.0, 0.0},  {-540.0, -180.0},
+        {540.0, 180.0},   {180.0, -180.0}, {-190.0, 170.0}, {0.0, 0.0},    {179.5, 179.5},
+        {-180.0, -180.0}, {360.0, 0.0},    {900.0, 180.0},  {-720.0, 0.0}, {-540.0, -180.0},
     };
     for (const auto& c : cases) {
         double angle = c.m_in;
@@ -46,8 +46,8 @@ TEST(MathUtilTest, ReadIntLineConvertsLikeDecimalConversion) {
         const char* m_text;
         int m_value;
     } cases[] = {
-        {"42", 42}, {"  17", 17}, {"-5", -5}, {"12abc", 12}, {"abc", 0}, {"", 0}, {"7\r", 7},
-        {"99999999999", 2147483647},
+        {"42", 42}, {"  17", 17}, {"-5", -5}, {"12abc", 12},
+        {"abc", 0}, {"", 0},      {"7\r", 7}, {"99999999999", 2147483647},
     };
     for (const auto& c : cases) {
         std::istringstream line(std::string(c.m_text) + "\n");

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "world/DbFile.h"
 #include "world/GameDate.h"
 #include "world/Player.h"
 #include "world/Random.h"
@@ -29,9 +30,18 @@ TEST_F(PlayerTest, BattingWords) {
         const char* m_code;
         const char* m_text;
     } roles[] = {
-        {0, "?", "?"},          {1, "OP", "Opener"},       {2, "OP", "Opener"},           {3, "MO", "Middle Order"},
-        {5, "MO", "Middle Order"}, {6, "AR", "All Rounder"}, {7, "AR", "All Rounder"},    {8, "LO", "Late Order"},
-        {9, "LO", "Late Order"},   {10, "TE", "Tail Ender"}, {11, "TE", "Tail Ender"},     {12, "?", "?"},
+        {0, "?", "?"},
+        {1, "OP", "Opener"},
+        {2, "OP", "Opener"},
+        {3, "MO", "Middle Order"},
+        {5, "MO", "Middle Order"},
+        {6, "AR", "All Rounder"},
+        {7, "AR", "All Rounder"},
+        {8, "LO", "Late Order"},
+        {9, "LO", "Late Order"},
+        {10, "TE", "Tail Ender"},
+        {11, "TE", "Tail Ender"},
+        {12, "?", "?"},
         {-1, "?", "?"},
     };
     Player p;
@@ -94,9 +104,10 @@ TEST_F(PlayerTest, MoraleAndAbilityBands) {
     const struct {
         int m_morale;
         const char* m_text;
-    } morale[] = {{-5, "Rock bottom"}, {9, "Rock bottom"}, {10, "Very poor"}, {24, "Very poor"}, {25, "Poor"},
-                  {49, "Poor"},        {50, "Ok"},         {60, "Good"},      {70, "Very good"},  {80, "Excellent"},
-                  {89, "Excellent"},   {90, "Superb"},     {100, "Superb"}};
+    } morale[] = {{-5, "Rock bottom"}, {9, "Rock bottom"}, {10, "Very poor"}, {24, "Very poor"},
+                  {25, "Poor"},        {49, "Poor"},       {50, "Ok"},        {60, "Good"},
+                  {70, "Very good"},   {80, "Excellent"},  {89, "Excellent"}, {90, "Superb"},
+                  {100, "Superb"}};
     Player p;
     for (const auto& m : morale) {
         p.m_morale = m.m_morale;
@@ -105,8 +116,8 @@ TEST_F(PlayerTest, MoraleAndAbilityBands) {
     const struct {
         int m_rating;
         const char* m_word;
-    } ability[] = {{0, "Bad"},        {19, "Bad"},   {20, "Poor"}, {39, "Poor"},        {40, "Mediocre"},
-                   {59, "Mediocre"},  {60, "Good"},  {74, "Good"}, {75, "Great"},       {87, "Great"},
+    } ability[] = {{0, "Bad"},          {19, "Bad"},         {20, "Poor"}, {39, "Poor"},  {40, "Mediocre"},
+                   {59, "Mediocre"},    {60, "Good"},        {74, "Good"}, {75, "Great"}, {87, "Great"},
                    {88, "World Class"}, {99, "World Class"}, {100, "Bad"}, {-3, "Bad"}};
     for (const auto& a : ability) EXPECT_STREQ(AbilityWord(a.m_rating), a.m_word) << a.m_rating;
 }
@@ -137,22 +148,38 @@ TEST_F(PlayerTest, InjuryLengthWords) {
         const char* m_text;
     } cases[] = {
         {-4, "-4 days"},
-        {0, "a few days"},          {1, "a day"},
-        {2, "two days"},            {5, "five days"},
-        {6, "about a week"},        {8, "about a week"},
-        {9, "about ten days"},      {10, "about ten days"},
-        {11, "about two weeks"},    {14, "about two weeks"},
-        {16, "nearly three weeks"}, {18, "about three weeks"},
-        {24, "nearly four weeks"},  {30, "nearly four weeks"},
-        {31, "about a month"},      {38, "about six weeks"},
-        {52, "about two months"},   {66, "about ten weeks"},
-        {78, "about three months"}, {104, "about three months"},
-        {105, "about four months"}, {131, "about five months"},
-        {165, "about six months"},  {200, "about seven months"},
-        {230, "about eight months"}, {260, "about nine months"},
-        {290, "about ten months"},  {320, "about eleven months"},
-        {349, "about eleven months"}, {350, "about a year"},
-        {384, "about a year"},      {385, "over a year"},
+        {0, "a few days"},
+        {1, "a day"},
+        {2, "two days"},
+        {5, "five days"},
+        {6, "about a week"},
+        {8, "about a week"},
+        {9, "about ten days"},
+        {10, "about ten days"},
+        {11, "about two weeks"},
+        {14, "about two weeks"},
+        {16, "nearly three weeks"},
+        {18, "about three weeks"},
+        {24, "nearly four weeks"},
+        {30, "nearly four weeks"},
+        {31, "about a month"},
+        {38, "about six weeks"},
+        {52, "about two months"},
+        {66, "about ten weeks"},
+        {78, "about three months"},
+        {104, "about three months"},
+        {105, "about four months"},
+        {131, "about five months"},
+        {165, "about six months"},
+        {200, "about seven months"},
+        {230, "about eight months"},
+        {260, "about nine months"},
+        {290, "about ten months"},
+        {320, "about eleven months"},
+        {349, "about eleven months"},
+        {350, "about a year"},
+        {384, "about a year"},
+        {385, "over a year"},
     };
     Player p;
     for (const auto& c : cases) {
@@ -168,7 +195,8 @@ TEST_F(PlayerTest, AgeOnTheGameDate) {
     p.m_birthYear = 1980;
     const struct {
         int m_day, m_month, m_year, m_age;
-    } cases[] = {{14, 6, 2006, 25}, {15, 6, 2006, 26}, {1, 5, 2006, 25}, {1, 7, 2006, 26}, {31, 12, 2006, 26}};
+    } cases[] = {
+        {14, 6, 2006, 25}, {15, 6, 2006, 26}, {1, 5, 2006, 25}, {1, 7, 2006, 26}, {31, 12, 2006, 26}};
     for (const auto& c : cases) {
         g_cricket.m_date.m_day = c.m_day;
         g_cricket.m_date.m_month = c.m_month;
@@ -199,8 +227,14 @@ TEST_F(PlayerTest, ShortNameCutsWithAFullStop) {
     const struct {
         int m_width;
         const char* m_text;
-    } cases[] = {{999, "Fairweather"}, {11, "Fairweather"}, {10, "Fairweat."}, {5, "Fai."},
-                 {2, "."},             {1, "."},            {0, "."},          {-7, "."}};
+    } cases[] = {{999, "Fairweather"},
+                 {11, "Fairweather"},
+                 {10, "Fairweat."},
+                 {5, "Fai."},
+                 {2, "."},
+                 {1, "."},
+                 {0, "."},
+                 {-7, "."}};
     for (const auto& c : cases) EXPECT_STREQ(p.ShortName(c.m_width), c.m_text) << c.m_width;
 
     // A surname filling its whole field has no terminator of its own.
@@ -214,7 +248,7 @@ TEST_F(PlayerTest, ContractEndDates) {
         int m_month, m_kind, m_seasons;
         const char* m_text;
     } cases[] = {
-        {4, 1, 2, "Apr 30 2007"},  {5, 1, 2, "Apr 30 2008"}, {1, 1, 1, "Apr 30 2006"},
+        {4, 1, 2, "Apr 30 2007"},  {5, 1, 2, "Apr 30 2008"},  {1, 1, 1, "Apr 30 2006"},
         {10, 2, 1, "Oct 31 2006"}, {11, 2, 1, "Oct 31 2007"}, {6, 2, 3, "Oct 31 2008"},
     };
     for (const auto& c : cases) {
@@ -235,14 +269,15 @@ TEST_F(PlayerTest, CountryEligibility) {
         int m_country, m_country2, m_for;
         bool m_ok;
     } cases[] = {
-        {2, 0, 2, true},  {7, 0, 7, true}, {7, 2, 2, true}, {7, 0, 2, false}, {9, 0, 2, true},
-        {7, 9, 2, true},  {7, 2, 9, false}, {9, 0, 7, false}, {7, 5, 2, false},  // 5 is no country
+        {2, 0, 2, true}, {7, 0, 7, true},  {7, 2, 2, true},  {7, 0, 2, false}, {9, 0, 2, true},
+        {7, 9, 2, true}, {7, 2, 9, false}, {9, 0, 7, false}, {7, 5, 2, false},  // 5 is no country
     };
     Player p;
     for (const auto& c : cases) {
         p.m_country = c.m_country;
         p.m_country2 = c.m_country2;
-        EXPECT_EQ(p.IsEligibleFor(c.m_for), c.m_ok) << c.m_country << "/" << c.m_country2 << " for " << c.m_for;
+        EXPECT_EQ(p.IsEligibleFor(c.m_for), c.m_ok)
+            << c.m_country << "/" << c.m_country2 << " for " << c.m_for;
     }
     // An unknown nationality never borrows the first country's group.
     g_world.mv_countries[0].m_group = 4;
@@ -282,7 +317,7 @@ TEST_F(PlayerTest, ContractsAndRatings) {
     const struct {
         int m_type;
         float m_pace, m_spin;
-    } values[] = {{0, 40.0f, 20.0f}, {1, 260.0f, 20.0f}, {2, 250.0f, 20.0f}, {3, 250.0f, 20.0f},
+    } values[] = {{0, 40.0f, 20.0f},  {1, 260.0f, 20.0f},  {2, 250.0f, 20.0f}, {3, 250.0f, 20.0f},
                   {4, 230.0f, 20.0f}, {5, 120.0f, 360.0f}, {6, 120.0f, 360.0f}};
     for (const auto& v : values) {
         p.m_bowlType = v.m_type;
@@ -326,6 +361,62 @@ TEST_F(PlayerTest, ResetStatsKeepsTheBlocksIdentity) {
         EXPECT_EQ(s.m_economy, 0.0);
     }
     EXPECT_EQ(p.m_stats[5].m_kind, 2);
+}
+
+int32_t Int32At(const std::vector<uint8_t>& bytes, size_t offset) {
+    const uint8_t* p = bytes.data() + offset;
+    return static_cast<int32_t>(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
+}
+
+TEST_F(PlayerTest, FileRecordFieldByField) {
+    Player p;
+    p.m_id = 4711;
+    std::strcpy(p.m_firstName, "Tom");
+    std::strcpy(p.m_surname, "Ashdown");
+    p.m_birthYear = 1981;
+    p.m_southClub = 1502;
+    p.m_potential = 61;
+    p.m_batSkill[6] = 77;
+    p.m_bowlType = 5;
+    p.m_keepSkill[1] = 33;
+    p.m_condition = 87.5f;
+    p.m_injured = 1;
+    p.m_daysOut = 12;
+    p.m_intlDuty = 1;
+    p.m_generated = 1;
+    p.m_reserved520[3] = 0xab;  // bytes of no known meaning travel too
+    p.m_stats[STATS_SEASON_ODI].m_kind = KIND_ODI;
+    p.m_stats[STATS_CAREER_FC].m_highestNotOut = 1;
+    p.m_stats[STATS_CAREER_FC].m_bowlingAverage = NO_BOWLING_AVERAGE;
+
+    DbWriter w;
+    IoPlayerRecord(w, p);
+    const std::vector<uint8_t>& bytes = w.Bytes();
+    ASSERT_EQ(bytes.size(), sizeof(Player));
+    const struct {
+        size_t m_offset;
+        int32_t m_value;
+    } ints[] = {{0, 4711}, {340, 1981}, {356, 1502},
+                {408, 61}, {448, 77},   {460, 5},
+                {508, 33}, {548, 12},   {576 + 7 * 152 + 148, KIND_ODI}};
+    for (const auto& f : ints) EXPECT_EQ(Int32At(bytes, f.m_offset), f.m_value) << f.m_offset;
+    EXPECT_STREQ(reinterpret_cast<const char*>(&bytes[4]), "Tom");
+    EXPECT_STREQ(reinterpret_cast<const char*>(&bytes[30]), "Ashdown");
+    const int32_t condition = Int32At(bytes, 536);
+    float read = 0.0f;
+    std::memcpy(&read, &condition, 4);
+    EXPECT_EQ(read, 87.5f);
+    EXPECT_EQ(bytes[540], 1);
+    EXPECT_EQ(bytes[553], 1);
+    EXPECT_EQ(bytes[569], 1);
+    EXPECT_EQ(bytes[523], 0xab);
+    EXPECT_EQ(bytes[576 + 28], 1);
+
+    DbReader r(bytes);
+    Player back;
+    IoPlayerRecord(r, back);
+    EXPECT_FALSE(r.Bad());
+    EXPECT_EQ(std::memcmp(&back, &p, sizeof p), 0);
 }
 
 // A wage-setting fixture: one club with money, a player aged 30 on the
@@ -385,13 +476,13 @@ TEST_F(SetWageTest, TestRecordRaisesTheValue) {
         int m_matches, m_innings, m_notOuts, m_runs, m_wickets, m_conceded;
         double m_factor;
     } cases[] = {
-        {16, 20, 0, 1020, 0, 0, 1.4},        // batting average 51
-        {16, 20, 0, 820, 0, 0, 1.2},         // 41
-        {16, 20, 0, 800, 0, 0, 1.0},         // exactly 40
-        {15, 20, 0, 2000, 0, 0, 1.0},        // too few Tests
-        {16, 2, 2, 0, 16, 384, 1.4},         // bowling average 24
-        {16, 2, 2, 0, 16, 464, 1.2},         // 29
-        {16, 2, 2, 0, 15, 100, 1.0},         // too few wickets
+        {16, 20, 0, 1020, 0, 0, 1.4},  // batting average 51
+        {16, 20, 0, 820, 0, 0, 1.2},   // 41
+        {16, 20, 0, 800, 0, 0, 1.0},   // exactly 40
+        {15, 20, 0, 2000, 0, 0, 1.0},  // too few Tests
+        {16, 2, 2, 0, 16, 384, 1.4},   // bowling average 24
+        {16, 2, 2, 0, 16, 464, 1.2},   // 29
+        {16, 2, 2, 0, 15, 100, 1.0},   // too few wickets
         {16, 20, 0, 1020, 301, 6020, 1.4 * 1.4 * 1.3},
     };
     for (const auto& c : cases) {

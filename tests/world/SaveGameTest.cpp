@@ -15,7 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
+std::vector<uint8_t> Bytes(const std::string& s) {
+    return std::vector<uint8_t>(s.begin(), s.end());
+}
 
 std::vector<uint8_t> HeaderOf(const CricketData& state, const char* name) {
     std::ostringstream out;
@@ -67,11 +69,12 @@ TEST_F(SaveGameTest, HeaderLayout) {
     const struct {
         size_t m_offset;
         int32_t m_value;
-    } fields[] = {{8, MODE_CAREER}, {28, 7}, {36, 12}, {40, 6}, {44, 2007}, {48, 364},
-                  {52, 72},         {72, 1005}, {88, -1}, {92, 15}};
+    } fields[] = {{8, MODE_CAREER}, {28, 7},  {36, 12},   {40, 6},  {44, 2007},
+                  {48, 364},        {52, 72}, {72, 1005}, {88, -1}, {92, 15}};
     for (const auto& f : fields) {
         const uint8_t* p = bytes.data() + f.m_offset;
-        const int32_t value = static_cast<int32_t>(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
+        const int32_t value =
+            static_cast<int32_t>(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
         EXPECT_EQ(value, f.m_value) << "offset " << f.m_offset;
     }
     EXPECT_EQ(bytes[96], 1);  // auto-simulation

@@ -10,14 +10,14 @@ namespace {
 
 TEST(ServicesTest, ChangeScreenKeepsAShortBackHistory) {
     CShellServices services;
-    const int visits[] = {SCREEN_START_MENU, SCREEN_NEWS,     SCREEN_CONTRACT,  SCREEN_TEAM,
-                          SCREEN_PRE_MATCH,  SCREEN_SCORECARD, SCREEN_PLAYER,   SCREEN_COMPETITION,
-                          SCREEN_JOBS,       SCREEN_COUNTRY,  SCREEN_TODAYS_FIXTURES};
+    const int visits[] = {SCREEN_START_MENU, SCREEN_NEWS,      SCREEN_CONTRACT,       SCREEN_TEAM,
+                          SCREEN_PRE_MATCH,  SCREEN_SCORECARD, SCREEN_PLAYER,         SCREEN_COMPETITION,
+                          SCREEN_JOBS,       SCREEN_COUNTRY,   SCREEN_TODAYS_FIXTURES};
     for (int id : visits) services.ChangeScreen(id);
     EXPECT_EQ(services.CurrentScreen(), SCREEN_TODAYS_FIXTURES);
     // Negotiation, pre-match and scorecard are never recorded; five at most.
-    EXPECT_EQ(services.mv_backHistory,
-              (std::vector<int>{SCREEN_TEAM, SCREEN_PLAYER, SCREEN_COMPETITION, SCREEN_JOBS, SCREEN_COUNTRY}));
+    EXPECT_EQ(services.mv_backHistory, (std::vector<int>{SCREEN_TEAM, SCREEN_PLAYER, SCREEN_COMPETITION,
+                                                         SCREEN_JOBS, SCREEN_COUNTRY}));
 }
 
 TEST(ServicesTest, MessagesDropThoseAlreadyShown) {
