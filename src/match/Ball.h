@@ -55,6 +55,13 @@ enum Contact : int32_t {
 };
 
 inline constexpr int INTENTS = 5;
+inline constexpr int FIELD_FIGURES = 9;  // fielders besides the bowler and the keeper
+
+struct Player;
+// Weighted sum of the striker's four core batting skills for a stroke.
+float StrokeSkill(const Player& player, int stroke);
+// The three risk figures of a stroke of that skill against a delivery.
+void StrokeRisks(float skill, float quality, float bounce, float eye, std::array<float, 3>& risk);
 
 struct BallState {
     // Delivery.
@@ -72,6 +79,8 @@ struct BallState {
     int32_t mi_runs = 0;  // runs of the ball
     int32_t mi_fieldSetup = -1;  // FieldSetup table position used for this ball, -1 the built-in field
     int32_t mi_bowlSide = 0;     // 0 over the wicket, 1 round
+    int32_t mi_weatherKey = -1;  // climate and roll the weather code was worked out for
+    int32_t mi_weatherCode = 0;
     // Shot.
     int32_t mi_intentValue = 0;
     int32_t mi_intentDraw = 0;
@@ -89,7 +98,16 @@ struct BallState {
     float mf_power = 0.0f;  // 0..1.5 of a full hit
     int32_t mi_bearing = 0;
     uint8_t mb_appeal = 0;
-    // Fielding.
+    // Fielding: the nine fielders' places (as for a right-hander) and side slots.
+    std::array<GroundPoint, FIELD_FIGURES> m_fielders{};
+    std::array<int32_t, FIELD_FIGURES> mi_fielderSlot{};
+    std::array<int32_t, FIELD_FIGURES> mi_fielderPosition{};  // FieldPosition table positions, -1 built in
+    int32_t mi_keeperSlot = 0;
+    int32_t mi_strikerPos = 0;  // batting positions and players at the crease as the ball is bowled
+    int32_t mi_nonStrikerPos = 1;
+    int32_t mi_strikerPlayer = -1;
+    int32_t mi_nonStrikerPlayer = -1;
+    uint8_t mb_leftHander = 0;
     int32_t mi_fielder = -1;       // player id of the fielder involved
     int32_t mi_fielderFigure = -1;  // ground figure of that fielder
     uint8_t mb_dropped = 0;

@@ -1,0 +1,190 @@
+// The captains before each ball: the batting side's aggression for the
+// situation, the field for the delivery, and the nightwatchman late in a day.
+#include <algorithm>
+#include <cstdio>
+
+#include "match/Match.h"
+#include "world/Random.h"
+#include "world/World.h"
+
+namespace ravel {
+
+namespace {
+
+struct BuiltInPlace {
+    int bearing;  // as for a right-hander
+    float distance;
+};
+// Fields used when the world has no usable field setting.
+const BuiltInPlace PACE_FIELD[FIELD_FIGURES] = {{165, 32}, {155, 36}, {125, 48}, {92, 75}, {55, 115},
+                                                {15, 125}, {345, 125}, {268, 78}, {205, 205}};
+const BuiltInPlace SPIN_FIELD[FIELD_FIGURES] = {{165, 26}, {250, 20}, {92, 75}, {55, 105}, {12, 115},
+                                                {348, 115}, {300, 100}, {265, 80}, {275, 215}};
+const BuiltInPlace ONE_DAY_FIELD[FIELD_FIGURES] = {{150, 210}, {95, 80}, {55, 110}, {15, 120}, {345, 120},
+                                                   {300, 110}, {260, 85}, {210, 210}, {315, 220}};
+
+bool OnPicture(float x, float y) { return x > 0.0f && y > 0.0f && x < GROUND_WIDTH && y < GROUND_HEIGHT; }
+
+GroundPoint Mirror(GroundPoint p) { return {2.0f * STRIKER_CREASE.x - p.x, p.y}; }
+
+}  // namespace
+
+void Match::ChooseTactics() {
+    Innings& in = CurrentInnings();
+    if (SideIsHuman(in.mi_battingTeam)) return;
+    MatchTeam& side = BattingSide();
+    int bowlerSlot = std::clamp(mi_bowler, 0, SQUAD_SIZE - 1);
+    int wickets = in.Wickets();
+    int total = InningsTotal(in);
+
+    float base;
+    if (!IsFirstClass()) {
+        int overs = std::max(mi_length, 1);
+        float progress = static_cast<float>(in.mi_legalBalls) / (overs * 6.0f);
+        base = 52.0f + 30.0f * progress;
+        if (progress > 0.85f) base += 10.0f;
+        if (wickets >= 6 && progress < 0.8f) base -= 3.0f * (wickets - 5);
+        if (mi_currentInnings == 1) {
+            // The chase: up or down with the rate needed against the rate par.
+            int target = InningsTotal(m_innings[0]) + 1;
+            int ballsLeft = overs * 6 - in.mi_legalBalls;
+            if (ballsLeft > 0) {
+                float needPerBall = static_cast<float>(target - total) / ballsLeft;
+                base += (needPerBall - 0.8f) * 35.0f;
+            }
+        }
+    } else {
+        base = 40.0f;
+        if (mi_currentInnings == 3) {
+            int target = InningsTotal(m_innings[0]) + InningsTotal(m_innings[2]) - InningsTotal(m_innings[1]) + 1;
+            int daysLeft = std::max(mi_length - mi_dayIndex, 1);
+            float oversLeft = std::max(mi_oversLeftToday, 10) + (daysLeft - 1) * 90.0f;
+            float needPerOver = (target - total) / oversLeft;
+            if (needPerOver > 4.5f) base = 30.0f;       // play for the draw
+            else if (needPerOver > 3.0f) base = 50.0f;  // go for it
+        } else if (mi_currentInnings == 2 && mi_dayIndex >= mi_length - 2) {
+            int lead = InningsTotal(m_innings[0]) + total - InningsTotal(m_innings[1]);
+            if (lead > 150) base = 60.0f;  // quick runs before a declaration
+        }
+    }
+    for (int pos : {mi_batsman1, mi_batsman2}) {
+        int p = std::clamp(pos, 0, SQUAD_SIZE - 1);
+        int slot = std::clamp(in.mi_battingOrder[p], 0, SQUAD_SIZE - 1);
+        float a = base + (p >= 8 ? 8.0f : 0.0f);
+        side.m_players[slot].mf_aggression[bowlerSlot] = std::clamp(a, 0.0f, 100.0f);
+    }
+}
+
+void Match::StageDelivery() {
+    BallState& b = m_ball;
+    Innings& in = CurrentInnings();
+    MatchTeam& fielding = FieldingSide();
+    int bowlerSlot = std::clamp(mi_bowler, 0, SQUAD_SIZE - 1);
+    b.mi_keeperSlot = std::clamp(fielding.KeeperSlot(mi_currentInnings), 0, SQUAD_SIZE - 1);
+    b.mi_strikerPos = std::clamp(mi_striker, 0, SQUAD_SIZE - 1);
+    b.mi_nonStrikerPos = std::clamp(mi_striker == mi_batsman1 ? mi_batsman2 : mi_batsman1, 0, SQUAD_SIZE - 1);
+    b.mi_strikerPlayer = in.m_batsmen[b.mi_strikerPos].mi_player;
+    b.mi_nonStrikerPlayer = in.m_batsmen[b.mi_nonStrikerPos].mi_player;
+    const Player* striker = PlayerById(StrikerPlayer());
+    b.mb_leftHander = striker && striker->m_batHand == 1;
+    const Player* bowler = PlayerById(fielding.m_players[bowlerSlot].mi_player);
+    bool spinner = bowler && bowler->m_bowlType >= 5;
+
+    // The field of the plan ball about to be bowled.
+    b.mi_fieldSetup = -1;
+    b.mi_bowlSide = 0;
+    const std::vector<BowlPlan>& plans = spinner ? g_world.mv_spinPlans : g_world.mv_pacePlans;
+    const MatchPlayer& bmp = fielding.m_players[bowlerSlot];
+    int strikerPos = std::clamp(mi_striker, 0, SQUAD_SIZE - 1);
+    int plan = bmp.mi_bowlPlan[strikerPos];
+    if (plan >= 0 && plan < static_cast<int>(plans.size()) && !plans[plan].mv_balls.empty()) {
+        const std::vector<PlanBall>& balls = plans[plan].mv_balls;
+        int step = bmp.mi_planStep[strikerPos];
+        const PlanBall& pb = balls[step >= 0 && step < static_cast<int>(balls.size()) ? step : 0];
+        b.mi_bowlSide = pb.m_side;
+        for (size_t i = 0; i < g_world.mv_fieldSetups.size(); ++i) {
+            if (g_world.mv_fieldSetups[i].m_id == pb.m_field) {
+                b.mi_fieldSetup = static_cast<int>(i);
+                break;
+            }
+        }
+    }
+    mi_fieldSetupPos = b.mi_fieldSetup;
+
+    const BuiltInPlace* builtIn = !IsFirstClass() ? ONE_DAY_FIELD : spinner ? SPIN_FIELD : PACE_FIELD;
+    const FieldSetup* setup = b.mi_fieldSetup >= 0 ? &g_world.mv_fieldSetups[b.mi_fieldSetup] : nullptr;
+    int n = 0;
+    for (int slot = 0; slot < SQUAD_SIZE && n < FIELD_FIGURES; ++slot) {
+        if (slot == bowlerSlot || slot == b.mi_keeperSlot) continue;
+        b.mi_fielderSlot[n] = slot;
+        b.mi_fielderPosition[n] = -1;
+        GroundPoint at = PointAtBearing(STRIKER_CREASE, builtIn[n].bearing, builtIn[n].distance);
+        if (setup) {
+            int p = setup->m_positions[n];
+            if (p >= 0 && p < static_cast<int>(g_world.mv_fieldPositions.size())) {
+                const FieldPosition& fp = g_world.mv_fieldPositions[p];
+                float x = static_cast<float>(fp.m_x), y = static_cast<float>(fp.m_y);
+                if (OnPicture(x, y)) {
+                    at = {x, y};
+                    b.mi_fielderPosition[n] = p;
+                }
+            }
+        }
+        b.m_fielders[n] = at;
+        ++n;
+    }
+    for (; n < FIELD_FIGURES; ++n) {  // a side short of players fields what it has
+        b.mi_fielderSlot[n] = b.mi_keeperSlot;
+        b.m_fielders[n] = {-1000.0f, -1000.0f};
+        b.mi_fielderPosition[n] = -1;
+    }
+
+    b.mb_recording = mb_humanMatch;
+    if (!b.mb_recording) return;
+    BallAnimScript& s = b.m_script;
+    s.Clear();
+    for (int f = 0; f < GROUND_FIGURES; ++f) {
+        s.m_figures[f].mi_id = f;
+    }
+    auto place = [&s](int figure, int kind, int player, GroundPoint at) {
+        GroundFigure& g = s.m_figures[figure];
+        g.mi_kind = kind;
+        g.mi_player = player;
+        g.mf_x = at.x;
+        g.mf_y = at.y;
+    };
+    int nonStriker = b.mi_nonStrikerPlayer;
+    place(FIG_BALL, FIGKIND_BALL, -1, BOWLER_MARK);
+    place(FIG_STRIKER, FIGKIND_STRIKER, StrikerPlayer(), STRIKER_CREASE);
+    place(FIG_NON_STRIKER, FIGKIND_NON_STRIKER, nonStriker, NON_STRIKER_CREASE);
+    place(FIG_BOWLER, FIGKIND_BOWLER, bmp.mi_player, BOWLER_MARK);
+    place(FIG_KEEPER, FIGKIND_KEEPER, fielding.m_players[b.mi_keeperSlot].mi_player,
+          spinner ? KEEPER_STAND_UP : KEEPER_STAND_BACK);
+    for (int i = 0; i < FIELD_FIGURES; ++i) {
+        GroundPoint at = b.mb_leftHander ? Mirror(b.m_fielders[i]) : b.m_fielders[i];
+        place(FIG_FIRST_FIELDER + i, FIGKIND_FIELDER, fielding.m_players[b.mi_fielderSlot[i]].mi_player, at);
+        s.m_figures[FIG_FIRST_FIELDER + i].mi_fieldPos = b.mi_fielderPosition[i];
+    }
+    place(FIG_UMPIRE_BOWLER, FIGKIND_UMPIRE_BOWLER, -1, UMPIRE_BOWLER_END);
+    place(FIG_UMPIRE_SQUARE, FIGKIND_UMPIRE_SQUARE, -1, UMPIRE_SQUARE_LEG);
+}
+
+void Match::ReorderLateInDay() {
+    // A nightwatchman: with little of the day left and the top order still
+    // to come, a lower-order batsman goes in ahead of the next specialist.
+    Innings& in = CurrentInnings();
+    int wickets = in.Wickets();
+    if (mb_reordered || !IsFirstClass() || mi_oversLeftToday >= 5 || wickets >= 5) return;
+    if (SideIsHuman(in.mi_battingTeam)) return;
+    int next = wickets + 1;
+    int watchman = 8;
+    if (next >= watchman || next >= SQUAD_SIZE) return;
+    BatsmanFigures& a = in.m_batsmen[next];
+    BatsmanFigures& w = in.m_batsmen[watchman];
+    if (a.mi_howOut != HOWOUT_DID_NOT_BAT || w.mi_howOut != HOWOUT_DID_NOT_BAT) return;
+    std::swap(a, w);
+    std::swap(in.mi_battingOrder[next], in.mi_battingOrder[watchman]);
+    mb_reordered = 1;
+}
+
+}  // namespace ravel

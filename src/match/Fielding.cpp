@@ -1,0 +1,404 @@
+// Fielding: the ball's path off the bat, the fielders who cut it off, chase
+// it or get under it, catches taken and dropped, boundaries, runs, run outs,
+// stumpings, byes and leg byes. Geometry is worked for a right-hander; a
+// left-hander's bearings are mirrored.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "match/Match.h"
+#include "world/Random.h"
+#include "world/World.h"
+
+namespace ravel {
+
+namespace {
+
+struct StrokePath {
+    int stroke;
+    int bearing;  // centre of the stroke's arc, as for a right-hander
+    int spread;   // +- degrees
+    float power;  // share of a full hit
+};
+const StrokePath PATHS[] = {
+    {STROKE_FORWARD_DEFENCE, 0, 45, 0.14f}, {STROKE_BACK_DEFENCE, 0, 55, 0.12f},
+    {STROKE_STRAIGHT_DRIVE, 0, 14, 0.72f},  {STROKE_COVER_DRIVE, 58, 22, 0.72f},
+    {STROKE_ON_DRIVE, 332, 16, 0.68f},      {STROKE_OFF_DRIVE, 25, 15, 0.70f},
+    {STROKE_LEG_GLANCE, 215, 20, 0.55f},    {STROKE_CUT, 100, 25, 0.70f},
+    {STROKE_PULL, 282, 28, 0.76f},          {STROKE_HOOK, 240, 25, 0.78f},
+    {STROKE_SWEEP, 262, 28, 0.64f},
+};
+
+// Run-scoring and fielding figures, tuned against real scoring.
+constexpr float FULL_HIT = 300.0f;      // pixels a full-power ground stroke would run
+constexpr float FIELDER_REACH = 9.0f;   // pixels a fielder covers from where he stands
+constexpr float REACH_PER_PIXEL = 0.16f;  // and more the further the ball has to travel to him
+constexpr float CATCH_RADIUS = 22.0f;   // a skied ball landing this close to a fielder is a chance
+constexpr float EDGE_CARRY = 0.55f;     // share of edges off pace that carry to the cordon
+constexpr float BYE_CHANCE = 0.030f;    // a ball the keeper misses, per ball he takes
+constexpr float LEG_BYE_CHANCE = 0.22f;  // off the pads, a leg bye run
+constexpr float RUN_OUT_CHANCE = 0.0065f;  // per run attempted
+constexpr float STUMPING_CHANCE = 0.18f;   // beaten by spin while going for a big shot
+
+float Uniform() { return static_cast<float>(Rand() % 10000) * 0.0001f; }
+
+const StrokePath& PathOf(int stroke) {
+    for (const StrokePath& p : PATHS) {
+        if (p.stroke == stroke) return p;
+    }
+    return PATHS[0];
+}
+
+float IntentPower(int intent) {
+    switch (intent) {
+        case INTENT_BLOCK: return 0.55f;
+        case INTENT_CAUTIOUS: return 0.72f;
+        case INTENT_NORMAL: return 0.9f;
+        case INTENT_ATTACK: return 1.05f;
+        default: return 1.18f;
+    }
+}
+
+float LoftChance(int intent) {
+    switch (intent) {
+        case INTENT_NORMAL: return 0.04f;
+        case INTENT_ATTACK: return 0.22f;
+        case INTENT_SLOG: return 0.45f;
+        default: return 0.0f;
+    }
+}
+
+void Caption(BallState& b, int start, uint32_t colour, const char* format, const char* name) {
+    char line[ANIM_CAPTION_LENGTH + 1];
+    std::snprintf(line, sizeof line, format, name);
+    b.m_script.AddCaption(start, start + 60, colour, line);
+}
+
+const char* Surname(int player) {
+    const Player* p = PlayerById(player);
+    return p ? p->m_surname : "";
+}
+
+// The ball's flight and the fielding on the ground view, with the lines of
+// commentary that go with them.
+void AnimateFielding(Match& m) {
+    BallState& b = m.m_ball;
+    BallAnimScript& s = b.m_script;
+    const char* batsman = Surname(m.StrikerPlayer());
+    int t = b.mi_arriveTick;
+    int outcome = m.mi_ballOutcome;
+
+    // The stroke itself.
+    if (b.mi_stroke == STROKE_LEAVE || b.mi_contact == CONTACT_NONE || b.mi_contact == CONTACT_PADS) {
+        const char* line = b.mi_stroke == STROKE_LEAVE ? StrokeLine(STROKE_LEAVE, COMM_GOOD) : MissLine();
+        Caption(b, t, CAPTION_WHITE, line, batsman);
+    } else if (b.mi_contact == CONTACT_CLEAN) {
+        Caption(b, t, CAPTION_WHITE, StrokeLine(b.mi_stroke, COMM_GOOD), batsman);
+    } else if (b.mi_contact == CONTACT_EDGE) {
+        Caption(b, t, CAPTION_WHITE, EdgeLine(), batsman);
+    } else {
+        const char* line = StrokeLine(b.mi_stroke, COMM_POOR);
+        if (b.mi_stroke == STROKE_STRAIGHT_DRIVE && b.mi_fielderFigure == FIG_BOWLER)
+            line = StrokeLine(b.mi_stroke, COMM_POOR_TO_BOWLER);
+        Caption(b, t, CAPTION_WHITE, line ? line : MissLine(), batsman);
+    }
+    if (b.mi_stroke != STROKE_LEAVE) s.AddMarker(SND_BAT, t);
+
+    float distance = GroundDistance(b.m_arrivePoint, b.m_end);
+    int travel = std::max(8, static_cast<int>(distance / 3.0f));
+    int end = t + travel;
+    b.mi_fieldTick = end;
+    if (b.mi_contact == CONTACT_CLEAN || b.mi_contact == CONTACT_EDGE || b.mi_contact == CONTACT_MISHIT) {
+        if (b.mb_aerial) {
+            s.AddMove(FIG_BALL, t, end, b.m_arrivePoint.x, b.m_arrivePoint.y, b.m_end.x, b.m_end.y,
+                      std::min(20.0f + distance * 0.3f, 90.0f));
+        } else {
+            s.AddMove(FIG_BALL, t, end, b.m_arrivePoint.x, b.m_arrivePoint.y, b.m_end.x, b.m_end.y);
+        }
+        if (b.mi_fielderFigure >= FIG_BOWLER && b.mi_runs < 4) {
+            s.AddMove(b.mi_fielderFigure, t, end, -1.0f, -1.0f, b.m_end.x, b.m_end.y);
+            // The return to the keeper.
+            const GroundFigure& k = s.m_figures[FIG_KEEPER];
+            s.AddMove(FIG_BALL, end, end + 25, b.m_end.x, b.m_end.y, k.mf_x, k.mf_y + 6.0f, 10.0f);
+        }
+    } else {
+        const GroundFigure& k = s.m_figures[FIG_KEEPER];
+        s.AddMove(FIG_BALL, t, t + 12, b.m_arrivePoint.x, b.m_arrivePoint.y, k.mf_x, k.mf_y + 4.0f);
+    }
+
+    // Running between the wickets.
+    int runs = outcome == OUTCOME_BYES ? 1 : b.mi_runs < 4 ? b.mi_runs : 0;
+    for (int r = 0; r < runs; ++r) {
+        int from = t + 10 + r * 40;
+        bool out = r % 2 == 0;
+        s.AddMove(FIG_STRIKER, from, from + 40, -1.0f, -1.0f, out ? NON_STRIKER_CREASE.x : STRIKER_CREASE.x,
+                  out ? NON_STRIKER_CREASE.y : STRIKER_CREASE.y);
+        s.AddMove(FIG_NON_STRIKER, from, from + 40, -1.0f, -1.0f, out ? STRIKER_CREASE.x : NON_STRIKER_CREASE.x,
+                  out ? STRIKER_CREASE.y : NON_STRIKER_CREASE.y);
+    }
+
+    // What came of it.
+    int after = end + 5;
+    const char* fielder = Surname(b.mi_fielder);
+    switch (outcome) {
+        case OUTCOME_BOWLED:
+            s.AddMarker(ANIM_STUMPS_END1, t + 2);
+            s.AddMarker(SND_STUMPS, t + 2);
+            s.AddCaption(t + 5, t + 80, CAPTION_FLASH_RED, BOWLED_TEXT);
+            s.AddCaption(t + 20, t + 80, CAPTION_WHITE, BowledLine());
+            b.m_script.mb_wicket = 1;
+            break;
+        case OUTCOME_LBW:
+            s.AddMarker(SND_APPEAL, t + 2);
+            s.AddCaption(t + 5, t + 60, CAPTION_WHITE, LbwAppealLine());
+            s.AddCaption(t + 30, t + 90, CAPTION_FLASH_RED, LBW_GIVEN_TEXT);
+            b.m_script.mb_wicket = 1;
+            break;
+        case OUTCOME_CAUGHT:
+            s.AddMarker(SND_CATCH, end);
+            Caption(b, after, CAPTION_FLASH_RED, CaughtLine(), fielder);
+            b.m_script.mb_wicket = 1;
+            break;
+        case OUTCOME_STUMPED:
+            s.AddMarker(ANIM_STUMPS_END1, t + 14);
+            Caption(b, t + 16, CAPTION_FLASH_RED, StumpedLine(), batsman);
+            b.m_script.mb_wicket = 1;
+            break;
+        case OUTCOME_RUN_OUT_STRIKER:
+        case OUTCOME_RUN_OUT_NON_STRIKER: {
+            int out = outcome == OUTCOME_RUN_OUT_STRIKER ? b.mi_strikerPlayer : b.mi_nonStrikerPlayer;
+            Caption(b, after + 20, CAPTION_FLASH_RED, RunOutLine(), Surname(out));
+            b.m_script.mb_wicket = 1;
+            break;
+        }
+        case OUTCOME_BYES: s.AddCaption(t + 10, t + 60, CAPTION_WHITE, ByesLine()); break;
+        default:
+            if (b.mb_appeal) {
+                s.AddCaption(t + 5, t + 50, CAPTION_WHITE, LbwAppealLine());
+                s.AddCaption(t + 30, t + 80, CAPTION_WHITE, LBW_NOT_OUT_TEXT);
+                s.AddCaption(t + 45, t + 95, CAPTION_WHITE, LbwRefusedLine(b.mi_length, b.mi_movement));
+                b.m_script.mb_chance = 1;
+            }
+            if (b.mb_dropped) {
+                Caption(b, after, CAPTION_YELLOW, DroppedLine(), fielder);
+                b.m_script.mb_chance = 1;
+            }
+            if (b.mi_runs == 6) {
+                s.AddMarker(SND_CHEER, end);
+                Caption(b, after, CAPTION_FLASH_GREEN, SixLine(), batsman);
+                b.m_script.mb_celebration = 1;
+            } else if (b.mi_runs == 4) {
+                s.AddMarker(SND_BOUNDARY, end);
+                Caption(b, after, CAPTION_FLASH_GREEN, FourLine(), batsman);
+                b.m_script.mb_celebration = 1;
+            } else if (b.mi_runs > 0) {
+                Caption(b, after, CAPTION_WHITE, RunsLine(b.mi_runs), batsman);
+            } else if (outcome == OUTCOME_RUNS && b.mi_contact != CONTACT_NONE) {
+                s.AddCaption(after, after + 40, CAPTION_WHITE, DotLine());
+            }
+            break;
+    }
+    s.AddMarker(ANIM_SCORE_AFTER, std::max(after, t + 10 + runs * 40) + 10);
+}
+
+}  // namespace
+
+void Match::Field() {
+    BallState& b = m_ball;
+    MatchTeam& fielding = FieldingSide();
+    const Player* keeper = PlayerById(fielding.m_players[b.mi_keeperSlot].mi_player);
+    int keepSkill = keeper ? std::max(keeper->m_keepSkill[0], 0) : 0;
+    bool spinner = b.mi_bowlType >= 5;
+    b.m_end = KEEPER_STAND_BACK;
+    b.mi_fieldTick = b.mi_arriveTick;
+
+    auto fielderSkill = [&](int slot) {
+        const Player* p = PlayerById(fielding.m_players[std::clamp(slot, 0, SQUAD_SIZE - 1)].mi_player);
+        return p ? std::clamp(p->m_fieldSkill[0], 0, 100) : 0;
+    };
+    auto setFielder = [&](int figure, int slot) {
+        b.mi_fielderFigure = figure;
+        b.mi_fielder = fielding.m_players[std::clamp(slot, 0, SQUAD_SIZE - 1)].mi_player;
+    };
+    auto runAttempt = [&](int runs, float tightness) {
+        // Each run taken risks a run out, more so when the throw is close.
+        b.mi_runs = runs;
+        if (runs <= 0 || mb_wide) return;
+        float chance = RUN_OUT_CHANCE * static_cast<float>(runs) * tightness;
+        if (b.mi_intent >= INTENT_ATTACK) chance *= 1.6f;
+        if (Uniform() < chance) {
+            mi_ballOutcome = Rand() % 2 ? OUTCOME_RUN_OUT_STRIKER : OUTCOME_RUN_OUT_NON_STRIKER;
+            b.mi_runs = 0;
+        }
+    };
+
+    if (mi_ballOutcome == OUTCOME_WIDE || IsDismissal(mi_ballOutcome)) {
+        b.mi_runs = 0;
+    } else if (b.mi_contact == CONTACT_NONE || b.mi_contact == CONTACT_PADS) {
+        // Through to the keeper, or off the pads.
+        setFielder(FIG_KEEPER, b.mi_keeperSlot);
+        float byes = BYE_CHANCE * (1.3f - keepSkill / 150.0f) * (spinner ? 1.3f : 1.0f);
+        if (b.mi_contact == CONTACT_PADS && Uniform() < LEG_BYE_CHANCE) {
+            mi_ballOutcome = OUTCOME_BYES;
+        } else if (b.mi_contact == CONTACT_NONE && Uniform() < byes) {
+            mi_ballOutcome = OUTCOME_BYES;
+        } else if (b.mi_contact == CONTACT_NONE && spinner && b.mi_intent >= INTENT_ATTACK &&
+                   b.mi_stroke != STROKE_LEAVE && Uniform() < STUMPING_CHANCE * (0.5f + keepSkill / 200.0f)) {
+            mi_ballOutcome = OUTCOME_STUMPED;
+        }
+    } else {
+        const StrokePath& path = PathOf(b.mi_stroke);
+        const Player* striker = PlayerById(StrikerPlayer());
+        float skill = std::clamp(b.mf_strokeSkill, 0.0f, 100.0f);
+        float power = path.power * (0.55f + 0.45f * skill / 100.0f) * IntentPower(b.mi_intent) *
+                      (0.55f + 0.9f * Uniform());
+        int bearing = path.bearing + (Rand() % (2 * path.spread + 1)) - path.spread;
+        bool aerial = b.mi_strokeFlag || Uniform() < LoftChance(b.mi_intent);
+        bool defence = b.mi_stroke == STROKE_FORWARD_DEFENCE || b.mi_stroke == STROKE_BACK_DEFENCE;
+        if (defence) aerial = false;
+        float catchEase = 1.0f;
+        if (b.mi_contact == CONTACT_EDGE) {
+            // Fine off the edge: towards the keeper and slips, or down to third man.
+            bearing = 150 + Rand() % 32;
+            power = (spinner ? 0.18f : 0.35f) + 0.3f * Uniform();
+            aerial = Uniform() < (spinner ? EDGE_CARRY * 0.5f : EDGE_CARRY);
+            catchEase = 0.85f;
+        } else if (b.mi_contact == CONTACT_MISHIT) {
+            bearing += Rand() % 61 - 30;
+            power *= 0.35f + 0.4f * Uniform();
+            aerial = Rand() % 100 < 60;
+            catchEase = 1.1f;
+        }
+        (void)striker;
+        b.mi_bearing = ((bearing % 360) + 360) % 360;
+        b.mf_power = power;
+        b.mb_aerial = aerial;
+        float distance = power * FULL_HIT;
+        int mirrored = b.mb_leftHander ? (360 - b.mi_bearing) % 360 : b.mi_bearing;
+        GroundPoint dir = PointAtBearing({0.0f, 0.0f}, b.mi_bearing, 1.0f);
+
+        // Who gets to the ball: keeper and the nine fielders, in the striker's frame.
+        struct Candidate {
+            GroundPoint at;
+            int slot;
+            int figure;
+        };
+        Candidate candidates[FIELD_FIGURES + 2];
+        int count = 0;
+        candidates[count++] = {b.mi_bowlType >= 5 ? KEEPER_STAND_UP : KEEPER_STAND_BACK, b.mi_keeperSlot, FIG_KEEPER};
+        candidates[count++] = {BOWLER_RELEASE, mi_bowler, FIG_BOWLER};
+        for (int i = 0; i < FIELD_FIGURES; ++i) {
+            candidates[count++] = {b.m_fielders[i], b.mi_fielderSlot[i], FIG_FIRST_FIELDER + i};
+        }
+
+        bool done = false;
+        if (aerial) {
+            float carry = distance * (b.mi_contact == CONTACT_EDGE ? 1.0f : 0.85f);
+            if (b.mi_contact == CONTACT_CLEAN && carry >= BOUNDARY_RADIUS * 1.02f) {
+                b.mi_runs = 6;
+                b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, carry);
+                done = true;
+            } else {
+                GroundPoint land = {dir.x * carry, dir.y * carry};
+                int best = -1;
+                float bestGap = CATCH_RADIUS + carry * 0.05f;
+                for (int i = 0; i < count; ++i) {
+                    GroundPoint rel = {candidates[i].at.x - STRIKER_CREASE.x, candidates[i].at.y - STRIKER_CREASE.y};
+                    float gap = GroundDistance(rel, land);
+                    if (gap < bestGap) {
+                        bestGap = gap;
+                        best = i;
+                    }
+                }
+                if (best >= 0) {
+                    const Candidate& c = candidates[best];
+                    setFielder(c.figure, c.slot);
+                    int fs = c.figure == FIG_KEEPER ? keepSkill : fielderSkill(c.slot);
+                    float hold = (0.62f + 0.33f * fs / 100.0f) * catchEase - bestGap * 0.006f;
+                    b.mb_dropped = Uniform() >= hold;
+                    if (!b.mb_dropped) {
+                        mi_ballOutcome = OUTCOME_CAUGHT;
+                        b.mi_runs = 0;
+                    } else {
+                        runAttempt(Rand() % 3 == 0 ? 1 : 0, 0.5f);
+                    }
+                    b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, carry);
+                    done = true;
+                } else if (carry >= BOUNDARY_RADIUS) {
+                    b.mi_runs = 4;  // lands short of the rope and runs on
+                    b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, BOUNDARY_RADIUS);
+                    done = true;
+                }
+            }
+        }
+        if (!done) {
+            // Along the ground: the first fielder whose reach covers the line.
+            int best = -1;
+            float bestAlong = 1e9f;
+            for (int i = 0; i < count; ++i) {
+                GroundPoint rel = {candidates[i].at.x - STRIKER_CREASE.x, candidates[i].at.y - STRIKER_CREASE.y};
+                float along = rel.x * dir.x + rel.y * dir.y;
+                if (along <= 0.0f || along > distance + 25.0f) continue;
+                float across = std::fabs(rel.x * dir.y - rel.y * dir.x);
+                float reach = FIELDER_REACH + along * REACH_PER_PIXEL + fielderSkill(candidates[i].slot) * 0.08f;
+                if (across <= reach && along < bestAlong) {
+                    bestAlong = along;
+                    best = i;
+                }
+            }
+            if (best >= 0) {
+                const Candidate& c = candidates[best];
+                setFielder(c.figure, c.slot);
+                float d = std::min(bestAlong, distance);
+                int runs;
+                if (d < 45.0f) runs = (b.mi_intent >= INTENT_ATTACK && Rand() % 4 == 0) ? 1 : 0;
+                else if (d < 85.0f) runs = Rand() % 10 < 5 ? 1 : 0;
+                else if (d < 170.0f) runs = Rand() % 10 < 8 ? 1 : (Rand() % 4 == 0 ? 2 : 0);
+                else runs = Rand() % 10 < 6 ? 1 : 2;
+                runAttempt(runs, d < 85.0f ? 1.6f : 1.0f);
+                b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, d);
+            } else if (distance >= BOUNDARY_RADIUS) {
+                b.mi_runs = 4;
+                b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, BOUNDARY_RADIUS);
+            } else {
+                // Into a gap: the nearest fielder chases it down.
+                GroundPoint stop = {dir.x * distance, dir.y * distance};
+                float chase = 1e9f;
+                int nearest = 0;
+                for (int i = 0; i < count; ++i) {
+                    GroundPoint rel = {candidates[i].at.x - STRIKER_CREASE.x, candidates[i].at.y - STRIKER_CREASE.y};
+                    float gap = GroundDistance(rel, stop);
+                    if (gap < chase) {
+                        chase = gap;
+                        nearest = i;
+                    }
+                }
+                setFielder(candidates[nearest].figure, candidates[nearest].slot);
+                float effort = distance * 0.5f + chase;
+                int runs = effort < 60.0f ? 1 : effort < 150.0f ? 2 : 3;
+                if (runs == 2 && Rand() % 3 == 0) runs = 1;
+                runAttempt(runs, 0.8f);
+                b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, distance);
+                if (runs == 3 && Rand() % 40 == 0) {
+                    b.mb_overthrow = 1;  // a wild throw to the keeper's end runs away to the rope
+                    if (mi_ballOutcome == OUTCOME_RUNS) b.mi_runs = 4;
+                }
+            }
+        }
+    }
+
+    // Off a no ball only a run out can end an innings.
+    if (mb_noBall && IsDismissal(mi_ballOutcome) && mi_ballOutcome != OUTCOME_RUN_OUT_STRIKER &&
+        mi_ballOutcome != OUTCOME_RUN_OUT_NON_STRIKER) {
+        mi_ballOutcome = OUTCOME_RUNS;
+        b.mi_runs = 0;
+        b.mb_appeal = 0;
+    }
+    if (mb_noBall && mi_ballOutcome == OUTCOME_RUNS && b.mi_runs == 0) mi_ballOutcome = OUTCOME_NO_BALL;
+    if (mb_noBall && mi_ballOutcome == OUTCOME_BYES) mi_ballOutcome = OUTCOME_NO_BALL;
+    if (mb_wide && !IsDismissal(mi_ballOutcome)) mi_ballOutcome = OUTCOME_WIDE;
+
+    if (b.mb_recording) AnimateFielding(*this);
+}
+
+}  // namespace ravel
