@@ -43,8 +43,8 @@ void CComboBox::Open() {
     } else {
         mb_scrolling = 1;
         // At least one item, even for a head at the very bottom.
-        m_visibleCount = std::clamp((SCROLLED_LIMIT - m_collapsedHeight - m_y) / ITEM_HEIGHT, 1,
-                                    std::max(items, 1));
+        m_visibleCount =
+            std::min(std::max((SCROLLED_LIMIT - m_collapsedHeight - m_y) / ITEM_HEIGHT, 1), items);
     }
     FitHeight();
     mb_expanded = 1;

@@ -43,7 +43,7 @@ void CPopupMenu::Open(int x, int y) {
         m_visibleCount = items;
     } else {
         mb_scrolling = 1;
-        m_visibleCount = std::clamp((MENU_LIMIT - y) / ITEM_HEIGHT, 1, std::max(items, 1));
+        m_visibleCount = std::min(std::max((MENU_LIMIT - y) / ITEM_HEIGHT, 1), items);
     }
     FitHeight();
 }
