@@ -1,0 +1,44 @@
+// What a result does to the sides and coaches beyond the table: each coach's
+// record and reputation, and each side's result rating, which rises most for
+// beating a strong side.
+#pragma once
+
+#include "world/Records.h"
+
+namespace ravel {
+
+// Coach codes of a result.
+enum CoachResult : int {
+    COACH_WON = 1,
+    COACH_LOST = 2,
+    COACH_DRAWN = 3,
+    COACH_TIED = 4,
+};
+
+// Side codes of a result.
+enum SideResult : int {
+    SIDE_WON = 1,
+    SIDE_LOST = 2,
+    SIDE_TIED = 3,
+    SIDE_DRAWN = 4,
+};
+
+inline constexpr float START_RESULT_RATING = 50.0f;
+
+void CoachResultUpdate(StaffMember& coach, int code);
+// The coach of a side (club or country), if it has one, gets the update.
+void SideCoachResultUpdate(int sideId, int code);
+
+// Mean overall rating of a side's squad (a club's 40 slots, a country's
+// current squad list); 1.0 when it has no players.
+float SideAverageRating(int sideId);
+
+// A side's rating from its results; START_RESULT_RATING before its first. A
+// result moves it by how far it beat the odds that the two squads' averages
+// gave (opponentAverage is the other side's SideAverageRating).
+float SideResultRating(int sideId);
+void SideResultRatingUpdate(int sideId, float opponentAverage, int code);
+// Forgets every side's result rating (a new world).
+void ResetResultRatings();
+
+}  // namespace ravel

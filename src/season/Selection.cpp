@@ -1,0 +1,248 @@
+#include "season/Selection.h"
+
+#include <algorithm>
+
+#include "world/World.h"
+
+namespace ravel {
+
+namespace {
+
+const Player* P(int id) { return PlayerById(id); }
+
+float FormedBatting(const Player& p) { return std::min(PlayerBattingRating(p.m_id) + p.m_batForm, 100.0f); }
+
+float OpenerKey(int id) {
+    const Player* p = P(id);
+    if (!p) return 0.0f;
+    float key = FormedBatting(*p);
+    if (p->m_batPosition == 1 || p->m_batPosition == 2) {
+        key *= 1.35f;
+    } else if (p->m_batPosition >= 4) {
+        key *= 0.65f;
+    }
+    return key;
+}
+
+float MiddleOrderKey(int id) {
+    const Player* p = P(id);
+    if (!p) return 0.0f;
+    float key = FormedBatting(*p);
+    const int pos = p->m_batPosition;
+    if (pos >= 3 && pos <= 6) {
+        key *= 1.25f;
+    } else if (pos == 1 || pos == 2) {
+        key *= 0.75f;
+    } else if (pos >= 8) {
+        key *= 0.65f;
+    }
+    return key;
+}
+
+// Keeping skill dominates; batting splits keepers of equal gloves.
+float KeeperKey(int id) {
+    const Player* p = P(id);
+    if (!p) return -1.0e9f;
+    float gloves = static_cast<float>(p->m_keepSkill[0] + p->m_keepSkill[1]);
+    if (gloves <= 0.0f) gloves = 1.0f;
+    switch (p->m_keeper) {
+        case 0:
+            gloves *= -1.0f;
+            break;
+        case 1:
+            gloves *= 1.5f;
+            break;
+        case 2:
+            gloves *= 1.1f;
+            break;
+        default:
+            break;
+    }
+    float batting = static_cast<float>(p->m_batSkill[0] + p->m_batSkill[1] + p->m_batSkill[2] + p->m_batSkill[3]);
+    if (batting <= 0.0f) batting = 1.0f;
+    return gloves + batting * 0.033333335f;
+}
+
+float TypeFactor(int bowlType, bool spin) {
+    if (spin) {
+        if (bowlType >= 0 && bowlType <= 4) return 0.1f;
+        if (bowlType == 5 || bowlType == 6) return 1.8f;
+        return 1.0f;
+    }
+    switch (bowlType) {
+        case 0:
+            return 0.2f;
+        case 1:
+            return 1.3f;
+        case 2:
+        case 3:
+            return 1.25f;
+        case 4:
+            return 1.15f;
+        case 5:
+        case 6:
+            return 0.6f;
+        default:
+            return 1.0f;
+    }
+}
+
+float BowlerKey(int id, bool spin) {
+    const Player* p = P(id);
+    if (!p) return -1.0e9f;
+    return static_cast<float>(p->m_bowlSkill[0]) * 5.0f * TypeFactor(p->m_bowlType, spin) + p->m_bowlForm;
+}
+
+// Ranks a copy of the list; equal keys keep their order so a pick repeats.
+template <typename Less>
+std::vector<int32_t> Ranked(const std::vector<int32_t>& ids, Less less) {
+    std::vector<int32_t> ranked = ids;
+    std::stable_sort(ranked.begin(), ranked.end(), less);
+    return ranked;
+}
+
+bool Contains(const std::vector<int32_t>& list, int id) { return std::find(list.begin(), list.end(), id) != list.end(); }
+
+// Adds the best-ranked players not yet chosen until `target` are chosen.
+void FillFrom(const std::vector<int32_t>& ranked, std::vector<int32_t>& chosen, size_t target) {
+    for (int32_t id : ranked) {
+        if (chosen.size() >= target) break;
+        if (!Contains(chosen, id)) chosen.push_back(id);
+    }
+}
+
+std::vector<int32_t> AvailablePlayers(int sideId, bool national, bool oneDay) {
+    std::vector<int32_t> pool;
+    if (national) {
+        const Country* country = CountryById(sideId);
+        if (!country || country->m_id != sideId) return pool;
+        for (int32_t id : oneDay ? country->mv_oneDaySquad : country->mv_testSquad) {
+            const Player* p = P(id);
+            if (p && !p->m_injured && !Contains(pool, id)) pool.push_back(id);
+        }
+        return pool;
+    }
+    const Team* team = TeamById(sideId);
+    if (!team || team->m_id != sideId) return pool;
+    for (int32_t id : team->m_squad) {
+        const Player* p = P(id);
+        if (id > 0 && p && !p->m_injured && !p->m_intlDuty && !p->m_unavailable && !Contains(pool, id))
+            pool.push_back(id);
+    }
+    return pool;
+}
+
+int SpinnersWanted(int groundId) {
+    const Ground* ground = GroundById(groundId);
+    if (groundId <= 0 || !ground || ground->m_id != groundId) return 1;
+    return ground->m_turn < TURNING_PITCH ? 2 : 1;
+}
+
+int SlotOf(const Selection& s, int id) {
+    for (int slot = 0; slot < XI_PLAYERS; ++slot)
+        if (s[static_cast<size_t>(slot)] == id) return slot;
+    return -1;
+}
+
+}  // namespace
+
+int PlayerBattingRating(int playerId) {
+    const Player* p = P(playerId);
+    if (!p) return 0;
+    int sum = 0;
+    for (int i = 0; i < 6; ++i) sum += p->m_batSkill[i];
+    return static_cast<int>(static_cast<float>(sum) * 0.16666667f);
+}
+
+int PlayerBowlingRating(int playerId) {
+    const Player* p = P(playerId);
+    if (!p) return 0;
+    return static_cast<int>(static_cast<float>(p->m_bowlSkill[0] + p->m_bowlSkill[1]) * 0.5f);
+}
+
+bool CompareBattingRating(int a, int b) { return PlayerBattingRating(a) > PlayerBattingRating(b); }
+bool CompareOpener(int a, int b) { return OpenerKey(a) > OpenerKey(b); }
+bool CompareMiddleOrder(int a, int b) { return MiddleOrderKey(a) > MiddleOrderKey(b); }
+bool CompareKeeper(int a, int b) { return KeeperKey(a) > KeeperKey(b); }
+bool ComparePaceBowler(int a, int b) { return BowlerKey(a, false) > BowlerKey(b, false); }
+bool CompareSpinBowler(int a, int b) { return BowlerKey(a, true) > BowlerKey(b, true); }
+
+bool CompareCaptaincy(int a, int b) {
+    const Player* pa = P(a);
+    const Player* pb = P(b);
+    return (pa ? pa->m_captaincy : 0) > (pb ? pb->m_captaincy : 0);
+}
+
+bool CompareBattingPosition(int a, int b) {
+    const Player* pa = P(a);
+    const Player* pb = P(b);
+    return (pa ? pa->m_batPosition : 0) < (pb ? pb->m_batPosition : 0);
+}
+
+Selection ChooseXI(int sideId, bool national, bool oneDay, int groundId) {
+    Selection result;
+    result.fill(-1);
+    const std::vector<int32_t> pool = AvailablePlayers(sideId, national, oneDay);
+    if (pool.size() < static_cast<size_t>(XI_PLAYERS)) return result;
+
+    std::vector<int32_t> chosen;
+    const int keeper = Ranked(pool, CompareKeeper).front();
+    chosen.push_back(keeper);
+    const Player* keeperRecord = P(keeper);
+    const bool keeperOpens = keeperRecord && (keeperRecord->m_batPosition == 1 || keeperRecord->m_batPosition == 2);
+
+    // The best openers, as many as the keeper leaves room for.
+    FillFrom(Ranked(pool, CompareOpener), chosen, chosen.size() + (keeperOpens ? 1 : 2));
+    FillFrom(Ranked(pool, CompareMiddleOrder), chosen, 7);
+    FillFrom(Ranked(pool, CompareSpinBowler), chosen, chosen.size() + static_cast<size_t>(SpinnersWanted(groundId)));
+    FillFrom(Ranked(pool, ComparePaceBowler), chosen, XI_PLAYERS);
+
+    const int captain = Ranked(chosen, CompareCaptaincy).front();
+    const std::vector<int32_t> attack = Ranked(chosen, ComparePaceBowler);
+    const std::vector<int32_t> order = Ranked(chosen, CompareBattingPosition);
+
+    std::copy(order.begin(), order.end(), result.begin());
+    // Every role player is one of the eleven; the fall-backs only guard slots.
+    const int keeperSlot = SlotOf(result, keeper);
+    const int captainSlot = SlotOf(result, captain);
+    const int open1Slot = SlotOf(result, attack[0]);
+    const int open2Slot = SlotOf(result, attack[1]);
+    result[SEL_KEEPER] = keeperSlot >= 0 ? keeperSlot : 5;
+    result[SEL_CAPTAIN] = captainSlot >= 0 ? captainSlot : 2;
+    result[SEL_OPEN_BOWLER1] = open1Slot >= 0 ? open1Slot : 9;
+    result[SEL_OPEN_BOWLER2] = open2Slot >= 0 ? open2Slot : 10;
+
+    if (!national) {
+        Team* team = TeamById(sideId);
+        for (int32_t id : team->m_squad)
+            if (Player* p = PlayerById(id)) p->m_xiSlot = NOT_IN_XI;
+        for (int slot = 0; slot < XI_PLAYERS; ++slot) PlayerById(result[static_cast<size_t>(slot)])->m_xiSlot = slot;
+    }
+    return result;
+}
+
+void StoreSelection(const Selection& selection, int32_t (&xi)[XI_SIZE]) {
+    for (int slot = 0; slot < XI_PLAYERS; ++slot) xi[slot] = selection[static_cast<size_t>(slot)];
+    // A role slot outside the eleven (the all -1 selection) names nobody.
+    auto roleId = [&](int index) {
+        const int slot = selection[static_cast<size_t>(index)];
+        return (slot >= 0 && slot < XI_PLAYERS) ? selection[static_cast<size_t>(slot)] : -1;
+    };
+    xi[XI_KEEPER] = roleId(SEL_KEEPER);
+    xi[XI_CAPTAIN] = roleId(SEL_CAPTAIN);
+    xi[XI_OPEN_BOWLER1] = roleId(SEL_OPEN_BOWLER1);
+    xi[XI_OPEN_BOWLER2] = roleId(SEL_OPEN_BOWLER2);
+}
+
+void PickXI(Country& country) {
+    const bool oneDay = country.m_squadKind == SQUAD_ONE_DAY || country.m_squadKind == SQUAD_ONE_DAY_3;
+    StoreSelection(ChooseXI(country.m_id, true, oneDay, 0), country.m_xi);
+}
+
+void ClearXI(Country& country) { std::fill(std::begin(country.m_xi), std::end(country.m_xi), -1); }
+
+bool IsInSquad(const Country& country, int playerId) { return Contains(country.SquadFor(country.m_squadKind), playerId); }
+
+bool IsIdInList(std::vector<int32_t> list, int id) { return Contains(list, id); }
+
+}  // namespace ravel
