@@ -1,0 +1,117 @@
+#include "season/Fixtures.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "world/Services.h"
+#include "world/World.h"
+
+namespace ravel {
+
+namespace {
+
+const char* const ORDINALS[8] = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th"};
+constexpr int TEST_TITLES = 6;
+constexpr int ONE_DAY_TITLES = 8;
+
+// A missing side reads as the first record of its table (or nothing at all).
+const char* SideName(int sideId) {
+    if (sideId >= FIRST_CLUB_ID) {
+        const Team* team = TeamById(sideId);
+        return team ? team->m_name : "";
+    }
+    const Country* country = CountryById(sideId);
+    return country ? country->m_name : "";
+}
+
+}  // namespace
+
+int AddFixture(Fixture fixture) {
+    bool valid = true;
+    if (fixture.m_home == fixture.m_away) {
+        DebugLog("Error adding new fixture, same home and away teams Compo: %d", fixture.m_competition);
+        valid = false;
+    }
+    if (fixture.m_home < 1) {
+        DebugLog("Error adding new fixture, home team is not valid Compo: %d", fixture.m_competition);
+        valid = false;
+    }
+    if (fixture.m_away < 1) {
+        DebugLog("Error adding new fixture, away team is not valid Compo: %d", fixture.m_competition);
+        return 0;
+    }
+    if (!valid) return 0;
+    fixture.m_id = static_cast<int32_t>(g_world.mv_fixtures.size()) + 1;
+    g_world.mv_fixtures.push_back(fixture);
+    return fixture.m_id;
+}
+
+std::vector<int32_t> GroundsForCountry(int countryId, const std::vector<int32_t>& exclude, int wanted) {
+    std::vector<int32_t> found;
+    for (const Ground& g : g_world.mv_grounds) {
+        if (g.m_country == countryId && std::find(exclude.begin(), exclude.end(), g.m_id) == exclude.end())
+            found.push_back(g.m_id);
+    }
+    if (found.empty()) return {0};
+    std::sort(found.begin(), found.end());
+    const int count = static_cast<int>(found.size());
+    std::vector<int32_t> result;
+    if (count < wanted) {
+        for (int i = 0; i < wanted / count + 1; ++i) result.insert(result.end(), found.begin(), found.end());
+    } else {
+        result = found;
+    }
+    result.resize(static_cast<size_t>(std::max(wanted, 0)));
+    return result;
+}
+
+const char* FixtureSideName(int homeId, int /*awayId*/, int sideId) {
+    static char homeBuffer[64];
+    static char awayBuffer[64];
+    char* buffer = sideId == homeId ? homeBuffer : awayBuffer;
+    std::snprintf(buffer, sizeof homeBuffer, "%s", SideName(sideId));
+    return buffer;
+}
+
+const char* FixtureTitle(const TourSeries& series) {
+    return FixtureTitle(series, series.m_homeWins + series.m_awayWins + series.m_draws + series.m_ties);
+}
+
+const char* FixtureTitle(const TourSeries& series, int matchNumber) {
+    static char buffer[160];
+    const bool test = series.m_id % 2 != 0;
+    if (!test && series.m_series > 0) {
+        const Series* tournament = SeriesById(series.m_series);
+        const char* names[3] = {"", "", ""};
+        if (tournament && tournament->m_id == series.m_series) {
+            for (size_t i = 0; i < 3 && i < tournament->mv_countries.size(); ++i)
+                names[i] = SideName(tournament->mv_countries[i]);
+        }
+        std::snprintf(buffer, sizeof buffer, "Triangular Tournament (%s, %s, %s)", names[0], names[1], names[2]);
+        return buffer;
+    }
+    const int titles = test ? TEST_TITLES : ONE_DAY_TITLES;
+    if (matchNumber >= 0 && matchNumber < titles) {
+        std::snprintf(buffer, sizeof buffer, "%s %s", ORDINALS[matchNumber],
+                      test ? "Test Match" : "One Day International");
+    }
+    return buffer;
+}
+
+const char* SeriesStatusText(const TourSeries& series) {
+    static char buffer[96];
+    const int w1 = series.m_homeWins;
+    const int w2 = series.m_awayWins;
+    const bool decided = series.m_competition == COMP_ODI_CHAMPIONSHIP;
+    if (w1 == w2) {
+        std::snprintf(buffer, sizeof buffer, decided ? "Series drawn %d-%d" : "Series is level at %d-%d", w1, w2);
+    } else {
+        const int leader = w1 > w2 ? series.m_home : series.m_away;
+        std::snprintf(buffer, sizeof buffer, decided ? "%s won the series %d-%d" : "%s lead the series %d-%d",
+                      SideName(leader), std::max(w1, w2), std::min(w1, w2));
+    }
+    return buffer;
+}
+
+}  // namespace ravel

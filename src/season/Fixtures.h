@@ -1,0 +1,39 @@
+// The world's fixture table: adding fixtures, the grounds a country offers
+// for its home matches, and the texts that name a fixture's sides and a
+// series' matches and standing.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "world/Competitions.h"
+#include "world/Records.h"
+
+namespace ravel {
+
+// Checks and appends a fixture with the next fixture id; a fixture with the
+// same side twice or a side id below 1 is logged and dropped. Returns the new
+// fixture's id, 0 when it was dropped.
+int AddFixture(Fixture fixture);
+
+// The country's grounds (ascending ids, none from `exclude`) fitted to exactly
+// `wanted` entries: repeated when too few, cut when too many; {0} when the
+// country has none.
+std::vector<int32_t> GroundsForCountry(int countryId, const std::vector<int32_t>& exclude, int wanted);
+
+// Name of one side of a fixture: a club name for ids of 1000 and more, else a
+// country name. The home and away sides have a static buffer each.
+const char* FixtureSideName(int homeId, int awayId, int sideId);
+
+// "2nd Test Match", "5th One Day International" or "Triangular Tournament
+// (A, B, C)" for the series' next match. Static buffer; a match number beyond
+// the titles leaves the buffer as it was.
+const char* FixtureTitle(const TourSeries& series);
+// The same for a given 0-based match number.
+const char* FixtureTitle(const TourSeries& series, int matchNumber);
+
+// "%s lead the series %d-%d", "Series is level at %d-%d", or for a series of
+// the one-day championship "%s won the series %d-%d" / "Series drawn %d-%d".
+const char* SeriesStatusText(const TourSeries& series);
+
+}  // namespace ravel

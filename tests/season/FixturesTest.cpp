@@ -1,0 +1,137 @@
+#include <string>
+
+#include "SeasonWorld.h"
+#include "season/Fixtures.h"
+
+namespace ravel {
+namespace {
+
+using FixtureTable = SeasonWorld;
+
+Fixture Between(int home, int away) {
+    Fixture f;
+    f.m_home = home;
+    f.m_away = away;
+    f.m_competition = 7;
+    return f;
+}
+
+TEST_F(FixtureTable, AddFixtureRejectsBadSidesAndNumbersTheRest) {
+    struct Case {
+        int home, away;
+        bool added;
+    } cases[] = {{0, 0, false}, {5, 5, false}, {0, 5, false}, {5, 0, false}, {-3, 5, false}, {5, 6, true}, {1001, 7, true}};
+    size_t expected = 0;
+    for (const Case& c : cases) {
+        const int id = AddFixture(Between(c.home, c.away));
+        if (c.added) ++expected;
+        ASSERT_EQ(g_world.mv_fixtures.size(), expected) << c.home << " v " << c.away;
+        EXPECT_EQ(id, c.added ? static_cast<int>(expected) : 0);
+        if (c.added) {
+            EXPECT_EQ(g_world.mv_fixtures.back().m_id, id);
+        }
+    }
+}
+
+TEST_F(FixtureTable, GroundsForCountryFitsTheWantedLength) {
+    AddGround(30, 2);
+    AddGround(12, 2);
+    AddGround(40, 3);
+    AddGround(25, 2);
+    struct Case {
+        int country;
+        std::vector<int32_t> exclude;
+        int wanted;
+        std::vector<int32_t> grounds;
+    } cases[] = {
+        {2, {25}, 5, {12, 30, 12, 30, 12}},
+        {2, {}, 2, {12, 25}},
+        {2, {}, 3, {12, 25, 30}},
+        {3, {}, 1, {40}},
+        {4, {}, 3, {0}},
+        {3, {40}, 2, {0}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(GroundsForCountry(c.country, c.exclude, c.wanted), c.grounds);
+}
+
+TEST_F(FixtureTable, SideNamesComeFromTheirOwnTables) {
+    AddTeam(1001);
+    AddTeam(1002);
+    AddCountry(3, "Norland");
+    AddCountry(4, "Sudmark");
+    const char* home = FixtureSideName(1002, 4, 1002);
+    const char* away = FixtureSideName(1002, 4, 4);
+    EXPECT_STREQ(home, "Club 1002");
+    EXPECT_STREQ(away, "Sudmark");
+    // A club id that no club holds falls back on the first club, never a country.
+    EXPECT_STREQ(FixtureSideName(1999, 3, 1999), "Club 1001");
+    EXPECT_STREQ(FixtureSideName(1999, 3, 3), "Norland");
+}
+
+TEST_F(FixtureTable, SeriesMatchTitles) {
+    TourSeries tests;
+    tests.m_id = 601;
+    TourSeries odis;
+    odis.m_id = 602;
+    struct Case {
+        const TourSeries* series;
+        int number;
+        const char* title;
+    } cases[] = {
+        {&tests, 0, "1st Test Match"},        {&tests, 2, "3rd Test Match"},
+        {&tests, 5, "6th Test Match"},        {&odis, 1, "2nd One Day International"},
+        {&odis, 7, "8th One Day International"},
+    };
+    for (const Case& c : cases) EXPECT_STREQ(FixtureTitle(*c.series, c.number), c.title);
+
+    // Past the last title the previous text stays.
+    EXPECT_STREQ(FixtureTitle(tests, 4), "5th Test Match");
+    EXPECT_STREQ(FixtureTitle(tests, 6), "5th Test Match");
+    EXPECT_STREQ(FixtureTitle(odis, 8), "5th Test Match");
+
+    // Without a number, the next match after those already decided.
+    tests.m_homeWins = 1;
+    tests.m_draws = 1;
+    EXPECT_STREQ(FixtureTitle(tests), "3rd Test Match");
+}
+
+TEST_F(FixtureTable, TriangularTitleNamesTheThreeCountries) {
+    AddCountry(3, "Norland");
+    AddCountry(4, "Sudmark");
+    AddCountry(5, "Westerby");
+    Series tri;
+    tri.m_id = 9;
+    tri.mv_countries = {5, 3, 4};
+    g_world.mv_series.push_back(tri);
+    TourSeries odis;
+    odis.m_id = 604;
+    odis.m_series = 9;
+    EXPECT_STREQ(FixtureTitle(odis, 0), "Triangular Tournament (Westerby, Norland, Sudmark)");
+}
+
+TEST_F(FixtureTable, SeriesStatus) {
+    AddCountry(3, "Norland");
+    AddCountry(4, "Sudmark");
+    struct Case {
+        int competition, homeWins, awayWins;
+        const char* text;
+    } cases[] = {
+        {COMP_TEST_CHAMPIONSHIP, 1, 1, "Series is level at 1-1"},
+        {COMP_TEST_CHAMPIONSHIP, 2, 1, "Norland lead the series 2-1"},
+        {COMP_TEST_CHAMPIONSHIP, 0, 3, "Sudmark lead the series 3-0"},
+        {COMP_ODI_CHAMPIONSHIP, 0, 2, "Sudmark won the series 2-0"},
+        {COMP_ODI_CHAMPIONSHIP, 2, 2, "Series drawn 2-2"},
+    };
+    for (const Case& c : cases) {
+        TourSeries s;
+        s.m_competition = c.competition;
+        s.m_home = 3;
+        s.m_away = 4;
+        s.m_homeWins = c.homeWins;
+        s.m_awayWins = c.awayWins;
+        EXPECT_STREQ(SeriesStatusText(s), c.text);
+    }
+}
+
+}  // namespace
+}  // namespace ravel
