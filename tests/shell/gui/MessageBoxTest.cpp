@@ -1,0 +1,163 @@
+#include <string>
+#include <vector>
+
+#include "shell/gui/Button.h"
+#include "shell/gui/Dialog.h"
+#include "shell/gui/MessageBox.h"
+#include "tests/shell/gui/GuiFixture.h"
+
+namespace ravel {
+namespace {
+
+std::vector<int32_t> s_screenChanges;
+void RecordScreenChange(int32_t id) { s_screenChanges.push_back(id); }
+
+// The box lives in the side bar's list; the screen's list has it as overlay.
+class MessageBoxTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        CMessageBox::s_messageQueue.clear();
+        CMessageBox::s_messageAnswer = 0;
+        CMessageBox::s_messageIndex = -1;
+        s_screenChanges.clear();
+        m_game->m_sideBarList.mb_isOverlay = 1;
+        m_game->m_sideBarList.mp_skin = m_game->m_skin.Sprites();
+        m_game->m_running = true;
+        m_game->m_shellHooks.changeScreen = RecordScreenChange;
+        m_list.mp_overlay = &m_game->m_sideBarList;
+        ASSERT_TRUE(CreateMessageBox());
+    }
+    void TearDown() override {
+        ReleaseMessageBox();
+        GuiTest::TearDown();
+    }
+    // One game tick as the main loop runs it on a framed screen: the
+    // screen's controls, the side bar's, the buttons of an open box, the pump.
+    void GameTick(int x, int y, bool left) {
+        ReadInput(x, y, left);
+        m_list.DispatchMouse(x, y, left, false);
+        m_game->m_sideBarList.DispatchMouse(x, y, left, false);
+        if (MessageBoxOpen()) HandleMessageBoxButtons();
+        PumpMessageBox();
+    }
+    void ClickButton(int button) {
+        const CButton* b = CMessageBox::s_buttons[button];
+        int x = 292 + b->m_x + 50, y = 324 + 25 + b->m_y + 15;
+        GameTick(x, y, true);
+        GameTick(x, y, false);
+    }
+};
+
+TEST_F(MessageBoxTest, EachButtonGivesItsAnswer) {
+    struct Case {
+        int kind;
+        int button;
+        int32_t answer;
+    };
+    const Case cases[] = {
+        {MESSAGE_OK, CMessageBox::SINGLE_OK, ANSWER_OK},
+        {MESSAGE_OK_CANCEL, CMessageBox::OK_OF_OK_CANCEL, ANSWER_OK_CANCEL},
+        {MESSAGE_OK_CANCEL, CMessageBox::CANCEL, ANSWER_CANCEL},
+        {MESSAGE_YES_NO, CMessageBox::NO, ANSWER_NO},
+    };
+    for (const Case& c : cases) {
+        ShowMessage("Question", c.kind);
+        GameTick(0, 0, false);
+        ASSERT_TRUE(MessageBoxOpen());
+        for (int i = 0; i < CMessageBox::BUTTONS; ++i) {
+            bool shown = CMessageBox::s_buttons[i]->mb_visible;
+            bool wanted = (c.kind == MESSAGE_OK && i == CMessageBox::SINGLE_OK) ||
+                          (c.kind == MESSAGE_OK_CANCEL &&
+                           (i == CMessageBox::OK_OF_OK_CANCEL || i == CMessageBox::CANCEL)) ||
+                          (c.kind == MESSAGE_YES_NO && (i == CMessageBox::YES || i == CMessageBox::NO));
+            EXPECT_EQ(shown, wanted) << c.kind << " button " << i;
+        }
+        ClickButton(c.button);
+        EXPECT_EQ(CMessageBox::s_messageAnswer, c.answer);
+        EXPECT_FALSE(MessageBoxOpen());
+        EXPECT_TRUE(CMessageBox::s_messageQueue.empty());
+    }
+    EXPECT_TRUE(m_game->m_running);
+}
+
+TEST_F(MessageBoxTest, YesEndsTheGame) {
+    ShowMessage("Are you sure you wish to exit?", MESSAGE_YES_NO);
+    GameTick(0, 0, false);
+    ClickButton(CMessageBox::YES);
+    EXPECT_EQ(CMessageBox::s_messageAnswer, ANSWER_YES);
+    EXPECT_FALSE(m_game->m_running);
+    EXPECT_EQ(s_screenChanges, std::vector<int32_t>{START_MENU_SCREEN});
+}
+
+TEST_F(MessageBoxTest, MessagesWaitTheirTurn) {
+    ShowMessage("First", MESSAGE_OK);
+    ShowMessage("Second", MESSAGE_OK);
+    GameTick(0, 0, false);
+    EXPECT_STREQ(CMessageBox::s_messageText, "First");
+    ShowMessage("Third", MESSAGE_OK);
+    GameTick(0, 0, false);
+    EXPECT_STREQ(CMessageBox::s_messageText, "First");
+    ClickButton(CMessageBox::SINGLE_OK);  // the next opens in the same tick
+    EXPECT_TRUE(MessageBoxOpen());
+    EXPECT_STREQ(CMessageBox::s_messageText, "Second");
+    EXPECT_EQ(CMessageBox::s_messageAnswer, ANSWER_OK);
+    ClickButton(CMessageBox::SINGLE_OK);
+    EXPECT_STREQ(CMessageBox::s_messageText, "Third");
+}
+
+TEST_F(MessageBoxTest, UnknownKindHoldsUpTheQueue) {
+    ShowMessage("Odd", 299);
+    ShowMessage("Normal", MESSAGE_OK);
+    GameTick(0, 0, false);
+    EXPECT_FALSE(MessageBoxOpen());
+    EXPECT_EQ(CMessageBox::s_messageIndex, 0);
+}
+
+TEST_F(MessageBoxTest, LongTextIsCut) {
+    std::string text(400, 'w');
+    ShowMessage(text.c_str(), MESSAGE_OK);
+    GameTick(0, 0, false);
+    EXPECT_EQ(std::string(CMessageBox::s_messageText), text.substr(0, MESSAGE_TEXT_SIZE - 1));
+}
+
+TEST_F(MessageBoxTest, OpenBoxBlocksTheScreenAndLiesOnTop) {
+    CButton screenButton;
+    screenButton.SetRect(300, 400, 300, 100);  // under the box
+    m_list.AddControl(&screenButton);
+    CDialog options;
+    options.SetRect(262, 234, 500, 250);
+    m_game->m_sideBarList.AddControl(&options);
+    options.mb_expanded = 1;  // an open dialog of the side bar
+    ShowMessage("Notice", MESSAGE_OK);
+    GameTick(0, 0, false);
+    EXPECT_EQ(m_game->m_sideBarList.OpenControl(), CMessageBox::s_dialog);
+    ClickButton(CMessageBox::SINGLE_OK);
+    EXPECT_EQ(CMessageBox::s_messageAnswer, ANSWER_OK);
+    EXPECT_EQ(screenButton.m_state, STATE_NORMAL);
+    EXPECT_EQ(screenButton.m_hoverStart, NO_HOVER);
+}
+
+TEST_F(MessageBoxTest, AnswerableOnFullScreenScreens) {
+    ShowMessage("Notice", MESSAGE_OK);
+    PumpMessageBox();
+    const CButton* ok = CMessageBox::s_buttons[CMessageBox::SINGLE_OK];
+    int x = 292 + ok->m_x + 50, y = 324 + 25 + ok->m_y + 15;
+    for (bool left : {true, false}) {
+        ReadInput(x, y, left);
+        m_list.DispatchMouse(x, y, left, false);  // no side bar on these screens
+        DispatchMessageBoxAlone(x, y, left, false);
+        if (MessageBoxOpen()) HandleMessageBoxButtons();
+    }
+    EXPECT_EQ(CMessageBox::s_messageAnswer, ANSWER_OK);
+    EXPECT_FALSE(MessageBoxOpen());
+
+    ShowMessage("Drawn", MESSAGE_OK);
+    PumpMessageBox();
+    m_system->Clear(0xff000000);
+    DrawMessageBoxAlone();
+    EXPECT_EQ(m_system->Screen().Pixel(300, 400), 0xff3232c8u);  // the panel
+}
+
+}  // namespace
+}  // namespace ravel
