@@ -1,0 +1,41 @@
+// Finished matches of domestic competitions and of the Test championship
+// into their competitions: prize money, knockout places, league tables,
+// coaches' records and the sides' result ratings.
+#pragma once
+
+#include <cstdint>
+
+#include "world/Competitions.h"
+
+namespace ravel {
+
+// What a competition needs of a finished match. Index 0 is side one (the
+// home side), index 1 side two.
+struct MatchOutcome {
+    int32_t m_side1 = 0;
+    int32_t m_side2 = 0;
+    int32_t m_winner = -1;  // meaningful for the winning kinds only
+    int32_t m_kind = 0;     // match result kind (RESULT_* of match/Match.h)
+    int32_t m_bonus1[2] = {};  // first bonus (batting) of each side
+    int32_t m_bonus2[2] = {};  // second bonus (bowling) of each side
+    int32_t m_runs[2] = {};
+    int32_t m_balls[2] = {};
+};
+
+// Match prizes by competition.
+inline constexpr float PRIZE_MAJOR = 1350.0f;  // competitions 1 and 2
+inline constexpr float PRIZE_MINOR = 450.0f;   // competitions 3 and 4
+inline constexpr float PRIZE_OTHER = 400.0f;
+inline constexpr float PRIZE_QUARTER_FINAL = 5000.0f;
+inline constexpr float PRIZE_SEMI_FINAL = 10000.0f;
+// In this competition a win earns no bonus points in the table.
+inline constexpr int32_t COMP_NO_WIN_BONUS = 9;
+
+bool IsWinningResult(int kind);
+// The side that goes through from a knockout tie: the winner, or side one
+// (the home side, the higher seed) when the match produced no winner.
+int KnockoutSurvivor(const MatchOutcome& outcome);
+
+void RecordResult(Competition& competition, const MatchOutcome& outcome);
+
+}  // namespace ravel

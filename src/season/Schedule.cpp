@@ -1,0 +1,307 @@
+#include "season/Schedule.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "season/Fixtures.h"
+#include "season/News.h"
+#include "season/Standings.h"
+#include "world/Random.h"
+#include "world/Services.h"
+#include "world/World.h"
+
+namespace ravel {
+
+namespace {
+
+constexpr int KNOCKOUT_FIRST_TIE[3] = {0, 4, 6};  // by stage 3, 4, 5
+constexpr int KNOCKOUT_TIE_COUNT[3] = {4, 2, 1};
+
+int HomeGround(const Competition& c, int homeId) {
+    if (c.m_id >= COMP_TEST_CHAMPIONSHIP || homeId < FIRST_CLUB_ID) return 0;
+    const Team* team = TeamById(homeId);
+    return team && team->m_id == homeId ? team->m_ground : 0;
+}
+
+Fixture MakeFixture(const Competition& c, int home, int away, const GameDate& date) {
+    Fixture f;
+    f.m_home = home;
+    f.m_away = away;
+    f.m_competition = c.m_id;
+    f.m_state = FIXTURE_SCHEDULED;
+    f.m_ground = HomeGround(c, home);
+    f.m_date = date;
+    f.m_match = 0;
+    return f;
+}
+
+std::vector<RoundDate> RoundsInOrder(const Competition& c) {
+    std::vector<RoundDate> rounds = c.mv_rounds;
+    std::stable_sort(rounds.begin(), rounds.end(),
+                     [](const RoundDate& a, const RoundDate& b) { return a.m_round < b.m_round; });
+    return rounds;
+}
+
+// Circle method over positions 1..m: the first stays, the rest turn by one.
+std::vector<std::vector<int>> CircleRounds(int m, int rounds) {
+    std::vector<std::vector<int>> all;
+    std::vector<int> round(static_cast<size_t>(m));
+    for (int i = 0; i < m; ++i) round[static_cast<size_t>(i)] = i + 1;
+    for (int r = 0; r < rounds; ++r) {
+        all.push_back(round);
+        std::vector<int> next(round.size());
+        next[0] = round[0];
+        next[1] = round[static_cast<size_t>(m - 1)];
+        for (int i = 2; i < m; ++i) next[static_cast<size_t>(i)] = round[static_cast<size_t>(i - 1)];
+        round = std::move(next);
+    }
+    return all;
+}
+
+// False when there are too few round dates (nothing is scheduled).
+bool BuildRoundRobin(Competition& c) {
+    const int n = c.TeamCount();
+    if (n < 2) {
+        DebugLog("No schedule for competition %s (%d): %d sides", c.m_name, c.m_id, n);
+        return true;
+    }
+    const int m = n % 2 == 0 ? n : n + 1;  // position m rests when n is odd
+    const int bye = n % 2 == 0 ? 0 : m;
+    const int rounds = c.m_doubleRound ? 2 * m - 2 : m - 1;
+    const std::vector<RoundDate> dates = RoundsInOrder(c);
+    if (static_cast<int>(dates.size()) < rounds) {
+        DebugLog("Not enough round dates to generate schedule for competition %s (%d)", c.m_name, c.m_id);
+        return false;
+    }
+    const auto circle = CircleRounds(m, rounds);
+    for (int r = 0; r < rounds; ++r) {
+        const GameDate date = GameDate::FromSeasonDay(dates[static_cast<size_t>(r)].m_dayOfSeason, c.m_season);
+        const auto& round = circle[static_cast<size_t>(r)];
+        for (int k = 0; k < m / 2; ++k) {
+            const int a = round[static_cast<size_t>(k)];
+            const int b = round[static_cast<size_t>(m - 1 - k)];
+            if (a == bye || b == bye) continue;
+            const int sideA = c.mv_teams[static_cast<size_t>(a - 1)];
+            const int sideB = c.mv_teams[static_cast<size_t>(b - 1)];
+            Fixture f = r % 2 == 1 ? MakeFixture(c, sideA, sideB, date) : MakeFixture(c, sideB, sideA, date);
+            f.m_id = static_cast<int32_t>(g_world.mv_fixtures.size()) + 1;
+            g_world.mv_fixtures.push_back(f);
+        }
+    }
+    return true;
+}
+
+void SendSeasonStartNews(const Competition& c) {
+    const int side = g_cricket.m_team;
+    if (c.m_newsCompetition != c.m_id || side <= 0) return;
+    if (std::find(c.mv_teams.begin(), c.mv_teams.end(), side) == c.mv_teams.end()) return;
+    PendingNewsItem item;
+    item.m_code = NEWS_SEASON_START;
+    item.m_figure = ExpectationGrade(c);
+    item.m_date = Tomorrow();
+    const NewsLink link = SideLink(side);
+    item.AddLink(link.m_kind, link.m_value);
+    PostNews(item);
+}
+
+// Places relegated from the upper division and promoted from the lower; when
+// only one of the two says, it holds for both.
+int ExchangePlaces(const Competition& upper, const Competition& lower) {
+    const int down = upper.m_relegation;
+    const int up = lower.m_promotion;
+    return (down > 0 && up > 0) ? std::min(down, up) : std::max(down, up);
+}
+
+void Exchange(Competition& upper, Competition& lower) {
+    RankDomesticTable(upper);
+    RankDomesticTable(lower);
+    const int places = std::min({ExchangePlaces(upper, lower), static_cast<int>(upper.mv_standings.size()),
+                                 static_cast<int>(lower.mv_standings.size())});
+    for (int i = 0; i < places; ++i) {
+        const int relegated = upper.mv_standings[upper.mv_standings.size() - 1 - static_cast<size_t>(i)].m_team;
+        const int promoted = lower.mv_standings[static_cast<size_t>(i)].m_team;
+        std::replace(upper.mv_teams.begin(), upper.mv_teams.end(), relegated, promoted);
+        std::replace(lower.mv_teams.begin(), lower.mv_teams.end(), promoted, relegated);
+        DebugLog("%d promoted to %d, %d relegated to %d", promoted, upper.m_id, relegated, lower.m_id);
+    }
+}
+
+// A division not yet started for this season still holds last season's table.
+bool AwaitingExchange(const Competition& other, int season) {
+    return other.m_status == COMP_RUNNING && other.m_season != season;
+}
+
+GameDate NextRoundDate(const Competition& c) {
+    const int today = g_cricket.m_date.m_dayOfSeason;
+    const int season = c.m_season >= 0 ? c.m_season : g_cricket.m_date.m_season;
+    int day = today + 1;
+    int best = -1;
+    for (const RoundDate& r : c.mv_rounds)
+        if (r.m_dayOfSeason > today && (best < 0 || r.m_dayOfSeason < best)) best = r.m_dayOfSeason;
+    if (best >= 0) day = best;
+    return GameDate::FromSeasonDay(day, season);
+}
+
+// Sides seeded for a round drawn from the table (or a cup's side list).
+std::vector<int32_t> SeededField(Competition& c, int wanted) {
+    std::vector<int32_t> field;
+    if (c.m_kind == COMP_LEAGUE && !c.mv_standings.empty()) {
+        RankDomesticTable(c);
+        for (const StandingsRow& row : c.mv_standings) field.push_back(row.m_team);
+    } else {
+        field = c.mv_teams;
+    }
+    if (static_cast<int>(field.size()) > wanted) field.resize(static_cast<size_t>(wanted));
+    return field;
+}
+
+// The previous round's winners in an open draw.
+std::vector<int32_t> DrawnWinners(const Competition& c, int firstSlot, int count) {
+    std::vector<int32_t> field;
+    for (int i = firstSlot; i < firstSlot + count; ++i)
+        if (c.m_knockoutWinners[i] > 0) field.push_back(c.m_knockoutWinners[i]);
+    for (int i = static_cast<int>(field.size()) - 1; i > 0; --i)
+        std::swap(field[static_cast<size_t>(i)], field[static_cast<size_t>(Rand() % (i + 1))]);
+    return field;
+}
+
+void TakeFirstFreeSlot(Competition& c, int firstSlot, int count, int side) {
+    for (int i = firstSlot; i < firstSlot + count; ++i) {
+        if (c.m_knockoutWinners[i] == -1) {
+            c.m_knockoutWinners[i] = side;
+            return;
+        }
+    }
+}
+
+void ResetKnockout(Competition& c) {
+    std::fill(std::begin(c.m_knockout), std::end(c.m_knockout), -1);
+    std::fill(std::begin(c.m_knockoutWinners), std::end(c.m_knockoutWinners), -1);
+    c.m_stage = STAGE_LEAGUE;
+}
+
+}  // namespace
+
+int ExpectationGrade(const Competition& competition) {
+    if (competition.TeamCount() < 4) return 1;
+    return competition.m_promotion >= 1 ? 3 : 2;
+}
+
+int StartLeagueSeason(Competition& competition) {
+    competition.m_season = g_cricket.m_date.m_season;
+    if (competition.m_status != COMP_RUNNING) {
+        competition.m_status = COMP_RUNNING;
+    } else {
+        PromoteAndRelegate(competition);
+    }
+    competition.m_lastDay = competition.m_kind == COMP_LEAGUE ? 0 : -1;
+    ShuffleTeams(competition);
+    GenerateLeagueSchedule(competition);
+    competition.mv_standings.clear();
+    for (int32_t side : competition.mv_teams) competition.mv_standings.emplace_back(side, competition.m_id);
+    ResetKnockout(competition);
+    return -1;
+}
+
+void GenerateLeagueSchedule(Competition& competition) {
+    if (competition.m_kind == COMP_KNOCKOUT) return;
+    if (competition.m_kind == COMP_LEAGUE && !BuildRoundRobin(competition)) return;
+    SendSeasonStartNews(competition);
+}
+
+void PromoteAndRelegate(Competition& competition) {
+    const int season = competition.m_season;
+    for (Competition& other : g_world.mv_competitions) {
+        if (&other == &competition || other.m_id <= 0 || !AwaitingExchange(other, season)) continue;
+        if (competition.m_lower == other.m_id || other.m_upper == competition.m_id) Exchange(competition, other);
+        if (competition.m_upper == other.m_id || other.m_lower == competition.m_id) Exchange(other, competition);
+    }
+}
+
+void DrawKnockoutStage(Competition& competition, int stage) {
+    if (stage < STAGE_QUARTER_FINALS || stage > STAGE_FINAL) return;
+    const int round = stage - STAGE_QUARTER_FINALS;
+    const int firstTie = KNOCKOUT_FIRST_TIE[round];
+    const int ties = KNOCKOUT_TIE_COUNT[round];
+    const bool fromWinners = round > 0 && competition.m_stage == stage - 1;
+    const std::vector<int32_t> field =
+        fromWinners ? DrawnWinners(competition, KNOCKOUT_FIRST_TIE[round - 1], KNOCKOUT_TIE_COUNT[round - 1])
+                    : SeededField(competition, 2 * ties);
+    if (field.empty()) return;
+
+    for (int t = firstTie; t < firstTie + ties; ++t) {
+        competition.m_knockout[2 * t] = competition.m_knockout[2 * t + 1] = -1;
+        competition.m_knockoutWinners[t] = -1;
+    }
+    competition.m_stage = stage;
+    // Drawn winners meet in drawn order; seeds meet first against last. An
+    // away side of 0 is a bye.
+    std::vector<std::pair<int32_t, int32_t>> pairs;
+    const int count = static_cast<int>(field.size());
+    if (fromWinners) {
+        for (int i = 0; i < count; i += 2) pairs.emplace_back(field[i], i + 1 < count ? field[i + 1] : 0);
+    } else {
+        for (int t = 0; t < ties && t < count; ++t) {
+            const int other = 2 * ties - 1 - t;
+            pairs.emplace_back(field[t], other < count ? field[other] : 0);
+        }
+    }
+    const GameDate date = NextRoundDate(competition);
+    for (size_t i = 0; i < pairs.size(); ++i) {
+        const auto [home, away] = pairs[i];
+        const int tie = firstTie + static_cast<int>(i);
+        competition.m_knockout[2 * tie] = home;
+        competition.m_knockout[2 * tie + 1] = away;
+        if (away > 0) {
+            AddFixture(MakeFixture(competition, home, away, date));
+        } else {
+            TakeFirstFreeSlot(competition, firstTie, ties, home);
+        }
+    }
+}
+
+void DrawStageForEvent(Competition& competition, int eventType) {
+    switch (eventType) {
+        case EVENT_DRAW_QUARTER_FINALS:
+            DrawKnockoutStage(competition, STAGE_QUARTER_FINALS);
+            break;
+        case EVENT_DRAW_SEMI_FINALS:
+            DrawKnockoutStage(competition, STAGE_SEMI_FINALS);
+            break;
+        case EVENT_DRAW_FINAL:
+            DrawKnockoutStage(competition, STAGE_FINAL);
+            break;
+        default:
+            break;
+    }
+}
+
+void CloseCompetition(Competition& competition) {
+    if (competition.m_status != COMP_RUNNING) return;
+    HistoryEntry entry;
+    entry.m_season = competition.m_season;
+    const int finalWinner = competition.m_knockoutWinners[KNOCKOUT_TIES - 1];
+    if (competition.m_stage == STAGE_FINAL && finalWinner > 0) {
+        const int home = competition.m_knockout[2 * (KNOCKOUT_TIES - 1)];
+        const int away = competition.m_knockout[2 * (KNOCKOUT_TIES - 1) + 1];
+        entry.m_winner = finalWinner;
+        entry.m_runnerUp = std::max(finalWinner == home ? away : home, 0);
+    } else if (competition.m_kind == COMP_LEAGUE && !competition.mv_standings.empty()) {
+        RankDomesticTable(competition);
+        entry.m_winner = competition.mv_standings[0].m_team;
+        entry.m_runnerUp = competition.mv_standings.size() > 1 ? competition.mv_standings[1].m_team : 0;
+    }
+    competition.m_lastDay = g_cricket.m_date.m_dayOfSeason;
+    // Competitions that share a history id keep copies of one list.
+    auto record = [&](Competition& c) {
+        std::erase_if(c.mv_history, [&](const HistoryEntry& e) { return e.m_season == entry.m_season; });
+        c.mv_history.push_back(entry);
+    };
+    record(competition);
+    for (Competition& c : g_world.mv_competitions) {
+        if (&c != &competition && competition.m_historyId != 0 && c.m_historyId == competition.m_historyId) record(c);
+    }
+}
+
+}  // namespace ravel
