@@ -1,0 +1,387 @@
+// match_bench: plays N matches of a kind between sides of the built world
+// (or generated sides when no world database is found), headless, and prints
+// one name=value line per figure. With --csv DIR it also writes every match,
+// team innings, batting innings and bowling figure as CSV rows.
+//
+//   match_bench [--kind test|odi|fc|oneday] [--n N] [--seed S] [--csv DIR] [--db ROOT]
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "match/Match.h"
+#include "match/MatchServices.h"
+#include "season/Selection.h"
+#include "world/Database.h"
+#include "world/GameDate.h"
+#include "world/Random.h"
+#include "world/World.h"
+
+using namespace ravel;
+
+namespace {
+
+struct Kind {
+    const char* name;
+    int format;  // the competition format the kind is played under
+    int defaultMatches;
+};
+const Kind KINDS[] = {
+    {"test", FORMAT_TEST, 60},
+    {"odi", FORMAT_ODI, 300},
+    {"fc", FORMAT_FIRST_CLASS, 100},
+    {"oneday", FORMAT_LIST_A, 300},
+};
+
+struct Figures {
+    long long balls = 0;  // every delivery, legal or not
+    long long legalBalls = 0;
+    long long runs = 0;
+    long long extras = 0;
+    long long wickets = 0;
+    long long howOut[6] = {};
+    int matches = 0;
+    int draws = 0;
+    int ties = 0;
+    int decided = 0;
+    int strongerWon = 0;
+    long long firstInningsRuns = 0;
+    int firstInnings = 0;
+    long long topRuns = 0, topOuts = 0, tailRuns = 0, tailOuts = 0;
+    double seconds = 0.0;
+};
+
+struct Csv {
+    FILE* matches = nullptr;
+    FILE* innings = nullptr;
+    FILE* batting = nullptr;
+    FILE* bowling = nullptr;
+};
+
+// Sides of one kind of cricket: (side id, national).
+struct Side {
+    int id;
+    bool national;
+};
+
+int g_nextGround = 1;
+
+// A world of twelve club sides and eight countries of graded strength, for
+// when no world database has been built.
+void GenerateWorld() {
+    ResetWorld();
+    g_world.mv_players.resize(1);
+    Climate climate;
+    climate.m_id = 1;
+    const int32_t thresholds[6] = {20, 45, 65, 80, 95, 100};
+    std::copy(thresholds, thresholds + 6, climate.m_thresholds);
+    g_world.mv_climates.push_back(climate);
+    Ground ground;
+    ground.m_id = 1;
+    ground.m_climate = 1;
+    ground.m_bounce = 5.0f;
+    ground.m_turn = 5.0f;
+    g_world.mv_grounds.push_back(ground);
+    static const int BAT[11] = {66, 64, 68, 63, 58, 46, 40, 30, 20, 15, 11};
+    static const int BOWL_TYPE[11] = {0, 0, 0, 4, 0, 0, 5, 6, 3, 1, 2};
+    static const int BOWL[11] = {0, 0, 0, 45, 0, 0, 60, 58, 64, 68, 66};
+    auto makeEleven = [](int strength, int32_t* xi) {
+        for (int i = 0; i < 11; ++i) {
+            Player p;
+            p.m_id = static_cast<int32_t>(g_world.mv_players.size());
+            std::snprintf(p.m_surname, sizeof p.m_surname, "Player%d", p.m_id);
+            p.m_batPosition = i + 1;
+            p.m_batHand = Rand() % 4 == 0;
+            int bat = BAT[i] + strength + Rand() % 11 - 5;
+            for (int k = 0; k < 7; ++k) p.m_batSkill[k] = std::clamp(bat + Rand() % 9 - 4, 1, 99);
+            p.m_bowlType = BOWL_TYPE[i];
+            for (int k = 0; k < 4; ++k)
+                p.m_bowlSkill[k] = BOWL[i] ? std::clamp(BOWL[i] + strength + Rand() % 11 - 5, 1, 99) : 5;
+            for (int k = 0; k < 4; ++k) p.m_fieldSkill[k] = 45 + Rand() % 30;
+            p.m_keeper = i == 5;
+            p.m_keepSkill[0] = p.m_keepSkill[1] = i == 5 ? 65 + Rand() % 20 : 10;
+            xi[i] = p.m_id;
+            g_world.mv_players.push_back(p);
+        }
+    };
+    for (int t = 0; t < 12; ++t) {
+        Team team;
+        team.m_id = 1001 + t;
+        team.m_ground = 1;
+        std::snprintf(team.m_name, sizeof team.m_name, "Club %d", t + 1);
+        makeEleven(t - 6, team.m_xi);
+        g_world.mv_teams.push_back(team);
+    }
+    for (int c = 0; c < 8; ++c) {
+        Country country;
+        country.m_id = 1 + c;
+        country.m_nationalSide = 1;
+        country.m_homeGround = 1;
+        std::snprintf(country.m_name, sizeof country.m_name, "Country %d", c + 1);
+        makeEleven(4 + c * 2 - 7, country.m_xi);
+        g_world.mv_countries.push_back(country);
+    }
+    const struct {
+        int id, format, length;
+    } COMPS[] = {{500, FORMAT_TEST, 5}, {501, FORMAT_ODI, 50}, {1, FORMAT_FIRST_CLASS, 4}, {2, FORMAT_LIST_A, 50}};
+    for (const auto& c : COMPS) {
+        Competition comp;
+        comp.m_id = c.id;
+        comp.m_format = c.format;
+        comp.m_length = c.length;
+        g_world.mv_competitions.push_back(comp);
+    }
+}
+
+bool LoadWorld(const std::string& root) {
+    SetDatabaseFolder("std");
+    SetDatabaseRoot(root);
+    if (!std::filesystem::exists(DatabaseFilePath(DB_PLAYERS))) return false;
+    LoadDatabase();
+    return g_world.mv_players.size() > 100;
+}
+
+// The competition a kind is played in, and the sides that play it.
+int CompetitionFor(const Kind& kind, std::vector<Side>& sides) {
+    sides.clear();
+    if (kind.format == FORMAT_TEST || kind.format == FORMAT_ODI) {
+        for (const Country& c : g_world.mv_countries) {
+            if (c.m_nationalSide == 1) sides.push_back({c.m_id, true});
+        }
+        return kind.format == FORMAT_TEST ? COMP_TEST_CHAMPIONSHIP : COMP_ODI_CHAMPIONSHIP;
+    }
+    for (const Competition& c : g_world.mv_competitions) {
+        if (c.m_id >= 500 || c.m_format != kind.format) continue;
+        if (!c.mv_teams.empty()) {
+            for (int t : c.mv_teams) sides.push_back({t, false});
+        } else {
+            for (const Team& t : g_world.mv_teams) sides.push_back({t.m_id, false});
+        }
+        return c.m_id;
+    }
+    return -1;
+}
+
+// Mean of the batting and main bowling skills of a match side.
+float Strength(const MatchTeam& team) {
+    float sum = 0.0f;
+    for (const MatchPlayer& mp : team.m_players) {
+        const Player* p = PlayerById(mp.mi_player);
+        if (!p) continue;
+        sum += (p->m_batSkill[0] + p->m_batSkill[1] + p->m_batSkill[2] + p->m_batSkill[3]) / 4.0f;
+        if (p->m_bowlType > 0) sum += p->m_bowlSkill[0];
+    }
+    return sum;
+}
+
+void RegisterSide(Match& m, int which, const Side& side, bool oneDay, bool generated) {
+    if (!generated) {
+        m.SelectComputerTeam(which, side.national, oneDay);
+        return;
+    }
+    const int32_t* xi = side.national ? CountryById(side.id)->m_xi : TeamById(side.id)->m_xi;
+    std::array<int32_t, SQUAD_SIZE> players{};
+    std::copy(xi, xi + SQUAD_SIZE, players.begin());
+    m.RegisterSquads(which, players, 0, 5, 9, 10);
+}
+
+void PlayThrough(Match& m) {
+    const GameDate start = g_cricket.m_date;
+    for (int steps = 0; steps < 100000 && m.mi_playState != PLAY_MATCH_OVER; ++steps) {
+        m.Step();
+        if (m.mi_playState == PLAY_CLOSE) {
+            g_cricket.m_date.NextDay();
+            m.mi_playState = PLAY_IN_PLAY;
+        }
+    }
+    g_cricket.m_date = start;
+}
+
+void Tally(const Match& m, Figures& f, float strength1, float strength2, const char* kind, Csv& csv) {
+    ++f.matches;
+    if (m.mi_resultKind == RESULT_DRAW || m.mi_resultKind == RESULT_NO_RESULT) ++f.draws;
+    if (m.mi_resultKind == RESULT_TIE) ++f.ties;
+    if (m.mi_winner > 0 && strength1 != strength2) {
+        ++f.decided;
+        int stronger = strength1 > strength2 ? m.mi_team1 : m.mi_team2;
+        if (m.mi_winner == stronger) ++f.strongerWon;
+    }
+    if (csv.matches) {
+        std::fprintf(csv.matches, "%d,%s,%d,%d,%d,%d,%d,%.1f,%.1f\n", m.mi_id, kind, m.mi_team1, m.mi_team2, m.mi_winner,
+                     m.mi_resultKind, m.mi_margin, strength1, strength2);
+    }
+    for (int i = 0; i < 4; ++i) {
+        const Innings& in = m.m_innings[i];
+        if (!in.mb_started) continue;
+        int total = InningsTotal(in);
+        int extras = in.mi_byes + in.mi_legByes + in.mi_wides + in.mi_noBalls;
+        f.runs += total;
+        f.extras += extras;
+        f.legalBalls += in.mi_legalBalls;
+        f.balls += in.mi_legalBalls + in.mi_wides + in.mi_noBalls;
+        f.wickets += in.Wickets();
+        if (i == 0) {
+            f.firstInningsRuns += total;
+            ++f.firstInnings;
+        }
+        if (csv.innings) {
+            std::fprintf(csv.innings, "%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, in.mi_battingTeam, total,
+                         in.Wickets(), in.mi_legalBalls, in.mi_byes, in.mi_legByes, in.mi_wides, in.mi_noBalls,
+                         in.mi_status);
+        }
+        for (int pos = 0; pos < SQUAD_SIZE; ++pos) {
+            const BatsmanFigures& b = in.m_batsmen[pos];
+            if (b.mi_howOut >= 1 && b.mi_howOut <= 5) ++f.howOut[b.mi_howOut];
+            if (b.mi_howOut == 0) continue;
+            int runs = BatsmanRuns(b);
+            bool out = b.mi_howOut > 0;
+            if (pos < 4) {
+                f.topRuns += runs;
+                f.topOuts += out;
+            } else if (pos >= 8) {
+                f.tailRuns += runs;
+                f.tailOuts += out;
+            }
+            if (csv.batting) {
+                std::fprintf(csv.batting, "%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, pos + 1, b.mi_player, runs,
+                             b.Balls(), b.mi_scored[4], b.mi_scored[6], b.mi_howOut);
+            }
+        }
+        if (csv.bowling) {
+            for (const BowlerFigures& b : in.m_bowlers) {
+                if (b.mi_balls == 0) continue;
+                std::fprintf(csv.bowling, "%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, b.mi_player, b.mi_balls,
+                             b.mi_maidens, b.mi_runs, b.mi_wickets, b.mi_noBalls, b.mi_wides);
+            }
+        }
+    }
+}
+
+void Print(const char* kind, const Figures& f) {
+    auto pct = [](double a, double b) { return b > 0 ? 100.0 * a / b : 0.0; };
+    std::printf("%s.matches=%d\n", kind, f.matches);
+    std::printf("%s.runs_per_wicket=%.2f\n", kind, f.wickets ? double(f.runs) / f.wickets : 0.0);
+    std::printf("%s.runs_per_over=%.2f\n", kind, f.legalBalls ? 6.0 * f.runs / f.legalBalls : 0.0);
+    std::printf("%s.draw_pct=%.1f\n", kind, pct(f.draws, f.matches));
+    std::printf("%s.tie_pct=%.1f\n", kind, pct(f.ties, f.matches));
+    std::printf("%s.first_innings_avg=%.1f\n", kind, f.firstInnings ? double(f.firstInningsRuns) / f.firstInnings : 0.0);
+    std::printf("%s.extras_pct=%.2f\n", kind, pct(f.extras, f.runs));
+    long long outs = f.howOut[1] + f.howOut[2] + f.howOut[3] + f.howOut[4] + f.howOut[5];
+    std::printf("%s.caught_pct=%.1f\n", kind, pct(f.howOut[2], outs));
+    std::printf("%s.bowled_pct=%.1f\n", kind, pct(f.howOut[1], outs));
+    std::printf("%s.lbw_pct=%.1f\n", kind, pct(f.howOut[3], outs));
+    std::printf("%s.run_out_pct=%.1f\n", kind, pct(f.howOut[5], outs));
+    std::printf("%s.stumped_pct=%.1f\n", kind, pct(f.howOut[4], outs));
+    std::printf("%s.stronger_side_win_pct=%.1f\n", kind, pct(f.strongerWon, f.decided));
+    std::printf("%s.top_order_avg=%.1f\n", kind, f.topOuts ? double(f.topRuns) / f.topOuts : 0.0);
+    std::printf("%s.tail_avg=%.1f\n", kind, f.tailOuts ? double(f.tailRuns) / f.tailOuts : 0.0);
+    std::printf("%s.balls=%lld\n", kind, f.balls);
+    std::printf("%s.balls_per_second=%.0f\n", kind, f.seconds > 0 ? f.balls / f.seconds : 0.0);
+}
+
+void RunKind(const Kind& kind, int n, bool generated, Csv& csv, Figures& all) {
+    std::vector<Side> sides;
+    int competition = CompetitionFor(kind, sides);
+    if (competition < 0 || sides.size() < 2) {
+        std::fprintf(stderr, "match_bench: no sides for %s\n", kind.name);
+        return;
+    }
+    Figures f;
+    bool oneDay = kind.format % 2 == 0;
+    for (int i = 0; i < n; ++i) {
+        int a = Rand() % static_cast<int>(sides.size());
+        int b = Rand() % static_cast<int>(sides.size() - 1);
+        if (b >= a) ++b;
+        auto m = std::make_unique<Match>();
+        const Ground* home = nullptr;
+        if (sides[a].national) {
+            const Country* c = CountryById(sides[a].id);
+            home = c ? GroundById(c->m_homeGround) : nullptr;
+        } else {
+            const Team* t = TeamById(sides[a].id);
+            home = t ? GroundById(t->m_ground) : nullptr;
+        }
+        int ground = home ? home->m_id : g_nextGround;
+        m->Setup(i + 1, competition, ground, sides[a].id, sides[b].id, g_cricket.m_date.m_day,
+                 g_cricket.m_date.m_month, g_cricket.m_date.m_year, 0);
+        m->mi_sideKind = sides[a].national ? SIDES_COUNTRIES : SIDES_CLUBS;
+        RegisterSide(*m, 1, sides[a], oneDay, generated);
+        RegisterSide(*m, 2, sides[b], oneDay, generated);
+        m->Start();
+        m->mb_sliced = 0;
+        auto t0 = std::chrono::steady_clock::now();
+        PlayThrough(*m);
+        f.seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        Tally(*m, f, Strength(m->m_team1), Strength(m->m_team2), kind.name, csv);
+    }
+    Print(kind.name, f);
+    all.balls += f.balls;
+    all.seconds += f.seconds;
+}
+
+FILE* OpenCsv(const std::string& dir, const char* name, const char* header) {
+    FILE* file = std::fopen((dir + "/" + name).c_str(), "w");
+    if (file) std::fputs(header, file);
+    return file;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const char* kindName = nullptr;
+    int n = -1;
+    unsigned long seed = 1;
+    std::string csvDir;
+    std::string root = RAVEL_RUNTIME_DIR;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (arg == "--kind" && value) kindName = argv[++i];
+        else if (arg == "--n" && value) n = std::atoi(argv[++i]);
+        else if (arg == "--seed" && value) seed = std::strtoul(argv[++i], nullptr, 10);
+        else if (arg == "--csv" && value) csvDir = argv[++i];
+        else if (arg == "--db" && value) root = argv[++i];
+        else {
+            std::fprintf(stderr, "usage: match_bench [--kind test|odi|fc|oneday] [--n N] [--seed S] [--csv DIR] [--db ROOT]\n");
+            return 2;
+        }
+    }
+    SeedRand(seed);
+    g_cricket.m_date.m_day = 1;
+    g_cricket.m_date.m_month = 6;
+    g_cricket.m_date.m_year = 2006;
+    bool generated = !LoadWorld(root);
+    if (generated) GenerateWorld();
+    std::printf("world=%s\n", generated ? "generated" : "database");
+
+    Csv csv;
+    if (!csvDir.empty()) {
+        std::filesystem::create_directories(csvDir);
+        csv.matches = OpenCsv(csvDir, "matches.csv", "match,kind,team1,team2,winner,result,margin,strength1,strength2\n");
+        csv.innings = OpenCsv(csvDir, "innings.csv",
+                              "match,innings,team,total,wickets,legal_balls,byes,leg_byes,wides,no_balls,status\n");
+        csv.batting = OpenCsv(csvDir, "batting.csv", "match,innings,position,player,runs,balls,fours,sixes,how_out\n");
+        csv.bowling = OpenCsv(csvDir, "bowling.csv", "match,innings,player,balls,maidens,runs,wickets,no_balls,wides\n");
+    }
+    Figures all;
+    bool found = false;
+    for (const Kind& kind : KINDS) {
+        if (kindName && std::strcmp(kindName, kind.name) != 0) continue;
+        found = true;
+        RunKind(kind, n > 0 ? n : kind.defaultMatches, generated, csv, all);
+    }
+    if (!found) {
+        std::fprintf(stderr, "match_bench: unknown kind %s\n", kindName);
+        return 2;
+    }
+    std::printf("balls_per_second=%.0f\n", all.seconds > 0 ? all.balls / all.seconds : 0.0);
+    for (FILE* file : {csv.matches, csv.innings, csv.batting, csv.bowling}) {
+        if (file) std::fclose(file);
+    }
+    return 0;
+}
