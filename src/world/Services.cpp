@@ -27,8 +27,8 @@ void CShellServices::ChangeScreen(int screenId) {
 }
 
 void CShellServices::ShowMessage(const char* text, int kind) {
-    std::erase_if(mv_messages, [](const QueuedMessage& m) { return m.m_shown; });
-    QueuedMessage message;
+    std::erase_if(mv_messages, [](const MessageRequest& m) { return m.m_shown; });
+    MessageRequest message;
     message.m_text = std::string(text ? text : "").substr(0, MESSAGE_TEXT_LIMIT);
     message.m_kind = kind;
     mv_messages.push_back(std::move(message));

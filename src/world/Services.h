@@ -42,7 +42,7 @@ enum ScreenId : int {
 };
 
 // Message box kinds and answers.
-enum MessageKind : int {
+enum MessageBoxKind : int {
     MSG_OK = 201,
     MSG_YES_NO = 202,
     MSG_OK_CANCEL = 203,
@@ -51,7 +51,7 @@ enum MessageKind : int {
 inline constexpr int HISTORY_LIMIT = 5;
 inline constexpr int MESSAGE_TEXT_LIMIT = 255;
 
-struct QueuedMessage {
+struct MessageRequest {
     std::string m_text;
     int m_kind = MSG_OK;
     bool m_shown = false;
@@ -75,7 +75,7 @@ public:
 
     std::vector<int> mv_backHistory;
     std::vector<int> mv_forwardHistory;
-    std::vector<QueuedMessage> mv_messages;
+    std::vector<MessageRequest> mv_messages;
 
 protected:
     int m_current = SCREEN_NONE;
@@ -86,7 +86,7 @@ void InstallServices(CShellServices* services);
 CShellServices& Services();
 
 // printf-style trace; output is discarded.
-void DebugLog(const char* format, ...);
+void DebugLog(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void ShowMessage(const char* text, int kind);
 void ChangeScreen(int screenId);
 int CurrentScreen();
