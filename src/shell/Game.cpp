@@ -12,6 +12,8 @@ CGame::CGame() = default;
 
 CGame::~CGame() = default;
 
-void CGame::SetSkinName(const char* name) { CopyText(m_skinName, sizeof m_skinName, name); }
+void CGame::SetSkinName(const char* name) {
+    CopyText(m_skinName, sizeof m_skinName, name);
+}
 
 }  // namespace ravel

@@ -77,7 +77,7 @@ public:
     // and the side bar at start-up, and screen changes. Unset ones are skipped.
     struct ShellHooks {
         void (*registerScreens)() = nullptr;
-        void (*buildSideBar)() = nullptr;     // buttons, menus, options dialog
+        void (*buildSideBar)() = nullptr;  // buttons, menus, options dialog
         void (*addSideBarControls)() = nullptr;
         void (*changeScreen)(int32_t screenId) = nullptr;
     };

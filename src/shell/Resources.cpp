@@ -22,35 +22,55 @@ constexpr const char* GAME_CAPTION = "Ravelstone";
 constexpr const char* BAD_TILE = "gfx\\bad.bmp";
 
 constexpr const char* GROUND_FILES[GROUND_SPRITES] = {
-    "gfx\\sprites\\playerbowler.bmp", "gfx\\sprites\\playerb1.bmp",
-    "gfx\\sprites\\playerb2.bmp",     "gfx\\sprites\\playerwk.bmp",
-    "gfx\\sprites\\player.bmp",       "gfx\\sprites\\ball1.bmp",
-    "gfx\\sprites\\ball2.bmp",        "gfx\\sprites\\ball3.bmp",
-    "gfx\\sprites\\ball4.bmp",        "gfx\\sprites\\ballshadow.bmp",
-    "gfx\\sprites\\umpwi.bmp",        nullptr,
-    nullptr,                          "gfx\\sprites\\stumps_intact.bmp",
-    "gfx\\sprites\\stumps_broken.bmp", "gfx\\sprites\\umpsl.bmp",
+    "gfx\\sprites\\playerbowler.bmp",
+    "gfx\\sprites\\playerb1.bmp",
+    "gfx\\sprites\\playerb2.bmp",
+    "gfx\\sprites\\playerwk.bmp",
+    "gfx\\sprites\\player.bmp",
+    "gfx\\sprites\\ball1.bmp",
+    "gfx\\sprites\\ball2.bmp",
+    "gfx\\sprites\\ball3.bmp",
+    "gfx\\sprites\\ball4.bmp",
+    "gfx\\sprites\\ballshadow.bmp",
+    "gfx\\sprites\\umpwi.bmp",
+    nullptr,
+    nullptr,
+    "gfx\\sprites\\stumps_intact.bmp",
+    "gfx\\sprites\\stumps_broken.bmp",
+    "gfx\\sprites\\umpsl.bmp",
 };
 
 constexpr const char* SOUND_FILES[SOUND_SLOTS] = {
-    "sound\\ht1.wav",          "sound\\ht1.wav",          "sound\\ht2.wav",
-    "sound\\noball1.wav",      "sound\\noball2.wav",      "sound\\wide1.wav",
-    "sound\\noise_mid.wav",    "sound\\cheergoodstart2.wav", "sound\\cheerloopgreat2.wav",
-    "sound\\wicketfall3.wav",  "sound\\wicketfall2.wav",  "sound\\clapsloop.wav",
-    "sound\\ht3.wav",          "sound\\ht4.wav",          "sound\\ht5.wav",
-    "sound\\voiceyes1.wav",    "sound\\voiceyes2.wav",    "sound\\voiceyes3.wav",
+    "sound\\ht1.wav",
+    "sound\\ht1.wav",
+    "sound\\ht2.wav",
+    "sound\\noball1.wav",
+    "sound\\noball2.wav",
+    "sound\\wide1.wav",
+    "sound\\noise_mid.wav",
+    "sound\\cheergoodstart2.wav",
+    "sound\\cheerloopgreat2.wav",
+    "sound\\wicketfall3.wav",
+    "sound\\wicketfall2.wav",
+    "sound\\clapsloop.wav",
+    "sound\\ht3.wav",
+    "sound\\ht4.wav",
+    "sound\\ht5.wav",
+    "sound\\voiceyes1.wav",
+    "sound\\voiceyes2.wav",
+    "sound\\voiceyes3.wav",
 };
 
-void AddAll(std::vector<std::string>& out, const char* folder,
-            std::initializer_list<const char*> names) {
+void AddAll(std::vector<std::string>& out, const char* folder, std::initializer_list<const char*> names) {
     for (const char* name : names) out.push_back(std::string(folder) + name);
 }
 
 // Gaps hold the placeholder so that the tiles after them keep their numbers.
 std::vector<std::string> MakeTileFiles() {
     std::vector<std::string> t;
-    AddAll(t, "gfx\\tiles\\ball\\", {"BALL-new.bmp", "BALL-newish.bmp", "BALL-ave.bmp",
-                                      "BALL-oldish.bmp", "BALL-old.bmp", "BALL-dead.bmp"});
+    AddAll(t, "gfx\\tiles\\ball\\",
+           {"BALL-new.bmp", "BALL-newish.bmp", "BALL-ave.bmp", "BALL-oldish.bmp", "BALL-old.bmp",
+            "BALL-dead.bmp"});
     for (int n = 10; n >= 0; --n) t.push_back("gfx\\tiles\\pitch\\Green" + std::to_string(n) + ".bmp");
     for (int i = 0; i < 17; ++i) t.push_back(BAD_TILE);
     AddAll(t, "gfx\\sprites\\", {"icon_ball.bmp", "icon_bat.bmp"});
@@ -58,12 +78,13 @@ std::vector<std::string> MakeTileFiles() {
     for (int n = 1; n <= 11; ++n) t.push_back("gfx\\pics\\flags\\" + std::to_string(n) + ".bmp");
     AddAll(t, "gfx\\pics\\flags\\", {"up.bmp", "down.bmp", "same.bmp"});
     AddAll(t, "gfx\\sprites\\", {"icon_ar.bmp", "icon_ar.bmp", "icon_wk.bmp"});
-    AddAll(t, "gfx\\tiles\\outcomes\\", {"runnb.bmp", "runwlbw.bmp", "runwb.bmp", "runwct.bmp",
-                                          "runwide.bmp", "runbye.bmp", "runst.bmp", "runruno.bmp"});
-    AddAll(t, "gfx\\tiles\\balltypesl\\",
-           {"btlen_gl.bmp", "btlen_sh.bmp", "btlen_yo.bmp", "btlen_bo.bmp"});
-    AddAll(t, "gfx\\tiles\\balltypesm\\", {"btmov_st.bmp", "btmov_in.bmp", "btmov_out.bmp",
-                                            "btmov_offcut.bmp", "btmov_legcut.bmp", "btmov_slow.bmp"});
+    AddAll(t, "gfx\\tiles\\outcomes\\",
+           {"runnb.bmp", "runwlbw.bmp", "runwb.bmp", "runwct.bmp", "runwide.bmp", "runbye.bmp", "runst.bmp",
+            "runruno.bmp"});
+    AddAll(t, "gfx\\tiles\\balltypesl\\", {"btlen_gl.bmp", "btlen_sh.bmp", "btlen_yo.bmp", "btlen_bo.bmp"});
+    AddAll(t, "gfx\\tiles\\balltypesm\\",
+           {"btmov_st.bmp", "btmov_in.bmp", "btmov_out.bmp", "btmov_offcut.bmp", "btmov_legcut.bmp",
+            "btmov_slow.bmp"});
     AddAll(t, "gfx\\tiles\\shots\\",
            {"SHOT_DRIVE.bmp", "shot_hook.bmp", "shot_pull.bmp", "shot_cut.bmp", "shot_sweep.bmp",
             "shot_legglance.bmp", "shot_ondrive.bmp", "SHOT_DRIVE.bmp"});
@@ -83,8 +104,8 @@ std::vector<std::string> MakeTileFiles() {
         t.push_back("gfx\\tiles\\bounce\\pitchsurface_" + std::to_string(n) + ".bmp");
     }
     for (int n = 5; n >= 1; --n) t.push_back("gfx\\tiles\\turn\\turn" + std::to_string(n) + ".bmp");
-    AddAll(t, "gfx\\tiles\\balltypesm\\", {"btmov_offb.bmp", "btmov_legb.bmp", "btmov_stra.bmp",
-                                            "btmov_wro.bmp", "btmov_spe.bmp"});
+    AddAll(t, "gfx\\tiles\\balltypesm\\",
+           {"btmov_offb.bmp", "btmov_legb.bmp", "btmov_stra.bmp", "btmov_wro.bmp", "btmov_spe.bmp"});
     AddAll(t, "gfx\\sprites\\", {"icon_arop.bmp", "icon_wkop.bmp", "icon_ballop.bmp", "noplayer.bmp"});
     return t;
 }
@@ -108,11 +129,11 @@ struct FontSpec {
 
 // In the order they are made.
 constexpr FontSpec FONT_SPECS[] = {
-    {&CGame::m_fontText, 21, 400, false},          {&CGame::m_fontSmallBold, 17, 700, false},
-    {&CGame::m_fontTable, 15, 660, false},         {&CGame::m_fontCaption, 20, 700, false},
-    {&CGame::m_fontCaptionItalic, 17, 700, true},  {&CGame::m_fontTitle, 32, 700, true},
-    {&CGame::m_fontTiny, 14, 700, false},          {&CGame::m_fontTooltip, 18, 700, false},
-    {&CGame::m_fontSmallItalic, 15, 700, true},    {&CGame::m_fontHeading, 20, 800, false},
+    {&CGame::m_fontText, 21, 400, false},         {&CGame::m_fontSmallBold, 17, 700, false},
+    {&CGame::m_fontTable, 15, 660, false},        {&CGame::m_fontCaption, 20, 700, false},
+    {&CGame::m_fontCaptionItalic, 17, 700, true}, {&CGame::m_fontTitle, 32, 700, true},
+    {&CGame::m_fontTiny, 14, 700, false},         {&CGame::m_fontTooltip, 18, 700, false},
+    {&CGame::m_fontSmallItalic, 15, 700, true},   {&CGame::m_fontHeading, 20, 800, false},
 };
 
 }  // namespace
@@ -175,9 +196,10 @@ bool CGame::CreateGraphics() {
 
     g_system->mp_systemFont = CFont::Create(21, 700, false);
     if (!g_system->mp_systemFont) {
-        SystemMessageBox("Error: Failed to create fonts. Game will not function correctly. "
-                         "Please check that the Liberation fonts are installed.",
-                         "Error", BOX_ERROR);
+        SystemMessageBox(
+            "Error: Failed to create fonts. Game will not function correctly. "
+            "Please check that the Liberation fonts are installed.",
+            "Error", BOX_ERROR);
         g_fontsFailed = true;
     }
     for (const FontSpec& spec : FONT_SPECS) {
@@ -195,9 +217,8 @@ bool CGame::ReleaseGraphics() {
     if (m_graphicsCount <= 0) return true;
     --m_graphicsCount;
     m_skin.ReleaseSkin();
-    for (CSprite* sprite : {&m_background, &m_sideBar, &m_sideBarBottom, &m_bottomBar, &m_pitch,
-                            &m_pitchBig, &g_system->m_pointer, &g_system->m_pointerBusy,
-                            &m_topBarMatch}) {
+    for (CSprite* sprite : {&m_background, &m_sideBar, &m_sideBarBottom, &m_bottomBar, &m_pitch, &m_pitchBig,
+                            &g_system->m_pointer, &g_system->m_pointerBusy, &m_topBarMatch}) {
         sprite->Release();
     }
     for (CSprite*& sprite : s_groundSprites) {

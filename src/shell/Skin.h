@@ -15,8 +15,8 @@ enum SkinSprite : int {
     SKIN_DROPDOWN_LEFT = 5,
     SKIN_DROPDOWN_MID = 6,
     SKIN_DROPDOWN_BUTTON = 9,
-    SKIN_BUTTON_LEFT = 10,        // + 3 hovered, + 6 pressed
-    SKIN_BUTTON2_LEFT = 19,       // the second button look, likewise
+    SKIN_BUTTON_LEFT = 10,   // + 3 hovered, + 6 pressed
+    SKIN_BUTTON2_LEFT = 19,  // the second button look, likewise
     SKIN_VSCROLL_THUMB = 28,
     SKIN_HSCROLL_THUMB = 29,
     SKIN_HSCROLL_TRACK = 31,

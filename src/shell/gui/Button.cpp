@@ -37,7 +37,9 @@ int CButton::HandleMouse(int x, int y, uint8_t leftDown, uint8_t) {
     return 0;
 }
 
-void CButton::MouseOutside(uint8_t, uint8_t) { ResetPress(*this); }
+void CButton::MouseOutside(uint8_t, uint8_t) {
+    ResetPress(*this);
+}
 
 void CButton::Draw() {
     if (!mb_visible) return;
@@ -83,16 +85,25 @@ int CHotSpot::HandleMouse(int x, int y, uint8_t leftDown, uint8_t rightDown) {
     return 0;
 }
 
-void CHotSpot::MouseOutside(uint8_t, uint8_t) { ResetPress(*this); }
+void CHotSpot::MouseOutside(uint8_t, uint8_t) {
+    ResetPress(*this);
+}
 
 void CHotSpot::Draw() {
     if (mb_disabled || !mb_visible) return;
     uint32_t colour;
     switch (m_state) {
-        case STATE_HOVER: colour = 0xff050505; break;
-        case STATE_PRESSED: colour = 0xff020202; break;
-        case STATE_CLICKED: colour = 0xff000000; break;
-        default: return;
+        case STATE_HOVER:
+            colour = 0xff050505;
+            break;
+        case STATE_PRESSED:
+            colour = 0xff020202;
+            break;
+        case STATE_CLICKED:
+            colour = 0xff000000;
+            break;
+        default:
+            return;
     }
     g_system->FillRectBlended(m_x, m_y, m_x + m_width, m_y + m_height, colour);
 }
@@ -102,15 +113,23 @@ int CTickBox::HandleMouse(int x, int y, uint8_t leftDown, uint8_t) {
     return 0;
 }
 
-void CTickBox::MouseOutside(uint8_t, uint8_t) { ResetPress(*this); }
+void CTickBox::MouseOutside(uint8_t, uint8_t) {
+    ResetPress(*this);
+}
 
 void CTickBox::Draw() {
     if (!mb_visible) return;
     int sprite;
     switch (m_state) {
-        case STATE_HOVER: sprite = mb_ticked ? SKIN_TICKED_OVER : SKIN_TICK_OVER; break;
-        case STATE_PRESSED: sprite = mb_ticked ? SKIN_TICKED_CLICKED : SKIN_TICK_CLICKED; break;
-        default: sprite = mb_ticked ? SKIN_TICKED : SKIN_TICK; break;
+        case STATE_HOVER:
+            sprite = mb_ticked ? SKIN_TICKED_OVER : SKIN_TICK_OVER;
+            break;
+        case STATE_PRESSED:
+            sprite = mb_ticked ? SKIN_TICKED_CLICKED : SKIN_TICK_CLICKED;
+            break;
+        default:
+            sprite = mb_ticked ? SKIN_TICKED : SKIN_TICK;
+            break;
     }
     DrawSkin(sprite, m_x, m_y);
 }

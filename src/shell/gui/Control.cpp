@@ -9,15 +9,16 @@
 namespace ravel {
 
 const int g_dispatchKeys[] = {
-    DIK_RETURN,
-    DIK_A, DIK_B, DIK_C, DIK_D, DIK_E, DIK_F, DIK_G, DIK_H, DIK_I, DIK_J, DIK_K, DIK_L, DIK_M,
-    DIK_N, DIK_O, DIK_P, DIK_Q, DIK_R, DIK_S, DIK_T, DIK_U, DIK_V, DIK_W, DIK_X, DIK_Y, DIK_Z,
-    DIK_1, DIK_2, DIK_3, DIK_4, DIK_5, DIK_6, DIK_7, DIK_8, DIK_9, DIK_0,
-    DIK_SPACE, DIK_DELETE, DIK_BACK, DIK_SEMICOLON, DIK_APOSTROPHE, DIK_BACKSLASH, DIK_COMMA,
-    DIK_PERIOD, DIK_SLASH, DIK_ADD, DIK_MINUS, DIK_SUBTRACT, DIK_MULTIPLY, DIK_DIVIDE,
-    DIK_NUMPAD0, DIK_NUMPAD1, DIK_NUMPAD2, DIK_NUMPAD3, DIK_NUMPAD4, DIK_NUMPAD5, DIK_NUMPAD6,
-    DIK_NUMPAD7, DIK_NUMPAD8, DIK_NUMPAD9, DIK_DECIMAL, DIK_NUMPADEQUALS, DIK_LBRACKET,
-    DIK_RBRACKET,
+    DIK_RETURN,    DIK_A,        DIK_B,       DIK_C,       DIK_D,       DIK_E,         DIK_F,
+    DIK_G,         DIK_H,        DIK_I,       DIK_J,       DIK_K,       DIK_L,         DIK_M,
+    DIK_N,         DIK_O,        DIK_P,       DIK_Q,       DIK_R,       DIK_S,         DIK_T,
+    DIK_U,         DIK_V,        DIK_W,       DIK_X,       DIK_Y,       DIK_Z,         DIK_1,
+    DIK_2,         DIK_3,        DIK_4,       DIK_5,       DIK_6,       DIK_7,         DIK_8,
+    DIK_9,         DIK_0,        DIK_SPACE,   DIK_DELETE,  DIK_BACK,    DIK_SEMICOLON, DIK_APOSTROPHE,
+    DIK_BACKSLASH, DIK_COMMA,    DIK_PERIOD,  DIK_SLASH,   DIK_ADD,     DIK_MINUS,     DIK_SUBTRACT,
+    DIK_MULTIPLY,  DIK_DIVIDE,   DIK_NUMPAD0, DIK_NUMPAD1, DIK_NUMPAD2, DIK_NUMPAD3,   DIK_NUMPAD4,
+    DIK_NUMPAD5,   DIK_NUMPAD6,  DIK_NUMPAD7, DIK_NUMPAD8, DIK_NUMPAD9, DIK_DECIMAL,   DIK_NUMPADEQUALS,
+    DIK_LBRACKET,  DIK_RBRACKET,
 };
 const size_t g_dispatchKeyCount = sizeof g_dispatchKeys / sizeof g_dispatchKeys[0];
 
@@ -46,7 +47,9 @@ CControl::CControl() {
 }
 
 void CControl::Draw() {}
-int CControl::HandleMouse(int, int, uint8_t, uint8_t) { return 0; }
+int CControl::HandleMouse(int, int, uint8_t, uint8_t) {
+    return 0;
+}
 void CControl::HandleKey(int, int) {}
 void CControl::MouseOutside(uint8_t, uint8_t) {}
 
@@ -112,8 +115,7 @@ void CControl::DrawTooltip() {
     }
     g_system->FillRect(tx, m_y - 11, tx + m_tooltipWidth + 12, m_y + 11, 0xff000000);
     g_system->FillRect(tx + 1, m_y - 10, tx + m_tooltipWidth + 11, m_y + 10, 0xff5d61f7);
-    g_system->DrawText(tx + 6, m_y - 8, ALIGN_LEFT, 0xffffffff, g_game->m_fontTooltip.get(), "%s",
-                       m_tooltip);
+    g_system->DrawText(tx + 6, m_y - 8, ALIGN_LEFT, 0xffffffff, g_game->m_fontTooltip.get(), "%s", m_tooltip);
 }
 
 void ControlList::AddControl(CControl* control) {
@@ -157,8 +159,8 @@ bool MouseFree(uint8_t leftDown) {
     return !g_system->mb_mouseConsumed;
 }
 
-void DispatchToControl(CControl& control, int x, int y, uint8_t leftDown, uint8_t rightDown,
-                       int key, int shift) {
+void DispatchToControl(CControl& control, int x, int y, uint8_t leftDown, uint8_t rightDown, int key,
+                       int shift) {
     if (key != NO_KEY) control.HandleKey(key, shift);
     control.HandleKey(NO_KEY, shift);
     control.m_state = STATE_NORMAL;

@@ -119,7 +119,7 @@ int FirstDispatchKey();
 // control consumed is still held.
 bool MouseFree(uint8_t leftDown);
 // One control's share of a dispatch: the key, then the mouse.
-void DispatchToControl(CControl& control, int x, int y, uint8_t leftDown, uint8_t rightDown,
-                       int key, int shift);
+void DispatchToControl(CControl& control, int x, int y, uint8_t leftDown, uint8_t rightDown, int key,
+                       int shift);
 
 }  // namespace ravel

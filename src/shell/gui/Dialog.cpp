@@ -64,7 +64,9 @@ void DrawDialogFrame(const CControl& window, bool background, bool titleBar) {
     }
 }
 
-CDialog::CDialog() { mb_noTooltip = 1; }
+CDialog::CDialog() {
+    mb_noTooltip = 1;
+}
 
 void CDialog::AddChild(CControl* control) {
     mv_children.push_back(control);

@@ -18,26 +18,37 @@ struct TypedKey {
 // Each key has its own latch: its position here. Return and Backspace take
 // the two slots after the table.
 constexpr TypedKey TYPING_TABLE[] = {
-    {DIK_A, 'a', 'A'}, {DIK_B, 'b', 'B'}, {DIK_C, 'c', 'C'}, {DIK_D, 'd', 'D'},
-    {DIK_E, 'e', 'E'}, {DIK_F, 'f', 'F'}, {DIK_G, 'g', 'G'}, {DIK_H, 'h', 'H'},
-    {DIK_I, 'i', 'I'}, {DIK_J, 'j', 'J'}, {DIK_K, 'k', 'K'}, {DIK_L, 'l', 'L'},
-    {DIK_M, 'm', 'M'}, {DIK_N, 'n', 'N'}, {DIK_O, 'o', 'O'}, {DIK_P, 'p', 'P'},
-    {DIK_Q, 'q', 'Q'}, {DIK_R, 'r', 'R'}, {DIK_S, 's', 'S'}, {DIK_T, 't', 'T'},
-    {DIK_U, 'u', 'U'}, {DIK_V, 'v', 'V'}, {DIK_W, 'w', 'W'}, {DIK_X, 'x', 'X'},
-    {DIK_Y, 'y', 'Y'}, {DIK_Z, 'z', 'Z'},
-    {DIK_1, '1', '!'}, {DIK_2, '2', '"'}, {DIK_3, '3', '\xa3'}, {DIK_4, '4', '$'},
-    {DIK_5, '5', '5'}, {DIK_6, '6', '^'}, {DIK_7, '7', '&'}, {DIK_8, '8', '*'},
-    {DIK_9, '9', '('}, {DIK_0, '0', ')'},
-    {DIK_SEMICOLON, ';', ':'}, {DIK_APOSTROPHE, '\'', '@'}, {DIK_BACKSLASH, '/', '?'},
-    {DIK_COMMA, ',', '<'}, {DIK_PERIOD, '.', '>'}, {DIK_SLASH, '\\', '|'},
-    {DIK_LBRACKET, '[', '{'}, {DIK_RBRACKET, ']', '}'}, {DIK_MINUS, '-', '-'},
-    {DIK_SPACE, ' ', ' '},
-    {DIK_NUMPAD0, '0', '0'}, {DIK_NUMPAD1, '1', '1'}, {DIK_NUMPAD2, '2', '2'},
-    {DIK_NUMPAD3, '3', '3'}, {DIK_NUMPAD4, '4', '4'}, {DIK_NUMPAD5, '5', '5'},
-    {DIK_NUMPAD6, '6', '6'}, {DIK_NUMPAD7, '7', '7'}, {DIK_NUMPAD8, '8', '8'},
-    {DIK_NUMPAD9, '9', '9'}, {DIK_DECIMAL, '.', '.'}, {DIK_ADD, '+', '+'},
-    {DIK_SUBTRACT, '-', '-'}, {DIK_MULTIPLY, '*', '*'}, {DIK_DIVIDE, '/', '/'},
-    {DIK_NUMPADEQUALS, '=', '='},
+    {DIK_A, 'a', 'A'},         {DIK_B, 'b', 'B'},
+    {DIK_C, 'c', 'C'},         {DIK_D, 'd', 'D'},
+    {DIK_E, 'e', 'E'},         {DIK_F, 'f', 'F'},
+    {DIK_G, 'g', 'G'},         {DIK_H, 'h', 'H'},
+    {DIK_I, 'i', 'I'},         {DIK_J, 'j', 'J'},
+    {DIK_K, 'k', 'K'},         {DIK_L, 'l', 'L'},
+    {DIK_M, 'm', 'M'},         {DIK_N, 'n', 'N'},
+    {DIK_O, 'o', 'O'},         {DIK_P, 'p', 'P'},
+    {DIK_Q, 'q', 'Q'},         {DIK_R, 'r', 'R'},
+    {DIK_S, 's', 'S'},         {DIK_T, 't', 'T'},
+    {DIK_U, 'u', 'U'},         {DIK_V, 'v', 'V'},
+    {DIK_W, 'w', 'W'},         {DIK_X, 'x', 'X'},
+    {DIK_Y, 'y', 'Y'},         {DIK_Z, 'z', 'Z'},
+    {DIK_1, '1', '!'},         {DIK_2, '2', '"'},
+    {DIK_3, '3', '\xa3'},      {DIK_4, '4', '$'},
+    {DIK_5, '5', '5'},         {DIK_6, '6', '^'},
+    {DIK_7, '7', '&'},         {DIK_8, '8', '*'},
+    {DIK_9, '9', '('},         {DIK_0, '0', ')'},
+    {DIK_SEMICOLON, ';', ':'}, {DIK_APOSTROPHE, '\'', '@'},
+    {DIK_BACKSLASH, '/', '?'}, {DIK_COMMA, ',', '<'},
+    {DIK_PERIOD, '.', '>'},    {DIK_SLASH, '\\', '|'},
+    {DIK_LBRACKET, '[', '{'},  {DIK_RBRACKET, ']', '}'},
+    {DIK_MINUS, '-', '-'},     {DIK_SPACE, ' ', ' '},
+    {DIK_NUMPAD0, '0', '0'},   {DIK_NUMPAD1, '1', '1'},
+    {DIK_NUMPAD2, '2', '2'},   {DIK_NUMPAD3, '3', '3'},
+    {DIK_NUMPAD4, '4', '4'},   {DIK_NUMPAD5, '5', '5'},
+    {DIK_NUMPAD6, '6', '6'},   {DIK_NUMPAD7, '7', '7'},
+    {DIK_NUMPAD8, '8', '8'},   {DIK_NUMPAD9, '9', '9'},
+    {DIK_DECIMAL, '.', '.'},   {DIK_ADD, '+', '+'},
+    {DIK_SUBTRACT, '-', '-'},  {DIK_MULTIPLY, '*', '*'},
+    {DIK_DIVIDE, '/', '/'},    {DIK_NUMPADEQUALS, '=', '='},
 };
 constexpr int TYPED_KEYS = sizeof TYPING_TABLE / sizeof TYPING_TABLE[0];
 constexpr int RETURN_LATCH = TYPED_KEYS;
@@ -113,23 +124,19 @@ void CEditBox::Draw() {
     uint32_t textColour = m_textColour;
     if (mb_focus) {
         g_system->FillRect(m_x + 2, m_y + 2, m_x + m_width - 2, m_y + m_height - 2, 0xff646464);
-        g_system->FillRect(m_x + m_captionWidth + 5, m_y + 2, m_x + m_captionWidth + 7, m_y + 28,
-                           0xffff0000);
+        g_system->FillRect(m_x + m_captionWidth + 5, m_y + 2, m_x + m_captionWidth + 7, m_y + 28, 0xffff0000);
     } else if (m_state == STATE_HOVER) {
         g_system->FillRectBlended(m_x, m_y, m_x + m_width, m_y + m_height, 0xffff0000);
-        g_system->FillRectBlended(m_x + 2, m_y + 2, m_x + m_width - 2, m_y + m_height - 2,
-                                  0xffffffff);
+        g_system->FillRectBlended(m_x + 2, m_y + 2, m_x + m_width - 2, m_y + m_height - 2, 0xffffffff);
         textColour = m_hoverTextColour;
     } else {
         g_system->FillRectBlended(m_x, m_y, m_x + m_width, m_y + m_height, 0xffffffff);
     }
     CFont* font = g_game->m_fontCaption.get();
     if (m_align == 1) {
-        g_system->DrawText(m_x + 5, m_y + m_height / 2 - 8, ALIGN_LEFT, textColour, font, "%s",
-                           m_caption);
+        g_system->DrawText(m_x + 5, m_y + m_height / 2 - 8, ALIGN_LEFT, textColour, font, "%s", m_caption);
     } else if (m_align == 3) {
-        g_system->DrawText(m_x + m_width / 2 - 8, m_y, ALIGN_CENTRE, textColour, font, "%s",
-                           m_caption);
+        g_system->DrawText(m_x + m_width / 2 - 8, m_y, ALIGN_CENTRE, textColour, font, "%s", m_caption);
     }
     DrawTooltip();
 }

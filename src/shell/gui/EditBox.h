@@ -15,7 +15,7 @@ public:
 
     uint32_t m_textColour = 0xffffffff;
     uint32_t m_hoverTextColour = 0xffffffff;
-    int32_t m_align = 1;       // 1 from the left, 3 centred
+    int32_t m_align = 1;        // 1 from the left, 3 centred
     int32_t m_maxLength = 254;  // the caption holds 99 at most, whatever this says
     uint8_t mb_focus = 0;
 };

@@ -28,7 +28,9 @@ CFileDialog::CFileDialog() {
     mb_visible = 0;
 }
 
-CFileDialog::~CFileDialog() { m_fileList.FreeLines(); }
+CFileDialog::~CFileDialog() {
+    m_fileList.FreeLines();
+}
 
 void CFileDialog::ShareList() {
     m_okButton.mp_list = mp_list;

@@ -6,7 +6,9 @@
 
 namespace ravel {
 
-void ListItem::SetText(const char* text) { CopyText(m_text, sizeof m_text, text); }
+void ListItem::SetText(const char* text) {
+    CopyText(m_text, sizeof m_text, text);
+}
 
 void ItemList::AddListItem(const char* text, int value, CSprite* icon) {
     ListItem item;

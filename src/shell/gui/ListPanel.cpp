@@ -74,8 +74,8 @@ void CListPanel::Draw() {
         }
         const ListItem* line = mv_lines[m_top + i];
         g_system->DrawTextInRect(m_x + 5, row + 5, m_x + m_width - 1, row + 24, ALIGN_LEFT,
-                                 static_cast<uint32_t>(line->m_value2),
-                                 g_game->m_fontCaption.get(), "%s", line->m_text);
+                                 static_cast<uint32_t>(line->m_value2), g_game->m_fontCaption.get(), "%s",
+                                 line->m_text);
     }
     m_scrollBar.Draw();
 }

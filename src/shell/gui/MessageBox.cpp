@@ -56,9 +56,9 @@ void ShowMessage(const char* text, int kind) {
     CopyText(entry.text, sizeof entry.text, text);
     entry.kind = kind;
     auto& queue = MB::s_messageQueue;
-    queue.erase(std::remove_if(queue.begin(), queue.end(),
-                               [](const QueuedMessage& m) { return m.answered != 0; }),
-                queue.end());
+    queue.erase(
+        std::remove_if(queue.begin(), queue.end(), [](const QueuedMessage& m) { return m.answered != 0; }),
+        queue.end());
     queue.push_back(entry);
 }
 
@@ -95,14 +95,16 @@ void ReleaseMessageBox() {
     }
 }
 
-bool MessageBoxOpen() { return MB::s_dialog && MB::s_dialog->mb_visible; }
+bool MessageBoxOpen() {
+    return MB::s_dialog && MB::s_dialog->mb_visible;
+}
 
 void PumpMessageBox() {
     if (!MB::s_dialog || MB::s_dialog->mb_visible) return;
     MB::s_messageIndex = 0;
     auto& queue = MB::s_messageQueue;
-    auto it = std::find_if(queue.begin(), queue.end(),
-                           [](const QueuedMessage& m) { return m.answered == 0; });
+    auto it =
+        std::find_if(queue.begin(), queue.end(), [](const QueuedMessage& m) { return m.answered == 0; });
     if (it == queue.end()) return;
     int position = static_cast<int>(it - queue.begin());
     MB::s_messageIndex = position;
@@ -148,9 +150,8 @@ void CloseMessageBox(bool yesPressed) {
 
 void DrawMessageBoxText() {
     const CDialog* d = MB::s_dialog;
-    g_system->DrawTextInRect(d->m_x + 10, d->m_y + 30, d->m_x + d->m_width - 10,
-                             d->m_y + d->m_height - 10, ALIGN_LEFT, 0xffffffff,
-                             g_system->mp_systemFont.get(), "%s", MB::s_messageText);
+    g_system->DrawTextInRect(d->m_x + 10, d->m_y + 30, d->m_x + d->m_width - 10, d->m_y + d->m_height - 10,
+                             ALIGN_LEFT, 0xffffffff, g_system->mp_systemFont.get(), "%s", MB::s_messageText);
 }
 
 void DrawMessageBoxAlone() {

@@ -20,16 +20,21 @@ struct Script {
 
 const std::vector<Script> BUTTON_SCRIPTS = {
     {"hover", {{150, 110, false, false, STATE_HOVER}, {50, 50, false, false, STATE_NORMAL}}},
-    {"click", {{150, 110, true, false, STATE_PRESSED}, {150, 110, false, false, STATE_CLICKED},
-               {150, 110, false, false, STATE_HOVER}}},
+    {"click",
+     {{150, 110, true, false, STATE_PRESSED},
+      {150, 110, false, false, STATE_CLICKED},
+      {150, 110, false, false, STATE_HOVER}}},
     {"press, leave, release outside, come back",
-     {{150, 110, true, false, STATE_PRESSED}, {50, 50, true, false, STATE_NORMAL},
-      {50, 50, false, false, STATE_NORMAL}, {150, 110, false, false, STATE_HOVER}}},
+     {{150, 110, true, false, STATE_PRESSED},
+      {50, 50, true, false, STATE_NORMAL},
+      {50, 50, false, false, STATE_NORMAL},
+      {150, 110, false, false, STATE_HOVER}}},
     {"held press carried onto the button counts",
-     {{50, 50, true, false, STATE_NORMAL}, {150, 110, true, false, STATE_PRESSED},
+     {{50, 50, true, false, STATE_NORMAL},
+      {150, 110, true, false, STATE_PRESSED},
       {150, 110, false, false, STATE_CLICKED}}},
-    {"right button does nothing", {{150, 110, false, true, STATE_HOVER},
-                                   {150, 110, false, false, STATE_HOVER}}},
+    {"right button does nothing",
+     {{150, 110, false, true, STATE_HOVER}, {150, 110, false, false, STATE_HOVER}}},
 };
 
 class ButtonTest : public GuiTest {
@@ -67,13 +72,12 @@ TEST_F(ButtonTest, DisabledButtonNeverClicks) {
 TEST_F(ButtonTest, HotSpotReportsLeftAndRightClicks) {
     const std::vector<Script> scripts = {
         {"left", {{150, 110, true, false, STATE_PRESSED}, {150, 110, false, false, STATE_CLICKED}}},
-        {"right", {{150, 110, false, true, STATE_PRESSED},
-                   {150, 110, false, false, STATE_RIGHT_CLICKED}}},
-        {"both: left wins", {{150, 110, true, true, STATE_PRESSED},
-                             {150, 110, false, false, STATE_CLICKED}}},
-        {"leaving cancels", {{150, 110, false, true, STATE_PRESSED},
-                             {50, 50, false, false, STATE_NORMAL},
-                             {150, 110, false, false, STATE_HOVER}}},
+        {"right", {{150, 110, false, true, STATE_PRESSED}, {150, 110, false, false, STATE_RIGHT_CLICKED}}},
+        {"both: left wins", {{150, 110, true, true, STATE_PRESSED}, {150, 110, false, false, STATE_CLICKED}}},
+        {"leaving cancels",
+         {{150, 110, false, true, STATE_PRESSED},
+          {50, 50, false, false, STATE_NORMAL},
+          {150, 110, false, false, STATE_HOVER}}},
     };
     for (const Script& script : scripts) {
         CHotSpot spot;
@@ -88,15 +92,23 @@ TEST_F(ButtonTest, TickBoxTogglesOncePerClick) {
         uint8_t ticked;
     };
     const Case cases[] = {
-        {"one click", {{150, 110, true, false, STATE_PRESSED}, {150, 110, true, false, STATE_PRESSED},
-                       {150, 110, false, false, STATE_CLICKED}, {150, 110, false, false, STATE_HOVER}},
+        {"one click",
+         {{150, 110, true, false, STATE_PRESSED},
+          {150, 110, true, false, STATE_PRESSED},
+          {150, 110, false, false, STATE_CLICKED},
+          {150, 110, false, false, STATE_HOVER}},
          1},
-        {"two clicks", {{150, 110, true, false, STATE_PRESSED}, {150, 110, false, false, STATE_CLICKED},
-                        {150, 110, true, false, STATE_PRESSED}, {150, 110, false, false, STATE_CLICKED}},
+        {"two clicks",
+         {{150, 110, true, false, STATE_PRESSED},
+          {150, 110, false, false, STATE_CLICKED},
+          {150, 110, true, false, STATE_PRESSED},
+          {150, 110, false, false, STATE_CLICKED}},
          0},
         {"a press taken off the box is cancelled",
-         {{150, 110, true, false, STATE_PRESSED}, {50, 50, true, false, STATE_NORMAL},
-          {50, 50, false, false, STATE_NORMAL}, {150, 110, false, false, STATE_HOVER}},
+         {{150, 110, true, false, STATE_PRESSED},
+          {50, 50, true, false, STATE_NORMAL},
+          {50, 50, false, false, STATE_NORMAL},
+          {150, 110, false, false, STATE_HOVER}},
          0},
     };
     for (const Case& c : cases) {

@@ -50,7 +50,7 @@ TEST_F(ControlListTest, ShiftCodeAndKeyPriority) {
         {{DIK_A}, DIK_A, SHIFT_UP},
         {{DIK_LSHIFT, DIK_A}, DIK_A, SHIFT_DOWN},
         {{DIK_RSHIFT}, NO_KEY, SHIFT_DOWN},
-        {{DIK_B, DIK_A}, DIK_A, SHIFT_UP},          // A comes first in the table
+        {{DIK_B, DIK_A}, DIK_A, SHIFT_UP},  // A comes first in the table
         {{DIK_Z, DIK_RETURN}, DIK_RETURN, SHIFT_UP},
         {{DIK_ESCAPE, DIK_LEFT}, NO_KEY, SHIFT_UP},  // never passed to controls
     };

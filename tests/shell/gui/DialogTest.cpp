@@ -87,7 +87,9 @@ TEST_F(DialogTest, KeysReachTheChildrenAndCloseResets) {
 }
 
 int s_okCalls = 0;
-void CountOk() { ++s_okCalls; }
+void CountOk() {
+    ++s_okCalls;
+}
 
 class FileDialogTest : public GuiTest {
 protected:
@@ -169,12 +171,9 @@ TEST_F(FileDialogTest, NamesThatLeaveTheFolderAreRefused) {
         bool message;
     };
     const Case cases[] = {
-        {"scorecard.html", true, false},
-        {"", false, false},
-        {"../scorecard.html", false, true},
-        {"..", false, true},
-        {"out/scorecard.html", false, true},
-        {"out\\scorecard.html", false, true},
+        {"scorecard.html", true, false},     {"", false, false},
+        {"../scorecard.html", false, true},  {"..", false, true},
+        {"out/scorecard.html", false, true}, {"out\\scorecard.html", false, true},
         {"/etc/passwd", false, true},
     };
     for (const Case& c : cases) {

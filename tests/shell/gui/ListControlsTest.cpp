@@ -46,11 +46,9 @@ TEST_F(ListPanelTest, ClickSelects) {
         int selected;
     };
     const Case cases[] = {
-        {5, 150, 145, 2},
-        {5, 150, 100, 0},
-        {5, 150, 250, 4},   // below the last line: the last line
-        {0, 150, 145, -1},  // nothing to select
-        {5, 380, 145, 0},   // beside the scroll bar: unchanged
+        {5, 150, 145, 2},  {5, 150, 100, 0}, {5, 150, 250, 4},  // below the last line: the last line
+        {0, 150, 145, -1},                                      // nothing to select
+        {5, 380, 145, 0},                                       // beside the scroll bar: unchanged
     };
     for (const Case& c : cases) {
         Fill(c.lines);
@@ -131,10 +129,8 @@ TEST_F(ComboBoxTest, ListsNearTheBottomScroll) {
         int visible;
     };
     const Case cases[] = {
-        {100, 10, 0, 10},
-        {600, 10, 1, 1},   // (645 - 25 - 600) / 20
-        {500, 30, 1, 6},
-        {660, 10, 1, 1},   // at least one item
+        {100, 10, 0, 10}, {600, 10, 1, 1},  // (645 - 25 - 600) / 20
+        {500, 30, 1, 6},  {660, 10, 1, 1},  // at least one item
         {700, 0, 1, 0},
     };
     for (const Case& c : cases) {
@@ -174,11 +170,7 @@ TEST_F(ComboBoxTest, PageKeysAndWheel) {
     };
     const Step steps[] = {
         {NO_KEY, -120, 0},  // towards the user: earlier, already at the top
-        {NO_KEY, 120, 1},
-        {DIK_END, 0, 24},
-        {DIK_PRIOR, 0, 9},
-        {DIK_NEXT, 0, 24},
-        {DIK_HOME, 0, 0},
+        {NO_KEY, 120, 1},  {DIK_END, 0, 24}, {DIK_PRIOR, 0, 9}, {DIK_NEXT, 0, 24}, {DIK_HOME, 0, 0},
     };
     Make(500, 30);
     for (const Step& s : steps) {

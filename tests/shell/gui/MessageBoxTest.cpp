@@ -10,7 +10,9 @@ namespace ravel {
 namespace {
 
 std::vector<int32_t> s_screenChanges;
-void RecordScreenChange(int32_t id) { s_screenChanges.push_back(id); }
+void RecordScreenChange(int32_t id) {
+    s_screenChanges.push_back(id);
+}
 
 // The box lives in the side bar's list; the screen's list has it as overlay.
 class MessageBoxTest : public GuiTest {

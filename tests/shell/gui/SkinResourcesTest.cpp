@@ -18,17 +18,49 @@ namespace ravel {
 namespace {
 
 const char* const SKIN_FILES[] = {
-    "dlgbg.bmp", "dlg_titlebarsection.bmp", "dlg_titlebarclosenormal.bmp",
-    "dlg_titlebarcloseover.bmp", "dlg_titlebarclosedown.bmp", "dropdown_left.bmp",
-    "dropdown_mid.bmp", "dropdown_right.bmp", "dropdown_topslice.bmp", "dropdown_downbut.bmp",
-    "leftside.bmp", "mid.bmp", "rightside.bmp", "leftover.bmp", "midover.bmp", "rightover.bmp",
-    "leftclicked.bmp", "midclicked.bmp", "rightclicked.bmp", "but2_leftside.bmp", "but2_mid.bmp",
-    "but2_rightside.bmp", "but2_leftover.bmp", "but2_midover.bmp", "but2_rightover.bmp",
-    "but2_leftclicked.bmp", "but2_midclicked.bmp", "but2_rightclicked.bmp",
-    "scrollb_scroller.bmp", "scroll_bh_mid.bmp", "scrollb_left.bmp", "scrollb_mid.bmp",
-    "scrollb_right.bmp", "scrollb_leftbut.bmp", "scrollb_rightbut.bmp", "scroll_bv_mid.bmp",
-    "scrollb_topbut.bmp", "scrollb_botbut.bmp", "tickbox.bmp", "tickbox_over.bmp",
-    "tickbox_clicked.bmp", "tickbox_checked.bmp", "tickbox_checked_clicked.bmp",
+    "dlgbg.bmp",
+    "dlg_titlebarsection.bmp",
+    "dlg_titlebarclosenormal.bmp",
+    "dlg_titlebarcloseover.bmp",
+    "dlg_titlebarclosedown.bmp",
+    "dropdown_left.bmp",
+    "dropdown_mid.bmp",
+    "dropdown_right.bmp",
+    "dropdown_topslice.bmp",
+    "dropdown_downbut.bmp",
+    "leftside.bmp",
+    "mid.bmp",
+    "rightside.bmp",
+    "leftover.bmp",
+    "midover.bmp",
+    "rightover.bmp",
+    "leftclicked.bmp",
+    "midclicked.bmp",
+    "rightclicked.bmp",
+    "but2_leftside.bmp",
+    "but2_mid.bmp",
+    "but2_rightside.bmp",
+    "but2_leftover.bmp",
+    "but2_midover.bmp",
+    "but2_rightover.bmp",
+    "but2_leftclicked.bmp",
+    "but2_midclicked.bmp",
+    "but2_rightclicked.bmp",
+    "scrollb_scroller.bmp",
+    "scroll_bh_mid.bmp",
+    "scrollb_left.bmp",
+    "scrollb_mid.bmp",
+    "scrollb_right.bmp",
+    "scrollb_leftbut.bmp",
+    "scrollb_rightbut.bmp",
+    "scroll_bv_mid.bmp",
+    "scrollb_topbut.bmp",
+    "scrollb_botbut.bmp",
+    "tickbox.bmp",
+    "tickbox_over.bmp",
+    "tickbox_clicked.bmp",
+    "tickbox_checked.bmp",
+    "tickbox_checked_clicked.bmp",
     "tickbox_checked_over.bmp",
 };
 
@@ -73,7 +105,8 @@ protected:
     void SetUp() override {
         GuiTest::SetUp();
         m_saved = std::filesystem::current_path();
-        std::filesystem::current_path(GuiScratch(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::current_path(
+            GuiScratch(testing::UnitTest::GetInstance()->current_test_info()->name()));
         ClearShownSystemBoxes();
     }
     void TearDown() override {
@@ -214,7 +247,7 @@ TEST_F(ResourcesTest, ShortSkinNamesAndRepeatedRelease) {
     }
 }
 
-TEST_F(ResourcesTest, MissingPicturesDrawNothing) {
+TEST_F(ResourcesTest, PicturesDrawSafely) {
     WriteAll();
     ASSERT_TRUE(m_game->CreateGraphics());
     EXPECT_FALSE(m_game->m_background.Loaded());
@@ -222,9 +255,16 @@ TEST_F(ResourcesTest, MissingPicturesDrawNothing) {
     ASSERT_NE(s_groundSprites[0], nullptr);
     EXPECT_FALSE(s_groundSprites[0]->Loaded());
     m_system->Clear(0xff000000);
-    m_game->m_background.Draw(0, 0);
+    m_game->m_background.Draw(0, 0);  // never loaded: nothing
     m_game->m_background.DrawTransformed(0, 0, 100, 100);
     EXPECT_EQ(m_system->Screen().Pixel(10, 10), 0xff000000u);
+    // A scaled draw leaves nothing behind for the next plain one.
+    const CSprite* tile = m_game->mv_tiles[35];
+    tile->DrawTransformed(0, 0, 40, 40);
+    tile->Draw(100, 100);
+    EXPECT_EQ(m_system->Screen().Pixel(130, 130), 0xff000000u);
+    EXPECT_EQ(m_system->Screen().Pixel(103, 103), 0xff808080u);
+    EXPECT_EQ(m_system->Screen().Pixel(39, 39), 0xff808080u);
 }
 
 }  // namespace
