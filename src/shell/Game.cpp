@@ -6,8 +6,6 @@ namespace ravel {
 
 CGame* g_game = nullptr;
 
-void DebugLog(const char*, ...) {}
-
 CGame::CGame() = default;
 
 CGame::~CGame() = default;

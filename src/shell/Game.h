@@ -73,13 +73,12 @@ public:
 
     uint8_t mb_screenFrame = 0;  // the standard screen frame's flag
 
-    // What the shell lends the toolkit and the resources: the screen table
-    // and the side bar at start-up, and screen changes. Unset ones are skipped.
+    // Start-up steps that the shell provides: the screen table and the side
+    // bar. Unset ones are skipped.
     struct ShellHooks {
         void (*registerScreens)() = nullptr;
         void (*buildSideBar)() = nullptr;  // buttons, menus, options dialog
         void (*addSideBarControls)() = nullptr;
-        void (*changeScreen)(int32_t screenId) = nullptr;
     };
     ShellHooks m_shellHooks;
 
@@ -88,8 +87,5 @@ private:
 };
 
 extern CGame* g_game;
-
-// The printf-style trace; it writes nothing.
-void DebugLog(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 }  // namespace ravel

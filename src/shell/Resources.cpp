@@ -11,6 +11,7 @@
 #include "shell/platform/Files.h"
 #include "shell/platform/Sound.h"
 #include "shell/platform/System.h"
+#include "world/Services.h"
 
 namespace ravel {
 

@@ -201,7 +201,7 @@ void DrawWindowsPage(CGame& game, const std::string& folder) {
 
     // The message box over everything, as on a full-screen screen.
     CreateMessageBox();
-    ShowMessage("Error loading new skin: Error code 46", MESSAGE_OK_CANCEL);
+    QueueMessage("Error loading new skin: Error code 46", MSG_OK_CANCEL);
     PumpMessageBox();
     CMessageBox::s_dialog->mp_list = &page.list;
     for (CControl* b : CMessageBox::s_dialog->mv_children) b->mp_list = &page.list;

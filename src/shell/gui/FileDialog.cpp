@@ -92,7 +92,7 @@ void CFileDialog::Confirm() {
     const char* name = ChosenName();
     if (!*name) return;
     if (!IsPlainFileName(name)) {
-        ShowMessage("Please enter a file name without folders or \"..\".", MESSAGE_OK);
+        QueueMessage("Please enter a file name without folders or \"..\".", MSG_OK);
         return;
     }
     mp_okCallback();

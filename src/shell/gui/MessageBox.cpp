@@ -28,15 +28,15 @@ struct ButtonSpec {
 };
 
 constexpr ButtonSpec BUTTON_SPECS[MB::BUTTONS] = {
-    {"OK", 150, 80, MESSAGE_OK, ANSWER_OK},
-    {"OK", 60, 80, MESSAGE_OK_CANCEL, ANSWER_OK_CANCEL},
-    {"Cancel", 240, 80, MESSAGE_OK_CANCEL, ANSWER_CANCEL},
-    {"Yes", 60, 80, MESSAGE_YES_NO, ANSWER_YES},
-    {"No", 240, 80, MESSAGE_YES_NO, ANSWER_NO},
+    {"OK", 150, 80, MSG_OK, ANSWER_OK},
+    {"OK", 60, 80, MSG_OK_CANCEL, ANSWER_OK_CANCEL},
+    {"Cancel", 240, 80, MSG_OK_CANCEL, ANSWER_CANCEL},
+    {"Yes", 60, 80, MSG_YES_NO, ANSWER_YES},
+    {"No", 240, 80, MSG_YES_NO, ANSWER_NO},
 };
 
 bool KnownKind(int32_t kind) {
-    return kind == MESSAGE_OK || kind == MESSAGE_YES_NO || kind == MESSAGE_OK_CANCEL;
+    return kind == MSG_OK || kind == MSG_YES_NO || kind == MSG_OK_CANCEL;
 }
 
 // The open box lies above every other control of the side bar.
@@ -51,7 +51,7 @@ void BringToFront() {
 
 }  // namespace
 
-void ShowMessage(const char* text, int kind) {
+void QueueMessage(const char* text, int kind) {
     QueuedMessage entry;
     CopyText(entry.text, sizeof entry.text, text);
     entry.kind = kind;
@@ -137,7 +137,7 @@ void CloseMessageBox(bool yesPressed) {
     if (yesPressed && g_game) {
         // The only question is the exit question: the game ends here.
         g_game->m_running = false;
-        if (g_game->m_shellHooks.changeScreen) g_game->m_shellHooks.changeScreen(START_MENU_SCREEN);
+        ChangeScreen(SCREEN_START_MENU);
         return;
     }
     MB::s_messageIndex = -1;

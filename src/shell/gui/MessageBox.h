@@ -6,16 +6,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "world/Services.h"
+
 namespace ravel {
 
 class CButton;
 class CDialog;
-
-enum MessageKind : int32_t {
-    MESSAGE_OK = 201,
-    MESSAGE_YES_NO = 202,
-    MESSAGE_OK_CANCEL = 203,
-};
 
 enum MessageAnswer : int32_t {
     ANSWER_OK = 301,         // the single OK
@@ -25,12 +21,11 @@ enum MessageAnswer : int32_t {
     ANSWER_NO = 305,
 };
 
-inline constexpr int MESSAGE_TEXT_SIZE = 256;
-inline constexpr int START_MENU_SCREEN = 103;
+inline constexpr int MESSAGE_TEXT_SIZE = MESSAGE_TEXT_LIMIT + 1;
 
 struct QueuedMessage {
     char text[MESSAGE_TEXT_SIZE] = {};
-    int32_t kind = MESSAGE_OK;
+    int32_t kind = MSG_OK;
     uint8_t answered = 0;
 };
 
@@ -45,8 +40,10 @@ struct CMessageBox {
     static std::vector<QueuedMessage> s_messageQueue;
 };
 
-// Text longer than 255 characters is cut.
-void ShowMessage(const char* text, int kind);
+// Queues a message for the box: what ShowMessage does once the shell's
+// services are installed. Answered entries leave the queue first; text
+// longer than 255 characters is cut.
+void QueueMessage(const char* text, int kind);
 // Builds the box into the side bar's list.
 bool CreateMessageBox();
 void PumpMessageBox();

@@ -1,7 +1,7 @@
 #include <vector>
 
 #include "shell/gui/Button.h"
-#include "tests/shell/gui/GuiFixture.h"
+#include "shell/gui/GuiFixture.h"
 
 namespace ravel {
 namespace {

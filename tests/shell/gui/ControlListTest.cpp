@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "shell/gui/Button.h"
+#include "shell/gui/GuiFixture.h"
 #include "shell/gui/PopupMenu.h"
 #include "shell/platform/Clock.h"
-#include "tests/shell/gui/GuiFixture.h"
 
 namespace ravel {
 namespace {

@@ -6,8 +6,8 @@
 #include "shell/gui/Dialog.h"
 #include "shell/gui/EditBox.h"
 #include "shell/gui/FileDialog.h"
+#include "shell/gui/GuiFixture.h"
 #include "shell/gui/MessageBox.h"
-#include "tests/shell/gui/GuiFixture.h"
 
 namespace ravel {
 namespace {

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "shell/gui/EditBox.h"
-#include "tests/shell/gui/GuiFixture.h"
+#include "shell/gui/GuiFixture.h"
 
 namespace ravel {
 namespace {

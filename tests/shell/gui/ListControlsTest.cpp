@@ -1,9 +1,9 @@
 #include <string>
 
 #include "shell/gui/ComboBox.h"
+#include "shell/gui/GuiFixture.h"
 #include "shell/gui/ListPanel.h"
 #include "shell/gui/PopupMenu.h"
-#include "tests/shell/gui/GuiFixture.h"
 
 namespace ravel {
 namespace {

@@ -3,16 +3,11 @@
 
 #include "shell/gui/Button.h"
 #include "shell/gui/Dialog.h"
+#include "shell/gui/GuiFixture.h"
 #include "shell/gui/MessageBox.h"
-#include "tests/shell/gui/GuiFixture.h"
 
 namespace ravel {
 namespace {
-
-std::vector<int32_t> s_screenChanges;
-void RecordScreenChange(int32_t id) {
-    s_screenChanges.push_back(id);
-}
 
 // The box lives in the side bar's list; the screen's list has it as overlay.
 class MessageBoxTest : public GuiTest {
@@ -22,11 +17,10 @@ protected:
         CMessageBox::s_messageQueue.clear();
         CMessageBox::s_messageAnswer = 0;
         CMessageBox::s_messageIndex = -1;
-        s_screenChanges.clear();
+        InstallServices(nullptr);
         m_game->m_sideBarList.mb_isOverlay = 1;
         m_game->m_sideBarList.mp_skin = m_game->m_skin.Sprites();
         m_game->m_running = true;
-        m_game->m_shellHooks.changeScreen = RecordScreenChange;
         m_list.mp_overlay = &m_game->m_sideBarList;
         ASSERT_TRUE(CreateMessageBox());
     }
@@ -58,21 +52,21 @@ TEST_F(MessageBoxTest, EachButtonGivesItsAnswer) {
         int32_t answer;
     };
     const Case cases[] = {
-        {MESSAGE_OK, CMessageBox::SINGLE_OK, ANSWER_OK},
-        {MESSAGE_OK_CANCEL, CMessageBox::OK_OF_OK_CANCEL, ANSWER_OK_CANCEL},
-        {MESSAGE_OK_CANCEL, CMessageBox::CANCEL, ANSWER_CANCEL},
-        {MESSAGE_YES_NO, CMessageBox::NO, ANSWER_NO},
+        {MSG_OK, CMessageBox::SINGLE_OK, ANSWER_OK},
+        {MSG_OK_CANCEL, CMessageBox::OK_OF_OK_CANCEL, ANSWER_OK_CANCEL},
+        {MSG_OK_CANCEL, CMessageBox::CANCEL, ANSWER_CANCEL},
+        {MSG_YES_NO, CMessageBox::NO, ANSWER_NO},
     };
     for (const Case& c : cases) {
-        ShowMessage("Question", c.kind);
+        QueueMessage("Question", c.kind);
         GameTick(0, 0, false);
         ASSERT_TRUE(MessageBoxOpen());
         for (int i = 0; i < CMessageBox::BUTTONS; ++i) {
             bool shown = CMessageBox::s_buttons[i]->mb_visible;
-            bool wanted = (c.kind == MESSAGE_OK && i == CMessageBox::SINGLE_OK) ||
-                          (c.kind == MESSAGE_OK_CANCEL &&
+            bool wanted = (c.kind == MSG_OK && i == CMessageBox::SINGLE_OK) ||
+                          (c.kind == MSG_OK_CANCEL &&
                            (i == CMessageBox::OK_OF_OK_CANCEL || i == CMessageBox::CANCEL)) ||
-                          (c.kind == MESSAGE_YES_NO && (i == CMessageBox::YES || i == CMessageBox::NO));
+                          (c.kind == MSG_YES_NO && (i == CMessageBox::YES || i == CMessageBox::NO));
             EXPECT_EQ(shown, wanted) << c.kind << " button " << i;
         }
         ClickButton(c.button);
@@ -84,20 +78,20 @@ TEST_F(MessageBoxTest, EachButtonGivesItsAnswer) {
 }
 
 TEST_F(MessageBoxTest, YesEndsTheGame) {
-    ShowMessage("Are you sure you wish to exit?", MESSAGE_YES_NO);
+    QueueMessage("Are you sure you wish to exit?", MSG_YES_NO);
     GameTick(0, 0, false);
     ClickButton(CMessageBox::YES);
     EXPECT_EQ(CMessageBox::s_messageAnswer, ANSWER_YES);
     EXPECT_FALSE(m_game->m_running);
-    EXPECT_EQ(s_screenChanges, std::vector<int32_t>{START_MENU_SCREEN});
+    EXPECT_EQ(CurrentScreen(), SCREEN_START_MENU);
 }
 
 TEST_F(MessageBoxTest, MessagesWaitTheirTurn) {
-    ShowMessage("First", MESSAGE_OK);
-    ShowMessage("Second", MESSAGE_OK);
+    QueueMessage("First", MSG_OK);
+    QueueMessage("Second", MSG_OK);
     GameTick(0, 0, false);
     EXPECT_STREQ(CMessageBox::s_messageText, "First");
-    ShowMessage("Third", MESSAGE_OK);
+    QueueMessage("Third", MSG_OK);
     GameTick(0, 0, false);
     EXPECT_STREQ(CMessageBox::s_messageText, "First");
     ClickButton(CMessageBox::SINGLE_OK);  // the next opens in the same tick
@@ -109,8 +103,8 @@ TEST_F(MessageBoxTest, MessagesWaitTheirTurn) {
 }
 
 TEST_F(MessageBoxTest, UnknownKindHoldsUpTheQueue) {
-    ShowMessage("Odd", 299);
-    ShowMessage("Normal", MESSAGE_OK);
+    QueueMessage("Odd", 299);
+    QueueMessage("Normal", MSG_OK);
     GameTick(0, 0, false);
     EXPECT_FALSE(MessageBoxOpen());
     EXPECT_EQ(CMessageBox::s_messageIndex, 0);
@@ -118,7 +112,7 @@ TEST_F(MessageBoxTest, UnknownKindHoldsUpTheQueue) {
 
 TEST_F(MessageBoxTest, LongTextIsCut) {
     std::string text(400, 'w');
-    ShowMessage(text.c_str(), MESSAGE_OK);
+    QueueMessage(text.c_str(), MSG_OK);
     GameTick(0, 0, false);
     EXPECT_EQ(std::string(CMessageBox::s_messageText), text.substr(0, MESSAGE_TEXT_SIZE - 1));
 }
@@ -131,7 +125,7 @@ TEST_F(MessageBoxTest, OpenBoxBlocksTheScreenAndLiesOnTop) {
     options.SetRect(262, 234, 500, 250);
     m_game->m_sideBarList.AddControl(&options);
     options.mb_expanded = 1;  // an open dialog of the side bar
-    ShowMessage("Notice", MESSAGE_OK);
+    QueueMessage("Notice", MSG_OK);
     GameTick(0, 0, false);
     EXPECT_EQ(m_game->m_sideBarList.OpenControl(), CMessageBox::s_dialog);
     ClickButton(CMessageBox::SINGLE_OK);
@@ -141,7 +135,7 @@ TEST_F(MessageBoxTest, OpenBoxBlocksTheScreenAndLiesOnTop) {
 }
 
 TEST_F(MessageBoxTest, AnswerableOnFullScreenScreens) {
-    ShowMessage("Notice", MESSAGE_OK);
+    QueueMessage("Notice", MSG_OK);
     PumpMessageBox();
     const CButton* ok = CMessageBox::s_buttons[CMessageBox::SINGLE_OK];
     int x = 292 + ok->m_x + 50, y = 324 + 25 + ok->m_y + 15;
@@ -154,7 +148,7 @@ TEST_F(MessageBoxTest, AnswerableOnFullScreenScreens) {
     EXPECT_EQ(CMessageBox::s_messageAnswer, ANSWER_OK);
     EXPECT_FALSE(MessageBoxOpen());
 
-    ShowMessage("Drawn", MESSAGE_OK);
+    QueueMessage("Drawn", MSG_OK);
     PumpMessageBox();
     m_system->Clear(0xff000000);
     DrawMessageBoxAlone();

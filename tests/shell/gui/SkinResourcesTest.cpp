@@ -7,11 +7,11 @@
 
 #include "shell/Resources.h"
 #include "shell/Skin.h"
+#include "shell/gui/GuiFixture.h"
 #include "shell/gui/MessageBox.h"
 #include "shell/platform/Bitmap.h"
 #include "shell/platform/Files.h"
 #include "shell/platform/Sound.h"
-#include "tests/shell/gui/GuiFixture.h"
 #include "world/Paths.h"
 
 namespace ravel {
