@@ -73,7 +73,9 @@ void DrawControlsPage(CGame& game) {
     }
     auto& withTip = page.Add<CButton>(720, 40, 150, 30, "Continue");
     withTip.SetTooltip("Allow time to pass");
-    withTip.m_hoverStart = 0;
+    // Resting on it long enough for the tooltip.
+    withTip.m_hoverStart = 2;
+    g_system->m_presentTime = 2 + 10 * HoverDelay();
 
     Label(20, 135, "Tick boxes");
     for (int ticked = 0; ticked < 2; ++ticked) {
@@ -169,16 +171,16 @@ void DrawWindowsPage(CGame& game, const std::string& folder) {
     dialog.AddChild(tick.get());
     dialog.AddChild(tick2.get());
 
-    auto& menu = page.Add<CPopupMenu>(0, 0, 300, 20);
+    auto& menu = page.Add<CPopupMenu>(0, 0, 200, 20);
     menu.AddListItem("Test Championship", 500);
     menu.AddListItem("ODI Championship", 501);
     menu.AddListItem("Records", -2);
     menu.AddListItem("SEPERATOR", SEPARATOR_VALUE);
     menu.AddListItem("Northern Tour", 600);
     menu.AddListItem("Domestic Cricket", -1);
-    menu.Open(30, 330);
+    menu.Open(20, 330);
     menu.m_chosen = 1;
-    auto& records = page.Add<CPopupMenu>(0, 0, 350, 20);
+    auto& records = page.Add<CPopupMenu>(0, 0, 280, 20);
     CSprite* bat = game.mv_tiles.size() > 35 ? game.mv_tiles[35] : nullptr;
     for (const char* item : {"Highest Innings Total", "Highest Individual Score", "Best Bowling (Innings)",
                              "Fastest 100 (by balls)"}) {
@@ -186,14 +188,14 @@ void DrawWindowsPage(CGame& game, const std::string& folder) {
     }
     records.mv_items[3].mb_greyed = 1;
     records.SetParent(&menu);
-    records.Open(30 + 300 + 1, 330 + 40);
+    records.Open(20 + 200 + 1, 330 + 40);
     records.m_chosen = 0;
     menu.mb_expanded = 0;
 
     auto& files = page.Add<CFileDialog>(0, 0, 0, 0);
-    CopyText(files.m_folder, sizeof files.m_folder, folder.c_str());
+    CopyText(files.m_folder, sizeof files.m_folder, folder.c_str());  // folders and files
     files.m_nameBox.SetCaption("scorecard.html");
-    files.Open(500, 20, FILE_DIALOG_SAVE, "Save Scorecard", nullptr);
+    files.Open(515, 20, FILE_DIALOG_SAVE, "Save Scorecard", nullptr);
     files.m_okButton.m_state = STATE_HOVER;
 
     page.list.Draw();
@@ -246,7 +248,7 @@ int main(int argc, char** argv) {
             if (page == 0) {
                 DrawControlsPage(game);
             } else {
-                DrawWindowsPage(game, (output).string());
+                DrawWindowsPage(game, "gfx");
             }
             std::string file =
                 (output / ("gallery_" + skin.name + (page ? "_windows" : "_controls") + ".png")).string();

@@ -69,7 +69,8 @@ void CFileDialog::FillFileList() {
     if (!ListFolder(pattern, entries)) return;
     int number = 0;
     for (const FolderEntry& entry : entries) {
-        if (entry.name == "." || entry.name == "..") continue;
+        // ".", ".." and hidden files are not the user's files.
+        if (entry.name.empty() || entry.name[0] == '.') continue;
         auto* line = new ListItem;
         line->SetText(entry.name.c_str());
         line->m_value = number++;

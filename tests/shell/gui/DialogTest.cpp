@@ -96,7 +96,8 @@ protected:
     void SetUp() override {
         GuiTest::SetUp();
         m_folder = GuiScratch("files");
-        for (const char* name : {"b.html", "a.txt", "notes"}) std::ofstream(m_folder + "/" + name) << "x";
+        for (const char* name : {"b.html", "a.txt", "notes", ".hidden"})
+            std::ofstream(m_folder + "/" + name) << "x";
         std::filesystem::create_directory(m_folder + "/sub");
         CopyText(m_dialog.m_folder, sizeof m_dialog.m_folder, m_folder.c_str());
         m_dialog.mp_okCallback = CountOk;
