@@ -28,6 +28,13 @@ int ScrollByKeys(int first, int visibleCount, int itemCount) {
     return std::clamp(first, 0, std::max(0, itemCount - visibleCount));
 }
 
+void DrawScrollStrip(int left, int top, int right, int bottom, uint32_t colour, bool shaded, int textX,
+                     int textY, int alignment, const char* glyph) {
+    g_system->FillRect(left, top, right, bottom, colour);
+    if (shaded) g_system->ShadeRect(left, top, right, bottom);
+    g_system->DrawText(textX, textY, alignment, HIGHLIGHT, g_game->m_fontCaption.get(), "%s", glyph);
+}
+
 void CComboBox::FitHeight() {
     int list = ShownHeight(m_first, m_visibleCount) + (mb_scrolling ? 2 * SCROLL_STRIP : 0);
     m_height = m_collapsedHeight + list;
@@ -140,21 +147,13 @@ void CComboBox::Draw() {
     int top = m_y + m_collapsedHeight;
     int off = 0;
     if (mb_scrolling) {
-        g_system->FillRect(m_x, top, m_x + m_width, top + SCROLL_STRIP + 1, STRIP_COLOUR);
-        if (m_arrowState == ARROW_UP_HOVER || m_arrowState == ARROW_UP_PRESSED) {
-            g_system->ShadeRect(m_x, top, m_x + m_width, top + SCROLL_STRIP);
-        }
-        g_system->DrawText(m_x + m_width / 2, top + 2, ALIGN_CENTRE, HIGHLIGHT, font, "^");
+        bool shaded = m_arrowState == ARROW_UP_HOVER || m_arrowState == ARROW_UP_PRESSED;
+        DrawScrollStrip(m_x, top, m_x + m_width, top + SCROLL_STRIP + 1, STRIP_COLOUR, shaded,
+                        m_x + m_width / 2, top + 2, ALIGN_CENTRE, "^");
         off = SCROLL_STRIP;
     }
-    int last = std::min(m_first + m_visibleCount, ItemCount());
-    int row = top + off;
-    for (int i = std::max(m_first, 0); i < last; ++i) {
+    int end = ForShownItems(m_first, m_visibleCount, top + off, [&](int i, int row) {
         const ListItem& item = mv_items[i];
-        if (item.IsSeparator()) {
-            row += SEPARATOR_HEIGHT;
-            continue;
-        }
         g_system->FillRect(m_x + 1, row, m_x + m_width - 1, row + ITEM_HEIGHT, ITEM_COLOUR);
         int indent = 0;
         if (item.mb_hasIcon && item.mp_icon && item.mp_icon->Loaded()) {
@@ -167,14 +166,11 @@ void CComboBox::Draw() {
             colour = HIGHLIGHT;
         }
         g_system->DrawText(m_x + indent + 6, row - 1, ALIGN_LEFT, colour, font, "%s", item.m_text);
-        row += ITEM_HEIGHT;
-    }
+    });
     if (mb_scrolling) {
-        g_system->FillRect(m_x, row - 1, m_x + m_width, row + SCROLL_STRIP, STRIP_COLOUR);
-        if (m_arrowState == ARROW_DOWN_HOVER || m_arrowState == ARROW_DOWN_PRESSED) {
-            g_system->ShadeRect(m_x, row - 1, m_x + m_width, row + SCROLL_STRIP);
-        }
-        g_system->DrawText(m_x + m_width / 2, row + 2, ALIGN_CENTRE, HIGHLIGHT, font, "v");
+        bool shaded = m_arrowState == ARROW_DOWN_HOVER || m_arrowState == ARROW_DOWN_PRESSED;
+        DrawScrollStrip(m_x, end - 1, m_x + m_width, end + SCROLL_STRIP, STRIP_COLOUR, shaded,
+                        m_x + m_width / 2, end + 2, ALIGN_CENTRE, "v");
     }
 }
 

@@ -52,5 +52,8 @@ private:
 
 // Page keys and the wheel over an open scrolling list: the new first item.
 int ScrollByKeys(int first, int visibleCount, int itemCount);
+// The up or down strip of a scrolling list, shaded while hovered or pressed.
+void DrawScrollStrip(int left, int top, int right, int bottom, uint32_t colour, bool shaded, int textX,
+                     int textY, int alignment, const char* glyph);
 
 }  // namespace ravel

@@ -44,6 +44,21 @@ public:
     int ItemAtOffset(int first, int count, int offset) const;
     // first and count limited to the items.
     void ClampWindow(int& first, int count) const;
+    // Calls draw(index, rowTop) for each shown item but the separators;
+    // returns where the rows end.
+    template <class Draw>
+    int ForShownItems(int first, int count, int top, Draw draw) const {
+        int last = first + count < ItemCount() ? first + count : ItemCount();
+        for (int i = first > 0 ? first : 0; i < last; ++i) {
+            if (mv_items[i].IsSeparator()) {
+                top += SEPARATOR_HEIGHT;
+                continue;
+            }
+            draw(i, top);
+            top += ITEM_HEIGHT;
+        }
+        return top;
+    }
 
     std::vector<ListItem> mv_items;
 };

@@ -129,20 +129,12 @@ void CPopupMenu::Draw() {
                        MENU_BACKGROUND);
     CFont* font = g_game->m_fontCaption.get();
     if (mb_scrolling) {
-        g_system->FillRect(m_x, m_y, m_x + m_width, m_y + SCROLL_STRIP, STRIP_COLOUR);
-        if (m_arrowState == ARROW_UP_HOVER || m_arrowState == ARROW_UP_PRESSED) {
-            g_system->ShadeRect(m_x, m_y, m_x + m_width, m_y + SCROLL_STRIP);
-        }
-        g_system->DrawText(m_x + m_width / 2, m_y + 4, ALIGN_LEFT, HIGHLIGHT, font, "^");
+        bool shaded = m_arrowState == ARROW_UP_HOVER || m_arrowState == ARROW_UP_PRESSED;
+        DrawScrollStrip(m_x, m_y, m_x + m_width, m_y + SCROLL_STRIP, STRIP_COLOUR, shaded, m_x + m_width / 2,
+                        m_y + 4, ALIGN_LEFT, "^");
     }
-    int last = std::min(m_first + m_visibleCount, ItemCount());
-    int row = m_y + strip;
-    for (int i = std::max(m_first, 0); i < last; ++i) {
+    int end = ForShownItems(m_first, m_visibleCount, m_y + strip, [&](int i, int row) {
         const ListItem& item = mv_items[i];
-        if (item.IsSeparator()) {
-            row += SEPARATOR_HEIGHT;
-            continue;
-        }
         g_system->FillRect(m_x, row, m_x + m_width, row + ITEM_HEIGHT, item.m_colour);
         int indent = 0;
         if (item.mb_hasIcon && item.mp_icon && item.mp_icon->Loaded()) {
@@ -160,14 +152,11 @@ void CPopupMenu::Draw() {
             g_system->DrawText(m_x + m_width - 30, row + 2, ALIGN_LEFT,
                                item.mb_greyed ? 0xff373700 : 0xff9b9b00, font, ">>>");
         }
-        row += ITEM_HEIGHT;
-    }
+    });
     if (mb_scrolling) {
-        g_system->FillRect(m_x, row, m_x + m_width, row + SCROLL_STRIP, STRIP_COLOUR);
-        if (m_arrowState == ARROW_DOWN_HOVER || m_arrowState == ARROW_DOWN_PRESSED) {
-            g_system->ShadeRect(m_x, row, m_x + m_width, row + SCROLL_STRIP);
-        }
-        g_system->DrawText(m_x + m_width / 2, row, ALIGN_LEFT, HIGHLIGHT, font, "v");
+        bool shaded = m_arrowState == ARROW_DOWN_HOVER || m_arrowState == ARROW_DOWN_PRESSED;
+        DrawScrollStrip(m_x, end, m_x + m_width, end + SCROLL_STRIP, STRIP_COLOUR, shaded, m_x + m_width / 2,
+                        end, ALIGN_LEFT, "v");
     }
 }
 
