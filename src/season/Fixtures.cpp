@@ -88,7 +88,8 @@ const char* FixtureTitle(const TourSeries& series, int matchNumber) {
             for (size_t i = 0; i < 3 && i < tournament->mv_countries.size(); ++i)
                 names[i] = SideName(tournament->mv_countries[i]);
         }
-        std::snprintf(buffer, sizeof buffer, "Triangular Tournament (%s, %s, %s)", names[0], names[1], names[2]);
+        std::snprintf(buffer, sizeof buffer, "Triangular Tournament (%s, %s, %s)", names[0], names[1],
+                      names[2]);
         return buffer;
     }
     const int titles = test ? TEST_TITLES : ONE_DAY_TITLES;
@@ -105,7 +106,8 @@ const char* SeriesStatusText(const TourSeries& series) {
     const int w2 = series.m_awayWins;
     const bool decided = series.m_competition == COMP_ODI_CHAMPIONSHIP;
     if (w1 == w2) {
-        std::snprintf(buffer, sizeof buffer, decided ? "Series drawn %d-%d" : "Series is level at %d-%d", w1, w2);
+        std::snprintf(buffer, sizeof buffer, decided ? "Series drawn %d-%d" : "Series is level at %d-%d", w1,
+                      w2);
     } else {
         const int leader = w1 > w2 ? series.m_home : series.m_away;
         std::snprintf(buffer, sizeof buffer, decided ? "%s won the series %d-%d" : "%s lead the series %d-%d",

@@ -10,7 +10,9 @@ void PendingNewsItem::AddLink(int32_t kind, int32_t value) {
     if (mv_links.size() < static_cast<size_t>(NEWS_LINK_LIMIT)) mv_links.push_back({kind, value});
 }
 
-NewsLink SideLink(int sideId) { return {sideId >= FIRST_CLUB_ID ? LINK_CLUB : LINK_COUNTRY, sideId}; }
+NewsLink SideLink(int sideId) {
+    return {sideId >= FIRST_CLUB_ID ? LINK_CLUB : LINK_COUNTRY, sideId};
+}
 
 void PostNews(const PendingNewsItem& item) {
     const int index = g_cricket.m_coachIndex;

@@ -18,7 +18,7 @@ struct SideRating {
 std::vector<SideRating> g_sideRatings;
 
 constexpr float REPUTATION_STEP = 0.1f;
-constexpr float RATING_STEP = 4.0f;    // most a single result can move a rating
+constexpr float RATING_STEP = 4.0f;  // most a single result can move a rating
 // Gap in squad average at which the stronger side is a 10:1 favourite.
 constexpr float RATING_SPREAD = 50.0f;
 
@@ -118,6 +118,8 @@ void SideResultRatingUpdate(int sideId, float opponentRating, int code) {
     own.m_rating = std::clamp(own.m_rating + RATING_STEP * (score - expected), 0.0f, 100.0f);
 }
 
-void ResetResultRatings() { g_sideRatings.clear(); }
+void ResetResultRatings() {
+    g_sideRatings.clear();
+}
 
 }  // namespace ravel

@@ -1,5 +1,7 @@
 #include "season/Results.h"
 
+#include <algorithm>
+
 #include "match/Match.h"
 #include "season/Finance.h"
 #include "season/Ratings.h"
@@ -16,8 +18,6 @@ float MatchPrize(int competitionId) {
     if (competitionId == 3 || competitionId == 4) return PRIZE_MINOR;
     return PRIZE_OTHER;
 }
-
-bool LimitedOvers(int format) { return format == FORMAT_ODI || format == FORMAT_LIST_A || format == FORMAT_TWENTY; }
 
 // The winner's index (0 side one, 1 side two), -1 for a result without one.
 int WinnerIndex(const MatchOutcome& o) {
@@ -79,19 +79,23 @@ void Shared(StandingsRow& row, int32_t StandingsRow::*counter) {
     ++row.m_winlessRun;
 }
 
-void RecordLeague(Competition& c, const MatchOutcome& o) {
-    const int index[2] = {StandingsRowIndex(c.mv_standings, o.m_side1), StandingsRowIndex(c.mv_standings, o.m_side2)};
+}  // namespace
+
+void BookTableResult(std::vector<StandingsRow>& table, const TableRules& rules, const MatchOutcome& o) {
+    const int index[2] = {StandingsRowIndex(table, o.m_side1), StandingsRowIndex(table, o.m_side2)};
     if (index[0] < 0 || index[1] < 0) {
-        DebugLog("Result for a side without a standings row dropped: %d v %d Compo: %d", o.m_side1, o.m_side2, c.m_id);
+        DebugLog("Result for a side without a standings row dropped: %d v %d Compo: %d", o.m_side1, o.m_side2,
+                 rules.m_competition);
         return;
     }
     const int winner = WinnerIndex(o);
     if (IsWinningResult(o.m_kind) && winner < 0) {
-        DebugLog("Result with a winner %d that played no part dropped Compo: %d", o.m_winner, c.m_id);
+        DebugLog("Result with a winner %d that played no part dropped Compo: %d", o.m_winner,
+                 rules.m_competition);
         return;
     }
-    StandingsRow* rows[2] = {&c.mv_standings[static_cast<size_t>(index[0])],
-                             &c.mv_standings[static_cast<size_t>(index[1])]};
+    StandingsRow* rows[2] = {&table[static_cast<size_t>(index[0])], &table[static_cast<size_t>(index[1])]};
+    const int32_t* pointsRule = rules.m_points;
     int32_t points[2] = {};
     switch (o.m_kind) {
         case RESULT_WON_BATTING_LAST:
@@ -99,29 +103,29 @@ void RecordLeague(Competition& c, const MatchOutcome& o) {
         case RESULT_WON_BY_INNINGS:
             Won(*rows[winner]);
             Lost(*rows[1 - winner]);
-            points[winner] = c.m_points[POINTS_WIN];
-            points[1 - winner] = c.m_points[POINTS_LOSS];
+            points[winner] = pointsRule[POINTS_WIN];
+            points[1 - winner] = pointsRule[POINTS_LOSS];
             break;
         case RESULT_TIE:
             for (StandingsRow* row : rows) Shared(*row, &StandingsRow::m_tied);
-            points[0] = points[1] = c.m_points[POINTS_TIE];
+            points[0] = points[1] = pointsRule[POINTS_TIE];
             break;
         case RESULT_DRAW:
         case RESULT_NO_RESULT:
             for (StandingsRow* row : rows) Shared(*row, &StandingsRow::m_drawn);
-            points[0] = points[1] = c.m_points[POINTS_DRAW];
+            points[0] = points[1] = pointsRule[POINTS_DRAW];
             break;
         default:
-            DebugLog("Result of unknown kind %d dropped Compo: %d", o.m_kind, c.m_id);
+            DebugLog("Result of unknown kind %d dropped Compo: %d", o.m_kind, rules.m_competition);
             return;
     }
     for (int s = 0; s < 2; ++s) {
         rows[s]->m_bonus1 += o.m_bonus1[s];
         rows[s]->m_bonus2 += o.m_bonus2[s];
-        const bool bonusCounts = !(c.m_id == COMP_NO_WIN_BONUS && s == winner);
+        const bool bonusCounts = rules.m_winnerBonus || s != winner;
         rows[s]->m_points += points[s] + (bonusCounts ? o.m_bonus1[s] + o.m_bonus2[s] : 0);
     }
-    if (LimitedOvers(c.m_format)) {
+    if (rules.m_limitedOvers) {
         for (int s = 0; s < 2; ++s) {
             rows[s]->m_runsFor += o.m_runs[s];
             rows[s]->m_ballsFaced += o.m_balls[s];
@@ -149,10 +153,13 @@ void UpdateCoachesAndRatings(const MatchOutcome& o) {
     }
 }
 
+namespace {
+
 // The series of a country's running tour.
 TourSeries* RunningSeriesOf(int countryId) {
     for (const Tour& tour : g_world.mv_tours) {
-        if (tour.m_state != TOUR_RUNNING || (tour.m_host != countryId && tour.m_visitor != countryId)) continue;
+        if (tour.m_state != TOUR_RUNNING || (tour.m_host != countryId && tour.m_visitor != countryId))
+            continue;
         TourSeries* series = TourSeriesById(tour.m_series);
         if (series && series->m_id == tour.m_series) return series;
     }
@@ -179,7 +186,8 @@ void RecordChampionshipMatch(const MatchOutcome& o) {
 }  // namespace
 
 bool IsWinningResult(int kind) {
-    return kind == RESULT_WON_BATTING_LAST || kind == RESULT_WON_BOWLING_LAST || kind == RESULT_WON_BY_INNINGS;
+    return kind == RESULT_WON_BATTING_LAST || kind == RESULT_WON_BOWLING_LAST ||
+           kind == RESULT_WON_BY_INNINGS;
 }
 
 int KnockoutSurvivor(const MatchOutcome& outcome) {
@@ -196,7 +204,12 @@ void RecordResult(Competition& competition, const MatchOutcome& outcome) {
         if (competition.m_kind != COMP_LEAGUE || competition.m_stage != STAGE_LEAGUE) {
             RecordKnockout(competition, outcome);
         } else {
-            RecordLeague(competition, outcome);
+            TableRules rules;
+            rules.m_competition = competition.m_id;
+            std::copy(std::begin(competition.m_points), std::end(competition.m_points), rules.m_points);
+            rules.m_winnerBonus = competition.m_id != COMP_NO_WIN_BONUS;
+            rules.m_limitedOvers = IsLimitedOversFormat(competition.m_format);
+            BookTableResult(competition.mv_standings, rules, outcome);
         }
         UpdateCoachesAndRatings(outcome);
     }

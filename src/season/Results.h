@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "world/Competitions.h"
 
@@ -14,8 +15,8 @@ namespace ravel {
 struct MatchOutcome {
     int32_t m_side1 = 0;
     int32_t m_side2 = 0;
-    int32_t m_winner = -1;  // meaningful for the winning kinds only
-    int32_t m_kind = 0;     // match result kind (RESULT_* of match/Match.h)
+    int32_t m_winner = -1;     // meaningful for the winning kinds only
+    int32_t m_kind = 0;        // match result kind (RESULT_* of match/Match.h)
     int32_t m_bonus1[2] = {};  // first bonus (batting) of each side
     int32_t m_bonus2[2] = {};  // second bonus (bowling) of each side
     int32_t m_runs[2] = {};
@@ -37,5 +38,20 @@ bool IsWinningResult(int kind);
 int KnockoutSurvivor(const MatchOutcome& outcome);
 
 void RecordResult(Competition& competition, const MatchOutcome& outcome);
+
+// How a table books a result.
+struct TableRules {
+    int32_t m_competition = 0;  // for the log
+    int32_t m_points[POINTS_RULES] = {};
+    bool m_winnerBonus = true;    // a winner's bonus points count in its points
+    bool m_limitedOvers = false;  // keep runs and balls for the net run rate
+};
+
+// Books a result on the two sides' rows: counters, runs of form, bonus
+// totals, points and, in limited overs, runs and balls. A side without a row,
+// or a winner who did not play, is logged and nothing is booked.
+void BookTableResult(std::vector<StandingsRow>& table, const TableRules& rules, const MatchOutcome& outcome);
+// Each side's coach record and result rating.
+void UpdateCoachesAndRatings(const MatchOutcome& outcome);
 
 }  // namespace ravel

@@ -7,6 +7,7 @@
 #include "season/Fixtures.h"
 #include "season/News.h"
 #include "season/Standings.h"
+#include "season/Tournaments.h"
 #include "world/Random.h"
 #include "world/Services.h"
 #include "world/World.h"
@@ -43,22 +44,6 @@ std::vector<RoundDate> RoundsInOrder(const Competition& c) {
     return rounds;
 }
 
-// Circle method over positions 1..m: the first stays, the rest turn by one.
-std::vector<std::vector<int>> CircleRounds(int m, int rounds) {
-    std::vector<std::vector<int>> all;
-    std::vector<int> round(static_cast<size_t>(m));
-    for (int i = 0; i < m; ++i) round[static_cast<size_t>(i)] = i + 1;
-    for (int r = 0; r < rounds; ++r) {
-        all.push_back(round);
-        std::vector<int> next(round.size());
-        next[0] = round[0];
-        next[1] = round[static_cast<size_t>(m - 1)];
-        for (int i = 2; i < m; ++i) next[static_cast<size_t>(i)] = round[static_cast<size_t>(i - 1)];
-        round = std::move(next);
-    }
-    return all;
-}
-
 // False when there are too few round dates (nothing is scheduled).
 bool BuildRoundRobin(Competition& c) {
     const int n = c.TeamCount();
@@ -66,25 +51,16 @@ bool BuildRoundRobin(Competition& c) {
         DebugLog("No schedule for competition %s (%d): %d sides", c.m_name, c.m_id, n);
         return true;
     }
-    const int m = n % 2 == 0 ? n : n + 1;  // position m rests when n is odd
-    const int bye = n % 2 == 0 ? 0 : m;
-    const int rounds = c.m_doubleRound ? 2 * m - 2 : m - 1;
+    const auto rounds = RoundRobinRounds(c.mv_teams, c.m_doubleRound != 0);
     const std::vector<RoundDate> dates = RoundsInOrder(c);
-    if (static_cast<int>(dates.size()) < rounds) {
+    if (dates.size() < rounds.size()) {
         DebugLog("Not enough round dates to generate schedule for competition %s (%d)", c.m_name, c.m_id);
         return false;
     }
-    const auto circle = CircleRounds(m, rounds);
-    for (int r = 0; r < rounds; ++r) {
-        const GameDate date = GameDate::FromSeasonDay(dates[static_cast<size_t>(r)].m_dayOfSeason, c.m_season);
-        const auto& round = circle[static_cast<size_t>(r)];
-        for (int k = 0; k < m / 2; ++k) {
-            const int a = round[static_cast<size_t>(k)];
-            const int b = round[static_cast<size_t>(m - 1 - k)];
-            if (a == bye || b == bye) continue;
-            const int sideA = c.mv_teams[static_cast<size_t>(a - 1)];
-            const int sideB = c.mv_teams[static_cast<size_t>(b - 1)];
-            Fixture f = r % 2 == 1 ? MakeFixture(c, sideA, sideB, date) : MakeFixture(c, sideB, sideA, date);
+    for (size_t r = 0; r < rounds.size(); ++r) {
+        const GameDate date = GameDate::FromSeasonDay(dates[r].m_dayOfSeason, c.m_season);
+        for (const auto& [home, away] : rounds[r]) {
+            Fixture f = MakeFixture(c, home, away, date);
             f.m_id = static_cast<int32_t>(g_world.mv_fixtures.size()) + 1;
             g_world.mv_fixtures.push_back(f);
         }
@@ -119,7 +95,8 @@ void Exchange(Competition& upper, Competition& lower) {
     const int places = std::min({ExchangePlaces(upper, lower), static_cast<int>(upper.mv_standings.size()),
                                  static_cast<int>(lower.mv_standings.size())});
     for (int i = 0; i < places; ++i) {
-        const int relegated = upper.mv_standings[upper.mv_standings.size() - 1 - static_cast<size_t>(i)].m_team;
+        const int relegated =
+            upper.mv_standings[upper.mv_standings.size() - 1 - static_cast<size_t>(i)].m_team;
         const int promoted = lower.mv_standings[static_cast<size_t>(i)].m_team;
         std::replace(upper.mv_teams.begin(), upper.mv_teams.end(), relegated, promoted);
         std::replace(lower.mv_teams.begin(), lower.mv_teams.end(), promoted, relegated);
@@ -183,6 +160,32 @@ void ResetKnockout(Competition& c) {
 
 }  // namespace
 
+std::vector<std::vector<std::pair<int32_t, int32_t>>> RoundRobinRounds(const std::vector<int32_t>& sides,
+                                                                       bool homeAndAway) {
+    const int n = static_cast<int>(sides.size());
+    std::vector<std::vector<std::pair<int32_t, int32_t>>> schedule;
+    if (n < 2) return schedule;
+    const int m = n % 2 == 0 ? n : n + 1;  // position m rests when n is odd
+    const int bye = n % 2 == 0 ? 0 : m;
+    const int rounds = homeAndAway ? 2 * m - 2 : m - 1;
+    // Circle method over positions 1..m: the first stays, the rest turn by one.
+    std::vector<int> round(static_cast<size_t>(m));
+    for (int i = 0; i < m; ++i) round[static_cast<size_t>(i)] = i + 1;
+    for (int r = 0; r < rounds; ++r) {
+        auto& pairs = schedule.emplace_back();
+        for (int k = 0; k < m / 2; ++k) {
+            const int a = round[static_cast<size_t>(k)];
+            const int b = round[static_cast<size_t>(m - 1 - k)];
+            if (a == bye || b == bye) continue;
+            const int32_t sideA = sides[static_cast<size_t>(a - 1)];
+            const int32_t sideB = sides[static_cast<size_t>(b - 1)];
+            pairs.push_back(r % 2 == 1 ? std::pair{sideA, sideB} : std::pair{sideB, sideA});
+        }
+        std::rotate(round.begin() + 1, round.end() - 1, round.end());
+    }
+    return schedule;
+}
+
 int ExpectationGrade(const Competition& competition) {
     if (competition.TeamCount() < 4) return 1;
     return competition.m_promotion >= 1 ? 3 : 2;
@@ -214,8 +217,10 @@ void PromoteAndRelegate(Competition& competition) {
     const int season = competition.m_season;
     for (Competition& other : g_world.mv_competitions) {
         if (&other == &competition || other.m_id <= 0 || !AwaitingExchange(other, season)) continue;
-        if (competition.m_lower == other.m_id || other.m_upper == competition.m_id) Exchange(competition, other);
-        if (competition.m_upper == other.m_id || other.m_lower == competition.m_id) Exchange(other, competition);
+        if (competition.m_lower == other.m_id || other.m_upper == competition.m_id)
+            Exchange(competition, other);
+        if (competition.m_upper == other.m_id || other.m_lower == competition.m_id)
+            Exchange(other, competition);
     }
 }
 
@@ -300,7 +305,58 @@ void CloseCompetition(Competition& competition) {
     };
     record(competition);
     for (Competition& c : g_world.mv_competitions) {
-        if (&c != &competition && competition.m_historyId != 0 && c.m_historyId == competition.m_historyId) record(c);
+        if (&c != &competition && competition.m_historyId != 0 && c.m_historyId == competition.m_historyId)
+            record(c);
+    }
+}
+
+namespace {
+
+void RunTournamentEvent(int type, InternationalTournament& t) {
+    switch (type) {
+        case EVENT_START_SEASON:
+            StartTournament(t);
+            break;
+        case EVENT_CLOSE:
+            t.m_running = 0;
+            break;
+        case EVENT_DRAW_QUARTER_FINALS:
+            DrawTournamentStage(t, t.m_superEight ? TSTAGE_SUPER_EIGHT : TSTAGE_SEMI_FINALS);
+            break;
+        case EVENT_DRAW_SEMI_FINALS:
+            DrawTournamentStage(t, TSTAGE_SEMI_FINALS);
+            break;
+        case EVENT_DRAW_FINAL:
+            DrawTournamentStage(t, TSTAGE_FINAL);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+void RunCompetitionEvent(int type, int competitionId) {
+    if (competitionId >= COMP_FIRST_TOURNAMENT && competitionId <= COMP_LAST_TOURNAMENT) {
+        if (InternationalTournament* t = TournamentForCompetition(competitionId))
+            RunTournamentEvent(type, *t);
+        return;
+    }
+    Competition* c = CompetitionById(competitionId);
+    if (!c || c->m_id != competitionId) {
+        DebugLog("Competition event %d for unknown competition %d", type, competitionId);
+        return;
+    }
+    switch (type) {
+        case EVENT_START_SEASON:
+            StartLeagueSeason(*c);
+            break;
+        case EVENT_CLOSE:
+            CloseCompetition(*c);
+            break;
+        default:
+            DrawStageForEvent(*c, type);
+            break;
     }
 }
 

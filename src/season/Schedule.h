@@ -2,6 +2,10 @@
 // round-robin schedule, fresh standings), the knockout draws and its close.
 #pragma once
 
+#include <cstdint>
+#include <utility>
+#include <vector>
+
 #include "world/Competitions.h"
 
 namespace ravel {
@@ -11,6 +15,12 @@ int StartLeagueSeason(Competition& competition);
 // Appends the round-robin fixtures of a league (circle method; a bye when the
 // number of sides is odd; home side by round parity) to the fixture table.
 void GenerateLeagueSchedule(Competition& competition);
+// The rounds of a round robin as (home, away) pairs: circle method, a side
+// resting each round when the count is odd, the first-named side at home in
+// odd rounds and the second in even ones. Home and away plays the circle
+// twice, the second time with the grounds exchanged.
+std::vector<std::vector<std::pair<int32_t, int32_t>>> RoundRobinRounds(const std::vector<int32_t>& sides,
+                                                                       bool homeAndAway);
 // How the user's side is expected to fare: 1 in a league of fewer than four
 // sides, else 3 in a division with promotion places, otherwise 2.
 int ExpectationGrade(const Competition& competition);
@@ -32,5 +42,10 @@ void DrawStageForEvent(Competition& competition, int eventType);
 // Closes the season: the winner and runner-up go into the competition's
 // history.
 void CloseCompetition(Competition& competition);
+
+// Fires a competition event of type 0 (season start), 1 (close) or 2 to 4
+// (stage draws) for a domestic competition or an international tournament
+// (505..549). Type 5, the new season, belongs to the daily world step.
+void RunCompetitionEvent(int type, int competitionId);
 
 }  // namespace ravel

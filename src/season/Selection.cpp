@@ -8,9 +8,13 @@ namespace ravel {
 
 namespace {
 
-const Player* P(int id) { return PlayerById(id); }
+const Player* P(int id) {
+    return PlayerById(id);
+}
 
-float FormedBatting(const Player& p) { return std::min(PlayerBattingRating(p.m_id) + p.m_batForm, 100.0f); }
+float FormedBatting(const Player& p) {
+    return std::min(PlayerBattingRating(p.m_id) + p.m_batForm, 100.0f);
+}
 
 float OpenerKey(int id) {
     const Player* p = P(id);
@@ -58,7 +62,8 @@ float KeeperKey(int id) {
         default:
             break;
     }
-    float batting = static_cast<float>(p->m_batSkill[0] + p->m_batSkill[1] + p->m_batSkill[2] + p->m_batSkill[3]);
+    float batting =
+        static_cast<float>(p->m_batSkill[0] + p->m_batSkill[1] + p->m_batSkill[2] + p->m_batSkill[3]);
     if (batting <= 0.0f) batting = 1.0f;
     return gloves + batting * 0.033333335f;
 }
@@ -101,7 +106,9 @@ std::vector<int32_t> Ranked(const std::vector<int32_t>& ids, Less less) {
     return ranked;
 }
 
-bool Contains(const std::vector<int32_t>& list, int id) { return std::find(list.begin(), list.end(), id) != list.end(); }
+bool Contains(const std::vector<int32_t>& list, int id) {
+    return std::find(list.begin(), list.end(), id) != list.end();
+}
 
 // Adds the best-ranked players not yet chosen until `target` are chosen.
 void FillFrom(const std::vector<int32_t>& ranked, std::vector<int32_t>& chosen, size_t target) {
@@ -160,12 +167,24 @@ int PlayerBowlingRating(int playerId) {
     return static_cast<int>(static_cast<float>(p->m_bowlSkill[0] + p->m_bowlSkill[1]) * 0.5f);
 }
 
-bool CompareBattingRating(int a, int b) { return PlayerBattingRating(a) > PlayerBattingRating(b); }
-bool CompareOpener(int a, int b) { return OpenerKey(a) > OpenerKey(b); }
-bool CompareMiddleOrder(int a, int b) { return MiddleOrderKey(a) > MiddleOrderKey(b); }
-bool CompareKeeper(int a, int b) { return KeeperKey(a) > KeeperKey(b); }
-bool ComparePaceBowler(int a, int b) { return BowlerKey(a, false) > BowlerKey(b, false); }
-bool CompareSpinBowler(int a, int b) { return BowlerKey(a, true) > BowlerKey(b, true); }
+bool CompareBattingRating(int a, int b) {
+    return PlayerBattingRating(a) > PlayerBattingRating(b);
+}
+bool CompareOpener(int a, int b) {
+    return OpenerKey(a) > OpenerKey(b);
+}
+bool CompareMiddleOrder(int a, int b) {
+    return MiddleOrderKey(a) > MiddleOrderKey(b);
+}
+bool CompareKeeper(int a, int b) {
+    return KeeperKey(a) > KeeperKey(b);
+}
+bool ComparePaceBowler(int a, int b) {
+    return BowlerKey(a, false) > BowlerKey(b, false);
+}
+bool CompareSpinBowler(int a, int b) {
+    return BowlerKey(a, true) > BowlerKey(b, true);
+}
 
 bool CompareCaptaincy(int a, int b) {
     const Player* pa = P(a);
@@ -189,12 +208,14 @@ Selection ChooseXI(int sideId, bool national, bool oneDay, int groundId) {
     const int keeper = Ranked(pool, CompareKeeper).front();
     chosen.push_back(keeper);
     const Player* keeperRecord = P(keeper);
-    const bool keeperOpens = keeperRecord && (keeperRecord->m_batPosition == 1 || keeperRecord->m_batPosition == 2);
+    const bool keeperOpens =
+        keeperRecord && (keeperRecord->m_batPosition == 1 || keeperRecord->m_batPosition == 2);
 
     // The best openers, as many as the keeper leaves room for.
     FillFrom(Ranked(pool, CompareOpener), chosen, chosen.size() + (keeperOpens ? 1 : 2));
     FillFrom(Ranked(pool, CompareMiddleOrder), chosen, 7);
-    FillFrom(Ranked(pool, CompareSpinBowler), chosen, chosen.size() + static_cast<size_t>(SpinnersWanted(groundId)));
+    FillFrom(Ranked(pool, CompareSpinBowler), chosen,
+             chosen.size() + static_cast<size_t>(SpinnersWanted(groundId)));
     FillFrom(Ranked(pool, ComparePaceBowler), chosen, XI_PLAYERS);
 
     const int captain = Ranked(chosen, CompareCaptaincy).front();
@@ -216,7 +237,8 @@ Selection ChooseXI(int sideId, bool national, bool oneDay, int groundId) {
         Team* team = TeamById(sideId);
         for (int32_t id : team->m_squad)
             if (Player* p = PlayerById(id)) p->m_xiSlot = NOT_IN_XI;
-        for (int slot = 0; slot < XI_PLAYERS; ++slot) PlayerById(result[static_cast<size_t>(slot)])->m_xiSlot = slot;
+        for (int slot = 0; slot < XI_PLAYERS; ++slot)
+            PlayerById(result[static_cast<size_t>(slot)])->m_xiSlot = slot;
     }
     return result;
 }
@@ -239,10 +261,16 @@ void PickXI(Country& country) {
     StoreSelection(ChooseXI(country.m_id, true, oneDay, 0), country.m_xi);
 }
 
-void ClearXI(Country& country) { std::fill(std::begin(country.m_xi), std::end(country.m_xi), -1); }
+void ClearXI(Country& country) {
+    std::fill(std::begin(country.m_xi), std::end(country.m_xi), -1);
+}
 
-bool IsInSquad(const Country& country, int playerId) { return Contains(country.SquadFor(country.m_squadKind), playerId); }
+bool IsInSquad(const Country& country, int playerId) {
+    return Contains(country.SquadFor(country.m_squadKind), playerId);
+}
 
-bool IsIdInList(std::vector<int32_t> list, int id) { return Contains(list, id); }
+bool IsIdInList(std::vector<int32_t> list, int id) {
+    return Contains(list, id);
+}
 
 }  // namespace ravel

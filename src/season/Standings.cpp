@@ -14,8 +14,6 @@ namespace {
 
 constexpr float OVERS_PER_BALL = 0.16666667f;
 
-bool LimitedOvers(int format) { return format == FORMAT_ODI || format == FORMAT_LIST_A || format == FORMAT_TWENTY; }
-
 void RecomputeNetRunRates(std::vector<StandingsRow>& rows) {
     for (StandingsRow& row : rows) NetRunRate(row);
 }
@@ -36,7 +34,9 @@ bool BeforeMultiDay(const StandingsRow& a, const StandingsRow& b) {
     return a.m_bonus1 + a.m_bonus2 > b.m_bonus1 + b.m_bonus2;
 }
 
-int Rating(int points, int count) { return count > 0 ? points / count : 0; }
+int Rating(int points, int count) {
+    return count > 0 ? points / count : 0;
+}
 
 bool BeforeTestRating(const StandingsRow& a, const StandingsRow& b) {
     const int ra = Rating(a.m_testPoints, a.m_testCount);
@@ -73,10 +73,14 @@ float SeriesWeight(int age, bool oneDay) {
 
 }  // namespace
 
+bool IsLimitedOversFormat(int format) {
+    return format == FORMAT_ODI || format == FORMAT_LIST_A || format == FORMAT_TWENTY;
+}
+
 float NetRunRate(StandingsRow& row) {
-    const float scored = row.m_ballsFaced > 0
-                             ? static_cast<float>(row.m_runsFor) / (static_cast<float>(row.m_ballsFaced) * OVERS_PER_BALL)
-                             : 0.0f;
+    const float scored = row.m_ballsFaced > 0 ? static_cast<float>(row.m_runsFor) /
+                                                    (static_cast<float>(row.m_ballsFaced) * OVERS_PER_BALL)
+                                              : 0.0f;
     const float conceded =
         row.m_ballsBowled > 0
             ? static_cast<float>(row.m_runsAgainst) / (static_cast<float>(row.m_ballsBowled) * OVERS_PER_BALL)
@@ -107,7 +111,7 @@ void SortStandings(Competition& competition) {
 }
 
 void RankDomesticTable(Competition& competition) {
-    if (LimitedOvers(competition.m_format)) {
+    if (IsLimitedOversFormat(competition.m_format)) {
         RecomputeNetRunRates(competition.mv_standings);
         Rank(competition.mv_standings, BeforeLimitedOvers);
     } else {
@@ -184,7 +188,8 @@ int FindSuperEightRow(const InternationalTournament& tournament, int sideId) {
 }
 
 void SortSeriesStandings(Series& series) {
-    Rank(series.mv_standings, [](const StandingsRow& a, const StandingsRow& b) { return a.m_points > b.m_points; });
+    Rank(series.mv_standings,
+         [](const StandingsRow& a, const StandingsRow& b) { return a.m_points > b.m_points; });
 }
 
 }  // namespace ravel

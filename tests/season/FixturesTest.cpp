@@ -20,7 +20,8 @@ TEST_F(FixtureTable, AddFixtureRejectsBadSidesAndNumbersTheRest) {
     struct Case {
         int home, away;
         bool added;
-    } cases[] = {{0, 0, false}, {5, 5, false}, {0, 5, false}, {5, 0, false}, {-3, 5, false}, {5, 6, true}, {1001, 7, true}};
+    } cases[] = {{0, 0, false},  {5, 5, false}, {0, 5, false},  {5, 0, false},
+                 {-3, 5, false}, {5, 6, true},  {1001, 7, true}};
     size_t expected = 0;
     for (const Case& c : cases) {
         const int id = AddFixture(Between(c.home, c.away));
@@ -78,8 +79,8 @@ TEST_F(FixtureTable, SeriesMatchTitles) {
         int number;
         const char* title;
     } cases[] = {
-        {&tests, 0, "1st Test Match"},        {&tests, 2, "3rd Test Match"},
-        {&tests, 5, "6th Test Match"},        {&odis, 1, "2nd One Day International"},
+        {&tests, 0, "1st Test Match"},           {&tests, 2, "3rd Test Match"},
+        {&tests, 5, "6th Test Match"},           {&odis, 1, "2nd One Day International"},
         {&odis, 7, "8th One Day International"},
     };
     for (const Case& c : cases) EXPECT_STREQ(FixtureTitle(*c.series, c.number), c.title);

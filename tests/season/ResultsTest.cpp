@@ -67,7 +67,15 @@ TEST_F(Results, LeagueRowsByResultKind) {
         int homeRuns[4], awayRuns[4];  // winning, losing, winless, unbeaten
         float homePrize;
     } cases[] = {
-        {HOME, RESULT_WON_BOWLING_LAST, {1, 0, 0, 0}, {0, 0, 0, 1}, 21, 4, {1, 0, 0, 1}, {0, 1, 1, 0}, PRIZE_MINOR},
+        {HOME,
+         RESULT_WON_BOWLING_LAST,
+         {1, 0, 0, 0},
+         {0, 0, 0, 1},
+         21,
+         4,
+         {1, 0, 0, 1},
+         {0, 1, 1, 0},
+         PRIZE_MINOR},
         {AWAY, RESULT_WON_BATTING_LAST, {0, 0, 0, 1}, {1, 0, 0, 0}, 6, 19, {0, 1, 1, 0}, {1, 0, 0, 1}, 0.0f},
         {AWAY, RESULT_WON_BY_INNINGS, {0, 0, 0, 1}, {1, 0, 0, 0}, 6, 19, {0, 1, 1, 0}, {1, 0, 0, 1}, 0.0f},
         {-1, RESULT_TIE, {0, 0, 1, 0}, {0, 0, 1, 0}, 13, 11, {0, 0, 1, 1}, {0, 0, 1, 1}, 0.0f},
@@ -231,8 +239,12 @@ TEST_F(Results, TestChampionshipCountsIntoTheRunningTourSeries) {
 
     struct Case {
         int side1, side2, winner, kind;
-    } cases[] = {{3, 4, 4, RESULT_WON_BATTING_LAST}, {4, 3, 3, RESULT_WON_BY_INNINGS}, {3, 4, 3, RESULT_WON_BOWLING_LAST},
-                 {3, 4, -1, RESULT_DRAW},           {3, 4, -1, RESULT_TIE},          {3, 4, -1, RESULT_NO_RESULT}};
+    } cases[] = {{3, 4, 4, RESULT_WON_BATTING_LAST},
+                 {4, 3, 3, RESULT_WON_BY_INNINGS},
+                 {3, 4, 3, RESULT_WON_BOWLING_LAST},
+                 {3, 4, -1, RESULT_DRAW},
+                 {3, 4, -1, RESULT_TIE},
+                 {3, 4, -1, RESULT_NO_RESULT}};
     for (const Case& c : cases) {
         MatchOutcome o;
         o.m_side1 = c.side1;

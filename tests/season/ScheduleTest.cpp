@@ -41,7 +41,8 @@ TEST_F(LeagueSeason, RoundRobinMeetsEveryPairTheRightNumberOfTimes) {
         for (const Fixture& f : fixtures) {
             ++homeAway[{f.m_home, f.m_away}];
             auto& day = playsOnDay[f.m_date.m_dayOfSeason];
-            EXPECT_TRUE(day.insert(f.m_home).second && day.insert(f.m_away).second) << "a side twice in a round";
+            EXPECT_TRUE(day.insert(f.m_home).second && day.insert(f.m_away).second)
+                << "a side twice in a round";
             EXPECT_EQ(f.m_ground, f.m_home);
             EXPECT_EQ(f.m_state, FIXTURE_SCHEDULED);
         }
@@ -170,7 +171,8 @@ protected:
         for (Competition& c : g_world.mv_competitions) StartLeagueSeason(c);
         // Final tables: the first listed side of each division tops it.
         for (Competition& c : g_world.mv_competitions)
-            for (size_t i = 0; i < c.mv_standings.size(); ++i) c.mv_standings[i].m_points = 40 - 10 * static_cast<int>(i);
+            for (size_t i = 0; i < c.mv_standings.size(); ++i)
+                c.mv_standings[i].m_points = 40 - 10 * static_cast<int>(i);
         ++g_cricket.m_date.m_season;
     }
     static std::set<int32_t> Sides(int index) {
@@ -191,14 +193,16 @@ TEST_F(Divisions, BottomTwoGoDownAndTopTwoComeUpOnce) {
     StartLeagueSeason(g_world.mv_competitions[0]);
     EXPECT_EQ(Sides(0), expectedUpper);
     EXPECT_EQ(Sides(1), expectedLower);
-    for (const StandingsRow& r : g_world.mv_competitions[0].mv_standings) EXPECT_TRUE(expectedUpper.count(r.m_team));
+    for (const StandingsRow& r : g_world.mv_competitions[0].mv_standings)
+        EXPECT_TRUE(expectedUpper.count(r.m_team));
 }
 
 class Knockout : public LeagueSeason {
 protected:
     static std::vector<std::pair<int, int>> Ties(const Competition& c, int first, int count) {
         std::vector<std::pair<int, int>> ties;
-        for (int t = first; t < first + count; ++t) ties.emplace_back(c.m_knockout[2 * t], c.m_knockout[2 * t + 1]);
+        for (int t = first; t < first + count; ++t)
+            ties.emplace_back(c.m_knockout[2 * t], c.m_knockout[2 * t + 1]);
         return ties;
     }
 };

@@ -19,22 +19,22 @@ struct Spec {
 // Squad ids 1..16: a keeper, an occasional keeper, three openers, four middle
 // order batsmen, three spinners and four seamers.
 const Spec SQUAD[] = {
-    {7, 50, 0, 10, 1, 80, 5},   // 1 keeper
-    {5, 60, 0, 10, 2, 60, 1},   // 2 occasional keeper
-    {1, 70, 4, 20, 0, 0, 9},    // 3 opener
-    {2, 65, 0, 10, 0, 0, 2},    // 4 opener
-    {1, 60, 0, 10, 0, 0, 3},    // 5 opener
-    {3, 75, 4, 30, 0, 0, 4},    // 6
-    {4, 70, 0, 10, 0, 0, 6},    // 7
-    {5, 68, 0, 10, 0, 0, 7},    // 8
-    {6, 55, 0, 10, 0, 0, 1},    // 9
-    {9, 30, 5, 70, 0, 0, 1},    // 10 off spinner
-    {9, 28, 6, 65, 0, 0, 1},    // 11 leg spinner
-    {10, 20, 5, 50, 0, 0, 1},   // 12 off spinner
-    {8, 25, 1, 80, 0, 0, 1},    // 13 fast
-    {10, 22, 2, 75, 0, 0, 1},   // 14 fast medium
-    {11, 15, 3, 70, 0, 0, 1},   // 15 medium fast
-    {11, 12, 4, 60, 0, 0, 1},   // 16 medium
+    {7, 50, 0, 10, 1, 80, 5},  // 1 keeper
+    {5, 60, 0, 10, 2, 60, 1},  // 2 occasional keeper
+    {1, 70, 4, 20, 0, 0, 9},   // 3 opener
+    {2, 65, 0, 10, 0, 0, 2},   // 4 opener
+    {1, 60, 0, 10, 0, 0, 3},   // 5 opener
+    {3, 75, 4, 30, 0, 0, 4},   // 6
+    {4, 70, 0, 10, 0, 0, 6},   // 7
+    {5, 68, 0, 10, 0, 0, 7},   // 8
+    {6, 55, 0, 10, 0, 0, 1},   // 9
+    {9, 30, 5, 70, 0, 0, 1},   // 10 off spinner
+    {9, 28, 6, 65, 0, 0, 1},   // 11 leg spinner
+    {10, 20, 5, 50, 0, 0, 1},  // 12 off spinner
+    {8, 25, 1, 80, 0, 0, 1},   // 13 fast
+    {10, 22, 2, 75, 0, 0, 1},  // 14 fast medium
+    {11, 15, 3, 70, 0, 0, 1},  // 15 medium fast
+    {11, 12, 4, 60, 0, 0, 1},  // 16 medium
 };
 
 class TeamSelection : public SeasonWorld {
@@ -148,7 +148,8 @@ TEST_F(TeamSelection, SpinnersFollowThePitch) {
         AddGround(77, 1, c.turn);
         const Selection s = ChooseXI(CLUB, false, false, c.withGround ? 77 : 0);
         EXPECT_EQ(Spinners(s), c.spinners) << c.turn;
-        EXPECT_EQ(std::count_if(s.begin(), s.begin() + XI_PLAYERS, [](int id) { return id > 0; }), XI_PLAYERS);
+        EXPECT_EQ(std::count_if(s.begin(), s.begin() + XI_PLAYERS, [](int id) { return id > 0; }),
+                  XI_PLAYERS);
     }
 }
 

@@ -29,9 +29,7 @@ TEST_F(Standings, NetRunRate) {
     } cases[] = {
         {300, 300, 250, 300, 1.0f},  // 6.0 - 5.0
         {120, 0, 120, 120, -6.0f},   // runs with no balls faced count nothing
-        {120, 0, 0, 0, 0.0f},
-        {0, 60, 0, 60, 0.0f},
-        {150, 120, 0, -6, 7.5f},
+        {120, 0, 0, 0, 0.0f},       {0, 60, 0, 60, 0.0f}, {150, 120, 0, -6, 7.5f},
     };
     for (const Case& c : cases) {
         StandingsRow r(1, 1);
@@ -65,8 +63,12 @@ TEST_F(Standings, DomesticOrderingRulesWithTies) {
         std::vector<int> order;
     } cases[] = {
         // Limited overs: points, then net run rate, then wins, then fewer losses.
-        {FORMAT_LIST_A, {limited(1, 8, 4, 2, 500), limited(2, 10, 5, 1, 400), limited(3, 10, 5, 1, 600)}, {3, 2, 1}},
-        {FORMAT_TWENTY, {limited(1, 10, 4, 2, 500), limited(2, 10, 5, 2, 500), limited(3, 10, 5, 1, 500)}, {3, 2, 1}},
+        {FORMAT_LIST_A,
+         {limited(1, 8, 4, 2, 500), limited(2, 10, 5, 1, 400), limited(3, 10, 5, 1, 600)},
+         {3, 2, 1}},
+        {FORMAT_TWENTY,
+         {limited(1, 10, 4, 2, 500), limited(2, 10, 5, 2, 500), limited(3, 10, 5, 1, 500)},
+         {3, 2, 1}},
         // Longer formats: points, wins, fewer losses, bonus points; run rate plays no part.
         {FORMAT_FIRST_CLASS, {limited(1, 50, 2, 1, 900), Row(2, 50, 3, 3), Row(3, 60, 1, 5)}, {3, 2, 1}},
         {FORMAT_FIRST_CLASS, {Row(1, 50, 3, 3), Row(2, 50, 3, 2)}, {2, 1}},
@@ -227,7 +229,7 @@ TEST_F(Standings, ChampionshipRatingsWeighRecentSeries) {
 
     UpdateChampionshipTables(true);
     const StandingsRow& o3 = g_world.mv_competitions[1].mv_standings[0];
-    EXPECT_EQ(o3.m_odiCount, 2);  // 0.66 x 3 + 0.33 x 3 = 2.97
+    EXPECT_EQ(o3.m_odiCount, 2);     // 0.66 x 3 + 0.33 x 3 = 2.97
     EXPECT_EQ(o3.m_odiPoints, 247);  // 0.66 x 300 + 0.33 x 150
     EXPECT_EQ(o3.m_testCount, 0);
 }
