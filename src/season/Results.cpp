@@ -185,6 +185,21 @@ void RecordChampionshipMatch(const MatchOutcome& o) {
 
 }  // namespace
 
+MatchOutcome OutcomeOf(const Match& match) {
+    MatchOutcome o;
+    o.m_side1 = match.mi_team1;
+    o.m_side2 = match.mi_team2;
+    o.m_winner = match.mi_winner;
+    o.m_kind = match.mi_resultKind;
+    for (int s = 0; s < 2; ++s) {
+        o.m_bonus1[s] = match.mi_bonus[static_cast<size_t>(s)];
+        o.m_bonus2[s] = match.mi_bonus[static_cast<size_t>(2 + s)];
+        o.m_runs[s] = match.mi_runRateFigures[static_cast<size_t>(2 * s)];
+        o.m_balls[s] = match.mi_runRateFigures[static_cast<size_t>(2 * s + 1)];
+    }
+    return o;
+}
+
 bool IsWinningResult(int kind) {
     return kind == RESULT_WON_BATTING_LAST || kind == RESULT_WON_BOWLING_LAST ||
            kind == RESULT_WON_BY_INNINGS;

@@ -10,6 +10,8 @@
 
 namespace ravel {
 
+class Match;
+
 // What a competition needs of a finished match. Index 0 is side one (the
 // home side), index 1 side two.
 struct MatchOutcome {
@@ -31,6 +33,10 @@ inline constexpr float PRIZE_QUARTER_FINAL = 5000.0f;
 inline constexpr float PRIZE_SEMI_FINAL = 10000.0f;
 // In this competition a win earns no bonus points in the table.
 inline constexpr int32_t COMP_NO_WIN_BONUS = 9;
+
+// The outcome of a finished match: its sides, result and the figures it
+// stored for the tables (bonus points, runs and balls).
+MatchOutcome OutcomeOf(const Match& match);
 
 bool IsWinningResult(int kind);
 // The side that goes through from a knockout tie: the winner, or side one

@@ -13,6 +13,8 @@ namespace ravel {
 namespace {
 
 constexpr float OVERS_PER_BALL = 0.16666667f;
+// Championship marker of a series too old to count for either table.
+constexpr int32_t SERIES_RETIRED = 502;
 
 void RecomputeNetRunRates(std::vector<StandingsRow>& rows) {
     for (StandingsRow& row : rows) NetRunRate(row);
@@ -154,7 +156,7 @@ void UpdateChampionshipTables(bool oneDay) {
             if (!home && series.m_away != row.m_team) continue;
             const int age = year - series.m_startYear;
             if (age > 3) {
-                series.m_competition = COMP_TOUR_THREE_DAY;  // retired from both tables
+                series.m_competition = SERIES_RETIRED;
                 continue;
             }
             const float weight = SeriesWeight(age, oneDay);

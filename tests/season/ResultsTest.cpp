@@ -220,6 +220,28 @@ TEST_F(Results, KnockoutRoundsFillTheirSlotsAndPay) {
     EXPECT_EQ(TeamById(HOME)->m_finance[FINANCE_OTHER][5], Money(HOME));
 }
 
+TEST_F(Results, OutcomeOfAMatchTakesItsSidesResultAndFigures) {
+    Match match;
+    match.mi_team1 = HOME;
+    match.mi_team2 = AWAY;
+    match.mi_winner = AWAY;
+    match.mi_resultKind = RESULT_WON_BATTING_LAST;
+    match.mi_bonus = {1, 2, 3, 4};
+    match.mi_runRateFigures = {180, 300, 181, 270};
+    const MatchOutcome o = OutcomeOf(match);
+    EXPECT_EQ(o.m_side1, HOME);
+    EXPECT_EQ(o.m_side2, AWAY);
+    EXPECT_EQ(o.m_winner, AWAY);
+    EXPECT_EQ(o.m_kind, RESULT_WON_BATTING_LAST);
+    EXPECT_EQ(o.m_bonus1[0], 1);
+    EXPECT_EQ(o.m_bonus1[1], 2);
+    EXPECT_EQ(o.m_bonus2[0], 3);
+    EXPECT_EQ(o.m_bonus2[1], 4);
+    EXPECT_EQ(o.m_runs[1], 181);
+    EXPECT_EQ(o.m_balls[1], 270);
+    EXPECT_EQ(o.m_balls[0], 300);
+}
+
 TEST_F(Results, TestChampionshipCountsIntoTheRunningTourSeries) {
     Competition championship;
     championship.m_id = COMP_TEST_CHAMPIONSHIP;

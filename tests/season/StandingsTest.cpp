@@ -224,7 +224,7 @@ TEST_F(Standings, ChampionshipRatingsWeighRecentSeries) {
     EXPECT_EQ(t3.m_testPoints, 450);
     EXPECT_EQ(t4.m_testCount, 5);
     EXPECT_EQ(t4.m_testPoints, 400);
-    EXPECT_EQ(g_world.mv_tourSeries[2].m_competition, COMP_TOUR_THREE_DAY);
+    EXPECT_EQ(g_world.mv_tourSeries[2].m_competition, 502);
     EXPECT_EQ(g_world.mv_tourSeries[1].m_competition, COMP_ODI_CHAMPIONSHIP);
 
     UpdateChampionshipTables(true);
