@@ -302,7 +302,7 @@ public:
     void SetUpInnings();
     // Opens an innings; between innings a human side's match waits in
     // PLAY_INNINGS_BREAK, a computer match loses ten minutes.
-    void StartInnings(int innings, bool withBreak = true);
+    void StartInnings(int innings, bool withBreak = true, bool log = true);
     void SetBattingOrderOfSides();
     void LoadDayRules(int dayIndex);
     void NewBall();
@@ -347,6 +347,7 @@ public:
     bool ComputerShouldDeclare() const;
     void RestDuringBreak();
     void RestOvernight();
+    void AskHumanForBowler();  // a human fielding side must answer for a bowler who may not go on
 
     // Pitch wear (Conditions.cpp).
     void UpdatePitch(int kind);  // PITCH_...

@@ -1,0 +1,69 @@
+#include "match/MatchLists.h"
+
+#include <algorithm>
+
+#include "match/Match.h"
+
+namespace ravel {
+
+std::vector<std::unique_ptr<Match>> g_currentMatches;
+std::vector<std::unique_ptr<Match>> g_completedMatches;
+
+namespace {
+
+int32_t g_lastMatchId = 0;  // ids start at 1: a fixture's 0 means no match
+
+int FindIn(const std::vector<std::unique_ptr<Match>>& list, int32_t matchId) {
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (list[i] && list[i]->mi_id == matchId) return static_cast<int>(i);
+    }
+    return 0;
+}
+
+Match* ExactIn(const std::vector<std::unique_ptr<Match>>& list, int32_t matchId) {
+    for (const auto& match : list) {
+        if (match && match->mi_id == matchId) return match.get();
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int FindCurrentMatchIndex(int32_t matchId) {
+    return FindIn(g_currentMatches, matchId);
+}
+
+int FindCompletedMatchIndex(int32_t matchId) {
+    return FindIn(g_completedMatches, matchId);
+}
+
+Match* MatchById(int32_t matchId) {
+    if (Match* match = ExactIn(g_currentMatches, matchId)) return match;
+    return ExactIn(g_completedMatches, matchId);
+}
+
+int32_t NextMatchId() {
+    // Never below the count of both lists, so ids set by hand in older code
+    // paths are not reused either.
+    auto listed = static_cast<int32_t>(g_currentMatches.size() + g_completedMatches.size());
+    g_lastMatchId = std::max(g_lastMatchId + 1, listed + 1);
+    return g_lastMatchId;
+}
+
+void RetireMatch(int position) {
+    if (position < 0 || position >= static_cast<int>(g_currentMatches.size())) return;
+    g_completedMatches.push_back(std::move(g_currentMatches[position]));
+    g_currentMatches.erase(g_currentMatches.begin() + position);
+}
+
+void ClearCompletedMatches() {
+    g_completedMatches.clear();
+}
+
+void ResetMatchLists() {
+    g_currentMatches.clear();
+    g_completedMatches.clear();
+    g_lastMatchId = 0;
+}
+
+}  // namespace ravel
