@@ -267,19 +267,9 @@ void DrawKnockoutStage(Competition& competition, int stage) {
 }
 
 void DrawStageForEvent(Competition& competition, int eventType) {
-    switch (eventType) {
-        case EVENT_DRAW_QUARTER_FINALS:
-            DrawKnockoutStage(competition, STAGE_QUARTER_FINALS);
-            break;
-        case EVENT_DRAW_SEMI_FINALS:
-            DrawKnockoutStage(competition, STAGE_SEMI_FINALS);
-            break;
-        case EVENT_DRAW_FINAL:
-            DrawKnockoutStage(competition, STAGE_FINAL);
-            break;
-        default:
-            break;
-    }
+    // Events 2, 3 and 4 draw the quarter-finals, semi-finals and final.
+    if (eventType >= EVENT_DRAW_QUARTER_FINALS && eventType <= EVENT_DRAW_FINAL)
+        DrawKnockoutStage(competition, eventType - EVENT_DRAW_QUARTER_FINALS + STAGE_QUARTER_FINALS);
 }
 
 void CloseCompetition(Competition& competition) {
