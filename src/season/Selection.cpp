@@ -236,7 +236,7 @@ Selection ChooseXI(int sideId, bool national, bool oneDay, int groundId) {
     if (!national) {
         Team* team = TeamById(sideId);
         for (int32_t id : team->m_squad)
-            if (Player* p = PlayerById(id)) p->m_xiSlot = NOT_IN_XI;
+            if (Player* p = id > 0 ? PlayerById(id) : nullptr) p->m_xiSlot = NOT_IN_XI;
         for (int slot = 0; slot < XI_PLAYERS; ++slot)
             PlayerById(result[static_cast<size_t>(slot)])->m_xiSlot = slot;
     }
