@@ -122,13 +122,6 @@ bool Match::SetBowler(int32_t slot) {
     }
     mi_bowler = slot;
     (mb_endOne ? mi_bowler1 : mi_bowler2) = slot;
-    for (int32_t& entry : innings.mi_bowlingOrder) {
-        if (entry == slot) break;
-        if (entry < 0) {
-            entry = slot;
-            break;
-        }
-    }
     return true;
 }
 
@@ -157,6 +150,15 @@ void Match::CountDayFigures() {
 void Match::UpdateSituation() {
     CountDayFigures();
     Innings& innings = CurrentInnings();
+    if (innings.m_bowlers[std::clamp(mi_bowler, 0, SQUAD_SIZE - 1)].mi_balls > 0) {
+        for (int32_t& entry : innings.mi_bowlingOrder) {
+            if (entry == mi_bowler) break;
+            if (entry < 0) {
+                entry = mi_bowler;
+                break;
+            }
+        }
+    }
     if (innings.mi_legalBalls > 0 && innings.mi_legalBalls % 6 == 0 &&
         innings.mi_legalBalls != mi_overBalls) {
         EndOfOver();

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include "match/StepTestWorld.h"
+
+namespace ravel {
+namespace {
+
+using namespace test;
+
+class MatchInnings : public ::testing::Test {
+protected:
+    void SetUp() override { BuildWorld(); }
+
+    // Plays balls through the stand-in until the legal balls of the current
+    // innings reach a count.
+    static void PlayBalls(Match& match, int legalBalls) {
+        while (match.CurrentInnings().mi_legalBalls < legalBalls && match.mi_playState == PLAY_IN_PLAY &&
+               match.mi_decision == DECISION_NONE) {
+            PlayStandInBall(match);
+            match.UpdateSituation();
+            match.EndOfInningsChecks();
+        }
+    }
+};
+
+TEST_F(MatchInnings, OversCloseWithMaidensEndsAndStrike) {
+    Match& match = StartComputerMatch(COMP_FC);
+    UseStandIn(match, {0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0});
+    int32_t firstBowler = match.mi_bowler;
+    PlayBalls(match, 6);
+    const Innings& innings = match.CurrentInnings();
+    ASSERT_EQ(innings.mv_overs.size(), 1u);
+    EXPECT_EQ(innings.m_bowlers[firstBowler].mi_maidens, 1);
+    EXPECT_EQ(match.mb_endOne, 0);
+    EXPECT_EQ(match.mi_lastBowler, firstBowler);
+    EXPECT_NE(match.mi_bowler, firstBowler);
+    EXPECT_EQ(match.mi_striker, 1);  // the ends changed
+    EXPECT_EQ(match.mi_ballCount, 1);
+    EXPECT_EQ(match.mi_oversLeftToday, 95);
+
+    int32_t secondBowler = match.mi_bowler;
+    PlayBalls(match, 12);
+    EXPECT_EQ(innings.m_bowlers[secondBowler].mi_maidens, 0);
+    EXPECT_EQ(innings.mv_overs[1].mi_runs, 1);
+    EXPECT_EQ(innings.mv_overs[1].mi_total, 1);
+    // The order of bowling keeps both openers.
+    EXPECT_EQ(innings.mi_bowlingOrder[0], firstBowler);
+    EXPECT_EQ(innings.mi_bowlingOrder[1], secondBowler);
+}
+
+TEST_F(MatchInnings, ComputerCaptainRestsTiredAndExpensiveBowlers) {
+    Match& match = StartComputerMatch(COMP_FC);
+    UseStandIn(match, {0});
+    PlayBalls(match, 6 * 60);
+    const Innings& innings = match.CurrentInnings();
+    int bowlers = 0;
+    for (const BowlerFigures& bowler : innings.m_bowlers) bowlers += bowler.mi_balls > 0;
+    EXPECT_GE(bowlers, 4);
+    // Spells: an over from the same bowler as two overs before continues his spell.
+    std::vector<int> spell(innings.mv_overs.size(), 1);
+    const MatchTeam& side = match.SideOf(innings.mi_bowlingTeam);
+    for (size_t i = 1; i < innings.mv_overs.size(); ++i) {
+        int32_t slot = innings.mv_overs[i].mi_bowler;
+        EXPECT_NE(slot, innings.mv_overs[i - 1].mi_bowler);
+        EXPECT_NE(slot, 5);  // the keeper
+        if (i >= 2 && innings.mv_overs[i - 2].mi_bowler == slot) spell[i] = spell[i - 2] + 1;
+        bool spinner = PlayerById(side.m_players[slot].mi_player)->m_bowlType >= 5;
+        EXPECT_LE(spell[i], spinner ? 15 : 7);
+    }
+    const MatchTeam& fielding = match.SideOf(innings.mi_bowlingTeam);
+    for (const MatchPlayer& player : fielding.m_players) {
+        EXPECT_GE(player.mf_energy, 0.0f);
+        EXPECT_LE(player.mf_energy, 100.0f);
+    }
+}
+
+TEST_F(MatchInnings, HumanBowlerWhoIsWornOutMustBeReplaced) {
+    Match& match = StartComputerMatch(COMP_FC);
+    UseStandIn(match, {0});
+    match.mb_dayStarted = 1;
+    Innings& innings = match.CurrentInnings();
+    (innings.mi_bowlingTeam == HOME ? match.mb_team1Human : match.mb_team2Human) = 1;
+    match.FieldingSide().m_players[match.mi_bowler2].mf_energy = 20.0f;
+    match.Step();
+    // The first over is bowled, then the worn-out bowler at end 2 is due.
+    EXPECT_EQ(innings.mi_legalBalls, 6);
+    EXPECT_EQ(match.mi_decision, DECISION_BOWLER2_TIRED);
+    EXPECT_TRUE(match.SetBowler(8));
+    match.Step();
+    EXPECT_GT(innings.m_bowlers[8].mi_balls, 0);
+}
+
+TEST_F(MatchInnings, NewBallAfterItsOversTakenByTheComputerOfferedToTheHuman) {
+    Match& match = StartComputerMatch(COMP_FC);
+    UseStandIn(match, {0});
+    PlayBalls(match, 80 * 6);
+    EXPECT_EQ(match.mb_newBallTaken, 1);
+    EXPECT_EQ(match.mi_ballCount, 0);
+    EXPECT_EQ(match.mf_ballValue, 100.0f);
+
+    BuildWorld();
+    Match& human = StartComputerMatch(COMP_FC);
+    UseStandIn(human, {0});
+    (human.CurrentInnings().mi_bowlingTeam == HOME ? human.mb_team1Human : human.mb_team2Human) = 1;
+    human.mi_ballCount = 79;
+    human.CurrentInnings().mi_legalBalls = 0;
+    PlayBalls(human, 6);
+    EXPECT_EQ(human.mb_newBallAvailable, 1);
+    EXPECT_EQ(human.mb_newBallTaken, 0);
+    human.AnswerNewBall(false);
+    EXPECT_EQ(human.mb_newBallAvailable, 0);
+    EXPECT_EQ(human.mi_ballCount, 80);
+}
+
+TEST_F(MatchInnings, ComputerDeclaresWithABigTotalOrAWinningLead) {
+    struct Case {
+        const char* name;
+        int innings;
+        int ownRuns, otherRuns;  // before this innings
+        int total;
+        int dayIndex, oversLeft;
+        bool declares;
+    };
+    const Case cases[] = {
+        {"600 on the first day", 0, 0, 0, 600, 0, 40, true},
+        {"350 on the first day", 0, 0, 0, 350, 0, 10, false},
+        {"lead of 300 with 70 overs left", 2, 300, 300, 300, 3, 70, true},
+        {"lead of 200 with 70 overs left", 2, 300, 300, 200, 3, 70, false},
+        {"lead of 500 with a day and more left", 2, 400, 300, 400, 2, 30, true},
+        {"no time to bowl them out", 2, 300, 300, 300, 3, 30, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BuildWorld();
+        Match& match = StartComputerMatch(COMP_FC);
+        if (c.innings == 2) {
+            match.m_innings[0].m_batsmen[0].mi_scored[1] = c.ownRuns;
+            match.StartInnings(1, false);
+            match.m_innings[1].m_batsmen[0].mi_scored[1] = c.otherRuns;
+            match.StartInnings(2, false);
+        }
+        match.CurrentInnings().m_batsmen[0].mi_scored[1] = c.total;
+        match.CurrentInnings().mi_legalBalls = 600;
+        match.mi_dayIndex = c.dayIndex;
+        match.mi_oversLeftToday = c.oversLeft;
+        match.EndOfInningsChecks();
+        EXPECT_EQ(match.m_innings[c.innings].mi_status == INNINGS_DECLARED, c.declares);
+        EXPECT_EQ(match.mb_declared == 1, c.declares);
+    }
+}
+
+TEST_F(MatchInnings, RequiredRateAndTopPerformers) {
+    Match& match = StartComputerMatch(COMP_ONE_DAY);
+    match.m_innings[0].m_batsmen[0].mi_scored[1] = 200;
+    match.m_innings[0].m_batsmen[3].mi_scored[4] = 10;
+    match.m_innings[0].m_batsmen[3].mi_howOut = 2;
+    match.m_innings[0].mi_legalBalls = 300;
+    match.StartInnings(1, false);
+    match.m_innings[1].m_batsmen[0].mi_scored[1] = 120;
+    match.m_innings[1].mi_legalBalls = 180;
+    EXPECT_DOUBLE_EQ(match.RequiredRunRate(), (240.0 + 1 - 120) / 120 * 6);
+    match.m_innings[1].mi_legalBalls = 300;
+    EXPECT_EQ(match.RequiredRunRate(), 0.0);
+    Match& fc = StartComputerMatch(COMP_FC);
+    EXPECT_EQ(fc.RequiredRunRate(), 0.0);
+
+    Innings& first = match.m_innings[0];
+    first.m_bowlers[9].mi_balls = 60;
+    first.m_bowlers[9].mi_wickets = 2;
+    first.m_bowlers[9].mi_runs = 40;
+    first.m_bowlers[10].mi_balls = 60;
+    first.m_bowlers[10].mi_wickets = 2;
+    first.m_bowlers[10].mi_runs = 30;
+    first.FindTopPerformers();
+    EXPECT_EQ(first.mi_topBatsmen[0], 0);
+    EXPECT_EQ(first.mi_topBatsmen[1], 3);
+    EXPECT_EQ(first.mi_topBatsmen[2], 1);
+    EXPECT_EQ(first.mi_topBowlers[0], 10);
+    EXPECT_EQ(first.mi_topBowlers[1], 9);
+    EXPECT_EQ(first.mi_topBowlers[2], -1);
+}
+
+TEST_F(MatchInnings, TitleAndNames) {
+    Match& match = StartComputerMatch(COMP_ONE_DAY);
+    EXPECT_STREQ(MatchTitle(match), "Northfield vs Southdown");
+    EXPECT_STREQ(match.TeamShortName(AWAY), "SOU");
+    EXPECT_STREQ(match.ResultText(), "Match not started");
+}
+
+}  // namespace
+}  // namespace ravel

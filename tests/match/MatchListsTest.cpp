@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "match/StepTestWorld.h"
+
+namespace ravel {
+namespace {
+
+using namespace test;
+
+TEST(MatchLists, FindRetireAndClear) {
+    BuildWorld();
+    EXPECT_EQ(FindCurrentMatchIndex(5), 0);  // empty list
+    Match& first = StartComputerMatch(COMP_ONE_DAY);
+    Match& second = StartComputerMatch(COMP_ONE_DAY);
+    Match& third = StartComputerMatch(COMP_ONE_DAY);
+    int32_t ids[3] = {first.mi_id, second.mi_id, third.mi_id};
+    EXPECT_EQ(FindCurrentMatchIndex(ids[2]), 2);
+    EXPECT_EQ(FindCurrentMatchIndex(999), 0);
+    EXPECT_EQ(MatchById(999), nullptr);
+
+    RetireMatch(1);
+    RetireMatch(7);  // no such position: nothing moves
+    EXPECT_EQ(g_currentMatches.size(), 2u);
+    EXPECT_EQ(FindCurrentMatchIndex(ids[2]), 1);
+    EXPECT_EQ(FindCompletedMatchIndex(ids[1]), 0);
+    EXPECT_EQ(MatchById(ids[1])->mi_id, ids[1]);
+
+    ClearCompletedMatches();
+    EXPECT_EQ(MatchById(ids[1]), nullptr);
+    EXPECT_GT(NextMatchId(), ids[2]);
+}
+
+class PlainScreenServices : public ::testing::Test {
+protected:
+    void SetUp() override { BuildWorld(); }
+
+    void AddFixtureToday(int home, int away) {
+        Fixture fixture;
+        fixture.m_home = home;
+        fixture.m_away = away;
+        fixture.m_competition = COMP_FC;
+        fixture.m_id = static_cast<int32_t>(g_world.mv_fixtures.size()) + 1;
+        fixture.m_date = g_cricket.m_date;
+        g_world.mv_fixtures.push_back(fixture);
+    }
+};
+
+TEST_F(PlainScreenServices, TodaysFixturesResultsAndHumanSides) {
+    EXPECT_FALSE(HumanPlaysToday());
+    EXPECT_EQ(CountTodaysFixtures(), 0);
+    AddFixtureToday(HOME, AWAY);
+    EXPECT_EQ(CountTodaysFixtures(), 1);
+    EXPECT_FALSE(HumanPlaysToday());
+    g_world.mv_teams[1].m_human = 1;
+    EXPECT_TRUE(HumanPlaysToday());
+
+    // A human side's match going on from yesterday counts as well.
+    g_world.mv_fixtures.clear();
+    EXPECT_FALSE(HumanPlaysToday());
+    Match& match = StartComputerMatch(COMP_FC);
+    match.mb_team2Human = 1;
+    EXPECT_TRUE(HumanPlaysToday());
+    EXPECT_EQ(CountTodaysResults(), 1);
+
+    GameDate date = g_cricket.m_date;
+    date.m_hour = 9;
+    SetScoreboardDate(date);
+    EXPECT_TRUE(MatchScreens().m_scoreboardDate.SameDay(date));
+    EXPECT_EQ(MatchScreens().m_scoreboardDate.m_hour, 0);
+}
+
+TEST_F(PlainScreenServices, InstalledServicesReplaceThePlainOnes) {
+    struct Screens : CMatchScreenServices {
+        int m_animations = 0;
+        void StartBallAnimation(Match& match, BallAnimScript*) override {
+            ++m_animations;
+            match.mi_decision = DECISION_INFOBOX;
+        }
+        int CountTodaysFixtures() override { return 42; }
+    } screens;
+    InstallMatchScreenServices(&screens);
+    Match& match = StartComputerMatch(COMP_ONE_DAY);
+    StartBallAnimation(match, nullptr);  // no script: nothing happens
+    EXPECT_EQ(screens.m_animations, 0);
+    StartBallAnimation(match, &match.AnimScript(0));
+    EXPECT_EQ(screens.m_animations, 1);
+    EXPECT_EQ(match.mi_decision, DECISION_INFOBOX);
+    EXPECT_EQ(CountTodaysFixtures(), 42);
+    InstallMatchScreenServices(nullptr);
+    EXPECT_EQ(CountTodaysFixtures(), 0);
+}
+
+TEST_F(PlainScreenServices, UserMatchEndHandsOverToPhaseEight) {
+    g_cricket.m_dayPhase = 7;
+    HandOverUserMatchEnd(false);
+    EXPECT_EQ(g_cricket.m_dayPhase, DAY_PHASE_USER_MATCH_ENDED);
+    EXPECT_FALSE(g_showScorecard);
+    HandOverUserMatchEnd(true);
+    EXPECT_TRUE(g_showScorecard);
+}
+
+}  // namespace
+}  // namespace ravel
