@@ -116,17 +116,24 @@ void CCanvas::DrawLine(int x1, int y1, int x2, int y2, uint32_t colour) {
     }
 }
 
-void CCanvas::Blit(const CCanvas& src, int x, int y, int sx, int sy, int w, int h) {
-    // Clip the source part to the source, then the destination to this canvas.
+namespace {
+// Clips a copy of the part (sx, sy, w, h) of a source to (x, y); false when
+// nothing is left.
+bool ClipCopy(const CCanvas& src, const CCanvas& dst, int& x, int& y, int& sx, int& sy, int& w, int& h) {
     if (sx < 0) { w += sx; x -= sx; sx = 0; }
     if (sy < 0) { h += sy; y -= sy; sy = 0; }
     w = std::min(w, src.Width() - sx);
     h = std::min(h, src.Height() - sy);
     if (x < 0) { w += x; sx -= x; x = 0; }
     if (y < 0) { h += y; sy -= y; y = 0; }
-    w = std::min(w, m_width - x);
-    h = std::min(h, m_height - y);
-    if (w <= 0 || h <= 0) return;
+    w = std::min(w, dst.Width() - x);
+    h = std::min(h, dst.Height() - y);
+    return w > 0 && h > 0;
+}
+}  // namespace
+
+void CCanvas::Blit(const CCanvas& src, int x, int y, int sx, int sy, int w, int h) {
+    if (!ClipCopy(src, *this, x, y, sx, sy, w, h)) return;
     for (int row = 0; row < h; ++row) {
         const uint32_t* s = src.Row(sy + row) + sx;
         uint32_t* d = Row(y + row) + x;
@@ -137,6 +144,18 @@ void CCanvas::Blit(const CCanvas& src, int x, int y, int sx, int sy, int w, int 
             else if (a != 0) d[col] = BlendOver(d[col], p & 0xffffffu, a);
         }
     }
+}
+
+void CCanvas::Copy(const CCanvas& src, int x, int y, int sx, int sy, int w, int h) {
+    if (!ClipCopy(src, *this, x, y, sx, sy, w, h)) return;
+    for (int row = 0; row < h; ++row)
+        std::copy(src.Row(sy + row) + sx, src.Row(sy + row) + sx + w, Row(y + row) + x);
+}
+
+bool CCanvas::Opaque() const {
+    for (uint32_t p : mv_pixels)
+        if ((p >> 24) != 255) return false;
+    return true;
 }
 
 void CCanvas::BlitScaled(const CCanvas& src, int x, int y, int w, int h) {
@@ -200,6 +219,7 @@ void CCanvas::BlendMask(const uint8_t* mask, int stride, int w, int h, int x, in
     if (c0 >= c1 || r0 >= r1) return;
     const uint32_t alpha = colour >> 24;
     const uint32_t rgb = colour & 0xffffffu;
+    const uint32_t solid = rgb | 0xff000000u;
     for (int r = r0; r < r1; ++r) {
         const uint8_t* m = mask + static_cast<size_t>(r) * stride;
         uint32_t* d = Row(y + r) + x;
@@ -207,7 +227,8 @@ void CCanvas::BlendMask(const uint8_t* mask, int stride, int w, int h, int x, in
             uint32_t a = m[c];
             if (a == 0) continue;
             if (alpha != 255) a = (a * alpha + 127) / 255;
-            d[c] = BlendOver(d[c], rgb, a);
+            // Most of a glyph is either empty or fully inked.
+            d[c] = a == 255 ? solid : BlendOver(d[c], rgb, a);
         }
     }
 }

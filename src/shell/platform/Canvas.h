@@ -40,6 +40,9 @@ public:
     // Copies the part (sx, sy, w, h) of the source to (x, y); pixels with
     // alpha 0 are skipped, partial alpha is blended.
     void Blit(const CCanvas& src, int x, int y, int sx, int sy, int w, int h);
+    // The same part copied as it is, alpha included.
+    void Copy(const CCanvas& src, int x, int y, int sx, int sy, int w, int h);
+    bool Opaque() const;  // no pixel with alpha below 255
     // The whole source scaled to w x h at (x, y), bilinear.
     void BlitScaled(const CCanvas& src, int x, int y, int w, int h);
     // An 8-bit coverage mask (width w, height h, row stride `stride`) in one colour.

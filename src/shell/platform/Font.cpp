@@ -104,15 +104,29 @@ const CFont::Glyph& CFont::GlyphOf(unsigned char c) {
                             ? s
                             : SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
     if (argb) {
-        g.width = argb->w;
-        g.height = argb->h;
-        g.offsetX = std::max(0, -minx);
-        g.mask.resize(size_t(g.width) * g.height);
+        // Only the inked part of the cell is kept.
         SDL_LockSurface(argb);
-        for (int y = 0; y < g.height; ++y) {
-            const uint32_t* row = reinterpret_cast<const uint32_t*>(
-                static_cast<const uint8_t*>(argb->pixels) + size_t(y) * argb->pitch);
-            for (int x = 0; x < g.width; ++x) g.mask[size_t(y) * g.width + x] = uint8_t(row[x] >> 24);
+        auto alpha = [&](int x, int y) {
+            return uint8_t(reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) +
+                                                           size_t(y) * argb->pitch)[x] >> 24);
+        };
+        int x0 = argb->w, y0 = argb->h, x1 = -1, y1 = -1;
+        for (int y = 0; y < argb->h; ++y)
+            for (int x = 0; x < argb->w; ++x)
+                if (alpha(x, y)) {
+                    x0 = std::min(x0, x);
+                    y0 = std::min(y0, y);
+                    x1 = std::max(x1, x);
+                    y1 = std::max(y1, y);
+                }
+        if (x1 >= 0) {
+            g.width = x1 - x0 + 1;
+            g.height = y1 - y0 + 1;
+            g.left = x0 - std::max(0, -minx);
+            g.top = y0;
+            g.mask.resize(size_t(g.width) * g.height);
+            for (int y = 0; y < g.height; ++y)
+                for (int x = 0; x < g.width; ++x) g.mask[size_t(y) * g.width + x] = alpha(x0 + x, y0 + y);
         }
         SDL_UnlockSurface(argb);
         if (argb != s) SDL_FreeSurface(argb);
@@ -126,7 +140,7 @@ void CFont::DrawLine(CCanvas& canvas, const char* text, int length, int x, int y
     for (int i = 0; i < length; ++i) {
         const Glyph& g = GlyphOf(uint8_t(text[i]));
         if (!g.mask.empty())
-            canvas.BlendMask(g.mask.data(), g.width, g.width, g.height, x - g.offsetX, y, colour,
+            canvas.BlendMask(g.mask.data(), g.width, g.width, g.height, x + g.left, y + g.top, colour,
                              clip.left, clip.top, clip.right, clip.bottom);
         x += g.advance;
     }

@@ -54,7 +54,8 @@ private:
     struct Glyph {
         bool ready = false;
         int advance = 0;
-        int offsetX = 0;  // mask column of the pen position
+        int left = 0;  // mask place from the pen position and the line top
+        int top = 0;
         int width = 0;
         int height = 0;
         std::vector<uint8_t> mask;

@@ -20,6 +20,7 @@ bool CSprite::LoadFromFile(const char* path) {
     ApplyKey(*image, m_colourKey);
     m_width = uint32_t(image->Width());
     m_height = uint32_t(image->Height());
+    mb_opaque = image->Opaque();
     mp_image = std::move(image);
     return true;
 }
@@ -27,6 +28,7 @@ bool CSprite::LoadFromFile(const char* path) {
 void CSprite::LoadFromCanvas(const CCanvas& image) {
     mp_image = std::make_unique<CCanvas>(image);
     ApplyKey(*mp_image, m_colourKey);
+    mb_opaque = mp_image->Opaque();
     m_width = uint32_t(image.Width());
     m_height = uint32_t(image.Height());
 }
@@ -34,13 +36,15 @@ void CSprite::LoadFromCanvas(const CCanvas& image) {
 void CSprite::Draw(int x, int y) const {
     CCanvas* target = RenderTarget();
     if (!mp_image || !target) return;
-    target->Blit(*mp_image, x, y, 0, 0, mp_image->Width(), mp_image->Height());
+    if (mb_opaque) target->Copy(*mp_image, x, y, 0, 0, mp_image->Width(), mp_image->Height());
+    else target->Blit(*mp_image, x, y, 0, 0, mp_image->Width(), mp_image->Height());
 }
 
 void CSprite::DrawPart(int x, int y, int width, int height) const {
     CCanvas* target = RenderTarget();
     if (!mp_image || !target) return;
-    target->Blit(*mp_image, x, y, 0, 0, width, height);
+    if (mb_opaque) target->Copy(*mp_image, x, y, 0, 0, width, height);
+    else target->Blit(*mp_image, x, y, 0, 0, width, height);
 }
 
 void CSprite::DrawTransformed(int x, int y, int width, int height) const {

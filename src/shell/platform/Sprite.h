@@ -36,6 +36,7 @@ public:
 
 private:
     std::unique_ptr<CCanvas> mp_image;
+    bool mb_opaque = false;  // nothing keyed out: drawn by plain copy
 };
 
 }  // namespace ravel

@@ -1,0 +1,77 @@
+// canvas_bench: draws a busy frame (full-screen background, 50 sprites, 200
+// lines of text in several fonts, shaded panels) many times on the headless
+// canvas and prints milliseconds per frame. Run from the runtime folder.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "shell/platform/System.h"
+
+using namespace ravel;
+
+int main(int argc, char** argv) {
+    const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 600;
+    CSystem system;
+    system.SetupHeadless();
+
+    CSprite background;
+    if (!background.LoadFromFile("gfx\\pics\\background.bmp")) {
+        std::fprintf(stderr, "canvas_bench: run it from the folder that holds gfx\\\n");
+        return 1;
+    }
+    const char* spriteFiles[] = {"gfx\\sprites\\player.bmp", "gfx\\sprites\\playerb1.bmp",
+                                 "gfx\\sprites\\ball1.bmp", "gfx\\tiles\\outcomes\\RUN4.bmp",
+                                 "gfx\\pics\\flags\\2.bmp", "gfx\\tiles\\weather\\norm\\4-SUNNY.bmp",
+                                 "gfx\\tiles\\ball\\BALL-new.bmp", "gfx\\sprites\\icon_bat.bmp"};
+    std::vector<std::unique_ptr<CSprite>> sprites;
+    for (const char* f : spriteFiles) {
+        sprites.push_back(std::make_unique<CSprite>());
+        if (!sprites.back()->LoadFromFile(f)) {
+            std::fprintf(stderr, "canvas_bench: cannot load %s\n", f);
+            return 1;
+        }
+    }
+    struct Spec {
+        int height, weight;
+        bool italic;
+    } specs[] = {{21, 400, false}, {17, 700, false}, {15, 660, false}, {14, 700, false}, {18, 700, false}};
+    std::vector<std::unique_ptr<CFont>> fonts;
+    for (const Spec& s : specs) fonts.push_back(CFont::Create(s.height, s.weight, s.italic));
+
+    auto frame = [&](int n) {
+        system.Clear(0xff000000u);
+        background.Draw(0, 0);
+        system.ShadeRect(200, 110, 1010, 690);
+        for (int i = 0; i < 50; ++i) {
+            const CSprite& s = *sprites[size_t(i) % sprites.size()];
+            s.Draw(210 + (i * 97 + n) % 760, 120 + (i * 53) % 540);
+        }
+        for (int line = 0; line < 200; ++line) {
+            CFont* font = fonts[size_t(line) % fonts.size()].get();
+            const int x = line < 100 ? 210 : 610;
+            const int y = 115 + (line % 100) * 5;
+            system.DrawText(x, y, line % 3 == 0 ? ALIGN_CENTRE : ALIGN_LEFT,
+                            line % 2 ? 0xffffffffu : 0xffffff00u, font, "%d. J. Smith c Jones b Brown %d (%d)",
+                            line, 40 + line % 60, 50 + n % 30);
+        }
+        system.Present();
+    };
+    for (int i = 0; i < 20; ++i) frame(i);  // glyph caches fill here
+    std::vector<double> times;
+    for (int i = 0; i < frames; ++i) {
+        const auto t0 = std::chrono::steady_clock::now();
+        frame(i);
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
+    std::sort(times.begin(), times.end());
+    double total = 0;
+    for (double t : times) total += t;
+    std::printf("canvas_bench: %d frames, %.3f ms per frame (median %.3f, 95th percentile %.3f)\n", frames,
+                total / frames, times[times.size() / 2], times[times.size() * 95 / 100]);
+    system.SaveScreenshot("canvas_bench.png");
+    system.CloseSystem();
+    return 0;
+}
