@@ -171,6 +171,8 @@ struct Competition {
     int32_t m_bonusRule = BONUS_NONE;
     std::vector<int32_t> mv_teams;  // side ids
     std::vector<StandingsRow> mv_standings;
+    // A knockout's qualifying leagues, whose tables seed its draw.
+    std::vector<int32_t> mv_feeders;
     // The knockout draw: seven ties as (home, away) pairs in m_knockout[0..13]
     // (0 or below not drawn), the final's result in m_knockout[14]; all -1 at
     // the season start.
@@ -179,6 +181,8 @@ struct Competition {
     int32_t m_knockoutWinners[KNOCKOUT_TIES] = {-1, -1, -1, -1, -1, -1, -1};
     int32_t m_historyId = 0;  // history entries with this id belong here
     std::vector<HistoryEntry> mv_history;
+    // League rounds numbered from 0; a knockout's rounds carry the stage
+    // (3 quarter-finals, 4 semi-finals, 5 final) as their round number.
     std::vector<RoundDate> mv_rounds;
     std::vector<PlayingConditions> mv_conditions;  // by day index of a match
 
@@ -290,6 +294,7 @@ struct Tour {
     int32_t m_kind = TOUR_TESTS;
     int32_t m_visitor = 0;
     int32_t m_host = 0;
+    int32_t m_third = 0;  // the third country of a triangular tour
     int32_t m_season = 0;
     int32_t m_series = 0;  // TourSeries id
     std::vector<TourStep> mv_steps;
@@ -309,7 +314,7 @@ struct TourSeries {
     int32_t m_startDayOfSeason = 0;
     int32_t m_dayStep = 0;  // days from one match's start to the next
     uint8_t m_finished = 0;
-    int32_t m_series = 0;  // the Series of a triangular tournament; 0 otherwise
+    int32_t m_series = 0;  // the Series of a triangular tournament (its id is this series' id); 0 otherwise
     int32_t m_homeWins = 0;
     int32_t m_awayWins = 0;
     int32_t m_draws = 0;  // result kind 4

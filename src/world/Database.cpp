@@ -50,6 +50,7 @@ namespace {
 
 std::string g_folder = "std";
 std::string g_root;
+std::string g_directory;
 
 // Nested lists are capped well above anything the game makes, so a corrupt
 // count can't ask for a huge allocation.
@@ -194,6 +195,7 @@ void IoCompetition(A& a, R& c) {
     a.I32(c.m_bonusRule);
     a.I32(c.m_historyId);
     IoIntList(a, c.mv_teams, 64);
+    IoIntList(a, c.mv_feeders, 16);
 }
 
 template <class A, class R>
@@ -331,6 +333,7 @@ void IoTour(A& a, R& t) {
     a.I32(t.m_kind);
     a.I32(t.m_visitor);
     a.I32(t.m_host);
+    a.I32(t.m_third);
     a.I32(t.m_season);
     a.I32(t.m_series);
     IoList(a, t.mv_steps, 8, 64, [](A& aa, auto& s) {
@@ -422,7 +425,10 @@ const std::string& DatabaseFolder() { return g_folder; }
 void SetDatabaseRoot(const std::string& root) { g_root = root; }
 const std::string& DatabaseRoot() { return g_root; }
 
+void SetDatabaseDirectory(const std::string& directory) { g_directory = directory; }
+
 std::string DatabaseFilePath(const std::string& name) {
+    if (!g_directory.empty()) return NativePath(g_directory + "/" + name);
     std::string gamePath = "db\\" + g_folder + "\\" + name;
     if (!g_root.empty()) gamePath = g_root + "/" + gamePath;
     return NativePath(gamePath);
@@ -448,7 +454,7 @@ bool ReadDatabaseFile(int number) {
             w.mv_countries = ReadTable<Country>(path, 68, RAVEL_IO(IoCountry));
             return true;
         case DB_GROUNDS:
-            w.mv_grounds = ReadTable<Ground>(path, 254, RAVEL_IO(IoGround));
+            w.mv_grounds = ReadTable<Ground>(path, 190, RAVEL_IO(IoGround));
             return true;
         case DB_CLIMATES:
             w.mv_climates = ReadTable<Climate>(path, 173, RAVEL_IO(IoClimate));
@@ -471,7 +477,7 @@ bool ReadDatabaseFile(int number) {
                 w.mv_fieldSetups[i].m_id = static_cast<int32_t>(i);
             return true;
         case DB_COMPETITIONS:
-            w.mv_competitions = ReadTable<Competition>(path, 105, RAVEL_IO(IoCompetition));
+            w.mv_competitions = ReadTable<Competition>(path, 127, RAVEL_IO(IoCompetition));
             return true;
         case DB_CONDITIONS: {
             for (auto& c : w.mv_competitions) c.mv_conditions.clear();
@@ -505,7 +511,7 @@ bool ReadDatabaseFile(int number) {
             ReadRankings(number, COMP_ODI_CHAMPIONSHIP);
             return true;
         case DB_TOURNAMENTS:
-            w.mv_tournaments = ReadTable<InternationalTournament>(path, 105, RAVEL_IO(IoTournament));
+            w.mv_tournaments = ReadTable<InternationalTournament>(path, 77, RAVEL_IO(IoTournament));
             return true;
         case DB_TOURNAMENT_VENUES: {
             for (auto& t : w.mv_tournaments) t.mv_venues.clear();
@@ -522,7 +528,7 @@ bool ReadDatabaseFile(int number) {
             return true;
         }
         case DB_TOURS:
-            w.mv_tours = ReadTable<Tour>(path, 32, RAVEL_IO(IoTour));
+            w.mv_tours = ReadTable<Tour>(path, 36, RAVEL_IO(IoTour));
             return true;
         case DB_TOUR_SERIES:
             w.mv_tourSeries = ReadTable<TourSeries>(path, 81, RAVEL_IO(IoTourSeries));
@@ -674,6 +680,9 @@ void LoadStaffMembers() {
     for (StaffMember& s : g_world.mv_staff) {
         s.m_reputation = static_cast<float>(s.m_attributes[0]);
         s.m_skill = static_cast<float>(s.m_attributes[1]);
+        if (s.m_nationalJob > 0)
+            for (Country& c : g_world.mv_countries)
+                if (c.m_id == s.m_nationalJob) c.m_coach = s.m_id;
     }
 }
 

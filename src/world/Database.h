@@ -47,6 +47,9 @@ void SetDatabaseFolder(const std::string& name);
 const std::string& DatabaseFolder();
 void SetDatabaseRoot(const std::string& root);
 const std::string& DatabaseRoot();
+// Reads and writes a folder of files as it is, in place of "db\<folder>"
+// (tools and tests); an empty text goes back to the normal folder.
+void SetDatabaseDirectory(const std::string& directory);
 // Native path of "db\<folder>\<name>".
 std::string DatabaseFilePath(const std::string& name);
 std::string DatabaseFilePath(int number);
