@@ -88,8 +88,8 @@ Picture Ground(int w, int h, float scale, bool strip, float left = 0) {
 
 // ---- Screens ---------------------------------------------------------------
 
-void CricketBall(Picture& p, float cx, float cy, float r, uint32_t colour = BALL_RED,
-                 uint32_t seamColour = 0xfff3ead2u) {
+void CricketBall(Picture& p, float cx, float cy, float r, uint32_t colour = BALL_RED) {
+    const uint32_t seamColour = 0xfff3ead2u;
     p.Circle(cx, cy, r, colour);
     p.Circle(cx - r * 0.3f, cy - r * 0.3f, r * 0.55f, WithAlpha(0xffffffffu, 0.10f));
     // The seam: two stitched lines curving across the ball.
@@ -113,9 +113,18 @@ void Background() {
     for (int y = 0; y < 768; ++y)
         for (int x = 0; x < 1024; ++x)
             if ((x + y) % 6 == 0) p.Blend(x, y, 0xffffffffu, 0.025f);
-    // A large ball watermark in the lower right corner.
+    // A large ball watermark in the lower right corner: its outline and seam.
     Picture ball(520, 520);
-    CricketBall(ball, 260, 260, 250, 0xff2a3b60u, 0xff3a4e78u);
+    ball.Circle(260, 260, 250, 0xff24345au);
+    ball.Ring(260, 260, 250, 3, 0xff2e426cu);
+    for (float offset : {-14.0f, 14.0f}) {
+        std::vector<Pt> seam;
+        for (int i = 0; i <= 40; ++i) {
+            const float t = -1 + i / 20.0f;
+            seam.push_back({260 + t * 238, 260 + offset + std::sin(t * 1.2f) * 55});
+        }
+        ball.Polyline(seam, 3, 0xff2e426cu);
+    }
     for (int y = 0; y < ball.H(); ++y)
         for (int x = 0; x < ball.W(); ++x) {
             const uint32_t c = ball.Canvas().Pixel(x, y);

@@ -365,27 +365,15 @@ Result SoundManager::Initialize(bool headless, uint32_t /*cooperativeLevel*/) {
     mb_headless = headless;
     mp_mixer = std::make_shared<AudioMixer>();
     if (headless) return RESULT_OK;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        mp_mixer.reset();
+    // Without an output device there is no sound at all.
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || OpenDevice(2, 22050) != RESULT_OK) {
+        Release();
         return RESULT_FAIL;
     }
     return RESULT_OK;
 }
 
-Result SoundManager::SetPrimaryFormat(uint32_t channels, uint32_t samplesPerSec, uint32_t bitsPerSample) {
-    if (!mp_mixer) return RESULT_NOT_INITIALISED;
-    if (channels < 1 || channels > 2 || bitsPerSample != 16 || samplesPerSec < 8000)
-        return RESULT_INVALID_ARG;
-    if (m_device) {
-        SDL_CloseAudioDevice(m_device);
-        m_device = 0;
-    }
-    {
-        std::lock_guard<std::recursive_mutex> lock(mp_mixer->m_lock);
-        mp_mixer->m_rate = int(samplesPerSec);
-        mp_mixer->m_channels = int(channels);
-    }
-    if (mb_headless) return RESULT_OK;
+Result SoundManager::OpenDevice(uint32_t channels, uint32_t samplesPerSec) {
     SDL_AudioSpec want{}, have{};
     want.freq = int(samplesPerSec);
     want.format = AUDIO_S16SYS;
@@ -393,10 +381,31 @@ Result SoundManager::SetPrimaryFormat(uint32_t channels, uint32_t samplesPerSec,
     want.samples = 1024;
     want.callback = AudioCallback;
     want.userdata = mp_mixer.get();
-    m_device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-    if (!m_device) return RESULT_FAIL;
+    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    if (!device) return RESULT_FAIL;
+    // The old device goes only once the new one plays.
+    if (m_device) SDL_CloseAudioDevice(m_device);
+    m_device = device;
+    {
+        std::lock_guard<std::recursive_mutex> lock(mp_mixer->m_lock);
+        mp_mixer->m_rate = int(samplesPerSec);
+        mp_mixer->m_channels = int(channels);
+    }
     SDL_PauseAudioDevice(m_device, 0);
     return RESULT_OK;
+}
+
+Result SoundManager::SetPrimaryFormat(uint32_t channels, uint32_t samplesPerSec, uint32_t bitsPerSample) {
+    if (!mp_mixer) return RESULT_NOT_INITIALISED;
+    if (channels < 1 || channels > 2 || bitsPerSample != 16 || samplesPerSec < 8000)
+        return RESULT_INVALID_ARG;
+    if (mb_headless) {
+        std::lock_guard<std::recursive_mutex> lock(mp_mixer->m_lock);
+        mp_mixer->m_rate = int(samplesPerSec);
+        mp_mixer->m_channels = int(channels);
+        return RESULT_OK;
+    }
+    return OpenDevice(channels, samplesPerSec);
 }
 
 Result SoundManager::CreateSound(SoundObject** out, const char* fileName, uint32_t creationFlags,

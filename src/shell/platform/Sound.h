@@ -158,6 +158,8 @@ public:
     void MixFrames(int frames);
 
 private:
+    Result OpenDevice(uint32_t channels, uint32_t samplesPerSec);
+
     std::shared_ptr<AudioMixer> mp_mixer;
     uint32_t m_device = 0;
     bool mb_headless = true;
