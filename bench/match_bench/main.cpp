@@ -126,6 +126,33 @@ void GenerateWorld() {
         makeEleven(4 + c * 2 - 7, country.m_xi);
         g_world.mv_countries.push_back(country);
     }
+    // Bowling plans as the world database holds them: a stock ball with
+    // variations, by length and movement.
+    const int PACE_PLANS[6][6][2] = {
+        {{8001, 9003}, {8001, 9001}, {8002, 9002}, {8001, 9003}, {8003, 9001}, {8004, 9004}},
+        {{8001, 9001}, {8001, 9003}, {8001, 9002}, {8002, 9001}, {8001, 9006}, {8003, 9002}},
+        {{8001, 9003}, {8001, 9003}, {8002, 9004}, {8001, 9002}, {8004, 9001}, {8001, 9009}},
+        {{8002, 9001}, {8001, 9003}, {8001, 9005}, {8001, 9001}, {8003, 9001}, {8001, 9004}},
+        {{8001, 9002}, {8001, 9003}, {8001, 9001}, {8002, 9006}, {8001, 9004}, {8003, 9003}},
+        {{8003, 9001}, {8001, 9006}, {8002, 9001}, {8001, 9003}, {8003, 9002}, {8004, 9001}},
+    };
+    const int SPIN_PLANS[6][6][2] = {
+        {{8001, 9008}, {8001, 9008}, {8001, 9009}, {8002, 9008}, {8001, 9006}, {8003, 9008}},
+        {{8001, 9007}, {8001, 9007}, {8001, 9010}, {8002, 9007}, {8001, 9009}, {8003, 9007}},
+        {{8001, 9008}, {8001, 9009}, {8001, 9008}, {8001, 9006}, {8002, 9008}, {8001, 9011}},
+        {{8001, 9007}, {8001, 9010}, {8001, 9007}, {8002, 9009}, {8001, 9007}, {8003, 9006}},
+        {{8001, 9007}, {8001, 9007}, {8001, 9009}, {8001, 9010}, {8002, 9007}, {8001, 9011}},
+        {{8001, 9008}, {8001, 9009}, {8002, 9008}, {8001, 9008}, {8003, 9001}, {8001, 9006}},
+    };
+    for (int p = 0; p < 6; ++p) {
+        BowlPlan pace, spin;
+        for (int k = 0; k < 6; ++k) {
+            pace.mv_balls.push_back({0, 0, PACE_PLANS[p][k][0], PACE_PLANS[p][k][1], 0, 5});
+            spin.mv_balls.push_back({0, 0, SPIN_PLANS[p][k][0], SPIN_PLANS[p][k][1], 0, 5});
+        }
+        g_world.mv_pacePlans.push_back(pace);
+        g_world.mv_spinPlans.push_back(spin);
+    }
     const struct {
         int id, format, length;
     } COMPS[] = {{500, FORMAT_TEST, 5}, {501, FORMAT_ODI, 50}, {1, FORMAT_FIRST_CLASS, 4}, {2, FORMAT_LIST_A, 50}};
@@ -153,7 +180,8 @@ int CompetitionFor(const Kind& kind, std::vector<Side>& sides) {
         for (const Country& c : g_world.mv_countries) {
             if (c.m_nationalSide == 1) sides.push_back({c.m_id, true});
         }
-        return kind.format == FORMAT_TEST ? COMP_TEST_CHAMPIONSHIP : COMP_ODI_CHAMPIONSHIP;
+        // Series ids: odd ones are Test series, even ones one-day series.
+        return kind.format == FORMAT_TEST ? FIRST_TOUR_SERIES_ID + 1 : FIRST_TOUR_SERIES_ID;
     }
     for (const Competition& c : g_world.mv_competitions) {
         if (c.m_id >= 500 || c.m_format != kind.format) continue;

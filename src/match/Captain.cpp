@@ -1,6 +1,7 @@
 // The captains before each ball: the batting side's aggression for the
 // situation, the field for the delivery, and the nightwatchman late in a day.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "match/Match.h"
@@ -23,7 +24,21 @@ const BuiltInPlace SPIN_FIELD[FIELD_FIGURES] = {{165, 26}, {250, 20}, {92, 75}, 
 const BuiltInPlace ONE_DAY_FIELD[FIELD_FIGURES] = {{150, 210}, {95, 80}, {55, 110}, {15, 120}, {345, 120},
                                                    {300, 110}, {260, 85}, {210, 210}, {315, 220}};
 
-bool OnPicture(float x, float y) { return x > 0.0f && y > 0.0f && x < GROUND_WIDTH && y < GROUND_HEIGHT; }
+// Field positions are kept as places on the field editor's larger picture,
+// with the striker here and the bowler straight up the page; they turn into
+// a bearing and a distance from the striker on the ground view.
+constexpr GroundPoint EDITOR_STRIKER = {315.0f, 262.0f};
+constexpr float FURTHEST_FIELDER = 240.0f;
+
+bool PlaceFromEditor(const FieldPosition& fp, GroundPoint& at) {
+    float dx = static_cast<float>(fp.m_x) - EDITOR_STRIKER.x;
+    float dy = EDITOR_STRIKER.y - static_cast<float>(fp.m_y);
+    float distance = std::hypot(dx, dy);
+    if (distance < 5.0f || distance > FURTHEST_FIELDER) return false;
+    double bearing = std::atan2(dx, dy) * 57.29577951308232;
+    at = PointAtBearing(STRIKER_CREASE, bearing, distance);
+    return true;
+}
 
 GroundPoint Mirror(GroundPoint p) { return {2.0f * STRIKER_CREASE.x - p.x, p.y}; }
 
@@ -41,7 +56,7 @@ void Match::ChooseTactics() {
     if (!IsFirstClass()) {
         int overs = std::max(mi_length, 1);
         float progress = static_cast<float>(in.mi_legalBalls) / (overs * 6.0f);
-        base = 52.0f + 30.0f * progress;
+        base = 55.0f + 28.0f * progress;
         if (progress > 0.85f) base += 10.0f;
         if (wickets >= 6 && progress < 0.8f) base -= 3.0f * (wickets - 5);
         if (mi_currentInnings == 1) {
@@ -54,14 +69,14 @@ void Match::ChooseTactics() {
             }
         }
     } else {
-        base = 40.0f;
+        base = 38.0f;
         if (mi_currentInnings == 3) {
             int target = InningsTotal(m_innings[0]) + InningsTotal(m_innings[2]) - InningsTotal(m_innings[1]) + 1;
             int daysLeft = std::max(mi_length - mi_dayIndex, 1);
             float oversLeft = std::max(mi_oversLeftToday, 10) + (daysLeft - 1) * 90.0f;
             float needPerOver = (target - total) / oversLeft;
-            if (needPerOver > 4.5f) base = 30.0f;       // play for the draw
-            else if (needPerOver > 3.0f) base = 50.0f;  // go for it
+            if (needPerOver > 3.6f) base = 25.0f;       // play for the draw
+            else if (needPerOver > 2.8f) base = 48.0f;  // go for it
         } else if (mi_currentInnings == 2 && mi_dayIndex >= mi_length - 2) {
             int lead = InningsTotal(m_innings[0]) + total - InningsTotal(m_innings[1]);
             if (lead > 150) base = 60.0f;  // quick runs before a declaration
@@ -122,12 +137,7 @@ void Match::StageDelivery() {
         if (setup) {
             int p = setup->m_positions[n];
             if (p >= 0 && p < static_cast<int>(g_world.mv_fieldPositions.size())) {
-                const FieldPosition& fp = g_world.mv_fieldPositions[p];
-                float x = static_cast<float>(fp.m_x), y = static_cast<float>(fp.m_y);
-                if (OnPicture(x, y)) {
-                    at = {x, y};
-                    b.mi_fielderPosition[n] = p;
-                }
+                if (PlaceFromEditor(g_world.mv_fieldPositions[p], at)) b.mi_fielderPosition[n] = p;
             }
         }
         b.m_fielders[n] = at;

@@ -30,15 +30,17 @@ const StrokePath PATHS[] = {
 };
 
 // Run-scoring and fielding figures, tuned against real scoring.
-constexpr float FULL_HIT = 300.0f;      // pixels a full-power ground stroke would run
-constexpr float FIELDER_REACH = 9.0f;   // pixels a fielder covers from where he stands
-constexpr float REACH_PER_PIXEL = 0.16f;  // and more the further the ball has to travel to him
-constexpr float CATCH_RADIUS = 22.0f;   // a skied ball landing this close to a fielder is a chance
-constexpr float EDGE_CARRY = 0.55f;     // share of edges off pace that carry to the cordon
+constexpr float FULL_HIT = 400.0f;      // pixels a full-power ground stroke would run
+constexpr float FIELDER_REACH = 10.0f;  // pixels a fielder covers from where he stands
+constexpr float REACH_PER_PIXEL = 0.25f;  // and more the further the ball has to travel to him
+constexpr float OUTFIELD_RUN = 190.0f;  // a ball past the ring this far runs on to the rope
+constexpr float ONE_DAY_OUTFIELD_RUN = 230.0f;  // unless the deep is patrolled
+constexpr float CATCH_RADIUS = 26.0f;   // a skied ball landing this close to a fielder is a chance
+constexpr float EDGE_CARRY = 0.65f;     // share of edges off pace that carry to the cordon
 constexpr float BYE_CHANCE = 0.030f;    // a ball the keeper misses, per ball he takes
 constexpr float LEG_BYE_CHANCE = 0.22f;  // off the pads, a leg bye run
-constexpr float RUN_OUT_CHANCE = 0.0065f;  // per run attempted
-constexpr float STUMPING_CHANCE = 0.18f;   // beaten by spin while going for a big shot
+constexpr float RUN_OUT_CHANCE = 0.0018f;  // per run attempted
+constexpr float STUMPING_CHANCE = 0.12f;   // beaten by spin while going for a big shot
 
 float Uniform() { return static_cast<float>(Rand() % 10000) * 0.0001f; }
 
@@ -54,16 +56,16 @@ float IntentPower(int intent) {
         case INTENT_BLOCK: return 0.55f;
         case INTENT_CAUTIOUS: return 0.72f;
         case INTENT_NORMAL: return 0.9f;
-        case INTENT_ATTACK: return 1.05f;
-        default: return 1.18f;
+        case INTENT_ATTACK: return 0.95f;
+        default: return 1.0f;
     }
 }
 
 float LoftChance(int intent) {
     switch (intent) {
-        case INTENT_NORMAL: return 0.04f;
-        case INTENT_ATTACK: return 0.22f;
-        case INTENT_SLOG: return 0.45f;
+        case INTENT_NORMAL: return 0.02f;
+        case INTENT_ATTACK: return 0.08f;
+        case INTENT_SLOG: return 0.22f;
         default: return 0.0f;
     }
 }
@@ -237,12 +239,14 @@ void Match::Field() {
     } else if (b.mi_contact == CONTACT_NONE || b.mi_contact == CONTACT_PADS) {
         // Through to the keeper, or off the pads.
         setFielder(FIG_KEEPER, b.mi_keeperSlot);
-        float byes = BYE_CHANCE * (1.3f - keepSkill / 150.0f) * (spinner ? 1.3f : 1.0f);
-        if (b.mi_contact == CONTACT_PADS && Uniform() < LEG_BYE_CHANCE) {
+        // In a limited-overs match the batsmen run for anything that passes the bat.
+        float keenForByes = IsFirstClass() ? 1.0f : 2.0f;
+        float byes = BYE_CHANCE * keenForByes * (1.3f - keepSkill / 150.0f) * (spinner ? 1.3f : 1.0f);
+        if (b.mi_contact == CONTACT_PADS && Uniform() < LEG_BYE_CHANCE * keenForByes) {
             mi_ballOutcome = OUTCOME_BYES;
         } else if (b.mi_contact == CONTACT_NONE && Uniform() < byes) {
             mi_ballOutcome = OUTCOME_BYES;
-        } else if (b.mi_contact == CONTACT_NONE && spinner && b.mi_intent >= INTENT_ATTACK &&
+        } else if (b.mi_contact == CONTACT_NONE && spinner && b.mi_intent >= INTENT_NORMAL &&
                    b.mi_stroke != STROKE_LEAVE && Uniform() < STUMPING_CHANCE * (0.5f + keepSkill / 200.0f)) {
             mi_ballOutcome = OUTCOME_STUMPED;
         }
@@ -250,8 +254,9 @@ void Match::Field() {
         const StrokePath& path = PathOf(b.mi_stroke);
         const Player* striker = PlayerById(StrikerPlayer());
         float skill = std::clamp(b.mf_strokeSkill, 0.0f, 100.0f);
+        // A loose ball goes further than a good one.
         float power = path.power * (0.55f + 0.45f * skill / 100.0f) * IntentPower(b.mi_intent) *
-                      (0.55f + 0.9f * Uniform());
+                      (1.25f - b.mf_quality / 200.0f) * (0.55f + 0.9f * Uniform());
         int bearing = path.bearing + (Rand() % (2 * path.spread + 1)) - path.spread;
         bool aerial = b.mi_strokeFlag || Uniform() < LoftChance(b.mi_intent);
         bool defence = b.mi_stroke == STROKE_FORWARD_DEFENCE || b.mi_stroke == STROKE_BACK_DEFENCE;
@@ -266,7 +271,7 @@ void Match::Field() {
         } else if (b.mi_contact == CONTACT_MISHIT) {
             bearing += Rand() % 61 - 30;
             power *= 0.35f + 0.4f * Uniform();
-            aerial = Rand() % 100 < 60;
+            aerial = Rand() % 100 < 50;
             catchEase = 1.1f;
         }
         (void)striker;
@@ -293,7 +298,7 @@ void Match::Field() {
 
         bool done = false;
         if (aerial) {
-            float carry = distance * (b.mi_contact == CONTACT_EDGE ? 1.0f : 0.85f);
+            float carry = distance * (b.mi_contact == CONTACT_EDGE ? 1.0f : 0.7f);
             if (b.mi_contact == CONTACT_CLEAN && carry >= BOUNDARY_RADIUS * 1.02f) {
                 b.mi_runs = 6;
                 b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, carry);
@@ -340,7 +345,9 @@ void Match::Field() {
                 float along = rel.x * dir.x + rel.y * dir.y;
                 if (along <= 0.0f || along > distance + 25.0f) continue;
                 float across = std::fabs(rel.x * dir.y - rel.y * dir.x);
-                float reach = FIELDER_REACH + along * REACH_PER_PIXEL + fielderSkill(candidates[i].slot) * 0.08f;
+                // A hard-hit ball beats a fielder that a soft one would not.
+                float reach = (FIELDER_REACH + along * REACH_PER_PIXEL + fielderSkill(candidates[i].slot) * 0.05f) *
+                              std::max(1.1f - power * 0.8f, 0.3f);
                 if (across <= reach && along < bestAlong) {
                     bestAlong = along;
                     best = i;
@@ -350,15 +357,17 @@ void Match::Field() {
                 const Candidate& c = candidates[best];
                 setFielder(c.figure, c.slot);
                 float d = std::min(bestAlong, distance);
-                int runs;
-                if (d < 45.0f) runs = (b.mi_intent >= INTENT_ATTACK && Rand() % 4 == 0) ? 1 : 0;
-                else if (d < 85.0f) runs = Rand() % 10 < 5 ? 1 : 0;
-                else if (d < 170.0f) runs = Rand() % 10 < 8 ? 1 : (Rand() % 4 == 0 ? 2 : 0);
-                else runs = Rand() % 10 < 6 ? 1 : 2;
-                runAttempt(runs, d < 85.0f ? 1.6f : 1.0f);
+                // Whether they run depends on how far the ball went and how keen they are.
+                float keen = b.mi_intent >= INTENT_ATTACK ? 1.0f : b.mi_intent == INTENT_NORMAL ? 0.6f : 0.3f;
+                int runs = 0;
+                float u = Uniform();
+                if (d < 50.0f) runs = u < 0.15f * keen ? 1 : 0;
+                else if (d < 150.0f) runs = u < 0.02f ? 2 : u < 0.02f + (IsFirstClass() ? 0.4f : 0.6f) * keen ? 1 : 0;
+                else runs = u < 0.3f ? 2 : 1;
+                runAttempt(runs, d < 150.0f ? 1.6f : 1.0f);
                 b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, d);
-            } else if (distance >= BOUNDARY_RADIUS) {
-                b.mi_runs = 4;
+            } else if (distance >= (IsFirstClass() ? OUTFIELD_RUN : ONE_DAY_OUTFIELD_RUN)) {
+                b.mi_runs = 4;  // through the ring with nobody in the deep
                 b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, BOUNDARY_RADIUS);
             } else {
                 // Into a gap: the nearest fielder chases it down.
@@ -375,8 +384,8 @@ void Match::Field() {
                 }
                 setFielder(candidates[nearest].figure, candidates[nearest].slot);
                 float effort = distance * 0.5f + chase;
-                int runs = effort < 60.0f ? 1 : effort < 150.0f ? 2 : 3;
-                if (runs == 2 && Rand() % 3 == 0) runs = 1;
+                float u = Uniform();
+                int runs = effort < 150.0f ? 1 : effort < 250.0f ? (u < 0.7f ? 1 : 2) : (u < 0.8f ? 2 : 3);
                 runAttempt(runs, 0.8f);
                 b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, distance);
                 if (runs == 3 && Rand() % 40 == 0) {

@@ -194,18 +194,17 @@ void Match::PlayShot() {
         b.mf_risk[1] = 0.0f;
     }
     float energyFactor = b.mf_energy < 50.0f ? 1.0f + (50.0f - b.mf_energy) / 100.0f : 1.0f;
-    float band = IntentBandFactor(b.mi_intentValue) * energyFactor;
+    // A worn pitch gets harder to bat on, and helps spin most.
+    float wearFactor = 1.0f + mf_pitchWear * 0.05f;
+    if (b.mi_bowlType >= 5 && mf_turn > 5.0f) wearFactor *= 1.0f + (mf_turn - 5.0f) * 0.06f;
+    float band = IntentBandFactor(b.mi_intentValue) * energyFactor * wearFactor;
     b.mf_risk[0] *= band;
     b.mf_risk[1] *= band;
     if (!IsFirstClass()) {
-        // Slogging costs wickets: judged on the intent the batsman chose.
-        if (b.mi_intent == INTENT_SLOG) {
-            b.mf_risk[0] *= 6.0f;
-            b.mf_risk[1] *= 4.0f;
-        } else if (b.mi_intent == INTENT_ATTACK) {
-            b.mf_risk[0] *= 3.0f;
-            b.mf_risk[1] *= 3.0f;
-        }
+        // Going for the runs costs wickets: judged on the intent he chose.
+        float chase = b.mi_intent == INTENT_SLOG ? 2.0f : b.mi_intent == INTENT_ATTACK ? 1.4f : 1.0f;
+        b.mf_risk[0] *= chase;
+        b.mf_risk[1] *= chase;
     }
 
     DecideContact();
@@ -342,18 +341,18 @@ namespace ravel {
 namespace {
 // How often the risk figures turn into a ball that beats the bat, an edge or
 // a mishit. The risk figures are per-mille sized, so these scale them up.
-constexpr float BEATEN_SCALE = 10.0f;
-constexpr float EDGE_SCALE = 9.0f;
+constexpr float BEATEN_SCALE = 11.0f;
+constexpr float EDGE_SCALE = 10.0f;
 constexpr float MISHIT_SCALE = 4.0f;
-constexpr float LEAVE_DANGER = 3.0f;  // a left ball that comes back in
+constexpr float LEAVE_DANGER = 1.5f;  // a left ball that comes back in
 
 // Share of balls beating the bat that would hit the stumps, by delivery.
 float OnTheStumps(int length, int movement) {
-    float s = 0.12f;
+    float s = 0.08f;
     if (movement == MOVE_IN_SWING || movement == MOVE_OFF_BREAK || movement == MOVE_STRAIGHT_ONE ||
         movement == MOVE_STRAIGHT || movement == MOVE_WRONGUN)
-        s = 0.3f;
-    if (length == LENGTH_YORKER) s += 0.2f;
+        s = 0.12f;
+    if (length == LENGTH_YORKER) s += 0.15f;
     if (length == LENGTH_BOUNCER) s = 0.02f;
     if (length == LENGTH_SHORT_OFF) s *= 0.5f;
     return s;
@@ -384,18 +383,19 @@ void Match::DecideContact() {
         }
         return;
     }
-    float beaten = risk[0] * BEATEN_SCALE * (defence ? 0.8f : 1.0f);
-    float edge = risk[1] * EDGE_SCALE;
+    // A forward or back defensive stroke plays with soft hands and a straight bat.
+    float beaten = risk[0] * BEATEN_SCALE * (defence ? 0.6f : 1.0f);
+    float edge = risk[1] * EDGE_SCALE * (defence ? 0.7f : 1.0f);
     float mishit = risk[2] * MISHIT_SCALE * (defence ? 0.3f : 1.0f);
     if (u < beaten) {
         b.mi_contact = CONTACT_NONE;
         if (Uniform() < OnTheStumps(b.mi_length, b.mi_movement)) {
             // Through the gate or plumb in front.
-            if (Rand() % 100 < 55) {
+            if (Rand() % 100 < 50) {
                 mi_ballOutcome = OUTCOME_BOWLED;
             } else {
                 b.mb_appeal = 1;
-                if (Rand() % 10 < 7) mi_ballOutcome = OUTCOME_LBW;
+                if (Rand() % 100 < 65) mi_ballOutcome = OUTCOME_LBW;
                 else b.mi_contact = CONTACT_PADS;
             }
         } else if (Rand() % 4 == 0) {

@@ -1,0 +1,154 @@
+// One ball: the dispatcher, the delivery's quality and spread, no balls and
+// wides, plan lookups, and the warnings after a bowler's third extra.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "MatchInvariantsWorld.h"
+#include "match/Commentary.h"
+
+namespace ravel {
+namespace {
+
+class BallTest : public MatchWorldFixture {
+protected:
+    void SetUp() override {
+        MatchWorldFixture::SetUp();
+        SeedRand(11);
+        m = SetUpMatch(COMPETITION_ONE_DAY);
+        m->Step();  // prepares the day
+    }
+    Player& Bowler() { return g_world.mv_players[m->BowlerPlayer()]; }
+    std::unique_ptr<Match> m;
+};
+
+TEST_F(BallTest, NoBallIsPlayedOutsideThePlayState) {
+    for (int32_t state : {PLAY_SLICE_USED, PLAY_LUNCH, PLAY_MATCH_OVER, PLAY_CLOSE}) {
+        m->mi_playState = state;
+        m->PlayBall();
+        EXPECT_EQ(m->CurrentInnings().mi_legalBalls, 0) << state;
+        EXPECT_EQ(InningsTotal(m->CurrentInnings()), 0) << state;
+    }
+    m->mi_playState = PLAY_IN_PLAY;
+    m->PlayBall();
+    EXPECT_EQ(m->CurrentInnings().mi_legalBalls + m->m_ball.mb_illegal, 1);
+}
+
+TEST_F(BallTest, QualityAndSpreadStayInRangeWhateverTheSkills) {
+    struct Case {
+        int skill, second, effort;
+        float energy;
+    };
+    const Case cases[] = {{-50, -100, 0, 100.0f}, {0, 0, 5, 0.0f},     {100, 100, 10, 100.0f},
+                          {250, 300, 10, 250.0f}, {60, -40, 10, 50.0f}, {95, 200, 0, 100.0f}};
+    BowlPlan plan;
+    plan.mv_balls.push_back({0, 0, LENGTH_GOOD, MOVE_STRAIGHT, 0, 5});
+    g_world.mv_pacePlans.assign(3, plan);
+    for (const Case& c : cases) {
+        Bowler().m_bowlSkill[0] = c.skill;
+        Bowler().m_bowlSkill[1] = c.second;
+        for (PlanBall& pb : g_world.mv_pacePlans[2].mv_balls) pb.m_effort = c.effort;
+        m->FieldingSide().m_players[m->mi_bowler].mf_energy = c.energy;
+        for (int i = 0; i < 50; ++i) {
+            m->StageDelivery();
+            m->CheckExtras();
+            const BallState& b = m->m_ball;
+            ASSERT_GE(b.mf_quality, 2.0f) << c.skill;
+            ASSERT_LE(b.mf_quality, 100.0f) << c.skill;
+            ASSERT_GE(b.mi_spread, 2) << c.second;
+            ASSERT_LE(b.mi_spread, 100) << c.second;
+            ASSERT_GE(b.mf_skill, 0.0f);
+            ASSERT_LE(b.mf_skill, 100.0f);
+        }
+    }
+}
+
+TEST_F(BallTest, PlanStepsAdvanceAndWrapAndBadPlansFallBack) {
+    BowlPlan plan;
+    plan.mv_balls = {{0, 0, LENGTH_YORKER, MOVE_IN_SWING, 0, 7}, {0, 0, LENGTH_BOUNCER, MOVE_OUT_SWING, 0, 3}};
+    g_world.mv_pacePlans.assign(3, plan);
+    MatchPlayer& bowler = m->FieldingSide().m_players[m->mi_bowler];
+    bowler.mi_bowlPlan[m->mi_striker] = 2;
+    const int expected[4][2] = {{LENGTH_YORKER, MOVE_IN_SWING}, {LENGTH_BOUNCER, MOVE_OUT_SWING},
+                                {LENGTH_YORKER, MOVE_IN_SWING}, {LENGTH_BOUNCER, MOVE_OUT_SWING}};
+    for (const auto& e : expected) {
+        m->CheckExtras();
+        EXPECT_EQ(m->m_ball.mi_length, e[0]);
+        EXPECT_EQ(m->m_ball.mi_movement, e[1]);
+    }
+    // An index past the table, a step past the plan and an empty table all stay in bounds.
+    bowler.mi_bowlPlan[m->mi_striker] = 99;
+    bowler.mi_planStep[m->mi_striker] = 57;
+    m->CheckExtras();
+    EXPECT_EQ(m->m_ball.mi_length, LENGTH_YORKER);
+    g_world.mv_pacePlans[0].mv_balls.clear();
+    m->CheckExtras();
+    EXPECT_EQ(m->m_ball.mi_length, LENGTH_GOOD);
+    EXPECT_EQ(m->m_ball.mi_movement, MOVE_STRAIGHT);
+    g_world.mv_pacePlans.clear();
+    m->CheckExtras();
+    EXPECT_EQ(m->m_ball.mi_effort, 5);
+}
+
+TEST_F(BallTest, AfterFourExtrasEveryBallOfTheOverIsLegal) {
+    // The worst bowler there is, straining every sinew: extras on most balls.
+    Bowler().m_bowlType = 0;
+    Bowler().m_bowlSkill[0] = 0;
+    m->CurrentInnings().m_bowlers[m->mi_bowler].mi_noBalls = 9;
+    m->CurrentInnings().m_bowlers[m->mi_bowler].mi_wides = 9;
+    m->m_ball.mi_bowlType = 0;
+    m->m_ball.mf_skill = 0.0f;
+    m->m_ball.mi_effort = 10;
+    int extras = 0;
+    for (int i = 0; i < 2000; ++i) {
+        m->mi_extrasThisOver = 0;
+        m->DecideExtras();
+        extras += m->mb_noBall || m->mb_wide;
+        EXPECT_FALSE(m->mb_noBall && m->mb_wide);
+        m->mi_extrasThisOver = 4;
+        m->DecideExtras();
+        ASSERT_FALSE(m->mb_noBall || m->mb_wide);
+    }
+    EXPECT_GT(extras, 100);
+}
+
+TEST_F(BallTest, NoBallChanceFollowsTypeSkillAndEffort) {
+    struct Case {
+        int type;
+        float skill;
+        int effort;
+        float chance;
+    };
+    const Case cases[] = {
+        {0, 50, 5, 0.03f},    {1, 50, 5, 0.023f},          {1, 95, 5, 0.012f},  {1, 75, 5, 0.02f},
+        {1, 50, 9, 0.0322f},  {2, 85, 1, 0.0157f * 0.4f}, {4, 50, 8, 0.02295f}, {5, 40, 5, 0.018f},
+        {6, 95, 2, 0.001f * 0.8f}, {5, 70, 5, 0.003f},      {9, 50, 9, 0.0106f},
+    };
+    for (const Case& c : cases) {
+        m->m_ball.mi_bowlType = c.type;
+        m->m_ball.mf_skill = c.skill;
+        m->m_ball.mi_effort = c.effort;
+        m->DecideExtras();
+        EXPECT_NEAR(m->m_ball.mf_noBallChance, c.chance, 1e-5f) << c.type << " " << c.skill << " " << c.effort;
+    }
+}
+
+TEST_F(BallTest, TravelTicksByBowlingType) {
+    const int ticks[7] = {62, 48, 50, 52, 56, 71, 72};
+    for (int type = 0; type < 7; ++type) {
+        m->m_ball.mi_bowlType = type;
+        EXPECT_EQ(m->BallTravelTicks(), ticks[type]);
+    }
+}
+
+TEST(ExtrasWarningTest, WarningsRunFromTheThirdToTheFourteenth) {
+    EXPECT_EQ(ExtrasWarning(2, false), nullptr);
+    EXPECT_STREQ(ExtrasWarning(3, false), "That's his 3rd of the innings, captain won't be happy");
+    EXPECT_STREQ(ExtrasWarning(4, true), "That's his 4th wide of the innings, he's got a problem there");
+    EXPECT_STREQ(ExtrasWarning(5, false), "That's his 5th so far this innings, not good at all");
+    EXPECT_STREQ(ExtrasWarning(14, true), "That's his 14th wide so far this innings, not good at all");
+    EXPECT_EQ(ExtrasWarning(15, true), nullptr);
+}
+
+}  // namespace
+}  // namespace ravel
