@@ -30,13 +30,12 @@ int32_t OpeningPlanFor(int32_t bowlType) {
     return bowlType == 5 ? 5 : 4;
 }
 
-// 2 (bowl) where the climate's cloud comes early enough to help the seamers.
+}  // namespace
+
 int32_t ComputerTossChoice(int32_t climateId) {
     const Climate* climate = ClimateById(climateId);
     return climate && climate->m_thresholds[2] <= climate->m_thresholds[5] ? 2 : 1;
 }
-
-}  // namespace
 
 double PlaySession::RunRate() const {
     if (mi_balls == 0) return -1.0;

@@ -121,6 +121,12 @@ void Match::Step() {
         StartDay();
         return;
     }
+    if (mi_battingFirst == 0) {
+        // Nobody tossed (a human side's match played without the pre-match
+        // screen): toss now rather than send in a side that does not exist.
+        if (mi_tossChoice < 1) mi_tossChoice = ComputerTossChoice(mi_climate);
+        DecideToss();
+    }
 
     if (IsBowlerDecision(mi_decision) && BowlerMustChange() == 0) mi_decision = DECISION_NONE;
     if (mb_wait && FieldRestrictionsMet()) mb_wait = 0;

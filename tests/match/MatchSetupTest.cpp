@@ -183,6 +183,19 @@ TEST_F(MatchSetup, HumanSideWaitsForTheTossAndPlaysItsOwnEleven) {
     EXPECT_EQ(match.mi_bowler2, 10);
 }
 
+TEST_F(MatchSetup, HumanSidesMatchPlayedWithoutTheTossTossesFirst) {
+    g_world.mv_teams[0].m_human = 1;
+    CreateMatchForFixture(AddTestFixture(COMP_ONE_DAY, HOME, AWAY, GROUND).m_id);
+    Match& match = *g_currentMatches[0];
+    match.mb_team1Human = 0;  // as autoplay leaves it
+    match.Step();
+    match.Step();
+    EXPECT_GE(match.mi_tossWinner, HOME);
+    EXPECT_NE(match.mi_battingFirst, 0);
+    EXPECT_EQ(match.CurrentInnings().mi_battingTeam, match.mi_battingFirst);
+    EXPECT_GT(match.CurrentInnings().mi_legalBalls, 0);
+}
+
 TEST_F(MatchSetup, InvalidPlayersAndOpeningBowlersAreRepaired) {
     Match match;
     match.Setup(1, COMP_FC, GROUND, HOME, AWAY, 2, 5, 2006, 0);
