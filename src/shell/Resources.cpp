@@ -122,14 +122,14 @@ void LoadSkinPicture(CSprite& sprite, const char* skin, const char* file) {
     sprite.LoadFromFile(path);
 }
 
-struct FontSpec {
+struct GameFont {
     std::unique_ptr<CFont> CGame::*font;
     int height, weight;
     bool italic;
 };
 
 // In the order they are made.
-constexpr FontSpec FONT_SPECS[] = {
+constexpr GameFont GAME_FONTS[] = {
     {&CGame::m_fontText, 21, 400, false},         {&CGame::m_fontSmallBold, 17, 700, false},
     {&CGame::m_fontTable, 15, 660, false},        {&CGame::m_fontCaption, 20, 700, false},
     {&CGame::m_fontCaptionItalic, 17, 700, true}, {&CGame::m_fontTitle, 32, 700, true},
@@ -203,8 +203,8 @@ bool CGame::CreateGraphics() {
             "Error", BOX_ERROR);
         g_fontsFailed = true;
     }
-    for (const FontSpec& spec : FONT_SPECS) {
-        this->*spec.font = CFont::Create(spec.height, spec.weight, spec.italic);
+    for (const GameFont& font : GAME_FONTS) {
+        this->*font.font = CFont::Create(font.height, font.weight, font.italic);
     }
     DebugLog("Bootup: Created fonts...");
 
@@ -228,7 +228,7 @@ bool CGame::ReleaseGraphics() {
     }
     for (CSprite* tile : mv_tiles) delete tile;
     mv_tiles.clear();
-    for (const FontSpec& spec : FONT_SPECS) (this->*spec.font).reset();
+    for (const GameFont& font : GAME_FONTS) (this->*font.font).reset();
     g_system->mp_systemFont.reset();
     return true;
 }

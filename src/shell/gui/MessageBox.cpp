@@ -20,14 +20,14 @@ namespace {
 
 using MB = CMessageBox;
 
-struct ButtonSpec {
+struct BoxButton {
     const char* caption;
     int x, y;
     int32_t kind;
     int32_t answer;
 };
 
-constexpr ButtonSpec BUTTON_SPECS[MB::BUTTONS] = {
+constexpr BoxButton BOX_BUTTONS[MB::BUTTONS] = {
     {"OK", 150, 80, MSG_OK, ANSWER_OK},
     {"OK", 60, 80, MSG_OK_CANCEL, ANSWER_OK_CANCEL},
     {"Cancel", 240, 80, MSG_OK_CANCEL, ANSWER_CANCEL},
@@ -74,8 +74,8 @@ bool CreateMessageBox() {
     if (g_game) g_game->m_sideBarList.AddControl(dialog);
     for (int i = 0; i < MB::BUTTONS; ++i) {
         auto* button = new CButton;
-        button->SetCaption(BUTTON_SPECS[i].caption);
-        button->SetRect(BUTTON_SPECS[i].x, BUTTON_SPECS[i].y, 110, 30);
+        button->SetCaption(BOX_BUTTONS[i].caption);
+        button->SetRect(BOX_BUTTONS[i].x, BOX_BUTTONS[i].y, 110, 30);
         MB::s_buttons[i] = button;
         dialog->AddChild(button);
     }
@@ -115,7 +115,7 @@ void PumpMessageBox() {
     MB::s_dialog->mb_expanded = 1;  // modal: the controls behind it wait
     for (int i = 0; i < MB::BUTTONS; ++i) {
         MB::s_buttons[i]->m_state = STATE_NORMAL;
-        MB::s_buttons[i]->mb_visible = BUTTON_SPECS[i].kind == it->kind;
+        MB::s_buttons[i]->mb_visible = BOX_BUTTONS[i].kind == it->kind;
     }
     BringToFront();
 }
@@ -123,7 +123,7 @@ void PumpMessageBox() {
 void HandleMessageBoxButtons() {
     for (int i = 0; i < MB::BUTTONS; ++i) {
         if (MB::s_buttons[i] && MB::s_buttons[i]->m_state == STATE_CLICKED) {
-            MB::s_messageAnswer = BUTTON_SPECS[i].answer;
+            MB::s_messageAnswer = BOX_BUTTONS[i].answer;
             CloseMessageBox(i == MB::YES);
             return;
         }
