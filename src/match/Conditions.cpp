@@ -117,23 +117,20 @@ const char* MonthName(int month) {
 }
 
 PlayingConditions StandardDayRules(int32_t matchType, int32_t length) {
+    // Start, lunch, end of lunch, tea, end of tea, close: a day over days,
+    // then a one-day match.
+    static const int hours[2][SESSION_TIMES][2] = {
+        {{11, 0}, {13, 0}, {13, 40}, {15, 40}, {16, 0}, {18, 0}},
+        {{10, 15}, {13, 45}, {14, 30}, {16, 15}, {16, 30}, {18, 0}},
+    };
+    bool firstClass = IsFirstClassType(matchType);
     PlayingConditions rules{};
-    if (IsFirstClassType(matchType)) {
-        rules.m_times[TIME_START] = ClockAt(11, 0);
-        rules.m_times[TIME_LUNCH] = ClockAt(13, 0);
-        rules.m_times[TIME_LUNCH_END] = ClockAt(13, 40);
-        rules.m_times[TIME_TEA] = ClockAt(15, 40);
-        rules.m_times[TIME_TEA_END] = ClockAt(16, 0);
-        rules.m_times[TIME_CLOSE] = ClockAt(18, 0);
+    const auto& day = hours[firstClass ? 0 : 1];
+    for (int i = 0; i < SESSION_TIMES; ++i) rules.m_times[i] = ClockAt(day[i][0], day[i][1]);
+    if (firstClass) {
         rules.m_oversForDay = 90;
         rules.m_newBallOvers = 80;
     } else {
-        rules.m_times[TIME_START] = ClockAt(10, 15);
-        rules.m_times[TIME_LUNCH] = ClockAt(13, 45);
-        rules.m_times[TIME_LUNCH_END] = ClockAt(14, 30);
-        rules.m_times[TIME_TEA] = ClockAt(16, 15);
-        rules.m_times[TIME_TEA_END] = ClockAt(16, 30);
-        rules.m_times[TIME_CLOSE] = ClockAt(18, 0);
         rules.m_oversForDay = length;
         // A bowler may bowl a fifth of the innings.
         rules.m_maxOversPerBowler = std::max(1, (length + 4) / 5);
@@ -141,10 +138,6 @@ PlayingConditions StandardDayRules(int32_t matchType, int32_t length) {
     }
     return rules;
 }
-
-}  // namespace ravel
-
-namespace ravel {
 
 void Match::UpdatePitch(int kind) {
     switch (kind) {
