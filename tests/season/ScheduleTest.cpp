@@ -274,6 +274,24 @@ TEST_F(Knockout, SmallCupGivesTopSeedsByesAndLaterRoundsDrawTheWinners) {
     EXPECT_EQ(c.m_lastDay, 120);
 }
 
+TEST_F(Knockout, SemiFinalsWithoutQuarterFinalsComeFromTheTable) {
+    AddLeague(1, 6);
+    StartLeagueSeason(League());
+    Competition& c = League();
+    for (size_t i = 0; i < c.mv_standings.size(); ++i) c.mv_standings[i].m_points = 10 * static_cast<int>(i);
+    g_world.mv_fixtures.clear();
+    RunCompetitionEvent(EVENT_DRAW_SEMI_FINALS, 1);
+    const auto& rows = c.mv_standings;  // ranked by the draw: the last row led
+    EXPECT_EQ(rows[0].m_points, 50);
+    EXPECT_EQ(Ties(c, 4, 2), (std::vector<std::pair<int, int>>{{rows[0].m_team, rows[3].m_team},
+                                                               {rows[1].m_team, rows[2].m_team}}));
+    EXPECT_EQ(g_world.mv_fixtures.size(), 2u);
+    // Unknown competitions and the new-season event are not this module's.
+    RunCompetitionEvent(EVENT_START_SEASON, 77);
+    RunCompetitionEvent(EVENT_NEW_SEASON, 1);
+    EXPECT_EQ(g_world.mv_fixtures.size(), 2u);
+}
+
 TEST_F(Knockout, LeagueWithoutKnockoutsIsWonByTheTableLeader) {
     AddLeague(1, 4);
     AddLeague(2, 4).m_historyId = 7;

@@ -4,6 +4,7 @@
 
 #include "SeasonWorld.h"
 #include "match/Match.h"
+#include "season/Schedule.h"
 #include "season/Tournaments.h"
 
 namespace ravel {
@@ -106,6 +107,20 @@ TEST_F(Tournament, WithoutSuperEightGroupWinnersMeetTheOtherRunnersUp) {
     EXPECT_EQ(cup.m_knockout[3], 3);
     EXPECT_EQ(cup.m_winner, 1);
     EXPECT_EQ(g_world.mv_fixtures.size(), 12u + 2u + 1u);
+}
+
+TEST_F(Tournament, EventsStartAndDrawTheCupOfTheirCompetition) {
+    RunCompetitionEvent(EVENT_START_SEASON, 507);
+    EXPECT_EQ(Cup().m_running, 1);
+    EXPECT_EQ(g_world.mv_fixtures.size(), 12u);
+    // The super eight is drawn from the tables as they stand when its day comes.
+    RunCompetitionEvent(EVENT_DRAW_QUARTER_FINALS, 507);
+    EXPECT_EQ(Cup().m_stage, TSTAGE_SUPER_EIGHT);
+    EXPECT_EQ(Cup().mv_superEight.size(), 4u);
+    RunCompetitionEvent(EVENT_CLOSE, 507);
+    EXPECT_EQ(Cup().m_running, 0);
+    RunCompetitionEvent(EVENT_DRAW_SEMI_FINALS, 507);
+    EXPECT_EQ(Cup().m_stage, TSTAGE_SUPER_EIGHT);
 }
 
 TEST_F(Tournament, KnockoutWithoutAWinnerGoesToTheHigherSeed) {
