@@ -118,7 +118,9 @@ void Match::Step() {
         return;
     }
     if (!mb_dayStarted) {
-        StartDay();
+        // After close of play the next day starts only when the day machine
+        // has put the match back in play; stepping it again tonight changes nothing.
+        if (mi_playState != PLAY_CLOSE) StartDay();
         return;
     }
     if (mi_battingFirst == 0) {

@@ -74,6 +74,17 @@ TEST_F(Step, DayClockSessionsAndOversOfAFullDay) {
     EXPECT_EQ(match.mv_events.back().mi_values[0], 2);  // day 2 announced
     EXPECT_EQ(CountEvents(match, EVENT_BREAK), 3);
 
+    // Stepped again the same evening (as the match view steps every match),
+    // it neither prepares a day nor plays.
+    GameDate evening = match.m_clock;
+    int balls = g_standIn.m_balls;
+    match.Step();
+    match.Step();
+    EXPECT_EQ(match.mi_playState, PLAY_CLOSE);
+    EXPECT_EQ(match.mb_dayStarted, 0);
+    EXPECT_EQ(match.m_clock.m_hour, evening.m_hour);
+    EXPECT_EQ(g_standIn.m_balls, balls);
+
     // Next morning the clock is back at the start of play on the next date.
     g_cricket.m_date.NextDay();
     match.mi_playState = PLAY_IN_PLAY;
