@@ -293,6 +293,46 @@ TEST_F(Step, SlicedComputerMatchStopsWhenItHasUsedTheBudget) {
     EXPECT_EQ(g_standIn.m_balls, 6);
 }
 
+// The user's ball ends in an animation that holds the match, as the live
+// match view's does.
+void PlayWatchedBall(Match& match) {
+    PlayStandInBall(match);
+    match.mi_decision = DECISION_INFOBOX;
+}
+
+// A computer match's ball that takes longer.
+void PlayLongBall(Match& match) {
+    BookStandInBall(match, 0, 40);
+}
+
+TEST_F(Step, UsersStepSetsTheBudgetTheOtherMatchesPlayTo) {
+    Match& user = StartComputerMatch(COMP_FC);
+    Match& other = StartComputerMatch(COMP_FC);
+    user.mb_team1Human = 1;
+    UseStandIn(other, {0});
+    other.m_ballHook = PlayLongBall;
+    other.mb_sliced = 1;
+    UseStandIn(user, {0}, 30);
+    user.mb_sliced = 1;
+    user.m_ballHook = PlayWatchedBall;
+    user.Step();
+    other.Step();  // both prepare the day
+
+    for (int press = 1; press <= 3; ++press) {
+        g_sliceBudget = 0;
+        user.Step();
+        EXPECT_EQ(g_sliceBudget, 30);
+        EXPECT_EQ(user.CurrentInnings().mi_legalBalls, press);
+        user.mi_decision = DECISION_NONE;  // the animation has been played
+        other.Step();
+    }
+    // The other match keeps pace in match time: 40-second balls against a
+    // 30-second budget, one ball a step.
+    EXPECT_EQ(other.CurrentInnings().mi_legalBalls, 3);
+    EXPECT_EQ(user.m_clock.m_minute * 60 + user.m_clock.m_second, 90);
+    EXPECT_EQ(other.m_clock.m_minute * 60 + other.m_clock.m_second, 120);
+}
+
 TEST_F(Step, NoBallWhileADecisionIsOpenOrTheSideMustChooseItsPlans) {
     Match& match = StartComputerMatch(COMP_ONE_DAY);
     UseStandIn(match, {0});
