@@ -300,7 +300,9 @@ bool SaveWav(const std::string& path, const std::vector<float>& samples, int rat
     std::vector<uint8_t> b;
     auto put32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i))); };
     auto put16 = [&](uint16_t v) { b.push_back(uint8_t(v)); b.push_back(uint8_t(v >> 8)); };
-    auto id = [&](const char* s) { b.insert(b.end(), s, s + 4); };
+    auto id = [&](const char* s) {
+        for (int i = 0; i < 4; ++i) b.push_back(uint8_t(s[i]));
+    };
     const uint32_t data = uint32_t(samples.size() * 2);
     id("RIFF");
     put32(36 + data);

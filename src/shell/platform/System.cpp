@@ -79,7 +79,6 @@ struct CSystem::Window {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
-    bool textureLost = false;
 };
 
 bool ParseCommandLine(const char* commandLine) {
@@ -284,7 +283,7 @@ void CSystem::PumpPlatformEvents() {
             break;
         case SDL_RENDER_TARGETS_RESET:
         case SDL_RENDER_DEVICE_RESET:
-            mp_window->textureLost = true;
+            mb_resetPending = true;
             break;
         default:
             break;
@@ -399,19 +398,29 @@ void CSystem::ReadMouse() {
 }
 
 int32_t CSystem::HandleLostDevice(void*, void*) {
-    if (!mp_window || !mp_window->textureLost) return 0;
-    // The renderer lost its texture (driver reset): make it again. Our
-    // pictures live in memory, so nothing else needs rebuilding.
-    if (mp_window->texture) SDL_DestroyTexture(mp_window->texture);
-    mp_window->texture = SDL_CreateTexture(mp_window->renderer, SDL_PIXELFORMAT_ARGB8888,
-                                           SDL_TEXTUREACCESS_STREAMING, m_screenWidth,
-                                           m_screenHeight);
-    if (!mp_window->texture) {
-        mb_deviceLost = true;
-        Sleep(50);
-        return DEVICE_FAILURE;
+    if (mp_headless && mp_headless->mb_loseDevice) {
+        mp_headless->mb_loseDevice = false;
+        mb_resetPending = true;
     }
-    mp_window->textureLost = false;
+    if (!mb_resetPending) return 0;
+    // The renderer was reset under us (a driver reset, a lost GPU): rebuild
+    // the screen texture and let the game reload its pictures around it.
+    mb_deviceLost = true;
+    if (m_hooks.paused) *m_hooks.paused = true;
+    if (mp_unloadTextures) mp_unloadTextures();
+    if (m_hooks.releaseGraphics) m_hooks.releaseGraphics();
+    if (mp_window) {
+        if (mp_window->texture) SDL_DestroyTexture(mp_window->texture);
+        mp_window->texture = SDL_CreateTexture(mp_window->renderer, SDL_PIXELFORMAT_ARGB8888,
+                                               SDL_TEXTUREACCESS_STREAMING, m_screenWidth,
+                                               m_screenHeight);
+        if (!mp_window->texture) return DEVICE_FAILURE;  // stays paused until restored
+    }
+    mb_resetPending = false;
+    if (m_hooks.createGraphics) m_hooks.createGraphics();
+    if (mp_loadTextures) mp_loadTextures();
+    if (m_hooks.paused) *m_hooks.paused = false;
+    if (m_hooks.renderFrame) m_hooks.renderFrame();
     mb_deviceLost = false;
     return 0;
 }

@@ -117,7 +117,9 @@ public:
     void ReadKeyboard();
     void ReadMouse();
     bool KeyDown(int code) const { return (m_keys[code & 0xff] & KEY_DOWN) != 0; }
-    // 0 when the screen can be drawn; DEVICE_FAILURE otherwise.
+    // 0 when the screen can be drawn; DEVICE_FAILURE otherwise. After a
+    // renderer reset it runs the rebuild: unload, release, reset, create,
+    // load, one frame.
     int32_t HandleLostDevice(void* = nullptr, void* = nullptr);
     bool CaptureAltTab();
 
@@ -184,6 +186,7 @@ private:
     std::unique_ptr<Window> mp_window;
     std::unique_ptr<CHeadless> mp_headless;
     bool mb_hotKey = false;
+    bool mb_resetPending = false;  // the renderer lost its screen texture
     bool mb_quitPosted = false;
 };
 
@@ -204,12 +207,14 @@ public:
     void Minimise();
     void Restore();
     void Close();  // the window's close box
+    void LoseDevice() { mb_loseDevice = true; }  // as a driver reset does
 
     uint8_t m_keys[KEY_COUNT] = {};
     MouseState m_pending;  // movement and wheel, cleared when read
     bool mb_moveTo = false;
     int m_moveX = 0, m_moveY = 0;
     std::deque<WindowMessage> m_events;
+    bool mb_loseDevice = false;
 };
 
 }  // namespace ravel

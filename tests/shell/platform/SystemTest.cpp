@@ -191,6 +191,35 @@ TEST_F(WindowTest, ManualClockMovesOnlyWhenTold) {
     EXPECT_EQ(m_system->HandleLostDevice(), 0);
 }
 
+TEST_F(WindowTest, RendererResetRebuildsTheGraphicsAndDrawsOneFrame) {
+    static std::string calls;
+    static bool* paused = nullptr;
+    calls.clear();
+    paused = &m_paused;
+    m_system->mp_unloadTextures = [] { calls += "unload "; };
+    m_system->mp_loadTextures = [] { calls += "load "; };
+    m_system->m_hooks.releaseGraphics = [] { calls += *paused ? "release(paused) " : "release "; };
+    m_system->m_hooks.createGraphics = [] {
+        calls += "create ";
+        return true;
+    };
+    m_system->m_hooks.renderFrame = [] {
+        calls += *paused ? "frame(paused) " : "frame ";
+        // The frame asks again: nothing more to do.
+        EXPECT_EQ(g_system->HandleLostDevice(), 0);
+    };
+    EXPECT_EQ(m_system->HandleLostDevice(), 0);
+    EXPECT_EQ(calls, "");
+    m_system->HeadlessInput()->LoseDevice();
+    EXPECT_EQ(m_system->HandleLostDevice(), 0);
+    EXPECT_EQ(calls, "unload release(paused) create load frame ");
+    EXPECT_FALSE(m_paused);
+    EXPECT_FALSE(m_system->mb_deviceLost);
+    calls.clear();
+    EXPECT_EQ(m_system->HandleLostDevice(), 0);
+    EXPECT_EQ(calls, "");
+}
+
 TEST_F(WindowTest, CallbacksStartEmptyAndSafeToCall) {
     m_system->mp_render();
     m_system->mp_update();
