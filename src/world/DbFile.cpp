@@ -66,12 +66,14 @@ int32_t DbReader::Count(size_t minRecordSize, int32_t limit) {
     int32_t n = 0;
     I32(n);
     if (mb_bad) return 0;
-    size_t fits = minRecordSize ? Remaining() / minRecordSize : Remaining();
-    if (n < 0 || n > limit || static_cast<size_t>(n) > fits) {
+    if (n < 0 || n > limit) {
         mb_bad = true;
         return 0;
     }
-    return n;
+    // A count beyond what the bytes can hold belongs to a cut file: read what
+    // is there and let the short record end it.
+    size_t fits = minRecordSize ? Remaining() / minRecordSize + 1 : Remaining() + 1;
+    return static_cast<size_t>(n) > fits ? static_cast<int32_t>(fits) : n;
 }
 
 void DbWriter::I32(const int32_t& v) {

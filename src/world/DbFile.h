@@ -48,8 +48,9 @@ public:
         if (Take(size)) std::memcpy(dst, &mv_bytes[mi_pos - size], size);
     }
 
-    // A record or list count: negative, or larger than the remaining bytes
-    // allow at `minRecordSize` each, or above `limit`, marks the file corrupt.
+    // A record or list count: negative or above `limit` marks the file
+    // corrupt; one larger than the remaining bytes allow at `minRecordSize`
+    // each is cut down, so a short file keeps its whole records.
     int32_t Count(size_t minRecordSize, int32_t limit = 0x7fffffff);
 
 private:

@@ -1,0 +1,77 @@
+#include "world/PlayerHistory.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+
+#include "world/DbFile.h"
+#include "world/SaveGame.h"
+
+namespace ravel {
+
+namespace {
+
+constexpr size_t RECORD = sizeof(PlayerStats);
+constexpr size_t INDEX_ENTRY = 8;
+
+std::string HistoryPath(const char* name) { return SavesFolder().empty() ? name : SavesFolder() + "/" + name; }
+
+int32_t ReadInt(std::ifstream& in) {
+    uint8_t b[4] = {};
+    in.read(reinterpret_cast<char*>(b), 4);
+    if (!in) return -1;
+    return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+}
+
+}  // namespace
+
+void ReadPlayerHistory(std::vector<PlayerStats>& out, int playerId) {
+    out.clear();
+    if (playerId < 0) return;
+    std::ifstream index(HistoryPath(PLAYER_HISTORY_INDEX), std::ios::binary);
+    if (!index || ReadInt(index) < 0) return;
+    index.seekg(static_cast<std::streamoff>(playerId) * INDEX_ENTRY);
+    int32_t first = ReadInt(index);
+    if (first < 0) return;
+
+    std::ifstream data(HistoryPath(PLAYER_HISTORY_DATA), std::ios::binary);
+    if (!data) return;
+    int32_t count = ReadInt(data);
+    data.seekg(static_cast<std::streamoff>(4 + RECORD * static_cast<size_t>(first)));
+    for (int32_t n = first; n < count; ++n) {
+        PlayerStats s;
+        data.read(reinterpret_cast<char*>(&s), RECORD);
+        if (!data || s.m_player != playerId) break;
+        out.push_back(s);
+    }
+}
+
+bool WritePlayerHistories(std::vector<PlayerStats> records) {
+    std::stable_sort(records.begin(), records.end(),
+                     [](const PlayerStats& a, const PlayerStats& b) { return a.m_player < b.m_player; });
+    int32_t maxId = -1;
+    for (const PlayerStats& s : records) maxId = std::max(maxId, s.m_player);
+
+    DbWriter data;
+    data.I32(static_cast<int32_t>(records.size()));
+    for (const PlayerStats& s : records) data.Raw(&s, RECORD);
+
+    // A player without records points at record 0, which is some other
+    // player's; a negative first entry would mark the whole index empty.
+    std::vector<int32_t> first(static_cast<size_t>(maxId + 1), 0), count(static_cast<size_t>(maxId + 1), 0);
+    for (size_t i = 0; i < records.size(); ++i) {
+        int32_t id = records[i].m_player;
+        if (id < 0) continue;
+        if (count[id]++ == 0) first[id] = static_cast<int32_t>(i);
+    }
+    DbWriter index;
+    for (size_t id = 0; id < first.size(); ++id) {
+        index.I32(first[id]);
+        index.I32(count[id]);
+    }
+    // A game without any history keeps the "empty" mark of a new game.
+    if (first.empty()) index.I32(-1);
+    return data.WriteFile(HistoryPath(PLAYER_HISTORY_DATA)) && index.WriteFile(HistoryPath(PLAYER_HISTORY_INDEX));
+}
+
+}  // namespace ravel

@@ -1,0 +1,25 @@
+// The player histories of the running game, kept in the saves folder:
+// "playerhistories_data.hist" (a count, then PlayerStats records grouped by
+// player id) and "playerhistories_index.hist" (one 8-byte entry per player
+// id: the number of his first record and how many there are).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "world/Player.h"
+
+namespace ravel {
+
+inline constexpr char PLAYER_HISTORY_DATA[] = "playerhistories_data.hist";
+inline constexpr char PLAYER_HISTORY_INDEX[] = "playerhistories_index.hist";
+
+// The player's stored records, oldest first; empty when the files are
+// missing, the index starts with a negative number or he has none.
+void ReadPlayerHistory(std::vector<PlayerStats>& out, int playerId);
+
+// Writes both files from records in any order (they are grouped by player,
+// keeping their order within a player); false when a file can't be written.
+bool WritePlayerHistories(std::vector<PlayerStats> records);
+
+}  // namespace ravel
