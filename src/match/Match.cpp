@@ -210,7 +210,6 @@ void Match::Setup(int32_t matchId, int32_t competitionId, int32_t groundId, int3
     mf_pitchWear = 0.0f;
 
     mi_condition = CONDITION_PLAY;
-    mf_spare = 5.0f;
 
     m_startDate = GameDate{};
     m_startDate.m_day = day;

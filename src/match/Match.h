@@ -430,7 +430,6 @@ public:
     float mf_turn = 5.0f;
     float mf_wear = 0.01f;   // pitch wear per ball
     float mf_pitchWear = 0.0f;  // wear so far: 0 fresh, rising through the match
-    float mf_spare = 5.0f;
     PlayingConditions m_rules{};
     float mf_ballValue = 100.0f;
     int32_t mi_ballCount = 0;  // overs bowled with this ball
@@ -471,7 +470,7 @@ public:
     int32_t mi_fieldSetupPos = 0;
     std::array<Innings, 4> m_innings{};
     std::array<PlaySession, SESSION_SLOTS> m_sessions{};
-    std::array<int32_t, 4> mi_situation{};
+    std::array<int32_t, 4> mi_situation{};  // phase of the innings, chase pressure, wickets down
     std::array<int32_t, 4> mi_runRateFigures{};  // runs and balls of team 1, then of team 2
     int32_t mi_winner = -1;
     int32_t mi_loser = -1;
@@ -487,7 +486,6 @@ public:
 
     // Day and break bookkeeping.
     uint8_t mb_teaPutBack = 0;
-    uint8_t mb_dayByte = 0;
     int32_t mi_stoppageMinutes = 0;
     int32_t mi_stoppageOvers = 0;
     int32_t mi_resumeState = PLAY_IN_PLAY;

@@ -86,7 +86,6 @@ void Match::StartDay() {
     if (!IsFirstClass()) {
         mi_minutesLost = 0;
         mb_teaPutBack = 0;
-        mb_dayByte = 0;
         mb_dayStarted = 1;
         return;
     }
