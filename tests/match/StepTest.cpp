@@ -20,7 +20,8 @@ protected:
     void SetUp() override { BuildWorld(); }
 };
 
-TEST_F(Step, FirstClassMatchRunsThroughDaysSessionsAndCloseToAResult) {
+TEST_F(Step, FirstClassMatchRunsThroughDaysSessionsRainAndCloseToAResult) {
+    for (auto& month : g_world.mv_climates[0].m_monthly) month[1] = 18;  // a wet summer
     Match& match = StartComputerMatch(COMP_FC);
     // Steady batting: 240 for 10 in 80 overs a side (one wicket every 48 balls).
     std::vector<int> script(48, 0);
@@ -42,6 +43,7 @@ TEST_F(Step, FirstClassMatchRunsThroughDaysSessionsAndCloseToAResult) {
     EXPECT_GE(CountEvents(match, EVENT_BREAK, BREAK_CLOSE), 1);
     EXPECT_GE(CountEvents(match, EVENT_DAY_START), 2);
     EXPECT_EQ(CountEvents(match, EVENT_RESULT), 1);
+    EXPECT_EQ(match.mb_resumed, 1);  // rain stopped play at least once, and play resumed
     // Every innings played was closed, and an innings start was logged for each.
     int started = 0;
     for (const Innings& innings : match.m_innings) started += innings.mb_started;
