@@ -165,11 +165,33 @@ void GenerateWorld() {
     }
 }
 
+// National squads are picked by the season code after loading; a plain load
+// leaves them empty, so each country takes its twenty best nationals here.
+void FillEmptyNationalSquads() {
+    for (Country& c : g_world.mv_countries) {
+        if (!c.mv_testSquad.empty() && !c.mv_oneDaySquad.empty()) continue;
+        std::vector<std::pair<int, int32_t>> ranked;
+        for (const Player& p : g_world.mv_players) {
+            if (p.m_country != c.m_id || p.m_retired) continue;
+            int bat = p.m_batSkill[0] + p.m_batSkill[1] + p.m_batSkill[2] + p.m_batSkill[3];
+            int bowl = p.m_bowlType > 0 ? 4 * p.m_bowlSkill[0] : 0;
+            int keep = p.m_keeper == 1 ? 4 * p.m_keepSkill[0] : 0;
+            ranked.push_back({-std::max({bat, bowl, keep}), p.m_id});
+        }
+        std::sort(ranked.begin(), ranked.end());
+        std::vector<int32_t> squad;
+        for (size_t i = 0; i < ranked.size() && squad.size() < 20; ++i) squad.push_back(ranked[i].second);
+        if (c.mv_testSquad.empty()) c.mv_testSquad = squad;
+        if (c.mv_oneDaySquad.empty()) c.mv_oneDaySquad = squad;
+    }
+}
+
 bool LoadWorld(const std::string& root) {
     SetDatabaseFolder("std");
     SetDatabaseRoot(root);
     if (!std::filesystem::exists(DatabaseFilePath(DB_PLAYERS))) return false;
     LoadDatabase();
+    FillEmptyNationalSquads();
     return g_world.mv_players.size() > 100;
 }
 
@@ -177,9 +199,16 @@ bool LoadWorld(const std::string& root) {
 int CompetitionFor(const Kind& kind, std::vector<Side>& sides) {
     sides.clear();
     if (kind.format == FORMAT_TEST || kind.format == FORMAT_ODI) {
+        // The Test-playing nations: the ten with the deepest player lists.
+        std::vector<std::pair<int, int>> depth;
         for (const Country& c : g_world.mv_countries) {
-            if (c.m_nationalSide == 1) sides.push_back({c.m_id, true});
+            if (c.m_nationalSide != 1) continue;
+            int players = 0;
+            for (const Player& p : g_world.mv_players) players += p.m_country == c.m_id;
+            depth.push_back({-players, c.m_id});
         }
+        std::sort(depth.begin(), depth.end());
+        for (size_t i = 0; i < depth.size() && i < 10; ++i) sides.push_back({depth[i].second, true});
         // Series ids: odd ones are Test series, even ones one-day series.
         return kind.format == FORMAT_TEST ? FIRST_TOUR_SERIES_ID + 1 : FIRST_TOUR_SERIES_ID;
     }

@@ -69,13 +69,13 @@ void Match::ChooseTactics() {
             }
         }
     } else {
-        base = 38.0f;
+        base = 28.0f;
         if (mi_currentInnings == 3) {
             int target = InningsTotal(m_innings[0]) + InningsTotal(m_innings[2]) - InningsTotal(m_innings[1]) + 1;
             int daysLeft = std::max(mi_length - mi_dayIndex, 1);
             float oversLeft = std::max(mi_oversLeftToday, 10) + (daysLeft - 1) * 90.0f;
             float needPerOver = (target - total) / oversLeft;
-            if (needPerOver > 3.6f) base = 25.0f;       // play for the draw
+            if (needPerOver > 3.2f) base = 5.0f;        // play for the draw
             else if (needPerOver > 2.8f) base = 48.0f;  // go for it
         } else if (mi_currentInnings == 2 && mi_dayIndex >= mi_length - 2) {
             int lead = InningsTotal(m_innings[0]) + total - InningsTotal(m_innings[1]);
@@ -85,7 +85,8 @@ void Match::ChooseTactics() {
     for (int pos : {mi_batsman1, mi_batsman2}) {
         int p = std::clamp(pos, 0, SQUAD_SIZE - 1);
         int slot = std::clamp(in.mi_battingOrder[p], 0, SQUAD_SIZE - 1);
-        float a = base + (p >= 8 ? 8.0f : 0.0f);
+        // Tail-enders swing the bat in a one-day finish.
+        float a = base + (p >= 8 && !IsFirstClass() ? 8.0f : 0.0f);
         side.m_players[slot].mf_aggression[bowlerSlot] = std::clamp(a, 0.0f, 100.0f);
     }
 }

@@ -36,11 +36,11 @@ constexpr float REACH_PER_PIXEL = 0.25f;  // and more the further the ball has t
 constexpr float OUTFIELD_RUN = 190.0f;  // a ball past the ring this far runs on to the rope
 constexpr float ONE_DAY_OUTFIELD_RUN = 230.0f;  // unless the deep is patrolled
 constexpr float CATCH_RADIUS = 26.0f;   // a skied ball landing this close to a fielder is a chance
-constexpr float EDGE_CARRY = 0.65f;     // share of edges off pace that carry to the cordon
-constexpr float BYE_CHANCE = 0.030f;    // a ball the keeper misses, per ball he takes
+constexpr float EDGE_CARRY = 0.55f;     // share of edges off pace that carry to the cordon
+constexpr float BYE_CHANCE = 0.045f;    // a ball the keeper misses, per ball he takes
 constexpr float LEG_BYE_CHANCE = 0.22f;  // off the pads, a leg bye run
-constexpr float RUN_OUT_CHANCE = 0.0018f;  // per run attempted
-constexpr float STUMPING_CHANCE = 0.12f;   // beaten by spin while going for a big shot
+constexpr float RUN_OUT_CHANCE = 0.0028f;  // per run attempted
+constexpr float STUMPING_CHANCE = 0.06f;   // beaten by spin while going for a big shot
 
 float Uniform() { return static_cast<float>(Rand() % 10000) * 0.0001f; }
 
@@ -240,7 +240,7 @@ void Match::Field() {
         // Through to the keeper, or off the pads.
         setFielder(FIG_KEEPER, b.mi_keeperSlot);
         // In a limited-overs match the batsmen run for anything that passes the bat.
-        float keenForByes = IsFirstClass() ? 1.0f : 2.0f;
+        float keenForByes = IsFirstClass() ? 1.0f : 3.0f;
         float byes = BYE_CHANCE * keenForByes * (1.3f - keepSkill / 150.0f) * (spinner ? 1.3f : 1.0f);
         if (b.mi_contact == CONTACT_PADS && Uniform() < LEG_BYE_CHANCE * keenForByes) {
             mi_ballOutcome = OUTCOME_BYES;

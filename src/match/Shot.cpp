@@ -195,7 +195,7 @@ void Match::PlayShot() {
     }
     float energyFactor = b.mf_energy < 50.0f ? 1.0f + (50.0f - b.mf_energy) / 100.0f : 1.0f;
     // A worn pitch gets harder to bat on, and helps spin most.
-    float wearFactor = 1.0f + mf_pitchWear * 0.05f;
+    float wearFactor = 1.0f + mf_pitchWear * 0.02f;
     if (b.mi_bowlType >= 5 && mf_turn > 5.0f) wearFactor *= 1.0f + (mf_turn - 5.0f) * 0.06f;
     float band = IntentBandFactor(b.mi_intentValue) * energyFactor * wearFactor;
     b.mf_risk[0] *= band;
@@ -341,9 +341,9 @@ namespace ravel {
 namespace {
 // How often the risk figures turn into a ball that beats the bat, an edge or
 // a mishit. The risk figures are per-mille sized, so these scale them up.
-constexpr float BEATEN_SCALE = 11.0f;
-constexpr float EDGE_SCALE = 10.0f;
-constexpr float MISHIT_SCALE = 4.0f;
+constexpr float BEATEN_SCALE = 17.0f;
+constexpr float EDGE_SCALE = 15.0f;
+constexpr float MISHIT_SCALE = 6.0f;
 constexpr float LEAVE_DANGER = 1.5f;  // a left ball that comes back in
 
 // Share of balls beating the bat that would hit the stumps, by delivery.
@@ -384,8 +384,10 @@ void Match::DecideContact() {
         return;
     }
     // A forward or back defensive stroke plays with soft hands and a straight bat.
-    float beaten = risk[0] * BEATEN_SCALE * (defence ? 0.6f : 1.0f);
-    float edge = risk[1] * EDGE_SCALE * (defence ? 0.7f : 1.0f);
+    // A batsman set on survival gives even less away.
+    float care = b.mi_intent == INTENT_BLOCK ? 0.55f : b.mi_intent == INTENT_CAUTIOUS ? 0.8f : 1.0f;
+    float beaten = risk[0] * BEATEN_SCALE * care * (defence ? 0.6f : 1.0f);
+    float edge = risk[1] * EDGE_SCALE * care * (defence ? 0.7f : 1.0f);
     float mishit = risk[2] * MISHIT_SCALE * (defence ? 0.3f : 1.0f);
     if (u < beaten) {
         b.mi_contact = CONTACT_NONE;
