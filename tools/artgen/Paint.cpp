@@ -116,15 +116,25 @@ void Picture::Line(float x0, float y0, float x1, float y1, float width, uint32_t
           int(std::max(y0, y1) + pad));
 }
 
+namespace {
+struct Box {
+    float l, t, r, b;
+};
+Box Bounds(const std::vector<Pt>& p) {
+    Box box{p[0].x, p[0].y, p[0].x, p[0].y};
+    for (const Pt& q : p) {
+        box.l = std::min(box.l, q.x);
+        box.t = std::min(box.t, q.y);
+        box.r = std::max(box.r, q.x);
+        box.b = std::max(box.b, q.y);
+    }
+    return box;
+}
+}  // namespace
+
 void Picture::Polyline(const std::vector<Pt>& p, float width, uint32_t colour) {
     if (p.size() < 2) return;
-    float l = p[0].x, t = p[0].y, r = l, b = t;
-    for (const Pt& q : p) {
-        l = std::min(l, q.x);
-        t = std::min(t, q.y);
-        r = std::max(r, q.x);
-        b = std::max(b, q.y);
-    }
+    const auto [l, t, r, b] = Bounds(p);
     Shape(
         [&](float x, float y) {
             float d = 1e9f;
@@ -137,13 +147,7 @@ void Picture::Polyline(const std::vector<Pt>& p, float width, uint32_t colour) {
 
 void Picture::Polygon(const std::vector<Pt>& p, uint32_t colour) {
     if (p.size() < 3) return;
-    float l = p[0].x, t = p[0].y, r = l, b = t;
-    for (const Pt& q : p) {
-        l = std::min(l, q.x);
-        t = std::min(t, q.y);
-        r = std::max(r, q.x);
-        b = std::max(b, q.y);
-    }
+    const auto [l, t, r, b] = Bounds(p);
     auto inside = [&](float x, float y) {
         bool in = false;
         for (size_t i = 0, j = p.size() - 1; i < p.size(); j = i++)

@@ -236,13 +236,7 @@ TEST(Bitmap, RandomDamageNeverCrashes) {
     const std::vector<uint8_t> good = ValidBmp();
     uint32_t state = 12345;
     for (int round = 0; round < 2000; ++round) {
-        std::vector<uint8_t> b = good;
-        state = state * 1664525u + 1013904223u;
-        b.resize(state % (b.size() + 1));
-        for (int k = 0; k < 4 && !b.empty(); ++k) {
-            state = state * 1664525u + 1013904223u;
-            b[state % b.size()] = uint8_t(state >> 24);
-        }
+        const std::vector<uint8_t> b = Damaged(good, state, 4);
         CCanvas out;
         if (DecodeBmp(b, out)) {
             EXPECT_GT(out.Width(), 0);

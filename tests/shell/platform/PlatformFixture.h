@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "shell/platform/System.h"
 
@@ -16,6 +18,19 @@ inline std::string ScratchFolder(const std::string& name) {
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir.string();
+}
+
+// A copy of a good file, cut short and with a few bytes changed, the same
+// for the same state; the state moves on with each call.
+inline std::vector<uint8_t> Damaged(const std::vector<uint8_t>& good, uint32_t& state, int changes) {
+    std::vector<uint8_t> b = good;
+    state = state * 1664525u + 1013904223u;
+    b.resize(state % (b.size() + 1));
+    for (int k = 0; k < changes && !b.empty(); ++k) {
+        state = state * 1664525u + 1013904223u;
+        b[state % b.size()] = uint8_t(state >> 24);
+    }
+    return b;
 }
 
 class HeadlessTest : public testing::Test {

@@ -121,13 +121,7 @@ TEST(WaveFile, RandomDamageNeverCrashes) {
     const std::vector<uint8_t> good = Wave(std::vector<uint8_t>(64, 7));
     uint32_t state = 99;
     for (int round = 0; round < 2000; ++round) {
-        std::vector<uint8_t> b = good;
-        state = state * 1664525u + 1013904223u;
-        b.resize(state % (b.size() + 1));
-        for (int k = 0; k < 3 && !b.empty(); ++k) {
-            state = state * 1664525u + 1013904223u;
-            b[state % b.size()] = uint8_t(state >> 24);
-        }
+        const std::vector<uint8_t> b = Damaged(good, state, 3);
         WaveFile wave;
         if (wave.OpenMemory(b) == RESULT_OK) {
             std::vector<uint8_t> out(wave.m_dataSize);
