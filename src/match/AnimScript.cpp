@@ -26,7 +26,7 @@ struct TrigTablesAtLoad {
 } s_trigAtLoad;
 
 int WholeDegrees(double bearing) {
-    int d = static_cast<int>(std::lround(bearing)) % 360;
+    int d = static_cast<int>(bearing >= 0.0 ? bearing + 0.5 : bearing - 0.5) % 360;
     return d < 0 ? d + 360 : d;
 }
 }  // namespace

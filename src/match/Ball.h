@@ -103,6 +103,8 @@ struct BallState {
     std::array<int32_t, FIELD_FIGURES> mi_fielderSlot{};
     std::array<int32_t, FIELD_FIGURES> mi_fielderPosition{};  // FieldPosition table positions, -1 built in
     int32_t mi_keeperSlot = 0;
+    int32_t mi_placedSetup = -2;  // the field the places above were worked out for
+    const void* mp_placedBuiltIn = nullptr;
     int32_t mi_strikerPos = 0;  // batting positions and players at the crease as the ball is bowled
     int32_t mi_nonStrikerPos = 1;
     int32_t mi_strikerPlayer = -1;

@@ -50,7 +50,6 @@ void Match::ChooseTactics() {
     MatchTeam& side = BattingSide();
     int bowlerSlot = std::clamp(mi_bowler, 0, SQUAD_SIZE - 1);
     int wickets = in.Wickets();
-    int total = InningsTotal(in);
 
     float base;
     if (!IsFirstClass()) {
@@ -64,7 +63,7 @@ void Match::ChooseTactics() {
             int target = InningsTotal(m_innings[0]) + 1;
             int ballsLeft = overs * 6 - in.mi_legalBalls;
             if (ballsLeft > 0) {
-                float needPerBall = static_cast<float>(target - total) / ballsLeft;
+                float needPerBall = static_cast<float>(target - InningsTotal(in)) / ballsLeft;
                 base += (needPerBall - 0.8f) * 35.0f;
             }
         }
@@ -74,11 +73,11 @@ void Match::ChooseTactics() {
             int target = InningsTotal(m_innings[0]) + InningsTotal(m_innings[2]) - InningsTotal(m_innings[1]) + 1;
             int daysLeft = std::max(mi_length - mi_dayIndex, 1);
             float oversLeft = std::max(mi_oversLeftToday, 10) + (daysLeft - 1) * 90.0f;
-            float needPerOver = (target - total) / oversLeft;
+            float needPerOver = (target - InningsTotal(in)) / oversLeft;
             if (needPerOver > 3.2f) base = 5.0f;        // play for the draw
             else if (needPerOver > 2.8f) base = 48.0f;  // go for it
         } else if (mi_currentInnings == 2 && mi_dayIndex >= mi_length - 2) {
-            int lead = InningsTotal(m_innings[0]) + total - InningsTotal(m_innings[1]);
+            int lead = InningsTotal(m_innings[0]) + InningsTotal(in) - InningsTotal(m_innings[1]);
             if (lead > 150) base = 60.0f;  // quick runs before a declaration
         }
     }
@@ -129,26 +128,26 @@ void Match::StageDelivery() {
 
     const BuiltInPlace* builtIn = !IsFirstClass() ? ONE_DAY_FIELD : spinner ? SPIN_FIELD : PACE_FIELD;
     const FieldSetup* setup = b.mi_fieldSetup >= 0 ? &g_world.mv_fieldSetups[b.mi_fieldSetup] : nullptr;
+    if (b.mi_placedSetup != b.mi_fieldSetup || b.mp_placedBuiltIn != builtIn) {
+        // Places change with the field, not with the ball: work them out once.
+        b.mi_placedSetup = b.mi_fieldSetup;
+        b.mp_placedBuiltIn = builtIn;
+        for (int n = 0; n < FIELD_FIGURES; ++n) {
+            b.mi_fielderPosition[n] = -1;
+            b.m_fielders[n] = PointAtBearing(STRIKER_CREASE, builtIn[n].bearing, builtIn[n].distance);
+            int p = setup ? setup->m_positions[n] : -1;
+            if (p >= 0 && p < static_cast<int>(g_world.mv_fieldPositions.size()) &&
+                PlaceFromEditor(g_world.mv_fieldPositions[p], b.m_fielders[n])) {
+                b.mi_fielderPosition[n] = p;
+            }
+        }
+    }
     int n = 0;
     for (int slot = 0; slot < SQUAD_SIZE && n < FIELD_FIGURES; ++slot) {
         if (slot == bowlerSlot || slot == b.mi_keeperSlot) continue;
-        b.mi_fielderSlot[n] = slot;
-        b.mi_fielderPosition[n] = -1;
-        GroundPoint at = PointAtBearing(STRIKER_CREASE, builtIn[n].bearing, builtIn[n].distance);
-        if (setup) {
-            int p = setup->m_positions[n];
-            if (p >= 0 && p < static_cast<int>(g_world.mv_fieldPositions.size())) {
-                if (PlaceFromEditor(g_world.mv_fieldPositions[p], at)) b.mi_fielderPosition[n] = p;
-            }
-        }
-        b.m_fielders[n] = at;
-        ++n;
+        b.mi_fielderSlot[n++] = slot;
     }
-    for (; n < FIELD_FIGURES; ++n) {  // a side short of players fields what it has
-        b.mi_fielderSlot[n] = b.mi_keeperSlot;
-        b.m_fielders[n] = {-1000.0f, -1000.0f};
-        b.mi_fielderPosition[n] = -1;
-    }
+    for (; n < FIELD_FIGURES; ++n) b.mi_fielderSlot[n] = b.mi_keeperSlot;  // a side short of players
 
     b.mb_recording = mb_humanMatch;
     if (!b.mb_recording) return;
