@@ -1,6 +1,10 @@
 #include "season/News.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <utility>
+
+#include "season/NewsItems.h"
 
 namespace ravel {
 
@@ -25,6 +29,52 @@ GameDate Tomorrow() {
     date.m_second = date.m_minute = date.m_hour = 0;
     date.NextDay();
     return date;
+}
+
+void PostNewsTo(const PendingNewsItem& item, int coachIndex) {
+    if (coachIndex < 0 || static_cast<size_t>(coachIndex) >= g_userCoaches.size()) return;
+    g_userCoaches[static_cast<size_t>(coachIndex)].mv_pending.push_back(item);
+}
+
+UserCoach* UserCoachOf(int staffId) {
+    for (UserCoach& coach : g_userCoaches)
+        if (coach.m_staff.m_id == staffId) return &coach;
+    return nullptr;
+}
+
+UserCoach* UserCoachOfSide(int sideId) {
+    if (sideId <= 0) return nullptr;
+    for (UserCoach& coach : g_userCoaches)
+        if (coach.m_staff.m_clubJob == sideId || coach.m_staff.m_nationalJob == sideId) return &coach;
+    return nullptr;
+}
+
+int UserCoachCount() {
+    return static_cast<int>(g_userCoaches.size());
+}
+
+void UserCoach::AddToInbox(InboxMessage message) {
+    if (mv_inbox.size() >= static_cast<size_t>(INBOX_LIMIT)) {
+        auto drop = std::find_if(mv_inbox.begin(), mv_inbox.end(),
+                                 [](const InboxMessage& m) { return !m.m_needsAnswer || m.m_handled; });
+        mv_inbox.erase(drop != mv_inbox.end() ? drop : mv_inbox.begin());
+    }
+    mv_inbox.push_back(std::move(message));
+}
+
+void UserCoach::DeliverPendingNews(int day, int month, int year) {
+    std::vector<PendingNewsItem> due;
+    std::vector<PendingNewsItem> later;
+    const int when = (year * 13 + month) * 32 + day;
+    for (PendingNewsItem& item : mv_pending) {
+        // An item whose day has passed undelivered goes out now rather than
+        // waiting for a day that will not come again.
+        const GameDate& d = item.m_date;
+        const int dated = (d.m_year * 13 + d.m_month) * 32 + d.m_day;
+        (dated <= when ? due : later).push_back(std::move(item));
+    }
+    mv_pending.swap(later);
+    for (const PendingNewsItem& item : due) AddToInbox(WriteNewsItem(item));
 }
 
 }  // namespace ravel

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "world/GameDate.h"
@@ -22,7 +23,40 @@ enum NewsLinkKind : int32_t {
 };
 
 enum NewsCode : int32_t {
-    NEWS_SEASON_START = 5,
+    NEWS_SEASON_START = 5,  // the user's league schedule is out; figure: expectation grade
+    // Records broken (the records page link says which table and section).
+    NEWS_RECORD_FIRST = 3010,
+    NEWS_RECORD_LAST = 3024,
+    // Coaching jobs.
+    NEWS_COACH_APPOINTED = 6001,  // links: side, coach
+    NEWS_COACH_LEFT = 6002,       // links: side, coach
+    NEWS_COACH_SACKED = 6003,     // links: side, coach
+    NEWS_JOB_APPLICATION = 6004,  // the user applied; links: side
+    NEWS_JOB_OFFER = 6005,        // needs an answer; links: side
+    NEWS_JOB_REJECTED = 6006,     // the user's application failed; links: side, coach appointed
+    // Contracts and transfers.
+    NEWS_CONTRACTS_EXPIRING = 7001,       // figure: players with a season left; links: side
+    NEWS_WINDOW_OPEN = 7002,              // links: side
+    NEWS_WINDOW_CLOSED = 7003,            // figure: players joining; links: side
+    NEWS_PLAYER_LEAVING = 7004,           // links: player, old club, new club
+    NEWS_PLAYER_JOINED = 7005,            // links: player, club
+    NEWS_CONTRACT_ENDED = 7006,           // out of contract, a free agent; links: player, club
+    NEWS_CONTRACT_OFFER = 7030,           // the user made an offer; links: player
+    NEWS_OFFER_ACCEPTED = 7031,           // links: player, club
+    NEWS_OFFER_REJECTED = 7032,           // links: player, club
+    NEWS_OFFER_COUNTER = 7033,            // the agent wants more; links: player, club
+    NEWS_PLAYER_SIGNED_ELSEWHERE = 7034,  // links: player, club that signed him
+    NEWS_APPROACH_FOR_PLAYER = 7035,      // another club bids for the user's player; links: player, bidder
+    // Players.
+    NEWS_INJURY = 8001,       // figure: days out; links: player, club or country
+    NEWS_RECOVERED = 8002,    // links: player, club or country
+    NEWS_SQUAD_NAMED = 8003,  // national squad; links: country
+    // Results and the calendar.
+    NEWS_SERIES_RESULT = 9001,      // links: home country, away country, series
+    NEWS_TOURNAMENT_RESULT = 9002,  // links: winner, competition
+    NEWS_COMPETITION_WON = 9003,    // links: winner, competition
+    NEWS_NEW_SEASON = 9004,         // figure: the new season
+    NEWS_WELCOME = 9005,            // links: side
 };
 
 inline constexpr int NEWS_LINK_LIMIT = 6;
@@ -35,21 +69,78 @@ struct NewsLink {
 };
 
 struct PendingNewsItem {
-    int32_t m_code = 0;
+    int32_t m_code = 0;    // headline code
     int32_t m_figure = 0;  // a number the item's text quotes
     int32_t m_headlineVariant = NEWS_VARIANT_UNSET;
     int32_t m_storyVariant = NEWS_VARIANT_UNSET;
     GameDate m_date;  // delivered on this day
     std::vector<NewsLink> mv_links;
+    int32_t m_storyCode = 0;  // story code; 0 uses the headline code
 
     // Appends a link; links beyond the limit are dropped.
     void AddLink(int32_t kind, int32_t value);
+};
+
+// A delivered message.
+struct InboxMessage {
+    int32_t m_day = 0;
+    int32_t m_month = 0;
+    int32_t m_year = 0;
+    int32_t m_code = 0;
+    std::string m_headline;
+    std::string m_body;
+    std::string m_answer;  // what the answer did, once handled
+    std::vector<NewsLink> mv_links;
+    uint8_t m_needsAnswer = 0;
+    uint8_t m_seen = 0;
+    uint8_t m_handled = 0;
+    uint8_t m_positiveOffered = 0;
+    uint8_t m_negativeOffered = 0;
+    int32_t m_figure = 0;  // the item's figure, kept for the answer
+
+    // Carry out the answer; the message becomes handled. Accepting a job
+    // offer appoints the coach.
+    void Accept();
+    void Decline();
+    const char* AcceptButtonText() const;
+    const char* DeclineButtonText() const;
+};
+
+inline constexpr int INBOX_LIMIT = 50;
+
+// The choices a page remembers between visits.
+struct PageChoices {
+    int32_t m_saved = 0;
+    int32_t m_page = 0;
+    int32_t m_view = 0;
+    int32_t m_scroll = 0;
+    int32_t m_viewIndex = 0;
+    int32_t m_sortIndex = 0;
+    std::vector<uint8_t> mv_search;  // the page's search request, as the page stores it
+};
+
+// Daily flags, cleared by the daily world step.
+enum CoachDailyFlag : int {
+    DAILY_DAY_STARTED = 0,
+    DAILY_FLAGS = 4,
 };
 
 // A human coach's profile.
 struct UserCoach {
     StaffMember m_staff;
     std::vector<PendingNewsItem> mv_pending;
+    std::vector<InboxMessage> mv_inbox;  // oldest first, at most INBOX_LIMIT
+    PageChoices m_teamPage;
+    PageChoices m_countryPage;
+    PageChoices m_searchPage;
+    uint8_t m_daily[DAILY_FLAGS] = {};
+
+    // Moves the pending items dated that day (or earlier, if one was missed)
+    // into the inbox, written out.
+    void DeliverPendingNews(int day, int month, int year);
+    // Appends a written message, dropping the oldest handled (else oldest)
+    // message when the inbox is full.
+    void AddToInbox(InboxMessage message);
 };
 
 extern std::vector<UserCoach> g_userCoaches;
@@ -58,6 +149,14 @@ extern std::vector<UserCoach> g_userCoaches;
 NewsLink SideLink(int sideId);
 // Queues an item for the current coach; nothing when there is none.
 void PostNews(const PendingNewsItem& item);
+// Queues an item for the profile at that index; nothing outside the table.
+void PostNewsTo(const PendingNewsItem& item, int coachIndex);
+// The profile of the human coach with that StaffMember id; nullptr for none.
+UserCoach* UserCoachOf(int staffId);
+// The profile that coaches the side (club or national job); nullptr for none.
+UserCoach* UserCoachOfSide(int sideId);
+// Number of coach profiles.
+int UserCoachCount();
 // The calendar day after the current game date.
 GameDate Tomorrow();
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "season/Coaches.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -65,6 +66,7 @@ void CoachResultUpdate(StaffMember& coach, int code) {
 }
 
 void SideCoachResultUpdate(int sideId, int code) {
+    JobSecurityResultUpdate(sideId, code);
     const int coachId = CoachOf(sideId);
     if (coachId <= 0) return;
     if (StaffMember* coach = StaffMemberById(coachId)) CoachResultUpdate(*coach, code);

@@ -26,7 +26,8 @@ enum SideResult : int {
 inline constexpr float START_RESULT_RATING = 50.0f;
 
 void CoachResultUpdate(StaffMember& coach, int code);
-// The coach of a side (club or country), if it has one, gets the update.
+// The coach of a side (club or country), if it has one, gets the update,
+// and the side's board moves his job security.
 void SideCoachResultUpdate(int sideId, int code);
 
 // Mean overall rating of a side's squad (a club's 40 slots, a country's

@@ -1,0 +1,471 @@
+#include "season/Contracts.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "season/Finance.h"
+#include "season/News.h"
+#include "season/Selection.h"
+#include "season/Squads.h"
+#include "world/Random.h"
+#include "world/Services.h"
+#include "world/World.h"
+
+namespace ravel {
+
+std::vector<ContractOffer> g_contractOffers;
+int32_t g_overseasCount = -1;
+
+namespace {
+
+constexpr float MIN_DEMAND = 12000.0f;
+// A computer club reaches no higher than this times its squad's average.
+constexpr float REACH = 1.5f;
+// The chairman keeps players this much better than the squad's average.
+constexpr float TOO_VALUABLE = 1.25f;
+// A player accepts terms worth this share of his demand (more loyal to his
+// own club), and asks for more from this share.
+constexpr float ACCEPT_SHARE = 0.97f;
+constexpr float RENEWAL_ACCEPT_SHARE = 0.9f;
+constexpr float COUNTER_SHARE = 0.8f;
+// Computer clubs keep a player whose rating is at least this share of the
+// squad's average, until this age.
+constexpr float KEEP_SHARE = 0.9f;
+constexpr int KEEP_AGE = 34;
+// Approaches a computer club makes beyond the places it must fill.
+constexpr int SPARE_APPROACHES = 2;
+
+Team* ExactTeam(int id) {
+    Team* t = TeamById(id);
+    return t && t->m_id == id ? t : nullptr;
+}
+
+// The day on which a hemisphere's window shuts: 1 May or 1 November.
+int WindowEndDay(int hemisphere) {
+    return hemisphere == HEMI_NORTH ? 30 : 31;
+}
+
+bool WindowStillAhead(int hemisphere) {
+    return HemisphereOfSeason(g_cricket.m_date.m_season) == hemisphere &&
+           g_cricket.m_date.m_dayOfSeason < WindowEndDay(hemisphere);
+}
+
+int CountIneligible(const Team& team) {
+    int count = 0;
+    for (int32_t id : team.m_squad) {
+        const Player* p = id > 0 ? PlayerById(id) : nullptr;
+        if (p && !p->IsEligibleFor(team.m_country)) ++count;
+    }
+    return count;
+}
+
+int OverseasLimit(const Team& team) {
+    const Country* c = CountryById(team.m_country);
+    return c && c->m_id == team.m_country ? c->m_overseasLimit : 0;
+}
+
+void PostToSideCoach(int sideId, int code, int figure, std::initializer_list<NewsLink> links) {
+    UserCoach* coach = UserCoachOfSide(sideId);
+    if (!coach) return;
+    PendingNewsItem item;
+    item.m_code = code;
+    item.m_figure = figure;
+    item.m_date = Tomorrow();
+    for (const NewsLink& l : links) item.AddLink(l.m_kind, l.m_value);
+    PostNewsTo(item, static_cast<int>(coach - g_userCoaches.data()));
+}
+
+ContractOffer* FindOffer(int playerId, int teamId) {
+    for (ContractOffer& o : g_contractOffers)
+        if (o.m_player == playerId && o.m_team == teamId && o.m_state != OFFER_CLOSED) return &o;
+    return nullptr;
+}
+
+// A computer club's offer: the demand, trimmed when money is short.
+ContractOffer MakeOffer(int playerId, const Team& team, bool renewal) {
+    ContractOffer o;
+    o.m_renewal = renewal ? 1 : 0;
+    o.m_player = playerId;
+    o.m_team = team.m_id;
+    ContractDemand(o);
+    o.m_offerWage = o.m_demandWage;
+    if (AvailableWageBudget(team) < o.m_offerWage) o.m_offerWage = o.m_demandWage * 9 / 10;
+    o.m_offerLength = o.m_demandLength;
+    o.m_offered = 1;
+    o.m_state = OFFER_MADE;
+    o.StartReplyCountdown();
+    return o;
+}
+
+float TermsShare(const ContractOffer& o) {
+    if (o.m_demandWage <= 0) return 1.0f;
+    const float wage = static_cast<float>(o.m_offerWage) / static_cast<float>(o.m_demandWage);
+    return wage - 0.05f * static_cast<float>(std::abs(o.m_offerLength - o.m_demandLength));
+}
+
+bool KeepsPlayer(const Team& team, const Player& p) {
+    return !p.m_retiring && p.Age() < KEEP_AGE &&
+           static_cast<float>(p.OverallRating()) >= KEEP_SHARE * AverageRating(team);
+}
+
+enum Role { ROLE_KEEPER, ROLE_SPIN, ROLE_PACE, ROLE_BAT, ROLES };
+
+bool HasRole(const Player& p, int role) {
+    switch (role) {
+        case ROLE_KEEPER:
+            return p.m_keeper == 1;
+        case ROLE_SPIN:
+            return p.m_bowlType >= 5 && p.m_keeper != 1;
+        case ROLE_PACE:
+            return p.m_bowlType >= 1 && p.m_bowlType <= 4 && p.m_keeper != 1;
+        default:
+            return p.m_keeper != 1 && p.m_batPosition <= 7;
+    }
+}
+
+// Players a club wants of each role in a full squad.
+constexpr int ROLE_WANTED[ROLES] = {2, 3, 6, 8};
+
+// Whether the player stays at the club past the window: a longer contract,
+// or an agreed renewal.
+bool StaysAfterWindow(const Team& team, const Player& p) {
+    const int hemi = HemisphereOf(team);
+    if (p.m_transferArranged || p.m_retiring) return false;
+    if (SeasonsIn(p, hemi) > 1) return true;
+    for (const ContractOffer& o : g_contractOffers)
+        if (o.m_player == p.m_id && o.m_team == team.m_id && o.m_state != OFFER_CLOSED) return true;
+    return false;
+}
+
+}  // namespace
+
+void ContractOffer::StartReplyCountdown() {
+    if (m_state == OFFER_MADE)
+        m_countdown = 1 + Rand() % 4;
+    else if (m_state == OFFER_ACCEPTED)
+        m_countdown = 1 + Rand() % 2;
+    else
+        m_countdown = 1;
+}
+
+void ContractDemand(ContractOffer& offer) {
+    const Player* p = PlayerById(offer.m_player);
+    if (!p) return;
+    float value = p->SkillMean() * 400.0f;
+    const int age = p->Age();
+    if (age < 23)
+        value *= 0.7f;
+    else if (age >= 35)
+        value *= 0.75f;
+    else if (age >= 31)
+        value *= 0.9f;
+    const PlayerStats& test = p->m_stats[STATS_CAREER_TEST];
+    const PlayerStats& fc = p->m_stats[STATS_CAREER_FC];
+    if (test.m_matches > 15) {
+        const int outs = test.m_innings - test.m_notOuts;
+        const float bat = outs >= 1 ? static_cast<float>(test.m_runs) / static_cast<float>(outs) : 0.0f;
+        if (bat > 50.0f)
+            value *= 1.4f;
+        else if (bat > 40.0f)
+            value *= 1.2f;
+        if (test.m_wickets > 15) {
+            const float bowl = static_cast<float>(test.m_runsConceded) / static_cast<float>(test.m_wickets);
+            if (bowl < 25.0f)
+                value *= 1.4f;
+            else if (bowl < 30.0f)
+                value *= 1.2f;
+        }
+    }
+    if (fc.m_matches < 30) value *= 0.5f;
+    if (p->m_retiredTest) value *= 0.75f;
+    value = std::max(value, MIN_DEMAND);
+    static const int CUTS[3] = {1000, 1500, 2000};
+    value -= static_cast<float>(CUTS[Rand() % 3]);
+    offer.m_demandWage = static_cast<int32_t>(value);
+    offer.m_demandLength = 1 + Rand() % 3;
+}
+
+bool OverseasPlaceFree(const Team& team) {
+    return CountIneligible(team) < OverseasLimit(team);
+}
+
+int CanSignPlayer(int playerId, int teamId, int flag) {
+    const Player* p = PlayerById(playerId);
+    if (!p || g_world.mv_teams.empty()) return SIGN_NOT_ELIGIBLE;
+    const Team& team = g_world.mv_teams[FindTeamIndex(teamId)];
+    const int hemi = HemisphereOf(team);
+    if (HemisphereOfSeason(g_cricket.m_date.m_season) != hemi) return SIGN_OUT_OF_SEASON;
+    if (p->m_retiring || p->m_retired) return SIGN_RETIRING;
+    if (p->m_transferArranged) return SIGN_ARRANGED;
+    if (SeasonsIn(*p, hemi) > 1) return hemi == HEMI_NORTH ? SIGN_NORTH_CONTRACT : SIGN_SOUTH_CONTRACT;
+    const int club = ClubIn(*p, hemi);
+    const int day = g_cricket.m_date.m_dayOfSeason;
+    if (club > 0 && club != team.m_id && (day < WINDOW_FIRST_DAY || day > WINDOW_LAST_DAY))
+        return SIGN_WINDOW;
+    const bool eligible = p->IsEligibleFor(team.m_country);
+    if (flag == 1) {
+        if (g_overseasCount == -1) g_overseasCount = CountIneligible(team);
+        if (!eligible && g_overseasCount >= OverseasLimit(team)) return SIGN_OVERSEAS_FULL;
+    } else if (!eligible) {
+        return SIGN_NOT_ELIGIBLE;
+    }
+    if (!team.m_human && static_cast<float>(p->OverallRating()) >= REACH * AverageRating(team))
+        return SIGN_WINDOW;
+    return SIGN_OK;
+}
+
+int ReleaseFromContract(int playerId, int hemisphere) {
+    Player* p = PlayerById(playerId);
+    if (!p) return RELEASE_TOO_FEW;
+    Team* team = ExactTeam(ClubIn(*p, hemisphere));
+    if (!team) return RELEASE_TOO_FEW;
+    if (static_cast<float>(p->OverallRating()) > TOO_VALUABLE * AverageRating(*team))
+        return RELEASE_TOO_VALUABLE;
+    if (SquadCount(*team) - 1 < MIN_CONTRACTED) return RELEASE_TOO_FEW;
+    for (ContractOffer& o : g_contractOffers)
+        if (o.m_player == playerId && o.m_team == team->m_id) o.m_state = OFFER_CLOSED;
+    ReleaseToFreeAgency(playerId, hemisphere);
+    CompactSquad(*team);
+    StoreSelection(ChooseXI(team->m_id, false, false, team->m_ground), team->m_xi);
+    return RELEASE_DONE;
+}
+
+void ReviewExpiringContracts(int hemisphere) {
+    for (Team& team : g_world.mv_teams) {
+        if (HemisphereOf(team) != hemisphere) continue;
+        int expiring = 0;
+        for (int32_t id : team.m_squad) {
+            Player* p = id > 0 ? PlayerById(id) : nullptr;
+            if (!p || SeasonsIn(*p, hemisphere) > 1) continue;
+            ++expiring;
+            if (team.m_human || !KeepsPlayer(team, *p) || FindOffer(id, team.m_id)) continue;
+            g_contractOffers.push_back(MakeOffer(id, team, true));
+        }
+        if (team.m_human && expiring > 0)
+            PostToSideCoach(team.m_id, NEWS_CONTRACTS_EXPIRING, expiring, {SideLink(team.m_id)});
+    }
+}
+
+void FillSquadRoles(int hemisphere) {
+    // Players who could move this window, best first.
+    std::vector<int32_t> market;
+    for (const Player& p : g_world.mv_players)
+        if (p.m_id > 0 && !p.m_retired && !p.m_retiring && !p.m_transferArranged &&
+            SeasonsIn(p, hemisphere) <= 1)
+            market.push_back(p.m_id);
+    std::stable_sort(market.begin(), market.end(), [](int32_t a, int32_t b) {
+        return g_world.mv_players[a].OverallRating() > g_world.mv_players[b].OverallRating();
+    });
+    for (Team& team : g_world.mv_teams) {
+        if (team.m_human || HemisphereOf(team) != hemisphere) continue;
+        int have[ROLES] = {};
+        int staying = 0;
+        for (int32_t id : team.m_squad) {
+            const Player* p = id > 0 ? PlayerById(id) : nullptr;
+            if (!p || !StaysAfterWindow(team, *p)) continue;
+            ++staying;
+            for (int r = 0; r < ROLES; ++r)
+                if (HasRole(*p, r)) ++have[r];
+        }
+        int pending = 0;
+        for (const ContractOffer& o : g_contractOffers)
+            if (o.m_team == team.m_id && !o.m_renewal && o.m_state != OFFER_CLOSED) ++pending;
+        int places = TARGET_SQUAD - staying - pending;
+        if (places <= 0) continue;
+        int approaches = places + SPARE_APPROACHES;
+        g_overseasCount = -1;
+        // Roles short of what a squad wants go first, then the best left.
+        for (int pass = 0; pass <= ROLES && approaches > 0; ++pass) {
+            for (int32_t id : market) {
+                if (approaches <= 0) break;
+                const Player& p = g_world.mv_players[id];
+                if (pass < ROLES && (have[pass] >= ROLE_WANTED[pass] || !HasRole(p, pass))) continue;
+                if (ClubIn(p, hemisphere) == team.m_id || FindOffer(id, team.m_id)) continue;
+                if (CanSignPlayer(id, team.m_id, 1) != SIGN_OK) continue;
+                g_contractOffers.push_back(MakeOffer(id, team, false));
+                --approaches;
+                for (int r = 0; r < ROLES; ++r)
+                    if (HasRole(p, r)) ++have[r];
+                const int club = ClubIn(p, hemisphere);
+                Team* owner = club > 0 ? ExactTeam(club) : nullptr;
+                if (!owner) continue;
+                if (owner->m_human) {
+                    PostToSideCoach(owner->m_id, NEWS_APPROACH_FOR_PLAYER, 0,
+                                    {{LINK_PLAYER, id}, SideLink(team.m_id)});
+                } else if (KeepsPlayer(*owner, p) && !FindOffer(id, owner->m_id)) {
+                    g_contractOffers.push_back(MakeOffer(id, *owner, true));
+                }
+            }
+        }
+    }
+}
+
+void ResolveContractOffers() {
+    for (ContractOffer& o : g_contractOffers) {
+        if (o.m_state != OFFER_MADE || --o.m_countdown > 0) continue;
+        const Player* p = PlayerById(o.m_player);
+        const Team* team = ExactTeam(o.m_team);
+        if (!p || !team || p->m_retiring || p->m_retired || p->m_transferArranged) {
+            o.m_state = OFFER_CLOSED;
+        } else {
+            const float share = TermsShare(o);
+            const bool own = ClubIn(*p, HemisphereOf(*team)) == team->m_id;
+            if (share >= (own ? RENEWAL_ACCEPT_SHARE : ACCEPT_SHARE)) {
+                o.m_state = OFFER_ACCEPTED;
+                o.StartReplyCountdown();
+            } else {
+                o.m_state = team->m_human && share >= COUNTER_SHARE ? OFFER_COUNTER : OFFER_CLOSED;
+            }
+        }
+        if (team && team->m_human) {
+            const int code = o.m_state == OFFER_ACCEPTED  ? NEWS_OFFER_ACCEPTED
+                             : o.m_state == OFFER_COUNTER ? NEWS_OFFER_COUNTER
+                                                          : NEWS_OFFER_REJECTED;
+            PostToSideCoach(team->m_id, code, o.m_demandWage,
+                            {{LINK_PLAYER, o.m_player}, SideLink(team->m_id)});
+        }
+    }
+}
+
+void ReplyToOffers() {
+    for (ContractOffer& o : g_contractOffers) {
+        if (o.m_state != OFFER_ACCEPTED || --o.m_countdown > 0) continue;
+        Player* p = PlayerById(o.m_player);
+        Team* team = ExactTeam(o.m_team);
+        if (!p || !team || p->m_transferArranged) {
+            o.m_state = OFFER_CLOSED;
+            continue;
+        }
+        const int hemi = HemisphereOf(*team);
+        const int club = ClubIn(*p, hemi);
+        // The best of the terms he has accepted; his own club's within a tenth
+        // of the best keeps him.
+        ContractOffer* best = nullptr;
+        float bestValue = 0.0f;
+        for (ContractOffer& other : g_contractOffers) {
+            if (other.m_player != o.m_player || other.m_state != OFFER_ACCEPTED) continue;
+            const Team* t = ExactTeam(other.m_team);
+            if (!t || HemisphereOf(*t) != hemi) continue;
+            float value = static_cast<float>(other.m_offerWage);
+            if (other.m_team == club) value *= 1.1f;
+            if (!best || value > bestValue) {
+                best = &other;
+                bestValue = value;
+            }
+        }
+        if (!best) continue;
+        for (ContractOffer& other : g_contractOffers) {
+            if (other.m_player != o.m_player || &other == best || other.m_state == OFFER_CLOSED) continue;
+            const Team* t = ExactTeam(other.m_team);
+            if (!t || HemisphereOf(*t) != hemi) continue;
+            other.m_state = OFFER_CLOSED;
+            if (t->m_human)
+                PostToSideCoach(t->m_id, NEWS_PLAYER_SIGNED_ELSEWHERE, 0,
+                                {{LINK_PLAYER, o.m_player}, SideLink(best->m_team)});
+        }
+        best->m_state = OFFER_AGREED;
+        Team& signer = *ExactTeam(best->m_team);
+        if (best->m_team == club) {
+            // A renewal agreed before the window shuts also covers the season
+            // that the shut takes off.
+            WageIn(*p, hemi) = best->m_offerWage;
+            SeasonsIn(*p, hemi) = best->m_offerLength + (WindowStillAhead(hemi) ? 1 : 0);
+        } else if (club <= 0 || !WindowStillAhead(hemi)) {
+            SignForClub(p->m_id, signer, best->m_offerWage, best->m_offerLength);
+            PostToSideCoach(signer.m_id, NEWS_PLAYER_JOINED, 0,
+                            {{LINK_PLAYER, p->m_id}, SideLink(signer.m_id)});
+        } else {
+            p->m_transferArranged = 1;
+            PostToSideCoach(club, NEWS_PLAYER_LEAVING, 0,
+                            {{LINK_PLAYER, p->m_id}, SideLink(club), SideLink(signer.m_id)});
+        }
+    }
+}
+
+void TransferWindowDayOne(int hemisphere) {
+    std::erase_if(g_contractOffers, [hemisphere](const ContractOffer& o) {
+        const Team* t = ExactTeam(o.m_team);
+        return !t ||
+               (HemisphereOf(*t) == hemisphere && (o.m_state == OFFER_CLOSED || o.m_state == OFFER_AGREED));
+    });
+    for (Player& p : g_world.mv_players) p.m_leaving = 0;
+}
+
+void TransferSideNews(int dayOfSeason) {
+    if (dayOfSeason != WINDOW_FIRST_DAY) return;
+    const int hemi = HemisphereOfSeason(g_cricket.m_date.m_season);
+    for (const Team& team : g_world.mv_teams)
+        if (team.m_human && HemisphereOf(team) == hemi)
+            PostToSideCoach(team.m_id, NEWS_WINDOW_OPEN, 0, {SideLink(team.m_id)});
+}
+
+void EndOfWindowNews(int hemisphere) {
+    for (const Team& team : g_world.mv_teams) {
+        if (!team.m_human || HemisphereOf(team) != hemisphere) continue;
+        int joining = 0;
+        for (const ContractOffer& o : g_contractOffers) {
+            if (o.m_team != team.m_id || o.m_state != OFFER_AGREED) continue;
+            const Player* p = PlayerById(o.m_player);
+            if (p && ClubIn(*p, hemisphere) != team.m_id) ++joining;
+        }
+        PostToSideCoach(team.m_id, NEWS_WINDOW_CLOSED, joining, {SideLink(team.m_id)});
+    }
+}
+
+void EndOfWindowSquadWork(int hemisphere) {
+    // Agreed moves first, so that a mover's new contract is not run down.
+    for (ContractOffer& o : g_contractOffers) {
+        Team* team = ExactTeam(o.m_team);
+        Player* p = PlayerById(o.m_player);
+        if (!team || !p || HemisphereOf(*team) != hemisphere) continue;
+        if (o.m_state == OFFER_AGREED && ClubIn(*p, hemisphere) != team->m_id) {
+            SignForClub(p->m_id, *team, o.m_offerWage, o.m_offerLength + 1);
+            PostToSideCoach(team->m_id, NEWS_PLAYER_JOINED, 0,
+                            {{LINK_PLAYER, p->m_id}, SideLink(team->m_id)});
+        } else if (o.m_state != OFFER_AGREED && ClubIn(*p, hemisphere) > 0) {
+            // Approaches to contracted players lapse with the window.
+            o.m_state = OFFER_CLOSED;
+        }
+    }
+    for (Player& p : g_world.mv_players) {
+        const int club = ClubIn(p, hemisphere);
+        if (p.m_id <= 0 || club <= 0) continue;
+        int32_t& seasons = SeasonsIn(p, hemisphere);
+        if (--seasons > 0 && !p.m_retired) continue;
+        PostToSideCoach(club, NEWS_CONTRACT_ENDED, 0, {{LINK_PLAYER, p.m_id}, SideLink(club)});
+        ReleaseToFreeAgency(p.m_id, hemisphere);
+    }
+    std::erase_if(g_contractOffers, [hemisphere](const ContractOffer& o) {
+        const Team* t = ExactTeam(o.m_team);
+        return !t ||
+               (HemisphereOf(*t) == hemisphere && (o.m_state == OFFER_CLOSED || o.m_state == OFFER_AGREED));
+    });
+    TopUpTeamSquads();
+    for (Team& team : g_world.mv_teams) {
+        if (HemisphereOf(team) != hemisphere) continue;
+        CompactSquad(team);
+        if (!team.m_human) StoreSelection(ChooseXI(team.m_id, false, false, team.m_ground), team.m_xi);
+    }
+    ++g_squadRebuilds;
+}
+
+void TransferWindowStep() {
+    const int season = g_cricket.m_date.m_season;
+    const int day = g_cricket.m_date.m_dayOfSeason;
+    const int hemi = HemisphereOfSeason(season);
+    if (day == 1) {
+        TransferWindowDayOne(hemi);
+        TransferSideNews(day);
+    }
+    if (day == 11 || day == 12) TransferSideNews(day);
+    if (day == 1) ReviewExpiringContracts(hemi);
+    if (day == 14) FillSquadRoles(hemi);
+    if (day == WindowEndDay(hemi)) {
+        EndOfWindowNews(hemi);
+        EndOfWindowSquadWork(hemi);
+    }
+    ResolveContractOffers();
+    ReplyToOffers();
+}
+
+}  // namespace ravel

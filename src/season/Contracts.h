@@ -1,0 +1,101 @@
+// Contracts and transfers: offers and their replies, who may be approached,
+// releases, and the transfer window's work for every club. A club's players
+// hold the contract of its hemisphere; approaches are made from day 12 to day
+// 30 of the club's own season and agreed moves happen when the window shuts.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "world/Records.h"
+
+namespace ravel {
+
+enum OfferState : int32_t {
+    OFFER_MADE = 1,      // waiting for the player's reply
+    OFFER_COUNTER = 2,   // his agent wants better terms; the club may offer again
+    OFFER_ACCEPTED = 3,  // terms accepted; he weighs the offers he has accepted
+    OFFER_CLOSED = 4,    // refused, withdrawn or beaten by another club
+    OFFER_AGREED = 6,    // signed; a move happens when the window shuts
+};
+
+struct ContractOffer {
+    int32_t m_renewal = 0;  // 1 renewal by his own club, 0 an approach
+    int32_t m_player = -1;
+    uint8_t m_offered = 0;
+    int32_t m_team = -1;
+    int32_t m_state = -1;
+    int32_t m_demandWage = -1;
+    int32_t m_demandLength = -1;
+    int32_t m_offerWage = -1;
+    int32_t m_offerLength = -1;
+    int32_t m_countdown = -1;  // days to the next reply
+
+    // Days to the reply: 1 + 0..3 for a new offer, 1 + 0..1 for an accepted
+    // one, else 1.
+    void StartReplyCountdown();
+};
+
+// One table for all clubs.
+extern std::vector<ContractOffer> g_contractOffers;
+
+// The player's demand: wage from his rating and age, raised for good career
+// figures, halved below 30 first-class matches, three quarters once retired
+// from Tests, at least 12000 less a random 1000, 1500 or 2000; 1..3 seasons.
+void ContractDemand(ContractOffer& offer);
+
+// CanSignPlayer results, in the order they are tested.
+enum SignCode : int {
+    SIGN_OK = 0,
+    SIGN_RETIRING = 1,
+    SIGN_OVERSEAS_FULL = 2,
+    SIGN_ARRANGED = 3,
+    SIGN_WINDOW = 4,  // outside the window, or beyond a computer club's reach
+    SIGN_NOT_ELIGIBLE = 5,
+    SIGN_NORTH_CONTRACT = 6,
+    SIGN_SOUTH_CONTRACT = 7,
+    SIGN_OUT_OF_SEASON = 8,
+};
+
+// First and last day of season on which contracted players may be approached.
+inline constexpr int WINDOW_FIRST_DAY = 12;
+inline constexpr int WINDOW_LAST_DAY = 30;
+
+// Ineligible players in the club's squad, cached for CanSignPlayer; -1 makes
+// the next call recount.
+extern int32_t g_overseasCount;
+int CanSignPlayer(int playerId, int teamId, int flag);
+// Whether the club's squad holds fewer ineligible players than its country
+// allows.
+bool OverseasPlaceFree(const Team& team);
+
+enum ReleaseResult : int {
+    RELEASE_DONE = 41,
+    RELEASE_TOO_VALUABLE = 42,
+    RELEASE_TOO_FEW = 43,
+};
+// The user's club lets a player go (hemisphere 1 northern, 2 southern).
+int ReleaseFromContract(int playerId, int hemisphere);
+
+// Renewal offers of computer clubs for players whose contract runs out this
+// window; the user hears how many of his players are in their last season.
+void ReviewExpiringContracts(int hemisphere);
+// Computer clubs approach players for the places the window will leave open.
+void FillSquadRoles(int hemisphere);
+// Offers whose reply is due get the player's answer.
+void ResolveContractOffers();
+// A player whose accepted offers have waited their time signs the best.
+void ReplyToOffers();
+// Day 1 of a season: last season's closed offers go, the window's news.
+void TransferWindowDayOne(int hemisphere);
+// The user's side news on days 1, 11 and 12 of his club's season.
+void TransferSideNews(int dayOfSeason);
+// The shut of the window: news of who comes and goes for the user's club.
+void EndOfWindowNews(int hemisphere);
+// Agreed moves made, contracts run down a season, expired ones released,
+// squads topped up and elevens chosen again.
+void EndOfWindowSquadWork(int hemisphere);
+// Everything above in its order for today's day of season.
+void TransferWindowStep();
+
+}  // namespace ravel

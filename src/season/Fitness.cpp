@@ -1,0 +1,87 @@
+#include "season/Fitness.h"
+
+#include <algorithm>
+
+#include "season/News.h"
+#include "world/Random.h"
+#include "world/World.h"
+
+namespace ravel {
+
+namespace {
+
+constexpr float DAILY_RECOVERY = 5.0f;
+constexpr float INJURED_CONDITION = 60.0f;
+constexpr float FIT_AGAIN_CONDITION = 80.0f;
+constexpr float FORM_LIMIT = 15.0f;
+constexpr int RESTING_MORALE = 60;
+
+// The side whose coach hears about him: his national side while he is on
+// duty, else his club of the moment.
+int SideOf(const Player& p) {
+    if (p.m_intlDuty) return p.m_country;
+    return p.CurrentClub();
+}
+
+bool SidePlaysToday(int sideId) {
+    if (sideId >= FIRST_CLUB_ID) {
+        const Team* t = TeamById(sideId);
+        return t && t->m_id == sideId && t->m_playingToday;
+    }
+    const Country* c = CountryById(sideId);
+    return c && c->m_id == sideId && c->m_playingToday;
+}
+
+void TellCoach(int code, const Player& p, int figure) {
+    const int side = SideOf(p);
+    UserCoach* coach = UserCoachOfSide(side);
+    if (!coach) return;
+    PendingNewsItem item;
+    item.m_code = code;
+    item.m_figure = figure;
+    item.m_date = Tomorrow();
+    item.AddLink(LINK_PLAYER, p.m_id);
+    const NewsLink link = SideLink(side);
+    item.AddLink(link.m_kind, link.m_value);
+    PostNewsTo(item, static_cast<int>(coach - g_userCoaches.data()));
+}
+
+float Settle(float form) {
+    const float noise = static_cast<float>(Rand() % 11 - 5) * 0.1f;
+    return std::clamp(form * 0.98f + noise, -FORM_LIMIT, FORM_LIMIT);
+}
+
+}  // namespace
+
+void UpdatePlayerFitnessAndInjuries() {
+    const bool weekly = g_cricket.m_date.m_dayOfSeason % 7 == 0;
+    for (Player& p : g_world.mv_players) {
+        if (p.m_id <= 0 || p.m_retired) continue;
+        if (p.m_injured) {
+            if (--p.m_daysOut <= 0) {
+                p.m_injured = 0;
+                p.m_daysOut = 0;
+                p.m_condition = std::max(p.m_condition, FIT_AGAIN_CONDITION);
+                TellCoach(NEWS_RECOVERED, p, 0);
+            }
+        } else {
+            const int odds = SidePlaysToday(SideOf(p)) ? MATCH_INJURY_ODDS : REST_INJURY_ODDS;
+            if (!g_world.mv_injuryTypes.empty() && Rand() % odds == 0) {
+                const InjuryType& type = g_world.mv_injuryTypes[Rand() % g_world.mv_injuryTypes.size()];
+                // The type's length, give or take a quarter.
+                const int spread = std::max(1, type.m_days / 2);
+                p.m_injured = 1;
+                p.m_injuryType = type.m_id;
+                p.m_daysOut = std::max(1, type.m_days - spread / 2 + Rand() % (spread + 1));
+                p.m_condition = std::min(p.m_condition, INJURED_CONDITION);
+                TellCoach(NEWS_INJURY, p, p.m_daysOut);
+            }
+        }
+        if (!p.m_injured) p.m_condition = std::min(100.0f, p.m_condition + DAILY_RECOVERY);
+        p.m_batForm = Settle(p.m_batForm);
+        p.m_bowlForm = Settle(p.m_bowlForm);
+        if (weekly && p.m_morale != RESTING_MORALE) p.m_morale += p.m_morale < RESTING_MORALE ? 1 : -1;
+    }
+}
+
+}  // namespace ravel

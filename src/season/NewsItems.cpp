@@ -1,0 +1,365 @@
+#include "season/NewsItems.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+#include "season/Coaches.h"
+#include "season/Contracts.h"
+#include "world/Random.h"
+#include "world/World.h"
+
+namespace ravel {
+
+namespace {
+
+// The value of the item's first link of a kind; 0 when it has none.
+int LinkValue(const PendingNewsItem& item, int kind, int nth = 0) {
+    for (const NewsLink& l : item.mv_links)
+        if ((l.m_kind == kind || (kind == LINK_CLUB && l.m_kind == LINK_COUNTRY)) && nth-- == 0)
+            return l.m_value;
+    return 0;
+}
+
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(const char* format, ...) {
+    char buffer[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    return buffer;
+}
+
+int Pick(int32_t variant, int count) {
+    if (variant == NEWS_VARIANT_UNSET || variant < 0) return Rand() % count;
+    return variant % count;
+}
+
+const char* RecordsKindName(int kind) {
+    switch (kind) {
+        case 1:
+            return "first-class";
+        case 2:
+            return "Test";
+        case 3:
+            return "List A";
+        case 4:
+            return "one-day international";
+        default:
+            return "";
+    }
+}
+
+// Record news codes and what each record is.
+struct RecordNews {
+    int32_t m_code;
+    const char* m_what;
+};
+constexpr RecordNews RECORD_NEWS[] = {
+    {3010, "partnership"},     {3011, "individual score"}, {3012, "fastest fifty"},
+    {3013, "fastest hundred"}, {3014, "innings bowling"},  {3015, "match bowling"},
+    {3016, "innings victory"}, {3017, "victory by runs"},  {3018, "narrowest victory"},
+    {3019, "closest draw"},    {3020, "team total"},       {3021, "fourth-innings chase"},
+    {3022, "match aggregate"}, {3023, "lowest total"},     {3024, "lowest match aggregate"},
+};
+
+const char* RecordWhat(int code) {
+    for (const RecordNews& r : RECORD_NEWS)
+        if (r.m_code == code) return r.m_what;
+    return "record";
+}
+
+void WriteRecord(const PendingNewsItem& item, InboxMessage& m, int variant) {
+    const int records = LinkValue(item, LINK_RECORDS);
+    const char* kind = RecordsKindName(records / 1000);
+    const int side1 = LinkValue(item, LINK_CLUB, 0);
+    const int side2 = LinkValue(item, LINK_CLUB, 1);
+    const char* what = RecordWhat(item.m_storyCode ? item.m_storyCode : item.m_code);
+    static const char* const HEADLINES[] = {"New %s record: %s", "Record %s in %s cricket"};
+    m.m_headline = variant == 0 ? Format(HEADLINES[0], kind, what) : Format(HEADLINES[1], what, kind);
+    m.m_body = Format(
+        "%s against %s has entered the %s record books: a new entry for the %s. "
+        "The records page has the full list.",
+        SideName(side1), SideName(side2), kind, what);
+}
+
+}  // namespace
+
+const char* SideName(int sideId) {
+    static char buffer[64];
+    buffer[0] = 0;
+    if (sideId >= FIRST_CLUB_ID) {
+        const Team* t = TeamById(sideId);
+        if (t && t->m_id == sideId) std::snprintf(buffer, sizeof buffer, "%s", t->m_name);
+    } else if (sideId > 0) {
+        const Country* c = CountryById(sideId);
+        if (c && c->m_id == sideId) std::snprintf(buffer, sizeof buffer, "%s", c->m_name);
+    }
+    return buffer;
+}
+
+const char* PlayerName(int playerId) {
+    static char buffer[64];
+    buffer[0] = 0;
+    if (const Player* p = PlayerById(playerId))
+        std::snprintf(buffer, sizeof buffer, "%s %s", p->m_firstName, p->m_surname);
+    return buffer;
+}
+
+const char* CoachName(int staffId) {
+    static char buffer[64];
+    buffer[0] = 0;
+    if (const StaffMember* s = StaffMemberById(staffId))
+        std::snprintf(buffer, sizeof buffer, "%s %s", s->m_firstName, s->m_surname);
+    return buffer;
+}
+
+InboxMessage WriteNewsItem(const PendingNewsItem& item) {
+    InboxMessage m;
+    m.m_day = item.m_date.m_day;
+    m.m_month = item.m_date.m_month;
+    m.m_year = item.m_date.m_year;
+    m.m_code = item.m_code;
+    m.m_figure = item.m_figure;
+    m.mv_links = item.mv_links;
+    const int v = Pick(item.m_headlineVariant, 2);
+    // Each story names its subject; copies keep the static buffers apart.
+    const std::string side = SideName(LinkValue(item, LINK_CLUB));
+    const std::string side2 = SideName(LinkValue(item, LINK_CLUB, 1));
+    const std::string player = PlayerName(LinkValue(item, LINK_PLAYER));
+    const std::string coach = CoachName(LinkValue(item, LINK_COACH));
+    const int f = item.m_figure;
+    switch (item.m_code) {
+        case NEWS_SEASON_START: {
+            static const char* const EXPECT[] = {
+                "The board expect a challenge for the title.",
+                "The board expect a respectable finish in the table.",
+                "The board expect a push for promotion.",
+            };
+            m.m_headline = v ? "Fixtures published" : "New season's fixtures announced";
+            m.m_body = Format("The fixtures for %s's new season have been published. %s", side.c_str(),
+                              EXPECT[f >= 1 && f <= 3 ? f - 1 : 1]);
+            break;
+        }
+        case NEWS_COACH_APPOINTED:
+            m.m_headline = v ? Format("%s appoint %s", side.c_str(), coach.c_str())
+                             : Format("New coach for %s", side.c_str());
+            m.m_body = Format(
+                "%s have appointed %s as their new coach. The board say they look forward to "
+                "a successful spell under his leadership.",
+                side.c_str(), coach.c_str());
+            break;
+        case NEWS_COACH_LEFT:
+            m.m_headline = Format("%s leaves %s", coach.c_str(), side.c_str());
+            m.m_body = Format("%s has left his post as coach of %s. The board will now look for a successor.",
+                              coach.c_str(), side.c_str());
+            break;
+        case NEWS_COACH_SACKED:
+            m.m_headline = v ? Format("%s sack %s", side.c_str(), coach.c_str())
+                             : Format("%s shown the door", coach.c_str());
+            m.m_body = Format(
+                "After a poor run of results the board of %s have lost patience and dismissed "
+                "%s. They will look for a new coach at once.",
+                side.c_str(), coach.c_str());
+            break;
+        case NEWS_JOB_APPLICATION:
+            m.m_headline = Format("Application sent to %s", side.c_str());
+            m.m_body = Format(
+                "You have applied for the coaching job at %s. The board will consider your "
+                "application when they make their appointment.",
+                side.c_str());
+            break;
+        case NEWS_JOB_OFFER:
+            m.m_headline = Format("Job offer from %s", side.c_str());
+            m.m_body =
+                Format("The board of %s would like you to become their new coach. Will you take the job?",
+                       side.c_str());
+            m.m_needsAnswer = m.m_positiveOffered = m.m_negativeOffered = 1;
+            break;
+        case NEWS_JOB_REJECTED:
+            m.m_headline = Format("%s look elsewhere", side.c_str());
+            m.m_body = Format("Your application to %s has not been successful: the board have appointed %s.",
+                              side.c_str(), coach.c_str());
+            break;
+        case NEWS_CONTRACTS_EXPIRING:
+            m.m_headline = f == 1 ? std::string("1 contract runs out this window")
+                                  : Format("%d contracts run out this window", f);
+            m.m_body = Format(
+                "%d of your players are in the last season of their contracts. Offer new contracts "
+                "from their pages to the ones you want to keep; the others leave when the "
+                "transfer window shuts.",
+                f);
+            break;
+        case NEWS_WINDOW_OPEN:
+            m.m_headline = "Transfer window open";
+            m.m_body =
+                "Players in the last season of their contracts can now be approached, and other clubs "
+                "can approach yours. Agreed moves happen when the window shuts.";
+            break;
+        case NEWS_WINDOW_CLOSED:
+            m.m_headline = "Transfer window shut";
+            m.m_body = f == 1
+                           ? Format("The transfer window has shut. 1 new player joins %s.", side.c_str())
+                           : Format("The transfer window has shut. %d new players join %s.", f, side.c_str());
+            break;
+        case NEWS_PLAYER_LEAVING:
+            m.m_headline = Format("%s to join %s", player.c_str(), side2.c_str());
+            m.m_body = Format("%s has agreed terms with %s and will leave %s when the transfer window shuts.",
+                              player.c_str(), side2.c_str(), side.c_str());
+            break;
+        case NEWS_PLAYER_JOINED:
+            m.m_headline = Format("%s joins %s", player.c_str(), side.c_str());
+            m.m_body = Format("%s has signed for %s.", player.c_str(), side.c_str());
+            break;
+        case NEWS_CONTRACT_ENDED:
+            m.m_headline = Format("%s leaves as a free agent", player.c_str());
+            m.m_body = Format("%s's contract with %s has run out and he is now a free agent.", player.c_str(),
+                              side.c_str());
+            break;
+        case NEWS_CONTRACT_OFFER:
+            m.m_headline = Format("Contract offered to %s", player.c_str());
+            m.m_body = Format("You have offered %s a contract. His agent will reply within a few days.",
+                              player.c_str());
+            break;
+        case NEWS_OFFER_ACCEPTED:
+            m.m_headline = Format("%s accepts terms", player.c_str());
+            m.m_body = Format(
+                "%s's agent says his client is happy with your terms. He will decide between the "
+                "offers he has accepted within a day or two.",
+                player.c_str());
+            break;
+        case NEWS_OFFER_REJECTED:
+            m.m_headline = Format("%s turns down your offer", player.c_str());
+            m.m_body = Format("%s's agent says your offer falls well short of what his client is worth.",
+                              player.c_str());
+            break;
+        case NEWS_OFFER_COUNTER:
+            m.m_headline = Format("%s wants more", player.c_str());
+            m.m_body =
+                Format("%s's agent says his client would sign for a wage of %d. Will you meet his demand?",
+                       player.c_str(), f);
+            m.m_needsAnswer = m.m_positiveOffered = m.m_negativeOffered = 1;
+            break;
+        case NEWS_PLAYER_SIGNED_ELSEWHERE:
+            m.m_headline = Format("%s signs for %s", player.c_str(), side2.c_str());
+            m.m_body = Format("%s has chosen %s's offer over yours.", player.c_str(), side2.c_str());
+            break;
+        case NEWS_APPROACH_FOR_PLAYER:
+            m.m_headline = Format("%s approach %s", side2.c_str(), player.c_str());
+            m.m_body = Format(
+                "%s have made an approach for %s. Offer him a new contract from his page if you "
+                "want to keep him.",
+                side2.c_str(), player.c_str());
+            break;
+        case NEWS_INJURY: {
+            const Player* p = PlayerById(LinkValue(item, LINK_PLAYER));
+            const InjuryType* type = nullptr;
+            if (p && !g_world.mv_injuryTypes.empty())
+                type = &g_world.mv_injuryTypes[FindInjuryTypeIndex(p->m_injuryType)];
+            m.m_headline =
+                v ? Format("%s injured", player.c_str()) : Format("Injury blow for %s", side.c_str());
+            m.m_body = Format("%s has picked up an injury (%s) and is expected to be out for %d days.",
+                              player.c_str(), type ? type->m_description : "unknown", f);
+            break;
+        }
+        case NEWS_RECOVERED:
+            m.m_headline = Format("%s fit again", player.c_str());
+            m.m_body = Format("%s has recovered from injury and is available for selection.", player.c_str());
+            break;
+        case NEWS_SERIES_RESULT:
+            m.m_headline = Format("%s v %s series over", side.c_str(), side2.c_str());
+            m.m_body = Format("The series between %s and %s has finished.", side.c_str(), side2.c_str());
+            break;
+        case NEWS_TOURNAMENT_RESULT:
+        case NEWS_COMPETITION_WON: {
+            const Competition* c = CompetitionById(LinkValue(item, LINK_COMPETITION));
+            const char* name = c ? c->m_name : "";
+            m.m_headline =
+                v ? Format("%s win the %s", side.c_str(), name) : Format("%s champions", side.c_str());
+            m.m_body = Format("%s have won the %s.", side.c_str(), name);
+            break;
+        }
+        case NEWS_NEW_SEASON:
+            m.m_headline = "A new season begins";
+            m.m_body =
+                Format("Season %d is under way. Squads have been rebuilt and the fixtures are out.", f);
+            break;
+        case NEWS_WELCOME:
+            m.m_headline = Format("Welcome to %s", side.c_str());
+            m.m_body = Format("The board of %s welcome you as their new coach.", side.c_str());
+            break;
+        default:
+            if (item.m_code >= NEWS_RECORD_FIRST && item.m_code <= NEWS_RECORD_LAST) {
+                WriteRecord(item, m, v);
+            } else {
+                m.m_headline = "News";
+                m.m_body = "";
+            }
+            break;
+    }
+    return m;
+}
+
+void InboxMessage::Accept() {
+    if (m_handled || !m_positiveOffered) return;
+    m_handled = 1;
+    int side = 0;
+    int player = 0;
+    for (const NewsLink& l : mv_links) {
+        if ((l.m_kind == LINK_CLUB || l.m_kind == LINK_COUNTRY) && side == 0) side = l.m_value;
+        if (l.m_kind == LINK_PLAYER && player == 0) player = l.m_value;
+    }
+    const int index = g_cricket.m_coachIndex;
+    if (index < 0 || static_cast<size_t>(index) >= g_userCoaches.size()) return;
+    const int coachId = g_userCoaches[index].m_staff.m_id;
+    if (m_code == NEWS_JOB_OFFER) {
+        if (side >= FIRST_CLUB_ID) {
+            Team* t = TeamById(side);
+            if (t && t->m_id == side) AppointCoach(*t, coachId);
+        } else if (Country* c = CountryById(side); c && c->m_id == side) {
+            AppointCoach(*c, coachId);
+        }
+        m_answer = "You accepted the job.";
+    } else if (m_code == NEWS_OFFER_COUNTER) {
+        for (ContractOffer& o : g_contractOffers) {
+            if (o.m_player != player || o.m_team != side || o.m_state != OFFER_COUNTER) continue;
+            o.m_offerWage = o.m_demandWage;
+            o.m_offerLength = o.m_demandLength;
+            o.m_state = OFFER_MADE;
+            o.StartReplyCountdown();
+        }
+        m_answer = "You met his demand; his agent will reply soon.";
+    }
+}
+
+void InboxMessage::Decline() {
+    if (m_handled || !m_negativeOffered) return;
+    m_handled = 1;
+    if (m_code == NEWS_OFFER_COUNTER) {
+        int side = 0;
+        int player = 0;
+        for (const NewsLink& l : mv_links) {
+            if (l.m_kind == LINK_CLUB && side == 0) side = l.m_value;
+            if (l.m_kind == LINK_PLAYER && player == 0) player = l.m_value;
+        }
+        for (ContractOffer& o : g_contractOffers)
+            if (o.m_player == player && o.m_team == side && o.m_state == OFFER_COUNTER)
+                o.m_state = OFFER_CLOSED;
+        m_answer = "You broke off negotiations.";
+    } else {
+        m_answer = "You turned the job down.";
+    }
+}
+
+const char* InboxMessage::AcceptButtonText() const {
+    return m_code == NEWS_JOB_OFFER ? "Accept job" : m_code == NEWS_OFFER_COUNTER ? "Meet his demand" : "Yes";
+}
+
+const char* InboxMessage::DeclineButtonText() const {
+    return m_code == NEWS_JOB_OFFER       ? "Turn job down"
+           : m_code == NEWS_OFFER_COUNTER ? "Break off talks"
+                                          : "No";
+}
+
+}  // namespace ravel

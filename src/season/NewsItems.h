@@ -1,0 +1,18 @@
+// The texts of the news: each item code's headline variants, its story and
+// the answers a message offers.
+#pragma once
+
+#include "season/News.h"
+
+namespace ravel {
+
+// The inbox message of a pending item: headline (a variant picked at random
+// unless the item names one), story, links and the answers it offers.
+InboxMessage WriteNewsItem(const PendingNewsItem& item);
+
+// Name texts the stories use, in static buffers per kind.
+const char* SideName(int sideId);
+const char* PlayerName(int playerId);
+const char* CoachName(int staffId);
+
+}  // namespace ravel
