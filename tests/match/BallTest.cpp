@@ -152,3 +152,66 @@ TEST(ExtrasWarningTest, WarningsRunFromTheThirdToTheFourteenth) {
 
 }  // namespace
 }  // namespace ravel
+
+namespace ravel {
+namespace {
+
+class WatchedBallTest : public MatchWorldFixture {};
+
+// A match with a human side records each ball: its record, its script with
+// the figures' starting places, moves that stay on the ground, captions.
+TEST_F(WatchedBallTest, EveryBallOfAWatchedMatchIsRecorded) {
+    SeedRand(17);
+    auto m = SetUpMatch(COMPETITION_ONE_DAY);
+    m->mb_humanMatch = 1;
+    PlayThrough(*m);
+    size_t balls = 0;
+    for (const Innings& in : m->m_innings) balls += in.mv_balls.size();
+    ASSERT_GT(balls, 200u);
+    ASSERT_EQ(m->mv_animScripts.size(), balls);
+    int wickets = 0, boundaries = 0;
+    for (size_t i = 0; i < m->mv_animScripts.size(); ++i) {
+        const BallAnimScript& s = m->mv_animScripts[i];
+        ASSERT_EQ(s.mi_kind, SCRIPT_KIND_COMPLETE);
+        ASSERT_EQ(s.mb_played, i + 1 < m->mv_animScripts.size() ? 1 : 0);
+        ASSERT_EQ(s.mi_clock, -1);
+        int last = 0;
+        bool caption = false;
+        for (const AnimEvent& e : s.mv_events) {
+            ASSERT_TRUE((e.mi_target >= 0 && e.mi_target < GROUND_FIGURES) ||
+                        (e.mi_target >= ANIM_SOUND_FIRST && e.mi_target <= ANIM_SOUND_LAST) ||
+                        e.mi_target == ANIM_CAPTION || e.mi_target == ANIM_SCORE_AFTER ||
+                        e.mi_target == ANIM_STUMPS_END1 || e.mi_target == ANIM_STUMPS_END2);
+            ASSERT_GE(e.mi_end, e.mi_start);
+            if (e.mi_target < GROUND_FIGURES) {
+                ASSERT_GT(e.mi_end, e.mi_start);  // no move divides by zero
+                for (float v : {e.mf_toX, e.mf_toY}) ASSERT_TRUE(v == -1.0f || (v > -300.0f && v < 1000.0f));
+            }
+            if (e.mi_target == ANIM_CAPTION) caption = caption || e.Caption()[0] != '\0';
+            last = std::max(last, e.mi_end);
+        }
+        ASSERT_TRUE(caption) << i;
+        int extra = (s.mb_wicket || s.mb_celebration || s.mi_runs >= 4) ? 300 : 0;
+        ASSERT_EQ(s.mi_length, last + 150 + extra);
+        for (int f = 0; f < GROUND_FIGURES; ++f) ASSERT_EQ(s.m_figures[f].mi_id, f);
+        ASSERT_EQ(s.m_figures[FIG_KEEPER].mi_kind, FIGKIND_KEEPER);
+        wickets += s.mb_wicket;
+        boundaries += s.mi_runs >= 4;
+    }
+    EXPECT_GT(wickets, 0);
+    EXPECT_GT(boundaries, 0);
+    // The per-ball records point at their scripts and agree with the books.
+    const Innings& first = m->m_innings[0];
+    int runs = 0;
+    for (const BallRecord& r : first.mv_balls) {
+        ASSERT_GE(r.mi_script, 0);
+        ASSERT_LT(r.mi_script, static_cast<int>(m->mv_animScripts.size()));
+        if (r.mi_outcome == OUTCOME_RUNS || r.mi_outcome == OUTCOME_NO_BALL) runs += r.mi_runs == 5 ? 0 : r.mi_runs;
+    }
+    int batsmen = 0;
+    for (const BatsmanFigures& f : first.m_batsmen) batsmen += BatsmanRuns(f);
+    EXPECT_EQ(runs, batsmen);
+}
+
+}  // namespace
+}  // namespace ravel
