@@ -20,13 +20,14 @@
 //              home ground id.
 //   grounds    the two int32 after the climate id: country id, capacity;
 //              texts: town, region (25 each), the names of the two ends (22
-//              each); the four int32: bounce and turn in tenths (the turn is
-//              the pitch figure), the year the ground was founded, the order
-//              key; the last int32 is kept as read.
+//              each); the four int32: bounce and turn in tenths, the year
+//              the ground was founded, the order key; the last int32: the
+//              pitch figure in tenths.
 //   climates   the six int32: five ascending thresholds against which a roll
 //              of 0..100 picks the day's weather (below the first sunny ...
-//              at or above the fifth rain), then the rain class 0 (dry) to 4
-//              (wet); the monthly pairs: average high in degrees, rain days.
+//              at or above the fifth rain), then the rain class 0 (dry) to
+//              100 (wet); the monthly pairs: average high in degrees, rain
+//              days.
 //   coaches    the eleven int32: birth day, month, year, nationality, second
 //              nationality, club job, national job, then reputation, skill
 //              (0..100) and two further attributes.
@@ -114,7 +115,7 @@ void IoGround(A& a, R& g) {
     IoTenths(a, g.m_turn);
     a.I32(g.m_established);
     a.I32(g.m_orderKey);
-    a.I32(g.m_reserved);
+    IoTenths(a, g.m_pitch);
 }
 
 template <class A, class R>

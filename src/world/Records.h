@@ -102,7 +102,8 @@ struct Ground {
     char m_end1[23] = {};  // the names of the two ends
     char m_end2[23] = {};
     float m_bounce = 0.0f;
-    float m_turn = 0.0f;  // the pitch figure: below 6.7 favours spin
+    float m_turn = 0.0f;   // how much the pitch turns, 0..9.9
+    float m_pitch = 0.0f;  // the pitch figure, pace and hardness: below 6.7 a side picks two spinners
     int32_t m_established = 0;
     int32_t m_orderKey = 0;
     int32_t m_reserved = 0;

@@ -119,6 +119,7 @@ TEST_F(BuiltWorld, EveryReferenceNamesARecordThatExists) {
         EXPECT_TRUE(IsCountry(g.m_country)) << g.m_name;
         EXPECT_TRUE(g.m_bounce >= 0.0f && g.m_bounce <= 9.9f);
         EXPECT_TRUE(g.m_turn >= 0.0f && g.m_turn <= 9.9f);
+        EXPECT_TRUE(g.m_pitch >= 0.0f && g.m_pitch <= 9.9f);
     }
     for (const StaffMember& s : g_world.mv_staff) {
         EXPECT_TRUE(s.m_clubJob == 0 || IsTeam(s.m_clubJob));
