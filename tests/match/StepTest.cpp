@@ -53,6 +53,37 @@ TEST_F(Step, FirstClassMatchRunsThroughDaysSessionsRainAndCloseToAResult) {
     EXPECT_LE(match.mi_dayIndex, 3);
 }
 
+TEST_F(Step, RandomBallsAlwaysReachAResultInTime) {
+    for (int seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE(seed);
+        BuildWorld();
+        SeedRand(seed);
+        bool firstClass = seed % 2 == 0;
+        Match& match = StartComputerMatch(firstClass ? COMP_FC : COMP_ONE_DAY, seed % 3 != 0);
+        // Each seed its own batting: runs of 0..6 with a wicket now and then.
+        std::vector<int> script;
+        for (int i = 0; i < 97; ++i) {
+            int roll = Rand() % 100;
+            script.push_back(roll < 3 + seed % 4 ? WICKET : roll % 7);
+        }
+        UseStandIn(match, script);
+        PlayToEnd(match, 200);
+        ASSERT_EQ(match.mi_playState, PLAY_MATCH_OVER);
+        EXPECT_NE(match.mi_resultKind, RESULT_NONE);
+        EXPECT_LT(match.mi_dayIndex, firstClass ? 4 : 1);
+        EXPECT_EQ(match.mi_decision, DECISION_NONE);
+        for (const Innings& innings : match.m_innings) {
+            EXPECT_LE(innings.Wickets(), 10);
+            if (!firstClass) {
+                EXPECT_LE(innings.mi_legalBalls, 300);
+            }
+        }
+        if (match.mi_resultKind == RESULT_WON_BATTING_LAST) {
+            EXPECT_LE(match.mi_margin, 10);
+        }
+    }
+}
+
 TEST_F(Step, DayClockSessionsAndOversOfAFullDay) {
     Match& match = StartComputerMatch(COMP_FC);
     UseStandIn(match, {0});  // nobody gets out: the day runs to its close
