@@ -145,7 +145,12 @@ Wave Applause(float seconds, int clapsPerSecond, uint32_t seed) {
         for (size_t i = 0; i < size_t(0.03f * RATE); ++i)
             w[(at + i) % n] += noise.Next() * gain * std::exp(-float(i) / RATE * decay);
     }
-    Wave shaped = Resonate(w, 1500, 2500);
+    // Filtered over two turns of the loop, keeping the second, so the
+    // filter's state runs on across the loop point.
+    Wave twice = w;
+    twice.insert(twice.end(), w.begin(), w.end());
+    Wave shaped = Resonate(twice, 1500, 2500);
+    shaped.erase(shaped.begin(), shaped.begin() + long(n));
     for (size_t i = 0; i < n; ++i) shaped[i] = shaped[i] * 0.8f + w[i] * 0.2f;
     Normalise(shaped, 0.7f);
     return shaped;
