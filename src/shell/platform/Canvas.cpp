@@ -3,6 +3,7 @@
 #include <png.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -96,10 +97,29 @@ void CCanvas::AlphaRect(int left, int top, int right, int bottom, uint32_t colou
 }
 
 void CCanvas::DrawLine(int x1, int y1, int x2, int y2, uint32_t colour) {
+    // Cut the line to the canvas (one pixel of margin) first, so a line from
+    // far off costs no more than one across the screen.
+    double t0 = 0, t1 = 1;
+    const double fx = x2 - x1, fy = y2 - y1;
+    const double p[4] = {-fx, fx, -fy, fy};
+    const double q[4] = {x1 + 1.0, m_width - x1 + 0.0, y1 + 1.0, m_height - y1 + 0.0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return;
+        } else {
+            const double t = q[i] / p[i];
+            if (p[i] < 0) t0 = std::max(t0, t);
+            else t1 = std::min(t1, t);
+        }
+    }
+    if (t0 > t1) return;
+    const int ox1 = x1, oy1 = y1;
+    x1 = int(std::lround(ox1 + t0 * fx));
+    y1 = int(std::lround(oy1 + t0 * fy));
+    x2 = int(std::lround(ox1 + t1 * fx));
+    y2 = int(std::lround(oy1 + t1 * fy));
     const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
     const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
-    // Lines far off the canvas are cut to a sane length first.
-    if (dx > 65536 || -dy > 65536) return;
     int err = dx + dy;
     for (;;) {
         SetPixel(x1, y1, colour);

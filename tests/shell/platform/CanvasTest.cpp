@@ -81,7 +81,13 @@ TEST_F(DrawTest, LinesIncludeBothEnds) {
     EXPECT_EQ(Screen().Pixel(30, 30), 0xffff0000u);
     EXPECT_EQ(Screen().Pixel(95, 105), 0xff00ff00u);
     EXPECT_EQ(Screen().Pixel(90, 110), 0xff00ff00u);
-    m_system->DrawLine(-100000, 5, 100000, 5, 0xffffffffu);  // far off: no hang, no crash
+    // From far off: cut to the screen, still drawn where it crosses it.
+    m_system->DrawLine(-100000, 5, 100000, 5, 0xffffffffu);
+    EXPECT_EQ(Screen().Pixel(0, 5), 0xffffffffu);
+    EXPECT_EQ(Screen().Pixel(1023, 5), 0xffffffffu);
+    m_system->DrawLine(-50, -50, 2000000, 2000000, 0xff0000ffu);
+    EXPECT_EQ(Screen().Pixel(700, 700), 0xff0000ffu);
+    m_system->DrawLine(-10, 900, 2000, 900, 0xffffffffu);  // wholly below
 }
 
 // A small picture: magenta border, near-magenta and blue inside.
