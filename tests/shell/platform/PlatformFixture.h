@@ -2,7 +2,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <cstdint>
 #include <string>
@@ -12,11 +14,22 @@
 
 namespace ravel {
 
+// A fresh folder of this test's own: tests run in parallel processes.
 inline std::string ScratchFolder(const std::string& name) {
-    const std::filesystem::path dir =
-        std::filesystem::path(testing::TempDir()) / ("ravel_platform_" + name);
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    const std::string owner = test ? std::string(test->test_suite_name()) + "." + test->name() : "none";
+    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) /
+                                      ("ravel_platform_" + std::to_string(getpid()) + "_" + owner + "_" + name);
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
+    // Removed when the test program ends.
+    static std::vector<std::filesystem::path> s_made;
+    if (s_made.empty())
+        std::atexit([] {
+            std::error_code ec;
+            for (const auto& d : s_made) std::filesystem::remove_all(d, ec);
+        });
+    s_made.push_back(dir);
     return dir.string();
 }
 
