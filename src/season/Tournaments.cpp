@@ -32,8 +32,10 @@ TournamentStage StageTimes(const InternationalTournament& t, int stage) {
     times.m_matchesPerDay = 2;
     for (const TournamentStage& s : t.mv_stages)
         if (s.m_stage == stage) times = s;
-    // A stage reached late (or with no dates of its own) starts tomorrow.
-    times.m_firstDay = std::max(times.m_firstDay, g_cricket.m_date.m_dayOfSeason + 1);
+    // A stage reached late (or with no dates of its own) starts on the next
+    // day whose fixtures are still to be listed: the day machine draws stages
+    // before today's fixtures are listed, or after the date has moved on.
+    times.m_firstDay = std::max(times.m_firstDay, g_cricket.m_date.m_dayOfSeason);
     times.m_dayStep = std::max(times.m_dayStep, 1);
     times.m_matchesPerDay = std::max(times.m_matchesPerDay, 1);
     return times;
@@ -49,7 +51,15 @@ std::vector<int32_t> StageGrounds(const InternationalTournament& t, int stage, i
 
 // The matches of a stage in order, so many a day, on the stage's grounds in turn.
 void ScheduleStage(const InternationalTournament& t, int stage, const std::vector<Pairing>& matches) {
-    const TournamentStage times = StageTimes(t, stage);
+    TournamentStage times = StageTimes(t, stage);
+    // A stage that started late plays more matches a day so that it is over
+    // before the next stage's date.
+    int nextStageDay = -1;
+    for (const TournamentStage& s : t.mv_stages)
+        if (s.m_stage > stage && (nextStageDay < 0 || s.m_firstDay < nextStageDay)) nextStageDay = s.m_firstDay;
+    const int days = (nextStageDay - times.m_firstDay) / times.m_dayStep;
+    const int count = static_cast<int>(matches.size());
+    if (days > 0 && count > days * times.m_matchesPerDay) times.m_matchesPerDay = (count + days - 1) / days;
     const std::vector<int32_t> grounds = StageGrounds(t, stage, static_cast<int>(matches.size()));
     for (size_t i = 0; i < matches.size(); ++i) {
         Fixture f;

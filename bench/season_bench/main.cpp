@@ -1,0 +1,308 @@
+// season_bench: starts a fresh world from the database with no human coach
+// and advances it day after day, headless, through N whole seasons. Prints
+// per season, as name=value lines, the time taken, the cricket played, the
+// champions, the ranking leaders and what happened to players and coaches.
+// With --csv DIR it writes every match played as match_bench's CSV rows.
+//
+//   season_bench N [--seed S] [--csv DIR] [--db ROOT] [--saves DIR]
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "match/Match.h"
+#include "match/MatchLists.h"
+#include "season/Coaches.h"
+#include "season/DayMachine.h"
+#include "season/News.h"
+#include "season/Ratings.h"
+#include "season/Squads.h"
+#include "season/Standings.h"
+#include "season/Tours.h"
+#include "season/WorldStep.h"
+#include "world/Database.h"
+#include "world/PlayerHistory.h"
+#include "world/Random.h"
+#include "world/SaveGame.h"
+#include "world/World.h"
+
+using namespace ravel;
+
+namespace {
+
+struct Csv {
+    FILE* matches = nullptr;
+    FILE* innings = nullptr;
+    FILE* batting = nullptr;
+    FILE* bowling = nullptr;
+};
+
+FILE* OpenCsv(const std::string& dir, const char* name, const char* header) {
+    FILE* file = std::fopen((dir + "/" + name).c_str(), "w");
+    if (file) std::fputs(header, file);
+    return file;
+}
+
+const char* KindName(int matchType) {
+    switch (matchType) {
+        case FORMAT_TEST:
+            return "test";
+        case FORMAT_ODI:
+            return "odi";
+        case FORMAT_FIRST_CLASS:
+            return "fc";
+        case FORMAT_LIST_A:
+            return "oneday";
+        default:
+            return "twenty";
+    }
+}
+
+// The same rows as match_bench writes.
+void WriteCsv(const Match& m, Csv& csv) {
+    if (csv.matches)
+        std::fprintf(csv.matches, "%d,%s,%d,%d,%d,%d,%d,%.1f,%.1f\n", m.mi_id, KindName(m.mi_matchType), m.mi_team1,
+                     m.mi_team2, m.mi_winner, m.mi_resultKind, m.mi_margin, SideAverageRating(m.mi_team1),
+                     SideAverageRating(m.mi_team2));
+    for (int i = 0; i < 4; ++i) {
+        const Innings& in = m.m_innings[static_cast<size_t>(i)];
+        if (!in.mb_started) continue;
+        if (csv.innings)
+            std::fprintf(csv.innings, "%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, in.mi_battingTeam,
+                         InningsTotal(in), in.Wickets(), in.mi_legalBalls, in.mi_byes, in.mi_legByes, in.mi_wides,
+                         in.mi_noBalls, in.mi_status);
+        for (int pos = 0; pos < SQUAD_SIZE && csv.batting; ++pos) {
+            const BatsmanFigures& b = in.m_batsmen[static_cast<size_t>(pos)];
+            if (b.mi_howOut == 0) continue;
+            std::fprintf(csv.batting, "%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, pos + 1, b.mi_player,
+                         BatsmanRuns(b), b.Balls(), b.mi_scored[4], b.mi_scored[6], b.mi_howOut);
+        }
+        for (const BowlerFigures& b : in.m_bowlers) {
+            if (!csv.bowling || b.mi_balls == 0) continue;
+            std::fprintf(csv.bowling, "%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, b.mi_player, b.mi_balls,
+                         b.mi_maidens, b.mi_runs, b.mi_wickets, b.mi_noBalls, b.mi_wides);
+        }
+    }
+}
+
+long long BallsOf(const Match& m) {
+    long long balls = 0;
+    for (const Innings& in : m.m_innings)
+        if (in.mb_started) balls += in.mi_legalBalls + in.mi_wides + in.mi_noBalls;
+    return balls;
+}
+
+struct Snapshot {
+    std::vector<int32_t> north, south, northSeasons, southSeasons;
+    std::map<int, int> coaches;  // side -> coach
+    std::map<int, size_t> history;
+};
+
+Snapshot Take() {
+    Snapshot s;
+    for (const Player& p : g_world.mv_players) {
+        s.north.push_back(p.m_northClub);
+        s.south.push_back(p.m_southClub);
+        s.northSeasons.push_back(p.m_northSeasons);
+        s.southSeasons.push_back(p.m_southSeasons);
+    }
+    for (const Team& t : g_world.mv_teams) s.coaches[t.m_id] = t.m_coach;
+    for (const Country& c : g_world.mv_countries) s.coaches[c.m_id] = c.m_coach;
+    for (const Competition& c : g_world.mv_competitions) s.history[c.m_id] = c.mv_history.size();
+    return s;
+}
+
+// The fittest eleven a side could field today, for the check that every side
+// can play.
+bool CanFieldEleven(const Team& t) {
+    int fit = 0;
+    for (int32_t id : t.m_squad) {
+        const Player* p = id > 0 ? PlayerById(id) : nullptr;
+        fit += p && !p->m_injured;
+    }
+    return fit >= XI_PLAYERS;
+}
+
+const char* SideName(int id) {
+    if (id >= FIRST_CLUB_ID) {
+        const Team* t = TeamById(id);
+        return t ? t->m_name : "?";
+    }
+    const Country* c = CountryById(id);
+    return c ? c->m_name : "?";
+}
+
+void Leader(const char* name, int competition) {
+    Competition* table = CompetitionById(competition);
+    if (!table || table->m_id != competition || table->mv_standings.empty()) return;
+    const bool oneDay = competition == COMP_ODI_CHAMPIONSHIP;
+    auto rating = [oneDay](const StandingsRow& r) {
+        const int count = oneDay ? r.m_odiCount : r.m_testCount;
+        return count > 0 ? (oneDay ? r.m_odiPoints : r.m_testPoints) / count : 0;
+    };
+    const StandingsRow* best = &table->mv_standings[0];
+    for (const StandingsRow& r : table->mv_standings)
+        if (rating(r) > rating(*best)) best = &r;
+    std::printf("%s=%s (%d)\n", name, SideName(best->m_team), rating(*best));
+}
+
+void Report(int season, const Snapshot& before, double seconds, int days, int matches, long long balls,
+            int injuries, int news, bool fieldable) {
+    std::printf("season=%d\n", season);
+    std::printf("seconds=%.3f\ndays=%d\nmatches=%d\nballs=%lld\n", seconds, days, matches, balls);
+    int unfinished = 0;
+    for (const Competition& c : g_world.mv_competitions) {
+        if (c.m_id >= COMP_TEST_CHAMPIONSHIP) continue;
+        auto it = before.history.find(c.m_id);
+        const size_t had = it == before.history.end() ? 0 : it->second;
+        if (c.mv_history.size() > had)
+            std::printf("champion.%d=%s\n", c.m_id, SideName(c.mv_history.back().m_winner));
+        else if (c.m_season == season)
+            ++unfinished;
+    }
+    std::printf("competitions_without_champion=%d\n", unfinished);
+    for (const InternationalTournament& t : g_world.mv_tournaments)
+        if (t.m_season == season)
+            std::printf("tournament.%d=%s\n", t.m_id, t.m_winner > 0 ? SideName(t.m_winner) : "unfinished");
+    int series = 0, finished = 0;
+    for (const TourSeries& s : g_world.mv_tourSeries) {
+        if (s.m_season != season) continue;
+        ++series;
+        finished += s.m_finished;
+    }
+    std::printf("tour_series=%d\ntour_series_finished=%d\n", series, finished);
+    for (const Series& s : g_world.mv_series)
+        if (s.m_season == season) std::printf("triangular.%d=%s\n", s.m_id, SideName(TriangularWinner(s)));
+    Leader("test_leader", COMP_TEST_CHAMPIONSHIP);
+    Leader("odi_leader", COMP_ODI_CHAMPIONSHIP);
+
+    const Snapshot after = Take();
+    int transfers = 0, renewals = 0;
+    for (size_t i = 1; i < before.north.size() && i < after.north.size(); ++i) {
+        const bool moved = (after.north[i] > 0 && after.north[i] != before.north[i]) ||
+                           (after.south[i] > 0 && after.south[i] != before.south[i]);
+        transfers += moved;
+        renewals += !moved && (after.northSeasons[i] > before.northSeasons[i] ||
+                               after.southSeasons[i] > before.southSeasons[i]);
+    }
+    int appointments = 0, departures = 0;
+    for (const auto& [side, coach] : after.coaches) {
+        auto it = before.coaches.find(side);
+        const int old = it == before.coaches.end() ? 0 : it->second;
+        if (coach != old && coach > 0) ++appointments;
+        if (coach != old && old > 0) ++departures;
+    }
+    std::printf("retirements=%d\nnew_players=%d\n", g_lastTurnover.m_retired, g_lastTurnover.m_newPlayers);
+    std::printf("transfers=%d\ncontract_renewals=%d\n", transfers, renewals);
+    std::printf("coach_appointments=%d\ncoach_departures=%d\n", appointments, departures);
+    std::printf("injuries=%d\nnews_items=%d\n", injuries, news);
+    std::printf("sides_could_field_eleven=%s\n", fieldable ? "yes" : "no");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int seasons = 1;
+    unsigned long seed = 1;
+    std::string csvDir;
+    std::string root = RAVEL_RUNTIME_DIR;
+    std::string saves = (std::filesystem::temp_directory_path() / "season_bench").string();
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (arg == "--seed" && value)
+            seed = std::strtoul(argv[++i], nullptr, 10);
+        else if (arg == "--csv" && value)
+            csvDir = argv[++i];
+        else if (arg == "--db" && value)
+            root = argv[++i];
+        else if (arg == "--saves" && value)
+            saves = argv[++i];
+        else if (!arg.empty() && arg[0] != '-')
+            seasons = std::atoi(arg.c_str());
+        else {
+            std::fprintf(stderr, "usage: season_bench N [--seed S] [--csv DIR] [--db ROOT] [--saves DIR]\n");
+            return 2;
+        }
+    }
+    SetDatabaseFolder("std");
+    SetDatabaseRoot(root);
+    if (!std::filesystem::exists(DatabaseFilePath(DB_PLAYERS))) {
+        std::fprintf(stderr, "season_bench: no world database under %s\n", root.c_str());
+        return 1;
+    }
+    std::filesystem::create_directories(saves);
+    std::filesystem::remove(std::filesystem::path(saves) / PLAYER_HISTORY_DATA);
+    std::filesystem::remove(std::filesystem::path(saves) / PLAYER_HISTORY_INDEX);
+    SetSavesFolder(saves);
+    SeedRand(seed);
+    LoadDatabase();
+    g_cricket = CricketData();
+    g_cricket.m_gameMode = MODE_CAREER;
+    CreateMissingCoaches();
+    SelectAllNationalSquads();
+    FinishWorldLoad();
+    // A profile with no job hears the world's news; it coaches nobody.
+    g_userCoaches.assign(1, UserCoach{});
+    g_userCoaches[0].m_staff.m_id = -1;
+    g_cricket.m_autoSimulate = true;
+
+    Csv csv;
+    if (!csvDir.empty()) {
+        std::filesystem::create_directories(csvDir);
+        csv.matches = OpenCsv(csvDir, "matches.csv", "match,kind,team1,team2,winner,result,margin,strength1,strength2\n");
+        csv.innings = OpenCsv(csvDir, "innings.csv",
+                              "match,innings,team,total,wickets,legal_balls,byes,leg_byes,wides,no_balls,status\n");
+        csv.batting = OpenCsv(csvDir, "batting.csv", "match,innings,position,player,runs,balls,fours,sixes,how_out\n");
+        csv.bowling = OpenCsv(csvDir, "bowling.csv", "match,innings,player,balls,maidens,runs,wickets,no_balls,wides\n");
+    }
+    std::printf("seed=%lu\nfirst_season=%d\n", seed, g_cricket.m_date.m_season);
+    double total = 0.0;
+    bool allFieldable = true;
+    for (int n = 0; n < seasons; ++n) {
+        const int season = g_cricket.m_date.m_season;
+        const Snapshot before = Take();
+        const auto start = std::chrono::steady_clock::now();
+        int days = 0, matches = 0, injuries = 0, news = 0;
+        long long balls = 0;
+        bool fieldable = true;
+        std::vector<uint8_t> injured(g_world.mv_players.size(), 0);
+        size_t completed = g_completedMatches.size();
+        while (g_cricket.m_date.m_season == season) {
+            const int day = g_cricket.m_date.m_dayOfSeason;
+            AdvanceDay();
+            if (g_completedMatches.size() < completed) completed = 0;
+            for (; completed < g_completedMatches.size(); ++completed) {
+                const Match& m = *g_completedMatches[completed];
+                ++matches;
+                balls += BallsOf(m);
+                WriteCsv(m, csv);
+            }
+            if (g_cricket.m_date.m_dayOfSeason == day) continue;
+            ++days;
+            injured.resize(g_world.mv_players.size(), 0);
+            for (size_t i = 0; i < g_world.mv_players.size(); ++i) {
+                injuries += g_world.mv_players[i].m_injured && !injured[i];
+                injured[i] = g_world.mv_players[i].m_injured;
+            }
+            for (const Team& t : g_world.mv_teams) fieldable &= CanFieldEleven(t);
+            news += static_cast<int>(g_userCoaches[0].mv_inbox.size());
+            g_userCoaches[0].mv_inbox.clear();
+        }
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        total += seconds;
+        allFieldable &= fieldable;
+        Report(season, before, seconds, days, matches, balls, injuries, news, fieldable);
+    }
+    std::printf("last_season=%d\nseconds_total=%.3f\nseconds_per_season=%.3f\n", g_cricket.m_date.m_season, total,
+                seasons > 0 ? total / seasons : 0.0);
+    const std::vector<PlayerStats> history = ReadAllPlayerHistories();
+    std::printf("history_records=%zu\n", history.size());
+    for (FILE* file : {csv.matches, csv.innings, csv.batting, csv.bowling})
+        if (file) std::fclose(file);
+    return allFieldable ? 0 : 3;
+}

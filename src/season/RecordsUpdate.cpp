@@ -1,0 +1,237 @@
+#include "season/RecordsUpdate.h"
+
+#include <cstdio>
+#include <map>
+
+#include "match/Match.h"
+#include "season/DayMachine.h"
+#include "world/World.h"
+
+namespace ravel {
+
+namespace {
+
+enum class Order { HIGHER, LOWER, BOWLING };
+
+Order OrderOf(int section) {
+    switch (section) {
+        case REC_FASTEST_FIFTY:
+        case REC_FASTEST_HUNDRED:
+        case REC_LOWEST_TOTAL:
+        case REC_LOWEST_AGGREGATE:
+        case REC_SMALLEST_RUNS_MARGIN:
+        case REC_CLOSEST_DRAW:
+            return Order::LOWER;
+        case REC_BEST_BOWLING:
+        case REC_BEST_MATCH_BOWLING:
+            return Order::BOWLING;
+        default:
+            return Order::HIGHER;
+    }
+}
+
+bool Better(int section, const RecordEntry& a, const RecordEntry& b) {
+    switch (OrderOf(section)) {
+        case Order::LOWER:
+            return a.m_value < b.m_value;
+        case Order::BOWLING:
+            return a.m_value != b.m_value ? a.m_value > b.m_value : a.m_value2 < b.m_value2;
+        default:
+            return a.m_value > b.m_value;
+    }
+}
+
+const char* SeasonLabel(int season) {
+    static char buffer[16];
+    for (const Season& s : g_world.mv_seasons)
+        if (s.m_season == season) return s.m_label;
+    std::snprintf(buffer, sizeof buffer, "%d", SeasonFirstYear(season));
+    return buffer;
+}
+
+// Builds and files the entries of one match.
+class CRecordWriter {
+public:
+    CRecordWriter(const Match& match, RecordsTable& table) : m_match(match), m_table(table) {
+        const Ground* g = GroundById(match.mi_ground);
+        m_ground = g && g->m_id == match.mi_ground ? g->m_name : "";
+        m_title = MatchTitle(match);
+        m_season = SeasonLabel(match.m_startDate.m_season > 0 ? match.m_startDate.m_season
+                                                               : g_cricket.m_date.m_season);
+    }
+
+    RecordEntry Entry(int team, int player = -1, int player2 = -1) const {
+        RecordEntry e;
+        e.m_player = player;
+        e.m_player2 = player2;
+        e.m_team = team;
+        e.m_match = m_match.mi_id;
+        e.m_matchText = m_title;
+        e.m_groundText = m_ground;
+        e.m_seasonText = m_season;
+        return e;
+    }
+
+    void File(int section, const RecordEntry& e, int w4, int w5, int w6, int w7) {
+        const bool held = !IsEmptyRecord(m_table.Section(section).front());
+        const int rank = InsertRecord(m_table, section, e);
+        if (rank == 0 && held)
+            g_recordEvents.push_back({section, rank + 1, m_table.m_kind, m_match.mi_id, w4, w5, w6, w7});
+    }
+
+    int Opponent(int side) const { return side == m_match.mi_team1 ? m_match.mi_team2 : m_match.mi_team1; }
+
+    const Match& m_match;
+    RecordsTable& m_table;
+    std::string m_ground;
+    std::string m_title;
+    std::string m_season;
+};
+
+void InningsRecords(CRecordWriter& w, const Innings& in, int index, int lastInnings) {
+    const Match& m = w.m_match;
+    const int bat = in.mi_battingTeam;
+    const int bowl = in.mi_bowlingTeam;
+    const int total = InningsTotal(in);
+    const int wickets = in.Wickets();
+
+    RecordEntry t = w.Entry(bat);
+    t.m_value = total;
+    t.m_wickets = wickets;
+    t.m_flag = in.mi_status;
+    w.File(REC_HIGHEST_TOTAL, t, bat, total, wickets, bowl);
+    if (in.mi_status == INNINGS_ALL_OUT) w.File(REC_LOWEST_TOTAL, t, bat, total, bowl, wickets);
+    if (index == lastInnings && index > 0 && m.mi_resultKind == RESULT_WON_BATTING_LAST && m.mi_winner == bat)
+        w.File(REC_HIGHEST_FOURTH_INNINGS, t, bat, total, bowl, wickets);
+
+    for (int k = 0; k < SQUAD_SIZE; ++k) {
+        const Partnership& p = in.m_partnerships[static_cast<size_t>(k)];
+        if (p.mi_state == 0 || p.Runs() <= 0) continue;
+        RecordEntry e = w.Entry(bat, p.mi_player[0], p.mi_player[1]);
+        e.m_value = p.Runs();
+        e.m_wickets = k + 1;
+        e.m_flag = p.mi_state == 2;
+        w.File(REC_PARTNERSHIPS, e, bat, e.m_value, bowl, k + 1);
+    }
+    for (const BatsmanFigures& b : in.m_batsmen) {
+        if (b.mi_howOut == 0 || b.mi_player < 0) continue;
+        RecordEntry e = w.Entry(bat, b.mi_player);
+        e.m_value = BatsmanRuns(b);
+        e.m_value2 = b.Balls();
+        e.m_flag = b.mi_howOut < 0;
+        w.File(REC_HIGHEST_SCORE, e, bat, e.m_value, bowl, b.mi_player);
+    }
+    for (const BowlerFigures& b : in.m_bowlers) {
+        if (b.mi_player < 0 || b.mi_balls == 0 || b.mi_wickets == 0) continue;
+        RecordEntry e = w.Entry(bowl, b.mi_player);
+        e.m_value = b.mi_wickets;
+        e.m_value2 = b.mi_runs;
+        e.m_wickets = b.mi_wickets;
+        w.File(REC_BEST_BOWLING, e, bowl, b.mi_wickets, bat, b.mi_runs);
+    }
+}
+
+void MatchRecords(CRecordWriter& w) {
+    const Match& m = w.m_match;
+    int lastInnings = -1;
+    int aggregate = 0;
+    int wickets = 0;
+    struct Figures {
+        int side = 0;
+        int wickets = 0;
+        int runs = 0;
+    };
+    std::map<int, Figures> bowling;
+    for (int i = 0; i < 4; ++i) {
+        const Innings& in = m.m_innings[static_cast<size_t>(i)];
+        if (!in.mb_started) continue;
+        lastInnings = i;
+        aggregate += InningsTotal(in);
+        wickets += in.Wickets();
+        for (const BowlerFigures& b : in.m_bowlers) {
+            if (b.mi_player < 0 || b.mi_balls == 0) continue;
+            Figures& f = bowling[b.mi_player];
+            f.side = in.mi_bowlingTeam;
+            f.wickets += b.mi_wickets;
+            f.runs += b.mi_runs;
+        }
+    }
+    for (int i = 0; i <= lastInnings; ++i)
+        if (m.m_innings[static_cast<size_t>(i)].mb_started)
+            InningsRecords(w, m.m_innings[static_cast<size_t>(i)], i, lastInnings);
+
+    for (const BallEvent& e : m.mv_events) {
+        if (e.mi_kind != EVENT_BATSMAN_MILESTONE) continue;
+        const int reached = e.mi_values[1];
+        if (reached != 50 && reached != 100) continue;
+        const Innings& in = m.m_innings[static_cast<size_t>(Match::InningsIndex(e.mi_innings))];
+        RecordEntry r = w.Entry(in.mi_battingTeam, e.mi_values[0]);
+        r.m_value = e.mi_values[2];
+        w.File(reached == 50 ? REC_FASTEST_FIFTY : REC_FASTEST_HUNDRED, r, in.mi_battingTeam, r.m_value,
+               in.mi_bowlingTeam, e.mi_values[0]);
+    }
+    if (m.IsFirstClass()) {
+        for (const auto& [player, f] : bowling) {
+            if (f.wickets == 0) continue;
+            RecordEntry e = w.Entry(f.side, player);
+            e.m_value = f.wickets;
+            e.m_value2 = f.runs;
+            e.m_wickets = f.wickets;
+            w.File(REC_BEST_MATCH_BOWLING, e, f.side, f.wickets, w.Opponent(f.side), f.runs);
+        }
+    }
+
+    RecordEntry agg = w.Entry(m.mi_team1);
+    agg.m_value = aggregate;
+    agg.m_wickets = wickets;
+    if (lastInnings >= 0) w.File(REC_HIGHEST_AGGREGATE, agg, m.mi_team1, aggregate, m.mi_team2, wickets);
+    const bool decided = m.mi_resultKind != RESULT_DRAW && m.mi_resultKind != RESULT_NO_RESULT &&
+                         m.mi_resultKind != RESULT_NONE;
+    if (decided && lastInnings >= 1) w.File(REC_LOWEST_AGGREGATE, agg, m.mi_team1, aggregate, m.mi_team2, wickets);
+
+    const int winner = m.mi_winner;
+    RecordEntry margin = w.Entry(winner);
+    margin.m_value = m.mi_margin;
+    if (m.mi_resultKind == RESULT_WON_BY_INNINGS && m.mi_margin > 0)
+        w.File(REC_INNINGS_MARGIN, margin, winner, m.mi_margin, w.Opponent(winner), 0);
+    if (m.mi_resultKind == RESULT_WON_BOWLING_LAST && m.mi_margin > 0) {
+        w.File(REC_RUNS_MARGIN, margin, winner, m.mi_margin, w.Opponent(winner), 0);
+        w.File(REC_SMALLEST_RUNS_MARGIN, margin, winner, m.mi_margin, w.Opponent(winner), 0);
+    }
+    if (m.mi_resultKind == RESULT_DRAW && lastInnings == 3) {
+        const Innings& in = m.m_innings[3];
+        const int short_ = m.Target() - InningsTotal(in);
+        if (short_ > 0) {
+            RecordEntry d = w.Entry(in.mi_battingTeam);
+            d.m_value = short_;
+            d.m_wickets = in.Wickets();
+            w.File(REC_CLOSEST_DRAW, d, in.mi_battingTeam, short_, in.mi_bowlingTeam, in.Wickets());
+        }
+    }
+}
+
+}  // namespace
+
+bool IsEmptyRecord(const RecordEntry& e) {
+    return e.m_value == 0 && e.m_wickets == 0 && e.m_player < 0 && e.m_team < 0 && e.m_teamText.empty();
+}
+
+int InsertRecord(RecordsTable& table, int section, const RecordEntry& entry) {
+    if (RecordsTable::SectionIndex(section) < 0) return -1;
+    std::vector<RecordEntry>& rows = table.Section(section);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (IsEmptyRecord(rows[i]) || Better(section, entry, rows[i])) {
+            rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(i), entry);
+            rows.pop_back();
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void UpdateRecordTables(const Match& match, RecordsTable& table) {
+    CRecordWriter writer(match, table);
+    MatchRecords(writer);
+}
+
+}  // namespace ravel

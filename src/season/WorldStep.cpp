@@ -1,0 +1,269 @@
+#include "season/WorldStep.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+
+#include "match/Conditions.h"
+#include "match/Match.h"
+#include "match/MatchLists.h"
+#include "season/Coaches.h"
+#include "season/Contracts.h"
+#include "season/DayMachine.h"
+#include "season/Finance.h"
+#include "season/Fitness.h"
+#include "season/News.h"
+#include "season/Schedule.h"
+#include "season/Squads.h"
+#include "season/Tours.h"
+#include "world/PlayerGen.h"
+#include "world/PlayerHistory.h"
+#include "world/Random.h"
+#include "world/SaveGame.h"
+#include "world/Services.h"
+#include "world/World.h"
+
+namespace ravel {
+
+std::string g_almanackTitle;
+TurnoverCounts g_lastTurnover;
+
+namespace {
+
+constexpr int MONTHLY_FINANCE_DAY = 28;
+constexpr int CHAMPIONSHIP_FIRST_YEAR = 2010;
+constexpr int REBUILD_LAST_DAY = 31;
+constexpr int MAX_SKILL = 99;
+constexpr int MIN_SKILL = 1;
+constexpr int PEAK_AGE = 27;
+constexpr int DECLINE_AGE = 32;
+constexpr int COPIES = 100;
+
+void ForEachSkill(Player& p, auto&& f) {
+    for (int32_t& s : p.m_batSkill) f(s);
+    for (int32_t& s : p.m_bowlSkill) f(s);
+    for (int32_t& s : p.m_fieldSkill) f(s);
+    for (int32_t& s : p.m_keepSkill) f(s);
+}
+
+void DropFromSides(Player& p) {
+    for (int club : {p.m_northClub, p.m_southClub}) {
+        Team* t = TeamById(club);
+        if (t && t->m_id == club) RemoveFromClubSquad(*t, p.m_id);
+    }
+    for (Country& c : g_world.mv_countries) {
+        std::erase(c.mv_testSquad, p.m_id);
+        std::erase(c.mv_oneDaySquad, p.m_id);
+        for (int32_t& slot : c.m_xi)
+            if (slot == p.m_id) slot = -1;
+    }
+}
+
+bool HasSeasonJob(const UserCoach& coach, int season) {
+    if (coach.m_staff.m_nationalJob >= 1) return true;
+    const int club = coach.m_staff.m_clubJob;
+    const Team* t = TeamById(club);
+    if (club < 1 || !t || t->m_id != club) return false;
+    const bool northern = t->m_country == NORTHERN_COUNTRY;
+    return season % 2 == 0 ? northern : !northern;
+}
+
+void MarkCompletedFixtures() {
+    for (const auto& m : g_completedMatches) {
+        for (Fixture& f : g_world.mv_fixtures) {
+            if (f.m_match != m->mi_id) continue;
+            f.m_state = FIXTURE_PLAYED;
+            f.m_result[0] = m->mi_resultKind;
+            f.m_result[1] = m->mi_margin;
+            f.m_result[2] = m->mi_winner;
+            f.m_match = -1;
+        }
+    }
+    ClearCompletedMatches();
+}
+
+void ResetSeasonStats(int season) {
+    for (Player& p : g_world.mv_players) {
+        for (int b = STATS_SEASON_FC; b <= STATS_SEASON_ODI; ++b) {
+            p.m_stats[b].ResetCounters();
+            p.m_stats[b].m_season = season;
+        }
+    }
+}
+
+void DeliverAndClearDaily() {
+    const GameDate tomorrow = Tomorrow();
+    for (UserCoach& coach : g_userCoaches) coach.DeliverPendingNews(tomorrow.m_day, tomorrow.m_month, tomorrow.m_year);
+    if (g_cricket.m_autoSimulate) {
+        bool question = false;
+        for (UserCoach& coach : g_userCoaches)
+            for (InboxMessage& m : coach.mv_inbox) {
+                m.m_seen = 1;
+                question |= m.m_needsAnswer && !m.m_handled;
+            }
+        if (question) ChangeScreen(SCREEN_NEWS);
+    }
+    for (UserCoach& coach : g_userCoaches) std::fill(std::begin(coach.m_daily), std::end(coach.m_daily), 0);
+    g_cricket.m_coachIndex = 0;
+    if (!g_userCoaches.empty()) {
+        const StaffMember& s = g_userCoaches[0].m_staff;
+        g_cricket.m_team = s.m_nationalJob >= 1 ? s.m_nationalJob : s.m_clubJob;
+    }
+}
+
+}  // namespace
+
+bool EventSeasonMatches(int eventSeason, int season) {
+    if (eventSeason == EVERY_EVEN_SEASON) return season % 2 == 0;
+    if (eventSeason == EVERY_ODD_SEASON) return season % 2 != 0;
+    return eventSeason == season;
+}
+
+void FireCompetitionEvents() {
+    for (size_t i = 0; i < g_world.mv_events.size(); ++i) {
+        CompetitionEvent& e = g_world.mv_events[i];
+        if (e.m_dayOfSeason != g_cricket.m_date.m_dayOfSeason || e.m_fired ||
+            !EventSeasonMatches(e.m_season, g_cricket.m_date.m_season))
+            continue;
+        e.m_fired = 1;
+        if (e.m_type == EVENT_NEW_SEASON) {
+            StartNewSeason();
+            if (g_cricket.m_date.m_season > LAST_CAREER_SEASON) return;
+        } else {
+            RunCompetitionEvent(e.m_type, e.m_competition);
+        }
+    }
+}
+
+void StartNewSeason() {
+    GameDate& date = g_cricket.m_date;
+    const int ended = date.m_season;
+    ++date.m_season;
+    char title[64];
+    std::snprintf(title, sizeof title, "Almanack of Season %d (copy %d)", date.m_season, Rand() % COPIES);
+    g_almanackTitle = title;
+    for (RecordsTable& t : g_world.mv_records) t.Freeze();
+    if (date.m_season > LAST_CAREER_SEASON) {
+        StartAutoSimulation(AUTO_CAREER_OVER);
+        return;
+    }
+    date.m_dayOfSeason = -1;
+    MarkCompletedFixtures();
+    MergePlayerHistories(ended);
+    g_lastTurnover = SeasonTurnover();
+    TopUpTeamSquads();
+    TopUpCountryPlayers();
+    RebuildSquads();
+    for (Team& t : g_world.mv_teams) CompactSquad(t);
+    ResetSeasonStats(date.m_season);
+    for (CompetitionEvent& e : g_world.mv_events) e.m_fired = 0;
+    bool employed = false;
+    for (const UserCoach& coach : g_userCoaches) employed |= HasSeasonJob(coach, date.m_season);
+    if (!employed) StartAutoSimulation(AUTO_TO_NEXT_SEASON);
+}
+
+void DailyWorldStep() {
+    FireCompetitionEvents();
+    const GameDate& date = g_cricket.m_date;
+    if (date.m_day == MONTHLY_FINANCE_DAY) ApplyMonthlyFinances();
+    for (Tour& tour : g_world.mv_tours)
+        if ((tour.m_state == TOUR_NOT_STARTED || tour.m_state == TOUR_RUNNING) && tour.m_season == date.m_season)
+            DailyTourStep(tour);
+    StartDueTournaments();
+    if (date.m_day == 1 && date.m_month == 1 && date.m_year >= CHAMPIONSHIP_FIRST_YEAR) {
+        YearlyChampionshipStep(false);
+        YearlyChampionshipStep(true);
+    }
+    MoveComputerCoaches();
+    UpdatePlayerFitnessAndInjuries();
+    g_cricket.m_climateMonth = date.m_month - 1;
+    for (Climate& c : g_world.mv_climates) AdvanceForecast(c);
+    TransferWindowStep();
+    if (date.m_dayOfSeason < REBUILD_LAST_DAY) {
+        if (g_squadRebuilds > 0) RebuildSquads();
+        g_squadRebuilds = 0;
+    }
+    DeliverAndClearDaily();
+    for (StaffMember& s : g_world.mv_staff) DailyCoachStep(s);
+}
+
+std::vector<PlayerStats> ReadAllPlayerHistories() {
+    std::vector<PlayerStats> records;
+    const std::string folder = SavesFolder();
+    std::ifstream in(folder.empty() ? PLAYER_HISTORY_DATA : folder + "/" + PLAYER_HISTORY_DATA, std::ios::binary);
+    if (!in) return records;
+    uint8_t b[4] = {};
+    in.read(reinterpret_cast<char*>(b), 4);
+    if (!in) return records;
+    const int32_t count =
+        static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+    for (int32_t n = 0; n < count; ++n) {
+        PlayerStats s;
+        in.read(reinterpret_cast<char*>(&s), sizeof s);
+        if (!in) break;
+        records.push_back(s);
+    }
+    return records;
+}
+
+bool MergePlayerHistories(int endedSeason) {
+    std::vector<PlayerStats> records = ReadAllPlayerHistories();
+    static const int32_t KINDS[] = {KIND_FIRST_CLASS, KIND_LIST_A, KIND_TEST, KIND_ODI};
+    for (const Player& p : g_world.mv_players) {
+        if (p.m_id <= 0) continue;
+        for (int b = STATS_SEASON_FC; b <= STATS_SEASON_ODI; ++b) {
+            PlayerStats s = p.m_stats[b];
+            if (s.m_matches <= 0) continue;
+            s.m_player = p.m_id;
+            s.m_season = endedSeason;
+            s.m_kind = KINDS[b - STATS_SEASON_FC];
+            records.push_back(s);
+        }
+    }
+    return WritePlayerHistories(std::move(records));
+}
+
+int RetirementChance(int age) {
+    static const int CHANCES[][2] = {{33, 5}, {34, 12}, {35, 25}, {36, 40}, {37, 60}, {38, 80}};
+    if (age < CHANCES[0][0]) return 0;
+    for (const auto& c : CHANCES)
+        if (age == c[0]) return c[1];
+    return 95;
+}
+
+void DevelopPlayer(Player& p, int age) {
+    if (age < PEAK_AGE && p.m_potential > 0) {
+        // Growth comes out of the potential: a good prospect gains most.
+        const int most = p.m_potential / 8 + 1;
+        int gained = 0;
+        ForEachSkill(p, [&](int32_t& s) {
+            const int g = (Rand() % (most + 1)) * s / 60;
+            s = std::min(s + g, MAX_SKILL);
+            gained += g;
+        });
+        p.m_potential = std::max(p.m_potential - std::max(gained / 17, 1), 0);
+    } else if (age >= DECLINE_AGE) {
+        const int most = age >= DECLINE_AGE + 4 ? 3 : 2;
+        ForEachSkill(p, [&](int32_t& s) { s = std::max(s - Rand() % (most + 1), MIN_SKILL); });
+    }
+}
+
+TurnoverCounts SeasonTurnover() {
+    TurnoverCounts counts;
+    for (Player& p : g_world.mv_players) {
+        if (p.m_id <= 0) continue;
+        if (p.m_potential <= 0) p.m_potential = Rand() % 40 + 1;
+        const int age = p.Age();
+        if (p.m_retiring || Rand() % 100 < RetirementChance(age)) {
+            DropFromSides(p);
+            GenerateReplacementPlayer(p.m_id);
+            ++counts.m_retired;
+            ++counts.m_newPlayers;
+            continue;
+        }
+        DevelopPlayer(p, age);
+    }
+    return counts;
+}
+
+}  // namespace ravel

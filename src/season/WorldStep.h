@@ -1,0 +1,51 @@
+// The world's work for one day, run by the day machine before the day's
+// fixtures are listed, with the dated competition events and the turn of
+// the season: players' histories, retirements and development, squads.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "world/Player.h"
+
+namespace ravel {
+
+// The last season a career runs; the turn into the next one ends it.
+inline constexpr int LAST_CAREER_SEASON = 422;
+
+void DailyWorldStep();
+void FireCompetitionEvents();
+// The event of type 5: the world rolls into the next season.
+void StartNewSeason();
+
+// Whether an event's season word (a season, or every even / odd season)
+// matches the season.
+bool EventSeasonMatches(int eventSeason, int season);
+
+// The almanack title formatted at the last turn of the season.
+extern std::string g_almanackTitle;
+
+// Every player's season blocks that hold a match are added to the stored
+// histories, which are written again; false when the files can't be written.
+bool MergePlayerHistories(int endedSeason);
+// The stored history records of every player, in file order.
+std::vector<PlayerStats> ReadAllPlayerHistories();
+
+// What the turn did to the players.
+struct TurnoverCounts {
+    int m_retired = 0;
+    int m_newPlayers = 0;
+};
+
+// Retirements (by age, and those who announced it) replaced by new young
+// players; skills grow from potential while young and fade with age.
+TurnoverCounts SeasonTurnover();
+// Counts of the last turn (for the benchmark and the news).
+extern TurnoverCounts g_lastTurnover;
+
+// One player's skills moved on by a half-year of his age and potential.
+void DevelopPlayer(Player& player, int age);
+// Chance in 100 that a player of that age retires at the turn.
+int RetirementChance(int age);
+
+}  // namespace ravel
