@@ -21,7 +21,7 @@ enum CompetitionId : int32_t {
     COMP_FIRST_TOURNAMENT = 505,   // international tournaments run 505..549
     COMP_LAST_TOURNAMENT = 549,
     COMP_FIRST_FURTHER_EVENT = 550,
-    FIRST_TOUR_SERIES_ID = 600,    // odd ids Test series, even ids one-day series
+    FIRST_TOUR_SERIES_ID = 600,  // odd ids Test series, even ids one-day series
 };
 
 enum CompetitionStatus : int32_t {
@@ -57,8 +57,8 @@ enum CompetitionStage : int32_t {
 // Competition::m_points.
 enum PointsRule : int {
     POINTS_WIN = 0,
-    POINTS_TIE = 1,         // result kind 3
-    POINTS_DRAW = 2,        // result kinds 4 and 6 (draw, no result)
+    POINTS_TIE = 1,   // result kind 3
+    POINTS_DRAW = 2,  // result kinds 4 and 6 (draw, no result)
     POINTS_LOSS = 3,
     POINTS_RULES = 4,
 };
@@ -83,7 +83,7 @@ enum SessionTime : int {
 // The rules of play of one day of a competition's matches.
 struct PlayingConditions {
     int32_t m_competition = 0;
-    int32_t m_day = 0;  // day index of the match these rules serve (0 first)
+    int32_t m_day = 0;                // day index of the match these rules serve (0 first)
     GameDate m_times[SESSION_TIMES];  // only hours and minutes are used
     int32_t m_maxOversPerBowler = 0;  // 0: no limit
     int32_t m_oversForDay = 0;        // first-class; overs per side in limited overs
@@ -157,11 +157,11 @@ struct Competition {
     int32_t m_status = COMP_NOT_RUNNING;
     int32_t m_kind = COMP_LEAGUE;
     int32_t m_format = FORMAT_FIRST_CLASS;
-    int32_t m_length = 4;  // days, or overs per side
+    int32_t m_length = 4;       // days, or overs per side
     int32_t m_doubleRound = 0;  // 1 home and away
     uint8_t m_noDraw = 0;       // every match must have a winner
     int32_t m_stage = STAGE_LEAGUE;
-    int32_t m_lastDay = 0;  // "last day" marker of the schedule
+    int32_t m_lastDay = 0;          // "last day" marker of the schedule
     int32_t m_newsCompetition = 0;  // season-start news is sent when this equals the id
     int32_t m_promotion = 0;        // places promoted to m_upper
     int32_t m_relegation = 0;       // places relegated to m_lower
@@ -302,7 +302,7 @@ struct Tour {
 
 // The Test or one-day matches of a tour between two countries.
 struct TourSeries {
-    int32_t m_id = 0;  // 600 and above; odd Tests, even one-day
+    int32_t m_id = 0;                               // 600 and above; odd Tests, even one-day
     int32_t m_competition = COMP_ODI_CHAMPIONSHIP;  // championship marker; 502 once too old to count
     int32_t m_season = 0;
     int32_t m_home = 0;
@@ -317,8 +317,8 @@ struct TourSeries {
     int32_t m_series = 0;  // the Series of a triangular tournament (its id is this series' id); 0 otherwise
     int32_t m_homeWins = 0;
     int32_t m_awayWins = 0;
-    int32_t m_draws = 0;  // result kind 4
-    int32_t m_ties = 0;   // result kind 3
+    int32_t m_draws = 0;      // result kind 4
+    int32_t m_ties = 0;       // result kind 3
     int32_t m_homeCount = 0;  // championship rating figures
     int32_t m_homePoints = 0;
     int32_t m_awayCount = 0;
@@ -366,7 +366,7 @@ struct PlanBall {
     int32_t m_side = 0;   // 0 over the wicket, 1 round the wicket
     int32_t m_length = LENGTH_GOOD;
     int32_t m_movement = MOVE_STRAIGHT;
-    int32_t m_pace = 0;  // 0 stock pace; 1 a change of pace
+    int32_t m_pace = 0;    // 0 stock pace; 1 a change of pace
     int32_t m_effort = 5;  // 0..10
 };
 

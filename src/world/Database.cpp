@@ -40,11 +40,11 @@ static_assert(std::endian::native == std::endian::little, "player records are co
 static_assert(std::is_trivially_copyable_v<Player>);
 
 const int DB_FILES[23] = {
-    DB_PLAYERS,       DB_TEAMS,          DB_COUNTRIES,      DB_GROUNDS,         DB_CLIMATES,
-    DB_SEASONS,       DB_STAFF,          DB_COMPETITIONS,   DB_TOURNAMENTS,     DB_TOURNAMENT_VENUES,
-    DB_ROUNDS,        DB_CONDITIONS,     DB_HISTORY,        DB_EVENTS,          DB_INJURIES,
-    DB_TOURS,         DB_TOUR_SERIES,    DB_TEST_RANKINGS,  DB_ODI_RANKINGS,    DB_FIELD_POSITIONS,
-    DB_FIELD_SETUPS,  DB_BOWL_PLANS,     DB_TOURNAMENT_STAGES,
+    DB_PLAYERS,      DB_TEAMS,       DB_COUNTRIES,         DB_GROUNDS,      DB_CLIMATES,
+    DB_SEASONS,      DB_STAFF,       DB_COMPETITIONS,      DB_TOURNAMENTS,  DB_TOURNAMENT_VENUES,
+    DB_ROUNDS,       DB_CONDITIONS,  DB_HISTORY,           DB_EVENTS,       DB_INJURIES,
+    DB_TOURS,        DB_TOUR_SERIES, DB_TEST_RANKINGS,     DB_ODI_RANKINGS, DB_FIELD_POSITIONS,
+    DB_FIELD_SETUPS, DB_BOWL_PLANS,  DB_TOURNAMENT_STAGES,
 };
 
 namespace {
@@ -398,13 +398,30 @@ Competition* ExactCompetition(int id) {
     return nullptr;
 }
 
-InternationalTournament* ExactTournament(int id) {
-    for (auto& t : g_world.mv_tournaments)
-        if (t.m_id == id) return &t;
-    return nullptr;
+#define RAVEL_IO(fn) [](auto& a, auto& r) { fn(a, r); }
+
+// Records that live inside an owner's list (a competition's rounds, a
+// tournament's stages) are stored in one file, each naming its owner by id;
+// one whose owner doesn't exist is dropped.
+template <class Rec, class Owner, class F>
+void ReadIntoOwners(const std::string& path, size_t minSize, F io, std::vector<Owner>& owners,
+                    std::vector<Rec> Owner::*list, int32_t Rec::*ownerId) {
+    for (Owner& o : owners) (o.*list).clear();
+    for (const Rec& r : ReadTable<Rec>(path, minSize, io))
+        for (Owner& o : owners)
+            if (o.m_id == r.*ownerId) {
+                (o.*list).push_back(r);
+                break;
+            }
 }
 
-#define RAVEL_IO(fn) [](auto& a, auto& r) { fn(a, r); }
+template <class Rec, class Owner, class F>
+bool WriteFromOwners(const std::string& path, F io, const std::vector<Owner>& owners,
+                     std::vector<Rec> Owner::*list) {
+    std::vector<Rec> all;
+    for (const Owner& o : owners) all.insert(all.end(), (o.*list).begin(), (o.*list).end());
+    return WriteTable(path, all, io);
+}
 
 void ReadRankings(int number, int competition) {
     auto rows = ReadTable<StandingsRow>(DatabaseFilePath(number), 104, RAVEL_IO(IoStandingsRow));
@@ -421,12 +438,22 @@ bool WriteRankings(const std::string& path, int competition) {
 
 }  // namespace
 
-void SetDatabaseFolder(const std::string& name) { g_folder = name; }
-const std::string& DatabaseFolder() { return g_folder; }
-void SetDatabaseRoot(const std::string& root) { g_root = root; }
-const std::string& DatabaseRoot() { return g_root; }
+void SetDatabaseFolder(const std::string& name) {
+    g_folder = name;
+}
+const std::string& DatabaseFolder() {
+    return g_folder;
+}
+void SetDatabaseRoot(const std::string& root) {
+    g_root = root;
+}
+const std::string& DatabaseRoot() {
+    return g_root;
+}
 
-void SetDatabaseDirectory(const std::string& directory) { g_directory = directory; }
+void SetDatabaseDirectory(const std::string& directory) {
+    g_directory = directory;
+}
 
 std::string DatabaseFilePath(const std::string& name) {
     if (!g_directory.empty()) return NativePath(g_directory + "/" + name);
@@ -480,20 +507,14 @@ bool ReadDatabaseFile(int number) {
         case DB_COMPETITIONS:
             w.mv_competitions = ReadTable<Competition>(path, 127, RAVEL_IO(IoCompetition));
             return true;
-        case DB_CONDITIONS: {
-            for (auto& c : w.mv_competitions) c.mv_conditions.clear();
-            auto all = ReadTable<PlayingConditions>(path, 80, RAVEL_IO(IoConditions));
-            for (const auto& pc : all)
-                if (Competition* c = ExactCompetition(pc.m_competition)) c->mv_conditions.push_back(pc);
+        case DB_CONDITIONS:
+            ReadIntoOwners(path, 80, RAVEL_IO(IoConditions), w.mv_competitions, &Competition::mv_conditions,
+                           &PlayingConditions::m_competition);
             return true;
-        }
-        case DB_ROUNDS: {
-            for (auto& c : w.mv_competitions) c.mv_rounds.clear();
-            auto all = ReadTable<RoundDate>(path, 12, RAVEL_IO(IoRound));
-            for (const auto& r : all)
-                if (Competition* c = ExactCompetition(r.m_competition)) c->mv_rounds.push_back(r);
+        case DB_ROUNDS:
+            ReadIntoOwners(path, 12, RAVEL_IO(IoRound), w.mv_competitions, &Competition::mv_rounds,
+                           &RoundDate::m_competition);
             return true;
-        }
         case DB_HISTORY: {
             for (auto& c : w.mv_competitions) c.mv_history.clear();
             auto all = ReadTable<HistoryRecord>(path, 16, RAVEL_IO(IoHistory));
@@ -514,20 +535,14 @@ bool ReadDatabaseFile(int number) {
         case DB_TOURNAMENTS:
             w.mv_tournaments = ReadTable<InternationalTournament>(path, 77, RAVEL_IO(IoTournament));
             return true;
-        case DB_TOURNAMENT_VENUES: {
-            for (auto& t : w.mv_tournaments) t.mv_venues.clear();
-            auto all = ReadTable<TournamentVenue>(path, 12, RAVEL_IO(IoVenue));
-            for (const auto& v : all)
-                if (InternationalTournament* t = ExactTournament(v.m_tournament)) t->mv_venues.push_back(v);
+        case DB_TOURNAMENT_VENUES:
+            ReadIntoOwners(path, 12, RAVEL_IO(IoVenue), w.mv_tournaments, &InternationalTournament::mv_venues,
+                           &TournamentVenue::m_tournament);
             return true;
-        }
-        case DB_TOURNAMENT_STAGES: {
-            for (auto& t : w.mv_tournaments) t.mv_stages.clear();
-            auto all = ReadTable<TournamentStage>(path, 20, RAVEL_IO(IoStage));
-            for (const auto& s : all)
-                if (InternationalTournament* t = ExactTournament(s.m_tournament)) t->mv_stages.push_back(s);
+        case DB_TOURNAMENT_STAGES:
+            ReadIntoOwners(path, 20, RAVEL_IO(IoStage), w.mv_tournaments, &InternationalTournament::mv_stages,
+                           &TournamentStage::m_tournament);
             return true;
-        }
         case DB_TOURS:
             w.mv_tours = ReadTable<Tour>(path, 36, RAVEL_IO(IoTour));
             return true;
@@ -571,16 +586,11 @@ bool WriteDatabaseFile(int number, const std::string& path) {
             return WriteTable(path, w.mv_fieldSetups, RAVEL_IO(IoFieldSetup));
         case DB_COMPETITIONS:
             return WriteTable(path, w.mv_competitions, RAVEL_IO(IoCompetition));
-        case DB_CONDITIONS: {
-            std::vector<PlayingConditions> all;
-            for (const auto& c : w.mv_competitions) all.insert(all.end(), c.mv_conditions.begin(), c.mv_conditions.end());
-            return WriteTable(path, all, RAVEL_IO(IoConditions));
-        }
-        case DB_ROUNDS: {
-            std::vector<RoundDate> all;
-            for (const auto& c : w.mv_competitions) all.insert(all.end(), c.mv_rounds.begin(), c.mv_rounds.end());
-            return WriteTable(path, all, RAVEL_IO(IoRound));
-        }
+        case DB_CONDITIONS:
+            return WriteFromOwners(path, RAVEL_IO(IoConditions), w.mv_competitions,
+                                   &Competition::mv_conditions);
+        case DB_ROUNDS:
+            return WriteFromOwners(path, RAVEL_IO(IoRound), w.mv_competitions, &Competition::mv_rounds);
         case DB_HISTORY: {
             // Competitions that share a history id share one list; it is
             // written once.
@@ -603,16 +613,12 @@ bool WriteDatabaseFile(int number, const std::string& path) {
             return WriteRankings(path, COMP_ODI_CHAMPIONSHIP);
         case DB_TOURNAMENTS:
             return WriteTable(path, w.mv_tournaments, RAVEL_IO(IoTournament));
-        case DB_TOURNAMENT_VENUES: {
-            std::vector<TournamentVenue> all;
-            for (const auto& t : w.mv_tournaments) all.insert(all.end(), t.mv_venues.begin(), t.mv_venues.end());
-            return WriteTable(path, all, RAVEL_IO(IoVenue));
-        }
-        case DB_TOURNAMENT_STAGES: {
-            std::vector<TournamentStage> all;
-            for (const auto& t : w.mv_tournaments) all.insert(all.end(), t.mv_stages.begin(), t.mv_stages.end());
-            return WriteTable(path, all, RAVEL_IO(IoStage));
-        }
+        case DB_TOURNAMENT_VENUES:
+            return WriteFromOwners(path, RAVEL_IO(IoVenue), w.mv_tournaments,
+                                   &InternationalTournament::mv_venues);
+        case DB_TOURNAMENT_STAGES:
+            return WriteFromOwners(path, RAVEL_IO(IoStage), w.mv_tournaments,
+                                   &InternationalTournament::mv_stages);
         case DB_TOURS:
             return WriteTable(path, w.mv_tours, RAVEL_IO(IoTour));
         case DB_TOUR_SERIES:
@@ -661,7 +667,8 @@ void RebuildSquadsFromPlayers() {
         for (int32_t& slot : t.m_squad) slot = 0;
         for (const Player& p : g_world.mv_players) {
             if (p.m_id <= 0 || p.m_retired) continue;
-            if ((p.m_northClub == t.m_id || p.m_southClub == t.m_id) && n < SQUAD_SLOTS) t.m_squad[n++] = p.m_id;
+            if ((p.m_northClub == t.m_id || p.m_southClub == t.m_id) && n < SQUAD_SLOTS)
+                t.m_squad[n++] = p.m_id;
         }
     }
 }
@@ -671,10 +678,18 @@ void LoadTeams() {
     RebuildSquadsFromPlayers();
 }
 
-void LoadCountries() { ReadDatabaseFile(DB_COUNTRIES); }
-void LoadGrounds() { ReadDatabaseFile(DB_GROUNDS); }
-void LoadClimates() { ReadDatabaseFile(DB_CLIMATES); }
-void LoadSeasons() { ReadDatabaseFile(DB_SEASONS); }
+void LoadCountries() {
+    ReadDatabaseFile(DB_COUNTRIES);
+}
+void LoadGrounds() {
+    ReadDatabaseFile(DB_GROUNDS);
+}
+void LoadClimates() {
+    ReadDatabaseFile(DB_CLIMATES);
+}
+void LoadSeasons() {
+    ReadDatabaseFile(DB_SEASONS);
+}
 
 void LoadStaffMembers() {
     ReadDatabaseFile(DB_STAFF);
@@ -687,23 +702,45 @@ void LoadStaffMembers() {
     }
 }
 
-void LoadCompetitions() { ReadDatabaseFile(DB_COMPETITIONS); }
-void LoadInternationalTournaments() { ReadDatabaseFile(DB_TOURNAMENTS); }
-void LoadTournamentAmendments() { ReadDatabaseFile(DB_TOURNAMENT_VENUES); }
-void LoadRounds() { ReadDatabaseFile(DB_ROUNDS); }
-void LoadConditions() { ReadDatabaseFile(DB_CONDITIONS); }
-void LoadCompetitionHistory() { ReadDatabaseFile(DB_HISTORY); }
-void LoadCompetitionEvents() { ReadDatabaseFile(DB_EVENTS); }
-void LoadInjuryTypes() { ReadDatabaseFile(DB_INJURIES); }
+void LoadCompetitions() {
+    ReadDatabaseFile(DB_COMPETITIONS);
+}
+void LoadInternationalTournaments() {
+    ReadDatabaseFile(DB_TOURNAMENTS);
+}
+void LoadTournamentAmendments() {
+    ReadDatabaseFile(DB_TOURNAMENT_VENUES);
+}
+void LoadRounds() {
+    ReadDatabaseFile(DB_ROUNDS);
+}
+void LoadConditions() {
+    ReadDatabaseFile(DB_CONDITIONS);
+}
+void LoadCompetitionHistory() {
+    ReadDatabaseFile(DB_HISTORY);
+}
+void LoadCompetitionEvents() {
+    ReadDatabaseFile(DB_EVENTS);
+}
+void LoadInjuryTypes() {
+    ReadDatabaseFile(DB_INJURIES);
+}
 
 void LoadTours() {
     ReadDatabaseFile(DB_TOURS);
     ReadDatabaseFile(DB_TOUR_SERIES);
 }
 
-void LoadTestRankings() { ReadDatabaseFile(DB_TEST_RANKINGS); }
-void LoadOneDayRankings() { ReadDatabaseFile(DB_ODI_RANKINGS); }
-void LoadFieldPositions() { ReadDatabaseFile(DB_FIELD_POSITIONS); }
+void LoadTestRankings() {
+    ReadDatabaseFile(DB_TEST_RANKINGS);
+}
+void LoadOneDayRankings() {
+    ReadDatabaseFile(DB_ODI_RANKINGS);
+}
+void LoadFieldPositions() {
+    ReadDatabaseFile(DB_FIELD_POSITIONS);
+}
 
 void LoadFieldSetups() {
     ReadDatabaseFile(DB_FIELD_SETUPS);
@@ -715,8 +752,12 @@ void LoadFieldSetups() {
     }
 }
 
-void LoadBowlPlans() { ReadDatabaseFile(DB_BOWL_PLANS); }
-void LoadTournamentStages() { ReadDatabaseFile(DB_TOURNAMENT_STAGES); }
+void LoadBowlPlans() {
+    ReadDatabaseFile(DB_BOWL_PLANS);
+}
+void LoadTournamentStages() {
+    ReadDatabaseFile(DB_TOURNAMENT_STAGES);
+}
 
 void InitTeamBudgets() {
     for (Team& t : g_world.mv_teams)

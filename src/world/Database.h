@@ -70,7 +70,7 @@ void LoadConditions();
 void LoadCompetitionHistory();
 void LoadCompetitionEvents();
 void LoadInjuryTypes();
-void LoadTours();  // tours and their series
+void LoadTours();           // tours and their series
 void LoadTestRankings();    // rows of competition 500
 void LoadOneDayRankings();  // rows of competition 501
 void LoadFieldPositions();

@@ -24,7 +24,8 @@ bool DbReader::Take(size_t width) {
 void DbReader::I32(int32_t& v) {
     if (!Take(4)) return;
     const uint8_t* p = &mv_bytes[mi_pos - 4];
-    v = static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
+    v = static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
+                             uint32_t(p[3]) << 24);
 }
 
 void DbReader::F32(float& v) {

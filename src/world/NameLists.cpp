@@ -16,7 +16,8 @@ namespace {
 constexpr size_t MAX_NAME = 255;
 
 void TrimLineEnd(std::string& line) {
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) line.pop_back();
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+        line.pop_back();
     if (line.size() > MAX_NAME) line.resize(MAX_NAME);
 }
 
@@ -56,7 +57,11 @@ bool RandomNameFromFile(const std::string& path, std::string& out) {
     return true;
 }
 
-const char* RandomFirstName(int countryId) { return RandomName(countryId, "_fnames.csv"); }
-const char* RandomSurname(int countryId) { return RandomName(countryId, "_snames.csv"); }
+const char* RandomFirstName(int countryId) {
+    return RandomName(countryId, "_fnames.csv");
+}
+const char* RandomSurname(int countryId) {
+    return RandomName(countryId, "_snames.csv");
+}
 
 }  // namespace ravel

@@ -14,13 +14,16 @@ namespace {
 constexpr size_t RECORD = sizeof(PlayerStats);
 constexpr size_t INDEX_ENTRY = 8;
 
-std::string HistoryPath(const char* name) { return SavesFolder().empty() ? name : SavesFolder() + "/" + name; }
+std::string HistoryPath(const char* name) {
+    return SavesFolder().empty() ? name : SavesFolder() + "/" + name;
+}
 
 int32_t ReadInt(std::ifstream& in) {
     uint8_t b[4] = {};
     in.read(reinterpret_cast<char*>(b), 4);
     if (!in) return -1;
-    return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+    return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 |
+                                uint32_t(b[3]) << 24);
 }
 
 }  // namespace
@@ -71,7 +74,8 @@ bool WritePlayerHistories(std::vector<PlayerStats> records) {
     }
     // A game without any history keeps the "empty" mark of a new game.
     if (first.empty()) index.I32(-1);
-    return data.WriteFile(HistoryPath(PLAYER_HISTORY_DATA)) && index.WriteFile(HistoryPath(PLAYER_HISTORY_INDEX));
+    return data.WriteFile(HistoryPath(PLAYER_HISTORY_DATA)) &&
+           index.WriteFile(HistoryPath(PLAYER_HISTORY_INDEX));
 }
 
 }  // namespace ravel

@@ -52,7 +52,9 @@ std::vector<std::string> SplitLine(std::string line) {
 }
 
 // The leading decimal number of a field, 0 when there is none.
-int32_t FieldInt(const std::string& s) { return static_cast<int32_t>(std::strtol(s.c_str(), nullptr, 10)); }
+int32_t FieldInt(const std::string& s) {
+    return static_cast<int32_t>(std::strtol(s.c_str(), nullptr, 10));
+}
 
 // Texts go out without commas, which would split them.
 std::string CleanText(const std::string& s) {
@@ -78,7 +80,9 @@ int RecordsTable::SectionIndex(int code) {
     return -1;
 }
 
-int RecordsTable::SectionCode(int index) { return index >= 0 && index < RECORD_SECTIONS ? SECTIONS[index].m_code : 0; }
+int RecordsTable::SectionCode(int index) {
+    return index >= 0 && index < RECORD_SECTIONS ? SECTIONS[index].m_code : 0;
+}
 
 int RecordsTable::SectionCapacity(int index) {
     return index >= 0 && index < RECORD_SECTIONS ? SECTIONS[index].m_capacity : 0;
@@ -93,7 +97,9 @@ std::vector<RecordEntry>& RecordsTable::Section(int code) {
     return mv_sections[i < 0 ? 0 : i];
 }
 
-void RecordsTable::LoadCsv(const char* fileName) { LoadCsvFrom(DatabaseFilePath(std::string(fileName))); }
+void RecordsTable::LoadCsv(const char* fileName) {
+    LoadCsvFrom(DatabaseFilePath(std::string(fileName)));
+}
 
 void RecordsTable::LoadCsvFrom(const std::string& path) {
     for (int i = 0; i < RECORD_SECTIONS; ++i) mv_sections[i].assign(SECTIONS[i].m_capacity, RecordEntry{});
@@ -139,11 +145,11 @@ bool RecordsTable::WriteCsv(const std::string& path) const {
         out << SECTIONS[i].m_title << "\n";
         for (const RecordEntry& e : mv_sections[i]) {
             if (e.m_value == 0 && e.m_wickets == 0 && e.m_player < 0 && e.m_team < 0) continue;
-            out << e.m_player << ',' << e.m_player2 << ',' << e.m_team << ',' << e.m_match << ',' << e.m_value << ','
-                << e.m_value2 << ',' << e.m_wickets << ',' << e.m_flag << ',' << CleanText(e.m_matchText) << ','
-                << CleanText(e.m_groundText) << ',' << CleanText(e.m_seasonText) << ','
-                << CleanText(e.m_playerText) << ',' << CleanText(e.m_player2Text) << ','
-                << CleanText(e.m_teamText) << "\n";
+            out << e.m_player << ',' << e.m_player2 << ',' << e.m_team << ',' << e.m_match << ',' << e.m_value
+                << ',' << e.m_value2 << ',' << e.m_wickets << ',' << e.m_flag << ','
+                << CleanText(e.m_matchText) << ',' << CleanText(e.m_groundText) << ','
+                << CleanText(e.m_seasonText) << ',' << CleanText(e.m_playerText) << ','
+                << CleanText(e.m_player2Text) << ',' << CleanText(e.m_teamText) << "\n";
         }
     }
     return static_cast<bool>(out);

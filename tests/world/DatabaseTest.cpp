@@ -89,8 +89,8 @@ TEST_F(DatabaseFiles, DamagedFilesNeverBreakTheLoaders) {
         const std::string file = Path(DbFileName(number));
         const std::vector<uint8_t> original = ReadBytes(file);
         std::vector<std::vector<uint8_t>> damaged;
-        for (size_t cut : {size_t{0}, size_t{3}, size_t{4}, size_t{5}, original.size() / 3, original.size() / 2,
-                           original.size() - 1})
+        for (size_t cut : {size_t{0}, size_t{3}, size_t{4}, size_t{5}, original.size() / 3,
+                           original.size() / 2, original.size() - 1})
             damaged.emplace_back(original.begin(), original.begin() + static_cast<std::ptrdiff_t>(cut));
         for (int32_t count : {-5, 0x7fffffff, 1 << 20}) {
             std::vector<uint8_t> bytes = original;
@@ -100,7 +100,8 @@ TEST_F(DatabaseFiles, DamagedFilesNeverBreakTheLoaders) {
         const int rounds = 40;
         for (int r = 0; r < rounds; ++r) {
             std::vector<uint8_t> bytes = original;
-            for (int flips = 1 + Rand() % 8; flips > 0; --flips) bytes[Rand() % bytes.size()] = static_cast<uint8_t>(Rand());
+            for (int flips = 1 + Rand() % 8; flips > 0; --flips)
+                bytes[Rand() % bytes.size()] = static_cast<uint8_t>(Rand());
             damaged.push_back(bytes);
         }
         for (const auto& bytes : damaged) {
@@ -136,7 +137,8 @@ TEST_F(DatabaseFiles, TruncationKeepsTheWholeRecords) {
         const std::vector<uint8_t> original = ReadBytes(file);
         for (size_t records : {size_t{0}, size_t{1}, size_t{3}}) {
             size_t cut = 4 + records * c.m_recordSize + c.m_recordSize / 2;
-            WriteBytes(file, std::vector<uint8_t>(original.begin(), original.begin() + static_cast<std::ptrdiff_t>(cut)));
+            WriteBytes(file, std::vector<uint8_t>(original.begin(),
+                                                  original.begin() + static_cast<std::ptrdiff_t>(cut)));
             ReadDatabaseFile(c.m_number);
             EXPECT_EQ(c.m_count(), records) << "file " << c.m_number;
         }

@@ -41,19 +41,21 @@ protected:
     template <class T, class F>
     static void ExpectUniqueIds(const std::vector<T>& table, F id, const char* what) {
         std::set<int> seen;
-        for (const T& r : table) EXPECT_TRUE(seen.insert(id(r)).second) << what << " id " << id(r) << " twice";
+        for (const T& r : table)
+            EXPECT_TRUE(seen.insert(id(r)).second) << what << " id " << id(r) << " twice";
     }
 };
 
 TEST_F(BuiltWorld, TestNationsHoldTheIdsAndPlacesTheScreensUse) {
-    const char* names[10] = {"Australia", "England",   "India",       "New Zealand", "Pakistan",
-                             "South Africa", "Sri Lanka", "West Indies", "Zimbabwe", "Bangladesh"};
+    const char* names[10] = {"Australia",    "England",   "India",       "New Zealand", "Pakistan",
+                             "South Africa", "Sri Lanka", "West Indies", "Zimbabwe",    "Bangladesh"};
     ASSERT_GE(g_world.mv_countries.size(), 16u);  // room for a 16-side world cup
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(g_world.mv_countries[i].m_id, i + 1);
         EXPECT_STREQ(g_world.mv_countries[i].m_name, names[i]);
     }
-    for (size_t i = 10; i < g_world.mv_countries.size(); ++i) EXPECT_EQ(g_world.mv_countries[i].m_id, static_cast<int>(i) + 1);
+    for (size_t i = 10; i < g_world.mv_countries.size(); ++i)
+        EXPECT_EQ(g_world.mv_countries[i].m_id, static_cast<int>(i) + 1);
     for (const Country& c : g_world.mv_countries) {
         EXPECT_EQ(c.m_nationalSide, 1);
         EXPECT_TRUE(IsGround(c.m_homeGround)) << c.m_name;
@@ -62,7 +64,8 @@ TEST_F(BuiltWorld, TestNationsHoldTheIdsAndPlacesTheScreensUse) {
 }
 
 TEST_F(BuiltWorld, ClubsHaveGroundsCoachesAndFullSquads) {
-    ExpectUniqueIds(g_world.mv_teams, [](const Team& t) { return t.m_id; }, "team");
+    ExpectUniqueIds(
+        g_world.mv_teams, [](const Team& t) { return t.m_id; }, "team");
     std::set<int> countriesWithClubs;
     for (const Team& t : g_world.mv_teams) {
         EXPECT_GE(t.m_id, 1001);
@@ -126,8 +129,10 @@ TEST_F(BuiltWorld, EveryReferenceNamesARecordThatExists) {
         EXPECT_TRUE(s.m_nationalJob == 0 || IsCountry(s.m_nationalJob));
     }
     for (const Competition& c : g_world.mv_competitions) {
-        for (int32_t side : c.mv_teams) EXPECT_TRUE(c.m_id < 500 ? IsTeam(side) : IsCountry(side)) << c.m_name;
-        for (int32_t feeder : c.mv_feeders) EXPECT_EQ(g_world.mv_competitions[FindCompetitionIndex(feeder)].m_id, feeder);
+        for (int32_t side : c.mv_teams)
+            EXPECT_TRUE(c.m_id < 500 ? IsTeam(side) : IsCountry(side)) << c.m_name;
+        for (int32_t feeder : c.mv_feeders)
+            EXPECT_EQ(g_world.mv_competitions[FindCompetitionIndex(feeder)].m_id, feeder);
         EXPECT_FALSE(c.mv_conditions.empty()) << c.m_name;
         for (const auto& h : c.mv_history)
             EXPECT_TRUE(h.m_winner <= 0 || IsTeam(h.m_winner) || IsCountry(h.m_winner)) << c.m_name;
@@ -161,15 +166,24 @@ TEST_F(BuiltWorld, EveryReferenceNamesARecordThatExists) {
 }
 
 TEST_F(BuiltWorld, IdsAreUniqueInEveryTable) {
-    ExpectUniqueIds(g_world.mv_grounds, [](const Ground& r) { return r.m_id; }, "ground");
-    ExpectUniqueIds(g_world.mv_climates, [](const Climate& r) { return r.m_id; }, "climate");
-    ExpectUniqueIds(g_world.mv_staff, [](const StaffMember& r) { return r.m_id; }, "coach");
-    ExpectUniqueIds(g_world.mv_competitions, [](const Competition& r) { return r.m_id; }, "competition");
-    ExpectUniqueIds(g_world.mv_tournaments, [](const InternationalTournament& r) { return r.m_id; }, "tournament");
-    ExpectUniqueIds(g_world.mv_tours, [](const Tour& r) { return r.m_id; }, "tour");
-    ExpectUniqueIds(g_world.mv_tourSeries, [](const TourSeries& r) { return r.m_id; }, "tour series");
-    ExpectUniqueIds(g_world.mv_injuryTypes, [](const InjuryType& r) { return r.m_id; }, "injury");
-    ExpectUniqueIds(g_world.mv_seasons, [](const Season& r) { return r.m_season; }, "season");
+    ExpectUniqueIds(
+        g_world.mv_grounds, [](const Ground& r) { return r.m_id; }, "ground");
+    ExpectUniqueIds(
+        g_world.mv_climates, [](const Climate& r) { return r.m_id; }, "climate");
+    ExpectUniqueIds(
+        g_world.mv_staff, [](const StaffMember& r) { return r.m_id; }, "coach");
+    ExpectUniqueIds(
+        g_world.mv_competitions, [](const Competition& r) { return r.m_id; }, "competition");
+    ExpectUniqueIds(
+        g_world.mv_tournaments, [](const InternationalTournament& r) { return r.m_id; }, "tournament");
+    ExpectUniqueIds(
+        g_world.mv_tours, [](const Tour& r) { return r.m_id; }, "tour");
+    ExpectUniqueIds(
+        g_world.mv_tourSeries, [](const TourSeries& r) { return r.m_id; }, "tour series");
+    ExpectUniqueIds(
+        g_world.mv_injuryTypes, [](const InjuryType& r) { return r.m_id; }, "injury");
+    ExpectUniqueIds(
+        g_world.mv_seasons, [](const Season& r) { return r.m_season; }, "season");
 }
 
 TEST_F(BuiltWorld, CompetitionsCanScheduleAndEverySeasonMovesOn) {
@@ -231,7 +245,8 @@ TEST_F(BuiltWorld, TablesOfTheMatchHaveWhatTheEngineNeeds) {
     EXPECT_GE(g_world.mv_pacePlans.size(), 3u);
     EXPECT_GE(g_world.mv_spinPlans.size(), 6u);
     for (const auto* plans : {&g_world.mv_pacePlans, &g_world.mv_spinPlans})
-        for (size_t i = 1; i < plans->size(); ++i) EXPECT_LE((*plans)[i - 1].m_effortTotal, (*plans)[i].m_effortTotal);
+        for (size_t i = 1; i < plans->size(); ++i)
+            EXPECT_LE((*plans)[i - 1].m_effortTotal, (*plans)[i].m_effortTotal);
     EXPECT_GE(g_world.mv_injuryTypes.size(), 30u);
     for (const InjuryType& i : g_world.mv_injuryTypes) EXPECT_GT(i.m_days, 0);
     ASSERT_EQ(g_world.mv_seasons.front().m_season, 362);

@@ -16,7 +16,9 @@
 
 namespace ravel {
 
-inline std::string BuiltDatabaseDir() { return std::string(RAVEL_RUNTIME_DIR) + "/db/std"; }
+inline std::string BuiltDatabaseDir() {
+    return std::string(RAVEL_RUNTIME_DIR) + "/db/std";
+}
 
 inline std::vector<uint8_t> ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

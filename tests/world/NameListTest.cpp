@@ -18,7 +18,8 @@ protected:
         ScratchDbTest::SetUp();
         SetDatabaseDirectory(m_dir);
         std::filesystem::create_directories(Path("names"));
-        for (auto [id, name] : {std::pair{1, "Australia"}, std::pair{2, "England"}, std::pair{7, "Sri Lanka"}}) {
+        for (auto [id, name] :
+             {std::pair{1, "Australia"}, std::pair{2, "England"}, std::pair{7, "Sri Lanka"}}) {
             Country c;
             c.m_id = id;
             std::strcpy(c.m_name, name);

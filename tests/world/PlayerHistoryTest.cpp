@@ -36,7 +36,8 @@ protected:
 };
 
 TEST_F(PlayerHistories, EachPlayerReadsHisOwnRecordsInOrder) {
-    ASSERT_TRUE(WritePlayerHistories({Record(3, 362, 30), Record(1, 362, 10), Record(1, 363, 11), Record(5, 362, 50)}));
+    ASSERT_TRUE(WritePlayerHistories(
+        {Record(3, 362, 30), Record(1, 362, 10), Record(1, 363, 11), Record(5, 362, 50)}));
     EXPECT_EQ(Runs(1), (std::vector<int>{10, 11}));
     EXPECT_EQ(Runs(3), (std::vector<int>{30}));
     EXPECT_EQ(Runs(5), (std::vector<int>{50}));

@@ -26,8 +26,9 @@ constexpr int FREE_COACHES = 30;
 enum Role { OPENER, MIDDLE, KEEPER, RESERVE_KEEPER, PACE_ALLROUNDER, SPIN_ALLROUNDER, PACE, SPINNER };
 
 // A club squad: specialists in realistic proportions, then a few extras.
-const Role SQUAD[] = {OPENER, OPENER, OPENER, MIDDLE, MIDDLE, MIDDLE, MIDDLE, KEEPER, RESERVE_KEEPER, PACE_ALLROUNDER,
-                      SPIN_ALLROUNDER, PACE, PACE, PACE, PACE, PACE, SPINNER, SPINNER, MIDDLE, PACE};
+const Role SQUAD[] = {OPENER, OPENER,         OPENER,          MIDDLE,          MIDDLE, MIDDLE, MIDDLE,
+                      KEEPER, RESERVE_KEEPER, PACE_ALLROUNDER, SPIN_ALLROUNDER, PACE,   PACE,   PACE,
+                      PACE,   PACE,           SPINNER,         SPINNER,         MIDDLE, PACE};
 const Role EXTRAS[] = {MIDDLE, PACE, SPINNER, OPENER, PACE_ALLROUNDER};
 
 struct NameList {
@@ -38,9 +39,15 @@ std::map<std::string, NameList> g_names;
 std::map<int, std::string> g_countryNames;  // country id -> name list group
 std::map<int, int> g_strength;
 
-int Between(int lo, int hi) { return lo + Rand() % (hi - lo + 1); }
-int Clamp(int v, int lo = 1, int hi = 99) { return std::max(lo, std::min(hi, v)); }
-int Noise(int spread) { return Rand() % (2 * spread + 1) - spread; }
+int Between(int lo, int hi) {
+    return lo + Rand() % (hi - lo + 1);
+}
+int Clamp(int v, int lo = 1, int hi = 99) {
+    return std::max(lo, std::min(hi, v));
+}
+int Noise(int spread) {
+    return Rand() % (2 * spread + 1) - spread;
+}
 
 std::vector<std::string> ReadLines(const std::string& path) {
     std::ifstream in(path);
@@ -51,7 +58,9 @@ std::vector<std::string> ReadLines(const std::string& path) {
     return out;
 }
 
-const NameList& NamesOf(int country) { return g_names.at(g_countryNames.at(country)); }
+const NameList& NamesOf(int country) {
+    return g_names.at(g_countryNames.at(country));
+}
 
 template <size_t N>
 void SetText(char (&dst)[N], const std::string& src) {
@@ -59,7 +68,8 @@ void SetText(char (&dst)[N], const std::string& src) {
 }
 
 // Career figures of a player of this age and skill in one kind of cricket.
-void MakeCareer(PlayerStats& s, int matches, int batting, int bowling, int notOutRate, bool keeper, bool limitedOvers) {
+void MakeCareer(PlayerStats& s, int matches, int batting, int bowling, int notOutRate, bool keeper,
+                bool limitedOvers) {
     s.m_matches = matches;
     if (matches <= 0) {
         s.m_battingAverage = NO_BATTING_AVERAGE;
@@ -74,7 +84,8 @@ void MakeCareer(PlayerStats& s, int matches, int batting, int bowling, int notOu
     s.m_innings = innings;
     s.m_notOuts = notOuts;
     s.m_runs = static_cast<int32_t>(completed * average);
-    s.m_highest = std::min(s.m_runs, static_cast<int32_t>(average * (limitedOvers ? 2.4 : 3.4)) + Rand() % 40);
+    s.m_highest =
+        std::min(s.m_runs, static_cast<int32_t>(average * (limitedOvers ? 2.4 : 3.4)) + Rand() % 40);
     s.m_highestNotOut = Rand() % 4 == 0;
     double chance100 = std::max(0.0, average - (limitedOvers ? 22.0 : 18.0)) / (limitedOvers ? 260.0 : 170.0);
     double chance50 = std::max(0.0, average - 8.0) / (limitedOvers ? 70.0 : 55.0);
@@ -95,9 +106,12 @@ void MakeCareer(PlayerStats& s, int matches, int batting, int bowling, int notOu
         s.m_balls = std::max(s.m_wickets, static_cast<int32_t>(s.m_wickets * strikeRate));
         if (s.m_wickets > 0) {
             s.m_bestInnsWickets = std::min(s.m_wickets, (limitedOvers ? 3 : 4) + Rand() % 4);
-            s.m_bestInnsRuns = std::max(s.m_bestInnsWickets * 4, static_cast<int32_t>(s.m_bestInnsWickets * bowlAverage * 0.55));
-            s.m_bestMatchWickets = limitedOvers ? s.m_bestInnsWickets : std::min(s.m_wickets, s.m_bestInnsWickets + 2 + Rand() % 4);
-            s.m_bestMatchRuns = limitedOvers ? s.m_bestInnsRuns : static_cast<int32_t>(s.m_bestMatchWickets * bowlAverage * 0.7);
+            s.m_bestInnsRuns = std::max(s.m_bestInnsWickets * 4,
+                                        static_cast<int32_t>(s.m_bestInnsWickets * bowlAverage * 0.55));
+            s.m_bestMatchWickets = limitedOvers ? s.m_bestInnsWickets
+                                                : std::min(s.m_wickets, s.m_bestInnsWickets + 2 + Rand() % 4);
+            s.m_bestMatchRuns = limitedOvers ? s.m_bestInnsRuns
+                                             : static_cast<int32_t>(s.m_bestMatchWickets * bowlAverage * 0.7);
             s.m_haulsA = s.m_wickets / (limitedOvers ? 30 : 22);
             s.m_haulsB = s.m_wickets / (limitedOvers ? 70 : 120);
         }
@@ -112,7 +126,8 @@ void MakeCareer(PlayerStats& s, int matches, int batting, int bowling, int notOu
             s.m_bestMatchRuns = s.m_bestInnsRuns;
         }
     }
-    s.m_bowlingAverage = s.m_wickets > 0 ? static_cast<double>(s.m_runsConceded) / s.m_wickets : NO_BOWLING_AVERAGE;
+    s.m_bowlingAverage =
+        s.m_wickets > 0 ? static_cast<double>(s.m_runsConceded) / s.m_wickets : NO_BOWLING_AVERAGE;
     s.m_strikeRate = s.m_wickets > 0 ? static_cast<double>(s.m_balls) / s.m_wickets : NO_BOWLING_AVERAGE;
     s.m_economy = s.m_balls > 0 ? s.m_runsConceded * 6.0 / s.m_balls : NO_BOWLING_AVERAGE;
 }
@@ -207,14 +222,15 @@ Player MakePlayer(int id, int country, Role role, int quality, Made& made) {
     p.m_bowlBase = bowl;
     p.m_fieldBase = field;
     for (int i = 0; i < 7; ++i) p.m_batSkill[i] = Clamp(bat + Noise(7));
-    if (asian) p.m_batSkill[5] = Clamp(p.m_batSkill[5] + 5);   // vs spin
+    if (asian) p.m_batSkill[5] = Clamp(p.m_batSkill[5] + 5);        // vs spin
     if (fastPitches) p.m_batSkill[4] = Clamp(p.m_batSkill[4] + 4);  // vs pace
     if (role == OPENER) p.m_batSkill[1] = Clamp(p.m_batSkill[1] + 3);
     for (int& s : p.m_bowlSkill) s = Clamp(bowl + Noise(7));
     for (int& s : p.m_fieldSkill) s = Clamp(field + Noise(7));
     p.m_keepSkill[0] = Clamp(keep + Noise(3));
     p.m_keepSkill[1] = Clamp(keep + Noise(3));
-    p.m_fieldPosition = (role == OPENER || role == MIDDLE) && Rand() % 3 == 0 ? 1 : (role == PACE ? 2 : Rand() % 3);
+    p.m_fieldPosition =
+        (role == OPENER || role == MIDDLE) && Rand() % 3 == 0 ? 1 : (role == PACE ? 2 : Rand() % 3);
     p.m_potential = Clamp((32 - age) * 2 + Rand() % 15, 1, 40);
     p.m_morale = Between(55, 85);
     p.m_condition = 100.0f;
@@ -232,8 +248,10 @@ Player MakePlayer(int id, int country, Role role, int quality, Made& made) {
         p.m_stats[b].m_kind = KINDS[b];
     }
     bool keeper = p.m_keeper == 1;
-    MakeCareer(p.m_stats[STATS_CAREER_FC], std::min(250, seasons * perSeason), bat, bowl, notOutRate, keeper, false);
-    MakeCareer(p.m_stats[STATS_CAREER_LA], std::min(280, seasons * perSeasonLa), bat, bowl, notOutRate, keeper, true);
+    MakeCareer(p.m_stats[STATS_CAREER_FC], std::min(250, seasons * perSeason), bat, bowl, notOutRate, keeper,
+               false);
+    MakeCareer(p.m_stats[STATS_CAREER_LA], std::min(280, seasons * perSeasonLa), bat, bowl, notOutRate,
+               keeper, true);
     MakeCareer(p.m_stats[STATS_CAREER_TEST], 0, bat, bowl, notOutRate, keeper, false);
     MakeCareer(p.m_stats[STATS_CAREER_ODI], 0, bat, bowl, notOutRate, keeper, true);
 
@@ -264,7 +282,9 @@ void Contract(Player& p, const Team& team) {
     for (int b : {STATS_CAREER_FC, STATS_CAREER_LA}) p.m_stats[b].m_team = team.m_id;
 }
 
-int ClubQuality(const Team& t, int adjust) { return g_strength.at(t.m_country) * 3 / 4 + 5 + adjust; }
+int ClubQuality(const Team& t, int adjust) {
+    return g_strength.at(t.m_country) * 3 / 4 + 5 + adjust;
+}
 
 // The best players of each nation have international careers.
 void AwardCaps(const std::vector<Made>& made) {
@@ -272,7 +292,8 @@ void AwardCaps(const std::vector<Made>& made) {
         std::vector<int> ids;
         for (Player& p : g_world.mv_players)
             if (p.m_country == c.m_id && p.m_id > 0) ids.push_back(p.m_id);
-        std::stable_sort(ids.begin(), ids.end(), [&](int a, int b) { return made[a].m_quality > made[b].m_quality; });
+        std::stable_sort(ids.begin(), ids.end(),
+                         [&](int a, int b) { return made[a].m_quality > made[b].m_quality; });
         const bool testNation = c.m_group == 1;
         int capped = std::min<int>(static_cast<int>(ids.size()), 26);
         for (int rank = 0; rank < capped; ++rank) {
@@ -283,10 +304,10 @@ void AwardCaps(const std::vector<Made>& made) {
             int odis = years * (testNation ? Between(12, 24) : Between(2, 6));
             bool keeper = p.m_keeper == 1;
             int notOutRate = p.m_batPosition <= 5 ? 8 : p.m_batPosition <= 8 ? 15 : 25;
-            MakeCareer(p.m_stats[STATS_CAREER_TEST], tests, made[p.m_id].m_batting, made[p.m_id].m_bowling, notOutRate, keeper,
-                       false);
-            MakeCareer(p.m_stats[STATS_CAREER_ODI], odis, made[p.m_id].m_batting, made[p.m_id].m_bowling, notOutRate, keeper,
-                       true);
+            MakeCareer(p.m_stats[STATS_CAREER_TEST], tests, made[p.m_id].m_batting, made[p.m_id].m_bowling,
+                       notOutRate, keeper, false);
+            MakeCareer(p.m_stats[STATS_CAREER_ODI], odis, made[p.m_id].m_batting, made[p.m_id].m_bowling,
+                       notOutRate, keeper, true);
             for (int b : {STATS_CAREER_TEST, STATS_CAREER_ODI}) p.m_stats[b].m_team = c.m_id;
         }
     }
@@ -297,7 +318,8 @@ void SignOverseasPlayers(const std::vector<Made>& made) {
     std::vector<int> pool;
     for (const Player& p : g_world.mv_players)
         if (p.m_southClub > 0 && p.m_country != 2 && p.m_country <= 8) pool.push_back(p.m_id);
-    std::stable_sort(pool.begin(), pool.end(), [&](int a, int b) { return made[a].m_quality > made[b].m_quality; });
+    std::stable_sort(pool.begin(), pool.end(),
+                     [&](int a, int b) { return made[a].m_quality > made[b].m_quality; });
     // Past the national stars: counties get good players their boards release.
     size_t next = 40;
     for (Team& t : g_world.mv_teams) {
@@ -363,7 +385,8 @@ void GeneratePeople(const std::string& dataDir) {
         for (int extra = Rand() % 4; extra > 0; --extra) roles.push_back(EXTRAS[Rand() % 5]);
         for (Role role : roles) {
             Made m;
-            Player p = MakePlayer(static_cast<int>(players.size()), t.m_country, role, quality + Noise(12), m);
+            Player p =
+                MakePlayer(static_cast<int>(players.size()), t.m_country, role, quality + Noise(12), m);
             Contract(p, t);
             players.push_back(p);
             made.push_back(m);
@@ -376,7 +399,8 @@ void GeneratePeople(const std::string& dataDir) {
         for (int i = 0; i < ASSOCIATE_SQUAD; ++i) {
             Made m;
             Role role = SQUAD[i % (sizeof SQUAD / sizeof SQUAD[0])];
-            players.push_back(MakePlayer(static_cast<int>(players.size()), c.m_id, role, quality + Noise(12), m));
+            players.push_back(
+                MakePlayer(static_cast<int>(players.size()), c.m_id, role, quality + Noise(12), m));
             made.push_back(m);
         }
     }

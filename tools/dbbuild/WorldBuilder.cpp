@@ -179,7 +179,8 @@ void BuildCompetitions(const std::string& dataDir) {
 
         const json& rules = conditions.at(c["conditions"].get<std::string>());
         bool overDays = co.m_format % 2 == 1;
-        for (int day = 0; day < (overDays ? co.m_length : 1); ++day) co.mv_conditions.push_back(MakeConditions(rules, co.m_id, day));
+        for (int day = 0; day < (overDays ? co.m_length : 1); ++day)
+            co.mv_conditions.push_back(MakeConditions(rules, co.m_id, day));
 
         if (c.contains("rounds")) {
             const json& r = c["rounds"];
@@ -190,16 +191,19 @@ void BuildCompetitions(const std::string& dataDir) {
                 int n = RoundsNeeded(co.TeamCount(), co.m_doubleRound != 0);
                 for (int i = 0; i < n; ++i) days.push_back(r["first"].get<int>() + i * r["step"].get<int>());
             }
-            for (size_t i = 0; i < days.size(); ++i) co.mv_rounds.push_back({static_cast<int32_t>(i), co.m_id, days[i]});
+            for (size_t i = 0; i < days.size(); ++i)
+                co.mv_rounds.push_back({static_cast<int32_t>(i), co.m_id, days[i]});
         }
         if (c.contains("knockout"))
-            for (const auto& [stage, day] : c["knockout"].items()) co.mv_rounds.push_back({std::stoi(stage), co.m_id, day});
+            for (const auto& [stage, day] : c["knockout"].items())
+                co.mv_rounds.push_back({std::stoi(stage), co.m_id, day});
 
         if (c.contains("parity")) {
             int32_t season = c["parity"] == "even" ? EVERY_EVEN_SEASON : EVERY_ODD_SEASON;
             AddEvent(season, EVENT_START_SEASON, c["start"], co.m_id);
             if (c.contains("draws"))
-                for (const auto& [type, day] : c["draws"].items()) AddEvent(season, std::stoi(type), day, co.m_id);
+                for (const auto& [type, day] : c["draws"].items())
+                    AddEvent(season, std::stoi(type), day, co.m_id);
             AddEvent(season, EVENT_CLOSE, c["close"], co.m_id);
         }
         g_world.mv_competitions.push_back(co);
@@ -269,8 +273,8 @@ void BuildTournaments(const std::string& dataDir) {
     }
 }
 
-void AddTour(int season, int kind, int host, int visitor, int matches, int firstDay, int step, int third, int32_t& nextTest,
-             int32_t& nextOneDay) {
+void AddTour(int season, int kind, int host, int visitor, int matches, int firstDay, int step, int third,
+             int32_t& nextTest, int32_t& nextOneDay) {
     bool tests = kind == TOUR_TESTS;
     TourSeries ts;
     ts.m_id = tests ? nextTest : nextOneDay;
@@ -310,7 +314,8 @@ void BuildTours(const std::string& dataDir) {
     int32_t nextTest = FIRST_TOUR_SERIES_ID + 1;
     int32_t nextOneDay = FIRST_TOUR_SERIES_ID;
     auto add = [&](const json& t, int season) {
-        AddTour(season, t[1], t[2], t[3], t[4], t[5], t[6], t.size() > 7 ? t[7].get<int>() : 0, nextTest, nextOneDay);
+        AddTour(season, t[1], t[2], t[3], t[4], t[5], t[6], t.size() > 7 ? t[7].get<int>() : 0, nextTest,
+                nextOneDay);
     };
     const json& tours = doc["tours"];
     for (const auto& t : tours) add(t, t[0]);
@@ -381,8 +386,9 @@ void BuildFielding(const std::string& dataDir) {
             bp.m_manyInField = allInside;
             table.push_back(bp);
         }
-        std::stable_sort(table.begin(), table.end(),
-                         [](const BowlPlan& a, const BowlPlan& b) { return a.m_effortTotal < b.m_effortTotal; });
+        std::stable_sort(table.begin(), table.end(), [](const BowlPlan& a, const BowlPlan& b) {
+            return a.m_effortTotal < b.m_effortTotal;
+        });
         for (size_t i = 0; i < table.size(); ++i) table[i].m_id = static_cast<int32_t>(i);
     }
 }
@@ -414,7 +420,8 @@ void WriteNameLists(const std::string& dataDir, const std::string& outDir) {
     const json countriesDoc = ReadJson(dataDir, "countries.json");
     for (const auto& c : countriesDoc["countries"]) {
         std::string group = c["names"];
-        for (auto [in, out] : {std::pair{"_first.txt", "_fnames.csv"}, std::pair{"_last.txt", "_snames.csv"}}) {
+        for (auto [in, out] :
+             {std::pair{"_first.txt", "_fnames.csv"}, std::pair{"_last.txt", "_snames.csv"}}) {
             std::ifstream src(dataDir + "/names/" + group + in);
             if (!src) throw BuildError{"missing name list " + group + in};
             std::vector<std::string> names;
@@ -450,7 +457,8 @@ void WriteWorld(const std::string& dataDir, const std::string& outDir) {
     for (int k = 0; k < 4; ++k) {
         RecordsTable table;
         table.m_kind = k + 1;
-        if (!table.WriteCsv(outDir + "/" + FILES[k])) throw BuildError{std::string("cannot write ") + FILES[k]};
+        if (!table.WriteCsv(outDir + "/" + FILES[k]))
+            throw BuildError{std::string("cannot write ") + FILES[k]};
     }
 }
 
