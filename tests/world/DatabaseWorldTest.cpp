@@ -247,6 +247,10 @@ TEST_F(BuiltWorld, TablesOfTheMatchHaveWhatTheEngineNeeds) {
     for (const auto* plans : {&g_world.mv_pacePlans, &g_world.mv_spinPlans})
         for (size_t i = 1; i < plans->size(); ++i)
             EXPECT_LE((*plans)[i - 1].m_effortTotal, (*plans)[i].m_effortTotal);
+    // The plans bowlers start on can be bowled within fielding restrictions.
+    EXPECT_EQ(g_world.mv_pacePlans[2].m_manyInField, 1);
+    EXPECT_EQ(g_world.mv_spinPlans[4].m_manyInField, 1);
+    EXPECT_EQ(g_world.mv_spinPlans[5].m_manyInField, 1);
     EXPECT_GE(g_world.mv_injuryTypes.size(), 30u);
     for (const InjuryType& i : g_world.mv_injuryTypes) EXPECT_GT(i.m_days, 0);
     ASSERT_EQ(g_world.mv_seasons.front().m_season, 362);

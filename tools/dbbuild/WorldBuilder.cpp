@@ -373,17 +373,19 @@ void BuildFielding(const std::string& dataDir) {
             Copy(bp.m_description, p[1]);
             bp.m_pace = pace;
             bp.m_spin = !pace;
-            bool allInside = true;
+            // Marked as the plan editor marks a plan: some ball has seven or
+            // more fielders inside the circle.
+            bool manyInside = false;
             for (const auto& b : p[2]) {
                 PlanBall ball{SetupId(b[0]), b[1], b[2], b[3], b[4], b[5]};
                 bp.m_effortTotal += static_cast<float>(ball.m_effort);
                 int inside = 0;
                 for (int32_t pos : g_world.mv_fieldSetups[ball.m_field].m_positions)
                     inside += g_world.mv_fieldPositions[pos].m_close;
-                allInside = allInside && inside >= 7;
+                manyInside = manyInside || inside >= 7;
                 bp.mv_balls.push_back(ball);
             }
-            bp.m_manyInField = allInside;
+            bp.m_manyInField = manyInside;
             table.push_back(bp);
         }
         std::stable_sort(table.begin(), table.end(), [](const BowlPlan& a, const BowlPlan& b) {
