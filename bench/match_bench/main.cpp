@@ -155,7 +155,8 @@ void GenerateWorld() {
     }
     const struct {
         int id, format, length;
-    } COMPS[] = {{500, FORMAT_TEST, 5}, {501, FORMAT_ODI, 50}, {1, FORMAT_FIRST_CLASS, 4}, {2, FORMAT_LIST_A, 50}};
+    } COMPS[] = {
+        {500, FORMAT_TEST, 5}, {501, FORMAT_ODI, 50}, {1, FORMAT_FIRST_CLASS, 4}, {2, FORMAT_LIST_A, 50}};
     for (const auto& c : COMPS) {
         Competition comp;
         comp.m_id = c.id;
@@ -269,8 +270,8 @@ void Tally(const Match& m, Figures& f, float strength1, float strength2, const c
         if (m.mi_winner == stronger) ++f.strongerWon;
     }
     if (csv.matches) {
-        std::fprintf(csv.matches, "%d,%s,%d,%d,%d,%d,%d,%.1f,%.1f\n", m.mi_id, kind, m.mi_team1, m.mi_team2, m.mi_winner,
-                     m.mi_resultKind, m.mi_margin, strength1, strength2);
+        std::fprintf(csv.matches, "%d,%s,%d,%d,%d,%d,%d,%.1f,%.1f\n", m.mi_id, kind, m.mi_team1, m.mi_team2,
+                     m.mi_winner, m.mi_resultKind, m.mi_margin, strength1, strength2);
     }
     for (int i = 0; i < 4; ++i) {
         const Innings& in = m.m_innings[i];
@@ -287,9 +288,9 @@ void Tally(const Match& m, Figures& f, float strength1, float strength2, const c
             ++f.firstInnings;
         }
         if (csv.innings) {
-            std::fprintf(csv.innings, "%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, in.mi_battingTeam, total,
-                         in.Wickets(), in.mi_legalBalls, in.mi_byes, in.mi_legByes, in.mi_wides, in.mi_noBalls,
-                         in.mi_status);
+            std::fprintf(csv.innings, "%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, in.mi_battingTeam,
+                         total, in.Wickets(), in.mi_legalBalls, in.mi_byes, in.mi_legByes, in.mi_wides,
+                         in.mi_noBalls, in.mi_status);
         }
         for (int pos = 0; pos < SQUAD_SIZE; ++pos) {
             const BatsmanFigures& b = in.m_batsmen[pos];
@@ -305,8 +306,8 @@ void Tally(const Match& m, Figures& f, float strength1, float strength2, const c
                 f.tailOuts += out;
             }
             if (csv.batting) {
-                std::fprintf(csv.batting, "%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, pos + 1, b.mi_player, runs,
-                             b.Balls(), b.mi_scored[4], b.mi_scored[6], b.mi_howOut);
+                std::fprintf(csv.batting, "%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, pos + 1, b.mi_player,
+                             runs, b.Balls(), b.mi_scored[4], b.mi_scored[6], b.mi_howOut);
             }
         }
         if (csv.bowling) {
@@ -326,7 +327,8 @@ void Print(const char* kind, const Figures& f) {
     std::printf("%s.runs_per_over=%.2f\n", kind, f.legalBalls ? 6.0 * f.runs / f.legalBalls : 0.0);
     std::printf("%s.draw_pct=%.1f\n", kind, pct(f.draws, f.matches));
     std::printf("%s.tie_pct=%.1f\n", kind, pct(f.ties, f.matches));
-    std::printf("%s.first_innings_avg=%.1f\n", kind, f.firstInnings ? double(f.firstInningsRuns) / f.firstInnings : 0.0);
+    std::printf("%s.first_innings_avg=%.1f\n", kind,
+                f.firstInnings ? double(f.firstInningsRuns) / f.firstInnings : 0.0);
     std::printf("%s.extras_pct=%.2f\n", kind, pct(f.extras, f.runs));
     long long outs = f.howOut[1] + f.howOut[2] + f.howOut[3] + f.howOut[4] + f.howOut[5];
     std::printf("%s.caught_pct=%.1f\n", kind, pct(f.howOut[2], outs));
@@ -398,13 +400,20 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-        if (arg == "--kind" && value) kindName = argv[++i];
-        else if (arg == "--n" && value) n = std::atoi(argv[++i]);
-        else if (arg == "--seed" && value) seed = std::strtoul(argv[++i], nullptr, 10);
-        else if (arg == "--csv" && value) csvDir = argv[++i];
-        else if (arg == "--db" && value) root = argv[++i];
+        if (arg == "--kind" && value)
+            kindName = argv[++i];
+        else if (arg == "--n" && value)
+            n = std::atoi(argv[++i]);
+        else if (arg == "--seed" && value)
+            seed = std::strtoul(argv[++i], nullptr, 10);
+        else if (arg == "--csv" && value)
+            csvDir = argv[++i];
+        else if (arg == "--db" && value)
+            root = argv[++i];
         else {
-            std::fprintf(stderr, "usage: match_bench [--kind test|odi|fc|oneday] [--n N] [--seed S] [--csv DIR] [--db ROOT]\n");
+            std::fprintf(stderr,
+                         "usage: match_bench [--kind test|odi|fc|oneday] [--n N] [--seed S] [--csv DIR] "
+                         "[--db ROOT]\n");
             return 2;
         }
     }
@@ -419,11 +428,15 @@ int main(int argc, char** argv) {
     Csv csv;
     if (!csvDir.empty()) {
         std::filesystem::create_directories(csvDir);
-        csv.matches = OpenCsv(csvDir, "matches.csv", "match,kind,team1,team2,winner,result,margin,strength1,strength2\n");
-        csv.innings = OpenCsv(csvDir, "innings.csv",
-                              "match,innings,team,total,wickets,legal_balls,byes,leg_byes,wides,no_balls,status\n");
-        csv.batting = OpenCsv(csvDir, "batting.csv", "match,innings,position,player,runs,balls,fours,sixes,how_out\n");
-        csv.bowling = OpenCsv(csvDir, "bowling.csv", "match,innings,player,balls,maidens,runs,wickets,no_balls,wides\n");
+        csv.matches = OpenCsv(csvDir, "matches.csv",
+                              "match,kind,team1,team2,winner,result,margin,strength1,strength2\n");
+        csv.innings =
+            OpenCsv(csvDir, "innings.csv",
+                    "match,innings,team,total,wickets,legal_balls,byes,leg_byes,wides,no_balls,status\n");
+        csv.batting =
+            OpenCsv(csvDir, "batting.csv", "match,innings,position,player,runs,balls,fours,sixes,how_out\n");
+        csv.bowling = OpenCsv(csvDir, "bowling.csv",
+                              "match,innings,player,balls,maidens,runs,wickets,no_balls,wides\n");
     }
     Figures all;
     bool found = false;

@@ -44,14 +44,18 @@ int BearingTo(GroundPoint from, GroundPoint to) {
     return WholeDegrees(std::atan2(dx, dy) * 57.29577951308232);
 }
 
-float GroundDistance(GroundPoint a, GroundPoint b) { return std::hypot(a.x - b.x, a.y - b.y); }
+float GroundDistance(GroundPoint a, GroundPoint b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
 
 void AnimEvent::SetCaption(const char* text) {
     std::strncpy(mc_caption, text ? text : "", ANIM_CAPTION_LENGTH);
     mc_caption[ANIM_CAPTION_LENGTH] = '\0';
 }
 
-void BallAnimScript::Clear() { *this = BallAnimScript(); }
+void BallAnimScript::Clear() {
+    *this = BallAnimScript();
+}
 
 void BallAnimScript::SetLength() {
     mi_clock = -1;

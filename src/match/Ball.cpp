@@ -17,10 +17,14 @@ namespace {
 // Where the ball pitches, by length: pixels from the striker's crease.
 float PitchDistance(int length) {
     switch (length) {
-        case LENGTH_YORKER: return 3.0f;
-        case LENGTH_SHORT_OFF: return 26.0f;
-        case LENGTH_BOUNCER: return 34.0f;
-        default: return 14.0f;
+        case LENGTH_YORKER:
+            return 3.0f;
+        case LENGTH_SHORT_OFF:
+            return 26.0f;
+        case LENGTH_BOUNCER:
+            return 34.0f;
+        default:
+            return 14.0f;
     }
 }
 
@@ -116,14 +120,21 @@ void Match::CheckExtras() {
 
     float q = (energy * 0.005f + 0.5f) * skill;
     float bounce = mf_bounce;
-    if (bounce < 3.0f) q *= (1.5f - bounce) * 0.04f + 1.1f;
-    else if (bounce < 5.0f) q *= (1.5f - (bounce - 3.0f)) * 0.04f + 1.0f;
-    else if (bounce < 7.5f) q *= 1.31f - bounce / 14.0f;
-    else q *= 1.5f - bounce * 0.1f;
+    if (bounce < 3.0f)
+        q *= (1.5f - bounce) * 0.04f + 1.1f;
+    else if (bounce < 5.0f)
+        q *= (1.5f - (bounce - 3.0f)) * 0.04f + 1.0f;
+    else if (bounce < 7.5f)
+        q *= 1.31f - bounce / 14.0f;
+    else
+        q *= 1.5f - bounce * 0.1f;
     if (mi_ballCount < 10) {  // the ball's count is in overs
-        if (b.mi_bowlType == 1) q *= 1.025f;
-        else if (b.mi_bowlType == 2) q *= 1.01f;
-        else if (b.mi_bowlType == 3) q *= 1.005f;
+        if (b.mi_bowlType == 1)
+            q *= 1.025f;
+        else if (b.mi_bowlType == 2)
+            q *= 1.01f;
+        else if (b.mi_bowlType == 3)
+            q *= 1.005f;
     }
     int weatherKey = mi_climate * 128 + mi_weatherRoll;
     if (weatherKey != b.mi_weatherKey) {  // the weather changes by the day, not by the ball
@@ -133,8 +144,10 @@ void Match::CheckExtras() {
     q *= WeatherFactor(b.mi_weatherCode, b.mi_bowlType);
 
     float spread;
-    if (b.mi_effort < 5) spread = (1.0f - (5 - b.mi_effort) * 4 / 100.0f) * base;
-    else spread = (1.0f + (3 * b.mi_effort - 12) * 2 / 100.0f) * base;
+    if (b.mi_effort < 5)
+        spread = (1.0f - (5 - b.mi_effort) * 4 / 100.0f) * base;
+    else
+        spread = (1.0f + (3 * b.mi_effort - 12) * 2 / 100.0f) * base;
     b.mi_spread = std::clamp(static_cast<int>(spread), 2, 100);
 
     int r = Rand() % b.mi_spread;
@@ -198,13 +211,15 @@ void Match::CheckExtras() {
             int t = Rand() % 5 + b.mi_releaseTick;
             s.AddMarker(SND_NO_BALL, t);
             s.AddCaption(t, t + 20, CAPTION_YELLOW, "NO BALL!");
-            if (const char* w = ExtrasWarning(figures.mi_noBalls + 1, false)) s.AddCaption(t + 10, t + 30, CAPTION_WHITE, w);
+            if (const char* w = ExtrasWarning(figures.mi_noBalls + 1, false))
+                s.AddCaption(t + 10, t + 30, CAPTION_WHITE, w);
             AnimNoBall();
         } else if (mb_wide) {
             int t = Rand() % 5 + b.mi_arriveTick + 2;
             s.AddMarker(SND_WIDE, t);
             s.AddCaption(t, t + 20, CAPTION_YELLOW, "WIDE!");
-            if (const char* w = ExtrasWarning(figures.mi_wides + 1, true)) s.AddCaption(t + 10, t + 30, CAPTION_WHITE, w);
+            if (const char* w = ExtrasWarning(figures.mi_wides + 1, true))
+                s.AddCaption(t + 10, t + 30, CAPTION_WHITE, w);
             int m = b.mi_movement;
             bool flag = m == 9001 || m == 9003 || m == 9004 || m == 9006 || m == 9007 || m == 9009;
             AnimWide(flag ? 1 : 0);
@@ -214,12 +229,17 @@ void Match::CheckExtras() {
         const Player* striker = PlayerById(StrikerPlayer());
         const char* strikerName = striker ? striker->m_surname : "";
         switch (Rand() % 3) {
-            case 0: std::snprintf(line, sizeof line, RUNUP_TO_STRIKER, bowlerName, strikerName); break;
-            case 1: std::snprintf(line, sizeof line, RUNUP_ON_HIS_WAY, bowlerName); break;
+            case 0:
+                std::snprintf(line, sizeof line, RUNUP_TO_STRIKER, bowlerName, strikerName);
+                break;
+            case 1:
+                std::snprintf(line, sizeof line, RUNUP_ON_HIS_WAY, bowlerName);
+                break;
             default: {
                 const Ground* g = GroundById(mi_ground);
                 if (g && g->m_end1[0] && g->m_end2[0])
-                    std::snprintf(line, sizeof line, RUNUP_FROM_END, bowlerName, mi_bowler == mi_bowler1 ? g->m_end1 : g->m_end2);
+                    std::snprintf(line, sizeof line, RUNUP_FROM_END, bowlerName,
+                                  mi_bowler == mi_bowler1 ? g->m_end1 : g->m_end2);
                 else
                     std::snprintf(line, sizeof line, RUNUP_RUNS_IN, bowlerName);
             }
@@ -230,16 +250,24 @@ void Match::CheckExtras() {
 
     switch (b.mi_movement) {
         case 9003:
-        case 9004: b.mb_movementFlag = 1; break;
+        case 9004:
+            b.mb_movementFlag = 1;
+            break;
         case 9006:
         case 9007:
-        case 9008: b.mb_movementFlag = Rand() % 10 >= 8; break;
-        default: break;
+        case 9008:
+            b.mb_movementFlag = Rand() % 10 >= 8;
+            break;
+        default:
+            break;
     }
     if (!b.mb_movementFlag) {
-        if (b.mi_length == LENGTH_SHORT_OFF) b.mb_movementFlag = Rand() % 20 > 13;
-        else if (b.mi_length == LENGTH_YORKER) b.mb_movementFlag = Rand() % 20 < 17;
-        else if (b.mi_length == LENGTH_BOUNCER) b.mb_movementFlag = 1;
+        if (b.mi_length == LENGTH_SHORT_OFF)
+            b.mb_movementFlag = Rand() % 20 > 13;
+        else if (b.mi_length == LENGTH_YORKER)
+            b.mb_movementFlag = Rand() % 20 < 17;
+        else if (b.mi_length == LENGTH_BOUNCER)
+            b.mb_movementFlag = 1;
     }
 
     if (b.mb_recording) {
@@ -270,12 +298,18 @@ void Match::DecideExtras() {
     };
     auto effortFactor = [e](float f9, float f8, float f7, float f2, float f1) {
         switch (e) {
-            case 9: return f9;
-            case 8: return f8;
-            case 7: return f7;
-            case 2: return f2;
-            case 1: return f1;
-            default: return 1.0f;
+            case 9:
+                return f9;
+            case 8:
+                return f8;
+            case 7:
+                return f7;
+            case 2:
+                return f2;
+            case 1:
+                return f1;
+            default:
+                return 1.0f;
         }
     };
     float n;
@@ -298,9 +332,12 @@ void Match::DecideExtras() {
     } else {
         n = 0.0106f;
     }
-    if (figures.mi_noBalls == 2) n *= 1.27f;
-    else if (figures.mi_noBalls == 3) n *= 1.45f;
-    else if (figures.mi_noBalls > 3) n *= 1.65f;
+    if (figures.mi_noBalls == 2)
+        n *= 1.27f;
+    else if (figures.mi_noBalls == 3)
+        n *= 1.45f;
+    else if (figures.mi_noBalls > 3)
+        n *= 1.65f;
     b.mf_noBallChance = std::clamp(n, 0.0f, 1.0f);
     mb_noBall = n * 1000.0f > static_cast<float>(Rand() % 1001);
 
@@ -317,12 +354,23 @@ void Match::DecideExtras() {
     } else {
         w = (t >= 1 && t <= 4) ? 0.016f : t == 0 ? 0.035f : (t == 5 || t == 6) ? 0.002f : 0.016f;
         switch (e) {
-            case 0: w *= 0.3f; break;
-            case 1: w *= 0.5f; break;
-            case 2: w *= 0.75f; break;
-            case 9: w *= 1.4f; break;
-            case 10: w *= 2.5f; break;
-            default: break;
+            case 0:
+                w *= 0.3f;
+                break;
+            case 1:
+                w *= 0.5f;
+                break;
+            case 2:
+                w *= 0.75f;
+                break;
+            case 9:
+                w *= 1.4f;
+                break;
+            case 10:
+                w *= 2.5f;
+                break;
+            default:
+                break;
         }
         if (t == 1) {
             if (s < 60) w *= 1.25f;
@@ -332,9 +380,12 @@ void Match::DecideExtras() {
             if (s < 50) w *= 1.2f;
         }
     }
-    if (figures.mi_wides == 2) w *= 1.27f;
-    else if (figures.mi_wides == 3) w *= 1.45f;
-    else if (figures.mi_wides > 3) w *= 1.6f;
+    if (figures.mi_wides == 2)
+        w *= 1.27f;
+    else if (figures.mi_wides == 3)
+        w *= 1.45f;
+    else if (figures.mi_wides > 3)
+        w *= 1.6f;
     b.mf_wideChance = std::clamp(w, 0.0f, 1.0f);
     mb_wide = w * 1000.0f > static_cast<float>(Rand() % 1001);
 
@@ -349,14 +400,28 @@ void Match::AnimNoBall() {
     BallState& b = m_ball;
     int o;
     switch (b.mi_movement) {
-        case 9002: o = Rand() % 3 + 1; break;
-        case 9003: o = -(Rand() % 2) - 1; break;
-        case 9005: o = Rand() % 2 + 1; break;
+        case 9002:
+            o = Rand() % 3 + 1;
+            break;
+        case 9003:
+            o = -(Rand() % 2) - 1;
+            break;
+        case 9005:
+            o = Rand() % 2 + 1;
+            break;
         case 9004:
-        case 9007: o = -(Rand() % 3) - 1; break;
-        case 9008: o = Rand() % 3; break;
-        case 9011: o = Rand() % 4 - 2; break;
-        default: o = Rand() % 2 - 1; break;
+        case 9007:
+            o = -(Rand() % 3) - 1;
+            break;
+        case 9008:
+            o = Rand() % 3;
+            break;
+        case 9011:
+            o = Rand() % 4 - 2;
+            break;
+        default:
+            o = Rand() % 2 - 1;
+            break;
     }
     const GroundFigure& keeper = b.m_script.m_figures[FIG_KEEPER];
     float x = keeper.mf_x + static_cast<float>(o);
@@ -368,7 +433,8 @@ void Match::AnimNoBall() {
 
 void Match::AnimWide(int side) {
     BallState& b = m_ball;
-    float offset = static_cast<float>(static_cast<int>(std::abs(b.m_arrivePoint.x - b.m_pitchPoint.x)) + Rand() % 2 + 2);
+    float offset =
+        static_cast<float>(static_cast<int>(std::abs(b.m_arrivePoint.x - b.m_pitchPoint.x)) + Rand() % 2 + 2);
     if (side == 1) offset = -offset;
     const GroundFigure& keeper = b.m_script.m_figures[FIG_KEEPER];
     float x = b.m_arrivePoint.x + offset;

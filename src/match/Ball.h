@@ -32,7 +32,9 @@ enum BallOutcome : int32_t {
     OUTCOME_RUN_OUT_STRIKER = 490,
     OUTCOME_RUN_OUT_NON_STRIKER = 491,
 };
-inline bool IsDismissal(int32_t outcome) { return outcome >= 300 && outcome <= 600; }
+inline bool IsDismissal(int32_t outcome) {
+    return outcome >= 300 && outcome <= 600;
+}
 
 // How-out codes of a batting record.
 enum HowOut : int32_t {
@@ -47,11 +49,11 @@ enum HowOut : int32_t {
 
 // How the bat met the ball: what the fielding takes over from the shot.
 enum Contact : int32_t {
-    CONTACT_NONE = 0,     // left alone, or beaten and through to the keeper
+    CONTACT_NONE = 0,  // left alone, or beaten and through to the keeper
     CONTACT_CLEAN = 1,
-    CONTACT_MISHIT = 2,   // poor contact, often in the air
-    CONTACT_EDGE = 3,     // outside edge towards the keeper and slips
-    CONTACT_PADS = 4,     // off the pads: leg byes possible
+    CONTACT_MISHIT = 2,  // poor contact, often in the air
+    CONTACT_EDGE = 3,    // outside edge towards the keeper and slips
+    CONTACT_PADS = 4,    // off the pads: leg byes possible
 };
 
 inline constexpr int INTENTS = 5;
@@ -76,7 +78,7 @@ struct BallState {
     float mf_wideChance = 0.0f;
     uint8_t mb_movementFlag = 0;
     uint8_t mb_illegal = 0;
-    int32_t mi_runs = 0;  // runs of the ball
+    int32_t mi_runs = 0;         // runs of the ball
     int32_t mi_fieldSetup = -1;  // FieldSetup table position used for this ball, -1 the built-in field
     int32_t mi_bowlSide = 0;     // 0 over the wicket, 1 round
     int32_t mi_weatherKey = -1;  // climate and roll the weather code was worked out for
@@ -110,7 +112,7 @@ struct BallState {
     int32_t mi_strikerPlayer = -1;
     int32_t mi_nonStrikerPlayer = -1;
     uint8_t mb_leftHander = 0;
-    int32_t mi_fielder = -1;       // player id of the fielder involved
+    int32_t mi_fielder = -1;        // player id of the fielder involved
     int32_t mi_fielderFigure = -1;  // ground figure of that fielder
     uint8_t mb_dropped = 0;
     uint8_t mb_overthrow = 0;

@@ -17,11 +17,11 @@ struct BuiltInPlace {
     float distance;
 };
 // Fields used when the world has no usable field setting.
-const BuiltInPlace PACE_FIELD[FIELD_FIGURES] = {{165, 32}, {155, 36}, {125, 48}, {92, 75}, {55, 115},
+const BuiltInPlace PACE_FIELD[FIELD_FIGURES] = {{165, 32}, {155, 36},  {125, 48}, {92, 75},  {55, 115},
                                                 {15, 125}, {345, 125}, {268, 78}, {205, 205}};
-const BuiltInPlace SPIN_FIELD[FIELD_FIGURES] = {{165, 26}, {250, 20}, {92, 75}, {55, 105}, {12, 115},
+const BuiltInPlace SPIN_FIELD[FIELD_FIGURES] = {{165, 26},  {250, 20},  {92, 75},  {55, 105}, {12, 115},
                                                 {348, 115}, {300, 100}, {265, 80}, {275, 215}};
-const BuiltInPlace ONE_DAY_FIELD[FIELD_FIGURES] = {{150, 210}, {95, 80}, {55, 110}, {15, 120}, {345, 120},
+const BuiltInPlace ONE_DAY_FIELD[FIELD_FIGURES] = {{150, 210}, {95, 80},  {55, 110},  {15, 120}, {345, 120},
                                                    {300, 110}, {260, 85}, {210, 210}, {315, 220}};
 
 // Field positions are kept as places on the field editor's larger picture,
@@ -40,7 +40,9 @@ bool PlaceFromEditor(const FieldPosition& fp, GroundPoint& at) {
     return true;
 }
 
-GroundPoint Mirror(GroundPoint p) { return {2.0f * STRIKER_CREASE.x - p.x, p.y}; }
+GroundPoint Mirror(GroundPoint p) {
+    return {2.0f * STRIKER_CREASE.x - p.x, p.y};
+}
 
 }  // namespace
 
@@ -70,12 +72,15 @@ void Match::ChooseTactics() {
     } else {
         base = 28.0f;
         if (mi_currentInnings == 3) {
-            int target = InningsTotal(m_innings[0]) + InningsTotal(m_innings[2]) - InningsTotal(m_innings[1]) + 1;
+            int target =
+                InningsTotal(m_innings[0]) + InningsTotal(m_innings[2]) - InningsTotal(m_innings[1]) + 1;
             int daysLeft = std::max(mi_length - mi_dayIndex, 1);
             float oversLeft = std::max(mi_oversLeftToday, 10) + (daysLeft - 1) * 90.0f;
             float needPerOver = (target - InningsTotal(in)) / oversLeft;
-            if (needPerOver > 3.2f) base = 5.0f;        // play for the draw
-            else if (needPerOver > 2.8f) base = 48.0f;  // go for it
+            if (needPerOver > 3.2f)
+                base = 5.0f;  // play for the draw
+            else if (needPerOver > 2.8f)
+                base = 48.0f;  // go for it
         } else if (mi_currentInnings == 2 && mi_dayIndex >= mi_length - 2) {
             int lead = InningsTotal(m_innings[0]) + InningsTotal(in) - InningsTotal(m_innings[1]);
             if (lead > 150) base = 60.0f;  // quick runs before a declaration

@@ -98,8 +98,7 @@ const char* const RUN_OUTS[] = {"OUT! %s is run out", "OUT! Direct hit, %s is sh
 const char* const STUMPINGS[] = {"OUT! %s is stumped", "OUT! Stumped, %s was out of his crease",
                                  "OUT! Lightning work by the keeper, %s is stumped"};
 const char* const BYES[] = {"It beats everyone, they take a bye", "Byes", "Off the pads, they run a leg bye"};
-const char* const EDGES[] = {"%s edges it", "Thick edge off %s", "%s gets an outside edge",
-                             "Edged by %s"};
+const char* const EDGES[] = {"%s edges it", "Thick edge off %s", "%s gets an outside edge", "Edged by %s"};
 
 template <size_t N>
 const char* Pick(const char* const (&lines)[N]) {
@@ -117,7 +116,8 @@ const StrokeLines* FindStroke(int stroke) {
 
 const char* StrokeLineAt(int stroke, CommentaryGroup group, int index) {
     if (index < 0 || index >= STROKE_LINES) return nullptr;
-    if (group == COMM_POOR_TO_BOWLER) return stroke == STROKE_STRAIGHT_DRIVE ? STRAIGHT_TO_BOWLER[index] : nullptr;
+    if (group == COMM_POOR_TO_BOWLER)
+        return stroke == STROKE_STRAIGHT_DRIVE ? STRAIGHT_TO_BOWLER[index] : nullptr;
     if (group == COMM_POOR_FINE) return stroke == STROKE_CUT ? CUT_FINE[index] : nullptr;
     const StrokeLines* s = FindStroke(stroke);
     if (!s) return nullptr;
@@ -148,9 +148,15 @@ const char* ExtrasWarning(int count, bool wide) {
     return nullptr;
 }
 
-const char* MissLine() { return Pick(MISSES); }
-const char* BowledLine() { return Pick(BOWLED); }
-const char* LbwAppealLine() { return Pick(LBW_APPEALS); }
+const char* MissLine() {
+    return Pick(MISSES);
+}
+const char* BowledLine() {
+    return Pick(BOWLED);
+}
+const char* LbwAppealLine() {
+    return Pick(LBW_APPEALS);
+}
 
 const char* LbwRefusedLine(int length, int movement) {
     if (length == 8004) return "The ball was bouncing too high";
@@ -159,18 +165,36 @@ const char* LbwRefusedLine(int length, int movement) {
     return "The ball was definitely going over the stumps";
 }
 
-const char* FourLine() { return Pick(FOURS); }
-const char* SixLine() { return Pick(SIXES); }
+const char* FourLine() {
+    return Pick(FOURS);
+}
+const char* SixLine() {
+    return Pick(SIXES);
+}
 const char* RunsLine(int runs) {
     if (runs <= 1) return Pick(SINGLES);
     return runs == 2 ? Pick(TWOS) : Pick(THREES);
 }
-const char* DotLine() { return Pick(DOTS); }
-const char* CaughtLine() { return Pick(CATCHES); }
-const char* DroppedLine() { return Pick(DROPS); }
-const char* RunOutLine() { return Pick(RUN_OUTS); }
-const char* StumpedLine() { return Pick(STUMPINGS); }
-const char* ByesLine() { return Pick(BYES); }
-const char* EdgeLine() { return Pick(EDGES); }
+const char* DotLine() {
+    return Pick(DOTS);
+}
+const char* CaughtLine() {
+    return Pick(CATCHES);
+}
+const char* DroppedLine() {
+    return Pick(DROPS);
+}
+const char* RunOutLine() {
+    return Pick(RUN_OUTS);
+}
+const char* StumpedLine() {
+    return Pick(STUMPINGS);
+}
+const char* ByesLine() {
+    return Pick(BYES);
+}
+const char* EdgeLine() {
+    return Pick(EDGES);
+}
 
 }  // namespace ravel

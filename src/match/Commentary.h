@@ -24,8 +24,8 @@ enum StrokeCode : int {
 // Groups of lines. Each holds four lines except where noted; every line has
 // at most one %s (the batsman) unless the group says otherwise.
 enum CommentaryGroup : int {
-    COMM_GOOD,          // by stroke
-    COMM_POOR,          // by stroke
+    COMM_GOOD,            // by stroke
+    COMM_POOR,            // by stroke
     COMM_POOR_TO_BOWLER,  // straight drive only
     COMM_POOR_FINE,       // cut only
 };
@@ -46,8 +46,8 @@ inline constexpr const char* RUNUP_FROM_END = "%s runs in from the %s";
 const char* ExtrasWarning(int count, bool wide);
 
 // Fixed lines of the shot.
-const char* MissLine();            // "%s plays and misses" and the like
-const char* BowledLine();          // after "OUT! Bowled"
+const char* MissLine();    // "%s plays and misses" and the like
+const char* BowledLine();  // after "OUT! Bowled"
 const char* LbwAppealLine();
 const char* LbwRefusedLine(int length, int movement);  // reason the umpire says not out
 inline constexpr const char* BOWLED_TEXT = "OUT! Bowled";
@@ -59,11 +59,11 @@ const char* FourLine();
 const char* SixLine();
 const char* RunsLine(int runs);  // "%s" the batsman, 1 to 3 runs
 const char* DotLine();
-const char* CaughtLine();        // "%s" the fielder
-const char* DroppedLine();       // "%s" the fielder
-const char* RunOutLine();        // "%s" the batsman out
-const char* StumpedLine();       // "%s" the batsman out
+const char* CaughtLine();   // "%s" the fielder
+const char* DroppedLine();  // "%s" the fielder
+const char* RunOutLine();   // "%s" the batsman out
+const char* StumpedLine();  // "%s" the batsman out
 const char* ByesLine();
-const char* EdgeLine();          // "%s" the batsman
+const char* EdgeLine();  // "%s" the batsman
 
 }  // namespace ravel

@@ -30,19 +30,21 @@ const StrokePath PATHS[] = {
 };
 
 // Run-scoring and fielding figures, tuned against real scoring.
-constexpr float FULL_HIT = 400.0f;      // pixels a full-power ground stroke would run
-constexpr float FIELDER_REACH = 10.0f;  // pixels a fielder covers from where he stands
-constexpr float REACH_PER_PIXEL = 0.25f;  // and more the further the ball has to travel to him
-constexpr float OUTFIELD_RUN = 190.0f;  // a ball past the ring this far runs on to the rope
+constexpr float FULL_HIT = 400.0f;              // pixels a full-power ground stroke would run
+constexpr float FIELDER_REACH = 10.0f;          // pixels a fielder covers from where he stands
+constexpr float REACH_PER_PIXEL = 0.25f;        // and more the further the ball has to travel to him
+constexpr float OUTFIELD_RUN = 190.0f;          // a ball past the ring this far runs on to the rope
 constexpr float ONE_DAY_OUTFIELD_RUN = 230.0f;  // unless the deep is patrolled
-constexpr float CATCH_RADIUS = 26.0f;   // a skied ball landing this close to a fielder is a chance
-constexpr float EDGE_CARRY = 0.55f;     // share of edges off pace that carry to the cordon
-constexpr float BYE_CHANCE = 0.055f;    // a ball the keeper misses, per ball he takes
-constexpr float LEG_BYE_CHANCE = 0.22f;  // off the pads, a leg bye run
-constexpr float RUN_OUT_CHANCE = 0.0028f;  // per run attempted
-constexpr float STUMPING_CHANCE = 0.06f;   // beaten by spin while going for a big shot
+constexpr float CATCH_RADIUS = 26.0f;           // a skied ball landing this close to a fielder is a chance
+constexpr float EDGE_CARRY = 0.55f;             // share of edges off pace that carry to the cordon
+constexpr float BYE_CHANCE = 0.055f;            // a ball the keeper misses, per ball he takes
+constexpr float LEG_BYE_CHANCE = 0.22f;         // off the pads, a leg bye run
+constexpr float RUN_OUT_CHANCE = 0.0028f;       // per run attempted
+constexpr float STUMPING_CHANCE = 0.06f;        // beaten by spin while going for a big shot
 
-float Uniform() { return static_cast<float>(Rand() % 10000) * 0.0001f; }
+float Uniform() {
+    return static_cast<float>(Rand() % 10000) * 0.0001f;
+}
 
 const StrokePath& PathOf(int stroke) {
     for (const StrokePath& p : PATHS) {
@@ -53,20 +55,29 @@ const StrokePath& PathOf(int stroke) {
 
 float IntentPower(int intent) {
     switch (intent) {
-        case INTENT_BLOCK: return 0.55f;
-        case INTENT_CAUTIOUS: return 0.72f;
-        case INTENT_NORMAL: return 0.9f;
-        case INTENT_ATTACK: return 0.95f;
-        default: return 1.0f;
+        case INTENT_BLOCK:
+            return 0.55f;
+        case INTENT_CAUTIOUS:
+            return 0.72f;
+        case INTENT_NORMAL:
+            return 0.9f;
+        case INTENT_ATTACK:
+            return 0.95f;
+        default:
+            return 1.0f;
     }
 }
 
 float LoftChance(int intent) {
     switch (intent) {
-        case INTENT_NORMAL: return 0.02f;
-        case INTENT_ATTACK: return 0.08f;
-        case INTENT_SLOG: return 0.22f;
-        default: return 0.0f;
+        case INTENT_NORMAL:
+            return 0.02f;
+        case INTENT_ATTACK:
+            return 0.08f;
+        case INTENT_SLOG:
+            return 0.22f;
+        default:
+            return 0.0f;
     }
 }
 
@@ -135,7 +146,8 @@ void AnimateFielding(Match& m) {
         bool out = r % 2 == 0;
         s.AddMove(FIG_STRIKER, from, from + 40, -1.0f, -1.0f, out ? NON_STRIKER_CREASE.x : STRIKER_CREASE.x,
                   out ? NON_STRIKER_CREASE.y : STRIKER_CREASE.y);
-        s.AddMove(FIG_NON_STRIKER, from, from + 40, -1.0f, -1.0f, out ? STRIKER_CREASE.x : NON_STRIKER_CREASE.x,
+        s.AddMove(FIG_NON_STRIKER, from, from + 40, -1.0f, -1.0f,
+                  out ? STRIKER_CREASE.x : NON_STRIKER_CREASE.x,
                   out ? STRIKER_CREASE.y : NON_STRIKER_CREASE.y);
     }
 
@@ -173,7 +185,9 @@ void AnimateFielding(Match& m) {
             b.m_script.mb_wicket = 1;
             break;
         }
-        case OUTCOME_BYES: s.AddCaption(t + 10, t + 60, CAPTION_WHITE, ByesLine()); break;
+        case OUTCOME_BYES:
+            s.AddCaption(t + 10, t + 60, CAPTION_WHITE, ByesLine());
+            break;
         default:
             if (b.mb_appeal) {
                 s.AddCaption(t + 5, t + 50, CAPTION_WHITE, LbwAppealLine());
@@ -290,7 +304,8 @@ void Match::Field() {
         };
         Candidate candidates[FIELD_FIGURES + 2];
         int count = 0;
-        candidates[count++] = {b.mi_bowlType >= 5 ? KEEPER_STAND_UP : KEEPER_STAND_BACK, b.mi_keeperSlot, FIG_KEEPER};
+        candidates[count++] = {b.mi_bowlType >= 5 ? KEEPER_STAND_UP : KEEPER_STAND_BACK, b.mi_keeperSlot,
+                               FIG_KEEPER};
         candidates[count++] = {BOWLER_RELEASE, mi_bowler, FIG_BOWLER};
         for (int i = 0; i < FIELD_FIGURES; ++i) {
             candidates[count++] = {b.m_fielders[i], b.mi_fielderSlot[i], FIG_FIRST_FIELDER + i};
@@ -308,7 +323,8 @@ void Match::Field() {
                 int best = -1;
                 float bestGap = CATCH_RADIUS + carry * 0.05f;
                 for (int i = 0; i < count; ++i) {
-                    GroundPoint rel = {candidates[i].at.x - STRIKER_CREASE.x, candidates[i].at.y - STRIKER_CREASE.y};
+                    GroundPoint rel = {candidates[i].at.x - STRIKER_CREASE.x,
+                                       candidates[i].at.y - STRIKER_CREASE.y};
                     float gap = GroundDistance(rel, land);
                     if (gap < bestGap) {
                         bestGap = gap;
@@ -341,13 +357,15 @@ void Match::Field() {
             int best = -1;
             float bestAlong = 1e9f;
             for (int i = 0; i < count; ++i) {
-                GroundPoint rel = {candidates[i].at.x - STRIKER_CREASE.x, candidates[i].at.y - STRIKER_CREASE.y};
+                GroundPoint rel = {candidates[i].at.x - STRIKER_CREASE.x,
+                                   candidates[i].at.y - STRIKER_CREASE.y};
                 float along = rel.x * dir.x + rel.y * dir.y;
                 if (along <= 0.0f || along > distance + 25.0f) continue;
                 float across = std::fabs(rel.x * dir.y - rel.y * dir.x);
                 // A hard-hit ball beats a fielder that a soft one would not.
-                float reach = (FIELDER_REACH + along * REACH_PER_PIXEL + fielderSkill(candidates[i].slot) * 0.05f) *
-                              std::max(1.1f - power * 0.8f, 0.3f);
+                float reach =
+                    (FIELDER_REACH + along * REACH_PER_PIXEL + fielderSkill(candidates[i].slot) * 0.05f) *
+                    std::max(1.1f - power * 0.8f, 0.3f);
                 if (across <= reach && along < bestAlong) {
                     bestAlong = along;
                     best = i;
@@ -361,9 +379,12 @@ void Match::Field() {
                 float keen = b.mi_intent >= INTENT_ATTACK ? 1.0f : b.mi_intent == INTENT_NORMAL ? 0.6f : 0.3f;
                 int runs = 0;
                 float u = Uniform();
-                if (d < 50.0f) runs = u < 0.15f * keen ? 1 : 0;
-                else if (d < 150.0f) runs = u < 0.02f ? 2 : u < 0.02f + (IsFirstClass() ? 0.4f : 0.6f) * keen ? 1 : 0;
-                else runs = u < 0.3f ? 2 : 1;
+                if (d < 50.0f)
+                    runs = u < 0.15f * keen ? 1 : 0;
+                else if (d < 150.0f)
+                    runs = u < 0.02f ? 2 : u < 0.02f + (IsFirstClass() ? 0.4f : 0.6f) * keen ? 1 : 0;
+                else
+                    runs = u < 0.3f ? 2 : 1;
                 runAttempt(runs, d < 150.0f ? 1.6f : 1.0f);
                 b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, d);
             } else if (distance >= (IsFirstClass() ? OUTFIELD_RUN : ONE_DAY_OUTFIELD_RUN)) {
@@ -375,7 +396,8 @@ void Match::Field() {
                 float chase = 1e9f;
                 int nearest = 0;
                 for (int i = 0; i < count; ++i) {
-                    GroundPoint rel = {candidates[i].at.x - STRIKER_CREASE.x, candidates[i].at.y - STRIKER_CREASE.y};
+                    GroundPoint rel = {candidates[i].at.x - STRIKER_CREASE.x,
+                                       candidates[i].at.y - STRIKER_CREASE.y};
                     float gap = GroundDistance(rel, stop);
                     if (gap < chase) {
                         chase = gap;

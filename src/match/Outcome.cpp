@@ -19,7 +19,9 @@ int BallSeconds(int bowlType) {
 
 }  // namespace
 
-void Match::SwapStrike() { mi_striker = mi_striker != mi_batsman1 ? mi_batsman1 : mi_batsman2; }
+void Match::SwapStrike() {
+    mi_striker = mi_striker != mi_batsman1 ? mi_batsman1 : mi_batsman2;
+}
 
 // Books what every scoring routine shares: time at the crease, the
 // partnership, the session and the bowler's runs; and the strike.
@@ -45,12 +47,24 @@ static void BookRuns(Match& m, int runs, bool swap) {
     if (swap) m.SwapStrike();
 }
 
-void Match::ScoreDot() { BookRuns(*this, 0, false); }
-void Match::ScoreOne() { BookRuns(*this, 1, true); }
-void Match::ScoreTwo() { BookRuns(*this, 2, false); }
-void Match::ScoreThree() { BookRuns(*this, 3, true); }
-void Match::ScoreFour() { BookRuns(*this, 4, false); }
-void Match::ScoreSix() { BookRuns(*this, 6, false); }
+void Match::ScoreDot() {
+    BookRuns(*this, 0, false);
+}
+void Match::ScoreOne() {
+    BookRuns(*this, 1, true);
+}
+void Match::ScoreTwo() {
+    BookRuns(*this, 2, false);
+}
+void Match::ScoreThree() {
+    BookRuns(*this, 3, true);
+}
+void Match::ScoreFour() {
+    BookRuns(*this, 4, false);
+}
+void Match::ScoreSix() {
+    BookRuns(*this, 6, false);
+}
 
 // An extra of one run: no ball, wide or bye.
 static void BookExtra(Match& m, int32_t& counter, bool againstBowler, int32_t BowlerFigures::*bowlerCount) {
@@ -79,14 +93,17 @@ void Match::EndOfBall() {
     mi_ballSeconds = BallSeconds(b.mi_bowlType);
     mi_secondsUsed += mi_ballSeconds;
 
-    if (b.mb_recording && (mi_ballOutcome == OUTCOME_RUN_OUT_STRIKER || mi_ballOutcome == OUTCOME_RUN_OUT_NON_STRIKER)) {
+    if (b.mb_recording &&
+        (mi_ballOutcome == OUTCOME_RUN_OUT_STRIKER || mi_ballOutcome == OUTCOME_RUN_OUT_NON_STRIKER)) {
         bool striker = mi_ballOutcome == OUTCOME_RUN_OUT_STRIKER;
         int t = b.mi_fieldTick + 30;
         GroundPoint from = striker ? GroundPoint{391.0f, 273.0f} : GroundPoint{391.0f, 305.0f};
-        int ticks = static_cast<int>(GroundDistance(from, PAVILION) / 0.8f);  // a walk off at 0.08 per tick tenth
-        b.m_script.AddMove(striker ? FIG_STRIKER : FIG_NON_STRIKER, t, t + ticks, from.x, from.y, PAVILION.x, PAVILION.y);
-        AnimEvent& ground = b.m_script.AddMove(FIG_BALL, b.mi_fieldTick + 20, b.mi_fieldTick + 30, -1.0f, -1.0f,
-                                               376.0f, 263.0f);
+        int ticks =
+            static_cast<int>(GroundDistance(from, PAVILION) / 0.8f);  // a walk off at 0.08 per tick tenth
+        b.m_script.AddMove(striker ? FIG_STRIKER : FIG_NON_STRIKER, t, t + ticks, from.x, from.y, PAVILION.x,
+                           PAVILION.y);
+        AnimEvent& ground = b.m_script.AddMove(FIG_BALL, b.mi_fieldTick + 20, b.mi_fieldTick + 30, -1.0f,
+                                               -1.0f, 376.0f, 263.0f);
         ground.mi_extra[0] = 3;
         ground.mi_extra[1] = 270;
         b.m_script.AddMarker(ANIM_SCORE_AFTER, b.mi_fieldTick + 25);
@@ -94,7 +111,8 @@ void Match::EndOfBall() {
     }
 
     int outcome = mi_ballOutcome;
-    if (outcome == OUTCOME_NO_BALL || mb_noBall) BookExtra(*this, in.mi_noBalls, true, &BowlerFigures::mi_noBalls);
+    if (outcome == OUTCOME_NO_BALL || mb_noBall)
+        BookExtra(*this, in.mi_noBalls, true, &BowlerFigures::mi_noBalls);
     if (outcome == OUTCOME_WIDE || mb_wide) BookExtra(*this, in.mi_wides, true, &BowlerFigures::mi_wides);
     if (outcome == OUTCOME_BYES) {
         BookExtra(*this, Rand() % 10 < 6 ? in.mi_legByes : in.mi_byes, false, nullptr);
@@ -103,13 +121,26 @@ void Match::EndOfBall() {
     if (outcome < 300 || outcome > 600) {
         if (outcome == OUTCOME_RUNS) {
             switch (b.mi_runs) {
-                case 0: ScoreDot(); break;
-                case 1: ScoreOne(); break;
-                case 2: ScoreTwo(); break;
-                case 3: ScoreThree(); break;
-                case 4: ScoreFour(); break;
-                case 6: ScoreSix(); break;
-                default: break;  // five books nothing here
+                case 0:
+                    ScoreDot();
+                    break;
+                case 1:
+                    ScoreOne();
+                    break;
+                case 2:
+                    ScoreTwo();
+                    break;
+                case 3:
+                    ScoreThree();
+                    break;
+                case 4:
+                    ScoreFour();
+                    break;
+                case 6:
+                    ScoreSix();
+                    break;
+                default:
+                    break;  // five books nothing here
             }
         }
     } else {
@@ -123,8 +154,10 @@ void Match::EndOfBall() {
         int bowlerSlot = std::clamp(mi_bowler, 0, SQUAD_SIZE - 1);
         for (int i = 0; i < SQUAD_SIZE; ++i) {
             float& eye = mp.mf_eye[i];
-            if (i == bowlerSlot) eye += eye >= 5.0f ? 0.11f : 0.13f;
-            else eye += 0.1f;
+            if (i == bowlerSlot)
+                eye += eye >= 5.0f ? 0.11f : 0.13f;
+            else
+                eye += 0.1f;
             eye = std::min(eye, 10.0f);
         }
     }
@@ -147,8 +180,9 @@ void Match::EndOfBall() {
         if (f.mi_nextMilestone > 500 || runs < f.mi_nextMilestone) continue;
         int reached = f.mi_nextMilestone;
         f.mi_nextMilestone += 50;
-        AddEvent(EVENT_BATSMAN_MILESTONE, mi_currentInnings,
-                 {f.mi_player, reached, f.Balls(), f.mi_seconds / 60, f.mi_scored[4], f.mi_scored[6], 0, 0, 0, 0});
+        AddEvent(
+            EVENT_BATSMAN_MILESTONE, mi_currentInnings,
+            {f.mi_player, reached, f.Balls(), f.mi_seconds / 60, f.mi_scored[4], f.mi_scored[6], 0, 0, 0, 0});
     }
 
     if (mb_humanMatch) CompleteBallScript();
@@ -159,7 +193,8 @@ void Match::Dismiss(int32_t outcome) {
     int wicketsBefore = in.Wickets();
     if (wicketsBefore >= SQUAD_SIZE - 1) return;  // all out already: nobody left to dismiss
     int nonStriker = mi_striker == mi_batsman1 ? mi_batsman2 : mi_batsman1;
-    int outPos = std::clamp(outcome == OUTCOME_RUN_OUT_NON_STRIKER ? nonStriker : mi_striker, 0, SQUAD_SIZE - 1);
+    int outPos =
+        std::clamp(outcome == OUTCOME_RUN_OUT_NON_STRIKER ? nonStriker : mi_striker, 0, SQUAD_SIZE - 1);
     BatsmanFigures& out = in.m_batsmen[outPos];
 
     // The ball counts as faced by the striker.
@@ -167,11 +202,21 @@ void Match::Dismiss(int32_t outcome) {
 
     Partnership& ended = in.m_partnerships[std::clamp(wicketsBefore, 0, SQUAD_SIZE - 1)];
     switch (outcome) {
-        case OUTCOME_BOWLED: out.mi_howOut = HOWOUT_BOWLED; break;
-        case OUTCOME_LBW: out.mi_howOut = HOWOUT_LBW; break;
-        case OUTCOME_STUMPED: out.mi_howOut = HOWOUT_STUMPED; break;
-        case OUTCOME_CAUGHT: out.mi_howOut = HOWOUT_CAUGHT; break;
-        default: out.mi_howOut = HOWOUT_RUN_OUT; break;
+        case OUTCOME_BOWLED:
+            out.mi_howOut = HOWOUT_BOWLED;
+            break;
+        case OUTCOME_LBW:
+            out.mi_howOut = HOWOUT_LBW;
+            break;
+        case OUTCOME_STUMPED:
+            out.mi_howOut = HOWOUT_STUMPED;
+            break;
+        case OUTCOME_CAUGHT:
+            out.mi_howOut = HOWOUT_CAUGHT;
+            break;
+        default:
+            out.mi_howOut = HOWOUT_RUN_OUT;
+            break;
     }
     bool bowlersWicket = outcome == OUTCOME_BOWLED || outcome == OUTCOME_LBW || outcome == OUTCOME_STUMPED ||
                          outcome == OUTCOME_CAUGHT;
@@ -188,9 +233,12 @@ void Match::Dismiss(int32_t outcome) {
         out.mi_fielder = fielderPlayer;
         for (MatchPlayer& mp : fielding.m_players) {
             if (mp.mi_player != fielderPlayer || fielderPlayer < 0) continue;
-            if (outcome == OUTCOME_CAUGHT) ++mp.mi_catches;
-            else if (outcome == OUTCOME_STUMPED) ++mp.mi_stumpings;
-            else ++mp.mi_runOuts;
+            if (outcome == OUTCOME_CAUGHT)
+                ++mp.mi_catches;
+            else if (outcome == OUTCOME_STUMPED)
+                ++mp.mi_stumpings;
+            else
+                ++mp.mi_runOuts;
             break;
         }
     }
@@ -213,8 +261,10 @@ void Match::Dismiss(int32_t outcome) {
     if (next >= SQUAD_SIZE) return;
     in.m_batsmen[next].mi_howOut = HOWOUT_BATTING;
     bool strikerOut = outPos == mi_striker;
-    if (outPos == mi_batsman1) mi_batsman1 = next;
-    else mi_batsman2 = next;
+    if (outPos == mi_batsman1)
+        mi_batsman1 = next;
+    else
+        mi_batsman2 = next;
     if (strikerOut) mi_striker = next;
     in.m_partnerships[wickets].Begin(in.m_batsmen[std::min(mi_batsman1, mi_batsman2)].mi_player,
                                      in.m_batsmen[std::max(mi_batsman1, mi_batsman2)].mi_player);

@@ -14,12 +14,24 @@ std::string HtmlEscape(const char* text) {
     std::string out;
     for (const char* c = text ? text : ""; *c; ++c) {
         switch (*c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\'': out += "&#39;"; break;
-            default: out += *c; break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&#39;";
+                break;
+            default:
+                out += *c;
+                break;
         }
     }
     return out;
@@ -52,19 +64,27 @@ std::string Format(const char* format, ...) {
 }
 
 std::string HowOutText(const Innings& in, const BatsmanFigures& f) {
-    std::string bowler = f.mi_bowler >= 0 ? Surname(in.m_bowlers[std::clamp(f.mi_bowler, 0, SQUAD_SIZE - 1)].mi_player) : "";
+    std::string bowler =
+        f.mi_bowler >= 0 ? Surname(in.m_bowlers[std::clamp(f.mi_bowler, 0, SQUAD_SIZE - 1)].mi_player) : "";
     std::string fielder = Surname(f.mi_fielder);
     switch (f.mi_howOut) {
-        case HOWOUT_BATTING: return "not out";
-        case HOWOUT_BOWLED: return "b " + bowler;
-        case HOWOUT_LBW: return "lbw b " + bowler;
-        case HOWOUT_STUMPED: return "st " + fielder + " b " + bowler;
+        case HOWOUT_BATTING:
+            return "not out";
+        case HOWOUT_BOWLED:
+            return "b " + bowler;
+        case HOWOUT_LBW:
+            return "lbw b " + bowler;
+        case HOWOUT_STUMPED:
+            return "st " + fielder + " b " + bowler;
         case HOWOUT_CAUGHT:
-            if (f.mi_fielder >= 0 && f.mi_fielder == in.m_bowlers[std::clamp(f.mi_bowler, 0, SQUAD_SIZE - 1)].mi_player)
+            if (f.mi_fielder >= 0 &&
+                f.mi_fielder == in.m_bowlers[std::clamp(f.mi_bowler, 0, SQUAD_SIZE - 1)].mi_player)
                 return "c &amp; b " + bowler;
             return "c " + fielder + " b " + bowler;
-        case HOWOUT_RUN_OUT: return fielder.empty() ? "run out" : "run out (" + fielder + ")";
-        default: return "";
+        case HOWOUT_RUN_OUT:
+            return fielder.empty() ? "run out" : "run out (" + fielder + ")";
+        default:
+            return "";
     }
 }
 
@@ -75,8 +95,9 @@ std::string OversText(int balls) {
 void WriteInnings(std::string& html, const Match& m, const Innings& in, int number) {
     html += Format("<h2>%s, %s innings</h2>\n", HtmlEscape(m.TeamName(in.mi_battingTeam)).c_str(),
                    number < 2 ? "first" : "second");
-    html += "<table class=\"batting\">\n<tr><th>Batsman</th><th>How out</th><th>R</th><th>B</th><th>4s</th>"
-            "<th>6s</th><th>SR</th></tr>\n";
+    html +=
+        "<table class=\"batting\">\n<tr><th>Batsman</th><th>How out</th><th>R</th><th>B</th><th>4s</th>"
+        "<th>6s</th><th>SR</th></tr>\n";
     std::string didNotBat;
     for (const BatsmanFigures& f : in.m_batsmen) {
         if (f.mi_player < 0) continue;
@@ -88,19 +109,22 @@ void WriteInnings(std::string& html, const Match& m, const Innings& in, int numb
         int runs = BatsmanRuns(f);
         int balls = f.Balls();
         html += "<tr><td>" + Name(f.mi_player) + "</td><td>" + HowOutText(in, f) + "</td>";
-        html += Format("<td>%d</td><td>%d</td><td>%d</td><td>%d</td><td>%s</td></tr>\n", runs, balls, f.mi_scored[4],
-                       f.mi_scored[6], balls ? Format("%.1f", runs * 100.0 / balls).c_str() : "-");
+        html += Format("<td>%d</td><td>%d</td><td>%d</td><td>%d</td><td>%s</td></tr>\n", runs, balls,
+                       f.mi_scored[4], f.mi_scored[6],
+                       balls ? Format("%.1f", runs * 100.0 / balls).c_str() : "-");
     }
     int extras = in.mi_byes + in.mi_legByes + in.mi_wides + in.mi_noBalls;
-    html += Format("<tr><td>Extras</td><td>(b %d, lb %d, w %d, nb %d)</td><td>%d</td><td></td><td></td><td></td>"
-                   "<td></td></tr>\n",
-                   in.mi_byes, in.mi_legByes, in.mi_wides, in.mi_noBalls, extras);
+    html += Format(
+        "<tr><td>Extras</td><td>(b %d, lb %d, w %d, nb %d)</td><td>%d</td><td></td><td></td><td></td>"
+        "<td></td></tr>\n",
+        in.mi_byes, in.mi_legByes, in.mi_wides, in.mi_noBalls, extras);
     int wickets = in.Wickets();
     std::string status = wickets >= 10 ? "all out" : Format("%d wickets", wickets);
     if (in.mi_status == INNINGS_DECLARED) status += " declared";
-    html += Format("<tr class=\"total\"><td>Total</td><td>(%s, %s overs)</td><td>%d</td><td></td><td></td><td></td>"
-                   "<td></td></tr>\n</table>\n",
-                   status.c_str(), OversText(in.mi_legalBalls).c_str(), InningsTotal(in));
+    html += Format(
+        "<tr class=\"total\"><td>Total</td><td>(%s, %s overs)</td><td>%d</td><td></td><td></td><td></td>"
+        "<td></td></tr>\n</table>\n",
+        status.c_str(), OversText(in.mi_legalBalls).c_str(), InningsTotal(in));
     if (!didNotBat.empty()) html += "<p>Did not bat: " + didNotBat + "</p>\n";
 
     std::string falls;
@@ -112,15 +136,16 @@ void WriteInnings(std::string& html, const Match& m, const Innings& in, int numb
     }
     if (!falls.empty()) html += "<p>Fall of wickets: " + falls + "</p>\n";
 
-    html += "<table class=\"bowling\">\n<tr><th>Bowler</th><th>O</th><th>M</th><th>R</th><th>W</th><th>NB</th>"
-            "<th>Wd</th><th>Econ</th></tr>\n";
+    html +=
+        "<table class=\"bowling\">\n<tr><th>Bowler</th><th>O</th><th>M</th><th>R</th><th>W</th><th>NB</th>"
+        "<th>Wd</th><th>Econ</th></tr>\n";
     for (int slot = 0; slot < SQUAD_SIZE; ++slot) {
         const BowlerFigures& b = in.m_bowlers[slot];
         if (b.mi_player < 0 || (b.mi_balls == 0 && b.mi_runs == 0)) continue;
         html += "<tr><td>" + Name(b.mi_player) + "</td>";
         html += Format("<td>%s</td><td>%d</td><td>%d</td><td>%d</td><td>%d</td><td>%d</td><td>%s</td></tr>\n",
-                       OversText(b.mi_balls).c_str(), b.mi_maidens, b.mi_runs, b.mi_wickets, b.mi_noBalls, b.mi_wides,
-                       b.mi_balls ? Format("%.2f", b.mi_runs * 6.0 / b.mi_balls).c_str() : "-");
+                       OversText(b.mi_balls).c_str(), b.mi_maidens, b.mi_runs, b.mi_wickets, b.mi_noBalls,
+                       b.mi_wides, b.mi_balls ? Format("%.2f", b.mi_runs * 6.0 / b.mi_balls).c_str() : "-");
     }
     html += "</table>\n";
 }
@@ -129,10 +154,11 @@ void WriteInnings(std::string& html, const Match& m, const Innings& in, int numb
 
 std::string ScorecardHtml(const Match& m) {
     std::string title = HtmlEscape(MatchTitle(m));
-    std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + title +
-                       "</title>\n<style>\nbody { font-family: sans-serif; }\ntable { border-collapse: collapse; "
-                       "margin-bottom: 1em; }\nth, td { padding: 2px 8px; text-align: left; }\n"
-                       "tr.total td { font-weight: bold; }\n</style>\n</head>\n<body>\n";
+    std::string html =
+        "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + title +
+        "</title>\n<style>\nbody { font-family: sans-serif; }\ntable { border-collapse: collapse; "
+        "margin-bottom: 1em; }\nth, td { padding: 2px 8px; text-align: left; }\n"
+        "tr.total td { font-weight: bold; }\n</style>\n</head>\n<body>\n";
     html += "<h1>" + title + "</h1>\n";
     if (const Ground* g = GroundById(m.mi_ground)) html += "<p>" + HtmlEscape(g->m_name) + "</p>\n";
     if (m.mi_tossWinner > 0) {

@@ -18,9 +18,9 @@ struct IntentRow {
     float weight[INTENTS];
 };
 const IntentRow INTENT_TABLE[] = {
-    {90, {0, 3, 20, 33, 40}},   {80, {2, 5, 24, 35, 20}},  {70, {5, 10, 40, 30, 15}},
-    {60, {10, 25, 50, 30, 8}},  {50, {15, 20, 55, 21, 5}}, {40, {20, 39, 45, 15, 3}},
-    {30, {25, 50, 37, 10, 3}},  {20, {40, 70, 30, 10, 2}}, {10, {35, 70, 15, 3, 0}},
+    {90, {0, 3, 20, 33, 40}},    {80, {2, 5, 24, 35, 20}},  {70, {5, 10, 40, 30, 15}},
+    {60, {10, 25, 50, 30, 8}},   {50, {15, 20, 55, 21, 5}}, {40, {20, 39, 45, 15, 3}},
+    {30, {25, 50, 37, 10, 3}},   {20, {40, 70, 30, 10, 2}}, {10, {35, 70, 15, 3, 0}},
     {-1000, {60, 50, 12, 3, 0}},
 };
 
@@ -42,12 +42,17 @@ const float OTHER_MOVEMENT[9] = {2, 2, 3, 3, 3, 3, 3, 0, 3};
 
 float DefenceWeight(int intent, bool limited) {
     switch (intent) {
-        case INTENT_BLOCK: return limited ? 55.0f : 90.0f;
-        case INTENT_CAUTIOUS: return limited ? 25.0f : 55.0f;
-        case INTENT_NORMAL: return limited ? 4.0f : 20.0f;
+        case INTENT_BLOCK:
+            return limited ? 55.0f : 90.0f;
+        case INTENT_CAUTIOUS:
+            return limited ? 25.0f : 55.0f;
+        case INTENT_NORMAL:
+            return limited ? 4.0f : 20.0f;
         case INTENT_ATTACK:
-        case INTENT_SLOG: return 0.0f;
-        default: return 3.0f;
+        case INTENT_SLOG:
+            return 0.0f;
+        default:
+            return 3.0f;
     }
 }
 
@@ -58,17 +63,26 @@ struct SkillWeights {
 SkillWeights StrokeSkillWeights(int stroke) {
     switch (stroke) {
         case STROKE_FORWARD_DEFENCE:
-        case STROKE_STRAIGHT_DRIVE: return {{0.5f, 0.0f, 0.25f, 0.25f}};
-        case STROKE_BACK_DEFENCE: return {{0.0f, 0.5f, 0.25f, 0.25f}};
-        case STROKE_CUT: return {{0.0f, 0.5f, 0.5f, 0.0f}};
+        case STROKE_STRAIGHT_DRIVE:
+            return {{0.5f, 0.0f, 0.25f, 0.25f}};
+        case STROKE_BACK_DEFENCE:
+            return {{0.0f, 0.5f, 0.25f, 0.25f}};
+        case STROKE_CUT:
+            return {{0.0f, 0.5f, 0.5f, 0.0f}};
         case STROKE_PULL:
-        case STROKE_HOOK: return {{0.0f, 0.5f, 0.0f, 0.5f}};
-        case STROKE_SWEEP: return {{0.5f, 0.0f, 0.0f, 0.5f}};
+        case STROKE_HOOK:
+            return {{0.0f, 0.5f, 0.0f, 0.5f}};
+        case STROKE_SWEEP:
+            return {{0.5f, 0.0f, 0.0f, 0.5f}};
         case STROKE_COVER_DRIVE:
-        case STROKE_OFF_DRIVE: return {{0.5f, 0.0f, 0.4f, 0.1f}};  // front foot, off side
-        case STROKE_ON_DRIVE: return {{0.5f, 0.0f, 0.1f, 0.4f}};
-        case STROKE_LEG_GLANCE: return {{0.2f, 0.3f, 0.0f, 0.5f}};
-        default: return {{0.5f, 0.0f, 0.1f, 0.4f}};
+        case STROKE_OFF_DRIVE:
+            return {{0.5f, 0.0f, 0.4f, 0.1f}};  // front foot, off side
+        case STROKE_ON_DRIVE:
+            return {{0.5f, 0.0f, 0.1f, 0.4f}};
+        case STROKE_LEG_GLANCE:
+            return {{0.2f, 0.3f, 0.0f, 0.5f}};
+        default:
+            return {{0.5f, 0.0f, 0.1f, 0.4f}};
     }
 }
 
@@ -91,7 +105,7 @@ float IntentBandFactor(int v) {
     static const struct {
         int below;
         float factor;
-    } BANDS[] = {{5, 0.74f}, {10, 0.78f}, {20, 0.84f}, {30, 0.9f}, {61, 1.0f},
+    } BANDS[] = {{5, 0.74f},  {10, 0.78f}, {20, 0.84f}, {30, 0.9f},   {61, 1.0f},
                  {70, 1.08f}, {80, 1.16f}, {90, 1.26f}, {1000, 1.38f}};
     for (const auto& band : BANDS) {
         if (v < band.below) return band.factor;
@@ -116,10 +130,14 @@ void StrokeRisks(float skill, float quality, float bounce, float eye, std::array
     // Quality: continuous at 60, harder to play as it rises.
     float qf = quality > 60.0f ? quality / 60.0f : quality * 0.01f + 0.4f;
     float bf;
-    if (bounce > 7.5f) bf = 0.7f - (bounce - 7.5f) * 0.05f;
-    else if (bounce > 5.0f) bf = 1.0f - (bounce - 5.0f) / 13.0f;
-    else if (bounce >= 2.5f) bf = 1.0f + (bounce - 2.5f) * 0.1f;
-    else bf = 1.05f + (2.5f - bounce) / 14.0f;
+    if (bounce > 7.5f)
+        bf = 0.7f - (bounce - 7.5f) * 0.05f;
+    else if (bounce > 5.0f)
+        bf = 1.0f - (bounce - 5.0f) / 13.0f;
+    else if (bounce >= 2.5f)
+        bf = 1.0f + (bounce - 2.5f) * 0.1f;
+    else
+        bf = 1.05f + (2.5f - bounce) / 14.0f;
     float ef = 1.0f;
     float e = std::min(eye, 10.0f);
     if (e >= 3.0f) ef = 1.0f - e / 110.0f;
@@ -217,14 +235,24 @@ int Match::ChooseStroke() {
     bool mayLeave = true;
     if (b.mb_movementFlag) {
         switch (b.mi_intent) {
-            case INTENT_BLOCK: p = limited ? 40 : 30; break;
-            case INTENT_CAUTIOUS: p = limited ? 64 : 50; break;
-            case INTENT_NORMAL: p = limited ? 83 : 64; break;
-            case INTENT_SLOG:
-                if (limited) mayLeave = false;
-                else p = 0;
+            case INTENT_BLOCK:
+                p = limited ? 40 : 30;
                 break;
-            default: mayLeave = false; break;
+            case INTENT_CAUTIOUS:
+                p = limited ? 64 : 50;
+                break;
+            case INTENT_NORMAL:
+                p = limited ? 83 : 64;
+                break;
+            case INTENT_SLOG:
+                if (limited)
+                    mayLeave = false;
+                else
+                    p = 0;
+                break;
+            default:
+                mayLeave = false;
+                break;
         }
         int k = b.mi_skill7;
         if (k > 70) p += k / 8;
@@ -249,10 +277,17 @@ int Match::PickStroke(int length, int movement, int intent, int /*hand*/, int va
         }
     }
     // Order of the draw: both defences, then the attacking strokes.
-    constexpr int ORDER[11] = {STROKE_FORWARD_DEFENCE, STROKE_BACK_DEFENCE, STROKE_STRAIGHT_DRIVE,
-                               STROKE_COVER_DRIVE,     STROKE_ON_DRIVE,     STROKE_OFF_DRIVE,
-                               STROKE_LEG_GLANCE,      STROKE_CUT,          STROKE_PULL,
-                               STROKE_HOOK,            STROKE_SWEEP};
+    constexpr int ORDER[11] = {STROKE_FORWARD_DEFENCE,
+                               STROKE_BACK_DEFENCE,
+                               STROKE_STRAIGHT_DRIVE,
+                               STROKE_COVER_DRIVE,
+                               STROKE_ON_DRIVE,
+                               STROKE_OFF_DRIVE,
+                               STROKE_LEG_GLANCE,
+                               STROKE_CUT,
+                               STROKE_PULL,
+                               STROKE_HOOK,
+                               STROKE_SWEEP};
     float weight[11];
     float defence = DefenceWeight(intent, !IsFirstClass());
     weight[0] = defence;
@@ -298,7 +333,8 @@ int Match::PickStroke(int length, int movement, int intent, int /*hand*/, int va
             scale(STROKE_PULL, 1.8f);
             scale(STROKE_HOOK, 1.8f);
             break;
-        default: break;
+        default:
+            break;
     }
     float total = 0.0f;
     for (float w : weight) total += w;
@@ -358,7 +394,9 @@ float OnTheStumps(int length, int movement) {
     return s;
 }
 
-float Uniform() { return static_cast<float>(Rand() % 10000) * 0.0001f; }
+float Uniform() {
+    return static_cast<float>(Rand() % 10000) * 0.0001f;
+}
 }  // namespace
 
 void Match::DecideContact() {
@@ -377,9 +415,12 @@ void Match::DecideContact() {
                        b.mi_movement == MOVE_WRONGUN || b.mi_movement == MOVE_OFF_CUTTER;
         if (comesIn && u < risk[0] * LEAVE_DANGER * BEATEN_SCALE) {
             b.mb_appeal = 1;
-            if (Rand() % 3 == 0) mi_ballOutcome = OUTCOME_BOWLED;
-            else if (Rand() % 10 < 6) mi_ballOutcome = OUTCOME_LBW;
-            else b.mi_contact = CONTACT_PADS;
+            if (Rand() % 3 == 0)
+                mi_ballOutcome = OUTCOME_BOWLED;
+            else if (Rand() % 10 < 6)
+                mi_ballOutcome = OUTCOME_LBW;
+            else
+                b.mi_contact = CONTACT_PADS;
         }
         return;
     }
@@ -397,8 +438,10 @@ void Match::DecideContact() {
                 mi_ballOutcome = OUTCOME_BOWLED;
             } else {
                 b.mb_appeal = 1;
-                if (Rand() % 100 < 65) mi_ballOutcome = OUTCOME_LBW;
-                else b.mi_contact = CONTACT_PADS;
+                if (Rand() % 100 < 65)
+                    mi_ballOutcome = OUTCOME_LBW;
+                else
+                    b.mi_contact = CONTACT_PADS;
             }
         } else if (Rand() % 4 == 0) {
             b.mi_contact = CONTACT_PADS;

@@ -39,7 +39,7 @@ TEST_F(BallTest, QualityAndSpreadStayInRangeWhateverTheSkills) {
         int skill, second, effort;
         float energy;
     };
-    const Case cases[] = {{-50, -100, 0, 100.0f}, {0, 0, 5, 0.0f},     {100, 100, 10, 100.0f},
+    const Case cases[] = {{-50, -100, 0, 100.0f}, {0, 0, 5, 0.0f},      {100, 100, 10, 100.0f},
                           {250, 300, 10, 250.0f}, {60, -40, 10, 50.0f}, {95, 200, 0, 100.0f}};
     BowlPlan plan;
     plan.mv_balls.push_back({0, 0, LENGTH_GOOD, MOVE_STRAIGHT, 0, 5});
@@ -65,12 +65,15 @@ TEST_F(BallTest, QualityAndSpreadStayInRangeWhateverTheSkills) {
 
 TEST_F(BallTest, PlanStepsAdvanceAndWrapAndBadPlansFallBack) {
     BowlPlan plan;
-    plan.mv_balls = {{0, 0, LENGTH_YORKER, MOVE_IN_SWING, 0, 7}, {0, 0, LENGTH_BOUNCER, MOVE_OUT_SWING, 0, 3}};
+    plan.mv_balls = {{0, 0, LENGTH_YORKER, MOVE_IN_SWING, 0, 7},
+                     {0, 0, LENGTH_BOUNCER, MOVE_OUT_SWING, 0, 3}};
     g_world.mv_pacePlans.assign(3, plan);
     MatchPlayer& bowler = m->FieldingSide().m_players[m->mi_bowler];
     bowler.mi_bowlPlan[m->mi_striker] = 2;
-    const int expected[4][2] = {{LENGTH_YORKER, MOVE_IN_SWING}, {LENGTH_BOUNCER, MOVE_OUT_SWING},
-                                {LENGTH_YORKER, MOVE_IN_SWING}, {LENGTH_BOUNCER, MOVE_OUT_SWING}};
+    const int expected[4][2] = {{LENGTH_YORKER, MOVE_IN_SWING},
+                                {LENGTH_BOUNCER, MOVE_OUT_SWING},
+                                {LENGTH_YORKER, MOVE_IN_SWING},
+                                {LENGTH_BOUNCER, MOVE_OUT_SWING}};
     for (const auto& e : expected) {
         m->CheckExtras();
         EXPECT_EQ(m->m_ball.mi_length, e[0]);
@@ -120,16 +123,17 @@ TEST_F(BallTest, NoBallChanceFollowsTypeSkillAndEffort) {
         float chance;
     };
     const Case cases[] = {
-        {0, 50, 5, 0.03f},    {1, 50, 5, 0.023f},          {1, 95, 5, 0.012f},  {1, 75, 5, 0.02f},
-        {1, 50, 9, 0.0322f},  {2, 85, 1, 0.0157f * 0.4f}, {4, 50, 8, 0.02295f}, {5, 40, 5, 0.018f},
-        {6, 95, 2, 0.001f * 0.8f}, {5, 70, 5, 0.003f},      {9, 50, 9, 0.0106f},
+        {0, 50, 5, 0.03f},         {1, 50, 5, 0.023f},         {1, 95, 5, 0.012f},   {1, 75, 5, 0.02f},
+        {1, 50, 9, 0.0322f},       {2, 85, 1, 0.0157f * 0.4f}, {4, 50, 8, 0.02295f}, {5, 40, 5, 0.018f},
+        {6, 95, 2, 0.001f * 0.8f}, {5, 70, 5, 0.003f},         {9, 50, 9, 0.0106f},
     };
     for (const Case& c : cases) {
         m->m_ball.mi_bowlType = c.type;
         m->m_ball.mf_skill = c.skill;
         m->m_ball.mi_effort = c.effort;
         m->DecideExtras();
-        EXPECT_NEAR(m->m_ball.mf_noBallChance, c.chance, 1e-5f) << c.type << " " << c.skill << " " << c.effort;
+        EXPECT_NEAR(m->m_ball.mf_noBallChance, c.chance, 1e-5f)
+            << c.type << " " << c.skill << " " << c.effort;
     }
 }
 
@@ -206,7 +210,8 @@ TEST_F(WatchedBallTest, EveryBallOfAWatchedMatchIsRecorded) {
     for (const BallRecord& r : first.mv_balls) {
         ASSERT_GE(r.mi_script, 0);
         ASSERT_LT(r.mi_script, static_cast<int>(m->mv_animScripts.size()));
-        if (r.mi_outcome == OUTCOME_RUNS || r.mi_outcome == OUTCOME_NO_BALL) runs += r.mi_runs == 5 ? 0 : r.mi_runs;
+        if (r.mi_outcome == OUTCOME_RUNS || r.mi_outcome == OUTCOME_NO_BALL)
+            runs += r.mi_runs == 5 ? 0 : r.mi_runs;
     }
     int batsmen = 0;
     for (const BatsmanFigures& f : first.m_batsmen) batsmen += BatsmanRuns(f);

@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "match/Match.h"
 #include "MatchInvariantsWorld.h"
+#include "match/Match.h"
 
 namespace ravel {
 namespace {
@@ -29,7 +29,8 @@ std::string CheckMatch(const Match& m) {
         }
         int total = InningsTotal(in);
         if (total != batsmen + extras) {
-            std::snprintf(why, sizeof why, "innings %d: total %d != batsmen %d + extras %d", i, total, batsmen, extras);
+            std::snprintf(why, sizeof why, "innings %d: total %d != batsmen %d + extras %d", i, total,
+                          batsmen, extras);
             return why;
         }
         if (bowlerRuns != total - in.mi_byes - in.mi_legByes) {
@@ -37,7 +38,8 @@ std::string CheckMatch(const Match& m) {
             return why;
         }
         if (bowlerBalls != in.mi_legalBalls) {
-            std::snprintf(why, sizeof why, "innings %d: bowlers %d balls, innings %d", i, bowlerBalls, in.mi_legalBalls);
+            std::snprintf(why, sizeof why, "innings %d: bowlers %d balls, innings %d", i, bowlerBalls,
+                          in.mi_legalBalls);
             return why;
         }
         if (bowlerWickets != credited) return "bowlers' wickets differ from the batsmen's dismissals";
@@ -48,9 +50,11 @@ std::string CheckMatch(const Match& m) {
             return why;
         }
         for (size_t o = 1; o < in.mv_overs.size(); ++o) {
-            if (in.mv_overs[o].mi_bowler == in.mv_overs[o - 1].mi_bowler) return "a bowler bowled two overs running";
+            if (in.mv_overs[o].mi_bowler == in.mv_overs[o - 1].mi_bowler)
+                return "a bowler bowled two overs running";
         }
-        if (!m.IsFirstClass() && in.mi_legalBalls > m.mi_length * 6) return "a limited-overs innings ran long";
+        if (!m.IsFirstClass() && in.mi_legalBalls > m.mi_length * 6)
+            return "a limited-overs innings ran long";
         int atCrease = 0;
         for (const BatsmanFigures& f : in.m_batsmen) atCrease += f.mi_howOut == HOWOUT_BATTING;
         if (atCrease > 2) return "more than two batsmen in";
@@ -74,9 +78,13 @@ void CheckSeededMatches(MatchInvariantsTest& fixture, int competition, int match
 }
 
 // Many one-day matches, fewer long ones: a four-day match is thousands of balls.
-TEST_F(MatchInvariantsTest, BooksBalanceOverManySeededOneDayMatches) { CheckSeededMatches(*this, COMPETITION_ONE_DAY, 1500); }
+TEST_F(MatchInvariantsTest, BooksBalanceOverManySeededOneDayMatches) {
+    CheckSeededMatches(*this, COMPETITION_ONE_DAY, 1500);
+}
 
-TEST_F(MatchInvariantsTest, BooksBalanceOverManySeededFourDayMatches) { CheckSeededMatches(*this, COMPETITION_FOUR_DAY, 120); }
+TEST_F(MatchInvariantsTest, BooksBalanceOverManySeededFourDayMatches) {
+    CheckSeededMatches(*this, COMPETITION_FOUR_DAY, 120);
+}
 
 int g_checkedBalls = 0;
 

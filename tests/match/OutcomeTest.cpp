@@ -49,7 +49,7 @@ TEST_F(OutcomeTest, RunsOfTheBallBookAndTurnTheStrike) {
         int booked;
         bool swaps;
     };
-    const Case cases[] = {{0, 0, false}, {1, 1, true}, {2, 2, false}, {3, 3, true},
+    const Case cases[] = {{0, 0, false}, {1, 1, true},  {2, 2, false}, {3, 3, true},
                           {4, 4, false}, {5, 0, false}, {6, 6, false}};
     for (const Case& c : cases) {
         int total = InningsTotal(In());
@@ -59,7 +59,8 @@ TEST_F(OutcomeTest, RunsOfTheBallBookAndTurnTheStrike) {
         EXPECT_EQ(InningsTotal(In()) - total, c.booked) << c.runs;
         EXPECT_EQ(m->mi_striker != striker, c.swaps) << c.runs;
         // Five runs off the bat book nothing at all, not even the time.
-        EXPECT_EQ(In().m_batsmen[striker].mi_seconds - seconds, c.runs == 5 ? 0 : m->mi_ballSeconds) << c.runs;
+        EXPECT_EQ(In().m_batsmen[striker].mi_seconds - seconds, c.runs == 5 ? 0 : m->mi_ballSeconds)
+            << c.runs;
     }
     // A bye goes to the extras, not the bowler, and the batsmen cross.
     int striker = m->mi_striker;
@@ -76,8 +77,10 @@ TEST_F(OutcomeTest, DismissalsCreditTheBowlerAndBringInTheNextMan) {
         int howOut;
         bool bowlerCredited;
     };
-    const Case cases[] = {{OUTCOME_BOWLED, HOWOUT_BOWLED, true},    {OUTCOME_LBW, HOWOUT_LBW, true},
-                          {OUTCOME_CAUGHT, HOWOUT_CAUGHT, true},    {OUTCOME_STUMPED, HOWOUT_STUMPED, true},
+    const Case cases[] = {{OUTCOME_BOWLED, HOWOUT_BOWLED, true},
+                          {OUTCOME_LBW, HOWOUT_LBW, true},
+                          {OUTCOME_CAUGHT, HOWOUT_CAUGHT, true},
+                          {OUTCOME_STUMPED, HOWOUT_STUMPED, true},
                           {OUTCOME_RUN_OUT_STRIKER, HOWOUT_RUN_OUT, false},
                           {OUTCOME_RUN_OUT_NON_STRIKER, HOWOUT_RUN_OUT, false}};
     int wickets = 0;
@@ -109,7 +112,8 @@ TEST_F(OutcomeTest, NobodyComesInAfterTheTenthWicket) {
 }
 
 TEST_F(OutcomeTest, OffANoBallOnlyARunOutCounts) {
-    for (int outcome : {OUTCOME_BOWLED, OUTCOME_LBW, OUTCOME_CAUGHT, OUTCOME_STUMPED, OUTCOME_RUN_OUT_STRIKER}) {
+    for (int outcome :
+         {OUTCOME_BOWLED, OUTCOME_LBW, OUTCOME_CAUGHT, OUTCOME_STUMPED, OUTCOME_RUN_OUT_STRIKER}) {
         m->StageDelivery();
         m->mb_noBall = 1;
         m->mb_wide = 0;

@@ -20,7 +20,6 @@ namespace {
 // body, properly nested and closed tags, quoted attributes, and text free of
 // raw '<', '>' and stray '&'.
 
-
 struct HtmlReport {
     bool ok = true;
     std::string error;
@@ -88,7 +87,8 @@ HtmlReport CheckHtml(const std::string& page) {
         }
         if (closing) {
             if (open.empty() || open.back() != name) {
-                fail("</" + name + "> closes " + (open.empty() ? std::string("nothing") : "<" + open.back() + ">"));
+                fail("</" + name + "> closes " +
+                     (open.empty() ? std::string("nothing") : "<" + open.back() + ">"));
                 break;
             }
             open.pop_back();
@@ -125,7 +125,6 @@ HtmlReport CheckHtml(const std::string& page) {
     return r;
 }
 
-
 class ScorecardTest : public MatchWorldFixture {};
 
 TEST_F(ScorecardTest, FinishedMatchesGiveValidPages) {
@@ -154,7 +153,8 @@ TEST_F(ScorecardTest, FinishedMatchesGiveValidPages) {
 }
 
 TEST_F(ScorecardTest, NamesAreEscaped) {
-    std::snprintf(g_world.mv_players[1].m_surname, sizeof g_world.mv_players[1].m_surname, "O'Brien <&> \"Jr\"");
+    std::snprintf(g_world.mv_players[1].m_surname, sizeof g_world.mv_players[1].m_surname,
+                  "O'Brien <&> \"Jr\"");
     SeedRand(9);
     auto m = PlayMatch(COMPETITION_ONE_DAY);
     std::string page = ScorecardHtml(*m);

@@ -73,7 +73,9 @@ TEST_F(ShotTest, TheSeventhSkillRaisesThePlayChanceWithinItsBounds) {
     };
     // Blocking over days plays 30 in 100; a skill of 100 adds 12 and 6. Over
     // days intent 19004 starts at 0 and is raised to the floor of 4.
-    const Case cases[] = {{50, INTENT_BLOCK, 0.70}, {100, INTENT_BLOCK, 0.52}, {50, INTENT_SLOG, 0.96},
+    const Case cases[] = {{50, INTENT_BLOCK, 0.70},
+                          {100, INTENT_BLOCK, 0.52},
+                          {50, INTENT_SLOG, 0.96},
                           {100, INTENT_NORMAL, 0.18}};
     for (const Case& c : cases) {
         m->m_ball.mi_skill7 = c.skill7;
@@ -103,7 +105,8 @@ TEST_F(ShotTest, ABouncerIsRarelyPlayedOffTheFrontFoot) {
     m->m_ball.mi_bowlType = 1;
     auto share = [this](int length, int stroke) {
         int hits = 0;
-        for (int i = 0; i < 40000; ++i) hits += m->PickStroke(length, MOVE_STRAIGHT, INTENT_BLOCK, 0, 1) == stroke;
+        for (int i = 0; i < 40000; ++i)
+            hits += m->PickStroke(length, MOVE_STRAIGHT, INTENT_BLOCK, 0, 1) == stroke;
         return hits / 40000.0;
     };
     double forwardGood = share(LENGTH_GOOD, STROKE_FORWARD_DEFENCE);
