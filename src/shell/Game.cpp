@@ -1,6 +1,17 @@
 #include "shell/Game.h"
 
+#include "match/Match.h"
+#include "match/MatchLists.h"
+#include "shell/MainLoop.h"
+#include "shell/Settings.h"
+#include "shell/ShellServices.h"
 #include "shell/gui/Control.h"
+#include "shell/gui/MessageBox.h"
+#include "shell/gui/SideBar.h"
+#include "shell/platform/Files.h"
+#include "shell/platform/System.h"
+#include "world/Database.h"
+#include "world/Services.h"
 
 namespace ravel {
 
@@ -12,6 +23,97 @@ CGame::~CGame() = default;
 
 void CGame::SetSkinName(const char* name) {
     CopyText(m_skinName, sizeof m_skinName, name);
+}
+
+void CGame::ShutdownGame() {
+    ReleaseGraphics();
+    if (!g_system->mb_soundOff) FreeSounds();
+    ReleaseSideBar();
+    g_currentMatches.clear();
+    g_completedMatches.clear();
+    ReleaseMessageBox();
+}
+
+namespace {
+
+constexpr int SHOW_NORMAL = 1;
+
+void RenderFrameHook() {
+    if (g_game) g_game->RenderFrame();
+}
+
+}  // namespace
+
+int GameMain(const std::vector<std::string>& words, void (*registerScreens)()) {
+    SetDatabaseFolder("std");
+    // The world state is one process-wide object that exists before main.
+    const std::string first = words.empty() ? std::string() : words[0];
+    const bool headless = first == "headless";
+    HeadlessScript script;
+    if (headless) {
+        std::string bad;
+        if (!ParseHeadlessScript({words.begin() + 1, words.end()}, script, bad)) {
+            SystemMessageBox(("Unknown headless step: " + bad).c_str(), "Ravelstone", BOX_ERROR);
+            return 1;
+        }
+    }
+    const bool windowed = ParseCommandLine(first.c_str());
+    DebugLog("Bootup: Dealt with command line arguments.......");
+
+    auto system = std::make_unique<CSystem>();
+    g_system = system.get();
+    DebugLog(windowed ? "Bootup: Running in windowed mode......."
+                      : "Bootup: Running in full screen mode.......");
+    SaveAccessibilityKeys();
+    const bool set = headless ? system->SetupHeadless()
+                              : system->Setup_System(SHOW_NORMAL, SCREEN_WIDTH, SCREEN_HEIGHT, windowed);
+    if (!set) {
+        DebugLog("Bootup: Setup_System failed and now about to quit.......");
+        system.reset();
+        g_system = nullptr;
+        return 1;
+    }
+    SetupFolders();
+    DebugLog("Bootup: Initialised save folder location.......");
+    ClearCurrentScreen();
+
+    auto game = std::make_unique<CGame>();
+    g_game = game.get();
+    game->m_paused = false;
+    game->SetSkinName(s_skinName);
+    game->m_sideBarList.mb_isOverlay = 1;
+    game->m_shellHooks.registerScreens = registerScreens;
+    game->m_shellHooks.buildSideBar = BuildSideBar;
+    game->m_shellHooks.addSideBarControls = AddSideBarControls;
+    system->m_hooks.paused = &game->m_paused;
+    system->m_hooks.confirmExit = ConfirmExit;
+    system->m_hooks.renderFrame = RenderFrameHook;
+    InstallGameServices(true);
+
+    bool shotsWritten = true;
+    if (game->CreateGameResources()) {
+        DebugLog("Bootup: Game launched succesfully...\n\n");
+        if (headless) {
+            shotsWritten = RunHeadless(*game, script);
+        } else {
+            game->Play();
+        }
+    } else {
+        DebugLog("Bootup: Failed to create game resources so exiting...");
+    }
+
+    game->ShutdownGame();
+    AllowAccessibilityShortcuts(true);
+    WriteSettingsAtExit(game->m_skinName);
+    DebugLog("\nClose: About to shut down system...");
+    system->CloseSystem();
+    InstallGameServices(false);
+    game.reset();
+    g_game = nullptr;
+    system.reset();
+    g_system = nullptr;
+    DebugLog("\nSuccesfully reached end of program");
+    return shotsWritten ? 0 : 1;
 }
 
 }  // namespace ravel

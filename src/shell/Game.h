@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/Screens.h"
 #include "shell/Skin.h"
 #include "shell/gui/Control.h"
 #include "shell/platform/Font.h"
@@ -19,6 +20,9 @@ class SoundObject;
 inline constexpr int SKIN_NAME_SIZE = 50;  // 49 characters
 inline constexpr int SCREEN_MODE_FULL = 1;
 inline constexpr int SCREEN_MODE_FRAMED = 2;
+
+// What one pass of the main loop did.
+enum class LoopPass { ENDED, MESSAGE, TICK, FRAME, IDLE };
 
 class CGame {
 public:
@@ -36,6 +40,26 @@ public:
     bool LoadSounds();
     void FreeSounds();
     void SetSkinName(const char* name);  // cut to 49 characters
+    // Releases what CreateGameResources made, and the match objects.
+    void ShutdownGame();
+
+    // The main loop: Play runs BeginPlay, passes until the game ends, then
+    // EndPlay. Headless drivers run the passes themselves on a manual clock.
+    void Play();
+    void BeginPlay();
+    LoopPass PlayPass();
+    void EndPlay();
+    void GameTick();
+    void RenderFrame();
+
+    // The screen table. Unset callbacks of a record are filled with the empty
+    // one; a screen's controls get the side bar as overlay and the skin.
+    void RegisterScreen(const ScreenRecord& record);
+    const ScreenRecord* FindScreen(int32_t id) const;
+    void ChangeScreen(int32_t newId);
+    void NavigateHistory(int direction);
+    // Back and Forward buttons enabled as their histories allow.
+    void UpdateHistoryButtons();
 
     int32_t m_screenId = 0;
     bool m_running = false;
@@ -82,10 +106,30 @@ public:
     };
     ShellHooks m_shellHooks;
 
+    std::vector<ScreenRecord> mv_screens;
+    // The highlights playback keys, set while a playback runs.
+    ScreenCallback mp_highlightKeys = nullptr;
+
+    // Main loop clock, in units of the performance counter (or milliseconds
+    // without one), and what it has run; the next tick lives in CSystem.
+    int64_t m_tickPeriod = 0;
+    int64_t m_framePeriod = 0;
+    int64_t m_nextFrame = 0;
+    bool mb_counterClock = true;
+    bool mb_quitSeen = false;
+    bool mb_altEnterArmed = false;
+    uint64_t m_tickCount = 0;
+    uint64_t m_frameCount = 0;
+
 private:
     int m_graphicsCount = 0;  // CreateGraphics minus ReleaseGraphics
 };
 
 extern CGame* g_game;
+
+// The whole run after the command line has been split into words: start-up,
+// the main loop (or, with "headless" first, the scripted headless loop) and
+// shut-down. registerScreens fills the screen table. Returns the exit code.
+int GameMain(const std::vector<std::string>& words, void (*registerScreens)());
 
 }  // namespace ravel

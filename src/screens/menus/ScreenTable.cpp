@@ -1,0 +1,82 @@
+#include "screens/menus/ScreenTable.h"
+
+#include <cstddef>
+#include <iterator>
+
+#include "shell/Game.h"
+#include "shell/gui/Control.h"
+#include "world/Services.h"
+
+namespace ravel {
+
+namespace {
+
+// Each screen's controls. A screen that has its own list replaces its entry
+// here with it; the intro screen has none.
+ControlList s_lists[27];
+
+// Render, Update, Tick, Enter, Leave, UnloadTextures, LoadTextures; a null
+// slot is the empty callback. Screens still to come have every slot empty.
+struct ScreenRow {
+    int32_t id;
+    int32_t mode;
+    ScreenCallback render, update, tick, enter, leave, unloadTextures, loadTextures;
+    bool controls;
+};
+
+constexpr int F = SCREEN_MODE_FULL;
+constexpr int S = SCREEN_MODE_FRAMED;
+
+// In registration order.
+constexpr ScreenRow SCREENS[] = {
+    {SCREEN_MATCH_VIEW, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_TEAM, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_START_MENU, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_INTRO, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, false},
+    {SCREEN_NEW_GAME, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_NEWS, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_PLAYER, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_PLAYER_SEARCH, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_TOP_PLAYERS, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_COMPETITION, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_TODAYS_FIXTURES, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_TODAYS_SCOREBOARD, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_COACH, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_RECORDS, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_PRE_MATCH, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_SCORECARD, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_JOBS, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_COUNTRY, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_CONTRACT, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_SERIES, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_AUTO_SIM, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_CUSTOM_GAME, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_CUSTOM_LEAGUE_SETUP, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_CUSTOM_TOUR_SETUP, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_CUSTOM_LEAGUE_TABLE, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_MATCH_PLAYER, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_NETWORK, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+};
+static_assert(std::size(SCREENS) == std::size(s_lists));
+
+}  // namespace
+
+void RegisterGameScreens() {
+    for (size_t i = 0; i < std::size(SCREENS); ++i) {
+        const ScreenRow& row = SCREENS[i];
+        ScreenRecord record;
+        record.m_id = row.id;
+        record.m_mode = row.mode;
+        record.mp_render = row.render;
+        record.mp_update = row.update;
+        record.mp_tick = row.tick;
+        record.mp_enter = row.enter;
+        record.mp_leave = row.leave;
+        record.mp_unloadTextures = row.unloadTextures;
+        record.mp_loadTextures = row.loadTextures;
+        record.mp_controls = row.controls ? &s_lists[i] : nullptr;
+        g_game->RegisterScreen(record);
+    }
+}
+
+}  // namespace ravel

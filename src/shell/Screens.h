@@ -1,0 +1,58 @@
+// The screen registry: each screen is a record of seven callbacks under a
+// fixed id (the ids are in world/Services.h). CGame::ChangeScreen makes one
+// current; the Back and Forward histories remember where the user has been.
+#pragma once
+
+#include <cstdint>
+
+#include "shell/platform/System.h"
+
+namespace ravel {
+
+class ControlList;
+
+struct ScreenRecord {
+    int32_t m_id = 0;
+    int32_t m_mode = 0;  // SCREEN_MODE_FULL or SCREEN_MODE_FRAMED
+    ScreenCallback mp_render = nullptr;
+    ScreenCallback mp_update = nullptr;
+    ScreenCallback mp_tick = nullptr;
+    ScreenCallback mp_enter = nullptr;
+    ScreenCallback mp_leave = nullptr;
+    ScreenCallback mp_unloadTextures = nullptr;
+    ScreenCallback mp_loadTextures = nullptr;
+    ControlList* mp_controls = nullptr;
+};
+
+// NavigateHistory directions.
+enum HistoryDirection : int {
+    HISTORY_FORWARD = 10,
+    HISTORY_BACK = 11,
+};
+
+// What the side bar hands to the screens it opens; each screen reads its own
+// subject in its Enter.
+struct ScreenSubjects {
+    int32_t m_teamId = 0;         // club team page
+    int32_t m_countryId = 0;      // country page
+    int32_t m_competitionId = 0;  // competition screen
+    int32_t m_seriesId = 0;       // series overview
+    int32_t m_seriesKind = 0;     // 0 Tests, 1 one-day internationals, 2 triangular
+    int32_t m_messageIndex = 0;   // news page: the inbox message to show
+    int32_t m_recordsKind = 0;    // records: 1 first-class, 2 Test, 3 List-A, 4 ODI
+    int32_t m_recordsSection = 0;
+};
+extern ScreenSubjects g_screenSubjects;
+
+// The slot filler for callbacks a screen does not need.
+void EmptyScreenCallback();
+
+// Points every current-screen slot of the platform object at the empty
+// callback: nothing can call an unset slot before the first screen change.
+void ClearCurrentScreen();
+
+// Screens of the game with these ids keep themselves out of the histories
+// when they are left.
+bool LeftOutOfHistory(int32_t screenId);
+
+}  // namespace ravel

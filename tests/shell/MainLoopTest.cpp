@@ -1,0 +1,201 @@
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "ShellFixture.h"
+#include "shell/Settings.h"
+#include "shell/gui/Control.h"
+
+namespace ravel {
+
+namespace {
+
+constexpr uint64_t SECOND = 1000000;  // manual clock units
+
+class MainLoopTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        m_game->BeginPlay();
+        ResetLog();
+    }
+    // Every pass that is due now, in order.
+    std::vector<LoopPass> DuePasses() {
+        std::vector<LoopPass> passes;
+        for (int guard = 0; guard < 100000; ++guard) {
+            const LoopPass pass = m_game->PlayPass();
+            if (pass == LoopPass::IDLE || pass == LoopPass::ENDED) return passes;
+            passes.push_back(pass);
+        }
+        ADD_FAILURE() << "the loop never went idle";
+        return passes;
+    }
+};
+
+TEST_F(MainLoopTest, StartsOnTheIntroWithTheOptionsReset) {
+    EXPECT_TRUE(m_game->m_running);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_INTRO);
+    EXPECT_FALSE(g_cricket.m_autosave);
+    EXPECT_TRUE(g_cricket.m_matchViewSounds);
+    EXPECT_EQ(m_system->m_clockSeconds, 0.0f);
+    // The clock has not moved: a reading equal to the next tick runs nothing.
+    EXPECT_EQ(m_game->PlayPass(), LoopPass::IDLE);
+    EXPECT_EQ(m_game->m_tickCount, 0u);
+}
+
+TEST_F(MainLoopTest, HundredTicksAndSixtyFramesASecond) {
+    m_game->ChangeScreen(SCREEN_NEWS);
+    for (int ms = 0; ms < 1000; ++ms) {
+        AdvanceClock(1000);
+        DuePasses();
+    }
+    EXPECT_EQ(m_game->m_tickCount, 100u);
+    // The counter's frame period is rounded down, so the 61st frame is due
+    // a few microseconds before the second ends.
+    EXPECT_NEAR(static_cast<double>(m_game->m_frameCount), 60.0, 1.0);
+    EXPECT_EQ(ScreenLog::s_updates, 100);
+    EXPECT_EQ(ScreenLog::s_ticks, 100);
+    EXPECT_EQ(ScreenLog::s_renders, static_cast<int>(m_game->m_frameCount));
+    EXPECT_NEAR(m_system->m_clockSeconds, 1.0f, 1e-3f);
+}
+
+TEST_F(MainLoopTest, AStallIsCaughtUpExceptOnTheIntroAndUnderAutoSimulation) {
+    struct Case {
+        const char* name;
+        int screen;
+        bool autoSimulate;
+        size_t ticks;
+    };
+    const Case cases[] = {
+        {"ordinary screen", SCREEN_NEWS, false, 100},
+        {"intro", SCREEN_INTRO, false, 1},
+        {"auto-simulation", SCREEN_AUTO_SIM, true, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_game->ChangeScreen(c.screen);
+        g_cricket.m_autoSimulate = c.autoSimulate;
+        AdvanceClock(20000);
+        DuePasses();  // level with the clock
+
+        AdvanceClock(SECOND);
+        std::vector<LoopPass> expected(c.ticks, LoopPass::TICK);
+        expected.push_back(LoopPass::FRAME);  // only once the ticks are level
+        EXPECT_EQ(DuePasses(), expected);
+
+        // Caught up, the next tick is due at once; restarted, a whole period
+        // from the present.
+        AdvanceClock(m_game->m_tickPeriod);
+        EXPECT_EQ(DuePasses(),
+                  c.ticks == 1 ? std::vector<LoopPass>{} : std::vector<LoopPass>{LoopPass::TICK});
+    }
+}
+
+TEST_F(MainLoopTest, MinimisedTicksGoOnButNothingIsDrawn) {
+    m_game->ChangeScreen(SCREEN_NEWS);
+    m_system->HeadlessInput()->Minimise();
+    AdvanceClock(1000);
+    DuePasses();
+    ASSERT_TRUE(m_game->m_paused);
+    const uint64_t frames = m_game->m_frameCount;
+    const uint64_t ticks = m_game->m_tickCount;
+    for (int i = 0; i < 50; ++i) {
+        AdvanceClock(10000);
+        DuePasses();
+    }
+    EXPECT_EQ(m_game->m_frameCount, frames);
+    EXPECT_GE(m_game->m_tickCount, ticks + 50);
+
+    m_system->HeadlessInput()->Restore();
+    AdvanceClock(20000);
+    DuePasses();
+    EXPECT_FALSE(m_game->m_paused);
+    EXPECT_GT(m_game->m_frameCount, frames);
+}
+
+TEST_F(MainLoopTest, QuitEndsTheLoopLeavesTheScreenAndDeletesTheHistories) {
+    const std::filesystem::path saves = std::filesystem::path(testing::TempDir()) / "ravel_shell_saves";
+    std::filesystem::create_directories(saves);
+    CopyText(s_savesFolder, sizeof s_savesFolder, saves.string().c_str());
+    std::ofstream(saves / "playerhistories_data.hist") << "x";
+    std::ofstream(saves / "playerhistories_index.hist") << "x";
+
+    m_game->ChangeScreen(SCREEN_TEAM);
+    m_system->PostMessage(WM_QUIT, 0, 0);
+    EXPECT_EQ(m_game->PlayPass(), LoopPass::ENDED);
+    ResetLog();
+    m_game->EndPlay();
+    EXPECT_EQ(ScreenLog::s_calls, (std::vector<std::string>{"leave 102"}));
+    EXPECT_FALSE(std::filesystem::exists(saves / "playerhistories_data.hist"));
+    EXPECT_FALSE(std::filesystem::exists(saves / "playerhistories_index.hist"));
+    // Missing files are no error.
+    m_game->EndPlay();
+    s_savesFolder[0] = '\0';
+}
+
+TEST_F(MainLoopTest, TheCloseBoxAsksAndTheAnswerDecides) {
+    struct Case {
+        const char* name;
+        int screen;  // the intro has no side bar: the box is served alone there
+        bool yes;
+    };
+    const Case cases[] = {
+        {"No on a framed screen", SCREEN_NEWS, false},
+        {"No on the intro", SCREEN_INTRO, false},
+        {"Yes on a framed screen", SCREEN_TEAM, true},
+        {"Yes on the intro", SCREEN_INTRO, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_game->BeginPlay();
+        m_game->ChangeScreen(c.screen);
+        m_system->HeadlessInput()->Close();
+        TickWith(0, 0, false);  // the question is queued, then shown
+        ASSERT_TRUE(MessageBoxOpen());
+        EXPECT_EQ(CSideBar::s_pendingQuestion, QUESTION_EXIT);
+        // Nothing else happens while the box is open.
+        const int updates = ScreenLog::s_updates;
+        AnswerMessageBox(c.yes ? CMessageBox::YES : CMessageBox::NO);
+        EXPECT_EQ(ScreenLog::s_updates, updates + 2);
+        TickWith(0, 0, false);  // the answer is read at the next tick
+        if (c.yes) {
+            EXPECT_FALSE(m_game->m_running);
+            EXPECT_EQ(m_game->m_screenId, SCREEN_START_MENU);
+            EXPECT_EQ(m_game->PlayPass(), LoopPass::ENDED);
+            CMessageBox::s_dialog->Close();  // the box is left as the game ended
+            continue;
+        }
+        EXPECT_FALSE(MessageBoxOpen());
+        EXPECT_TRUE(m_game->m_running);
+        EXPECT_EQ(CSideBar::s_pendingQuestion, QUESTION_NONE);
+        EXPECT_EQ(m_game->m_screenId, c.screen);
+    }
+}
+
+constexpr uint32_t GREY = 0xff808080u;
+
+void PaintGrey() {
+    g_system->FillRect(0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1, GREY);
+}
+
+TEST_F(MainLoopTest, BusyFramesAreShadedUntilTheNextTick) {
+    ScreenRecord grey;
+    grey.m_id = 143;
+    grey.m_mode = SCREEN_MODE_FRAMED;
+    grey.mp_render = PaintGrey;
+    m_game->RegisterScreen(grey);
+    m_game->ChangeScreen(143);
+
+    m_game->RenderFrame();
+    EXPECT_EQ(m_system->Screen().Pixel(600, 400), GREY);
+    m_game->m_busy = true;
+    m_game->RenderFrame();
+    EXPECT_LT(m_system->Screen().Pixel(600, 400) & 0xffu, GREY & 0xffu);
+    TickWith(600, 400, false);
+    EXPECT_FALSE(m_game->m_busy);
+}
+
+}  // namespace
+
+}  // namespace ravel
