@@ -73,15 +73,16 @@ const char* RecordWhat(int code) {
 void WriteRecord(const PendingNewsItem& item, InboxMessage& m, int variant) {
     const int records = LinkValue(item, LINK_RECORDS);
     const char* kind = RecordsKindName(records / 1000);
-    const int side1 = LinkValue(item, LINK_CLUB, 0);
-    const int side2 = LinkValue(item, LINK_CLUB, 1);
+    // SideName's buffer is shared: copy each name before the next.
+    const std::string side1 = SideName(LinkValue(item, LINK_CLUB, 0));
+    const std::string side2 = SideName(LinkValue(item, LINK_CLUB, 1));
     const char* what = RecordWhat(item.m_storyCode ? item.m_storyCode : item.m_code);
     static const char* const HEADLINES[] = {"New %s record: %s", "Record %s in %s cricket"};
     m.m_headline = variant == 0 ? Format(HEADLINES[0], kind, what) : Format(HEADLINES[1], what, kind);
     m.m_body = Format(
         "%s against %s has entered the %s record books: a new entry for the %s. "
         "The records page has the full list.",
-        SideName(side1), SideName(side2), kind, what);
+        side1.c_str(), side2.c_str(), kind, what);
 }
 
 }  // namespace
@@ -242,8 +243,8 @@ InboxMessage WriteNewsItem(const PendingNewsItem& item) {
             m.m_needsAnswer = m.m_positiveOffered = m.m_negativeOffered = 1;
             break;
         case NEWS_PLAYER_SIGNED_ELSEWHERE:
-            m.m_headline = Format("%s signs for %s", player.c_str(), side2.c_str());
-            m.m_body = Format("%s has chosen %s's offer over yours.", player.c_str(), side2.c_str());
+            m.m_headline = Format("%s signs for %s", player.c_str(), side.c_str());
+            m.m_body = Format("%s has chosen %s's offer over yours.", player.c_str(), side.c_str());
             break;
         case NEWS_APPROACH_FOR_PLAYER:
             m.m_headline = Format("%s approach %s", side2.c_str(), player.c_str());

@@ -1,0 +1,165 @@
+// Coaching jobs: security words, appointments, departures, the sack and job
+// offers answered in the inbox.
+#include <gtest/gtest.h>
+
+#include "CareersWorld.h"
+#include "season/Coaches.h"
+#include "season/Ratings.h"
+
+namespace ravel {
+
+namespace {
+
+class CoachesTest : public CareersWorld {};
+
+}  // namespace
+
+TEST(JobSecurityText, Bands) {
+    const struct {
+        float m_security;
+        const char* m_text;
+    } cases[] = {
+        {0.0f, "Vacant"},          {-3.0f, "-"},           {74.99f, "-"},           {75.0f, "Very insecure"},
+        {79.99f, "Very insecure"}, {80.0f, "Insecure"},    {84.99f, "Insecure"},    {85.0f, "Secure"},
+        {89.99f, "Secure"},        {90.0f, "Very secure"}, {100.0f, "Very secure"},
+    };
+    for (const auto& c : cases) EXPECT_STREQ(JobSecurityText(c.m_security), c.m_text) << c.m_security;
+}
+
+TEST(CoachWords, SkillAndReputationBands) {
+    const struct {
+        float m_value;
+        const char* m_text;
+    } cases[] = {{88.0f, "World Class"}, {87.9f, "Great"}, {75.0f, "Great"}, {60.0f, "Good"},
+                 {40.0f, "Mediocre"},    {20.0f, "Poor"},  {19.9f, "Bad"}};
+    for (const auto& c : cases) {
+        StaffMember s;
+        s.m_skill = c.m_value;
+        s.m_reputation = c.m_value;
+        EXPECT_STREQ(SkillText(s), c.m_text) << c.m_value;
+        EXPECT_STREQ(ReputationText(s), c.m_text) << c.m_value;
+    }
+}
+
+TEST_F(CoachesTest, AppointmentReplacesThePreviousCoach) {
+    AddClub(1300, NORTH);
+    AddClub(1301, NORTH);
+    AddComputerCoach(1, 50.0f);
+    AddComputerCoach(2, 60.0f);
+    AppointCoach(*TeamById(1300), 1);
+    AppointCoach(*TeamById(1301), 2);
+    // Coach 2 moves from 1301 to 1300; 1301 falls vacant, coach 1 is out.
+    AppointCoach(*TeamById(1300), 2);
+    EXPECT_EQ(TeamById(1300)->m_coach, 2);
+    EXPECT_FLOAT_EQ(TeamById(1300)->m_jobSecurity, START_JOB_SECURITY);
+    EXPECT_EQ(TeamById(1301)->m_coach, 0);
+    EXPECT_STREQ(JobSecurityText(*TeamById(1301)), "Vacant");
+    EXPECT_EQ(StaffMemberById(1)->m_clubJob, 0);
+    EXPECT_EQ(StaffMemberById(2)->m_clubJob, 1300);
+}
+
+TEST_F(CoachesTest, HumanCoachTakesAndLeavesAJob) {
+    AddClub(1300, NORTH);
+    AddHumanCoach(50);
+    AppointCoach(*TeamById(1300), 50);
+    EXPECT_EQ(g_userCoaches[0].m_staff.m_clubJob, 1300);
+    EXPECT_EQ(g_cricket.m_team, 1300);
+    EXPECT_EQ(TeamById(1300)->m_human, 1);
+    ASSERT_EQ(g_userCoaches[0].mv_pending.size(), 1u);
+    EXPECT_EQ(g_userCoaches[0].mv_pending[0].m_code, NEWS_COACH_APPOINTED);
+
+    StaffMember& me = *StaffMemberById(50);
+    for (int day = 0; day < 12; ++day) DailyCoachStep(me);
+    TeamById(1300)->m_playingToday = 1;
+    LeaveClubJob(me);
+    EXPECT_EQ(me.m_clubJob, 1300) << "not in the middle of a match";
+    TeamById(1300)->m_playingToday = 0;
+    // News about the club still waiting is dropped when he goes.
+    PendingNewsItem item;
+    item.m_code = NEWS_WINDOW_OPEN;
+    item.AddLink(LINK_CLUB, 1300);
+    g_userCoaches[0].mv_pending.push_back(item);
+    LeaveClubJob(me);
+    EXPECT_EQ(me.m_clubJob, 0);
+    EXPECT_EQ(me.m_longestDays, 12);
+    EXPECT_EQ(me.m_longestClub, 1300);
+    EXPECT_EQ(TeamById(1300)->m_coach, 0);
+    EXPECT_EQ(TeamById(1300)->m_human, 0);
+    EXPECT_EQ(g_userCoaches[0].m_staff.m_clubJob, 0);
+    EXPECT_EQ(g_cricket.m_team, 0);
+    ASSERT_EQ(g_userCoaches[0].mv_pending.size(), 1u);
+    EXPECT_EQ(g_userCoaches[0].mv_pending[0].m_code, NEWS_COACH_LEFT);
+}
+
+TEST_F(CoachesTest, LossesBringTheSack) {
+    AddClub(1300, NORTH);
+    AddComputerCoach(1, 50.0f);
+    AppointCoach(*TeamById(1300), 1);
+    int losses = 0;
+    while (TeamById(1300)->m_jobSecurity >= SACK_SECURITY) {
+        SideCoachResultUpdate(1300, COACH_LOST);
+        ++losses;
+    }
+    EXPECT_GT(losses, 5);
+    EXPECT_STREQ(JobSecurityText(*TeamById(1300)), "-");
+    TeamById(1300)->m_playingToday = 1;
+    MoveComputerCoaches();
+    EXPECT_EQ(TeamById(1300)->m_coach, 1) << "not sacked while his side plays";
+    TeamById(1300)->m_playingToday = 0;
+    MoveComputerCoaches();
+    EXPECT_NE(TeamById(1300)->m_coach, 1);
+    EXPECT_EQ(StaffMemberById(1)->m_clubJob, 0);
+}
+
+TEST_F(CoachesTest, ApplicationLeadsToAnOfferThatAcceptingAnswers) {
+    AddClub(1300, NORTH);
+    AddComputerCoach(1, 40.0f);  // unemployed, no better than the user
+    UserCoach& me = AddHumanCoach(50);
+    me.m_staff.m_reputation = 45.0f;
+    StaffMemberById(50)->m_reputation = 45.0f;
+    ApplyForJob(*TeamById(1300), 50);
+    ApplyForJob(*TeamById(1300), 50);
+    EXPECT_EQ(TeamById(1300)->mv_applications.size(), 1u);
+    for (int day = 0; day < 200 && g_userCoaches[0].mv_inbox.empty(); ++day) {
+        MoveComputerCoaches();
+        g_userCoaches[0].DeliverPendingNews(g_cricket.m_date.m_day, g_cricket.m_date.m_month,
+                                            g_cricket.m_date.m_year);
+        std::erase_if(g_userCoaches[0].mv_inbox,
+                      [](const InboxMessage& m) { return m.m_code != NEWS_JOB_OFFER; });
+    }
+    ASSERT_EQ(g_userCoaches[0].mv_inbox.size(), 1u);
+    InboxMessage& offer = g_userCoaches[0].mv_inbox[0];
+    EXPECT_EQ(offer.m_needsAnswer, 1);
+    EXPECT_EQ(TeamById(1300)->m_coach, 0) << "held open for the answer";
+    MoveComputerCoaches();
+    EXPECT_EQ(TeamById(1300)->m_coach, 0);
+    EXPECT_STREQ(offer.AcceptButtonText(), "Accept job");
+    offer.Accept();
+    EXPECT_EQ(offer.m_handled, 1);
+    EXPECT_EQ(TeamById(1300)->m_coach, 50);
+    EXPECT_EQ(g_userCoaches[0].m_staff.m_clubJob, 1300);
+    offer.Decline();
+    EXPECT_EQ(TeamById(1300)->m_coach, 50) << "a handled message takes no second answer";
+}
+
+TEST_F(CoachesTest, MissingCoachesAreCreatedForEverySide) {
+    AddClub(1300, NORTH);
+    AddClub(1001, SOUTH);
+    AddComputerCoach(1, 50.0f).m_clubJob = 1300;
+    TeamById(1300)->m_coach = 1;
+    CreateMissingCoaches();
+    EXPECT_EQ(TeamById(1300)->m_coach, 1);
+    for (const Team& t : g_world.mv_teams) {
+        const StaffMember* s = StaffMemberById(t.m_coach);
+        ASSERT_NE(s, nullptr) << t.m_id;
+        EXPECT_EQ(s->m_clubJob, t.m_id);
+    }
+    for (const Country& c : g_world.mv_countries) {
+        const StaffMember* s = StaffMemberById(c.m_coach);
+        ASSERT_NE(s, nullptr) << c.m_id;
+        EXPECT_EQ(s->m_nationalJob, c.m_id);
+        EXPECT_STRNE(JobSecurityText(c), "Vacant");
+    }
+}
+
+}  // namespace ravel

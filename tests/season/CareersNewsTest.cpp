@@ -1,0 +1,126 @@
+// News items delivered into the inbox on their day, their texts and answers.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "CareersWorld.h"
+#include "season/NewsItems.h"
+
+namespace ravel {
+
+namespace {
+
+class NewsTest : public CareersWorld {
+protected:
+    static PendingNewsItem Item(int code, const GameDate& date) {
+        PendingNewsItem item;
+        item.m_code = code;
+        item.m_date = date;
+        return item;
+    }
+};
+
+}  // namespace
+
+TEST_F(NewsTest, ItemsArriveOnTheirDay) {
+    UserCoach& me = AddHumanCoach(50);
+    const GameDate today = g_cricket.m_date;
+    const GameDate tomorrow = Tomorrow();
+    me.mv_pending.push_back(Item(NEWS_WINDOW_OPEN, tomorrow));
+    me.mv_pending.push_back(Item(NEWS_CONTRACT_OFFER, today));
+    me.DeliverPendingNews(today.m_day, today.m_month, today.m_year);
+    ASSERT_EQ(me.mv_inbox.size(), 1u);
+    EXPECT_EQ(me.mv_inbox[0].m_code, NEWS_CONTRACT_OFFER);
+    EXPECT_EQ(me.mv_inbox[0].m_day, today.m_day);
+    EXPECT_EQ(me.mv_pending.size(), 1u);
+    me.DeliverPendingNews(tomorrow.m_day, tomorrow.m_month, tomorrow.m_year);
+    ASSERT_EQ(me.mv_inbox.size(), 2u);
+    EXPECT_EQ(me.mv_inbox[1].m_headline, "Transfer window open");
+    EXPECT_TRUE(me.mv_pending.empty());
+}
+
+TEST_F(NewsTest, AMissedDayIsDeliveredLateNotLost) {
+    UserCoach& me = AddHumanCoach(50);
+    me.mv_pending.push_back(Item(NEWS_WINDOW_OPEN, g_cricket.m_date));
+    const GameDate next = Tomorrow();
+    me.DeliverPendingNews(next.m_day, next.m_month, next.m_year);
+    EXPECT_EQ(me.mv_inbox.size(), 1u);
+}
+
+TEST_F(NewsTest, InboxKeepsFiftyDroppingTheOldestAnswered) {
+    UserCoach& me = AddHumanCoach(50);
+    InboxMessage question;
+    question.m_code = NEWS_JOB_OFFER;
+    question.m_needsAnswer = 1;
+    me.AddToInbox(question);
+    for (int i = 1; i <= INBOX_LIMIT; ++i) {
+        InboxMessage m;
+        m.m_figure = i;
+        me.AddToInbox(m);
+    }
+    ASSERT_EQ(me.mv_inbox.size(), static_cast<size_t>(INBOX_LIMIT));
+    EXPECT_EQ(me.mv_inbox[0].m_code, NEWS_JOB_OFFER) << "an open question stays";
+    EXPECT_EQ(me.mv_inbox[1].m_figure, 2);
+    EXPECT_EQ(me.mv_inbox.back().m_figure, INBOX_LIMIT);
+}
+
+TEST_F(NewsTest, StoriesNameTheirSubjects) {
+    AddClub(1300, NORTH);
+    const int id = AddCricketer(NORTH, 1300, 2).m_id;
+    PendingNewsItem offer = Item(NEWS_CONTRACT_OFFER, g_cricket.m_date);
+    offer.m_headlineVariant = 0;
+    offer.AddLink(LINK_PLAYER, id);
+    const InboxMessage m = WriteNewsItem(offer);
+    const std::string name = PlayerName(id);
+    EXPECT_NE(m.m_headline.find(name), std::string::npos) << m.m_headline;
+    EXPECT_NE(m.m_body.find(name), std::string::npos) << m.m_body;
+    EXPECT_EQ(m.m_needsAnswer, 0);
+    ASSERT_EQ(m.mv_links.size(), 1u);
+
+    PendingNewsItem record = Item(3011, g_cricket.m_date);
+    record.m_storyCode = 3011;
+    record.m_headlineVariant = record.m_storyVariant = NEWS_VARIANT_UNSET;
+    record.AddLink(LINK_CLUB, 1300);
+    record.AddLink(LINK_COUNTRY, NORTH);
+    record.AddLink(LINK_SCORECARD, 7);
+    record.AddLink(LINK_RECORDS, 2000 + 101);
+    const InboxMessage r = WriteNewsItem(record);
+    EXPECT_NE(r.m_headline.find("Test"), std::string::npos) << r.m_headline;
+    EXPECT_NE(r.m_headline.find("individual score"), std::string::npos) << r.m_headline;
+    EXPECT_NE(r.m_body.find("Club 1300"), std::string::npos) << r.m_body;
+    EXPECT_NE(r.m_body.find("Northland"), std::string::npos) << r.m_body;
+}
+
+TEST_F(NewsTest, MeetingADemandRenewsTheOffer) {
+    AddClubWithSquad(1300, NORTH, 16, 2).m_human = 1;
+    AddHumanCoach(50).m_staff.m_clubJob = 1300;
+    const int id = AddCricketer(NORTH, 0, 0).m_id;
+    ContractOffer o;
+    o.m_player = id;
+    o.m_team = 1300;
+    o.m_state = OFFER_COUNTER;
+    o.m_demandWage = 30000;
+    o.m_demandLength = 3;
+    o.m_offerWage = 25000;
+    o.m_offerLength = 1;
+    g_contractOffers.push_back(o);
+    PendingNewsItem item = Item(NEWS_OFFER_COUNTER, g_cricket.m_date);
+    item.m_figure = 30000;
+    item.AddLink(LINK_PLAYER, id);
+    item.AddLink(LINK_CLUB, 1300);
+    InboxMessage m = WriteNewsItem(item);
+    EXPECT_EQ(m.m_needsAnswer, 1);
+    EXPECT_NE(m.m_body.find("30000"), std::string::npos);
+    m.Accept();
+    EXPECT_EQ(g_contractOffers[0].m_state, OFFER_MADE);
+    EXPECT_EQ(g_contractOffers[0].m_offerWage, 30000);
+    EXPECT_EQ(g_contractOffers[0].m_offerLength, 3);
+
+    g_contractOffers[0].m_state = OFFER_COUNTER;
+    InboxMessage again = WriteNewsItem(item);
+    again.Decline();
+    EXPECT_EQ(g_contractOffers[0].m_state, OFFER_CLOSED);
+    EXPECT_EQ(again.m_handled, 1);
+}
+
+}  // namespace ravel
