@@ -25,8 +25,8 @@ int Band(float value) {
 }  // namespace
 
 int32_t WeatherCodeForClimate(const Climate* climate, int32_t roll) {
-    static const int32_t codes[] = {WEATHER_SUNNY,    WEATHER_FINE,    WEATHER_CLOUDY,
-                                    WEATHER_OVERCAST, WEATHER_SHOWERS, WEATHER_RAIN};
+    static const int32_t codes[] = {WEATHER_SUNNY,  WEATHER_FINE,    WEATHER_OVERCAST,
+                                    WEATHER_CLOUDY, WEATHER_SHOWERS, WEATHER_RAIN};
     if (!climate) return WEATHER_FINE;
     int band = 0;
     while (band < 5 && roll >= climate->m_thresholds[band]) ++band;

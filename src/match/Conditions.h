@@ -24,7 +24,7 @@ inline constexpr int OUTLOOK_DAYS = 7;
 inline constexpr int ICON_NO_PITCH_FIGURE = 86;
 
 // A climate's five rising thresholds place a roll of 0..100 from sunny
-// (below the first) through fine, cloudy, overcast and showers to rain (at or
+// (below the first) through fine, overcast, cloudy and showers to rain (at or
 // above the fifth); its monthly rain days give the rain model's class.
 int32_t WeatherCode(const Ground& ground, int32_t roll);
 int32_t WeatherIcon(const Ground& ground, int32_t roll, bool flag);  // 105..110, 114..119 with the flag

@@ -537,8 +537,8 @@ public:
 // "%s vs %s"; static buffer.
 const char* MatchTitle(const Match& match);
 
-// The computer's choice at the toss: 2 (bowl) where the climate's cloud
-// comes early enough to help the seamers, else 1 (bat).
+// The computer's choice at the toss: 2 (bowl) where the climate's damp (its
+// last value) reaches its third weather threshold, else 1 (bat).
 int32_t ComputerTossChoice(int32_t climateId);
 
 // Match clock arithmetic; hours wrap and a clock past midnight moves on a day.

@@ -19,9 +19,9 @@ TEST(MatchConditions, WeatherCodeByTheClimateThresholds) {
         const char* text;
     };
     const Case cases[] = {
-        {0, WEATHER_SUNNY, "Sunny"},    {19, WEATHER_SUNNY, "Sunny"},       {20, WEATHER_FINE, "Fine"},
-        {45, WEATHER_CLOUDY, "Cloudy"}, {79, WEATHER_OVERCAST, "Overcast"}, {80, WEATHER_SHOWERS, "Showers"},
-        {95, WEATHER_RAIN, "Rain"},     {100, WEATHER_RAIN, "Rain"},
+        {0, WEATHER_SUNNY, "Sunny"},        {19, WEATHER_SUNNY, "Sunny"},   {20, WEATHER_FINE, "Fine"},
+        {45, WEATHER_OVERCAST, "Overcast"}, {79, WEATHER_CLOUDY, "Cloudy"}, {80, WEATHER_SHOWERS, "Showers"},
+        {95, WEATHER_RAIN, "Rain"},         {100, WEATHER_RAIN, "Rain"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.roll);
