@@ -282,6 +282,11 @@ void FillSquadRoles(int hemisphere) {
                 if (pass < ROLES && (have[pass] >= ROLE_WANTED[pass] || !HasRole(p, pass))) continue;
                 if (ClubIn(p, hemisphere) == team.m_id || FindOffer(id, team.m_id)) continue;
                 if (CanSignPlayer(id, team.m_id, 1) != SIGN_OK) continue;
+                // The player's club hears of the first approach only.
+                const bool firstApproach = std::none_of(
+                    g_contractOffers.begin(), g_contractOffers.end(), [id](const ContractOffer& o) {
+                        return o.m_player == id && !o.m_renewal && o.m_state != OFFER_CLOSED;
+                    });
                 g_contractOffers.push_back(MakeOffer(id, team, false));
                 --approaches;
                 for (int r = 0; r < ROLES; ++r)
@@ -290,8 +295,9 @@ void FillSquadRoles(int hemisphere) {
                 Team* owner = club > 0 ? ExactTeam(club) : nullptr;
                 if (!owner) continue;
                 if (owner->m_human) {
-                    PostToSideCoach(owner->m_id, NEWS_APPROACH_FOR_PLAYER, 0,
-                                    {{LINK_PLAYER, id}, SideLink(team.m_id)});
+                    if (firstApproach)
+                        PostToSideCoach(owner->m_id, NEWS_APPROACH_FOR_PLAYER, 0,
+                                        {{LINK_PLAYER, id}, SideLink(team.m_id)});
                 } else if (KeepsPlayer(*owner, p) && !FindOffer(id, owner->m_id)) {
                     g_contractOffers.push_back(MakeOffer(id, *owner, true));
                 }

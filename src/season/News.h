@@ -52,11 +52,10 @@ enum NewsCode : int32_t {
     NEWS_RECOVERED = 8002,    // links: player, club or country
     NEWS_SQUAD_NAMED = 8003,  // national squad; links: country
     // Results and the calendar.
-    NEWS_SERIES_RESULT = 9001,      // links: home country, away country, series
+    NEWS_SERIES_RESULT = 9001,      // links: home country, away country, tour series
     NEWS_TOURNAMENT_RESULT = 9002,  // links: winner, competition
     NEWS_COMPETITION_WON = 9003,    // links: winner, competition
     NEWS_NEW_SEASON = 9004,         // figure: the new season
-    NEWS_WELCOME = 9005,            // links: side
 };
 
 inline constexpr int NEWS_LINK_LIMIT = 6;

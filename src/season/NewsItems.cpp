@@ -6,6 +6,9 @@
 
 #include "season/Coaches.h"
 #include "season/Contracts.h"
+#include "season/DayMachine.h"
+#include "season/Fixtures.h"
+#include "season/Squads.h"
 #include "world/Random.h"
 #include "world/World.h"
 
@@ -268,9 +271,22 @@ InboxMessage WriteNewsItem(const PendingNewsItem& item) {
             m.m_headline = Format("%s fit again", player.c_str());
             m.m_body = Format("%s has recovered from injury and is available for selection.", player.c_str());
             break;
-        case NEWS_SERIES_RESULT:
+        case NEWS_SERIES_RESULT: {
+            const int seriesId = LinkValue(item, LINK_COMPETITION);
+            const TourSeries* series = TourSeriesById(seriesId);
             m.m_headline = Format("%s v %s series over", side.c_str(), side2.c_str());
-            m.m_body = Format("The series between %s and %s has finished.", side.c_str(), side2.c_str());
+            m.m_body =
+                series && series->m_id == seriesId
+                    ? Format("The series between %s and %s has finished. %s.", side.c_str(), side2.c_str(),
+                             SeriesStatusText(*series))
+                    : Format("The series between %s and %s has finished.", side.c_str(), side2.c_str());
+            break;
+        }
+        case NEWS_SQUAD_NAMED:
+            m.m_headline = Format("%s name their squad", side.c_str());
+            m.m_body =
+                Format("The selectors of %s have named their squad. The country page lists the players.",
+                       side.c_str());
             break;
         case NEWS_TOURNAMENT_RESULT:
         case NEWS_COMPETITION_WON: {
@@ -285,10 +301,6 @@ InboxMessage WriteNewsItem(const PendingNewsItem& item) {
             m.m_headline = "A new season begins";
             m.m_body =
                 Format("Season %d is under way. Squads have been rebuilt and the fixtures are out.", f);
-            break;
-        case NEWS_WELCOME:
-            m.m_headline = Format("Welcome to %s", side.c_str());
-            m.m_body = Format("The board of %s welcome you as their new coach.", side.c_str());
             break;
         default:
             if (item.m_code >= NEWS_RECORD_FIRST && item.m_code <= NEWS_RECORD_LAST) {
@@ -315,13 +327,18 @@ void InboxMessage::Accept() {
     if (index < 0 || static_cast<size_t>(index) >= g_userCoaches.size()) return;
     const int coachId = g_userCoaches[index].m_staff.m_id;
     if (m_code == NEWS_JOB_OFFER) {
+        m_answer = "You accepted the job.";
         if (side >= FIRST_CLUB_ID) {
             Team* t = TeamById(side);
-            if (t && t->m_id == side) AppointCoach(*t, coachId);
+            if (!t || t->m_id != side) return;
+            AppointCoach(*t, coachId);
+            // A club whose season is over until the next one: the world runs on
+            // to it.
+            if (HemisphereOf(*t) != HemisphereOfSeason(g_cricket.m_date.m_season))
+                StartAutoSimulation(AUTO_TO_NEXT_SEASON);
         } else if (Country* c = CountryById(side); c && c->m_id == side) {
             AppointCoach(*c, coachId);
         }
-        m_answer = "You accepted the job.";
     } else if (m_code == NEWS_OFFER_COUNTER) {
         for (ContractOffer& o : g_contractOffers) {
             if (o.m_player != player || o.m_team != side || o.m_state != OFFER_COUNTER) continue;
