@@ -77,9 +77,9 @@ void Match::ChooseTactics() {
             int daysLeft = std::max(mi_length - mi_dayIndex, 1);
             float oversLeft = std::max(mi_oversLeftToday, 10) + (daysLeft - 1) * 90.0f;
             float needPerOver = (target - InningsTotal(in)) / oversLeft;
-            if (needPerOver > 3.2f)
-                base = 5.0f;  // play for the draw
-            else if (needPerOver > 2.8f)
+            if (needPerOver > 3.2f && oversLeft <= 150.0f)
+                base = 5.0f;  // out of reach, and near enough the close to bat it out
+            else if (needPerOver > 2.8f && needPerOver <= 3.2f)
                 base = 48.0f;  // go for it
         } else if (mi_currentInnings == 2 && mi_dayIndex >= mi_length - 2) {
             int lead = InningsTotal(m_innings[0]) + InningsTotal(in) - InningsTotal(m_innings[1]);

@@ -377,17 +377,18 @@ namespace ravel {
 namespace {
 // How often the risk figures turn into a ball that beats the bat, an edge or
 // a mishit. The risk figures are per-mille sized, so these scale them up.
-constexpr float BEATEN_SCALE = 17.0f;
-constexpr float EDGE_SCALE = 15.0f;
-constexpr float MISHIT_SCALE = 6.0f;
+constexpr float BEATEN_SCALE = 19.0f;
+constexpr float EDGE_SCALE = 16.0f;
+constexpr float MISHIT_SCALE = 7.5f;
+constexpr float SURVIVAL_CARE = 0.35f;
 constexpr float LEAVE_DANGER = 1.5f;  // a left ball that comes back in
 
 // Share of balls beating the bat that would hit the stumps, by delivery.
 float OnTheStumps(int length, int movement) {
-    float s = 0.08f;
+    float s = 0.10f;
     if (movement == MOVE_IN_SWING || movement == MOVE_OFF_BREAK || movement == MOVE_STRAIGHT_ONE ||
         movement == MOVE_STRAIGHT || movement == MOVE_WRONGUN)
-        s = 0.12f;
+        s = 0.15f;
     if (length == LENGTH_YORKER) s += 0.15f;
     if (length == LENGTH_BOUNCER) s = 0.02f;
     if (length == LENGTH_SHORT_OFF) s *= 0.5f;
@@ -427,9 +428,10 @@ void Match::DecideContact() {
     // A forward or back defensive stroke plays with soft hands and a straight bat.
     // A batsman set on survival gives even less away.
     float care = b.mi_intent == INTENT_BLOCK ? 0.55f : b.mi_intent == INTENT_CAUTIOUS ? 0.8f : 1.0f;
+    if (b.mi_intentValue < 10) care *= SURVIVAL_CARE;  // batting to save the match
     float beaten = risk[0] * BEATEN_SCALE * care * (defence ? 0.6f : 1.0f);
     float edge = risk[1] * EDGE_SCALE * care * (defence ? 0.7f : 1.0f);
-    float mishit = risk[2] * MISHIT_SCALE * (defence ? 0.3f : 1.0f);
+    float mishit = risk[2] * MISHIT_SCALE * care * (defence ? 0.3f : 1.0f);
     if (u < beaten) {
         b.mi_contact = CONTACT_NONE;
         if (Uniform() < OnTheStumps(b.mi_length, b.mi_movement)) {
