@@ -331,18 +331,20 @@ void BuildTours(const std::string& dataDir) {
 void BuildFielding(const std::string& dataDir) {
     json doc = ReadJson(dataDir, "fielding.json");
     const json& pic = doc["picture"];
-    int sx = pic["strikerX"], sy = pic["strikerY"], circle = pic["circle"];
+    const double sx = pic["strikerX"], sy = pic["strikerY"];
+    const double perYardX = pic["pixelsPerYardX"], perYardY = pic["pixelsPerYardY"];
+    const int circle = pic["circle"];
     int number = 1;
     for (const auto& p : doc["positions"]) {
         FieldPosition fp;
         fp.m_number = number++;
         Copy(fp.m_name, p[0]);
-        double angle = p[1].get<double>() * PI / 180.0;
-        int distance = p[2];
-        fp.m_x = sx + static_cast<int32_t>(std::lround(std::sin(angle) * distance));
-        fp.m_y = sy - static_cast<int32_t>(std::lround(std::cos(angle) * distance));
-        fp.m_close = distance <= circle ? 1 : 0;
-        int degrees = p[1];
+        const int degrees = p[1];
+        const double angle = degrees * PI / 180.0;
+        const int yards = p[2];
+        fp.m_x = static_cast<int32_t>(std::lround(sx + std::sin(angle) * yards * perYardX));
+        fp.m_y = static_cast<int32_t>(std::lround(sy - std::cos(angle) * yards * perYardY));
+        fp.m_close = yards <= circle ? 1 : 0;
         fp.m_boundary = degrees > 180 && degrees < 270 ? 1 : 0;  // behind square on the leg side
         fp.m_value = p[3];
         g_world.mv_fieldPositions.push_back(fp);
