@@ -32,10 +32,10 @@ struct Kind {
     int defaultMatches;
 };
 const Kind KINDS[] = {
-    {"test", FORMAT_TEST, 60},
-    {"odi", FORMAT_ODI, 300},
-    {"fc", FORMAT_FIRST_CLASS, 100},
-    {"oneday", FORMAT_LIST_A, 300},
+    {"test", FORMAT_TEST, 600},
+    {"odi", FORMAT_ODI, 1000},
+    {"fc", FORMAT_FIRST_CLASS, 600},
+    {"oneday", FORMAT_LIST_A, 1000},
 };
 
 struct Figures {

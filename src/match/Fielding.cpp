@@ -266,7 +266,6 @@ void Match::Field() {
         }
     } else {
         const StrokePath& path = PathOf(b.mi_stroke);
-        const Player* striker = PlayerById(StrikerPlayer());
         float skill = std::clamp(b.mf_strokeSkill, 0.0f, 100.0f);
         // A loose ball goes further than a good one.
         float power = path.power * (0.55f + 0.45f * skill / 100.0f) * IntentPower(b.mi_intent) *
@@ -288,7 +287,6 @@ void Match::Field() {
             aerial = Rand() % 100 < 50;
             catchEase = 1.1f;
         }
-        (void)striker;
         b.mi_bearing = ((bearing % 360) + 360) % 360;
         b.mf_power = power;
         b.mb_aerial = aerial;
@@ -382,7 +380,7 @@ void Match::Field() {
                 if (d < 50.0f)
                     runs = u < 0.15f * keen ? 1 : 0;
                 else if (d < 150.0f)
-                    runs = u < 0.02f ? 2 : u < 0.02f + (IsFirstClass() ? 0.4f : 0.6f) * keen ? 1 : 0;
+                    runs = u < 0.02f ? 2 : u < 0.02f + (IsFirstClass() ? 0.43f : 0.6f) * keen ? 1 : 0;
                 else
                     runs = u < 0.3f ? 2 : 1;
                 runAttempt(runs, d < 150.0f ? 1.6f : 1.0f);
