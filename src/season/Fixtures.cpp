@@ -104,7 +104,9 @@ const char* SeriesStatusText(const TourSeries& series) {
     static char buffer[96];
     const int w1 = series.m_homeWins;
     const int w2 = series.m_awayWins;
-    const bool decided = series.m_competition == COMP_ODI_CHAMPIONSHIP;
+    // Every series carries the championship marker from its start, so only a
+    // series that is over can have been won.
+    const bool decided = series.m_competition == COMP_ODI_CHAMPIONSHIP && series.m_finished;
     if (w1 == w2) {
         std::snprintf(buffer, sizeof buffer, decided ? "Series drawn %d-%d" : "Series is level at %d-%d", w1,
                       w2);

@@ -32,8 +32,8 @@ const char* FixtureTitle(const TourSeries& series);
 // The same for a given 0-based match number.
 const char* FixtureTitle(const TourSeries& series, int matchNumber);
 
-// "%s lead the series %d-%d", "Series is level at %d-%d", or for a series of
-// the one-day championship "%s won the series %d-%d" / "Series drawn %d-%d".
+// "%s lead the series %d-%d", "Series is level at %d-%d", or for a finished
+// series of the championship "%s won the series %d-%d" / "Series drawn %d-%d".
 const char* SeriesStatusText(const TourSeries& series);
 
 }  // namespace ravel

@@ -114,18 +114,22 @@ TEST_F(FixtureTable, SeriesStatus) {
     AddCountry(3, "Norland");
     AddCountry(4, "Sudmark");
     struct Case {
-        int competition, homeWins, awayWins;
+        int competition;
+        bool finished;
+        int homeWins, awayWins;
         const char* text;
     } cases[] = {
-        {COMP_TEST_CHAMPIONSHIP, 1, 1, "Series is level at 1-1"},
-        {COMP_TEST_CHAMPIONSHIP, 2, 1, "Norland lead the series 2-1"},
-        {COMP_TEST_CHAMPIONSHIP, 0, 3, "Sudmark lead the series 3-0"},
-        {COMP_ODI_CHAMPIONSHIP, 0, 2, "Sudmark won the series 2-0"},
-        {COMP_ODI_CHAMPIONSHIP, 2, 2, "Series drawn 2-2"},
+        {COMP_TEST_CHAMPIONSHIP, false, 1, 1, "Series is level at 1-1"},
+        {COMP_TEST_CHAMPIONSHIP, true, 2, 1, "Norland lead the series 2-1"},
+        {COMP_ODI_CHAMPIONSHIP, false, 0, 3, "Sudmark lead the series 3-0"},
+        {COMP_ODI_CHAMPIONSHIP, false, 0, 0, "Series is level at 0-0"},
+        {COMP_ODI_CHAMPIONSHIP, true, 0, 2, "Sudmark won the series 2-0"},
+        {COMP_ODI_CHAMPIONSHIP, true, 2, 2, "Series drawn 2-2"},
     };
     for (const Case& c : cases) {
         TourSeries s;
         s.m_competition = c.competition;
+        s.m_finished = c.finished;
         s.m_home = 3;
         s.m_away = 4;
         s.m_homeWins = c.homeWins;
