@@ -65,16 +65,16 @@ const char* KindName(int matchType) {
 // The same rows as match_bench writes.
 void WriteCsv(const Match& m, Csv& csv) {
     if (csv.matches)
-        std::fprintf(csv.matches, "%d,%s,%d,%d,%d,%d,%d,%.1f,%.1f\n", m.mi_id, KindName(m.mi_matchType), m.mi_team1,
-                     m.mi_team2, m.mi_winner, m.mi_resultKind, m.mi_margin, SideAverageRating(m.mi_team1),
-                     SideAverageRating(m.mi_team2));
+        std::fprintf(csv.matches, "%d,%s,%d,%d,%d,%d,%d,%.1f,%.1f\n", m.mi_id, KindName(m.mi_matchType),
+                     m.mi_team1, m.mi_team2, m.mi_winner, m.mi_resultKind, m.mi_margin,
+                     SideAverageRating(m.mi_team1), SideAverageRating(m.mi_team2));
     for (int i = 0; i < 4; ++i) {
         const Innings& in = m.m_innings[static_cast<size_t>(i)];
         if (!in.mb_started) continue;
         if (csv.innings)
             std::fprintf(csv.innings, "%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, in.mi_battingTeam,
-                         InningsTotal(in), in.Wickets(), in.mi_legalBalls, in.mi_byes, in.mi_legByes, in.mi_wides,
-                         in.mi_noBalls, in.mi_status);
+                         InningsTotal(in), in.Wickets(), in.mi_legalBalls, in.mi_byes, in.mi_legByes,
+                         in.mi_wides, in.mi_noBalls, in.mi_status);
         for (int pos = 0; pos < SQUAD_SIZE && csv.batting; ++pos) {
             const BatsmanFigures& b = in.m_batsmen[static_cast<size_t>(pos)];
             if (b.mi_howOut == 0) continue;
@@ -254,11 +254,15 @@ int main(int argc, char** argv) {
     Csv csv;
     if (!csvDir.empty()) {
         std::filesystem::create_directories(csvDir);
-        csv.matches = OpenCsv(csvDir, "matches.csv", "match,kind,team1,team2,winner,result,margin,strength1,strength2\n");
-        csv.innings = OpenCsv(csvDir, "innings.csv",
-                              "match,innings,team,total,wickets,legal_balls,byes,leg_byes,wides,no_balls,status\n");
-        csv.batting = OpenCsv(csvDir, "batting.csv", "match,innings,position,player,runs,balls,fours,sixes,how_out\n");
-        csv.bowling = OpenCsv(csvDir, "bowling.csv", "match,innings,player,balls,maidens,runs,wickets,no_balls,wides\n");
+        csv.matches = OpenCsv(csvDir, "matches.csv",
+                              "match,kind,team1,team2,winner,result,margin,strength1,strength2\n");
+        csv.innings =
+            OpenCsv(csvDir, "innings.csv",
+                    "match,innings,team,total,wickets,legal_balls,byes,leg_byes,wides,no_balls,status\n");
+        csv.batting =
+            OpenCsv(csvDir, "batting.csv", "match,innings,position,player,runs,balls,fours,sixes,how_out\n");
+        csv.bowling = OpenCsv(csvDir, "bowling.csv",
+                              "match,innings,player,balls,maidens,runs,wickets,no_balls,wides\n");
     }
     std::printf("seed=%lu\nfirst_season=%d\n", seed, g_cricket.m_date.m_season);
     double total = 0.0;
@@ -293,13 +297,14 @@ int main(int argc, char** argv) {
             news += static_cast<int>(g_userCoaches[0].mv_inbox.size());
             g_userCoaches[0].mv_inbox.clear();
         }
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         total += seconds;
         allFieldable &= fieldable;
         Report(season, before, seconds, days, matches, balls, injuries, news, fieldable);
     }
-    std::printf("last_season=%d\nseconds_total=%.3f\nseconds_per_season=%.3f\n", g_cricket.m_date.m_season, total,
-                seasons > 0 ? total / seasons : 0.0);
+    std::printf("last_season=%d\nseconds_total=%.3f\nseconds_per_season=%.3f\n", g_cricket.m_date.m_season,
+                total, seasons > 0 ? total / seasons : 0.0);
     const std::vector<PlayerStats> history = ReadAllPlayerHistories();
     std::printf("history_records=%zu\n", history.size());
     for (FILE* file : {csv.matches, csv.innings, csv.batting, csv.bowling})

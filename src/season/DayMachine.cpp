@@ -11,8 +11,8 @@
 #include "season/RecordsUpdate.h"
 #include "season/Results.h"
 #include "season/Selection.h"
-#include "season/Tours.h"
 #include "season/Tournaments.h"
+#include "season/Tours.h"
 #include "season/WorldStep.h"
 #include "world/Random.h"
 #include "world/Services.h"
@@ -64,7 +64,6 @@ void MarkCountryPlaying(int id, uint8_t flag) {
 bool IsTourMatch(int competition) {
     return competition >= COMP_TOUR_THREE_DAY && competition <= COMP_TOUR_FOUR_DAY;
 }
-
 
 // Flags both sides of today's fixture; true when either has a human coach.
 bool FlagSidesPlaying(const Fixture& f) {
@@ -172,17 +171,6 @@ bool PlayerFit(int id, bool clubSide) {
     return !p->m_injured && !(clubSide && p->m_unavailable);
 }
 
-bool ElevenComplete(const int32_t (&xi)[XI_SIZE], bool clubSide) {
-    for (int i = 0; i < XI_PLAYERS; ++i) {
-        if (clubSide ? xi[i] == -1 : xi[i] <= 0) return false;
-        if (!PlayerFit(xi[i], clubSide)) return false;
-    }
-    const int least = clubSide ? 1 : 0;
-    for (int r = XI_KEEPER; r < XI_SIZE; ++r)
-        if (xi[r] < least) return false;
-    return xi[XI_OPEN_BOWLER1] != xi[XI_OPEN_BOWLER2];
-}
-
 // Whether today's match of the side is limited-overs.
 bool PlaysOneDayToday(int side) {
     for (const Fixture& f : g_todaysFixtures) {
@@ -197,32 +185,54 @@ bool PlaysOneDayToday(int side) {
     return false;
 }
 
+bool SideXiComplete(int side, bool clubSide) {
+    if (clubSide) {
+        const Team* t = TeamById(side);
+        return t && XiComplete(t->m_xi, true);
+    }
+    const Country* c = CountryById(side);
+    return c && XiComplete(c->m_xi, false);
+}
+
+void ComputerPicksFor(int side, bool clubSide) {
+    if (clubSide) {
+        if (Team* t = TeamById(side))
+            StoreSelection(ChooseXI(side, false, PlaysOneDayToday(side), 0), t->m_xi);
+    } else if (Country* c = CountryById(side)) {
+        StoreSelection(ChooseXI(side, true, PlaysOneDayToday(side), 0), c->m_xi);
+    }
+}
+
+// Under auto-simulation the day goes straight to the computer matches: the
+// computer picks the eleven of a human side that has not picked his own.
+void PickForHumanSidesToday() {
+    std::vector<int32_t> sides;
+    sides.swap(g_humanSidesToday);
+    for (const Fixture& f : g_todaysFixtures)
+        if (f.m_state != TODAY_MATCH_CREATED && f.m_state != TODAY_SKIPPED) AddHumanSides(f);
+    for (int32_t side : g_humanSidesToday) {
+        const bool clubSide = side >= FIRST_CLUB_ID;
+        if (!SideXiComplete(side, clubSide)) ComputerPicksFor(side, clubSide);
+    }
+    g_humanSidesToday.swap(sides);
+}
+
 // Phase 4's check of the user's eleven; true when it passed.
 bool CheckUsersEleven() {
     const int side = g_humanSidesToday.front();
     const bool clubSide = CoachClubSide() >= 1 && side >= FIRST_CLUB_ID;
     if (!g_cricket.m_autoSimulate) {
-        const bool onPage = clubSide ? CurrentScreen() == SCREEN_TEAM && g_dayScreens->m_teamSubject == side
-                                     : CurrentScreen() == SCREEN_COUNTRY && g_dayScreens->m_countrySubject == side;
+        const bool onPage = clubSide
+                                ? CurrentScreen() == SCREEN_TEAM && g_dayScreens->m_teamSubject == side
+                                : CurrentScreen() == SCREEN_COUNTRY && g_dayScreens->m_countrySubject == side;
         if (!onPage) {
             OpenSelectionPage(side);
             return false;
         }
     }
-    bool complete = false;
-    if (clubSide) {
-        if (Team* t = TeamById(side)) complete = ElevenComplete(t->m_xi, true);
-    } else if (Country* c = CountryById(side)) {
-        complete = ElevenComplete(c->m_xi, false);
-    }
-    if (complete) return true;
+    if (SideXiComplete(side, clubSide)) return true;
     if (g_cricket.m_autoSimulate) {
-        // The computer picks for him.
-        if (clubSide) {
-            if (Team* t = TeamById(side)) StoreSelection(ChooseXI(side, false, PlaysOneDayToday(side), 0), t->m_xi);
-        } else if (Country* c = CountryById(side)) {
-            StoreSelection(ChooseXI(side, true, PlaysOneDayToday(side), 0), c->m_xi);
-        }
+        ComputerPicksFor(side, clubSide);
         return true;
     }
     ShowMessage(
@@ -390,7 +400,8 @@ bool StartUsersMatch() {
             g_cricket.m_dayPhase = DAY_PHASE_CLOSE_OF_PLAY;
             return true;
         }
-        const bool begun = m.m_innings[0].mi_legalBalls >= 6 || m.CurrentInnings().mi_status == INNINGS_DECLARED;
+        const bool begun =
+            m.m_innings[0].mi_legalBalls >= 6 || m.CurrentInnings().mi_status == INNINGS_DECLARED;
         if (begun && m.mb_started) {
             m.mb_paused = 0;
             m.Step();
@@ -447,15 +458,26 @@ void StartAutoSimulation(int stopRule) {
 
 int RecordNewsCode(int kind) {
     static const int32_t CODES[][2] = {
-        {REC_PARTNERSHIPS, 3010},        {REC_HIGHEST_SCORE, 3011},       {REC_FASTEST_FIFTY, 3012},
-        {REC_FASTEST_HUNDRED, 3013},     {REC_HIGHEST_TOTAL, 3020},       {REC_HIGHEST_FOURTH_INNINGS, 3021},
-        {REC_LOWEST_TOTAL, 3023},        {REC_LOWEST_AGGREGATE, 3024},    {REC_HIGHEST_AGGREGATE, 3022},
-        {REC_BEST_BOWLING, 3014},        {REC_BEST_MATCH_BOWLING, 3015},  {REC_INNINGS_MARGIN, 3016},
-        {REC_RUNS_MARGIN, 3017},         {REC_SMALLEST_RUNS_MARGIN, 3018}, {REC_CLOSEST_DRAW, 3019},
+        {REC_PARTNERSHIPS, 3010},    {REC_HIGHEST_SCORE, 3011},        {REC_FASTEST_FIFTY, 3012},
+        {REC_FASTEST_HUNDRED, 3013}, {REC_HIGHEST_TOTAL, 3020},        {REC_HIGHEST_FOURTH_INNINGS, 3021},
+        {REC_LOWEST_TOTAL, 3023},    {REC_LOWEST_AGGREGATE, 3024},     {REC_HIGHEST_AGGREGATE, 3022},
+        {REC_BEST_BOWLING, 3014},    {REC_BEST_MATCH_BOWLING, 3015},   {REC_INNINGS_MARGIN, 3016},
+        {REC_RUNS_MARGIN, 3017},     {REC_SMALLEST_RUNS_MARGIN, 3018}, {REC_CLOSEST_DRAW, 3019},
     };
     for (const auto& c : CODES)
         if (c[0] == kind) return c[1];
     return 0;
+}
+
+bool XiComplete(const int32_t (&xi)[XI_SIZE], bool clubSide) {
+    for (int i = 0; i < XI_PLAYERS; ++i) {
+        if (clubSide ? xi[i] == -1 : xi[i] <= 0) return false;
+        if (!PlayerFit(xi[i], clubSide)) return false;
+    }
+    const int least = clubSide ? 1 : 0;
+    for (int r = XI_KEEPER; r < XI_SIZE; ++r)
+        if (xi[r] < least) return false;
+    return xi[XI_OPEN_BOWLER1] != xi[XI_OPEN_BOWLER2];
 }
 
 bool FindUnansweredMessage(int* messageIndex) {
@@ -493,7 +515,8 @@ void AdvanceDay() {
         if (!g_userCoaches.empty()) {
             const auto& inbox = g_userCoaches[0].mv_inbox;
             for (size_t i = 0; i < inbox.size(); ++i)
-                if (inbox[i].m_needsAnswer && !inbox[i].m_handled) g_cricket.m_pendingMessage = static_cast<int>(i);
+                if (inbox[i].m_needsAnswer && !inbox[i].m_handled)
+                    g_cricket.m_pendingMessage = static_cast<int>(i);
             if (g_cricket.m_pendingMessage >= 0) return;
             g_userCoaches[0].m_daily[DAILY_DAY_STARTED] = 1;
         }
@@ -526,6 +549,7 @@ void AdvanceDay() {
     }
 
     if (phase == DAY_PHASE_COMPUTER_MATCHES) {
+        if (g_cricket.m_autoSimulate) PickForHumanSidesToday();
         CreateTodaysMatches(true);
         PlayComputerMatches();
         phase = DAY_PHASE_CLOSE_OF_PLAY;
@@ -533,7 +557,8 @@ void AdvanceDay() {
 
     if (phase == DAY_PHASE_HUMAN_PLAYS) {
         for (Fixture& f : g_todaysFixtures) {
-            if (f.m_state == TODAY_MATCH_CREATED || f.m_state == TODAY_SKIPPED || f.m_state == TODAY_HUMAN) continue;
+            if (f.m_state == TODAY_MATCH_CREATED || f.m_state == TODAY_SKIPPED || f.m_state == TODAY_HUMAN)
+                continue;
             f.m_state = TODAY_HUMAN;
             AddHumanSides(f);
         }

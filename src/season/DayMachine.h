@@ -80,6 +80,10 @@ void AdvanceDay();
 // coach's inbox. False when there is none.
 bool FindUnansweredMessage(int* messageIndex);
 
+// Whether an eleven may take the field: eleven fit players (club sides: none
+// unavailable either), the four role ids set and two different opening bowlers.
+bool XiComplete(const int32_t (&xi)[XI_SIZE], bool clubSide);
+
 // The news item of a record event (headline code 0 for kinds that make none).
 int RecordNewsCode(int kind);
 

@@ -57,7 +57,9 @@ public:
         m_ground = g && g->m_id == match.mi_ground ? g->m_name : "";
         m_title = MatchTitle(match);
         m_season = SeasonLabel(match.m_startDate.m_season > 0 ? match.m_startDate.m_season
-                                                               : g_cricket.m_date.m_season);
+                                                              : g_cricket.m_date.m_season);
+        for (int i = 0; i < RECORD_SECTIONS; ++i)
+            m_held[i] = !IsEmptyRecord(table.Section(RecordsTable::SectionCode(i)).front());
     }
 
     RecordEntry Entry(int team, int player = -1, int player2 = -1) const {
@@ -72,11 +74,18 @@ public:
         return e;
     }
 
+    // A new first place is news when the section held a record before this
+    // match; a match that betters itself reports its best.
     void File(int section, const RecordEntry& e, int w4, int w5, int w6, int w7) {
-        const bool held = !IsEmptyRecord(m_table.Section(section).front());
-        const int rank = InsertRecord(m_table, section, e);
-        if (rank == 0 && held)
-            g_recordEvents.push_back({section, rank + 1, m_table.m_kind, m_match.mi_id, w4, w5, w6, w7});
+        if (InsertRecord(m_table, section, e) != 0 || !m_held[RecordsTable::SectionIndex(section)]) return;
+        const RecordEvent event = {section, 1, m_table.m_kind, m_match.mi_id, w4, w5, w6, w7};
+        for (RecordEvent& old : g_recordEvents) {
+            if (old[0] == section && old[2] == event[2] && old[3] == event[3]) {
+                old = event;
+                return;
+            }
+        }
+        g_recordEvents.push_back(event);
     }
 
     int Opponent(int side) const { return side == m_match.mi_team1 ? m_match.mi_team2 : m_match.mi_team1; }
@@ -86,6 +95,7 @@ public:
     std::string m_ground;
     std::string m_title;
     std::string m_season;
+    bool m_held[RECORD_SECTIONS] = {};
 };
 
 void InningsRecords(CRecordWriter& w, const Innings& in, int index, int lastInnings) {
@@ -187,7 +197,8 @@ void MatchRecords(CRecordWriter& w) {
     if (lastInnings >= 0) w.File(REC_HIGHEST_AGGREGATE, agg, m.mi_team1, aggregate, m.mi_team2, wickets);
     const bool decided = m.mi_resultKind != RESULT_DRAW && m.mi_resultKind != RESULT_NO_RESULT &&
                          m.mi_resultKind != RESULT_NONE;
-    if (decided && lastInnings >= 1) w.File(REC_LOWEST_AGGREGATE, agg, m.mi_team1, aggregate, m.mi_team2, wickets);
+    if (decided && lastInnings >= 1)
+        w.File(REC_LOWEST_AGGREGATE, agg, m.mi_team1, aggregate, m.mi_team2, wickets);
 
     const int winner = m.mi_winner;
     RecordEntry margin = w.Entry(winner);

@@ -21,7 +21,9 @@ constexpr int FINAL_WINS_NEEDED = 2;
 constexpr int TEST_LENGTH = 5;
 constexpr int WARM_UP_DAYS = 3;
 
-int Today() { return g_cricket.m_date.m_dayOfSeason; }
+int Today() {
+    return g_cricket.m_date.m_dayOfSeason;
+}
 
 Country* ExactCountry(int id) {
     Country* c = CountryById(id);
@@ -32,7 +34,8 @@ bool PlaysBetween(int side, int firstDay, int lastDay, int season) {
     for (const Fixture& f : g_world.mv_fixtures) {
         if (f.m_home != side && f.m_away != side) continue;
         if (f.m_date.m_season != season) continue;
-        if (f.m_date.m_dayOfSeason >= firstDay - TEST_LENGTH && f.m_date.m_dayOfSeason <= lastDay) return true;
+        if (f.m_date.m_dayOfSeason >= firstDay - TEST_LENGTH && f.m_date.m_dayOfSeason <= lastDay)
+            return true;
     }
     return false;
 }
@@ -139,14 +142,33 @@ FinalsScore ScoreFinals(const Series& s) {
     return score;
 }
 
+// The final's fixture is marked played here, ahead of the match's own
+// bookkeeping, so that the score of the finals is known at once.
+void MarkFinalPlayed(Series& s, const MatchOutcome& o) {
+    for (int id : s.mv_finals) {
+        Fixture* f = FixtureById(id);
+        if (!f || f->m_id != id || f->m_state == FIXTURE_PLAYED) continue;
+        const bool sides = (f->m_home == o.m_side1 && f->m_away == o.m_side2) ||
+                           (f->m_home == o.m_side2 && f->m_away == o.m_side1);
+        if (!sides) continue;
+        f->m_state = FIXTURE_PLAYED;
+        f->m_result[0] = o.m_kind;
+        f->m_result[2] = o.m_winner;
+        return;
+    }
+}
+
 void ScheduleNextFinal(Series& s) {
     SortSeriesStandings(s);
     if (s.mv_standings.size() < 2) return;
     const TourSeries* ts = TourSeriesById(s.m_id);
     const int step = ts && ts->m_id == s.m_id ? std::max(ts->m_dayStep, 1) : 2;
-    int day = Today() + 1;
-    for (int id : s.mv_finals)
-        if (const Fixture* f = FixtureById(id); f && f->m_id == id) day = std::max(day, f->m_date.m_dayOfSeason + step);
+    // After every match of the series so far; results come in once the date
+    // has moved on, so today's fixtures are still to be listed.
+    int day = Today();
+    for (const Fixture& f : g_world.mv_fixtures)
+        if (f.m_competition == s.m_id && f.m_date.m_season == s.m_season)
+            day = std::max(day, f.m_date.m_dayOfSeason + step);
     const std::vector<int32_t> grounds = GroundsForCountry(s.m_host, {}, TRIANGULAR_FINALS);
     const int ground = grounds[s.mv_finals.size() % grounds.size()];
     Fixture f;
@@ -160,7 +182,8 @@ void ScheduleNextFinal(Series& s) {
 
 TourSeries* RunningTestSeriesOf(int countryId) {
     for (const Tour& tour : g_world.mv_tours) {
-        if (tour.m_state != TOUR_RUNNING || (tour.m_host != countryId && tour.m_visitor != countryId)) continue;
+        if (tour.m_state != TOUR_RUNNING || (tour.m_host != countryId && tour.m_visitor != countryId))
+            continue;
         TourSeries* series = TourSeriesById(tour.m_series);
         if (series && series->m_id == tour.m_series) return series;
     }
@@ -198,14 +221,14 @@ void ScheduleTourSeries(const Tour& tour, TourSeries& series) {
     const int step = std::max(series.m_dayStep, 1);
     if (tour.m_kind != TOUR_TRIANGULAR) {
         for (int i = 0; i < series.m_matches; ++i)
-            AddSeriesFixture(tour.m_host, tour.m_visitor, series.m_id, grounds[static_cast<size_t>(i) % grounds.size()],
+            AddSeriesFixture(tour.m_host, tour.m_visitor, series.m_id,
+                             grounds[static_cast<size_t>(i) % grounds.size()],
                              series.m_startDayOfSeason + i * step, series.m_season);
         return;
     }
     TriangularFor(tour, series);
-    const int32_t pairs[3][2] = {{tour.m_host, tour.m_visitor},
-                                 {tour.m_host, tour.m_third},
-                                 {tour.m_visitor, tour.m_third}};
+    const int32_t pairs[3][2] = {
+        {tour.m_host, tour.m_visitor}, {tour.m_host, tour.m_third}, {tour.m_visitor, tour.m_third}};
     const int roundRobin = std::max(series.m_matches - TRIANGULAR_FINALS, 3);
     for (int i = 0; i < roundRobin; ++i) {
         const int32_t* p = pairs[i % 3];
@@ -314,9 +337,11 @@ void RecordTourSeriesResult(TourSeries& series, const MatchOutcome& o) {
 void RecordSeriesResult(Series& s, const MatchOutcome& outcome) {
     UpdateCoachesAndRatings(outcome);
     if (!s.mv_finals.empty()) {
+        MarkFinalPlayed(s, outcome);
         const FinalsScore score = ScoreFinals(s);
         const bool decided = std::max(score.m_wins[0], score.m_wins[1]) >= FINAL_WINS_NEEDED;
-        if (!decided && static_cast<int>(s.mv_finals.size()) < TRIANGULAR_FINALS && score.m_played == static_cast<int>(s.mv_finals.size()))
+        if (!decided && static_cast<int>(s.mv_finals.size()) < TRIANGULAR_FINALS &&
+            score.m_played == static_cast<int>(s.mv_finals.size()))
             ScheduleNextFinal(s);
         return;
     }
@@ -325,7 +350,10 @@ void RecordSeriesResult(Series& s, const MatchOutcome& outcome) {
     rules.m_competition = s.m_id;
     std::copy(std::begin(TRIANGULAR_POINTS), std::end(TRIANGULAR_POINTS), rules.m_points);
     rules.m_limitedOvers = true;
-    const int w = IsWinningResult(o.m_kind) ? (o.m_winner == o.m_side1 ? 0 : o.m_winner == o.m_side2 ? 1 : -1) : -1;
+    const int w = IsWinningResult(o.m_kind) ? (o.m_winner == o.m_side1   ? 0
+                                               : o.m_winner == o.m_side2 ? 1
+                                                                         : -1)
+                                            : -1;
     bool bonus = false;
     if (w >= 0 && o.m_balls[0] > 0 && o.m_balls[1] > 0) {
         const float rate[2] = {static_cast<float>(o.m_runs[0]) / static_cast<float>(o.m_balls[0]),

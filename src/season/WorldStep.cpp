@@ -93,7 +93,8 @@ void ResetSeasonStats(int season) {
 
 void DeliverAndClearDaily() {
     const GameDate tomorrow = Tomorrow();
-    for (UserCoach& coach : g_userCoaches) coach.DeliverPendingNews(tomorrow.m_day, tomorrow.m_month, tomorrow.m_year);
+    for (UserCoach& coach : g_userCoaches)
+        coach.DeliverPendingNews(tomorrow.m_day, tomorrow.m_month, tomorrow.m_year);
     if (g_cricket.m_autoSimulate) {
         bool question = false;
         for (UserCoach& coach : g_userCoaches)
@@ -167,7 +168,8 @@ void DailyWorldStep() {
     const GameDate& date = g_cricket.m_date;
     if (date.m_day == MONTHLY_FINANCE_DAY) ApplyMonthlyFinances();
     for (Tour& tour : g_world.mv_tours)
-        if ((tour.m_state == TOUR_NOT_STARTED || tour.m_state == TOUR_RUNNING) && tour.m_season == date.m_season)
+        if ((tour.m_state == TOUR_NOT_STARTED || tour.m_state == TOUR_RUNNING) &&
+            tour.m_season == date.m_season)
             DailyTourStep(tour);
     StartDueTournaments();
     if (date.m_day == 1 && date.m_month == 1 && date.m_year >= CHAMPIONSHIP_FIRST_YEAR) {
@@ -190,13 +192,14 @@ void DailyWorldStep() {
 std::vector<PlayerStats> ReadAllPlayerHistories() {
     std::vector<PlayerStats> records;
     const std::string folder = SavesFolder();
-    std::ifstream in(folder.empty() ? PLAYER_HISTORY_DATA : folder + "/" + PLAYER_HISTORY_DATA, std::ios::binary);
+    std::ifstream in(folder.empty() ? PLAYER_HISTORY_DATA : folder + "/" + PLAYER_HISTORY_DATA,
+                     std::ios::binary);
     if (!in) return records;
     uint8_t b[4] = {};
     in.read(reinterpret_cast<char*>(b), 4);
     if (!in) return records;
-    const int32_t count =
-        static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+    const int32_t count = static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 |
+                                               uint32_t(b[3]) << 24);
     for (int32_t n = 0; n < count; ++n) {
         PlayerStats s;
         in.read(reinterpret_cast<char*>(&s), sizeof s);
