@@ -7,6 +7,7 @@
 
 #include "season/News.h"
 #include "season/Ratings.h"
+#include "season/Squads.h"
 #include "world/NameLists.h"
 #include "world/Random.h"
 #include "world/World.h"
@@ -27,15 +28,6 @@ constexpr int UNASKED_OFFER_ODDS = 4;
 constexpr float SETTLED_SECURITY = 88.0f;
 constexpr float SECURITY_DRIFT = 0.002f;
 constexpr float SKILL_DRIFT = 0.001f;
-
-Team* ExactTeam(int id) {
-    Team* t = TeamById(id);
-    return t && t->m_id == id ? t : nullptr;
-}
-Country* ExactCountry(int id) {
-    Country* c = CountryById(id);
-    return c && c->m_id == id ? c : nullptr;
-}
 
 const char* RatingWord(float value) {
     if (value >= 88.0f) return "World Class";
@@ -98,7 +90,7 @@ void PurgePendingAbout(StaffMember& coach, int sideId) {
 // Ends a club job whatever the day: shared by resignations and the sack.
 void EndClubJob(StaffMember& coach, int newsCode) {
     const int clubId = coach.m_clubJob;
-    if (Team* team = ExactTeam(clubId)) {
+    if (Team* team = ClubById(clubId)) {
         if (team->m_coach == coach.m_id) {
             team->m_coach = 0;
             team->m_jobSecurity = 0.0f;
@@ -117,7 +109,7 @@ void EndClubJob(StaffMember& coach, int newsCode) {
 
 void EndNationalJob(StaffMember& coach, int newsCode) {
     const int countryId = coach.m_nationalJob;
-    if (Country* c = ExactCountry(countryId)) {
+    if (Country* c = NationalSideById(countryId)) {
         if (c->m_coach == coach.m_id) {
             c->m_coach = 0;
             c->m_jobSecurity = 0.0f;
@@ -307,8 +299,8 @@ void JobSecurityResultUpdate(int sideId, int code) {
     }
     float* security = nullptr;
     if (sideId >= FIRST_CLUB_ID) {
-        if (Team* t = ExactTeam(sideId); t && t->m_coach > 0) security = &t->m_jobSecurity;
-    } else if (Country* c = ExactCountry(sideId); c && c->m_coach > 0) {
+        if (Team* t = ClubById(sideId); t && t->m_coach > 0) security = &t->m_jobSecurity;
+    } else if (Country* c = NationalSideById(sideId); c && c->m_coach > 0) {
         security = &c->m_jobSecurity;
     }
     // Never exactly 0, which means a vacant post.
@@ -332,13 +324,13 @@ void ApplyForJob(Country& country, int staffId) {
 }
 
 void LeaveClubJob(StaffMember& coach) {
-    const Team* team = ExactTeam(coach.m_clubJob);
+    const Team* team = ClubById(coach.m_clubJob);
     if (coach.m_clubJob <= 0 || (team && team->m_playingToday)) return;
     EndClubJob(coach, NEWS_COACH_LEFT);
 }
 
 void LeaveNationalJob(StaffMember& coach) {
-    const Country* c = ExactCountry(coach.m_nationalJob);
+    const Country* c = NationalSideById(coach.m_nationalJob);
     if (coach.m_nationalJob <= 0 || (c && c->m_playingToday)) return;
     EndNationalJob(coach, NEWS_COACH_LEFT);
 }

@@ -35,11 +35,6 @@ constexpr int KEEP_AGE = 34;
 // Approaches a computer club makes beyond the places it must fill.
 constexpr int SPARE_APPROACHES = 2;
 
-Team* ExactTeam(int id) {
-    Team* t = TeamById(id);
-    return t && t->m_id == id ? t : nullptr;
-}
-
 // The day on which a hemisphere's window shuts: 1 May or 1 November.
 int WindowEndDay(int hemisphere) {
     return hemisphere == HEMI_NORTH ? 30 : 31;
@@ -62,17 +57,6 @@ int CountIneligible(const Team& team) {
 int OverseasLimit(const Team& team) {
     const Country* c = CountryById(team.m_country);
     return c && c->m_id == team.m_country ? c->m_overseasLimit : 0;
-}
-
-void PostToSideCoach(int sideId, int code, int figure, std::initializer_list<NewsLink> links) {
-    UserCoach* coach = UserCoachOfSide(sideId);
-    if (!coach) return;
-    PendingNewsItem item;
-    item.m_code = code;
-    item.m_figure = figure;
-    item.m_date = Tomorrow();
-    for (const NewsLink& l : links) item.AddLink(l.m_kind, l.m_value);
-    PostNewsTo(item, static_cast<int>(coach - g_userCoaches.data()));
 }
 
 ContractOffer* FindOffer(int playerId, int teamId) {
@@ -217,7 +201,7 @@ int CanSignPlayer(int playerId, int teamId, int flag) {
 int ReleaseFromContract(int playerId, int hemisphere) {
     Player* p = PlayerById(playerId);
     if (!p) return RELEASE_TOO_FEW;
-    Team* team = ExactTeam(ClubIn(*p, hemisphere));
+    Team* team = ClubById(ClubIn(*p, hemisphere));
     if (!team) return RELEASE_TOO_FEW;
     if (static_cast<float>(p->OverallRating()) > TOO_VALUABLE * AverageRating(*team))
         return RELEASE_TOO_VALUABLE;
@@ -292,7 +276,7 @@ void FillSquadRoles(int hemisphere) {
                 for (int r = 0; r < ROLES; ++r)
                     if (HasRole(p, r)) ++have[r];
                 const int club = ClubIn(p, hemisphere);
-                Team* owner = club > 0 ? ExactTeam(club) : nullptr;
+                Team* owner = club > 0 ? ClubById(club) : nullptr;
                 if (!owner) continue;
                 if (owner->m_human) {
                     if (firstApproach)
@@ -310,7 +294,7 @@ void ResolveContractOffers() {
     for (ContractOffer& o : g_contractOffers) {
         if (o.m_state != OFFER_MADE || --o.m_countdown > 0) continue;
         const Player* p = PlayerById(o.m_player);
-        const Team* team = ExactTeam(o.m_team);
+        const Team* team = ClubById(o.m_team);
         if (!p || !team || p->m_retiring || p->m_retired || p->m_transferArranged) {
             o.m_state = OFFER_CLOSED;
         } else {
@@ -337,7 +321,7 @@ void ReplyToOffers() {
     for (ContractOffer& o : g_contractOffers) {
         if (o.m_state != OFFER_ACCEPTED || --o.m_countdown > 0) continue;
         Player* p = PlayerById(o.m_player);
-        Team* team = ExactTeam(o.m_team);
+        Team* team = ClubById(o.m_team);
         if (!p || !team || p->m_transferArranged) {
             o.m_state = OFFER_CLOSED;
             continue;
@@ -350,7 +334,7 @@ void ReplyToOffers() {
         float bestValue = 0.0f;
         for (ContractOffer& other : g_contractOffers) {
             if (other.m_player != o.m_player || other.m_state != OFFER_ACCEPTED) continue;
-            const Team* t = ExactTeam(other.m_team);
+            const Team* t = ClubById(other.m_team);
             if (!t || HemisphereOf(*t) != hemi) continue;
             float value = static_cast<float>(other.m_offerWage);
             if (other.m_team == club) value *= 1.1f;
@@ -362,7 +346,7 @@ void ReplyToOffers() {
         if (!best) continue;
         for (ContractOffer& other : g_contractOffers) {
             if (other.m_player != o.m_player || &other == best || other.m_state == OFFER_CLOSED) continue;
-            const Team* t = ExactTeam(other.m_team);
+            const Team* t = ClubById(other.m_team);
             if (!t || HemisphereOf(*t) != hemi) continue;
             other.m_state = OFFER_CLOSED;
             if (t->m_human)
@@ -370,7 +354,7 @@ void ReplyToOffers() {
                                 {{LINK_PLAYER, o.m_player}, SideLink(best->m_team)});
         }
         best->m_state = OFFER_AGREED;
-        Team& signer = *ExactTeam(best->m_team);
+        Team& signer = *ClubById(best->m_team);
         if (best->m_team == club) {
             // A renewal agreed before the window shuts also covers the season
             // that the shut takes off.
@@ -390,7 +374,7 @@ void ReplyToOffers() {
 
 void TransferWindowDayOne(int hemisphere) {
     std::erase_if(g_contractOffers, [hemisphere](const ContractOffer& o) {
-        const Team* t = ExactTeam(o.m_team);
+        const Team* t = ClubById(o.m_team);
         return !t ||
                (HemisphereOf(*t) == hemisphere && (o.m_state == OFFER_CLOSED || o.m_state == OFFER_AGREED));
     });
@@ -421,7 +405,7 @@ void EndOfWindowNews(int hemisphere) {
 void EndOfWindowSquadWork(int hemisphere) {
     // Agreed moves first, so that a mover's new contract is not run down.
     for (ContractOffer& o : g_contractOffers) {
-        Team* team = ExactTeam(o.m_team);
+        Team* team = ClubById(o.m_team);
         Player* p = PlayerById(o.m_player);
         if (!team || !p || HemisphereOf(*team) != hemisphere) continue;
         if (o.m_state == OFFER_AGREED && ClubIn(*p, hemisphere) != team->m_id) {
@@ -442,7 +426,7 @@ void EndOfWindowSquadWork(int hemisphere) {
         ReleaseToFreeAgency(p.m_id, hemisphere);
     }
     std::erase_if(g_contractOffers, [hemisphere](const ContractOffer& o) {
-        const Team* t = ExactTeam(o.m_team);
+        const Team* t = ClubById(o.m_team);
         return !t ||
                (HemisphereOf(*t) == hemisphere && (o.m_state == OFFER_CLOSED || o.m_state == OFFER_AGREED));
     });

@@ -32,8 +32,8 @@ void AddFinanceToSide(int sideId, int code, float amount) {
 }
 
 int TeamWageBill(int sideId) {
-    const Team* team = TeamById(sideId);
-    if (!team || team->m_id != sideId) return 0;
+    const Team* team = ClubById(sideId);
+    if (!team) return 0;
     const int hemi = HemisphereOf(*team);
     int bill = 0;
     for (int32_t id : team->m_squad) {

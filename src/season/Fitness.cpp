@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "season/News.h"
+#include "season/Squads.h"
 #include "world/Random.h"
 #include "world/World.h"
 
@@ -25,25 +26,11 @@ int SideOf(const Player& p) {
 
 bool SidePlaysToday(int sideId) {
     if (sideId >= FIRST_CLUB_ID) {
-        const Team* t = TeamById(sideId);
-        return t && t->m_id == sideId && t->m_playingToday;
+        const Team* t = ClubById(sideId);
+        return t && t->m_playingToday;
     }
-    const Country* c = CountryById(sideId);
-    return c && c->m_id == sideId && c->m_playingToday;
-}
-
-void TellCoach(int code, const Player& p, int figure) {
-    const int side = SideOf(p);
-    UserCoach* coach = UserCoachOfSide(side);
-    if (!coach) return;
-    PendingNewsItem item;
-    item.m_code = code;
-    item.m_figure = figure;
-    item.m_date = Tomorrow();
-    item.AddLink(LINK_PLAYER, p.m_id);
-    const NewsLink link = SideLink(side);
-    item.AddLink(link.m_kind, link.m_value);
-    PostNewsTo(item, static_cast<int>(coach - g_userCoaches.data()));
+    const Country* c = NationalSideById(sideId);
+    return c && c->m_playingToday;
 }
 
 float Settle(float form) {
@@ -58,14 +45,16 @@ void UpdatePlayerFitnessAndInjuries() {
     for (Player& p : g_world.mv_players) {
         if (p.m_id <= 0 || p.m_retired) continue;
         if (p.m_injured) {
+            const int side = SideOf(p);
             if (--p.m_daysOut <= 0) {
                 p.m_injured = 0;
                 p.m_daysOut = 0;
                 p.m_condition = std::max(p.m_condition, FIT_AGAIN_CONDITION);
-                TellCoach(NEWS_RECOVERED, p, 0);
+                PostToSideCoach(side, NEWS_RECOVERED, 0, {{LINK_PLAYER, p.m_id}, SideLink(side)});
             }
         } else {
-            const int odds = SidePlaysToday(SideOf(p)) ? MATCH_INJURY_ODDS : REST_INJURY_ODDS;
+            const int side = SideOf(p);
+            const int odds = SidePlaysToday(side) ? MATCH_INJURY_ODDS : REST_INJURY_ODDS;
             if (!g_world.mv_injuryTypes.empty() && Rand() % odds == 0) {
                 const InjuryType& type = g_world.mv_injuryTypes[Rand() % g_world.mv_injuryTypes.size()];
                 // The type's length, give or take a quarter.
@@ -74,7 +63,7 @@ void UpdatePlayerFitnessAndInjuries() {
                 p.m_injuryType = type.m_id;
                 p.m_daysOut = std::max(1, type.m_days - spread / 2 + Rand() % (spread + 1));
                 p.m_condition = std::min(p.m_condition, INJURED_CONDITION);
-                TellCoach(NEWS_INJURY, p, p.m_daysOut);
+                PostToSideCoach(side, NEWS_INJURY, p.m_daysOut, {{LINK_PLAYER, p.m_id}, SideLink(side)});
             }
         }
         if (!p.m_injured) p.m_condition = std::min(100.0f, p.m_condition + DAILY_RECOVERY);

@@ -36,6 +36,17 @@ void PostNewsTo(const PendingNewsItem& item, int coachIndex) {
     g_userCoaches[static_cast<size_t>(coachIndex)].mv_pending.push_back(item);
 }
 
+void PostToSideCoach(int sideId, int code, int figure, std::initializer_list<NewsLink> links) {
+    UserCoach* coach = UserCoachOfSide(sideId);
+    if (!coach) return;
+    PendingNewsItem item;
+    item.m_code = code;
+    item.m_figure = figure;
+    item.m_date = Tomorrow();
+    for (const NewsLink& l : links) item.AddLink(l.m_kind, l.m_value);
+    coach->mv_pending.push_back(item);
+}
+
 UserCoach* UserCoachOf(int staffId) {
     for (UserCoach& coach : g_userCoaches)
         if (coach.m_staff.m_id == staffId) return &coach;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,9 @@ NewsLink SideLink(int sideId);
 void PostNews(const PendingNewsItem& item);
 // Queues an item for the profile at that index; nothing outside the table.
 void PostNewsTo(const PendingNewsItem& item, int coachIndex);
+// Queues an item for the human coach of the side (club or national job),
+// dated tomorrow; nothing when a computer coach runs it.
+void PostToSideCoach(int sideId, int code, int figure, std::initializer_list<NewsLink> links);
 // The profile of the human coach with that StaffMember id; nullptr for none.
 UserCoach* UserCoachOf(int staffId);
 // The profile that coaches the side (club or national job); nullptr for none.

@@ -94,11 +94,9 @@ const char* SideName(int sideId) {
     static char buffer[64];
     buffer[0] = 0;
     if (sideId >= FIRST_CLUB_ID) {
-        const Team* t = TeamById(sideId);
-        if (t && t->m_id == sideId) std::snprintf(buffer, sizeof buffer, "%s", t->m_name);
-    } else if (sideId > 0) {
-        const Country* c = CountryById(sideId);
-        if (c && c->m_id == sideId) std::snprintf(buffer, sizeof buffer, "%s", c->m_name);
+        if (const Team* t = ClubById(sideId)) std::snprintf(buffer, sizeof buffer, "%s", t->m_name);
+    } else if (const Country* c = NationalSideById(sideId)) {
+        std::snprintf(buffer, sizeof buffer, "%s", c->m_name);
     }
     return buffer;
 }
@@ -329,14 +327,14 @@ void InboxMessage::Accept() {
     if (m_code == NEWS_JOB_OFFER) {
         m_answer = "You accepted the job.";
         if (side >= FIRST_CLUB_ID) {
-            Team* t = TeamById(side);
-            if (!t || t->m_id != side) return;
+            Team* t = ClubById(side);
+            if (!t) return;
             AppointCoach(*t, coachId);
             // A club whose season is over until the next one: the world runs on
             // to it.
             if (HemisphereOf(*t) != HemisphereOfSeason(g_cricket.m_date.m_season))
                 StartAutoSimulation(AUTO_TO_NEXT_SEASON);
-        } else if (Country* c = CountryById(side); c && c->m_id == side) {
+        } else if (Country* c = NationalSideById(side)) {
             AppointCoach(*c, coachId);
         }
     } else if (m_code == NEWS_OFFER_COUNTER) {

@@ -128,6 +128,16 @@ void SelectSquad(Country& c, int kind, int fill, size_t size, int spinners) {
 
 }  // namespace
 
+Team* ClubById(int id) {
+    Team* t = TeamById(id);
+    return t && t->m_id == id ? t : nullptr;
+}
+
+Country* NationalSideById(int id) {
+    Country* c = CountryById(id);
+    return c && c->m_id == id ? c : nullptr;
+}
+
 int HemisphereOf(const Team& team) {
     return team.m_country == NORTHERN_COUNTRY ? HEMI_NORTH : HEMI_SOUTH;
 }
@@ -212,8 +222,7 @@ void SignForClub(int playerId, Team& team, int wage, int seasons) {
     const int hemi = HemisphereOf(team);
     const int old = ClubIn(*p, hemi);
     if (old > 0 && old != team.m_id) {
-        Team* from = TeamById(old);
-        if (from && from->m_id == old) RemoveFromClubSquad(*from, playerId);
+        if (Team* from = ClubById(old)) RemoveFromClubSquad(*from, playerId);
     }
     ClubIn(*p, hemi) = team.m_id;
     WageIn(*p, hemi) = wage;
@@ -228,8 +237,7 @@ void ReleaseToFreeAgency(int playerId, int hemisphere) {
     if (!p) return;
     const int club = ClubIn(*p, hemisphere);
     if (club > 0) {
-        Team* team = TeamById(club);
-        if (team && team->m_id == club) RemoveFromClubSquad(*team, playerId);
+        if (Team* team = ClubById(club)) RemoveFromClubSquad(*team, playerId);
     }
     ClubIn(*p, hemisphere) = 0;
     WageIn(*p, hemisphere) = 0;
@@ -243,8 +251,8 @@ void RebuildSquads() {
         for (int hemi : {HEMI_NORTH, HEMI_SOUTH}) {
             const int club = ClubIn(p, hemi);
             if (club < FIRST_CLUB_ID) continue;
-            Team* team = TeamById(club);
-            if (team && team->m_id == club && HemisphereOf(*team) == hemi) AddToClubSquad(*team, p.m_id);
+            Team* team = ClubById(club);
+            if (team && HemisphereOf(*team) == hemi) AddToClubSquad(*team, p.m_id);
         }
     }
     // An eleven may not keep a player who has left.
