@@ -93,8 +93,9 @@ std::string OversText(int balls) {
 }
 
 void WriteInnings(std::string& html, const Match& m, const Innings& in, int number) {
-    html += Format("<h2>%s, %s innings</h2>\n", HtmlEscape(m.TeamName(in.mi_battingTeam)).c_str(),
-                   number < 2 ? "first" : "second");
+    // A one-day side has only the one innings.
+    const char* which = !m.IsFirstClass() ? "" : number < 2 ? ", first" : ", second";
+    html += Format("<h2>%s%s innings</h2>\n", HtmlEscape(m.TeamName(in.mi_battingTeam)).c_str(), which);
     html +=
         "<table class=\"batting\">\n<tr><th>Batsman</th><th>How out</th><th>R</th><th>B</th><th>4s</th>"
         "<th>6s</th><th>SR</th></tr>\n";
