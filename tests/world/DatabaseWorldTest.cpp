@@ -2,6 +2,7 @@
 // the shape the rules and screens rely on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -212,6 +213,25 @@ TEST_F(BuiltWorld, CompetitionsCanScheduleAndEverySeasonMovesOn) {
         next.NextDay();
         EXPECT_EQ(next.m_day, 1);
         EXPECT_EQ(next.m_month, season % 2 ? 4 : 10);
+    }
+}
+
+// Every round a side might play in, over all its competitions, keeps clear
+// of the others, so no side is asked to play two matches at once.
+TEST_F(BuiltWorld, NoSideIsDueInTwoPlacesAtOnce) {
+    std::map<int, std::vector<std::pair<int, int>>> busy;  // side -> (first day, last day)
+    for (const Competition& c : g_world.mv_competitions) {
+        if (c.m_id >= 500) continue;
+        const int days = c.m_format % 2 ? c.m_length : 1;
+        for (int32_t side : c.mv_teams)
+            for (const RoundDate& r : c.mv_rounds)
+                busy[side].push_back({r.m_dayOfSeason, r.m_dayOfSeason + days - 1});
+    }
+    for (auto& [side, spans] : busy) {
+        std::sort(spans.begin(), spans.end());
+        for (size_t i = 1; i < spans.size(); ++i)
+            EXPECT_GT(spans[i].first, spans[i - 1].second) << "side " << side << " on day " << spans[i].first;
+        EXPECT_LT(spans.back().second, 181) << "side " << side << " plays past the end of its season";
     }
 }
 
