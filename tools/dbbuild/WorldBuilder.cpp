@@ -443,14 +443,19 @@ void WriteNameLists(const std::string& dataDir, const std::string& outDir) {
 
 void BuildWorld(const std::string& dataDir) {
     ResetWorld();
-    BuildPlaces(dataDir);
-    BuildCompetitions(dataDir);
-    BuildRankings(dataDir);
-    BuildTournaments(dataDir);
-    BuildTours(dataDir);
-    BuildFielding(dataDir);
-    BuildSeasonsAndInjuries(dataDir);
-    GeneratePeople(dataDir);
+    try {
+        BuildPlaces(dataDir);
+        BuildCompetitions(dataDir);
+        BuildRankings(dataDir);
+        BuildTournaments(dataDir);
+        BuildTours(dataDir);
+        BuildFielding(dataDir);
+        BuildSeasonsAndInjuries(dataDir);
+        GeneratePeople(dataDir);
+    } catch (const json::exception& e) {
+        // A missing key or a value of the wrong kind in a source file.
+        throw BuildError{e.what()};
+    }
 }
 
 void WriteWorld(const std::string& dataDir, const std::string& outDir) {
