@@ -45,6 +45,14 @@ bool WindowStillAhead(int hemisphere) {
            g_cricket.m_date.m_dayOfSeason < WindowEndDay(hemisphere);
 }
 
+}  // namespace
+
+int NewContractSeasons(int length, int hemisphere) {
+    return length + (WindowStillAhead(hemisphere) ? 1 : 0);
+}
+
+namespace {
+
 int CountIneligible(const Team& team) {
     int count = 0;
     for (int32_t id : team.m_squad) {
@@ -273,6 +281,8 @@ void FillSquadRoles(int hemisphere) {
                     });
                 g_contractOffers.push_back(MakeOffer(id, team, false));
                 --approaches;
+                // An approach holds an overseas place until it is settled.
+                if (!p.IsEligibleFor(team.m_country)) ++g_overseasCount;
                 for (int r = 0; r < ROLES; ++r)
                     if (HasRole(p, r)) ++have[r];
                 const int club = ClubIn(p, hemisphere);
@@ -359,9 +369,9 @@ void ReplyToOffers() {
             // A renewal agreed before the window shuts also covers the season
             // that the shut takes off.
             WageIn(*p, hemi) = best->m_offerWage;
-            SeasonsIn(*p, hemi) = best->m_offerLength + (WindowStillAhead(hemi) ? 1 : 0);
+            SeasonsIn(*p, hemi) = NewContractSeasons(best->m_offerLength, hemi);
         } else if (club <= 0 || !WindowStillAhead(hemi)) {
-            SignForClub(p->m_id, signer, best->m_offerWage, best->m_offerLength);
+            SignForClub(p->m_id, signer, best->m_offerWage, NewContractSeasons(best->m_offerLength, hemi));
             PostToSideCoach(signer.m_id, NEWS_PLAYER_JOINED, 0,
                             {{LINK_PLAYER, p->m_id}, SideLink(signer.m_id)});
         } else {

@@ -61,6 +61,11 @@ enum SignCode : int {
 inline constexpr int WINDOW_FIRST_DAY = 12;
 inline constexpr int WINDOW_LAST_DAY = 30;
 
+// The seasons-left count of a contract of that length signed today: one more
+// while the hemisphere's window has still to shut, since the shut takes a
+// season off every contract.
+int NewContractSeasons(int length, int hemisphere);
+
 // Ineligible players in the club's squad, cached for CanSignPlayer; -1 makes
 // the next call recount.
 extern int32_t g_overseasCount;

@@ -287,6 +287,20 @@ int CreateYoungPlayer(int countryId, bool bowler, bool keeper) {
     return made.m_id;
 }
 
+namespace {
+
+// Signs him on the terms his value sets (SetWage prices him and fills the
+// contract of the club he is at, so he joins first).
+void SignAtValue(int playerId, Team& team) {
+    SignForClub(playerId, team, 0, 0);
+    Player& p = g_world.mv_players[playerId];
+    const int hemi = HemisphereOf(team);
+    p.SetWage(team.m_id);
+    SeasonsIn(p, hemi) = NewContractSeasons(SeasonsIn(p, hemi), hemi);
+}
+
+}  // namespace
+
 void TopUpTeamSquads() {
     // Free agents of each hemisphere, best first.
     for (int hemi : {HEMI_NORTH, HEMI_SOUTH}) {
@@ -311,15 +325,17 @@ void TopUpTeamSquads() {
                     const bool home = p.IsEligibleFor(team.m_country);
                     if (pass == 0 ? !home : (home || count >= MIN_CONTRACTED)) continue;
                     if (!home && !OverseasPlaceFree(team)) continue;
-                    SignForClub(id, team, p.SetWage(team.m_id), 1 + Rand() % 3);
+                    SignAtValue(id, team);
                     id = 0;
                     ++count;
                 }
             }
+            bool needKeeper = std::none_of(std::begin(team.m_squad), std::end(team.m_squad), [](int32_t id) {
+                return id > 0 && g_world.mv_players[id].m_keeper == 1;
+            });
             for (; count < MIN_CONTRACTED; ++count) {
-                const int made = CreateYoungPlayer(team.m_country, count % 2 == 1, count == 0);
-                Player& p = g_world.mv_players[made];
-                SignForClub(made, team, p.SetWage(team.m_id), 1 + Rand() % 3);
+                SignAtValue(CreateYoungPlayer(team.m_country, count % 2 == 1, needKeeper), team);
+                needKeeper = false;
             }
         }
     }

@@ -247,4 +247,22 @@ TEST_F(ContractsTest, MonthlyFinancesPayWagesAndTheGrant) {
     EXPECT_FLOAT_EQ(FinanceYearTotal(team, FINANCE_WAGES), wages + 100.0f);
 }
 
+TEST_F(ContractsTest, ANewContractCoversTheSeasonTheWindowTakesOff) {
+    const struct {
+        int m_season;
+        int m_day;
+        int m_hemisphere;
+        int m_seasons;
+    } cases[] = {
+        {362, 20, HEMI_NORTH, 4},                            // before the northern window shuts on day 30
+        {362, 30, HEMI_NORTH, 3}, {362, 20, HEMI_SOUTH, 3},  // the southern window is not this season's
+        {363, 30, HEMI_SOUTH, 4},                            // it shuts on day 31
+        {363, 31, HEMI_SOUTH, 3},
+    };
+    for (const auto& c : cases) {
+        SetDay(c.m_season, c.m_day);
+        EXPECT_EQ(NewContractSeasons(3, c.m_hemisphere), c.m_seasons) << c.m_season << " day " << c.m_day;
+    }
+}
+
 }  // namespace ravel

@@ -168,6 +168,7 @@ TEST_F(SquadsTest, RebuildFollowsTheClubFieldsOfEachHemisphere) {
 }
 
 TEST_F(SquadsTest, TopUpReachesSixteenWithFreeAgentsThenYoungPlayers) {
+    SetDay(362, 40);  // the window has shut
     AddClubWithSquad(1300, NORTH, 3, 2);
     AddClubWithSquad(1001, SOUTH, 20, 2);
     const int home = AddCricketer(NORTH, 0, 0, 60).m_id;
@@ -183,8 +184,15 @@ TEST_F(SquadsTest, TopUpReachesSixteenWithFreeAgentsThenYoungPlayers) {
         if (!g_world.mv_players[id].IsEligibleFor(NORTH)) ++overseas;
         EXPECT_EQ(g_world.mv_players[id].m_northClub, 1300);
         EXPECT_GE(g_world.mv_players[id].m_northSeasons, 1);
+        EXPECT_LE(g_world.mv_players[id].m_northSeasons, 4);
     }
     EXPECT_EQ(overseas, 2) << "the overseas limit";
+    // A southern club's player signed in the north keeps his southern contract.
+    for (int32_t id : TeamById(1001)->m_squad) {
+        if (id <= 0 || id == abroad) continue;
+        EXPECT_EQ(g_world.mv_players[id].m_southWage, 20000) << id;
+        EXPECT_EQ(g_world.mv_players[id].m_southSeasons, 2) << id;
+    }
     // Above sixteen a computer club takes only home players: the southerner,
     // not the free northerners.
     const Team& south = *TeamById(1001);
