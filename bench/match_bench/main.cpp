@@ -70,6 +70,7 @@ struct Side {
 };
 
 int g_nextGround = 1;
+int g_matchesPlayed = 0;  // match ids run on across kinds, so CSV rows stay apart
 
 // A world of twelve club sides and eight countries of graded strength, for
 // when no world database has been built.
@@ -366,7 +367,7 @@ void RunKind(const Kind& kind, int n, bool generated, Csv& csv, Figures& all) {
             home = t ? GroundById(t->m_ground) : nullptr;
         }
         int ground = home ? home->m_id : g_nextGround;
-        m->Setup(i + 1, competition, ground, sides[a].id, sides[b].id, g_cricket.m_date.m_day,
+        m->Setup(++g_matchesPlayed, competition, ground, sides[a].id, sides[b].id, g_cricket.m_date.m_day,
                  g_cricket.m_date.m_month, g_cricket.m_date.m_year, 0);
         m->mi_sideKind = sides[a].national ? SIDES_COUNTRIES : SIDES_CLUBS;
         RegisterSide(*m, 1, sides[a], oneDay, generated);
