@@ -131,9 +131,10 @@ void Roles() {
 
     // International duty: a cap with a star; the world: a globe.
     Picture cap(20, 20);
-    cap.Ellipse(10, 11, 7.5f, 6, Rgb(0x1f4e8c));
-    cap.Ellipse(13, 15, 6.5f, 2.2f, Rgb(0x173a68));
-    cap.Circle(8, 9, 2.2f, GOLD);
+    cap.Ellipse(10, 11, 7.5f, 6, Rgb(0x3f86d6));
+    cap.Ellipse(13, 15, 6.5f, 2.2f, Rgb(0x2a64a8));
+    cap.Ellipse(8, 7.5f, 3.5f, 2, WithAlpha(0xffffffffu, 0.25f));
+    cap.Circle(9, 10, 2.4f, GOLD);
     Save(cap, "gfx\\sprites\\icon_int.bmp");
     Picture globe(20, 20);
     globe.Circle(10, 10, 8, Rgb(0x2a7fc4));
