@@ -197,9 +197,17 @@ bool LoadWorld(const std::string& root) {
     return g_world.mv_players.size() > 100;
 }
 
-// The competition a kind is played in, and the sides that play it.
-int CompetitionFor(const Kind& kind, std::vector<Side>& sides) {
-    sides.clear();
+// A competition of a kind and the sides that play in it.
+struct Pool {
+    int competition;
+    std::vector<Side> sides;
+};
+
+// Where a kind is played: the Test nations in Test and one-day series, and
+// for the domestic kinds every competition of that format round the world
+// (first-class: the four-day ones).
+std::vector<Pool> PoolsFor(const Kind& kind) {
+    std::vector<Pool> pools;
     if (kind.format == FORMAT_TEST || kind.format == FORMAT_ODI) {
         // The Test-playing nations: the ten with the deepest player lists.
         std::vector<std::pair<int, int>> depth;
@@ -210,20 +218,23 @@ int CompetitionFor(const Kind& kind, std::vector<Side>& sides) {
             depth.push_back({-players, c.m_id});
         }
         std::sort(depth.begin(), depth.end());
-        for (size_t i = 0; i < depth.size() && i < 10; ++i) sides.push_back({depth[i].second, true});
         // Series ids: odd ones are Test series, even ones one-day series.
-        return kind.format == FORMAT_TEST ? FIRST_TOUR_SERIES_ID + 1 : FIRST_TOUR_SERIES_ID;
+        Pool pool{kind.format == FORMAT_TEST ? FIRST_TOUR_SERIES_ID + 1 : FIRST_TOUR_SERIES_ID, {}};
+        for (size_t i = 0; i < depth.size() && i < 10; ++i) pool.sides.push_back({depth[i].second, true});
+        pools.push_back(pool);
+        return pools;
     }
     for (const Competition& c : g_world.mv_competitions) {
         if (c.m_id >= 500 || c.m_format != kind.format) continue;
-        if (!c.mv_teams.empty()) {
-            for (int t : c.mv_teams) sides.push_back({t, false});
-        } else {
-            for (const Team& t : g_world.mv_teams) sides.push_back({t.m_id, false});
+        if (kind.format == FORMAT_FIRST_CLASS && c.m_length != 4) continue;
+        Pool pool{c.m_id, {}};
+        for (int t : c.mv_teams) pool.sides.push_back({t, false});
+        if (c.mv_teams.empty()) {
+            for (const Team& t : g_world.mv_teams) pool.sides.push_back({t.m_id, false});
         }
-        return c.m_id;
+        if (pool.sides.size() >= 2) pools.push_back(pool);
     }
-    return -1;
+    return pools;
 }
 
 // Mean of the batting and main bowling skills of a match side.
@@ -345,15 +356,17 @@ void Print(const char* kind, const Figures& f) {
 }
 
 void RunKind(const Kind& kind, int n, bool generated, Csv& csv, Figures& all) {
-    std::vector<Side> sides;
-    int competition = CompetitionFor(kind, sides);
-    if (competition < 0 || sides.size() < 2) {
+    std::vector<Pool> pools = PoolsFor(kind);
+    if (pools.empty()) {
         std::fprintf(stderr, "match_bench: no sides for %s\n", kind.name);
         return;
     }
     Figures f;
     bool oneDay = kind.format % 2 == 0;
     for (int i = 0; i < n; ++i) {
+        const Pool& pool = pools[Rand() % static_cast<int>(pools.size())];
+        const std::vector<Side>& sides = pool.sides;
+        int competition = pool.competition;
         int a = Rand() % static_cast<int>(sides.size());
         int b = Rand() % static_cast<int>(sides.size() - 1);
         if (b >= a) ++b;
