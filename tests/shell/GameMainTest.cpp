@@ -6,6 +6,7 @@
 
 #include "ShellFixture.h"
 #include "shell/MainLoop.h"
+#include "shell/platform/Files.h"
 
 namespace ravel {
 
@@ -84,6 +85,19 @@ TEST_F(GameMainTest, CloseBoxAndYesEndTheRun) {
     EXPECT_EQ(GameMain({"headless", "ticks=500", "close=3", "click=6:407,444"}, RegisterForRun), 0);
     EXPECT_EQ(ScreenLog::s_calls.back(), "leave 103");
     EXPECT_EQ(ConfigFirstLine(), "std");
+}
+
+TEST_F(GameMainTest, MissingTileStopsTheStartButKeepsTheSettings) {
+    const fs::path options = m_home / "Documents" / "Ravelstone" / "Options";
+    fs::create_directories(options);
+    std::ofstream(options / "config.ini") << "willow\n1\n1\n1\n1\n1\n1\n1\n1\n1\n";
+    fs::remove("gfx/tiles");
+    ClearShownSystemBoxes();
+    EXPECT_EQ(GameMain({"headless", "ticks=10"}, RegisterForRun), 0);
+    ASSERT_FALSE(ShownSystemBoxes().empty());
+    EXPECT_NE(ShownSystemBoxes().back().text.find("Failed to load"), std::string::npos);
+    EXPECT_TRUE(ScreenLog::s_calls.empty());  // the loop never ran
+    EXPECT_EQ(ConfigFirstLine(), "willow");
 }
 
 TEST_F(GameMainTest, UnknownHeadlessStepIsRefused) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/GuiFixture.h"
 #include "shell/Game.h"
 #include "shell/ShellServices.h"
 #include "shell/gui/Button.h"
@@ -110,16 +111,11 @@ inline std::string GameFolderWithTestSkins(const std::string& name, const std::v
     return dir.string();
 }
 
-class ShellTest : public testing::Test {
+class ShellTest : public GuiTest {
 protected:
     void SetUp() override {
-        g_system = nullptr;
-        m_system = std::make_unique<CSystem>();
-        ASSERT_TRUE(m_system->SetupHeadless());
-        g_system = m_system.get();
+        GuiTest::SetUp();
         ClearCurrentScreen();
-        m_game = std::make_unique<CGame>();
-        g_game = m_game.get();
         m_game->m_sideBarList.mb_isOverlay = 1;
         m_system->m_hooks.paused = &m_game->m_paused;
         m_system->m_hooks.confirmExit = ConfirmExit;
@@ -140,11 +136,7 @@ protected:
         CMessageBox::s_messageQueue.clear();
         CMessageBox::s_messageAnswer = 0;
         InstallGameServices(false);
-        g_game = nullptr;
-        m_game.reset();
-        m_system->CloseSystem();
-        m_system.reset();
-        g_system = nullptr;
+        GuiTest::TearDown();
         g_cricket = CricketData();
     }
     virtual bool BuildsSideBar() const { return true; }
@@ -184,9 +176,6 @@ protected:
                 dialog->m_y + TITLE_HEIGHT + child->m_y + child->m_height / 2);
     }
     void AnswerMessageBox(int button) { ClickIn(CMessageBox::s_dialog, CMessageBox::s_buttons[button]); }
-
-    std::unique_ptr<CSystem> m_system;
-    std::unique_ptr<CGame> m_game;
 };
 
 }  // namespace ravel
