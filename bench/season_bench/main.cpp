@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -33,6 +34,9 @@
 using namespace ravel;
 
 namespace {
+
+// The turn of the season comes on day 181 or 182.
+constexpr int LAST_TURN_DAY = 181;
 
 struct Csv {
     FILE* matches = nullptr;
@@ -116,15 +120,44 @@ Snapshot Take() {
     return s;
 }
 
-// The fittest eleven a side could field today, for the check that every side
-// can play.
-bool CanFieldEleven(const Team& t) {
+// Whether a list of players holds eleven fit ones, for the check that every
+// side can play.
+template <class List>
+bool ElevenFit(const List& players) {
     int fit = 0;
-    for (int32_t id : t.m_squad) {
+    for (int32_t id : players) {
         const Player* p = id > 0 ? PlayerById(id) : nullptr;
         fit += p && !p->m_injured;
     }
     return fit >= XI_PLAYERS;
+}
+
+bool EverySideCanField() {
+    for (const Team& t : g_world.mv_teams)
+        if (!ElevenFit(t.m_squad)) return false;
+    for (const Country& c : g_world.mv_countries) {
+        if (c.m_nationalSide != 1 || c.mv_testSquad.empty()) continue;
+        if (!ElevenFit(c.mv_testSquad) || !ElevenFit(c.mv_oneDaySquad)) return false;
+    }
+    return true;
+}
+
+// The records tables written out and read back hold the same entries.
+bool RecordsRoundTrip(const std::string& folder) {
+    for (const RecordsTable& table : g_world.mv_records) {
+        const std::string path = folder + "/records" + std::to_string(table.m_kind) + ".csv";
+        if (!table.WriteCsv(path)) return false;
+        RecordsTable back;
+        back.LoadCsvFrom(path);
+        for (int i = 0; i < RECORD_SECTIONS; ++i) {
+            const int code = RecordsTable::SectionCode(i);
+            const auto& a = table.mv_sections[i];
+            const auto& b = back.Section(code);
+            for (size_t k = 0; k < a.size() && k < b.size(); ++k)
+                if (a[k].m_value != b[k].m_value || a[k].m_match != b[k].m_match) return false;
+        }
+    }
+    return true;
 }
 
 const char* SideName(int id) {
@@ -150,9 +183,10 @@ void Leader(const char* name, int competition) {
     std::printf("%s=%s (%d)\n", name, SideName(best->m_team), rating(*best));
 }
 
-void Report(int season, const Snapshot& before, double seconds, int days, int matches, long long balls,
-            int injuries, int news, bool fieldable) {
+void Report(int season, const Snapshot& before, double seconds, double cpu, int days, int matches,
+            long long balls, int injuries, int news, bool fieldable) {
     std::printf("season=%d\n", season);
+    std::printf("cpu_seconds=%.3f\n", cpu);
     std::printf("seconds=%.3f\ndays=%d\nmatches=%d\nballs=%lld\n", seconds, days, matches, balls);
     int unfinished = 0;
     for (const Competition& c : g_world.mv_competitions) {
@@ -267,17 +301,28 @@ int main(int argc, char** argv) {
     std::printf("seed=%lu\nfirst_season=%d\n", seed, g_cricket.m_date.m_season);
     double total = 0.0;
     bool allFieldable = true;
+    size_t historyWritten = 0;
+    double totalCpu = 0.0;
     for (int n = 0; n < seasons; ++n) {
         const int season = g_cricket.m_date.m_season;
         const Snapshot before = Take();
         const auto start = std::chrono::steady_clock::now();
+        const std::clock_t cpuStart = std::clock();
         int days = 0, matches = 0, injuries = 0, news = 0;
         long long balls = 0;
         bool fieldable = true;
+        // Season blocks holding a match just before the turn: what the turn adds to the histories.
+        size_t historyBefore = 0;
         std::vector<uint8_t> injured(g_world.mv_players.size(), 0);
         size_t completed = g_completedMatches.size();
         while (g_cricket.m_date.m_season == season) {
             const int day = g_cricket.m_date.m_dayOfSeason;
+            if (day >= LAST_TURN_DAY) {
+                historyBefore = 0;
+                for (const Player& p : g_world.mv_players)
+                    for (int b = STATS_SEASON_FC; b <= STATS_SEASON_ODI; ++b)
+                        historyBefore += p.m_stats[b].m_matches > 0;
+            }
             AdvanceDay();
             if (g_completedMatches.size() < completed) completed = 0;
             for (; completed < g_completedMatches.size(); ++completed) {
@@ -293,20 +338,25 @@ int main(int argc, char** argv) {
                 injuries += g_world.mv_players[i].m_injured && !injured[i];
                 injured[i] = g_world.mv_players[i].m_injured;
             }
-            for (const Team& t : g_world.mv_teams) fieldable &= CanFieldEleven(t);
+            fieldable &= EverySideCanField();
             news += static_cast<int>(g_userCoaches[0].mv_inbox.size());
             g_userCoaches[0].mv_inbox.clear();
         }
+        historyWritten += historyBefore;
+        const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+        totalCpu += cpu;
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         total += seconds;
         allFieldable &= fieldable;
-        Report(season, before, seconds, days, matches, balls, injuries, news, fieldable);
+        Report(season, before, seconds, cpu, days, matches, balls, injuries, news, fieldable);
     }
     std::printf("last_season=%d\nseconds_total=%.3f\nseconds_per_season=%.3f\n", g_cricket.m_date.m_season,
                 total, seasons > 0 ? total / seasons : 0.0);
+    std::printf("cpu_seconds_per_season=%.3f\n", seasons > 0 ? totalCpu / seasons : 0.0);
     const std::vector<PlayerStats> history = ReadAllPlayerHistories();
-    std::printf("history_records=%zu\n", history.size());
+    std::printf("history_records=%zu\nhistory_written=%zu\n", history.size(), historyWritten);
+    std::printf("records_round_trip=%s\n", RecordsRoundTrip(saves) ? "ok" : "failed");
     for (FILE* file : {csv.matches, csv.innings, csv.batting, csv.bowling})
         if (file) std::fclose(file);
     return allFieldable ? 0 : 3;

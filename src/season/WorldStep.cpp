@@ -154,6 +154,7 @@ void StartNewSeason() {
     g_lastTurnover = SeasonTurnover();
     TopUpTeamSquads();
     TopUpCountryPlayers();
+    SelectAllNationalSquads();  // places left by retired players
     RebuildSquads();
     for (Team& t : g_world.mv_teams) CompactSquad(t);
     ResetSeasonStats(date.m_season);
