@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "MatchInvariantsWorld.h"
 #include "match/Commentary.h"
@@ -216,6 +217,60 @@ TEST_F(WatchedBallTest, EveryBallOfAWatchedMatchIsRecorded) {
     int batsmen = 0;
     for (const BatsmanFigures& f : first.m_batsmen) batsmen += BatsmanRuns(f);
     EXPECT_EQ(runs, batsmen);
+}
+
+}  // namespace
+}  // namespace ravel
+
+namespace ravel {
+namespace {
+
+TEST(GroundGeometryTest, TablesAreReadyBeforeAnyMatchAndBearingsPointTheRightWay) {
+    // Nothing has called FillTrigTables: the tables were filled at load time.
+    EXPECT_DOUBLE_EQ(g_sinDegrees[90], 1.0);
+    EXPECT_DOUBLE_EQ(g_cosDegrees[0], 1.0);
+    EXPECT_NEAR(g_cosDegrees[180], -1.0, 1e-12);
+    EXPECT_NEAR(g_sinDegrees[270], -1.0, 1e-12);
+    struct Case {
+        double bearing;
+        float dx, dy;  // from the striker, 100 pixels out
+    };
+    // Straight down the pitch, the off side of a right-hander, behind, the leg side.
+    const Case cases[] = {{0, 0, 100},   {90, -100, 0}, {180, 0, -100},
+                          {270, 100, 0}, {-90, 100, 0}, {450, -100, 0}};
+    for (const Case& c : cases) {
+        GroundPoint p = PointAtBearing(STRIKER_CREASE, c.bearing, 100.0f);
+        EXPECT_NEAR(p.x - STRIKER_CREASE.x, c.dx, 1e-3f) << c.bearing;
+        EXPECT_NEAR(p.y - STRIKER_CREASE.y, c.dy, 1e-3f) << c.bearing;
+    }
+    for (int bearing : {0, 37, 90, 181, 359}) {
+        EXPECT_EQ(BearingTo(STRIKER_CREASE, PointAtBearing(STRIKER_CREASE, bearing, 150.0f)), bearing);
+    }
+}
+
+TEST(BallAnimScriptTest, LengthCountsTheLastLiveEventAndThePause) {
+    BallAnimScript s;
+    s.AddMove(FIG_BALL, 10, 60, 0, 0, 5, 5);
+    s.AddCaption(40, 120, CAPTION_WHITE, "x").mb_disabled = 1;
+    s.SetLength();
+    EXPECT_EQ(s.mi_length, 60 + 150);
+    EXPECT_EQ(s.mi_clock, -1);
+    for (AnimEvent& e : s.mv_events) e.mb_disabled = 1;
+    s.SetLength();
+    EXPECT_EQ(s.mi_length, 150);
+    s.mb_wicket = 1;
+    s.SetLength();
+    EXPECT_EQ(s.mi_length, 450);
+    s.mb_wicket = 0;
+    s.mi_runs = 4;
+    s.SetLength();
+    EXPECT_EQ(s.mi_length, 450);
+    // A move never ends on the tick it starts, and a long caption is cut.
+    AnimEvent& flat = s.AddMove(FIG_STRIKER, 30, 30, -1, -1, 1, 1);
+    EXPECT_EQ(flat.mi_end, 31);
+    std::string longText(400, 'a');
+    EXPECT_EQ(std::string(s.AddCaption(0, 1, CAPTION_WHITE, longText.c_str()).Caption()).size(),
+              static_cast<size_t>(ANIM_CAPTION_LENGTH));
 }
 
 }  // namespace
