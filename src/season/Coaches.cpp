@@ -124,12 +124,11 @@ void EndNationalJob(StaffMember& coach, int newsCode) {
     if (coach.m_human) SyncUserSide();
 }
 
-// The best computer coach without a job of that kind; nullptr for none.
-StaffMember* BestUnemployed(bool national) {
+// The best computer coach without a job; nullptr for none.
+StaffMember* BestUnemployed() {
     StaffMember* best = nullptr;
     for (StaffMember& s : g_world.mv_staff) {
-        if (s.m_human || (national ? s.m_nationalJob > 0 : s.m_clubJob > 0)) continue;
-        if (national && s.m_clubJob > 0) continue;
+        if (s.m_human || s.m_nationalJob > 0 || s.m_clubJob > 0) continue;
         if (!best || s.m_reputation > best->m_reputation) best = &s;
     }
     return best;
@@ -154,7 +153,7 @@ template <class Side>
 void FillVacancy(Side& side, bool national) {
     if (side.m_coach > 0 || side.m_playingToday || OfferPending(side.m_id)) return;
     if (Rand() % VACANCY_DAYS != 0) return;
-    StaffMember* best = BestUnemployed(national);
+    StaffMember* best = BestUnemployed();
     const float bar = best ? best->m_reputation - APPLICANT_MARGIN : 0.0f;
     std::vector<int> applicants;
     for (const Application& a : side.mv_applications) applicants.push_back(a.second);
