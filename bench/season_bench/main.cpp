@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "../common/MatchCsv.h"
 #include "match/Match.h"
 #include "match/MatchLists.h"
 #include "season/Coaches.h"
@@ -38,19 +39,6 @@ namespace {
 // The turn of the season comes on day 181 or 182.
 constexpr int LAST_TURN_DAY = 181;
 
-struct Csv {
-    FILE* matches = nullptr;
-    FILE* innings = nullptr;
-    FILE* batting = nullptr;
-    FILE* bowling = nullptr;
-};
-
-FILE* OpenCsv(const std::string& dir, const char* name, const char* header) {
-    FILE* file = std::fopen((dir + "/" + name).c_str(), "w");
-    if (file) std::fputs(header, file);
-    return file;
-}
-
 const char* KindName(int matchType) {
     switch (matchType) {
         case FORMAT_TEST:
@@ -63,33 +51,6 @@ const char* KindName(int matchType) {
             return "oneday";
         default:
             return "twenty";
-    }
-}
-
-// The same rows as match_bench writes.
-void WriteCsv(const Match& m, Csv& csv) {
-    if (csv.matches)
-        std::fprintf(csv.matches, "%d,%s,%d,%d,%d,%d,%d,%.1f,%.1f\n", m.mi_id, KindName(m.mi_matchType),
-                     m.mi_team1, m.mi_team2, m.mi_winner, m.mi_resultKind, m.mi_margin,
-                     SideAverageRating(m.mi_team1), SideAverageRating(m.mi_team2));
-    for (int i = 0; i < 4; ++i) {
-        const Innings& in = m.m_innings[static_cast<size_t>(i)];
-        if (!in.mb_started) continue;
-        if (csv.innings)
-            std::fprintf(csv.innings, "%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, in.mi_battingTeam,
-                         InningsTotal(in), in.Wickets(), in.mi_legalBalls, in.mi_byes, in.mi_legByes,
-                         in.mi_wides, in.mi_noBalls, in.mi_status);
-        for (int pos = 0; pos < SQUAD_SIZE && csv.batting; ++pos) {
-            const BatsmanFigures& b = in.m_batsmen[static_cast<size_t>(pos)];
-            if (b.mi_howOut == 0) continue;
-            std::fprintf(csv.batting, "%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, pos + 1, b.mi_player,
-                         BatsmanRuns(b), b.Balls(), b.mi_scored[4], b.mi_scored[6], b.mi_howOut);
-        }
-        for (const BowlerFigures& b : in.m_bowlers) {
-            if (!csv.bowling || b.mi_balls == 0) continue;
-            std::fprintf(csv.bowling, "%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, b.mi_player, b.mi_balls,
-                         b.mi_maidens, b.mi_runs, b.mi_wickets, b.mi_noBalls, b.mi_wides);
-        }
     }
 }
 
@@ -285,19 +246,8 @@ int main(int argc, char** argv) {
     g_userCoaches[0].m_staff.m_id = -1;
     g_cricket.m_autoSimulate = true;
 
-    Csv csv;
-    if (!csvDir.empty()) {
-        std::filesystem::create_directories(csvDir);
-        csv.matches = OpenCsv(csvDir, "matches.csv",
-                              "match,kind,team1,team2,winner,result,margin,strength1,strength2\n");
-        csv.innings =
-            OpenCsv(csvDir, "innings.csv",
-                    "match,innings,team,total,wickets,legal_balls,byes,leg_byes,wides,no_balls,status\n");
-        csv.batting =
-            OpenCsv(csvDir, "batting.csv", "match,innings,position,player,runs,balls,fours,sixes,how_out\n");
-        csv.bowling = OpenCsv(csvDir, "bowling.csv",
-                              "match,innings,player,balls,maidens,runs,wickets,no_balls,wides\n");
-    }
+    MatchCsv csv;
+    if (!csvDir.empty()) csv.Open(csvDir);
     std::printf("seed=%lu\nfirst_season=%d\n", seed, g_cricket.m_date.m_season);
     double total = 0.0;
     bool allFieldable = true;
@@ -329,7 +279,8 @@ int main(int argc, char** argv) {
                 const Match& m = *g_completedMatches[completed];
                 ++matches;
                 balls += BallsOf(m);
-                WriteCsv(m, csv);
+                csv.Write(m, KindName(m.mi_matchType), SideAverageRating(m.mi_team1),
+                          SideAverageRating(m.mi_team2));
             }
             if (g_cricket.m_date.m_dayOfSeason == day) continue;
             ++days;
@@ -357,7 +308,6 @@ int main(int argc, char** argv) {
     const std::vector<PlayerStats> history = ReadAllPlayerHistories();
     std::printf("history_records=%zu\nhistory_written=%zu\n", history.size(), historyWritten);
     std::printf("records_round_trip=%s\n", RecordsRoundTrip(saves) ? "ok" : "failed");
-    for (FILE* file : {csv.matches, csv.innings, csv.batting, csv.bowling})
-        if (file) std::fclose(file);
+    csv.Close();
     return allFieldable ? 0 : 3;
 }
