@@ -208,6 +208,25 @@ TEST_F(ListsTest, AveragesAddUpAcrossMatches) {
     }
 }
 
+TEST_F(ListsTest, MostRunsAndWicketsComeFirst) {
+    Match& m = AddMatch(1, 7, 2);
+    Bat(m.m_innings[0], 0, 2, 0, 4, 1);   // 12
+    Bat(m.m_innings[0], 1, 10, 1, 0, 1);  // 46
+    Bowl(m.m_innings[0], 0, 36, 30, 1);
+    Bowl(m.m_innings[0], 1, 36, 50, 3);
+    StatsFilter filter;
+    std::vector<StatsRow> rows;
+    BuildPlayerStatsList(filter, rows, STATS_MOST_RUNS, 20);
+    ASSERT_GE(rows.size(), 2u);
+    EXPECT_EQ(rows[0].m_player, 2);
+    EXPECT_EQ(rows[0].m_runs, 46);
+    EXPECT_EQ(rows[1].m_runs, 12);
+    BuildPlayerStatsList(filter, rows, STATS_MOST_WICKETS, 20);
+    ASSERT_GE(rows.size(), 2u);
+    EXPECT_EQ(rows[0].m_player, 13);
+    EXPECT_EQ(rows[0].m_wickets, 3);
+}
+
 TEST_F(ListsTest, AveragesOrderPutsTheUnqualifiedLast) {
     auto row = [](int runs, int innings, int notOuts) {
         StatsRow r;

@@ -121,4 +121,36 @@ TEST_F(WindowTest, TheSameSeedRunsTheSameWindow) {
     EXPECT_EQ(run(), run());
 }
 
+TEST_F(WindowTest, TheUsersApproachMovesThePlayerWhenTheWindowShuts) {
+    SetDay(362, 0);
+    int target = 0;
+    for (int32_t id : TeamById(1301)->m_squad)
+        if (id > 0 && g_world.mv_players[id].m_northSeasons == 1) target = id;
+    ASSERT_GT(target, 0);
+    while (g_cricket.m_date.m_dayOfSeason < 15) RunDay();
+    g_overseasCount = -1;
+    ASSERT_EQ(CanSignPlayer(target, 1300, 1), SIGN_OK);
+    ContractOffer offer;
+    offer.m_player = target;
+    offer.m_team = 1300;
+    ContractDemand(offer);
+    offer.m_offerWage = 2 * offer.m_demandWage;  // more than anyone else pays
+    offer.m_offerLength = offer.m_demandLength;
+    offer.m_offered = 1;
+    offer.m_state = OFFER_MADE;
+    offer.StartReplyCountdown();
+    g_contractOffers.push_back(offer);
+    while (g_cricket.m_date.m_dayOfSeason < 29) RunDay();
+    EXPECT_EQ(g_world.mv_players[target].m_transferArranged, 1) << "agreed, waiting for the window to shut";
+    EXPECT_EQ(g_world.mv_players[target].m_northClub, 1301);
+    EXPECT_EQ(CanSignPlayer(target, 1302, 1), SIGN_ARRANGED);
+    while (g_cricket.m_date.m_dayOfSeason < 32) RunDay();
+    const Player& moved = g_world.mv_players[target];
+    EXPECT_EQ(moved.m_northClub, 1300);
+    EXPECT_EQ(moved.m_northSeasons, offer.m_offerLength);
+    EXPECT_EQ(moved.m_northWage, offer.m_offerWage);
+    EXPECT_TRUE(IsInClubSquad(*TeamById(1300), target));
+    EXPECT_FALSE(IsInClubSquad(*TeamById(1301), target));
+}
+
 }  // namespace ravel
