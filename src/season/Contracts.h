@@ -89,11 +89,14 @@ void ReviewExpiringContracts(int hemisphere);
 void FillSquadRoles(int hemisphere);
 // Offers whose reply is due get the player's answer.
 void ResolveContractOffers();
-// A player whose accepted offers have waited their time signs the best.
+// A player whose accepted offers have waited their time signs the best: a
+// renewal or a free agent's signing at once, a move from another club when
+// the window shuts.
 void ReplyToOffers();
-// Day 1 of a season: last season's closed offers go, the window's news.
+// Day 1 of a season: the hemisphere's settled offers of last season go and
+// no player is marked as leaving.
 void TransferWindowDayOne(int hemisphere);
-// The user's side news on days 1, 11 and 12 of his club's season.
+// The side news of the window's days: the user hears when it opens (day 12).
 void TransferSideNews(int dayOfSeason);
 // The shut of the window: news of who comes and goes for the user's club.
 void EndOfWindowNews(int hemisphere);

@@ -60,9 +60,10 @@ void ReleaseToFreeAgency(int playerId, int hemisphere);
 void RebuildSquads();
 // Pending rebuilds that the daily world step runs while the window is open.
 extern int32_t g_squadRebuilds;
-// Every club below MIN_CONTRACTED signs free agents of its country (the best
-// first), else newly made young players, until it has MIN_CONTRACTED; computer
-// clubs go on with free agents to TARGET_SQUAD.
+// Every club below MIN_CONTRACTED signs the best free agents of its country,
+// then foreign ones while it has overseas places, then newly made young
+// players until it has MIN_CONTRACTED; computer clubs go on with free agents
+// of their country up to TARGET_SQUAD.
 void TopUpTeamSquads();
 // Every national side with too few players to pick two squads from gets newly
 // made players of its nationality.
@@ -89,8 +90,8 @@ void SelectTestSquadB(Country& country, int fill);
 void SelectOneDaySquad(Country& country, int fill);
 // Both squads of every national side without a human coach.
 void SelectAllNationalSquads();
-// The last of the world completion: offers cleared, ratings and job
-// security set, every computer side's eleven chosen.
+// The last of the world completion: no offers, squads compacted, job
+// security for every appointed coach, every computer side's eleven chosen.
 void FinishWorldLoad();
 
 }  // namespace ravel
