@@ -1,0 +1,18 @@
+// The standard frame of the framed screens (shaded content area, the four
+// skin bars, the date and clock) and the small texts the screens share.
+#pragma once
+
+namespace ravel {
+
+// Shaded content area, top, side and bottom bars; the game date and clock
+// while CGame's show-date flag is set; the coach's name when asked.
+void DrawScreenFrame(bool withCoachName);
+// The current human coach's "first surname", centred under the top bar.
+void DrawCoachName();
+// "05 Mar 2007": two-digit day, English month, year. Static buffer; a month
+// outside 1..12 leaves the previous text in place.
+const char* FormatDate(int day, int month, int year);
+// "1st" .. "24th"; "-" for anything else.
+const char* OrdinalText(int n);
+
+}  // namespace ravel
