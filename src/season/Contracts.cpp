@@ -376,6 +376,7 @@ void ReplyToOffers() {
                             {{LINK_PLAYER, p->m_id}, SideLink(signer.m_id)});
         } else {
             p->m_transferArranged = 1;
+            p->m_leaving = 1;  // the window shuts at the end of the month
             PostToSideCoach(club, NEWS_PLAYER_LEAVING, 0,
                             {{LINK_PLAYER, p->m_id}, SideLink(club), SideLink(signer.m_id)});
         }

@@ -142,11 +142,13 @@ TEST_F(WindowTest, TheUsersApproachMovesThePlayerWhenTheWindowShuts) {
     g_contractOffers.push_back(offer);
     while (g_cricket.m_date.m_dayOfSeason < 29) RunDay();
     EXPECT_EQ(g_world.mv_players[target].m_transferArranged, 1) << "agreed, waiting for the window to shut";
+    EXPECT_EQ(g_world.mv_players[target].m_leaving, 1);
     EXPECT_EQ(g_world.mv_players[target].m_northClub, 1301);
     EXPECT_EQ(CanSignPlayer(target, 1302, 1), SIGN_ARRANGED);
     while (g_cricket.m_date.m_dayOfSeason < 32) RunDay();
     const Player& moved = g_world.mv_players[target];
     EXPECT_EQ(moved.m_northClub, 1300);
+    EXPECT_EQ(moved.m_leaving, 0);
     EXPECT_EQ(moved.m_northSeasons, offer.m_offerLength);
     EXPECT_EQ(moved.m_northWage, offer.m_offerWage);
     EXPECT_TRUE(IsInClubSquad(*TeamById(1300), target));
