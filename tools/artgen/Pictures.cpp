@@ -284,8 +284,12 @@ void Flags() {
             f.Rect(0, 0, W, H, Rgb(0x006a4e));
             f.Circle(13.5f, 10, 6, Rgb(0xf42a41));
             break;
-        default:  // 11: Ireland
-            stripes(f, {0x169b62, 0xffffff, 0xff883e}, true);
+        default:  // 11: Kenya: black, red and green with white edges, a shield in the middle
+            stripes(f, {0x000000, 0xbb0000, 0x006600}, false);
+            f.Rect(0, H / 3 - 1, W, H / 3 + 0.8f, 0xffffffffu);
+            f.Rect(0, 2 * H / 3 - 0.8f, W, 2 * H / 3 + 1, 0xffffffffu);
+            f.Ellipse(15, 10, 3.2f, 7, Rgb(0xbb0000));
+            f.Ellipse(15, 10, 1.2f, 5, 0xff000000u);
             break;
         }
         f.Rect(0, 0, W, 1, WithAlpha(0xffffffffu, 0.25f));
