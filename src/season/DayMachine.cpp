@@ -11,6 +11,7 @@
 #include "season/RecordsUpdate.h"
 #include "season/Results.h"
 #include "season/Selection.h"
+#include "season/Squads.h"
 #include "season/Tournaments.h"
 #include "season/Tours.h"
 #include "season/WorldStep.h"
@@ -374,7 +375,39 @@ void EndOfDay() {
     if (!g_cricket.m_autoSimulate) ChangeScreen(SCREEN_NEWS);
 }
 
+int FitCount(const std::vector<int32_t>& squad) {
+    int fit = 0;
+    for (int32_t id : squad) {
+        const Player* p = PlayerById(id);
+        fit += p && !p->m_injured;
+    }
+    return fit;
+}
+
+// The selectors of a computer national side call up players in place of the
+// injured when the squad can no longer raise a fit eleven.
+void ReplaceInjuredInNationalSquads() {
+    for (Country& c : g_world.mv_countries) {
+        if (c.m_human || c.m_nationalSide != 1) continue;
+        for (bool oneDay : {false, true}) {
+            std::vector<int32_t>& squad = oneDay ? c.mv_oneDaySquad : c.mv_testSquad;
+            if (squad.empty() || FitCount(squad) >= XI_PLAYERS) continue;
+            std::erase_if(squad, [](int32_t id) {
+                const Player* p = PlayerById(id);
+                return !p || p->m_injured;
+            });
+            if (oneDay)
+                SelectOneDaySquad(c, 1);
+            else if (c.m_squadKind == SQUAD_TOUR_TEST)
+                SelectTestSquad(c, 1);
+            else
+                SelectTestSquadB(c, 1);
+        }
+    }
+}
+
 void StartOfDay() {
+    ReplaceInjuredInNationalSquads();
     const GameDate today = g_cricket.m_date;
     g_todaysFixtures.clear();
     for (Fixture& f : g_world.mv_fixtures) {

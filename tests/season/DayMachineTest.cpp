@@ -6,6 +6,7 @@
 #include "match/MatchServices.h"
 #include "season/DayMachine.h"
 #include "season/RecordsUpdate.h"
+#include "season/Selection.h"
 #include "world/Services.h"
 
 namespace ravel {
@@ -214,6 +215,36 @@ TEST_F(DayMachine, RecordEventsBecomeNewsForCoachZero) {
     EXPECT_EQ(inbox[1].mv_links[0].m_kind, LINK_CLUB);
     EXPECT_EQ(inbox[1].mv_links[1].m_value, 1002) << "a total's other side is in word 7";
     EXPECT_EQ(inbox[1].m_day, g_cricket.m_date.m_day) << "dated the new day";
+}
+
+TEST_F(DayMachine, ComputerSelectorsReplaceInjuredSquadPlayers) {
+    Country& c = AddCountry(4, "Selectors");
+    c.m_nationalSide = 1;
+    AddCountry(5, "Human").m_nationalSide = 1;
+    for (int i = 0; i < 30; ++i) {
+        Player& p = AddPlayer();
+        p.m_country = i < 25 ? 4 : 5;
+        p.m_batBase = p.m_bowlBase = 40 + i;
+    }
+    for (int id = 1; id <= 14; ++id) {
+        CountryById(4)->mv_testSquad.push_back(id);
+        Player& p = g_world.mv_players[static_cast<size_t>(id)];
+        p.m_injured = id <= 4;
+        p.m_daysOut = id <= 4 ? 30 : 0;
+    }
+    Country& human = *CountryById(5);
+    human.m_human = 1;
+    human.mv_testSquad = {26, 27};
+    g_world.mv_players[26].m_injured = 1;
+    g_world.mv_players[26].m_daysOut = 30;
+    AdvanceDay();
+    const std::vector<int32_t>& squad = CountryById(4)->mv_testSquad;
+    int fit = 0;
+    for (int32_t id : squad) fit += !PlayerById(id)->m_injured;
+    EXPECT_GE(fit, XI_PLAYERS);
+    for (int id = 1; id <= 4; ++id)
+        EXPECT_FALSE(IsIdInList(squad, id)) << "injured player " << id << " sent home";
+    EXPECT_EQ(CountryById(5)->mv_testSquad, (std::vector<int32_t>{26, 27})) << "a human picks his own squad";
 }
 
 TEST_F(DayMachine, RecordNewsCodes) {
