@@ -203,15 +203,19 @@ int RatingOf(int country, bool oneDay) {
     return DEFAULT_RATING;
 }
 
+// The coaches of the two countries hear how their series ended.
 void PostSeriesNews(const TourSeries& series) {
-    if (!UserCoachOfSide(series.m_home) && !UserCoachOfSide(series.m_away)) return;
     PendingNewsItem item;
     item.m_code = NEWS_SERIES_RESULT;
     item.m_date = g_cricket.m_date;
     item.AddLink(LINK_COUNTRY, series.m_home);
     item.AddLink(LINK_COUNTRY, series.m_away);
     item.AddLink(LINK_COMPETITION, series.m_id);
-    PostNews(item);
+    for (size_t i = 0; i < g_userCoaches.size(); ++i) {
+        const StaffMember& s = g_userCoaches[i].m_staff;
+        if (s.m_nationalJob > 0 && (s.m_nationalJob == series.m_home || s.m_nationalJob == series.m_away))
+            PostNewsTo(item, static_cast<int>(i));
+    }
 }
 
 }  // namespace

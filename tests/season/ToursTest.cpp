@@ -2,6 +2,7 @@
 
 #include "SeasonWorld.h"
 #include "match/Match.h"
+#include "season/News.h"
 #include "season/Standings.h"
 #include "season/Tournaments.h"
 #include "season/Tours.h"
@@ -141,6 +142,20 @@ TEST_F(Tours, WarmUpMatchAgainstAFreeClubOfTheHost) {
     EXPECT_EQ(warmUp.m_away, 2);
     EXPECT_EQ(warmUp.m_competition, COMP_TOUR_THREE_DAY);
     EXPECT_EQ(warmUp.m_date.m_dayOfSeason, 34);
+}
+
+TEST_F(Tours, OnlyTheCoachesOfTheTwoCountriesHearTheSeriesResult) {
+    g_userCoaches.resize(3);
+    g_userCoaches[0].m_staff.m_nationalJob = 3;
+    g_userCoaches[1].m_staff.m_nationalJob = 2;
+    g_userCoaches[2].m_staff.m_clubJob = 1001;
+    AddTour(TOUR_ONE_DAY, 602, 1, 40, 3);
+    RouteSeriesResult(602, Won(1, 2, 1));
+    FinishTourSeries(*TourSeriesById(602));
+    EXPECT_TRUE(g_userCoaches[0].mv_pending.empty());
+    ASSERT_EQ(g_userCoaches[1].mv_pending.size(), 1u);
+    EXPECT_EQ(g_userCoaches[1].mv_pending[0].m_code, NEWS_SERIES_RESULT);
+    EXPECT_TRUE(g_userCoaches[2].mv_pending.empty());
 }
 
 TEST_F(Tours, OneDaySeriesCountsEachMatch) {
