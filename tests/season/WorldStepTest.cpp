@@ -215,6 +215,50 @@ TEST_F(WorldStep, CareerEndsAfterTheLastSeason) {
     EXPECT_EQ(CurrentScreen(), SCREEN_AUTO_SIM);
 }
 
+TEST_F(WorldStep, DailyStepKeepsTheWorldStateAndRebuildsTheTablesFrom2010) {
+    Competition table;
+    table.m_id = COMP_TEST_CHAMPIONSHIP;
+    table.m_status = COMP_RUNNING;
+    table.mv_standings = {StandingsRow(1, COMP_TEST_CHAMPIONSHIP)};
+    g_world.mv_competitions.push_back(table);
+    TourSeries series;
+    series.m_id = 601;
+    series.m_home = 1;
+    series.m_away = 2;
+    series.m_startYear = 2008;
+    series.m_homeCount = 4;
+    series.m_homePoints = 480;
+    g_world.mv_tourSeries.push_back(series);
+    Tour other;
+    other.m_series = 601;
+    other.m_season = 360;
+    other.mv_steps = {{92, TOUR_START}};
+    g_world.mv_tours.push_back(other);
+    g_userCoaches.resize(1);
+    g_userCoaches[0].m_staff.m_nationalJob = 4;
+    g_userCoaches[0].m_staff.m_clubJob = 1001;
+    g_userCoaches[0].m_daily[DAILY_DAY_STARTED] = 1;
+
+    struct Case {
+        int year;
+        bool rebuilt;
+    };
+    for (const Case c : {Case{2009, false}, Case{2010, true}}) {
+        CompetitionById(COMP_TEST_CHAMPIONSHIP)->mv_standings[0].m_testCount = 0;
+        g_cricket.m_date.m_day = 1;
+        g_cricket.m_date.m_month = 1;
+        g_cricket.m_date.m_year = c.year;
+        SetDay(363, 92);
+        DailyWorldStep();
+        EXPECT_EQ(CompetitionById(COMP_TEST_CHAMPIONSHIP)->mv_standings[0].m_testCount, c.rebuilt ? 4 : 0)
+            << c.year;
+    }
+    EXPECT_EQ(g_cricket.m_climateMonth, 0);
+    EXPECT_EQ(g_cricket.m_team, 4) << "a national job comes first";
+    EXPECT_EQ(g_userCoaches[0].m_daily[DAILY_DAY_STARTED], 0);
+    EXPECT_EQ(g_world.mv_tours[0].m_state, TOUR_NOT_STARTED) << "a tour of another season is left alone";
+}
+
 TEST_F(WorldStep, PlayersDevelopWithAgeAndPotential) {
     for (int age : {20, 29, 36}) {
         Player p;
