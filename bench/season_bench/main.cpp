@@ -144,8 +144,30 @@ void Leader(const char* name, int competition) {
     std::printf("%s=%s (%d)\n", name, SideName(best->m_team), rating(*best));
 }
 
-void Report(int season, const Snapshot& before, double seconds, double cpu, int days, int matches,
-            long long balls, int injuries, int news, bool fieldable) {
+struct CoachMoves {
+    int m_appointments = 0;
+    int m_sackings = 0;
+};
+
+// Coach changes since yesterday: a new coach is an appointment; an old one
+// left without a job of that kind was sacked (not hired away).
+void CountCoachMoves(std::map<int, int>& yesterday, CoachMoves& moves) {
+    auto visit = [&](int side, int coach, bool national) {
+        int& old = yesterday[side];
+        if (coach == old) return;
+        if (coach > 0) ++moves.m_appointments;
+        if (old > 0) {
+            const StaffMember* s = StaffMemberById(old);
+            if (!s || (national ? s->m_nationalJob : s->m_clubJob) <= 0) ++moves.m_sackings;
+        }
+        old = coach;
+    };
+    for (const Team& t : g_world.mv_teams) visit(t.m_id, t.m_coach, false);
+    for (const Country& c : g_world.mv_countries) visit(c.m_id, c.m_coach, true);
+}
+
+void Report(int season, const Snapshot& before, const CoachMoves& coaches, double seconds, double cpu,
+            int days, int matches, long long balls, int injuries, int news, bool fieldable) {
     std::printf("season=%d\n", season);
     std::printf("cpu_seconds=%.3f\n", cpu);
     std::printf("seconds=%.3f\ndays=%d\nmatches=%d\nballs=%lld\n", seconds, days, matches, balls);
@@ -184,16 +206,9 @@ void Report(int season, const Snapshot& before, double seconds, double cpu, int 
         renewals += !moved && (after.northSeasons[i] > before.northSeasons[i] ||
                                after.southSeasons[i] > before.southSeasons[i]);
     }
-    int appointments = 0, departures = 0;
-    for (const auto& [side, coach] : after.coaches) {
-        auto it = before.coaches.find(side);
-        const int old = it == before.coaches.end() ? 0 : it->second;
-        if (coach != old && coach > 0) ++appointments;
-        if (coach != old && old > 0) ++departures;
-    }
     std::printf("retirements=%d\nnew_players=%d\n", g_lastTurnover.m_retired, g_lastTurnover.m_newPlayers);
     std::printf("transfers=%d\ncontract_renewals=%d\n", transfers, renewals);
-    std::printf("coach_appointments=%d\ncoach_departures=%d\n", appointments, departures);
+    std::printf("coach_appointments=%d\ncoach_sackings=%d\n", coaches.m_appointments, coaches.m_sackings);
     std::printf("injuries=%d\nnews_items=%d\n", injuries, news);
     std::printf("sides_could_field_eleven=%s\n", fieldable ? "yes" : "no");
 }
@@ -264,6 +279,8 @@ int main(int argc, char** argv) {
         // Season blocks holding a match just before the turn: what the turn adds to the histories.
         size_t historyBefore = 0;
         std::vector<uint8_t> injured(g_world.mv_players.size(), 0);
+        CoachMoves coaches;
+        std::map<int, int> coachOf = before.coaches;
         size_t completed = g_completedMatches.size();
         while (g_cricket.m_date.m_season == season) {
             const int day = g_cricket.m_date.m_dayOfSeason;
@@ -290,6 +307,7 @@ int main(int argc, char** argv) {
                 injured[i] = g_world.mv_players[i].m_injured;
             }
             fieldable &= EverySideCanField();
+            CountCoachMoves(coachOf, coaches);
             news += static_cast<int>(g_userCoaches[0].mv_inbox.size());
             g_userCoaches[0].mv_inbox.clear();
         }
@@ -300,7 +318,7 @@ int main(int argc, char** argv) {
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         total += seconds;
         allFieldable &= fieldable;
-        Report(season, before, seconds, cpu, days, matches, balls, injuries, news, fieldable);
+        Report(season, before, coaches, seconds, cpu, days, matches, balls, injuries, news, fieldable);
     }
     std::printf("last_season=%d\nseconds_total=%.3f\nseconds_per_season=%.3f\n", g_cricket.m_date.m_season,
                 total, seasons > 0 ? total / seasons : 0.0);
