@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <iterator>
 
+#include "screens/menus/JobMarketScreen.h"
+#include "screens/menus/NewsScreen.h"
 #include "shell/Game.h"
 #include "shell/gui/Control.h"
 #include "world/Services.h"
@@ -34,7 +36,8 @@ constexpr ScreenRow SCREENS[] = {
     {SCREEN_START_MENU, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_INTRO, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, false},
     {SCREEN_NEW_GAME, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {SCREEN_NEWS, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_NEWS, S, CNewsScreen::Render, CNewsScreen::Update, nullptr, CNewsScreen::Enter, CNewsScreen::Leave,
+     nullptr, nullptr, true},
     {SCREEN_PLAYER, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_PLAYER_SEARCH, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_TOP_PLAYERS, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
@@ -45,7 +48,8 @@ constexpr ScreenRow SCREENS[] = {
     {SCREEN_RECORDS, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_PRE_MATCH, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_SCORECARD, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {SCREEN_JOBS, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_JOBS, S, CJobMarketScreen::Render, CJobMarketScreen::Update, nullptr, CJobMarketScreen::Enter,
+     CJobMarketScreen::Leave, nullptr, nullptr, true},
     {SCREEN_COUNTRY, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_CONTRACT, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_SERIES, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},

@@ -1,0 +1,312 @@
+// The news page's drawing.
+#include <cstdio>
+#include <cstring>
+
+#include "match/Match.h"
+#include "match/MatchLists.h"
+#include "screens/menus/FixtureRows.h"
+#include "screens/menus/NewsScreen.h"
+#include "screens/menus/ScreenFrame.h"
+#include "screens/menus/ScreenParts.h"
+#include "season/DayMachine.h"
+#include "season/Fixtures.h"
+#include "season/News.h"
+#include "season/Tours.h"
+#include "shell/Game.h"
+#include "shell/gui/ScrollBar.h"
+#include "shell/platform/System.h"
+#include "world/Services.h"
+#include "world/World.h"
+
+namespace ravel {
+
+namespace {
+
+using NS = CNewsScreen;
+
+constexpr uint32_t WHITE = 0xffffffffu;
+constexpr uint32_t YELLOW = 0xffffff00u;
+constexpr uint32_t LILAC = 0xffc8c8ffu;
+constexpr uint32_t OLIVE = 0xffcdcd00u;
+constexpr uint32_t ORANGE = 0xfff05a00u;
+constexpr uint32_t GREY = 0xffdcdcdcu;
+constexpr int LONG_HEADLINE = 54;  // characters; longer ones take the smaller font
+constexpr int BODY_BOTTOM = 605;   // the answer buttons lie below
+
+struct Panel {
+    int left, top, right, bottom;
+};
+constexpr Panel PANELS[] = {
+    {203, 103, 659, 207}, {203, 210, 659, 292}, {662, 103, 1019, 292}, {203, 295, 1019, 442},
+    {203, 445, 822, 645}, {203, 648, 822, 695}, {825, 445, 1019, 695},
+};
+
+void Text(int x, int y, uint32_t colour, const char* format, const char* text) {
+    g_system->DrawText(x, y, ALIGN_LEFT, colour, g_game->m_fontText.get(), format, text);
+}
+
+const char* ClockText() {
+    if (g_cricket.m_dayPhase == DAY_PHASE_SCOREBOARD) return "22:45";
+    if (g_cricket.m_dayPhase == DAY_PHASE_MATCH_PLAYING) {
+        for (const auto& m : g_currentMatches)
+            if (m && m->HasHumanSide()) return m->m_clock.ClockText();
+    }
+    return g_cricket.m_date.ClockText();
+}
+
+void DrawNewsFrame() {
+    g_game->m_background.Draw(0, 0);
+    for (const Panel& p : PANELS) g_system->ShadeRect(p.left, p.top, p.right, p.bottom);
+    DrawFrameBars(ClockText());
+}
+
+void DrawVacancies() {
+    Text(670, 120, YELLOW, "%s", "Job News");
+    if (NS::sv_events.empty()) {
+        Text(670, 150, WHITE, "%s", "No jobs");
+        return;
+    }
+    for (size_t i = 0; i < NS::sv_events.size() && i < static_cast<size_t>(JOB_NEWS_ROWS); ++i) {
+        const int y = 150 + 25 * static_cast<int>(i);
+        Text(670, y, WHITE, "%s", SideNameOf(NS::sv_events[i].m_id));
+        Text(940, y, YELLOW, "%s", "Vacant");
+    }
+}
+
+void DrawCompetitionEvent(const NewsEventRecord& r, int y) {
+    const Competition* c = CompetitionById(r.m_id);
+    if (!c) return;
+    Text(670, y, YELLOW, "%s", c->m_name);
+    if (r.m_state == EVENT_NOT_STARTED) {
+        Text(670, y + 20, LILAC, "%s", "Not started");
+        return;
+    }
+    if (r.m_row < 0 || static_cast<size_t>(r.m_row) >= c->mv_standings.size()) return;
+    const StandingsRow& row = c->mv_standings[r.m_row];
+    const int rounds = (c->m_doubleRound ? 2 : 1) * (c->TeamCount() - 1);
+    char text[32];
+    Text(670, y + 20, WHITE, "%s", "Pos:");
+    Text(730, y + 20, WHITE, "%s", OrdinalText(row.m_position));
+    Text(800, y + 20, WHITE, "%s", "Pld:");
+    std::snprintf(text, sizeof text, "%d / %d", row.Played(), rounds);
+    Text(860, y + 20, WHITE, "%s", text);
+    std::snprintf(text, sizeof text, "%d pts", row.m_points);
+    Text(940, y + 20, WHITE, "%s", text);
+}
+
+void DrawTournamentEvent(const NewsEventRecord& r, int y) {
+    const Competition* c = CompetitionById(r.m_id);
+    Text(670, y, YELLOW, "%s", c ? c->m_name : "");
+    for (const InternationalTournament& t : g_world.mv_tournaments) {
+        if (t.m_competition != r.m_id) continue;
+        Text(670, y + 20, WHITE, "%s", SideNameOf(t.m_host));
+        return;
+    }
+}
+
+void DrawSeriesEvent(const NewsEventRecord& r, int y, int country) {
+    const Series* s = SeriesById(r.m_id);
+    if (!s) return;
+    Text(670, y, WHITE, "%s", s->m_host == country ? "Home Triangular" : "Away Triangular");
+    const char* others[2] = {"", ""};
+    int n = 0;
+    for (int32_t id : s->mv_countries)
+        if (id != country && n < 2) others[n++] = SideShortNameOf(id);
+    char text[64];
+    std::snprintf(text, sizeof text, "vs %s,%s", others[0], others[1]);
+    Text(900, y, LILAC, "%s", text);
+}
+
+void DrawTourSeriesEvent(const NewsEventRecord& r, int y, int country) {
+    const TourSeries* s = TourSeriesById(r.m_id);
+    if (!s) return;
+    char text[64];
+    if (s->m_home == country)
+        std::snprintf(text, sizeof text, "Home vs %s", SideNameOf(s->m_away));
+    else
+        std::snprintf(text, sizeof text, "Away vs %s", SideNameOf(s->m_home));
+    Text(670, y, WHITE, "%s", text);
+    std::snprintf(text, sizeof text, s->m_id % 2 ? "%d Tests" : "%d ODIs", s->m_matches);
+    Text(900, y, LILAC, "%s", text);
+    if (r.m_state == EVENT_STARTS_LATER)
+        Text(670, y + 20, YELLOW, "%s", DateRangeText(*s));
+    else
+        Text(670, y + 20, WHITE, "%s", SeriesStatusText(*s));
+}
+
+void DrawEvents() {
+    const int country = CurrentCoachSide();
+    for (size_t i = 0; i < NS::sv_events.size(); ++i) {
+        const int y = 120 + 40 * static_cast<int>(i);
+        if (y >= 280) break;
+        const NewsEventRecord& r = NS::sv_events[i];
+        if (r.m_id < COMP_TEST_CHAMPIONSHIP)
+            DrawCompetitionEvent(r, y);
+        else if (r.m_id >= COMP_FIRST_TOURNAMENT && r.m_id <= COMP_LAST_TOURNAMENT)
+            DrawTournamentEvent(r, y);
+        else if (r.m_id >= FIRST_TOUR_SERIES_ID && r.m_kind == EVENT_OF_SERIES)
+            DrawSeriesEvent(r, y, country);
+        else if (r.m_id >= FIRST_TOUR_SERIES_ID)
+            DrawTourSeriesEvent(r, y, country);
+    }
+}
+
+const char* FixtureCompetitionText(int id) {
+    static char buffer[64];
+    const char* text = "";
+    if (id < COMP_TEST_CHAMPIONSHIP || (id >= COMP_FIRST_TOURNAMENT && id <= COMP_LAST_TOURNAMENT)) {
+        const Competition* c = CompetitionById(id);
+        text = c ? c->m_name : "";
+    } else if (id == COMP_TOUR_THREE_DAY) {
+        text = "Tour Match - 3 day";
+    } else if (id == COMP_TOUR_ONE_DAY) {
+        text = "Tour Match - 1 day";
+    } else if (id == COMP_TOUR_FOUR_DAY) {
+        text = "Tour Match - 4 day";
+    } else if (id >= FIRST_TOUR_SERIES_ID) {
+        text = id % 2 ? "Test Match" : "One Day International";
+    }
+    std::snprintf(buffer, sizeof buffer, "%s", text);
+    return buffer;
+}
+
+void DrawNextFixture() {
+    Text(220, 120, YELLOW, "%s", "Next Fixture");
+    if (NS::s_nextFixture < 0 || static_cast<size_t>(NS::s_nextFixture) >= g_world.mv_fixtures.size()) {
+        Text(220, 140, OLIVE, "%s", "No fixtures scheduled");
+        return;
+    }
+    const Fixture& f = g_world.mv_fixtures[NS::s_nextFixture];
+    Text(220, 140, WHITE, "%s", f.m_date.DateText());
+    Text(220, 160, WHITE, "%s", FixtureCompetitionText(f.m_competition));
+    if (f.m_home == NS::s_side)
+        Text(220, 180, WHITE, "%s (Home)", SideNameOf(f.m_away));
+    else
+        Text(220, 180, WHITE, "%s (Away)", SideNameOf(f.m_home));
+}
+
+void DrawAvailability() {
+    Text(220, 220, YELLOW, "%s", "Squad Availability news");
+    if (NS::s_injured == 0 && NS::s_onDuty == 0) {
+        Text(220, 240, OLIVE, "%s", "All squad members are currently available to play");
+        return;
+    }
+    char text[80];
+    if (NS::s_injured > 0) {
+        std::snprintf(
+            text, sizeof text,
+            NS::s_injured == 1 ? "1 player is currently injured" : "%d players are currently injured",
+            NS::s_injured);
+        Text(220, 240, WHITE, "%s", text);
+    }
+    if (NS::s_onDuty > 0) {
+        std::snprintf(text, sizeof text,
+                      NS::s_onDuty == 1 ? "1 player is currently on international duty"
+                                        : "%d players are currently on international duty",
+                      NS::s_onDuty);
+        Text(220, NS::s_injured > 0 ? 260 : 240, WHITE, "%s", text);
+    }
+}
+
+uint32_t HeadlineColour(const InboxMessage& m, bool shown) {
+    if (shown) return ORANGE;
+    if (m.m_needsAnswer && !m.m_handled) return YELLOW;
+    if (m.m_seen || m.m_handled) return GREY;
+    return WHITE;
+}
+
+void DrawHeadlines(const std::vector<InboxMessage>& inbox) {
+    Text(220, 300, YELLOW, "%s", "News Headlines");
+    const int count = static_cast<int>(inbox.size());
+    NS::s_offset = NS::s_scroll && !NS::s_scroll->mb_disabled ? NS::s_scroll->m_position : 0;
+    char lastDate[32] = "";
+    for (int k = 0; k < NEWS_ROWS; ++k) {
+        const int index = count - 1 - NS::s_offset - k;
+        if (index < 0 || index >= count) break;
+        const InboxMessage& m = inbox[index];
+        const int y = 325 + 20 * k;
+        const char* date = FormatDate(m.m_day, m.m_month, m.m_year);
+        if (std::strcmp(date, lastDate) != 0) Text(220, y, YELLOW, "%s", date);
+        std::snprintf(lastDate, sizeof lastDate, "%s", date);
+        Text(350, y, HeadlineColour(m, index == NS::s_shown), "%s", m.m_headline.c_str());
+    }
+}
+
+const char* LinkText(const NewsLink& link) {
+    static char buffer[64];
+    const int v = link.m_value;
+    buffer[0] = '\0';
+    switch (link.m_kind) {
+        case LINK_PLAYER:
+            if (const Player* p = PlayerById(v)) std::snprintf(buffer, sizeof buffer, "%s", p->m_surname);
+            break;
+        case LINK_CLUB:
+        case LINK_COUNTRY:
+            std::snprintf(buffer, sizeof buffer, "%s", SideNameOf(v));
+            break;
+        case LINK_COACH:
+            if (const StaffMember* s = StaffMemberById(v))
+                std::snprintf(buffer, sizeof buffer, "%s", s->m_surname);
+            break;
+        case LINK_COMPETITION:
+            if (v < COMP_TEST_CHAMPIONSHIP ||
+                (v >= COMP_FIRST_TOURNAMENT && v <= COMP_FIRST_TOURNAMENT + 2)) {
+                if (const Competition* c = CompetitionById(v))
+                    std::snprintf(buffer, sizeof buffer, "%s", c->m_shortName);
+            } else if (v >= FIRST_TOUR_SERIES_ID) {
+                if (const TourSeries* s = TourSeriesById(v))
+                    std::snprintf(buffer, sizeof buffer, "%s in %s", SideShortNameOf(s->m_away),
+                                  SideShortNameOf(s->m_home));
+            }
+            break;
+        case LINK_SCORECARD:
+            std::snprintf(buffer, sizeof buffer, "Scorecard");
+            break;
+        case LINK_SCREEN:
+            if (v == SCREEN_TOP_PLAYERS) std::snprintf(buffer, sizeof buffer, "Ratings");
+            break;
+        case LINK_RECORDS:
+            std::snprintf(buffer, sizeof buffer, "View Records Page");
+            break;
+        default:
+            break;
+    }
+    return buffer;
+}
+
+void DrawShownMessage(InboxMessage& m) {
+    CFont* font =
+        m.m_headline.size() < LONG_HEADLINE ? g_game->m_fontText.get() : g_game->m_fontSmallBold.get();
+    g_system->DrawText(220, 450, ALIGN_LEFT, WHITE, font, "%s", m.m_headline.c_str());
+    Text(700, 450, YELLOW, "%s", FormatDate(m.m_day, m.m_month, m.m_year));
+    g_system->DrawTextInRect(220, 480, 800, BODY_BOTTOM, ALIGN_LEFT, WHITE, g_game->m_fontText.get(), "%s",
+                             m.m_body.c_str());
+    m.m_seen = 1;
+    Text(850, 450, YELLOW, "%s", "News Links");
+    for (size_t i = 0; i < m.mv_links.size() && i < static_cast<size_t>(QUICK_LINKS); ++i)
+        Text(850, 490 + 20 * static_cast<int>(i), WHITE, "%s", LinkText(m.mv_links[i]));
+}
+
+}  // namespace
+
+void CNewsScreen::Render() {
+    DrawNewsFrame();
+    DrawCoachName();
+    if (s_side <= 0)
+        DrawVacancies();
+    else
+        DrawEvents();
+    const StaffMember* coach = CurrentUserStaff();
+    const char* title = "Unemployed";
+    if (coach && s_side > 0) title = SideNameOf(s_side);
+    g_system->DrawText(512, 15, ALIGN_CENTRE, WHITE, g_game->m_fontTitle.get(), "%s", title);
+    DrawNextFixture();
+    DrawAvailability();
+    if (auto* inbox = CurrentInbox()) {
+        DrawHeadlines(*inbox);
+        if (s_shown >= 0 && static_cast<size_t>(s_shown) < inbox->size()) DrawShownMessage((*inbox)[s_shown]);
+    }
+    if (g_system->mp_controlList) g_system->mp_controlList->Draw();
+}
+
+}  // namespace ravel

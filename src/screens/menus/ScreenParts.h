@@ -1,0 +1,76 @@
+// Pieces the news page and the job market share: the controls a screen makes
+// in Enter and frees in Leave, rows of hot spots shown to match a list, the
+// skin bars with the date and clock, and the subjects of the player and coach
+// pages that links open.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "shell/gui/Control.h"
+
+namespace ravel {
+
+class CScrollBar;
+struct InboxMessage;
+struct StaffMember;
+
+// Subjects that ScreenSubjects has no place for: the player details, the
+// coach profile and the scorecard read theirs here.
+struct LinkSubjects {
+    int32_t m_playerId = 0;
+    int32_t m_coachId = 0;
+    int32_t m_matchList = 1;  // 1 completed matches, 2 matches in progress
+    int32_t m_matchIndex = 0;
+};
+extern LinkSubjects g_linkSubjects;
+
+// The current human coach's record and inbox; nullptr without one.
+const StaffMember* CurrentUserStaff();
+std::vector<InboxMessage>* CurrentInbox();
+// The side the current coach runs: his club, else his country, else 0.
+int CurrentCoachSide();
+
+// Controls owned by one screen from its Enter to its Leave, in the current
+// screen's control list.
+class ScreenControls {
+public:
+    template <class T>
+    T* Add(int x, int y, int width, int height, const char* caption = nullptr,
+           const char* tooltip = nullptr) {
+        auto owned = std::make_unique<T>();
+        T* control = owned.get();
+        control->SetRect(x, y, width, height);
+        if (caption) control->SetCaption(caption);
+        if (tooltip) control->SetTooltip(tooltip);
+        mv_owned.push_back(std::move(owned));
+        if (m_list) m_list->AddControl(control);
+        return control;
+    }
+    // Takes the current screen's list; controls added later go into it.
+    void Begin();
+    // Takes them out of the list and deletes them.
+    void Free();
+
+private:
+    ControlList* m_list = nullptr;
+    std::vector<std::unique_ptr<CControl>> mv_owned;
+};
+
+// A row is visible and enabled while it shows something, else hidden,
+// disabled and back to normal.
+void ShowRow(CControl* row, bool shown);
+// A hot spot or button clicked this tick; it is set back to normal.
+bool TakeClick(CControl* control);
+// A scroll bar for a list of `entries` rows of which `rows` show: enabled and
+// visible with the range 0..entries - rows only when the list is longer; the
+// position is kept inside the range. Returns the position.
+int FitScrollBar(CScrollBar& bar, int entries, int rows, bool hideWhenShort);
+// A wheel turn moves an enabled scroll bar one row (towards the user: down).
+void WheelScroll(CScrollBar& bar);
+// The skin's top, side, lower side and bottom bars, with the game date and a
+// clock text at the top left.
+void DrawFrameBars(const char* clockText);
+
+}  // namespace ravel

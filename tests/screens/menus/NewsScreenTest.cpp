@@ -1,0 +1,190 @@
+// The news page on a small career world: reading and browsing the inbox,
+// answering a job offer, the quick links and the job news panel.
+#include "NewsFixture.h"
+#include "match/MatchLists.h"
+#include "screens/menus/NewsScreen.h"
+#include "screens/menus/ScreenParts.h"
+#include "shell/gui/Button.h"
+#include "shell/gui/MessageBox.h"
+#include "shell/gui/PopupMenu.h"
+#include "shell/gui/ScrollBar.h"
+#include "shell/gui/SideBar.h"
+
+namespace ravel {
+namespace {
+
+using NS = CNewsScreen;
+
+bool Shown(const CControl* c) {
+    return c && c->mb_visible && !c->mb_disabled;
+}
+
+class NewsScreenTest : public NewsWorldTest {
+protected:
+    void Open() { m_game->ChangeScreen(SCREEN_NEWS); }
+};
+
+TEST_F(NewsScreenTest, EmptyInboxOffersNothingToBrowse) {
+    Appoint(CLUB_A);
+    Open();
+    for (const CControl* row : NS::s_headlines) EXPECT_FALSE(Shown(row));
+    for (const CControl* c :
+         {static_cast<CControl*>(NS::s_btnPrevious), static_cast<CControl*>(NS::s_btnNext),
+          static_cast<CControl*>(NS::s_btnNextUnread), static_cast<CControl*>(NS::s_btnMarkAll),
+          static_cast<CControl*>(NS::s_btnPositive), static_cast<CControl*>(NS::s_btnNegative)})
+        EXPECT_FALSE(Shown(c)) << c->m_caption;
+    EXPECT_TRUE(NS::AllNewsRead());
+    EXPECT_STREQ(CSideBar::s_btnMain->m_caption, "Ann's News");
+    EXPECT_STREQ(CSideBar::s_btnSquad->m_caption, "Northfield");
+    Shot("news_empty.png");
+}
+
+TEST_F(NewsScreenTest, SixMessagesScrollOneAtATimeAndOpenOnTheFirstUnread) {
+    Appoint(CLUB_A);
+    for (int i = 0; i < 6; ++i) Deliver(("Story " + std::to_string(i)).c_str(), 10 + i / 2).m_seen = i < 2;
+    Open();
+    EXPECT_EQ(NS::s_shown, 2) << "the oldest unseen message";
+    EXPECT_TRUE(g_userCoaches[0].mv_inbox[2].m_seen);
+    ASSERT_FALSE(NS::s_scroll->mb_disabled);
+    EXPECT_EQ(NS::s_scroll->m_max, 1);
+    EXPECT_EQ(NS::s_scroll->m_position, 0) << "6 - 2 - 5 is out of the range";
+    TickWheel(-120);
+    EXPECT_EQ(NS::s_offset, 1);
+    TickWheel(-120);
+    EXPECT_EQ(NS::s_offset, 1) << "the range ends at the oldest message";
+    // The top row now shows message 6 - 1 - 1 = 4.
+    Click(NS::s_headlines[0]);
+    EXPECT_EQ(NS::s_shown, 4);
+    Click(NS::s_btnPrevious);
+    EXPECT_EQ(NS::s_shown, 3);
+    Click(NS::s_btnNextUnread);
+    EXPECT_EQ(NS::s_shown, 5);
+    EXPECT_TRUE(NS::AllNewsRead());
+    EXPECT_TRUE(NS::s_btnMarkAll->mb_disabled);
+    EXPECT_TRUE(NS::s_btnNext->mb_disabled) << "on the newest message";
+    Shot("news_six.png");
+}
+
+TEST_F(NewsScreenTest, NewsArrivingWhileThePageIsOpenIsShown) {
+    Appoint(CLUB_A);
+    Deliver("First");
+    Open();
+    Deliver("Second");
+    TickWith(600, 100, false);
+    EXPECT_EQ(NS::s_inboxCount, 2);
+    EXPECT_EQ(NS::s_shown, 1);
+    EXPECT_TRUE(Shown(NS::s_headlines[1]));
+}
+
+TEST_F(NewsScreenTest, AcceptingAJobOfferMovesThePageAndTheMenusToTheClub) {
+    InboxMessage& offer = Deliver("Saltmarsh offer you their job");
+    offer.m_code = NEWS_JOB_OFFER;
+    offer.m_needsAnswer = 1;
+    offer.m_positiveOffered = offer.m_negativeOffered = 1;
+    offer.mv_links.push_back({LINK_CLUB, CLUB_B});
+    TeamById(CLUB_B)->m_coach = 0;
+    TeamById(CLUB_B)->m_jobSecurity = 0.0f;
+    Open();
+    EXPECT_EQ(g_cricket.m_team, 0);
+    EXPECT_TRUE(CSideBar::s_btnCompetitions->mb_disabled);
+    EXPECT_STREQ(CSideBar::s_btnSquad->m_caption, "No team");
+    ASSERT_TRUE(Shown(NS::s_btnPositive));
+    EXPECT_STREQ(NS::s_btnPositive->m_caption, "Accept job");
+    EXPECT_TRUE(Shown(NS::s_btnNegative));
+    Shot("news_offer.png");
+
+    Click(NS::s_btnPositive);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
+    EXPECT_EQ(g_cricket.m_team, CLUB_B);
+    EXPECT_EQ(TeamById(CLUB_B)->m_coach, USER_COACH);
+    EXPECT_TRUE(g_userCoaches[0].mv_inbox[0].m_handled);
+    EXPECT_FALSE(Shown(NS::s_btnPositive));
+    EXPECT_FALSE(CSideBar::s_btnCompetitions->mb_disabled);
+    ASSERT_EQ(CSideBar::s_menuCompetitions->ItemCount(), 1);
+    EXPECT_EQ(CSideBar::s_menuCompetitions->mv_items[0].m_value, LEAGUE);
+    EXPECT_STREQ(CSideBar::s_btnSquad->m_caption, "Saltmarsh");
+    ASSERT_EQ(NS::sv_events.size(), 1u);
+    EXPECT_EQ(NS::sv_events[0].m_state, EVENT_NOT_STARTED);
+    Shot("news_club.png");
+}
+
+TEST_F(NewsScreenTest, DecliningLeavesTheCoachUnemployed) {
+    InboxMessage& offer = Deliver("Saltmarsh offer you their job");
+    offer.m_code = NEWS_JOB_OFFER;
+    offer.m_needsAnswer = offer.m_positiveOffered = offer.m_negativeOffered = 1;
+    offer.mv_links.push_back({LINK_CLUB, CLUB_B});
+    Open();
+    Click(NS::s_btnNegative);
+    EXPECT_TRUE(g_userCoaches[0].mv_inbox[0].m_handled);
+    EXPECT_EQ(g_cricket.m_team, 0);
+    EXPECT_FALSE(Shown(NS::s_btnPositive));
+    EXPECT_FALSE(Shown(NS::s_btnNegative));
+}
+
+TEST_F(NewsScreenTest, UnemployedCoachSeesTheVacanciesAndOpensTheirPages) {
+    TeamById(CLUB_B)->m_coach = 0;
+    CountryById(3)->m_coach = 0;
+    Open();
+    ASSERT_EQ(NS::sv_events.size(), 2u);
+    EXPECT_EQ(NS::sv_events[0].m_id, 3) << "countries first";
+    EXPECT_EQ(NS::sv_events[1].m_id, CLUB_B);
+    EXPECT_TRUE(Shown(NS::s_jobRows[1]));
+    EXPECT_FALSE(Shown(NS::s_jobRows[2]));
+    Shot("news_unemployed.png");
+    Click(NS::s_jobRows[1]);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
+    EXPECT_EQ(g_screenSubjects.m_teamId, CLUB_B);
+}
+
+TEST_F(NewsScreenTest, QuickLinksFollowTheirKind) {
+    Appoint(CLUB_A);
+    g_world.mv_players.resize(8);
+    g_world.mv_players[7].m_id = 7;
+    InboxMessage& m = Deliver("Top ratings published");
+    m.mv_links = {{LINK_PLAYER, 7}, {LINK_SCREEN, SCREEN_TOP_PLAYERS}, {LINK_COACH, 1}};
+    Open();
+    for (int i = 0; i < QUICK_LINKS; ++i) EXPECT_EQ(Shown(NS::s_quickLinks[i]), i < 3) << i;
+    Click(NS::s_quickLinks[1]);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_TOP_PLAYERS);
+    m_game->ChangeScreen(SCREEN_NEWS);
+    Click(NS::s_quickLinks[2]);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_COACH);
+    EXPECT_EQ(g_linkSubjects.m_coachId, 1);
+    m_game->ChangeScreen(SCREEN_NEWS);
+    Click(NS::s_quickLinks[0]);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_PLAYER);
+    EXPECT_EQ(g_linkSubjects.m_playerId, 7);
+}
+
+TEST_F(NewsScreenTest, ScorecardOfAMatchNoLongerHeldIsNotOpened) {
+    Appoint(CLUB_A);
+    ResetMatchLists();
+    Deliver("Northfield win at Saltmarsh").mv_links = {{LINK_SCORECARD, 41}};
+    Open();
+    Click(NS::s_quickLinks[0]);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
+    std::string said = CMessageBox::s_messageText;
+    for (const QueuedMessage& q : CMessageBox::s_messageQueue) said += q.text;
+    EXPECT_NE(said.find("The scorecard of this match is no longer available."), std::string::npos);
+}
+
+TEST_F(NewsScreenTest, NextFixtureIsTheNearestToComeAndLinksToTheOpponent) {
+    Appoint(CLUB_A);
+    for (int day : {30, 12, 5}) {
+        Fixture f;
+        f.m_home = CLUB_A;
+        f.m_away = CLUB_B;
+        f.m_competition = LEAGUE;
+        f.m_date = GameDate::FromSeasonDay(day, FIRST_SEASON);
+        g_world.mv_fixtures.push_back(f);
+    }
+    Open();
+    EXPECT_EQ(NS::s_nextFixture, 1) << "day 5 is past, day 12 is the nearest";
+    ASSERT_TRUE(Shown(NS::s_teamPage));
+    Click(NS::s_teamPage);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
+    EXPECT_EQ(g_screenSubjects.m_teamId, CLUB_B);
+}
+
+}  // namespace
+}  // namespace ravel
