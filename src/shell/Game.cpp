@@ -9,8 +9,10 @@
 #include "shell/gui/MessageBox.h"
 #include "shell/gui/SideBar.h"
 #include "shell/platform/Files.h"
+#include "shell/platform/Sound.h"
 #include "shell/platform/System.h"
 #include "world/Database.h"
+#include "world/GameDate.h"
 #include "world/Services.h"
 
 namespace ravel {
@@ -43,6 +45,17 @@ void RenderFrameHook() {
 }
 
 }  // namespace
+
+void InstallPlatformHooks(CSystem& system, CGame& game) {
+    system.m_hooks.paused = &game.m_paused;
+    system.m_hooks.confirmExit = ConfirmExit;
+    system.m_hooks.renderFrame = RenderFrameHook;
+    system.m_hooks.releaseGraphics = [] {
+        if (g_game) g_game->ReleaseGraphics();
+    };
+    system.m_hooks.createGraphics = [] { return g_game && g_game->CreateGraphics(); };
+    g_matchViewSoundsOn = [] { return g_cricket.m_matchViewSounds; };
+}
 
 int GameMain(const std::vector<std::string>& words, void (*registerScreens)()) {
     SetDatabaseFolder("std");
@@ -85,9 +98,7 @@ int GameMain(const std::vector<std::string>& words, void (*registerScreens)()) {
     game->m_shellHooks.registerScreens = registerScreens;
     game->m_shellHooks.buildSideBar = BuildSideBar;
     game->m_shellHooks.addSideBarControls = AddSideBarControls;
-    system->m_hooks.paused = &game->m_paused;
-    system->m_hooks.confirmExit = ConfirmExit;
-    system->m_hooks.renderFrame = RenderFrameHook;
+    InstallPlatformHooks(*system, *game);
     InstallGameServices(true);
 
     bool shotsWritten = true;

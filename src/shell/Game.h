@@ -121,11 +121,19 @@ public:
     uint64_t m_tickCount = 0;
     uint64_t m_frameCount = 0;
 
+    int GraphicsCount() const { return m_graphicsCount; }
+
 private:
     int m_graphicsCount = 0;  // CreateGraphics minus ReleaseGraphics
 };
 
 extern CGame* g_game;
+
+class CSystem;
+
+// Lends the platform the game's paused flag, exit question, frame drawing,
+// the graphics rebuild around a renderer reset and the match sounds option.
+void InstallPlatformHooks(CSystem& system, CGame& game);
 
 // The whole run after the command line has been split into words: start-up,
 // the main loop (or, with "headless" first, the scripted headless loop) and

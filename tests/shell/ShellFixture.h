@@ -117,8 +117,7 @@ protected:
         GuiTest::SetUp();
         ClearCurrentScreen();
         m_game->m_sideBarList.mb_isOverlay = 1;
-        m_system->m_hooks.paused = &m_game->m_paused;
-        m_system->m_hooks.confirmExit = ConfirmExit;
+        InstallPlatformHooks(*m_system, *m_game);
         InstallGameServices(true);
         ResetLog();
         g_cricket = CricketData();

@@ -182,6 +182,7 @@ TEST_F(ControlListTest, TooltipPlacementAndDelay) {
         button.SetTooltip(c.tooltip);
         m_list.mv_controls.clear();
         m_list.AddControl(&button);
+        QueryPerformanceCounter(&m_system->m_presentTime);  // the frame before the hover
         Tick(c.x + 5, 310, false);
         AdvanceClock(100000);  // not yet long enough
         QueryPerformanceCounter(&m_system->m_presentTime);
