@@ -35,12 +35,12 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    struct Spec {
+    struct FontDef {
         int height, weight;
         bool italic;
-    } specs[] = {{21, 400, false}, {17, 700, false}, {15, 660, false}, {14, 700, false}, {18, 700, false}};
+    } wanted[] = {{21, 400, false}, {17, 700, false}, {15, 660, false}, {14, 700, false}, {18, 700, false}};
     std::vector<std::unique_ptr<CFont>> fonts;
-    for (const Spec& s : specs) fonts.push_back(CFont::Create(s.height, s.weight, s.italic));
+    for (const FontDef& s : wanted) fonts.push_back(CFont::Create(s.height, s.weight, s.italic));
 
     auto frame = [&](int n) {
         system.Clear(0xff000000u);

@@ -56,7 +56,7 @@ constexpr uint32_t LABEL_COLOUR = 0xffffffff;
 constexpr const char* DEFAULT_SKIN = "std";
 constexpr int32_t SQUAD_COUNTRY_LIMIT = 1000;  // Squad takes a side id up to this as a country
 
-struct ButtonSpec {
+struct ButtonDef {
     CButton** button;
     const char* caption;
     const char* tooltip;
@@ -64,7 +64,7 @@ struct ButtonSpec {
 };
 
 // In the order they are destroyed.
-constexpr ButtonSpec BUTTONS[] = {
+constexpr ButtonDef BUTTONS[] = {
     {&SB::s_btnExit, "Exit", "Return to the desktop", 10, 720, 165},
     {&SB::s_btnContinue, "Continue", "Allow time to pass", 895, 720, 110},
     {&SB::s_btnOptions, "Options", "Configure your game experience", 10, 580, 165},
@@ -78,14 +78,14 @@ constexpr ButtonSpec BUTTONS[] = {
     {&SB::s_btnForward, ">", "", 724, 720, 60},
 };
 
-struct MenuSpec {
+struct MenuDef {
     CPopupMenu** menu;
     int width;
     CPopupMenu** parent;
 };
 
 // In the order they are destroyed; parents before their children.
-constexpr MenuSpec MENUS[] = {
+constexpr MenuDef MENUS[] = {
     {&SB::s_menuWorldCricket, 300, nullptr},
     {&SB::s_menuCompetitions, 500, nullptr},
     {&SB::s_menuDomestic, 500, &SB::s_menuWorldCricket},
@@ -388,21 +388,21 @@ bool HandleCompetitionMenus() {
 }  // namespace
 
 void BuildSideBar() {
-    for (const ButtonSpec& spec : BUTTONS) {
+    for (const ButtonDef& def : BUTTONS) {
         auto* button = new CButton;
-        button->SetCaption(spec.caption);
-        if (*spec.tooltip) button->SetTooltip(spec.tooltip);
-        button->SetRect(spec.x, spec.y, spec.width, BUTTON_HEIGHT);
-        *spec.button = button;
+        button->SetCaption(def.caption);
+        if (*def.tooltip) button->SetTooltip(def.tooltip);
+        button->SetRect(def.x, def.y, def.width, BUTTON_HEIGHT);
+        *def.button = button;
     }
     // Nothing to go back or forward to yet.
     SB::s_btnBack->mb_disabled = 1;
     SB::s_btnForward->mb_disabled = 1;
-    for (const MenuSpec& spec : MENUS) {
+    for (const MenuDef& def : MENUS) {
         auto* menu = new CPopupMenu;
-        menu->m_width = spec.width;
-        *spec.menu = menu;
-        if (spec.parent) menu->SetParent(*spec.parent);
+        menu->m_width = def.width;
+        *def.menu = menu;
+        if (def.parent) menu->SetParent(*def.parent);
     }
     FillRecordsMenus();
 
@@ -452,21 +452,21 @@ void ReleaseSideBar() {
         // The list must not keep pointers to what is destroyed here.
         auto& controls = g_game->m_sideBarList.mv_controls;
         std::erase_if(controls, [](CControl* control) {
-            for (const ButtonSpec& spec : BUTTONS)
-                if (control == *spec.button) return true;
-            for (const MenuSpec& spec : MENUS)
-                if (control == *spec.menu) return true;
+            for (const ButtonDef& def : BUTTONS)
+                if (control == *def.button) return true;
+            for (const MenuDef& def : MENUS)
+                if (control == *def.menu) return true;
             return control == SB::s_dlgOptions;
         });
     }
-    for (const ButtonSpec& spec : BUTTONS) {
-        delete *spec.button;
-        *spec.button = nullptr;
+    for (const ButtonDef& def : BUTTONS) {
+        delete *def.button;
+        *def.button = nullptr;
     }
-    for (const MenuSpec& spec : MENUS) {
-        if (*spec.menu) (*spec.menu)->ClearListItems();
-        delete *spec.menu;
-        *spec.menu = nullptr;
+    for (const MenuDef& def : MENUS) {
+        if (*def.menu) (*def.menu)->ClearListItems();
+        delete *def.menu;
+        *def.menu = nullptr;
     }
     delete SB::s_btnOptionsDone;
     delete SB::s_dlgOptions;
@@ -543,15 +543,15 @@ void ConfirmExit() {
 }
 
 void HideSideBarButtons() {
-    for (const ButtonSpec& spec : BUTTONS) {
-        if (*spec.button) (*spec.button)->mb_visible = 0;
+    for (const ButtonDef& def : BUTTONS) {
+        if (*def.button) (*def.button)->mb_visible = 0;
     }
     if (SB::s_dlgOptions) SB::s_dlgOptions->mb_visible = 0;
 }
 
 void ShowSideBarButtons() {
-    for (const ButtonSpec& spec : BUTTONS) {
-        if (*spec.button) (*spec.button)->mb_visible = 1;
+    for (const ButtonDef& def : BUTTONS) {
+        if (*def.button) (*def.button)->mb_visible = 1;
     }
 }
 
