@@ -1,0 +1,136 @@
+// The job market's two lists, their rows and scroll bar, and where a row leads.
+#include <string>
+
+#include "NewsFixture.h"
+#include "screens/menus/JobMarketScreen.h"
+#include "screens/menus/ScreenParts.h"
+#include "shell/gui/Button.h"
+#include "shell/gui/ScrollBar.h"
+
+namespace ravel {
+namespace {
+
+using JM = CJobMarketScreen;
+
+class JobMarketTest : public NewsWorldTest {
+protected:
+    void SetUp() override {
+        NewsWorldTest::SetUp();
+        JM::s_page = JOBS_AVAILABLE;
+    }
+    // Clubs 1401.. with the given security each.
+    static void AddClubs(int count, float security) {
+        for (int i = 0; i < count; ++i) {
+            const std::string name = "Club " + std::to_string(i);
+            AddClub(1401 + static_cast<int>(g_world.mv_teams.size()), name.c_str()).m_jobSecurity = security;
+        }
+    }
+    int VisibleRows() const {
+        int shown = 0;
+        for (const ScreenRecord& r : m_game->mv_screens) {
+            if (r.m_id != SCREEN_JOBS || !r.mp_controls) continue;
+            for (const CControl* c : r.mp_controls->mv_controls)
+                if (c->m_width == 730 && c->mb_visible && !c->mb_disabled) ++shown;
+        }
+        return shown;
+    }
+    CScrollBar* Bar() const {
+        for (const ScreenRecord& r : m_game->mv_screens)
+            if (r.m_id == SCREEN_JOBS && r.mp_controls)
+                for (CControl* c : r.mp_controls->mv_controls)
+                    if (auto* bar = dynamic_cast<CScrollBar*>(c)) return bar;
+        return nullptr;
+    }
+    CControl* Control(const char* caption) const {
+        for (const ScreenRecord& r : m_game->mv_screens)
+            if (r.m_id == SCREEN_JOBS && r.mp_controls)
+                for (CControl* c : r.mp_controls->mv_controls)
+                    if (std::string(c->m_caption) == caption) return c;
+        return nullptr;
+    }
+    CControl* Row(int k) const {
+        for (const ScreenRecord& r : m_game->mv_screens)
+            if (r.m_id == SCREEN_JOBS && r.mp_controls)
+                for (CControl* c : r.mp_controls->mv_controls)
+                    if (c->m_width == 730 && c->m_y == 165 + 20 * k) return c;
+        return nullptr;
+    }
+};
+
+TEST_F(JobMarketTest, NoInsecureOrVacantPostShowsNoRows) {
+    m_game->ChangeScreen(SCREEN_JOBS);
+    EXPECT_TRUE(JM::sv_jobs.empty());
+    EXPECT_EQ(VisibleRows(), 0);
+    ASSERT_NE(Bar(), nullptr);
+    EXPECT_FALSE(Bar()->mb_visible);
+    Shot("jobs_none.png");
+}
+
+TEST_F(JobMarketTest, LeastSecureFirstAndSecurePostsLeftOut) {
+    TeamById(CLUB_A)->m_jobSecurity = 85.0f;  // secure: not on the market
+    TeamById(CLUB_B)->m_jobSecurity = 80.5f;
+    CountryById(2)->m_jobSecurity = 0.0f;
+    CountryById(3)->m_jobSecurity = 76.0f;
+    m_game->ChangeScreen(SCREEN_JOBS);
+    EXPECT_EQ(JM::sv_jobs, (std::vector<int32_t>{2, 3, CLUB_B}));
+    EXPECT_EQ(VisibleRows(), 3);
+    Shot("jobs_available.png");
+    Click(Row(2));
+    EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
+    EXPECT_EQ(g_screenSubjects.m_teamId, CLUB_B);
+    m_game->ChangeScreen(SCREEN_JOBS);
+    Click(Row(0));
+    EXPECT_EQ(m_game->m_screenId, SCREEN_COUNTRY);
+    EXPECT_EQ(g_screenSubjects.m_countryId, 2);
+}
+
+TEST_F(JobMarketTest, ScrollBarOnlyForMoreRowsThanFitAndFollowsThePageShown) {
+    AddClubs(23, 80.0f);
+    m_game->ChangeScreen(SCREEN_JOBS);
+    ASSERT_EQ(JM::sv_jobs.size(), 23u);
+    EXPECT_FALSE(Bar()->mb_visible);
+    m_game->ChangeScreen(SCREEN_NEWS);
+
+    AddClubs(3, 80.0f);
+    m_game->ChangeScreen(SCREEN_JOBS);
+    ASSERT_EQ(JM::sv_jobs.size(), 26u);
+    ASSERT_TRUE(Bar()->mb_visible && !Bar()->mb_disabled);
+    EXPECT_EQ(Bar()->m_max, 1);
+    TickWheel(-120);
+    TickWheel(-120);
+    EXPECT_EQ(Bar()->m_position, 1);
+    EXPECT_EQ(VisibleRows(), JOB_ROWS);
+
+    // The coaches' list is shorter than the jobs' list: the rows and the range
+    // follow it and nothing reads past its end.
+    Click(Control("Coach Performance"));
+    EXPECT_EQ(JM::s_page, JOBS_COACHES);
+    EXPECT_EQ(JM::sv_jobs.size(), g_world.mv_staff.size());
+    EXPECT_EQ(Bar()->m_position, 0);
+    EXPECT_FALSE(Bar()->mb_visible);
+    EXPECT_EQ(VisibleRows(), static_cast<int>(g_world.mv_staff.size()));
+    Shot("jobs_coaches.png");
+    Click(Row(0));
+    EXPECT_EQ(m_game->m_screenId, SCREEN_COACH);
+    EXPECT_EQ(g_linkSubjects.m_coachId, 1) << "the best reputation first";
+}
+
+TEST(CollectVacantJobsTest, FirstTenCountriesThenClubsBelow3000) {
+    ResetWorld();
+    for (int id = 1; id <= 12; ++id) {
+        Country c;
+        c.m_id = id;
+        c.m_coach = id % 2;  // even ids vacant
+        g_world.mv_countries.push_back(c);
+    }
+    for (int id : {1500, 2999, 3000}) {
+        Team t;
+        t.m_id = id;
+        g_world.mv_teams.push_back(t);
+    }
+    EXPECT_EQ(CollectVacantJobs(), (std::vector<int32_t>{2, 4, 6, 8, 10, 1500, 2999}));
+    ResetWorld();
+}
+
+}  // namespace
+}  // namespace ravel
