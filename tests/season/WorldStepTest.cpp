@@ -5,6 +5,7 @@
 #include "match/Match.h"
 #include "match/MatchLists.h"
 #include "season/DayMachine.h"
+#include "season/Squads.h"
 #include "season/WorldStep.h"
 #include "world/PlayerHistory.h"
 #include "world/SaveGame.h"
@@ -257,6 +258,29 @@ TEST_F(WorldStep, DailyStepKeepsTheWorldStateAndRebuildsTheTablesFrom2010) {
     EXPECT_EQ(g_cricket.m_team, 4) << "a national job comes first";
     EXPECT_EQ(g_userCoaches[0].m_daily[DAILY_DAY_STARTED], 0);
     EXPECT_EQ(g_world.mv_tours[0].m_state, TOUR_NOT_STARTED) << "a tour of another season is left alone";
+}
+
+TEST_F(WorldStep, WindowShutsOnDayThirtyNorthAndThirtyOneSouth) {
+    struct Case {
+        int season;
+        int day;
+        bool shut;
+    };
+    const Case cases[] = {{363, 30, false}, {363, 31, true}, {362, 30, true}, {362, 31, false}};
+    for (const Case& c : cases) {
+        ResetWorld();
+        g_world.mv_players.resize(1);
+        Team& club = AddTeam(1001);
+        club.m_country = c.season % 2 == 0 ? NORTHERN_COUNTRY : 5;
+        Player& p = AddPlayer();
+        ClubIn(p, HemisphereOfSeason(c.season)) = 1001;
+        SeasonsIn(p, HemisphereOfSeason(c.season)) = 3;
+        club.m_squad[0] = p.m_id;
+        SetDay(c.season, c.day);
+        DailyWorldStep();
+        EXPECT_EQ(SeasonsIn(g_world.mv_players[1], HemisphereOfSeason(c.season)), c.shut ? 2 : 3)
+            << "season " << c.season << " day " << c.day;
+    }
 }
 
 TEST_F(WorldStep, PlayersDevelopWithAgeAndPotential) {
