@@ -3,8 +3,12 @@
 #include <cstddef>
 #include <iterator>
 
+#include "screens/menus/AutoSimScreen.h"
+#include "screens/menus/IntroScreen.h"
 #include "screens/menus/JobMarketScreen.h"
+#include "screens/menus/NewGameScreen.h"
 #include "screens/menus/NewsScreen.h"
+#include "screens/menus/StartMenuScreen.h"
 #include "shell/Game.h"
 #include "shell/gui/Control.h"
 #include "world/Services.h"
@@ -33,9 +37,12 @@ constexpr int S = SCREEN_MODE_FRAMED;
 constexpr ScreenRow SCREENS[] = {
     {SCREEN_MATCH_VIEW, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_TEAM, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {SCREEN_START_MENU, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {SCREEN_INTRO, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, false},
-    {SCREEN_NEW_GAME, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_START_MENU, F, CMainMenuScreen::Render, CMainMenuScreen::Update, CMainMenuScreen::Tick,
+     CMainMenuScreen::Enter, CMainMenuScreen::Leave, nullptr, nullptr, true},
+    {SCREEN_INTRO, F, CIntroScreen::Render, CIntroScreen::Update, CIntroScreen::Tick, CIntroScreen::Enter,
+     CIntroScreen::Leave, CIntroScreen::UnloadTextures, CIntroScreen::LoadTextures, false},
+    {SCREEN_NEW_GAME, S, CSetupGameScreen::Render, CSetupGameScreen::Update, nullptr, CSetupGameScreen::Enter,
+     CSetupGameScreen::Leave, nullptr, nullptr, true},
     {SCREEN_NEWS, S, CNewsScreen::Render, CNewsScreen::Update, nullptr, CNewsScreen::Enter, CNewsScreen::Leave,
      nullptr, nullptr, true},
     {SCREEN_PLAYER, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
@@ -53,7 +60,8 @@ constexpr ScreenRow SCREENS[] = {
     {SCREEN_COUNTRY, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_CONTRACT, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_SERIES, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {SCREEN_AUTO_SIM, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_AUTO_SIM, S, CAutoSimScreen::Render, CAutoSimScreen::Update, CAutoSimScreen::Tick,
+     CAutoSimScreen::Enter, CAutoSimScreen::Leave, nullptr, nullptr, true},
     {SCREEN_CUSTOM_GAME, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_CUSTOM_LEAGUE_SETUP, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_CUSTOM_TOUR_SETUP, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
