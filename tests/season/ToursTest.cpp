@@ -124,6 +124,19 @@ TEST_F(Tours, TestTourRunsFromArrivalToItsEnd) {
     EXPECT_EQ(s.m_awayPoints, 250);
 }
 
+TEST_F(Tours, TestResultReachesItsSeriesWhileAnotherTourOfTheHostRuns) {
+    Tour& oneDay = AddTour(TOUR_ONE_DAY, 602, 3, 30, 3);
+    oneDay.m_state = TOUR_RUNNING;  // listed first: the host's other running tour
+    Tour& tests = AddTour(TOUR_TESTS, 601, 2, 40, 10);
+    tests.m_state = TOUR_RUNNING;
+    RouteSeriesResult(601, Won(1, 2, 2));
+    RouteSeriesResult(601, Drawn(1, 2));
+    EXPECT_EQ(TourSeriesById(601)->m_awayWins, 1);
+    EXPECT_EQ(TourSeriesById(601)->m_draws, 1);
+    EXPECT_EQ(TourSeriesById(602)->m_awayWins, 0);
+    EXPECT_EQ(TourSeriesById(602)->m_draws, 0);
+}
+
 TEST_F(Tours, WarmUpMatchAgainstAFreeClubOfTheHost) {
     Team& busy = AddTeam(1001, 10);
     busy.m_country = 1;
