@@ -120,17 +120,98 @@ GameDate NextRoundDate(const Competition& c) {
     return GameDate::FromSeasonDay(day, season);
 }
 
-// Sides seeded for a round drawn from the table (or a cup's side list).
-std::vector<int32_t> SeededField(Competition& c, int wanted) {
-    std::vector<int32_t> field;
+// A seeded side and the table it came through, so that sides of one group
+// are kept apart.
+struct Seed {
+    int32_t m_side = 0;
+    int m_group = 0;
+};
+
+// The qualifiers from the tables that feed a cup: every table's winner, then
+// every runner-up and so on, the sides of one place ranked across the tables,
+// until `wanted` are in.
+std::vector<Seed> FeederField(const Competition& c, int wanted) {
+    std::vector<Competition*> tables;
+    for (int32_t id : c.mv_feeders) {
+        Competition* feeder = CompetitionById(id);
+        if (!feeder || feeder->m_id != id || feeder->mv_standings.empty()) continue;
+        RankDomesticTable(*feeder);
+        tables.push_back(feeder);
+    }
+    std::vector<Seed> field;
+    for (size_t place = 0; static_cast<int>(field.size()) < wanted; ++place) {
+        std::vector<std::pair<const StandingsRow*, int>> level;
+        for (size_t g = 0; g < tables.size(); ++g)
+            if (place < tables[g]->mv_standings.size())
+                level.emplace_back(&tables[g]->mv_standings[place], static_cast<int>(g));
+        if (level.empty()) break;
+        std::stable_sort(level.begin(), level.end(), [&c](const auto& a, const auto& b) {
+            return BeforeAcrossTables(*a.first, *b.first, c.m_format);
+        });
+        for (const auto& [row, group] : level) {
+            const bool listed = std::any_of(field.begin(), field.end(),
+                                            [&](const Seed& s) { return s.m_side == row->m_team; });
+            if (static_cast<int>(field.size()) < wanted && row->m_team > 0 && !listed)
+                field.push_back({row->m_team, group});
+        }
+    }
+    return field;
+}
+
+// Sides seeded for a round drawn from tables: the feeding tables of a cup
+// that has them, else the competition's own table (or a cup's side list).
+std::vector<Seed> SeededField(Competition& c, int wanted) {
+    if (!c.mv_feeders.empty()) {
+        std::vector<Seed> field = FeederField(c, wanted);
+        if (field.empty()) DebugLog("No feeding table to draw competition %s (%d) from", c.m_name, c.m_id);
+        return field;
+    }
+    std::vector<Seed> field;
     if (c.m_kind == COMP_LEAGUE && !c.mv_standings.empty()) {
         RankDomesticTable(c);
-        for (const StandingsRow& row : c.mv_standings) field.push_back(row.m_team);
+        for (const StandingsRow& row : c.mv_standings) field.push_back({row.m_team, 0});
     } else {
-        field = c.mv_teams;
+        for (int32_t side : c.mv_teams) field.push_back({side, 0});
     }
     if (static_cast<int>(field.size()) > wanted) field.resize(static_cast<size_t>(wanted));
     return field;
+}
+
+// The ties of a seeded draw: the top seeds at home, each against the lowest
+// seed left from another table where there is one. A short field gives the
+// top seeds byes (an away side of 0).
+std::vector<std::pair<int32_t, int32_t>> SeededTies(const std::vector<Seed>& field, int ties) {
+    const int homes = std::min(ties, static_cast<int>(field.size()));
+    std::vector<Seed> away(field.begin() + homes, field.end());
+    const int byes = homes - static_cast<int>(away.size());
+    std::vector<std::pair<Seed, Seed>> drawn;
+    for (int h = 0; h < homes; ++h) {
+        const Seed& home = field[static_cast<size_t>(h)];
+        if (h < byes) {
+            drawn.emplace_back(home, Seed{});
+            continue;
+        }
+        auto pick = std::find_if(away.rbegin(), away.rend(),
+                                 [&](const Seed& s) { return s.m_group != home.m_group; });
+        const auto taken = pick != away.rend() ? std::prev(pick.base()) : std::prev(away.end());
+        drawn.emplace_back(home, *taken);
+        away.erase(taken);
+    }
+    // The last home seeds may be left only their own group's sides: exchange
+    // opponents with a tie where that parts both.
+    for (auto& a : drawn) {
+        if (a.second.m_side <= 0 || a.first.m_group != a.second.m_group) continue;
+        for (auto& b : drawn) {
+            if (b.second.m_side > 0 && b.second.m_group != a.first.m_group &&
+                a.second.m_group != b.first.m_group) {
+                std::swap(a.second, b.second);
+                break;
+            }
+        }
+    }
+    std::vector<std::pair<int32_t, int32_t>> pairs;
+    for (const auto& [home, other] : drawn) pairs.emplace_back(home.m_side, other.m_side);
+    return pairs;
 }
 
 // The previous round's winners in an open draw.
@@ -230,28 +311,23 @@ void DrawKnockoutStage(Competition& competition, int stage) {
     const int firstTie = KNOCKOUT_FIRST_TIE[round];
     const int ties = KNOCKOUT_TIE_COUNT[round];
     const bool fromWinners = round > 0 && competition.m_stage == stage - 1;
-    const std::vector<int32_t> field =
-        fromWinners ? DrawnWinners(competition, KNOCKOUT_FIRST_TIE[round - 1], KNOCKOUT_TIE_COUNT[round - 1])
-                    : SeededField(competition, 2 * ties);
-    if (field.empty()) return;
+    // Drawn winners meet in drawn order; an away side of 0 is a bye.
+    std::vector<std::pair<int32_t, int32_t>> pairs;
+    if (fromWinners) {
+        const std::vector<int32_t> field =
+            DrawnWinners(competition, KNOCKOUT_FIRST_TIE[round - 1], KNOCKOUT_TIE_COUNT[round - 1]);
+        const size_t count = field.size();
+        for (size_t i = 0; i < count; i += 2) pairs.emplace_back(field[i], i + 1 < count ? field[i + 1] : 0);
+    } else {
+        pairs = SeededTies(SeededField(competition, 2 * ties), ties);
+    }
+    if (pairs.empty()) return;
 
     for (int t = firstTie; t < firstTie + ties; ++t) {
         competition.m_knockout[2 * t] = competition.m_knockout[2 * t + 1] = -1;
         competition.m_knockoutWinners[t] = -1;
     }
     competition.m_stage = stage;
-    // Drawn winners meet in drawn order; seeds meet first against last. An
-    // away side of 0 is a bye.
-    std::vector<std::pair<int32_t, int32_t>> pairs;
-    const int count = static_cast<int>(field.size());
-    if (fromWinners) {
-        for (int i = 0; i < count; i += 2) pairs.emplace_back(field[i], i + 1 < count ? field[i + 1] : 0);
-    } else {
-        for (int t = 0; t < ties && t < count; ++t) {
-            const int other = 2 * ties - 1 - t;
-            pairs.emplace_back(field[t], other < count ? field[other] : 0);
-        }
-    }
     const GameDate date = NextRoundDate(competition);
     for (size_t i = 0; i < pairs.size(); ++i) {
         const auto [home, away] = pairs[i];

@@ -34,7 +34,10 @@ void PromoteAndRelegate(Competition& competition);
 // Draws a knockout round (STAGE_QUARTER_FINALS, STAGE_SEMI_FINALS or
 // STAGE_FINAL) and schedules its ties on the competition's next round date.
 // The field comes from the previous round's winners when that round was
-// played, else from the top of the league table (or the side list of a cup).
+// played. Otherwise it is seeded: a cup with feeding tables takes their top
+// places (group winners at home against runners-up of another group), else
+// the top of the league table (or the side list of a cup) meets first
+// against last.
 void DrawKnockoutStage(Competition& competition, int stage);
 // Handles a competition event of type 2, 3 or 4.
 void DrawStageForEvent(Competition& competition, int eventType);

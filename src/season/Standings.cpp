@@ -121,6 +121,16 @@ void RankDomesticTable(Competition& competition) {
     }
 }
 
+bool BeforeAcrossTables(const StandingsRow& a, const StandingsRow& b, int format) {
+    auto perMatch = [](const StandingsRow& r) {
+        return r.Played() > 0 ? static_cast<float>(r.m_points) / static_cast<float>(r.Played()) : 0.0f;
+    };
+    const float pa = perMatch(a);
+    const float pb = perMatch(b);
+    if (pa != pb) return pa > pb;
+    return IsLimitedOversFormat(format) ? BeforeLimitedOvers(a, b) : BeforeMultiDay(a, b);
+}
+
 void UpdatePositions(Competition& competition) {
     int place = 1;
     for (StandingsRow& row : competition.mv_standings) {

@@ -25,6 +25,10 @@ int FindStandingsRow(const Competition& competition, int sideId);
 void SortStandings(Competition& competition);
 // Ranks any domestic table (running or not) by its competition's rule.
 void RankDomesticTable(Competition& competition);
+// Whether row a goes before row b when the two come from different tables of
+// one format (the best of several groups' runners-up): points per match, then
+// the format's own keys. Net run rates must be current.
+bool BeforeAcrossTables(const StandingsRow& a, const StandingsRow& b, int format);
 // Renumbers the rows 1, 2, ... keeping each row's previous place.
 void UpdatePositions(Competition& competition);
 // Swaps random pairs of the side list 3n times.

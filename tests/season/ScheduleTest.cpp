@@ -292,6 +292,104 @@ TEST_F(Knockout, SemiFinalsWithoutQuarterFinalsComeFromTheTable) {
     EXPECT_EQ(g_world.mv_fixtures.size(), 2u);
 }
 
+// A cup whose knockout is fed by group tables (ids 6..): sides of group g
+// finish in table order, and at each place group 0 has the best run rate.
+class FedCup : public Knockout {
+protected:
+    static constexpr int CUP = 10;
+    std::vector<std::vector<int32_t>> m_tables;  // [group][place] side
+
+    void AddGroups(int groups, int sides) {
+        std::vector<int32_t> all;
+        for (int g = 0; g < groups; ++g) AddLeague(6 + g, sides, FORMAT_TWENTY);
+        m_tables.assign(static_cast<size_t>(groups), {});
+        for (int g = 0; g < groups; ++g) {
+            Competition& group = *CompetitionById(6 + g);
+            StartLeagueSeason(group);
+            for (size_t p = 0; p < group.mv_standings.size(); ++p) {
+                StandingsRow& row = group.mv_standings[p];
+                row.m_won = sides - static_cast<int>(p);
+                row.m_lost = static_cast<int>(p);
+                row.m_points = 2 * row.m_won;
+                row.m_runsFor = 1000 - 10 * g;
+                row.m_ballsFaced = row.m_ballsBowled = 600;
+                row.m_runsAgainst = 900;
+                m_tables[static_cast<size_t>(g)].push_back(row.m_team);
+                all.push_back(row.m_team);
+            }
+            // The schedule's order is not the table's.
+            std::reverse(group.mv_standings.begin(), group.mv_standings.end());
+        }
+        Competition cup;
+        cup.m_id = CUP;
+        cup.m_kind = COMP_KNOCKOUT;
+        cup.m_format = FORMAT_TWENTY;
+        cup.mv_teams = all;
+        for (int g = 0; g < groups; ++g) cup.mv_feeders.push_back(6 + g);
+        for (int r = STAGE_QUARTER_FINALS; r <= STAGE_FINAL; ++r)
+            cup.mv_rounds.push_back({r, CUP, 100 + 5 * r});
+        g_world.mv_competitions.push_back(cup);
+        StartLeagueSeason(*CompetitionById(CUP));
+        g_world.mv_fixtures.clear();
+    }
+};
+
+TEST_F(FedCup, GroupWinnersMeetRunnersUpOfAnotherGroupAtHome) {
+    struct Place {
+        int group, place;  // -1: a bye
+    };
+    struct Case {
+        int groups, sides, stage;
+        std::vector<std::pair<Place, Place>> ties;
+    } cases[] = {
+        // Two conferences' winners contest the final at the better one's ground.
+        {2, 9, STAGE_FINAL, {{{0, 0}, {1, 0}}}},
+        {1, 6, STAGE_FINAL, {{{0, 0}, {0, 1}}}},
+        {2, 4, STAGE_SEMI_FINALS, {{{0, 0}, {1, 1}}, {{1, 0}, {0, 1}}}},
+        // Three groups for eight places: three winners, three runners-up and the
+        // two best third-placed sides; no tie between sides of one group.
+        {3,
+         6,
+         STAGE_QUARTER_FINALS,
+         {{{0, 0}, {1, 2}}, {{1, 0}, {0, 2}}, {{2, 0}, {1, 1}}, {{0, 1}, {2, 1}}}},
+        // Six qualifiers for eight places: the group winners have byes.
+        {2,
+         3,
+         STAGE_QUARTER_FINALS,
+         {{{0, 0}, {-1, 0}}, {{1, 0}, {-1, 0}}, {{0, 1}, {1, 2}}, {{1, 1}, {0, 2}}}},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        AddGroups(c.groups, c.sides);
+        Competition& cup = *CompetitionById(CUP);
+        DrawKnockoutStage(cup, c.stage);
+        const int first = c.stage == STAGE_FINAL ? 6 : c.stage == STAGE_SEMI_FINALS ? 4 : 0;
+        auto side = [&](Place p) { return p.group < 0 ? 0 : m_tables[p.group][p.place]; };
+        std::vector<std::pair<int, int>> expected;
+        for (auto [home, away] : c.ties) expected.emplace_back(side(home), side(away));
+        EXPECT_EQ(Ties(cup, first, static_cast<int>(c.ties.size())), expected) << c.groups << " groups";
+        EXPECT_EQ(cup.m_stage, c.stage);
+
+        std::vector<std::pair<int, int>> played;
+        for (const Fixture& f : FixturesOf(CUP)) {
+            played.emplace_back(f.m_home, f.m_away);
+            EXPECT_EQ(f.m_ground, f.m_home);
+        }
+        std::erase_if(expected, [](const auto& tie) { return tie.second == 0; });
+        EXPECT_EQ(played, expected);
+    }
+}
+
+TEST_F(FedCup, NoFeedingTableDrawsNothing) {
+    AddGroups(2, 4);
+    Competition& cup = *CompetitionById(CUP);
+    cup.mv_feeders = {44};
+    DrawKnockoutStage(cup, STAGE_SEMI_FINALS);
+    EXPECT_EQ(cup.m_stage, STAGE_LEAGUE);
+    EXPECT_EQ(std::count(std::begin(cup.m_knockout), std::end(cup.m_knockout), -1), 15);
+    EXPECT_TRUE(g_world.mv_fixtures.empty());
+}
+
 TEST_F(Knockout, LeagueWithoutKnockoutsIsWonByTheTableLeader) {
     AddLeague(1, 4);
     AddLeague(2, 4).m_historyId = 7;

@@ -85,6 +85,30 @@ TEST_F(Standings, DomesticOrderingRulesWithTies) {
     }
 }
 
+TEST_F(Standings, RowsOfDifferentTablesRankByPointsPerMatch) {
+    auto rated = [](int side, int points, int won, int lost, float netRunRate) {
+        StandingsRow r = Row(side, points, won, lost);
+        r.m_netRunRate = netRunRate;
+        return r;
+    };
+    struct Case {
+        int format;
+        StandingsRow better, worse;
+    } cases[] = {
+        // Fewer points from fewer matches is the better record.
+        {FORMAT_TWENTY, rated(1, 8, 4, 0, -1.0f), rated(2, 10, 5, 3, 1.0f)},
+        {FORMAT_TWENTY, rated(1, 8, 4, 1, 0.5f), rated(2, 8, 4, 1, 0.4f)},
+        {FORMAT_FIRST_CLASS, rated(1, 32, 2, 0, -1.0f), rated(2, 32, 1, 1, 1.0f)},
+        // No match played yet counts as no points per match.
+        {FORMAT_LIST_A, rated(1, 2, 1, 3, -2.0f), rated(2, 0, 0, 0, 0.0f)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(BeforeAcrossTables(c.better, c.worse, c.format)) << c.format;
+        EXPECT_FALSE(BeforeAcrossTables(c.worse, c.better, c.format)) << c.format;
+        EXPECT_FALSE(BeforeAcrossTables(c.better, c.better, c.format)) << c.format;
+    }
+}
+
 TEST_F(Standings, ChampionshipTablesRankByRatingThenLowerId) {
     auto rated = [](int side, int points, int count) {
         StandingsRow r(side, 500);
