@@ -142,7 +142,7 @@ std::vector<int32_t> AvailablePlayers(int sideId, bool national, bool oneDay) {
 int SpinnersWanted(int groundId) {
     const Ground* ground = GroundById(groundId);
     if (groundId <= 0 || !ground || ground->m_id != groundId) return 1;
-    return ground->m_turn < TURNING_PITCH ? 2 : 1;
+    return ground->m_pitch < TURNING_PITCH ? 2 : 1;
 }
 
 int SlotOf(const Selection& s, int id) {

@@ -26,7 +26,8 @@ using Selection = std::array<int32_t, SEL_SIZE>;
 // XI slot of a club squad player left out of the eleven.
 inline constexpr int32_t NOT_IN_XI = 999;
 
-// A pitch figure below this turns enough to play a second spinner.
+// A ground's pitch figure below this (a slow pitch that turns) calls for a
+// second spinner.
 inline constexpr float TURNING_PITCH = 6.7f;
 
 // Mean of the six batting skills, truncated; 0 for an unknown player.

@@ -90,7 +90,7 @@ bool CountryGroundsTurn(int countryId) {
     for (const Ground& g : g_world.mv_grounds) {
         if (g.m_country != countryId) continue;
         ++total;
-        if (g.m_turn < TURNING_PITCH) ++turning;
+        if (g.m_pitch < TURNING_PITCH) ++turning;
     }
     return total > 0 && 2 * turning > total;
 }

@@ -82,7 +82,8 @@ bool AddToSquad(Country& country, int playerId);
 bool RemoveFromSquad(Country& country, int playerId);
 bool ClearSquad(Country& country);
 // The computer's squads: the longer-format list of the current kind (home
-// Tests with a second spinner when the country's grounds turn), and the
+// Tests with a second spinner when most of the country's grounds have a pitch
+// figure below TURNING_PITCH), and the
 // one-day list (15 players for kind 3, else 16). `fill` 1 tops the list up
 // to its size; 0 picks afresh.
 void SelectTestSquad(Country& country, int fill);

@@ -151,6 +151,34 @@ TEST_F(SquadsTest, ComputerSquadsHaveTheirSizesAndAKeeper) {
     EXPECT_EQ(North().mv_testSquad.size(), 14u);
 }
 
+TEST_F(SquadsTest, HomeTestSquadTakesASecondSpinnerWhenMostGroundsTurn) {
+    // Good batsmen and seamers, and four weak spinners that only the spinner
+    // places bring in.
+    for (int i = 0; i < 24; ++i) AddCricketer(NORTH, 0, 0, 60).m_bowlType = i % 2 == 0 ? 0 : 2;
+    for (int i = 0; i < 4; ++i) AddCricketer(NORTH, 0, 0, 20).m_bowlType = 5;
+    struct Case {
+        std::vector<float> pitches;
+        int spinners;
+    } cases[] = {
+        {{6.0f, 6.69f, 8.0f}, 2},
+        {{6.0f, 6.7f, 8.0f}, 1},
+        {{6.0f, 8.0f}, 1},  // half is not most
+        {{}, 1},
+    };
+    for (const Case& c : cases) {
+        g_world.mv_grounds.clear();
+        for (float pitch : c.pitches)
+            AddGround(static_cast<int>(g_world.mv_grounds.size()) + 1, NORTH, 9.9f - pitch).m_pitch = pitch;
+        Country& north = North();
+        SelectTestSquadB(north, 0);
+        ASSERT_EQ(north.mv_testSquad.size(), 14u);
+        const auto spinners =
+            std::count_if(north.mv_testSquad.begin(), north.mv_testSquad.end(),
+                          [](int32_t id) { return g_world.mv_players[id].m_bowlType >= 5; });
+        EXPECT_EQ(spinners, c.spinners) << c.pitches.size() << " grounds";
+    }
+}
+
 TEST_F(SquadsTest, RebuildFollowsTheClubFieldsOfEachHemisphere) {
     AddClub(1300, NORTH);
     AddClub(1001, SOUTH);
