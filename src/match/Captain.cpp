@@ -70,7 +70,7 @@ void Match::ChooseTactics() {
             }
         }
     } else {
-        base = 28.0f;
+        base = 34.0f;
         if (mi_currentInnings == 3) {
             int target =
                 InningsTotal(m_innings[0]) + InningsTotal(m_innings[2]) - InningsTotal(m_innings[1]) + 1;

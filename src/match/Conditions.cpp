@@ -63,7 +63,8 @@ const char* WeatherText(int32_t code) {
 int32_t RainClass(const Climate* climate, int month) {
     if (!climate || month < 1 || month > 12) return 0;
     int32_t rainDays = climate->m_monthly[month - 1][1];
-    return std::clamp((rainDays + 1) / 3, 0, 10);
+    // One class for every two rain days in the month.
+    return std::clamp((3 * rainDays + 2) / 6, 0, 10);
 }
 
 void AdvanceForecast(Climate& climate) {

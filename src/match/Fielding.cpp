@@ -37,8 +37,8 @@ constexpr float OUTFIELD_RUN = 190.0f;          // a ball past the ring this far
 constexpr float ONE_DAY_OUTFIELD_RUN = 230.0f;  // unless the deep is patrolled
 constexpr float CATCH_RADIUS = 24.0f;           // a skied ball landing this close to a fielder is a chance
 constexpr float EDGE_CARRY = 0.55f;             // share of edges off pace that carry to the cordon
-constexpr float BYE_CHANCE = 0.055f;            // a ball the keeper misses, per ball he takes
-constexpr float LEG_BYE_CHANCE = 0.22f;         // off the pads, a leg bye run
+constexpr float BYE_CHANCE = 0.07f;             // a ball the keeper misses, per ball he takes
+constexpr float LEG_BYE_CHANCE = 0.32f;         // off the pads, a leg bye run
 constexpr float RUN_OUT_CHANCE = 0.0028f;       // per run attempted
 constexpr float STUMPING_CHANCE = 0.06f;        // beaten by spin while going for a big shot
 

@@ -88,8 +88,10 @@ TEST(MatchConditions, PitchWearsAndTurnsMoreAsTheMatchGoesOn) {
 TEST(MatchConditions, RainClassFromTheMonthsRainDays) {
     Climate climate;
     climate.m_monthly[4][1] = 12;  // May
+    climate.m_monthly[5][1] = 3;   // a dry June
     climate.m_monthly[6][1] = 40;  // a wet July beyond the scale
-    EXPECT_EQ(RainClass(&climate, 5), 4);
+    EXPECT_EQ(RainClass(&climate, 5), 6);
+    EXPECT_EQ(RainClass(&climate, 6), 1);
     EXPECT_EQ(RainClass(&climate, 7), 10);
     EXPECT_EQ(RainClass(&climate, 1), 0);
     EXPECT_EQ(RainClass(&climate, 13), 0);

@@ -119,20 +119,26 @@ TEST_F(MatchInnings, ComputerDeclaresWithABigTotalOrAWinningLead) {
         int ownRuns, otherRuns;  // before this innings
         int total;
         int dayIndex, oversLeft;
+        bool testMatch;
         bool declares;
     };
     const Case cases[] = {
-        {"600 on the first day", 0, 0, 0, 600, 0, 40, true},
-        {"350 on the first day", 0, 0, 0, 350, 0, 10, false},
-        {"lead of 300 with 70 overs left", 2, 300, 300, 300, 3, 70, true},
-        {"lead of 200 with 70 overs left", 2, 300, 300, 200, 3, 70, false},
-        {"lead of 500 with a day and more left", 2, 400, 300, 400, 2, 30, true},
-        {"no time to bowl them out", 2, 300, 300, 300, 3, 30, false},
+        {"600 on the first day", 0, 0, 0, 600, 0, 40, false, true},
+        {"350 on the first day", 0, 0, 0, 350, 0, 10, false, false},
+        {"lead of 300 with 70 overs left", 2, 300, 300, 300, 3, 70, false, true},
+        {"lead of 200 with 70 overs left", 2, 300, 300, 200, 3, 70, false, false},
+        {"lead of 500 with a day and more left", 2, 400, 300, 400, 2, 30, false, true},
+        {"no time to bowl them out", 2, 300, 300, 300, 3, 30, false, false},
+        {"Test: lead of 300 with 70 overs left", 2, 300, 300, 300, 3, 70, true, false},
+        {"Test: lead of 360 with 70 overs left", 2, 300, 300, 360, 3, 70, true, true},
+        {"Test: lead of 500 with a day and more left", 2, 400, 300, 400, 2, 30, true, false},
+        {"Test: lead of 560 with a day and more left", 2, 400, 300, 460, 2, 30, true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         BuildWorld();
         Match& match = StartComputerMatch(COMP_FC);
+        if (c.testMatch) match.mi_matchType = FORMAT_TEST;
         if (c.innings == 2) {
             match.m_innings[0].m_batsmen[0].mi_scored[1] = c.ownRuns;
             match.StartInnings(1, false);

@@ -85,6 +85,7 @@ TEST_F(Step, RandomBallsAlwaysReachAResultInTime) {
 }
 
 TEST_F(Step, DayClockSessionsAndOversOfAFullDay) {
+    for (auto& month : g_world.mv_climates[0].m_monthly) month[1] = 0;  // a dry summer: no time lost
     Match& match = StartComputerMatch(COMP_FC);
     UseStandIn(match, {0});  // nobody gets out: the day runs to its close
     match.Step();            // prepares the day
