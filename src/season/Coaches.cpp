@@ -375,7 +375,7 @@ int CreateCoach(int countryId, float reputation) {
 void CreateMissingCoaches() {
     for (Team& team : g_world.mv_teams) {
         if (team.m_coach > 0 && StaffMemberById(team.m_coach)) continue;
-        const int id = CreateCoach(team.m_country, 30.0f + SideAverageRating(team.m_id) * 0.3f);
+        const int id = CreateCoach(team.m_country, 30.0f + AverageRating(team) * 0.3f);
         StaffMember* s = StaffMemberById(id);
         s->m_clubJob = team.m_id;
         team.m_coach = id;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "season/Coaches.h"
+#include "season/Squads.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -72,26 +73,6 @@ void SideCoachResultUpdate(int sideId, int code) {
     if (StaffMember* coach = StaffMemberById(coachId)) CoachResultUpdate(*coach, code);
 }
 
-float SideAverageRating(int sideId) {
-    std::vector<int32_t> ids;
-    if (sideId >= FIRST_CLUB_ID) {
-        const Team* team = TeamById(sideId);
-        if (team && team->m_id == sideId) ids.assign(std::begin(team->m_squad), std::end(team->m_squad));
-    } else {
-        const Country* country = CountryById(sideId);
-        if (country && country->m_id == sideId) ids = country->SquadFor(country->m_squadKind);
-    }
-    int sum = 0;
-    int count = 0;
-    for (int32_t id : ids) {
-        const Player* p = id > 0 ? PlayerById(id) : nullptr;
-        if (!p) continue;
-        sum += p->OverallRating();
-        ++count;
-    }
-    return count > 0 ? static_cast<float>(sum) / static_cast<float>(count) : 1.0f;
-}
-
 float SideResultRating(int sideId) {
     for (const SideRating& r : g_sideRatings)
         if (r.m_side == sideId) return r.m_rating;
@@ -115,7 +96,7 @@ void SideResultRatingUpdate(int sideId, float opponentRating, int code) {
             return;
     }
     SideRating& own = RatingOf(sideId);
-    const float gap = opponentRating - SideAverageRating(sideId);
+    const float gap = opponentRating - AverageRating(sideId);
     const float expected = 1.0f / (1.0f + std::pow(10.0f, gap / RATING_SPREAD));
     own.m_rating = std::clamp(own.m_rating + RATING_STEP * (score - expected), 0.0f, 100.0f);
 }

@@ -3,6 +3,7 @@
 // beating a strong side.
 #pragma once
 
+#include "season/Squads.h"
 #include "world/Records.h"
 
 namespace ravel {
@@ -30,13 +31,14 @@ void CoachResultUpdate(StaffMember& coach, int code);
 // and the side's board moves his job security.
 void SideCoachResultUpdate(int sideId, int code);
 
-// Mean overall rating of a side's squad (a club's 40 slots, a country's
-// current squad list); 1.0 when it has no players.
-float SideAverageRating(int sideId);
+// Another name of the squad rating, AverageRating(sideId).
+inline float SideAverageRating(int sideId) {
+    return AverageRating(sideId);
+}
 
 // A side's rating from its results; START_RESULT_RATING before its first. A
 // result moves it by how far it beat the odds that the two squads' averages
-// gave (opponentAverage is the other side's SideAverageRating).
+// gave (opponentAverage is the other side's AverageRating).
 float SideResultRating(int sideId);
 void SideResultRatingUpdate(int sideId, float opponentAverage, int code);
 // Forgets every side's result rating (a new world).

@@ -5,6 +5,7 @@
 #include "match/Match.h"
 #include "season/Finance.h"
 #include "season/Ratings.h"
+#include "season/Squads.h"
 #include "season/Standings.h"
 #include "world/Services.h"
 #include "world/World.h"
@@ -137,7 +138,7 @@ void BookTableResult(std::vector<StandingsRow>& table, const TableRules& rules, 
 
 void UpdateCoachesAndRatings(const MatchOutcome& o) {
     const int sides[2] = {o.m_side1, o.m_side2};
-    const float average[2] = {SideAverageRating(sides[0]), SideAverageRating(sides[1])};
+    const float average[2] = {AverageRating(sides[0]), AverageRating(sides[1])};
     const int winner = WinnerIndex(o);
     auto update = [&](int s, int coachCode, int sideCode) {
         SideCoachResultUpdate(sides[s], coachCode);

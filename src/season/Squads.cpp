@@ -84,6 +84,19 @@ void PickBest(std::vector<int32_t>& list, const std::vector<int32_t>& candidates
     }
 }
 
+template <class Ids>
+float MeanOverallRating(const Ids& ids) {
+    int sum = 0;
+    int count = 0;
+    for (int32_t id : ids) {
+        const Player* p = id > 0 ? PlayerById(id) : nullptr;
+        if (!p) continue;
+        sum += p->OverallRating();
+        ++count;
+    }
+    return count > 0 ? static_cast<float>(sum) / static_cast<float>(count) : 1.0f;
+}
+
 bool CountryGroundsTurn(int countryId) {
     int turning = 0;
     int total = 0;
@@ -199,15 +212,16 @@ void CompactSquad(Team& team) {
 }
 
 float AverageRating(const Team& team) {
-    int sum = 0;
-    int count = 0;
-    for (int32_t id : team.m_squad) {
-        const Player* p = id > 0 ? PlayerById(id) : nullptr;
-        if (!p) continue;
-        sum += p->OverallRating();
-        ++count;
+    return MeanOverallRating(team.m_squad);
+}
+
+float AverageRating(int sideId) {
+    if (sideId >= FIRST_CLUB_ID) {
+        const Team* team = ClubById(sideId);
+        return team ? AverageRating(*team) : 1.0f;
     }
-    return count > 0 ? static_cast<float>(sum) / static_cast<float>(count) : 1.0f;
+    const Country* country = NationalSideById(sideId);
+    return country ? MeanOverallRating(country->SquadFor(country->m_squadKind)) : 1.0f;
 }
 
 void ClearXI(Team& team) {

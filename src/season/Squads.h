@@ -48,6 +48,9 @@ void RemoveFromClubSquad(Team& team, int playerId);
 void CompactSquad(Team& team);
 // Mean overall rating of the forty slots; 1.0 when empty.
 float AverageRating(const Team& team);
+// The same for any side: a club's forty slots or a country's squad list of its
+// current kind; 1.0 for a side with no players or no such side.
+float AverageRating(int sideId);
 // Eleven and roles to -1; each listed player's selected flag cleared.
 void ClearXI(Team& team);
 // Signs a player for a club in the club's hemisphere: his club and contract

@@ -179,6 +179,36 @@ TEST_F(SquadsTest, HomeTestSquadTakesASecondSpinnerWhenMostGroundsTurn) {
     }
 }
 
+TEST_F(SquadsTest, AverageRatingOfClubsAndCountries) {
+    Team& club = AddClubWithSquad(1300, NORTH, 3, 2, 40);
+    AddCricketer(NORTH, 1300, 2, 70);
+    AddClub(1301, NORTH);
+    Country& north = North();
+    north.mv_testSquad = {1, 4};
+    north.mv_oneDaySquad = {2, 3, 99};  // an unknown id counts for nothing
+    auto overall = [](int id) { return static_cast<float>(g_world.mv_players[id].OverallRating()); };
+    const float clubMean = (overall(1) + overall(2) + overall(3) + overall(4)) / 4.0f;
+    ASSERT_NE(overall(1), overall(4));
+
+    struct Case {
+        int side, squadKind;
+        float rating;
+    } cases[] = {
+        {1300, SQUAD_HOME_TEST, clubMean},
+        {NORTH, SQUAD_HOME_TEST, (overall(1) + overall(4)) / 2.0f},
+        {NORTH, SQUAD_ONE_DAY, (overall(2) + overall(3)) / 2.0f},
+        {1301, SQUAD_HOME_TEST, 1.0f},  // no players
+        {SOUTH, SQUAD_HOME_TEST, 1.0f},
+        {1999, SQUAD_HOME_TEST, 1.0f},  // no such side
+        {7, SQUAD_HOME_TEST, 1.0f},
+    };
+    for (const Case& c : cases) {
+        north.m_squadKind = c.squadKind;
+        EXPECT_FLOAT_EQ(AverageRating(c.side), c.rating) << c.side;
+    }
+    EXPECT_FLOAT_EQ(AverageRating(club), clubMean);
+}
+
 TEST_F(SquadsTest, RebuildFollowsTheClubFieldsOfEachHemisphere) {
     AddClub(1300, NORTH);
     AddClub(1001, SOUTH);
