@@ -406,11 +406,14 @@ void CNewsScreen::UpdateQuickLinkButtons() {
 }
 
 void CNewsScreen::Enter() {
+    bool requested = true;
     if (g_cricket.m_pendingMessage >= 0) {
         s_shown = g_cricket.m_pendingMessage;
     } else if (g_screenSubjects.m_messageIndex >= 0) {
         s_shown = g_screenSubjects.m_messageIndex;
         g_screenSubjects.m_messageIndex = -1;
+    } else {
+        requested = false;
     }
     const StaffMember* coach = CurrentUserStaff();
     const int count = InboxSize();
@@ -449,7 +452,12 @@ void CNewsScreen::Enter() {
     BuildCompetitionMenus();
     g_game->mb_screenFrame = 1;
     Refresh();
-    ShowFirstUnseen();
+    // A message the day is waiting on is shown before older unread ones:
+    // its answer buttons are what the user was sent here for.
+    const InboxMessage* asked = ShownMessage();
+    if (!(requested && asked && asked->m_needsAnswer && !asked->m_handled)) ShowFirstUnseen();
+    MarkShownSeen();
+    ScrollToShown();
     Refresh();
 }
 

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <string>
 
+#include "screens/menus/JobMarketScreen.h"
+#include "screens/menus/NewsScreen.h"
 #include "screens/menus/ScreenTable.h"
 #include "season/News.h"
 #include "shell/ShellFixture.h"
@@ -36,6 +38,9 @@ protected:
         ASSERT_TRUE(m_game->CreateGameResources());
         m_game->BeginPlay();
         BuildWorld();
+        // The screens' remembered state starts fresh.
+        CJobMarketScreen::s_page = JOBS_AVAILABLE;
+        CNewsScreen::s_shown = 0;
     }
     void TearDown() override {
         if (m_game->m_screenId != 0) m_game->ChangeScreen(SCREEN_COMPETITION);
