@@ -57,7 +57,7 @@ void Match::ChooseTactics() {
     if (!IsFirstClass()) {
         int overs = std::max(mi_length, 1);
         float progress = static_cast<float>(in.mi_legalBalls) / (overs * 6.0f);
-        base = 52.0f + 28.0f * progress;
+        base = 55.0f + 28.0f * progress;
         if (progress > 0.85f) base += 10.0f;
         if (wickets >= 6 && progress < 0.8f) base -= 3.0f * (wickets - 5);
         if (mi_currentInnings == 1) {
@@ -70,7 +70,7 @@ void Match::ChooseTactics() {
             }
         }
     } else {
-        base = 34.0f;
+        base = 30.0f;
         if (mi_currentInnings == 3) {
             int target =
                 InningsTotal(m_innings[0]) + InningsTotal(m_innings[2]) - InningsTotal(m_innings[1]) + 1;

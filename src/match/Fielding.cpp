@@ -30,11 +30,11 @@ const StrokePath PATHS[] = {
 };
 
 // Run-scoring and fielding figures, tuned against real scoring.
-constexpr float FULL_HIT = 400.0f;              // pixels a full-power ground stroke would run
+constexpr float FULL_HIT = 370.0f;              // pixels a full-power ground stroke would run
 constexpr float FIELDER_REACH = 10.0f;          // pixels a fielder covers from where he stands
 constexpr float REACH_PER_PIXEL = 0.25f;        // and more the further the ball has to travel to him
 constexpr float OUTFIELD_RUN = 190.0f;          // a ball past the ring this far runs on to the rope
-constexpr float ONE_DAY_OUTFIELD_RUN = 230.0f;  // unless the deep is patrolled
+constexpr float ONE_DAY_OUTFIELD_RUN = 215.0f;  // unless the deep is patrolled
 constexpr float CATCH_RADIUS = 24.0f;           // a skied ball landing this close to a fielder is a chance
 constexpr float EDGE_CARRY = 0.55f;             // share of edges off pace that carry to the cordon
 constexpr float BYE_CHANCE = 0.07f;             // a ball the keeper misses, per ball he takes
@@ -254,7 +254,7 @@ void Match::Field() {
         // Through to the keeper, or off the pads.
         setFielder(FIG_KEEPER, b.mi_keeperSlot);
         // In a limited-overs match the batsmen run for anything that passes the bat.
-        float keenForByes = IsFirstClass() ? 1.0f : 3.0f;
+        float keenForByes = IsFirstClass() ? 1.0f : 1.5f;
         float byes = BYE_CHANCE * keenForByes * (1.3f - keepSkill / 150.0f) * (spinner ? 1.3f : 1.0f);
         if (b.mi_contact == CONTACT_PADS && Uniform() < LEG_BYE_CHANCE * keenForByes) {
             mi_ballOutcome = OUTCOME_BYES;

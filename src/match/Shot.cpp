@@ -219,10 +219,13 @@ void Match::PlayShot() {
     b.mf_risk[0] *= band;
     b.mf_risk[1] *= band;
     if (!IsFirstClass()) {
-        // Going for the runs costs wickets: judged on the intent he chose.
-        float chase = b.mi_intent == INTENT_SLOG ? 2.5f : b.mi_intent == INTENT_ATTACK ? 1.8f : 1.0f;
-        b.mf_risk[0] *= chase;
+        // Going for the runs costs wickets, judged on the intent he chose:
+        // more edges, and more skied mishits. One-day bowlers bowl to
+        // contain, so fewer balls beat the bat.
+        float chase = b.mi_intent == INTENT_SLOG ? 2.2f : b.mi_intent == INTENT_ATTACK ? 1.6f : 1.0f;
+        b.mf_risk[0] *= 0.8f * chase;
         b.mf_risk[1] *= chase;
+        b.mf_risk[2] *= 1.0f + (chase - 1.0f) * 0.5f;
     }
 
     DecideContact();
@@ -377,8 +380,8 @@ namespace ravel {
 namespace {
 // How often the risk figures turn into a ball that beats the bat, an edge or
 // a mishit. The risk figures are per-mille sized, so these scale them up.
-constexpr float BEATEN_SCALE = 17.0f;
-constexpr float EDGE_SCALE = 22.0f;
+constexpr float BEATEN_SCALE = 22.0f;
+constexpr float EDGE_SCALE = 24.0f;
 constexpr float MISHIT_SCALE = 11.0f;
 constexpr float SURVIVAL_CARE = 0.35f;
 constexpr float LEAVE_DANGER = 1.5f;  // a left ball that comes back in
