@@ -87,41 +87,42 @@ void PurgePendingAbout(StaffMember& coach, int sideId) {
     });
 }
 
-// Ends a club job whatever the day: shared by resignations and the sack.
-void EndClubJob(StaffMember& coach, int newsCode) {
-    const int clubId = coach.m_clubJob;
-    if (Team* team = ClubById(clubId)) {
-        if (team->m_coach == coach.m_id) {
-            team->m_coach = 0;
-            team->m_jobSecurity = 0.0f;
-            team->mv_applications.clear();
-        }
-        if (coach.m_human) team->m_human = 0;
+// A club or country whose post the coach leaves: the post falls vacant if he
+// held it, and a human coach's side goes back to the computer.
+template <class Side>
+void VacatePost(Side* side, const StaffMember& coach) {
+    if (!side) return;
+    if (side->m_coach == coach.m_id) {
+        side->m_coach = 0;
+        side->m_jobSecurity = 0.0f;
+        side->mv_applications.clear();
     }
-    RecordTimeAtClub(coach);
-    coach.m_clubJob = 0;
-    coach.m_daysAtClub = 0;
-    PurgePendingAbout(coach, clubId);
-    PostSideNews(newsCode, clubId, coach.m_id, coach.m_id);
+    if (coach.m_human) side->m_human = 0;
+}
+
+// The news of a job ended, in place of anything still pending about the side.
+void AnnounceDeparture(StaffMember& coach, int sideId, int newsCode) {
+    PurgePendingAbout(coach, sideId);
+    PostSideNews(newsCode, sideId, coach.m_id, coach.m_id);
     SyncProfile(coach);
     if (coach.m_human) SyncUserSide();
 }
 
+// Ends a club job whatever the day: shared by resignations and the sack.
+void EndClubJob(StaffMember& coach, int newsCode) {
+    const int clubId = coach.m_clubJob;
+    VacatePost(ClubById(clubId), coach);
+    RecordTimeAtClub(coach);
+    coach.m_clubJob = 0;
+    coach.m_daysAtClub = 0;
+    AnnounceDeparture(coach, clubId, newsCode);
+}
+
 void EndNationalJob(StaffMember& coach, int newsCode) {
     const int countryId = coach.m_nationalJob;
-    if (Country* c = NationalSideById(countryId)) {
-        if (c->m_coach == coach.m_id) {
-            c->m_coach = 0;
-            c->m_jobSecurity = 0.0f;
-            c->mv_applications.clear();
-        }
-        if (coach.m_human) c->m_human = 0;
-    }
+    VacatePost(NationalSideById(countryId), coach);
     coach.m_nationalJob = 0;
-    PurgePendingAbout(coach, countryId);
-    PostSideNews(newsCode, countryId, coach.m_id, coach.m_id);
-    SyncProfile(coach);
-    if (coach.m_human) SyncUserSide();
+    AnnounceDeparture(coach, countryId, newsCode);
 }
 
 // The best computer coach without a job; nullptr for none.

@@ -383,12 +383,22 @@ void ReplyToOffers() {
     }
 }
 
-void TransferWindowDayOne(int hemisphere) {
+namespace {
+
+// Offers of the hemisphere's clubs that are closed or agreed, and offers of
+// clubs that no longer exist, are done with.
+void DropSettledOffers(int hemisphere) {
     std::erase_if(g_contractOffers, [hemisphere](const ContractOffer& o) {
         const Team* t = ClubById(o.m_team);
         return !t ||
                (HemisphereOf(*t) == hemisphere && (o.m_state == OFFER_CLOSED || o.m_state == OFFER_AGREED));
     });
+}
+
+}  // namespace
+
+void TransferWindowDayOne(int hemisphere) {
+    DropSettledOffers(hemisphere);
     for (Player& p : g_world.mv_players) p.m_leaving = 0;
 }
 
@@ -436,11 +446,7 @@ void EndOfWindowSquadWork(int hemisphere) {
         PostToSideCoach(club, NEWS_CONTRACT_ENDED, 0, {{LINK_PLAYER, p.m_id}, SideLink(club)});
         ReleaseToFreeAgency(p.m_id, hemisphere);
     }
-    std::erase_if(g_contractOffers, [hemisphere](const ContractOffer& o) {
-        const Team* t = ClubById(o.m_team);
-        return !t ||
-               (HemisphereOf(*t) == hemisphere && (o.m_state == OFFER_CLOSED || o.m_state == OFFER_AGREED));
-    });
+    DropSettledOffers(hemisphere);
     TopUpTeamSquads();
     for (Team& team : g_world.mv_teams) {
         if (HemisphereOf(team) != hemisphere) continue;

@@ -106,15 +106,11 @@ std::vector<int32_t> Ranked(const std::vector<int32_t>& ids, Less less) {
     return ranked;
 }
 
-bool Contains(const std::vector<int32_t>& list, int id) {
-    return std::find(list.begin(), list.end(), id) != list.end();
-}
-
 // Adds the best-ranked players not yet chosen until `target` are chosen.
 void FillFrom(const std::vector<int32_t>& ranked, std::vector<int32_t>& chosen, size_t target) {
     for (int32_t id : ranked) {
         if (chosen.size() >= target) break;
-        if (!Contains(chosen, id)) chosen.push_back(id);
+        if (!IsIdInList(chosen, id)) chosen.push_back(id);
     }
 }
 
@@ -125,7 +121,7 @@ std::vector<int32_t> AvailablePlayers(int sideId, bool national, bool oneDay) {
         if (!country || country->m_id != sideId) return pool;
         for (int32_t id : oneDay ? country->mv_oneDaySquad : country->mv_testSquad) {
             const Player* p = P(id);
-            if (p && !p->m_injured && !Contains(pool, id)) pool.push_back(id);
+            if (p && !p->m_injured && !IsIdInList(pool, id)) pool.push_back(id);
         }
         return pool;
     }
@@ -133,7 +129,7 @@ std::vector<int32_t> AvailablePlayers(int sideId, bool national, bool oneDay) {
     if (!team || team->m_id != sideId) return pool;
     for (int32_t id : team->m_squad) {
         const Player* p = P(id);
-        if (id > 0 && p && !p->m_injured && !p->m_intlDuty && !p->m_unavailable && !Contains(pool, id))
+        if (id > 0 && p && !p->m_injured && !p->m_intlDuty && !p->m_unavailable && !IsIdInList(pool, id))
             pool.push_back(id);
     }
     return pool;
@@ -266,11 +262,11 @@ void ClearXI(Country& country) {
 }
 
 bool IsInSquad(const Country& country, int playerId) {
-    return Contains(country.SquadFor(country.m_squadKind), playerId);
+    return IsIdInList(country.SquadFor(country.m_squadKind), playerId);
 }
 
-bool IsIdInList(std::vector<int32_t> list, int id) {
-    return Contains(list, id);
+bool IsIdInList(const std::vector<int32_t>& list, int id) {
+    return std::find(list.begin(), list.end(), id) != list.end();
 }
 
 }  // namespace ravel

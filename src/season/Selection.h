@@ -59,6 +59,6 @@ void PickXI(Country& country);
 void ClearXI(Country& country);
 // Whether the player is in the squad list of the country's current squad kind.
 bool IsInSquad(const Country& country, int playerId);
-bool IsIdInList(std::vector<int32_t> list, int id);
+bool IsIdInList(const std::vector<int32_t>& list, int id);
 
 }  // namespace ravel

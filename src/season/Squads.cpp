@@ -30,17 +30,13 @@ bool IsOneDayKind(int kind) {
            kind == SQUAD_ONE_DAY_5;
 }
 
-bool Contains(const std::vector<int32_t>& list, int id) {
-    return std::find(list.begin(), list.end(), id) != list.end();
-}
-
 bool RetiredFrom(const Player& p, bool oneDay) {
     return p.m_retired || (oneDay ? p.m_retiredOdi : p.m_retiredTest);
 }
 
 // He is in one of the country's lists (the national-squad byte follows this).
 bool InAnyList(const Country& c, int id) {
-    return Contains(c.mv_testSquad, id) || Contains(c.mv_oneDaySquad, id);
+    return IsIdInList(c.mv_testSquad, id) || IsIdInList(c.mv_oneDaySquad, id);
 }
 
 void ClearFromXi(int32_t (&xi)[XI_SIZE], int playerId) {
@@ -73,7 +69,7 @@ void PickBest(std::vector<int32_t>& list, const std::vector<int32_t>& candidates
               Key key) {
     std::vector<int32_t> ranked;
     for (int32_t id : candidates)
-        if (!Contains(list, id) && key(g_world.mv_players[id]) >= 0.0f) ranked.push_back(id);
+        if (!IsIdInList(list, id) && key(g_world.mv_players[id]) >= 0.0f) ranked.push_back(id);
     std::stable_sort(ranked.begin(), ranked.end(), [&](int32_t a, int32_t b) {
         return key(g_world.mv_players[a]) > key(g_world.mv_players[b]);
     });
@@ -397,7 +393,7 @@ bool AddToSquad(Country& country, int playerId) {
     if ((lock && *lock) || !p || playerId <= 0) return false;
     std::vector<int32_t>& list = SquadList(country, kind);
     if (!p->IsEligibleFor(country.m_id) || (p->m_injured && p->m_daysOut > SQUAD_INJURY_LIMIT) ||
-        Contains(list, playerId) || RetiredFrom(*p, IsOneDayKind(kind)))
+        IsIdInList(list, playerId) || RetiredFrom(*p, IsOneDayKind(kind)))
         return false;
     list.push_back(playerId);
     p->m_intlDuty = 1;

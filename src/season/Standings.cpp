@@ -40,15 +40,11 @@ int Rating(int points, int count) {
     return count > 0 ? points / count : 0;
 }
 
-bool BeforeTestRating(const StandingsRow& a, const StandingsRow& b) {
-    const int ra = Rating(a.m_testPoints, a.m_testCount);
-    const int rb = Rating(b.m_testPoints, b.m_testCount);
-    return ra != rb ? ra > rb : a.m_team < b.m_team;
-}
-
-bool BeforeOneDayRating(const StandingsRow& a, const StandingsRow& b) {
-    const int ra = Rating(a.m_odiPoints, a.m_odiCount);
-    const int rb = Rating(b.m_odiPoints, b.m_odiCount);
+// Championship tables: rating, then the lower id.
+template <int32_t StandingsRow::*Points, int32_t StandingsRow::*Count>
+bool BeforeRating(const StandingsRow& a, const StandingsRow& b) {
+    const int ra = Rating(a.*Points, a.*Count);
+    const int rb = Rating(b.*Points, b.*Count);
     return ra != rb ? ra > rb : a.m_team < b.m_team;
 }
 
@@ -104,9 +100,9 @@ int FindStandingsRow(const Competition& competition, int sideId) {
 void SortStandings(Competition& competition) {
     if (competition.m_status != COMP_RUNNING) return;
     if (competition.m_id == COMP_TEST_CHAMPIONSHIP) {
-        Rank(competition.mv_standings, BeforeTestRating);
+        Rank(competition.mv_standings, BeforeRating<&StandingsRow::m_testPoints, &StandingsRow::m_testCount>);
     } else if (competition.m_id == COMP_ODI_CHAMPIONSHIP) {
-        Rank(competition.mv_standings, BeforeOneDayRating);
+        Rank(competition.mv_standings, BeforeRating<&StandingsRow::m_odiPoints, &StandingsRow::m_odiCount>);
     } else if (competition.m_id < COMP_TEST_CHAMPIONSHIP) {
         RankDomesticTable(competition);
     }
