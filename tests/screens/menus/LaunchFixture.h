@@ -1,12 +1,20 @@
-// The game object over the built pictures and fonts, in a game folder of its
-// own, with the side bar and the shell's stand-in screens; the launch screens'
-// own records are registered first so that they are the ones found.
+// The game with its own screen table over the built pictures and fonts, in a
+// game folder of its own with a saves folder of its own, the loop begun (on
+// the intro) and an empty world; helpers to build small worlds or load the
+// built one, to run ticks and to look at the screen.
 #pragma once
 
 #include <filesystem>
 #include <string>
 
+#include "screens/menus/ScreenTable.h"
+#include "season/News.h"
+#include "shell/Settings.h"
 #include "shell/ShellFixture.h"
+#include "world/Database.h"
+#include "world/Random.h"
+#include "world/SaveGame.h"
+#include "world/World.h"
 
 namespace ravel {
 
@@ -14,31 +22,105 @@ class LaunchTest : public ShellTest {
 protected:
     bool BuildsSideBar() const override { return false; }
     void SetUp() override {
-        m_saved = std::filesystem::current_path();
-        std::filesystem::current_path(
-            GameFolderWithTestSkins(testing::UnitTest::GetInstance()->current_test_info()->name(), {}));
+        namespace fs = std::filesystem;
+        const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+        m_saved = fs::current_path();
+        fs::current_path(GameFolderWithTestSkins(name, {}));
+        m_saves = fs::path(testing::TempDir()) / ("ravel_launch_saves_" + name);
+        fs::remove_all(m_saves);
+        fs::create_directories(m_saves);
+        CopyText(s_savesFolder, sizeof s_savesFolder, m_saves.c_str());
+        SetSavesFolder(m_saves.string());
         ShellTest::SetUp();
+        m_game->mv_screens.clear();
+        RegisterGameScreens();
         m_game->m_shellHooks.buildSideBar = BuildSideBar;
         m_game->m_shellHooks.addSideBarControls = AddSideBarControls;
         ASSERT_TRUE(m_game->CreateGameResources());
+        ResetWorld();
+        g_userCoaches.clear();
+        m_game->BeginPlay();
+        SeedRand(5);
+        ResetLog();
     }
     void TearDown() override {
+        if (m_game->m_screenId != 0) m_game->ChangeScreen(SCREEN_COMPETITION);
         m_game->ShutdownGame();
+        g_userCoaches.clear();
+        ResetWorld();
         ShellTest::TearDown();
+        SetDatabaseDirectory("");
+        SetDatabaseRoot("");
+        SetSavesFolder("");
+        s_savesFolder[0] = '\0';
         std::filesystem::current_path(m_saved);
+        std::filesystem::remove_all(m_saves);
+    }
+
+    // The built world database, read where the build put it; false when it
+    // has not been built.
+    static bool UseBuiltDatabase() {
+        SetDatabaseFolder("std");
+        SetDatabaseRoot(RAVEL_RUNTIME_DIR);
+        return std::filesystem::exists(DatabaseFilePath(DB_PLAYERS));
+    }
+
+    static Team& AddClub(int id, int country, const char* name) {
+        Team t;
+        t.m_id = id;
+        t.m_country = country;
+        std::snprintf(t.m_name, sizeof t.m_name, "%s", name);
+        g_world.mv_teams.push_back(t);
+        return g_world.mv_teams.back();
+    }
+    static Country& AddNation(int id, const char* name) {
+        Country c;
+        c.m_id = id;
+        c.m_nationalSide = 1;
+        std::snprintf(c.m_name, sizeof c.m_name, "%s", name);
+        g_world.mv_countries.push_back(c);
+        return g_world.mv_countries.back();
+    }
+
+    // One tick with nothing pressed, the pointer parked in a corner.
+    void Idle(int ticks = 1) {
+        for (int i = 0; i < ticks; ++i) TickWith(1020, 5, false);
+    }
+    void PressKey(int key) {
+        m_system->HeadlessInput()->PressKey(key);
+        Idle();
+        m_system->HeadlessInput()->ReleaseKey(key);
+        Idle();
+    }
+    // A fresh frame of the current screen, kept as a PNG beside the test's
+    // scratch files when asked.
+    void Frame(const std::string& png = "") {
+        m_game->RenderFrame();
+        if (png.empty()) return;
+        const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "ravel_launch_shots";
+        std::filesystem::create_directories(dir);
+        EXPECT_TRUE(m_system->SaveScreenshot((dir / png).string()));
     }
 
     uint32_t Pixel(int x, int y) const { return m_system->Screen().Pixel(x, y); }
-    // Pixels in the box that differ from the colour.
-    int CountOther(int left, int top, int right, int bottom, uint32_t colour) const {
+    // Pixels of a colour family in a box: channels within 0x30 of the colour.
+    int CountNear(int left, int top, int right, int bottom, uint32_t colour) const {
+        auto near = [&](uint32_t a, int shift) {
+            const int d = static_cast<int>((a >> shift) & 0xff) - static_cast<int>((colour >> shift) & 0xff);
+            return d > -0x30 && d < 0x30;
+        };
         int count = 0;
         for (int y = top; y < bottom; ++y) {
-            for (int x = left; x < right; ++x) count += Pixel(x, y) != colour;
+            for (int x = left; x < right; ++x) {
+                const uint32_t p = Pixel(x, y);
+                count += near(p, 16) && near(p, 8) && near(p, 0);
+            }
         }
         return count;
     }
 
     std::filesystem::path m_saved;
+    std::filesystem::path m_saves;
 };
 
 }  // namespace ravel

@@ -45,13 +45,8 @@ protected:
         m_game->mb_screenFrame = showDate;
         DrawScreenFrame(withCoachName);
     }
-    // Text pixels: white or near it, in the box.
     int WhitePixels(int left, int top, int right, int bottom) const {
-        int count = 0;
-        for (int y = top; y < bottom; ++y) {
-            for (int x = left; x < right; ++x) count += (Pixel(x, y) & 0xf0f0f0u) == 0xf0f0f0u;
-        }
-        return count;
+        return CountNear(left, top, right, bottom, 0xffffffffu);
     }
     // The date and clock corner with the bars alone, for comparison.
     int CornerWithoutText() {
