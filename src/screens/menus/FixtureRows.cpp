@@ -86,6 +86,22 @@ const MarginWords* FindMargin(int margin) {
     return nullptr;
 }
 
+// Ties, draws and no results, which name no winner; nullptr for the other
+// kinds, and for a draw in limited overs, which cannot happen. The one-side
+// view of a one-day tie says "Match tied".
+const char* UndecidedText(const ResultWords& r, bool played, bool oneSideView) {
+    switch (r.m_kind) {
+        case RESULT_TIE:
+            return oneSideView && !r.m_firstClass && !played ? "Match tied" : "Match Tied";
+        case RESULT_DRAW:
+            return r.m_firstClass || played ? "Match Drawn" : nullptr;
+        case RESULT_NO_RESULT:
+            return "No result";
+        default:
+            return nullptr;
+    }
+}
+
 const char* Copy(char* buffer, const char* text) {
     std::snprintf(buffer, TEXT_SIZE, "%s", text);
     return buffer;
@@ -263,17 +279,11 @@ const char* ResultForTeam(const FixtureListEntry& row, int sideId) {
             std::snprintf(buffer, sizeof buffer, "%s by an inns and %d runs", won ? "Won" : "Lost",
                           r.m_margin);
             return buffer;
-        case RESULT_TIE:
-            return Copy(buffer, r.m_firstClass || played ? "Match Tied" : "Match tied");
-        case RESULT_DRAW:
-            if (!r.m_firstClass && !played) break;
-            return Copy(buffer, "Match Drawn");
-        case RESULT_NO_RESULT:
-            return Copy(buffer, "No result");
         default:
             break;
     }
-    return Copy(buffer, "-");
+    const char* undecided = UndecidedText(r, played, true);
+    return Copy(buffer, undecided ? undecided : "-");
 }
 
 const char* ResultRuleText(const FixtureListEntry& row) {
@@ -304,17 +314,11 @@ const char* ResultRuleText(const FixtureListEntry& row) {
             std::snprintf(buffer, sizeof buffer, "%s won by an %s and %d runs", x,
                           played ? "innings" : "inns", r.m_margin);
             return buffer;
-        case RESULT_TIE:
-            return Copy(buffer, "Match Tied");
-        case RESULT_DRAW:
-            if (!r.m_firstClass && !played) break;
-            return Copy(buffer, "Match Drawn");
-        case RESULT_NO_RESULT:
-            return Copy(buffer, "No result");
         default:
             break;
     }
-    return Copy(buffer, "-");
+    const char* undecided = UndecidedText(r, played, false);
+    return Copy(buffer, undecided ? undecided : "-");
 }
 
 const char* PerformancePlayerName(const PerformanceRow& row) {

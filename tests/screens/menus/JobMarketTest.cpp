@@ -25,36 +25,25 @@ protected:
             AddClub(1401 + static_cast<int>(g_world.mv_teams.size()), name.c_str()).m_jobSecurity = security;
         }
     }
+    // The job market's controls while it is current.
+    const std::vector<CControl*>& Controls() const { return g_system->mp_controlList->mv_controls; }
     int VisibleRows() const {
         int shown = 0;
-        for (const ScreenRecord& r : m_game->mv_screens) {
-            if (r.m_id != SCREEN_JOBS || !r.mp_controls) continue;
-            for (const CControl* c : r.mp_controls->mv_controls)
-                if (c->m_width == 730 && c->mb_visible && !c->mb_disabled) ++shown;
-        }
+        for (const CControl* c : Controls())
+            if (c->m_width == 730 && c->mb_visible && !c->mb_disabled) ++shown;
         return shown;
     }
     CScrollBar* Bar() const {
-        for (const ScreenRecord& r : m_game->mv_screens)
-            if (r.m_id == SCREEN_JOBS && r.mp_controls)
-                for (CControl* c : r.mp_controls->mv_controls)
-                    if (auto* bar = dynamic_cast<CScrollBar*>(c)) return bar;
+        for (CControl* c : Controls())
+            if (auto* bar = dynamic_cast<CScrollBar*>(c)) return bar;
         return nullptr;
     }
-    CControl* Control(const char* caption) const {
-        for (const ScreenRecord& r : m_game->mv_screens)
-            if (r.m_id == SCREEN_JOBS && r.mp_controls)
-                for (CControl* c : r.mp_controls->mv_controls)
-                    if (std::string(c->m_caption) == caption) return c;
+    CControl* Find(const char* caption, int y = -1) const {
+        for (CControl* c : Controls())
+            if (std::string(c->m_caption) == caption && (y < 0 || c->m_y == y)) return c;
         return nullptr;
     }
-    CControl* Row(int k) const {
-        for (const ScreenRecord& r : m_game->mv_screens)
-            if (r.m_id == SCREEN_JOBS && r.mp_controls)
-                for (CControl* c : r.mp_controls->mv_controls)
-                    if (c->m_width == 730 && c->m_y == 165 + 20 * k) return c;
-        return nullptr;
-    }
+    CControl* Row(int k) const { return Find("", 165 + 20 * k); }
 };
 
 TEST_F(JobMarketTest, NoInsecureOrVacantPostShowsNoRows) {
@@ -103,7 +92,7 @@ TEST_F(JobMarketTest, ScrollBarOnlyForMoreRowsThanFitAndFollowsThePageShown) {
 
     // The coaches' list is shorter than the jobs' list: the rows and the range
     // follow it and nothing reads past its end.
-    Click(Control("Coach Performance"));
+    Click(Find("Coach Performance"));
     EXPECT_EQ(JM::s_page, JOBS_COACHES);
     EXPECT_EQ(JM::sv_jobs.size(), g_world.mv_staff.size());
     EXPECT_EQ(Bar()->m_position, 0);
