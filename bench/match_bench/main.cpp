@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "../common/MatchCsv.h"
 #include "match/Match.h"
 #include "match/MatchServices.h"
 #include "season/Selection.h"
@@ -54,13 +55,6 @@ struct Figures {
     int firstInnings = 0;
     long long topRuns = 0, topOuts = 0, tailRuns = 0, tailOuts = 0;
     double seconds = 0.0;
-};
-
-struct Csv {
-    FILE* matches = nullptr;
-    FILE* innings = nullptr;
-    FILE* batting = nullptr;
-    FILE* bowling = nullptr;
 };
 
 // Sides of one kind of cricket: (side id, national).
@@ -272,7 +266,7 @@ void PlayThrough(Match& m) {
     g_cricket.m_date = start;
 }
 
-void Tally(const Match& m, Figures& f, float strength1, float strength2, const char* kind, Csv& csv) {
+void Tally(const Match& m, Figures& f, float strength1, float strength2) {
     ++f.matches;
     if (m.mi_resultKind == RESULT_DRAW || m.mi_resultKind == RESULT_NO_RESULT) ++f.draws;
     if (m.mi_resultKind == RESULT_TIE) ++f.ties;
@@ -280,10 +274,6 @@ void Tally(const Match& m, Figures& f, float strength1, float strength2, const c
         ++f.decided;
         int stronger = strength1 > strength2 ? m.mi_team1 : m.mi_team2;
         if (m.mi_winner == stronger) ++f.strongerWon;
-    }
-    if (csv.matches) {
-        std::fprintf(csv.matches, "%d,%s,%d,%d,%d,%d,%d,%.1f,%.1f\n", m.mi_id, kind, m.mi_team1, m.mi_team2,
-                     m.mi_winner, m.mi_resultKind, m.mi_margin, strength1, strength2);
     }
     for (int i = 0; i < 4; ++i) {
         const Innings& in = m.m_innings[i];
@@ -299,11 +289,6 @@ void Tally(const Match& m, Figures& f, float strength1, float strength2, const c
             f.firstInningsRuns += total;
             ++f.firstInnings;
         }
-        if (csv.innings) {
-            std::fprintf(csv.innings, "%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, in.mi_battingTeam,
-                         total, in.Wickets(), in.mi_legalBalls, in.mi_byes, in.mi_legByes, in.mi_wides,
-                         in.mi_noBalls, in.mi_status);
-        }
         for (int pos = 0; pos < SQUAD_SIZE; ++pos) {
             const BatsmanFigures& b = in.m_batsmen[pos];
             if (b.mi_howOut >= 1 && b.mi_howOut <= 5) ++f.howOut[b.mi_howOut];
@@ -316,17 +301,6 @@ void Tally(const Match& m, Figures& f, float strength1, float strength2, const c
             } else if (pos >= 8) {
                 f.tailRuns += runs;
                 f.tailOuts += out;
-            }
-            if (csv.batting) {
-                std::fprintf(csv.batting, "%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, pos + 1, b.mi_player,
-                             runs, b.Balls(), b.mi_scored[4], b.mi_scored[6], b.mi_howOut);
-            }
-        }
-        if (csv.bowling) {
-            for (const BowlerFigures& b : in.m_bowlers) {
-                if (b.mi_balls == 0) continue;
-                std::fprintf(csv.bowling, "%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, b.mi_player, b.mi_balls,
-                             b.mi_maidens, b.mi_runs, b.mi_wickets, b.mi_noBalls, b.mi_wides);
             }
         }
     }
@@ -355,7 +329,7 @@ void Print(const char* kind, const Figures& f) {
     std::printf("%s.balls_per_second=%.0f\n", kind, f.seconds > 0 ? f.balls / f.seconds : 0.0);
 }
 
-void RunKind(const Kind& kind, int n, bool generated, Csv& csv, Figures& all) {
+void RunKind(const Kind& kind, int n, bool generated, const MatchCsv& csv, Figures& all) {
     std::vector<Pool> pools = PoolsFor(kind);
     if (pools.empty()) {
         std::fprintf(stderr, "match_bench: no sides for %s\n", kind.name);
@@ -390,17 +364,13 @@ void RunKind(const Kind& kind, int n, bool generated, Csv& csv, Figures& all) {
         auto t0 = std::chrono::steady_clock::now();
         PlayThrough(*m);
         f.seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        Tally(*m, f, Strength(m->m_team1), Strength(m->m_team2), kind.name, csv);
+        float strength1 = Strength(m->m_team1), strength2 = Strength(m->m_team2);
+        Tally(*m, f, strength1, strength2);
+        csv.Write(*m, kind.name, strength1, strength2);
     }
     Print(kind.name, f);
     all.balls += f.balls;
     all.seconds += f.seconds;
-}
-
-FILE* OpenCsv(const std::string& dir, const char* name, const char* header) {
-    FILE* file = std::fopen((dir + "/" + name).c_str(), "w");
-    if (file) std::fputs(header, file);
-    return file;
 }
 
 }  // namespace
@@ -439,19 +409,8 @@ int main(int argc, char** argv) {
     if (generated) GenerateWorld();
     std::printf("world=%s\n", generated ? "generated" : "database");
 
-    Csv csv;
-    if (!csvDir.empty()) {
-        std::filesystem::create_directories(csvDir);
-        csv.matches = OpenCsv(csvDir, "matches.csv",
-                              "match,kind,team1,team2,winner,result,margin,strength1,strength2\n");
-        csv.innings =
-            OpenCsv(csvDir, "innings.csv",
-                    "match,innings,team,total,wickets,legal_balls,byes,leg_byes,wides,no_balls,status\n");
-        csv.batting =
-            OpenCsv(csvDir, "batting.csv", "match,innings,position,player,runs,balls,fours,sixes,how_out\n");
-        csv.bowling = OpenCsv(csvDir, "bowling.csv",
-                              "match,innings,player,balls,maidens,runs,wickets,no_balls,wides\n");
-    }
+    MatchCsv csv;
+    if (!csvDir.empty()) csv.Open(csvDir);
     Figures all;
     bool found = false;
     for (const Kind& kind : KINDS) {
@@ -464,8 +423,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::printf("balls_per_second=%.0f\n", all.seconds > 0 ? all.balls / all.seconds : 0.0);
-    for (FILE* file : {csv.matches, csv.innings, csv.batting, csv.bowling}) {
-        if (file) std::fclose(file);
-    }
+    csv.Close();
     return 0;
 }
