@@ -54,6 +54,7 @@ struct Figures {
     long long firstInningsRuns = 0;
     int firstInnings = 0;
     long long topRuns = 0, topOuts = 0, tailRuns = 0, tailOuts = 0;
+    long long bowlRuns[2] = {}, bowlWickets[2] = {}, bowlBalls[2] = {};  // pace, spin
     double seconds = 0.0;
 };
 
@@ -303,6 +304,14 @@ void Tally(const Match& m, Figures& f, float strength1, float strength2) {
                 f.tailOuts += out;
             }
         }
+        for (const BowlerFigures& b : in.m_bowlers) {
+            const Player* p = PlayerById(b.mi_player);
+            if (b.mi_balls == 0 || !p) continue;
+            int spin = p->m_bowlType >= 5;
+            f.bowlRuns[spin] += b.mi_runs;
+            f.bowlWickets[spin] += b.mi_wickets;
+            f.bowlBalls[spin] += b.mi_balls;
+        }
     }
 }
 
@@ -325,6 +334,15 @@ void Print(const char* kind, const Figures& f) {
     std::printf("%s.stronger_side_win_pct=%.1f\n", kind, pct(f.strongerWon, f.decided));
     std::printf("%s.top_order_avg=%.1f\n", kind, f.topOuts ? double(f.topRuns) / f.topOuts : 0.0);
     std::printf("%s.tail_avg=%.1f\n", kind, f.tailOuts ? double(f.tailRuns) / f.tailOuts : 0.0);
+    const char* const BOWLING[2] = {"pace", "spin"};
+    for (int k = 0; k < 2; ++k) {
+        std::printf("%s.%s_overs_pct=%.1f\n", kind, BOWLING[k],
+                    pct(f.bowlBalls[k], f.bowlBalls[0] + f.bowlBalls[1]));
+        std::printf("%s.%s_avg=%.1f\n", kind, BOWLING[k],
+                    f.bowlWickets[k] ? double(f.bowlRuns[k]) / f.bowlWickets[k] : 0.0);
+        std::printf("%s.%s_economy=%.2f\n", kind, BOWLING[k],
+                    f.bowlBalls[k] ? 6.0 * f.bowlRuns[k] / f.bowlBalls[k] : 0.0);
+    }
     std::printf("%s.balls=%lld\n", kind, f.balls);
     std::printf("%s.balls_per_second=%.0f\n", kind, f.seconds > 0 ? f.balls / f.seconds : 0.0);
 }
