@@ -1,20 +1,18 @@
 // The game's screen table over the built pictures and fonts, with a small
 // career world: two clubs in a running league, a few countries, and a human
-// coach whose inbox the tests fill.
+// coach whose inbox the tests fill. Screenshots go to $RAVEL_SHOTS when set.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "LaunchFixture.h"
 #include "screens/menus/JobMarketScreen.h"
 #include "screens/menus/NewsScreen.h"
-#include "screens/menus/ScreenTable.h"
-#include "season/News.h"
-#include "shell/ShellFixture.h"
-#include "world/World.h"
 
 namespace ravel {
 
@@ -23,55 +21,30 @@ inline constexpr int CLUB_B = 1302;
 inline constexpr int LEAGUE = 4;
 inline constexpr int USER_COACH = 900;
 
-class NewsWorldTest : public ShellTest {
+class NewsWorldTest : public LaunchTest {
 protected:
-    bool BuildsSideBar() const override { return false; }
     void SetUp() override {
-        m_saved = std::filesystem::current_path();
-        std::filesystem::current_path(
-            GameFolderWithTestSkins(testing::UnitTest::GetInstance()->current_test_info()->name(), {}));
-        ShellTest::SetUp();
-        m_game->mv_screens.clear();
-        RegisterGameScreens();
-        m_game->m_shellHooks.buildSideBar = BuildSideBar;
-        m_game->m_shellHooks.addSideBarControls = AddSideBarControls;
-        ASSERT_TRUE(m_game->CreateGameResources());
-        m_game->BeginPlay();
+        LaunchTest::SetUp();
         BuildWorld();
         // The screens' remembered state starts fresh.
         CJobMarketScreen::s_page = JOBS_AVAILABLE;
         CNewsScreen::s_shown = 0;
     }
-    void TearDown() override {
-        if (m_game->m_screenId != 0) m_game->ChangeScreen(SCREEN_COMPETITION);
-        m_game->ShutdownGame();
-        g_userCoaches.clear();
-        ResetWorld();
-        ShellTest::TearDown();
-        std::filesystem::current_path(m_saved);
-    }
 
+    // A side with a computer coach in a secure post.
     static Team& AddClub(int id, const char* name) {
-        Team t;
-        t.m_id = id;
-        t.m_country = 2;
+        Team& t = LaunchTest::AddClub(id, 2, name);
         t.m_jobSecurity = 90.0f;
         t.m_coach = 1;
-        std::snprintf(t.m_name, sizeof t.m_name, "%s", name);
         std::snprintf(t.m_shortName, sizeof t.m_shortName, "%.3s", name);
-        g_world.mv_teams.push_back(t);
-        return g_world.mv_teams.back();
+        return t;
     }
     static Country& AddCountry(int id, const char* name) {
-        Country c;
-        c.m_id = id;
-        c.m_nationalSide = 1;
+        Country& c = AddNation(id, name);
         c.m_jobSecurity = 90.0f;
         c.m_coach = 1;
-        std::snprintf(c.m_name, sizeof c.m_name, "%s", name);
         std::snprintf(c.m_shortName, sizeof c.m_shortName, "%.3s", name);
-        g_world.mv_countries.push_back(c);
-        return g_world.mv_countries.back();
+        return c;
     }
     static StaffMember& AddStaff(int id, const char* first, const char* surname, float reputation) {
         StaffMember s;
@@ -141,8 +114,6 @@ protected:
         const char* dir = std::getenv("RAVEL_SHOTS");
         if (dir && *dir) m_system->SaveScreenshot((std::filesystem::path(dir) / name).string());
     }
-
-    std::filesystem::path m_saved;
 };
 
 }  // namespace ravel
