@@ -92,12 +92,13 @@ protected:
         m_system->HeadlessInput()->ReleaseKey(key);
         Idle();
     }
-    // A fresh frame of the current screen, kept as a PNG beside the test's
-    // scratch files when asked.
+    // A fresh frame of the current screen, kept as a PNG in the build folder
+    // when asked, to be looked at.
     void Frame(const std::string& png = "") {
         m_game->RenderFrame();
         if (png.empty()) return;
-        const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "ravel_launch_shots";
+        const std::filesystem::path dir =
+            std::filesystem::path(RAVEL_RUNTIME_DIR).parent_path() / "launch_shots";
         std::filesystem::create_directories(dir);
         EXPECT_TRUE(m_system->SaveScreenshot((dir / png).string()));
     }
