@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <iterator>
 
-#include "screens/menus/ScreenParts.h"
+#include "screens/menus/ScreenControls.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/PopupMenu.h"
 #include "shell/gui/SideBar.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "screens/menus/ScreenParts.h"
+#include "screens/menus/ScreenControls.h"
 #include "season/Coaches.h"
 #include "season/News.h"
 #include "shell/Game.h"

@@ -7,7 +7,7 @@
 #include "screens/menus/CompetitionMenus.h"
 #include "screens/menus/FixtureRows.h"
 #include "screens/menus/JobMarketScreen.h"
-#include "screens/menus/ScreenParts.h"
+#include "screens/menus/ScreenControls.h"
 #include "season/News.h"
 #include "season/Standings.h"
 #include "shell/Game.h"
@@ -51,20 +51,20 @@ ScreenControls s_controls;
 
 constexpr int RECORDS_KINDS = 4;  // records links: kind * 1000 + section
 
-struct ButtonSpec {
+struct ButtonRow {
     CButton** button;
     const char* caption;
     const char* tooltip;
     int x, y, width;
 };
 
-constexpr ButtonSpec BUTTONS[] = {
+constexpr ButtonRow BUTTONS[] = {
     {&NS::s_btnNextUnread, "Next Unread", "View next unread", 220, 655, 250},
     {&NS::s_btnPrevious, "<", "View previous news", 695, 655, 60},
     {&NS::s_btnMarkAll, "Mark all read", "Mark all as read", 500, 655, 140},
     {&NS::s_btnNext, ">", "View next news", 760, 655, 60},
-    {&NS::s_btnPositive, "Positive", "Respond positively to this piece of news", 220, 610, 200},
-    {&NS::s_btnNegative, "Negative", "Respond negatively to this piece of news", 430, 610, 200},
+    {&NS::s_btnPositive, "Positive", "Respond positively to this news", 220, 610, 200},
+    {&NS::s_btnNegative, "Negative", "Respond negatively to this news", 430, 610, 200},
 };
 
 int InboxSize() {
@@ -441,8 +441,8 @@ void CNewsScreen::Enter() {
     s_scroll = s_controls.Add<CScrollBar>(985, 320, 17, 100);
     s_scroll->mb_horizontal = 0;
     s_scroll->m_position = 0;
-    for (const ButtonSpec& spec : BUTTONS)
-        *spec.button = s_controls.Add<CButton>(spec.x, spec.y, spec.width, 20, spec.caption, spec.tooltip);
+    for (const ButtonRow& b : BUTTONS)
+        *b.button = s_controls.Add<CButton>(b.x, b.y, b.width, 20, b.caption, b.tooltip);
     s_profile = s_controls.Add<CHotSpot>(362, 51, 300, 20, nullptr, "Visit profile page");
     s_teamPage = s_controls.Add<CHotSpot>(220, 180, 380, 19, nullptr, "Visit team page");
     s_competitionPage = s_controls.Add<CHotSpot>(220, 160, 380, 19, nullptr, "Visit competition page");
@@ -548,7 +548,7 @@ void CNewsScreen::Leave() {
     std::fill(std::begin(s_headlines), std::end(s_headlines), nullptr);
     std::fill(std::begin(s_quickLinks), std::end(s_quickLinks), nullptr);
     s_scroll = nullptr;
-    for (const ButtonSpec& spec : BUTTONS) *spec.button = nullptr;
+    for (const ButtonRow& b : BUTTONS) *b.button = nullptr;
     s_profile = s_teamPage = s_competitionPage = nullptr;
 }
 

@@ -7,7 +7,7 @@
 #include "screens/menus/FixtureRows.h"
 #include "screens/menus/NewsScreen.h"
 #include "screens/menus/ScreenFrame.h"
-#include "screens/menus/ScreenParts.h"
+#include "screens/menus/ScreenControls.h"
 #include "season/DayMachine.h"
 #include "season/Fixtures.h"
 #include "season/News.h"

@@ -3,7 +3,7 @@
 
 #include "NewsFixture.h"
 #include "screens/menus/JobMarketScreen.h"
-#include "screens/menus/ScreenParts.h"
+#include "screens/menus/ScreenControls.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/ScrollBar.h"
 

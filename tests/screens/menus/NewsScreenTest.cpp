@@ -3,7 +3,7 @@
 #include "NewsFixture.h"
 #include "match/MatchLists.h"
 #include "screens/menus/NewsScreen.h"
-#include "screens/menus/ScreenParts.h"
+#include "screens/menus/ScreenControls.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/MessageBox.h"
 #include "shell/gui/PopupMenu.h"

@@ -1,4 +1,4 @@
-#include "screens/menus/ScreenParts.h"
+#include "screens/menus/ScreenControls.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-// Pieces the news page and the job market share: the controls a screen makes
+// What the news page and the job market share: the controls a screen makes
 // in Enter and frees in Leave, rows of hot spots shown to match a list, the
 // skin bars with the date and clock, and the subjects of the player and coach
 // pages that links open.
