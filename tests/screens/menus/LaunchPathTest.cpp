@@ -1,0 +1,138 @@
+// A new user's first run on the built world: the database loads, a new game,
+// a name typed, a side picked, the news page, then Continue day by day to the
+// first match day; and a side out of season starting in the auto-simulation.
+#include <cstring>
+#include <limits>
+
+#include "LaunchFixture.h"
+#include "screens/menus/AutoSimScreen.h"
+#include "screens/menus/IntroScreen.h"
+#include "screens/menus/NewGameScreen.h"
+#include "screens/menus/StartMenuScreen.h"
+#include "season/DayMachine.h"
+#include "shell/gui/Button.h"
+#include "shell/gui/ComboBox.h"
+#include "shell/gui/EditBox.h"
+#include "shell/gui/SideBar.h"
+#include "shell/platform/Keys.h"
+
+namespace ravel {
+
+namespace {
+
+using SG = CSetupGameScreen;
+
+class LaunchPathTest : public LaunchTest {
+protected:
+    void SetUp() override {
+        LaunchTest::SetUp();
+        if (!UseBuiltDatabase()) GTEST_SKIP() << "the world database is not built";
+    }
+    void Tap(const CControl* control) {
+        Idle(2);
+        Click(control);
+    }
+    void TypeKeys(std::initializer_list<int> keys) {
+        for (int key : keys) PressKey(key);
+    }
+    // Loads the world as the intro does and opens the set-up with a name typed.
+    void ToSetup() {
+        Frame("path_1_intro.png");
+        TickWith(512, 600, true);  // a click starts loading at once
+        TickWith(512, 600, false);
+        Idle(3);
+        Frame("path_2_loading.png");
+        EXPECT_EQ(Pixel(452, 465), 0xff001e00u) << "the first segment of the bar";
+        while (m_game->m_screenId == SCREEN_INTRO) Idle();
+        ASSERT_EQ(m_game->m_screenId, SCREEN_START_MENU);
+        Idle(2);
+        Frame("path_3_menu.png");
+        Tap(CMainMenuScreen::s_btnNewGame);
+        ASSERT_EQ(m_game->m_screenId, SCREEN_NEW_GAME);
+        Tap(SG::s_editFirstName);
+        TypeKeys({DIK_J, DIK_O, DIK_E});
+        PressKey(DIK_TAB);
+        TypeKeys({DIK_B, DIK_L, DIK_A, DIK_C, DIK_K});
+        EXPECT_STREQ(SG::s_editFirstName->m_caption, "joe");
+        EXPECT_STREQ(SG::s_editSurname->m_caption, "black");
+    }
+    // The user's side's first fixture of the season: its day of season.
+    static int FirstFixtureDay(int side) {
+        int first = std::numeric_limits<int>::max();
+        for (const Fixture& f : g_world.mv_fixtures) {
+            if ((f.m_home == side || f.m_away == side) && f.m_date.m_season == g_cricket.m_date.m_season)
+                first = std::min(first, f.m_date.m_dayOfSeason);
+        }
+        return first;
+    }
+};
+
+TEST_F(LaunchPathTest, NewCareerToTheFirstMatchDay) {
+    ToSetup();
+    Tap(SG::s_rows[0]);
+    const int32_t side = SG::s_chosenSide;
+    ASSERT_GE(side, 1300);
+    ASSERT_LE(side, 1399);
+    Idle(2);
+    Frame("path_4_setup.png");
+    EXPECT_GT(CountNear(322, 320, 500, 340, 0xffffff00u), 30) << "the chosen side in yellow";
+    Tap(SG::s_btnContinue);
+
+    ASSERT_EQ(m_game->m_screenId, SCREEN_NEWS);
+    EXPECT_EQ(g_cricket.m_team, side);
+    ASSERT_EQ(g_userCoaches.size(), 1u);
+    EXPECT_STREQ(g_userCoaches[0].m_staff.m_firstName, "joe");
+    EXPECT_STREQ(g_userCoaches[0].m_staff.m_surname, "black");
+    ASSERT_FALSE(g_userCoaches[0].mv_inbox.empty());
+    EXPECT_EQ(g_userCoaches[0].mv_inbox[0].m_code, NEWS_COACH_APPOINTED);
+    EXPECT_EQ(g_cricket.m_date.m_dayOfSeason, 1);
+    Idle(2);
+    Frame("path_5_news.png");
+    EXPECT_GT(CountNear(10, 10, 120, 30, 0xffffffffu), 20) << "the date in the frame";
+
+    // Day by day until his side's first match day dawns; its fixtures are
+    // made when the league's season starts, a few days in.
+    for (int clicks = 0; clicks < 400 && g_cricket.m_date.m_dayOfSeason < FirstFixtureDay(side); ++clicks) {
+        if (m_game->m_screenId != SCREEN_NEWS) Tap(CSideBar::s_btnMain);
+        Tap(CSideBar::s_btnContinue);
+    }
+    const int matchDay = FirstFixtureDay(side);
+    EXPECT_LT(matchDay, 120) << "his side plays in the season the game opens on";
+    EXPECT_EQ(g_cricket.m_date.m_dayOfSeason, matchDay);
+    EXPECT_TRUE(UserSidePlaysToday());
+    Idle(2);
+    Frame("path_6_eve_of_match_day.png");
+    // The next Continue begins the match day, away from the news.
+    Tap(CSideBar::s_btnContinue);
+    EXPECT_NE(m_game->m_screenId, SCREEN_NEWS);
+    EXPECT_EQ(g_cricket.m_date.m_dayOfSeason, matchDay);
+}
+
+TEST_F(LaunchPathTest, SideOutOfSeasonStartsWithTheAutoSimulation) {
+    ToSetup();
+    Tap(SG::s_comboFilter);
+    Idle(2);
+    ClickAt(SG::s_comboFilter->m_x + 40, SG::s_comboFilter->m_y + 25 + 20 + 10);  // Australia
+    ASSERT_STREQ(SG::s_comboFilter->m_caption, "Australia");
+    Tap(SG::s_rows[0]);
+    const int32_t side = SG::s_chosenSide;
+    Tap(SG::s_btnContinue);
+    ASSERT_EQ(m_game->m_screenId, SCREEN_AUTO_SIM);
+    EXPECT_EQ(g_cricket.m_team, side);
+    Idle(10);
+    Frame("path_7_auto_sim.png");
+    EXPECT_GT(g_cricket.m_date.m_dayOfSeason, 5);
+    EXPECT_GT(CountNear(208, 687, 230, 688, 0xffffff00u), 0) << "the bar has begun";
+
+    m_system->HeadlessInput()->PressKey(DIK_SPACE);
+    Idle();
+    m_system->HeadlessInput()->ReleaseKey(DIK_SPACE);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
+    EXPECT_FALSE(g_cricket.m_autoSimulate);
+    Idle(2);
+    Frame("path_8_news_after_auto_sim.png");
+}
+
+}  // namespace
+
+}  // namespace ravel
