@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "screens/menus/ScreenControls.h"
 #include "screens/menus/ScreenFrame.h"
 #include "season/DayMachine.h"
 #include "season/News.h"
@@ -23,21 +24,12 @@ namespace {
 
 using SB = CSideBar;
 
-constexpr uint32_t WHITE = 0xffffffffu;
-constexpr uint32_t YELLOW = 0xffffff00u;
-constexpr uint32_t ORANGE = 0xfff05a00u;
 constexpr uint32_t BAR_GREY = 0xff787878u;
 constexpr int BAR_LEFT = 208, BAR_TOP = 685, BAR_RIGHT = 1004, BAR_BOTTOM = 690;
 constexpr int NEWS_DATE_X = 220, NEWS_TEXT_X = 350, NEWS_TOP = 230, NEWS_LINE = 20;
 
 // Left for the news page to answer a message; Continue comes back here.
 bool sb_waitingForAnswer = false;
-
-const UserCoach* CurrentCoach() {
-    const int index = g_cricket.m_coachIndex;
-    if (index < 0 || index >= static_cast<int>(g_userCoaches.size())) return nullptr;
-    return &g_userCoaches[static_cast<size_t>(index)];
-}
 
 void SetButton(CButton* button, bool enabled) {
     if (!button) return;
@@ -85,9 +77,9 @@ void RestoreSideBarAfterAutoSim() {
           SB::s_btnCompetitions, SB::s_btnPlayerSearch, SB::s_btnJobs})
         SetButton(button, true);
     if (CButton* squad = SB::s_btnSquad) {
-        const UserCoach* coach = CurrentCoach();
-        const int32_t national = coach ? coach->m_staff.m_nationalJob : 0;
-        const int32_t club = coach ? coach->m_staff.m_clubJob : 0;
+        const StaffMember* coach = CurrentUserStaff();
+        const int32_t national = coach ? coach->m_nationalJob : 0;
+        const int32_t club = coach ? coach->m_clubJob : 0;
         const Country* country = national >= 1 ? NationalSideById(national) : nullptr;
         const Team* team = club >= 1 ? ClubById(club) : nullptr;
         if (national >= 1) {
@@ -173,38 +165,38 @@ void CAutoSimScreen::Render() {
     CFont* title = game.m_fontTitle.get();
     CFont* text = game.m_fontText.get();
     if (s_state.m_careerOver != 0.0f) {
-        sys.DrawText(512, 15, ALIGN_CENTRE, WHITE, title, "Ravelstone");
+        sys.DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, title, "Ravelstone");
         sys.DrawTextInRect(
-            213, 120, 1009, 200, ALIGN_CENTRE, WHITE, text, "%s",
+            213, 120, 1009, 200, ALIGN_CENTRE, TEXT_WHITE, text, "%s",
             "You have reached the age of retirement and decide that you wish to become an "
             "armchair cricket fan. After a farewell dinner attended by many cricket stars from "
             "around the world you gracefully end your career");
-        sys.DrawTextInRect(213, 210, 1009, 290, ALIGN_CENTRE, WHITE, text, "%s",
+        sys.DrawTextInRect(213, 210, 1009, 290, ALIGN_CENTRE, TEXT_WHITE, text, "%s",
                            "Thankyou for playing Ravelstone, it has been a pleasure bringing the game to you "
                            "and we hope you've enjoyed it.");
-        sys.DrawTextInRect(213, 400, 1009, 460, ALIGN_CENTRE, YELLOW, text, "%s",
+        sys.DrawTextInRect(213, 400, 1009, 460, ALIGN_CENTRE, TEXT_YELLOW, text, "%s",
                            "Please press Q to Quit and return to Windows");
     } else {
-        sys.DrawText(512, 15, ALIGN_CENTRE, WHITE, title, "Auto simulating");
-        sys.DrawText(220, 200, ALIGN_LEFT, ORANGE, text, "Recent News");
-        if (const UserCoach* coach = CurrentCoach()) {
-            const auto& inbox = coach->mv_inbox;
+        sys.DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, title, "Auto simulating");
+        sys.DrawText(220, 200, ALIGN_LEFT, TEXT_ORANGE, text, "Recent News");
+        if (const std::vector<InboxMessage>* messages = CurrentInbox()) {
+            const std::vector<InboxMessage>& inbox = *messages;
             const size_t first = inbox.size() > AUTO_NEWS_LINES ? inbox.size() - AUTO_NEWS_LINES : 0;
             for (size_t i = first; i < inbox.size(); ++i) {
                 const InboxMessage& message = inbox[i];
                 const int y = NEWS_TOP + NEWS_LINE * static_cast<int>(i - first);
-                sys.DrawText(NEWS_DATE_X, y, ALIGN_LEFT, YELLOW, text, "%s",
+                sys.DrawText(NEWS_DATE_X, y, ALIGN_LEFT, TEXT_YELLOW, text, "%s",
                              DateLongText(message.m_day, message.m_month, message.m_year));
-                sys.DrawText(NEWS_TEXT_X, y, ALIGN_LEFT, WHITE, text, "%s", message.m_headline.c_str());
+                sys.DrawText(NEWS_TEXT_X, y, ALIGN_LEFT, TEXT_WHITE, text, "%s", message.m_headline.c_str());
             }
         }
-        sys.DrawText(611, 640, ALIGN_CENTRE, WHITE, text, "%3.0f percent complete...",
+        sys.DrawText(611, 640, ALIGN_CENTRE, TEXT_WHITE, text, "%3.0f percent complete...",
                      static_cast<double>(s_state.m_percent));
         sys.FillRect(BAR_LEFT, BAR_TOP, BAR_RIGHT, BAR_BOTTOM, BAR_GREY);
         const int filled =
             static_cast<int>(s_state.m_percent * 0.01f * static_cast<float>(BAR_RIGHT - BAR_LEFT));
-        sys.FillRect(BAR_LEFT, BAR_TOP, BAR_LEFT + filled, BAR_BOTTOM, YELLOW);
-        sys.DrawText(611, 610, ALIGN_CENTRE, WHITE, text, "Hold space to go to main menu...");
+        sys.FillRect(BAR_LEFT, BAR_TOP, BAR_LEFT + filled, BAR_BOTTOM, TEXT_YELLOW);
+        sys.DrawText(611, 610, ALIGN_CENTRE, TEXT_WHITE, text, "Hold space to go to main menu...");
     }
     if (sys.mp_controlList) sys.mp_controlList->Draw();
 }

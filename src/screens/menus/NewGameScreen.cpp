@@ -6,7 +6,8 @@
 #include <ctime>
 #include <fstream>
 
-#include "screens/menus/AutoSimScreen.h"
+#include "screens/menus/ScreenControls.h"
+#include "screens/menus/ScreenFrame.h"
 #include "season/Coaches.h"
 #include "season/DayMachine.h"
 #include "season/News.h"
@@ -44,9 +45,6 @@ namespace {
 
 using SG = CSetupGameScreen;
 
-constexpr uint32_t WHITE = 0xffffffffu;
-constexpr uint32_t YELLOW = 0xffffff00u;
-constexpr uint32_t ORANGE = 0xfff05a00u;
 constexpr uint32_t ROW_SHADE = 0xff232323u;
 constexpr int ROWS_LEFT = 312, ROWS_TOP = 320, ROWS_WIDTH = 400, ROW_HEIGHT = 20;
 constexpr int TEXT_X = 322;
@@ -83,17 +81,6 @@ const char* ListedName(int32_t id) {
     }
     const Team* team = ClubById(id);
     return team ? team->m_name : "";
-}
-
-bool TakeClick(CControl* control) {
-    if (!control || control->m_state != STATE_CLICKED) return false;
-    control->m_state = STATE_NORMAL;
-    return true;
-}
-
-void ScrollBy(int delta) {
-    CScrollBar& bar = *SG::s_scroll;
-    bar.m_position = std::clamp(bar.m_position + delta, bar.m_min, bar.m_max);
 }
 
 bool SideTakenByHuman(int32_t sideId) {
@@ -225,7 +212,7 @@ void CSetupGameScreen::RebuildTeamList() {
 
 void CSetupGameScreen::Update() {
     CSystem& sys = *g_system;
-    if (!s_scroll->mb_disabled && sys.m_wheel != 0) ScrollBy(sys.m_wheel < 0 ? 1 : -1);
+    WheelScroll(*s_scroll);
 
     if (sys.KeyDown(DIK_TAB)) {
         if (!sb_tabHeld) {
@@ -318,12 +305,12 @@ void CSetupGameScreen::Render() {
     game.m_bottomBar.Draw(0, 704);
 
     CFont* text = game.m_fontText.get();
-    sys.DrawText(512, 15, ALIGN_CENTRE, WHITE, game.m_fontTitle.get(), "Setup Game");
-    sys.DrawText(TEXT_X, 120, ALIGN_LEFT, YELLOW, text, "Enter Personal Details");
-    sys.DrawText(TEXT_X, 160, ALIGN_LEFT, WHITE, text, "First Name");
-    sys.DrawText(TEXT_X, 200, ALIGN_LEFT, WHITE, text, "Surname");
-    sys.DrawText(TEXT_X, 240, ALIGN_LEFT, YELLOW, text, "Choose Team to Coach");
-    sys.DrawText(TEXT_X, 278, ALIGN_LEFT, ORANGE, text, "Filter");
+    sys.DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "Setup Game");
+    sys.DrawText(TEXT_X, 120, ALIGN_LEFT, TEXT_YELLOW, text, "Enter Personal Details");
+    sys.DrawText(TEXT_X, 160, ALIGN_LEFT, TEXT_WHITE, text, "First Name");
+    sys.DrawText(TEXT_X, 200, ALIGN_LEFT, TEXT_WHITE, text, "Surname");
+    sys.DrawText(TEXT_X, 240, ALIGN_LEFT, TEXT_YELLOW, text, "Choose Team to Coach");
+    sys.DrawText(TEXT_X, 278, ALIGN_LEFT, TEXT_ORANGE, text, "Filter");
 
     for (int i = 0; i < SETUP_ROWS; ++i) {
         const int y = ROWS_TOP + ROW_HEIGHT * i;
@@ -333,7 +320,7 @@ void CSetupGameScreen::Render() {
     for (int i = 0; i < s_visibleRows; ++i) {
         const size_t at = static_cast<size_t>(s_scroll->m_position + i);
         if (at >= sv_sides.size()) break;
-        const uint32_t colour = sv_sides[at] == s_chosenSide ? YELLOW : WHITE;
+        const uint32_t colour = sv_sides[at] == s_chosenSide ? TEXT_YELLOW : TEXT_WHITE;
         sys.DrawText(TEXT_X, ROWS_TOP + ROW_HEIGHT * i, ALIGN_LEFT, colour, text, "%s",
                      ListedName(sv_sides[at]));
         s_rows[i]->mb_visible = 1;

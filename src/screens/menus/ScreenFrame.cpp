@@ -2,40 +2,25 @@
 
 #include <cstdio>
 
-#include "season/News.h"
+#include "screens/menus/ScreenControls.h"
 #include "shell/Game.h"
 #include "shell/platform/System.h"
 #include "world/GameDate.h"
+#include "world/Records.h"
 
 namespace ravel {
 
-namespace {
-
-constexpr uint32_t WHITE = 0xffffffffu;
-
-}  // namespace
-
 void DrawScreenFrame(bool withCoachName) {
     g_system->ShadeRect(203, 103, 1019, 695);
-    g_game->m_topBarMatch.Draw(0, 0);
-    g_game->m_sideBar.Draw(0, 103);
-    g_game->m_sideBarBottom.Draw(0, 520);
-    g_game->m_bottomBar.Draw(0, 704);
-    if (g_game->mb_screenFrame) {
-        g_system->DrawText(10, 10, ALIGN_LEFT, WHITE, g_game->m_fontText.get(), "%s",
-                           g_cricket.m_date.DateText());
-        g_system->DrawText(10, 30, ALIGN_LEFT, WHITE, g_game->m_fontText.get(), "%s",
-                           g_cricket.m_date.ClockText());
-    }
+    DrawFrameBars(g_cricket.m_date.ClockText());
     if (withCoachName) DrawCoachName();
 }
 
 void DrawCoachName() {
-    const int index = g_cricket.m_coachIndex;
-    if (index < 0 || index >= static_cast<int>(g_userCoaches.size())) return;
-    const StaffMember& coach = g_userCoaches[index].m_staff;
-    g_system->DrawText(512, 50, ALIGN_CENTRE, WHITE, g_game->m_fontText.get(), "%s %s", coach.m_firstName,
-                       coach.m_surname);
+    const StaffMember* coach = CurrentUserStaff();
+    if (!coach) return;
+    g_system->DrawText(512, 50, ALIGN_CENTRE, TEXT_WHITE, g_game->m_fontText.get(), "%s %s",
+                       coach->m_firstName, coach->m_surname);
 }
 
 const char* FormatDate(int day, int month, int year) {

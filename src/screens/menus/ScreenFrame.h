@@ -2,7 +2,14 @@
 // skin bars, the date and clock) and the small texts the screens share.
 #pragma once
 
+#include <cstdint>
+
 namespace ravel {
+
+// Text colours the menu screens share.
+inline constexpr uint32_t TEXT_WHITE = 0xffffffffu;
+inline constexpr uint32_t TEXT_YELLOW = 0xffffff00u;
+inline constexpr uint32_t TEXT_ORANGE = 0xfff05a00u;
 
 // Shaded content area, top, side and bottom bars; the game date and clock
 // while CGame's show-date flag is set; the coach's name when asked.

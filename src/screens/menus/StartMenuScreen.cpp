@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "match/Conditions.h"
+#include "screens/menus/ScreenControls.h"
+#include "screens/menus/ScreenFrame.h"
 #include "season/News.h"
 #include "season/Selection.h"
 #include "season/Squads.h"
@@ -35,8 +37,6 @@ namespace {
 
 using MS = CMainMenuScreen;
 
-constexpr uint32_t WHITE = 0xffffffffu;
-constexpr uint32_t YELLOW = 0xffffff00u;
 constexpr char VERSION[] = "1.64";
 constexpr char AUTOSAVE_NAME[] = "autosave.rsg";
 
@@ -66,12 +66,6 @@ CButton* MakeButton(const ButtonSpec& spec) {
     button->SetTooltip(spec.tooltip);
     *spec.button = button;
     return button;
-}
-
-bool TakeClick(CButton* button) {
-    if (!button || button->m_state != STATE_CLICKED) return false;
-    button->m_state = STATE_NORMAL;
-    return true;
 }
 
 const char* SideName(int sideId) {
@@ -203,8 +197,8 @@ void CMainMenuScreen::Render() {
     g_system->ShadeRect(4, 103, 1019, 695);
     game.m_topBarMatch.Draw(0, 0);
     game.m_bottomBar.Draw(0, 704);
-    g_system->DrawText(512, 15, ALIGN_CENTRE, WHITE, game.m_fontTitle.get(), "Ravelstone");
-    g_system->DrawText(977, 15, ALIGN_CENTRE, YELLOW, game.m_fontTitle.get(), "%s", VERSION);
+    g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "Ravelstone");
+    g_system->DrawText(977, 15, ALIGN_CENTRE, TEXT_YELLOW, game.m_fontTitle.get(), "%s", VERSION);
     g_system->mp_controlList->Draw();
 }
 
@@ -236,13 +230,13 @@ void CMainMenuScreen::BuildSavedGameList() {
 void CMainMenuScreen::DrawLoadGameDialog() {
     const CDialog& dialog = *s_dlgLoad;
     CFont* font = g_game->m_fontText.get();
-    g_system->DrawText(dialog.m_x + 20, dialog.m_y + 40, ALIGN_LEFT, WHITE, font,
+    g_system->DrawText(dialog.m_x + 20, dialog.m_y + 40, ALIGN_LEFT, TEXT_WHITE, font,
                        "Select a saved game to continue playing");
-    g_system->DrawText(dialog.m_x + 420, dialog.m_y + 40, ALIGN_LEFT, WHITE, font, "%d games found...",
+    g_system->DrawText(dialog.m_x + 420, dialog.m_y + 40, ALIGN_LEFT, TEXT_WHITE, font, "%d games found...",
                        static_cast<int>(sv_saveFiles.size()));
     g_system->DrawTextInRect(
         dialog.m_x + 20, dialog.m_y + 240, dialog.m_x + dialog.m_width - 12, dialog.m_y + dialog.m_height,
-        ALIGN_LEFT, WHITE, font, "%s",
+        ALIGN_LEFT, TEXT_WHITE, font, "%s",
         "Please note: Save game files are stored in the users 'My Documents' folder, they are in a "
         "sub-folder called 'Ravelstone'. You can delete these at any time, each save game file is "
         "around 10mb in size, so it would be a good idea to delete ones you don't require anymore.");
