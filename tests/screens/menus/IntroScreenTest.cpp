@@ -3,6 +3,7 @@
 #include "LaunchFixture.h"
 #include "screens/menus/IntroScreen.h"
 #include "season/Squads.h"
+#include "shell/platform/Sprite.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -83,6 +84,18 @@ TEST_F(IntroTest, MessageNamesTheTableThatLoadsNext) {
     EXPECT_STREQ(IS::s_message, "Loading... teams database");
     while (IS::s_step <= INTRO_COMPLETE_WORLD) Idle();
     EXPECT_STREQ(IS::s_message, "Loading... initialising game data");
+}
+
+TEST_F(IntroTest, PicturesComeBackAfterALostDevice) {
+    Frame();
+    const uint32_t ball = Pixel(512, 345);
+    ASSERT_GT((ball >> 16) & 0xff, 0x80u) << "the waiting picture's red ball";
+    m_system->HeadlessInput()->LoseDevice();
+    Idle(3);
+    ASSERT_NE(IS::s_waiting, nullptr);
+    EXPECT_TRUE(IS::s_waiting->Loaded());
+    Frame();
+    EXPECT_EQ(Pixel(512, 345), ball);
 }
 
 // The whole load from the built database, the world completed for play.
