@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "screens/menus/ScreenControls.h"
+#include "screens/menus/ScreenFrame.h"
 #include "season/Coaches.h"
 #include "season/News.h"
 #include "shell/Game.h"
@@ -20,9 +21,6 @@ std::vector<int32_t> CJobMarketScreen::sv_jobs;
 
 namespace {
 
-constexpr uint32_t WHITE = 0xffffffffu;
-constexpr uint32_t YELLOW = 0xffffff00u;
-constexpr uint32_t HEADING = 0xfff05a00u;
 constexpr int NATIONAL_POSTS = 10;    // the first countries of the table have coaching posts
 constexpr int LAST_CLUB_POST = 3000;  // clubs from here on have none
 constexpr int ROW_TOP = 165;
@@ -58,13 +56,13 @@ void RenderJobRow(int sideId, int y) {
         const Team* t = TeamById(sideId);
         if (!t) return;
         const Country* c = CountryById(t->m_country);
-        g_system->DrawText(230, y, ALIGN_LEFT, WHITE, font, "%s", t->m_name);
-        g_system->DrawText(500, y, ALIGN_LEFT, WHITE, font, "%s", c ? c->m_name : "-");
-        g_system->DrawText(750, y, ALIGN_LEFT, YELLOW, font, "%s", JobSecurityText(*t));
+        g_system->DrawText(230, y, ALIGN_LEFT, TEXT_WHITE, font, "%s", t->m_name);
+        g_system->DrawText(500, y, ALIGN_LEFT, TEXT_WHITE, font, "%s", c ? c->m_name : "-");
+        g_system->DrawText(750, y, ALIGN_LEFT, TEXT_YELLOW, font, "%s", JobSecurityText(*t));
     } else if (const Country* c = CountryById(sideId)) {
-        g_system->DrawText(230, y, ALIGN_LEFT, WHITE, font, "%s", c->m_name);
-        g_system->DrawText(500, y, ALIGN_LEFT, WHITE, font, "-");
-        g_system->DrawText(750, y, ALIGN_LEFT, YELLOW, font, "%s", JobSecurityText(*c));
+        g_system->DrawText(230, y, ALIGN_LEFT, TEXT_WHITE, font, "%s", c->m_name);
+        g_system->DrawText(500, y, ALIGN_LEFT, TEXT_WHITE, font, "-");
+        g_system->DrawText(750, y, ALIGN_LEFT, TEXT_YELLOW, font, "%s", JobSecurityText(*c));
     }
 }
 
@@ -72,7 +70,7 @@ void RenderCoachRow(int position, int y) {
     if (position < 0 || static_cast<size_t>(position) >= g_world.mv_staff.size()) return;
     const StaffMember& s = g_world.mv_staff[position];
     CFont* font = g_game->m_fontText.get();
-    g_system->DrawText(230, y, ALIGN_LEFT, s.m_human ? YELLOW : WHITE, font, "%s %s", s.m_firstName,
+    g_system->DrawText(230, y, ALIGN_LEFT, s.m_human ? TEXT_YELLOW : TEXT_WHITE, font, "%s %s", s.m_firstName,
                        s.m_surname);
     const char* job = "-";
     if (s.m_clubJob > 0) {
@@ -80,8 +78,8 @@ void RenderCoachRow(int position, int y) {
     } else if (s.m_nationalJob > 0) {
         if (const Country* c = CountryById(s.m_nationalJob)) job = c->m_name;
     }
-    g_system->DrawText(500, y, ALIGN_LEFT, WHITE, font, "%s", job);
-    g_system->DrawText(750, y, ALIGN_LEFT, YELLOW, font, "%s", ReputationText(s));
+    g_system->DrawText(500, y, ALIGN_LEFT, TEXT_WHITE, font, "%s", job);
+    g_system->DrawText(750, y, ALIGN_LEFT, TEXT_YELLOW, font, "%s", ReputationText(s));
 }
 
 void SwitchPage(int32_t page) {
@@ -176,19 +174,17 @@ void CJobMarketScreen::Render() {
     g_system->ShadeRect(203, 103, 1019, 131);
     g_system->ShadeRect(203, 133, 1019, 695);
     DrawFrameBars(g_cricket.m_date.ClockText());
-    if (const StaffMember* s = CurrentUserStaff())
-        g_system->DrawText(512, 50, ALIGN_CENTRE, WHITE, game.m_fontText.get(), "%s %s", s->m_firstName,
-                           s->m_surname);
-    g_system->FillRect(210, 160, 980, 162, WHITE);
+    DrawCoachName();
+    g_system->FillRect(210, 160, 980, 162, TEXT_WHITE);
     CFont* font = game.m_fontText.get();
     const bool coaches = s_page == JOBS_COACHES;
-    g_system->DrawText(512, 15, ALIGN_CENTRE, WHITE, game.m_fontTitle.get(), "%s",
+    g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "%s",
                        coaches ? "Coach Performance" : "Job Market");
-    g_system->DrawText(230, 140, ALIGN_LEFT, HEADING, font, "%s", coaches ? "Coach" : "Team");
-    g_system->DrawText(500, 140, ALIGN_LEFT, HEADING, font, "%s", coaches ? "Job" : "Country");
-    g_system->DrawText(750, 140, ALIGN_LEFT, HEADING, font, "%s", coaches ? "Reputation" : "Status");
+    g_system->DrawText(230, 140, ALIGN_LEFT, TEXT_ORANGE, font, "%s", coaches ? "Coach" : "Team");
+    g_system->DrawText(500, 140, ALIGN_LEFT, TEXT_ORANGE, font, "%s", coaches ? "Job" : "Country");
+    g_system->DrawText(750, 140, ALIGN_LEFT, TEXT_ORANGE, font, "%s", coaches ? "Reputation" : "Status");
     if (!coaches && sv_jobs.empty())
-        g_system->DrawText(230, ROW_TOP, ALIGN_LEFT, WHITE, font,
+        g_system->DrawText(230, ROW_TOP, ALIGN_LEFT, TEXT_WHITE, font,
                            "No jobs are currently available or insecure.");
     const int first = ScrollPosition();
     for (int k = 0; k < JOB_ROWS; ++k) {

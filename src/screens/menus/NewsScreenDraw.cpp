@@ -6,8 +6,8 @@
 #include "match/MatchLists.h"
 #include "screens/menus/FixtureRows.h"
 #include "screens/menus/NewsScreen.h"
-#include "screens/menus/ScreenFrame.h"
 #include "screens/menus/ScreenControls.h"
+#include "screens/menus/ScreenFrame.h"
 #include "season/DayMachine.h"
 #include "season/Fixtures.h"
 #include "season/News.h"
@@ -24,11 +24,8 @@ namespace {
 
 using NS = CNewsScreen;
 
-constexpr uint32_t WHITE = 0xffffffffu;
-constexpr uint32_t YELLOW = 0xffffff00u;
 constexpr uint32_t LILAC = 0xffc8c8ffu;
 constexpr uint32_t OLIVE = 0xffcdcd00u;
-constexpr uint32_t ORANGE = 0xfff05a00u;
 constexpr uint32_t GREY = 0xffdcdcdcu;
 constexpr int LONG_HEADLINE = 54;  // characters; longer ones take the smaller font
 constexpr int BODY_BOTTOM = 605;   // the answer buttons lie below
@@ -61,22 +58,22 @@ void DrawNewsFrame() {
 }
 
 void DrawVacancies() {
-    Text(670, 120, YELLOW, "%s", "Job News");
+    Text(670, 120, TEXT_YELLOW, "%s", "Job News");
     if (NS::sv_events.empty()) {
-        Text(670, 150, WHITE, "%s", "No jobs");
+        Text(670, 150, TEXT_WHITE, "%s", "No jobs");
         return;
     }
     for (size_t i = 0; i < NS::sv_events.size() && i < static_cast<size_t>(JOB_NEWS_ROWS); ++i) {
         const int y = 150 + 25 * static_cast<int>(i);
-        Text(670, y, WHITE, "%s", SideNameOf(NS::sv_events[i].m_id));
-        Text(940, y, YELLOW, "%s", "Vacant");
+        Text(670, y, TEXT_WHITE, "%s", SideNameOf(NS::sv_events[i].m_id));
+        Text(940, y, TEXT_YELLOW, "%s", "Vacant");
     }
 }
 
 void DrawCompetitionEvent(const NewsEventRecord& r, int y) {
     const Competition* c = CompetitionById(r.m_id);
     if (!c) return;
-    Text(670, y, YELLOW, "%s", c->m_name);
+    Text(670, y, TEXT_YELLOW, "%s", c->m_name);
     if (r.m_state == EVENT_NOT_STARTED) {
         Text(670, y + 20, LILAC, "%s", "Not started");
         return;
@@ -85,21 +82,21 @@ void DrawCompetitionEvent(const NewsEventRecord& r, int y) {
     const StandingsRow& row = c->mv_standings[r.m_row];
     const int rounds = (c->m_doubleRound ? 2 : 1) * (c->TeamCount() - 1);
     char text[32];
-    Text(670, y + 20, WHITE, "%s", "Pos:");
-    Text(730, y + 20, WHITE, "%s", OrdinalText(row.m_position));
-    Text(800, y + 20, WHITE, "%s", "Pld:");
+    Text(670, y + 20, TEXT_WHITE, "%s", "Pos:");
+    Text(730, y + 20, TEXT_WHITE, "%s", OrdinalText(row.m_position));
+    Text(800, y + 20, TEXT_WHITE, "%s", "Pld:");
     std::snprintf(text, sizeof text, "%d / %d", row.Played(), rounds);
-    Text(860, y + 20, WHITE, "%s", text);
+    Text(860, y + 20, TEXT_WHITE, "%s", text);
     std::snprintf(text, sizeof text, "%d pts", row.m_points);
-    Text(940, y + 20, WHITE, "%s", text);
+    Text(940, y + 20, TEXT_WHITE, "%s", text);
 }
 
 void DrawTournamentEvent(const NewsEventRecord& r, int y) {
     const Competition* c = CompetitionById(r.m_id);
-    Text(670, y, YELLOW, "%s", c ? c->m_name : "");
+    Text(670, y, TEXT_YELLOW, "%s", c ? c->m_name : "");
     for (const InternationalTournament& t : g_world.mv_tournaments) {
         if (t.m_competition != r.m_id) continue;
-        Text(670, y + 20, WHITE, "%s", SideNameOf(t.m_host));
+        Text(670, y + 20, TEXT_WHITE, "%s", SideNameOf(t.m_host));
         return;
     }
 }
@@ -107,7 +104,7 @@ void DrawTournamentEvent(const NewsEventRecord& r, int y) {
 void DrawSeriesEvent(const NewsEventRecord& r, int y, int country) {
     const Series* s = SeriesById(r.m_id);
     if (!s) return;
-    Text(670, y, WHITE, "%s", s->m_host == country ? "Home Triangular" : "Away Triangular");
+    Text(670, y, TEXT_WHITE, "%s", s->m_host == country ? "Home Triangular" : "Away Triangular");
     const char* others[2] = {"", ""};
     int n = 0;
     for (int32_t id : s->mv_countries)
@@ -125,13 +122,13 @@ void DrawTourSeriesEvent(const NewsEventRecord& r, int y, int country) {
         std::snprintf(text, sizeof text, "Home vs %s", SideNameOf(s->m_away));
     else
         std::snprintf(text, sizeof text, "Away vs %s", SideNameOf(s->m_home));
-    Text(670, y, WHITE, "%s", text);
+    Text(670, y, TEXT_WHITE, "%s", text);
     std::snprintf(text, sizeof text, s->m_id % 2 ? "%d Tests" : "%d ODIs", s->m_matches);
     Text(900, y, LILAC, "%s", text);
     if (r.m_state == EVENT_STARTS_LATER)
-        Text(670, y + 20, YELLOW, "%s", DateRangeText(*s));
+        Text(670, y + 20, TEXT_YELLOW, "%s", DateRangeText(*s));
     else
-        Text(670, y + 20, WHITE, "%s", SeriesStatusText(*s));
+        Text(670, y + 20, TEXT_WHITE, "%s", SeriesStatusText(*s));
 }
 
 void DrawEvents() {
@@ -171,22 +168,22 @@ const char* FixtureCompetitionText(int id) {
 }
 
 void DrawNextFixture() {
-    Text(220, 120, YELLOW, "%s", "Next Fixture");
+    Text(220, 120, TEXT_YELLOW, "%s", "Next Fixture");
     if (NS::s_nextFixture < 0 || static_cast<size_t>(NS::s_nextFixture) >= g_world.mv_fixtures.size()) {
         Text(220, 140, OLIVE, "%s", "No fixtures scheduled");
         return;
     }
     const Fixture& f = g_world.mv_fixtures[NS::s_nextFixture];
-    Text(220, 140, WHITE, "%s", f.m_date.DateText());
-    Text(220, 160, WHITE, "%s", FixtureCompetitionText(f.m_competition));
+    Text(220, 140, TEXT_WHITE, "%s", f.m_date.DateText());
+    Text(220, 160, TEXT_WHITE, "%s", FixtureCompetitionText(f.m_competition));
     if (f.m_home == NS::s_side)
-        Text(220, 180, WHITE, "%s (Home)", SideNameOf(f.m_away));
+        Text(220, 180, TEXT_WHITE, "%s (Home)", SideNameOf(f.m_away));
     else
-        Text(220, 180, WHITE, "%s (Away)", SideNameOf(f.m_home));
+        Text(220, 180, TEXT_WHITE, "%s (Away)", SideNameOf(f.m_home));
 }
 
 void DrawAvailability() {
-    Text(220, 220, YELLOW, "%s", "Squad Availability news");
+    Text(220, 220, TEXT_YELLOW, "%s", "Squad Availability news");
     if (NS::s_injured == 0 && NS::s_onDuty == 0) {
         Text(220, 240, OLIVE, "%s", "All squad members are currently available to play");
         return;
@@ -197,26 +194,26 @@ void DrawAvailability() {
             text, sizeof text,
             NS::s_injured == 1 ? "1 player is currently injured" : "%d players are currently injured",
             NS::s_injured);
-        Text(220, 240, WHITE, "%s", text);
+        Text(220, 240, TEXT_WHITE, "%s", text);
     }
     if (NS::s_onDuty > 0) {
         std::snprintf(text, sizeof text,
                       NS::s_onDuty == 1 ? "1 player is currently on international duty"
                                         : "%d players are currently on international duty",
                       NS::s_onDuty);
-        Text(220, NS::s_injured > 0 ? 260 : 240, WHITE, "%s", text);
+        Text(220, NS::s_injured > 0 ? 260 : 240, TEXT_WHITE, "%s", text);
     }
 }
 
 uint32_t HeadlineColour(const InboxMessage& m, bool shown) {
-    if (shown) return ORANGE;
-    if (m.m_needsAnswer && !m.m_handled) return YELLOW;
+    if (shown) return TEXT_ORANGE;
+    if (m.m_needsAnswer && !m.m_handled) return TEXT_YELLOW;
     if (m.m_seen || m.m_handled) return GREY;
-    return WHITE;
+    return TEXT_WHITE;
 }
 
 void DrawHeadlines(const std::vector<InboxMessage>& inbox) {
-    Text(220, 300, YELLOW, "%s", "News Headlines");
+    Text(220, 300, TEXT_YELLOW, "%s", "News Headlines");
     const int count = static_cast<int>(inbox.size());
     NS::s_offset = NS::s_scroll && !NS::s_scroll->mb_disabled ? NS::s_scroll->m_position : 0;
     char lastDate[32] = "";
@@ -226,7 +223,7 @@ void DrawHeadlines(const std::vector<InboxMessage>& inbox) {
         const InboxMessage& m = inbox[index];
         const int y = 325 + 20 * k;
         const char* date = FormatDate(m.m_day, m.m_month, m.m_year);
-        if (std::strcmp(date, lastDate) != 0) Text(220, y, YELLOW, "%s", date);
+        if (std::strcmp(date, lastDate) != 0) Text(220, y, TEXT_YELLOW, "%s", date);
         std::snprintf(lastDate, sizeof lastDate, "%s", date);
         Text(350, y, HeadlineColour(m, index == NS::s_shown), "%s", m.m_headline.c_str());
     }
@@ -277,14 +274,14 @@ const char* LinkText(const NewsLink& link) {
 void DrawShownMessage(InboxMessage& m) {
     CFont* font =
         m.m_headline.size() < LONG_HEADLINE ? g_game->m_fontText.get() : g_game->m_fontSmallBold.get();
-    g_system->DrawText(220, 450, ALIGN_LEFT, WHITE, font, "%s", m.m_headline.c_str());
-    Text(700, 450, YELLOW, "%s", FormatDate(m.m_day, m.m_month, m.m_year));
-    g_system->DrawTextInRect(220, 480, 800, BODY_BOTTOM, ALIGN_LEFT, WHITE, g_game->m_fontText.get(), "%s",
-                             m.m_body.c_str());
+    g_system->DrawText(220, 450, ALIGN_LEFT, TEXT_WHITE, font, "%s", m.m_headline.c_str());
+    Text(700, 450, TEXT_YELLOW, "%s", FormatDate(m.m_day, m.m_month, m.m_year));
+    g_system->DrawTextInRect(220, 480, 800, BODY_BOTTOM, ALIGN_LEFT, TEXT_WHITE, g_game->m_fontText.get(),
+                             "%s", m.m_body.c_str());
     m.m_seen = 1;
-    Text(850, 450, YELLOW, "%s", "News Links");
+    Text(850, 450, TEXT_YELLOW, "%s", "News Links");
     for (size_t i = 0; i < m.mv_links.size() && i < static_cast<size_t>(QUICK_LINKS); ++i)
-        Text(850, 490 + 20 * static_cast<int>(i), WHITE, "%s", LinkText(m.mv_links[i]));
+        Text(850, 490 + 20 * static_cast<int>(i), TEXT_WHITE, "%s", LinkText(m.mv_links[i]));
 }
 
 }  // namespace
@@ -299,7 +296,7 @@ void CNewsScreen::Render() {
     const StaffMember* coach = CurrentUserStaff();
     const char* title = "Unemployed";
     if (coach && s_side > 0) title = SideNameOf(s_side);
-    g_system->DrawText(512, 15, ALIGN_CENTRE, WHITE, g_game->m_fontTitle.get(), "%s", title);
+    g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, g_game->m_fontTitle.get(), "%s", title);
     DrawNextFixture();
     DrawAvailability();
     if (auto* inbox = CurrentInbox()) {
