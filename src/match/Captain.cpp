@@ -24,19 +24,24 @@ const BuiltInPlace SPIN_FIELD[FIELD_FIGURES] = {{165, 26},  {250, 20},  {92, 75}
 const BuiltInPlace ONE_DAY_FIELD[FIELD_FIGURES] = {{150, 210}, {95, 80},  {55, 110},  {15, 120}, {345, 120},
                                                    {300, 110}, {260, 85}, {210, 210}, {315, 220}};
 
-// Field positions are kept as places on the field editor's larger picture,
-// with the striker here and the bowler straight up the page; they turn into
-// a bearing and a distance from the striker on the ground view.
-constexpr GroundPoint EDITOR_STRIKER = {315.0f, 262.0f};
-constexpr float FURTHEST_FIELDER = 240.0f;
+// Field positions are kept as places on the field editor's large ground
+// picture: the striker at (393, 304), the bowler straight up the page, 4.5
+// pixels a yard across and 3.41 down. They turn into a bearing and yards from
+// the striker, and so into a place on the ground view, where the rope stands
+// some 70 yards from the bat.
+constexpr GroundPoint PICTURE_STRIKER = {393.0f, 304.0f};
+constexpr float PICTURE_PIXELS_PER_YARD_X = 4.5f;
+constexpr float PICTURE_PIXELS_PER_YARD_Y = 3.41f;
+constexpr float GROUND_PIXELS_PER_YARD = BOUNDARY_RADIUS / 70.0f;
+constexpr float FURTHEST_FIELDER = BOUNDARY_RADIUS - 8.0f;
 
 bool PlaceFromEditor(const FieldPosition& fp, GroundPoint& at) {
-    float dx = static_cast<float>(fp.m_x) - EDITOR_STRIKER.x;
-    float dy = EDITOR_STRIKER.y - static_cast<float>(fp.m_y);
-    float distance = std::hypot(dx, dy);
-    if (distance < 5.0f || distance > FURTHEST_FIELDER) return false;
+    float dx = (static_cast<float>(fp.m_x) - PICTURE_STRIKER.x) / PICTURE_PIXELS_PER_YARD_X;
+    float dy = (PICTURE_STRIKER.y - static_cast<float>(fp.m_y)) / PICTURE_PIXELS_PER_YARD_Y;
+    float yards = std::hypot(dx, dy);
+    if (yards < 1.0f) return false;
     double bearing = std::atan2(dx, dy) * 57.29577951308232;
-    at = PointAtBearing(STRIKER_CREASE, bearing, distance);
+    at = PointAtBearing(STRIKER_CREASE, bearing, std::min(yards * GROUND_PIXELS_PER_YARD, FURTHEST_FIELDER));
     return true;
 }
 
@@ -57,7 +62,7 @@ void Match::ChooseTactics() {
     if (!IsFirstClass()) {
         int overs = std::max(mi_length, 1);
         float progress = static_cast<float>(in.mi_legalBalls) / (overs * 6.0f);
-        base = 55.0f + 28.0f * progress;
+        base = 52.0f + 28.0f * progress;
         if (progress > 0.85f) base += 10.0f;
         if (wickets >= 6 && progress < 0.8f) base -= 3.0f * (wickets - 5);
         if (mi_currentInnings == 1) {
@@ -70,7 +75,7 @@ void Match::ChooseTactics() {
             }
         }
     } else {
-        base = 30.0f;
+        base = 34.0f;
         if (mi_currentInnings == 3) {
             int target =
                 InningsTotal(m_innings[0]) + InningsTotal(m_innings[2]) - InningsTotal(m_innings[1]) + 1;

@@ -34,9 +34,12 @@ constexpr float FULL_HIT = 370.0f;              // pixels a full-power ground st
 constexpr float FIELDER_REACH = 10.0f;          // pixels a fielder covers from where he stands
 constexpr float REACH_PER_PIXEL = 0.25f;        // and more the further the ball has to travel to him
 constexpr float OUTFIELD_RUN = 190.0f;          // a ball past the ring this far runs on to the rope
-constexpr float ONE_DAY_OUTFIELD_RUN = 215.0f;  // unless the deep is patrolled
-constexpr float CATCH_RADIUS = 24.0f;           // a skied ball landing this close to a fielder is a chance
+constexpr float ONE_DAY_OUTFIELD_RUN = 232.0f;  // unless the deep is patrolled
+constexpr float CATCH_RADIUS = 8.0f;            // a skied ball landing this close to a fielder is a chance,
+constexpr float CATCH_RUN = 0.12f;              // and further out the deeper he stands
+constexpr float CATCH_HANG = 0.05f;             // or the longer the ball hangs
 constexpr float EDGE_CARRY = 0.55f;             // share of edges off pace that carry to the cordon
+constexpr float SLOW_BOWLING_POWER = 1.3f;      // time to get to the pitch of a slow ball and swing through
 constexpr float BYE_CHANCE = 0.07f;             // a ball the keeper misses, per ball he takes
 constexpr float LEG_BYE_CHANCE = 0.32f;         // off the pads, a leg bye run
 constexpr float RUN_OUT_CHANCE = 0.0028f;       // per run attempted
@@ -269,7 +272,8 @@ void Match::Field() {
         float skill = std::clamp(b.mf_strokeSkill, 0.0f, 100.0f);
         // A loose ball goes further than a good one.
         float power = path.power * (0.55f + 0.45f * skill / 100.0f) * IntentPower(b.mi_intent) *
-                      (1.25f - b.mf_quality / 200.0f) * (0.55f + 0.9f * Uniform());
+                      (1.25f - b.mf_quality / 200.0f) * (0.55f + 0.9f * Uniform()) *
+                      (spinner ? SLOW_BOWLING_POWER : 1.0f);
         int bearing = path.bearing + (Rand() % (2 * path.spread + 1)) - path.spread;
         bool aerial = b.mi_strokeFlag || Uniform() < LoftChance(b.mi_intent);
         bool defence = b.mi_stroke == STROKE_FORWARD_DEFENCE || b.mi_stroke == STROKE_BACK_DEFENCE;
@@ -278,7 +282,7 @@ void Match::Field() {
         if (b.mi_contact == CONTACT_EDGE) {
             // Fine off the edge: towards the keeper and slips, or down to third man.
             bearing = 150 + Rand() % 32;
-            power = (spinner ? 0.18f : 0.35f) + 0.3f * Uniform();
+            power = spinner ? 0.07f + 0.09f * Uniform() : 0.14f + 0.16f * Uniform();
             aerial = Uniform() < (spinner ? EDGE_CARRY * 0.5f : EDGE_CARRY);
             catchEase = 0.85f;
         } else if (b.mi_contact == CONTACT_MISHIT) {
@@ -311,7 +315,9 @@ void Match::Field() {
 
         bool done = false;
         if (aerial) {
-            float carry = distance * (b.mi_contact == CONTACT_EDGE ? 1.0f : 0.7f);
+            float carry = distance * (b.mi_contact == CONTACT_EDGE    ? 1.0f
+                                      : b.mi_contact == CONTACT_CLEAN ? 0.9f
+                                                                      : 0.7f);
             if (b.mi_contact == CONTACT_CLEAN && carry >= BOUNDARY_RADIUS * 1.02f) {
                 b.mi_runs = 6;
                 b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, carry);
@@ -319,12 +325,14 @@ void Match::Field() {
             } else {
                 GroundPoint land = {dir.x * carry, dir.y * carry};
                 int best = -1;
-                float bestGap = CATCH_RADIUS + carry * 0.05f;
+                float bestGap = 1e9f, bestShare = 1.0f;
                 for (int i = 0; i < count; ++i) {
                     GroundPoint rel = {candidates[i].at.x - STRIKER_CREASE.x,
                                        candidates[i].at.y - STRIKER_CREASE.y};
                     float gap = GroundDistance(rel, land);
-                    if (gap < bestGap) {
+                    float reach = CATCH_RADIUS + CATCH_RUN * std::hypot(rel.x, rel.y) + CATCH_HANG * carry;
+                    if (gap < reach * bestShare) {
+                        bestShare = gap / reach;
                         bestGap = gap;
                         best = i;
                     }

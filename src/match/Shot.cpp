@@ -12,6 +12,11 @@ namespace ravel {
 
 namespace {
 
+// Risks of a stroke against pace and against spin, both bowled to the same
+// skill and quality.
+constexpr float FAST_BOWLING_RISK = 1.4f;
+constexpr float SLOW_BOWLING_RISK = 0.5f;
+
 // Intent weights by the intent value, bands tested from the top.
 struct IntentRow {
     int from;
@@ -214,18 +219,23 @@ void Match::PlayShot() {
     float energyFactor = b.mf_energy < 50.0f ? 1.0f + (50.0f - b.mf_energy) / 100.0f : 1.0f;
     // A worn pitch gets harder to bat on, and helps spin most.
     float wearFactor = 1.0f + mf_pitchWear * 0.02f;
-    if (b.mi_bowlType >= 5 && mf_turn > 5.0f) wearFactor *= 1.0f + (mf_turn - 5.0f) * 0.06f;
+    if (b.mi_bowlType >= 5 && mf_turn > 5.0f) wearFactor *= 1.0f + (mf_turn - 5.0f) * 0.03f;
     float band = IntentBandFactor(b.mi_intentValue) * energyFactor * wearFactor;
+    // Pace gives the batsman less time than spin: more balls beat him, find
+    // the edge or are mistimed.
+    bool slow = b.mi_bowlType >= 5;
+    band *= slow ? SLOW_BOWLING_RISK : FAST_BOWLING_RISK;
+    if (slow) b.mf_risk[2] *= SLOW_BOWLING_RISK;
     b.mf_risk[0] *= band;
     b.mf_risk[1] *= band;
     if (!IsFirstClass()) {
         // Going for the runs costs wickets, judged on the intent he chose:
         // more edges, and more skied mishits. One-day bowlers bowl to
         // contain, so fewer balls beat the bat.
-        float chase = b.mi_intent == INTENT_SLOG ? 2.2f : b.mi_intent == INTENT_ATTACK ? 1.6f : 1.0f;
+        float chase = b.mi_intent == INTENT_SLOG ? 2.0f : b.mi_intent == INTENT_ATTACK ? 1.4f : 1.0f;
         b.mf_risk[0] *= 0.8f * chase;
         b.mf_risk[1] *= chase;
-        b.mf_risk[2] *= 1.0f + (chase - 1.0f) * 0.5f;
+        b.mf_risk[2] *= 1.0f + (chase - 1.0f) * 0.25f;
     }
 
     DecideContact();
@@ -380,11 +390,11 @@ namespace ravel {
 namespace {
 // How often the risk figures turn into a ball that beats the bat, an edge or
 // a mishit. The risk figures are per-mille sized, so these scale them up.
-constexpr float BEATEN_SCALE = 22.0f;
-constexpr float EDGE_SCALE = 24.0f;
-constexpr float MISHIT_SCALE = 11.0f;
+constexpr float BEATEN_SCALE = 27.0f;
+constexpr float EDGE_SCALE = 22.0f;
+constexpr float MISHIT_SCALE = 14.0f;
 constexpr float SURVIVAL_CARE = 0.35f;
-constexpr float LEAVE_DANGER = 1.5f;  // a left ball that comes back in
+constexpr float LEAVE_DANGER = 0.5f;  // a left ball that comes back in
 
 // Share of balls beating the bat that would hit the stumps, by delivery.
 float OnTheStumps(int length, int movement) {

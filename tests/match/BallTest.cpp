@@ -2,6 +2,7 @@
 // wides, plan lookups, and the warnings after a bowler's third extra.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -92,6 +93,44 @@ TEST_F(BallTest, PlanStepsAdvanceAndWrapAndBadPlansFallBack) {
     g_world.mv_pacePlans.clear();
     m->CheckExtras();
     EXPECT_EQ(m->m_ball.mi_effort, 5);
+}
+
+TEST_F(BallTest, FieldersStandWhereTheFieldEditorPutsThem) {
+    // Places on the editor's large ground picture, made as the database
+    // builder makes them: striker at (393, 304), 4.5 pixels a yard across
+    // and 3.41 down, the bowler straight up the page.
+    struct Place {
+        int bearing, yards;
+        float pixels;  // from the striker on the ground view, rope 250 out
+    };
+    const Place places[FIELDERS] = {{160, 17, 60.7f},  {125, 20, 71.4f},  {85, 5, 17.9f},
+                                    {12, 28, 100.0f},  {348, 28, 100.0f}, {270, 26, 92.9f},
+                                    {205, 62, 221.4f}, {300, 68, 242.0f}, {340, 75, 242.0f}};
+    g_world.mv_fieldPositions.clear();
+    FieldSetup setup;
+    setup.m_id = 40;
+    for (int i = 0; i < FIELDERS; ++i) {
+        FieldPosition fp;
+        fp.m_number = i + 1;
+        double angle = places[i].bearing * 3.14159265358979 / 180.0;
+        fp.m_x = static_cast<int32_t>(std::lround(393 + std::sin(angle) * places[i].yards * 4.5));
+        fp.m_y = static_cast<int32_t>(std::lround(304 - std::cos(angle) * places[i].yards * 3.41));
+        g_world.mv_fieldPositions.push_back(fp);
+        setup.m_positions[i] = i;
+    }
+    g_world.mv_fieldSetups.assign(1, setup);
+    BowlPlan plan;
+    plan.mv_balls.push_back({40, 0, LENGTH_GOOD, MOVE_STRAIGHT, 0, 5});
+    g_world.mv_pacePlans.assign(6, plan);
+    g_world.mv_spinPlans.assign(6, plan);
+    m->StageDelivery();
+    for (int i = 0; i < FIELDERS; ++i) {
+        SCOPED_TRACE(places[i].bearing);
+        GroundPoint at = m->m_ball.m_fielders[i];
+        EXPECT_EQ(m->m_ball.mi_fielderPosition[i], i);
+        EXPECT_NEAR(BearingTo(STRIKER_CREASE, at), places[i].bearing, 2);
+        EXPECT_NEAR(GroundDistance(STRIKER_CREASE, at), places[i].pixels, 2.0f);
+    }
 }
 
 TEST_F(BallTest, AfterFourExtrasEveryBallOfTheOverIsLegal) {
