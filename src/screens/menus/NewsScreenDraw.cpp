@@ -28,6 +28,7 @@ constexpr uint32_t LILAC = 0xffc8c8ffu;
 constexpr uint32_t OLIVE = 0xffcdcd00u;
 constexpr uint32_t GREY = 0xffdcdcdcu;
 constexpr int LONG_HEADLINE = 54;  // characters; longer ones take the smaller font
+constexpr int HEADLINE_END = 690;  // the shown message's date starts at 700
 constexpr int BODY_BOTTOM = 605;   // the answer buttons lie below
 
 struct Panel {
@@ -272,8 +273,11 @@ const char* LinkText(const NewsLink& link) {
 }
 
 void DrawShownMessage(InboxMessage& m) {
-    CFont* font =
-        m.m_headline.size() < LONG_HEADLINE ? g_game->m_fontText.get() : g_game->m_fontSmallBold.get();
+    // A long headline takes the smaller font so that it ends before the date.
+    CFont* font = g_game->m_fontText.get();
+    if (m.m_headline.size() >= LONG_HEADLINE ||
+        220 + CSystem::TextWidth(font, m.m_headline.c_str()) > HEADLINE_END)
+        font = g_game->m_fontSmallBold.get();
     g_system->DrawText(220, 450, ALIGN_LEFT, TEXT_WHITE, font, "%s", m.m_headline.c_str());
     Text(700, 450, TEXT_YELLOW, "%s", FormatDate(m.m_day, m.m_month, m.m_year));
     g_system->DrawTextInRect(220, 480, 800, BODY_BOTTOM, ALIGN_LEFT, TEXT_WHITE, g_game->m_fontText.get(),

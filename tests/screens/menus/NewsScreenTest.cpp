@@ -42,6 +42,7 @@ TEST_F(NewsScreenTest, EmptyInboxOffersNothingToBrowse) {
 TEST_F(NewsScreenTest, SixMessagesScrollOneAtATimeAndOpenOnTheFirstUnread) {
     Appoint(CLUB_A);
     for (int i = 0; i < 6; ++i) Deliver(("Story " + std::to_string(i)).c_str(), 10 + i / 2).m_seen = i < 2;
+    g_userCoaches[0].mv_inbox[5].m_headline = "Record lowest match aggregate in first-class cricket";
     Open();
     EXPECT_EQ(NS::s_shown, 2) << "the oldest unseen message";
     EXPECT_TRUE(g_userCoaches[0].mv_inbox[2].m_seen);
