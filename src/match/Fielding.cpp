@@ -33,8 +33,8 @@ const StrokePath PATHS[] = {
 constexpr float FULL_HIT = 370.0f;              // pixels a full-power ground stroke would run
 constexpr float FIELDER_REACH = 10.0f;          // pixels a fielder covers from where he stands
 constexpr float REACH_PER_PIXEL = 0.25f;        // and more the further the ball has to travel to him
-constexpr float OUTFIELD_RUN = 190.0f;          // a ball past the ring this far runs on to the rope
-constexpr float ONE_DAY_OUTFIELD_RUN = 232.0f;  // unless the deep is patrolled
+constexpr float OUTFIELD_RUN = 215.0f;          // a ball past the ring this far runs on to the rope
+constexpr float ONE_DAY_OUTFIELD_RUN = 250.0f;  // unless the deep is patrolled
 constexpr float CATCH_RADIUS = 8.0f;            // a skied ball landing this close to a fielder is a chance,
 constexpr float CATCH_RUN = 0.12f;              // and further out the deeper he stands
 constexpr float CATCH_HANG = 0.05f;             // or the longer the ball hangs
@@ -382,11 +382,11 @@ void Match::Field() {
                 setFielder(c.figure, c.slot);
                 float d = std::min(bestAlong, distance);
                 // Whether they run depends on how far the ball went and how keen they are.
-                float keen = b.mi_intent >= INTENT_ATTACK ? 1.0f : b.mi_intent == INTENT_NORMAL ? 0.6f : 0.3f;
+                float keen = b.mi_intent >= INTENT_ATTACK ? 1.0f : b.mi_intent == INTENT_NORMAL ? 0.9f : 0.5f;
                 int runs = 0;
                 float u = Uniform();
                 if (d < 50.0f)
-                    runs = u < 0.15f * keen ? 1 : 0;
+                    runs = u < 0.25f * keen ? 1 : 0;
                 else if (d < 150.0f)
                     runs = u < 0.02f ? 2 : u < 0.02f + (IsFirstClass() ? 0.43f : 0.6f) * keen ? 1 : 0;
                 else
