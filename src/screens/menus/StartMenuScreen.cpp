@@ -40,7 +40,7 @@ using MS = CMainMenuScreen;
 constexpr char VERSION[] = "1.64";
 constexpr char AUTOSAVE_NAME[] = "autosave.rsg";
 
-struct ButtonSpec {
+struct ButtonRow {
     CButton** button;
     int x, y, width, height;
     const char* caption;
@@ -48,23 +48,23 @@ struct ButtonSpec {
 };
 
 // In the order they join the screen's list.
-const ButtonSpec MENU_BUTTONS[] = {
+const ButtonRow MENU_BUTTONS[] = {
     {&MS::s_btnNewGame, 387, 239, 250, 30, "New Game", "Begin a new game"},
     {&MS::s_btnExit, 387, 379, 250, 30, "Exit", "Exit Ravelstone"},
     {&MS::s_btnLoadGame, 387, 309, 250, 30, "Load Game", "Load an old game"},
 };
 // Children of the load dialog, placed relative to it.
-const ButtonSpec DIALOG_BUTTONS[] = {
+const ButtonRow DIALOG_BUTTONS[] = {
     {&MS::s_btnLoad, 75, 165, 150, 30, "Load Game", ""},
     {&MS::s_btnCancel, 375, 165, 150, 30, "Cancel", ""},
 };
 
-CButton* MakeButton(const ButtonSpec& spec) {
+CButton* MakeButton(const ButtonRow& row) {
     CButton* button = new CButton();
-    button->SetRect(spec.x, spec.y, spec.width, spec.height);
-    button->SetCaption(spec.caption);
-    button->SetTooltip(spec.tooltip);
-    *spec.button = button;
+    button->SetRect(row.x, row.y, row.width, row.height);
+    button->SetCaption(row.caption);
+    button->SetTooltip(row.tooltip);
+    *row.button = button;
     return button;
 }
 
@@ -128,7 +128,7 @@ void StartNewCareer() {
 
 void CMainMenuScreen::Enter() {
     ControlList& list = *g_system->mp_controlList;
-    for (const ButtonSpec& spec : MENU_BUTTONS) list.Add(MakeButton(spec));
+    for (const ButtonRow& row : MENU_BUTTONS) list.Add(MakeButton(row));
     s_btnLoadGame->Disable();
 
     s_dlgLoad = new CDialog();
@@ -139,7 +139,7 @@ void CMainMenuScreen::Enter() {
     s_comboSaves = new CComboBox();
     s_comboSaves->SetRect(20, 60, 560, 30);
     s_dlgLoad->AddChild(s_comboSaves);
-    for (const ButtonSpec& spec : DIALOG_BUTTONS) s_dlgLoad->AddChild(MakeButton(spec));
+    for (const ButtonRow& row : DIALOG_BUTTONS) s_dlgLoad->AddChild(MakeButton(row));
 
     sb_mouseReleased = false;
     g_game->mb_screenFrame = 0;
