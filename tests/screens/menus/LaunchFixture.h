@@ -86,6 +86,11 @@ protected:
     void Idle(int ticks = 1) {
         for (int i = 0; i < ticks; ++i) TickWith(1020, 5, false);
     }
+    // A player's click: after the screen has been drawn at least once.
+    void Tap(const CControl* control) {
+        Idle(2);
+        Click(control);
+    }
     void PressKey(int key) {
         m_system->HeadlessInput()->PressKey(key);
         Idle();

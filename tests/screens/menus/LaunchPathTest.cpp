@@ -28,10 +28,6 @@ protected:
         LaunchTest::SetUp();
         if (!UseBuiltDatabase()) GTEST_SKIP() << "the world database is not built";
     }
-    void Tap(const CControl* control) {
-        Idle(2);
-        Click(control);
-    }
     void TypeKeys(std::initializer_list<int> keys) {
         for (int key : keys) PressKey(key);
     }

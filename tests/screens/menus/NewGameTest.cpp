@@ -45,11 +45,6 @@ protected:
         ASSERT_EQ(m_game->m_screenId, SCREEN_NEW_GAME);
         Idle(2);
     }
-    // A player's clicks: each after the screen has been drawn at least once.
-    void Tap(const CControl* control) {
-        Idle(2);
-        Click(control);
-    }
     void ChooseFilter(int item) {
         Tap(SG::s_comboFilter);
         ASSERT_EQ(SG::s_comboFilter->m_comboState, COMBO_OPEN);
