@@ -189,3 +189,67 @@ TEST_F(NewsScreenTest, NextFixtureIsTheNearestToComeAndLinksToTheOpponent) {
 
 }  // namespace
 }  // namespace ravel
+
+namespace ravel {
+namespace {
+
+// A national coach's season: a tournament, a tour series still to start and a
+// triangular series, listed by their start and each opening its own page.
+TEST_F(NewsScreenTest, NationalCoachFollowsHisSeriesAndTournaments) {
+    StaffMemberById(USER_COACH)->m_nationalJob = 1;
+    g_userCoaches[0].m_staff.m_nationalJob = 1;
+    const int season = g_cricket.m_date.m_season;
+    Competition& cup = g_world.mv_competitions.emplace_back();
+    cup.m_id = 506;
+    std::snprintf(cup.m_name, sizeof cup.m_name, "World Cup");
+    InternationalTournament t;
+    t.m_competition = 506;
+    t.m_year = 2006;
+    t.m_host = 2;
+    t.m_stage = TSTAGE_GROUPS;
+    t.m_startDay = 200;
+    t.mv_groups = {{StandingsRow(1, 506), StandingsRow(3, 506)}};
+    g_world.mv_tournaments.push_back(t);
+    TourSeries tests;
+    tests.m_id = 601;
+    tests.m_competition = COMP_TEST_CHAMPIONSHIP;
+    tests.m_season = season;
+    tests.m_home = 1;
+    tests.m_away = 2;
+    tests.m_matches = 3;
+    tests.m_startDay = 20;
+    tests.m_startMonth = 5;
+    tests.m_startYear = 2006;
+    tests.m_startDayOfSeason = 49;
+    g_world.mv_tourSeries.push_back(tests);
+    Series triangular;
+    triangular.m_id = 640;
+    triangular.m_season = season;
+    triangular.m_host = 2;
+    triangular.mv_countries = {2, 1, 3};
+    triangular.m_startDay = 1;
+    triangular.m_startMonth = 4;
+    triangular.m_startYear = 2006;
+    g_world.mv_series.push_back(triangular);
+    Open();
+    ASSERT_EQ(NS::sv_events.size(), 3u);
+    EXPECT_EQ(NS::sv_events[0].m_id, 640);
+    EXPECT_EQ(NS::sv_events[0].m_kind, EVENT_OF_SERIES);
+    EXPECT_EQ(NS::sv_events[1].m_id, 601);
+    EXPECT_EQ(NS::sv_events[1].m_state, EVENT_STARTS_LATER);
+    EXPECT_EQ(NS::sv_events[2].m_id, 506);
+    EXPECT_STREQ(CSideBar::s_btnSquad->m_caption, "Averland");
+    Shot("news_national.png");
+
+    Click(NS::s_jobRows[1]);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_SERIES);
+    EXPECT_EQ(g_screenSubjects.m_seriesId, 601);
+    EXPECT_EQ(g_screenSubjects.m_seriesKind, TOUR_TESTS);
+    m_game->ChangeScreen(SCREEN_NEWS);
+    Click(NS::s_jobRows[2]);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
+    EXPECT_EQ(g_screenSubjects.m_competitionId, 506);
+}
+
+}  // namespace
+}  // namespace ravel
