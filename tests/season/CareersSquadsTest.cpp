@@ -180,7 +180,7 @@ TEST_F(SquadsTest, HomeTestSquadTakesASecondSpinnerWhenMostGroundsTurn) {
 }
 
 TEST_F(SquadsTest, AverageRatingOfClubsAndCountries) {
-    Team& club = AddClubWithSquad(1300, NORTH, 3, 2, 40);
+    AddClubWithSquad(1300, NORTH, 3, 2, 40);
     AddCricketer(NORTH, 1300, 2, 70);
     AddClub(1301, NORTH);
     Country& north = North();
@@ -206,7 +206,7 @@ TEST_F(SquadsTest, AverageRatingOfClubsAndCountries) {
         north.m_squadKind = c.squadKind;
         EXPECT_FLOAT_EQ(AverageRating(c.side), c.rating) << c.side;
     }
-    EXPECT_FLOAT_EQ(AverageRating(club), clubMean);
+    EXPECT_FLOAT_EQ(AverageRating(*ClubById(1300)), clubMean);
 }
 
 TEST_F(SquadsTest, RebuildFollowsTheClubFieldsOfEachHemisphere) {
