@@ -183,11 +183,12 @@ void Dialogs(const Style& s) {
 
 // ---- Frame bars ------------------------------------------------------------------
 
+// Sits low in the bar: the game date and clock are drawn at its top left.
 void Wordmark(Picture& p, const Style& s) {
-    p.Circle(30, 52, 17, BALL_RED);
-    p.Line(15, 56, 45, 48, 2.2f, 0xfff3ead2u);
-    p.Text("RAVELSTONE", 21, 800, false, 56, 32, s.accent, 0, true);
-    p.Text("Cricket Manager", 15, 700, true, 57, 55, CREAM, 0, true);
+    p.Circle(30, 74, 15, BALL_RED);
+    p.Line(17, 78, 43, 71, 2.0f, 0xfff3ead2u);
+    p.Text("RAVELSTONE", 21, 800, false, 54, 54, s.accent, 0, true);
+    p.Text("Cricket Manager", 15, 700, true, 55, 77, CREAM, 0, true);
 }
 
 void Frame(const Style& s) {
