@@ -123,13 +123,15 @@ TEST_F(WindowTest, TheSameSeedRunsTheSameWindow) {
 
 TEST_F(WindowTest, TheUsersApproachMovesThePlayerWhenTheWindowShuts) {
     SetDay(362, 0);
-    int target = 0;
-    for (int32_t id : TeamById(1301)->m_squad)
-        if (id > 0 && g_world.mv_players[id].m_northSeasons == 1) target = id;
-    ASSERT_GT(target, 0);
     while (g_cricket.m_date.m_dayOfSeason < 15) RunDay();
-    g_overseasCount = -1;
-    ASSERT_EQ(CanSignPlayer(target, 1300, 1), SIGN_OK);
+    // A player in his last season whom no computer club has agreed terms with.
+    int target = 0;
+    for (int32_t id : TeamById(1301)->m_squad) {
+        g_overseasCount = -1;
+        if (id > 0 && g_world.mv_players[id].m_northSeasons == 1 && CanSignPlayer(id, 1300, 1) == SIGN_OK)
+            target = id;
+    }
+    ASSERT_GT(target, 0);
     ContractOffer offer;
     offer.m_player = target;
     offer.m_team = 1300;
