@@ -63,8 +63,8 @@ constexpr ButtonRow BUTTONS[] = {
     {&NS::s_btnPrevious, "<", "View previous news", 695, 655, 60},
     {&NS::s_btnMarkAll, "Mark all read", "Mark all as read", 500, 655, 140},
     {&NS::s_btnNext, ">", "View next news", 760, 655, 60},
-    {&NS::s_btnPositive, "Positive", "Respond positively to this news", 220, 610, 200},
-    {&NS::s_btnNegative, "Negative", "Respond negatively to this news", 430, 610, 200},
+    {&NS::s_btnPositive, "Positive", "Respond positively to this piece of news", 220, 610, 200},
+    {&NS::s_btnNegative, "Negative", "Respond negatively to this piece of news", 430, 610, 200},
 };
 
 int InboxSize() {

@@ -49,13 +49,13 @@ void CButton::Draw() {
     for (int i = 0; i < m_width - 20; i += 5) DrawSkin(first + 1, m_x + 10 + i, m_y);
     DrawSkin(first + 2, m_x + m_width - 10, m_y);
 
-    uint32_t colour = mb_disabled ? CAPTION_GREY : CAPTION_WHITE;
+    uint32_t colour = mb_disabled ? BUTTON_CAPTION_GREY : BUTTON_CAPTION;
     int x = m_x + m_width / 2;
     int y = m_y + m_height / 2 - 10;
     if (m_state == STATE_HOVER) {
-        colour = CAPTION_HOVER;
+        colour = BUTTON_CAPTION_HOVER;
     } else if (m_state == STATE_PRESSED) {
-        colour = CAPTION_PRESSED;
+        colour = BUTTON_CAPTION_PRESSED;
         x += 2;
         y += 2;
     }

@@ -6,10 +6,10 @@
 
 namespace ravel {
 
-inline constexpr uint32_t CAPTION_WHITE = 0xffffffff;
-inline constexpr uint32_t CAPTION_HOVER = 0xffffff00;
-inline constexpr uint32_t CAPTION_GREY = 0xff9b9b9b;
-inline constexpr uint32_t CAPTION_PRESSED = 0xff9b9b00;
+inline constexpr uint32_t BUTTON_CAPTION = 0xffffffff;
+inline constexpr uint32_t BUTTON_CAPTION_HOVER = 0xffffff00;
+inline constexpr uint32_t BUTTON_CAPTION_GREY = 0xff9b9b9b;
+inline constexpr uint32_t BUTTON_CAPTION_PRESSED = 0xff9b9b00;
 
 class CButton : public CControl {
 public:
