@@ -12,10 +12,15 @@ namespace ravel {
 
 namespace {
 
-// Risks of a stroke against pace and against spin, both bowled to the same
-// skill and quality.
+// How much likelier a stroke is to go wrong against pace and against spin,
+// bowled to the same skill and quality: pace gives the batsman less time.
 constexpr float FAST_BOWLING_RISK = 1.4f;
 constexpr float SLOW_BOWLING_RISK = 0.5f;
+
+// A one-day batsman going for his runs: the risk of his stroke.
+float OneDayChase(int intent) {
+    return intent == INTENT_SLOG ? 2.0f : intent == INTENT_ATTACK ? 1.4f : 1.0f;
+}
 
 // Intent weights by the intent value, bands tested from the top.
 struct IntentRow {
@@ -221,21 +226,14 @@ void Match::PlayShot() {
     float wearFactor = 1.0f + mf_pitchWear * 0.02f;
     if (b.mi_bowlType >= 5 && mf_turn > 5.0f) wearFactor *= 1.0f + (mf_turn - 5.0f) * 0.03f;
     float band = IntentBandFactor(b.mi_intentValue) * energyFactor * wearFactor;
-    // Pace gives the batsman less time than spin: more balls beat him, find
-    // the edge or are mistimed.
-    bool slow = b.mi_bowlType >= 5;
-    band *= slow ? SLOW_BOWLING_RISK : FAST_BOWLING_RISK;
-    if (slow) b.mf_risk[2] *= SLOW_BOWLING_RISK;
     b.mf_risk[0] *= band;
     b.mf_risk[1] *= band;
     if (!IsFirstClass()) {
-        // Going for the runs costs wickets, judged on the intent he chose:
-        // more edges, and more skied mishits. One-day bowlers bowl to
-        // contain, so fewer balls beat the bat.
-        float chase = b.mi_intent == INTENT_SLOG ? 2.0f : b.mi_intent == INTENT_ATTACK ? 1.4f : 1.0f;
+        // Going for the runs costs wickets, judged on the intent he chose.
+        // One-day bowlers bowl to contain, so fewer balls beat the bat.
+        float chase = OneDayChase(b.mi_intent);
         b.mf_risk[0] *= 0.8f * chase;
         b.mf_risk[1] *= chase;
-        b.mf_risk[2] *= 1.0f + (chase - 1.0f) * 0.25f;
     }
 
     DecideContact();
@@ -422,12 +420,17 @@ void Match::DecideContact() {
         return;
     }
     bool defence = b.mi_stroke == STROKE_FORWARD_DEFENCE || b.mi_stroke == STROKE_BACK_DEFENCE;
+    bool slow = b.mi_bowlType >= 5;
+    float pace = slow ? SLOW_BOWLING_RISK : FAST_BOWLING_RISK;
+    // Slogging skies more mishits.
+    float mistime = (slow ? SLOW_BOWLING_RISK : 1.0f) *
+                    (IsFirstClass() ? 1.0f : 1.0f + (OneDayChase(b.mi_intent) - 1.0f) * 0.25f);
     float u = Uniform();
     if (b.mi_stroke == STROKE_LEAVE) {
         // Leaving a ball that comes back in can cost his wicket.
         bool comesIn = b.mi_movement == MOVE_IN_SWING || b.mi_movement == MOVE_OFF_BREAK ||
                        b.mi_movement == MOVE_WRONGUN || b.mi_movement == MOVE_OFF_CUTTER;
-        if (comesIn && u < risk[0] * LEAVE_DANGER * BEATEN_SCALE) {
+        if (comesIn && u < risk[0] * pace * LEAVE_DANGER * BEATEN_SCALE) {
             b.mb_appeal = 1;
             if (Rand() % 3 == 0)
                 mi_ballOutcome = OUTCOME_BOWLED;
@@ -442,9 +445,9 @@ void Match::DecideContact() {
     // A batsman set on survival gives even less away.
     float care = b.mi_intent == INTENT_BLOCK ? 0.55f : b.mi_intent == INTENT_CAUTIOUS ? 0.8f : 1.0f;
     if (b.mi_intentValue < 10) care *= SURVIVAL_CARE;  // batting to save the match
-    float beaten = risk[0] * BEATEN_SCALE * care * (defence ? 0.6f : 1.0f);
-    float edge = risk[1] * EDGE_SCALE * care * (defence ? 0.7f : 1.0f);
-    float mishit = risk[2] * MISHIT_SCALE * care * (defence ? 0.3f : 1.0f);
+    float beaten = risk[0] * pace * BEATEN_SCALE * care * (defence ? 0.6f : 1.0f);
+    float edge = risk[1] * pace * EDGE_SCALE * care * (defence ? 0.7f : 1.0f);
+    float mishit = risk[2] * mistime * MISHIT_SCALE * care * (defence ? 0.3f : 1.0f);
     if (u < beaten) {
         b.mi_contact = CONTACT_NONE;
         if (Uniform() < OnTheStumps(b.mi_length, b.mi_movement)) {
