@@ -7,6 +7,7 @@
 
 #include "shell/platform/Files.h"
 #include "world/Paths.h"
+#include "world/SaveGame.h"
 #include "world/Services.h"
 
 namespace ravel {
@@ -115,6 +116,8 @@ void SetupFolders() {
     }
     TraceMake(MakeFolder(NativePath(s_savesFolder)), "Created directory");
     TraceMake(MakeFolder(NativePath(s_outputFolder)), "Created directory");
+    // Player histories and saved-game headers live in the same saves folder.
+    SetSavesFolder(NativePath(s_savesFolder));
 
     s_configPath = NativePath(std::string(s_optionsFolder) + "\\config.ini");
     const MakeFolderResult options = MakeFolder(NativePath(s_optionsFolder));

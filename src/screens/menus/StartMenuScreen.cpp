@@ -145,8 +145,6 @@ void CMainMenuScreen::Enter() {
     g_game->mb_screenFrame = 0;
     g_game->m_screenMode = SCREEN_MODE_FULL;
     g_game->m_recordOnLeave = false;
-    // The world's saves folder is the shell's.
-    SetSavesFolder(NativePath(s_savesFolder));
 }
 
 void CMainMenuScreen::Update() {

@@ -31,6 +31,7 @@ protected:
         fs::create_directories(m_saves);
         CopyText(s_savesFolder, sizeof s_savesFolder, m_saves.c_str());
         SetSavesFolder(m_saves.string());
+        SetSavesFolder(m_saves.string());
         ShellTest::SetUp();
         m_game->mv_screens.clear();
         RegisterGameScreens();

@@ -8,6 +8,7 @@
 
 #include "PlatformFixture.h"
 #include "shell/Settings.h"
+#include "world/SaveGame.h"
 
 namespace ravel {
 namespace {
@@ -113,6 +114,7 @@ TEST_F(FoldersTest, FirstRunMakesTheTreeAndTheDefaultFile) {
     EXPECT_TRUE(std::filesystem::is_directory(m_dir + "/Documents/Ravelstone/Saves"));
     EXPECT_TRUE(std::filesystem::is_directory(m_dir + "/Documents/Ravelstone/Output"));
     EXPECT_EQ(std::string(s_savesFolder), m_dir + "/Documents\\Ravelstone\\Saves");
+    EXPECT_EQ(SavesFolder(), m_dir + "/Documents/Ravelstone/Saves");
     EXPECT_EQ(ReadText(Options() + "/config.ini"), "std\n1\n1\n1\n1\n1\n1\n1\n1\n1\n");
     EXPECT_STREQ(s_skinName, "std");
     // The filters keep their start values, and the exit writer stores them.
