@@ -15,7 +15,7 @@ namespace {
 // How much likelier a stroke is to go wrong against pace and against spin,
 // bowled to the same skill and quality: pace gives the batsman less time.
 constexpr float FAST_BOWLING_RISK = 1.4f;
-constexpr float SLOW_BOWLING_RISK = 0.5f;
+constexpr float SLOW_BOWLING_RISK = 0.55f;
 
 // A one-day batsman going for his runs: the risk of his stroke.
 float OneDayChase(int intent) {
