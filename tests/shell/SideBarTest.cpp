@@ -100,6 +100,8 @@ TEST_F(SideBarTest, ButtonsOpenTheirScreens) {
         g_screenSubjects = ScreenSubjects();
         Click(*c.button);
         EXPECT_EQ(m_game->m_screenId, c.screen);
+        // Draw skips a clicked button: one left clicked vanishes for a frame.
+        EXPECT_EQ((*c.button)->m_state, STATE_NORMAL);
         if (c.subject) {
             EXPECT_EQ(g_screenSubjects.*c.subject, c.team);
         }
@@ -223,8 +225,10 @@ TEST_F(SideBarTest, BackAndForwardButtons) {
     m_game->ChangeScreen(SCREEN_TEAM);
     Click(SB::s_btnBack);
     EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
+    EXPECT_EQ(SB::s_btnBack->m_state, STATE_NORMAL);
     Click(SB::s_btnForward);
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
+    EXPECT_EQ(SB::s_btnForward->m_state, STATE_NORMAL);
 }
 
 TEST_F(SideBarTest, ContinueRunsTheDayAndForgetsTheHistories) {

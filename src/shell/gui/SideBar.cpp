@@ -155,8 +155,12 @@ constexpr Label OPTION_LABELS[] = {
     {"Select a different skin", 160, 155},
 };
 
+// Takes a click: the control is drawn normal again on the next frame, since
+// Draw skips the one-tick clicked state.
 bool Clicked(CControl* control) {
-    return control && control->m_state == STATE_CLICKED;
+    if (!control || control->m_state != STATE_CLICKED) return false;
+    control->m_state = STATE_NORMAL;
+    return true;
 }
 
 bool Chosen(const CPopupMenu* menu) {
@@ -496,14 +500,12 @@ void HandleSideBar() {
     }
     if (Clicked(SB::s_btnWorldCricket)) {
         SB::s_menuWorldCricket->Open(SB::s_btnWorldCricket->m_x, SB::s_btnWorldCricket->m_y + BUTTON_HEIGHT);
-        SB::s_btnWorldCricket->m_state = STATE_NORMAL;
     }
     if (HandleWorldCricketMenus()) return;
     if (HandleCompetitionMenus()) return;
     if (Clicked(SB::s_btnCompetitions) && SB::s_menuCompetitions->m_menuState == MENU_CLOSED) {
         CButton* button = SB::s_btnCompetitions;
         SB::s_menuCompetitions->Open(button->m_x, button->m_y + button->m_height);
-        button->m_state = STATE_NORMAL;
     }
     if (Clicked(SB::s_btnPlayerSearch)) return Change(SCREEN_PLAYER_SEARCH);
     if (Clicked(SB::s_btnJobs)) return Change(SCREEN_JOBS);
@@ -512,12 +514,10 @@ void HandleSideBar() {
     if (Clicked(SB::s_btnForward)) game.NavigateHistory(HISTORY_FORWARD);
     if (game.m_screenId != before) return;
     if (Clicked(SB::s_btnExit)) {
-        SB::s_btnExit->m_state = STATE_NORMAL;
         ConfirmExit();
         return;
     }
     if (Clicked(SB::s_btnOptions)) {
-        SB::s_btnOptions->m_state = STATE_NORMAL;
         SB::s_tickAutosave->mb_ticked = g_cricket.m_autosave ? 1 : 0;
         SB::s_tickSounds->mb_ticked = g_cricket.m_matchViewSounds ? 1 : 0;
         SB::s_comboSkin->SetCaption(game.m_skinName);
@@ -526,7 +526,6 @@ void HandleSideBar() {
     }
     if (SB::s_dlgOptions->mb_visible && HandleOptionsDialog()) return;
     if (Clicked(SB::s_btnContinue)) {
-        SB::s_btnContinue->m_state = STATE_NORMAL;
         const int32_t screen = game.m_screenId;
         Continue();
         if (game.m_screenId != screen) return;
