@@ -248,11 +248,11 @@ InboxMessage WriteNewsItem(const PendingNewsItem& item) {
             m.m_body = Format("%s has chosen %s's offer over yours.", player.c_str(), side.c_str());
             break;
         case NEWS_APPROACH_FOR_PLAYER:
-            m.m_headline = Format("%s approach %s", side2.c_str(), player.c_str());
+            m.m_headline = Format("%s approach %s", side.c_str(), player.c_str());
             m.m_body = Format(
                 "%s have made an approach for %s. Offer him a new contract from his page if you "
                 "want to keep him.",
-                side2.c_str(), player.c_str());
+                side.c_str(), player.c_str());
             break;
         case NEWS_INJURY: {
             const Player* p = PlayerById(LinkValue(item, LINK_PLAYER));

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
 
 #include "CareersWorld.h"
 #include "season/Coaches.h"
 #include "season/Finance.h"
 #include "season/Fitness.h"
+#include "season/NewsItems.h"
 
 namespace ravel {
 
@@ -105,6 +107,28 @@ TEST_F(WindowTest, EveryClubKeepsSixteenContractedPlayersAndACoach) {
     }
     EXPECT_TRUE(open);
     EXPECT_TRUE(shut);
+}
+
+TEST_F(WindowTest, ApproachesForTheUsersPlayersNameTheBidder) {
+    SetDay(362, 0);
+    while (g_cricket.m_date.m_dayOfSeason < 20) RunDay();
+    int approaches = 0;
+    for (const InboxMessage& m : g_userCoaches[0].mv_inbox) {
+        if (m.m_code != NEWS_APPROACH_FOR_PLAYER) continue;
+        ++approaches;
+        int player = 0;
+        int bidder = 0;
+        for (const NewsLink& l : m.mv_links) {
+            if (l.m_kind == LINK_PLAYER) player = l.m_value;
+            if (l.m_kind == LINK_CLUB) bidder = l.m_value;
+        }
+        ASSERT_NE(TeamById(bidder), nullptr) << m.m_headline;
+        EXPECT_NE(bidder, 1300) << "another club bids";
+        const std::string playerName = PlayerName(player);
+        EXPECT_EQ(m.m_headline, std::string(TeamById(bidder)->m_name) + " approach " + playerName);
+        EXPECT_EQ(m.m_body.rfind(TeamById(bidder)->m_name, 0), 0u) << m.m_body;
+    }
+    EXPECT_GT(approaches, 0) << "the user's players in their last season draw bids";
 }
 
 TEST_F(WindowTest, TheSameSeedRunsTheSameWindow) {
