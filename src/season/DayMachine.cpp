@@ -1,6 +1,7 @@
 #include "season/DayMachine.h"
 
 #include <memory>
+#include <vector>
 
 #include "match/Match.h"
 #include "match/MatchLists.h"
@@ -275,9 +276,12 @@ RecordsTable* RecordsOfKind(int kind) {
     return nullptr;
 }
 
-void UpdateRecordsOfKinds(const Match& m, std::initializer_list<int> kinds) {
+// The tables' full sections as the day's results begin to come in.
+void UpdateRecordsOfKinds(const Match& m, std::initializer_list<int> kinds,
+                          const std::vector<FullSections>& standing) {
     for (int kind : kinds)
-        if (RecordsTable* t = RecordsOfKind(kind)) UpdateRecordTables(m, *t);
+        if (RecordsTable* t = RecordsOfKind(kind))
+            UpdateRecordTables(m, *t, standing[static_cast<size_t>(t - g_world.mv_records.data())]);
 }
 
 void ClearPlayingFlags(const Match& m) {
@@ -294,6 +298,8 @@ void ClearPlayingFlags(const Match& m) {
 }
 
 void RetireFinishedMatches() {
+    std::vector<FullSections> standing;
+    for (const RecordsTable& t : g_world.mv_records) standing.push_back(FullSectionsOf(t));
     for (size_t i = 0; i < g_currentMatches.size();) {
         Match& m = *g_currentMatches[i];
         if (m.mi_playState != PLAY_MATCH_OVER) {
@@ -306,16 +312,16 @@ void RetireFinishedMatches() {
         }
         switch (m.mi_matchType) {
             case FORMAT_TEST:
-                UpdateRecordsOfKinds(m, {RECORDS_TEST, RECORDS_FIRST_CLASS});
+                UpdateRecordsOfKinds(m, {RECORDS_TEST, RECORDS_FIRST_CLASS}, standing);
                 break;
             case FORMAT_FIRST_CLASS:
-                UpdateRecordsOfKinds(m, {RECORDS_FIRST_CLASS});
+                UpdateRecordsOfKinds(m, {RECORDS_FIRST_CLASS}, standing);
                 break;
             case FORMAT_ODI:
-                UpdateRecordsOfKinds(m, {RECORDS_ODI, RECORDS_LIST_A});
+                UpdateRecordsOfKinds(m, {RECORDS_ODI, RECORDS_LIST_A}, standing);
                 break;
             case FORMAT_LIST_A:
-                UpdateRecordsOfKinds(m, {RECORDS_LIST_A});
+                UpdateRecordsOfKinds(m, {RECORDS_LIST_A}, standing);
                 break;
             default:
                 break;

@@ -52,14 +52,13 @@ const char* SeasonLabel(int season) {
 // Builds and files the entries of one match.
 class CRecordWriter {
 public:
-    CRecordWriter(const Match& match, RecordsTable& table) : m_match(match), m_table(table) {
+    CRecordWriter(const Match& match, RecordsTable& table, const FullSections& standing)
+        : m_match(match), m_table(table), m_held(standing) {
         const Ground* g = GroundById(match.mi_ground);
         m_ground = g && g->m_id == match.mi_ground ? g->m_name : "";
         m_title = MatchTitle(match);
         m_season = SeasonLabel(match.m_startDate.m_season > 0 ? match.m_startDate.m_season
                                                               : g_cricket.m_date.m_season);
-        for (int i = 0; i < RECORD_SECTIONS; ++i)
-            m_held[i] = !IsEmptyRecord(table.Section(RecordsTable::SectionCode(i)).front());
     }
 
     RecordEntry Entry(int team, int player = -1, int player2 = -1) const {
@@ -74,10 +73,11 @@ public:
         return e;
     }
 
-    // A new first place is news when the section held a record before this
-    // match; a match that betters itself reports its best.
+    // A match that betters itself reports its best.
     void File(int section, const RecordEntry& e, int w4, int w5, int w6, int w7) {
-        if (InsertRecord(m_table, section, e) != 0 || !m_held[RecordsTable::SectionIndex(section)]) return;
+        const int index = RecordsTable::SectionIndex(section);
+        if (InsertRecord(m_table, section, e) != 0 || index < 0 || !m_held[static_cast<size_t>(index)])
+            return;
         const RecordEvent event = {section, 1, m_table.m_kind, m_match.mi_id, w4, w5, w6, w7};
         for (RecordEvent& old : g_recordEvents) {
             if (old[0] == section && old[2] == event[2] && old[3] == event[3]) {
@@ -95,7 +95,7 @@ public:
     std::string m_ground;
     std::string m_title;
     std::string m_season;
-    bool m_held[RECORD_SECTIONS] = {};
+    FullSections m_held;
 };
 
 void InningsRecords(CRecordWriter& w, const Innings& in, int index, int lastInnings) {
@@ -240,9 +240,22 @@ int InsertRecord(RecordsTable& table, int section, const RecordEntry& entry) {
     return -1;
 }
 
-void UpdateRecordTables(const Match& match, RecordsTable& table) {
-    CRecordWriter writer(match, table);
+FullSections FullSectionsOf(const RecordsTable& table) {
+    FullSections full{};
+    for (int i = 0; i < RECORD_SECTIONS; ++i) {
+        const std::vector<RecordEntry>& rows = table.mv_sections[i];
+        full[static_cast<size_t>(i)] = !rows.empty() && !IsEmptyRecord(rows.back());
+    }
+    return full;
+}
+
+void UpdateRecordTables(const Match& match, RecordsTable& table, const FullSections& standing) {
+    CRecordWriter writer(match, table, standing);
     MatchRecords(writer);
+}
+
+void UpdateRecordTables(const Match& match, RecordsTable& table) {
+    UpdateRecordTables(match, table, FullSectionsOf(table));
 }
 
 }  // namespace ravel

@@ -96,7 +96,7 @@ TEST_F(RecordsUpdate, FullSectionDropsItsLastEntry) {
     EXPECT_EQ(rows.back().m_value, 301);
 }
 
-TEST_F(RecordsUpdate, MatchFillsTheTablesAndABrokenRecordIsNews) {
+TEST_F(RecordsUpdate, AMatchFillsTheTables) {
     Match first;
     BuildMatch(first, 150, 90, 400);
     UpdateRecordTables(first, m_table);
@@ -116,25 +116,46 @@ TEST_F(RecordsUpdate, MatchFillsTheTablesAndABrokenRecordIsNews) {
     EXPECT_EQ(m_table.Section(REC_LOWEST_AGGREGATE)[0].m_value, 550);
     EXPECT_TRUE(IsEmptyRecord(m_table.Section(REC_RUNS_MARGIN)[0]));
     EXPECT_EQ(m_table.Section(REC_HIGHEST_SCORE)[0].m_matchText, "One vs Two");
+}
 
+TEST_F(RecordsUpdate, ARecordIsNewsOnlyOverAFullListThatStoodBeforeTheDay) {
+    // Every place of the individual scores is taken; the totals hold one entry.
+    const int places = RecordsTable::SectionCapacity(RecordsTable::SectionIndex(REC_HIGHEST_SCORE));
+    for (int i = 0; i < places; ++i) InsertRecord(m_table, REC_HIGHEST_SCORE, Entry(100 + i));
+    InsertRecord(m_table, REC_HIGHEST_TOTAL, Entry(200));
     Match second;
     BuildMatch(second, 300, 260, 320);
     second.mi_id = 10;
     UpdateRecordTables(second, m_table);
-    bool score = false;
-    for (const RecordEvent& e : g_recordEvents) {
-        EXPECT_EQ(e[1], 1);
-        EXPECT_EQ(e[2], RECORDS_TEST);
-        EXPECT_EQ(e[3], 10);
-        if (e[0] != REC_HIGHEST_SCORE) continue;
-        score = true;
-        EXPECT_EQ(e[4], 1);
-        EXPECT_EQ(e[5], 260);
-        EXPECT_EQ(e[6], 2);
-        EXPECT_EQ(e[7], 11);
+    ASSERT_EQ(g_recordEvents.size(), 1u) << "the other sections had empty places";
+    const RecordEvent& e = g_recordEvents[0];
+    EXPECT_EQ(e[0], REC_HIGHEST_SCORE);
+    EXPECT_EQ(e[1], 1);
+    EXPECT_EQ(e[2], RECORDS_TEST);
+    EXPECT_EQ(e[3], 10);
+    EXPECT_EQ(e[4], 1);
+    EXPECT_EQ(e[5], 260);
+    EXPECT_EQ(e[6], 2);
+    EXPECT_EQ(e[7], 11);
+    EXPECT_EQ(m_table.Section(REC_HIGHEST_TOTAL)[0].m_value, 320);
+
+    // Two results of one day over a list that was not yet full: the second
+    // betters the first, and neither is news.
+    g_recordEvents.clear();
+    RecordsTable fresh;
+    fresh.m_kind = RECORDS_TEST;
+    const FullSections standing = FullSectionsOf(fresh);
+    Match early;
+    BuildMatch(early, 150, 90, 400);
+    for (int i = 0; i < places; ++i) {
+        early.mi_id = 20 + i;
+        UpdateRecordTables(early, fresh, standing);
     }
-    EXPECT_TRUE(score);
-    for (const RecordEvent& e : g_recordEvents) EXPECT_NE(e[0], REC_HIGHEST_TOTAL) << "400 still stands";
+    UpdateRecordTables(second, fresh, standing);
+    EXPECT_EQ(fresh.Section(REC_HIGHEST_SCORE)[0].m_value, 260);
+    EXPECT_TRUE(g_recordEvents.empty());
+    EXPECT_FALSE(FullSectionsOf(fresh)[static_cast<size_t>(RecordsTable::SectionIndex(REC_RUNS_MARGIN))]);
+    EXPECT_TRUE(FullSectionsOf(fresh)[static_cast<size_t>(RecordsTable::SectionIndex(REC_HIGHEST_SCORE))]);
 }
 
 }  // namespace
