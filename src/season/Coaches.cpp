@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "season/News.h"
@@ -20,8 +21,13 @@ namespace {
 // time to apply.
 constexpr int VACANCY_DAYS = 5;
 // A human applicant gets the offer when his reputation is within this of
-// the best unemployed coach's.
+// the coach the side hopes for.
 constexpr float APPLICANT_MARGIN = 15.0f;
+// Post standings run between these; a side considers free coaches up to
+// STANDING_REACH above its own.
+constexpr float STANDING_LOW = 35.0f;
+constexpr float STANDING_HIGH = 80.0f;
+constexpr float STANDING_REACH = 10.0f;
 // An unemployed human coach is sometimes offered a club job unasked.
 constexpr int UNASKED_OFFER_ODDS = 4;
 // Security drifts back towards this between results.
@@ -125,14 +131,39 @@ void EndNationalJob(StaffMember& coach, int newsCode) {
     AnnounceDeparture(coach, countryId, newsCode);
 }
 
-// The best computer coach without a job; nullptr for none.
-StaffMember* BestUnemployed() {
+// The best computer coach without a job whom a post of that standing can
+// attract; nullptr for none.
+StaffMember* BestCandidate(float standing) {
     StaffMember* best = nullptr;
     for (StaffMember& s : g_world.mv_staff) {
         if (s.m_human || s.m_nationalJob > 0 || s.m_clubJob > 0) continue;
+        if (s.m_reputation > standing + STANDING_REACH) continue;
         if (!best || s.m_reputation > best->m_reputation) best = &s;
     }
     return best;
+}
+
+bool IsPost(const Team& t) {
+    return t.m_id >= FIRST_CLUB_ID;
+}
+
+bool IsPost(const Country& c) {
+    return c.m_nationalSide == 1;
+}
+
+// The share of the others that rank below, ties counting half; 0.5 alone.
+template <class T, class Rank>
+float ShareBelow(const std::vector<T>& all, const T& self, Rank rank) {
+    float below = 0.0f;
+    int others = 0;
+    const auto mine = rank(self);
+    for (const T& other : all) {
+        if (&other == &self || !IsPost(other)) continue;
+        ++others;
+        const auto theirs = rank(other);
+        below += theirs < mine ? 1.0f : (theirs == mine ? 0.5f : 0.0f);
+    }
+    return others > 0 ? below / static_cast<float>(others) : 0.5f;
 }
 
 bool OfferPending(int sideId) {
@@ -154,8 +185,11 @@ template <class Side>
 void FillVacancy(Side& side, bool national) {
     if (side.m_coach > 0 || side.m_playingToday || OfferPending(side.m_id)) return;
     if (Rand() % VACANCY_DAYS != 0) return;
-    StaffMember* best = BestUnemployed();
-    const float bar = best ? best->m_reputation - APPLICANT_MARGIN : 0.0f;
+    const float standing = PostStanding(side.m_id);
+    StaffMember* best = BestCandidate(standing);
+    // The board looks for a coach of its standing, or of the best it could get
+    // when the free coaches fall short of it.
+    const float bar = std::min(standing, best ? best->m_reputation : standing) - APPLICANT_MARGIN;
     std::vector<int> applicants;
     for (const Application& a : side.mv_applications) applicants.push_back(a.second);
     if (!national && side.m_id < 3000) {
@@ -172,7 +206,8 @@ void FillVacancy(Side& side, bool national) {
     }
     int nation = side.m_id;
     if constexpr (std::is_same_v<Side, Team>) nation = side.m_country;
-    const int appointed = best ? best->m_id : CreateCoach(nation, 40.0f);
+    // No free coach would come: the board brings on a coach of its own level.
+    const int appointed = best ? best->m_id : CreateCoach(nation, standing);
     for (const Application& a : side.mv_applications)
         PostSideNews(NEWS_JOB_REJECTED, side.m_id, appointed, a.second);
     AppointCoach(side, appointed);
@@ -339,6 +374,19 @@ void DailyCoachStep(StaffMember& coach) {
     if (coach.m_clubJob > 0) ++coach.m_daysAtClub;
     coach.m_skill += (coach.m_reputation - coach.m_skill) * SKILL_DRIFT;
     SyncProfile(coach);
+}
+
+float PostStanding(int sideId) {
+    float share = 0.5f;
+    if (const Team* team = sideId >= FIRST_CLUB_ID ? ClubById(sideId) : nullptr) {
+        share = (ShareBelow(g_world.mv_teams, *team, [](const Team& t) { return AverageRating(t); }) +
+                 ShareBelow(g_world.mv_teams, *team, [](const Team& t) { return t.m_money; })) /
+                2.0f;
+    } else if (const Country* country = NationalSideById(sideId)) {
+        share = ShareBelow(g_world.mv_countries, *country,
+                           [](const Country& c) { return std::pair(c.m_group == 1, AverageRating(c.m_id)); });
+    }
+    return STANDING_LOW + (STANDING_HIGH - STANDING_LOW) * share;
 }
 
 void MoveComputerCoaches() {

@@ -41,9 +41,13 @@ void LeaveNationalJob(StaffMember& coach);
 // A coach's day: time at his club, and skill growing towards his reputation.
 void DailyCoachStep(StaffMember& coach);
 // The boards' day: coaches under SACK_SECURITY are dismissed; vacant posts are
-// filled from the unemployed coaches, or offered to a human applicant good
-// enough for them.
+// filled from the unemployed coaches the side can attract, or offered to a
+// human applicant good enough for them.
 void MoveComputerCoaches();
+// The reputation a side's post can attract: from the weakest of its kind to
+// the strongest, clubs by squad and wealth, national sides by Test status and
+// squad. A side considers free coaches up to a little above it.
+float PostStanding(int sideId);
 // A new computer coach of the country; his id.
 int CreateCoach(int countryId, float reputation);
 // Every club and national side without a coach gets a new one.

@@ -12,6 +12,43 @@ namespace {
 
 class CoachesTest : public CareersWorld {};
 
+// Five northern clubs, weakest and poorest first, and both national sides,
+// all with coaches (the clubs' rated 95, beyond any club's reach once they
+// leave); free coaches rated 78, 60 and 42, and a new human coach rated 50.
+class BoardsTest : public CareersWorld {
+protected:
+    void SetUp() override {
+        CareersWorld::SetUp();
+        for (int i = 0; i < CLUBS; ++i) {
+            Team& t = AddClubWithSquad(1300 + i, NORTH, 16, 2, 30 + 10 * i);
+            t.m_money = 200000.0f * static_cast<float>(i + 1);
+            AppointCoach(t, AddComputerCoach(10 + i, 95.0f).m_id);
+        }
+        CreateMissingCoaches();  // the national posts
+        for (float reputation : {78.0f, 60.0f, 42.0f})
+            AddComputerCoach(static_cast<int>(reputation), reputation);
+        AddHumanCoach(USER).m_staff.m_reputation = 50.0f;
+        StaffMemberById(USER)->m_reputation = 50.0f;
+    }
+
+    // The boards' days until the club's post is filled or offered to the user;
+    // whether it was offered.
+    static bool OfferedToUser(int club) {
+        for (int day = 0; day < 200; ++day) {
+            MoveComputerCoaches();
+            for (const UserCoach& user : g_userCoaches)
+                for (const PendingNewsItem& item : user.mv_pending)
+                    if (item.m_code == NEWS_JOB_OFFER) return true;
+            if (TeamById(club)->m_coach > 0) return false;
+        }
+        ADD_FAILURE() << "the post stayed vacant";
+        return false;
+    }
+
+    static constexpr int CLUBS = 5;
+    static constexpr int USER = 500;
+};
+
 }  // namespace
 
 TEST(JobSecurityText, Bands) {
@@ -140,6 +177,57 @@ TEST_F(CoachesTest, ApplicationLeadsToAnOfferThatAcceptingAnswers) {
     EXPECT_EQ(g_userCoaches[0].m_staff.m_clubJob, 1300);
     offer.Decline();
     EXPECT_EQ(TeamById(1300)->m_coach, 50) << "a handled message takes no second answer";
+}
+
+TEST_F(BoardsTest, StandingRisesWithSquadAndWealth) {
+    float last = 0.0f;
+    for (int i = 0; i < CLUBS; ++i) {
+        const float standing = PostStanding(1300 + i);
+        EXPECT_GT(standing, last) << 1300 + i;
+        last = standing;
+    }
+    EXPECT_GT(PostStanding(NORTH), 0.0f);
+}
+
+TEST_F(BoardsTest, AModestApplicantSuitsTheWeakerClubsOnly) {
+    struct Case {
+        int club;
+        bool offered;
+        int appointed;  // when the user does not apply
+    };
+    // The weaker clubs cannot draw the 60 or the 78; the stronger take the 78.
+    const Case cases[] = {
+        {1300, true, 42}, {1301, true, 42}, {1302, true, 60}, {1303, false, 78}, {1304, false, 78}};
+    for (const Case& c : cases) {
+        for (const bool applies : {true, false}) {
+            SCOPED_TRACE(testing::Message()
+                         << "club " << c.club << (applies ? " with" : " without") << " the user");
+            TearDown();
+            SetUp();
+            LeaveClubJob(*StaffMemberById(TeamById(c.club)->m_coach));
+            g_userCoaches[0].mv_pending.clear();
+            if (applies)
+                ApplyForJob(*TeamById(c.club), USER);
+            else
+                g_userCoaches.clear();  // no unasked offer either
+            const bool offered = OfferedToUser(c.club);
+            EXPECT_EQ(offered, applies && c.offered);
+            if (!offered) {
+                EXPECT_EQ(TeamById(c.club)->m_coach, c.appointed);
+            }
+        }
+    }
+}
+
+TEST_F(BoardsTest, AClubNoFreeCoachWouldJoinBringsOnItsOwn) {
+    for (int id : {60, 42}) StaffMemberById(id)->m_clubJob = 1300;  // out of the market
+    LeaveClubJob(*StaffMemberById(TeamById(1300)->m_coach));
+    g_userCoaches.clear();
+    EXPECT_FALSE(OfferedToUser(1300));
+    const StaffMember* coach = StaffMemberById(TeamById(1300)->m_coach);
+    ASSERT_NE(coach, nullptr);
+    EXPECT_NE(coach->m_id, 78);
+    EXPECT_LE(coach->m_reputation, PostStanding(1300) + 10.0f) << "a coach of the club's own level";
 }
 
 TEST_F(CoachesTest, MissingCoachesAreCreatedForEverySide) {

@@ -61,15 +61,15 @@ protected:
                 first = std::min(first, f.m_date.m_dayOfSeason);
         return first;
     }
-    // Another club of the user's country with a coach: the one whose season
-    // starts latest, so its board has days free to fill the post.
+    // Another club of the user's country with a coach: the least attractive
+    // post, the one a new coach can hope for.
     static Team* OtherClub(int clubId) {
         const Team* mine = TeamById(clubId);
         Team* best = nullptr;
         for (Team& t : g_world.mv_teams) {
             if (t.m_id == clubId || t.m_country != mine->m_country || t.m_id >= 3000 || t.m_coach <= 0)
                 continue;
-            if (!best || FirstFixtureDay(t.m_id) > FirstFixtureDay(best->m_id)) best = &t;
+            if (!best || PostStanding(t.m_id) < PostStanding(best->m_id)) best = &t;
         }
         return best;
     }
@@ -114,10 +114,8 @@ TEST_F(NewsCareerTest, FirstDaysToTheFirstMatchDay) {
     Team* other = OtherClub(CLUB);
     ASSERT_NE(other, nullptr);
     const int otherId = other->m_id;
-    // A board offers its post to an applicant near the best free coach's
-    // standing; the new coach's 50 would never do while a 78 is free.
-    StaffMemberById(userId)->m_reputation = 80.0f;
-    g_userCoaches[0].m_staff.m_reputation = 80.0f;
+    // The least attractive post at home will take a new coach.
+    EXPECT_FLOAT_EQ(StaffMemberById(userId)->m_reputation, 50.0f);
     LeaveClubJob(*StaffMemberById(other->m_coach));
     ApplyForJob(*TeamById(otherId), userId);
     Click(SB::s_btnJobs);
