@@ -1,6 +1,7 @@
 // canvas_bench: draws a busy frame (full-screen background, 50 sprites, 200
 // lines of text in several fonts, shaded panels) many times on the headless
-// canvas and prints milliseconds per frame. Run from the runtime folder.
+// canvas and prints milliseconds per frame, then where the time went by
+// stage. Run from the runtime folder.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -42,14 +43,29 @@ int main(int argc, char** argv) {
     std::vector<std::unique_ptr<CFont>> fonts;
     for (const FontDef& s : wanted) fonts.push_back(CFont::Create(s.height, s.weight, s.italic));
 
+    // Stage times of the measured frames, summed.
+    enum { STAGE_BACKGROUND, STAGE_SHADE, STAGE_SPRITES, STAGE_TEXT, STAGE_COUNT };
+    const char* const stageNames[STAGE_COUNT] = {"background", "shade", "sprites", "text"};
+    double stageMs[STAGE_COUNT] = {};
+    auto stamp = std::chrono::steady_clock::now();
+    auto endStage = [&](int stage) {
+        const auto now = std::chrono::steady_clock::now();
+        stageMs[stage] += std::chrono::duration<double, std::milli>(now - stamp).count();
+        stamp = now;
+    };
+
     auto frame = [&](int n) {
+        stamp = std::chrono::steady_clock::now();
         system.Clear(0xff000000u);
         background.Draw(0, 0);
+        endStage(STAGE_BACKGROUND);
         system.ShadeRect(200, 110, 1010, 690);
+        endStage(STAGE_SHADE);
         for (int i = 0; i < 50; ++i) {
             const CSprite& s = *sprites[size_t(i) % sprites.size()];
             s.Draw(210 + (i * 97 + n) % 760, 120 + (i * 53) % 540);
         }
+        endStage(STAGE_SPRITES);
         for (int line = 0; line < 200; ++line) {
             CFont* font = fonts[size_t(line) % fonts.size()].get();
             const int x = line < 100 ? 210 : 610;
@@ -58,9 +74,11 @@ int main(int argc, char** argv) {
                             line % 2 ? 0xffffffffu : 0xffffff00u, font, "%d. J. Smith c Jones b Brown %d (%d)",
                             line, 40 + line % 60, 50 + n % 30);
         }
+        endStage(STAGE_TEXT);
         system.Present();
     };
     for (int i = 0; i < 20; ++i) frame(i);  // glyph caches fill here
+    std::fill(std::begin(stageMs), std::end(stageMs), 0.0);
     // CPU time of this thread too: the machine is shared, wall time wanders.
     auto cpuMs = [] {
         timespec t{};
@@ -81,6 +99,10 @@ int main(int argc, char** argv) {
     std::printf("canvas_bench: %d frames, %.3f ms per frame (median %.3f, 95th percentile %.3f), "
                 "CPU %.3f ms per frame\n",
                 frames, total / frames, times[times.size() / 2], times[times.size() * 95 / 100], cpu);
+    std::printf("canvas_bench: mean ms per stage:");
+    for (int stage = 0; stage < STAGE_COUNT; ++stage)
+        std::printf(" %s %.3f", stageNames[stage], stageMs[stage] / frames);
+    std::printf("\n");
     system.SaveScreenshot("canvas_bench.png");
     system.CloseSystem();
     return 0;

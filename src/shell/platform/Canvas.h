@@ -11,6 +11,26 @@ namespace ravel {
 
 inline constexpr uint32_t COLOUR_KEY = 0xffff00ffu;  // opaque magenta: transparent in bitmaps
 
+// The columns first..end-1 of one row of a coverage mask hold all its ink;
+// both are multiples of four where the mask's width allows.
+struct MaskRow {
+    uint16_t first;
+    uint16_t end;
+};
+
+// An 8-bit coverage mask with the inked part of each row found once, so that
+// drawing it skips the empty parts. Drawing is fastest when the width is a
+// multiple of four (pad with empty columns).
+struct CoverageMask {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> coverage;  // row after row
+    std::vector<MaskRow> rows;
+
+    // Finds the inked part of each row of the coverage as it stands.
+    void FindRows();
+};
+
 class CCanvas {
 public:
     CCanvas() = default;
@@ -48,6 +68,9 @@ public:
     // An 8-bit coverage mask (width w, height h, row stride `stride`) in one colour.
     void BlendMask(const uint8_t* mask, int stride, int w, int h, int x, int y, uint32_t colour,
                    int clipLeft, int clipTop, int clipRight, int clipBottom);
+    // The same for a mask with its rows measured: the same pixels, faster.
+    void BlendMask(const CoverageMask& mask, int x, int y, uint32_t colour, int clipLeft,
+                   int clipTop, int clipRight, int clipBottom);
 
 private:
     int m_width = 0;

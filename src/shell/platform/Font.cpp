@@ -120,13 +120,16 @@ const CFont::Glyph& CFont::GlyphOf(unsigned char c) {
                     y1 = std::max(y1, y);
                 }
         if (x1 >= 0) {
-            g.width = x1 - x0 + 1;
-            g.height = y1 - y0 + 1;
+            CoverageMask& m = g.mask;
+            const int inked = x1 - x0 + 1;
+            m.width = (inked + 3) & ~3;  // empty columns to a multiple of four blend faster
+            m.height = y1 - y0 + 1;
             g.left = x0 - std::max(0, -minx);
             g.top = y0;
-            g.mask.resize(size_t(g.width) * g.height);
-            for (int y = 0; y < g.height; ++y)
-                for (int x = 0; x < g.width; ++x) g.mask[size_t(y) * g.width + x] = alpha(x0 + x, y0 + y);
+            m.coverage.assign(size_t(m.width) * m.height, 0);
+            for (int y = 0; y < m.height; ++y)
+                for (int x = 0; x < inked; ++x) m.coverage[size_t(y) * m.width + x] = alpha(x0 + x, y0 + y);
+            m.FindRows();
         }
         SDL_UnlockSurface(argb);
         if (argb != s) SDL_FreeSurface(argb);
@@ -139,9 +142,9 @@ void CFont::DrawLine(CCanvas& canvas, const char* text, int length, int x, int y
                      const TextRect& clip) {
     for (int i = 0; i < length; ++i) {
         const Glyph& g = GlyphOf(uint8_t(text[i]));
-        if (!g.mask.empty())
-            canvas.BlendMask(g.mask.data(), g.width, g.width, g.height, x + g.left, y + g.top, colour,
-                             clip.left, clip.top, clip.right, clip.bottom);
+        if (!g.mask.coverage.empty())
+            canvas.BlendMask(g.mask, x + g.left, y + g.top, colour, clip.left, clip.top, clip.right,
+                             clip.bottom);
         x += g.advance;
     }
 }

@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-namespace ravel {
+#include "shell/platform/Canvas.h"
 
-class CCanvas;
+namespace ravel {
 
 // Set when the fonts could not be made: no text is drawn or measured then.
 extern bool g_fontsFailed;
@@ -56,9 +56,7 @@ private:
         int advance = 0;
         int left = 0;  // mask place from the pen position and the line top
         int top = 0;
-        int width = 0;
-        int height = 0;
-        std::vector<uint8_t> mask;
+        CoverageMask mask;
     };
     CFont() = default;
     const Glyph& GlyphOf(unsigned char c);
