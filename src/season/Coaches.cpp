@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "season/DayMachine.h"
 #include "season/News.h"
 #include "season/Ratings.h"
 #include "season/Squads.h"
@@ -56,6 +57,7 @@ void SyncUserSide() {
     if (index < 0 || static_cast<size_t>(index) >= g_userCoaches.size()) return;
     const StaffMember& s = g_userCoaches[index].m_staff;
     g_cricket.m_team = s.m_clubJob > 0 ? s.m_clubJob : (s.m_nationalJob > 0 ? s.m_nationalJob : 0);
+    DayScreens().UserSideChanged();
 }
 
 void PostSideNews(int code, int sideId, int coachId, int toCoachId) {

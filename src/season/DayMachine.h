@@ -42,8 +42,9 @@ inline constexpr int32_t COUNTRY_VIEW_SELECT = 5504;
 inline constexpr int32_t AUTO_TO_NEXT_SEASON = -5;
 inline constexpr int32_t AUTO_CAREER_OVER = 24782;
 
-// What the day machine asks of the team, country and auto-simulation screens,
-// and the shell bytes it shares with them. The screens install their own.
+// What the day machine and the careers ask of the team, country, menu and
+// auto-simulation screens, and the shell bytes it shares with them. The screens
+// install their own.
 class CDayScreenServices {
 public:
     virtual ~CDayScreenServices() = default;
@@ -52,6 +53,8 @@ public:
     virtual void LayoutCountryPage() {}
     // Sets the auto-simulation flag and opens screen 128.
     virtual void StartAutoSimulation(int stopRule);
+    // The user's coach took or left a post: what follows his side is rebuilt.
+    virtual void UserSideChanged() {}
 
     int32_t m_teamSubject = 0;
     int32_t m_teamView = 0;

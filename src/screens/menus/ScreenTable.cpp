@@ -4,11 +4,13 @@
 #include <iterator>
 
 #include "screens/menus/AutoSimScreen.h"
+#include "screens/menus/CompetitionMenus.h"
 #include "screens/menus/IntroScreen.h"
 #include "screens/menus/JobMarketScreen.h"
 #include "screens/menus/NewGameScreen.h"
 #include "screens/menus/NewsScreen.h"
 #include "screens/menus/StartMenuScreen.h"
+#include "season/DayMachine.h"
 #include "shell/Game.h"
 #include "shell/gui/Control.h"
 #include "world/Services.h"
@@ -43,8 +45,8 @@ constexpr ScreenRow SCREENS[] = {
      CIntroScreen::Leave, CIntroScreen::UnloadTextures, CIntroScreen::LoadTextures, false},
     {SCREEN_NEW_GAME, S, CSetupGameScreen::Render, CSetupGameScreen::Update, nullptr, CSetupGameScreen::Enter,
      CSetupGameScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_NEWS, S, CNewsScreen::Render, CNewsScreen::Update, nullptr, CNewsScreen::Enter, CNewsScreen::Leave,
-     nullptr, nullptr, true},
+    {SCREEN_NEWS, S, CNewsScreen::Render, CNewsScreen::Update, nullptr, CNewsScreen::Enter,
+     CNewsScreen::Leave, nullptr, nullptr, true},
     {SCREEN_PLAYER, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_PLAYER_SEARCH, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_TOP_PLAYERS, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
@@ -71,6 +73,14 @@ constexpr ScreenRow SCREENS[] = {
 };
 static_assert(std::size(SCREENS) == std::size(s_lists));
 
+// The side bar's menus follow the user into and out of his posts.
+class CMenuDayScreens : public CDayScreenServices {
+public:
+    void UserSideChanged() override { BuildCompetitionMenus(); }
+};
+
+CMenuDayScreens s_dayScreens;
+
 }  // namespace
 
 void RegisterGameScreens() {
@@ -89,6 +99,7 @@ void RegisterGameScreens() {
         record.mp_controls = row.controls ? &s_lists[i] : nullptr;
         g_game->RegisterScreen(record);
     }
+    InstallDayScreenServices(&s_dayScreens);
 }
 
 }  // namespace ravel

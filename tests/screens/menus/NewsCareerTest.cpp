@@ -73,6 +73,15 @@ protected:
         }
         return best;
     }
+    // Whether the side bar's Competitions menu lists a competition the side plays in.
+    static bool MenuListsSide(int sideId) {
+        for (const ListItem& item : SB::s_menuCompetitions->mv_items) {
+            const Competition* c = CompetitionById(item.m_value);
+            if (c && std::find(c->mv_teams.begin(), c->mv_teams.end(), sideId) != c->mv_teams.end())
+                return true;
+        }
+        return false;
+    }
     std::string Headlines() const {
         std::string all;
         for (const InboxMessage& m : g_userCoaches[0].mv_inbox) all += m.m_headline + "\n";
@@ -144,12 +153,7 @@ TEST_F(NewsCareerTest, FirstDaysToTheFirstMatchDay) {
     EXPECT_EQ(g_cricket.m_team, otherId);
     EXPECT_STREQ(SB::s_btnSquad->m_caption, TeamById(otherId)->m_name);
     EXPECT_NE(TeamById(CLUB)->m_coach, userId) << "he left his first club";
-    bool listed = false;
-    for (const ListItem& item : SB::s_menuCompetitions->mv_items) {
-        const Competition* c = CompetitionById(item.m_value);
-        listed |= c && std::find(c->mv_teams.begin(), c->mv_teams.end(), otherId) != c->mv_teams.end();
-    }
-    EXPECT_TRUE(listed) << "the Competitions menu follows his new club";
+    EXPECT_TRUE(MenuListsSide(otherId)) << "the Competitions menu follows his new club";
     Shot("career_4_new_club.png");
 
     // On to his new club's first match day.
@@ -167,6 +171,28 @@ TEST_F(NewsCareerTest, FirstDaysToTheFirstMatchDay) {
     EXPECT_TRUE(std::any_of(NS::sv_events.begin(), NS::sv_events.end(),
                             [&first](const NewsEventRecord& e) { return e.m_id == first.m_competition; }));
     Shot("career_5_match_day.png");
+}
+
+TEST_F(NewsCareerTest, MenusFollowTheUserOutOfAndIntoAPostFromAnyScreen) {
+    const int CLUB = StartCareer();
+    ASSERT_GE(CLUB, FIRST_CLUB_ID);
+    // The menus list a club's competitions once their fixtures are out.
+    for (int day = 0; day < 30 && FirstFixtureDay(CLUB) == SEASON_DAYS; ++day) Click(SB::s_btnContinue);
+    if (m_game->m_screenId != SCREEN_NEWS) Click(SB::s_btnMain);
+    Click(SB::s_btnJobs);
+    ASSERT_EQ(m_game->m_screenId, SCREEN_JOBS);
+    ASSERT_TRUE(MenuListsSide(CLUB));
+    StaffMember& me = *StaffMemberById(g_userCoaches.at(0).m_staff.m_id);
+    LeaveClubJob(me);
+    EXPECT_EQ(g_cricket.m_team, 0);
+    EXPECT_FALSE(MenuListsSide(CLUB));
+    EXPECT_TRUE(SB::s_btnCompetitions->mb_disabled) << "no side, no competitions";
+    Team* other = OtherClub(CLUB);
+    ASSERT_NE(other, nullptr);
+    AppointCoach(*other, me.m_id);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_JOBS);
+    EXPECT_TRUE(MenuListsSide(other->m_id)) << "without a visit to the news page";
+    EXPECT_FALSE(SB::s_btnCompetitions->mb_disabled);
 }
 
 }  // namespace
