@@ -7,6 +7,7 @@
 #include "season/Ratings.h"
 #include "season/Squads.h"
 #include "season/Standings.h"
+#include "season/Tours.h"
 #include "world/Services.h"
 #include "world/World.h"
 
@@ -155,17 +156,6 @@ void UpdateCoachesAndRatings(const MatchOutcome& o) {
 }
 
 namespace {
-
-// The series of a country's running tour.
-TourSeries* RunningSeriesOf(int countryId) {
-    for (const Tour& tour : g_world.mv_tours) {
-        if (tour.m_state != TOUR_RUNNING || (tour.m_host != countryId && tour.m_visitor != countryId))
-            continue;
-        TourSeries* series = TourSeriesById(tour.m_series);
-        if (series && series->m_id == tour.m_series) return series;
-    }
-    return nullptr;
-}
 
 void RecordChampionshipMatch(const MatchOutcome& o) {
     TourSeries* series = RunningSeriesOf(o.m_side1);

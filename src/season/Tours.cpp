@@ -180,16 +180,6 @@ void ScheduleNextFinal(Series& s) {
     if (const int id = AddFixture(f)) s.mv_finals.push_back(id);
 }
 
-TourSeries* RunningTestSeriesOf(int countryId) {
-    for (const Tour& tour : g_world.mv_tours) {
-        if (tour.m_state != TOUR_RUNNING || (tour.m_host != countryId && tour.m_visitor != countryId))
-            continue;
-        TourSeries* series = TourSeriesById(tour.m_series);
-        if (series && series->m_id == tour.m_series) return series;
-    }
-    return nullptr;
-}
-
 // Championship rating of a country in the Test (oneDay false) or one-day table.
 int RatingOf(int country, bool oneDay) {
     const Competition* table = CompetitionById(oneDay ? COMP_ODI_CHAMPIONSHIP : COMP_TEST_CHAMPIONSHIP);
@@ -219,6 +209,16 @@ void PostSeriesNews(const TourSeries& series) {
 }
 
 }  // namespace
+
+TourSeries* RunningSeriesOf(int countryId) {
+    for (const Tour& tour : g_world.mv_tours) {
+        if (tour.m_state != TOUR_RUNNING || (tour.m_host != countryId && tour.m_visitor != countryId))
+            continue;
+        TourSeries* series = TourSeriesById(tour.m_series);
+        if (series && series->m_id == tour.m_series) return series;
+    }
+    return nullptr;
+}
 
 void ScheduleTourSeries(const Tour& tour, TourSeries& series) {
     const std::vector<int32_t> grounds = GroundsForCountry(tour.m_host, {}, std::max(series.m_matches, 1));
@@ -325,7 +325,7 @@ void RouteSeriesResult(int competitionId, const MatchOutcome& o) {
 void RecordTourSeriesResult(TourSeries& series, const MatchOutcome& o) {
     Competition* tests = CompetitionById(COMP_TEST_CHAMPIONSHIP);
     if (series.m_id % 2 != 0 && tests && tests->m_id == COMP_TEST_CHAMPIONSHIP &&
-        RunningTestSeriesOf(o.m_side1) == &series) {
+        RunningSeriesOf(o.m_side1) == &series) {
         RecordResult(*tests, o);
     } else if (IsWinningResult(o.m_kind)) {
         if (o.m_winner == series.m_home) ++series.m_homeWins;

@@ -22,6 +22,8 @@ inline constexpr int DEFAULT_RATING = 100;
 
 // The tour's work for today's day of season (squads, start, end).
 void DailyTourStep(Tour& tour);
+// The series of the running tour a country hosts or makes; nullptr for none.
+TourSeries* RunningSeriesOf(int countryId);
 // Fixtures of a tour's series: Tests or one-day internationals at the host's
 // grounds, or a triangular round robin whose finals follow.
 void ScheduleTourSeries(const Tour& tour, TourSeries& series);
