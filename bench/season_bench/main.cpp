@@ -296,8 +296,7 @@ int main(int argc, char** argv) {
                 const Match& m = *g_completedMatches[completed];
                 ++matches;
                 balls += BallsOf(m);
-                csv.Write(m, KindName(m.mi_matchType), SideAverageRating(m.mi_team1),
-                          SideAverageRating(m.mi_team2));
+                csv.Write(m, KindName(m.mi_matchType), AverageRating(m.mi_team1), AverageRating(m.mi_team2));
             }
             if (g_cricket.m_date.m_dayOfSeason == day) continue;
             ++days;

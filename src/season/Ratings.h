@@ -31,11 +31,6 @@ void CoachResultUpdate(StaffMember& coach, int code);
 // and the side's board moves his job security.
 void SideCoachResultUpdate(int sideId, int code);
 
-// Another name of the squad rating, AverageRating(sideId).
-inline float SideAverageRating(int sideId) {
-    return AverageRating(sideId);
-}
-
 // A side's rating from its results; START_RESULT_RATING before its first. A
 // result moves it by how far it beat the odds that the two squads' averages
 // gave (opponentAverage is the other side's AverageRating).
