@@ -306,20 +306,22 @@ namespace {
 
 #if defined(__SSE2__)
 // BlendOver on four pixels at once, each with its own coverage byte from
-// `cover`, in 16-bit lanes: (s * a + d * (255 - a) + 128) divided by 255 as
-// (x + (x >> 8)) >> 8, which is exact. Coverage 0 keeps the pixel, alpha too.
+// `cover`, in 16-bit lanes: s * a + d * (255 - a), rounded to the nearest
+// 255th as (x + 127) / 255, which (x * 0x8081) >> 23 gives exactly. Coverage
+// 0 keeps the pixel, alpha too.
 inline __m128i BlendFour(__m128i dst, uint32_t cover, __m128i src16) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i full = _mm_set1_epi16(255);
-    const __m128i half = _mm_set1_epi16(128);
+    const __m128i round = _mm_set1_epi16(127);
+    const __m128i by255 = _mm_set1_epi16(short(0x8081));
     __m128i a = _mm_cvtsi32_si128(int(cover));
     a = _mm_unpacklo_epi8(a, a);
     a = _mm_unpacklo_epi16(a, a);  // each pixel's coverage in its four bytes
     auto half2 = [&](__m128i d16, __m128i a16) {
         const __m128i x = _mm_add_epi16(
             _mm_add_epi16(_mm_mullo_epi16(src16, a16), _mm_mullo_epi16(d16, _mm_sub_epi16(full, a16))),
-            half);
-        return _mm_srli_epi16(_mm_add_epi16(x, _mm_srli_epi16(x, 8)), 8);
+            round);
+        return _mm_srli_epi16(_mm_mulhi_epu16(x, by255), 7);
     };
     const __m128i lo = half2(_mm_unpacklo_epi8(dst, zero), _mm_unpacklo_epi8(a, zero));
     const __m128i hi = half2(_mm_unpackhi_epi8(dst, zero), _mm_unpackhi_epi8(a, zero));
