@@ -426,7 +426,7 @@ int CreateCoach(int countryId, float reputation) {
 void CreateMissingCoaches() {
     for (Team& team : g_world.mv_teams) {
         if (team.m_coach > 0 && StaffMemberById(team.m_coach)) continue;
-        const int id = CreateCoach(team.m_country, 30.0f + AverageRating(team) * 0.3f);
+        const int id = CreateCoach(team.m_country, PostStanding(team.m_id));
         StaffMember* s = StaffMemberById(id);
         s->m_clubJob = team.m_id;
         team.m_coach = id;
@@ -434,7 +434,7 @@ void CreateMissingCoaches() {
     }
     for (Country& c : g_world.mv_countries) {
         if (c.m_nationalSide != 1 || (c.m_coach > 0 && StaffMemberById(c.m_coach))) continue;
-        const int id = CreateCoach(c.m_id, 65.0f);
+        const int id = CreateCoach(c.m_id, PostStanding(c.m_id));
         StaffMember* s = StaffMemberById(id);
         s->m_nationalJob = c.m_id;
         c.m_coach = id;

@@ -241,6 +241,10 @@ TEST_F(CoachesTest, MissingCoachesAreCreatedForEverySide) {
         const StaffMember* s = StaffMemberById(t.m_coach);
         ASSERT_NE(s, nullptr) << t.m_id;
         EXPECT_EQ(s->m_clubJob, t.m_id);
+        // A new coach is of the post's own level, not a world-class one for any club.
+        if (t.m_id != 1300) {
+            EXPECT_NEAR(s->m_reputation, PostStanding(t.m_id), 10.5f) << t.m_id;
+        }
     }
     for (const Country& c : g_world.mv_countries) {
         const StaffMember* s = StaffMemberById(c.m_coach);
