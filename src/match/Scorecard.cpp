@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "match/Match.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -53,15 +54,6 @@ std::string Surname(int32_t player) {
     return p ? HtmlEscape(p->m_surname) : std::string();
 }
 
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Format(const char* format, ...) {
-    char buffer[256];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    return buffer;
-}
 
 std::string HowOutText(const Innings& in, const BatsmanFigures& f) {
     std::string bowler =

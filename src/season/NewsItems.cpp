@@ -10,6 +10,7 @@
 #include "season/Fixtures.h"
 #include "season/Squads.h"
 #include "world/Random.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -24,15 +25,6 @@ int LinkValue(const PendingNewsItem& item, int kind, int nth = 0) {
     return 0;
 }
 
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Format(const char* format, ...) {
-    char buffer[512];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    return buffer;
-}
 
 int Pick(int32_t variant, int count) {
     if (variant == NEWS_VARIANT_UNSET || variant < 0) return Rand() % count;

@@ -1,0 +1,25 @@
+#include "world/Text.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace ravel {
+
+std::string Format(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    const int length = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string out;
+    if (length > 0) {
+        out.resize(static_cast<size_t>(length) + 1);
+        std::vsnprintf(out.data(), out.size(), format, again);
+        out.resize(static_cast<size_t>(length));
+    }
+    va_end(again);
+    return out;
+}
+
+}  // namespace ravel

@@ -1,0 +1,11 @@
+// printf-style formatting into a std::string, for texts built from several
+// parts (news stories, scorecards) that fixed buffers would cut.
+#pragma once
+
+#include <string>
+
+namespace ravel {
+
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace ravel
