@@ -1,7 +1,6 @@
 #include "match/Scorecard.h"
 
 #include <algorithm>
-#include <cstdarg>
 #include <cstdio>
 #include <fstream>
 

@@ -1,6 +1,5 @@
 #include "season/NewsItems.h"
 
-#include <cstdarg>
 #include <cstdio>
 #include <string>
 
