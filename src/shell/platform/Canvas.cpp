@@ -298,7 +298,7 @@ void CoverageMask::FindRows() {
             first &= ~3;
             end = std::min((end + 3) & ~3, width);
         }
-        rows[size_t(r)] = MaskRow{uint16_t(first), uint16_t(end)};
+        rows[size_t(r)] = MaskRow{first, end};
     }
 }
 
@@ -357,9 +357,8 @@ void BlendCoverage(uint32_t* d, const uint8_t* m, int n, uint32_t rgb) {
 
 void CCanvas::BlendMask(const CoverageMask& mask, int x, int y, uint32_t colour, int clipLeft,
                         int clipTop, int clipRight, int clipBottom) {
-    const uint32_t alpha = colour >> 24;
-    if (alpha != 255) {
-        // Translucent text is rare; the plain path scales each coverage.
+    if (colour >> 24 != 255 || mask.rows.size() != size_t(std::max(mask.height, 0))) {
+        // Translucent text is rare: the plain path scales each coverage.
         BlendMask(mask.coverage.data(), mask.width, mask.width, mask.height, x, y, colour, clipLeft,
                   clipTop, clipRight, clipBottom);
         return;
@@ -373,8 +372,8 @@ void CCanvas::BlendMask(const CoverageMask& mask, int x, int y, uint32_t colour,
     if (c0 >= c1 || r0 >= r1) return;
     const uint32_t rgb = colour & 0xffffffu;
     for (int r = r0; r < r1; ++r) {
-        const int from = std::max<int>(mask.rows[size_t(r)].first, c0);
-        const int to = std::min<int>(mask.rows[size_t(r)].end, c1);
+        const int from = std::max(mask.rows[size_t(r)].first, c0);
+        const int to = std::min(mask.rows[size_t(r)].end, c1);
         if (from < to)
             BlendCoverage(Row(y + r) + x + from,
                           mask.coverage.data() + static_cast<size_t>(r) * mask.width + from, to - from,

@@ -14,8 +14,8 @@ inline constexpr uint32_t COLOUR_KEY = 0xffff00ffu;  // opaque magenta: transpar
 // The columns first..end-1 of one row of a coverage mask hold all its ink;
 // both are multiples of four where the mask's width allows.
 struct MaskRow {
-    uint16_t first;
-    uint16_t end;
+    int first;
+    int end;
 };
 
 // An 8-bit coverage mask with the inked part of each row found once, so that
@@ -69,6 +69,7 @@ public:
     void BlendMask(const uint8_t* mask, int stride, int w, int h, int x, int y, uint32_t colour,
                    int clipLeft, int clipTop, int clipRight, int clipBottom);
     // The same for a mask with its rows measured: the same pixels, faster.
+    // A mask whose rows were not measured takes the plain path.
     void BlendMask(const CoverageMask& mask, int x, int y, uint32_t colour, int clipLeft,
                    int clipTop, int clipRight, int clipBottom);
 

@@ -82,21 +82,24 @@ TEST(BlendPaths, MaskWithRowsMatchesThePlainMask) {
         int width, height, x, y;
         uint32_t colour;
         TextRect clip;
+        bool measured;  // FindRows was called
     } cases[] = {
-        {8, 10, 5, 3, 0xffffffffu, {0, 0, 40, 24}},   // whole blocks of four
-        {12, 6, 20, 9, 0xff000000u, {0, 0, 40, 24}},  // the shadow colour
-        {7, 9, 1, 2, 0xffffff00u, {0, 0, 40, 24}},    // a width that leaves a tail
-        {1, 5, 0, 0, 0xff102030u, {0, 0, 40, 24}},
-        {16, 12, -5, -3, 0xffffffffu, {0, 0, 40, 24}},      // off the top left corner
-        {16, 12, 30, 18, 0xff80c0ffu, {0, 0, 40, 24}},      // off the bottom right corner
-        {12, 12, 10, 5, 0xffffffffu, {13, 7, 19, 14}},      // cut inside a block on both sides
-        {12, 12, 10, 5, 0xffffffffu, {30, 0, 40, 24}},      // clip misses it
-        {8, 8, 4, 4, 0x80ff8000u, {0, 0, 40, 24}},          // translucent colour
-        {8, 8, 4, 4, 0x00ffffffu, {0, 0, 40, 24}},          // invisible colour
-        {8, 8, 4, 4, 0xffffffffu, {-100, -100, 100, 100}},  // clip wider than the canvas
+        {8, 10, 5, 3, 0xffffffffu, {0, 0, 40, 24}, true},   // whole blocks of four
+        {12, 6, 20, 9, 0xff000000u, {0, 0, 40, 24}, true},  // the shadow colour
+        {7, 9, 1, 2, 0xffffff00u, {0, 0, 40, 24}, true},    // a width that leaves a tail
+        {1, 5, 0, 0, 0xff102030u, {0, 0, 40, 24}, true},
+        {16, 12, -5, -3, 0xffffffffu, {0, 0, 40, 24}, true},      // off the top left corner
+        {16, 12, 30, 18, 0xff80c0ffu, {0, 0, 40, 24}, true},      // off the bottom right corner
+        {12, 12, 10, 5, 0xffffffffu, {13, 7, 19, 14}, true},      // cut inside a block on both sides
+        {12, 12, 10, 5, 0xffffffffu, {30, 0, 40, 24}, true},      // clip misses it
+        {8, 8, 4, 4, 0x80ff8000u, {0, 0, 40, 24}, true},          // translucent colour
+        {8, 8, 4, 4, 0x00ffffffu, {0, 0, 40, 24}, true},          // invisible colour
+        {8, 8, 4, 4, 0xffffffffu, {-100, -100, 100, 100}, true},  // clip wider than the canvas
+        {7, 9, 3, 3, 0xffffffffu, {0, 0, 40, 24}, false},         // rows never measured
     };
     for (const Case& c : cases) {
-        const CoverageMask mask = RandomMask(c.width, c.height);
+        CoverageMask mask = RandomMask(c.width, c.height);
+        if (!c.measured) mask.rows.clear();
         CCanvas plain = under, quick = under;
         plain.BlendMask(mask.coverage.data(), mask.width, mask.width, mask.height, c.x, c.y, c.colour,
                         c.clip.left, c.clip.top, c.clip.right, c.clip.bottom);
