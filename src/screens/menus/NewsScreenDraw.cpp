@@ -71,10 +71,23 @@ void DrawVacancies() {
     }
 }
 
+// A competition's name in the events panel: the smaller face when the whole
+// name would run past the panel's edge, the short name when even that would.
+void CompetitionName(const Competition& c, int y) {
+    constexpr int WIDTH = 1010 - 670;
+    CFont* font = g_game->m_fontText.get();
+    const char* name = c.m_name;
+    if (CSystem::TextWidth(font, name) > WIDTH) {
+        font = g_game->m_fontTable.get();
+        if (CSystem::TextWidth(font, name) > WIDTH && c.m_shortName[0]) name = c.m_shortName;
+    }
+    g_system->DrawText(670, y, ALIGN_LEFT, TEXT_YELLOW, font, "%s", name);
+}
+
 void DrawCompetitionEvent(const NewsEventRecord& r, int y) {
     const Competition* c = CompetitionById(r.m_id);
     if (!c) return;
-    Text(670, y, TEXT_YELLOW, "%s", c->m_name);
+    CompetitionName(*c, y);
     if (r.m_state == EVENT_NOT_STARTED) {
         Text(670, y + 20, LILAC, "%s", "Not started");
         return;
@@ -94,7 +107,7 @@ void DrawCompetitionEvent(const NewsEventRecord& r, int y) {
 
 void DrawTournamentEvent(const NewsEventRecord& r, int y) {
     const Competition* c = CompetitionById(r.m_id);
-    Text(670, y, TEXT_YELLOW, "%s", c ? c->m_name : "");
+    if (c) CompetitionName(*c, y);
     for (const InternationalTournament& t : g_world.mv_tournaments) {
         if (t.m_competition != r.m_id) continue;
         Text(670, y + 20, TEXT_WHITE, "%s", SideNameOf(t.m_host));

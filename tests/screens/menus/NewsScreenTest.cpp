@@ -39,6 +39,25 @@ TEST_F(NewsScreenTest, EmptyInboxOffersNothingToBrowse) {
     Shot("news_empty.png");
 }
 
+TEST_F(NewsScreenTest, LongCompetitionNamesStayInsideTheEventsPanel) {
+    Competition& league = g_world.mv_competitions.back();
+    std::snprintf(league.m_name, sizeof league.m_name, "Twenty20 Cup Midlands/West/Wales Group");
+    Appoint(CLUB_A);
+    Open();
+    m_game->RenderFrame();
+    // Yellow text pixels in the panel's right margin would be a name run past it.
+    int yellow = 0;
+    for (int y = 105; y < 290; ++y) {
+        for (int x = 1011; x < 1019; ++x) {
+            const uint32_t p = m_system->Screen().Pixel(x, y);
+            const int r = (p >> 16) & 0xff, g = (p >> 8) & 0xff, b = p & 0xff;
+            yellow += r > 150 && g > 150 && b < 100;
+        }
+    }
+    EXPECT_EQ(yellow, 0);
+    Shot("news_long_competition.png");
+}
+
 TEST_F(NewsScreenTest, SixMessagesScrollOneAtATimeAndOpenOnTheFirstUnread) {
     Appoint(CLUB_A);
     for (int i = 0; i < 6; ++i) Deliver(("Story " + std::to_string(i)).c_str(), 10 + i / 2).m_seen = i < 2;
