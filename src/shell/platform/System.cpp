@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -18,6 +19,12 @@ void (*g_groundViewInit)() = nullptr;
 namespace {
 
 void NoScreen() {}
+
+// Set by SIGINT and SIGTERM (a terminal's Ctrl+C, a desktop logging out): the
+// game then closes as after its own exit, without a question nobody may see.
+volatile std::sig_atomic_t g_stopSignal = 0;
+
+void OnStopSignal(int) { g_stopSignal = 1; }
 
 const char* const START_CAPTION = "Failed to start game";
 
@@ -122,6 +129,9 @@ bool CSystem::Setup_System(int /*showCommand*/, int width, int height, bool wind
     mb_windowed = windowed;
     m_screenWidth = width;
     m_screenHeight = height;
+    // SDL would turn the signals into a close-box click and its exit question.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    CatchStopSignals();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         SystemMessageBox("Error: Unable to create window.", START_CAPTION, BOX_ERROR);
         return false;
@@ -245,7 +255,19 @@ void CSystem::CloseSystem() {
 
 // ---- Window messages ------------------------------------------------------
 
+void CSystem::CatchStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
 void CSystem::PumpPlatformEvents() {
+    if (g_stopSignal) {
+        g_stopSignal = 0;
+        PostMessage(WM_DESTROY, 0, 0);
+    }
     if (mp_headless) {
         while (!mp_headless->m_events.empty()) {
             m_queue.push_back(mp_headless->m_events.front());

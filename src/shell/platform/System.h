@@ -173,6 +173,10 @@ public:
     uint8_t mb_drawPointer = 0;
     uint8_t mb_blend = 0;  // set only while a blended fill runs
 
+    // SIGINT and SIGTERM end the main loop as a closed window does once its
+    // exit is confirmed. The windowed set-up installs this.
+    static void CatchStopSignals();
+
     SystemHooks m_hooks;
 
 private:

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -72,6 +73,22 @@ TEST_F(WindowTest, CloseBoxAsksTheExitQuestionInsteadOfClosing) {
     EXPECT_FALSE(m_system->PeekMessage(&msg, false));  // no quit follows
     EXPECT_EQ(m_system->WindowProc(WM_CLOSE, 0, 0), 0);
     EXPECT_EQ(s_exitAsked, 1);
+}
+
+TEST_F(WindowTest, StopSignalsCloseWithoutTheExitQuestion) {
+    CSystem::CatchStopSignals();
+    for (int signal : {SIGTERM, SIGINT}) {
+        std::raise(signal);
+        WindowMessage msg;
+        ASSERT_TRUE(m_system->PeekMessage(&msg, true)) << signal;
+        EXPECT_EQ(msg.message, WM_DESTROY) << signal;
+        m_system->DispatchMessage(msg);
+        ASSERT_TRUE(m_system->PeekMessage(&msg, true)) << signal;
+        EXPECT_EQ(msg.message, WM_QUIT) << signal;
+        EXPECT_EQ(s_exitAsked, 0) << signal;
+    }
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
 }
 
 TEST_F(WindowTest, DestroyPostsQuitAndPeekCanLeaveItQueued) {
