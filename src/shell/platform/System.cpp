@@ -136,6 +136,16 @@ bool CSystem::Setup_System(int /*showCommand*/, int width, int height, bool wind
         SystemMessageBox("Error: Unable to create window.", START_CAPTION, BOX_ERROR);
         return false;
     }
+    // Without a display SDL falls back to drivers that show nothing; a game
+    // nobody can see must not start unless such a driver was asked for.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (driver && (!asked || !*asked) &&
+        (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        SystemMessageBox("Error: Unable to create window.", START_CAPTION, BOX_ERROR);
+        return false;
+    }
     // Keep the screen saver away while the game runs.
     SDL_DisableScreenSaver();
 

@@ -3,6 +3,8 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <cstdlib>
 
 #include "PlatformFixture.h"
 #include "shell/platform/Clock.h"
@@ -256,6 +258,27 @@ TEST_F(WindowTest, ScreenshotIsAPng) {
     in.read(magic, 4);
     EXPECT_EQ(std::string(magic + 1, 3), "PNG");
     EXPECT_FALSE(m_system->SaveScreenshot(dir + "/no/such/folder/shot.png"));
+}
+
+TEST(WindowedSetUp, RefusesToStartWhereNothingCanBeSeen) {
+    // No display and no driver asked for: SDL would pick one that shows nothing.
+    struct Saved {
+        const char* name;
+        std::string value;
+        bool set;
+    } saved[] = {{"DISPLAY", "", false}, {"WAYLAND_DISPLAY", "", false}, {"SDL_VIDEODRIVER", "", false}};
+    for (Saved& v : saved) {
+        if (const char* old = std::getenv(v.name)) {
+            v.value = old;
+            v.set = true;
+        }
+        unsetenv(v.name);
+    }
+    CSystem system;
+    EXPECT_FALSE(system.Setup_System(1, 1024, 768, true));
+    system.CloseSystem();
+    for (const Saved& v : saved)
+        if (v.set) setenv(v.name, v.value.c_str(), 1);
 }
 
 TEST(Folders, ListingByPattern) {
