@@ -1,7 +1,9 @@
 // season_bench: starts a fresh world from the database with no human coach
 // and advances it day after day, headless, through N whole seasons. Prints
 // per season, as name=value lines, the time taken, the cricket played, the
-// champions, the ranking leaders and what happened to players and coaches.
+// champions, the ranking leaders, what happened to players and coaches, and
+// on the 1st and 15th of each month how many of each country's 30 best players
+// were away from their clubs with a national squad.
 // With --csv DIR it writes every match played as match_bench's CSV rows.
 //
 //   season_bench N [--seed S] [--csv DIR] [--db ROOT] [--saves DIR]
@@ -93,13 +95,36 @@ bool ElevenFit(const List& players) {
     return fit >= XI_PLAYERS;
 }
 
+// How many of a national side's 30 best players are with its squad.
+constexpr size_t TOP_PLAYERS = 30;
+int TopPlayersOnDuty(int countryId) {
+    std::vector<const Player*> pool;
+    for (const Player& p : g_world.mv_players)
+        if (p.m_id > 0 && !p.m_retired && p.IsEligibleFor(countryId)) pool.push_back(&p);
+    const size_t top = std::min(pool.size(), TOP_PLAYERS);
+    std::partial_sort(pool.begin(), pool.begin() + static_cast<long>(top), pool.end(),
+                      [](const Player* a, const Player* b) { return a->OverallRating() > b->OverallRating(); });
+    return static_cast<int>(std::count_if(pool.begin(), pool.begin() + static_cast<long>(top),
+                                          [](const Player* p) { return p->m_intlDuty != 0; }));
+}
+
 bool EverySideCanField() {
     for (const Team& t : g_world.mv_teams)
         if (!ElevenFit(t.m_squad)) return false;
     for (const Country& c : g_world.mv_countries) {
-        if (c.m_nationalSide != 1 || c.mv_testSquad.empty()) continue;
-        if (!ElevenFit(c.mv_testSquad) || !ElevenFit(c.mv_oneDaySquad)) return false;
+        if (c.m_nationalSide != 1) continue;
+        // Squads are named for an engagement; the one a country holds must raise eleven.
+        for (const std::vector<int32_t>* list : {&c.mv_testSquad, &c.mv_oneDaySquad})
+            if (!list->empty() && !ElevenFit(*list)) return false;
     }
+    return true;
+}
+
+// Both sides of a played match took the field with eleven players.
+bool FieldedElevens(const Match& m) {
+    for (const MatchTeam* team : {&m.m_team1, &m.m_team2})
+        for (int i = 0; i < XI_PLAYERS; ++i)
+            if (team->m_players[i].mi_player <= 0) return false;
     return true;
 }
 
@@ -281,6 +306,7 @@ int main(int argc, char** argv) {
         std::vector<uint8_t> injured(g_world.mv_players.size(), 0);
         CoachMoves coaches;
         std::map<int, int> coachOf = before.coaches;
+        std::map<int, std::string> onDuty;  // country id: " 1Jun:12 15Jun:14 ..."
         size_t completed = g_completedMatches.size();
         while (g_cricket.m_date.m_season == season) {
             const int day = g_cricket.m_date.m_dayOfSeason;
@@ -295,6 +321,7 @@ int main(int argc, char** argv) {
             for (; completed < g_completedMatches.size(); ++completed) {
                 const Match& m = *g_completedMatches[completed];
                 ++matches;
+                fieldable &= FieldedElevens(m);
                 balls += BallsOf(m);
                 csv.Write(m, KindName(m.mi_matchType), AverageRating(m.mi_team1), AverageRating(m.mi_team2));
             }
@@ -306,6 +333,15 @@ int main(int argc, char** argv) {
                 injured[i] = g_world.mv_players[i].m_injured;
             }
             fieldable &= EverySideCanField();
+            if (const GameDate& d = g_cricket.m_date; d.m_day == 1 || d.m_day == 15) {
+                for (const Country& c : g_world.mv_countries) {
+                    if (c.m_nationalSide != 1) continue;
+                    char sample[24];
+                    std::snprintf(sample, sizeof sample, " %d%s:%d", d.m_day, MonthShortName(d.m_month),
+                                  TopPlayersOnDuty(c.m_id));
+                    onDuty[c.m_id] += sample;
+                }
+            }
             CountCoachMoves(coachOf, coaches);
             news += static_cast<int>(g_userCoaches[0].mv_inbox.size());
             g_userCoaches[0].mv_inbox.clear();
@@ -318,6 +354,8 @@ int main(int argc, char** argv) {
         total += seconds;
         allFieldable &= fieldable;
         Report(season, before, coaches, seconds, cpu, days, matches, balls, injuries, news, fieldable);
+        for (const auto& [id, samples] : onDuty)
+            std::printf("top30_on_duty[%s]=%s\n", CountryById(id)->m_name, samples.c_str());
     }
     std::printf("last_season=%d\nseconds_total=%.3f\nseconds_per_season=%.3f\n", g_cricket.m_date.m_season,
                 total, seasons > 0 ? total / seasons : 0.0);

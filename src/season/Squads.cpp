@@ -217,7 +217,20 @@ float AverageRating(int sideId) {
         return team ? AverageRating(*team) : 1.0f;
     }
     const Country* country = NationalSideById(sideId);
-    return country ? MeanOverallRating(country->SquadFor(country->m_squadKind)) : 1.0f;
+    if (!country) return 1.0f;
+    const std::vector<int32_t>& squad = country->SquadFor(country->m_squadKind);
+    if (!squad.empty()) return MeanOverallRating(squad);
+    // Between engagements: the strength the selectors would draw on.
+    std::vector<int32_t> best;
+    for (const Player& p : g_world.mv_players)
+        if (p.m_id > 0 && !p.m_retired && p.IsEligibleFor(country->m_id)) best.push_back(p.m_id);
+    const size_t size = std::min(best.size(), static_cast<size_t>(TOUR_TEST_SQUAD));
+    std::partial_sort(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(size), best.end(),
+                      [](int32_t a, int32_t b) {
+                          return g_world.mv_players[a].OverallRating() > g_world.mv_players[b].OverallRating();
+                      });
+    best.resize(size);
+    return MeanOverallRating(best);
 }
 
 void ClearXI(Team& team) {
@@ -439,6 +452,37 @@ void SelectTestSquadB(Country& country, int fill) {
 void SelectOneDaySquad(Country& country, int fill) {
     const int kind = IsOneDayKind(country.m_squadKind) ? country.m_squadKind : SQUAD_ONE_DAY;
     SelectSquad(country, kind, fill, kind == SQUAD_ONE_DAY_3 ? 15 : 16, 2);
+}
+
+void SetSquadDuty(Country& country, bool onDuty) {
+    for (const std::vector<int32_t>* list : {&country.mv_testSquad, &country.mv_oneDaySquad})
+        for (int32_t id : *list)
+            if (Player* p = id > 0 ? PlayerById(id) : nullptr) p->m_intlDuty = onDuty ? 1 : 0;
+}
+
+void ReleaseNationalSquads(Country& country) {
+    if (!country.m_human) {
+        // Each list is cleared under its own kind so that its lock holds.
+        const int kind = country.m_squadKind;
+        country.m_squadKind = IsOneDayKind(kind) ? SQUAD_HOME_TEST : kind;
+        ClearSquad(country);
+        country.m_squadKind = IsOneDayKind(kind) ? kind : SQUAD_ONE_DAY;
+        ClearSquad(country);
+        country.m_squadKind = kind;
+        ClearXI(country);
+    }
+    auto listedElsewhere = [&country](int id) {
+        return std::any_of(g_world.mv_countries.begin(), g_world.mv_countries.end(),
+                           [&](const Country& c) { return &c != &country && InAnyList(c, id); });
+    };
+    for (Player& p : g_world.mv_players) {
+        if (!p.m_intlDuty || p.m_id <= 0) continue;
+        const bool listed = InAnyList(country, p.m_id);
+        if (!listed && !p.IsEligibleFor(country.m_id)) continue;
+        // A locked list keeps its players; a human's lists stay but their players go home.
+        if ((listed && !country.m_human) || listedElsewhere(p.m_id)) continue;
+        p.m_intlDuty = 0;
+    }
 }
 
 void SelectAllNationalSquads() {

@@ -92,7 +92,15 @@ bool ClearSquad(Country& country);
 void SelectTestSquad(Country& country, int fill);
 void SelectTestSquadB(Country& country, int fill);
 void SelectOneDaySquad(Country& country, int fill);
-// Both squads of every national side without a human coach.
+// The national-squad byte of every player in the country's lists.
+void SetSquadDuty(Country& country, bool onDuty);
+// The players go back to their clubs: a computer side's lists (those not
+// locked) and eleven are cleared; a human coach keeps his lists, only their
+// bytes are cleared. Bytes of the country's players left set without a place
+// in any list are cleared too.
+void ReleaseNationalSquads(Country& country);
+// Both squads of every national side without a human coach; the daily world
+// step lets those with no engagement near go back to their clubs.
 void SelectAllNationalSquads();
 // The last of the world completion: no offers, squads compacted, job
 // security for every appointed coach, every computer side's eleven chosen.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <vector>
 
 #include "match/Match.h"
@@ -40,10 +41,15 @@ bool PlaysBetween(int side, int firstDay, int lastDay, int season) {
     return false;
 }
 
+// A human coach's squad is his own: its players are only called up.
 void NameSquads(const Tour& tour) {
     for (int id : {tour.m_host, tour.m_visitor, tour.m_third}) {
         Country* c = ExactCountry(id);
-        if (!c || c->m_human) continue;
+        if (!c) continue;
+        if (c->m_human) {
+            SetSquadDuty(*c, true);
+            continue;
+        }
         if (tour.m_kind == TOUR_TESTS) {
             if (id == tour.m_host) {
                 c->m_squadKind = SQUAD_HOME_TEST;
@@ -420,6 +426,49 @@ const char* DateRangeText(const TourSeries& s) {
     return buffer;
 }
 
+bool HasInternationalEngagement(int countryId, int withinDays) {
+    const int season = g_cricket.m_date.m_season;
+    const int today = Today();
+    const int horizon = today + withinDays;
+    for (const Tour& tour : g_world.mv_tours) {
+        if (tour.m_season != season || tour.m_state == TOUR_OVER) continue;
+        if (tour.m_host != countryId && tour.m_visitor != countryId && tour.m_third != countryId) continue;
+        int first = std::numeric_limits<int>::max();
+        int last = std::numeric_limits<int>::max();
+        for (const TourStep& step : tour.mv_steps) {
+            if (step.m_action == TOUR_PICK_SQUADS || step.m_action == TOUR_START)
+                first = std::min(first, static_cast<int>(step.m_dayOfSeason));
+            if (step.m_action == TOUR_END) last = step.m_dayOfSeason;
+        }
+        if (first <= horizon && last >= today) return true;
+    }
+    for (const InternationalTournament& t : g_world.mv_tournaments) {
+        if (t.m_season != season || t.m_winner > 0 || t.m_startDay - WARM_UP_LEAD_DAYS > horizon) continue;
+        for (const auto& group : t.mv_groups)
+            for (const StandingsRow& row : group)
+                if (row.m_team == countryId) return true;
+    }
+    for (const Fixture& f : g_world.mv_fixtures) {
+        if (f.m_state != FIXTURE_SCHEDULED || (f.m_home != countryId && f.m_away != countryId)) continue;
+        if (f.m_date.m_season == season && f.m_date.m_dayOfSeason >= today && f.m_date.m_dayOfSeason <= horizon)
+            return true;
+    }
+    return false;
+}
+
+void ReleaseIdleNationalSquads() {
+    for (Country& c : g_world.mv_countries) {
+        if (c.m_nationalSide != 1) continue;
+        bool onDuty = false;
+        for (const std::vector<int32_t>* list : {&c.mv_testSquad, &c.mv_oneDaySquad})
+            for (int32_t id : *list) {
+                const Player* p = id > 0 ? PlayerById(id) : nullptr;
+                onDuty |= p && p->m_intlDuty;
+            }
+        if (onDuty && !HasInternationalEngagement(c.m_id, SQUAD_RELEASE_GAP)) ReleaseNationalSquads(c);
+    }
+}
+
 void StartDueTournaments() {
     const int season = g_cricket.m_date.m_season;
     for (InternationalTournament& t : g_world.mv_tournaments) {
@@ -431,7 +480,9 @@ void StartDueTournaments() {
         if (scheduled) continue;
         for (const auto& group : t.mv_groups)
             for (const StandingsRow& row : group)
-                if (Country* c = ExactCountry(row.m_team); c && !c->m_human) {
+                if (Country* c = ExactCountry(row.m_team); c && c->m_human) {
+                    SetSquadDuty(*c, true);
+                } else if (c) {
                     c->m_squadKind = SQUAD_ONE_DAY;
                     SelectOneDaySquad(*c, 0);
                 }

@@ -20,6 +20,10 @@ inline constexpr int WARM_UP_LEAD_DAYS = 6;
 // Championship rating of a country that has none yet.
 inline constexpr int DEFAULT_RATING = 100;
 
+// A national squad stays together when the country's next engagement starts
+// within this many days of the last one's end.
+inline constexpr int SQUAD_RELEASE_GAP = 7;
+
 // The tour's work for today's day of season (squads, start, end).
 void DailyTourStep(Tour& tour);
 // The series of the running tour a country hosts or makes; nullptr for none.
@@ -44,6 +48,14 @@ int TriangularWinner(const Series& series);
 const char* TournamentStatusText(const Series& series);
 // "Apr 2006", or "Apr 2006 - May 2006" when the series spans months. Static.
 const char* DateRangeText(const TourSeries& series);
+
+// The country has a tour between its squad day and its end, a tournament from
+// its squad day until its final, or an unplayed fixture, today or within
+// `withinDays` days.
+bool HasInternationalEngagement(int countryId, int withinDays);
+// Every national side with players on duty and no engagement near lets them
+// go back to their clubs.
+void ReleaseIdleNationalSquads();
 
 // Tournaments of this season whose start is near get their squads and groups.
 void StartDueTournaments();

@@ -173,6 +173,7 @@ void DailyWorldStep() {
             tour.m_season == date.m_season)
             DailyTourStep(tour);
     StartDueTournaments();
+    ReleaseIdleNationalSquads();
     if (date.m_day == 1 && date.m_month == 1 && date.m_year >= CHAMPIONSHIP_FIRST_YEAR) {
         YearlyChampionshipStep(false);
         YearlyChampionshipStep(true);

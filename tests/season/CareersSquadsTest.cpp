@@ -207,6 +207,10 @@ TEST_F(SquadsTest, AverageRatingOfClubsAndCountries) {
         EXPECT_FLOAT_EQ(AverageRating(c.side), c.rating) << c.side;
     }
     EXPECT_FLOAT_EQ(AverageRating(*ClubById(1300)), clubMean);
+    // Between engagements the lists are empty: the country's own players rate it.
+    north.mv_testSquad.clear();
+    north.m_squadKind = SQUAD_HOME_TEST;
+    EXPECT_FLOAT_EQ(AverageRating(NORTH), clubMean);
 }
 
 TEST_F(SquadsTest, RebuildFollowsTheClubFieldsOfEachHemisphere) {

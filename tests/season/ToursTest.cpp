@@ -2,7 +2,9 @@
 
 #include "SeasonWorld.h"
 #include "match/Match.h"
+#include "season/Fixtures.h"
 #include "season/News.h"
+#include "season/Selection.h"
 #include "season/Standings.h"
 #include "season/Tournaments.h"
 #include "season/Tours.h"
@@ -253,6 +255,149 @@ TEST_F(Tours, DateRange) {
     EXPECT_STREQ(DateRangeText(*TourSeriesById(601)), "May 2006 - Jun 2006");
 }
 
+// Squads named for a tour, kept through it and released after it.
+class NationalDuty : public Tours {
+protected:
+    void SetUp() override {
+        Tours::SetUp();
+        for (Country& c : g_world.mv_countries) {
+            c.m_nationalSide = 1;
+            for (int i = 0; i < 20; ++i) {
+                Player& p = AddPlayer();
+                p.m_country = c.m_id;
+                p.m_keeper = i < 2 ? 1 : 0;
+                p.m_bowlType = i % 3 == 0 ? 6 : 2;
+            }
+        }
+    }
+
+    static int OnDuty(int countryId) {
+        int count = 0;
+        for (const Player& p : g_world.mv_players) count += p.m_country == countryId && p.m_intlDuty;
+        return count;
+    }
+
+    static void ReleaseOn(int day) {
+        g_cricket.m_date.m_dayOfSeason = day;
+        ReleaseIdleNationalSquads();
+    }
+
+    // Three Tests from day 40, ten days apart: squads on 33, arrival on 37,
+    // fixtures played, the end on 65.
+    static Tour& PlayTestTour() {
+        Tour& tour = AddTour(TOUR_TESTS, 601, 3, 40, 10);
+        StepOn(tour, 33);
+        StepOn(tour, 37);
+        for (Fixture& f : g_world.mv_fixtures)
+            if (f.m_competition == 601) Play(f, Drawn(1, 2));
+        StepOn(tour, 65);
+        return tour;
+    }
+};
+
+TEST_F(NationalDuty, TourSquadsServeTheTourThenGoBackToTheirClubs) {
+    Tour& tour = AddTour(TOUR_TESTS, 601, 3, 40, 10);
+    StepOn(tour, 33);
+    const Country& host = *CountryById(1);
+    const Country& visitor = *CountryById(2);
+    EXPECT_EQ(host.m_squadKind, SQUAD_HOME_TEST);
+    EXPECT_EQ(visitor.m_squadKind, SQUAD_TOUR_TEST);
+    EXPECT_EQ(host.mv_testSquad.size(), 14u);
+    EXPECT_EQ(visitor.mv_testSquad.size(), 16u);
+    EXPECT_EQ(OnDuty(1), 14);
+    EXPECT_EQ(OnDuty(2), 16);
+    EXPECT_EQ(OnDuty(3), 0) << "a country with no tour names no squad";
+
+    for (int day : {33, 37, 50}) {
+        ReleaseOn(day);
+        EXPECT_EQ(OnDuty(1), 14) << day;
+        EXPECT_EQ(OnDuty(2), 16) << day;
+    }
+    StepOn(tour, 37);
+    for (Fixture& f : g_world.mv_fixtures) Play(f, Drawn(1, 2));
+    StepOn(tour, 65);
+    ASSERT_EQ(tour.m_state, TOUR_OVER);
+    // A player the selectors dropped while his byte stayed set goes home too.
+    Player* stray = nullptr;
+    for (Player& p : g_world.mv_players)
+        if (!stray && p.m_country == 1 && !IsIdInList(host.mv_testSquad, p.m_id)) stray = &p;
+    ASSERT_NE(stray, nullptr);
+    stray->m_intlDuty = 1;
+    ReleaseOn(65);
+    for (int id : {1, 2}) {
+        const Country& c = *CountryById(id);
+        EXPECT_TRUE(c.mv_testSquad.empty()) << id;
+        EXPECT_TRUE(c.mv_oneDaySquad.empty()) << id;
+        EXPECT_EQ(c.m_xi[0], -1) << id;
+        EXPECT_EQ(OnDuty(id), 0) << id;
+    }
+}
+
+TEST_F(NationalDuty, SquadStaysTogetherOnlyWhenTheNextEngagementIsNear) {
+    struct Case {
+        const char* what;
+        int nextFirstDay;   // a one-day tour of the same sides; 0 for none
+        int lateFixtureDay; // an unplayed Test of the tour; 0 for none
+        bool kept;
+    };
+    // The Test tour ends on 65; the one-day tour names its squads 7 days
+    // before its first match.
+    const Case cases[] = {
+        {"nothing follows", 0, 0, false},
+        {"squads named on the last day of the gap", 65 + SQUAD_RELEASE_GAP + 7, 0, true},
+        {"squads named a day after the gap", 65 + SQUAD_RELEASE_GAP + 8, 0, false},
+        {"a Test put back past the end", 0, 67, true},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        if (c.nextFirstDay > 0) AddTour(TOUR_ONE_DAY, 602, 3, c.nextFirstDay, 3);
+        PlayTestTour();
+        if (c.lateFixtureDay > 0) {
+            Fixture f;
+            f.m_home = 1;
+            f.m_away = 2;
+            f.m_competition = 601;
+            f.m_date = GameDate::FromSeasonDay(c.lateFixtureDay, g_cricket.m_date.m_season);
+            AddFixture(f);
+        }
+        ReleaseOn(65);
+        EXPECT_EQ(OnDuty(2), c.kept ? 16 : 0) << c.what;
+        EXPECT_EQ(CountryById(2)->mv_testSquad.empty(), !c.kept) << c.what;
+    }
+}
+
+TEST_F(NationalDuty, HumanCoachKeepsHisSquadAndItsPlayersComeAndGo) {
+    Country& visitor = *CountryById(2);
+    visitor.m_human = 1;
+    const std::vector<int32_t> his = {21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
+    for (int32_t id : his) ASSERT_EQ(g_world.mv_players[id].m_country, 2);
+    visitor.mv_testSquad = his;
+    Tour& tour = AddTour(TOUR_TESTS, 601, 3, 40, 10);
+    StepOn(tour, 33);
+    EXPECT_EQ(visitor.mv_testSquad, his) << "the computer picks no squad for him";
+    EXPECT_EQ(OnDuty(2), static_cast<int>(his.size()));
+    StepOn(tour, 37);
+    for (Fixture& f : g_world.mv_fixtures) Play(f, Drawn(1, 2));
+    StepOn(tour, 65);
+    ReleaseOn(65);
+    EXPECT_EQ(visitor.mv_testSquad, his);
+    EXPECT_EQ(OnDuty(2), 0);
+    EXPECT_EQ(OnDuty(1), 0);
+}
+
+TEST_F(NationalDuty, LockedListKeepsItsPlayers) {
+    Tour& tour = AddTour(TOUR_TESTS, 601, 3, 40, 10);
+    StepOn(tour, 33);
+    CountryById(1)->m_squadLock[0] = 1;
+    StepOn(tour, 37);
+    for (Fixture& f : g_world.mv_fixtures) Play(f, Drawn(1, 2));
+    StepOn(tour, 65);
+    ReleaseOn(65);
+    EXPECT_EQ(CountryById(1)->mv_testSquad.size(), 14u);
+    EXPECT_EQ(OnDuty(1), 14);
+    EXPECT_EQ(OnDuty(2), 0);
+}
+
 class WorldCup : public SeasonWorld {
 protected:
     void SetUp() override {
@@ -273,6 +418,18 @@ protected:
         t.mv_stages = {{505, TSTAGE_GROUPS, 30, 1, 2}};
         g_world.mv_tournaments.push_back(t);
     }
+
+    // The side with the higher id wins every match.
+    static MatchOutcome HigherIdWins(const Fixture& f) {
+        MatchOutcome o;
+        o.m_side1 = f.m_home;
+        o.m_side2 = f.m_away;
+        o.m_winner = std::max(f.m_home, f.m_away);
+        o.m_kind = RESULT_WON_BATTING_LAST;
+        o.m_runs[0] = o.m_runs[1] = 200;
+        o.m_balls[0] = o.m_balls[1] = 300;
+        return o;
+    }
 };
 
 TEST_F(WorldCup, StartsOnceShortlyBeforeItsFirstDayAndItsFinalMakesHistory) {
@@ -288,15 +445,7 @@ TEST_F(WorldCup, StartsOnceShortlyBeforeItsFirstDayAndItsFinalMakesHistory) {
 
     InternationalTournament& t = g_world.mv_tournaments[0];
     for (size_t i = 0; i < g_world.mv_fixtures.size() && t.m_running; ++i) {
-        const Fixture f = g_world.mv_fixtures[i];
-        MatchOutcome o;
-        o.m_side1 = f.m_home;
-        o.m_side2 = f.m_away;
-        o.m_winner = std::max(f.m_home, f.m_away);
-        o.m_kind = RESULT_WON_BATTING_LAST;
-        o.m_runs[0] = o.m_runs[1] = 200;
-        o.m_balls[0] = o.m_balls[1] = 300;
-        WorldCupDaily(t, o);
+        WorldCupDaily(t, HigherIdWins(g_world.mv_fixtures[i]));
     }
     EXPECT_EQ(t.m_winner, 4);
     const Competition& c = *CompetitionById(505);
@@ -304,6 +453,42 @@ TEST_F(WorldCup, StartsOnceShortlyBeforeItsFirstDayAndItsFinalMakesHistory) {
     EXPECT_EQ(c.mv_history[0].m_winner, 4);
     EXPECT_EQ(c.mv_history[0].m_runnerUp, 3);
     EXPECT_EQ(c.mv_history[0].m_season, t.m_season);
+}
+
+TEST_F(WorldCup, SquadsJoinShortlyBeforeTheStartAndLeaveAfterTheFinal) {
+    for (Country& c : g_world.mv_countries) {
+        c.m_nationalSide = 1;
+        for (int i = 0; i < 18; ++i) {
+            Player& p = AddPlayer();
+            p.m_country = c.m_id;
+            p.m_keeper = i == 0 ? 1 : 0;
+        }
+    }
+    auto onDuty = [] {
+        int count = 0;
+        for (const Player& p : g_world.mv_players) count += p.m_intlDuty;
+        return count;
+    };
+    g_cricket.m_date.m_dayOfSeason = 20;
+    StartDueTournaments();
+    ReleaseIdleNationalSquads();
+    EXPECT_EQ(onDuty(), 0);
+    g_cricket.m_date.m_dayOfSeason = 24;
+    StartDueTournaments();
+    EXPECT_EQ(onDuty(), 4 * 16);
+    InternationalTournament& t = g_world.mv_tournaments[0];
+    for (size_t i = 0; i < g_world.mv_fixtures.size() && t.m_running; ++i) {
+        Fixture& f = g_world.mv_fixtures[i];
+        g_cricket.m_date.m_dayOfSeason = f.m_date.m_dayOfSeason;
+        ReleaseIdleNationalSquads();
+        EXPECT_EQ(onDuty(), 4 * 16) << "day " << f.m_date.m_dayOfSeason;
+        f.m_state = FIXTURE_PLAYED;
+        WorldCupDaily(t, HigherIdWins(f));
+    }
+    ASSERT_GT(t.m_winner, 0);
+    ReleaseIdleNationalSquads();
+    EXPECT_EQ(onDuty(), 0);
+    for (const Country& c : g_world.mv_countries) EXPECT_TRUE(c.mv_oneDaySquad.empty()) << c.m_id;
 }
 
 }  // namespace
