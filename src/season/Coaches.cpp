@@ -35,6 +35,10 @@ constexpr int UNASKED_OFFER_ODDS = 4;
 constexpr float SETTLED_SECURITY = 88.0f;
 constexpr float SECURITY_DRIFT = 0.002f;
 constexpr float SKILL_DRIFT = 0.001f;
+// A board takes back no coach it sacked for the rest of that season and this
+// many more: seasons alternate between the hemispheres, so two more take in
+// the side's next summer of its own.
+constexpr int SACKED_BAR_SEASONS = 2;
 
 const char* RatingWord(float value) {
     if (value >= 88.0f) return "World Class";
@@ -133,12 +137,24 @@ void EndNationalJob(StaffMember& coach, int newsCode) {
     AnnounceDeparture(coach, countryId, newsCode);
 }
 
-// The best computer coach without a job whom a post of that standing can
-// attract; nullptr for none.
-StaffMember* BestCandidate(float standing) {
+bool BarOver(const SackedCoach& sacked) {
+    return g_cricket.m_date.m_season > sacked.m_season + SACKED_BAR_SEASONS;
+}
+
+// Whether the side's board still refuses the coach it sacked.
+template <class Side>
+bool Barred(const Side& side, int coachId) {
+    return std::any_of(side.mv_sacked.begin(), side.mv_sacked.end(),
+                       [coachId](const SackedCoach& s) { return s.m_coach == coachId && !BarOver(s); });
+}
+
+// The best computer coach without a job whom the side's post, of that
+// standing, can attract; nullptr for none.
+template <class Side>
+StaffMember* BestCandidate(const Side& side, float standing) {
     StaffMember* best = nullptr;
     for (StaffMember& s : g_world.mv_staff) {
-        if (s.m_human || s.m_nationalJob > 0 || s.m_clubJob > 0) continue;
+        if (s.m_human || s.m_nationalJob > 0 || s.m_clubJob > 0 || Barred(side, s.m_id)) continue;
         if (s.m_reputation > standing + STANDING_REACH) continue;
         if (!best || s.m_reputation > best->m_reputation) best = &s;
     }
@@ -188,7 +204,7 @@ void FillVacancy(Side& side, bool national) {
     if (side.m_coach > 0 || side.m_playingToday || OfferPending(side.m_id)) return;
     if (Rand() % VACANCY_DAYS != 0) return;
     const float standing = PostStanding(side.m_id);
-    StaffMember* best = BestCandidate(standing);
+    StaffMember* best = BestCandidate(side, standing);
     // The board looks for a coach of its standing, or of the best it could get
     // when the free coaches fall short of it.
     const float bar = std::min(standing, best ? best->m_reputation : standing) - APPLICANT_MARGIN;
@@ -201,7 +217,7 @@ void FillVacancy(Side& side, bool national) {
     }
     for (int id : applicants) {
         const StaffMember* human = StaffMemberById(id);
-        if (!human || !human->m_human || human->m_reputation < bar) continue;
+        if (!human || !human->m_human || Barred(side, id) || human->m_reputation < bar) continue;
         PostSideNews(NEWS_JOB_OFFER, side.m_id, 0, id);
         side.mv_applications.clear();
         return;
@@ -270,6 +286,8 @@ void SackIfDue(Side& side, bool national) {
         side.m_jobSecurity = 0.0f;
         return;
     }
+    std::erase_if(side.mv_sacked, BarOver);
+    side.mv_sacked.push_back({coach->m_id, g_cricket.m_date.m_season});
     if (national)
         EndNationalJob(*coach, NEWS_COACH_SACKED);
     else

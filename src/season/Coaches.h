@@ -42,7 +42,8 @@ void LeaveNationalJob(StaffMember& coach);
 void DailyCoachStep(StaffMember& coach);
 // The boards' day: coaches under SACK_SECURITY are dismissed; vacant posts are
 // filled from the unemployed coaches the side can attract, or offered to a
-// human applicant good enough for them.
+// human applicant good enough for them. A board leaves a coach it sacked out
+// of its choices for the rest of that season and the two after.
 void MoveComputerCoaches();
 // The reputation a side's post can attract: from the weakest of its kind to
 // the strongest, clubs by squad and wealth, national sides by Test status and

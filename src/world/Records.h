@@ -35,6 +35,12 @@ enum FinanceCategory : int {
 // A job application: (kind, applicant's StaffMember id).
 using Application = std::pair<int32_t, int32_t>;
 
+// A coach the side's board sacked, and in which season.
+struct SackedCoach {
+    int32_t m_coach = 0;
+    int32_t m_season = 0;
+};
+
 struct Team {
     int32_t m_id = 0;
     char m_name[41] = {};
@@ -52,6 +58,7 @@ struct Team {
     float m_money = 0.0f;
     int32_t m_salaryBudget = 0;
     float m_finance[FINANCE_CATEGORIES][13] = {};  // by month 1..12
+    std::vector<SackedCoach> mv_sacked;            // kept in memory only
 };
 
 enum SquadKind : int32_t {
@@ -84,6 +91,7 @@ struct Country {
     std::vector<Application> mv_applications;
     uint8_t m_human = 0;
     uint8_t m_playingToday = 0;
+    std::vector<SackedCoach> mv_sacked;  // kept in memory only
 
     // Kinds 1 and 3 use the one-day list, the others the longer-format one.
     const std::vector<int32_t>& SquadFor(int kind) const {

@@ -2,6 +2,8 @@
 // offers answered in the inbox.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "CareersWorld.h"
 #include "season/Coaches.h"
 #include "season/Ratings.h"
@@ -228,6 +230,104 @@ TEST_F(BoardsTest, AClubNoFreeCoachWouldJoinBringsOnItsOwn) {
     ASSERT_NE(coach, nullptr);
     EXPECT_NE(coach->m_id, 78);
     EXPECT_LE(coach->m_reputation, PostStanding(1300) + 10.0f) << "a coach of the club's own level";
+}
+
+// The 78 coaches the strongest club, whose next choice is the 60; he is sacked
+// (or resigns) and the post falls vacant again some seasons later.
+TEST_F(BoardsTest, ASackedCoachIsNotTakenBackWhileBarred) {
+    struct Case {
+        bool sacked;
+        int seasonsLater;
+        int appointed;
+    };
+    const Case cases[] = {{true, 0, 60}, {true, 1, 60}, {true, 2, 60}, {true, 3, 78}, {false, 0, 78}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << (c.sacked ? "sacked, " : "resigned, ") << c.seasonsLater << " seasons later");
+        TearDown();
+        SetUp();
+        g_userCoaches.clear();
+        Team& club = *TeamById(1304);
+        AppointCoach(club, 78);
+        if (c.sacked) {
+            club.m_jobSecurity = SACK_SECURITY - 1.0f;
+            MoveComputerCoaches();
+            ASSERT_EQ(StaffMemberById(78)->m_clubJob, 0);
+        } else {
+            LeaveClubJob(*StaffMemberById(78));
+        }
+        // Whoever the board took meanwhile resigns when the post falls vacant.
+        if (club.m_coach > 0) LeaveClubJob(*StaffMemberById(club.m_coach));
+        SetDay(362 + c.seasonsLater, 100);
+        EXPECT_FALSE(OfferedToUser(1304));
+        EXPECT_EQ(club.m_coach, c.appointed);
+    }
+}
+
+TEST_F(BoardsTest, EveryCoachSackedLatelyStaysBarred) {
+    g_userCoaches.clear();
+    Team& club = *TeamById(1304);
+    AppointCoach(club, 78);
+    for (int sacked : {78, 60}) {
+        if (club.m_coach != sacked) AppointCoach(club, sacked);
+        club.m_jobSecurity = SACK_SECURITY - 1.0f;
+        MoveComputerCoaches();
+        ASSERT_EQ(StaffMemberById(sacked)->m_clubJob, 0);
+        if (club.m_coach > 0) LeaveClubJob(*StaffMemberById(club.m_coach));
+        SetDay(363, 100);
+    }
+    EXPECT_FALSE(OfferedToUser(1304));
+    EXPECT_EQ(club.m_coach, 42);
+}
+
+TEST_F(BoardsTest, ASackedCoachMayJoinAnotherSide) {
+    g_userCoaches.clear();
+    AppointCoach(*TeamById(1304), 78);
+    TeamById(1304)->m_jobSecurity = SACK_SECURITY - 1.0f;
+    MoveComputerCoaches();
+    ASSERT_EQ(StaffMemberById(78)->m_clubJob, 0);
+    LeaveClubJob(*StaffMemberById(TeamById(1303)->m_coach));
+    EXPECT_FALSE(OfferedToUser(1303));
+    EXPECT_EQ(TeamById(1303)->m_coach, 78);
+}
+
+// A national board with only its sacked coach free brings on a new one, and
+// turns to him again once the bar is over.
+TEST_F(BoardsTest, ANationalBoardPassesOverItsSackedCoach) {
+    for (int id : {78, 60}) StaffMemberById(id)->m_clubJob = 1300;  // out of the market
+    Country& north = *NationalSideById(NORTH);
+    const int oldCoach = north.m_coach;
+    AppointCoach(north, 42);
+    north.m_jobSecurity = SACK_SECURITY - 1.0f;
+    StaffMemberById(oldCoach)->m_nationalJob = NORTH;  // out of the market too
+    g_userCoaches.clear();
+    MoveComputerCoaches();
+    ASSERT_EQ(StaffMemberById(42)->m_nationalJob, 0);
+    for (int day = 0; day < 200 && north.m_coach <= 0; ++day) MoveComputerCoaches();
+    ASSERT_GT(north.m_coach, 0);
+    EXPECT_NE(north.m_coach, 42);
+
+    SetDay(365, 100);
+    StaffMember& stopGap = *StaffMemberById(north.m_coach);
+    LeaveNationalJob(stopGap);
+    stopGap.m_nationalJob = NORTH;  // he is not the one wanted back
+    for (int day = 0; day < 200 && north.m_coach <= 0; ++day) MoveComputerCoaches();
+    EXPECT_EQ(north.m_coach, 42);
+}
+
+TEST_F(BoardsTest, ASackedHumanCoachIsNotOfferedHisOldJob) {
+    Team& club = *TeamById(1300);
+    AppointCoach(club, USER);
+    club.m_jobSecurity = SACK_SECURITY - 1.0f;
+    MoveComputerCoaches();
+    ASSERT_EQ(StaffMemberById(USER)->m_clubJob, 0);
+    if (club.m_coach > 0) LeaveClubJob(*StaffMemberById(club.m_coach));
+    g_userCoaches[0].mv_pending.clear();
+    ApplyForJob(club, USER);
+    EXPECT_FALSE(OfferedToUser(1300));
+    EXPECT_GT(club.m_coach, 0);
+    EXPECT_TRUE(std::any_of(g_userCoaches[0].mv_pending.begin(), g_userCoaches[0].mv_pending.end(),
+                            [](const PendingNewsItem& item) { return item.m_code == NEWS_JOB_REJECTED; }));
 }
 
 TEST_F(CoachesTest, MissingCoachesAreCreatedForEverySide) {
