@@ -240,6 +240,28 @@ void DrawTournamentStage(InternationalTournament& tournament, int stage) {
     tournament.m_stage = stage;
 }
 
+bool StillInTournament(const InternationalTournament& t, int countryId) {
+    if (t.m_winner > 0) return false;
+    auto inRows = [countryId](const std::vector<StandingsRow>& rows) {
+        return std::any_of(rows.begin(), rows.end(), [&](const StandingsRow& r) { return r.m_team == countryId; });
+    };
+    switch (t.m_stage) {
+        case TSTAGE_GROUPS:
+            return std::any_of(t.mv_groups.begin(), t.mv_groups.end(), inRows);
+        case TSTAGE_SUPER_EIGHT:
+            return inRows(t.mv_superEight);
+        case TSTAGE_SEMI_FINALS:
+            for (int i = 0; i < SEMI_FINAL_TIES; ++i) {
+                if (t.m_knockout[2 * i] != countryId && t.m_knockout[2 * i + 1] != countryId) continue;
+                const int32_t survivor = t.m_knockout[FINAL_HOME + i];
+                return survivor <= 0 || survivor == countryId;
+            }
+            return false;
+        default:
+            return t.m_knockout[FINAL_HOME] == countryId || t.m_knockout[FINAL_AWAY] == countryId;
+    }
+}
+
 void RecordTournamentResult(InternationalTournament& t, const MatchOutcome& outcome) {
     switch (t.m_stage) {
         case TSTAGE_GROUPS: {

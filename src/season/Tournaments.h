@@ -21,6 +21,9 @@ void StartTournament(InternationalTournament& tournament);
 // Draws a stage (TSTAGE_SUPER_EIGHT, TSTAGE_SEMI_FINALS, TSTAGE_FINAL) from the
 // tables or results so far; a stage already reached is not drawn again.
 void DrawTournamentStage(InternationalTournament& tournament, int stage);
+// The country is in the stage being played, or in the groups before the start;
+// false once it is out or the tournament is won.
+bool StillInTournament(const InternationalTournament& tournament, int countryId);
 // A finished tournament match: the group or super eight table, or the
 // knockout; coaches and ratings; then the next stage once this one is done.
 void RecordTournamentResult(InternationalTournament& tournament, const MatchOutcome& outcome);

@@ -443,10 +443,8 @@ bool HasInternationalEngagement(int countryId, int withinDays) {
         if (first <= horizon && last >= today) return true;
     }
     for (const InternationalTournament& t : g_world.mv_tournaments) {
-        if (t.m_season != season || t.m_winner > 0 || t.m_startDay - WARM_UP_LEAD_DAYS > horizon) continue;
-        for (const auto& group : t.mv_groups)
-            for (const StandingsRow& row : group)
-                if (row.m_team == countryId) return true;
+        if (t.m_season == season && t.m_startDay - WARM_UP_LEAD_DAYS <= horizon && StillInTournament(t, countryId))
+            return true;
     }
     for (const Fixture& f : g_world.mv_fixtures) {
         if (f.m_state != FIXTURE_SCHEDULED || (f.m_home != countryId && f.m_away != countryId)) continue;

@@ -50,8 +50,8 @@ const char* TournamentStatusText(const Series& series);
 const char* DateRangeText(const TourSeries& series);
 
 // The country has a tour between its squad day and its end, a tournament from
-// its squad day until its final, or an unplayed fixture, today or within
-// `withinDays` days.
+// its squad day until it is out or the final is won, or an unplayed fixture,
+// today or within `withinDays` days.
 bool HasInternationalEngagement(int countryId, int withinDays);
 // Every national side with players on duty and no engagement near lets them
 // go back to their clubs.

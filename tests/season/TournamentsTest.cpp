@@ -52,6 +52,32 @@ protected:
     }
 };
 
+TEST_F(Tournament, WhoIsStillInAtEachStage) {
+    InternationalTournament& t = Cup();
+    t.mv_superEight = {StandingsRow(1, 507), StandingsRow(2, 507)};
+    struct Case {
+        const char* what;
+        int stage;
+        int32_t knockout[6];
+        int winner;
+        std::set<int> in;
+    };
+    const Case cases[] = {
+        {"groups: every side", TSTAGE_GROUPS, {}, 0, {1, 2, 3, 4, 5, 6, 7, 8}},
+        {"super eight: its table", TSTAGE_SUPER_EIGHT, {}, 0, {1, 2}},
+        {"semi-finals to play", TSTAGE_SEMI_FINALS, {1, 4, 2, 3, 0, 0}, 0, {1, 2, 3, 4}},
+        {"one semi-final won", TSTAGE_SEMI_FINALS, {1, 4, 2, 3, 4, 0}, 0, {2, 3, 4}},
+        {"final", TSTAGE_FINAL, {1, 4, 2, 3, 4, 2}, 0, {2, 4}},
+        {"won", TSTAGE_FINAL, {1, 4, 2, 3, 4, 2}, 4, {}},
+    };
+    for (const Case& c : cases) {
+        t.m_stage = c.stage;
+        std::copy(std::begin(c.knockout), std::end(c.knockout), std::begin(t.m_knockout));
+        t.m_winner = c.winner;
+        for (int id = 1; id <= 8; ++id) EXPECT_EQ(StillInTournament(t, id), c.in.count(id) == 1) << c.what << id;
+    }
+}
+
 TEST_F(Tournament, GroupsThenSuperEightThenKnockout) {
     ASSERT_EQ(TournamentForCompetition(507), &Cup());
     StartTournament(Cup());

@@ -1,4 +1,5 @@
 #include <cstring>
+#include <set>
 
 #include "SeasonWorld.h"
 #include "match/Match.h"
@@ -477,14 +478,27 @@ TEST_F(WorldCup, SquadsJoinShortlyBeforeTheStartAndLeaveAfterTheFinal) {
     StartDueTournaments();
     EXPECT_EQ(onDuty(), 4 * 16);
     InternationalTournament& t = g_world.mv_tournaments[0];
+    std::set<int> out;
     for (size_t i = 0; i < g_world.mv_fixtures.size() && t.m_running; ++i) {
         Fixture& f = g_world.mv_fixtures[i];
         g_cricket.m_date.m_dayOfSeason = f.m_date.m_dayOfSeason;
         ReleaseIdleNationalSquads();
-        EXPECT_EQ(onDuty(), 4 * 16) << "day " << f.m_date.m_dayOfSeason;
+        if (t.m_stage == TSTAGE_GROUPS) {
+            EXPECT_EQ(onDuty(), 4 * 16) << "day " << f.m_date.m_dayOfSeason;
+        }
+        const bool knockout = t.m_stage >= TSTAGE_SEMI_FINALS;
+        const int loser = std::min(f.m_home, f.m_away);
         f.m_state = FIXTURE_PLAYED;
-        WorldCupDaily(t, HigherIdWins(f));
+        WorldCupDaily(t, HigherIdWins(f));  // may book the next stage's fixtures
+        if (knockout && t.m_running) {
+            // The loser of a knockout match goes home; the sides still in stay together.
+            out.insert(loser);
+            ReleaseIdleNationalSquads();
+            for (const Country& c : g_world.mv_countries)
+                EXPECT_EQ(c.mv_oneDaySquad.empty(), out.count(c.m_id) == 1) << c.m_id;
+        }
     }
+    EXPECT_EQ(out.size(), 2u) << "two semi-finals";
     ASSERT_GT(t.m_winner, 0);
     ReleaseIdleNationalSquads();
     EXPECT_EQ(onDuty(), 0);
