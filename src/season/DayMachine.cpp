@@ -398,9 +398,12 @@ void ReplaceInjuredInNationalSquads() {
         for (bool oneDay : {false, true}) {
             std::vector<int32_t>& squad = oneDay ? c.mv_oneDaySquad : c.mv_testSquad;
             if (squad.empty() || FitCount(squad) >= XI_PLAYERS) continue;
-            std::erase_if(squad, [](int32_t id) {
+            std::vector<int32_t> sentHome;
+            std::erase_if(squad, [&sentHome](int32_t id) {
                 const Player* p = PlayerById(id);
-                return !p || p->m_injured;
+                if (p && !p->m_injured) return false;
+                sentHome.push_back(id);
+                return true;
             });
             if (oneDay)
                 SelectOneDaySquad(c, 1);
@@ -408,6 +411,11 @@ void ReplaceInjuredInNationalSquads() {
                 SelectTestSquad(c, 1);
             else
                 SelectTestSquadB(c, 1);
+            // Back with his club once fit, unless the other list still holds him.
+            for (int32_t id : sentHome) {
+                Player* p = PlayerById(id);
+                if (p && !IsIdInList(c.mv_testSquad, id) && !IsIdInList(c.mv_oneDaySquad, id)) p->m_intlDuty = 0;
+            }
         }
     }
 }

@@ -231,7 +231,16 @@ TEST_F(DayMachine, ComputerSelectorsReplaceInjuredSquadPlayers) {
         Player& p = g_world.mv_players[static_cast<size_t>(id)];
         p.m_injured = id <= 4;
         p.m_daysOut = id <= 4 ? 30 : 0;
+        p.m_intlDuty = 1;
     }
+    // A Test in three days: the squad stays together.
+    Fixture test;
+    test.m_home = 4;
+    test.m_away = 5;
+    test.m_competition = 500;
+    test.m_state = FIXTURE_SCHEDULED;
+    test.m_date = GameDate::FromCurrentSeasonDay(g_cricket.m_date.m_dayOfSeason + 3);
+    g_world.mv_fixtures.push_back(test);
     Country& human = *CountryById(5);
     human.m_human = 1;
     human.mv_testSquad = {26, 27};
@@ -242,8 +251,10 @@ TEST_F(DayMachine, ComputerSelectorsReplaceInjuredSquadPlayers) {
     int fit = 0;
     for (int32_t id : squad) fit += !PlayerById(id)->m_injured;
     EXPECT_GE(fit, XI_PLAYERS);
-    for (int id = 1; id <= 4; ++id)
+    for (int id = 1; id <= 4; ++id) {
         EXPECT_FALSE(IsIdInList(squad, id)) << "injured player " << id << " sent home";
+        EXPECT_EQ(PlayerById(id)->m_intlDuty, 0) << "player " << id << " is his club's again";
+    }
     EXPECT_EQ(CountryById(5)->mv_testSquad, (std::vector<int32_t>{26, 27})) << "a human picks his own squad";
 }
 
