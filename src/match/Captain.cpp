@@ -127,12 +127,17 @@ void Match::StageDelivery() {
         int step = bmp.mi_planStep[strikerPos];
         const PlanBall& pb = balls[step >= 0 && step < static_cast<int>(balls.size()) ? step : 0];
         b.mi_bowlSide = pb.m_side;
-        for (size_t i = 0; i < g_world.mv_fieldSetups.size(); ++i) {
-            if (g_world.mv_fieldSetups[i].m_id == pb.m_field) {
-                b.mi_fieldSetup = static_cast<int>(i);
-                break;
+        if (pb.m_field != b.mi_setupId) {  // a plan keeps its field for many balls: search on a change only
+            b.mi_setupId = pb.m_field;
+            b.mi_setupPos = -1;
+            for (size_t i = 0; i < g_world.mv_fieldSetups.size(); ++i) {
+                if (g_world.mv_fieldSetups[i].m_id == pb.m_field) {
+                    b.mi_setupPos = static_cast<int>(i);
+                    break;
+                }
             }
         }
+        b.mi_fieldSetup = b.mi_setupPos;
     }
     mi_fieldSetupPos = b.mi_fieldSetup;
 
