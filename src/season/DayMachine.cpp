@@ -44,23 +44,21 @@ void SetClock(int hour, int minute) {
 }
 
 bool TeamIsHuman(int id) {
-    const Team* t = TeamById(id);
-    return t && t->m_id == id && t->m_human;
+    const Team* t = ClubById(id);
+    return t && t->m_human;
 }
 
 bool CountryIsHuman(int id) {
-    const Country* c = CountryById(id);
-    return c && c->m_id == id && c->m_human;
+    const Country* c = NationalSideById(id);
+    return c && c->m_human;
 }
 
 void MarkTeamPlaying(int id, uint8_t flag) {
-    Team* t = TeamById(id);
-    if (t && t->m_id == id) t->m_playingToday = flag;
+    if (Team* t = ClubById(id)) t->m_playingToday = flag;
 }
 
 void MarkCountryPlaying(int id, uint8_t flag) {
-    Country* c = CountryById(id);
-    if (c && c->m_id == id) c->m_playingToday = flag;
+    if (Country* c = NationalSideById(id)) c->m_playingToday = flag;
 }
 
 bool IsTourMatch(int competition) {

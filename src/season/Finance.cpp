@@ -27,8 +27,8 @@ void AddFinance(Team& team, int code, float amount) {
 }
 
 void AddFinanceToSide(int sideId, int code, float amount) {
-    Team* team = TeamById(sideId);
-    if (sideId >= FIRST_CLUB_ID && team && team->m_id == sideId) AddFinance(*team, code, amount);
+    if (sideId < FIRST_CLUB_ID) return;
+    if (Team* team = ClubById(sideId)) AddFinance(*team, code, amount);
 }
 
 int TeamWageBill(int sideId) {

@@ -33,11 +33,11 @@ SideRating& RatingOf(int sideId) {
 
 int CoachOf(int sideId) {
     if (sideId >= FIRST_CLUB_ID) {
-        const Team* team = TeamById(sideId);
-        return team && team->m_id == sideId ? team->m_coach : 0;
+        const Team* team = ClubById(sideId);
+        return team ? team->m_coach : 0;
     }
-    const Country* country = CountryById(sideId);
-    return country && country->m_id == sideId ? country->m_coach : 0;
+    const Country* country = NationalSideById(sideId);
+    return country ? country->m_coach : 0;
 }
 
 }  // namespace

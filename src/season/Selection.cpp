@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "season/Squads.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -117,16 +118,16 @@ void FillFrom(const std::vector<int32_t>& ranked, std::vector<int32_t>& chosen, 
 std::vector<int32_t> AvailablePlayers(int sideId, bool national, bool oneDay) {
     std::vector<int32_t> pool;
     if (national) {
-        const Country* country = CountryById(sideId);
-        if (!country || country->m_id != sideId) return pool;
+        const Country* country = NationalSideById(sideId);
+        if (!country) return pool;
         for (int32_t id : oneDay ? country->mv_oneDaySquad : country->mv_testSquad) {
             const Player* p = P(id);
             if (p && !p->m_injured && !IsIdInList(pool, id)) pool.push_back(id);
         }
         return pool;
     }
-    const Team* team = TeamById(sideId);
-    if (!team || team->m_id != sideId) return pool;
+    const Team* team = ClubById(sideId);
+    if (!team) return pool;
     for (int32_t id : team->m_squad) {
         const Player* p = P(id);
         if (id > 0 && p && !p->m_injured && !p->m_intlDuty && !p->m_unavailable && !IsIdInList(pool, id))

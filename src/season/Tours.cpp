@@ -26,11 +26,6 @@ int Today() {
     return g_cricket.m_date.m_dayOfSeason;
 }
 
-Country* ExactCountry(int id) {
-    Country* c = CountryById(id);
-    return c && c->m_id == id ? c : nullptr;
-}
-
 bool PlaysBetween(int side, int firstDay, int lastDay, int season) {
     for (const Fixture& f : g_world.mv_fixtures) {
         if (f.m_home != side && f.m_away != side) continue;
@@ -44,7 +39,7 @@ bool PlaysBetween(int side, int firstDay, int lastDay, int season) {
 // A human coach's squad is his own: its players are only called up.
 void NameSquads(const Tour& tour) {
     for (int id : {tour.m_host, tour.m_visitor, tour.m_third}) {
-        Country* c = ExactCountry(id);
+        Country* c = NationalSideById(id);
         if (!c) continue;
         if (c->m_human) {
             SetSquadDuty(*c, true);
@@ -478,7 +473,7 @@ void StartDueTournaments() {
         if (scheduled) continue;
         for (const auto& group : t.mv_groups)
             for (const StandingsRow& row : group)
-                if (Country* c = ExactCountry(row.m_team); c && c->m_human) {
+                if (Country* c = NationalSideById(row.m_team); c && c->m_human) {
                     SetSquadDuty(*c, true);
                 } else if (c) {
                     c->m_squadKind = SQUAD_ONE_DAY;

@@ -62,8 +62,8 @@ void DropFromSides(Player& p) {
 bool HasSeasonJob(const UserCoach& coach, int season) {
     if (coach.m_staff.m_nationalJob >= 1) return true;
     const int club = coach.m_staff.m_clubJob;
-    const Team* t = TeamById(club);
-    if (club < 1 || !t || t->m_id != club) return false;
+    const Team* t = ClubById(club);
+    if (club < 1 || !t) return false;
     const bool northern = t->m_country == NORTHERN_COUNTRY;
     return season % 2 == 0 ? northern : !northern;
 }
