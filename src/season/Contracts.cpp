@@ -63,8 +63,8 @@ int CountIneligible(const Team& team) {
 }
 
 int OverseasLimit(const Team& team) {
-    const Country* c = CountryById(team.m_country);
-    return c && c->m_id == team.m_country ? c->m_overseasLimit : 0;
+    const Country* c = NationalSideById(team.m_country);
+    return c ? c->m_overseasLimit : 0;
 }
 
 ContractOffer* FindOffer(int playerId, int teamId) {

@@ -6,6 +6,7 @@
 
 #include "season/Fixtures.h"
 #include "season/News.h"
+#include "season/Squads.h"
 #include "season/Standings.h"
 #include "season/Tournaments.h"
 #include "world/Random.h"
@@ -21,8 +22,8 @@ constexpr int KNOCKOUT_TIE_COUNT[3] = {4, 2, 1};
 
 int HomeGround(const Competition& c, int homeId) {
     if (c.m_id >= COMP_TEST_CHAMPIONSHIP || homeId < FIRST_CLUB_ID) return 0;
-    const Team* team = TeamById(homeId);
-    return team && team->m_id == homeId ? team->m_ground : 0;
+    const Team* team = ClubById(homeId);
+    return team ? team->m_ground : 0;
 }
 
 Fixture MakeFixture(const Competition& c, int home, int away, const GameDate& date) {

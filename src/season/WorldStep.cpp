@@ -48,8 +48,7 @@ void ForEachSkill(Player& p, auto&& f) {
 
 void DropFromSides(Player& p) {
     for (int club : {p.m_northClub, p.m_southClub}) {
-        Team* t = TeamById(club);
-        if (t && t->m_id == club) RemoveFromClubSquad(*t, p.m_id);
+        if (Team* t = ClubById(club)) RemoveFromClubSquad(*t, p.m_id);
     }
     for (Country& c : g_world.mv_countries) {
         std::erase(c.mv_testSquad, p.m_id);
