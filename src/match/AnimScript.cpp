@@ -82,13 +82,6 @@ AnimEvent& BallAnimScript::AddMove(int figure, int start, int end, float fromX, 
     return e;
 }
 
-AnimEvent& BallAnimScript::AddBounce(int start, int end, float velocity) {
-    AnimEvent& e = AddMove(FIG_BALL, start, end, -1.0f, -1.0f, -1.0f, -1.0f, 0.0f, 1);
-    e.mb_moveType = MOVE_BOUNCE;
-    e.mf_bounceVelocity = velocity;
-    return e;
-}
-
 AnimEvent& BallAnimScript::AddCaption(int start, int end, uint32_t colour, const char* text) {
     AnimEvent& e = mv_events.emplace_back();
     e.mi_target = ANIM_CAPTION;

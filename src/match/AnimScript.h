@@ -56,9 +56,6 @@ enum AnimSound : int {
     SND_CHEER = 109,
 };
 
-inline constexpr uint8_t MOVE_GLIDE = 0;
-inline constexpr uint8_t MOVE_BOUNCE = 1;
-
 // Caption colours.
 inline constexpr uint32_t CAPTION_WHITE = 0xFFFFFFFF;
 inline constexpr uint32_t CAPTION_YELLOW = 0xFFFFFF00;
@@ -88,7 +85,6 @@ public:
     virtual const char* Caption() const { return mc_caption; }
     void SetCaption(const char* text);
 
-    uint8_t mb_moveType = MOVE_GLIDE;
     int32_t mi_start = 0;
     int32_t mi_end = 0;
     int32_t mi_target = 0;
@@ -98,7 +94,6 @@ public:
     float mf_toX = -1.0f;
     float mf_toY = -1.0f;
     float mf_arc = 0.0f;
-    float mf_bounceVelocity = 0.0f;
     int32_t mi_extra[3] = {};
     uint32_t mi_pose = 0;  // pose of the figure, or the colour of a caption
     uint8_t mb_active = 0;
@@ -142,7 +137,6 @@ struct BallAnimScript {
     // A glide of a figure from one point to another; -1 coordinates start from where it stands.
     AnimEvent& AddMove(int figure, int start, int end, float fromX, float fromY, float toX, float toY,
                        float arc = 0.0f, uint32_t pose = 1);
-    AnimEvent& AddBounce(int start, int end, float velocity);
     AnimEvent& AddCaption(int start, int end, uint32_t colour, const char* text);
     AnimEvent& AddMarker(int target, int tick);
 };

@@ -226,7 +226,6 @@ struct Innings {
     int32_t Wickets() const;
     int32_t Overs() const { return mi_legalBalls / 6; }
     int32_t BallsOfOver() const { return mi_legalBalls % 6; }
-    const BallRecord& BallAt(int index) const { return mv_balls.at(index); }
     void FindTopPerformers();
 };
 
