@@ -1,7 +1,6 @@
 #include "shell/MainLoop.h"
 
 #include <cstdio>
-#include <ctime>
 
 #include "shell/Game.h"
 #include "shell/Settings.h"
@@ -58,7 +57,7 @@ void CGame::BeginPlay() {
     mb_altEnterArmed = false;
     ChangeScreen(SCREEN_INTRO);
     g_system->m_clockSeconds = 0.0f;
-    SeedRand(static_cast<uint64_t>(std::time(nullptr)));
+    SeedRandFromClock();
     g_cricket.m_autosave = false;
     g_cricket.m_matchViewSounds = true;
 
