@@ -182,7 +182,6 @@ public:
 private:
     struct Window;
     void PumpPlatformEvents();
-    void TakeMouseMotion(int dx, int dy, int wheel);
 
     CCanvas m_screen;
     MouseState m_pendingMotion;  // movement and wheel gathered from events
