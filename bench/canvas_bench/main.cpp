@@ -24,9 +24,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "canvas_bench: run it from the folder that holds gfx\\\n");
         return 1;
     }
-    const char* spriteFiles[] = {"gfx\\sprites\\player.bmp", "gfx\\sprites\\playerb1.bmp",
-                                 "gfx\\sprites\\ball1.bmp", "gfx\\tiles\\outcomes\\RUN4.bmp",
-                                 "gfx\\pics\\flags\\2.bmp", "gfx\\tiles\\weather\\norm\\4-SUNNY.bmp",
+    const char* spriteFiles[] = {"gfx\\sprites\\player.bmp",       "gfx\\sprites\\playerb1.bmp",
+                                 "gfx\\sprites\\ball1.bmp",        "gfx\\tiles\\outcomes\\RUN4.bmp",
+                                 "gfx\\pics\\flags\\2.bmp",        "gfx\\tiles\\weather\\norm\\4-SUNNY.bmp",
                                  "gfx\\tiles\\ball\\BALL-new.bmp", "gfx\\sprites\\icon_bat.bmp"};
     std::vector<std::unique_ptr<CSprite>> sprites;
     for (const char* f : spriteFiles) {
@@ -71,8 +71,8 @@ int main(int argc, char** argv) {
             const int x = line < 100 ? 210 : 610;
             const int y = 115 + (line % 100) * 5;
             system.DrawText(x, y, line % 3 == 0 ? ALIGN_CENTRE : ALIGN_LEFT,
-                            line % 2 ? 0xffffffffu : 0xffffff00u, font, "%d. J. Smith c Jones b Brown %d (%d)",
-                            line, 40 + line % 60, 50 + n % 30);
+                            line % 2 ? 0xffffffffu : 0xffffff00u, font,
+                            "%d. J. Smith c Jones b Brown %d (%d)", line, 40 + line % 60, 50 + n % 30);
         }
         endStage(STAGE_TEXT);
         system.Present();
@@ -90,15 +90,17 @@ int main(int argc, char** argv) {
     for (int i = 0; i < frames; ++i) {
         const auto t0 = std::chrono::steady_clock::now();
         frame(i);
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
     }
     const double cpu = (cpuMs() - cpuStart) / frames;
     std::sort(times.begin(), times.end());
     double total = 0;
     for (double t : times) total += t;
-    std::printf("canvas_bench: %d frames, %.3f ms per frame (median %.3f, 95th percentile %.3f), "
-                "CPU %.3f ms per frame\n",
-                frames, total / frames, times[times.size() / 2], times[times.size() * 95 / 100], cpu);
+    std::printf(
+        "canvas_bench: %d frames, %.3f ms per frame (median %.3f, 95th percentile %.3f), "
+        "CPU %.3f ms per frame\n",
+        frames, total / frames, times[times.size() / 2], times[times.size() * 95 / 100], cpu);
     std::printf("canvas_bench: mean ms per stage:");
     for (int stage = 0; stage < STAGE_COUNT; ++stage)
         std::printf(" %s %.3f", stageNames[stage], stageMs[stage] / frames);

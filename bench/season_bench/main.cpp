@@ -102,8 +102,9 @@ int TopPlayersOnDuty(int countryId) {
     for (const Player& p : g_world.mv_players)
         if (p.m_id > 0 && !p.m_retired && p.IsEligibleFor(countryId)) pool.push_back(&p);
     const size_t top = std::min(pool.size(), TOP_PLAYERS);
-    std::partial_sort(pool.begin(), pool.begin() + static_cast<long>(top), pool.end(),
-                      [](const Player* a, const Player* b) { return a->OverallRating() > b->OverallRating(); });
+    std::partial_sort(
+        pool.begin(), pool.begin() + static_cast<long>(top), pool.end(),
+        [](const Player* a, const Player* b) { return a->OverallRating() > b->OverallRating(); });
     return static_cast<int>(std::count_if(pool.begin(), pool.begin() + static_cast<long>(top),
                                           [](const Player* p) { return p->m_intlDuty != 0; }));
 }

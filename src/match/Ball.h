@@ -105,7 +105,7 @@ struct BallState {
     std::array<int32_t, FIELD_FIGURES> mi_fielderSlot{};
     std::array<int32_t, FIELD_FIGURES> mi_fielderPosition{};  // FieldPosition table positions, -1 built in
     int32_t mi_keeperSlot = 0;
-    int32_t mi_placedSetup = -2;  // the field the places above were worked out for
+    int32_t mi_placedSetup = -2;     // the field the places above were worked out for
     int32_t mi_setupId = INT32_MIN;  // the plan ball's field id last looked up, and its table position
     int32_t mi_setupPos = -1;
     const void* mp_placedBuiltIn = nullptr;

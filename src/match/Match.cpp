@@ -477,7 +477,8 @@ void Match::LoadDayRules(int dayIndex) {
     const Competition* competition = CompetitionById(source);
     m_rules = competition ? competition->Conditions(dayIndex) : PlayingConditions{};
     if (m_rules.m_times[TIME_CLOSE].m_hour == 0 && m_rules.m_times[TIME_START].m_hour == 0) {
-        DebugLog("Error: no playing conditions for competition %d day %d, using standard hours\n", source, dayIndex);
+        DebugLog("Error: no playing conditions for competition %d day %d, using standard hours\n", source,
+                 dayIndex);
         m_rules = StandardDayRules(mi_matchType, mi_length);
     }
 }

@@ -48,13 +48,13 @@ inline constexpr int32_t INFO_RAIN_STOPS_PLAY = 6081;
 inline constexpr int32_t INFO_PLAY_RESUMES = 6083;
 
 // Event log kinds.
-inline constexpr int32_t EVENT_DAY_START = 3001;        // day number
-inline constexpr int32_t EVENT_INNINGS_START = 3002;    // innings, batting side
-inline constexpr int32_t EVENT_INNINGS_CLOSED = 3003;   // innings, side, total, wickets, overs, balls, status
-inline constexpr int32_t EVENT_BREAK = 3004;            // side, total, wickets, overs, balls, 2 x (player, runs), kind
+inline constexpr int32_t EVENT_DAY_START = 3001;       // day number
+inline constexpr int32_t EVENT_INNINGS_START = 3002;   // innings, batting side
+inline constexpr int32_t EVENT_INNINGS_CLOSED = 3003;  // innings, side, total, wickets, overs, balls, status
+inline constexpr int32_t EVENT_BREAK = 3004;  // side, total, wickets, overs, balls, 2 x (player, runs), kind
 inline constexpr int32_t EVENT_BATSMAN_MILESTONE = 3005;  // player, runs, balls, minutes, 4s, 6s
-inline constexpr int32_t EVENT_RESULT = 3006;           // winner, loser, kind, margin
-inline constexpr int32_t EVENT_PARTNERSHIP = 3007;      // partnership number, runs, balls
+inline constexpr int32_t EVENT_RESULT = 3006;             // winner, loser, kind, margin
+inline constexpr int32_t EVENT_PARTNERSHIP = 3007;        // partnership number, runs, balls
 
 // UpdatePitch kinds.
 inline constexpr int PITCH_OVER = 0;
@@ -95,7 +95,9 @@ inline constexpr int SESSION_SLOTS = 15;
 inline constexpr int PARTNERSHIP_STEPS = 15;  // 50, 100, ... 750
 
 // Matches over days are types 1, 3 and 5; limited-overs matches 2, 4 and 6.
-inline bool IsFirstClassType(int32_t matchType) { return matchType % 2 == 1; }
+inline bool IsFirstClassType(int32_t matchType) {
+    return matchType % 2 == 1;
+}
 
 struct PlaySession {
     int32_t mi_day = 0;
@@ -137,10 +139,10 @@ struct BowlerFigures {
 // Batting record of one batting-order position.
 struct BatsmanFigures {
     int32_t mi_player = -1;
-    int32_t mi_howOut = 0;     // -1 batting or not out, 0 did not bat, 1.. dismissal code
-    int32_t mi_bowler = -1;    // bowling-record slot credited with the wicket
-    int32_t mi_fielder = -1;   // player id of the catcher or run-out fielder
-    int32_t mi_seconds = 0;    // at the crease
+    int32_t mi_howOut = 0;               // -1 batting or not out, 0 did not bat, 1.. dismissal code
+    int32_t mi_bowler = -1;              // bowling-record slot credited with the wicket
+    int32_t mi_fielder = -1;             // player id of the catcher or run-out fielder
+    int32_t mi_seconds = 0;              // at the crease
     std::array<int32_t, 7> mi_scored{};  // balls that scored 0 (dots), 1, 2 ... 6 runs
     std::array<int32_t, 6> mi_directionRuns{};
     int32_t mi_nextMilestone = 50;
@@ -179,10 +181,10 @@ struct Partnership {
 };
 
 struct BallRecord {
-    int32_t mi_bowler = -1;   // player ids
+    int32_t mi_bowler = -1;  // player ids
     int32_t mi_batsman = -1;
     int32_t mi_fielder = -1;
-    int32_t mi_over = 0;      // 0-based
+    int32_t mi_over = 0;  // 0-based
     int32_t mi_ballOfOver = 0;
     int32_t mi_outcome = 0;
     int32_t mi_runs = 0;
@@ -192,7 +194,7 @@ struct BallRecord {
     int32_t mi_fieldSetting = 0;
     int32_t mi_x = 0;
     int32_t mi_y = 0;
-    int32_t mi_script = -1;   // index of the ball's animation script
+    int32_t mi_script = -1;  // index of the ball's animation script
 };
 
 struct OverRecord {
@@ -205,10 +207,10 @@ struct OverRecord {
 struct Innings {
     int32_t mi_battingTeam = 0;  // side ids
     int32_t mi_bowlingTeam = 0;
-    std::array<BowlerFigures, SQUAD_SIZE> m_bowlers{};   // by the fielding side's slot
-    std::array<BatsmanFigures, SQUAD_SIZE> m_batsmen{};  // by batting-order position
+    std::array<BowlerFigures, SQUAD_SIZE> m_bowlers{};     // by the fielding side's slot
+    std::array<BatsmanFigures, SQUAD_SIZE> m_batsmen{};    // by batting-order position
     std::array<Partnership, SQUAD_SIZE> m_partnerships{};  // n ends with the (n+1)-th wicket
-    std::array<int32_t, SQUAD_SIZE> mi_battingOrder{};  // side slot of each batting position
+    std::array<int32_t, SQUAD_SIZE> mi_battingOrder{};     // side slot of each batting position
     int32_t mi_legByes = 0;
     int32_t mi_noBalls = 0;
     int32_t mi_wides = 0;
@@ -216,11 +218,11 @@ struct Innings {
     int32_t mi_legalBalls = 0;
     std::array<int32_t, SQUAD_SIZE> mi_bowlingOrder{};  // slots in the order they first bowled, -1 after
     uint8_t mb_started = 0;
-    int32_t mi_status = 0;   // INNINGS_...
-    uint8_t mb_closed = 0;   // the innings is over
+    int32_t mi_status = 0;                             // INNINGS_...
+    uint8_t mb_closed = 0;                             // the innings is over
     std::array<int32_t, 3> mi_topBatsmen{-1, -1, -1};  // batting positions
     std::array<int32_t, 3> mi_topBowlers{-1, -1, -1};  // bowling slots
-    std::vector<BallRecord> mv_balls;  // kept when a human side plays
+    std::vector<BallRecord> mv_balls;                  // kept when a human side plays
     std::vector<OverRecord> mv_overs;
 
     int32_t Wickets() const;
@@ -241,8 +243,8 @@ struct MatchPlayer {
     // Per opposing slot: as a batsman against that bowler, as a bowler against that batsman.
     std::array<float, SQUAD_SIZE> mf_aggression{};  // 0..100
     std::array<int32_t, SQUAD_SIZE> mi_aggression{};
-    std::array<float, SQUAD_SIZE> mf_eye{};          // 0..10, rises with every ball faced
-    std::array<int32_t, SQUAD_SIZE> mi_bowlPlan{};   // plan index against each batting position
+    std::array<float, SQUAD_SIZE> mf_eye{};         // 0..10, rises with every ball faced
+    std::array<int32_t, SQUAD_SIZE> mi_bowlPlan{};  // plan index against each batting position
     std::array<int32_t, SQUAD_SIZE> mi_planStep{};
     // Match points for the player of the match.
     float mf_points = 0.0f;
@@ -427,7 +429,7 @@ public:
     float mf_rainLevel = 0.0f;
     float mf_bounce = 5.0f;  // pitch, 0.0..9.9
     float mf_turn = 5.0f;
-    float mf_wear = 0.01f;   // pitch wear per ball
+    float mf_wear = 0.01f;      // pitch wear per ball
     float mf_pitchWear = 0.0f;  // wear so far: 0 fresh, rising through the match
     PlayingConditions m_rules{};
     float mf_ballValue = 100.0f;
@@ -460,16 +462,16 @@ public:
     int32_t mi_breakCounter = 0;
     int32_t mi_ballSeconds = 0;
     int32_t mi_sessionNumber = 0;  // index into m_sessions
-    int32_t mi_bowler = 0;    // slot of the bowler of this over
-    int32_t mi_striker = 0;   // batting positions
+    int32_t mi_bowler = 0;         // slot of the bowler of this over
+    int32_t mi_striker = 0;        // batting positions
     int32_t mi_batsman1 = 0;
     int32_t mi_batsman2 = 1;
-    int32_t mi_bowler1 = 0;   // bowlers at end 1 and end 2
+    int32_t mi_bowler1 = 0;  // bowlers at end 1 and end 2
     int32_t mi_bowler2 = 1;
     int32_t mi_fieldSetupPos = 0;
     std::array<Innings, 4> m_innings{};
     std::array<PlaySession, SESSION_SLOTS> m_sessions{};
-    std::array<int32_t, 4> mi_situation{};  // phase of the innings, chase pressure, wickets down
+    std::array<int32_t, 4> mi_situation{};       // phase of the innings, chase pressure, wickets down
     std::array<int32_t, 4> mi_runRateFigures{};  // runs and balls of team 1, then of team 2
     int32_t mi_winner = -1;
     int32_t mi_loser = -1;
@@ -507,17 +509,17 @@ public:
 
     // Overs and bowling.
     int32_t mi_extrasThisOver = 0;
-    int32_t mi_lastBowler = -1;    // slot that bowled the previous over
-    uint8_t mb_endOne = 1;         // this over is bowled from end 1
+    int32_t mi_lastBowler = -1;       // slot that bowled the previous over
+    uint8_t mb_endOne = 1;            // this over is bowled from end 1
     uint8_t mb_restrictionsOver = 0;  // the fielding restrictions of this innings have ended
-    int32_t mi_overBalls = -1;     // legal balls at which the over was last closed
+    int32_t mi_overBalls = -1;        // legal balls at which the over was last closed
     int32_t mi_overStartTotal = 0;
     int32_t mi_overStartWickets = 0;
     int32_t mi_overStartBowlerRuns = 0;  // a maiden leaves the bowler's runs here
     int32_t mi_playerOfMatch = -1;
     uint8_t mb_playerOfMatchSet = 0;
     std::array<int32_t, 4> mi_bonus{};  // first bonus of team 1 and 2, then second bonus
-    uint8_t mb_recordsDone = 0;  // the players' statistics hold this match
+    uint8_t mb_recordsDone = 0;         // the players' statistics hold this match
 
     BallHook m_ballHook = nullptr;  // tests only
 

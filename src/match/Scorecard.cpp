@@ -53,7 +53,6 @@ std::string Surname(int32_t player) {
     return p ? HtmlEscape(p->m_surname) : std::string();
 }
 
-
 std::string HowOutText(const Innings& in, const BatsmanFigures& f) {
     std::string bowler =
         f.mi_bowler >= 0 ? Surname(in.m_bowlers[std::clamp(f.mi_bowler, 0, SQUAD_SIZE - 1)].mi_player) : "";

@@ -412,7 +412,8 @@ void ReplaceInjuredInNationalSquads() {
             // Back with his club once fit, unless the other list still holds him.
             for (int32_t id : sentHome) {
                 Player* p = PlayerById(id);
-                if (p && !IsIdInList(c.mv_testSquad, id) && !IsIdInList(c.mv_oneDaySquad, id)) p->m_intlDuty = 0;
+                if (p && !IsIdInList(c.mv_testSquad, id) && !IsIdInList(c.mv_oneDaySquad, id))
+                    p->m_intlDuty = 0;
             }
         }
     }

@@ -24,7 +24,6 @@ int LinkValue(const PendingNewsItem& item, int kind, int nth = 0) {
     return 0;
 }
 
-
 int Pick(int32_t variant, int count) {
     if (variant == NEWS_VARIANT_UNSET || variant < 0) return Rand() % count;
     return variant % count;

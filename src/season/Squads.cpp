@@ -225,10 +225,10 @@ float AverageRating(int sideId) {
     for (const Player& p : g_world.mv_players)
         if (p.m_id > 0 && !p.m_retired && p.IsEligibleFor(country->m_id)) best.push_back(p.m_id);
     const size_t size = std::min(best.size(), static_cast<size_t>(TOUR_TEST_SQUAD));
-    std::partial_sort(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(size), best.end(),
-                      [](int32_t a, int32_t b) {
-                          return g_world.mv_players[a].OverallRating() > g_world.mv_players[b].OverallRating();
-                      });
+    std::partial_sort(
+        best.begin(), best.begin() + static_cast<std::ptrdiff_t>(size), best.end(), [](int32_t a, int32_t b) {
+            return g_world.mv_players[a].OverallRating() > g_world.mv_players[b].OverallRating();
+        });
     best.resize(size);
     return MeanOverallRating(best);
 }

@@ -56,7 +56,8 @@ void ScheduleStage(const InternationalTournament& t, int stage, const std::vecto
     // before the next stage's date.
     int nextStageDay = -1;
     for (const TournamentStage& s : t.mv_stages)
-        if (s.m_stage > stage && (nextStageDay < 0 || s.m_firstDay < nextStageDay)) nextStageDay = s.m_firstDay;
+        if (s.m_stage > stage && (nextStageDay < 0 || s.m_firstDay < nextStageDay))
+            nextStageDay = s.m_firstDay;
     const int days = (nextStageDay - times.m_firstDay) / times.m_dayStep;
     const int count = static_cast<int>(matches.size());
     if (days > 0 && count > days * times.m_matchesPerDay) times.m_matchesPerDay = (count + days - 1) / days;
@@ -243,7 +244,8 @@ void DrawTournamentStage(InternationalTournament& tournament, int stage) {
 bool StillInTournament(const InternationalTournament& t, int countryId) {
     if (t.m_winner > 0) return false;
     auto inRows = [countryId](const std::vector<StandingsRow>& rows) {
-        return std::any_of(rows.begin(), rows.end(), [&](const StandingsRow& r) { return r.m_team == countryId; });
+        return std::any_of(rows.begin(), rows.end(),
+                           [&](const StandingsRow& r) { return r.m_team == countryId; });
     };
     switch (t.m_stage) {
         case TSTAGE_GROUPS:

@@ -438,12 +438,14 @@ bool HasInternationalEngagement(int countryId, int withinDays) {
         if (first <= horizon && last >= today) return true;
     }
     for (const InternationalTournament& t : g_world.mv_tournaments) {
-        if (t.m_season == season && t.m_startDay - WARM_UP_LEAD_DAYS <= horizon && StillInTournament(t, countryId))
+        if (t.m_season == season && t.m_startDay - WARM_UP_LEAD_DAYS <= horizon &&
+            StillInTournament(t, countryId))
             return true;
     }
     for (const Fixture& f : g_world.mv_fixtures) {
         if (f.m_state != FIXTURE_SCHEDULED || (f.m_home != countryId && f.m_away != countryId)) continue;
-        if (f.m_date.m_season == season && f.m_date.m_dayOfSeason >= today && f.m_date.m_dayOfSeason <= horizon)
+        if (f.m_date.m_season == season && f.m_date.m_dayOfSeason >= today &&
+            f.m_date.m_dayOfSeason <= horizon)
             return true;
     }
     return false;

@@ -22,7 +22,9 @@ CLogFile::CLogFile() {
     std::memset(m_path, 0, sizeof m_path);
 }
 
-CLogFile::~CLogFile() { End(); }
+CLogFile::~CLogFile() {
+    End();
+}
 
 void CLogFile::Begin(const char* path) {
     if (!path || mp_file) return;

@@ -22,18 +22,21 @@ HighlightFilters g_highlightFilters;
 namespace {
 
 // The file's order of the filter lines.
-uint8_t HighlightFilters::* const FILE_ORDER[9] = {
-    &HighlightFilters::everything, &HighlightFilters::celebrations, &HighlightFilters::chances,
-    &HighlightFilters::dotBalls,   &HighlightFilters::fours,        &HighlightFilters::singles,
+uint8_t HighlightFilters::*const FILE_ORDER[9] = {
+    &HighlightFilters::everything, &HighlightFilters::celebrations,    &HighlightFilters::chances,
+    &HighlightFilters::dotBalls,   &HighlightFilters::fours,           &HighlightFilters::singles,
     &HighlightFilters::sixes,      &HighlightFilters::twosThreesFives, &HighlightFilters::wickets,
 };
 
 std::string s_configPath;
 
 void TraceMake(MakeFolderResult r, const char* created) {
-    if (r == MakeFolderResult::CREATED) DebugLog("%s", created);
-    else if (r == MakeFolderResult::EXISTS) DebugLog("Directory already exists no worries");
-    else DebugLog("Error creating directory for save games");
+    if (r == MakeFolderResult::CREATED)
+        DebugLog("%s", created);
+    else if (r == MakeFolderResult::EXISTS)
+        DebugLog("Directory already exists no worries");
+    else
+        DebugLog("Error creating directory for save games");
 }
 
 // Reads one line without its line break; false at the end of the file.
@@ -97,7 +100,9 @@ bool WriteDefaultConfig(const char* nativePath) {
     return true;
 }
 
-const char* ConfigPath() { return s_configPath.c_str(); }
+const char* ConfigPath() {
+    return s_configPath.c_str();
+}
 
 void SetupFolders() {
     std::string documents = DocumentsFolder();

@@ -34,6 +34,8 @@ void SeedRandFromClock() {
              static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
 }
 
-int Rand() { return static_cast<int>(Next() >> 1); }
+int Rand() {
+    return static_cast<int>(Next() >> 1);
+}
 
 }  // namespace ravel

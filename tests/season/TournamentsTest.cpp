@@ -74,7 +74,8 @@ TEST_F(Tournament, WhoIsStillInAtEachStage) {
         t.m_stage = c.stage;
         std::copy(std::begin(c.knockout), std::end(c.knockout), std::begin(t.m_knockout));
         t.m_winner = c.winner;
-        for (int id = 1; id <= 8; ++id) EXPECT_EQ(StillInTournament(t, id), c.in.count(id) == 1) << c.what << id;
+        for (int id = 1; id <= 8; ++id)
+            EXPECT_EQ(StillInTournament(t, id), c.in.count(id) == 1) << c.what << id;
     }
 }
 

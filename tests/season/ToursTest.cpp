@@ -337,8 +337,8 @@ TEST_F(NationalDuty, TourSquadsServeTheTourThenGoBackToTheirClubs) {
 TEST_F(NationalDuty, SquadStaysTogetherOnlyWhenTheNextEngagementIsNear) {
     struct Case {
         const char* what;
-        int nextFirstDay;   // a one-day tour of the same sides; 0 for none
-        int lateFixtureDay; // an unplayed Test of the tour; 0 for none
+        int nextFirstDay;    // a one-day tour of the same sides; 0 for none
+        int lateFixtureDay;  // an unplayed Test of the tour; 0 for none
         bool kept;
     };
     // The Test tour ends on 65; the one-day tour names its squads 7 days

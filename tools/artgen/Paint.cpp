@@ -12,7 +12,9 @@
 namespace ravel::art {
 
 namespace {
-inline float Ch(uint32_t c, int s) { return float((c >> s) & 0xff); }
+inline float Ch(uint32_t c, int s) {
+    return float((c >> s) & 0xff);
+}
 inline uint32_t Pack(float a, float r, float g, float b) {
     auto q = [](float v) { return uint32_t(std::clamp(v + 0.5f, 0.0f, 255.0f)); };
     return q(a) << 24 | q(r) << 16 | q(g) << 8 | q(b);
@@ -27,7 +29,9 @@ float SegmentDistance(float px, float py, float x0, float y0, float x1, float y1
 }
 }  // namespace
 
-uint32_t Rgb(uint32_t rgb) { return 0xff000000u | rgb; }
+uint32_t Rgb(uint32_t rgb) {
+    return 0xff000000u | rgb;
+}
 
 uint32_t Mix(uint32_t a, uint32_t b, float t) {
     return Pack(Ch(a, 24) + (Ch(b, 24) - Ch(a, 24)) * t, Ch(a, 16) + (Ch(b, 16) - Ch(a, 16)) * t,
@@ -41,7 +45,9 @@ uint32_t Shade(uint32_t c, float f) {
                 Ch(c, 0) + (255 - Ch(c, 0)) * t);
 }
 
-uint32_t WithAlpha(uint32_t c, float alpha) { return (c & 0xffffffu) | uint32_t(std::clamp(alpha, 0.0f, 1.0f) * 255 + 0.5f) << 24; }
+uint32_t WithAlpha(uint32_t c, float alpha) {
+    return (c & 0xffffffu) | uint32_t(std::clamp(alpha, 0.0f, 1.0f) * 255 + 0.5f) << 24;
+}
 
 Picture::Picture(int w, int h, uint32_t fill) : m_canvas(w, h, fill) {}
 
@@ -56,8 +62,8 @@ void Picture::Blend(int x, int y, uint32_t colour, float coverage) {
     d = Pack(oa * 255, ch(16), ch(8), ch(0));
 }
 
-void Picture::Shape(const std::function<float(float, float)>& distance, uint32_t colour, int x0,
-                    int y0, int x1, int y1) {
+void Picture::Shape(const std::function<float(float, float)>& distance, uint32_t colour, int x0, int y0,
+                    int x1, int y1) {
     if (x1 < 0) x1 = W();
     if (y1 < 0) y1 = H();
     x0 = std::max(x0, 0);
@@ -73,15 +79,16 @@ void Picture::Shape(const std::function<float(float, float)>& distance, uint32_t
 }
 
 void Picture::Rect(float l, float t, float r, float b, uint32_t colour) {
-    Shape([=](float x, float y) { return std::max(std::max(l - x, x - r), std::max(t - y, y - b)); },
-          colour, int(l) - 1, int(t) - 1, int(r) + 2, int(b) + 2);
+    Shape([=](float x, float y) { return std::max(std::max(l - x, x - r), std::max(t - y, y - b)); }, colour,
+          int(l) - 1, int(t) - 1, int(r) + 2, int(b) + 2);
 }
 
 void Picture::RoundRect(float l, float t, float r, float b, float radius, uint32_t colour) {
     const float cx = (l + r) / 2, cy = (t + b) / 2, hx = (r - l) / 2 - radius, hy = (b - t) / 2 - radius;
     Shape(
         [=](float x, float y) {
-            const float qx = std::max(std::fabs(x - cx) - hx, 0.0f), qy = std::max(std::fabs(y - cy) - hy, 0.0f);
+            const float qx = std::max(std::fabs(x - cx) - hx, 0.0f),
+                        qy = std::max(std::fabs(y - cy) - hy, 0.0f);
             const float inside = std::min(std::max(std::fabs(x - cx) - hx, std::fabs(y - cy) - hy), 0.0f);
             return std::sqrt(qx * qx + qy * qy) + inside - radius;
         },
@@ -94,9 +101,8 @@ void Picture::Circle(float cx, float cy, float r, uint32_t colour) {
 }
 
 void Picture::Ring(float cx, float cy, float r, float width, uint32_t colour) {
-    Shape([=](float x, float y) { return std::fabs(std::hypot(x - cx, y - cy) - r) - width / 2; },
-          colour, int(cx - r - width) - 1, int(cy - r - width) - 1, int(cx + r + width) + 2,
-          int(cy + r + width) + 2);
+    Shape([=](float x, float y) { return std::fabs(std::hypot(x - cx, y - cy) - r) - width / 2; }, colour,
+          int(cx - r - width) - 1, int(cy - r - width) - 1, int(cx + r + width) + 2, int(cy + r + width) + 2);
 }
 
 void Picture::Ellipse(float cx, float cy, float rx, float ry, uint32_t colour) {
@@ -171,7 +177,8 @@ void Picture::ArrowHead(Pt tip, float dx, float dy, float size, uint32_t colour)
     dx /= len;
     dy /= len;
     const Pt back{tip.x - dx * size, tip.y - dy * size};
-    Polygon({tip, {back.x - dy * size * 0.6f, back.y + dx * size * 0.6f},
+    Polygon({tip,
+             {back.x - dy * size * 0.6f, back.y + dx * size * 0.6f},
              {back.x + dy * size * 0.6f, back.y - dx * size * 0.6f}},
             colour);
 }
@@ -208,8 +215,8 @@ int Picture::TextWidth(const char* text, int height, int weight, bool italic) {
     return FontOf(height, weight, italic).TextWidth(text);
 }
 
-void Picture::Text(const char* text, int height, int weight, bool italic, float x, float y,
-                   uint32_t colour, int align, bool shadow) {
+void Picture::Text(const char* text, int height, int weight, bool italic, float x, float y, uint32_t colour,
+                   int align, bool shadow) {
     CFont& font = FontOf(height, weight, italic);
     // Drawn on an opaque scratch picture as coverage, then blended here, so
     // text works on transparent pictures too.
@@ -302,8 +309,13 @@ float ValueNoise(float x, float y, uint32_t seed) {
 
 bool SaveWav(const std::string& path, const std::vector<float>& samples, int rate) {
     std::vector<uint8_t> b;
-    auto put32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i))); };
-    auto put16 = [&](uint16_t v) { b.push_back(uint8_t(v)); b.push_back(uint8_t(v >> 8)); };
+    auto put32 = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i)));
+    };
+    auto put16 = [&](uint16_t v) {
+        b.push_back(uint8_t(v));
+        b.push_back(uint8_t(v >> 8));
+    };
     auto id = [&](const char* s) {
         for (int i = 0; i < 4; ++i) b.push_back(uint8_t(s[i]));
     };

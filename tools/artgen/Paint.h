@@ -17,9 +17,9 @@ struct Pt {
     float x, y;
 };
 
-uint32_t Rgb(uint32_t rgb);                       // opaque
-uint32_t Mix(uint32_t a, uint32_t b, float t);    // a..b
-uint32_t Shade(uint32_t c, float factor);         // darker below 1, lighter above
+uint32_t Rgb(uint32_t rgb);                     // opaque
+uint32_t Mix(uint32_t a, uint32_t b, float t);  // a..b
+uint32_t Shade(uint32_t c, float factor);       // darker below 1, lighter above
 uint32_t WithAlpha(uint32_t c, float alpha);
 
 class Picture {
@@ -32,8 +32,8 @@ public:
     // Source-over with coverage 0..1.
     void Blend(int x, int y, uint32_t colour, float coverage = 1.0f);
     // Any shape by signed distance (negative inside), anti-aliased.
-    void Shape(const std::function<float(float, float)>& distance, uint32_t colour,
-               int x0 = 0, int y0 = 0, int x1 = -1, int y1 = -1);
+    void Shape(const std::function<float(float, float)>& distance, uint32_t colour, int x0 = 0, int y0 = 0,
+               int x1 = -1, int y1 = -1);
     void Rect(float l, float t, float r, float b, uint32_t colour);
     void RoundRect(float l, float t, float r, float b, float radius, uint32_t colour);
     void Circle(float cx, float cy, float r, uint32_t colour);
@@ -47,8 +47,8 @@ public:
     void VerticalGradient(float t, float b, uint32_t top, uint32_t bottom);
     void Noise(uint32_t seed, float strength);  // brightness grain on opaque pixels
     // Text in the game's font; align 0 left, 1 centred on x.
-    void Text(const char* text, int height, int weight, bool italic, float x, float y,
-              uint32_t colour, int align = 1, bool shadow = false);
+    void Text(const char* text, int height, int weight, bool italic, float x, float y, uint32_t colour,
+              int align = 1, bool shadow = false);
     int TextWidth(const char* text, int height, int weight, bool italic);
     void Draw(const Picture& other, int x, int y);
     Picture Scaled(int w, int h) const;

@@ -81,7 +81,8 @@ Picture Ground(int w, int h, float scale, bool strip, float left = 0) {
                     b += c & 0xff;
                 }
             const float n = float(ss * ss);
-            p.Canvas().SetPixel(x, y, 0xff000000u | uint32_t(r / n) << 16 | uint32_t(g / n) << 8 | uint32_t(b / n));
+            p.Canvas().SetPixel(x, y,
+                                0xff000000u | uint32_t(r / n) << 16 | uint32_t(g / n) << 8 | uint32_t(b / n));
         }
     return p;
 }
@@ -102,7 +103,8 @@ void CricketBall(Picture& p, float cx, float cy, float r, uint32_t colour = BALL
     if (r > 6)
         for (int i = 1; i < 24; i += 2) {
             const Pt a = seam[size_t(i)];
-            p.Line(a.x, a.y - r * 0.13f, a.x, a.y + r * 0.13f, std::max(0.8f, r * 0.05f), Shade(seamColour, 0.95f));
+            p.Line(a.x, a.y - r * 0.13f, a.x, a.y + r * 0.13f, std::max(0.8f, r * 0.05f),
+                   Shade(seamColour, 0.95f));
         }
 }
 
@@ -207,90 +209,94 @@ void Flags() {
         const float n = float(colours.size());
         int i = 0;
         for (uint32_t c : colours) {
-            if (vertical) f.Rect(W * i / n, 0, W * (i + 1) / n, H, Rgb(c));
-            else f.Rect(0, H * i / n, W, H * (i + 1) / n, Rgb(c));
+            if (vertical)
+                f.Rect(W * i / n, 0, W * (i + 1) / n, H, Rgb(c));
+            else
+                f.Rect(0, H * i / n, W, H * (i + 1) / n, Rgb(c));
             ++i;
         }
     };
     for (int id = 1; id <= 11; ++id) {
         Picture f(30, 20, 0xff000000u);
         switch (id) {
-        case 1:  // Australia
-            f.Rect(0, 0, W, H, Rgb(0x012169));
-            UnionCanton(f, 15, 10);
-            Star(f, 7.5f, 15, 2.6f, 0xffffffffu);
-            for (Pt s : {Pt{22, 5}, Pt{26, 9}, Pt{19, 10}, Pt{22, 16}}) Star(f, s.x, s.y, 1.6f, 0xffffffffu);
-            break;
-        case 2:  // England
-            f.Rect(0, 0, W, H, 0xffffffffu);
-            f.Rect(13, 0, 17, H, Rgb(0xce1124));
-            f.Rect(0, 8, W, 12, Rgb(0xce1124));
-            break;
-        case 3:  // India
-            stripes(f, {0xff9933, 0xffffff, 0x138808}, false);
-            f.Ring(15, 10, 2.4f, 0.8f, Rgb(0x000080));
-            break;
-        case 4:  // New Zealand
-            f.Rect(0, 0, W, H, Rgb(0x012169));
-            UnionCanton(f, 15, 10);
-            for (Pt s : {Pt{22, 4}, Pt{25.5f, 8.5f}, Pt{19, 9}, Pt{22, 15.5f}}) {
-                Star(f, s.x, s.y, 2.0f, 0xffffffffu);
-                Star(f, s.x, s.y, 1.3f, Rgb(0xc8102e));
-            }
-            break;
-        case 5:  // Pakistan
-            f.Rect(0, 0, W, H, Rgb(0x01411c));
-            f.Rect(0, 0, 7.5f, H, 0xffffffffu);
-            f.Circle(19, 10, 5.2f, 0xffffffffu);
-            f.Circle(20.6f, 8.8f, 4.4f, Rgb(0x01411c));
-            Star(f, 22.5f, 7.5f, 1.7f, 0xffffffffu);
-            break;
-        case 6:  // South Africa
-            f.Rect(0, 0, W, H / 2, Rgb(0xe03c31));
-            f.Rect(0, H / 2, W, H, Rgb(0x001489));
-            f.Polygon({{0, 0}, {12, 10}, {0, 20}}, 0xffffffffu);
-            f.Line(0, 0, 12, 10, 5, 0xffffffffu);
-            f.Line(0, 20, 12, 10, 5, 0xffffffffu);
-            f.Rect(12, 7.5f, W, 12.5f, 0xffffffffu);
-            f.Line(0, 0, 12, 10, 3, Rgb(0x007749));
-            f.Line(0, 20, 12, 10, 3, Rgb(0x007749));
-            f.Rect(12, 8.5f, W, 11.5f, Rgb(0x007749));
-            f.Polygon({{0, 3}, {8, 10}, {0, 17}}, Rgb(0xffb612));
-            f.Polygon({{0, 5}, {6, 10}, {0, 15}}, 0xff000000u);
-            break;
-        case 7:  // Sri Lanka
-            f.Rect(0, 0, W, H, Rgb(0xffbe29));
-            f.Rect(1.5f, 1.5f, 5, H - 1.5f, Rgb(0x00534e));
-            f.Rect(5, 1.5f, 8.5f, H - 1.5f, Rgb(0xeb7400));
-            f.Rect(10, 1.5f, W - 1.5f, H - 1.5f, Rgb(0x8d153a));
-            f.Ellipse(19, 10, 4.5f, 4, Rgb(0xffbe29));
-            f.Line(22, 13, 25, 6, 1, Rgb(0xffbe29));
-            break;
-        case 8:  // West Indies: maroon with a sun, an island and a palm
-            f.Rect(0, 0, W, H, Rgb(0x7b0041));
-            f.Circle(15, 10, 7, Rgb(0xf2b71d));
-            f.Ellipse(15, 15.5f, 6, 2, Rgb(0x2e7d32));
-            f.Line(15, 15, 16, 6, 1.2f, Rgb(0x5b3a1a));
-            for (float a : {-2.6f, -1.9f, -1.2f, -0.5f}) f.Line(16, 6, 16 + std::cos(a) * 5, 6 + std::sin(a) * 3 + 2, 1.2f, Rgb(0x2e7d32));
-            break;
-        case 9:  // Zimbabwe
-            stripes(f, {0x006400, 0xffd200, 0xd40000, 0x000000, 0xd40000, 0xffd200, 0x006400}, false);
-            f.Polygon({{0, 0}, {11, 10}, {0, 20}}, 0xffffffffu);
-            f.Line(0, 0, 11, 10, 1, 0xff000000u);
-            f.Line(0, 20, 11, 10, 1, 0xff000000u);
-            Star(f, 4.5f, 10, 2.6f, Rgb(0xd40000));
-            break;
-        case 10:  // Bangladesh
-            f.Rect(0, 0, W, H, Rgb(0x006a4e));
-            f.Circle(13.5f, 10, 6, Rgb(0xf42a41));
-            break;
-        default:  // 11: Kenya: black, red and green with white edges, a shield in the middle
-            stripes(f, {0x000000, 0xbb0000, 0x006600}, false);
-            f.Rect(0, H / 3 - 1, W, H / 3 + 0.8f, 0xffffffffu);
-            f.Rect(0, 2 * H / 3 - 0.8f, W, 2 * H / 3 + 1, 0xffffffffu);
-            f.Ellipse(15, 10, 3.2f, 7, Rgb(0xbb0000));
-            f.Ellipse(15, 10, 1.2f, 5, 0xff000000u);
-            break;
+            case 1:  // Australia
+                f.Rect(0, 0, W, H, Rgb(0x012169));
+                UnionCanton(f, 15, 10);
+                Star(f, 7.5f, 15, 2.6f, 0xffffffffu);
+                for (Pt s : {Pt{22, 5}, Pt{26, 9}, Pt{19, 10}, Pt{22, 16}})
+                    Star(f, s.x, s.y, 1.6f, 0xffffffffu);
+                break;
+            case 2:  // England
+                f.Rect(0, 0, W, H, 0xffffffffu);
+                f.Rect(13, 0, 17, H, Rgb(0xce1124));
+                f.Rect(0, 8, W, 12, Rgb(0xce1124));
+                break;
+            case 3:  // India
+                stripes(f, {0xff9933, 0xffffff, 0x138808}, false);
+                f.Ring(15, 10, 2.4f, 0.8f, Rgb(0x000080));
+                break;
+            case 4:  // New Zealand
+                f.Rect(0, 0, W, H, Rgb(0x012169));
+                UnionCanton(f, 15, 10);
+                for (Pt s : {Pt{22, 4}, Pt{25.5f, 8.5f}, Pt{19, 9}, Pt{22, 15.5f}}) {
+                    Star(f, s.x, s.y, 2.0f, 0xffffffffu);
+                    Star(f, s.x, s.y, 1.3f, Rgb(0xc8102e));
+                }
+                break;
+            case 5:  // Pakistan
+                f.Rect(0, 0, W, H, Rgb(0x01411c));
+                f.Rect(0, 0, 7.5f, H, 0xffffffffu);
+                f.Circle(19, 10, 5.2f, 0xffffffffu);
+                f.Circle(20.6f, 8.8f, 4.4f, Rgb(0x01411c));
+                Star(f, 22.5f, 7.5f, 1.7f, 0xffffffffu);
+                break;
+            case 6:  // South Africa
+                f.Rect(0, 0, W, H / 2, Rgb(0xe03c31));
+                f.Rect(0, H / 2, W, H, Rgb(0x001489));
+                f.Polygon({{0, 0}, {12, 10}, {0, 20}}, 0xffffffffu);
+                f.Line(0, 0, 12, 10, 5, 0xffffffffu);
+                f.Line(0, 20, 12, 10, 5, 0xffffffffu);
+                f.Rect(12, 7.5f, W, 12.5f, 0xffffffffu);
+                f.Line(0, 0, 12, 10, 3, Rgb(0x007749));
+                f.Line(0, 20, 12, 10, 3, Rgb(0x007749));
+                f.Rect(12, 8.5f, W, 11.5f, Rgb(0x007749));
+                f.Polygon({{0, 3}, {8, 10}, {0, 17}}, Rgb(0xffb612));
+                f.Polygon({{0, 5}, {6, 10}, {0, 15}}, 0xff000000u);
+                break;
+            case 7:  // Sri Lanka
+                f.Rect(0, 0, W, H, Rgb(0xffbe29));
+                f.Rect(1.5f, 1.5f, 5, H - 1.5f, Rgb(0x00534e));
+                f.Rect(5, 1.5f, 8.5f, H - 1.5f, Rgb(0xeb7400));
+                f.Rect(10, 1.5f, W - 1.5f, H - 1.5f, Rgb(0x8d153a));
+                f.Ellipse(19, 10, 4.5f, 4, Rgb(0xffbe29));
+                f.Line(22, 13, 25, 6, 1, Rgb(0xffbe29));
+                break;
+            case 8:  // West Indies: maroon with a sun, an island and a palm
+                f.Rect(0, 0, W, H, Rgb(0x7b0041));
+                f.Circle(15, 10, 7, Rgb(0xf2b71d));
+                f.Ellipse(15, 15.5f, 6, 2, Rgb(0x2e7d32));
+                f.Line(15, 15, 16, 6, 1.2f, Rgb(0x5b3a1a));
+                for (float a : {-2.6f, -1.9f, -1.2f, -0.5f})
+                    f.Line(16, 6, 16 + std::cos(a) * 5, 6 + std::sin(a) * 3 + 2, 1.2f, Rgb(0x2e7d32));
+                break;
+            case 9:  // Zimbabwe
+                stripes(f, {0x006400, 0xffd200, 0xd40000, 0x000000, 0xd40000, 0xffd200, 0x006400}, false);
+                f.Polygon({{0, 0}, {11, 10}, {0, 20}}, 0xffffffffu);
+                f.Line(0, 0, 11, 10, 1, 0xff000000u);
+                f.Line(0, 20, 11, 10, 1, 0xff000000u);
+                Star(f, 4.5f, 10, 2.6f, Rgb(0xd40000));
+                break;
+            case 10:  // Bangladesh
+                f.Rect(0, 0, W, H, Rgb(0x006a4e));
+                f.Circle(13.5f, 10, 6, Rgb(0xf42a41));
+                break;
+            default:  // 11: Kenya: black, red and green with white edges, a shield in the middle
+                stripes(f, {0x000000, 0xbb0000, 0x006600}, false);
+                f.Rect(0, H / 3 - 1, W, H / 3 + 0.8f, 0xffffffffu);
+                f.Rect(0, 2 * H / 3 - 0.8f, W, 2 * H / 3 + 1, 0xffffffffu);
+                f.Ellipse(15, 10, 3.2f, 7, Rgb(0xbb0000));
+                f.Ellipse(15, 10, 1.2f, 5, 0xff000000u);
+                break;
         }
         f.Rect(0, 0, W, 1, WithAlpha(0xffffffffu, 0.25f));
         Save(f, "gfx\\pics\\flags\\" + std::to_string(id) + ".bmp");
@@ -311,7 +317,8 @@ void Pointers() {
     Picture normal(32, 32);
     normal.Polygon(arrow, 0xff000000u);
     std::vector<Pt> inner;
-    for (const Pt& q : arrow) inner.push_back({1.5f + (q.x - 1.5f) * 0.86f + 0.7f, 1.5f + (q.y - 1.5f) * 0.86f + 1.2f});
+    for (const Pt& q : arrow)
+        inner.push_back({1.5f + (q.x - 1.5f) * 0.86f + 0.7f, 1.5f + (q.y - 1.5f) * 0.86f + 1.2f});
     normal.Polygon(inner, 0xffffffffu);
     Save(normal, "gfx\\mouse\\mousepointer.bmp", 0xff000000u);
     Picture busy = normal;
@@ -328,25 +335,25 @@ Picture Figure(uint32_t shirt, uint32_t cap, uint32_t extra, int kind) {
     f.Circle(8, 8, 3.2f, 0xffe0b48au);
     f.Circle(8, 7.4f, 2.9f, cap);
     switch (kind) {
-    case 1:  // striker: bat out in front
-        f.Line(11.5f, 10, 14.5f, 14.5f, 2.2f, WILLOW);
-        break;
-    case 2:  // non-striker: bat grounded at the side
-        f.Line(13, 6, 13, 13, 2.2f, WILLOW);
-        break;
-    case 3:  // bowler: ball in hand
-        f.Circle(13.5f, 8, 1.8f, BALL_RED);
-        break;
-    case 4:  // keeper: gloves
-        f.Circle(3, 11.5f, 2, extra);
-        f.Circle(13, 11.5f, 2, extra);
-        break;
-    case 5:  // umpire: a wide white hat
-        f.Circle(8, 7.6f, 4.2f, 0xfff4f4eeu);
-        f.Circle(8, 7.6f, 2.6f, 0xffe6e6dcu);
-        break;
-    default:
-        break;
+        case 1:  // striker: bat out in front
+            f.Line(11.5f, 10, 14.5f, 14.5f, 2.2f, WILLOW);
+            break;
+        case 2:  // non-striker: bat grounded at the side
+            f.Line(13, 6, 13, 13, 2.2f, WILLOW);
+            break;
+        case 3:  // bowler: ball in hand
+            f.Circle(13.5f, 8, 1.8f, BALL_RED);
+            break;
+        case 4:  // keeper: gloves
+            f.Circle(3, 11.5f, 2, extra);
+            f.Circle(13, 11.5f, 2, extra);
+            break;
+        case 5:  // umpire: a wide white hat
+            f.Circle(8, 7.6f, 4.2f, 0xfff4f4eeu);
+            f.Circle(8, 7.6f, 2.6f, 0xffe6e6dcu);
+            break;
+        default:
+            break;
     }
     return f;
 }
@@ -365,7 +372,8 @@ void GroundSprites() {
         Picture b(8, 8);
         b.Circle(4, 4, 3.3f, BALL_RED);
         const float a = i * 0.785f;
-        b.Line(4 - std::cos(a) * 3, 4 - std::sin(a) * 3, 4 + std::cos(a) * 3, 4 + std::sin(a) * 3, 0.9f, 0xfff3ead2u);
+        b.Line(4 - std::cos(a) * 3, 4 - std::sin(a) * 3, 4 + std::cos(a) * 3, 4 + std::sin(a) * 3, 0.9f,
+               0xfff3ead2u);
         Save(b, "gfx\\sprites\\ball" + std::to_string(i + 1) + ".bmp", GRASS);
     }
     Picture shadow(8, 8);

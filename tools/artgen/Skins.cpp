@@ -28,26 +28,27 @@ std::string SkinPath(const Style& s, const char* file) {
 
 // One button piece: the whole button is drawn 40 wide and cut into the
 // left end (10), a middle slice (5) and the right end (10).
-void ButtonPieces(const Style& s, int height, const char* prefix, const char* suffixes[3],
-                  const char* state, uint32_t face, uint32_t edge, bool pressed) {
+void ButtonPieces(const Style& s, int height, const char* prefix, const char* suffixes[3], const char* state,
+                  uint32_t face, uint32_t edge, bool pressed) {
     Picture whole(40, height);
     whole.RoundRect(0.5f, 0.5f, 39.5f, height - 0.5f, 6, Shade(edge, 0.6f));
     whole.RoundRect(1.5f, 1.5f, 38.5f, height - 1.5f, 5, face);
     if (pressed) {
         whole.VerticalGradient(2, height / 2.0f, WithAlpha(0xff000000u, 0.25f), WithAlpha(0xff000000u, 0.0f));
     } else {
-        whole.VerticalGradient(2, height / 2.0f, WithAlpha(0xffffffffu, 0.18f), WithAlpha(0xffffffffu, 0.04f));
-        whole.VerticalGradient(height / 2.0f, height - 2.0f, WithAlpha(0xff000000u, 0.0f), WithAlpha(0xff000000u, 0.22f));
+        whole.VerticalGradient(2, height / 2.0f, WithAlpha(0xffffffffu, 0.18f),
+                               WithAlpha(0xffffffffu, 0.04f));
+        whole.VerticalGradient(height / 2.0f, height - 2.0f, WithAlpha(0xff000000u, 0.0f),
+                               WithAlpha(0xff000000u, 0.22f));
     }
     whole.Rect(4, height - 2.5f, 36, height - 1.5f, WithAlpha(edge, 0.9f));
     // Keep the transparent corners out of the middle slice.
-    const struct {
-        int x, w;
-    } cuts[3] = {{0, 10}, {10, 5}, {30, 10}};
+    const struct { int x, w; } cuts[3] = {{0, 10}, {10, 5}, {30, 10}};
     for (int i = 0; i < 3; ++i) {
         Picture piece(cuts[i].w, height);
         for (int y = 0; y < height; ++y)
-            for (int x = 0; x < cuts[i].w; ++x) piece.Canvas().SetPixel(x, y, whole.Canvas().Pixel(cuts[i].x + x, y));
+            for (int x = 0; x < cuts[i].w; ++x)
+                piece.Canvas().SetPixel(x, y, whole.Canvas().Pixel(cuts[i].x + x, y));
         Save(piece, SkinPath(s, (std::string(prefix) + suffixes[i] + state).c_str()), 0xff101010u);
     }
 }
@@ -94,7 +95,8 @@ void ScrollBars(const Style& s) {
     // Track: a horizontal column and a vertical row, sunken.
     Picture hTrack(1, 16, s.dark), vTrack(16, 1, s.dark);
     for (int i = 0; i < 16; ++i) {
-        const uint32_t c = i == 0 || i == 15 ? Shade(s.dark, 0.6f) : Shade(s.dark, 1.0f + (i > 7 ? 0.05f : 0));
+        const uint32_t c =
+            i == 0 || i == 15 ? Shade(s.dark, 0.6f) : Shade(s.dark, 1.0f + (i > 7 ? 0.05f : 0));
         hTrack.Canvas().SetPixel(0, i, c);
         vTrack.Canvas().SetPixel(i, 0, c);
     }

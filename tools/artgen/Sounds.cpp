@@ -24,7 +24,9 @@ struct Noise {
     }
 };
 
-Wave Silence(float seconds) { return Wave(size_t(seconds * RATE), 0.0f); }
+Wave Silence(float seconds) {
+    return Wave(size_t(seconds * RATE), 0.0f);
+}
 
 void Normalise(Wave& w, float peak) {
     float m = 0;
@@ -98,8 +100,8 @@ Wave Voice(const std::vector<Syllable>& syllables, uint32_t seed) {
 
 // Crowd: many voices of band-passed noise with a slow swell, looping when
 // asked (the tail is folded onto the start).
-Wave Crowd(float seconds, float loudness, const std::vector<float>& envelope, bool loop,
-           uint32_t seed, float cheers) {
+Wave Crowd(float seconds, float loudness, const std::vector<float>& envelope, bool loop, uint32_t seed,
+           float cheers) {
     const size_t n = size_t(seconds * RATE);
     Wave raw(n + (loop ? RATE / 2 : 0));
     Noise noise{seed};
@@ -111,7 +113,8 @@ Wave Crowd(float seconds, float loudness, const std::vector<float>& envelope, bo
     for (int k = 0; k < int(cheers * seconds); ++k) {
         const float start = (noise.Next() * 0.5f + 0.5f) * seconds;
         const float f0 = 180 + (noise.Next() * 0.5f + 0.5f) * 220;
-        const Wave v = Voice({{0.35f + 0.3f * std::fabs(noise.Next()), f0, f0 * 1.2f, 700, 1150, 2600, 1}}, seed + k);
+        const Wave v =
+            Voice({{0.35f + 0.3f * std::fabs(noise.Next()), f0, f0 * 1.2f, 700, 1150, 2600, 1}}, seed + k);
         const size_t at = size_t(start * RATE);
         for (size_t i = 0; i < v.size() && at + i < w.size(); ++i) w[at + i] += v[i] * 0.05f;
     }
@@ -194,13 +197,18 @@ void MakeSounds() {
     Write("ht4", BatHit(620, 1.0f, 4));
     Write("ht5", BatHit(1100, 0.6f, 5));
     // The umpire's calls: "No ball!" twice over, and "Wide!".
-    Write("noball1", Voice({{0.16f, 120, 128, 450, 900, 2500, 0.9f}, {0.30f, 132, 110, 620, 1000, 2450, 1.0f}}, 11));
-    Write("noball2", Voice({{0.18f, 105, 112, 430, 880, 2400, 1.0f}, {0.34f, 116, 96, 600, 980, 2400, 1.0f}}, 12));
-    Write("wide1", Voice({{0.09f, 118, 124, 320, 750, 2300, 0.7f}, {0.36f, 126, 100, 720, 1300, 2500, 1.0f}}, 13));
+    Write("noball1",
+          Voice({{0.16f, 120, 128, 450, 900, 2500, 0.9f}, {0.30f, 132, 110, 620, 1000, 2450, 1.0f}}, 11));
+    Write("noball2",
+          Voice({{0.18f, 105, 112, 430, 880, 2400, 1.0f}, {0.34f, 116, 96, 600, 980, 2400, 1.0f}}, 12));
+    Write("wide1",
+          Voice({{0.09f, 118, 124, 320, 750, 2300, 0.7f}, {0.36f, 126, 100, 720, 1300, 2500, 1.0f}}, 13));
     // Fielders appealing: "How's that!" and a shouted "Yes!".
-    Write("voiceyes1", Voice({{0.12f, 170, 190, 650, 1100, 2500, 0.8f}, {0.32f, 210, 160, 700, 1650, 2600, 1.0f}}, 21));
+    Write("voiceyes1",
+          Voice({{0.12f, 170, 190, 650, 1100, 2500, 0.8f}, {0.32f, 210, 160, 700, 1650, 2600, 1.0f}}, 21));
     Write("voiceyes2", Voice({{0.30f, 230, 200, 500, 1900, 2600, 1.0f}}, 22));
-    Write("voiceyes3", Voice({{0.10f, 150, 165, 600, 1000, 2400, 0.8f}, {0.38f, 185, 140, 680, 1600, 2500, 1.0f}}, 23));
+    Write("voiceyes3",
+          Voice({{0.10f, 150, 165, 600, 1000, 2400, 0.8f}, {0.38f, 185, 140, 680, 1600, 2500, 1.0f}}, 23));
     Write("noise_mid", Crowd(4.0f, 0.28f, {1, 1}, true, 31, 2));
     Write("cheergoodstart2", Crowd(2.6f, 0.8f, {0.2f, 1.0f, 0.9f, 0.6f, 0.25f}, false, 32, 14));
     Write("cheerloopgreat2", Crowd(3.5f, 0.75f, {1, 1}, true, 33, 18));

@@ -40,7 +40,8 @@ void PitchGreens() {
         p.RoundRect(1, 1, 31, 31, 4, Mix(Rgb(0xcdb27a), Rgb(0x5e9c3c), green));
         for (int i = 0; i < 26 + n * 8; ++i) {
             const float x = 3 + Hash(i, n, 5) * 26, y = 3 + Hash(i, n, 6) * 26;
-            p.Line(x, y, x + (Hash(i, n, 7) - 0.5f) * 2, y - 2.5f, 0.8f, WithAlpha(Mix(Rgb(0xb59a62), Rgb(0x3f7f2a), green), 0.8f));
+            p.Line(x, y, x + (Hash(i, n, 7) - 0.5f) * 2, y - 2.5f, 0.8f,
+                   WithAlpha(Mix(Rgb(0xb59a62), Rgb(0x3f7f2a), green), 0.8f));
         }
         // Dry pitches crack.
         if (n < 4)
@@ -77,11 +78,12 @@ void Outcomes() {
         const char* file;
         const char* text;
         uint32_t colour;
-    } extras[] = {{"runnb", "nb", Rgb(0xe07b1a)},  {"runwlbw", "lbw", Rgb(0xc62828)},
-                  {"runwb", "b", Rgb(0xc62828)},   {"runwct", "ct", Rgb(0xc62828)},
+    } extras[] = {{"runnb", "nb", Rgb(0xe07b1a)},   {"runwlbw", "lbw", Rgb(0xc62828)},
+                  {"runwb", "b", Rgb(0xc62828)},    {"runwct", "ct", Rgb(0xc62828)},
                   {"runwide", "wd", Rgb(0xe07b1a)}, {"runbye", "by", Rgb(0x8d7b3a)},
-                  {"runst", "st", Rgb(0xc62828)},  {"runruno", "ro", Rgb(0xc62828)}};
-    for (const Extra& e : extras) Save(Badge(e.text, e.colour), std::string("gfx\\tiles\\outcomes\\") + e.file + ".bmp");
+                  {"runst", "st", Rgb(0xc62828)},   {"runruno", "ro", Rgb(0xc62828)}};
+    for (const Extra& e : extras)
+        Save(Badge(e.text, e.colour), std::string("gfx\\tiles\\outcomes\\") + e.file + ".bmp");
 }
 
 // ---- Roles -------------------------------------------------------------------
@@ -152,7 +154,8 @@ void Roles() {
     Picture free(16, 16);
     for (int i = 0; i < 8; ++i) {
         const float a = i * 0.785f;
-        free.Line(8 + std::cos(a) * 6, 8 + std::sin(a) * 6, 8 + std::cos(a + 0.45f) * 6, 8 + std::sin(a + 0.45f) * 6, 1.6f, 0xffffffffu);
+        free.Line(8 + std::cos(a) * 6, 8 + std::sin(a) * 6, 8 + std::cos(a + 0.45f) * 6,
+                  8 + std::sin(a + 0.45f) * 6, 1.6f, 0xffffffffu);
     }
     free.Circle(8, 8, 1.5f, 0xffffffffu);
     Save(free, "gfx\\sprites\\noplayer.bmp", GRASS);
@@ -194,7 +197,8 @@ Picture Movement(float swing, float cut, uint32_t colour, bool dotted) {
     const Pt bounce = path.back();
     path.push_back({bounce.x + cut, 3});
     if (dotted) {
-        for (size_t i = 0; i + 1 < path.size(); i += 2) p.Line(path[i].x, path[i].y, path[i + 1].x, path[i + 1].y, 2, colour);
+        for (size_t i = 0; i + 1 < path.size(); i += 2)
+            p.Line(path[i].x, path[i].y, path[i + 1].x, path[i + 1].y, 2, colour);
     } else {
         p.Polyline(path, 2, colour);
     }
@@ -211,14 +215,16 @@ void Movements() {
         uint32_t colour;
         bool dotted;
     } moves[] = {
-        {"btmov_st", 0, 0, pace, false},     {"btmov_in", -7, -1, pace, false},
-        {"btmov_out", 7, 1, pace, false},    {"btmov_offcut", 0, -6, pace, false},
-        {"btmov_legcut", 0, 6, pace, false}, {"btmov_slow", 0, 0, pace, true},
+        {"btmov_st", 0, 0, pace, false},       {"btmov_in", -7, -1, pace, false},
+        {"btmov_out", 7, 1, pace, false},      {"btmov_offcut", 0, -6, pace, false},
+        {"btmov_legcut", 0, 6, pace, false},   {"btmov_slow", 0, 0, pace, true},
         {"btmov_offb", 1.5f, -7, spin, false}, {"btmov_legb", -1.5f, 7, spin, false},
-        {"btmov_stra", 0, 0, spin, false},   {"btmov_wro", -1.5f, -7, spin, true},
+        {"btmov_stra", 0, 0, spin, false},     {"btmov_wro", -1.5f, -7, spin, true},
         {"btmov_spe", 0, 0, spin, true},
     };
-    for (const M& m : moves) Save(Movement(m.swing, m.cut, m.colour, m.dotted), std::string("gfx\\tiles\\balltypesm\\") + m.file + ".bmp");
+    for (const M& m : moves)
+        Save(Movement(m.swing, m.cut, m.colour, m.dotted),
+             std::string("gfx\\tiles\\balltypesm\\") + m.file + ".bmp");
 }
 
 void Shots() {
@@ -228,8 +234,8 @@ void Shots() {
         const char* file;
         float angle;  // degrees from straight down the ground, clockwise
         bool lofted;
-    } shots[] = {{"SHOT_DRIVE", 15, false}, {"shot_hook", -120, true}, {"shot_pull", -90, false},
-                 {"shot_cut", 95, false},   {"shot_sweep", -135, false}, {"shot_legglance", -160, false},
+    } shots[] = {{"SHOT_DRIVE", 15, false},   {"shot_hook", -120, true},   {"shot_pull", -90, false},
+                 {"shot_cut", 95, false},     {"shot_sweep", -135, false}, {"shot_legglance", -160, false},
                  {"shot_ondrive", -20, false}};
     for (const S& s : shots) {
         Picture p(24, 24);
@@ -253,8 +259,10 @@ void Form() {
     for (int kind = 0; kind < 2; ++kind)
         for (int i = 0; i < 7; ++i) {
             Picture p(20, 20);
-            if (kind == 0) Bat(p, 2, 2, 8, 17, 3.2f);
-            else Ball(p, 5.5f, 13.5f, 4.2f, BALL_RED, 0);
+            if (kind == 0)
+                Bat(p, 2, 2, 8, 17, 3.2f);
+            else
+                Ball(p, 5.5f, 13.5f, 4.2f, BALL_RED, 0);
             const int level = 3 - i;  // 3 .. -3
             if (level == 0) {
                 p.RoundRect(11, 8.5f, 19, 11.5f, 1.2f, Rgb(0xb8bcc6));
@@ -263,8 +271,10 @@ void Form() {
                 const bool up = level > 0;
                 const float y = up ? 14.5f - k * 5.5f : 5.5f + k * 5.5f;
                 const uint32_t c = up ? Rgb(0x3ecf4a) : Rgb(0xe5483b);
-                if (up) p.Polyline({{11, y + 2.5f}, {15, y - 1.5f}, {19, y + 2.5f}}, 2, c);
-                else p.Polyline({{11, y - 2.5f}, {15, y + 1.5f}, {19, y - 2.5f}}, 2, c);
+                if (up)
+                    p.Polyline({{11, y + 2.5f}, {15, y - 1.5f}, {19, y + 2.5f}}, 2, c);
+                else
+                    p.Polyline({{11, y - 2.5f}, {15, y + 1.5f}, {19, y - 2.5f}}, 2, c);
             }
             Save(p, std::string("gfx\\tiles\\form\\") + (kind == 0 ? "bat_" : "bowl_") + names[i] + ".bmp");
         }
@@ -294,50 +304,52 @@ Picture Weather(int kind, int size) {
     Picture p(40, 40);
     const uint32_t sun = Rgb(0xffc62e), white = Rgb(0xf2f4f7), grey = Rgb(0xa7afbd), dark = Rgb(0x6c7587);
     switch (kind) {
-    case 0:  // very cloudy
-        Cloud(p, 15, 15, 12, grey);
-        Cloud(p, 22, 23, 15, dark);
-        break;
-    case 1:  // overcast
-        Cloud(p, 20, 20, 16, grey);
-        break;
-    case 2:  // moderate: sun behind a cloud
-        Sun(p, 14, 14, 7, sun, 1.75f);
-        Cloud(p, 23, 24, 13, white);
-        break;
-    case 3:  // sunny
-        Sun(p, 20, 20, 9, sun, 1.8f);
-        break;
-    case 4:  // hot
-        Sun(p, 20, 18, 10, Rgb(0xff8a1f), 1.7f);
-        for (int i = 0; i < 3; ++i) {
-            std::vector<Pt> wave;
-            for (int k = 0; k <= 12; ++k) wave.push_back({8.0f + k * 2, 33.0f + i * 2.5f + std::sin(k * 1.3f) * 1.1f});
-            if (i == 1) wave.resize(10);
-            p.Polyline(wave, 1.1f, WithAlpha(Rgb(0xffb36b), 0.9f));
-        }
-        break;
-    case 5:  // tropical: sun through humid haze
-        Sun(p, 16, 15, 8, sun, 1.7f);
-        for (int i = 0; i < 3; ++i) p.RoundRect(6, 26.0f + i * 4.5f, 36, 28.5f + i * 4.5f, 1.2f, WithAlpha(white, 0.8f));
-        break;
-    default: {  // rain: light, moderate, heavy
-        const int rows = kind - 5;
-        Cloud(p, 20, 14, 14, rows == 3 ? dark : grey);
-        for (int r = 0; r < rows; ++r)
-            for (int k = 0; k < 4; ++k) {
-                const float x = 10 + k * 7 + r * 2.0f, y = 27 + r * 4.5f;
-                p.Line(x, y, x - 2, y + 3.5f, 1.8f, Rgb(0x4fa3e8));
+        case 0:  // very cloudy
+            Cloud(p, 15, 15, 12, grey);
+            Cloud(p, 22, 23, 15, dark);
+            break;
+        case 1:  // overcast
+            Cloud(p, 20, 20, 16, grey);
+            break;
+        case 2:  // moderate: sun behind a cloud
+            Sun(p, 14, 14, 7, sun, 1.75f);
+            Cloud(p, 23, 24, 13, white);
+            break;
+        case 3:  // sunny
+            Sun(p, 20, 20, 9, sun, 1.8f);
+            break;
+        case 4:  // hot
+            Sun(p, 20, 18, 10, Rgb(0xff8a1f), 1.7f);
+            for (int i = 0; i < 3; ++i) {
+                std::vector<Pt> wave;
+                for (int k = 0; k <= 12; ++k)
+                    wave.push_back({8.0f + k * 2, 33.0f + i * 2.5f + std::sin(k * 1.3f) * 1.1f});
+                if (i == 1) wave.resize(10);
+                p.Polyline(wave, 1.1f, WithAlpha(Rgb(0xffb36b), 0.9f));
             }
-        break;
-    }
+            break;
+        case 5:  // tropical: sun through humid haze
+            Sun(p, 16, 15, 8, sun, 1.7f);
+            for (int i = 0; i < 3; ++i)
+                p.RoundRect(6, 26.0f + i * 4.5f, 36, 28.5f + i * 4.5f, 1.2f, WithAlpha(white, 0.8f));
+            break;
+        default: {  // rain: light, moderate, heavy
+            const int rows = kind - 5;
+            Cloud(p, 20, 14, 14, rows == 3 ? dark : grey);
+            for (int r = 0; r < rows; ++r)
+                for (int k = 0; k < 4; ++k) {
+                    const float x = 10 + k * 7 + r * 2.0f, y = 27 + r * 4.5f;
+                    p.Line(x, y, x - 2, y + 3.5f, 1.8f, Rgb(0x4fa3e8));
+                }
+            break;
+        }
     }
     return size == 40 ? p : p.Scaled(size, size);
 }
 
 void WeatherIcons() {
-    const char* names[] = {"1-VCLOUDY", "2-OVERCAST", "3-MODERATE", "4-SUNNY", "5-HOT",
-                           "6-TROPICAL", "RAIN_LIGHT", "RAIN_MID", "RAIN_HEAVY"};
+    const char* names[] = {"1-VCLOUDY",  "2-OVERCAST", "3-MODERATE", "4-SUNNY",   "5-HOT",
+                           "6-TROPICAL", "RAIN_LIGHT", "RAIN_MID",   "RAIN_HEAVY"};
     for (int k = 0; k < 9; ++k) {
         Save(Weather(k, 40), std::string("gfx\\tiles\\weather\\norm\\") + names[k] + ".bmp");
         Save(Weather(k, 16), std::string("gfx\\tiles\\weather\\small\\") + names[k] + ".bmp");

@@ -13,7 +13,9 @@ std::string s_root;
 int s_failures = 0;
 }  // namespace
 
-void SetOutputRoot(const std::string& root) { s_root = root; }
+void SetOutputRoot(const std::string& root) {
+    s_root = root;
+}
 
 std::string OutPath(const std::string& gamePath) {
     const std::filesystem::path path = std::filesystem::path(s_root) / NativePath(gamePath);
@@ -22,7 +24,9 @@ std::string OutPath(const std::string& gamePath) {
     return path.string();
 }
 
-int Failures() { return s_failures; }
+int Failures() {
+    return s_failures;
+}
 
 void Save(const Picture& p, const std::string& gamePath, uint32_t matte) {
     if (!p.Save(OutPath(gamePath), matte)) ++s_failures;

@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
     }
     const bool window = argc > 2 && std::strcmp(argv[2], "window") == 0;
     CSystem system;
-    if (!(window ? system.Setup_System(0, SCREEN_WIDTH, SCREEN_HEIGHT, true) : system.SetupHeadless())) return 1;
+    if (!(window ? system.Setup_System(0, SCREEN_WIDTH, SCREEN_HEIGHT, true) : system.SetupHeadless()))
+        return 1;
 
     struct Spec {
         int height, weight;

@@ -8,8 +8,7 @@ namespace ravel {
 namespace {
 
 uint32_t Get32(const std::vector<uint8_t>& b, size_t at) {
-    return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
-           uint32_t(b[at + 3]) << 24;
+    return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24;
 }
 uint16_t Get16(const std::vector<uint8_t>& b, size_t at) {
     return uint16_t(b[at] | b[at + 1] << 8);
@@ -38,8 +37,8 @@ bool DecodeBmp(const std::vector<uint8_t>& b, CCanvas& out) {
     const uint16_t bits = Get16(b, 28);
     const uint32_t compression = Get32(b, 30);
     uint32_t paletteCount = Get32(b, 46);
-    if (planes != 1 || width <= 0 || width > MAX_SIDE || rawHeight == 0 ||
-        rawHeight < -MAX_SIDE || rawHeight > MAX_SIDE)
+    if (planes != 1 || width <= 0 || width > MAX_SIDE || rawHeight == 0 || rawHeight < -MAX_SIDE ||
+        rawHeight > MAX_SIDE)
         return false;
     const bool topDown = rawHeight < 0;
     const int height = topDown ? -rawHeight : rawHeight;

@@ -18,7 +18,9 @@ namespace {
 
 CCanvas* s_target = nullptr;
 
-inline uint32_t Channel(uint32_t c, int shift) { return (c >> shift) & 0xffu; }
+inline uint32_t Channel(uint32_t c, int shift) {
+    return (c >> shift) & 0xffu;
+}
 
 // dst * (255 - a) + src * a, on each colour channel; alpha stays opaque.
 inline uint32_t BlendOver(uint32_t dst, uint32_t src, uint32_t a) {
@@ -35,7 +37,9 @@ inline uint32_t BlendOver(uint32_t dst, uint32_t src, uint32_t a) {
 
 }  // namespace
 
-CCanvas::CCanvas(int width, int height, uint32_t fill) { Resize(width, height, fill); }
+CCanvas::CCanvas(int width, int height, uint32_t fill) {
+    Resize(width, height, fill);
+}
 
 void CCanvas::Resize(int width, int height, uint32_t fill) {
     m_width = std::max(0, width);
@@ -53,7 +57,9 @@ void CCanvas::SetPixel(int x, int y, uint32_t colour) {
     mv_pixels[static_cast<size_t>(y) * m_width + x] = colour;
 }
 
-void CCanvas::Clear(uint32_t colour) { std::fill(mv_pixels.begin(), mv_pixels.end(), colour); }
+void CCanvas::Clear(uint32_t colour) {
+    std::fill(mv_pixels.begin(), mv_pixels.end(), colour);
+}
 
 namespace {
 // Clips a half-open rectangle to the canvas; false when nothing is left.
@@ -88,17 +94,17 @@ void CCanvas::ShadeBlendRect(int left, int top, int right, int bottom, uint32_t 
     // sum saturates at 65535, which is past 255 * 256, so packing clamps it
     // to 255 as the table does; x / 255 is exact as (x * 0x8081) >> 23.
     const __m128i zero = _mm_setzero_si128();
-    const __m128i bias = _mm_setr_epi16(short(base[2]), short(base[1]), short(base[0]), 0,
-                                        short(base[2]), short(base[1]), short(base[0]), 0);
+    const __m128i bias = _mm_setr_epi16(short(base[2]), short(base[1]), short(base[0]), 0, short(base[2]),
+                                        short(base[1]), short(base[0]), 0);
     const __m128i by255 = _mm_set1_epi16(short(0x8081));
     const __m128i alphaBits = _mm_set1_epi32(int(0xff000000u));
     auto shade = [&](__m128i d) {
         const __m128i lo = _mm_unpacklo_epi8(d, zero);
         const __m128i hi = _mm_unpackhi_epi8(d, zero);
-        const __m128i qlo = _mm_srli_epi16(
-            _mm_mulhi_epu16(_mm_adds_epu16(_mm_mullo_epi16(lo, lo), bias), by255), 7);
-        const __m128i qhi = _mm_srli_epi16(
-            _mm_mulhi_epu16(_mm_adds_epu16(_mm_mullo_epi16(hi, hi), bias), by255), 7);
+        const __m128i qlo =
+            _mm_srli_epi16(_mm_mulhi_epu16(_mm_adds_epu16(_mm_mullo_epi16(lo, lo), bias), by255), 7);
+        const __m128i qhi =
+            _mm_srli_epi16(_mm_mulhi_epu16(_mm_adds_epu16(_mm_mullo_epi16(hi, hi), bias), by255), 7);
         const __m128i out = _mm_packus_epi16(qlo, qhi);
         return _mm_or_si128(_mm_andnot_si128(alphaBits, out), _mm_and_si128(alphaBits, d));
     };
@@ -141,8 +147,10 @@ void CCanvas::DrawLine(int x1, int y1, int x2, int y2, uint32_t colour) {
             if (q[i] < 0) return;
         } else {
             const double t = q[i] / p[i];
-            if (p[i] < 0) t0 = std::max(t0, t);
-            else t1 = std::min(t1, t);
+            if (p[i] < 0)
+                t0 = std::max(t0, t);
+            else
+                t1 = std::min(t1, t);
         }
     }
     if (t0 > t1) return;
@@ -173,12 +181,28 @@ namespace {
 // Clips a copy of the part (sx, sy, w, h) of a source to (x, y); false when
 // nothing is left.
 bool ClipCopy(const CCanvas& src, const CCanvas& dst, int& x, int& y, int& sx, int& sy, int& w, int& h) {
-    if (sx < 0) { w += sx; x -= sx; sx = 0; }
-    if (sy < 0) { h += sy; y -= sy; sy = 0; }
+    if (sx < 0) {
+        w += sx;
+        x -= sx;
+        sx = 0;
+    }
+    if (sy < 0) {
+        h += sy;
+        y -= sy;
+        sy = 0;
+    }
     w = std::min(w, src.Width() - sx);
     h = std::min(h, src.Height() - sy);
-    if (x < 0) { w += x; sx -= x; x = 0; }
-    if (y < 0) { h += y; sy -= y; y = 0; }
+    if (x < 0) {
+        w += x;
+        sx -= x;
+        x = 0;
+    }
+    if (y < 0) {
+        h += y;
+        sy -= y;
+        y = 0;
+    }
     w = std::min(w, dst.Width() - x);
     h = std::min(h, dst.Height() - y);
     return w > 0 && h > 0;
@@ -193,8 +217,10 @@ void CCanvas::Blit(const CCanvas& src, int x, int y, int sx, int sy, int w, int 
         for (int col = 0; col < w; ++col) {
             const uint32_t p = s[col];
             const uint32_t a = p >> 24;
-            if (a == 255) d[col] = p;
-            else if (a != 0) d[col] = BlendOver(d[col], p & 0xffffffu, a);
+            if (a == 255)
+                d[col] = p;
+            else if (a != 0)
+                d[col] = BlendOver(d[col], p & 0xffffffu, a);
         }
     }
 }
@@ -240,8 +266,7 @@ void CCanvas::BlitScaled(const CCanvas& src, int x, int y, int w, int h) {
             const int sx1 = std::min(sx0 + 1, maxX);
             const uint32_t wx = uint32_t(fx >> 8) & 0xff;
             const uint32_t p[4] = {r0[sx0], r0[sx1], r1[sx0], r1[sx1]};
-            const uint32_t wgt[4] = {(256 - wx) * (256 - wy), wx * (256 - wy), (256 - wx) * wy,
-                                     wx * wy};
+            const uint32_t wgt[4] = {(256 - wx) * (256 - wy), wx * (256 - wy), (256 - wx) * wy, wx * wy};
             // Premultiplied average, so transparent neighbours add no colour.
             uint64_t sa = 0, sr = 0, sg = 0, sb = 0;
             for (int i = 0; i < 4; ++i) {
@@ -253,16 +278,14 @@ void CCanvas::BlitScaled(const CCanvas& src, int x, int y, int w, int h) {
             }
             if (sa == 0) continue;
             const uint32_t a = uint32_t((sa + 32768) >> 16);
-            const uint32_t colour = (uint32_t(sr / sa) << 16) | (uint32_t(sg / sa) << 8) |
-                                    uint32_t(sb / sa);
+            const uint32_t colour = (uint32_t(sr / sa) << 16) | (uint32_t(sg / sa) << 8) | uint32_t(sb / sa);
             d[dx] = BlendOver(d[dx], colour, std::min<uint32_t>(a, 255));
         }
     }
 }
 
-void CCanvas::BlendMask(const uint8_t* mask, int stride, int w, int h, int x, int y,
-                        uint32_t colour, int clipLeft, int clipTop, int clipRight,
-                        int clipBottom) {
+void CCanvas::BlendMask(const uint8_t* mask, int stride, int w, int h, int x, int y, uint32_t colour,
+                        int clipLeft, int clipTop, int clipRight, int clipBottom) {
     clipLeft = std::max(clipLeft, 0);
     clipTop = std::max(clipTop, 0);
     clipRight = std::min(clipRight, m_width);
@@ -355,12 +378,12 @@ void BlendCoverage(uint32_t* d, const uint8_t* m, int n, uint32_t rgb) {
 
 }  // namespace
 
-void CCanvas::BlendMask(const CoverageMask& mask, int x, int y, uint32_t colour, int clipLeft,
-                        int clipTop, int clipRight, int clipBottom) {
+void CCanvas::BlendMask(const CoverageMask& mask, int x, int y, uint32_t colour, int clipLeft, int clipTop,
+                        int clipRight, int clipBottom) {
     if (colour >> 24 != 255 || mask.rows.size() != size_t(std::max(mask.height, 0))) {
         // Translucent text is rare: the plain path scales each coverage.
-        BlendMask(mask.coverage.data(), mask.width, mask.width, mask.height, x, y, colour, clipLeft,
-                  clipTop, clipRight, clipBottom);
+        BlendMask(mask.coverage.data(), mask.width, mask.width, mask.height, x, y, colour, clipLeft, clipTop,
+                  clipRight, clipBottom);
         return;
     }
     clipLeft = std::max(clipLeft, 0);
@@ -376,13 +399,16 @@ void CCanvas::BlendMask(const CoverageMask& mask, int x, int y, uint32_t colour,
         const int to = std::min(mask.rows[size_t(r)].end, c1);
         if (from < to)
             BlendCoverage(Row(y + r) + x + from,
-                          mask.coverage.data() + static_cast<size_t>(r) * mask.width + from, to - from,
-                          rgb);
+                          mask.coverage.data() + static_cast<size_t>(r) * mask.width + from, to - from, rgb);
     }
 }
 
-CCanvas* RenderTarget() { return s_target; }
-void SetRenderTarget(CCanvas* canvas) { s_target = canvas; }
+CCanvas* RenderTarget() {
+    return s_target;
+}
+void SetRenderTarget(CCanvas* canvas) {
+    s_target = canvas;
+}
 
 bool SavePng(const CCanvas& canvas, const std::string& path) {
     if (canvas.Width() <= 0 || canvas.Height() <= 0) return false;
@@ -402,8 +428,8 @@ bool SavePng(const CCanvas& canvas, const std::string& path) {
         return false;
     }
     png_init_io(png, f);
-    png_set_IHDR(png, info, canvas.Width(), canvas.Height(), 8, PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, canvas.Width(), canvas.Height(), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < canvas.Height(); ++y) {
         const uint32_t* p = canvas.Row(y);

@@ -66,12 +66,12 @@ public:
     // The whole source scaled to w x h at (x, y), bilinear.
     void BlitScaled(const CCanvas& src, int x, int y, int w, int h);
     // An 8-bit coverage mask (width w, height h, row stride `stride`) in one colour.
-    void BlendMask(const uint8_t* mask, int stride, int w, int h, int x, int y, uint32_t colour,
-                   int clipLeft, int clipTop, int clipRight, int clipBottom);
+    void BlendMask(const uint8_t* mask, int stride, int w, int h, int x, int y, uint32_t colour, int clipLeft,
+                   int clipTop, int clipRight, int clipBottom);
     // The same for a mask with its rows measured: the same pixels, faster.
     // A mask whose rows were not measured takes the plain path.
-    void BlendMask(const CoverageMask& mask, int x, int y, uint32_t colour, int clipLeft,
-                   int clipTop, int clipRight, int clipBottom);
+    void BlendMask(const CoverageMask& mask, int x, int y, uint32_t colour, int clipLeft, int clipTop,
+                   int clipRight, int clipBottom);
 
 private:
     int m_width = 0;

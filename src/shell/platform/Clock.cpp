@@ -31,11 +31,15 @@ bool QueryPerformanceCounter(int64_t* counter) {
     return true;
 }
 
-uint32_t TimeGetTime() { return uint32_t((s_manual ? s_manualMicros : SteadyMicros()) / 1000); }
+uint32_t TimeGetTime() {
+    return uint32_t((s_manual ? s_manualMicros : SteadyMicros()) / 1000);
+}
 
 void Sleep(uint32_t milliseconds) {
-    if (s_manual) s_manualMicros += uint64_t(milliseconds) * 1000;
-    else std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    if (s_manual)
+        s_manualMicros += uint64_t(milliseconds) * 1000;
+    else
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 LocalTime GetLocalTime() {
@@ -46,13 +50,20 @@ LocalTime GetLocalTime() {
     std::tm tm{};
     localtime_r(&t, &tm);
     const int ms = int(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
-    return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
-                     tm.tm_sec, ms};
+    return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec, ms};
 }
 
-void UseManualClock(bool manual) { s_manual = manual; }
-bool ManualClock() { return s_manual; }
-void AdvanceClock(uint64_t microseconds) { s_manualMicros += microseconds; }
-void SetManualLocalTime(const LocalTime& time) { s_manualLocal = time; }
+void UseManualClock(bool manual) {
+    s_manual = manual;
+}
+bool ManualClock() {
+    return s_manual;
+}
+void AdvanceClock(uint64_t microseconds) {
+    s_manualMicros += microseconds;
+}
+void SetManualLocalTime(const LocalTime& time) {
+    s_manualLocal = time;
+}
 
 }  // namespace ravel

@@ -41,7 +41,7 @@ std::string XdgDocuments(const std::string& home) {
 }
 
 bool IsFolder(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
@@ -101,7 +101,11 @@ void SystemMessageBox(const char* text, const char* caption, BoxIcon icon) {
     }
 }
 
-const std::vector<SystemBox>& ShownSystemBoxes() { return s_boxes; }
-void ClearShownSystemBoxes() { s_boxes.clear(); }
+const std::vector<SystemBox>& ShownSystemBoxes() {
+    return s_boxes;
+}
+void ClearShownSystemBoxes() {
+    s_boxes.clear();
+}
 
 }  // namespace ravel

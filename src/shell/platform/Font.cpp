@@ -33,12 +33,14 @@ std::string FaceFile(bool bold, bool italic) {
 
 // The texts are in the Windows western code page; its 0x80-0x9f block
 // differs from Latin-1.
-const uint16_t CP1252_HIGH[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+const uint16_t CP1252_HIGH[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-uint32_t ToUnicode(unsigned char c) { return c >= 0x80 && c < 0xa0 ? CP1252_HIGH[c - 0x80] : c; }
+uint32_t ToUnicode(unsigned char c) {
+    return c >= 0x80 && c < 0xa0 ? CP1252_HIGH[c - 0x80] : c;
+}
 
 bool InitRasteriser() {
     static bool s_ready = TTF_WasInit() > 0 || TTF_Init() == 0;
@@ -73,14 +75,16 @@ std::unique_ptr<CFont> CFont::Create(int height, int weight, bool italic) {
     font->m_lineHeight = TTF_FontHeight(face);
     for (int c = 0; c < 256; ++c) {
         int minx, maxx, miny, maxy, advance = 0;
-        if (c >= 32 && TTF_GlyphMetrics32(face, ToUnicode(uint8_t(c)), &minx, &maxx, &miny, &maxy,
-                                          &advance) == 0)
+        if (c >= 32 &&
+            TTF_GlyphMetrics32(face, ToUnicode(uint8_t(c)), &minx, &maxx, &miny, &maxy, &advance) == 0)
             font->ma_advance[c] = advance;
     }
     return font;
 }
 
-int CFont::TextWidth(const char* text) const { return text ? TextWidth(text, int(std::strlen(text))) : 0; }
+int CFont::TextWidth(const char* text) const {
+    return text ? TextWidth(text, int(std::strlen(text))) : 0;
+}
 
 int CFont::TextWidth(const char* text, int length) const {
     int width = 0;
@@ -108,7 +112,8 @@ const CFont::Glyph& CFont::GlyphOf(unsigned char c) {
         SDL_LockSurface(argb);
         auto alpha = [&](int x, int y) {
             return uint8_t(reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) +
-                                                           size_t(y) * argb->pitch)[x] >> 24);
+                                                             size_t(y) * argb->pitch)[x] >>
+                           24);
         };
         int x0 = argb->w, y0 = argb->h, x1 = -1, y1 = -1;
         for (int y = 0; y < argb->h; ++y)
@@ -149,12 +154,9 @@ void CFont::DrawLine(CCanvas& canvas, const char* text, int length, int x, int y
     }
 }
 
-int CFont::DrawText(CCanvas& canvas, const char* text, const TextRect& box, unsigned flags,
-                    uint32_t colour) {
+int CFont::DrawText(CCanvas& canvas, const char* text, const TextRect& box, unsigned flags, uint32_t colour) {
     if (!text) return 0;
-    const TextRect clip = (flags & TEXT_NOCLIP)
-                              ? TextRect{0, 0, canvas.Width(), canvas.Height()}
-                              : box;
+    const TextRect clip = (flags & TEXT_NOCLIP) ? TextRect{0, 0, canvas.Width(), canvas.Height()} : box;
     const int boxWidth = box.right - box.left;
     int y = box.top;
     const char* p = text;
@@ -172,12 +174,15 @@ int CFont::DrawText(CCanvas& canvas, const char* text, const TextRect& box, unsi
                 int width = 0;
                 for (const char* q = line; q < end; ++q) {
                     if (*q == ' ' && q > line) {
-                        if (width <= boxWidth) fit = q;
-                        else break;
+                        if (width <= boxWidth)
+                            fit = q;
+                        else
+                            break;
                     }
                     width += ma_advance[uint8_t(*q)];
                 }
-                if (fit) lineEnd = fit;
+                if (fit)
+                    lineEnd = fit;
                 else {
                     const char* q = line;
                     while (q < end && *q != ' ') ++q;

@@ -47,8 +47,7 @@ public:
 
     // Draws the text into the box with the flags; "\n" starts a new line.
     // Returns the height of the drawn text.
-    int DrawText(CCanvas& canvas, const char* text, const TextRect& box, unsigned flags,
-                 uint32_t colour);
+    int DrawText(CCanvas& canvas, const char* text, const TextRect& box, unsigned flags, uint32_t colour);
 
 private:
     struct Glyph {

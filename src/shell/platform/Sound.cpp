@@ -21,10 +21,11 @@ namespace {
 constexpr int RESTORE_RETRIES = 100;  // 1 s of 10 ms waits for a lost buffer
 
 uint32_t Get32(const std::vector<uint8_t>& b, size_t at) {
-    return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
-           uint32_t(b[at + 3]) << 24;
+    return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24;
 }
-uint16_t Get16(const std::vector<uint8_t>& b, size_t at) { return uint16_t(b[at] | b[at + 1] << 8); }
+uint16_t Get16(const std::vector<uint8_t>& b, size_t at) {
+    return uint16_t(b[at] | b[at + 1] << 8);
+}
 
 // Finds the chunk with the id inside [from, end); on success `at` is the
 // start of its data and `size` its length, which lies wholly inside.
@@ -178,8 +179,8 @@ void AudioMixer::Mix(int16_t* out, int frames) {
             }
             for (int c = 0; c < m_channels; ++c) {
                 const size_t at = frame * frameBytes + size_t(std::min(c, srcChannels - 1)) * bytesPerSample;
-                const int32_t v = bytesPerSample == 1 ? (int32_t(mem[at]) - 128) << 8
-                                                      : int16_t(mem[at] | mem[at + 1] << 8);
+                const int32_t v =
+                    bytesPerSample == 1 ? (int32_t(mem[at]) - 128) << 8 : int16_t(mem[at] | mem[at + 1] << 8);
                 acc[size_t(i) * m_channels + c] += v;
             }
             sb->m_fraction += step;
@@ -243,7 +244,9 @@ void SoundBuffer::MarkLost() {
 
 SoundObject::SoundObject(std::vector<std::unique_ptr<SoundBuffer>> buffers, uint32_t bufferSize,
                          std::unique_ptr<WaveFile> wave, uint32_t creationFlags)
-    : mv_buffers(std::move(buffers)), m_bufferSize(bufferSize), mp_wave(std::move(wave)),
+    : mv_buffers(std::move(buffers)),
+      m_bufferSize(bufferSize),
+      mp_wave(std::move(wave)),
       m_creationFlags(creationFlags) {
     if (!mv_buffers.empty()) FillBuffer(mv_buffers[0].get(), false);
 }
@@ -291,9 +294,7 @@ Result SoundObject::FillBuffer(SoundBuffer* buffer, bool repeat) {
     if (r != RESULT_OK) return r;
     const uint8_t silence = buffer->m_format.bitsPerSample == 8 ? 0x80 : 0;
     uint32_t got = 0;
-    if (!mp_wave || mp_wave->Reset() != RESULT_OK ||
-        mp_wave->Read(memory, size, &got) != RESULT_OK)
-        got = 0;
+    if (!mp_wave || mp_wave->Reset() != RESULT_OK || mp_wave->Read(memory, size, &got) != RESULT_OK) got = 0;
     if (got == 0) {
         std::memset(memory, silence, size);
     } else if (got < size) {
@@ -314,8 +315,7 @@ Result SoundObject::FillBuffer(SoundBuffer* buffer, bool repeat) {
     return buffer->Unlock();
 }
 
-Result SoundObject::Play(uint32_t priority, uint32_t flags, int32_t volume, uint32_t frequency,
-                         int32_t pan) {
+Result SoundObject::Play(uint32_t priority, uint32_t flags, int32_t volume, uint32_t frequency, int32_t pan) {
     if (mv_buffers.empty()) return RESULT_NOT_INITIALISED;
     SoundBuffer* buffer = FreeBuffer();
     if (!buffer) return RESULT_FAIL;
@@ -358,7 +358,9 @@ void AudioCallback(void* user, Uint8* stream, int length) {
 }
 }  // namespace
 
-SoundManager::~SoundManager() { Release(); }
+SoundManager::~SoundManager() {
+    Release();
+}
 
 Result SoundManager::Initialize(bool headless, uint32_t /*cooperativeLevel*/) {
     Release();
@@ -465,12 +467,23 @@ struct EventSound {
     uint32_t frequency;
 };
 const EventSound EVENT_SOUNDS[] = {
-    {121, 1, false, 0},  {122, 2, false, 0},
-    {103, 3, false, FREQUENCY_UNCHANGED}, {104, 4, false, FREQUENCY_UNCHANGED},
+    {121, 1, false, 0},
+    {122, 2, false, 0},
+    {103, 3, false, FREQUENCY_UNCHANGED},
+    {104, 4, false, FREQUENCY_UNCHANGED},
     {105, 5, false, FREQUENCY_UNCHANGED},
-    {161, 6, true, 0},   {170, 7, false, 0},  {171, 8, true, 0},   {181, 9, false, 0},
-    {182, 10, false, 0}, {191, 11, true, 0},  {123, 12, false, 0}, {124, 13, false, 0},
-    {125, 14, false, 0}, {141, 15, false, 0}, {142, 16, false, 0}, {143, 17, false, 0},
+    {161, 6, true, 0},
+    {170, 7, false, 0},
+    {171, 8, true, 0},
+    {181, 9, false, 0},
+    {182, 10, false, 0},
+    {191, 11, true, 0},
+    {123, 12, false, 0},
+    {124, 13, false, 0},
+    {125, 14, false, 0},
+    {141, 15, false, 0},
+    {142, 16, false, 0},
+    {143, 17, false, 0},
 };
 }  // namespace
 

@@ -13,13 +13,15 @@ namespace ravel {
 
 using Result = uint32_t;
 inline constexpr Result RESULT_OK = 0;
-inline constexpr Result RESULT_NOT_LOST = 1;  // RestoreBuffer: nothing to restore
+inline constexpr Result RESULT_NOT_LOST = 1;                     // RestoreBuffer: nothing to restore
 inline constexpr Result RESULT_NO_VIRTUALISATION = 0x0878000Au;  // success note
 inline constexpr Result RESULT_NOT_INITIALISED = 0x800401F0u;
 inline constexpr Result RESULT_INVALID_ARG = 0x80070057u;
 inline constexpr Result RESULT_OUT_OF_MEMORY = 0x8007000Eu;
 inline constexpr Result RESULT_FAIL = 0x80004005u;
-inline bool Failed(Result r) { return (r & 0x80000000u) != 0; }
+inline bool Failed(Result r) {
+    return (r & 0x80000000u) != 0;
+}
 
 // Buffer creation flags.
 inline constexpr uint32_t SOUND_CTRL_FREQUENCY = 0x20;
@@ -68,7 +70,7 @@ private:
     bool mb_open = false;
     size_t m_riffStart = 0;  // just after the form type
     size_t m_riffEnd = 0;
-    size_t m_dataPos = 0;    // next byte of sample data
+    size_t m_dataPos = 0;  // next byte of sample data
     uint32_t m_dataLeft = 0;
 };
 
@@ -95,12 +97,12 @@ public:
     std::shared_ptr<std::vector<uint8_t>> mp_memory;
     WaveFormat m_format;
     std::shared_ptr<AudioMixer> mp_mixer;  // outlives the manager while buffers exist
-    std::string m_name;  // file it came from, for the record of plays
+    std::string m_name;                    // file it came from, for the record of plays
     bool mb_playing = false;
     bool mb_looping = false;
     bool mb_lost = false;
-    size_t m_cursor = 0;     // byte position
-    double m_fraction = 0;   // resampling position between frames
+    size_t m_cursor = 0;    // byte position
+    double m_fraction = 0;  // resampling position between frames
 };
 
 // Mixes playing buffers to the output: a real audio device, or a recorder.
@@ -149,8 +151,8 @@ public:
     // when MixFrames is called.
     Result Initialize(bool headless, uint32_t cooperativeLevel);
     Result SetPrimaryFormat(uint32_t channels, uint32_t samplesPerSec, uint32_t bitsPerSample);
-    Result CreateSound(SoundObject** out, const char* fileName, uint32_t creationFlags,
-                       uint32_t algorithm, uint32_t bufferCount);
+    Result CreateSound(SoundObject** out, const char* fileName, uint32_t creationFlags, uint32_t algorithm,
+                       uint32_t bufferCount);
     void Release();
 
     AudioMixer* Mixer() { return mp_mixer.get(); }

@@ -36,15 +36,19 @@ void CSprite::LoadFromCanvas(const CCanvas& image) {
 void CSprite::Draw(int x, int y) const {
     CCanvas* target = RenderTarget();
     if (!mp_image || !target) return;
-    if (mb_opaque) target->Copy(*mp_image, x, y, 0, 0, mp_image->Width(), mp_image->Height());
-    else target->Blit(*mp_image, x, y, 0, 0, mp_image->Width(), mp_image->Height());
+    if (mb_opaque)
+        target->Copy(*mp_image, x, y, 0, 0, mp_image->Width(), mp_image->Height());
+    else
+        target->Blit(*mp_image, x, y, 0, 0, mp_image->Width(), mp_image->Height());
 }
 
 void CSprite::DrawPart(int x, int y, int width, int height) const {
     CCanvas* target = RenderTarget();
     if (!mp_image || !target) return;
-    if (mb_opaque) target->Copy(*mp_image, x, y, 0, 0, width, height);
-    else target->Blit(*mp_image, x, y, 0, 0, width, height);
+    if (mb_opaque)
+        target->Copy(*mp_image, x, y, 0, 0, width, height);
+    else
+        target->Blit(*mp_image, x, y, 0, 0, width, height);
 }
 
 void CSprite::DrawTransformed(int x, int y, int width, int height) const {
@@ -53,6 +57,8 @@ void CSprite::DrawTransformed(int x, int y, int width, int height) const {
     target->BlitScaled(*mp_image, x, y, width, height);
 }
 
-void CSprite::Release() { mp_image.reset(); }
+void CSprite::Release() {
+    mp_image.reset();
+}
 
 }  // namespace ravel

@@ -30,7 +30,7 @@ public:
     bool Loaded() const { return mp_image != nullptr; }
     const CCanvas* Image() const { return mp_image.get(); }
 
-    uint32_t m_width = 0;   // the bitmap's own size
+    uint32_t m_width = 0;  // the bitmap's own size
     uint32_t m_height = 0;
     uint32_t m_colourKey = COLOUR_KEY;
 

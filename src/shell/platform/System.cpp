@@ -24,7 +24,9 @@ void NoScreen() {}
 // game then closes as after its own exit, without a question nobody may see.
 volatile std::sig_atomic_t g_stopSignal = 0;
 
-void OnStopSignal(int) { g_stopSignal = 1; }
+void OnStopSignal(int) {
+    g_stopSignal = 1;
+}
 
 const char* const START_CAPTION = "Failed to start game";
 
@@ -34,47 +36,106 @@ struct KeyMap {
     int code;
 };
 const KeyMap KEY_MAP[] = {
-    {SDL_SCANCODE_ESCAPE, DIK_ESCAPE}, {SDL_SCANCODE_1, DIK_1}, {SDL_SCANCODE_2, DIK_2},
-    {SDL_SCANCODE_3, DIK_3}, {SDL_SCANCODE_4, DIK_4}, {SDL_SCANCODE_5, DIK_5},
-    {SDL_SCANCODE_6, DIK_6}, {SDL_SCANCODE_7, DIK_7}, {SDL_SCANCODE_8, DIK_8},
-    {SDL_SCANCODE_9, DIK_9}, {SDL_SCANCODE_0, DIK_0}, {SDL_SCANCODE_MINUS, DIK_MINUS},
-    {SDL_SCANCODE_EQUALS, DIK_EQUALS}, {SDL_SCANCODE_BACKSPACE, DIK_BACK},
-    {SDL_SCANCODE_TAB, DIK_TAB}, {SDL_SCANCODE_Q, DIK_Q}, {SDL_SCANCODE_W, DIK_W},
-    {SDL_SCANCODE_E, DIK_E}, {SDL_SCANCODE_R, DIK_R}, {SDL_SCANCODE_T, DIK_T},
-    {SDL_SCANCODE_Y, DIK_Y}, {SDL_SCANCODE_U, DIK_U}, {SDL_SCANCODE_I, DIK_I},
-    {SDL_SCANCODE_O, DIK_O}, {SDL_SCANCODE_P, DIK_P}, {SDL_SCANCODE_LEFTBRACKET, DIK_LBRACKET},
-    {SDL_SCANCODE_RIGHTBRACKET, DIK_RBRACKET}, {SDL_SCANCODE_RETURN, DIK_RETURN},
-    {SDL_SCANCODE_LCTRL, DIK_LCONTROL}, {SDL_SCANCODE_A, DIK_A}, {SDL_SCANCODE_S, DIK_S},
-    {SDL_SCANCODE_D, DIK_D}, {SDL_SCANCODE_F, DIK_F}, {SDL_SCANCODE_G, DIK_G},
-    {SDL_SCANCODE_H, DIK_H}, {SDL_SCANCODE_J, DIK_J}, {SDL_SCANCODE_K, DIK_K},
-    {SDL_SCANCODE_L, DIK_L}, {SDL_SCANCODE_SEMICOLON, DIK_SEMICOLON},
-    {SDL_SCANCODE_APOSTROPHE, DIK_APOSTROPHE}, {SDL_SCANCODE_GRAVE, DIK_GRAVE},
-    {SDL_SCANCODE_LSHIFT, DIK_LSHIFT}, {SDL_SCANCODE_BACKSLASH, DIK_BACKSLASH},
-    {SDL_SCANCODE_NONUSBACKSLASH, DIK_BACKSLASH}, {SDL_SCANCODE_Z, DIK_Z},
-    {SDL_SCANCODE_X, DIK_X}, {SDL_SCANCODE_C, DIK_C}, {SDL_SCANCODE_V, DIK_V},
-    {SDL_SCANCODE_B, DIK_B}, {SDL_SCANCODE_N, DIK_N}, {SDL_SCANCODE_M, DIK_M},
-    {SDL_SCANCODE_COMMA, DIK_COMMA}, {SDL_SCANCODE_PERIOD, DIK_PERIOD},
-    {SDL_SCANCODE_SLASH, DIK_SLASH}, {SDL_SCANCODE_RSHIFT, DIK_RSHIFT},
-    {SDL_SCANCODE_KP_MULTIPLY, DIK_MULTIPLY}, {SDL_SCANCODE_LALT, DIK_LMENU},
-    {SDL_SCANCODE_SPACE, DIK_SPACE}, {SDL_SCANCODE_CAPSLOCK, DIK_CAPITAL},
-    {SDL_SCANCODE_F1, DIK_F1}, {SDL_SCANCODE_F2, DIK_F2}, {SDL_SCANCODE_F3, DIK_F3},
-    {SDL_SCANCODE_F4, DIK_F4}, {SDL_SCANCODE_F5, DIK_F5}, {SDL_SCANCODE_F6, DIK_F6},
-    {SDL_SCANCODE_F7, DIK_F7}, {SDL_SCANCODE_F8, DIK_F8}, {SDL_SCANCODE_F9, DIK_F9},
-    {SDL_SCANCODE_F10, DIK_F10}, {SDL_SCANCODE_NUMLOCKCLEAR, DIK_NUMLOCK},
-    {SDL_SCANCODE_SCROLLLOCK, DIK_SCROLL}, {SDL_SCANCODE_KP_7, DIK_NUMPAD7},
-    {SDL_SCANCODE_KP_8, DIK_NUMPAD8}, {SDL_SCANCODE_KP_9, DIK_NUMPAD9},
-    {SDL_SCANCODE_KP_MINUS, DIK_SUBTRACT}, {SDL_SCANCODE_KP_4, DIK_NUMPAD4},
-    {SDL_SCANCODE_KP_5, DIK_NUMPAD5}, {SDL_SCANCODE_KP_6, DIK_NUMPAD6},
-    {SDL_SCANCODE_KP_PLUS, DIK_ADD}, {SDL_SCANCODE_KP_1, DIK_NUMPAD1},
-    {SDL_SCANCODE_KP_2, DIK_NUMPAD2}, {SDL_SCANCODE_KP_3, DIK_NUMPAD3},
-    {SDL_SCANCODE_KP_0, DIK_NUMPAD0}, {SDL_SCANCODE_KP_PERIOD, DIK_DECIMAL},
-    {SDL_SCANCODE_F11, DIK_F11}, {SDL_SCANCODE_F12, DIK_F12},
-    {SDL_SCANCODE_KP_EQUALS, DIK_NUMPADEQUALS}, {SDL_SCANCODE_KP_ENTER, DIK_NUMPADENTER},
-    {SDL_SCANCODE_RCTRL, DIK_RCONTROL}, {SDL_SCANCODE_KP_DIVIDE, DIK_DIVIDE},
-    {SDL_SCANCODE_RALT, DIK_RMENU}, {SDL_SCANCODE_HOME, DIK_HOME}, {SDL_SCANCODE_UP, DIK_UP},
-    {SDL_SCANCODE_PAGEUP, DIK_PRIOR}, {SDL_SCANCODE_LEFT, DIK_LEFT},
-    {SDL_SCANCODE_RIGHT, DIK_RIGHT}, {SDL_SCANCODE_END, DIK_END}, {SDL_SCANCODE_DOWN, DIK_DOWN},
-    {SDL_SCANCODE_PAGEDOWN, DIK_NEXT}, {SDL_SCANCODE_INSERT, DIK_INSERT},
+    {SDL_SCANCODE_ESCAPE, DIK_ESCAPE},
+    {SDL_SCANCODE_1, DIK_1},
+    {SDL_SCANCODE_2, DIK_2},
+    {SDL_SCANCODE_3, DIK_3},
+    {SDL_SCANCODE_4, DIK_4},
+    {SDL_SCANCODE_5, DIK_5},
+    {SDL_SCANCODE_6, DIK_6},
+    {SDL_SCANCODE_7, DIK_7},
+    {SDL_SCANCODE_8, DIK_8},
+    {SDL_SCANCODE_9, DIK_9},
+    {SDL_SCANCODE_0, DIK_0},
+    {SDL_SCANCODE_MINUS, DIK_MINUS},
+    {SDL_SCANCODE_EQUALS, DIK_EQUALS},
+    {SDL_SCANCODE_BACKSPACE, DIK_BACK},
+    {SDL_SCANCODE_TAB, DIK_TAB},
+    {SDL_SCANCODE_Q, DIK_Q},
+    {SDL_SCANCODE_W, DIK_W},
+    {SDL_SCANCODE_E, DIK_E},
+    {SDL_SCANCODE_R, DIK_R},
+    {SDL_SCANCODE_T, DIK_T},
+    {SDL_SCANCODE_Y, DIK_Y},
+    {SDL_SCANCODE_U, DIK_U},
+    {SDL_SCANCODE_I, DIK_I},
+    {SDL_SCANCODE_O, DIK_O},
+    {SDL_SCANCODE_P, DIK_P},
+    {SDL_SCANCODE_LEFTBRACKET, DIK_LBRACKET},
+    {SDL_SCANCODE_RIGHTBRACKET, DIK_RBRACKET},
+    {SDL_SCANCODE_RETURN, DIK_RETURN},
+    {SDL_SCANCODE_LCTRL, DIK_LCONTROL},
+    {SDL_SCANCODE_A, DIK_A},
+    {SDL_SCANCODE_S, DIK_S},
+    {SDL_SCANCODE_D, DIK_D},
+    {SDL_SCANCODE_F, DIK_F},
+    {SDL_SCANCODE_G, DIK_G},
+    {SDL_SCANCODE_H, DIK_H},
+    {SDL_SCANCODE_J, DIK_J},
+    {SDL_SCANCODE_K, DIK_K},
+    {SDL_SCANCODE_L, DIK_L},
+    {SDL_SCANCODE_SEMICOLON, DIK_SEMICOLON},
+    {SDL_SCANCODE_APOSTROPHE, DIK_APOSTROPHE},
+    {SDL_SCANCODE_GRAVE, DIK_GRAVE},
+    {SDL_SCANCODE_LSHIFT, DIK_LSHIFT},
+    {SDL_SCANCODE_BACKSLASH, DIK_BACKSLASH},
+    {SDL_SCANCODE_NONUSBACKSLASH, DIK_BACKSLASH},
+    {SDL_SCANCODE_Z, DIK_Z},
+    {SDL_SCANCODE_X, DIK_X},
+    {SDL_SCANCODE_C, DIK_C},
+    {SDL_SCANCODE_V, DIK_V},
+    {SDL_SCANCODE_B, DIK_B},
+    {SDL_SCANCODE_N, DIK_N},
+    {SDL_SCANCODE_M, DIK_M},
+    {SDL_SCANCODE_COMMA, DIK_COMMA},
+    {SDL_SCANCODE_PERIOD, DIK_PERIOD},
+    {SDL_SCANCODE_SLASH, DIK_SLASH},
+    {SDL_SCANCODE_RSHIFT, DIK_RSHIFT},
+    {SDL_SCANCODE_KP_MULTIPLY, DIK_MULTIPLY},
+    {SDL_SCANCODE_LALT, DIK_LMENU},
+    {SDL_SCANCODE_SPACE, DIK_SPACE},
+    {SDL_SCANCODE_CAPSLOCK, DIK_CAPITAL},
+    {SDL_SCANCODE_F1, DIK_F1},
+    {SDL_SCANCODE_F2, DIK_F2},
+    {SDL_SCANCODE_F3, DIK_F3},
+    {SDL_SCANCODE_F4, DIK_F4},
+    {SDL_SCANCODE_F5, DIK_F5},
+    {SDL_SCANCODE_F6, DIK_F6},
+    {SDL_SCANCODE_F7, DIK_F7},
+    {SDL_SCANCODE_F8, DIK_F8},
+    {SDL_SCANCODE_F9, DIK_F9},
+    {SDL_SCANCODE_F10, DIK_F10},
+    {SDL_SCANCODE_NUMLOCKCLEAR, DIK_NUMLOCK},
+    {SDL_SCANCODE_SCROLLLOCK, DIK_SCROLL},
+    {SDL_SCANCODE_KP_7, DIK_NUMPAD7},
+    {SDL_SCANCODE_KP_8, DIK_NUMPAD8},
+    {SDL_SCANCODE_KP_9, DIK_NUMPAD9},
+    {SDL_SCANCODE_KP_MINUS, DIK_SUBTRACT},
+    {SDL_SCANCODE_KP_4, DIK_NUMPAD4},
+    {SDL_SCANCODE_KP_5, DIK_NUMPAD5},
+    {SDL_SCANCODE_KP_6, DIK_NUMPAD6},
+    {SDL_SCANCODE_KP_PLUS, DIK_ADD},
+    {SDL_SCANCODE_KP_1, DIK_NUMPAD1},
+    {SDL_SCANCODE_KP_2, DIK_NUMPAD2},
+    {SDL_SCANCODE_KP_3, DIK_NUMPAD3},
+    {SDL_SCANCODE_KP_0, DIK_NUMPAD0},
+    {SDL_SCANCODE_KP_PERIOD, DIK_DECIMAL},
+    {SDL_SCANCODE_F11, DIK_F11},
+    {SDL_SCANCODE_F12, DIK_F12},
+    {SDL_SCANCODE_KP_EQUALS, DIK_NUMPADEQUALS},
+    {SDL_SCANCODE_KP_ENTER, DIK_NUMPADENTER},
+    {SDL_SCANCODE_RCTRL, DIK_RCONTROL},
+    {SDL_SCANCODE_KP_DIVIDE, DIK_DIVIDE},
+    {SDL_SCANCODE_RALT, DIK_RMENU},
+    {SDL_SCANCODE_HOME, DIK_HOME},
+    {SDL_SCANCODE_UP, DIK_UP},
+    {SDL_SCANCODE_PAGEUP, DIK_PRIOR},
+    {SDL_SCANCODE_LEFT, DIK_LEFT},
+    {SDL_SCANCODE_RIGHT, DIK_RIGHT},
+    {SDL_SCANCODE_END, DIK_END},
+    {SDL_SCANCODE_DOWN, DIK_DOWN},
+    {SDL_SCANCODE_PAGEDOWN, DIK_NEXT},
+    {SDL_SCANCODE_INSERT, DIK_INSERT},
     {SDL_SCANCODE_DELETE, DIK_DELETE},
 };
 
@@ -96,8 +157,7 @@ bool ParseCommandLine(const char* commandLine) {
 }
 
 CSystem::CSystem()
-    : mp_render(NoScreen), mp_update(NoScreen), mp_tick(NoScreen), mp_enter(NoScreen),
-      mp_leave(NoScreen) {
+    : mp_render(NoScreen), mp_update(NoScreen), mp_tick(NoScreen), mp_enter(NoScreen), mp_leave(NoScreen) {
     if (!g_system) g_system = this;
 }
 
@@ -120,8 +180,10 @@ bool CSystem::SetupHeadless(int width, int height, bool windowed) {
     m_mouseY = height / 2;
     m_mouseSpeed = 1.4f;
     mp_soundManager = new SoundManager();
-    if (mp_soundManager->Initialize(true, 2) != RESULT_OK) mb_soundOff = 1;
-    else mp_soundManager->SetPrimaryFormat(2, 22050, 16);
+    if (mp_soundManager->Initialize(true, 2) != RESULT_OK)
+        mb_soundOff = 1;
+    else
+        mp_soundManager->SetPrimaryFormat(2, 22050, 16);
     return true;
 }
 
@@ -166,8 +228,8 @@ bool CSystem::Setup_System(int /*showCommand*/, int width, int height, bool wind
 
     mp_window = std::make_unique<Window>();
     const Uint32 flags = mb_windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP;
-    mp_window->window = SDL_CreateWindow("Ravelstone", SDL_WINDOWPOS_CENTERED,
-                                         SDL_WINDOWPOS_CENTERED, width, height, flags);
+    mp_window->window =
+        SDL_CreateWindow("Ravelstone", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
     if (!mp_window->window) {
         SystemMessageBox("Error: Unable to create window.", START_CAPTION, BOX_ERROR);
         mp_window.reset();
@@ -183,9 +245,10 @@ bool CSystem::Setup_System(int /*showCommand*/, int width, int height, bool wind
                                                SDL_TEXTUREACCESS_STREAMING, width, height);
     }
     if (!mp_window->texture) {
-        SystemMessageBox("Error: Please update your graphics drivers. The latest SDL 2 library "
-                         "and drivers come with your distribution's updates.",
-                         "SDL 2 renderer needed", BOX_ERROR);
+        SystemMessageBox(
+            "Error: Please update your graphics drivers. The latest SDL 2 library "
+            "and drivers come with your distribution's updates.",
+            "SDL 2 renderer needed", BOX_ERROR);
         return false;
     }
     m_screen.Resize(width, height);
@@ -289,36 +352,44 @@ void CSystem::PumpPlatformEvents() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         switch (e.type) {
-        case SDL_QUIT:
-            PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
-            break;
-        case SDL_WINDOWEVENT:
-            if (e.window.event == SDL_WINDOWEVENT_CLOSE) PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
-            else if (e.window.event == SDL_WINDOWEVENT_MINIMIZED) PostMessage(WM_SIZE, SIZE_MINIMIZED, 0);
-            else if (e.window.event == SDL_WINDOWEVENT_RESTORED) PostMessage(WM_SIZE, SIZE_RESTORED, 0);
-            else if (e.window.event == SDL_WINDOWEVENT_MAXIMIZED) PostMessage(WM_SIZE, SIZE_MAXIMIZED, 0);
-            else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) PostMessage(WM_SETFOCUS, 0, 0);
-            else if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) PostMessage(WM_KILLFOCUS, 0, 0);
-            else if (e.window.event == SDL_WINDOWEVENT_EXPOSED) PostMessage(WM_PAINT, 0, 0);
-            break;
-        case SDL_MOUSEMOTION:
-            if (mb_windowed) {
-                const int x = std::clamp(e.motion.x, 0, 0xffff), y = std::clamp(e.motion.y, 0, 0xffff);
-                PostMessage(WM_MOUSEMOVE, 0, intptr_t(x) | (intptr_t(y) << 16));
-            } else {
-                m_pendingMotion.lX += e.motion.xrel;
-                m_pendingMotion.lY += e.motion.yrel;
-            }
-            break;
-        case SDL_MOUSEWHEEL:
-            m_pendingMotion.lZ += e.wheel.y * WHEEL_NOTCH * (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1);
-            break;
-        case SDL_RENDER_TARGETS_RESET:
-        case SDL_RENDER_DEVICE_RESET:
-            mb_resetPending = true;
-            break;
-        default:
-            break;
+            case SDL_QUIT:
+                PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+                break;
+            case SDL_WINDOWEVENT:
+                if (e.window.event == SDL_WINDOWEVENT_CLOSE)
+                    PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+                else if (e.window.event == SDL_WINDOWEVENT_MINIMIZED)
+                    PostMessage(WM_SIZE, SIZE_MINIMIZED, 0);
+                else if (e.window.event == SDL_WINDOWEVENT_RESTORED)
+                    PostMessage(WM_SIZE, SIZE_RESTORED, 0);
+                else if (e.window.event == SDL_WINDOWEVENT_MAXIMIZED)
+                    PostMessage(WM_SIZE, SIZE_MAXIMIZED, 0);
+                else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
+                    PostMessage(WM_SETFOCUS, 0, 0);
+                else if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
+                    PostMessage(WM_KILLFOCUS, 0, 0);
+                else if (e.window.event == SDL_WINDOWEVENT_EXPOSED)
+                    PostMessage(WM_PAINT, 0, 0);
+                break;
+            case SDL_MOUSEMOTION:
+                if (mb_windowed) {
+                    const int x = std::clamp(e.motion.x, 0, 0xffff), y = std::clamp(e.motion.y, 0, 0xffff);
+                    PostMessage(WM_MOUSEMOVE, 0, intptr_t(x) | (intptr_t(y) << 16));
+                } else {
+                    m_pendingMotion.lX += e.motion.xrel;
+                    m_pendingMotion.lY += e.motion.yrel;
+                }
+                break;
+            case SDL_MOUSEWHEEL:
+                m_pendingMotion.lZ +=
+                    e.wheel.y * WHEEL_NOTCH * (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1);
+                break;
+            case SDL_RENDER_TARGETS_RESET:
+            case SDL_RENDER_DEVICE_RESET:
+                mb_resetPending = true;
+                break;
+            default:
+                break;
         }
     }
 }
@@ -341,48 +412,50 @@ void CSystem::PostMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
 
 long CSystem::WindowProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
     switch (message) {
-    case WM_DESTROY:
-        PostMessage(WM_QUIT, 0, 0);
-        return 0;
-    case WM_SIZE:
-        if (m_hooks.paused) {
-            if (wParam == SIZE_MINIMIZED) *m_hooks.paused = true;
-            else if (wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED) *m_hooks.paused = false;
-        }
-        return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_CLOSE:
-    case WM_KEYDOWN:
-    case WM_PAINT:
-        return 0;
-    case WM_SYSCOMMAND:
-        if (wParam == SC_MINIMIZE) {
-            if (m_hooks.paused) *m_hooks.paused = true;
-            if (mp_window) SDL_MinimizeWindow(mp_window->window);
-        } else if (wParam == SC_CLOSE) {
-            if (m_hooks.confirmExit) m_hooks.confirmExit();
-        }
-        // Screen saver and monitor power requests are swallowed.
-        return 0;
-    case WM_MOUSEMOVE:
-        if (mb_windowed) {
-            m_mouseX = int(uint32_t(lParam) & 0xffff);
-            m_mouseY = int((uint32_t(lParam) >> 16) & 0xffff);
-        }
-        return 0;
-    case WM_POWERBROADCAST:
-        return wParam == POWER_QUERY_SUSPEND ? long(POWER_QUERY_DENY) : 0;
-    case WM_HOTKEY:
-        return wParam == uintptr_t(HOTKEY_ALT_TAB) ? 0 : 1;
-    case WM_HOSTLOOKUP:
-        if (m_hooks.onHostLookup) m_hooks.onHostLookup(wParam, lParam);
-        return 0;
-    case WM_SOCKETEVENT:
-        if (m_hooks.onSocketEvent) m_hooks.onSocketEvent(wParam, lParam);
-        return 0;
-    default:
-        return 0;
+        case WM_DESTROY:
+            PostMessage(WM_QUIT, 0, 0);
+            return 0;
+        case WM_SIZE:
+            if (m_hooks.paused) {
+                if (wParam == SIZE_MINIMIZED)
+                    *m_hooks.paused = true;
+                else if (wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED)
+                    *m_hooks.paused = false;
+            }
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_CLOSE:
+        case WM_KEYDOWN:
+        case WM_PAINT:
+            return 0;
+        case WM_SYSCOMMAND:
+            if (wParam == SC_MINIMIZE) {
+                if (m_hooks.paused) *m_hooks.paused = true;
+                if (mp_window) SDL_MinimizeWindow(mp_window->window);
+            } else if (wParam == SC_CLOSE) {
+                if (m_hooks.confirmExit) m_hooks.confirmExit();
+            }
+            // Screen saver and monitor power requests are swallowed.
+            return 0;
+        case WM_MOUSEMOVE:
+            if (mb_windowed) {
+                m_mouseX = int(uint32_t(lParam) & 0xffff);
+                m_mouseY = int((uint32_t(lParam) >> 16) & 0xffff);
+            }
+            return 0;
+        case WM_POWERBROADCAST:
+            return wParam == POWER_QUERY_SUSPEND ? long(POWER_QUERY_DENY) : 0;
+        case WM_HOTKEY:
+            return wParam == uintptr_t(HOTKEY_ALT_TAB) ? 0 : 1;
+        case WM_HOSTLOOKUP:
+            if (m_hooks.onHostLookup) m_hooks.onHostLookup(wParam, lParam);
+            return 0;
+        case WM_SOCKETEVENT:
+            if (m_hooks.onSocketEvent) m_hooks.onSocketEvent(wParam, lParam);
+            return 0;
+        default:
+            return 0;
     }
 }
 
@@ -444,8 +517,7 @@ int32_t CSystem::HandleLostDevice(void*, void*) {
     if (mp_window) {
         if (mp_window->texture) SDL_DestroyTexture(mp_window->texture);
         mp_window->texture = SDL_CreateTexture(mp_window->renderer, SDL_PIXELFORMAT_ARGB8888,
-                                               SDL_TEXTUREACCESS_STREAMING, m_screenWidth,
-                                               m_screenHeight);
+                                               SDL_TEXTUREACCESS_STREAMING, m_screenWidth, m_screenHeight);
         if (!mp_window->texture) return DEVICE_FAILURE;  // stays paused until restored
     }
     mb_resetPending = false;
@@ -459,7 +531,9 @@ int32_t CSystem::HandleLostDevice(void*, void*) {
 
 // ---- Frame ----------------------------------------------------------------
 
-void CSystem::Clear(uint32_t colour) { m_screen.Clear(colour); }
+void CSystem::Clear(uint32_t colour) {
+    m_screen.Clear(colour);
+}
 
 bool CSystem::BeginScene() {
     SetRenderTarget(&m_screen);
@@ -484,7 +558,9 @@ bool CSystem::SaveScreenshot(const std::string& nativePath) const {
 
 // ---- Headless input -------------------------------------------------------
 
-void CHeadless::ReleaseAllKeys() { std::memset(m_keys, 0, sizeof m_keys); }
+void CHeadless::ReleaseAllKeys() {
+    std::memset(m_keys, 0, sizeof m_keys);
+}
 
 void CHeadless::MoveMouse(int x, int y) {
     x = std::clamp(x, 0, 0xffff);
@@ -502,9 +578,17 @@ void CHeadless::SetButtons(bool left, bool right) {
     m_pending.rgbButtons[1] = right ? 0x80 : 0;
 }
 
-void CHeadless::TurnWheel(int movement) { m_pending.lZ += movement; }
-void CHeadless::Minimise() { m_events.push_back(WindowMessage{WM_SIZE, SIZE_MINIMIZED, 0}); }
-void CHeadless::Restore() { m_events.push_back(WindowMessage{WM_SIZE, SIZE_RESTORED, 0}); }
-void CHeadless::Close() { m_events.push_back(WindowMessage{WM_SYSCOMMAND, SC_CLOSE, 0}); }
+void CHeadless::TurnWheel(int movement) {
+    m_pending.lZ += movement;
+}
+void CHeadless::Minimise() {
+    m_events.push_back(WindowMessage{WM_SIZE, SIZE_MINIMIZED, 0});
+}
+void CHeadless::Restore() {
+    m_events.push_back(WindowMessage{WM_SIZE, SIZE_RESTORED, 0});
+}
+void CHeadless::Close() {
+    m_events.push_back(WindowMessage{WM_SYSCOMMAND, SC_CLOSE, 0});
+}
 
 }  // namespace ravel

@@ -59,9 +59,9 @@ struct WindowMessage {
 
 // What the shell lends the platform; unset hooks do nothing.
 struct SystemHooks {
-    bool* paused = nullptr;                    // CGame's paused flag
-    void (*confirmExit)() = nullptr;           // the exit question
-    void (*releaseGraphics)() = nullptr;       // around a device reset
+    bool* paused = nullptr;               // CGame's paused flag
+    void (*confirmExit)() = nullptr;      // the exit question
+    void (*releaseGraphics)() = nullptr;  // around a device reset
     bool (*createGraphics)() = nullptr;
     void (*renderFrame)() = nullptr;
     long (*onHostLookup)(uintptr_t wParam, intptr_t lParam) = nullptr;
@@ -101,8 +101,7 @@ public:
     bool Setup_System(int showCommand, int width, int height, bool windowed);
     // No window, no audio device, a manual clock, scripted input. Runs as
     // windowed (the pointer follows CHeadless::MoveMouse) unless told not to.
-    bool SetupHeadless(int width = SCREEN_WIDTH, int height = SCREEN_HEIGHT,
-                       bool windowed = true);
+    bool SetupHeadless(int width = SCREEN_WIDTH, int height = SCREEN_HEIGHT, bool windowed = true);
     void CloseSystem();
     bool Headless() const { return mp_headless != nullptr; }
     CHeadless* HeadlessInput() { return mp_headless.get(); }
@@ -135,18 +134,17 @@ public:
     void FillRect(int left, int top, int right, int bottom, uint32_t colour);
     void ShadeRect(int left, int top, int right, int bottom);
     void FillRectBlended(int left, int top, int right, int bottom, uint32_t colour);
-    void DrawText(int x, int y, int alignment, uint32_t colour, CFont* font, const char* format,
-                  ...) __attribute__((format(printf, 7, 8)));
-    void DrawTextInRect(int left, int top, int right, int bottom, int alignment, uint32_t colour,
-                        CFont* font, const char* format, ...)
-        __attribute__((format(printf, 9, 10)));
+    void DrawText(int x, int y, int alignment, uint32_t colour, CFont* font, const char* format, ...)
+        __attribute__((format(printf, 7, 8)));
+    void DrawTextInRect(int left, int top, int right, int bottom, int alignment, uint32_t colour, CFont* font,
+                        const char* format, ...) __attribute__((format(printf, 9, 10)));
     void DrawTextV(int x, int y, int alignment, uint32_t colour, CFont* font, const char* format,
                    va_list args);
     // Width of a text in a font; 20 when the fonts failed (the controls' rule).
     static int TextWidth(CFont* font, const char* text);
 
     // Fields, as the rest of the game reads them.
-    float m_clockSeconds = 0.0f;   // game clock: raised 0.01 per tick
+    float m_clockSeconds = 0.0f;  // game clock: raised 0.01 per tick
     std::unique_ptr<CFont> mp_systemFont;
     bool mb_deviceLost = false;
     int m_screenWidth = SCREEN_WIDTH;
@@ -209,7 +207,7 @@ public:
     void TurnWheel(int movement);
     void Minimise();
     void Restore();
-    void Close();  // the window's close box
+    void Close();                                // the window's close box
     void LoseDevice() { mb_loseDevice = true; }  // as a driver reset does
 
     uint8_t m_keys[KEY_COUNT] = {};

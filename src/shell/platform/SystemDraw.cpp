@@ -9,8 +9,8 @@ namespace {
 
 constexpr int TEXT_BUFFER = 1024;  // longer texts are cut to 1,023 characters
 
-void DrawBoxed(CCanvas& screen, CFont* font, const char* text, TextRect box, unsigned flags,
-               uint32_t colour, bool shadow) {
+void DrawBoxed(CCanvas& screen, CFont* font, const char* text, TextRect box, unsigned flags, uint32_t colour,
+               bool shadow) {
     if (shadow) {
         const TextRect moved{box.left + 1, box.top + 1, box.right + 1, box.bottom + 1};
         font->DrawText(screen, text, moved, flags, SHADOW_COLOUR);
@@ -28,8 +28,10 @@ void CSystem::FillRect(int left, int top, int right, int bottom, uint32_t colour
     // Drawn as one line as wide as the rectangle is high, centred on
     // top + height / 2: it covers rows top to bottom - 1 exactly.
     if (bottom <= top || right <= left) return;
-    if (mb_blend) m_screen.ShadeBlendRect(left, top, right, bottom, colour);
-    else m_screen.FillRect(left, top, right, bottom, colour | 0xff000000u);
+    if (mb_blend)
+        m_screen.ShadeBlendRect(left, top, right, bottom, colour);
+    else
+        m_screen.FillRect(left, top, right, bottom, colour | 0xff000000u);
 }
 
 void CSystem::ShadeRect(int left, int top, int right, int bottom) {
@@ -42,16 +44,15 @@ void CSystem::FillRectBlended(int left, int top, int right, int bottom, uint32_t
     mb_blend = 0;
 }
 
-void CSystem::DrawText(int x, int y, int alignment, uint32_t colour, CFont* font,
-                       const char* format, ...) {
+void CSystem::DrawText(int x, int y, int alignment, uint32_t colour, CFont* font, const char* format, ...) {
     va_list args;
     va_start(args, format);
     DrawTextV(x, y, alignment, colour, font, format, args);
     va_end(args);
 }
 
-void CSystem::DrawTextV(int x, int y, int alignment, uint32_t colour, CFont* font,
-                        const char* format, va_list args) {
+void CSystem::DrawTextV(int x, int y, int alignment, uint32_t colour, CFont* font, const char* format,
+                        va_list args) {
     if (g_fontsFailed || !font || !format) return;
     char text[TEXT_BUFFER];
     std::vsnprintf(text, sizeof text, format, args);
@@ -68,12 +69,14 @@ void CSystem::DrawTextV(int x, int y, int alignment, uint32_t colour, CFont* fon
     DrawBoxed(m_screen, font, text, box, flags, colour, colour != SHADOW_COLOUR);
 }
 
-void CSystem::DrawTextInRect(int left, int top, int right, int bottom, int alignment,
-                             uint32_t colour, CFont* font, const char* format, ...) {
+void CSystem::DrawTextInRect(int left, int top, int right, int bottom, int alignment, uint32_t colour,
+                             CFont* font, const char* format, ...) {
     if (g_fontsFailed || !font || !format) return;
     unsigned flags = TEXT_WORDBREAK;
-    if (alignment == ALIGN_CENTRE) flags |= TEXT_CENTER;
-    else if (alignment != ALIGN_LEFT) return;
+    if (alignment == ALIGN_CENTRE)
+        flags |= TEXT_CENTER;
+    else if (alignment != ALIGN_LEFT)
+        return;
     char text[TEXT_BUFFER];
     va_list args;
     va_start(args, format);

@@ -61,7 +61,9 @@ void DrawTestCard(CSystem& s, const TestCardArt& art) {
     for (const TestCardFont& f : art.fonts) {
         const int h = f.font ? f.font->LineHeight() : 20;
         s.DrawText(190, y + (h - 17) / 2, ALIGN_LEFT, 0xffcdcdcdu, label, "%s", f.label.c_str());
-        s.DrawText(340, y, ALIGN_LEFT, 0xffffffffu, f.font, "Ravel 345/7 \xa3" "9,250");
+        s.DrawText(340, y, ALIGN_LEFT, 0xffffffffu, f.font,
+                   "Ravel 345/7 \xa3"
+                   "9,250");
         y += h + 2;
     }
     s.DrawText(420, y + 4, ALIGN_CENTRE, 0xffffff00u, label, "Centred on x 420");
@@ -106,7 +108,8 @@ void DrawTestCard(CSystem& s, const TestCardArt& art) {
         s.FillRect(x, ty, x + CARD_TILE_CELL - 2, ty + CARD_TILE_CELL - 2, 0xff1d1f24u);
         if (art.tiles[i]) {
             const CSprite& t = *art.tiles[i];
-            t.Draw(x + (CARD_TILE_CELL - 2 - int(t.m_width)) / 2, ty + (CARD_TILE_CELL - 2 - int(t.m_height)) / 2);
+            t.Draw(x + (CARD_TILE_CELL - 2 - int(t.m_width)) / 2,
+                   ty + (CARD_TILE_CELL - 2 - int(t.m_height)) / 2);
         }
     }
 }

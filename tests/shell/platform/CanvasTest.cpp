@@ -10,7 +10,9 @@
 namespace ravel {
 namespace {
 
-uint32_t Grey(uint32_t v) { return 0xff000000u | v << 16 | v << 8 | v; }
+uint32_t Grey(uint32_t v) {
+    return 0xff000000u | v << 16 | v << 8 | v;
+}
 
 using DrawTest = HeadlessTest;
 
@@ -46,11 +48,10 @@ TEST_F(DrawTest, FillRectCoversRowsTopToBottomMinusOne) {
         int top, bottom;
         int firstRow, lastRow;  // -1: nothing drawn
     } cases[] = {
-        {100, 101, 100, 100},  // height 1: a line at top
-        {100, 103, 100, 102},  // height 3: centred on top + 1, three wide
-        {100, 102, 100, 101},
-        {100, 100, -1, -1},    // empty
-        {100, 98, -1, -1},     // upside down
+        {100, 101, 100, 100},                      // height 1: a line at top
+        {100, 103, 100, 102},                      // height 3: centred on top + 1, three wide
+        {100, 102, 100, 101}, {100, 100, -1, -1},  // empty
+        {100, 98, -1, -1},                         // upside down
     };
     for (const Case& c : cases) {
         Screen().Clear(0xff000000u);
@@ -229,8 +230,10 @@ TEST(Bitmap, DamagedFilesFailCleanly) {
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> b = good;
-        if (c.resize) b.resize(c.at);
-        else Put32(b, c.at, c.value);
+        if (c.resize)
+            b.resize(c.at);
+        else
+            Put32(b, c.at, c.value);
         CCanvas out;
         EXPECT_FALSE(DecodeBmp(b, out)) << c.what;
     }

@@ -35,12 +35,18 @@ TEST_F(GameArtTest, PicturesLoadAtTheSizesTheirDrawingNeeds) {
         const char* file;
         uint32_t w, h;  // 0: any size
     } cases[] = {
-        {"gfx\\pics\\background.bmp", 1024, 768}, {"gfx\\pics\\logo.bmp", 1024, 768},
-        {"gfx\\pics\\logors.bmp", 1024, 768},     {"gfx\\pics\\pitch.bmp", 740, 556},
-        {"gfx\\pics\\pitchBig.bmp", 0, 0},        {"gfx\\pics\\pitch2.bmp", 370, 278},
-        {"gfx\\pics\\pitch2_pitchless.bmp", 370, 278}, {"gfx\\pics\\pitch_small.bmp", 0, 0},
-        {"gfx\\pics\\pitch_small2.bmp", 0, 0},   {"gfx\\sprites\\bottominfobar.bmp", 0, 0},
-        {"gfx\\mouse\\mousepointer.bmp", 32, 32}, {"gfx\\mouse\\mousepointerld.bmp", 32, 32},
+        {"gfx\\pics\\background.bmp", 1024, 768},
+        {"gfx\\pics\\logo.bmp", 1024, 768},
+        {"gfx\\pics\\logors.bmp", 1024, 768},
+        {"gfx\\pics\\pitch.bmp", 740, 556},
+        {"gfx\\pics\\pitchBig.bmp", 0, 0},
+        {"gfx\\pics\\pitch2.bmp", 370, 278},
+        {"gfx\\pics\\pitch2_pitchless.bmp", 370, 278},
+        {"gfx\\pics\\pitch_small.bmp", 0, 0},
+        {"gfx\\pics\\pitch_small2.bmp", 0, 0},
+        {"gfx\\sprites\\bottominfobar.bmp", 0, 0},
+        {"gfx\\mouse\\mousepointer.bmp", 32, 32},
+        {"gfx\\mouse\\mousepointerld.bmp", 32, 32},
     };
     for (const Case& c : cases) {
         CSprite s;
@@ -64,8 +70,11 @@ TEST_F(GameArtTest, BothSkinsAreComplete) {
         struct Bar {
             const char* file;
             uint32_t w, h;
-        } bars[] = {{"topbarmatch", 1024, 103}, {"sidebar", 185, 417}, {"sidebarbot", 185, 184},
-                    {"botbar", 1024, 64},       {"scoreboard", 175, 95}};
+        } bars[] = {{"topbarmatch", 1024, 103},
+                    {"sidebar", 185, 417},
+                    {"sidebarbot", 185, 184},
+                    {"botbar", 1024, 64},
+                    {"scoreboard", 175, 95}};
         for (const Bar& b : bars) {
             CSprite s;
             const std::string path = std::string("gfx\\gui\\") + skin + "\\" + b.file + ".bmp";

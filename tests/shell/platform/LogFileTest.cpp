@@ -40,10 +40,10 @@ TEST_F(LogFileTest, FileHoldsEarlierTextThenTheFramedEntries) {
     log.Error("x = %d", 5);
     SetManualLocalTime(LocalTime{2006, 7, 4, 10, 0, 0, 0});
     EXPECT_EQ(log.End(), 0);
-    EXPECT_EQ(ReadText(m_dir + "/test.txt"),
-              "before 1\n" + SEPARATOR + "Log file begun: 09:05:03:007 04/07/2006\n" + SEPARATOR +
-                  "Connecting to host\nERROR: x = 5" + SEPARATOR +
-                  "Log file ended: 10:00:00:000 04/07/2006\n" + SEPARATOR);
+    EXPECT_EQ(ReadText(m_dir + "/test.txt"), "before 1\n" + SEPARATOR +
+                                                 "Log file begun: 09:05:03:007 04/07/2006\n" + SEPARATOR +
+                                                 "Connecting to host\nERROR: x = 5" + SEPARATOR +
+                                                 "Log file ended: 10:00:00:000 04/07/2006\n" + SEPARATOR);
     // The tail keeps everything since the begin.
     EXPECT_EQ(std::string(log.Tail()).rfind(SEPARATOR + "Log file begun", 0), 0u);
 }

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,8 +18,9 @@ namespace ravel {
 inline std::string ScratchFolder(const std::string& name) {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     const std::string owner = test ? std::string(test->test_suite_name()) + "." + test->name() : "none";
-    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) /
-                                      ("ravel_platform_" + std::to_string(getpid()) + "_" + owner + "_" + name);
+    const std::filesystem::path dir =
+        std::filesystem::path(testing::TempDir()) /
+        ("ravel_platform_" + std::to_string(getpid()) + "_" + owner + "_" + name);
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     // Removed when the test program ends.

@@ -24,8 +24,8 @@ std::string ReadText(const std::string& path) {
 // balls, fours, singles, sixes, 2's 3's and 5's, wickets.
 std::string FileOrder(const HighlightFilters& f) {
     std::string s;
-    for (uint8_t v : {f.everything, f.celebrations, f.chances, f.dotBalls, f.fours, f.singles,
-                      f.sixes, f.twosThreesFives, f.wickets})
+    for (uint8_t v : {f.everything, f.celebrations, f.chances, f.dotBalls, f.fours, f.singles, f.sixes,
+                      f.twosThreesFives, f.wickets})
         s += char('0' + v);
     return s;
 }
@@ -53,10 +53,8 @@ TEST_F(SettingsTest, ReadingConfigFiles) {
         {"only a leading 1 is on", "std\n2\nyes\n1x\n01\n\n1\n1\n1\n1\n", "std", "001101111"},
         {"missing lines are off", "std\n1\n1", "std", "110000000"},
         {"empty file", "", "", "000000000"},
-        {"carriage returns", "std\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n", "std",
-         "101010101"},
-        {"49-character name", std::string(49, 'n') + "\n1\n1\n1\n1\n1\n1\n1\n1\n1\n",
-         nullptr, "111111111"},
+        {"carriage returns", "std\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n", "std", "101010101"},
+        {"49-character name", std::string(49, 'n') + "\n1\n1\n1\n1\n1\n1\n1\n1\n1\n", nullptr, "111111111"},
         {"overlong first line", longName + "\n1\n1\n1\n1\n1\n1\n1\n1\n1\n", nullptr, "000000000"},
         {"garbage", std::string("\x01\xff\x80\n\xfe\n", 6), nullptr, "000000000"},
     };

@@ -19,11 +19,13 @@ void Add16(std::vector<uint8_t>& b, uint16_t v) {
     b.push_back(uint8_t(v));
     b.push_back(uint8_t(v >> 8));
 }
-void AddId(std::vector<uint8_t>& b, const char* id) { b.insert(b.end(), id, id + 4); }
+void AddId(std::vector<uint8_t>& b, const char* id) {
+    b.insert(b.end(), id, id + 4);
+}
 
 // A RIFF WAVE image with a "fmt " chunk of fmtSize bytes and the samples.
-std::vector<uint8_t> Wave(const std::vector<uint8_t>& samples, uint16_t bits = 16,
-                          uint32_t fmtSize = 16, uint16_t tag = 1, const char* form = "WAVE") {
+std::vector<uint8_t> Wave(const std::vector<uint8_t>& samples, uint16_t bits = 16, uint32_t fmtSize = 16,
+                          uint16_t tag = 1, const char* form = "WAVE") {
     std::vector<uint8_t> b;
     AddId(b, "RIFF");
     Add32(b, 0);
@@ -48,8 +50,8 @@ std::vector<uint8_t> Wave(const std::vector<uint8_t>& samples, uint16_t bits = 1
 }
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                std::streamsize(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 TEST(WaveFile, ReadsFormatAndSamples) {
@@ -148,8 +150,8 @@ protected:
         for (SoundObject* s : m_slots) delete s;
         HeadlessTest::TearDown();
     }
-    SoundObject* Load(const std::string& name, const std::vector<uint8_t>& samples,
-                      uint32_t buffers = 1, uint16_t bits = 16) {
+    SoundObject* Load(const std::string& name, const std::vector<uint8_t>& samples, uint32_t buffers = 1,
+                      uint16_t bits = 16) {
         const std::string path = m_dir + "/" + name;
         WriteFile(path, Wave(samples, bits));
         SoundObject* s = nullptr;
@@ -225,8 +227,8 @@ TEST_F(SoundTest, ShortDataIsPaddedWithSilenceOfItsWidth) {
         SoundBuffer& b = *s->mv_buffers[0];
         b.mp_memory->assign(10, 0x55);  // a buffer larger than the data
         ASSERT_EQ(s->FillBuffer(&b, false), RESULT_OK);
-        EXPECT_EQ(*b.mp_memory, (std::vector<uint8_t>{9, 9, 9, 9, c.silence, c.silence, c.silence,
-                                                      c.silence, c.silence, c.silence}));
+        EXPECT_EQ(*b.mp_memory, (std::vector<uint8_t>{9, 9, 9, 9, c.silence, c.silence, c.silence, c.silence,
+                                                      c.silence, c.silence}));
         ASSERT_EQ(s->FillBuffer(&b, true), RESULT_OK);  // repeat fills with the data again
         EXPECT_EQ(*b.mp_memory, (std::vector<uint8_t>{9, 9, 9, 9, 9, 9, 9, 9, 9, 9}));
         delete s;
@@ -253,11 +255,10 @@ TEST_F(SoundTest, EventCodesPlayTheirSlots) {
     struct Case {
         int code, slot;
         bool looped;
-    } cases[] = {{121, 1, false}, {122, 2, false}, {103, 3, false},  {104, 4, false},
-                 {105, 5, false}, {161, 6, true},  {170, 7, false},  {171, 8, true},
-                 {181, 9, false}, {182, 10, false}, {191, 11, true}, {123, 12, false},
-                 {124, 13, false}, {125, 14, false}, {141, 15, false}, {142, 16, false},
-                 {143, 17, false}};
+    } cases[] = {{121, 1, false},  {122, 2, false},  {103, 3, false},  {104, 4, false},  {105, 5, false},
+                 {161, 6, true},   {170, 7, false},  {171, 8, true},   {181, 9, false},  {182, 10, false},
+                 {191, 11, true},  {123, 12, false}, {124, 13, false}, {125, 14, false}, {141, 15, false},
+                 {142, 16, false}, {143, 17, false}};
     for (const Case& c : cases) {
         Played().clear();
         PlaySoundForEvent(c.code);

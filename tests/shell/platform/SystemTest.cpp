@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <cstdlib>
 
 #include "PlatformFixture.h"
 #include "shell/platform/Clock.h"
@@ -17,8 +17,8 @@ TEST(CommandLine, OnlyTheExactFirstWordWindowRunsWindowed) {
     struct Case {
         const char* line;
         bool windowed;
-    } cases[] = {{"window", true},     {"window extra", true}, {"  window", true},
-                 {"Window", false},    {"windowed", false},    {"", false},
+    } cases[] = {{"window", true},      {"window extra", true}, {"  window", true},
+                 {"Window", false},     {"windowed", false},    {"", false},
                  {"fullscreen", false}, {"win", false}};
     for (const Case& c : cases) EXPECT_EQ(ParseCommandLine(c.line), c.windowed) << c.line;
     EXPECT_FALSE(ParseCommandLine(nullptr));
@@ -125,7 +125,10 @@ TEST_F(WindowTest, AnswersOfTheWindowProcedure) {
 TEST_F(WindowTest, SocketMessagesGoToTheNetworkHandlers) {
     static uintptr_t lookupW = 0, socketW = 0;
     static intptr_t socketL = 0;
-    m_system->m_hooks.onHostLookup = [](uintptr_t w, intptr_t) -> long { lookupW = w; return 5; };
+    m_system->m_hooks.onHostLookup = [](uintptr_t w, intptr_t) -> long {
+        lookupW = w;
+        return 5;
+    };
     m_system->m_hooks.onSocketEvent = [](uintptr_t w, intptr_t l) -> long {
         socketW = w;
         socketL = l;
@@ -165,9 +168,9 @@ TEST(FullScreenMouse, MovementIsScaledAndHeldInsideTheScreen) {
         int dx, dy;
         int x, y;
     } steps[] = {
-        {10, -10, 526, 370},     // 10 x 1.4 = 14
-        {-3, 3, 522, 374},       // -4.2 truncates toward zero
-        {1000, 1000, 1024, 768}, // the edge itself is allowed
+        {10, -10, 526, 370},      // 10 x 1.4 = 14
+        {-3, 3, 522, 374},        // -4.2 truncates toward zero
+        {1000, 1000, 1024, 768},  // the edge itself is allowed
         {-5000, -5000, 0, 0},
     };
     for (const Step& s : steps) {

@@ -129,15 +129,14 @@ TEST_F(TextTest, DrawTextInRectWrapsBetweenWordsAndCutsAtTheBottom) {
 
     // A rectangle one line high shows only the first line.
     Screen().Clear(BACKGROUND);
-    m_system->DrawTextInRect(100, 100, 300, 100 + m_font->LineHeight(), ALIGN_LEFT, WHITE,
-                             m_font.get(), "%s", text);
+    m_system->DrawTextInRect(100, 100, 300, 100 + m_font->LineHeight(), ALIGN_LEFT, WHITE, m_font.get(), "%s",
+                             text);
     ink = Ink();
     EXPECT_LE(ink.bottom, 100 + m_font->LineHeight() + 1);
 
     // A single word wider than the box stays whole on its line, cut at the right.
     Screen().Clear(BACKGROUND);
-    m_system->DrawTextInRect(100, 100, 130, 400, ALIGN_LEFT, WHITE, m_font.get(),
-                             "Extraordinarily long");
+    m_system->DrawTextInRect(100, 100, 130, 400, ALIGN_LEFT, WHITE, m_font.get(), "Extraordinarily long");
     ink = Ink();
     EXPECT_LE(ink.right, 131);
     EXPECT_GE(ink.bottom - ink.top, m_font->LineHeight());
