@@ -1,14 +1,19 @@
 #include "world/DbFile.h"
 
 #include <fstream>
-#include <iterator>
 
 namespace ravel {
 
 DbReader DbReader::FromFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    // The whole file in one read; a read cut short keeps what arrived.
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return DbReader();
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::streamoff size = in.tellg();
+    if (size <= 0) return DbReader();
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), size);
+    bytes.resize(static_cast<size_t>(in.gcount()));
     return DbReader(std::move(bytes));
 }
 
