@@ -7,6 +7,7 @@
 #include "screens/menus/CompetitionMenus.h"
 #include "screens/menus/IntroScreen.h"
 #include "screens/menus/JobMarketScreen.h"
+#include "screens/menus/NetworkGameScreen.h"
 #include "screens/menus/NewGameScreen.h"
 #include "screens/menus/NewsScreen.h"
 #include "screens/menus/StartMenuScreen.h"
@@ -69,7 +70,8 @@ constexpr ScreenRow SCREENS[] = {
     {SCREEN_CUSTOM_TOUR_SETUP, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_CUSTOM_LEAGUE_TABLE, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_MATCH_PLAYER, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {SCREEN_NETWORK, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_NETWORK, S, CNetworkGameScreen::Render, CNetworkGameScreen::Update, CNetworkGameScreen::Tick,
+     CNetworkGameScreen::Enter, CNetworkGameScreen::Leave, nullptr, nullptr, true},
 };
 static_assert(std::size(SCREENS) == std::size(s_lists));
 

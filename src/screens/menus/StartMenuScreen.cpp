@@ -25,6 +25,7 @@ namespace ravel {
 CButton* CMainMenuScreen::s_btnNewGame = nullptr;
 CButton* CMainMenuScreen::s_btnLoadGame = nullptr;
 CButton* CMainMenuScreen::s_btnExit = nullptr;
+CButton* CMainMenuScreen::s_btnNetworkGame = nullptr;
 CDialog* CMainMenuScreen::s_dlgLoad = nullptr;
 CComboBox* CMainMenuScreen::s_comboSaves = nullptr;
 CButton* CMainMenuScreen::s_btnLoad = nullptr;
@@ -52,6 +53,7 @@ const ButtonRow MENU_BUTTONS[] = {
     {&MS::s_btnNewGame, 387, 239, 250, 30, "New Game", "Begin a new game"},
     {&MS::s_btnExit, 387, 379, 250, 30, "Exit", "Exit Ravelstone"},
     {&MS::s_btnLoadGame, 387, 309, 250, 30, "Load Game", "Load an old game"},
+    {&MS::s_btnNetworkGame, 387, 439, 250, 30, "Network Game", "Begin a new game"},
 };
 // Children of the load dialog, placed relative to it.
 const ButtonRow DIALOG_BUTTONS[] = {
@@ -152,7 +154,8 @@ void CMainMenuScreen::Update() {
         if (g_system->mb_leftDown || g_system->mb_rightDown) return;
         // A press that began before the menu opened ends here, unheeded.
         sb_mouseReleased = true;
-        for (CButton* button : {s_btnNewGame, s_btnLoadGame, s_btnExit}) button->m_state = STATE_NORMAL;
+        for (CButton* button : {s_btnNewGame, s_btnLoadGame, s_btnExit, s_btnNetworkGame})
+            button->m_state = STATE_NORMAL;
         return;
     }
     if (s_dlgLoad->mb_visible) {
@@ -179,6 +182,8 @@ void CMainMenuScreen::Update() {
         s_dlgLoad->mb_visible = 1;
     } else if (TakeClick(s_btnExit)) {
         g_game->m_running = false;
+    } else if (TakeClick(s_btnNetworkGame)) {
+        g_game->ChangeScreen(SCREEN_NETWORK);
     }
 }
 
@@ -202,7 +207,8 @@ void CMainMenuScreen::Render() {
 
 void CMainMenuScreen::Leave() {
     g_system->mp_controlList->mv_controls.clear();
-    for (CButton** button : {&s_btnNewGame, &s_btnLoadGame, &s_btnExit, &s_btnLoad, &s_btnCancel}) {
+    for (CButton** button :
+         {&s_btnNewGame, &s_btnLoadGame, &s_btnExit, &s_btnNetworkGame, &s_btnLoad, &s_btnCancel}) {
         delete *button;
         *button = nullptr;
     }

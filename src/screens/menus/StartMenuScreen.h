@@ -1,5 +1,6 @@
 // Screen 103: the start menu. New Game resets the world's date, lets the
-// clubs pick their elevens and opens the set-up; Exit ends the run. The
+// clubs pick their elevens and opens the set-up; Network Game opens the
+// network test mode; Exit ends the run. The
 // saved-game list is labelled from the saves' headers; loading a whole game
 // is not part of the game, so its button stays disabled.
 #pragma once
@@ -30,6 +31,7 @@ public:
     static CButton* s_btnNewGame;
     static CButton* s_btnLoadGame;
     static CButton* s_btnExit;
+    static CButton* s_btnNetworkGame;
     static CDialog* s_dlgLoad;
     static CComboBox* s_comboSaves;
     static CButton* s_btnLoad;
