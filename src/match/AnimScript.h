@@ -56,6 +56,11 @@ enum AnimSound : int {
     SND_CHEER = 109,
 };
 
+// Move types of an AnimEvent: a glide (with an arc when it has a height) or a
+// bounce that starts from the event's bounce velocity.
+inline constexpr uint8_t MOVE_GLIDE = 0;
+inline constexpr uint8_t MOVE_BOUNCE = 1;
+
 // Caption colours.
 inline constexpr uint32_t CAPTION_WHITE = 0xFFFFFFFF;
 inline constexpr uint32_t CAPTION_YELLOW = 0xFFFFFF00;
@@ -85,6 +90,7 @@ public:
     virtual const char* Caption() const { return mc_caption; }
     void SetCaption(const char* text);
 
+    uint8_t mb_moveType = MOVE_GLIDE;
     int32_t mi_start = 0;
     int32_t mi_end = 0;
     int32_t mi_target = 0;
@@ -94,6 +100,7 @@ public:
     float mf_toX = -1.0f;
     float mf_toY = -1.0f;
     float mf_arc = 0.0f;
+    float mf_bounceVelocity = 0.0f;
     int32_t mi_extra[3] = {};
     uint32_t mi_pose = 0;  // pose of the figure, or the colour of a caption
     uint8_t mb_active = 0;

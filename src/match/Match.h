@@ -330,6 +330,9 @@ public:
     void ChooseNextBowler();
     bool SetBowler(int32_t slot);
     bool Declare();
+    // The batting side may declare now: in a match over days, never in the
+    // last innings, and in the third innings played only with a lead.
+    bool MayDeclare() const;
     void AnswerFollowOn(bool enforce);  // the human side's answer
     void AnswerFollowOnFor(bool enforce);
     void AnswerNewBall(bool take);

@@ -400,6 +400,15 @@ bool Match::Declare() {
     return true;
 }
 
+bool Match::MayDeclare() const {
+    if (!IsFirstClass() || IsLastInnings()) return false;
+    if (mi_currentInnings < 2) return true;
+    // The third innings played: the side batting second bats it when it follows on.
+    auto total = [this](int slot) { return InningsTotal(m_innings[slot]); };
+    if (mi_followOnState == INNINGS_FOLLOW_ON) return total(1) + total(3) > total(0);
+    return total(0) + total(2) > total(1);
+}
+
 double Match::RequiredRunRate() const {
     if (IsFirstClass()) return 0.0;
     const Innings& second = m_innings[1];

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "match/Match.h"
+#include "match/MatchServices.h"
 
 namespace ravel {
 
@@ -54,6 +55,10 @@ void RetireMatch(int position) {
     if (position < 0 || position >= static_cast<int>(g_currentMatches.size())) return;
     g_completedMatches.push_back(std::move(g_currentMatches[position]));
     g_currentMatches.erase(g_currentMatches.begin() + position);
+    if (g_userMatch == position)
+        g_userMatch = -1;
+    else if (g_userMatch > position)
+        --g_userMatch;
 }
 
 void ClearCompletedMatches() {
@@ -64,6 +69,7 @@ void ResetMatchLists() {
     g_currentMatches.clear();
     g_completedMatches.clear();
     g_lastMatchId = 0;
+    g_userMatch = -1;
 }
 
 }  // namespace ravel

@@ -10,6 +10,7 @@ int32_t g_sliceBudget = 0;
 int32_t g_lostMinutes = 0;
 int32_t g_lostOvers = 0;
 int32_t g_steppedMatch = 0;
+int32_t g_userMatch = -1;
 PublishedBall g_ballState;
 bool g_showScorecard = true;
 
@@ -60,6 +61,11 @@ void CMatchScreenServices::SetScoreboardDate(const GameDate& date) {
     m_scoreboardDate.m_day = date.m_day;
     m_scoreboardDate.m_month = date.m_month;
     m_scoreboardDate.m_year = date.m_year;
+}
+
+Match* UserMatch() {
+    if (g_userMatch < 0 || static_cast<size_t>(g_userMatch) >= g_currentMatches.size()) return nullptr;
+    return g_currentMatches[g_userMatch].get();
 }
 
 void InstallMatchScreenServices(CMatchScreenServices* services) {

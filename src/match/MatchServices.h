@@ -47,6 +47,11 @@ extern int32_t g_lostMinutes;
 extern int32_t g_lostOvers;
 // Position in the current-matches list of the match being stepped.
 extern int32_t g_steppedMatch;
+// Position in the current-matches list of the user's match, -1 for none. The
+// day machine sets it when his match begins; retiring matches keeps it on him.
+extern int32_t g_userMatch;
+// The user's match, or nullptr when the index is not inside the list.
+Match* UserMatch();
 
 // The delivery of the last ball, as the match view shows it.
 struct PublishedBall {

@@ -439,6 +439,7 @@ bool StartUsersMatch() {
         Match& m = *g_currentMatches[i];
         if (m.mi_playState == PLAY_MATCH_OVER || m.mi_playState == PLAY_CLOSE || !m.HasHumanSide()) continue;
         g_steppedMatch = static_cast<int>(i);
+        g_userMatch = static_cast<int>(i);
         g_cricket.m_dayPhase = DAY_PHASE_MATCH_PLAYING;
         if (g_cricket.m_autoSimulate) {
             // Nobody watches: the computer plays the whole day's matches.

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "screens/match/GroundView.h"
 #include "screens/menus/ScreenTable.h"
 #include "shell/Game.h"
 
@@ -25,5 +26,6 @@ int main(int argc, char** argv) {
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error) std::filesystem::current_path(self.parent_path(), error);
 
+    ravel::g_groundViewInit = ravel::ResetGroundView;
     return ravel::GameMain(words, ravel::RegisterGameScreens);
 }

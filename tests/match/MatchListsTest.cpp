@@ -30,6 +30,31 @@ TEST(MatchLists, FindRetireAndClear) {
     EXPECT_GT(NextMatchId(), ids[2]);
 }
 
+// Retiring the matches before the user's keeps the index on his match; his
+// own leaving the list, or a new game, leaves none.
+TEST(MatchLists, UserMatchIndexFollowsRetirement) {
+    BuildWorld();
+    EXPECT_EQ(UserMatch(), nullptr);
+    for (int i = 0; i < 4; ++i) StartComputerMatch(COMP_ONE_DAY);
+    const int32_t user = g_currentMatches[2]->mi_id;
+    g_userMatch = 2;
+    RetireMatch(3);
+    ASSERT_NE(UserMatch(), nullptr);
+    EXPECT_EQ(UserMatch()->mi_id, user);
+    RetireMatch(0);
+    EXPECT_EQ(g_userMatch, 1);
+    EXPECT_EQ(UserMatch()->mi_id, user);
+    RetireMatch(1);
+    EXPECT_EQ(g_userMatch, -1);
+    EXPECT_EQ(UserMatch(), nullptr);
+    g_userMatch = 0;
+    ResetMatchLists();
+    EXPECT_EQ(g_userMatch, -1);
+    g_userMatch = 5;  // outside the list
+    EXPECT_EQ(UserMatch(), nullptr);
+    g_userMatch = -1;
+}
+
 class PlainScreenServices : public ::testing::Test {
 protected:
     void SetUp() override { BuildWorld(); }

@@ -221,6 +221,42 @@ TEST_F(MatchResult, DeclarationsOnlyInMatchesOverDaysAndNotInTheLastInnings) {
     EXPECT_STREQ(match.ResultText(), "Southdown need 221 more runs to win");
 }
 
+// The match view offers a declaration only where it cannot hand the other
+// side the match: in the third innings played the batting side needs a lead.
+TEST_F(MatchResult, MayDeclareOnlyWithALeadInTheThirdInningsPlayed) {
+    struct Case {
+        const char* name;
+        int innings;
+        bool followOn;
+        int totals[4];
+        bool may;
+    };
+    const Case cases[] = {
+        {"first innings", 0, false, {10, 0, 0, 0}, true},
+        {"second innings, far behind", 1, false, {500, 20, 0, 0}, true},
+        {"third, ahead", 2, false, {300, 250, 1, 0}, true},
+        {"third, level", 2, false, {300, 350, 50, 0}, false},
+        {"third, behind", 2, false, {300, 350, 40, 0}, false},
+        {"last innings", 3, false, {300, 250, 200, 10}, false},
+        {"follow-on innings, ahead", 3, true, {400, 200, 0, 201}, true},
+        {"follow-on innings, level", 3, true, {400, 200, 0, 200}, false},
+        {"last innings after the follow-on", 2, true, {400, 200, 50, 300}, false},
+    };
+    for (const Case& c : cases) {
+        BuildWorld();
+        Match& match = StartComputerMatch(COMP_FC);
+        for (int i = 0; i < 4; ++i) {
+            match.m_innings[i].m_batsmen[0].mi_scored = {};
+            match.m_innings[i].m_batsmen[0].mi_scored[1] = c.totals[i];
+        }
+        match.mi_currentInnings = c.innings;
+        match.mi_followOnState = c.followOn ? INNINGS_FOLLOW_ON : 0;
+        EXPECT_EQ(match.MayDeclare(), c.may) << c.name;
+    }
+    BuildWorld();
+    EXPECT_FALSE(StartComputerMatch(COMP_ONE_DAY).MayDeclare()) << "limited overs";
+}
+
 TEST_F(MatchResult, RunRateFiguresCountFullOversForASideBowledOut) {
     Match& match = StartComputerMatch(COMP_ONE_DAY);
     SetInnings(match, 0, 180, 10, 200);

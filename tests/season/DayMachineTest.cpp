@@ -194,6 +194,21 @@ TEST_F(DayMachine, MatchAtCloseOfPlayStaysForTomorrowAndFinishedOnesRetire) {
     EXPECT_EQ(TeamById(1004)->m_playingToday, 1);
 }
 
+// The user's match becomes both the stepped match and the user's match; the
+// finished and the computer's matches before it are passed over.
+TEST_F(DayMachine, UsersMatchBecomesTheUserMatch) {
+    for (int id = 1001; id <= 1006; ++id) AddTeam(id);
+    AddMatch(FORMAT_LIST_A, 1001, 1002, SIDES_CLUBS, PLAY_IN_PLAY);
+    AddMatch(FORMAT_LIST_A, 1003, 1004, SIDES_CLUBS, PLAY_MATCH_OVER).mb_team1Human = 1;
+    AddMatch(FORMAT_LIST_A, 1005, 1006, SIDES_CLUBS, PLAY_IN_PLAY).mb_team2Human = 1;
+    g_cricket.m_dayPhase = DAY_PHASE_MATCH_READY;
+    AdvanceDay();
+    EXPECT_EQ(g_userMatch, 2);
+    EXPECT_EQ(g_steppedMatch, 2);
+    EXPECT_EQ(g_cricket.m_dayPhase, DAY_PHASE_MATCH_PLAYING);
+    EXPECT_EQ(CurrentScreen(), SCREEN_PRE_MATCH);
+}
+
 TEST_F(DayMachine, RecordEventsBecomeNewsForCoachZero) {
     g_userCoaches.resize(1);
     g_recordEvents.push_back({REC_HIGHEST_SCORE, 1, RECORDS_TEST, 77, 3, 250, 4, 12});

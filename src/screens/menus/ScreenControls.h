@@ -39,14 +39,24 @@ public:
     template <class T>
     T* Add(int x, int y, int width, int height, const char* caption = nullptr,
            const char* tooltip = nullptr) {
+        T* control = Make<T>(x, y, width, height, caption, tooltip);
+        List(control);
+        return control;
+    }
+    // Owned but not listed: a dialog's child, or a control listed later.
+    template <class T>
+    T* Make(int x, int y, int width, int height, const char* caption = nullptr,
+            const char* tooltip = nullptr) {
         auto owned = std::make_unique<T>();
         T* control = owned.get();
         control->SetRect(x, y, width, height);
         if (caption) control->SetCaption(caption);
         if (tooltip) control->SetTooltip(tooltip);
         mv_owned.push_back(std::move(owned));
-        if (m_list) m_list->AddControl(control);
         return control;
+    }
+    void List(CControl* control) {
+        if (m_list) m_list->AddControl(control);
     }
     // Takes the current screen's list; controls added later go into it.
     void Begin();

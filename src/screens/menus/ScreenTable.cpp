@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <iterator>
 
+#include "screens/match/Highlights.h"
+#include "screens/match/MatchViewScreen.h"
 #include "screens/menus/AutoSimScreen.h"
 #include "screens/menus/CompetitionMenus.h"
 #include "screens/menus/IntroScreen.h"
@@ -38,7 +40,8 @@ constexpr int S = SCREEN_MODE_FRAMED;
 
 // In registration order.
 constexpr ScreenRow SCREENS[] = {
-    {SCREEN_MATCH_VIEW, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_MATCH_VIEW, S, CMatchViewScreen::Render, nullptr, CMatchViewScreen::Tick, CMatchViewScreen::Enter,
+     CMatchViewScreen::Leave, CMatchViewScreen::UnloadTextures, CMatchViewScreen::LoadTextures, true},
     {SCREEN_TEAM, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_START_MENU, F, CMainMenuScreen::Render, CMainMenuScreen::Update, CMainMenuScreen::Tick,
      CMainMenuScreen::Enter, CMainMenuScreen::Leave, nullptr, nullptr, true},
@@ -102,6 +105,7 @@ void RegisterGameScreens() {
         g_game->RegisterScreen(record);
     }
     InstallDayScreenServices(&s_dayScreens);
+    InstallMatchViewServices();
 }
 
 }  // namespace ravel

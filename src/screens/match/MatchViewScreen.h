@@ -1,0 +1,230 @@
+// Screen 101, the live match view: the user's match of the day, watched and
+// steered ball by ball. MatchViewScreen.cpp holds the screen's state and
+// builds and frees its controls; MatchViewControls.cpp switches the control
+// groups as play goes on and serves the highlight options; Infobox.cpp the
+// message pop-ups; Highlights.cpp and GroundView.cpp the ball's playback.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "screens/match/Infobox.h"
+#include "shell/platform/Sprite.h"
+
+namespace ravel {
+
+class CButton;
+class CComboBox;
+class CDialog;
+class CEditBox;
+class CHotSpot;
+class CPopupMenu;
+class CScrollBar;
+class CTickBox;
+class Match;
+struct MatchPlayer;
+
+// Pages of the info panel.
+enum MatchViewTab : int32_t {
+    TAB_NONE = -1,  // the match is over
+    TAB_RECENT_OVERS = 5001,
+    TAB_RECENT_BALLS = 5002,
+    TAB_PITCH_ANALYSIS = 5003,
+    TAB_OTHER_SCORES = 5004,
+    TAB_PARTNERSHIP = 5005,
+    TAB_MANHATTAN = 5020,
+    TAB_WORM = 5021,
+    TAB_CUMULATIVE = 5022,
+};
+
+// What the side panel steers.
+enum PanelMode : int32_t {
+    PANEL_BATTING = 5101,  // the user's side bats: aggression
+    PANEL_BOWLING = 5102,  // it bowls: bowl plans
+};
+
+// What the selection window chooses.
+inline constexpr int32_t SELECT_NEXT_BOWLER = 61;
+inline constexpr int32_t SELECT_NEXT_BATSMAN = 62;
+
+// Figures shown in the selection window's list.
+enum SelectFigures : int32_t {
+    FIGURES_BOWL_SKILL = 401,
+    FIGURES_INNINGS = 402,
+    FIGURES_SEASON = 404,
+    FIGURES_CAREER = 405,
+};
+
+// Key latches: each key acts once per press.
+enum MatchViewLatch : int {
+    LATCH_RETURN,
+    LATCH_RIGHT_BUTTON,
+    LATCH_SPACE,
+    LATCH_LEFT,
+    LATCH_RIGHT,
+    LATCH_COUNT,
+};
+
+inline constexpr int BALL_ICONS = 40;    // ball icons of the Recent Overs and Recent Balls pages
+inline constexpr int BOWLING_ROWS = 5;   // bowler rows of the scoreboard
+inline constexpr int BATTING_ROWS = 11;  // batting-order positions
+inline constexpr int CHART_TICKS = 12;   // ticks a chart takes to grow
+inline constexpr int HIGHLIGHT_FILTERS = 9;
+inline constexpr int SPEED_REAL_TIME = 1;
+inline constexpr int SPEED_SUPER_FAST = 4;
+inline constexpr int PLAN_ROWS = 10;     // ball rows of the bowl plan editor
+inline constexpr int PLAN_FIELDS = 5;    // side, length, movement, field, effort
+inline constexpr int PANEL_PLAYERS = 2;  // the two players named on the side panel
+inline constexpr int PANEL_ROWS = 4;     // their rows against the other two
+
+// Every control and dialog of the screen, made by Enter and freed by Leave.
+struct MatchViewUi {
+    CButton* ball = nullptr;
+    CButton* over = nullptr;
+    CButton* declare = nullptr;  // listed only in matches over days
+    CButton* newBall = nullptr;
+    CButton* bowler = nullptr;
+    CButton* mainScreen = nullptr;
+    CButton* continueButton = nullptr;
+    CButton* autoplay = nullptr;
+    CButton* options = nullptr;
+    CHotSpot* innings[4] = {};  // "View innings 1" .. "4"
+    CComboBox* infoTab = nullptr;
+    CScrollBar* panelScroll = nullptr;
+    // Side panel, rows 208, 248, 412, 452 from the top.
+    CButton* aggressionDown[PANEL_ROWS] = {};
+    CButton* aggressionUp[PANEL_ROWS] = {};
+    CTickBox* sameForAllBowlers[PANEL_PLAYERS] = {};
+    CHotSpot* planNames[PANEL_ROWS] = {};
+    CHotSpot* panelNames[PANEL_PLAYERS] = {};
+    CHotSpot* battingRows[BATTING_ROWS] = {};
+    CHotSpot* bowlingRows[BOWLING_ROWS] = {};
+
+    struct {
+        CDialog* window = nullptr;
+        CTickBox* filters[HIGHLIGHT_FILTERS] = {};  // in the order of their labels
+        CButton* done = nullptr;
+        CButton* selectAll = nullptr;
+        CButton* selectNone = nullptr;
+        CComboBox* speed = nullptr;
+    } highlightOptions;
+
+    struct Question {
+        CDialog* window = nullptr;
+        CButton* yes = nullptr;
+        CButton* no = nullptr;
+    };
+    Question autoplayNotice;
+    Question followOn;
+
+    struct {
+        CDialog* window = nullptr;
+        CButton* ok = nullptr;
+    } infobox;
+
+    struct {
+        CDialog* window = nullptr;
+        CButton* ok = nullptr;
+        CComboBox* figures = nullptr;
+        CButton* declare = nullptr;
+        CHotSpot* rows[BATTING_ROWS] = {};
+    } select;
+
+    struct {
+        CDialog* window = nullptr;
+        CButton* done = nullptr;
+        CButton* create = nullptr;
+        CEditBox* name = nullptr;
+        CPopupMenu* positions = nullptr;
+    } fieldEditor;
+
+    struct {
+        CDialog* window = nullptr;
+        CButton* ok = nullptr;
+        CScrollBar* scroll[2] = {};
+        CButton* planDown[2] = {};  // pace plan row, spin plan row
+        CButton* planUp[2] = {};
+        CButton* edit[2] = {};
+        CComboBox* battingStats = nullptr;
+        CComboBox* chart = nullptr;
+        CComboBox* bowlerStats = nullptr;
+    } playerWindow;
+
+    struct {
+        CDialog* window = nullptr;
+        CButton* done = nullptr;
+        CButton* cancel = nullptr;
+        CButton* createNew = nullptr;
+        CButton* up = nullptr;
+        CButton* down = nullptr;
+        CButton* add = nullptr;
+        CButton* remove = nullptr;
+        CEditBox* name = nullptr;
+        CButton* fieldDown[PLAN_FIELDS] = {};
+        CButton* fieldUp[PLAN_FIELDS] = {};
+        CButton* fieldEditor = nullptr;
+        CHotSpot* ballRows[PLAN_ROWS] = {};
+        CScrollBar* ballScroll = nullptr;
+    } planEditor;
+};
+
+struct CMatchViewScreen {
+    static void Enter();
+    static void Leave();
+    static void Render();
+    static void Tick();
+    static void LoadTextures();
+    static void UnloadTextures();
+
+    static MatchViewUi s_ui;
+
+    // Kept from one visit to the next.
+    static int32_t mv_infoTab;
+    static int32_t mv_highlightSpeed;  // animation steps per tick, 1..4
+    static int32_t mv_selectMode;
+    static int32_t mv_panelMode;
+    static int32_t mv_statsView;        // batting statistics of the player window, 8001..8008
+    static int32_t mv_chartKind;        // 1 Spider, 2 Area, 3 Breakdown, 4 Chart
+    static int32_t mv_bowlerStatsView;  // 1..4
+    static int32_t mv_selectStatsView;  // FIGURES_*
+    static uint8_t mv_firstStepDone;    // the opening step of a day has run once this run
+
+    // Set while the screen is shown.
+    static int32_t mv_viewInnings;  // innings on the scoreboard, 0..3
+    static int32_t mv_otherScoresTop;
+    static int32_t mv_statsInnings;  // subject of the player window
+    static int32_t mv_statsPlayer;
+    static int32_t mv_statsRole;
+    static uint8_t mv_editorFromStats;
+    static uint8_t mv_latches[LATCH_COUNT];
+    static int32_t mv_ballScripts[BALL_ICONS];  // script index of each ball icon, -1 none
+    static int32_t mv_bowlerRowSlots[BOWLING_ROWS];
+    static int32_t mv_chartTick;  // frame counter of the growing charts
+
+    // A bowler or the next batsman is to be chosen once the pop-ups are closed.
+    static uint8_t mv_bowlerSelectPending;
+    static uint8_t mv_batsmanSelectPending;
+
+    // The infobox queue; the newest is the one on show.
+    static std::vector<Infobox> mv_infoboxes;
+    static int32_t mv_infoboxCurrent;  // -1 none
+
+    // The screen's pictures, loaded once per visit.
+    static std::unique_ptr<CSprite> mv_scoreboard;
+    static std::unique_ptr<CSprite> mv_pitchSmall;
+    static std::unique_ptr<CSprite> mv_pitch;
+    static std::unique_ptr<CSprite> mv_pitchless;
+    static std::unique_ptr<CSprite> mv_bottomBar;
+};
+
+// Bowl plans: a bowler's plan against a batting position, within his table
+// (the spin plans for a spinner, else the pace plans); -1 for an empty table.
+void DecreaseBowlPlan(MatchPlayer& bowler, int battingPosition);
+void IncreaseBowlPlan(MatchPlayer& bowler, int battingPosition);
+// The batsman's aggression against one bowler, copied to all eleven.
+void ApplyAggressionToAllBowlers(MatchPlayer& batsman, int bowlerSlot);
+// The player statistics window, modal, in batting (5101) or bowling (5102) mode.
+void ShowPlayerStatsWindow(int32_t mode);
+
+}  // namespace ravel
