@@ -533,6 +533,7 @@ int32_t CSystem::HandleLostDevice(void*, void*) {
 
 void CSystem::Clear(uint32_t colour) {
     m_screen.Clear(colour);
+    if (mp_headless) mp_headless->mv_texts.clear();
 }
 
 bool CSystem::BeginScene() {

@@ -9,6 +9,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "shell/platform/Canvas.h"
 #include "shell/platform/Font.h"
@@ -193,8 +194,19 @@ private:
 
 extern CSystem* g_system;
 
+// A text as the frame drew it: x is the left end, or the centre of centred
+// text; a wrapped text keeps its rectangle's left and top.
+struct DrawnText {
+    int x = 0;
+    int y = 0;
+    int alignment = ALIGN_LEFT;
+    uint32_t colour = 0;
+    std::string text;
+};
+
 // Scripted input for headless runs: what the keyboard and mouse report at the
-// next ReadKeyboard and ReadMouse, and window events to queue.
+// next ReadKeyboard and ReadMouse, and window events to queue. It also keeps
+// the texts drawn since the screen was last cleared, for tests to read.
 class CHeadless {
 public:
     void PressKey(int code) { m_keys[code & 0xff] = KEY_DOWN; }
@@ -216,6 +228,7 @@ public:
     int m_moveX = 0, m_moveY = 0;
     std::deque<WindowMessage> m_events;
     bool mb_loseDevice = false;
+    std::vector<DrawnText> mv_texts;
 };
 
 }  // namespace ravel

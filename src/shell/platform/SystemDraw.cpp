@@ -67,6 +67,7 @@ void CSystem::DrawTextV(int x, int y, int alignment, uint32_t colour, CFont* fon
         return;
     }
     DrawBoxed(m_screen, font, text, box, flags, colour, colour != SHADOW_COLOUR);
+    if (mp_headless) mp_headless->mv_texts.push_back({x, y, alignment, colour, text});
 }
 
 void CSystem::DrawTextInRect(int left, int top, int right, int bottom, int alignment, uint32_t colour,
@@ -83,6 +84,7 @@ void CSystem::DrawTextInRect(int left, int top, int right, int bottom, int align
     std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
     DrawBoxed(m_screen, font, text, TextRect{left, top, right, bottom}, flags, colour, true);
+    if (mp_headless) mp_headless->mv_texts.push_back({left, top, alignment, colour, text});
 }
 
 int CSystem::TextWidth(CFont* font, const char* text) {

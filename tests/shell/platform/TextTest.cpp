@@ -169,6 +169,27 @@ TEST_F(TextTest, NothingIsDrawnOrMeasuredWhenFontsFailed) {
     EXPECT_EQ(CSystem::TextWidth(m_font.get(), "Hidden"), m_font->TextWidth("Hidden"));
 }
 
+TEST_F(TextTest, HeadlessFrameKeepsItsDrawnTexts) {
+    auto& texts = m_system->HeadlessInput()->mv_texts;
+    m_system->Clear(BACKGROUND);
+    EXPECT_TRUE(texts.empty());
+    m_system->DrawText(512, 40, ALIGN_CENTRE, 0xffffff00u, m_font.get(), "%d runs", 57);
+    m_system->DrawTextInRect(650, 580, 1018, 619, ALIGN_LEFT, WHITE, m_font.get(), "Forecast");
+    m_system->DrawText(10, 10, 7, WHITE, m_font.get(), "Not drawn");  // no such alignment
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].text, "57 runs");
+    EXPECT_EQ(texts[0].x, 512);
+    EXPECT_EQ(texts[0].y, 40);
+    EXPECT_EQ(texts[0].alignment, ALIGN_CENTRE);
+    EXPECT_EQ(texts[0].colour, 0xffffff00u);
+    EXPECT_EQ(texts[1].text, "Forecast");
+    EXPECT_EQ(texts[1].x, 650);
+    EXPECT_EQ(texts[1].y, 580);
+    // The next frame starts with none.
+    m_system->Clear(BACKGROUND);
+    EXPECT_TRUE(texts.empty());
+}
+
 TEST_F(TextTest, OverlongTextIsCutNotOverrun) {
     const std::string huge(5000, 'x');
     m_system->DrawText(0, 0, ALIGN_LEFT, WHITE, m_font.get(), "%s", huge.c_str());
