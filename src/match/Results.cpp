@@ -64,25 +64,12 @@ bool BetterBowling(int32_t wickets, int32_t runs, int32_t bestWickets, int32_t b
     return wickets > bestWickets || (wickets == bestWickets && wickets > 0 && runs < bestRuns);
 }
 
-void RecomputeAverages(PlayerStats& stats) {
-    int32_t outs = stats.m_innings - stats.m_notOuts;
-    stats.m_battingAverage = outs >= 1 ? static_cast<double>(stats.m_runs) / outs : NO_BATTING_AVERAGE;
-    if (stats.m_wickets >= 1) {
-        stats.m_bowlingAverage = static_cast<double>(stats.m_runsConceded) / stats.m_wickets;
-        stats.m_strikeRate = static_cast<double>(stats.m_balls) / stats.m_wickets;
-    } else {
-        stats.m_bowlingAverage = NO_BOWLING_AVERAGE;
-        stats.m_strikeRate = NO_BOWLING_AVERAGE;
-    }
-    stats.m_economy =
-        stats.m_balls > 0 ? static_cast<double>(stats.m_runsConceded) / stats.m_balls * 6.0 : -1.0;
-}
-
 // A player's figures in one match, gathered from the four innings.
 struct MatchFigures {
     std::vector<std::pair<int32_t, bool>> mv_innings;     // runs, not out
     std::vector<std::pair<int32_t, int32_t>> mv_bowling;  // wickets, runs
     int32_t mi_balls = 0;
+    int32_t mi_maidens = 0;
     int32_t mi_runsConceded = 0;
     int32_t mi_wickets = 0;
     int32_t mi_catches = 0;
@@ -105,6 +92,7 @@ MatchFigures GatherFigures(const Match& match, int32_t sideId, int32_t playerId)
                 if (bowler.mi_player == playerId && bowler.mi_balls > 0) {
                     figures.mv_bowling.emplace_back(bowler.mi_wickets, bowler.mi_runs);
                     figures.mi_balls += bowler.mi_balls;
+                    figures.mi_maidens += bowler.mi_maidens;
                     figures.mi_runsConceded += bowler.mi_runs;
                     figures.mi_wickets += bowler.mi_wickets;
                     break;
@@ -126,6 +114,7 @@ void AddMatchToStats(PlayerStats& stats, const MatchFigures& figures, bool limit
     stats.m_catches += figures.mi_catches;
     stats.m_stumpings += figures.mi_stumpings;
     stats.m_balls += figures.mi_balls;
+    stats.m_maidens += figures.mi_maidens;
     stats.m_runsConceded += figures.mi_runsConceded;
     stats.m_wickets += figures.mi_wickets;
     for (const auto& [wickets, runs] : figures.mv_bowling) {
@@ -146,7 +135,7 @@ void AddMatchToStats(PlayerStats& stats, const MatchFigures& figures, bool limit
         stats.m_bestMatchRuns = figures.mi_runsConceded;
     }
     if (!limitedOvers && figures.mi_wickets >= 10) ++stats.m_haulsB;
-    RecomputeAverages(stats);
+    stats.RecomputeAverages();
 }
 
 }  // namespace

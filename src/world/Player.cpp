@@ -29,6 +29,34 @@ int RoleBand(int position) {
     return -1;
 }
 
+// A word with its colour for values from m_from up (bands highest first; the
+// last band takes everything below).
+struct WordBand {
+    int m_from;
+    const char* m_word;
+    uint32_t m_colour;
+};
+
+constexpr int ABILITY_SCALE_END = 100;
+
+constexpr WordBand ABILITY_BANDS[] = {
+    {88, "World Class", 0xff40ff40}, {75, "Great", 0xffa0ff40}, {60, "Good", 0xffffff80},
+    {40, "Mediocre", 0xffffc040},    {20, "Poor", 0xffff8040},  {0, "Bad", 0xffff4040},
+};
+
+constexpr WordBand MORALE_BANDS[] = {
+    {90, "Superb", 0xff40ff40},    {80, "Excellent", 0xff70ff40},  {70, "Very good", 0xffa0ff40},
+    {60, "Good", 0xffffff80},      {50, "Ok", 0xffffc040},         {25, "Poor", 0xffff8040},
+    {10, "Very poor", 0xffff6040}, {0, "Rock bottom", 0xffff4040},
+};
+
+template <size_t N>
+const WordBand& BandOf(const WordBand (&bands)[N], int value) {
+    for (const WordBand& band : bands)
+        if (value >= band.m_from) return band;
+    return bands[N - 1];
+}
+
 struct InjuryBand {
     int m_maxDays;
     const char* m_text;
@@ -97,14 +125,25 @@ void PlayerStats::ResetCounters() {
     m_kind = kind;
 }
 
+void PlayerStats::RecomputeAverages() {
+    m_battingAverage = BattingAverage(*this);
+    m_bowlingAverage = BowlingAverage(*this);
+    m_strikeRate = m_wickets < 1 ? NO_BOWLING_AVERAGE : static_cast<double>(m_balls) / m_wickets;
+    m_economy = m_balls < 1 ? NO_BOWLING_AVERAGE : static_cast<double>(m_runsConceded) / m_balls * 6.0;
+}
+
+const WordBand& AbilityBand(int rating) {
+    // A rating past the scale is no rating at all.
+    const int shown = rating >= ABILITY_SCALE_END ? -1 : rating;
+    return BandOf(ABILITY_BANDS, shown);
+}
+
 const char* AbilityWord(int rating) {
-    if (rating >= 100) return "Bad";
-    if (rating >= 88) return "World Class";
-    if (rating >= 75) return "Great";
-    if (rating >= 60) return "Good";
-    if (rating >= 40) return "Mediocre";
-    if (rating >= 20) return "Poor";
-    return "Bad";
+    return AbilityBand(rating).m_word;
+}
+
+uint32_t AbilityColour(int rating) {
+    return AbilityBand(rating).m_colour;
 }
 
 const char* Player::BattingHandCode() const {
@@ -161,23 +200,28 @@ const char* Player::FieldingText() const {
 }
 
 const char* Player::MoraleText() const {
-    if (m_morale < 10) return "Rock bottom";
-    if (m_morale < 25) return "Very poor";
-    if (m_morale < 50) return "Poor";
-    if (m_morale < 60) return "Ok";
-    if (m_morale < 70) return "Good";
-    if (m_morale < 80) return "Very good";
-    if (m_morale < 90) return "Excellent";
-    return "Superb";
+    return BandOf(MORALE_BANDS, m_morale).m_word;
+}
+
+uint32_t Player::MoraleColour() const {
+    return BandOf(MORALE_BANDS, m_morale).m_colour;
+}
+
+int Player::BattingRatingValue() const {
+    return (m_batSkill[0] + m_batSkill[1] + m_batSkill[2] + m_batSkill[3]) / 4;
+}
+
+int Player::BowlingRatingValue() const {
+    if (m_keeper == 1 || m_keeper == 2) return (m_keepSkill[0] + m_keepSkill[1]) / 2;
+    return (m_bowlSkill[0] + m_bowlSkill[1] + m_bowlSkill[2] + m_bowlSkill[3]) / 4;
 }
 
 const char* Player::BattingRatingWord() const {
-    return AbilityWord((m_batSkill[0] + m_batSkill[1] + m_batSkill[2] + m_batSkill[3]) / 4);
+    return AbilityWord(BattingRatingValue());
 }
 
 const char* Player::BowlingRatingWord() const {
-    if (m_keeper == 1 || m_keeper == 2) return AbilityWord((m_keepSkill[0] + m_keepSkill[1]) / 2);
-    return AbilityWord((m_bowlSkill[0] + m_bowlSkill[1] + m_bowlSkill[2] + m_bowlSkill[3]) / 4);
+    return AbilityWord(BowlingRatingValue());
 }
 
 const char* Player::InjuryLengthText() const {

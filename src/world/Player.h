@@ -53,7 +53,7 @@ struct PlayerStats {
     int32_t m_stumpings = 0;
     uint8_t m_pad52[8] = {};
     int32_t m_balls = 0;
-    uint8_t m_pad64[4] = {};
+    int32_t m_maidens = 0;  // booked by the match; database career blocks hold 0
     int32_t m_runsConceded = 0;
     int32_t m_wickets = 0;
     int32_t m_bestInnsWickets = 0;
@@ -73,7 +73,14 @@ struct PlayerStats {
 
     // Zeroes every counter and average; team, player, season and kind stay.
     void ResetCounters();
+    // The four averages from the counts; a missing divisor gives the
+    // no-value marks (NO_BATTING_AVERAGE, NO_BOWLING_AVERAGE).
+    void RecomputeAverages();
 };
+
+// Ability band of a 0..99 rating: "World Class" .. "Bad", and its colour.
+const char* AbilityWord(int rating);
+uint32_t AbilityColour(int rating);
 
 struct Player {
     int32_t m_id = 0;
@@ -151,6 +158,10 @@ struct Player {
     const char* MoraleText() const;
     const char* BattingRatingWord() const;
     const char* BowlingRatingWord() const;
+    // The colours the rating and morale words are drawn in.
+    uint32_t BattingRatingColour() const { return AbilityColour(BattingRatingValue()); }
+    uint32_t BowlingRatingColour() const { return AbilityColour(BowlingRatingValue()); }
+    uint32_t MoraleColour() const;
     const char* InjuryLengthText() const;  // static buffer for a negative count
 
     // Numbers.
@@ -163,6 +174,10 @@ struct Player {
     const char* ShortName(int width) const;  // static buffer when cut
     void ClearContract(int sideId);
     int OverallRating() const;
+    // Mean of the four main batting skills; of the four bowling skills, or of
+    // the two keeping skills for a keeper.
+    int BattingRatingValue() const;
+    int BowlingRatingValue() const;
     float SkillMean() const;
     float BattingMean() const;
     float SpinValue() const;
@@ -193,7 +208,7 @@ void IoPlayerStats(A& a, S& s) {
     a.I32(s.m_stumpings);
     for (auto& b : s.m_pad52) a.Byte(b);
     a.I32(s.m_balls);
-    for (auto& b : s.m_pad64) a.Byte(b);
+    a.I32(s.m_maidens);
     a.I32(s.m_runsConceded);
     a.I32(s.m_wickets);
     a.I32(s.m_bestInnsWickets);
@@ -261,8 +276,6 @@ void IoPlayerRecord(A& a, P& p) {
     for (auto& s : p.m_stats) IoPlayerStats(a, s);
 }
 
-// Ability band of a 0..99 rating: "World Class" .. "Bad".
-const char* AbilityWord(int rating);
 // "Apr 30 %d" (kind 1, northern) or "Oct 31 %d", seasons from today; static.
 const char* ContractEndDateText(int kind, int seasons);
 
@@ -272,6 +285,7 @@ static_assert(offsetof(PlayerStats, m_highestNotOut) == 28);
 static_assert(offsetof(PlayerStats, m_hundreds) == 36);
 static_assert(offsetof(PlayerStats, m_stumpings) == 48);
 static_assert(offsetof(PlayerStats, m_balls) == 60);
+static_assert(offsetof(PlayerStats, m_maidens) == 64);
 static_assert(offsetof(PlayerStats, m_runsConceded) == 68);
 static_assert(offsetof(PlayerStats, m_bestInnsWickets) == 76);
 static_assert(offsetof(PlayerStats, m_bestMatchWickets) == 84);

@@ -278,6 +278,7 @@ TEST_F(MatchResult, PlayerRecordsGoIntoTheBlocksOfTheMatchTypeOnce) {
     first.m_bowlers[9].mi_balls = 120;
     first.m_bowlers[9].mi_runs = 61;
     first.m_bowlers[9].mi_wickets = 6;
+    first.m_bowlers[9].mi_maidens = 4;
     first.m_batsmen[3].mi_howOut = 2;
     first.m_batsmen[3].mi_fielder = 20;
     SetInnings(match, 1, 100, 10, 300);
@@ -285,6 +286,7 @@ TEST_F(MatchResult, PlayerRecordsGoIntoTheBlocksOfTheMatchTypeOnce) {
     match.m_innings[2].m_bowlers[9].mi_balls = 60;
     match.m_innings[2].m_bowlers[9].mi_runs = 20;
     match.m_innings[2].m_bowlers[9].mi_wickets = 5;
+    match.m_innings[2].m_bowlers[9].mi_maidens = 3;
     match.SetResult(HOME, AWAY, RESULT_WON_BOWLING_LAST, 20);
     match.UpdatePlayerRecords();
     match.UpdatePlayerRecords();
@@ -320,6 +322,14 @@ TEST_F(MatchResult, PlayerRecordsGoIntoTheBlocksOfTheMatchTypeOnce) {
     EXPECT_EQ(bowler.m_haulsA, 2);  // five-wicket innings
     EXPECT_EQ(bowler.m_haulsB, 1);  // ten-wicket match
     EXPECT_DOUBLE_EQ(bowler.m_bowlingAverage, 81.0 / 11);
+    EXPECT_DOUBLE_EQ(bowler.m_strikeRate, 180.0 / 11);
+    EXPECT_DOUBLE_EQ(bowler.m_economy, 81.0 / 180 * 6);
+    EXPECT_EQ(bowler.m_maidens, 7);
+    EXPECT_EQ(g_world.mv_players[25].m_stats[STATS_SEASON_FC].m_maidens, 7);
+    // A batsman who never bowled has no bowling figures to show.
+    EXPECT_EQ(opener.m_bowlingAverage, NO_BOWLING_AVERAGE);
+    EXPECT_EQ(opener.m_strikeRate, NO_BOWLING_AVERAGE);
+    EXPECT_EQ(opener.m_economy, NO_BOWLING_AVERAGE);
     EXPECT_EQ(g_world.mv_players[20].m_stats[STATS_CAREER_FC].m_catches, 1);
 }
 

@@ -113,6 +113,14 @@ TEST_F(PlayerTest, MoraleAndAbilityBands) {
         p.m_morale = m.m_morale;
         EXPECT_STREQ(p.MoraleText(), m.m_text) << m.m_morale;
     }
+    // Each morale word has a colour of its own, the same across its band.
+    const auto colourAt = [&p](int morale) {
+        p.m_morale = morale;
+        return p.MoraleColour();
+    };
+    EXPECT_EQ(colourAt(25), colourAt(49));
+    EXPECT_NE(colourAt(49), colourAt(50));
+    EXPECT_EQ(colourAt(-5), colourAt(9));
     const struct {
         int m_rating;
         const char* m_word;
@@ -128,8 +136,13 @@ TEST_F(PlayerTest, RatingWordsUseTruncatedMeans) {
     const int bat[7] = {88, 88, 88, 87, 1, 1, 1};
     std::memcpy(p.m_batSkill, bat, sizeof bat);
     EXPECT_STREQ(p.BattingRatingWord(), "Great");
+    // The word's colour is its band's, from the same truncated mean.
+    EXPECT_EQ(p.BattingRatingColour(), AbilityColour(75));
+    EXPECT_NE(p.BattingRatingColour(), AbilityColour(88));
     p.m_batSkill[3] = 88;
     EXPECT_STREQ(p.BattingRatingWord(), "World Class");
+    EXPECT_EQ(p.BattingRatingColour(), AbilityColour(99));
+    EXPECT_EQ(AbilityColour(100), AbilityColour(0)) << "past the scale reads Bad";
 
     const int bowl[4] = {40, 40, 40, 39};
     std::memcpy(p.m_bowlSkill, bowl, sizeof bowl);
@@ -140,6 +153,7 @@ TEST_F(PlayerTest, RatingWordsUseTruncatedMeans) {
     EXPECT_STREQ(p.BowlingRatingWord(), "Great");
     p.m_keeper = 1;
     EXPECT_STREQ(p.BowlingRatingWord(), "Great");
+    EXPECT_EQ(p.BowlingRatingColour(), AbilityColour(75));
 }
 
 TEST_F(PlayerTest, InjuryLengthWords) {
@@ -386,6 +400,7 @@ TEST_F(PlayerTest, FileRecordFieldByField) {
     p.m_generated = 1;
     p.m_reserved520[3] = 0xab;  // bytes of no known meaning travel too
     p.m_stats[STATS_SEASON_ODI].m_kind = KIND_ODI;
+    p.m_stats[STATS_SEASON_ODI].m_maidens = 9;
     p.m_stats[STATS_CAREER_FC].m_highestNotOut = 1;
     p.m_stats[STATS_CAREER_FC].m_bowlingAverage = NO_BOWLING_AVERAGE;
 
@@ -396,9 +411,16 @@ TEST_F(PlayerTest, FileRecordFieldByField) {
     const struct {
         size_t m_offset;
         int32_t m_value;
-    } ints[] = {{0, 4711}, {340, 1981}, {356, 1502},
-                {408, 61}, {448, 77},   {460, 5},
-                {508, 33}, {548, 12},   {576 + 7 * 152 + 148, KIND_ODI}};
+    } ints[] = {{0, 4711},
+                {340, 1981},
+                {356, 1502},
+                {408, 61},
+                {448, 77},
+                {460, 5},
+                {508, 33},
+                {548, 12},
+                {576 + 7 * 152 + 148, KIND_ODI},
+                {576 + 7 * 152 + 64, 9}};
     for (const auto& f : ints) EXPECT_EQ(Int32At(bytes, f.m_offset), f.m_value) << f.m_offset;
     EXPECT_STREQ(reinterpret_cast<const char*>(&bytes[4]), "Tom");
     EXPECT_STREQ(reinterpret_cast<const char*>(&bytes[30]), "Ashdown");
