@@ -27,6 +27,25 @@ const char* SideName(int sideId) {
 
 }  // namespace
 
+int FindNextFixture(int sideA, int sideB) {
+    const GameDate& today = g_cricket.m_date;
+    const auto involves = [](const Fixture& f, int side) {
+        return side > 0 && (f.m_home == side || f.m_away == side);
+    };
+    int best = -1;
+    int bestDays = 0;
+    for (size_t i = 0; i < g_world.mv_fixtures.size(); ++i) {
+        const Fixture& f = g_world.mv_fixtures[i];
+        if (f.m_home <= 0 || f.m_away <= 0 || f.m_state == FIXTURE_PLAYED) continue;
+        if (!involves(f, sideA) && !involves(f, sideB)) continue;
+        const int days = DaysBetween(today, f.m_date);
+        if (days < 0 || (best >= 0 && days >= bestDays)) continue;
+        best = static_cast<int>(i);
+        bestDays = days;
+    }
+    return best;
+}
+
 int AddFixture(Fixture fixture) {
     bool valid = true;
     if (fixture.m_home == fixture.m_away) {

@@ -16,6 +16,12 @@ namespace ravel {
 // fixture's id, 0 when it was dropped.
 int AddFixture(Fixture fixture);
 
+// Position in the fixture table of the earliest fixture by calendar date,
+// today or later and not yet played, in which either side plays (a side id
+// below 1 names none); -1 when there is none. A tie keeps the first in table
+// order.
+int FindNextFixture(int sideA, int sideB = 0);
+
 // The country's grounds (ascending ids, none from `exclude`) fitted to exactly
 // `wanted` entries: repeated when too few, cut when too many; {0} when the
 // country has none.

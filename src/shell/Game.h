@@ -37,6 +37,8 @@ public:
     bool CreateGraphics();
     bool ReleaseGraphics();
     bool LoadTile(const char* fileName);
+    // The tile of a sprite-table slot; nullptr outside the table.
+    CSprite* Tile(int index) const;
     bool LoadSounds();
     void FreeSounds();
     void SetSkinName(const char* name);  // cut to 49 characters

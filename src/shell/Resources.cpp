@@ -152,6 +152,11 @@ const char* SoundFile(int slot) {
     return slot >= 0 && slot < SOUND_SLOTS ? SOUND_FILES[slot] : nullptr;
 }
 
+CSprite* CGame::Tile(int index) const {
+    return index >= 0 && static_cast<size_t>(index) < mv_tiles.size() ? mv_tiles[static_cast<size_t>(index)]
+                                                                      : nullptr;
+}
+
 bool CGame::LoadTile(const char* fileName) {
     auto* sprite = new CSprite;
     if (sprite->LoadFromFile(fileName)) {

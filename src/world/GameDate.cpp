@@ -58,6 +58,15 @@ const char* MonthShortName(int month) {
     return (month >= 1 && month <= 12) ? MONTHS[month - 1] : "???";
 }
 
+int DaysBetween(const GameDate& from, const GameDate& to) {
+    const auto dayNumber = [](const GameDate& d) {
+        int days = d.m_year * 365 + d.m_day;
+        for (int month = 1; month < d.m_month && month <= 12; ++month) days += DaysInMonth(month);
+        return days;
+    };
+    return dayNumber(to) - dayNumber(from);
+}
+
 int SeasonFirstYear(int season) {
     return (season - 50) / 2 + 1850;
 }

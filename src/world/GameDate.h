@@ -42,6 +42,8 @@ const char* MonthShortName(int month);
 // Days in a month of the game's calendar (February always 28).
 int DaysInMonth(int month);
 int SeasonFirstYear(int season);
+// Calendar days from one date to another; negative when `to` is earlier.
+int DaysBetween(const GameDate& from, const GameDate& to);
 
 enum GameMode : int32_t {
     MODE_CAREER = 1,

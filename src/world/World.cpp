@@ -111,6 +111,18 @@ Series* SeriesById(int id) {
 Fixture* FixtureById(int id) {
     return RecordAt(g_world.mv_fixtures, FindFixtureIndex(id));
 }
+Ground* GroundWithId(int id) {
+    Ground* g = GroundById(id);
+    return g && g->m_id == id ? g : nullptr;
+}
+Climate* ClimateWithId(int id) {
+    Climate* c = ClimateById(id);
+    return c && c->m_id == id ? c : nullptr;
+}
+Competition* CompetitionWithId(int id) {
+    Competition* c = CompetitionById(id);
+    return c && c->m_id == id ? c : nullptr;
+}
 StaffMember* StaffMemberById(int id) {
     return RecordAt(g_world.mv_staff, FindStaffMemberIndex(id));
 }

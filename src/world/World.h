@@ -73,6 +73,9 @@ TourSeries* TourSeriesById(int id);
 Series* SeriesById(int id);
 Fixture* FixtureById(int id);
 // Exact look-ups: nullptr when no record has the id.
+Ground* GroundWithId(int id);
+Climate* ClimateWithId(int id);
+Competition* CompetitionWithId(int id);
 StaffMember* StaffMemberById(int id);
 Player* PlayerById(int id);
 // The record at a position; nullptr outside the table.

@@ -34,6 +34,33 @@ TEST_F(FixtureTable, AddFixtureRejectsBadSidesAndNumbersTheRest) {
     }
 }
 
+TEST_F(FixtureTable, NextFixtureIsTheEarliestUnplayedByCalendarDate) {
+    g_cricket.m_date = GameDate::FromSeasonDay(170, 363);  // 20 March 2007
+    const auto at = [](int home, int away, int dayOfSeason, int season, int state = FIXTURE_SCHEDULED) {
+        Fixture f = Between(home, away);
+        f.m_date = GameDate::FromSeasonDay(dayOfSeason, season);
+        f.m_state = state;
+        g_world.mv_fixtures.push_back(f);
+        return static_cast<int>(g_world.mv_fixtures.size()) - 1;
+    };
+    EXPECT_EQ(FindNextFixture(1001), -1) << "no fixtures";
+    at(1001, 1002, 150, 363);                  // past
+    at(1003, 1001, 170, 363, FIXTURE_PLAYED);  // played today
+    // The northern season opening on 1 April has small days of season, but
+    // its first days come after the end of March.
+    const int northern = at(1001, 1004, 5, 364);
+    const int march = at(1005, 1001, 180, 363);
+    EXPECT_EQ(FindNextFixture(1001), march);
+    const int today = at(1001, 1006, 170, 363, FIXTURE_IN_PROGRESS);
+    at(1007, 1001, 170, 363);
+    EXPECT_EQ(FindNextFixture(1001), today) << "the first of two on the same day";
+    EXPECT_EQ(FindNextFixture(1004), northern);
+    // Either of two sides: a coach's club and country.
+    const int national = at(3, 4, 175, 363);
+    EXPECT_EQ(FindNextFixture(1004, 3), national);
+    EXPECT_EQ(FindNextFixture(0, 0), -1);
+}
+
 TEST_F(FixtureTable, GroundsForCountryFitsTheWantedLength) {
     AddGround(30, 2);
     AddGround(12, 2);

@@ -60,6 +60,27 @@ TEST_F(GameDateTest, DayOfSeasonWrapsAfter363) {
     EXPECT_EQ(date.m_season, 362);
 }
 
+TEST_F(GameDateTest, DaysBetweenCountsCalendarDays) {
+    const struct {
+        GameDate m_from, m_to;
+        int m_days;
+    } cases[] = {
+        {MakeDate(10, 4, 2006), MakeDate(10, 4, 2006), 0},
+        {MakeDate(30, 4, 2006), MakeDate(1, 5, 2006), 1},
+        {MakeDate(28, 2, 2007), MakeDate(1, 3, 2007), 1},  // no leap years
+        {MakeDate(31, 12, 2006), MakeDate(1, 1, 2007), 1},
+        {MakeDate(5, 5, 2006), MakeDate(1, 5, 2006), -4},
+        // The next season's first day, whatever its day of season says.
+        {MakeDate(29, 3, 2007, 362, 362), MakeDate(1, 4, 2007, 364, 0), 3},
+        {MakeDate(1, 4, 2006), MakeDate(1, 4, 2007), 365},
+    };
+    for (const auto& c : cases) {
+        const std::string from = c.m_from.DateText();
+        SCOPED_TRACE(from + " to " + c.m_to.DateText());
+        EXPECT_EQ(DaysBetween(c.m_from, c.m_to), c.m_days);
+    }
+}
+
 TEST_F(GameDateTest, FromSeasonDayWalksFromTheSeasonStart) {
     const struct {
         int m_dayOfSeason, m_season;

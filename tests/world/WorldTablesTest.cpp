@@ -115,6 +115,13 @@ TEST_F(WorldTablesTest, RecordLookupsNeverLeaveTheTable) {
     EXPECT_EQ(TeamById(30), &g_world.mv_teams[3]);
     EXPECT_EQ(TeamById(99), &g_world.mv_teams[0]);  // the first record, as the look-up gives
     EXPECT_EQ(StaffMemberById(99), nullptr);        // coaches have no fallback
+    // The exact look-ups find the first holder of the id, or nothing.
+    EXPECT_EQ(GroundWithId(20), &g_world.mv_grounds[1]);
+    EXPECT_EQ(GroundWithId(99), nullptr);
+    EXPECT_EQ(ClimateWithId(30), &g_world.mv_climates[3]);
+    EXPECT_EQ(ClimateWithId(99), nullptr);
+    EXPECT_EQ(CompetitionWithId(10), &g_world.mv_competitions[0]);
+    EXPECT_EQ(CompetitionWithId(99), nullptr);
     EXPECT_EQ(PlayerById(2), &g_world.mv_players[2]);
     EXPECT_EQ(PlayerById(3), nullptr);
     EXPECT_EQ(PlayerById(-1), nullptr);

@@ -4,6 +4,7 @@
 
 #include "match/Match.h"
 #include "match/MatchLists.h"
+#include "season/Squads.h"
 #include "world/Competitions.h"
 #include "world/World.h"
 
@@ -119,10 +120,10 @@ int CompletedMatchPosition(int matchId) {
 
 const char* SideNameOf(int sideId) {
     if (sideId >= FIRST_CLUB_ID) {
-        const Team* t = TeamById(sideId);
+        const Team* t = ClubById(sideId);
         return t ? t->m_name : "";
     }
-    const Country* c = CountryById(sideId);
+    const Country* c = NationalSideById(sideId);
     return c ? c->m_name : "";
 }
 

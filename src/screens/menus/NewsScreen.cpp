@@ -8,6 +8,7 @@
 #include "screens/menus/FixtureRows.h"
 #include "screens/menus/JobMarketScreen.h"
 #include "screens/menus/ScreenControls.h"
+#include "season/Fixtures.h"
 #include "season/News.h"
 #include "season/Standings.h"
 #include "shell/Game.h"
@@ -143,31 +144,6 @@ void BuildEvents(const StaffMember* coach) {
     }
 }
 
-// The coming fixture of his club or country nearest to today; one already
-// played today is behind him.
-int FindNextFixture(const StaffMember* coach) {
-    if (!coach || (coach->m_clubJob <= 0 && coach->m_nationalJob <= 0)) return -1;
-    const GameDate& today = g_cricket.m_date;
-    int best = -1;
-    for (size_t i = 0; i < g_world.mv_fixtures.size(); ++i) {
-        const Fixture& f = g_world.mv_fixtures[i];
-        if (f.m_home <= 0 || f.m_away <= 0 || f.m_state == FIXTURE_PLAYED) continue;
-        const auto involves = [&f](int side) { return side > 0 && (f.m_home == side || f.m_away == side); };
-        if (!involves(coach->m_clubJob) && !involves(coach->m_nationalJob)) continue;
-        const GameDate& d = f.m_date;
-        if (!today.SameDay(d) && !DateAfterToday(d.m_day, d.m_month, d.m_year)) continue;
-        if (best >= 0) {
-            const GameDate& b = g_world.mv_fixtures[best].m_date;
-            const bool earlier = d.m_year != b.m_year     ? d.m_year < b.m_year
-                                 : d.m_month != b.m_month ? d.m_month < b.m_month
-                                                          : d.m_day < b.m_day;
-            if (!earlier) continue;
-        }
-        best = static_cast<int>(i);
-    }
-    return best;
-}
-
 void CountAvailability(int side) {
     NS::s_injured = NS::s_onDuty = 0;
     const auto count = [](int32_t id) {
@@ -285,21 +261,6 @@ void OpenSide(int sideId) {
     }
 }
 
-// The series overview of a tour series (or of the triangular tournament it
-// belongs to); page 2 of a Series between countries.
-void OpenSeries(int seriesId, bool betweenCountries) {
-    g_screenSubjects.m_seriesId = seriesId;
-    if (betweenCountries) {
-        g_screenSubjects.m_seriesKind = TOUR_TRIANGULAR;
-    } else {
-        const TourSeries* s = TourSeriesById(seriesId);
-        g_screenSubjects.m_seriesKind = s && s->m_series != 0 ? TOUR_TRIANGULAR
-                                        : seriesId % 2        ? TOUR_TESTS
-                                                              : TOUR_ONE_DAY;
-    }
-    ChangeScreen(SCREEN_SERIES);
-}
-
 void OpenCompetition(int id) {
     g_screenSubjects.m_competitionId = id;
     ChangeScreen(SCREEN_COMPETITION);
@@ -308,17 +269,6 @@ void OpenCompetition(int id) {
 void OpenCoach(int coachId) {
     g_linkSubjects.m_coachId = coachId;
     ChangeScreen(SCREEN_COACH);
-}
-
-void OpenScorecardOf(int matchId) {
-    const int index = CompletedMatchPosition(matchId);
-    if (index < 0) {
-        ShowMessage("The scorecard of this match is no longer available.", MSG_OK);
-        return;
-    }
-    g_linkSubjects.m_matchList = 1;
-    g_linkSubjects.m_matchIndex = index;
-    ChangeScreen(SCREEN_SCORECARD);
 }
 
 void FollowLink(const NewsLink& link) {
@@ -337,13 +287,13 @@ void FollowLink(const NewsLink& link) {
             break;
         case LINK_COMPETITION:
             if (v >= FIRST_TOUR_SERIES_ID)
-                OpenSeries(v, false);
+                OpenSeriesOverview(v, false);
             else if (v < COMP_TEST_CHAMPIONSHIP ||
                      (v >= COMP_FIRST_TOURNAMENT && v <= COMP_FIRST_FURTHER_EVENT))
                 OpenCompetition(v);
             break;
         case LINK_SCORECARD:
-            OpenScorecardOf(v);
+            OpenScorecardOfMatch(v);
             break;
         case LINK_SCREEN:
             ChangeScreen(v);
@@ -432,7 +382,7 @@ void CNewsScreen::Enter() {
         ShowRow(s_jobRows[i], static_cast<size_t>(i) < sv_events.size());
     }
     for (int i = 0; i < NEWS_ROWS; ++i) s_headlines[i] = s_controls.Add<CHotSpot>(340, 325 + 20 * i, 640, 19);
-    s_nextFixture = FindNextFixture(coach);
+    s_nextFixture = coach ? FindNextFixture(coach->m_clubJob, coach->m_nationalJob) : -1;
     CountAvailability(s_side);
     for (int i = 0; i < QUICK_LINKS; ++i) {
         s_quickLinks[i] = s_controls.Add<CHotSpot>(832, 492 + 20 * i, 178, 19, "Quick link");
@@ -488,7 +438,7 @@ void CNewsScreen::Update() {
     if (TakeClick(s_competitionPage) && next) {
         const int c = next->m_competition;
         if (c < COMP_TEST_CHAMPIONSHIP || IsTournament(c)) return OpenCompetition(c);
-        if (c >= FIRST_TOUR_SERIES_ID) return OpenSeries(c, false);
+        if (c >= FIRST_TOUR_SERIES_ID) return OpenSeriesOverview(c, false);
         return;
     }
     if (TakeClick(s_teamPage) && next)
@@ -498,7 +448,7 @@ void CNewsScreen::Update() {
         const NewsEventRecord& r = sv_events[i];
         if (s_side <= 0) return OpenSide(r.m_id);
         if (r.m_id < COMP_TEST_CHAMPIONSHIP || IsTournament(r.m_id)) return OpenCompetition(r.m_id);
-        if (r.m_id >= FIRST_TOUR_SERIES_ID) return OpenSeries(r.m_id, r.m_kind == EVENT_OF_SERIES);
+        if (r.m_id >= FIRST_TOUR_SERIES_ID) return OpenSeriesOverview(r.m_id, r.m_kind == EVENT_OF_SERIES);
         return;
     }
     if (TakeClick(s_btnMarkAll)) {

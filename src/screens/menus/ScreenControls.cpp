@@ -2,26 +2,36 @@
 
 #include <algorithm>
 
+#include "match/Match.h"
+#include "match/MatchLists.h"
+#include "screens/menus/FixtureRows.h"
 #include "season/News.h"
 #include "shell/Game.h"
+#include "shell/Screens.h"
 #include "shell/gui/ScrollBar.h"
 #include "shell/platform/System.h"
 #include "world/GameDate.h"
+#include "world/Services.h"
+#include "world/World.h"
 
 namespace ravel {
 
 LinkSubjects g_linkSubjects;
 
-const StaffMember* CurrentUserStaff() {
+UserCoach* CurrentProfile() {
     const int index = g_cricket.m_coachIndex;
     if (index < 0 || static_cast<size_t>(index) >= g_userCoaches.size()) return nullptr;
-    return &g_userCoaches[index].m_staff;
+    return &g_userCoaches[static_cast<size_t>(index)];
+}
+
+const StaffMember* CurrentUserStaff() {
+    const UserCoach* profile = CurrentProfile();
+    return profile ? &profile->m_staff : nullptr;
 }
 
 std::vector<InboxMessage>* CurrentInbox() {
-    const int index = g_cricket.m_coachIndex;
-    if (index < 0 || static_cast<size_t>(index) >= g_userCoaches.size()) return nullptr;
-    return &g_userCoaches[index].mv_inbox;
+    UserCoach* profile = CurrentProfile();
+    return profile ? &profile->mv_inbox : nullptr;
 }
 
 int CurrentCoachSide() {
@@ -42,6 +52,38 @@ void ScreenControls::Free() {
     }
     mv_owned.clear();
     m_list = nullptr;
+}
+
+void OpenScorecardOfMatch(int matchId) {
+    int list = 1;
+    int index = CompletedMatchPosition(matchId);
+    if (index < 0 && matchId >= 0) {
+        const int current = FindCurrentMatchIndex(matchId);
+        const bool held = current >= 0 && static_cast<size_t>(current) < g_currentMatches.size() &&
+                          g_currentMatches[static_cast<size_t>(current)]->mi_id == matchId;
+        list = 2;
+        index = held ? current : -1;
+    }
+    if (index < 0) {
+        ShowMessage("The scorecard of this match is no longer available.", MSG_OK);
+        return;
+    }
+    g_linkSubjects.m_matchList = list;
+    g_linkSubjects.m_matchIndex = index;
+    ChangeScreen(SCREEN_SCORECARD);
+}
+
+void OpenSeriesOverview(int seriesId, bool betweenCountries) {
+    g_screenSubjects.m_seriesId = seriesId;
+    if (betweenCountries) {
+        g_screenSubjects.m_seriesKind = TOUR_TRIANGULAR;
+    } else {
+        const TourSeries* s = TourSeriesById(seriesId);
+        g_screenSubjects.m_seriesKind = s && s->m_series != 0 ? TOUR_TRIANGULAR
+                                        : seriesId % 2        ? TOUR_TESTS
+                                                              : TOUR_ONE_DAY;
+    }
+    ChangeScreen(SCREEN_SERIES);
 }
 
 void ShowRow(CControl* row, bool shown) {

@@ -15,6 +15,7 @@ namespace ravel {
 class CScrollBar;
 struct InboxMessage;
 struct StaffMember;
+struct UserCoach;
 
 // Subjects that ScreenSubjects has no place for: the player details, the
 // coach profile and the scorecard read theirs here.
@@ -26,7 +27,8 @@ struct LinkSubjects {
 };
 extern LinkSubjects g_linkSubjects;
 
-// The current human coach's record and inbox; nullptr without one.
+// The current human coach's profile, record and inbox; nullptr without one.
+UserCoach* CurrentProfile();
 const StaffMember* CurrentUserStaff();
 std::vector<InboxMessage>* CurrentInbox();
 // The side the current coach runs: his club, else his country, else 0.
@@ -77,6 +79,12 @@ bool TakeClick(CControl* control);
 // visible with the range 0..entries - rows only when the list is longer; the
 // position is kept inside the range. Returns the position.
 int FitScrollBar(CScrollBar& bar, int entries, int rows, bool hideWhenShort);
+// The scorecard of the match with that id, completed or in progress; a
+// message when it is no longer held.
+void OpenScorecardOfMatch(int matchId);
+// The series overview of a tour series (or of the triangular tournament it
+// belongs to); betweenCountries: a Series between countries.
+void OpenSeriesOverview(int seriesId, bool betweenCountries);
 // A wheel turn moves an enabled scroll bar one row (towards the user: down).
 void WheelScroll(CScrollBar& bar);
 // The skin's top, side, lower side and bottom bars, with the game date and a

@@ -184,8 +184,7 @@ void Change(int32_t screenId) {
 }
 
 CSprite* RecordsIcon() {
-    auto& tiles = g_game->mv_tiles;
-    return tiles.size() > static_cast<size_t>(RECORDS_ICON_TILE) ? tiles[RECORDS_ICON_TILE] : nullptr;
+    return g_game->Tile(RECORDS_ICON_TILE);
 }
 
 void FillRecordsMenus() {
