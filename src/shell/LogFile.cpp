@@ -59,7 +59,11 @@ int CLogFile::Printf(const char* format, ...) {
         tail -= drop;
         std::memset(m_tail + tail, 0, TAIL_SIZE - tail);
     }
-    if (mp_file) std::fwrite(text, 1, length, mp_file);
+    if (mp_file) {
+        std::fwrite(text, 1, length, mp_file);
+        // Readable while the game runs, and kept if it stops short.
+        std::fflush(mp_file);
+    }
     std::memcpy(m_tail + tail, text, length);
     m_tail[tail + length] = 0;
     return int(length);

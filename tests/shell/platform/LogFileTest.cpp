@@ -48,6 +48,15 @@ TEST_F(LogFileTest, FileHoldsEarlierTextThenTheFramedEntries) {
     EXPECT_EQ(std::string(log.Tail()).rfind(SEPARATOR + "Log file begun", 0), 0u);
 }
 
+TEST_F(LogFileTest, EntriesReachTheFileBeforeItEnds) {
+    CLogFile log;
+    log.Begin((m_dir + "/open.txt").c_str());
+    log.Printf("Login Approved\n");
+    EXPECT_NE(ReadText(m_dir + "/open.txt")
+                  .find("Log file begun: 09:05:03:007 04/07/2006\n" + SEPARATOR + "Login Approved\n"),
+              std::string::npos);
+}
+
 TEST_F(LogFileTest, TailKeepsTheLast16383Characters) {
     CLogFile log;
     const std::string block(1000, 'a');
