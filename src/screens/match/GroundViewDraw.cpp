@@ -1,6 +1,7 @@
 // Drawing the ground view: the picture, the stumps, the figures with their
 // names, the batting side's score and the caption bars of the ball.
 #include <algorithm>
+#include <cstdio>
 
 #include "screens/match/GroundView.h"
 #include "screens/match/Highlights.h"
@@ -30,6 +31,7 @@ constexpr int32_t NAMED_ABOVE[] = {23, 24, 25, 28, 34, 36};
 
 // Side and score, and the caption bars, stand at fixed places of the screen.
 constexpr int SIDE_X = 900, SCORE_X = 970, SCORE_Y = 20;
+constexpr int NAME_GAP = 4;
 constexpr int BAR_LEFT = 351, BAR_RIGHT = 871, BAR_TOP = 633, BAR_HEIGHT = 27, BAR_STEP = 35;
 constexpr int BAR_TEXT_X = 611;
 constexpr int FLASH_PERIOD = 256;  // hundredths of a second: half red, half white
@@ -102,20 +104,31 @@ void DrawFigure(const GroundFigure& f, int index, const BallAnimScript* script, 
     }
 }
 
-const char* BattingSideName(const BallAnimScript& script) {
+// The batting side's name, or its short name where the name would run into
+// the score.
+const char* BattingSideName(const BallAnimScript& script, int room) {
+    const char* name = "-";
+    const char* shortName = "-";
     if (script.mi_battingNational) {
-        if (const Country* country = NationalSideById(script.mi_battingSide)) return country->m_name;
+        if (const Country* country = NationalSideById(script.mi_battingSide)) {
+            name = country->m_name;
+            shortName = country->m_shortName;
+        }
     } else if (const Team* team = ClubById(script.mi_battingSide)) {
-        return team->m_name;
+        name = team->m_name;
+        shortName = team->m_shortName;
     }
-    return "-";
+    return CSystem::TextWidth(g_game->m_fontText.get(), name) <= room ? name : shortName;
 }
 
 void DrawScore(const BallAnimScript& script) {
     CFont* font = g_game->m_fontText.get();
     const ShownScore score = GroundViewScore(script);
-    g_system->DrawText(SIDE_X, SCORE_Y, ALIGN_LEFT, NAME_COLOUR, font, "%s", BattingSideName(script));
-    g_system->DrawText(SCORE_X, SCORE_Y, ALIGN_CENTRE, NAME_COLOUR, font, "%d/%d", score.runs, score.wickets);
+    char text[32];
+    std::snprintf(text, sizeof text, "%d/%d", score.runs, score.wickets);
+    const int room = SCORE_X - CSystem::TextWidth(font, text) / 2 - NAME_GAP - SIDE_X;
+    g_system->DrawText(SIDE_X, SCORE_Y, ALIGN_LEFT, NAME_COLOUR, font, "%s", BattingSideName(script, room));
+    g_system->DrawText(SCORE_X, SCORE_Y, ALIGN_CENTRE, NAME_COLOUR, font, "%s", text);
 }
 
 // Every caption started so far, the first at the bottom and each further one

@@ -86,6 +86,59 @@ protected:
         }
     }
 
+    // A four driven through the covers, recorded as the engine records a ball.
+    static BallAnimScript CannedFour() {
+        BallAnimScript s;
+        auto place = [&s](int figure, int kind, int player, GroundPoint at) {
+            s.m_figures[figure].mi_id = figure;
+            s.m_figures[figure].mi_kind = kind;
+            s.m_figures[figure].mi_player = player;
+            s.m_figures[figure].mf_x = at.x;
+            s.m_figures[figure].mf_y = at.y;
+        };
+        place(FIG_BALL, FIGKIND_BALL, -1, BOWLER_MARK);
+        place(FIG_STRIKER, FIGKIND_STRIKER, 1, STRIKER_CREASE);
+        place(FIG_NON_STRIKER, FIGKIND_NON_STRIKER, 2, NON_STRIKER_CREASE);
+        place(FIG_BOWLER, FIGKIND_BOWLER, 26, BOWLER_MARK);
+        place(FIG_KEEPER, FIGKIND_KEEPER, 21, KEEPER_STAND_BACK);
+        const GroundPoint field[9] = {{430, 215}, {445, 220}, {300, 250}, {520, 300}, {250, 420},
+                                      {560, 430}, {390, 520}, {150, 250}, {630, 200}};
+        for (int i = 0; i < 9; ++i) {
+            place(FIG_FIRST_FIELDER + i, FIGKIND_FIELDER, 16 + i + (i >= 5 ? 1 : 0), field[i]);
+            s.m_figures[FIG_FIRST_FIELDER + i].mi_fieldPos = i == 0 ? 23 : 40 + i;
+        }
+        place(FIG_UMPIRE_BOWLER, FIGKIND_UMPIRE_BOWLER, -1, UMPIRE_BOWLER_END);
+        place(FIG_UMPIRE_SQUARE, FIGKIND_UMPIRE_SQUARE, -1, UMPIRE_SQUARE_LEG);
+
+        s.AddMarker(SND_BALL_START, 0);
+        s.AddCaption(0, 0, CAPTION_WHITE, "Player26 runs in to bowl to Player1");
+        s.AddMove(FIG_BOWLER, 10, 80, BOWLER_MARK.x, BOWLER_MARK.y, BOWLER_RELEASE.x, BOWLER_RELEASE.y);
+        s.AddMove(FIG_BALL, 10, 80, BOWLER_MARK.x, BOWLER_MARK.y, BOWLER_RELEASE.x, BOWLER_RELEASE.y);
+        s.AddMove(FIG_BALL, 80, 110, BOWLER_RELEASE.x, BOWLER_RELEASE.y, 392.0f, 280.0f, 8.0f);
+        s.AddMove(FIG_BALL, 110, 125, 392.0f, 280.0f, 393.0f, 260.0f, 4.0f);
+        s.AddMove(FIG_BOWLER, 80, 105, BOWLER_RELEASE.x, BOWLER_RELEASE.y, 399.0f, 288.0f);
+        s.AddMarker(SND_BAT, 125);
+        s.AddMove(FIG_BALL, 125, 215, 393.0f, 260.0f, 170.0f, 160.0f);
+        s.AddMove(FIG_FIRST_FIELDER + 2, 125, 215, -1.0f, -1.0f, 200.0f, 180.0f);
+        s.AddCaption(140, 200, CAPTION_WHITE, "Player1 drives it through the covers");
+        s.AddCaption(215, 275, CAPTION_FLASH_GREEN, "FOUR!");
+        s.AddMarker(SND_BOUNDARY, 215);
+        s.AddMarker(ANIM_SCORE_AFTER, 225);
+        s.mi_kind = SCRIPT_KIND_COMPLETE;
+        s.mi_striker = 1;
+        s.mi_nonStriker = 2;
+        s.mi_bowler = 26;
+        s.mi_battingSide = test::HOME;
+        s.mi_bowlingSide = test::AWAY;
+        s.mi_total = 124;
+        s.mi_wickets = 2;
+        s.mi_over = 12;
+        s.mi_ball = 3;
+        s.mi_runs = 4;
+        s.SetLength();
+        return s;
+    }
+
     static bool Visible(const CControl* c) { return c && c->mb_visible; }
     static bool Usable(const CControl* c) { return c && c->mb_visible && !c->mb_disabled; }
     const std::vector<CControl*>& Listed() const { return g_system->mp_controlList->mv_controls; }
