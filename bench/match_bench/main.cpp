@@ -17,6 +17,8 @@
 #include "../common/MatchCsv.h"
 #include "match/Match.h"
 #include "match/MatchServices.h"
+#include "season/Career.h"
+#include "season/GameState.h"
 #include "season/Selection.h"
 #include "world/Database.h"
 #include "world/GameDate.h"
@@ -70,7 +72,7 @@ int g_matchesPlayed = 0;  // match ids run on across kinds, so CSV rows stay apa
 // A world of twelve club sides and eight countries of graded strength, for
 // when no world database has been built.
 void GenerateWorld() {
-    ResetWorld();
+    ResetGameState();
     g_world.mv_players.resize(1);
     Climate climate;
     climate.m_id = 1;
@@ -162,33 +164,12 @@ void GenerateWorld() {
     }
 }
 
-// National squads are picked by the season code after loading; a plain load
-// leaves them empty, so each country takes its twenty best nationals here.
-void FillEmptyNationalSquads() {
-    for (Country& c : g_world.mv_countries) {
-        if (!c.mv_testSquad.empty() && !c.mv_oneDaySquad.empty()) continue;
-        std::vector<std::pair<int, int32_t>> ranked;
-        for (const Player& p : g_world.mv_players) {
-            if (p.m_country != c.m_id || p.m_retired) continue;
-            int bat = p.m_batSkill[0] + p.m_batSkill[1] + p.m_batSkill[2] + p.m_batSkill[3];
-            int bowl = p.m_bowlType > 0 ? 4 * p.m_bowlSkill[0] : 0;
-            int keep = p.m_keeper == 1 ? 4 * p.m_keepSkill[0] : 0;
-            ranked.push_back({-std::max({bat, bowl, keep}), p.m_id});
-        }
-        std::sort(ranked.begin(), ranked.end());
-        std::vector<int32_t> squad;
-        for (size_t i = 0; i < ranked.size() && squad.size() < 20; ++i) squad.push_back(ranked[i].second);
-        if (c.mv_testSquad.empty()) c.mv_testSquad = squad;
-        if (c.mv_oneDaySquad.empty()) c.mv_oneDaySquad = squad;
-    }
-}
-
-bool LoadWorld(const std::string& root) {
+// The world a new game loads, when the database has been built.
+bool LoadDatabaseWorld(const std::string& root) {
     SetDatabaseFolder("std");
     SetDatabaseRoot(root);
     if (!std::filesystem::exists(DatabaseFilePath(DB_PLAYERS))) return false;
-    LoadDatabase();
-    FillEmptyNationalSquads();
+    LoadWorld();
     return g_world.mv_players.size() > 100;
 }
 
@@ -420,11 +401,11 @@ int main(int argc, char** argv) {
         }
     }
     SeedRand(seed);
+    bool generated = !LoadDatabaseWorld(root);
+    if (generated) GenerateWorld();
     g_cricket.m_date.m_day = 1;
     g_cricket.m_date.m_month = 6;
     g_cricket.m_date.m_year = 2006;
-    bool generated = !LoadWorld(root);
-    if (generated) GenerateWorld();
     std::printf("world=%s\n", generated ? "generated" : "database");
 
     MatchCsv csv;

@@ -1,5 +1,5 @@
-// season_bench: starts a fresh world from the database with no human coach
-// and advances it day after day, headless, through N whole seasons. Prints
+// season_bench: starts a fresh world from the database as a new career does,
+// with no human coach, and advances it day after day, headless, through N whole seasons. Prints
 // per season, as name=value lines, the time taken, the cricket played, the
 // champions, the ranking leaders, what happened to players and coaches, and
 // on the 1st and 15th of each month how many of each country's 30 best players
@@ -20,7 +20,7 @@
 #include "../common/MatchCsv.h"
 #include "match/Match.h"
 #include "match/MatchLists.h"
-#include "season/Coaches.h"
+#include "season/Career.h"
 #include "season/DayMachine.h"
 #include "season/News.h"
 #include "season/Ratings.h"
@@ -276,12 +276,8 @@ int main(int argc, char** argv) {
     std::filesystem::remove(std::filesystem::path(saves) / PLAYER_HISTORY_INDEX);
     SetSavesFolder(saves);
     SeedRand(seed);
-    LoadDatabase();
-    g_cricket = CricketData();
-    g_cricket.m_gameMode = MODE_CAREER;
-    CreateMissingCoaches();
-    SelectAllNationalSquads();
-    FinishWorldLoad();
+    LoadWorld();
+    PrepareNewCareer();
     // A profile with no job hears the world's news; it coaches nobody.
     g_userCoaches.assign(1, UserCoach{});
     g_userCoaches[0].m_staff.m_id = -1;

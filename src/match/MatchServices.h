@@ -19,14 +19,6 @@ public:
     // Plays a recorded ball in the live match view; showing it sets the
     // match's decision state to 605 until the animation has run.
     virtual void StartBallAnimation(Match& /*match*/, BallAnimScript* /*script*/) {}
-    // A side with a human coach has a fixture today or a match going on.
-    virtual bool HumanPlaysToday();
-    // Today's fixtures and today's results as the scoreboard lists them.
-    virtual int CountTodaysFixtures();
-    virtual int CountTodaysResults();
-    virtual void SetScoreboardDate(const GameDate& date);
-
-    GameDate m_scoreboardDate{};
 };
 
 // Installs the screens' services (nullptr restores the plain ones).
@@ -34,10 +26,6 @@ void InstallMatchScreenServices(CMatchScreenServices* services);
 CMatchScreenServices& MatchScreens();
 
 void StartBallAnimation(Match& match, BallAnimScript* script);
-bool HumanPlaysToday();
-int CountTodaysFixtures();
-int CountTodaysResults();
-void SetScoreboardDate(const GameDate& date);
 
 // Seconds of match time that the user's step used; the other matches of the
 // day play until they have used as much.

@@ -25,6 +25,7 @@ namespace ravel {
 std::vector<Fixture> g_todaysFixtures;
 std::vector<int32_t> g_humanSidesToday;
 std::vector<RecordEvent> g_recordEvents;
+DayScreenState g_dayScreenState;
 
 namespace {
 
@@ -153,13 +154,13 @@ int CoachClubSide() {
 
 void OpenSelectionPage(int side) {
     if (side == CoachNationalSide() || side < FIRST_CLUB_ID) {
-        g_dayScreens->m_countrySubject = side;
-        g_dayScreens->m_countryView = COUNTRY_VIEW_SELECT;
+        g_dayScreenState.m_countrySubject = side;
+        g_dayScreenState.m_countryView = COUNTRY_VIEW_SELECT;
         g_dayScreens->LayoutCountryPage();
         if (!g_cricket.m_autoSimulate && CurrentScreen() != SCREEN_COUNTRY) ChangeScreen(SCREEN_COUNTRY);
     } else {
-        g_dayScreens->m_teamSubject = side;
-        g_dayScreens->m_teamView = TEAM_VIEW_SELECT;
+        g_dayScreenState.m_teamSubject = side;
+        g_dayScreenState.m_teamView = TEAM_VIEW_SELECT;
         g_dayScreens->LayoutTeamPage();
         if (!g_cricket.m_autoSimulate && CurrentScreen() != SCREEN_TEAM) ChangeScreen(SCREEN_TEAM);
     }
@@ -222,9 +223,9 @@ bool CheckUsersEleven() {
     const int side = g_humanSidesToday.front();
     const bool clubSide = CoachClubSide() >= 1 && side >= FIRST_CLUB_ID;
     if (!g_cricket.m_autoSimulate) {
-        const bool onPage = clubSide
-                                ? CurrentScreen() == SCREEN_TEAM && g_dayScreens->m_teamSubject == side
-                                : CurrentScreen() == SCREEN_COUNTRY && g_dayScreens->m_countrySubject == side;
+        const bool onPage =
+            clubSide ? CurrentScreen() == SCREEN_TEAM && g_dayScreenState.m_teamSubject == side
+                     : CurrentScreen() == SCREEN_COUNTRY && g_dayScreenState.m_countrySubject == side;
         if (!onPage) {
             OpenSelectionPage(side);
             return false;
@@ -472,8 +473,8 @@ bool StartUsersMatch() {
 
 void RemoveStaleScoreboards() {
     const GameDate& today = g_cricket.m_date;
-    const GameDate& board = MatchScreens().m_scoreboardDate;
-    g_dayScreens->m_dateChanged = today.m_day != board.m_day;
+    const GameDate& board = g_dayScreenState.m_scoreboardDate;
+    g_dayScreenState.m_dateChanged = today.m_day != board.m_day;
     if (today.m_day > board.m_day + 1 || today.m_month > board.m_month || today.m_year > board.m_year)
         Services().RemoveFromHistories(SCREEN_TODAYS_SCOREBOARD);
 }
@@ -486,9 +487,16 @@ void ShowScoreboard() {
 }  // namespace
 
 void CDayScreenServices::StartAutoSimulation(int stopRule) {
-    m_autoStopRule = stopRule;
+    g_dayScreenState.m_autoStopRule = stopRule;
     g_cricket.m_autoSimulate = true;
     ChangeScreen(SCREEN_AUTO_SIM);
+}
+
+void SetScoreboardDate(const GameDate& date) {
+    GameDate& board = g_dayScreenState.m_scoreboardDate;
+    board.m_day = date.m_day;
+    board.m_month = date.m_month;
+    board.m_year = date.m_year;
 }
 
 void InstallDayScreenServices(CDayScreenServices* services) {
@@ -584,12 +592,12 @@ void AdvanceDay() {
             phase = DAY_PHASE_COMPUTER_MATCHES;
         } else if (CountTodaysFixtures() < 1) {
             phase = humanNext ? DAY_PHASE_HUMAN_PLAYS : DAY_PHASE_COMPUTER_MATCHES;
-            g_dayScreens->m_fixturesSeen = true;
+            g_dayScreenState.m_fixturesSeen = true;
         } else if (CurrentScreen() == SCREEN_TODAYS_FIXTURES) {
             phase = HumanPlaysToday() || humanNext ? DAY_PHASE_HUMAN_PLAYS : DAY_PHASE_COMPUTER_MATCHES;
-            g_dayScreens->m_fixturesSeen = true;
+            g_dayScreenState.m_fixturesSeen = true;
         } else {
-            g_dayScreens->m_fixturesSeen = false;
+            g_dayScreenState.m_fixturesSeen = false;
             ChangeScreen(SCREEN_TODAYS_FIXTURES);
             return;
         }

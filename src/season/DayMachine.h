@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "world/GameDate.h"
 #include "world/Records.h"
 
 namespace ravel {
@@ -42,20 +43,9 @@ inline constexpr int32_t COUNTRY_VIEW_SELECT = 5504;
 inline constexpr int32_t AUTO_TO_NEXT_SEASON = -5;
 inline constexpr int32_t AUTO_CAREER_OVER = 24782;
 
-// What the day machine and the careers ask of the team, country, menu and
-// auto-simulation screens, and the shell bytes it shares with them. The screens
-// install their own.
-class CDayScreenServices {
-public:
-    virtual ~CDayScreenServices() = default;
-    // Reset and place the page's controls for m_*Subject and m_*View.
-    virtual void LayoutTeamPage() {}
-    virtual void LayoutCountryPage() {}
-    // Sets the auto-simulation flag and opens screen 128.
-    virtual void StartAutoSimulation(int stopRule);
-    // The user's coach took or left a post: what follows his side is rebuilt.
-    virtual void UserSideChanged() {}
-
+// What the day machine shares with the pages it opens: their subjects and
+// views, the auto-simulation's stop rule and the scoreboard's day.
+struct DayScreenState {
     int32_t m_teamSubject = 0;
     int32_t m_teamView = 0;
     int32_t m_countrySubject = 0;
@@ -63,11 +53,30 @@ public:
     int32_t m_autoStopRule = 0;
     bool m_dateChanged = false;   // today differs from the scoreboard's day
     bool m_fixturesSeen = false;  // today's fixtures were shown or skipped
+    GameDate m_scoreboardDate{};  // day, month and year only
+};
+extern DayScreenState g_dayScreenState;
+
+// What the day machine and the careers ask of the team, country, menu and
+// auto-simulation screens. The plain version places nothing; the screens
+// install their own.
+class CDayScreenServices {
+public:
+    virtual ~CDayScreenServices() = default;
+    // Reset and place the page's controls for the subject and view in
+    // g_dayScreenState.
+    virtual void LayoutTeamPage() {}
+    virtual void LayoutCountryPage() {}
+    // Sets the stop rule and the auto-simulation flag and opens screen 128.
+    virtual void StartAutoSimulation(int stopRule);
+    // The user's coach took or left a post: what follows his side is rebuilt.
+    virtual void UserSideChanged() {}
 };
 
 void InstallDayScreenServices(CDayScreenServices* services);
 CDayScreenServices& DayScreens();
 void StartAutoSimulation(int stopRule);
+void SetScoreboardDate(const GameDate& date);
 
 // One entry of the day's record events (see RecordsUpdate.h for the words).
 using RecordEvent = std::array<int32_t, 8>;

@@ -1,8 +1,10 @@
 #include "world/Database.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <type_traits>
 
 #include "world/DbFile.h"
@@ -764,34 +766,65 @@ void InitTeamBudgets() {
         if (t.m_id < 5000) t.m_salaryBudget = static_cast<int32_t>(t.m_money / 2.0f);
 }
 
-void LoadDatabase() {
-    LoadPlayers();
-    LoadTeams();
-    LoadCountries();
-    LoadGrounds();
-    LoadClimates();
-    LoadSeasons();
-    LoadStaffMembers();
-    LoadCompetitions();
-    LoadInternationalTournaments();
-    LoadTournamentAmendments();
-    LoadRounds();
-    LoadConditions();
-    LoadCompetitionHistory();
-    LoadCompetitionEvents();
-    LoadInjuryTypes();
-    LoadTours();
-    LoadTestRankings();
-    LoadOneDayRankings();
-    static const char* const FILES[4] = {"fcrecs.csv", "terecs.csv", "larecs.csv", "odrecs.csv"};
-    g_world.mv_records.assign(4, RecordsTable());
-    for (int k = 0; k < 4; ++k) {
+namespace {
+
+void LoadRecordsTables() {
+    static const char* const FILES[] = {"fcrecs.csv", "terecs.csv", "larecs.csv", "odrecs.csv"};
+    g_world.mv_records.assign(std::size(FILES), RecordsTable());
+    for (size_t k = 0; k < std::size(FILES); ++k) {
         g_world.mv_records[k].LoadCsv(FILES[k]);
-        g_world.mv_records[k].m_kind = k + 1;
+        g_world.mv_records[k].m_kind = static_cast<int32_t>(k) + 1;
     }
-    LoadFieldPositions();
-    LoadFieldSetups();
-    LoadBowlPlans();
+}
+
+// Later loaders rely on the tables before them.
+const DatabaseLoadStep LOAD_STEPS[DATABASE_LOAD_STEPS] = {
+    {LoadPlayers, 10, "Loading... teams database"},
+    {LoadTeams, 15, "Loading... countries database"},
+    {LoadCountries, 20, "Loading... grounds database"},
+    {[] {
+         LoadGrounds();
+         LoadClimates();
+     },
+     25, "Loading... seasons database"},
+    {LoadSeasons, 30, "Loading... staff database"},
+    {LoadStaffMembers, 34, "Loading... competitions database"},
+    {[] {
+         LoadCompetitions();
+         LoadInternationalTournaments();
+         LoadTournamentAmendments();
+     },
+     40, "Loading... rounds database"},
+    {LoadRounds, 45, "Loading... conditions database"},
+    {LoadConditions, 50, "Loading... competitions history database"},
+    {LoadCompetitionHistory, 55, "Loading... competition events database"},
+    {LoadCompetitionEvents, 60, "Loading... injuries database"},
+    {LoadInjuryTypes, 70, "Loading... tours database"},
+    {LoadTours, 75, "Loading... test rankings database"},
+    {LoadTestRankings, 80, "Loading... one day rankings database"},
+    {[] {
+         LoadOneDayRankings();
+         LoadRecordsTables();
+     },
+     100, "Loading... fields database"},
+    {[] {
+         LoadFieldPositions();
+         LoadFieldSetups();
+         LoadBowlPlans();
+     },
+     100, "Loading... AI modules"},
+    {nullptr, 100, "Loading... initialising game data"},
+};
+
+}  // namespace
+
+const DatabaseLoadStep& DatabaseLoadStepAt(int step) {
+    return LOAD_STEPS[std::clamp(step, 0, DATABASE_LOAD_STEPS - 1)];
+}
+
+void LoadDatabase() {
+    for (const DatabaseLoadStep& step : LOAD_STEPS)
+        if (step.work) step.work();
     LoadTournamentStages();
 }
 

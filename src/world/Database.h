@@ -3,6 +3,7 @@
 // which the database builder uses.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -79,7 +80,19 @@ void LoadBowlPlans();
 void LoadTournamentStages();  // after the tournaments
 // Every club side's salary budget becomes half its money.
 void InitTeamBudgets();
-// Every loader above in order, then the four records tables.
+
+// The loaders in the loading screen's order, one step per tick: the work,
+// the percent shown after it and the message naming what loads next. The
+// tournament stages load later, with the world's completion for play.
+struct DatabaseLoadStep {
+    void (*work)();  // nullptr for the step that only shows its message
+    int32_t percent;
+    const char* next;
+};
+inline constexpr int DATABASE_LOAD_STEPS = 17;
+const DatabaseLoadStep& DatabaseLoadStepAt(int step);
+// Every step in order, then the tournament stages: the tables as the files
+// hold them, not yet completed for play (see season/Career.h).
 void LoadDatabase();
 
 // The squads of every side rebuilt from the players' club fields.

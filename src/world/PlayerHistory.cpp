@@ -78,4 +78,12 @@ bool WritePlayerHistories(std::vector<PlayerStats> records) {
            index.WriteFile(HistoryPath(PLAYER_HISTORY_INDEX));
 }
 
+void CreatePlayerHistoryFiles() {
+    std::ofstream data(HistoryPath(PLAYER_HISTORY_DATA), std::ios::binary | std::ios::trunc);
+    std::ofstream index(HistoryPath(PLAYER_HISTORY_INDEX), std::ios::binary | std::ios::trunc);
+    if (!index) return;
+    const int32_t none = -1;
+    index.write(reinterpret_cast<const char*>(&none), sizeof none);
+}
+
 }  // namespace ravel

@@ -22,4 +22,8 @@ void ReadPlayerHistory(std::vector<PlayerStats>& out, int playerId);
 // keeping their order within a player); false when a file can't be written.
 bool WritePlayerHistories(std::vector<PlayerStats> records);
 
+// A new game's files: an empty data file and an index that reads as empty.
+// A file that cannot be made is left out: the histories then read as empty.
+void CreatePlayerHistoryFiles();
+
 }  // namespace ravel

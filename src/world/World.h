@@ -38,7 +38,8 @@ struct World {
 // The one world of the process.
 extern World g_world;
 
-// Empties every table (tests start from here).
+// Empties every table; part of ResetGameState (season/GameState.h), which
+// tests and new worlds call.
 void ResetWorld();
 
 // Position of the first record with the id; 0 when there is none.

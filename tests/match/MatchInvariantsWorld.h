@@ -11,6 +11,7 @@
 
 #include "match/Match.h"
 #include "match/MatchServices.h"
+#include "season/GameState.h"
 #include "world/GameDate.h"
 #include "world/Random.h"
 #include "world/World.h"
@@ -26,8 +27,7 @@ inline constexpr int TEST_GROUND = 1;
 class MatchWorldFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetWorld();
-        g_cricket = CricketData();
+        ResetGameState();
         g_cricket.m_date.m_day = 10;
         g_cricket.m_date.m_month = 5;
         g_cricket.m_date.m_year = 2006;

@@ -12,6 +12,7 @@
 #include "match/Match.h"
 #include "match/MatchLists.h"
 #include "match/MatchServices.h"
+#include "season/GameState.h"
 #include "world/Random.h"
 #include "world/World.h"
 
@@ -62,15 +63,12 @@ inline Player MakePlayer(int id, int position) {
 // Players 1..15 belong to the home side, 16..30 to the away side; player 0
 // is nobody's.
 inline void BuildWorld() {
-    ResetWorld();
-    ResetMatchLists();
+    ResetGameState();
     SeedRand(11);
-    g_cricket = CricketData{};
     g_cricket.m_date.m_day = 2;
     g_cricket.m_date.m_month = 5;
     g_cricket.m_date.m_year = 2006;
     g_cricket.m_date.m_season = 362;
-    g_sliceBudget = 0;
 
     g_world.mv_players.push_back(MakePlayer(0, 11));
     for (int id = 1; id <= 30; ++id) g_world.mv_players.push_back(MakePlayer(id, (id - 1) % 15 + 1));

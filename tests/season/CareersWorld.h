@@ -18,9 +18,6 @@ protected:
 
     void SetUp() override {
         SeasonWorld::SetUp();
-        g_contractOffers.clear();
-        g_overseasCount = -1;
-        ResetMatchLists();
         AddCountry(SOUTH, "Southland").m_nationalSide = 1;
         AddCountry(NORTH, "Northland").m_nationalSide = 1;
         for (Country& c : g_world.mv_countries) c.m_overseasLimit = 2;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 
+#include "season/Career.h"
 #include "season/Schedule.h"
 #include "season/Standings.h"
 #include "world/Database.h"
@@ -23,9 +24,7 @@ protected:
         if (!std::filesystem::exists(DatabaseFilePath(DB_PLAYERS)))
             GTEST_SKIP() << "the world database is not built";
         SeedRand(3);
-        ResetWorld();
-        LoadDatabase();
-        g_cricket = CricketData();
+        LoadWorld();
     }
 };
 

@@ -16,10 +16,6 @@ class DayMachine : public SeasonWorld {
 protected:
     void SetUp() override {
         SeasonWorld::SetUp();
-        ResetMatchLists();
-        g_todaysFixtures.clear();
-        g_humanSidesToday.clear();
-        g_recordEvents.clear();
         InstallServices(nullptr);
         Services().mv_messages.clear();
         g_cricket.m_date.m_dayOfSeason = 20;  // no dated work of the season's first days
@@ -278,6 +274,14 @@ TEST_F(DayMachine, RecordNewsCodes) {
                             {106, 3023}, {107, 3024}, {108, 3022}, {110, 3014}, {111, 3015}, {120, 3016},
                             {121, 3017}, {122, 3018}, {123, 3019}, {109, 0},    {0, 0}};
     for (const auto& p : pairs) EXPECT_EQ(RecordNewsCode(p[0]), p[1]) << p[0];
+}
+
+TEST_F(DayMachine, ScoreboardDateKeepsTheDayOnly) {
+    GameDate date = g_cricket.m_date;
+    date.m_hour = 9;
+    SetScoreboardDate(date);
+    EXPECT_TRUE(g_dayScreenState.m_scoreboardDate.SameDay(date));
+    EXPECT_EQ(g_dayScreenState.m_scoreboardDate.m_hour, 0);
 }
 
 }  // namespace

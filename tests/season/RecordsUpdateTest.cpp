@@ -10,7 +10,6 @@ class RecordsUpdate : public SeasonWorld {
 protected:
     void SetUp() override {
         SeasonWorld::SetUp();
-        g_recordEvents.clear();
         AddCountry(1, "One");
         AddCountry(2, "Two");
         m_table.m_kind = RECORDS_TEST;

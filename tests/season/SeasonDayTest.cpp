@@ -9,8 +9,10 @@
 
 #include "match/Match.h"
 #include "match/MatchLists.h"
+#include "season/Career.h"
 #include "season/Coaches.h"
 #include "season/DayMachine.h"
+#include "season/GameState.h"
 #include "season/News.h"
 #include "season/Ratings.h"
 #include "season/Selection.h"
@@ -39,8 +41,7 @@ protected:
         NewWorld(1);
     }
     void TearDown() override {
-        ResetMatchLists();
-        g_userCoaches.clear();
+        ResetGameState();
         InstallServices(nullptr);
         SetSavesFolder("");
         if (!m_saves.empty()) std::filesystem::remove_all(m_saves);
@@ -48,20 +49,9 @@ protected:
 
     static void NewWorld(uint64_t seed) {
         SeedRand(seed);
-        ResetMatchLists();
-        ResetResultRatings();
-        g_todaysFixtures.clear();
-        g_humanSidesToday.clear();
-        g_recordEvents.clear();
-        g_userCoaches.clear();
         InstallServices(nullptr);
-        ResetWorld();
-        LoadDatabase();
-        g_cricket = CricketData();
-        g_cricket.m_gameMode = MODE_CAREER;
-        CreateMissingCoaches();
-        SelectAllNationalSquads();
-        FinishWorldLoad();
+        LoadWorld();
+        PrepareNewCareer();
         g_cricket.m_autoSimulate = true;
     }
 
@@ -136,8 +126,8 @@ TEST_F(SeasonDay, UserMustCompleteHisElevenBeforeHisMatch) {
     AdvanceDay();  // his side plays: to his team page
     EXPECT_EQ(g_cricket.m_dayPhase, DAY_PHASE_CHECK_XI);
     EXPECT_EQ(CurrentScreen(), SCREEN_TEAM);
-    EXPECT_EQ(DayScreens().m_teamSubject, side);
-    EXPECT_EQ(DayScreens().m_teamView, TEAM_VIEW_SELECT);
+    EXPECT_EQ(g_dayScreenState.m_teamSubject, side);
+    EXPECT_EQ(g_dayScreenState.m_teamView, TEAM_VIEW_SELECT);
 
     Services().mv_messages.clear();
     AdvanceDay();

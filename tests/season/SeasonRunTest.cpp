@@ -40,8 +40,7 @@ protected:
     }
 
     static Summary RunSeason(uint64_t seed) {
-        ResetWorld();
-        ResetResultRatings();
+        ResetGameState();
         g_world.mv_players.resize(1);
         SeedRand(seed);
         AddLeague(3, 9, FORMAT_LIST_A).m_points[POINTS_DRAW] = 8;

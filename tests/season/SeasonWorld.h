@@ -1,4 +1,4 @@
-// Small worlds for the season tests: every test starts from empty tables.
+// Small worlds for the season tests: every test starts from a fresh game state.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,21 +6,15 @@
 #include <cstdio>
 #include <vector>
 
-#include "season/News.h"
-#include "season/Ratings.h"
-#include "world/GameDate.h"
+#include "season/GameState.h"
 #include "world/Random.h"
-#include "world/World.h"
 
 namespace ravel {
 
 class SeasonWorld : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetWorld();
-        g_cricket = CricketData();
-        g_userCoaches.clear();
-        ResetResultRatings();
+        ResetGameState();
         SeedRand(1);
         g_world.mv_players.resize(1);  // id 0 is never a real player
     }

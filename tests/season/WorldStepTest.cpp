@@ -18,7 +18,6 @@ class WorldStep : public SeasonWorld {
 protected:
     void SetUp() override {
         SeasonWorld::SetUp();
-        ResetMatchLists();
         InstallServices(nullptr);
         InstallDayScreenServices(nullptr);
         m_saves = std::filesystem::temp_directory_path() /
@@ -146,7 +145,7 @@ TEST_F(WorldStep, NewSeasonClosesTheOldOne) {
     EXPECT_EQ(history[0].m_kind, KIND_FIRST_CLASS);
     EXPECT_EQ(history[0].m_runs, 150);
     EXPECT_EQ(CurrentScreen(), SCREEN_AUTO_SIM) << "nobody coaches a side this season";
-    EXPECT_EQ(DayScreens().m_autoStopRule, AUTO_TO_NEXT_SEASON);
+    EXPECT_EQ(g_dayScreenState.m_autoStopRule, AUTO_TO_NEXT_SEASON);
     EXPECT_TRUE(g_cricket.m_autoSimulate);
 }
 
@@ -188,9 +187,8 @@ TEST_F(WorldStep, CoachWithAJobThisSeasonKeepsControl) {
         {0, 0, 364, true},   // no job
     };
     for (const Case& c : cases) {
-        ResetWorld();
+        ResetGameState();
         g_world.mv_players.resize(1);
-        g_cricket = CricketData();
         Team& club = AddTeam(1001);
         club.m_country = c.clubCountry;
         g_userCoaches.assign(1, UserCoach{});
@@ -212,7 +210,7 @@ TEST_F(WorldStep, CareerEndsAfterTheLastSeason) {
     EXPECT_EQ(g_cricket.m_date.m_season, LAST_CAREER_SEASON + 1);
     EXPECT_EQ(g_cricket.m_date.m_dayOfSeason, 182) << "the turn stops at once";
     EXPECT_FALSE(g_world.mv_events[1].m_fired) << "no further event";
-    EXPECT_EQ(DayScreens().m_autoStopRule, AUTO_CAREER_OVER);
+    EXPECT_EQ(g_dayScreenState.m_autoStopRule, AUTO_CAREER_OVER);
     EXPECT_EQ(CurrentScreen(), SCREEN_AUTO_SIM);
 }
 
@@ -268,7 +266,7 @@ TEST_F(WorldStep, WindowShutsOnDayThirtyNorthAndThirtyOneSouth) {
     };
     const Case cases[] = {{363, 30, false}, {363, 31, true}, {362, 30, true}, {362, 31, false}};
     for (const Case& c : cases) {
-        ResetWorld();
+        ResetGameState();
         g_world.mv_players.resize(1);
         Team& club = AddTeam(1001);
         club.m_country = c.season % 2 == 0 ? NORTHERN_COUNTRY : 5;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ShellFixture.h"
+#include "season/GameState.h"
 #include "shell/MainLoop.h"
 #include "shell/platform/Files.h"
 
@@ -50,7 +51,7 @@ protected:
         setenv("HOME", m_savedHome.c_str(), 1);
         CMessageBox::s_messageQueue.clear();
         CMessageBox::s_messageAnswer = 0;
-        g_cricket = CricketData();
+        ResetGameState();
     }
     std::string ConfigFirstLine() const {
         std::ifstream in(m_home / "Documents" / "Ravelstone" / "Options" / "config.ini");

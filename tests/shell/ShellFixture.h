@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gui/GuiFixture.h"
+#include "season/GameState.h"
 #include "shell/Game.h"
 #include "shell/ShellServices.h"
 #include "shell/gui/Button.h"
@@ -120,7 +121,7 @@ protected:
         InstallPlatformHooks(*m_system, *m_game);
         InstallGameServices(true);
         ResetLog();
-        g_cricket = CricketData();
+        ResetGameState();
         g_screenSubjects = ScreenSubjects();
         if (BuildsSideBar()) {
             BuildSideBar();
@@ -136,7 +137,7 @@ protected:
         CMessageBox::s_messageAnswer = 0;
         InstallGameServices(false);
         GuiTest::TearDown();
-        g_cricket = CricketData();
+        ResetGameState();
     }
     virtual bool BuildsSideBar() const { return true; }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ShellFixture.h"
+#include "season/GameState.h"
 #include "season/News.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/ComboBox.h"
@@ -31,7 +32,7 @@ protected:
         fs::current_path(GameFolderWithTestSkins(
             testing::UnitTest::GetInstance()->current_test_info()->name(), m_extraSkins));
         ShellTest::SetUp();
-        ResetWorld();
+        ResetGameState();
         m_game->m_shellHooks.buildSideBar = BuildSideBar;
         m_game->m_shellHooks.addSideBarControls = AddSideBarControls;
         ASSERT_TRUE(m_game->CreateGameResources());
@@ -41,7 +42,7 @@ protected:
     }
     void TearDown() override {
         m_game->ShutdownGame();
-        ResetWorld();
+        ResetGameState();
         ShellTest::TearDown();
         fs::current_path(m_saved);
     }
@@ -272,7 +273,6 @@ TEST_F(SideBarTest, ContinueStopsAtAMessageThatWantsAnAnswer) {
         EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
         EXPECT_EQ(g_screenSubjects.m_messageIndex, 2);
     }
-    g_userCoaches.clear();
 }
 
 TEST_F(SideBarTest, ExitAsksOnce) {

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "DbTestSupport.h"
+#include "season/GameState.h"
 #include "world/GameDate.h"
 
 namespace ravel {
@@ -15,14 +16,14 @@ namespace {
 class BuiltWorld : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        ResetWorld();
+        ResetGameState();
         SetDatabaseDirectory(BuiltDatabaseDir());
         LoadDatabase();
         InitTeamBudgets();
     }
     static void TearDownTestSuite() {
         SetDatabaseDirectory("");
-        ResetWorld();
+        ResetGameState();
     }
     static bool IsCountry(int id) {
         for (const Country& c : g_world.mv_countries)

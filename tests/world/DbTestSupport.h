@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "season/GameState.h"
 #include "world/Database.h"
 #include "world/World.h"
 
@@ -44,11 +45,11 @@ protected:
                   ::testing::UnitTest::GetInstance()->current_test_info()->name()))
                     .string();
         std::filesystem::create_directories(m_dir);
-        ResetWorld();
+        ResetGameState();
     }
     void TearDown() override {
         SetDatabaseDirectory("");
-        ResetWorld();
+        ResetGameState();
         std::filesystem::remove_all(m_dir);
     }
     std::string Path(const std::string& name) const { return m_dir + "/" + name; }

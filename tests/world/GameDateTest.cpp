@@ -3,6 +3,7 @@
 #include <clocale>
 #include <string>
 
+#include "season/GameState.h"
 #include "world/GameDate.h"
 
 namespace ravel {
@@ -26,7 +27,7 @@ void ExpectDay(const GameDate& date, int day, int month, int year) {
 
 class GameDateTest : public ::testing::Test {
 protected:
-    void TearDown() override { g_cricket = CricketData{}; }
+    void TearDown() override { ResetGameState(); }
 };
 
 TEST_F(GameDateTest, NextDayFollowsMonthLengths) {

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "season/GameState.h"
 #include "world/DbFile.h"
 #include "world/GameDate.h"
 #include "world/Player.h"
@@ -14,14 +15,8 @@ namespace {
 
 class PlayerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetWorld();
-        g_cricket = CricketData{};
-    }
-    void TearDown() override {
-        ResetWorld();
-        g_cricket = CricketData{};
-    }
+    void SetUp() override { ResetGameState(); }
+    void TearDown() override { ResetGameState(); }
 };
 
 TEST_F(PlayerTest, BattingWords) {

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "season/GameState.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -9,8 +10,8 @@ namespace {
 
 class WorldTablesTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetWorld(); }
-    void TearDown() override { ResetWorld(); }
+    void SetUp() override { ResetGameState(); }
+    void TearDown() override { ResetGameState(); }
 };
 
 // Fills each table with ids {10, 20, 20, 30} in order, so 20 is held twice.

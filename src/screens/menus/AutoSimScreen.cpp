@@ -113,7 +113,7 @@ void CAutoSimScreen::Enter() {
     const bool resume = sb_waitingForAnswer && g_cricket.m_autoSimulate;
     sb_waitingForAnswer = false;
     if (resume) return;
-    const int32_t rule = DayScreens().m_autoStopRule;
+    const int32_t rule = g_dayScreenState.m_autoStopRule;
     s_state.m_tickCount = 0;
     s_state.m_careerOver = rule == AUTO_CAREER_OVER ? 1.0f : 0.0f;
     s_state.m_startSeason = g_cricket.m_date.m_season;

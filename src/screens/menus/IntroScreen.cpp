@@ -1,16 +1,10 @@
 #include "screens/menus/IntroScreen.h"
 
-#include <iterator>
-
-#include "season/Coaches.h"
-#include "season/Squads.h"
+#include "season/Career.h"
 #include "shell/Game.h"
 #include "shell/platform/Sprite.h"
 #include "shell/platform/System.h"
-#include "world/Database.h"
-#include "world/RecordsTable.h"
 #include "world/Services.h"
-#include "world/World.h"
 
 namespace ravel {
 
@@ -26,71 +20,7 @@ namespace {
 constexpr char LOGO_FILE[] = "gfx\\pics\\logo.bmp";
 constexpr char WAITING_FILE[] = "gfx\\pics\\logors.bmp";
 
-void LoadRecordsTables() {
-    static const char* const FILES[] = {"fcrecs.csv", "terecs.csv", "larecs.csv", "odrecs.csv"};
-    g_world.mv_records.assign(std::size(FILES), RecordsTable());
-    for (size_t k = 0; k < std::size(FILES); ++k) {
-        g_world.mv_records[k].LoadCsv(FILES[k]);
-        g_world.mv_records[k].m_kind = static_cast<int32_t>(k) + 1;
-    }
-}
-
-void CompleteWorld() {
-    TopUpTeamSquads();
-    TopUpCountryPlayers();
-    CreateMissingCoaches();
-    InitTeamBudgets();
-    SelectAllNationalSquads();
-    LoadTournamentStages();
-    FinishWorldLoad();
-}
-
-struct LoadStep {
-    void (*work)();
-    int32_t percent;
-    const char* next;  // what loads after this step
-};
-
-// One per tick, in this order: later loaders rely on the tables before them.
-const LoadStep LOAD_STEPS[] = {
-    {LoadPlayers, 10, "Loading... teams database"},
-    {LoadTeams, 15, "Loading... countries database"},
-    {LoadCountries, 20, "Loading... grounds database"},
-    {[] {
-         LoadGrounds();
-         LoadClimates();
-     },
-     25, "Loading... seasons database"},
-    {LoadSeasons, 30, "Loading... staff database"},
-    {LoadStaffMembers, 34, "Loading... competitions database"},
-    {[] {
-         LoadCompetitions();
-         LoadInternationalTournaments();
-         LoadTournamentAmendments();
-     },
-     40, "Loading... rounds database"},
-    {LoadRounds, 45, "Loading... conditions database"},
-    {LoadConditions, 50, "Loading... competitions history database"},
-    {LoadCompetitionHistory, 55, "Loading... competition events database"},
-    {LoadCompetitionEvents, 60, "Loading... injuries database"},
-    {LoadInjuryTypes, 70, "Loading... tours database"},
-    {LoadTours, 75, "Loading... test rankings database"},
-    {LoadTestRankings, 80, "Loading... one day rankings database"},
-    {[] {
-         LoadOneDayRankings();
-         LoadRecordsTables();
-     },
-     100, "Loading... fields database"},
-    {[] {
-         LoadFieldPositions();
-         LoadFieldSetups();
-         LoadBowlPlans();
-     },
-     100, "Loading... AI modules"},
-    {nullptr, 100, "Loading... initialising game data"},
-    {CompleteWorld, 100, nullptr},
-};
-static_assert(std::size(LOAD_STEPS) == INTRO_COMPLETE_WORLD + 1);
+static_assert(WORLD_LOAD_STEPS == INTRO_COMPLETE_WORLD + 1);
 
 void LoadPictures() {
     CIntroScreen::s_logo = new CSprite();
@@ -139,10 +69,9 @@ void CIntroScreen::Tick() {
     }
     if (s_step < 0) return;
     if (s_step <= INTRO_COMPLETE_WORLD) {
-        const LoadStep& step = LOAD_STEPS[s_step];
-        if (step.work) step.work();
-        s_percent = step.percent;
-        if (step.next) s_message = step.next;
+        const WorldLoadProgress progress = RunWorldLoadStep(s_step);
+        s_percent = progress.m_percent;
+        if (progress.m_next) s_message = progress.m_next;
     }
     ++s_step;
     if (s_step == INTRO_DONE) g_game->ChangeScreen(SCREEN_START_MENU);

@@ -3,14 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
-#include <fstream>
 
 #include "screens/menus/ScreenControls.h"
 #include "screens/menus/ScreenFrame.h"
-#include "season/Coaches.h"
+#include "season/Career.h"
 #include "season/DayMachine.h"
-#include "season/News.h"
 #include "season/Squads.h"
 #include "shell/Game.h"
 #include "shell/gui/Button.h"
@@ -20,9 +17,6 @@
 #include "shell/gui/SideBar.h"
 #include "shell/platform/Keys.h"
 #include "shell/platform/System.h"
-#include "world/PlayerHistory.h"
-#include "world/Random.h"
-#include "world/SaveGame.h"
 #include "world/Services.h"
 #include "world/World.h"
 
@@ -50,10 +44,6 @@ constexpr int ROWS_LEFT = 312, ROWS_TOP = 320, ROWS_WIDTH = 400, ROW_HEIGHT = 20
 constexpr int TEXT_X = 322;
 // Only the clubs below this id are offered (the rest are not career sides).
 constexpr int32_t LAST_CAREER_CLUB = 3000;
-// England's clubs, whose season is the one the game opens on.
-constexpr int32_t ENGLAND_CLUBS_FIRST = 1300, ENGLAND_CLUBS_LAST = 1399;
-constexpr int32_t COACH_BIRTH_YEAR = 1960;
-constexpr float NEW_COACH_RATING = 50.0f;
 
 struct FilterEntry {
     const char* caption;
@@ -83,49 +73,7 @@ const char* ListedName(int32_t id) {
     return team ? team->m_name : "";
 }
 
-bool SideTakenByHuman(int32_t sideId) {
-    return std::any_of(g_userCoaches.begin(), g_userCoaches.end(),
-                       [&](const UserCoach& coach) { return coach.m_staff.m_clubJob == sideId; });
-}
-
-StaffMember NewCoach(bool national, int32_t sideId) {
-    StaffMember coach;
-    coach.m_id = static_cast<int32_t>(g_world.mv_staff.size()) + 1;
-    if (SG::s_editFirstName->m_caption[0]) {
-        CopyText(coach.m_firstName, sizeof coach.m_firstName, SG::s_editFirstName->m_caption);
-    } else {
-        CopyText(coach.m_firstName, sizeof coach.m_firstName, "Mr");
-    }
-    if (SG::s_editSurname->m_caption[0]) {
-        CopyText(coach.m_surname, sizeof coach.m_surname, SG::s_editSurname->m_caption);
-    } else {
-        std::snprintf(coach.m_surname, sizeof coach.m_surname, "Player %d", UserCoachCount() + 1);
-    }
-    coach.m_birthDay = 1;
-    coach.m_birthMonth = 1;
-    coach.m_birthYear = COACH_BIRTH_YEAR;
-    coach.m_reputation = NEW_COACH_RATING;
-    coach.m_skill = NEW_COACH_RATING;
-    coach.m_human = 1;
-    if (national)
-        coach.m_nationalJob = sideId;
-    else
-        coach.m_clubJob = sideId;
-    return coach;
-}
-
 }  // namespace
-
-void CreatePlayerHistoryFiles() {
-    const std::string& folder = SavesFolder();
-    auto path = [&](const char* name) { return folder.empty() ? std::string(name) : folder + "/" + name; };
-    std::ofstream data(path(PLAYER_HISTORY_DATA), std::ios::binary | std::ios::trunc);
-    std::ofstream index(path(PLAYER_HISTORY_INDEX), std::ios::binary | std::ios::trunc);
-    // A file that cannot be made is left out: the histories then read as empty.
-    if (!index) return;
-    const int32_t none = -1;
-    index.write(reinterpret_cast<const char*>(&none), sizeof none);
-}
 
 void CSetupGameScreen::Enter() {
     g_game->mb_screenFrame = 0;
@@ -250,39 +198,14 @@ void CSetupGameScreen::Update() {
 }
 
 bool CSetupGameScreen::Continue() {
-    if (s_chosenSide < 0 || SideTakenByHuman(s_chosenSide)) return false;
-    const bool national = s_filter == FILTER_NATIONAL;
-
-    const std::time_t now = std::time(nullptr);
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    g_cricket.m_startDay = utc.tm_mday;
-    g_cricket.m_startMonth = utc.tm_mon + 1;
-    g_cricket.m_startYear = Rand() % 770 + 7;
-
-    const StaffMember coach = NewCoach(national, s_chosenSide);
-    g_world.mv_staff.push_back(coach);
-    UserCoach profile;
-    profile.m_staff = coach;
-    g_userCoaches.push_back(profile);
-    g_cricket.m_coachIndex = 0;
-
+    NewCoachRequest request;
+    request.m_firstName = s_editFirstName->m_caption;
+    request.m_surname = s_editSurname->m_caption;
+    request.m_sideId = s_chosenSide;
+    request.m_national = s_filter == FILTER_NATIONAL;
+    if (s_chosenSide < 0 || !BeginCareer(request)) return false;
     s_btnBack->Disable();
-    if (national) {
-        if (Country* country = NationalSideById(s_chosenSide)) AppointCoach(*country, coach.m_id);
-    } else if (Team* team = ClubById(s_chosenSide)) {
-        AppointCoach(*team, coach.m_id);
-    }
-    const GameDate& today = g_cricket.m_date;
-    for (UserCoach& each : g_userCoaches) each.DeliverPendingNews(today.m_day, today.m_month, today.m_year);
-
-    const StaffMember& first = g_userCoaches.front().m_staff;
-    g_cricket.m_team = first.m_clubJob > 0 ? first.m_clubJob : first.m_nationalJob;
-    CreatePlayerHistoryFiles();
-    g_cricket.m_autoSimulate = false;
-
-    const int32_t side = g_cricket.m_team;
-    if (side >= 1000 && (side < ENGLAND_CLUBS_FIRST || side > ENGLAND_CLUBS_LAST)) {
+    if (CareerOpensWithAutoSimulation(g_cricket.m_team)) {
         StartAutoSimulation(AUTO_TO_NEXT_SEASON);
         return true;
     }

@@ -48,8 +48,4 @@ public:
     static bool sb_tabHeld;
 };
 
-// The new game's player-history files in the saves folder: an empty data
-// file and an index that says there is nothing yet.
-void CreatePlayerHistoryFiles();
-
 }  // namespace ravel

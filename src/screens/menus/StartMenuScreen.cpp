@@ -3,11 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "match/Conditions.h"
 #include "screens/menus/ScreenControls.h"
 #include "screens/menus/ScreenFrame.h"
-#include "season/News.h"
-#include "season/Selection.h"
+#include "season/Career.h"
 #include "season/Squads.h"
 #include "shell/Game.h"
 #include "shell/Settings.h"
@@ -79,20 +77,6 @@ const char* SideName(int sideId) {
     return country ? country->m_name : "";
 }
 
-// The earlier game's coaches become the computer's: their sides are no
-// longer the user's, and the day machine only serves this game's profile.
-void HandOverEarlierCoaches() {
-    for (const UserCoach& profile : g_userCoaches) {
-        const int index = FindStaffMemberIndex(profile.m_staff.m_id);
-        if (index >= 0) g_world.mv_staff[static_cast<size_t>(index)].m_human = 0;
-        if (Team* team = ClubById(profile.m_staff.m_clubJob)) team->m_human = 0;
-        if (Country* country = NationalSideById(profile.m_staff.m_nationalJob)) country->m_human = 0;
-    }
-    g_userCoaches.clear();
-    g_cricket.m_coachIndex = 0;
-    g_cricket.m_team = 0;
-}
-
 }  // namespace
 
 std::string SavedGameLabel(const std::string& fileName, const SaveGameHeader& header, bool autosaveMark) {
@@ -112,20 +96,7 @@ std::string SavedGameLabel(const std::string& fileName, const SaveGameHeader& he
 
 void StartNewCareer() {
     g_game->m_screenMode = SCREEN_MODE_FRAMED;
-    HandOverEarlierCoaches();
-
-    GameDate& date = g_cricket.m_date;
-    date = GameDate::FromSeasonDay(0, FIRST_SEASON);
-    date.m_hour = 8;
-    date.m_minute = 0;
-    date.m_second = 0;
-    g_cricket.m_climateMonth = date.m_month - 1;
-
-    for (Team& team : g_world.mv_teams) {
-        if (SquadCount(team) > 15) StoreSelection(ChooseXI(team.m_id, false, false, 0), team.m_xi);
-    }
-    for (Climate& climate : g_world.mv_climates) AdvanceForecast(climate);
-    g_cricket.m_gameMode = MODE_CAREER;
+    PrepareNewCareer();
 }
 
 void CMainMenuScreen::Enter() {

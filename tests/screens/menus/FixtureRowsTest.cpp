@@ -9,6 +9,7 @@
 #include "match/Match.h"
 #include "match/MatchLists.h"
 #include "screens/menus/FixtureRows.h"
+#include "season/GameState.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -20,8 +21,7 @@ constexpr int AWAY = 1302;
 class FixtureRowsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetWorld();
-        ResetMatchLists();
+        ResetGameState();
         AddTeam(HOME, "Northfield", "NOR");
         AddTeam(AWAY, "Saltmarsh", "SAL");
         AddCountry(3, "Averland", "AVE");
@@ -38,10 +38,7 @@ protected:
         c.m_format = FORMAT_LIST_A;
         g_world.mv_competitions.push_back(c);
     }
-    void TearDown() override {
-        ResetMatchLists();
-        ResetWorld();
-    }
+    void TearDown() override { ResetGameState(); }
 
     static void AddTeam(int id, const char* name, const char* shortName) {
         Team t;

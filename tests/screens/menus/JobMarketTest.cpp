@@ -4,6 +4,7 @@
 #include "NewsFixture.h"
 #include "screens/menus/JobMarketScreen.h"
 #include "screens/menus/ScreenControls.h"
+#include "season/GameState.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/ScrollBar.h"
 
@@ -105,7 +106,7 @@ TEST_F(JobMarketTest, ScrollBarOnlyForMoreRowsThanFitAndFollowsThePageShown) {
 }
 
 TEST(CollectVacantJobsTest, FirstTenCountriesThenClubsBelow3000) {
-    ResetWorld();
+    ResetGameState();
     for (int id = 1; id <= 12; ++id) {
         Country c;
         c.m_id = id;
@@ -118,7 +119,7 @@ TEST(CollectVacantJobsTest, FirstTenCountriesThenClubsBelow3000) {
         g_world.mv_teams.push_back(t);
     }
     EXPECT_EQ(CollectVacantJobs(), (std::vector<int32_t>{2, 4, 6, 8, 10, 1500, 2999}));
-    ResetWorld();
+    ResetGameState();
 }
 
 }  // namespace

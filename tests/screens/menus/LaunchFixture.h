@@ -8,6 +8,7 @@
 #include <string>
 
 #include "screens/menus/ScreenTable.h"
+#include "season/GameState.h"
 #include "season/News.h"
 #include "shell/Settings.h"
 #include "shell/ShellFixture.h"
@@ -38,8 +39,7 @@ protected:
         m_game->m_shellHooks.buildSideBar = BuildSideBar;
         m_game->m_shellHooks.addSideBarControls = AddSideBarControls;
         ASSERT_TRUE(m_game->CreateGameResources());
-        ResetWorld();
-        g_userCoaches.clear();
+        ResetGameState();
         m_game->BeginPlay();
         SeedRand(5);
         ResetLog();
@@ -47,8 +47,7 @@ protected:
     void TearDown() override {
         if (m_game->m_screenId != 0) m_game->ChangeScreen(SCREEN_COMPETITION);
         m_game->ShutdownGame();
-        g_userCoaches.clear();
-        ResetWorld();
+        ResetGameState();
         ShellTest::TearDown();
         SetDatabaseDirectory("");
         SetDatabaseRoot("");

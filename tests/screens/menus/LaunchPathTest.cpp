@@ -1,7 +1,9 @@
 // A new user's first run on the built world: the database loads, a new game,
 // a name typed, a side picked, the news page, then Continue day by day to the
 // first match day; and a side out of season starting in the auto-simulation.
+// The benchmarks' start gives the same world.
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 #include "LaunchFixture.h"
@@ -9,7 +11,9 @@
 #include "screens/menus/IntroScreen.h"
 #include "screens/menus/NewGameScreen.h"
 #include "screens/menus/StartMenuScreen.h"
+#include "season/Career.h"
 #include "season/DayMachine.h"
+#include "season/Squads.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/ComboBox.h"
 #include "shell/gui/EditBox.h"
@@ -102,6 +106,35 @@ TEST_F(LaunchPathTest, NewCareerToTheFirstMatchDay) {
     Tap(CSideBar::s_btnContinue);
     EXPECT_NE(m_game->m_screenId, SCREEN_NEWS);
     EXPECT_EQ(g_cricket.m_date.m_dayOfSeason, matchDay);
+}
+
+// Every side's wage budget, squads and eleven, and the player count.
+std::vector<int32_t> StartingSides() {
+    std::vector<int32_t> sides{static_cast<int32_t>(g_world.mv_players.size())};
+    for (const Team& t : g_world.mv_teams) {
+        sides.insert(sides.end(), {t.m_id, t.m_salaryBudget});
+        sides.insert(sides.end(), std::begin(t.m_squad), std::end(t.m_squad));
+        sides.insert(sides.end(), std::begin(t.m_xi), std::end(t.m_xi));
+    }
+    for (const Country& c : g_world.mv_countries) {
+        sides.push_back(c.m_id);
+        sides.insert(sides.end(), c.mv_testSquad.begin(), c.mv_testSquad.end());
+        sides.insert(sides.end(), c.mv_oneDaySquad.begin(), c.mv_oneDaySquad.end());
+        sides.insert(sides.end(), std::begin(c.m_xi), std::end(c.m_xi));
+    }
+    return sides;
+}
+
+TEST_F(LaunchPathTest, TheBenchesStartThePlayersWorld) {
+    ToSetup();
+    const std::vector<int32_t> player = StartingSides();
+    SeedRand(5);
+    LoadWorld();
+    PrepareNewCareer();
+    EXPECT_EQ(StartingSides(), player);
+    const Team* club = ClubById(1301);
+    ASSERT_NE(club, nullptr);
+    EXPECT_GT(club->m_salaryBudget, 0);
 }
 
 TEST_F(LaunchPathTest, SideOutOfSeasonStartsWithTheAutoSimulation) {

@@ -13,6 +13,7 @@
 #include "screens/menus/StartMenuScreen.h"
 #include "season/Coaches.h"
 #include "season/DayMachine.h"
+#include "season/GameState.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/PopupMenu.h"
 #include "shell/gui/SideBar.h"
@@ -29,9 +30,7 @@ protected:
     void SetUp() override {
         NewsWorldTest::SetUp();
         if (!UseBuiltDatabase()) GTEST_SKIP() << "the world database is not built";
-        ResetWorld();
-        g_userCoaches.clear();
-        g_cricket = CricketData();
+        ResetGameState();
         SeedRand(7);
     }
 

@@ -13,6 +13,7 @@
 #include "LaunchFixture.h"
 #include "screens/menus/JobMarketScreen.h"
 #include "screens/menus/NewsScreen.h"
+#include "season/GameState.h"
 
 namespace ravel {
 
@@ -57,10 +58,8 @@ protected:
     }
 
     void BuildWorld() {
-        ResetWorld();
-        g_userCoaches.clear();
+        ResetGameState();
         g_world.mv_players.resize(1);
-        g_cricket = CricketData();
         g_cricket.m_gameMode = MODE_CAREER;
         g_cricket.m_date = GameDate::FromSeasonDay(10, FIRST_SEASON);
         AddCountry(1, "Averland");
