@@ -8,7 +8,8 @@
 //   matches                g_currentMatches, g_completedMatches and the match
 //                          ids (match/MatchLists.h)
 //   the stepped match      g_sliceBudget, g_lostMinutes, g_lostOvers,
-//                          g_steppedMatch, g_ballState, g_showScorecard
+//                          g_steppedMatch, g_userMatch, g_ballState,
+//                          g_showScorecard
 //                          (match/MatchServices.h)
 //   the day machine        g_todaysFixtures, g_humanSidesToday, g_recordEvents,
 //                          g_dayScreenState (season/DayMachine.h)
