@@ -51,7 +51,7 @@ bool cCommPeer::QueueOutgoing(std::vector<uint8_t> data) {
     return Unsent() <= OUT_QUEUE_LIMIT;
 }
 
-cComm::cComm(const cCommClock& clock, bool isServer) : m_clock(clock), mb_isServer(isServer) {
+cComm::cComm(const cCommClock& clock) : m_clock(clock) {
     Reset();
 }
 

@@ -60,10 +60,9 @@ struct cCommPeer {
     char m_name[NAME_SIZE] = {};
     int32_t m_playerId = 0;
     bool mb_loggedIn = false;
-    uint32_t m_loginPacket = 0;  // the server's packet counter at login
-    uint32_t m_packets = 0;      // client packets heard since login
-    uint32_t m_lastPacket = 0;   // the number of the latest
-    bool mb_dropped = false;     // to be closed by the server
+    uint32_t m_packets = 0;     // client packets heard since login
+    uint32_t m_lastPacket = 0;  // the number of the latest
+    bool mb_dropped = false;    // to be closed by the server
 
     size_t Unsent() const;
     // Appends a message to the outgoing queue; false when the unsent data
@@ -83,7 +82,7 @@ class cComm {
 public:
     enum State { IDLE = 0, RESOLVING = 1, CONNECTED = 2, CLOSING = 3 };
 
-    explicit cComm(const cCommClock& clock, bool isServer);
+    explicit cComm(const cCommClock& clock);
     virtual ~cComm();
     cComm(const cComm&) = delete;
     cComm& operator=(const cComm&) = delete;
@@ -121,7 +120,6 @@ protected:
     char m_dottedAddress[HOST_TEXT_SIZE] = {};
     int m_state = IDLE;
     uint16_t m_port = NET_PORT;
-    bool mb_isServer = false;
 };
 
 // Closes a socket handle and sets it to -1.

@@ -39,7 +39,7 @@ bool Resolve(const char* host, in_addr& address) {
 
 }  // namespace
 
-cCommClient::cCommClient(const cCommClock& clock) : cComm(clock, false) {}
+cCommClient::cCommClient(const cCommClock& clock) : cComm(clock) {}
 
 void cCommClient::Init(cCommLog* log) {
     mp_log = log;
@@ -144,7 +144,6 @@ void cCommClient::OnConnect(int error) {
     }
     m_state = CONNECTED;
     m_self = cCommPeer();
-    m_self.m_created = m_clock.Milliseconds();
     CopyName(m_self.m_name, m_loginName);
     LoginRequest request;
     CopyName(request.m_name, m_loginName);

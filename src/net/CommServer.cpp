@@ -48,7 +48,7 @@ bool Player(const cCommPeer& peer) {
 
 }  // namespace
 
-cCommServer::cCommServer(const cCommClock& clock) : cComm(clock, true) {}
+cCommServer::cCommServer(const cCommClock& clock) : cComm(clock) {}
 
 cCommServer::~cCommServer() {
     Shutdown();
@@ -219,7 +219,6 @@ void cCommServer::HandleLogin(cCommPeer& peer, const LoginRequest& request) {
     Send(peer, Encode(reply));
     if (reply.d_success != LOGIN_OK || peer.mb_dropped) return;
 
-    peer.m_loginPacket = m_packetCounter;
     CopyName(peer.m_name, request.m_name);
     peer.mb_loggedIn = true;
     for (cCommPeer& other : mv_peers) {
