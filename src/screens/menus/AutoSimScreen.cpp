@@ -171,11 +171,12 @@ void CAutoSimScreen::Render() {
             "You have reached the age of retirement and decide that you wish to become an "
             "armchair cricket fan. After a farewell dinner attended by many cricket stars from "
             "around the world you gracefully end your career");
-        sys.DrawTextInRect(213, 210, 1009, 290, ALIGN_CENTRE, TEXT_WHITE, text, "%s",
-                           "Thankyou for playing Ravelstone, it has been a pleasure bringing the game to you "
-                           "and we hope you've enjoyed it.");
+        sys.DrawTextInRect(
+            213, 210, 1009, 290, ALIGN_CENTRE, TEXT_WHITE, text, "%s",
+            "Thank you for playing Ravelstone, it has been a pleasure bringing the game to you "
+            "and we hope you've enjoyed it.");
         sys.DrawTextInRect(213, 400, 1009, 460, ALIGN_CENTRE, TEXT_YELLOW, text, "%s",
-                           "Please press Q to Quit and return to Windows");
+                           "Please press Q to quit the game");
     } else {
         sys.DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, title, "Auto simulating");
         sys.DrawText(220, 200, ALIGN_LEFT, TEXT_ORANGE, text, "Recent News");

@@ -211,10 +211,11 @@ void CMainMenuScreen::DrawLoadGameDialog() {
                        static_cast<int>(sv_saveFiles.size()));
     g_system->DrawTextInRect(
         dialog.m_x + 20, dialog.m_y + 240, dialog.m_x + dialog.m_width - 12, dialog.m_y + dialog.m_height,
-        ALIGN_LEFT, TEXT_WHITE, font, "%s",
-        "Please note: Save game files are stored in the users 'My Documents' folder, they are in a "
-        "sub-folder called 'Ravelstone'. You can delete these at any time, each save game file is "
-        "around 10mb in size, so it would be a good idea to delete ones you don't require anymore.");
+        ALIGN_LEFT, TEXT_WHITE, font,
+        "Please note: Save game files are stored in the folder %s. You can delete these at any time, each "
+        "save game file is around 10mb in size, so it would be a good idea to delete ones you don't require "
+        "anymore.",
+        NativePath(s_savesFolder).c_str());
 }
 
 }  // namespace ravel
