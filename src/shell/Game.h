@@ -51,6 +51,12 @@ public:
     void BeginPlay();
     LoopPass PlayPass();
     void EndPlay();
+    // How long an idle pass may sleep: until the next tick or frame is due.
+    uint32_t IdleMilliseconds() const;
+    // Whether this frame slot is drawn (see STILL_FRAMES); StillSlot: a slot
+    // that a still picture leaves out.
+    bool FrameWanted();
+    bool StillSlot(uint64_t slot) const;
     void GameTick();
     void RenderFrame();
 
@@ -122,6 +128,15 @@ public:
     bool mb_altEnterArmed = false;
     uint64_t m_tickCount = 0;
     uint64_t m_frameCount = 0;
+    // A picture that has stood still for STILL_FRAMES frames with no input
+    // is drawn on one frame slot in STILL_STRIDE until it changes, so that
+    // an idle game leaves the processor alone; input or a change brings
+    // every slot back.
+    static constexpr uint32_t STILL_FRAMES = 30;
+    static constexpr uint64_t STILL_STRIDE = 4;
+    uint32_t m_stillFrames = 0;
+    uint64_t m_frameSlot = 0;
+    uint64_t m_inputAtFrame = 0;
 
     int GraphicsCount() const { return m_graphicsCount; }
 

@@ -1,5 +1,6 @@
 #include "shell/MainLoop.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "shell/Game.h"
@@ -42,8 +43,8 @@ void CGame::Play() {
     for (;;) {
         const LoopPass pass = PlayPass();
         if (pass == LoopPass::ENDED) break;
-        // Nothing was due: give the processor back rather than spin.
-        if (pass == LoopPass::IDLE && !m_paused) Sleep(1);
+        // Nothing was due: give the processor back until something is.
+        if (pass == LoopPass::IDLE && !m_paused) Sleep(IdleMilliseconds());
     }
     EndPlay();
 }
@@ -55,6 +56,7 @@ void CGame::BeginPlay() {
     m_busy = false;
     mb_quitSeen = false;
     mb_altEnterArmed = false;
+    m_stillFrames = 0;
     ChangeScreen(SCREEN_INTRO);
     g_system->m_clockSeconds = 0.0f;
     SeedRandFromClock();
@@ -110,12 +112,23 @@ LoopPass CGame::PlayPass() {
     }
     if (present > m_nextFrame) {
         m_nextFrame += m_framePeriod;
-        RenderFrame();
+        if (FrameWanted()) RenderFrame();
         // Late frames are dropped, never drawn twice to catch up.
         if (m_nextFrame < present) m_nextFrame = present + m_framePeriod;
         return LoopPass::FRAME;
     }
     return LoopPass::IDLE;
+}
+
+uint32_t CGame::IdleMilliseconds() const {
+    // A frame slot that will not be drawn is no reason to wake.
+    const int64_t due =
+        StillSlot(m_frameSlot + 1) ? g_system->m_nextTick : std::min(g_system->m_nextTick, m_nextFrame);
+    const int64_t wait = due - g_system->m_presentTime;
+    // The tick period is ten milliseconds on either clock. Rounded up: waking
+    // a little early would only cost a second pass and a second sleep.
+    const int64_t ms = m_tickPeriod > 0 ? (wait * 10 + m_tickPeriod - 1) / m_tickPeriod : 1;
+    return static_cast<uint32_t>(std::clamp<int64_t>(ms, 1, 10));
 }
 
 void CGame::EndPlay() {
@@ -186,8 +199,25 @@ void CGame::RenderFrame() {
     }
     if (m_busy) sys.ShadeRect(0, 0, SCREEN_WIDTH - 1, SCREEN_HEIGHT - 1);
     sys.EndScene();
+    const uint64_t shown = sys.m_presentCount;
     sys.Present();
     ++m_frameCount;
+    m_stillFrames = sys.m_presentCount == shown ? m_stillFrames + 1 : 0;
+}
+
+bool CGame::FrameWanted() {
+    ++m_frameSlot;
+    // Input may change what is drawn: the next frame comes at once.
+    if (g_system->m_inputTaken != m_inputAtFrame) {
+        m_inputAtFrame = g_system->m_inputTaken;
+        m_stillFrames = 0;
+    }
+    return !StillSlot(m_frameSlot);
+}
+
+bool CGame::StillSlot(uint64_t slot) const {
+    return m_stillFrames >= STILL_FRAMES && g_system->m_inputTaken == m_inputAtFrame &&
+           slot % STILL_STRIDE != 0;
 }
 
 bool ParseHeadlessScript(const std::vector<std::string>& words, HeadlessScript& script, std::string& error) {
@@ -207,6 +237,9 @@ bool ParseHeadlessScript(const std::vector<std::string>& words, HeadlessScript& 
         } else if (std::sscanf(w, "key=%llu:%d%n", &tick, &x, &used) == 2 && w[used] == '\0') {
             step.m_kind = ScriptStep::KEY;
             step.m_x = x;
+        } else if (std::sscanf(w, "text=%llu:%n", &tick, &used) == 1 && used > 0 && w[used] != '\0') {
+            step.m_kind = ScriptStep::TEXT;
+            step.m_text = w + used;
         } else if (std::sscanf(w, "close=%llu%n", &tick, &used) == 1 && w[used] == '\0') {
             step.m_kind = ScriptStep::CLOSE;
         } else if (std::sscanf(w, "shot=%llu:%n", &tick, &used) == 1 && used > 0 && w[used] != '\0') {
@@ -237,6 +270,8 @@ bool RunHeadless(CGame& game, const HeadlessScript& script) {
                     input->SetButtons(true, false);
                 } else if (step.m_kind == ScriptStep::KEY) {
                     input->PressKey(step.m_x);
+                } else if (step.m_kind == ScriptStep::TEXT) {
+                    input->TypeText(step.m_text.c_str());
                 } else if (step.m_kind == ScriptStep::CLOSE) {
                     input->Close();
                 }

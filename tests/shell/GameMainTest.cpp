@@ -109,16 +109,20 @@ TEST_F(GameMainTest, UnknownHeadlessStepIsRefused) {
 TEST(HeadlessScriptTest, Words) {
     HeadlessScript script;
     std::string bad;
-    ASSERT_TRUE(ParseHeadlessScript({"ticks=90", "click=4:10,20", "key=5:28", "close=6", "shot=7:a b.png"},
-                                    script, bad));
+    ASSERT_TRUE(ParseHeadlessScript(
+        {"ticks=90", "click=4:10,20", "key=5:28", "close=6", "shot=7:a b.png", "text=8:Zo\xc3\xab"}, script,
+        bad));
     EXPECT_EQ(script.m_ticks, 90u);
-    ASSERT_EQ(script.mv_steps.size(), 4u);
+    ASSERT_EQ(script.mv_steps.size(), 5u);
     EXPECT_EQ(script.mv_steps[0].m_kind, ScriptStep::CLICK);
     EXPECT_EQ(script.mv_steps[0].m_y, 20);
     EXPECT_EQ(script.mv_steps[1].m_x, 28);
     EXPECT_EQ(script.mv_steps[2].m_kind, ScriptStep::CLOSE);
     EXPECT_EQ(script.mv_steps[3].m_file, "a b.png");
-    for (const char* word : {"ticks=", "click=4:10", "key=5", "shot=7:", "close=6x", "window"}) {
+    EXPECT_EQ(script.mv_steps[4].m_kind, ScriptStep::TEXT);
+    EXPECT_EQ(script.mv_steps[4].m_tick, 8u);
+    EXPECT_EQ(script.mv_steps[4].m_text, "Zo\xc3\xab");
+    for (const char* word : {"ticks=", "click=4:10", "key=5", "shot=7:", "close=6x", "text=3:", "window"}) {
         HeadlessScript other;
         EXPECT_FALSE(ParseHeadlessScript({word}, other, bad)) << word;
         EXPECT_EQ(bad, word);

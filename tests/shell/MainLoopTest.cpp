@@ -31,6 +31,15 @@ protected:
         ADD_FAILURE() << "the loop never went idle";
         return passes;
     }
+    // A framed screen that only paints, made current.
+    void ShowPainter(int id, ScreenCallback render) {
+        ScreenRecord record;
+        record.m_id = id;
+        record.m_mode = SCREEN_MODE_FRAMED;
+        record.mp_render = render;
+        m_game->RegisterScreen(record);
+        m_game->ChangeScreen(id);
+    }
 };
 
 TEST_F(MainLoopTest, StartsOnTheIntroWithTheOptionsReset) {
@@ -47,6 +56,7 @@ TEST_F(MainLoopTest, StartsOnTheIntroWithTheOptionsReset) {
 TEST_F(MainLoopTest, HundredTicksAndSixtyFramesASecond) {
     m_game->ChangeScreen(SCREEN_NEWS);
     for (int ms = 0; ms < 1000; ++ms) {
+        m_system->HeadlessInput()->MoveMouse(ms % 500, 300);  // the player is busy: every frame counts
         AdvanceClock(1000);
         DuePasses();
     }
@@ -180,12 +190,7 @@ void PaintGrey() {
 }
 
 TEST_F(MainLoopTest, BusyFramesAreShadedUntilTheNextTick) {
-    ScreenRecord grey;
-    grey.m_id = 143;
-    grey.m_mode = SCREEN_MODE_FRAMED;
-    grey.mp_render = PaintGrey;
-    m_game->RegisterScreen(grey);
-    m_game->ChangeScreen(143);
+    ShowPainter(143, PaintGrey);
 
     m_game->RenderFrame();
     EXPECT_EQ(m_system->Screen().Pixel(600, 400), GREY);
@@ -194,6 +199,52 @@ TEST_F(MainLoopTest, BusyFramesAreShadedUntilTheNextTick) {
     EXPECT_LT(m_system->Screen().Pixel(600, 400) & 0xffu, GREY & 0xffu);
     TickWith(600, 400, false);
     EXPECT_FALSE(m_game->m_busy);
+}
+
+int s_moverX = 0;
+void DrawMover() {
+    g_system->FillRect(s_moverX, 400, s_moverX + 10, 410, GREY);
+}
+
+TEST_F(MainLoopTest, OnlyFramesThatChangeArePresented) {
+    ShowPainter(144, DrawMover);
+    struct Counts {
+        uint64_t ticks, frames, presents;
+    };
+    const auto runOneSecond = [&](bool moving) {
+        const Counts before{m_game->m_tickCount, m_game->m_frameCount, m_system->m_presentCount};
+        for (int ms = 0; ms < 1000; ++ms) {
+            if (moving) s_moverX = ms % 500;
+            AdvanceClock(1000);
+            DuePasses();
+        }
+        return Counts{m_game->m_tickCount - before.ticks, m_game->m_frameCount - before.frames,
+                      m_system->m_presentCount - before.presents};
+    };
+    runOneSecond(false);
+    const Counts still = runOneSecond(false);
+    EXPECT_EQ(still.ticks, 100u);
+    EXPECT_EQ(still.presents, 0u) << "a still picture is not sent again";
+    EXPECT_NEAR(static_cast<double>(still.frames), 60.0 / CGame::STILL_STRIDE, 1.0)
+        << "and is drawn less often";
+
+    const Counts moving = runOneSecond(true);
+    EXPECT_EQ(moving.ticks, 100u);
+    EXPECT_NEAR(static_cast<double>(moving.frames), 60.0, 2.0) << "a change brings back every frame";
+    EXPECT_GE(moving.presents + 1, moving.frames) << "and every changed frame is sent";
+
+    const Counts stillAgain = runOneSecond(false);
+    EXPECT_EQ(stillAgain.presents, 0u);
+
+    // Input brings the next frame at once, however still the picture was.
+    const uint64_t frames = m_game->m_frameCount;
+    m_system->HeadlessInput()->MoveMouse(600, 300);
+    AdvanceClock(10000);
+    DuePasses();
+    AdvanceClock(17000);
+    DuePasses();
+    EXPECT_EQ(m_game->m_frameCount, frames + 1);
+    s_moverX = 0;
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -198,6 +199,73 @@ TEST_F(SideBarTest, DomesticByChoiceOrByRestingOnIt) {
     for (int i = 0; i < 100 && domestic->m_menuState != MENU_OPEN; ++i) TickWith(x, y, false);
     EXPECT_EQ(domestic->m_menuState, MENU_OPEN);
     EXPECT_EQ(world->m_menuState, MENU_CLOSED);
+    // It stays open under the pointer and takes its click.
+    for (int i = 0; i < 50; ++i) TickWith(domestic->m_x + 40, ItemY(domestic, 0), false);
+    ChooseItem(domestic, 0);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
+    EXPECT_EQ(domestic->m_menuState, MENU_CLOSED);
+}
+
+TEST_F(SideBarTest, RestedOnSubMenuClosesAndTheSideBarAnswersAgain) {
+    FillWorldCricket();
+    CPopupMenu* world = SB::s_menuWorldCricket;
+    CPopupMenu* domestic = SB::s_menuDomestic;
+    struct Case {
+        const char* name;
+        std::function<void()> close;
+    };
+    const Case cases[] = {
+        {"a click elsewhere", [&] { ClickAt(700, 400); }},
+        {"a click on the parent it keeps drawn", [&] { ClickAt(world->m_x + 40, ItemY(world, 0)); }},
+        {"Escape",
+         [&] {
+             m_system->HeadlessInput()->TapKey(DIK_ESCAPE);
+             TickWith(700, 400, false);
+             TickWith(700, 400, false);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_game->ChangeScreen(SCREEN_COMPETITION);
+        Click(SB::s_btnWorldCricket);
+        for (int i = 0; i < 100 && domestic->m_menuState != MENU_OPEN; ++i)
+            TickWith(world->m_x + 40, ItemY(world, 6), false);
+        ASSERT_EQ(domestic->m_menuState, MENU_OPEN);
+        c.close();
+        EXPECT_EQ(domestic->m_menuState, MENU_CLOSED);
+        EXPECT_EQ(world->m_menuState, MENU_CLOSED);
+        EXPECT_EQ(m_game->m_screenId, SCREEN_COMPETITION) << "the closing click chose nothing";
+        Click(SB::s_btnMain);
+        EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
+        Click(SB::s_btnExit);
+        ASSERT_TRUE(MessageBoxOpen());
+        AnswerMessageBox(CMessageBox::NO);
+        TickWith(700, 400, false);
+        EXPECT_FALSE(MessageBoxOpen());
+        EXPECT_EQ(SB::s_pendingQuestion, QUESTION_NONE);
+    }
+}
+
+TEST_F(SideBarTest, AClickThatClosesAMenuDoesNotReachThePage) {
+    FillWorldCricket();
+    CButton pageButton;
+    pageButton.SetRect(400, 320, 200, 40);  // beside the open menu, below its sub-menus
+    ControlList page;
+    page.mp_overlay = &m_game->m_sideBarList;
+    page.mp_skin = m_game->m_skin.Sprites();
+    page.AddControl(&pageButton);
+    m_system->mp_controlList = &page;
+    for (bool menuOpen : {false, true}) {
+        SCOPED_TRACE(menuOpen);
+        if (menuOpen) Click(SB::s_btnWorldCricket);
+        ASSERT_EQ(SB::s_menuWorldCricket->m_menuState, menuOpen ? MENU_OPEN : MENU_CLOSED);
+        m_system->HeadlessInput()->Click(500, 340);
+        TickWith(500, 340, false);
+        TickWith(500, 340, false);
+        EXPECT_EQ(pageButton.m_state == STATE_CLICKED, !menuOpen);
+        EXPECT_EQ(SB::s_menuWorldCricket->m_menuState, MENU_CLOSED);
+    }
+    m_system->mp_controlList = nullptr;
 }
 
 TEST_F(SideBarTest, CompetitionsMenu) {
@@ -283,6 +351,22 @@ TEST_F(SideBarTest, ExitAsksOnce) {
     // The window's close box while the question is open asks nothing more.
     ConfirmExit();
     EXPECT_EQ(CMessageBox::s_messageQueue.size(), 1u);
+    AnswerMessageBox(CMessageBox::NO);
+    TickWith(700, 400, false);
+    EXPECT_FALSE(MessageBoxOpen());
+
+    // Two closes before the question shows (as a desktop may send for one
+    // click on the close box): one question, and one No answers it.
+    m_system->HeadlessInput()->Close();
+    m_system->HeadlessInput()->Close();
+    TickWith(700, 400, false);
+    ASSERT_TRUE(MessageBoxOpen());
+    EXPECT_EQ(CMessageBox::s_messageQueue.size(), 1u);
+    AnswerMessageBox(CMessageBox::NO);
+    TickWith(700, 400, false);
+    EXPECT_FALSE(MessageBoxOpen());
+    EXPECT_EQ(SB::s_pendingQuestion, QUESTION_NONE);
+    EXPECT_TRUE(m_game->m_running);
 }
 
 TEST_F(SideBarTest, OptionsDialogStoresTheTicksOnDone) {

@@ -132,7 +132,10 @@ int CComboBox::HandleMouse(int x, int y, uint8_t leftDown, uint8_t) {
 }
 
 void CComboBox::MouseOutside(uint8_t leftDown, uint8_t) {
-    if (leftDown) Collapse();
+    if (!leftDown) return;
+    // As with a menu, the press that closes the list acts on nothing else.
+    if (mb_expanded) g_system->mb_mouseConsumed = 1;
+    Collapse();
 }
 
 void CComboBox::Draw() {

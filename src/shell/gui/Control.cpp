@@ -52,6 +52,7 @@ int CControl::HandleMouse(int, int, uint8_t, uint8_t) {
 }
 void CControl::HandleKey(int, int) {}
 void CControl::MouseOutside(uint8_t, uint8_t) {}
+void CControl::HandleText(const std::string&) {}
 
 void CControl::SetCaption(const char* text) {
     CopyText(m_caption, sizeof m_caption, text);
@@ -163,6 +164,7 @@ void DispatchToControl(CControl& control, int x, int y, uint8_t leftDown, uint8_
                        int shift) {
     if (key != NO_KEY) control.HandleKey(key, shift);
     control.HandleKey(NO_KEY, shift);
+    if (!g_system->TypedText().empty()) control.HandleText(g_system->TypedText());
     control.m_state = STATE_NORMAL;
     if (control.Contains(x, y)) {
         if (control.m_hoverStart == NO_HOVER) {

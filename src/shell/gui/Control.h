@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace ravel {
@@ -63,6 +64,8 @@ public:
     virtual int HandleMouse(int x, int y, uint8_t leftDown, uint8_t rightDown);
     virtual void HandleKey(int key, int shift);
     virtual void MouseOutside(uint8_t leftDown, uint8_t rightDown);
+    // The tick's typed characters (CSystem::TypedText), for controls that take text.
+    virtual void HandleText(const std::string& typed);
 
     void SetCaption(const char* text);  // cut to 99 characters
     void SetTooltip(const char* text);  // cut to 255 characters
@@ -118,7 +121,7 @@ int FirstDispatchKey();
 // Clears the mouse-consumed flag on a release; false while a press that a
 // control consumed is still held.
 bool MouseFree(uint8_t leftDown);
-// One control's share of a dispatch: the key, then the mouse.
+// One control's share of a dispatch: the key, the typed text, then the mouse.
 void DispatchToControl(CControl& control, int x, int y, uint8_t leftDown, uint8_t rightDown, int key,
                        int shift);
 

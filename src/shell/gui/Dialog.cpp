@@ -149,4 +149,8 @@ void CDialog::MouseOutside(uint8_t leftDown, uint8_t rightDown) {
     }
 }
 
+void CDialog::HandleText(const std::string& typed) {
+    for (CControl* child : mv_children) child->HandleText(typed);
+}
+
 }  // namespace ravel

@@ -27,6 +27,7 @@ public:
     void Draw() override;
     int HandleMouse(int x, int y, uint8_t leftDown, uint8_t rightDown) override;
     void HandleKey(int key, int shift) override;
+    void HandleText(const std::string& typed) override;
     void MouseOutside(uint8_t leftDown, uint8_t rightDown) override;
 
     void AddChild(CControl* control);

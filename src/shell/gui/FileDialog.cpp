@@ -165,4 +165,8 @@ void CFileDialog::HandleKey(int key, int shift) {
     m_nameBox.HandleKey(key, shift);
 }
 
+void CFileDialog::HandleText(const std::string& typed) {
+    if (mb_visible) m_nameBox.HandleText(typed);
+}
+
 }  // namespace ravel

@@ -19,6 +19,7 @@ public:
     void Draw() override;
     int HandleMouse(int x, int y, uint8_t leftDown, uint8_t rightDown) override;
     void HandleKey(int key, int shift) override;
+    void HandleText(const std::string& typed) override;
 
     // Mode FILE_DIALOG_SAVE saves, any other loads. The callback argument is
     // not used: set mp_okCallback beforehand. Returns 0.

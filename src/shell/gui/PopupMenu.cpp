@@ -112,7 +112,11 @@ int CPopupMenu::HandleMouse(int x, int y, uint8_t leftDown, uint8_t) {
 }
 
 void CPopupMenu::MouseOutside(uint8_t leftDown, uint8_t) {
-    if (leftDown) Close();
+    if (!leftDown) return;
+    // The press that closes the menu is used up: it must not go on to
+    // whatever lies below the menu.
+    if (m_menuState == MENU_OPEN) g_system->mb_mouseConsumed = 1;
+    Close();
 }
 
 void CPopupMenu::Draw() {

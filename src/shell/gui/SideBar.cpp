@@ -55,6 +55,7 @@ constexpr int RECORDS_ICON_TILE = 35;  // the bat
 constexpr uint32_t LABEL_COLOUR = 0xffffffff;
 constexpr const char* DEFAULT_SKIN = "std";
 constexpr int32_t SQUAD_COUNTRY_LIMIT = 1000;  // Squad takes a side id up to this as a country
+constexpr const char* EXIT_QUESTION = "Are you sure you wish to exit?";
 
 struct ButtonDef {
     CButton** button;
@@ -167,10 +168,27 @@ bool Chosen(const CPopupMenu* menu) {
     return menu && menu->m_menuState == MENU_CHOSEN;
 }
 
-// Closes a chosen menu before its choice is acted on.
+// Closes a menu, chosen or hovered, so that nothing of it acts again until
+// it is opened anew.
 void Settle(CPopupMenu* menu) {
     menu->Close();
     menu->m_state = STATE_NORMAL;
+    menu->m_hoverStart = NO_HOVER;
+}
+
+// Escape closes whatever menu of the side bar is open.
+void CloseMenusOnEscape() {
+    if (!g_system->KeyDown(DIK_ESCAPE)) return;
+    for (const MenuDef& def : MENUS) {
+        if ((*def.menu)->m_menuState != MENU_CLOSED) Settle(*def.menu);
+    }
+}
+
+bool ExitQuestionQueued() {
+    for (const QueuedMessage& message : CMessageBox::s_messageQueue) {
+        if (!message.answered && std::strcmp(message.text, EXIT_QUESTION) == 0) return true;
+    }
+    return false;
 }
 
 // A sub-menu opens level with the line of its parent that led to it.
@@ -310,7 +328,9 @@ bool HandleWorldCricketMenus() {
         g_system->m_presentTime - static_cast<int64_t>(world->m_hoverStart) > HoverDelay() &&
         world->GetChosenValue() == WORLD_DOMESTIC && world->m_chosen >= 0) {
         OpenBeside(SB::s_menuDomestic, world);
-        world->Close();
+        // The hover is used up; left standing it would open the sub-menu
+        // again on every tick and swallow its clicks.
+        Settle(world);
     }
     if (Chosen(world)) {
         const int v = world->GetChosenValue();
@@ -497,6 +517,7 @@ void HandleSideBar() {
         g_screenSubjects.m_teamId = g_cricket.m_team;
         return Change(SCREEN_TEAM);
     }
+    CloseMenusOnEscape();
     if (Clicked(SB::s_btnWorldCricket)) {
         SB::s_menuWorldCricket->Open(SB::s_btnWorldCricket->m_x, SB::s_btnWorldCricket->m_y + BUTTON_HEIGHT);
     }
@@ -534,10 +555,11 @@ void HandleSideBar() {
 
 void ConfirmExit() {
     SB::s_pendingQuestion = QUESTION_EXIT;
-    if (MessageBoxOpen()) return;
+    // A second close before the question shows must not ask it twice.
+    if (MessageBoxOpen() || ExitQuestionQueued()) return;
     // The answer to an earlier question must not stand for this one.
     CMessageBox::s_messageAnswer = 0;
-    ShowMessage("Are you sure you wish to exit?", MSG_YES_NO);
+    ShowMessage(EXIT_QUESTION, MSG_YES_NO);
 }
 
 void HideSideBarButtons() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "shell/platform/Canvas.h"
+#include "shell/platform/CodePage.h"
 
 namespace ravel {
 
@@ -29,17 +30,6 @@ std::string FaceFile(bool bold, bool italic) {
         }
     }
     return {};
-}
-
-// The texts are in the Windows western code page; its 0x80-0x9f block
-// differs from Latin-1.
-const uint16_t CP1252_HIGH[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-uint32_t ToUnicode(unsigned char c) {
-    return c >= 0x80 && c < 0xa0 ? CP1252_HIGH[c - 0x80] : c;
 }
 
 bool InitRasteriser() {
@@ -75,8 +65,8 @@ std::unique_ptr<CFont> CFont::Create(int height, int weight, bool italic) {
     font->m_lineHeight = TTF_FontHeight(face);
     for (int c = 0; c < 256; ++c) {
         int minx, maxx, miny, maxy, advance = 0;
-        if (c >= 32 &&
-            TTF_GlyphMetrics32(face, ToUnicode(uint8_t(c)), &minx, &maxx, &miny, &maxy, &advance) == 0)
+        if (c >= 32 && TTF_GlyphMetrics32(face, CodePageToUnicode(uint8_t(c)), &minx, &maxx, &miny, &maxy,
+                                          &advance) == 0)
             font->ma_advance[c] = advance;
     }
     return font;
@@ -99,7 +89,7 @@ const CFont::Glyph& CFont::GlyphOf(unsigned char c) {
     g.advance = ma_advance[c];
     if (c <= 32) return g;
     TTF_Font* face = static_cast<TTF_Font*>(mp_face);
-    const uint32_t code = ToUnicode(c);
+    const uint32_t code = CodePageToUnicode(c);
     int minx = 0, maxx, miny, maxy, advance;
     TTF_GlyphMetrics32(face, code, &minx, &maxx, &miny, &maxy, &advance);
     SDL_Surface* s = TTF_RenderGlyph32_Blended(face, code, SDL_Color{255, 255, 255, 255});

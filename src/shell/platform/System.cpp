@@ -139,7 +139,69 @@ const KeyMap KEY_MAP[] = {
     {SDL_SCANCODE_DELETE, DIK_DELETE},
 };
 
-constexpr int WHEEL_NOTCH = 120;
+// The game's code of a key; 0 for a key the game does not know. Letters
+// follow the keyboard's layout, so that a key the game names ("press Q") is
+// the key marked so; the other keys keep their place.
+int GameKey(const SDL_Keysym& key) {
+    SDL_Scancode scan = key.scancode;
+    if (key.sym >= SDLK_a && key.sym <= SDLK_z) scan = SDL_Scancode(SDL_SCANCODE_A + (key.sym - SDLK_a));
+    for (const KeyMap& k : KEY_MAP)
+        if (k.scan == scan) return k.code;
+    return 0;
+}
+
+// The characters of the US layout, for the headless keyboard.
+struct UsKey {
+    int key;
+    char plain, shifted;
+};
+constexpr UsKey US_LAYOUT[] = {
+    {DIK_A, 'a', 'A'},         {DIK_B, 'b', 'B'},
+    {DIK_C, 'c', 'C'},         {DIK_D, 'd', 'D'},
+    {DIK_E, 'e', 'E'},         {DIK_F, 'f', 'F'},
+    {DIK_G, 'g', 'G'},         {DIK_H, 'h', 'H'},
+    {DIK_I, 'i', 'I'},         {DIK_J, 'j', 'J'},
+    {DIK_K, 'k', 'K'},         {DIK_L, 'l', 'L'},
+    {DIK_M, 'm', 'M'},         {DIK_N, 'n', 'N'},
+    {DIK_O, 'o', 'O'},         {DIK_P, 'p', 'P'},
+    {DIK_Q, 'q', 'Q'},         {DIK_R, 'r', 'R'},
+    {DIK_S, 's', 'S'},         {DIK_T, 't', 'T'},
+    {DIK_U, 'u', 'U'},         {DIK_V, 'v', 'V'},
+    {DIK_W, 'w', 'W'},         {DIK_X, 'x', 'X'},
+    {DIK_Y, 'y', 'Y'},         {DIK_Z, 'z', 'Z'},
+    {DIK_1, '1', '!'},         {DIK_2, '2', '@'},
+    {DIK_3, '3', '#'},         {DIK_4, '4', '$'},
+    {DIK_5, '5', '%'},         {DIK_6, '6', '^'},
+    {DIK_7, '7', '&'},         {DIK_8, '8', '*'},
+    {DIK_9, '9', '('},         {DIK_0, '0', ')'},
+    {DIK_MINUS, '-', '_'},     {DIK_EQUALS, '=', '+'},
+    {DIK_LBRACKET, '[', '{'},  {DIK_RBRACKET, ']', '}'},
+    {DIK_SEMICOLON, ';', ':'}, {DIK_APOSTROPHE, '\'', '"'},
+    {DIK_GRAVE, '`', '~'},     {DIK_BACKSLASH, '\\', '|'},
+    {DIK_COMMA, ',', '<'},     {DIK_PERIOD, '.', '>'},
+    {DIK_SLASH, '/', '?'},     {DIK_SPACE, ' ', ' '},
+    {DIK_NUMPAD0, '0', '0'},   {DIK_NUMPAD1, '1', '1'},
+    {DIK_NUMPAD2, '2', '2'},   {DIK_NUMPAD3, '3', '3'},
+    {DIK_NUMPAD4, '4', '4'},   {DIK_NUMPAD5, '5', '5'},
+    {DIK_NUMPAD6, '6', '6'},   {DIK_NUMPAD7, '7', '7'},
+    {DIK_NUMPAD8, '8', '8'},   {DIK_NUMPAD9, '9', '9'},
+    {DIK_DECIMAL, '.', '.'},   {DIK_ADD, '+', '+'},
+    {DIK_SUBTRACT, '-', '-'},  {DIK_MULTIPLY, '*', '*'},
+    {DIK_DIVIDE, '/', '/'},    {DIK_NUMPADEQUALS, '=', '='},
+};
+
+// Text input as the game keeps it: one code-page character per Unicode
+// character, UNTYPABLE for one it has none for; control characters are no text.
+void QueueText(std::deque<InputEvent>& queue, const char* utf8) {
+    for (const uint32_t code : DecodeUtf8(utf8)) {
+        if (code < 0x20 || code == 0x7f) continue;
+        const int c = UnicodeToCodePage(code);
+        InputEvent e;
+        e.kind = InputEvent::TEXT;
+        e.code = c < 0 ? uint8_t(UNTYPABLE) : c;
+        queue.push_back(e);
+    }
+}
 
 }  // namespace
 
@@ -147,6 +209,8 @@ struct CSystem::Window {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    int keyOf[SDL_NUM_SCANCODES] = {};  // the game key each held key went down as
+    bool repeating = false;             // the last key event was the system's repeat
 };
 
 bool ParseCommandLine(const char* commandLine) {
@@ -193,6 +257,8 @@ bool CSystem::Setup_System(int /*showCommand*/, int width, int height, bool wind
     m_screenHeight = height;
     // SDL would turn the signals into a close-box click and its exit question.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // One click on the close box is one close, not a close and a quit.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     CatchStopSignals();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         SystemMessageBox("Error: Unable to create window.", START_CAPTION, BOX_ERROR);
@@ -253,6 +319,8 @@ bool CSystem::Setup_System(int /*showCommand*/, int width, int height, bool wind
     }
     m_screen.Resize(width, height);
     SetRenderTarget(&m_screen);
+    // Typed characters come as the keyboard's layout makes them.
+    SDL_StartTextInput();
 
     if (SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormat(0, 32, 32, 32, SDL_PIXELFORMAT_ARGB8888)) {
         // A red ball with a white seam.
@@ -346,9 +414,17 @@ void CSystem::PumpPlatformEvents() {
             m_queue.push_back(mp_headless->m_events.front());
             mp_headless->m_events.pop_front();
         }
+        while (!mp_headless->m_input.empty()) {
+            m_input.push_back(mp_headless->m_input.front());
+            mp_headless->m_input.pop_front();
+        }
         return;
     }
-    if (!mp_window) return;
+    if (mp_window) PumpWindowEvents();
+}
+
+void CSystem::PumpWindowEvents() {
+    Window& w = *mp_window;
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         switch (e.type) {
@@ -356,33 +432,66 @@ void CSystem::PumpPlatformEvents() {
                 PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
                 break;
             case SDL_WINDOWEVENT:
-                if (e.window.event == SDL_WINDOWEVENT_CLOSE)
+                if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
                     PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
-                else if (e.window.event == SDL_WINDOWEVENT_MINIMIZED)
+                } else if (e.window.event == SDL_WINDOWEVENT_MINIMIZED) {
                     PostMessage(WM_SIZE, SIZE_MINIMIZED, 0);
-                else if (e.window.event == SDL_WINDOWEVENT_RESTORED)
+                } else if (e.window.event == SDL_WINDOWEVENT_RESTORED) {
                     PostMessage(WM_SIZE, SIZE_RESTORED, 0);
-                else if (e.window.event == SDL_WINDOWEVENT_MAXIMIZED)
+                } else if (e.window.event == SDL_WINDOWEVENT_MAXIMIZED) {
                     PostMessage(WM_SIZE, SIZE_MAXIMIZED, 0);
-                else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
+                } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                     PostMessage(WM_SETFOCUS, 0, 0);
-                else if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
+                } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
                     PostMessage(WM_KILLFOCUS, 0, 0);
-                else if (e.window.event == SDL_WINDOWEVENT_EXPOSED)
+                } else if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
                     PostMessage(WM_PAINT, 0, 0);
+                }
+                if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                    e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                    e.window.event == SDL_WINDOWEVENT_RESTORED || e.window.event == SDL_WINDOWEVENT_SHOWN)
+                    mb_showAgain = true;
                 break;
             case SDL_MOUSEMOTION:
-                if (mb_windowed) {
-                    const int x = std::clamp(e.motion.x, 0, 0xffff), y = std::clamp(e.motion.y, 0, 0xffff);
-                    PostMessage(WM_MOUSEMOVE, 0, intptr_t(x) | (intptr_t(y) << 16));
-                } else {
-                    m_pendingMotion.lX += e.motion.xrel;
-                    m_pendingMotion.lY += e.motion.yrel;
-                }
+                if (mb_windowed)
+                    m_input.push_back({InputEvent::MOVE_TO, false, 0, std::clamp(e.motion.x, 0, 0xffff),
+                                       std::clamp(e.motion.y, 0, 0xffff)});
+                else
+                    m_input.push_back({InputEvent::MOVE_BY, false, 0, e.motion.xrel, e.motion.yrel});
                 break;
+            case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP: {
+                const int button = e.button.button == SDL_BUTTON_LEFT     ? MOUSE_LEFT
+                                   : e.button.button == SDL_BUTTON_RIGHT  ? MOUSE_RIGHT
+                                   : e.button.button == SDL_BUTTON_MIDDLE ? MOUSE_MIDDLE
+                                                                          : -1;
+                if (button < 0) break;
+                if (mb_windowed)
+                    m_input.push_back({InputEvent::MOVE_TO, false, 0, std::clamp(e.button.x, 0, 0xffff),
+                                       std::clamp(e.button.y, 0, 0xffff)});
+                m_input.push_back({InputEvent::BUTTON, e.type == SDL_MOUSEBUTTONDOWN, button, 0, 0});
+                break;
+            }
             case SDL_MOUSEWHEEL:
-                m_pendingMotion.lZ +=
-                    e.wheel.y * WHEEL_NOTCH * (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1);
+                m_input.push_back(
+                    {InputEvent::WHEEL, false, 0, 0,
+                     e.wheel.y * WHEEL_NOTCH * (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1)});
+                break;
+            case SDL_KEYDOWN:
+            case SDL_KEYUP: {
+                const SDL_Scancode scan = e.key.keysym.scancode;
+                if (scan < 0 || scan >= SDL_NUM_SCANCODES) break;
+                const bool down = e.type == SDL_KEYDOWN;
+                // A held key types once; the system's repeats type nothing.
+                w.repeating = down && e.key.repeat;
+                if (w.repeating) break;
+                const int code = down ? GameKey(e.key.keysym) : w.keyOf[scan];
+                w.keyOf[scan] = down ? code : 0;
+                if (code) m_input.push_back({InputEvent::KEY, down, code, 0, 0});
+                break;
+            }
+            case SDL_TEXTINPUT:
+                if (!w.repeating) QueueText(m_input, e.text.text);
                 break;
             case SDL_RENDER_TARGETS_RESET:
             case SDL_RENDER_DEVICE_RESET:
@@ -462,37 +571,77 @@ long CSystem::WindowProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
 // ---- Input ----------------------------------------------------------------
 
 void CSystem::ReadKeyboard() {
-    if (mp_headless) {
-        std::memcpy(m_keys, mp_headless->m_keys, sizeof m_keys);
-        return;
+    TakeTickInput();
+}
+
+void CSystem::TakeTickInput() {
+    PumpPlatformEvents();
+    m_typed.clear();
+    bool keyChanged[KEY_COUNT] = {};
+    bool buttonChanged[MOUSE_BUTTONS] = {};
+    bool anyButtonChanged = false;
+    while (!m_input.empty()) {
+        const InputEvent e = m_input.front();
+        const bool move = e.kind == InputEvent::MOVE_TO || e.kind == InputEvent::MOVE_BY;
+        const bool button = e.kind == InputEvent::BUTTON && e.code >= 0 && e.code < MOUSE_BUTTONS;
+        const int key = e.code & 0xff;
+        // A press is seen where it happened; a second change waits its turn.
+        if (move && anyButtonChanged) break;
+        if (button && buttonChanged[e.code]) break;
+        if (e.kind == InputEvent::KEY && keyChanged[key]) break;
+        if (button && mb_buttons[e.code] != e.down) buttonChanged[e.code] = anyButtonChanged = true;
+        if (e.kind == InputEvent::KEY && KeyDown(key) != e.down) keyChanged[key] = true;
+        TakeInputEvent(e);
+        m_input.pop_front();
+        ++m_inputTaken;
     }
-    if (!mp_window) return;
-    SDL_PumpEvents();
-    int count = 0;
-    const Uint8* state = SDL_GetKeyboardState(&count);
-    std::memset(m_keys, 0, sizeof m_keys);
-    for (const KeyMap& k : KEY_MAP)
-        if (k.scan < count && state[k.scan]) m_keys[k.code] = KEY_DOWN;
+    mb_inputTaken = true;
+}
+
+void CSystem::TakeInputEvent(const InputEvent& e) {
+    switch (e.kind) {
+        case InputEvent::MOVE_TO:
+            if (mb_windowed) {
+                m_mouseX = e.x;
+                m_mouseY = e.y;
+            }
+            break;
+        case InputEvent::MOVE_BY:
+            if (!mb_windowed) {
+                m_pendingMotion.lX += e.x;
+                m_pendingMotion.lY += e.y;
+            }
+            break;
+        case InputEvent::BUTTON:
+            if (e.code >= 0 && e.code < MOUSE_BUTTONS) mb_buttons[e.code] = e.down;
+            break;
+        case InputEvent::WHEEL:
+            m_pendingMotion.lZ += e.y;
+            break;
+        case InputEvent::KEY: {
+            const int key = e.code & 0xff;
+            if (e.down && !KeyDown(key)) {
+                if (key == DIK_BACK) m_typed += TYPED_BACKSPACE;
+                if (key == DIK_RETURN) m_typed += TYPED_RETURN;
+            }
+            m_keys[key] = e.down ? KEY_DOWN : 0;
+            break;
+        }
+        case InputEvent::TEXT:
+            m_typed += char(e.code);
+            break;
+    }
 }
 
 void CSystem::ReadMouse() {
-    MouseState state;
-    if (mp_headless) {
-        state = mp_headless->m_pending;
-        mp_headless->m_pending.lX = mp_headless->m_pending.lY = mp_headless->m_pending.lZ = 0;
-    } else if (mp_window) {
-        state = m_pendingMotion;
-        m_pendingMotion = MouseState{};
-        const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
-        state.rgbButtons[0] = (buttons & SDL_BUTTON_LMASK) ? 0x80 : 0;
-        state.rgbButtons[1] = (buttons & SDL_BUTTON_RMASK) ? 0x80 : 0;
-        state.rgbButtons[2] = (buttons & SDL_BUTTON_MMASK) ? 0x80 : 0;
-    } else {
-        return;
-    }
+    if (!mb_inputTaken) TakeTickInput();
+    mb_inputTaken = false;
+    MouseState state = m_pendingMotion;
+    m_pendingMotion = MouseState{};
+    for (int b = 0; b < MOUSE_BUTTONS; ++b) state.rgbButtons[b] = mb_buttons[b] ? KEY_DOWN : 0;
     m_mouseState = state;
-    mb_leftDown = (state.rgbButtons[0] & 0x80) ? 1 : 0;
-    mb_rightDown = (state.rgbButtons[1] & 0x80) ? 1 : 0;
+    mb_leftDown = mb_buttons[MOUSE_LEFT] ? 1 : 0;
+    mb_rightDown = mb_buttons[MOUSE_RIGHT] ? 1 : 0;
     if (!mb_windowed) {
         m_mouseX += int(float(state.lX) * m_mouseSpeed);
         m_mouseY += int(float(state.lY) * m_mouseSpeed);
@@ -521,6 +670,7 @@ int32_t CSystem::HandleLostDevice(void*, void*) {
         if (!mp_window->texture) return DEVICE_FAILURE;  // stays paused until restored
     }
     mb_resetPending = false;
+    mb_showAgain = true;  // the new texture holds nothing yet
     if (m_hooks.createGraphics) m_hooks.createGraphics();
     if (mp_loadTextures) mp_loadTextures();
     if (m_hooks.paused) *m_hooks.paused = false;
@@ -544,9 +694,30 @@ bool CSystem::BeginScene() {
 void CSystem::EndScene() {}
 
 void CSystem::Present() {
+    const std::vector<uint32_t>& pixels = m_screen.Pixels();
+    const int width = m_screen.Width();
+    if (width <= 0) return;
+    // Only the band of rows that changed is sent.
+    int first = 0, last = m_screen.Height() - 1;
+    if (!mb_showAgain && m_shown.size() == pixels.size()) {
+        const size_t row = size_t(width);
+        auto same = [&](int y) {
+            return std::equal(pixels.begin() + ptrdiff_t(y * row), pixels.begin() + ptrdiff_t((y + 1) * row),
+                              m_shown.begin() + ptrdiff_t(y * row));
+        };
+        while (first <= last && same(first)) ++first;
+        if (first > last) return;
+        while (same(last)) --last;
+    }
+    if (m_shown.size() != pixels.size()) m_shown.assign(pixels.size(), 0);
+    std::copy(pixels.begin() + ptrdiff_t(first * width), pixels.begin() + ptrdiff_t((last + 1) * width),
+              m_shown.begin() + ptrdiff_t(first * width));
+    mb_showAgain = false;
+    ++m_presentCount;
     if (!mp_window || !mp_window->texture) return;
-    SDL_UpdateTexture(mp_window->texture, nullptr, m_screen.Pixels().data(),
-                      m_screen.Width() * int(sizeof(uint32_t)));
+    const SDL_Rect band{0, first, width, last - first + 1};
+    SDL_UpdateTexture(mp_window->texture, &band, pixels.data() + size_t(first) * size_t(width),
+                      width * int(sizeof(uint32_t)));
     SDL_SetRenderDrawColor(mp_window->renderer, 0, 0, 0, 255);
     SDL_RenderClear(mp_window->renderer);
     SDL_RenderCopy(mp_window->renderer, mp_window->texture, nullptr, nullptr);
@@ -559,29 +730,63 @@ bool CSystem::SaveScreenshot(const std::string& nativePath) const {
 
 // ---- Headless input -------------------------------------------------------
 
+void CHeadless::PressKey(int code) {
+    const int key = code & 0xff;
+    if (m_keys[key]) return;
+    m_keys[key] = KEY_DOWN;
+    m_input.push_back({InputEvent::KEY, true, key, 0, 0});
+    const bool shift = m_keys[DIK_LSHIFT] || m_keys[DIK_RSHIFT];
+    for (const UsKey& k : US_LAYOUT) {
+        if (k.key != key) continue;
+        const char typed[2] = {shift ? k.shifted : k.plain, '\0'};
+        QueueText(m_input, typed);
+    }
+}
+
+void CHeadless::ReleaseKey(int code) {
+    const int key = code & 0xff;
+    if (!m_keys[key]) return;
+    m_keys[key] = 0;
+    m_input.push_back({InputEvent::KEY, false, key, 0, 0});
+}
+
 void CHeadless::ReleaseAllKeys() {
-    std::memset(m_keys, 0, sizeof m_keys);
+    for (int key = 0; key < KEY_COUNT; ++key) ReleaseKey(key);
+}
+
+void CHeadless::TypeText(const char* text) {
+    QueueText(m_input, text);
 }
 
 void CHeadless::MoveMouse(int x, int y) {
-    x = std::clamp(x, 0, 0xffff);
-    y = std::clamp(y, 0, 0xffff);
-    m_events.push_back(WindowMessage{WM_MOUSEMOVE, 0, intptr_t(x) | (intptr_t(y) << 16)});
+    m_input.push_back({InputEvent::MOVE_TO, false, 0, std::clamp(x, 0, 0xffff), std::clamp(y, 0, 0xffff)});
 }
 
 void CHeadless::MoveMouseBy(int dx, int dy) {
-    m_pending.lX += dx;
-    m_pending.lY += dy;
+    m_input.push_back({InputEvent::MOVE_BY, false, 0, dx, dy});
+}
+
+void CHeadless::Button(int button, bool down) {
+    if (mb_buttons[button] == down) return;
+    mb_buttons[button] = down;
+    m_input.push_back({InputEvent::BUTTON, down, button, 0, 0});
 }
 
 void CHeadless::SetButtons(bool left, bool right) {
-    m_pending.rgbButtons[0] = left ? 0x80 : 0;
-    m_pending.rgbButtons[1] = right ? 0x80 : 0;
+    Button(MOUSE_LEFT, left);
+    Button(MOUSE_RIGHT, right);
+}
+
+void CHeadless::Click(int x, int y) {
+    MoveMouse(x, y);
+    Button(MOUSE_LEFT, true);
+    Button(MOUSE_LEFT, false);
 }
 
 void CHeadless::TurnWheel(int movement) {
-    m_pending.lZ += movement;
+    m_input.push_back({InputEvent::WHEEL, false, 0, 0, movement});
 }
+
 void CHeadless::Minimise() {
     m_events.push_back(WindowMessage{WM_SIZE, SIZE_MINIMIZED, 0});
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "shell/platform/Canvas.h"
+#include "shell/platform/CodePage.h"
 #include "shell/platform/Font.h"
 #include "shell/platform/Keys.h"
 #include "shell/platform/Sprite.h"
@@ -85,6 +86,30 @@ struct MouseState {
     uint8_t rgbButtons[4] = {0, 0, 0, 0};
 };
 
+enum MouseButton : int { MOUSE_LEFT = 0, MOUSE_RIGHT = 1, MOUSE_MIDDLE = 2, MOUSE_BUTTONS = 3 };
+
+// What the tick's typed text holds besides the characters themselves.
+inline constexpr char TYPED_BACKSPACE = '\b';
+inline constexpr char TYPED_RETURN = '\r';
+
+// One input event of the keyboard or mouse, queued in the order it happened
+// until a tick takes it.
+struct InputEvent {
+    enum Kind : uint8_t {
+        MOVE_TO,  // windowed pointer position: x, y
+        MOVE_BY,  // full-screen movement: x, y
+        BUTTON,   // code: MouseButton
+        WHEEL,    // y: movement, WHEEL_NOTCH a notch
+        KEY,      // code: the game's key code
+        TEXT,     // code: one character of the game's code page, or UNTYPABLE
+    };
+    Kind kind = MOVE_TO;
+    bool down = false;  // BUTTON and KEY
+    int code = 0;
+    int x = 0, y = 0;
+};
+inline constexpr int WHEEL_NOTCH = 120;
+
 // True when the command line's first word is exactly "window".
 bool ParseCommandLine(const char* commandLine);
 // Runs once before the command line is read; set by the ground view.
@@ -114,9 +139,17 @@ public:
     void PostMessage(uint32_t message, uintptr_t wParam, intptr_t lParam);
     long WindowProc(uint32_t message, uintptr_t wParam, intptr_t lParam);
 
+    // Each tick takes the queued input in order, up to the point where a
+    // second change of the same key, or a mouse event after a button change,
+    // would hide the first from the game; the rest waits for the next tick.
+    // ReadKeyboard takes it, ReadMouse hands out the mouse's share.
     void ReadKeyboard();
     void ReadMouse();
     bool KeyDown(int code) const { return (m_keys[code & 0xff] & KEY_DOWN) != 0; }
+    // The characters typed in this tick, in order, in the game's code page;
+    // TYPED_BACKSPACE and TYPED_RETURN stand where those keys went down.
+    const std::string& TypedText() const { return m_typed; }
+    bool InputWaiting() const { return !m_input.empty(); }
     // 0 when the screen can be drawn; DEVICE_FAILURE otherwise. After a
     // renderer reset it runs the rebuild: unload, release, reset, create,
     // load, one frame.
@@ -127,6 +160,8 @@ public:
     void Clear(uint32_t colour);
     bool BeginScene();
     void EndScene();
+    // Shows the canvas, unless it is what the window already shows: a still
+    // picture is not sent again. Counted in m_presentCount.
     void Present();
     CCanvas& Screen() { return m_screen; }
     bool SaveScreenshot(const std::string& nativePath) const;
@@ -170,7 +205,9 @@ public:
     CSprite m_pointer;
     CSprite m_pointerBusy;
     uint8_t mb_drawPointer = 0;
-    uint8_t mb_blend = 0;  // set only while a blended fill runs
+    uint8_t mb_blend = 0;         // set only while a blended fill runs
+    uint64_t m_presentCount = 0;  // pictures sent to the window (or that would be, headless)
+    uint64_t m_inputTaken = 0;    // input events the ticks have taken
 
     // SIGINT and SIGTERM end the main loop as a closed window does once its
     // exit is confirmed. The windowed set-up installs this.
@@ -181,9 +218,18 @@ public:
 private:
     struct Window;
     void PumpPlatformEvents();
+    void PumpWindowEvents();
+    void TakeTickInput();
+    void TakeInputEvent(const InputEvent& e);
 
     CCanvas m_screen;
-    MouseState m_pendingMotion;  // movement and wheel gathered from events
+    std::vector<uint32_t> m_shown;  // the picture the window shows
+    bool mb_showAgain = true;       // the window lost its picture: send it even if unchanged
+    MouseState m_pendingMotion;     // movement and wheel taken since the last ReadMouse
+    bool mb_buttons[MOUSE_BUTTONS] = {};
+    bool mb_inputTaken = false;  // ReadKeyboard has taken this tick's input
+    std::string m_typed;
+    std::deque<InputEvent> m_input;
     std::deque<WindowMessage> m_queue;
     std::unique_ptr<Window> mp_window;
     std::unique_ptr<CHeadless> mp_headless;
@@ -204,31 +250,43 @@ struct DrawnText {
     std::string text;
 };
 
-// Scripted input for headless runs: what the keyboard and mouse report at the
-// next ReadKeyboard and ReadMouse, and window events to queue. It also keeps
-// the texts drawn since the screen was last cleared, for tests to read.
+// Scripted input for headless runs. Everything is queued as the platform
+// queues its events, so a tick may see a press and its release, or many
+// characters. The keyboard types as a US layout does. It also keeps the
+// texts drawn since the screen was last cleared, for tests to read.
 class CHeadless {
 public:
-    void PressKey(int code) { m_keys[code & 0xff] = KEY_DOWN; }
-    void ReleaseKey(int code) { m_keys[code & 0xff] = 0; }
+    void PressKey(int code);
+    void ReleaseKey(int code);
     void ReleaseAllKeys();
+    void TapKey(int code) {
+        PressKey(code);
+        ReleaseKey(code);
+    }
+    // UTF-8 text, as the platform's text input gives it under any layout.
+    void TypeText(const char* text);
     // Windowed: the pointer position; full screen: the movement to report.
     void MoveMouse(int x, int y);
     void MoveMouseBy(int dx, int dy);
     void SetButtons(bool left, bool right);
+    // Press and release at (x, y) at once, as a quick hand does.
+    void Click(int x, int y);
     void TurnWheel(int movement);
     void Minimise();
     void Restore();
     void Close();                                // the window's close box
     void LoseDevice() { mb_loseDevice = true; }  // as a driver reset does
 
-    uint8_t m_keys[KEY_COUNT] = {};
-    MouseState m_pending;  // movement and wheel, cleared when read
-    bool mb_moveTo = false;
-    int m_moveX = 0, m_moveY = 0;
+    std::deque<InputEvent> m_input;
     std::deque<WindowMessage> m_events;
     bool mb_loseDevice = false;
     std::vector<DrawnText> mv_texts;
+
+private:
+    void Button(int button, bool down);
+
+    uint8_t m_keys[KEY_COUNT] = {};
+    bool mb_buttons[MOUSE_BUTTONS] = {};
 };
 
 }  // namespace ravel

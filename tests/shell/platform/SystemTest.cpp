@@ -145,7 +145,7 @@ TEST_F(WindowTest, SocketMessagesGoToTheNetworkHandlers) {
 
 TEST_F(WindowTest, WindowedPointerFollowsMouseMoves) {
     m_system->HeadlessInput()->MoveMouse(300, 700);
-    Pump();
+    m_system->ReadMouse();
     EXPECT_EQ(m_system->m_mouseX, 300);
     EXPECT_EQ(m_system->m_mouseY, 700);
     m_system->HeadlessInput()->SetButtons(true, false);
@@ -179,9 +179,8 @@ TEST(FullScreenMouse, MovementIsScaledAndHeldInsideTheScreen) {
         EXPECT_EQ(system.m_mouseX, s.x);
         EXPECT_EQ(system.m_mouseY, s.y);
     }
-    system.HeadlessInput()->MoveMouse(100, 100);  // a window message: ignored in full screen
-    WindowMessage msg;
-    while (system.PeekMessage(&msg, true)) system.DispatchMessage(msg);
+    system.HeadlessInput()->MoveMouse(100, 100);  // a windowed position: ignored in full screen
+    system.ReadMouse();
     EXPECT_EQ(system.m_mouseX, 0);
     system.CloseSystem();
 }
