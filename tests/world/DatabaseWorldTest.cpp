@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <set>
+#include <string>
 
 #include "DbTestSupport.h"
 #include "season/GameState.h"
+#include "season/RecordsUpdate.h"
 #include "world/GameDate.h"
 
 namespace ravel {
@@ -257,6 +260,84 @@ TEST_F(BuiltWorld, InternationalCricketIsPlayedEverySeason) {
     for (int season = FIRST_SEASON; season <= 422; ++season) {
         EXPECT_GT(perSeason[season].first, 0) << season;
         EXPECT_GT(perSeason[season].second, 0) << season;
+    }
+}
+
+// Each edition belongs to the competition of its kind, one a season; the
+// three run on to the last seasons; no country is due at a tournament while
+// its tour's matches are played.
+TEST_F(BuiltWorld, TournamentsRunToTheLastSeasonClearOfTheTours) {
+    const std::map<int, int> competitionOfKind = {{1, 506}, {2, 505}, {3, 507}};
+    std::map<int, int> lastYear;
+    std::set<std::pair<int, int>> seasonAndCompetition;
+    for (const InternationalTournament& t : g_world.mv_tournaments) {
+        ASSERT_TRUE(competitionOfKind.count(t.m_kind)) << t.m_name;
+        EXPECT_EQ(t.m_competition, competitionOfKind.at(t.m_kind)) << t.m_name;
+        EXPECT_TRUE(seasonAndCompetition.insert({t.m_season, t.m_competition}).second) << t.m_name;
+        EXPECT_EQ(SeasonFirstYear(t.m_season) + (t.m_season % 2 && t.m_startDay > 91 ? 1 : 0), t.m_year)
+            << t.m_name;
+        lastYear[t.m_kind] = std::max(lastYear[t.m_kind], t.m_year);
+        int last = t.m_startDay;
+        for (const TournamentStage& s : t.mv_stages) last = std::max(last, static_cast<int>(s.m_firstDay));
+        EXPECT_LT(last, 181) << t.m_name << " ends within its season";
+        std::set<int> sides;
+        for (const auto& group : t.mv_groups)
+            for (const StandingsRow& row : group) sides.insert(row.m_team);
+        for (const TourSeries& ts : g_world.mv_tourSeries) {
+            if (ts.m_season != t.m_season || (!sides.count(ts.m_home) && !sides.count(ts.m_away))) continue;
+            const int end = ts.m_startDayOfSeason + (ts.m_matches - 1) * ts.m_dayStep + (ts.m_id % 2 ? 4 : 0);
+            EXPECT_TRUE(end < t.m_startDay || ts.m_startDayOfSeason > last)
+                << t.m_name << " meets tour series " << ts.m_id;
+        }
+    }
+    for (const auto& [kind, year] : lastYear)
+        EXPECT_GE(year, SeasonFirstYear(422) - 4) << "kind " << kind << " goes on to the last seasons";
+}
+
+// The records tables start with the marks of the years before the game: every
+// section a kind of cricket can fill, in the order the game ranks it.
+TEST_F(BuiltWorld, RecordsHoldTheHistoryBeforeTheFirstSeason) {
+    ASSERT_EQ(g_world.mv_records.size(), 4u);
+    for (const RecordsTable& table : g_world.mv_records) {
+        const bool oneDay = table.m_kind == RECORDS_LIST_A || table.m_kind == RECORDS_ODI;
+        for (int i = 0; i < RECORD_SECTIONS; ++i) {
+            const int section = RecordsTable::SectionCode(i);
+            const bool firstClassOnly = section == REC_BEST_MATCH_BOWLING || section == REC_INNINGS_MARGIN ||
+                                        section == REC_CLOSEST_DRAW;
+            const std::vector<RecordEntry>& rows = table.mv_sections[i];
+            for (const RecordEntry& e : rows) {
+                EXPECT_EQ(IsEmptyRecord(e), oneDay && firstClassOnly) << table.m_kind << " " << section;
+                if (IsEmptyRecord(e)) continue;
+                EXPECT_LT(std::atoi(e.SeasonText()), 2006) << e.SeasonText();
+                EXPECT_FALSE(std::string(e.MatchText()).empty());
+                EXPECT_TRUE(IsCountry(e.m_team) || IsTeam(e.m_team)) << e.TeamText();
+            }
+            if (section == REC_PARTNERSHIPS) {
+                for (size_t w = 0; w < rows.size(); ++w)
+                    EXPECT_EQ(rows[w].m_wickets, static_cast<int>(w) + 1);
+                continue;
+            }
+            RecordsTable again;
+            for (size_t k = 0; k < rows.size() && !IsEmptyRecord(rows[k]); ++k)
+                EXPECT_EQ(InsertRecord(again, section, rows[k]), static_cast<int>(k))
+                    << table.m_kind << " " << section;
+        }
+    }
+    // Where the marks stood: a Test total in the 900s, one in the 20s, an
+    // innings near 400, all ten wickets in a first-class innings.
+    struct Mark {
+        int kind, section, atLeast, atMost;
+    };
+    const Mark marks[] = {
+        {RECORDS_TEST, REC_HIGHEST_TOTAL, 900, 999},     {RECORDS_TEST, REC_LOWEST_TOTAL, 20, 29},
+        {RECORDS_TEST, REC_HIGHEST_SCORE, 375, 410},     {RECORDS_FIRST_CLASS, REC_HIGHEST_SCORE, 450, 510},
+        {RECORDS_FIRST_CLASS, REC_BEST_BOWLING, 10, 10}, {RECORDS_ODI, REC_HIGHEST_SCORE, 180, 199},
+        {RECORDS_ODI, REC_HIGHEST_TOTAL, 400, 450},      {RECORDS_LIST_A, REC_HIGHEST_SCORE, 220, 280},
+    };
+    for (const Mark& m : marks) {
+        const int value = g_world.mv_records[static_cast<size_t>(m.kind - 1)].Section(m.section)[0].m_value;
+        EXPECT_GE(value, m.atLeast) << m.kind << " " << m.section;
+        EXPECT_LE(value, m.atMost) << m.kind << " " << m.section;
     }
 }
 

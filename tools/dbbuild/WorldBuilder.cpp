@@ -252,7 +252,10 @@ void BuildTournaments(const std::string& dataDir) {
         InternationalTournament it;
         it.m_kind = t["kind"];
         it.m_id = t["id"];
-        it.m_competition = it.m_id;
+        it.m_competition = t["competition"];
+        if (it.m_competition < COMP_FIRST_TOURNAMENT || it.m_competition > COMP_LAST_TOURNAMENT)
+            throw BuildError{"tournament " + std::to_string(it.m_id) +
+                             " outside the tournament competitions"};
         Copy(it.m_name, t["name"]);
         it.m_year = t["year"];
         it.m_season = t["season"];
@@ -464,8 +467,7 @@ void WriteWorld(const std::string& dataDir, const std::string& outDir) {
     WriteNameLists(dataDir, outDir);
     static const char* const FILES[4] = {"fcrecs.csv", "terecs.csv", "larecs.csv", "odrecs.csv"};
     for (int k = 0; k < 4; ++k) {
-        RecordsTable table;
-        table.m_kind = k + 1;
+        const RecordsTable table = BuildRecordsTable(dataDir, k + 1);
         if (!table.WriteCsv(outDir + "/" + FILES[k]))
             throw BuildError{std::string("cannot write ") + FILES[k]};
     }

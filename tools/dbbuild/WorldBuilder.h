@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "world/RecordsTable.h"
+
 namespace ravel {
 
 struct BuildError {
@@ -13,12 +15,16 @@ struct BuildError {
 
 // Fills the world tables; throws BuildError on inconsistent sources.
 void BuildWorld(const std::string& dataDir);
-// Writes the database files, the name lists and the empty records tables.
+// Writes the database files, the name lists and the records tables.
 void WriteWorld(const std::string& dataDir, const std::string& outDir);
 // One line per table: its name and record count.
 std::string WorldSummary();
 
 // Players and coaches (PlayerFactory.cpp).
 void GeneratePeople(const std::string& dataDir);
+
+// The records table of a kind (RECORDS_*) before the first season, from
+// data/records (RecordsBuilder.cpp).
+RecordsTable BuildRecordsTable(const std::string& dataDir, int kind);
 
 }  // namespace ravel
