@@ -133,7 +133,7 @@ bool StaysAfterWindow(const Team& team, const Player& p) {
 
 void ContractOffer::StartReplyCountdown() {
     if (m_state == OFFER_MADE)
-        m_countdown = 1 + Rand() % 4;
+        m_countdown = 1 + Rand() % REPLY_DAYS_LONGEST;
     else if (m_state == OFFER_ACCEPTED)
         m_countdown = 1 + Rand() % 2;
     else
@@ -238,66 +238,140 @@ void ReviewExpiringContracts(int hemisphere) {
     }
 }
 
+namespace {
+
+// A computer club looking for players this window: what it has of each role,
+// the approaches it may still make, where its search of the market stands
+// and its own count of overseas players for CanSignPlayer.
+struct Suitor {
+    Team* m_team = nullptr;
+    int m_have[ROLES] = {};
+    int m_approaches = 0;
+    int m_pass = 0;
+    size_t m_next = 0;
+    int32_t m_overseas = -1;
+};
+
+// The next player the club wants: roles short of what a squad wants go
+// first, then the best left. Players passed over stay passed over, since a
+// club only comes to want fewer players; -1 when none is left.
+int NextTarget(Suitor& s, const std::vector<int32_t>& market, int hemisphere) {
+    for (; s.m_pass <= ROLES; ++s.m_pass, s.m_next = 0) {
+        for (; s.m_next < market.size(); ++s.m_next) {
+            const int32_t id = market[s.m_next];
+            const Player& p = g_world.mv_players[id];
+            if (s.m_pass < ROLES && (s.m_have[s.m_pass] >= ROLE_WANTED[s.m_pass] || !HasRole(p, s.m_pass)))
+                continue;
+            if (ClubIn(p, hemisphere) == s.m_team->m_id || FindOffer(id, s.m_team->m_id)) continue;
+            g_overseasCount = s.m_overseas;
+            const int code = CanSignPlayer(id, s.m_team->m_id, 1);
+            s.m_overseas = g_overseasCount;
+            if (code == SIGN_OK) return id;
+        }
+    }
+    return -1;
+}
+
+// A human club's player is approached only while his coach can still answer
+// before the window shuts.
+bool UserCanAnswer(const Player& p, int hemisphere) {
+    const int club = ClubIn(p, hemisphere);
+    const Team* owner = club > 0 ? ClubById(club) : nullptr;
+    return !owner || !owner->m_human || g_cricket.m_date.m_dayOfSeason + USER_ANSWER_DAYS <= WINDOW_LAST_DAY;
+}
+
+void Approach(Suitor& s, int32_t id, int hemisphere, std::vector<std::pair<int32_t, int32_t>>& toUsers) {
+    const Player& p = g_world.mv_players[id];
+    ContractOffer offer = MakeOffer(id, *s.m_team, false);
+    const int club = ClubIn(p, hemisphere);
+    Team* owner = club > 0 ? ClubById(club) : nullptr;
+    if (owner && owner->m_human) {
+        offer.m_countdown = std::max(offer.m_countdown, USER_ANSWER_DAYS);
+        toUsers.emplace_back(id, s.m_team->m_id);
+    } else if (owner && KeepsPlayer(*owner, p) && !FindOffer(id, owner->m_id)) {
+        g_contractOffers.push_back(MakeOffer(id, *owner, true));
+    }
+    g_contractOffers.push_back(offer);
+    --s.m_approaches;
+    // An approach holds an overseas place until it is settled.
+    if (!p.IsEligibleFor(s.m_team->m_country) && s.m_overseas >= 0) ++s.m_overseas;
+    for (int r = 0; r < ROLES; ++r)
+        if (HasRole(p, r)) ++s.m_have[r];
+}
+
+// The human coach hears once of the clubs that approached his player.
+void PostApproachNews(const std::vector<std::pair<int32_t, int32_t>>& approaches, int hemisphere) {
+    std::vector<int32_t> players;
+    for (const auto& a : approaches)
+        if (std::find(players.begin(), players.end(), a.first) == players.end()) players.push_back(a.first);
+    for (int32_t id : players) {
+        UserCoach* coach = UserCoachOfSide(ClubIn(g_world.mv_players[id], hemisphere));
+        if (!coach) continue;
+        PendingNewsItem item;
+        item.m_code = NEWS_APPROACH_FOR_PLAYER;
+        item.m_date = Tomorrow();
+        item.AddLink(LINK_PLAYER, id);
+        for (const auto& a : approaches)
+            if (a.first == id) {
+                item.AddLink(LINK_CLUB, a.second);
+                ++item.m_figure;
+            }
+        coach->mv_pending.push_back(item);
+    }
+}
+
+}  // namespace
+
 void FillSquadRoles(int hemisphere) {
     // Players who could move this window, best first.
     std::vector<int32_t> market;
     for (const Player& p : g_world.mv_players)
         if (p.m_id > 0 && !p.m_retired && !p.m_retiring && !p.m_transferArranged &&
-            SeasonsIn(p, hemisphere) <= 1)
+            SeasonsIn(p, hemisphere) <= 1 && UserCanAnswer(p, hemisphere))
             market.push_back(p.m_id);
     std::stable_sort(market.begin(), market.end(), [](int32_t a, int32_t b) {
         return g_world.mv_players[a].OverallRating() > g_world.mv_players[b].OverallRating();
     });
+    std::vector<Suitor> suitors;
     for (Team& team : g_world.mv_teams) {
         if (team.m_human || HemisphereOf(team) != hemisphere) continue;
-        int have[ROLES] = {};
+        Suitor s;
+        s.m_team = &team;
         int staying = 0;
         for (int32_t id : team.m_squad) {
             const Player* p = id > 0 ? PlayerById(id) : nullptr;
             if (!p || !StaysAfterWindow(team, *p)) continue;
             ++staying;
             for (int r = 0; r < ROLES; ++r)
-                if (HasRole(*p, r)) ++have[r];
+                if (HasRole(*p, r)) ++s.m_have[r];
         }
         int pending = 0;
         for (const ContractOffer& o : g_contractOffers)
             if (o.m_team == team.m_id && !o.m_renewal && o.m_state != OFFER_CLOSED) ++pending;
-        int places = TARGET_SQUAD - staying - pending;
+        const int places = TARGET_SQUAD - staying - pending;
         if (places <= 0) continue;
-        int approaches = places + SPARE_APPROACHES;
-        g_overseasCount = -1;
-        // Roles short of what a squad wants go first, then the best left.
-        for (int pass = 0; pass <= ROLES && approaches > 0; ++pass) {
-            for (int32_t id : market) {
-                if (approaches <= 0) break;
-                const Player& p = g_world.mv_players[id];
-                if (pass < ROLES && (have[pass] >= ROLE_WANTED[pass] || !HasRole(p, pass))) continue;
-                if (ClubIn(p, hemisphere) == team.m_id || FindOffer(id, team.m_id)) continue;
-                if (CanSignPlayer(id, team.m_id, 1) != SIGN_OK) continue;
-                // The player's club hears of the first approach only.
-                const bool firstApproach = std::none_of(
-                    g_contractOffers.begin(), g_contractOffers.end(), [id](const ContractOffer& o) {
-                        return o.m_player == id && !o.m_renewal && o.m_state != OFFER_CLOSED;
-                    });
-                g_contractOffers.push_back(MakeOffer(id, team, false));
-                --approaches;
-                // An approach holds an overseas place until it is settled.
-                if (!p.IsEligibleFor(team.m_country)) ++g_overseasCount;
-                for (int r = 0; r < ROLES; ++r)
-                    if (HasRole(p, r)) ++have[r];
-                const int club = ClubIn(p, hemisphere);
-                Team* owner = club > 0 ? ClubById(club) : nullptr;
-                if (!owner) continue;
-                if (owner->m_human) {
-                    if (firstApproach)
-                        PostToSideCoach(owner->m_id, NEWS_APPROACH_FOR_PLAYER, 0,
-                                        {{LINK_PLAYER, id}, SideLink(team.m_id)});
-                } else if (KeepsPlayer(*owner, p) && !FindOffer(id, owner->m_id)) {
-                    g_contractOffers.push_back(MakeOffer(id, *owner, true));
-                }
+        s.m_approaches = places + SPARE_APPROACHES;
+        suitors.push_back(s);
+    }
+    // The clubs take turns, one approach each, in an order drawn afresh each
+    // window, so that no club always has the first pick of the market.
+    for (size_t i = suitors.size(); i > 1; --i) std::swap(suitors[i - 1], suitors[Rand() % i]);
+    std::vector<std::pair<int32_t, int32_t>> toUsers;  // player, approaching club
+    for (bool any = true; any;) {
+        any = false;
+        for (Suitor& s : suitors) {
+            if (s.m_approaches <= 0) continue;
+            const int id = NextTarget(s, market, hemisphere);
+            if (id < 0) {
+                s.m_approaches = 0;
+                continue;
             }
+            Approach(s, id, hemisphere, toUsers);
+            any = true;
         }
     }
+    g_overseasCount = -1;
+    PostApproachNews(toUsers, hemisphere);
 }
 
 void ResolveContractOffers() {

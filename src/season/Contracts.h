@@ -31,8 +31,8 @@ struct ContractOffer {
     int32_t m_offerLength = -1;
     int32_t m_countdown = -1;  // days to the next reply
 
-    // Days to the reply: 1 + 0..3 for a new offer, 1 + 0..1 for an accepted
-    // one, else 1.
+    // Days to the reply: 1 to REPLY_DAYS_LONGEST for a new offer, 1 + 0..1
+    // for an accepted one, else 1.
     void StartReplyCountdown();
 };
 
@@ -60,6 +60,12 @@ enum SignCode : int {
 // First and last day of season on which contracted players may be approached.
 inline constexpr int WINDOW_FIRST_DAY = 12;
 inline constexpr int WINDOW_LAST_DAY = 30;
+// The longest a player takes to reply to a new offer.
+inline constexpr int REPLY_DAYS_LONGEST = 4;
+// Days a human coach has to answer an approach for his player before the
+// player replies to it: the day the news comes, then the longest wait for a
+// reply to the new offer he makes.
+inline constexpr int USER_ANSWER_DAYS = 1 + REPLY_DAYS_LONGEST;
 
 // The seasons-left count of a contract of that length signed today: one more
 // while the hemisphere's window has still to shut, since the shut takes a
@@ -85,7 +91,9 @@ int ReleaseFromContract(int playerId, int hemisphere);
 // Renewal offers of computer clubs for players whose contract runs out this
 // window; the user hears how many of his players are in their last season.
 void ReviewExpiringContracts(int hemisphere);
-// Computer clubs approach players for the places the window will leave open.
+// Computer clubs approach players for the places the window will leave open,
+// taking turns in a random order; a human club's player waits for his
+// coach's answer before he replies.
 void FillSquadRoles(int hemisphere);
 // Offers whose reply is due get the player's answer.
 void ResolveContractOffers();

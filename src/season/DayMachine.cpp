@@ -10,6 +10,7 @@
 #include "season/Finance.h"
 #include "season/News.h"
 #include "season/RecordsUpdate.h"
+#include "season/ResultNews.h"
 #include "season/Results.h"
 #include "season/Selection.h"
 #include "season/Squads.h"
@@ -275,12 +276,9 @@ RecordsTable* RecordsOfKind(int kind) {
     return nullptr;
 }
 
-// The tables' full sections as the day's results begin to come in.
-void UpdateRecordsOfKinds(const Match& m, std::initializer_list<int> kinds,
-                          const std::vector<FullSections>& standing) {
+void UpdateRecordsOfKinds(const Match& m, std::initializer_list<int> kinds) {
     for (int kind : kinds)
-        if (RecordsTable* t = RecordsOfKind(kind))
-            UpdateRecordTables(m, *t, standing[static_cast<size_t>(t - g_world.mv_records.data())]);
+        if (RecordsTable* t = RecordsOfKind(kind)) UpdateRecordTables(m, *t);
 }
 
 void ClearPlayingFlags(const Match& m) {
@@ -297,8 +295,6 @@ void ClearPlayingFlags(const Match& m) {
 }
 
 void RetireFinishedMatches() {
-    std::vector<FullSections> standing;
-    for (const RecordsTable& t : g_world.mv_records) standing.push_back(FullSectionsOf(t));
     for (size_t i = 0; i < g_currentMatches.size();) {
         Match& m = *g_currentMatches[i];
         if (m.mi_playState != PLAY_MATCH_OVER) {
@@ -311,16 +307,16 @@ void RetireFinishedMatches() {
         }
         switch (m.mi_matchType) {
             case FORMAT_TEST:
-                UpdateRecordsOfKinds(m, {RECORDS_TEST, RECORDS_FIRST_CLASS}, standing);
+                UpdateRecordsOfKinds(m, {RECORDS_TEST, RECORDS_FIRST_CLASS});
                 break;
             case FORMAT_FIRST_CLASS:
-                UpdateRecordsOfKinds(m, {RECORDS_FIRST_CLASS}, standing);
+                UpdateRecordsOfKinds(m, {RECORDS_FIRST_CLASS});
                 break;
             case FORMAT_ODI:
-                UpdateRecordsOfKinds(m, {RECORDS_ODI, RECORDS_LIST_A}, standing);
+                UpdateRecordsOfKinds(m, {RECORDS_ODI, RECORDS_LIST_A});
                 break;
             case FORMAT_LIST_A:
-                UpdateRecordsOfKinds(m, {RECORDS_LIST_A}, standing);
+                UpdateRecordsOfKinds(m, {RECORDS_LIST_A});
                 break;
             default:
                 break;
@@ -344,6 +340,8 @@ void PostRecordNews() {
         item.m_code = code;
         item.m_headlineVariant = item.m_storyVariant = NEWS_VARIANT_UNSET;
         item.m_date = today;
+        // Which stand or mark the story looks up in the table.
+        item.m_figure = e[0] == REC_PARTNERSHIPS ? e[7] : e[5];
         const NewsLink first = SideNewsLink(e[4]);
         const NewsLink second = SideNewsLink(e[0] == REC_HIGHEST_TOTAL ? e[7] : e[6]);
         item.AddLink(first.m_kind, first.m_value);
@@ -370,6 +368,7 @@ void EndOfDay() {
             RouteResult(m);
             PayGateMoney(m);
             FinishMatch(position);
+            PostMatchResultNews(m);
         }
     }
     RetireFinishedMatches();

@@ -14,6 +14,13 @@ void PendingNewsItem::AddLink(int32_t kind, int32_t value) {
     if (mv_links.size() < static_cast<size_t>(NEWS_LINK_LIMIT)) mv_links.push_back({kind, value});
 }
 
+int32_t PendingNewsItem::LinkValue(int32_t kind, int nth) const {
+    for (const NewsLink& l : mv_links)
+        if ((l.m_kind == kind || (kind == LINK_CLUB && l.m_kind == LINK_COUNTRY)) && nth-- == 0)
+            return l.m_value;
+    return 0;
+}
+
 NewsLink SideLink(int sideId) {
     return {sideId >= FIRST_CLUB_ID ? LINK_CLUB : LINK_COUNTRY, sideId};
 }
@@ -22,6 +29,10 @@ void PostNews(const PendingNewsItem& item) {
     const int index = g_cricket.m_coachIndex;
     if (index < 0 || static_cast<size_t>(index) >= g_userCoaches.size()) return;
     g_userCoaches[static_cast<size_t>(index)].mv_pending.push_back(item);
+}
+
+void PostToEveryCoach(const PendingNewsItem& item) {
+    for (UserCoach& coach : g_userCoaches) coach.mv_pending.push_back(item);
 }
 
 GameDate Tomorrow() {

@@ -24,7 +24,7 @@ enum NewsLinkKind : int32_t {
 };
 
 enum NewsCode : int32_t {
-    NEWS_SEASON_START = 5,  // the user's league schedule is out; figure: expectation grade
+    NEWS_SEASON_START = 5,  // a schedule is out; figure: expectation grade; links: side, competition
     // Records broken (the records page link says which table and section).
     NEWS_RECORD_FIRST = 3010,
     NEWS_RECORD_LAST = 3024,
@@ -47,16 +47,34 @@ enum NewsCode : int32_t {
     NEWS_OFFER_REJECTED = 7032,           // links: player, club
     NEWS_OFFER_COUNTER = 7033,            // the agent wants more; links: player, club
     NEWS_PLAYER_SIGNED_ELSEWHERE = 7034,  // links: player, club that signed him
-    NEWS_APPROACH_FOR_PLAYER = 7035,      // another club bids for the user's player; links: player, bidder
+    NEWS_APPROACH_FOR_PLAYER =
+        7035,  // clubs bid for the user's player; figure: bidders; links: player, bidders
     // Players.
     NEWS_INJURY = 8001,       // figure: days out; links: player, club or country
     NEWS_RECOVERED = 8002,    // links: player, club or country
     NEWS_SQUAD_NAMED = 8003,  // national squad; links: country
     // Results and the calendar.
-    NEWS_SERIES_RESULT = 9001,      // links: home country, away country, tour series
-    NEWS_TOURNAMENT_RESULT = 9002,  // links: winner, competition
-    NEWS_COMPETITION_WON = 9003,    // links: winner, competition
+    NEWS_SERIES_RESULT = 9001,      // links: home country, away country, tour series or triangular series
+    NEWS_TOURNAMENT_RESULT = 9002,  // links: winner, competition, runner-up
+    NEWS_COMPETITION_WON = 9003,    // figure: CHAMPIONS_OF_*; links: winner, competition, runner-up
     NEWS_NEW_SEASON = 9004,         // figure: the new season
+    NEWS_MATCH_RESULT = 9005,  // figure: MATCH_*; links: the coach's side, opponents, competition, scorecard
+};
+
+// What a match came to for one of its sides.
+enum MatchOutcomeForSide : int32_t {
+    MATCH_WON = 1,
+    MATCH_LOST = 2,
+    MATCH_TIED = 3,
+    MATCH_DRAWN = 4,
+    MATCH_NO_RESULT = 5,
+};
+
+// Winners of a competition, or the top of a table whose leaders go on to
+// another competition.
+enum ChampionsKind : int32_t {
+    CHAMPIONS_OF_COMPETITION = 0,
+    CHAMPIONS_OF_STAGE = 1,
 };
 
 inline constexpr int NEWS_LINK_LIMIT = 6;
@@ -79,6 +97,9 @@ struct PendingNewsItem {
 
     // Appends a link; links beyond the limit are dropped.
     void AddLink(int32_t kind, int32_t value);
+    // The value of the nth link of a kind (LINK_CLUB: of a club or a
+    // country); 0 when there is none.
+    int32_t LinkValue(int32_t kind, int nth = 0) const;
 };
 
 // A delivered message.
@@ -151,6 +172,8 @@ NewsLink SideLink(int sideId);
 void PostNews(const PendingNewsItem& item);
 // Queues an item for the profile at that index; nothing outside the table.
 void PostNewsTo(const PendingNewsItem& item, int coachIndex);
+// Queues an item for every coach profile: news of the whole cricket world.
+void PostToEveryCoach(const PendingNewsItem& item);
 // Queues an item for the human coach of the side (club or national job),
 // dated tomorrow; nothing when a computer coach runs it.
 void PostToSideCoach(int sideId, int code, int figure, std::initializer_list<NewsLink> links);

@@ -1,13 +1,21 @@
 #include "season/NewsItems.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
+#include "match/Match.h"
+#include "match/MatchLists.h"
 #include "season/Coaches.h"
 #include "season/Contracts.h"
 #include "season/DayMachine.h"
 #include "season/Fixtures.h"
+#include "season/RecordNews.h"
+#include "season/ResultNews.h"
 #include "season/Squads.h"
+#include "season/Tournaments.h"
+#include "season/Tours.h"
 #include "world/Random.h"
 #include "world/Text.h"
 #include "world/World.h"
@@ -16,66 +24,128 @@ namespace ravel {
 
 namespace {
 
-// The value of the item's first link of a kind; 0 when it has none.
-int LinkValue(const PendingNewsItem& item, int kind, int nth = 0) {
-    for (const NewsLink& l : item.mv_links)
-        if ((l.m_kind == kind || (kind == LINK_CLUB && l.m_kind == LINK_COUNTRY)) && nth-- == 0)
-            return l.m_value;
-    return 0;
-}
-
 int Pick(int32_t variant, int count) {
     if (variant == NEWS_VARIANT_UNSET || variant < 0) return Rand() % count;
     return variant % count;
 }
 
-const char* RecordsKindName(int kind) {
-    switch (kind) {
-        case 1:
-            return "first-class";
-        case 2:
-            return "Test";
-        case 3:
-            return "List A";
-        case 4:
-            return "one-day international";
-        default:
-            return "";
+const char* CompetitionName(int id) {
+    const Competition* c = CompetitionWithId(id);
+    return c ? c->m_name : "";
+}
+
+// "Surrey", "Surrey and Kent", "Surrey, Kent and Essex"; with others to
+// follow, "Surrey, Kent, Essex".
+std::string ListOfSides(const std::vector<int>& sides, bool othersFollow) {
+    std::string text;
+    for (size_t i = 0; i < sides.size(); ++i) {
+        if (i > 0) text += i + 1 == sides.size() && !othersFollow ? " and " : ", ";
+        text += SideName(sides[i]);
     }
+    return text;
 }
 
-// Record news codes and what each record is.
-struct RecordNews {
-    int32_t m_code;
-    const char* m_what;
-};
-constexpr RecordNews RECORD_NEWS[] = {
-    {3010, "partnership"},     {3011, "individual score"}, {3012, "fastest fifty"},
-    {3013, "fastest hundred"}, {3014, "innings bowling"},  {3015, "match bowling"},
-    {3016, "innings victory"}, {3017, "victory by runs"},  {3018, "narrowest victory"},
-    {3019, "closest draw"},    {3020, "team total"},       {3021, "fourth-innings chase"},
-    {3022, "match aggregate"}, {3023, "lowest total"},     {3024, "lowest match aggregate"},
-};
-
-const char* RecordWhat(int code) {
-    for (const RecordNews& r : RECORD_NEWS)
-        if (r.m_code == code) return r.m_what;
-    return "record";
-}
-
-void WriteRecord(const PendingNewsItem& item, InboxMessage& m, int variant) {
-    const int records = LinkValue(item, LINK_RECORDS);
-    const char* kind = RecordsKindName(records / 1000);
-    // SideName's buffer is shared: copy each name before the next.
-    const std::string side1 = SideName(LinkValue(item, LINK_CLUB, 0));
-    const std::string side2 = SideName(LinkValue(item, LINK_CLUB, 1));
-    const char* what = RecordWhat(item.m_storyCode ? item.m_storyCode : item.m_code);
-    static const char* const HEADLINES[] = {"New %s record: %s", "Record %s in %s cricket"};
-    m.m_headline = variant == 0 ? Format(HEADLINES[0], kind, what) : Format(HEADLINES[1], what, kind);
+void WriteApproach(const PendingNewsItem& item, InboxMessage& m, const std::string& player) {
+    std::vector<int> clubs;
+    for (const NewsLink& l : item.mv_links)
+        if (l.m_kind == LINK_CLUB) clubs.push_back(l.m_value);
+    const int count = std::max(item.m_figure, static_cast<int>(clubs.size()));
+    const int unnamed = count - static_cast<int>(clubs.size());
+    const std::string named = ListOfSides(clubs, unnamed > 0);
+    m.m_headline = count > 1 ? Format("%d clubs approach %s", count, player.c_str())
+                             : Format("%s approach %s", named.c_str(), player.c_str());
     m.m_body = Format(
-        "%s against %s has entered the %s record books: a new entry for the %s. "
-        "The records page has the full list.",
-        side1.c_str(), side2.c_str(), kind, what);
+        "%s%s %s made an approach for %s, whose contract runs out this season. He will weigh the offers "
+        "for a few days: offer him a new contract from his page before then if you want to keep him.",
+        named.c_str(), unnamed > 0 ? Format(" and %d other clubs", unnamed).c_str() : "",
+        count > 1 ? "have each" : "have", player.c_str());
+}
+
+void WriteSeriesResult(const PendingNewsItem& item, InboxMessage& m, const std::string& side,
+                       const std::string& side2) {
+    const int id = item.LinkValue(LINK_COMPETITION);
+    const Series* triangular = SeriesById(id);
+    if (triangular && triangular->m_id == id && triangular->mv_countries.size() == 3) {
+        const int winner = TriangularWinner(*triangular);
+        m.m_headline = winner > 0 ? Format("%s win the triangular series", SideName(winner))
+                                  : std::string("Triangular series over");
+        m.m_body = Format("The triangular series in %s is over. %s.", SideName(triangular->m_host),
+                          TournamentStatusText(*triangular));
+        return;
+    }
+    const TourSeries* series = TourSeriesById(id);
+    const bool known = series && series->m_id == id;
+    m.m_headline = Format("%s v %s %s over", side.c_str(), side2.c_str(),
+                          known && id % 2 ? "Test series"
+                          : known         ? "one-day series"
+                                          : "series");
+    m.m_body = known ? Format("The series between %s and %s has finished. %s.", side.c_str(), side2.c_str(),
+                              SeriesStatusText(*series))
+                     : Format("The series between %s and %s has finished.", side.c_str(), side2.c_str());
+}
+
+// League and cup winners, a stage's table-toppers (figure 1) and the winners
+// of an international tournament; the second side is the runner-up.
+void WriteChampions(const PendingNewsItem& item, InboxMessage& m, const std::string& side,
+                    const std::string& side2, int variant) {
+    const int id = item.LinkValue(LINK_COMPETITION);
+    const InternationalTournament* t =
+        item.m_code == NEWS_TOURNAMENT_RESULT ? TournamentForCompetition(id) : nullptr;
+    const Competition* c = CompetitionWithId(id);
+    const std::string name = t && t->m_competition == id ? t->m_name : c ? c->m_name : "";
+    const bool runnerUp = !side2.empty();
+    if (item.m_figure == CHAMPIONS_OF_STAGE) {
+        m.m_headline = Format("%s top the %s", side.c_str(), name.c_str());
+        m.m_body = runnerUp ? Format("%s have finished top of the %s, ahead of %s.", side.c_str(),
+                                     name.c_str(), side2.c_str())
+                            : Format("%s have finished top of the %s.", side.c_str(), name.c_str());
+        return;
+    }
+    // A cup is won; a league's winners are its champions.
+    const bool final = t || (c && c->m_kind == COMP_KNOCKOUT);
+    m.m_headline = variant || final ? Format("%s win the %s", side.c_str(), name.c_str())
+                                    : Format("%s are %s champions", side.c_str(), name.c_str());
+    if (!runnerUp)
+        m.m_body = Format("%s have won the %s.", side.c_str(), name.c_str());
+    else if (final)
+        m.m_body =
+            Format("%s have won the %s, beating %s in the final.", side.c_str(), name.c_str(), side2.c_str());
+    else
+        m.m_body =
+            Format("%s have won the %s, finishing ahead of %s.", side.c_str(), name.c_str(), side2.c_str());
+}
+
+// A match of a human coach's side, told from his side: first link his side,
+// second the opponents; the figure is the result for his side.
+void WriteMatchResult(const PendingNewsItem& item, InboxMessage& m, const std::string& side,
+                      const std::string& side2) {
+    switch (item.m_figure) {
+        case MATCH_WON:
+            m.m_headline = Format("%s beat %s", side.c_str(), side2.c_str());
+            break;
+        case MATCH_LOST:
+            m.m_headline = Format("%s lose to %s", side.c_str(), side2.c_str());
+            break;
+        case MATCH_TIED:
+            m.m_headline = Format("%s tie with %s", side.c_str(), side2.c_str());
+            break;
+        case MATCH_DRAWN:
+            m.m_headline = Format("%s draw with %s", side.c_str(), side2.c_str());
+            break;
+        default:
+            m.m_headline = Format("No result for %s against %s", side.c_str(), side2.c_str());
+            break;
+    }
+    const Match* match = MatchById(item.LinkValue(LINK_SCORECARD));
+    if (!match) {
+        m.m_body = Format("%s played %s.", side.c_str(), side2.c_str());
+        return;
+    }
+    const std::string what = MatchCompetitionText(*match);
+    const Ground* g = GroundById(match->mi_ground);
+    const std::string ground = g && g->m_id == match->mi_ground ? g->m_name : "";
+    m.m_body = Format("%s%s%s: %s.", what.c_str(), ground.empty() ? "" : " at ", ground.c_str(),
+                      match->ResultText());
 }
 
 }  // namespace
@@ -117,21 +187,23 @@ InboxMessage WriteNewsItem(const PendingNewsItem& item) {
     m.mv_links = item.mv_links;
     const int v = Pick(item.m_headlineVariant, 2);
     // Each story names its subject; copies keep the static buffers apart.
-    const std::string side = SideName(LinkValue(item, LINK_CLUB));
-    const std::string side2 = SideName(LinkValue(item, LINK_CLUB, 1));
-    const std::string player = PlayerName(LinkValue(item, LINK_PLAYER));
-    const std::string coach = CoachName(LinkValue(item, LINK_COACH));
+    const std::string side = SideName(item.LinkValue(LINK_CLUB));
+    const std::string side2 = SideName(item.LinkValue(LINK_CLUB, 1));
+    const std::string player = PlayerName(item.LinkValue(LINK_PLAYER));
+    const std::string coach = CoachName(item.LinkValue(LINK_COACH));
     const int f = item.m_figure;
     switch (item.m_code) {
         case NEWS_SEASON_START: {
             static const char* const EXPECT[] = {
-                "The board expect a challenge for the title.",
-                "The board expect a respectable finish in the table.",
-                "The board expect a push for promotion.",
+                "a challenge for the title",
+                "a respectable finish in the table",
+                "a push for promotion",
             };
-            m.m_headline = v ? "Fixtures published" : "New season's fixtures announced";
-            m.m_body = Format("The fixtures for %s's new season have been published. %s", side.c_str(),
-                              EXPECT[f >= 1 && f <= 3 ? f - 1 : 1]);
+            const std::string name = CompetitionName(item.LinkValue(LINK_COMPETITION));
+            m.m_headline = v ? Format("%s fixtures published", name.c_str())
+                             : Format("Fixtures out for the %s", name.c_str());
+            m.m_body = Format("The fixtures for %s in the %s have been published. The board expect %s.",
+                              side.c_str(), name.c_str(), EXPECT[f >= 1 && f <= 3 ? f - 1 : 1]);
             break;
         }
         case NEWS_COACH_APPOINTED:
@@ -191,8 +263,9 @@ InboxMessage WriteNewsItem(const PendingNewsItem& item) {
             break;
         case NEWS_WINDOW_CLOSED:
             m.m_headline = "Transfer window shut";
-            m.m_body = f == 1
-                           ? Format("The transfer window has shut. 1 new player joins %s.", side.c_str())
+            m.m_body = f == 1 ? Format("The transfer window has shut. 1 new player joins %s.", side.c_str())
+                       : f == 0
+                           ? Format("The transfer window has shut. No new players join %s.", side.c_str())
                            : Format("The transfer window has shut. %d new players join %s.", f, side.c_str());
             break;
         case NEWS_PLAYER_LEAVING:
@@ -238,14 +311,10 @@ InboxMessage WriteNewsItem(const PendingNewsItem& item) {
             m.m_body = Format("%s has chosen %s's offer over yours.", player.c_str(), side.c_str());
             break;
         case NEWS_APPROACH_FOR_PLAYER:
-            m.m_headline = Format("%s approach %s", side.c_str(), player.c_str());
-            m.m_body = Format(
-                "%s have made an approach for %s. Offer him a new contract from his page if you "
-                "want to keep him.",
-                side.c_str(), player.c_str());
+            WriteApproach(item, m, player);
             break;
         case NEWS_INJURY: {
-            const Player* p = PlayerById(LinkValue(item, LINK_PLAYER));
+            const Player* p = PlayerById(item.LinkValue(LINK_PLAYER));
             const InjuryType* type = nullptr;
             if (p && !g_world.mv_injuryTypes.empty())
                 type = &g_world.mv_injuryTypes[FindInjuryTypeIndex(p->m_injuryType)];
@@ -259,17 +328,9 @@ InboxMessage WriteNewsItem(const PendingNewsItem& item) {
             m.m_headline = Format("%s fit again", player.c_str());
             m.m_body = Format("%s has recovered from injury and is available for selection.", player.c_str());
             break;
-        case NEWS_SERIES_RESULT: {
-            const int seriesId = LinkValue(item, LINK_COMPETITION);
-            const TourSeries* series = TourSeriesById(seriesId);
-            m.m_headline = Format("%s v %s series over", side.c_str(), side2.c_str());
-            m.m_body =
-                series && series->m_id == seriesId
-                    ? Format("The series between %s and %s has finished. %s.", side.c_str(), side2.c_str(),
-                             SeriesStatusText(*series))
-                    : Format("The series between %s and %s has finished.", side.c_str(), side2.c_str());
+        case NEWS_SERIES_RESULT:
+            WriteSeriesResult(item, m, side, side2);
             break;
-        }
         case NEWS_SQUAD_NAMED:
             m.m_headline = Format("%s name their squad", side.c_str());
             m.m_body =
@@ -277,14 +338,12 @@ InboxMessage WriteNewsItem(const PendingNewsItem& item) {
                        side.c_str());
             break;
         case NEWS_TOURNAMENT_RESULT:
-        case NEWS_COMPETITION_WON: {
-            const Competition* c = CompetitionById(LinkValue(item, LINK_COMPETITION));
-            const char* name = c ? c->m_name : "";
-            m.m_headline =
-                v ? Format("%s win the %s", side.c_str(), name) : Format("%s champions", side.c_str());
-            m.m_body = Format("%s have won the %s.", side.c_str(), name);
+        case NEWS_COMPETITION_WON:
+            WriteChampions(item, m, side, side2, v);
             break;
-        }
+        case NEWS_MATCH_RESULT:
+            WriteMatchResult(item, m, side, side2);
+            break;
         case NEWS_NEW_SEASON:
             m.m_headline = "A new season begins";
             m.m_body =
@@ -292,7 +351,7 @@ InboxMessage WriteNewsItem(const PendingNewsItem& item) {
             break;
         default:
             if (item.m_code >= NEWS_RECORD_FIRST && item.m_code <= NEWS_RECORD_LAST) {
-                WriteRecord(item, m, v);
+                WriteRecordNews(item, m, v);
             } else {
                 m.m_headline = "News";
                 m.m_body = "";

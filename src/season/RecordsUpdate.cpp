@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <map>
+#include <vector>
 
 #include "match/Match.h"
 #include "season/DayMachine.h"
@@ -52,13 +53,13 @@ const char* SeasonLabel(int season) {
 // Builds and files the entries of one match.
 class CRecordWriter {
 public:
-    CRecordWriter(const Match& match, RecordsTable& table, const FullSections& standing)
-        : m_match(match), m_table(table), m_held(standing) {
+    CRecordWriter(const Match& match, RecordsTable& table) : m_match(match), m_table(table) {
         const Ground* g = GroundById(match.mi_ground);
         m_ground = g && g->m_id == match.mi_ground ? g->m_name : "";
         m_title = MatchTitle(match);
         m_season = SeasonLabel(match.m_startDate.m_season > 0 ? match.m_startDate.m_season
                                                               : g_cricket.m_date.m_season);
+        KeepMarks();
     }
 
     RecordEntry Entry(int team, int player = -1, int player2 = -1) const {
@@ -73,19 +74,23 @@ public:
         return e;
     }
 
-    // A match that betters itself reports its best.
+    // A mark beaten is a record broken; a match that betters itself reports
+    // its best.
     void File(int section, const RecordEntry& e, int w4, int w5, int w6, int w7) {
-        const int index = RecordsTable::SectionIndex(section);
-        if (InsertRecord(m_table, section, e) != 0 || index < 0 || !m_held[static_cast<size_t>(index)])
-            return;
+        const RecordEntry* mark = MarkBefore(section, e);
+        InsertRecord(m_table, section, e);
+        if (!mark || !Better(section, e, *mark)) return;
         const RecordEvent event = {section, 1, m_table.m_kind, m_match.mi_id, w4, w5, w6, w7};
-        for (RecordEvent& old : g_recordEvents) {
-            if (old[0] == section && old[2] == event[2] && old[3] == event[3]) {
-                old = event;
-                return;
-            }
+        for (Broken& b : mv_broken) {
+            if (!SameMark(section, b.m_entry, e) || b.m_event[0] != section) continue;
+            if (Better(section, e, b.m_entry)) b = {event, e};
+            return;
         }
-        g_recordEvents.push_back(event);
+        mv_broken.push_back({event, e});
+    }
+
+    void Report() const {
+        for (const Broken& b : mv_broken) g_recordEvents.push_back(b.m_event);
     }
 
     int Opponent(int side) const { return side == m_match.mi_team1 ? m_match.mi_team2 : m_match.mi_team1; }
@@ -95,7 +100,39 @@ public:
     std::string m_ground;
     std::string m_title;
     std::string m_season;
-    FullSections m_held;
+
+private:
+    struct Mark {
+        int m_section;
+        RecordEntry m_entry;
+    };
+    struct Broken {
+        RecordEvent m_event;
+        RecordEntry m_entry;
+    };
+
+    // Partnerships hold a mark for each wicket; the other sections one.
+    static bool SameMark(int section, const RecordEntry& a, const RecordEntry& b) {
+        return section != REC_PARTNERSHIPS || a.m_wickets == b.m_wickets;
+    }
+
+    // The table's best entries as they stood before this match.
+    void KeepMarks() {
+        for (int i = 0; i < RECORD_SECTIONS; ++i) {
+            const int section = RecordsTable::SectionCode(i);
+            for (const RecordEntry& r : m_table.mv_sections[i])
+                if (!IsEmptyRecord(r) && !MarkBefore(section, r)) mv_marks.push_back({section, r});
+        }
+    }
+
+    const RecordEntry* MarkBefore(int section, const RecordEntry& e) const {
+        for (const Mark& m : mv_marks)
+            if (m.m_section == section && SameMark(section, m.m_entry, e)) return &m.m_entry;
+        return nullptr;
+    }
+
+    std::vector<Mark> mv_marks;
+    std::vector<Broken> mv_broken;
 };
 
 void InningsRecords(CRecordWriter& w, const Innings& in, int index, int lastInnings) {
@@ -240,22 +277,10 @@ int InsertRecord(RecordsTable& table, int section, const RecordEntry& entry) {
     return -1;
 }
 
-FullSections FullSectionsOf(const RecordsTable& table) {
-    FullSections full{};
-    for (int i = 0; i < RECORD_SECTIONS; ++i) {
-        const std::vector<RecordEntry>& rows = table.mv_sections[i];
-        full[static_cast<size_t>(i)] = !rows.empty() && !IsEmptyRecord(rows.back());
-    }
-    return full;
-}
-
-void UpdateRecordTables(const Match& match, RecordsTable& table, const FullSections& standing) {
-    CRecordWriter writer(match, table, standing);
-    MatchRecords(writer);
-}
-
 void UpdateRecordTables(const Match& match, RecordsTable& table) {
-    UpdateRecordTables(match, table, FullSectionsOf(table));
+    CRecordWriter writer(match, table);
+    MatchRecords(writer);
+    writer.Report();
 }
 
 }  // namespace ravel

@@ -6,6 +6,7 @@
 
 #include "season/Fixtures.h"
 #include "season/News.h"
+#include "season/ResultNews.h"
 #include "season/Squads.h"
 #include "season/Standings.h"
 #include "season/Tournaments.h"
@@ -69,17 +70,13 @@ bool BuildRoundRobin(Competition& c) {
     return true;
 }
 
+// The coach of each human side in the competition hears of its fixtures and
+// of what his board expects of it.
 void SendSeasonStartNews(const Competition& c) {
-    const int side = g_cricket.m_team;
-    if (c.m_newsCompetition != c.m_id || side <= 0) return;
-    if (std::find(c.mv_teams.begin(), c.mv_teams.end(), side) == c.mv_teams.end()) return;
-    PendingNewsItem item;
-    item.m_code = NEWS_SEASON_START;
-    item.m_figure = ExpectationGrade(c);
-    item.m_date = Tomorrow();
-    const NewsLink link = SideLink(side);
-    item.AddLink(link.m_kind, link.m_value);
-    PostNews(item);
+    if (c.m_newsCompetition != c.m_id) return;
+    for (int32_t side : c.mv_teams)
+        PostToSideCoach(side, NEWS_SEASON_START, ExpectationGrade(c),
+                        {SideLink(side), {LINK_COMPETITION, c.m_id}});
 }
 
 // Places relegated from the upper division and promoted from the lower; when
@@ -375,6 +372,7 @@ void CloseCompetition(Competition& competition) {
         if (&c != &competition && competition.m_historyId != 0 && c.m_historyId == competition.m_historyId)
             record(c);
     }
+    PostChampionsNews(competition, entry);
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include "match/Match.h"
 #include "season/Fixtures.h"
 #include "season/News.h"
+#include "season/ResultNews.h"
 #include "season/Squads.h"
 #include "season/Standings.h"
 #include "season/Tournaments.h"
@@ -194,17 +195,21 @@ int RatingOf(int country, bool oneDay) {
     return DEFAULT_RATING;
 }
 
-// The coaches of the two countries hear how their series ended.
+// The coaches of the countries hear how their series ended; a triangular
+// series is told as the tournament it is.
 void PostSeriesNews(const TourSeries& series) {
     PendingNewsItem item;
     item.m_code = NEWS_SERIES_RESULT;
     item.m_date = g_cricket.m_date;
-    item.AddLink(LINK_COUNTRY, series.m_home);
-    item.AddLink(LINK_COUNTRY, series.m_away);
-    item.AddLink(LINK_COMPETITION, series.m_id);
+    std::vector<int32_t> countries = {series.m_home, series.m_away};
+    const Series* triangular = series.m_series > 0 ? SeriesById(series.m_series) : nullptr;
+    if (triangular && triangular->m_id == series.m_series) countries = triangular->mv_countries;
+    for (int32_t c : countries) item.AddLink(LINK_COUNTRY, c);
+    item.AddLink(LINK_COMPETITION,
+                 triangular && triangular->m_id == series.m_series ? series.m_series : series.m_id);
     for (size_t i = 0; i < g_userCoaches.size(); ++i) {
-        const StaffMember& s = g_userCoaches[i].m_staff;
-        if (s.m_nationalJob > 0 && (s.m_nationalJob == series.m_home || s.m_nationalJob == series.m_away))
+        const int32_t job = g_userCoaches[i].m_staff.m_nationalJob;
+        if (job > 0 && std::find(countries.begin(), countries.end(), job) != countries.end())
             PostNewsTo(item, static_cast<int>(i));
     }
 }
@@ -492,12 +497,7 @@ void WorldCupDaily(InternationalTournament& t, const MatchOutcome& outcome) {
     const int runnerUp = t.m_winner == outcome.m_side1 ? outcome.m_side2 : outcome.m_side1;
     Competition* c = CompetitionById(t.m_competition);
     if (c && c->m_id == t.m_competition) c->mv_history.push_back({t.m_season, t.m_winner, runnerUp});
-    PendingNewsItem item;
-    item.m_code = NEWS_TOURNAMENT_RESULT;
-    item.m_date = g_cricket.m_date;
-    item.AddLink(LINK_COUNTRY, t.m_winner);
-    item.AddLink(LINK_COMPETITION, t.m_competition);
-    PostNews(item);
+    PostTournamentNews(t, runnerUp);
 }
 
 void YearlyChampionshipStep(bool oneDay) {

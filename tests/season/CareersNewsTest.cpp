@@ -1,10 +1,14 @@
 // News items delivered into the inbox on their day, their texts and answers.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "CareersWorld.h"
+#include "season/DayMachine.h"
 #include "season/NewsItems.h"
+#include "season/RecordsUpdate.h"
 
 namespace ravel {
 
@@ -89,6 +93,110 @@ TEST_F(NewsTest, StoriesNameTheirSubjects) {
     EXPECT_NE(r.m_headline.find("individual score"), std::string::npos) << r.m_headline;
     EXPECT_NE(r.m_body.find("Club 1300"), std::string::npos) << r.m_body;
     EXPECT_NE(r.m_body.find("Northland"), std::string::npos) << r.m_body;
+}
+
+TEST_F(NewsTest, RecordStoriesQuoteTheMarkSetAndTheMarkBeaten) {
+    AddClub(1300, NORTH);
+    const int batsman = AddCricketer(NORTH, 1300, 2).m_id;
+    const int partner = AddCricketer(NORTH, 1300, 2).m_id;
+    RecordsTable& table = g_world.mv_records.emplace_back();
+    table.m_kind = RECORDS_TEST;
+    RecordEntry old;
+    old.m_value = 398;
+    old.m_flag = 1;
+    old.m_playerText = "Old Timer";
+    old.m_teamText = "Southland";
+    old.m_matchText = "Southland vs Northland";
+    old.m_seasonText = "1999/00";
+    InsertRecord(table, REC_HIGHEST_SCORE, old);
+    RecordEntry score;
+    score.m_player = batsman;
+    score.m_team = 1300;
+    score.m_match = 7;
+    score.m_value = 412;
+    score.m_flag = 1;
+    score.m_groundText = "Home Park";
+    InsertRecord(table, REC_HIGHEST_SCORE, score);
+    RecordEntry stand = score;
+    stand.m_player2 = partner;
+    stand.m_value = 250;
+    stand.m_wickets = 7;
+    InsertRecord(table, REC_PARTNERSHIPS, stand);
+
+    struct Case {
+        int section;
+        int figure;  // the mark, or a stand's wicket
+        std::vector<std::string> headline;
+        std::vector<std::string> body;
+    };
+    const Case cases[] = {
+        {REC_HIGHEST_SCORE,
+         412,
+         {"Record individual score in Test cricket"},
+         {PlayerName(batsman), "(Club 1300)", "412 not out", "Northland", "Home Park",
+          "The old record was 398 not out by Old Timer (Southland) (Southland vs Northland, 1999/00)"}},
+        {REC_PARTNERSHIPS,
+         7,
+         {"Record 7th-wicket stand in Test cricket"},
+         {PlayerName(batsman), PlayerName(partner), "highest 7th-wicket partnership", "a stand of 250"}},
+    };
+    for (const Case& c : cases) {
+        PendingNewsItem item = Item(RecordNewsCode(c.section), g_cricket.m_date);
+        item.m_figure = c.figure;
+        item.m_headlineVariant = 0;
+        item.AddLink(LINK_CLUB, 1300);
+        item.AddLink(LINK_COUNTRY, NORTH);
+        item.AddLink(LINK_SCORECARD, 7);
+        item.AddLink(LINK_RECORDS, RECORDS_TEST * 1000 + c.section);
+        const InboxMessage m = WriteNewsItem(item);
+        for (const std::string& text : c.headline)
+            EXPECT_NE(m.m_headline.find(text), std::string::npos) << m.m_headline;
+        for (const std::string& text : c.body) EXPECT_NE(m.m_body.find(text), std::string::npos) << m.m_body;
+    }
+}
+
+TEST_F(NewsTest, ResultStoriesTellEachSideItsOutcome) {
+    AddClub(1300, NORTH);
+    AddClub(1301, NORTH);
+    Competition& league = g_world.mv_competitions.emplace_back();
+    league.m_id = 3;
+    league.m_kind = COMP_LEAGUE;
+    std::snprintf(league.m_name, sizeof league.m_name, "Shire League");
+    Competition& cup = g_world.mv_competitions.emplace_back();
+    cup.m_id = 4;
+    cup.m_kind = COMP_KNOCKOUT;
+    std::snprintf(cup.m_name, sizeof cup.m_name, "Shire Cup");
+    struct Case {
+        int code;
+        int figure;
+        int competition;
+        const char* headline;
+        const char* body;
+    };
+    const Case cases[] = {
+        {NEWS_MATCH_RESULT, MATCH_WON, 3, "Club 1300 beat Club 1301", ""},
+        {NEWS_MATCH_RESULT, MATCH_LOST, 3, "Club 1300 lose to Club 1301", ""},
+        {NEWS_MATCH_RESULT, MATCH_DRAWN, 3, "Club 1300 draw with Club 1301", ""},
+        {NEWS_MATCH_RESULT, MATCH_TIED, 3, "Club 1300 tie with Club 1301", ""},
+        {NEWS_MATCH_RESULT, MATCH_NO_RESULT, 3, "No result for Club 1300 against Club 1301", ""},
+        {NEWS_COMPETITION_WON, CHAMPIONS_OF_COMPETITION, 3, "Club 1300 are Shire League champions",
+         "finishing ahead of Club 1301"},
+        {NEWS_COMPETITION_WON, CHAMPIONS_OF_STAGE, 3, "Club 1300 top the Shire League", "ahead of Club 1301"},
+        {NEWS_COMPETITION_WON, CHAMPIONS_OF_COMPETITION, 4, "Club 1300 win the Shire Cup",
+         "beating Club 1301 in the final"},
+    };
+    for (const Case& c : cases) {
+        PendingNewsItem item = Item(c.code, g_cricket.m_date);
+        item.m_figure = c.figure;
+        item.m_headlineVariant = 0;
+        item.AddLink(LINK_CLUB, 1300);
+        if (c.code == NEWS_MATCH_RESULT) item.AddLink(LINK_CLUB, 1301);
+        item.AddLink(LINK_COMPETITION, c.competition);
+        if (c.code == NEWS_COMPETITION_WON) item.AddLink(LINK_CLUB, 1301);
+        const InboxMessage m = WriteNewsItem(item);
+        EXPECT_EQ(m.m_headline, c.headline);
+        EXPECT_NE(m.m_body.find(c.body), std::string::npos) << m.m_body;
+    }
 }
 
 TEST_F(NewsTest, MeetingADemandRenewsTheOffer) {

@@ -2,8 +2,11 @@
 // alone: every club keeps its players and its coach, and the market moves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "CareersWorld.h"
 #include "season/Coaches.h"
@@ -109,26 +112,81 @@ TEST_F(WindowTest, EveryClubKeepsSixteenContractedPlayersAndACoach) {
     EXPECT_TRUE(shut);
 }
 
-TEST_F(WindowTest, ApproachesForTheUsersPlayersNameTheBidder) {
+TEST_F(WindowTest, ApproachesNameEveryBidderAndWaitForTheUsersAnswer) {
     SetDay(362, 0);
-    while (g_cricket.m_date.m_dayOfSeason < 20) RunDay();
-    int approaches = 0;
+    while (g_cricket.m_date.m_dayOfSeason <= 14) RunDay();  // the clubs approach on day 14
+    std::vector<int32_t> approached;
     for (const InboxMessage& m : g_userCoaches[0].mv_inbox) {
         if (m.m_code != NEWS_APPROACH_FOR_PLAYER) continue;
-        ++approaches;
         int player = 0;
-        int bidder = 0;
+        std::vector<int> clubs;
         for (const NewsLink& l : m.mv_links) {
             if (l.m_kind == LINK_PLAYER) player = l.m_value;
-            if (l.m_kind == LINK_CLUB) bidder = l.m_value;
+            if (l.m_kind == LINK_CLUB) clubs.push_back(l.m_value);
         }
-        ASSERT_NE(TeamById(bidder), nullptr) << m.m_headline;
-        EXPECT_NE(bidder, 1300) << "another club bids";
+        ASSERT_FALSE(clubs.empty()) << m.m_headline;
+        EXPECT_EQ(m.m_figure, static_cast<int>(clubs.size())) << "every bidder is named";
+        for (int club : clubs) {
+            EXPECT_NE(club, 1300) << "another club bids";
+            EXPECT_TRUE(std::any_of(g_contractOffers.begin(), g_contractOffers.end(),
+                                    [&](const ContractOffer& o) {
+                                        return o.m_player == player && o.m_team == club && !o.m_renewal;
+                                    }))
+                << "club " << club << " made an offer";
+            EXPECT_NE(m.m_body.find(TeamById(club)->m_name), std::string::npos) << m.m_body;
+        }
         const std::string playerName = PlayerName(player);
-        EXPECT_EQ(m.m_headline, std::string(TeamById(bidder)->m_name) + " approach " + playerName);
-        EXPECT_EQ(m.m_body.rfind(TeamById(bidder)->m_name, 0), 0u) << m.m_body;
+        EXPECT_EQ(m.m_headline, clubs.size() == 1
+                                    ? std::string(TeamById(clubs[0])->m_name) + " approach " + playerName
+                                    : std::to_string(clubs.size()) + " clubs approach " + playerName);
+        approached.push_back(player);
     }
-    EXPECT_GT(approaches, 0) << "the user's players in their last season draw bids";
+    ASSERT_FALSE(approached.empty()) << "the user's players in their last season draw bids";
+
+    // He answers each at once with a renewal that takes as long as any to be
+    // answered: every player stays.
+    for (int32_t id : approached) {
+        ContractOffer offer;
+        offer.m_renewal = 1;
+        offer.m_player = id;
+        offer.m_team = 1300;
+        ContractDemand(offer);
+        offer.m_offerWage = 2 * offer.m_demandWage;
+        offer.m_offerLength = offer.m_demandLength;
+        offer.m_offered = 1;
+        offer.m_state = OFFER_MADE;
+        offer.m_countdown = REPLY_DAYS_LONGEST;
+        g_contractOffers.push_back(offer);
+    }
+    while (g_cricket.m_date.m_dayOfSeason <= WINDOW_LAST_DAY + 1) RunDay();
+    for (int32_t id : approached) {
+        const Player& p = g_world.mv_players[id];
+        EXPECT_EQ(p.m_northClub, 1300) << "player " << id << " stayed";
+        EXPECT_GE(p.m_northSeasons, 1) << "player " << id << " signed again";
+    }
+}
+
+TEST_F(WindowTest, ApproachesComeFromDifferentClubsEachWindow) {
+    // The club that makes the window's first approach, over several windows.
+    std::set<int> first;
+    for (uint64_t seed = 1; seed <= 6; ++seed) {
+        TearDown();
+        SetUp();
+        SeedRand(seed);
+        SetDay(362, 14);
+        FillSquadRoles(HEMI_NORTH);
+        const auto approach = std::find_if(g_contractOffers.begin(), g_contractOffers.end(),
+                                           [](const ContractOffer& o) { return !o.m_renewal; });
+        ASSERT_NE(approach, g_contractOffers.end());
+        first.insert(approach->m_team);
+        // Every club short of players made approaches.
+        for (int club = 1301; club <= 1305; ++club)
+            EXPECT_TRUE(
+                std::any_of(g_contractOffers.begin(), g_contractOffers.end(),
+                            [club](const ContractOffer& o) { return o.m_team == club && !o.m_renewal; }))
+                << "club " << club << " seed " << seed;
+    }
+    EXPECT_GT(first.size(), 2u) << "no club always has the first pick";
 }
 
 TEST_F(WindowTest, TheSameSeedRunsTheSameWindow) {

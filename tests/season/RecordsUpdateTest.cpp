@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "SeasonWorld.h"
 #include "match/Match.h"
 #include "season/DayMachine.h"
@@ -117,44 +119,89 @@ TEST_F(RecordsUpdate, AMatchFillsTheTables) {
     EXPECT_EQ(m_table.Section(REC_HIGHEST_SCORE)[0].m_matchText, "One vs Two");
 }
 
-TEST_F(RecordsUpdate, ARecordIsNewsOnlyOverAFullListThatStoodBeforeTheDay) {
-    // Every place of the individual scores is taken; the totals hold one entry.
-    const int places = RecordsTable::SectionCapacity(RecordsTable::SectionIndex(REC_HIGHEST_SCORE));
-    for (int i = 0; i < places; ++i) InsertRecord(m_table, REC_HIGHEST_SCORE, Entry(100 + i));
-    InsertRecord(m_table, REC_HIGHEST_TOTAL, Entry(200));
-    Match second;
-    BuildMatch(second, 300, 260, 320);
-    second.mi_id = 10;
-    UpdateRecordTables(second, m_table);
-    ASSERT_EQ(g_recordEvents.size(), 1u) << "the other sections had empty places";
-    const RecordEvent& e = g_recordEvents[0];
-    EXPECT_EQ(e[0], REC_HIGHEST_SCORE);
-    EXPECT_EQ(e[1], 1);
-    EXPECT_EQ(e[2], RECORDS_TEST);
-    EXPECT_EQ(e[3], 10);
-    EXPECT_EQ(e[4], 1);
-    EXPECT_EQ(e[5], 260);
-    EXPECT_EQ(e[6], 2);
-    EXPECT_EQ(e[7], 11);
-    EXPECT_EQ(m_table.Section(REC_HIGHEST_TOTAL)[0].m_value, 320);
-
-    // Two results of one day over a list that was not yet full: the second
-    // betters the first, and neither is news.
-    g_recordEvents.clear();
-    RecordsTable fresh;
-    fresh.m_kind = RECORDS_TEST;
-    const FullSections standing = FullSectionsOf(fresh);
-    Match early;
-    BuildMatch(early, 150, 90, 400);
-    for (int i = 0; i < places; ++i) {
-        early.mi_id = 20 + i;
-        UpdateRecordTables(early, fresh, standing);
+TEST_F(RecordsUpdate, ARecordIsNewsOnlyWhenAStoredMarkIsBeaten) {
+    // The match: side 1 all out for 300 with one batsman on 260, side 2
+    // 320 declared; the bowler of side 2 takes 6 for 40.
+    struct Case {
+        const char* what;
+        int section;
+        RecordEntry stored;  // the section's mark before the match; none when empty
+        bool news;
+    };
+    const auto entry = [](int value, int value2 = 0, int wickets = 0) {
+        RecordEntry e = Entry(value, value2);
+        e.m_wickets = wickets;
+        return e;
+    };
+    const Case cases[] = {
+        {"a higher score", REC_HIGHEST_SCORE, entry(259), true},
+        {"an equal score", REC_HIGHEST_SCORE, entry(260), false},
+        {"a lower score", REC_HIGHEST_SCORE, entry(400), false},
+        {"an empty section", REC_HIGHEST_SCORE, RecordEntry{}, false},
+        {"a higher total", REC_HIGHEST_TOTAL, entry(319), true},
+        {"a lower all-out total", REC_LOWEST_TOTAL, entry(301), true},
+        {"a lower total not beaten", REC_LOWEST_TOTAL, entry(26), false},
+        {"more wickets", REC_BEST_BOWLING, entry(5, 10, 5), true},
+        {"as many wickets for fewer runs", REC_BEST_BOWLING, entry(6, 41, 6), true},
+        {"as many wickets for as many runs", REC_BEST_BOWLING, entry(6, 40, 6), false},
+    };
+    for (const Case& c : cases) {
+        g_recordEvents.clear();
+        RecordsTable table;
+        table.m_kind = RECORDS_TEST;
+        if (!IsEmptyRecord(c.stored)) InsertRecord(table, c.section, c.stored);
+        Match m;
+        BuildMatch(m, 300, 260, 320);
+        UpdateRecordTables(m, table);
+        const bool news = std::any_of(g_recordEvents.begin(), g_recordEvents.end(),
+                                      [&c](const RecordEvent& e) { return e[0] == c.section; });
+        EXPECT_EQ(news, c.news) << c.what;
+        EXPECT_EQ(g_recordEvents.size(), news ? 1u : 0u) << c.what << ": the other sections were empty";
     }
-    UpdateRecordTables(second, fresh, standing);
-    EXPECT_EQ(fresh.Section(REC_HIGHEST_SCORE)[0].m_value, 260);
-    EXPECT_TRUE(g_recordEvents.empty());
-    EXPECT_FALSE(FullSectionsOf(fresh)[static_cast<size_t>(RecordsTable::SectionIndex(REC_RUNS_MARGIN))]);
-    EXPECT_TRUE(FullSectionsOf(fresh)[static_cast<size_t>(RecordsTable::SectionIndex(REC_HIGHEST_SCORE))]);
+
+    // The event names the match, the sides and the figures.
+    g_recordEvents.clear();
+    InsertRecord(m_table, REC_HIGHEST_SCORE, Entry(200));
+    Match m;
+    BuildMatch(m, 300, 260, 320);
+    m.mi_id = 10;
+    UpdateRecordTables(m, m_table);
+    ASSERT_EQ(g_recordEvents.size(), 1u);
+    const RecordEvent expected = {REC_HIGHEST_SCORE, 1, RECORDS_TEST, 10, 1, 260, 2, 11};
+    EXPECT_EQ(g_recordEvents[0], expected);
+}
+
+TEST_F(RecordsUpdate, APartnershipIsNewsOverTheBestStandOfItsWicket) {
+    struct Case {
+        int storedWicket;
+        int storedRuns;
+        bool news;
+    };
+    // The match holds a first-wicket stand of 120.
+    const Case cases[] = {{1, 119, true}, {1, 120, false}, {2, 50, false}, {0, 0, false}};
+    for (const Case& c : cases) {
+        g_recordEvents.clear();
+        RecordsTable table;
+        table.m_kind = RECORDS_TEST;
+        if (c.storedWicket > 0) {
+            RecordEntry stand = Entry(c.storedRuns);
+            stand.m_wickets = c.storedWicket;
+            InsertRecord(table, REC_PARTNERSHIPS, stand);
+        }
+        Match m;
+        BuildMatch(m, 300, 100, 320);
+        Partnership& p = m.m_innings[0].m_partnerships[0];
+        p.mi_state = 2;
+        p.mi_player[0] = 11;
+        p.mi_player[1] = 12;
+        p.mi_runs[0] = 70;
+        p.mi_runs[1] = 50;
+        UpdateRecordTables(m, table);
+        EXPECT_EQ(g_recordEvents.size(), c.news ? 1u : 0u) << c.storedWicket << " " << c.storedRuns;
+        if (c.news) {
+            EXPECT_EQ(g_recordEvents[0][7], 1) << "the wicket";
+        }
+    }
 }
 
 }  // namespace

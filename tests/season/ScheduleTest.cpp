@@ -1,9 +1,12 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "SeasonWorld.h"
+#include "season/NewsItems.h"
 #include "season/Schedule.h"
 #include "season/Standings.h"
 
@@ -115,7 +118,8 @@ TEST_F(LeagueSeason, StartGivesFreshRowsAndTellsTheUsersCoach) {
     c.m_promotion = 1;
     c.mv_standings = {StandingsRow(99, 1)};
     std::fill(std::begin(c.m_knockoutWinners), std::end(c.m_knockoutWinners), 1001);
-    g_cricket.m_team = c.mv_teams[2];
+    const int mine = c.mv_teams[2];
+    g_userCoaches[0].m_staff.m_clubJob = mine;
 
     EXPECT_EQ(StartLeagueSeason(League()), -1);
     const Competition& started = League();
@@ -137,12 +141,52 @@ TEST_F(LeagueSeason, StartGivesFreshRowsAndTellsTheUsersCoach) {
     EXPECT_EQ(news.m_code, NEWS_SEASON_START);
     EXPECT_EQ(news.m_figure, 3);
     EXPECT_EQ(news.m_headlineVariant, NEWS_VARIANT_UNSET);
-    ASSERT_EQ(news.mv_links.size(), 1u);
+    ASSERT_EQ(news.mv_links.size(), 2u);
     EXPECT_EQ(news.mv_links[0].m_kind, LINK_CLUB);
-    EXPECT_EQ(news.mv_links[0].m_value, g_cricket.m_team);
+    EXPECT_EQ(news.mv_links[0].m_value, mine);
+    EXPECT_EQ(news.mv_links[1].m_kind, LINK_COMPETITION);
+    EXPECT_EQ(news.mv_links[1].m_value, 1);
     GameDate tomorrow = g_cricket.m_date;
     tomorrow.NextDay();
     EXPECT_TRUE(news.m_date.SameDay(tomorrow));
+}
+
+TEST_F(LeagueSeason, EachHumanSideHearsOnceOfEachOfItsCompetitions) {
+    // League 1 and 2 send season-start news, league 3 leaves it to another.
+    for (int id : {1, 2, 3}) AddLeague(id, 4).m_newsCompetition = id == 3 ? 0 : id;
+    CompetitionById(2)->m_promotion = 1;
+    const int mine = CompetitionById(1)->mv_teams[0];
+    const int theirs = CompetitionById(1)->mv_teams[1];
+    for (int id : {2, 3}) CompetitionById(id)->mv_teams[0] = mine;
+    g_userCoaches.resize(2);
+    g_userCoaches[0].m_staff.m_clubJob = mine;
+    g_userCoaches[1].m_staff.m_clubJob = theirs;
+    for (int id : {1, 2, 3}) StartLeagueSeason(*CompetitionById(id));
+
+    struct Case {
+        int coach;
+        std::vector<int> competitions;  // of his items, in order
+    };
+    const Case cases[] = {{0, {1, 2}}, {1, {1}}};
+    for (const Case& c : cases) {
+        const auto& pending = g_userCoaches[static_cast<size_t>(c.coach)].mv_pending;
+        ASSERT_EQ(pending.size(), c.competitions.size()) << "coach " << c.coach;
+        for (size_t i = 0; i < pending.size(); ++i) {
+            const PendingNewsItem& item = pending[i];
+            ASSERT_EQ(item.mv_links.size(), 2u);
+            EXPECT_EQ(item.mv_links[0].m_value, c.coach == 0 ? mine : theirs);
+            EXPECT_EQ(item.mv_links[1].m_value, c.competitions[i]);
+            const InboxMessage m = WriteNewsItem(item);
+            const std::string name = CompetitionById(c.competitions[i])->m_name;
+            EXPECT_NE(m.m_headline.find(name), std::string::npos) << m.m_headline;
+            EXPECT_NE(m.m_body.find(name), std::string::npos) << m.m_body;
+            const size_t target = m.m_body.find("The board expect");
+            ASSERT_NE(target, std::string::npos) << m.m_body;
+            EXPECT_EQ(m.m_body.find("The board expect", target + 1), std::string::npos) << "one target";
+            EXPECT_NE(m.m_body.find(c.competitions[i] == 2 ? "promotion" : "respectable"), std::string::npos)
+                << m.m_body;
+        }
+    }
 }
 
 TEST_F(LeagueSeason, ExpectationGrades) {
