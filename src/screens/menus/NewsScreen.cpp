@@ -11,6 +11,7 @@
 #include "season/Fixtures.h"
 #include "season/News.h"
 #include "season/Standings.h"
+#include "season/Tournaments.h"
 #include "shell/Game.h"
 #include "shell/Screens.h"
 #include "shell/gui/Button.h"
@@ -26,6 +27,7 @@ int32_t CNewsScreen::s_inboxCount = 0;
 int32_t CNewsScreen::s_offset = 0;
 std::vector<NewsEventRecord> CNewsScreen::sv_events;
 int32_t CNewsScreen::s_nextFixture = -1;
+NewsNextMatch CNewsScreen::s_next;
 int32_t CNewsScreen::s_injured = 0;
 int32_t CNewsScreen::s_onDuty = 0;
 int32_t CNewsScreen::s_side = 0;
@@ -105,8 +107,9 @@ void ClubEvents(int club) {
 
 void NationalEvents(int country) {
     const GameDate& today = g_cricket.m_date;
+    // This season's tournaments: the later ones have no dates to order by yet.
     for (const InternationalTournament& t : g_world.mv_tournaments) {
-        if (t.m_year < today.m_year || t.m_stage == 0) continue;
+        if (t.m_season != today.m_season || t.m_stage == 0) continue;
         const bool in = std::any_of(t.mv_groups.begin(), t.mv_groups.end(), [country](const auto& group) {
             return StandingsRowIndex(group, country) >= 0;
         });
@@ -141,6 +144,46 @@ void BuildEvents(const StaffMember* coach) {
         const std::vector<int32_t> vacant = CollectVacantJobs();
         for (size_t i = 0; i < vacant.size() && i < static_cast<size_t>(JOB_NEWS_ROWS + 1); ++i)
             NS::sv_events.push_back({vacant[i], EVENT_OF_COMPETITION, 0, EVENT_RUNNING});
+    }
+}
+
+// A tour's series and a tournament make their fixtures only days before they
+// start; until then a national side's next match comes from their dates.
+void NextFromItinerary(int country, NewsNextMatch& next) {
+    const GameDate& today = g_cricket.m_date;
+    const auto offer = [&next, &today](const GameDate& date, int competition, int home, int away, int host) {
+        if (DaysBetween(today, date) < 0 || (next.m_known && DaysBetween(next.m_date, date) >= 0)) return;
+        next = {true, date, competition, home, away, host};
+    };
+    for (const Tour& tour : g_world.mv_tours) {
+        if (tour.m_state != TOUR_NOT_STARTED) continue;
+        if (tour.m_host != country && tour.m_visitor != country && tour.m_third != country) continue;
+        const TourSeries* s = TourSeriesById(tour.m_series);
+        if (!s || s->m_id != tour.m_series) continue;
+        offer(GameDate::FromSeasonDay(s->m_startDayOfSeason, s->m_season), s->m_id, s->m_home, s->m_away,
+              s->m_home);
+    }
+    for (const InternationalTournament& t : g_world.mv_tournaments) {
+        if (t.m_running || t.m_winner > 0) continue;
+        const bool in = std::any_of(t.mv_groups.begin(), t.mv_groups.end(), [country](const auto& group) {
+            return StandingsRowIndex(group, country) >= 0;
+        });
+        if (in) offer(GameDate::FromSeasonDay(t.m_startDay, t.m_season), t.m_competition, 0, 0, t.m_host);
+    }
+}
+
+void FindNextMatch(const StaffMember* coach) {
+    NS::s_nextFixture = coach ? FindNextFixture(coach->m_clubJob, coach->m_nationalJob) : -1;
+    NS::s_next = NewsNextMatch{};
+    if (NS::s_nextFixture >= 0) {
+        const Fixture& f = g_world.mv_fixtures[NS::s_nextFixture];
+        NS::s_next = {true, f.m_date, f.m_competition, f.m_home, f.m_away, 0};
+    }
+    if (coach && coach->m_clubJob <= 0 && coach->m_nationalJob > 0) {
+        NextFromItinerary(coach->m_nationalJob, NS::s_next);
+        if (NS::s_nextFixture >= 0 &&
+            !NS::s_next.m_date.SameDay(g_world.mv_fixtures[NS::s_nextFixture].m_date))
+            NS::s_nextFixture = -1;
     }
 }
 
@@ -322,9 +365,8 @@ bool Stale() {
 bool CompareEventRecords(const NewsEventRecord& a, const NewsEventRecord& b) {
     const auto key = [](const NewsEventRecord& r) {
         if (IsTournament(r.m_id)) {
-            for (const InternationalTournament& t : g_world.mv_tournaments)
-                if (t.m_competition == r.m_id) return t.m_startDay;
-            return 0;
+            const InternationalTournament* t = TournamentForCompetition(r.m_id);
+            return t && t->m_competition == r.m_id ? t->m_startDay : 0;
         }
         if (r.m_id >= FIRST_TOUR_SERIES_ID && r.m_kind == EVENT_OF_COMPETITION) {
             const TourSeries* s = TourSeriesById(r.m_id);
@@ -382,7 +424,7 @@ void CNewsScreen::Enter() {
         ShowRow(s_jobRows[i], static_cast<size_t>(i) < sv_events.size());
     }
     for (int i = 0; i < NEWS_ROWS; ++i) s_headlines[i] = s_controls.Add<CHotSpot>(340, 325 + 20 * i, 640, 19);
-    s_nextFixture = coach ? FindNextFixture(coach->m_clubJob, coach->m_nationalJob) : -1;
+    FindNextMatch(coach);
     CountAvailability(s_side);
     for (int i = 0; i < QUICK_LINKS; ++i) {
         s_quickLinks[i] = s_controls.Add<CHotSpot>(832, 492 + 20 * i, 178, 19, "Quick link");
@@ -396,8 +438,8 @@ void CNewsScreen::Enter() {
     s_profile = s_controls.Add<CHotSpot>(362, 51, 300, 20, nullptr, "Visit profile page");
     s_teamPage = s_controls.Add<CHotSpot>(220, 180, 380, 19, nullptr, "Visit team page");
     s_competitionPage = s_controls.Add<CHotSpot>(220, 160, 380, 19, nullptr, "Visit competition page");
-    ShowRow(s_teamPage, s_nextFixture >= 0);
-    ShowRow(s_competitionPage, s_nextFixture >= 0);
+    ShowRow(s_teamPage, s_next.m_known && s_next.m_away > 0);
+    ShowRow(s_competitionPage, s_next.m_known);
 
     BuildCompetitionMenus();
     g_game->mb_screenFrame = 1;
@@ -431,17 +473,14 @@ void CNewsScreen::Update() {
         if (const StaffMember* s = CurrentUserStaff()) OpenCoach(s->m_id);
         return;
     }
-    const Fixture* next =
-        s_nextFixture >= 0 && static_cast<size_t>(s_nextFixture) < g_world.mv_fixtures.size()
-            ? &g_world.mv_fixtures[s_nextFixture]
-            : nullptr;
+    const NewsNextMatch* next = s_next.m_known ? &s_next : nullptr;
     if (TakeClick(s_competitionPage) && next) {
         const int c = next->m_competition;
         if (c < COMP_TEST_CHAMPIONSHIP || IsTournament(c)) return OpenCompetition(c);
         if (c >= FIRST_TOUR_SERIES_ID) return OpenSeriesOverview(c, false);
         return;
     }
-    if (TakeClick(s_teamPage) && next)
+    if (TakeClick(s_teamPage) && next && next->m_away > 0)
         return OpenSide(next->m_home != g_cricket.m_team ? next->m_home : next->m_away);
     for (int i = 0; i < JOB_NEWS_ROWS; ++i) {
         if (!TakeClick(s_jobRows[i]) || static_cast<size_t>(i) >= sv_events.size()) continue;

@@ -11,6 +11,7 @@
 #include "season/DayMachine.h"
 #include "season/Fixtures.h"
 #include "season/News.h"
+#include "season/Tournaments.h"
 #include "season/Tours.h"
 #include "shell/Game.h"
 #include "shell/gui/ScrollBar.h"
@@ -108,11 +109,8 @@ void DrawCompetitionEvent(const NewsEventRecord& r, int y) {
 void DrawTournamentEvent(const NewsEventRecord& r, int y) {
     const Competition* c = CompetitionById(r.m_id);
     if (c) CompetitionName(*c, y);
-    for (const InternationalTournament& t : g_world.mv_tournaments) {
-        if (t.m_competition != r.m_id) continue;
-        Text(670, y + 20, TEXT_WHITE, "%s", SideNameOf(t.m_host));
-        return;
-    }
+    const InternationalTournament* t = TournamentForCompetition(r.m_id);
+    if (t && t->m_competition == r.m_id) Text(670, y + 20, TEXT_WHITE, "%s", SideNameOf(t->m_host));
 }
 
 void DrawSeriesEvent(const NewsEventRecord& r, int y, int country) {
@@ -165,7 +163,11 @@ void DrawEvents() {
 const char* FixtureCompetitionText(int id) {
     static char buffer[64];
     const char* text = "";
-    if (id < COMP_TEST_CHAMPIONSHIP || (id >= COMP_FIRST_TOURNAMENT && id <= COMP_LAST_TOURNAMENT)) {
+    const InternationalTournament* t =
+        id >= COMP_FIRST_TOURNAMENT && id <= COMP_LAST_TOURNAMENT ? TournamentForCompetition(id) : nullptr;
+    if (t && t->m_competition == id) {
+        text = t->m_name;
+    } else if (id < COMP_TEST_CHAMPIONSHIP || (id >= COMP_FIRST_TOURNAMENT && id <= COMP_LAST_TOURNAMENT)) {
         const Competition* c = CompetitionById(id);
         text = c ? c->m_name : "";
     } else if (id == COMP_TOUR_THREE_DAY) {
@@ -183,14 +185,16 @@ const char* FixtureCompetitionText(int id) {
 
 void DrawNextFixture() {
     Text(220, 120, TEXT_YELLOW, "%s", "Next Fixture");
-    if (NS::s_nextFixture < 0 || static_cast<size_t>(NS::s_nextFixture) >= g_world.mv_fixtures.size()) {
+    const NewsNextMatch& f = NS::s_next;
+    if (!f.m_known) {
         Text(220, 140, OLIVE, "%s", "No fixtures scheduled");
         return;
     }
-    const Fixture& f = g_world.mv_fixtures[NS::s_nextFixture];
     Text(220, 140, TEXT_WHITE, "%s", f.m_date.DateText());
     Text(220, 160, TEXT_WHITE, "%s", FixtureCompetitionText(f.m_competition));
-    if (f.m_home == NS::s_side)
+    if (f.m_away <= 0)
+        Text(220, 180, TEXT_WHITE, "In %s, opponents to be drawn", SideNameOf(f.m_host));
+    else if (f.m_home == NS::s_side)
         Text(220, 180, TEXT_WHITE, "%s (Home)", SideNameOf(f.m_away));
     else
         Text(220, 180, TEXT_WHITE, "%s (Away)", SideNameOf(f.m_home));

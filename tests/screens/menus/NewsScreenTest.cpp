@@ -224,11 +224,16 @@ TEST_F(NewsScreenTest, NationalCoachFollowsHisSeriesAndTournaments) {
     InternationalTournament t;
     t.m_competition = 506;
     t.m_year = 2006;
+    t.m_season = season;
     t.m_host = 2;
     t.m_stage = TSTAGE_GROUPS;
     t.m_startDay = 200;
     t.mv_groups = {{StandingsRow(1, 506), StandingsRow(3, 506)}};
     g_world.mv_tournaments.push_back(t);
+    InternationalTournament later = t;  // next season's: no dates to order by yet
+    later.m_season = season + 1;
+    later.m_year = 2007;
+    g_world.mv_tournaments.push_back(later);
     TourSeries tests;
     tests.m_id = 601;
     tests.m_competition = COMP_TEST_CHAMPIONSHIP;
@@ -241,6 +246,12 @@ TEST_F(NewsScreenTest, NationalCoachFollowsHisSeriesAndTournaments) {
     tests.m_startYear = 2006;
     tests.m_startDayOfSeason = 49;
     g_world.mv_tourSeries.push_back(tests);
+    Tour tour;  // its fixtures are made when the tourists arrive
+    tour.m_host = 1;
+    tour.m_visitor = 2;
+    tour.m_season = season;
+    tour.m_series = 601;
+    g_world.mv_tours.push_back(tour);
     Series triangular;
     triangular.m_id = 640;
     triangular.m_season = season;
@@ -258,6 +269,13 @@ TEST_F(NewsScreenTest, NationalCoachFollowsHisSeriesAndTournaments) {
     EXPECT_EQ(NS::sv_events[1].m_state, EVENT_STARTS_LATER);
     EXPECT_EQ(NS::sv_events[2].m_id, 506);
     EXPECT_STREQ(CSideBar::s_btnSquad->m_caption, "Averland");
+    // The first Test is his next match before its fixture is made.
+    EXPECT_EQ(NS::s_nextFixture, -1);
+    ASSERT_TRUE(NS::s_next.m_known);
+    EXPECT_TRUE(NS::s_next.m_date.SameDay(GameDate::FromSeasonDay(49, season)));
+    EXPECT_EQ(NS::s_next.m_competition, 601);
+    EXPECT_EQ(NS::s_next.m_home, 1);
+    EXPECT_EQ(NS::s_next.m_away, 2);
     Shot("news_national.png");
 
     Click(NS::s_jobRows[1]);
