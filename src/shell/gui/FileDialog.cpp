@@ -166,7 +166,14 @@ void CFileDialog::HandleKey(int key, int shift) {
 }
 
 void CFileDialog::HandleText(const std::string& typed) {
-    if (mb_visible) m_nameBox.HandleText(typed);
+    if (!mb_visible) return;
+    // The name is written to the disk byte for byte, where a letter of the
+    // game's code page is no letter: only plain ASCII is taken.
+    std::string ascii = typed;
+    for (char& c : ascii) {
+        if (static_cast<unsigned char>(c) >= 0x80) c = UNTYPABLE;
+    }
+    m_nameBox.HandleText(ascii);
 }
 
 }  // namespace ravel

@@ -165,6 +165,16 @@ TEST_F(FileDialogTest, PickingFilesAndConfirming) {
     EXPECT_EQ(m_dialog.mb_visible, 0);
 }
 
+TEST_F(FileDialogTest, TheNameIsTypedInPlainAscii) {
+    Open();
+    const CEditBox& box = m_dialog.m_nameBox;
+    Click(box.m_x + 20, box.m_y + 15);
+    m_system->HeadlessInput()->TypeText("Zo\xc3\xab.html");
+    Tick(box.m_x + 20, box.m_y + 15, false);
+    EXPECT_STREQ(box.m_caption, "Zo.html");
+    EXPECT_TRUE(box.Refusing());
+}
+
 TEST_F(FileDialogTest, NamesThatLeaveTheFolderAreRefused) {
     struct Case {
         const char* name;
