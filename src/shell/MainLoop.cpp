@@ -208,15 +208,15 @@ void CGame::RenderFrame() {
 bool CGame::FrameWanted() {
     ++m_frameSlot;
     // Input may change what is drawn: the next frame comes at once.
-    if (g_system->m_inputTaken != m_inputAtFrame) {
-        m_inputAtFrame = g_system->m_inputTaken;
+    if (g_system->m_inputCount != m_inputAtFrame) {
+        m_inputAtFrame = g_system->m_inputCount;
         m_stillFrames = 0;
     }
     return !StillSlot(m_frameSlot);
 }
 
 bool CGame::StillSlot(uint64_t slot) const {
-    return m_stillFrames >= STILL_FRAMES && g_system->m_inputTaken == m_inputAtFrame &&
+    return m_stillFrames >= STILL_FRAMES && g_system->m_inputCount == m_inputAtFrame &&
            slot % STILL_STRIDE != 0;
 }
 

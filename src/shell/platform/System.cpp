@@ -593,7 +593,7 @@ void CSystem::TakeTickInput() {
         if (e.kind == InputEvent::KEY && KeyDown(key) != e.down) keyChanged[key] = true;
         TakeInputEvent(e);
         m_input.pop_front();
-        ++m_inputTaken;
+        ++m_inputCount;
     }
     mb_inputTaken = true;
 }

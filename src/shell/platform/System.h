@@ -207,7 +207,7 @@ public:
     uint8_t mb_drawPointer = 0;
     uint8_t mb_blend = 0;         // set only while a blended fill runs
     uint64_t m_presentCount = 0;  // pictures sent to the window (or that would be, headless)
-    uint64_t m_inputTaken = 0;    // input events the ticks have taken
+    uint64_t m_inputCount = 0;    // input events the ticks have taken
 
     // SIGINT and SIGTERM end the main loop as a closed window does once its
     // exit is confirmed. The windowed set-up installs this.
