@@ -1,8 +1,9 @@
 // Screen 101, the live match view: the user's match of the day, watched and
 // steered ball by ball. MatchViewScreen.cpp holds the screen's state and
 // builds and frees its controls; MatchViewControls.cpp switches the control
-// groups as play goes on and serves the highlight options; Infobox.cpp the
-// message pop-ups; Highlights.cpp and GroundView.cpp the ball's playback.
+// groups as play goes on and serves the highlight options; MatchViewUpdate.cpp
+// answers the controls; Infobox.cpp the message pop-ups; Highlights.cpp and
+// GroundView.cpp the ball's playback.
 #pragma once
 
 #include <cstdint>
@@ -172,6 +173,7 @@ struct MatchViewUi {
 struct CMatchViewScreen {
     static void Enter();
     static void Leave();
+    static void Update();
     static void Render();
     static void Tick();
     static void LoadTextures();

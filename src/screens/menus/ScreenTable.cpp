@@ -40,8 +40,9 @@ constexpr int S = SCREEN_MODE_FRAMED;
 
 // In registration order.
 constexpr ScreenRow SCREENS[] = {
-    {SCREEN_MATCH_VIEW, S, CMatchViewScreen::Render, nullptr, CMatchViewScreen::Tick, CMatchViewScreen::Enter,
-     CMatchViewScreen::Leave, CMatchViewScreen::UnloadTextures, CMatchViewScreen::LoadTextures, true},
+    {SCREEN_MATCH_VIEW, S, CMatchViewScreen::Render, CMatchViewScreen::Update, CMatchViewScreen::Tick,
+     CMatchViewScreen::Enter, CMatchViewScreen::Leave, CMatchViewScreen::UnloadTextures,
+     CMatchViewScreen::LoadTextures, true},
     {SCREEN_TEAM, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_START_MENU, F, CMainMenuScreen::Render, CMainMenuScreen::Update, CMainMenuScreen::Tick,
      CMainMenuScreen::Enter, CMainMenuScreen::Leave, nullptr, nullptr, true},

@@ -355,6 +355,53 @@ TEST_F(MatchViewScreenTest, BowlPlansStayInsideTheirTable) {
     for (float a : batsman.mf_aggression) EXPECT_EQ(a, 70.0f);
 }
 
+// Main Screen: in a career the user's own page with fresh histories; a
+// custom tour or league ends the program. The match stays for later.
+TEST_F(MatchViewScreenTest, MainScreenLeadsHomeOrEndsACustomGame) {
+    struct Case {
+        int32_t mode;
+        int32_t side;
+        int32_t screen;  // 0: the program ends
+    };
+    const Case cases[] = {
+        {MODE_CAREER, test::HOME, SCREEN_TEAM},
+        {MODE_CAREER, 7, SCREEN_COUNTRY},
+        {MODE_CUSTOM_TOUR, test::HOME, 0},
+        {MODE_CUSTOM_LEAGUE, 7, 0},
+    };
+    MakeUserMatch(test::COMP_FC, true);
+    for (const Case& c : cases) {
+        g_cricket.m_gameMode = c.mode;
+        m_game->m_running = true;
+        m_game->ChangeScreen(SCREEN_NEWS);
+        Open();
+        g_cricket.m_team = c.side;
+        Tap(MV::s_ui.mainScreen);
+        if (c.screen == 0) {
+            EXPECT_FALSE(m_game->m_running) << c.mode;
+            m_game->m_running = true;
+            continue;
+        }
+        EXPECT_EQ(m_game->m_screenId, c.screen) << c.side;
+        EXPECT_EQ(m_game->mv_backHistory, std::vector<int32_t>{SCREEN_MATCH_VIEW})
+            << "the news page forgotten";
+        EXPECT_EQ(c.screen == SCREEN_TEAM ? g_screenSubjects.m_teamId : g_screenSubjects.m_countryId, c.side);
+        EXPECT_EQ(g_currentMatches.size(), 1u);
+    }
+}
+
+// A renderer reset while the screen is up reloads its pictures through the
+// screen's texture callbacks.
+TEST_F(MatchViewScreenTest, PicturesComeBackAfterARendererReset) {
+    Open();
+    const CSprite* before = MV::mv_pitch.get();
+    m_system->HeadlessInput()->LoseDevice();
+    Idle(3);
+    ASSERT_TRUE(MV::mv_pitch);
+    EXPECT_TRUE(MV::mv_pitch->Loaded());
+    EXPECT_NE(MV::mv_pitch.get(), before) << "made again";
+}
+
 TEST_F(MatchViewScreenTest, PlayerWindowShowsTheControlsOfItsMode) {
     Open();
     const auto& w = MV::s_ui.playerWindow;
