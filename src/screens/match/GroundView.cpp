@@ -8,7 +8,7 @@
 namespace ravel {
 
 GroundView g_groundView;
-bool GroundView::sb_initDone = false;
+bool GroundView::s_initDone = false;
 
 namespace {
 
@@ -113,8 +113,8 @@ void GroundView::Reset() {
 }
 
 void GroundView::Init() {
-    if (sb_initDone) return;
-    sb_initDone = true;
+    if (s_initDone) return;
+    s_initDone = true;
     Reset();
 }
 

@@ -30,7 +30,7 @@ struct GroundView {
     // The figures stand where the script's snapshot puts them.
     void PlaceFigures(const BallAnimScript& script);
 
-    static bool sb_initDone;
+    static bool s_initDone;
 };
 
 extern GroundView g_groundView;

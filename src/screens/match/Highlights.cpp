@@ -62,11 +62,11 @@ public:
 
 CMatchViewServices s_services;
 
-bool WindowShown() {
+}  // namespace
+
+bool HighlightsWindowShown() {
     return g_highlightsWindow && g_highlightsWindow->mb_visible;
 }
-
-}  // namespace
 
 BallAnimScript* CurrentScript() {
     std::vector<BallAnimScript>* list = s_source.mp_list;
@@ -137,7 +137,7 @@ void StepBallAnimation() {
     BallAnimScript* script = CurrentScript();
     if (!script) {
         // The ball's record has gone (its match finished and was cleared).
-        if (WindowShown()) EndBallAnimation();
+        if (HighlightsWindowShown()) EndBallAnimation();
         return;
     }
     StepFigures();

@@ -46,6 +46,7 @@ void CreateHighlightsList();
 void FreeHighlightsList();
 extern CDialog* g_highlightsWindow;
 extern CButton* g_highlightsNext;
+bool HighlightsWindowShown();
 // Set by the first ball started; the window then names the ball.
 extern uint8_t g_captionLine;
 

@@ -2,6 +2,7 @@
 // stands when the window is drawn.
 #include <cstdarg>
 #include <cstdio>
+#include <utility>
 
 #include "match/Match.h"
 #include "match/MatchServices.h"

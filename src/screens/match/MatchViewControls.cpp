@@ -70,10 +70,6 @@ bool UserBowls(const Match& match) {
            (bowling == match.mi_team2 && match.mb_team2Human);
 }
 
-bool HighlightsShown() {
-    return g_highlightsWindow && g_highlightsWindow->mb_visible;
-}
-
 void SetBowlingPanel(Match& match, bool stopped) {
     MV::mv_panelMode = PANEL_BOWLING;
     Show(UI.bowler, true);
@@ -215,7 +211,7 @@ void UpdateMatchControls(bool force) {
     // The later innings: the engine's rule of when a declaration may be made.
     if (MV::mv_panelMode == PANEL_BATTING && current >= 2) Enable(UI.declare, match->MayDeclare());
 
-    if (HighlightsShown()) {
+    if (HighlightsWindowShown()) {
         HideInfoPanelControls();
         HideBatsmenPanelControls();
     }

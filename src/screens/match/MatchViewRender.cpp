@@ -5,19 +5,10 @@
 #include "screens/match/MatchViewScreen.h"
 #include "shell/Game.h"
 #include "shell/gui/Control.h"
-#include "shell/gui/Dialog.h"
 #include "shell/platform/Sound.h"
 #include "shell/platform/System.h"
 
 namespace ravel {
-
-namespace {
-
-bool HighlightsShown() {
-    return g_highlightsWindow && g_highlightsWindow->mb_visible;
-}
-
-}  // namespace
 
 // The panels of the match are drawn over this by their own routines; the
 // controls, the open windows and the ground view come through the list.
@@ -28,7 +19,7 @@ void CMatchViewScreen::Render() {
 
 void CMatchViewScreen::Tick() {
     if (mv_chartTick < CHART_TICKS) ++mv_chartTick;
-    if (!HighlightsShown()) return;
+    if (!HighlightsWindowShown()) return;
     for (int step = 0; step < mv_highlightSpeed; ++step) {
         // A ball that has run to its end (the window still up) plays again.
         BallAnimScript* script = CurrentScript();
@@ -37,7 +28,7 @@ void CMatchViewScreen::Tick() {
         else
             StepBallAnimation();
     }
-    if (!HighlightsShown()) StopAllSounds();
+    if (!HighlightsWindowShown()) StopAllSounds();
 }
 
 }  // namespace ravel

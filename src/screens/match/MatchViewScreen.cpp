@@ -348,7 +348,7 @@ void LoadPictures() {
 
 void CMatchViewScreen::LoadTextures() {
     LoadPictures();
-    GroundView::sb_initDone = false;
+    GroundView::s_initDone = false;
     g_groundView.Init();
 }
 

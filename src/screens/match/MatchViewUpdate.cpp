@@ -25,11 +25,11 @@ void LeaveToMainScreen() {
     const int32_t side = g_cricket.m_team;
     if (side >= FIRST_CLUB_ID) {
         g_screenSubjects.m_teamId = side;
-        DayScreens().m_teamView = TEAM_VIEW_SELECT;
+        g_dayScreenState.m_teamView = TEAM_VIEW_SELECT;
         ChangeScreen(SCREEN_TEAM);
     } else {
         g_screenSubjects.m_countryId = side;
-        DayScreens().m_countryView = COUNTRY_VIEW_SELECT;
+        g_dayScreenState.m_countryView = COUNTRY_VIEW_SELECT;
         ChangeScreen(SCREEN_COUNTRY);
     }
 }
