@@ -136,6 +136,21 @@ const RecordsTable* TableOfKind(int kind) {
     return nullptr;
 }
 
+// The records that hold a Test or one-day international too.
+int WiderKind(int kind) {
+    return kind == RECORDS_TEST ? RECORDS_FIRST_CLASS : kind == RECORDS_ODI ? RECORDS_LIST_A : 0;
+}
+
+// Whether the match's entry is the section's mark (a stand: its wicket's).
+bool HoldsMark(const std::vector<RecordEntry>& rows, int section, int match, int figure) {
+    const bool stand = section == REC_PARTNERSHIPS;
+    for (const RecordEntry& e : rows) {
+        if (IsEmptyRecord(e) || (stand && e.m_wickets != figure)) continue;
+        return e.m_match == match && (stand || e.m_value == figure);
+    }
+    return false;
+}
+
 }  // namespace
 
 void WriteRecordNews(const PendingNewsItem& item, InboxMessage& m, int variant) {
@@ -171,6 +186,10 @@ void WriteRecordNews(const PendingNewsItem& item, InboxMessage& m, int variant) 
                 m.m_body += Format(" The old record was %s by %s (%s, %s).", FigureText(section, old).c_str(),
                                    HolderText(section, old).c_str(), old.MatchText(), old.SeasonText());
             }
+            // One story tells a mark that is a first-class or List A record too.
+            const RecordsTable* wider = TableOfKind(WiderKind(kind));
+            if (wider && HoldsMark(wider->mv_sections[index], section, match, item.m_figure))
+                m.m_body += Format(" It is a %s record too.", KindName(WiderKind(kind)));
             return;
         }
     }

@@ -1,5 +1,6 @@
 #include "season/RecordsUpdate.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <vector>
@@ -90,7 +91,14 @@ public:
     }
 
     void Report() const {
-        for (const Broken& b : mv_broken) g_recordEvents.push_back(b.m_event);
+        for (const Broken& b : mv_broken) {
+            const bool told =
+                std::any_of(g_recordEvents.begin(), g_recordEvents.end(), [&b](const RecordEvent& e) {
+                    return e[0] == b.m_event[0] && e[3] == b.m_event[3] &&
+                           (e[0] != REC_PARTNERSHIPS || e[7] == b.m_event[7]);
+                });
+            if (!told) g_recordEvents.push_back(b.m_event);
+        }
     }
 
     int Opponent(int side) const { return side == m_match.mi_team1 ? m_match.mi_team2 : m_match.mi_team1; }

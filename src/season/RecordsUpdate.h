@@ -1,8 +1,11 @@
 // A finished match into a records table: every section it can enter, in
 // rank order, ties behind the older entry. An entry that beats the mark the
 // section held before the match (for a partnership, the best stand of that
-// wicket) is a record broken: it is appended to the day's record events (g_recordEvents) for the
-// news. A section with no entry holds no mark, so filling it is not news.
+// wicket) is a record broken: it is appended to the day's record events
+// (g_recordEvents) for the news. A section with no entry holds no mark, so
+// filling it is not news. A match goes into the Test or one-day international
+// table before the first-class or List A one, and a mark it broke in both is
+// one event, of the first table.
 //
 // Record event words: 0 the section code, 1 the new rank (1 first), 2 the
 // table's kind, 3 the match id, 4 the side that set it; 5 and 6 a figure and

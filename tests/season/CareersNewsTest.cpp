@@ -122,23 +122,36 @@ TEST_F(NewsTest, RecordStoriesQuoteTheMarkSetAndTheMarkBeaten) {
     stand.m_value = 250;
     stand.m_wickets = 7;
     InsertRecord(table, REC_PARTNERSHIPS, stand);
+    // The score is the first-class mark too; the stand is not.
+    RecordsTable& firstClass = g_world.mv_records.emplace_back();
+    firstClass.m_kind = RECORDS_FIRST_CLASS;
+    InsertRecord(firstClass, REC_HIGHEST_SCORE, old);
+    InsertRecord(firstClass, REC_HIGHEST_SCORE, score);
+    RecordEntry higherStand = stand;
+    higherStand.m_match = 3;
+    higherStand.m_value = 300;
+    InsertRecord(firstClass, REC_PARTNERSHIPS, stand);
+    InsertRecord(firstClass, REC_PARTNERSHIPS, higherStand);
 
     struct Case {
         int section;
         int figure;  // the mark, or a stand's wicket
         std::vector<std::string> headline;
         std::vector<std::string> body;
+        bool wider;  // a first-class record too
     };
     const Case cases[] = {
         {REC_HIGHEST_SCORE,
          412,
          {"Record individual score in Test cricket"},
          {PlayerName(batsman), "(Club 1300)", "412 not out", "Northland", "Home Park",
-          "The old record was 398 not out by Old Timer (Southland) (Southland vs Northland, 1999/00)"}},
+          "The old record was 398 not out by Old Timer (Southland) (Southland vs Northland, 1999/00)"},
+         true},
         {REC_PARTNERSHIPS,
          7,
          {"Record 7th-wicket stand in Test cricket"},
-         {PlayerName(batsman), PlayerName(partner), "highest 7th-wicket partnership", "a stand of 250"}},
+         {PlayerName(batsman), PlayerName(partner), "highest 7th-wicket partnership", "a stand of 250"},
+         false},
     };
     for (const Case& c : cases) {
         PendingNewsItem item = Item(RecordNewsCode(c.section), g_cricket.m_date);
@@ -152,6 +165,7 @@ TEST_F(NewsTest, RecordStoriesQuoteTheMarkSetAndTheMarkBeaten) {
         for (const std::string& text : c.headline)
             EXPECT_NE(m.m_headline.find(text), std::string::npos) << m.m_headline;
         for (const std::string& text : c.body) EXPECT_NE(m.m_body.find(text), std::string::npos) << m.m_body;
+        EXPECT_EQ(m.m_body.find("It is a first-class record too.") != std::string::npos, c.wider) << m.m_body;
     }
 }
 

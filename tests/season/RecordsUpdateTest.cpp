@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <vector>
 
 #include "SeasonWorld.h"
 #include "match/Match.h"
@@ -201,6 +202,37 @@ TEST_F(RecordsUpdate, APartnershipIsNewsOverTheBestStandOfItsWicket) {
         if (c.news) {
             EXPECT_EQ(g_recordEvents[0][7], 1) << "the wicket";
         }
+    }
+}
+
+TEST_F(RecordsUpdate, AMarkBrokenInBothTablesIsOneEventOfTheTestTable) {
+    // A Test goes into the Test table, then the first-class one; its batsman scores 260.
+    struct Case {
+        int testMark;
+        int firstClassMark;
+        std::vector<int> kinds;  // the tables of the events, in order
+    };
+    const Case cases[] = {
+        {250, 255, {RECORDS_TEST}},
+        {250, 300, {RECORDS_TEST}},
+        {300, 255, {RECORDS_FIRST_CLASS}},
+        {300, 300, {}},
+    };
+    for (const Case& c : cases) {
+        g_recordEvents.clear();
+        RecordsTable test;
+        test.m_kind = RECORDS_TEST;
+        RecordsTable firstClass;
+        firstClass.m_kind = RECORDS_FIRST_CLASS;
+        InsertRecord(test, REC_HIGHEST_SCORE, Entry(c.testMark));
+        InsertRecord(firstClass, REC_HIGHEST_SCORE, Entry(c.firstClassMark));
+        Match m;
+        BuildMatch(m, 300, 260, 320);
+        UpdateRecordTables(m, test);
+        UpdateRecordTables(m, firstClass);
+        std::vector<int> kinds;
+        for (const RecordEvent& e : g_recordEvents) kinds.push_back(e[2]);
+        EXPECT_EQ(kinds, c.kinds) << c.testMark << " " << c.firstClassMark;
     }
 }
 
