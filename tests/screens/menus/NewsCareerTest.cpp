@@ -172,6 +172,58 @@ TEST_F(NewsCareerTest, FirstDaysToTheFirstMatchDay) {
     Shot("career_5_match_day.png");
 }
 
+// A county's season left to run, looked at on its news page in June and in
+// September: his results head the headlines, his competitions show where he
+// stands, the cups decided by then have their winners in the inbox and a
+// record is the odd item, not the run of the news.
+TEST_F(NewsCareerTest, TheNewsPageThroughACountysSeason) {
+    const int CLUB = StartCareer();
+    ASSERT_GE(CLUB, FIRST_CLUB_ID);
+    const auto runTo = [&](int month, int day) {
+        g_cricket.m_autoSimulate = true;
+        for (int calls = 0; calls < 4 * SEASON_DAYS; ++calls) {
+            const GameDate& d = g_cricket.m_date;
+            if (g_cricket.m_dayPhase == DAY_PHASE_START &&
+                (d.m_month > month || (d.m_month == month && d.m_day >= day)))
+                break;
+            TeamById(CLUB)->m_jobSecurity = 100.0f;  // the board keep him
+            AdvanceDay();
+        }
+        g_cricket.m_autoSimulate = false;
+        m_game->ChangeScreen(SCREEN_NEWS);
+        Idle(2);
+    };
+    const auto count = [](int code) {
+        const auto& inbox = g_userCoaches[0].mv_inbox;
+        return std::count_if(inbox.begin(), inbox.end(),
+                             [code](const InboxMessage& m) { return m.m_code == code; });
+    };
+    const auto records = [] {
+        const auto& inbox = g_userCoaches[0].mv_inbox;
+        return std::count_if(inbox.begin(), inbox.end(), [](const InboxMessage& m) {
+            return m.m_code >= NEWS_RECORD_FIRST && m.m_code <= NEWS_RECORD_LAST;
+        });
+    };
+
+    runTo(6, 15);
+    ASSERT_EQ(m_game->m_screenId, SCREEN_NEWS);
+    EXPECT_GT(count(NEWS_MATCH_RESULT), 5) << Headlines();
+    EXPECT_LT(records(), 3) << Headlines();
+    EXPECT_TRUE(std::any_of(NS::sv_events.begin(), NS::sv_events.end(), [](const NewsEventRecord& e) {
+        return e.m_state == EVENT_RUNNING;
+    })) << "his competitions are under way";
+    EXPECT_TRUE(NS::s_next.m_known) << "his next fixture is dated";
+    Shot("news_june.png");
+
+    runTo(9, 10);
+    ASSERT_EQ(m_game->m_screenId, SCREEN_NEWS);
+    EXPECT_GE(count(NEWS_COMPETITION_WON), 2) << "the cups and groups decided by now\n" << Headlines();
+    EXPECT_LT(records(), 3) << Headlines();
+    // To the newest message, as a player reads on.
+    for (int i = 0; i < INBOX_LIMIT && !NS::s_btnNext->mb_disabled; ++i) Click(NS::s_btnNext);
+    Shot("news_september.png");
+}
+
 TEST_F(NewsCareerTest, MenusFollowTheUserOutOfAndIntoAPostFromAnyScreen) {
     const int CLUB = StartCareer();
     ASSERT_GE(CLUB, FIRST_CLUB_ID);
