@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "season/Standings.h"
 #include "world/Services.h"
 #include "world/World.h"
 
@@ -44,6 +45,46 @@ int FindNextFixture(int sideA, int sideB) {
         bestDays = days;
     }
     return best;
+}
+
+namespace {
+
+// The first match of each tour series and tournament of the country that has
+// not started, when it comes before `next`.
+void NextFromItinerary(int country, NextMatch& next) {
+    const GameDate& today = g_cricket.m_date;
+    const auto offer = [&next, &today](const GameDate& date, int competition, int home, int away, int host) {
+        if (DaysBetween(today, date) < 0 || (next.m_known && DaysBetween(next.m_date, date) >= 0)) return;
+        next = {true, date, competition, home, away, host, -1};
+    };
+    for (const Tour& tour : g_world.mv_tours) {
+        if (tour.m_state != TOUR_NOT_STARTED) continue;
+        if (tour.m_host != country && tour.m_visitor != country && tour.m_third != country) continue;
+        const TourSeries* s = TourSeriesById(tour.m_series);
+        if (!s || s->m_id != tour.m_series) continue;
+        offer(GameDate::FromSeasonDay(s->m_startDayOfSeason, s->m_season), s->m_id, s->m_home, s->m_away,
+              s->m_home);
+    }
+    for (const InternationalTournament& t : g_world.mv_tournaments) {
+        if (t.m_running || t.m_winner > 0) continue;
+        const bool in = std::any_of(t.mv_groups.begin(), t.mv_groups.end(), [country](const auto& group) {
+            return StandingsRowIndex(group, country) >= 0;
+        });
+        if (in) offer(GameDate::FromSeasonDay(t.m_startDay, t.m_season), t.m_competition, 0, 0, t.m_host);
+    }
+}
+
+}  // namespace
+
+NextMatch FindNextMatch(int club, int country) {
+    NextMatch next;
+    const int fixture = FindNextFixture(club, country);
+    if (fixture >= 0) {
+        const Fixture& f = g_world.mv_fixtures[static_cast<size_t>(fixture)];
+        next = {true, f.m_date, f.m_competition, f.m_home, f.m_away, 0, fixture};
+    }
+    if (club <= 0 && country > 0) NextFromItinerary(country, next);
+    return next;
 }
 
 int AddFixture(Fixture fixture) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "world/Competitions.h"
+#include "world/GameDate.h"
 #include "world/Records.h"
 
 namespace ravel {
@@ -21,6 +22,21 @@ int AddFixture(Fixture fixture);
 // below 1 names none); -1 when there is none. A tie keeps the first in table
 // order.
 int FindNextFixture(int sideA, int sideB = 0);
+
+// A coach's next match: his sides' next fixture or, for a national side
+// alone, the first match of a tour's series or a tournament whose fixtures
+// are not made yet (they are made only days before it starts), whichever
+// comes first.
+struct NextMatch {
+    bool m_known = false;
+    GameDate m_date;
+    int32_t m_competition = 0;
+    int32_t m_home = 0;
+    int32_t m_away = 0;      // 0: the opponents are still to be drawn
+    int32_t m_host = 0;      // where a tournament is played
+    int32_t m_fixture = -1;  // fixture table position, -1 when not yet made
+};
+NextMatch FindNextMatch(int club, int country);
 
 // The country's grounds (ascending ids, none from `exclude`) fitted to exactly
 // `wanted` entries: repeated when too few, cut when too many; {0} when the

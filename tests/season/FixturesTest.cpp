@@ -61,6 +61,57 @@ TEST_F(FixtureTable, NextFixtureIsTheEarliestUnplayedByCalendarDate) {
     EXPECT_EQ(FindNextFixture(0, 0), -1);
 }
 
+TEST_F(FixtureTable, ANationalSidesNextMatchComesFromItsItineraryUntilItsFixturesAreMade) {
+    constexpr int SEASON = 363;
+    g_cricket.m_date = GameDate::FromSeasonDay(100, SEASON);
+    TourSeries tests;
+    tests.m_id = 601;
+    tests.m_season = SEASON;
+    tests.m_home = 1;
+    tests.m_away = 2;
+    tests.m_startDayOfSeason = 130;
+    g_world.mv_tourSeries.push_back(tests);
+    Tour& tour = g_world.mv_tours.emplace_back();
+    tour.m_host = 1;
+    tour.m_visitor = 2;
+    tour.m_season = SEASON;
+    tour.m_series = 601;
+    InternationalTournament& cup = g_world.mv_tournaments.emplace_back();
+    cup.m_competition = 510;
+    cup.m_season = SEASON;
+    cup.m_host = 3;
+    cup.m_startDay = 120;
+    cup.mv_groups.resize(1);
+    cup.mv_groups[0].resize(1);
+    cup.mv_groups[0][0].m_team = 1;
+    Fixture f = Between(1, 4);
+    f.m_date = GameDate::FromSeasonDay(140, SEASON);
+    g_world.mv_fixtures.push_back(f);
+
+    struct Case {
+        const char* what;
+        int club, country;
+        int competition, away, host, fixture;
+    };
+    const auto check = [](const Case& c) {
+        const NextMatch next = FindNextMatch(c.club, c.country);
+        ASSERT_TRUE(next.m_known) << c.what;
+        EXPECT_EQ(next.m_competition, c.competition) << c.what;
+        EXPECT_EQ(next.m_away, c.away) << c.what;
+        EXPECT_EQ(next.m_host, c.host) << c.what;
+        EXPECT_EQ(next.m_fixture, c.fixture) << c.what;
+    };
+    check({"the tournament first, its opponents to be drawn", 0, 1, 510, 0, 3, -1});
+    check({"a club coach's fixtures only", 1001, 1, 7, 4, 0, 0});
+    cup.m_running = 1;
+    check({"the first Test before its fixture is made", 0, 1, 601, 2, 1, -1});
+    tour.m_state = TOUR_RUNNING;
+    check({"the dated fixture once the tour has begun", 0, 1, 7, 4, 0, 0});
+    g_world.mv_fixtures[0].m_state = FIXTURE_PLAYED;
+    EXPECT_FALSE(FindNextMatch(0, 1).m_known) << "nothing left";
+    EXPECT_FALSE(FindNextMatch(0, 2).m_known) << "the tour of another country has begun";
+}
+
 TEST_F(FixtureTable, GroundsForCountryFitsTheWantedLength) {
     AddGround(30, 2);
     AddGround(12, 2);

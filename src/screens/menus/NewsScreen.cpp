@@ -27,7 +27,7 @@ int32_t CNewsScreen::s_inboxCount = 0;
 int32_t CNewsScreen::s_offset = 0;
 std::vector<NewsEventRecord> CNewsScreen::sv_events;
 int32_t CNewsScreen::s_nextFixture = -1;
-NewsNextMatch CNewsScreen::s_next;
+NextMatch CNewsScreen::s_next;
 int32_t CNewsScreen::s_injured = 0;
 int32_t CNewsScreen::s_onDuty = 0;
 int32_t CNewsScreen::s_side = 0;
@@ -147,44 +147,9 @@ void BuildEvents(const StaffMember* coach) {
     }
 }
 
-// A tour's series and a tournament make their fixtures only days before they
-// start; until then a national side's next match comes from their dates.
-void NextFromItinerary(int country, NewsNextMatch& next) {
-    const GameDate& today = g_cricket.m_date;
-    const auto offer = [&next, &today](const GameDate& date, int competition, int home, int away, int host) {
-        if (DaysBetween(today, date) < 0 || (next.m_known && DaysBetween(next.m_date, date) >= 0)) return;
-        next = {true, date, competition, home, away, host};
-    };
-    for (const Tour& tour : g_world.mv_tours) {
-        if (tour.m_state != TOUR_NOT_STARTED) continue;
-        if (tour.m_host != country && tour.m_visitor != country && tour.m_third != country) continue;
-        const TourSeries* s = TourSeriesById(tour.m_series);
-        if (!s || s->m_id != tour.m_series) continue;
-        offer(GameDate::FromSeasonDay(s->m_startDayOfSeason, s->m_season), s->m_id, s->m_home, s->m_away,
-              s->m_home);
-    }
-    for (const InternationalTournament& t : g_world.mv_tournaments) {
-        if (t.m_running || t.m_winner > 0) continue;
-        const bool in = std::any_of(t.mv_groups.begin(), t.mv_groups.end(), [country](const auto& group) {
-            return StandingsRowIndex(group, country) >= 0;
-        });
-        if (in) offer(GameDate::FromSeasonDay(t.m_startDay, t.m_season), t.m_competition, 0, 0, t.m_host);
-    }
-}
-
 void FindNextMatch(const StaffMember* coach) {
-    NS::s_nextFixture = coach ? FindNextFixture(coach->m_clubJob, coach->m_nationalJob) : -1;
-    NS::s_next = NewsNextMatch{};
-    if (NS::s_nextFixture >= 0) {
-        const Fixture& f = g_world.mv_fixtures[NS::s_nextFixture];
-        NS::s_next = {true, f.m_date, f.m_competition, f.m_home, f.m_away, 0};
-    }
-    if (coach && coach->m_clubJob <= 0 && coach->m_nationalJob > 0) {
-        NextFromItinerary(coach->m_nationalJob, NS::s_next);
-        if (NS::s_nextFixture >= 0 &&
-            !NS::s_next.m_date.SameDay(g_world.mv_fixtures[NS::s_nextFixture].m_date))
-            NS::s_nextFixture = -1;
-    }
+    NS::s_next = coach ? ravel::FindNextMatch(coach->m_clubJob, coach->m_nationalJob) : NextMatch{};
+    NS::s_nextFixture = NS::s_next.m_fixture;
 }
 
 void CountAvailability(int side) {
@@ -473,7 +438,7 @@ void CNewsScreen::Update() {
         if (const StaffMember* s = CurrentUserStaff()) OpenCoach(s->m_id);
         return;
     }
-    const NewsNextMatch* next = s_next.m_known ? &s_next : nullptr;
+    const NextMatch* next = s_next.m_known ? &s_next : nullptr;
     if (TakeClick(s_competitionPage) && next) {
         const int c = next->m_competition;
         if (c < COMP_TEST_CHAMPIONSHIP || IsTournament(c)) return OpenCompetition(c);

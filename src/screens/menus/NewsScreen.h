@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "world/GameDate.h"
+#include "season/Fixtures.h"
 
 namespace ravel {
 
@@ -35,17 +35,6 @@ enum NewsEventState : int32_t {
     EVENT_STARTS_LATER = -2,
 };
 
-// The coach's next match: a dated fixture, or for a national side the first
-// match of a tour or tournament whose fixtures are not made yet.
-struct NewsNextMatch {
-    bool m_known = false;
-    GameDate m_date;
-    int32_t m_competition = 0;
-    int32_t m_home = 0;
-    int32_t m_away = 0;  // 0: the opponents are still to be drawn
-    int32_t m_host = 0;  // where a tournament is played
-};
-
 inline constexpr int NEWS_ROWS = 5;
 inline constexpr int JOB_NEWS_ROWS = 4;
 inline constexpr int QUICK_LINKS = 5;
@@ -66,7 +55,7 @@ struct CNewsScreen {
     static int32_t s_offset;      // first headline row: newest - offset
     static std::vector<NewsEventRecord> sv_events;
     static int32_t s_nextFixture;  // fixture table position, -1 none
-    static NewsNextMatch s_next;
+    static NextMatch s_next;
     static int32_t s_injured;
     static int32_t s_onDuty;
     static int32_t s_side;      // the coach's side when the page was entered

@@ -185,7 +185,7 @@ const char* FixtureCompetitionText(int id) {
 
 void DrawNextFixture() {
     Text(220, 120, TEXT_YELLOW, "%s", "Next Fixture");
-    const NewsNextMatch& f = NS::s_next;
+    const NextMatch& f = NS::s_next;
     if (!f.m_known) {
         Text(220, 140, OLIVE, "%s", "No fixtures scheduled");
         return;
