@@ -1,5 +1,7 @@
 #include "shell/Game.h"
 
+#include <algorithm>
+
 #include "match/Match.h"
 #include "match/MatchLists.h"
 #include "shell/MainLoop.h"
@@ -39,33 +41,55 @@ void CGame::ShutdownGame() {
 namespace {
 
 constexpr int SHOW_NORMAL = 1;
+// A word of the command line that sends the trace to standard error.
+constexpr char LOG_WORD[] = "log";
 
-void RenderFrameHook() {
-    if (g_game) g_game->RenderFrame();
-}
+class CGamePlatformHooks : public CPlatformHooks {
+public:
+    void SetPaused(bool paused) override {
+        if (g_game) g_game->m_paused = paused;
+    }
+    void ConfirmExit() override { ravel::ConfirmExit(); }
+    void ReleaseGraphics() override {
+        if (g_game) g_game->ReleaseGraphics();
+    }
+    void CreateGraphics() override {
+        if (g_game) g_game->CreateGraphics();
+    }
+    void RenderFrame() override {
+        if (g_game) g_game->RenderFrame();
+    }
+    bool MatchViewSoundsOn() const override { return g_cricket.m_matchViewSounds; }
+};
 
 }  // namespace
 
-void InstallPlatformHooks(CSystem& system, CGame& game) {
-    system.m_hooks.paused = &game.m_paused;
-    system.m_hooks.confirmExit = ConfirmExit;
-    system.m_hooks.renderFrame = RenderFrameHook;
-    system.m_hooks.releaseGraphics = [] {
-        if (g_game) g_game->ReleaseGraphics();
-    };
-    system.m_hooks.createGraphics = [] { return g_game && g_game->CreateGraphics(); };
-    g_matchViewSoundsOn = [] { return g_cricket.m_matchViewSounds; };
+void CSideBarStartup::BuildSideBar() {
+    ravel::BuildSideBar();
 }
 
-int GameMain(const std::vector<std::string>& words, void (*registerScreens)()) {
+void CSideBarStartup::AddSideBarControls() {
+    ravel::AddSideBarControls();
+}
+
+void InstallGamePlatformHooks(bool install) {
+    static CGamePlatformHooks hooks;
+    InstallPlatformHooks(install ? &hooks : nullptr);
+}
+
+int GameMain(const std::vector<std::string>& words, CStartupHooks& startup) {
     SetDatabaseFolder("std");
+    startup.InitOnce();
     // The world state is one process-wide object that exists before main.
     const std::string first = words.empty() ? std::string() : words[0];
+    if (std::find(words.begin(), words.end(), std::string(LOG_WORD)) != words.end()) OpenDebugLog("-");
     const bool headless = first == "headless";
     HeadlessScript script;
     if (headless) {
         std::string bad;
-        if (!ParseHeadlessScript({words.begin() + 1, words.end()}, script, bad)) {
+        std::vector<std::string> steps(words.begin() + 1, words.end());
+        std::erase(steps, std::string(LOG_WORD));
+        if (!ParseHeadlessScript(steps, script, bad)) {
             SystemMessageBox(("Unknown headless step: " + bad).c_str(), "Ravelstone", BOX_ERROR);
             return 1;
         }
@@ -95,10 +119,8 @@ int GameMain(const std::vector<std::string>& words, void (*registerScreens)()) {
     game->m_paused = false;
     game->SetSkinName(s_skinName);
     game->m_sideBarList.mb_isOverlay = 1;
-    game->m_shellHooks.registerScreens = registerScreens;
-    game->m_shellHooks.buildSideBar = BuildSideBar;
-    game->m_shellHooks.addSideBarControls = AddSideBarControls;
-    InstallPlatformHooks(*system, *game);
+    game->mp_startup = &startup;
+    InstallGamePlatformHooks(true);
     InstallGameServices(true);
 
     bool shotsWritten = true;
@@ -119,6 +141,7 @@ int GameMain(const std::vector<std::string>& words, void (*registerScreens)()) {
     DebugLog("\nClose: About to shut down system...");
     system->CloseSystem();
     InstallGameServices(false);
+    InstallGamePlatformHooks(false);
     game.reset();
     g_game = nullptr;
     system.reset();

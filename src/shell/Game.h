@@ -17,6 +17,27 @@ namespace ravel {
 
 class SoundObject;
 
+// The start-up work that the rest of the program gives the shell. The plain
+// version does nothing (tests of the shell alone); CSideBarStartup builds the
+// side bar; the game's screens add theirs (screens/menus/ScreenTable.h).
+class CStartupHooks {
+public:
+    virtual ~CStartupHooks() = default;
+    // Once per run, before the command line is read: one-time tables.
+    virtual void InitOnce() {}
+    virtual void RegisterScreens() {}
+    // The side bar's buttons, menus and options dialog; then its controls in
+    // the side-bar list, once the message box exists.
+    virtual void BuildSideBar() {}
+    virtual void AddSideBarControls() {}
+};
+
+class CSideBarStartup : public CStartupHooks {
+public:
+    void BuildSideBar() override;
+    void AddSideBarControls() override;
+};
+
 inline constexpr int SKIN_NAME_SIZE = 50;  // 49 characters
 inline constexpr int SCREEN_MODE_FULL = 1;
 inline constexpr int SCREEN_MODE_FRAMED = 2;
@@ -105,14 +126,8 @@ public:
 
     uint8_t mb_screenFrame = 0;  // the standard screen frame's flag
 
-    // Start-up steps that the shell provides: the screen table and the side
-    // bar. Unset ones are skipped.
-    struct ShellHooks {
-        void (*registerScreens)() = nullptr;
-        void (*buildSideBar)() = nullptr;  // buttons, menus, options dialog
-        void (*addSideBarControls)() = nullptr;
-    };
-    ShellHooks m_shellHooks;
+    // The start-up work the rest of the program gives it; nullptr runs none.
+    CStartupHooks* mp_startup = nullptr;
 
     std::vector<ScreenRecord> mv_screens;
     // The highlights playback keys, set while a playback runs.
@@ -146,15 +161,15 @@ private:
 
 extern CGame* g_game;
 
-class CSystem;
-
 // Lends the platform the game's paused flag, exit question, frame drawing,
-// the graphics rebuild around a renderer reset and the match sounds option.
-void InstallPlatformHooks(CSystem& system, CGame& game);
+// the graphics rebuild around a renderer reset and the match sounds option;
+// with false the plain hooks come back.
+void InstallGamePlatformHooks(bool install);
 
 // The whole run after the command line has been split into words: start-up,
 // the main loop (or, with "headless" first, the scripted headless loop) and
-// shut-down. registerScreens fills the screen table. Returns the exit code.
-int GameMain(const std::vector<std::string>& words, void (*registerScreens)());
+// shut-down, with the start-up work of the rest of the program. Returns the
+// exit code.
+int GameMain(const std::vector<std::string>& words, CStartupHooks& startup);
 
 }  // namespace ravel

@@ -262,11 +262,11 @@ void CGame::FreeSounds() {
 bool CGame::CreateGameResources() {
     if (!CreateGraphics()) return false;
     DebugLog("Bootup: Created resources succesfully...");
-    if (m_shellHooks.registerScreens) m_shellHooks.registerScreens();
-    if (m_shellHooks.buildSideBar) m_shellHooks.buildSideBar();
+    if (mp_startup) mp_startup->RegisterScreens();
+    if (mp_startup) mp_startup->BuildSideBar();
     DebugLog("Bootup: Created buttons...");
     CreateMessageBox();
-    if (m_shellHooks.addSideBarControls) m_shellHooks.addSideBarControls();
+    if (mp_startup) mp_startup->AddSideBarControls();
     g_system->mb_drawPointer = 1;
     if (!LoadSounds()) return false;
     DebugLog("Bootup: Created resources for game...");

@@ -21,10 +21,6 @@ void ClearCurrentScreen() {
     g_system->mp_controlList = nullptr;
 }
 
-bool LeftOutOfHistory(int32_t screenId) {
-    return screenId == SCREEN_CONTRACT || screenId == SCREEN_PRE_MATCH || screenId == SCREEN_SCORECARD;
-}
-
 void CGame::RegisterScreen(const ScreenRecord& record) {
     ScreenRecord entry = record;
     for (ScreenCallback* slot : {&entry.mp_render, &entry.mp_update, &entry.mp_tick, &entry.mp_enter,
@@ -50,9 +46,7 @@ void CGame::ChangeScreen(int32_t newId) {
     const ScreenRecord* next = FindScreen(newId);
     // An id with no screen behind it goes nowhere, so it is not remembered.
     if (m_recordOnLeave && newId != m_screenId && next) {
-        if (!LeftOutOfHistory(m_screenId) && !m_skipHistory) mv_backHistory.push_back(m_screenId);
-        if (mv_backHistory.size() > static_cast<size_t>(HISTORY_LIMIT))
-            mv_backHistory.erase(mv_backHistory.begin());
+        if (RecordedInHistory(m_screenId) && !m_skipHistory) PushHistory(mv_backHistory, m_screenId);
     }
     m_skipHistory = false;
     g_system->mp_leave();
@@ -105,9 +99,7 @@ void CGame::NavigateHistory(int direction) {
     // day began.
     const int32_t left =
         direction == HISTORY_BACK && m_screenId == SCREEN_TODAYS_FIXTURES ? SCREEN_NEWS : m_screenId;
-    if (!LeftOutOfHistory(m_screenId) && (to->empty() || to->back() != left)) to->push_back(left);
-    // Either list keeps the five newest screens.
-    if (to->size() > static_cast<size_t>(HISTORY_LIMIT)) to->erase(to->begin());
+    if (RecordedInHistory(m_screenId) && (to->empty() || to->back() != left)) PushHistory(*to, left);
     DebugLog("switching to: %d", target);
     m_recordOnLeave = false;
     ChangeScreen(target);

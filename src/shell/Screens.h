@@ -51,8 +51,4 @@ void EmptyScreenCallback();
 // callback: nothing can call an unset slot before the first screen change.
 void ClearCurrentScreen();
 
-// Screens of the game with these ids keep themselves out of the histories
-// when they are left.
-bool LeftOutOfHistory(int32_t screenId);
-
 }  // namespace ravel

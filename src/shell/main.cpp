@@ -6,7 +6,6 @@
 #include <system_error>
 #include <vector>
 
-#include "screens/match/GroundView.h"
 #include "screens/menus/ScreenTable.h"
 #include "shell/Game.h"
 
@@ -26,6 +25,6 @@ int main(int argc, char** argv) {
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error) std::filesystem::current_path(self.parent_path(), error);
 
-    ravel::g_groundViewInit = ravel::ResetGroundView;
-    return ravel::GameMain(words, ravel::RegisterGameScreens);
+    ravel::CGameScreens screens;
+    return ravel::GameMain(words, screens);
 }

@@ -1,6 +1,10 @@
 #include "world/Services.h"
 
 #include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace ravel {
 
@@ -9,20 +13,53 @@ namespace {
 CShellServices g_plainServices;
 CShellServices* g_services = &g_plainServices;
 
-// The negotiation, pre-match and scorecard screens are never returned to.
-bool RecordedInHistory(int screenId) {
-    return screenId != SCREEN_NONE && screenId != SCREEN_CONTRACT && screenId != SCREEN_PRE_MATCH &&
-           screenId != SCREEN_SCORECARD;
+constexpr char LOG_VARIABLE[] = "RAVEL_LOG";
+
+struct TraceTarget {
+    FILE* mp_file = nullptr;
+    bool mb_ownFile = false;
+
+    TraceTarget() {
+        const char* target = std::getenv(LOG_VARIABLE);
+        if (target && *target) Open(std::strcmp(target, "1") == 0 ? "-" : target);
+    }
+    ~TraceTarget() { Close(); }
+    bool Open(const char* target) {
+        Close();
+        if (!target) return true;
+        if (!*target || std::strcmp(target, "-") == 0) {
+            mp_file = stderr;
+            return true;
+        }
+        mp_file = std::fopen(target, "a");
+        mb_ownFile = mp_file != nullptr;
+        return mb_ownFile;
+    }
+    void Close() {
+        if (mb_ownFile) std::fclose(mp_file);
+        mp_file = nullptr;
+        mb_ownFile = false;
+    }
+};
+
+TraceTarget& Trace() {
+    static TraceTarget target;
+    return target;
 }
 
 }  // namespace
 
+bool RecordedInHistory(int screenId) {
+    return screenId != SCREEN_CONTRACT && screenId != SCREEN_PRE_MATCH && screenId != SCREEN_SCORECARD;
+}
+
+void PushHistory(std::vector<int>& history, int screenId) {
+    history.push_back(screenId);
+    if (history.size() > static_cast<size_t>(HISTORY_LIMIT)) history.erase(history.begin());
+}
+
 void CShellServices::ChangeScreen(int screenId) {
-    if (RecordedInHistory(m_current)) {
-        mv_backHistory.push_back(m_current);
-        if (mv_backHistory.size() > static_cast<size_t>(HISTORY_LIMIT))
-            mv_backHistory.erase(mv_backHistory.begin());
-    }
+    if (m_current != SCREEN_NONE && RecordedInHistory(m_current)) PushHistory(mv_backHistory, m_current);
     m_current = screenId;
 }
 
@@ -51,7 +88,25 @@ CShellServices& Services() {
     return *g_services;
 }
 
-void DebugLog(const char* /*format*/, ...) {}
+void DebugLog(const char* format, ...) {
+    FILE* file = Trace().mp_file;
+    if (!file || !format) return;
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(file, format, args);
+    va_end(args);
+    const size_t length = std::strlen(format);
+    if (length == 0 || format[length - 1] != '\n') std::fputc('\n', file);
+    std::fflush(file);
+}
+
+bool OpenDebugLog(const char* target) {
+    return Trace().Open(target);
+}
+
+bool DebugLogOn() {
+    return Trace().mp_file != nullptr;
+}
 
 void ShowMessage(const char* text, int kind) {
     g_services->ShowMessage(text, kind);

@@ -49,6 +49,11 @@ enum MessageBoxKind : int {
 };
 
 inline constexpr int HISTORY_LIMIT = 5;
+
+// The negotiation, pre-match and scorecard screens are never returned to.
+bool RecordedInHistory(int screenId);
+// Appends a screen to a history, which keeps its HISTORY_LIMIT newest.
+void PushHistory(std::vector<int>& history, int screenId);
 inline constexpr int MESSAGE_TEXT_LIMIT = 255;
 
 struct MessageRequest {
@@ -85,8 +90,15 @@ protected:
 void InstallServices(CShellServices* services);
 CShellServices& Services();
 
-// printf-style trace; output is discarded.
+// printf-style trace, one line per call. Off unless RAVEL_LOG is set in the
+// environment ("1" or "-": standard error; else a file it appends to) or the
+// game is started with the word "log" (standard error). Off, it returns
+// before formatting anything.
 void DebugLog(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Sends the trace to a file (appended), or to standard error for "" or "-";
+// nullptr switches it off. False when the file cannot be opened.
+bool OpenDebugLog(const char* target);
+bool DebugLogOn();
 void ShowMessage(const char* text, int kind);
 void ChangeScreen(int screenId);
 int CurrentScreen();

@@ -21,6 +21,15 @@ void IntroDone() {
     g_game->ChangeScreen(SCREEN_NEWS);
 }
 
+void RegisterForRun();
+
+// The screens of a run: the stand-ins, and a count of the one-time work.
+struct RunScreens : CSideBarStartup {
+    void InitOnce() override { ++m_inits; }
+    void RegisterScreens() override { RegisterForRun(); }
+    int m_inits = 0;
+};
+
 void RegisterForRun() {
     ScreenRecord intro;
     intro.m_id = SCREEN_INTRO;
@@ -61,6 +70,7 @@ protected:
     }
 
     fs::path m_saved, m_home;
+    RunScreens m_screens;
     std::string m_savedHome;
 };
 
@@ -70,7 +80,7 @@ TEST_F(GameMainTest, ChosenSkinIsWrittenToConfigOnExit) {
     const std::vector<std::string> words = {"headless",        "ticks=30",        "click=3:92,595",
                                             "click=6:342,404", "click=9:342,449", "shot=11:" + shot.string(),
                                             "click=12:512,464"};
-    EXPECT_EQ(GameMain(words, RegisterForRun), 0);
+    EXPECT_EQ(GameMain(words, m_screens), 0);
     EXPECT_EQ(ConfigFirstLine(), "willow");
     EXPECT_TRUE(fs::exists(shot));
     EXPECT_EQ(g_game, nullptr);
@@ -83,7 +93,7 @@ TEST_F(GameMainTest, ChosenSkinIsWrittenToConfigOnExit) {
 
 TEST_F(GameMainTest, CloseBoxAndYesEndTheRun) {
     // The close box at tick 3, Yes at tick 6; the run would go on to 500.
-    EXPECT_EQ(GameMain({"headless", "ticks=500", "close=3", "click=6:407,444"}, RegisterForRun), 0);
+    EXPECT_EQ(GameMain({"headless", "ticks=500", "close=3", "click=6:407,444"}, m_screens), 0);
     EXPECT_EQ(ScreenLog::s_calls.back(), "leave 103");
     EXPECT_EQ(ConfigFirstLine(), "std");
 }
@@ -94,15 +104,25 @@ TEST_F(GameMainTest, MissingTileStopsTheStartButKeepsTheSettings) {
     std::ofstream(options / "config.ini") << "willow\n1\n1\n1\n1\n1\n1\n1\n1\n1\n";
     fs::remove("gfx/tiles");
     ClearShownSystemBoxes();
-    EXPECT_EQ(GameMain({"headless", "ticks=10"}, RegisterForRun), 0);
+    EXPECT_EQ(GameMain({"headless", "ticks=10"}, m_screens), 0);
     ASSERT_FALSE(ShownSystemBoxes().empty());
     EXPECT_NE(ShownSystemBoxes().back().text.find("Failed to load"), std::string::npos);
     EXPECT_TRUE(ScreenLog::s_calls.empty());  // the loop never ran
     EXPECT_EQ(ConfigFirstLine(), "willow");
 }
 
+TEST_F(GameMainTest, LogWordTracesToStandardErrorAfterTheOneTimeWork) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(GameMain({"headless", "ticks=10", "log"}, m_screens), 0);
+    const std::string trace = testing::internal::GetCapturedStderr();
+    OpenDebugLog(nullptr);
+    EXPECT_NE(trace.find("Bootup: Dealt with command line arguments.......\n"), std::string::npos);
+    EXPECT_NE(trace.find("Succesfully reached end of program\n"), std::string::npos);
+    EXPECT_EQ(m_screens.m_inits, 1);
+}
+
 TEST_F(GameMainTest, UnknownHeadlessStepIsRefused) {
-    EXPECT_EQ(GameMain({"headless", "ticks=5", "jump=3"}, RegisterForRun), 1);
+    EXPECT_EQ(GameMain({"headless", "ticks=5", "jump=3"}, m_screens), 1);
     EXPECT_EQ(g_system, nullptr);
 }
 

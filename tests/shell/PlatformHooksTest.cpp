@@ -42,11 +42,13 @@ TEST_F(PlatformHooksTest, RendererResetRebuildsTheGameGraphics) {
 }
 
 TEST_F(PlatformHooksTest, MatchSoundsFollowTheGameOption) {
-    ASSERT_NE(g_matchViewSoundsOn, nullptr);
     g_cricket.m_matchViewSounds = false;
-    EXPECT_FALSE(g_matchViewSoundsOn());
+    EXPECT_FALSE(PlatformHooks().MatchViewSoundsOn());
     g_cricket.m_matchViewSounds = true;
-    EXPECT_TRUE(g_matchViewSoundsOn());
+    EXPECT_TRUE(PlatformHooks().MatchViewSoundsOn());
+    InstallGamePlatformHooks(false);
+    EXPECT_FALSE(PlatformHooks().MatchViewSoundsOn()) << "the plain hooks have no game behind them";
+    InstallGamePlatformHooks(true);
 }
 
 }  // namespace

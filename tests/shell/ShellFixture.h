@@ -118,7 +118,7 @@ protected:
         GuiTest::SetUp();
         ClearCurrentScreen();
         m_game->m_sideBarList.mb_isOverlay = 1;
-        InstallPlatformHooks(*m_system, *m_game);
+        InstallGamePlatformHooks(true);
         InstallGameServices(true);
         ResetLog();
         ResetGameState();
@@ -136,6 +136,7 @@ protected:
         CMessageBox::s_messageQueue.clear();
         CMessageBox::s_messageAnswer = 0;
         InstallGameServices(false);
+        InstallGamePlatformHooks(false);
         GuiTest::TearDown();
         ResetGameState();
     }

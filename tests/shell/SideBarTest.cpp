@@ -34,8 +34,7 @@ protected:
             testing::UnitTest::GetInstance()->current_test_info()->name(), m_extraSkins));
         ShellTest::SetUp();
         ResetGameState();
-        m_game->m_shellHooks.buildSideBar = BuildSideBar;
-        m_game->m_shellHooks.addSideBarControls = AddSideBarControls;
+        m_game->mp_startup = &m_sideBarStartup;
         ASSERT_TRUE(m_game->CreateGameResources());
         m_game->BeginPlay();
         m_game->ChangeScreen(SCREEN_COMPETITION);
@@ -75,6 +74,7 @@ protected:
     }
 
     fs::path m_saved;
+    CSideBarStartup m_sideBarStartup;
     std::vector<std::string> m_extraSkins = {"broken"};
 };
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -58,6 +61,24 @@ TEST(ServicesTest, InstalledServicesReceiveTheLogicsCalls) {
     EXPECT_EQ(shell.mv_messages.size(), 1u);
     InstallServices(nullptr);
     EXPECT_NE(&Services(), &shell);
+}
+
+TEST(DebugLogTest, WritesLinesOnlyWhileOpen) {
+    const std::string path = testing::TempDir() + "ravel_debug.log";
+    std::remove(path.c_str());
+    DebugLog("before %d", 1);
+    ASSERT_TRUE(OpenDebugLog(path.c_str()));
+    EXPECT_TRUE(DebugLogOn());
+    DebugLog("Match %d set up", 7);
+    DebugLog("\nClose: %s\n", "done");
+    OpenDebugLog(nullptr);
+    EXPECT_FALSE(DebugLogOn());
+    DebugLog("after %d", 2);
+    std::ifstream in(path);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "Match 7 set up\n\nClose: done\n");
+    EXPECT_FALSE(OpenDebugLog("/nonexistent-folder/trace.log"));
+    std::remove(path.c_str());
 }
 
 }  // namespace

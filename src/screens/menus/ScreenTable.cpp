@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <iterator>
 
+#include "screens/match/GroundView.h"
 #include "screens/match/Highlights.h"
 #include "screens/match/MatchViewScreen.h"
 #include "screens/menus/AutoSimScreen.h"
@@ -88,6 +89,10 @@ public:
 CMenuDayScreens s_dayScreens;
 
 }  // namespace
+
+void CGameScreens::InitOnce() {
+    ResetGroundView();
+}
 
 void RegisterGameScreens() {
     for (size_t i = 0; i < std::size(SCREENS); ++i) {

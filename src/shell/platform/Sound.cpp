@@ -4,17 +4,16 @@
 
 #include <algorithm>
 #include <cstring>
+#include <random>
 
 #include "shell/platform/Bitmap.h"
 #include "shell/platform/Clock.h"
 #include "shell/platform/System.h"
 #include "world/Paths.h"
-#include "world/Random.h"
 
 namespace ravel {
 
 std::vector<SoundObject*>* g_soundSlots = nullptr;
-bool (*g_matchViewSoundsOn)() = nullptr;
 
 namespace {
 
@@ -266,7 +265,9 @@ SoundBuffer* SoundObject::FreeBuffer() {
         b->GetStatus(&status);
         if (!(status & SOUND_STATUS_PLAYING)) return b.get();
     }
-    return mv_buffers[size_t(Rand()) % mv_buffers.size()].get();
+    // Not the game's generator: what the sound does must not change a match.
+    static std::minstd_rand s_pick;
+    return mv_buffers[size_t(s_pick()) % mv_buffers.size()].get();
 }
 
 Result SoundObject::RestoreBuffer(SoundBuffer* buffer, bool* restored) {
@@ -489,7 +490,7 @@ const EventSound EVENT_SOUNDS[] = {
 
 void PlaySoundForEvent(int eventCode) {
     if (!g_system || g_system->mb_soundOff) return;
-    if (!g_matchViewSoundsOn || !g_matchViewSoundsOn()) return;
+    if (!PlatformHooks().MatchViewSoundsOn()) return;
     if (!g_soundSlots) return;
     for (const EventSound& e : EVENT_SOUNDS) {
         if (e.code != eventCode) continue;

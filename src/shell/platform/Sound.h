@@ -167,10 +167,8 @@ private:
     bool mb_headless = true;
 };
 
-// The game's sound slots and its option for match sounds; filled by the
-// shell once the sounds are loaded.
+// The game's sound slots, filled by the shell once the sounds are loaded.
 extern std::vector<SoundObject*>* g_soundSlots;
-extern bool (*g_matchViewSoundsOn)();
 
 // Plays the sound of a ground-view animation event; other codes play nothing.
 void PlaySoundForEvent(int eventCode);

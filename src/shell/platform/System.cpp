@@ -14,9 +14,11 @@
 namespace ravel {
 
 CSystem* g_system = nullptr;
-void (*g_groundViewInit)() = nullptr;
 
 namespace {
+
+CPlatformHooks g_plainHooks;
+CPlatformHooks* g_hooks = &g_plainHooks;
 
 void NoScreen() {}
 
@@ -213,8 +215,15 @@ struct CSystem::Window {
     bool repeating = false;             // the last key event was the system's repeat
 };
 
+void InstallPlatformHooks(CPlatformHooks* hooks) {
+    g_hooks = hooks ? hooks : &g_plainHooks;
+}
+
+CPlatformHooks& PlatformHooks() {
+    return *g_hooks;
+}
+
 bool ParseCommandLine(const char* commandLine) {
-    if (g_groundViewInit) g_groundViewInit();
     char word[255] = {};
     if (!commandLine || std::sscanf(commandLine, "%254s", word) != 1) return false;
     return std::strcmp(word, "window") == 0;
@@ -525,12 +534,10 @@ long CSystem::WindowProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
             PostMessage(WM_QUIT, 0, 0);
             return 0;
         case WM_SIZE:
-            if (m_hooks.paused) {
-                if (wParam == SIZE_MINIMIZED)
-                    *m_hooks.paused = true;
-                else if (wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED)
-                    *m_hooks.paused = false;
-            }
+            if (wParam == SIZE_MINIMIZED)
+                g_hooks->SetPaused(true);
+            else if (wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED)
+                g_hooks->SetPaused(false);
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
@@ -540,10 +547,10 @@ long CSystem::WindowProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
             return 0;
         case WM_SYSCOMMAND:
             if (wParam == SC_MINIMIZE) {
-                if (m_hooks.paused) *m_hooks.paused = true;
+                g_hooks->SetPaused(true);
                 if (mp_window) SDL_MinimizeWindow(mp_window->window);
             } else if (wParam == SC_CLOSE) {
-                if (m_hooks.confirmExit) m_hooks.confirmExit();
+                g_hooks->ConfirmExit();
             }
             // Screen saver and monitor power requests are swallowed.
             return 0;
@@ -557,12 +564,6 @@ long CSystem::WindowProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
             return wParam == POWER_QUERY_SUSPEND ? long(POWER_QUERY_DENY) : 0;
         case WM_HOTKEY:
             return wParam == uintptr_t(HOTKEY_ALT_TAB) ? 0 : 1;
-        case WM_HOSTLOOKUP:
-            if (m_hooks.onHostLookup) m_hooks.onHostLookup(wParam, lParam);
-            return 0;
-        case WM_SOCKETEVENT:
-            if (m_hooks.onSocketEvent) m_hooks.onSocketEvent(wParam, lParam);
-            return 0;
         default:
             return 0;
     }
@@ -660,9 +661,9 @@ int32_t CSystem::HandleLostDevice(void*, void*) {
     // The renderer was reset under us (a driver reset, a lost GPU): rebuild
     // the screen texture and let the game reload its pictures around it.
     mb_deviceLost = true;
-    if (m_hooks.paused) *m_hooks.paused = true;
+    g_hooks->SetPaused(true);
     if (mp_unloadTextures) mp_unloadTextures();
-    if (m_hooks.releaseGraphics) m_hooks.releaseGraphics();
+    g_hooks->ReleaseGraphics();
     if (mp_window) {
         if (mp_window->texture) SDL_DestroyTexture(mp_window->texture);
         mp_window->texture = SDL_CreateTexture(mp_window->renderer, SDL_PIXELFORMAT_ARGB8888,
@@ -671,10 +672,10 @@ int32_t CSystem::HandleLostDevice(void*, void*) {
     }
     mb_resetPending = false;
     mb_showAgain = true;  // the new texture holds nothing yet
-    if (m_hooks.createGraphics) m_hooks.createGraphics();
+    g_hooks->CreateGraphics();
     if (mp_loadTextures) mp_loadTextures();
-    if (m_hooks.paused) *m_hooks.paused = false;
-    if (m_hooks.renderFrame) m_hooks.renderFrame();
+    g_hooks->SetPaused(false);
+    g_hooks->RenderFrame();
     mb_deviceLost = false;
     return 0;
 }

@@ -40,8 +40,6 @@ enum WindowMessageId : uint32_t {
     WM_MOUSEMOVE = 0x0200,
     WM_POWERBROADCAST = 0x0218,
     WM_HOTKEY = 0x0312,
-    WM_HOSTLOOKUP = 0x0401,   // the network link's host look-up has finished
-    WM_SOCKETEVENT = 0x0402,  // a socket of the network link has news
 };
 // WM_SIZE kinds.
 inline constexpr uintptr_t SIZE_RESTORED = 0, SIZE_MINIMIZED = 1, SIZE_MAXIMIZED = 2;
@@ -59,16 +57,28 @@ struct WindowMessage {
     intptr_t lParam = 0;
 };
 
-// What the shell lends the platform; unset hooks do nothing.
-struct SystemHooks {
-    bool* paused = nullptr;               // CGame's paused flag
-    void (*confirmExit)() = nullptr;      // the exit question
-    void (*releaseGraphics)() = nullptr;  // around a device reset
-    bool (*createGraphics)() = nullptr;
-    void (*renderFrame)() = nullptr;
-    long (*onHostLookup)(uintptr_t wParam, intptr_t lParam) = nullptr;
-    long (*onSocketEvent)(uintptr_t wParam, intptr_t lParam) = nullptr;
+// What the platform asks of the game. The platform owns this interface; the
+// plain version does nothing (platform tests), and the shell installs the
+// game's at start-up.
+class CPlatformHooks {
+public:
+    virtual ~CPlatformHooks() = default;
+    // The window was minimised (true) or shown again: no frames while paused.
+    virtual void SetPaused(bool /*paused*/) {}
+    // The window's close box: the exit question.
+    virtual void ConfirmExit() {}
+    // Around a renderer reset: the game's pictures go and come back, then one
+    // frame is drawn.
+    virtual void ReleaseGraphics() {}
+    virtual void CreateGraphics() {}
+    virtual void RenderFrame() {}
+    // The game's option for the live match view's sounds.
+    virtual bool MatchViewSoundsOn() const { return false; }
 };
+
+// Installs the game's hooks (nullptr restores the plain ones).
+void InstallPlatformHooks(CPlatformHooks* hooks);
+CPlatformHooks& PlatformHooks();
 
 // Text alignments of DrawText and DrawTextInRect.
 inline constexpr int ALIGN_LEFT = 1;
@@ -112,8 +122,6 @@ inline constexpr int WHEEL_NOTCH = 120;
 
 // True when the command line's first word is exactly "window".
 bool ParseCommandLine(const char* commandLine);
-// Runs once before the command line is read; set by the ground view.
-extern void (*g_groundViewInit)();
 
 class CSystem {
 public:
@@ -212,8 +220,6 @@ public:
     // SIGINT and SIGTERM end the main loop as a closed window does once its
     // exit is confirmed. The windowed set-up installs this.
     static void CatchStopSignals();
-
-    SystemHooks m_hooks;
 
 private:
     struct Window;

@@ -36,8 +36,7 @@ protected:
         ShellTest::SetUp();
         m_game->mv_screens.clear();
         RegisterGameScreens();
-        m_game->m_shellHooks.buildSideBar = BuildSideBar;
-        m_game->m_shellHooks.addSideBarControls = AddSideBarControls;
+        m_game->mp_startup = &m_sideBarStartup;
         ASSERT_TRUE(m_game->CreateGameResources());
         ResetGameState();
         m_game->BeginPlay();
@@ -126,6 +125,7 @@ protected:
     }
 
     std::filesystem::path m_saved;
+    CSideBarStartup m_sideBarStartup;
     std::filesystem::path m_saves;
 };
 

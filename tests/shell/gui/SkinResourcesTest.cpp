@@ -215,13 +215,14 @@ TEST_F(ResourcesTest, MissingSoundStopsTheStart) {
 
 TEST_F(ResourcesTest, StartWithAndWithoutSound) {
     WriteAll();
-    int built = 0;
-    static int* s_built = &built;
-    s_built = &built;
-    m_game->m_shellHooks.registerScreens = [] { ++*s_built; };
-    m_game->m_shellHooks.buildSideBar = [] { ++*s_built; };
+    struct CountingStartup : CStartupHooks {
+        void RegisterScreens() override { ++m_built; }
+        void BuildSideBar() override { ++m_built; }
+        int m_built = 0;
+    } startup;
+    m_game->mp_startup = &startup;
     ASSERT_TRUE(m_game->CreateGameResources());
-    EXPECT_EQ(built, 2);
+    EXPECT_EQ(startup.m_built, 2);
     EXPECT_EQ(m_game->mv_sounds.size(), size_t(m_system->mb_soundOff ? 0 : SOUND_SLOTS));
     EXPECT_EQ(m_system->mb_drawPointer, 1);
     EXPECT_NE(CMessageBox::s_dialog, nullptr);

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "PlatformFixture.h"
+#include "match/StepTestWorld.h"
+#include "season/GameState.h"
 #include "shell/platform/Sound.h"
 #include "world/Random.h"
 
@@ -146,7 +148,7 @@ protected:
     }
     void TearDown() override {
         g_soundSlots = nullptr;
-        g_matchViewSoundsOn = nullptr;
+        InstallPlatformHooks(nullptr);
         for (SoundObject* s : m_slots) delete s;
         HeadlessTest::TearDown();
     }
@@ -163,10 +165,16 @@ protected:
         for (int i = 0; i < 18; ++i)
             m_slots.push_back(Load("slot" + std::to_string(i) + ".wav", std::vector<uint8_t>(400, 1)));
         g_soundSlots = &m_slots;
-        g_matchViewSoundsOn = [] { return true; };
+        m_hooks.m_soundsOn = true;
+        InstallPlatformHooks(&m_hooks);
     }
     std::vector<AudioMixer::PlayRecord>& Played() { return m_manager->Mixer()->mv_played; }
 
+    // The game's option for match sounds.
+    struct SoundOption : CPlatformHooks {
+        bool MatchViewSoundsOn() const override { return m_soundsOn; }
+        bool m_soundsOn = false;
+    } m_hooks;
     std::string m_dir;
     SoundManager* m_manager = nullptr;
     std::vector<SoundObject*> m_slots;
@@ -293,7 +301,7 @@ TEST_F(SoundTest, SameCodeTwiceReplaysTheOneBuffer) {
 TEST_F(SoundTest, OptionOffPlaysNothingButStopAllStillStops) {
     LoadSlots();
     PlaySoundForEvent(191);
-    g_matchViewSoundsOn = [] { return false; };
+    m_hooks.m_soundsOn = false;
     Played().clear();
     PlaySoundForEvent(121);
     EXPECT_TRUE(Played().empty());
@@ -318,6 +326,27 @@ TEST_F(SoundTest, SoundsOutliveTheManager) {
     m_system->CloseSystem();
     EXPECT_EQ(s->Play(0, 0, 0, 0, 0), RESULT_OK);
     delete s;
+}
+
+TEST_F(SoundTest, BusySoundsLeaveTheMatchAsItWas) {
+    SoundObject* sound = Load("busy.wav", std::vector<uint8_t>(40000, 1), 2);
+    ASSERT_NE(sound, nullptr);
+    auto play = [&](bool busySounds) {
+        test::BuildWorld();
+        Match& match = test::StartComputerMatch(test::COMP_ONE_DAY);
+        for (int step = 0; step < 100000 && match.mi_playState != PLAY_MATCH_OVER; ++step) {
+            // Three plays on two buffers: the last finds both busy.
+            for (int k = 0; busySounds && k < 3; ++k) sound->Play(0, 0, 0, 0, 0);
+            match.Step();
+        }
+        std::vector<int32_t> result{match.mi_winner, match.mi_resultKind, match.mi_margin};
+        for (const Innings& in : match.m_innings)
+            result.insert(result.end(), {InningsTotal(in), in.Wickets()});
+        ResetGameState();
+        return result;
+    };
+    EXPECT_EQ(play(true), play(false));
+    m_slots.push_back(sound);
 }
 
 }  // namespace

@@ -26,31 +26,42 @@ TEST(CommandLine, OnlyTheExactFirstWordWindowRunsWindowed) {
     EXPECT_FALSE(ParseCommandLine(longWord.c_str()));
 }
 
-TEST(CommandLine, RunsTheGroundViewSetUpFirst) {
-    static int calls = 0;
-    g_groundViewInit = [] { ++calls; };
-    ParseCommandLine("window");
-    g_groundViewInit = nullptr;
-    EXPECT_EQ(calls, 1);
-}
+// The game's side of the platform, recording what it is asked.
+class RecordingHooks : public CPlatformHooks {
+public:
+    void SetPaused(bool paused) override { m_paused = paused; }
+    void ConfirmExit() override { ++m_exitAsked; }
+    void ReleaseGraphics() override { m_calls += m_paused ? "release(paused) " : "release "; }
+    void CreateGraphics() override { m_calls += "create "; }
+    void RenderFrame() override {
+        m_calls += m_paused ? "frame(paused) " : "frame ";
+        // The frame asks again: nothing more to do.
+        EXPECT_EQ(g_system->HandleLostDevice(), 0);
+    }
+    bool m_paused = false;
+    int m_exitAsked = 0;
+    std::string m_calls;
+};
 
 class WindowTest : public HeadlessTest {
 protected:
     void SetUp() override {
         HeadlessTest::SetUp();
-        s_exitAsked = 0;
-        m_system->m_hooks.paused = &m_paused;
-        m_system->m_hooks.confirmExit = [] { ++s_exitAsked; };
+        InstallPlatformHooks(&m_hooks);
+    }
+    void TearDown() override {
+        InstallPlatformHooks(nullptr);
+        HeadlessTest::TearDown();
     }
     // Serves every queued window message, as the main loop does.
     void Pump() {
         WindowMessage msg;
         while (m_system->PeekMessage(&msg, true)) m_system->DispatchMessage(msg);
     }
-    bool m_paused = false;
-    static int s_exitAsked;
+    RecordingHooks m_hooks;
+    bool& m_paused = m_hooks.m_paused;
+    int& s_exitAsked = m_hooks.m_exitAsked;
 };
-int WindowTest::s_exitAsked = 0;
 
 TEST_F(WindowTest, MinimisePausesAndRestoreResumes) {
     m_system->HeadlessInput()->Minimise();
@@ -120,27 +131,6 @@ TEST_F(WindowTest, AnswersOfTheWindowProcedure) {
     for (const Case& c : cases)
         EXPECT_EQ(m_system->WindowProc(c.message, c.wParam, 0), c.result) << c.message;
     EXPECT_EQ(s_exitAsked, 0);
-}
-
-TEST_F(WindowTest, SocketMessagesGoToTheNetworkHandlers) {
-    static uintptr_t lookupW = 0, socketW = 0;
-    static intptr_t socketL = 0;
-    m_system->m_hooks.onHostLookup = [](uintptr_t w, intptr_t) -> long {
-        lookupW = w;
-        return 5;
-    };
-    m_system->m_hooks.onSocketEvent = [](uintptr_t w, intptr_t l) -> long {
-        socketW = w;
-        socketL = l;
-        return 5;
-    };
-    m_system->PostMessage(WM_HOSTLOOKUP, 11, 0);
-    m_system->PostMessage(WM_SOCKETEVENT, 12, 0x00020001);
-    WindowMessage msg;
-    while (m_system->PeekMessage(&msg, true)) EXPECT_EQ(m_system->DispatchMessage(msg), 0);
-    EXPECT_EQ(lookupW, 11u);
-    EXPECT_EQ(socketW, 12u);
-    EXPECT_EQ(socketL, 0x00020001);
 }
 
 TEST_F(WindowTest, WindowedPointerFollowsMouseMoves) {
@@ -213,22 +203,11 @@ TEST_F(WindowTest, ManualClockMovesOnlyWhenTold) {
 }
 
 TEST_F(WindowTest, RendererResetRebuildsTheGraphicsAndDrawsOneFrame) {
-    static std::string calls;
-    static bool* paused = nullptr;
-    calls.clear();
-    paused = &m_paused;
-    m_system->mp_unloadTextures = [] { calls += "unload "; };
-    m_system->mp_loadTextures = [] { calls += "load "; };
-    m_system->m_hooks.releaseGraphics = [] { calls += *paused ? "release(paused) " : "release "; };
-    m_system->m_hooks.createGraphics = [] {
-        calls += "create ";
-        return true;
-    };
-    m_system->m_hooks.renderFrame = [] {
-        calls += *paused ? "frame(paused) " : "frame ";
-        // The frame asks again: nothing more to do.
-        EXPECT_EQ(g_system->HandleLostDevice(), 0);
-    };
+    std::string& calls = m_hooks.m_calls;
+    static std::string* s_calls = nullptr;
+    s_calls = &calls;
+    m_system->mp_unloadTextures = [] { *s_calls += "unload "; };
+    m_system->mp_loadTextures = [] { *s_calls += "load "; };
     EXPECT_EQ(m_system->HandleLostDevice(), 0);
     EXPECT_EQ(calls, "");
     m_system->HeadlessInput()->LoseDevice();
