@@ -288,7 +288,7 @@ void Tally(const Match& m, Figures& f, float strength1, float strength2) {
         for (const BowlerFigures& b : in.m_bowlers) {
             const Player* p = PlayerById(b.mi_player);
             if (b.mi_balls == 0 || !p) continue;
-            int spin = p->m_bowlType >= 5;
+            int spin = IsSpin(p->m_bowlType);
             f.bowlRuns[spin] += b.mi_runs;
             f.bowlWickets[spin] += b.mi_wickets;
             f.bowlBalls[spin] += b.mi_balls;

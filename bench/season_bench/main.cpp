@@ -147,15 +147,6 @@ bool RecordsRoundTrip(const std::string& folder) {
     return true;
 }
 
-const char* SideName(int id) {
-    if (id >= FIRST_CLUB_ID) {
-        const Team* t = TeamById(id);
-        return t ? t->m_name : "?";
-    }
-    const Country* c = CountryById(id);
-    return c ? c->m_name : "?";
-}
-
 void Leader(const char* name, int competition) {
     Competition* table = CompetitionById(competition);
     if (!table || table->m_id != competition || table->mv_standings.empty()) return;

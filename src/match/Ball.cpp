@@ -108,7 +108,7 @@ void Match::CheckExtras() {
     int second = bowler ? bowler->m_bowlSkill[1] : 0;
     float energy = bowlerMp.mf_energy;
 
-    if (const PlanBall* pb = NextPlanBall(bowlerMp, mi_striker, b.mi_bowlType >= 5)) {
+    if (const PlanBall* pb = NextPlanBall(bowlerMp, mi_striker, IsSpin(b.mi_bowlType))) {
         b.mi_length = pb->m_length;
         b.mi_movement = pb->m_movement;
         b.mi_effort = pb->m_effort;
@@ -155,7 +155,7 @@ void Match::CheckExtras() {
     b.mf_quality = std::clamp(q, 2.0f, 100.0f);
 
     // Run-up and the ball's flight.
-    bool spinner = b.mi_bowlType >= 5;
+    bool spinner = IsSpin(b.mi_bowlType);
     b.mi_runUpTick = 10;
     b.mi_releaseTick = b.mi_runUpTick + (spinner ? 30 : 70);
     int travel = BallTravelTicks();

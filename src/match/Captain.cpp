@@ -113,7 +113,7 @@ void Match::StageDelivery() {
     const Player* striker = PlayerById(StrikerPlayer());
     b.mb_leftHander = striker && striker->m_batHand == 1;
     const Player* bowler = PlayerById(fielding.m_players[bowlerSlot].mi_player);
-    bool spinner = bowler && bowler->m_bowlType >= 5;
+    bool spinner = bowler && IsSpin(bowler->m_bowlType);
 
     // The field of the plan ball about to be bowled.
     b.mi_fieldSetup = -1;

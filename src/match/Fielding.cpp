@@ -227,7 +227,7 @@ void Match::Field() {
     MatchTeam& fielding = FieldingSide();
     const Player* keeper = PlayerById(fielding.m_players[b.mi_keeperSlot].mi_player);
     int keepSkill = keeper ? std::max(keeper->m_keepSkill[0], 0) : 0;
-    bool spinner = b.mi_bowlType >= 5;
+    bool spinner = IsSpin(b.mi_bowlType);
     b.m_end = KEEPER_STAND_BACK;
     b.mi_fieldTick = b.mi_arriveTick;
 
@@ -306,7 +306,7 @@ void Match::Field() {
         };
         Candidate candidates[FIELD_FIGURES + 2];
         int count = 0;
-        candidates[count++] = {b.mi_bowlType >= 5 ? KEEPER_STAND_UP : KEEPER_STAND_BACK, b.mi_keeperSlot,
+        candidates[count++] = {IsSpin(b.mi_bowlType) ? KEEPER_STAND_UP : KEEPER_STAND_BACK, b.mi_keeperSlot,
                                FIG_KEEPER};
         candidates[count++] = {BOWLER_RELEASE, mi_bowler, FIG_BOWLER};
         for (int i = 0; i < FIELD_FIGURES; ++i) {

@@ -26,7 +26,7 @@ bool IsTestOrTourFirstClass(int32_t competition) {
 
 // The bowling plan a bowler of this type starts with against every batsman.
 int32_t OpeningPlanFor(int32_t bowlType) {
-    if (bowlType < 5) return 2;
+    if (!IsSpin(bowlType)) return 2;
     return bowlType == 5 ? 5 : 4;
 }
 
@@ -247,7 +247,7 @@ void Match::RegisterSquads(int side, const std::array<int32_t, SQUAD_SIZE>& play
         const Player* player = PlayerById(id);
         int32_t bowlType = player ? player->m_bowlType : 0;
         float form = player ? player->m_batForm : 0.0f;
-        entry.mb_spinner = bowlType >= 5 ? 1 : 0;
+        entry.mb_spinner = IsSpin(bowlType) ? 1 : 0;
         float eye = std::max(0.0f, (form + 15.0f) * 0.05f);
         for (int k = 0; k < SQUAD_SIZE; ++k) {
             entry.mf_aggression[k] = START_AGGRESSION;
@@ -386,7 +386,8 @@ void Match::StartInnings(int index, bool withBreak, bool log) {
 
     // A one-day match logs its first innings as innings -1.
     if (log)
-        AddEvent(EVENT_INNINGS_START, IsFirstClass() || index > 0 ? index : -1, {innings.mi_battingTeam});
+        AddEvent(MATCH_EVENT_INNINGS_START, IsFirstClass() || index > 0 ? index : -1,
+                 {innings.mi_battingTeam});
     if (!withBreak) return;
     if (HasHumanSide()) {
         mi_playState = PLAY_INNINGS_BREAK;
@@ -462,9 +463,10 @@ void Match::Start() {
     }
     m_innings[0].mb_started = 1;
 
-    if (IsFirstClass()) AddEvent(EVENT_DAY_START, -1, {1});
+    if (IsFirstClass()) AddEvent(MATCH_EVENT_DAY_START, -1, {1});
     // A human side's match logs its first innings when the toss is made.
-    if (!mb_humanMatch) AddEvent(EVENT_INNINGS_START, IsFirstClass() ? 0 : -1, {m_innings[0].mi_battingTeam});
+    if (!mb_humanMatch)
+        AddEvent(MATCH_EVENT_INNINGS_START, IsFirstClass() ? 0 : -1, {m_innings[0].mi_battingTeam});
 }
 
 void Match::LoadDayRules(int dayIndex) {
@@ -496,13 +498,7 @@ BallAnimScript& Match::AnimScript(int index) {
 const char* Match::TeamName(int32_t sideId) const {
     static char buffers[2][64];
     char* buffer = buffers[sideId == mi_team2 ? 1 : 0];
-    const char* name = "";
-    if (sideId >= FIRST_CLUB_ID) {
-        if (const Team* team = TeamById(sideId)) name = team->m_name;
-    } else if (const Country* country = CountryById(sideId)) {
-        name = country->m_name;
-    }
-    std::snprintf(buffer, sizeof(buffers[0]), "%s", name);
+    std::snprintf(buffer, sizeof(buffers[0]), "%s", SideName(sideId));
     return buffer;
 }
 

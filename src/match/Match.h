@@ -48,13 +48,15 @@ inline constexpr int32_t INFO_RAIN_STOPS_PLAY = 6081;
 inline constexpr int32_t INFO_PLAY_RESUMES = 6083;
 
 // Event log kinds.
-inline constexpr int32_t EVENT_DAY_START = 3001;       // day number
-inline constexpr int32_t EVENT_INNINGS_START = 3002;   // innings, batting side
-inline constexpr int32_t EVENT_INNINGS_CLOSED = 3003;  // innings, side, total, wickets, overs, balls, status
-inline constexpr int32_t EVENT_BREAK = 3004;  // side, total, wickets, overs, balls, 2 x (player, runs), kind
-inline constexpr int32_t EVENT_BATSMAN_MILESTONE = 3005;  // player, runs, balls, minutes, 4s, 6s
-inline constexpr int32_t EVENT_RESULT = 3006;             // winner, loser, kind, margin
-inline constexpr int32_t EVENT_PARTNERSHIP = 3007;        // partnership number, runs, balls
+inline constexpr int32_t MATCH_EVENT_DAY_START = 3001;      // day number
+inline constexpr int32_t MATCH_EVENT_INNINGS_START = 3002;  // innings, batting side
+inline constexpr int32_t MATCH_EVENT_INNINGS_CLOSED =
+    3003;  // innings, side, total, wickets, overs, balls, status
+inline constexpr int32_t MATCH_EVENT_BREAK =
+    3004;  // side, total, wickets, overs, balls, 2 x (player, runs), kind
+inline constexpr int32_t MATCH_EVENT_BATSMAN_MILESTONE = 3005;  // player, runs, balls, minutes, 4s, 6s
+inline constexpr int32_t MATCH_EVENT_RESULT = 3006;             // winner, loser, kind, margin
+inline constexpr int32_t MATCH_EVENT_PARTNERSHIP = 3007;        // partnership number, runs, balls
 
 // UpdatePitch kinds.
 inline constexpr int PITCH_OVER = 0;
@@ -62,7 +64,7 @@ inline constexpr int PITCH_AFTER_LUNCH = 1;
 inline constexpr int PITCH_AFTER_TEA = 2;
 inline constexpr int PITCH_OVERNIGHT = 3;
 
-// Break kinds of EVENT_BREAK.
+// Break kinds of MATCH_EVENT_BREAK.
 inline constexpr int32_t BREAK_LUNCH = 1;
 inline constexpr int32_t BREAK_TEA = 2;
 inline constexpr int32_t BREAK_CLOSE = 3;

@@ -70,7 +70,7 @@ void Match::ChooseNextBowler() {
         float skill = player->m_bowlSkill[0] * 0.6f + player->m_bowlSkill[1] * 0.2f +
                       player->m_bowlSkill[3] * 0.2f + player->m_bowlForm * 0.5f;
         if (player->m_bowlType == 0) skill *= 0.3f;
-        if (player->m_bowlType >= 5) {
+        if (IsSpin(player->m_bowlType)) {
             skill *= 0.75f + mf_turn * 0.05f + mf_pitchWear * 0.03f;
         } else if (mf_ballValue > 70.0f) {
             skill *= 1.15f;
@@ -82,7 +82,7 @@ void Match::ChooseNextBowler() {
     if (keep && innings.mi_legalBalls > 0) {
         const BowlerFigures& figures = innings.m_bowlers[mi_bowler];
         const Player* player = PlayerOf(fielding, mi_bowler);
-        bool spinner = player && player->m_bowlType >= 5;
+        bool spinner = player && IsSpin(player->m_bowlType);
         int spellOvers = IsFirstClass() ? (spinner ? 15 : 7) : (spinner ? 8 : 5);
         if (figures.mi_spellBalls >= spellOvers * 6) keep = false;
         // An expensive spell is cut short.
@@ -208,7 +208,7 @@ void Match::EndOfOver() {
         batsman.mf_energy = std::max(0.0f, batsman.mf_energy - BATTING_COST_PER_OVER);
     }
 
-    AgeBall(player && player->m_bowlType >= 5 ? 2 : 1);
+    AgeBall(player && IsSpin(player->m_bowlType) ? 2 : 1);
     UpdatePitch(PITCH_OVER);
     int32_t newBallOvers = m_rules.m_newBallOvers;
     if (IsFirstClass() && newBallOvers > 0 && mi_ballCount >= newBallOvers && !mb_newBallOffered) {
@@ -309,7 +309,7 @@ void Match::CloseInnings(int32_t status) {
     Innings& innings = CurrentInnings();
     innings.mb_closed = 1;
     if (status != 0) innings.mi_status = status;
-    AddEvent(EVENT_INNINGS_CLOSED, mi_currentInnings,
+    AddEvent(MATCH_EVENT_INNINGS_CLOSED, mi_currentInnings,
              {innings.mi_battingTeam, InningsTotal(innings), innings.Wickets(), innings.Overs(),
               innings.BallsOfOver(), status});
     AfterInnings();

@@ -242,7 +242,7 @@ void Match::PlayPass() {
         if (mi_dayIndex + 1 >= mi_length) {
             DecideLastDay();
         } else {
-            AddEvent(EVENT_DAY_START, -1, {mi_dayIndex + 2});
+            AddEvent(MATCH_EVENT_DAY_START, -1, {mi_dayIndex + 2});
             NextSession();
         }
     }
@@ -295,7 +295,7 @@ void Match::LogBreak(int32_t kind) {
     const Innings& innings = CurrentInnings();
     const BatsmanFigures& one = innings.m_batsmen[std::clamp(mi_batsman1, 0, SQUAD_SIZE - 1)];
     const BatsmanFigures& two = innings.m_batsmen[std::clamp(mi_batsman2, 0, SQUAD_SIZE - 1)];
-    AddEvent(EVENT_BREAK, mi_currentInnings,
+    AddEvent(MATCH_EVENT_BREAK, mi_currentInnings,
              {innings.mi_battingTeam, InningsTotal(innings), innings.Wickets(), innings.Overs(),
               innings.BallsOfOver(), one.mi_player, BatsmanRuns(one), two.mi_player, BatsmanRuns(two), kind});
 }
@@ -350,7 +350,7 @@ bool Match::FieldRestrictionsMet() const {
     const MatchTeam& fielding = SideOf(innings.mi_bowlingTeam);
     const MatchPlayer& bowler = fielding.m_players[std::clamp(mi_bowler, 0, SQUAD_SIZE - 1)];
     const Player* player = PlayerById(bowler.mi_player);
-    const auto& plans = player && player->m_bowlType >= 5 ? g_world.mv_spinPlans : g_world.mv_pacePlans;
+    const auto& plans = player && IsSpin(player->m_bowlType) ? g_world.mv_spinPlans : g_world.mv_pacePlans;
     auto allowed = [&plans](int32_t plan) {
         return plan >= 0 && plan < static_cast<int32_t>(plans.size()) && plans[plan].m_manyInField == 1;
     };

@@ -169,7 +169,7 @@ void Match::EndOfBall() {
         int runs = 50 * (step + 1);
         if (p.mb_reached[step] && p.mi_lastMilestone == runs - 50) {
             p.mi_lastMilestone = runs;
-            AddEvent(EVENT_PARTNERSHIP, mi_currentInnings, {wickets + 1, runs, p.Balls()});
+            AddEvent(MATCH_EVENT_PARTNERSHIP, mi_currentInnings, {wickets + 1, runs, p.Balls()});
         }
     }
 
@@ -181,7 +181,7 @@ void Match::EndOfBall() {
         int reached = f.mi_nextMilestone;
         f.mi_nextMilestone += 50;
         AddEvent(
-            EVENT_BATSMAN_MILESTONE, mi_currentInnings,
+            MATCH_EVENT_BATSMAN_MILESTONE, mi_currentInnings,
             {f.mi_player, reached, f.Balls(), f.mi_seconds / 60, f.mi_scored[4], f.mi_scored[6], 0, 0, 0, 0});
     }
 

@@ -147,7 +147,7 @@ void Match::SetResult(int32_t winner, int32_t loser, int32_t kind, int32_t margi
     mi_margin = margin;
     mi_playState = PLAY_MATCH_OVER;
     if (mi_decision == DECISION_FOLLOW_ON) mi_decision = DECISION_NONE;
-    AddEvent(EVENT_RESULT, mi_currentInnings, {winner, loser, kind, margin});
+    AddEvent(MATCH_EVENT_RESULT, mi_currentInnings, {winner, loser, kind, margin});
 }
 
 void Match::DecideLimitedOvers() {

@@ -224,7 +224,7 @@ void Match::PlayShot() {
     float energyFactor = b.mf_energy < 50.0f ? 1.0f + (50.0f - b.mf_energy) / 100.0f : 1.0f;
     // A worn pitch gets harder to bat on, and helps spin most.
     float wearFactor = 1.0f + mf_pitchWear * 0.02f;
-    if (b.mi_bowlType >= 5 && mf_turn > 5.0f) wearFactor *= 1.0f + (mf_turn - 5.0f) * 0.03f;
+    if (IsSpin(b.mi_bowlType) && mf_turn > 5.0f) wearFactor *= 1.0f + (mf_turn - 5.0f) * 0.03f;
     float band = IntentBandFactor(b.mi_intentValue) * energyFactor * wearFactor;
     b.mf_risk[0] *= band;
     b.mf_risk[1] *= band;
@@ -288,17 +288,17 @@ int Match::PickStroke(int length, int movement, int intent, int /*hand*/, int va
         }
     }
     // Order of the draw: both defences, then the attacking strokes.
-    constexpr int ORDER[11] = {STROKE_FORWARD_DEFENCE,
-                               STROKE_BACK_DEFENCE,
-                               STROKE_STRAIGHT_DRIVE,
-                               STROKE_COVER_DRIVE,
-                               STROKE_ON_DRIVE,
-                               STROKE_OFF_DRIVE,
-                               STROKE_LEG_GLANCE,
-                               STROKE_CUT,
-                               STROKE_PULL,
-                               STROKE_HOOK,
-                               STROKE_SWEEP};
+    static constexpr int ORDER[11] = {STROKE_FORWARD_DEFENCE,
+                                      STROKE_BACK_DEFENCE,
+                                      STROKE_STRAIGHT_DRIVE,
+                                      STROKE_COVER_DRIVE,
+                                      STROKE_ON_DRIVE,
+                                      STROKE_OFF_DRIVE,
+                                      STROKE_LEG_GLANCE,
+                                      STROKE_CUT,
+                                      STROKE_PULL,
+                                      STROKE_HOOK,
+                                      STROKE_SWEEP};
     float weight[11];
     float defence = DefenceWeight(intent, !IsFirstClass());
     weight[0] = defence;
@@ -309,7 +309,7 @@ int Match::PickStroke(int length, int movement, int intent, int /*hand*/, int va
         while (ORDER[at] != stroke) ++at;
         weight[at] = attack[i];
     }
-    auto scale = [&weight, &ORDER](int stroke, float f) {
+    auto scale = [&weight](int stroke, float f) {
         for (int i = 0; i < 11; ++i) {
             if (ORDER[i] == stroke) weight[i] *= f;
         }
@@ -360,7 +360,7 @@ int Match::PickStroke(int length, int movement, int intent, int /*hand*/, int va
             break;
         }
     }
-    if (stroke == STROKE_SWEEP && b.mi_bowlType < 5) stroke = STROKE_PULL;
+    if (stroke == STROKE_SWEEP && !IsSpin(b.mi_bowlType)) stroke = STROKE_PULL;
     if (stroke == STROKE_HOOK && b.mi_bowlType > 5) stroke = STROKE_SWEEP;
 
     if (stroke == STROKE_LEG_GLANCE || stroke == STROKE_HOOK) {
@@ -420,7 +420,7 @@ void Match::DecideContact() {
         return;
     }
     bool defence = b.mi_stroke == STROKE_FORWARD_DEFENCE || b.mi_stroke == STROKE_BACK_DEFENCE;
-    bool slow = b.mi_bowlType >= 5;
+    bool slow = IsSpin(b.mi_bowlType);
     float pace = slow ? SLOW_BOWLING_RISK : FAST_BOWLING_RISK;
     // Slogging skies more mishits.
     float mistime = (slow ? SLOW_BOWLING_RISK : 1.0f) *

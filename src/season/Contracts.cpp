@@ -107,7 +107,7 @@ bool HasRole(const Player& p, int role) {
         case ROLE_KEEPER:
             return p.m_keeper == 1;
         case ROLE_SPIN:
-            return p.m_bowlType >= 5 && p.m_keeper != 1;
+            return IsSpin(p.m_bowlType) && p.m_keeper != 1;
         case ROLE_PACE:
             return p.m_bowlType >= 1 && p.m_bowlType <= 4 && p.m_keeper != 1;
         default:

@@ -16,16 +16,6 @@ const char* const ORDINALS[8] = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th"
 constexpr int TEST_TITLES = 6;
 constexpr int ONE_DAY_TITLES = 8;
 
-// A missing side reads as the first record of its table (or nothing at all).
-const char* SideName(int sideId) {
-    if (sideId >= FIRST_CLUB_ID) {
-        const Team* team = TeamById(sideId);
-        return team ? team->m_name : "";
-    }
-    const Country* country = CountryById(sideId);
-    return country ? country->m_name : "";
-}
-
 }  // namespace
 
 int FindNextFixture(int sideA, int sideB) {

@@ -150,17 +150,6 @@ void WriteMatchResult(const PendingNewsItem& item, InboxMessage& m, const std::s
 
 }  // namespace
 
-const char* SideName(int sideId) {
-    static char buffer[64];
-    buffer[0] = 0;
-    if (sideId >= FIRST_CLUB_ID) {
-        if (const Team* t = ClubById(sideId)) std::snprintf(buffer, sizeof buffer, "%s", t->m_name);
-    } else if (const Country* c = NationalSideById(sideId)) {
-        std::snprintf(buffer, sizeof buffer, "%s", c->m_name);
-    }
-    return buffer;
-}
-
 const char* PlayerName(int playerId) {
     static char buffer[64];
     buffer[0] = 0;

@@ -10,8 +10,8 @@ namespace ravel {
 // unless the item names one), story, links and the answers it offers.
 InboxMessage WriteNewsItem(const PendingNewsItem& item);
 
-// Name texts the stories use, in static buffers per kind.
-const char* SideName(int sideId);
+// Name texts the stories use, in static buffers per kind (sides: SideName
+// of world/World.h).
 const char* PlayerName(int playerId);
 const char* CoachName(int staffId);
 

@@ -216,7 +216,7 @@ void MatchRecords(CRecordWriter& w) {
             InningsRecords(w, m.m_innings[static_cast<size_t>(i)], i, lastInnings);
 
     for (const BallEvent& e : m.mv_events) {
-        if (e.mi_kind != EVENT_BATSMAN_MILESTONE) continue;
+        if (e.mi_kind != MATCH_EVENT_BATSMAN_MILESTONE) continue;
         const int reached = e.mi_values[1];
         if (reached != 50 && reached != 100) continue;
         const Innings& in = m.m_innings[static_cast<size_t>(Match::InningsIndex(e.mi_innings))];

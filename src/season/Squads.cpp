@@ -53,7 +53,7 @@ float KeeperKey(const Player& p) {
            static_cast<float>(PlayerBattingRating(p.m_id)) * 0.3f;
 }
 float SpinKey(const Player& p) {
-    return p.m_bowlType >= 5 ? p.SpinValue() + p.m_bowlForm : -1.0f;
+    return IsSpin(p.m_bowlType) ? p.SpinValue() + p.m_bowlForm : -1.0f;
 }
 float PaceKey(const Player& p) {
     return p.m_bowlType >= 1 && p.m_bowlType <= 4 ? p.PaceValue() + p.m_bowlForm : -1.0f;

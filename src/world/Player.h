@@ -8,6 +8,20 @@
 
 namespace ravel {
 
+// Player::m_bowlType: none, four kinds of pace, two of spin.
+enum BowlType : int32_t {
+    BOWL_NONE = 0,
+    BOWL_FAST = 1,
+    BOWL_FAST_MEDIUM = 2,
+    BOWL_MEDIUM_FAST = 3,
+    BOWL_MEDIUM = 4,
+    BOWL_FINGER_SPIN = 5,
+    BOWL_WRIST_SPIN = 6,
+};
+inline constexpr bool IsSpin(int32_t bowlType) {
+    return bowlType >= BOWL_FINGER_SPIN;
+}
+
 struct GameDate;
 
 // Kinds of cricket a statistics block counts.
@@ -114,7 +128,7 @@ struct Player {
     int32_t m_batSkill[7] = {};
     int32_t m_reserved452 = 0;
     int32_t m_bowlArm = 0;
-    int32_t m_bowlType = 0;
+    int32_t m_bowlType = 0;  // BowlType
     // skill, consistency, variation, movement
     int32_t m_bowlSkill[4] = {};
     int32_t m_fieldPosition = 0;

@@ -133,4 +133,13 @@ Country* CountryAt(int position) {
     return RecordAt(g_world.mv_countries, position);
 }
 
+const char* SideName(int sideId) {
+    if (sideId >= FIRST_CLUB_ID) {
+        const Team* team = TeamById(sideId);
+        return team && team->m_id == sideId ? team->m_name : "";
+    }
+    const Country* country = CountryById(sideId);
+    return country && country->m_id == sideId ? country->m_name : "";
+}
+
 }  // namespace ravel

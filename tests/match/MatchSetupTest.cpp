@@ -147,8 +147,8 @@ TEST_F(MatchSetup, StartLaysOutSessionsAndLogsTheOpening) {
     EXPECT_EQ(fc.m_sessions[11].mi_day, 4);
     EXPECT_EQ(fc.m_sessions[12].mi_number, 0);  // a four-day match has twelve
     ASSERT_EQ(fc.mv_events.size(), 2u);
-    EXPECT_EQ(fc.mv_events[0].mi_kind, EVENT_DAY_START);
-    EXPECT_EQ(fc.mv_events[1].mi_kind, EVENT_INNINGS_START);
+    EXPECT_EQ(fc.mv_events[0].mi_kind, MATCH_EVENT_DAY_START);
+    EXPECT_EQ(fc.mv_events[1].mi_kind, MATCH_EVENT_INNINGS_START);
     EXPECT_EQ(fc.mv_events[1].mi_innings, 0);
     EXPECT_EQ(fc.mv_events[1].mi_values[0], fc.mi_battingFirst);
     EXPECT_EQ(fc.m_clock.m_hour, 11);
@@ -158,7 +158,7 @@ TEST_F(MatchSetup, StartLaysOutSessionsAndLogsTheOpening) {
     const Match& oneDay = *g_currentMatches[1];
     EXPECT_EQ(oneDay.m_sessions[3].mi_number, 0);
     ASSERT_EQ(oneDay.mv_events.size(), 1u);
-    EXPECT_EQ(oneDay.mv_events[0].mi_kind, EVENT_INNINGS_START);
+    EXPECT_EQ(oneDay.mv_events[0].mi_kind, MATCH_EVENT_INNINGS_START);
     EXPECT_EQ(oneDay.mv_events[0].mi_innings, -1);
     EXPECT_EQ(oneDay.m_rules.m_maxOversPerBowler, 10);
 }

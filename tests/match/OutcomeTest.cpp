@@ -142,7 +142,7 @@ TEST_F(OutcomeTest, PartnershipMilestonesComeInOrderAndOnce) {
     auto reported = [this] {
         std::vector<int> steps;
         for (const BallEvent& e : m->mv_events) {
-            if (e.mi_kind == EVENT_PARTNERSHIP) steps.push_back(e.mi_values[1]);
+            if (e.mi_kind == MATCH_EVENT_PARTNERSHIP) steps.push_back(e.mi_values[1]);
         }
         return steps;
     };
@@ -162,7 +162,7 @@ TEST_F(OutcomeTest, BatsmanMilestonesEachFiftyOnce) {
     int count = 0;
     for (int i = 0; i < 40; ++i) End(OUTCOME_RUNS, 6);  // 240 to the one striker
     for (const BallEvent& e : m->mv_events) {
-        if (e.mi_kind != EVENT_BATSMAN_MILESTONE) continue;
+        if (e.mi_kind != MATCH_EVENT_BATSMAN_MILESTONE) continue;
         ++count;
         EXPECT_EQ(e.mi_values[1], 50 * count);
         EXPECT_EQ(e.mi_values[4], 0);  // fours

@@ -38,16 +38,16 @@ TEST_F(Step, FirstClassMatchRunsThroughDaysSessionsRainAndCloseToAResult) {
     };
     EXPECT_LT(at(PLAY_LUNCH), at(PLAY_TEA));
     EXPECT_LT(at(PLAY_TEA), at(PLAY_CLOSE));
-    EXPECT_GE(CountEvents(match, EVENT_BREAK, BREAK_LUNCH), 1);
-    EXPECT_GE(CountEvents(match, EVENT_BREAK, BREAK_TEA), 1);
-    EXPECT_GE(CountEvents(match, EVENT_BREAK, BREAK_CLOSE), 1);
-    EXPECT_GE(CountEvents(match, EVENT_DAY_START), 2);
-    EXPECT_EQ(CountEvents(match, EVENT_RESULT), 1);
+    EXPECT_GE(CountEvents(match, MATCH_EVENT_BREAK, BREAK_LUNCH), 1);
+    EXPECT_GE(CountEvents(match, MATCH_EVENT_BREAK, BREAK_TEA), 1);
+    EXPECT_GE(CountEvents(match, MATCH_EVENT_BREAK, BREAK_CLOSE), 1);
+    EXPECT_GE(CountEvents(match, MATCH_EVENT_DAY_START), 2);
+    EXPECT_EQ(CountEvents(match, MATCH_EVENT_RESULT), 1);
     EXPECT_EQ(match.mb_resumed, 1);  // rain stopped play at least once, and play resumed
     // Every innings played was closed, and an innings start was logged for each.
     int started = 0;
     for (const Innings& innings : match.m_innings) started += innings.mb_started;
-    EXPECT_EQ(CountEvents(match, EVENT_INNINGS_START), started);
+    EXPECT_EQ(CountEvents(match, MATCH_EVENT_INNINGS_START), started);
     // 96 overs were bowled on each full day: never more than the day's overs
     // plus what ends the over in hand.
     EXPECT_LE(match.mi_dayIndex, 3);
@@ -104,9 +104,9 @@ TEST_F(Step, DayClockSessionsAndOversOfAFullDay) {
     EXPECT_LE(close, 19 * 60 + 1);
     EXPECT_GE(match.CurrentInnings().mi_legalBalls, 96 * 6);
     EXPECT_EQ(match.CurrentInnings().mi_legalBalls % 6, 0);
-    ASSERT_EQ(match.mv_events.back().mi_kind, EVENT_DAY_START);
+    ASSERT_EQ(match.mv_events.back().mi_kind, MATCH_EVENT_DAY_START);
     EXPECT_EQ(match.mv_events.back().mi_values[0], 2);  // day 2 announced
-    EXPECT_EQ(CountEvents(match, EVENT_BREAK), 3);
+    EXPECT_EQ(CountEvents(match, MATCH_EVENT_BREAK), 3);
 
     // Stepped again the same evening (as the match view steps every match),
     // it neither prepares a day nor plays.
@@ -139,7 +139,7 @@ TEST_F(Step, BreakIsTakenAtTheSecondLookThatFindsItDue) {
     match.CheckSessionEnds();
     EXPECT_EQ(match.mi_playState, PLAY_LUNCH);
     EXPECT_EQ(match.mi_session, 1);
-    EXPECT_EQ(match.mv_events.back().mi_kind, EVENT_BREAK);
+    EXPECT_EQ(match.mv_events.back().mi_kind, MATCH_EVENT_BREAK);
     EXPECT_EQ(match.mv_events.back().mi_values[9], BREAK_LUNCH);
 
     match.NextSession();
@@ -290,7 +290,7 @@ TEST_F(Step, LimitedOversMatchPlaysBothInningsToAResult) {
     EXPECT_EQ(first.mb_closed, 1);
     EXPECT_EQ(second.mb_started, 1);
     EXPECT_EQ(match.m_innings[2].mb_started, 0);
-    EXPECT_EQ(CountEvents(match, EVENT_BREAK), 0);  // no sessions in a one-day match
+    EXPECT_EQ(CountEvents(match, MATCH_EVENT_BREAK), 0);  // no sessions in a one-day match
     if (InningsTotal(second) > InningsTotal(first)) {
         EXPECT_EQ(match.mi_resultKind, RESULT_WON_BATTING_LAST);
         EXPECT_EQ(match.mi_winner, match.mi_bowlingFirst);

@@ -142,8 +142,8 @@ TEST_F(FixtureTable, SideNamesComeFromTheirOwnTables) {
     const char* away = FixtureSideName(1002, 4, 4);
     EXPECT_STREQ(home, "Club 1002");
     EXPECT_STREQ(away, "Sudmark");
-    // A club id that no club holds falls back on the first club, never a country.
-    EXPECT_STREQ(FixtureSideName(1999, 3, 1999), "Club 1001");
+    // A club id that no club holds names nobody, never the first club or a country.
+    EXPECT_STREQ(FixtureSideName(1999, 3, 1999), "");
     EXPECT_STREQ(FixtureSideName(1999, 3, 3), "Norland");
 }
 

@@ -87,7 +87,7 @@ TEST_F(BuiltWorld, ClubsHaveGroundsCoachesAndFullSquads) {
             ++squad;
             const Player& p = g_world.mv_players[id];
             keepers += p.m_keeper == 1;
-            spinners += p.m_bowlType >= 5;
+            spinners += IsSpin(p.m_bowlType);
             pace += p.m_bowlType >= 1 && p.m_bowlType <= 4;
         }
         EXPECT_GE(squad, 16) << t.m_name;

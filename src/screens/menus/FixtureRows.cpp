@@ -118,15 +118,6 @@ int CompletedMatchPosition(int matchId) {
     return match && match->mi_id == matchId ? index : -1;
 }
 
-const char* SideNameOf(int sideId) {
-    if (sideId >= FIRST_CLUB_ID) {
-        const Team* t = ClubById(sideId);
-        return t ? t->m_name : "";
-    }
-    const Country* c = NationalSideById(sideId);
-    return c ? c->m_name : "";
-}
-
 const char* SideShortNameOf(int sideId) {
     if (sideId >= FIRST_CLUB_ID) {
         const Team* t = TeamById(sideId);
@@ -140,18 +131,18 @@ const char* MatchTitle(const FixtureListEntry& row) {
     static char buffer[TEXT_SIZE];
     if (row.m_competition == COMP_TEST_CHAMPIONSHIP || row.m_competition == COMP_ODI_CHAMPIONSHIP)
         return buffer;
-    std::snprintf(buffer, sizeof buffer, "%s v %s", SideNameOf(row.m_home), SideNameOf(row.m_away));
+    std::snprintf(buffer, sizeof buffer, "%s v %s", SideName(row.m_home), SideName(row.m_away));
     return buffer;
 }
 
 const char* HomeTeamName(const FixtureListEntry& row) {
     static char buffer[TEXT_SIZE];
-    return Copy(buffer, SideNameOf(row.m_home));
+    return Copy(buffer, SideName(row.m_home));
 }
 
 const char* AwayTeamName(const FixtureListEntry& row) {
     static char buffer[TEXT_SIZE];
-    return Copy(buffer, SideNameOf(row.m_away));
+    return Copy(buffer, SideName(row.m_away));
 }
 
 const char* GroundText(const FixtureListEntry& row) {
@@ -220,8 +211,8 @@ const char* ResultDescription(const FixtureListEntry& row) {
     if (row.m_kind == ROW_IN_PROGRESS) return Copy(buffer, "In progress");
     ResultWords r;
     if (row.m_kind != ROW_COMPLETED || !ResultOf(row, r)) return Copy(buffer, "-");
-    const char* x = SideNameOf(r.m_winner);
-    const char* y = SideNameOf(r.m_loser);
+    const char* x = SideName(r.m_winner);
+    const char* y = SideName(r.m_loser);
     if (r.m_margin < 0) {
         const MarginWords* m = FindMargin(r.m_margin);
         if (!m) return Copy(buffer, "-");
@@ -293,7 +284,7 @@ const char* ResultRuleText(const FixtureListEntry& row) {
     if (row.m_kind == ROW_IN_PROGRESS) return Copy(buffer, row.m_match == -1 ? "-" : "In progress");
     ResultWords r;
     if (!ResultOf(row, r)) return Copy(buffer, "-");
-    const char* x = SideNameOf(r.m_winner);
+    const char* x = SideName(r.m_winner);
     if (r.m_margin < 0) {
         const MarginWords* m = FindMargin(r.m_margin);
         if (m)
@@ -340,7 +331,7 @@ namespace {
 const char* CompletedMatchTitle(char* buffer, int matchId) {
     const Match* m = CompletedMatch(matchId);
     if (!m) return Copy(buffer, "-");
-    std::snprintf(buffer, TEXT_SIZE, "%s v %s", SideNameOf(m->mi_team1), SideNameOf(m->mi_team2));
+    std::snprintf(buffer, TEXT_SIZE, "%s v %s", SideName(m->mi_team1), SideName(m->mi_team2));
     return buffer;
 }
 
@@ -383,7 +374,7 @@ const char* InningsMatchDate(const TeamInningsRow& row) {
 const char* InningsTeamName(const TeamInningsRow& row) {
     static char buffer[TEXT_SIZE];
     if (row.m_match < 0 || row.m_side < 0) return Copy(buffer, "-");
-    return Copy(buffer, SideNameOf(row.m_side));
+    return Copy(buffer, SideName(row.m_side));
 }
 
 const char* InningsMatchTitle(const TeamInningsRow& row) {

@@ -8,7 +8,6 @@
 #include "screens/menus/ScreenFrame.h"
 #include "season/Career.h"
 #include "season/DayMachine.h"
-#include "season/Squads.h"
 #include "shell/Game.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/ComboBox.h"
@@ -63,15 +62,6 @@ const FilterEntry FILTERS[] = {
     {"Zimbabwe", 9},
     {"International", FILTER_NATIONAL},
 };
-
-const char* ListedName(int32_t id) {
-    if (SG::s_filter == FILTER_NATIONAL) {
-        const Country* country = NationalSideById(id);
-        return country ? country->m_name : "";
-    }
-    const Team* team = ClubById(id);
-    return team ? team->m_name : "";
-}
 
 }  // namespace
 
@@ -143,7 +133,7 @@ void CSetupGameScreen::RebuildTeamList() {
     }
     // Byte order of the names, as the lists elsewhere sort them.
     std::stable_sort(sv_sides.begin(), sv_sides.end(),
-                     [](int32_t a, int32_t b) { return std::strcmp(ListedName(a), ListedName(b)) < 0; });
+                     [](int32_t a, int32_t b) { return std::strcmp(SideName(a), SideName(b)) < 0; });
 
     const int count = static_cast<int>(sv_sides.size());
     if (count > SETUP_ROWS) {
@@ -245,7 +235,7 @@ void CSetupGameScreen::Render() {
         if (at >= sv_sides.size()) break;
         const uint32_t colour = sv_sides[at] == s_chosenSide ? TEXT_YELLOW : TEXT_WHITE;
         sys.DrawText(TEXT_X, ROWS_TOP + ROW_HEIGHT * i, ALIGN_LEFT, colour, text, "%s",
-                     ListedName(sv_sides[at]));
+                     SideName(sv_sides[at]));
         s_rows[i]->mb_visible = 1;
     }
     sys.mp_controlList->Draw();

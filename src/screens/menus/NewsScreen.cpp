@@ -99,8 +99,8 @@ void ClubEvents(int club) {
             if (side != club) continue;
             const bool started = std::any_of(c.mv_standings.begin(), c.mv_standings.end(),
                                              [](const StandingsRow& r) { return r.Played() > 0; });
-            NS::sv_events.push_back({c.m_id, EVENT_OF_COMPETITION, FindStandingsRow(c, club),
-                                     started ? EVENT_RUNNING : EVENT_NOT_STARTED});
+            NS::sv_events.push_back({c.m_id, NEWS_EVENT_OF_COMPETITION, FindStandingsRow(c, club),
+                                     started ? NEWS_EVENT_RUNNING : NEWS_EVENT_NOT_STARTED});
         }
     }
 }
@@ -113,7 +113,7 @@ void NationalEvents(int country) {
         const bool in = std::any_of(t.mv_groups.begin(), t.mv_groups.end(), [country](const auto& group) {
             return StandingsRowIndex(group, country) >= 0;
         });
-        if (in) NS::sv_events.push_back({t.m_competition, EVENT_OF_COMPETITION, 0, t.m_stage});
+        if (in) NS::sv_events.push_back({t.m_competition, NEWS_EVENT_OF_COMPETITION, 0, t.m_stage});
     }
     for (const TourSeries& s : g_world.mv_tourSeries) {
         if (s.m_finished || s.m_season != today.m_season) continue;
@@ -121,14 +121,15 @@ void NationalEvents(int country) {
         if (s.m_home != country && s.m_away != country) continue;
         const bool later = DateAfterToday(s.m_startDay, s.m_startMonth, s.m_startYear);
         NS::sv_events.push_back(
-            {s.m_id, EVENT_OF_COMPETITION, 0, later ? EVENT_STARTS_LATER : EVENT_RUNNING});
+            {s.m_id, NEWS_EVENT_OF_COMPETITION, 0, later ? NEWS_EVENT_STARTS_LATER : NEWS_EVENT_RUNNING});
     }
     for (const Series& s : g_world.mv_series) {
         if (s.m_season != today.m_season) continue;
         if (std::find(s.mv_countries.begin(), s.mv_countries.end(), country) == s.mv_countries.end())
             continue;
         const bool later = DateAfterToday(s.m_startDay, s.m_startMonth, s.m_startYear);
-        NS::sv_events.push_back({s.m_id, EVENT_OF_SERIES, 0, later ? EVENT_STARTS_LATER : EVENT_RUNNING});
+        NS::sv_events.push_back(
+            {s.m_id, NEWS_EVENT_OF_SERIES, 0, later ? NEWS_EVENT_STARTS_LATER : NEWS_EVENT_RUNNING});
     }
     std::stable_sort(NS::sv_events.begin(), NS::sv_events.end(), CompareEventRecords);
 }
@@ -143,7 +144,7 @@ void BuildEvents(const StaffMember* coach) {
     } else {
         const std::vector<int32_t> vacant = CollectVacantJobs();
         for (size_t i = 0; i < vacant.size() && i < static_cast<size_t>(JOB_NEWS_ROWS + 1); ++i)
-            NS::sv_events.push_back({vacant[i], EVENT_OF_COMPETITION, 0, EVENT_RUNNING});
+            NS::sv_events.push_back({vacant[i], NEWS_EVENT_OF_COMPETITION, 0, NEWS_EVENT_RUNNING});
     }
 }
 
@@ -333,7 +334,7 @@ bool CompareEventRecords(const NewsEventRecord& a, const NewsEventRecord& b) {
             const InternationalTournament* t = TournamentForCompetition(r.m_id);
             return t && t->m_competition == r.m_id ? t->m_startDay : 0;
         }
-        if (r.m_id >= FIRST_TOUR_SERIES_ID && r.m_kind == EVENT_OF_COMPETITION) {
+        if (r.m_id >= FIRST_TOUR_SERIES_ID && r.m_kind == NEWS_EVENT_OF_COMPETITION) {
             const TourSeries* s = TourSeriesById(r.m_id);
             return s ? s->m_startDayOfSeason : 0;
         }
@@ -452,7 +453,8 @@ void CNewsScreen::Update() {
         const NewsEventRecord& r = sv_events[i];
         if (s_side <= 0) return OpenSide(r.m_id);
         if (r.m_id < COMP_TEST_CHAMPIONSHIP || IsTournament(r.m_id)) return OpenCompetition(r.m_id);
-        if (r.m_id >= FIRST_TOUR_SERIES_ID) return OpenSeriesOverview(r.m_id, r.m_kind == EVENT_OF_SERIES);
+        if (r.m_id >= FIRST_TOUR_SERIES_ID)
+            return OpenSeriesOverview(r.m_id, r.m_kind == NEWS_EVENT_OF_SERIES);
         return;
     }
     if (TakeClick(s_btnMarkAll)) {

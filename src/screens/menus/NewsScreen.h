@@ -19,20 +19,20 @@ class CScrollBar;
 // coach's side, or the side id of a vacant post.
 struct NewsEventRecord {
     int32_t m_id = 0;
-    int32_t m_kind = 0;   // EVENT_OF_*
+    int32_t m_kind = 0;   // NEWS_EVENT_OF_*
     int32_t m_row = 0;    // the coach's side's row in the competition's table
-    int32_t m_state = 0;  // EVENT_*
+    int32_t m_state = 0;  // NEWS_EVENT_*
 };
 
 enum NewsEventKind : int32_t {
-    EVENT_OF_COMPETITION = 0,  // competition, tournament or tour series
-    EVENT_OF_SERIES = 1,       // a Series between countries
+    NEWS_EVENT_OF_COMPETITION = 0,  // competition, tournament or tour series
+    NEWS_EVENT_OF_SERIES = 1,       // a Series between countries
 };
 
 enum NewsEventState : int32_t {
-    EVENT_RUNNING = 0,
-    EVENT_NOT_STARTED = -1,
-    EVENT_STARTS_LATER = -2,
+    NEWS_EVENT_RUNNING = 0,
+    NEWS_EVENT_NOT_STARTED = -1,
+    NEWS_EVENT_STARTS_LATER = -2,
 };
 
 inline constexpr int NEWS_ROWS = 5;

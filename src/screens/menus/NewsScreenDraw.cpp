@@ -67,7 +67,7 @@ void DrawVacancies() {
     }
     for (size_t i = 0; i < NS::sv_events.size() && i < static_cast<size_t>(JOB_NEWS_ROWS); ++i) {
         const int y = 150 + 25 * static_cast<int>(i);
-        Text(670, y, TEXT_WHITE, "%s", SideNameOf(NS::sv_events[i].m_id));
+        Text(670, y, TEXT_WHITE, "%s", SideName(NS::sv_events[i].m_id));
         Text(940, y, TEXT_YELLOW, "%s", "Vacant");
     }
 }
@@ -89,7 +89,7 @@ void DrawCompetitionEvent(const NewsEventRecord& r, int y) {
     const Competition* c = CompetitionById(r.m_id);
     if (!c) return;
     CompetitionName(*c, y);
-    if (r.m_state == EVENT_NOT_STARTED) {
+    if (r.m_state == NEWS_EVENT_NOT_STARTED) {
         Text(670, y + 20, LILAC, "%s", "Not started");
         return;
     }
@@ -110,7 +110,7 @@ void DrawTournamentEvent(const NewsEventRecord& r, int y) {
     const Competition* c = CompetitionById(r.m_id);
     if (c) CompetitionName(*c, y);
     const InternationalTournament* t = TournamentForCompetition(r.m_id);
-    if (t && t->m_competition == r.m_id) Text(670, y + 20, TEXT_WHITE, "%s", SideNameOf(t->m_host));
+    if (t && t->m_competition == r.m_id) Text(670, y + 20, TEXT_WHITE, "%s", SideName(t->m_host));
 }
 
 void DrawSeriesEvent(const NewsEventRecord& r, int y, int country) {
@@ -131,13 +131,13 @@ void DrawTourSeriesEvent(const NewsEventRecord& r, int y, int country) {
     if (!s) return;
     char text[64];
     if (s->m_home == country)
-        std::snprintf(text, sizeof text, "Home vs %s", SideNameOf(s->m_away));
+        std::snprintf(text, sizeof text, "Home vs %s", SideName(s->m_away));
     else
-        std::snprintf(text, sizeof text, "Away vs %s", SideNameOf(s->m_home));
+        std::snprintf(text, sizeof text, "Away vs %s", SideName(s->m_home));
     Text(670, y, TEXT_WHITE, "%s", text);
     std::snprintf(text, sizeof text, s->m_id % 2 ? "%d Tests" : "%d ODIs", s->m_matches);
     Text(900, y, LILAC, "%s", text);
-    if (r.m_state == EVENT_STARTS_LATER)
+    if (r.m_state == NEWS_EVENT_STARTS_LATER)
         Text(670, y + 20, TEXT_YELLOW, "%s", DateRangeText(*s));
     else
         Text(670, y + 20, TEXT_WHITE, "%s", SeriesStatusText(*s));
@@ -153,7 +153,7 @@ void DrawEvents() {
             DrawCompetitionEvent(r, y);
         else if (r.m_id >= COMP_FIRST_TOURNAMENT && r.m_id <= COMP_LAST_TOURNAMENT)
             DrawTournamentEvent(r, y);
-        else if (r.m_id >= FIRST_TOUR_SERIES_ID && r.m_kind == EVENT_OF_SERIES)
+        else if (r.m_id >= FIRST_TOUR_SERIES_ID && r.m_kind == NEWS_EVENT_OF_SERIES)
             DrawSeriesEvent(r, y, country);
         else if (r.m_id >= FIRST_TOUR_SERIES_ID)
             DrawTourSeriesEvent(r, y, country);
@@ -193,11 +193,11 @@ void DrawNextFixture() {
     Text(220, 140, TEXT_WHITE, "%s", f.m_date.DateText());
     Text(220, 160, TEXT_WHITE, "%s", FixtureCompetitionText(f.m_competition));
     if (f.m_away <= 0)
-        Text(220, 180, TEXT_WHITE, "In %s, opponents to be drawn", SideNameOf(f.m_host));
+        Text(220, 180, TEXT_WHITE, "In %s, opponents to be drawn", SideName(f.m_host));
     else if (f.m_home == NS::s_side)
-        Text(220, 180, TEXT_WHITE, "%s (Home)", SideNameOf(f.m_away));
+        Text(220, 180, TEXT_WHITE, "%s (Home)", SideName(f.m_away));
     else
-        Text(220, 180, TEXT_WHITE, "%s (Away)", SideNameOf(f.m_home));
+        Text(220, 180, TEXT_WHITE, "%s (Away)", SideName(f.m_home));
 }
 
 void DrawAvailability() {
@@ -257,7 +257,7 @@ const char* LinkText(const NewsLink& link) {
             break;
         case LINK_CLUB:
         case LINK_COUNTRY:
-            std::snprintf(buffer, sizeof buffer, "%s", SideNameOf(v));
+            std::snprintf(buffer, sizeof buffer, "%s", SideName(v));
             break;
         case LINK_COACH:
             if (const StaffMember* s = StaffMemberById(v))
@@ -316,7 +316,7 @@ void CNewsScreen::Render() {
         DrawEvents();
     const StaffMember* coach = CurrentUserStaff();
     const char* title = "Unemployed";
-    if (coach && s_side > 0) title = SideNameOf(s_side);
+    if (coach && s_side > 0) title = SideName(s_side);
     g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, g_game->m_fontTitle.get(), "%s", title);
     DrawNextFixture();
     DrawAvailability();

@@ -68,15 +68,6 @@ CButton* MakeButton(const ButtonRow& row) {
     return button;
 }
 
-const char* SideName(int sideId) {
-    if (sideId > 1000) {
-        const Team* team = ClubById(sideId);
-        return team ? team->m_name : "";
-    }
-    const Country* country = NationalSideById(sideId);
-    return country ? country->m_name : "";
-}
-
 }  // namespace
 
 std::string SavedGameLabel(const std::string& fileName, const SaveGameHeader& header, bool autosaveMark) {

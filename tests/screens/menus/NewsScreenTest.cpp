@@ -124,7 +124,7 @@ TEST_F(NewsScreenTest, AcceptingAJobOfferMovesThePageAndTheMenusToTheClub) {
     EXPECT_EQ(CSideBar::s_menuCompetitions->mv_items[0].m_value, LEAGUE);
     EXPECT_STREQ(CSideBar::s_btnSquad->m_caption, "Saltmarsh");
     ASSERT_EQ(NS::sv_events.size(), 1u);
-    EXPECT_EQ(NS::sv_events[0].m_state, EVENT_NOT_STARTED);
+    EXPECT_EQ(NS::sv_events[0].m_state, NEWS_EVENT_NOT_STARTED);
     Shot("news_club.png");
 }
 
@@ -264,9 +264,9 @@ TEST_F(NewsScreenTest, NationalCoachFollowsHisSeriesAndTournaments) {
     Open();
     ASSERT_EQ(NS::sv_events.size(), 3u);
     EXPECT_EQ(NS::sv_events[0].m_id, 640);
-    EXPECT_EQ(NS::sv_events[0].m_kind, EVENT_OF_SERIES);
+    EXPECT_EQ(NS::sv_events[0].m_kind, NEWS_EVENT_OF_SERIES);
     EXPECT_EQ(NS::sv_events[1].m_id, 601);
-    EXPECT_EQ(NS::sv_events[1].m_state, EVENT_STARTS_LATER);
+    EXPECT_EQ(NS::sv_events[1].m_state, NEWS_EVENT_STARTS_LATER);
     EXPECT_EQ(NS::sv_events[2].m_id, 506);
     EXPECT_STREQ(CSideBar::s_btnSquad->m_caption, "Averland");
     // The first Test is his next match before its fixture is made.
