@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, when any is missing.
 set -euo pipefail
 packages=(cmake g++ make pkg-config libgtest-dev libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev
-  libpng-dev fonts-liberation2 nlohmann-json3-dev)
+  libpng-dev fonts-liberation2 nlohmann-json3-dev clang clang-format libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,11 +1,32 @@
 #!/usr/bin/env bash
-# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and
-# runs every test.
+# What CI runs: installs what is missing, checks the formatting of every
+# tracked source file, builds everything with warnings as errors under
+# AddressSanitizer and UndefinedBehaviorSanitizer and runs every test (the
+# golden files among them), and compiles the logic library and the fuzz
+# targets with clang as well.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 jobs=$(nproc)
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DRAVEL_SANITIZE=ON
+
+echo "== format"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+echo "== clang: the logic library and the fuzz targets"
+clang_flags=(-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DRAVEL_WERROR=ON -DRAVEL_TESTS=OFF)
+clang_targets=(ravel_logic)
+if [ -f tests/fuzz/CMakeLists.txt ]; then
+  clang_flags+=(-DRAVEL_FUZZ=ON)
+fi
+cmake -S . -B build/clang "${clang_flags[@]}" >/dev/null
+if [ -f tests/fuzz/CMakeLists.txt ]; then
+  mapfile -t fuzz < <(cmake --build build/clang --target help | sed -n 's/^\.\.\. \(fuzz_[a-z_0-9]*\).*/\1/p')
+  clang_targets+=("${fuzz[@]}")
+fi
+cmake --build build/clang -j"$jobs" --target "${clang_targets[@]}"
+
+echo "== gcc: everything, with the tests"
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DRAVEL_SANITIZE=ON -DRAVEL_WERROR=ON
 cmake --build build/test -j"$jobs"
 cd build/test
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

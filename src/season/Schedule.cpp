@@ -147,10 +147,12 @@ std::vector<Seed> FeederField(const Competition& c, int wanted) {
             return BeforeAcrossTables(*a.first, *b.first, c.m_format);
         });
         for (const auto& [row, group] : level) {
-            const bool listed = std::any_of(field.begin(), field.end(),
-                                            [&](const Seed& s) { return s.m_side == row->m_team; });
-            if (static_cast<int>(field.size()) < wanted && row->m_team > 0 && !listed)
-                field.push_back({row->m_team, group});
+            // clang 14 cannot capture a structured binding in a lambda.
+            const int side = row->m_team;
+            const bool listed =
+                std::any_of(field.begin(), field.end(), [side](const Seed& s) { return s.m_side == side; });
+            if (static_cast<int>(field.size()) < wanted && side > 0 && !listed)
+                field.push_back({side, group});
         }
     }
     return field;

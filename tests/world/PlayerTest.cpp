@@ -109,8 +109,8 @@ TEST_F(PlayerTest, MoraleAndAbilityBands) {
         EXPECT_STREQ(p.MoraleText(), m.m_text) << m.m_morale;
     }
     // Each morale word has a colour of its own, the same across its band.
-    const auto colourAt = [&p](int morale) {
-        p.m_morale = morale;
+    const auto colourAt = [&p](int value) {
+        p.m_morale = value;
         return p.MoraleColour();
     };
     EXPECT_EQ(colourAt(25), colourAt(49));
