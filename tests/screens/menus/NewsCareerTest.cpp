@@ -210,7 +210,7 @@ TEST_F(NewsCareerTest, TheNewsPageThroughACountysSeason) {
     EXPECT_GT(count(NEWS_MATCH_RESULT), 5) << Headlines();
     EXPECT_LT(records(), 3) << Headlines();
     EXPECT_TRUE(std::any_of(NS::sv_events.begin(), NS::sv_events.end(), [](const NewsEventRecord& e) {
-        return e.m_state == EVENT_RUNNING;
+        return e.m_state == NEWS_EVENT_RUNNING;
     })) << "his competitions are under way";
     EXPECT_TRUE(NS::s_next.m_known) << "his next fixture is dated";
     Shot("news_june.png");
