@@ -54,12 +54,7 @@ ScreenControls s_controls;
 
 constexpr int RECORDS_KINDS = 4;  // records links: kind * 1000 + section
 
-struct ButtonRow {
-    CButton** button;
-    const char* caption;
-    const char* tooltip;
-    int x, y, width;
-};
+using ButtonRow = ScreenControls::ButtonRow;
 
 constexpr ButtonRow BUTTONS[] = {
     {&NS::s_btnNextUnread, "Next Unread", "View next unread", 220, 655, 250},
@@ -399,8 +394,7 @@ void CNewsScreen::Enter() {
     s_scroll = s_controls.Add<CScrollBar>(985, 320, 17, 100);
     s_scroll->mb_horizontal = 0;
     s_scroll->m_position = 0;
-    for (const ButtonRow& b : BUTTONS)
-        *b.button = s_controls.Add<CButton>(b.x, b.y, b.width, 20, b.caption, b.tooltip);
+    s_controls.AddButtons(BUTTONS);
     s_profile = s_controls.Add<CHotSpot>(362, 51, 300, 20, nullptr, "Visit profile page");
     s_teamPage = s_controls.Add<CHotSpot>(220, 180, 380, 19, nullptr, "Visit team page");
     s_competitionPage = s_controls.Add<CHotSpot>(220, 160, 380, 19, nullptr, "Visit competition page");

@@ -8,6 +8,7 @@
 #include "season/News.h"
 #include "shell/Game.h"
 #include "shell/Screens.h"
+#include "shell/gui/Button.h"
 #include "shell/gui/ScrollBar.h"
 #include "shell/platform/System.h"
 #include "world/GameDate.h"
@@ -38,6 +39,15 @@ int CurrentCoachSide() {
     const StaffMember* coach = CurrentUserStaff();
     if (!coach) return 0;
     return coach->m_clubJob >= 1 ? coach->m_clubJob : std::max(coach->m_nationalJob, 0);
+}
+
+void ScreenControls::AddButtons(std::span<const ButtonRow> rows, int style) {
+    for (const ButtonRow& row : rows) {
+        CButton* button =
+            Add<CButton>(row.x, row.y, row.width, SCREEN_BUTTON_HEIGHT, row.caption, row.tooltip);
+        button->m_style = style;
+        *row.button = button;
+    }
 }
 
 void ScreenControls::Begin() {

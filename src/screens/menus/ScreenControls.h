@@ -6,12 +6,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "shell/gui/Control.h"
 
 namespace ravel {
 
+class CButton;
 class CScrollBar;
 struct InboxMessage;
 struct StaffMember;
@@ -34,10 +36,20 @@ std::vector<InboxMessage>* CurrentInbox();
 // The side the current coach runs: his club, else his country, else 0.
 int CurrentCoachSide();
 
+inline constexpr int SCREEN_BUTTON_HEIGHT = 20;
+
 // Controls owned by one screen from its Enter to its Leave, in the current
 // screen's control list.
 class ScreenControls {
 public:
+    // A button of a screen's table: where it is stored, caption, tooltip, place.
+    struct ButtonRow {
+        CButton** button;
+        const char* caption;
+        const char* tooltip;
+        int x, y, width;
+    };
+
     template <class T>
     T* Add(int x, int y, int width, int height, const char* caption = nullptr,
            const char* tooltip = nullptr) {
@@ -60,6 +72,9 @@ public:
     void List(CControl* control) {
         if (m_list) m_list->AddControl(control);
     }
+    // The buttons of a table, each stored where its row says; style 1 is the
+    // small (tab) look.
+    void AddButtons(std::span<const ButtonRow> rows, int style = 0);
     // Takes the current screen's list; controls added later go into it.
     void Begin();
     // Takes them out of the list and deletes them.

@@ -14,6 +14,7 @@
 #include "screens/menus/NewGameScreen.h"
 #include "screens/menus/NewsScreen.h"
 #include "screens/menus/StartMenuScreen.h"
+#include "screens/team/TeamScreen.h"
 #include "season/DayMachine.h"
 #include "shell/Game.h"
 #include "shell/gui/Control.h"
@@ -44,7 +45,8 @@ constexpr ScreenRow SCREENS[] = {
     {SCREEN_MATCH_VIEW, S, CMatchViewScreen::Render, CMatchViewScreen::Update, CMatchViewScreen::Tick,
      CMatchViewScreen::Enter, CMatchViewScreen::Leave, CMatchViewScreen::UnloadTextures,
      CMatchViewScreen::LoadTextures, true},
-    {SCREEN_TEAM, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_TEAM, S, CTeamScreen::Render, CTeamScreen::Update, nullptr, CTeamScreen::Enter,
+     CTeamScreen::Leave, nullptr, nullptr, true},
     {SCREEN_START_MENU, F, CMainMenuScreen::Render, CMainMenuScreen::Update, CMainMenuScreen::Tick,
      CMainMenuScreen::Enter, CMainMenuScreen::Leave, nullptr, nullptr, true},
     {SCREEN_INTRO, F, CIntroScreen::Render, CIntroScreen::Update, CIntroScreen::Tick, CIntroScreen::Enter,
@@ -80,10 +82,12 @@ constexpr ScreenRow SCREENS[] = {
 };
 static_assert(std::size(SCREENS) == std::size(s_lists));
 
-// The side bar's menus follow the user into and out of his posts.
+// The side bar's menus follow the user into and out of his posts; the team
+// page shows the eleven the day machine sends him to pick.
 class CMenuDayScreens : public CDayScreenServices {
 public:
     void UserSideChanged() override { BuildCompetitionMenus(); }
+    void LayoutTeamPage() override { CTeamScreen::LayoutForDay(); }
 };
 
 CMenuDayScreens s_dayScreens;

@@ -342,7 +342,8 @@ bool PlayerBefore(int32_t a, int32_t b, SortKey key, int index, bool descending,
 
 void SortPlayers(std::vector<int32_t>& ids, SortKey key, int index, bool descending,
                  const SortContext& context) {
-    std::sort(ids.begin(), ids.end(), PlayerOrder{key, index, descending, context});
+    // Ties keep the order the list had, as a player expects of a re-sort.
+    std::stable_sort(ids.begin(), ids.end(), PlayerOrder{key, index, descending, context});
 }
 
 std::vector<const SortColumn*> ViewColumns(int view, ListPage page) {

@@ -111,7 +111,8 @@ struct SortContext {
 
 // Whether a goes before b under the key: the ordering SortPlayers uses.
 bool PlayerBefore(int32_t a, int32_t b, SortKey key, int index, bool descending, const SortContext& context);
-// Sorts the ids by the key; ids that name no player go last.
+// Sorts the ids by the key, ties in their old order; ids that name no player
+// go last.
 void SortPlayers(std::vector<int32_t>& ids, SortKey key, int index, bool descending,
                  const SortContext& context = {});
 

@@ -34,32 +34,6 @@ protected:
         SeedRand(7);
     }
 
-    // As a new user: the intro loads the world, the start menu's New Career,
-    // and the set-up with the first side it lists. Returns that side.
-    int StartCareer() {
-        TickWith(600, 600, true);
-        for (int tick = 0; tick < 1000 && m_game->m_screenId == SCREEN_INTRO; ++tick) Idle();
-        EXPECT_EQ(m_game->m_screenId, SCREEN_START_MENU);
-        Idle(2);
-        Click(CMainMenuScreen::s_btnNewGame);
-        EXPECT_EQ(m_game->m_screenId, SCREEN_NEW_GAME);
-        Idle(2);
-        if (CSetupGameScreen::sv_sides.empty()) return 0;
-        const int side = CSetupGameScreen::sv_sides[0];
-        Click(CSetupGameScreen::s_rows[0]);
-        Idle(2);
-        Click(CSetupGameScreen::s_btnContinue);
-        return side;
-    }
-
-    // Day of season of the club's first fixture this season; SEASON_DAYS for none.
-    static int FirstFixtureDay(int clubId) {
-        int first = SEASON_DAYS;
-        for (const Fixture& f : g_world.mv_fixtures)
-            if ((f.m_home == clubId || f.m_away == clubId) && f.m_date.m_season == g_cricket.m_date.m_season)
-                first = std::min(first, f.m_date.m_dayOfSeason);
-        return first;
-    }
     // Another club of the user's country with a coach: the least attractive
     // post, the one a new coach can hope for.
     static Team* OtherClub(int clubId) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -12,8 +13,11 @@
 
 #include "LaunchFixture.h"
 #include "screens/menus/JobMarketScreen.h"
+#include "screens/menus/NewGameScreen.h"
 #include "screens/menus/NewsScreen.h"
+#include "screens/menus/StartMenuScreen.h"
 #include "season/GameState.h"
+#include "shell/gui/Button.h"
 
 namespace ravel {
 
@@ -102,6 +106,32 @@ protected:
         m.m_body = std::string("The story of ") + headline + ".";
         g_userCoaches[0].mv_inbox.push_back(m);
         return g_userCoaches[0].mv_inbox.back();
+    }
+    // As a new user: the intro loads the world, the start menu's New Career,
+    // and the set-up with the first side it lists. Returns that side.
+    int StartCareer() {
+        TickWith(600, 600, true);
+        for (int tick = 0; tick < 1000 && m_game->m_screenId == SCREEN_INTRO; ++tick) Idle();
+        EXPECT_EQ(m_game->m_screenId, SCREEN_START_MENU);
+        Idle(2);
+        Click(CMainMenuScreen::s_btnNewGame);
+        EXPECT_EQ(m_game->m_screenId, SCREEN_NEW_GAME);
+        Idle(2);
+        if (CSetupGameScreen::sv_sides.empty()) return 0;
+        const int side = CSetupGameScreen::sv_sides[0];
+        Click(CSetupGameScreen::s_rows[0]);
+        Idle(2);
+        Click(CSetupGameScreen::s_btnContinue);
+        return side;
+    }
+
+    // Day of season of the club's first fixture this season; SEASON_DAYS for none.
+    static int FirstFixtureDay(int clubId) {
+        int first = SEASON_DAYS;
+        for (const Fixture& f : g_world.mv_fixtures)
+            if ((f.m_home == clubId || f.m_away == clubId) && f.m_date.m_season == g_cricket.m_date.m_season)
+                first = std::min(first, f.m_date.m_dayOfSeason);
+        return first;
     }
     // One tick with the wheel turned (negative: towards the user).
     void TickWheel(int movement) {

@@ -1,0 +1,92 @@
+#include "screens/team/NextMatchPanel.h"
+
+#include "match/Conditions.h"
+#include "screens/menus/FixtureRows.h"
+#include "screens/team/TeamDraw.h"
+#include "shell/Game.h"
+#include "shell/platform/System.h"
+#include "world/World.h"
+
+namespace ravel {
+
+namespace {
+
+constexpr uint32_t GREY = 0xffcdcdcd;
+
+const char* NameOr(const char* name) {
+    return name && *name ? name : "-";
+}
+
+// Leagues and cups of the clubs, and the international tournaments, carry a
+// label; Tests, one-day internationals and tour matches do not.
+bool LabelledCompetition(int id) {
+    return id < COMP_TEST_CHAMPIONSHIP || (id >= COMP_FIRST_TOURNAMENT && id <= COMP_LAST_TOURNAMENT);
+}
+
+void DrawDateLine(const Fixture& f, int daysAway) {
+    const GameDate& d = f.m_date;
+    if (daysAway == 0)
+        TableText(700, 507, TEXT_YELLOW, "%d.%d.%d  (today)", d.m_day, d.m_month, d.m_year);
+    else if (daysAway == 1)
+        TableText(700, 507, TEXT_YELLOW, "%d.%d.%d  (tomorrow)", d.m_day, d.m_month, d.m_year);
+    else if (daysAway >= 2)
+        TableText(700, 507, TEXT_YELLOW, "%d.%d.%d  (%d days away)", d.m_day, d.m_month, d.m_year, daysAway);
+}
+
+void DrawPitch(const Ground* ground, bool matchDay) {
+    CFont* font = g_game->m_fontTable.get();
+    if (!matchDay || !ground) {
+        g_system->DrawTextInRect(580, 620, 1018, 659, ALIGN_LEFT, GREY, font, "%s",
+                                 matchDay ? "-" : "Pitch report available on day of match");
+        return;
+    }
+    DrawTile(PitchBounceIcon(ground->m_bounce), 600, 620);
+    g_system->DrawTextInRect(650, 620, 1018, 659, ALIGN_LEFT, TEXT_WHITE, font, "%s",
+                             PitchBounceText(ground->m_bounce));
+    DrawTile(PitchTurnIcon(ground->m_turn), 600, 660);
+    g_system->DrawTextInRect(650, 660, 1018, 699, ALIGN_LEFT, TEXT_WHITE, font, "%s",
+                             PitchTurnText(ground->m_turn));
+}
+
+void DrawForecast(const Fixture& f, const Ground* ground, int daysAway) {
+    CFont* font = g_game->m_fontTable.get();
+    const Climate* climate = ground ? ClimateWithId(ground->m_climate) : nullptr;
+    const bool known = climate && daysAway >= 0 && daysAway < FORECAST_DAYS &&
+                       daysAway < static_cast<int>(climate->mv_outlook.size());
+    if (!known) {
+        g_system->DrawTextInRect(580, 580, 1018, 619, ALIGN_LEFT, GREY, font, "%s",
+                                 "Weather forecast available one week before match");
+        return;
+    }
+    const int32_t outlook = climate->mv_outlook[static_cast<size_t>(daysAway)];
+    DrawTile(WeatherIcon(*ground, outlook, false), 600, 580);
+    g_system->DrawTextInRect(650, 580, 1018, 619, ALIGN_LEFT, TEXT_WHITE, font, "Forecast for %d/%d: %s",
+                             f.m_date.m_day, f.m_date.m_month, WeatherText(WeatherCode(*ground, outlook)));
+}
+
+}  // namespace
+
+void DrawNextMatchPanel(int sideId, int fixturePosition) {
+    TableText(580, 505, TEXT_YELLOW, "%s", "Next Match:");
+    const bool known =
+        fixturePosition >= 0 && static_cast<size_t>(fixturePosition) < g_world.mv_fixtures.size();
+    if (!known) {
+        TableText(580, 530, GREY, "%s", "No future matches");
+        return;
+    }
+    const Fixture& f = g_world.mv_fixtures[static_cast<size_t>(fixturePosition)];
+    const int daysAway = DaysBetween(g_cricket.m_date, f.m_date);
+    DrawDateLine(f, daysAway);
+    if (LabelledCompetition(f.m_competition)) {
+        const Competition* c = CompetitionWithId(f.m_competition);
+        TableText(960, 507, TEXT_YELLOW, "%s", c ? NameOr(c->m_shortName) : "-");
+    }
+    const Ground* ground = GroundWithId(f.m_ground);
+    const bool home = f.m_home == sideId;
+    TableText(580, 530, TEXT_WHITE, home ? "%s (H), %s" : "%s (A), %s",
+              NameOr(SideNameOf(home ? f.m_away : f.m_home)), ground ? NameOr(ground->m_name) : "-");
+    DrawPitch(ground, daysAway == 0);
+    DrawForecast(f, ground, daysAway);
+}
+
+}  // namespace ravel

@@ -1,0 +1,172 @@
+// The club team page as a new user meets it in the built world: from the
+// news page through every tab, another club's page from the job market, a
+// vacant post applied for, and the first match day's check of the eleven.
+#include <algorithm>
+
+#include "TeamFixture.h"
+#include "screens/menus/JobMarketScreen.h"
+#include "screens/team/PlayerLists.h"
+#include "season/PlayerIcons.h"
+#include "shell/gui/Button.h"
+#include "shell/gui/MessageBox.h"
+#include "shell/gui/SideBar.h"
+#include "world/Random.h"
+
+namespace ravel {
+namespace {
+
+using TS = CTeamScreen;
+using SB = CSideBar;
+
+class TeamCareerTest : public TeamPageDriver {
+protected:
+    void SetUp() override {
+        TeamPageDriver::SetUp();
+        if (!UseBuiltDatabase()) GTEST_SKIP() << "the world database is not built";
+        ResetWorld();
+        g_userCoaches.clear();
+        g_cricket = CricketData();
+        SeedRand(11);
+    }
+};
+
+TEST_F(TeamCareerTest, EveryTabOfHisClubAndAnother) {
+    const int club = StartCareer();
+    ASSERT_GE(club, FIRST_CLUB_ID);
+    ASSERT_EQ(m_game->m_screenId, SCREEN_NEWS);
+    // A few days on, when the season's fixtures are out.
+    for (int day = 0; day < 30 && FirstFixtureDay(club) == SEASON_DAYS; ++day) Tap(SB::s_btnContinue);
+    ASSERT_LT(FirstFixtureDay(club), SEASON_DAYS);
+    Tap(SB::s_btnSquad);
+    ASSERT_EQ(m_game->m_screenId, SCREEN_TEAM);
+    EXPECT_EQ(TS::s_side, club);
+    EXPECT_EQ(TS::s_page, TEAM_PAGE_SQUAD);
+    EXPECT_STREQ(TS::s_comboView->m_caption, "Basic");
+    Idle(2);
+    Shot("career_team_squad.png");
+    const DrawnText* title = FindText(TeamById(club)->m_name);
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->x, 512);
+    EXPECT_EQ(title->alignment, ALIGN_CENTRE);
+    ASSERT_GE(TS::sv_squad.size(), 16u);
+
+    Choose(TS::s_comboView, 17);
+    ASSERT_EQ(TS::s_view, 5014);
+    Choose(TS::s_comboSort, 5);
+    EXPECT_STREQ(TS::s_comboSort->m_caption, "Average");
+    // Those without a wicket come last.
+    bool none = false;
+    for (int32_t id : TS::sv_squad) {
+        const bool wicketless = PlayerById(id)->m_stats[STATS_SEASON_FC].m_wickets < 1;
+        EXPECT_FALSE(none && !wicketless) << "a wicket taker after one without";
+        none = none || wicketless;
+    }
+    Idle(2);
+    Shot("career_team_bowling.png");
+
+    Tap(TS::s_btnTactics);
+    ASSERT_EQ(TS::s_page, TEAM_PAGE_TACTICS);
+    Tap(TS::s_btnAuto);
+    const Team& team = *TeamById(club);
+    EXPECT_TRUE(XiComplete(team.m_xi, true));
+    // A squad player from outside the eleven into slot 3.
+    int row = -1;
+    for (int i = 0; i < TEAM_SQUAD_ROWS && i < static_cast<int>(TS::sv_squad.size()); ++i) {
+        const int32_t id = TS::sv_squad[static_cast<size_t>(i)];
+        if (std::find(team.m_xi, team.m_xi + XI_PLAYERS, id) != team.m_xi + XI_PLAYERS) continue;
+        row = i;
+        break;
+    }
+    ASSERT_GE(row, 0);
+    ASSERT_LE(row, 11) << "a row whose pop-up shows every slot";
+    const int32_t newcomer = TS::sv_squad[static_cast<size_t>(row)];
+    RightClickAt(300, TEAM_LIST_TOP + 20 * (row + 1) + 10);
+    ASSERT_EQ(TS::s_menuPosition->m_menuState, MENU_OPEN);
+    ChooseFromMenu(TS::s_menuPosition, 3);  // slot 2
+    EXPECT_EQ(team.m_xi[2], newcomer);
+    RightClickAt(700, TEAM_PANEL_TOP + TEAM_SLOT_HEIGHT * 2 + 10);
+    ASSERT_EQ(TS::s_menuRole->m_menuState, MENU_OPEN);
+    ChooseFromMenu(TS::s_menuRole, 0);  // Captain
+    EXPECT_EQ(team.m_xi[XI_CAPTAIN], newcomer);
+    Tap(TS::s_btnUp);
+    EXPECT_EQ(team.m_xi[1], newcomer);
+    Tap(TS::s_btnDown);
+    EXPECT_EQ(team.m_xi[2], newcomer);
+    m_system->HeadlessInput()->MoveMouse(700, TEAM_PANEL_TOP + 10);
+    Idle(2);
+    EXPECT_NE(FindText("Next Match:"), nullptr);
+    Shot("career_team_tactics.png");
+
+    Tap(TS::s_btnFixtures);
+    ASSERT_EQ(TS::s_page, TEAM_PAGE_FIXTURES);
+    Idle(2);
+    Shot("career_team_fixtures.png");
+    int future = -1;
+    for (size_t i = 0; i < TS::sv_fixtures.size() && i < TEAM_FIXTURE_ROWS; ++i)
+        if (TS::sv_fixtures[i].m_match == -1 && TS::sv_fixtures[i].m_competition < COMP_TEST_CHAMPIONSHIP)
+            future = static_cast<int>(i);
+    if (future >= 0) {
+        Tap(TS::s_rows[future]);
+        EXPECT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
+        Tap(SB::s_btnSquad);
+    }
+    Tap(TS::s_btnFinances);
+    EXPECT_EQ(TS::s_page, TEAM_PAGE_FINANCES);
+    Idle(2);
+    Shot("career_team_finances.png");
+    Tap(TS::s_btnInfo);
+    EXPECT_EQ(TS::s_page, TEAM_PAGE_INFO);
+    Idle(2);
+    Shot("career_team_info.png");
+
+    // Another club from the job market.
+    Tap(SB::s_btnJobs);
+    ASSERT_EQ(m_game->m_screenId, SCREEN_JOBS);
+    Team* other = nullptr;
+    for (Team& t : g_world.mv_teams)
+        if (t.m_id != club && t.m_id < 3000) other = other ? other : &t;
+    ASSERT_NE(other, nullptr);
+    other->m_coach = 0;  // his post falls vacant
+    g_screenSubjects.m_teamId = other->m_id;
+    m_game->ChangeScreen(SCREEN_TEAM);
+    Idle(2);
+    EXPECT_TRUE(TS::s_btnTactics->mb_disabled);
+    EXPECT_TRUE(TS::s_btnFinances->mb_disabled);
+    ASSERT_TRUE(TS::s_btnApply->mb_visible);
+    Tap(TS::s_btnApply);
+    EXPECT_TRUE(TS::s_btnApply->mb_disabled);
+    Idle(2);
+    EXPECT_TRUE(MessageBoxOpen());
+    Shot("career_team_applied.png");
+}
+
+TEST_F(TeamCareerTest, FirstMatchDayWantsAFullEleven) {
+    const int club = StartCareer();
+    ASSERT_GE(club, FIRST_CLUB_ID);
+    // Day by day to the eve of his first match.
+    for (int clicks = 0; clicks < 400 && g_cricket.m_date.m_dayOfSeason < FirstFixtureDay(club); ++clicks) {
+        if (m_game->m_screenId != SCREEN_NEWS) Tap(SB::s_btnMain);
+        if (MessageBoxOpen()) AnswerMessageBox(0);
+        Tap(SB::s_btnContinue);
+    }
+    ASSERT_EQ(g_cricket.m_date.m_dayOfSeason, FirstFixtureDay(club));
+    Team& team = *TeamById(club);
+    team.m_xi[4] = -1;  // a gap in his eleven
+    for (int clicks = 0; clicks < 5 && !MessageBoxOpen(); ++clicks) Tap(SB::s_btnContinue);
+    Idle(2);
+    ASSERT_TRUE(MessageBoxOpen()) << "the day machine asks for eleven";
+    EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
+    EXPECT_EQ(TS::s_page, TEAM_PAGE_TACTICS);
+    EXPECT_EQ(TS::s_side, club);
+    Shot("career_team_incomplete.png");
+    AnswerMessageBox(0);
+    Tap(TS::s_btnAuto);
+    EXPECT_TRUE(XiComplete(team.m_xi, true));
+    Tap(SB::s_btnContinue);
+    Idle(2);
+    EXPECT_FALSE(MessageBoxOpen());
+    EXPECT_NE(m_game->m_screenId, SCREEN_TEAM) << "with eleven, Continue goes on";
+}
+
+}  // namespace
+}  // namespace ravel
