@@ -26,6 +26,8 @@ int Failures();
 void Save(const Picture& p, const std::string& gamePath, uint32_t matte = PANEL);
 
 void MakePictures();
+// A crest "gfx\pics\teams\<name>.bmp" for every club of the club list.
+void MakeCrests(const std::string& teamsJson);
 void MakeTiles();
 void MakeSkins();
 void MakeSounds();

@@ -36,12 +36,13 @@ void Save(const Picture& p, const std::string& gamePath, uint32_t matte) {
 
 int main(int argc, char** argv) {
     using namespace ravel::art;
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: artgen <output folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: artgen <output folder> [club list]\n");
         return 2;
     }
     SetOutputRoot(argv[1]);
     MakePictures();
+    if (argc == 3) MakeCrests(argv[2]);
     MakeTiles();
     MakeSkins();
     MakeSounds();

@@ -47,6 +47,9 @@ TEST_F(GameArtTest, PicturesLoadAtTheSizesTheirDrawingNeeds) {
         {"gfx\\sprites\\bottominfobar.bmp", 0, 0},
         {"gfx\\mouse\\mousepointer.bmp", 32, 32},
         {"gfx\\mouse\\mousepointerld.bmp", 32, 32},
+        // Club crests fit the side bar below its menu buttons.
+        {"gfx\\pics\\teams\\Derbyshire.bmp", 90, 110},
+        {"gfx\\pics\\teams\\New South Wales.bmp", 90, 110},
     };
     for (const Case& c : cases) {
         CSprite s;
