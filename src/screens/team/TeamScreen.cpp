@@ -489,8 +489,8 @@ void TS::FillSeasonList() {
 
 void TS::Layout() {
     if (!s_open) return;
-    DayScreens().m_teamSubject = s_side;
-    DayScreens().m_teamView = s_page;
+    g_dayScreenState.m_teamSubject = s_side;
+    g_dayScreenState.m_teamView = s_page;
     ShowTabs();
     for (CControl* c : std::initializer_list<CControl*>{s_comboView, s_comboSort, s_comboSeason, s_btnAuto,
                                                         s_coachSpot, s_btnUp, s_btnDown, s_scroll})
@@ -519,11 +519,15 @@ void TS::Layout() {
     FitRowSpots();
 }
 
-void TS::LayoutForDay() {
-    const CDayScreenServices& day = DayScreens();
-    const bool otherSide = day.m_teamSubject != s_side;
-    s_page = day.m_teamView;
+void TS::RequestPage(int32_t page) {
+    s_page = page;
     s_pageRequested = true;
+}
+
+void TS::LayoutForDay() {
+    const DayScreenState& day = g_dayScreenState;
+    const bool otherSide = day.m_teamSubject != s_side;
+    RequestPage(day.m_teamView);
     if (s_open && otherSide) {
         g_screenSubjects.m_teamId = day.m_teamSubject;
         ChangeScreen(SCREEN_TEAM);  // Enter again, for that side

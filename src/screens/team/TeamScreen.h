@@ -60,6 +60,9 @@ struct CTeamScreen {
     // The day machine's call: the page and side it asked for are shown at
     // once on an open page, else when the page next opens.
     static void LayoutForDay();
+    // The page the next Enter opens on, over the saved one (the match view's
+    // way back to Tactics).
+    static void RequestPage(int32_t page);
 
     static void LoadFixtures(int season);
     static void FillSeasonList();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "screens/team/PlayerLists.h"
+#include "season/GameState.h"
 #include "shell/gui/ComboBox.h"
 #include "world/World.h"
 
@@ -21,10 +22,10 @@ constexpr double NO_BOWL = NO_BOWLING_AVERAGE;
 class PlayerListsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetWorld();
+        ResetGameState();
         g_world.mv_players.resize(1);
     }
-    void TearDown() override { ResetWorld(); }
+    void TearDown() override { ResetGameState(); }
 
     static Player& Add(const char* surname) {
         Player p;

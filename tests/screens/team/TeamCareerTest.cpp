@@ -6,6 +6,7 @@
 #include "TeamFixture.h"
 #include "screens/menus/JobMarketScreen.h"
 #include "screens/team/PlayerLists.h"
+#include "season/GameState.h"
 #include "season/PlayerIcons.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/MessageBox.h"
@@ -23,9 +24,7 @@ protected:
     void SetUp() override {
         TeamPageDriver::SetUp();
         if (!UseBuiltDatabase()) GTEST_SKIP() << "the world database is not built";
-        ResetWorld();
-        g_userCoaches.clear();
-        g_cricket = CricketData();
+        ResetGameState();
         SeedRand(11);
     }
 };
@@ -119,16 +118,22 @@ TEST_F(TeamCareerTest, EveryTabOfHisClubAndAnother) {
     Idle(2);
     Shot("career_team_info.png");
 
-    // Another club from the job market.
-    Tap(SB::s_btnJobs);
-    ASSERT_EQ(m_game->m_screenId, SCREEN_JOBS);
+    // Another club's post falls vacant; its row of the job market, the
+    // least secure post, leads to its page.
     Team* other = nullptr;
     for (Team& t : g_world.mv_teams)
         if (t.m_id != club && t.m_id < 3000) other = other ? other : &t;
     ASSERT_NE(other, nullptr);
-    other->m_coach = 0;  // his post falls vacant
-    g_screenSubjects.m_teamId = other->m_id;
-    m_game->ChangeScreen(SCREEN_TEAM);
+    other->m_coach = 0;
+    other->m_jobSecurity = 0.0f;
+    Tap(SB::s_btnJobs);
+    ASSERT_EQ(m_game->m_screenId, SCREEN_JOBS);
+    ASSERT_FALSE(CJobMarketScreen::sv_jobs.empty());
+    ASSERT_EQ(CJobMarketScreen::sv_jobs[0], other->m_id);
+    Idle(2);
+    ClickAt(500, 165 + 10);
+    ASSERT_EQ(m_game->m_screenId, SCREEN_TEAM);
+    EXPECT_EQ(TS::s_side, other->m_id);
     Idle(2);
     EXPECT_TRUE(TS::s_btnTactics->mb_disabled);
     EXPECT_TRUE(TS::s_btnFinances->mb_disabled);

@@ -428,8 +428,8 @@ TEST_F(TeamPageTest, TheDayMachinesRequestOpensTactics) {
     // kept for Enter, even over the saved page.
     OpenPage();
     m_game->ChangeScreen(SCREEN_NEWS);
-    DayScreens().m_teamSubject = CLUB_A;
-    DayScreens().m_teamView = TEAM_VIEW_SELECT;
+    g_dayScreenState.m_teamSubject = CLUB_A;
+    g_dayScreenState.m_teamView = TEAM_VIEW_SELECT;
     DayScreens().LayoutTeamPage();
     EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
     m_game->ChangeScreen(SCREEN_TEAM);
@@ -438,9 +438,9 @@ TEST_F(TeamPageTest, TheDayMachinesRequestOpensTactics) {
     // On an open page of another club it brings his own club's Tactics.
     m_game->ChangeScreen(SCREEN_NEWS);
     OpenPage(CLUB_B);
-    EXPECT_EQ(DayScreens().m_teamSubject, CLUB_B) << "the page tells the day machine what it shows";
-    DayScreens().m_teamSubject = CLUB_A;
-    DayScreens().m_teamView = TEAM_VIEW_SELECT;
+    EXPECT_EQ(g_dayScreenState.m_teamSubject, CLUB_B) << "the page tells the day machine what it shows";
+    g_dayScreenState.m_teamSubject = CLUB_A;
+    g_dayScreenState.m_teamView = TEAM_VIEW_SELECT;
     DayScreens().LayoutTeamPage();
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
     EXPECT_EQ(TS::s_side, CLUB_A);
