@@ -541,6 +541,8 @@ void TS::LayoutForDay() {
 
 void TS::Enter() {
     s_side = g_screenSubjects.m_teamId;
+    // The live match view's way back asks for Tactics through the shared view.
+    if (g_dayScreenState.m_teamView == TEAM_VIEW_SELECT) RequestPage(TEAM_PAGE_TACTICS);
     s_wageBill = TeamWageBill(s_side);
     const Team* team = ShownTeam();
     s_budgetLeft = (team ? team->m_salaryBudget : 0) - s_wageBill;

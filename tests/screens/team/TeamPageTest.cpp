@@ -445,6 +445,14 @@ TEST_F(TeamPageTest, TheDayMachinesRequestOpensTactics) {
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
     EXPECT_EQ(TS::s_side, CLUB_A);
     EXPECT_EQ(TS::s_page, TEAM_PAGE_TACTICS);
+
+    // The live match view's way back sets the view and opens the page.
+    Tap(TS::s_btnFixtures);
+    EXPECT_EQ(g_dayScreenState.m_teamView, TEAM_PAGE_FIXTURES);
+    m_game->ChangeScreen(SCREEN_NEWS);
+    g_dayScreenState.m_teamView = TEAM_VIEW_SELECT;
+    OpenPage();
+    EXPECT_EQ(TS::s_page, TEAM_PAGE_TACTICS);
 }
 
 }  // namespace
