@@ -84,7 +84,7 @@ void DrawNextMatchPanel(int sideId, int fixturePosition) {
     const Ground* ground = GroundWithId(f.m_ground);
     const bool home = f.m_home == sideId;
     TableText(580, 530, TEXT_WHITE, home ? "%s (H), %s" : "%s (A), %s",
-              NameOr(SideNameOf(home ? f.m_away : f.m_home)), ground ? NameOr(ground->m_name) : "-");
+              NameOr(SideName(home ? f.m_away : f.m_home)), ground ? NameOr(ground->m_name) : "-");
     DrawPitch(ground, daysAway == 0);
     DrawForecast(f, ground, daysAway);
 }

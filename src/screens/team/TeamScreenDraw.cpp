@@ -396,7 +396,7 @@ void DrawFixturesPage() {
         const FixtureListEntry& row = TS::sv_fixtures[entry];
         const int y = TEAM_FIXTURE_TOP + TEAM_ROW_HEIGHT * n + 3;
         const uint32_t colour = FixtureColour(row);
-        const char* other = SideNameOf(row.m_home == TS::s_side ? row.m_away : row.m_home);
+        const char* other = SideName(row.m_home == TS::s_side ? row.m_away : row.m_home);
         const Ground* ground = GroundWithId(row.m_ground);
         const char* cells[] = {DateText(row), *other ? other : "-", ground ? ground->m_name : "-",
                                CompetitionLabel(row), ResultForTeam(row, TS::s_side)};
