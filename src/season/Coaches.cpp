@@ -390,6 +390,15 @@ void LeaveNationalJob(StaffMember& coach) {
     EndNationalJob(coach, NEWS_COACH_LEFT);
 }
 
+bool ResignOneJob(StaffMember& coach) {
+    const int club = coach.m_clubJob;
+    LeaveClubJob(coach);
+    if (coach.m_clubJob != club) return true;
+    const int country = coach.m_nationalJob;
+    LeaveNationalJob(coach);
+    return coach.m_nationalJob != country;
+}
+
 void DailyCoachStep(StaffMember& coach) {
     if (coach.m_clubJob > 0) ++coach.m_daysAtClub;
     coach.m_skill += (coach.m_reputation - coach.m_skill) * SKILL_DRIFT;

@@ -37,6 +37,10 @@ void ApplyForJob(Country& country, int staffId);
 // side is dropped and the departure is news.
 void LeaveClubJob(StaffMember& coach);
 void LeaveNationalJob(StaffMember& coach);
+// The user's resignation: one job per call, his club's when it does not play
+// today, else his country's when that does not. False when he holds no job
+// his side's match leaves him free to give up.
+bool ResignOneJob(StaffMember& coach);
 
 // A coach's day: time at his club, and skill growing towards his reputation.
 void DailyCoachStep(StaffMember& coach);

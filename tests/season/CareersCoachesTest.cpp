@@ -80,6 +80,39 @@ TEST(CoachWords, SkillAndReputationBands) {
     }
 }
 
+TEST_F(CoachesTest, AResignationGivesUpOneJobTheDaysMatchesLeaveFree) {
+    struct Case {
+        bool club, country;            // the jobs he holds
+        bool clubPlays, countryPlays;  // today
+        bool resigned, keepsClub, keepsCountry;
+    };
+    const Case cases[] = {
+        {true, false, false, false, true, false, false}, {true, false, true, false, false, true, false},
+        {false, true, false, false, true, false, false}, {false, true, false, true, false, false, true},
+        {true, true, false, false, true, false, true},   {true, true, true, false, true, true, false},
+        {true, true, true, true, false, true, true},     {false, false, false, false, false, false, false},
+    };
+    int id = 50;
+    for (const Case& c : cases) {
+        // A club and a coach of his own for each case; the country's post passes on.
+        const int club = 1250 + id;
+        AddClub(club, NORTH);
+        UserCoach& profile = AddHumanCoach(id);
+        if (c.club) AppointCoach(*TeamById(club), id);
+        if (c.country) AppointCoach(*CountryById(NORTH), id);
+        TeamById(club)->m_playingToday = c.clubPlays;
+        CountryById(NORTH)->m_playingToday = c.countryPlays;
+        StaffMember& me = *StaffMemberById(id++);
+        const auto what = ::testing::Message() << "club " << c.club << " country " << c.country << " playing "
+                                               << c.clubPlays << c.countryPlays;
+        EXPECT_EQ(ResignOneJob(me), c.resigned) << what;
+        EXPECT_EQ(me.m_clubJob, c.keepsClub ? club : 0) << what;
+        EXPECT_EQ(me.m_nationalJob, c.keepsCountry ? NORTH : 0) << what;
+        EXPECT_EQ(profile.m_staff.m_clubJob, me.m_clubJob) << what;
+        EXPECT_EQ(profile.m_staff.m_nationalJob, me.m_nationalJob) << what;
+    }
+}
+
 TEST_F(CoachesTest, AppointmentReplacesThePreviousCoach) {
     AddClub(1300, NORTH);
     AddClub(1301, NORTH);

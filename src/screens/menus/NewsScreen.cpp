@@ -180,21 +180,7 @@ void UpdateSideBarForCoach(const StaffMember* coach) {
         std::snprintf(text, sizeof text, "%s's News", coach ? coach->m_firstName : "");
         SB::s_btnMain->SetCaption(text);
     }
-    if (SB::s_btnSquad) {
-        // The button opens the side the menus follow: his club before his country.
-        const int side = CurrentCoachSide();
-        const char* name = nullptr;
-        if (side >= FIRST_CLUB_ID) {
-            if (const Team* t = TeamById(side)) name = t->m_name;
-        } else if (side > 0) {
-            if (const Country* c = CountryById(side)) name = c->m_name;
-        }
-        SB::s_btnSquad->SetCaption(name ? name : "No team");
-        if (name)
-            SB::s_btnSquad->mb_disabled = 0;
-        else
-            SB::s_btnSquad->Disable();
-    }
+    UpdateSquadButton();
     for (CButton* b : {SB::s_btnExit, SB::s_btnContinue, SB::s_btnOptions, SB::s_btnMain,
                        SB::s_btnWorldCricket, SB::s_btnCompetitions, SB::s_btnPlayerSearch, SB::s_btnJobs}) {
         if (b) b->mb_disabled = 0;

@@ -10,6 +10,7 @@
 #include "shell/Screens.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/ScrollBar.h"
+#include "shell/gui/SideBar.h"
 #include "shell/platform/System.h"
 #include "world/GameDate.h"
 #include "world/Services.h"
@@ -48,6 +49,24 @@ void ScreenControls::AddButtons(std::span<const ButtonRow> rows, int style) {
         button->m_style = style;
         *row.button = button;
     }
+}
+
+void UpdateSquadButton() {
+    using SB = CSideBar;
+    if (!SB::s_btnSquad) return;
+    // The button opens the side the menus follow: his club before his country.
+    const int side = CurrentCoachSide();
+    const char* name = nullptr;
+    if (side >= FIRST_CLUB_ID) {
+        if (const Team* t = TeamById(side)) name = t->m_name;
+    } else if (side > 0) {
+        if (const Country* c = CountryById(side)) name = c->m_name;
+    }
+    SB::s_btnSquad->SetCaption(name ? name : "No team");
+    if (name)
+        SB::s_btnSquad->mb_disabled = 0;
+    else
+        SB::s_btnSquad->Disable();
 }
 
 void ScreenControls::Begin() {

@@ -35,6 +35,8 @@ const StaffMember* CurrentUserStaff();
 std::vector<InboxMessage>* CurrentInbox();
 // The side the current coach runs: his club, else his country, else 0.
 int CurrentCoachSide();
+// The side bar's Squad button names that side, or reads "No team" disabled.
+void UpdateSquadButton();
 
 inline constexpr int SCREEN_BUTTON_HEIGHT = 20;
 

@@ -14,6 +14,7 @@
 #include "screens/menus/NewGameScreen.h"
 #include "screens/menus/NewsScreen.h"
 #include "screens/menus/StartMenuScreen.h"
+#include "screens/team/CoachProfileScreen.h"
 #include "screens/team/TeamScreen.h"
 #include "season/DayMachine.h"
 #include "shell/Game.h"
@@ -61,7 +62,8 @@ constexpr ScreenRow SCREENS[] = {
     {SCREEN_COMPETITION, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_TODAYS_FIXTURES, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_TODAYS_SCOREBOARD, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {SCREEN_COACH, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_COACH, S, CCoachProfileScreen::Render, CCoachProfileScreen::Update, nullptr,
+     CCoachProfileScreen::Enter, CCoachProfileScreen::Leave, nullptr, nullptr, true},
     {SCREEN_RECORDS, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_PRE_MATCH, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_SCORECARD, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
