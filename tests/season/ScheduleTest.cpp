@@ -9,6 +9,7 @@
 #include "season/NewsItems.h"
 #include "season/Schedule.h"
 #include "season/Standings.h"
+#include "world/Services.h"
 
 namespace ravel {
 namespace {
@@ -141,11 +142,13 @@ TEST_F(LeagueSeason, StartGivesFreshRowsAndTellsTheUsersCoach) {
     EXPECT_EQ(news.m_code, NEWS_SEASON_START);
     EXPECT_EQ(news.m_figure, 3);
     EXPECT_EQ(news.m_headlineVariant, NEWS_VARIANT_UNSET);
-    ASSERT_EQ(news.mv_links.size(), 2u);
+    ASSERT_EQ(news.mv_links.size(), 3u);
     EXPECT_EQ(news.mv_links[0].m_kind, LINK_CLUB);
     EXPECT_EQ(news.mv_links[0].m_value, mine);
     EXPECT_EQ(news.mv_links[1].m_kind, LINK_COMPETITION);
     EXPECT_EQ(news.mv_links[1].m_value, 1);
+    EXPECT_EQ(news.mv_links[2].m_kind, LINK_SCREEN) << "the top-rated players";
+    EXPECT_EQ(news.mv_links[2].m_value, SCREEN_TOP_PLAYERS);
     GameDate tomorrow = g_cricket.m_date;
     tomorrow.NextDay();
     EXPECT_TRUE(news.m_date.SameDay(tomorrow));
@@ -173,7 +176,7 @@ TEST_F(LeagueSeason, EachHumanSideHearsOnceOfEachOfItsCompetitions) {
         ASSERT_EQ(pending.size(), c.competitions.size()) << "coach " << c.coach;
         for (size_t i = 0; i < pending.size(); ++i) {
             const PendingNewsItem& item = pending[i];
-            ASSERT_EQ(item.mv_links.size(), 2u);
+            ASSERT_EQ(item.mv_links.size(), 3u);
             EXPECT_EQ(item.mv_links[0].m_value, c.coach == 0 ? mine : theirs);
             EXPECT_EQ(item.mv_links[1].m_value, c.competitions[i]);
             const InboxMessage m = WriteNewsItem(item);

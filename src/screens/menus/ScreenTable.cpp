@@ -16,6 +16,7 @@
 #include "screens/menus/StartMenuScreen.h"
 #include "screens/team/CoachProfileScreen.h"
 #include "screens/team/TeamScreen.h"
+#include "screens/team/TopRatedScreen.h"
 #include "season/DayMachine.h"
 #include "shell/Game.h"
 #include "shell/gui/Control.h"
@@ -58,7 +59,8 @@ constexpr ScreenRow SCREENS[] = {
      CNewsScreen::Leave, nullptr, nullptr, true},
     {SCREEN_PLAYER, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_PLAYER_SEARCH, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {SCREEN_TOP_PLAYERS, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_TOP_PLAYERS, S, CTopRatedScreen::Render, CTopRatedScreen::Update, nullptr, CTopRatedScreen::Enter,
+     CTopRatedScreen::Leave, nullptr, nullptr, true},
     {SCREEN_COMPETITION, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_TODAYS_FIXTURES, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_TODAYS_SCOREBOARD, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
