@@ -8,6 +8,7 @@
 #include "screens/match/MatchViewScreen.h"
 #include "screens/menus/AutoSimScreen.h"
 #include "screens/menus/CompetitionMenus.h"
+#include "screens/menus/CustomLeagueScreens.h"
 #include "screens/menus/IntroScreen.h"
 #include "screens/menus/JobMarketScreen.h"
 #include "screens/menus/NetworkGameScreen.h"
@@ -76,10 +77,13 @@ constexpr ScreenRow SCREENS[] = {
     {SCREEN_SERIES, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_AUTO_SIM, S, CAutoSimScreen::Render, CAutoSimScreen::Update, CAutoSimScreen::Tick,
      CAutoSimScreen::Enter, CAutoSimScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_CUSTOM_GAME, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {SCREEN_CUSTOM_LEAGUE_SETUP, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_CUSTOM_GAME, F, CCustomGameScreen::Render, CCustomGameScreen::Update, nullptr,
+     CCustomGameScreen::Enter, CCustomGameScreen::Leave, nullptr, nullptr, true},
+    {SCREEN_CUSTOM_LEAGUE_SETUP, F, CCustomLeagueScreen::Render, CCustomLeagueScreen::Update, nullptr,
+     CCustomLeagueScreen::Enter, CCustomLeagueScreen::Leave, nullptr, nullptr, true},
     {SCREEN_CUSTOM_TOUR_SETUP, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {SCREEN_CUSTOM_LEAGUE_TABLE, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_CUSTOM_LEAGUE_TABLE, F, CCustomLeagueTableScreen::Render, CCustomLeagueTableScreen::Update,
+     nullptr, CCustomLeagueTableScreen::Enter, CCustomLeagueTableScreen::Leave, nullptr, nullptr, true},
     {SCREEN_MATCH_PLAYER, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_NETWORK, S, CNetworkGameScreen::Render, CNetworkGameScreen::Update, CNetworkGameScreen::Tick,
      CNetworkGameScreen::Enter, CNetworkGameScreen::Leave, nullptr, nullptr, true},

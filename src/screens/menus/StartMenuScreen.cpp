@@ -24,6 +24,7 @@ CButton* CMainMenuScreen::s_btnNewGame = nullptr;
 CButton* CMainMenuScreen::s_btnLoadGame = nullptr;
 CButton* CMainMenuScreen::s_btnExit = nullptr;
 CButton* CMainMenuScreen::s_btnNetworkGame = nullptr;
+CButton* CMainMenuScreen::s_btnCustomGame = nullptr;
 CDialog* CMainMenuScreen::s_dlgLoad = nullptr;
 CComboBox* CMainMenuScreen::s_comboSaves = nullptr;
 CButton* CMainMenuScreen::s_btnLoad = nullptr;
@@ -52,6 +53,7 @@ const ButtonRow MENU_BUTTONS[] = {
     {&MS::s_btnExit, 387, 379, 250, 30, "Exit", "Exit Ravelstone"},
     {&MS::s_btnLoadGame, 387, 309, 250, 30, "Load Game", "Load an old game"},
     {&MS::s_btnNetworkGame, 387, 439, 250, 30, "Network Game", "Begin a new game"},
+    {&MS::s_btnCustomGame, 387, 509, 250, 30, "Custom Game", "Play a custom league or tour"},
 };
 // Children of the load dialog, placed relative to it.
 const ButtonRow DIALOG_BUTTONS[] = {
@@ -116,7 +118,7 @@ void CMainMenuScreen::Update() {
         if (g_system->mb_leftDown || g_system->mb_rightDown) return;
         // A press that began before the menu opened ends here, unheeded.
         sb_mouseReleased = true;
-        for (CButton* button : {s_btnNewGame, s_btnLoadGame, s_btnExit, s_btnNetworkGame})
+        for (CButton* button : {s_btnNewGame, s_btnLoadGame, s_btnExit, s_btnNetworkGame, s_btnCustomGame})
             button->m_state = STATE_NORMAL;
         return;
     }
@@ -146,6 +148,8 @@ void CMainMenuScreen::Update() {
         g_game->m_running = false;
     } else if (TakeClick(s_btnNetworkGame)) {
         g_game->ChangeScreen(SCREEN_NETWORK);
+    } else if (TakeClick(s_btnCustomGame)) {
+        g_game->ChangeScreen(SCREEN_CUSTOM_GAME);
     }
 }
 
@@ -169,8 +173,8 @@ void CMainMenuScreen::Render() {
 
 void CMainMenuScreen::Leave() {
     g_system->mp_controlList->mv_controls.clear();
-    for (CButton** button :
-         {&s_btnNewGame, &s_btnLoadGame, &s_btnExit, &s_btnNetworkGame, &s_btnLoad, &s_btnCancel}) {
+    for (CButton** button : {&s_btnNewGame, &s_btnLoadGame, &s_btnExit, &s_btnNetworkGame, &s_btnCustomGame,
+                             &s_btnLoad, &s_btnCancel}) {
         delete *button;
         *button = nullptr;
     }

@@ -1,6 +1,6 @@
 // Screen 103: the start menu. New Game resets the world's date, lets the
 // clubs pick their elevens and opens the set-up; Network Game opens the
-// network test mode; Exit ends the run. The
+// network test mode; Custom Game the custom games; Exit ends the run. The
 // saved-game list is labelled from the saves' headers; loading a whole game
 // is not part of the game, so its button stays disabled.
 #pragma once
@@ -32,6 +32,7 @@ public:
     static CButton* s_btnLoadGame;
     static CButton* s_btnExit;
     static CButton* s_btnNetworkGame;
+    static CButton* s_btnCustomGame;
     static CDialog* s_dlgLoad;
     static CComboBox* s_comboSaves;
     static CButton* s_btnLoad;

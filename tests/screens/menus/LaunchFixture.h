@@ -107,6 +107,13 @@ protected:
         EXPECT_TRUE(m_system->SaveScreenshot((dir / png).string()));
     }
 
+    // The text the last frame drew at (x, y); "" when none.
+    std::string TextAt(int x, int y) const {
+        for (const DrawnText& t : m_system->HeadlessInput()->mv_texts)
+            if (t.x == x && t.y == y) return t.text;
+        return "";
+    }
+
     uint32_t Pixel(int x, int y) const { return m_system->Screen().Pixel(x, y); }
     // Pixels of a colour family in a box: channels within 0x30 of the colour.
     int CountNear(int left, int top, int right, int bottom, uint32_t colour) const {

@@ -24,12 +24,6 @@ protected:
         Idle(2);
         m_game->RenderFrame();
     }
-    // The text drawn at (x, y) in the last frame; "" when none.
-    std::string TextAt(int x, int y) const {
-        for (const DrawnText& t : m_system->HeadlessInput()->mv_texts)
-            if (t.x == x && t.y == y) return t.text;
-        return "";
-    }
     static std::string Said() {
         std::string said = CMessageBox::s_messageText;
         for (const QueuedMessage& q : CMessageBox::s_messageQueue) said += q.text + std::string("\n");

@@ -40,11 +40,6 @@ protected:
         Idle(2);
         m_game->RenderFrame();
     }
-    std::string TextAt(int x, int y) const {
-        for (const DrawnText& t : m_system->HeadlessInput()->mv_texts)
-            if (t.x == x && t.y == y) return t.text;
-        return "";
-    }
     static std::vector<std::string> Surnames(const std::vector<int32_t>& ids) {
         std::vector<std::string> names;
         for (int32_t id : ids) names.push_back(PlayerById(id)->m_surname);

@@ -1,0 +1,81 @@
+// The custom league as a player reaches it from launch: the start menu's
+// Custom Game, Create League, sides added and removed, Play, and the table
+// through every match of the league to Exit.
+#include <algorithm>
+#include <string>
+
+#include "screens/menus/CustomLeagueScreens.h"
+#include "screens/menus/LaunchFixture.h"
+#include "screens/menus/StartMenuScreen.h"
+#include "shell/gui/Button.h"
+#include "shell/gui/ListPanel.h"
+
+namespace ravel {
+namespace {
+
+using CL = CCustomLeagueScreen;
+using CT = CCustomLeagueTableScreen;
+
+class CustomLeagueScreensTest : public LaunchTest {
+protected:
+    void SetUp() override {
+        LaunchTest::SetUp();
+        if (!UseBuiltDatabase()) GTEST_SKIP() << "the world database is not built";
+        ResetGameState();
+        SeedRand(11);
+    }
+    void ToStartMenu() {
+        TickWith(600, 600, true);
+        for (int tick = 0; tick < 1000 && m_game->m_screenId == SCREEN_INTRO; ++tick) Idle();
+        ASSERT_EQ(m_game->m_screenId, SCREEN_START_MENU);
+        Idle(2);
+    }
+    // Selects the side's line of the all-sides list and clicks Add.
+    void AddSide(int sideId) {
+        for (size_t i = 0; i < CL::s_allSides->mv_lines.size(); ++i)
+            if (CL::s_allSides->mv_lines[i]->m_value == sideId)
+                CL::s_allSides->SetSelection(static_cast<int>(i));
+        Tap(CL::s_btnAdd);
+    }
+};
+
+TEST_F(CustomLeagueScreensTest, FromTheStartMenuThroughAFourSideLeagueToExit) {
+    ToStartMenu();
+    Tap(CMainMenuScreen::s_btnCustomGame);
+    ASSERT_EQ(m_game->m_screenId, SCREEN_CUSTOM_GAME);
+    Tap(CCustomGameScreen::s_btnLeague);
+    ASSERT_EQ(m_game->m_screenId, SCREEN_CUSTOM_LEAGUE_SETUP);
+    EXPECT_EQ(g_cricket.m_gameMode, MODE_CUSTOM_LEAGUE);
+    EXPECT_TRUE(CL::s_btnPlay->mb_disabled) << "no league without two sides";
+    for (int side : {1300, 1301, 1301, 1302, 1304}) AddSide(side);
+    EXPECT_EQ(CL::s_choice.mv_sides, (std::vector<int32_t>{1300, 1301, 1302, 1304})) << "the same side once";
+    CL::s_chosen->SetSelection(3);
+    Tap(CL::s_btnRemove);
+    AddSide(1303);
+    EXPECT_EQ(CL::s_choice.mv_sides, (std::vector<int32_t>{1300, 1301, 1302, 1303}));
+    ASSERT_EQ(CL::s_chosen->mv_lines.size(), 4u);
+    EXPECT_STREQ(CL::s_chosen->mv_lines[1]->m_text, SideName(1301));
+    EXPECT_FALSE(CL::s_btnPlay->mb_disabled);
+    Frame("custom_league_setup.png");
+
+    Tap(CL::s_btnPlay);
+    ASSERT_EQ(m_game->m_screenId, SCREEN_CUSTOM_LEAGUE_TABLE);
+    ASSERT_EQ(CT::sv_rows.size(), 6u);
+    for (int n = 1; n <= 7; ++n) {
+        Tap(CT::s_btnContinue);
+        Frame(n == 3 ? "custom_league_table.png" : "");
+        int played = 0;
+        for (const FixtureListEntry& row : CT::sv_rows) played += row.m_kind != ROW_SCHEDULED;
+        EXPECT_EQ(played, std::min(n, 6)) << "after Continue " << n;
+        int points = 0;
+        for (const StandingsRow& row : CustomLeague()->mv_standings) points += row.m_points;
+        EXPECT_EQ(points, 2 * std::min(n, 6)) << "two points a match, shared or won";
+    }
+    EXPECT_EQ(TextAt(512, 15), "Custom League");
+    EXPECT_EQ(TextAt(20, 115), SideName(CustomLeague()->mv_standings[0].m_team)) << "the leader first";
+    Tap(CT::s_btnExit);
+    EXPECT_FALSE(m_game->m_running);
+}
+
+}  // namespace
+}  // namespace ravel
