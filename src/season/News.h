@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "season/PlayerSearch.h"
 #include "world/GameDate.h"
 #include "world/Records.h"
 
@@ -137,7 +138,7 @@ struct PageChoices {
     int32_t m_scroll = 0;
     int32_t m_viewIndex = 0;
     int32_t m_sortIndex = 0;
-    std::vector<uint8_t> mv_search;  // the page's search request, as the page stores it
+    PlayerFilter m_search;  // the page's search request, as the page stores it
 };
 
 // Daily flags, cleared by the daily world step.
