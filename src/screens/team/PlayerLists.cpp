@@ -130,10 +130,32 @@ constexpr SortColumn BOWL_STATS[] = {
     {"Economy", nullptr, 12, "Economy", nullptr, K::ECONOMY, 0, ASC, true},
 };
 
+constexpr SortColumn SEARCH_BASIC_COLUMNS[] = {
+    NAME,
+    Col("NH Team", 2, "NH Team", K::NORTH_CLUB, ASC),
+    Col("SH Team", 3, "SH Team", K::SOUTH_CLUB, ASC),
+    Col("Nation", 4, "Nation", K::COUNTRY, ASC),
+    Col("DOB", 5, "DOB", K::AGE, ASC),
+    Col("Bat Pos", 6, "Bat Pos", K::BAT_POSITION, ASC),
+    Col("Bowl Type", 7, "Bowl Type", K::BOWL_TYPE, ASC),
+};
+
+constexpr SortColumn SEARCH_CONTRACT_COLUMNS[] = {
+    NAME,
+    Col("NH End Date", 2, "NH End Date", K::CONTRACT_SEASONS, ASC, HEMI_NORTH),
+    Col("SH End Date", 3, "SH End Date", K::CONTRACT_SEASONS, ASC, HEMI_SOUTH),
+    Col("NH Salary", 4, "NH Salary", K::CONTRACT_WAGE, DESC, HEMI_NORTH),
+    Col("SH Salary", 5, "SH Salary", K::CONTRACT_WAGE, DESC, HEMI_SOUTH),
+};
+
 std::span<const SortColumn> ColumnsOf(int view) {
     if (IsBowlingStatsView(view)) return BOWL_STATS;
     if (IsStatsView(view)) return BAT_STATS;
     switch (view) {
+        case SEARCH_BASIC:
+            return SEARCH_BASIC_COLUMNS;
+        case SEARCH_CONTRACT:
+            return SEARCH_CONTRACT_COLUMNS;
         case VIEW_BASIC:
             return BASIC;
         case VIEW_CONTRACT:
@@ -245,11 +267,20 @@ double KeyValue(const Player& p, SortKey key, int index, const SortContext& cont
         case K::MORALE:
             return Count(p.m_morale);
         case K::CONTRACT_SEASONS: {
-            const int seasons = context.hemisphere == HEMI_NORTH ? p.m_northSeasons : p.m_southSeasons;
+            const bool north = (index ? index : context.hemisphere) == HEMI_NORTH;
+            const int seasons = north ? p.m_northSeasons : p.m_southSeasons;
             return Count(seasons == 0 ? NO_CONTRACT_SEASONS : seasons);
         }
         case K::CONTRACT_WAGE:
-            return Count(context.hemisphere == HEMI_NORTH ? p.m_northWage : p.m_southWage);
+            return Count((index ? index : context.hemisphere) == HEMI_NORTH ? p.m_northWage : p.m_southWage);
+        case K::NORTH_CLUB:
+            return Count(p.m_northClub);
+        case K::SOUTH_CLUB:
+            return Count(p.m_southClub);
+        case K::COUNTRY:
+            return Count(p.m_country);
+        case K::AGE:
+            return Count(p.Age());
         case K::BAT_WITH_FORM:
             return skillSum(p.m_batSkill, 6) + 6.0 * p.m_batForm;
         case K::BOWL_WITH_FORM:
@@ -289,6 +320,14 @@ struct PlayerOrder {
 };
 
 }  // namespace
+
+int ListViewOfSearch(int searchView) {
+    if (searchView >= SEARCH_FIRST_STATS && searchView <= SEARCH_LAST_STATS)
+        return searchView - SEARCH_FIRST_STATS + VIEW_FIRST_STATS;
+    if (searchView == SEARCH_BAT_SKILLS) return VIEW_BAT_SKILLS;
+    if (searchView == SEARCH_BOWL_SKILLS) return VIEW_BOWL_SKILLS;
+    return searchView;
+}
 
 bool IsStatsView(int view) {
     return view >= VIEW_FIRST_STATS && view <= VIEW_LAST_STATS;

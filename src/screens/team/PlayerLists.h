@@ -25,8 +25,23 @@ enum PlayerListView : int32_t {
     VIEW_BOWL_SKILLS = 5025,
 };
 
+// The player search's views: Basic and Contract of its own, then the skills
+// and statistics views of the squads in the same order.
+enum SearchView : int32_t {
+    SEARCH_BASIC = 8101,
+    SEARCH_CONTRACT = 8102,
+    SEARCH_BAT_SKILLS = 8103,
+    SEARCH_BOWL_SKILLS = 8104,
+    SEARCH_FIRST_STATS = 8105,
+    SEARCH_LAST_STATS = 8120,
+};
+
+// The squad view that a search view shows in the shared columns; its own
+// Basic and Contract views and unknown codes stay as they are.
+int ListViewOfSearch(int searchView);
+
 // The pages that list players; their columns and directions differ a little.
-enum class ListPage { COUNTRY, CLUB };
+enum class ListPage { COUNTRY, CLUB, SEARCH };
 
 bool IsStatsView(int view);
 bool IsBowlingStatsView(int view);
@@ -94,6 +109,10 @@ enum class SortKey : uint8_t {
     ECONOMY,
     BAT_WITH_FORM,   // six batting skills, each with the batting form
     BOWL_WITH_FORM,  // bowling skill with the bowling form
+    NORTH_CLUB,      // club ids
+    SOUTH_CLUB,
+    COUNTRY,
+    AGE,  // whole years
 };
 
 enum class SortDirection : uint8_t {
@@ -124,7 +143,7 @@ struct SortColumn {
     const char* heading;      // the country page's caption after sorting
     const char* clubCaption;  // the club page's caption, when not the entry text
     SortKey key;
-    int8_t index;  // the skill of BAT_SKILL and BOWL_SKILL
+    int8_t index;  // the skill of BAT_SKILL and BOWL_SKILL; a contract key's hemisphere, 0 the page's
     SortDirection direction;
     bool clubOnly;
 };
