@@ -443,4 +443,23 @@ void Match::AnimWide(int side) {
     b.m_script.AddMove(FIG_KEEPER, b.mi_arriveTick, end, -1.0f, -1.0f, x, keeper.mf_y);
 }
 
+const char* DismissalText(int32_t howOut) {
+    switch (howOut) {
+        case HOWOUT_BATTING:
+            return "not out";
+        case HOWOUT_BOWLED:
+            return "bowled";
+        case HOWOUT_CAUGHT:
+            return "caught";
+        case HOWOUT_LBW:
+            return "lbw";
+        case HOWOUT_STUMPED:
+            return "stumped";
+        case HOWOUT_RUN_OUT:
+            return "run out";
+        default:
+            return "";
+    }
+}
+
 }  // namespace ravel

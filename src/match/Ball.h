@@ -46,6 +46,9 @@ enum HowOut : int32_t {
     HOWOUT_STUMPED = 4,
     HOWOUT_RUN_OUT = 5,
 };
+// The way a batsman's innings ended in a word: "not out", "bowled"...;
+// empty when he did not bat or for an unknown code.
+const char* DismissalText(int32_t howOut);
 
 // How the bat met the ball: what the fielding takes over from the shot.
 enum Contact : int32_t {

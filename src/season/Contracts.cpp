@@ -181,6 +181,31 @@ bool OverseasPlaceFree(const Team& team) {
     return CountIneligible(team) < OverseasLimit(team);
 }
 
+void PutUserOffer(ContractOffer offer, int teamId) {
+    offer.m_state = OFFER_MADE;
+    offer.m_offered = 1;
+    offer.StartReplyCountdown();
+    const auto same = [&](const ContractOffer& o) {
+        return o.m_player == offer.m_player && o.m_team == teamId;
+    };
+    const auto it = std::find_if(g_contractOffers.begin(), g_contractOffers.end(), same);
+    if (it != g_contractOffers.end())
+        *it = offer;
+    else
+        g_contractOffers.push_back(offer);
+    PendingNewsItem item;
+    item.m_code = item.m_storyCode = NEWS_CONTRACT_OFFER;
+    item.m_date = g_cricket.m_date;
+    item.AddLink(LINK_PLAYER, offer.m_player);
+    PostNews(item);
+    const int index = g_cricket.m_coachIndex;
+    if (index >= 0 && static_cast<size_t>(index) < g_userCoaches.size()) {
+        const GameDate& today = g_cricket.m_date;
+        g_userCoaches[static_cast<size_t>(index)].DeliverPendingNews(today.m_day, today.m_month,
+                                                                     today.m_year);
+    }
+}
+
 int CanSignPlayer(int playerId, int teamId, int flag) {
     const Player* p = PlayerById(playerId);
     if (!p || g_world.mv_teams.empty()) return SIGN_NOT_ELIGIBLE;

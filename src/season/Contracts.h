@@ -39,6 +39,11 @@ struct ContractOffer {
 // One table for all clubs.
 extern std::vector<ContractOffer> g_contractOffers;
 
+// The user's club puts the offer to the player: it is made now, its reply
+// counted down, and it takes the place of the club's first offer to him or
+// joins the table; the coach's inbox has the news at once.
+void PutUserOffer(ContractOffer offer, int teamId);
+
 // The player's demand: wage from his rating and age, raised for good career
 // figures, halved below 30 first-class matches, three quarters once retired
 // from Tests, at least 12000 less a random 1000, 1500 or 2000; 1..3 seasons.
