@@ -20,7 +20,6 @@ namespace {
 
 // A player may be picked for a national squad when not out for longer.
 constexpr int SQUAD_INJURY_LIMIT = 15;
-constexpr int HOME_TEST_SQUAD = 14;
 constexpr int TOUR_TEST_SQUAD = 16;
 // Players a national side needs to pick two squads from.
 constexpr int COUNTRY_POOL = 30;
@@ -441,17 +440,29 @@ bool ClearSquad(Country& country) {
     return true;
 }
 
+int RequiredSquadSize(int kind) {
+    switch (kind) {
+        case SQUAD_HOME_TEST:
+            return 14;
+        case SQUAD_ONE_DAY_3:
+            return 15;
+        default:
+            return TOUR_TEST_SQUAD;
+    }
+}
+
 void SelectTestSquad(Country& country, int fill) {
-    SelectSquad(country, SQUAD_TOUR_TEST, fill, TOUR_TEST_SQUAD, 2);
+    SelectSquad(country, SQUAD_TOUR_TEST, fill, RequiredSquadSize(SQUAD_TOUR_TEST), 2);
 }
 
 void SelectTestSquadB(Country& country, int fill) {
-    SelectSquad(country, SQUAD_HOME_TEST, fill, HOME_TEST_SQUAD, CountryGroundsTurn(country.m_id) ? 2 : 1);
+    SelectSquad(country, SQUAD_HOME_TEST, fill, RequiredSquadSize(SQUAD_HOME_TEST),
+                CountryGroundsTurn(country.m_id) ? 2 : 1);
 }
 
 void SelectOneDaySquad(Country& country, int fill) {
     const int kind = IsOneDayKind(country.m_squadKind) ? country.m_squadKind : SQUAD_ONE_DAY;
-    SelectSquad(country, kind, fill, kind == SQUAD_ONE_DAY_3 ? 15 : 16, 2);
+    SelectSquad(country, kind, fill, RequiredSquadSize(kind), 2);
 }
 
 void SetSquadDuty(Country& country, bool onDuty) {

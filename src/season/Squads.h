@@ -82,6 +82,9 @@ uint8_t* SquadLock(Country& country, int kind);
 // country, is not out for more than 15 days, is not listed and has not retired
 // from that format; false when refused or locked.
 bool AddToSquad(Country& country, int playerId);
+// The players a squad of the kind holds: 14 for home Tests, 15 for the
+// one-day kind 3, else 16.
+int RequiredSquadSize(int kind);
 bool RemoveFromSquad(Country& country, int playerId);
 bool ClearSquad(Country& country);
 // The computer's squads: the longer-format list of the current kind (home

@@ -16,6 +16,10 @@
 #include "screens/menus/NewsScreen.h"
 #include "screens/menus/StartMenuScreen.h"
 #include "screens/team/CoachProfileScreen.h"
+#include "screens/team/ContractScreen.h"
+#include "screens/team/CountryScreen.h"
+#include "screens/team/PlayerDetailsScreen.h"
+#include "screens/team/PlayerSearchScreen.h"
 #include "screens/team/TeamScreen.h"
 #include "screens/team/TopRatedScreen.h"
 #include "season/DayMachine.h"
@@ -58,8 +62,10 @@ constexpr ScreenRow SCREENS[] = {
      CSetupGameScreen::Leave, nullptr, nullptr, true},
     {SCREEN_NEWS, S, CNewsScreen::Render, CNewsScreen::Update, nullptr, CNewsScreen::Enter,
      CNewsScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_PLAYER, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {SCREEN_PLAYER_SEARCH, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_PLAYER, S, CPlayerDetailsScreen::Render, CPlayerDetailsScreen::Update, nullptr,
+     CPlayerDetailsScreen::Enter, CPlayerDetailsScreen::Leave, nullptr, nullptr, true},
+    {SCREEN_PLAYER_SEARCH, S, CPlayerSearchScreen::Render, CPlayerSearchScreen::Update, nullptr,
+     CPlayerSearchScreen::Enter, CPlayerSearchScreen::Leave, nullptr, nullptr, true},
     {SCREEN_TOP_PLAYERS, S, CTopRatedScreen::Render, CTopRatedScreen::Update, nullptr, CTopRatedScreen::Enter,
      CTopRatedScreen::Leave, nullptr, nullptr, true},
     {SCREEN_COMPETITION, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
@@ -72,8 +78,10 @@ constexpr ScreenRow SCREENS[] = {
     {SCREEN_SCORECARD, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_JOBS, S, CJobMarketScreen::Render, CJobMarketScreen::Update, nullptr, CJobMarketScreen::Enter,
      CJobMarketScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_COUNTRY, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {SCREEN_CONTRACT, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_COUNTRY, S, CCountryScreen::Render, CCountryScreen::Update, nullptr, CCountryScreen::Enter,
+     CCountryScreen::Leave, nullptr, nullptr, true},
+    {SCREEN_CONTRACT, S, CContractScreen::Render, CContractScreen::Update, nullptr, CContractScreen::Enter,
+     CContractScreen::Leave, nullptr, nullptr, true},
     {SCREEN_SERIES, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_AUTO_SIM, S, CAutoSimScreen::Render, CAutoSimScreen::Update, CAutoSimScreen::Tick,
      CAutoSimScreen::Enter, CAutoSimScreen::Leave, nullptr, nullptr, true},
@@ -96,6 +104,7 @@ class CMenuDayScreens : public CDayScreenServices {
 public:
     void UserSideChanged() override { BuildCompetitionMenus(); }
     void LayoutTeamPage() override { CTeamScreen::LayoutForDay(); }
+    void LayoutCountryPage() override { CCountryScreen::LayoutForDay(); }
 };
 
 CMenuDayScreens s_dayScreens;
