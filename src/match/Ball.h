@@ -49,6 +49,9 @@ enum HowOut : int32_t {
 // The way a batsman's innings ended in a word: "not out", "bowled"...;
 // empty when he did not bat or for an unknown code.
 const char* DismissalText(int32_t howOut);
+// "b", "c", "lbw", "st", "run out", the rarer dismissals 6 to 11 and "Not
+// Out"; a single blank for 0 and unknown codes.
+const char* DismissalShortText(int32_t howOut);
 
 // How the bat met the ball: what the fielding takes over from the shot.
 enum Contact : int32_t {

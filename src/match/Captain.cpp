@@ -207,8 +207,7 @@ void Match::ReorderLateInDay() {
     BatsmanFigures& a = in.m_batsmen[next];
     BatsmanFigures& w = in.m_batsmen[watchman];
     if (a.mi_howOut != HOWOUT_DID_NOT_BAT || w.mi_howOut != HOWOUT_DID_NOT_BAT) return;
-    std::swap(a, w);
-    std::swap(in.mi_battingOrder[next], in.mi_battingOrder[watchman]);
+    in.SwapBatsmen(next, watchman);
     mb_reordered = 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "match/AnimScript.h"
 #include "match/Conditions.h"
@@ -70,6 +71,12 @@ void Partnership::AddRuns(int32_t player, int32_t runs) {
     for (int step = 0; step < PARTNERSHIP_STEPS; ++step) {
         if (Runs() >= 50 * (step + 1)) mb_reached[step] = 1;
     }
+}
+
+void Innings::SwapBatsmen(int a, int b) {
+    if (a < 0 || b < 0 || a >= SQUAD_SIZE || b >= SQUAD_SIZE) return;
+    std::swap(m_batsmen[a].mi_player, m_batsmen[b].mi_player);
+    std::swap(mi_battingOrder[a], mi_battingOrder[b]);
 }
 
 int32_t Innings::Wickets() const {
@@ -378,7 +385,6 @@ void Match::StartInnings(int index, bool withBreak, bool log) {
     mi_overStartWickets = 0;
     mi_overStartBowlerRuns = 0;
     mi_extrasThisOver = 0;
-    mi_lastOut = -1;
     NewBall();
     mb_newBallAvailable = 0;
     mb_newBallOffered = 0;
@@ -390,6 +396,8 @@ void Match::StartInnings(int index, bool withBreak, bool log) {
                  {innings.mi_battingTeam});
     if (!withBreak) return;
     if (HasHumanSide()) {
+        // Declared at close of play, the next innings begins in the morning.
+        if (mi_playState == PLAY_CLOSE) return;
         mi_playState = PLAY_INNINGS_BREAK;
         mi_breakCounter = 600;
     } else {
@@ -410,28 +418,7 @@ void Match::Start() {
     mi_bowler2 = 1;
     mi_bowler = 0;
 
-    auto teamHuman = [](int32_t id) {
-        const Team* team = TeamById(id);
-        return team && team->m_human;
-    };
-    auto countryHuman = [](int32_t id) {
-        const Country* country = CountryById(id);
-        return country && country->m_human;
-    };
-    switch (mi_sideKind) {
-        case SIDES_COUNTRIES:
-            mb_team1Human = countryHuman(mi_team1);
-            mb_team2Human = countryHuman(mi_team2);
-            break;
-        case SIDES_CLUB_V_COUNTRY:
-            mb_team1Human = teamHuman(mi_team1);
-            mb_team2Human = countryHuman(mi_team2);
-            break;
-        default:
-            mb_team1Human = teamHuman(mi_team1);
-            mb_team2Human = teamHuman(mi_team2);
-            break;
-    }
+    ReadHumanSides();
 
     mi_situation.fill(0);
     mi_fieldSetupPos = 0;
@@ -467,6 +454,31 @@ void Match::Start() {
     // A human side's match logs its first innings when the toss is made.
     if (!mb_humanMatch)
         AddEvent(MATCH_EVENT_INNINGS_START, IsFirstClass() ? 0 : -1, {m_innings[0].mi_battingTeam});
+}
+
+void Match::ReadHumanSides() {
+    auto teamHuman = [](int32_t id) {
+        const Team* team = TeamById(id);
+        return team && team->m_human;
+    };
+    auto countryHuman = [](int32_t id) {
+        const Country* country = CountryById(id);
+        return country && country->m_human;
+    };
+    switch (mi_sideKind) {
+        case SIDES_COUNTRIES:
+            mb_team1Human = countryHuman(mi_team1);
+            mb_team2Human = countryHuman(mi_team2);
+            break;
+        case SIDES_CLUB_V_COUNTRY:
+            mb_team1Human = teamHuman(mi_team1);
+            mb_team2Human = countryHuman(mi_team2);
+            break;
+        default:
+            mb_team1Human = teamHuman(mi_team1);
+            mb_team2Human = teamHuman(mi_team2);
+            break;
+    }
 }
 
 void Match::LoadDayRules(int dayIndex) {

@@ -147,7 +147,8 @@ struct BatsmanFigures {
     int32_t mi_seconds = 0;              // at the crease
     std::array<int32_t, 7> mi_scored{};  // balls that scored 0 (dots), 1, 2 ... 6 runs
     std::array<int32_t, 6> mi_directionRuns{};
-    int32_t mi_nextMilestone = 50;
+    int32_t mi_nextMilestone = 50;  // the event log's
+    int32_t mi_viewMilestone = 50;  // the next score the match view announces; past 500 none
     int32_t mi_dayRuns = 0;
     int32_t mi_dayBalls = 0;
     int32_t mi_countedRuns = 0;  // already counted into the day's figures
@@ -171,7 +172,8 @@ struct Partnership {
     int32_t mi_overs = 0;
     int32_t mi_ballsOfOver = 0;
     std::array<uint8_t, PARTNERSHIP_STEPS> mb_reached{};
-    int32_t mi_lastMilestone = 0;
+    int32_t mi_lastMilestone = 0;  // the event log's
+    int32_t mi_viewMilestone = 0;  // the last one the match view announced
 
     void Begin(int32_t player1, int32_t player2);
     // A ball faced by player (runs to him) or, with -1, runs as extras.
@@ -231,6 +233,9 @@ struct Innings {
     int32_t Overs() const { return mi_legalBalls / 6; }
     int32_t BallsOfOver() const { return mi_legalBalls % 6; }
     void FindTopPerformers();
+    // Who stands at two batting positions changes places; what either has
+    // done stays with the position.
+    void SwapBatsmen(int a, int b);
 };
 
 int32_t BatsmanRuns(const BatsmanFigures& figures);
@@ -300,6 +305,8 @@ public:
     // A human coach's side plays its own eleven.
     void RegisterHumanTeam(int side, bool national);
     void Start();
+    // The human-side flags from the sides' records, by the side kind.
+    void ReadHumanSides();
     void ComputerToss();
     void DecideToss();
     void SetUpInnings();
@@ -331,12 +338,27 @@ public:
     void EndOfInningsChecks();
     void ChooseNextBowler();
     bool SetBowler(int32_t slot);
+    // The user's choice of the next batsman: the player at the position
+    // takes the place of the one the engine sent in, before he has faced.
+    // False (nothing changed) for a position that has batted or when nobody
+    // is waiting to face.
+    bool SwapNextBatsman(int position);
+    // The batting position of the batsman the engine sent in who has not yet
+    // faced, or -1.
+    int WaitingBatsman() const;
+    // He is waiting and another has still to bat: a choice to make.
+    bool NextBatsmanToChoose() const;
     bool Declare();
     // The batting side may declare now: in a match over days, never in the
     // last innings, and in the third innings played only with a lead.
     bool MayDeclare() const;
     void AnswerFollowOn(bool enforce);  // the human side's answer
     void AnswerFollowOnFor(bool enforce);
+    bool ComputerEnforcesFollowOn();
+    // The computer answers for a side that was human: the follow-on, the
+    // end of the break between innings, a bowler who may not go on, the wait
+    // for a field within the restrictions; nothing waits afterwards.
+    void AnswerForComputer();
     void AnswerNewBall(bool take);
     double RequiredRunRate() const;
     int32_t OverLimit() const;  // most overs per bowler, 0 for none
@@ -354,6 +376,10 @@ public:
     void RestDuringBreak();
     void RestOvernight();
     void AskHumanForBowler();  // a human fielding side must answer for a bowler who may not go on
+    // A human side's match waits (605) after each ball, or with the
+    // complete-the-over flag after the over and after a wicket of a human
+    // batting side, whose next batsman is the user's to choose.
+    void PauseAfterBall(bool humanWicket);
 
     // Pitch wear (Conditions.cpp).
     void UpdatePitch(int kind);  // PITCH_...
@@ -499,7 +525,10 @@ public:
     uint8_t mb_watched = 0;
     uint8_t mb_stepped = 0;
     uint8_t mb_paused = 0;
-    uint8_t mb_completeOver = 0;
+    uint8_t mb_completeOver = 0;  // a human side's step plays to the end of the over
+    // The human side has still to answer the follow-on question; nothing is
+    // played meanwhile, whatever the decision state has been set to.
+    uint8_t mb_followOnOpen = 0;
 
     // Flags for the match view, set here and cleared there.
     uint8_t mb_followOnQuestion = 0;
@@ -510,7 +539,8 @@ public:
     uint8_t mb_fallOfWicket = 0;
     uint8_t mb_declared = 0;
     uint8_t mb_followOnEnforced = 0;
-    int32_t mi_lastOut = -1;  // batting position of the batsman out last
+    int32_t mi_lastOut = -1;        // batting position of the batsman out last
+    int32_t mi_lastOutInnings = 0;  // and the innings he was out in
 
     // Overs and bowling.
     int32_t mi_extrasThisOver = 0;

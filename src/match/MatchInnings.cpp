@@ -125,6 +125,38 @@ bool Match::SetBowler(int32_t slot) {
     return true;
 }
 
+int Match::WaitingBatsman() const {
+    const Innings& innings = CurrentInnings();
+    const int waiting = innings.Wickets() + 1;
+    if (innings.Wickets() < 1 || waiting >= SQUAD_SIZE) return -1;
+    if (waiting != mi_batsman1 && waiting != mi_batsman2) return -1;
+    const BatsmanFigures& in = innings.m_batsmen[waiting];
+    return in.mi_howOut == HOWOUT_BATTING && in.Balls() == 0 ? waiting : -1;
+}
+
+bool Match::NextBatsmanToChoose() const {
+    if (WaitingBatsman() < 0) return false;
+    const auto& batsmen = CurrentInnings().m_batsmen;
+    return std::any_of(batsmen.begin(), batsmen.end(),
+                       [](const BatsmanFigures& b) { return b.mi_howOut == HOWOUT_DID_NOT_BAT; });
+}
+
+bool Match::SwapNextBatsman(int position) {
+    Innings& innings = CurrentInnings();
+    const int waiting = WaitingBatsman();
+    if (waiting < 0 || position < 0 || position >= SQUAD_SIZE) return false;
+    if (position == waiting) return true;  // the man due in anyway
+    if (innings.m_batsmen[position].mi_howOut != HOWOUT_DID_NOT_BAT) return false;
+    BatsmanFigures& in = innings.m_batsmen[waiting];
+    const int32_t replaced = in.mi_player;
+    innings.SwapBatsmen(waiting, position);
+    Partnership& partnership = innings.m_partnerships[waiting - 1];
+    for (int32_t& player : partnership.mi_player) {
+        if (player == replaced) player = in.mi_player;
+    }
+    return true;
+}
+
 void Match::CountDayFigures() {
     Innings& innings = CurrentInnings();
     for (BatsmanFigures& batsman : innings.m_batsmen) {
@@ -288,8 +320,7 @@ bool Match::ComputerShouldDeclare() const {
 }
 
 void Match::EndOfInningsChecks() {
-    if (mi_playState == PLAY_MATCH_OVER || mi_resultKind != RESULT_NONE || mi_decision == DECISION_FOLLOW_ON)
-        return;
+    if (mi_playState == PLAY_MATCH_OVER || mi_resultKind != RESULT_NONE || mb_followOnOpen) return;
     Innings& innings = CurrentInnings();
     if (!innings.mb_started || innings.mb_closed) return;
     if (IsLastInnings() && InningsTotal(innings) >= Target()) {
@@ -335,9 +366,10 @@ void Match::AfterInnings() {
             if (t0 - t1 >= mi_followOnMargin) {
                 if (SideIsHuman(mi_battingFirst)) {
                     mi_decision = DECISION_FOLLOW_ON;
+                    mb_followOnOpen = 1;
                     mb_followOnQuestion = 1;
                 } else {
-                    AnswerFollowOnFor(RemainingOvers() < 150 || Rand() % 10 < 7);
+                    AnswerFollowOnFor(ComputerEnforcesFollowOn());
                 }
             } else {
                 StartInnings(2);
@@ -366,8 +398,22 @@ void Match::AfterInnings() {
     }
 }
 
+bool Match::ComputerEnforcesFollowOn() {
+    return RemainingOvers() < 150 || Rand() % 10 < 7;
+}
+
+void Match::AnswerForComputer() {
+    if (mb_followOnOpen) AnswerFollowOnFor(ComputerEnforcesFollowOn());
+    // The break between innings waits for the user's Continue, not the clock.
+    if (mi_playState == PLAY_INNINGS_BREAK) mi_playState = PLAY_IN_PLAY;
+    mb_wait = 0;
+    mi_decision = DECISION_NONE;
+    if (BowlerMustChange() != 0) ChooseNextBowler();
+}
+
 void Match::AnswerFollowOnFor(bool enforce) {
     mi_decision = DECISION_NONE;
+    mb_followOnOpen = 0;
     if (enforce) {
         mi_followOnState = INNINGS_FOLLOW_ON;
         mb_followOnEnforced = 1;
@@ -379,7 +425,9 @@ void Match::AnswerFollowOnFor(bool enforce) {
 }
 
 void Match::AnswerFollowOn(bool enforce) {
-    if (mi_decision != DECISION_FOLLOW_ON) return;
+    // The match view may have moved the decision state on meanwhile; the open
+    // question is what counts.
+    if (!mb_followOnOpen) return;
     AnswerFollowOnFor(enforce);
 }
 

@@ -152,7 +152,7 @@ void Match::Step() {
         mi_playState = PLAY_IN_PLAY;
     }
     AskHumanForBowler();
-    if (mi_playState != PLAY_IN_PLAY) return;
+    if (mi_playState != PLAY_IN_PLAY || mb_followOnOpen) return;
 
     while (mi_playState == PLAY_IN_PLAY && mi_decision == DECISION_NONE && !mb_wait) {
         PlayPass();
@@ -161,6 +161,8 @@ void Match::Step() {
 
 void Match::PlayPass() {
     bool interrupted = mi_condition != CONDITION_PLAY;
+    bool ballPlayed = false;
+    bool humanWicket = false;
     if (interrupted) {
         AddClockSeconds(m_clock, RAIN_STEP_SECONDS);
         mi_minutesLost += RAIN_STEP_SECONDS / 60;
@@ -198,12 +200,16 @@ void Match::PlayPass() {
             SetCheckTime();
             interrupted = true;
         } else {
+            const Innings& innings = CurrentInnings();
+            const int32_t wicketsBefore = innings.Wickets();
             if (m_ballHook) {
                 m_ballHook(*this);
             } else {
                 PlayBall();
             }
             UpdateSituation();
+            ballPlayed = true;
+            humanWicket = innings.Wickets() > wicketsBefore && SideIsHuman(innings.mi_battingTeam);
         }
     }
 
@@ -250,6 +256,13 @@ void Match::PlayPass() {
         UpdateSituation();
         if (!IsFirstClass()) StoreRunRateFigures();
     }
+    // After the rain model and the breaks, which a pause must not hold up.
+    if (ballPlayed && HasHumanSide()) PauseAfterBall(humanWicket);
+}
+
+void Match::PauseAfterBall(bool humanWicket) {
+    if (mi_decision != DECISION_NONE) return;
+    if (!mb_completeOver || AtOverStart() || humanWicket) mi_decision = DECISION_INFOBOX;
 }
 
 void Match::CheckSessionEnds() {

@@ -2,6 +2,7 @@
 // partnership and batsman milestones, and for a watched match the ball's
 // record and animation script.
 #include <algorithm>
+#include <iterator>
 
 #include "match/Match.h"
 #include "match/MatchServices.h"
@@ -18,6 +19,18 @@ int BallSeconds(int bowlType) {
 }
 
 }  // namespace
+
+const char* DismissalShortText(int32_t howOut) {
+    static const char* const TEXTS[] = {"b",          "c",
+                                        "lbw",        "st",
+                                        "run out",    "handled ball",
+                                        "hit wicket", "hit ball twice",
+                                        "obst field", "timed out",
+                                        "retired out"};
+    if (howOut == HOWOUT_BATTING) return "Not Out";
+    if (howOut >= HOWOUT_BOWLED && howOut <= static_cast<int32_t>(std::size(TEXTS))) return TEXTS[howOut - 1];
+    return " ";
+}
 
 void Match::SwapStrike() {
     mi_striker = mi_striker != mi_batsman1 ? mi_batsman1 : mi_batsman2;
@@ -252,6 +265,7 @@ void Match::Dismiss(int32_t outcome) {
     ended.mi_overs = in.Overs();
     ended.mi_ballsOfOver = in.BallsOfOver();
     mi_lastOut = outPos;
+    mi_lastOutInnings = mi_currentInnings;
     mb_fallOfWicket = 1;
 
     // The next man in takes the place of the one out; none after the tenth wicket.

@@ -147,6 +147,7 @@ void Match::SetResult(int32_t winner, int32_t loser, int32_t kind, int32_t margi
     mi_margin = margin;
     mi_playState = PLAY_MATCH_OVER;
     if (mi_decision == DECISION_FOLLOW_ON) mi_decision = DECISION_NONE;
+    mb_followOnOpen = 0;
     AddEvent(MATCH_EVENT_RESULT, mi_currentInnings, {winner, loser, kind, margin});
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "match/Match.h"
+#include "match/MatchDay.h"
 #include "match/MatchLists.h"
 #include "match/MatchServices.h"
 #include "match/Results.h"
@@ -37,8 +38,6 @@ constexpr int DAY_START_HOUR = 8;
 constexpr int DAY_START_MINUTE = 45;
 constexpr int CLOSE_HOUR = 22;
 constexpr int CLOSE_MINUTE = 45;
-// A match that has not reached close of play after this many steps is stuck.
-constexpr int STEP_LIMIT = 2000000;
 
 void SetClock(int hour, int minute) {
     g_cricket.m_date.m_hour = hour;
@@ -110,23 +109,14 @@ void CreateTodaysMatches(bool includeHuman) {
     }
 }
 
-void StepToCloseOfPlay(Match& match, int position) {
-    g_steppedMatch = position;
-    for (int n = 0; match.mi_playState != PLAY_CLOSE && match.mi_playState != PLAY_MATCH_OVER; ++n) {
-        if (n == STEP_LIMIT) {
-            DebugLog("Match %d stuck in play state %d", match.mi_id, match.mi_playState);
-            return;
-        }
-        match.Step();
-    }
-}
-
 // Under auto-simulation the computer plays a human side's match for him: the
-// match stops waiting for his answers.
+// match stops waiting for his answers, and any question left open is answered.
 void HandToComputer(Match& match) {
+    const bool human = match.HasHumanSide();
     match.mb_team1Human = 0;
     match.mb_team2Human = 0;
     match.mb_humanMatch = 0;
+    if (human) match.AnswerForComputer();
 }
 
 void PlayComputerMatches() {
@@ -135,7 +125,7 @@ void PlayComputerMatches() {
         m.mb_watched = 0;
         if (m.mi_playState == PLAY_MATCH_OVER) continue;
         if (g_cricket.m_autoSimulate) HandToComputer(m);
-        StepToCloseOfPlay(m, static_cast<int>(i));
+        PlayToCloseOfPlay(m, static_cast<int>(i));
     }
 }
 

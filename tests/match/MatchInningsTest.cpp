@@ -81,6 +81,7 @@ TEST_F(MatchInnings, HumanBowlerWhoIsWornOutMustBeReplaced) {
     Innings& innings = match.CurrentInnings();
     (innings.mi_bowlingTeam == HOME ? match.mb_team1Human : match.mb_team2Human) = 1;
     match.FieldingSide().m_players[match.mi_bowler2].mf_energy = 20.0f;
+    match.mb_completeOver = 1;  // an Over press
     match.Step();
     // The first over is bowled, then the worn-out bowler at end 2 is due.
     EXPECT_EQ(innings.mi_legalBalls, 6);
