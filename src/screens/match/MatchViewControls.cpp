@@ -265,8 +265,10 @@ void OpenSelectBatsman() {
     ShowSelectWindow("Select Next Batsman", SELECT_NEXT_BATSMAN);
     Show(UI.select.figures, false);
     const Innings& innings = match->CurrentInnings();
+    // The man the engine sent in stays a choice until he has faced.
+    const int waiting = match->WaitingBatsman();
     for (int k = 0; k < BATTING_ROWS; ++k) {
-        Enable(UI.select.rows[k], innings.m_batsmen[k].mi_howOut == HOWOUT_DID_NOT_BAT);
+        Enable(UI.select.rows[k], innings.m_batsmen[k].mi_howOut == HOWOUT_DID_NOT_BAT || k == waiting);
     }
     Show(UI.select.declare, match->MayDeclare());
 }

@@ -10,6 +10,7 @@
 #include "screens/match/GroundView.h"
 #include "screens/match/Highlights.h"
 #include "screens/match/MatchViewControls.h"
+#include "screens/match/MatchViewPlay.h"
 #include "screens/menus/ScreenControls.h"
 #include "shell/Game.h"
 #include "shell/gui/Button.h"
@@ -35,6 +36,8 @@ int32_t MV::mv_chartKind = 1;
 int32_t MV::mv_bowlerStatsView = 1;
 int32_t MV::mv_selectStatsView = FIGURES_BOWL_SKILL;
 uint8_t MV::mv_firstStepDone = 0;
+uint8_t MV::mv_startingBowlersShown = 0;
+uint8_t MV::mv_matchCompletedShown = 0;
 int32_t MV::mv_viewInnings = 0;
 int32_t MV::mv_otherScoresTop = 0;
 int32_t MV::mv_statsInnings = 0;
@@ -217,6 +220,7 @@ void MakeQuestions() {
 void MakeSelectWindow() {
     auto& s = UI.select;
     s.window = MakeDialog("Select Bowler", 233, 153, 756, 442);
+    s.window->mp_drawCallback = DrawSelectionList;
     s.ok = Child<CButton>(s.window, 273, 370, 100, 30, "OK");
     s.figures = ChildCombo(s.window, 450, 10, 200, 30, FIGURES_ITEMS);
     s.declare = Child<CButton>(s.window, 350, 370, 100, 30, "Declare", "Declare the innings");
@@ -384,6 +388,15 @@ void CMatchViewScreen::Enter() {
     }
     if (mv_panelMode != PANEL_BOWLING) {
         for (CHotSpot* h : s_ui.planNames) h->mb_visible = 0;
+    }
+    if (!match) return;
+    // A match under way needs no opening step; the run's first visit at the
+    // start of a day takes one, which prepares the day.
+    if (match->CurrentSession().mi_balls > 0 || match->mi_sessionNumber != 0) {
+        mv_firstStepDone = 1;
+    } else if (!mv_firstStepDone) {
+        mv_firstStepDone = 1;
+        AdvanceMatches();
     }
 }
 

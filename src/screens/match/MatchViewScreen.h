@@ -1,9 +1,10 @@
 // Screen 101, the live match view: the user's match of the day, watched and
 // steered ball by ball. MatchViewScreen.cpp holds the screen's state and
 // builds and frees its controls; MatchViewControls.cpp switches the control
-// groups as play goes on and serves the highlight options; MatchViewUpdate.cpp
-// answers the controls; Infobox.cpp the message pop-ups; Highlights.cpp and
-// GroundView.cpp the ball's playback.
+// groups as play goes on and serves the highlight options; MatchViewStep.cpp
+// steps the day; MatchViewUpdate.cpp and MatchViewDialogs.cpp answer the
+// controls and windows; Infobox.cpp the message pop-ups; Highlights.cpp and
+// GroundView.cpp the ball's playback; SelectList.cpp the selection list.
 #pragma once
 
 #include <cstdint>
@@ -186,11 +187,13 @@ struct CMatchViewScreen {
     static int32_t mv_highlightSpeed;  // animation steps per tick, 1..4
     static int32_t mv_selectMode;
     static int32_t mv_panelMode;
-    static int32_t mv_statsView;        // batting statistics of the player window, 8001..8008
-    static int32_t mv_chartKind;        // 1 Spider, 2 Area, 3 Breakdown, 4 Chart
-    static int32_t mv_bowlerStatsView;  // 1..4
-    static int32_t mv_selectStatsView;  // FIGURES_*
-    static uint8_t mv_firstStepDone;    // the opening step of a day has run once this run
+    static int32_t mv_statsView;             // batting statistics of the player window, 8001..8008
+    static int32_t mv_chartKind;             // 1 Spider, 2 Area, 3 Breakdown, 4 Chart
+    static int32_t mv_bowlerStatsView;       // 1..4
+    static int32_t mv_selectStatsView;       // FIGURES_*
+    static uint8_t mv_firstStepDone;         // the opening step of a day has run once this run
+    static uint8_t mv_startingBowlersShown;  // "Starting bowlers" comes once a run
+    static uint8_t mv_matchCompletedShown;   // "Match Completed" once per finish
 
     // Set while the screen is shown.
     static int32_t mv_viewInnings;  // innings on the scoreboard, 0..3
@@ -228,5 +231,7 @@ void IncreaseBowlPlan(MatchPlayer& bowler, int battingPosition);
 void ApplyAggressionToAllBowlers(MatchPlayer& batsman, int bowlerSlot);
 // The player statistics window, modal, in batting (5101) or bowling (5102) mode.
 void ShowPlayerStatsWindow(int32_t mode);
+// The selection window's draw callback: the bowlers or the batting order.
+void DrawSelectionList();
 
 }  // namespace ravel

@@ -50,6 +50,12 @@ protected:
         MV::mv_selectStatsView = FIGURES_BOWL_SKILL;
         MV::mv_bowlerSelectPending = 0;
         MV::mv_batsmanSelectPending = 0;
+        // The run's opening step has been taken: a visit plays nothing by itself.
+        MV::mv_firstStepDone = 1;
+        MV::mv_startingBowlersShown = 1;
+        MV::mv_matchCompletedShown = 0;
+        for (int32_t& slot : MV::mv_ballScripts) slot = -1;
+        for (int32_t& slot : MV::mv_bowlerRowSlots) slot = -1;
         ClearInfoboxes();
         g_highlightFilters = HighlightFilters{};
         g_captionLine = 0;
@@ -58,6 +64,13 @@ protected:
     // The home club is the user's; today's fixture against the away club in
     // the competition becomes his match, with the toss made.
     Match& MakeUserMatch(int competition, bool userBats) {
+        Match& match = MakeUntossedMatch(competition);
+        match.mi_tossWinner = test::HOME;
+        match.mi_tossChoice = userBats ? 1 : 2;
+        match.DecideToss();
+        return match;
+    }
+    Match& MakeUntossedMatch(int competition) {
         TeamById(test::HOME)->m_human = 1;
         Fixture fixture;
         fixture.m_id = static_cast<int32_t>(g_world.mv_fixtures.size()) + 1;
@@ -69,9 +82,6 @@ protected:
         g_world.mv_fixtures.push_back(fixture);
         CreateMatchForFixture(fixture.m_id);
         Match& match = *g_currentMatches.back();
-        match.mi_tossWinner = test::HOME;
-        match.mi_tossChoice = userBats ? 1 : 2;
-        match.DecideToss();
         g_userMatch = static_cast<int32_t>(g_currentMatches.size()) - 1;
         return match;
     }
