@@ -6,6 +6,7 @@
 #include "screens/match/GroundView.h"
 #include "screens/match/Highlights.h"
 #include "screens/match/MatchViewScreen.h"
+#include "screens/match/PreMatchScreen.h"
 #include "screens/menus/AutoSimScreen.h"
 #include "screens/menus/CompetitionMenus.h"
 #include "screens/menus/CustomLeagueScreens.h"
@@ -74,7 +75,8 @@ constexpr ScreenRow SCREENS[] = {
     {SCREEN_COACH, S, CCoachProfileScreen::Render, CCoachProfileScreen::Update, nullptr,
      CCoachProfileScreen::Enter, CCoachProfileScreen::Leave, nullptr, nullptr, true},
     {SCREEN_RECORDS, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {SCREEN_PRE_MATCH, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_PRE_MATCH, S, CPreMatchScreen::Render, nullptr, CPreMatchScreen::Tick, CPreMatchScreen::Enter,
+     CPreMatchScreen::Leave, nullptr, nullptr, true},
     {SCREEN_SCORECARD, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_JOBS, S, CJobMarketScreen::Render, CJobMarketScreen::Update, nullptr, CJobMarketScreen::Enter,
      CJobMarketScreen::Leave, nullptr, nullptr, true},
