@@ -190,14 +190,14 @@ void BuildFixtureList(FixtureFilter filter, std::vector<FixtureListEntry>& list,
         if (!filter.HasCompetition(f.m_competition) || !filter.HasTeam(f.m_home, f.m_away) ||
             !filter.HasSeason(f.m_date.m_season))
             continue;
+        // A match still held is listed from it, whether or not its fixture
+        // has been marked played already.
+        if (f.m_state != FIXTURE_SCHEDULED && f.m_match >= 0 && MatchById(f.m_match)) continue;
         int kind = ROW_IN_PROGRESS;
-        if (f.m_state == FIXTURE_SCHEDULED) {
+        if (f.m_state == FIXTURE_SCHEDULED)
             kind = ROW_SCHEDULED;
-        } else if (f.m_state == FIXTURE_PLAYED) {
+        else if (f.m_state == FIXTURE_PLAYED)
             kind = ROW_PLAYED;
-        } else if (f.m_match > 0 && MatchById(f.m_match)) {
-            continue;  // listed from its match
-        }
         FixtureListEntry e;
         e.m_fixture = static_cast<int32_t>(i);
         e.m_kind = kind;
@@ -307,6 +307,8 @@ void BuildPlayerStatsList(StatsFilter filter, std::vector<StatsRow>& list, int k
                 break;
         }
     }
+    if (kind == STATS_BATTING) std::stable_sort(list.begin(), list.end(), StatsRow::BattingOrder);
+    if (kind == STATS_BOWLING) std::stable_sort(list.begin(), list.end(), StatsRow::BowlingOrder);
     if (kind == STATS_MOST_RUNS)
         std::stable_sort(list.begin(), list.end(),
                          [](const StatsRow& a, const StatsRow& b) { return a.m_runs > b.m_runs; });
@@ -340,6 +342,63 @@ void BuildTeamInningsList(StatsFilter filter, std::vector<TeamInningsRow>& list,
             if (static_cast<int>(list.size()) > limit) list.pop_back();
         }
     }
+}
+
+int32_t StreakOf(const StandingsRow& row, int kind) {
+    switch (kind) {
+        case STREAK_WON:
+            return row.m_winRun;
+        case STREAK_LOST:
+            return row.m_loseRun;
+        case STREAK_WINLESS:
+            return row.m_winlessRun;
+        case STREAK_UNBEATEN:
+            return row.m_unbeatenRun;
+        default:
+            return 0;
+    }
+}
+
+void BuildStreakList(const Competition& competition, std::vector<StandingsRow>& list, int kind) {
+    list = competition.mv_standings;
+    std::stable_sort(list.begin(), list.end(), [kind](const StandingsRow& a, const StandingsRow& b) {
+        return StreakOf(a, kind) > StreakOf(b, kind);
+    });
+}
+
+namespace {
+
+// Whether the tour a series belongs to has begun.
+bool SeriesBegun(const TourSeries& series) {
+    return std::any_of(g_world.mv_tours.begin(), g_world.mv_tours.end(), [&](const Tour& t) {
+        return t.m_series == series.m_id && t.m_state != TOUR_NOT_STARTED;
+    });
+}
+
+}  // namespace
+
+void BuildChampionshipSeriesList(int competitionId, std::vector<int32_t>& ids) {
+    ids.clear();
+    const bool tests = competitionId == COMP_TEST_CHAMPIONSHIP;
+    if (!tests && competitionId != COMP_ODI_CHAMPIONSHIP) return;
+    for (const TourSeries& s : g_world.mv_tourSeries) {
+        const bool testSeries = s.m_id % 2 != 0;
+        // A triangular tournament's series is listed as the tournament.
+        if (testSeries != tests || s.m_series != 0 || !SeriesBegun(s)) continue;
+        ids.push_back(s.m_id);
+    }
+}
+
+void BuildFutureTourList(int tourKind, int season, std::vector<int32_t>& ids) {
+    ids.clear();
+    for (const Tour& t : g_world.mv_tours)
+        if (t.m_kind == tourKind && t.m_season == season && t.m_state == TOUR_NOT_STARTED)
+            ids.push_back(t.m_id);
+}
+
+void BuildTriangularList(std::vector<int32_t>& ids) {
+    ids.clear();
+    for (const Series& s : g_world.mv_series) ids.push_back(s.m_id);
 }
 
 }  // namespace ravel

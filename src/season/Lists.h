@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "world/Competitions.h"
 #include "world/GameDate.h"
 
 namespace ravel {
@@ -110,6 +111,9 @@ enum StatsListKind : int {
     STATS_MOST_WICKETS = 1012,
 };
 
+// Performances (1001..1005) ranked and cut to `limit`; averages (1009, 1010)
+// in BattingOrder or BowlingOrder, every player kept; 1011 and 1012 by runs
+// or wickets.
 void BuildPlayerStatsList(StatsFilter filter, std::vector<StatsRow>& list, int kind, int limit);
 
 struct TeamInningsRow {
@@ -126,5 +130,29 @@ enum TeamInningsKind : int {
 };
 
 void BuildTeamInningsList(StatsFilter filter, std::vector<TeamInningsRow>& list, int kind, int limit);
+
+// The runs of results a table row counts.
+enum StreakKind : int {
+    STREAK_WON = 9001,
+    STREAK_LOST = 9002,
+    STREAK_WINLESS = 9003,
+    STREAK_UNBEATEN = 9004,
+};
+
+// The row's current run of that kind; 0 for another kind.
+int32_t StreakOf(const StandingsRow& row, int kind);
+// A copy of the competition's table, longest run first; rows level keep the
+// table's order. The competition's own table is left as it is.
+void BuildStreakList(const Competition& competition, std::vector<StandingsRow>& list, int kind);
+
+// The series of a world championship (500 Tests, 501 one-day internationals
+// between two countries) whose tours have begun, in table order.
+void BuildChampionshipSeriesList(int competitionId, std::vector<int32_t>& ids);
+// Ids of the tours of a kind (TOUR_TESTS, TOUR_ONE_DAY, TOUR_TRIANGULAR) in a
+// season that have not begun.
+void BuildFutureTourList(int tourKind, int season, std::vector<int32_t>& ids);
+// Ids of the triangular tournaments (a tournament's Series record is made
+// when its tour starts).
+void BuildTriangularList(std::vector<int32_t>& ids);
 
 }  // namespace ravel

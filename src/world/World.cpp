@@ -123,6 +123,18 @@ Competition* CompetitionWithId(int id) {
     Competition* c = CompetitionById(id);
     return c && c->m_id == id ? c : nullptr;
 }
+Tour* TourWithId(int id) {
+    Tour* t = RecordAt(g_world.mv_tours, FindTourIndex(id));
+    return t && t->m_id == id ? t : nullptr;
+}
+TourSeries* TourSeriesWithId(int id) {
+    TourSeries* s = TourSeriesById(id);
+    return s && s->m_id == id ? s : nullptr;
+}
+Series* SeriesWithId(int id) {
+    Series* s = SeriesById(id);
+    return s && s->m_id == id ? s : nullptr;
+}
 StaffMember* StaffMemberById(int id) {
     return RecordAt(g_world.mv_staff, FindStaffMemberIndex(id));
 }

@@ -77,6 +77,9 @@ Fixture* FixtureById(int id);
 Ground* GroundWithId(int id);
 Climate* ClimateWithId(int id);
 Competition* CompetitionWithId(int id);
+Tour* TourWithId(int id);
+TourSeries* TourSeriesWithId(int id);
+Series* SeriesWithId(int id);
 StaffMember* StaffMemberById(int id);
 Player* PlayerById(int id);
 // The record at a position; nullptr outside the table.

@@ -118,14 +118,18 @@ TEST_F(ListsTest, FixtureFiltersAndOrders) {
 TEST_F(ListsTest, CompletedMatchIsListedOnceFromItsMatch) {
     AddClub(1300, NORTH);
     AddClub(1301, NORTH);
-    Fixture& f = AddFixtureRow(1, 7, 1300, 1301, 362, 20, FIXTURE_IN_PROGRESS);
-    f.m_match = 77;
     AddMatch(77, 7, 3);
-    std::vector<FixtureListEntry> list;
-    BuildFixtureList(FixtureFilter(), list, ORDER_DATE);
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0].m_kind, ROW_COMPLETED);
-    EXPECT_EQ(list[0].m_match, 77);
+    // A finished match marks its fixture played and keeps the match id.
+    for (int state : {FIXTURE_IN_PROGRESS, FIXTURE_PLAYED}) {
+        g_world.mv_fixtures.clear();
+        Fixture& f = AddFixtureRow(1, 7, 1300, 1301, 362, 20, state);
+        f.m_match = 77;
+        std::vector<FixtureListEntry> list;
+        BuildFixtureList(FixtureFilter(), list, ORDER_DATE);
+        ASSERT_EQ(list.size(), 1u) << state;
+        EXPECT_EQ(list[0].m_kind, ROW_COMPLETED) << state;
+        EXPECT_EQ(list[0].m_match, 77) << state;
+    }
 }
 
 TEST_F(ListsTest, TopScoresKeepTheLimitAndSkipThirdInningsOfOneDayMatches) {
@@ -273,6 +277,115 @@ TEST_F(ListsTest, TeamInningsHighestAndLowestAllOut) {
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].m_total, 50);
     EXPECT_EQ(rows[0].m_wickets, 10);
+}
+
+TEST_F(ListsTest, AveragesListsComeInTheirOrder) {
+    // Player 1 is never out, 2 averages 23.0 and 3 23.5, 4 made no runs.
+    Match& m = AddMatch(1, 7, 3);
+    Bat(m.m_innings[0], 0, 10, 0, 20, -1);  // 60*
+    Bat(m.m_innings[0], 1, 10, 0, 5, 1);    // 45
+    Bat(m.m_innings[0], 2, 10, 0, 5, 1);    // 45
+    Bat(m.m_innings[0], 3, 0, 0, 0, 1);     // 0
+    Bat(m.m_innings[2], 1, 0, 0, 1, 1);     // 46 in two
+    Bat(m.m_innings[2], 2, 0, 0, 2, 1);     // 47 in two
+    StatsFilter filter;
+    filter.AddTeam(1300);
+    std::vector<StatsRow> rows;
+    BuildPlayerStatsList(filter, rows, STATS_BATTING, 20);
+    ASSERT_GE(rows.size(), 4u);
+    EXPECT_EQ(rows[0].m_player, 2);
+    EXPECT_EQ(rows[1].m_player, 3) << "23.5 ties 23.0; the list keeps the first found first";
+    EXPECT_EQ(rows[2].m_player, 1) << "never dismissed after every dismissed batsman";
+    for (size_t i = 3; i < rows.size(); ++i) EXPECT_EQ(rows[i].m_runs, 0);
+
+    // Bowlers of side 1301: 0 runs for a wicket heads the list, no wicket ends it.
+    Bowl(m.m_innings[0], 0, 36, 40, 2);
+    Bowl(m.m_innings[0], 1, 12, 0, 1);
+    Bowl(m.m_innings[0], 2, 24, 30, 0);
+    Bowl(m.m_innings[0], 3, 30, 20, 2);
+    filter.Clear();
+    filter.AddTeam(1301);
+    BuildPlayerStatsList(filter, rows, STATS_BOWLING, 20);
+    ASSERT_GE(rows.size(), 4u);
+    EXPECT_EQ(rows[0].m_player, 13);
+    EXPECT_EQ(rows[1].m_player, 15);
+    EXPECT_EQ(rows[2].m_player, 12);
+    EXPECT_EQ(rows.back().m_wickets, 0);
+}
+
+TEST_F(ListsTest, StreakListsSortACopyOfTheTable) {
+    Competition c;
+    c.m_id = 7;
+    for (int k = 0; k < 3; ++k) c.mv_standings.emplace_back(1300 + k, 7);
+    c.mv_standings[0].m_winRun = 1;
+    c.mv_standings[1].m_winRun = 3;
+    c.mv_standings[2].m_loseRun = 4;
+    c.mv_standings[0].m_unbeatenRun = 2;
+    c.mv_standings[1].m_unbeatenRun = 2;
+    std::vector<StandingsRow> list;
+    struct Case {
+        int kind;
+        int first, second, third;
+    };
+    for (const Case& k : {Case{STREAK_WON, 1301, 1300, 1302}, Case{STREAK_LOST, 1302, 1300, 1301},
+                          Case{STREAK_UNBEATEN, 1300, 1301, 1302}, Case{STREAK_WINLESS, 1300, 1301, 1302}}) {
+        BuildStreakList(c, list, k.kind);
+        ASSERT_EQ(list.size(), 3u);
+        EXPECT_EQ(list[0].m_team, k.first) << k.kind;
+        EXPECT_EQ(list[1].m_team, k.second) << k.kind;
+        EXPECT_EQ(list[2].m_team, k.third) << k.kind;
+    }
+    EXPECT_EQ(c.mv_standings[0].m_team, 1300) << "the competition's own table keeps its order";
+    EXPECT_EQ(StreakOf(c.mv_standings[2], 9005), 0);
+}
+
+TEST_F(ListsTest, ChampionshipSeriesListsFollowTheTours) {
+    // Series 601 (Tests) and 600 (one-day) have begun, 603 and 604 (a
+    // triangular tournament's) have not, 602 is triangular and begun.
+    auto series = [](int id, int triangular) {
+        TourSeries s;
+        s.m_id = id;
+        s.m_series = triangular;
+        g_world.mv_tourSeries.push_back(s);
+    };
+    auto tour = [](int id, int kind, int seriesId, int season, int state) {
+        Tour t;
+        t.m_id = id;
+        t.m_kind = kind;
+        t.m_series = seriesId;
+        t.m_season = season;
+        t.m_state = state;
+        g_world.mv_tours.push_back(t);
+    };
+    series(600, 0);
+    series(601, 0);
+    series(602, 602);
+    series(603, 0);
+    series(604, 0);
+    tour(1, TOUR_ONE_DAY, 600, 362, TOUR_OVER);
+    tour(2, TOUR_TESTS, 601, 362, TOUR_RUNNING);
+    tour(3, TOUR_TRIANGULAR, 602, 363, TOUR_RUNNING);
+    tour(4, TOUR_TESTS, 603, 363, TOUR_NOT_STARTED);
+    tour(5, TOUR_ONE_DAY, 604, 363, TOUR_NOT_STARTED);
+    Series tri;
+    tri.m_id = 602;
+    g_world.mv_series.push_back(tri);
+
+    std::vector<int32_t> ids;
+    BuildChampionshipSeriesList(COMP_TEST_CHAMPIONSHIP, ids);
+    EXPECT_EQ(ids, std::vector<int32_t>{601});
+    BuildChampionshipSeriesList(COMP_ODI_CHAMPIONSHIP, ids);
+    EXPECT_EQ(ids, std::vector<int32_t>{600});
+    BuildChampionshipSeriesList(7, ids);
+    EXPECT_TRUE(ids.empty());
+    BuildFutureTourList(TOUR_TESTS, 363, ids);
+    EXPECT_EQ(ids, std::vector<int32_t>{4});
+    BuildFutureTourList(TOUR_ONE_DAY, 363, ids);
+    EXPECT_EQ(ids, std::vector<int32_t>{5});
+    BuildFutureTourList(TOUR_TESTS, 362, ids);
+    EXPECT_TRUE(ids.empty());
+    BuildTriangularList(ids);
+    EXPECT_EQ(ids, std::vector<int32_t>{602});
 }
 
 }  // namespace ravel
