@@ -11,6 +11,12 @@ ScreenSubjects g_screenSubjects;
 
 void EmptyScreenCallback() {}
 
+void OpenRecordsScreen(int kind, int section) {
+    g_screenSubjects.m_recordsKind = kind;
+    g_screenSubjects.m_recordsSection = section;
+    if (g_game) g_game->ChangeScreen(SCREEN_RECORDS);
+}
+
 void ClearCurrentScreen() {
     if (!g_system) return;
     for (ScreenCallback* slot :

@@ -44,6 +44,10 @@ struct ScreenSubjects {
 };
 extern ScreenSubjects g_screenSubjects;
 
+// The records screen on a section of a table (kind 1..4; another kind keeps
+// the table shown last).
+void OpenRecordsScreen(int kind, int section);
+
 // The slot filler for callbacks a screen does not need.
 void EmptyScreenCallback();
 

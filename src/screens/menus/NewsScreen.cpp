@@ -241,16 +241,6 @@ bool ShowFirstUnseen() {
     return false;
 }
 
-void OpenSide(int sideId) {
-    if (sideId >= FIRST_CLUB_ID) {
-        g_screenSubjects.m_teamId = sideId;
-        ChangeScreen(SCREEN_TEAM);
-    } else {
-        g_screenSubjects.m_countryId = sideId;
-        ChangeScreen(SCREEN_COUNTRY);
-    }
-}
-
 void OpenCompetition(int id) {
     g_screenSubjects.m_competitionId = id;
     ChangeScreen(SCREEN_COMPETITION);
@@ -291,9 +281,7 @@ void FollowLink(const NewsLink& link) {
         case LINK_RECORDS: {
             const int kind = v / 1000;
             const bool known = kind >= 1 && kind <= RECORDS_KINDS;
-            g_screenSubjects.m_recordsKind = known ? kind : 0;
-            g_screenSubjects.m_recordsSection = known ? v - 1000 * kind : 0;
-            ChangeScreen(SCREEN_RECORDS);
+            OpenRecordsScreen(known ? kind : 0, known ? v - 1000 * kind : 0);
             break;
         }
         default:

@@ -102,6 +102,16 @@ void OpenScorecardOfMatch(int matchId) {
     ChangeScreen(SCREEN_SCORECARD);
 }
 
+void OpenSide(int sideId) {
+    if (sideId >= FIRST_CLUB_ID) {
+        g_screenSubjects.m_teamId = sideId;
+        ChangeScreen(SCREEN_TEAM);
+    } else {
+        g_screenSubjects.m_countryId = sideId;
+        ChangeScreen(SCREEN_COUNTRY);
+    }
+}
+
 void OpenSeriesOverview(int seriesId, bool betweenCountries) {
     g_screenSubjects.m_seriesId = seriesId;
     if (betweenCountries) {

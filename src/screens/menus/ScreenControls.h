@@ -99,6 +99,8 @@ int FitScrollBar(CScrollBar& bar, int entries, int rows, bool hideWhenShort);
 // The scorecard of the match with that id, completed or in progress; a
 // message when it is no longer held.
 void OpenScorecardOfMatch(int matchId);
+// The club team page of a club, the country page of a country.
+void OpenSide(int sideId);
 // The series overview of a tour series (or of the triangular tournament it
 // belongs to); betweenCountries: a Series between countries.
 void OpenSeriesOverview(int seriesId, bool betweenCountries);

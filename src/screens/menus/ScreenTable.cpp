@@ -10,11 +10,14 @@
 #include "screens/menus/AutoSimScreen.h"
 #include "screens/menus/CompetitionMenus.h"
 #include "screens/menus/CustomLeagueScreens.h"
+#include "screens/menus/CompetitionScreen.h"
 #include "screens/menus/IntroScreen.h"
 #include "screens/menus/JobMarketScreen.h"
 #include "screens/menus/NetworkGameScreen.h"
 #include "screens/menus/NewGameScreen.h"
 #include "screens/menus/NewsScreen.h"
+#include "screens/menus/RecordsScreen.h"
+#include "screens/menus/SeriesOverviewScreen.h"
 #include "screens/menus/StartMenuScreen.h"
 #include "screens/team/CoachProfileScreen.h"
 #include "screens/team/ContractScreen.h"
@@ -69,12 +72,14 @@ constexpr ScreenRow SCREENS[] = {
      CPlayerSearchScreen::Enter, CPlayerSearchScreen::Leave, nullptr, nullptr, true},
     {SCREEN_TOP_PLAYERS, S, CTopRatedScreen::Render, CTopRatedScreen::Update, nullptr, CTopRatedScreen::Enter,
      CTopRatedScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_COMPETITION, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_COMPETITION, S, CCompetitionScreen::Render, CCompetitionScreen::Update, nullptr,
+     CCompetitionScreen::Enter, CCompetitionScreen::Leave, nullptr, nullptr, true},
     {SCREEN_TODAYS_FIXTURES, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_TODAYS_SCOREBOARD, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_COACH, S, CCoachProfileScreen::Render, CCoachProfileScreen::Update, nullptr,
      CCoachProfileScreen::Enter, CCoachProfileScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_RECORDS, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_RECORDS, S, CRecordsScreen::Render, nullptr, nullptr, CRecordsScreen::Enter, nullptr, nullptr,
+     nullptr, true},
     {SCREEN_PRE_MATCH, S, CPreMatchScreen::Render, nullptr, CPreMatchScreen::Tick, CPreMatchScreen::Enter,
      CPreMatchScreen::Leave, nullptr, nullptr, true},
     {SCREEN_SCORECARD, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
@@ -84,7 +89,8 @@ constexpr ScreenRow SCREENS[] = {
      CCountryScreen::Leave, nullptr, nullptr, true},
     {SCREEN_CONTRACT, S, CContractScreen::Render, CContractScreen::Update, nullptr, CContractScreen::Enter,
      CContractScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_SERIES, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_SERIES, S, CSeriesOverviewScreen::Render, CSeriesOverviewScreen::Update, nullptr,
+     CSeriesOverviewScreen::Enter, CSeriesOverviewScreen::Leave, nullptr, nullptr, true},
     {SCREEN_AUTO_SIM, S, CAutoSimScreen::Render, CAutoSimScreen::Update, CAutoSimScreen::Tick,
      CAutoSimScreen::Enter, CAutoSimScreen::Leave, nullptr, nullptr, true},
     {SCREEN_CUSTOM_GAME, F, CCustomGameScreen::Render, CCustomGameScreen::Update, nullptr,

@@ -6,6 +6,7 @@
 
 #include "season/DayMachine.h"
 #include "shell/Game.h"
+#include "shell/Screens.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/ComboBox.h"
 #include "shell/gui/Dialog.h"
@@ -376,9 +377,7 @@ bool HandleWorldCricketMenus() {
         if (!Chosen(menu)) continue;
         const int section = menu->GetChosenValue();
         Settle(menu);
-        g_screenSubjects.m_recordsKind = entry.kind;
-        g_screenSubjects.m_recordsSection = section;
-        Change(SCREEN_RECORDS);
+        OpenRecordsScreen(entry.kind, section);
         return true;
     }
     return false;

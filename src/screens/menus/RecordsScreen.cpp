@@ -1,0 +1,219 @@
+#include "screens/menus/RecordsScreen.h"
+
+#include <cstdio>
+
+#include "match/Match.h"
+#include "screens/menus/ScreenControls.h"
+#include "screens/menus/ScreenFrame.h"
+#include "shell/Game.h"
+#include "shell/Screens.h"
+#include "shell/platform/System.h"
+#include "world/RecordsTable.h"
+#include "world/World.h"
+
+namespace ravel {
+
+int32_t CRecordsScreen::s_kind = RECORDS_FIRST_CLASS;
+int32_t CRecordsScreen::s_section = REC_HIGHEST_TOTAL;
+
+namespace {
+
+using RS = CRecordsScreen;
+
+constexpr uint32_t GREY = 0xffcdcdcdu;
+constexpr int ROWS_TOP = 150;
+constexpr int ROW_STEP = 25;
+constexpr int PARTNERSHIP_STEP = 47;
+constexpr int PARTNERSHIP_WICKETS = 10;
+constexpr int ALL_OUT = 10;
+
+// The columns after the value: side, player, match, ground, season; 0 none.
+struct SectionLayout {
+    int32_t m_section;
+    const char* m_valueHeading;
+    int32_t m_sideX;
+    int32_t m_playerX;
+    int32_t m_matchX;
+    bool m_teamRows;  // cells wrapped in their own rectangles
+    int32_t m_rows;
+};
+
+constexpr SectionLayout LAYOUTS[] = {
+    {REC_HIGHEST_SCORE, "Score", 0, 320, 500, false, 20},
+    {REC_FASTEST_FIFTY, "Balls To 50", 0, 320, 550, false, 10},
+    {REC_FASTEST_HUNDRED, "Balls To 100", 0, 320, 550, false, 10},
+    {REC_HIGHEST_TOTAL, "Total", 310, 0, 490, true, 10},
+    {REC_HIGHEST_FOURTH_INNINGS, "Total", 310, 0, 490, true, 10},
+    {REC_LOWEST_TOTAL, "Total", 310, 0, 490, true, 10},
+    {REC_LOWEST_AGGREGATE, "Total Runs", 0, 0, 490, true, 10},
+    {REC_HIGHEST_AGGREGATE, "Total Runs", 0, 0, 490, true, 10},
+    {REC_BEST_BOWLING, "Figures", 0, 320, 490, false, 20},
+    {REC_BEST_MATCH_BOWLING, "Figures", 0, 320, 490, false, 20},
+    {REC_INNINGS_MARGIN, "Win by Innings and", 310, 0, 490, true, 10},
+    {REC_RUNS_MARGIN, "Runs", 310, 0, 490, true, 10},
+    {REC_SMALLEST_RUNS_MARGIN, "Runs", 310, 0, 490, true, 10},
+    {REC_CLOSEST_DRAW, "Runs To Win", 310, 0, 490, true, 10},
+};
+
+const SectionLayout* LayoutOf(int section) {
+    for (const SectionLayout& l : LAYOUTS)
+        if (l.m_section == section) return &l;
+    return nullptr;
+}
+
+const char* const SUBTITLES[] = {"First Class Records", "Test Match Records", "List-A Limited Overs Records",
+                                 "One Day International Records"};
+
+void Heading(int x, const char* text) {
+    g_system->DrawText(x, 110, ALIGN_LEFT, TEXT_ORANGE, g_game->m_fontHeading.get(), "%s", text);
+}
+
+void Text(int x, int y, uint32_t colour, const char* text, CFont* font = nullptr) {
+    g_system->DrawText(x, y, ALIGN_LEFT, colour, font ? font : g_game->m_fontText.get(), "%s", text);
+}
+
+// The text face for a cell: the smaller one when the text would run into the
+// next column.
+CFont* FittingFont(const char* text, int width) {
+    CFont* font = g_game->m_fontText.get();
+    return CSystem::TextWidth(font, text) > width ? g_game->m_fontTable.get() : font;
+}
+
+// A cell that ends where the next column begins.
+void FitText(int x, int nextX, int y, const char* text) {
+    g_system->DrawText(x, y, ALIGN_LEFT, TEXT_WHITE, FittingFont(text, nextX - x - 5), "%s", text);
+}
+
+// Cells of the team sections wrap in their own rectangles, which show one line.
+void Cell(int left, int right, int y, const char* text) {
+    g_system->DrawTextInRect(left, y, right, y + 24, ALIGN_LEFT, TEXT_WHITE, FittingFont(text, right - left),
+                             "%s", text);
+}
+
+void DrawPartnerships(const std::vector<RecordEntry>& entries) {
+    Heading(225, "Wicket");
+    Heading(290, "Runs");
+    Heading(350, "Batsmen and Match");
+    Heading(790, "Ground");
+    Heading(940, "Season");
+    CFont* small = g_game->m_fontTooltip.get();
+    static const char* const LABELS[PARTNERSHIP_WICKETS] = {"1st", "2nd", "3rd", "4th", "5th",
+                                                            "6th", "7th", "8th", "9th", "10th"};
+    for (int w = 1; w <= PARTNERSHIP_WICKETS; ++w) {
+        const int y = ROWS_TOP + PARTNERSHIP_STEP * (w - 1);
+        Text(225, y, TEXT_YELLOW, LABELS[w - 1]);
+        for (const RecordEntry& e : entries) {
+            if (e.m_wickets != w || e.m_value <= 0) continue;
+            Text(290, y, TEXT_WHITE, RecordValueText(REC_PARTNERSHIPS, e));
+            FitText(350, 520, y, e.PlayerText(0));
+            Text(520, y, GREY, "and", small);
+            FitText(580, 790, y, e.PlayerText(1));
+            FitText(790, 940, y, e.GroundText());
+            Text(940, y, TEXT_WHITE, e.SeasonText());
+            Text(350, y + 22, TEXT_WHITE, e.MatchText(), small);
+            break;
+        }
+    }
+}
+
+void DrawSection(const SectionLayout& l, const std::vector<RecordEntry>& entries) {
+    Heading(225, l.m_valueHeading);
+    if (l.m_sideX) Heading(l.m_sideX, "Team");
+    if (l.m_playerX) Heading(l.m_playerX, "Player");
+    Heading(l.m_matchX, "Match");
+    Heading(790, "Ground");
+    Heading(940, "Season");
+    int shown = 0;
+    for (const RecordEntry& e : entries) {
+        if (shown >= l.m_rows) break;
+        if (!RecordShown(l.m_section, e)) continue;
+        const int y = ROWS_TOP + ROW_STEP * shown++;
+        if (l.m_teamRows) {
+            Cell(225, 305, y, RecordValueText(l.m_section, e));
+            if (l.m_sideX) Cell(310, 485, y, e.TeamText());
+            Cell(490, 785, y, e.MatchText());
+            Cell(790, 935, y, e.GroundText());
+            Cell(940, 1019, y, e.SeasonText());
+            continue;
+        }
+        Text(225, y, TEXT_WHITE, RecordValueText(l.m_section, e));
+        FitText(l.m_playerX, l.m_matchX, y, e.PlayerText(0));
+        FitText(l.m_matchX, 790, y, e.MatchText());
+        FitText(790, 940, y, e.GroundText());
+        Text(940, y, TEXT_WHITE, e.SeasonText());
+    }
+}
+
+}  // namespace
+
+const RecordsTable* ShownRecordsTable() {
+    for (const RecordsTable& t : g_world.mv_records)
+        if (t.m_kind == RS::s_kind) return &t;
+    return nullptr;
+}
+
+bool RecordShown(int section, const RecordEntry& e) {
+    if (section == REC_LOWEST_TOTAL) return e.m_value > 0 || e.m_wickets > 0;
+    return e.m_value > 0;
+}
+
+const char* RecordValueText(int section, const RecordEntry& e) {
+    static char buffer[32];
+    switch (section) {
+        case REC_PARTNERSHIPS:
+            std::snprintf(buffer, sizeof buffer, e.m_flag ? "%d" : "%d*", e.m_value);
+            break;
+        case REC_HIGHEST_SCORE:
+            std::snprintf(buffer, sizeof buffer, e.m_flag ? "%d*" : "%d", e.m_value);
+            break;
+        case REC_HIGHEST_TOTAL:
+        case REC_HIGHEST_FOURTH_INNINGS:
+            if (e.m_wickets == ALL_OUT)
+                std::snprintf(buffer, sizeof buffer, "%d", e.m_value);
+            else if (section == REC_HIGHEST_TOTAL && e.m_flag == INNINGS_DECLARED)
+                std::snprintf(buffer, sizeof buffer, "%d/%d dec", e.m_value, e.m_wickets);
+            else
+                std::snprintf(buffer, sizeof buffer, "%d/%d", e.m_value, e.m_wickets);
+            break;
+        case REC_BEST_BOWLING:
+        case REC_BEST_MATCH_BOWLING:
+            std::snprintf(buffer, sizeof buffer, "%d/%d", e.m_value, e.m_value2);
+            break;
+        default:
+            std::snprintf(buffer, sizeof buffer, "%d", e.m_value);
+            break;
+    }
+    return buffer;
+}
+
+void CRecordsScreen::Enter() {
+    const int kind = g_screenSubjects.m_recordsKind;
+    if (kind >= RECORDS_FIRST_CLASS && kind <= RECORDS_ODI) s_kind = kind;
+    s_section = g_screenSubjects.m_recordsSection;
+    g_game->mb_screenFrame = 1;
+}
+
+void CRecordsScreen::Render() {
+    g_game->m_background.Draw(0, 0);
+    g_system->ShadeRect(203, 103, 1019, 133);
+    g_system->ShadeRect(203, 135, 1019, 695);
+    DrawFrameBars(g_cricket.m_date.ClockText());
+    const int index = RecordsTable::SectionIndex(s_section);
+    if (index >= 0)
+        g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, g_game->m_fontTitle.get(), "%s",
+                           RecordsTable::SectionTitle(index));
+    g_system->DrawText(512, 50, ALIGN_CENTRE, TEXT_WHITE, g_game->m_fontText.get(), "%s",
+                       SUBTITLES[s_kind - 1]);
+    const RecordsTable* table = ShownRecordsTable();
+    if (index >= 0) {
+        static const std::vector<RecordEntry> NONE;
+        const std::vector<RecordEntry>& entries = table ? table->mv_sections[index] : NONE;
+        if (s_section == REC_PARTNERSHIPS)
+            DrawPartnerships(entries);
+        else if (const SectionLayout* l = LayoutOf(s_section))
+            DrawSection(*l, entries);
+    }
+    if (g_system->mp_controlList) g_system->mp_controlList->Draw();
+}
+
+}  // namespace ravel

@@ -1,0 +1,29 @@
+// Screen 131: one section of one of the world's four records tables
+// (first-class, Test, List A, one-day international). It has no controls;
+// whoever opens it chooses the table and section (OpenRecordsScreen,
+// shell/Screens.h).
+#pragma once
+
+#include <cstdint>
+
+namespace ravel {
+
+struct RecordEntry;
+struct RecordsTable;
+
+struct CRecordsScreen {
+    static void Enter();
+    static void Render();
+
+    static int32_t s_kind;     // RecordsKind; the table shown
+    static int32_t s_section;  // RecordSection
+};
+
+// The table of the kind shown; nullptr when the world has none.
+const RecordsTable* ShownRecordsTable();
+// The value cell of an entry of a section: "350/7 dec", "245", "5/43", "104*"...
+const char* RecordValueText(int section, const RecordEntry& entry);
+// Whether an entry of the section holds a record to show.
+bool RecordShown(int section, const RecordEntry& entry);
+
+}  // namespace ravel
