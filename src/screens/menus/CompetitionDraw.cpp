@@ -72,7 +72,7 @@ void DrawHeader(const Competition* c) {
     if (t) {
         std::snprintf(text, sizeof text, "%s %d", c->m_name, t->m_year);
         Centred(512, 15, TEXT_WHITE, text, title);
-        std::snprintf(text, sizeof text, "In %s", SideNameOf(t->m_host));
+        std::snprintf(text, sizeof text, "In %s", SideName(t->m_host));
         Centred(512, 50, TEXT_WHITE, text);
         return;
     }
@@ -103,7 +103,7 @@ void DrawLeague(const Competition& c) {
         const StandingsRow& r = c.mv_standings[static_cast<size_t>(i)];
         const int y = 197 + 40 * i;
         Number(226, y, TEXT_WHITE, i + 1);
-        Text(300, y, SideColour(r.m_team), SideNameOf(r.m_team));
+        Text(300, y, SideColour(r.m_team), SideName(r.m_team));
         Number(530, y, TEXT_WHITE, r.Played());
         Number(590, y, TEXT_WHITE, r.m_won);
         if (firstClass) {
@@ -124,8 +124,8 @@ void DrawLeague(const Competition& c) {
 }
 
 void DrawTie(int home, int away, int y) {
-    Text(230, y, SideColour(home), home > 0 ? SideNameOf(home) : "-");
-    Text(630, y, SideColour(away), away > 0 ? SideNameOf(away) : "-");
+    Text(230, y, SideColour(home), home > 0 ? SideName(home) : "-");
+    Text(630, y, SideColour(away), away > 0 ? SideName(away) : "-");
     const FixtureListEntry* row = TieRow(home, away);
     if (!row) return;
     Text(430, y, TEXT_WHITE, ResultVerb(*row), SmallFont());
@@ -165,7 +165,7 @@ void DrawRankings(const Competition& c) {
         const int y = 197 + 40 * static_cast<int>(i);
         const int matches = tests ? r.m_testCount : r.m_odiCount;
         const int points = tests ? r.m_testPoints : r.m_odiPoints;
-        Text(320, y, SideColour(r.m_team), SideNameOf(r.m_team));
+        Text(320, y, SideColour(r.m_team), SideName(r.m_team));
         Number(600, y, TEXT_WHITE, matches);
         Number(700, y, TEXT_WHITE, points);
         Number(800, y, TEXT_YELLOW, matches > 0 ? points / matches : 0);
@@ -193,7 +193,7 @@ void DrawTournamentRows(const std::vector<StandingsRow>& rows, int step, const c
         const StandingsRow& r = rows[i];
         const int y = 210 + step * static_cast<int>(i);
         Number(230, y, TEXT_WHITE, static_cast<int>(i) + 1);
-        Text(280, y, SideColour(r.m_team), SideNameOf(r.m_team));
+        Text(280, y, SideColour(r.m_team), SideName(r.m_team));
         const int figures[] = {r.Played(), r.m_won, r.m_lost, r.m_drawn, r.m_tied, r.m_bonus1 + r.m_bonus2};
         for (size_t k = 0; k < std::size(figures); ++k) Number(COLS[2 + k].x, y, TEXT_WHITE, figures[k]);
         Number(780, y, TEXT_YELLOW, r.m_points);
@@ -210,13 +210,13 @@ void DrawTournament(const InternationalTournament& t) {
         for (int i = 0; i < 3; ++i) {
             const int home = t.m_knockout[2 * i];
             const int away = t.m_knockout[2 * i + 1];
-            Text(230, YS[i], SideColour(home), home > 0 ? SideNameOf(home) : "-");
+            Text(230, YS[i], SideColour(home), home > 0 ? SideName(home) : "-");
             Text(400, YS[i], TEXT_WHITE, "vs");
-            Text(500, YS[i], SideColour(away), away > 0 ? SideNameOf(away) : "-");
+            Text(500, YS[i], SideColour(away), away > 0 ? SideName(away) : "-");
         }
         if (t.m_winner > 0) {
             char text[96];
-            std::snprintf(text, sizeof text, "Winner: %s", SideNameOf(t.m_winner));
+            std::snprintf(text, sizeof text, "Winner: %s", SideName(t.m_winner));
             Text(230, 530, TEXT_YELLOW, text);
         }
         return;
@@ -308,10 +308,10 @@ void DrawFutureSeries() {
         const int y = 190 + 20 * k;
         StartText(text, sizeof text, TourSeriesWithId(tour.m_series));
         Text(230, y, TEXT_YELLOW, text);
-        std::snprintf(text, sizeof text, "%s host %s", SideNameOf(tour.m_host), SideNameOf(tour.m_visitor));
+        std::snprintf(text, sizeof text, "%s host %s", SideName(tour.m_host), SideName(tour.m_visitor));
         if (tour.m_kind == TOUR_TRIANGULAR) {
             const size_t n = std::strlen(text);
-            std::snprintf(text + n, sizeof text - n, " and %s", SideNameOf(tour.m_third));
+            std::snprintf(text + n, sizeof text - n, " and %s", SideName(tour.m_third));
         }
         Text(380, y, TEXT_WHITE, text);
     }
@@ -354,7 +354,7 @@ void DrawPastSeries() {
         if (!s) continue;
         StartText(text, sizeof text, s);
         Text(230, y, colour, text);
-        std::snprintf(text, sizeof text, "%s hosted %s", SideNameOf(s->m_home), SideNameOf(s->m_away));
+        std::snprintf(text, sizeof text, "%s hosted %s", SideName(s->m_home), SideName(s->m_away));
         Text(380, y, TEXT_WHITE, text);
         Text(700, y, colour, SeriesStatusText(*s), resultFont);
     }

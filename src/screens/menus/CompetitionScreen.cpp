@@ -162,9 +162,9 @@ void MakeRecordsCombo(const Competition* c, const InternationalTournament* t) {
     char text[96];
     int value = COMP_SIDE_ITEMS;
     for (int32_t side : CS::sv_recordSides) {
-        std::snprintf(text, sizeof text, "%s Batting", SideNameOf(side));
+        std::snprintf(text, sizeof text, "%s Batting", SideName(side));
         CS::s_comboRecords->AddListItem(text, value++);
-        std::snprintf(text, sizeof text, "%s Bowling", SideNameOf(side));
+        std::snprintf(text, sizeof text, "%s Bowling", SideName(side));
         CS::s_comboRecords->AddListItem(text, value++);
     }
 }

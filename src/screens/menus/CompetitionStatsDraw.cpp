@@ -35,7 +35,7 @@ void DrawTeamStats() {
         for (size_t i = 0; i < CS::sv_streaks.size() && i < static_cast<size_t>(COMP_STATS_ROWS); ++i) {
             const StandingsRow& r = CS::sv_streaks[i];
             const int y = 220 + 20 * static_cast<int>(i);
-            Text(230, y, TEXT_WHITE, SideNameOf(r.m_team));
+            Text(230, y, TEXT_WHITE, SideName(r.m_team));
             g_system->DrawText(930, y, ALIGN_LEFT, TEXT_WHITE, g_game->m_fontText.get(), "%d",
                                StreakOf(r, CS::s_teamList));
         }
@@ -102,8 +102,8 @@ void DrawCompetitionHistoryPage() {
             Text(400, y, TEXT_YELLOW, "Shared");
             continue;
         }
-        if (e.m_winner > 0) Text(400, y, TEXT_WHITE, SideNameOf(e.m_winner));
-        Text(650, y, TEXT_WHITE, e.m_runnerUp > 0 ? SideNameOf(e.m_runnerUp) : "-");
+        if (e.m_winner > 0) Text(400, y, TEXT_WHITE, SideName(e.m_winner));
+        Text(650, y, TEXT_WHITE, e.m_runnerUp > 0 ? SideName(e.m_runnerUp) : "-");
     }
 }
 

@@ -98,11 +98,11 @@ void DrawFlag(int countryId, int x, int y) {
 void DrawPairOverview(const TourSeries& s) {
     CFont* title = g_game->m_fontTitle.get();
     Centred(512, 50, TEXT_WHITE, "Series overview");
-    Centred(611, 200, TEXT_WHITE, SideNameOf(s.m_home), title);
+    Centred(611, 200, TEXT_WHITE, SideName(s.m_home), title);
     DrawFlag(s.m_home, 576, 240);
     Centred(611, 300, TEXT_WHITE, "vs");
     DrawFlag(s.m_away, 576, 360);
-    Centred(611, 400, TEXT_WHITE, SideNameOf(s.m_away), title);
+    Centred(611, 400, TEXT_WHITE, SideName(s.m_away), title);
     Centred(611, 600, TEXT_WHITE, SeriesStatusText(s), title);
 }
 
@@ -117,7 +117,7 @@ void DrawTriangularOverview(const Series& s) {
         const StandingsRow& r = s.mv_standings[i];
         const int y = 195 + 40 * static_cast<int>(i);
         DrawFlag(r.m_team, 230, y - 5);
-        Text(320, y, TEXT_WHITE, SideNameOf(r.m_team));
+        Text(320, y, TEXT_WHITE, SideName(r.m_team));
         const int figures[] = {r.Played(), r.m_won, r.m_lost, r.m_drawn, r.m_tied, r.m_bonus1 + r.m_bonus2};
         for (size_t k = 0; k < std::size(figures); ++k) {
             std::snprintf(text, sizeof text, "%d", figures[k]);
@@ -334,7 +334,7 @@ void SO::Render() {
         if (s_kind == OVERVIEW_TRIANGULAR)
             std::snprintf(text, sizeof text, "Triangular Tournament");
         else
-            std::snprintf(text, sizeof text, "%s v %s", SideNameOf(s->m_home), SideNameOf(s->m_away));
+            std::snprintf(text, sizeof text, "%s v %s", SideName(s->m_home), SideName(s->m_away));
         Centred(512, 15, TEXT_WHITE, text, title);
         if (s_page == SERIES_PAGE_OVERVIEW) {
             if (const Series* t = ShownTriangular())
