@@ -106,8 +106,10 @@ int CDialog::HandleMouse(int px, int py, uint8_t leftDown, uint8_t rightDown) {
     if (!leftDown) {
         m_dragState = DRAG_IDLE;
     } else if (m_dragState == DRAG_MOVING && !m_locked) {
-        m_x = px - m_grabX;
-        m_y = py - m_grabY;
+        // The whole dialog stays on the screen, so its title bar can always
+        // be caught again; one larger than the screen keeps its top left.
+        m_x = std::max(0, std::min(px - m_grabX, SCREEN_WIDTH - m_width));
+        m_y = std::max(0, std::min(py - m_grabY, SCREEN_HEIGHT - m_height));
     }
     if (!Contains(px, py)) return 0;
     if (py - m_y >= m_titleHeight) {

@@ -61,6 +61,27 @@ TEST_F(DialogTest, DraggedByTheTitleBar) {
     }
 }
 
+// However far the title bar is pulled, the whole dialog stays on the screen;
+// one larger than the screen keeps its top left corner on it.
+TEST_F(DialogTest, DragStopsAtTheScreenEdges) {
+    struct Case {
+        int width, height;
+        int toX, toY;  // where the pointer is pulled, from (350, 490)
+        int x, y;      // where the dialog ends
+    };
+    for (Case c : {Case{300, 200, 1023, 767, 724, 568}, Case{300, 200, 0, 0, 0, 0},
+                   Case{300, 200, 1023, 0, 724, 0}, Case{1200, 900, 1023, 767, 0, 0}}) {
+        m_dialog.SetRect(300, 480, c.width, c.height);
+        Tick(350, 490, true);
+        // Small steps: a pull that leaves the dialog stops moving it.
+        for (int step = 1; step <= 64; ++step)
+            Tick(350 + (c.toX - 350) * step / 64, 490 + (c.toY - 490) * step / 64, true);
+        Tick(c.toX, c.toY, false);
+        EXPECT_EQ(m_dialog.m_x, c.x) << c.toX << "," << c.toY;
+        EXPECT_EQ(m_dialog.m_y, c.y) << c.toX << "," << c.toY;
+    }
+}
+
 TEST_F(DialogTest, PressCarriedOutOfTheDialogIsNoClick) {
     Tick(310, 600, true);
     Tick(100, 100, true);
