@@ -169,7 +169,10 @@ bool LoadDatabaseWorld(const std::string& root) {
     SetDatabaseFolder("std");
     SetDatabaseRoot(root);
     if (!std::filesystem::exists(DatabaseFilePath(DB_PLAYERS))) return false;
-    LoadWorld();
+    if (const auto fault = LoadWorld()) {
+        std::fprintf(stderr, "match_bench: %s: %s\n", fault->Where().c_str(), fault->m_problem.c_str());
+        return false;
+    }
     return g_world.mv_players.size() > 100;
 }
 

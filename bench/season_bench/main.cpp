@@ -267,7 +267,10 @@ int main(int argc, char** argv) {
     std::filesystem::remove(std::filesystem::path(saves) / PLAYER_HISTORY_INDEX);
     SetSavesFolder(saves);
     SeedRand(seed);
-    LoadWorld();
+    if (const auto fault = LoadWorld()) {
+        std::fprintf(stderr, "season_bench: %s: %s\n", fault->Where().c_str(), fault->m_problem.c_str());
+        return 1;
+    }
     PrepareNewCareer();
     // A profile with no job hears the world's news; it coaches nobody.
     g_userCoaches.assign(1, UserCoach{});

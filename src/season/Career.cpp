@@ -76,14 +76,16 @@ void StampStartDate() {
 
 }  // namespace
 
-void CompleteWorld() {
+std::optional<DatabaseFault> CompleteWorld() {
     TopUpTeamSquads();
     TopUpCountryPlayers();
     CreateMissingCoaches();
     InitTeamBudgets();
     SelectAllNationalSquads();
     LoadTournamentStages();
+    if (auto fault = CheckDatabaseFile(DB_TOURNAMENT_STAGES)) return fault;
     FinishWorldLoad();
+    return std::nullopt;
 }
 
 WorldLoadProgress RunWorldLoadStep(int step) {
@@ -92,7 +94,7 @@ WorldLoadProgress RunWorldLoadStep(int step) {
     // A world loads into a fresh game state.
     if (step == 0) ResetGameState();
     if (step == WORLD_LOAD_STEPS - 1) {
-        CompleteWorld();
+        progress.m_fault = CompleteWorld();
         progress.m_percent = 100;
         return progress;
     }
@@ -100,11 +102,15 @@ WorldLoadProgress RunWorldLoadStep(int step) {
     if (load.work) load.work();
     progress.m_percent = load.percent;
     progress.m_next = load.next;
+    // Nothing past here plays with a value the checks have not seen.
+    if (step == DATABASE_LOAD_STEPS - 1) progress.m_fault = CheckDatabase();
     return progress;
 }
 
-void LoadWorld() {
-    for (int step = 0; step < WORLD_LOAD_STEPS; ++step) RunWorldLoadStep(step);
+std::optional<DatabaseFault> LoadWorld() {
+    for (int step = 0; step < WORLD_LOAD_STEPS; ++step)
+        if (auto fault = RunWorldLoadStep(step).m_fault) return fault;
+    return std::nullopt;
 }
 
 void PrepareNewCareer() {

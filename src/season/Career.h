@@ -5,6 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "world/DatabaseChecks.h"
 
 namespace ravel {
 
@@ -13,15 +16,20 @@ inline constexpr int WORLD_LOAD_STEPS = 18;
 struct WorldLoadProgress {
     int32_t m_percent = 0;
     const char* m_next = nullptr;  // what loads next; nullptr after the last step
+    // The loaded values fail their checks: the world cannot be played and
+    // the loading goes no further.
+    std::optional<DatabaseFault> m_fault;
 };
 // Runs one step (0 to WORLD_LOAD_STEPS - 1; step 0 resets the game state
-// first); a step outside does nothing.
+// first); a step outside does nothing. The last of the database's steps
+// checks every file loaded so far.
 WorldLoadProgress RunWorldLoadStep(int step);
 // Squads and national players topped up, coaches for empty posts, wage
 // budgets, national squads, tournament stages, elevens and job security.
-void CompleteWorld();
-// Every load step in order.
-void LoadWorld();
+// Stops before the elevens when the tournament stages fail their checks.
+std::optional<DatabaseFault> CompleteWorld();
+// Every load step in order, up to the first fault, which it returns.
+std::optional<DatabaseFault> LoadWorld();
 
 // The start menu's New Game: an earlier game's coaches become the computer's,
 // the date goes back to the first morning, every club with a squad picks its

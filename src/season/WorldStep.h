@@ -6,17 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "world/GameDate.h"
 #include "world/Player.h"
+#include "world/PlayerHistory.h"
 
 namespace ravel {
-
-// The last season a career runs; the turn into the next one ends it.
-inline constexpr int LAST_CAREER_SEASON = 422;
 
 void DailyWorldStep();
 void FireCompetitionEvents();
 // The event of type 5: the world rolls into the next season.
 void StartNewSeason();
+// On a day past the season's end, which a sound events table never reaches,
+// the season is turned (and the fault logged), so the date can't run on in it.
+void TurnOverdueSeason();
 
 // Whether an event's season word (a season, or every even / odd season)
 // matches the season.
@@ -28,8 +30,6 @@ extern std::string g_almanackTitle;
 // Every player's season blocks that hold a match are added to the stored
 // histories, which are written again; false when the files can't be written.
 bool MergePlayerHistories(int endedSeason);
-// The stored history records of every player, in file order.
-std::vector<PlayerStats> ReadAllPlayerHistories();
 
 // What the turn did to the players.
 struct TurnoverCounts {

@@ -4,7 +4,9 @@
 #include <bit>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <iterator>
+#include <map>
 #include <type_traits>
 
 #include "world/DbFile.h"
@@ -402,19 +404,35 @@ Competition* ExactCompetition(int id) {
 
 #define RAVEL_IO(fn) [](auto& a, auto& r) { fn(a, r); }
 
+// Per file, the first record of its last read that named an owner no table
+// holds.
+std::map<int, int32_t> g_firstOrphan;
+
 // Records that live inside an owner's list (a competition's rounds, a
 // tournament's stages) are stored in one file, each naming its owner by id;
-// one whose owner doesn't exist is dropped.
+// one whose owner doesn't exist is dropped, and the first such is noted.
 template <class Rec, class Owner, class F>
-void ReadIntoOwners(const std::string& path, size_t minSize, F io, std::vector<Owner>& owners,
+void ReadIntoOwners(int number, const std::string& path, size_t minSize, F io, std::vector<Owner>& owners,
                     std::vector<Rec> Owner::*list, int32_t Rec::*ownerId) {
     for (Owner& o : owners) (o.*list).clear();
-    for (const Rec& r : ReadTable<Rec>(path, minSize, io))
+    g_firstOrphan.erase(number);
+    int32_t position = 0;
+    for (const Rec& r : ReadTable<Rec>(path, minSize, io)) {
+        bool placed = false;
         for (Owner& o : owners)
             if (o.m_id == r.*ownerId) {
                 (o.*list).push_back(r);
+                placed = true;
                 break;
             }
+        if (!placed) g_firstOrphan.emplace(number, position);
+        ++position;
+    }
+}
+
+// A new table of owners has empty lists: what its files left out no longer counts.
+void ForgetOrphans(std::initializer_list<int> numbers) {
+    for (int number : numbers) g_firstOrphan.erase(number);
 }
 
 template <class Rec, class Owner, class F>
@@ -428,7 +446,11 @@ bool WriteFromOwners(const std::string& path, F io, const std::vector<Owner>& ow
 void ReadRankings(int number, int competition) {
     auto rows = ReadTable<StandingsRow>(DatabaseFilePath(number), 104, RAVEL_IO(IoStandingsRow));
     Competition* c = ExactCompetition(competition);
-    if (!c) return;
+    g_firstOrphan.erase(number);
+    if (!c) {
+        if (!rows.empty()) g_firstOrphan.emplace(number, 0);
+        return;
+    }
     c->mv_standings = std::move(rows);
 }
 
@@ -508,21 +530,29 @@ bool ReadDatabaseFile(int number) {
             return true;
         case DB_COMPETITIONS:
             w.mv_competitions = ReadTable<Competition>(path, 127, RAVEL_IO(IoCompetition));
+            ForgetOrphans({DB_ROUNDS, DB_CONDITIONS, DB_HISTORY, DB_TEST_RANKINGS, DB_ODI_RANKINGS});
             return true;
         case DB_CONDITIONS:
-            ReadIntoOwners(path, 80, RAVEL_IO(IoConditions), w.mv_competitions, &Competition::mv_conditions,
-                           &PlayingConditions::m_competition);
+            ReadIntoOwners(number, path, 80, RAVEL_IO(IoConditions), w.mv_competitions,
+                           &Competition::mv_conditions, &PlayingConditions::m_competition);
             return true;
         case DB_ROUNDS:
-            ReadIntoOwners(path, 12, RAVEL_IO(IoRound), w.mv_competitions, &Competition::mv_rounds,
+            ReadIntoOwners(number, path, 12, RAVEL_IO(IoRound), w.mv_competitions, &Competition::mv_rounds,
                            &RoundDate::m_competition);
             return true;
         case DB_HISTORY: {
             for (auto& c : w.mv_competitions) c.mv_history.clear();
             auto all = ReadTable<HistoryRecord>(path, 16, RAVEL_IO(IoHistory));
-            for (const auto& h : all)
+            g_firstOrphan.erase(number);
+            for (size_t i = 0; i < all.size(); ++i) {
+                bool placed = false;
                 for (auto& c : w.mv_competitions)
-                    if (c.m_historyId == h.m_historyId) c.mv_history.push_back(h.m_entry);
+                    if (c.m_historyId == all[i].m_historyId) {
+                        c.mv_history.push_back(all[i].m_entry);
+                        placed = true;
+                    }
+                if (!placed) g_firstOrphan.emplace(number, static_cast<int32_t>(i));
+            }
             return true;
         }
         case DB_EVENTS:
@@ -536,14 +566,15 @@ bool ReadDatabaseFile(int number) {
             return true;
         case DB_TOURNAMENTS:
             w.mv_tournaments = ReadTable<InternationalTournament>(path, 77, RAVEL_IO(IoTournament));
+            ForgetOrphans({DB_TOURNAMENT_VENUES, DB_TOURNAMENT_STAGES});
             return true;
         case DB_TOURNAMENT_VENUES:
-            ReadIntoOwners(path, 12, RAVEL_IO(IoVenue), w.mv_tournaments, &InternationalTournament::mv_venues,
-                           &TournamentVenue::m_tournament);
+            ReadIntoOwners(number, path, 12, RAVEL_IO(IoVenue), w.mv_tournaments,
+                           &InternationalTournament::mv_venues, &TournamentVenue::m_tournament);
             return true;
         case DB_TOURNAMENT_STAGES:
-            ReadIntoOwners(path, 20, RAVEL_IO(IoStage), w.mv_tournaments, &InternationalTournament::mv_stages,
-                           &TournamentStage::m_tournament);
+            ReadIntoOwners(number, path, 20, RAVEL_IO(IoStage), w.mv_tournaments,
+                           &InternationalTournament::mv_stages, &TournamentStage::m_tournament);
             return true;
         case DB_TOURS:
             w.mv_tours = ReadTable<Tour>(path, 36, RAVEL_IO(IoTour));
@@ -561,6 +592,11 @@ bool ReadDatabaseFile(int number) {
         default:
             return false;
     }
+}
+
+int32_t FirstRecordWithoutOwner(int number) {
+    auto it = g_firstOrphan.find(number);
+    return it == g_firstOrphan.end() ? -1 : it->second;
 }
 
 bool WriteDatabaseFile(int number, const std::string& path) {
@@ -822,10 +858,37 @@ const DatabaseLoadStep& DatabaseLoadStepAt(int step) {
     return LOAD_STEPS[std::clamp(step, 0, DATABASE_LOAD_STEPS - 1)];
 }
 
-void LoadDatabase() {
+const DbLoader DB_LOADERS[std::size(DB_FILES)] = {
+    {DB_PLAYERS, LoadPlayers},
+    {DB_TEAMS, LoadTeams},
+    {DB_COUNTRIES, LoadCountries},
+    {DB_GROUNDS, LoadGrounds},
+    {DB_CLIMATES, LoadClimates},
+    {DB_SEASONS, LoadSeasons},
+    {DB_STAFF, LoadStaffMembers},
+    {DB_COMPETITIONS, LoadCompetitions},
+    {DB_TOURNAMENTS, LoadInternationalTournaments},
+    {DB_TOURNAMENT_VENUES, LoadTournamentAmendments},
+    {DB_ROUNDS, LoadRounds},
+    {DB_CONDITIONS, LoadConditions},
+    {DB_HISTORY, LoadCompetitionHistory},
+    {DB_EVENTS, LoadCompetitionEvents},
+    {DB_INJURIES, LoadInjuryTypes},
+    {DB_TOURS, LoadTours},
+    {DB_TOUR_SERIES, LoadTours},
+    {DB_TEST_RANKINGS, LoadTestRankings},
+    {DB_ODI_RANKINGS, LoadOneDayRankings},
+    {DB_FIELD_POSITIONS, LoadFieldPositions},
+    {DB_FIELD_SETUPS, LoadFieldSetups},
+    {DB_BOWL_PLANS, LoadBowlPlans},
+    {DB_TOURNAMENT_STAGES, LoadTournamentStages},
+};
+
+std::optional<DatabaseFault> LoadDatabase() {
     for (const DatabaseLoadStep& step : LOAD_STEPS)
         if (step.work) step.work();
     LoadTournamentStages();
+    return CheckDatabase();
 }
 
 }  // namespace ravel

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "world/Competitions.h"
+#include "world/DatabaseChecks.h"
 #include "world/Player.h"
 #include "world/Records.h"
 
@@ -92,8 +94,9 @@ struct DatabaseLoadStep {
 inline constexpr int DATABASE_LOAD_STEPS = 17;
 const DatabaseLoadStep& DatabaseLoadStepAt(int step);
 // Every step in order, then the tournament stages: the tables as the files
-// hold them, not yet completed for play (see season/Career.h).
-void LoadDatabase();
+// hold them, not yet completed for play (see season/Career.h). Then their
+// values are checked: the first fault, or nothing for a sound world.
+std::optional<DatabaseFault> LoadDatabase();
 
 // The squads of every side rebuilt from the players' club fields.
 void RebuildSquadsFromPlayers();
@@ -103,6 +106,16 @@ void RebuildSquadsFromPlayers();
 // that names no file.
 bool ReadDatabaseFile(int number);
 bool WriteDatabaseFile(int number, const std::string& path);
+// The first record of the file's last read that named an owner (competition,
+// tournament, history) no table holds, and so was dropped; -1 for none.
+int32_t FirstRecordWithoutOwner(int number);
+// Every file's loader with its after-load work, in loading order (the tours'
+// loader reads both tour files).
+struct DbLoader {
+    int m_number;
+    void (*m_load)();
+};
+extern const DbLoader DB_LOADERS[23];
 // Writes every file of the world into a folder; false when one fails.
 bool WriteDatabase(const std::string& folder);
 

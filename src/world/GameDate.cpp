@@ -71,6 +71,10 @@ int SeasonFirstYear(int season) {
     return (season - 50) / 2 + 1850;
 }
 
+int SeasonLength(int season) {
+    return DaysBetween(GameDate::FromSeasonDay(0, season), GameDate::FromSeasonDay(0, season + 1));
+}
+
 int GameDate::NextDay() {
     StepDay(*this);
     ++m_dayOfSeason;

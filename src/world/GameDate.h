@@ -8,7 +8,9 @@
 namespace ravel {
 
 inline constexpr int FIRST_SEASON = 362;  // the 2006 season, from 1 April 2006
-inline constexpr int SEASON_DAYS = 364;   // days of season run 0..363
+// The last season a career runs; the turn into the next one ends it.
+inline constexpr int LAST_CAREER_SEASON = 422;
+inline constexpr int SEASON_DAYS = 364;  // days of season run 0..363
 
 struct GameDate {
     int32_t m_second = 0;
@@ -44,6 +46,9 @@ int DaysInMonth(int month);
 int SeasonFirstYear(int season);
 // Calendar days from one date to another; negative when `to` is earlier.
 int DaysBetween(const GameDate& from, const GameDate& to);
+// Days from a season's first day to the next season's: 183 from 1 April,
+// 182 from 1 October.
+int SeasonLength(int season);
 
 enum GameMode : int32_t {
     MODE_CAREER = 1,

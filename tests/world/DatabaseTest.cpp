@@ -45,33 +45,6 @@ TEST_F(DatabaseFiles, UnknownFileNumberIsRefused) {
     EXPECT_FALSE(WriteDatabaseFile(123456, Path("x.dbj")));
 }
 
-// Every loader, by the file it reads.
-const std::pair<int, void (*)()> LOADERS[] = {
-    {DB_PLAYERS, LoadPlayers},
-    {DB_TEAMS, LoadTeams},
-    {DB_COUNTRIES, LoadCountries},
-    {DB_GROUNDS, LoadGrounds},
-    {DB_CLIMATES, LoadClimates},
-    {DB_SEASONS, LoadSeasons},
-    {DB_STAFF, LoadStaffMembers},
-    {DB_COMPETITIONS, LoadCompetitions},
-    {DB_TOURNAMENTS, LoadInternationalTournaments},
-    {DB_TOURNAMENT_VENUES, LoadTournamentAmendments},
-    {DB_ROUNDS, LoadRounds},
-    {DB_CONDITIONS, LoadConditions},
-    {DB_HISTORY, LoadCompetitionHistory},
-    {DB_EVENTS, LoadCompetitionEvents},
-    {DB_INJURIES, LoadInjuryTypes},
-    {DB_TOURS, LoadTours},
-    {DB_TOUR_SERIES, LoadTours},
-    {DB_TEST_RANKINGS, LoadTestRankings},
-    {DB_ODI_RANKINGS, LoadOneDayRankings},
-    {DB_FIELD_POSITIONS, LoadFieldPositions},
-    {DB_FIELD_SETUPS, LoadFieldSetups},
-    {DB_BOWL_PLANS, LoadBowlPlans},
-    {DB_TOURNAMENT_STAGES, LoadTournamentStages},
-};
-
 // A rough size of the world: the sum of its table lengths.
 size_t WorldRecords() {
     const World& w = g_world;
@@ -100,7 +73,7 @@ TEST_F(DatabaseFiles, DamagedFilesNeverBreakTheLoaders) {
     const size_t whole = WorldRecords();
     SeedRand(7);
 
-    for (auto [number, load] : LOADERS) {
+    for (auto [number, load] : DB_LOADERS) {
         const std::string file = Path(DbFileName(number));
         const std::vector<uint8_t> original = ReadBytes(file);
         std::vector<std::vector<uint8_t>> damaged;
