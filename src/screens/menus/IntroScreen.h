@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "world/DatabaseChecks.h"
 
 namespace ravel {
 
@@ -11,6 +14,7 @@ class CSprite;
 // Where the intro stands.
 enum IntroStep : int32_t {
     INTRO_LOGO = -3,            // the waiting picture, before loading
+    INTRO_CHECK_WORLD = 16,     // the loaded values are checked
     INTRO_COMPLETE_WORLD = 17,  // the last loading step
     INTRO_IDLE_FIRST = 18,      // idle ticks that keep the full bar on screen
     INTRO_DONE = 30,            // the start menu opens
@@ -34,6 +38,9 @@ public:
     static int32_t s_tickCounter;
     static int32_t s_percent;
     static const char* s_message;  // the table that loads next
+    // What made the world unplayable; loading stops there and the screen
+    // says so until the player closes the game.
+    static std::optional<DatabaseFault> s_fault;
     static CSprite* s_logo;
     static CSprite* s_waiting;
 };

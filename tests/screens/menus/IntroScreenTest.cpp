@@ -3,7 +3,9 @@
 #include "LaunchFixture.h"
 #include "screens/menus/IntroScreen.h"
 #include "season/Squads.h"
+#include "shell/platform/Keys.h"
 #include "shell/platform/Sprite.h"
+#include "world/GameDate.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -14,15 +16,47 @@ using IS = CIntroScreen;
 
 constexpr uint32_t BAR_GREY = 0xff6f6f6fu;
 
-// The intro over a database folder with no files in it: every step runs and
-// finds nothing, so the step machine is all there is to see.
+// The smallest world the checks let through, written into the database
+// folder: the competitions that Tests,
+// one-day internationals and tour matches take their rules from, and the
+// roll-over of every season.
+void WriteSmallestWorld() {
+    ResetWorld();
+    struct Fixed {
+        int32_t id, format, length;
+    };
+    for (Fixed f : {Fixed{500, FORMAT_TEST, 5}, Fixed{501, FORMAT_ODI, 50}, Fixed{502, FORMAT_FIRST_CLASS, 3},
+                    Fixed{503, FORMAT_LIST_A, 50}, Fixed{504, FORMAT_FIRST_CLASS, 4}}) {
+        Competition c;
+        c.m_id = f.id;
+        std::snprintf(c.m_name, sizeof c.m_name, "Competition %d", f.id);
+        c.m_format = f.format;
+        c.m_length = f.length;
+        g_world.mv_competitions.push_back(c);
+    }
+    for (int season : {EVERY_EVEN_SEASON, EVERY_ODD_SEASON}) {
+        CompetitionEvent e;
+        e.m_season = season;
+        e.m_type = EVENT_NEW_SEASON;
+        e.m_dayOfSeason = SeasonLength(season == EVERY_EVEN_SEASON ? FIRST_SEASON : FIRST_SEASON + 1) - 1;
+        g_world.mv_events.push_back(e);
+    }
+    ASSERT_TRUE(WriteDatabaseFile(DB_COMPETITIONS, DatabaseFilePath(DB_COMPETITIONS)));
+    ASSERT_TRUE(WriteDatabaseFile(DB_EVENTS, DatabaseFilePath(DB_EVENTS)));
+    ResetWorld();
+}
+
+// The intro over a database folder that holds the smallest world: every step
+// runs and finds next to nothing, so the step machine is all there is to see.
 class IntroTest : public LaunchTest {
 protected:
     void SetUp() override {
         LaunchTest::SetUp();
         m_empty = std::filesystem::path(testing::TempDir()) / "ravel_launch_empty_db";
+        std::filesystem::remove_all(m_empty);
         std::filesystem::create_directories(m_empty);
         SetDatabaseDirectory(m_empty.string());
+        WriteSmallestWorld();
         ASSERT_EQ(m_game->m_screenId, SCREEN_INTRO);
     }
     static uint32_t Segment(int i) { return 0xff000000u | static_cast<uint32_t>(i + 30) << 8; }
@@ -96,6 +130,38 @@ TEST_F(IntroTest, PicturesComeBackAfterALostDevice) {
     EXPECT_TRUE(IS::s_waiting->Loaded());
     Frame();
     EXPECT_EQ(Pixel(512, 345), ball);
+}
+
+// A world that fails its checks stops the loading where they ran, says which
+// file and record failed, and the game goes no further: a click (or Escape)
+// closes it.
+TEST_F(IntroTest, BrokenWorldIsRefusedOnTheLoadingScreen) {
+    std::filesystem::remove(DatabaseFilePath(DB_EVENTS));
+    TickWith(600, 600, true);
+    for (int tick = 0; tick < 60; ++tick) Idle();
+    EXPECT_EQ(m_game->m_screenId, SCREEN_INTRO) << "no start menu";
+    EXPECT_EQ(IS::s_step, INTRO_CHECK_WORLD);
+    ASSERT_TRUE(IS::s_fault.has_value());
+    EXPECT_EQ(IS::s_fault->m_file, "db010170.dbj");
+    EXPECT_EQ(IS::s_fault->m_problem, "season 362 has no roll-over event");
+    Frame("intro_refused.png");
+    EXPECT_GT(CountNear(300, 490, 724, 560, 0xffff6060u), 100) << "the refusal is written under the bar";
+
+    EXPECT_TRUE(m_game->m_running);
+    TickWith(600, 600, true);
+    EXPECT_FALSE(m_game->m_running);
+}
+
+TEST_F(IntroTest, EscapeAlsoClosesARefusedWorld) {
+    std::filesystem::remove(DatabaseFilePath(DB_COMPETITIONS));
+    TickWith(600, 600, true);
+    while (IS::s_step < INTRO_CHECK_WORLD) Idle();
+    Idle(2);
+    ASSERT_TRUE(IS::s_fault.has_value());
+    EXPECT_EQ(IS::s_fault->Where(), "db090358.dbj");
+    EXPECT_TRUE(m_game->m_running) << "the click that started the loading is long released";
+    PressKey(DIK_ESCAPE);
+    EXPECT_FALSE(m_game->m_running);
 }
 
 // The whole load from the built database, the world completed for play.
