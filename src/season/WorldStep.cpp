@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 
 #include "match/Conditions.h"
 #include "match/Match.h"
@@ -163,7 +162,17 @@ void StartNewSeason() {
     if (!employed) StartAutoSimulation(AUTO_TO_NEXT_SEASON);
 }
 
+void TurnOverdueSeason() {
+    GameDate& date = g_cricket.m_date;
+    if (date.m_season > LAST_CAREER_SEASON || date.m_dayOfSeason < SeasonLength(date.m_season)) return;
+    DebugLog("Season %d ran past its last day without its roll-over event: turning it", date.m_season);
+    StartNewSeason();
+    // Today is already the new season's first day.
+    if (date.m_dayOfSeason < 0) date.m_dayOfSeason = 0;
+}
+
 void DailyWorldStep() {
+    TurnOverdueSeason();
     FireCompetitionEvents();
     const GameDate& date = g_cricket.m_date;
     if (date.m_day == MONTHLY_FINANCE_DAY) ApplyMonthlyFinances();
@@ -188,26 +197,6 @@ void DailyWorldStep() {
     }
     DeliverAndClearDaily();
     for (StaffMember& s : g_world.mv_staff) DailyCoachStep(s);
-}
-
-std::vector<PlayerStats> ReadAllPlayerHistories() {
-    std::vector<PlayerStats> records;
-    const std::string folder = SavesFolder();
-    std::ifstream in(folder.empty() ? PLAYER_HISTORY_DATA : folder + "/" + PLAYER_HISTORY_DATA,
-                     std::ios::binary);
-    if (!in) return records;
-    uint8_t b[4] = {};
-    in.read(reinterpret_cast<char*>(b), 4);
-    if (!in) return records;
-    const int32_t count = static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 |
-                                               uint32_t(b[3]) << 24);
-    for (int32_t n = 0; n < count; ++n) {
-        PlayerStats s;
-        in.read(reinterpret_cast<char*>(&s), sizeof s);
-        if (!in) break;
-        records.push_back(s);
-    }
-    return records;
 }
 
 bool MergePlayerHistories(int endedSeason) {

@@ -1,11 +1,15 @@
 #include "world/PlayerHistory.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 
 #include "world/DbFile.h"
 #include "world/SaveGame.h"
+#include "world/Services.h"
+#include "world/World.h"
 
 namespace ravel {
 
@@ -16,6 +20,19 @@ constexpr size_t INDEX_ENTRY = 8;
 
 std::string HistoryPath(const char* name) {
     return SavesFolder().empty() ? name : SavesFolder() + "/" + name;
+}
+
+// A player of the world; id 0 stands for nobody.
+bool WorldPlayer(int32_t id) {
+    return id > 0 && static_cast<size_t>(id) < g_world.mv_players.size();
+}
+
+// Keeps the records of the world's players; logs how many went.
+void DropStrangers(std::vector<PlayerStats>& records, const char* when) {
+    const size_t dropped =
+        std::erase_if(records, [](const PlayerStats& s) { return !WorldPlayer(s.m_player); });
+    if (dropped)
+        DebugLog("Player histories: %zu records %s name no player of the world, dropped", dropped, when);
 }
 
 int32_t ReadInt(std::ifstream& in) {
@@ -49,7 +66,31 @@ void ReadPlayerHistory(std::vector<PlayerStats>& out, int playerId) {
     }
 }
 
+std::vector<PlayerStats> ReadAllPlayerHistories() {
+    std::vector<PlayerStats> records;
+    const std::string path = HistoryPath(PLAYER_HISTORY_DATA);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return records;
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    // A new game's file is empty.
+    if (bytes.empty()) return records;
+    int32_t count = -1;
+    if (bytes.size() >= 4) std::memcpy(&count, bytes.data(), 4);
+    const size_t whole = bytes.size() < 4 ? 0 : (bytes.size() - 4) / RECORD;
+    records.resize(whole);
+    for (size_t i = 0; i < whole; ++i) std::memcpy(&records[i], &bytes[4 + i * RECORD], RECORD);
+    DropStrangers(records, "read");
+    if (count < 0 || static_cast<size_t>(count) != whole || 4 + whole * RECORD != bytes.size()) {
+        DebugLog("Player histories: %s holds %zu whole records where it counts %d; set aside as %s",
+                 path.c_str(), whole, count, PLAYER_HISTORY_SET_ASIDE);
+        std::rename(path.c_str(), HistoryPath(PLAYER_HISTORY_SET_ASIDE).c_str());
+    }
+    return records;
+}
+
 bool WritePlayerHistories(std::vector<PlayerStats> records) {
+    DropStrangers(records, "to write");
     std::stable_sort(records.begin(), records.end(),
                      [](const PlayerStats& a, const PlayerStats& b) { return a.m_player < b.m_player; });
     int32_t maxId = -1;
@@ -63,8 +104,7 @@ bool WritePlayerHistories(std::vector<PlayerStats> records) {
     // player's; a negative first entry would mark the whole index empty.
     std::vector<int32_t> first(static_cast<size_t>(maxId + 1), 0), count(static_cast<size_t>(maxId + 1), 0);
     for (size_t i = 0; i < records.size(); ++i) {
-        int32_t id = records[i].m_player;
-        if (id < 0) continue;
+        const int32_t id = records[i].m_player;
         if (count[id]++ == 0) first[id] = static_cast<int32_t>(i);
     }
     DbWriter index;

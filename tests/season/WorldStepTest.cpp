@@ -214,6 +214,28 @@ TEST_F(WorldStep, CareerEndsAfterTheLastSeason) {
     EXPECT_EQ(CurrentScreen(), SCREEN_AUTO_SIM);
 }
 
+// Without its roll-over event a season still ends on its last day: the next
+// morning's world step turns it.
+TEST_F(WorldStep, SeasonWithoutItsRollOverTurnsTheDayAfterItsEnd) {
+    struct Case {
+        int season, lastDay;
+        int day, month, year;  // the first day of the next season
+    };
+    for (Case c : {Case{362, 182, 1, 10, 2006}, Case{363, 181, 1, 4, 2007}}) {
+        g_world.mv_events.clear();
+        g_cricket.m_date = GameDate::FromSeasonDay(c.lastDay, c.season);
+        DailyWorldStep();
+        EXPECT_EQ(g_cricket.m_date.m_season, c.season) << "the last day is still the season's";
+        g_cricket.m_date.NextDay();
+        DailyWorldStep();
+        EXPECT_EQ(g_cricket.m_date.m_season, c.season + 1);
+        EXPECT_EQ(g_cricket.m_date.m_dayOfSeason, 0);
+        EXPECT_EQ(g_cricket.m_date.m_day, c.day);
+        EXPECT_EQ(g_cricket.m_date.m_month, c.month);
+        EXPECT_EQ(g_cricket.m_date.m_year, c.year);
+    }
+}
+
 TEST_F(WorldStep, DailyStepKeepsTheWorldStateAndRebuildsTheTablesFrom2010) {
     Competition table;
     table.m_id = COMP_TEST_CHAMPIONSHIP;
