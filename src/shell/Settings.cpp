@@ -66,6 +66,14 @@ long LeadingNumber(const char* line) {
     return value;
 }
 
+// The skin names a folder under gfx\gui: a plain name, never a path out of it.
+bool PlainFolderName(const std::string& name) {
+    if (name.find("..") != std::string::npos) return false;
+    for (char c : name)
+        if (c == '/' || c == '\\' || c == ':') return false;
+    return true;
+}
+
 }  // namespace
 
 bool ReadConfig(const char* nativePath) {
@@ -73,9 +81,14 @@ bool ReadConfig(const char* nativePath) {
     if (!f) return false;
     std::string line;
     ReadLine(f, line);
-    std::snprintf(s_skinName, sizeof s_skinName, "%.*s", SKIN_NAME_LENGTH, line.c_str());
     // A first line too long for the name leaves the filters unread: all off.
     const bool readFlags = line.size() <= size_t(SKIN_NAME_LENGTH);
+    if (!PlainFolderName(line)) {
+        DebugLog("config.ini: skin \"%.*s\" is no folder name; using \"std\"", SKIN_NAME_LENGTH,
+                 line.c_str());
+        line = "std";
+    }
+    std::snprintf(s_skinName, sizeof s_skinName, "%.*s", SKIN_NAME_LENGTH, line.c_str());
     for (auto member : FILE_ORDER) {
         const bool got = readFlags && ReadLine(f, line);
         g_highlightFilters.*member = got && LeadingNumber(line.c_str()) == 1 ? 1 : 0;

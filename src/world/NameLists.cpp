@@ -1,5 +1,6 @@
 #include "world/NameLists.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -15,10 +16,12 @@ namespace {
 
 constexpr size_t MAX_NAME = 255;
 
+// A name ends at a NUL byte, as it will in the player's record, and at the
+// line's trailing blanks.
 void TrimLineEnd(std::string& line) {
+    line.resize(std::min(line.find('\0'), std::min(line.size(), MAX_NAME)));
     while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
         line.pop_back();
-    if (line.size() > MAX_NAME) line.resize(MAX_NAME);
 }
 
 const char* RandomName(int countryId, const char* suffix) {

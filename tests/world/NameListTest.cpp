@@ -43,9 +43,10 @@ protected:
 TEST_F(NameLists, ListsOfEveryShapeGiveTheirNames) {
     struct Case {
         const char* m_what;
-        const char* m_text;
+        std::string m_text;
         std::set<std::string> m_names;
     };
+    using namespace std::string_literals;
     const Case cases[] = {
         {"plain", "3\nAlpha\nBeta\nGamma\n", {"Alpha", "Beta", "Gamma"}},
         {"CRLF line ends", "3\r\nAlpha\r\nBeta\r\nGamma\r\n", {"Alpha", "Beta", "Gamma"}},
@@ -54,6 +55,7 @@ TEST_F(NameLists, ListsOfEveryShapeGiveTheirNames) {
         {"no count", "Alpha\nBeta\nGamma\n", {"Beta", "Gamma"}},
         {"zero count", "0\nAlpha\nBeta\n", {"Alpha", "Beta"}},
         {"no last line end", "2\nAlpha\nBeta", {"Alpha", "Beta"}},
+        {"NUL bytes", "3\n\0Alpha\nBe\0ta\nGamma \0\n"s, {"Be", "Gamma"}},
     };
     for (const Case& c : cases) {
         WriteList("x.csv", c.m_text);

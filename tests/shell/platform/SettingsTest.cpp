@@ -56,6 +56,8 @@ TEST_F(SettingsTest, ReadingConfigFiles) {
         {"carriage returns", "std\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n", "std", "101010101"},
         {"49-character name", std::string(49, 'n') + "\n1\n1\n1\n1\n1\n1\n1\n1\n1\n", nullptr, "111111111"},
         {"overlong first line", longName + "\n1\n1\n1\n1\n1\n1\n1\n1\n1\n", nullptr, "000000000"},
+        {"a path for a skin", "../../pics\n1\n1\n1\n1\n1\n1\n1\n1\n1\n", "std", "111111111"},
+        {"a game path for a skin", "c:\\gfx\\\n1\n0\n", "std", "100000000"},
         {"garbage", std::string("\x01\xff\x80\n\xfe\n", 6), nullptr, "000000000"},
     };
     for (const Case& c : cases) {
