@@ -43,7 +43,7 @@ namespace {
 // not started, when it comes before `next`.
 void NextFromItinerary(int country, NextMatch& next) {
     const GameDate& today = g_cricket.m_date;
-    const auto offer = [&next, &today](const GameDate& date, int competition, int home, int away, int host) {
+    const auto offer = [&](const GameDate& date, int competition, int home, int away, int host) {
         if (DaysBetween(today, date) < 0 || (next.m_known && DaysBetween(next.m_date, date) >= 0)) return;
         next = {true, date, competition, home, away, host, -1};
     };
