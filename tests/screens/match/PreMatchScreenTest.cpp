@@ -209,8 +209,12 @@ TEST_F(PreMatchScreenTest, TheBatsmanList) {
     EXPECT_EQ(TextAt(texts, w->m_x + 250, rowY(3)), "c " + surname(innings.m_bowlers[5].mi_player) + " b " +
                                                         surname(innings.m_bowlers[2].mi_player));
     for (const DrawnText& t : texts) {
-        if (t.x == w->m_x + 30 && t.y == rowY(1)) EXPECT_EQ(t.colour, 0xffffff00u) << "at the crease";
-        if (t.x == w->m_x + 30 && t.y == rowY(0)) EXPECT_EQ(t.colour, 0xffcdcdcdu) << "out";
+        if (t.x == w->m_x + 30 && t.y == rowY(1)) {
+            EXPECT_EQ(t.colour, 0xffffff00u) << "at the crease";
+        }
+        if (t.x == w->m_x + 30 && t.y == rowY(0)) {
+            EXPECT_EQ(t.colour, 0xffcdcdcdu) << "out";
+        }
     }
     const Player* fifth = PlayerById(innings.m_batsmen[5].mi_player);
     EXPECT_EQ(TextAt(texts, w->m_x + 450, rowY(5)), fifth->BattingRatingWord());
