@@ -7,6 +7,7 @@
 #include "match/Conditions.h"
 #include "match/Match.h"
 #include "match/MatchServices.h"
+#include "match/Tactics.h"
 #include "world/Random.h"
 #include "world/World.h"
 
@@ -30,8 +31,8 @@ float PitchDistance(int length) {
 
 // The plan ball the bowler delivers next to a batting position; nullptr when
 // the plan tables hold no usable entry (the delivery keeps its defaults).
-const PlanBall* NextPlanBall(MatchPlayer& bowler, int position, bool spin) {
-    const std::vector<BowlPlan>& plans = spin ? g_world.mv_spinPlans : g_world.mv_pacePlans;
+const PlanBall* NextPlanBall(MatchPlayer& bowler, int position) {
+    const std::vector<BowlPlan>& plans = BowlPlanTable(bowler);
     int slot = std::clamp(position, 0, SQUAD_SIZE - 1);
     int plan = bowler.mi_bowlPlan[slot];
     if (plans.empty()) return nullptr;
@@ -108,7 +109,7 @@ void Match::CheckExtras() {
     int second = bowler ? bowler->m_bowlSkill[1] : 0;
     float energy = bowlerMp.mf_energy;
 
-    if (const PlanBall* pb = NextPlanBall(bowlerMp, mi_striker, IsSpin(b.mi_bowlType))) {
+    if (const PlanBall* pb = NextPlanBall(bowlerMp, mi_striker)) {
         b.mi_length = pb->m_length;
         b.mi_movement = pb->m_movement;
         b.mi_effort = pb->m_effort;

@@ -115,6 +115,13 @@ struct BallState {
     int32_t mi_setupId = INT32_MIN;  // the plan ball's field id last looked up, and its table position
     int32_t mi_setupPos = -1;
     const void* mp_placedBuiltIn = nullptr;
+    // A field setting was changed in place: the next ball looks it up and
+    // places its fielders again.
+    void ForgetField() {
+        mi_placedSetup = -2;
+        mi_setupId = INT32_MIN;
+        mi_setupPos = -1;
+    }
     int32_t mi_strikerPos = 0;  // batting positions and players at the crease as the ball is bowled
     int32_t mi_nonStrikerPos = 1;
     int32_t mi_strikerPlayer = -1;

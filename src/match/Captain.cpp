@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "match/Match.h"
+#include "match/Tactics.h"
 #include "world/Random.h"
 #include "world/World.h"
 
@@ -118,8 +119,8 @@ void Match::StageDelivery() {
     // The field of the plan ball about to be bowled.
     b.mi_fieldSetup = -1;
     b.mi_bowlSide = 0;
-    const std::vector<BowlPlan>& plans = spinner ? g_world.mv_spinPlans : g_world.mv_pacePlans;
     const MatchPlayer& bmp = fielding.m_players[bowlerSlot];
+    const std::vector<BowlPlan>& plans = BowlPlanTable(bmp);
     int strikerPos = std::clamp(mi_striker, 0, SQUAD_SIZE - 1);
     int plan = bmp.mi_bowlPlan[strikerPos];
     if (plan >= 0 && plan < static_cast<int>(plans.size()) && !plans[plan].mv_balls.empty()) {

@@ -49,6 +49,11 @@ int32_t BatsmanFigures::Balls() const {
     return balls;
 }
 
+double BatsmanFigures::StrikeRate() const {
+    const int32_t balls = Balls(), runs = BatsmanRuns(*this);
+    return balls > 0 && runs > 0 ? runs * 100.0 / balls : 0.0;
+}
+
 void Partnership::Begin(int32_t player1, int32_t player2) {
     *this = Partnership{};
     mi_state = 1;

@@ -155,6 +155,8 @@ struct BatsmanFigures {
     int32_t mi_countedBalls = 0;
 
     int32_t Balls() const;
+    // Runs per hundred balls; 0 before a run or a ball.
+    double StrikeRate() const;
 };
 
 struct Partnership {

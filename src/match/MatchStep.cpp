@@ -3,6 +3,7 @@
 #include "match/Conditions.h"
 #include "match/Match.h"
 #include "match/MatchServices.h"
+#include "match/Tactics.h"
 #include "world/Random.h"
 #include "world/World.h"
 
@@ -362,8 +363,7 @@ bool Match::FieldRestrictionsMet() const {
     const Innings& innings = CurrentInnings();
     const MatchTeam& fielding = SideOf(innings.mi_bowlingTeam);
     const MatchPlayer& bowler = fielding.m_players[std::clamp(mi_bowler, 0, SQUAD_SIZE - 1)];
-    const Player* player = PlayerById(bowler.mi_player);
-    const auto& plans = player && IsSpin(player->m_bowlType) ? g_world.mv_spinPlans : g_world.mv_pacePlans;
+    const auto& plans = BowlPlanTable(bowler);
     auto allowed = [&plans](int32_t plan) {
         return plan >= 0 && plan < static_cast<int32_t>(plans.size()) && plans[plan].m_manyInField == 1;
     };

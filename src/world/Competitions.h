@@ -360,6 +360,8 @@ enum DeliveryMovement : int32_t {
     MOVE_SPECIALITY = 9011,
 };
 
+inline constexpr int MAX_EFFORT = 10;  // a plan ball's effort runs 0..10
+
 // One ball of a bowling plan.
 struct PlanBall {
     int32_t m_field = 0;  // FieldSetup id

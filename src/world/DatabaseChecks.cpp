@@ -47,7 +47,6 @@ constexpr int MAX_DAY_STEP = 60;
 constexpr int MAX_MATCHES_PER_DAY = 16;
 constexpr int MAX_GROUND_PIXEL = 2048;
 constexpr int MAX_POSITION_VALUE = 1000;
-constexpr int MAX_EFFORT = 10;
 constexpr int MAX_SEASON = FIRST_SEASON + 1000;
 
 // Collects the first fault of one file.
