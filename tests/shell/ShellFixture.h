@@ -168,6 +168,16 @@ protected:
         TickWith(x, y, true);
         TickWith(x, y, false);
     }
+    void RightClickAt(int x, int y) {
+        CHeadless* input = m_system->HeadlessInput();
+        input->MoveMouse(x, y);
+        input->SetButtons(false, true);
+        AdvanceClock(10000);
+        RunDuePasses();
+        input->SetButtons(false, false);
+        AdvanceClock(10000);
+        RunDuePasses();
+    }
     void Click(const CControl* control) {
         ClickAt(control->m_x + control->m_width / 2, control->m_y + control->m_height / 2);
     }

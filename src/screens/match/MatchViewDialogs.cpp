@@ -11,6 +11,7 @@
 #include "screens/match/MatchViewControls.h"
 #include "screens/match/MatchViewPlay.h"
 #include "screens/match/MatchViewScreen.h"
+#include "screens/match/TacticsEditors.h"
 #include "screens/menus/ScreenControls.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/ComboBox.h"
@@ -26,16 +27,6 @@ MatchViewUi& UI = MV::s_ui;
 
 constexpr float AGGRESSION_STEP = 10.0f;
 constexpr float MOST_AGGRESSION = 100.0f;
-
-// Who the player window and the side panel are about.
-enum StatsRole : int32_t {
-    ROLE_BATSMAN1 = 501,
-    ROLE_BATSMAN2 = 502,
-    ROLE_OTHER_BATSMAN = 503,
-    ROLE_BOWLER1 = 504,
-    ROLE_BOWLER2 = 505,
-    ROLE_OTHER_BOWLER = 506,
-};
 
 // The selection window's figures: drop-down value, what is kept, caption.
 struct FiguresChoice {
@@ -195,11 +186,15 @@ void ServeHighlightsOptions() {
 void ServePlayerWindow() {
     auto& w = UI.playerWindow;
     Match* match = UserMatch();
-    MatchPlayer* bowler = match ? BowlerAt(*match, MV::mv_statsPlayer) : nullptr;
+    MatchPlayer* bowler = match && PlayerWindowSteersPlans() ? BowlerAt(*match, MV::mv_statsPlayer) : nullptr;
     for (int k = 0; k < 2 && bowler; ++k) {
         const int position = BatsmanPosition(*match, k);
         if (TakeClick(w.planDown[k])) DecreaseBowlPlan(*bowler, position);
         if (TakeClick(w.planUp[k])) IncreaseBowlPlan(*bowler, position);
+        if (TakeClick(w.edit[k])) {
+            OpenPlanEditor(MV::mv_statsInnings, MV::mv_statsPlayer, k, true);
+            return;
+        }
     }
     if (TakeClick(w.ok)) {
         w.window->Close();
@@ -224,7 +219,7 @@ void ServeCardRows() {
         const int32_t role = !atCrease                 ? ROLE_OTHER_BATSMAN
                              : i == match->mi_batsman1 ? ROLE_BATSMAN1
                                                        : ROLE_BATSMAN2;
-        OpenPlayerWindow(MV::mv_viewInnings, match->CurrentInnings().mi_battingOrder[i], role, PANEL_BATTING);
+        OpenPlayerWindow(MV::mv_viewInnings, i, role, PANEL_BATTING);
         return;
     }
     for (int i = 0; i < BOWLING_ROWS; ++i) {
@@ -243,8 +238,7 @@ void ServeCardRows() {
         if (MV::mv_panelMode == PANEL_BATTING) {
             const int position = BatsmanPosition(*match, k);
             if (position < 0 || position >= SQUAD_SIZE) return;
-            OpenPlayerWindow(current, match->CurrentInnings().mi_battingOrder[position],
-                             k == 0 ? ROLE_BATSMAN1 : ROLE_BATSMAN2, PANEL_BATTING);
+            OpenPlayerWindow(current, position, k == 0 ? ROLE_BATSMAN1 : ROLE_BATSMAN2, PANEL_BATTING);
         } else {
             OpenPlayerWindow(current, BowlerSlot(*match, k), k == 0 ? ROLE_BOWLER1 : ROLE_BOWLER2,
                              PANEL_BOWLING);
@@ -261,6 +255,11 @@ void ServePanelButtons() {
     const bool batting = MV::mv_panelMode == PANEL_BATTING;
     for (int r = 0; r < PANEL_ROWS; ++r) {
         const PanelRow& row = PANEL_ROWS_OF[r];
+        if (!batting && TakeClick(UI.planNames[r])) {
+            OpenPlanEditor(Match::InningsIndex(match->mi_currentInnings), BowlerSlot(*match, row.player),
+                           row.opponent, false);
+            return;
+        }
         for (const bool up : {true, false}) {
             if (!Clicked(up ? UI.aggressionUp[r] : UI.aggressionDown[r])) continue;
             if (batting) {

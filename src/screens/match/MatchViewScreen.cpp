@@ -7,10 +7,12 @@
 
 #include "match/Match.h"
 #include "match/MatchServices.h"
+#include "match/Tactics.h"
 #include "screens/match/GroundView.h"
 #include "screens/match/Highlights.h"
 #include "screens/match/MatchViewControls.h"
 #include "screens/match/MatchViewPlay.h"
+#include "screens/match/TacticsEditors.h"
 #include "screens/menus/ScreenControls.h"
 #include "shell/Game.h"
 #include "shell/gui/Button.h"
@@ -44,6 +46,8 @@ int32_t MV::mv_statsInnings = 0;
 int32_t MV::mv_statsPlayer = 0;
 int32_t MV::mv_statsRole = 0;
 uint8_t MV::mv_editorFromStats = 0;
+TacticsEditor MV::mv_editor;
+int32_t MV::mv_editorBatsman = 0;
 uint8_t MV::mv_latches[LATCH_COUNT] = {};
 int32_t MV::mv_ballScripts[BALL_ICONS] = {};
 int32_t MV::mv_bowlerRowSlots[BOWLING_ROWS] = {};
@@ -230,11 +234,12 @@ void MakeSelectWindow() {
 void MakeFieldEditor() {
     auto& f = UI.fieldEditor;
     f.window = MakeDialog("Field", 0, 0, 1024, 768, false);
+    f.window->mp_drawCallback = DrawFieldEditor;
     f.done = Child<CButton>(f.window, 833, 133, 100, 30, "Done", "Select this field");
     f.create =
         Child<CButton>(f.window, 253, 133, 100, 30, "New", "Create a new field based upon the current one");
     f.name = Child<CEditBox>(f.window, 253, 603, 180, 30);
-    f.name->m_maxLength = 25;
+    f.name->m_maxLength = FIELD_NAME_LENGTH;
     f.positions = Child<CPopupMenu>(f.window, 0, 0, 150, 25);
     for (size_t p = 0; p < g_world.mv_fieldPositions.size(); ++p) {
         f.positions->AddListItem(g_world.mv_fieldPositions[p].m_name, static_cast<int>(p));
@@ -244,6 +249,7 @@ void MakeFieldEditor() {
 void MakePlayerWindow() {
     auto& w = UI.playerWindow;
     w.window = MakeDialog("Tactics", 203, 103, 816, 683, false);
+    w.window->mp_drawCallback = DrawPlayerWindow;
     w.ok = Child<CButton>(w.window, 745, 530, 65, 30, "OK", "Return to match");
     for (int k = 0; k < 2; ++k) {
         const int y = k == 0 ? 90 : 331;
@@ -260,6 +266,7 @@ void MakePlayerWindow() {
 void MakePlanEditor() {
     auto& e = UI.planEditor;
     e.window = MakeDialog("Bowl Plan Editor", 203, 103, 816, 683, false);
+    e.window->mp_drawCallback = DrawPlanEditor;
     e.done = Child<CButton>(e.window, 700, 520, 100, 30, "Done", "Confirm changes");
     e.cancel = Child<CButton>(e.window, 580, 520, 100, 30, "Cancel", "Cancel all changes");
     e.createNew = Child<CButton>(e.window, 460, 520, 100, 30, "Create New", "Create a new bowl plan");
@@ -269,6 +276,7 @@ void MakePlanEditor() {
     e.remove =
         Child<CButton>(e.window, 120, 420, 100, 20, "Remove", "Remove the selected ball from the plan");
     e.name = Child<CEditBox>(e.window, 10, 50, 200, 30);
+    e.name->m_maxLength = PLAN_NAME_LENGTH;
     constexpr int FIELD_ROW_Y[PLAN_FIELDS] = {50, 100, 150, 300,
                                               350};  // side, length, movement, field, effort
     for (int k = 0; k < PLAN_FIELDS; ++k) {
@@ -408,25 +416,17 @@ void CMatchViewScreen::Leave() {
     ShowSideBarButtons();
 }
 
-namespace {
-
-std::vector<BowlPlan>& PlanTable(const MatchPlayer& bowler) {
-    return bowler.mb_spinner ? g_world.mv_spinPlans : g_world.mv_pacePlans;
-}
-
-}  // namespace
-
 void DecreaseBowlPlan(MatchPlayer& bowler, int battingPosition) {
     if (battingPosition < 0 || battingPosition >= SQUAD_SIZE) return;
     int32_t& plan = bowler.mi_bowlPlan[battingPosition];
     // An empty table leaves no plan to point at.
-    plan = PlanTable(bowler).empty() ? -1 : std::max(0, plan - 1);
+    plan = BowlPlanTable(bowler).empty() ? -1 : std::max(0, plan - 1);
 }
 
 void IncreaseBowlPlan(MatchPlayer& bowler, int battingPosition) {
     if (battingPosition < 0 || battingPosition >= SQUAD_SIZE) return;
     int32_t& plan = bowler.mi_bowlPlan[battingPosition];
-    const int count = static_cast<int>(PlanTable(bowler).size());
+    const int count = static_cast<int>(BowlPlanTable(bowler).size());
     ++plan;
     if (plan >= count) plan = count - 1;
 }
@@ -455,6 +455,18 @@ void ShowPlayerStatsWindow(int32_t mode) {
     if (batting) {
         MV::mv_chartKind = 1;
         ChooseItem(w.chart, 1);
+        return;
+    }
+    // Only the user's own bowler of this innings, in play, is steered here.
+    const Match* match = UserMatch();
+    const bool steers = match && PlayerWindowSteersPlans() && !MatchStopped(*match);
+    for (int k = 0; k < 2; ++k) {
+        for (CButton* b : {w.planDown[k], w.planUp[k], w.edit[k]}) {
+            if (steers)
+                b->mb_disabled = 0;
+            else
+                b->Disable();
+        }
     }
 }
 

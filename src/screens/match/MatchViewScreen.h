@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "match/Tactics.h"
 #include "screens/match/Infobox.h"
 #include "shell/platform/Sprite.h"
 
@@ -202,6 +203,8 @@ struct CMatchViewScreen {
     static int32_t mv_statsPlayer;
     static int32_t mv_statsRole;
     static uint8_t mv_editorFromStats;
+    static TacticsEditor mv_editor;   // the plan and field being edited
+    static int32_t mv_editorBatsman;  // the plan is for batsman 0 or 1 at the crease
     static uint8_t mv_latches[LATCH_COUNT];
     static int32_t mv_ballScripts[BALL_ICONS];  // script index of each ball icon, -1 none
     static int32_t mv_bowlerRowSlots[BOWLING_ROWS];

@@ -10,6 +10,7 @@
 #include "screens/match/MatchViewControls.h"
 #include "screens/match/MatchViewPlay.h"
 #include "screens/match/MatchViewScreen.h"
+#include "screens/match/TacticsEditors.h"
 #include "screens/menus/ScreenControls.h"
 #include "season/DayMachine.h"
 #include "shell/Game.h"
@@ -293,13 +294,18 @@ bool ServeOpenWindow() {
         ServePlayerWindow();
         return true;
     }
-    // The two editors answer their own controls.
-    if (Shown(UI.planEditor.window)) return true;
+    if (Shown(UI.planEditor.window)) {
+        ServePlanEditor();
+        return true;
+    }
     if (Shown(UI.highlightOptions.window)) {
         ServeHighlightsOptions();
         return true;
     }
-    if (Shown(UI.fieldEditor.window)) return true;
+    if (Shown(UI.fieldEditor.window)) {
+        ServeFieldEditor();
+        return true;
+    }
     if (Shown(UI.select.window)) {
         ServeSelectWindow();
         return true;

@@ -68,16 +68,6 @@ protected:
         return texts;
     }
 
-    void RightClickAt(int x, int y) {
-        CHeadless* input = m_system->HeadlessInput();
-        input->MoveMouse(x, y);
-        input->SetButtons(false, true);
-        AdvanceClock(10000);
-        RunDuePasses();
-        input->SetButtons(false, false);
-        AdvanceClock(10000);
-        RunDuePasses();
-    }
     // Opens a drop-down and picks its item at that index.
     void Choose(CComboBox* combo, int index) {
         Tap(combo);
