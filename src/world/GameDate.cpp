@@ -97,7 +97,7 @@ GameDate GameDate::FromCurrentSeasonDay(int dayOfSeason) {
 
 const char* GameDate::DateText() const {
     static char buffer[31];
-    std::snprintf(buffer, sizeof buffer, "%d %s %d", m_day, MonthShortName(m_month), m_year);
+    std::snprintf(buffer, sizeof buffer, "%02d %s %d", m_day, MonthShortName(m_month), m_year);
     return buffer;
 }
 

@@ -27,7 +27,7 @@ struct GameDate {
     int NextDay();
     static GameDate FromSeasonDay(int dayOfSeason, int season);
     static GameDate FromCurrentSeasonDay(int dayOfSeason);
-    // "%d %b %Y" with English month names; static buffer.
+    // "01 Apr 2006": zero-padded day, English month name; static buffer.
     const char* DateText() const;
     // "hh:mm"; static buffer.
     const char* ClockText() const;

@@ -128,9 +128,9 @@ TEST_F(GameDateTest, FromCurrentSeasonDayUsesTheYearTheSeasonBegan) {
 TEST_F(GameDateTest, TextsWithEnglishMonthsAndLeadingZeros) {
     // Month names must not follow the user's locale.
     std::setlocale(LC_ALL, "de_DE.UTF-8");
-    EXPECT_STREQ(MakeDate(1, 4, 2006).DateText(), "1 Apr 2006");
+    EXPECT_STREQ(MakeDate(1, 4, 2006).DateText(), "01 Apr 2006");
     EXPECT_STREQ(MakeDate(31, 12, 2010).DateText(), "31 Dec 2010");
-    EXPECT_STREQ(MakeDate(5, 3, 2007).DateText(), "5 Mar 2007");
+    EXPECT_STREQ(MakeDate(5, 3, 2007).DateText(), "05 Mar 2007");
     std::setlocale(LC_ALL, "C");
 
     const struct {

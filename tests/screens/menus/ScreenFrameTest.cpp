@@ -71,7 +71,7 @@ TEST_F(ScreenFrameTest, DateAndClockOnlyWithTheFlag) {
     g_cricket.m_date.m_day = 3;
     g_cricket.m_date.m_month = 4;
     Draw(true, false);
-    EXPECT_GT(WhitePixels(8, 8, 200, 28), 20 + bare);  // "3 Apr 2006"
+    EXPECT_GT(WhitePixels(8, 8, 200, 28), 20 + bare);  // "03 Apr 2006"
     EXPECT_GT(WhitePixels(8, 30, 200, 52), 10);        // "07:00"
 }
 
