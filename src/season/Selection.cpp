@@ -254,7 +254,7 @@ void StoreSelection(const Selection& selection, int32_t (&xi)[XI_SIZE]) {
 }
 
 void PickXI(Country& country) {
-    const bool oneDay = country.m_squadKind == SQUAD_ONE_DAY || country.m_squadKind == SQUAD_ONE_DAY_3;
+    const bool oneDay = IsOneDaySquadKind(country.m_squadKind);
     StoreSelection(ChooseXI(country.m_id, true, oneDay, 0), country.m_xi);
 }
 

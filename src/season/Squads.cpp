@@ -24,11 +24,6 @@ constexpr int TOUR_TEST_SQUAD = 16;
 // Players a national side needs to pick two squads from.
 constexpr int COUNTRY_POOL = 30;
 
-bool IsOneDayKind(int kind) {
-    return kind == SQUAD_ONE_DAY || kind == SQUAD_ONE_DAY_3 || kind == SQUAD_ONE_DAY_4 ||
-           kind == SQUAD_ONE_DAY_5;
-}
-
 bool RetiredFrom(const Player& p, bool oneDay) {
     return p.m_retired || (oneDay ? p.m_retiredOdi : p.m_retiredTest);
 }
@@ -106,7 +101,7 @@ bool CountryGroundsTurn(int countryId) {
 void SelectSquad(Country& c, int kind, int fill, size_t size, int spinners) {
     const uint8_t* lock = SquadLock(c, kind);
     if (lock && *lock) return;
-    const bool oneDay = IsOneDayKind(kind);
+    const bool oneDay = IsOneDaySquadKind(kind);
     std::vector<int32_t>& list = SquadList(c, kind);
     if (!fill) {
         std::vector<int32_t> old;
@@ -381,7 +376,7 @@ void TopUpCountryPlayers() {
 }
 
 std::vector<int32_t>& SquadList(Country& country, int kind) {
-    return IsOneDayKind(kind) ? country.mv_oneDaySquad : country.mv_testSquad;
+    return IsOneDaySquadKind(kind) ? country.mv_oneDaySquad : country.mv_testSquad;
 }
 
 uint8_t* SquadLock(Country& country, int kind) {
@@ -392,6 +387,8 @@ uint8_t* SquadLock(Country& country, int kind) {
             return &country.m_squadLock[1];
         case SQUAD_ONE_DAY:
         case SQUAD_ONE_DAY_3:
+        case SQUAD_ONE_DAY_4:
+        case SQUAD_ONE_DAY_5:
             return &country.m_squadLock[2];
         default:
             return nullptr;
@@ -405,7 +402,7 @@ bool AddToSquad(Country& country, int playerId) {
     if ((lock && *lock) || !p || playerId <= 0) return false;
     std::vector<int32_t>& list = SquadList(country, kind);
     if (!p->IsEligibleFor(country.m_id) || (p->m_injured && p->m_daysOut > SQUAD_INJURY_LIMIT) ||
-        IsIdInList(list, playerId) || RetiredFrom(*p, IsOneDayKind(kind)))
+        IsIdInList(list, playerId) || RetiredFrom(*p, IsOneDaySquadKind(kind)))
         return false;
     list.push_back(playerId);
     p->m_intlDuty = 1;
@@ -435,8 +432,7 @@ bool ClearSquad(Country& country) {
         Player* p = id > 0 ? PlayerById(id) : nullptr;
         if (p && !InAnyList(country, id)) p->m_intlDuty = 0;
     }
-    if (kind == SQUAD_ONE_DAY || kind == SQUAD_ONE_DAY_3)
-        std::fill(std::begin(country.m_xi), std::end(country.m_xi), -1);
+    if (IsOneDaySquadKind(kind)) std::fill(std::begin(country.m_xi), std::end(country.m_xi), -1);
     return true;
 }
 
@@ -461,7 +457,7 @@ void SelectTestSquadB(Country& country, int fill) {
 }
 
 void SelectOneDaySquad(Country& country, int fill) {
-    const int kind = IsOneDayKind(country.m_squadKind) ? country.m_squadKind : SQUAD_ONE_DAY;
+    const int kind = IsOneDaySquadKind(country.m_squadKind) ? country.m_squadKind : SQUAD_ONE_DAY;
     SelectSquad(country, kind, fill, RequiredSquadSize(kind), 2);
 }
 
@@ -475,9 +471,9 @@ void ReleaseNationalSquads(Country& country) {
     if (!country.m_human) {
         // Each list is cleared under its own kind so that its lock holds.
         const int kind = country.m_squadKind;
-        country.m_squadKind = IsOneDayKind(kind) ? SQUAD_HOME_TEST : kind;
+        country.m_squadKind = IsOneDaySquadKind(kind) ? SQUAD_HOME_TEST : kind;
         ClearSquad(country);
-        country.m_squadKind = IsOneDayKind(kind) ? kind : SQUAD_ONE_DAY;
+        country.m_squadKind = IsOneDaySquadKind(kind) ? kind : SQUAD_ONE_DAY;
         ClearSquad(country);
         country.m_squadKind = kind;
         ClearXI(country);

@@ -70,6 +70,12 @@ enum SquadKind : int32_t {
     SQUAD_ONE_DAY_5 = 5,
 };
 
+// Kinds 1, 3, 4 and 5 are one-day squads; 0 and 2 longer-format ones.
+inline bool IsOneDaySquadKind(int kind) {
+    return kind == SQUAD_ONE_DAY || kind == SQUAD_ONE_DAY_3 || kind == SQUAD_ONE_DAY_4 ||
+           kind == SQUAD_ONE_DAY_5;
+}
+
 struct Country {
     char m_name[20] = {};
     char m_shortName[6] = {};
@@ -93,9 +99,8 @@ struct Country {
     uint8_t m_playingToday = 0;
     std::vector<SackedCoach> mv_sacked;  // kept in memory only
 
-    // Kinds 1 and 3 use the one-day list, the others the longer-format one.
     const std::vector<int32_t>& SquadFor(int kind) const {
-        return (kind == SQUAD_ONE_DAY || kind == SQUAD_ONE_DAY_3) ? mv_oneDaySquad : mv_testSquad;
+        return IsOneDaySquadKind(kind) ? mv_oneDaySquad : mv_testSquad;
     }
 };
 
@@ -142,6 +147,7 @@ struct FieldSetup {
     char m_name[50] = {};
     char m_description[255] = {};
     uint8_t m_userCreated = 0;
+    uint8_t m_keeperUp = 0;              // an attacking field: the keeper stands up to the stumps
     int32_t m_positions[FIELDERS] = {};  // positions in the FieldPosition table
     int32_t m_id = 0;
     int32_t m_total = 0;  // sum of the nine positions' values

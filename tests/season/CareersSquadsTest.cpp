@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "CareersWorld.h"
+#include "season/Selection.h"
 
 namespace ravel {
 
@@ -72,7 +73,7 @@ TEST_F(SquadsTest, LocksGuardEachKindsList) {
     };
     for (const LockCase& c :
          {LockCase{SQUAD_HOME_TEST, 0}, LockCase{SQUAD_TOUR_TEST, 1}, LockCase{SQUAD_ONE_DAY, 2},
-          LockCase{SQUAD_ONE_DAY_3, 2}, LockCase{SQUAD_ONE_DAY_5, -1}}) {
+          LockCase{SQUAD_ONE_DAY_3, 2}, LockCase{SQUAD_ONE_DAY_4, 2}, LockCase{SQUAD_ONE_DAY_5, 2}}) {
         Country& c2 = North();
         c2.mv_testSquad.clear();
         c2.mv_oneDaySquad.clear();
@@ -93,6 +94,28 @@ TEST_F(SquadsTest, LocksGuardEachKindsList) {
         }
         EXPECT_TRUE(RemoveFromSquad(c2, id)) << c.m_kind;
         EXPECT_TRUE(SquadList(c2, c.m_kind).empty()) << c.m_kind;
+    }
+}
+
+TEST_F(SquadsTest, EachKindMeansOneListEverywhere) {
+    const int inTest = AddCricketer(NORTH, 0, 0).m_id;
+    const int inOneDay = AddCricketer(NORTH, 0, 0).m_id;
+    g_world.mv_players[inOneDay].m_batSkill[0] = 99;  // the one-day list rates apart from the Test list
+    Country& c = North();
+    c.mv_testSquad = {inTest};
+    c.mv_oneDaySquad = {inOneDay};
+    for (int kind : {SQUAD_HOME_TEST, SQUAD_ONE_DAY, SQUAD_TOUR_TEST, SQUAD_ONE_DAY_3, SQUAD_ONE_DAY_4,
+                     SQUAD_ONE_DAY_5}) {
+        const bool oneDay = kind == SQUAD_ONE_DAY || kind >= SQUAD_ONE_DAY_3;
+        const int member = oneDay ? inOneDay : inTest;
+        c.m_squadKind = kind;
+        EXPECT_EQ(IsOneDaySquadKind(kind), oneDay) << kind;
+        EXPECT_EQ(&SquadList(c, kind), oneDay ? &c.mv_oneDaySquad : &c.mv_testSquad) << kind;
+        EXPECT_EQ(&c.SquadFor(kind), &SquadList(c, kind)) << kind;
+        EXPECT_TRUE(IsInSquad(c, member)) << kind;
+        EXPECT_FALSE(IsInSquad(c, oneDay ? inTest : inOneDay)) << kind;
+        EXPECT_FLOAT_EQ(AverageRating(NORTH), static_cast<float>(g_world.mv_players[member].OverallRating()))
+            << kind;
     }
 }
 

@@ -131,11 +131,6 @@ Country* Shown() {
     return NationalSideById(CC::s_country);
 }
 
-bool OneDayKind(int kind) {
-    return kind == SQUAD_ONE_DAY || kind == SQUAD_ONE_DAY_3 || kind == SQUAD_ONE_DAY_4 ||
-           kind == SQUAD_ONE_DAY_5;
-}
-
 bool OnListPage() {
     return CC::s_page == COUNTRY_PAGE_SQUAD || CC::s_page == COUNTRY_PAGE_POOL ||
            CC::s_page == COUNTRY_PAGE_TACTICS;
@@ -546,7 +541,7 @@ void CC::ApplyFilter() {
     for (int i = 0; i < COUNTRY_SWITCHES; ++i)
         if (s_ticks[i]) SWITCHES[i].flag(s_request) = s_ticks[i]->mb_ticked ? 1 : 0;
     // Players retired from the squad's format could never join it.
-    const bool oneDay = OneDayKind(s_squadKind);
+    const bool oneDay = IsOneDaySquadKind(s_squadKind);
     s_request.m_odiRetired = oneDay ? 0 : 1;
     s_request.m_testRetired = oneDay ? 1 : 0;
     s_request.m_available = 0;
@@ -582,7 +577,8 @@ void CC::AutoSelect() {
     int ground = 0;
     if (s_nextMatch >= 0 && static_cast<size_t>(s_nextMatch) < g_world.mv_fixtures.size())
         ground = g_world.mv_fixtures[static_cast<size_t>(s_nextMatch)].m_ground;
-    if (!StoreAutoSelection(ChooseXI(country->m_id, true, OneDayKind(s_squadKind), ground), country->m_xi))
+    if (!StoreAutoSelection(ChooseXI(country->m_id, true, IsOneDaySquadKind(s_squadKind), ground),
+                            country->m_xi))
         ShowMessage("Your assistant could not find eleven fit players, so the team is as it was", MSG_OK);
 }
 
