@@ -211,9 +211,13 @@ void MatchRecords(CRecordWriter& w) {
             f.runs += b.mi_runs;
         }
     }
+    // After the follow-on the slot 3 innings comes before slot 2, which is then the last.
+    const bool followOn = m.mi_followOnState == INNINGS_FOLLOW_ON;
+    int playedLast = lastInnings;
+    if (followOn && m.m_innings[2].mb_started) playedLast = 2;
     for (int i = 0; i <= lastInnings; ++i)
         if (m.m_innings[static_cast<size_t>(i)].mb_started)
-            InningsRecords(w, m.m_innings[static_cast<size_t>(i)], i, lastInnings);
+            InningsRecords(w, m.m_innings[static_cast<size_t>(i)], i, playedLast);
 
     for (const BallEvent& e : m.mv_events) {
         if (e.mi_kind != MATCH_EVENT_BATSMAN_MILESTONE) continue;
@@ -254,8 +258,8 @@ void MatchRecords(CRecordWriter& w) {
         w.File(REC_RUNS_MARGIN, margin, winner, m.mi_margin, w.Opponent(winner), 0);
         w.File(REC_SMALLEST_RUNS_MARGIN, margin, winner, m.mi_margin, w.Opponent(winner), 0);
     }
-    if (m.mi_resultKind == RESULT_DRAW && lastInnings == 3) {
-        const Innings& in = m.m_innings[3];
+    if (m.mi_resultKind == RESULT_DRAW && m.m_innings[2].mb_started && m.m_innings[3].mb_started) {
+        const Innings& in = m.m_innings[static_cast<size_t>(playedLast)];
         const int short_ = m.Target() - InningsTotal(in);
         if (short_ > 0) {
             RecordEntry d = w.Entry(in.mi_battingTeam);
@@ -275,6 +279,16 @@ bool IsEmptyRecord(const RecordEntry& e) {
 int InsertRecord(RecordsTable& table, int section, const RecordEntry& entry) {
     if (RecordsTable::SectionIndex(section) < 0) return -1;
     std::vector<RecordEntry>& rows = table.Section(section);
+    if (section == REC_PARTNERSHIPS) {
+        // One row per wicket: the best stand for it.
+        const int row = entry.m_wickets - 1;
+        if (row < 0 || row >= static_cast<int>(rows.size())) return -1;
+        RecordEntry& held = rows[static_cast<size_t>(row)];
+        if (!IsEmptyRecord(held) && held.m_wickets == entry.m_wickets && !Better(section, entry, held))
+            return -1;
+        held = entry;
+        return row;
+    }
     for (size_t i = 0; i < rows.size(); ++i) {
         if (IsEmptyRecord(rows[i]) || Better(section, entry, rows[i])) {
             rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(i), entry);

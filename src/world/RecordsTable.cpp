@@ -120,7 +120,13 @@ void RecordsTable::LoadCsvFrom(const std::string& path) {
         }
         if (section < 0 || filled >= SECTIONS[section].m_capacity) continue;
         f.resize(ENTRY_INTS + ENTRY_TEXTS);
-        RecordEntry& e = mv_sections[section][filled++];
+        // Partnerships keep one row per wicket, the row of their wicket.
+        const int wicket = FieldInt(f[6]);
+        const bool byWicket = SECTIONS[section].m_code == REC_PARTNERSHIPS && wicket >= 1 &&
+                              wicket <= SECTIONS[section].m_capacity;
+        RecordEntry& e = mv_sections[section][byWicket ? wicket - 1 : filled];
+        ++filled;
+        if (byWicket && (e.m_value != 0 || e.m_player >= 0)) continue;  // the wicket's best came first
         e.m_player = FieldInt(f[0]);
         e.m_player2 = FieldInt(f[1]);
         e.m_team = FieldInt(f[2]);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "SeasonWorld.h"
@@ -96,6 +97,65 @@ TEST_F(RecordsUpdate, FullSectionDropsItsLastEntry) {
     const auto& rows = m_table.Section(REC_HIGHEST_TOTAL);
     EXPECT_EQ(static_cast<int>(rows.size()), capacity);
     EXPECT_EQ(rows.back().m_value, 301);
+}
+
+TEST_F(RecordsUpdate, PartnershipsKeepTheBestStandOfEachWicket) {
+    struct Case {
+        int wicket;
+        int runs;
+        int row;  // -1: not kept
+    };
+    const Case cases[] = {{1, 150, 0}, {10, 40, 9},  {1, 120, -1}, {1, 200, 0},
+                          {3, 90, 2},  {0, 300, -1}, {11, 300, -1}};
+    for (const Case& c : cases) {
+        RecordEntry e = Entry(c.runs);
+        e.m_wickets = c.wicket;
+        EXPECT_EQ(InsertRecord(m_table, REC_PARTNERSHIPS, e), c.row) << c.wicket << " " << c.runs;
+    }
+    const auto& rows = m_table.Section(REC_PARTNERSHIPS);
+    ASSERT_EQ(rows.size(), 10u);
+    EXPECT_EQ(rows[0].m_value, 200);
+    EXPECT_EQ(rows[2].m_value, 90);
+    EXPECT_EQ(rows[9].m_value, 40);
+    EXPECT_TRUE(IsEmptyRecord(rows[1]));
+
+    // Written and read back, each stand keeps the row of its wicket.
+    const std::string path = ::testing::TempDir() + "partnerships.csv";
+    ASSERT_TRUE(m_table.WriteCsv(path));
+    RecordsTable back;
+    back.LoadCsvFrom(path);
+    const auto& read = back.Section(REC_PARTNERSHIPS);
+    EXPECT_EQ(read[0].m_value, 200);
+    EXPECT_EQ(read[2].m_value, 90);
+    EXPECT_EQ(read[9].m_value, 40);
+    EXPECT_TRUE(IsEmptyRecord(read[1]));
+}
+
+TEST_F(RecordsUpdate, AChaseAfterTheFollowOnIsAFourthInningsToWin) {
+    // Side 1 makes 300, side 2 follows on after 100 and makes 400; side 1 chases 201.
+    Match m;
+    BuildMatch(m, 300, 100, 100);
+    m.m_innings[1].mi_status = INNINGS_ALL_OUT;
+    Innings& third = m.m_innings[3];
+    third.mb_started = 1;
+    third.mi_battingTeam = 2;
+    third.mi_bowlingTeam = 1;
+    third.mi_status = INNINGS_FOLLOW_ON;
+    third.mi_byes = 400;
+    Innings& chase = m.m_innings[2];
+    chase.mb_started = 1;
+    chase.mi_battingTeam = 1;
+    chase.mi_bowlingTeam = 2;
+    chase.mi_byes = 201;
+    m.mi_followOnState = INNINGS_FOLLOW_ON;
+    m.mi_resultKind = RESULT_WON_BATTING_LAST;
+    m.mi_winner = 1;
+    m.mi_margin = 10;
+    UpdateRecordTables(m, m_table);
+    const auto& fourth = m_table.Section(REC_HIGHEST_FOURTH_INNINGS);
+    EXPECT_EQ(fourth[0].m_value, 201);
+    EXPECT_EQ(fourth[0].m_team, 1);
+    EXPECT_TRUE(IsEmptyRecord(fourth[1]));
 }
 
 TEST_F(RecordsUpdate, AMatchFillsTheTables) {
