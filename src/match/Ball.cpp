@@ -80,10 +80,25 @@ void Match::PlayBall() {
     EndOfBall();
 }
 
+namespace {
+// Ticks of the delivery from the hand to the batsman, by bowling type.
+constexpr int DELIVERY_TICKS[7] = {62, 48, 50, 52, 56, 71, 72};
+}  // namespace
+
 int Match::BallTravelTicks() const {
-    static const int NORMAL[7] = {62, 48, 50, 52, 56, 71, 72};
+    static const int KEEPER_UP[7] = {14, 15, 15, 16, 18, 19, 20};
     int type = std::clamp(m_ball.mi_bowlType, 0, 6);
-    return NORMAL[type];
+    return CurrentFieldKeeperUp() ? KEEPER_UP[type] : DELIVERY_TICKS[type];
+}
+
+bool Match::CurrentFieldKeeperUp() const {
+    int pos = m_ball.mi_fieldSetup;
+    return pos >= 0 && pos < static_cast<int>(g_world.mv_fieldSetups.size()) &&
+           g_world.mv_fieldSetups[static_cast<size_t>(pos)].m_keeperUp == 1;
+}
+
+bool Match::KeeperStandsUp() const {
+    return IsSpin(m_ball.mi_bowlType) || CurrentFieldKeeperUp();
 }
 
 void Match::CheckExtras() {
@@ -159,7 +174,7 @@ void Match::CheckExtras() {
     bool spinner = IsSpin(b.mi_bowlType);
     b.mi_runUpTick = 10;
     b.mi_releaseTick = b.mi_runUpTick + (spinner ? 30 : 70);
-    int travel = BallTravelTicks();
+    int travel = DELIVERY_TICKS[std::clamp(b.mi_bowlType, 0, 6)];
     b.mi_pitchTick = b.mi_releaseTick + travel * 2 / 3;
     b.mi_arriveTick = b.mi_releaseTick + travel;
     float wobble = static_cast<float>(b.mi_spread) / 25.0f;

@@ -185,7 +185,7 @@ void Match::StageDelivery() {
     place(FIG_NON_STRIKER, FIGKIND_NON_STRIKER, nonStriker, NON_STRIKER_CREASE);
     place(FIG_BOWLER, FIGKIND_BOWLER, bmp.mi_player, BOWLER_MARK);
     place(FIG_KEEPER, FIGKIND_KEEPER, fielding.m_players[b.mi_keeperSlot].mi_player,
-          spinner ? KEEPER_STAND_UP : KEEPER_STAND_BACK);
+          spinner || CurrentFieldKeeperUp() ? KEEPER_STAND_UP : KEEPER_STAND_BACK);
     for (int i = 0; i < FIELD_FIGURES; ++i) {
         GroundPoint at = b.mb_leftHander ? Mirror(b.m_fielders[i]) : b.m_fielders[i];
         place(FIG_FIRST_FIELDER + i, FIGKIND_FIELDER, fielding.m_players[b.mi_fielderSlot[i]].mi_player, at);

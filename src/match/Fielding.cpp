@@ -306,7 +306,7 @@ void Match::Field() {
         };
         Candidate candidates[FIELD_FIGURES + 2];
         int count = 0;
-        candidates[count++] = {IsSpin(b.mi_bowlType) ? KEEPER_STAND_UP : KEEPER_STAND_BACK, b.mi_keeperSlot,
+        candidates[count++] = {KeeperStandsUp() ? KEEPER_STAND_UP : KEEPER_STAND_BACK, b.mi_keeperSlot,
                                FIG_KEEPER};
         candidates[count++] = {BOWLER_RELEASE, mi_bowler, FIG_BOWLER};
         for (int i = 0; i < FIELD_FIGURES; ++i) {
@@ -431,7 +431,7 @@ void Match::Field() {
         b.mi_runs = 0;
         b.mb_appeal = 0;
     }
-    if (mb_noBall && mi_ballOutcome == OUTCOME_RUNS && b.mi_runs == 0) mi_ballOutcome = OUTCOME_NO_BALL;
+    // A no ball with nothing off the bat stays outcome 0: the batsman faced it (a dot).
     if (mb_noBall && mi_ballOutcome == OUTCOME_BYES) mi_ballOutcome = OUTCOME_NO_BALL;
     if (mb_wide && !IsDismissal(mi_ballOutcome)) mi_ballOutcome = OUTCOME_WIDE;
 

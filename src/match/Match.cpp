@@ -8,6 +8,7 @@
 #include "match/Conditions.h"
 #include "match/MatchLists.h"
 #include "season/Selection.h"
+#include "season/Tournaments.h"
 #include "world/Random.h"
 #include "world/Services.h"
 #include "world/World.h"
@@ -29,6 +30,38 @@ bool IsTestOrTourFirstClass(int32_t competition) {
 int32_t OpeningPlanFor(int32_t bowlType) {
     if (!IsSpin(bowlType)) return 2;
     return bowlType == 5 ? 5 : 4;
+}
+
+// The knock-out round of a domestic cup or an international tournament that
+// is being played; STAGE_LEAGUE otherwise.
+int32_t KnockoutStageOf(int32_t competitionId) {
+    if (competitionId < 500) {
+        const Competition* c = CompetitionById(competitionId);
+        if (!c || c->m_id != competitionId) return STAGE_LEAGUE;
+        return c->m_stage >= STAGE_QUARTER_FINALS && c->m_stage <= STAGE_FINAL ? c->m_stage : STAGE_LEAGUE;
+    }
+    if (competitionId < COMP_FIRST_TOURNAMENT || competitionId > 549) return STAGE_LEAGUE;
+    const InternationalTournament* t = TournamentForCompetition(competitionId);
+    if (!t || !t->m_running) return STAGE_LEAGUE;
+    if (t->m_stage == TSTAGE_FINAL) return STAGE_FINAL;
+    if (t->m_stage == TSTAGE_SEMI_FINALS) return STAGE_SEMI_FINALS;
+    return STAGE_LEAGUE;
+}
+
+// A Test or one-day international player's figures of that kind name him,
+// the kind and the side he plays for; the counters stay as they are.
+void EnsureTypeFigures(Player& player, int32_t matchType, int32_t sideId) {
+    const bool test = matchType == FORMAT_TEST;
+    const int32_t kind = test ? KIND_TEST : KIND_ODI;
+    for (int block :
+         {test ? STATS_CAREER_TEST : STATS_CAREER_ODI, test ? STATS_SEASON_TEST : STATS_SEASON_ODI}) {
+        PlayerStats& s = player.m_stats[block];
+        if (s.m_player == player.m_id && s.m_kind == kind && s.m_team > 0) continue;  // found
+        s.m_player = player.m_id;
+        s.m_kind = kind;
+        if (s.m_team <= 0) s.m_team = sideId;
+        if (block >= STATS_SEASON_FC && s.m_season <= 0) s.m_season = g_cricket.m_date.m_season;
+    }
 }
 
 }  // namespace
@@ -82,6 +115,20 @@ void Innings::SwapBatsmen(int a, int b) {
     if (a < 0 || b < 0 || a >= SQUAD_SIZE || b >= SQUAD_SIZE) return;
     std::swap(m_batsmen[a].mi_player, m_batsmen[b].mi_player);
     std::swap(mi_battingOrder[a], mi_battingOrder[b]);
+}
+
+const BallRecord& Innings::BallAt(int index) const {
+    static const BallRecord NONE{};
+    if (index < 0 || static_cast<size_t>(index) >= mv_balls.size()) return NONE;
+    return mv_balls[static_cast<size_t>(index)];
+}
+
+int DirectionIndex(int pictureBearing) {
+    int bearing = ((pictureBearing % 360) + 360) % 360;
+    int fromStraight = bearing <= 180 ? bearing : 360 - bearing;
+    int row = fromStraight > 120 ? 0 : fromStraight >= 60 ? 1 : 2;
+    // Bearings below 180 point to the left of the picture.
+    return row * 2 + (bearing < 180 ? 0 : 1);
 }
 
 int32_t Innings::Wickets() const {
@@ -182,6 +229,7 @@ void Match::Setup(int32_t matchId, int32_t competitionId, int32_t groundId, int3
     mi_team1 = team1Id;
     mi_team2 = team2Id;
     mi_callerValue = callerValue;
+    mi_stage = KnockoutStageOf(competitionId);
 
     if (competitionId < 500 || (competitionId >= COMP_FIRST_TOURNAMENT && competitionId <= 550)) {
         const Competition* competition = CompetitionById(competitionId);
@@ -222,6 +270,7 @@ void Match::Setup(int32_t matchId, int32_t competitionId, int32_t groundId, int3
     mf_pitchWear = 0.0f;
 
     mi_condition = CONDITION_PLAY;
+    mf_setupFigures = {-1.0f, 5.0f};
 
     m_startDate = GameDate{};
     m_startDate.m_day = day;
@@ -269,6 +318,10 @@ void Match::RegisterSquads(int side, const std::array<int32_t, SQUAD_SIZE>& play
             entry.mi_planStep[k] = 0;
         }
         team.m_players[i] = entry;
+        if (mi_matchType == FORMAT_TEST || mi_matchType == FORMAT_ODI) {
+            if (Player* p = PlayerById(id))
+                EnsureTypeFigures(*p, mi_matchType, side == 1 ? mi_team1 : mi_team2);
+        }
     }
     auto validSlot = [](int32_t slot, int32_t fallback) {
         return slot >= 0 && slot < SQUAD_SIZE ? slot : fallback;
@@ -534,6 +587,23 @@ const char* Match::TeamShortName(int32_t sideId) const {
 
 const char* MatchTitle(const Match& match) {
     static char buffer[160];
+    if (match.mi_stage >= STAGE_QUARTER_FINALS && match.mi_stage <= STAGE_FINAL) {
+        static const char* const ROUNDS[] = {"Quarter Final", "Semi Final", "Final"};
+        const char* name = "";
+        const InternationalTournament* t =
+            match.mi_competition >= 500 ? TournamentForCompetition(match.mi_competition) : nullptr;
+        const Competition* c = CompetitionById(match.mi_competition);
+        if (t && t->m_name[0]) {
+            name = t->m_name;
+        } else if (c && c->m_id == match.mi_competition) {
+            name = c->m_name;
+        }
+        if (name[0]) {
+            std::snprintf(buffer, sizeof(buffer), "%s %s", name,
+                          ROUNDS[match.mi_stage - STAGE_QUARTER_FINALS]);
+            return buffer;
+        }
+    }
     char home[64];
     std::snprintf(home, sizeof(home), "%s", match.TeamName(match.mi_team1));
     std::snprintf(buffer, sizeof(buffer), "%s vs %s", home, match.TeamName(match.mi_team2));
@@ -584,7 +654,7 @@ void CreateMatchForFixture(int32_t fixtureId) {
         match->mi_sideKind = SIDES_CLUBS;
         registerSide(1, false, oneDay);
         registerSide(2, false, oneDay);
-    } else if (competition >= 505 && competition <= 507) {
+    } else if (competition >= COMP_FIRST_TOURNAMENT && competition <= 550) {
         match->mb_noDraw = competitionNoDraw;
         match->mi_sideKind = SIDES_COUNTRIES;
         registerSide(1, true, oneDay);

@@ -141,14 +141,14 @@ struct BowlerFigures {
 // Batting record of one batting-order position.
 struct BatsmanFigures {
     int32_t mi_player = -1;
-    int32_t mi_howOut = 0;               // -1 batting or not out, 0 did not bat, 1.. dismissal code
-    int32_t mi_bowler = -1;              // bowling-record slot credited with the wicket
-    int32_t mi_fielder = -1;             // player id of the catcher or run-out fielder
-    int32_t mi_seconds = 0;              // at the crease
-    std::array<int32_t, 7> mi_scored{};  // balls that scored 0 (dots), 1, 2 ... 6 runs
-    std::array<int32_t, 6> mi_directionRuns{};
-    int32_t mi_nextMilestone = 50;  // the event log's
-    int32_t mi_viewMilestone = 50;  // the next score the match view announces; past 500 none
+    int32_t mi_howOut = 0;                      // -1 batting or not out, 0 did not bat, 1.. dismissal code
+    int32_t mi_bowler = -1;                     // bowling-record slot credited with the wicket
+    int32_t mi_fielder = -1;                    // player id of the catcher or run-out fielder
+    int32_t mi_seconds = 0;                     // at the crease
+    std::array<int32_t, 7> mi_scored{};         // balls that scored 0 (dots), 1, 2 ... 6 runs
+    std::array<int32_t, 6> mi_directionRuns{};  // by where the stroke went, in field order (DirectionIndex)
+    int32_t mi_nextMilestone = 50;              // the event log's
+    int32_t mi_viewMilestone = 50;              // the next score the match view announces; past 500 none
     int32_t mi_dayRuns = 0;
     int32_t mi_dayBalls = 0;
     int32_t mi_countedRuns = 0;  // already counted into the day's figures
@@ -232,6 +232,8 @@ struct Innings {
     std::vector<OverRecord> mv_overs;
 
     int32_t Wickets() const;
+    // The index-th ball of the per-ball list; an empty record outside it.
+    const BallRecord& BallAt(int index) const;
     int32_t Overs() const { return mi_legalBalls / 6; }
     int32_t BallsOfOver() const { return mi_legalBalls % 6; }
     void FindTopPerformers();
@@ -241,6 +243,11 @@ struct Innings {
 };
 
 int32_t BatsmanRuns(const BatsmanFigures& figures);
+// Which of the six runs-by-direction totals a stroke on this bearing of the
+// ground picture (0 straight down the ground, 180 behind the stumps) adds to,
+// in field order: behind the wicket left and right, square left and right,
+// in front left and right.
+int DirectionIndex(int pictureBearing);
 int32_t InningsTotal(const Innings& innings);
 double RunRate(const Innings& innings);  // runs per over, 0.0 before the first legal ball
 
@@ -407,7 +414,11 @@ public:
     void StageDelivery();
     void CheckExtras();
     void DecideExtras();
+    // Ticks of the ball's travel past the batsman to the keeper: short when
+    // the field has the keeper standing up.
     int BallTravelTicks() const;
+    bool CurrentFieldKeeperUp() const;  // the field of this ball has its flag byte set
+    bool KeeperStandsUp() const;        // to a spinner, or in such a field
     void AnimNoBall();
     void AnimWide(int side);
     void PlayShot();
@@ -451,6 +462,9 @@ public:
     int32_t mi_team2 = 0;
     int32_t mi_sideKind = SIDES_CLUBS;
     int32_t mi_callerValue = 0;
+    // The knock-out round the match is played in (STAGE_QUARTER_FINALS ..
+    // STAGE_FINAL), STAGE_LEAGUE for any other match; set up with the match.
+    int32_t mi_stage = STAGE_LEAGUE;
     int32_t mi_length = 0;  // days, or overs per side
     int32_t mi_playState = PLAY_IN_PLAY;
     int32_t mi_decision = DECISION_NONE;
@@ -464,6 +478,8 @@ public:
     float mf_turn = 5.0f;
     float mf_wear = 0.01f;      // pitch wear per ball
     float mf_pitchWear = 0.0f;  // wear so far: 0 fresh, rising through the match
+    // Two figures of the set-up, kept as they were set (-1.0 and 5.0).
+    std::array<float, 2> mf_setupFigures{-1.0f, 5.0f};
     PlayingConditions m_rules{};
     float mf_ballValue = 100.0f;
     int32_t mi_ballCount = 0;  // overs bowled with this ball
@@ -572,7 +588,8 @@ public:
     int32_t BowlerPlayer() const;
 };
 
-// "%s vs %s"; static buffer.
+// "Home vs Away", or for a knock-out round "<competition> Final",
+// "<competition> Semi Final", "<competition> Quarter Final"; static buffer.
 const char* MatchTitle(const Match& match);
 
 // The computer's choice at the toss: 2 (bowl) where the climate's damp (its

@@ -45,6 +45,9 @@ static void BookRuns(Match& m, int runs, bool swap) {
     in.m_batsmen[std::clamp(m.mi_batsman1, 0, SQUAD_SIZE - 1)].mi_seconds += m.mi_ballSeconds;
     in.m_batsmen[std::clamp(m.mi_batsman2, 0, SQUAD_SIZE - 1)].mi_seconds += m.mi_ballSeconds;
     if (runs > 0) {
+        const BallState& b = m.m_ball;
+        int pictureBearing = b.mb_leftHander ? (360 - b.mi_bearing) % 360 : b.mi_bearing;
+        striker.mi_directionRuns[DirectionIndex(pictureBearing)] += runs;
         BowlerFigures& bowler = in.m_bowlers[std::clamp(m.mi_bowler, 0, SQUAD_SIZE - 1)];
         bowler.mi_runs += runs;
         bowler.mi_spellRuns += runs;
@@ -56,7 +59,7 @@ static void BookRuns(Match& m, int runs, bool swap) {
     PlaySession& session = m.CurrentSession();
     session.mi_runs += runs;
     session.mi_seconds += m.mi_ballSeconds;
-    ++session.mi_balls;
+    if (!m.mb_noBall) ++session.mi_balls;  // the session counts legal balls
     if (swap) m.SwapStrike();
 }
 

@@ -149,6 +149,7 @@ void IoFieldSetup(A& a, R& f) {
     a.Text(f.m_name, 49);
     a.Text(f.m_description, 254);
     a.Byte(f.m_userCreated);
+    a.Byte(f.m_keeperUp);
     for (auto& p : f.m_positions) a.I32(p);
 }
 
@@ -524,7 +525,7 @@ bool ReadDatabaseFile(int number) {
             w.mv_fieldPositions = ReadTable<FieldPosition>(path, 57, RAVEL_IO(IoFieldPosition));
             return true;
         case DB_FIELD_SETUPS:
-            w.mv_fieldSetups = ReadTable<FieldSetup>(path, 340, RAVEL_IO(IoFieldSetup));
+            w.mv_fieldSetups = ReadTable<FieldSetup>(path, 341, RAVEL_IO(IoFieldSetup));
             for (size_t i = 0; i < w.mv_fieldSetups.size(); ++i)
                 w.mv_fieldSetups[i].m_id = static_cast<int32_t>(i);
             return true;

@@ -177,11 +177,21 @@ TEST_F(BallTest, NoBallChanceFollowsTypeSkillAndEffort) {
     }
 }
 
-TEST_F(BallTest, TravelTicksByBowlingType) {
+TEST_F(BallTest, TravelTicksByBowlingTypeShortWithTheKeeperUp) {
     const int ticks[7] = {62, 48, 50, 52, 56, 71, 72};
+    const int keeperUp[7] = {14, 15, 15, 16, 18, 19, 20};
+    FieldSetup up;
+    up.m_keeperUp = 1;
+    up.m_id = static_cast<int32_t>(g_world.mv_fieldSetups.size());
+    g_world.mv_fieldSetups.push_back(up);
     for (int type = 0; type < 7; ++type) {
         m->m_ball.mi_bowlType = type;
+        m->m_ball.mi_fieldSetup = -1;  // a built-in field
         EXPECT_EQ(m->BallTravelTicks(), ticks[type]);
+        EXPECT_EQ(m->KeeperStandsUp(), IsSpin(type));
+        m->m_ball.mi_fieldSetup = up.m_id;
+        EXPECT_EQ(m->BallTravelTicks(), keeperUp[type]);
+        EXPECT_TRUE(m->KeeperStandsUp());
     }
 }
 
@@ -256,6 +266,15 @@ TEST_F(WatchedBallTest, EveryBallOfAWatchedMatchIsRecorded) {
     int batsmen = 0;
     for (const BatsmanFigures& f : first.m_batsmen) batsmen += BatsmanRuns(f);
     EXPECT_EQ(runs, batsmen);
+    // BallAt reads the list; outside it an empty record.
+    ASSERT_FALSE(first.mv_balls.empty());
+    const int last = static_cast<int>(first.mv_balls.size()) - 1;
+    EXPECT_EQ(&first.BallAt(0), &first.mv_balls.front());
+    EXPECT_EQ(&first.BallAt(last), &first.mv_balls.back());
+    for (int outside : {-1, last + 1}) {
+        EXPECT_EQ(first.BallAt(outside).mi_batsman, -1);
+        EXPECT_EQ(first.BallAt(outside).mi_script, -1);
+    }
 }
 
 }  // namespace

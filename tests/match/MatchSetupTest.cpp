@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "match/StepTestWorld.h"
 #include "season/Selection.h"
 
@@ -57,7 +59,7 @@ TEST_F(MatchSetup, NoDrawByFixtureCodeAndSidesByCompetition) {
         {COMP_FC, 0, false, SIDES_CLUBS, true},   {COMP_FC, -84, true, SIDES_CLUBS, true},
         {COMP_FC, -87, true, SIDES_CLUBS, true},  {COMP_FC, -90, true, SIDES_CLUBS, true},
         {COMP_FC, -85, false, SIDES_CLUBS, true}, {500, 0, false, SIDES_CLUBS, false},
-        {501, 0, false, SIDES_CLUBS, false},      {550, 0, false, SIDES_CLUBS, false},
+        {501, 0, false, SIDES_CLUBS, false},      {551, 0, false, SIDES_CLUBS, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.competition * 1000 + c.code);
@@ -70,6 +72,119 @@ TEST_F(MatchSetup, NoDrawByFixtureCodeAndSidesByCompetition) {
         EXPECT_EQ(match.mi_sideKind, c.sideKind);
         EXPECT_EQ(match.m_team1.m_players[3].mi_player > 0, c.registered);
     }
+}
+
+// Two countries whose one-day squads are the two clubs' players.
+void AddCountries(int competition, int format) {
+    for (int side = 0; side < 2; ++side) {
+        Country country;
+        country.m_id = 5 + side;
+        std::snprintf(country.m_name, sizeof(country.m_name), "%s", side == 0 ? "Westland" : "Eastland");
+        for (int i = 0; i < 15; ++i) {
+            country.mv_oneDaySquad.push_back(side * 15 + i + 1);
+            country.mv_testSquad.push_back(side * 15 + i + 1);
+        }
+        g_world.mv_countries.push_back(country);
+    }
+    Competition tournament;
+    tournament.m_id = competition;
+    tournament.m_format = format;
+    tournament.m_length = 50;
+    tournament.mv_conditions.push_back(DayRules(competition, 0, 50, 10));
+    std::snprintf(tournament.m_name, sizeof(tournament.m_name), "World Cup");
+    g_world.mv_competitions.push_back(tournament);
+}
+
+TEST_F(MatchSetup, EveryTournamentRegistersBothCountries) {
+    for (int competition : {505, 507, 520, 549, 550}) {
+        SCOPED_TRACE(competition);
+        BuildWorld();
+        AddCountries(competition, FORMAT_ODI);
+        CreateMatchForFixture(AddTestFixture(competition, 5, 6, GROUND).m_id);
+        ASSERT_EQ(g_currentMatches.size(), 1u);
+        const Match& match = *g_currentMatches[0];
+        EXPECT_EQ(match.mi_sideKind, SIDES_COUNTRIES);
+        std::set<int32_t> players;
+        for (const MatchPlayer& p : match.m_team1.m_players) players.insert(p.mi_player);
+        for (const MatchPlayer& p : match.m_team2.m_players) players.insert(p.mi_player);
+        EXPECT_EQ(players.size(), 22u);
+        EXPECT_EQ(players.count(0), 0u);
+    }
+}
+
+TEST_F(MatchSetup, KnockoutMatchesAreTitledByTheirRound) {
+    Competition& cup = g_world.mv_competitions[1];
+    std::snprintf(cup.m_name, sizeof(cup.m_name), "County Cup");
+    struct Case {
+        int stage;
+        const char* title;
+    };
+    const Case cases[] = {{STAGE_LEAGUE, "Northfield vs Southdown"},
+                          {STAGE_QUARTER_FINALS, "County Cup Quarter Final"},
+                          {STAGE_SEMI_FINALS, "County Cup Semi Final"},
+                          {STAGE_FINAL, "County Cup Final"}};
+    for (const Case& c : cases) {
+        cup.m_stage = c.stage;
+        Match match;
+        match.Setup(1, COMP_ONE_DAY, GROUND, HOME, AWAY, 2, 5, 2006, 0);
+        cup.m_stage = STAGE_LEAGUE;  // the round is the match's own once set up
+        EXPECT_STREQ(MatchTitle(match), c.title);
+    }
+
+    AddCountries(520, FORMAT_ODI);
+    InternationalTournament t;
+    t.m_competition = 520;
+    t.m_season = g_cricket.m_date.m_season;
+    t.m_running = 1;
+    std::snprintf(t.m_name, sizeof(t.m_name), "Champions Trophy");
+    for (int stage : {TSTAGE_GROUPS, TSTAGE_SEMI_FINALS, TSTAGE_FINAL}) {
+        t.m_stage = stage;
+        g_world.mv_tournaments = {t};
+        Match match;
+        match.Setup(1, 520, GROUND, 5, 6, 2, 5, 2006, 0);
+        EXPECT_STREQ(MatchTitle(match), stage == TSTAGE_GROUPS        ? "Westland vs Eastland"
+                                        : stage == TSTAGE_SEMI_FINALS ? "Champions Trophy Semi Final"
+                                                                      : "Champions Trophy Final");
+    }
+}
+
+TEST_F(MatchSetup, TestAndOneDayPlayersHaveFiguresOfThatKind) {
+    Competition test;
+    test.m_id = COMP_TEST_CHAMPIONSHIP;
+    test.m_format = FORMAT_TEST;
+    g_world.mv_competitions.push_back(test);
+    Player& debutant = g_world.mv_players[3];
+    debutant.m_stats[STATS_CAREER_TEST] = PlayerStats{};
+    debutant.m_stats[STATS_SEASON_TEST] = PlayerStats{};
+    Player& capped = g_world.mv_players[4];
+    capped.m_stats[STATS_CAREER_TEST].m_player = 4;
+    capped.m_stats[STATS_CAREER_TEST].m_kind = KIND_TEST;
+    capped.m_stats[STATS_CAREER_TEST].m_team = 9;
+    capped.m_stats[STATS_CAREER_TEST].m_matches = 12;
+
+    Match match;
+    match.Setup(1, 601, GROUND, 5, 6, 2, 5, 2006, 0);
+    ASSERT_EQ(match.mi_matchType, FORMAT_TEST);
+    EXPECT_EQ(match.mf_setupFigures, (std::array<float, 2>{-1.0f, 5.0f}));
+    match.RegisterSquads(1, Eleven(1), 0, 5, 9, 10);
+    for (int block : {STATS_CAREER_TEST, STATS_SEASON_TEST}) {
+        const PlayerStats& s = debutant.m_stats[block];
+        EXPECT_EQ(s.m_player, 3);
+        EXPECT_EQ(s.m_kind, KIND_TEST);
+        EXPECT_EQ(s.m_team, 5);
+        EXPECT_EQ(s.m_matches, 0);
+    }
+    EXPECT_EQ(debutant.m_stats[STATS_SEASON_TEST].m_season, g_cricket.m_date.m_season);
+    // A record found is left as it is.
+    EXPECT_EQ(capped.m_stats[STATS_CAREER_TEST].m_team, 9);
+    EXPECT_EQ(capped.m_stats[STATS_CAREER_TEST].m_matches, 12);
+    // Other kinds of match leave the figures alone.
+    Player& other = g_world.mv_players[20];
+    other.m_stats[STATS_CAREER_ODI] = PlayerStats{};
+    Match county;
+    county.Setup(2, COMP_FC, GROUND, HOME, AWAY, 2, 5, 2006, 0);
+    county.RegisterSquads(2, Eleven(16), 0, 5, 9, 10);
+    EXPECT_EQ(other.m_stats[STATS_CAREER_ODI].m_player, 0);
 }
 
 TEST_F(MatchSetup, MatchIdsStayUniqueAfterCompletedMatchesAreCleared) {

@@ -43,6 +43,62 @@ TEST_F(OutcomeTest, ExtrasFlaggedByTheDeliveryAreBookedWhateverTheOutcome) {
     EXPECT_EQ(In().m_partnerships[0].Runs(), 7);
 }
 
+TEST_F(OutcomeTest, ANoBallIsABallFacedAWideIsNot) {
+    int striker = m->mi_striker;
+    int sessionBalls = m->CurrentSession().mi_balls;
+    End(OUTCOME_RUNS, 0, true);  // nothing off the bat
+    EXPECT_EQ(In().m_batsmen[striker].Balls(), 1);
+    EXPECT_EQ(In().m_batsmen[striker].mi_scored[0], 1);
+    EXPECT_EQ(In().m_partnerships[0].Balls(), 1);
+    EXPECT_EQ(InningsTotal(In()), 1);
+    End(OUTCOME_RUNS, 2, true);  // two off the bat
+    EXPECT_EQ(In().m_batsmen[striker].Balls(), 2);
+    EXPECT_EQ(InningsTotal(In()), 4);
+    End(OUTCOME_WIDE, 0, false, true);
+    EXPECT_EQ(In().m_batsmen[striker].Balls(), 2);
+    // The session counts legal balls only.
+    EXPECT_EQ(m->CurrentSession().mi_balls, sessionBalls);
+
+    // The fielding leaves a no ball with nothing off the bat as outcome 0.
+    m->StageDelivery();
+    m->mb_noBall = 1;
+    m->mb_wide = 0;
+    m->mi_ballOutcome = OUTCOME_RUNS;
+    m->m_ball.mi_runs = 0;
+    m->m_ball.mi_contact = CONTACT_NONE;
+    m->Field();
+    EXPECT_EQ(m->mi_ballOutcome, OUTCOME_RUNS);
+}
+
+TEST(DirectionTest, StrokesFallIntoSixAreasInFieldOrder) {
+    struct Case {
+        int bearing;
+        int index;
+    };
+    // 0 is straight down the ground, 180 behind the stumps; below 180 the left of the picture.
+    const Case cases[] = {{0, 4},   {30, 4},  {59, 4},  {60, 2},  {90, 2},  {120, 2}, {121, 0}, {179, 0},
+                          {180, 1}, {200, 1}, {270, 3}, {330, 5}, {359, 5}, {-90, 3}, {450, 2}};
+    for (const Case& c : cases) EXPECT_EQ(DirectionIndex(c.bearing), c.index) << c.bearing;
+}
+
+TEST_F(OutcomeTest, ScoringStrokesAddToTheirDirection) {
+    int striker = m->mi_striker;
+    m->StageDelivery();
+    m->m_ball.mb_leftHander = 0;
+    m->m_ball.mi_bearing = 90;  // square, left of the picture
+    m->mi_ballOutcome = OUTCOME_RUNS;
+    m->m_ball.mi_runs = 4;
+    m->mb_noBall = m->mb_wide = 0;
+    m->EndOfBall();
+    m->m_ball.mb_leftHander = 1;  // the same stroke of a left-hander goes the other way
+    m->EndOfBall();
+    m->m_ball.mi_bearing = 0;
+    m->m_ball.mi_runs = 0;  // a dot adds nothing
+    m->EndOfBall();
+    const BatsmanFigures& f = In().m_batsmen[striker];
+    EXPECT_EQ(f.mi_directionRuns, (std::array<int32_t, 6>{0, 0, 4, 4, 0, 0}));
+}
+
 TEST_F(OutcomeTest, RunsOfTheBallBookAndTurnTheStrike) {
     struct Case {
         int runs;

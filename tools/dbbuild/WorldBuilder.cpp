@@ -357,6 +357,7 @@ void BuildFielding(const std::string& dataDir) {
         Copy(fs.m_name, s[0]);
         Copy(fs.m_description, s[1]);
         fs.m_id = static_cast<int32_t>(g_world.mv_fieldSetups.size());
+        fs.m_keeperUp = s.size() > 3 && s[3].get<int>() == 1 ? 1 : 0;
         int i = 0;
         for (const auto& name : s[2]) {
             int found = -1;
