@@ -2,6 +2,7 @@
 // each team innings, each batting innings and each bowling figure.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -25,7 +26,8 @@ struct MatchCsv {
             OpenFile(dir, "innings.csv",
                      "match,innings,team,total,wickets,legal_balls,byes,leg_byes,wides,no_balls,status\n");
         batting =
-            OpenFile(dir, "batting.csv", "match,innings,position,player,runs,balls,fours,sixes,how_out\n");
+            OpenFile(dir, "batting.csv",
+                     "match,innings,position,player,runs,balls,fours,sixes,how_out,fielder,fielder_kept\n");
         bowling =
             OpenFile(dir, "bowling.csv", "match,innings,player,balls,maidens,runs,wickets,no_balls,wides\n");
     }
@@ -51,8 +53,16 @@ struct MatchCsv {
             for (int pos = 0; pos < SQUAD_SIZE && batting; ++pos) {
                 const BatsmanFigures& b = in.m_batsmen[static_cast<size_t>(pos)];
                 if (b.mi_howOut == 0) continue;
-                std::fprintf(batting, "%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, pos + 1, b.mi_player,
-                             BatsmanRuns(b), b.Balls(), b.mi_scored[4], b.mi_scored[6], b.mi_howOut);
+                // The catcher (or the fielder of a stumping or run out), and whether he kept wicket.
+                const int fielder = b.mi_howOut > 0 ? b.mi_fielder : -1;
+                const MatchTeam& fielding = m.SideOf(in.mi_bowlingTeam);
+                const int keeper =
+                    fielding
+                        .m_players[static_cast<size_t>(std::clamp(fielding.KeeperSlot(i), 0, SQUAD_SIZE - 1))]
+                        .mi_player;
+                std::fprintf(batting, "%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m.mi_id, i, pos + 1, b.mi_player,
+                             BatsmanRuns(b), b.Balls(), b.mi_scored[4], b.mi_scored[6], b.mi_howOut, fielder,
+                             fielder >= 0 && fielder == keeper ? 1 : 0);
             }
             for (const BowlerFigures& b : in.m_bowlers) {
                 if (!bowling || b.mi_balls == 0) continue;
