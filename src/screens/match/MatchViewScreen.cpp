@@ -457,6 +457,8 @@ void ShowPlayerStatsWindow(int32_t mode) {
         ChooseItem(w.chart, 1);
         return;
     }
+    // Each plan shows from its first ball.
+    for (CScrollBar* bar : w.scroll) bar->m_position = 0;
     // Only the user's own bowler of this innings, in play, is steered here.
     const Match* match = UserMatch();
     const bool steers = match && PlayerWindowSteersPlans() && !MatchStopped(*match);

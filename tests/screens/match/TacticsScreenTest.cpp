@@ -119,6 +119,9 @@ TEST_F(TacticsScreenTest, BowlerWindowStepsAndEditsHisPlan) {
     TapIn(w.window, w.ok);
     EXPECT_FALSE(Visible(w.window));
     EXPECT_TRUE(Visible(MV::s_ui.infoTab));
+    Tap(MV::s_ui.bowlingRows[0]);
+    Frame();
+    EXPECT_TRUE(Drawn("Ball 1 of 7")) << "opened again on the first ball";
 }
 
 // From the side panel's plan name: the field editor moves fielders from the
