@@ -39,7 +39,8 @@ run() {
   nice -n 15 "$build/bin/fuzz_$name" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2560 \
     -print_final_stats=1 -artifact_prefix="$dir/findings/" "$dir/corpus" "$dir/seeds" >"$dir/log" 2>&1 || true
   local execs found
-  execs=$(awk -F: '/stat::number_of_executed_units/ { gsub(/ /, "", $2); print $2 }' "$dir/log")
+  # The line reads "stat::number_of_executed_units: N": the count is its last field.
+  execs=$(awk '/^stat::number_of_executed_units:/ { print $NF }' "$dir/log")
   found=$(find "$dir/findings" -type f | wc -l)
   echo "$name: ${execs:-0} executions in $seconds s, $found findings"
   if [ "$found" -gt 0 ]; then

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
@@ -784,10 +785,12 @@ void LoadFieldPositions() {
 void LoadFieldSetups() {
     ReadDatabaseFile(DB_FIELD_SETUPS);
     const auto& positions = g_world.mv_fieldPositions;
+    // The values are checked after loading: summed wide and clamped, any can be taken.
     for (FieldSetup& f : g_world.mv_fieldSetups) {
-        f.m_total = 0;
+        int64_t total = 0;
         for (int32_t p : f.m_positions)
-            if (p >= 0 && static_cast<size_t>(p) < positions.size()) f.m_total += positions[p].m_value;
+            if (p >= 0 && static_cast<size_t>(p) < positions.size()) total += positions[p].m_value;
+        f.m_total = static_cast<int32_t>(std::clamp<int64_t>(total, INT32_MIN, INT32_MAX));
     }
 }
 

@@ -305,8 +305,9 @@ void CheckInjuries(Checker& c, const Ids&) {
     }
 }
 
+// False for a season outside the world's too: its length can't be worked out.
 bool DayOfSeasonIn(int day, int season) {
-    return Within(day, 0, SeasonLength(season) - 1);
+    return Within(season, FIRST_SEASON, MAX_SEASON) && Within(day, 0, SeasonLength(season) - 1);
 }
 // A day that comes in every season, odd or even.
 bool DayOfAnySeason(int day) {
@@ -387,27 +388,33 @@ int Minutes(const GameDate& t) {
     return t.m_hour * 60 + t.m_minute;
 }
 
+// Valid and in order: each time is compared with the one before only once
+// that one passed.
+void CheckSessionTimes(Checker& c, int32_t i, const PlayingConditions& p) {
+    for (int t = 0; t < SESSION_TIMES; ++t)
+        if (!c.Need(ValidTime(p.m_times[t]) && (t == 0 || Minutes(p.m_times[t - 1]) <= Minutes(p.m_times[t])),
+                    i, "session time %d:%02d is out of order", p.m_times[t].m_hour, p.m_times[t].m_minute))
+            return;
+}
+
 void CheckConditions(Checker& c, const Ids&) {
-    CheckOwned(
-        c, DB_CONDITIONS, g_world.mv_competitions, &Competition::mv_conditions,
-        [&](const Competition& k, const PlayingConditions& p, int32_t i) {
-            c.Need(Within(p.m_day, 0, MAX_MATCH_DAYS - 1), i, "match day %d", p.m_day);
-            for (int t = 0; t < SESSION_TIMES; ++t)
-                c.Need(
-                    ValidTime(p.m_times[t]) && (t == 0 || Minutes(p.m_times[t - 1]) <= Minutes(p.m_times[t])),
-                    i, "session time %d:%02d is out of order", p.m_times[t].m_hour, p.m_times[t].m_minute);
-            const int most = LimitedOvers(k.m_format) ? MAX_OVERS : MAX_DAY_OVERS;
-            c.Need(Within(p.m_oversForDay, 1, most), i, "%d overs for the day", p.m_oversForDay);
-            c.Need(Within(p.m_maxOversPerBowler, 0, p.m_oversForDay), i, "%d overs a bowler",
-                   p.m_maxOversPerBowler);
-            c.Need(Within(p.m_newBallOvers, 0, MAX_DAY_OVERS * MAX_MATCH_DAYS), i, "new ball after %d overs",
-                   p.m_newBallOvers);
-            c.Need(Within(p.m_restrictionOvers, 0, p.m_oversForDay), i, "%d overs of fielding restrictions",
-                   p.m_restrictionOvers);
-            c.Need(Within(p.m_minOversPerHour, 0, MAX_OVERS_PER_HOUR), i, "%d overs an hour",
-                   p.m_minOversPerHour);
-            c.Need(Within(p.m_extraMinutes, 0, MAX_EXTRA_MINUTES), i, "%d extra minutes", p.m_extraMinutes);
-        });
+    CheckOwned(c, DB_CONDITIONS, g_world.mv_competitions, &Competition::mv_conditions,
+               [&](const Competition& k, const PlayingConditions& p, int32_t i) {
+                   c.Need(Within(p.m_day, 0, MAX_MATCH_DAYS - 1), i, "match day %d", p.m_day);
+                   CheckSessionTimes(c, i, p);
+                   const int most = LimitedOvers(k.m_format) ? MAX_OVERS : MAX_DAY_OVERS;
+                   c.Need(Within(p.m_oversForDay, 1, most), i, "%d overs for the day", p.m_oversForDay);
+                   c.Need(Within(p.m_maxOversPerBowler, 0, p.m_oversForDay), i, "%d overs a bowler",
+                          p.m_maxOversPerBowler);
+                   c.Need(Within(p.m_newBallOvers, 0, MAX_DAY_OVERS * MAX_MATCH_DAYS), i,
+                          "new ball after %d overs", p.m_newBallOvers);
+                   c.Need(Within(p.m_restrictionOvers, 0, p.m_oversForDay), i,
+                          "%d overs of fielding restrictions", p.m_restrictionOvers);
+                   c.Need(Within(p.m_minOversPerHour, 0, MAX_OVERS_PER_HOUR), i, "%d overs an hour",
+                          p.m_minOversPerHour);
+                   c.Need(Within(p.m_extraMinutes, 0, MAX_EXTRA_MINUTES), i, "%d extra minutes",
+                          p.m_extraMinutes);
+               });
 }
 
 bool HistorySide(const Ids& ids, int32_t side) {
@@ -442,7 +449,8 @@ void CheckEvents(Checker& c, const Ids& ids) {
         c.Need(e.m_type == EVENT_NEW_SEASON || ids.competitions.count(e.m_competition) > 0, i,
                "competition %d names no competition", e.m_competition);
         const bool everyOther = e.m_season == EVERY_EVEN_SEASON || e.m_season == EVERY_ODD_SEASON;
-        c.Need(everyOther || Within(e.m_season, FIRST_SEASON, MAX_SEASON), i, "season %d", e.m_season);
+        if (!c.Need(everyOther || Within(e.m_season, FIRST_SEASON, MAX_SEASON), i, "season %d", e.m_season))
+            break;
         const int season = e.m_season == EVERY_EVEN_SEASON  ? FIRST_SEASON
                            : e.m_season == EVERY_ODD_SEASON ? FIRST_SEASON + 1
                                                             : e.m_season;

@@ -96,6 +96,9 @@ const Damage DAMAGES[] = {
     {"overs for the day that overflow", DB_CONDITIONS,
      [](World& w) { w.mv_competitions[0].mv_conditions[0].m_oversForDay = 0x40000068; }, 0,
      "1073741928 overs for the day"},
+    {"a start of play whose minutes overflow", DB_CONDITIONS,
+     [](World& w) { w.mv_competitions[0].mv_conditions[0].m_times[TIME_START].m_hour = INT32_MAX; }, 0,
+     "session time 2147483647:00 is out of order"},
     {"close of play before the start", DB_CONDITIONS,
      [](World& w) { w.mv_competitions[0].mv_conditions[0].m_times[TIME_CLOSE].m_hour = 9; }, 0,
      "session time 9:30 is out of order"},
@@ -129,8 +132,12 @@ const Damage DAMAGES[] = {
          w.mv_events.insert(w.mv_events.begin(), early);
      },
      0, "the season rolls over on day 100, not its last"},
+    {"an event in the last season an int holds", DB_EVENTS,
+     [](World& w) { w.mv_events[0].m_season = INT32_MAX; }, 0, "season 2147483647"},
     {"an injury of no days", DB_INJURIES, [](World& w) { w.mv_injuryTypes[2].m_days = 0; }, 2,
      "an injury of 0 days"},
+    {"a tournament in the first season an int holds", DB_TOURNAMENTS,
+     [](World& w) { w.mv_tournaments[0].m_season = INT32_MIN; }, 0, "season -2147483648"},
     {"a tour at home", DB_TOURS, [](World& w) { w.mv_tours[0].m_visitor = w.mv_tours[0].m_host; }, 0,
      nullptr},
     {"a series of no matches", DB_TOUR_SERIES, [](World& w) { w.mv_tourSeries[4].m_matches = 0; }, 4,
@@ -183,6 +190,19 @@ TEST_F(DatabaseChecks, EventsFileCutShortIsRefused) {
         EXPECT_EQ(fault->Where(), DbFileName(DB_EVENTS));
         EXPECT_NE(fault->m_problem.find("has no roll-over event"), std::string::npos) << fault->m_problem;
     }
+}
+
+// The field settings sum their positions' values as they load, before the
+// values are checked: any value sums safely and the world is refused.
+TEST_F(DatabaseChecks, FieldPositionValueNearTheLimitIsRefused) {
+    for (FieldPosition& f : g_world.mv_fieldPositions) f.m_value = INT32_MAX;
+    Reload(DB_FIELD_POSITIONS);
+    LoadFieldSetups();
+    EXPECT_EQ(g_world.mv_fieldSetups[0].m_total, INT32_MAX);
+    const std::optional<DatabaseFault> fault = CheckDatabase();
+    ASSERT_TRUE(fault.has_value());
+    EXPECT_EQ(fault->Where(), DbFileName(DB_FIELD_POSITIONS) + ", record 0");
+    EXPECT_EQ(fault->m_problem, "value 2147483647");
 }
 
 TEST_F(DatabaseChecks, RecordsTableNamingNoPlayerIsRefused) {
