@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "screens/menus/ScreenControls.h"
+#include "screens/team/ElevenMenus.h"
 #include "screens/team/PlayerLists.h"
 #include "screens/team/SquadRows.h"
 #include "season/Coaches.h"
@@ -74,8 +75,6 @@ namespace {
 ScreenControls s_controls;
 
 constexpr int COMBO_HEIGHT = 25;
-constexpr int POSITION_TITLE = 98;
-constexpr int POSITION_CANCEL = 99;
 
 using ButtonRow = ScreenControls::ButtonRow;
 
@@ -92,17 +91,6 @@ constexpr ButtonRow BUTTONS[] = {
     {&CC::s_btnUp, "Up", "Move this player up the batting order", 940, 320, 70},
     {&CC::s_btnDown, "Down", "Move this player down the batting order", 940, 360, 70},
     {&CC::s_btnAuto, "Auto Selection", "Get your assistant to select the team", 782, 173, 150},
-};
-
-// The role pop-up's items in order, with the role each gives.
-constexpr struct {
-    const char* text;
-    int role;
-} ROLES[] = {
-    {"Captain", XI_CAPTAIN},
-    {"Wicket Keeper", XI_KEEPER},
-    {"Opening Bowler 1", XI_OPEN_BOWLER1},
-    {"Opening Bowler 2", XI_OPEN_BOWLER2},
 };
 
 // The filter dialog's tick boxes and the request flag each sets.
@@ -129,6 +117,12 @@ constexpr Switch SWITCHES[COUNTRY_SWITCHES] = {
 
 Country* Shown() {
     return NationalSideById(CC::s_country);
+}
+
+// The shown side's eleven; none without a side.
+int32_t (*ShownEleven())[XI_SIZE] {
+    Country* country = Shown();
+    return country ? &country->m_xi : nullptr;
 }
 
 bool OnListPage() {
@@ -231,31 +225,13 @@ void HandleViewChoice() {
     combo.Collapse();
 }
 
-void HandlePositionMenu() {
-    CPopupMenu& menu = *CC::s_menuPosition;
-    if (menu.m_menuState != MENU_CHOSEN) return;
-    const int slot = menu.GetChosenValue();
-    menu.Close();
-    if (Country* country = Shown(); country && slot >= 0 && slot < XI_PLAYERS)
-        PlaceInEleven(country->m_xi, slot, CC::s_replacing);
-}
-
 void OpenPositionMenu(int row, int32_t playerId) {
     const Country* country = Shown();
     const Player* player = PlayerById(playerId);
     if (!country || !player) return;
     CC::s_replacing = playerId;
-    CPopupMenu& menu = *CC::s_menuPosition;
-    menu.ClearListItems();
-    char text[ITEM_TEXT_SIZE];
-    std::snprintf(text, sizeof text, "Select who %s is to replace", player->m_surname);
-    menu.AddListItem(text, POSITION_TITLE);
-    for (int slot = 0; slot < XI_PLAYERS; ++slot) {
-        const Player* holder = country->m_xi[slot] > 0 ? PlayerById(country->m_xi[slot]) : nullptr;
-        menu.AddListItem(holder ? holder->m_surname : "Empty", slot);
-    }
-    menu.AddListItem("Cancel", POSITION_CANCEL);
-    menu.Open(220, COUNTRY_LIST_TOP - 10 + 20 * row);
+    OpenPositionMenu(*CC::s_menuPosition, country->m_xi, *player, SlotNames::SURNAMES, 220,
+                     COUNTRY_LIST_TOP - 10 + 20 * row);
 }
 
 // Update step 8: rows that open a player, and the Tactics right click.
@@ -366,44 +342,16 @@ bool HandlePoolPage() {
     return false;
 }
 
-void HandleSelectionPanel() {
-    const CSystem& sys = *g_system;
-    const int x = sys.m_mouseX;
-    const int y = sys.m_mouseY;
-    CPopupMenu& menu = *CC::s_menuRole;
-    const int slot = MessageBoxOpen() ? -1 : ElevenSlotAt(x, y);
-    if (slot < 0) {
-        if (menu.m_menuState == MENU_CLOSED) CC::s_roleRow = -1;
-        return;
-    }
-    if (sys.mb_leftDown && menu.m_menuState == MENU_CLOSED) CC::s_battingSlot = slot;
-    if (menu.m_menuState != MENU_CLOSED) return;
-    CC::s_roleRow = slot;
-    const Country* country = Shown();
-    if (!sys.mb_rightDown || !country || !country->m_human || country->m_xi[slot] < 1) return;
-    for (size_t i = 0; i < std::size(ROLES); ++i)
-        menu.mv_items[i].mb_greyed = RoleAllowed(country->m_xi, slot, ROLES[i].role) ? 0 : 1;
-    menu.Open(x, y);
-}
-
-void HandleRoleMenu() {
-    CPopupMenu& menu = *CC::s_menuRole;
-    if (menu.m_menuState != MENU_CHOSEN) return;
-    const int chosen = menu.m_chosen;
-    menu.Close();
-    Country* country = Shown();
-    if (country && chosen >= 0 && static_cast<size_t>(chosen) < std::size(ROLES))
-        AssignRole(country->m_xi, CC::s_roleRow, ROLES[chosen].role);
-}
-
 void HandleTactics() {
     Country* country = Shown();
-    if (country && country->m_human) {
+    const bool human = country && country->m_human;
+    if (human) {
         if (TakeClick(CC::s_btnUp)) MoveUpBattingOrder(country->m_xi, CC::s_battingSlot);
         if (TakeClick(CC::s_btnDown)) MoveDownBattingOrder(country->m_xi, CC::s_battingSlot);
     }
-    HandleSelectionPanel();
-    HandleRoleMenu();
+    TrackElevenPanel(*CC::s_menuRole, human ? &country->m_xi : nullptr, false, CC::s_battingSlot,
+                     CC::s_roleRow);
+    TakeRoleChoice(*CC::s_menuRole, ShownEleven(), CC::s_roleRow);
 }
 
 // Update step 12: the season drop-down and the fixture rows.
@@ -475,7 +423,7 @@ void MakeControls() {
     CC::s_scroll->mb_horizontal = 0;
     CC::s_menuRole = s_controls.Add<CPopupMenu>(1, 1, 150, 20);
     CC::s_menuRole->m_width = 150;
-    for (const auto& role : ROLES) CC::s_menuRole->AddListItem(role.text, role.role);
+    FillRoleMenu(*CC::s_menuRole);
     for (CHotSpot*& row : CC::s_rows) row = s_controls.Add<CHotSpot>(210, 210, 770, 19);
     CC::s_profileSpot = s_controls.Add<CHotSpot>(382, 51, 260, 20, nullptr, "Visit profile page");
     CC::s_dialog = s_controls.Add<CDialog>(212, 234, 600, 300, "Filter options");
@@ -729,7 +677,7 @@ void CC::Update() {
     if (s_scroll->mb_visible) WheelScroll(*s_scroll);
     FitRows();
     HandleViewChoice();
-    HandlePositionMenu();
+    TakePositionChoice(*s_menuPosition, ShownEleven(), s_replacing);
     if (s_comboSort->m_comboState == COMBO_CHOSEN) {
         SortPlayerList(s_view, s_comboSort->GetSelectedValue());
         s_comboSort->Collapse();

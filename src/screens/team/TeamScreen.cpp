@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "screens/menus/ScreenControls.h"
+#include "screens/team/ElevenMenus.h"
 #include "screens/team/PlayerLists.h"
 #include "season/Coaches.h"
 #include "season/Eleven.h"
@@ -112,19 +113,14 @@ constexpr OrderRow TACTICS_ORDERS[] = {
     {TACTICS_FITNESS, "Fitness", 7, SortKey::CONDITION, false},
 };
 
-// The role pop-up's items in order, with the role each gives.
-constexpr struct {
-    const char* text;
-    int role;
-} ROLES[] = {
-    {"Captain", XI_CAPTAIN},
-    {"Wicket Keeper", XI_KEEPER},
-    {"Opening Bowler 1", XI_OPEN_BOWLER1},
-    {"Opening Bowler 2", XI_OPEN_BOWLER2},
-};
-
 Team* ShownTeam() {
     return ClubById(TS::s_side);
+}
+
+// The shown side's eleven; none without a side.
+int32_t (*ShownEleven())[XI_SIZE] {
+    Team* team = ShownTeam();
+    return team ? &team->m_xi : nullptr;
 }
 
 bool OnListPage() {
@@ -218,36 +214,13 @@ void ChangePage(int32_t page) {
     TS::Layout();
 }
 
-// Update step 8: the position pop-up's choice.
-void HandlePositionMenu() {
-    CPopupMenu& menu = *TS::s_menuPosition;
-    if (menu.m_menuState != MENU_CHOSEN) return;
-    const int slot = menu.GetChosenValue();
-    menu.Close();
-    if (Team* team = ShownTeam(); team && slot >= 0 && slot < XI_PLAYERS)
-        PlaceInEleven(team->m_xi, slot, TS::s_positionPlayer);
-}
-
 void OpenPositionMenu(int row, int32_t playerId) {
     const Team* team = ShownTeam();
     const Player* player = PlayerById(playerId);
     if (!team || !player) return;
     TS::s_positionPlayer = playerId;
-    CPopupMenu& menu = *TS::s_menuPosition;
-    menu.ClearListItems();
-    char text[ITEM_TEXT_SIZE];
-    std::snprintf(text, sizeof text, "Select who %s is to replace", player->m_surname);
-    menu.AddListItem(text, POSITION_TITLE);
-    for (int slot = 0; slot < XI_PLAYERS; ++slot) {
-        const Player* holder = team->m_xi[slot] > 0 ? PlayerById(team->m_xi[slot]) : nullptr;
-        if (holder)
-            std::snprintf(text, sizeof text, "%s %s", holder->m_initials, holder->m_surname);
-        else
-            std::snprintf(text, sizeof text, "%d: empty place", slot + 1);
-        menu.AddListItem(text, slot);
-    }
-    menu.AddListItem("Cancel", POSITION_CANCEL);
-    menu.Open(220, TEAM_LIST_TOP + TEAM_ROW_HEIGHT * (row + 1));
+    OpenPositionMenu(*TS::s_menuPosition, team->m_xi, *player, SlotNames::INITIALS, 220,
+                     TEAM_LIST_TOP + TEAM_ROW_HEIGHT * (row + 1));
 }
 
 // Update step 9: a row of the squad list clicked.
@@ -280,42 +253,6 @@ void HandleTacticsOrder() {
     for (const OrderRow& o : TACTICS_ORDERS)
         if (o.value == value) TS::SortTacticsList(o.order);
     combo.Collapse();
-}
-
-// Update step 12: the pointer over the team-selection panel.
-void HandleSelectionPanel() {
-    const CSystem& sys = *g_system;
-    const int x = sys.m_mouseX;
-    const int y = sys.m_mouseY;
-    const bool inside = !MessageBoxOpen() && y > TEAM_PANEL_TOP &&
-                        y < TEAM_PANEL_TOP + XI_PLAYERS * TEAM_SLOT_HEIGHT && x >= TEAM_PANEL_LEFT &&
-                        x <= TEAM_PANEL_RIGHT;
-    CPopupMenu& menu = *TS::s_menuRole;
-    if (!inside) {
-        if (menu.m_menuState == MENU_CLOSED) TS::s_roleRow = -1;
-        return;
-    }
-    const int row = (y - TEAM_PANEL_TOP) / TEAM_SLOT_HEIGHT;
-    if (row < 0 || row >= XI_PLAYERS) return;
-    if (sys.mb_leftDown && menu.m_menuState == MENU_CLOSED) TS::s_battingSlot = row;
-    if (menu.m_menuState != MENU_CLOSED) return;
-    TS::s_roleRow = row;
-    const Team* team = ShownTeam();
-    if (!sys.mb_rightDown || !team || team->m_xi[row] < 1) return;
-    TS::s_battingSlot = row;
-    for (size_t i = 0; i < std::size(ROLES); ++i)
-        menu.mv_items[i].mb_greyed = RoleAllowed(team->m_xi, row, ROLES[i].role) ? 0 : 1;
-    menu.Open(x, y);
-}
-
-void HandleRoleMenu() {
-    CPopupMenu& menu = *TS::s_menuRole;
-    if (menu.m_menuState != MENU_CHOSEN) return;
-    const int chosen = menu.m_chosen;
-    menu.Close();
-    Team* team = ShownTeam();
-    if (team && chosen >= 0 && static_cast<size_t>(chosen) < std::size(ROLES))
-        AssignRole(team->m_xi, TS::s_roleRow, ROLES[chosen].role);
 }
 
 void OpenSeriesOf(int seriesId) {
@@ -396,7 +333,7 @@ void MakeControls() {
     }
     TS::s_menuPosition = s_controls.Add<CPopupMenu>(1, 1, 350, 20);
     TS::s_menuRole = s_controls.Add<CPopupMenu>(1, 1, 150, 20);
-    for (const auto& role : ROLES) TS::s_menuRole->AddListItem(role.text, role.role);
+    FillRoleMenu(*TS::s_menuRole);
     s_controls.AddButtons(BUTTONS, SMALL_BUTTON);
     for (CHotSpot*& row : TS::s_rows) row = s_controls.Add<CHotSpot>(220, 200, 760, 19);
     TS::s_coachSpot = s_controls.Add<CHotSpot>(300, 220, 300, 19);
@@ -612,14 +549,15 @@ void TS::Update() {
         if (team && team->m_coach >= 1 && StaffMemberById(team->m_coach))
             return OpenCoachProfile(team->m_coach);
     }
-    HandlePositionMenu();
+    // The position pop-up's choice, then the rows.
+    TakePositionChoice(*s_menuPosition, ShownEleven(), s_positionPlayer);
     if (HandleSquadRows()) return;
     if (s_page == TEAM_PAGE_TACTICS) {
         HandleTacticsOrder();
         if (TakeClick(s_btnUp)) MoveBattingOrderUp();
         if (TakeClick(s_btnDown)) MoveBattingOrderDown();
-        HandleSelectionPanel();
-        HandleRoleMenu();
+        TrackElevenPanel(*s_menuRole, ShownEleven(), true, s_battingSlot, s_roleRow);
+        TakeRoleChoice(*s_menuRole, ShownEleven(), s_roleRow);
     }
     if (s_page == TEAM_PAGE_FIXTURES && HandleFixtures()) return;
     if (TakeClick(s_btnApply)) Apply();

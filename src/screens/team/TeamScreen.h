@@ -41,14 +41,6 @@ inline constexpr int TEAM_SQUAD_ROWS = 22;
 inline constexpr int TEAM_FIXTURE_ROWS = 25;
 inline constexpr int TEAM_ROW_SPOTS = 25;
 inline constexpr int TEAM_FIXTURE_TOP = 170;
-// The team-selection panel: eleven slots of 25 pixels.
-inline constexpr int TEAM_PANEL_LEFT = 581;
-inline constexpr int TEAM_PANEL_RIGHT = 929;
-inline constexpr int TEAM_PANEL_TOP = 200;
-inline constexpr int TEAM_SLOT_HEIGHT = 25;
-// Position pop-up values beside the slots 0..10.
-inline constexpr int POSITION_TITLE = 98;
-inline constexpr int POSITION_CANCEL = 99;
 
 struct CTeamScreen {
     static void Enter();

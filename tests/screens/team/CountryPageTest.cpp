@@ -130,6 +130,8 @@ TEST_F(CountryPageTest, TacticsAutoSelectionRolesAndTheNextMatch) {
     const auto it = std::find(CC::sv_squad.begin(), CC::sv_squad.end(), bench);
     RightClickRow(static_cast<int>(it - CC::sv_squad.begin()));
     ASSERT_EQ(CC::s_menuPosition->m_menuState, MENU_OPEN);
+    // Slots are named by their player's surname.
+    EXPECT_STREQ(CC::s_menuPosition->mv_items[1 + 4].m_text, PlayerById(Nation().m_xi[4])->m_surname);
     ChooseFromMenu(CC::s_menuPosition, 1 + 4);  // the heading, then slot 4
     EXPECT_EQ(Nation().m_xi[4], bench);
 }

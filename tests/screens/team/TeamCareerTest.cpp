@@ -6,6 +6,7 @@
 #include "TeamFixture.h"
 #include "screens/menus/JobMarketScreen.h"
 #include "screens/team/PlayerLists.h"
+#include "screens/team/SquadRows.h"
 #include "season/GameState.h"
 #include "season/PlayerIcons.h"
 #include "shell/gui/Button.h"
@@ -83,7 +84,7 @@ TEST_F(TeamCareerTest, EveryTabOfHisClubAndAnother) {
     ASSERT_EQ(TS::s_menuPosition->m_menuState, MENU_OPEN);
     ChooseFromMenu(TS::s_menuPosition, 3);  // slot 2
     EXPECT_EQ(team.m_xi[2], newcomer);
-    RightClickAt(700, TEAM_PANEL_TOP + TEAM_SLOT_HEIGHT * 2 + 10);
+    RightClickAt(700, ELEVEN_PANEL_TOP + ELEVEN_SLOT_HEIGHT * 2 + 10);
     ASSERT_EQ(TS::s_menuRole->m_menuState, MENU_OPEN);
     ChooseFromMenu(TS::s_menuRole, 0);  // Captain
     EXPECT_EQ(team.m_xi[XI_CAPTAIN], newcomer);
@@ -91,7 +92,7 @@ TEST_F(TeamCareerTest, EveryTabOfHisClubAndAnother) {
     EXPECT_EQ(team.m_xi[1], newcomer);
     Tap(TS::s_btnDown);
     EXPECT_EQ(team.m_xi[2], newcomer);
-    m_system->HeadlessInput()->MoveMouse(700, TEAM_PANEL_TOP + 10);
+    m_system->HeadlessInput()->MoveMouse(700, ELEVEN_PANEL_TOP + 10);
     Idle(2);
     EXPECT_NE(FindText("Next Match:"), nullptr);
     Shot("career_team_tactics.png");

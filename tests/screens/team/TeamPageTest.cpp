@@ -2,6 +2,7 @@
 // coach does there with the mouse.
 #include "TeamFixture.h"
 #include "match/Conditions.h"
+#include "screens/team/SquadRows.h"
 #include "season/PlayerIcons.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/MessageBox.h"
@@ -159,13 +160,16 @@ TEST_F(TeamPageTest, TacticsPlacesPlayersAndRoles) {
     EXPECT_STREQ(TS::s_menuPosition->mv_items[0].m_text,
                  ("Select who " + std::string(PlayerById(newcomer)->m_surname) + " is to replace").c_str());
     ASSERT_EQ(TS::s_menuPosition->ItemCount(), 13);
+    const Player& holder = *PlayerById(TeamById(CLUB_A)->m_xi[1]);
+    EXPECT_EQ(std::string(TS::s_menuPosition->mv_items[2].m_text),
+              std::string(holder.m_initials) + " " + holder.m_surname);
     ChooseFromMenu(TS::s_menuPosition, 2);  // the slot of squad player 1
     const Team& club = *TeamById(CLUB_A);
     EXPECT_EQ(club.m_xi[1], newcomer);
     EXPECT_EQ(club.m_xi[XI_CAPTAIN], newcomer) << "the captaincy passes to him";
 
     // Right click on slot 9 of the panel: the opening bowler cannot keep.
-    RightClickAt(700, TEAM_PANEL_TOP + TEAM_SLOT_HEIGHT * 9 + 10);
+    RightClickAt(700, ELEVEN_PANEL_TOP + ELEVEN_SLOT_HEIGHT * 9 + 10);
     ASSERT_EQ(TS::s_menuRole->m_menuState, MENU_OPEN);
     EXPECT_EQ(TS::s_menuRole->mv_items[1].mb_greyed, 1);
     ChooseFromMenu(TS::s_menuRole, 0);
@@ -173,14 +177,14 @@ TEST_F(TeamPageTest, TacticsPlacesPlayersAndRoles) {
 
     // Up from the top and Down from the bottom change nothing.
     const int32_t top = club.m_xi[0];
-    ClickAt(700, TEAM_PANEL_TOP + 10);
+    ClickAt(700, ELEVEN_PANEL_TOP + 10);
     EXPECT_EQ(TS::s_battingSlot, 0);
     Tap(TS::s_btnUp);
     EXPECT_EQ(club.m_xi[0], top);
     Tap(TS::s_btnDown);
     EXPECT_EQ(club.m_xi[1], top);
     EXPECT_EQ(TS::s_battingSlot, 1);
-    ClickAt(700, TEAM_PANEL_TOP + TEAM_SLOT_HEIGHT * 10 + 10);
+    ClickAt(700, ELEVEN_PANEL_TOP + ELEVEN_SLOT_HEIGHT * 10 + 10);
     const int32_t last = club.m_xi[10];
     Tap(TS::s_btnDown);
     EXPECT_EQ(club.m_xi[10], last);
