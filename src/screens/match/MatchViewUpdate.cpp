@@ -123,17 +123,20 @@ int BallScriptAt(int entry) {
 bool ClickPanelPage() {
     if (UI.infoTab->m_comboState != COMBO_CLOSED || !g_system->mb_leftDown) return false;
     const int x = g_system->m_mouseX, y = g_system->m_mouseY;
-    constexpr int TOP = 510, BOTTOM = 700, CELL = 40;
+    constexpr int TOP = 510, BOTTOM = 700, CELL = 40, ROWS = 4;
     if (MV::mv_infoTab == TAB_RECENT_OVERS) {
-        if (x <= 450 || x >= 890 || y <= TOP || y >= BOTTOM) return false;
-        const int column = (x - 450) / CELL, row = (y - TOP) / CELL;
-        if (column < 9 && row < 4) ReplayBall(BallScriptAt(4 * column + row - 1));
+        // Ball j of an over stands in column j; wides and no balls take an
+        // over to a ninth and tenth ball, columns 9 and 10 at the right edge.
+        constexpr int LEFT = 450, RIGHT = 890;
+        if (x <= LEFT || x >= RIGHT || y <= TOP || y >= BOTTOM) return false;
+        const int column = (x - LEFT) / CELL, row = (y - TOP) / CELL;
+        if (row < ROWS) ReplayBall(BallScriptAt(ROWS * column + row - 1));
         return false;
     }
     if (x <= 203 || x >= 980 || y <= TOP || y >= BOTTOM) return false;
     if (MV::mv_infoTab == TAB_RECENT_BALLS) {
         const int row = (y - TOP) / CELL;
-        if (row < 4) ReplayBall(BallScriptAt(row));
+        if (row < ROWS) ReplayBall(BallScriptAt(row));
         return false;
     }
     if (MV::mv_infoTab != TAB_OTHER_SCORES) return false;
@@ -209,7 +212,7 @@ void RunAutoplay(Match& match) {
 void BackToPlay(Match& match) {
     UI.continueButton->Disable();
     UI.continueButton->mb_visible = 0;
-    for (CButton* b : {UI.ball, UI.over, UI.mainScreen}) Enable(b, false);
+    for (CButton* b : {UI.ball, UI.over, UI.mainScreen}) Enable(b);
     MV::mv_viewInnings = Match::InningsIndex(match.mi_currentInnings);
 }
 

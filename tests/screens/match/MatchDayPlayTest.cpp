@@ -223,6 +223,7 @@ TEST_F(MatchDayPlayTest, ContinueAtTheBreakGoesBackToPlay) {
     EXPECT_TRUE(Usable(MV::s_ui.ball));
     EXPECT_TRUE(Usable(MV::s_ui.over));
     EXPECT_TRUE(Usable(MV::s_ui.autoplay));
+    EXPECT_TRUE(Usable(MV::s_ui.mainScreen)) << "the way home is back in Continue's place";
     EXPECT_EQ(m_game->m_screenId, SCREEN_MATCH_VIEW);
 }
 
@@ -330,6 +331,55 @@ TEST_F(MatchDayPlayTest, AnIllegalBowlerLeavesTheChoiceOpen) {
     ClickIn(MV::s_ui.select.window, MV::s_ui.select.rows[last]);
     EXPECT_TRUE(Visible(MV::s_ui.select.window));
     EXPECT_EQ(match.mi_bowler, before);
+}
+
+// A click on a ball icon of Recent Overs or Recent Balls plays that ball
+// again; ball j of an over stands in column j, up to a tenth ball.
+TEST_F(MatchDayPlayTest, AClickedBallOfThePanelPlaysAgain) {
+    Match& match = OpenOnMatch(test::COMP_FC, true);
+    g_highlightFilters = HighlightFilters{0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (int ball = 0; ball < 3; ++ball) PlayBall(match);
+    ASSERT_GE(match.mv_animScripts.size(), 3u);
+    struct Case {
+        const char* name;
+        int32_t tab;
+        int x, y;
+        int entry;   // of the ball icons, where the script is entered
+        int script;  // the script entered there
+        bool replays;
+    };
+    const Case cases[] = {
+        {"first ball of the newest over", TAB_RECENT_OVERS, 510, 530, 3, 1, true},
+        {"eighth ball, fourth over", TAB_RECENT_OVERS, 790, 650, 34, 2, true},
+        {"ninth ball, third over", TAB_RECENT_OVERS, 830, 590, 37, 0, true},
+        {"tenth ball, newest over", TAB_RECENT_OVERS, 870, 530, 39, 2, true},
+        {"tenth ball, second over: no entry", TAB_RECENT_OVERS, 870, 570, 39, 2, false},
+        {"the right edge", TAB_RECENT_OVERS, 890, 530, 39, 2, false},
+        {"below the fourth row", TAB_RECENT_OVERS, 510, 695, 3, 1, false},
+        {"an icon without a ball", TAB_RECENT_OVERS, 510, 530, 3, -1, false},
+        {"a script the match has not", TAB_RECENT_OVERS, 510, 530, 3, 99, false},
+        {"third row of Recent Balls", TAB_RECENT_BALLS, 600, 600, 2, 1, true},
+        {"left of Recent Balls", TAB_RECENT_BALLS, 203, 600, 2, 1, false},
+        {"a page of charts", TAB_WORM, 600, 600, 2, 1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ShowInfoTab(c.tab);
+        for (int32_t& entry : MV::mv_ballScripts) entry = -1;
+        MV::mv_ballScripts[c.entry] = c.script;
+        for (BallAnimScript& script : match.mv_animScripts) script.mb_played = 0;
+        g_system->m_mouseX = c.x;
+        g_system->m_mouseY = c.y;
+        g_system->mb_leftDown = 1;
+        CMatchViewScreen::Update();
+        g_system->mb_leftDown = 0;
+        EXPECT_EQ(HighlightsWindowShown(), c.replays);
+        if (c.replays) {
+            EXPECT_EQ(CurrentScript(), &match.mv_animScripts[c.script]);
+            EXPECT_EQ(match.mv_animScripts[c.script].mb_played, 1);
+            EndBallAnimation();
+        }
+    }
 }
 
 TEST_F(MatchDayPlayTest, AggressionStaysWithinItsRange) {
