@@ -146,8 +146,10 @@ void ServeFollowOn() {
 void ServeSelectWindow() {
     Match* match = UserMatch();
     auto& w = UI.select;
+    // The figures list drops over the first rows: a click on it is its own.
+    const bool listOpen = w.figures->m_comboState != COMBO_CLOSED;
     for (int i = 0; i < BATTING_ROWS && match; ++i) {
-        if (!TakeClick(w.rows[i])) continue;
+        if (!TakeClick(w.rows[i]) || listOpen) continue;
         if (MV::mv_selectMode == SELECT_NEXT_BOWLER) {
             if (match->SetBowler(i)) CloseSelectWindow();
         } else {

@@ -9,6 +9,7 @@
 #include "match/MatchDay.h"
 #include "screens/match/MatchViewPlay.h"
 #include "season/DayMachine.h"
+#include "shell/gui/ListItem.h"
 #include "shell/platform/Keys.h"
 
 namespace ravel {
@@ -380,6 +381,32 @@ TEST_F(MatchDayPlayTest, AClickedBallOfThePanelPlaysAgain) {
             EndBallAnimation();
         }
     }
+}
+
+// The figures list drops over the first rows of the bowlers: a figures
+// choice made there picks no bowler.
+TEST_F(MatchDayPlayTest, AFiguresChoiceOverTheRowsPicksNoBowler) {
+    Match& match = OpenOnMatch(test::COMP_FC, false);
+    Tap(MV::s_ui.over);
+    AnswerEverything();
+    ASSERT_EQ(match.CurrentInnings().mi_legalBalls, 6);
+    const int32_t before = match.mi_bowler;
+    Tap(MV::s_ui.bowler);
+    const auto& s = MV::s_ui.select;
+    ASSERT_TRUE(Visible(s.window));
+    Idle(2);
+    ClickIn(s.window, s.figures);
+    ASSERT_EQ(s.figures->m_comboState, COMBO_OPEN);
+    Idle(2);
+    constexpr int SEASON = 2;  // the third item, over the first bowler's row
+    const int x = s.window->m_x + s.figures->m_x + 60;
+    const int y = s.window->m_y + TITLE_HEIGHT + s.figures->m_y + s.figures->m_collapsedHeight +
+                  ITEM_HEIGHT * SEASON + ITEM_HEIGHT / 2;
+    ClickAt(x, y);
+    Idle(2);
+    EXPECT_EQ(MV::mv_selectStatsView, FIGURES_SEASON);
+    EXPECT_TRUE(Visible(s.window)) << "the choice is still to make";
+    EXPECT_EQ(match.mi_bowler, before);
 }
 
 TEST_F(MatchDayPlayTest, AggressionStaysWithinItsRange) {
