@@ -129,6 +129,17 @@ protected:
             match = UserMatch();
             ASSERT_NE(match, nullptr);
             ASSERT_EQ(match->mi_id, id);
+            if (day == 1) {
+                // The second day is left to the assistant: only Continue remains.
+                Tap(MV::s_ui.autoplay);
+                Idle(2);
+                ClickIn(MV::s_ui.autoplayNotice.window, MV::s_ui.autoplayNotice.yes);
+                EXPECT_TRUE(match->mi_playState == PLAY_CLOSE || match->mi_playState == PLAY_MATCH_OVER);
+                EXPECT_FALSE(MV::s_ui.over->mb_visible && !MV::s_ui.over->mb_disabled);
+                EXPECT_TRUE(MV::mv_infoboxes.empty());
+                if (match->mi_playState == PLAY_MATCH_OVER)
+                    completedShown = true;  // not announced after autoplay
+            }
             for (int press = 0; press < 400 && MV::s_ui.over->mb_visible && !MV::s_ui.over->mb_disabled;
                  ++press) {
                 Tap(MV::s_ui.over);
@@ -157,6 +168,19 @@ protected:
         }
         EXPECT_TRUE(completedShown) << "\"Match Completed\" came up";
         EXPECT_EQ(m_game->m_screenId, SCREEN_SCORECARD) << "his match's scorecard ends the day";
+
+        // Continue past the day's results: the next morning dawns without his
+        // finished match.
+        const int today = g_cricket.m_date.m_dayOfSeason;
+        for (int clicks = 0; clicks < 6 && g_cricket.m_date.m_dayOfSeason == today; ++clicks)
+            Tap(CSideBar::s_btnContinue);
+        EXPECT_EQ(g_cricket.m_date.m_dayOfSeason, today + 1);
+        EXPECT_EQ(g_cricket.m_dayPhase, DAY_PHASE_START);
+        EXPECT_TRUE(std::none_of(g_currentMatches.begin(), g_currentMatches.end(),
+                                 [id](const auto& m) { return m->mi_id == id; }));
+        EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
+        Idle(2);
+        Frame("match_6_next_day.png");
     }
     // The user's side's first fixture of the season: its day of season.
     static int FirstFixtureDay(int side) {
