@@ -409,6 +409,39 @@ TEST_F(MatchDayPlayTest, AFiguresChoiceOverTheRowsPicksNoBowler) {
     EXPECT_EQ(match.mi_bowler, before);
 }
 
+// His side leads by enough to ask: the question comes up and its answer
+// starts the follow-on innings or his own second innings.
+TEST_F(MatchDayPlayTest, TheFollowOnQuestionIsHisToAnswer) {
+    struct Case {
+        bool enforce;
+        int32_t nextInnings;
+    };
+    for (const Case& c : {Case{true, 3}, Case{false, 2}}) {
+        SCOPED_TRACE(c.enforce ? "enforced" : "not enforced");
+        Match& match = OpenOnMatch(test::COMP_FC, true);
+        Innings& first = match.m_innings[0];
+        first.m_batsmen[0].mi_scored[4] = 100;  // 400 all out
+        for (int i = 0; i < SQUAD_SIZE; ++i) first.m_batsmen[i].mi_howOut = i < 10 ? HOWOUT_BOWLED : 0;
+        match.StartInnings(1, false);
+        match.CurrentInnings().mi_legalBalls = 300;
+        match.CloseInnings(INNINGS_ALL_OUT);
+        ClearInfoboxes();
+        match.mi_decision = DECISION_INFOBOX;
+        StepUserMatch();
+        const auto& q = MV::s_ui.followOn;
+        ASSERT_TRUE(Visible(q.window));
+        Idle(2);
+        ClickIn(q.window, c.enforce ? q.yes : q.no);
+        EXPECT_FALSE(Visible(q.window));
+        EXPECT_EQ(match.mi_currentInnings, c.nextInnings);
+        EXPECT_EQ(match.mb_followOnEnforced, c.enforce ? 1 : 0);
+        m_game->ChangeScreen(SCREEN_COMPETITION);
+        ResetMatchView();
+        ResetMatchLists();
+        test::BuildWorld();
+    }
+}
+
 TEST_F(MatchDayPlayTest, AggressionStaysWithinItsRange) {
     struct Case {
         float start;
