@@ -94,6 +94,8 @@ void SetBattingPanel() {
     Show(UI.bowler, false);
     Show(UI.declare, true);
     Enable(UI.declare, true);
+    // The new ball is the fielding side's to take, never his batting side's.
+    Show(UI.newBall, false);
     UI.ball->SetCaption("Ball");
 }
 

@@ -89,7 +89,7 @@ TEST_F(MatchDayPlayTest, TheFirstPressOfARunNamesTheStartingBowlersOnly) {
 }
 
 TEST_F(MatchDayPlayTest, FlagsAreRaisedAsPopUpsInTheirOrder) {
-    Match& match = OpenOnMatch(test::COMP_FC, true);
+    Match& match = OpenOnMatch(test::COMP_FC, false);  // the new ball is offered to his bowlers
     ClearInfoboxes();
     match.mi_decision = DECISION_INFOBOX;  // held: the flags alone are read
     for (uint8_t* flag : {&match.mb_lunchMessage, &match.mb_teaMessage, &match.mb_closeMessage,

@@ -34,6 +34,21 @@ TEST_F(MatchViewControlsTest, SidePanelAndPlayButtonsFollowWhoBats) {
     }
 }
 
+// The new ball is the fielding side's: offered to the user's bowlers, and
+// gone from the screen once his side bats, as after autoplay passes the
+// break between innings.
+TEST_F(MatchViewControlsTest, TakeNewBallOnlyWhileHisSideBowls) {
+    Match& match = MakeUserMatch(test::COMP_FC, false);
+    match.mb_newBallOffered = 1;
+    match.mb_newBallAvailable = 1;
+    Open();
+    EXPECT_TRUE(Usable(MV::s_ui.newBall));
+    match.StartInnings(1);
+    UpdateMatchControls(true);
+    EXPECT_EQ(MV::mv_panelMode, PANEL_BATTING);
+    EXPECT_FALSE(Visible(MV::s_ui.newBall));
+}
+
 // In the middle of an over the user's bowlers cannot be changed; a match
 // stopped for the break keeps its buttons unless the refresh is forced,
 // and then Ball and Bowler stay off until play resumes.
