@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "../common/MatchCsv.h"
+#include "../common/Nations.h"
 #include "match/Match.h"
 #include "match/MatchServices.h"
 #include "season/Career.h"
@@ -189,17 +190,10 @@ std::vector<Pool> PoolsFor(const Kind& kind) {
     std::vector<Pool> pools;
     if (kind.format == FORMAT_TEST || kind.format == FORMAT_ODI) {
         // The Test-playing nations: the ten with the deepest player lists.
-        std::vector<std::pair<int, int>> depth;
-        for (const Country& c : g_world.mv_countries) {
-            if (c.m_nationalSide != 1) continue;
-            int players = 0;
-            for (const Player& p : g_world.mv_players) players += p.m_country == c.m_id;
-            depth.push_back({-players, c.m_id});
-        }
-        std::sort(depth.begin(), depth.end());
+        const std::vector<int> nations = NationsByDepth();
         // Series ids: odd ones are Test series, even ones one-day series.
         Pool pool{kind.format == FORMAT_TEST ? FIRST_TOUR_SERIES_ID + 1 : FIRST_TOUR_SERIES_ID, {}};
-        for (size_t i = 0; i < depth.size() && i < 10; ++i) pool.sides.push_back({depth[i].second, true});
+        for (size_t i = 0; i < nations.size() && i < 10; ++i) pool.sides.push_back({nations[i], true});
         pools.push_back(pool);
         return pools;
     }

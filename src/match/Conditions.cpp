@@ -93,6 +93,20 @@ int32_t PitchTurnIcon(float value) {
     return 128 + Band(value);
 }
 
+int32_t RainIcon(float rainLevel) {
+    if (rainLevel < 15.0f) return 111;
+    return rainLevel > 60.0f ? 113 : 112;
+}
+
+int32_t BallAgeIcon(int32_t overs) {
+    constexpr int32_t FROM[] = {10, 20, 35, 50, 65};  // first over of icons 1 to 5
+    int32_t icon = 0;
+    for (int32_t from : FROM) {
+        if (overs >= from) ++icon;
+    }
+    return icon;
+}
+
 const char* PitchWearText(float wear) {
     if (wear < 0.5f) return "Fresh";
     if (wear < 1.5f) return "Good";

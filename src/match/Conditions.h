@@ -38,8 +38,13 @@ void AdvanceForecast(Climate& climate);
 
 const char* PitchBounceText(float value);
 const char* PitchTurnText(float value);
-int32_t PitchBounceIcon(float value);   // 123..127
-int32_t PitchTurnIcon(float value);     // 128..132
+int32_t PitchBounceIcon(float value);  // 123..127
+int32_t PitchTurnIcon(float value);    // 128..132
+// The rain pictures while play is held up: 111 light below 15, 112 up to
+// 60, 113 heavy above.
+int32_t RainIcon(float rainLevel);
+// The ball's wear by the overs bowled with it: 0 new (below 10) .. 5 (65 on).
+int32_t BallAgeIcon(int32_t overs);
 const char* PitchWearText(float wear);  // the match's wear so far
 const char* BallAgeText(float ballValue);
 const char* MonthName(int month);  // "January".."December"

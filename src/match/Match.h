@@ -40,7 +40,9 @@ inline constexpr int32_t DECISION_FOLLOW_ON = 6094;  // answered by Match::Answe
 
 // Play conditions.
 inline constexpr int32_t CONDITION_PLAY = 5001;
+inline constexpr int32_t CONDITION_BAD_LIGHT = 5002;
 inline constexpr int32_t CONDITION_RAIN = 5003;
+inline constexpr int32_t CONDITION_LIGHT_RESUMING = 5004;  // play due to resume at a set time
 inline constexpr int32_t CONDITION_RAIN_STOPPED = 5005;
 
 // Information box codes of an interruption.

@@ -71,6 +71,24 @@ TEST(MatchConditions, PitchWordsAndIcons) {
     EXPECT_STREQ(MonthName(13), "");
 }
 
+TEST(MatchConditions, RainAndBallAgeIcons) {
+    struct Rain {
+        float level;
+        int32_t icon;
+    };
+    for (const Rain& c : {Rain{0.0f, 111}, Rain{14.9f, 111}, Rain{15.0f, 112}, Rain{60.0f, 112},
+                          Rain{60.1f, 113}, Rain{100.0f, 113}}) {
+        EXPECT_EQ(RainIcon(c.level), c.icon) << c.level;
+    }
+    struct Age {
+        int32_t overs, icon;
+    };
+    for (const Age& c : {Age{0, 0}, Age{9, 0}, Age{10, 1}, Age{19, 1}, Age{20, 2}, Age{34, 2}, Age{35, 3},
+                         Age{49, 3}, Age{50, 4}, Age{64, 4}, Age{65, 5}, Age{140, 5}}) {
+        EXPECT_EQ(BallAgeIcon(c.overs), c.icon) << c.overs;
+    }
+}
+
 TEST(MatchConditions, PitchWearsAndTurnsMoreAsTheMatchGoesOn) {
     BuildWorld();
     Match& match = StartComputerMatch(COMP_FC);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "match/StepTestWorld.h"
 
 namespace ravel {
@@ -185,6 +187,24 @@ TEST_F(MatchInnings, RequiredRateAndTopPerformers) {
     EXPECT_EQ(first.mi_topBowlers[0], 10);
     EXPECT_EQ(first.mi_topBowlers[1], 9);
     EXPECT_EQ(first.mi_topBowlers[2], -1);
+}
+
+TEST(BatsmanFigures, StrikeRateIsRunsPerHundredBalls) {
+    struct Case {
+        std::array<int32_t, 7> scored;  // balls that scored 0 .. 6
+        double rate;
+    };
+    const Case cases[] = {
+        {{}, 0.0},                       // no balls
+        {{10, 0, 0, 0, 0, 0, 0}, 0.0},   // balls, no runs
+        {{6, 4, 0, 0, 0, 0, 0}, 40.0},   // 4 runs from 10 balls
+        {{3, 2, 1, 0, 2, 0, 2}, 240.0},  // 24 runs from 10 balls
+    };
+    for (const Case& c : cases) {
+        BatsmanFigures b;
+        b.mi_scored = c.scored;
+        EXPECT_DOUBLE_EQ(b.StrikeRate(), c.rate);
+    }
 }
 
 TEST_F(MatchInnings, TitleAndNames) {

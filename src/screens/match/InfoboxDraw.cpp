@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "match/Conditions.h"
 #include "match/Match.h"
 #include "match/MatchServices.h"
 #include "screens/match/Infobox.h"
@@ -25,11 +26,6 @@ constexpr int MIDDLE = 270;  // centre of the window's width
 constexpr int WRAP_LEFT = 20, WRAP_TOP = 35, WRAP_RIGHT_MARGIN = 20, WRAP_BOTTOM_MARGIN = 30;
 
 // The rain pictures change with the rain level.
-constexpr int TILE_RAIN_LIGHT = 111;
-constexpr int TILE_RAIN_MID = 112;
-constexpr int TILE_RAIN_HEAVY = 113;
-constexpr float RAIN_MID_FROM = 15.0f;
-constexpr float RAIN_HEAVY_ABOVE = 60.0f;
 
 struct Title {
     int32_t id;
@@ -202,11 +198,6 @@ void BreakBox(Composer& body, Match& match, const char* format) {
     if (rate != -1.0) body.Text(320, 80, ALIGN_LEFT, WHITE, INFO_FONT_TEXT, "Run Rate: %2.2f", rate);
 }
 
-int RainTile(float rainLevel) {
-    if (rainLevel < RAIN_MID_FROM) return TILE_RAIN_LIGHT;
-    return rainLevel > RAIN_HEAVY_ABOVE ? TILE_RAIN_HEAVY : TILE_RAIN_MID;
-}
-
 void BackOnBox(Composer& body) {
     body.Left(20, 35, YELLOW, "The players are back on");
     body.Text(20, 65, ALIGN_LEFT, YELLOW, INFO_FONT_TEXT, "They were off the field for %d minutes",
@@ -241,7 +232,7 @@ void Compose(Composer& body, Match& match, const Infobox& box) {
             return BreakBox(body, match, "Close of play on day %d");
         case INFOBOX_RAIN_OFF:
             body.Left(20, 35, YELLOW, "The players have gone off for rain");
-            return body.Picture(360, 35, RainTile(match.mf_rainLevel));
+            return body.Picture(360, 35, RainIcon(match.mf_rainLevel));
         case INFOBOX_RAIN_INSPECTION:
             return body.Left(20, 35, YELLOW, "The umpires are inspecting the pitch");
         case INFOBOX_RAIN_BACK_ON:

@@ -1,19 +1,227 @@
-// The match view's frame and its Tick: the growing charts' counter and the
-// ball's playback at the chosen speed.
+// The match view's frame: the frame pictures, the match clock and the state
+// of play, the teams, competition and ground, the score in the top-right
+// corner, the panels and the controls; and its Tick: the growing charts'
+// counter and the ball's playback at the chosen speed.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
 #include "match/AnimScript.h"
+#include "match/Match.h"
+#include "match/MatchServices.h"
 #include "screens/match/Highlights.h"
+#include "screens/match/MatchViewDraw.h"
 #include "screens/match/MatchViewScreen.h"
+#include "screens/menus/ScreenControls.h"
+#include "season/Fixtures.h"
 #include "shell/Game.h"
 #include "shell/gui/Control.h"
+#include "shell/gui/Dialog.h"
 #include "shell/platform/Sound.h"
 #include "shell/platform/System.h"
+#include "world/Player.h"
+#include "world/World.h"
 
 namespace ravel {
 
-// The panels of the match are drawn over this by their own routines; the
-// controls, the open windows and the ground view come through the list.
+using MV = CMatchViewScreen;
+
+CFont* Font21() {
+    return g_game->m_fontText.get();
+}
+CFont* Font17Bold() {
+    return g_game->m_fontSmallBold.get();
+}
+CFont* Font20Heavy() {
+    return g_game->m_fontHeading.get();
+}
+CFont* Font32Italic() {
+    return g_game->m_fontTitle.get();
+}
+CFont* Font14Bold() {
+    return g_game->m_fontTiny.get();
+}
+CFont* Font18Bold() {
+    return g_game->m_fontTooltip.get();
+}
+CFont* Font15Italic() {
+    return g_game->m_fontSmallItalic.get();
+}
+
+int LeftWithin(CFont* font, const char* text, int x, int right) {
+    const int width = CSystem::TextWidth(font, text);
+    return x + width > right ? right - width : x;
+}
+
+const char* CutToWidth(CFont* font, const char* text, int width) {
+    static std::string cut;
+    cut = text;
+    if (CSystem::TextWidth(font, text) <= width) return cut.c_str();
+    while (!cut.empty()) {
+        cut.pop_back();
+        if (CSystem::TextWidth(font, (cut + ".").c_str()) <= width) break;
+    }
+    cut += ".";
+    return cut.c_str();
+}
+
+const char* PlayerSurname(int32_t playerId) {
+    const Player* p = playerId >= 0 ? PlayerById(playerId) : nullptr;
+    return p ? p->m_surname : "";
+}
+
+namespace {
+
+constexpr int MATCH_OVERS_FROM = 8;  // a length of 8 or more is overs, else days
+constexpr int FIRST_SERIES_ID = 600;
+constexpr int TOUR_MATCH_FIRST = 502, TOUR_MATCH_LAST = 504;
+constexpr int INTERNATIONAL_FIRST = 500;
+constexpr int TOURNAMENT_FIRST = 505, TOURNAMENT_LAST = 549;
+
+// Room for the title between the side panel and the score board.
+constexpr int TITLE_LEFT = 190, TITLE_RIGHT = 840;
+// The score board picture and the two lines of score inside it.
+constexpr int BOARD_X = 845, BOARD_Y = 5;
+constexpr int BOARD_TEXT_LEFT = 853, BOARD_TEXT_RIGHT = 1012;
+constexpr int BOARD_LINE_Y[2] = {38, 64};
+
+const char* ResumeLine(const Match& match, const char* format) {
+    static char buffer[96];
+    std::snprintf(buffer, sizeof buffer, format, match.mi_checkHour, match.mi_checkMinute);
+    return buffer;
+}
+
+// The batting side's line on the board: its name cut to leave room for the
+// score, which ends at the board's right edge.
+void DrawBoardLine(const Match& match, const Innings& innings, int y, uint32_t colour) {
+    CFont* font = Font21();
+    const char* score = ScoreText(innings);
+    const int scoreWidth = CSystem::TextWidth(font, score);
+    const int nameRoom = BOARD_TEXT_RIGHT - BOARD_TEXT_LEFT - scoreWidth - 8;
+    const char* name = match.TeamName(innings.mi_battingTeam);
+    if (CSystem::TextWidth(font, name) > nameRoom) name = match.TeamShortName(innings.mi_battingTeam);
+    g_system->DrawText(BOARD_TEXT_LEFT, y, ALIGN_LEFT, colour, font, "%s", CutToWidth(font, name, nameRoom));
+    g_system->DrawText(BOARD_TEXT_RIGHT - scoreWidth, y, ALIGN_LEFT, colour, font, "%s", score);
+}
+
+void DrawScoreHeader(const Match& match) {
+    if (MV::mv_scoreboard) MV::mv_scoreboard->Draw(BOARD_X, BOARD_Y);
+    if (HighlightsWindowShown()) return;
+    const int current = Match::InningsIndex(match.mi_currentInnings);
+    const Innings& now = match.m_innings[current];
+    if (!now.mb_started) return;
+    DrawBoardLine(match, now, BOARD_LINE_Y[0], MV_YELLOW);
+    if (!match.IsFirstClass() && current >= 1)
+        DrawBoardLine(match, match.m_innings[0], BOARD_LINE_Y[1], MV_WHITE);
+}
+
+void DrawTitle(const Match& match) {
+    const char* title = MatchTitle(match);
+    CFont* font = Font32Italic();
+    if (CSystem::TextWidth(font, title) > TITLE_RIGHT - TITLE_LEFT) font = Font18Bold();
+    g_system->DrawText(512, 15, ALIGN_CENTRE, MV_WHITE, font, "%s", title);
+    const char* competition = CompetitionLineText(match);
+    if (*competition) g_system->DrawText(512, 50, ALIGN_CENTRE, MV_WHITE, Font14Bold(), "%s", competition);
+    if (const Ground* ground = GroundWithId(match.mi_ground))
+        g_system->DrawText(512, 70, ALIGN_CENTRE, MV_WHITE, Font14Bold(), "%s", ground->m_name);
+}
+
+void DrawClockAndState(const Match& match) {
+    g_system->DrawText(10, 10, ALIGN_LEFT, MV_WHITE, Font21(), "%s", match.m_clock.DateText());
+    g_system->DrawText(10, 30, ALIGN_LEFT, MV_WHITE, Font21(), "%s", match.m_clock.ClockText());
+    const char* state = PlayConditionText(match);
+    if (!*state) return;
+    // It may run past the side panel: a dark band keeps it clear of the frame's lettering.
+    const int width = CSystem::TextWidth(Font18Bold(), state);
+    g_system->FillRectBlended(4, 66, 16 + width, 92, MV_BLACK);
+    g_system->DrawText(10, 70, ALIGN_LEFT, MV_WHITE, Font18Bold(), "%s", state);
+}
+
+}  // namespace
+
+const char* ScoreText(const Innings& innings) {
+    static char buffer[24];
+    const int32_t wickets = innings.Wickets();
+    if (wickets >= 10)
+        std::snprintf(buffer, sizeof buffer, "%d", InningsTotal(innings));
+    else
+        std::snprintf(buffer, sizeof buffer, "%d/%d", InningsTotal(innings), wickets);
+    return buffer;
+}
+
+const char* PlayConditionText(const Match& match) {
+    static char buffer[64];
+    const int32_t condition = match.mi_condition;
+    if (condition == CONDITION_PLAY) {
+        std::snprintf(buffer, sizeof buffer,
+                      match.mi_length >= MATCH_OVERS_FROM ? "%d over match" : "%d day match",
+                      match.mi_length);
+        return buffer;
+    }
+    const int32_t state = match.mi_playState;
+    if (state == PLAY_CLOSE || state == PLAY_MATCH_OVER) {
+        switch (condition) {
+            case CONDITION_BAD_LIGHT:
+                return "Off for bad light.";
+            case CONDITION_RAIN:
+            case CONDITION_RAIN_STOPPED:
+                return "Rain stopped play";
+            case CONDITION_LIGHT_RESUMING:
+                return ResumeLine(match, "Off for bad light, play due to resume at %d:%02d");
+            default:
+                return "";
+        }
+    }
+    switch (condition) {
+        case CONDITION_BAD_LIGHT:
+            return ResumeLine(match, "Off for bad light, next inspection at %d:%02d");
+        case CONDITION_RAIN:
+            return ResumeLine(match, "Rain stopped play, next inspection at %d:%02d");
+        case CONDITION_LIGHT_RESUMING:
+            return ResumeLine(match, "Off for bad light, play due to resume at %d:%02d");
+        case CONDITION_RAIN_STOPPED:
+            return ResumeLine(match, "Rain stopped play, play due to resume at %d:%02d");
+        default:
+            return "";
+    }
+}
+
+const char* CompetitionLineText(const Match& match) {
+    const int32_t id = match.mi_competition;
+    if (id >= TOUR_MATCH_FIRST && id <= TOUR_MATCH_LAST) return "Tour Match";
+    if (id >= FIRST_SERIES_ID) {
+        const TourSeries* series = TourSeriesWithId(id);
+        return series ? FixtureTitle(*series) : "";
+    }
+    if (id < INTERNATIONAL_FIRST || (id >= TOURNAMENT_FIRST && id <= TOURNAMENT_LAST)) {
+        const Competition* competition = CompetitionWithId(id);
+        return competition ? competition->m_name : "";
+    }
+    return "";
+}
+
+void DrawAutoplayNotice() {
+    const CDialog* d = MV::s_ui.autoplayNotice.window;
+    if (!d) return;
+    g_system->DrawTextInRect(d->m_x + 8, d->m_y + 30, d->m_x + d->m_width - 8, d->m_y + d->m_height + 25,
+                             ALIGN_LEFT, MV_WHITE, Font21(), "%s",
+                             "If you opt to autoplay, your assistant will take control for the remainder of "
+                             "the day or until the end of the match (which ever comes first).\n\n If the "
+                             "game is played over multiple days, you will be able to resume control "
+                             "tomorrow.\n\n Are you sure you want to autoplay?");
+}
+
 void CMatchViewScreen::Render() {
     g_game->m_background.Draw(0, 0);
+    DrawFrameBars(nullptr);
+    g_system->FillRect(2, 306, 187, 308, MV_WHITE);
+    if (const Match* match = UserMatch()) {
+        DrawClockAndState(*match);
+        DrawScoreHeader(*match);
+        DrawTitle(*match);
+        DrawBatsmenPanel(*match);
+        DrawScoreboardPanel(*match);
+    }
     if (g_system->mp_controlList) g_system->mp_controlList->Draw();
 }
 

@@ -11,6 +11,7 @@
 #include "screens/match/GroundView.h"
 #include "screens/match/Highlights.h"
 #include "screens/match/MatchViewControls.h"
+#include "screens/match/MatchViewDraw.h"
 #include "screens/match/MatchViewPlay.h"
 #include "screens/match/TacticsEditors.h"
 #include "screens/menus/ScreenControls.h"
@@ -208,6 +209,7 @@ void MakeHighlightOptions() {
 void MakeQuestions() {
     auto& a = UI.autoplayNotice;
     a.window = MakeDialog("Autoplay", 372, 180, 280, 395);
+    a.window->mp_drawCallback = DrawAutoplayNotice;
     a.yes = Child<CButton>(a.window, 30, 290, 100, 30, "Yes", "Do autoplay");
     a.no = Child<CButton>(a.window, 140, 290, 100, 30, "No", "Return to match without autoplay");
     auto& f = UI.followOn;

@@ -36,11 +36,6 @@ constexpr int32_t CHOICE_TO_BAT = 1;  // the match's toss choice
 constexpr int32_t CHOICE_TO_BOWL = 2;
 constexpr int ROW_STEP = 25;
 
-// The rain pictures of the weather box, by the rain level.
-constexpr int TILE_RAIN_LIGHT = 111;
-constexpr int TILE_RAIN_MID = 112;
-constexpr int TILE_RAIN_HEAVY = 113;
-
 enum FirstState { ENABLED, DISABLED, HIDDEN };
 
 struct ButtonSpec {
@@ -96,8 +91,7 @@ void DrawConditions(const Match& match) {
     if (match.mi_condition == CONDITION_PLAY) {
         Draw(WeatherIcon(*ground, match.mi_weatherRoll, false), 20, 420);
     } else {
-        const float rain = match.mf_rainLevel;
-        Draw(rain < 15.0f ? TILE_RAIN_LIGHT : rain > 60.0f ? TILE_RAIN_HEAVY : TILE_RAIN_MID, 20, 420);
+        Draw(RainIcon(match.mf_rainLevel), 20, 420);
     }
 }
 
