@@ -42,6 +42,7 @@ using MV = CMatchViewScreen;
 
 constexpr int LONG_INNINGS_BALLS = 480;  // eighty overs into the fourth innings
 constexpr int SEEDS_TRIED = 60;
+int g_replayedBall = -1;  // the script the Highlights scene plays over and over
 
 bool LoadWorldHere() {
     SetDatabaseFolder("std");
@@ -54,31 +55,39 @@ bool LoadWorldHere() {
     return true;
 }
 
-std::unique_ptr<Match> NewTest(int home, int away) {
+// A Test, or with oneDay a one-day international, between two countries.
+std::unique_ptr<Match> NewTest(int home, int away, bool oneDay = false) {
     auto m = std::make_unique<Match>();
     const Country* country = CountryById(home);
-    m->Setup(NextMatchId(), FIRST_TOUR_SERIES_ID + 1, country ? country->m_homeGround : 1, home, away,
-             g_cricket.m_date.m_day, g_cricket.m_date.m_month, g_cricket.m_date.m_year, 0);
+    m->Setup(NextMatchId(), oneDay ? FIRST_TOUR_SERIES_ID : FIRST_TOUR_SERIES_ID + 1,
+             country ? country->m_homeGround : 1, home, away, g_cricket.m_date.m_day,
+             g_cricket.m_date.m_month, g_cricket.m_date.m_year, 0);
     m->mi_sideKind = SIDES_COUNTRIES;
-    m->SelectComputerTeam(1, true, false);
-    m->SelectComputerTeam(2, true, false);
+    m->SelectComputerTeam(1, true, oneDay);
+    m->SelectComputerTeam(2, true, oneDay);
     m->Start();
-    m->mb_sliced = 0;
+    m->mb_sliced = 1;      // a few balls a step, as the day's other matches are played
     m->mb_humanMatch = 1;  // every ball recorded, as in the user's match
     return m;
 }
 
-// Plays until the fourth innings is long, or the match ends.
-void PlayToLateFourthInnings(Match& m) {
+// Plays until the state is reached, or the match ends.
+template <class F>
+void PlayUntil(Match& m, F reached) {
     for (int steps = 0; steps < 200000 && m.mi_playState != PLAY_MATCH_OVER; ++steps) {
-        if (m.mi_currentInnings == 3 && m.m_innings[3].mi_legalBalls >= LONG_INNINGS_BALLS) return;
+        if (reached(m)) return;
         m.mi_decision = DECISION_NONE;
         m.Step();
+        if (m.mi_playState == PLAY_SLICE_USED) m.mi_playState = PLAY_IN_PLAY;
         if (m.mi_playState == PLAY_CLOSE) {
             g_cricket.m_date.NextDay();
             m.mi_playState = PLAY_IN_PLAY;
         }
     }
+}
+
+bool LateFourthInnings(const Match& m) {
+    return m.mi_currentInnings == 3 && m.m_innings[3].mi_legalBalls >= LONG_INNINGS_BALLS;
 }
 
 // The first seed whose Test reaches a long fourth innings.
@@ -88,7 +97,7 @@ std::unique_ptr<Match> LongFourthInnings(unsigned long seed, int home, int away)
         SeedRand(seed + tries);
         g_cricket.m_date = start;
         auto m = NewTest(home, away);
-        PlayToLateFourthInnings(*m);
+        PlayUntil(*m, LateFourthInnings);
         if (m->mi_currentInnings == 3 && m->m_innings[3].mi_legalBalls >= LONG_INNINGS_BALLS &&
             m->mi_playState != PLAY_MATCH_OVER) {
             std::printf("match_view_bench: seed %lu, fourth innings %d balls\n", seed + tries,
@@ -123,7 +132,10 @@ void Measure(const Scene& scene, int frames, double& worst) {
     std::vector<double> times;
     double cpuInFrames = 0.0;
     for (int i = 0; i < frames; ++i) {
-        if (scene.highlights) CMatchViewScreen::Tick();
+        if (scene.highlights) {
+            if (!HighlightsWindowShown()) StartBallAnimation(*g_currentMatches[0], g_replayedBall);
+            CMatchViewScreen::Tick();
+        }
         const double c0 = CpuMs();
         const auto t0 = std::chrono::steady_clock::now();
         g_game->RenderFrame();
@@ -142,6 +154,41 @@ void Measure(const Scene& scene, int frames, double& worst) {
     g_system->SaveScreenshot(std::string("match_view_") + scene.name + ".png");
 }
 
+// The view of a match in a state, kept as match_view_state_<name>.png.
+void Snap(std::unique_ptr<Match>& slot, std::unique_ptr<Match> match, const char* name, int32_t tab) {
+    slot = std::move(match);
+    slot->mi_playState = slot->mi_playState == PLAY_MATCH_OVER ? PLAY_MATCH_OVER : PLAY_IN_PLAY;
+    MV::mv_infoTab = tab;
+    MV::mv_chartTick = CHART_TICKS;
+    g_game->ChangeScreen(SCREEN_MATCH_VIEW);  // entered afresh for this match
+    for (int i = 0; i < 3; ++i) g_game->RenderFrame();
+    g_system->SaveScreenshot(std::string("match_view_state_") + name + ".png");
+}
+
+// Pictures of the view at the states of a match that matter.
+void SnapStates(int home, int away) {
+    std::unique_ptr<Match>& slot = g_currentMatches[0];
+    SeedRand(7);
+    Snap(slot, NewTest(home, away, true), "odi_start", TAB_RECENT_OVERS);
+    auto mid = NewTest(home, away, true);
+    PlayUntil(*mid, [](const Match& m) { return m.m_innings[0].mi_legalBalls >= 150; });
+    Snap(slot, std::move(mid), "odi_mid_innings", TAB_RECENT_BALLS);
+    auto chase = NewTest(home, away, true);
+    PlayUntil(*chase,
+              [](const Match& m) { return m.mi_currentInnings == 1 && m.m_innings[1].mi_legalBalls >= 200; });
+    Snap(slot, std::move(chase), "odi_chase", TAB_WORM);
+    auto day3 = NewTest(home, away);
+    PlayUntil(*day3, [](Match& m) { return m.mi_dayIndex == 2 && m.CurrentSession().mi_balls >= 60; });
+    Snap(slot, std::move(day3), "test_day3", TAB_MANHATTAN);
+    auto rain = NewTest(home, away);
+    PlayUntil(*rain, [](Match& m) { return m.mi_dayIndex == 1 && m.CurrentSession().mi_balls >= 60; });
+    rain->mi_condition = CONDITION_RAIN;
+    rain->mf_rainLevel = 40.0f;
+    rain->mi_checkHour = 14;
+    rain->mi_checkMinute = 5;
+    Snap(slot, std::move(rain), "rain", TAB_PITCH_ANALYSIS);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -154,6 +201,7 @@ int main(int argc, char** argv) {
         else if (arg == "--seed")
             seed = std::strtoul(argv[i + 1], nullptr, 10);
     }
+    g_sliceBudget = 240;
     CGameScreens startup;
     startup.InitOnce();
     if (!LoadWorldHere()) {
@@ -205,13 +253,21 @@ int main(int argc, char** argv) {
     double worst = 0.0;
     for (const Scene& scene : scenes) Measure(scene, frames, worst);
 
+    // The longest of the last balls: the busiest playback.
     Match& match = *g_currentMatches[0];
-    const int last = static_cast<int>(match.mv_animScripts.size()) - 1;
-    match.mv_animScripts[static_cast<size_t>(last)].mb_played = 1;
-    StartBallAnimation(match, last);
-    for (int i = 0; i < 20; ++i) CMatchViewScreen::Tick();  // into the ball
+    const int count = static_cast<int>(match.mv_animScripts.size());
+    for (int k = std::max(0, count - 60); k < count; ++k) {
+        if (g_replayedBall < 0 || match.mv_animScripts[static_cast<size_t>(k)].mi_length >
+                                      match.mv_animScripts[static_cast<size_t>(g_replayedBall)].mi_length)
+            g_replayedBall = k;
+    }
+    match.mv_animScripts[static_cast<size_t>(g_replayedBall)].mb_played = 1;
+    StartBallAnimation(match, g_replayedBall);
+    for (int i = 0; i < 8; ++i) CMatchViewScreen::Tick();  // into the ball
     Measure({"highlights", TAB_RECENT_OVERS, PANEL_BATTING, true}, frames, worst);
     std::printf("match_view_bench: busiest frame %.3f ms of CPU\n", worst);
+    EndBallAnimation();
+    SnapStates(home, away);
 
     game.ShutdownGame();
     InstallGameServices(false);

@@ -4,6 +4,7 @@
 // each bowls to each batsman. While a ball is played back, two hints.
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 #include "match/Match.h"
@@ -34,6 +35,12 @@ constexpr uint32_t CONFIDENCE_UNLIT = 0xff640000u;
 constexpr int BLOCK_STEP = 204;  // the second player's block lies this far below the first
 constexpr int CONFIDENCE_BOXES = 5;
 
+// The line above each row of buttons; the second sits a little lower, clear
+// of the first row's buttons.
+int LineTop(int row, int dy) {
+    return 192 + 40 * row + dy + (row == 0 ? 0 : 3);
+}
+
 int Slot(int value) {
     return std::clamp(value, 0, SQUAD_SIZE - 1);
 }
@@ -57,7 +64,9 @@ void NameBar(int dy, const char* name, uint32_t colour) {
 
 // One batsman against one bowler: the "vs" line with the confidence boxes,
 // then the aggression bar and its level.
-void BatsmanAgainst(const MatchPlayer& batsman, int bowlerSlot, int32_t bowlerId, int lineTop) {
+void BatsmanAgainst(const MatchPlayer& batsman, int bowlerSlot, int32_t bowlerId, int row, int dy) {
+    const int barTop = 214 + 40 * row + dy;
+    const int lineTop = LineTop(row, dy);
     CSystem& s = *g_system;
     s.FillRect(5, lineTop, 180, lineTop + 12, VS_LINE);
     s.DrawText(10, lineTop - 1, ALIGN_LEFT, MV_WHITE, Font14Bold(), "vs %s", PlayerSurname(bowlerId));
@@ -68,7 +77,6 @@ void BatsmanAgainst(const MatchPlayer& batsman, int bowlerSlot, int32_t bowlerId
                    ConfidenceBoxLit(confidence, k) ? CONFIDENCE_LIT : CONFIDENCE_UNLIT);
     }
     const float aggression = batsman.mf_aggression[static_cast<size_t>(Slot(bowlerSlot))];
-    const int barTop = lineTop + 22;
     s.FillRect(43, barTop, 45, barTop + 10, MV_BLUE);
     s.FillRect(45, barTop, 145, barTop + 10, AGGRESSION_TRACK);
     s.FillRect(45, barTop, 45 + static_cast<int>(aggression), barTop + 10, MV_BLUE);
@@ -96,7 +104,7 @@ void DrawBatsmanBlock(const Match& match, int position, int dy) {
     const int ends[2] = {match.mi_bowler1, match.mi_bowler2};
     for (int e = 0; e < 2; ++e) {
         const int32_t bowlerId = Entry(fielding, ends[e]).mi_player;
-        BatsmanAgainst(batsman, ends[e], bowlerId, 192 + 40 * e + dy);
+        BatsmanAgainst(batsman, ends[e], bowlerId, e, dy);
     }
     s.DrawText(10, 278 + dy, ALIGN_LEFT, MV_WHITE, Font14Bold(), "Lock aggression");
 }
@@ -111,7 +119,7 @@ void DrawBowlerBlock(const Match& match, int bowlerSlot, int dy) {
     CSystem& s = *g_system;
     const int crease[2] = {match.mi_batsman1, match.mi_batsman2};
     for (int k = 0; k < 2; ++k) {
-        const int lineTop = 192 + 40 * k + dy;
+        const int lineTop = LineTop(k, dy);
         const int position = Slot(crease[k]);
         s.FillRect(5, lineTop, 180, lineTop + 12, PLAN_LINE);
         s.DrawText(10, lineTop - 1, ALIGN_LEFT, MV_WHITE, Font14Bold(), "Bowl plan to %s",
@@ -119,10 +127,13 @@ void DrawBowlerBlock(const Match& match, int bowlerSlot, int dy) {
         const int plan = bowler.mi_bowlPlan[static_cast<size_t>(position)];
         const int count = static_cast<int>(plans.size());
         const bool inTable = plan >= 0 && plan < count;
-        s.DrawText(175, lineTop - 1, ALIGN_CENTRE, MV_WHITE, Font14Bold(), "%d/%d", inTable ? plan + 1 : 0,
-                   count);
+        char counter[32];
+        std::snprintf(counter, sizeof counter, "%d/%d", inTable ? plan + 1 : 0, count);
+        const int half = CSystem::TextWidth(Font14Bold(), counter) / 2;
+        s.DrawText(std::min(175, 178 - half), lineTop - 1, ALIGN_CENTRE, MV_WHITE, Font14Bold(), "%s",
+                   counter);
         if (inTable)
-            s.DrawText(95, lineTop + 19, ALIGN_CENTRE, MV_WHITE, Font14Bold(), "%s",
+            s.DrawText(95, 211 + 40 * k + dy, ALIGN_CENTRE, MV_WHITE, Font14Bold(), "%s",
                        plans[static_cast<size_t>(plan)].m_name);
     }
 }

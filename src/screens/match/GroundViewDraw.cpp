@@ -5,6 +5,7 @@
 
 #include "screens/match/GroundView.h"
 #include "screens/match/Highlights.h"
+#include "screens/match/MatchViewDraw.h"
 #include "season/Squads.h"
 #include "shell/Game.h"
 #include "shell/Resources.h"
@@ -30,8 +31,6 @@ constexpr int STUMPS_END2_Y = 302;
 constexpr int32_t NAMED_ABOVE[] = {23, 24, 25, 28, 34, 36};
 
 // Side and score, and the caption bars, stand at fixed places of the screen.
-constexpr int SIDE_X = 900, SCORE_X = 970, SCORE_Y = 20;
-constexpr int NAME_GAP = 4;
 constexpr int BAR_LEFT = 351, BAR_RIGHT = 871, BAR_TOP = 633, BAR_HEIGHT = 27, BAR_STEP = 35;
 constexpr int BAR_TEXT_X = 611;
 constexpr int FLASH_PERIOD = 256;  // hundredths of a second: half red, half white
@@ -104,9 +103,9 @@ void DrawFigure(const GroundFigure& f, int index, const BallAnimScript* script, 
     }
 }
 
-// The batting side's name, or its short name where the name would run into
-// the score.
-const char* BattingSideName(const BallAnimScript& script, int room) {
+// The batting side and its score on the board, as the match view's header
+// has them; all out, the total alone.
+void DrawScore(const BallAnimScript& script) {
     const char* name = "-";
     const char* shortName = "-";
     if (script.mi_battingNational) {
@@ -118,17 +117,13 @@ const char* BattingSideName(const BallAnimScript& script, int room) {
         name = team->m_name;
         shortName = team->m_shortName;
     }
-    return CSystem::TextWidth(g_game->m_fontText.get(), name) <= room ? name : shortName;
-}
-
-void DrawScore(const BallAnimScript& script) {
-    CFont* font = g_game->m_fontText.get();
     const ShownScore score = GroundViewScore(script);
     char text[32];
-    std::snprintf(text, sizeof text, "%d/%d", score.runs, score.wickets);
-    const int room = SCORE_X - CSystem::TextWidth(font, text) / 2 - NAME_GAP - SIDE_X;
-    g_system->DrawText(SIDE_X, SCORE_Y, ALIGN_LEFT, NAME_COLOUR, font, "%s", BattingSideName(script, room));
-    g_system->DrawText(SCORE_X, SCORE_Y, ALIGN_CENTRE, NAME_COLOUR, font, "%s", text);
+    if (score.wickets >= 10)
+        std::snprintf(text, sizeof text, "%d", score.runs);
+    else
+        std::snprintf(text, sizeof text, "%d/%d", score.runs, score.wickets);
+    DrawBoardLine(name, shortName, text, 0, NAME_COLOUR);
 }
 
 // Every caption started so far, the first at the bottom and each further one

@@ -257,7 +257,7 @@ void DrawPartnership(const Match& match) {
 }  // namespace
 
 const char* OverOrdinalText(int over) {
-    static char buffer[16];
+    static char buffer[24];
     const char* suffix = "th";
     const int lastTwo = over % 100;
     if (lastTwo < 10 || lastTwo > 19) {

@@ -57,6 +57,10 @@ const char* PlayConditionText(const Match& match);
 const char* CompetitionLineText(const Match& match);
 // "245/7" while fewer than ten wickets are down, else "245".
 const char* ScoreText(const Innings& innings);
+// A line (0 or 1) of the score board in the top-right corner: the side's
+// name, or its short name where the name would run into the score, and the
+// score ending at the board's right edge.
+void DrawBoardLine(const char* name, const char* shortName, const char* score, int line, uint32_t colour);
 // The Autoplay window's draw callback.
 void DrawAutoplayNotice();
 

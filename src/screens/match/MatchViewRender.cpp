@@ -84,6 +84,9 @@ constexpr int TITLE_LEFT = 190, TITLE_RIGHT = 840;
 constexpr int BOARD_X = 845, BOARD_Y = 5;
 constexpr int BOARD_TEXT_LEFT = 853, BOARD_TEXT_RIGHT = 1012;
 constexpr int BOARD_LINE_Y[2] = {38, 64};
+// The box of the state of play, under the clock.
+constexpr int STATE_BOX_LEFT = 2, STATE_BOX_TOP = 56, STATE_BOX_RIGHT = 182, STATE_BOX_BOTTOM = 97;
+constexpr uint32_t STATE_BOX = 0xff0c1410u;
 
 const char* ResumeLine(const Match& match, const char* format) {
     static char buffer[96];
@@ -91,17 +94,9 @@ const char* ResumeLine(const Match& match, const char* format) {
     return buffer;
 }
 
-// The batting side's line on the board: its name cut to leave room for the
-// score, which ends at the board's right edge.
-void DrawBoardLine(const Match& match, const Innings& innings, int y, uint32_t colour) {
-    CFont* font = Font21();
-    const char* score = ScoreText(innings);
-    const int scoreWidth = CSystem::TextWidth(font, score);
-    const int nameRoom = BOARD_TEXT_RIGHT - BOARD_TEXT_LEFT - scoreWidth - 8;
-    const char* name = match.TeamName(innings.mi_battingTeam);
-    if (CSystem::TextWidth(font, name) > nameRoom) name = match.TeamShortName(innings.mi_battingTeam);
-    g_system->DrawText(BOARD_TEXT_LEFT, y, ALIGN_LEFT, colour, font, "%s", CutToWidth(font, name, nameRoom));
-    g_system->DrawText(BOARD_TEXT_RIGHT - scoreWidth, y, ALIGN_LEFT, colour, font, "%s", score);
+void DrawInningsOnBoard(const Match& match, const Innings& innings, int line, uint32_t colour) {
+    DrawBoardLine(match.TeamName(innings.mi_battingTeam), match.TeamShortName(innings.mi_battingTeam),
+                  ScoreText(innings), line, colour);
 }
 
 void DrawScoreHeader(const Match& match) {
@@ -110,9 +105,8 @@ void DrawScoreHeader(const Match& match) {
     const int current = Match::InningsIndex(match.mi_currentInnings);
     const Innings& now = match.m_innings[current];
     if (!now.mb_started) return;
-    DrawBoardLine(match, now, BOARD_LINE_Y[0], MV_YELLOW);
-    if (!match.IsFirstClass() && current >= 1)
-        DrawBoardLine(match, match.m_innings[0], BOARD_LINE_Y[1], MV_WHITE);
+    DrawInningsOnBoard(match, now, 0, MV_YELLOW);
+    if (!match.IsFirstClass() && current >= 1) DrawInningsOnBoard(match, match.m_innings[0], 1, MV_WHITE);
 }
 
 void DrawTitle(const Match& match) {
@@ -131,13 +125,27 @@ void DrawClockAndState(const Match& match) {
     g_system->DrawText(10, 30, ALIGN_LEFT, MV_WHITE, Font21(), "%s", match.m_clock.ClockText());
     const char* state = PlayConditionText(match);
     if (!*state) return;
-    // It may run past the side panel: a dark band keeps it clear of the frame's lettering.
-    const int width = CSystem::TextWidth(Font18Bold(), state);
-    g_system->FillRectBlended(4, 66, 16 + width, 92, MV_BLACK);
-    g_system->DrawText(10, 70, ALIGN_LEFT, MV_WHITE, Font18Bold(), "%s", state);
+    // The line takes the frame's lettering under the clock; a long one wraps
+    // within the side panel's width in the smaller font.
+    g_system->FillRect(STATE_BOX_LEFT, STATE_BOX_TOP, STATE_BOX_RIGHT, STATE_BOX_BOTTOM, STATE_BOX);
+    if (CSystem::TextWidth(Font18Bold(), state) <= STATE_BOX_RIGHT - 16)
+        g_system->DrawText(10, 70, ALIGN_LEFT, MV_WHITE, Font18Bold(), "%s", state);
+    else
+        g_system->DrawTextInRect(10, STATE_BOX_TOP + 4, STATE_BOX_RIGHT - 4, STATE_BOX_BOTTOM, ALIGN_LEFT,
+                                 MV_WHITE, Font14Bold(), "%s", state);
 }
 
 }  // namespace
+
+void DrawBoardLine(const char* name, const char* shortName, const char* score, int line, uint32_t colour) {
+    CFont* font = Font21();
+    const int y = BOARD_LINE_Y[line & 1];
+    const int scoreWidth = CSystem::TextWidth(font, score);
+    const int nameRoom = BOARD_TEXT_RIGHT - BOARD_TEXT_LEFT - scoreWidth - 8;
+    if (CSystem::TextWidth(font, name) > nameRoom) name = shortName;
+    g_system->DrawText(BOARD_TEXT_LEFT, y, ALIGN_LEFT, colour, font, "%s", CutToWidth(font, name, nameRoom));
+    g_system->DrawText(BOARD_TEXT_RIGHT - scoreWidth, y, ALIGN_LEFT, colour, font, "%s", score);
+}
 
 const char* ScoreText(const Innings& innings) {
     static char buffer[24];

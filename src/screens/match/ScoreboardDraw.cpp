@@ -317,18 +317,20 @@ void DrawBowlingCard(const Match& match, int view) {
     constexpr const char* HEADS[4] = {"Overs", "Maidens", "Runs", "Wickets"};
     for (int c = 0; c < 4; ++c)
         g_system->DrawText(COLUMN_X[c], 135, ALIGN_CENTRE, MV_WHITE, Font14Bold(), "%s", HEADS[c]);
-    // The bowler of the over is marked only in the innings being played.
-    const int current = view == Match::InningsIndex(match.mi_currentInnings) ? match.mi_bowler : -1;
+    // The bowlers at the ends and of the over belong to the innings being
+    // played; another innings lists its bowlers in slot order.
+    const bool playing = view == Match::InningsIndex(match.mi_currentInnings);
+    const int current = playing ? match.mi_bowler : -1;
     auto valid = [](int slot) { return slot >= 0 && slot < SQUAD_SIZE; };
-    const int ends[2] = {match.mi_bowler1, match.mi_bowler2};
-    for (int row = 0; row < 2; ++row) {
+    const int ends[2] = {playing ? match.mi_bowler1 : -1, playing ? match.mi_bowler2 : -1};
+    int row = 0;
+    for (; playing && row < 2; ++row) {
         const int slot = ends[row];
         MV::mv_bowlerRowSlots[row] = valid(slot) ? slot : -1;
         const bool bowled = valid(slot) && in.m_bowlers[slot].mi_balls > 0;
         SetRowSpot(row, bowled);
         if (bowled) DrawBowlerRow(in, slot, BOWLING_ROW_Y[row], slot == current);
     }
-    int row = 2;
     for (int slot = 0; slot < SQUAD_SIZE && row < BOWLING_ROWS; ++slot) {
         if (slot == ends[0] || slot == ends[1] || in.m_bowlers[slot].mi_balls <= 0) continue;
         MV::mv_bowlerRowSlots[row] = slot;

@@ -2,6 +2,7 @@
 // and panels, and what the scoreboard, the info pages and the side panel show
 // in the states of a match that matter, read from the texts of a frame.
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -286,6 +287,20 @@ TEST_F(MatchViewDrawTest, BowlingCardRowsAndTheirSpots) {
               (std::vector<int32_t>{1, 3, -1}));
     EXPECT_TRUE(MV::s_ui.bowlingRows[4]->mb_disabled);
     EXPECT_FALSE(MV::s_ui.bowlingRows[3]->mb_disabled);
+
+    // A finished innings has no ends and no bowler of the over: its bowlers
+    // in slot order, none marked.
+    Fill(match, 1, 10, 0, 12);
+    match.mi_bowler1 = 9;
+    match.mi_bowler2 = 1;
+    MV::mv_viewInnings = 0;
+    texts = Drawn();
+    EXPECT_EQ(std::vector<int32_t>(MV::mv_bowlerRowSlots, MV::mv_bowlerRowSlots + BOWLING_ROWS),
+              (std::vector<int32_t>{1, 3, 10, -1, -1}));
+    for (int y : {150, 175, 215}) {
+        ASSERT_NE(At(texts, 845, y), nullptr) << y;
+        EXPECT_EQ(At(texts, 845, y)->colour, MV_WHITE) << y;
+    }
 }
 
 TEST_F(MatchViewDrawTest, KeeperAndCaptainMarksFollowTheViewedInnings) {
@@ -382,7 +397,9 @@ TEST_F(MatchViewDrawTest, SidePanelStrikerAndBowlersPlans) {
     g_world.mv_pacePlans.clear();
     g_world.mv_spinPlans.clear();
     texts = Drawn();
-    EXPECT_EQ(TextAt(texts, 175, 191), "0/0");
+    const DrawnText* counter = Find(texts, "0/0");
+    ASSERT_NE(counter, nullptr);
+    EXPECT_EQ(counter->y, 191);
     EXPECT_EQ(TextAt(texts, 95, 211), "");
 }
 
@@ -410,15 +427,49 @@ TEST_F(MatchViewDrawTest, OtherScoresAndTheHighlightsHeader) {
     EXPECT_TRUE(MV::s_ui.panelScroll->mb_visible);
     EXPECT_FALSE(MV::s_ui.panelScroll->mb_disabled);
 
-    // While a ball is played back the board keeps its picture alone and the
-    // side panel shows how to end the clip.
+    // While a ball is played back the board shows the ball's score and the
+    // side panel how to end the clip.
     match.mv_animScripts.push_back(CannedFour());
     match.mv_animScripts.back().mb_played = 1;  // shown whatever the filters say
     StartBallAnimation(match, 0);
     texts = Drawn();
-    EXPECT_EQ(TextAt(texts, 853, 38), "");
+    EXPECT_EQ(Find(texts, "Southdown"), nullptr) << "the header's score gives way to the ball's";
     EXPECT_EQ(TextAt(texts, 95, 257), "SPACE - End Clip");
     EXPECT_EQ(TextAt(texts, 95, 357), "RMB - End Clip");
+}
+
+TEST_F(MatchViewDrawTest, TheBallsScoreOnTheBoardKeepsClearOfTheName) {
+    Match& match = MakeUserMatch(test::COMP_ONE_DAY, true);
+    Fill(match, 0, 124, 2, 60);
+    Show(0);
+    struct Case {
+        const char* name;
+        int32_t wickets;
+        const char* shown;  // the name drawn
+        const char* score;
+    };
+    const Case cases[] = {
+        {"Northfield", 2, "Northfield", "120/2"},  // the score before the four
+        {"Northfield and Lower Welbourne", 2, "NOR", "120/2"},
+        {"Northfield", 10, "Northfield", "120"},  // all out
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::snprintf(TeamById(test::HOME)->m_name, sizeof TeamById(test::HOME)->m_name, "%s", c.name);
+        BallAnimScript ball = CannedFour();
+        ball.mi_wickets = c.wickets;
+        match.mv_animScripts.push_back(ball);
+        match.mv_animScripts.back().mb_played = 1;
+        StartBallAnimation(match, static_cast<int>(match.mv_animScripts.size()) - 1);
+        const std::vector<DrawnText> texts = Drawn();
+        const DrawnText* name = Find(texts, c.shown);
+        const DrawnText* score = Find(texts, c.score);
+        ASSERT_NE(name, nullptr);
+        ASSERT_NE(score, nullptr);
+        EXPECT_EQ(name->y, score->y);
+        EXPECT_LT(name->x + CSystem::TextWidth(Font21(), c.shown), score->x);
+        EndBallAnimation();
+    }
 }
 
 }  // namespace
