@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace ravel {
@@ -146,6 +147,12 @@ struct BallAnimScript {
                        float arc = 0.0f, uint32_t pose = 1);
     AnimEvent& AddCaption(int start, int end, uint32_t colour, const char* text);
     AnimEvent& AddMarker(int target, int tick);
+    // The script's record in the highlights file (match/HighlightsFile.cpp):
+    // Write appends it, marking the script played, clock 0, kind 301 first;
+    // Read fills a fresh script from content at offset and moves the offset
+    // past it, false (offset unchanged) when the record is cut short.
+    void Write(std::string& out);
+    bool Read(const std::string& content, size_t& offset);
 };
 
 // Process-wide sine and cosine of whole degrees 0..360, filled before any

@@ -167,6 +167,55 @@ void Innings::FindTopPerformers() {
     }
 }
 
+namespace {
+
+const BatsmanFigures* TopBatsman(const Innings& innings) {
+    const int32_t pos = innings.mi_topBatsmen[0];
+    return pos >= 0 && pos < SQUAD_SIZE ? &innings.m_batsmen[pos] : nullptr;
+}
+
+const BowlerFigures* TopBowler(const Innings& innings) {
+    const int32_t slot = innings.mi_topBowlers[0];
+    return slot >= 0 && slot < SQUAD_SIZE ? &innings.m_bowlers[slot] : nullptr;
+}
+
+const char* SurnameOf(int32_t playerId) {
+    const Player* player = PlayerById(playerId);
+    return player ? player->m_surname : "";
+}
+
+}  // namespace
+
+const char* getbathighlights(const Innings& innings) {
+    static char text[64];
+    text[0] = '\0';
+    if (const BatsmanFigures* top = TopBatsman(innings)) {
+        std::snprintf(text, sizeof text, "%s %d%s", SurnameOf(top->mi_player), BatsmanRuns(*top),
+                      top->mi_howOut == -1 ? "*" : "");
+    }
+    return text;
+}
+
+const char* BowlHighlights(const Innings& innings) {
+    static char text[64];
+    text[0] = '\0';
+    if (const BowlerFigures* top = TopBowler(innings)) {
+        std::snprintf(text, sizeof text, "%s %d/%d", SurnameOf(top->mi_player), top->mi_wickets,
+                      top->mi_runs);
+    }
+    return text;
+}
+
+int32_t TopBatsmanRuns(const Innings& innings) {
+    const BatsmanFigures* top = TopBatsman(innings);
+    return top ? BatsmanRuns(*top) : -1;
+}
+
+int32_t TopBowlerWickets(const Innings& innings) {
+    const BowlerFigures* top = TopBowler(innings);
+    return top ? top->mi_wickets : -1;
+}
+
 int32_t BatsmanRuns(const BatsmanFigures& figures) {
     int32_t runs = 0;
     for (int k = 1; k <= 6; ++k) runs += k * figures.mi_scored[k];

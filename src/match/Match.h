@@ -250,6 +250,14 @@ int32_t BatsmanRuns(const BatsmanFigures& figures);
 // in field order: behind the wicket left and right, square left and right,
 // in front left and right.
 int DirectionIndex(int pictureBearing);
+// The innings' top batsman, "Surname 45" ("45*" not out), and top bowler,
+// "Surname 3/24", as FindTopPerformers last found them; "" for none. Static
+// buffers of their own.
+const char* getbathighlights(const Innings& innings);
+const char* BowlHighlights(const Innings& innings);
+// Runs of the top batsman and wickets of the top bowler; -1 for none.
+int32_t TopBatsmanRuns(const Innings& innings);
+int32_t TopBowlerWickets(const Innings& innings);
 int32_t InningsTotal(const Innings& innings);
 double RunRate(const Innings& innings);  // runs per over, 0.0 before the first legal ball
 
@@ -534,6 +542,7 @@ public:
     uint8_t mb_noBall = 0;
     uint8_t mb_wide = 0;
     std::vector<BallAnimScript> mv_animScripts;
+    int32_t mi_dayFirstScript = 0;  // the first of today's recorded balls
     std::vector<BallEvent> mv_events;
 
     // Day and break bookkeeping.

@@ -73,44 +73,4 @@ void ResetMatchLists() {
     g_userMatch = -1;
 }
 
-namespace {
-
-bool IsToday(const GameDate& date) {
-    return date.SameDay(g_cricket.m_date);
-}
-
-bool SideIsHuman(int32_t sideId) {
-    if (sideId >= FIRST_CLUB_ID) {
-        const Team* team = TeamById(sideId);
-        return team && team->m_id == sideId && team->m_human;
-    }
-    const Country* country = CountryById(sideId);
-    return country && country->m_id == sideId && country->m_human;
-}
-
-}  // namespace
-
-bool HumanPlaysToday() {
-    for (const Fixture& fixture : g_world.mv_fixtures) {
-        if (IsToday(fixture.m_date) && (SideIsHuman(fixture.m_home) || SideIsHuman(fixture.m_away)))
-            return true;
-    }
-    for (const auto& match : g_currentMatches) {
-        if (match && match->mi_playState != PLAY_MATCH_OVER && match->HasHumanSide()) return true;
-    }
-    return false;
-}
-
-int CountTodaysFixtures() {
-    int count = 0;
-    for (const Fixture& fixture : g_world.mv_fixtures) {
-        if (IsToday(fixture.m_date)) ++count;
-    }
-    return count;
-}
-
-int CountTodaysResults() {
-    return static_cast<int>(g_currentMatches.size());
-}
-
 }  // namespace ravel

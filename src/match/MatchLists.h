@@ -30,10 +30,4 @@ void ClearCompletedMatches();
 // New game: both lists emptied and the ids start again.
 void ResetMatchLists();
 
-// A side with a human coach has a fixture today or a match going on.
-bool HumanPlaysToday();
-// Today's fixtures and today's results as the scoreboard lists them.
-int CountTodaysFixtures();
-int CountTodaysResults();
-
 }  // namespace ravel

@@ -73,6 +73,7 @@ bool Match::CheckTimeReached() const {
 }
 
 void Match::StartDay() {
+    mi_dayFirstScript = static_cast<int32_t>(mv_animScripts.size());
     for (Innings& innings : m_innings) {
         for (BatsmanFigures& batsman : innings.m_batsmen) {
             batsman.mi_dayRuns = 0;

@@ -15,6 +15,7 @@
 #include "season/Results.h"
 #include "season/Selection.h"
 #include "season/Squads.h"
+#include "season/TodaysLists.h"
 #include "season/Tournaments.h"
 #include "season/Tours.h"
 #include "season/WorldStep.h"

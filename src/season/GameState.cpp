@@ -16,6 +16,8 @@ void ResetCareerState() {
     g_ballState = PublishedBall();
     g_showScorecard = true;
     g_todaysFixtures.clear();
+    g_todaysLists = TodaysLists();
+    ResetHighlights();
     g_humanSidesToday.clear();
     g_recordEvents.clear();
     g_dayScreenState = DayScreenState();

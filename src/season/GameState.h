@@ -22,6 +22,7 @@
 // it. The random generator is seeded apart (world/Random.h).
 #pragma once
 
+#include "match/HighlightsFile.h"
 #include "match/MatchLists.h"
 #include "match/MatchServices.h"
 #include "season/Contracts.h"
@@ -29,6 +30,7 @@
 #include "season/News.h"
 #include "season/Ratings.h"
 #include "season/Squads.h"
+#include "season/TodaysLists.h"
 #include "season/WorldStep.h"
 #include "world/GameDate.h"
 #include "world/World.h"

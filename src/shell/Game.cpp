@@ -43,6 +43,8 @@ namespace {
 constexpr int SHOW_NORMAL = 1;
 // A word of the command line that sends the trace to standard error.
 constexpr char LOG_WORD[] = "log";
+// A word of the command line that leads the intro to the match player.
+constexpr char PLAYER_WORD[] = "player";
 
 class CGamePlatformHooks : public CPlatformHooks {
 public:
@@ -89,6 +91,7 @@ int GameMain(const std::vector<std::string>& words, CStartupHooks& startup) {
         std::string bad;
         std::vector<std::string> steps(words.begin() + 1, words.end());
         std::erase(steps, std::string(LOG_WORD));
+        std::erase(steps, std::string(PLAYER_WORD));
         if (!ParseHeadlessScript(steps, script, bad)) {
             SystemMessageBox(("Unknown headless step: " + bad).c_str(), "Ravelstone", BOX_ERROR);
             return 1;
@@ -120,6 +123,8 @@ int GameMain(const std::vector<std::string>& words, CStartupHooks& startup) {
     game->SetSkinName(s_skinName);
     game->m_sideBarList.mb_isOverlay = 1;
     game->mp_startup = &startup;
+    if (std::find(words.begin(), words.end(), std::string(PLAYER_WORD)) != words.end())
+        game->m_afterIntro = SCREEN_MATCH_PLAYER;
     InstallGamePlatformHooks(true);
     InstallGameServices(true);
 

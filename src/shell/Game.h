@@ -12,6 +12,7 @@
 #include "shell/gui/Control.h"
 #include "shell/platform/Font.h"
 #include "shell/platform/Sprite.h"
+#include "world/Services.h"
 
 namespace ravel {
 
@@ -98,6 +99,9 @@ public:
     std::vector<int32_t> mv_backHistory;
     std::vector<int32_t> mv_forwardHistory;
     bool m_recordOnLeave = false;
+    // Where the intro leads: the start menu, or the match player when the
+    // command line asks for it.
+    int32_t m_afterIntro = SCREEN_START_MENU;
 
     CSprite m_background;
     CSprite m_topBarMatch;

@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <sstream>
 
 namespace ravel {
 
@@ -20,6 +21,12 @@ std::string Format(const char* format, ...) {
     }
     va_end(again);
     return out;
+}
+
+std::string IntToString(int value) {
+    std::ostringstream out;
+    out << value;
+    return out.str();
 }
 
 }  // namespace ravel

@@ -7,5 +7,7 @@
 namespace ravel {
 
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// A signed integer in decimal.
+std::string IntToString(int value);
 
 }  // namespace ravel

@@ -58,35 +58,7 @@ TEST(MatchLists, UserMatchIndexFollowsRetirement) {
 class PlainScreenServices : public ::testing::Test {
 protected:
     void SetUp() override { BuildWorld(); }
-
-    void AddFixtureToday(int home, int away) {
-        Fixture fixture;
-        fixture.m_home = home;
-        fixture.m_away = away;
-        fixture.m_competition = COMP_FC;
-        fixture.m_id = static_cast<int32_t>(g_world.mv_fixtures.size()) + 1;
-        fixture.m_date = g_cricket.m_date;
-        g_world.mv_fixtures.push_back(fixture);
-    }
 };
-
-TEST_F(PlainScreenServices, TodaysFixturesResultsAndHumanSides) {
-    EXPECT_FALSE(HumanPlaysToday());
-    EXPECT_EQ(CountTodaysFixtures(), 0);
-    AddFixtureToday(HOME, AWAY);
-    EXPECT_EQ(CountTodaysFixtures(), 1);
-    EXPECT_FALSE(HumanPlaysToday());
-    g_world.mv_teams[1].m_human = 1;
-    EXPECT_TRUE(HumanPlaysToday());
-
-    // A human side's match going on from yesterday counts as well.
-    g_world.mv_fixtures.clear();
-    EXPECT_FALSE(HumanPlaysToday());
-    Match& match = StartComputerMatch(COMP_FC);
-    match.mb_team2Human = 1;
-    EXPECT_TRUE(HumanPlaysToday());
-    EXPECT_EQ(CountTodaysResults(), 1);
-}
 
 TEST_F(PlainScreenServices, InstalledServicesReplaceThePlainOnes) {
     struct Screens : CMatchScreenServices {

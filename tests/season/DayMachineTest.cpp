@@ -172,7 +172,14 @@ TEST_F(DayMachine, MatchAtCloseOfPlayStaysForTomorrowAndFinishedOnesRetire) {
     EXPECT_EQ(TeamById(1003)->m_playingToday, 0);
     EXPECT_FALSE(overnight.mb_recordsDone) << "a match that goes on is not finished";
 
-    // Next morning it is back in play when today's fixtures are shown.
+    // Next morning it is back in play when today's fixtures are shown: the
+    // user coaches 1003, whose league lists it first.
+    g_userCoaches.resize(1);
+    g_userCoaches[0].m_staff.m_clubJob = 1003;
+    Competition league;
+    league.m_id = 3;
+    league.mv_teams = {1003, 1004};
+    g_world.mv_competitions.push_back(league);
     Fixture f;
     f.m_home = 1003;
     f.m_away = 1004;

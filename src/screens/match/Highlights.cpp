@@ -1,8 +1,11 @@
 #include "screens/match/Highlights.h"
 
+#include <algorithm>
 #include <functional>
+#include <limits>
 #include <memory>
 
+#include "match/HighlightsFile.h"
 #include "match/Match.h"
 #include "match/MatchLists.h"
 #include "match/MatchServices.h"
@@ -13,8 +16,10 @@
 #include "shell/Settings.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/Dialog.h"
+#include "shell/platform/Keys.h"
 #include "shell/platform/Sound.h"
 #include "shell/platform/System.h"
+#include "world/Paths.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -62,7 +67,89 @@ public:
 
 CMatchViewServices s_services;
 
+// The highlights list's clip on show in the window; -1 before the first.
+int s_shownClip = -1;
+
+BallAnimScript* HighlightsClip() {
+    HighlightsList& list = g_highlightsList;
+    const int clip = list.mi_currentClip;
+    if (clip < 0 || clip >= static_cast<int>(list.mv_scripts.size())) return nullptr;
+    return &list.mv_scripts[static_cast<size_t>(clip)];
+}
+
+void BeginClip(BallAnimScript& script) {
+    script.mi_clock = -1;
+    for (AnimEvent& e : script.mv_events) e.mb_active = 0;
+    g_groundView.mi_stumpsEnd1 = STUMPS_END1_INTACT;
+    g_groundView.mi_stumpsEnd2 = STUMPS_END2_INTACT;
+    g_groundView.mb_scoreAfter = 0;
+    g_groundView.PlaceFigures(script);
+    s_source = BallSource{-1, &g_highlightsList.mv_scripts, g_highlightsList.mi_currentClip};
+    s_shownClip = g_highlightsList.mi_currentClip;
+    g_captionLine = 1;
+}
+
+void StopHighlightsPlayback() {
+    g_highlightsPrepared = 0;
+    g_highlightsList.mi_currentClip = 0;
+    s_shownClip = -1;
+    if (g_highlightsWindow) g_highlightsWindow->mb_visible = 0;
+}
+
 }  // namespace
+
+void StartHighlightsPlayback() {
+    HighlightsList& list = g_highlightsList;
+    if (g_highlightsPrepared || list.mv_scripts.empty()) return;
+    int64_t total = list.mi_totalTicks;
+    for (const BallAnimScript& script : list.mv_scripts) total += script.mi_length;
+    list.mi_totalTicks = static_cast<int32_t>(
+        std::clamp<int64_t>(total, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    list.mi_currentClip = 0;
+    list.mi_elapsedTicks = 0;
+    BallAnimScript& first = list.mv_scripts.front();
+    first.mi_clock = -1;
+    for (AnimEvent& e : first.mv_events) e.mb_active = 0;
+    g_groundView.mb_scoreAfter = 0;
+    s_shownClip = -1;
+    g_highlightsPrepared = 1;
+    if (g_game) g_game->mp_highlightKeys = HighlightPlaybackKeys;
+}
+
+std::string HighlightsFilePath(const char* name) {
+    return NativePath(std::string(s_outputFolder) + "\\" + name);
+}
+
+void HighlightPlaybackKeys() {
+    if (!g_highlightsPrepared || !g_system) return;
+    if (g_system->KeyDown(DIK_SPACE)) {
+        if (BallAnimScript* clip = HighlightsClip()) clip->mi_clock = clip->mi_length - 1;
+    }
+    if (g_system->KeyDown(DIK_RETURN)) StopHighlightsPlayback();
+}
+
+void PlayHighlightsTick(int steps) {
+    HighlightsList& list = g_highlightsList;
+    if (!g_highlightsPrepared) {
+        s_shownClip = -1;
+        return;
+    }
+    for (int step = 0; step < steps; ++step) {
+        BallAnimScript* clip = HighlightsClip();
+        if (!clip) {
+            StopHighlightsPlayback();
+            return;
+        }
+        if (s_shownClip != list.mi_currentClip) BeginClip(*clip);
+        if (g_highlightsWindow) g_highlightsWindow->mb_visible = 1;
+        if (clip->mi_clock >= clip->mi_length) {
+            ++list.mi_currentClip;
+            continue;
+        }
+        StepFigures();
+        if (list.mi_elapsedTicks < std::numeric_limits<int32_t>::max()) ++list.mi_elapsedTicks;
+    }
+}
 
 bool HighlightsWindowShown() {
     return g_highlightsWindow && g_highlightsWindow->mb_visible;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace ravel {
@@ -52,6 +53,18 @@ extern uint8_t g_captionLine;
 
 void DrawHighlightsWindow();
 void HighlightOptionsDialog();
+
+// Prepares the highlights list for playback, once while the prepared flag
+// stays set: the counters, the first clip, the main loop's playback keys.
+void StartHighlightsPlayback();
+// The main loop's keys while playback is prepared: Space ends the clip,
+// Return stops playback and goes back to the first clip.
+void HighlightPlaybackKeys();
+// One tick of the prepared playback in the Highlights window: `steps`
+// animation steps, each clip in turn; after the last, playback stops.
+void PlayHighlightsTick(int steps);
+// A highlights file's path in the output folder, as the system names it.
+std::string HighlightsFilePath(const char* name);
 
 // The engine's balls reach the view from start-up on.
 void InstallMatchViewServices();

@@ -10,6 +10,7 @@
 #include "screens/match/MatchViewControls.h"
 #include "screens/match/MatchViewPlay.h"
 #include "screens/match/MatchViewScreen.h"
+#include "screens/match/ScorecardScreen.h"
 #include "screens/match/TacticsEditors.h"
 #include "screens/menus/ScreenControls.h"
 #include "season/DayMachine.h"
@@ -143,7 +144,7 @@ bool ClickPanelPage() {
     constexpr int SECOND_MATCH_Y = 601;
     const int index = MV::mv_otherScoresTop + (y < SECOND_MATCH_Y ? 0 : 1);
     if (index < 0 || index >= static_cast<int>(g_currentMatches.size())) return false;
-    OpenScorecardOfMatch(g_currentMatches[index]->mi_id);
+    OpenScorecard(MATCH_LIST_IN_PROGRESS, index);
     return true;
 }
 
@@ -237,7 +238,7 @@ void EndUsersDay(Match& match) {
     ClearInfoboxes();
     SetScoreboardDate(g_cricket.m_date);
     HandOverUserMatchEnd(true);
-    OpenScorecardOfMatch(match.mi_id);
+    OpenScorecardByMatchId(match.mi_id);
 }
 
 // True when it left the screen.

@@ -114,7 +114,7 @@ void CIntroScreen::Tick() {
         }
     }
     ++s_step;
-    if (s_step == INTRO_DONE) g_game->ChangeScreen(SCREEN_START_MENU);
+    if (s_step == INTRO_DONE) g_game->ChangeScreen(g_game->m_afterIntro);
 }
 
 void CIntroScreen::Render() {

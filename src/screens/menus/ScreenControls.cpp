@@ -4,6 +4,7 @@
 
 #include "match/Match.h"
 #include "match/MatchLists.h"
+#include "screens/match/ScorecardScreen.h"
 #include "screens/menus/FixtureRows.h"
 #include "season/News.h"
 #include "shell/Game.h"
@@ -84,22 +85,11 @@ void ScreenControls::Free() {
 }
 
 void OpenScorecardOfMatch(int matchId) {
-    int list = 1;
-    int index = CompletedMatchPosition(matchId);
-    if (index < 0 && matchId >= 0) {
-        const int current = FindCurrentMatchIndex(matchId);
-        const bool held = current >= 0 && static_cast<size_t>(current) < g_currentMatches.size() &&
-                          g_currentMatches[static_cast<size_t>(current)]->mi_id == matchId;
-        list = 2;
-        index = held ? current : -1;
-    }
-    if (index < 0) {
+    if (!MatchById(matchId)) {
         ShowMessage("The scorecard of this match is no longer available.", MSG_OK);
         return;
     }
-    g_linkSubjects.m_matchList = list;
-    g_linkSubjects.m_matchIndex = index;
-    ChangeScreen(SCREEN_SCORECARD);
+    OpenScorecardByMatchId(matchId);
 }
 
 void OpenSide(int sideId) {

@@ -5,8 +5,11 @@
 
 #include "screens/match/GroundView.h"
 #include "screens/match/Highlights.h"
+#include "screens/match/MatchPlayerScreen.h"
 #include "screens/match/MatchViewScreen.h"
 #include "screens/match/PreMatchScreen.h"
+#include "screens/match/ScorecardScreen.h"
+#include "screens/match/TodaysScreens.h"
 #include "screens/menus/AutoSimScreen.h"
 #include "screens/menus/CompetitionMenus.h"
 #include "screens/menus/CompetitionScreen.h"
@@ -74,15 +77,19 @@ constexpr ScreenRow SCREENS[] = {
      CTopRatedScreen::Leave, nullptr, nullptr, true},
     {SCREEN_COMPETITION, S, CCompetitionScreen::Render, CCompetitionScreen::Update, nullptr,
      CCompetitionScreen::Enter, CCompetitionScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_TODAYS_FIXTURES, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
-    {SCREEN_TODAYS_SCOREBOARD, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_TODAYS_FIXTURES, S, CTodaysFixturesScreen::Render, CTodaysFixturesScreen::Update, nullptr,
+     CTodaysFixturesScreen::Enter, CTodaysFixturesScreen::Leave, nullptr, nullptr, true},
+    {SCREEN_TODAYS_SCOREBOARD, S, CTodaysScoreboardScreen::Render, CTodaysScoreboardScreen::Update, nullptr,
+     CTodaysScoreboardScreen::Enter, CTodaysScoreboardScreen::Leave, nullptr, nullptr, true},
     {SCREEN_COACH, S, CCoachProfileScreen::Render, CCoachProfileScreen::Update, nullptr,
      CCoachProfileScreen::Enter, CCoachProfileScreen::Leave, nullptr, nullptr, true},
     {SCREEN_RECORDS, S, CRecordsScreen::Render, nullptr, nullptr, CRecordsScreen::Enter, nullptr, nullptr,
      nullptr, true},
     {SCREEN_PRE_MATCH, S, CPreMatchScreen::Render, nullptr, CPreMatchScreen::Tick, CPreMatchScreen::Enter,
      CPreMatchScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_SCORECARD, S, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_SCORECARD, S, CScorecardScreen::Render, CScorecardScreen::Update, nullptr,
+     CScorecardScreen::Enter, CScorecardScreen::Leave, CScorecardScreen::UnloadTextures,
+     CScorecardScreen::LoadTextures, true},
     {SCREEN_JOBS, S, CJobMarketScreen::Render, CJobMarketScreen::Update, nullptr, CJobMarketScreen::Enter,
      CJobMarketScreen::Leave, nullptr, nullptr, true},
     {SCREEN_COUNTRY, S, CCountryScreen::Render, CCountryScreen::Update, nullptr, CCountryScreen::Enter,
@@ -100,7 +107,8 @@ constexpr ScreenRow SCREENS[] = {
     {SCREEN_CUSTOM_TOUR_SETUP, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
     {SCREEN_CUSTOM_LEAGUE_TABLE, F, CCustomLeagueTableScreen::Render, CCustomLeagueTableScreen::Update,
      nullptr, CCustomLeagueTableScreen::Enter, CCustomLeagueTableScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_MATCH_PLAYER, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_MATCH_PLAYER, F, CMatchPlayerScreen::Render, CMatchPlayerScreen::Update, CMatchPlayerScreen::Tick,
+     CMatchPlayerScreen::Enter, CMatchPlayerScreen::Leave, nullptr, nullptr, true},
     {SCREEN_NETWORK, S, CNetworkGameScreen::Render, CNetworkGameScreen::Update, CNetworkGameScreen::Tick,
      CNetworkGameScreen::Enter, CNetworkGameScreen::Leave, nullptr, nullptr, true},
 };

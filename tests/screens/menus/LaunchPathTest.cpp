@@ -4,8 +4,10 @@
 // The benchmarks' start gives the same world.
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <iterator>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "LaunchFixture.h"
@@ -16,6 +18,8 @@
 #include "screens/match/Infobox.h"
 #include "screens/match/MatchViewScreen.h"
 #include "screens/match/PreMatchScreen.h"
+#include "screens/match/ScorecardScreen.h"
+#include "screens/match/TodaysScreens.h"
 #include "screens/menus/AutoSimScreen.h"
 #include "screens/menus/IntroScreen.h"
 #include "screens/menus/NewGameScreen.h"
@@ -23,11 +27,14 @@
 #include "season/Career.h"
 #include "season/DayMachine.h"
 #include "season/Squads.h"
+#include "shell/Settings.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/ComboBox.h"
 #include "shell/gui/EditBox.h"
+#include "shell/gui/FileDialog.h"
 #include "shell/gui/SideBar.h"
 #include "shell/platform/Keys.h"
+#include "world/Paths.h"
 
 namespace ravel {
 
@@ -168,19 +175,80 @@ protected:
         }
         EXPECT_TRUE(completedShown) << "\"Match Completed\" came up";
         EXPECT_EQ(m_game->m_screenId, SCREEN_SCORECARD) << "his match's scorecard ends the day";
-
-        // Continue past the day's results: the next morning dawns without his
-        // finished match.
+        EXPECT_EQ(ScorecardMatch(), MatchById(id));
+    }
+    // His scorecard, every view; its HTML saved; then today's scoreboard and
+    // the next morning's fixtures.
+    void AfterTheMatch() {
+        using SC = CScorecardScreen;
+        ASSERT_EQ(m_game->m_screenId, SCREEN_SCORECARD);
+        ASSERT_NE(ScorecardMatch(), nullptr);
+        const int32_t id = ScorecardMatch()->mi_id;
         const int today = g_cricket.m_date.m_dayOfSeason;
+        Idle(2);
+        Frame("match_6_scorecard.png");
+        std::vector<CButton*> tabs;
+        CComboBox* card = nullptr;
+        CButton* html = nullptr;
+        for (CControl* c : g_system->mp_controlList->mv_controls) {
+            if (auto* b = dynamic_cast<CButton*>(c); b && b->mb_visible && b->m_y == 105) tabs.push_back(b);
+            if (auto* b = dynamic_cast<CComboBox*>(c)) card = b;
+            if (std::strcmp(c->m_caption, "Output to HTML") == 0) html = dynamic_cast<CButton*>(c);
+        }
+        ASSERT_GE(tabs.size(), 3u);
+        ASSERT_NE(card, nullptr);
+        Tap(tabs[1]);
+        Frame("match_7_first_innings.png");
+        for (int item : {2, 1}) {
+            card->m_selected = item == 2 ? 1 : 2;
+            card->m_comboState = COMBO_CHOSEN;
+            Idle(2);
+            Frame(item == 2 ? "match_8_bowling.png" : "match_9_partnerships.png");
+        }
+        card->m_selected = 0;
+        card->m_comboState = COMBO_CHOSEN;
+        Idle(2);
+        TickWith(400, 185, true);  // the opener's row
+        TickWith(400, 185, false);
+        EXPECT_EQ(SC::s_view, VIEW_BATSMAN);
+        Frame("match_10_batsman.png");
+        Tap(html);
+        Frame("match_11_save.png");
+        for (CControl* c : g_system->mp_controlList->mv_controls) {
+            if (auto* d = dynamic_cast<CFileDialog*>(c); d && d->mb_visible) {
+                Idle(2);
+                Click(&d->m_okButton);
+            }
+        }
+        EXPECT_TRUE(std::filesystem::exists(NativePath(std::string(s_outputFolder) + "\\scorecard.html")));
+        AnswerMessageBox(0);
+        Tap(CSideBar::s_btnContinue);
+        ASSERT_EQ(m_game->m_screenId, SCREEN_TODAYS_SCOREBOARD);
+        Idle(2);
+        Frame("match_12_scoreboard.png");
+        EXPECT_FALSE(g_highlightsList.mv_scripts.empty()) << "his day's highlights";
+        for (int clicks = 0; clicks < 5 && m_game->m_screenId != SCREEN_TODAYS_FIXTURES; ++clicks)
+            Tap(CSideBar::s_btnContinue);
+        if (m_game->m_screenId == SCREEN_TODAYS_FIXTURES) {
+            Frame("match_13_fixtures.png");
+            for (int filter : {0, -1, 1, 99}) {
+                CComboBox* box = CTodaysFixturesScreen::s_filter;
+                for (int i = 0; i < box->ItemCount(); ++i)
+                    if (box->mv_items[i].m_value == filter) box->m_selected = i;
+                box->m_comboState = COMBO_CHOSEN;
+                Idle(2);
+                Frame("match_14_fixtures_filter_" + std::to_string(filter + 1) + ".png");
+            }
+        }
+
+        // Continue on: the next morning dawns without his finished match.
         for (int clicks = 0; clicks < 6 && g_cricket.m_date.m_dayOfSeason == today; ++clicks)
             Tap(CSideBar::s_btnContinue);
         EXPECT_EQ(g_cricket.m_date.m_dayOfSeason, today + 1);
-        EXPECT_EQ(g_cricket.m_dayPhase, DAY_PHASE_START);
         EXPECT_TRUE(std::none_of(g_currentMatches.begin(), g_currentMatches.end(),
                                  [id](const auto& m) { return m->mi_id == id; }));
-        EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
         Idle(2);
-        Frame("match_6_next_day.png");
+        Frame("match_15_next_day.png");
     }
     // The user's side's first fixture of the season: its day of season.
     static int FirstFixtureDay(int side) {
@@ -233,6 +301,7 @@ TEST_F(LaunchPathTest, NewCareerToTheFirstMatchDay) {
     EXPECT_NE(m_game->m_screenId, SCREEN_NEWS);
     EXPECT_EQ(g_cricket.m_date.m_dayOfSeason, matchDay);
     PlayTheFirstMatch();
+    AfterTheMatch();
 }
 
 // Every side's wage budget, squads and eleven, and the player count.

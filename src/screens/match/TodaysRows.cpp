@@ -1,0 +1,152 @@
+// What today's fixtures and today's scoreboard share: the filter drop-down,
+// competition headings, ground texts and the sides' innings lines.
+#include <cstdarg>
+#include <cstring>
+
+#include "match/Conditions.h"
+#include "match/Match.h"
+#include "screens/match/TodaysScreens.h"
+#include "screens/menus/ScreenControls.h"
+#include "season/Fixtures.h"
+#include "season/TodaysLists.h"
+#include "shell/Game.h"
+#include "shell/gui/ComboBox.h"
+#include "shell/platform/System.h"
+#include "world/Services.h"
+#include "world/World.h"
+
+namespace ravel {
+
+namespace {
+
+constexpr uint32_t WHITE = 0xFFFFFFFF;
+constexpr uint32_t INNINGS_GREY = 0xFF9B9B9B;
+constexpr uint32_t PERFORMER_GREY = 0xFFCDCDCD;
+constexpr int ALL_OUT = 10;
+// The top batsman is named past 30 runs, the top bowler past one wicket.
+constexpr int NAMED_RUNS = 30;
+constexpr int NAMED_WICKETS = 1;
+constexpr size_t NAMED_TEXT_LIMIT = 17;
+
+void Row(int x, int y, uint32_t colour, const char* format, ...) __attribute__((format(printf, 4, 5)));
+void Row(int x, int y, uint32_t colour, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    g_system->DrawTextV(x, y, ALIGN_LEFT, colour, g_game->m_fontTable.get(), format, args);
+    va_end(args);
+}
+
+void DrawScore(const Innings& innings, bool oneInnings, int y) {
+    const int32_t runs = InningsTotal(innings), wickets = innings.Wickets();
+    if (oneInnings) {
+        if (wickets >= ALL_OUT)
+            Row(430, y, WHITE, "%d", runs);
+        else
+            Row(430, y, WHITE, "%d/%d", runs, wickets);
+        return;
+    }
+    if (wickets >= ALL_OUT)
+        Row(530, y, WHITE, "%d all out", runs);
+    else if (innings.mi_status == INNINGS_DECLARED)
+        Row(530, y, WHITE, "%d/%d dec", runs, wickets);
+    else
+        Row(530, y, WHITE, "%d/%d", runs, wickets);
+}
+
+void DrawPerformers(const Innings& innings, int y) {
+    const char* batsman = getbathighlights(innings);
+    if (TopBatsmanRuns(innings) > NAMED_RUNS && std::strlen(batsman) < NAMED_TEXT_LIMIT)
+        Row(660, y, PERFORMER_GREY, "%s", batsman);
+    if (TopBowlerWickets(innings) > NAMED_WICKETS) Row(805, y, PERFORMER_GREY, "%s", BowlHighlights(innings));
+}
+
+}  // namespace
+
+void TodaysText(int x, int y, uint32_t colour, CFont* font, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    g_system->DrawTextV(x, y, ALIGN_LEFT, colour, font, format, args);
+    va_end(args);
+}
+
+bool OneInningsMatch(const Match& match) {
+    return match.mi_matchType == 2 || match.mi_matchType == 4 || match.mi_matchType == 6;
+}
+
+void AddFilterItems(CComboBox& combo) {
+    combo.AddListItem("All Games", FILTER_ALL);
+    combo.AddListItem("International Games", FILTER_INTERNATIONAL);
+    for (int f = FILTER_FIRST_COUNTRY; f <= FILTER_LAST_COUNTRY; ++f) {
+        if (const Country* country = CountryAt(f - 1)) combo.AddListItem(country->m_name, f);
+    }
+    combo.AddListItem("Local & Int", FILTER_LOCAL);
+}
+
+const char* FilterCaption(int32_t filter, const char* international) {
+    if (filter == FILTER_ALL) return "All games";
+    if (filter == FILTER_LOCAL) return "Local & Int";
+    if (filter == FILTER_INTERNATIONAL) return international;
+    const Country* country = CountryAt(filter - 1);
+    return country ? country->m_name : "";
+}
+
+const char* CompetitionHeading(int32_t c) {
+    if (c == COMP_TOUR_THREE_DAY) return "Tour Match - 3 day";
+    if (c == COMP_TOUR_ONE_DAY) return "Tour Match - 1 day";
+    if (c == COMP_TOUR_FOUR_DAY) return "Tour Match - 4 day";
+    if (c >= FIRST_TOUR_SERIES_ID) {
+        const TourSeries* series = TourSeriesWithId(c);
+        return series ? FixtureTitle(*series) : "";
+    }
+    if (c < COMP_TEST_CHAMPIONSHIP || (c >= COMP_FIRST_TOURNAMENT && c <= COMP_LAST_TOURNAMENT)) {
+        const Competition* competition = CompetitionWithId(c);
+        return competition ? competition->m_name : "";
+    }
+    return "";  // the two championships and the further events
+}
+
+const char* GroundShortText(int32_t groundId) {
+    const Ground* ground = GroundWithId(groundId);
+    return ground ? ground->m_town : "";
+}
+
+void DrawGroundWeather(int32_t groundId, int x, int y) {
+    const Ground* ground = GroundWithId(groundId);
+    if (!ground) return;
+    const Climate* climate = ClimateWithId(ground->m_climate);
+    const int32_t outlook = climate && !climate->mv_outlook.empty() ? climate->mv_outlook.front() : 50;
+    if (const CSprite* sprite = g_game->Tile(WeatherIcon(*ground, outlook, true))) sprite->Draw(x, y);
+}
+
+// The side batting first shows innings 1 and 3, the other 2 and 4.
+int DrawInningsLines(const Match& match, int y) {
+    const bool oneInnings = OneInningsMatch(match);
+    const Innings& first = match.m_innings[0];
+    const int32_t sideA = first.mb_started ? first.mi_battingTeam : match.mi_team1;
+    const int32_t sides[2] = {sideA, sideA == match.mi_team1 ? match.mi_team2 : match.mi_team1};
+    for (int k = 0; k < 2; ++k) {
+        g_system->FillRect(230, y - 8, 984, y - 6, WHITE);
+        Row(230, y, WHITE, "%s", SideName(sides[k]));
+        int lines = 0;
+        for (int i = k; i < 4; i += 2) {
+            const Innings& innings = match.m_innings[i];
+            if (!innings.mb_started) continue;
+            const int lineY = y + 20 * lines;
+            if (!oneInnings) Row(450, lineY, INNINGS_GREY, i < 2 ? "1st inn" : "2nd inn");
+            DrawScore(innings, oneInnings, lineY);
+            DrawPerformers(innings, lineY);
+            ++lines;
+        }
+        y += 20 * (lines > 0 ? lines : 1) + 10;
+    }
+    return y;
+}
+
+void OpenUserProfile() {
+    const StaffMember* coach = CurrentUserStaff();
+    if (!coach) return;
+    g_linkSubjects.m_coachId = coach->m_id;
+    ChangeScreen(SCREEN_COACH);
+}
+
+}  // namespace ravel

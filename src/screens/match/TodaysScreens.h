@@ -1,0 +1,74 @@
+// Screens 113 and 114: today's fixtures (before play, the fixtures starting
+// today or the matches in progress) and today's scoreboard (after play, the
+// day's scores), each filtered by region. The lists themselves are built by
+// the logic (season/TodaysLists.h); TodaysRows.cpp draws what both share.
+#pragma once
+
+#include <cstdint>
+
+namespace ravel {
+
+class CButton;
+class CComboBox;
+class CHotSpot;
+class CScrollBar;
+class Match;
+
+inline constexpr int SCOREBOARD_ROW_SPOTS = 10;
+
+struct CTodaysFixturesScreen {
+    static void Enter();
+    static void Update();
+    static void Render();
+    static void Leave();
+    // Rebuilds the list in a mode with the current filter and fits the
+    // scroll bar.
+    static void Rebuild(int32_t mode);
+
+    static CButton* s_startingToday;
+    static CButton* s_inProgress;
+    static CHotSpot* s_profile;
+    static CComboBox* s_filter;
+    static CScrollBar* s_scroll;
+};
+
+struct CTodaysScoreboardScreen {
+    static void Enter();
+    static void Update();
+    static void Render();
+    static void Leave();
+    static void Rebuild(int32_t filter);
+    // The day's balls of the human sides' matches that the highlight filters
+    // pass become the highlights list.
+    static void CollectHighlights();
+
+    static bool s_open;
+    static CHotSpot* s_rows[SCOREBOARD_ROW_SPOTS];
+    static CHotSpot* s_profile;
+    static CComboBox* s_filter;
+    static CScrollBar* s_scroll;
+};
+
+// Shared by both screens (TodaysRows.cpp).
+class CFont;
+void TodaysText(int x, int y, uint32_t colour, CFont* font, const char* format, ...)
+    __attribute__((format(printf, 5, 6)));
+// The filter drop-down's items: all games, international, the ten
+// countries, the user's region.
+void AddFilterItems(CComboBox& combo);
+// The caption of a chosen filter; `international` names filter -1.
+const char* FilterCaption(int32_t filter, const char* international);
+// The heading of a competition's rows, "" where there is none.
+const char* CompetitionHeading(int32_t competition);
+// A ground's short description ("Town").
+const char* GroundShortText(int32_t groundId);
+// The sides' innings lines of a match from y; the y after them.
+int DrawInningsLines(const Match& match, int y);
+// Types 2, 4 and 6: one innings a side.
+bool OneInningsMatch(const Match& match);
+// The weather icon of a ground for today.
+void DrawGroundWeather(int32_t groundId, int x, int y);
+// The user opens his coach profile.
+void OpenUserProfile();
+
+}  // namespace ravel
