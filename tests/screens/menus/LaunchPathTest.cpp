@@ -19,7 +19,6 @@
 #include "screens/match/MatchViewScreen.h"
 #include "screens/match/PreMatchScreen.h"
 #include "screens/match/ScorecardScreen.h"
-#include "screens/match/TodaysScreens.h"
 #include "screens/menus/AutoSimScreen.h"
 #include "screens/menus/IntroScreen.h"
 #include "screens/menus/NewGameScreen.h"
@@ -177,8 +176,7 @@ protected:
         EXPECT_EQ(m_game->m_screenId, SCREEN_SCORECARD) << "his match's scorecard ends the day";
         EXPECT_EQ(ScorecardMatch(), MatchById(id));
     }
-    // His scorecard, every view; its HTML saved; then today's scoreboard and
-    // the next morning's fixtures.
+    // His scorecard, every view; its HTML saved; then today's scoreboard.
     void AfterTheMatch() {
         using SC = CScorecardScreen;
         ASSERT_EQ(m_game->m_screenId, SCREEN_SCORECARD);
@@ -227,20 +225,6 @@ protected:
         Idle(2);
         Frame("match_12_scoreboard.png");
         EXPECT_FALSE(g_highlightsList.mv_scripts.empty()) << "his day's highlights";
-        for (int clicks = 0; clicks < 5 && m_game->m_screenId != SCREEN_TODAYS_FIXTURES; ++clicks)
-            Tap(CSideBar::s_btnContinue);
-        if (m_game->m_screenId == SCREEN_TODAYS_FIXTURES) {
-            Frame("match_13_fixtures.png");
-            for (int filter : {0, -1, 1, 99}) {
-                CComboBox* box = CTodaysFixturesScreen::s_filter;
-                for (int i = 0; i < box->ItemCount(); ++i)
-                    if (box->mv_items[i].m_value == filter) box->m_selected = i;
-                box->m_comboState = COMBO_CHOSEN;
-                Idle(2);
-                Frame("match_14_fixtures_filter_" + std::to_string(filter + 1) + ".png");
-            }
-        }
-
         // Continue on: the next morning dawns without his finished match.
         for (int clicks = 0; clicks < 6 && g_cricket.m_date.m_dayOfSeason == today; ++clicks)
             Tap(CSideBar::s_btnContinue);
