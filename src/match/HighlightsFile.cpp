@@ -14,7 +14,6 @@ uint8_t g_highlightsPrepared = 0;
 
 namespace {
 
-constexpr size_t FIGURE_BYTES = 32;
 constexpr size_t EVENT_CAPTION_BYTES = 254;
 constexpr size_t TEXT_AREA_BYTES = 255;
 
