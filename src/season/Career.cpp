@@ -45,7 +45,7 @@ bool SideHeldByHuman(int32_t sideId) {
 
 StaffMember NewCoach(const NewCoachRequest& request) {
     StaffMember coach;
-    coach.m_id = static_cast<int32_t>(g_world.mv_staff.size()) + 1;
+    coach.m_id = NextStaffId();
     const char* first = request.m_firstName && request.m_firstName[0] ? request.m_firstName : "Mr";
     std::snprintf(coach.m_firstName, sizeof coach.m_firstName, "%s", first);
     if (request.m_surname && request.m_surname[0])
@@ -63,6 +63,19 @@ StaffMember NewCoach(const NewCoachRequest& request) {
     else
         coach.m_clubJob = request.m_sideId;
     return coach;
+}
+
+void AddHumanCoach(const NewCoachRequest& request, Team* club, Country* country) {
+    const StaffMember coach = NewCoach(request);
+    g_world.mv_staff.push_back(coach);
+    UserCoach profile;
+    profile.m_staff = coach;
+    g_userCoaches.push_back(profile);
+    g_cricket.m_coachIndex = 0;
+    if (club)
+        AppointCoach(*club, coach.m_id);
+    else
+        AppointCoach(*country, coach.m_id);
 }
 
 void StampStartDate() {
@@ -136,22 +149,26 @@ bool BeginCareer(const NewCoachRequest& request) {
     if ((!club && !country) || SideHeldByHuman(request.m_sideId)) return false;
 
     StampStartDate();
-    const StaffMember coach = NewCoach(request);
-    g_world.mv_staff.push_back(coach);
-    UserCoach profile;
-    profile.m_staff = coach;
-    g_userCoaches.push_back(profile);
-    g_cricket.m_coachIndex = 0;
-    if (club)
-        AppointCoach(*club, coach.m_id);
-    else
-        AppointCoach(*country, coach.m_id);
+    AddHumanCoach(request, club, country);
     const GameDate& today = g_cricket.m_date;
     for (UserCoach& each : g_userCoaches) each.DeliverPendingNews(today.m_day, today.m_month, today.m_year);
 
     const StaffMember& first = g_userCoaches.front().m_staff;
     g_cricket.m_team = first.m_clubJob > 0 ? first.m_clubJob : first.m_nationalJob;
     CreatePlayerHistoryFiles();
+    g_cricket.m_autoSimulate = false;
+    return true;
+}
+
+bool BeginCustomTourCoach(int32_t countryId) {
+    Country* country = NationalSideById(countryId);
+    if (!country) return false;
+    HandOverEarlierCoaches();
+    NewCoachRequest request;
+    request.m_sideId = countryId;
+    request.m_national = true;
+    AddHumanCoach(request, nullptr, country);
+    g_userCoaches.front().m_daily[DAILY_DAY_STARTED] = 1;
     g_cricket.m_autoSimulate = false;
     return true;
 }

@@ -48,6 +48,10 @@ struct NewCoachRequest {
 // start date and creates the player-history files. False, changing nothing,
 // when the side is unknown or another human coach holds it.
 bool BeginCareer(const NewCoachRequest& request);
+// The custom tour's coach: an earlier game's coaches become the computer's
+// and a coach with the default name takes the country's job as profile 0.
+// False, changing nothing, when the country is no national side.
+bool BeginCustomTourCoach(int32_t countryId);
 // A club whose season is not the one the game opens on (England's) plays
 // its first months by auto-simulation to the next season.
 bool CareerOpensWithAutoSimulation(int32_t sideId);

@@ -433,10 +433,15 @@ void MoveComputerCoaches() {
         if (c.m_nationalSide == 1) FillVacancy(c, true);
 }
 
-int CreateCoach(int countryId, float reputation) {
-    StaffMember s;
+int NextStaffId() {
     int id = 1;
     for (const StaffMember& other : g_world.mv_staff) id = std::max(id, other.m_id + 1);
+    return id;
+}
+
+int CreateCoach(int countryId, float reputation) {
+    StaffMember s;
+    const int id = NextStaffId();
     s.m_id = id;
     std::snprintf(s.m_firstName, sizeof s.m_firstName, "%s", RandomFirstName(countryId));
     std::snprintf(s.m_surname, sizeof s.m_surname, "%s", RandomSurname(countryId));

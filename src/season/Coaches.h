@@ -53,6 +53,8 @@ void MoveComputerCoaches();
 // the strongest, clubs by squad and wealth, national sides by Test status and
 // squad. A side considers free coaches up to a little above it.
 float PostStanding(int sideId);
+// An id above every coach's.
+int NextStaffId();
 // A new computer coach of the country; his id.
 int CreateCoach(int countryId, float reputation);
 // Every club and national side without a coach gets a new one.

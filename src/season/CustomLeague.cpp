@@ -81,6 +81,25 @@ int32_t CreateCustomLeague(const std::vector<int32_t>& sides) {
     return s_leagueId;
 }
 
+Match* CreateCustomGameMatch(int32_t fixtureId, int& position) {
+    Fixture* fixture = FixtureById(fixtureId);
+    if (!fixture || fixture->m_id != fixtureId) return nullptr;
+    g_cricket.m_climateMonth = fixture->m_date.m_month - 1;
+    for (Climate& climate : g_world.mv_climates) AdvanceForecast(climate);
+    CreateMatchForFixture(fixtureId);
+    fixture = FixtureById(fixtureId);
+    Match* match = MatchById(fixture->m_match);
+    if (!match) return nullptr;
+    // Played or given up, it is not played again.
+    fixture->m_state = FIXTURE_IN_PROGRESS;
+    for (size_t i = 0; i < g_currentMatches.size(); ++i) {
+        if (g_currentMatches[i].get() != match) continue;
+        position = static_cast<int>(i);
+        return match;
+    }
+    return nullptr;
+}
+
 CustomMatchResult PlayNextCustomLeagueMatch() {
     Competition* league = CustomLeague();
     if (!league) return CustomMatchResult::NONE_LEFT;
@@ -89,17 +108,9 @@ CustomMatchResult PlayNextCustomLeagueMatch() {
             return f.m_competition == league->m_id && f.m_state == FIXTURE_SCHEDULED;
         });
     if (next == g_world.mv_fixtures.end()) return CustomMatchResult::NONE_LEFT;
-    const int32_t fixtureId = next->m_id;
-    g_cricket.m_climateMonth = next->m_date.m_month - 1;
-    for (Climate& climate : g_world.mv_climates) AdvanceForecast(climate);
-    CreateMatchForFixture(fixtureId);
-    Fixture* fixture = FixtureById(fixtureId);
-    Match* match = fixture && fixture->m_id == fixtureId ? MatchById(fixture->m_match) : nullptr;
-    if (!match) return CustomMatchResult::ABANDONED;
-    // Played or given up, it is not played again.
-    fixture->m_state = FIXTURE_IN_PROGRESS;
     int position = 0;
-    while (g_currentMatches[static_cast<size_t>(position)].get() != match) ++position;
+    Match* match = CreateCustomGameMatch(next->m_id, position);
+    if (!match) return CustomMatchResult::ABANDONED;
     match->mb_team1Human = match->mb_team2Human = match->mb_humanMatch = 0;
     for (int n = 0; match->mi_playState != PLAY_MATCH_OVER; ++n) {
         if (n == CUSTOM_MATCH_STEP_LIMIT) {

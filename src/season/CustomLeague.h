@@ -9,6 +9,7 @@
 
 namespace ravel {
 
+class Match;
 struct Competition;
 
 inline constexpr int CUSTOM_LEAGUE_SIDES = 32;
@@ -36,6 +37,11 @@ int32_t FreeCustomLeagueId();
 int32_t CreateCustomLeague(const std::vector<int32_t>& sides);
 // The league's record; nullptr before it is made.
 Competition* CustomLeague();
+
+// Creates the match of a custom game's fixture, the weather moved on to its
+// month; the fixture is then in progress and `position` is the match's place
+// among the matches in progress. nullptr when no match could be made.
+Match* CreateCustomGameMatch(int32_t fixtureId, int& position);
 
 enum class CustomMatchResult { PLAYED, NONE_LEFT, ABANDONED };
 // Plays the league's next scheduled fixture, in table order, to its end with

@@ -1,5 +1,7 @@
 #include "season/GameState.h"
 
+#include "season/CustomTour.h"
+
 namespace ravel {
 
 void ResetCareerState() {
@@ -32,6 +34,7 @@ void ResetCareerState() {
 void ResetGameState() {
     ResetWorld();
     g_userCoaches.clear();
+    ResetCustomTour();
     g_cricket = CricketData();
     ResetCareerState();
 }
