@@ -410,6 +410,13 @@ void CMatchViewScreen::Enter() {
     }
 }
 
+void CMatchViewScreen::PrepareForNewMatch() {
+    mv_firstStepDone = 0;
+    mv_startingBowlersShown = 0;
+    mv_matchCompletedShown = 0;
+    mv_infoTab = TAB_NONE;
+}
+
 void CMatchViewScreen::Leave() {
     s_controls.Free();
     FreeHighlightsList();

@@ -180,6 +180,9 @@ struct CMatchViewScreen {
     static void Tick();
     static void LoadTextures();
     static void UnloadTextures();
+    // A new match of the user's: its first visit opens its day and shows its
+    // starting bowlers.
+    static void PrepareForNewMatch();
 
     static MatchViewUi s_ui;
 

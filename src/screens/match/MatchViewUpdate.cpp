@@ -13,6 +13,7 @@
 #include "screens/match/ScorecardScreen.h"
 #include "screens/match/TacticsEditors.h"
 #include "screens/menus/ScreenControls.h"
+#include "season/CustomTour.h"
 #include "season/DayMachine.h"
 #include "shell/Game.h"
 #include "shell/Screens.h"
@@ -254,6 +255,13 @@ bool ContinuePlay(Match& match) {
         return false;
     }
     if (state != PLAY_MATCH_OVER && state != PLAY_CLOSE) return false;
+    if (state == PLAY_MATCH_OVER && CustomTour()) {
+        // The result into the tour's score, and the tour's table.
+        UI.continueButton->m_state = STATE_NORMAL;
+        FinishCustomTourMatch();
+        ChangeScreen(SCREEN_CUSTOM_LEAGUE_TABLE);
+        return true;
+    }
     if (g_cricket.m_gameMode == MODE_CUSTOM_LEAGUE) {
         // The league's next day: the match goes on, a finished one stays finished.
         if (state == PLAY_CLOSE) match.mi_playState = PLAY_IN_PLAY;

@@ -164,6 +164,9 @@ void CPreMatchScreen::Enter() {
             (*b.slot)->mb_visible = 0;
         }
     }
+    // A custom game has no main menu to go back to.
+    if (g_cricket.m_gameMode == MODE_CUSTOM_TOUR || g_cricket.m_gameMode == MODE_CUSTOM_LEAGUE)
+        s_btnMainMenu->mb_visible = 0;
 }
 
 void CPreMatchScreen::Leave() {

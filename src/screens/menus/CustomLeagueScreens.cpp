@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <deque>
 
+#include "screens/match/MatchViewScreen.h"
 #include "screens/menus/FixtureRows.h"
 #include "screens/menus/ScreenControls.h"
 #include "screens/menus/ScreenFrame.h"
+#include "season/CustomTour.h"
 #include "shell/Game.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/ListPanel.h"
@@ -46,23 +48,6 @@ ScreenControls s_tableControls;
 std::deque<ListItem> s_allLines;
 std::deque<ListItem> s_chosenLines;
 
-// Background, shaded panel, top and bottom bars and the title.
-void DrawFullScreenFrame(const char* title) {
-    CGame& game = *g_game;
-    game.m_background.Draw(0, 0);
-    g_system->ShadeRect(4, 103, 1019, 695);
-    game.m_topBarMatch.Draw(0, 0);
-    game.m_bottomBar.Draw(0, 704);
-    g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "%s", title);
-}
-
-void SetEnabled(CControl* control, bool enabled) {
-    if (enabled)
-        control->mb_disabled = 0;
-    else
-        control->Disable();
-}
-
 // The chosen list follows the choice; the new last line selected.
 void FillChosenList(int select) {
     s_chosenLines.clear();
@@ -81,25 +66,94 @@ void FillChosenList(int select) {
     SetEnabled(CL::s_btnPlay, CL::s_choice.mv_sides.size() >= 2);
 }
 
+// The league's fixtures, or the tour's matches.
 void RebuildRows() {
     CT::sv_rows.clear();
     FixtureFilter filter;
-    if (const Competition* league = CustomLeague())
+    if (const CustomTourState* tour = CustomTour()) {
+        filter.mv_competitions = {tour->m_tests.m_competition, tour->m_odis.m_competition, COMP_TOUR_ONE_DAY,
+                                  COMP_TOUR_FOUR_DAY};
+        filter.mv_teams = {tour->m_touring};
+    } else if (const Competition* league = CustomLeague()) {
         filter.mv_competitions = {league->m_id};
-    else
+    } else {
         return;
+    }
     BuildFixtureList(filter, CT::sv_rows, ORDER_DATE);
+    if (!CustomTour()) return;
+    std::erase_if(CT::sv_rows, [](const FixtureListEntry& row) {
+        if (row.m_fixture < 0) return !IsCustomTourMatch(row.m_match);
+        const size_t at = static_cast<size_t>(row.m_fixture);
+        return at >= g_world.mv_fixtures.size() || !IsCustomTourFixture(g_world.mv_fixtures[at].m_id);
+    });
+}
+
+void DrawTableLine(int row, const char* name, int figure, uint32_t colour = TEXT_WHITE) {
+    CFont* font = g_game->m_fontTable.get();
+    const int y = TABLE_TOP + ROW_STEP * row;
+    g_system->DrawText(20, y, ALIGN_LEFT, colour, font, "%s", name);
+    if (figure >= 0) g_system->DrawText(230, y, ALIGN_CENTRE, colour, font, "%d", figure);
+}
+
+// Each series played so far: the wins of both sides, then draws and ties.
+int DrawSeriesScore(int row, const char* title, const SeriesScore& score, const CustomTourState& tour,
+                    const char* level) {
+    if (score.m_hostWins + score.m_touringWins + score.m_draws + score.m_ties == 0) return row;
+    DrawTableLine(row++, title, -1, TEXT_YELLOW);
+    DrawTableLine(row++, SideName(tour.m_host), score.m_hostWins);
+    DrawTableLine(row++, SideName(tour.m_touring), score.m_touringWins);
+    DrawTableLine(row++, level, score.m_draws + score.m_ties);
+    return row + 1;
+}
+
+void DrawLeftColumn() {
+    if (const CustomTourState* tour = CustomTour()) {
+        const int row = DrawSeriesScore(0, "Test series", tour->m_tests, *tour, "Drawn or tied");
+        DrawSeriesScore(row, "ODI series", tour->m_odis, *tour, "Tied or no result");
+        return;
+    }
+    const Competition* league = CustomLeague();
+    if (!league) return;
+    for (size_t i = 0; i < league->mv_standings.size(); ++i) {
+        const StandingsRow& row = league->mv_standings[i];
+        DrawTableLine(static_cast<int>(i), SideName(row.m_team), row.m_points);
+    }
+}
+
+// A tour's match still to come names its sides; a played one its result.
+const char* RowResult(const FixtureListEntry& row) {
+    if (CustomTour() && row.m_kind == ROW_SCHEDULED) return MatchTitle(row);
+    return ResultDescription(row);
+}
+
+bool TourMatchesLeft() {
+    const CustomTourState* tour = CustomTour();
+    return tour && tour->m_matchId < 0 && tour->m_next < tour->mv_fixtures.size();
 }
 
 }  // namespace
+
+void DrawFullScreenFrame(const char* title) {
+    CGame& game = *g_game;
+    game.m_background.Draw(0, 0);
+    g_system->ShadeRect(4, 103, 1019, 695);
+    game.m_topBarMatch.Draw(0, 0);
+    game.m_bottomBar.Draw(0, 704);
+    g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "%s", title);
+}
+
+void SetEnabled(CControl* control, bool enabled) {
+    if (enabled)
+        control->mb_disabled = 0;
+    else
+        control->Disable();
+}
 
 void CCustomGameScreen::Enter() {
     s_menuControls.Begin();
     s_btnBack = s_menuControls.Add<CButton>(20, 720, 110, 30, "Back");
     s_btnTour = s_menuControls.Add<CButton>(362, 150, 300, 30, "Create Custom Tour");
     s_btnLeague = s_menuControls.Add<CButton>(362, 300, 300, 30, "Create League");
-    // The tour set-up is still to come.
-    s_btnTour->Disable();
     g_game->mb_screenFrame = 0;
 }
 
@@ -184,6 +238,7 @@ void CCustomLeagueTableScreen::Enter() {
     s_btnContinue = s_tableControls.Add<CButton>(250, 70, 110, 30, "Continue");
     s_btnExit = s_tableControls.Add<CButton>(370, 70, 110, 30, "Exit");
     g_game->mb_screenFrame = 0;
+    if (CustomTour()) SetEnabled(s_btnContinue, TourMatchesLeft());
     RebuildRows();
 }
 
@@ -193,6 +248,14 @@ void CCustomLeagueTableScreen::Update() {
         return;
     }
     if (!TakeClick(s_btnContinue)) return;
+    if (CustomTour()) {
+        // The tour's next match: the toss, then the live match view.
+        if (TourMatchesLeft() && StartNextCustomTourMatch()) {
+            CMatchViewScreen::PrepareForNewMatch();
+            ChangeScreen(SCREEN_PRE_MATCH);
+        }
+        return;
+    }
     const CustomMatchResult result = PlayNextCustomLeagueMatch();
     if (result == CustomMatchResult::ABANDONED)
         ShowMessage("The match could not be finished and is left out.", MSG_OK);
@@ -201,16 +264,9 @@ void CCustomLeagueTableScreen::Update() {
 
 void CCustomLeagueTableScreen::Render() {
     CGame& game = *g_game;
-    DrawFullScreenFrame("Custom League");
+    DrawFullScreenFrame(CustomTour() ? "Custom Tour" : "Custom League");
     CFont* font = game.m_fontTable.get();
-    if (const Competition* league = CustomLeague()) {
-        for (size_t i = 0; i < league->mv_standings.size(); ++i) {
-            const StandingsRow& row = league->mv_standings[i];
-            const int y = TABLE_TOP + ROW_STEP * static_cast<int>(i);
-            g_system->DrawText(20, y, ALIGN_LEFT, TEXT_WHITE, font, "%s", SideName(row.m_team));
-            g_system->DrawText(230, y, ALIGN_CENTRE, TEXT_WHITE, font, "%d", row.m_points);
-        }
-    }
+    DrawLeftColumn();
     // A long league shows the rows around the next match to play.
     const int count = static_cast<int>(sv_rows.size());
     int next = 0;
@@ -219,7 +275,7 @@ void CCustomLeagueTableScreen::Render() {
     for (int k = first; k < count && k < first + RESULT_ROWS; ++k) {
         const FixtureListEntry& row = sv_rows[static_cast<size_t>(k)];
         g_system->DrawText(640, TABLE_TOP + ROW_STEP * (k - first), ALIGN_CENTRE, TEXT_WHITE, font, "%s - %s",
-                           GroundText(row), ResultDescription(row));
+                           GroundText(row), RowResult(row));
     }
     g_system->mp_controlList->Draw();
 }

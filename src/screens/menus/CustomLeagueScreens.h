@@ -14,7 +14,13 @@
 namespace ravel {
 
 class CButton;
+class CControl;
 class CListPanel;
+
+// The custom games' screens: background, shaded panel, top and bottom bars
+// and the title.
+void DrawFullScreenFrame(const char* title);
+void SetEnabled(CControl* control, bool enabled);
 
 struct CCustomGameScreen {
     static void Enter();

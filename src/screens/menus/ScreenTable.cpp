@@ -14,6 +14,7 @@
 #include "screens/menus/CompetitionMenus.h"
 #include "screens/menus/CompetitionScreen.h"
 #include "screens/menus/CustomLeagueScreens.h"
+#include "screens/menus/CustomTourScreen.h"
 #include "screens/menus/IntroScreen.h"
 #include "screens/menus/JobMarketScreen.h"
 #include "screens/menus/NetworkGameScreen.h"
@@ -104,7 +105,8 @@ constexpr ScreenRow SCREENS[] = {
      CCustomGameScreen::Enter, CCustomGameScreen::Leave, nullptr, nullptr, true},
     {SCREEN_CUSTOM_LEAGUE_SETUP, F, CCustomLeagueScreen::Render, CCustomLeagueScreen::Update, nullptr,
      CCustomLeagueScreen::Enter, CCustomLeagueScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_CUSTOM_TOUR_SETUP, F, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, true},
+    {SCREEN_CUSTOM_TOUR_SETUP, F, CCustomTourScreen::Render, CCustomTourScreen::Update, nullptr,
+     CCustomTourScreen::Enter, CCustomTourScreen::Leave, nullptr, nullptr, true},
     {SCREEN_CUSTOM_LEAGUE_TABLE, F, CCustomLeagueTableScreen::Render, CCustomLeagueTableScreen::Update,
      nullptr, CCustomLeagueTableScreen::Enter, CCustomLeagueTableScreen::Leave, nullptr, nullptr, true},
     {SCREEN_MATCH_PLAYER, F, CMatchPlayerScreen::Render, CMatchPlayerScreen::Update, CMatchPlayerScreen::Tick,

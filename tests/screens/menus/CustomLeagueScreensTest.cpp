@@ -16,20 +16,8 @@ namespace {
 using CL = CCustomLeagueScreen;
 using CT = CCustomLeagueTableScreen;
 
-class CustomLeagueScreensTest : public LaunchTest {
+class CustomLeagueScreensTest : public CustomGameTest {
 protected:
-    void SetUp() override {
-        LaunchTest::SetUp();
-        if (!UseBuiltDatabase()) GTEST_SKIP() << "the world database is not built";
-        ResetGameState();
-        SeedRand(11);
-    }
-    void ToStartMenu() {
-        TickWith(600, 600, true);
-        for (int tick = 0; tick < 1000 && m_game->m_screenId == SCREEN_INTRO; ++tick) Idle();
-        ASSERT_EQ(m_game->m_screenId, SCREEN_START_MENU);
-        Idle(2);
-    }
     // Selects the side's line of the all-sides list and clicks Add.
     void AddSide(int sideId) {
         for (size_t i = 0; i < CL::s_allSides->mv_lines.size(); ++i)

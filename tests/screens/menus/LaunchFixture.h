@@ -136,4 +136,21 @@ protected:
     std::filesystem::path m_saves;
 };
 
+// The custom games over the built world, from the intro to the start menu.
+class CustomGameTest : public LaunchTest {
+protected:
+    void SetUp() override {
+        LaunchTest::SetUp();
+        if (!UseBuiltDatabase()) GTEST_SKIP() << "the world database is not built";
+        ResetGameState();
+        SeedRand(11);
+    }
+    void ToStartMenu() {
+        TickWith(600, 600, true);
+        for (int tick = 0; tick < 1000 && m_game->m_screenId == SCREEN_INTRO; ++tick) Idle();
+        ASSERT_EQ(m_game->m_screenId, SCREEN_START_MENU);
+        Idle(2);
+    }
+};
+
 }  // namespace ravel
