@@ -6,7 +6,7 @@
 namespace ravel {
 namespace {
 
-struct Spec {
+struct SquadPlayer {
     int batPosition;
     int bat;  // each of the seven batting skills
     int bowlType;
@@ -18,7 +18,7 @@ struct Spec {
 
 // Squad ids 1..16: a keeper, an occasional keeper, three openers, four middle
 // order batsmen, three spinners and four seamers.
-const Spec SQUAD[] = {
+const SquadPlayer SQUAD[] = {
     {7, 50, 0, 10, 1, 80, 5},  // 1 keeper
     {5, 60, 0, 10, 2, 60, 1},  // 2 occasional keeper
     {1, 70, 4, 20, 0, 0, 9},   // 3 opener
@@ -45,7 +45,7 @@ protected:
         SeasonWorld::SetUp();
         Team& team = AddTeam(CLUB);
         int slot = 0;
-        for (const Spec& s : SQUAD) {
+        for (const SquadPlayer& s : SQUAD) {
             Player& p = AddPlayer();
             p.m_batPosition = s.batPosition;
             std::fill(std::begin(p.m_batSkill), std::end(p.m_batSkill), s.bat);
