@@ -76,12 +76,6 @@ double PlaySession::RunRate() const {
     return static_cast<double>(mi_runs) / mi_balls * 6.0;
 }
 
-int32_t BatsmanFigures::Balls() const {
-    int32_t balls = 0;
-    for (int32_t count : mi_scored) balls += count;
-    return balls;
-}
-
 double BatsmanFigures::StrikeRate() const {
     const int32_t balls = Balls(), runs = BatsmanRuns(*this);
     return balls > 0 && runs > 0 ? runs * 100.0 / balls : 0.0;
@@ -106,9 +100,8 @@ void Partnership::AddRuns(int32_t player, int32_t runs) {
         mi_runs[k] += runs;
         mi_balls[k] += 1;
     }
-    for (int step = 0; step < PARTNERSHIP_STEPS; ++step) {
-        if (Runs() >= 50 * (step + 1)) mb_reached[step] = 1;
-    }
+    const int reached = std::min(Runs() / 50, PARTNERSHIP_STEPS);
+    for (int step = 0; step < reached; ++step) mb_reached[step] = 1;
 }
 
 void Innings::SwapBatsmen(int a, int b) {
@@ -131,12 +124,9 @@ int DirectionIndex(int pictureBearing) {
     return row * 2 + (bearing < 180 ? 0 : 1);
 }
 
-int32_t Innings::Wickets() const {
-    int32_t wickets = 0;
-    for (const BatsmanFigures& batsman : m_batsmen) {
-        if (batsman.mi_howOut > 0) ++wickets;
-    }
-    return wickets;
+void Innings::RecountTotal() {
+    mi_total = mi_legByes + mi_noBalls + mi_wides + mi_byes;
+    for (const BatsmanFigures& batsman : m_batsmen) mi_total += BatsmanRuns(batsman);
 }
 
 void Innings::FindTopPerformers() {
@@ -214,18 +204,6 @@ int32_t TopBatsmanRuns(const Innings& innings) {
 int32_t TopBowlerWickets(const Innings& innings) {
     const BowlerFigures* top = TopBowler(innings);
     return top ? top->mi_wickets : -1;
-}
-
-int32_t BatsmanRuns(const BatsmanFigures& figures) {
-    int32_t runs = 0;
-    for (int k = 1; k <= 6; ++k) runs += k * figures.mi_scored[k];
-    return runs;
-}
-
-int32_t InningsTotal(const Innings& innings) {
-    int32_t total = innings.mi_legByes + innings.mi_noBalls + innings.mi_wides + innings.mi_byes;
-    for (const BatsmanFigures& batsman : innings.m_batsmen) total += BatsmanRuns(batsman);
-    return total;
 }
 
 double RunRate(const Innings& innings) {

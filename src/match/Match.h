@@ -129,13 +129,10 @@ struct BowlerFigures {
     int32_t mi_spellRuns = 0;
     int32_t mi_spellMaidens = 0;
     int32_t mi_overRuns = 0;  // runs conceded in the over being bowled
+    // Today's figures, booked with each ball.
     int32_t mi_dayBalls = 0;
     int32_t mi_dayRuns = 0;
     int32_t mi_dayWickets = 0;
-    // Figures already counted into the day's, the spell's and the over's.
-    int32_t mi_countedBalls = 0;
-    int32_t mi_countedRuns = 0;
-    int32_t mi_countedWickets = 0;
 
     int32_t Overs() const { return mi_balls / 6; }
 };
@@ -151,12 +148,13 @@ struct BatsmanFigures {
     std::array<int32_t, 6> mi_directionRuns{};  // by where the stroke went, in field order (DirectionIndex)
     int32_t mi_nextMilestone = 50;              // the event log's
     int32_t mi_viewMilestone = 50;              // the next score the match view announces; past 500 none
-    int32_t mi_dayRuns = 0;
+    int32_t mi_dayRuns = 0;                     // today's, booked with each ball
     int32_t mi_dayBalls = 0;
-    int32_t mi_countedRuns = 0;  // already counted into the day's figures
-    int32_t mi_countedBalls = 0;
 
-    int32_t Balls() const;
+    int32_t Balls() const {
+        const auto& n = mi_scored;
+        return n[0] + n[1] + n[2] + n[3] + n[4] + n[5] + n[6];
+    }
     // Runs per hundred balls; 0 before a run or a ball.
     double StrikeRate() const;
 };
@@ -224,6 +222,9 @@ struct Innings {
     int32_t mi_wides = 0;
     int32_t mi_byes = 0;
     int32_t mi_legalBalls = 0;
+    // The total, kept with every run booked (InningsTotal); RecountTotal
+    // works it out again from the batting records and extras.
+    int32_t mi_total = 0;
     std::array<int32_t, SQUAD_SIZE> mi_bowlingOrder{};  // slots in the order they first bowled, -1 after
     uint8_t mb_started = 0;
     int32_t mi_status = 0;                             // INNINGS_...
@@ -233,18 +234,26 @@ struct Innings {
     std::vector<BallRecord> mv_balls;                  // kept when a human side plays
     std::vector<OverRecord> mv_overs;
 
-    int32_t Wickets() const;
+    int32_t Wickets() const {
+        int32_t wickets = 0;
+        for (const BatsmanFigures& batsman : m_batsmen) wickets += batsman.mi_howOut > 0 ? 1 : 0;
+        return wickets;
+    }
     // The index-th ball of the per-ball list; an empty record outside it.
     const BallRecord& BallAt(int index) const;
     int32_t Overs() const { return mi_legalBalls / 6; }
     int32_t BallsOfOver() const { return mi_legalBalls % 6; }
     void FindTopPerformers();
+    void RecountTotal();
     // Who stands at two batting positions changes places; what either has
     // done stays with the position.
     void SwapBatsmen(int a, int b);
 };
 
-int32_t BatsmanRuns(const BatsmanFigures& figures);
+inline int32_t BatsmanRuns(const BatsmanFigures& figures) {
+    const auto& n = figures.mi_scored;
+    return n[1] + 2 * n[2] + 3 * n[3] + 4 * n[4] + 5 * n[5] + 6 * n[6];
+}
 // Which of the six runs-by-direction totals a stroke on this bearing of the
 // ground picture (0 straight down the ground, 180 behind the stumps) adds to,
 // in field order: behind the wicket left and right, square left and right,
@@ -258,7 +267,10 @@ const char* BowlHighlights(const Innings& innings);
 // Runs of the top batsman and wickets of the top bowler; -1 for none.
 int32_t TopBatsmanRuns(const Innings& innings);
 int32_t TopBowlerWickets(const Innings& innings);
-int32_t InningsTotal(const Innings& innings);
+// BatsmanRuns over the eleven batting records plus the extras.
+inline int32_t InningsTotal(const Innings& innings) {
+    return innings.mi_total;
+}
 double RunRate(const Innings& innings);  // runs per over, 0.0 before the first legal ball
 
 struct MatchPlayer {
@@ -384,7 +396,6 @@ public:
     bool AtOverStart() const;
     bool MayBowl(int32_t slot) const;
     void EndOfOver();
-    void CountDayFigures();
     void CloseInnings(int32_t status);
     void AfterInnings();
     bool IsLastInnings() const;

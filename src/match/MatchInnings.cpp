@@ -157,30 +157,7 @@ bool Match::SwapNextBatsman(int position) {
     return true;
 }
 
-void Match::CountDayFigures() {
-    Innings& innings = CurrentInnings();
-    for (BatsmanFigures& batsman : innings.m_batsmen) {
-        int32_t runs = BatsmanRuns(batsman);
-        int32_t balls = batsman.Balls();
-        batsman.mi_dayRuns += runs - batsman.mi_countedRuns;
-        batsman.mi_dayBalls += balls - batsman.mi_countedBalls;
-        batsman.mi_countedRuns = runs;
-        batsman.mi_countedBalls = balls;
-    }
-    for (BowlerFigures& bowler : innings.m_bowlers) {
-        bowler.mi_dayBalls += bowler.mi_balls - bowler.mi_countedBalls;
-        bowler.mi_dayRuns += bowler.mi_runs - bowler.mi_countedRuns;
-        int32_t newWickets = bowler.mi_wickets - bowler.mi_countedWickets;
-        bowler.mi_dayWickets += newWickets;
-        bowler.mi_spellWickets += newWickets;
-        bowler.mi_countedBalls = bowler.mi_balls;
-        bowler.mi_countedRuns = bowler.mi_runs;
-        bowler.mi_countedWickets = bowler.mi_wickets;
-    }
-}
-
 void Match::UpdateSituation() {
-    CountDayFigures();
     Innings& innings = CurrentInnings();
     if (innings.m_bowlers[std::clamp(mi_bowler, 0, SQUAD_SIZE - 1)].mi_balls > 0) {
         for (int32_t& entry : innings.mi_bowlingOrder) {

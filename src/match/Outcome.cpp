@@ -42,6 +42,9 @@ static void BookRuns(Match& m, int runs, bool swap) {
     Innings& in = m.CurrentInnings();
     BatsmanFigures& striker = in.m_batsmen[std::clamp(m.mi_striker, 0, SQUAD_SIZE - 1)];
     ++striker.mi_scored[runs];
+    striker.mi_dayRuns += runs;
+    ++striker.mi_dayBalls;
+    in.mi_total += runs;
     in.m_batsmen[std::clamp(m.mi_batsman1, 0, SQUAD_SIZE - 1)].mi_seconds += m.mi_ballSeconds;
     in.m_batsmen[std::clamp(m.mi_batsman2, 0, SQUAD_SIZE - 1)].mi_seconds += m.mi_ballSeconds;
     if (runs > 0) {
@@ -50,6 +53,7 @@ static void BookRuns(Match& m, int runs, bool swap) {
         striker.mi_directionRuns[DirectionIndex(pictureBearing)] += runs;
         BowlerFigures& bowler = in.m_bowlers[std::clamp(m.mi_bowler, 0, SQUAD_SIZE - 1)];
         bowler.mi_runs += runs;
+        bowler.mi_dayRuns += runs;
         bowler.mi_spellRuns += runs;
         bowler.mi_overRuns += runs;
     }
@@ -86,9 +90,11 @@ void Match::ScoreSix() {
 static void BookExtra(Match& m, int32_t& counter, bool againstBowler, int32_t BowlerFigures::*bowlerCount) {
     Innings& in = m.CurrentInnings();
     ++counter;
+    ++in.mi_total;
     if (againstBowler) {
         BowlerFigures& bowler = in.m_bowlers[std::clamp(m.mi_bowler, 0, SQUAD_SIZE - 1)];
         ++bowler.mi_runs;
+        ++bowler.mi_dayRuns;
         ++(bowler.*bowlerCount);
         ++bowler.mi_spellRuns;
         ++bowler.mi_overRuns;
@@ -181,12 +187,10 @@ void Match::EndOfBall() {
     // Partnership milestones, each reported once and in order.
     int wickets = in.Wickets();
     Partnership& p = in.m_partnerships[std::clamp(wickets, 0, SQUAD_SIZE - 1)];
-    for (int step = 0; step < PARTNERSHIP_STEPS; ++step) {
-        int runs = 50 * (step + 1);
-        if (p.mb_reached[step] && p.mi_lastMilestone == runs - 50) {
-            p.mi_lastMilestone = runs;
-            AddEvent(MATCH_EVENT_PARTNERSHIP, mi_currentInnings, {wickets + 1, runs, p.Balls()});
-        }
+    for (int step = p.mi_lastMilestone / 50;
+         step < PARTNERSHIP_STEPS && p.mi_lastMilestone == 50 * step && p.mb_reached[step]; ++step) {
+        p.mi_lastMilestone = 50 * (step + 1);
+        AddEvent(MATCH_EVENT_PARTNERSHIP, mi_currentInnings, {wickets + 1, p.mi_lastMilestone, p.Balls()});
     }
 
     // Batsman milestones: 50, 100 ... 500.
@@ -238,7 +242,10 @@ void Match::Dismiss(int32_t outcome) {
                          outcome == OUTCOME_CAUGHT;
     int bowlerSlot = std::clamp(mi_bowler, 0, SQUAD_SIZE - 1);
     if (bowlersWicket) {
-        ++in.m_bowlers[bowlerSlot].mi_wickets;
+        BowlerFigures& bowler = in.m_bowlers[bowlerSlot];
+        ++bowler.mi_wickets;
+        ++bowler.mi_spellWickets;
+        ++bowler.mi_dayWickets;
         out.mi_bowler = bowlerSlot;
     }
     MatchTeam& fielding = FieldingSide();

@@ -138,9 +138,6 @@ Series* SeriesWithId(int id) {
 StaffMember* StaffMemberById(int id) {
     return RecordAt(g_world.mv_staff, FindStaffMemberIndex(id));
 }
-Player* PlayerById(int id) {
-    return RecordAt(g_world.mv_players, id);
-}
 Country* CountryAt(int position) {
     return RecordAt(g_world.mv_countries, position);
 }

@@ -81,7 +81,10 @@ Tour* TourWithId(int id);
 TourSeries* TourSeriesWithId(int id);
 Series* SeriesWithId(int id);
 StaffMember* StaffMemberById(int id);
-Player* PlayerById(int id);
+inline Player* PlayerById(int id) {
+    std::vector<Player>& players = g_world.mv_players;
+    return id >= 0 && static_cast<size_t>(id) < players.size() ? &players[static_cast<size_t>(id)] : nullptr;
+}
 // The record at a position; nullptr outside the table.
 Country* CountryAt(int position);
 

@@ -16,6 +16,7 @@ void SetInnings(Match& match, int index, int runs, int wickets, int balls = 300)
     if (!innings.mb_started) match.StartInnings(index, false);
     innings.m_batsmen[0].mi_scored = {};
     innings.m_batsmen[0].mi_scored[1] = runs;
+    innings.RecountTotal();
     for (int i = 0; i < SQUAD_SIZE; ++i) innings.m_batsmen[i].mi_howOut = i < wickets ? 1 : 0;
     innings.mi_legalBalls = balls;
 }
@@ -248,6 +249,7 @@ TEST_F(MatchResult, MayDeclareOnlyWithALeadInTheThirdInningsPlayed) {
         for (int i = 0; i < 4; ++i) {
             match.m_innings[i].m_batsmen[0].mi_scored = {};
             match.m_innings[i].m_batsmen[0].mi_scored[1] = c.totals[i];
+            match.m_innings[i].RecountTotal();
         }
         match.mi_currentInnings = c.innings;
         match.mi_followOnState = c.followOn ? INNINGS_FOLLOW_ON : 0;
@@ -274,6 +276,7 @@ TEST_F(MatchResult, PlayerRecordsGoIntoTheBlocksOfTheMatchTypeOnce) {
     Innings& first = match.m_innings[0];
     first.m_batsmen[0].mi_scored[4] = 30;  // 120
     first.m_batsmen[1].mi_scored[1] = 55;
+    first.RecountTotal();
     first.m_batsmen[1].mi_howOut = -1;  // 55 not out
     first.m_bowlers[9].mi_balls = 120;
     first.m_bowlers[9].mi_runs = 61;

@@ -191,6 +191,7 @@ inline void BookStandInBall(Match& match, int code, int seconds) {
         return;
     }
     ++striker.mi_scored[code];
+    innings.mi_total += code;
     bowler.mi_runs += code;
     match.CurrentSession().mi_runs += code;
     if (code % 2 == 1)
