@@ -297,7 +297,8 @@ int main(int argc, char** argv) {
         std::vector<uint8_t> injured(g_world.mv_players.size(), 0);
         CoachMoves coaches;
         std::map<int, int> coachOf = before.coaches;
-        std::map<int, std::string> onDuty;  // country id: " 1Jun:12 15Jun:14 ..."
+        std::map<int, std::string> onDuty;         // country id: " 1Jun:12 15Jun:14 ..."
+        std::map<int, std::pair<int, int>> drawn;  // Tests (-1) or a first-class league: draws, matches
         size_t completed = g_completedMatches.size();
         while (g_cricket.m_date.m_season == season) {
             const int day = g_cricket.m_date.m_dayOfSeason;
@@ -314,6 +315,14 @@ int main(int argc, char** argv) {
                 ++matches;
                 fieldable &= FieldedElevens(m);
                 balls += BallsOf(m);
+                const int drawKey = m.mi_matchType == FORMAT_TEST ? -1
+                                    : m.mi_matchType == FORMAT_FIRST_CLASS && m.mi_competition < 500
+                                        ? m.mi_competition
+                                        : 0;
+                if (drawKey != 0) {
+                    drawn[drawKey].first += m.mi_resultKind == RESULT_DRAW;
+                    ++drawn[drawKey].second;
+                }
                 csv.Write(m, KindName(m.mi_matchType), AverageRating(m.mi_team1), AverageRating(m.mi_team2));
             }
             if (g_cricket.m_date.m_dayOfSeason == day) continue;
@@ -345,6 +354,13 @@ int main(int argc, char** argv) {
         total += seconds;
         allFieldable &= fieldable;
         Report(season, before, coaches, seconds, cpu, days, matches, balls, injuries, news, fieldable);
+        for (const auto& [key, share] : drawn) {
+            const double pct = share.second > 0 ? 100.0 * share.first / share.second : 0.0;
+            if (key < 0)
+                std::printf("draw_pct.test=%.1f (%d of %d)\n", pct, share.first, share.second);
+            else
+                std::printf("draw_pct.%d=%.1f (%d of %d)\n", key, pct, share.first, share.second);
+        }
         for (const auto& [id, samples] : onDuty)
             std::printf("top30_on_duty[%s]=%s\n", CountryById(id)->m_name, samples.c_str());
     }
