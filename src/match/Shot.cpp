@@ -278,15 +278,17 @@ int Match::ChooseStroke() {
     return stroke;
 }
 
-int Match::PickStroke(int length, int movement, int intent, int /*hand*/, int value) {
-    BallState& b = m_ball;
-    const float* attack = OTHER_MOVEMENT;
-    for (const MovementRow& row : MOVEMENT_TABLE) {
-        if (movement == row.movement[0] || movement == row.movement[1]) {
-            attack = row.weight;
-            break;
-        }
-    }
+namespace {
+
+// The draw of a stroke for one kind of ball: the whole-number bounds of
+// each stroke's share in ORDER, and their total. A pure function of the
+// length, the movement, the intent and the kind of match, so worked out once.
+struct StrokeDraw {
+    int total = 0;
+    std::array<int, 12> bounds{};  // share i runs from bounds[i] to bounds[i + 1]
+};
+
+const int* StrokeOrder() {
     // Order of the draw: both defences, then the attacking strokes.
     static constexpr int ORDER[11] = {STROKE_FORWARD_DEFENCE,
                                       STROKE_BACK_DEFENCE,
@@ -299,8 +301,20 @@ int Match::PickStroke(int length, int movement, int intent, int /*hand*/, int va
                                       STROKE_PULL,
                                       STROKE_HOOK,
                                       STROKE_SWEEP};
+    return ORDER;
+}
+
+StrokeDraw MakeStrokeDraw(int length, int movement, int intent, bool limited) {
+    const int* ORDER = StrokeOrder();
+    const float* attack = OTHER_MOVEMENT;
+    for (const MovementRow& row : MOVEMENT_TABLE) {
+        if (movement == row.movement[0] || movement == row.movement[1]) {
+            attack = row.weight;
+            break;
+        }
+    }
     float weight[11];
-    float defence = DefenceWeight(intent, !IsFirstClass());
+    float defence = DefenceWeight(intent, limited);
     weight[0] = defence;
     weight[1] = defence;
     for (int i = 0; i < 9; ++i) {
@@ -309,7 +323,7 @@ int Match::PickStroke(int length, int movement, int intent, int /*hand*/, int va
         while (ORDER[at] != stroke) ++at;
         weight[at] = attack[i];
     }
-    auto scale = [&weight](int stroke, float f) {
+    auto scale = [&weight, ORDER](int stroke, float f) {
         for (int i = 0; i < 11; ++i) {
             if (ORDER[i] == stroke) weight[i] *= f;
         }
@@ -347,15 +361,51 @@ int Match::PickStroke(int length, int movement, int intent, int /*hand*/, int va
         default:
             break;
     }
+    StrokeDraw draw;
     float total = 0.0f;
     for (float w : weight) total += w;
-    int r = Rand() % std::max(static_cast<int>(total), 1);
-    int stroke = ORDER[10];
+    draw.total = std::max(static_cast<int>(total), 1);
     float running = 0.0f;
     for (int i = 0; i < 11; ++i) {
-        int lo = static_cast<int>(running);
+        draw.bounds[i] = static_cast<int>(running);
         running += weight[i];
-        if (r >= lo && r < static_cast<int>(running)) {
+    }
+    draw.bounds[11] = static_cast<int>(running);
+    return draw;
+}
+
+const StrokeDraw& StrokeDrawFor(int length, int movement, int intent, bool limited) {
+    constexpr int LENGTHS = LENGTH_BOUNCER - LENGTH_GOOD + 1;
+    constexpr int MOVEMENTS = MOVE_SPECIALITY - MOVE_STRAIGHT + 1;
+    static StrokeDraw s_draws[LENGTHS][MOVEMENTS][INTENTS][2];
+    static bool s_made[LENGTHS][MOVEMENTS][INTENTS][2];
+    static StrokeDraw s_other;
+    const bool usual = length >= LENGTH_GOOD && length <= LENGTH_BOUNCER && movement >= MOVE_STRAIGHT &&
+                       movement <= MOVE_SPECIALITY && intent >= INTENT_BLOCK &&
+                       intent < INTENT_BLOCK + INTENTS;
+    if (!usual) {
+        s_other = MakeStrokeDraw(length, movement, intent, limited);
+        return s_other;
+    }
+    const int l = length - LENGTH_GOOD, m = movement - MOVE_STRAIGHT, i = intent - INTENT_BLOCK;
+    const int k = limited ? 1 : 0;
+    if (!s_made[l][m][i][k]) {
+        s_draws[l][m][i][k] = MakeStrokeDraw(length, movement, intent, limited);
+        s_made[l][m][i][k] = true;
+    }
+    return s_draws[l][m][i][k];
+}
+
+}  // namespace
+
+int Match::PickStroke(int length, int movement, int intent, int /*hand*/, int value) {
+    BallState& b = m_ball;
+    const int* ORDER = StrokeOrder();
+    const StrokeDraw& draw = StrokeDrawFor(length, movement, intent, !IsFirstClass());
+    int r = Rand() % draw.total;
+    int stroke = ORDER[10];
+    for (int i = 0; i < 11; ++i) {
+        if (r >= draw.bounds[i] && r < draw.bounds[i + 1]) {
             stroke = ORDER[i];
             break;
         }
