@@ -13,6 +13,7 @@ void SetTotal(Match& match, int innings, int runs) {
     BatsmanFigures& opener = match.m_innings[innings].m_batsmen[0];
     opener.mi_scored = {};
     opener.mi_scored[1] = runs;
+    match.m_innings[innings].RecountTotal();
 }
 
 class MatchViewControlsTest : public MatchViewTest {};
