@@ -50,6 +50,46 @@ GroundPoint Mirror(GroundPoint p) {
     return {2.0f * STRIKER_CREASE.x - p.x, p.y};
 }
 
+constexpr int ALL_OUT = 10;
+
+// What a side's batting to come usually adds, by the wickets already down:
+// the average first-class partnership for each wicket from there on.
+constexpr int PARTNERSHIP_RUNS[ALL_OUT] = {36, 38, 40, 38, 34, 30, 24, 19, 14, 11};
+// A chase is given up once it needs more than the batting to come makes on
+// a good day.
+constexpr float GOOD_DAY = 1.3f;
+constexpr float FIRST_CLASS_AGGRESSION = 34.0f;
+constexpr float BAT_OUT_TIME = 5.0f;
+constexpr float GO_FOR_IT = 48.0f;
+constexpr float QUICK_RUNS = 60.0f;
+// Fewer overs than it takes to bowl a side out, and a lead the other side
+// could chase at four an over.
+constexpr int32_t SAVING_OVERS = 60;
+constexpr int32_t CHASE_RATE = 4;
+
+// The side batting last chases a target within reach, and bats out time once
+// the runs needed are beyond the rate or the batting it has left.
+float LastInningsAggression(int32_t runsNeeded, int32_t oversLeft, int32_t wicketsDown) {
+    int batting = 0;
+    for (int w = std::clamp(wicketsDown, 0, ALL_OUT); w < ALL_OUT; ++w) batting += PARTNERSHIP_RUNS[w];
+    float needPerOver = static_cast<float>(runsNeeded) / static_cast<float>(std::max(oversLeft, 10));
+    bool outOfReach = needPerOver > 3.2f || static_cast<float>(runsNeeded) > batting * GOOD_DAY;
+    // More than a day and a half left is too long to bat out: play on.
+    if (outOfReach && oversLeft <= 150) return BAT_OUT_TIME;
+    if (!outOfReach && needPerOver > 2.8f) return GO_FOR_IT;
+    return FIRST_CLASS_AGGRESSION;
+}
+
+// A side in its second innings with the other side still to bat: it bats out
+// time when the match can no longer be won, and hurries towards a declaration
+// with a lead late in the match.
+float SecondInningsAggression(int32_t lead, int32_t oversLeft, bool lastTwoDays) {
+    // Too little time left to bowl the other side out: only a defeat is to be had.
+    if (oversLeft <= SAVING_OVERS && lead < oversLeft * CHASE_RATE) return BAT_OUT_TIME;
+    if (lastTwoDays && lead > 150) return QUICK_RUNS;  // before a declaration
+    return FIRST_CLASS_AGGRESSION;
+}
+
 }  // namespace
 
 void Match::ChooseTactics() {
@@ -76,20 +116,12 @@ void Match::ChooseTactics() {
             }
         }
     } else {
-        base = 34.0f;
-        if (mi_currentInnings == 3) {
-            int target =
-                InningsTotal(m_innings[0]) + InningsTotal(m_innings[2]) - InningsTotal(m_innings[1]) + 1;
-            int daysLeft = std::max(mi_length - mi_dayIndex, 1);
-            float oversLeft = std::max(mi_oversLeftToday, 10) + (daysLeft - 1) * 90.0f;
-            float needPerOver = (target - InningsTotal(in)) / oversLeft;
-            if (needPerOver > 3.2f && oversLeft <= 150.0f)
-                base = 5.0f;  // out of reach, and near enough the close to bat it out
-            else if (needPerOver > 2.8f && needPerOver <= 3.2f)
-                base = 48.0f;  // go for it
-        } else if (mi_currentInnings == 2 && mi_dayIndex >= mi_length - 2) {
-            int lead = InningsTotal(m_innings[0]) + InningsTotal(in) - InningsTotal(m_innings[1]);
-            if (lead > 150) base = 60.0f;  // quick runs before a declaration
+        base = FIRST_CLASS_AGGRESSION;
+        if (IsLastInnings()) {
+            base = LastInningsAggression(Target() - InningsTotal(in), RemainingOvers(), wickets);
+        } else if (mi_currentInnings >= 2) {
+            base = SecondInningsAggression(SideRuns(in.mi_battingTeam) - SideRuns(in.mi_bowlingTeam),
+                                           RemainingOvers(), mi_dayIndex >= mi_length - 2);
         }
     }
     for (int pos : {mi_batsman1, mi_batsman2}) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 #include "match/StepTestWorld.h"
 
@@ -158,6 +159,56 @@ TEST_F(MatchInnings, ComputerDeclaresWithABigTotalOrAWinningLead) {
         match.EndOfInningsChecks();
         EXPECT_EQ(match.m_innings[c.innings].mi_status == INNINGS_DECLARED, c.declares);
         EXPECT_EQ(match.mb_declared == 1, c.declares);
+    }
+}
+
+TEST_F(MatchInnings, ComputerBattingChasesOrBatsOutTimeLateInTheMatch) {
+    // Four days of 96 overs. Totals of the innings in playing order; the
+    // current innings is the last one given.
+    struct Case {
+        const char* name;
+        bool followOn;
+        std::vector<int> totals;
+        int wickets;
+        int dayIndex, oversLeft;
+        float aggression;
+    };
+    const std::vector<Case> cases = {
+        {"201 to win in 90 overs", false, {300, 300, 200, 0}, 0, 3, 90, 34.0f},
+        {"271 to win in 90 overs: go for it", false, {300, 300, 270, 0}, 0, 3, 90, 48.0f},
+        {"351 to win in 90 overs: out of reach", false, {300, 300, 350, 0}, 0, 3, 90, 5.0f},
+        {"200 more with five down", false, {300, 300, 250, 51}, 5, 3, 90, 5.0f},
+        {"200 more with two down", false, {300, 300, 250, 51}, 2, 3, 90, 34.0f},
+        {"451 to win in a day and a half and more", false, {300, 300, 450, 0}, 0, 2, 90, 34.0f},
+        {"the side that enforced the follow-on chases last", true, {400, 150, 350, 0}, 0, 3, 20, 5.0f},
+        {"following on in the last hour", true, {400, 150, 200}, 3, 3, 40, 5.0f},
+        {"following on with two days left", true, {400, 150, 200}, 3, 2, 40, 34.0f},
+        {"lead of 200 on the third day", false, {300, 300, 200}, 2, 2, 90, 60.0f},
+        {"lead of 100 in the last 50 overs", false, {300, 300, 100}, 4, 3, 50, 5.0f},
+        {"lead of 250 in the last 50 overs", false, {300, 300, 250}, 4, 3, 50, 60.0f},
+        {"lead of 50 on the second day", false, {300, 300, 50}, 1, 1, 40, 34.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BuildWorld();
+        Match& match = StartComputerMatch(COMP_FC);
+        if (c.followOn) match.mi_followOnState = INNINGS_FOLLOW_ON;
+        const int order[2][4] = {{0, 1, 2, 3}, {0, 1, 3, 2}};
+        for (size_t i = 0; i < c.totals.size(); ++i) {
+            const int slot = order[c.followOn][i];
+            if (i > 0) match.StartInnings(slot, false);
+            match.m_innings[slot].m_batsmen[0].mi_scored[1] = c.totals[i];
+            match.m_innings[slot].RecountTotal();
+        }
+        Innings& in = match.CurrentInnings();
+        for (int w = 0; w < c.wickets; ++w) in.m_batsmen[w].mi_howOut = HOWOUT_BOWLED;
+        match.mi_batsman1 = c.wickets;
+        match.mi_batsman2 = c.wickets + 1;
+        match.mi_dayIndex = c.dayIndex;
+        match.mi_oversLeftToday = c.oversLeft;
+        match.ChooseTactics();
+        const MatchTeam& batting = match.BattingSide();
+        EXPECT_FLOAT_EQ(batting.m_players[c.wickets].mf_aggression[match.mi_bowler], c.aggression);
     }
 }
 
