@@ -1,6 +1,7 @@
 #include "match/Conditions.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "match/Match.h"
 #include "world/Random.h"
@@ -62,9 +63,13 @@ const char* WeatherText(int32_t code) {
 
 int32_t RainClass(const Climate* climate, int month) {
     if (!climate || month < 1 || month > 12) return 0;
-    int32_t rainDays = climate->m_monthly[month - 1][1];
-    // One class for every two rain days in the month.
-    return std::clamp((3 * rainDays + 2) / 6, 0, 10);
+    const float high = static_cast<float>(climate->m_monthly[month - 1][0]);
+    const float rainDays = static_cast<float>(climate->m_monthly[month - 1][1]);
+    // A rain day of a cool maritime month is hours of drizzle and a wet
+    // outfield; one of a hot month is a short storm, often after play: the
+    // class per rain day falls from 0.6 at a high of 18 degrees to 0.4 at 30.
+    const float perRainDay = 0.6f - 0.2f * std::clamp((high - 18.0f) / 12.0f, 0.0f, 1.0f);
+    return std::clamp(static_cast<int32_t>(std::lround(rainDays * perRainDay)), 0, 10);
 }
 
 void AdvanceForecast(Climate& climate) {

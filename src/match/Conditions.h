@@ -30,7 +30,8 @@ int32_t WeatherCode(const Ground& ground, int32_t roll);
 int32_t WeatherIcon(const Ground& ground, int32_t roll, bool flag);  // 105..110, 114..119 with the flag
 int32_t WeatherCodeForClimate(const Climate* climate, int32_t roll);
 const char* WeatherText(int32_t code);
-int32_t RainClass(const Climate* climate, int month);  // 0 dry .. 10 monsoon
+// 0 dry .. 10 monsoon, by the month's rain days and how warm it is.
+int32_t RainClass(const Climate* climate, int month);
 
 // Moves the climate's seven-day outlook on by a day: today's value drops out
 // and a new seventh day is rolled.

@@ -103,15 +103,26 @@ TEST(MatchConditions, PitchWearsAndTurnsMoreAsTheMatchGoesOn) {
     EXPECT_NEAR(match.mf_pitchWear, 400 * match.mf_wear, 1e-3);
 }
 
-TEST(MatchConditions, RainClassFromTheMonthsRainDays) {
+TEST(MatchConditions, RainClassFromTheMonthsRainDaysAndWarmth) {
+    struct Case {
+        int month, high, rainDays;
+        int32_t rainClass;
+    };
+    const Case cases[] = {
+        {5, 13, 12, 7},   // a cool maritime May: long rain
+        {6, 30, 12, 5},   // as many rain days in a hot month: storms
+        {7, 24, 12, 6},   // halfway between
+        {8, 40, 3, 1},    // a dry hot month
+        {9, 15, 40, 10},  // beyond the scale
+        {1, 20, 0, 0},    // no rain days
+    };
     Climate climate;
-    climate.m_monthly[4][1] = 12;  // May
-    climate.m_monthly[5][1] = 3;   // a dry June
-    climate.m_monthly[6][1] = 40;  // a wet July beyond the scale
-    EXPECT_EQ(RainClass(&climate, 5), 6);
-    EXPECT_EQ(RainClass(&climate, 6), 1);
-    EXPECT_EQ(RainClass(&climate, 7), 10);
-    EXPECT_EQ(RainClass(&climate, 1), 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.month);
+        climate.m_monthly[c.month - 1][0] = c.high;
+        climate.m_monthly[c.month - 1][1] = c.rainDays;
+        EXPECT_EQ(RainClass(&climate, c.month), c.rainClass);
+    }
     EXPECT_EQ(RainClass(&climate, 13), 0);
     EXPECT_EQ(RainClass(nullptr, 5), 0);
 }
