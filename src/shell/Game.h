@@ -157,6 +157,18 @@ public:
     uint64_t m_frameSlot = 0;
     uint64_t m_inputAtFrame = 0;
 
+    // What lay under the pointer when the last tick began; see SceneChanged.
+    struct Scene {
+        uint64_t screenChanges = 0;
+        const CControl* open = nullptr;
+        const CControl* sideBarOpen = nullptr;
+        bool messageBox = false;
+        bool operator==(const Scene&) const = default;
+    };
+    Scene CurrentScene() const;
+    Scene m_scene;
+    uint64_t m_screenChanges = 0;
+
     int GraphicsCount() const { return m_graphicsCount; }
 
 private:

@@ -138,8 +138,20 @@ void CGame::EndPlay() {
     g_system->mp_leave();
 }
 
+CGame::Scene CGame::CurrentScene() const {
+    const ControlList* list = g_system->mp_controlList;
+    return {m_screenChanges, list ? list->OpenControl() : nullptr, m_sideBarList.OpenControl(),
+            MessageBoxOpen()};
+}
+
 void CGame::GameTick() {
     CSystem& sys = *g_system;
+    // Whatever changed the scene since the last tick (a click, a day's step),
+    // the input still queued was aimed at the old one.
+    if (const Scene scene = CurrentScene(); scene != m_scene) {
+        m_scene = scene;
+        sys.SceneChanged();
+    }
     sys.ReadKeyboard();
     sys.ReadMouse();
     if (sys.mp_controlList) {

@@ -55,6 +55,7 @@ void CGame::ChangeScreen(int32_t newId) {
         if (RecordedInHistory(m_screenId) && !m_skipHistory) PushHistory(mv_backHistory, m_screenId);
     }
     m_skipHistory = false;
+    ++m_screenChanges;
     g_system->mp_leave();
     if (next) {
         g_system->mp_render = next->mp_render;

@@ -1,10 +1,13 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "ShellFixture.h"
 #include "shell/Settings.h"
+#include "shell/gui/Button.h"
 #include "shell/gui/Control.h"
 
 namespace ravel {
@@ -245,6 +248,79 @@ TEST_F(MainLoopTest, OnlyFramesThatChangeArePresented) {
     DuePasses();
     EXPECT_EQ(m_game->m_frameCount, frames + 1);
     s_moverX = 0;
+}
+
+// Two screens with a button at the same place: "Go" on the first leads to the
+// second, "Stay" on the first counts its clicks, "Target" on the second its own.
+struct TwoScreens {
+    static inline CButton* s_go = nullptr;
+    static inline CButton* s_stay = nullptr;
+    static inline CButton* s_target = nullptr;
+    static inline int s_stayClicks = 0;
+    static inline int s_targetClicks = 0;
+    static bool Take(CButton* button) {
+        if (button->m_state != STATE_CLICKED) return false;
+        button->m_state = STATE_NORMAL;
+        return true;
+    }
+    static void UpdateFirst() {
+        if (Take(s_stay)) ++s_stayClicks;
+        if (Take(s_go)) g_game->ChangeScreen(143);
+    }
+    static void UpdateSecond() {
+        if (Take(s_target)) ++s_targetClicks;
+    }
+};
+
+TEST_F(MainLoopTest, TheRestOfADoubleClickNeverReachesWhatTheFirstClickBrought) {
+    CButton go, stay, target;
+    go.SetRect(100, 100, 100, 30);
+    stay.SetRect(300, 100, 100, 30);
+    target.SetRect(100, 100, 100, 30);
+    ControlList first, second;
+    first.AddControl(&go);
+    first.AddControl(&stay);
+    second.AddControl(&target);
+    TwoScreens::s_go = &go;
+    TwoScreens::s_stay = &stay;
+    TwoScreens::s_target = &target;
+    for (auto [id, list, update] : {std::tuple{142, &first, &TwoScreens::UpdateFirst},
+                                    std::tuple{143, &second, &TwoScreens::UpdateSecond}}) {
+        ScreenRecord record;
+        record.m_id = id;
+        record.m_mode = SCREEN_MODE_FRAMED;
+        record.mp_controls = list;
+        record.mp_update = update;
+        m_game->RegisterScreen(record);
+    }
+
+    struct Case {
+        const char* name;
+        std::vector<std::pair<int, int>> presses;  // x and the press's click count
+        int screen, stayClicks, targetClicks;
+    };
+    const Case cases[] = {
+        {"a double click that changes the screen clicks nothing there", {{150, 1}, {150, 2}}, 143, 0, 0},
+        {"nor does a triple click", {{150, 1}, {150, 2}, {150, 3}}, 143, 0, 0},
+        {"two single clicks reach the new screen", {{150, 1}, {150, 1}}, 143, 0, 1},
+        {"a single click after the dropped one does", {{150, 1}, {150, 2}, {150, 1}}, 143, 0, 1},
+        {"a double click on what stays is two clicks", {{350, 1}, {350, 2}}, 142, 2, 0},
+        {"and goes on working after it", {{350, 1}, {350, 2}, {150, 1}, {150, 2}}, 143, 2, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_game->ChangeScreen(142);
+        TwoScreens::s_stayClicks = TwoScreens::s_targetClicks = 0;
+        for (auto [x, clicks] : c.presses) m_system->HeadlessInput()->Click(x, 110, clicks);
+        for (int tick = 0; tick < 20; ++tick) {
+            AdvanceClock(10000);
+            DuePasses();
+        }
+        EXPECT_EQ(m_game->m_screenId, c.screen);
+        EXPECT_EQ(TwoScreens::s_stayClicks, c.stayClicks);
+        EXPECT_EQ(TwoScreens::s_targetClicks, c.targetClicks);
+    }
+    ClearCurrentScreen();
 }
 
 }  // namespace

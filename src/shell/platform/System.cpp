@@ -478,7 +478,8 @@ void CSystem::PumpWindowEvents() {
                 if (mb_windowed)
                     m_input.push_back({InputEvent::MOVE_TO, false, 0, std::clamp(e.button.x, 0, 0xffff),
                                        std::clamp(e.button.y, 0, 0xffff)});
-                m_input.push_back({InputEvent::BUTTON, e.type == SDL_MOUSEBUTTONDOWN, button, 0, 0});
+                m_input.push_back({InputEvent::BUTTON, e.type == SDL_MOUSEBUTTONDOWN, button, 0, 0,
+                                   std::max<int>(1, e.button.clicks)});
                 break;
             }
             case SDL_MOUSEWHEEL:
@@ -614,7 +615,7 @@ void CSystem::TakeInputEvent(const InputEvent& e) {
             }
             break;
         case InputEvent::BUTTON:
-            if (e.code >= 0 && e.code < MOUSE_BUTTONS) mb_buttons[e.code] = e.down;
+            if (e.code >= 0 && e.code < MOUSE_BUTTONS && !DropsButtonEvent(e)) mb_buttons[e.code] = e.down;
             break;
         case InputEvent::WHEEL:
             m_pendingMotion.lZ += e.y;
@@ -632,6 +633,25 @@ void CSystem::TakeInputEvent(const InputEvent& e) {
             m_typed += char(e.code);
             break;
     }
+}
+
+bool CSystem::DropsButtonEvent(const InputEvent& e) {
+    const int b = e.code;
+    if (!e.down) {
+        const bool dropped = mb_dropHeld[b];
+        mb_dropHeld[b] = false;
+        return dropped;
+    }
+    // A single press starts a new sequence; a later press of it is dropped
+    // once the scene has changed since the one before, and so is the rest.
+    if (e.clicks <= 1) {
+        mb_dropClicks[b] = false;
+    } else if (m_scene != m_sceneAtPress[b]) {
+        mb_dropClicks[b] = true;
+    }
+    m_sceneAtPress[b] = m_scene;
+    mb_dropHeld[b] = mb_dropClicks[b];
+    return mb_dropHeld[b];
 }
 
 void CSystem::ReadMouse() {
@@ -767,10 +787,10 @@ void CHeadless::MoveMouseBy(int dx, int dy) {
     m_input.push_back({InputEvent::MOVE_BY, false, 0, dx, dy});
 }
 
-void CHeadless::Button(int button, bool down) {
+void CHeadless::Button(int button, bool down, int clicks) {
     if (mb_buttons[button] == down) return;
     mb_buttons[button] = down;
-    m_input.push_back({InputEvent::BUTTON, down, button, 0, 0});
+    m_input.push_back({InputEvent::BUTTON, down, button, 0, 0, clicks});
 }
 
 void CHeadless::SetButtons(bool left, bool right) {
@@ -778,9 +798,9 @@ void CHeadless::SetButtons(bool left, bool right) {
     Button(MOUSE_RIGHT, right);
 }
 
-void CHeadless::Click(int x, int y) {
+void CHeadless::Click(int x, int y, int clicks) {
     MoveMouse(x, y);
-    Button(MOUSE_LEFT, true);
+    Button(MOUSE_LEFT, true, clicks);
     Button(MOUSE_LEFT, false);
 }
 

@@ -117,6 +117,7 @@ struct InputEvent {
     bool down = false;  // BUTTON and KEY
     int code = 0;
     int x = 0, y = 0;
+    int clicks = 1;  // BUTTON down: 2 for the second press of a double click, 3 a triple
 };
 inline constexpr int WHEEL_NOTCH = 120;
 
@@ -154,6 +155,10 @@ public:
     void ReadKeyboard();
     void ReadMouse();
     bool KeyDown(int code) const { return (m_keys[code & 0xff] & KEY_DOWN) != 0; }
+    // What lies under the pointer has changed (another screen, a window opened
+    // or closed): the rest of a double click begun before is not a click on
+    // what is there now, so its presses and releases are dropped.
+    void SceneChanged() { ++m_scene; }
     // The characters typed in this tick, in order, in the game's code page;
     // TYPED_BACKSPACE and TYPED_RETURN stand where those keys went down.
     const std::string& TypedText() const { return m_typed; }
@@ -227,13 +232,19 @@ private:
     void PumpWindowEvents();
     void TakeTickInput();
     void TakeInputEvent(const InputEvent& e);
+    // True when a button event belongs to a double click dropped by SceneChanged.
+    bool DropsButtonEvent(const InputEvent& e);
 
     CCanvas m_screen;
     std::vector<uint32_t> m_shown;  // the picture the window shows
     bool mb_showAgain = true;       // the window lost its picture: send it even if unchanged
     MouseState m_pendingMotion;     // movement and wheel taken since the last ReadMouse
     bool mb_buttons[MOUSE_BUTTONS] = {};
-    bool mb_inputTaken = false;  // ReadKeyboard has taken this tick's input
+    uint64_t m_scene = 0;
+    uint64_t m_sceneAtPress[MOUSE_BUTTONS] = {};
+    bool mb_dropClicks[MOUSE_BUTTONS] = {};  // the press sequence under way began on another scene
+    bool mb_dropHeld[MOUSE_BUTTONS] = {};    // a dropped press waits for its release
+    bool mb_inputTaken = false;              // ReadKeyboard has taken this tick's input
     std::string m_typed;
     std::deque<InputEvent> m_input;
     std::deque<WindowMessage> m_queue;
@@ -275,8 +286,13 @@ public:
     void MoveMouse(int x, int y);
     void MoveMouseBy(int dx, int dy);
     void SetButtons(bool left, bool right);
-    // Press and release at (x, y) at once, as a quick hand does.
-    void Click(int x, int y);
+    // Press and release at (x, y) at once, as a quick hand does; clicks is the
+    // press's count as the platform reports it (2: the second of a double click).
+    void Click(int x, int y, int clicks = 1);
+    void DoubleClick(int x, int y) {
+        Click(x, y, 1);
+        Click(x, y, 2);
+    }
     void TurnWheel(int movement);
     void Minimise();
     void Restore();
@@ -289,7 +305,7 @@ public:
     std::vector<DrawnText> mv_texts;
 
 private:
-    void Button(int button, bool down);
+    void Button(int button, bool down, int clicks = 1);
 
     uint8_t m_keys[KEY_COUNT] = {};
     bool mb_buttons[MOUSE_BUTTONS] = {};
