@@ -212,7 +212,6 @@ struct CSystem::Window {
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
     int keyOf[SDL_NUM_SCANCODES] = {};  // the game key each held key went down as
-    bool repeating = false;             // the last key event was the system's repeat
 };
 
 void InstallPlatformHooks(CPlatformHooks* hooks) {
@@ -492,16 +491,17 @@ void CSystem::PumpWindowEvents() {
                 const SDL_Scancode scan = e.key.keysym.scancode;
                 if (scan < 0 || scan >= SDL_NUM_SCANCODES) break;
                 const bool down = e.type == SDL_KEYDOWN;
-                // A held key types once; the system's repeats type nothing.
-                w.repeating = down && e.key.repeat;
-                if (w.repeating) break;
+                // A held key acts once; its repeats only type (below). Under X a
+                // release and press of one key in quick succession, as in "mm"
+                // typed fast, also comes as a repeat.
+                if (down && e.key.repeat) break;
                 const int code = down ? GameKey(e.key.keysym) : w.keyOf[scan];
                 w.keyOf[scan] = down ? code : 0;
                 if (code) m_input.push_back({InputEvent::KEY, down, code, 0, 0});
                 break;
             }
             case SDL_TEXTINPUT:
-                if (!w.repeating) QueueText(m_input, e.text.text);
+                QueueText(m_input, e.text.text);
                 break;
             case SDL_RENDER_TARGETS_RESET:
             case SDL_RENDER_DEVICE_RESET:
