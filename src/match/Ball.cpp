@@ -217,7 +217,6 @@ void Match::CheckExtras() {
     } else {
         ++in.mi_legalBalls;
         ++figures.mi_balls;
-        ++figures.mi_dayBalls;
         ++figures.mi_spellBalls;
         b.mb_illegal = 0;
     }

@@ -129,10 +129,6 @@ struct BowlerFigures {
     int32_t mi_spellRuns = 0;
     int32_t mi_spellMaidens = 0;
     int32_t mi_overRuns = 0;  // runs conceded in the over being bowled
-    // Today's figures, booked with each ball.
-    int32_t mi_dayBalls = 0;
-    int32_t mi_dayRuns = 0;
-    int32_t mi_dayWickets = 0;
 
     int32_t Overs() const { return mi_balls / 6; }
 };
@@ -148,8 +144,6 @@ struct BatsmanFigures {
     std::array<int32_t, 6> mi_directionRuns{};  // by where the stroke went, in field order (DirectionIndex)
     int32_t mi_nextMilestone = 50;              // the event log's
     int32_t mi_viewMilestone = 50;              // the next score the match view announces; past 500 none
-    int32_t mi_dayRuns = 0;                     // today's, booked with each ball
-    int32_t mi_dayBalls = 0;
 
     int32_t Balls() const {
         const auto& n = mi_scored;

@@ -74,17 +74,6 @@ bool Match::CheckTimeReached() const {
 
 void Match::StartDay() {
     mi_dayFirstScript = static_cast<int32_t>(mv_animScripts.size());
-    for (Innings& innings : m_innings) {
-        for (BatsmanFigures& batsman : innings.m_batsmen) {
-            batsman.mi_dayRuns = 0;
-            batsman.mi_dayBalls = 0;
-        }
-        for (BowlerFigures& bowler : innings.m_bowlers) {
-            bowler.mi_dayBalls = 0;
-            bowler.mi_dayRuns = 0;
-            bowler.mi_dayWickets = 0;
-        }
-    }
     if (!IsFirstClass()) {
         mi_minutesLost = 0;
         mb_teaPutBack = 0;

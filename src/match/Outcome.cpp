@@ -42,8 +42,6 @@ static void BookRuns(Match& m, int runs, bool swap) {
     Innings& in = m.CurrentInnings();
     BatsmanFigures& striker = in.m_batsmen[std::clamp(m.mi_striker, 0, SQUAD_SIZE - 1)];
     ++striker.mi_scored[runs];
-    striker.mi_dayRuns += runs;
-    ++striker.mi_dayBalls;
     in.mi_total += runs;
     in.m_batsmen[std::clamp(m.mi_batsman1, 0, SQUAD_SIZE - 1)].mi_seconds += m.mi_ballSeconds;
     in.m_batsmen[std::clamp(m.mi_batsman2, 0, SQUAD_SIZE - 1)].mi_seconds += m.mi_ballSeconds;
@@ -53,7 +51,6 @@ static void BookRuns(Match& m, int runs, bool swap) {
         striker.mi_directionRuns[DirectionIndex(pictureBearing)] += runs;
         BowlerFigures& bowler = in.m_bowlers[std::clamp(m.mi_bowler, 0, SQUAD_SIZE - 1)];
         bowler.mi_runs += runs;
-        bowler.mi_dayRuns += runs;
         bowler.mi_spellRuns += runs;
         bowler.mi_overRuns += runs;
     }
@@ -94,7 +91,6 @@ static void BookExtra(Match& m, int32_t& counter, bool againstBowler, int32_t Bo
     if (againstBowler) {
         BowlerFigures& bowler = in.m_bowlers[std::clamp(m.mi_bowler, 0, SQUAD_SIZE - 1)];
         ++bowler.mi_runs;
-        ++bowler.mi_dayRuns;
         ++(bowler.*bowlerCount);
         ++bowler.mi_spellRuns;
         ++bowler.mi_overRuns;
@@ -245,7 +241,6 @@ void Match::Dismiss(int32_t outcome) {
         BowlerFigures& bowler = in.m_bowlers[bowlerSlot];
         ++bowler.mi_wickets;
         ++bowler.mi_spellWickets;
-        ++bowler.mi_dayWickets;
         out.mi_bowler = bowlerSlot;
     }
     MatchTeam& fielding = FieldingSide();
