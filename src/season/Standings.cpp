@@ -71,10 +71,6 @@ float SeriesWeight(int age, bool oneDay) {
 
 }  // namespace
 
-bool IsLimitedOversFormat(int format) {
-    return format == FORMAT_ODI || format == FORMAT_LIST_A || format == FORMAT_TWENTY;
-}
-
 float NetRunRate(StandingsRow& row) {
     const float scored = row.m_ballsFaced > 0 ? static_cast<float>(row.m_runsFor) /
                                                     (static_cast<float>(row.m_ballsFaced) * OVERS_PER_BALL)

@@ -9,9 +9,6 @@
 
 namespace ravel {
 
-// Formats 2, 4 and 6: tables keep runs and balls and rank on net run rate.
-bool IsLimitedOversFormat(int format);
-
 // Runs per over scored minus runs per over conceded; a side with no balls
 // contributes 0. Stored in the row and returned.
 float NetRunRate(StandingsRow& row);

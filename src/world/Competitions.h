@@ -45,6 +45,10 @@ enum MatchFormat : int32_t {
     FORMAT_OTHER_DAYS = 5,
     FORMAT_TWENTY = 6,
 };
+// One innings a side.
+inline constexpr bool IsLimitedOversFormat(int format) {
+    return format == FORMAT_ODI || format == FORMAT_LIST_A || format == FORMAT_TWENTY;
+}
 
 // Competition::m_stage.
 enum CompetitionStage : int32_t {

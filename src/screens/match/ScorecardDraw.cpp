@@ -58,10 +58,6 @@ const char* Initials(int32_t id) {
     return p ? p->m_initials : "";
 }
 
-bool OneInnings(const Match& match) {
-    return match.mi_matchType == 2 || match.mi_matchType == 4 || match.mi_matchType == 6;
-}
-
 // "4.3 overs", or "50 overs" on a completed over.
 void DrawOvers(int x, int y, const Innings& innings) {
     if (innings.BallsOfOver())
@@ -310,7 +306,7 @@ int BowlingRows(const Match& match, int innings, int32_t (&slots)[SQUAD_SIZE]) {
 }
 
 void DrawScorecardSummary(const Match& match) {
-    const bool oneInnings = OneInnings(match);
+    const bool oneInnings = IsLimitedOversFormat(match.mi_matchType);
     g_system->ShadeRect(203, 103, 1019, 130);
     g_system->ShadeRect(203, 640, 1019, 695);
     g_system->ShadeRect(203, 132, 1019, oneInnings ? 171 : 155);

@@ -58,10 +58,6 @@ constexpr TabRow TAB_ROWS[TABS] = {
 };
 constexpr int TAB_Y = 105, TAB_WIDTH = 153, WIDE_TAB_WIDTH = 306;
 
-bool OneInningsType(int32_t matchType) {
-    return matchType == 2 || matchType == 4 || matchType == 6;
-}
-
 void Park(CControl* row) {
     row->mb_visible = 0;
     row->Disable();
@@ -81,7 +77,7 @@ void SetTabs(const Match& match) {
         s_tabs[k]->mb_visible = 1;
         s_tabs[k]->mb_disabled = 0;
     }
-    if (OneInningsType(match.mi_matchType)) {
+    if (IsLimitedOversFormat(match.mi_matchType)) {
         // Two wide tabs named after the sides; the second opens innings 2.
         s_tabs[1]->SetRect(373, TAB_Y, WIDE_TAB_WIDTH, SCREEN_BUTTON_HEIGHT);
         s_tabs[2]->SetRect(699, TAB_Y, WIDE_TAB_WIDTH, SCREEN_BUTTON_HEIGHT);

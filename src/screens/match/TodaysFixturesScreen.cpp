@@ -84,7 +84,7 @@ void DrawInProgress(int first) {
         }
         if (y + 20 > 670) return;
         y += 20;
-        if (!OneInningsMatch(m)) {
+        if (!IsLimitedOversFormat(m.mi_matchType)) {
             TodaysText(230, y, WHITE, table, "%s vs %s", m.TeamName(m.mi_team1), m.TeamName(m.mi_team2));
             TodaysText(630, y, PALE_YELLOW, table, "Day %d of %d", m.mi_dayIndex + 2, m.mi_length);
             TodaysText(800, y, PALE_YELLOW, table, "%s", GroundShortText(m.mi_ground));

@@ -69,10 +69,6 @@ void TodaysText(int x, int y, uint32_t colour, CFont* font, const char* format, 
     va_end(args);
 }
 
-bool OneInningsMatch(const Match& match) {
-    return match.mi_matchType == 2 || match.mi_matchType == 4 || match.mi_matchType == 6;
-}
-
 void AddFilterItems(CComboBox& combo) {
     combo.AddListItem("All Games", FILTER_ALL);
     combo.AddListItem("International Games", FILTER_INTERNATIONAL);
@@ -120,7 +116,7 @@ void DrawGroundWeather(int32_t groundId, int x, int y) {
 
 // The side batting first shows innings 1 and 3, the other 2 and 4.
 int DrawInningsLines(const Match& match, int y) {
-    const bool oneInnings = OneInningsMatch(match);
+    const bool oneInnings = IsLimitedOversFormat(match.mi_matchType);
     const Innings& first = match.m_innings[0];
     const int32_t sideA = first.mb_started ? first.mi_battingTeam : match.mi_team1;
     const int32_t sides[2] = {sideA, sideA == match.mi_team1 ? match.mi_team2 : match.mi_team1};

@@ -84,7 +84,7 @@ int DrawBlock(const Match& m, int y) {
     CFont* table = g_game->m_fontTable.get();
     DrawGroundWeather(m.mi_ground, 952, y + 23);
     TodaysText(230, y + 20, WHITE, table, "%s v %s", SideName(m.mi_team1), SideName(m.mi_team2));
-    if (!OneInningsMatch(m))
+    if (!IsLimitedOversFormat(m.mi_matchType))
         TodaysText(630, y + 20, PALE_YELLOW, table, "Day %d of %d", m.mi_dayIndex + 1, m.mi_length);
     TodaysText(800, y + 20, PALE_YELLOW, table, "%s", GroundShortText(m.mi_ground));
     y = DrawInningsLines(m, y + 50);

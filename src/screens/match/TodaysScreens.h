@@ -64,8 +64,6 @@ const char* CompetitionHeading(int32_t competition);
 const char* GroundShortText(int32_t groundId);
 // The sides' innings lines of a match from y; the y after them.
 int DrawInningsLines(const Match& match, int y);
-// Types 2, 4 and 6: one innings a side.
-bool OneInningsMatch(const Match& match);
 // The weather icon of a ground for today.
 void DrawGroundWeather(int32_t groundId, int x, int y);
 // The user opens his coach profile.
