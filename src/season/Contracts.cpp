@@ -109,7 +109,7 @@ bool HasRole(const Player& p, int role) {
         case ROLE_SPIN:
             return IsSpin(p.m_bowlType) && p.m_keeper != 1;
         case ROLE_PACE:
-            return p.m_bowlType >= 1 && p.m_bowlType <= 4 && p.m_keeper != 1;
+            return IsPace(p.m_bowlType) && p.m_keeper != 1;
         default:
             return p.m_keeper != 1 && p.m_batPosition <= 7;
     }

@@ -38,7 +38,8 @@ bool SwitchedOff(const PlayerFilter& f, const Player& p) {
     if (!f.m_allRounders && (pos == 6 || pos == 7)) return true;
     if (!f.m_lateOrder && (pos == 8 || pos == 9)) return true;
     if (!f.m_tailEnders && (pos == 10 || pos == 11)) return true;
-    if (p.m_bowlType >= 0 && p.m_bowlType <= 6 && !f.m_bowlTypes[p.m_bowlType]) return true;
+    if (p.m_bowlType >= BOWL_NONE && p.m_bowlType <= BOWL_WRIST_SPIN && !f.m_bowlTypes[p.m_bowlType])
+        return true;
     if (!f.m_keepers && (p.m_keeper == 1 || p.m_keeper == 2)) return true;
     return !f.m_injured && p.m_injured == 1;
 }

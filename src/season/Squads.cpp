@@ -50,7 +50,7 @@ float SpinKey(const Player& p) {
     return IsSpin(p.m_bowlType) ? p.SpinValue() + p.m_bowlForm : -1.0f;
 }
 float PaceKey(const Player& p) {
-    return p.m_bowlType >= 1 && p.m_bowlType <= 4 ? p.PaceValue() + p.m_bowlForm : -1.0f;
+    return IsPace(p.m_bowlType) ? p.PaceValue() + p.m_bowlForm : -1.0f;
 }
 float OverallKey(const Player& p) {
     return static_cast<float>(p.OverallRating()) + (p.m_batForm + p.m_bowlForm) * 0.1f;

@@ -172,15 +172,15 @@ const char* Player::BattingPositionText() const {
 
 const char* Player::BowlingTypeCode() const {
     if (m_keeper == 1) return "WK";
-    if (m_bowlType == 0) return "-";
-    if (m_bowlType < 1 || m_bowlType > 6) return " ";
+    if (m_bowlType == BOWL_NONE) return "-";
+    if (m_bowlType < BOWL_FAST || m_bowlType > BOWL_WRIST_SPIN) return " ";
     return (m_bowlArm == 1 ? LEFT_ARM_CODES : RIGHT_ARM_CODES)[m_bowlType - 1];
 }
 
 const char* Player::BowlingTypeText() const {
     if (m_keeper == 1) return "Wicket Keeper";
-    if (m_bowlType == 0) return "None";
-    if (m_bowlType < 1 || m_bowlType > 6) return " ";
+    if (m_bowlType == BOWL_NONE) return "None";
+    if (m_bowlType < BOWL_FAST || m_bowlType > BOWL_WRIST_SPIN) return " ";
     return (m_bowlArm == 1 ? LEFT_ARM_TEXTS : RIGHT_ARM_TEXTS)[m_bowlType - 1];
 }
 
@@ -320,28 +320,28 @@ float Player::BattingMean() const {
 }
 
 float Player::SpinValue() const {
-    const float factor = (m_bowlType == 5 || m_bowlType == 6) ? 1.8f : 0.1f;
+    const float factor = IsSpin(m_bowlType) ? 1.8f : 0.1f;
     return static_cast<float>(m_bowlSkill[0]) * 5.0f * factor;
 }
 
 float Player::PaceValue() const {
     float factor = 1.0f;
     switch (m_bowlType) {
-        case 0:
+        case BOWL_NONE:
             factor = 0.2f;
             break;
-        case 1:
+        case BOWL_FAST:
             factor = 1.3f;
             break;
-        case 2:
-        case 3:
+        case BOWL_FAST_MEDIUM:
+        case BOWL_MEDIUM_FAST:
             factor = 1.25f;
             break;
-        case 4:
+        case BOWL_MEDIUM:
             factor = 1.15f;
             break;
-        case 5:
-        case 6:
+        case BOWL_FINGER_SPIN:
+        case BOWL_WRIST_SPIN:
             factor = 0.6f;
             break;
         default:

@@ -21,6 +21,9 @@ enum BowlType : int32_t {
 inline constexpr bool IsSpin(int32_t bowlType) {
     return bowlType >= BOWL_FINGER_SPIN;
 }
+inline constexpr bool IsPace(int32_t bowlType) {
+    return bowlType >= BOWL_FAST && bowlType <= BOWL_MEDIUM;
+}
 
 struct GameDate;
 
