@@ -69,34 +69,10 @@ float KeeperKey(int id) {
     return gloves + batting * 0.033333335f;
 }
 
-float TypeFactor(int bowlType, bool spin) {
-    if (spin) {
-        if (bowlType >= 0 && bowlType <= 4) return 0.1f;
-        if (bowlType == 5 || bowlType == 6) return 1.8f;
-        return 1.0f;
-    }
-    switch (bowlType) {
-        case 0:
-            return 0.2f;
-        case 1:
-            return 1.3f;
-        case 2:
-        case 3:
-            return 1.25f;
-        case 4:
-            return 1.15f;
-        case 5:
-        case 6:
-            return 0.6f;
-        default:
-            return 1.0f;
-    }
-}
-
 float BowlerKey(int id, bool spin) {
     const Player* p = P(id);
     if (!p) return -1.0e9f;
-    return static_cast<float>(p->m_bowlSkill[0]) * 5.0f * TypeFactor(p->m_bowlType, spin) + p->m_bowlForm;
+    return (spin ? p->SpinValue() : p->PaceValue()) + p->m_bowlForm;
 }
 
 // Ranks a copy of the list; equal keys keep their order so a pick repeats.
