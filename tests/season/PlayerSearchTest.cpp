@@ -60,7 +60,7 @@ TEST_F(PlayerSearchTest, OpenRequestKeepsEveryNamedActivePlayerInTableOrder) {
     EXPECT_EQ(Search(Everyone()), (std::vector<int32_t>{a, d}));
 }
 
-TEST_F(PlayerSearchTest, NamePieceMatchesSurnamesInAnyCaseNeverFirstNames) {
+TEST_F(PlayerSearchTest, NameFragmentMatchesSurnamesInAnyCaseNeverFirstNames) {
     const int a = Named("Ross", "Marsh").m_id;
     const int b = Named("Ted", "ARNOLD").m_id;
     const int c = Named("Sam", "Clarke").m_id;

@@ -1,4 +1,4 @@
-// The two interface skins: every control piece and the frame bars.
+// The two interface skins: every control image and the frame bars.
 #include <cmath>
 #include <string>
 
@@ -26,9 +26,9 @@ std::string SkinPath(const Style& s, const char* file) {
     return std::string("gfx\\gui\\") + s.name + "\\" + file + ".bmp";
 }
 
-// One button piece: the whole button is drawn 40 wide and cut into the
+// One button's slices: the whole button is drawn 40 wide and cut into the
 // left end (10), a middle slice (5) and the right end (10).
-void ButtonPieces(const Style& s, int height, const char* prefix, const char* suffixes[3], const char* state,
+void ButtonSlices(const Style& s, int height, const char* prefix, const char* suffixes[3], const char* state,
                   uint32_t face, uint32_t edge, bool pressed) {
     Picture whole(40, height);
     whole.RoundRect(0.5f, 0.5f, 39.5f, height - 0.5f, 6, Shade(edge, 0.6f));
@@ -45,11 +45,11 @@ void ButtonPieces(const Style& s, int height, const char* prefix, const char* su
     // Keep the transparent corners out of the middle slice.
     const struct { int x, w; } cuts[3] = {{0, 10}, {10, 5}, {30, 10}};
     for (int i = 0; i < 3; ++i) {
-        Picture piece(cuts[i].w, height);
+        Picture slice(cuts[i].w, height);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < cuts[i].w; ++x)
-                piece.Canvas().SetPixel(x, y, whole.Canvas().Pixel(cuts[i].x + x, y));
-        Save(piece, SkinPath(s, (std::string(prefix) + suffixes[i] + state).c_str()), 0xff101010u);
+                slice.Canvas().SetPixel(x, y, whole.Canvas().Pixel(cuts[i].x + x, y));
+        Save(slice, SkinPath(s, (std::string(prefix) + suffixes[i] + state).c_str()), 0xff101010u);
     }
 }
 
@@ -58,15 +58,15 @@ void Buttons(const Style& s) {
     const char* look0[3] = {"leftside", "mid", "rightside"};
     const char* look0Over[3] = {"leftover", "midover", "rightover"};
     const char* look0Down[3] = {"leftclicked", "midclicked", "rightclicked"};
-    ButtonPieces(s, 30, "", look0, "", s.base, s.accent, false);
-    ButtonPieces(s, 30, "", look0Over, "", s.light, s.accent, false);
-    ButtonPieces(s, 30, "", look0Down, "", s.dark, s.accent, true);
+    ButtonSlices(s, 30, "", look0, "", s.base, s.accent, false);
+    ButtonSlices(s, 30, "", look0Over, "", s.light, s.accent, false);
+    ButtonSlices(s, 30, "", look0Down, "", s.dark, s.accent, true);
     const char* look1[3] = {"leftside", "mid", "rightside"};
     const char* look1Over[3] = {"leftover", "midover", "rightover"};
     const char* look1Down[3] = {"leftclicked", "midclicked", "rightclicked"};
-    ButtonPieces(s, 22, "but2_", look1, "", Shade(s.base, 0.85f), s.light, false);
-    ButtonPieces(s, 22, "but2_", look1Over, "", s.light, s.accent, false);
-    ButtonPieces(s, 22, "but2_", look1Down, "", s.dark, s.accent, true);
+    ButtonSlices(s, 22, "but2_", look1, "", Shade(s.base, 0.85f), s.light, false);
+    ButtonSlices(s, 22, "but2_", look1Over, "", s.light, s.accent, false);
+    ButtonSlices(s, 22, "but2_", look1Down, "", s.dark, s.accent, true);
 }
 
 void Arrow(Picture& p, float cx, float cy, float dx, float dy, float size, uint32_t colour) {
@@ -122,10 +122,10 @@ void DropDowns(const Style& s) {
     whole.RoundRect(1.5f, 1.5f, 28.5f, h - 1.5f, 3.5f, s.dark);
     whole.VerticalGradient(2, h - 2.0f, WithAlpha(0xff000000u, 0.2f), WithAlpha(0xffffffffu, 0.05f));
     auto cut = [&](int x, int w, const char* name) {
-        Picture piece(w, h);
+        Picture slice(w, h);
         for (int y = 0; y < h; ++y)
-            for (int xx = 0; xx < w; ++xx) piece.Canvas().SetPixel(xx, y, whole.Canvas().Pixel(x + xx, y));
-        Save(piece, SkinPath(s, name), 0xff101010u);
+            for (int xx = 0; xx < w; ++xx) slice.Canvas().SetPixel(xx, y, whole.Canvas().Pixel(x + xx, y));
+        Save(slice, SkinPath(s, name), 0xff101010u);
     };
     cut(0, 5, "dropdown_left");
     cut(12, 1, "dropdown_mid");

@@ -23,11 +23,11 @@ int main(int argc, char** argv) {
     if (!(window ? system.Setup_System(0, SCREEN_WIDTH, SCREEN_HEIGHT, true) : system.SetupHeadless()))
         return 1;
 
-    struct Spec {
+    struct Card {
         int height, weight;
         bool italic;
         const char* label;
-    } specs[] = {{21, 700, false, "21 bold (system)"}, {21, 400, false, "21 regular"},
+    } cards[] = {{21, 700, false, "21 bold (system)"}, {21, 400, false, "21 regular"},
                  {17, 700, false, "17 bold"},          {15, 660, false, "15 weight 660"},
                  {20, 800, false, "20 heavy"},         {32, 700, true, "32 bold italic"},
                  {14, 700, false, "14 bold"},          {18, 700, false, "18 bold"},
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
                  {17, 700, true, "17 bold italic"}};
     std::vector<std::unique_ptr<CFont>> fonts;
     TestCardArt art;
-    for (const Spec& s : specs) {
+    for (const Card& s : cards) {
         fonts.push_back(CFont::Create(s.height, s.weight, s.italic));
         art.fonts.push_back({fonts.back().get(), s.label});
     }

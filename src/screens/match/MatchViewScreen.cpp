@@ -70,7 +70,7 @@ constexpr MatchViewUi& UI = MV::s_ui;
 
 enum FirstState { SHOWN, HIDDEN, DISABLED };
 
-struct ButtonSpec {
+struct ButtonEntry {
     CButton** slot;
     const char* caption;
     const char* tooltip;
@@ -78,7 +78,7 @@ struct ButtonSpec {
     FirstState state;
 };
 
-constexpr ButtonSpec SCREEN_BUTTONS[] = {
+constexpr ButtonEntry SCREEN_BUTTONS[] = {
     {&UI.ball, "Ball", "Bowl the next ball", 15, 630, 70, 30, SHOWN},
     {&UI.over, "Over", "Complete this over", 90, 630, 70, 30, SHOWN},
     {&UI.declare, "Declare", "End this innings prematurely", 15, 550, 150, 30, SHOWN},
@@ -157,7 +157,7 @@ CComboBox* ChildCombo(CDialog* dialog, int x, int y, int width, int height, cons
 }
 
 void MakeScreenControls(bool firstClass) {
-    for (const ButtonSpec& b : SCREEN_BUTTONS) {
+    for (const ButtonEntry& b : SCREEN_BUTTONS) {
         *b.slot = s_controls.Make<CButton>(b.x, b.y, b.width, b.height, b.caption, b.tooltip);
         SetFirstState(*b.slot, b.state);
     }

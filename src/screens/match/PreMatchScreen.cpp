@@ -38,13 +38,13 @@ constexpr int ROW_STEP = 25;
 
 enum FirstState { ENABLED, DISABLED, HIDDEN };
 
-struct ButtonSpec {
+struct ButtonEntry {
     CButton** slot;
     const char* caption;
     int x, y, width;
     FirstState state;
 };
-constexpr ButtonSpec BUTTONS[] = {
+constexpr ButtonEntry BUTTONS[] = {
     {&PM::s_btnContinue, "Continue", 895, 720, 110, DISABLED},
     {&PM::s_btnMainMenu, "Main Menu", 20, 720, 110, DISABLED},
     {&PM::s_btnCoinToss, "Coin Toss", 650, 640, 220, ENABLED},
@@ -156,7 +156,7 @@ void CPreMatchScreen::Enter() {
     g_game->mb_screenFrame = 0;
     g_game->m_recordOnLeave = false;
     s_controls.Begin();
-    for (const ButtonSpec& b : BUTTONS) {
+    for (const ButtonEntry& b : BUTTONS) {
         *b.slot = s_controls.Add<CButton>(b.x, b.y, b.width, 30, b.caption);
         if (b.state == DISABLED) (*b.slot)->Disable();
         if (b.state == HIDDEN) {
@@ -171,7 +171,7 @@ void CPreMatchScreen::Enter() {
 
 void CPreMatchScreen::Leave() {
     s_controls.Free();
-    for (const ButtonSpec& b : BUTTONS) *b.slot = nullptr;
+    for (const ButtonEntry& b : BUTTONS) *b.slot = nullptr;
 }
 
 void CPreMatchScreen::Tick() {
