@@ -169,7 +169,6 @@ int BuildInProgress(int32_t filter) {
 }
 
 int BuildScoreboard(int32_t filter) {
-    g_todaysLists.mi_scoreFilter = filter;
     return KeepMatches(g_todaysLists.mv_scoreRows, filter, true);
 }
 

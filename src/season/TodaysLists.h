@@ -33,7 +33,6 @@ struct TodaysLists {
     int32_t mi_fixtureFilter = FILTER_LOCAL;
     // Positions in g_currentMatches.
     std::vector<int32_t> mv_scoreRows;
-    int32_t mi_scoreFilter = FILTER_LOCAL;
 };
 extern TodaysLists g_todaysLists;
 
