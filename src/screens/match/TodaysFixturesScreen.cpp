@@ -130,11 +130,7 @@ void TF::Enter() {
     s_scroll->m_position = 0;
     s_controls.List(s_filter);
 
-    for (auto& match : g_currentMatches) {
-        for (Innings& innings : match->m_innings)
-            if (innings.mb_started) innings.FindTopPerformers();
-    }
-    g_todaysLists.mi_fixtureFilter = FILTER_LOCAL;
+    FindTodaysTopPerformers();
     int rows = BuildStartingToday(FILTER_LOCAL);
     if (rows == 0) {
         rows = BuildInProgress(FILTER_LOCAL);
@@ -157,13 +153,7 @@ void TF::Update() {
 }
 
 void TF::Render() {
-    g_system->ShadeRect(203, 103, 1019, 168);
-    g_system->ShadeRect(203, 170, 1019, 695);
-    DrawFrameBars("08:45");
-    DrawCoachName();
-    g_system->DrawText(512, 15, ALIGN_CENTRE, WHITE, g_game->m_fontTitle.get(), "Today's Fixtures");
-    g_system->DrawText(230, 120, ALIGN_LEFT, WHITE, g_game->m_fontText.get(), "%s",
-                       g_cricket.m_date.DateText());
+    DrawTodaysFrame("Today's Fixtures", "08:45");
     if (g_todaysLists.mv_fixtureRows.empty()) {
         g_system->DrawText(230, 190, ALIGN_LEFT, WHITE, g_game->m_fontText.get(), "No games to show");
     } else if (g_todaysLists.mi_fixtureMode == FIXTURES_IN_PROGRESS) {

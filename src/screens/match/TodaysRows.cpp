@@ -5,8 +5,10 @@
 
 #include "match/Conditions.h"
 #include "match/Match.h"
+#include "match/MatchLists.h"
 #include "screens/match/TodaysScreens.h"
 #include "screens/menus/ScreenControls.h"
+#include "screens/menus/ScreenFrame.h"
 #include "season/Fixtures.h"
 #include "season/TodaysLists.h"
 #include "shell/Game.h"
@@ -136,6 +138,23 @@ int DrawInningsLines(const Match& match, int y) {
         y += 20 * (lines > 0 ? lines : 1) + 10;
     }
     return y;
+}
+
+void DrawTodaysFrame(const char* title, const char* clock) {
+    g_system->ShadeRect(203, 103, 1019, 168);
+    g_system->ShadeRect(203, 170, 1019, 695);
+    DrawFrameBars(clock);
+    DrawCoachName();
+    g_system->DrawText(512, 15, ALIGN_CENTRE, WHITE, g_game->m_fontTitle.get(), "%s", title);
+    g_system->DrawText(230, 120, ALIGN_LEFT, WHITE, g_game->m_fontText.get(), "%s",
+                       g_cricket.m_date.DateText());
+}
+
+void FindTodaysTopPerformers() {
+    for (auto& match : g_currentMatches) {
+        for (Innings& innings : match->m_innings)
+            if (innings.mb_started) innings.FindTopPerformers();
+    }
 }
 
 void OpenUserProfile() {

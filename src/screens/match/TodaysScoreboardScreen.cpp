@@ -172,10 +172,7 @@ void TS::Enter() {
     s_scroll->mb_horizontal = 0;
     s_scroll->m_position = 0;
     s_controls.List(s_filter);
-    for (auto& match : g_currentMatches) {
-        for (Innings& innings : match->m_innings)
-            if (innings.mb_started) innings.FindTopPerformers();
-    }
+    FindTodaysTopPerformers();
     std::fill(std::begin(s_keyWasDown), std::end(s_keyWasDown), false);
     CollectHighlights();
     Rebuild(FILTER_LOCAL);
@@ -199,14 +196,8 @@ void TS::Update() {
 }
 
 void TS::Render() {
-    g_system->ShadeRect(203, 103, 1019, 168);
-    g_system->ShadeRect(203, 170, 1019, 695);
     const bool sameDay = g_cricket.m_date.m_day == g_dayScreenState.m_scoreboardDate.m_day;
-    DrawFrameBars(sameDay ? "22:45" : g_cricket.m_date.ClockText());
-    DrawCoachName();
-    g_system->DrawText(512, 15, ALIGN_CENTRE, WHITE, g_game->m_fontTitle.get(), "Today's Scoreboard");
-    g_system->DrawText(230, 120, ALIGN_LEFT, WHITE, g_game->m_fontText.get(), "%s",
-                       g_cricket.m_date.DateText());
+    DrawTodaysFrame("Today's Scoreboard", sameDay ? "22:45" : g_cricket.m_date.ClockText());
     if (g_todaysLists.mv_scoreRows.empty())
         g_system->DrawText(230, 185, ALIGN_LEFT, WHITE, g_game->m_fontText.get(), "No games to show");
     else
