@@ -57,9 +57,9 @@ void SyncProfile(const StaffMember& coach) {
 
 // The side the user's screens follow: his club, else his country.
 void SyncUserSide() {
-    const int index = g_cricket.m_coachIndex;
-    if (index < 0 || static_cast<size_t>(index) >= g_userCoaches.size()) return;
-    const StaffMember& s = g_userCoaches[index].m_staff;
+    const UserCoach* profile = CurrentProfile();
+    if (!profile) return;
+    const StaffMember& s = profile->m_staff;
     g_cricket.m_team = s.m_clubJob > 0 ? s.m_clubJob : (s.m_nationalJob > 0 ? s.m_nationalJob : 0);
     DayScreens().UserSideChanged();
 }

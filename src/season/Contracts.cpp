@@ -198,11 +198,9 @@ void PutUserOffer(ContractOffer offer, int teamId) {
     item.m_date = g_cricket.m_date;
     item.AddLink(LINK_PLAYER, offer.m_player);
     PostNews(item);
-    const int index = g_cricket.m_coachIndex;
-    if (index >= 0 && static_cast<size_t>(index) < g_userCoaches.size()) {
+    if (UserCoach* coach = CurrentProfile()) {
         const GameDate& today = g_cricket.m_date;
-        g_userCoaches[static_cast<size_t>(index)].DeliverPendingNews(today.m_day, today.m_month,
-                                                                     today.m_year);
+        coach->DeliverPendingNews(today.m_day, today.m_month, today.m_year);
     }
 }
 

@@ -25,10 +25,14 @@ NewsLink SideLink(int sideId) {
     return {sideId >= FIRST_CLUB_ID ? LINK_CLUB : LINK_COUNTRY, sideId};
 }
 
-void PostNews(const PendingNewsItem& item) {
+UserCoach* CurrentProfile() {
     const int index = g_cricket.m_coachIndex;
-    if (index < 0 || static_cast<size_t>(index) >= g_userCoaches.size()) return;
-    g_userCoaches[static_cast<size_t>(index)].mv_pending.push_back(item);
+    if (index < 0 || static_cast<size_t>(index) >= g_userCoaches.size()) return nullptr;
+    return &g_userCoaches[static_cast<size_t>(index)];
+}
+
+void PostNews(const PendingNewsItem& item) {
+    if (UserCoach* coach = CurrentProfile()) coach->mv_pending.push_back(item);
 }
 
 void PostToEveryCoach(const PendingNewsItem& item) {

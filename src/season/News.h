@@ -166,6 +166,8 @@ struct UserCoach {
 };
 
 extern std::vector<UserCoach> g_userCoaches;
+// The profile of the coach whose turn it is; nullptr without one.
+UserCoach* CurrentProfile();
 
 // The link to a side: a club for ids of 1000 and more, else a country.
 NewsLink SideLink(int sideId);

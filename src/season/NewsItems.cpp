@@ -359,9 +359,9 @@ void InboxMessage::Accept() {
         if ((l.m_kind == LINK_CLUB || l.m_kind == LINK_COUNTRY) && side == 0) side = l.m_value;
         if (l.m_kind == LINK_PLAYER && player == 0) player = l.m_value;
     }
-    const int index = g_cricket.m_coachIndex;
-    if (index < 0 || static_cast<size_t>(index) >= g_userCoaches.size()) return;
-    const int coachId = g_userCoaches[index].m_staff.m_id;
+    const UserCoach* profile = CurrentProfile();
+    if (!profile) return;
+    const int coachId = profile->m_staff.m_id;
     if (m_code == NEWS_JOB_OFFER) {
         m_answer = "You accepted the job.";
         if (side >= FIRST_CLUB_ID) {

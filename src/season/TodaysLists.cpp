@@ -14,9 +14,8 @@ TodaysLists g_todaysLists;
 namespace {
 
 const StaffMember* CurrentCoach() {
-    const int index = g_cricket.m_coachIndex;
-    if (index < 0 || static_cast<size_t>(index) >= g_userCoaches.size()) return nullptr;
-    return &g_userCoaches[static_cast<size_t>(index)].m_staff;
+    const UserCoach* profile = CurrentProfile();
+    return profile ? &profile->m_staff : nullptr;
 }
 
 int32_t UserClub() {

@@ -21,12 +21,6 @@ namespace ravel {
 
 LinkSubjects g_linkSubjects;
 
-UserCoach* CurrentProfile() {
-    const int index = g_cricket.m_coachIndex;
-    if (index < 0 || static_cast<size_t>(index) >= g_userCoaches.size()) return nullptr;
-    return &g_userCoaches[static_cast<size_t>(index)];
-}
-
 const StaffMember* CurrentUserStaff() {
     const UserCoach* profile = CurrentProfile();
     return profile ? &profile->m_staff : nullptr;

@@ -29,8 +29,8 @@ struct LinkSubjects {
 };
 extern LinkSubjects g_linkSubjects;
 
-// The current human coach's profile, record and inbox; nullptr without one.
-UserCoach* CurrentProfile();
+// The current human coach's record and inbox (CurrentProfile in
+// season/News.h); nullptr without one.
 const StaffMember* CurrentUserStaff();
 std::vector<InboxMessage>* CurrentInbox();
 // The side the current coach runs: his club, else his country, else 0.
