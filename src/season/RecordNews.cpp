@@ -57,16 +57,6 @@ const char* KindName(int kind) {
     }
 }
 
-std::string Ordinal(int n) {
-    const int tens = n % 100;
-    const char* suffix = tens >= 11 && tens <= 13 ? "th"
-                         : n % 10 == 1            ? "st"
-                         : n % 10 == 2            ? "nd"
-                         : n % 10 == 3            ? "rd"
-                                                  : "th";
-    return std::to_string(n) + suffix;
-}
-
 std::string Plural(int n, const char* word) {
     return Format("%d %s%s", n, word, n == 1 ? "" : "s");
 }

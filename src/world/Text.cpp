@@ -23,6 +23,16 @@ std::string Format(const char* format, ...) {
     return out;
 }
 
+std::string Ordinal(int n) {
+    const int tens = n % 100;
+    const char* suffix = tens >= 11 && tens <= 13 ? "th"
+                         : n % 10 == 1            ? "st"
+                         : n % 10 == 2            ? "nd"
+                         : n % 10 == 3            ? "rd"
+                                                  : "th";
+    return std::to_string(n) + suffix;
+}
+
 std::string IntToString(int value) {
     std::ostringstream out;
     out << value;

@@ -3,7 +3,7 @@
 // click replays, and the current partnership. The charts are in
 // ChartsDraw.cpp, pitch analysis and the other scores in ConditionsDraw.cpp.
 #include <algorithm>
-#include <cstdio>
+#include <string>
 
 #include "match/Match.h"
 #include "screens/match/MatchViewDraw.h"
@@ -14,6 +14,7 @@
 #include "shell/platform/System.h"
 #include "world/Competitions.h"
 #include "world/Player.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -257,26 +258,9 @@ void DrawPartnership(const Match& match) {
 }  // namespace
 
 const char* OverOrdinalText(int over) {
-    static char buffer[24];
-    const char* suffix = "th";
-    const int lastTwo = over % 100;
-    if (lastTwo < 10 || lastTwo > 19) {
-        switch (over % 10) {
-            case 1:
-                suffix = "st";
-                break;
-            case 2:
-                suffix = "nd";
-                break;
-            case 3:
-                suffix = "rd";
-                break;
-            default:
-                break;
-        }
-    }
-    std::snprintf(buffer, sizeof buffer, "%d%s", over, suffix);
-    return buffer;
+    static std::string text;
+    text = Ordinal(over);
+    return text.c_str();
 }
 
 int BallTotalRuns(int32_t outcome, int32_t runs) {
