@@ -29,6 +29,8 @@ constexpr uint32_t PLAN_LINE = 0xff1e1e1eu;
 constexpr uint32_t FIT = 0xff00e600u;
 constexpr uint32_t TIRING = 0xffdda91bu;
 constexpr uint32_t TIRED = 0xffff0000u;
+constexpr float FIT_ABOVE = 70.0f;
+constexpr float TIRING_ABOVE = 45.0f;
 constexpr uint32_t AGGRESSION_TRACK = 0xff000037u;
 constexpr uint32_t CONFIDENCE_LIT = 0xff00c800u;
 constexpr uint32_t CONFIDENCE_UNLIT = 0xff640000u;
@@ -149,8 +151,8 @@ const char* AggressionLevelText(float aggression) {
 }
 
 uint32_t FitnessColour(float energy) {
-    if (energy > 70.0f) return FIT;
-    return energy > 45.0f ? TIRING : TIRED;
+    if (energy > FIT_ABOVE) return FIT;
+    return energy > TIRING_ABOVE ? TIRING : TIRED;
 }
 
 bool ConfidenceBoxLit(float confidence, int box) {

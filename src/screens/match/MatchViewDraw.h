@@ -96,6 +96,8 @@ const char* OtherScoresLabel(const Match& match);
 void DrawBatsmenPanel(const Match& match);
 // "Ultra Defensive" .. "All out attack"; "" above 100.
 const char* AggressionLevelText(float aggression);
+// Green above 70, amber above 45, else red: the side panel's and the
+// selection window's fitness bars.
 uint32_t FitnessColour(float energy);
 // Boxes 0..4 of a batsman's confidence against a bowler.
 bool ConfidenceBoxLit(float confidence, int box);

@@ -5,6 +5,7 @@
 
 #include "match/Match.h"
 #include "match/MatchServices.h"
+#include "screens/match/MatchViewDraw.h"
 #include "screens/match/MatchViewScreen.h"
 #include "season/PlayerIcons.h"
 #include "shell/Game.h"
@@ -23,12 +24,7 @@ constexpr uint32_t WHITE = 0xffffffff;
 constexpr uint32_t YELLOW = 0xffffff00;
 constexpr uint32_t GREY = 0xff9b9b9b;
 constexpr uint32_t LIGHT_GREY = 0xffcdcdcd;
-constexpr uint32_t FIT = 0xff00e600;
-constexpr uint32_t TIRING = 0xffdda91b;
-constexpr uint32_t TIRED = 0xffff0000;
 constexpr uint32_t BAR_BACK = 0xff000000;
-constexpr float FIT_ABOVE = 70.0f;
-constexpr float TIRING_ABOVE = 45.0f;
 constexpr int ROW_TOP = 90;
 constexpr int ROW_STEP = 25;
 
@@ -81,9 +77,8 @@ void Overs(int x, int y, int balls, int alignment) {
 }
 
 void FitnessBar(int x, int y, float energy) {
-    const uint32_t colour = energy > FIT_ABOVE ? FIT : energy > TIRING_ABOVE ? TIRING : TIRED;
     g_system->FillRect(x, y, x + 50, y + 23, BAR_BACK);
-    g_system->FillRect(x + 1, y + 1, x - 1 + static_cast<int>(energy / 2.0f), y + 22, colour);
+    g_system->FillRect(x + 1, y + 1, x - 1 + static_cast<int>(energy / 2.0f), y + 22, FitnessColour(energy));
     Text(x, y, WHITE, "%d%%", static_cast<int>(energy));
 }
 
