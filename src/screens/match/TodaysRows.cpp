@@ -9,6 +9,7 @@
 #include "screens/match/TodaysScreens.h"
 #include "screens/menus/ScreenControls.h"
 #include "screens/menus/ScreenFrame.h"
+#include "screens/team/TeamDraw.h"
 #include "season/Fixtures.h"
 #include "season/TodaysLists.h"
 #include "shell/Game.h"
@@ -30,36 +31,29 @@ constexpr int NAMED_RUNS = 30;
 constexpr int NAMED_WICKETS = 1;
 constexpr size_t NAMED_TEXT_LIMIT = 17;
 
-void Row(int x, int y, uint32_t colour, const char* format, ...) __attribute__((format(printf, 4, 5)));
-void Row(int x, int y, uint32_t colour, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    g_system->DrawTextV(x, y, ALIGN_LEFT, colour, g_game->m_fontTable.get(), format, args);
-    va_end(args);
-}
-
 void DrawScore(const Innings& innings, bool oneInnings, int y) {
     const int32_t runs = InningsTotal(innings), wickets = innings.Wickets();
     if (oneInnings) {
         if (wickets >= ALL_OUT)
-            Row(430, y, WHITE, "%d", runs);
+            TableText(430, y, WHITE, "%d", runs);
         else
-            Row(430, y, WHITE, "%d/%d", runs, wickets);
+            TableText(430, y, WHITE, "%d/%d", runs, wickets);
         return;
     }
     if (wickets >= ALL_OUT)
-        Row(530, y, WHITE, "%d all out", runs);
+        TableText(530, y, WHITE, "%d all out", runs);
     else if (innings.mi_status == INNINGS_DECLARED)
-        Row(530, y, WHITE, "%d/%d dec", runs, wickets);
+        TableText(530, y, WHITE, "%d/%d dec", runs, wickets);
     else
-        Row(530, y, WHITE, "%d/%d", runs, wickets);
+        TableText(530, y, WHITE, "%d/%d", runs, wickets);
 }
 
 void DrawPerformers(const Innings& innings, int y) {
     const char* batsman = getbathighlights(innings);
     if (TopBatsmanRuns(innings) > NAMED_RUNS && std::strlen(batsman) < NAMED_TEXT_LIMIT)
-        Row(660, y, PERFORMER_GREY, "%s", batsman);
-    if (TopBowlerWickets(innings) > NAMED_WICKETS) Row(805, y, PERFORMER_GREY, "%s", BowlHighlights(innings));
+        TableText(660, y, PERFORMER_GREY, "%s", batsman);
+    if (TopBowlerWickets(innings) > NAMED_WICKETS)
+        TableText(805, y, PERFORMER_GREY, "%s", BowlHighlights(innings));
 }
 
 }  // namespace
@@ -124,13 +118,13 @@ int DrawInningsLines(const Match& match, int y) {
     const int32_t sides[2] = {sideA, sideA == match.mi_team1 ? match.mi_team2 : match.mi_team1};
     for (int k = 0; k < 2; ++k) {
         g_system->FillRect(230, y - 8, 984, y - 6, WHITE);
-        Row(230, y, WHITE, "%s", SideName(sides[k]));
+        TableText(230, y, WHITE, "%s", SideName(sides[k]));
         int lines = 0;
         for (int i = k; i < 4; i += 2) {
             const Innings& innings = match.m_innings[i];
             if (!innings.mb_started) continue;
             const int lineY = y + 20 * lines;
-            if (!oneInnings) Row(450, lineY, INNINGS_GREY, i < 2 ? "1st inn" : "2nd inn");
+            if (!oneInnings) TableText(450, lineY, INNINGS_GREY, i < 2 ? "1st inn" : "2nd inn");
             DrawScore(innings, oneInnings, lineY);
             DrawPerformers(innings, lineY);
             ++lines;
