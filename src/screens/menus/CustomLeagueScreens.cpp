@@ -133,15 +133,6 @@ bool TourMatchesLeft() {
 
 }  // namespace
 
-void DrawFullScreenFrame(const char* title) {
-    CGame& game = *g_game;
-    game.m_background.Draw(0, 0);
-    g_system->ShadeRect(4, 103, 1019, 695);
-    game.m_topBarMatch.Draw(0, 0);
-    game.m_bottomBar.Draw(0, 704);
-    g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "%s", title);
-}
-
 void SetEnabled(CControl* control, bool enabled) {
     if (enabled)
         control->mb_disabled = 0;

@@ -17,9 +17,6 @@ class CButton;
 class CControl;
 class CListPanel;
 
-// The custom games' screens: background, shaded panel, top and bottom bars
-// and the title.
-void DrawFullScreenFrame(const char* title);
 void SetEnabled(CControl* control, bool enabled);
 
 struct CCustomGameScreen {

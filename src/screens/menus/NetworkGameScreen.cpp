@@ -165,12 +165,7 @@ std::string CNetworkGameScreen::Title() {
 
 void CNetworkGameScreen::Render() {
     ++s_frames;
-    CGame& game = *g_game;
-    game.m_background.Draw(0, 0);
-    g_system->ShadeRect(4, 103, 1019, 695);
-    game.m_topBarMatch.Draw(0, 0);
-    game.m_bottomBar.Draw(0, 704);
-    g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "%s", Title().c_str());
+    DrawFullScreenFrame(Title().c_str());
     g_system->mp_controlList->Draw();
 }
 

@@ -212,13 +212,8 @@ bool CSetupGameScreen::Continue() {
 void CSetupGameScreen::Render() {
     CGame& game = *g_game;
     CSystem& sys = *g_system;
-    game.m_background.Draw(0, 0);
-    sys.ShadeRect(4, 103, 1019, 695);
-    game.m_topBarMatch.Draw(0, 0);
-    game.m_bottomBar.Draw(0, 704);
-
+    DrawFullScreenFrame("Setup Game");
     CFont* text = game.m_fontText.get();
-    sys.DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "Setup Game");
     sys.DrawText(TEXT_X, 120, ALIGN_LEFT, TEXT_YELLOW, text, "Enter Personal Details");
     sys.DrawText(TEXT_X, 160, ALIGN_LEFT, TEXT_WHITE, text, "First Name");
     sys.DrawText(TEXT_X, 200, ALIGN_LEFT, TEXT_WHITE, text, "Surname");

@@ -16,6 +16,15 @@ void DrawScreenFrame(bool withCoachName) {
     if (withCoachName) DrawCoachName();
 }
 
+void DrawFullScreenFrame(const char* title) {
+    CGame& game = *g_game;
+    game.m_background.Draw(0, 0);
+    g_system->ShadeRect(4, 103, 1019, 695);
+    game.m_topBarMatch.Draw(0, 0);
+    game.m_bottomBar.Draw(0, 704);
+    g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "%s", title);
+}
+
 void DrawCoachName() {
     const StaffMember* coach = CurrentUserStaff();
     if (!coach) return;

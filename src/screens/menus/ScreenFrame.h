@@ -14,6 +14,9 @@ inline constexpr uint32_t TEXT_ORANGE = 0xfff05a00u;
 // Shaded content area, top, side and bottom bars; the game date and clock
 // while CGame's show-date flag is set; the coach's name when asked.
 void DrawScreenFrame(bool withCoachName);
+// The frame of the screens without a side bar (the menus before a game, the
+// custom games): background, shaded panel, top and bottom bars and the title.
+void DrawFullScreenFrame(const char* title);
 // The current human coach's "first surname", centred under the top bar.
 void DrawCoachName();
 // "05 Mar 2007": two-digit day, English month, year. Static buffer; a month

@@ -161,13 +161,8 @@ void CMainMenuScreen::Tick() {
 }
 
 void CMainMenuScreen::Render() {
-    CGame& game = *g_game;
-    game.m_background.Draw(0, 0);
-    g_system->ShadeRect(4, 103, 1019, 695);
-    game.m_topBarMatch.Draw(0, 0);
-    game.m_bottomBar.Draw(0, 704);
-    g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "Ravelstone");
-    g_system->DrawText(977, 15, ALIGN_CENTRE, TEXT_YELLOW, game.m_fontTitle.get(), "%s", VERSION);
+    DrawFullScreenFrame("Ravelstone");
+    g_system->DrawText(977, 15, ALIGN_CENTRE, TEXT_YELLOW, g_game->m_fontTitle.get(), "%s", VERSION);
     g_system->mp_controlList->Draw();
 }
 
