@@ -1,6 +1,6 @@
 // The highlights list, the one collection of recorded balls that the match
-// player plays back, and the highlights file that stores it. The file was
-// written by a text-mode stream: every byte 0x0A of its content is stored as
+// player plays back, and the highlights file that stores it. The file holds
+// its content as a text-mode stream writes it: every byte 0x0A is stored as
 // 0x0D 0x0A, and reading undoes exactly that.
 #pragma once
 
