@@ -2,6 +2,7 @@
 // (batting, bowling or partnerships) and a batsman's page.
 #include <algorithm>
 #include <cstdarg>
+#include <cstdio>
 #include <string>
 
 #include "match/Match.h"
@@ -66,15 +67,8 @@ void DrawOvers(int x, int y, const Innings& innings) {
         Text(x, y, WHITE, "%d overs", innings.Overs());
 }
 
-// "245 all out", "301/6 dec" or "187/4" (in a one-innings match "245").
 void DrawScore(int x, int y, const Innings& innings, bool oneInnings) {
-    const int32_t runs = InningsTotal(innings), wickets = innings.Wickets();
-    if (wickets >= ALL_OUT)
-        Text(x, y, WHITE, oneInnings ? "%d" : "%d all out", runs);
-    else if (!oneInnings && innings.mi_status == INNINGS_DECLARED)
-        Text(x, y, WHITE, "%d/%d dec", runs, wickets);
-    else
-        Text(x, y, WHITE, "%d/%d", runs, wickets);
+    Text(x, y, WHITE, "%s", InningsScoreText(innings, oneInnings));
 }
 
 // The innings' top batsmen and bowlers, one row each, `step` apart.
@@ -295,6 +289,18 @@ void DrawPartnerships(const Innings& innings) {
 }
 
 }  // namespace
+
+const char* InningsScoreText(const Innings& innings, bool oneInnings) {
+    static char text[32];
+    const int32_t runs = InningsTotal(innings), wickets = innings.Wickets();
+    if (wickets >= ALL_OUT)
+        std::snprintf(text, sizeof text, oneInnings ? "%d" : "%d all out", runs);
+    else if (!oneInnings && innings.mi_status == INNINGS_DECLARED)
+        std::snprintf(text, sizeof text, "%d/%d dec", runs, wickets);
+    else
+        std::snprintf(text, sizeof text, "%d/%d", runs, wickets);
+    return text;
+}
 
 int BowlingRows(const Match& match, int innings, int32_t (&slots)[SQUAD_SIZE]) {
     const Innings& in = match.m_innings[Match::InningsIndex(innings)];

@@ -8,6 +8,7 @@
 namespace ravel {
 
 class Match;
+struct Innings;
 
 // Views and cards of the scorecard.
 enum ScorecardView : int32_t {
@@ -64,6 +65,9 @@ void DrawBatsmanPage(const Match& match, int innings, int position);
 // The bowling order's slots that have bowled a ball, in that order: the
 // bowling card's rows and hot spots.
 int BowlingRows(const Match& match, int innings, int32_t (&slots)[11]);
+// "245 all out", "301/6 dec" or "187/4"; in a one-innings match "245" all
+// out and never "dec". Static buffer.
+const char* InningsScoreText(const Innings& innings, bool oneInnings);
 // The small pitch picture, once loaded.
 void DrawScorecardPitch(int x, int y);
 

@@ -6,6 +6,7 @@
 #include "match/Conditions.h"
 #include "match/Match.h"
 #include "match/MatchLists.h"
+#include "screens/match/ScorecardScreen.h"
 #include "screens/match/TodaysScreens.h"
 #include "screens/menus/ScreenControls.h"
 #include "screens/menus/ScreenFrame.h"
@@ -25,28 +26,10 @@ namespace {
 constexpr uint32_t WHITE = 0xFFFFFFFF;
 constexpr uint32_t INNINGS_GREY = 0xFF9B9B9B;
 constexpr uint32_t PERFORMER_GREY = 0xFFCDCDCD;
-constexpr int ALL_OUT = 10;
 // The top batsman is named past 30 runs, the top bowler past one wicket.
 constexpr int NAMED_RUNS = 30;
 constexpr int NAMED_WICKETS = 1;
 constexpr size_t NAMED_TEXT_LIMIT = 17;
-
-void DrawScore(const Innings& innings, bool oneInnings, int y) {
-    const int32_t runs = InningsTotal(innings), wickets = innings.Wickets();
-    if (oneInnings) {
-        if (wickets >= ALL_OUT)
-            TableText(430, y, WHITE, "%d", runs);
-        else
-            TableText(430, y, WHITE, "%d/%d", runs, wickets);
-        return;
-    }
-    if (wickets >= ALL_OUT)
-        TableText(530, y, WHITE, "%d all out", runs);
-    else if (innings.mi_status == INNINGS_DECLARED)
-        TableText(530, y, WHITE, "%d/%d dec", runs, wickets);
-    else
-        TableText(530, y, WHITE, "%d/%d", runs, wickets);
-}
 
 void DrawPerformers(const Innings& innings, int y) {
     const char* batsman = getbathighlights(innings);
@@ -125,7 +108,7 @@ int DrawInningsLines(const Match& match, int y) {
             if (!innings.mb_started) continue;
             const int lineY = y + 20 * lines;
             if (!oneInnings) TableText(450, lineY, INNINGS_GREY, i < 2 ? "1st inn" : "2nd inn");
-            DrawScore(innings, oneInnings, lineY);
+            TableText(oneInnings ? 430 : 530, lineY, WHITE, "%s", InningsScoreText(innings, oneInnings));
             DrawPerformers(innings, lineY);
             ++lines;
         }
