@@ -124,9 +124,13 @@ int DirectionIndex(int pictureBearing) {
     return row * 2 + (bearing < 180 ? 0 : 1);
 }
 
-void Innings::RecountTotal() {
+void Innings::Recount() {
     mi_total = mi_legByes + mi_noBalls + mi_wides + mi_byes;
-    for (const BatsmanFigures& batsman : m_batsmen) mi_total += BatsmanRuns(batsman);
+    mi_wickets = 0;
+    for (const BatsmanFigures& batsman : m_batsmen) {
+        mi_total += BatsmanRuns(batsman);
+        mi_wickets += batsman.mi_howOut > 0 ? 1 : 0;
+    }
 }
 
 void Innings::FindTopPerformers() {

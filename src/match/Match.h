@@ -216,9 +216,11 @@ struct Innings {
     int32_t mi_wides = 0;
     int32_t mi_byes = 0;
     int32_t mi_legalBalls = 0;
-    // The total, kept with every run booked (InningsTotal); RecountTotal
-    // works it out again from the batting records and extras.
+    // The total, kept with every run booked (InningsTotal), and the wickets,
+    // kept with every dismissal (Wickets); Recount works both out again from
+    // the batting records and extras for code that sets them directly.
     int32_t mi_total = 0;
+    int32_t mi_wickets = 0;
     std::array<int32_t, SQUAD_SIZE> mi_bowlingOrder{};  // slots in the order they first bowled, -1 after
     uint8_t mb_started = 0;
     int32_t mi_status = 0;                             // INNINGS_...
@@ -228,17 +230,13 @@ struct Innings {
     std::vector<BallRecord> mv_balls;                  // kept when a human side plays
     std::vector<OverRecord> mv_overs;
 
-    int32_t Wickets() const {
-        int32_t wickets = 0;
-        for (const BatsmanFigures& batsman : m_batsmen) wickets += batsman.mi_howOut > 0 ? 1 : 0;
-        return wickets;
-    }
+    int32_t Wickets() const { return mi_wickets; }
     // The index-th ball of the per-ball list; an empty record outside it.
     const BallRecord& BallAt(int index) const;
     int32_t Overs() const { return mi_legalBalls / 6; }
     int32_t BallsOfOver() const { return mi_legalBalls % 6; }
     void FindTopPerformers();
-    void RecountTotal();
+    void Recount();
     // Who stands at two batting positions changes places; what either has
     // done stays with the position.
     void SwapBatsmen(int a, int b);

@@ -234,6 +234,7 @@ void Match::Dismiss(int32_t outcome) {
             out.mi_howOut = HOWOUT_RUN_OUT;
             break;
     }
+    ++in.mi_wickets;
     bool bowlersWicket = outcome == OUTCOME_BOWLED || outcome == OUTCOME_LBW || outcome == OUTCOME_STUMPED ||
                          outcome == OUTCOME_CAUGHT;
     int bowlerSlot = std::clamp(mi_bowler, 0, SQUAD_SIZE - 1);

@@ -145,14 +145,14 @@ TEST_F(MatchInnings, ComputerDeclaresWithABigTotalOrAWinningLead) {
         if (c.testMatch) match.mi_matchType = FORMAT_TEST;
         if (c.innings == 2) {
             match.m_innings[0].m_batsmen[0].mi_scored[1] = c.ownRuns;
-            match.m_innings[0].RecountTotal();
+            match.m_innings[0].Recount();
             match.StartInnings(1, false);
             match.m_innings[1].m_batsmen[0].mi_scored[1] = c.otherRuns;
-            match.m_innings[1].RecountTotal();
+            match.m_innings[1].Recount();
             match.StartInnings(2, false);
         }
         match.CurrentInnings().m_batsmen[0].mi_scored[1] = c.total;
-        match.CurrentInnings().RecountTotal();
+        match.CurrentInnings().Recount();
         match.CurrentInnings().mi_legalBalls = 600;
         match.mi_dayIndex = c.dayIndex;
         match.mi_oversLeftToday = c.oversLeft;
@@ -198,10 +198,11 @@ TEST_F(MatchInnings, ComputerBattingChasesOrBatsOutTimeLateInTheMatch) {
             const int slot = order[c.followOn][i];
             if (i > 0) match.StartInnings(slot, false);
             match.m_innings[slot].m_batsmen[0].mi_scored[1] = c.totals[i];
-            match.m_innings[slot].RecountTotal();
+            match.m_innings[slot].Recount();
         }
         Innings& in = match.CurrentInnings();
         for (int w = 0; w < c.wickets; ++w) in.m_batsmen[w].mi_howOut = HOWOUT_BOWLED;
+        in.Recount();
         match.mi_batsman1 = c.wickets;
         match.mi_batsman2 = c.wickets + 1;
         match.mi_dayIndex = c.dayIndex;
@@ -216,12 +217,12 @@ TEST_F(MatchInnings, RequiredRateAndTopPerformers) {
     Match& match = StartComputerMatch(COMP_ONE_DAY);
     match.m_innings[0].m_batsmen[0].mi_scored[1] = 200;
     match.m_innings[0].m_batsmen[3].mi_scored[4] = 10;
-    match.m_innings[0].RecountTotal();
     match.m_innings[0].m_batsmen[3].mi_howOut = 2;
+    match.m_innings[0].Recount();
     match.m_innings[0].mi_legalBalls = 300;
     match.StartInnings(1, false);
     match.m_innings[1].m_batsmen[0].mi_scored[1] = 120;
-    match.m_innings[1].RecountTotal();
+    match.m_innings[1].Recount();
     match.m_innings[1].mi_legalBalls = 180;
     EXPECT_DOUBLE_EQ(match.RequiredRunRate(), (240.0 + 1 - 120) / 120 * 6);
     match.m_innings[1].mi_legalBalls = 300;

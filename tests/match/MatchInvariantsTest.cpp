@@ -17,7 +17,7 @@ std::string CheckMatch(const Match& m) {
         const Innings& in = m.m_innings[i];
         if (!in.mb_started) continue;
         int batsmen = 0, extras = in.mi_byes + in.mi_legByes + in.mi_wides + in.mi_noBalls;
-        int bowlerRuns = 0, bowlerBalls = 0, bowlerWickets = 0, credited = 0;
+        int bowlerRuns = 0, bowlerBalls = 0, bowlerWickets = 0, credited = 0, dismissed = 0;
         for (const BatsmanFigures& f : in.m_batsmen) batsmen += BatsmanRuns(f);
         for (const BowlerFigures& b : in.m_bowlers) {
             bowlerRuns += b.mi_runs;
@@ -26,6 +26,7 @@ std::string CheckMatch(const Match& m) {
         }
         for (const BatsmanFigures& f : in.m_batsmen) {
             if (f.mi_howOut >= HOWOUT_BOWLED && f.mi_howOut <= HOWOUT_STUMPED) ++credited;
+            if (f.mi_howOut > 0) ++dismissed;
         }
         int total = InningsTotal(in);
         if (total != batsmen + extras) {
@@ -43,6 +44,7 @@ std::string CheckMatch(const Match& m) {
             return why;
         }
         if (bowlerWickets != credited) return "bowlers' wickets differ from the batsmen's dismissals";
+        if (in.Wickets() != dismissed) return "the wickets kept differ from the batsmen dismissed";
         if (in.Wickets() > 10) return "more than ten wickets";
         if (in.mv_overs.size() != static_cast<size_t>(in.Overs())) {
             std::snprintf(why, sizeof why, "innings %d: %zu over records for %d overs", i, in.mv_overs.size(),

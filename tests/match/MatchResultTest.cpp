@@ -16,8 +16,8 @@ void SetInnings(Match& match, int index, int runs, int wickets, int balls = 300)
     if (!innings.mb_started) match.StartInnings(index, false);
     innings.m_batsmen[0].mi_scored = {};
     innings.m_batsmen[0].mi_scored[1] = runs;
-    innings.RecountTotal();
     for (int i = 0; i < SQUAD_SIZE; ++i) innings.m_batsmen[i].mi_howOut = i < wickets ? 1 : 0;
+    innings.Recount();
     innings.mi_legalBalls = balls;
 }
 
@@ -249,7 +249,7 @@ TEST_F(MatchResult, MayDeclareOnlyWithALeadInTheThirdInningsPlayed) {
         for (int i = 0; i < 4; ++i) {
             match.m_innings[i].m_batsmen[0].mi_scored = {};
             match.m_innings[i].m_batsmen[0].mi_scored[1] = c.totals[i];
-            match.m_innings[i].RecountTotal();
+            match.m_innings[i].Recount();
         }
         match.mi_currentInnings = c.innings;
         match.mi_followOnState = c.followOn ? INNINGS_FOLLOW_ON : 0;
@@ -276,7 +276,6 @@ TEST_F(MatchResult, PlayerRecordsGoIntoTheBlocksOfTheMatchTypeOnce) {
     Innings& first = match.m_innings[0];
     first.m_batsmen[0].mi_scored[4] = 30;  // 120
     first.m_batsmen[1].mi_scored[1] = 55;
-    first.RecountTotal();
     first.m_batsmen[1].mi_howOut = -1;  // 55 not out
     first.m_bowlers[9].mi_balls = 120;
     first.m_bowlers[9].mi_runs = 61;
@@ -284,6 +283,7 @@ TEST_F(MatchResult, PlayerRecordsGoIntoTheBlocksOfTheMatchTypeOnce) {
     first.m_bowlers[9].mi_maidens = 4;
     first.m_batsmen[3].mi_howOut = 2;
     first.m_batsmen[3].mi_fielder = 20;
+    first.Recount();
     SetInnings(match, 1, 100, 10, 300);
     SetInnings(match, 2, 0, 10, 300);
     match.m_innings[2].m_bowlers[9].mi_balls = 60;

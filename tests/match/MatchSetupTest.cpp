@@ -340,7 +340,7 @@ TEST(MatchFigures, SumsAndRates) {
     innings.m_batsmen[1].mi_scored = {0, 1, 0, 0, 0, 0, 0};
     innings.mi_byes = 2;
     innings.mi_wides = 1;
-    innings.RecountTotal();
+    innings.Recount();
     EXPECT_EQ(BatsmanRuns(innings.m_batsmen[0]), 30);
     EXPECT_EQ(innings.m_batsmen[0].Balls(), 14);
     EXPECT_EQ(InningsTotal(innings), 34);

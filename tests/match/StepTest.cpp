@@ -427,12 +427,12 @@ TEST_F(Step, RainInALimitedOversMatchOnlyFromAPresetLevelAndDecidedLateOnRate) {
         Match& m = StartComputerMatch(COMP_ONE_DAY);
         m.mb_dayStarted = 1;
         m.m_innings[0].m_batsmen[0].mi_scored[1] = c.firstRuns;
-        m.m_innings[0].RecountTotal();
+        m.m_innings[0].Recount();
         m.m_innings[0].mi_legalBalls = c.firstBalls;
         if (c.secondBalls > 0) {
             m.StartInnings(1);
             m.m_innings[1].m_batsmen[0].mi_scored[1] = c.secondRuns;
-            m.m_innings[1].RecountTotal();
+            m.m_innings[1].Recount();
             m.m_innings[1].mi_legalBalls = c.secondBalls;
         }
         m.mi_playState = PLAY_IN_PLAY;

@@ -172,6 +172,7 @@ inline void BookStandInBall(Match& match, int code, int seconds) {
     if (code == WICKET) {
         ++striker.mi_scored[0];
         striker.mi_howOut = 1;
+        ++innings.mi_wickets;
         striker.mi_bowler = match.mi_bowler;
         ++bowler.mi_wickets;
         ++match.CurrentSession().mi_wickets;

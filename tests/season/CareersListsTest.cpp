@@ -58,7 +58,7 @@ protected:
         b.mi_scored[4] = fours;
         b.mi_scored[6] = sixes;
         b.mi_howOut = howOut;
-        inn.RecountTotal();
+        inn.Recount();
     }
 
     static void Bowl(Innings& inn, int slot, int balls, int runs, int wickets) {

@@ -44,8 +44,8 @@ protected:
         a.m_batsmen[0].mi_howOut = 1;
         a.m_batsmen[0].mi_scored[1] = top;  // singles make the score
         a.mi_byes = first - top;
-        a.RecountTotal();
         for (int k = 1; k < SQUAD_SIZE; ++k) a.m_batsmen[static_cast<size_t>(k)].mi_howOut = 1;
+        a.Recount();
         a.m_bowlers[0].mi_player = 21;
         a.m_bowlers[0].mi_balls = 120;
         a.m_bowlers[0].mi_wickets = 6;
@@ -56,7 +56,7 @@ protected:
         b.mi_bowlingTeam = 1;
         b.mi_status = INNINGS_DECLARED;
         b.mi_byes = second;
-        b.RecountTotal();
+        b.Recount();
         m.mi_resultKind = RESULT_WON_BY_INNINGS;
         m.mi_winner = 2;
         m.mi_margin = second - first;
@@ -144,13 +144,13 @@ TEST_F(RecordsUpdate, AChaseAfterTheFollowOnIsAFourthInningsToWin) {
     third.mi_bowlingTeam = 1;
     third.mi_status = INNINGS_FOLLOW_ON;
     third.mi_byes = 400;
-    third.RecountTotal();
+    third.Recount();
     Innings& chase = m.m_innings[2];
     chase.mb_started = 1;
     chase.mi_battingTeam = 1;
     chase.mi_bowlingTeam = 2;
     chase.mi_byes = 201;
-    chase.RecountTotal();
+    chase.Recount();
     m.mi_followOnState = INNINGS_FOLLOW_ON;
     m.mi_resultKind = RESULT_WON_BATTING_LAST;
     m.mi_winner = 1;

@@ -421,8 +421,8 @@ TEST_F(MatchDayPlayTest, TheFollowOnQuestionIsHisToAnswer) {
         Match& match = OpenOnMatch(test::COMP_FC, true);
         Innings& first = match.m_innings[0];
         first.m_batsmen[0].mi_scored[4] = 100;  // 400 all out
-        first.RecountTotal();
         for (int i = 0; i < SQUAD_SIZE; ++i) first.m_batsmen[i].mi_howOut = i < 10 ? HOWOUT_BOWLED : 0;
+        first.Recount();
         match.StartInnings(1, false);
         match.CurrentInnings().mi_legalBalls = 300;
         match.CloseInnings(INNINGS_ALL_OUT);

@@ -13,7 +13,7 @@ void SetTotal(Match& match, int innings, int runs) {
     BatsmanFigures& opener = match.m_innings[innings].m_batsmen[0];
     opener.mi_scored = {};
     opener.mi_scored[1] = runs;
-    match.m_innings[innings].RecountTotal();
+    match.m_innings[innings].Recount();
 }
 
 class MatchViewControlsTest : public MatchViewTest {};
@@ -184,6 +184,7 @@ TEST_F(MatchViewControlsTest, SelectionWindowForTheNextBowlerOrBatsman) {
     Innings& innings = match.CurrentInnings();
     for (int k = 0; k < 11; ++k) innings.m_batsmen[k].mi_howOut = k < 3 ? HOWOUT_BOWLED : HOWOUT_DID_NOT_BAT;
     innings.m_batsmen[3].mi_howOut = HOWOUT_BATTING;
+    innings.Recount();
     OpenSelectBatsman();
     EXPECT_STREQ(s.window->m_caption, "Select Next Batsman");
     EXPECT_EQ(MV::mv_selectMode, SELECT_NEXT_BATSMAN);

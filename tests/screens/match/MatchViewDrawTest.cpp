@@ -48,7 +48,7 @@ protected:
             b.mi_bowler = 0;
         }
         in.m_batsmen[0].mi_scored[1] = total;
-        in.RecountTotal();
+        in.Recount();
         in.mi_legalBalls = balls;
         in.m_bowlers[0].mi_balls = balls;
         return in;

@@ -199,6 +199,7 @@ TEST_F(PreMatchScreenTest, TheBatsmanList) {
     innings.m_batsmen[3].mi_howOut = HOWOUT_CAUGHT;  // as the card would read
     innings.m_batsmen[3].mi_bowler = 2;
     innings.m_batsmen[3].mi_fielder = innings.m_bowlers[5].mi_player;
+    innings.Recount();
     OpenSelectBatsman();
     const std::vector<DrawnText> texts = Drawn();
     const CDialog* w = MV::s_ui.select.window;
