@@ -24,28 +24,13 @@ namespace {
 struct TrigTablesAtLoad {
     TrigTablesAtLoad() { FillTrigTables(); }
 } s_trigAtLoad;
-
-int WholeDegrees(double bearing) {
-    int d = static_cast<int>(bearing >= 0.0 ? bearing + 0.5 : bearing - 0.5) % 360;
-    return d < 0 ? d + 360 : d;
-}
 }  // namespace
-
-GroundPoint PointAtBearing(GroundPoint from, double bearing, float distance) {
-    int d = WholeDegrees(bearing);
-    return {static_cast<float>(from.x - g_sinDegrees[d] * distance),
-            static_cast<float>(from.y + g_cosDegrees[d] * distance)};
-}
 
 int BearingTo(GroundPoint from, GroundPoint to) {
     double dx = from.x - to.x;
     double dy = to.y - from.y;
     if (dx == 0.0 && dy == 0.0) return 0;
     return WholeDegrees(std::atan2(dx, dy) * 57.29577951308232);
-}
-
-float GroundDistance(GroundPoint a, GroundPoint b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
 }
 
 void AnimEvent::SetCaption(const char* text) {

@@ -2,6 +2,7 @@
 // the ground geometry the engine places figures and balls with.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -167,10 +168,24 @@ struct GroundPoint {
     float x = 0.0f;
     float y = 0.0f;
 };
-GroundPoint PointAtBearing(GroundPoint from, double bearing, float distance);
+// A bearing rounded to whole degrees, 0..359.
+inline int WholeDegrees(double bearing) {
+    int d = static_cast<int>(bearing >= 0.0 ? bearing + 0.5 : bearing - 0.5) % 360;
+    return d < 0 ? d + 360 : d;
+}
+inline GroundPoint PointAtBearing(GroundPoint from, double bearing, float distance) {
+    int d = WholeDegrees(bearing);
+    return {static_cast<float>(from.x - g_sinDegrees[d] * distance),
+            static_cast<float>(from.y + g_cosDegrees[d] * distance)};
+}
 // Bearing of one point as seen from another, in the same convention, 0..359.
 int BearingTo(GroundPoint from, GroundPoint to);
-float GroundDistance(GroundPoint a, GroundPoint b);
+// Worked in double and rounded once to float: the figure std::hypot gives
+// for ground-sized floats, without the library call (every ball needs many).
+inline float GroundDistance(GroundPoint a, GroundPoint b) {
+    const double dx = a.x - b.x, dy = a.y - b.y;
+    return static_cast<float>(std::sqrt(dx * dx + dy * dy));
+}
 
 // Ground geometry in pixels of the 740 x 556 ground picture. The striker bats
 // at the top end, the bowler runs in from the bottom.

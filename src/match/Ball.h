@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "match/AnimScript.h"
 #include "match/Commentary.h"
@@ -71,6 +72,24 @@ float StrokeSkill(const Player& player, int stroke);
 // The three risk figures of a stroke of that skill against a delivery.
 void StrokeRisks(float skill, float quality, float bounce, float eye, std::array<float, 3>& risk);
 
+// One who may get to the ball off the bat: the keeper, the bowler or one of
+// the nine fielders, as he stands for this ball.
+struct FieldCandidate {
+    GroundPoint m_fromBat{};  // his place less the striker's crease
+    float mf_fromBat = 0.0f;  // and how far that is
+    int32_t mi_slot = 0;      // side slot
+    int32_t mi_figure = 0;    // ground figure
+    int32_t mi_fieldSkill = 0;
+    int32_t mi_catchSkill = 0;  // the keeper catches with his keeping skill
+};
+
+// The nine places of one field setting as worked out for the ground view.
+struct PlacedField {
+    const void* mp_builtIn = nullptr;  // the built-in field that filled its gaps; nullptr not worked out yet
+    std::array<GroundPoint, FIELD_FIGURES> m_at{};
+    std::array<int32_t, FIELD_FIGURES> mi_position{};  // FieldPosition table positions, -1 built in
+};
+
 struct BallState {
     // Delivery.
     int32_t mi_length = 8001;
@@ -111,14 +130,26 @@ struct BallState {
     std::array<int32_t, FIELD_FIGURES> mi_fielderSlot{};
     std::array<int32_t, FIELD_FIGURES> mi_fielderPosition{};  // FieldPosition table positions, -1 built in
     int32_t mi_keeperSlot = 0;
-    int32_t mi_placedSetup = -2;     // the field the places above were worked out for
+    int32_t mi_placedSetup = -2;  // the field the places above were worked out for
+    // Every field used so far in the match, by FieldSetup table position + 1
+    // (0 the built-in field): a field comes round again with the bowler and
+    // the striker, its places do not change.
+    std::vector<PlacedField> mv_placedFields;
+    int32_t mi_slotsKey = -1;        // bowler and keeper slots the fielders' slots were given for
     int32_t mi_setupId = INT32_MIN;  // the plan ball's field id last looked up, and its table position
     int32_t mi_setupPos = -1;
     const void* mp_placedBuiltIn = nullptr;
+    // The candidates change with the places, the bowler and the keeper, not
+    // with the ball: UpdateFieldCandidates works them out again when its key
+    // changes; new places clear the key.
+    std::array<FieldCandidate, FIELD_FIGURES + 2> m_candidates{};
+    int32_t mi_candidatesKey = -1;
+    int32_t mi_keepSkill = 0;
     // A field setting was changed in place: the next ball looks it up and
     // places its fielders again.
     void ForgetField() {
         mi_placedSetup = -2;
+        mv_placedFields.clear();
         mi_setupId = INT32_MIN;
         mi_setupPos = -1;
     }

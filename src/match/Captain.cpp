@@ -46,6 +46,27 @@ bool PlaceFromEditor(const FieldPosition& fp, GroundPoint& at) {
     return true;
 }
 
+// The places of a field setting (table position, -1 for none) with the
+// built-in field standing in for positions it lacks, worked out once a match.
+const PlacedField& PlaceField(BallState& b, int setupPos, const BuiltInPlace* builtIn) {
+    const size_t index = static_cast<size_t>(setupPos + 1);
+    if (b.mv_placedFields.size() <= index) b.mv_placedFields.resize(index + 1);
+    PlacedField& placed = b.mv_placedFields[index];
+    if (placed.mp_builtIn == builtIn) return placed;
+    placed.mp_builtIn = builtIn;
+    const FieldSetup* setup = setupPos >= 0 ? &g_world.mv_fieldSetups[setupPos] : nullptr;
+    for (int n = 0; n < FIELD_FIGURES; ++n) {
+        placed.mi_position[n] = -1;
+        placed.m_at[n] = PointAtBearing(STRIKER_CREASE, builtIn[n].bearing, builtIn[n].distance);
+        int p = setup ? setup->m_positions[n] : -1;
+        if (p >= 0 && p < static_cast<int>(g_world.mv_fieldPositions.size()) &&
+            PlaceFromEditor(g_world.mv_fieldPositions[p], placed.m_at[n])) {
+            placed.mi_position[n] = p;
+        }
+    }
+    return placed;
+}
+
 GroundPoint Mirror(GroundPoint p) {
     return {2.0f * STRIKER_CREASE.x - p.x, p.y};
 }
@@ -175,27 +196,24 @@ void Match::StageDelivery() {
     mi_fieldSetupPos = b.mi_fieldSetup;
 
     const BuiltInPlace* builtIn = !IsFirstClass() ? ONE_DAY_FIELD : spinner ? SPIN_FIELD : PACE_FIELD;
-    const FieldSetup* setup = b.mi_fieldSetup >= 0 ? &g_world.mv_fieldSetups[b.mi_fieldSetup] : nullptr;
     if (b.mi_placedSetup != b.mi_fieldSetup || b.mp_placedBuiltIn != builtIn) {
-        // Places change with the field, not with the ball: work them out once.
         b.mi_placedSetup = b.mi_fieldSetup;
         b.mp_placedBuiltIn = builtIn;
-        for (int n = 0; n < FIELD_FIGURES; ++n) {
-            b.mi_fielderPosition[n] = -1;
-            b.m_fielders[n] = PointAtBearing(STRIKER_CREASE, builtIn[n].bearing, builtIn[n].distance);
-            int p = setup ? setup->m_positions[n] : -1;
-            if (p >= 0 && p < static_cast<int>(g_world.mv_fieldPositions.size()) &&
-                PlaceFromEditor(g_world.mv_fieldPositions[p], b.m_fielders[n])) {
-                b.mi_fielderPosition[n] = p;
-            }
+        b.mi_candidatesKey = -1;
+        const PlacedField& placed = PlaceField(b, b.mi_fieldSetup, builtIn);
+        b.m_fielders = placed.m_at;
+        b.mi_fielderPosition = placed.mi_position;
+    }
+    const int32_t slotsKey = bowlerSlot * SQUAD_SIZE + b.mi_keeperSlot;
+    if (slotsKey != b.mi_slotsKey) {
+        b.mi_slotsKey = slotsKey;
+        int n = 0;
+        for (int slot = 0; slot < SQUAD_SIZE && n < FIELD_FIGURES; ++slot) {
+            if (slot == bowlerSlot || slot == b.mi_keeperSlot) continue;
+            b.mi_fielderSlot[n++] = slot;
         }
+        for (; n < FIELD_FIGURES; ++n) b.mi_fielderSlot[n] = b.mi_keeperSlot;  // a side short of players
     }
-    int n = 0;
-    for (int slot = 0; slot < SQUAD_SIZE && n < FIELD_FIGURES; ++slot) {
-        if (slot == bowlerSlot || slot == b.mi_keeperSlot) continue;
-        b.mi_fielderSlot[n++] = slot;
-    }
-    for (; n < FIELD_FIGURES; ++n) b.mi_fielderSlot[n] = b.mi_keeperSlot;  // a side short of players
 
     b.mb_recording = mb_humanMatch;
     if (!b.mb_recording) return;

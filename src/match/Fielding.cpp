@@ -222,22 +222,46 @@ void AnimateFielding(Match& m) {
 
 }  // namespace
 
+void Match::UpdateFieldCandidates() {
+    BallState& b = m_ball;
+    const int bowlerSlot = std::clamp(mi_bowler, 0, SQUAD_SIZE - 1);
+    const bool keeperUp = KeeperStandsUp();
+    const int32_t key =
+        ((InningsIndex(mi_currentInnings) * 16 + bowlerSlot) * 16 + b.mi_keeperSlot) * 2 + (keeperUp ? 1 : 0);
+    if (key == b.mi_candidatesKey) return;
+    b.mi_candidatesKey = key;
+
+    const MatchTeam& fielding = FieldingSide();
+    auto set = [&](int i, GroundPoint at, int slot, int figure) {
+        FieldCandidate& c = b.m_candidates[i];
+        c.m_fromBat = {at.x - STRIKER_CREASE.x, at.y - STRIKER_CREASE.y};
+        c.mf_fromBat = GroundDistance(c.m_fromBat, {0.0f, 0.0f});
+        c.mi_slot = std::clamp(slot, 0, SQUAD_SIZE - 1);
+        c.mi_figure = figure;
+        const Player* p = PlayerById(fielding.m_players[c.mi_slot].mi_player);
+        c.mi_fieldSkill = p ? std::clamp(p->m_fieldSkill[0], 0, 100) : 0;
+        c.mi_catchSkill = c.mi_fieldSkill;
+    };
+    set(0, keeperUp ? KEEPER_STAND_UP : KEEPER_STAND_BACK, b.mi_keeperSlot, FIG_KEEPER);
+    const Player* keeper = PlayerById(fielding.m_players[b.m_candidates[0].mi_slot].mi_player);
+    b.mi_keepSkill = keeper ? std::max(keeper->m_keepSkill[0], 0) : 0;
+    b.m_candidates[0].mi_catchSkill = b.mi_keepSkill;
+    set(1, BOWLER_RELEASE, bowlerSlot, FIG_BOWLER);
+    for (int i = 0; i < FIELD_FIGURES; ++i)
+        set(i + 2, b.m_fielders[i], b.mi_fielderSlot[i], FIG_FIRST_FIELDER + i);
+}
+
 void Match::Field() {
     BallState& b = m_ball;
-    MatchTeam& fielding = FieldingSide();
-    const Player* keeper = PlayerById(fielding.m_players[b.mi_keeperSlot].mi_player);
-    int keepSkill = keeper ? std::max(keeper->m_keepSkill[0], 0) : 0;
+    UpdateFieldCandidates();
+    const int keepSkill = b.mi_keepSkill;
     bool spinner = IsSpin(b.mi_bowlType);
     b.m_end = KEEPER_STAND_BACK;
     b.mi_fieldTick = b.mi_arriveTick;
 
-    auto fielderSkill = [&](int slot) {
-        const Player* p = PlayerById(fielding.m_players[std::clamp(slot, 0, SQUAD_SIZE - 1)].mi_player);
-        return p ? std::clamp(p->m_fieldSkill[0], 0, 100) : 0;
-    };
-    auto setFielder = [&](int figure, int slot) {
-        b.mi_fielderFigure = figure;
-        b.mi_fielder = fielding.m_players[std::clamp(slot, 0, SQUAD_SIZE - 1)].mi_player;
+    auto setFielder = [&](const FieldCandidate& c) {
+        b.mi_fielderFigure = c.mi_figure;
+        b.mi_fielder = FieldingSide().m_players[c.mi_slot].mi_player;
     };
     auto runAttempt = [&](int runs, float tightness) {
         // Each run taken risks a run out, more so when the throw is close.
@@ -255,7 +279,7 @@ void Match::Field() {
         b.mi_runs = 0;
     } else if (b.mi_contact == CONTACT_NONE || b.mi_contact == CONTACT_PADS) {
         // Through to the keeper, or off the pads.
-        setFielder(FIG_KEEPER, b.mi_keeperSlot);
+        setFielder(b.m_candidates[0]);
         // In a limited-overs match the batsmen run for anything that passes the bat.
         float keenForByes = IsFirstClass() ? 1.0f : 1.5f;
         float byes = BYE_CHANCE * keenForByes * (1.3f - keepSkill / 150.0f) * (spinner ? 1.3f : 1.0f);
@@ -298,21 +322,6 @@ void Match::Field() {
         int mirrored = b.mb_leftHander ? (360 - b.mi_bearing) % 360 : b.mi_bearing;
         GroundPoint dir = PointAtBearing({0.0f, 0.0f}, b.mi_bearing, 1.0f);
 
-        // Who gets to the ball: keeper and the nine fielders, in the striker's frame.
-        struct Candidate {
-            GroundPoint at;
-            int slot;
-            int figure;
-        };
-        Candidate candidates[FIELD_FIGURES + 2];
-        int count = 0;
-        candidates[count++] = {KeeperStandsUp() ? KEEPER_STAND_UP : KEEPER_STAND_BACK, b.mi_keeperSlot,
-                               FIG_KEEPER};
-        candidates[count++] = {BOWLER_RELEASE, mi_bowler, FIG_BOWLER};
-        for (int i = 0; i < FIELD_FIGURES; ++i) {
-            candidates[count++] = {b.m_fielders[i], b.mi_fielderSlot[i], FIG_FIRST_FIELDER + i};
-        }
-
         bool done = false;
         if (aerial) {
             float carry = distance * (b.mi_contact == CONTACT_EDGE    ? 1.0f
@@ -326,11 +335,10 @@ void Match::Field() {
                 GroundPoint land = {dir.x * carry, dir.y * carry};
                 int best = -1;
                 float bestGap = 1e9f, bestShare = 1.0f;
-                for (int i = 0; i < count; ++i) {
-                    GroundPoint rel = {candidates[i].at.x - STRIKER_CREASE.x,
-                                       candidates[i].at.y - STRIKER_CREASE.y};
-                    float gap = GroundDistance(rel, land);
-                    float reach = CATCH_RADIUS + CATCH_RUN * std::hypot(rel.x, rel.y) + CATCH_HANG * carry;
+                for (int i = 0; i < static_cast<int>(b.m_candidates.size()); ++i) {
+                    const FieldCandidate& c = b.m_candidates[i];
+                    float gap = GroundDistance(c.m_fromBat, land);
+                    float reach = CATCH_RADIUS + CATCH_RUN * c.mf_fromBat + CATCH_HANG * carry;
                     if (gap < reach * bestShare) {
                         bestShare = gap / reach;
                         bestGap = gap;
@@ -338,9 +346,9 @@ void Match::Field() {
                     }
                 }
                 if (best >= 0) {
-                    const Candidate& c = candidates[best];
-                    setFielder(c.figure, c.slot);
-                    int fs = c.figure == FIG_KEEPER ? keepSkill : fielderSkill(c.slot);
+                    const FieldCandidate& c = b.m_candidates[best];
+                    setFielder(c);
+                    int fs = c.mi_catchSkill;
                     float hold = (0.62f + 0.33f * fs / 100.0f) * catchEase - bestGap * 0.006f;
                     b.mb_dropped = Uniform() >= hold;
                     if (!b.mb_dropped) {
@@ -362,24 +370,22 @@ void Match::Field() {
             // Along the ground: the first fielder whose reach covers the line.
             int best = -1;
             float bestAlong = 1e9f;
-            for (int i = 0; i < count; ++i) {
-                GroundPoint rel = {candidates[i].at.x - STRIKER_CREASE.x,
-                                   candidates[i].at.y - STRIKER_CREASE.y};
+            // A hard-hit ball beats a fielder that a soft one would not.
+            const float pace = std::max(1.1f - power * 0.8f, 0.3f);
+            for (int i = 0; i < static_cast<int>(b.m_candidates.size()); ++i) {
+                const FieldCandidate& c = b.m_candidates[i];
+                const GroundPoint rel = c.m_fromBat;
                 float along = rel.x * dir.x + rel.y * dir.y;
                 if (along <= 0.0f || along > distance + 25.0f) continue;
                 float across = std::fabs(rel.x * dir.y - rel.y * dir.x);
-                // A hard-hit ball beats a fielder that a soft one would not.
-                float reach =
-                    (FIELDER_REACH + along * REACH_PER_PIXEL + fielderSkill(candidates[i].slot) * 0.05f) *
-                    std::max(1.1f - power * 0.8f, 0.3f);
+                float reach = (FIELDER_REACH + along * REACH_PER_PIXEL + c.mi_fieldSkill * 0.05f) * pace;
                 if (across <= reach && along < bestAlong) {
                     bestAlong = along;
                     best = i;
                 }
             }
             if (best >= 0) {
-                const Candidate& c = candidates[best];
-                setFielder(c.figure, c.slot);
+                setFielder(b.m_candidates[best]);
                 float d = std::min(bestAlong, distance);
                 // Whether they run depends on how far the ball went and how keen they are.
                 float keen = b.mi_intent >= INTENT_ATTACK ? 1.0f : b.mi_intent == INTENT_NORMAL ? 0.9f : 0.5f;
@@ -401,16 +407,14 @@ void Match::Field() {
                 GroundPoint stop = {dir.x * distance, dir.y * distance};
                 float chase = 1e9f;
                 int nearest = 0;
-                for (int i = 0; i < count; ++i) {
-                    GroundPoint rel = {candidates[i].at.x - STRIKER_CREASE.x,
-                                       candidates[i].at.y - STRIKER_CREASE.y};
-                    float gap = GroundDistance(rel, stop);
+                for (int i = 0; i < static_cast<int>(b.m_candidates.size()); ++i) {
+                    float gap = GroundDistance(b.m_candidates[i].m_fromBat, stop);
                     if (gap < chase) {
                         chase = gap;
                         nearest = i;
                     }
                 }
-                setFielder(candidates[nearest].figure, candidates[nearest].slot);
+                setFielder(b.m_candidates[nearest]);
                 float effort = distance * 0.5f + chase;
                 float u = Uniform();
                 int runs = effort < 150.0f ? 1 : effort < 250.0f ? (u < 0.7f ? 1 : 2) : (u < 0.8f ? 2 : 3);

@@ -435,6 +435,8 @@ public:
     void AnimNoBall();
     void AnimWide(int side);
     void PlayShot();
+    // The keeper, bowler and fielders who may get to the ball (m_ball.m_candidates).
+    void UpdateFieldCandidates();
     void Field();
     void EndOfBall();
     void ScoreDot();
