@@ -1,6 +1,7 @@
 #include "season/Fitness.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "season/News.h"
 #include "season/Squads.h"
@@ -42,6 +43,13 @@ float Settle(float form) {
 
 void UpdatePlayerFitnessAndInjuries() {
     const bool weekly = g_cricket.m_date.m_dayOfSeason % 7 == 0;
+    // Looked up once a side, not once a player: a side search walks the table.
+    std::unordered_map<int, bool> playing;
+    auto playsToday = [&playing](int side) {
+        auto [at, added] = playing.try_emplace(side, false);
+        if (added) at->second = SidePlaysToday(side);
+        return at->second;
+    };
     for (Player& p : g_world.mv_players) {
         if (p.m_id <= 0 || p.m_retired) continue;
         if (p.m_injured) {
@@ -54,7 +62,7 @@ void UpdatePlayerFitnessAndInjuries() {
             }
         } else {
             const int side = SideOf(p);
-            const int odds = SidePlaysToday(side) ? MATCH_INJURY_ODDS : REST_INJURY_ODDS;
+            const int odds = playsToday(side) ? MATCH_INJURY_ODDS : REST_INJURY_ODDS;
             if (!g_world.mv_injuryTypes.empty() && Rand() % odds == 0) {
                 const InjuryType& type = g_world.mv_injuryTypes[Rand() % g_world.mv_injuryTypes.size()];
                 // The type's length, give or take a quarter.
