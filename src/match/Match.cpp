@@ -606,13 +606,7 @@ const char* Match::TeamName(int32_t sideId) const {
 const char* Match::TeamShortName(int32_t sideId) const {
     static char buffers[2][16];
     char* buffer = buffers[sideId == mi_team2 ? 1 : 0];
-    const char* name = "";
-    if (sideId >= FIRST_CLUB_ID) {
-        if (const Team* team = TeamById(sideId)) name = team->m_shortName;
-    } else if (const Country* country = CountryById(sideId)) {
-        name = country->m_shortName;
-    }
-    std::snprintf(buffer, sizeof(buffers[0]), "%s", name);
+    std::snprintf(buffer, sizeof(buffers[0]), "%s", SideShortName(sideId));
     return buffer;
 }
 

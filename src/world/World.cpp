@@ -142,13 +142,34 @@ Country* CountryAt(int position) {
     return RecordAt(g_world.mv_countries, position);
 }
 
-const char* SideName(int sideId) {
+namespace {
+
+// The club (ids of 1000 and more) or the country with exactly the id; both
+// null when no record has it.
+struct SideRecord {
+    const Team* mp_team = nullptr;
+    const Country* mp_country = nullptr;
+};
+
+SideRecord SideWithId(int sideId) {
     if (sideId >= FIRST_CLUB_ID) {
         const Team* team = TeamById(sideId);
-        return team && team->m_id == sideId ? team->m_name : "";
+        return {team && team->m_id == sideId ? team : nullptr, nullptr};
     }
     const Country* country = CountryById(sideId);
-    return country && country->m_id == sideId ? country->m_name : "";
+    return {nullptr, country && country->m_id == sideId ? country : nullptr};
+}
+
+}  // namespace
+
+const char* SideName(int sideId) {
+    const SideRecord side = SideWithId(sideId);
+    return side.mp_team ? side.mp_team->m_name : side.mp_country ? side.mp_country->m_name : "";
+}
+
+const char* SideShortName(int sideId) {
+    const SideRecord side = SideWithId(sideId);
+    return side.mp_team ? side.mp_team->m_shortName : side.mp_country ? side.mp_country->m_shortName : "";
 }
 
 }  // namespace ravel

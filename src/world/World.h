@@ -88,8 +88,9 @@ inline Player* PlayerById(int id) {
 // The record at a position; nullptr outside the table.
 Country* CountryAt(int position);
 
-// The name of the club (ids of 1000 and more) or country with exactly that
-// id; "" when there is none.
+// The name and the short name of the club (ids of 1000 and more) or country
+// with exactly that id; "" when there is none.
 const char* SideName(int sideId);
+const char* SideShortName(int sideId);
 
 }  // namespace ravel

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 
 #include "season/GameState.h"
@@ -127,6 +128,35 @@ TEST_F(WorldTablesTest, RecordLookupsNeverLeaveTheTable) {
     EXPECT_EQ(PlayerById(3), nullptr);
     EXPECT_EQ(PlayerById(-1), nullptr);
     EXPECT_EQ(CountryAt(4), nullptr);
+}
+
+TEST_F(WorldTablesTest, SideNamesComeOnlyFromTheRecordWithTheId) {
+    for (int id : {1001, 1002}) {
+        g_world.mv_teams.push_back(Team{});
+        g_world.mv_teams.back().m_id = id;
+        std::snprintf(g_world.mv_teams.back().m_name, sizeof(Team::m_name), "Club %d", id);
+        std::snprintf(g_world.mv_teams.back().m_shortName, sizeof(Team::m_shortName), "C%d", id);
+    }
+    for (int id : {1, 2}) {
+        g_world.mv_countries.push_back(Country{});
+        g_world.mv_countries.back().m_id = id;
+        std::snprintf(g_world.mv_countries.back().m_name, sizeof(Country::m_name), "Land %d", id);
+        std::snprintf(g_world.mv_countries.back().m_shortName, sizeof(Country::m_shortName), "L%d", id);
+    }
+    const struct {
+        int m_id;
+        const char* m_name;
+        const char* m_short;
+    } cases[] = {{1002, "Club 1002", "C1002"},
+                 {2, "Land 2", "L2"},
+                 {1999, "", ""},
+                 {0, "", ""},
+                 {-1, "", ""},
+                 {3, "", ""}};
+    for (const auto& c : cases) {
+        EXPECT_STREQ(SideName(c.m_id), c.m_name) << c.m_id;
+        EXPECT_STREQ(SideShortName(c.m_id), c.m_short) << c.m_id;
+    }
 }
 
 TEST_F(WorldTablesTest, ResetEmptiesEveryTable) {

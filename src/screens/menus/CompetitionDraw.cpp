@@ -343,7 +343,7 @@ void DrawPastSeries() {
             StartText(text, sizeof text, TourSeriesWithId(s->m_id));
             Text(230, y, colour, text);
             const auto country = [&](size_t n) {
-                return n < s->mv_countries.size() ? SideShortNameOf(s->mv_countries[n]) : "-";
+                return n < s->mv_countries.size() ? SideShortName(s->mv_countries[n]) : "-";
             };
             std::snprintf(text, sizeof text, "%s v %s v %s", country(0), country(1), country(2));
             Text(380, y, TEXT_WHITE, text);

@@ -118,15 +118,6 @@ int CompletedMatchPosition(int matchId) {
     return match && match->mi_id == matchId ? index : -1;
 }
 
-const char* SideShortNameOf(int sideId) {
-    if (sideId >= FIRST_CLUB_ID) {
-        const Team* t = TeamById(sideId);
-        return t ? t->m_shortName : "";
-    }
-    const Country* c = CountryById(sideId);
-    return c ? c->m_shortName : "";
-}
-
 const char* MatchTitle(const FixtureListEntry& row) {
     static char buffer[TEXT_SIZE];
     if (row.m_competition == COMP_TEST_CHAMPIONSHIP || row.m_competition == COMP_ODI_CHAMPIONSHIP)
@@ -323,7 +314,7 @@ const char* PerformancePlayerName(const PerformanceRow& row) {
 
 const char* PerformanceTeamShortName(const PerformanceRow& row) {
     static char buffer[TEXT_SIZE];
-    return Copy(buffer, row.m_side < 0 ? "-" : SideShortNameOf(row.m_side));
+    return Copy(buffer, row.m_side < 0 ? "-" : SideShortName(row.m_side));
 }
 
 namespace {

@@ -17,10 +17,6 @@ using PerformanceRow = StatsRow;
 // longer held.
 int CompletedMatchPosition(int matchId);
 
-// Short side names: a club for ids of 1000 and more, else a country; "" for
-// none (full names: SideName of world/World.h).
-const char* SideShortNameOf(int sideId);
-
 // "Home v Away"; rows of the two championship tables (500, 501) have none.
 const char* MatchTitle(const FixtureListEntry& row);
 const char* HomeTeamName(const FixtureListEntry& row);

@@ -120,7 +120,7 @@ void DrawSeriesEvent(const NewsEventRecord& r, int y, int country) {
     const char* others[2] = {"", ""};
     int n = 0;
     for (int32_t id : s->mv_countries)
-        if (id != country && n < 2) others[n++] = SideShortNameOf(id);
+        if (id != country && n < 2) others[n++] = SideShortName(id);
     char text[64];
     std::snprintf(text, sizeof text, "vs %s,%s", others[0], others[1]);
     Text(900, y, LILAC, "%s", text);
@@ -270,8 +270,8 @@ const char* LinkText(const NewsLink& link) {
                     std::snprintf(buffer, sizeof buffer, "%s", c->m_shortName);
             } else if (v >= FIRST_TOUR_SERIES_ID) {
                 if (const TourSeries* s = TourSeriesById(v))
-                    std::snprintf(buffer, sizeof buffer, "%s in %s", SideShortNameOf(s->m_away),
-                                  SideShortNameOf(s->m_home));
+                    std::snprintf(buffer, sizeof buffer, "%s in %s", SideShortName(s->m_away),
+                                  SideShortName(s->m_home));
             }
             break;
         case LINK_SCORECARD:
