@@ -37,6 +37,7 @@ CComboBox* CCustomTourScreen::s_comboKind = nullptr;
 namespace {
 
 constexpr int LINES_X = 10;
+constexpr int ITINERARY_HEADING_Y = 250;
 constexpr int FIRST_EVENT_Y = 305;
 constexpr int EVENT_STEP = 25;
 
@@ -163,8 +164,10 @@ void CCustomTourScreen::Enter() {
     s_comboHost = MakeCountryCombo(155, 1);
     s_touring = ValueAt(s_comboTouring, 0);
     s_host = ValueAt(s_comboHost, 1);
-    s_btnAdd = s_controls.Make<CButton>(200, 600, 100, 30, "Add");
-    s_comboEvent = MakeCombo(10, 600, 180, EVENT_ITEMS);
+    // Beside the itinerary's heading, where the event list opens in full
+    // above the bottom bar.
+    s_comboEvent = MakeCombo(COUNTRY_COMBO_X, ITINERARY_HEADING_Y, 200, EVENT_ITEMS);
+    s_btnAdd = s_controls.Make<CButton>(COUNTRY_COMBO_X + 210, ITINERARY_HEADING_Y, 100, 30, "Add");
     s_dialog = s_controls.Make<CDialog>(200, 200, 500, 400, "Create new event");
     s_dialog->mb_visible = 0;
     s_btnAddEvent = s_controls.Make<CButton>(10, 40, 120, 30, "Add Event");
@@ -214,7 +217,7 @@ void CCustomTourScreen::Render() {
     CFont* heading = game.m_fontHeading.get();
     g_system->DrawText(LINES_X, 120, ALIGN_LEFT, TEXT_WHITE, heading, "Select touring country");
     g_system->DrawText(LINES_X, 155, ALIGN_LEFT, TEXT_WHITE, heading, "Select host country");
-    g_system->DrawText(LINES_X, 250, ALIGN_LEFT, TEXT_WHITE, heading, "Itinery");
+    g_system->DrawText(LINES_X, ITINERARY_HEADING_Y, ALIGN_LEFT, TEXT_WHITE, heading, "Itinery");
     CFont* font = game.m_fontText.get();
     g_system->DrawText(LINES_X, 280, ALIGN_LEFT, TEXT_WHITE, font, "Arrive in %s", s_comboHost->m_caption);
     int tests = 0;

@@ -107,6 +107,34 @@ TEST_F(CustomTourScreenTest, ElevenTestsAreNumberedToTheTenthThenX) {
     EXPECT_TRUE(TS::s_itinerary.empty()) << "a fresh itinerary";
 }
 
+TEST_F(CustomTourScreenTest, TheEventListOpensInFullAndEachKindIsPickedByAClick) {
+    ToTourSetup();
+    CComboBox* events = TS::s_comboEvent;
+    const struct {
+        int m_item;
+        const char* m_dialogCaption;
+    } cases[] = {{3, "1 day warm up"}, {2, "ODI match"}, {1, "4 day warm up"}, {0, "Test match"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.m_item);
+        Tap(events);
+        ASSERT_EQ(events->m_comboState, COMBO_OPEN);
+        EXPECT_FALSE(events->mb_scrolling);
+        EXPECT_EQ(events->m_visibleCount, events->ItemCount()) << "every kind at once";
+        Frame();
+        for (int i = 0; i < events->ItemCount(); ++i)
+            EXPECT_EQ(TextAt(events->m_x + 6, events->m_y + events->m_collapsedHeight + ITEM_HEIGHT * i - 1),
+                      events->mv_items[i].m_text);
+        ClickAt(events->m_x + 40, events->m_y + events->m_collapsedHeight + ITEM_HEIGHT * c.m_item + 10);
+        Idle();
+        EXPECT_STREQ(events->m_caption, events->mv_items[c.m_item].m_text);
+        Tap(TS::s_btnAdd);
+        ASSERT_TRUE(TS::s_dialog->mb_visible);
+        EXPECT_STREQ(TS::s_comboKind->m_caption, c.m_dialogCaption) << "the dialog opens on the kind shown";
+        TapInDialog(TS::s_btnCancel);
+    }
+    EXPECT_TRUE(TS::s_itinerary.empty());
+}
+
 TEST_F(CustomTourScreenTest, PlayCoachesTheTouristsThroughEveryMatchToTheTourTable) {
     ToTourSetup();
     const int32_t touring = TS::s_touring;
