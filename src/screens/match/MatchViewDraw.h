@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+#include "screens/menus/ScreenFrame.h"
+
 namespace ravel {
 
 class CFont;
@@ -41,10 +43,9 @@ CFont* Font18Bold();
 CFont* Font15Italic();  // bold italic
 
 // Text that must end before a right edge: the x it starts from (x, or
-// further left so that it ends there), and the same text cut with "." when
-// even that would pass the left limit.
+// further left so that it ends there); CutToWidth (screens/menus/ScreenFrame.h)
+// cuts it when even that would pass the left limit.
 int LeftWithin(CFont* font, const char* text, int x, int right);
-const char* CutToWidth(CFont* font, const char* text, int width);
 // The player's surname; "" for no player.
 const char* PlayerSurname(int32_t playerId);
 

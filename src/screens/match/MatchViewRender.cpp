@@ -53,18 +53,6 @@ int LeftWithin(CFont* font, const char* text, int x, int right) {
     return x + width > right ? right - width : x;
 }
 
-const char* CutToWidth(CFont* font, const char* text, int width) {
-    static std::string cut;
-    cut = text;
-    if (CSystem::TextWidth(font, text) <= width) return cut.c_str();
-    while (!cut.empty()) {
-        cut.pop_back();
-        if (CSystem::TextWidth(font, (cut + ".").c_str()) <= width) break;
-    }
-    cut += ".";
-    return cut.c_str();
-}
-
 const char* PlayerSurname(int32_t playerId) {
     const Player* p = playerId >= 0 ? PlayerById(playerId) : nullptr;
     return p ? p->m_surname : "";

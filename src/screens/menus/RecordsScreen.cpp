@@ -34,25 +34,24 @@ struct SectionLayout {
     int32_t m_sideX;
     int32_t m_playerX;
     int32_t m_matchX;
-    bool m_teamRows;  // cells wrapped in their own rectangles
     int32_t m_rows;
 };
 
 constexpr SectionLayout LAYOUTS[] = {
-    {REC_HIGHEST_SCORE, "Score", 0, 320, 500, false, 20},
-    {REC_FASTEST_FIFTY, "Balls To 50", 0, 320, 550, false, 10},
-    {REC_FASTEST_HUNDRED, "Balls To 100", 0, 320, 550, false, 10},
-    {REC_HIGHEST_TOTAL, "Total", 310, 0, 490, true, 10},
-    {REC_HIGHEST_FOURTH_INNINGS, "Total", 310, 0, 490, true, 10},
-    {REC_LOWEST_TOTAL, "Total", 310, 0, 490, true, 10},
-    {REC_LOWEST_AGGREGATE, "Total Runs", 0, 0, 490, true, 10},
-    {REC_HIGHEST_AGGREGATE, "Total Runs", 0, 0, 490, true, 10},
-    {REC_BEST_BOWLING, "Figures", 0, 320, 490, false, 20},
-    {REC_BEST_MATCH_BOWLING, "Figures", 0, 320, 490, false, 20},
-    {REC_INNINGS_MARGIN, "Win by Innings and", 310, 0, 490, true, 10},
-    {REC_RUNS_MARGIN, "Runs", 310, 0, 490, true, 10},
-    {REC_SMALLEST_RUNS_MARGIN, "Runs", 310, 0, 490, true, 10},
-    {REC_CLOSEST_DRAW, "Runs To Win", 310, 0, 490, true, 10},
+    {REC_HIGHEST_SCORE, "Score", 0, 320, 500, 20},
+    {REC_FASTEST_FIFTY, "Balls To 50", 0, 320, 550, 10},
+    {REC_FASTEST_HUNDRED, "Balls To 100", 0, 320, 550, 10},
+    {REC_HIGHEST_TOTAL, "Total", 310, 0, 490, 10},
+    {REC_HIGHEST_FOURTH_INNINGS, "Total", 310, 0, 490, 10},
+    {REC_LOWEST_TOTAL, "Total", 310, 0, 490, 10},
+    {REC_LOWEST_AGGREGATE, "Total Runs", 0, 0, 490, 10},
+    {REC_HIGHEST_AGGREGATE, "Total Runs", 0, 0, 490, 10},
+    {REC_BEST_BOWLING, "Figures", 0, 320, 490, 20},
+    {REC_BEST_MATCH_BOWLING, "Figures", 0, 320, 490, 20},
+    {REC_INNINGS_MARGIN, "Win by Innings and", 310, 0, 490, 10},
+    {REC_RUNS_MARGIN, "Runs", 310, 0, 490, 10},
+    {REC_SMALLEST_RUNS_MARGIN, "Runs", 310, 0, 490, 10},
+    {REC_CLOSEST_DRAW, "Runs To Win", 310, 0, 490, 10},
 };
 
 const SectionLayout* LayoutOf(int section) {
@@ -72,22 +71,18 @@ void Text(int x, int y, uint32_t colour, const char* text, CFont* font = nullptr
     g_system->DrawText(x, y, ALIGN_LEFT, colour, font ? font : g_game->m_fontText.get(), "%s", text);
 }
 
-// The text face for a cell: the smaller one when the text would run into the
-// next column.
-CFont* FittingFont(const char* text, int width) {
-    CFont* font = g_game->m_fontText.get();
-    return CSystem::TextWidth(font, text) > width ? g_game->m_fontTable.get() : font;
-}
-
-// A cell that ends where the next column begins.
+// A cell that ends where the next column begins: the text face, or the
+// smaller one centred on the same line, cut with "." when even that is too
+// wide.
 void FitText(int x, int nextX, int y, const char* text) {
-    g_system->DrawText(x, y, ALIGN_LEFT, TEXT_WHITE, FittingFont(text, nextX - x - 5), "%s", text);
-}
-
-// Cells of the team sections wrap in their own rectangles, which show one line.
-void Cell(int left, int right, int y, const char* text) {
-    g_system->DrawTextInRect(left, y, right, y + 24, ALIGN_LEFT, TEXT_WHITE, FittingFont(text, right - left),
-                             "%s", text);
+    const int width = nextX - x - 5;
+    CFont* font = g_game->m_fontText.get();
+    if (CSystem::TextWidth(font, text) > width) {
+        CFont* small = g_game->m_fontTable.get();
+        if (font && small) y += (font->LineHeight() - small->LineHeight()) / 2;
+        font = small;
+    }
+    g_system->DrawText(x, y, ALIGN_LEFT, TEXT_WHITE, font, "%s", CutToWidth(font, text, width));
 }
 
 void DrawPartnerships(const std::vector<RecordEntry>& entries) {
@@ -128,19 +123,13 @@ void DrawSection(const SectionLayout& l, const std::vector<RecordEntry>& entries
         if (shown >= l.m_rows) break;
         if (!RecordShown(l.m_section, e)) continue;
         const int y = ROWS_TOP + ROW_STEP * shown++;
-        if (l.m_teamRows) {
-            Cell(225, 305, y, RecordValueText(l.m_section, e));
-            if (l.m_sideX) Cell(310, 485, y, e.TeamText());
-            Cell(490, 785, y, e.MatchText());
-            Cell(790, 935, y, e.GroundText());
-            Cell(940, 1019, y, e.SeasonText());
-            continue;
-        }
-        Text(225, y, TEXT_WHITE, RecordValueText(l.m_section, e));
-        FitText(l.m_playerX, l.m_matchX, y, e.PlayerText(0));
+        const int valueEnd = l.m_sideX ? l.m_sideX : l.m_playerX ? l.m_playerX : l.m_matchX;
+        FitText(225, valueEnd, y, RecordValueText(l.m_section, e));
+        if (l.m_sideX) FitText(l.m_sideX, l.m_matchX, y, e.TeamText());
+        if (l.m_playerX) FitText(l.m_playerX, l.m_matchX, y, e.PlayerText(0));
         FitText(l.m_matchX, 790, y, e.MatchText());
         FitText(790, 940, y, e.GroundText());
-        Text(940, y, TEXT_WHITE, e.SeasonText());
+        FitText(940, SCREEN_WIDTH, y, e.SeasonText());
     }
 }
 

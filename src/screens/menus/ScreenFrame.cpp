@@ -1,6 +1,7 @@
 #include "screens/menus/ScreenFrame.h"
 
 #include <cstdio>
+#include <string>
 
 #include "screens/menus/ScreenControls.h"
 #include "shell/Game.h"
@@ -46,6 +47,18 @@ const char* OrdinalText(int n) {
                                            "21st", "22nd", "23rd", "24th"};
     constexpr int LAST = static_cast<int>(sizeof ORDINALS / sizeof ORDINALS[0]) - 1;
     return (n >= 1 && n <= LAST) ? ORDINALS[n] : ORDINALS[0];
+}
+
+const char* CutToWidth(CFont* font, const char* text, int width) {
+    static std::string cut;
+    cut = text;
+    if (CSystem::TextWidth(font, text) <= width) return cut.c_str();
+    while (!cut.empty()) {
+        cut.pop_back();
+        if (CSystem::TextWidth(font, (cut + ".").c_str()) <= width) break;
+    }
+    cut += ".";
+    return cut.c_str();
 }
 
 }  // namespace ravel

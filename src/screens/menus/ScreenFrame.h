@@ -6,6 +6,8 @@
 
 namespace ravel {
 
+class CFont;
+
 // Text colours the menu screens share.
 inline constexpr uint32_t TEXT_WHITE = 0xffffffffu;
 inline constexpr uint32_t TEXT_YELLOW = 0xffffff00u;
@@ -24,5 +26,8 @@ void DrawCoachName();
 const char* FormatDate(int day, int month, int year);
 // "1st" .. "24th"; "-" for anything else.
 const char* OrdinalText(int n);
+// The text as it fits in width pixels of the font: whole, or cut and ended
+// with ".". Static buffer.
+const char* CutToWidth(CFont* font, const char* text, int width);
 
 }  // namespace ravel

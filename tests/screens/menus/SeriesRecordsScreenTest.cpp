@@ -215,6 +215,46 @@ TEST_F(RecordsScreenTest, HighestTotalsThenPartnershipsWithTenWicketLabels) {
     Frame("records_partnerships.png");
 }
 
+TEST_F(RecordsScreenTest, LongTextsStayInTheirColumns) {
+    // Bright text pixels in the four columns of pixels before a column.
+    auto textBefore = [this](int columnX, int y) {
+        int count = 0;
+        for (int x = columnX - 4; x < columnX; ++x)
+            for (int row = y; row < y + 20; ++row) {
+                const uint32_t p = m_system->Screen().Pixel(x, row);
+                count += ((p >> 16) & 0xff) > 0xc0 && ((p >> 8) & 0xff) > 0xc0 && (p & 0xff) > 0xc0;
+            }
+        return count;
+    };
+    const struct {
+        int m_section;
+        int m_value;
+        int m_wickets;
+        int m_matchX;
+    } cases[] = {{REC_HIGHEST_TOTAL, 652, 7, 490},
+                 {REC_HIGHEST_SCORE, 204, 0, 500},
+                 {REC_LOWEST_AGGREGATE, 1234, 0, 490},
+                 {REC_PARTNERSHIPS, 305, 1, 580}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.m_section);
+        RecordEntry e = Entry(c.m_value, c.m_wickets, 0);
+        e.m_groundText = "Antigua Recreation Ground";
+        e.m_matchText = "Trinidad and Tobago vs Leeward Islands";
+        e.m_teamText = "Trinidad and Tobago";
+        e.m_playerText = "Shivnarine Ramnarinesingh";
+        e.m_player2Text = "Chandrikapersad Ramdhanie";
+        g_world.mv_records[0].Section(c.m_section)[0] = e;
+        OpenRecordsScreen(RECORDS_FIRST_CLASS, c.m_section);
+        Idle(2);
+        ASSERT_TRUE(Shows("Antigua Rec"));
+        EXPECT_TRUE(Shows("Trinidad"));
+        EXPECT_EQ(textBefore(940, 150), 0) << "the ground runs into the season";
+        EXPECT_EQ(textBefore(790, 150), 0) << "the match runs into the ground";
+        EXPECT_EQ(textBefore(c.m_matchX, 150), 0) << "a name runs into the next column";
+    }
+    Frame("records_long_texts.png");
+}
+
 TEST_F(RecordsScreenTest, UnknownKindKeepsTheTableAndUnknownSectionDrawsNoRows) {
     g_world.mv_records[1].Section(REC_HIGHEST_TOTAL)[0] = Entry(700, 8, 0);
     g_world.mv_records[0].Section(REC_PARTNERSHIPS)[0] = Entry(400, 1, 1);
