@@ -81,6 +81,14 @@ int32_t CreateCustomLeague(const std::vector<int32_t>& sides) {
     return s_leagueId;
 }
 
+bool ResumeCustomGameMatch(Match& match) {
+    if (match.mi_playState != PLAY_CLOSE) return false;
+    g_cricket.m_date.NextDay();
+    match.mi_playState = PLAY_IN_PLAY;
+    match.mi_resumeState = PLAY_IN_PLAY;
+    return true;
+}
+
 Match* CreateCustomGameMatch(int32_t fixtureId, int& position) {
     Fixture* fixture = FixtureById(fixtureId);
     if (!fixture || fixture->m_id != fixtureId) return nullptr;

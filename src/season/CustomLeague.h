@@ -43,6 +43,12 @@ Competition* CustomLeague();
 // among the matches in progress. nullptr when no match could be made.
 Match* CreateCustomGameMatch(int32_t fixtureId, int& position);
 
+// A custom game's match at close of play goes on the next morning: the
+// world's date moves on a day, as the day machine moves it in a career, so
+// that the match counts its days and ends when they run out. False (nothing
+// changed) for a match that is not at close of play.
+bool ResumeCustomGameMatch(Match& match);
+
 enum class CustomMatchResult { PLAYED, NONE_LEFT, ABANDONED };
 // Plays the league's next scheduled fixture, in table order, to its end with
 // no human side, books it in the table and moves it to the completed matches.

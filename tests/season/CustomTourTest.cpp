@@ -13,6 +13,7 @@
 #include "match/MatchServices.h"
 #include "season/Career.h"
 #include "season/Coaches.h"
+#include "season/CustomLeague.h"
 #include "season/CustomTour.h"
 #include "season/Squads.h"
 #include "world/Database.h"
@@ -83,11 +84,14 @@ protected:
     }
 
     // The tourists' match played out as Autoplay and Continue would.
-    static void PlayOut(Match& match) {
+    // Returns the mornings it went on after a close of play.
+    static int PlayOut(Match& match) {
+        int mornings = 0;
         for (int day = 0; day < 10 && match.mi_playState != PLAY_MATCH_OVER; ++day) {
-            if (match.mi_playState == PLAY_CLOSE) match.mi_playState = match.mi_resumeState = PLAY_IN_PLAY;
+            mornings += ResumeCustomGameMatch(match);
             AutoplayMatch(match);
         }
+        return mornings;
     }
 
     static constexpr int32_t HOST = NORTHERN_COUNTRY;  // a country with clubs
@@ -211,6 +215,31 @@ TEST_F(CustomTourPlay, EveryMatchIsPlayedInTurnAndScoredInItsSeries) {
         tour.m_tests.m_hostWins + tour.m_tests.m_touringWins + tour.m_tests.m_draws + tour.m_tests.m_ties, 1);
     EXPECT_EQ(tour.m_odis.m_hostWins + tour.m_odis.m_touringWins + tour.m_odis.m_draws + tour.m_odis.m_ties,
               2);
+}
+
+TEST_F(CustomTourPlay, AMatchOfSeveralDaysCountsItsDaysAndEndsWithinThem) {
+    ASSERT_NE(m_touring, 0);
+    const struct {
+        int32_t m_event;
+        int m_days;
+    } cases[] = {{TOUR_EVENT_FOUR_DAY_WARM_UP, 4}, {TOUR_EVENT_TEST, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.m_event);
+        ASSERT_TRUE(StartCustomTour({m_touring, HOST, {{c.m_event}}}));
+        Match* match = UserMatch();
+        ASSERT_NE(match, nullptr);
+        EXPECT_EQ(match->mi_length, c.m_days);
+        GameDate day = g_cricket.m_date;
+        const int mornings = PlayOut(*match);
+        ASSERT_EQ(match->mi_playState, PLAY_MATCH_OVER);
+        EXPECT_EQ(match->mi_dayIndex, mornings) << "each morning is the match's next day";
+        EXPECT_LT(match->mi_dayIndex, c.m_days);
+        for (int d = 0; d < mornings; ++d) day.NextDay();
+        EXPECT_EQ(g_cricket.m_date.m_day, day.m_day);
+        EXPECT_EQ(g_cricket.m_date.m_month, day.m_month);
+        EXPECT_FALSE(ResumeCustomGameMatch(*match)) << "a match that is over stays over";
+        ASSERT_TRUE(FinishCustomTourMatch());
+    }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "screens/match/ScorecardScreen.h"
 #include "screens/match/TacticsEditors.h"
 #include "screens/menus/ScreenControls.h"
+#include "season/CustomLeague.h"
 #include "season/CustomTour.h"
 #include "season/DayMachine.h"
 #include "shell/Game.h"
@@ -264,7 +265,7 @@ bool ContinuePlay(Match& match) {
     }
     if (g_cricket.m_gameMode == MODE_CUSTOM_LEAGUE) {
         // The league's next day: the match goes on, a finished one stays finished.
-        if (state == PLAY_CLOSE) match.mi_playState = PLAY_IN_PLAY;
+        ResumeCustomGameMatch(match);
         BackToPlay(match);
         if (state == PLAY_MATCH_OVER) {
             for (CButton* b : {UI.ball, UI.over}) b->Disable();
