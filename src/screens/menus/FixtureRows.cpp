@@ -1,6 +1,8 @@
 #include "screens/menus/FixtureRows.h"
 
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 #include "match/Match.h"
 #include "match/MatchLists.h"
@@ -140,6 +142,8 @@ const char* GroundText(const FixtureListEntry& row) {
     static char buffer[TEXT_SIZE];
     const Ground* g = GroundById(row.m_ground);
     if (!g) return Copy(buffer, "-");
+    // "County Ground, Derby" already names its town.
+    if (std::string_view(g->m_name).ends_with(std::string(", ") + g->m_town)) return Copy(buffer, g->m_name);
     std::snprintf(buffer, sizeof buffer, "%s, %s", g->m_name, g->m_town);
     return buffer;
 }

@@ -198,6 +198,24 @@ TEST_F(FixtureRowsTest, MatchNoLongerHeldReadsNoOtherMatch) {
     EXPECT_STREQ(InningsMatchTitle(innings), "-");
 }
 
+TEST_F(FixtureRowsTest, AGroundNamesItsTownOnce) {
+    const struct {
+        const char* m_name;
+        const char* m_town;
+        const char* m_text;
+    } cases[] = {{"County Ground, Derby", "Derby", "County Ground, Derby"},
+                 {"Old Trafford", "Manchester", "Old Trafford, Manchester"},
+                 {"Derby Road", "Derby", "Derby Road, Derby"},
+                 {"Park, Northderby", "Derby", "Park, Northderby, Derby"}};
+    Ground& g = g_world.mv_grounds[0];
+    const FixtureListEntry row = Row(ROW_SCHEDULED, -1);
+    for (const auto& c : cases) {
+        std::snprintf(g.m_name, sizeof g.m_name, "%s", c.m_name);
+        std::snprintf(g.m_town, sizeof g.m_town, "%s", c.m_town);
+        EXPECT_STREQ(GroundText(row), c.m_text);
+    }
+}
+
 TEST_F(FixtureRowsTest, NamesGroundDatesAndLabels) {
     FixtureListEntry row = Row(ROW_SCHEDULED, -1);
     EXPECT_STREQ(MatchTitle(row), "Northfield v Saltmarsh");
