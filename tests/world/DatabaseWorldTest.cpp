@@ -120,6 +120,25 @@ TEST_F(BuiltWorld, PlayersAreWhereTheirIdsSayAndEveryNationCanPickTwoSquads) {
     for (const Country& c : g_world.mv_countries) EXPECT_GE(perCountry[c.m_id], 22) << c.m_name;
 }
 
+TEST_F(BuiltWorld, CareerFiftiesAndHundredsAgreeWithTheHighestScoreAndTheInnings) {
+    int blocks = 0;
+    for (const Player& p : g_world.mv_players) {
+        for (int b = STATS_CAREER_FC; b <= STATS_CAREER_ODI; ++b) {
+            const PlayerStats& s = p.m_stats[b];
+            if (s.m_innings <= 0) continue;
+            ++blocks;
+            const int completed = std::max(1, s.m_innings - s.m_notOuts);
+            SCOPED_TRACE(std::string(p.m_surname) + " block " + std::to_string(b));
+            EXPECT_EQ(s.m_hundreds > 0, s.m_highest >= 100) << "highest " << s.m_highest;
+            EXPECT_EQ(s.m_hundreds + s.m_fifties > 0, s.m_highest >= 50) << "highest " << s.m_highest;
+            // Even the best batsmen pass fifty in well under half their innings.
+            EXPECT_LE(s.m_hundreds + s.m_fifties, std::max(1, completed / 2))
+                << s.m_hundreds << " hundreds, " << s.m_fifties << " fifties, average " << s.m_battingAverage;
+        }
+    }
+    EXPECT_GT(blocks, 1000);
+}
+
 TEST_F(BuiltWorld, EveryReferenceNamesARecordThatExists) {
     for (const Ground& g : g_world.mv_grounds) {
         EXPECT_GE(FindClimateIndex(g.m_climate), 0);

@@ -67,6 +67,28 @@ void SetText(char (&dst)[N], const std::string& src) {
     std::snprintf(dst, N, "%s", src.c_str());
 }
 
+// Scores of fifty and more as real careers have them: about a third of the
+// innings of a batsman averaging 50, a tenth at 20, the share of hundreds
+// rising with the average; none above the highest score, and at least one
+// of the highest score's kind.
+void CountFiftyPlusScores(PlayerStats& s, int completed, double average, bool limitedOvers) {
+    const double fiftyPlus = std::clamp((average - 8.0) / (limitedOvers ? 110.0 : 130.0), 0.0, 0.45);
+    const double hundredShare = std::clamp((average - (limitedOvers ? 20.0 : 15.0)) / 90.0, 0.0, 0.5);
+    const int32_t scores = static_cast<int32_t>(completed * fiftyPlus);
+    s.m_hundreds = static_cast<int32_t>(scores * hundredShare);
+    s.m_fifties = scores - s.m_hundreds;
+    if (s.m_highest < 100) {
+        s.m_fifties += s.m_hundreds;
+        s.m_hundreds = 0;
+    } else if (s.m_hundreds == 0) {
+        // The highest score is one of the fifty-plus scores.
+        s.m_hundreds = 1;
+        s.m_fifties = std::max(0, s.m_fifties - 1);
+    }
+    if (s.m_highest < 50) s.m_fifties = 0;
+    if (s.m_highest >= 50 && s.m_highest < 100) s.m_fifties = std::max(s.m_fifties, 1);
+}
+
 // Career figures of a player of this age and skill in one kind of cricket.
 void MakeCareer(PlayerStats& s, int matches, int batting, int bowling, int notOutRate, bool keeper,
                 bool limitedOvers) {
@@ -87,12 +109,7 @@ void MakeCareer(PlayerStats& s, int matches, int batting, int bowling, int notOu
     s.m_highest =
         std::min(s.m_runs, static_cast<int32_t>(average * (limitedOvers ? 2.4 : 3.4)) + Rand() % 40);
     s.m_highestNotOut = Rand() % 4 == 0;
-    double chance100 = std::max(0.0, average - (limitedOvers ? 22.0 : 18.0)) / (limitedOvers ? 260.0 : 170.0);
-    double chance50 = std::max(0.0, average - 8.0) / (limitedOvers ? 70.0 : 55.0);
-    s.m_hundreds = static_cast<int32_t>(completed * chance100);
-    s.m_fifties = static_cast<int32_t>(completed * chance50);
-    if (s.m_highest < 100) s.m_hundreds = 0;
-    if (s.m_highest < 50) s.m_fifties = 0;
+    CountFiftyPlusScores(s, completed, average, limitedOvers);
     s.m_catches = keeper ? matches * (limitedOvers ? 13 : 24) / 10 : matches * (3 + Rand() % 5) / 10;
     s.m_stumpings = keeper ? matches * (1 + Rand() % 3) / 10 : 0;
     s.m_battingAverage = static_cast<double>(s.m_runs) / completed;
