@@ -219,10 +219,16 @@ void RestoreList(const PageChoices& saved) {
     if (saved.m_scroll >= bar.m_min && saved.m_scroll <= bar.m_max) bar.m_position = saved.m_scroll;
 }
 
-void ApplyFilter() {
-    PS::s_dialog->Close();
+// The search run again, its players in the order the "Sort by" drop-down
+// names.
+void SearchAndSort() {
     PS::RebuildPlayerSearch();
     PS::FillPlayerSearchList(PS::s_comboSort->GetSelectedValue());
+}
+
+void ApplyFilter() {
+    PS::s_dialog->Close();
+    SearchAndSort();
 }
 
 void HandleDialog() {
@@ -308,7 +314,7 @@ void PS::Enter() {
 }
 
 void PS::Update() {
-    if (TakeClick(s_btnFind)) RebuildPlayerSearch();
+    if (TakeClick(s_btnFind)) SearchAndSort();
     if (TakeClick(s_profileSpot)) {
         if (const StaffMember* user = CurrentUserStaff()) {
             g_linkSubjects.m_coachId = user->m_id;

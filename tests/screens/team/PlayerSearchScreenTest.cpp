@@ -110,12 +110,13 @@ TEST_F(PlayerSearchScreenTest, FirstVisitListsTestBattingByAverageWithNoInningsL
     Shot("search_first_visit.png");
 }
 
-TEST_F(PlayerSearchScreenTest, FindKeepsTableOrderAndApplySortsTheFilteredList) {
+TEST_F(PlayerSearchScreenTest, FindAndApplySortTheFoundPlayersByTheShownKey) {
     OpenSearch();
     TypeName("ar");
     Tap(PS::s_btnFind);
     Idle();
-    EXPECT_EQ(Names(), (std::vector<std::string>{"Marsh", "Carter", "Hardy", "Barlow", "Larkin"}));
+    EXPECT_STREQ(PS::s_comboSort->m_caption, "Average");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Carter", "Marsh", "Barlow", "Larkin", "Hardy"}));
 
     Tap(PS::s_btnEdit);
     ASSERT_TRUE(PS::s_dialog->mb_visible);
