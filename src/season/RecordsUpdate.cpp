@@ -7,6 +7,7 @@
 
 #include "match/Match.h"
 #include "season/DayMachine.h"
+#include "world/GameDate.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -41,14 +42,6 @@ bool Better(int section, const RecordEntry& a, const RecordEntry& b) {
         default:
             return a.m_value > b.m_value;
     }
-}
-
-const char* SeasonLabel(int season) {
-    static char buffer[16];
-    for (const Season& s : g_world.mv_seasons)
-        if (s.m_season == season) return s.m_label;
-    std::snprintf(buffer, sizeof buffer, "%d", SeasonFirstYear(season));
-    return buffer;
 }
 
 // Builds and files the entries of one match.

@@ -71,6 +71,20 @@ int SeasonFirstYear(int season) {
     return (season - 50) / 2 + 1850;
 }
 
+const char* SeasonLabel(int season) {
+    static char buffers[4][24];
+    static int next = 0;
+    char* buffer = buffers[next];
+    next = (next + 1) % 4;
+    if (season <= 0) return "-";
+    const int year = SeasonFirstYear(season);
+    if (season % 2 == 0)
+        std::snprintf(buffer, sizeof buffers[0], "%d", year);
+    else
+        std::snprintf(buffer, sizeof buffers[0], "%d/%02d", year, (year + 1) % 100);
+    return buffer;
+}
+
 int SeasonLength(int season) {
     return DaysBetween(GameDate::FromSeasonDay(0, season), GameDate::FromSeasonDay(0, season + 1));
 }

@@ -44,6 +44,9 @@ const char* MonthShortName(int month);
 // Days in a month of the game's calendar (February always 28).
 int DaysInMonth(int month);
 int SeasonFirstYear(int season);
+// "2006" for a northern (even) season, "2006/07" for a southern one; "-" for
+// no season (0 or below). Each call has its own of four buffers in turn.
+const char* SeasonLabel(int season);
 // Calendar days from one date to another; negative when `to` is earlier.
 int DaysBetween(const GameDate& from, const GameDate& to);
 // Days from a season's first day to the next season's: 183 from 1 April,

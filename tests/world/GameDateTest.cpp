@@ -149,6 +149,25 @@ TEST_F(GameDateTest, TextsWithEnglishMonthsAndLeadingZeros) {
     EXPECT_STREQ(DateLongText(9, 12, 2007), "09 Dec 2007");
 }
 
+TEST_F(GameDateTest, SeasonLabelsNameTheYearsOfEverySeason) {
+    const struct {
+        int m_season;
+        const char* m_label;
+    } cases[] = {{FIRST_SEASON, "2006"},
+                 {FIRST_SEASON + 1, "2006/07"},
+                 {FIRST_SEASON - 2, "2005"},
+                 {FIRST_SEASON - 1, "2005/06"},
+                 {387, "2018/19"},
+                 {0, "-"},
+                 {-3, "-"}};
+    for (const auto& c : cases) EXPECT_STREQ(SeasonLabel(c.m_season), c.m_label) << c.m_season;
+    // Labels of one line of text stay apart.
+    const char* first = SeasonLabel(FIRST_SEASON);
+    const char* second = SeasonLabel(FIRST_SEASON + 1);
+    EXPECT_STREQ(first, "2006");
+    EXPECT_STREQ(second, "2006/07");
+}
+
 TEST_F(GameDateTest, CricketDataStartsOnTheFirstDayOfTheGame) {
     const CricketData data;
     EXPECT_EQ(data.m_date.m_hour, 7);

@@ -405,11 +405,7 @@ void BuildSeasonsAndInjuries(const std::string& dataDir) {
     for (int s = FIRST_SEASON; s <= 422; ++s) {
         Season se;
         se.m_season = s;
-        int year = SeasonFirstYear(s);
-        if (s % 2 == 0)
-            std::snprintf(se.m_label, sizeof se.m_label, "%d", year);
-        else
-            std::snprintf(se.m_label, sizeof se.m_label, "%d/%02d", year, (year + 1) % 100);
+        std::snprintf(se.m_label, sizeof se.m_label, "%s", SeasonLabel(s));
         g_world.mv_seasons.push_back(se);
     }
     int id = 1;

@@ -16,6 +16,7 @@
 #include "shell/gui/Control.h"
 #include "shell/gui/ScrollBar.h"
 #include "shell/platform/System.h"
+#include "world/GameDate.h"
 #include "world/World.h"
 
 namespace ravel {

@@ -12,6 +12,7 @@
 #include "shell/gui/Button.h"
 #include "shell/gui/ComboBox.h"
 #include "shell/gui/ScrollBar.h"
+#include "world/GameDate.h"
 #include "world/Services.h"
 #include "world/World.h"
 
@@ -484,12 +485,6 @@ bool HumanSide(int sideId) {
     }
     const Country* c = CountryById(sideId);
     return sideId > 0 && c && c->m_id == sideId && c->m_human;
-}
-
-const char* SeasonLabel(int season) {
-    for (const Season& s : g_world.mv_seasons)
-        if (s.m_season == season) return s.m_label;
-    return "-";
 }
 
 KnockoutLayout LayOutKnockout(const Competition& c) {

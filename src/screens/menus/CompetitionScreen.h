@@ -140,8 +140,6 @@ const FixtureListEntry* TieRow(int home, int away);
 std::vector<int32_t> TournamentSides(const InternationalTournament& tournament);
 // Whether a human coaches the side.
 bool HumanSide(int sideId);
-// The Season record's label; "-" for a season without one.
-const char* SeasonLabel(int season);
 // y of each drawn knockout tie (0 for none), and of each round's heading.
 struct KnockoutLayout {
     int32_t m_tieY[KNOCKOUT_TIES] = {};

@@ -10,6 +10,7 @@
 #include "shell/Game.h"
 #include "shell/gui/ScrollBar.h"
 #include "shell/platform/System.h"
+#include "world/GameDate.h"
 #include "world/World.h"
 
 namespace ravel {

@@ -18,6 +18,7 @@
 #include "shell/gui/Control.h"
 #include "shell/gui/ScrollBar.h"
 #include "shell/platform/System.h"
+#include "world/GameDate.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -90,13 +91,6 @@ const char* ClubName(int id) {
 const Country* CountryOf(int id) {
     const Country* c = id >= 1 ? CountryById(id) : nullptr;
     return c && c->m_id == id ? c : nullptr;
-}
-
-const char* SeasonLabel(int season) {
-    const int index = FindSeasonIndex(season);
-    if (index < 0 || static_cast<size_t>(index) >= g_world.mv_seasons.size()) return "-";
-    const Season& s = g_world.mv_seasons[static_cast<size_t>(index)];
-    return s.m_season == season ? s.m_label : "-";
 }
 
 void BlockHeading(int x, int y, const char* text) {

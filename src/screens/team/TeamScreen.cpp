@@ -20,6 +20,7 @@
 #include "shell/gui/MessageBox.h"
 #include "shell/gui/PopupMenu.h"
 #include "shell/gui/ScrollBar.h"
+#include "world/GameDate.h"
 #include "world/Services.h"
 #include "world/World.h"
 
@@ -180,13 +181,6 @@ void PlaceScroll(int x, int y, int width, int height, int entries, int rows) {
     bar.SetRect(x, y, width, height);
     bar.m_position = 0;
     FitScrollBar(bar, entries, rows, true);
-}
-
-const char* SeasonLabel(int season) {
-    const int index = FindSeasonIndex(season);
-    if (index < 0 || static_cast<size_t>(index) >= g_world.mv_seasons.size()) return "-";
-    const Season& s = g_world.mv_seasons[static_cast<size_t>(index)];
-    return s.m_season == season ? s.m_label : "-";
 }
 
 std::vector<FixtureListEntry> FixturesOf(int side, int season) {
