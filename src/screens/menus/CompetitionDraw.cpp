@@ -176,13 +176,12 @@ void DrawRankings(const Competition& c) {
     static const char* const LINES[] = {
         "A rating for each team is obtained by dividing their total points by their match total.",
         "The number of points earned by a team for any given Test or series depends on two factors: the "
-        "result "
-        "and the rating of the opponent.",
+        "result and the rating of the opponent.",
         "A team that wins as often as it loses while playing a mixture of oppositions will typically have a "
         "rating close to 100."};
-    for (int i = 0; i < 3; ++i)
-        g_system->DrawTextInRect(230, 620 + 20 * i, 1009, 640 + 20 * i, ALIGN_LEFT, TEXT_WHITE, SmallFont(),
-                                 "%s", LINES[i]);
+    // One box for the three sentences: the second wraps onto a line of its own.
+    g_system->DrawTextInRect(230, 620, 1009, 695, ALIGN_LEFT, TEXT_WHITE, SmallFont(), "%s\n%s\n%s", LINES[0],
+                             LINES[1], LINES[2]);
 }
 
 void DrawTournamentRows(const std::vector<StandingsRow>& rows, int step, const char* nrrFormat) {
