@@ -1,6 +1,7 @@
 #include "season/Lists.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "match/Match.h"
 #include "match/MatchLists.h"
@@ -394,6 +395,12 @@ void BuildFutureTourList(int tourKind, int season, std::vector<int32_t>& ids) {
     for (const Tour& t : g_world.mv_tours)
         if (t.m_kind == tourKind && t.m_season == season && t.m_state == TOUR_NOT_STARTED)
             ids.push_back(t.m_id);
+    const auto startDay = [](int32_t tourId) {
+        const Tour* t = TourWithId(tourId);
+        const TourSeries* s = t ? TourSeriesWithId(t->m_series) : nullptr;
+        return s ? s->m_startDayOfSeason : std::numeric_limits<int32_t>::max();
+    };
+    std::ranges::stable_sort(ids, {}, startDay);
 }
 
 void BuildTriangularList(std::vector<int32_t>& ids) {

@@ -149,7 +149,8 @@ void BuildStreakList(const Competition& competition, std::vector<StandingsRow>& 
 // between two countries) whose tours have begun, in table order.
 void BuildChampionshipSeriesList(int competitionId, std::vector<int32_t>& ids);
 // Ids of the tours of a kind (TOUR_TESTS, TOUR_ONE_DAY, TOUR_TRIANGULAR) in a
-// season that have not begun.
+// season that have not begun, the earliest to start first (a tour without a
+// series last).
 void BuildFutureTourList(int tourKind, int season, std::vector<int32_t>& ids);
 // Ids of the triangular tournaments (a tournament's Series record is made
 // when its tour starts).

@@ -385,6 +385,17 @@ TEST_F(ListsTest, ChampionshipSeriesListsFollowTheTours) {
     EXPECT_EQ(ids, std::vector<int32_t>{5});
     BuildFutureTourList(TOUR_TESTS, 362, ids);
     EXPECT_TRUE(ids.empty());
+    // Tours listed by the day their series starts, whatever their table order.
+    g_world.mv_tourSeries.back().m_startDayOfSeason = 120;  // 604: tour 5
+    for (const auto& [id, start] : {std::pair(605, 30), std::pair(606, 0)}) {
+        series(id, 0);
+        g_world.mv_tourSeries.back().m_startDayOfSeason = start;
+    }
+    tour(6, TOUR_ONE_DAY, 605, 363, TOUR_NOT_STARTED);
+    tour(7, TOUR_ONE_DAY, 699, 363, TOUR_NOT_STARTED);  // no series record
+    tour(8, TOUR_ONE_DAY, 606, 363, TOUR_NOT_STARTED);
+    BuildFutureTourList(TOUR_ONE_DAY, 363, ids);
+    EXPECT_EQ(ids, (std::vector<int32_t>{8, 6, 5, 7}));
     BuildTriangularList(ids);
     EXPECT_EQ(ids, std::vector<int32_t>{602});
 }
