@@ -24,7 +24,9 @@ int CNetworkGameScreen::s_mode = NETWORK_IDLE;
 uint16_t CNetworkGameScreen::s_port = NET_PORT;
 int CNetworkGameScreen::s_frames = 0;
 uint32_t CNetworkGameScreen::s_lastTick = 0;
-std::string CNetworkGameScreen::s_hostError;
+std::string CNetworkGameScreen::s_linkError;
+std::string CNetworkGameScreen::s_target;
+bool CNetworkGameScreen::sb_reached = false;
 CButton* CNetworkGameScreen::s_btnBack = nullptr;
 CButton* CNetworkGameScreen::s_btnHost = nullptr;
 CButton* CNetworkGameScreen::s_btnConnect = nullptr;
@@ -115,26 +117,36 @@ void CNetworkGameScreen::HostGame() {
             std::snprintf(text, sizeof text, "Cannot host: port %d is in use", int(s_port));
         else
             std::snprintf(text, sizeof text, "Cannot host: %s", std::strerror(error));
-        s_hostError = text;
+        s_linkError = text;
         s_mode = NETWORK_IDLE;
         EnableModeButtons(true);
         return;
     }
-    s_hostError.clear();
+    s_linkError.clear();
     s_mode = NETWORK_HOSTING;
     EnableModeButtons(false);
 }
 
 void CNetworkGameScreen::ConnectGame() {
-    s_hostError.clear();
+    s_linkError.clear();
     // A second connect starts a new log and closes the connection before.
     s_testLog.End();
     s_testLog.Begin((std::string(s_outputFolder) + "\\" + NETWORK_LOG_NAME).c_str());
     s_client.Init(&s_clientLog);
     s_client.SetLogin(NETWORK_LOGIN_NAME, NETWORK_PASSWORD);
-    s_client.Connect(s_editAddress->m_caption, s_port);
+    s_target = s_editAddress->m_caption;
+    sb_reached = false;
     s_mode = NETWORK_CONNECTING;
     s_lastTick = TimeGetTime();
+    if (!s_client.Connect(s_target.c_str(), s_port)) LinkDown();
+}
+
+void CNetworkGameScreen::LinkDown() {
+    char text[TITLE_SIZE];
+    std::snprintf(text, sizeof text, sb_reached ? "Connection to %s closed" : "Could not connect to %s",
+                  s_target.c_str());
+    s_linkError = text;
+    s_mode = NETWORK_IDLE;
 }
 
 void CNetworkGameScreen::Tick() {
@@ -144,6 +156,9 @@ void CNetworkGameScreen::Tick() {
         const uint32_t now = TimeGetTime();
         s_client.Pump(now == s_lastTick ? 1 : now - s_lastTick);
         s_lastTick = now;
+        // A connection refused, or closed by the host, ends the attempt.
+        if (s_client.State() == cComm::CONNECTED) sb_reached = true;
+        if (s_client.State() == cComm::IDLE) LinkDown();
     }
 }
 
@@ -159,7 +174,7 @@ std::string CNetworkGameScreen::Title() {
                           s_client.DottedAddress());
             return text;
         default:
-            return s_hostError.empty() ? "Setup Network Game" : s_hostError;
+            return s_linkError.empty() ? "Setup Network Game" : s_linkError;
     }
 }
 
@@ -188,7 +203,7 @@ void CNetworkGameScreen::Reset() {
     s_mode = NETWORK_IDLE;
     s_port = NET_PORT;
     s_frames = 0;
-    s_hostError.clear();
+    s_linkError.clear();
 }
 
 }  // namespace ravel

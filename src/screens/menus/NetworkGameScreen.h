@@ -34,6 +34,8 @@ struct CNetworkGameScreen {
 
     static void HostGame();
     static void ConnectGame();
+    // The connection failed or closed: idle, the title says which.
+    static void LinkDown();
     // The title for the present mode.
     static std::string Title();
     // Back to the start of the run: the link closed, idle, the usual port.
@@ -48,8 +50,12 @@ struct CNetworkGameScreen {
     static uint16_t s_port;
     static int s_frames;
     static uint32_t s_lastTick;
-    // Shown in the title after hosting failed.
-    static std::string s_hostError;
+    // Shown in the title after hosting or connecting failed, or after the
+    // connection closed.
+    static std::string s_linkError;
+    // The address a connect was asked for, and whether it was reached.
+    static std::string s_target;
+    static bool sb_reached;
     static CButton* s_btnBack;
     static CButton* s_btnHost;
     static CButton* s_btnConnect;

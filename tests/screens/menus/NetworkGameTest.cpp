@@ -153,6 +153,36 @@ TEST_F(NetworkGameTest, ConnectingLogsInAndWritesTheTestLog) {
     EXPECT_EQ(serverLog.m_text, "");
 }
 
+TEST_F(NetworkGameTest, AConnectionThatFailsOrClosesSaysSoAndTheScreenIsIdleAgain) {
+    cCommTextLog serverLog;
+    cCommServer server;
+    ASSERT_NO_FATAL_FAILURE(OpenWithServerOnPort(server, serverLog));
+    const uint16_t port = NS::s_port;
+    server.Shutdown();  // nobody listens on the port now
+    const struct {
+        const char* m_address;
+        const char* m_title;
+    } cases[] = {{"", "Could not connect to "}, {"127.0.0.1", "Could not connect to 127.0.0.1"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.m_address);
+        NS::s_editAddress->SetCaption(c.m_address);
+        Click(NS::s_btnConnect);
+        ASSERT_TRUE(Until([] { return NS::s_mode == NETWORK_IDLE; }));
+        EXPECT_EQ(NS::Title(), c.m_title);
+        EXPECT_FALSE(NS::s_btnConnect->mb_disabled);
+    }
+    Frame("network_connect_failed.png");
+
+    // Reached, then the host goes away.
+    ASSERT_EQ(server.Start(port, &serverLog), 0);
+    Click(NS::s_btnConnect);
+    ASSERT_TRUE(Until([&] { return NS::Client().PlayerCount() == 1; }, nullptr, &server));
+    EXPECT_EQ(NS::s_mode, NETWORK_CONNECTING);
+    server.Shutdown();
+    ASSERT_TRUE(Until([] { return NS::s_mode == NETWORK_IDLE; }));
+    EXPECT_EQ(NS::Title(), "Connection to 127.0.0.1 closed");
+}
+
 TEST_F(NetworkGameTest, ABusyPortIsReportedAndTheScreenStaysIdle) {
     cCommTextLog log;
     cCommServer holder;
