@@ -120,9 +120,9 @@ void DrawLeftColumn() {
     }
 }
 
-// A tour's match still to come names its sides; a played one its result.
+// A match still to come names its sides; a played one its result.
 const char* RowResult(const FixtureListEntry& row) {
-    if (CustomTour() && row.m_kind == ROW_SCHEDULED) return MatchTitle(row);
+    if (row.m_kind == ROW_SCHEDULED) return MatchTitle(row);
     return ResultDescription(row);
 }
 

@@ -49,6 +49,13 @@ TEST_F(CustomLeagueScreensTest, FromTheStartMenuThroughAFourSideLeagueToExit) {
     Tap(CL::s_btnPlay);
     ASSERT_EQ(m_game->m_screenId, SCREEN_CUSTOM_LEAGUE_TABLE);
     ASSERT_EQ(CT::sv_rows.size(), 6u);
+    // The first match, still to come, names the sides that play it.
+    Frame();
+    const std::string first = TextAt(640, 115);
+    EXPECT_NE(
+        first.find(std::string(SideName(CT::sv_rows[0].m_home)) + " v " + SideName(CT::sv_rows[0].m_away)),
+        std::string::npos)
+        << first;
     for (int n = 1; n <= 7; ++n) {
         Tap(CT::s_btnContinue);
         Frame(n == 3 ? "custom_league_table.png" : "");
