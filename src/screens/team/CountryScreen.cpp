@@ -42,7 +42,7 @@ int32_t CC::s_menuRow = -1;
 int32_t CC::s_battingSlot = 0;
 int32_t CC::s_roleRow = -1;
 int32_t CC::s_replacing = 0;
-int32_t CC::s_nextMatch = -1;
+NextMatch CC::s_next;
 bool CC::s_open = false;
 CComboBox* CC::s_comboView = nullptr;
 CComboBox* CC::s_comboSort = nullptr;
@@ -523,8 +523,8 @@ void CC::AutoSelect() {
     Country* country = Shown();
     if (!country) return;
     int ground = 0;
-    if (s_nextMatch >= 0 && static_cast<size_t>(s_nextMatch) < g_world.mv_fixtures.size())
-        ground = g_world.mv_fixtures[static_cast<size_t>(s_nextMatch)].m_ground;
+    if (s_next.m_fixture >= 0 && static_cast<size_t>(s_next.m_fixture) < g_world.mv_fixtures.size())
+        ground = g_world.mv_fixtures[static_cast<size_t>(s_next.m_fixture)].m_ground;
     if (!StoreAutoSelection(ChooseXI(country->m_id, true, IsOneDaySquadKind(s_squadKind), ground),
                             country->m_xi))
         ShowMessage("Your assistant could not find eleven fit players, so the team is as it was", MSG_OK);
@@ -651,7 +651,7 @@ void CC::Enter() {
     // Pool and Tactics are the national coach's own.
     if (!known || ((s_page == COUNTRY_PAGE_POOL || s_page == COUNTRY_PAGE_TACTICS) && !coach))
         s_page = COUNTRY_PAGE_SQUAD;
-    s_nextMatch = FindNextFixture(s_country);
+    s_next = FindNextMatch(0, s_country);
     s_battingSlot = std::clamp(s_battingSlot, 0, XI_PLAYERS - 1);
     s_roleRow = -1;
     if (s_country != g_cricket.m_team) s_profileSpot->Disable();

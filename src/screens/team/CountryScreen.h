@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "season/DayMachine.h"
+#include "season/Fixtures.h"
 #include "season/Lists.h"
 #include "season/PlayerSearch.h"
 
@@ -80,7 +81,7 @@ struct CCountryScreen {
     static int32_t s_battingSlot;
     static int32_t s_roleRow;
     static int32_t s_replacing;
-    static int32_t s_nextMatch;
+    static NextMatch s_next;  // the side's next match, for the Next Match box
     static bool s_open;
 
     static CComboBox* s_comboView;

@@ -115,7 +115,7 @@ void DrawTacticsPage(const Country& country) {
     TableText(230, 670, TEXT_LIGHT_GREY, "%s", "Right click on player name to choose position in team");
     HeadingText(580, 173, TEXT_YELLOW, "Team Selection");
     DrawElevenPanel(country.m_xi, CC::s_battingSlot, CC::s_roleRow);
-    DrawNextMatchPanel(CC::s_country, CC::s_nextMatch);
+    DrawNextMatchPanel(CC::s_country, CC::s_next);
 }
 
 uint32_t FixtureColour(const FixtureListEntry& row) {

@@ -3,6 +3,7 @@
 #include "match/Conditions.h"
 #include "screens/menus/FixtureRows.h"
 #include "screens/team/TeamDraw.h"
+#include "season/Fixtures.h"
 #include "shell/Game.h"
 #include "shell/platform/System.h"
 #include "world/World.h"
@@ -23,8 +24,7 @@ bool LabelledCompetition(int id) {
     return id < COMP_TEST_CHAMPIONSHIP || (id >= COMP_FIRST_TOURNAMENT && id <= COMP_LAST_TOURNAMENT);
 }
 
-void DrawDateLine(const Fixture& f, int daysAway) {
-    const GameDate& d = f.m_date;
+void DrawDateLine(const GameDate& d, int daysAway) {
     if (daysAway == 0)
         TableText(700, 507, TEXT_YELLOW, "%d.%d.%d  (today)", d.m_day, d.m_month, d.m_year);
     else if (daysAway == 1)
@@ -48,7 +48,7 @@ void DrawPitch(const Ground* ground, bool matchDay) {
                              PitchTurnText(ground->m_turn));
 }
 
-void DrawForecast(const Fixture& f, const Ground* ground, int daysAway) {
+void DrawForecast(const GameDate& day, const Ground* ground, int daysAway) {
     CFont* font = g_game->m_fontTable.get();
     const Climate* climate = ground ? ClimateWithId(ground->m_climate) : nullptr;
     const bool known = climate && daysAway >= 0 && daysAway < FORECAST_DAYS &&
@@ -61,32 +61,35 @@ void DrawForecast(const Fixture& f, const Ground* ground, int daysAway) {
     const int32_t outlook = climate->mv_outlook[static_cast<size_t>(daysAway)];
     DrawTile(WeatherIcon(*ground, outlook, false), 600, 580);
     g_system->DrawTextInRect(650, 580, 1018, 619, ALIGN_LEFT, TEXT_WHITE, font, "Forecast for %d/%d: %s",
-                             f.m_date.m_day, f.m_date.m_month, WeatherText(WeatherCode(*ground, outlook)));
+                             day.m_day, day.m_month, WeatherText(WeatherCode(*ground, outlook)));
 }
 
 }  // namespace
 
-void DrawNextMatchPanel(int sideId, int fixturePosition) {
+void DrawNextMatchPanel(int sideId, const NextMatch& next) {
     TableText(580, 505, TEXT_YELLOW, "%s", "Next Match:");
-    const bool known =
-        fixturePosition >= 0 && static_cast<size_t>(fixturePosition) < g_world.mv_fixtures.size();
-    if (!known) {
+    if (!next.m_known) {
         TableText(580, 530, GREY, "%s", "No future matches");
         return;
     }
-    const Fixture& f = g_world.mv_fixtures[static_cast<size_t>(fixturePosition)];
-    const int daysAway = DaysBetween(g_cricket.m_date, f.m_date);
-    DrawDateLine(f, daysAway);
-    if (LabelledCompetition(f.m_competition)) {
-        const Competition* c = CompetitionWithId(f.m_competition);
+    const bool fixture =
+        next.m_fixture >= 0 && static_cast<size_t>(next.m_fixture) < g_world.mv_fixtures.size();
+    const int daysAway = DaysBetween(g_cricket.m_date, next.m_date);
+    DrawDateLine(next.m_date, daysAway);
+    if (LabelledCompetition(next.m_competition)) {
+        const Competition* c = CompetitionWithId(next.m_competition);
         TableText(960, 507, TEXT_YELLOW, "%s", c ? NameOr(c->m_shortName) : "-");
     }
-    const Ground* ground = GroundWithId(f.m_ground);
-    const bool home = f.m_home == sideId;
-    TableText(580, 530, TEXT_WHITE, home ? "%s (H), %s" : "%s (A), %s",
-              NameOr(SideName(home ? f.m_away : f.m_home)), ground ? NameOr(ground->m_name) : "-");
-    DrawPitch(ground, daysAway == 0);
-    DrawForecast(f, ground, daysAway);
+    const Ground* ground =
+        fixture ? GroundWithId(g_world.mv_fixtures[static_cast<size_t>(next.m_fixture)].m_ground) : nullptr;
+    const bool home = next.m_home == sideId;
+    if (next.m_away <= 0)
+        TableText(580, 530, TEXT_WHITE, "In %s, opponents to be drawn", NameOr(SideName(next.m_host)));
+    else
+        TableText(580, 530, TEXT_WHITE, home ? "%s (H), %s" : "%s (A), %s",
+                  NameOr(SideName(home ? next.m_away : next.m_home)), ground ? NameOr(ground->m_name) : "-");
+    DrawPitch(ground, fixture && daysAway == 0);
+    DrawForecast(next.m_date, ground, daysAway);
 }
 
 }  // namespace ravel

@@ -33,7 +33,7 @@ int32_t TS::s_page = TEAM_PAGE_SQUAD;
 bool TS::s_pageRequested = false;
 int32_t TS::s_view = VIEW_BASIC;
 int32_t TS::s_tacticsOrder = TACTICS_NAME_AND_FORM;
-int32_t TS::s_nextMatch = -1;
+NextMatch TS::s_next;
 int32_t TS::s_battingSlot = 0;
 int32_t TS::s_roleRow = -1;
 int32_t TS::s_positionPlayer = 0;
@@ -391,8 +391,8 @@ void TS::AutoSelect() {
     Team* team = ShownTeam();
     if (!team) return;
     int ground = 0;
-    if (s_nextMatch >= 0 && static_cast<size_t>(s_nextMatch) < g_world.mv_fixtures.size())
-        ground = g_world.mv_fixtures[static_cast<size_t>(s_nextMatch)].m_ground;
+    if (s_next.m_fixture >= 0 && static_cast<size_t>(s_next.m_fixture) < g_world.mv_fixtures.size())
+        ground = g_world.mv_fixtures[static_cast<size_t>(s_next.m_fixture)].m_ground;
     if (!StoreAutoSelection(ChooseXI(team->m_id, false, false, ground), team->m_xi))
         ShowMessage("Your assistant could not find eleven fit players, so the team is as it was", MSG_OK);
 }
@@ -487,7 +487,7 @@ void TS::Enter() {
     char path[128];
     std::snprintf(path, sizeof path, "gfx\\pics\\teams\\%s.bmp", team ? team->m_name : "");
     s_pictureLoaded = team && s_picture.LoadFromFile(path);
-    s_nextMatch = FindNextFixture(s_side);
+    s_next = FindNextMatch(s_side, 0);
     s_battingSlot = std::clamp(s_battingSlot, 0, XI_PLAYERS - 1);
     s_roleRow = -1;
     SetSquadListColumns(VIEW_BASIC);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "season/DayMachine.h"
+#include "season/Fixtures.h"
 #include "season/Lists.h"
 #include "shell/platform/Sprite.h"
 
@@ -75,7 +76,7 @@ struct CTeamScreen {
     static bool s_pageRequested;  // a caller chose the page; Enter keeps it
     static int32_t s_view;
     static int32_t s_tacticsOrder;
-    static int32_t s_nextMatch;
+    static NextMatch s_next;  // the side's next match, for the Next Match box
     static int32_t s_battingSlot;
     static int32_t s_roleRow;
     static int32_t s_positionPlayer;

@@ -158,7 +158,7 @@ void DrawTacticsPage(const Team& team) {
               "Right click on player name to set captain, bowlers and keeper");
     HeadingText(580, 173, TEXT_YELLOW, "Team Selection");
     DrawElevenPanel(team.m_xi, TS::s_battingSlot, TS::s_roleRow);
-    DrawNextMatchPanel(TS::s_side, TS::s_nextMatch);
+    DrawNextMatchPanel(TS::s_side, TS::s_next);
 }
 
 uint32_t FixtureColour(const FixtureListEntry& row) {

@@ -1,5 +1,8 @@
 // The country page over the team page's small world, whose 23 players are
 // all of country 2: the national coach picks a squad and an eleven there.
+#include <cstdio>
+#include <string>
+
 #include "TeamFixture.h"
 #include "screens/team/CountryScreen.h"
 #include "season/Squads.h"
@@ -134,6 +137,37 @@ TEST_F(CountryPageTest, TacticsAutoSelectionRolesAndTheNextMatch) {
     EXPECT_STREQ(CC::s_menuPosition->mv_items[1 + 4].m_text, PlayerById(Nation().m_xi[4])->m_surname);
     ChooseFromMenu(CC::s_menuPosition, 1 + 4);  // the heading, then slot 4
     EXPECT_EQ(Nation().m_xi[4], bench);
+}
+
+TEST_F(CountryPageTest, TheNextMatchComesFromTheToursItineraryBeforeItsFixturesExist) {
+    SelectTestSquadB(Nation(), 1);
+    g_world.mv_fixtures.clear();
+    TourSeries series;
+    series.m_id = 601;
+    series.m_season = FIRST_SEASON;
+    series.m_home = NATION;
+    series.m_away = 1;
+    series.m_startDayOfSeason = g_cricket.m_date.m_dayOfSeason + 10;
+    g_world.mv_tourSeries.push_back(series);
+    Tour tour;
+    tour.m_id = 1;
+    tour.m_state = TOUR_NOT_STARTED;
+    tour.m_host = NATION;
+    tour.m_visitor = 1;
+    tour.m_season = FIRST_SEASON;
+    tour.m_series = series.m_id;
+    g_world.mv_tours.push_back(tour);
+    OpenCountry();
+    Tap(CC::s_btnTactics);
+    Frame();
+    EXPECT_FALSE(Drawn("No future matches"));
+    const GameDate day = GameDate::FromSeasonDay(series.m_startDayOfSeason, FIRST_SEASON);
+    char date[64];
+    std::snprintf(date, sizeof date, "%d.%d.%d  (10 days away)", day.m_day, day.m_month, day.m_year);
+    EXPECT_TRUE(Drawn(date));
+    EXPECT_TRUE(Drawn(std::string(SideName(1)) + " (H), -")) << "no ground before the fixtures are made";
+    EXPECT_TRUE(Drawn("Pitch report available on day of match"));
+    EXPECT_TRUE(Drawn("Weather forecast available one week before match"));
 }
 
 TEST_F(CountryPageTest, ALockedKindRefusesEveryChange) {
