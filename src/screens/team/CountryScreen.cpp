@@ -388,10 +388,11 @@ bool HandleFixtures() {
 }
 
 // Re-sorts the list of the tab being left before the tab changes.
+// The new tab's list is sorted by the key the "Sort by" drop-down shows.
 void SwitchTab(int32_t page) {
-    if (CC::s_page != page && CC::s_comboSort)
-        CC::SortPlayerList(CC::s_view, CC::s_comboSort->GetSelectedValue());
+    const bool changed = CC::s_page != page;
     ChangePage(page);
+    if (changed && CC::s_comboSort) CC::SortPlayerList(CC::s_view, CC::s_comboSort->GetSelectedValue());
 }
 
 void MakeControls() {

@@ -1,5 +1,6 @@
 // The country page over the team page's small world, whose 23 players are
 // all of country 2: the national coach picks a squad and an eleven there.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -67,6 +68,10 @@ TEST_F(CountryPageTest, PoolSearchAndAddToSquad) {
     Tap(CC::s_btnPool);
     EXPECT_EQ(CC::s_page, COUNTRY_PAGE_POOL);
     EXPECT_EQ(CC::sv_pool.size(), static_cast<size_t>(SQUAD_SIZE));
+    EXPECT_STREQ(CC::s_comboSort->m_caption, "Name");
+    EXPECT_TRUE(std::is_sorted(CC::sv_pool.begin(), CC::sv_pool.end(), [](int32_t a, int32_t b) {
+        return std::string(PlayerById(a)->m_surname) < PlayerById(b)->m_surname;
+    })) << "the pool in the order the drop-down names";
     EXPECT_FALSE(CC::s_scroll->mb_disabled);  // 23 players: more than 18 rows
     EXPECT_EQ(CC::s_scroll->m_max, SQUAD_SIZE - COUNTRY_LIST_ROWS);
     Tap(CC::s_editSearch);
