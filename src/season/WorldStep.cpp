@@ -36,13 +36,45 @@ constexpr int MAX_SKILL = 99;
 constexpr int MIN_SKILL = 1;
 constexpr int PEAK_AGE = 27;
 constexpr int DECLINE_AGE = 32;
+constexpr int TURNS_A_YEAR = 2;  // the world turns after each hemisphere's season
 constexpr int COPIES = 100;
+constexpr int SCORING_SPEED = 6;
+constexpr int FULLY_GROWN = 1;  // the potential of a player with nothing left to gain
+
+// How much of a turn's growth each skill takes: the player's trade and his
+// fielding all of it, his other skills half; his scoring speed is his style
+// and stays as it is.
+enum GrowthWeight { GROWTH_NONE = 0, GROWTH_HALF = 1, GROWTH_FULL = 2 };
 
 void ForEachSkill(Player& p, auto&& f) {
-    for (int32_t& s : p.m_batSkill) f(s);
-    for (int32_t& s : p.m_bowlSkill) f(s);
-    for (int32_t& s : p.m_fieldSkill) f(s);
-    for (int32_t& s : p.m_keepSkill) f(s);
+    const Trade trade = TradeOf(p);
+    const int bat = trade == TRADE_BOWLING ? GROWTH_HALF : GROWTH_FULL;
+    const int bowl = trade == TRADE_BOWLING ? GROWTH_FULL : GROWTH_HALF;
+    const int keep = trade == TRADE_KEEPING ? GROWTH_FULL : GROWTH_HALF;
+    for (int i = 0; i < SCORING_SPEED; ++i) f(p.m_batSkill[i], bat);
+    f(p.m_batSkill[SCORING_SPEED], GROWTH_NONE);
+    for (int32_t& s : p.m_bowlSkill) f(s, bowl);
+    for (int32_t& s : p.m_fieldSkill) f(s, GROWTH_FULL);
+    for (int32_t& s : p.m_keepSkill) f(s, keep);
+}
+
+// A newcomer will grow to the level of an established player of his country
+// and trade, drawn at random: each country breeds cricketers of its own
+// standard. With none to go by, his potential is drawn at the next turn.
+void SetNewcomerPotential(Player& p) {
+    std::vector<const Player*> peers;
+    for (const Player& q : g_world.mv_players) {
+        const int age = q.Age();
+        if (q.m_id > 0 && !q.m_retired && q.m_id != p.m_id && q.m_country == p.m_country &&
+            TradeOf(q) == TradeOf(p) && age >= PEAK_AGE && age < DECLINE_AGE)
+            peers.push_back(&q);
+    }
+    if (peers.empty()) {
+        p.m_potential = 0;
+        return;
+    }
+    const Player& peer = *peers[static_cast<size_t>(Rand()) % peers.size()];
+    p.m_potential = std::max(TradeLevel(peer) - TradeLevel(p), 0) + FULLY_GROWN;
 }
 
 void DropFromSides(Player& p) {
@@ -224,25 +256,46 @@ int RetirementChance(int age) {
     return 95;
 }
 
+Trade TradeOf(const Player& p) {
+    if (p.m_keeper == 1) return TRADE_KEEPING;
+    return p.m_batPosition < 7 ? TRADE_BATTING : TRADE_BOWLING;
+}
+
+int TradeLevel(const Player& p) {
+    const int batting = p.BattingRatingValue();
+    switch (TradeOf(p)) {
+        case TRADE_KEEPING:
+            return (batting + (p.m_keepSkill[0] + p.m_keepSkill[1]) / 2) / 2;
+        case TRADE_BOWLING:
+            return (p.m_bowlSkill[0] + p.m_bowlSkill[1] + p.m_bowlSkill[2] + p.m_bowlSkill[3]) / 4;
+        case TRADE_BATTING:
+            break;
+    }
+    return batting;
+}
+
 void DevelopPlayer(Player& p, int age) {
     if (age < PEAK_AGE && p.m_potential > 0) {
-        // Growth comes out of the potential: a good prospect gains most.
-        const int most = p.m_potential / 8 + 1;
-        int gained = 0;
-        ForEachSkill(p, [&](int32_t& s) {
-            const int g = (Rand() % (most + 1)) * s / 60;
-            s = std::min(s + g, MAX_SKILL);
-            gained += g;
+        // What is still to come, spread over the turns left before the peak
+        // so that he reaches it there, however late he started. A potential
+        // of 1 is a player fully grown (0 would have a new one drawn).
+        const int headroom = p.m_potential - FULLY_GROWN;
+        const int turnsLeft = std::max(TURNS_A_YEAR * (PEAK_AGE - age) - 1, 1);
+        ForEachSkill(p, [&](int32_t& s, int weight) {
+            const int draw = 50 + Rand() % 101;  // a half to one and a half of the turn's share
+            const int whole = 100 * GROWTH_FULL * turnsLeft;
+            s = std::clamp(s + (headroom * draw * weight + whole / 2) / whole, MIN_SKILL, MAX_SKILL);
         });
-        p.m_potential = std::max(p.m_potential - std::max(gained / 17, 1), 0);
+        p.m_potential -= (headroom + turnsLeft / 2) / turnsLeft;
     } else if (age >= DECLINE_AGE) {
         const int most = age >= DECLINE_AGE + 4 ? 3 : 2;
-        ForEachSkill(p, [&](int32_t& s) { s = std::max(s - Rand() % (most + 1), MIN_SKILL); });
+        ForEachSkill(p, [&](int32_t& s, int) { s = std::max(s - Rand() % (most + 1), MIN_SKILL); });
     }
 }
 
 TurnoverCounts SeasonTurnover() {
     TurnoverCounts counts;
+    std::vector<int32_t> newcomers;
     for (Player& p : g_world.mv_players) {
         if (p.m_id <= 0) continue;
         if (p.m_potential <= 0) p.m_potential = Rand() % 40 + 1;
@@ -250,12 +303,15 @@ TurnoverCounts SeasonTurnover() {
         if (p.m_retiring || Rand() % 100 < RetirementChance(age)) {
             DropFromSides(p);
             GenerateReplacementPlayer(p.m_id);
+            newcomers.push_back(p.m_id);
             ++counts.m_retired;
             ++counts.m_newPlayers;
             continue;
         }
         DevelopPlayer(p, age);
     }
+    // Measured against the players who stay on, as they now are.
+    for (int32_t id : newcomers) SetNewcomerPotential(g_world.mv_players[static_cast<size_t>(id)]);
     return counts;
 }
 

@@ -38,12 +38,22 @@ struct TurnoverCounts {
 };
 
 // Retirements (by age, and those who announced it) replaced by new young
-// players; skills grow from potential while young and fade with age.
+// players, whose potential takes them to the level of an established player
+// of their country and trade; skills grow from potential while young and
+// fade with age.
 TurnoverCounts SeasonTurnover();
 // Counts of the last turn (for the benchmark and the news).
 extern TurnoverCounts g_lastTurnover;
 
-// One player's skills moved on by a half-year of his age and potential.
+// A player's trade, by his role: wicket-keeping (with batting), batting or bowling.
+enum Trade { TRADE_BATTING, TRADE_BOWLING, TRADE_KEEPING };
+Trade TradeOf(const Player& player);
+// His level at his trade: the mean of the skills that make it.
+int TradeLevel(const Player& player);
+
+// One player's skills moved on by a half-year of his age. Before the peak
+// age his potential is what his trade still has to gain (his fielding as
+// much, other skills half); past the decline age every skill slowly fades.
 void DevelopPlayer(Player& player, int age);
 // Chance in 100 that a player of that age retires at the turn.
 int RetirementChance(int age);

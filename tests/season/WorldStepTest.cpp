@@ -331,6 +331,110 @@ TEST_F(WorldStep, PlayersDevelopWithAgeAndPotential) {
     EXPECT_LT(RetirementChance(45), 100);
 }
 
+// A youngster realises his potential by the peak age, however late he came
+// in: his trade by the whole of it, his fielding too, his other skills by
+// half; his scoring speed is his style and stays.
+TEST_F(WorldStep, YoungPlayersGrowByTheirPotentialToThePeak) {
+    struct Case {
+        int batPosition;
+        int keeper;
+        int startAge;
+    };
+    const Case cases[] = {{3, 0, 18}, {3, 0, 22}, {3, 0, 26}, {9, 0, 20}, {9, 0, 25}, {6, 1, 21}};
+    constexpr int POTENTIAL = 24;
+    for (const Case& c : cases) {
+        Player p;
+        p.m_batPosition = c.batPosition;
+        p.m_keeper = c.keeper;
+        p.m_potential = POTENTIAL;
+        for (int32_t& s : p.m_batSkill) s = 40;
+        for (int32_t& s : p.m_bowlSkill) s = 40;
+        for (int32_t& s : p.m_fieldSkill) s = 40;
+        for (int32_t& s : p.m_keepSkill) s = 40;
+        const Player before = p;
+        for (int age = c.startAge; age < 27; ++age) {
+            DevelopPlayer(p, age);
+            DevelopPlayer(p, age);
+        }
+        const int trade = TradeLevel(p) - TradeLevel(before);
+        // A potential of 1 is a player fully grown.
+        EXPECT_NEAR(trade, POTENTIAL - 1, 2) << c.startAge;
+        int field = 0;
+        for (int i = 0; i < 4; ++i) field += p.m_fieldSkill[i] - before.m_fieldSkill[i];
+        EXPECT_NEAR(field / 4, POTENTIAL - 1, 4) << c.startAge;
+        int other = 0;
+        for (int i = 0; i < 4; ++i)
+            other += c.batPosition < 7 ? p.m_bowlSkill[i] - before.m_bowlSkill[i]
+                                       : p.m_batSkill[i] - before.m_batSkill[i];
+        EXPECT_NEAR(other / 4, (POTENTIAL - 1) / 2, 3) << c.startAge;
+        EXPECT_EQ(p.m_batSkill[6], before.m_batSkill[6]) << c.startAge;
+        EXPECT_EQ(p.m_potential, 1) << "used up, to a value that draws no new one";
+        const Player peak = p;
+        for (int age = 27; age < 32; ++age) DevelopPlayer(p, age);
+        EXPECT_EQ(TradeLevel(p), TradeLevel(peak)) << "no growth past the peak";
+    }
+}
+
+// Twenty years of turns, retirements and newcomers: the level of the players
+// at their peak stays where it was, for each country and trade.
+TEST_F(WorldStep, SkillsStayStationaryOverACareer) {
+    struct Nation {
+        int id;
+        int classLevel;
+    };
+    const Nation nations[] = {{1, 70}, {2, 50}};
+    g_cricket.m_date.m_day = 30;
+    g_cricket.m_date.m_month = 9;
+    g_cricket.m_date.m_year = 2006;
+    for (const Nation& n : nations) {
+        for (int i = 0; i < 160; ++i) {
+            Player& p = AddPlayer();
+            p.m_country = n.id;
+            p.m_batPosition = i % 2 == 0 ? 3 : 9;
+            const int age = 18 + i % 20;
+            p.m_birthYear = 2006 - age;
+            p.m_birthMonth = 1 + i % 12;
+            p.m_birthDay = 1;
+            // At his class from the peak on, short of it by his potential
+            // before, and past it by the fade after.
+            const int level = n.classLevel + i % 11 - 5;
+            p.m_potential = std::max(2 * (27 - age), 0) + 1;
+            const int now = level - (p.m_potential - 1) - (age > 31 ? 2 * (age - 31) : 0);
+            const bool batsman = i % 2 == 0;
+            for (int32_t& s : p.m_batSkill) s = batsman ? now : 15;
+            for (int32_t& s : p.m_bowlSkill) s = batsman ? 15 : now;
+            for (int32_t& s : p.m_fieldSkill) s = 60;
+            for (int32_t& s : p.m_keepSkill) s = 5;
+        }
+    }
+    auto peakLevel = [](int country, Trade trade) {
+        int sum = 0, count = 0;
+        for (const Player& p : g_world.mv_players) {
+            const int age = p.Age();
+            if (p.m_id <= 0 || p.m_country != country || TradeOf(p) != trade || age < 27 || age > 31)
+                continue;
+            sum += TradeLevel(p);
+            ++count;
+        }
+        return count > 0 ? sum / count : 0;
+    };
+    int replaced = 0;
+    for (int turn = 0; turn < 40; ++turn) {
+        if (turn % 2 == 0) {
+            g_cricket.m_date.m_month = 3;
+            ++g_cricket.m_date.m_year;
+        } else {
+            g_cricket.m_date.m_month = 9;
+        }
+        replaced += SeasonTurnover().m_newPlayers;
+    }
+    EXPECT_GT(replaced, 160) << "most of the first players have retired";
+    for (const Nation& n : nations)
+        for (Trade trade : {TRADE_BATTING, TRADE_BOWLING})
+            // Within what a cohort of a score of players wanders by chance.
+            EXPECT_NEAR(peakLevel(n.id, trade), n.classLevel, 7) << "country " << n.id << " trade " << trade;
+}
+
 TEST_F(WorldStep, RetiringPlayerLeavesHisSidesForANewOne) {
     Team& club = AddTeam(1001);
     Country& country = AddCountry(3, "Country");

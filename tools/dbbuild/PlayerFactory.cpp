@@ -22,6 +22,9 @@ constexpr uint64_t PEOPLE_SEED = 20060401;
 constexpr int START_YEAR = 2006;
 constexpr int ASSOCIATE_SQUAD = 24;
 constexpr int FREE_COACHES = 30;
+// Players younger than this are below the quality of their class, by so much a year.
+constexpr int CLASS_AGE = 23;
+constexpr int CLASS_GAIN_A_YEAR = 2;
 
 enum Role { OPENER, MIDDLE, KEEPER, RESERVE_KEEPER, PACE_ALLROUNDER, SPIN_ALLROUNDER, PACE, SPINNER };
 
@@ -172,7 +175,8 @@ Player MakePlayer(int id, int country, Role role, int quality, Made& made) {
     p.m_country = country;
 
     // Young players have room to grow; veterans have passed their best.
-    if (age < 23) quality -= (23 - age) * 2;
+    const int yearsToClass = std::max(0, CLASS_AGE - age);
+    quality -= yearsToClass * CLASS_GAIN_A_YEAR;
     if (age > 33) quality -= (age - 33) * 2;
     const bool asian = country == 3 || country == 5 || country == 7 || country == 10;
     const bool fastPitches = country == 1 || country == 6 || country == 8;
@@ -248,7 +252,9 @@ Player MakePlayer(int id, int country, Role role, int quality, Made& made) {
     p.m_keepSkill[1] = Clamp(keep + Noise(3));
     p.m_fieldPosition =
         (role == OPENER || role == MIDDLE) && Rand() % 3 == 0 ? 1 : (role == PACE ? 2 : Rand() % 3);
-    p.m_potential = Clamp((32 - age) * 2 + Rand() % 15, 1, 40);
+    // What he has still to gain at his trade, the quality his youth took off,
+    // above the 1 of a player fully grown.
+    p.m_potential = Clamp(1 + yearsToClass * CLASS_GAIN_A_YEAR + Rand() % 3 - 1, 1, 40);
     p.m_morale = Between(55, 85);
     p.m_condition = 100.0f;
     p.m_captaincy = Clamp(15 + Rand() % 45 + (age - 20) * 2 + (p.m_batPosition <= 5 ? 10 : 0));
