@@ -387,6 +387,9 @@ public:
     int32_t OverLimit() const;  // most overs per bowler, 0 for none
     bool AtOverStart() const;
     bool MayBowl(int32_t slot) const;
+    // The bowler in the slot has bowled the spell a captain would give him:
+    // by his kind and the match's, or three overs going at more than seven.
+    bool SpellOver(int32_t slot) const;
     void EndOfOver();
     void CloseInnings(int32_t status);
     void AfterInnings();

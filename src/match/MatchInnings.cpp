@@ -50,7 +50,20 @@ int Match::BowlerMustChange() const {
     if (!AtOverStart()) return 0;
     if (!MayBowl(mi_bowler)) return 1;
     const MatchTeam& fielding = SideOf(CurrentInnings().mi_bowlingTeam);
-    return fielding.m_players[mi_bowler].mf_energy < TIRED_ENERGY ? 2 : 0;
+    // A side that leaves its bowler on is asked when a captain would rest him.
+    return fielding.m_players[mi_bowler].mf_energy < TIRED_ENERGY || SpellOver(mi_bowler) ? 2 : 0;
+}
+
+bool Match::SpellOver(int32_t slot) const {
+    const Innings& innings = CurrentInnings();
+    if (innings.mi_legalBalls == 0 || slot < 0 || slot >= SQUAD_SIZE) return false;
+    const BowlerFigures& figures = innings.m_bowlers[slot];
+    const Player* player = PlayerOf(SideOf(innings.mi_bowlingTeam), slot);
+    const bool spinner = player && IsSpin(player->m_bowlType);
+    const int spellOvers = IsFirstClass() ? (spinner ? 15 : 7) : (spinner ? 8 : 5);
+    if (figures.mi_spellBalls >= spellOvers * 6) return true;
+    // An expensive spell is cut short.
+    return figures.mi_spellBalls >= 18 && figures.mi_spellRuns * 6 > figures.mi_spellBalls * 7;
 }
 
 void Match::AskHumanForBowler() {
@@ -78,16 +91,8 @@ void Match::ChooseNextBowler() {
         return skill * (0.5f + fielding.m_players[slot].mf_energy / 200.0f);
     };
 
-    bool keep = MayBowl(mi_bowler) && fielding.m_players[mi_bowler].mf_energy >= CHANGE_ENERGY;
-    if (keep && innings.mi_legalBalls > 0) {
-        const BowlerFigures& figures = innings.m_bowlers[mi_bowler];
-        const Player* player = PlayerOf(fielding, mi_bowler);
-        bool spinner = player && IsSpin(player->m_bowlType);
-        int spellOvers = IsFirstClass() ? (spinner ? 15 : 7) : (spinner ? 8 : 5);
-        if (figures.mi_spellBalls >= spellOvers * 6) keep = false;
-        // An expensive spell is cut short.
-        if (figures.mi_spellBalls >= 18 && figures.mi_spellRuns * 6 > figures.mi_spellBalls * 7) keep = false;
-    }
+    const bool keep = MayBowl(mi_bowler) && fielding.m_players[mi_bowler].mf_energy >= CHANGE_ENERGY &&
+                      !SpellOver(mi_bowler);
     if (keep) return;
 
     int32_t best = -1;
@@ -113,7 +118,8 @@ void Match::ChooseNextBowler() {
 bool Match::SetBowler(int32_t slot) {
     if (!AtOverStart() || !MayBowl(slot)) return false;
     Innings& innings = CurrentInnings();
-    if (slot != mi_bowler) {
+    // A bowler kept on at the end of his spell starts another.
+    if (slot != mi_bowler || SpellOver(slot)) {
         BowlerFigures& figures = innings.m_bowlers[slot];
         figures.mi_spellBalls = 0;
         figures.mi_spellRuns = 0;

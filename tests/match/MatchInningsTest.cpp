@@ -94,6 +94,77 @@ TEST_F(MatchInnings, HumanBowlerWhoIsWornOutMustBeReplaced) {
     EXPECT_GT(innings.m_bowlers[8].mi_balls, 0);
 }
 
+TEST_F(MatchInnings, HumanSideIsAskedWhenASpellIsOverAndMayKeepItsBowlerOn) {
+    struct Case {
+        const char* name;
+        int competition;
+        int bowlType;  // 5 and above spin
+        int spellOvers, spellRuns;
+        float energy;
+        int asked;   // BowlerMustChange: 0 bowls on, 2 rest him
+        int keptOn;  // the same after the user keeps him on
+    };
+    const Case cases[] = {
+        {"a seamer after six overs bowls on", COMP_FC, 1, 6, 12, 90.0f, 0, 0},
+        {"a seamer after seven overs is rested", COMP_FC, 1, 7, 14, 90.0f, 2, 0},
+        {"a spinner after seven overs bowls on", COMP_FC, 5, 7, 14, 90.0f, 0, 0},
+        {"a spinner after fifteen overs is rested", COMP_FC, 5, 15, 30, 90.0f, 2, 0},
+        {"three overs at seven an over bowl on", COMP_FC, 1, 3, 21, 90.0f, 0, 0},
+        {"three overs at more than seven are cut short", COMP_FC, 1, 3, 22, 90.0f, 2, 0},
+        {"a one-day seamer after four overs bowls on", COMP_ONE_DAY, 1, 4, 16, 90.0f, 0, 0},
+        {"a one-day seamer after five overs is rested", COMP_ONE_DAY, 1, 5, 16, 90.0f, 2, 0},
+        {"a worn-out bowler cannot be kept on", COMP_FC, 1, 1, 2, 30.0f, 2, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BuildWorld();
+        Match& match = StartComputerMatch(c.competition);
+        Innings& innings = match.CurrentInnings();
+        innings.mi_legalBalls = 60;
+        match.mi_extrasThisOver = 0;
+        const int32_t slot = match.mi_bowler;
+        MatchPlayer& bowler = match.FieldingSide().m_players[slot];
+        PlayerById(bowler.mi_player)->m_bowlType = c.bowlType;
+        bowler.mf_energy = c.energy;
+        BowlerFigures& figures = innings.m_bowlers[slot];
+        figures.mi_balls = figures.mi_spellBalls = c.spellOvers * 6;
+        figures.mi_spellRuns = c.spellRuns;
+        EXPECT_EQ(match.BowlerMustChange(), c.asked);
+        EXPECT_TRUE(match.SetBowler(slot));
+        EXPECT_EQ(match.BowlerMustChange(), c.keptOn);
+    }
+}
+
+TEST_F(MatchInnings, HumanSideThatNeverChangesItsBowlerIsAskedToRestHim) {
+    Match& match = StartComputerMatch(COMP_FC);
+    UseStandIn(match, {0});
+    match.mb_dayStarted = 1;
+    Innings& innings = match.CurrentInnings();
+    (innings.mi_bowlingTeam == HOME ? match.mb_team1Human : match.mb_team2Human) = 1;
+    // Over presses, each question answered by keeping the bowler on while he
+    // is fit enough: no spell runs past its length without the question.
+    int questions = 0;
+    for (int step = 0; step < 400 && innings.mi_legalBalls < 40 * 6; ++step) {
+        match.mb_completeOver = 1;
+        match.Step();
+        if (match.mi_playState == PLAY_CLOSE) break;
+        if (match.mi_decision == DECISION_INFOBOX) match.mi_decision = DECISION_NONE;
+        const bool asked =
+            match.mi_decision == DECISION_BOWLER1_TIRED || match.mi_decision == DECISION_BOWLER2_TIRED;
+        if (!asked) continue;
+        ++questions;
+        EXPECT_TRUE(match.SetBowler(match.mi_bowler));
+        if (match.BowlerMustChange() != 0) match.ChooseNextBowler();
+    }
+    EXPECT_GE(innings.mi_legalBalls, 40 * 6);
+    EXPECT_GT(questions, 0);
+    const MatchTeam& side = match.SideOf(innings.mi_bowlingTeam);
+    for (int slot = 0; slot < SQUAD_SIZE; ++slot) {
+        const bool spinner = PlayerById(side.m_players[slot].mi_player)->m_bowlType >= 5;
+        EXPECT_LE(innings.m_bowlers[slot].mi_spellBalls, (spinner ? 15 : 7) * 6) << slot;
+    }
+}
+
 TEST_F(MatchInnings, NewBallAfterItsOversTakenByTheComputerOfferedToTheHuman) {
     Match& match = StartComputerMatch(COMP_FC);
     UseStandIn(match, {0});
