@@ -127,8 +127,9 @@ void DrawScore(const BallAnimScript& script) {
 }
 
 // Every caption started so far, the first at the bottom and each further one
-// a bar higher.
-void DrawCaptionBars(const BallAnimScript& script) {
+// a bar higher. Returns the top of the highest bar, or the bottom of the
+// first place when none is drawn.
+int DrawCaptionBars(const BallAnimScript& script) {
     const int phase = static_cast<int>(g_system->m_clockSeconds * 100.0f) % FLASH_PERIOD;
     const bool light = phase >= FLASH_HALF;
     CFont* font = g_game->m_fontText.get();
@@ -147,6 +148,20 @@ void DrawCaptionBars(const BallAnimScript& script) {
         }
         g_system->DrawText(BAR_TEXT_X, top + 2, ALIGN_CENTRE, text, font, "%s", e.Caption());
         top -= BAR_STEP;
+    }
+    return top + BAR_STEP;
+}
+
+// The figures and the ball that stand where the bars are are drawn again over
+// them: the captions never hide the play (their names stay beneath).
+void DrawFiguresOverBars(int barsTop, int x0, int y0) {
+    if (barsTop > BAR_TOP) return;
+    for (const GroundFigure& f : g_groundView.m_figures) {
+        const int x = x0 + static_cast<int>(f.mf_x - f.mf_height / 2);
+        const int y = y0 + static_cast<int>(f.mf_y - f.mf_height / 2);
+        const bool overBars = x + FIGURE_OFFSET >= BAR_LEFT && x - FIGURE_OFFSET <= BAR_RIGHT &&
+                              y + FIGURE_OFFSET >= barsTop && y - FIGURE_OFFSET <= BAR_TOP + BAR_HEIGHT;
+        if (overBars) DrawFigure(f, 0, nullptr, x0, y0);
     }
 }
 
@@ -167,7 +182,7 @@ void DrawGroundView(int x0, int y0) {
     for (int i = 0; i < GROUND_FIGURES; ++i) DrawFigure(view.m_figures[i], i, script, x0, y0);
     if (!script) return;
     DrawScore(*script);
-    DrawCaptionBars(*script);
+    DrawFiguresOverBars(DrawCaptionBars(*script), x0, y0);
 }
 
 }  // namespace ravel

@@ -231,6 +231,10 @@ TEST_F(GroundViewTest, WhatIsDrawnWhere) {
     g_system->m_clockSeconds = 1.3f;
     frame(-50.0f, 0.0f);
     EXPECT_EQ(screen.Pixel(352, 634), 0xffffffffu) << "the white half";
+
+    // A ball running under the bars stays in sight over them.
+    const int barMiddle = 646 - GROUND_VIEW_Y;
+    EXPECT_NE(frame(400.0f, static_cast<float>(barMiddle)), frame(-50.0f, 0.0f));
 }
 
 }  // namespace
