@@ -250,7 +250,6 @@ bool CSystem::SetupHeadless(int width, int height, bool windowed) {
     SetRenderTarget(&m_screen);
     m_mouseX = width / 2;
     m_mouseY = height / 2;
-    m_mouseSpeed = 1.4f;
     mp_soundManager = new SoundManager();
     if (mp_soundManager->Initialize(true, 2) != RESULT_OK)
         mb_soundOff = 1;
@@ -344,16 +343,21 @@ bool CSystem::Setup_System(int /*showCommand*/, int width, int height, bool wind
         SDL_FreeSurface(icon);
     }
 
-    m_mouseSpeed = 1.4f;
     if (mb_windowed) {
         int x = 0, y = 0;
         SDL_GetMouseState(&x, &y);
         m_mouseX = std::clamp(x, 0, width);
         m_mouseY = std::clamp(y, 0, height);
     } else {
-        // Full screen reads raw movement and draws its own pointer.
+        // Full screen draws its own pointer where the desktop's pointer is,
+        // kept on the game's screen. Raw movement would lose every move that
+        // is not a mouse's (a tablet, a remote desktop, a warped pointer) and
+        // a click would then land where the game's pointer had stayed.
         SDL_ShowCursor(SDL_DISABLE);
-        SDL_SetRelativeMouseMode(SDL_TRUE);
+        SDL_SetWindowGrab(mp_window->window, SDL_TRUE);
+        int w = 0, h = 0;
+        SDL_GetWindowSize(mp_window->window, &w, &h);
+        SDL_WarpMouseInWindow(mp_window->window, w / 2, h / 2);
         m_mouseX = width / 2;
         m_mouseY = height / 2;
     }
@@ -386,7 +390,7 @@ void CSystem::CloseSystem() {
     }
     if (mp_window) {
         if (!mb_windowed) {
-            SDL_SetRelativeMouseMode(SDL_FALSE);
+            SDL_SetWindowGrab(mp_window->window, SDL_FALSE);
             SDL_ShowCursor(SDL_ENABLE);
         }
         if (mp_window->texture) SDL_DestroyTexture(mp_window->texture);
@@ -461,11 +465,7 @@ void CSystem::PumpWindowEvents() {
                     mb_showAgain = true;
                 break;
             case SDL_MOUSEMOTION:
-                if (mb_windowed)
-                    m_input.push_back({InputEvent::MOVE_TO, false, 0, std::clamp(e.motion.x, 0, 0xffff),
-                                       std::clamp(e.motion.y, 0, 0xffff)});
-                else
-                    m_input.push_back({InputEvent::MOVE_BY, false, 0, e.motion.xrel, e.motion.yrel});
+                m_input.push_back({InputEvent::MOVE_TO, false, 0, e.motion.x, e.motion.y});
                 break;
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP: {
@@ -474,9 +474,7 @@ void CSystem::PumpWindowEvents() {
                                    : e.button.button == SDL_BUTTON_MIDDLE ? MOUSE_MIDDLE
                                                                           : -1;
                 if (button < 0) break;
-                if (mb_windowed)
-                    m_input.push_back({InputEvent::MOVE_TO, false, 0, std::clamp(e.button.x, 0, 0xffff),
-                                       std::clamp(e.button.y, 0, 0xffff)});
+                m_input.push_back({InputEvent::MOVE_TO, false, 0, e.button.x, e.button.y});
                 m_input.push_back({InputEvent::BUTTON, e.type == SDL_MOUSEBUTTONDOWN, button, 0, 0,
                                    std::max<int>(1, e.button.clicks)});
                 break;
@@ -556,10 +554,8 @@ long CSystem::WindowProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
             // Screen saver and monitor power requests are swallowed.
             return 0;
         case WM_MOUSEMOVE:
-            if (mb_windowed) {
-                m_mouseX = int(uint32_t(lParam) & 0xffff);
-                m_mouseY = int((uint32_t(lParam) >> 16) & 0xffff);
-            }
+            m_mouseX = std::min(int(uint32_t(lParam) & 0xffff), m_screenWidth);
+            m_mouseY = std::min(int((uint32_t(lParam) >> 16) & 0xffff), m_screenHeight);
             return 0;
         case WM_POWERBROADCAST:
             return wParam == POWER_QUERY_SUSPEND ? long(POWER_QUERY_DENY) : 0;
@@ -584,7 +580,7 @@ void CSystem::TakeTickInput() {
     bool anyButtonChanged = false;
     while (!m_input.empty()) {
         const InputEvent e = m_input.front();
-        const bool move = e.kind == InputEvent::MOVE_TO || e.kind == InputEvent::MOVE_BY;
+        const bool move = e.kind == InputEvent::MOVE_TO;
         const bool button = e.kind == InputEvent::BUTTON && e.code >= 0 && e.code < MOUSE_BUTTONS;
         const int key = e.code & 0xff;
         // A press is seen where it happened; a second change waits its turn.
@@ -603,16 +599,10 @@ void CSystem::TakeTickInput() {
 void CSystem::TakeInputEvent(const InputEvent& e) {
     switch (e.kind) {
         case InputEvent::MOVE_TO:
-            if (mb_windowed) {
-                m_mouseX = e.x;
-                m_mouseY = e.y;
-            }
-            break;
-        case InputEvent::MOVE_BY:
-            if (!mb_windowed) {
-                m_pendingMotion.lX += e.x;
-                m_pendingMotion.lY += e.y;
-            }
+            // A scaled full screen reports the bars beside the picture as
+            // positions off the screen; the pointer stops at its edges.
+            m_mouseX = std::clamp(e.x, 0, m_screenWidth);
+            m_mouseY = std::clamp(e.y, 0, m_screenHeight);
             break;
         case InputEvent::BUTTON:
             if (e.code >= 0 && e.code < MOUSE_BUTTONS && !DropsButtonEvent(e)) mb_buttons[e.code] = e.down;
@@ -663,12 +653,6 @@ void CSystem::ReadMouse() {
     m_mouseState = state;
     mb_leftDown = mb_buttons[MOUSE_LEFT] ? 1 : 0;
     mb_rightDown = mb_buttons[MOUSE_RIGHT] ? 1 : 0;
-    if (!mb_windowed) {
-        m_mouseX += int(float(state.lX) * m_mouseSpeed);
-        m_mouseY += int(float(state.lY) * m_mouseSpeed);
-        m_mouseX = std::max(0, std::min(m_mouseX, m_screenWidth));
-        m_mouseY = std::max(0, std::min(m_mouseY, m_screenHeight));
-    }
     m_wheel = state.lZ;
 }
 
@@ -780,11 +764,7 @@ void CHeadless::TypeText(const char* text) {
 }
 
 void CHeadless::MoveMouse(int x, int y) {
-    m_input.push_back({InputEvent::MOVE_TO, false, 0, std::clamp(x, 0, 0xffff), std::clamp(y, 0, 0xffff)});
-}
-
-void CHeadless::MoveMouseBy(int dx, int dy) {
-    m_input.push_back({InputEvent::MOVE_BY, false, 0, dx, dy});
+    m_input.push_back({InputEvent::MOVE_TO, false, 0, x, y});
 }
 
 void CHeadless::Button(int button, bool down, int clicks) {

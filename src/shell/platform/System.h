@@ -106,8 +106,7 @@ inline constexpr char TYPED_RETURN = '\r';
 // until a tick takes it.
 struct InputEvent {
     enum Kind : uint8_t {
-        MOVE_TO,  // windowed pointer position: x, y
-        MOVE_BY,  // full-screen movement: x, y
+        MOVE_TO,  // pointer position: x, y
         BUTTON,   // code: MouseButton
         WHEEL,    // y: movement, WHEEL_NOTCH a notch
         KEY,      // code: the game's key code
@@ -205,7 +204,6 @@ public:
     uint8_t mb_mouseConsumed = 0;  // kept by the control dispatch
     int m_mouseX = 0;
     int m_mouseY = 0;
-    float m_mouseSpeed = 1.4f;
     int m_wheel = 0;
     uint8_t m_keys[KEY_COUNT] = {};
     uint8_t mb_soundOff = 0;
@@ -282,9 +280,8 @@ public:
     }
     // UTF-8 text, as the platform's text input gives it under any layout.
     void TypeText(const char* text);
-    // Windowed: the pointer position; full screen: the movement to report.
+    // The pointer's position on the screen, in a window or full screen.
     void MoveMouse(int x, int y);
-    void MoveMouseBy(int dx, int dy);
     void SetButtons(bool left, bool right);
     // Press and release at (x, y) at once, as a quick hand does; clicks is the
     // press's count as the platform reports it (2: the second of a double click).

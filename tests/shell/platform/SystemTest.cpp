@@ -149,29 +149,41 @@ TEST_F(WindowTest, WindowedPointerFollowsMouseMoves) {
     EXPECT_EQ(m_system->mb_leftDown, 1);  // buttons stay as held
 }
 
-TEST(FullScreenMouse, MovementIsScaledAndHeldInsideTheScreen) {
+TEST(FullScreenMouse, PointerFollowsPositionsAndStopsAtTheScreenEdges) {
     g_system = nullptr;
     CSystem system;
     ASSERT_TRUE(system.SetupHeadless(SCREEN_WIDTH, SCREEN_HEIGHT, false));
     EXPECT_EQ(system.m_mouseX, 512);
+    EXPECT_EQ(system.m_mouseY, 384);
     struct Step {
-        int dx, dy;
+        int inX, inY;
         int x, y;
     } steps[] = {
-        {10, -10, 526, 370},      // 10 x 1.4 = 14
-        {-3, 3, 522, 374},        // -4.2 truncates toward zero
-        {1000, 1000, 1024, 768},  // the edge itself is allowed
-        {-5000, -5000, 0, 0},
+        {511, 254, 511, 254},    // one jump, as a warped pointer makes, is one move
+        {1024, 768, 1024, 768},  // the edge itself is allowed
+        {1300, 900, 1024, 768},  // the bars beside a scaled picture
+        {-40, -7, 0, 0},
     };
     for (const Step& s : steps) {
-        system.HeadlessInput()->MoveMouseBy(s.dx, s.dy);
+        system.HeadlessInput()->MoveMouse(s.inX, s.inY);
         system.ReadMouse();
         EXPECT_EQ(system.m_mouseX, s.x);
         EXPECT_EQ(system.m_mouseY, s.y);
     }
-    system.HeadlessInput()->MoveMouse(100, 100);  // a windowed position: ignored in full screen
+    system.CloseSystem();
+}
+
+TEST(FullScreenMouse, AClickAfterAJumpLandsWhereThePointerWent) {
+    g_system = nullptr;
+    CSystem system;
+    ASSERT_TRUE(system.SetupHeadless(SCREEN_WIDTH, SCREEN_HEIGHT, false));
+    system.HeadlessInput()->MoveMouse(511, 254);
+    system.HeadlessInput()->SetButtons(true, false);
+    system.ReadKeyboard();
     system.ReadMouse();
-    EXPECT_EQ(system.m_mouseX, 0);
+    EXPECT_EQ(system.mb_leftDown, 1);
+    EXPECT_EQ(system.m_mouseX, 511);
+    EXPECT_EQ(system.m_mouseY, 254);
     system.CloseSystem();
 }
 
