@@ -12,4 +12,6 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # The downloaded packages are not needed once installed; the build needs the room.
+  apt-get clean
 fi

@@ -13,7 +13,10 @@ echo "== format"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 echo "== clang: the logic library and the fuzz targets"
-clang_flags=(-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DRAVEL_WERROR=ON -DRAVEL_TESTS=OFF)
+# Only a compile check: no debug information, and the build is removed after,
+# so that the gcc build below has the disk to itself.
+clang_flags=(-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g0 -DCMAKE_CXX_COMPILER=clang++ -DRAVEL_WERROR=ON
+  -DRAVEL_TESTS=OFF)
 clang_targets=(ravel_logic)
 if [ -f tests/fuzz/CMakeLists.txt ]; then
   clang_flags+=(-DRAVEL_FUZZ=ON)
@@ -24,9 +27,11 @@ if [ -f tests/fuzz/CMakeLists.txt ]; then
   clang_targets+=("${fuzz[@]}")
 fi
 cmake --build build/clang -j"$jobs" --target "${clang_targets[@]}"
+rm -rf build/clang
 
 echo "== gcc: everything, with the tests"
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DRAVEL_SANITIZE=ON -DRAVEL_WERROR=ON
+# Line tables only: enough for the sanitizers' stack traces, under half the disk.
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DRAVEL_SANITIZE=ON -DRAVEL_WERROR=ON
 cmake --build build/test -j"$jobs"
 cd build/test
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
