@@ -299,6 +299,14 @@ void Cloud(Picture& p, float cx, float cy, float s, uint32_t colour) {
     p.RoundRect(cx - s * 0.85f, cy + s * 0.05f, cx + s * 0.92f, cy + s * 0.52f, s * 0.25f, colour);
 }
 
+void RainDrops(Picture& p, int rows) {
+    for (int r = 0; r < rows; ++r)
+        for (int k = 0; k < 4; ++k) {
+            const float x = 10 + k * 7 + r * 2.0f, y = 27 + r * 4.5f;
+            p.Line(x, y, x - 2, y + 3.5f, 1.8f, Rgb(0x4fa3e8));
+        }
+}
+
 Picture Weather(int kind, int size) {
     // Drawn at 40 x 40 and scaled for the small set.
     Picture p(40, 40);
@@ -328,21 +336,15 @@ Picture Weather(int kind, int size) {
                 p.Polyline(wave, 1.1f, WithAlpha(Rgb(0xffb36b), 0.9f));
             }
             break;
-        case 5:  // tropical: sun through humid haze
-            Sun(p, 16, 15, 8, sun, 1.7f);
-            for (int i = 0; i < 3; ++i)
-                p.RoundRect(6, 26.0f + i * 4.5f, 36, 28.5f + i * 4.5f, 1.2f, WithAlpha(white, 0.8f));
+        case 5:  // tropical: a warm downpour, the forecast's rain
+            Sun(p, 12, 11, 7, sun, 1.7f);
+            RainDrops(p, 2);
+            Cloud(p, 22, 16, 13, grey);
             break;
-        default: {  // rain: light, moderate, heavy
-            const int rows = kind - 5;
-            Cloud(p, 20, 14, 14, rows == 3 ? dark : grey);
-            for (int r = 0; r < rows; ++r)
-                for (int k = 0; k < 4; ++k) {
-                    const float x = 10 + k * 7 + r * 2.0f, y = 27 + r * 4.5f;
-                    p.Line(x, y, x - 2, y + 3.5f, 1.8f, Rgb(0x4fa3e8));
-                }
+        default:  // rain: light, moderate, heavy
+            Cloud(p, 20, 14, 14, kind == 8 ? dark : grey);
+            RainDrops(p, kind - 5);
             break;
-        }
     }
     return size == 40 ? p : p.Scaled(size, size);
 }
