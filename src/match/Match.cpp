@@ -509,7 +509,6 @@ void Match::Start() {
 
     ReadHumanSides();
 
-    mi_situation.fill(0);
     mi_fieldSetupPos = 0;
     LoadDayRules(0);
 

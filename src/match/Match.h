@@ -358,6 +358,9 @@ public:
     // Overs, bowling changes and ends of innings (MatchInnings.cpp).
     int BowlerMustChange() const;  // 0 may bowl on, 1 must be replaced, 2 tired
     void UpdateSituation();
+    // Bands a captain reads: the innings phase (0..2), the chase's pressure
+    // (0..3) and the wickets down, worked out when asked.
+    std::array<int32_t, 3> Situation() const;
     void EndOfInningsChecks();
     void ChooseNextBowler();
     bool SetBowler(int32_t slot);
@@ -492,6 +495,8 @@ public:
     int32_t mi_weatherRoll = 0;  // today's weather, 0..100
     int32_t mi_climate = 0;      // climate id of the ground
     float mf_rainLevel = 0.0f;
+    int32_t mi_rainKey = -1;  // climate and month the rain class was worked out for
+    int32_t mi_rainClass = 0;
     float mf_bounce = 5.0f;  // pitch, 0.0..9.9
     float mf_turn = 5.0f;
     float mf_wear = 0.01f;      // pitch wear per ball
@@ -538,7 +543,6 @@ public:
     int32_t mi_fieldSetupPos = 0;
     std::array<Innings, 4> m_innings{};
     std::array<PlaySession, SESSION_SLOTS> m_sessions{};
-    std::array<int32_t, 4> mi_situation{};       // phase of the innings, chase pressure, wickets down
     std::array<int32_t, 4> mi_runRateFigures{};  // runs and balls of team 1, then of team 2
     int32_t mi_winner = -1;
     int32_t mi_loser = -1;

@@ -178,12 +178,14 @@ void Match::UpdateSituation() {
         innings.mi_legalBalls != mi_overBalls) {
         EndOfOver();
     }
-    // Bands the captains read: innings phase, then the chase's pressure.
-    int32_t progress = ProgressPercent();
-    mi_situation[0] = progress < 20 ? 0 : (progress < 80 ? 1 : 2);
-    double required = mi_currentInnings == 1 ? RequiredRunRate() : 0.0;
-    mi_situation[1] = required <= 0.0 ? 0 : (required < 6.0 ? 1 : (required < 9.0 ? 2 : 3));
-    mi_situation[2] = innings.Wickets();
+}
+
+std::array<int32_t, 3> Match::Situation() const {
+    const int32_t progress = ProgressPercent();
+    const double required = mi_currentInnings == 1 ? RequiredRunRate() : 0.0;
+    return {progress < 20 ? 0 : (progress < 80 ? 1 : 2),
+            required <= 0.0 ? 0 : (required < 6.0 ? 1 : (required < 9.0 ? 2 : 3)),
+            CurrentInnings().Wickets()};
 }
 
 void Match::EndOfOver() {

@@ -330,9 +330,15 @@ void Match::RainModel() {
         return;
     }
     mf_rainLevel = 0.0f;
-    int rainClass = RainClass(ClimateById(mi_climate), m_clock.m_month);
-    if (Rand() % 10000 < RAIN_CHANCE[rainClass] && Rand() % 6 == 2) {
-        mf_rainLevel = static_cast<float>(5 + Rand() % RAIN_SPREAD[rainClass]);
+    // The class changes with the month, not with the ball; months out of
+    // range all have class 0.
+    const int rainKey = mi_climate * 16 + std::clamp(m_clock.m_month, 0, 13);
+    if (rainKey != mi_rainKey) {
+        mi_rainKey = rainKey;
+        mi_rainClass = RainClass(ClimateById(mi_climate), m_clock.m_month);
+    }
+    if (Rand() % 10000 < RAIN_CHANCE[mi_rainClass] && Rand() % 6 == 2) {
+        mf_rainLevel = static_cast<float>(5 + Rand() % RAIN_SPREAD[mi_rainClass]);
     }
 }
 

@@ -296,8 +296,13 @@ TEST_F(MatchInnings, RequiredRateAndTopPerformers) {
     match.m_innings[1].Recount();
     match.m_innings[1].mi_legalBalls = 180;
     EXPECT_DOUBLE_EQ(match.RequiredRunRate(), (240.0 + 1 - 120) / 120 * 6);
+    // Middle of the chase, a little over six an over needed, none out.
+    EXPECT_EQ(match.Situation(), (std::array<int32_t, 3>{1, 2, 0}));
+    match.m_innings[1].mi_legalBalls = 270;
+    EXPECT_EQ(match.Situation(), (std::array<int32_t, 3>{2, 3, 0}));
     match.m_innings[1].mi_legalBalls = 300;
     EXPECT_EQ(match.RequiredRunRate(), 0.0);
+    EXPECT_EQ(match.Situation(), (std::array<int32_t, 3>{2, 0, 0}));
     Match& fc = StartComputerMatch(COMP_FC);
     EXPECT_EQ(fc.RequiredRunRate(), 0.0);
 
