@@ -169,15 +169,10 @@ void Match::EndOfBall() {
     {
         int pos = b.mi_strikerPos;
         MatchPlayer& mp = BattingSide().m_players[std::clamp(in.mi_battingOrder[pos], 0, SQUAD_SIZE - 1)];
-        int bowlerSlot = std::clamp(mi_bowler, 0, SQUAD_SIZE - 1);
-        for (int i = 0; i < SQUAD_SIZE; ++i) {
-            float& eye = mp.mf_eye[i];
-            if (i == bowlerSlot)
-                eye += eye >= 5.0f ? 0.11f : 0.13f;
-            else
-                eye += 0.1f;
-            eye = std::min(eye, 10.0f);
-        }
+        float& own = mp.mf_eye[std::clamp(mi_bowler, 0, SQUAD_SIZE - 1)];
+        const float ownAfter = std::min(own + (own >= 5.0f ? 0.11f : 0.13f), 10.0f);
+        for (float& eye : mp.mf_eye) eye = std::min(eye + 0.1f, 10.0f);
+        own = ownAfter;
     }
 
     // Partnership milestones, each reported once and in order.
