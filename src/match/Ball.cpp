@@ -60,16 +60,6 @@ float WeatherFactor(int weather, int type) {
 
 }  // namespace
 
-int32_t Match::StrikerPlayer() const {
-    const Innings& in = CurrentInnings();
-    return in.m_batsmen[std::clamp(mi_striker, 0, SQUAD_SIZE - 1)].mi_player;
-}
-
-int32_t Match::BowlerPlayer() const {
-    const Innings& in = CurrentInnings();
-    return in.m_bowlers[std::clamp(mi_bowler, 0, SQUAD_SIZE - 1)].mi_player;
-}
-
 void Match::PlayBall() {
     if (mi_playState != PLAY_IN_PLAY) return;
     ChooseTactics();

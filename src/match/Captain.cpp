@@ -164,7 +164,7 @@ void Match::StageDelivery() {
     b.mi_nonStrikerPos = std::clamp(mi_striker == mi_batsman1 ? mi_batsman2 : mi_batsman1, 0, SQUAD_SIZE - 1);
     b.mi_strikerPlayer = in.m_batsmen[b.mi_strikerPos].mi_player;
     b.mi_nonStrikerPlayer = in.m_batsmen[b.mi_nonStrikerPos].mi_player;
-    const Player* striker = PlayerById(StrikerPlayer());
+    const Player* striker = PlayerById(b.mi_strikerPlayer);
     b.mb_leftHander = striker && striker->m_batHand == 1;
     const Player* bowler = PlayerById(fielding.m_players[bowlerSlot].mi_player);
     bool spinner = bowler && IsSpin(bowler->m_bowlType);

@@ -376,10 +376,10 @@ void Match::Field() {
                 const FieldCandidate& c = b.m_candidates[i];
                 const GroundPoint rel = c.m_fromBat;
                 float along = rel.x * dir.x + rel.y * dir.y;
-                if (along <= 0.0f || along > distance + 25.0f) continue;
+                if (along <= 0.0f || along > distance + 25.0f || along >= bestAlong) continue;
                 float across = std::fabs(rel.x * dir.y - rel.y * dir.x);
                 float reach = (FIELDER_REACH + along * REACH_PER_PIXEL + c.mi_fieldSkill * 0.05f) * pace;
-                if (across <= reach && along < bestAlong) {
+                if (across <= reach) {
                     bestAlong = along;
                     best = i;
                 }

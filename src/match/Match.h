@@ -7,6 +7,7 @@
 // Fielding.cpp and Outcome.cpp.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -607,8 +608,12 @@ public:
     void DecideContact();
     void ReorderLateInDay();
     void CompleteBallScript();
-    int32_t StrikerPlayer() const;
-    int32_t BowlerPlayer() const;
+    int32_t StrikerPlayer() const {
+        return CurrentInnings().m_batsmen[std::clamp(mi_striker, 0, SQUAD_SIZE - 1)].mi_player;
+    }
+    int32_t BowlerPlayer() const {
+        return CurrentInnings().m_bowlers[std::clamp(mi_bowler, 0, SQUAD_SIZE - 1)].mi_player;
+    }
 };
 
 // "Home vs Away", or for a knock-out round "<competition> Final",

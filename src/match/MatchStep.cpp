@@ -33,6 +33,10 @@ bool IsBowlerDecision(int32_t decision) {
 }  // namespace
 
 void AddClockSeconds(GameDate& clock, int seconds) {
+    if (seconds >= 0 && clock.m_second >= 0 && clock.m_second + seconds < 60) {
+        clock.m_second += seconds;  // within the minute: the usual ball
+        return;
+    }
     int total = clock.m_second + seconds;
     int minutes = total / 60;
     clock.m_second = total % 60;
