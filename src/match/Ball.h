@@ -88,7 +88,16 @@ struct PlacedField {
     const void* mp_builtIn = nullptr;  // the built-in field that filled its gaps; nullptr not worked out yet
     std::array<GroundPoint, FIELD_FIGURES> m_at{};
     std::array<int32_t, FIELD_FIGURES> mi_position{};  // FieldPosition table positions, -1 built in
+    std::array<float, FIELD_FIGURES> mf_fromBat{};     // how far each stands from the striker's crease
 };
+
+// A place less the striker's crease, and how far that is.
+inline GroundPoint FromBat(GroundPoint at) {
+    return {at.x - STRIKER_CREASE.x, at.y - STRIKER_CREASE.y};
+}
+inline float DistanceFromBat(GroundPoint at) {
+    return GroundDistance(FromBat(at), {0.0f, 0.0f});
+}
 
 struct BallState {
     // Delivery.
@@ -127,6 +136,7 @@ struct BallState {
     uint8_t mb_appeal = 0;
     // Fielding: the nine fielders' places (as for a right-hander) and side slots.
     std::array<GroundPoint, FIELD_FIGURES> m_fielders{};
+    std::array<float, FIELD_FIGURES> mf_fielderFromBat{};
     std::array<int32_t, FIELD_FIGURES> mi_fielderSlot{};
     std::array<int32_t, FIELD_FIGURES> mi_fielderPosition{};  // FieldPosition table positions, -1 built in
     int32_t mi_keeperSlot = 0;

@@ -63,6 +63,7 @@ const PlacedField& PlaceField(BallState& b, int setupPos, const BuiltInPlace* bu
             PlaceFromEditor(g_world.mv_fieldPositions[p], placed.m_at[n])) {
             placed.mi_position[n] = p;
         }
+        placed.mf_fromBat[n] = DistanceFromBat(placed.m_at[n]);
     }
     return placed;
 }
@@ -202,6 +203,7 @@ void Match::StageDelivery() {
         b.mi_candidatesKey = -1;
         const PlacedField& placed = PlaceField(b, b.mi_fieldSetup, builtIn);
         b.m_fielders = placed.m_at;
+        b.mf_fielderFromBat = placed.mf_fromBat;
         b.mi_fielderPosition = placed.mi_position;
     }
     const int32_t slotsKey = bowlerSlot * SQUAD_SIZE + b.mi_keeperSlot;

@@ -232,23 +232,28 @@ void Match::UpdateFieldCandidates() {
     b.mi_candidatesKey = key;
 
     const MatchTeam& fielding = FieldingSide();
-    auto set = [&](int i, GroundPoint at, int slot, int figure) {
+    // The fielders' distances come with their places; the keeper and the bowler stand where they always do.
+    static const float KEEPER_UP_FROM_BAT = DistanceFromBat(KEEPER_STAND_UP);
+    static const float KEEPER_BACK_FROM_BAT = DistanceFromBat(KEEPER_STAND_BACK);
+    static const float BOWLER_FROM_BAT = DistanceFromBat(BOWLER_RELEASE);
+    auto set = [&](int i, GroundPoint at, float fromBat, int slot, int figure) {
         FieldCandidate& c = b.m_candidates[i];
-        c.m_fromBat = {at.x - STRIKER_CREASE.x, at.y - STRIKER_CREASE.y};
-        c.mf_fromBat = GroundDistance(c.m_fromBat, {0.0f, 0.0f});
+        c.m_fromBat = FromBat(at);
+        c.mf_fromBat = fromBat;
         c.mi_slot = std::clamp(slot, 0, SQUAD_SIZE - 1);
         c.mi_figure = figure;
         const Player* p = PlayerById(fielding.m_players[c.mi_slot].mi_player);
         c.mi_fieldSkill = p ? std::clamp(p->m_fieldSkill[0], 0, 100) : 0;
         c.mi_catchSkill = c.mi_fieldSkill;
     };
-    set(0, keeperUp ? KEEPER_STAND_UP : KEEPER_STAND_BACK, b.mi_keeperSlot, FIG_KEEPER);
+    set(0, keeperUp ? KEEPER_STAND_UP : KEEPER_STAND_BACK,
+        keeperUp ? KEEPER_UP_FROM_BAT : KEEPER_BACK_FROM_BAT, b.mi_keeperSlot, FIG_KEEPER);
     const Player* keeper = PlayerById(fielding.m_players[b.m_candidates[0].mi_slot].mi_player);
     b.mi_keepSkill = keeper ? std::max(keeper->m_keepSkill[0], 0) : 0;
     b.m_candidates[0].mi_catchSkill = b.mi_keepSkill;
-    set(1, BOWLER_RELEASE, bowlerSlot, FIG_BOWLER);
+    set(1, BOWLER_RELEASE, BOWLER_FROM_BAT, bowlerSlot, FIG_BOWLER);
     for (int i = 0; i < FIELD_FIGURES; ++i)
-        set(i + 2, b.m_fielders[i], b.mi_fielderSlot[i], FIG_FIRST_FIELDER + i);
+        set(i + 2, b.m_fielders[i], b.mf_fielderFromBat[i], b.mi_fielderSlot[i], FIG_FIRST_FIELDER + i);
 }
 
 void Match::Field() {
