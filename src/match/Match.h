@@ -604,7 +604,7 @@ public:
     BallState m_ball{};
     uint8_t mb_reordered = 0;  // the batting order was changed late in a day
     int ChooseStroke();
-    int PickStroke(int length, int movement, int intent, int hand, int value);
+    int PickStroke(int length, int movement, int intent, int value);
     void DecideContact();
     void ReorderLateInDay();
     void CompleteBallScript();

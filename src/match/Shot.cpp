@@ -271,9 +271,7 @@ int Match::ChooseStroke() {
         p = std::clamp(p, 4, 94);
         if (mayLeave && Rand() % 100 >= p) return STROKE_LEAVE;
     }
-    const Player* striker = PlayerById(StrikerPlayer());
-    int hand = striker ? striker->m_batHand : 0;
-    int stroke = PickStroke(b.mi_length, b.mi_movement, b.mi_intent, hand, mi_matchType);
+    int stroke = PickStroke(b.mi_length, b.mi_movement, b.mi_intent, mi_matchType);
     if (mb_wide) stroke = STROKE_LEAVE;
     return stroke;
 }
@@ -377,8 +375,7 @@ StrokeDraw MakeStrokeDraw(int length, int movement, int intent, bool limited) {
 const StrokeDraw& StrokeDrawFor(int length, int movement, int intent, bool limited) {
     constexpr int LENGTHS = LENGTH_BOUNCER - LENGTH_GOOD + 1;
     constexpr int MOVEMENTS = MOVE_SPECIALITY - MOVE_STRAIGHT + 1;
-    static StrokeDraw s_draws[LENGTHS][MOVEMENTS][INTENTS][2];
-    static bool s_made[LENGTHS][MOVEMENTS][INTENTS][2];
+    static StrokeDraw s_draws[LENGTHS][MOVEMENTS][INTENTS][2];  // a total of 0: not made yet
     static StrokeDraw s_other;
     const bool usual = length >= LENGTH_GOOD && length <= LENGTH_BOUNCER && movement >= MOVE_STRAIGHT &&
                        movement <= MOVE_SPECIALITY && intent >= INTENT_BLOCK &&
@@ -389,16 +386,14 @@ const StrokeDraw& StrokeDrawFor(int length, int movement, int intent, bool limit
     }
     const int l = length - LENGTH_GOOD, m = movement - MOVE_STRAIGHT, i = intent - INTENT_BLOCK;
     const int k = limited ? 1 : 0;
-    if (!s_made[l][m][i][k]) {
-        s_draws[l][m][i][k] = MakeStrokeDraw(length, movement, intent, limited);
-        s_made[l][m][i][k] = true;
-    }
-    return s_draws[l][m][i][k];
+    StrokeDraw& draw = s_draws[l][m][i][k];
+    if (draw.total == 0) draw = MakeStrokeDraw(length, movement, intent, limited);
+    return draw;
 }
 
 }  // namespace
 
-int Match::PickStroke(int length, int movement, int intent, int /*hand*/, int value) {
+int Match::PickStroke(int length, int movement, int intent, int value) {
     BallState& b = m_ball;
     const int* ORDER = StrokeOrder();
     const StrokeDraw& draw = StrokeDrawFor(length, movement, intent, !IsFirstClass());

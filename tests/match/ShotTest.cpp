@@ -89,7 +89,7 @@ TEST_F(ShotTest, NoSweepAgainstPaceAndNoHookAgainstWristSpin) {
     for (int type : {1, 4, 6}) {
         m->m_ball.mi_bowlType = type;
         for (int i = 0; i < 3000; ++i) {
-            int stroke = m->PickStroke(LENGTH_GOOD, MOVE_OFF_BREAK, INTENT_NORMAL, 0, 2);
+            int stroke = m->PickStroke(LENGTH_GOOD, MOVE_OFF_BREAK, INTENT_NORMAL, 2);
             if (type < 5) {
                 ASSERT_NE(stroke, STROKE_SWEEP);
             }
@@ -106,7 +106,7 @@ TEST_F(ShotTest, ABouncerIsRarelyPlayedOffTheFrontFoot) {
     auto share = [this](int length, int stroke) {
         int hits = 0;
         for (int i = 0; i < 40000; ++i)
-            hits += m->PickStroke(length, MOVE_STRAIGHT, INTENT_BLOCK, 0, 1) == stroke;
+            hits += m->PickStroke(length, MOVE_STRAIGHT, INTENT_BLOCK, 1) == stroke;
         return hits / 40000.0;
     };
     double forwardGood = share(LENGTH_GOOD, STROKE_FORWARD_DEFENCE);
