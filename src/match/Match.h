@@ -101,7 +101,7 @@ inline constexpr int PARTNERSHIP_STEPS = 15;  // 50, 100, ... 750
 
 // Matches over days are types 1, 3 and 5; limited-overs matches 2, 4 and 6.
 inline bool IsFirstClassType(int32_t matchType) {
-    return matchType % 2 == 1;
+    return matchType > 0 && (matchType & 1) == 1;  // odd and positive, without a signed division
 }
 
 struct PlaySession {
@@ -469,7 +469,7 @@ public:
     bool SideIsHuman(int32_t sideId) const { return sideId == mi_team1 ? mb_team1Human : mb_team2Human; }
     bool HasHumanSide() const { return mb_team1Human || mb_team2Human; }
     bool IsFirstClass() const { return IsFirstClassType(mi_matchType); }
-    static int InningsIndex(int32_t innings) { return innings >= 0 && innings < 4 ? innings : 0; }
+    static int InningsIndex(int32_t innings) { return static_cast<uint32_t>(innings) < 4u ? innings : 0; }
 
     int32_t mi_competition = 0;
     int32_t mi_fixtureCode = 0;  // -84, -87 and -90 mark a match that must have a winner
