@@ -33,7 +33,7 @@ float PitchDistance(int length) {
 // the plan tables hold no usable entry (the delivery keeps its defaults).
 const PlanBall* NextPlanBall(MatchPlayer& bowler, int position) {
     const std::vector<BowlPlan>& plans = BowlPlanTable(bowler);
-    int slot = std::clamp(position, 0, SQUAD_SIZE - 1);
+    int slot = SquadSlot(position);
     int plan = bowler.mi_bowlPlan[slot];
     if (plans.empty()) return nullptr;
     if (plan < 0 || plan >= static_cast<int>(plans.size())) plan = 0;
@@ -106,7 +106,7 @@ void Match::CheckExtras() {
     if (b.mb_recording) b.m_script.AddMarker(SND_BALL_START, 0);
 
     Innings& in = CurrentInnings();
-    int bowlerSlot = std::clamp(mi_bowler, 0, SQUAD_SIZE - 1);
+    int bowlerSlot = SquadSlot(mi_bowler);
     MatchPlayer& bowlerMp = FieldingSide().m_players[bowlerSlot];
     const Player* bowler = PlayerById(bowlerMp.mi_player);
     b.mi_bowlType = bowler ? bowler->m_bowlType : 0;
@@ -289,7 +289,7 @@ void Match::DecideExtras() {
     int t = b.mi_bowlType;
     float s = b.mf_skill;
     int e = b.mi_effort;
-    const BowlerFigures& figures = CurrentInnings().m_bowlers[std::clamp(mi_bowler, 0, SQUAD_SIZE - 1)];
+    const BowlerFigures& figures = CurrentInnings().m_bowlers[SquadSlot(mi_bowler)];
 
     // No ball.
     struct PaceRow {

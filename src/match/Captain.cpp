@@ -118,7 +118,7 @@ void Match::ChooseTactics() {
     Innings& in = CurrentInnings();
     if (SideIsHuman(in.mi_battingTeam)) return;
     MatchTeam& side = BattingSide();
-    int bowlerSlot = std::clamp(mi_bowler, 0, SQUAD_SIZE - 1);
+    int bowlerSlot = SquadSlot(mi_bowler);
     int wickets = in.Wickets();
 
     float base;
@@ -147,8 +147,8 @@ void Match::ChooseTactics() {
         }
     }
     for (int pos : {mi_batsman1, mi_batsman2}) {
-        int p = std::clamp(pos, 0, SQUAD_SIZE - 1);
-        int slot = std::clamp(in.mi_battingOrder[p], 0, SQUAD_SIZE - 1);
+        int p = SquadSlot(pos);
+        int slot = SquadSlot(in.mi_battingOrder[p]);
         // Tail-enders swing the bat in a one-day finish.
         float a = base + (p >= 8 && !IsFirstClass() ? 8.0f : 0.0f);
         side.m_players[slot].mf_aggression[bowlerSlot] = std::clamp(a, 0.0f, 100.0f);
@@ -159,10 +159,10 @@ void Match::StageDelivery() {
     BallState& b = m_ball;
     Innings& in = CurrentInnings();
     MatchTeam& fielding = FieldingSide();
-    int bowlerSlot = std::clamp(mi_bowler, 0, SQUAD_SIZE - 1);
-    b.mi_keeperSlot = std::clamp(fielding.KeeperSlot(mi_currentInnings), 0, SQUAD_SIZE - 1);
-    b.mi_strikerPos = std::clamp(mi_striker, 0, SQUAD_SIZE - 1);
-    b.mi_nonStrikerPos = std::clamp(mi_striker == mi_batsman1 ? mi_batsman2 : mi_batsman1, 0, SQUAD_SIZE - 1);
+    int bowlerSlot = SquadSlot(mi_bowler);
+    b.mi_keeperSlot = SquadSlot(fielding.KeeperSlot(mi_currentInnings));
+    b.mi_strikerPos = SquadSlot(mi_striker);
+    b.mi_nonStrikerPos = SquadSlot(mi_striker == mi_batsman1 ? mi_batsman2 : mi_batsman1);
     b.mi_strikerPlayer = in.m_batsmen[b.mi_strikerPos].mi_player;
     b.mi_nonStrikerPlayer = in.m_batsmen[b.mi_nonStrikerPos].mi_player;
     const Player* striker = PlayerById(b.mi_strikerPlayer);
@@ -175,7 +175,7 @@ void Match::StageDelivery() {
     b.mi_bowlSide = 0;
     const MatchPlayer& bmp = fielding.m_players[bowlerSlot];
     const std::vector<BowlPlan>& plans = BowlPlanTable(bmp);
-    int strikerPos = std::clamp(mi_striker, 0, SQUAD_SIZE - 1);
+    int strikerPos = SquadSlot(mi_striker);
     int plan = bmp.mi_bowlPlan[strikerPos];
     if (plan >= 0 && plan < static_cast<int>(plans.size()) && !plans[plan].mv_balls.empty()) {
         const std::vector<PlanBall>& balls = plans[plan].mv_balls;

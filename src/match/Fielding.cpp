@@ -224,7 +224,7 @@ void AnimateFielding(Match& m) {
 
 void Match::UpdateFieldCandidates() {
     BallState& b = m_ball;
-    const int bowlerSlot = std::clamp(mi_bowler, 0, SQUAD_SIZE - 1);
+    const int bowlerSlot = SquadSlot(mi_bowler);
     const bool keeperUp = KeeperStandsUp();
     const int32_t key =
         ((InningsIndex(mi_currentInnings) * 16 + bowlerSlot) * 16 + b.mi_keeperSlot) * 2 + (keeperUp ? 1 : 0);
@@ -240,7 +240,7 @@ void Match::UpdateFieldCandidates() {
         FieldCandidate& c = b.m_candidates[i];
         c.m_fromBat = FromBat(at);
         c.mf_fromBat = fromBat;
-        c.mi_slot = std::clamp(slot, 0, SQUAD_SIZE - 1);
+        c.mi_slot = SquadSlot(slot);
         c.mi_figure = figure;
         const Player* p = PlayerById(fielding.m_players[c.mi_slot].mi_player);
         c.mi_fieldSkill = p ? std::clamp(p->m_fieldSkill[0], 0, 100) : 0;

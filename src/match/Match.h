@@ -96,6 +96,14 @@ inline constexpr int32_t SIDES_COUNTRIES = 1;
 inline constexpr int32_t SIDES_CLUB_V_COUNTRY = 2;
 
 inline constexpr int SQUAD_SIZE = 11;
+
+// A value kept to a side slot or batting position, 0..10; the usual value in
+// range costs one test.
+inline int SquadSlot(int value) {
+    if (static_cast<uint32_t>(value) < static_cast<uint32_t>(SQUAD_SIZE)) [[likely]]
+        return value;
+    return value < 0 ? 0 : SQUAD_SIZE - 1;
+}
 inline constexpr int SESSION_SLOTS = 15;
 inline constexpr int PARTNERSHIP_STEPS = 15;  // 50, 100, ... 750
 
@@ -608,12 +616,8 @@ public:
     void DecideContact();
     void ReorderLateInDay();
     void CompleteBallScript();
-    int32_t StrikerPlayer() const {
-        return CurrentInnings().m_batsmen[std::clamp(mi_striker, 0, SQUAD_SIZE - 1)].mi_player;
-    }
-    int32_t BowlerPlayer() const {
-        return CurrentInnings().m_bowlers[std::clamp(mi_bowler, 0, SQUAD_SIZE - 1)].mi_player;
-    }
+    int32_t StrikerPlayer() const { return CurrentInnings().m_batsmen[SquadSlot(mi_striker)].mi_player; }
+    int32_t BowlerPlayer() const { return CurrentInnings().m_bowlers[SquadSlot(mi_bowler)].mi_player; }
 };
 
 // "Home vs Away", or for a knock-out round "<competition> Final",

@@ -22,7 +22,7 @@ float OverCost(int32_t bowlType) {
 }
 
 const Player* PlayerOf(const MatchTeam& team, int32_t slot) {
-    return PlayerById(team.m_players[std::clamp(slot, 0, SQUAD_SIZE - 1)].mi_player);
+    return PlayerById(team.m_players[SquadSlot(slot)].mi_player);
 }
 
 }  // namespace
@@ -165,7 +165,7 @@ bool Match::SwapNextBatsman(int position) {
 
 void Match::UpdateSituation() {
     Innings& innings = CurrentInnings();
-    if (innings.m_bowlers[std::clamp(mi_bowler, 0, SQUAD_SIZE - 1)].mi_balls > 0) {
+    if (innings.m_bowlers[SquadSlot(mi_bowler)].mi_balls > 0) {
         for (int32_t& entry : innings.mi_bowlingOrder) {
             if (entry == mi_bowler) break;
             if (entry < 0) {
@@ -194,7 +194,7 @@ void Match::EndOfOver() {
     MatchTeam& batting = SideOf(innings.mi_battingTeam);
     mi_overBalls = innings.mi_legalBalls;
 
-    BowlerFigures& bowler = innings.m_bowlers[std::clamp(mi_bowler, 0, SQUAD_SIZE - 1)];
+    BowlerFigures& bowler = innings.m_bowlers[SquadSlot(mi_bowler)];
     OverRecord over;
     over.mi_total = InningsTotal(innings);
     over.mi_runs = over.mi_total - mi_overStartTotal;
@@ -220,8 +220,7 @@ void Match::EndOfOver() {
         fielder.mf_energy = std::max(0.0f, fielder.mf_energy);
     }
     for (int32_t position : {mi_batsman1, mi_batsman2}) {
-        MatchPlayer& batsman =
-            batting.m_players[innings.mi_battingOrder[std::clamp(position, 0, SQUAD_SIZE - 1)]];
+        MatchPlayer& batsman = batting.m_players[innings.mi_battingOrder[SquadSlot(position)]];
         batsman.mf_energy = std::max(0.0f, batsman.mf_energy - BATTING_COST_PER_OVER);
     }
 
@@ -246,7 +245,7 @@ void Match::EndOfOver() {
     mi_lastBowler = mi_bowler;
     mb_endOne = !mb_endOne;
     mi_bowler = mb_endOne ? mi_bowler1 : mi_bowler2;
-    mi_overStartBowlerRuns = innings.m_bowlers[std::clamp(mi_bowler, 0, SQUAD_SIZE - 1)].mi_runs;
+    mi_overStartBowlerRuns = innings.m_bowlers[SquadSlot(mi_bowler)].mi_runs;
     SwapStrike();
     if (SideIsHuman(innings.mi_bowlingTeam)) {
         // Without a pause after each ball the next over is checked here too.

@@ -301,8 +301,8 @@ void Match::CloseOfPlay() {
 
 void Match::LogBreak(int32_t kind) {
     const Innings& innings = CurrentInnings();
-    const BatsmanFigures& one = innings.m_batsmen[std::clamp(mi_batsman1, 0, SQUAD_SIZE - 1)];
-    const BatsmanFigures& two = innings.m_batsmen[std::clamp(mi_batsman2, 0, SQUAD_SIZE - 1)];
+    const BatsmanFigures& one = innings.m_batsmen[SquadSlot(mi_batsman1)];
+    const BatsmanFigures& two = innings.m_batsmen[SquadSlot(mi_batsman2)];
     AddEvent(MATCH_EVENT_BREAK, mi_currentInnings,
              {innings.mi_battingTeam, InningsTotal(innings), innings.Wickets(), innings.Overs(),
               innings.BallsOfOver(), one.mi_player, BatsmanRuns(one), two.mi_player, BatsmanRuns(two), kind});
@@ -362,7 +362,7 @@ bool Match::FieldRestrictionsMet() const {
     if (ProgressPercent() >= 30) return true;
     const Innings& innings = CurrentInnings();
     const MatchTeam& fielding = SideOf(innings.mi_bowlingTeam);
-    const MatchPlayer& bowler = fielding.m_players[std::clamp(mi_bowler, 0, SQUAD_SIZE - 1)];
+    const MatchPlayer& bowler = fielding.m_players[SquadSlot(mi_bowler)];
     const auto& plans = BowlPlanTable(bowler);
     auto allowed = [&plans](int32_t plan) {
         return plan >= 0 && plan < static_cast<int32_t>(plans.size()) && plans[plan].m_manyInField == 1;

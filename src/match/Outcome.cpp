@@ -40,21 +40,21 @@ void Match::SwapStrike() {
 // partnership, the session and the bowler's runs; and the strike.
 static void BookRuns(Match& m, int runs, bool swap) {
     Innings& in = m.CurrentInnings();
-    BatsmanFigures& striker = in.m_batsmen[std::clamp(m.mi_striker, 0, SQUAD_SIZE - 1)];
+    BatsmanFigures& striker = in.m_batsmen[SquadSlot(m.mi_striker)];
     ++striker.mi_scored[runs];
     in.mi_total += runs;
-    in.m_batsmen[std::clamp(m.mi_batsman1, 0, SQUAD_SIZE - 1)].mi_seconds += m.mi_ballSeconds;
-    in.m_batsmen[std::clamp(m.mi_batsman2, 0, SQUAD_SIZE - 1)].mi_seconds += m.mi_ballSeconds;
+    in.m_batsmen[SquadSlot(m.mi_batsman1)].mi_seconds += m.mi_ballSeconds;
+    in.m_batsmen[SquadSlot(m.mi_batsman2)].mi_seconds += m.mi_ballSeconds;
     if (runs > 0) {
         const BallState& b = m.m_ball;
         int pictureBearing = b.mb_leftHander ? (360 - b.mi_bearing) % 360 : b.mi_bearing;
         striker.mi_directionRuns[DirectionIndex(pictureBearing)] += runs;
-        BowlerFigures& bowler = in.m_bowlers[std::clamp(m.mi_bowler, 0, SQUAD_SIZE - 1)];
+        BowlerFigures& bowler = in.m_bowlers[SquadSlot(m.mi_bowler)];
         bowler.mi_runs += runs;
         bowler.mi_spellRuns += runs;
         bowler.mi_overRuns += runs;
     }
-    Partnership& p = in.m_partnerships[std::clamp(in.Wickets(), 0, SQUAD_SIZE - 1)];
+    Partnership& p = in.m_partnerships[SquadSlot(in.Wickets())];
     p.AddRuns(striker.mi_player, runs);
     p.mi_seconds += m.mi_ballSeconds;
     PlaySession& session = m.CurrentSession();
@@ -89,17 +89,17 @@ static void BookExtra(Match& m, int32_t& counter, bool againstBowler, int32_t Bo
     ++counter;
     ++in.mi_total;
     if (againstBowler) {
-        BowlerFigures& bowler = in.m_bowlers[std::clamp(m.mi_bowler, 0, SQUAD_SIZE - 1)];
+        BowlerFigures& bowler = in.m_bowlers[SquadSlot(m.mi_bowler)];
         ++bowler.mi_runs;
         ++(bowler.*bowlerCount);
         ++bowler.mi_spellRuns;
         ++bowler.mi_overRuns;
     }
-    Partnership& p = in.m_partnerships[std::clamp(in.Wickets(), 0, SQUAD_SIZE - 1)];
+    Partnership& p = in.m_partnerships[SquadSlot(in.Wickets())];
     p.AddRuns(-1, 1);
     p.mi_seconds += m.mi_ballSeconds;
-    in.m_batsmen[std::clamp(m.mi_batsman1, 0, SQUAD_SIZE - 1)].mi_seconds += m.mi_ballSeconds;
-    in.m_batsmen[std::clamp(m.mi_batsman2, 0, SQUAD_SIZE - 1)].mi_seconds += m.mi_ballSeconds;
+    in.m_batsmen[SquadSlot(m.mi_batsman1)].mi_seconds += m.mi_ballSeconds;
+    in.m_batsmen[SquadSlot(m.mi_batsman2)].mi_seconds += m.mi_ballSeconds;
     PlaySession& session = m.CurrentSession();
     ++session.mi_runs;
     session.mi_seconds += m.mi_ballSeconds;
@@ -168,8 +168,8 @@ void Match::EndOfBall() {
     // The striker's eye: sharper against this bowler, a little against all.
     {
         int pos = b.mi_strikerPos;
-        MatchPlayer& mp = BattingSide().m_players[std::clamp(in.mi_battingOrder[pos], 0, SQUAD_SIZE - 1)];
-        float& own = mp.mf_eye[std::clamp(mi_bowler, 0, SQUAD_SIZE - 1)];
+        MatchPlayer& mp = BattingSide().m_players[SquadSlot(in.mi_battingOrder[pos])];
+        float& own = mp.mf_eye[SquadSlot(mi_bowler)];
         const float ownAfter = std::min(own + (own >= 5.0f ? 0.11f : 0.13f), 10.0f);
         for (float& eye : mp.mf_eye) eye = std::min(eye + 0.1f, 10.0f);
         own = ownAfter;
@@ -177,7 +177,7 @@ void Match::EndOfBall() {
 
     // Partnership milestones, each reported once and in order.
     int wickets = in.Wickets();
-    Partnership& p = in.m_partnerships[std::clamp(wickets, 0, SQUAD_SIZE - 1)];
+    Partnership& p = in.m_partnerships[SquadSlot(wickets)];
     for (int step = p.mi_lastMilestone / 50;
          step < PARTNERSHIP_STEPS && p.mi_lastMilestone == 50 * step && p.mb_reached[step]; ++step) {
         p.mi_lastMilestone = 50 * (step + 1);
@@ -186,7 +186,7 @@ void Match::EndOfBall() {
 
     // Batsman milestones: 50, 100 ... 500.
     for (int pos : {mi_batsman1, mi_batsman2}) {
-        BatsmanFigures& f = in.m_batsmen[std::clamp(pos, 0, SQUAD_SIZE - 1)];
+        BatsmanFigures& f = in.m_batsmen[SquadSlot(pos)];
         int runs = BatsmanRuns(f);
         if (f.mi_nextMilestone > 500 || runs < f.mi_nextMilestone) continue;
         int reached = f.mi_nextMilestone;
@@ -204,14 +204,13 @@ void Match::Dismiss(int32_t outcome) {
     int wicketsBefore = in.Wickets();
     if (wicketsBefore >= SQUAD_SIZE - 1) return;  // all out already: nobody left to dismiss
     int nonStriker = mi_striker == mi_batsman1 ? mi_batsman2 : mi_batsman1;
-    int outPos =
-        std::clamp(outcome == OUTCOME_RUN_OUT_NON_STRIKER ? nonStriker : mi_striker, 0, SQUAD_SIZE - 1);
+    int outPos = SquadSlot(outcome == OUTCOME_RUN_OUT_NON_STRIKER ? nonStriker : mi_striker);
     BatsmanFigures& out = in.m_batsmen[outPos];
 
     // The ball counts as faced by the striker.
     BookRuns(*this, 0, false);
 
-    Partnership& ended = in.m_partnerships[std::clamp(wicketsBefore, 0, SQUAD_SIZE - 1)];
+    Partnership& ended = in.m_partnerships[SquadSlot(wicketsBefore)];
     switch (outcome) {
         case OUTCOME_BOWLED:
             out.mi_howOut = HOWOUT_BOWLED;
@@ -232,7 +231,7 @@ void Match::Dismiss(int32_t outcome) {
     ++in.mi_wickets;
     bool bowlersWicket = outcome == OUTCOME_BOWLED || outcome == OUTCOME_LBW || outcome == OUTCOME_STUMPED ||
                          outcome == OUTCOME_CAUGHT;
-    int bowlerSlot = std::clamp(mi_bowler, 0, SQUAD_SIZE - 1);
+    int bowlerSlot = SquadSlot(mi_bowler);
     if (bowlersWicket) {
         BowlerFigures& bowler = in.m_bowlers[bowlerSlot];
         ++bowler.mi_wickets;

@@ -54,8 +54,7 @@ std::string Surname(int32_t player) {
 }
 
 std::string HowOutText(const Innings& in, const BatsmanFigures& f) {
-    std::string bowler =
-        f.mi_bowler >= 0 ? Surname(in.m_bowlers[std::clamp(f.mi_bowler, 0, SQUAD_SIZE - 1)].mi_player) : "";
+    std::string bowler = f.mi_bowler >= 0 ? Surname(in.m_bowlers[SquadSlot(f.mi_bowler)].mi_player) : "";
     std::string fielder = Surname(f.mi_fielder);
     switch (f.mi_howOut) {
         case HOWOUT_BATTING:
@@ -67,8 +66,7 @@ std::string HowOutText(const Innings& in, const BatsmanFigures& f) {
         case HOWOUT_STUMPED:
             return "st " + fielder + " b " + bowler;
         case HOWOUT_CAUGHT:
-            if (f.mi_fielder >= 0 &&
-                f.mi_fielder == in.m_bowlers[std::clamp(f.mi_bowler, 0, SQUAD_SIZE - 1)].mi_player)
+            if (f.mi_fielder >= 0 && f.mi_fielder == in.m_bowlers[SquadSlot(f.mi_bowler)].mi_player)
                 return "c &amp; b " + bowler;
             return "c " + fielder + " b " + bowler;
         case HOWOUT_RUN_OUT:

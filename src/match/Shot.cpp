@@ -172,9 +172,9 @@ void Match::PlayShot() {
     b.mb_overthrow = 0;
 
     Innings& in = CurrentInnings();
-    int strikerPos = std::clamp(mi_striker, 0, SQUAD_SIZE - 1);
-    int strikerSlot = std::clamp(in.mi_battingOrder[strikerPos], 0, SQUAD_SIZE - 1);
-    int bowlerSlot = std::clamp(mi_bowler, 0, SQUAD_SIZE - 1);
+    int strikerPos = SquadSlot(mi_striker);
+    int strikerSlot = SquadSlot(in.mi_battingOrder[strikerPos]);
+    int bowlerSlot = SquadSlot(mi_bowler);
     MatchPlayer& mp = BattingSide().m_players[strikerSlot];
     const Player* striker = PlayerById(in.m_batsmen[strikerPos].mi_player);
 
