@@ -33,11 +33,16 @@ bool IsBowlerDecision(int32_t decision) {
 }  // namespace
 
 void AddClockSeconds(GameDate& clock, int seconds) {
-    if (seconds >= 0 && clock.m_second >= 0 && clock.m_second + seconds < 60) {
-        clock.m_second += seconds;  // within the minute: the usual ball
+    int total = clock.m_second + seconds;
+    // The usual ball moves a clock that reads true on by at most a minute
+    // within the hour: no day, hour or division to work out.
+    const int minute = total >= 60 ? 1 : 0;
+    if (seconds >= 0 && clock.m_second >= 0 && total < 120 && clock.m_hour >= 0 && clock.m_hour < 24 &&
+        clock.m_minute >= 0 && clock.m_minute + minute < 60) {
+        clock.m_minute += minute;
+        clock.m_second = total - 60 * minute;
         return;
     }
-    int total = clock.m_second + seconds;
     int minutes = total / 60;
     clock.m_second = total % 60;
     if (clock.m_second < 0) {

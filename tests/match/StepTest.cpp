@@ -259,8 +259,16 @@ TEST(MatchClock, HoursWrapBothWays) {
         int hour, minute, second, add, hourAfter, minuteAfter, secondAfter, dayAfter;
     };
     const Case cases[] = {
-        {10, 59, 50, 20, 11, 0, 10, 2}, {10, 10, 0, -1200, 9, 50, 0, 2}, {23, 50, 0, 900, 0, 5, 0, 3},
-        {0, 5, 0, -600, 23, 55, 0, 2},  {12, 0, 0, 0, 12, 0, 0, 2},
+        {10, 59, 50, 20, 11, 0, 10, 2},
+        {10, 10, 0, -1200, 9, 50, 0, 2},
+        {23, 50, 0, 900, 0, 5, 0, 3},
+        {0, 5, 0, -600, 23, 55, 0, 2},
+        {12, 0, 0, 0, 12, 0, 0, 2},
+        // A ball's seconds: within the minute, into the next, the next hour, the next day.
+        {10, 20, 10, 35, 10, 20, 45, 2},
+        {10, 20, 40, 35, 10, 21, 15, 2},
+        {10, 59, 40, 35, 11, 0, 15, 2},
+        {23, 59, 40, 35, 0, 0, 15, 3},
     };
     for (const Case& c : cases) {
         GameDate clock = ClockAt(c.hour, c.minute);
