@@ -398,13 +398,10 @@ int Match::PickStroke(int length, int movement, int intent, int value) {
     const int* ORDER = StrokeOrder();
     const StrokeDraw& draw = StrokeDrawFor(length, movement, intent, !IsFirstClass());
     int r = Rand() % draw.total;
-    int stroke = ORDER[10];
-    for (int i = 0; i < 11; ++i) {
-        if (r >= draw.bounds[i] && r < draw.bounds[i + 1]) {
-            stroke = ORDER[i];
-            break;
-        }
-    }
+    // The bounds only rise and start at 0: the share is the first that ends past r.
+    int i = 0;
+    while (i < 10 && r >= draw.bounds[i + 1]) ++i;
+    int stroke = ORDER[i];
     if (stroke == STROKE_SWEEP && !IsSpin(b.mi_bowlType)) stroke = STROKE_PULL;
     if (stroke == STROKE_HOOK && b.mi_bowlType > 5) stroke = STROKE_SWEEP;
 
