@@ -5,6 +5,7 @@
 
 #include "season/Finance.h"
 #include "season/News.h"
+#include "season/Ranking.h"
 #include "season/Selection.h"
 #include "season/Squads.h"
 #include "world/Random.h"
@@ -352,9 +353,7 @@ void FillSquadRoles(int hemisphere) {
         if (p.m_id > 0 && !p.m_retired && !p.m_retiring && !p.m_transferArranged &&
             SeasonsIn(p, hemisphere) <= 1 && UserCanAnswer(p, hemisphere))
             market.push_back(p.m_id);
-    std::stable_sort(market.begin(), market.end(), [](int32_t a, int32_t b) {
-        return g_world.mv_players[a].OverallRating() > g_world.mv_players[b].OverallRating();
-    });
+    RankByKey(market, [](int32_t id) { return g_world.mv_players[id].OverallRating(); });
     std::vector<Suitor> suitors;
     for (Team& team : g_world.mv_teams) {
         if (team.m_human || HemisphereOf(team) != hemisphere) continue;

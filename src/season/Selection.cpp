@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "season/Ranking.h"
 #include "season/Squads.h"
 #include "world/World.h"
 
@@ -74,12 +75,29 @@ float BowlerKey(int id, bool spin) {
     if (!p) return -1.0e9f;
     return (spin ? p->SpinValue() : p->PaceValue()) + p->m_bowlForm;
 }
+float PaceBowlerKey(int id) {
+    return BowlerKey(id, false);
+}
+float SpinBowlerKey(int id) {
+    return BowlerKey(id, true);
+}
 
-// Ranks a copy of the list; equal keys keep their order so a pick repeats.
-template <typename Less>
-std::vector<int32_t> Ranked(const std::vector<int32_t>& ids, Less less) {
+int CaptaincyKey(int id) {
+    const Player* p = P(id);
+    return p ? p->m_captaincy : 0;
+}
+
+// The lower batting position goes first.
+int64_t BattingPositionKey(int id) {
+    const Player* p = P(id);
+    return -static_cast<int64_t>(p ? p->m_batPosition : 0);
+}
+
+// Ranks a copy of the list, highest key first.
+template <typename Key>
+std::vector<int32_t> Ranked(const std::vector<int32_t>& ids, Key key) {
     std::vector<int32_t> ranked = ids;
-    std::stable_sort(ranked.begin(), ranked.end(), less);
+    RankByKey(ranked, key);
     return ranked;
 }
 
@@ -153,22 +171,16 @@ bool CompareKeeper(int a, int b) {
     return KeeperKey(a) > KeeperKey(b);
 }
 bool ComparePaceBowler(int a, int b) {
-    return BowlerKey(a, false) > BowlerKey(b, false);
+    return PaceBowlerKey(a) > PaceBowlerKey(b);
 }
 bool CompareSpinBowler(int a, int b) {
-    return BowlerKey(a, true) > BowlerKey(b, true);
+    return SpinBowlerKey(a) > SpinBowlerKey(b);
 }
-
 bool CompareCaptaincy(int a, int b) {
-    const Player* pa = P(a);
-    const Player* pb = P(b);
-    return (pa ? pa->m_captaincy : 0) > (pb ? pb->m_captaincy : 0);
+    return CaptaincyKey(a) > CaptaincyKey(b);
 }
-
 bool CompareBattingPosition(int a, int b) {
-    const Player* pa = P(a);
-    const Player* pb = P(b);
-    return (pa ? pa->m_batPosition : 0) < (pb ? pb->m_batPosition : 0);
+    return BattingPositionKey(a) > BattingPositionKey(b);
 }
 
 Selection ChooseXI(int sideId, bool national, bool oneDay, int groundId) {
@@ -178,22 +190,22 @@ Selection ChooseXI(int sideId, bool national, bool oneDay, int groundId) {
     if (pool.size() < static_cast<size_t>(XI_PLAYERS)) return result;
 
     std::vector<int32_t> chosen;
-    const int keeper = Ranked(pool, CompareKeeper).front();
+    const int keeper = Ranked(pool, KeeperKey).front();
     chosen.push_back(keeper);
     const Player* keeperRecord = P(keeper);
     const bool keeperOpens =
         keeperRecord && (keeperRecord->m_batPosition == 1 || keeperRecord->m_batPosition == 2);
 
     // The best openers, as many as the keeper leaves room for.
-    FillFrom(Ranked(pool, CompareOpener), chosen, chosen.size() + (keeperOpens ? 1 : 2));
-    FillFrom(Ranked(pool, CompareMiddleOrder), chosen, 7);
-    FillFrom(Ranked(pool, CompareSpinBowler), chosen,
+    FillFrom(Ranked(pool, OpenerKey), chosen, chosen.size() + (keeperOpens ? 1 : 2));
+    FillFrom(Ranked(pool, MiddleOrderKey), chosen, 7);
+    FillFrom(Ranked(pool, SpinBowlerKey), chosen,
              chosen.size() + static_cast<size_t>(SpinnersWanted(groundId)));
-    FillFrom(Ranked(pool, ComparePaceBowler), chosen, XI_PLAYERS);
+    FillFrom(Ranked(pool, PaceBowlerKey), chosen, XI_PLAYERS);
 
-    const int captain = Ranked(chosen, CompareCaptaincy).front();
-    const std::vector<int32_t> attack = Ranked(chosen, ComparePaceBowler);
-    const std::vector<int32_t> order = Ranked(chosen, CompareBattingPosition);
+    const int captain = Ranked(chosen, CaptaincyKey).front();
+    const std::vector<int32_t> attack = Ranked(chosen, PaceBowlerKey);
+    const std::vector<int32_t> order = Ranked(chosen, BattingPositionKey);
 
     std::copy(order.begin(), order.end(), result.begin());
     // Every role player is one of the eleven; the fall-backs only guard slots.

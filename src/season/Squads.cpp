@@ -5,6 +5,7 @@
 
 #include "season/Coaches.h"
 #include "season/Contracts.h"
+#include "season/Ranking.h"
 #include "season/Ratings.h"
 #include "season/Selection.h"
 #include "world/PlayerGen.h"
@@ -64,9 +65,7 @@ void PickBest(std::vector<int32_t>& list, const std::vector<int32_t>& candidates
     std::vector<int32_t> ranked;
     for (int32_t id : candidates)
         if (!IsIdInList(list, id) && key(g_world.mv_players[id]) >= 0.0f) ranked.push_back(id);
-    std::stable_sort(ranked.begin(), ranked.end(), [&](int32_t a, int32_t b) {
-        return key(g_world.mv_players[a]) > key(g_world.mv_players[b]);
-    });
+    RankByKey(ranked, [&key](int32_t id) { return key(g_world.mv_players[id]); });
     for (int32_t id : ranked) {
         if (count <= 0 || list.size() >= limit) break;
         list.push_back(id);
@@ -325,9 +324,7 @@ void TopUpTeamSquads() {
         for (const Player& p : g_world.mv_players)
             if (p.m_id > 0 && !p.m_retired && !p.m_retiring && !p.m_transferArranged && ClubIn(p, hemi) <= 0)
                 free.push_back(p.m_id);
-        std::stable_sort(free.begin(), free.end(), [](int32_t a, int32_t b) {
-            return g_world.mv_players[a].OverallRating() > g_world.mv_players[b].OverallRating();
-        });
+        RankByKey(free, [](int32_t id) { return g_world.mv_players[id].OverallRating(); });
         for (Team& team : g_world.mv_teams) {
             if (HemisphereOf(team) != hemi) continue;
             const int want = team.m_human ? MIN_CONTRACTED : TARGET_SQUAD;
