@@ -33,7 +33,9 @@ Order OrderOf(int section) {
     }
 }
 
-bool Better(int section, const RecordEntry& a, const RecordEntry& b) {
+// Either entry may be a RecordEntry or the figures of one (EntryFigures).
+template <typename A, typename B>
+bool Better(int section, const A& a, const B& b) {
     switch (OrderOf(section)) {
         case Order::LOWER:
             return a.m_value < b.m_value;
@@ -43,6 +45,34 @@ bool Better(int section, const RecordEntry& a, const RecordEntry& b) {
             return a.m_value > b.m_value;
     }
 }
+
+// The rank InsertRecord gives an entry, -1 when it does not make the table.
+int RecordRank(const RecordsTable& table, int section, const RecordEntry& entry) {
+    const int index = RecordsTable::SectionIndex(section);
+    if (index < 0) return -1;
+    const std::vector<RecordEntry>& rows = table.mv_sections[index];
+    if (section == REC_PARTNERSHIPS) {
+        // One row per wicket: the best stand for it.
+        const int row = entry.m_wickets - 1;
+        if (row < 0 || row >= static_cast<int>(rows.size())) return -1;
+        const RecordEntry& held = rows[static_cast<size_t>(row)];
+        if (!IsEmptyRecord(held) && held.m_wickets == entry.m_wickets && !Better(section, entry, held))
+            return -1;
+        return row;
+    }
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (IsEmptyRecord(rows[i]) || Better(section, entry, rows[i])) return static_cast<int>(i);
+    return -1;
+}
+
+// What orders an entry and names its mark: an entry without its texts.
+struct EntryFigures {
+    int32_t m_value = 0;
+    int32_t m_value2 = 0;
+    int32_t m_wickets = 0;
+
+    static EntryFigures Of(const RecordEntry& e) { return {e.m_value, e.m_value2, e.m_wickets}; }
+};
 
 // Builds and files the entries of one match.
 class CRecordWriter {
@@ -56,31 +86,34 @@ public:
         KeepMarks();
     }
 
+    // The match's texts are added by File, to an entry that makes the table.
     RecordEntry Entry(int team, int player = -1, int player2 = -1) const {
         RecordEntry e;
         e.m_player = player;
         e.m_player2 = player2;
         e.m_team = team;
         e.m_match = m_match.mi_id;
-        e.m_matchText = m_title;
-        e.m_groundText = m_ground;
-        e.m_seasonText = m_season;
         return e;
     }
 
     // A mark beaten is a record broken; a match that betters itself reports
     // its best.
-    void File(int section, const RecordEntry& e, int w4, int w5, int w6, int w7) {
-        const RecordEntry* mark = MarkBefore(section, e);
-        InsertRecord(m_table, section, e);
+    void File(int section, RecordEntry& e, int w4, int w5, int w6, int w7) {
+        const EntryFigures* mark = MarkBefore(section, e);
+        if (RecordRank(m_table, section, e) >= 0) {
+            e.m_matchText = m_title;
+            e.m_groundText = m_ground;
+            e.m_seasonText = m_season;
+            InsertRecord(m_table, section, e);
+        }
         if (!mark || !Better(section, e, *mark)) return;
         const RecordEvent event = {section, 1, m_table.m_kind, m_match.mi_id, w4, w5, w6, w7};
         for (Broken& b : mv_broken) {
-            if (!SameMark(section, b.m_entry, e) || b.m_event[0] != section) continue;
-            if (Better(section, e, b.m_entry)) b = {event, e};
+            if (!SameMark(section, b.m_figures, e) || b.m_event[0] != section) continue;
+            if (Better(section, e, b.m_figures)) b = {event, EntryFigures::Of(e)};
             return;
         }
-        mv_broken.push_back({event, e});
+        mv_broken.push_back({event, EntryFigures::Of(e)});
     }
 
     void Report() const {
@@ -103,17 +136,14 @@ public:
     std::string m_season;
 
 private:
-    struct Mark {
-        int m_section;
-        RecordEntry m_entry;
-    };
     struct Broken {
         RecordEvent m_event;
-        RecordEntry m_entry;
+        EntryFigures m_figures;
     };
 
     // Partnerships hold a mark for each wicket; the other sections one.
-    static bool SameMark(int section, const RecordEntry& a, const RecordEntry& b) {
+    template <typename A, typename B>
+    static bool SameMark(int section, const A& a, const B& b) {
         return section != REC_PARTNERSHIPS || a.m_wickets == b.m_wickets;
     }
 
@@ -122,17 +152,22 @@ private:
         for (int i = 0; i < RECORD_SECTIONS; ++i) {
             const int section = RecordsTable::SectionCode(i);
             for (const RecordEntry& r : m_table.mv_sections[i])
-                if (!IsEmptyRecord(r) && !MarkBefore(section, r)) mv_marks.push_back({section, r});
+                if (!IsEmptyRecord(r) && !MarkIn(i, section, r)) mv_marks[i].push_back(EntryFigures::Of(r));
         }
     }
 
-    const RecordEntry* MarkBefore(int section, const RecordEntry& e) const {
-        for (const Mark& m : mv_marks)
-            if (m.m_section == section && SameMark(section, m.m_entry, e)) return &m.m_entry;
+    const EntryFigures* MarkIn(int index, int section, const RecordEntry& e) const {
+        for (const EntryFigures& m : mv_marks[index])
+            if (SameMark(section, m, e)) return &m;
         return nullptr;
     }
 
-    std::vector<Mark> mv_marks;
+    const EntryFigures* MarkBefore(int section, const RecordEntry& e) const {
+        const int index = RecordsTable::SectionIndex(section);
+        return index < 0 ? nullptr : MarkIn(index, section, e);
+    }
+
+    std::vector<EntryFigures> mv_marks[RECORD_SECTIONS];  // by section index
     std::vector<Broken> mv_broken;
 };
 
@@ -270,26 +305,16 @@ bool IsEmptyRecord(const RecordEntry& e) {
 }
 
 int InsertRecord(RecordsTable& table, int section, const RecordEntry& entry) {
-    if (RecordsTable::SectionIndex(section) < 0) return -1;
+    const int row = RecordRank(table, section, entry);
+    if (row < 0) return -1;
     std::vector<RecordEntry>& rows = table.Section(section);
     if (section == REC_PARTNERSHIPS) {
-        // One row per wicket: the best stand for it.
-        const int row = entry.m_wickets - 1;
-        if (row < 0 || row >= static_cast<int>(rows.size())) return -1;
-        RecordEntry& held = rows[static_cast<size_t>(row)];
-        if (!IsEmptyRecord(held) && held.m_wickets == entry.m_wickets && !Better(section, entry, held))
-            return -1;
-        held = entry;
-        return row;
+        rows[static_cast<size_t>(row)] = entry;
+    } else {
+        rows.insert(rows.begin() + row, entry);
+        rows.pop_back();
     }
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (IsEmptyRecord(rows[i]) || Better(section, entry, rows[i])) {
-            rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(i), entry);
-            rows.pop_back();
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    return row;
 }
 
 void UpdateRecordTables(const Match& match, RecordsTable& table) {
