@@ -1,7 +1,7 @@
 #include "season/Fitness.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <vector>
 
 #include "season/News.h"
 #include "season/Squads.h"
@@ -25,13 +25,19 @@ int SideOf(const Player& p) {
     return p.CurrentClub();
 }
 
-bool SidePlaysToday(int sideId) {
-    if (sideId >= FIRST_CLUB_ID) {
-        const Team* t = ClubById(sideId);
-        return t && t->m_playingToday;
-    }
-    const Country* c = NationalSideById(sideId);
-    return c && c->m_playingToday;
+// The ids of the sides that play today, sorted: the few a player's side is
+// looked for among. A side is the first record with its id, a club's id
+// FIRST_CLUB_ID or more, a country's less, as ClubById and NationalSideById
+// find them.
+std::vector<int> SidesPlayingToday() {
+    std::vector<int> sides;
+    for (const Team& t : g_world.mv_teams)
+        if (t.m_playingToday && t.m_id >= FIRST_CLUB_ID && ClubById(t.m_id) == &t) sides.push_back(t.m_id);
+    for (const Country& c : g_world.mv_countries)
+        if (c.m_playingToday && c.m_id < FIRST_CLUB_ID && NationalSideById(c.m_id) == &c)
+            sides.push_back(c.m_id);
+    std::sort(sides.begin(), sides.end());
+    return sides;
 }
 
 float Settle(float form) {
@@ -43,12 +49,9 @@ float Settle(float form) {
 
 void UpdatePlayerFitnessAndInjuries() {
     const bool weekly = g_cricket.m_date.m_dayOfSeason % 7 == 0;
-    // Looked up once a side, not once a player: a side search walks the table.
-    std::unordered_map<int, bool> playing;
+    const std::vector<int> playing = SidesPlayingToday();
     auto playsToday = [&playing](int side) {
-        auto [at, added] = playing.try_emplace(side, false);
-        if (added) at->second = SidePlaysToday(side);
-        return at->second;
+        return std::binary_search(playing.begin(), playing.end(), side);
     };
     for (Player& p : g_world.mv_players) {
         if (p.m_id <= 0 || p.m_retired) continue;
