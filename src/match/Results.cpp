@@ -1,7 +1,9 @@
 #include "match/Results.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <tuple>
 
 #include "match/Match.h"
 #include "match/MatchLists.h"
@@ -64,10 +66,25 @@ bool BetterBowling(int32_t wickets, int32_t runs, int32_t bestWickets, int32_t b
     return wickets > bestWickets || (wickets == bestWickets && wickets > 0 && runs < bestRuns);
 }
 
+// Entries of a player's match, at most one an innings: kept in place, as
+// figures are gathered for every player of every match.
+template <typename T>
+class CPerInnings {
+public:
+    void Add(const T& item) { ma_items[mi_size++] = item; }
+    const T* begin() const { return ma_items.data(); }
+    const T* end() const { return ma_items.data() + mi_size; }
+    bool empty() const { return mi_size == 0; }
+
+private:
+    std::array<T, std::tuple_size_v<decltype(Match::m_innings)>> ma_items{};
+    size_t mi_size = 0;
+};
+
 // A player's figures in one match, gathered from the four innings.
 struct MatchFigures {
-    std::vector<std::pair<int32_t, bool>> mv_innings;     // runs, not out
-    std::vector<std::pair<int32_t, int32_t>> mv_bowling;  // wickets, runs
+    CPerInnings<std::pair<int32_t, bool>> mv_innings;     // runs, not out
+    CPerInnings<std::pair<int32_t, int32_t>> mv_bowling;  // wickets, runs
     int32_t mi_balls = 0;
     int32_t mi_maidens = 0;
     int32_t mi_runsConceded = 0;
@@ -83,14 +100,14 @@ MatchFigures GatherFigures(const Match& match, int32_t sideId, int32_t playerId)
         if (innings.mi_battingTeam == sideId) {
             for (const BatsmanFigures& batsman : innings.m_batsmen) {
                 if (batsman.mi_player == playerId && batsman.mi_howOut != 0) {
-                    figures.mv_innings.emplace_back(BatsmanRuns(batsman), batsman.mi_howOut < 0);
+                    figures.mv_innings.Add({BatsmanRuns(batsman), batsman.mi_howOut < 0});
                     break;
                 }
             }
         } else if (innings.mi_bowlingTeam == sideId) {
             for (const BowlerFigures& bowler : innings.m_bowlers) {
                 if (bowler.mi_player == playerId && bowler.mi_balls > 0) {
-                    figures.mv_bowling.emplace_back(bowler.mi_wickets, bowler.mi_runs);
+                    figures.mv_bowling.Add({bowler.mi_wickets, bowler.mi_runs});
                     figures.mi_balls += bowler.mi_balls;
                     figures.mi_maidens += bowler.mi_maidens;
                     figures.mi_runsConceded += bowler.mi_runs;
