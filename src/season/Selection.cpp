@@ -93,19 +93,26 @@ int64_t BattingPositionKey(int id) {
     return -static_cast<int64_t>(p ? p->m_batPosition : 0);
 }
 
-// Ranks a copy of the list, highest key first.
+// Adds the players of the pool not yet chosen, highest key first, until
+// `target` are chosen; of equal keys the one earlier in the pool, as a stable
+// ranking of the pool would give them. A pick takes a few players, so they
+// are found one at a time rather than by ranking the whole pool.
 template <typename Key>
-std::vector<int32_t> Ranked(const std::vector<int32_t>& ids, Key key) {
-    std::vector<int32_t> ranked = ids;
-    RankByKey(ranked, key);
-    return ranked;
-}
-
-// Adds the best-ranked players not yet chosen until `target` are chosen.
-void FillFrom(const std::vector<int32_t>& ranked, std::vector<int32_t>& chosen, size_t target) {
-    for (int32_t id : ranked) {
-        if (chosen.size() >= target) break;
-        if (!IsIdInList(chosen, id)) chosen.push_back(id);
+void FillFrom(const std::vector<int32_t>& pool, Key key, std::vector<int32_t>& chosen, size_t target) {
+    if (chosen.size() >= target) return;
+    std::vector<decltype(key(int32_t{}))> keys(pool.size());
+    std::vector<uint8_t> open(pool.size());
+    for (size_t i = 0; i < pool.size(); ++i) {
+        open[i] = !IsIdInList(chosen, pool[i]);
+        if (open[i]) keys[i] = key(pool[i]);
+    }
+    while (chosen.size() < target) {
+        size_t best = pool.size();
+        for (size_t i = 0; i < pool.size(); ++i)
+            if (open[i] && (best == pool.size() || keys[i] > keys[best])) best = i;
+        if (best == pool.size()) return;
+        open[best] = 0;
+        chosen.push_back(pool[best]);
     }
 }
 
@@ -190,27 +197,29 @@ Selection ChooseXI(int sideId, bool national, bool oneDay, int groundId) {
     if (pool.size() < static_cast<size_t>(XI_PLAYERS)) return result;
 
     std::vector<int32_t> chosen;
-    const int keeper = Ranked(pool, KeeperKey).front();
-    chosen.push_back(keeper);
+    FillFrom(pool, KeeperKey, chosen, 1);
+    const int keeper = chosen.front();
     const Player* keeperRecord = P(keeper);
     const bool keeperOpens =
         keeperRecord && (keeperRecord->m_batPosition == 1 || keeperRecord->m_batPosition == 2);
 
     // The best openers, as many as the keeper leaves room for.
-    FillFrom(Ranked(pool, OpenerKey), chosen, chosen.size() + (keeperOpens ? 1 : 2));
-    FillFrom(Ranked(pool, MiddleOrderKey), chosen, 7);
-    FillFrom(Ranked(pool, SpinBowlerKey), chosen,
-             chosen.size() + static_cast<size_t>(SpinnersWanted(groundId)));
-    FillFrom(Ranked(pool, PaceBowlerKey), chosen, XI_PLAYERS);
+    FillFrom(pool, OpenerKey, chosen, chosen.size() + (keeperOpens ? 1 : 2));
+    FillFrom(pool, MiddleOrderKey, chosen, 7);
+    FillFrom(pool, SpinBowlerKey, chosen, chosen.size() + static_cast<size_t>(SpinnersWanted(groundId)));
+    FillFrom(pool, PaceBowlerKey, chosen, XI_PLAYERS);
 
-    const int captain = Ranked(chosen, CaptaincyKey).front();
-    const std::vector<int32_t> attack = Ranked(chosen, PaceBowlerKey);
-    const std::vector<int32_t> order = Ranked(chosen, BattingPositionKey);
+    std::vector<int32_t> captain;
+    FillFrom(chosen, CaptaincyKey, captain, 1);
+    std::vector<int32_t> attack;
+    FillFrom(chosen, PaceBowlerKey, attack, 2);
+    std::vector<int32_t> order = chosen;
+    RankByKey(order, BattingPositionKey);
 
     std::copy(order.begin(), order.end(), result.begin());
     // Every role player is one of the eleven; the fall-backs only guard slots.
     const int keeperSlot = SlotOf(result, keeper);
-    const int captainSlot = SlotOf(result, captain);
+    const int captainSlot = SlotOf(result, captain.front());
     const int open1Slot = SlotOf(result, attack[0]);
     const int open2Slot = SlotOf(result, attack[1]);
     result[SEL_KEEPER] = keeperSlot >= 0 ? keeperSlot : 5;
