@@ -320,7 +320,7 @@ void Match::Field() {
             aerial = Rand() % 100 < 50;
             catchEase = 1.1f;
         }
-        b.mi_bearing = ((bearing % 360) + 360) % 360;
+        b.mi_bearing = WrapDegrees(bearing);
         b.mf_power = power;
         b.mb_aerial = aerial;
         float distance = power * FULL_HIT;

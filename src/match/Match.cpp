@@ -117,7 +117,7 @@ const BallRecord& Innings::BallAt(int index) const {
 }
 
 int DirectionIndex(int pictureBearing) {
-    int bearing = ((pictureBearing % 360) + 360) % 360;
+    int bearing = WrapDegrees(pictureBearing);
     int fromStraight = bearing <= 180 ? bearing : 360 - bearing;
     int row = fromStraight > 120 ? 0 : fromStraight >= 60 ? 1 : 2;
     // Bearings below 180 point to the left of the picture.

@@ -104,6 +104,11 @@ inline int SquadSlot(int value) {
         return value;
     return value < 0 ? 0 : SQUAD_SIZE - 1;
 }
+// A bearing in degrees brought to 0..359 with one division.
+inline int WrapDegrees(int degrees) {
+    int d = degrees % 360;
+    return d < 0 ? d + 360 : d;
+}
 inline constexpr int SESSION_SLOTS = 15;
 inline constexpr int PARTNERSHIP_STEPS = 15;  // 50, 100, ... 750
 
