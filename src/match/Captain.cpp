@@ -140,10 +140,9 @@ void Match::ChooseTactics() {
     } else {
         base = FIRST_CLASS_AGGRESSION;
         if (IsLastInnings()) {
-            base = LastInningsAggression(Target() - InningsTotal(in), RemainingOvers(), wickets);
+            base = LastInningsAggression(1 - BattingLead(), RemainingOvers(), wickets);
         } else if (mi_currentInnings >= 2) {
-            base = SecondInningsAggression(SideRuns(in.mi_battingTeam) - SideRuns(in.mi_bowlingTeam),
-                                           RemainingOvers(), mi_dayIndex >= mi_length - 2);
+            base = SecondInningsAggression(BattingLead(), RemainingOvers(), mi_dayIndex >= mi_length - 2);
         }
     }
     for (int pos : {mi_batsman1, mi_batsman2}) {

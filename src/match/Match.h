@@ -413,6 +413,9 @@ public:
     bool IsLastInnings() const;
     int32_t Target() const;  // runs the side batting last needs to win
     int32_t SideRuns(int32_t sideId) const;
+    // Runs the side batting now has over the side fielding, all innings so far
+    // (SideRuns of one less the other, in one pass).
+    int32_t BattingLead() const;
     int32_t RemainingOvers() const;  // overs left in a match over days
     bool ComputerShouldDeclare() const;
     void RestDuringBreak();

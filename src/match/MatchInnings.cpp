@@ -269,11 +269,18 @@ bool Match::IsLastInnings() const {
 }
 
 int32_t Match::Target() const {
-    const Innings& innings = CurrentInnings();
-    int32_t batting = innings.mi_battingTeam;
-    int32_t fielding = innings.mi_bowlingTeam;
-    int32_t before = SideRuns(batting) - InningsTotal(innings);
-    return SideRuns(fielding) - before + 1;
+    return InningsTotal(CurrentInnings()) - BattingLead() + 1;
+}
+
+int32_t Match::BattingLead() const {
+    const Innings& current = CurrentInnings();
+    int32_t lead = 0;
+    for (const Innings& innings : m_innings) {
+        if (!innings.mb_started) continue;
+        if (innings.mi_battingTeam == current.mi_battingTeam) lead += InningsTotal(innings);
+        if (innings.mi_battingTeam == current.mi_bowlingTeam) lead -= InningsTotal(innings);
+    }
+    return lead;
 }
 
 int32_t Match::RemainingOvers() const {
@@ -284,7 +291,7 @@ int32_t Match::RemainingOvers() const {
 bool Match::ComputerShouldDeclare() const {
     const Innings& innings = CurrentInnings();
     int32_t total = InningsTotal(innings);
-    int32_t lead = SideRuns(innings.mi_battingTeam) - SideRuns(innings.mi_bowlingTeam);
+    int32_t lead = BattingLead();
     int32_t remaining = RemainingOvers();
     bool firstInningsOfSide = mi_currentInnings <= 1;
     if (firstInningsOfSide) {
@@ -307,7 +314,7 @@ void Match::EndOfInningsChecks() {
     if (mi_playState == PLAY_MATCH_OVER || mi_resultKind != RESULT_NONE || mb_followOnOpen) return;
     Innings& innings = CurrentInnings();
     if (!innings.mb_started || innings.mb_closed) return;
-    if (IsLastInnings() && InningsTotal(innings) >= Target()) {
+    if (IsLastInnings() && BattingLead() > 0) {  // the target reached
         CloseInnings(0);
     } else if (innings.Wickets() >= ALL_OUT) {
         CloseInnings(INNINGS_ALL_OUT);
