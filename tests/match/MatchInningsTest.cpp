@@ -82,7 +82,7 @@ TEST_F(MatchInnings, HumanBowlerWhoIsWornOutMustBeReplaced) {
     UseStandIn(match, {0});
     match.mb_dayStarted = 1;
     Innings& innings = match.CurrentInnings();
-    (innings.mi_bowlingTeam == HOME ? match.mb_team1Human : match.mb_team2Human) = 1;
+    MakeFieldingSideHuman(match);
     match.FieldingSide().m_players[match.mi_bowler2].mf_energy = 20.0f;
     match.mb_completeOver = 1;  // an Over press
     match.Step();
@@ -140,7 +140,7 @@ TEST_F(MatchInnings, HumanSideThatNeverChangesItsBowlerIsAskedToRestHim) {
     UseStandIn(match, {0});
     match.mb_dayStarted = 1;
     Innings& innings = match.CurrentInnings();
-    (innings.mi_bowlingTeam == HOME ? match.mb_team1Human : match.mb_team2Human) = 1;
+    MakeFieldingSideHuman(match);
     // Over presses, each question answered by keeping the bowler on while he
     // is fit enough: no spell runs past its length without the question.
     int questions = 0;

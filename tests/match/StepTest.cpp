@@ -385,7 +385,7 @@ TEST_F(Step, NoBallWhileADecisionIsOpenOrTheSideMustChooseItsPlans) {
 
     // A human fielding side whose plans break the fielding restrictions waits.
     match.mi_decision = DECISION_NONE;
-    (match.CurrentInnings().mi_bowlingTeam == HOME ? match.mb_team1Human : match.mb_team2Human) = 1;
+    MakeFieldingSideHuman(match);
     match.Step();
     EXPECT_EQ(match.mb_wait, 1);
     EXPECT_EQ(g_standIn.m_balls, 0);
@@ -396,7 +396,7 @@ TEST_F(Step, HumanFieldingSideMustReplaceABowlerAtHisLimit) {
     UseStandIn(match, {0});
     match.Step();
     Innings& innings = match.CurrentInnings();
-    (innings.mi_bowlingTeam == HOME ? match.mb_team1Human : match.mb_team2Human) = 1;
+    MakeFieldingSideHuman(match);
     g_world.mv_pacePlans.resize(6);
     g_world.mv_spinPlans.resize(6);
     for (BowlPlan& plan : g_world.mv_pacePlans) plan.m_manyInField = 1;

@@ -127,6 +127,11 @@ inline std::array<int32_t, SQUAD_SIZE> Eleven(int firstId) {
     return players;
 }
 
+// Hands the side fielding in the current innings to the user.
+inline void MakeFieldingSideHuman(Match& match) {
+    (match.CurrentInnings().mi_bowlingTeam == HOME ? match.mb_team1Human : match.mb_team2Human) = 1;
+}
+
 // A match between the two sides, set up and started without a human side,
 // home side batting first unless asked otherwise.
 inline Match& StartComputerMatch(int competition, bool homeBats = true) {
