@@ -2,7 +2,10 @@
 // skill and risk figures, and from the risks whether he misses, edges, mishits,
 // is bowled or lbw, or meets the ball cleanly.
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstdio>
+#include <vector>
 
 #include "match/Match.h"
 #include "world/Random.h"
@@ -22,17 +25,46 @@ float OneDayChase(int intent) {
     return intent == INTENT_SLOG ? 2.0f : intent == INTENT_ATTACK ? 1.4f : 1.0f;
 }
 
-// Intent weights by the intent value, bands tested from the top.
+// Intent weights by the intent value in bands of ten, 90 and over first,
+// with their running sums and the intent that each draw below the total picks.
+constexpr int INTENT_BANDS = 10;
+constexpr int INTENT_DRAWS = 160;  // above the largest total
+constexpr float INTENT_WEIGHTS[INTENT_BANDS][INTENTS] = {
+    {0, 3, 20, 33, 40},  {2, 5, 24, 35, 20},  {5, 10, 40, 30, 15}, {10, 25, 50, 30, 8}, {15, 20, 55, 21, 5},
+    {20, 39, 45, 15, 3}, {25, 50, 37, 10, 3}, {40, 70, 30, 10, 2}, {35, 70, 15, 3, 0},  {60, 50, 12, 3, 0},
+};
 struct IntentRow {
-    int from;
-    float weight[INTENTS];
+    std::array<float, INTENTS> weight{};
+    std::array<float, INTENTS> sum{};
+    int total = 1;
+    std::array<uint8_t, INTENT_DRAWS> intentAt{};  // offset from INTENT_BLOCK
 };
-const IntentRow INTENT_TABLE[] = {
-    {90, {0, 3, 20, 33, 40}},    {80, {2, 5, 24, 35, 20}},  {70, {5, 10, 40, 30, 15}},
-    {60, {10, 25, 50, 30, 8}},   {50, {15, 20, 55, 21, 5}}, {40, {20, 39, 45, 15, 3}},
-    {30, {25, 50, 37, 10, 3}},   {20, {40, 70, 30, 10, 2}}, {10, {35, 70, 15, 3, 0}},
-    {-1000, {60, 50, 12, 3, 0}},
-};
+constexpr std::array<IntentRow, INTENT_BANDS> MakeIntentRows() {
+    std::array<IntentRow, INTENT_BANDS> rows{};
+    for (int band = 0; band < INTENT_BANDS; ++band) {
+        IntentRow& row = rows[band];
+        float sum = 0.0f;
+        for (int i = 0; i < INTENTS; ++i) {
+            row.weight[i] = INTENT_WEIGHTS[band][i];
+            sum += INTENT_WEIGHTS[band][i];
+            row.sum[i] = sum;
+        }
+        row.total = std::max(static_cast<int>(sum), 1);
+        for (int r = 0; r < row.total; ++r) {
+            int i = 0;
+            while (i < INTENTS - 1 && !(r < row.sum[i])) ++i;
+            row.intentAt[r] = static_cast<uint8_t>(i);
+        }
+    }
+    return rows;
+}
+// A total past INTENT_DRAWS writes outside intentAt and so fails to compile.
+constexpr std::array<IntentRow, INTENT_BANDS> INTENT_ROWS = MakeIntentRows();
+
+// The band of an intent value of 0..100.
+int IntentBand(int value) {
+    return INTENT_BANDS - 1 - std::min(value / 10, INTENT_BANDS - 1);
+}
 
 // Attacking stroke weights by movement, in the order of ATTACK_STROKES.
 constexpr int ATTACK_STROKES[9] = {STROKE_STRAIGHT_DRIVE, STROKE_COVER_DRIVE, STROKE_ON_DRIVE,
@@ -66,34 +98,32 @@ float DefenceWeight(int intent, bool limited) {
     }
 }
 
-// Weights of the four core batting skills for each stroke.
+// Weights of the four core batting skills for each stroke, by its offset
+// from STROKE_LEAVE; a stroke without a row of its own takes the on drive's.
 struct SkillWeights {
     float w[4];
 };
-SkillWeights StrokeSkillWeights(int stroke) {
-    switch (stroke) {
-        case STROKE_FORWARD_DEFENCE:
-        case STROKE_STRAIGHT_DRIVE:
-            return {{0.5f, 0.0f, 0.25f, 0.25f}};
-        case STROKE_BACK_DEFENCE:
-            return {{0.0f, 0.5f, 0.25f, 0.25f}};
-        case STROKE_CUT:
-            return {{0.0f, 0.5f, 0.5f, 0.0f}};
-        case STROKE_PULL:
-        case STROKE_HOOK:
-            return {{0.0f, 0.5f, 0.0f, 0.5f}};
-        case STROKE_SWEEP:
-            return {{0.5f, 0.0f, 0.0f, 0.5f}};
-        case STROKE_COVER_DRIVE:
-        case STROKE_OFF_DRIVE:
-            return {{0.5f, 0.0f, 0.4f, 0.1f}};  // front foot, off side
-        case STROKE_ON_DRIVE:
-            return {{0.5f, 0.0f, 0.1f, 0.4f}};
-        case STROKE_LEG_GLANCE:
-            return {{0.2f, 0.3f, 0.0f, 0.5f}};
-        default:
-            return {{0.5f, 0.0f, 0.1f, 0.4f}};
-    }
+constexpr SkillWeights OTHER_STROKE_SKILL = {{0.5f, 0.0f, 0.1f, 0.4f}};
+constexpr SkillWeights STROKE_SKILL_WEIGHTS[] = {
+    OTHER_STROKE_SKILL,            // leave
+    {{0.5f, 0.0f, 0.25f, 0.25f}},  // forward defence
+    {{0.0f, 0.5f, 0.25f, 0.25f}},  // back defence
+    {{0.5f, 0.0f, 0.25f, 0.25f}},  // straight drive
+    {{0.5f, 0.0f, 0.4f, 0.1f}},    // cover drive: front foot, off side
+    {{0.2f, 0.3f, 0.0f, 0.5f}},    // leg glance
+    {{0.0f, 0.5f, 0.5f, 0.0f}},    // cut
+    {{0.0f, 0.5f, 0.0f, 0.5f}},    // pull
+    {{0.0f, 0.5f, 0.0f, 0.5f}},    // hook
+    {{0.5f, 0.0f, 0.0f, 0.5f}},    // sweep
+    OTHER_STROKE_SKILL,            // 20110, unused
+    {{0.5f, 0.0f, 0.1f, 0.4f}},    // on drive
+    {{0.5f, 0.0f, 0.4f, 0.1f}},    // off drive
+};
+static_assert(STROKE_OFF_DRIVE - STROKE_LEAVE == 12, "one row a stroke code");
+
+const SkillWeights& StrokeSkillWeights(int stroke) {
+    const auto k = static_cast<unsigned>(stroke - STROKE_LEAVE);
+    return k < std::size(STROKE_SKILL_WEIGHTS) ? STROKE_SKILL_WEIGHTS[k] : OTHER_STROKE_SKILL;
 }
 
 bool FieldHasPosition(int setupPos, std::initializer_list<int> numbers) {
@@ -111,179 +141,30 @@ bool FieldHasPosition(int setupPos, std::initializer_list<int> numbers) {
 }
 
 // Risk factor of the intent value: a cautious batsman takes fewer chances.
-float IntentBandFactor(int v) {
-    static const struct {
+constexpr int INTENT_VALUES = 101;  // 0..100
+constexpr std::array<float, INTENT_VALUES> MakeIntentBandFactors() {
+    constexpr struct {
         int below;
         float factor;
     } BANDS[] = {{5, 0.74f},  {10, 0.78f}, {20, 0.84f}, {30, 0.9f},   {61, 1.0f},
                  {70, 1.08f}, {80, 1.16f}, {90, 1.26f}, {1000, 1.38f}};
-    for (const auto& band : BANDS) {
-        if (v < band.below) return band.factor;
+    std::array<float, INTENT_VALUES> factors{};
+    for (int v = 0; v < INTENT_VALUES; ++v) {
+        int band = 0;
+        while (v >= BANDS[band].below) ++band;
+        factors[v] = BANDS[band].factor;
     }
-    return 1.38f;
+    return factors;
 }
+constexpr std::array<float, INTENT_VALUES> INTENT_BAND_FACTORS = MakeIntentBandFactors();
 
-}  // namespace
-
-float StrokeSkill(const Player& p, int stroke) {
-    SkillWeights w = StrokeSkillWeights(stroke);
-    float s = 0.0f;
-    for (int i = 0; i < 4; ++i) s += w.w[i] * static_cast<float>(p.m_batSkill[i]);
-    return s;
-}
-
-// Risk figures of a stroke: the chances that it goes wrong, never negative
-// and never a division by zero, whatever the skills.
-void StrokeRisks(float skill, float quality, float bounce, float eye, std::array<float, 3>& risk) {
-    float s = std::max(skill, 1.0f);
-    risk = {0.18f / s, 0.15f / s, 0.5f / s};
-    // Quality: continuous at 60, harder to play as it rises.
-    float qf = quality > 60.0f ? quality / 60.0f : quality * 0.01f + 0.4f;
-    float bf;
-    if (bounce > 7.5f)
-        bf = 0.7f - (bounce - 7.5f) * 0.05f;
-    else if (bounce > 5.0f)
-        bf = 1.0f - (bounce - 5.0f) / 13.0f;
-    else if (bounce >= 2.5f)
-        bf = 1.0f + (bounce - 2.5f) * 0.1f;
-    else
-        bf = 1.05f + (2.5f - bounce) / 14.0f;
-    float ef = 1.0f;
-    float e = std::min(eye, 10.0f);
-    if (e >= 3.0f) ef = 1.0f - e / 110.0f;
-    float f = std::max(qf * bf * ef, 0.0f);
-    risk[0] *= f;
-    risk[1] *= f;
-}
-
-void Match::PlayShot() {
-    BallState& b = m_ball;
-    mi_ballOutcome = OUTCOME_RUNS;
-    b.mi_intentDraw = 0;
-    b.mf_intentWeight.fill(0.0f);
-    b.mf_intentSum.fill(0.0f);
-    b.mi_contact = CONTACT_NONE;
-    b.mb_aerial = 0;
-    b.mf_power = 0.0f;
-    b.mb_appeal = 0;
-    b.mi_fielder = -1;
-    b.mi_fielderFigure = -1;
-    b.mb_dropped = 0;
-    b.mb_overthrow = 0;
-
-    Innings& in = CurrentInnings();
-    int strikerPos = SquadSlot(mi_striker);
-    int strikerSlot = SquadSlot(in.mi_battingOrder[strikerPos]);
-    int bowlerSlot = SquadSlot(mi_bowler);
-    MatchPlayer& mp = BattingSide().m_players[strikerSlot];
-    const Player* striker = PlayerById(in.m_batsmen[strikerPos].mi_player);
-
-    b.mi_intentValue = std::clamp(static_cast<int>(mp.mf_aggression[bowlerSlot]), 0, 100);
-    b.mf_energy = mp.mf_energy;
-    // A long innings tires the batsman.
-    int faced = in.m_batsmen[strikerPos].Balls();
-    if (faced >= 100) b.mf_energy = std::max(b.mf_energy - (faced - 100) * 0.1f, 20.0f);
-    b.mi_skill7 = striker ? striker->m_batSkill[6] : 0;
-
-    const IntentRow* row = &INTENT_TABLE[0];
-    for (const IntentRow& r : INTENT_TABLE) {
-        row = &r;
-        if (b.mi_intentValue >= r.from) break;
-    }
-    float sum = 0.0f;
-    for (int i = 0; i < INTENTS; ++i) {
-        b.mf_intentWeight[i] = row->weight[i];
-        sum += row->weight[i];
-        b.mf_intentSum[i] = sum;
-    }
-    int r = Rand() % std::max(static_cast<int>(b.mf_intentSum[4]), 1);
-    b.mi_intentDraw = r;
-    int intent = INTENT_SLOG;
-    for (int i = 0; i < INTENTS - 1; ++i) {
-        if (r < b.mf_intentSum[i]) {
-            intent = INTENT_BLOCK + i;
-            break;
-        }
-    }
-    b.mi_intent = intent;
-    b.mi_stroke = intent;
-    b.mi_strokeFlag = 0;
-    b.mi_stroke = ChooseStroke();
-
-    if (b.mi_stroke == STROKE_LEAVE) {
-        b.mf_strokeSkill = striker ? StrokeSkill(*striker, STROKE_FORWARD_DEFENCE) : 0.0f;
-    } else {
-        b.mf_strokeSkill = striker ? StrokeSkill(*striker, b.mi_stroke) : 0.0f;
-    }
-    float eye = mp.mf_eye[bowlerSlot];
-    StrokeRisks(b.mf_strokeSkill, b.mf_quality, mf_bounce, eye, b.mf_risk);
-    if (mb_wide) {
-        b.mf_risk[0] = 0.0f;
-        b.mf_risk[1] = 0.0f;
-    }
-    float energyFactor = b.mf_energy < 50.0f ? 1.0f + (50.0f - b.mf_energy) / 100.0f : 1.0f;
-    // A worn pitch gets harder to bat on, and helps spin most.
-    float wearFactor = 1.0f + mf_pitchWear * 0.02f;
-    if (IsSpin(b.mi_bowlType) && mf_turn > 5.0f) wearFactor *= 1.0f + (mf_turn - 5.0f) * 0.03f;
-    float band = IntentBandFactor(b.mi_intentValue) * energyFactor * wearFactor;
-    b.mf_risk[0] *= band;
-    b.mf_risk[1] *= band;
-    if (!IsFirstClass()) {
-        // Going for the runs costs wickets, judged on the intent he chose.
-        // One-day bowlers bowl to contain, so fewer balls beat the bat.
-        float chase = OneDayChase(b.mi_intent);
-        b.mf_risk[0] *= 0.8f * chase;
-        b.mf_risk[1] *= chase;
-    }
-
-    DecideContact();
-}
-
-int Match::ChooseStroke() {
-    BallState& b = m_ball;
-    bool limited = !IsFirstClass();
-    int p = Rand() % 100;
-    bool mayLeave = true;
-    if (b.mb_movementFlag) {
-        switch (b.mi_intent) {
-            case INTENT_BLOCK:
-                p = limited ? 40 : 30;
-                break;
-            case INTENT_CAUTIOUS:
-                p = limited ? 64 : 50;
-                break;
-            case INTENT_NORMAL:
-                p = limited ? 83 : 64;
-                break;
-            case INTENT_SLOG:
-                if (limited)
-                    mayLeave = false;
-                else
-                    p = 0;
-                break;
-            default:
-                mayLeave = false;
-                break;
-        }
-        int k = b.mi_skill7;
-        if (k > 70) p += k / 8;
-        if (k > 90) p += k / 16;
-        p = std::clamp(p, 4, 94);
-        if (mayLeave && Rand() % 100 >= p) return STROKE_LEAVE;
-    }
-    int stroke = PickStroke(b.mi_length, b.mi_movement, b.mi_intent, mi_matchType);
-    if (mb_wide) stroke = STROKE_LEAVE;
-    return stroke;
-}
-
-namespace {
-
-// The draw of a stroke for one kind of ball: the whole-number bounds of
-// each stroke's share in ORDER, and their total. A pure function of the
-// length, the movement, the intent and the kind of match, so worked out once.
+// The draw of a stroke for one kind of ball: the total of the strokes'
+// whole-number shares in ORDER, and the stroke that each draw below it picks.
+// A pure function of the length, the movement, the intent and the kind of
+// match, so worked out once.
 struct StrokeDraw {
     int total = 0;
-    std::array<int, 12> bounds{};  // share i runs from bounds[i] to bounds[i + 1]
+    std::vector<uint8_t> strokeAt;  // offset from STROKE_LEAVE
 };
 
 const int* StrokeOrder() {
@@ -363,48 +244,79 @@ StrokeDraw MakeStrokeDraw(int length, int movement, int intent, bool limited) {
     float total = 0.0f;
     for (float w : weight) total += w;
     draw.total = std::max(static_cast<int>(total), 1);
+    int bounds[11];  // share i runs from bounds[i] to bounds[i + 1]
     float running = 0.0f;
     for (int i = 0; i < 11; ++i) {
-        draw.bounds[i] = static_cast<int>(running);
+        bounds[i] = static_cast<int>(running);
         running += weight[i];
     }
-    draw.bounds[11] = static_cast<int>(running);
+    // The bounds only rise and start at 0: the share is the first that ends past r.
+    draw.strokeAt.resize(static_cast<size_t>(draw.total));
+    for (int r = 0; r < draw.total; ++r) {
+        int i = 0;
+        while (i < 10 && r >= bounds[i + 1]) ++i;
+        draw.strokeAt[static_cast<size_t>(r)] = static_cast<uint8_t>(ORDER[i] - STROKE_LEAVE);
+    }
     return draw;
 }
+
+constexpr int LENGTHS = LENGTH_BOUNCER - LENGTH_GOOD + 1;
+constexpr int MOVEMENTS = MOVE_SPECIALITY - MOVE_STRAIGHT + 1;
+StrokeDraw s_draws[LENGTHS][MOVEMENTS][INTENTS][2];  // a total of 0: not made yet
+StrokeDraw s_otherDraw;
 
 const StrokeDraw& StrokeDrawFor(int length, int movement, int intent, bool limited) {
-    constexpr int LENGTHS = LENGTH_BOUNCER - LENGTH_GOOD + 1;
-    constexpr int MOVEMENTS = MOVE_SPECIALITY - MOVE_STRAIGHT + 1;
-    static StrokeDraw s_draws[LENGTHS][MOVEMENTS][INTENTS][2];  // a total of 0: not made yet
-    static StrokeDraw s_other;
-    const bool usual = length >= LENGTH_GOOD && length <= LENGTH_BOUNCER && movement >= MOVE_STRAIGHT &&
-                       movement <= MOVE_SPECIALITY && intent >= INTENT_BLOCK &&
-                       intent < INTENT_BLOCK + INTENTS;
-    if (!usual) {
-        s_other = MakeStrokeDraw(length, movement, intent, limited);
-        return s_other;
+    const auto l = static_cast<unsigned>(length - LENGTH_GOOD);
+    const auto m = static_cast<unsigned>(movement - MOVE_STRAIGHT);
+    const auto i = static_cast<unsigned>(intent - INTENT_BLOCK);
+    if (l >= LENGTHS || m >= MOVEMENTS || i >= INTENTS) [[unlikely]] {
+        s_otherDraw = MakeStrokeDraw(length, movement, intent, limited);
+        return s_otherDraw;
     }
-    const int l = length - LENGTH_GOOD, m = movement - MOVE_STRAIGHT, i = intent - INTENT_BLOCK;
-    const int k = limited ? 1 : 0;
-    StrokeDraw& draw = s_draws[l][m][i][k];
-    if (draw.total == 0) draw = MakeStrokeDraw(length, movement, intent, limited);
+    StrokeDraw& draw = s_draws[l][m][i][limited ? 1 : 0];
+    if (draw.total == 0) [[unlikely]]
+        draw = MakeStrokeDraw(length, movement, intent, limited);
     return draw;
 }
 
-}  // namespace
+inline float SkillFor(const Player& p, int stroke) {
+    const SkillWeights& w = StrokeSkillWeights(stroke);
+    float s = 0.0f;
+    for (int i = 0; i < 4; ++i) s += w.w[i] * static_cast<float>(p.m_batSkill[i]);
+    return s;
+}
 
-int Match::PickStroke(int length, int movement, int intent, int value) {
-    BallState& b = m_ball;
-    const int* ORDER = StrokeOrder();
-    const StrokeDraw& draw = StrokeDrawFor(length, movement, intent, !IsFirstClass());
-    int r = Rand() % draw.total;
-    // The bounds only rise and start at 0: the share is the first that ends past r.
-    int i = 0;
-    while (i < 10 && r >= draw.bounds[i + 1]) ++i;
-    int stroke = ORDER[i];
+// The factor of the delivery, the pitch and the batsman's eye on the two
+// risks that a stroke misses or edges.
+inline float DeliveryRiskFactor(float quality, float bounce, float eye) {
+    // Quality: continuous at 60, harder to play as it rises.
+    float qf = quality > 60.0f ? quality / 60.0f : quality * 0.01f + 0.4f;
+    float bf;
+    if (bounce > 7.5f)
+        bf = 0.7f - (bounce - 7.5f) * 0.05f;
+    else if (bounce > 5.0f)
+        bf = 1.0f - (bounce - 5.0f) / 13.0f;
+    else if (bounce >= 2.5f)
+        bf = 1.0f + (bounce - 2.5f) * 0.1f;
+    else
+        bf = 1.05f + (2.5f - bounce) / 14.0f;
+    float ef = 1.0f;
+    float e = std::min(eye, 10.0f);
+    if (e >= 3.0f) ef = 1.0f - e / 110.0f;
+    return std::max(qf * bf * ef, 0.0f);
+}
+
+// The strokes that may be changed after the draw: the sweep and the hook by
+// the kind of bowling, the leg glance and the hook by the field.
+constexpr uint32_t REDRAWN_STROKES = 1u << (STROKE_LEG_GLANCE - STROKE_LEAVE) |
+                                     1u << (STROKE_HOOK - STROKE_LEAVE) | 1u << (STROKE_SWEEP - STROKE_LEAVE);
+
+// A sweep to pace is a pull, a hook to wrist spin a sweep; a leg glance or a
+// hook into a field set for it is kept on skill or changed for a drive.
+int RedrawnStroke(Match& match, int stroke) {
+    BallState& b = match.m_ball;
     if (stroke == STROKE_SWEEP && !IsSpin(b.mi_bowlType)) stroke = STROKE_PULL;
     if (stroke == STROKE_HOOK && b.mi_bowlType > 5) stroke = STROKE_SWEEP;
-
     if (stroke == STROKE_LEG_GLANCE || stroke == STROKE_HOOK) {
         bool guarded = FieldHasPosition(b.mi_fieldSetup, {13, 28, 29});
         if (stroke == STROKE_HOOK && !guarded) {
@@ -412,22 +324,63 @@ int Match::PickStroke(int length, int movement, int intent, int value) {
                       (Rand() % 3 == 1 && FieldHasPosition(b.mi_fieldSetup, {4}));
         }
         if (guarded) {
-            const Player* striker = PlayerById(StrikerPlayer());
-            float skill = striker ? StrokeSkill(*striker, stroke) : 0.0f;
+            const Player* striker = PlayerById(match.StrikerPlayer());
+            float skill = striker ? SkillFor(*striker, stroke) : 0.0f;
             bool keep = Rand() % 103 < skill || Rand() % 6 == 3;
             if (!keep) stroke = Rand() % 30 < 15 ? STROKE_STRAIGHT_DRIVE : STROKE_ON_DRIVE;
         }
     }
-    // In the shortest game one stroke in three is hit in the air.
-    if (value >= 6 && Rand() % 3 == 1) b.mi_strokeFlag = 1;
     return stroke;
 }
 
-}  // namespace ravel
+inline int PickStrokeFor(Match& match, int length, int movement, int intent, int value, bool limited) {
+    const StrokeDraw& draw = StrokeDrawFor(length, movement, intent, limited);
+    const int at = draw.strokeAt[static_cast<size_t>(Rand() % draw.total)];
+    int stroke = STROKE_LEAVE + at;
+    if (REDRAWN_STROKES >> at & 1u) stroke = RedrawnStroke(match, stroke);
+    // In the shortest game one stroke in three is hit in the air.
+    if (value >= 6 && Rand() % 3 == 1) match.m_ball.mi_strokeFlag = 1;
+    return stroke;
+}
 
-namespace ravel {
+inline int ChooseStrokeFor(Match& match, bool limited) {
+    BallState& b = match.m_ball;
+    // The first draw decides nothing: every leave chance below is set by the
+    // intent, or there is no leave. It stays so that a seed plays as before.
+    Rand();
+    if (b.mb_movementFlag) {
+        int p = 0;
+        bool mayLeave = true;
+        switch (b.mi_intent) {
+            case INTENT_BLOCK:
+                p = limited ? 40 : 30;
+                break;
+            case INTENT_CAUTIOUS:
+                p = limited ? 64 : 50;
+                break;
+            case INTENT_NORMAL:
+                p = limited ? 83 : 64;
+                break;
+            case INTENT_SLOG:
+                mayLeave = !limited;
+                break;
+            default:
+                mayLeave = false;
+                break;
+        }
+        if (mayLeave) {
+            int k = b.mi_skill7;
+            if (k > 70) p += k / 8;
+            if (k > 90) p += k / 16;
+            p = std::clamp(p, 4, 94);
+            if (Rand() % 100 >= p) return STROKE_LEAVE;
+        }
+    }
+    int stroke = PickStrokeFor(match, b.mi_length, b.mi_movement, b.mi_intent, match.mi_matchType, limited);
+    if (match.mb_wide) stroke = STROKE_LEAVE;
+    return stroke;
+}
 
-namespace {
 // How often the risk figures turn into a ball that beats the bat, an edge or
 // a mishit. The risk figures are per-mille sized, so these scale them up.
 constexpr float BEATEN_SCALE = 27.0f;
@@ -451,68 +404,174 @@ float OnTheStumps(int length, int movement) {
 float Uniform() {
     return static_cast<float>(Rand() % 10000) * 0.0001f;
 }
-}  // namespace
 
-void Match::DecideContact() {
-    BallState& b = m_ball;
-    const float* risk = b.mf_risk.data();
-    if (mb_wide) {
-        mi_ballOutcome = OUTCOME_WIDE;
-        b.mi_contact = CONTACT_NONE;
-        return;
-    }
-    bool defence = b.mi_stroke == STROKE_FORWARD_DEFENCE || b.mi_stroke == STROKE_BACK_DEFENCE;
-    bool slow = IsSpin(b.mi_bowlType);
-    float pace = slow ? SLOW_BOWLING_RISK : FAST_BOWLING_RISK;
-    // Slogging skies more mishits.
-    float mistime = (slow ? SLOW_BOWLING_RISK : 1.0f) *
-                    (IsFirstClass() ? 1.0f : 1.0f + (OneDayChase(b.mi_intent) - 1.0f) * 0.25f);
-    float u = Uniform();
-    if (b.mi_stroke == STROKE_LEAVE) {
-        // Leaving a ball that comes back in can cost his wicket.
-        bool comesIn = b.mi_movement == MOVE_IN_SWING || b.mi_movement == MOVE_OFF_BREAK ||
-                       b.mi_movement == MOVE_WRONGUN || b.mi_movement == MOVE_OFF_CUTTER;
-        if (comesIn && u < risk[0] * pace * LEAVE_DANGER * BEATEN_SCALE) {
+// A ball that beats the bat: bowled, lbw, off the pads or through to the keeper.
+void Beaten(Match& match) {
+    BallState& b = match.m_ball;
+    b.mi_contact = CONTACT_NONE;
+    if (Uniform() < OnTheStumps(b.mi_length, b.mi_movement)) {
+        // Through the gate or plumb in front.
+        if (Rand() % 100 < 50) {
+            match.mi_ballOutcome = OUTCOME_BOWLED;
+        } else {
             b.mb_appeal = 1;
-            if (Rand() % 3 == 0)
-                mi_ballOutcome = OUTCOME_BOWLED;
-            else if (Rand() % 10 < 6)
-                mi_ballOutcome = OUTCOME_LBW;
+            if (Rand() % 100 < 65)
+                match.mi_ballOutcome = OUTCOME_LBW;
             else
                 b.mi_contact = CONTACT_PADS;
         }
+    } else if (Rand() % 4 == 0) {
+        b.mi_contact = CONTACT_PADS;
+    }
+}
+
+// Leaving a ball that comes back in can cost his wicket.
+void Left(Match& match, float u, float pace) {
+    BallState& b = match.m_ball;
+    bool comesIn = b.mi_movement == MOVE_IN_SWING || b.mi_movement == MOVE_OFF_BREAK ||
+                   b.mi_movement == MOVE_WRONGUN || b.mi_movement == MOVE_OFF_CUTTER;
+    if (comesIn && u < b.mf_risk[0] * pace * LEAVE_DANGER * BEATEN_SCALE) {
+        b.mb_appeal = 1;
+        if (Rand() % 3 == 0)
+            match.mi_ballOutcome = OUTCOME_BOWLED;
+        else if (Rand() % 10 < 6)
+            match.mi_ballOutcome = OUTCOME_LBW;
+        else
+            b.mi_contact = CONTACT_PADS;
+    }
+}
+
+inline void DecideContactFor(Match& match, bool limited) {
+    BallState& b = match.m_ball;
+    if (match.mb_wide) {
+        match.mi_ballOutcome = OUTCOME_WIDE;
+        b.mi_contact = CONTACT_NONE;
+        return;
+    }
+    const bool slow = IsSpin(b.mi_bowlType);
+    const float pace = slow ? SLOW_BOWLING_RISK : FAST_BOWLING_RISK;
+    const float u = Uniform();
+    if (b.mi_stroke == STROKE_LEAVE) {
+        Left(match, u, pace);
         return;
     }
     // A forward or back defensive stroke plays with soft hands and a straight bat.
     // A batsman set on survival gives even less away.
+    const bool defence = b.mi_stroke == STROKE_FORWARD_DEFENCE || b.mi_stroke == STROKE_BACK_DEFENCE;
     float care = b.mi_intent == INTENT_BLOCK ? 0.55f : b.mi_intent == INTENT_CAUTIOUS ? 0.8f : 1.0f;
     if (b.mi_intentValue < 10) care *= SURVIVAL_CARE;  // batting to save the match
-    float beaten = risk[0] * pace * BEATEN_SCALE * care * (defence ? 0.6f : 1.0f);
-    float edge = risk[1] * pace * EDGE_SCALE * care * (defence ? 0.7f : 1.0f);
-    float mishit = risk[2] * mistime * MISHIT_SCALE * care * (defence ? 0.3f : 1.0f);
+    const float beaten = b.mf_risk[0] * pace * BEATEN_SCALE * care * (defence ? 0.6f : 1.0f);
     if (u < beaten) {
-        b.mi_contact = CONTACT_NONE;
-        if (Uniform() < OnTheStumps(b.mi_length, b.mi_movement)) {
-            // Through the gate or plumb in front.
-            if (Rand() % 100 < 50) {
-                mi_ballOutcome = OUTCOME_BOWLED;
-            } else {
-                b.mb_appeal = 1;
-                if (Rand() % 100 < 65)
-                    mi_ballOutcome = OUTCOME_LBW;
-                else
-                    b.mi_contact = CONTACT_PADS;
-            }
-        } else if (Rand() % 4 == 0) {
-            b.mi_contact = CONTACT_PADS;
-        }
-    } else if (u < beaten + edge) {
-        b.mi_contact = CONTACT_EDGE;
-    } else if (u < beaten + edge + mishit) {
-        b.mi_contact = CONTACT_MISHIT;
-    } else {
-        b.mi_contact = CONTACT_CLEAN;
+        Beaten(match);
+        return;
     }
+    const float edge = b.mf_risk[1] * pace * EDGE_SCALE * care * (defence ? 0.7f : 1.0f);
+    if (u < beaten + edge) {
+        b.mi_contact = CONTACT_EDGE;
+        return;
+    }
+    // Slogging skies more mishits.
+    const float mistime = (slow ? SLOW_BOWLING_RISK : 1.0f) *
+                          (limited ? 1.0f + (OneDayChase(b.mi_intent) - 1.0f) * 0.25f : 1.0f);
+    const float mishit = b.mf_risk[2] * mistime * MISHIT_SCALE * care * (defence ? 0.3f : 1.0f);
+    b.mi_contact = u < beaten + edge + mishit ? CONTACT_MISHIT : CONTACT_CLEAN;
+}
+
+}  // namespace
+
+float StrokeSkill(const Player& p, int stroke) {
+    return SkillFor(p, stroke);
+}
+
+// Risk figures of a stroke: the chances that it goes wrong, never negative
+// and never a division by zero, whatever the skills.
+void StrokeRisks(float skill, float quality, float bounce, float eye, std::array<float, 3>& risk) {
+    float s = std::max(skill, 1.0f);
+    float f = DeliveryRiskFactor(quality, bounce, eye);
+    risk = {0.18f / s * f, 0.15f / s * f, 0.5f / s};
+}
+
+void Match::PlayShot() {
+    BallState& b = m_ball;
+    mi_ballOutcome = OUTCOME_RUNS;
+    b.mi_contact = CONTACT_NONE;
+    b.mb_aerial = 0;
+    b.mf_power = 0.0f;
+    b.mb_appeal = 0;
+    b.mi_fielder = -1;
+    b.mi_fielderFigure = -1;
+    b.mb_dropped = 0;
+    b.mb_overthrow = 0;
+
+    Innings& in = CurrentInnings();
+    const int strikerPos = SquadSlot(mi_striker);
+    const int strikerSlot = SquadSlot(in.mi_battingOrder[strikerPos]);
+    const int bowlerSlot = SquadSlot(mi_bowler);
+    const MatchPlayer& mp = SideOf(in.mi_battingTeam).m_players[strikerSlot];
+    const BatsmanFigures& figures = in.m_batsmen[strikerPos];
+    const Player* striker = PlayerById(figures.mi_player);
+    const bool limited = !IsFirstClass();
+
+    const int intentValue = std::clamp(static_cast<int>(mp.mf_aggression[bowlerSlot]), 0, 100);
+    b.mi_intentValue = intentValue;
+    float energy = mp.mf_energy;
+    // A long innings tires the batsman.
+    const int faced = figures.Balls();
+    if (faced >= 100) energy = std::max(energy - (faced - 100) * 0.1f, 20.0f);
+    b.mf_energy = energy;
+    b.mi_skill7 = striker ? striker->m_batSkill[6] : 0;
+
+    const IntentRow& row = INTENT_ROWS[IntentBand(intentValue)];
+    b.mf_intentWeight = row.weight;
+    b.mf_intentSum = row.sum;
+    const int r = Rand() % row.total;
+    b.mi_intentDraw = r;
+    const int intent = INTENT_BLOCK + row.intentAt[r];
+    b.mi_intent = intent;
+    b.mi_strokeFlag = 0;
+    const int stroke = ChooseStrokeFor(*this, limited);
+    b.mi_stroke = stroke;
+
+    const float skill =
+        striker ? SkillFor(*striker, stroke == STROKE_LEAVE ? STROKE_FORWARD_DEFENCE : stroke) : 0.0f;
+    b.mf_strokeSkill = skill;
+    const float s = std::max(skill, 1.0f);
+    const float f = DeliveryRiskFactor(b.mf_quality, mf_bounce, mp.mf_eye[bowlerSlot]);
+    float risk0 = 0.18f / s * f;
+    float risk1 = 0.15f / s * f;
+    if (mb_wide) {
+        risk0 = 0.0f;
+        risk1 = 0.0f;
+    }
+    const float energyFactor = energy < 50.0f ? 1.0f + (50.0f - energy) / 100.0f : 1.0f;
+    // A worn pitch gets harder to bat on, and helps spin most.
+    float wearFactor = 1.0f + mf_pitchWear * 0.02f;
+    if (IsSpin(b.mi_bowlType) && mf_turn > 5.0f) wearFactor *= 1.0f + (mf_turn - 5.0f) * 0.03f;
+    const float band = INTENT_BAND_FACTORS[intentValue] * energyFactor * wearFactor;
+    risk0 *= band;
+    risk1 *= band;
+    if (limited) {
+        // Going for the runs costs wickets, judged on the intent he chose.
+        // One-day bowlers bowl to contain, so fewer balls beat the bat.
+        const float chase = OneDayChase(intent);
+        risk0 *= 0.8f * chase;
+        risk1 *= chase;
+    }
+    b.mf_risk = {risk0, risk1, 0.5f / s};
+
+    DecideContactFor(*this, limited);
+}
+
+int Match::ChooseStroke() {
+    return ChooseStrokeFor(*this, !IsFirstClass());
+}
+
+int Match::PickStroke(int length, int movement, int intent, int value) {
+    return PickStrokeFor(*this, length, movement, intent, value, !IsFirstClass());
+}
+
+void Match::DecideContact() {
+    DecideContactFor(*this, !IsFirstClass());
 }
 
 }  // namespace ravel
