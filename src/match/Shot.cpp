@@ -262,7 +262,13 @@ StrokeDraw MakeStrokeDraw(int length, int movement, int intent, bool limited) {
 
 constexpr int LENGTHS = LENGTH_BOUNCER - LENGTH_GOOD + 1;
 constexpr int MOVEMENTS = MOVE_SPECIALITY - MOVE_STRAIGHT + 1;
-StrokeDraw s_draws[LENGTHS][MOVEMENTS][INTENTS][2];  // a total of 0: not made yet
+// A draw's place: the length, the movement in sixteen, the intent in eight,
+// and the kind of match, found with shifts.
+constexpr size_t DrawPlace(unsigned length, unsigned movement, unsigned intent, bool limited) {
+    return (length << 8 | movement << 4 | intent << 1 | (limited ? 1u : 0u));
+}
+static_assert(MOVEMENTS <= 16 && INTENTS <= 8);
+StrokeDraw s_draws[DrawPlace(LENGTHS, 0, 0, false)];  // a total of 0: not made yet
 StrokeDraw s_otherDraw;
 
 const StrokeDraw& StrokeDrawFor(int length, int movement, int intent, bool limited) {
@@ -273,7 +279,7 @@ const StrokeDraw& StrokeDrawFor(int length, int movement, int intent, bool limit
         s_otherDraw = MakeStrokeDraw(length, movement, intent, limited);
         return s_otherDraw;
     }
-    StrokeDraw& draw = s_draws[l][m][i][limited ? 1 : 0];
+    StrokeDraw& draw = s_draws[DrawPlace(l, m, i, limited)];
     if (draw.total == 0) [[unlikely]]
         draw = MakeStrokeDraw(length, movement, intent, limited);
     return draw;
