@@ -1,7 +1,9 @@
 // The shot: the leave, the stroke choice, stroke skill and risk figures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <map>
 
 #include "MatchInvariantsWorld.h"
@@ -117,6 +119,33 @@ TEST_F(ShotTest, ABouncerIsRarelyPlayedOffTheFrontFoot) {
     EXPECT_NEAR(forwardGood, 90.0 / 368.0, 0.01);
     EXPECT_NEAR(forwardBouncer, 9.0 / 257.0, 0.005);
     EXPECT_GT(pullBouncer, pullGood * 1.5);
+}
+
+TEST(StrokeSkillTest, EachStrokeWeighsTheFourCoreSkills) {
+    Player p;
+    const int32_t skills[7] = {10, 20, 40, 80, 99, 99, 99};  // the last three never count
+    std::copy(std::begin(skills), std::end(skills), p.m_batSkill);
+    const struct {
+        int stroke;
+        float skill;
+    } cases[] = {
+        {STROKE_FORWARD_DEFENCE, 35.0f},
+        {STROKE_BACK_DEFENCE, 40.0f},
+        {STROKE_STRAIGHT_DRIVE, 35.0f},
+        {STROKE_COVER_DRIVE, 29.0f},
+        {STROKE_OFF_DRIVE, 29.0f},
+        {STROKE_ON_DRIVE, 41.0f},
+        {STROKE_LEG_GLANCE, 48.0f},
+        {STROKE_CUT, 30.0f},
+        {STROKE_PULL, 50.0f},
+        {STROKE_HOOK, 50.0f},
+        {STROKE_SWEEP, 45.0f},
+        {STROKE_LEAVE, 41.0f},
+        {STROKE_LEAVE + 10, 41.0f},
+        {0, 41.0f},
+        {-5, 41.0f},
+    };
+    for (const auto& c : cases) EXPECT_FLOAT_EQ(StrokeSkill(p, c.stroke), c.skill) << c.stroke;
 }
 
 TEST(StrokeRiskTest, RisksStayFiniteAndNonNegativeForAnySkill) {
