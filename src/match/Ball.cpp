@@ -1,6 +1,7 @@
 // One ball: the dispatcher, the delivery from the bowler's plan, its quality
 // and spread, no balls and wides, and the run-up of the ball's animation.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -27,22 +28,6 @@ float PitchDistance(int length) {
         default:
             return 14.0f;
     }
-}
-
-// The plan ball the bowler delivers next to a batting position; nullptr when
-// the plan tables hold no usable entry (the delivery keeps its defaults).
-const PlanBall* NextPlanBall(MatchPlayer& bowler, int position) {
-    const std::vector<BowlPlan>& plans = BowlPlanTable(bowler);
-    int slot = SquadSlot(position);
-    int plan = bowler.mi_bowlPlan[slot];
-    if (plans.empty()) return nullptr;
-    if (plan < 0 || plan >= static_cast<int>(plans.size())) plan = 0;
-    const std::vector<PlanBall>& balls = plans[plan].mv_balls;
-    if (balls.empty()) return nullptr;
-    int step = bowler.mi_planStep[slot];
-    if (step < 0 || step >= static_cast<int>(balls.size())) step = 0;
-    bowler.mi_planStep[slot] = step + 1 >= static_cast<int>(balls.size()) ? 0 : step + 1;
-    return &balls[step];
 }
 
 float WeatherFactor(int weather, int type) {
@@ -73,6 +58,20 @@ void Match::PlayBall() {
 namespace {
 // Ticks of the delivery from the hand to the batsman, by bowling type.
 constexpr int DELIVERY_TICKS[7] = {62, 48, 50, 52, 56, 71, 72};
+constexpr int RUN_UP_TICK = 10;
+
+// When the ball leaves the hand, pitches and reaches the batsman, by bowling type.
+struct DeliveryTicks {
+    int release, pitch, arrive;
+};
+constexpr std::array<DeliveryTicks, 7> DELIVERY_TIMES = [] {
+    std::array<DeliveryTicks, 7> times{};
+    for (int type = 0; type < 7; ++type) {
+        int release = RUN_UP_TICK + (IsSpin(type) ? 30 : 70);
+        times[type] = {release, release + DELIVERY_TICKS[type] * 2 / 3, release + DELIVERY_TICKS[type]};
+    }
+    return times;
+}();
 }  // namespace
 
 int Match::BallTravelTicks() const {
@@ -106,18 +105,20 @@ void Match::CheckExtras() {
     if (b.mb_recording) b.m_script.AddMarker(SND_BALL_START, 0);
 
     Innings& in = CurrentInnings();
-    int bowlerSlot = SquadSlot(mi_bowler);
-    MatchPlayer& bowlerMp = FieldingSide().m_players[bowlerSlot];
-    const Player* bowler = PlayerById(bowlerMp.mi_player);
+    if (!b.mb_staged) StageBowler(FieldingSide());
+    b.mb_staged = 0;
+    int bowlerSlot = b.mi_bowlerSlot;
+    const Player* bowler = b.mp_bowler;
     b.mi_bowlType = bowler ? bowler->m_bowlType : 0;
     float skill = bowler ? static_cast<float>(bowler->m_bowlSkill[0]) : 0.0f;
     int second = bowler ? bowler->m_bowlSkill[1] : 0;
-    float energy = bowlerMp.mf_energy;
+    float energy = b.mp_bowlerMp->mf_energy;
 
-    if (const PlanBall* pb = NextPlanBall(bowlerMp, mi_striker)) {
+    if (const PlanBall* pb = b.mp_planBall) {
         b.mi_length = pb->m_length;
         b.mi_movement = pb->m_movement;
         b.mi_effort = pb->m_effort;
+        b.mp_bowlerMp->mi_planStep[SquadSlot(mi_striker)] = b.mi_nextPlanStep;
     }
 
     skill = std::clamp(skill, 0.0f, 100.0f);
@@ -161,18 +162,18 @@ void Match::CheckExtras() {
     b.mf_quality = std::clamp(q, 2.0f, 100.0f);
 
     // Run-up and the ball's flight.
-    bool spinner = IsSpin(b.mi_bowlType);
-    b.mi_runUpTick = 10;
-    b.mi_releaseTick = b.mi_runUpTick + (spinner ? 30 : 70);
-    int travel = DELIVERY_TICKS[std::clamp(b.mi_bowlType, 0, 6)];
-    b.mi_pitchTick = b.mi_releaseTick + travel * 2 / 3;
-    b.mi_arriveTick = b.mi_releaseTick + travel;
+    const DeliveryTicks& ticks = DELIVERY_TIMES[std::clamp(b.mi_bowlType, 0, 6)];
+    b.mi_runUpTick = RUN_UP_TICK;
+    b.mi_releaseTick = ticks.release;
+    b.mi_pitchTick = ticks.pitch;
+    b.mi_arriveTick = ticks.arrive;
     float wobble = static_cast<float>(b.mi_spread) / 25.0f;
     b.m_pitchPoint = {STRIKER_CREASE.x + wobble, STRIKER_CREASE.y + PitchDistance(b.mi_length)};
     b.m_arrivePoint = {STRIKER_CREASE.x + 2.0f, STRIKER_CREASE.y - 2.0f};
     if (b.mb_recording) {
         BallAnimScript& s = b.m_script;
-        GroundPoint mark = spinner ? GroundPoint{BOWLER_RELEASE.x, BOWLER_RELEASE.y + 18.0f} : BOWLER_MARK;
+        GroundPoint mark =
+            IsSpin(b.mi_bowlType) ? GroundPoint{BOWLER_RELEASE.x, BOWLER_RELEASE.y + 18.0f} : BOWLER_MARK;
         s.AddMove(FIG_BOWLER, b.mi_runUpTick, b.mi_releaseTick, mark.x, mark.y, BOWLER_RELEASE.x,
                   BOWLER_RELEASE.y);
         s.AddMove(FIG_BALL, b.mi_runUpTick, b.mi_releaseTick, mark.x, mark.y, BOWLER_RELEASE.x,
@@ -284,14 +285,10 @@ void Match::CheckExtras() {
     }
 }
 
-void Match::DecideExtras() {
-    BallState& b = m_ball;
-    int t = b.mi_bowlType;
-    float s = b.mf_skill;
-    int e = b.mi_effort;
-    const BowlerFigures& figures = CurrentInnings().m_bowlers[SquadSlot(mi_bowler)];
+namespace {
 
-    // No ball.
+// The chance of a no ball of a bowling type, skill and effort.
+float NoBallOdds(int t, float s, int e) {
     struct PaceRow {
         float base, above90, above80, above70;
         float effort9, effort8, effort7, effort2, effort1;
@@ -338,18 +335,13 @@ void Match::DecideExtras() {
     } else {
         n = 0.0106f;
     }
-    if (figures.mi_noBalls == 2)
-        n *= 1.27f;
-    else if (figures.mi_noBalls == 3)
-        n *= 1.45f;
-    else if (figures.mi_noBalls > 3)
-        n *= 1.65f;
-    b.mf_noBallChance = std::clamp(n, 0.0f, 1.0f);
-    mb_noBall = n * 1000.0f > static_cast<float>(Rand() % 1001);
+    return n;
+}
 
-    // Wide.
+// The chance of a wide of a bowling type, skill and effort in a kind of match.
+float WideOdds(bool firstClass, int t, float s, int e) {
     float w;
-    if (IsFirstClass()) {
+    if (firstClass) {
         w = (t >= 1 && t <= 4) ? 0.0023f : t == 0 ? 0.008f : (t == 5 || t == 6) ? 0.0004f : 0.0023f;
         if (e == 10) w *= 2.3f;
         if (t != 1) {
@@ -386,12 +378,59 @@ void Match::DecideExtras() {
             if (s < 50) w *= 1.2f;
         }
     }
-    if (figures.mi_wides == 2)
-        w *= 1.27f;
-    else if (figures.mi_wides == 3)
-        w *= 1.45f;
-    else if (figures.mi_wides > 3)
-        w *= 1.6f;
+    return w;
+}
+
+// A bowler who has bowled two or more of an extra already is likelier to
+// bowl another: the factor on the chance, most from the fourth on.
+float RepeatFactor(int already, float most) {
+    if (already == 2) return 1.27f;
+    if (already == 3) return 1.45f;
+    return already > 3 ? most : 1.0f;
+}
+
+}  // namespace
+
+void Match::DecideExtras() {
+    BallState& b = m_ball;
+    const int t = b.mi_bowlType;
+    const float s = b.mf_skill;
+    const int e = b.mi_effort;
+    const bool firstClass = IsFirstClass();
+    const int bowlerSlot = SquadSlot(mi_bowler);
+    const BowlerFigures& figures = CurrentInnings().m_bowlers[bowlerSlot];
+
+    // The odds come round with the bowler: each slot keeps its own.
+    float n;
+    float w;
+    if (static_cast<uint32_t>(e) < static_cast<uint32_t>(EFFORTS)) [[likely]] {
+        ExtrasOdds& odds = b.m_extrasOdds[bowlerSlot];
+        if (odds.mi_type != t || odds.mf_skill != s || odds.mb_firstClass != firstClass) {
+            odds.mi_type = t;
+            odds.mf_skill = s;
+            odds.mb_firstClass = firstClass;
+            odds.mi_known = 0;
+        }
+        const auto bit = static_cast<uint16_t>(1u << e);
+        if (!(odds.mi_known & bit)) {
+            odds.mi_known |= bit;
+            odds.mf_noBall[e] = NoBallOdds(t, s, e);
+            odds.mf_wide[e] = WideOdds(firstClass, t, s, e);
+        }
+        n = odds.mf_noBall[e];
+        w = odds.mf_wide[e];
+    } else {
+        n = NoBallOdds(t, s, e);
+        w = WideOdds(firstClass, t, s, e);
+    }
+
+    // No ball.
+    n *= RepeatFactor(figures.mi_noBalls, 1.65f);
+    b.mf_noBallChance = std::clamp(n, 0.0f, 1.0f);
+    mb_noBall = n * 1000.0f > static_cast<float>(Rand() % 1001);
+
+    // Wide.
+    w *= RepeatFactor(figures.mi_wides, 1.6f);
     b.mf_wideChance = std::clamp(w, 0.0f, 1.0f);
     mb_wide = w * 1000.0f > static_cast<float>(Rand() % 1001);
 

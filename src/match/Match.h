@@ -448,6 +448,9 @@ public:
     void PlayBall();
     void ChooseTactics();
     void StageDelivery();
+    // Finds the bowler and the plan ball he bowls next to the striker for
+    // this ball; true when the striker's plan index lies in the plan table.
+    bool StageBowler(MatchTeam& fielding);
     void CheckExtras();
     void DecideExtras();
     // Ticks of the ball's travel past the batsman to the keeper: short when
