@@ -90,201 +90,6 @@ bool Match::KeeperStandsUp() const {
     return IsSpin(m_ball.mi_bowlType) || CurrentFieldKeeperUp();
 }
 
-void Match::CheckExtras() {
-    BallState& b = m_ball;
-    mb_noBall = 0;
-    mb_wide = 0;
-    b.mb_illegal = 0;
-    b.mb_movementFlag = 0;
-    b.mi_length = LENGTH_GOOD;
-    b.mi_movement = MOVE_STRAIGHT;
-    b.mi_effort = 5;
-    b.mi_runs = 0;
-    b.mf_quality = 0.0f;
-    b.mi_captionRow = 0;
-    if (b.mb_recording) b.m_script.AddMarker(SND_BALL_START, 0);
-
-    Innings& in = CurrentInnings();
-    if (!b.mb_staged) StageBowler(FieldingSide());
-    b.mb_staged = 0;
-    int bowlerSlot = b.mi_bowlerSlot;
-    const Player* bowler = b.mp_bowler;
-    b.mi_bowlType = bowler ? bowler->m_bowlType : 0;
-    float skill = bowler ? static_cast<float>(bowler->m_bowlSkill[0]) : 0.0f;
-    int second = bowler ? bowler->m_bowlSkill[1] : 0;
-    float energy = b.mp_bowlerMp->mf_energy;
-
-    if (const PlanBall* pb = b.mp_planBall) {
-        b.mi_length = pb->m_length;
-        b.mi_movement = pb->m_movement;
-        b.mi_effort = pb->m_effort;
-        b.mp_bowlerMp->mi_planStep[SquadSlot(mi_striker)] = b.mi_nextPlanStep;
-    }
-
-    skill = std::clamp(skill, 0.0f, 100.0f);
-    b.mf_skill = skill;
-    int base = 108 - second;
-
-    float q = (energy * 0.005f + 0.5f) * skill;
-    float bounce = mf_bounce;
-    if (bounce < 3.0f)
-        q *= (1.5f - bounce) * 0.04f + 1.1f;
-    else if (bounce < 5.0f)
-        q *= (1.5f - (bounce - 3.0f)) * 0.04f + 1.0f;
-    else if (bounce < 7.5f)
-        q *= 1.31f - bounce / 14.0f;
-    else
-        q *= 1.5f - bounce * 0.1f;
-    if (mi_ballCount < 10) {  // the ball's count is in overs
-        if (b.mi_bowlType == 1)
-            q *= 1.025f;
-        else if (b.mi_bowlType == 2)
-            q *= 1.01f;
-        else if (b.mi_bowlType == 3)
-            q *= 1.005f;
-    }
-    int weatherKey = mi_climate * 128 + mi_weatherRoll;
-    if (weatherKey != b.mi_weatherKey) {  // the weather changes by the day, not by the ball
-        b.mi_weatherKey = weatherKey;
-        b.mi_weatherCode = WeatherCodeForClimate(ClimateById(mi_climate), mi_weatherRoll);
-    }
-    q *= WeatherFactor(b.mi_weatherCode, b.mi_bowlType);
-
-    float spread;
-    if (b.mi_effort < 5)
-        spread = (1.0f - (5 - b.mi_effort) * 4 / 100.0f) * base;
-    else
-        spread = (1.0f + (3 * b.mi_effort - 12) * 2 / 100.0f) * base;
-    b.mi_spread = std::clamp(static_cast<int>(spread), 2, 100);
-
-    int r = Rand() % b.mi_spread;
-    q -= r * q * 0.01f;
-    b.mf_quality = std::clamp(q, 2.0f, 100.0f);
-
-    // Run-up and the ball's flight.
-    const DeliveryTicks& ticks = DELIVERY_TIMES[std::clamp(b.mi_bowlType, 0, 6)];
-    b.mi_runUpTick = RUN_UP_TICK;
-    b.mi_releaseTick = ticks.release;
-    b.mi_pitchTick = ticks.pitch;
-    b.mi_arriveTick = ticks.arrive;
-    float wobble = static_cast<float>(b.mi_spread) / 25.0f;
-    b.m_pitchPoint = {STRIKER_CREASE.x + wobble, STRIKER_CREASE.y + PitchDistance(b.mi_length)};
-    b.m_arrivePoint = {STRIKER_CREASE.x + 2.0f, STRIKER_CREASE.y - 2.0f};
-    if (b.mb_recording) {
-        BallAnimScript& s = b.m_script;
-        GroundPoint mark =
-            IsSpin(b.mi_bowlType) ? GroundPoint{BOWLER_RELEASE.x, BOWLER_RELEASE.y + 18.0f} : BOWLER_MARK;
-        s.AddMove(FIG_BOWLER, b.mi_runUpTick, b.mi_releaseTick, mark.x, mark.y, BOWLER_RELEASE.x,
-                  BOWLER_RELEASE.y);
-        s.AddMove(FIG_BALL, b.mi_runUpTick, b.mi_releaseTick, mark.x, mark.y, BOWLER_RELEASE.x,
-                  BOWLER_RELEASE.y);
-        s.AddMove(FIG_BALL, b.mi_releaseTick, b.mi_pitchTick, BOWLER_RELEASE.x, BOWLER_RELEASE.y,
-                  b.m_pitchPoint.x, b.m_pitchPoint.y, 8.0f);
-        s.AddMove(FIG_BALL, b.mi_pitchTick, b.mi_arriveTick, b.m_pitchPoint.x, b.m_pitchPoint.y,
-                  b.m_arrivePoint.x, b.m_arrivePoint.y, b.mi_length == LENGTH_BOUNCER ? 10.0f : 4.0f);
-        s.AddMove(FIG_BOWLER, b.mi_releaseTick, b.mi_releaseTick + 25, BOWLER_RELEASE.x, BOWLER_RELEASE.y,
-                  BOWLER_RELEASE.x + 6.0f, BOWLER_RELEASE.y - 14.0f);
-    }
-
-    DecideExtras();
-
-    if (b.mb_recording) {
-        // Fielders walk in with the bowler.
-        constexpr GroundPoint WALK_TO = {390.0f, 255.0f};
-        for (int f = FIG_FIRST_FIELDER; f <= FIG_LAST_FIELDER; ++f) {
-            GroundPoint at{b.m_script.m_figures[f].mf_x, b.m_script.m_figures[f].mf_y};
-            float d = GroundDistance(at, WALK_TO);
-            if (d > 80.0f) {
-                GroundPoint to{at.x + (WALK_TO.x - at.x) * 20.0f / d, at.y + (WALK_TO.y - at.y) * 20.0f / d};
-                b.m_script.AddMove(f, b.mi_runUpTick, b.mi_runUpTick + 20, at.x, at.y, to.x, to.y);
-            }
-        }
-    }
-
-    BowlerFigures& figures = in.m_bowlers[bowlerSlot];
-    if (mb_noBall || mb_wide) {
-        ++mi_extrasThisOver;
-        b.mb_illegal = 1;
-    } else {
-        ++in.mi_legalBalls;
-        ++figures.mi_balls;
-        ++figures.mi_spellBalls;
-        b.mb_illegal = 0;
-    }
-
-    if (b.mb_recording) {
-        BallAnimScript& s = b.m_script;
-        if (mb_noBall) {
-            int t = Rand() % 5 + b.mi_releaseTick;
-            s.AddMarker(SND_NO_BALL, t);
-            s.AddCaption(t, t + 20, CAPTION_YELLOW, "NO BALL!");
-            if (const char* w = ExtrasWarning(figures.mi_noBalls + 1, false))
-                s.AddCaption(t + 10, t + 30, CAPTION_WHITE, w);
-            AnimNoBall();
-        } else if (mb_wide) {
-            int t = Rand() % 5 + b.mi_arriveTick + 2;
-            s.AddMarker(SND_WIDE, t);
-            s.AddCaption(t, t + 20, CAPTION_YELLOW, "WIDE!");
-            if (const char* w = ExtrasWarning(figures.mi_wides + 1, true))
-                s.AddCaption(t + 10, t + 30, CAPTION_WHITE, w);
-            int m = b.mi_movement;
-            bool flag = m == 9001 || m == 9003 || m == 9004 || m == 9006 || m == 9007 || m == 9009;
-            AnimWide(flag ? 1 : 0);
-        }
-        char line[160];
-        const char* bowlerName = bowler ? bowler->m_surname : "";
-        const Player* striker = PlayerById(StrikerPlayer());
-        const char* strikerName = striker ? striker->m_surname : "";
-        switch (Rand() % 3) {
-            case 0:
-                std::snprintf(line, sizeof line, RUNUP_TO_STRIKER, bowlerName, strikerName);
-                break;
-            case 1:
-                std::snprintf(line, sizeof line, RUNUP_ON_HIS_WAY, bowlerName);
-                break;
-            default: {
-                const Ground* g = GroundById(mi_ground);
-                if (g && g->m_end1[0] && g->m_end2[0])
-                    std::snprintf(line, sizeof line, RUNUP_FROM_END, bowlerName,
-                                  mi_bowler == mi_bowler1 ? g->m_end1 : g->m_end2);
-                else
-                    std::snprintf(line, sizeof line, RUNUP_RUNS_IN, bowlerName);
-            }
-        }
-        Rand();
-        s.AddCaption(0, 0, CAPTION_WHITE, line);
-    }
-
-    switch (b.mi_movement) {
-        case 9003:
-        case 9004:
-            b.mb_movementFlag = 1;
-            break;
-        case 9006:
-        case 9007:
-        case 9008:
-            b.mb_movementFlag = Rand() % 10 >= 8;
-            break;
-        default:
-            break;
-    }
-    if (!b.mb_movementFlag) {
-        if (b.mi_length == LENGTH_SHORT_OFF)
-            b.mb_movementFlag = Rand() % 20 > 13;
-        else if (b.mi_length == LENGTH_YORKER)
-            b.mb_movementFlag = Rand() % 20 < 17;
-        else if (b.mi_length == LENGTH_BOUNCER)
-            b.mb_movementFlag = 1;
-    }
-
-    if (b.mb_recording) {
-        g_ballState.mi_length = b.mi_length;
-        g_ballState.mi_movement = b.mi_movement;
-        g_ballState.mf_skill = b.mf_skill;
-        g_ballState.mi_spread = b.mi_spread;
-    }
-}
-
 namespace {
 
 // The chance of a no ball of a bowling type, skill and effort.
@@ -389,30 +194,28 @@ float RepeatFactor(int already, float most) {
     return already > 3 ? most : 1.0f;
 }
 
-}  // namespace
-
-void Match::DecideExtras() {
-    BallState& b = m_ball;
+// Match::DecideExtras for the bowler in a side slot with his figures, here
+// where CheckExtras takes it in line.
+void DecideExtrasFor(Match& m, int bowlerSlot, const BowlerFigures& figures) {
+    BallState& b = m.m_ball;
     const int t = b.mi_bowlType;
     const float s = b.mf_skill;
     const int e = b.mi_effort;
-    const bool firstClass = IsFirstClass();
-    const int bowlerSlot = SquadSlot(mi_bowler);
-    const BowlerFigures& figures = CurrentInnings().m_bowlers[bowlerSlot];
+    const bool firstClass = m.IsFirstClass();
 
     // The odds come round with the bowler: each slot keeps its own.
     float n;
     float w;
     if (static_cast<uint32_t>(e) < static_cast<uint32_t>(EFFORTS)) [[likely]] {
         ExtrasOdds& odds = b.m_extrasOdds[bowlerSlot];
-        if (odds.mi_type != t || odds.mf_skill != s || odds.mb_firstClass != firstClass) {
+        if (odds.mi_type != t || odds.mf_skill != s || odds.mb_firstClass != firstClass) [[unlikely]] {
             odds.mi_type = t;
             odds.mf_skill = s;
             odds.mb_firstClass = firstClass;
             odds.mi_known = 0;
         }
         const auto bit = static_cast<uint16_t>(1u << e);
-        if (!(odds.mi_known & bit)) {
+        if (!(odds.mi_known & bit)) [[unlikely]] {
             odds.mi_known |= bit;
             odds.mf_noBall[e] = NoBallOdds(t, s, e);
             odds.mf_wide[e] = WideOdds(firstClass, t, s, e);
@@ -427,18 +230,222 @@ void Match::DecideExtras() {
     // No ball.
     n *= RepeatFactor(figures.mi_noBalls, 1.65f);
     b.mf_noBallChance = std::clamp(n, 0.0f, 1.0f);
-    mb_noBall = n * 1000.0f > static_cast<float>(Rand() % 1001);
+    m.mb_noBall = n * 1000.0f > static_cast<float>(Rand() % 1001);
 
     // Wide.
     w *= RepeatFactor(figures.mi_wides, 1.6f);
     b.mf_wideChance = std::clamp(w, 0.0f, 1.0f);
-    mb_wide = w * 1000.0f > static_cast<float>(Rand() % 1001);
+    m.mb_wide = w * 1000.0f > static_cast<float>(Rand() % 1001);
 
-    if (mi_extrasThisOver >= 4) {
-        mb_noBall = 0;
-        mb_wide = 0;
+    if (m.mi_extrasThisOver >= 4) {
+        m.mb_noBall = 0;
+        m.mb_wide = 0;
     }
-    if (mb_noBall && mb_wide) mb_wide = 0;
+    if (m.mb_noBall && m.mb_wide) m.mb_wide = 0;
+}
+
+}  // namespace
+
+void Match::DecideExtras() {
+    const int bowlerSlot = SquadSlot(mi_bowler);
+    DecideExtrasFor(*this, bowlerSlot, CurrentInnings().m_bowlers[bowlerSlot]);
+}
+
+void Match::CheckExtras() {
+    BallState& b = m_ball;
+    mb_noBall = 0;
+    mb_wide = 0;
+    b.mb_illegal = 0;
+    b.mb_movementFlag = 0;
+    b.mi_length = LENGTH_GOOD;
+    b.mi_movement = MOVE_STRAIGHT;
+    b.mi_effort = 5;
+    b.mi_runs = 0;
+    b.mf_quality = 0.0f;
+    b.mi_captionRow = 0;
+    if (b.mb_recording) b.m_script.AddMarker(SND_BALL_START, 0);
+
+    Innings& in = CurrentInnings();
+    if (!b.mb_staged) StageBowler(FieldingSide());
+    b.mb_staged = 0;
+    int bowlerSlot = b.mi_bowlerSlot;
+    const Player* bowler = b.mp_bowler;
+    b.mi_bowlType = bowler ? bowler->m_bowlType : 0;
+    float skill = bowler ? static_cast<float>(bowler->m_bowlSkill[0]) : 0.0f;
+    int second = bowler ? bowler->m_bowlSkill[1] : 0;
+    float energy = b.mp_bowlerMp->mf_energy;
+
+    if (const PlanBall* pb = b.mp_planBall) {
+        b.mi_length = pb->m_length;
+        b.mi_movement = pb->m_movement;
+        b.mi_effort = pb->m_effort;
+        b.mp_bowlerMp->mi_planStep[SquadSlot(mi_striker)] = b.mi_nextPlanStep;
+    }
+
+    skill = std::clamp(skill, 0.0f, 100.0f);
+    b.mf_skill = skill;
+    int base = 108 - second;
+
+    float q = (energy * 0.005f + 0.5f) * skill;
+    float bounce = mf_bounce;
+    if (bounce < 3.0f)
+        q *= (1.5f - bounce) * 0.04f + 1.1f;
+    else if (bounce < 5.0f)
+        q *= (1.5f - (bounce - 3.0f)) * 0.04f + 1.0f;
+    else if (bounce < 7.5f)
+        q *= 1.31f - bounce / 14.0f;
+    else
+        q *= 1.5f - bounce * 0.1f;
+    if (mi_ballCount < 10) {  // the ball's count is in overs
+        if (b.mi_bowlType == 1)
+            q *= 1.025f;
+        else if (b.mi_bowlType == 2)
+            q *= 1.01f;
+        else if (b.mi_bowlType == 3)
+            q *= 1.005f;
+    }
+    int weatherKey = mi_climate * 128 + mi_weatherRoll;
+    if (weatherKey != b.mi_weatherKey) {  // the weather changes by the day, not by the ball
+        b.mi_weatherKey = weatherKey;
+        b.mi_weatherCode = WeatherCodeForClimate(ClimateById(mi_climate), mi_weatherRoll);
+        for (int type = 0; type < 7; ++type) b.mf_weatherFactor[type] = WeatherFactor(b.mi_weatherCode, type);
+    }
+    const int typeIndex = std::clamp(b.mi_bowlType, 0, 6);  // a type outside the tables as the nearest
+    q *= b.mf_weatherFactor[typeIndex];
+
+    float spread;
+    if (b.mi_effort < 5)
+        spread = (1.0f - (5 - b.mi_effort) * 4 / 100.0f) * base;
+    else
+        spread = (1.0f + (3 * b.mi_effort - 12) * 2 / 100.0f) * base;
+    b.mi_spread = std::clamp(static_cast<int>(spread), 2, 100);
+
+    int r = Rand() % b.mi_spread;
+    q -= r * q * 0.01f;
+    b.mf_quality = std::clamp(q, 2.0f, 100.0f);
+
+    // Run-up and the ball's flight.
+    const DeliveryTicks& ticks = DELIVERY_TIMES[typeIndex];
+    b.mi_runUpTick = RUN_UP_TICK;
+    b.mi_releaseTick = ticks.release;
+    b.mi_pitchTick = ticks.pitch;
+    b.mi_arriveTick = ticks.arrive;
+    float wobble = static_cast<float>(b.mi_spread) / 25.0f;
+    b.m_pitchPoint = {STRIKER_CREASE.x + wobble, STRIKER_CREASE.y + PitchDistance(b.mi_length)};
+    b.m_arrivePoint = {STRIKER_CREASE.x + 2.0f, STRIKER_CREASE.y - 2.0f};
+    if (b.mb_recording) {
+        BallAnimScript& s = b.m_script;
+        GroundPoint mark =
+            IsSpin(b.mi_bowlType) ? GroundPoint{BOWLER_RELEASE.x, BOWLER_RELEASE.y + 18.0f} : BOWLER_MARK;
+        s.AddMove(FIG_BOWLER, b.mi_runUpTick, b.mi_releaseTick, mark.x, mark.y, BOWLER_RELEASE.x,
+                  BOWLER_RELEASE.y);
+        s.AddMove(FIG_BALL, b.mi_runUpTick, b.mi_releaseTick, mark.x, mark.y, BOWLER_RELEASE.x,
+                  BOWLER_RELEASE.y);
+        s.AddMove(FIG_BALL, b.mi_releaseTick, b.mi_pitchTick, BOWLER_RELEASE.x, BOWLER_RELEASE.y,
+                  b.m_pitchPoint.x, b.m_pitchPoint.y, 8.0f);
+        s.AddMove(FIG_BALL, b.mi_pitchTick, b.mi_arriveTick, b.m_pitchPoint.x, b.m_pitchPoint.y,
+                  b.m_arrivePoint.x, b.m_arrivePoint.y, b.mi_length == LENGTH_BOUNCER ? 10.0f : 4.0f);
+        s.AddMove(FIG_BOWLER, b.mi_releaseTick, b.mi_releaseTick + 25, BOWLER_RELEASE.x, BOWLER_RELEASE.y,
+                  BOWLER_RELEASE.x + 6.0f, BOWLER_RELEASE.y - 14.0f);
+    }
+
+    BowlerFigures& figures = in.m_bowlers[bowlerSlot];
+    DecideExtrasFor(*this, bowlerSlot, figures);
+
+    if (b.mb_recording) {
+        // Fielders walk in with the bowler.
+        constexpr GroundPoint WALK_TO = {390.0f, 255.0f};
+        for (int f = FIG_FIRST_FIELDER; f <= FIG_LAST_FIELDER; ++f) {
+            GroundPoint at{b.m_script.m_figures[f].mf_x, b.m_script.m_figures[f].mf_y};
+            float d = GroundDistance(at, WALK_TO);
+            if (d > 80.0f) {
+                GroundPoint to{at.x + (WALK_TO.x - at.x) * 20.0f / d, at.y + (WALK_TO.y - at.y) * 20.0f / d};
+                b.m_script.AddMove(f, b.mi_runUpTick, b.mi_runUpTick + 20, at.x, at.y, to.x, to.y);
+            }
+        }
+    }
+
+    if (mb_noBall || mb_wide) {
+        ++mi_extrasThisOver;
+        b.mb_illegal = 1;
+    } else {
+        ++in.mi_legalBalls;
+        ++figures.mi_balls;
+        ++figures.mi_spellBalls;
+        b.mb_illegal = 0;
+    }
+
+    if (b.mb_recording) {
+        BallAnimScript& s = b.m_script;
+        if (mb_noBall) {
+            int t = Rand() % 5 + b.mi_releaseTick;
+            s.AddMarker(SND_NO_BALL, t);
+            s.AddCaption(t, t + 20, CAPTION_YELLOW, "NO BALL!");
+            if (const char* w = ExtrasWarning(figures.mi_noBalls + 1, false))
+                s.AddCaption(t + 10, t + 30, CAPTION_WHITE, w);
+            AnimNoBall();
+        } else if (mb_wide) {
+            int t = Rand() % 5 + b.mi_arriveTick + 2;
+            s.AddMarker(SND_WIDE, t);
+            s.AddCaption(t, t + 20, CAPTION_YELLOW, "WIDE!");
+            if (const char* w = ExtrasWarning(figures.mi_wides + 1, true))
+                s.AddCaption(t + 10, t + 30, CAPTION_WHITE, w);
+            int m = b.mi_movement;
+            bool flag = m == 9001 || m == 9003 || m == 9004 || m == 9006 || m == 9007 || m == 9009;
+            AnimWide(flag ? 1 : 0);
+        }
+        char line[160];
+        const char* bowlerName = bowler ? bowler->m_surname : "";
+        const Player* striker = PlayerById(StrikerPlayer());
+        const char* strikerName = striker ? striker->m_surname : "";
+        switch (Rand() % 3) {
+            case 0:
+                std::snprintf(line, sizeof line, RUNUP_TO_STRIKER, bowlerName, strikerName);
+                break;
+            case 1:
+                std::snprintf(line, sizeof line, RUNUP_ON_HIS_WAY, bowlerName);
+                break;
+            default: {
+                const Ground* g = GroundById(mi_ground);
+                if (g && g->m_end1[0] && g->m_end2[0])
+                    std::snprintf(line, sizeof line, RUNUP_FROM_END, bowlerName,
+                                  mi_bowler == mi_bowler1 ? g->m_end1 : g->m_end2);
+                else
+                    std::snprintf(line, sizeof line, RUNUP_RUNS_IN, bowlerName);
+            }
+        }
+        Rand();
+        s.AddCaption(0, 0, CAPTION_WHITE, line);
+    }
+
+    switch (b.mi_movement) {
+        case 9003:
+        case 9004:
+            b.mb_movementFlag = 1;
+            break;
+        case 9006:
+        case 9007:
+        case 9008:
+            b.mb_movementFlag = Rand() % 10 >= 8;
+            break;
+        default:
+            break;
+    }
+    if (!b.mb_movementFlag) {
+        if (b.mi_length == LENGTH_SHORT_OFF)
+            b.mb_movementFlag = Rand() % 20 > 13;
+        else if (b.mi_length == LENGTH_YORKER)
+            b.mb_movementFlag = Rand() % 20 < 17;
+        else if (b.mi_length == LENGTH_BOUNCER)
+            b.mb_movementFlag = 1;
+    }
+
+    if (b.mb_recording) {
+        g_ballState.mi_length = b.mi_length;
+        g_ballState.mi_movement = b.mi_movement;
+        g_ballState.mf_skill = b.mf_skill;
+        g_ballState.mi_spread = b.mi_spread;
+    }
 }
 
 void Match::AnimNoBall() {

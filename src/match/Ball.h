@@ -134,6 +134,7 @@ struct BallState {
     int32_t mi_bowlSide = 0;     // 0 over the wicket, 1 round
     int32_t mi_weatherKey = -1;  // climate and roll the weather code was worked out for
     int32_t mi_weatherCode = 0;
+    std::array<float, 7> mf_weatherFactor{};  // the weather's effect on a delivery, by bowling type 0..6
     // The bowler as StageDelivery found him for CheckExtras: his side's
     // record and player, and the plan ball he bowls next (nullptr none) with
     // the step after it. Good for the one ball only.

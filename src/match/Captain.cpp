@@ -237,12 +237,13 @@ void Match::StageDelivery() {
     const int32_t slotsKey = bowlerSlot * SQUAD_SIZE + b.mi_keeperSlot;
     if (slotsKey != b.mi_slotsKey) {
         b.mi_slotsKey = slotsKey;
-        int n = 0;
-        for (int slot = 0; slot < SQUAD_SIZE && n < FIELD_FIGURES; ++slot) {
-            if (slot == bowlerSlot || slot == b.mi_keeperSlot) continue;
-            b.mi_fielderSlot[n++] = slot;
+        // The side's slots in order, but the bowler's and the keeper's.
+        const int low = std::min(bowlerSlot, b.mi_keeperSlot);
+        const int high = std::max(bowlerSlot, b.mi_keeperSlot);
+        for (int n = 0; n < FIELD_FIGURES; ++n) {
+            int slot = n + (n >= low ? 1 : 0);
+            b.mi_fielderSlot[n] = slot + (slot >= high && high != low ? 1 : 0);
         }
-        for (; n < FIELD_FIGURES; ++n) b.mi_fielderSlot[n] = b.mi_keeperSlot;  // a side short of players
     }
 
     b.mb_recording = mb_humanMatch;
