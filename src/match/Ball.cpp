@@ -1,6 +1,7 @@
 // One ball: the dispatcher, the delivery from the bowler's plan, its quality
 // and spread, no balls and wides, and the run-up of the ball's animation.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -27,22 +28,6 @@ float PitchDistance(int length) {
         default:
             return 14.0f;
     }
-}
-
-// The plan ball the bowler delivers next to a batting position; nullptr when
-// the plan tables hold no usable entry (the delivery keeps its defaults).
-const PlanBall* NextPlanBall(MatchPlayer& bowler, int position) {
-    const std::vector<BowlPlan>& plans = BowlPlanTable(bowler);
-    int slot = SquadSlot(position);
-    int plan = bowler.mi_bowlPlan[slot];
-    if (plans.empty()) return nullptr;
-    if (plan < 0 || plan >= static_cast<int>(plans.size())) plan = 0;
-    const std::vector<PlanBall>& balls = plans[plan].mv_balls;
-    if (balls.empty()) return nullptr;
-    int step = bowler.mi_planStep[slot];
-    if (step < 0 || step >= static_cast<int>(balls.size())) step = 0;
-    bowler.mi_planStep[slot] = step + 1 >= static_cast<int>(balls.size()) ? 0 : step + 1;
-    return &balls[step];
 }
 
 float WeatherFactor(int weather, int type) {
@@ -73,6 +58,20 @@ void Match::PlayBall() {
 namespace {
 // Ticks of the delivery from the hand to the batsman, by bowling type.
 constexpr int DELIVERY_TICKS[7] = {62, 48, 50, 52, 56, 71, 72};
+constexpr int RUN_UP_TICK = 10;
+
+// When the ball leaves the hand, pitches and reaches the batsman, by bowling type.
+struct DeliveryTicks {
+    int release, pitch, arrive;
+};
+constexpr std::array<DeliveryTicks, 7> DELIVERY_TIMES = [] {
+    std::array<DeliveryTicks, 7> times{};
+    for (int type = 0; type < 7; ++type) {
+        int release = RUN_UP_TICK + (IsSpin(type) ? 30 : 70);
+        times[type] = {release, release + DELIVERY_TICKS[type] * 2 / 3, release + DELIVERY_TICKS[type]};
+    }
+    return times;
+}();
 }  // namespace
 
 int Match::BallTravelTicks() const {
@@ -91,6 +90,167 @@ bool Match::KeeperStandsUp() const {
     return IsSpin(m_ball.mi_bowlType) || CurrentFieldKeeperUp();
 }
 
+namespace {
+
+// The chance of a no ball of a bowling type, skill and effort.
+float NoBallOdds(int t, float s, int e) {
+    struct PaceRow {
+        float base, above90, above80, above70;
+        float effort9, effort8, effort7, effort2, effort1;
+    };
+    static const PaceRow PACE[4] = {
+        {0.023f, 0.018f, 0.003f, 0.003f, 1.4f, 1.25f, 1.1f, 0.6f, 0.3f},
+        {0.02f, 0.014f, 0.0028f, 0.0015f, 1.5f, 1.3f, 1.15f, 0.7f, 0.4f},
+        {0.016f, 0.012f, 0.002f, 0.001f, 1.5f, 1.3f, 1.15f, 0.7f, 0.4f},
+        {0.017f, 0.012f, 0.0015f, 0.0005f, 1.65f, 1.35f, 1.2f, 0.6f, 0.3f},
+    };
+    auto effortFactor = [e](float f9, float f8, float f7, float f2, float f1) {
+        switch (e) {
+            case 9:
+                return f9;
+            case 8:
+                return f8;
+            case 7:
+                return f7;
+            case 2:
+                return f2;
+            case 1:
+                return f1;
+            default:
+                return 1.0f;
+        }
+    };
+    float n;
+    if (t == 0) {
+        n = 0.03f;
+    } else if (t >= 1 && t <= 4) {
+        const PaceRow& row = PACE[t - 1];
+        n = row.base;
+        if (s > 90) n = row.above90;
+        if (s > 80) n -= row.above80;
+        if (s > 70) n -= row.above70;
+        n *= effortFactor(row.effort9, row.effort8, row.effort7, row.effort2, row.effort1);
+    } else if (t == 5 || t == 6) {
+        n = 0.003f;
+        if (s < 60) n = 0.013f;
+        if (s < 45) n += 0.005f;
+        if (s > 80) n -= 0.001f;
+        if (s > 90) n -= 0.001f;
+        n *= effortFactor(1.5f, 1.2f, 1.1f, 0.8f, 0.6f);
+    } else {
+        n = 0.0106f;
+    }
+    return n;
+}
+
+// The chance of a wide of a bowling type, skill and effort in a kind of match.
+float WideOdds(bool firstClass, int t, float s, int e) {
+    float w;
+    if (firstClass) {
+        w = (t >= 1 && t <= 4) ? 0.0023f : t == 0 ? 0.008f : (t == 5 || t == 6) ? 0.0004f : 0.0023f;
+        if (e == 10) w *= 2.3f;
+        if (t != 1) {
+            if (s > 80) w *= 0.85f;
+            if (s > 90) w *= 0.88f;
+        }
+        if ((t == 1 || t == 2) && s < 60 && e >= 6) w *= 1.35f;
+    } else {
+        w = (t >= 1 && t <= 4) ? 0.016f : t == 0 ? 0.035f : (t == 5 || t == 6) ? 0.002f : 0.016f;
+        switch (e) {
+            case 0:
+                w *= 0.3f;
+                break;
+            case 1:
+                w *= 0.5f;
+                break;
+            case 2:
+                w *= 0.75f;
+                break;
+            case 9:
+                w *= 1.4f;
+                break;
+            case 10:
+                w *= 2.5f;
+                break;
+            default:
+                break;
+        }
+        if (t == 1) {
+            if (s < 60) w *= 1.25f;
+        } else {
+            if (s > 80) w *= 0.8f;
+            if (s > 90) w *= 0.85f;
+            if (s < 50) w *= 1.2f;
+        }
+    }
+    return w;
+}
+
+// A bowler who has bowled two or more of an extra already is likelier to
+// bowl another: the factor on the chance, most from the fourth on.
+float RepeatFactor(int already, float most) {
+    if (already == 2) return 1.27f;
+    if (already == 3) return 1.45f;
+    return already > 3 ? most : 1.0f;
+}
+
+// Match::DecideExtras for the bowler in a side slot with his figures, here
+// where CheckExtras takes it in line.
+void DecideExtrasFor(Match& m, int bowlerSlot, const BowlerFigures& figures) {
+    BallState& b = m.m_ball;
+    const int t = b.mi_bowlType;
+    const float s = b.mf_skill;
+    const int e = b.mi_effort;
+    const bool firstClass = m.IsFirstClass();
+
+    // The odds come round with the bowler: each slot keeps its own.
+    float n;
+    float w;
+    if (static_cast<uint32_t>(e) < static_cast<uint32_t>(EFFORTS)) [[likely]] {
+        ExtrasOdds& odds = b.m_extrasOdds[bowlerSlot];
+        if (odds.mi_type != t || odds.mf_skill != s || odds.mb_firstClass != firstClass) [[unlikely]] {
+            odds.mi_type = t;
+            odds.mf_skill = s;
+            odds.mb_firstClass = firstClass;
+            odds.mi_known = 0;
+        }
+        const auto bit = static_cast<uint16_t>(1u << e);
+        if (!(odds.mi_known & bit)) [[unlikely]] {
+            odds.mi_known |= bit;
+            odds.mf_noBall[e] = NoBallOdds(t, s, e);
+            odds.mf_wide[e] = WideOdds(firstClass, t, s, e);
+        }
+        n = odds.mf_noBall[e];
+        w = odds.mf_wide[e];
+    } else {
+        n = NoBallOdds(t, s, e);
+        w = WideOdds(firstClass, t, s, e);
+    }
+
+    // No ball.
+    n *= RepeatFactor(figures.mi_noBalls, 1.65f);
+    b.mf_noBallChance = std::clamp(n, 0.0f, 1.0f);
+    m.mb_noBall = n * 1000.0f > static_cast<float>(Rand() % 1001);
+
+    // Wide.
+    w *= RepeatFactor(figures.mi_wides, 1.6f);
+    b.mf_wideChance = std::clamp(w, 0.0f, 1.0f);
+    m.mb_wide = w * 1000.0f > static_cast<float>(Rand() % 1001);
+
+    if (m.mi_extrasThisOver >= 4) {
+        m.mb_noBall = 0;
+        m.mb_wide = 0;
+    }
+    if (m.mb_noBall && m.mb_wide) m.mb_wide = 0;
+}
+
+}  // namespace
+
+void Match::DecideExtras() {
+    const int bowlerSlot = SquadSlot(mi_bowler);
+    DecideExtrasFor(*this, bowlerSlot, CurrentInnings().m_bowlers[bowlerSlot]);
+}
+
 void Match::CheckExtras() {
     BallState& b = m_ball;
     mb_noBall = 0;
@@ -106,18 +266,20 @@ void Match::CheckExtras() {
     if (b.mb_recording) b.m_script.AddMarker(SND_BALL_START, 0);
 
     Innings& in = CurrentInnings();
-    int bowlerSlot = SquadSlot(mi_bowler);
-    MatchPlayer& bowlerMp = FieldingSide().m_players[bowlerSlot];
-    const Player* bowler = PlayerById(bowlerMp.mi_player);
+    if (!b.mb_staged) StageBowler(FieldingSide());
+    b.mb_staged = 0;
+    int bowlerSlot = b.mi_bowlerSlot;
+    const Player* bowler = b.mp_bowler;
     b.mi_bowlType = bowler ? bowler->m_bowlType : 0;
     float skill = bowler ? static_cast<float>(bowler->m_bowlSkill[0]) : 0.0f;
     int second = bowler ? bowler->m_bowlSkill[1] : 0;
-    float energy = bowlerMp.mf_energy;
+    float energy = b.mp_bowlerMp->mf_energy;
 
-    if (const PlanBall* pb = NextPlanBall(bowlerMp, mi_striker)) {
+    if (const PlanBall* pb = b.mp_planBall) {
         b.mi_length = pb->m_length;
         b.mi_movement = pb->m_movement;
         b.mi_effort = pb->m_effort;
+        b.mp_bowlerMp->mi_planStep[SquadSlot(mi_striker)] = b.mi_nextPlanStep;
     }
 
     skill = std::clamp(skill, 0.0f, 100.0f);
@@ -146,8 +308,10 @@ void Match::CheckExtras() {
     if (weatherKey != b.mi_weatherKey) {  // the weather changes by the day, not by the ball
         b.mi_weatherKey = weatherKey;
         b.mi_weatherCode = WeatherCodeForClimate(ClimateById(mi_climate), mi_weatherRoll);
+        for (int type = 0; type < 7; ++type) b.mf_weatherFactor[type] = WeatherFactor(b.mi_weatherCode, type);
     }
-    q *= WeatherFactor(b.mi_weatherCode, b.mi_bowlType);
+    const int typeIndex = std::clamp(b.mi_bowlType, 0, 6);  // a type outside the tables as the nearest
+    q *= b.mf_weatherFactor[typeIndex];
 
     float spread;
     if (b.mi_effort < 5)
@@ -161,18 +325,18 @@ void Match::CheckExtras() {
     b.mf_quality = std::clamp(q, 2.0f, 100.0f);
 
     // Run-up and the ball's flight.
-    bool spinner = IsSpin(b.mi_bowlType);
-    b.mi_runUpTick = 10;
-    b.mi_releaseTick = b.mi_runUpTick + (spinner ? 30 : 70);
-    int travel = DELIVERY_TICKS[std::clamp(b.mi_bowlType, 0, 6)];
-    b.mi_pitchTick = b.mi_releaseTick + travel * 2 / 3;
-    b.mi_arriveTick = b.mi_releaseTick + travel;
+    const DeliveryTicks& ticks = DELIVERY_TIMES[typeIndex];
+    b.mi_runUpTick = RUN_UP_TICK;
+    b.mi_releaseTick = ticks.release;
+    b.mi_pitchTick = ticks.pitch;
+    b.mi_arriveTick = ticks.arrive;
     float wobble = static_cast<float>(b.mi_spread) / 25.0f;
     b.m_pitchPoint = {STRIKER_CREASE.x + wobble, STRIKER_CREASE.y + PitchDistance(b.mi_length)};
     b.m_arrivePoint = {STRIKER_CREASE.x + 2.0f, STRIKER_CREASE.y - 2.0f};
     if (b.mb_recording) {
         BallAnimScript& s = b.m_script;
-        GroundPoint mark = spinner ? GroundPoint{BOWLER_RELEASE.x, BOWLER_RELEASE.y + 18.0f} : BOWLER_MARK;
+        GroundPoint mark =
+            IsSpin(b.mi_bowlType) ? GroundPoint{BOWLER_RELEASE.x, BOWLER_RELEASE.y + 18.0f} : BOWLER_MARK;
         s.AddMove(FIG_BOWLER, b.mi_runUpTick, b.mi_releaseTick, mark.x, mark.y, BOWLER_RELEASE.x,
                   BOWLER_RELEASE.y);
         s.AddMove(FIG_BALL, b.mi_runUpTick, b.mi_releaseTick, mark.x, mark.y, BOWLER_RELEASE.x,
@@ -185,7 +349,8 @@ void Match::CheckExtras() {
                   BOWLER_RELEASE.x + 6.0f, BOWLER_RELEASE.y - 14.0f);
     }
 
-    DecideExtras();
+    BowlerFigures& figures = in.m_bowlers[bowlerSlot];
+    DecideExtrasFor(*this, bowlerSlot, figures);
 
     if (b.mb_recording) {
         // Fielders walk in with the bowler.
@@ -200,7 +365,6 @@ void Match::CheckExtras() {
         }
     }
 
-    BowlerFigures& figures = in.m_bowlers[bowlerSlot];
     if (mb_noBall || mb_wide) {
         ++mi_extrasThisOver;
         b.mb_illegal = 1;
@@ -282,124 +446,6 @@ void Match::CheckExtras() {
         g_ballState.mf_skill = b.mf_skill;
         g_ballState.mi_spread = b.mi_spread;
     }
-}
-
-void Match::DecideExtras() {
-    BallState& b = m_ball;
-    int t = b.mi_bowlType;
-    float s = b.mf_skill;
-    int e = b.mi_effort;
-    const BowlerFigures& figures = CurrentInnings().m_bowlers[SquadSlot(mi_bowler)];
-
-    // No ball.
-    struct PaceRow {
-        float base, above90, above80, above70;
-        float effort9, effort8, effort7, effort2, effort1;
-    };
-    static const PaceRow PACE[4] = {
-        {0.023f, 0.018f, 0.003f, 0.003f, 1.4f, 1.25f, 1.1f, 0.6f, 0.3f},
-        {0.02f, 0.014f, 0.0028f, 0.0015f, 1.5f, 1.3f, 1.15f, 0.7f, 0.4f},
-        {0.016f, 0.012f, 0.002f, 0.001f, 1.5f, 1.3f, 1.15f, 0.7f, 0.4f},
-        {0.017f, 0.012f, 0.0015f, 0.0005f, 1.65f, 1.35f, 1.2f, 0.6f, 0.3f},
-    };
-    auto effortFactor = [e](float f9, float f8, float f7, float f2, float f1) {
-        switch (e) {
-            case 9:
-                return f9;
-            case 8:
-                return f8;
-            case 7:
-                return f7;
-            case 2:
-                return f2;
-            case 1:
-                return f1;
-            default:
-                return 1.0f;
-        }
-    };
-    float n;
-    if (t == 0) {
-        n = 0.03f;
-    } else if (t >= 1 && t <= 4) {
-        const PaceRow& row = PACE[t - 1];
-        n = row.base;
-        if (s > 90) n = row.above90;
-        if (s > 80) n -= row.above80;
-        if (s > 70) n -= row.above70;
-        n *= effortFactor(row.effort9, row.effort8, row.effort7, row.effort2, row.effort1);
-    } else if (t == 5 || t == 6) {
-        n = 0.003f;
-        if (s < 60) n = 0.013f;
-        if (s < 45) n += 0.005f;
-        if (s > 80) n -= 0.001f;
-        if (s > 90) n -= 0.001f;
-        n *= effortFactor(1.5f, 1.2f, 1.1f, 0.8f, 0.6f);
-    } else {
-        n = 0.0106f;
-    }
-    if (figures.mi_noBalls == 2)
-        n *= 1.27f;
-    else if (figures.mi_noBalls == 3)
-        n *= 1.45f;
-    else if (figures.mi_noBalls > 3)
-        n *= 1.65f;
-    b.mf_noBallChance = std::clamp(n, 0.0f, 1.0f);
-    mb_noBall = n * 1000.0f > static_cast<float>(Rand() % 1001);
-
-    // Wide.
-    float w;
-    if (IsFirstClass()) {
-        w = (t >= 1 && t <= 4) ? 0.0023f : t == 0 ? 0.008f : (t == 5 || t == 6) ? 0.0004f : 0.0023f;
-        if (e == 10) w *= 2.3f;
-        if (t != 1) {
-            if (s > 80) w *= 0.85f;
-            if (s > 90) w *= 0.88f;
-        }
-        if ((t == 1 || t == 2) && s < 60 && e >= 6) w *= 1.35f;
-    } else {
-        w = (t >= 1 && t <= 4) ? 0.016f : t == 0 ? 0.035f : (t == 5 || t == 6) ? 0.002f : 0.016f;
-        switch (e) {
-            case 0:
-                w *= 0.3f;
-                break;
-            case 1:
-                w *= 0.5f;
-                break;
-            case 2:
-                w *= 0.75f;
-                break;
-            case 9:
-                w *= 1.4f;
-                break;
-            case 10:
-                w *= 2.5f;
-                break;
-            default:
-                break;
-        }
-        if (t == 1) {
-            if (s < 60) w *= 1.25f;
-        } else {
-            if (s > 80) w *= 0.8f;
-            if (s > 90) w *= 0.85f;
-            if (s < 50) w *= 1.2f;
-        }
-    }
-    if (figures.mi_wides == 2)
-        w *= 1.27f;
-    else if (figures.mi_wides == 3)
-        w *= 1.45f;
-    else if (figures.mi_wides > 3)
-        w *= 1.6f;
-    b.mf_wideChance = std::clamp(w, 0.0f, 1.0f);
-    mb_wide = w * 1000.0f > static_cast<float>(Rand() % 1001);
-
-    if (mi_extrasThisOver >= 4) {
-        mb_noBall = 0;
-        mb_wide = 0;
-    }
-    if (mb_noBall && mb_wide) mb_wide = 0;
 }
 
 void Match::AnimNoBall() {

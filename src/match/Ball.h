@@ -67,6 +67,8 @@ inline constexpr int INTENTS = 5;
 inline constexpr int FIELD_FIGURES = 9;  // fielders besides the bowler and the keeper
 
 struct Player;
+struct PlanBall;
+struct MatchPlayer;
 // Weighted sum of the striker's four core batting skills for a stroke.
 float StrokeSkill(const Player& player, int stroke);
 // The three risk figures of a stroke of that skill against a delivery.
@@ -99,6 +101,21 @@ inline float DistanceFromBat(GroundPoint at) {
     return GroundDistance(FromBat(at), {0.0f, 0.0f});
 }
 
+inline constexpr int EFFORTS = 11;  // a plan ball's effort, 0..10
+inline constexpr int BOWLER_SLOTS = FIELD_FIGURES + 2;
+
+// A bowler's chances of a no ball and a wide by effort, before the extras he
+// has already bowled, for the bowling type, skill and kind of match they
+// were worked out for.
+struct ExtrasOdds {
+    int32_t mi_type = INT32_MIN;
+    float mf_skill = -1.0f;
+    uint8_t mb_firstClass = 0;
+    uint16_t mi_known = 0;  // bit e: the odds for effort e are worked out
+    std::array<float, EFFORTS> mf_noBall{};
+    std::array<float, EFFORTS> mf_wide{};
+};
+
 struct BallState {
     // Delivery.
     int32_t mi_length = 8001;
@@ -117,6 +134,17 @@ struct BallState {
     int32_t mi_bowlSide = 0;     // 0 over the wicket, 1 round
     int32_t mi_weatherKey = -1;  // climate and roll the weather code was worked out for
     int32_t mi_weatherCode = 0;
+    std::array<float, 7> mf_weatherFactor{};  // the weather's effect on a delivery, by bowling type 0..6
+    // The bowler as StageDelivery found him for CheckExtras: his side's
+    // record and player, and the plan ball he bowls next (nullptr none) with
+    // the step after it. Good for the one ball only.
+    uint8_t mb_staged = 0;
+    int32_t mi_bowlerSlot = 0;
+    MatchPlayer* mp_bowlerMp = nullptr;
+    const Player* mp_bowler = nullptr;
+    const PlanBall* mp_planBall = nullptr;
+    int32_t mi_nextPlanStep = 0;
+    std::array<ExtrasOdds, BOWLER_SLOTS> m_extrasOdds{};  // by the bowler's side slot
     // Shot.
     int32_t mi_intentValue = 0;
     int32_t mi_intentDraw = 0;

@@ -154,11 +154,45 @@ void Match::ChooseTactics() {
     }
 }
 
+namespace {
+
+// Match::StageBowler, here where StageDelivery can take it in line.
+bool StageBowlerOf(Match& m, MatchTeam& fielding) {
+    BallState& b = m.m_ball;
+    b.mb_staged = 1;
+    b.mi_bowlerSlot = SquadSlot(m.mi_bowler);
+    MatchPlayer& bowler = fielding.m_players[b.mi_bowlerSlot];
+    b.mp_bowlerMp = &bowler;
+    b.mp_bowler = PlayerById(bowler.mi_player);
+    b.mp_planBall = nullptr;
+    const std::vector<BowlPlan>& plans = BowlPlanTable(bowler.mb_spinner != 0);
+    const auto planCount = static_cast<int>(plans.size());
+    if (planCount == 0) return false;
+    int slot = SquadSlot(m.mi_striker);
+    int plan = bowler.mi_bowlPlan[slot];
+    bool inTable = plan >= 0 && plan < planCount;
+    const std::vector<PlanBall>& balls = plans[inTable ? plan : 0].mv_balls;
+    const auto ballCount = static_cast<int>(balls.size());
+    if (ballCount == 0) return inTable;
+    int step = bowler.mi_planStep[slot];
+    if (step < 0 || step >= ballCount) step = 0;
+    b.mp_planBall = &balls[step];
+    b.mi_nextPlanStep = step + 1 >= ballCount ? 0 : step + 1;
+    return inTable;
+}
+
+}  // namespace
+
+bool Match::StageBowler(MatchTeam& fielding) {
+    return StageBowlerOf(*this, fielding);
+}
+
 void Match::StageDelivery() {
     BallState& b = m_ball;
     Innings& in = CurrentInnings();
     MatchTeam& fielding = FieldingSide();
-    int bowlerSlot = SquadSlot(mi_bowler);
+    bool planInTable = StageBowlerOf(*this, fielding);
+    int bowlerSlot = b.mi_bowlerSlot;
     b.mi_keeperSlot = SquadSlot(fielding.KeeperSlot(mi_currentInnings));
     b.mi_strikerPos = SquadSlot(mi_striker);
     b.mi_nonStrikerPos = SquadSlot(mi_striker == mi_batsman1 ? mi_batsman2 : mi_batsman1);
@@ -166,20 +200,15 @@ void Match::StageDelivery() {
     b.mi_nonStrikerPlayer = in.m_batsmen[b.mi_nonStrikerPos].mi_player;
     const Player* striker = PlayerById(b.mi_strikerPlayer);
     b.mb_leftHander = striker && striker->m_batHand == 1;
-    const Player* bowler = PlayerById(fielding.m_players[bowlerSlot].mi_player);
+    const Player* bowler = b.mp_bowler;
     bool spinner = bowler && IsSpin(bowler->m_bowlType);
 
     // The field of the plan ball about to be bowled.
     b.mi_fieldSetup = -1;
     b.mi_bowlSide = 0;
-    const MatchPlayer& bmp = fielding.m_players[bowlerSlot];
-    const std::vector<BowlPlan>& plans = BowlPlanTable(bmp);
-    int strikerPos = SquadSlot(mi_striker);
-    int plan = bmp.mi_bowlPlan[strikerPos];
-    if (plan >= 0 && plan < static_cast<int>(plans.size()) && !plans[plan].mv_balls.empty()) {
-        const std::vector<PlanBall>& balls = plans[plan].mv_balls;
-        int step = bmp.mi_planStep[strikerPos];
-        const PlanBall& pb = balls[step >= 0 && step < static_cast<int>(balls.size()) ? step : 0];
+    const MatchPlayer& bmp = *b.mp_bowlerMp;
+    if (planInTable && b.mp_planBall) {
+        const PlanBall& pb = *b.mp_planBall;
         b.mi_bowlSide = pb.m_side;
         if (pb.m_field != b.mi_setupId) {  // a plan keeps its field for many balls: search on a change only
             b.mi_setupId = pb.m_field;
@@ -208,12 +237,13 @@ void Match::StageDelivery() {
     const int32_t slotsKey = bowlerSlot * SQUAD_SIZE + b.mi_keeperSlot;
     if (slotsKey != b.mi_slotsKey) {
         b.mi_slotsKey = slotsKey;
-        int n = 0;
-        for (int slot = 0; slot < SQUAD_SIZE && n < FIELD_FIGURES; ++slot) {
-            if (slot == bowlerSlot || slot == b.mi_keeperSlot) continue;
-            b.mi_fielderSlot[n++] = slot;
+        // The side's slots in order, but the bowler's and the keeper's.
+        const int low = std::min(bowlerSlot, b.mi_keeperSlot);
+        const int high = std::max(bowlerSlot, b.mi_keeperSlot);
+        for (int n = 0; n < FIELD_FIGURES; ++n) {
+            int slot = n + (n >= low ? 1 : 0);
+            b.mi_fielderSlot[n] = slot + (slot >= high && high != low ? 1 : 0);
         }
-        for (; n < FIELD_FIGURES; ++n) b.mi_fielderSlot[n] = b.mi_keeperSlot;  // a side short of players
     }
 
     b.mb_recording = mb_humanMatch;

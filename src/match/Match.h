@@ -448,6 +448,9 @@ public:
     void PlayBall();
     void ChooseTactics();
     void StageDelivery();
+    // Finds the bowler and the plan ball he bowls next to the striker for
+    // this ball; true when the striker's plan index lies in the plan table.
+    bool StageBowler(MatchTeam& fielding);
     void CheckExtras();
     void DecideExtras();
     // Ticks of the ball's travel past the batsman to the keeper: short when
@@ -627,6 +630,10 @@ public:
     int32_t StrikerPlayer() const { return CurrentInnings().m_batsmen[SquadSlot(mi_striker)].mi_player; }
     int32_t BowlerPlayer() const { return CurrentInnings().m_bowlers[SquadSlot(mi_bowler)].mi_player; }
 };
+
+inline int32_t MatchTeam::KeeperSlot(int innings) const {
+    return mi_keeperSlot[Match::InningsIndex(innings)];
+}
 
 // "Home vs Away", or for a knock-out round "<competition> Final",
 // "<competition> Semi Final", "<competition> Quarter Final"; static buffer.

@@ -48,10 +48,6 @@ bool FieldIsClose(const FieldSetup& field) {
 
 }  // namespace
 
-std::vector<BowlPlan>& BowlPlanTable(bool spinner) {
-    return spinner ? g_world.mv_spinPlans : g_world.mv_pacePlans;
-}
-
 std::vector<BowlPlan>& BowlPlanTable(const MatchPlayer& bowler) {
     return BowlPlanTable(bowler.mb_spinner != 0);
 }

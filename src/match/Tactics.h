@@ -9,6 +9,7 @@
 
 #include "world/Competitions.h"
 #include "world/Records.h"
+#include "world/World.h"
 
 namespace ravel {
 
@@ -21,7 +22,9 @@ inline constexpr int FIELD_NAME_LENGTH = 25;
 inline constexpr int FIELDER_REACH = 10;  // pixels around a fielder's point that pick him
 
 // The table a bowler's plans come from: the spin plans for a spinner.
-std::vector<BowlPlan>& BowlPlanTable(bool spinner);
+inline std::vector<BowlPlan>& BowlPlanTable(bool spinner) {
+    return spinner ? g_world.mv_spinPlans : g_world.mv_pacePlans;
+}
 std::vector<BowlPlan>& BowlPlanTable(const MatchPlayer& bowler);
 // The plan at an index of the bowler's table, nullptr outside it.
 const BowlPlan* BowlPlanAt(const MatchPlayer& bowler, int32_t index);
