@@ -77,13 +77,40 @@ void StrokeRisks(float skill, float quality, float bounce, float eye, std::array
 // One who may get to the ball off the bat: the keeper, the bowler or one of
 // the nine fielders, as he stands for this ball.
 struct FieldCandidate {
-    GroundPoint m_fromBat{};  // his place less the striker's crease
-    float mf_fromBat = 0.0f;  // and how far that is
-    int32_t mi_slot = 0;      // side slot
-    int32_t mi_figure = 0;    // ground figure
+    int32_t mi_slot = 0;     // side slot
+    int32_t mi_player = -1;  // and who stands in it
+    int32_t mi_figure = 0;   // ground figure
     int32_t mi_fieldSkill = 0;
     int32_t mi_catchSkill = 0;  // the keeper catches with his keeping skill
 };
+
+// Where the candidates stand, in lanes of four for the searches along a
+// ball's line (Fielding.cpp): each place less the striker's crease, the
+// reach his fielding adds to a stop, and his catching reach before the ball's
+// hang time. The last lane is empty and stands far off.
+struct CandidateLanes {
+    static constexpr int COUNT = FIELD_FIGURES + 3;
+    alignas(16) std::array<float, COUNT> mf_x{};
+    alignas(16) std::array<float, COUNT> mf_y{};
+    alignas(16) std::array<float, COUNT> mf_stopSkill{};
+    alignas(16) std::array<float, COUNT> mf_catchReach{};
+
+    GroundPoint At(int i) const { return {mf_x[i], mf_y[i]}; }
+};
+inline constexpr uint32_t EVERY_CANDIDATE = (1u << (FIELD_FIGURES + 2)) - 1u;  // all but the empty lane
+
+// The searches along a ball's line, the candidates four at a time; each picks
+// what a search one candidate at a time would. StopOnLine: of the candidates
+// whose stopping reach, (10 + along / 4 + skill reach) * pace, covers the line
+// from the bat on dir somewhere past the bat and no further than furthest,
+// the nearest along it (the first of equals); -1 for none, along how far.
+int StopOnLine(const CandidateLanes& lanes, GroundPoint dir, float furthest, float pace, float& along);
+// A bit for every candidate who may be within catching reach (his own plus
+// hang, hang not negative) of a ball coming down at land; those left out are not.
+uint32_t UnderCatch(const CandidateLanes& lanes, GroundPoint land, float hang);
+// A bit for every candidate who may be the nearest to stop, distances worked
+// as GroundDistance works them: the nearest, and all as near, are among them.
+uint32_t NearestTo(const CandidateLanes& lanes, GroundPoint stop);
 
 // The nine places of one field setting as worked out for the ground view.
 struct PlacedField {
@@ -181,6 +208,7 @@ struct BallState {
     // with the ball: UpdateFieldCandidates works them out again when its key
     // changes; new places clear the key.
     std::array<FieldCandidate, FIELD_FIGURES + 2> m_candidates{};
+    CandidateLanes m_lanes;
     int32_t mi_candidatesKey = -1;
     int32_t mi_keepSkill = 0;
     // A field setting was changed in place: the next ball looks it up and

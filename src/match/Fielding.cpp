@@ -3,8 +3,14 @@
 // stumpings, byes and leg byes. Geometry is worked for a right-hander; a
 // left-hander's bearings are mirrored.
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <limits>
+#if defined(__SSE__)
+#include <xmmintrin.h>
+#endif
 
 #include "match/Match.h"
 #include "world/Random.h"
@@ -33,6 +39,7 @@ const StrokePath PATHS[] = {
 constexpr float FULL_HIT = 370.0f;              // pixels a full-power ground stroke would run
 constexpr float FIELDER_REACH = 10.0f;          // pixels a fielder covers from where he stands
 constexpr float REACH_PER_PIXEL = 0.25f;        // and more the further the ball has to travel to him
+constexpr float SKILL_REACH = 0.05f;            // and more the better he fields, per point of skill
 constexpr float OUTFIELD_RUN = 215.0f;          // a ball past the ring this far runs on to the rope
 constexpr float ONE_DAY_OUTFIELD_RUN = 250.0f;  // unless the deep is patrolled
 constexpr float CATCH_RADIUS = 8.0f;            // a skied ball landing this close to a fielder is a chance,
@@ -220,7 +227,140 @@ void AnimateFielding(Match& m) {
     s.AddMarker(ANIM_SCORE_AFTER, std::max(after, t + 10 + runs * 40) + 10);
 }
 
+const GroundPoint KEEPER_UP_AT = FromBat(KEEPER_STAND_UP);
+const GroundPoint KEEPER_BACK_AT = FromBat(KEEPER_STAND_BACK);
+const float KEEPER_UP_CATCH = CATCH_RADIUS + CATCH_RUN * DistanceFromBat(KEEPER_STAND_UP);
+const float KEEPER_BACK_CATCH = CATCH_RADIUS + CATCH_RUN * DistanceFromBat(KEEPER_STAND_BACK);
+constexpr float FAR_OFF = 1e18f;
+
+// The places of the bowler and the fielders; the keeper's goes with his
+// standing, which changes with the bowler.
+void PlaceCandidates(BallState& b) {
+    CandidateLanes& l = b.m_lanes;
+    auto place = [&](int i, GroundPoint at, float fromBat, int figure) {
+        const GroundPoint rel = FromBat(at);
+        l.mf_x[i] = rel.x;
+        l.mf_y[i] = rel.y;
+        l.mf_catchReach[i] = CATCH_RADIUS + CATCH_RUN * fromBat;
+        b.m_candidates[i].mi_figure = figure;
+    };
+    static const float BOWLER_FROM_BAT = DistanceFromBat(BOWLER_RELEASE);
+    b.m_candidates[0].mi_figure = FIG_KEEPER;
+    place(1, BOWLER_RELEASE, BOWLER_FROM_BAT, FIG_BOWLER);
+    for (int i = 0; i < FIELD_FIGURES; ++i)
+        place(i + 2, b.m_fielders[i], b.mf_fielderFromBat[i], FIG_FIRST_FIELDER + i);
+    const int empty = CandidateLanes::COUNT - 1;
+    l.mf_x[empty] = l.mf_y[empty] = FAR_OFF;
+}
+
+// Who stands where for this bowler and keeper, and how well each fields.
+void FillCandidates(BallState& b, const MatchTeam& fielding, int bowlerSlot, bool keeperUp) {
+    CandidateLanes& l = b.m_lanes;
+    const GroundPoint keeperAt = keeperUp ? KEEPER_UP_AT : KEEPER_BACK_AT;
+    l.mf_x[0] = keeperAt.x;
+    l.mf_y[0] = keeperAt.y;
+    l.mf_catchReach[0] = keeperUp ? KEEPER_UP_CATCH : KEEPER_BACK_CATCH;
+    auto fill = [&](int i, int slot) {
+        FieldCandidate& c = b.m_candidates[i];
+        c.mi_slot = SquadSlot(slot);
+        c.mi_player = fielding.m_players[c.mi_slot].mi_player;
+        const Player* p = PlayerById(c.mi_player);
+        c.mi_fieldSkill = p ? std::clamp(p->m_fieldSkill[0], 0, 100) : 0;
+        c.mi_catchSkill = c.mi_fieldSkill;
+        l.mf_stopSkill[i] = c.mi_fieldSkill * SKILL_REACH;
+    };
+    fill(0, b.mi_keeperSlot);
+    const Player* keeper = PlayerById(b.m_candidates[0].mi_player);
+    b.mi_keepSkill = keeper ? std::max(keeper->m_keepSkill[0], 0) : 0;
+    b.m_candidates[0].mi_catchSkill = b.mi_keepSkill;
+    fill(1, bowlerSlot);
+    for (int i = 0; i < FIELD_FIGURES; ++i) fill(i + 2, b.mi_fielderSlot[i]);
+}
+
+// A lane works the same float arithmetic as one candidate alone, so a lane's
+// test passes exactly when his would.
+using Lanes = float __attribute__((vector_size(16)));
+using LaneTest = int32_t __attribute__((vector_size(16)));
+constexpr int LANE_WIDTH = 4;
+// A candidate further than this share past a reach is left out without the
+// exact distance: far beyond any rounding of the lane's figures.
+constexpr float NEAR_SLACK = 1.0001f;
+constexpr float UNDERFLOW = 1e-30f;
+
+Lanes LoadLanes(const std::array<float, CandidateLanes::COUNT>& from, int k) {
+    Lanes v;
+    std::memcpy(&v, &from[k], sizeof v);
+    return v;
+}
+
+void StoreLanes(std::array<float, CandidateLanes::COUNT>& to, int k, Lanes v) {
+    std::memcpy(&to[k], &v, sizeof v);
+}
+
+Lanes AbsLanes(Lanes v) {
+    return std::bit_cast<Lanes>(std::bit_cast<LaneTest>(v) & 0x7fffffff);
+}
+
+// Bit n for lane n that passed.
+uint32_t Passed(LaneTest t) {
+#if defined(__SSE__)
+    return static_cast<uint32_t>(_mm_movemask_ps(std::bit_cast<__m128>(t)));
+#else
+    return static_cast<uint32_t>((t[0] & 1) | (t[1] & 2) | (t[2] & 4) | (t[3] & 8));
+#endif
+}
+
 }  // namespace
+
+int StopOnLine(const CandidateLanes& l, GroundPoint dir, float furthest, float pace, float& along) {
+    std::array<float, CandidateLanes::COUNT> alongs;
+    uint32_t covering = 0;
+    for (int k = 0; k < CandidateLanes::COUNT; k += LANE_WIDTH) {
+        const Lanes x = LoadLanes(l.mf_x, k), y = LoadLanes(l.mf_y, k);
+        const Lanes a = x * dir.x + y * dir.y;
+        const Lanes across = AbsLanes(x * dir.y - y * dir.x);
+        const Lanes reach = (FIELDER_REACH + a * REACH_PER_PIXEL + LoadLanes(l.mf_stopSkill, k)) * pace;
+        covering |= Passed((a > 0.0f) & (a <= furthest) & (across <= reach)) << k;
+        StoreLanes(alongs, k, a);
+    }
+    int best = -1;
+    along = 1e9f;
+    for (uint32_t m = covering & EVERY_CANDIDATE; m != 0; m &= m - 1u) {
+        const int i = std::countr_zero(m);
+        if (alongs[i] < along) {
+            along = alongs[i];
+            best = i;
+        }
+    }
+    return best;
+}
+
+uint32_t UnderCatch(const CandidateLanes& l, GroundPoint land, float hang) {
+    uint32_t near = 0;
+    for (int k = 0; k < CandidateLanes::COUNT; k += LANE_WIDTH) {
+        const Lanes x = LoadLanes(l.mf_x, k) - land.x, y = LoadLanes(l.mf_y, k) - land.y;
+        const Lanes reach = LoadLanes(l.mf_catchReach, k) + hang;
+        near |= Passed(x * x + y * y <= reach * reach * NEAR_SLACK) << k;
+    }
+    return near & EVERY_CANDIDATE;
+}
+
+uint32_t NearestTo(const CandidateLanes& l, GroundPoint stop) {
+    std::array<float, CandidateLanes::COUNT> squares;
+    Lanes least = Lanes{} + std::numeric_limits<float>::max();
+    for (int k = 0; k < CandidateLanes::COUNT; k += LANE_WIDTH) {
+        const Lanes x = LoadLanes(l.mf_x, k) - stop.x, y = LoadLanes(l.mf_y, k) - stop.y;
+        const Lanes d2 = x * x + y * y;
+        least = d2 < least ? d2 : least;
+        StoreLanes(squares, k, d2);
+    }
+    const float window =
+        std::min(std::min(least[0], least[1]), std::min(least[2], least[3])) * NEAR_SLACK + UNDERFLOW;
+    uint32_t near = 0;
+    for (int k = 0; k < CandidateLanes::COUNT; k += LANE_WIDTH)
+        near |= Passed(LoadLanes(squares, k) <= window) << k;
+    return near & EVERY_CANDIDATE;
+}
 
 void Match::UpdateFieldCandidates() {
     BallState& b = m_ball;
@@ -229,31 +369,9 @@ void Match::UpdateFieldCandidates() {
     const int32_t key =
         ((InningsIndex(mi_currentInnings) * 16 + bowlerSlot) * 16 + b.mi_keeperSlot) * 2 + (keeperUp ? 1 : 0);
     if (key == b.mi_candidatesKey) return;
+    if (b.mi_candidatesKey == -1) PlaceCandidates(b);  // new places clear the key
     b.mi_candidatesKey = key;
-
-    const MatchTeam& fielding = FieldingSide();
-    // The fielders' distances come with their places; the keeper and the bowler stand where they always do.
-    static const float KEEPER_UP_FROM_BAT = DistanceFromBat(KEEPER_STAND_UP);
-    static const float KEEPER_BACK_FROM_BAT = DistanceFromBat(KEEPER_STAND_BACK);
-    static const float BOWLER_FROM_BAT = DistanceFromBat(BOWLER_RELEASE);
-    auto set = [&](int i, GroundPoint at, float fromBat, int slot, int figure) {
-        FieldCandidate& c = b.m_candidates[i];
-        c.m_fromBat = FromBat(at);
-        c.mf_fromBat = fromBat;
-        c.mi_slot = SquadSlot(slot);
-        c.mi_figure = figure;
-        const Player* p = PlayerById(fielding.m_players[c.mi_slot].mi_player);
-        c.mi_fieldSkill = p ? std::clamp(p->m_fieldSkill[0], 0, 100) : 0;
-        c.mi_catchSkill = c.mi_fieldSkill;
-    };
-    set(0, keeperUp ? KEEPER_STAND_UP : KEEPER_STAND_BACK,
-        keeperUp ? KEEPER_UP_FROM_BAT : KEEPER_BACK_FROM_BAT, b.mi_keeperSlot, FIG_KEEPER);
-    const Player* keeper = PlayerById(fielding.m_players[b.m_candidates[0].mi_slot].mi_player);
-    b.mi_keepSkill = keeper ? std::max(keeper->m_keepSkill[0], 0) : 0;
-    b.m_candidates[0].mi_catchSkill = b.mi_keepSkill;
-    set(1, BOWLER_RELEASE, BOWLER_FROM_BAT, bowlerSlot, FIG_BOWLER);
-    for (int i = 0; i < FIELD_FIGURES; ++i)
-        set(i + 2, b.m_fielders[i], b.mf_fielderFromBat[i], b.mi_fielderSlot[i], FIG_FIRST_FIELDER + i);
+    FillCandidates(b, FieldingSide(), bowlerSlot, keeperUp);
 }
 
 void Match::Field() {
@@ -266,7 +384,7 @@ void Match::Field() {
 
     auto setFielder = [&](const FieldCandidate& c) {
         b.mi_fielderFigure = c.mi_figure;
-        b.mi_fielder = FieldingSide().m_players[c.mi_slot].mi_player;
+        b.mi_fielder = c.mi_player;
     };
     auto runAttempt = [&](int runs, float tightness) {
         // Each run taken risks a run out, more so when the throw is close.
@@ -340,10 +458,13 @@ void Match::Field() {
                 GroundPoint land = {dir.x * carry, dir.y * carry};
                 int best = -1;
                 float bestGap = 1e9f, bestShare = 1.0f;
-                for (int i = 0; i < static_cast<int>(b.m_candidates.size()); ++i) {
-                    const FieldCandidate& c = b.m_candidates[i];
-                    float gap = GroundDistance(c.m_fromBat, land);
-                    float reach = CATCH_RADIUS + CATCH_RUN * c.mf_fromBat + CATCH_HANG * carry;
+                // A share of at most one: nobody beyond his reach gets there.
+                const float hang = CATCH_HANG * carry;
+                const uint32_t near = hang >= 0.0f ? UnderCatch(b.m_lanes, land, hang) : EVERY_CANDIDATE;
+                for (uint32_t m = near; m != 0; m &= m - 1u) {
+                    const int i = std::countr_zero(m);
+                    float gap = GroundDistance(b.m_lanes.At(i), land);
+                    float reach = b.m_lanes.mf_catchReach[i] + hang;
                     if (gap < reach * bestShare) {
                         bestShare = gap / reach;
                         bestGap = gap;
@@ -373,22 +494,10 @@ void Match::Field() {
         }
         if (!done) {
             // Along the ground: the first fielder whose reach covers the line.
-            int best = -1;
-            float bestAlong = 1e9f;
+            float bestAlong;
             // A hard-hit ball beats a fielder that a soft one would not.
             const float pace = std::max(1.1f - power * 0.8f, 0.3f);
-            for (int i = 0; i < static_cast<int>(b.m_candidates.size()); ++i) {
-                const FieldCandidate& c = b.m_candidates[i];
-                const GroundPoint rel = c.m_fromBat;
-                float along = rel.x * dir.x + rel.y * dir.y;
-                if (along <= 0.0f || along > distance + 25.0f || along >= bestAlong) continue;
-                float across = std::fabs(rel.x * dir.y - rel.y * dir.x);
-                float reach = (FIELDER_REACH + along * REACH_PER_PIXEL + c.mi_fieldSkill * 0.05f) * pace;
-                if (across <= reach) {
-                    bestAlong = along;
-                    best = i;
-                }
-            }
+            const int best = StopOnLine(b.m_lanes, dir, distance + 25.0f, pace, bestAlong);
             if (best >= 0) {
                 setFielder(b.m_candidates[best]);
                 float d = std::min(bestAlong, distance);
@@ -412,8 +521,9 @@ void Match::Field() {
                 GroundPoint stop = {dir.x * distance, dir.y * distance};
                 float chase = 1e9f;
                 int nearest = 0;
-                for (int i = 0; i < static_cast<int>(b.m_candidates.size()); ++i) {
-                    float gap = GroundDistance(b.m_candidates[i].m_fromBat, stop);
+                for (uint32_t m = NearestTo(b.m_lanes, stop); m != 0; m &= m - 1u) {
+                    const int i = std::countr_zero(m);
+                    float gap = GroundDistance(b.m_lanes.At(i), stop);
                     if (gap < chase) {
                         chase = gap;
                         nearest = i;
