@@ -254,6 +254,7 @@ struct Innings {
     uint8_t mb_started = 0;
     int32_t mi_status = 0;                             // INNINGS_...
     uint8_t mb_closed = 0;                             // the innings is over
+    int8_t mi_orderedBowler = -1;                      // the last bowler found in mi_bowlingOrder
     std::array<int32_t, 3> mi_topBatsmen{-1, -1, -1};  // batting positions
     std::array<int32_t, 3> mi_topBowlers{-1, -1, -1};  // bowling slots
     std::vector<BallRecord> mv_balls;                  // kept when a human side plays
