@@ -87,20 +87,15 @@ void Partnership::Begin(int32_t player1, int32_t player2) {
     mi_player = {player1, player2};
 }
 
-void Partnership::AddRuns(int32_t player, int32_t runs) {
-    if (player < 0) {
-        mi_extras += runs;
-    } else {
-        int k = player == mi_player[1] ? 1 : 0;
-        if (player != mi_player[k]) {
-            // A batsman not yet named takes the free place.
-            k = mi_player[0] < 0 ? 0 : 1;
-            mi_player[k] = player;
-        }
-        mi_runs[k] += runs;
-        mi_balls[k] += 1;
-    }
-    const int reached = std::min(Runs() / 50, PARTNERSHIP_STEPS);
+void Partnership::NameBatsman(int32_t player, int32_t runs) {
+    // A batsman not yet named takes the free place.
+    const int k = mi_player[0] < 0 ? 0 : 1;
+    mi_player[k] = player;
+    mi_runs[k] += runs;
+    mi_balls[k] += 1;
+}
+
+void Partnership::MarkReached(int reached) {
     for (int step = 0; step < reached; ++step) mb_reached[step] = 1;
 }
 
@@ -114,14 +109,6 @@ const BallRecord& Innings::BallAt(int index) const {
     static const BallRecord NONE{};
     if (index < 0 || static_cast<size_t>(index) >= mv_balls.size()) return NONE;
     return mv_balls[static_cast<size_t>(index)];
-}
-
-int DirectionIndex(int pictureBearing) {
-    int bearing = WrapDegrees(pictureBearing);
-    int fromStraight = bearing <= 180 ? bearing : 360 - bearing;
-    int row = fromStraight > 120 ? 0 : fromStraight >= 60 ? 1 : 2;
-    // Bearings below 180 point to the left of the picture.
-    return row * 2 + (bearing < 180 ? 0 : 1);
 }
 
 void Innings::Recount() {
@@ -579,10 +566,6 @@ void Match::LoadDayRules(int dayIndex) {
                  dayIndex);
         m_rules = StandardDayRules(mi_matchType, mi_length);
     }
-}
-
-PlaySession& Match::CurrentSession() {
-    return m_sessions[std::clamp(mi_sessionNumber, 0, SESSION_SLOTS - 1)];
 }
 
 BallAnimScript& Match::AnimScript(int index) {

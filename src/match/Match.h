@@ -187,7 +187,22 @@ struct Partnership {
 
     void Begin(int32_t player1, int32_t player2);
     // A ball faced by player (runs to him) or, with -1, runs as extras.
-    void AddRuns(int32_t player, int32_t runs);
+    void AddRuns(int32_t player, int32_t runs) {
+        if (player < 0) {
+            mi_extras += runs;
+        } else if (player == mi_player[0] || player == mi_player[1]) {
+            const int k = player == mi_player[1] ? 1 : 0;
+            mi_runs[k] += runs;
+            mi_balls[k] += 1;
+        } else {
+            NameBatsman(player, runs);
+        }
+        // Steps are marked from the first up, so the highest tells for all.
+        const int reached = std::min(Runs() / 50, PARTNERSHIP_STEPS);
+        if (reached > 0 && !mb_reached[reached - 1]) MarkReached(reached);
+    }
+    void NameBatsman(int32_t player, int32_t runs);
+    void MarkReached(int reached);
     int32_t Runs() const { return mi_runs[0] + mi_runs[1] + mi_extras; }
     int32_t BatsmanRuns(int k) const { return mi_runs[k & 1]; }
     int32_t Balls() const { return mi_balls[0] + mi_balls[1]; }
@@ -239,6 +254,7 @@ struct Innings {
     uint8_t mb_started = 0;
     int32_t mi_status = 0;                             // INNINGS_...
     uint8_t mb_closed = 0;                             // the innings is over
+    int8_t mi_orderedBowler = -1;                      // the last bowler found in mi_bowlingOrder
     std::array<int32_t, 3> mi_topBatsmen{-1, -1, -1};  // batting positions
     std::array<int32_t, 3> mi_topBowlers{-1, -1, -1};  // bowling slots
     std::vector<BallRecord> mv_balls;                  // kept when a human side plays
@@ -264,7 +280,13 @@ inline int32_t BatsmanRuns(const BatsmanFigures& figures) {
 // ground picture (0 straight down the ground, 180 behind the stumps) adds to,
 // in field order: behind the wicket left and right, square left and right,
 // in front left and right.
-int DirectionIndex(int pictureBearing);
+inline int DirectionIndex(int pictureBearing) {
+    int bearing = WrapDegrees(pictureBearing);
+    int fromStraight = bearing <= 180 ? bearing : 360 - bearing;
+    int row = fromStraight > 120 ? 0 : fromStraight >= 60 ? 1 : 2;
+    // Bearings below 180 point to the left of the picture.
+    return row * 2 + (bearing < 180 ? 0 : 1);
+}
 // The innings' top batsman, "Surname 45" ("45*" not out), and top bowler,
 // "Surname 3/24", as FindTopPerformers last found them; "" for none. Static
 // buffers of their own.
@@ -480,7 +502,7 @@ public:
     BallAnimScript& AnimScript(int index);
     Innings& CurrentInnings() { return m_innings[InningsIndex(mi_currentInnings)]; }
     const Innings& CurrentInnings() const { return m_innings[InningsIndex(mi_currentInnings)]; }
-    PlaySession& CurrentSession();
+    PlaySession& CurrentSession() { return m_sessions[std::clamp(mi_sessionNumber, 0, SESSION_SLOTS - 1)]; }
     MatchTeam& SideOf(int32_t sideId) { return sideId == mi_team1 ? m_team1 : m_team2; }
     const MatchTeam& SideOf(int32_t sideId) const { return sideId == mi_team1 ? m_team1 : m_team2; }
     MatchTeam& BattingSide() { return SideOf(CurrentInnings().mi_battingTeam); }

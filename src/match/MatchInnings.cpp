@@ -165,11 +165,11 @@ bool Match::SwapNextBatsman(int position) {
 
 void Match::UpdateSituation() {
     Innings& innings = CurrentInnings();
-    if (innings.m_bowlers[SquadSlot(mi_bowler)].mi_balls > 0) {
+    if (mi_bowler != innings.mi_orderedBowler && innings.m_bowlers[SquadSlot(mi_bowler)].mi_balls > 0) {
         for (int32_t& entry : innings.mi_bowlingOrder) {
-            if (entry == mi_bowler) break;
-            if (entry < 0) {
-                entry = mi_bowler;
+            if (entry < 0) entry = mi_bowler;
+            if (entry == mi_bowler) {
+                innings.mi_orderedBowler = static_cast<int8_t>(mi_bowler);
                 break;
             }
         }

@@ -32,17 +32,32 @@ bool IsBowlerDecision(int32_t decision) {
 
 }  // namespace
 
-void AddClockSeconds(GameDate& clock, int seconds) {
-    int total = clock.m_second + seconds;
-    // The usual ball moves a clock that reads true on by at most a minute
-    // within the hour: no day, hour or division to work out.
+namespace {
+
+// The usual ball moves a clock that reads true on by at most a minute within
+// the hour: no day, hour or division to work out. False, the clock as it
+// was, for any other.
+inline bool AddSecondsWithinHour(GameDate& clock, int seconds) {
+    const int total = clock.m_second + seconds;
     const int minute = total >= 60 ? 1 : 0;
-    if (seconds >= 0 && clock.m_second >= 0 && total < 120 && clock.m_hour >= 0 && clock.m_hour < 24 &&
-        clock.m_minute >= 0 && clock.m_minute + minute < 60) {
-        clock.m_minute += minute;
-        clock.m_second = total - 60 * minute;
-        return;
-    }
+    if ((seconds | clock.m_second) < 0 || total >= 120 || static_cast<uint32_t>(clock.m_hour) >= 24u ||
+        static_cast<uint32_t>(clock.m_minute) >= static_cast<uint32_t>(60 - minute))
+        return false;
+    clock.m_minute += minute;
+    clock.m_second = total - 60 * minute;
+    return true;
+}
+
+// The match clock moves on by a ball's seconds, the usual case in line.
+inline void MoveClock(GameDate& clock, int seconds) {
+    if (!AddSecondsWithinHour(clock, seconds)) AddClockSeconds(clock, seconds);
+}
+
+}  // namespace
+
+void AddClockSeconds(GameDate& clock, int seconds) {
+    if (AddSecondsWithinHour(clock, seconds)) return;
+    int total = clock.m_second + seconds;
     int minutes = total / 60;
     clock.m_second = total % 60;
     if (clock.m_second < 0) {
@@ -218,12 +233,12 @@ void Match::PlayPass() {
 
     bool overTestPassed = false;
     if (!mb_sliced) {
-        AddClockSeconds(m_clock, mi_secondsUsed);
+        MoveClock(m_clock, mi_secondsUsed);
         mi_secondsUsed = 0;
     } else if (!HasHumanSide()) {
         if (mi_secondsUsed >= g_sliceBudget) {
             mi_breakCounter = g_sliceBudget - mi_secondsUsed;
-            AddClockSeconds(m_clock, mi_secondsUsed);
+            MoveClock(m_clock, mi_secondsUsed);
             mi_secondsUsed = 0;
             if (mi_playState == PLAY_IN_PLAY) mi_playState = PLAY_SLICE_USED;
             overTestPassed = true;
@@ -232,7 +247,7 @@ void Match::PlayPass() {
         // The user's step leaves the seconds it used as the budget for the
         // other matches; the clock keeps pace ball by ball.
         g_sliceBudget += mi_secondsUsed;
-        AddClockSeconds(m_clock, mi_secondsUsed);
+        MoveClock(m_clock, mi_secondsUsed);
         mi_secondsUsed = 0;
     }
 

@@ -36,19 +36,28 @@ void Match::SwapStrike() {
     mi_striker = mi_striker != mi_batsman1 ? mi_batsman1 : mi_batsman2;
 }
 
+// The ball's time: at the crease for both batsmen, in the partnership and
+// in the session.
+static void BookBallTime(Match& m, Innings& in, Partnership& p, PlaySession& session) {
+    const int seconds = m.mi_ballSeconds;
+    in.m_batsmen[SquadSlot(m.mi_batsman1)].mi_seconds += seconds;
+    in.m_batsmen[SquadSlot(m.mi_batsman2)].mi_seconds += seconds;
+    p.mi_seconds += seconds;
+    session.mi_seconds += seconds;
+}
+
 // Books what every scoring routine shares: time at the crease, the
-// partnership, the session and the bowler's runs; and the strike.
-static void BookRuns(Match& m, int runs, bool swap) {
+// partnership, the session and the bowler's runs; and the strike. Returns
+// the striker's figures.
+static BatsmanFigures& BookRuns(Match& m, int runs, bool swap) {
     Innings& in = m.CurrentInnings();
     BatsmanFigures& striker = in.m_batsmen[SquadSlot(m.mi_striker)];
     ++striker.mi_scored[runs];
     in.mi_total += runs;
-    in.m_batsmen[SquadSlot(m.mi_batsman1)].mi_seconds += m.mi_ballSeconds;
-    in.m_batsmen[SquadSlot(m.mi_batsman2)].mi_seconds += m.mi_ballSeconds;
     if (runs > 0) {
         const BallState& b = m.m_ball;
-        int pictureBearing = b.mb_leftHander ? (360 - b.mi_bearing) % 360 : b.mi_bearing;
-        striker.mi_directionRuns[DirectionIndex(pictureBearing)] += runs;
+        // A left-hander's strokes are mirrored in the picture.
+        striker.mi_directionRuns[DirectionIndex(b.mb_leftHander ? -b.mi_bearing : b.mi_bearing)] += runs;
         BowlerFigures& bowler = in.m_bowlers[SquadSlot(m.mi_bowler)];
         bowler.mi_runs += runs;
         bowler.mi_spellRuns += runs;
@@ -56,12 +65,12 @@ static void BookRuns(Match& m, int runs, bool swap) {
     }
     Partnership& p = in.m_partnerships[SquadSlot(in.Wickets())];
     p.AddRuns(striker.mi_player, runs);
-    p.mi_seconds += m.mi_ballSeconds;
     PlaySession& session = m.CurrentSession();
+    BookBallTime(m, in, p, session);
     session.mi_runs += runs;
-    session.mi_seconds += m.mi_ballSeconds;
     if (!m.mb_noBall) ++session.mi_balls;  // the session counts legal balls
     if (swap) m.SwapStrike();
+    return striker;
 }
 
 void Match::ScoreDot() {
@@ -97,12 +106,9 @@ static void BookExtra(Match& m, int32_t& counter, bool againstBowler, int32_t Bo
     }
     Partnership& p = in.m_partnerships[SquadSlot(in.Wickets())];
     p.AddRuns(-1, 1);
-    p.mi_seconds += m.mi_ballSeconds;
-    in.m_batsmen[SquadSlot(m.mi_batsman1)].mi_seconds += m.mi_ballSeconds;
-    in.m_batsmen[SquadSlot(m.mi_batsman2)].mi_seconds += m.mi_ballSeconds;
     PlaySession& session = m.CurrentSession();
+    BookBallTime(m, in, p, session);
     ++session.mi_runs;
-    session.mi_seconds += m.mi_ballSeconds;
 }
 
 void Match::EndOfBall() {
@@ -136,30 +142,14 @@ void Match::EndOfBall() {
         BookExtra(*this, Rand() % 10 < 6 ? in.mi_legByes : in.mi_byes, false, nullptr);
         SwapStrike();
     }
+    // The batsman who scored off the bat: only his runs have moved on.
+    BatsmanFigures* scorer = nullptr;
     if (outcome < 300 || outcome > 600) {
-        if (outcome == OUTCOME_RUNS) {
-            switch (b.mi_runs) {
-                case 0:
-                    ScoreDot();
-                    break;
-                case 1:
-                    ScoreOne();
-                    break;
-                case 2:
-                    ScoreTwo();
-                    break;
-                case 3:
-                    ScoreThree();
-                    break;
-                case 4:
-                    ScoreFour();
-                    break;
-                case 6:
-                    ScoreSix();
-                    break;
-                default:
-                    break;  // five books nothing here
-            }
+        // Five books nothing here; one and three change ends.
+        const int runs = b.mi_runs;
+        if (outcome == OUTCOME_RUNS && runs >= 0 && runs <= 6 && runs != 5) {
+            BatsmanFigures& striker = BookRuns(*this, runs, (runs & 1) != 0);
+            if (runs > 0) scorer = &striker;
         }
     } else {
         Dismiss(outcome);
@@ -175,20 +165,22 @@ void Match::EndOfBall() {
         own = ownAfter;
     }
 
-    // Partnership milestones, each reported once and in order.
+    // Partnership milestones, each reported once and in order; none before
+    // the runs reach the next.
     int wickets = in.Wickets();
     Partnership& p = in.m_partnerships[SquadSlot(wickets)];
-    for (int step = p.mi_lastMilestone / 50;
-         step < PARTNERSHIP_STEPS && p.mi_lastMilestone == 50 * step && p.mb_reached[step]; ++step) {
-        p.mi_lastMilestone = 50 * (step + 1);
-        AddEvent(MATCH_EVENT_PARTNERSHIP, mi_currentInnings, {wickets + 1, p.mi_lastMilestone, p.Balls()});
+    if (p.Runs() >= p.mi_lastMilestone + 50) {
+        for (int step = p.mi_lastMilestone / 50;
+             step < PARTNERSHIP_STEPS && p.mi_lastMilestone == 50 * step && p.mb_reached[step]; ++step) {
+            p.mi_lastMilestone = 50 * (step + 1);
+            AddEvent(MATCH_EVENT_PARTNERSHIP, mi_currentInnings,
+                     {wickets + 1, p.mi_lastMilestone, p.Balls()});
+        }
     }
 
-    // Batsman milestones: 50, 100 ... 500.
-    for (int pos : {mi_batsman1, mi_batsman2}) {
-        BatsmanFigures& f = in.m_batsmen[SquadSlot(pos)];
-        int runs = BatsmanRuns(f);
-        if (f.mi_nextMilestone > 500 || runs < f.mi_nextMilestone) continue;
+    // Batsman milestones: 50, 100 ... 500, for the batsman who scored.
+    if (scorer && scorer->mi_nextMilestone <= 500 && BatsmanRuns(*scorer) >= scorer->mi_nextMilestone) {
+        BatsmanFigures& f = *scorer;
         int reached = f.mi_nextMilestone;
         f.mi_nextMilestone += 50;
         AddEvent(
