@@ -291,7 +291,6 @@ int main(int argc, char** argv) {
     for (int n = 0; n < seasons; ++n) {
         const int season = g_cricket.m_date.m_season;
         const Snapshot before = Take();
-        const auto start = std::chrono::steady_clock::now();
         const std::clock_t cpuStart = std::clock();
         // The season's own time: the days advanced, without the bench's checks between them.
         std::chrono::steady_clock::duration seasonWall{};
