@@ -4,6 +4,8 @@
 // champions, the ranking leaders, what happened to players and coaches, and
 // on the 1st and 15th of each month how many of each country's 30 best players
 // were away from their clubs with a national squad.
+// The times (seconds, cpu_seconds) are those of the days advanced alone; what
+// the bench's own checks between the days took is checks_cpu_seconds.
 // With --csv DIR it writes every match played as match_bench's CSV rows.
 //
 //   season_bench N [--seed S] [--csv DIR] [--db ROOT] [--saves DIR]
@@ -184,9 +186,10 @@ void CountCoachMoves(std::map<int, int>& yesterday, CoachMoves& moves) {
 }
 
 void Report(int season, const Snapshot& before, const CoachMoves& coaches, double seconds, double cpu,
-            int days, int matches, long long balls, int injuries, int news, bool fieldable) {
+            double checksCpu, int days, int matches, long long balls, int injuries, int news,
+            bool fieldable) {
     std::printf("season=%d\n", season);
-    std::printf("cpu_seconds=%.3f\n", cpu);
+    std::printf("cpu_seconds=%.3f\nchecks_cpu_seconds=%.3f\n", cpu, checksCpu);
     std::printf("seconds=%.3f\ndays=%d\nmatches=%d\nballs=%lld\n", seconds, days, matches, balls);
     int unfinished = 0;
     for (const Competition& c : g_world.mv_competitions) {
@@ -284,11 +287,14 @@ int main(int argc, char** argv) {
     bool allFieldable = true;
     size_t historyWritten = 0;
     double totalCpu = 0.0;
+    double totalChecksCpu = 0.0;
     for (int n = 0; n < seasons; ++n) {
         const int season = g_cricket.m_date.m_season;
         const Snapshot before = Take();
-        const auto start = std::chrono::steady_clock::now();
         const std::clock_t cpuStart = std::clock();
+        // The season's own time: the days advanced, without the bench's checks between them.
+        std::chrono::steady_clock::duration seasonWall{};
+        std::clock_t seasonCpu = 0;
         int days = 0, matches = 0, injuries = 0, news = 0;
         long long balls = 0;
         bool fieldable = true;
@@ -308,7 +314,11 @@ int main(int argc, char** argv) {
                     for (int b = STATS_SEASON_FC; b <= STATS_SEASON_ODI; ++b)
                         historyBefore += p.m_stats[b].m_matches > 0;
             }
+            const auto dayStart = std::chrono::steady_clock::now();
+            const std::clock_t dayCpu = std::clock();
             AdvanceDay();
+            seasonCpu += std::clock() - dayCpu;
+            seasonWall += std::chrono::steady_clock::now() - dayStart;
             if (g_completedMatches.size() < completed) completed = 0;
             for (; completed < g_completedMatches.size(); ++completed) {
                 const Match& m = *g_completedMatches[completed];
@@ -347,13 +357,15 @@ int main(int argc, char** argv) {
             g_userCoaches[0].mv_inbox.clear();
         }
         historyWritten += historyBefore;
-        const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+        const double loopCpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+        const double cpu = static_cast<double>(seasonCpu) / CLOCKS_PER_SEC;
         totalCpu += cpu;
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        totalChecksCpu += loopCpu - cpu;
+        const double seconds = std::chrono::duration<double>(seasonWall).count();
         total += seconds;
         allFieldable &= fieldable;
-        Report(season, before, coaches, seconds, cpu, days, matches, balls, injuries, news, fieldable);
+        Report(season, before, coaches, seconds, cpu, loopCpu - cpu, days, matches, balls, injuries, news,
+               fieldable);
         for (const auto& [key, share] : drawn) {
             const double pct = share.second > 0 ? 100.0 * share.first / share.second : 0.0;
             if (key < 0)
@@ -367,6 +379,7 @@ int main(int argc, char** argv) {
     std::printf("last_season=%d\nseconds_total=%.3f\nseconds_per_season=%.3f\n", g_cricket.m_date.m_season,
                 total, seasons > 0 ? total / seasons : 0.0);
     std::printf("cpu_seconds_per_season=%.3f\n", seasons > 0 ? totalCpu / seasons : 0.0);
+    std::printf("checks_cpu_seconds_per_season=%.3f\n", seasons > 0 ? totalChecksCpu / seasons : 0.0);
     const std::vector<PlayerStats> history = ReadAllPlayerHistories();
     std::printf("history_records=%zu\nhistory_written=%zu\n", history.size(), historyWritten);
     std::printf("records_round_trip=%s\n", RecordsRoundTrip(saves) ? "ok" : "failed");

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <unordered_set>
 
 #include "season/Finance.h"
 #include "season/News.h"
@@ -276,17 +278,39 @@ struct Suitor {
     int32_t m_overseas = -1;
 };
 
+// The player and club of every open offer while the clubs fill their squads,
+// for FindOffer's answer without a walk through the table: offers are only
+// added then, none closed.
+class OpenOffers {
+public:
+    OpenOffers() {
+        for (const ContractOffer& o : g_contractOffers)
+            if (o.m_state != OFFER_CLOSED) m_pairs.insert(Key(o.m_player, o.m_team));
+    }
+    bool Has(int playerId, int teamId) const { return m_pairs.count(Key(playerId, teamId)) > 0; }
+    void Add(const ContractOffer& o) {
+        g_contractOffers.push_back(o);
+        m_pairs.insert(Key(o.m_player, o.m_team));
+    }
+
+private:
+    static uint64_t Key(int playerId, int teamId) {
+        return static_cast<uint64_t>(static_cast<uint32_t>(playerId)) << 32 | static_cast<uint32_t>(teamId);
+    }
+    std::unordered_set<uint64_t> m_pairs;
+};
+
 // The next player the club wants: roles short of what a squad wants go
 // first, then the best left. Players passed over stay passed over, since a
 // club only comes to want fewer players; -1 when none is left.
-int NextTarget(Suitor& s, const std::vector<int32_t>& market, int hemisphere) {
+int NextTarget(Suitor& s, const std::vector<int32_t>& market, int hemisphere, const OpenOffers& open) {
     for (; s.m_pass <= ROLES; ++s.m_pass, s.m_next = 0) {
         for (; s.m_next < market.size(); ++s.m_next) {
             const int32_t id = market[s.m_next];
             const Player& p = g_world.mv_players[id];
             if (s.m_pass < ROLES && (s.m_have[s.m_pass] >= ROLE_WANTED[s.m_pass] || !HasRole(p, s.m_pass)))
                 continue;
-            if (ClubIn(p, hemisphere) == s.m_team->m_id || FindOffer(id, s.m_team->m_id)) continue;
+            if (ClubIn(p, hemisphere) == s.m_team->m_id || open.Has(id, s.m_team->m_id)) continue;
             g_overseasCount = s.m_overseas;
             const int code = CanSignPlayer(id, s.m_team->m_id, 1);
             s.m_overseas = g_overseasCount;
@@ -304,7 +328,8 @@ bool UserCanAnswer(const Player& p, int hemisphere) {
     return !owner || !owner->m_human || g_cricket.m_date.m_dayOfSeason + USER_ANSWER_DAYS <= WINDOW_LAST_DAY;
 }
 
-void Approach(Suitor& s, int32_t id, int hemisphere, std::vector<std::pair<int32_t, int32_t>>& toUsers) {
+void Approach(Suitor& s, int32_t id, int hemisphere, std::vector<std::pair<int32_t, int32_t>>& toUsers,
+              OpenOffers& open) {
     const Player& p = g_world.mv_players[id];
     ContractOffer offer = MakeOffer(id, *s.m_team, false);
     const int club = ClubIn(p, hemisphere);
@@ -312,10 +337,10 @@ void Approach(Suitor& s, int32_t id, int hemisphere, std::vector<std::pair<int32
     if (owner && owner->m_human) {
         offer.m_countdown = std::max(offer.m_countdown, USER_ANSWER_DAYS);
         toUsers.emplace_back(id, s.m_team->m_id);
-    } else if (owner && KeepsPlayer(*owner, p) && !FindOffer(id, owner->m_id)) {
-        g_contractOffers.push_back(MakeOffer(id, *owner, true));
+    } else if (owner && KeepsPlayer(*owner, p) && !open.Has(id, owner->m_id)) {
+        open.Add(MakeOffer(id, *owner, true));
     }
-    g_contractOffers.push_back(offer);
+    open.Add(offer);
     --s.m_approaches;
     // An approach holds an overseas place until it is settled.
     if (!p.IsEligibleFor(s.m_team->m_country) && s.m_overseas >= 0) ++s.m_overseas;
@@ -379,16 +404,17 @@ void FillSquadRoles(int hemisphere) {
     // window, so that no club always has the first pick of the market.
     for (size_t i = suitors.size(); i > 1; --i) std::swap(suitors[i - 1], suitors[Rand() % i]);
     std::vector<std::pair<int32_t, int32_t>> toUsers;  // player, approaching club
+    OpenOffers open;
     for (bool any = true; any;) {
         any = false;
         for (Suitor& s : suitors) {
             if (s.m_approaches <= 0) continue;
-            const int id = NextTarget(s, market, hemisphere);
+            const int id = NextTarget(s, market, hemisphere, open);
             if (id < 0) {
                 s.m_approaches = 0;
                 continue;
             }
-            Approach(s, id, hemisphere, toUsers);
+            Approach(s, id, hemisphere, toUsers, open);
             any = true;
         }
     }

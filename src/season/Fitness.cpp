@@ -20,24 +20,26 @@ constexpr int RESTING_MORALE = 60;
 
 // The side whose coach hears about him: his national side while he is on
 // duty, else his club of the moment.
-int SideOf(const Player& p) {
+int SideOf(const Player& p, int month) {
     if (p.m_intlDuty) return p.m_country;
-    return p.CurrentClub();
+    return p.CurrentClubIn(month);
 }
 
-// The ids of the sides that play today, sorted: the few a player's side is
-// looked for among. A side is the first record with its id, a club's id
-// FIRST_CLUB_ID or more, a country's less, as ClubById and NationalSideById
-// find them.
-std::vector<int> SidesPlayingToday() {
-    std::vector<int> sides;
+// Whether each side id plays today, up to the largest that does. A side is
+// the first record with its id, a club's id FIRST_CLUB_ID or more, a
+// country's less, as ClubById and NationalSideById find them.
+std::vector<uint8_t> SidesPlayingToday() {
+    std::vector<uint8_t> playing;
+    auto mark = [&playing](int id) {
+        if (static_cast<size_t>(id) >= playing.size()) playing.resize(static_cast<size_t>(id) + 1, 0);
+        playing[static_cast<size_t>(id)] = 1;
+    };
     for (const Team& t : g_world.mv_teams)
-        if (t.m_playingToday && t.m_id >= FIRST_CLUB_ID && ClubById(t.m_id) == &t) sides.push_back(t.m_id);
+        if (t.m_playingToday && t.m_id >= FIRST_CLUB_ID && ClubById(t.m_id) == &t) mark(t.m_id);
     for (const Country& c : g_world.mv_countries)
-        if (c.m_playingToday && c.m_id < FIRST_CLUB_ID && NationalSideById(c.m_id) == &c)
-            sides.push_back(c.m_id);
-    std::sort(sides.begin(), sides.end());
-    return sides;
+        if (c.m_playingToday && c.m_id >= 0 && c.m_id < FIRST_CLUB_ID && NationalSideById(c.m_id) == &c)
+            mark(c.m_id);
+    return playing;
 }
 
 float Settle(float form) {
@@ -49,14 +51,15 @@ float Settle(float form) {
 
 void UpdatePlayerFitnessAndInjuries() {
     const bool weekly = g_cricket.m_date.m_dayOfSeason % 7 == 0;
-    const std::vector<int> playing = SidesPlayingToday();
+    const int month = g_cricket.m_date.m_month;
+    const std::vector<uint8_t> playing = SidesPlayingToday();
     auto playsToday = [&playing](int side) {
-        return std::binary_search(playing.begin(), playing.end(), side);
+        return side >= 0 && static_cast<size_t>(side) < playing.size() && playing[static_cast<size_t>(side)];
     };
     for (Player& p : g_world.mv_players) {
         if (p.m_id <= 0 || p.m_retired) continue;
         if (p.m_injured) {
-            const int side = SideOf(p);
+            const int side = SideOf(p, month);
             if (--p.m_daysOut <= 0) {
                 p.m_injured = 0;
                 p.m_daysOut = 0;
@@ -64,7 +67,7 @@ void UpdatePlayerFitnessAndInjuries() {
                 PostToSideCoach(side, NEWS_RECOVERED, 0, {{LINK_PLAYER, p.m_id}, SideLink(side)});
             }
         } else {
-            const int side = SideOf(p);
+            const int side = SideOf(p, month);
             const int odds = playsToday(side) ? MATCH_INJURY_ODDS : REST_INJURY_ODDS;
             if (!g_world.mv_injuryTypes.empty() && Rand() % odds == 0) {
                 const InjuryType& type = g_world.mv_injuryTypes[Rand() % g_world.mv_injuryTypes.size()];

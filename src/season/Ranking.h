@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -31,6 +32,34 @@ void RankByKey(std::vector<int32_t>& ids, Key key) {
         std::stable_sort(keyed.begin(), keyed.end(), before);
     }
     for (size_t i = 0; i < ids.size(); ++i) ids[i] = keyed[i].second;
+}
+
+// Keeps the `count` ids that RankByKey would put first, in its order; a pick
+// of a few from many ranks only those.
+template <typename Key>
+void KeepBestByKey(std::vector<int32_t>& ids, Key key, size_t count) {
+    if (count >= ids.size()) {
+        RankByKey(ids, key);
+        return;
+    }
+    using Value = decltype(key(int32_t{}));
+    struct Keyed {
+        Value m_value;
+        size_t m_place;
+        int32_t m_id;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(ids.size());
+    for (size_t i = 0; i < ids.size(); ++i) keyed.push_back({key(ids[i]), i, ids[i]});
+    // Equal keys keep their old order, as in RankByKey's stable ranking.
+    std::partial_sort(keyed.begin(), keyed.begin() + static_cast<std::ptrdiff_t>(count), keyed.end(),
+                      [](const Keyed& a, const Keyed& b) {
+                          if (a.m_value > b.m_value) return true;
+                          if (b.m_value > a.m_value) return false;
+                          return a.m_place < b.m_place;
+                      });
+    ids.resize(count);
+    for (size_t i = 0; i < count; ++i) ids[i] = keyed[i].m_id;
 }
 
 }  // namespace ravel

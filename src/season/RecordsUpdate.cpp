@@ -100,11 +100,13 @@ public:
     // its best.
     void File(int section, RecordEntry& e, int w4, int w5, int w6, int w7) {
         const EntryFigures* mark = MarkBefore(section, e);
-        if (RecordRank(m_table, section, e) >= 0) {
+        if (MightRank(section, e) && RecordRank(m_table, section, e) >= 0) {
             e.m_matchText = m_title;
             e.m_groundText = m_ground;
             e.m_seasonText = m_season;
             InsertRecord(m_table, section, e);
+            const int index = RecordsTable::SectionIndex(section);
+            if (index >= 0) mv_floors[index].m_known = false;
         }
         if (!mark || !Better(section, e, *mark)) return;
         const RecordEvent event = {section, 1, m_table.m_kind, m_match.mi_id, w4, w5, w6, w7};
@@ -167,7 +169,36 @@ private:
         return index < 0 ? nullptr : MarkIn(index, section, e);
     }
 
+    // Whether RecordRank could place the entry: a section's rows are walked
+    // once for an empty row or the lowest, until an entry goes in. An entry
+    // better than any row is better than the lowest. Partnerships, a row a
+    // wicket, are left to RecordRank.
+    bool MightRank(int section, const RecordEntry& e) {
+        const int index = RecordsTable::SectionIndex(section);
+        if (index < 0 || section == REC_PARTNERSHIPS) return true;
+        Floor& f = mv_floors[index];
+        if (!f.m_known) {
+            const std::vector<RecordEntry>& rows = m_table.mv_sections[index];
+            f = Floor{};
+            f.m_known = true;
+            for (const RecordEntry& r : rows) {
+                f.m_open |= IsEmptyRecord(r);
+                if (!f.m_any || Better(section, f.m_lowest, r)) f.m_lowest = EntryFigures::Of(r);
+                f.m_any = true;
+            }
+        }
+        return f.m_open || (f.m_any && Better(section, e, f.m_lowest));
+    }
+
+    struct Floor {
+        bool m_known = false;
+        bool m_open = false;  // an empty row
+        bool m_any = false;
+        EntryFigures m_lowest;
+    };
+
     std::vector<EntryFigures> mv_marks[RECORD_SECTIONS];  // by section index
+    Floor mv_floors[RECORD_SECTIONS];                     // by section index
     std::vector<Broken> mv_broken;
 };
 

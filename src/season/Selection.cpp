@@ -1,6 +1,7 @@
 #include "season/Selection.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "season/Ranking.h"
 #include "season/Squads.h"
@@ -96,22 +97,21 @@ int64_t BattingPositionKey(int id) {
 // Adds the players of the pool not yet chosen, highest key first, until
 // `target` are chosen; of equal keys the one earlier in the pool, as a stable
 // ranking of the pool would give them. A pick takes a few players, so they
-// are found one at a time rather than by ranking the whole pool.
+// are found one at a time rather than by ranking the whole pool. A pool of
+// distinct ids marks its chosen players in `taken`, one flag a place.
 template <typename Key>
-void FillFrom(const std::vector<int32_t>& pool, Key key, std::vector<int32_t>& chosen, size_t target) {
+void FillFrom(const std::vector<int32_t>& pool, std::vector<uint8_t>& taken, Key key,
+              std::vector<int32_t>& chosen, size_t target) {
     if (chosen.size() >= target) return;
     std::vector<decltype(key(int32_t{}))> keys(pool.size());
-    std::vector<uint8_t> open(pool.size());
-    for (size_t i = 0; i < pool.size(); ++i) {
-        open[i] = !IsIdInList(chosen, pool[i]);
-        if (open[i]) keys[i] = key(pool[i]);
-    }
+    for (size_t i = 0; i < pool.size(); ++i)
+        if (!taken[i]) keys[i] = key(pool[i]);
     while (chosen.size() < target) {
         size_t best = pool.size();
         for (size_t i = 0; i < pool.size(); ++i)
-            if (open[i] && (best == pool.size() || keys[i] > keys[best])) best = i;
+            if (!taken[i] && (best == pool.size() || keys[i] > keys[best])) best = i;
         if (best == pool.size()) return;
-        open[best] = 0;
+        taken[best] = 1;
         chosen.push_back(pool[best]);
     }
 }
@@ -121,7 +121,9 @@ std::vector<int32_t> AvailablePlayers(int sideId, bool national, bool oneDay) {
     if (national) {
         const Country* country = NationalSideById(sideId);
         if (!country) return pool;
-        for (int32_t id : oneDay ? country->mv_oneDaySquad : country->mv_testSquad) {
+        const std::vector<int32_t>& squad = oneDay ? country->mv_oneDaySquad : country->mv_testSquad;
+        pool.reserve(squad.size());
+        for (int32_t id : squad) {
             const Player* p = P(id);
             if (p && !p->m_injured && !IsIdInList(pool, id)) pool.push_back(id);
         }
@@ -129,6 +131,7 @@ std::vector<int32_t> AvailablePlayers(int sideId, bool national, bool oneDay) {
     }
     const Team* team = ClubById(sideId);
     if (!team) return pool;
+    pool.reserve(std::size(team->m_squad));
     for (int32_t id : team->m_squad) {
         const Player* p = P(id);
         if (id > 0 && p && !p->m_injured && !p->m_intlDuty && !p->m_unavailable && !IsIdInList(pool, id))
@@ -196,23 +199,36 @@ Selection ChooseXI(int sideId, bool national, bool oneDay, int groundId) {
     const std::vector<int32_t> pool = AvailablePlayers(sideId, national, oneDay);
     if (pool.size() < static_cast<size_t>(XI_PLAYERS)) return result;
 
+    // The keys are wrapped so that each pick has its own FillFrom, the key inlined.
     std::vector<int32_t> chosen;
-    FillFrom(pool, KeeperKey, chosen, 1);
+    chosen.reserve(XI_PLAYERS);
+    std::vector<uint8_t> taken(pool.size(), 0);
+    FillFrom(
+        pool, taken, [](int32_t id) { return KeeperKey(id); }, chosen, 1);
     const int keeper = chosen.front();
     const Player* keeperRecord = P(keeper);
     const bool keeperOpens =
         keeperRecord && (keeperRecord->m_batPosition == 1 || keeperRecord->m_batPosition == 2);
 
     // The best openers, as many as the keeper leaves room for.
-    FillFrom(pool, OpenerKey, chosen, chosen.size() + (keeperOpens ? 1 : 2));
-    FillFrom(pool, MiddleOrderKey, chosen, 7);
-    FillFrom(pool, SpinBowlerKey, chosen, chosen.size() + static_cast<size_t>(SpinnersWanted(groundId)));
-    FillFrom(pool, PaceBowlerKey, chosen, XI_PLAYERS);
+    FillFrom(
+        pool, taken, [](int32_t id) { return OpenerKey(id); }, chosen, chosen.size() + (keeperOpens ? 1 : 2));
+    FillFrom(
+        pool, taken, [](int32_t id) { return MiddleOrderKey(id); }, chosen, 7);
+    FillFrom(
+        pool, taken, [](int32_t id) { return SpinBowlerKey(id); }, chosen,
+        chosen.size() + static_cast<size_t>(SpinnersWanted(groundId)));
+    FillFrom(
+        pool, taken, [](int32_t id) { return PaceBowlerKey(id); }, chosen, XI_PLAYERS);
 
     std::vector<int32_t> captain;
-    FillFrom(chosen, CaptaincyKey, captain, 1);
+    std::vector<uint8_t> captainTaken(chosen.size(), 0);
+    FillFrom(
+        chosen, captainTaken, [](int32_t id) { return CaptaincyKey(id); }, captain, 1);
     std::vector<int32_t> attack;
-    FillFrom(chosen, PaceBowlerKey, attack, 2);
+    std::vector<uint8_t> attackTaken(chosen.size(), 0);
+    FillFrom(
+        chosen, attackTaken, [](int32_t id) { return PaceBowlerKey(id); }, attack, 2);
     std::vector<int32_t> order = chosen;
     RankByKey(order, BattingPositionKey);
 

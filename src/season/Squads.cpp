@@ -62,15 +62,14 @@ float OverallKey(const Player& p) {
 template <class Key>
 void PickBest(std::vector<int32_t>& list, const std::vector<int32_t>& candidates, int count, size_t limit,
               Key key) {
+    if (count <= 0 || list.size() >= limit) return;
     std::vector<int32_t> ranked;
     for (int32_t id : candidates)
         if (!IsIdInList(list, id) && key(g_world.mv_players[id]) >= 0.0f) ranked.push_back(id);
-    RankByKey(ranked, [&key](int32_t id) { return key(g_world.mv_players[id]); });
-    for (int32_t id : ranked) {
-        if (count <= 0 || list.size() >= limit) break;
-        list.push_back(id);
-        --count;
-    }
+    const size_t wanted = std::min(static_cast<size_t>(count), limit - list.size());
+    KeepBestByKey(
+        ranked, [&key](int32_t id) { return key(g_world.mv_players[id]); }, wanted);
+    list.insert(list.end(), ranked.begin(), ranked.end());
 }
 
 template <class Ids>

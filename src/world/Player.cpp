@@ -261,15 +261,6 @@ bool Player::IsEligibleFor(int countryId) const {
     return false;
 }
 
-int Player::CurrentClubIn(int month) const {
-    const bool northernSummer = month >= 4 && month <= 9;
-    const int first = northernSummer ? m_northClub : m_southClub;
-    const int second = northernSummer ? m_southClub : m_northClub;
-    if (first > 0) return first;
-    if (second > 0) return second;
-    return 0;
-}
-
 int Player::CurrentClub() const {
     return CurrentClubIn(g_cricket.m_date.m_month);
 }

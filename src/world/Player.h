@@ -187,7 +187,14 @@ struct Player {
     bool IsOfCountry(int countryId) const;
     bool IsEligibleFor(int countryId) const;
     int CurrentClub() const;  // on the current game date
-    int CurrentClubIn(int month) const;
+    int CurrentClubIn(int month) const {
+        const bool northernSummer = month >= 4 && month <= 9;
+        const int first = northernSummer ? m_northClub : m_southClub;
+        const int second = northernSummer ? m_southClub : m_northClub;
+        if (first > 0) return first;
+        if (second > 0) return second;
+        return 0;
+    }
     const char* ShortName(int width) const;  // static buffer when cut
     void ClearContract(int sideId);
     int OverallRating() const;

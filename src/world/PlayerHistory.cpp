@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
-#include <iterator>
 
 #include "world/DbFile.h"
 #include "world/SaveGame.h"
@@ -69,19 +67,17 @@ void ReadPlayerHistory(std::vector<PlayerStats>& out, int playerId) {
 std::vector<PlayerStats> ReadAllPlayerHistories() {
     std::vector<PlayerStats> records;
     const std::string path = HistoryPath(PLAYER_HISTORY_DATA);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return records;
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    in.close();
+    DbReader file = DbReader::FromFile(path);
     // A new game's file is empty.
-    if (bytes.empty()) return records;
+    const size_t size = file.Remaining();
+    if (size == 0) return records;
     int32_t count = -1;
-    if (bytes.size() >= 4) std::memcpy(&count, bytes.data(), 4);
-    const size_t whole = bytes.size() < 4 ? 0 : (bytes.size() - 4) / RECORD;
+    if (size >= 4) file.Raw(&count, 4);
+    const size_t whole = size < 4 ? 0 : (size - 4) / RECORD;
     records.resize(whole);
-    for (size_t i = 0; i < whole; ++i) std::memcpy(&records[i], &bytes[4 + i * RECORD], RECORD);
+    for (PlayerStats& record : records) file.Raw(&record, RECORD);
     DropStrangers(records, "read");
-    if (count < 0 || static_cast<size_t>(count) != whole || 4 + whole * RECORD != bytes.size()) {
+    if (count < 0 || static_cast<size_t>(count) != whole || 4 + whole * RECORD != size) {
         DebugLog("Player histories: %s holds %zu whole records where it counts %d; set aside as %s",
                  path.c_str(), whole, count, PLAYER_HISTORY_SET_ASIDE);
         std::rename(path.c_str(), HistoryPath(PLAYER_HISTORY_SET_ASIDE).c_str());
