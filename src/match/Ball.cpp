@@ -82,7 +82,7 @@ int Match::BallTravelTicks() const {
 
 bool Match::CurrentFieldKeeperUp() const {
     int pos = m_ball.mi_fieldSetup;
-    return pos >= 0 && pos < static_cast<int>(g_world.mv_fieldSetups.size()) &&
+    return static_cast<size_t>(pos) < g_world.mv_fieldSetups.size() &&  // -1 (built in) fails too
            g_world.mv_fieldSetups[static_cast<size_t>(pos)].m_keeperUp == 1;
 }
 

@@ -170,12 +170,13 @@ bool StageBowlerOf(Match& m, MatchTeam& fielding) {
     if (planCount == 0) return false;
     int slot = SquadSlot(m.mi_striker);
     int plan = bowler.mi_bowlPlan[slot];
-    bool inTable = plan >= 0 && plan < planCount;
+    bool inTable =
+        static_cast<uint32_t>(plan) < static_cast<uint32_t>(planCount);  // a negative index fails too
     const std::vector<PlanBall>& balls = plans[inTable ? plan : 0].mv_balls;
     const auto ballCount = static_cast<int>(balls.size());
     if (ballCount == 0) return inTable;
     int step = bowler.mi_planStep[slot];
-    if (step < 0 || step >= ballCount) step = 0;
+    if (static_cast<uint32_t>(step) >= static_cast<uint32_t>(ballCount)) step = 0;
     b.mp_planBall = &balls[step];
     b.mi_nextPlanStep = step + 1 >= ballCount ? 0 : step + 1;
     return inTable;

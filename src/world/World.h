@@ -83,7 +83,8 @@ Series* SeriesWithId(int id);
 StaffMember* StaffMemberById(int id);
 inline Player* PlayerById(int id) {
     std::vector<Player>& players = g_world.mv_players;
-    return id >= 0 && static_cast<size_t>(id) < players.size() ? &players[static_cast<size_t>(id)] : nullptr;
+    // A negative id becomes a size past any table: one test keeps both ends.
+    return static_cast<size_t>(id) < players.size() ? &players[static_cast<size_t>(id)] : nullptr;
 }
 // The record at a position; nullptr outside the table.
 Country* CountryAt(int position);

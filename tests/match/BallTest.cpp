@@ -95,6 +95,30 @@ TEST_F(BallTest, PlanStepsAdvanceAndWrapAndBadPlansFallBack) {
     EXPECT_EQ(m->m_ball.mi_effort, 5);
 }
 
+TEST_F(BallTest, TheStagedPlanBallIsBowledOnceWhetherStagedOrNot) {
+    BowlPlan plan;
+    plan.mv_balls = {{0, 0, LENGTH_YORKER, MOVE_IN_SWING, 0, 7},
+                     {0, 0, LENGTH_BOUNCER, MOVE_OUT_SWING, 0, 3},
+                     {0, 0, LENGTH_SHORT_OFF, MOVE_STRAIGHT, 0, 5}};
+    g_world.mv_pacePlans.assign(3, plan);
+    MatchPlayer& bowler = m->FieldingSide().m_players[m->mi_bowler];
+    bowler.mi_bowlPlan[m->mi_striker] = 2;
+    bowler.mi_planStep[m->mi_striker] = 0;
+    struct Step {
+        int stagings;  // StageDelivery calls before the ball
+        int length;
+    };
+    // Staging alone moves the plan on no step; every ball moves it one.
+    const Step steps[] = {{1, LENGTH_YORKER}, {0, LENGTH_BOUNCER}, {3, LENGTH_SHORT_OFF},
+                          {0, LENGTH_YORKER}, {2, LENGTH_BOUNCER}, {1, LENGTH_SHORT_OFF}};
+    for (const Step& step : steps) {
+        for (int i = 0; i < step.stagings; ++i) m->StageDelivery();
+        m->CheckExtras();
+        EXPECT_EQ(m->m_ball.mi_length, step.length) << step.stagings;
+    }
+    EXPECT_EQ(bowler.mi_planStep[m->mi_striker], 0);
+}
+
 TEST_F(BallTest, FieldersStandWhereTheFieldEditorPutsThem) {
     // Places on the editor's large ground picture, made as the database
     // builder makes them: striker at (393, 304), 4.5 pixels a yard across
@@ -163,9 +187,21 @@ TEST_F(BallTest, NoBallChanceFollowsTypeSkillAndEffort) {
         float chance;
     };
     const Case cases[] = {
-        {0, 50, 5, 0.03f},         {1, 50, 5, 0.023f},         {1, 95, 5, 0.012f},   {1, 75, 5, 0.02f},
-        {1, 50, 9, 0.0322f},       {2, 85, 1, 0.0157f * 0.4f}, {4, 50, 8, 0.02295f}, {5, 40, 5, 0.018f},
-        {6, 95, 2, 0.001f * 0.8f}, {5, 70, 5, 0.003f},         {9, 50, 9, 0.0106f},
+        {0, 50, 5, 0.03f},
+        {1, 50, 5, 0.023f},
+        {1, 95, 5, 0.012f},
+        {1, 75, 5, 0.02f},
+        {1, 50, 9, 0.0322f},
+        {2, 85, 1, 0.0157f * 0.4f},
+        {4, 50, 8, 0.02295f},
+        {5, 40, 5, 0.018f},
+        {6, 95, 2, 0.001f * 0.8f},
+        {5, 70, 5, 0.003f},
+        {9, 50, 9, 0.0106f},
+        // An effort outside 0..10 counts as a plain one; a bowler met again keeps his odds.
+        {1, 50, 12, 0.023f},
+        {1, 50, 9, 0.0322f},
+        {1, 50, 5, 0.023f},
     };
     for (const Case& c : cases) {
         m->m_ball.mi_bowlType = c.type;
