@@ -264,11 +264,6 @@ int32_t Match::SideRuns(int32_t sideId) const {
     return runs;
 }
 
-bool Match::IsLastInnings() const {
-    if (!IsFirstClass()) return mi_currentInnings == 1;
-    return mi_currentInnings == (mi_followOnState == INNINGS_FOLLOW_ON ? 2 : 3);
-}
-
 int32_t Match::Target() const {
     return InningsTotal(CurrentInnings()) - BattingLead() + 1;
 }
