@@ -215,10 +215,6 @@ void MatchTeam::SetOrderSlotA(int innings, int32_t slot) {
     if (innings >= 0 && innings < 4) mi_orderSlotA[innings] = slot;
 }
 
-int32_t MatchTeam::KeeperSlot(int innings) const {
-    return mi_keeperSlot[Match::InningsIndex(innings)];
-}
-
 void MatchTeam::SetKeeperSlot(int innings, int32_t slot) {
     if (innings >= 0 && innings < 4) mi_keeperSlot[innings] = slot;
 }

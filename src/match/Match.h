@@ -653,6 +653,10 @@ public:
     int32_t BowlerPlayer() const { return CurrentInnings().m_bowlers[SquadSlot(mi_bowler)].mi_player; }
 };
 
+inline int32_t MatchTeam::KeeperSlot(int innings) const {
+    return mi_keeperSlot[Match::InningsIndex(innings)];
+}
+
 // "Home vs Away", or for a knock-out round "<competition> Final",
 // "<competition> Semi Final", "<competition> Quarter Final"; static buffer.
 const char* MatchTitle(const Match& match);
