@@ -116,22 +116,25 @@ float SecondInningsAggression(int32_t lead, int32_t oversLeft, bool lastTwoDays)
 
 void Match::ChooseTactics() {
     Innings& in = CurrentInnings();
-    if (SideIsHuman(in.mi_battingTeam)) return;
-    MatchTeam& side = BattingSide();
-    int bowlerSlot = SquadSlot(mi_bowler);
-    int wickets = in.Wickets();
+    const bool team1Bats = in.mi_battingTeam == mi_team1;
+    if (team1Bats ? mb_team1Human : mb_team2Human) return;
+    MatchTeam& side = team1Bats ? m_team1 : m_team2;
+    const int wickets = in.Wickets();
 
     float base;
+    float tail = 0.0f;  // tail-enders swing the bat in a one-day finish
     if (!IsFirstClass()) {
-        int overs = std::max(mi_length, 1);
-        float progress = static_cast<float>(in.mi_legalBalls) / (overs * 6.0f);
+        tail = 8.0f;
+        const int balls = std::max(mi_length, 1) * 6;
+        const int legalBalls = in.mi_legalBalls;
+        float progress = static_cast<float>(legalBalls) / static_cast<float>(balls);
         base = 52.0f + 28.0f * progress;
         if (progress > 0.85f) base += 10.0f;
         if (wickets >= 6 && progress < 0.8f) base -= 3.0f * (wickets - 5);
         if (mi_currentInnings == 1) {
             // The chase: up or down with the rate needed against the rate par.
             int target = InningsTotal(m_innings[0]) + 1;
-            int ballsLeft = overs * 6 - in.mi_legalBalls;
+            int ballsLeft = balls - legalBalls;
             if (ballsLeft > 0) {
                 float needPerBall = static_cast<float>(target - InningsTotal(in)) / ballsLeft;
                 base += (needPerBall - 0.8f) * 35.0f;
@@ -145,12 +148,12 @@ void Match::ChooseTactics() {
             base = SecondInningsAggression(BattingLead(), RemainingOvers(), mi_dayIndex >= mi_length - 2);
         }
     }
+    const int bowlerSlot = SquadSlot(mi_bowler);
     for (int pos : {mi_batsman1, mi_batsman2}) {
-        int p = SquadSlot(pos);
-        int slot = SquadSlot(in.mi_battingOrder[p]);
-        // Tail-enders swing the bat in a one-day finish.
-        float a = base + (p >= 8 && !IsFirstClass() ? 8.0f : 0.0f);
-        side.m_players[slot].mf_aggression[bowlerSlot] = std::clamp(a, 0.0f, 100.0f);
+        const int p = SquadSlot(pos);
+        const float a = base + (p >= 8 ? tail : 0.0f);
+        side.m_players[SquadSlot(in.mi_battingOrder[p])].mf_aggression[bowlerSlot] =
+            std::clamp(a, 0.0f, 100.0f);
     }
 }
 

@@ -432,7 +432,10 @@ public:
     void EndOfOver();
     void CloseInnings(int32_t status);
     void AfterInnings();
-    bool IsLastInnings() const;
+    bool IsLastInnings() const {
+        if (!IsFirstClass()) return mi_currentInnings == 1;
+        return mi_currentInnings == (mi_followOnState == INNINGS_FOLLOW_ON ? 2 : 3);
+    }
     int32_t Target() const;  // runs the side batting last needs to win
     int32_t SideRuns(int32_t sideId) const;
     // Runs the side batting now has over the side fielding, all innings so far

@@ -210,14 +210,15 @@ void Match::EndOfOver() {
     mi_overStartWickets = innings.Wickets();
 
     const Player* player = PlayerOf(fielding, mi_bowler);
-    for (int32_t slot = 0; slot < SQUAD_SIZE; ++slot) {
-        MatchPlayer& fielder = fielding.m_players[slot];
-        if (slot == mi_bowler) {
-            fielder.mf_energy -= OverCost(player ? player->m_bowlType : 0);
-        } else {
-            fielder.mf_energy = std::min(100.0f, fielder.mf_energy + RECOVERY_PER_OVER);
-        }
-        fielder.mf_energy = std::max(0.0f, fielder.mf_energy);
+    // The bowler tires; the rest of the side recover, all in one pass
+    // before the bowler's own figure is put right.
+    const bool bowlerInSide = mi_bowler >= 0 && mi_bowler < SQUAD_SIZE;
+    const float bowlerEnergy = fielding.m_players[SquadSlot(mi_bowler)].mf_energy;
+    for (MatchPlayer& fielder : fielding.m_players)
+        fielder.mf_energy = std::max(0.0f, std::min(100.0f, fielder.mf_energy + RECOVERY_PER_OVER));
+    if (bowlerInSide) {
+        fielding.m_players[mi_bowler].mf_energy =
+            std::max(0.0f, bowlerEnergy - OverCost(player ? player->m_bowlType : 0));
     }
     for (int32_t position : {mi_batsman1, mi_batsman2}) {
         MatchPlayer& batsman = batting.m_players[innings.mi_battingOrder[SquadSlot(position)]];
@@ -261,11 +262,6 @@ int32_t Match::SideRuns(int32_t sideId) const {
         if (innings.mb_started && innings.mi_battingTeam == sideId) runs += InningsTotal(innings);
     }
     return runs;
-}
-
-bool Match::IsLastInnings() const {
-    if (!IsFirstClass()) return mi_currentInnings == 1;
-    return mi_currentInnings == (mi_followOnState == INNINGS_FOLLOW_ON ? 2 : 3);
 }
 
 int32_t Match::Target() const {
@@ -314,13 +310,14 @@ void Match::EndOfInningsChecks() {
     if (mi_playState == PLAY_MATCH_OVER || mi_resultKind != RESULT_NONE || mb_followOnOpen) return;
     Innings& innings = CurrentInnings();
     if (!innings.mb_started || innings.mb_closed) return;
-    if (IsLastInnings() && BattingLead() > 0) {  // the target reached
+    const bool lastInnings = IsLastInnings();
+    if (lastInnings && BattingLead() > 0) {  // the target reached
         CloseInnings(0);
     } else if (innings.Wickets() >= ALL_OUT) {
         CloseInnings(INNINGS_ALL_OUT);
-    } else if (!IsFirstClass() && innings.mi_legalBalls >= mi_length * 6) {
-        CloseInnings(0);
-    } else if (IsFirstClass() && !IsLastInnings() && AtOverStart() && innings.mi_legalBalls > 0 &&
+    } else if (!IsFirstClass()) {
+        if (innings.mi_legalBalls >= mi_length * 6) CloseInnings(0);
+    } else if (!lastInnings && AtOverStart() && innings.mi_legalBalls > 0 &&
                !SideIsHuman(innings.mi_battingTeam) && ComputerShouldDeclare()) {
         mb_declared = 1;
         CloseInnings(INNINGS_DECLARED);

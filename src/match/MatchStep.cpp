@@ -228,7 +228,7 @@ void Match::PlayPass() {
         }
     }
 
-    if (mi_decision == DECISION_NONE) RainModel();
+    if (mi_decision == DECISION_NONE && IsFirstClass()) RainModel();
     EndOfInningsChecks();
 
     bool overTestPassed = false;
@@ -251,10 +251,9 @@ void Match::PlayPass() {
         mi_secondsUsed = 0;
     }
 
-    if (mi_playState != PLAY_MATCH_OVER) {
+    if (mi_playState != PLAY_MATCH_OVER && IsFirstClass()) {
         bool overEnd = CurrentInnings().mi_legalBalls % 6 == 0 && mi_extrasThisOver == 0;
-        bool look = overEnd || overTestPassed || mi_playState != PLAY_IN_PLAY || interrupted;
-        if (IsFirstClass() && look) CheckSessionEnds();
+        if (overEnd || overTestPassed || mi_playState != PLAY_IN_PLAY || interrupted) CheckSessionEnds();
     }
     if (!IsFirstClass() && mi_condition != CONDITION_PLAY && m_clock.m_hour >= 23) {
         DecideAbandonedLimitedOvers();

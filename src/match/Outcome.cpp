@@ -38,7 +38,7 @@ void Match::SwapStrike() {
 
 // The ball's time: at the crease for both batsmen, in the partnership and
 // in the session.
-static void BookBallTime(Match& m, Innings& in, Partnership& p, PlaySession& session) {
+static inline void BookBallTime(Match& m, Innings& in, Partnership& p, PlaySession& session) {
     const int seconds = m.mi_ballSeconds;
     in.m_batsmen[SquadSlot(m.mi_batsman1)].mi_seconds += seconds;
     in.m_batsmen[SquadSlot(m.mi_batsman2)].mi_seconds += seconds;
@@ -49,7 +49,7 @@ static void BookBallTime(Match& m, Innings& in, Partnership& p, PlaySession& ses
 // Books what every scoring routine shares: time at the crease, the
 // partnership, the session and the bowler's runs; and the strike. Returns
 // the striker's figures.
-static BatsmanFigures& BookRuns(Match& m, int runs, bool swap) {
+static inline BatsmanFigures& BookRuns(Match& m, int runs, bool swap) {
     Innings& in = m.CurrentInnings();
     BatsmanFigures& striker = in.m_batsmen[SquadSlot(m.mi_striker)];
     ++striker.mi_scored[runs];

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -70,6 +71,15 @@ TEST_F(MatchInnings, ComputerCaptainRestsTiredAndExpensiveBowlers) {
         bool spinner = PlayerById(side.m_players[slot].mi_player)->m_bowlType >= 5;
         EXPECT_LE(spell[i], spinner ? 15 : 7);
     }
+    // The order of bowling holds every bowler once, in the order of his first over,
+    // however often he came back.
+    std::vector<int32_t> firstOvers;
+    for (const OverRecord& over : innings.mv_overs) {
+        if (std::find(firstOvers.begin(), firstOvers.end(), over.mi_bowler) == firstOvers.end())
+            firstOvers.push_back(over.mi_bowler);
+    }
+    firstOvers.resize(SQUAD_SIZE, -1);
+    EXPECT_TRUE(std::equal(firstOvers.begin(), firstOvers.end(), innings.mi_bowlingOrder.begin()));
     const MatchTeam& fielding = match.SideOf(innings.mi_bowlingTeam);
     for (const MatchPlayer& player : fielding.m_players) {
         EXPECT_GE(player.mf_energy, 0.0f);

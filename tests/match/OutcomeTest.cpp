@@ -226,6 +226,19 @@ TEST_F(OutcomeTest, BatsmanMilestonesEachFiftyOnce) {
     EXPECT_EQ(count, 4);
 }
 
+TEST_F(OutcomeTest, AMilestoneReachedWithASingleIsTheScorersAfterTheEndsChange) {
+    const int first = In().m_batsmen[m->mi_striker].mi_player;
+    for (int i = 0; i < 8; ++i) End(OUTCOME_RUNS, 6);  // 48
+    End(OUTCOME_RUNS, 1);                              // 49, the other man on strike
+    End(OUTCOME_RUNS, 1);                              // back to the first
+    End(OUTCOME_RUNS, 1);                              // 50 as the ends change
+    std::vector<int> players;
+    for (const BallEvent& e : m->mv_events) {
+        if (e.mi_kind == MATCH_EVENT_BATSMAN_MILESTONE) players.push_back(e.mi_values[0]);
+    }
+    EXPECT_EQ(players, std::vector<int>({first}));
+}
+
 TEST_F(OutcomeTest, NightwatchmanGoesInLateInTheDay) {
     m->mi_oversLeftToday = 3;
     int watchman = In().m_batsmen[8].mi_player;
