@@ -81,16 +81,6 @@ int Match::BallTravelTicks() const {
     return CurrentFieldKeeperUp() ? KEEPER_UP[type] : DELIVERY_TICKS[type];
 }
 
-bool Match::CurrentFieldKeeperUp() const {
-    int pos = m_ball.mi_fieldSetup;
-    return pos >= 0 && pos < static_cast<int>(g_world.mv_fieldSetups.size()) &&
-           g_world.mv_fieldSetups[static_cast<size_t>(pos)].m_keeperUp == 1;
-}
-
-bool Match::KeeperStandsUp() const {
-    return IsSpin(m_ball.mi_bowlType) || CurrentFieldKeeperUp();
-}
-
 void Match::CheckExtras() {
     BallState& b = m_ball;
     mb_noBall = 0;
