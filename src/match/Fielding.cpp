@@ -26,7 +26,7 @@ struct StrokePath {
     int spread;   // +- degrees
     float power;  // share of a full hit
 };
-const StrokePath PATHS[] = {
+constexpr StrokePath PATHS[] = {
     {STROKE_FORWARD_DEFENCE, 0, 45, 0.14f}, {STROKE_BACK_DEFENCE, 0, 55, 0.12f},
     {STROKE_STRAIGHT_DRIVE, 0, 14, 0.72f},  {STROKE_COVER_DRIVE, 58, 22, 0.72f},
     {STROKE_ON_DRIVE, 332, 16, 0.68f},      {STROKE_OFF_DRIVE, 25, 15, 0.70f},
@@ -56,11 +56,19 @@ float Uniform() {
     return static_cast<float>(Rand() % 10000) * 0.0001f;
 }
 
+// Positions in PATHS by stroke code from the forward defence on; a stroke
+// without a path of its own takes the first.
+constexpr int FIRST_PATH_STROKE = STROKE_FORWARD_DEFENCE;
+constexpr auto PATH_OF_STROKE = [] {
+    std::array<uint8_t, STROKE_OFF_DRIVE - FIRST_PATH_STROKE + 1> at{};
+    for (size_t i = 0; i < std::size(PATHS); ++i)
+        at[PATHS[i].stroke - FIRST_PATH_STROKE] = static_cast<uint8_t>(i);
+    return at;
+}();
+
 const StrokePath& PathOf(int stroke) {
-    for (const StrokePath& p : PATHS) {
-        if (p.stroke == stroke) return p;
-    }
-    return PATHS[0];
+    const auto k = static_cast<size_t>(static_cast<uint32_t>(stroke - FIRST_PATH_STROKE));
+    return PATHS[k < PATH_OF_STROKE.size() ? PATH_OF_STROKE[k] : 0];
 }
 
 float IntentPower(int intent) {
@@ -475,7 +483,7 @@ void Match::UpdateFieldCandidates() {
         b.mb_aerial = aerial;
         float distance = power * FULL_HIT;
         int mirrored = b.mb_leftHander ? (360 - b.mi_bearing) % 360 : b.mi_bearing;
-        GroundPoint dir = PointAtBearing({0.0f, 0.0f}, b.mi_bearing, 1.0f);
+        GroundPoint dir = PointAtWholeBearing({0.0f, 0.0f}, b.mi_bearing, 1.0f);
 
         bool done = false;
         if (aerial) {
@@ -484,7 +492,7 @@ void Match::UpdateFieldCandidates() {
                                                                       : 0.7f);
             if (b.mi_contact == CONTACT_CLEAN && carry >= BOUNDARY_RADIUS * 1.02f) {
                 b.mi_runs = 6;
-                b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, carry);
+                b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, carry);
                 done = true;
             } else {
                 GroundPoint land = {dir.x * carry, dir.y * carry};
@@ -514,11 +522,11 @@ void Match::UpdateFieldCandidates() {
                     } else {
                         runAttempt(Rand() % 3 == 0 ? 1 : 0, 0.5f);
                     }
-                    b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, carry);
+                    b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, carry);
                     done = true;
                 } else if (carry >= BOUNDARY_RADIUS) {
                     b.mi_runs = 4;  // lands short of the rope and runs on
-                    b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, BOUNDARY_RADIUS);
+                    b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, BOUNDARY_RADIUS);
                     done = true;
                 }
             }
@@ -543,10 +551,10 @@ void Match::UpdateFieldCandidates() {
                 else
                     runs = u < 0.3f ? 2 : 1;
                 runAttempt(runs, d < 150.0f ? 1.6f : 1.0f);
-                b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, d);
+                b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, d);
             } else if (distance >= (IsFirstClass() ? OUTFIELD_RUN : ONE_DAY_OUTFIELD_RUN)) {
                 b.mi_runs = 4;  // through the ring with nobody in the deep
-                b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, BOUNDARY_RADIUS);
+                b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, BOUNDARY_RADIUS);
             } else {
                 // Into a gap: the nearest fielder chases it down.
                 GroundPoint stop = {dir.x * distance, dir.y * distance};
@@ -565,7 +573,7 @@ void Match::UpdateFieldCandidates() {
                 float u = Uniform();
                 int runs = effort < 150.0f ? 1 : effort < 250.0f ? (u < 0.7f ? 1 : 2) : (u < 0.8f ? 2 : 3);
                 runAttempt(runs, 0.8f);
-                b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, distance);
+                b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, distance);
                 if (runs == 3 && Rand() % 40 == 0) {
                     b.mb_overthrow = 1;  // a wild throw to the keeper's end runs away to the rope
                     if (mi_ballOutcome == OUTCOME_RUNS) b.mi_runs = 4;

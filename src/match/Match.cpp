@@ -116,14 +116,6 @@ const BallRecord& Innings::BallAt(int index) const {
     return mv_balls[static_cast<size_t>(index)];
 }
 
-int DirectionIndex(int pictureBearing) {
-    int bearing = WrapDegrees(pictureBearing);
-    int fromStraight = bearing <= 180 ? bearing : 360 - bearing;
-    int row = fromStraight > 120 ? 0 : fromStraight >= 60 ? 1 : 2;
-    // Bearings below 180 point to the left of the picture.
-    return row * 2 + (bearing < 180 ? 0 : 1);
-}
-
 void Innings::Recount() {
     mi_total = mi_legByes + mi_noBalls + mi_wides + mi_byes;
     mi_wickets = 0;
@@ -226,10 +218,6 @@ int32_t MatchTeam::OrderSlotA(int innings) const {
 
 void MatchTeam::SetOrderSlotA(int innings, int32_t slot) {
     if (innings >= 0 && innings < 4) mi_orderSlotA[innings] = slot;
-}
-
-int32_t MatchTeam::KeeperSlot(int innings) const {
-    return mi_keeperSlot[Match::InningsIndex(innings)];
 }
 
 void MatchTeam::SetKeeperSlot(int innings, int32_t slot) {

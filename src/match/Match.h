@@ -264,7 +264,13 @@ inline int32_t BatsmanRuns(const BatsmanFigures& figures) {
 // ground picture (0 straight down the ground, 180 behind the stumps) adds to,
 // in field order: behind the wicket left and right, square left and right,
 // in front left and right.
-int DirectionIndex(int pictureBearing);
+inline int DirectionIndex(int pictureBearing) {
+    int bearing = WrapDegrees(pictureBearing);
+    int fromStraight = bearing <= 180 ? bearing : 360 - bearing;
+    int row = fromStraight > 120 ? 0 : fromStraight >= 60 ? 1 : 2;
+    // Bearings below 180 point to the left of the picture.
+    return row * 2 + (bearing < 180 ? 0 : 1);
+}
 // The innings' top batsman, "Surname 45" ("45*" not out), and top bowler,
 // "Surname 3/24", as FindTopPerformers last found them; "" for none. Static
 // buffers of their own.
@@ -631,6 +637,10 @@ public:
 // "Home vs Away", or for a knock-out round "<competition> Final",
 // "<competition> Semi Final", "<competition> Quarter Final"; static buffer.
 const char* MatchTitle(const Match& match);
+
+inline int32_t MatchTeam::KeeperSlot(int innings) const {
+    return mi_keeperSlot[Match::InningsIndex(innings)];
+}
 
 // The computer's choice at the toss: 2 (bowl) where the climate's damp (its
 // last value) reaches its third weather threshold, else 1 (bat).
