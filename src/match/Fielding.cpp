@@ -258,6 +258,7 @@ void PlaceCandidates(BallState& b) {
     l.mf_x[empty] = l.mf_y[empty] = FAR_OFF;
 }
 
+// The fielding side's players and skills, by side slot, for an innings.
 void ReadSlotFielders(BallState& b, const MatchTeam& fielding) {
     for (int slot = 0; slot < static_cast<int>(b.m_slotFielders.size()); ++slot) {
         SlotFielder& f = b.m_slotFielders[slot];
@@ -276,7 +277,7 @@ void FillCandidates(BallState& b, int bowlerSlot, bool keeperUp) {
     l.mf_x[0] = keeperAt.x;
     l.mf_y[0] = keeperAt.y;
     l.mf_catchReach[0] = keeperUp ? KEEPER_UP_CATCH : KEEPER_BACK_CATCH;
-    auto fill = [&b, &l](int i, int slot) {
+    auto fill = [&b, &l](int i, int slot) -> const SlotFielder& {
         const SlotFielder& f = b.m_slotFielders[SquadSlot(slot)];
         b.m_candidates[i] = {f.mi_player, f.mi_fieldSkill};
         l.mf_stopSkill[i] = f.mf_stopSkill;
