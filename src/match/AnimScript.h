@@ -173,10 +173,13 @@ inline int WholeDegrees(double bearing) {
     int d = static_cast<int>(bearing >= 0.0 ? bearing + 0.5 : bearing - 0.5) % 360;
     return d < 0 ? d + 360 : d;
 }
+// The same for a bearing already in whole degrees 0..359.
+inline GroundPoint PointAtWholeBearing(GroundPoint from, int degrees, float distance) {
+    return {static_cast<float>(from.x - g_sinDegrees[degrees] * distance),
+            static_cast<float>(from.y + g_cosDegrees[degrees] * distance)};
+}
 inline GroundPoint PointAtBearing(GroundPoint from, double bearing, float distance) {
-    int d = WholeDegrees(bearing);
-    return {static_cast<float>(from.x - g_sinDegrees[d] * distance),
-            static_cast<float>(from.y + g_cosDegrees[d] * distance)};
+    return PointAtWholeBearing(from, WholeDegrees(bearing), distance);
 }
 // Bearing of one point as seen from another, in the same convention, 0..359.
 int BearingTo(GroundPoint from, GroundPoint to);

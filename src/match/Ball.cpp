@@ -80,16 +80,6 @@ int Match::BallTravelTicks() const {
     return CurrentFieldKeeperUp() ? KEEPER_UP[type] : DELIVERY_TICKS[type];
 }
 
-bool Match::CurrentFieldKeeperUp() const {
-    int pos = m_ball.mi_fieldSetup;
-    return static_cast<size_t>(pos) < g_world.mv_fieldSetups.size() &&  // -1 (built in) fails too
-           g_world.mv_fieldSetups[static_cast<size_t>(pos)].m_keeperUp == 1;
-}
-
-bool Match::KeeperStandsUp() const {
-    return IsSpin(m_ball.mi_bowlType) || CurrentFieldKeeperUp();
-}
-
 namespace {
 
 // The chance of a no ball of a bowling type, skill and effort.

@@ -74,13 +74,19 @@ float StrokeSkill(const Player& player, int stroke);
 // The three risk figures of a stroke of that skill against a delivery.
 void StrokeRisks(float skill, float quality, float bounce, float eye, std::array<float, 3>& risk);
 
+// One of the fielding side as the fielding takes him, by side slot; the
+// skills are a player's own, which do not change during a match.
+struct SlotFielder {
+    int32_t mi_player = -1;
+    int32_t mi_fieldSkill = 0;  // 0..100
+    int32_t mi_keepSkill = 0;   // not below 0
+    float mf_stopSkill = 0.0f;  // the reach his fielding adds to a stop
+};
+
 // One who may get to the ball off the bat: the keeper, the bowler or one of
 // the nine fielders, as he stands for this ball.
 struct FieldCandidate {
-    int32_t mi_slot = 0;     // side slot
-    int32_t mi_player = -1;  // and who stands in it
-    int32_t mi_figure = 0;   // ground figure
-    int32_t mi_fieldSkill = 0;
+    int32_t mi_player = -1;
     int32_t mi_catchSkill = 0;  // the keeper catches with his keeping skill
 };
 
@@ -210,6 +216,8 @@ struct BallState {
     std::array<FieldCandidate, FIELD_FIGURES + 2> m_candidates{};
     CandidateLanes m_lanes;
     int32_t mi_candidatesKey = -1;
+    std::array<SlotFielder, FIELD_FIGURES + 2> m_slotFielders{};  // the fielding side of innings
+    int32_t mi_slotFieldersInnings = -1;                          // (index * 2 + 1 for the first side)
     int32_t mi_keepSkill = 0;
     // A field setting was changed in place: the next ball looks it up and
     // places its fielders again.

@@ -26,7 +26,7 @@ struct StrokePath {
     int spread;   // +- degrees
     float power;  // share of a full hit
 };
-const StrokePath PATHS[] = {
+constexpr StrokePath PATHS[] = {
     {STROKE_FORWARD_DEFENCE, 0, 45, 0.14f}, {STROKE_BACK_DEFENCE, 0, 55, 0.12f},
     {STROKE_STRAIGHT_DRIVE, 0, 14, 0.72f},  {STROKE_COVER_DRIVE, 58, 22, 0.72f},
     {STROKE_ON_DRIVE, 332, 16, 0.68f},      {STROKE_OFF_DRIVE, 25, 15, 0.70f},
@@ -56,11 +56,19 @@ float Uniform() {
     return static_cast<float>(Rand() % 10000) * 0.0001f;
 }
 
+// Positions in PATHS by stroke code from the forward defence on; a stroke
+// without a path of its own takes the first.
+constexpr int FIRST_PATH_STROKE = STROKE_FORWARD_DEFENCE;
+constexpr auto PATH_OF_STROKE = [] {
+    std::array<uint8_t, STROKE_OFF_DRIVE - FIRST_PATH_STROKE + 1> at{};
+    for (size_t i = 0; i < std::size(PATHS); ++i)
+        at[PATHS[i].stroke - FIRST_PATH_STROKE] = static_cast<uint8_t>(i);
+    return at;
+}();
+
 const StrokePath& PathOf(int stroke) {
-    for (const StrokePath& p : PATHS) {
-        if (p.stroke == stroke) return p;
-    }
-    return PATHS[0];
+    const auto k = static_cast<size_t>(static_cast<uint32_t>(stroke - FIRST_PATH_STROKE));
+    return PATHS[k < PATH_OF_STROKE.size() ? PATH_OF_STROKE[k] : 0];
 }
 
 float IntentPower(int intent) {
@@ -237,44 +245,69 @@ constexpr float FAR_OFF = 1e18f;
 // standing, which changes with the bowler.
 void PlaceCandidates(BallState& b) {
     CandidateLanes& l = b.m_lanes;
-    auto place = [&](int i, GroundPoint at, float fromBat, int figure) {
+    auto place = [&l](int i, GroundPoint at, float fromBat) {
         const GroundPoint rel = FromBat(at);
         l.mf_x[i] = rel.x;
         l.mf_y[i] = rel.y;
         l.mf_catchReach[i] = CATCH_RADIUS + CATCH_RUN * fromBat;
-        b.m_candidates[i].mi_figure = figure;
     };
     static const float BOWLER_FROM_BAT = DistanceFromBat(BOWLER_RELEASE);
-    b.m_candidates[0].mi_figure = FIG_KEEPER;
-    place(1, BOWLER_RELEASE, BOWLER_FROM_BAT, FIG_BOWLER);
-    for (int i = 0; i < FIELD_FIGURES; ++i)
-        place(i + 2, b.m_fielders[i], b.mf_fielderFromBat[i], FIG_FIRST_FIELDER + i);
+    place(1, BOWLER_RELEASE, BOWLER_FROM_BAT);
+    for (int i = 0; i < FIELD_FIGURES; ++i) place(i + 2, b.m_fielders[i], b.mf_fielderFromBat[i]);
     const int empty = CandidateLanes::COUNT - 1;
     l.mf_x[empty] = l.mf_y[empty] = FAR_OFF;
 }
 
+// The fielding side's players and skills, by side slot, for an innings.
+void ReadSlotFielders(BallState& b, const MatchTeam& fielding) {
+    for (int slot = 0; slot < static_cast<int>(b.m_slotFielders.size()); ++slot) {
+        SlotFielder& f = b.m_slotFielders[slot];
+        f.mi_player = fielding.m_players[slot].mi_player;
+        const Player* p = PlayerById(f.mi_player);
+        f.mi_fieldSkill = p ? std::clamp(p->m_fieldSkill[0], 0, 100) : 0;
+        f.mi_keepSkill = p ? std::max(p->m_keepSkill[0], 0) : 0;
+        f.mf_stopSkill = f.mi_fieldSkill * SKILL_REACH;
+    }
+}
+
 // Who stands where for this bowler and keeper, and how well each fields.
-void FillCandidates(BallState& b, const MatchTeam& fielding, int bowlerSlot, bool keeperUp) {
+void FillCandidates(BallState& b, int bowlerSlot, bool keeperUp) {
     CandidateLanes& l = b.m_lanes;
     const GroundPoint keeperAt = keeperUp ? KEEPER_UP_AT : KEEPER_BACK_AT;
     l.mf_x[0] = keeperAt.x;
     l.mf_y[0] = keeperAt.y;
     l.mf_catchReach[0] = keeperUp ? KEEPER_UP_CATCH : KEEPER_BACK_CATCH;
-    auto fill = [&](int i, int slot) {
-        FieldCandidate& c = b.m_candidates[i];
-        c.mi_slot = SquadSlot(slot);
-        c.mi_player = fielding.m_players[c.mi_slot].mi_player;
-        const Player* p = PlayerById(c.mi_player);
-        c.mi_fieldSkill = p ? std::clamp(p->m_fieldSkill[0], 0, 100) : 0;
-        c.mi_catchSkill = c.mi_fieldSkill;
-        l.mf_stopSkill[i] = c.mi_fieldSkill * SKILL_REACH;
+    auto fill = [&b, &l](int i, int slot) -> const SlotFielder& {
+        const SlotFielder& f = b.m_slotFielders[SquadSlot(slot)];
+        b.m_candidates[i] = {f.mi_player, f.mi_fieldSkill};
+        l.mf_stopSkill[i] = f.mf_stopSkill;
+        return f;
     };
-    fill(0, b.mi_keeperSlot);
-    const Player* keeper = PlayerById(b.m_candidates[0].mi_player);
-    b.mi_keepSkill = keeper ? std::max(keeper->m_keepSkill[0], 0) : 0;
+    b.mi_keepSkill = fill(0, b.mi_keeperSlot).mi_keepSkill;
     b.m_candidates[0].mi_catchSkill = b.mi_keepSkill;
     fill(1, bowlerSlot);
     for (int i = 0; i < FIELD_FIGURES; ++i) fill(i + 2, b.mi_fielderSlot[i]);
+}
+
+// The candidates for a new bowler, keeper or standing; new places clear the
+// key. Out of line: it runs once an over or so.
+[[gnu::noinline]] void NewCandidates(Match& m, int32_t key, int bowlerSlot, bool keeperUp) {
+    BallState& b = m.m_ball;
+    if (b.mi_candidatesKey == -1) PlaceCandidates(b);
+    b.mi_candidatesKey = key;
+    const Innings& innings = m.CurrentInnings();
+    const int32_t side =
+        Match::InningsIndex(m.mi_currentInnings) * 2 + (innings.mi_bowlingTeam == m.mi_team1 ? 1 : 0);
+    if (side != b.mi_slotFieldersInnings) {
+        b.mi_slotFieldersInnings = side;
+        ReadSlotFielders(b, m.SideOf(innings.mi_bowlingTeam));
+    }
+    FillCandidates(b, bowlerSlot, keeperUp);
+}
+
+// The ground figure of a candidate.
+int CandidateFigure(int i) {
+    return i == 0 ? FIG_KEEPER : i == 1 ? FIG_BOWLER : FIG_FIRST_FIELDER + i - 2;
 }
 
 // A lane works the same float arithmetic as one candidate alone, so a lane's
@@ -362,19 +395,27 @@ uint32_t NearestTo(const CandidateLanes& l, GroundPoint stop) {
     return near & EVERY_CANDIDATE;
 }
 
+bool Match::CurrentFieldKeeperUp() const {
+    int pos = m_ball.mi_fieldSetup;
+    return static_cast<size_t>(pos) < g_world.mv_fieldSetups.size() &&  // -1 (built in) fails too
+           g_world.mv_fieldSetups[static_cast<size_t>(pos)].m_keeperUp == 1;
+}
+
+bool Match::KeeperStandsUp() const {
+    return IsSpin(m_ball.mi_bowlType) || CurrentFieldKeeperUp();
+}
+
 void Match::UpdateFieldCandidates() {
-    BallState& b = m_ball;
     const int bowlerSlot = SquadSlot(mi_bowler);
     const bool keeperUp = KeeperStandsUp();
     const int32_t key =
-        ((InningsIndex(mi_currentInnings) * 16 + bowlerSlot) * 16 + b.mi_keeperSlot) * 2 + (keeperUp ? 1 : 0);
-    if (key == b.mi_candidatesKey) return;
-    if (b.mi_candidatesKey == -1) PlaceCandidates(b);  // new places clear the key
-    b.mi_candidatesKey = key;
-    FillCandidates(b, FieldingSide(), bowlerSlot, keeperUp);
+        ((InningsIndex(mi_currentInnings) * 16 + bowlerSlot) * 16 + m_ball.mi_keeperSlot) * 2 +
+        (keeperUp ? 1 : 0);
+    if (key != m_ball.mi_candidatesKey) NewCandidates(*this, key, bowlerSlot, keeperUp);
 }
 
-void Match::Field() {
+// Flattened: the searches and the candidates' check run inline, once a ball.
+[[gnu::flatten]] void Match::Field() {
     BallState& b = m_ball;
     UpdateFieldCandidates();
     const int keepSkill = b.mi_keepSkill;
@@ -382,9 +423,9 @@ void Match::Field() {
     b.m_end = KEEPER_STAND_BACK;
     b.mi_fieldTick = b.mi_arriveTick;
 
-    auto setFielder = [&](const FieldCandidate& c) {
-        b.mi_fielderFigure = c.mi_figure;
-        b.mi_fielder = c.mi_player;
+    auto setFielder = [&b](int i) {
+        b.mi_fielderFigure = CandidateFigure(i);
+        b.mi_fielder = b.m_candidates[i].mi_player;
     };
     auto runAttempt = [&](int runs, float tightness) {
         // Each run taken risks a run out, more so when the throw is close.
@@ -402,7 +443,7 @@ void Match::Field() {
         b.mi_runs = 0;
     } else if (b.mi_contact == CONTACT_NONE || b.mi_contact == CONTACT_PADS) {
         // Through to the keeper, or off the pads.
-        setFielder(b.m_candidates[0]);
+        setFielder(0);
         // In a limited-overs match the batsmen run for anything that passes the bat.
         float keenForByes = IsFirstClass() ? 1.0f : 1.5f;
         float byes = BYE_CHANCE * keenForByes * (1.3f - keepSkill / 150.0f) * (spinner ? 1.3f : 1.0f);
@@ -442,8 +483,8 @@ void Match::Field() {
         b.mf_power = power;
         b.mb_aerial = aerial;
         float distance = power * FULL_HIT;
-        int mirrored = b.mb_leftHander ? (360 - b.mi_bearing) % 360 : b.mi_bearing;
-        GroundPoint dir = PointAtBearing({0.0f, 0.0f}, b.mi_bearing, 1.0f);
+        int mirrored = b.mb_leftHander && b.mi_bearing > 0 ? 360 - b.mi_bearing : b.mi_bearing;
+        GroundPoint dir = PointAtWholeBearing({0.0f, 0.0f}, b.mi_bearing, 1.0f);
 
         bool done = false;
         if (aerial) {
@@ -452,7 +493,7 @@ void Match::Field() {
                                                                       : 0.7f);
             if (b.mi_contact == CONTACT_CLEAN && carry >= BOUNDARY_RADIUS * 1.02f) {
                 b.mi_runs = 6;
-                b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, carry);
+                b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, carry);
                 done = true;
             } else {
                 GroundPoint land = {dir.x * carry, dir.y * carry};
@@ -472,9 +513,8 @@ void Match::Field() {
                     }
                 }
                 if (best >= 0) {
-                    const FieldCandidate& c = b.m_candidates[best];
-                    setFielder(c);
-                    int fs = c.mi_catchSkill;
+                    setFielder(best);
+                    int fs = b.m_candidates[best].mi_catchSkill;
                     float hold = (0.62f + 0.33f * fs / 100.0f) * catchEase - bestGap * 0.006f;
                     b.mb_dropped = Uniform() >= hold;
                     if (!b.mb_dropped) {
@@ -483,11 +523,11 @@ void Match::Field() {
                     } else {
                         runAttempt(Rand() % 3 == 0 ? 1 : 0, 0.5f);
                     }
-                    b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, carry);
+                    b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, carry);
                     done = true;
                 } else if (carry >= BOUNDARY_RADIUS) {
                     b.mi_runs = 4;  // lands short of the rope and runs on
-                    b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, BOUNDARY_RADIUS);
+                    b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, BOUNDARY_RADIUS);
                     done = true;
                 }
             }
@@ -499,7 +539,7 @@ void Match::Field() {
             const float pace = std::max(1.1f - power * 0.8f, 0.3f);
             const int best = StopOnLine(b.m_lanes, dir, distance + 25.0f, pace, bestAlong);
             if (best >= 0) {
-                setFielder(b.m_candidates[best]);
+                setFielder(best);
                 float d = std::min(bestAlong, distance);
                 // Whether they run depends on how far the ball went and how keen they are.
                 float keen = b.mi_intent >= INTENT_ATTACK ? 1.0f : b.mi_intent == INTENT_NORMAL ? 0.9f : 0.5f;
@@ -512,10 +552,10 @@ void Match::Field() {
                 else
                     runs = u < 0.3f ? 2 : 1;
                 runAttempt(runs, d < 150.0f ? 1.6f : 1.0f);
-                b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, d);
+                b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, d);
             } else if (distance >= (IsFirstClass() ? OUTFIELD_RUN : ONE_DAY_OUTFIELD_RUN)) {
                 b.mi_runs = 4;  // through the ring with nobody in the deep
-                b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, BOUNDARY_RADIUS);
+                b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, BOUNDARY_RADIUS);
             } else {
                 // Into a gap: the nearest fielder chases it down.
                 GroundPoint stop = {dir.x * distance, dir.y * distance};
@@ -529,12 +569,12 @@ void Match::Field() {
                         nearest = i;
                     }
                 }
-                setFielder(b.m_candidates[nearest]);
+                setFielder(nearest);
                 float effort = distance * 0.5f + chase;
                 float u = Uniform();
                 int runs = effort < 150.0f ? 1 : effort < 250.0f ? (u < 0.7f ? 1 : 2) : (u < 0.8f ? 2 : 3);
                 runAttempt(runs, 0.8f);
-                b.m_end = PointAtBearing(STRIKER_CREASE, mirrored, distance);
+                b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, distance);
                 if (runs == 3 && Rand() % 40 == 0) {
                     b.mb_overthrow = 1;  // a wild throw to the keeper's end runs away to the rope
                     if (mi_ballOutcome == OUTCOME_RUNS) b.mi_runs = 4;
