@@ -43,6 +43,29 @@ float WeatherFactor(int weather, int type) {
     return 1.0f;
 }
 
+// The effort's factor on a bowler's spread: a table for the plan's efforts.
+constexpr float SpreadFormula(int effort) {
+    return effort < 5 ? 1.0f - (5 - effort) * 4 / 100.0f : 1.0f + (3 * effort - 12) * 2 / 100.0f;
+}
+constexpr std::array<float, EFFORTS> SPREAD_FACTORS = [] {
+    std::array<float, EFFORTS> factors{};
+    for (int e = 0; e < EFFORTS; ++e) factors[e] = SpreadFormula(e);
+    return factors;
+}();
+float SpreadFactor(int effort) {
+    if (static_cast<uint32_t>(effort) < static_cast<uint32_t>(EFFORTS)) [[likely]]
+        return SPREAD_FACTORS[effort];
+    return SpreadFormula(effort);
+}
+
+// The pitch's bounce on a delivery's quality.
+float BounceFactor(float bounce) {
+    if (bounce < 3.0f) return (1.5f - bounce) * 0.04f + 1.1f;
+    if (bounce < 5.0f) return (1.5f - (bounce - 3.0f)) * 0.04f + 1.0f;
+    if (bounce < 7.5f) return 1.31f - bounce / 14.0f;
+    return 1.5f - bounce * 0.1f;
+}
+
 }  // namespace
 
 void Match::PlayBall() {
@@ -277,15 +300,11 @@ void Match::CheckExtras() {
     int base = 108 - second;
 
     float q = (energy * 0.005f + 0.5f) * skill;
-    float bounce = mf_bounce;
-    if (bounce < 3.0f)
-        q *= (1.5f - bounce) * 0.04f + 1.1f;
-    else if (bounce < 5.0f)
-        q *= (1.5f - (bounce - 3.0f)) * 0.04f + 1.0f;
-    else if (bounce < 7.5f)
-        q *= 1.31f - bounce / 14.0f;
-    else
-        q *= 1.5f - bounce * 0.1f;
+    if (!(mf_bounce == b.mf_bounceKey)) [[unlikely]] {  // the pitch's bounce changes by the day
+        b.mf_bounceKey = mf_bounce;
+        b.mf_bounceFactor = BounceFactor(mf_bounce);
+    }
+    q *= b.mf_bounceFactor;
     if (mi_ballCount < 10) {  // the ball's count is in overs
         if (b.mi_bowlType == 1)
             q *= 1.025f;
@@ -303,11 +322,7 @@ void Match::CheckExtras() {
     const int typeIndex = std::clamp(b.mi_bowlType, 0, 6);  // a type outside the tables as the nearest
     q *= b.mf_weatherFactor[typeIndex];
 
-    float spread;
-    if (b.mi_effort < 5)
-        spread = (1.0f - (5 - b.mi_effort) * 4 / 100.0f) * base;
-    else
-        spread = (1.0f + (3 * b.mi_effort - 12) * 2 / 100.0f) * base;
+    const float spread = SpreadFactor(b.mi_effort) * static_cast<float>(base);
     b.mi_spread = std::clamp(static_cast<int>(spread), 2, 100);
 
     int r = Rand() % b.mi_spread;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "match/AnimScript.h"
@@ -168,6 +169,8 @@ struct BallState {
     int32_t mi_weatherKey = -1;  // climate and roll the weather code was worked out for
     int32_t mi_weatherCode = 0;
     std::array<float, 7> mf_weatherFactor{};  // the weather's effect on a delivery, by bowling type 0..6
+    float mf_bounceKey = std::numeric_limits<float>::quiet_NaN();  // the bounce the factor was worked out for
+    float mf_bounceFactor = 1.0f;
     // The bowler as StageDelivery found him for CheckExtras: his side's
     // record and player, and the plan ball he bowls next (nullptr none) with
     // the step after it. Good for the one ball only.
@@ -180,16 +183,16 @@ struct BallState {
     std::array<ExtrasOdds, BOWLER_SLOTS> m_extrasOdds{};  // by the bowler's side slot
     // Shot.
     int32_t mi_intentValue = 0;
-    int32_t mi_intentDraw = 0;
     int32_t mi_intent = INTENT_NORMAL;
     int32_t mi_stroke = STROKE_LEAVE;
     float mf_strokeSkill = 0.0f;
     std::array<float, 3> mf_risk{};
+    float mf_riskBounceKey =
+        std::numeric_limits<float>::quiet_NaN();  // the bounce the factor was worked out for
+    float mf_riskBounceFactor = 1.0f;
     int32_t mi_strokeFlag = 0;
     float mf_energy = 100.0f;
     int32_t mi_skill7 = 0;
-    std::array<float, INTENTS> mf_intentWeight{};
-    std::array<float, INTENTS> mf_intentSum{};
     int32_t mi_contact = CONTACT_NONE;
     uint8_t mb_aerial = 0;  // the ball goes in the air off the bat
     float mf_power = 0.0f;  // 0..1.5 of a full hit

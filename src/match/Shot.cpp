@@ -34,7 +34,6 @@ constexpr float INTENT_WEIGHTS[INTENT_BANDS][INTENTS] = {
     {20, 39, 45, 15, 3}, {25, 50, 37, 10, 3}, {40, 70, 30, 10, 2}, {35, 70, 15, 3, 0},  {60, 50, 12, 3, 0},
 };
 struct IntentRow {
-    std::array<float, INTENTS> weight{};
     std::array<float, INTENTS> sum{};
     int total = 1;
     std::array<uint8_t, INTENT_DRAWS> intentAt{};  // offset from INTENT_BLOCK
@@ -45,7 +44,6 @@ constexpr std::array<IntentRow, INTENT_BANDS> MakeIntentRows() {
         IntentRow& row = rows[band];
         float sum = 0.0f;
         for (int i = 0; i < INTENTS; ++i) {
-            row.weight[i] = INTENT_WEIGHTS[band][i];
             sum += INTENT_WEIGHTS[band][i];
             row.sum[i] = sum;
         }
@@ -292,20 +290,19 @@ inline float SkillFor(const Player& p, int stroke) {
     return s;
 }
 
-// The factor of the delivery, the pitch and the batsman's eye on the two
-// risks that a stroke misses or edges.
-inline float DeliveryRiskFactor(float quality, float bounce, float eye) {
+// The pitch's bounce on the risks of a stroke.
+float BounceRiskFactor(float bounce) {
+    if (bounce > 7.5f) return 0.7f - (bounce - 7.5f) * 0.05f;
+    if (bounce > 5.0f) return 1.0f - (bounce - 5.0f) / 13.0f;
+    if (bounce >= 2.5f) return 1.0f + (bounce - 2.5f) * 0.1f;
+    return 1.05f + (2.5f - bounce) / 14.0f;
+}
+
+// The factor of the delivery, the pitch (its bounce factor bf) and the
+// batsman's eye on the two risks that a stroke misses or edges.
+inline float DeliveryRiskFactor(float quality, float bf, float eye) {
     // Quality: continuous at 60, harder to play as it rises.
     float qf = quality > 60.0f ? quality / 60.0f : quality * 0.01f + 0.4f;
-    float bf;
-    if (bounce > 7.5f)
-        bf = 0.7f - (bounce - 7.5f) * 0.05f;
-    else if (bounce > 5.0f)
-        bf = 1.0f - (bounce - 5.0f) / 13.0f;
-    else if (bounce >= 2.5f)
-        bf = 1.0f + (bounce - 2.5f) * 0.1f;
-    else
-        bf = 1.05f + (2.5f - bounce) / 14.0f;
     float ef = 1.0f;
     float e = std::min(eye, 10.0f);
     if (e >= 3.0f) ef = 1.0f - e / 110.0f;
@@ -493,7 +490,7 @@ float StrokeSkill(const Player& p, int stroke) {
 // and never a division by zero, whatever the skills.
 void StrokeRisks(float skill, float quality, float bounce, float eye, std::array<float, 3>& risk) {
     float s = std::max(skill, 1.0f);
-    float f = DeliveryRiskFactor(quality, bounce, eye);
+    float f = DeliveryRiskFactor(quality, BounceRiskFactor(bounce), eye);
     risk = {0.18f / s * f, 0.15f / s * f, 0.5f / s};
 }
 
@@ -528,10 +525,7 @@ void Match::PlayShot() {
     b.mi_skill7 = striker ? striker->m_batSkill[6] : 0;
 
     const IntentRow& row = INTENT_ROWS[IntentBand(intentValue)];
-    b.mf_intentWeight = row.weight;
-    b.mf_intentSum = row.sum;
     const int r = Rand() % row.total;
-    b.mi_intentDraw = r;
     const int intent = INTENT_BLOCK + row.intentAt[r];
     b.mi_intent = intent;
     b.mi_strokeFlag = 0;
@@ -542,7 +536,11 @@ void Match::PlayShot() {
         striker ? SkillFor(*striker, stroke == STROKE_LEAVE ? STROKE_FORWARD_DEFENCE : stroke) : 0.0f;
     b.mf_strokeSkill = skill;
     const float s = std::max(skill, 1.0f);
-    const float f = DeliveryRiskFactor(b.mf_quality, mf_bounce, mp.mf_eye[bowlerSlot]);
+    if (!(mf_bounce == b.mf_riskBounceKey)) [[unlikely]] {  // the pitch's bounce changes by the day
+        b.mf_riskBounceKey = mf_bounce;
+        b.mf_riskBounceFactor = BounceRiskFactor(mf_bounce);
+    }
+    const float f = DeliveryRiskFactor(b.mf_quality, b.mf_riskBounceFactor, mp.mf_eye[bowlerSlot]);
     float risk0 = 0.18f / s * f;
     float risk1 = 0.15f / s * f;
     if (mb_wide) {
