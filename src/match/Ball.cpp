@@ -202,8 +202,9 @@ float WideOdds(bool firstClass, int t, float s, int e) {
 // A bowler who has bowled two or more of an extra already is likelier to
 // bowl another: the factor on the chance, most from the fourth on.
 float RepeatFactor(int already, float most) {
-    if (already == 2) return 1.27f;
-    if (already == 3) return 1.45f;
+    constexpr float FEW[4] = {1.0f, 1.0f, 1.27f, 1.45f};
+    if (static_cast<uint32_t>(already) < 4u) [[likely]]
+        return FEW[already];
     return already > 3 ? most : 1.0f;
 }
 
@@ -247,7 +248,6 @@ void DecideExtrasFor(Match& m, int bowlerSlot, const BowlerFigures& figures) {
 
     // Wide.
     w *= RepeatFactor(figures.mi_wides, 1.6f);
-    b.mf_wideChance = std::clamp(w, 0.0f, 1.0f);
     m.mb_wide = w * 1000.0f > static_cast<float>(Rand() % 1001);
 
     if (m.mi_extrasThisOver >= 4) {
@@ -265,17 +265,12 @@ void Match::DecideExtras() {
 }
 
 void Match::CheckExtras() {
-    BallState& b = m_ball;
-    mb_noBall = 0;
-    mb_wide = 0;
-    b.mb_illegal = 0;
+    BallState& b = m_ball;  // the extras, illegal and quality are set below in every case
     b.mb_movementFlag = 0;
     b.mi_length = LENGTH_GOOD;
     b.mi_movement = MOVE_STRAIGHT;
     b.mi_effort = 5;
     b.mi_runs = 0;
-    b.mf_quality = 0.0f;
-    b.mi_captionRow = 0;
     if (b.mb_recording) b.m_script.AddMarker(SND_BALL_START, 0);
 
     Innings& in = CurrentInnings();

@@ -160,12 +160,10 @@ struct BallState {
     int32_t mi_spread = 2;
     float mf_quality = 0.0f;
     float mf_noBallChance = 0.0f;
-    float mf_wideChance = 0.0f;
     uint8_t mb_movementFlag = 0;
     uint8_t mb_illegal = 0;
     int32_t mi_runs = 0;         // runs of the ball
     int32_t mi_fieldSetup = -1;  // FieldSetup table position used for this ball, -1 the built-in field
-    int32_t mi_bowlSide = 0;     // 0 over the wicket, 1 round
     int32_t mi_weatherKey = -1;  // climate and roll the weather code was worked out for
     int32_t mi_weatherCode = 0;
     std::array<float, 7> mf_weatherFactor{};  // the weather's effect on a delivery, by bowling type 0..6
@@ -251,7 +249,6 @@ struct BallState {
     // The ball's script while it is being recorded (matches with a human side).
     BallAnimScript m_script;
     uint8_t mb_recording = 0;
-    int32_t mi_captionRow = 0;
 };
 
 }  // namespace ravel

@@ -209,11 +209,9 @@ void Match::StageDelivery() {
 
     // The field of the plan ball about to be bowled.
     b.mi_fieldSetup = -1;
-    b.mi_bowlSide = 0;
     const MatchPlayer& bmp = *b.mp_bowlerMp;
     if (planInTable && b.mp_planBall) {
         const PlanBall& pb = *b.mp_planBall;
-        b.mi_bowlSide = pb.m_side;
         if (pb.m_field != b.mi_setupId) {  // a plan keeps its field for many balls: search on a change only
             b.mi_setupId = pb.m_field;
             b.mi_setupPos = -1;
