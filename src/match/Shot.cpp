@@ -59,10 +59,14 @@ constexpr std::array<IntentRow, INTENT_BANDS> MakeIntentRows() {
 // A total past INTENT_DRAWS writes outside intentAt and so fails to compile.
 constexpr std::array<IntentRow, INTENT_BANDS> INTENT_ROWS = MakeIntentRows();
 
-// The band of an intent value of 0..100.
-int IntentBand(int value) {
-    return INTENT_BANDS - 1 - std::min(value / 10, INTENT_BANDS - 1);
-}
+// The band of an intent value of 0..100, by value.
+constexpr int INTENT_VALUES = 101;
+constexpr std::array<uint8_t, INTENT_VALUES> INTENT_BAND_OF = [] {
+    std::array<uint8_t, INTENT_VALUES> bands{};
+    for (int v = 0; v < INTENT_VALUES; ++v)
+        bands[v] = static_cast<uint8_t>(INTENT_BANDS - 1 - std::min(v / 10, INTENT_BANDS - 1));
+    return bands;
+}();
 
 // Attacking stroke weights by movement, in the order of ATTACK_STROKES.
 constexpr int ATTACK_STROKES[9] = {STROKE_STRAIGHT_DRIVE, STROKE_COVER_DRIVE, STROKE_ON_DRIVE,
@@ -139,7 +143,6 @@ bool FieldHasPosition(int setupPos, std::initializer_list<int> numbers) {
 }
 
 // Risk factor of the intent value: a cautious batsman takes fewer chances.
-constexpr int INTENT_VALUES = 101;  // 0..100
 constexpr std::array<float, INTENT_VALUES> MakeIntentBandFactors() {
     constexpr struct {
         int below;
@@ -524,7 +527,7 @@ void Match::PlayShot() {
     b.mf_energy = energy;
     b.mi_skill7 = striker ? striker->m_batSkill[6] : 0;
 
-    const IntentRow& row = INTENT_ROWS[IntentBand(intentValue)];
+    const IntentRow& row = INTENT_ROWS[INTENT_BAND_OF[intentValue]];
     const int r = Rand() % row.total;
     const int intent = INTENT_BLOCK + row.intentAt[r];
     b.mi_intent = intent;
