@@ -445,7 +445,12 @@ public:
     bool ComputerShouldDeclare() const;
     void RestDuringBreak();
     void RestOvernight();
-    void AskHumanForBowler();  // a human fielding side must answer for a bowler who may not go on
+    // A human fielding side must answer for a bowler who may not go on; a
+    // match between two computer sides never asks.
+    void AskHumanForBowler() {
+        if (HasHumanSide()) AskHumanSideForBowler();
+    }
+    void AskHumanSideForBowler();
     // A human side's match waits (605) after each ball, or with the
     // complete-the-over flag after the over and after a wicket of a human
     // batting side, whose next batsman is the user's to choose.

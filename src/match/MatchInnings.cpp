@@ -66,7 +66,7 @@ bool Match::SpellOver(int32_t slot) const {
     return figures.mi_spellBalls >= 18 && figures.mi_spellRuns * 6 > figures.mi_spellBalls * 7;
 }
 
-void Match::AskHumanForBowler() {
+void Match::AskHumanSideForBowler() {
     if (!SideIsHuman(CurrentInnings().mi_bowlingTeam) || mi_decision != DECISION_NONE) return;
     int change = BowlerMustChange();
     bool endOne = mi_bowler == mi_bowler1;
