@@ -248,6 +248,7 @@ void DecideExtrasFor(Match& m, int bowlerSlot, const BowlerFigures& figures) {
 
     // Wide.
     w *= RepeatFactor(figures.mi_wides, 1.6f);
+    b.mf_wideChance = std::clamp(w, 0.0f, 1.0f);
     m.mb_wide = w * 1000.0f > static_cast<float>(Rand() % 1001);
 
     if (m.mi_extrasThisOver >= 4) {

@@ -160,6 +160,7 @@ struct BallState {
     int32_t mi_spread = 2;
     float mf_quality = 0.0f;
     float mf_noBallChance = 0.0f;
+    float mf_wideChance = 0.0f;
     uint8_t mb_movementFlag = 0;
     uint8_t mb_illegal = 0;
     int32_t mi_runs = 0;         // runs of the ball
@@ -181,6 +182,7 @@ struct BallState {
     std::array<ExtrasOdds, BOWLER_SLOTS> m_extrasOdds{};  // by the bowler's side slot
     // Shot.
     int32_t mi_intentValue = 0;
+    int32_t mi_intentDraw = 0;  // the random number that chose the intent
     int32_t mi_intent = INTENT_NORMAL;
     int32_t mi_stroke = STROKE_LEAVE;
     float mf_strokeSkill = 0.0f;
@@ -191,6 +193,8 @@ struct BallState {
     int32_t mi_strokeFlag = 0;
     float mf_energy = 100.0f;
     int32_t mi_skill7 = 0;
+    std::array<float, INTENTS> mf_intentWeight{};  // the intent distribution of this ball
+    std::array<float, INTENTS> mf_intentSum{};
     int32_t mi_contact = CONTACT_NONE;
     uint8_t mb_aerial = 0;  // the ball goes in the air off the bat
     float mf_power = 0.0f;  // 0..1.5 of a full hit

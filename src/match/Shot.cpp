@@ -34,6 +34,7 @@ constexpr float INTENT_WEIGHTS[INTENT_BANDS][INTENTS] = {
     {20, 39, 45, 15, 3}, {25, 50, 37, 10, 3}, {40, 70, 30, 10, 2}, {35, 70, 15, 3, 0},  {60, 50, 12, 3, 0},
 };
 struct IntentRow {
+    std::array<float, INTENTS> weight{};
     std::array<float, INTENTS> sum{};
     int total = 1;
     std::array<uint8_t, INTENT_DRAWS> intentAt{};  // offset from INTENT_BLOCK
@@ -44,6 +45,7 @@ constexpr std::array<IntentRow, INTENT_BANDS> MakeIntentRows() {
         IntentRow& row = rows[band];
         float sum = 0.0f;
         for (int i = 0; i < INTENTS; ++i) {
+            row.weight[i] = INTENT_WEIGHTS[band][i];
             sum += INTENT_WEIGHTS[band][i];
             row.sum[i] = sum;
         }
@@ -528,7 +530,10 @@ void Match::PlayShot() {
     b.mi_skill7 = striker ? striker->m_batSkill[6] : 0;
 
     const IntentRow& row = INTENT_ROWS[INTENT_BAND_OF[intentValue]];
+    b.mf_intentWeight = row.weight;
+    b.mf_intentSum = row.sum;
     const int r = Rand() % row.total;
+    b.mi_intentDraw = r;
     const int intent = INTENT_BLOCK + row.intentAt[r];
     b.mi_intent = intent;
     b.mi_strokeFlag = 0;

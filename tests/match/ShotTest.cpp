@@ -46,6 +46,28 @@ TEST_F(ShotTest, AWideIsAlwaysLeftAndCannotGetHimOut) {
     }
 }
 
+TEST_F(ShotTest, TheBallKeepsTheIntentDistributionItsDrawChoseFrom) {
+    Prepare(COMPETITION_ONE_DAY);
+    for (int i = 0; i < 300; ++i) {
+        m->mb_wide = 0;
+        m->mb_noBall = 0;
+        m->PlayShot();
+        const BallState& b = m->m_ball;
+        float sum = 0.0f;
+        for (int k = 0; k < INTENTS; ++k) {
+            sum += b.mf_intentWeight[k];
+            ASSERT_EQ(b.mf_intentSum[k], sum) << k;
+        }
+        const int total = std::max(1, static_cast<int>(b.mf_intentSum[INTENTS - 1]));
+        ASSERT_GE(b.mi_intentDraw, 0);
+        ASSERT_LT(b.mi_intentDraw, total);
+        int expected = INTENTS - 1;
+        for (int k = INTENTS - 1; k >= 0; --k)
+            if (static_cast<float>(b.mi_intentDraw) < b.mf_intentSum[k]) expected = k;
+        ASSERT_EQ(b.mi_intent, INTENT_BLOCK + expected) << "draw " << b.mi_intentDraw;
+    }
+}
+
 TEST_F(ShotTest, AttackingIntentsNeverLeave) {
     struct Case {
         int competition;
