@@ -665,6 +665,22 @@ inline int32_t MatchTeam::KeeperSlot(int innings) const {
     return mi_keeperSlot[Match::InningsIndex(innings)];
 }
 
+inline int32_t Match::BattingLead() const {
+    const Innings& current = CurrentInnings();
+    int32_t lead = 0;
+    for (const Innings& innings : m_innings) {
+        if (!innings.mb_started) continue;
+        if (innings.mi_battingTeam == current.mi_battingTeam) lead += InningsTotal(innings);
+        if (innings.mi_battingTeam == current.mi_bowlingTeam) lead -= InningsTotal(innings);
+    }
+    return lead;
+}
+
+inline int32_t Match::RemainingOvers() const {
+    int32_t perDay = m_rules.m_oversForDay;
+    return std::max(0, mi_oversLeftToday) + std::max(0, mi_length - mi_dayIndex - 1) * perDay;
+}
+
 // "Home vs Away", or for a knock-out round "<competition> Final",
 // "<competition> Semi Final", "<competition> Quarter Final"; static buffer.
 const char* MatchTitle(const Match& match);

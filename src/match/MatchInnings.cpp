@@ -268,22 +268,6 @@ int32_t Match::Target() const {
     return InningsTotal(CurrentInnings()) - BattingLead() + 1;
 }
 
-int32_t Match::BattingLead() const {
-    const Innings& current = CurrentInnings();
-    int32_t lead = 0;
-    for (const Innings& innings : m_innings) {
-        if (!innings.mb_started) continue;
-        if (innings.mi_battingTeam == current.mi_battingTeam) lead += InningsTotal(innings);
-        if (innings.mi_battingTeam == current.mi_bowlingTeam) lead -= InningsTotal(innings);
-    }
-    return lead;
-}
-
-int32_t Match::RemainingOvers() const {
-    int32_t perDay = m_rules.m_oversForDay;
-    return std::max(0, mi_oversLeftToday) + std::max(0, mi_length - mi_dayIndex - 1) * perDay;
-}
-
 bool Match::ComputerShouldDeclare() const {
     const Innings& innings = CurrentInnings();
     int32_t total = InningsTotal(innings);

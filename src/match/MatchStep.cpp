@@ -175,6 +175,7 @@ void Match::Step() {
 }
 
 void Match::PlayPass() {
+    const bool firstClass = IsFirstClass();  // the match type holds for the whole pass
     bool interrupted = mi_condition != CONDITION_PLAY;
     bool ballPlayed = false;
     bool humanWicket = false;
@@ -228,7 +229,7 @@ void Match::PlayPass() {
         }
     }
 
-    if (mi_decision == DECISION_NONE && IsFirstClass()) RainModel();
+    if (mi_decision == DECISION_NONE && firstClass) RainModel();
     EndOfInningsChecks();
 
     bool overTestPassed = false;
@@ -251,14 +252,14 @@ void Match::PlayPass() {
         mi_secondsUsed = 0;
     }
 
-    if (mi_playState != PLAY_MATCH_OVER && IsFirstClass()) {
+    if (mi_playState != PLAY_MATCH_OVER && firstClass) {
         bool overEnd = CurrentInnings().mi_legalBalls % 6 == 0 && mi_extrasThisOver == 0;
         if (overEnd || overTestPassed || mi_playState != PLAY_IN_PLAY || interrupted) CheckSessionEnds();
     }
-    if (!IsFirstClass() && mi_condition != CONDITION_PLAY && m_clock.m_hour >= 23) {
+    if (!firstClass && mi_condition != CONDITION_PLAY && m_clock.m_hour >= 23) {
         DecideAbandonedLimitedOvers();
     }
-    if (mi_playState == PLAY_CLOSE && IsFirstClass()) {
+    if (mi_playState == PLAY_CLOSE && firstClass) {
         if (mi_dayIndex + 1 >= mi_length) {
             DecideLastDay();
         } else {
@@ -268,7 +269,7 @@ void Match::PlayPass() {
     }
     if (mi_playState == PLAY_MATCH_OVER) {
         UpdateSituation();
-        if (!IsFirstClass()) StoreRunRateFigures();
+        if (!firstClass) StoreRunRateFigures();
     }
     // After the rain model and the breaks, which a pause must not hold up.
     if (ballPlayed && HasHumanSide()) PauseAfterBall(humanWicket);
