@@ -80,6 +80,10 @@ constexpr int PARTNERSHIP_RUNS[ALL_OUT] = {36, 38, 40, 38, 34, 30, 24, 19, 14, 1
 // A chase is given up once it needs more than the batting to come makes on
 // a good day.
 constexpr float GOOD_DAY = 1.3f;
+// The rate a chase is given up above: domestic sides chase on the last day
+// what a Test side, with a series at stake, would not.
+constexpr float TEST_REACH_RATE = 3.2f;
+constexpr float DOMESTIC_REACH_RATE = 3.8f;
 constexpr float FIRST_CLASS_AGGRESSION = 34.0f;
 constexpr float BAT_OUT_TIME = 5.0f;
 constexpr float GO_FOR_IT = 48.0f;
@@ -91,11 +95,11 @@ constexpr int32_t CHASE_RATE = 4;
 
 // The side batting last chases a target within reach, and bats out time once
 // the runs needed are beyond the rate or the batting it has left.
-float LastInningsAggression(int32_t runsNeeded, int32_t oversLeft, int32_t wicketsDown) {
+float LastInningsAggression(int32_t runsNeeded, int32_t oversLeft, int32_t wicketsDown, float reachRate) {
     int batting = 0;
     for (int w = std::clamp(wicketsDown, 0, ALL_OUT); w < ALL_OUT; ++w) batting += PARTNERSHIP_RUNS[w];
     float needPerOver = static_cast<float>(runsNeeded) / static_cast<float>(std::max(oversLeft, 10));
-    bool outOfReach = needPerOver > 3.2f || static_cast<float>(runsNeeded) > batting * GOOD_DAY;
+    bool outOfReach = needPerOver > reachRate || static_cast<float>(runsNeeded) > batting * GOOD_DAY;
     // More than a day and a half left is too long to bat out: play on.
     if (outOfReach && oversLeft <= 150) return BAT_OUT_TIME;
     if (!outOfReach && needPerOver > 2.8f) return GO_FOR_IT;
@@ -143,7 +147,8 @@ void Match::ChooseTactics() {
     } else {
         base = FIRST_CLASS_AGGRESSION;
         if (IsLastInnings()) {
-            base = LastInningsAggression(1 - BattingLead(), RemainingOvers(), wickets);
+            base = LastInningsAggression(1 - BattingLead(), RemainingOvers(), wickets,
+                                         mi_matchType == FORMAT_TEST ? TEST_REACH_RATE : DOMESTIC_REACH_RATE);
         } else if (mi_currentInnings >= 2) {
             base = SecondInningsAggression(BattingLead(), RemainingOvers(), mi_dayIndex >= mi_length - 2);
         }

@@ -253,9 +253,12 @@ TEST_F(MatchInnings, ComputerBattingChasesOrBatsOutTimeLateInTheMatch) {
         int wickets;
         int dayIndex, oversLeft;
         float aggression;
+        bool test = false;  // a Test rather than a county match
     };
     const std::vector<Case> cases = {
         {"201 to win in 90 overs", false, {300, 300, 200, 0}, 0, 3, 90, 34.0f},
+        {"331 to win in 90 overs: a county side goes for it", false, {300, 300, 330, 0}, 0, 3, 90, 48.0f},
+        {"331 to win in 90 overs: a Test side bats it out", false, {300, 300, 330, 0}, 0, 3, 90, 5.0f, true},
         {"271 to win in 90 overs: go for it", false, {300, 300, 270, 0}, 0, 3, 90, 48.0f},
         {"351 to win in 90 overs: out of reach", false, {300, 300, 350, 0}, 0, 3, 90, 5.0f},
         {"200 more with five down", false, {300, 300, 250, 51}, 5, 3, 90, 5.0f},
@@ -274,6 +277,7 @@ TEST_F(MatchInnings, ComputerBattingChasesOrBatsOutTimeLateInTheMatch) {
         BuildWorld();
         Match& match = StartComputerMatch(COMP_FC);
         if (c.followOn) match.mi_followOnState = INNINGS_FOLLOW_ON;
+        if (c.test) match.mi_matchType = FORMAT_TEST;
         const int order[2][4] = {{0, 1, 2, 3}, {0, 1, 3, 2}};
         for (size_t i = 0; i < c.totals.size(); ++i) {
             const int slot = order[c.followOn][i];
