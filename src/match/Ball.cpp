@@ -296,7 +296,7 @@ void Match::CheckExtras() {
     int base = 108 - second;
 
     float q = (energy * 0.005f + 0.5f) * skill;
-    if (!(mf_bounce == b.mf_bounceKey)) [[unlikely]] {  // the pitch's bounce changes by the day
+    if (!(mf_bounce == b.mf_bounceKey)) [[unlikely]] {  // the bounce moves only as the pitch wears
         b.mf_bounceKey = mf_bounce;
         b.mf_bounceFactor = BounceFactor(mf_bounce);
     }

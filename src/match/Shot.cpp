@@ -544,7 +544,7 @@ void Match::PlayShot() {
         striker ? SkillFor(*striker, stroke == STROKE_LEAVE ? STROKE_FORWARD_DEFENCE : stroke) : 0.0f;
     b.mf_strokeSkill = skill;
     const float s = std::max(skill, 1.0f);
-    if (!(mf_bounce == b.mf_riskBounceKey)) [[unlikely]] {  // the pitch's bounce changes by the day
+    if (!(mf_bounce == b.mf_riskBounceKey)) [[unlikely]] {  // the bounce moves only as the pitch wears
         b.mf_riskBounceKey = mf_bounce;
         b.mf_riskBounceFactor = BounceRiskFactor(mf_bounce);
     }

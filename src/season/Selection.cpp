@@ -221,14 +221,10 @@ Selection ChooseXI(int sideId, bool national, bool oneDay, int groundId) {
     FillFrom(
         pool, taken, [](int32_t id) { return PaceBowlerKey(id); }, chosen, XI_PLAYERS);
 
-    std::vector<int32_t> captain;
-    std::vector<uint8_t> captainTaken(chosen.size(), 0);
-    FillFrom(
-        chosen, captainTaken, [](int32_t id) { return CaptaincyKey(id); }, captain, 1);
-    std::vector<int32_t> attack;
-    std::vector<uint8_t> attackTaken(chosen.size(), 0);
-    FillFrom(
-        chosen, attackTaken, [](int32_t id) { return PaceBowlerKey(id); }, attack, 2);
+    std::vector<int32_t> captain = chosen;
+    KeepBestByKey(captain, CaptaincyKey, 1);
+    std::vector<int32_t> attack = chosen;
+    KeepBestByKey(attack, PaceBowlerKey, 2);
     std::vector<int32_t> order = chosen;
     RankByKey(order, BattingPositionKey);
 
