@@ -255,4 +255,10 @@ struct BallState {
     uint8_t mb_recording = 0;
 };
 
+// The ball's bearing (0..359) as the picture shows it: a left-hander's
+// strokes are mirrored.
+inline int PictureBearing(const BallState& b) {
+    return b.mb_leftHander && b.mi_bearing > 0 ? 360 - b.mi_bearing : b.mi_bearing;
+}
+
 }  // namespace ravel

@@ -483,7 +483,7 @@ void Match::UpdateFieldCandidates() {
         b.mf_power = power;
         b.mb_aerial = aerial;
         float distance = power * FULL_HIT;
-        int mirrored = b.mb_leftHander && b.mi_bearing > 0 ? 360 - b.mi_bearing : b.mi_bearing;
+        const int mirrored = PictureBearing(b);
         GroundPoint dir = PointAtWholeBearing({0.0f, 0.0f}, b.mi_bearing, 1.0f);
 
         bool done = false;

@@ -56,8 +56,7 @@ static inline BatsmanFigures& BookRuns(Match& m, int runs, bool swap) {
     in.mi_total += runs;
     if (runs > 0) {
         const BallState& b = m.m_ball;
-        // A left-hander's strokes are mirrored in the picture.
-        striker.mi_directionRuns[DirectionIndex(b.mb_leftHander ? -b.mi_bearing : b.mi_bearing)] += runs;
+        striker.mi_directionRuns[DirectionIndex(PictureBearing(b))] += runs;
         BowlerFigures& bowler = in.m_bowlers[SquadSlot(m.mi_bowler)];
         bowler.mi_runs += runs;
         bowler.mi_spellRuns += runs;
