@@ -71,6 +71,9 @@ public:
     virtual void StartAutoSimulation(int stopRule);
     // The user's coach took or left a post: what follows his side is rebuilt.
     virtual void UserSideChanged() {}
+    // What the screens keep between visits goes back to a fresh run's: a new
+    // career or a fresh game state.
+    virtual void ResetScreens() {}
 };
 
 void InstallDayScreenServices(CDayScreenServices* services);

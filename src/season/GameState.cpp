@@ -29,6 +29,7 @@ void ResetCareerState() {
     g_almanackTitle.clear();
     g_lastTurnover = TurnoverCounts();
     ResetResultRatings();
+    DayScreens().ResetScreens();
 }
 
 void ResetGameState() {

@@ -18,8 +18,9 @@
 //   the season's turn      g_almanackTitle, g_lastTurnover (season/WorldStep.h)
 //   result ratings         the sides' ratings (season/Ratings.h)
 //
-// The screens' own static state, the shell and the platform are not part of
-// it. The random generator is seeded apart (world/Random.h).
+// The shell and the platform are not part of it; the screens' own state is
+// reset with it through the day services (CDayScreenServices::ResetScreens).
+// The random generator is seeded apart (world/Random.h).
 #pragma once
 
 #include "match/HighlightsFile.h"

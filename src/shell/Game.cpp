@@ -58,6 +58,12 @@ public:
     void CreateGraphics() override {
         if (g_game) g_game->CreateGraphics();
     }
+    void UnloadScreenTextures() override {
+        if (g_game) g_game->mp_screen->UnloadTextures();
+    }
+    void LoadScreenTextures() override {
+        if (g_game) g_game->mp_screen->LoadTextures();
+    }
     void RenderFrame() override {
         if (g_game) g_game->RenderFrame();
     }

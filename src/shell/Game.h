@@ -39,6 +39,8 @@ public:
     void AddSideBarControls() override;
 };
 
+using ScreenCallback = void (*)();
+
 inline constexpr int SKIN_NAME_SIZE = 50;  // 49 characters
 inline constexpr int SCREEN_MODE_FULL = 1;
 inline constexpr int SCREEN_MODE_FRAMED = 2;
@@ -82,11 +84,13 @@ public:
     void GameTick();
     void RenderFrame();
 
-    // The screen table. Unset callbacks of a record are filled with the empty
-    // one; a screen's controls get the side bar as overlay and the skin.
+    // The screen table. A record without a screen gets the empty one; a
+    // screen's controls get the side bar as overlay and the skin.
     void RegisterScreen(const ScreenRecord& record);
     const ScreenRecord* FindScreen(int32_t id) const;
     void ChangeScreen(int32_t newId);
+    // Hands the screen its subject, then changes to it.
+    void OpenScreen(int32_t id, const ScreenSubject& subject);
     void NavigateHistory(int direction);
     // Back and Forward buttons enabled as their histories allow.
     void UpdateHistoryButtons();
@@ -134,6 +138,8 @@ public:
     CStartupHooks* mp_startup = nullptr;
 
     std::vector<ScreenRecord> mv_screens;
+    // The current screen; never null (the empty screen before the first change).
+    CScreen* mp_screen = &EmptyScreen();
     // The highlights playback keys, set while a playback runs.
     ScreenCallback mp_highlightKeys = nullptr;
 

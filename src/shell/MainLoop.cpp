@@ -97,7 +97,7 @@ LoopPass CGame::PlayPass() {
         g_system->m_clockSeconds += 0.01f;
         GameTick();
         PumpMessageBox();
-        g_system->mp_tick();
+        mp_screen->Tick();
         ++m_tickCount;
         g_system->m_nextTick += m_tickPeriod;
         // A tick of auto-simulation can be a whole day and one of the intro a
@@ -135,7 +135,7 @@ void CGame::EndPlay() {
     DebugLog("Exiting game...");
     if (mb_quitSeen) DebugLog("exit wm_quit");
     DeleteHistoryFiles();
-    g_system->mp_leave();
+    mp_screen->Leave();
 }
 
 CGame::Scene CGame::CurrentScene() const {
@@ -164,7 +164,7 @@ void CGame::GameTick() {
         // answerable there.
         DispatchMessageBoxAlone(sys.m_mouseX, sys.m_mouseY, sys.mb_leftDown, sys.mb_rightDown);
     }
-    sys.mp_update();
+    mp_screen->Update();
 
     if (CSideBar::s_pendingQuestion == QUESTION_EXIT) {
         if (CMessageBox::s_messageAnswer == ANSWER_YES) {
@@ -199,7 +199,7 @@ void CGame::RenderFrame() {
     if (sys.HandleLostDevice() != 0) return;  // it has already waited
     sys.Clear(FRAME_CLEAR);
     if (!sys.BeginScene()) return;
-    sys.mp_render();
+    mp_screen->Render();
     if (m_screenMode == SCREEN_MODE_FRAMED) {
         m_sideBarList.Draw();
     } else {

@@ -3,13 +3,27 @@
 #include "shell/Game.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/SideBar.h"
+#include "shell/platform/System.h"
 #include "world/Services.h"
 
 namespace ravel {
 
 ScreenSubjects g_screenSubjects;
 
-void EmptyScreenCallback() {}
+namespace {
+
+// The screen of an empty slot: it does nothing.
+CScreen s_noScreen;
+
+}  // namespace
+
+CScreen& EmptyScreen() {
+    return s_noScreen;
+}
+
+void OpenScreen(int32_t id, const ScreenSubject& subject) {
+    if (g_game) g_game->OpenScreen(id, subject);
+}
 
 void OpenRecordsScreen(int kind, int section) {
     g_screenSubjects.m_recordsKind = kind;
@@ -18,21 +32,13 @@ void OpenRecordsScreen(int kind, int section) {
 }
 
 void ClearCurrentScreen() {
-    if (!g_system) return;
-    for (ScreenCallback* slot :
-         {&g_system->mp_render, &g_system->mp_update, &g_system->mp_tick, &g_system->mp_enter,
-          &g_system->mp_leave, &g_system->mp_unloadTextures, &g_system->mp_loadTextures}) {
-        *slot = EmptyScreenCallback;
-    }
-    g_system->mp_controlList = nullptr;
+    if (g_game) g_game->mp_screen = &s_noScreen;
+    if (g_system) g_system->mp_controlList = nullptr;
 }
 
 void CGame::RegisterScreen(const ScreenRecord& record) {
     ScreenRecord entry = record;
-    for (ScreenCallback* slot : {&entry.mp_render, &entry.mp_update, &entry.mp_tick, &entry.mp_enter,
-                                 &entry.mp_leave, &entry.mp_unloadTextures, &entry.mp_loadTextures}) {
-        if (!*slot) *slot = EmptyScreenCallback;
-    }
+    if (!entry.mp_screen) entry.mp_screen = &s_noScreen;
     if (entry.mp_controls) {
         // An open side-bar menu or dialog takes the mouse before the screen.
         entry.mp_controls->mp_overlay = &m_sideBarList;
@@ -56,22 +62,21 @@ void CGame::ChangeScreen(int32_t newId) {
     }
     m_skipHistory = false;
     ++m_screenChanges;
-    g_system->mp_leave();
+    mp_screen->Leave();
     if (next) {
-        g_system->mp_render = next->mp_render;
-        g_system->mp_update = next->mp_update;
-        g_system->mp_tick = next->mp_tick;
-        g_system->mp_enter = next->mp_enter;
-        g_system->mp_leave = next->mp_leave;
-        g_system->mp_unloadTextures = next->mp_unloadTextures;
-        g_system->mp_loadTextures = next->mp_loadTextures;
+        mp_screen = next->mp_screen;
         g_system->mp_controlList = next->mp_controls;
         m_screenMode = next->m_mode;
         m_screenId = newId;
     }
     m_recordOnLeave = true;
-    g_system->mp_enter();
+    mp_screen->Enter();
     UpdateHistoryButtons();
+}
+
+void CGame::OpenScreen(int32_t id, const ScreenSubject& subject) {
+    if (const ScreenRecord* record = FindScreen(id)) record->mp_screen->SetSubject(subject);
+    ChangeScreen(id);
 }
 
 void CGame::UpdateHistoryButtons() {

@@ -1,11 +1,11 @@
-// The screen registry: each screen is a record of seven callbacks under a
-// fixed id (the ids are in world/Services.h). CGame::ChangeScreen makes one
-// current; the Back and Forward histories remember where the user has been.
+// The screen registry: each screen object is registered under a fixed id
+// (the ids are in world/Services.h). CGame::ChangeScreen makes one current;
+// the Back and Forward histories remember where the user has been.
 #pragma once
 
 #include <cstdint>
 
-#include "shell/platform/System.h"
+#include "shell/Screen.h"
 
 namespace ravel {
 
@@ -13,14 +13,8 @@ class ControlList;
 
 struct ScreenRecord {
     int32_t m_id = 0;
-    int32_t m_mode = 0;  // SCREEN_MODE_FULL or SCREEN_MODE_FRAMED
-    ScreenCallback mp_render = nullptr;
-    ScreenCallback mp_update = nullptr;
-    ScreenCallback mp_tick = nullptr;
-    ScreenCallback mp_enter = nullptr;
-    ScreenCallback mp_leave = nullptr;
-    ScreenCallback mp_unloadTextures = nullptr;
-    ScreenCallback mp_loadTextures = nullptr;
+    int32_t m_mode = 0;            // SCREEN_MODE_FULL or SCREEN_MODE_FRAMED
+    CScreen* mp_screen = nullptr;  // not owned; nullptr: a screen that does nothing
     ControlList* mp_controls = nullptr;
 };
 
@@ -48,11 +42,14 @@ extern ScreenSubjects g_screenSubjects;
 // the table shown last).
 void OpenRecordsScreen(int kind, int section);
 
-// The slot filler for callbacks a screen does not need.
-void EmptyScreenCallback();
+// The screen of an empty slot, which does nothing.
+CScreen& EmptyScreen();
 
-// Points every current-screen slot of the platform object at the empty
-// callback: nothing can call an unset slot before the first screen change.
+// Opens a screen on a subject (see CScreen::SetSubject).
+void OpenScreen(int32_t id, const ScreenSubject& subject);
+
+// Makes the empty screen current, with no controls: nothing is called on a
+// stale screen before the first screen change.
 void ClearCurrentScreen();
 
 }  // namespace ravel

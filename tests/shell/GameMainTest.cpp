@@ -31,11 +31,8 @@ struct RunScreens : CSideBarStartup {
 };
 
 void RegisterForRun() {
-    ScreenRecord intro;
-    intro.m_id = SCREEN_INTRO;
-    intro.m_mode = SCREEN_MODE_FULL;
-    intro.mp_update = IntroDone;
-    intro.mp_enter = StandInEnter<SCREEN_INTRO>;
+    ScreenRecord intro = StandIn(SCREEN_INTRO, SCREEN_MODE_FULL);
+    static_cast<CCallbackScreen*>(intro.mp_screen)->m_update = IntroDone;
     g_game->RegisterScreen(intro);  // found before the stand-in of the same id
     RegisterStandInScreens();
 }

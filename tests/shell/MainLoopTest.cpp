@@ -39,7 +39,9 @@ protected:
         ScreenRecord record;
         record.m_id = id;
         record.m_mode = SCREEN_MODE_FRAMED;
-        record.mp_render = render;
+        CCallbackScreen& screen = NewTestScreen();
+        screen.m_render = render;
+        record.mp_screen = &screen;
         m_game->RegisterScreen(record);
         m_game->ChangeScreen(id);
     }
@@ -290,7 +292,9 @@ TEST_F(MainLoopTest, TheRestOfADoubleClickNeverReachesWhatTheFirstClickBrought) 
         record.m_id = id;
         record.m_mode = SCREEN_MODE_FRAMED;
         record.mp_controls = list;
-        record.mp_update = update;
+        CCallbackScreen& screen = NewTestScreen();
+        screen.m_update = update;
+        record.mp_screen = &screen;
         m_game->RegisterScreen(record);
     }
 

@@ -103,7 +103,7 @@ TEST_F(ScreensTest, LeaveThenEnterAndTheCallbacksAndModeOfTheNewScreen) {
     m_game->ChangeScreen(999);
     EXPECT_EQ(ScreenLog::s_calls, (std::vector<std::string>{"leave 120", "enter 120"}));
     EXPECT_EQ(m_game->m_screenId, SCREEN_CUSTOM_GAME);
-    m_system->mp_render();
+    m_game->mp_screen->Render();
     EXPECT_EQ(ScreenLog::s_renders, 1);
 }
 
@@ -117,26 +117,43 @@ TEST_F(ScreensTest, SkippedChangeIsNotRecordedAndTheFlagIsSpent) {
     EXPECT_EQ(m_game->mv_backHistory, (std::vector<int32_t>{SCREEN_TODAYS_FIXTURES}));
 }
 
-TEST_F(ScreensTest, EverySlotCanBeCalledFromTheStart) {
-    // Before any screen change, and for a screen that fills no slot: a
-    // device reset or a stray call finds an empty callback, never a null.
-    for (ScreenCallback slot :
-         {m_system->mp_render, m_system->mp_update, m_system->mp_tick, m_system->mp_enter, m_system->mp_leave,
-          m_system->mp_unloadTextures, m_system->mp_loadTextures}) {
-        ASSERT_NE(slot, nullptr);
-        slot();
-    }
+TEST_F(ScreensTest, ARecordWithoutAScreenGetsTheEmptyOne) {
+    // Before any screen change, and for a record that names no screen: a
+    // device reset or a stray call finds the empty screen, never a null.
+    EXPECT_EQ(m_game->mp_screen, &EmptyScreen());
     ScreenRecord bare;
     bare.m_id = 141;
     bare.m_mode = SCREEN_MODE_FRAMED;
     m_game->RegisterScreen(bare);
     m_game->ChangeScreen(141);
-    for (ScreenCallback slot :
-         {m_system->mp_render, m_system->mp_update, m_system->mp_tick, m_system->mp_enter, m_system->mp_leave,
-          m_system->mp_unloadTextures, m_system->mp_loadTextures}) {
-        ASSERT_NE(slot, nullptr);
-        slot();
-    }
+    EXPECT_EQ(m_game->mp_screen, &EmptyScreen());
+    m_game->RenderFrame();
+    m_system->HeadlessInput()->LoseDevice();
+    EXPECT_EQ(m_system->HandleLostDevice(), 0);
+}
+
+TEST_F(ScreensTest, OpenScreenHandsTheSubjectOverBeforeEnter) {
+    struct SubjectScreen : CScreen {
+        void SetSubject(const ScreenSubject& subject) override { m_seen = subject.m_id; }
+        void Enter() override { m_enteredWith = m_seen; }
+        int m_seen = 0, m_enteredWith = 0;
+    } screen;
+    ScreenRecord record;
+    record.m_id = 142;
+    record.m_mode = SCREEN_MODE_FRAMED;
+    record.mp_screen = &screen;
+    m_game->RegisterScreen(record);
+    OpenScreen(142, {1302, 0, 0});
+    EXPECT_EQ(screen.m_enteredWith, 1302);
+    EXPECT_EQ(m_game->m_screenId, 142);
+    // Back to it keeps the subject it had.
+    m_game->ChangeScreen(SCREEN_NEWS);
+    m_game->NavigateHistory(HISTORY_BACK);
+    EXPECT_EQ(screen.m_enteredWith, 1302);
+    // An unknown id leaves the subjects as they were.
+    OpenScreen(999, {7, 0, 0});
+    EXPECT_EQ(screen.m_seen, 1302);
+    ClearCurrentScreen();
 }
 
 TEST_F(ScreensTest, ScreenControlsGetTheSideBarAsOverlayAndTheSkin) {

@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gui/GuiFixture.h"
@@ -38,49 +40,60 @@ inline bool ClearsRecordOnEnter(int id) {
            id == SCREEN_PRE_MATCH || id == SCREEN_CONTRACT;
 }
 
-template <int ID>
-void StandInEnter() {
-    ScreenLog::s_calls.push_back("enter " + std::to_string(ID));
-    if (ClearsRecordOnEnter(ID)) g_game->m_recordOnLeave = false;
+// A screen of the tests that runs what it is given; each callback left
+// empty does nothing.
+class CCallbackScreen : public CScreen {
+public:
+    void Render() override { Run(m_render); }
+    void Update() override { Run(m_update); }
+    void Tick() override { Run(m_tick); }
+    void Enter() override { Run(m_enter); }
+    void Leave() override { Run(m_leave); }
+    void UnloadTextures() override { Run(m_unloadTextures); }
+    void LoadTextures() override { Run(m_loadTextures); }
+    std::function<void()> m_render, m_update, m_tick, m_enter, m_leave, m_unloadTextures, m_loadTextures;
+
+private:
+    static void Run(const std::function<void()>& call) {
+        if (call) call();
+    }
+};
+
+// The screens a test registers; they outlive the game objects of the test.
+inline std::vector<std::unique_ptr<CCallbackScreen>>& TestScreens() {
+    static std::vector<std::unique_ptr<CCallbackScreen>> screens;
+    return screens;
 }
-template <int ID>
-void StandInLeave() {
-    ScreenLog::s_calls.push_back("leave " + std::to_string(ID));
-}
-inline void StandInUpdate() {
-    ++ScreenLog::s_updates;
-}
-inline void StandInTick() {
-    ++ScreenLog::s_ticks;
-}
-inline void StandInRender() {
-    ++ScreenLog::s_renders;
+inline CCallbackScreen& NewTestScreen() {
+    TestScreens().push_back(std::make_unique<CCallbackScreen>());
+    return *TestScreens().back();
 }
 
-template <int ID>
-ScreenRecord StandIn(int mode) {
+// A stand-in that logs its Enter and Leave and counts the rest.
+inline ScreenRecord StandIn(int id, int mode) {
+    CCallbackScreen& screen = NewTestScreen();
+    screen.m_render = [] { ++ScreenLog::s_renders; };
+    screen.m_update = [] { ++ScreenLog::s_updates; };
+    screen.m_tick = [] { ++ScreenLog::s_ticks; };
+    screen.m_enter = [id] {
+        ScreenLog::s_calls.push_back("enter " + std::to_string(id));
+        if (ClearsRecordOnEnter(id)) g_game->m_recordOnLeave = false;
+    };
+    screen.m_leave = [id] { ScreenLog::s_calls.push_back("leave " + std::to_string(id)); };
     ScreenRecord record;
-    record.m_id = ID;
+    record.m_id = id;
     record.m_mode = mode;
-    record.mp_render = StandInRender;
-    record.mp_update = StandInUpdate;
-    record.mp_tick = StandInTick;
-    record.mp_enter = StandInEnter<ID>;
-    record.mp_leave = StandInLeave<ID>;
+    record.mp_screen = &screen;
     return record;
 }
 
 inline void RegisterStandInScreens() {
     constexpr int F = SCREEN_MODE_FULL, S = SCREEN_MODE_FRAMED;
-    for (const ScreenRecord& record :
-         {StandIn<101>(S), StandIn<102>(S), StandIn<103>(S), StandIn<100>(F), StandIn<104>(S),
-          StandIn<105>(S), StandIn<106>(S), StandIn<108>(S), StandIn<109>(S), StandIn<110>(S),
-          StandIn<113>(S), StandIn<114>(S), StandIn<116>(S), StandIn<131>(S), StandIn<117>(S),
-          StandIn<115>(S), StandIn<122>(S), StandIn<123>(S), StandIn<126>(S), StandIn<127>(S),
-          StandIn<128>(S), StandIn<120>(F), StandIn<118>(F), StandIn<119>(F), StandIn<121>(F),
-          StandIn<130>(F), StandIn<140>(S)}) {
-        g_game->RegisterScreen(record);
-    }
+    const std::pair<int, int> screens[] = {
+        {101, S}, {102, S}, {103, S}, {100, F}, {104, S}, {105, S}, {106, S}, {108, S}, {109, S},
+        {110, S}, {113, S}, {114, S}, {116, S}, {131, S}, {117, S}, {115, S}, {122, S}, {123, S},
+        {126, S}, {127, S}, {128, S}, {120, F}, {118, F}, {119, F}, {121, F}, {130, F}, {140, S}};
+    for (auto [id, mode] : screens) g_game->RegisterScreen(StandIn(id, mode));
 }
 
 // A folder laid out as the game's own: the built pictures and sounds, with
@@ -138,6 +151,7 @@ protected:
         InstallGameServices(false);
         InstallGamePlatformHooks(false);
         GuiTest::TearDown();
+        TestScreens().clear();
         ResetGameState();
     }
     virtual bool BuildsSideBar() const { return true; }

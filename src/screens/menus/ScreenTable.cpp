@@ -33,94 +33,132 @@
 #include "season/DayMachine.h"
 #include "shell/Game.h"
 #include "shell/gui/Control.h"
+#include "shell/platform/System.h"
 #include "world/Services.h"
 
 namespace ravel {
 
 namespace {
 
-// Each screen's controls. A screen that has its own list replaces its entry
-// here with it; the intro screen has none.
-ControlList s_lists[27];
-
-// Render, Update, Tick, Enter, Leave, UnloadTextures, LoadTextures; a null
-// slot is the empty callback. Screens still to come have every slot empty.
-struct ScreenRow {
-    int32_t id;
-    int32_t mode;
-    ScreenCallback render, update, tick, enter, leave, unloadTextures, loadTextures;
-    bool controls;
+// A screen class still written as static callbacks, seen as a screen object:
+// each callback it has is called, the others do nothing.
+template <class T>
+class CStaticScreen final : public CScreen {
+public:
+    void Render() override {
+        if constexpr (requires { T::Render(); }) T::Render();
+    }
+    void Update() override {
+        if constexpr (requires { T::Update(); }) T::Update();
+    }
+    void Tick() override {
+        if constexpr (requires { T::Tick(); }) T::Tick();
+    }
+    void Enter() override {
+        if constexpr (requires { T::Enter(); }) T::Enter();
+    }
+    void Leave() override {
+        if constexpr (requires { T::Leave(); }) T::Leave();
+    }
+    void UnloadTextures() override {
+        if constexpr (requires { T::UnloadTextures(); }) T::UnloadTextures();
+    }
+    void LoadTextures() override {
+        if constexpr (requires { T::LoadTextures(); }) T::LoadTextures();
+    }
 };
 
 constexpr int F = SCREEN_MODE_FULL;
 constexpr int S = SCREEN_MODE_FRAMED;
+constexpr size_t SCREEN_COUNT = 27;
 
-// In registration order.
-constexpr ScreenRow SCREENS[] = {
-    {SCREEN_MATCH_VIEW, S, CMatchViewScreen::Render, CMatchViewScreen::Update, CMatchViewScreen::Tick,
-     CMatchViewScreen::Enter, CMatchViewScreen::Leave, CMatchViewScreen::UnloadTextures,
-     CMatchViewScreen::LoadTextures, true},
-    {SCREEN_TEAM, S, CTeamScreen::Render, CTeamScreen::Update, nullptr, CTeamScreen::Enter,
-     CTeamScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_START_MENU, F, CMainMenuScreen::Render, CMainMenuScreen::Update, CMainMenuScreen::Tick,
-     CMainMenuScreen::Enter, CMainMenuScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_INTRO, F, CIntroScreen::Render, CIntroScreen::Update, CIntroScreen::Tick, CIntroScreen::Enter,
-     CIntroScreen::Leave, CIntroScreen::UnloadTextures, CIntroScreen::LoadTextures, false},
-    {SCREEN_NEW_GAME, S, CSetupGameScreen::Render, CSetupGameScreen::Update, nullptr, CSetupGameScreen::Enter,
-     CSetupGameScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_NEWS, S, CNewsScreen::Render, CNewsScreen::Update, nullptr, CNewsScreen::Enter,
-     CNewsScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_PLAYER, S, CPlayerDetailsScreen::Render, CPlayerDetailsScreen::Update, nullptr,
-     CPlayerDetailsScreen::Enter, CPlayerDetailsScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_PLAYER_SEARCH, S, CPlayerSearchScreen::Render, CPlayerSearchScreen::Update, nullptr,
-     CPlayerSearchScreen::Enter, CPlayerSearchScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_TOP_PLAYERS, S, CTopRatedScreen::Render, CTopRatedScreen::Update, nullptr, CTopRatedScreen::Enter,
-     CTopRatedScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_COMPETITION, S, CCompetitionScreen::Render, CCompetitionScreen::Update, nullptr,
-     CCompetitionScreen::Enter, CCompetitionScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_TODAYS_FIXTURES, S, CTodaysFixturesScreen::Render, CTodaysFixturesScreen::Update, nullptr,
-     CTodaysFixturesScreen::Enter, CTodaysFixturesScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_TODAYS_SCOREBOARD, S, CTodaysScoreboardScreen::Render, CTodaysScoreboardScreen::Update, nullptr,
-     CTodaysScoreboardScreen::Enter, CTodaysScoreboardScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_COACH, S, CCoachProfileScreen::Render, CCoachProfileScreen::Update, nullptr,
-     CCoachProfileScreen::Enter, CCoachProfileScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_RECORDS, S, CRecordsScreen::Render, nullptr, nullptr, CRecordsScreen::Enter, nullptr, nullptr,
-     nullptr, true},
-    {SCREEN_PRE_MATCH, S, CPreMatchScreen::Render, nullptr, CPreMatchScreen::Tick, CPreMatchScreen::Enter,
-     CPreMatchScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_SCORECARD, S, CScorecardScreen::Render, CScorecardScreen::Update, nullptr,
-     CScorecardScreen::Enter, CScorecardScreen::Leave, CScorecardScreen::UnloadTextures,
-     CScorecardScreen::LoadTextures, true},
-    {SCREEN_JOBS, S, CJobMarketScreen::Render, CJobMarketScreen::Update, nullptr, CJobMarketScreen::Enter,
-     CJobMarketScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_COUNTRY, S, CCountryScreen::Render, CCountryScreen::Update, nullptr, CCountryScreen::Enter,
-     CCountryScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_CONTRACT, S, CContractScreen::Render, CContractScreen::Update, nullptr, CContractScreen::Enter,
-     CContractScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_SERIES, S, CSeriesOverviewScreen::Render, CSeriesOverviewScreen::Update, nullptr,
-     CSeriesOverviewScreen::Enter, CSeriesOverviewScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_AUTO_SIM, S, CAutoSimScreen::Render, CAutoSimScreen::Update, CAutoSimScreen::Tick,
-     CAutoSimScreen::Enter, CAutoSimScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_CUSTOM_GAME, F, CCustomGameScreen::Render, CCustomGameScreen::Update, nullptr,
-     CCustomGameScreen::Enter, CCustomGameScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_CUSTOM_LEAGUE_SETUP, F, CCustomLeagueScreen::Render, CCustomLeagueScreen::Update, nullptr,
-     CCustomLeagueScreen::Enter, CCustomLeagueScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_CUSTOM_TOUR_SETUP, F, CCustomTourScreen::Render, CCustomTourScreen::Update, nullptr,
-     CCustomTourScreen::Enter, CCustomTourScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_CUSTOM_LEAGUE_TABLE, F, CCustomLeagueTableScreen::Render, CCustomLeagueTableScreen::Update,
-     nullptr, CCustomLeagueTableScreen::Enter, CCustomLeagueTableScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_MATCH_PLAYER, F, CMatchPlayerScreen::Render, CMatchPlayerScreen::Update, CMatchPlayerScreen::Tick,
-     CMatchPlayerScreen::Enter, CMatchPlayerScreen::Leave, nullptr, nullptr, true},
-    {SCREEN_NETWORK, S, CNetworkGameScreen::Render, CNetworkGameScreen::Update, CNetworkGameScreen::Tick,
-     CNetworkGameScreen::Enter, CNetworkGameScreen::Leave, nullptr, nullptr, true},
+// One object of each screen class, alive for the whole run, each with its
+// control list (the intro has none).
+struct CScreenTable {
+    CStaticScreen<CMatchViewScreen> matchView;
+    CStaticScreen<CTeamScreen> team;
+    CStaticScreen<CMainMenuScreen> startMenu;
+    CStaticScreen<CIntroScreen> intro;
+    CStaticScreen<CSetupGameScreen> newGame;
+    CStaticScreen<CNewsScreen> news;
+    CStaticScreen<CPlayerDetailsScreen> player;
+    CStaticScreen<CPlayerSearchScreen> playerSearch;
+    CStaticScreen<CTopRatedScreen> topRated;
+    CStaticScreen<CCompetitionScreen> competition;
+    CStaticScreen<CTodaysFixturesScreen> todaysFixtures;
+    CStaticScreen<CTodaysScoreboardScreen> todaysScoreboard;
+    CStaticScreen<CCoachProfileScreen> coach;
+    CStaticScreen<CRecordsScreen> records;
+    CStaticScreen<CPreMatchScreen> preMatch;
+    CStaticScreen<CScorecardScreen> scorecard;
+    CStaticScreen<CJobMarketScreen> jobs;
+    CStaticScreen<CCountryScreen> country;
+    CStaticScreen<CContractScreen> contract;
+    CStaticScreen<CSeriesOverviewScreen> series;
+    CStaticScreen<CAutoSimScreen> autoSim;
+    CStaticScreen<CCustomGameScreen> customGame;
+    CStaticScreen<CCustomLeagueScreen> customLeague;
+    CStaticScreen<CCustomTourScreen> customTour;
+    CStaticScreen<CCustomLeagueTableScreen> customLeagueTable;
+    CStaticScreen<CMatchPlayerScreen> matchPlayer;
+    CStaticScreen<CNetworkGameScreen> network;
+
+    struct Row {
+        int32_t id;
+        int32_t mode;
+        CScreen* screen;
+        bool controls;
+    };
+    // In registration order.
+    const Row rows[SCREEN_COUNT] = {
+        {SCREEN_MATCH_VIEW, S, &matchView, true},
+        {SCREEN_TEAM, S, &team, true},
+        {SCREEN_START_MENU, F, &startMenu, true},
+        {SCREEN_INTRO, F, &intro, false},
+        {SCREEN_NEW_GAME, S, &newGame, true},
+        {SCREEN_NEWS, S, &news, true},
+        {SCREEN_PLAYER, S, &player, true},
+        {SCREEN_PLAYER_SEARCH, S, &playerSearch, true},
+        {SCREEN_TOP_PLAYERS, S, &topRated, true},
+        {SCREEN_COMPETITION, S, &competition, true},
+        {SCREEN_TODAYS_FIXTURES, S, &todaysFixtures, true},
+        {SCREEN_TODAYS_SCOREBOARD, S, &todaysScoreboard, true},
+        {SCREEN_COACH, S, &coach, true},
+        {SCREEN_RECORDS, S, &records, true},
+        {SCREEN_PRE_MATCH, S, &preMatch, true},
+        {SCREEN_SCORECARD, S, &scorecard, true},
+        {SCREEN_JOBS, S, &jobs, true},
+        {SCREEN_COUNTRY, S, &country, true},
+        {SCREEN_CONTRACT, S, &contract, true},
+        {SCREEN_SERIES, S, &series, true},
+        {SCREEN_AUTO_SIM, S, &autoSim, true},
+        {SCREEN_CUSTOM_GAME, F, &customGame, true},
+        {SCREEN_CUSTOM_LEAGUE_SETUP, F, &customLeague, true},
+        {SCREEN_CUSTOM_TOUR_SETUP, F, &customTour, true},
+        {SCREEN_CUSTOM_LEAGUE_TABLE, F, &customLeagueTable, true},
+        {SCREEN_MATCH_PLAYER, F, &matchPlayer, true},
+        {SCREEN_NETWORK, S, &network, true},
+    };
+    ControlList lists[SCREEN_COUNT];
+
+    void ResetAll() {
+        for (const Row& row : rows) row.screen->Reset();
+    }
 };
-static_assert(std::size(SCREENS) == std::size(s_lists));
+
+// The one screen table of the run. Never destroyed: screens hold pictures
+// and controls that must not outlive the platform at exit.
+CScreenTable& Table() {
+    static CScreenTable* table = new CScreenTable;
+    return *table;
+}
 
 // The side bar's menus follow the user into and out of his posts; the team
 // page shows the eleven the day machine sends him to pick.
 class CMenuDayScreens : public CDayScreenServices {
 public:
     void UserSideChanged() override { BuildCompetitionMenus(); }
+    void ResetScreens() override { Table().ResetAll(); }
     void LayoutTeamPage() override { CTeamScreen::LayoutForDay(); }
     void LayoutCountryPage() override { CCountryScreen::LayoutForDay(); }
 };
@@ -134,19 +172,14 @@ void CGameScreens::InitOnce() {
 }
 
 void RegisterGameScreens() {
-    for (size_t i = 0; i < std::size(SCREENS); ++i) {
-        const ScreenRow& row = SCREENS[i];
+    CScreenTable& table = Table();
+    for (size_t i = 0; i < std::size(table.rows); ++i) {
+        const CScreenTable::Row& row = table.rows[i];
         ScreenRecord record;
         record.m_id = row.id;
         record.m_mode = row.mode;
-        record.mp_render = row.render;
-        record.mp_update = row.update;
-        record.mp_tick = row.tick;
-        record.mp_enter = row.enter;
-        record.mp_leave = row.leave;
-        record.mp_unloadTextures = row.unloadTextures;
-        record.mp_loadTextures = row.loadTextures;
-        record.mp_controls = row.controls ? &s_lists[i] : nullptr;
+        record.mp_screen = row.screen;
+        record.mp_controls = row.controls ? &table.lists[i] : nullptr;
         g_game->RegisterScreen(record);
     }
     InstallDayScreenServices(&s_dayScreens);

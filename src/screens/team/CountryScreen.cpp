@@ -22,6 +22,7 @@
 #include "shell/gui/MessageBox.h"
 #include "shell/gui/PopupMenu.h"
 #include "shell/gui/ScrollBar.h"
+#include "shell/platform/System.h"
 #include "world/Services.h"
 #include "world/World.h"
 

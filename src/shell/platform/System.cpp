@@ -20,8 +20,6 @@ namespace {
 CPlatformHooks g_plainHooks;
 CPlatformHooks* g_hooks = &g_plainHooks;
 
-void NoScreen() {}
-
 // Set by SIGINT and SIGTERM (a terminal's Ctrl+C, a desktop logging out): the
 // game then closes as after its own exit, without a question nobody may see.
 volatile std::sig_atomic_t g_stopSignal = 0;
@@ -228,8 +226,7 @@ bool ParseCommandLine(const char* commandLine) {
     return std::strcmp(word, "window") == 0;
 }
 
-CSystem::CSystem()
-    : mp_render(NoScreen), mp_update(NoScreen), mp_tick(NoScreen), mp_enter(NoScreen), mp_leave(NoScreen) {
+CSystem::CSystem() {
     if (!g_system) g_system = this;
 }
 
@@ -666,7 +663,7 @@ int32_t CSystem::HandleLostDevice(void*, void*) {
     // the screen texture and let the game reload its pictures around it.
     mb_deviceLost = true;
     g_hooks->SetPaused(true);
-    if (mp_unloadTextures) mp_unloadTextures();
+    g_hooks->UnloadScreenTextures();
     g_hooks->ReleaseGraphics();
     if (mp_window) {
         if (mp_window->texture) SDL_DestroyTexture(mp_window->texture);
@@ -677,7 +674,7 @@ int32_t CSystem::HandleLostDevice(void*, void*) {
     mb_resetPending = false;
     mb_showAgain = true;  // the new texture holds nothing yet
     g_hooks->CreateGraphics();
-    if (mp_loadTextures) mp_loadTextures();
+    g_hooks->LoadScreenTextures();
     g_hooks->SetPaused(false);
     g_hooks->RenderFrame();
     mb_deviceLost = false;

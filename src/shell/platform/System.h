@@ -23,8 +23,6 @@ class SoundManager;
 class ControlList;
 class CHeadless;
 
-using ScreenCallback = void (*)();
-
 // Window messages, handled by CSystem::WindowProc.
 enum WindowMessageId : uint32_t {
     WM_NONE = 0,
@@ -67,10 +65,12 @@ public:
     virtual void SetPaused(bool /*paused*/) {}
     // The window's close box: the exit question.
     virtual void ConfirmExit() {}
-    // Around a renderer reset: the game's pictures go and come back, then one
-    // frame is drawn.
+    // Around a renderer reset: the game's pictures and the current screen's
+    // go and come back, then one frame is drawn.
     virtual void ReleaseGraphics() {}
     virtual void CreateGraphics() {}
+    virtual void UnloadScreenTextures() {}
+    virtual void LoadScreenTextures() {}
     virtual void RenderFrame() {}
     // The game's option for the live match view's sounds.
     virtual bool MatchViewSoundsOn() const { return false; }
@@ -210,8 +210,6 @@ public:
     SoundManager* mp_soundManager = nullptr;
     int64_t m_presentTime = 0;
     int64_t m_nextTick = 0;
-    ScreenCallback mp_render, mp_update, mp_tick, mp_enter, mp_leave;
-    ScreenCallback mp_unloadTextures = nullptr, mp_loadTextures = nullptr;
     ControlList* mp_controlList = nullptr;
     CSprite m_pointer;
     CSprite m_pointerBusy;
