@@ -134,11 +134,4 @@ void FindTodaysTopPerformers() {
     }
 }
 
-void OpenUserProfile() {
-    const StaffMember* coach = CurrentUserStaff();
-    if (!coach) return;
-    g_linkSubjects.m_coachId = coach->m_id;
-    ChangeScreen(SCREEN_COACH);
-}
-
 }  // namespace ravel

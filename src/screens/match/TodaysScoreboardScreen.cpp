@@ -11,6 +11,7 @@
 #include "screens/match/TodaysScreens.h"
 #include "screens/menus/ScreenControls.h"
 #include "screens/menus/ScreenFrame.h"
+#include "screens/team/CoachProfileScreen.h"
 #include "season/DayMachine.h"
 #include "season/TodaysLists.h"
 #include "shell/Game.h"

@@ -66,8 +66,6 @@ const char* GroundShortText(int32_t groundId);
 int DrawInningsLines(const Match& match, int y);
 // The weather icon of a ground for today.
 void DrawGroundWeather(int32_t groundId, int x, int y);
-// The user opens his coach profile.
-void OpenUserProfile();
 // The panels, frame bars at the clock, coach's name, title and today's date.
 void DrawTodaysFrame(const char* title, const char* clock);
 // Both screens name each started innings' top batsman and bowler.

@@ -4,6 +4,7 @@
 
 #include "screens/menus/ScreenControls.h"
 #include "screens/menus/ScreenFrame.h"
+#include "screens/team/CoachProfileScreen.h"
 #include "season/Coaches.h"
 #include "season/News.h"
 #include "shell/Game.h"
@@ -43,11 +44,6 @@ float SecurityOf(int sideId) {
 
 int ScrollPosition() {
     return s_scroll ? s_scroll->m_position : 0;
-}
-
-void OpenProfile(int coachId) {
-    g_linkSubjects.m_coachId = coachId;
-    ChangeScreen(SCREEN_COACH);
 }
 
 void RenderJobRow(int sideId, int y) {
@@ -145,7 +141,7 @@ void CJobMarketScreen::Update() {
     if (TakeClick(s_btnAvailable)) return SwitchPage(JOBS_AVAILABLE);
     if (TakeClick(s_btnCoaches)) return SwitchPage(JOBS_COACHES);
     if (TakeClick(s_profile)) {
-        if (const StaffMember* s = CurrentUserStaff()) OpenProfile(s->m_id);
+        OpenUserProfile();
         return;
     }
     for (int k = 0; k < JOB_ROWS; ++k) {
@@ -155,7 +151,7 @@ void CJobMarketScreen::Update() {
         const int32_t value = sv_jobs[entry];
         if (s_page == JOBS_COACHES) {
             if (static_cast<size_t>(value) < g_world.mv_staff.size())
-                OpenProfile(g_world.mv_staff[value].m_id);
+                OpenCoachProfile(g_world.mv_staff[value].m_id);
         } else if (value >= FIRST_CLUB_ID) {
             g_screenSubjects.m_teamId = value;
             ChangeScreen(SCREEN_TEAM);

@@ -8,6 +8,7 @@
 #include "screens/menus/FixtureRows.h"
 #include "screens/menus/JobMarketScreen.h"
 #include "screens/menus/ScreenControls.h"
+#include "screens/team/CoachProfileScreen.h"
 #include "season/Fixtures.h"
 #include "season/News.h"
 #include "season/Standings.h"
@@ -246,11 +247,6 @@ void OpenCompetition(int id) {
     ChangeScreen(SCREEN_COMPETITION);
 }
 
-void OpenCoach(int coachId) {
-    g_linkSubjects.m_coachId = coachId;
-    ChangeScreen(SCREEN_COACH);
-}
-
 void FollowLink(const NewsLink& link) {
     const int v = link.m_value;
     switch (link.m_kind) {
@@ -263,7 +259,7 @@ void FollowLink(const NewsLink& link) {
             OpenSide(v);
             break;
         case LINK_COACH:
-            OpenCoach(v);
+            OpenCoachProfile(v);
             break;
         case LINK_COMPETITION:
             if (v >= FIRST_TOUR_SERIES_ID)
@@ -404,7 +400,7 @@ void CNewsScreen::Update() {
         return Refresh();
     }
     if (TakeClick(s_profile)) {
-        if (const StaffMember* s = CurrentUserStaff()) OpenCoach(s->m_id);
+        OpenUserProfile();
         return;
     }
     const NextMatch* next = s_next.m_known ? &s_next : nullptr;

@@ -23,7 +23,6 @@ struct UserCoach;
 // coach profile and the scorecard read theirs here.
 struct LinkSubjects {
     int32_t m_playerId = 0;
-    int32_t m_coachId = 0;
     int32_t m_matchList = 1;  // 1 completed matches, 2 matches in progress
     int32_t m_matchIndex = 0;
 };

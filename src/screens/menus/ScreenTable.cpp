@@ -87,7 +87,7 @@ struct CScreenTable {
     CStaticScreen<CCompetitionScreen> competition;
     CStaticScreen<CTodaysFixturesScreen> todaysFixtures;
     CStaticScreen<CTodaysScoreboardScreen> todaysScoreboard;
-    CStaticScreen<CCoachProfileScreen> coach;
+    CCoachProfileScreen coach;
     CStaticScreen<CRecordsScreen> records;
     CStaticScreen<CPreMatchScreen> preMatch;
     CStaticScreen<CScorecardScreen> scorecard;
@@ -166,6 +166,15 @@ public:
 CMenuDayScreens s_dayScreens;
 
 }  // namespace
+
+// Each converted screen class, found in the table.
+#define RAVEL_THE_SCREEN(Class, member) \
+    template <>                         \
+    Class& TheScreen<Class>() {         \
+        return Table().member;          \
+    }
+RAVEL_THE_SCREEN(CCoachProfileScreen, coach)
+#undef RAVEL_THE_SCREEN
 
 void CGameScreens::InitOnce() {
     ResetGroundView();

@@ -13,28 +13,11 @@
 
 namespace ravel {
 
-using CP = CCoachProfileScreen;
-
-CButton* CCoachProfileScreen::s_btnResign = nullptr;
-CButton* CCoachProfileScreen::s_btnHoliday = nullptr;
-CHotSpot* CCoachProfileScreen::s_nationality = nullptr;
-CHotSpot* CCoachProfileScreen::s_otherNationality = nullptr;
-CHotSpot* CCoachProfileScreen::s_club = nullptr;
-CHotSpot* CCoachProfileScreen::s_country = nullptr;
-
 namespace {
 
 constexpr uint32_t LABEL_GREY = 0xffdcdcdcu;
 constexpr int LABEL_X = 230;
 constexpr int VALUE_X = 400;
-
-ScreenControls s_controls;
-
-// The subject's record; nullptr when no coach has the id.
-StaffMember* Subject() {
-    StaffMember* s = StaffMemberById(g_linkSubjects.m_coachId);
-    return s && s->m_id == g_linkSubjects.m_coachId ? s : nullptr;
-}
 
 const char* ClubName(int id) {
     const Team* t = id > 0 ? TeamById(id) : nullptr;
@@ -54,24 +37,6 @@ const char* NationalityText(int id) {
 bool IsUser(const StaffMember& s) {
     const StaffMember* user = CurrentUserStaff();
     return user && user->m_id == s.m_id;
-}
-
-// Links and buttons by the subject's jobs as they stand.
-void SetControls(const StaffMember* s) {
-    ShowRow(CP::s_nationality, s && !s->m_human && s->m_country > 0);
-    ShowRow(CP::s_otherNationality, s && !s->m_human && s->m_country2 > 0);
-    ShowRow(CP::s_club, s && s->m_clubJob > 0);
-    ShowRow(CP::s_country, s && s->m_nationalJob > 0);
-    const bool user = s && IsUser(*s);
-    const bool employed = s && (s->m_clubJob > 0 || s->m_nationalJob > 0);
-    if (user && employed)
-        CP::s_btnResign->mb_disabled = 0;
-    else
-        CP::s_btnResign->Disable();
-    if (user && !employed)
-        CP::s_btnHoliday->mb_disabled = 0;
-    else
-        CP::s_btnHoliday->Disable();
 }
 
 void OpenCountry(int id) {
@@ -103,14 +68,43 @@ void DrawTimeAtClub(int y, const char* label, int days, int club) {
 
 }  // namespace
 
+void OpenCoachProfile(int32_t coachId) {
+    OpenScreen(SCREEN_COACH, {coachId});
+}
+
+void OpenUserProfile() {
+    if (const StaffMember* user = CurrentUserStaff()) OpenCoachProfile(user->m_id);
+}
+
+StaffMember* CCoachProfileScreen::Subject() const {
+    return StaffMemberById(m_kept.coachId);
+}
+
+void CCoachProfileScreen::SetControls(const StaffMember* s) {
+    ShowRow(m_nationality, s && !s->m_human && s->m_country > 0);
+    ShowRow(m_otherNationality, s && !s->m_human && s->m_country2 > 0);
+    ShowRow(m_club, s && s->m_clubJob > 0);
+    ShowRow(m_country, s && s->m_nationalJob > 0);
+    const bool user = s && IsUser(*s);
+    const bool employed = s && (s->m_clubJob > 0 || s->m_nationalJob > 0);
+    if (user && employed)
+        m_btnResign->mb_disabled = 0;
+    else
+        m_btnResign->Disable();
+    if (user && !employed)
+        m_btnHoliday->mb_disabled = 0;
+    else
+        m_btnHoliday->Disable();
+}
+
 void CCoachProfileScreen::Enter() {
-    s_controls.Begin();
-    s_btnResign = s_controls.Add<CButton>(230, 634, 250, 30, "Resign from job");
-    s_btnHoliday = s_controls.Add<CButton>(540, 634, 250, 30, "Go on holiday for season");
-    s_nationality = s_controls.Add<CHotSpot>(VALUE_X, 240, 200, 19, nullptr, "Visit country page");
-    s_otherNationality = s_controls.Add<CHotSpot>(VALUE_X, 260, 200, 19, nullptr, "Visit country page");
-    s_club = s_controls.Add<CHotSpot>(VALUE_X, 280, 200, 19, nullptr, "Visit team page");
-    s_country = s_controls.Add<CHotSpot>(VALUE_X, 300, 200, 19, nullptr, "Visit country page");
+    m_controls.Begin();
+    m_btnResign = m_controls.Add<CButton>(230, 634, 250, 30, "Resign from job");
+    m_btnHoliday = m_controls.Add<CButton>(540, 634, 250, 30, "Go on holiday for season");
+    m_nationality = m_controls.Add<CHotSpot>(VALUE_X, 240, 200, 19, nullptr, "Visit country page");
+    m_otherNationality = m_controls.Add<CHotSpot>(VALUE_X, 260, 200, 19, nullptr, "Visit country page");
+    m_club = m_controls.Add<CHotSpot>(VALUE_X, 280, 200, 19, nullptr, "Visit team page");
+    m_country = m_controls.Add<CHotSpot>(VALUE_X, 300, 200, 19, nullptr, "Visit country page");
     SetControls(Subject());
     g_game->mb_screenFrame = 1;
 }
@@ -118,7 +112,7 @@ void CCoachProfileScreen::Enter() {
 void CCoachProfileScreen::Update() {
     StaffMember* s = Subject();
     if (!s) return;
-    if (TakeClick(s_btnResign) && IsUser(*s)) {
+    if (TakeClick(m_btnResign) && IsUser(*s)) {
         if (ResignOneJob(*s)) {
             ShowMessage("You have resigned from your position", MSG_OK);
             SetControls(s);
@@ -127,18 +121,18 @@ void CCoachProfileScreen::Update() {
             ShowMessage("You can't resign midway through a game!", MSG_OK);
         }
     }
-    if (TakeClick(s_btnHoliday) && IsUser(*s)) {
+    if (TakeClick(m_btnHoliday) && IsUser(*s)) {
         StartAutoSimulation(AUTO_TO_NEXT_SEASON);
         ShowMessage("You have gone on holiday for the season", MSG_OK);
         return;
     }
-    if (TakeClick(s_nationality)) return OpenCountry(s->m_country);
-    if (TakeClick(s_otherNationality)) return OpenCountry(s->m_country2);
-    if (TakeClick(s_club)) {
+    if (TakeClick(m_nationality)) return OpenCountry(s->m_country);
+    if (TakeClick(m_otherNationality)) return OpenCountry(s->m_country2);
+    if (TakeClick(m_club)) {
         g_screenSubjects.m_teamId = s->m_clubJob;
         return ChangeScreen(SCREEN_TEAM);
     }
-    if (TakeClick(s_country)) return OpenCountry(s->m_nationalJob);
+    if (TakeClick(m_country)) return OpenCountry(s->m_nationalJob);
 }
 
 void CCoachProfileScreen::Render() {
@@ -217,9 +211,9 @@ void CCoachProfileScreen::Render() {
 }
 
 void CCoachProfileScreen::Leave() {
-    s_controls.Free();
-    s_btnResign = s_btnHoliday = nullptr;
-    s_nationality = s_otherNationality = s_club = s_country = nullptr;
+    m_controls.Free();
+    m_btnResign = m_btnHoliday = nullptr;
+    m_nationality = m_otherNationality = m_club = m_country = nullptr;
 }
 
 }  // namespace ravel

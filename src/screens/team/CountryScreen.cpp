@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "screens/menus/ScreenControls.h"
+#include "screens/team/CoachProfileScreen.h"
 #include "screens/team/ElevenMenus.h"
 #include "screens/team/PlayerLists.h"
 #include "screens/team/SquadRows.h"
@@ -178,13 +179,6 @@ void PlaceScroll(int x, int y, int height, int entries, int rows) {
     bar.SetRect(x, y, 17, height);
     bar.m_position = 0;
     FitScrollBar(bar, entries, rows, true);
-}
-
-void OpenProfile() {
-    if (const StaffMember* user = CurrentUserStaff()) {
-        g_linkSubjects.m_coachId = user->m_id;
-        ChangeScreen(SCREEN_COACH);
-    }
 }
 
 void OpenPlayer(int32_t id) {
@@ -675,7 +669,7 @@ void CC::Update() {
         return;
     }
     if (TakeClick(s_btnApply)) return Apply();
-    if (TakeClick(s_profileSpot)) return OpenProfile();
+    if (TakeClick(s_profileSpot)) return OpenUserProfile();
     if (s_scroll->mb_visible) WheelScroll(*s_scroll);
     FitRows();
     HandleViewChoice();

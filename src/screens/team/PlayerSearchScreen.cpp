@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "screens/menus/ScreenControls.h"
+#include "screens/team/CoachProfileScreen.h"
 #include "screens/team/PlayerLists.h"
 #include "season/News.h"
 #include "shell/Game.h"
@@ -316,11 +317,7 @@ void PS::Enter() {
 void PS::Update() {
     if (TakeClick(s_btnFind)) SearchAndSort();
     if (TakeClick(s_profileSpot)) {
-        if (const StaffMember* user = CurrentUserStaff()) {
-            g_linkSubjects.m_coachId = user->m_id;
-            ChangeScreen(SCREEN_COACH);
-            return;
-        }
+        if (CurrentUserStaff()) return OpenUserProfile();
     }
     WheelScroll(*s_scroll);
     FitRows();

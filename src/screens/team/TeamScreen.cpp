@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "screens/menus/ScreenControls.h"
+#include "screens/team/CoachProfileScreen.h"
 #include "screens/team/ElevenMenus.h"
 #include "screens/team/PlayerLists.h"
 #include "season/Coaches.h"
@@ -134,11 +135,6 @@ int ScrollPosition() {
 
 void Hide(CControl* control) {
     ShowRow(control, false);
-}
-
-void OpenCoachProfile(int coachId) {
-    g_linkSubjects.m_coachId = coachId;
-    ChangeScreen(SCREEN_COACH);
 }
 
 // The squad's players in squad order, their figures worked out afresh.
@@ -517,7 +513,7 @@ void TS::Update() {
     if (s_scroll) WheelScroll(*s_scroll);
     FitRowSpots();
     if (TakeClick(s_profileSpot)) {
-        if (const StaffMember* user = CurrentUserStaff()) OpenCoachProfile(user->m_id);
+        OpenUserProfile();
         return;
     }
     if (TakeClick(s_btnSquad)) return ChangePage(TEAM_PAGE_SQUAD);

@@ -4,6 +4,7 @@
 #include "NewsFixture.h"
 #include "screens/menus/JobMarketScreen.h"
 #include "screens/menus/ScreenControls.h"
+#include "screens/team/CoachProfileScreen.h"
 #include "season/GameState.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/ScrollBar.h"
@@ -102,7 +103,7 @@ TEST_F(JobMarketTest, ScrollBarOnlyForMoreRowsThanFitAndFollowsThePageShown) {
     Shot("jobs_coaches.png");
     Click(Row(0));
     EXPECT_EQ(m_game->m_screenId, SCREEN_COACH);
-    EXPECT_EQ(g_linkSubjects.m_coachId, 1) << "the best reputation first";
+    EXPECT_EQ(TheScreen<CCoachProfileScreen>().CoachId(), 1) << "the best reputation first";
 }
 
 TEST(CollectVacantJobsTest, FirstTenCountriesThenClubsBelow3000) {

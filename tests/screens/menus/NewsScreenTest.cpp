@@ -4,6 +4,7 @@
 #include "match/MatchLists.h"
 #include "screens/menus/NewsScreen.h"
 #include "screens/menus/ScreenControls.h"
+#include "screens/team/CoachProfileScreen.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/MessageBox.h"
 #include "shell/gui/PopupMenu.h"
@@ -169,7 +170,7 @@ TEST_F(NewsScreenTest, QuickLinksFollowTheirKind) {
     m_game->ChangeScreen(SCREEN_NEWS);
     Click(NS::s_quickLinks[2]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COACH);
-    EXPECT_EQ(g_linkSubjects.m_coachId, 1);
+    EXPECT_EQ(TheScreen<CCoachProfileScreen>().CoachId(), 1);
     m_game->ChangeScreen(SCREEN_NEWS);
     Click(NS::s_quickLinks[0]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_PLAYER);

@@ -14,13 +14,14 @@
 namespace ravel {
 namespace {
 
-using CP = CCoachProfileScreen;
+CCoachProfileScreen& CP() {
+    return TheScreen<CCoachProfileScreen>();
+}
 
 class CoachProfileTest : public NewsWorldTest {
 protected:
     void Open(int coachId) {
-        g_linkSubjects.m_coachId = coachId;
-        m_game->ChangeScreen(SCREEN_COACH);
+        m_game->OpenScreen(SCREEN_COACH, {coachId});
         Idle(2);
         m_game->RenderFrame();
     }
@@ -58,31 +59,31 @@ TEST_F(CoachProfileTest, TheUserResignsOnADayWithoutAMatchThenGoesOnHoliday) {
     EXPECT_EQ(TextAt(400, 260), "Very secure");
     EXPECT_EQ(TextAt(630, 220), "");
     EXPECT_EQ(TextAt(400, 280), "Northfield");
-    EXPECT_FALSE(CP::s_btnResign->mb_disabled);
-    EXPECT_TRUE(CP::s_btnHoliday->mb_disabled);
-    EXPECT_FALSE(CP::s_nationality->mb_visible) << "no nationality links for the user";
+    EXPECT_FALSE(CP().m_btnResign->mb_disabled);
+    EXPECT_TRUE(CP().m_btnHoliday->mb_disabled);
+    EXPECT_FALSE(CP().m_nationality->mb_visible) << "no nationality links for the user";
     Shot("coach_user.png");
 
-    std::string said = ClickAndRead(CP::s_btnResign);
+    std::string said = ClickAndRead(CP().m_btnResign);
     EXPECT_NE(said.find("You can't resign midway through a game!"), std::string::npos) << said;
     EXPECT_EQ(StaffMemberById(USER_COACH)->m_clubJob, CLUB_A);
 
     TeamById(CLUB_A)->m_playingToday = 0;
-    said = ClickAndRead(CP::s_btnResign);
+    said = ClickAndRead(CP().m_btnResign);
     EXPECT_NE(said.find("You have resigned from your position"), std::string::npos) << said;
     EXPECT_EQ(StaffMemberById(USER_COACH)->m_clubJob, 0);
     EXPECT_EQ(TextAt(400, 280), "-");
     EXPECT_EQ(TextAt(512, 50), "Unemployed");
     EXPECT_EQ(TextAt(400, 260), "-") << "no security without a job";
-    EXPECT_TRUE(CP::s_btnResign->mb_disabled);
-    EXPECT_FALSE(CP::s_btnHoliday->mb_disabled);
-    EXPECT_FALSE(CP::s_club->mb_visible);
+    EXPECT_TRUE(CP().m_btnResign->mb_disabled);
+    EXPECT_FALSE(CP().m_btnHoliday->mb_disabled);
+    EXPECT_FALSE(CP().m_club->mb_visible);
     ASSERT_NE(CSideBar::s_btnSquad, nullptr);
     EXPECT_STREQ(CSideBar::s_btnSquad->m_caption, "No team");
     EXPECT_TRUE(CSideBar::s_btnSquad->mb_disabled);
 
     CMessageBox::s_messageQueue.clear();
-    Click(CP::s_btnHoliday);
+    Click(CP().m_btnHoliday);
     EXPECT_EQ(m_game->m_screenId, SCREEN_AUTO_SIM);
     EXPECT_TRUE(g_cricket.m_autoSimulate);
     EXPECT_NE(Said().find("You have gone on holiday for the season"), std::string::npos) << Said();
@@ -92,17 +93,17 @@ TEST_F(CoachProfileTest, ACoachOfBothSidesResignsOneJobPerClickAndKeepsTheOther)
     Appoint(CLUB_A);
     AppointCoach(*CountryById(2), USER_COACH);
     Open(USER_COACH);
-    ClickAndRead(CP::s_btnResign);
+    ClickAndRead(CP().m_btnResign);
     EXPECT_EQ(StaffMemberById(USER_COACH)->m_clubJob, 0) << "the club's job first";
     EXPECT_EQ(StaffMemberById(USER_COACH)->m_nationalJob, 2);
     EXPECT_EQ(TextAt(512, 50), "Brenmoor");
-    EXPECT_FALSE(CP::s_btnResign->mb_disabled);
-    EXPECT_TRUE(CP::s_btnHoliday->mb_disabled) << "no holiday while a job remains";
-    EXPECT_FALSE(CP::s_club->mb_visible);
-    EXPECT_TRUE(CP::s_country->mb_visible);
+    EXPECT_FALSE(CP().m_btnResign->mb_disabled);
+    EXPECT_TRUE(CP().m_btnHoliday->mb_disabled) << "no holiday while a job remains";
+    EXPECT_FALSE(CP().m_club->mb_visible);
+    EXPECT_TRUE(CP().m_country->mb_visible);
     EXPECT_STREQ(CSideBar::s_btnSquad->m_caption, "Brenmoor");
     EXPECT_FALSE(CSideBar::s_btnSquad->mb_disabled);
-    Click(CP::s_country);
+    Click(CP().m_country);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COUNTRY);
     EXPECT_EQ(g_screenSubjects.m_countryId, 2);
 }
@@ -140,12 +141,12 @@ TEST_F(CoachProfileTest, AComputerCoachShowsHisDetailsAndWordsWithNoButtons) {
     EXPECT_EQ(TextAt(400, 380), "21");
     EXPECT_EQ(TextAt(400, 500), "120 days (Saltmarsh)");
     EXPECT_EQ(TextAt(400, 520), "900 days (Northfield)");
-    EXPECT_TRUE(CP::s_btnResign->mb_disabled);
-    EXPECT_TRUE(CP::s_btnHoliday->mb_disabled);
+    EXPECT_TRUE(CP().m_btnResign->mb_disabled);
+    EXPECT_TRUE(CP().m_btnHoliday->mb_disabled);
     Shot("coach_computer.png");
-    Click(CP::s_btnResign);
+    Click(CP().m_btnResign);
     EXPECT_EQ(tom.m_clubJob, CLUB_B) << "a disabled button resigns nobody";
-    Click(CP::s_otherNationality);
+    Click(CP().m_otherNationality);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COUNTRY);
     EXPECT_EQ(g_screenSubjects.m_countryId, 3);
 
@@ -157,11 +158,11 @@ TEST_F(CoachProfileTest, AComputerCoachShowsHisDetailsAndWordsWithNoButtons) {
     Open(1);
     EXPECT_EQ(TextAt(400, 220), "5.1961 (" + std::to_string(Age(tom)) + ")");
     EXPECT_EQ(TextAt(400, 260), "-");
-    EXPECT_FALSE(CP::s_otherNationality->mb_visible);
-    EXPECT_FALSE(CP::s_club->mb_visible);
+    EXPECT_FALSE(CP().m_otherNationality->mb_visible);
+    EXPECT_FALSE(CP().m_club->mb_visible);
     EXPECT_EQ(TextAt(400, 500), "-");
     EXPECT_EQ(TextAt(400, 520), "-");
-    Click(CP::s_nationality);
+    Click(CP().m_nationality);
     EXPECT_EQ(g_screenSubjects.m_countryId, 2);
 }
 
@@ -169,9 +170,9 @@ TEST_F(CoachProfileTest, AnIdNoCoachHasShowsANoticeAndNoButtons) {
     Appoint(CLUB_A);
     Open(4242);
     EXPECT_EQ(TextAt(230, 138), "No such coach.");
-    EXPECT_TRUE(CP::s_btnResign->mb_disabled);
-    EXPECT_TRUE(CP::s_btnHoliday->mb_disabled);
-    Click(CP::s_btnResign);
+    EXPECT_TRUE(CP().m_btnResign->mb_disabled);
+    EXPECT_TRUE(CP().m_btnHoliday->mb_disabled);
+    Click(CP().m_btnResign);
     EXPECT_EQ(StaffMemberById(USER_COACH)->m_clubJob, CLUB_A);
 }
 
