@@ -136,26 +136,16 @@ bool AnyCurrentHumanMatch() {
     return false;
 }
 
-int CoachNationalSide() {
-    return g_userCoaches.empty() ? 0 : g_userCoaches[0].m_staff.m_nationalJob;
-}
-
 int CoachClubSide() {
     return g_userCoaches.empty() ? 0 : g_userCoaches[0].m_staff.m_clubJob;
 }
 
 void OpenSelectionPage(int side) {
-    if (side == CoachNationalSide() || side < FIRST_CLUB_ID) {
-        g_dayScreenState.m_countrySubject = side;
-        g_dayScreenState.m_countryView = COUNTRY_VIEW_SELECT;
-        g_dayScreens->LayoutCountryPage();
-        if (!g_cricket.m_autoSimulate && CurrentScreen() != SCREEN_COUNTRY) ChangeScreen(SCREEN_COUNTRY);
-    } else {
-        g_dayScreenState.m_teamSubject = side;
-        g_dayScreenState.m_teamView = TEAM_VIEW_SELECT;
-        g_dayScreens->LayoutTeamPage();
-        if (!g_cricket.m_autoSimulate && CurrentScreen() != SCREEN_TEAM) ChangeScreen(SCREEN_TEAM);
-    }
+    g_dayScreens->ShowSelection(side, !g_cricket.m_autoSimulate);
+}
+
+void ShowPage(DayPage page) {
+    g_dayScreens->ShowPage(page);
 }
 
 bool PlayerFit(int id, bool clubSide) {
@@ -215,10 +205,7 @@ bool CheckUsersEleven() {
     const int side = g_humanSidesToday.front();
     const bool clubSide = CoachClubSide() >= 1 && side >= FIRST_CLUB_ID;
     if (!g_cricket.m_autoSimulate) {
-        const bool onPage =
-            clubSide ? CurrentScreen() == SCREEN_TEAM && g_dayScreenState.m_teamSubject == side
-                     : CurrentScreen() == SCREEN_COUNTRY && g_dayScreenState.m_countrySubject == side;
-        if (!onPage) {
+        if (!g_dayScreens->Showing(DayPage::SELECTION, side)) {
             OpenSelectionPage(side);
             return false;
         }
@@ -367,7 +354,7 @@ void EndOfDay() {
     PostRecordNews();
     g_recordEvents.clear();
     g_cricket.m_dayPhase = DAY_PHASE_START;
-    if (!g_cricket.m_autoSimulate) ChangeScreen(SCREEN_NEWS);
+    if (!g_cricket.m_autoSimulate) ShowPage(DayPage::NEWS);
 }
 
 int FitCount(const std::vector<int32_t>& squad) {
@@ -445,7 +432,7 @@ bool StartUsersMatch() {
             m.Step();
             g_cricket.m_date.m_hour = m.m_clock.m_hour;
             g_cricket.m_date.m_minute = m.m_clock.m_minute;
-            ChangeScreen(SCREEN_MATCH_VIEW);
+            ShowPage(DayPage::MATCH_VIEW);
         } else {
             int hour = m.m_clock.m_hour;
             int minute = m.m_clock.m_minute - 15;
@@ -454,7 +441,7 @@ bool StartUsersMatch() {
                 --hour;
             }
             SetClock(hour, minute);
-            ChangeScreen(SCREEN_PRE_MATCH);
+            ShowPage(DayPage::PRE_MATCH);
         }
         return true;
     }
@@ -466,20 +453,40 @@ void RemoveStaleScoreboards() {
     const GameDate& board = g_dayScreenState.m_scoreboardDate;
     g_dayScreenState.m_dateChanged = today.m_day != board.m_day;
     if (today.m_day > board.m_day + 1 || today.m_month > board.m_month || today.m_year > board.m_year)
-        Services().RemoveFromHistories(SCREEN_TODAYS_SCOREBOARD);
+        g_dayScreens->ForgetScoreboard();
 }
 
 void ShowScoreboard() {
     SetScoreboardDate(g_cricket.m_date);
-    ChangeScreen(SCREEN_TODAYS_SCOREBOARD);
+    ShowPage(DayPage::SCOREBOARD);
 }
 
 }  // namespace
 
+void CDayScreenServices::ShowPage(DayPage page) {
+    m_shown = page;
+    m_shownSide = 0;
+}
+
+void CDayScreenServices::ShowSelection(int32_t side, bool open) {
+    if (!open) return;
+    m_shown = DayPage::SELECTION;
+    m_shownSide = side;
+}
+
+bool CDayScreenServices::Showing(DayPage page, int32_t side) const {
+    return m_shown == page && (page != DayPage::SELECTION || m_shownSide == side);
+}
+
+void CDayScreenServices::ResetScreens() {
+    m_shown = DayPage::NONE;
+    m_shownSide = 0;
+}
+
 void CDayScreenServices::StartAutoSimulation(int stopRule) {
     g_dayScreenState.m_autoStopRule = stopRule;
     g_cricket.m_autoSimulate = true;
-    ChangeScreen(SCREEN_AUTO_SIM);
+    ShowPage(DayPage::AUTO_SIMULATION);
 }
 
 void SetScoreboardDate(const GameDate& date) {
@@ -540,13 +547,13 @@ bool FindUnansweredMessage(int* messageIndex) {
 void AdvanceDay() {
     RemoveStaleScoreboards();
     if (g_cricket.m_gameMode == MODE_CUSTOM_LEAGUE) {
-        ChangeScreen(SCREEN_MATCH_VIEW);
+        ShowPage(DayPage::MATCH_VIEW);
         return;
     }
     int32_t& phase = g_cricket.m_dayPhase;
-    if (phase == DAY_PHASE_MATCH_PLAYING && CurrentScreen() != SCREEN_MATCH_VIEW) {
+    if (phase == DAY_PHASE_MATCH_PLAYING && !g_dayScreens->Showing(DayPage::MATCH_VIEW)) {
         if (!g_cricket.m_autoSimulate) {
-            ChangeScreen(SCREEN_MATCH_VIEW);
+            ShowPage(DayPage::MATCH_VIEW);
             return;
         }
         // A match left running when auto-simulation began is played out.
@@ -583,12 +590,12 @@ void AdvanceDay() {
         } else if (CountTodaysFixtures() < 1) {
             phase = humanNext ? DAY_PHASE_HUMAN_PLAYS : DAY_PHASE_COMPUTER_MATCHES;
             g_dayScreenState.m_fixturesSeen = true;
-        } else if (CurrentScreen() == SCREEN_TODAYS_FIXTURES) {
+        } else if (g_dayScreens->Showing(DayPage::TODAYS_FIXTURES)) {
             phase = HumanPlaysToday() || humanNext ? DAY_PHASE_HUMAN_PLAYS : DAY_PHASE_COMPUTER_MATCHES;
             g_dayScreenState.m_fixturesSeen = true;
         } else {
             g_dayScreenState.m_fixturesSeen = false;
-            ChangeScreen(SCREEN_TODAYS_FIXTURES);
+            ShowPage(DayPage::TODAYS_FIXTURES);
             return;
         }
     }
@@ -650,18 +657,18 @@ void AdvanceDay() {
                 ShowScoreboard();
             } else {
                 phase = DAY_PHASE_END;
-                ChangeScreen(SCREEN_NEWS);
+                ShowPage(DayPage::NEWS);
             }
             return;
         }
     }
 
     if (phase == DAY_PHASE_MATCH_ENDED) {
-        if (CurrentScreen() == SCREEN_SCORECARD || !g_showScorecard) {
+        if (g_dayScreens->Showing(DayPage::SCORECARD) || !g_showScorecard) {
             phase = DAY_PHASE_SCOREBOARD;
             ShowScoreboard();
         } else {
-            ChangeScreen(SCREEN_SCORECARD);
+            ShowPage(DayPage::SCORECARD);
         }
         return;
     }
@@ -671,7 +678,7 @@ void AdvanceDay() {
             phase = DAY_PHASE_END;
             return;
         }
-        if (CurrentScreen() != SCREEN_TODAYS_SCOREBOARD) {
+        if (!g_dayScreens->Showing(DayPage::SCOREBOARD)) {
             if (CountTodaysResults() == 0) {
                 phase = DAY_PHASE_END;
             } else {

@@ -35,21 +35,13 @@ enum TodayState : int32_t {
     TODAY_HUMAN = 4,
 };
 
-// View words the day machine gives the team and country pages.
-inline constexpr int32_t TEAM_VIEW_SELECT = 5041;
-inline constexpr int32_t COUNTRY_VIEW_SELECT = 5504;
-
 // StartAutoSimulation stop rules.
 inline constexpr int32_t AUTO_TO_NEXT_SEASON = -5;
 inline constexpr int32_t AUTO_CAREER_OVER = 24782;
 
-// What the day machine shares with the pages it opens: their subjects and
-// views, the auto-simulation's stop rule and the scoreboard's day.
+// What the day machine shares with the pages it opens: the auto-simulation's
+// stop rule and the scoreboard's day.
 struct DayScreenState {
-    int32_t m_teamSubject = 0;
-    int32_t m_teamView = 0;
-    int32_t m_countrySubject = 0;
-    int32_t m_countryView = 0;
     int32_t m_autoStopRule = 0;
     bool m_dateChanged = false;   // today differs from the scoreboard's day
     bool m_fixturesSeen = false;  // today's fixtures were shown or skipped
@@ -57,23 +49,46 @@ struct DayScreenState {
 };
 extern DayScreenState g_dayScreenState;
 
-// What the day machine and the careers ask of the team, country, menu and
-// auto-simulation screens. The plain version places nothing; the screens
-// install their own.
+// The pages the day takes the user to. The screens decide what shows each.
+enum class DayPage : int32_t {
+    NONE,  // none of these
+    NEWS,
+    SELECTION,  // the eleven of a side: its club or country page
+    TODAYS_FIXTURES,
+    PRE_MATCH,
+    MATCH_VIEW,
+    SCOREBOARD,
+    SCORECARD,
+    AUTO_SIMULATION,
+};
+
+// What the day machine and the careers ask of the screens. The plain version
+// only remembers the page it was asked for (the tests of the logic read it);
+// the screens install their own.
 class CDayScreenServices {
 public:
     virtual ~CDayScreenServices() = default;
-    // Reset and place the page's controls for the subject and view in
-    // g_dayScreenState.
-    virtual void LayoutTeamPage() {}
-    virtual void LayoutCountryPage() {}
-    // Sets the stop rule and the auto-simulation flag and opens screen 128.
+    // Takes the user to a page of the day (SELECTION: see ShowSelection).
+    virtual void ShowPage(DayPage page);
+    // The selection page of a side is laid out for its eleven afresh, and
+    // opened when `open` (else it shows so when next opened).
+    virtual void ShowSelection(int32_t side, bool open);
+    // Whether the user is on that page (SELECTION: that side's).
+    virtual bool Showing(DayPage page, int32_t side = 0) const;
+    // An earlier day's scoreboard is no place to go back to.
+    virtual void ForgetScoreboard() {}
+    // Sets the stop rule and the auto-simulation flag and shows the
+    // auto-simulation page.
     virtual void StartAutoSimulation(int stopRule);
     // The user's coach took or left a post: what follows his side is rebuilt.
     virtual void UserSideChanged() {}
     // What the screens keep between visits goes back to a fresh run's: a new
     // career or a fresh game state.
-    virtual void ResetScreens() {}
+    virtual void ResetScreens();
+
+private:
+    DayPage m_shown = DayPage::NONE;
+    int32_t m_shownSide = 0;
 };
 
 void InstallDayScreenServices(CDayScreenServices* services);

@@ -24,6 +24,9 @@ enum NewsLinkKind : int32_t {
     LINK_RECORDS = 11,
 };
 
+// The page a LINK_SCREEN link opens; its value is the news page's to follow.
+inline constexpr int32_t LINK_PAGE_TOP_RATED = 109;
+
 enum NewsCode : int32_t {
     NEWS_SEASON_START = 5,  // a schedule is out; figure: expectation grade; links: side, competition
     // Records broken (the records page link says which table and section).

@@ -76,7 +76,7 @@ void SendSeasonStartNews(const Competition& c) {
     if (c.m_newsCompetition != c.m_id) return;
     for (int32_t side : c.mv_teams)
         PostToSideCoach(side, NEWS_SEASON_START, ExpectationGrade(c),
-                        {SideLink(side), {LINK_COMPETITION, c.m_id}, {LINK_SCREEN, SCREEN_TOP_PLAYERS}});
+                        {SideLink(side), {LINK_COMPETITION, c.m_id}, {LINK_SCREEN, LINK_PAGE_TOP_RATED}});
 }
 
 // Places relegated from the upper division and promoted from the lower; when

@@ -132,7 +132,7 @@ void DeliverAndClearDaily() {
                 m.m_seen = 1;
                 question |= m.m_needsAnswer && !m.m_handled;
             }
-        if (question) ChangeScreen(SCREEN_NEWS);
+        if (question) DayScreens().ShowPage(DayPage::NEWS);
     }
     for (UserCoach& coach : g_userCoaches) std::fill(std::begin(coach.m_daily), std::end(coach.m_daily), 0);
     g_cricket.m_coachIndex = 0;

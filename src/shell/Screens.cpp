@@ -21,6 +21,23 @@ CScreen& EmptyScreen() {
     return s_noScreen;
 }
 
+bool RecordedInHistory(int screenId) {
+    return screenId != SCREEN_CONTRACT && screenId != SCREEN_PRE_MATCH && screenId != SCREEN_SCORECARD;
+}
+
+void PushHistory(std::vector<int32_t>& history, int screenId) {
+    history.push_back(screenId);
+    if (history.size() > static_cast<size_t>(HISTORY_LIMIT)) history.erase(history.begin());
+}
+
+void ChangeScreen(int screenId) {
+    if (g_game) g_game->ChangeScreen(screenId);
+}
+
+int CurrentScreen() {
+    return g_game ? g_game->m_screenId : SCREEN_NONE;
+}
+
 void OpenScreen(int32_t id, const ScreenSubject& subject) {
     if (g_game) g_game->OpenScreen(id, subject);
 }

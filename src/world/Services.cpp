@@ -49,35 +49,12 @@ TraceTarget& Trace() {
 
 }  // namespace
 
-bool RecordedInHistory(int screenId) {
-    return screenId != SCREEN_CONTRACT && screenId != SCREEN_PRE_MATCH && screenId != SCREEN_SCORECARD;
-}
-
-void PushHistory(std::vector<int>& history, int screenId) {
-    history.push_back(screenId);
-    if (history.size() > static_cast<size_t>(HISTORY_LIMIT)) history.erase(history.begin());
-}
-
-void CShellServices::ChangeScreen(int screenId) {
-    if (m_current != SCREEN_NONE && RecordedInHistory(m_current)) PushHistory(mv_backHistory, m_current);
-    m_current = screenId;
-}
-
 void CShellServices::ShowMessage(const char* text, int kind) {
     std::erase_if(mv_messages, [](const MessageRequest& m) { return m.m_shown; });
     MessageRequest message;
     message.m_text = std::string(text ? text : "").substr(0, MESSAGE_TEXT_LIMIT);
     message.m_kind = kind;
     mv_messages.push_back(std::move(message));
-}
-
-void CShellServices::RemoveFromHistories(int screenId) {
-    const bool hadBack = !mv_backHistory.empty();
-    const bool hadForward = !mv_forwardHistory.empty();
-    std::erase(mv_backHistory, screenId);
-    std::erase(mv_forwardHistory, screenId);
-    if (hadBack && mv_backHistory.empty()) OnHistoryEmptied(true);
-    if (hadForward && mv_forwardHistory.empty()) OnHistoryEmptied(false);
 }
 
 void InstallServices(CShellServices* services) {
@@ -110,14 +87,6 @@ bool DebugLogOn() {
 
 void ShowMessage(const char* text, int kind) {
     g_services->ShowMessage(text, kind);
-}
-
-void ChangeScreen(int screenId) {
-    g_services->ChangeScreen(screenId);
-}
-
-int CurrentScreen() {
-    return g_services->CurrentScreen();
 }
 
 }  // namespace ravel

@@ -48,7 +48,7 @@ protected:
         g_todaysFixtures.push_back(Fixture{});
         g_humanSidesToday.push_back(1301);
         g_recordEvents.push_back(RecordEvent{});
-        g_dayScreenState.m_teamSubject = 1301;
+        g_dayScreenState.m_autoStopRule = AUTO_CAREER_OVER;
         g_dayScreenState.m_scoreboardDate.m_day = 9;
         g_contractOffers.push_back(ContractOffer{});
         g_overseasCount = 3;
@@ -74,7 +74,7 @@ protected:
         EXPECT_TRUE(g_todaysFixtures.empty());
         EXPECT_TRUE(g_humanSidesToday.empty());
         EXPECT_TRUE(g_recordEvents.empty());
-        EXPECT_EQ(g_dayScreenState.m_teamSubject, 0);
+        EXPECT_EQ(g_dayScreenState.m_autoStopRule, 0);
         EXPECT_TRUE(g_dayScreenState.m_scoreboardDate.SameDay(GameDate{}));
         EXPECT_TRUE(g_contractOffers.empty());
         EXPECT_EQ(g_overseasCount, -1);

@@ -59,7 +59,7 @@ TEST_F(DayMachine, DayWithoutFixturesGoesStraightToTheEndOfTheDay) {
     EXPECT_EQ(g_cricket.m_date.m_dayOfSeason, before.m_dayOfSeason + 1);
     EXPECT_EQ(g_cricket.m_date.m_day, before.m_day + 1);
     EXPECT_EQ(g_cricket.m_dayPhase, DAY_PHASE_START);
-    EXPECT_EQ(CurrentScreen(), SCREEN_NEWS);
+    EXPECT_TRUE(DayScreens().Showing(DayPage::NEWS));
     EXPECT_EQ(g_cricket.m_date.m_hour, 8);
     EXPECT_EQ(g_cricket.m_date.m_minute, 45);
 }
@@ -189,7 +189,7 @@ TEST_F(DayMachine, MatchAtCloseOfPlayStaysForTomorrowAndFinishedOnesRetire) {
     g_world.mv_fixtures.push_back(f);
     AdvanceDay();
     EXPECT_EQ(g_cricket.m_dayPhase, DAY_PHASE_FIXTURES);
-    EXPECT_EQ(CurrentScreen(), SCREEN_TODAYS_FIXTURES);
+    EXPECT_TRUE(DayScreens().Showing(DayPage::TODAYS_FIXTURES));
     EXPECT_EQ(overnight.mi_playState, PLAY_IN_PLAY);
     EXPECT_EQ(overnight.mi_resumeState, PLAY_IN_PLAY);
     ASSERT_EQ(g_todaysFixtures.size(), 1u);
@@ -209,7 +209,7 @@ TEST_F(DayMachine, UsersMatchBecomesTheUserMatch) {
     EXPECT_EQ(g_userMatch, 2);
     EXPECT_EQ(g_steppedMatch, 2);
     EXPECT_EQ(g_cricket.m_dayPhase, DAY_PHASE_MATCH_PLAYING);
-    EXPECT_EQ(CurrentScreen(), SCREEN_PRE_MATCH);
+    EXPECT_TRUE(DayScreens().Showing(DayPage::PRE_MATCH));
 }
 
 TEST_F(DayMachine, RecordEventsBecomeNewsForCoachZero) {

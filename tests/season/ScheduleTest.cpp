@@ -148,7 +148,7 @@ TEST_F(LeagueSeason, StartGivesFreshRowsAndTellsTheUsersCoach) {
     EXPECT_EQ(news.mv_links[1].m_kind, LINK_COMPETITION);
     EXPECT_EQ(news.mv_links[1].m_value, 1);
     EXPECT_EQ(news.mv_links[2].m_kind, LINK_SCREEN) << "the top-rated players";
-    EXPECT_EQ(news.mv_links[2].m_value, SCREEN_TOP_PLAYERS);
+    EXPECT_EQ(news.mv_links[2].m_value, LINK_PAGE_TOP_RATED);
     GameDate tomorrow = g_cricket.m_date;
     tomorrow.NextDay();
     EXPECT_TRUE(news.m_date.SameDay(tomorrow));

@@ -122,12 +122,10 @@ TEST_F(SeasonDay, UserMustCompleteHisElevenBeforeHisMatch) {
 
     g_cricket.m_autoSimulate = false;
     AdvanceDay();  // today's fixtures are shown
-    ASSERT_EQ(CurrentScreen(), SCREEN_TODAYS_FIXTURES);
+    ASSERT_TRUE(DayScreens().Showing(DayPage::TODAYS_FIXTURES));
     AdvanceDay();  // his side plays: to his team page
     EXPECT_EQ(g_cricket.m_dayPhase, DAY_PHASE_CHECK_XI);
-    EXPECT_EQ(CurrentScreen(), SCREEN_TEAM);
-    EXPECT_EQ(g_dayScreenState.m_teamSubject, side);
-    EXPECT_EQ(g_dayScreenState.m_teamView, TEAM_VIEW_SELECT);
+    EXPECT_TRUE(DayScreens().Showing(DayPage::SELECTION, side));
 
     Services().mv_messages.clear();
     AdvanceDay();
@@ -140,7 +138,7 @@ TEST_F(SeasonDay, UserMustCompleteHisElevenBeforeHisMatch) {
     StoreSelection(ChooseXI(side, false, true, team.m_ground), team.m_xi);
     AdvanceDay();
     EXPECT_EQ(g_cricket.m_dayPhase, DAY_PHASE_MATCH_PLAYING);
-    EXPECT_EQ(CurrentScreen(), SCREEN_PRE_MATCH);
+    EXPECT_TRUE(DayScreens().Showing(DayPage::PRE_MATCH));
     // Watching stops: the rest of his day is played for him.
     g_cricket.m_autoSimulate = true;
     for (int calls = 0; g_cricket.m_date.m_dayOfSeason == matchDay && calls < 10; ++calls) AdvanceDay();

@@ -144,7 +144,7 @@ TEST_F(WorldStep, NewSeasonClosesTheOldOne) {
     EXPECT_EQ(history[0].m_season, 362);
     EXPECT_EQ(history[0].m_kind, KIND_FIRST_CLASS);
     EXPECT_EQ(history[0].m_runs, 150);
-    EXPECT_EQ(CurrentScreen(), SCREEN_AUTO_SIM) << "nobody coaches a side this season";
+    EXPECT_TRUE(DayScreens().Showing(DayPage::AUTO_SIMULATION)) << "nobody coaches a side this season";
     EXPECT_EQ(g_dayScreenState.m_autoStopRule, AUTO_TO_NEXT_SEASON);
     EXPECT_TRUE(g_cricket.m_autoSimulate);
 }
@@ -211,7 +211,7 @@ TEST_F(WorldStep, CareerEndsAfterTheLastSeason) {
     EXPECT_EQ(g_cricket.m_date.m_dayOfSeason, 182) << "the turn stops at once";
     EXPECT_FALSE(g_world.mv_events[1].m_fired) << "no further event";
     EXPECT_EQ(g_dayScreenState.m_autoStopRule, AUTO_CAREER_OVER);
-    EXPECT_EQ(CurrentScreen(), SCREEN_AUTO_SIM);
+    EXPECT_TRUE(DayScreens().Showing(DayPage::AUTO_SIMULATION));
 }
 
 // Without its roll-over event a season still ends on its last day: the next

@@ -11,18 +11,6 @@
 namespace ravel {
 namespace {
 
-TEST(ServicesTest, ChangeScreenKeepsAShortBackHistory) {
-    CShellServices services;
-    const int visits[] = {SCREEN_START_MENU, SCREEN_NEWS,      SCREEN_CONTRACT,       SCREEN_TEAM,
-                          SCREEN_PRE_MATCH,  SCREEN_SCORECARD, SCREEN_PLAYER,         SCREEN_COMPETITION,
-                          SCREEN_JOBS,       SCREEN_COUNTRY,   SCREEN_TODAYS_FIXTURES};
-    for (int id : visits) services.ChangeScreen(id);
-    EXPECT_EQ(services.CurrentScreen(), SCREEN_TODAYS_FIXTURES);
-    // Negotiation, pre-match and scorecard are never recorded; five at most.
-    EXPECT_EQ(services.mv_backHistory, (std::vector<int>{SCREEN_TEAM, SCREEN_PLAYER, SCREEN_COMPETITION,
-                                                         SCREEN_JOBS, SCREEN_COUNTRY}));
-}
-
 TEST(ServicesTest, MessagesDropThoseAlreadyShown) {
     CShellServices services;
     services.ShowMessage("first", MSG_OK);
@@ -35,29 +23,11 @@ TEST(ServicesTest, MessagesDropThoseAlreadyShown) {
     EXPECT_EQ(services.mv_messages[1].m_text.size(), 255u);
 }
 
-class CountingServices : public CShellServices {
-public:
-    void OnHistoryEmptied(bool back) override { mv_emptied.push_back(back); }
-    std::vector<bool> mv_emptied;
-};
-
-TEST(ServicesTest, RemovingAScreenFromHistoriesDisablesEmptiedButtons) {
-    CountingServices services;
-    services.mv_backHistory = {SCREEN_TODAYS_SCOREBOARD, SCREEN_NEWS, SCREEN_TODAYS_SCOREBOARD};
-    services.mv_forwardHistory = {SCREEN_TODAYS_SCOREBOARD};
-    services.RemoveFromHistories(SCREEN_TODAYS_SCOREBOARD);
-    EXPECT_EQ(services.mv_backHistory, std::vector<int>{SCREEN_NEWS});
-    EXPECT_TRUE(services.mv_forwardHistory.empty());
-    EXPECT_EQ(services.mv_emptied, std::vector<bool>{false});
-}
-
 TEST(ServicesTest, InstalledServicesReceiveTheLogicsCalls) {
     CShellServices shell;
     InstallServices(&shell);
-    ChangeScreen(SCREEN_NEWS);
     ShowMessage("Team incomplete", MSG_OK);
     DebugLog("Error: illegal mi_bowler1 %d... setting to 9 to fix", 12);
-    EXPECT_EQ(CurrentScreen(), SCREEN_NEWS);
     EXPECT_EQ(shell.mv_messages.size(), 1u);
     InstallServices(nullptr);
     EXPECT_NE(&Services(), &shell);

@@ -159,16 +159,7 @@ void LeaveToMainScreen() {
     }
     g_game->mv_backHistory.clear();
     g_game->mv_forwardHistory.clear();
-    const int32_t side = g_cricket.m_team;
-    if (side >= FIRST_CLUB_ID) {
-        g_screenSubjects.m_teamId = side;
-        g_dayScreenState.m_teamView = TEAM_VIEW_SELECT;
-        ChangeScreen(SCREEN_TEAM);
-    } else {
-        g_screenSubjects.m_countryId = side;
-        g_dayScreenState.m_countryView = COUNTRY_VIEW_SELECT;
-        ChangeScreen(SCREEN_COUNTRY);
-    }
+    DayScreens().ShowSelection(g_cricket.m_team, true);
 }
 
 void StepFromButton(bool completeOver) {

@@ -47,6 +47,9 @@ CHotSpot* CNewsScreen::s_profile = nullptr;
 CHotSpot* CNewsScreen::s_teamPage = nullptr;
 CHotSpot* CNewsScreen::s_competitionPage = nullptr;
 
+// A news link to a page names the page by its screen id.
+static_assert(LINK_PAGE_TOP_RATED == SCREEN_TOP_PLAYERS);
+
 namespace {
 
 using NS = CNewsScreen;

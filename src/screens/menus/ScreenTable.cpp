@@ -1,7 +1,9 @@
 #include "screens/menus/ScreenTable.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <iterator>
+#include <utility>
 
 #include "screens/match/GroundView.h"
 #include "screens/match/Highlights.h"
@@ -153,14 +155,50 @@ CScreenTable& Table() {
     return *table;
 }
 
-// The side bar's menus follow the user into and out of his posts; the team
-// page shows the eleven the day machine sends him to pick.
+// The screen of each page of the day.
+constexpr std::pair<DayPage, int32_t> DAY_PAGES[] = {
+    {DayPage::NEWS, SCREEN_NEWS},
+    {DayPage::TODAYS_FIXTURES, SCREEN_TODAYS_FIXTURES},
+    {DayPage::PRE_MATCH, SCREEN_PRE_MATCH},
+    {DayPage::MATCH_VIEW, SCREEN_MATCH_VIEW},
+    {DayPage::SCOREBOARD, SCREEN_TODAYS_SCOREBOARD},
+    {DayPage::SCORECARD, SCREEN_SCORECARD},
+    {DayPage::AUTO_SIMULATION, SCREEN_AUTO_SIM},
+};
+
+// The day's pages are the game's screens; the team and country pages show
+// the eleven the day machine sends the user to pick; the side bar's menus
+// follow him into and out of his posts.
 class CMenuDayScreens : public CDayScreenServices {
 public:
+    void ShowPage(DayPage page) override {
+        for (auto [each, screen] : DAY_PAGES)
+            if (each == page) ChangeScreen(screen);
+    }
+    void ShowSelection(int32_t side, bool open) override {
+        if (side < FIRST_CLUB_ID)
+            CCountryScreen::ShowForDay(side, open);
+        else
+            CTeamScreen::ShowForDay(side, open);
+    }
+    bool Showing(DayPage page, int32_t side) const override {
+        const int current = CurrentScreen();
+        if (page == DayPage::SELECTION) {
+            return (current == SCREEN_TEAM && CTeamScreen::s_side == side) ||
+                   (current == SCREEN_COUNTRY && CCountryScreen::s_country == side);
+        }
+        for (auto [each, screen] : DAY_PAGES)
+            if (each == page) return current == screen;
+        return false;
+    }
+    void ForgetScoreboard() override {
+        if (!g_game) return;
+        std::erase(g_game->mv_backHistory, SCREEN_TODAYS_SCOREBOARD);
+        std::erase(g_game->mv_forwardHistory, SCREEN_TODAYS_SCOREBOARD);
+        g_game->UpdateHistoryButtons();
+    }
     void UserSideChanged() override { BuildCompetitionMenus(); }
     void ResetScreens() override { Table().ResetAll(); }
-    void LayoutTeamPage() override { CTeamScreen::LayoutForDay(); }
-    void LayoutCountryPage() override { CCountryScreen::LayoutForDay(); }
 };
 
 CMenuDayScreens s_dayScreens;

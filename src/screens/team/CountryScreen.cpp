@@ -548,8 +548,6 @@ void CC::FillSeasonList() {
 
 void CC::Layout() {
     if (!s_open) return;
-    g_dayScreenState.m_countrySubject = s_country;
-    g_dayScreenState.m_countryView = s_page;
     for (CControl* c : std::initializer_list<CControl*>{s_btnFilters, s_btnFind, s_editSearch, s_btnAutoSquad,
                                                         s_btnClearSquad, s_comboView, s_comboSort,
                                                         s_comboSeason, s_btnUp, s_btnDown, s_btnAuto})
@@ -598,27 +596,22 @@ void CC::Layout() {
     FitRows();
 }
 
-void CC::LayoutForDay() {
-    const DayScreenState& day = g_dayScreenState;
-    s_page = day.m_countryView;
+void CC::ShowForDay(int32_t side, bool open) {
+    s_page = COUNTRY_PAGE_TACTICS;
     s_pageRequested = true;
-    if (s_open && day.m_countrySubject != s_country) {
-        g_screenSubjects.m_countryId = day.m_countrySubject;
+    g_screenSubjects.m_countryId = side;
+    if (s_open && side != s_country) {
         ChangeScreen(SCREEN_COUNTRY);  // Enter again, for that country
-        return;
+    } else if (s_open) {
+        Layout();
+        s_pageRequested = false;
+    } else if (open) {
+        ChangeScreen(SCREEN_COUNTRY);
     }
-    g_screenSubjects.m_countryId = day.m_countrySubject;
-    s_country = day.m_countrySubject;
-    Layout();
-    if (s_open) s_pageRequested = false;
 }
 
 void CC::Enter() {
     s_country = g_screenSubjects.m_countryId;
-    if (g_dayScreenState.m_countryView == COUNTRY_VIEW_SELECT) {
-        s_page = COUNTRY_PAGE_TACTICS;
-        s_pageRequested = true;
-    }
     Country* country = Shown();
     s_squadKind = country ? country->m_squadKind : SQUAD_HOME_TEST;
     g_game->mb_screenFrame = 1;

@@ -28,7 +28,7 @@ enum CountryPage : int32_t {
     COUNTRY_PAGE_SQUAD = 5001,
     COUNTRY_PAGE_FIXTURES = 5002,
     COUNTRY_PAGE_POOL = 5035,
-    COUNTRY_PAGE_TACTICS = COUNTRY_VIEW_SELECT,
+    COUNTRY_PAGE_TACTICS = 5504,
 };
 
 inline constexpr int COUNTRY_LIST_TOP = 210;
@@ -48,7 +48,7 @@ struct CCountryScreen {
     // Shows, hides and places the controls for the tab shown.
     static void Layout();
     // The day machine's call: its tab and country, now or at the next Enter.
-    static void LayoutForDay();
+    static void ShowForDay(int32_t side, bool open);
 
     // The pool: the country's players that pass the filter.
     static void ApplyFilter();

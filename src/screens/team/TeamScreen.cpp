@@ -416,8 +416,6 @@ void TS::FillSeasonList() {
 
 void TS::Layout() {
     if (!s_open) return;
-    g_dayScreenState.m_teamSubject = s_side;
-    g_dayScreenState.m_teamView = s_page;
     ShowTabs();
     for (CControl* c : std::initializer_list<CControl*>{s_comboView, s_comboSort, s_comboSeason, s_btnAuto,
                                                         s_coachSpot, s_btnUp, s_btnDown, s_scroll})
@@ -451,25 +449,21 @@ void TS::RequestPage(int32_t page) {
     s_pageRequested = true;
 }
 
-void TS::LayoutForDay() {
-    const DayScreenState& day = g_dayScreenState;
-    const bool otherSide = day.m_teamSubject != s_side;
-    RequestPage(day.m_teamView);
-    if (s_open && otherSide) {
-        g_screenSubjects.m_teamId = day.m_teamSubject;
+void TS::ShowForDay(int32_t side, bool open) {
+    RequestPage(TEAM_PAGE_TACTICS);
+    g_screenSubjects.m_teamId = side;
+    if (s_open && side != s_side) {
         ChangeScreen(SCREEN_TEAM);  // Enter again, for that side
-        return;
+    } else if (s_open) {
+        Layout();
+        s_pageRequested = false;
+    } else if (open) {
+        ChangeScreen(SCREEN_TEAM);
     }
-    g_screenSubjects.m_teamId = day.m_teamSubject;
-    s_side = day.m_teamSubject;
-    Layout();
-    if (s_open) s_pageRequested = false;
 }
 
 void TS::Enter() {
     s_side = g_screenSubjects.m_teamId;
-    // The live match view's way back asks for Tactics through the shared view.
-    if (g_dayScreenState.m_teamView == TEAM_VIEW_SELECT) RequestPage(TEAM_PAGE_TACTICS);
     s_wageBill = TeamWageBill(s_side);
     const Team* team = ShownTeam();
     s_budgetLeft = (team ? team->m_salaryBudget : 0) - s_wageBill;

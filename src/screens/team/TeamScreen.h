@@ -25,7 +25,7 @@ enum TeamPage : int32_t {
     TEAM_PAGE_FIXTURES = 5002,
     TEAM_PAGE_FINANCES = 5004,
     TEAM_PAGE_INFO = 5021,
-    TEAM_PAGE_TACTICS = TEAM_VIEW_SELECT,
+    TEAM_PAGE_TACTICS = 5041,
 };
 
 // Orders of the Tactics tab's squad list.
@@ -50,9 +50,9 @@ struct CTeamScreen {
     static void Render();
     // Shows, hides and places the controls for the page shown.
     static void Layout();
-    // The day machine's call: the page and side it asked for are shown at
-    // once on an open page, else when the page next opens.
-    static void LayoutForDay();
+    // The day machine's call: the side's Tactics is shown at once on an open
+    // page, else when the page next opens (at once when `open`).
+    static void ShowForDay(int32_t side, bool open);
     // The page the next Enter opens on, over the saved one (the match view's
     // way back to Tactics).
     static void RequestPage(int32_t page);

@@ -205,9 +205,7 @@ TEST_F(CountryPageTest, AnotherCountryShowsItsSquadOnly) {
 TEST_F(CountryPageTest, TheDayMachinesRequestOpensTactics) {
     OpenCountry();
     m_game->ChangeScreen(SCREEN_NEWS);
-    g_dayScreenState.m_countrySubject = NATION;
-    g_dayScreenState.m_countryView = COUNTRY_VIEW_SELECT;
-    DayScreens().LayoutCountryPage();
+    DayScreens().ShowSelection(NATION, false);
     m_game->ChangeScreen(SCREEN_COUNTRY);
     EXPECT_EQ(CC::s_page, COUNTRY_PAGE_TACTICS);
     EXPECT_EQ(CC::s_country, NATION);

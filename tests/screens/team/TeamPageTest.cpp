@@ -428,34 +428,32 @@ TEST_F(TeamPageTest, ChoicesComeBackAndBadOnesAreLeftOut) {
 }
 
 TEST_F(TeamPageTest, TheDayMachinesRequestOpensTactics) {
-    // The day machine lays the page out before it opens it: the request is
-    // kept for Enter, even over the saved page.
+    // Under auto-simulation the day lays the page out without opening it: the
+    // request is kept for Enter, even over the saved page.
     OpenPage();
     m_game->ChangeScreen(SCREEN_NEWS);
-    g_dayScreenState.m_teamSubject = CLUB_A;
-    g_dayScreenState.m_teamView = TEAM_VIEW_SELECT;
-    DayScreens().LayoutTeamPage();
+    DayScreens().ShowSelection(CLUB_A, false);
     EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
+    EXPECT_FALSE(DayScreens().Showing(DayPage::SELECTION, CLUB_A));
     m_game->ChangeScreen(SCREEN_TEAM);
     EXPECT_EQ(TS::s_page, TEAM_PAGE_TACTICS);
     EXPECT_EQ(TS::s_side, CLUB_A);
+    EXPECT_TRUE(DayScreens().Showing(DayPage::SELECTION, CLUB_A));
     // On an open page of another club it brings his own club's Tactics.
     m_game->ChangeScreen(SCREEN_NEWS);
     OpenPage(CLUB_B);
-    EXPECT_EQ(g_dayScreenState.m_teamSubject, CLUB_B) << "the page tells the day machine what it shows";
-    g_dayScreenState.m_teamSubject = CLUB_A;
-    g_dayScreenState.m_teamView = TEAM_VIEW_SELECT;
-    DayScreens().LayoutTeamPage();
+    EXPECT_FALSE(DayScreens().Showing(DayPage::SELECTION, CLUB_A)) << "the page tells what it shows";
+    DayScreens().ShowSelection(CLUB_A, true);
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
     EXPECT_EQ(TS::s_side, CLUB_A);
     EXPECT_EQ(TS::s_page, TEAM_PAGE_TACTICS);
 
-    // The live match view's way back sets the view and opens the page.
+    // From another page it opens the page on Tactics.
     Tap(TS::s_btnFixtures);
-    EXPECT_EQ(g_dayScreenState.m_teamView, TEAM_PAGE_FIXTURES);
+    EXPECT_EQ(TS::s_page, TEAM_PAGE_FIXTURES);
     m_game->ChangeScreen(SCREEN_NEWS);
-    g_dayScreenState.m_teamView = TEAM_VIEW_SELECT;
-    OpenPage();
+    DayScreens().ShowSelection(CLUB_A, true);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
     EXPECT_EQ(TS::s_page, TEAM_PAGE_TACTICS);
 }
 

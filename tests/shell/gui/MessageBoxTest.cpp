@@ -78,6 +78,10 @@ TEST_F(MessageBoxTest, EachButtonGivesItsAnswer) {
 }
 
 TEST_F(MessageBoxTest, YesEndsTheGame) {
+    ScreenRecord startMenu;
+    startMenu.m_id = SCREEN_START_MENU;
+    startMenu.m_mode = SCREEN_MODE_FULL;
+    m_game->RegisterScreen(startMenu);
     QueueMessage("Are you sure you wish to exit?", MSG_YES_NO);
     GameTick(0, 0, false);
     ClickButton(CMessageBox::YES);
