@@ -35,6 +35,7 @@ public:
     // The subject of the next visit; a screen keeps it until the next one,
     // so that Back and Forward find the page as it was.
     virtual void SetSubject(const ScreenSubject& /*subject*/) {}
+    virtual ScreenSubject Subject() const { return {}; }
     // What the screen keeps between visits goes back to a fresh run's: a new
     // career and ResetGameState call it, also on the screen that is shown,
     // whose controls and open page stay until it is left.

@@ -43,9 +43,7 @@ void OpenScreen(int32_t id, const ScreenSubject& subject) {
 }
 
 void OpenRecordsScreen(int kind, int section) {
-    g_screenSubjects.m_recordsKind = kind;
-    g_screenSubjects.m_recordsSection = section;
-    if (g_game) g_game->ChangeScreen(SCREEN_RECORDS);
+    OpenScreen(SCREEN_RECORDS, {0, kind, section});
 }
 
 void ClearCurrentScreen() {

@@ -40,10 +40,12 @@ inline bool ClearsRecordOnEnter(int id) {
            id == SCREEN_PRE_MATCH || id == SCREEN_CONTRACT;
 }
 
-// A screen of the tests that runs what it is given; each callback left
-// empty does nothing.
+// A screen of the tests that runs what it is given (each callback left empty
+// does nothing) and keeps the subject it is handed.
 class CCallbackScreen : public CScreen {
 public:
+    void SetSubject(const ScreenSubject& subject) override { m_subject = subject; }
+    ScreenSubject Subject() const override { return m_subject; }
     void Render() override { Run(m_render); }
     void Update() override { Run(m_update); }
     void Tick() override { Run(m_tick); }
@@ -52,6 +54,7 @@ public:
     void UnloadTextures() override { Run(m_unloadTextures); }
     void LoadTextures() override { Run(m_loadTextures); }
     std::function<void()> m_render, m_update, m_tick, m_enter, m_leave, m_unloadTextures, m_loadTextures;
+    ScreenSubject m_subject;
 
 private:
     static void Run(const std::function<void()>& call) {
@@ -135,7 +138,6 @@ protected:
         InstallGameServices(true);
         ResetLog();
         ResetGameState();
-        g_screenSubjects = ScreenSubjects();
         if (BuildsSideBar()) {
             BuildSideBar();
             CreateMessageBox();
@@ -155,6 +157,12 @@ protected:
         ResetGameState();
     }
     virtual bool BuildsSideBar() const { return true; }
+
+    // The subject the screen of that id was last handed.
+    ScreenSubject SubjectOf(int id) const {
+        const ScreenRecord* record = m_game->FindScreen(id);
+        return record ? record->mp_screen->Subject() : ScreenSubject{};
+    }
 
     static void ResetLog() {
         ScreenLog::s_calls.clear();

@@ -84,28 +84,26 @@ TEST_F(SideBarTest, ButtonsOpenTheirScreens) {
         CButton** button;
         int32_t team;
         int screen;
-        int32_t ScreenSubjects::*subject;  // null when the screen takes none
+        bool subject;  // the screen takes the side as its subject
     };
     const Case cases[] = {
-        {"Main", &SB::s_btnMain, 1001, SCREEN_NEWS, nullptr},
-        {"Squad of a national side", &SB::s_btnSquad, 12, SCREEN_COUNTRY, &ScreenSubjects::m_countryId},
-        {"Squad of side 1000 takes it as national", &SB::s_btnSquad, 1000, SCREEN_COUNTRY,
-         &ScreenSubjects::m_countryId},
-        {"Squad of a club", &SB::s_btnSquad, 1001, SCREEN_TEAM, &ScreenSubjects::m_teamId},
-        {"Player Search", &SB::s_btnPlayerSearch, 1001, SCREEN_PLAYER_SEARCH, nullptr},
-        {"Jobs", &SB::s_btnJobs, 1001, SCREEN_JOBS, nullptr},
+        {"Main", &SB::s_btnMain, 1001, SCREEN_NEWS, false},
+        {"Squad of a national side", &SB::s_btnSquad, 12, SCREEN_COUNTRY, true},
+        {"Squad of side 1000 takes it as national", &SB::s_btnSquad, 1000, SCREEN_COUNTRY, true},
+        {"Squad of a club", &SB::s_btnSquad, 1001, SCREEN_TEAM, true},
+        {"Player Search", &SB::s_btnPlayerSearch, 1001, SCREEN_PLAYER_SEARCH, false},
+        {"Jobs", &SB::s_btnJobs, 1001, SCREEN_JOBS, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         m_game->ChangeScreen(SCREEN_COMPETITION);
         g_cricket.m_team = c.team;
-        g_screenSubjects = ScreenSubjects();
         Click(*c.button);
         EXPECT_EQ(m_game->m_screenId, c.screen);
         // Draw skips a clicked button: one left clicked vanishes for a frame.
         EXPECT_EQ((*c.button)->m_state, STATE_NORMAL);
         if (c.subject) {
-            EXPECT_EQ(g_screenSubjects.*c.subject, c.team);
+            EXPECT_EQ(SubjectOf(c.screen).m_id, c.team);
         }
     }
 }
@@ -116,15 +114,13 @@ TEST_F(SideBarTest, WorldCricketChoices) {
         const char* name;
         int item;
         int screen;
-        int32_t ScreenSubjects::*subject;
         int32_t value;
     };
     const Case cases[] = {
-        {"Test championship", 0, SCREEN_COMPETITION, &ScreenSubjects::m_competitionId,
-         COMP_TEST_CHAMPIONSHIP},
-        {"ODI championship", 1, SCREEN_COMPETITION, &ScreenSubjects::m_competitionId, COMP_ODI_CHAMPIONSHIP},
-        {"the second running tour", 4, SCREEN_SERIES, &ScreenSubjects::m_seriesId, 603},
-        {"an international tournament", 5, SCREEN_COMPETITION, &ScreenSubjects::m_competitionId, 505},
+        {"Test championship", 0, SCREEN_COMPETITION, COMP_TEST_CHAMPIONSHIP},
+        {"ODI championship", 1, SCREEN_COMPETITION, COMP_ODI_CHAMPIONSHIP},
+        {"the second running tour", 4, SCREEN_SERIES, 603},
+        {"an international tournament", 5, SCREEN_COMPETITION, 505},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -134,10 +130,10 @@ TEST_F(SideBarTest, WorldCricketChoices) {
         EXPECT_EQ(SB::s_menuWorldCricket->m_y, SB::s_btnWorldCricket->m_y + 30);
         ChooseItem(SB::s_menuWorldCricket, c.item);
         EXPECT_EQ(m_game->m_screenId, c.screen);
-        EXPECT_EQ(g_screenSubjects.*c.subject, c.value);
+        EXPECT_EQ(SubjectOf(c.screen).m_id, c.value);
         EXPECT_EQ(SB::s_menuWorldCricket->m_menuState, MENU_CLOSED);
     }
-    EXPECT_EQ(g_screenSubjects.m_seriesKind, TOUR_TRIANGULAR);
+    EXPECT_EQ(SubjectOf(SCREEN_SERIES).m_kind, TOUR_TRIANGULAR);
 }
 
 TEST_F(SideBarTest, RecordsMenusLeadToTheRecordsScreen) {
@@ -175,8 +171,8 @@ TEST_F(SideBarTest, RecordsMenusLeadToTheRecordsScreen) {
         EXPECT_EQ(section->m_x, records->m_x + records->m_width + 1);
         ChooseItem(section, c.item);
         EXPECT_EQ(m_game->m_screenId, SCREEN_RECORDS);
-        EXPECT_EQ(g_screenSubjects.m_recordsKind, c.kind);
-        EXPECT_EQ(g_screenSubjects.m_recordsSection, c.section);
+        EXPECT_EQ(SubjectOf(SCREEN_RECORDS).m_kind, c.kind);
+        EXPECT_EQ(SubjectOf(SCREEN_RECORDS).m_section, c.section);
     }
 }
 
@@ -189,7 +185,7 @@ TEST_F(SideBarTest, DomesticByChoiceOrByRestingOnIt) {
     ASSERT_EQ(domestic->m_menuState, MENU_OPEN);
     ChooseItem(domestic, 0);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
-    EXPECT_EQ(g_screenSubjects.m_competitionId, 7);
+    EXPECT_EQ(SubjectOf(SCREEN_COMPETITION).m_id, 7);
 
     // Resting on "Domestic Cricket" opens it too, once the hover time passes.
     Click(SB::s_btnWorldCricket);
@@ -278,7 +274,7 @@ TEST_F(SideBarTest, CompetitionsMenu) {
     EXPECT_EQ(menu->m_y, SB::s_btnCompetitions->m_y + SB::s_btnCompetitions->m_height);
     ChooseItem(menu, 0);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
-    EXPECT_EQ(g_screenSubjects.m_competitionId, 7);
+    EXPECT_EQ(SubjectOf(SCREEN_COMPETITION).m_id, 7);
 
     m_game->ChangeScreen(SCREEN_NEWS);
     Click(SB::s_btnCompetitions);
@@ -286,7 +282,7 @@ TEST_F(SideBarTest, CompetitionsMenu) {
     EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
     ChooseItem(SB::s_menuDomestic, 0);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
-    EXPECT_EQ(g_screenSubjects.m_competitionId, 9);
+    EXPECT_EQ(SubjectOf(SCREEN_COMPETITION).m_id, 9);
 }
 
 TEST_F(SideBarTest, BackAndForwardButtons) {
@@ -334,12 +330,12 @@ TEST_F(SideBarTest, ContinueStopsAtAMessageThatWantsAnAnswer) {
     g_userCoaches = {coach};
     for (bool autoSimulate : {false, true}) {
         SCOPED_TRACE(autoSimulate);
+        m_game->OpenScreen(SCREEN_NEWS, {-1});
         m_game->ChangeScreen(SCREEN_TEAM);
         g_cricket.m_autoSimulate = autoSimulate;
-        g_screenSubjects.m_messageIndex = -1;
         Click(SB::s_btnContinue);
         EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
-        EXPECT_EQ(g_screenSubjects.m_messageIndex, 2);
+        EXPECT_EQ(SubjectOf(SCREEN_NEWS).m_id, 2);
     }
 }
 

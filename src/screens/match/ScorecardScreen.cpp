@@ -11,6 +11,7 @@
 #include "match/Scorecard.h"
 #include "screens/menus/ScreenControls.h"
 #include "screens/menus/ScreenFrame.h"
+#include "screens/team/PlayerDetailsScreen.h"
 #include "shell/Game.h"
 #include "shell/Settings.h"
 #include "shell/gui/Button.h"
@@ -126,8 +127,7 @@ void ClickedCardBox() {
 
 void OpenPlayer(int32_t playerId) {
     if (playerId < 0 || !PlayerById(playerId)) return;
-    g_linkSubjects.m_playerId = playerId;
-    ChangeScreen(SCREEN_PLAYER);
+    OpenPlayerDetails(playerId);
 }
 
 void ClickedRows(const Match& match) {
@@ -187,9 +187,7 @@ void OpenScorecard(int list, int index) {
         ChangeScreen(SCREEN_NEWS);
         return;
     }
-    g_linkSubjects.m_matchList = kind;
-    g_linkSubjects.m_matchIndex = index;
-    ChangeScreen(SCREEN_SCORECARD);
+    OpenScreen(SCREEN_SCORECARD, {index, kind});
 }
 
 void OpenScorecardByMatchId(int matchId) {

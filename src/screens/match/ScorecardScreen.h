@@ -5,6 +5,9 @@
 
 #include <cstdint>
 
+#include "screens/menus/ScreenControls.h"
+#include "shell/Screen.h"
+
 namespace ravel {
 
 class Match;
@@ -31,6 +34,13 @@ inline constexpr int FIRST_BOWLING_SPOT = 11;
 
 struct CScorecardScreen {
     static void Enter();
+    // The subject: m_kind, the match list (1 completed, 2 in progress); m_id,
+    // the match's position in it.
+    static void SetSubject(const ScreenSubject& subject) {
+        g_linkSubjects.m_matchList = subject.m_kind;
+        g_linkSubjects.m_matchIndex = subject.m_id;
+    }
+    static ScreenSubject Subject() { return {g_linkSubjects.m_matchIndex, g_linkSubjects.m_matchList}; }
     static void Update();
     static void Render();
     static void Leave();

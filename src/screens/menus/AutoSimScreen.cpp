@@ -139,8 +139,7 @@ void CAutoSimScreen::Tick() {
         // message, and Continue brings him back to the simulation.
         RestoreSideBarAfterAutoSim();
         sb_waitingForAnswer = true;
-        g_screenSubjects.m_messageIndex = message;
-        g_game->ChangeScreen(SCREEN_NEWS);
+        g_game->OpenScreen(SCREEN_NEWS, {message});
         return;
     }
     g_cricket.m_autoSimulate = true;

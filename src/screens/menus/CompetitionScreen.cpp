@@ -5,6 +5,7 @@
 
 #include "screens/menus/FixtureRows.h"
 #include "screens/menus/ScreenControls.h"
+#include "screens/team/PlayerDetailsScreen.h"
 #include "season/Standings.h"
 #include "season/Tournaments.h"
 #include "shell/Game.h"
@@ -406,9 +407,7 @@ void UpdatePlayerStats() {
         if (!TakeClick(CS::s_rows[i])) continue;
         const size_t k = static_cast<size_t>(ScrollPosition() + i);
         if (k >= CS::sv_stats.size()) return;
-        g_linkSubjects.m_playerId = CS::sv_stats[k].m_player;
-        ChangeScreen(SCREEN_PLAYER);
-        return;
+        return OpenPlayerDetails(CS::sv_stats[k].m_player);
     }
 }
 
@@ -578,6 +577,10 @@ void CS::BuildCompetitionSeriesLists() {
     if (tests) return;
     BuildFutureTourList(TOUR_TRIANGULAR, s_seriesSeason, sv_futureTriangular);
     BuildTriangularList(sv_triangular);
+}
+
+void OpenCompetition(int32_t id) {
+    OpenScreen(SCREEN_COMPETITION, {id});
 }
 
 void CS::Enter() {

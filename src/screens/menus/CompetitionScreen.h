@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "season/Lists.h"
+#include "shell/Screens.h"
 #include "world/Competitions.h"
 
 namespace ravel {
@@ -68,6 +69,9 @@ inline constexpr int COMP_SIDE_ITEMS = 10;  // first value of the records drop-d
 
 struct CCompetitionScreen {
     static void Enter();
+    // The subject: m_id, the competition's or international tournament's id.
+    static void SetSubject(const ScreenSubject& subject) { g_screenSubjects.m_competitionId = subject.m_id; }
+    static ScreenSubject Subject() { return {g_screenSubjects.m_competitionId}; }
     static void Update();
     static void Render();
     static void Leave();
@@ -148,5 +152,8 @@ struct KnockoutLayout {
 KnockoutLayout LayOutKnockout(const Competition& competition);
 // The rows of the tournament stage shown: a group or the super eight.
 const std::vector<StandingsRow>* ShownTournamentRows();
+
+// The page of a competition or international tournament.
+void OpenCompetition(int32_t id);
 
 }  // namespace ravel

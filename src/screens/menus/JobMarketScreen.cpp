@@ -152,12 +152,8 @@ void CJobMarketScreen::Update() {
         if (s_page == JOBS_COACHES) {
             if (static_cast<size_t>(value) < g_world.mv_staff.size())
                 OpenCoachProfile(g_world.mv_staff[value].m_id);
-        } else if (value >= FIRST_CLUB_ID) {
-            g_screenSubjects.m_teamId = value;
-            ChangeScreen(SCREEN_TEAM);
         } else {
-            g_screenSubjects.m_countryId = value;
-            ChangeScreen(SCREEN_COUNTRY);
+            OpenSide(value);
         }
         return;
     }

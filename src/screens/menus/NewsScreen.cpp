@@ -5,10 +5,12 @@
 #include <cstring>
 
 #include "screens/menus/CompetitionMenus.h"
+#include "screens/menus/CompetitionScreen.h"
 #include "screens/menus/FixtureRows.h"
 #include "screens/menus/JobMarketScreen.h"
 #include "screens/menus/ScreenControls.h"
 #include "screens/team/CoachProfileScreen.h"
+#include "screens/team/PlayerDetailsScreen.h"
 #include "season/Fixtures.h"
 #include "season/News.h"
 #include "season/Standings.h"
@@ -245,17 +247,11 @@ bool ShowFirstUnseen() {
     return false;
 }
 
-void OpenCompetition(int id) {
-    g_screenSubjects.m_competitionId = id;
-    ChangeScreen(SCREEN_COMPETITION);
-}
-
 void FollowLink(const NewsLink& link) {
     const int v = link.m_value;
     switch (link.m_kind) {
         case LINK_PLAYER:
-            g_linkSubjects.m_playerId = v;
-            ChangeScreen(SCREEN_PLAYER);
+            OpenPlayerDetails(v);
             break;
         case LINK_CLUB:
         case LINK_COUNTRY:

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "season/Fixtures.h"
+#include "shell/Screens.h"
 
 namespace ravel {
 
@@ -41,6 +42,9 @@ inline constexpr int QUICK_LINKS = 5;
 
 struct CNewsScreen {
     static void Enter();
+    // The subject: m_id, the inbox message to show (-1: the one shown last).
+    static void SetSubject(const ScreenSubject& subject) { g_screenSubjects.m_messageIndex = subject.m_id; }
+    static ScreenSubject Subject() { return {g_screenSubjects.m_messageIndex}; }
     static void Update();
     static void Render();
     static void Leave();

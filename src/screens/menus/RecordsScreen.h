@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "shell/Screens.h"
+
 namespace ravel {
 
 struct RecordEntry;
@@ -13,6 +15,15 @@ struct RecordsTable;
 
 struct CRecordsScreen {
     static void Enter();
+    // The subject: m_kind, the table (1 first-class, 2 Test, 3 List-A, 4 ODI;
+    // another keeps the table shown last); m_section, its section.
+    static void SetSubject(const ScreenSubject& subject) {
+        g_screenSubjects.m_recordsKind = subject.m_kind;
+        g_screenSubjects.m_recordsSection = subject.m_section;
+    }
+    static ScreenSubject Subject() {
+        return {0, g_screenSubjects.m_recordsKind, g_screenSubjects.m_recordsSection};
+    }
     static void Render();
 
     static int32_t s_kind;     // RecordsKind; the table shown

@@ -87,26 +87,16 @@ void OpenScorecardOfMatch(int matchId) {
 }
 
 void OpenSide(int sideId) {
-    if (sideId >= FIRST_CLUB_ID) {
-        g_screenSubjects.m_teamId = sideId;
-        ChangeScreen(SCREEN_TEAM);
-    } else {
-        g_screenSubjects.m_countryId = sideId;
-        ChangeScreen(SCREEN_COUNTRY);
-    }
+    OpenScreen(sideId >= FIRST_CLUB_ID ? SCREEN_TEAM : SCREEN_COUNTRY, {sideId});
 }
 
 void OpenSeriesOverview(int seriesId, bool betweenCountries) {
-    g_screenSubjects.m_seriesId = seriesId;
-    if (betweenCountries) {
-        g_screenSubjects.m_seriesKind = TOUR_TRIANGULAR;
-    } else {
+    int32_t kind = TOUR_TRIANGULAR;
+    if (!betweenCountries) {
         const TourSeries* s = TourSeriesById(seriesId);
-        g_screenSubjects.m_seriesKind = s && s->m_series != 0 ? TOUR_TRIANGULAR
-                                        : seriesId % 2        ? TOUR_TESTS
-                                                              : TOUR_ONE_DAY;
+        kind = s && s->m_series != 0 ? TOUR_TRIANGULAR : seriesId % 2 ? TOUR_TESTS : TOUR_ONE_DAY;
     }
-    ChangeScreen(SCREEN_SERIES);
+    OpenScreen(SCREEN_SERIES, {seriesId, kind});
 }
 
 void ShowRow(CControl* row, bool shown) {

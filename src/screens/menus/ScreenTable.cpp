@@ -68,6 +68,13 @@ public:
     void LoadTextures() override {
         if constexpr (requires { T::LoadTextures(); }) T::LoadTextures();
     }
+    void SetSubject(const ScreenSubject& subject) override {
+        if constexpr (requires { T::SetSubject(subject); }) T::SetSubject(subject);
+    }
+    ScreenSubject Subject() const override {
+        if constexpr (requires { T::Subject(); }) return T::Subject();
+        return {};
+    }
 };
 
 constexpr int F = SCREEN_MODE_FULL;
@@ -145,6 +152,9 @@ struct CScreenTable {
 
     void ResetAll() {
         for (const Row& row : rows) row.screen->Reset();
+        // The subjects of the screens still kept outside their objects.
+        g_screenSubjects = ScreenSubjects();
+        g_linkSubjects = LinkSubjects();
     }
 };
 

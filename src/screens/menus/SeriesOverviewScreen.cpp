@@ -8,6 +8,7 @@
 #include "screens/menus/ScreenControls.h"
 #include "screens/menus/ScreenFrame.h"
 #include "screens/menus/StatsTable.h"
+#include "screens/team/PlayerDetailsScreen.h"
 #include "season/Fixtures.h"
 #include "season/Standings.h"
 #include "season/Tours.h"
@@ -295,9 +296,7 @@ void SO::Update() {
     if (s_page == SERIES_PAGE_STATS) {
         for (int i = 0; i < SERIES_ROW_SPOTS; ++i) {
             if (!TakeClick(s_rows[i]) || static_cast<size_t>(i) >= sv_stats.size()) continue;
-            g_linkSubjects.m_playerId = sv_stats[static_cast<size_t>(i)].m_player;
-            ChangeScreen(SCREEN_PLAYER);
-            return;
+            return OpenPlayerDetails(sv_stats[static_cast<size_t>(i)].m_player);
         }
         if (s_comboStats->m_comboState == COMBO_CHOSEN) {
             const int list = PLAYER_LIST_TOP_SCORES - 1 + s_comboStats->GetSelectedValue();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "season/Lists.h"
+#include "shell/Screens.h"
 
 namespace ravel {
 
@@ -33,6 +34,12 @@ inline constexpr int SERIES_SCHEDULE_ROWS = 12;
 
 struct CSeriesOverviewScreen {
     static void Enter();
+    // The subject: m_id, the series id; m_kind, the tour kind.
+    static void SetSubject(const ScreenSubject& subject) {
+        g_screenSubjects.m_seriesId = subject.m_id;
+        g_screenSubjects.m_seriesKind = subject.m_kind;
+    }
+    static ScreenSubject Subject() { return {g_screenSubjects.m_seriesId, g_screenSubjects.m_seriesKind}; }
     static void Update();
     static void Render();
     static void Leave();

@@ -39,11 +39,6 @@ bool IsUser(const StaffMember& s) {
     return user && user->m_id == s.m_id;
 }
 
-void OpenCountry(int id) {
-    g_screenSubjects.m_countryId = id;
-    ChangeScreen(SCREEN_COUNTRY);
-}
-
 void Label(int x, int y, const char* text) {
     g_system->DrawText(x, y, ALIGN_LEFT, LABEL_GREY, g_game->m_fontHeading.get(), "%s", text);
 }
@@ -76,7 +71,7 @@ void OpenUserProfile() {
     if (const StaffMember* user = CurrentUserStaff()) OpenCoachProfile(user->m_id);
 }
 
-StaffMember* CCoachProfileScreen::Subject() const {
+StaffMember* CCoachProfileScreen::Coach() const {
     return StaffMemberById(m_kept.coachId);
 }
 
@@ -105,12 +100,12 @@ void CCoachProfileScreen::Enter() {
     m_otherNationality = m_controls.Add<CHotSpot>(VALUE_X, 260, 200, 19, nullptr, "Visit country page");
     m_club = m_controls.Add<CHotSpot>(VALUE_X, 280, 200, 19, nullptr, "Visit team page");
     m_country = m_controls.Add<CHotSpot>(VALUE_X, 300, 200, 19, nullptr, "Visit country page");
-    SetControls(Subject());
+    SetControls(Coach());
     g_game->mb_screenFrame = 1;
 }
 
 void CCoachProfileScreen::Update() {
-    StaffMember* s = Subject();
+    StaffMember* s = Coach();
     if (!s) return;
     if (TakeClick(m_btnResign) && IsUser(*s)) {
         if (ResignOneJob(*s)) {
@@ -126,20 +121,17 @@ void CCoachProfileScreen::Update() {
         ShowMessage("You have gone on holiday for the season", MSG_OK);
         return;
     }
-    if (TakeClick(m_nationality)) return OpenCountry(s->m_country);
-    if (TakeClick(m_otherNationality)) return OpenCountry(s->m_country2);
-    if (TakeClick(m_club)) {
-        g_screenSubjects.m_teamId = s->m_clubJob;
-        return ChangeScreen(SCREEN_TEAM);
-    }
-    if (TakeClick(m_country)) return OpenCountry(s->m_nationalJob);
+    if (TakeClick(m_nationality)) return OpenSide(s->m_country);
+    if (TakeClick(m_otherNationality)) return OpenSide(s->m_country2);
+    if (TakeClick(m_club)) return OpenSide(s->m_clubJob);
+    if (TakeClick(m_country)) return OpenSide(s->m_nationalJob);
 }
 
 void CCoachProfileScreen::Render() {
     CGame& game = *g_game;
     game.m_background.Draw(0, 0);
     DrawScreenFrame(false);
-    const StaffMember* s = Subject();
+    const StaffMember* s = Coach();
     if (!s) {
         Value(LABEL_X, 138, "No such coach.");
         if (g_system->mp_controlList) g_system->mp_controlList->Draw();

@@ -22,6 +22,7 @@ public:
     void Render() override;
     void Leave() override;
     void SetSubject(const ScreenSubject& subject) override { m_kept.coachId = subject.m_id; }
+    ScreenSubject Subject() const override { return {m_kept.coachId}; }
     void Reset() override { m_kept = {}; }
 
     int32_t CoachId() const { return m_kept.coachId; }
@@ -43,7 +44,7 @@ private:
     ScreenControls m_controls;
 
     // The subject's record; nullptr when no coach has the id.
-    StaffMember* Subject() const;
+    StaffMember* Coach() const;
     // Links and buttons by the subject's jobs as they stand.
     void SetControls(const StaffMember* s);
 };

@@ -6,6 +6,7 @@
 
 #include "screens/menus/ScreenControls.h"
 #include "screens/menus/ScreenFrame.h"
+#include "screens/team/PlayerDetailsScreen.h"
 #include "screens/team/TeamDraw.h"
 #include "season/Finance.h"
 #include "season/Squads.h"
@@ -77,8 +78,7 @@ void ReleaseSideBar() {
 
 void BackToPlayer() {
     ReleaseSideBar();
-    g_linkSubjects.m_playerId = CS::s_player;
-    ChangeScreen(SCREEN_PLAYER);
+    OpenPlayerDetails(CS::s_player);
 }
 
 // The offer may be put while the board allows it.

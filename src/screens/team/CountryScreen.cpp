@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <iterator>
 
+#include "screens/menus/CompetitionScreen.h"
 #include "screens/menus/ScreenControls.h"
 #include "screens/team/CoachProfileScreen.h"
 #include "screens/team/ElevenMenus.h"
+#include "screens/team/PlayerDetailsScreen.h"
 #include "screens/team/PlayerLists.h"
 #include "screens/team/SquadRows.h"
 #include "season/Coaches.h"
@@ -181,11 +183,6 @@ void PlaceScroll(int x, int y, int height, int entries, int rows) {
     FitScrollBar(bar, entries, rows, true);
 }
 
-void OpenPlayer(int32_t id) {
-    g_linkSubjects.m_playerId = id;
-    ChangeScreen(SCREEN_PLAYER);
-}
-
 void Apply() {
     Country* country = Shown();
     const StaffMember* user = CurrentUserStaff();
@@ -240,7 +237,7 @@ bool HandleRows() {
         const int32_t id = PlayerOnRow(i);
         if (id <= 0) return false;
         if (!right) {
-            OpenPlayer(id);
+            OpenPlayerDetails(id);
             return true;
         }
         const Country* country = Shown();
@@ -331,7 +328,7 @@ bool HandlePoolPage() {
         if (!TakeClick(CC::s_rows[i])) continue;
         const int32_t id = PlayerOnRow(i);
         if (id <= 0) return false;
-        OpenPlayer(id);
+        OpenPlayerDetails(id);
         return true;
     }
     return false;
@@ -367,13 +364,11 @@ bool HandleFixtures() {
         if (row.m_match != -1) {
             OpenScorecardOfMatch(row.m_match);
         } else if (c < COMP_TEST_CHAMPIONSHIP || (c >= COMP_FIRST_TOURNAMENT && c <= COMP_LAST_TOURNAMENT)) {
-            g_screenSubjects.m_competitionId = c;
-            ChangeScreen(SCREEN_COMPETITION);
+            OpenCompetition(c);
         } else if (c >= FIRST_TOUR_SERIES_ID) {
             OpenSeriesOverview(c, true);
         } else if (c >= COMP_TOUR_THREE_DAY && c <= COMP_TOUR_FOUR_DAY) {
-            g_screenSubjects.m_teamId = row.m_home;
-            ChangeScreen(SCREEN_TEAM);
+            OpenSide(row.m_home);
         } else {
             return false;
         }

@@ -12,6 +12,7 @@
 #include "season/Fixtures.h"
 #include "season/Lists.h"
 #include "season/PlayerSearch.h"
+#include "shell/Screens.h"
 
 namespace ravel {
 
@@ -42,6 +43,9 @@ enum SquadMenuItem : int32_t { SQUAD_MENU_ADD = 0, SQUAD_MENU_REMOVE = 1, SQUAD_
 
 struct CCountryScreen {
     static void Enter();
+    // The subject: m_id, the country's id.
+    static void SetSubject(const ScreenSubject& subject) { g_screenSubjects.m_countryId = subject.m_id; }
+    static ScreenSubject Subject() { return {g_screenSubjects.m_countryId}; }
     static void Update();
     static void Leave();
     static void Render();

@@ -344,11 +344,7 @@ bool HandleLinks() {
                  {PD::s_spotCountry2, p->m_country2, SCREEN_COUNTRY}};
     for (const auto& link : links) {
         if (!TakeClick(link.spot) || link.target <= 0) continue;
-        if (link.screen == SCREEN_TEAM)
-            g_screenSubjects.m_teamId = link.target;
-        else
-            g_screenSubjects.m_countryId = link.target;
-        ChangeScreen(link.screen);
+        OpenScreen(link.screen, {link.target});
         return true;
     }
     return false;
@@ -426,6 +422,10 @@ void PD::FilterPerformanceList() {
     s_scroll->m_position = 0;
     const int count = static_cast<int>(sv_filtered.size());
     FitScrollBar(*s_scroll, count, HISTORY_ROWS, true);
+}
+
+void OpenPlayerDetails(int32_t playerId) {
+    OpenScreen(SCREEN_PLAYER, {playerId});
 }
 
 void PD::Enter() {

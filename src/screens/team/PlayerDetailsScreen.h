@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "screens/menus/ScreenControls.h"
+#include "shell/Screen.h"
 #include "shell/platform/Sprite.h"
 #include "world/Player.h"
 
@@ -53,6 +55,9 @@ struct PerformanceRef {
 
 struct CPlayerDetailsScreen {
     static void Enter();
+    // The subject: m_id, the player's id.
+    static void SetSubject(const ScreenSubject& subject) { g_linkSubjects.m_playerId = subject.m_id; }
+    static ScreenSubject Subject() { return {g_linkSubjects.m_playerId}; }
     static void Update();
     static void Leave();
     static void Render();
@@ -86,5 +91,8 @@ struct CPlayerDetailsScreen {
     static CButton* s_btnActions;
     static CPopupMenu* s_menuActions;
 };
+
+// The details page of a player.
+void OpenPlayerDetails(int32_t playerId);
 
 }  // namespace ravel

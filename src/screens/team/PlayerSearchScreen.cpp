@@ -5,6 +5,7 @@
 
 #include "screens/menus/ScreenControls.h"
 #include "screens/team/CoachProfileScreen.h"
+#include "screens/team/PlayerDetailsScreen.h"
 #include "screens/team/PlayerLists.h"
 #include "season/News.h"
 #include "shell/Game.h"
@@ -247,8 +248,7 @@ bool HandleRows() {
         if (!TakeClick(PS::s_rows[r])) continue;
         const int entry = PS::ScrollPosition() + r;
         if (entry >= ResultCount()) return false;
-        g_linkSubjects.m_playerId = PS::sv_results[static_cast<size_t>(entry)];
-        ChangeScreen(SCREEN_PLAYER);
+        OpenPlayerDetails(PS::sv_results[static_cast<size_t>(entry)]);
         return true;
     }
     return false;

@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <iterator>
 
+#include "screens/menus/CompetitionScreen.h"
 #include "screens/menus/ScreenControls.h"
 #include "screens/team/CoachProfileScreen.h"
 #include "screens/team/ElevenMenus.h"
+#include "screens/team/PlayerDetailsScreen.h"
 #include "screens/team/PlayerLists.h"
 #include "season/Coaches.h"
 #include "season/Eleven.h"
@@ -225,8 +227,7 @@ bool HandleSquadRows() {
         if (entry < 0 || entry >= SquadCount()) return false;
         const int32_t id = TS::sv_squad[static_cast<size_t>(entry)];
         if (!right) {
-            g_linkSubjects.m_playerId = id;
-            ChangeScreen(SCREEN_PLAYER);
+            OpenPlayerDetails(id);
             return true;
         }
         const Team* team = ShownTeam();
@@ -269,13 +270,11 @@ bool HandleFixtures() {
         if (row.m_match != -1) {
             OpenScorecardOfMatch(row.m_match);
         } else if (c < COMP_TEST_CHAMPIONSHIP || (c >= COMP_FIRST_TOURNAMENT && c <= COMP_LAST_TOURNAMENT)) {
-            g_screenSubjects.m_competitionId = c;
-            ChangeScreen(SCREEN_COMPETITION);
+            OpenCompetition(c);
         } else if (c >= FIRST_TOUR_SERIES_ID) {
             OpenSeriesOf(c);
         } else if (c >= COMP_TOUR_THREE_DAY && c <= COMP_TOUR_FOUR_DAY) {
-            g_screenSubjects.m_countryId = row.m_away;
-            ChangeScreen(SCREEN_COUNTRY);
+            OpenSide(row.m_away);
         } else {
             return false;  // Tests and one-day internationals have no page of their own
         }

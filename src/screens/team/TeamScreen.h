@@ -10,6 +10,7 @@
 #include "season/DayMachine.h"
 #include "season/Fixtures.h"
 #include "season/Lists.h"
+#include "shell/Screens.h"
 #include "shell/platform/Sprite.h"
 
 namespace ravel {
@@ -45,6 +46,9 @@ inline constexpr int TEAM_FIXTURE_TOP = 170;
 
 struct CTeamScreen {
     static void Enter();
+    // The subject: m_id, the club's id.
+    static void SetSubject(const ScreenSubject& subject) { g_screenSubjects.m_teamId = subject.m_id; }
+    static ScreenSubject Subject() { return {g_screenSubjects.m_teamId}; }
     static void Update();
     static void Leave();
     static void Render();

@@ -5,6 +5,7 @@
 
 #include "screens/menus/ScreenControls.h"
 #include "screens/menus/ScreenFrame.h"
+#include "screens/team/PlayerDetailsScreen.h"
 #include "screens/team/PlayerLists.h"
 #include "season/PlayerIcons.h"
 #include "shell/Game.h"
@@ -85,8 +86,7 @@ void CTopRatedScreen::Update() {
     if (batsmen) return ShowList(TOP_RATED_BATSMEN);
     for (int k = 0; k < TOP_RATED_ROWS; ++k) {
         if (!TakeClick(s_rows[k]) || static_cast<size_t>(k) >= sv_players.size()) continue;
-        g_linkSubjects.m_playerId = sv_players[static_cast<size_t>(k)];
-        return ChangeScreen(SCREEN_PLAYER);
+        return OpenPlayerDetails(sv_players[static_cast<size_t>(k)]);
     }
 }
 

@@ -315,8 +315,7 @@ void Continue() {
     }
     int message = -1;
     if (FindUnansweredMessage(&message)) {
-        g_screenSubjects.m_messageIndex = message;
-        Change(SCREEN_NEWS);
+        OpenScreen(SCREEN_NEWS, {message});
     } else if (g_cricket.m_autoSimulate) {
         Change(SCREEN_AUTO_SIM);
     }
@@ -344,22 +343,19 @@ bool HandleWorldCricketMenus() {
             return true;
         } else if (v >= COMP_TEST_CHAMPIONSHIP && v < WORLD_TOUR_BASE) {
             Settle(world);
-            g_screenSubjects.m_competitionId = v;
-            Change(SCREEN_COMPETITION);
+            OpenScreen(SCREEN_COMPETITION, {v});
             return true;
         } else if (v >= WORLD_TOUR_BASE && v < WORLD_TOURNAMENT_BASE) {
             Settle(world);
             const size_t index = static_cast<size_t>(v - WORLD_TOUR_BASE);
             if (index < g_world.mv_tours.size()) {
-                g_screenSubjects.m_seriesId = g_world.mv_tours[index].m_series;
-                g_screenSubjects.m_seriesKind = g_world.mv_tours[index].m_kind;
-                Change(SCREEN_SERIES);
+                const Tour& tour = g_world.mv_tours[index];
+                OpenScreen(SCREEN_SERIES, {tour.m_series, tour.m_kind});
             }
             return true;
         } else if (v >= WORLD_TOURNAMENT_BASE && v < WORLD_TOURNAMENT_END) {
             Settle(world);
-            g_screenSubjects.m_competitionId = v - WORLD_TOURNAMENT_BASE;
-            Change(SCREEN_COMPETITION);
+            OpenScreen(SCREEN_COMPETITION, {v - WORLD_TOURNAMENT_BASE});
             return true;
         }
     }
@@ -388,20 +384,19 @@ bool HandleCompetitionMenus() {
     CPopupMenu* competitions = SB::s_menuCompetitions;
     if (Chosen(competitions)) {
         const int v = competitions->GetChosenValue();
-        g_screenSubjects.m_competitionId = v;
         if (v == WORLD_DOMESTIC) {
             OpenBeside(SB::s_menuDomestic, competitions);
             Settle(competitions);
         } else {
             Settle(competitions);
-            Change(SCREEN_COMPETITION);
+            OpenScreen(SCREEN_COMPETITION, {v});
             return true;
         }
     }
     if (Chosen(SB::s_menuDomestic)) {
-        g_screenSubjects.m_competitionId = SB::s_menuDomestic->GetChosenValue();
+        const int v = SB::s_menuDomestic->GetChosenValue();
         Settle(SB::s_menuDomestic);
-        Change(SCREEN_COMPETITION);
+        OpenScreen(SCREEN_COMPETITION, {v});
         return true;
     }
     return false;
@@ -509,12 +504,8 @@ void HandleSideBar() {
     if (!SB::s_btnMain) return;
     if (Clicked(SB::s_btnMain)) return Change(SCREEN_NEWS);
     if (Clicked(SB::s_btnSquad)) {
-        if (g_cricket.m_team <= SQUAD_COUNTRY_LIMIT) {
-            g_screenSubjects.m_countryId = g_cricket.m_team;
-            return Change(SCREEN_COUNTRY);
-        }
-        g_screenSubjects.m_teamId = g_cricket.m_team;
-        return Change(SCREEN_TEAM);
+        return OpenScreen(g_cricket.m_team <= SQUAD_COUNTRY_LIMIT ? SCREEN_COUNTRY : SCREEN_TEAM,
+                          {g_cricket.m_team});
     }
     CloseMenusOnEscape();
     if (Clicked(SB::s_btnWorldCricket)) {

@@ -91,7 +91,7 @@ TEST_F(MatchScreensTest, OpeningAScorecardByListAndById) {
         OpenScorecard(c.list, c.index);
         EXPECT_EQ(m_game->m_screenId, c.screen);
         if (c.subjectList) {
-            EXPECT_EQ(g_linkSubjects.m_matchList, c.subjectList);
+            EXPECT_EQ(SubjectOf(SCREEN_SCORECARD).m_kind, c.subjectList);
         }
     }
     m_game->ChangeScreen(SCREEN_COMPETITION);

@@ -386,7 +386,7 @@ TEST_F(MatchViewScreenTest, MainScreenLeadsHomeOrEndsACustomGame) {
         EXPECT_EQ(m_game->m_screenId, c.screen) << c.side;
         EXPECT_EQ(m_game->mv_backHistory, std::vector<int32_t>{SCREEN_MATCH_VIEW})
             << "the news page forgotten";
-        EXPECT_EQ(c.screen == SCREEN_TEAM ? g_screenSubjects.m_teamId : g_screenSubjects.m_countryId, c.side);
+        EXPECT_EQ(SubjectOf(c.screen).m_id, c.side);
         EXPECT_EQ(g_currentMatches.size(), 1u);
     }
 }

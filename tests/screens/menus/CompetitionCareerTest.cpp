@@ -125,7 +125,7 @@ TEST_F(CompetitionCareerTest, NewUserWalksTheCompetitionSeriesAndRecordsScreens)
     EXPECT_TRUE(Shows(ResultRuleText(*played)));
     Tap(CS::s_rows[row]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_SCORECARD);
-    EXPECT_EQ(g_linkSubjects.m_matchList, 1);
+    EXPECT_EQ(SubjectOf(SCREEN_SCORECARD).m_kind, 1);
     Click(SB::s_btnBack);
     ASSERT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
     EXPECT_EQ(CS::s_page, COMP_PAGE_FIXTURES) << "the page is kept on the way back";

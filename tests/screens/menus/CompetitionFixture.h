@@ -69,13 +69,11 @@ protected:
     }
 
     void OpenCompetition(int id) {
-        g_screenSubjects.m_competitionId = id;
-        m_game->ChangeScreen(SCREEN_COMPETITION);
+        m_game->OpenScreen(SCREEN_COMPETITION, {id});
         Idle(2);
     }
     void OpenSeries(int id) {
-        g_screenSubjects.m_seriesId = id;
-        m_game->ChangeScreen(SCREEN_SERIES);
+        m_game->OpenScreen(SCREEN_SERIES, {id, SubjectOf(SCREEN_SERIES).m_kind});
         Idle(2);
     }
 };

@@ -100,7 +100,7 @@ TEST_F(CompetitionScreenTest, LeagueTableWithPromotionAndRelegationLines) {
     for (int i = 0; i < COMP_ROW_SPOTS; ++i) EXPECT_EQ(CS::s_rows[i]->mb_visible != 0, i < 3) << i;
     Tap(CS::s_rows[1]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
-    EXPECT_EQ(g_screenSubjects.m_teamId, CLUB_A);
+    EXPECT_EQ(SubjectOf(SCREEN_TEAM).m_id, CLUB_A);
 }
 
 TEST_F(CompetitionScreenTest, FixturesRowsAndTheirColours) {
@@ -224,7 +224,7 @@ TEST_F(CompetitionScreenTest, TournamentGroupsAndStages) {
     EXPECT_EQ(CS::s_rows[1]->m_y, 235);
     Tap(CS::s_rows[1]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COUNTRY);
-    EXPECT_EQ(g_screenSubjects.m_countryId, 1);
+    EXPECT_EQ(SubjectOf(SCREEN_COUNTRY).m_id, 1);
 }
 
 TEST_F(CompetitionScreenTest, RankingsAndTheirSeries) {
@@ -275,7 +275,7 @@ TEST_F(CompetitionScreenTest, RankingsAndTheirSeries) {
     EXPECT_TRUE(Shows("May 2006"));
     Tap(CS::s_rows[0]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_SERIES);
-    EXPECT_EQ(g_screenSubjects.m_seriesId, 601);
+    EXPECT_EQ(SubjectOf(SCREEN_SERIES).m_id, 601);
 }
 
 TEST_F(CompetitionScreenTest, RecordsItemOfASideFiltersTheAverages) {

@@ -68,11 +68,11 @@ TEST_F(JobMarketTest, LeastSecureFirstAndSecurePostsLeftOut) {
     Shot("jobs_available.png");
     Click(Row(2));
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
-    EXPECT_EQ(g_screenSubjects.m_teamId, CLUB_B);
+    EXPECT_EQ(SubjectOf(SCREEN_TEAM).m_id, CLUB_B);
     m_game->ChangeScreen(SCREEN_JOBS);
     Click(Row(0));
     EXPECT_EQ(m_game->m_screenId, SCREEN_COUNTRY);
-    EXPECT_EQ(g_screenSubjects.m_countryId, 2);
+    EXPECT_EQ(SubjectOf(SCREEN_COUNTRY).m_id, 2);
 }
 
 TEST_F(JobMarketTest, ScrollBarOnlyForMoreRowsThanFitAndFollowsThePageShown) {

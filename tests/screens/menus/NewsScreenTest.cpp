@@ -154,7 +154,7 @@ TEST_F(NewsScreenTest, UnemployedCoachSeesTheVacanciesAndOpensTheirPages) {
     Shot("news_unemployed.png");
     Click(NS::s_jobRows[1]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
-    EXPECT_EQ(g_screenSubjects.m_teamId, CLUB_B);
+    EXPECT_EQ(SubjectOf(SCREEN_TEAM).m_id, CLUB_B);
 }
 
 TEST_F(NewsScreenTest, QuickLinksFollowTheirKind) {
@@ -174,7 +174,7 @@ TEST_F(NewsScreenTest, QuickLinksFollowTheirKind) {
     m_game->ChangeScreen(SCREEN_NEWS);
     Click(NS::s_quickLinks[0]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_PLAYER);
-    EXPECT_EQ(g_linkSubjects.m_playerId, 7);
+    EXPECT_EQ(SubjectOf(SCREEN_PLAYER).m_id, 7);
 }
 
 TEST_F(NewsScreenTest, ScorecardOfAMatchNoLongerHeldIsNotOpened) {
@@ -204,7 +204,7 @@ TEST_F(NewsScreenTest, NextFixtureIsTheNearestToComeAndLinksToTheOpponent) {
     ASSERT_TRUE(Shown(NS::s_teamPage));
     Click(NS::s_teamPage);
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
-    EXPECT_EQ(g_screenSubjects.m_teamId, CLUB_B);
+    EXPECT_EQ(SubjectOf(SCREEN_TEAM).m_id, CLUB_B);
 }
 
 }  // namespace
@@ -281,12 +281,12 @@ TEST_F(NewsScreenTest, NationalCoachFollowsHisSeriesAndTournaments) {
 
     Click(NS::s_jobRows[1]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_SERIES);
-    EXPECT_EQ(g_screenSubjects.m_seriesId, 601);
-    EXPECT_EQ(g_screenSubjects.m_seriesKind, TOUR_TESTS);
+    EXPECT_EQ(SubjectOf(SCREEN_SERIES).m_id, 601);
+    EXPECT_EQ(SubjectOf(SCREEN_SERIES).m_kind, TOUR_TESTS);
     m_game->ChangeScreen(SCREEN_NEWS);
     Click(NS::s_jobRows[2]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
-    EXPECT_EQ(g_screenSubjects.m_competitionId, 506);
+    EXPECT_EQ(SubjectOf(SCREEN_COMPETITION).m_id, 506);
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ TEST_F(SeriesOverviewTest, TriangularTableWithItsExplanationAndNoFinalsYet) {
     for (int i = 0; i < SERIES_ROW_SPOTS; ++i) EXPECT_EQ(SO::s_rows[i]->mb_visible != 0, i < 3) << i;
     Tap(SO::s_rows[0]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COUNTRY);
-    EXPECT_EQ(g_screenSubjects.m_countryId, 3);
+    EXPECT_EQ(SubjectOf(SCREEN_COUNTRY).m_id, 3);
 }
 
 TEST_F(SeriesOverviewTest, ScheduleScrollsOnlyPastTwelveRows) {

@@ -105,7 +105,7 @@ TEST_F(CoachProfileTest, ACoachOfBothSidesResignsOneJobPerClickAndKeepsTheOther)
     EXPECT_FALSE(CSideBar::s_btnSquad->mb_disabled);
     Click(CP().m_country);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COUNTRY);
-    EXPECT_EQ(g_screenSubjects.m_countryId, 2);
+    EXPECT_EQ(SubjectOf(SCREEN_COUNTRY).m_id, 2);
 }
 
 TEST_F(CoachProfileTest, AComputerCoachShowsHisDetailsAndWordsWithNoButtons) {
@@ -148,7 +148,7 @@ TEST_F(CoachProfileTest, AComputerCoachShowsHisDetailsAndWordsWithNoButtons) {
     EXPECT_EQ(tom.m_clubJob, CLUB_B) << "a disabled button resigns nobody";
     Click(CP().m_otherNationality);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COUNTRY);
-    EXPECT_EQ(g_screenSubjects.m_countryId, 3);
+    EXPECT_EQ(SubjectOf(SCREEN_COUNTRY).m_id, 3);
 
     // A birth day not known, and no club ever.
     tom.m_birthDay = -1;
@@ -163,7 +163,7 @@ TEST_F(CoachProfileTest, AComputerCoachShowsHisDetailsAndWordsWithNoButtons) {
     EXPECT_EQ(TextAt(400, 500), "-");
     EXPECT_EQ(TextAt(400, 520), "-");
     Click(CP().m_nationality);
-    EXPECT_EQ(g_screenSubjects.m_countryId, 2);
+    EXPECT_EQ(SubjectOf(SCREEN_COUNTRY).m_id, 2);
 }
 
 TEST_F(CoachProfileTest, AnIdNoCoachHasShowsANoticeAndNoButtons) {

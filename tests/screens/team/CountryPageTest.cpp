@@ -35,8 +35,7 @@ protected:
         g_userCoaches[0].m_staff.m_nationalJob = NATION;
     }
     void OpenCountry(int id = NATION) {
-        g_screenSubjects.m_countryId = id;
-        m_game->ChangeScreen(SCREEN_COUNTRY);
+        m_game->OpenScreen(SCREEN_COUNTRY, {id});
         Idle(2);
     }
     static Country& Nation() { return *NationalSideById(NATION); }

@@ -30,8 +30,7 @@ protected:
         PD::s_lastApproach = SIGN_OK;
     }
     void OpenPlayer(int id) {
-        g_linkSubjects.m_playerId = id;
-        m_game->ChangeScreen(SCREEN_PLAYER);
+        m_game->OpenScreen(SCREEN_PLAYER, {id});
         Idle(2);
     }
     std::vector<std::string> MenuItems() const {
@@ -79,7 +78,7 @@ TEST_F(PlayerDetailsTest, DetailsTabNamesHimHisClubsAndAFreeAgent) {
 
     Tap(PD::s_spotSouth);
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
-    EXPECT_EQ(g_screenSubjects.m_teamId, CLUB_B);
+    EXPECT_EQ(SubjectOf(SCREEN_TEAM).m_id, CLUB_B);
 
     const int free = AddSquadPlayer(31);
     PlayerById(free)->m_northClub = 0;

@@ -139,7 +139,7 @@ TEST_F(PlayerSearchScreenTest, FindAndApplySortTheFoundPlayersByTheShownKey) {
     EXPECT_EQ(m_game->m_screenId, SCREEN_PLAYER_SEARCH);
     Tap(PS::s_rows[1]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_PLAYER);
-    EXPECT_EQ(g_linkSubjects.m_playerId, ids[5]);
+    EXPECT_EQ(SubjectOf(SCREEN_PLAYER).m_id, ids[5]);
 
     // Back again: everything as it was left.
     OpenSearch();

@@ -38,8 +38,7 @@ protected:
     }
 
     void OpenPage(int side = CLUB_A) {
-        g_screenSubjects.m_teamId = side;
-        m_game->ChangeScreen(SCREEN_TEAM);
+        m_game->OpenScreen(SCREEN_TEAM, {side});
         Idle(2);
     }
     void Frame() { m_game->RenderFrame(); }

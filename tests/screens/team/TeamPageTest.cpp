@@ -297,7 +297,7 @@ TEST_F(TeamPageTest, FixturesNewestSeasonFirstAndRowsLeadOn) {
     // A league fixture to come opens the competition.
     Tap(TS::s_rows[1]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
-    EXPECT_EQ(g_screenSubjects.m_competitionId, LEAGUE);
+    EXPECT_EQ(SubjectOf(SCREEN_COMPETITION).m_id, LEAGUE);
 }
 
 TEST_F(TeamPageTest, TestAndOneDayRowsLeadNowhere) {

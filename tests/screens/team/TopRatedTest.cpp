@@ -98,7 +98,7 @@ TEST_F(TopRatedTest, TwentyFiveRowsOfTheChosenListKeptAcrossVisits) {
     EXPECT_EQ(std::string(PlayerById(third)->m_surname), "Player102");
     Click(TR::s_rows[2]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_PLAYER);
-    EXPECT_EQ(g_linkSubjects.m_playerId, third);
+    EXPECT_EQ(SubjectOf(SCREEN_PLAYER).m_id, third);
 }
 
 TEST_F(TopRatedTest, TheFixturesMessagesRatingsLinkOpensTheList) {
