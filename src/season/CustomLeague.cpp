@@ -135,4 +135,8 @@ CustomMatchResult PlayNextCustomLeagueMatch() {
     return CustomMatchResult::PLAYED;
 }
 
+void ResetCustomLeague() {
+    s_leagueId = 0;
+}
+
 }  // namespace ravel

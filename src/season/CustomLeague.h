@@ -56,4 +56,7 @@ enum class CustomMatchResult { PLAYED, NONE_LEFT, ABANDONED };
 // booked) when the match did not end within the step limit.
 CustomMatchResult PlayNextCustomLeagueMatch();
 
+// No custom league is running: part of ResetGameState.
+void ResetCustomLeague();
+
 }  // namespace ravel

@@ -1,5 +1,6 @@
 #include "season/GameState.h"
 
+#include "season/CustomLeague.h"
 #include "season/CustomTour.h"
 
 namespace ravel {
@@ -35,6 +36,7 @@ void ResetCareerState() {
 void ResetGameState() {
     ResetWorld();
     g_userCoaches.clear();
+    ResetCustomLeague();
     ResetCustomTour();
     g_cricket = CricketData();
     ResetCareerState();

@@ -17,6 +17,8 @@
 //   squads                 g_squadRebuilds (season/Squads.h)
 //   the season's turn      g_almanackTitle, g_lastTurnover (season/WorldStep.h)
 //   result ratings         the sides' ratings (season/Ratings.h)
+//   custom games           the custom league's id and the custom tour
+//                          (season/CustomLeague.h, season/CustomTour.h)
 //
 // The shell and the platform are not part of it; the screens' own state is
 // reset with it through the day services (CDayScreenServices::ResetScreens).

@@ -5,6 +5,7 @@
 #include "SeasonWorld.h"
 #include "match/Match.h"
 #include "season/Career.h"
+#include "season/CustomLeague.h"
 #include "world/PlayerHistory.h"
 #include "world/SaveGame.h"
 
@@ -90,7 +91,14 @@ protected:
 TEST_F(Career, ResetGameStateEmptiesEveryPart) {
     DirtyCareerState();
     g_userCoaches.assign(1, UserCoach{});
+    for (int32_t id : {1301, 1302}) {
+        Team club;
+        club.m_id = id;
+        g_world.mv_teams.push_back(club);
+    }
+    ASSERT_GT(CreateCustomLeague({1301, 1302}), 0);
     ResetGameState();
+    EXPECT_EQ(CustomLeague(), nullptr);
     ExpectCareerStateFresh();
     EXPECT_TRUE(g_world.mv_teams.empty());
     EXPECT_TRUE(g_userCoaches.empty());
