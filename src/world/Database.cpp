@@ -480,6 +480,9 @@ const std::string& DatabaseRoot() {
 void SetDatabaseDirectory(const std::string& directory) {
     g_directory = directory;
 }
+const std::string& DatabaseDirectory() {
+    return g_directory;
+}
 
 std::string DatabaseFilePath(const std::string& name) {
     if (!g_directory.empty()) return NativePath(g_directory + "/" + name);

@@ -53,6 +53,7 @@ const std::string& DatabaseRoot();
 // Reads and writes a folder of files as it is, in place of "db\<folder>"
 // (tools and tests); an empty text goes back to the normal folder.
 void SetDatabaseDirectory(const std::string& directory);
+const std::string& DatabaseDirectory();
 // Native path of "db\<folder>\<name>".
 std::string DatabaseFilePath(const std::string& name);
 std::string DatabaseFilePath(int number);
