@@ -19,7 +19,7 @@ constexpr int TEXT_SIZE = 128;
 // The completed match with exactly that id: a row of a match cleared at the
 // season's turn must not read another match in its place.
 const Match* CompletedMatch(int matchId) {
-    const int index = CompletedMatchPosition(matchId);
+    const int index = FindCompletedMatchIndex(matchId);
     return index < 0 ? nullptr : g_completedMatches[index].get();
 }
 
@@ -111,14 +111,6 @@ const char* Copy(char* buffer, const char* text) {
 }
 
 }  // namespace
-
-int CompletedMatchPosition(int matchId) {
-    if (matchId < 0) return -1;
-    const int index = FindCompletedMatchIndex(matchId);
-    if (index < 0 || static_cast<size_t>(index) >= g_completedMatches.size()) return -1;
-    const Match* match = g_completedMatches[index].get();
-    return match && match->mi_id == matchId ? index : -1;
-}
 
 const char* MatchTitle(const FixtureListEntry& row) {
     static char buffer[TEXT_SIZE];

@@ -13,10 +13,6 @@ namespace ravel {
 // wickets); the single-performance rows of the statistics lists.
 using PerformanceRow = StatsRow;
 
-// Position of the completed match with exactly that id; -1 when it is no
-// longer held.
-int CompletedMatchPosition(int matchId);
-
 // "Home v Away"; rows of the two championship tables (500, 501) have none.
 const char* MatchTitle(const FixtureListEntry& row);
 const char* HomeTeamName(const FixtureListEntry& row);

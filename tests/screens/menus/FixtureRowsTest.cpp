@@ -185,14 +185,14 @@ TEST_F(FixtureRowsTest, ScheduledAndLiveRows) {
 
 TEST_F(FixtureRowsTest, MatchNoLongerHeldReadsNoOtherMatch) {
     AddMatch(5, FORMAT_LIST_A, HOME, AWAY, RESULT_WON_BATTING_LAST, 4);
-    // Match 9 was cleared at the season's turn; the look-up's fallback is
-    // match 5, whose result must not stand in.
+    // Match 9 was cleared at the season's turn; match 5, first in the
+    // list, must not stand in.
     const FixtureListEntry gone = Row(ROW_COMPLETED, 9);
     EXPECT_STREQ(ResultDescription(gone), "-");
     EXPECT_STREQ(ResultForTeam(gone, HOME), "-");
     EXPECT_STREQ(ResultRuleText(gone), "-");
-    EXPECT_EQ(CompletedMatchPosition(9), -1);
-    EXPECT_EQ(CompletedMatchPosition(5), 0);
+    EXPECT_EQ(FindCompletedMatchIndex(9), -1);
+    EXPECT_EQ(FindCompletedMatchIndex(5), 0);
     TeamInningsRow innings;
     innings.m_match = 9;
     EXPECT_STREQ(InningsMatchTitle(innings), "-");
