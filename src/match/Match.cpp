@@ -37,7 +37,7 @@ int32_t OpeningPlanFor(int32_t bowlType) {
 int32_t KnockoutStageOf(int32_t competitionId) {
     if (competitionId < 500) {
         const Competition* c = CompetitionById(competitionId);
-        if (!c || c->m_id != competitionId) return STAGE_LEAGUE;
+        if (!c) return STAGE_LEAGUE;
         return c->m_stage >= STAGE_QUARTER_FINALS && c->m_stage <= STAGE_FINAL ? c->m_stage : STAGE_LEAGUE;
     }
     if (competitionId < COMP_FIRST_TOURNAMENT || competitionId > 549) return STAGE_LEAGUE;
@@ -598,7 +598,7 @@ const char* MatchTitle(const Match& match) {
         const Competition* c = CompetitionById(match.mi_competition);
         if (t && t->m_name[0]) {
             name = t->m_name;
-        } else if (c && c->m_id == match.mi_competition) {
+        } else if (c) {
             name = c->m_name;
         }
         if (name[0]) {
@@ -615,7 +615,7 @@ const char* MatchTitle(const Match& match) {
 
 void CreateMatchForFixture(int32_t fixtureId) {
     Fixture* fixture = FixtureById(fixtureId);
-    if (!fixture || fixture->m_id != fixtureId) {
+    if (!fixture) {
         DebugLog("Error: no fixture %d to create a match for\n", fixtureId);
         return;
     }
@@ -633,7 +633,7 @@ void CreateMatchForFixture(int32_t fixtureId) {
 
     int32_t competition = fixture->m_competition;
     const Competition* record = CompetitionById(competition);
-    bool competitionNoDraw = record && record->m_id == competition && record->m_noDraw == 1;
+    bool competitionNoDraw = record && record->m_noDraw == 1;
     auto registerSide = [&match](int side, bool national, bool oneDay) {
         int32_t sideId = side == 1 ? match->mi_team1 : match->mi_team2;
         bool human = false;

@@ -250,7 +250,7 @@ void Match::StoreRunRateFigures() {
 void Match::ComputeBonusPoints() {
     mi_bonus.fill(0);
     const Competition* competition = CompetitionById(mi_competition);
-    if (!competition || competition->m_id != mi_competition) return;
+    if (!competition) return;
     if (competition->m_bonusRule == BONUS_FIRST_CLASS && IsFirstClass()) {
         for (int inn = 0; inn < 2; ++inn) {
             const Innings& innings = m_innings[inn];

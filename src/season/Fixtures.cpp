@@ -51,7 +51,7 @@ void NextFromItinerary(int country, NextMatch& next) {
         if (tour.m_state != TOUR_NOT_STARTED) continue;
         if (tour.m_host != country && tour.m_visitor != country && tour.m_third != country) continue;
         const TourSeries* s = TourSeriesById(tour.m_series);
-        if (!s || s->m_id != tour.m_series) continue;
+        if (!s) continue;
         offer(GameDate::FromSeasonDay(s->m_startDayOfSeason, s->m_season), s->m_id, s->m_home, s->m_away,
               s->m_home);
     }
@@ -134,7 +134,7 @@ const char* FixtureTitle(const TourSeries& series, int matchNumber) {
     if (!test && series.m_series > 0) {
         const Series* tournament = SeriesById(series.m_series);
         const char* names[3] = {"", "", ""};
-        if (tournament && tournament->m_id == series.m_series) {
+        if (tournament) {
             for (size_t i = 0; i < 3 && i < tournament->mv_countries.size(); ++i)
                 names[i] = SideName(tournament->mv_countries[i]);
         }

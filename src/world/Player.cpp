@@ -100,17 +100,6 @@ double BowlingAverage(const PlayerStats& s) {
     return s.m_wickets < 1 ? NO_BOWLING_AVERAGE : static_cast<double>(s.m_runsConceded) / s.m_wickets;
 }
 
-// The country record that really holds the id, not the first-record fallback.
-const Country* ExactCountry(int id) {
-    const Country* country = CountryById(id);
-    return (country && country->m_id == id) ? country : nullptr;
-}
-
-const Team* ExactTeam(int id) {
-    const Team* team = TeamById(id);
-    return (team && team->m_id == id) ? team : nullptr;
-}
-
 }  // namespace
 
 void PlayerStats::ResetCounters() {
@@ -255,7 +244,7 @@ bool Player::IsEligibleFor(int countryId) const {
     if (countryId != 2) return false;
     if (m_country2 == 2) return true;
     for (int nationality : {m_country, m_country2}) {
-        const Country* country = nationality > 0 ? ExactCountry(nationality) : nullptr;
+        const Country* country = nationality > 0 ? CountryById(nationality) : nullptr;
         if (country && country->m_group == 4) return true;
     }
     return false;
@@ -346,7 +335,7 @@ void Player::ResetStats() {
 }
 
 int Player::SetWage(int sideId) {
-    const Team* side = ExactTeam(sideId);
+    const Team* side = TeamById(sideId);
     const int bonus = side ? static_cast<int>(side->m_money * 0.025 * 0.5) : 0;
     double value = SkillMean() * (Age() < 23 ? 12.5 : 400.0) + bonus;
 

@@ -173,11 +173,9 @@ const char* RecordEntry::PlayerText(int which) const {
 
 const char* RecordEntry::TeamText() const {
     if (m_team >= FIRST_CLUB_ID) {
-        for (const Team& t : g_world.mv_teams)
-            if (t.m_id == m_team) return t.m_name;
+        if (const Team* t = TeamById(m_team)) return t->m_name;
     } else if (m_team > 0) {
-        for (const Country& c : g_world.mv_countries)
-            if (c.m_id == m_team) return c.m_name;
+        if (const Country* c = CountryById(m_team)) return c->m_name;
     }
     return m_teamText.c_str();
 }

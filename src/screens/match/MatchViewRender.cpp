@@ -104,7 +104,7 @@ void DrawTitle(const Match& match) {
     g_system->DrawText(512, 15, ALIGN_CENTRE, MV_WHITE, font, "%s", title);
     const char* competition = CompetitionLineText(match);
     if (*competition) g_system->DrawText(512, 50, ALIGN_CENTRE, MV_WHITE, Font14Bold(), "%s", competition);
-    if (const Ground* ground = GroundWithId(match.mi_ground))
+    if (const Ground* ground = GroundById(match.mi_ground))
         g_system->DrawText(512, 70, ALIGN_CENTRE, MV_WHITE, Font14Bold(), "%s", ground->m_name);
 }
 
@@ -186,11 +186,11 @@ const char* CompetitionLineText(const Match& match) {
     const int32_t id = match.mi_competition;
     if (id >= TOUR_MATCH_FIRST && id <= TOUR_MATCH_LAST) return "Tour Match";
     if (id >= FIRST_SERIES_ID) {
-        const TourSeries* series = TourSeriesWithId(id);
+        const TourSeries* series = TourSeriesById(id);
         return series ? FixtureTitle(*series) : "";
     }
     if (id < INTERNATIONAL_FIRST || (id >= TOURNAMENT_FIRST && id <= TOURNAMENT_LAST)) {
-        const Competition* competition = CompetitionWithId(id);
+        const Competition* competition = CompetitionById(id);
         return competition ? competition->m_name : "";
     }
     return "";

@@ -85,7 +85,7 @@ void DrawConditions(const Match& match) {
     Draw(PitchBounceIcon(match.mf_bounce), 20, 200);
     Draw(PitchTurnIcon(match.mf_turn), 20, 310);
     const Ground* ground = GroundById(match.mi_ground);
-    if (!ground || ground->m_id != match.mi_ground) return;
+    if (!ground) return;
     g_system->DrawTextInRect(70, 420, 480, 520, ALIGN_LEFT, WHITE, text, "%s",
                              WeatherText(WeatherCode(*ground, match.mi_weatherRoll)));
     if (match.mi_condition == CONDITION_PLAY) {
@@ -205,7 +205,7 @@ void CPreMatchScreen::Render() {
                            match->TeamName(match->mi_team2));
         g_system->DrawText(512, 50, ALIGN_CENTRE, WHITE, game.m_fontTiny.get(), "%s", MatchTitle(*match));
         const Ground* ground = GroundById(match->mi_ground);
-        if (ground && ground->m_id == match->mi_ground)
+        if (ground)
             g_system->DrawText(512, 70, ALIGN_CENTRE, WHITE, game.m_fontTiny.get(), "%s", ground->m_name);
         g_system->DrawText(600, 190, ALIGN_LEFT, WHITE, text, "%s", match->TeamName(match->mi_team1));
         g_system->DrawText(800, 190, ALIGN_LEFT, WHITE, text, "%s", match->TeamName(match->mi_team2));

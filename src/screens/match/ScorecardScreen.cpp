@@ -306,7 +306,7 @@ void SC::Render() {
         CFont* font = g_game->m_fontText.get();
         g_system->DrawText(512, 50, ALIGN_CENTRE, TEXT_WHITE, font, "%s", MatchTitle(*match));
         DrawSides(*match);
-        const Ground* ground = GroundWithId(match->mi_ground);
+        const Ground* ground = GroundById(match->mi_ground);
         g_system->DrawText(512, 70, ALIGN_CENTRE, TEXT_WHITE, font, "%s", ground ? ground->m_name : "");
         if (s_view == VIEW_SUMMARY)
             DrawScorecardSummary(*match);

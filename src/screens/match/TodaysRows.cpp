@@ -70,25 +70,25 @@ const char* CompetitionHeading(int32_t c) {
     if (c == COMP_TOUR_ONE_DAY) return "Tour Match - 1 day";
     if (c == COMP_TOUR_FOUR_DAY) return "Tour Match - 4 day";
     if (c >= FIRST_TOUR_SERIES_ID) {
-        const TourSeries* series = TourSeriesWithId(c);
+        const TourSeries* series = TourSeriesById(c);
         return series ? FixtureTitle(*series) : "";
     }
     if (c < COMP_TEST_CHAMPIONSHIP || (c >= COMP_FIRST_TOURNAMENT && c <= COMP_LAST_TOURNAMENT)) {
-        const Competition* competition = CompetitionWithId(c);
+        const Competition* competition = CompetitionById(c);
         return competition ? competition->m_name : "";
     }
     return "";  // the two championships and the further events
 }
 
 const char* GroundShortText(int32_t groundId) {
-    const Ground* ground = GroundWithId(groundId);
+    const Ground* ground = GroundById(groundId);
     return ground ? ground->m_town : "";
 }
 
 void DrawGroundWeather(int32_t groundId, int x, int y) {
-    const Ground* ground = GroundWithId(groundId);
+    const Ground* ground = GroundById(groundId);
     if (!ground) return;
-    const Climate* climate = ClimateWithId(ground->m_climate);
+    const Climate* climate = ClimateById(ground->m_climate);
     const int32_t outlook = climate && !climate->mv_outlook.empty() ? climate->mv_outlook.front() : 50;
     if (const CSprite* sprite = g_game->Tile(WeatherIcon(*ground, outlook, true))) sprite->Draw(x, y);
 }

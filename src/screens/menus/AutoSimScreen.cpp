@@ -80,8 +80,8 @@ void RestoreSideBarAfterAutoSim() {
         const StaffMember* coach = CurrentUserStaff();
         const int32_t national = coach ? coach->m_nationalJob : 0;
         const int32_t club = coach ? coach->m_clubJob : 0;
-        const Country* country = national >= 1 ? NationalSideById(national) : nullptr;
-        const Team* team = club >= 1 ? ClubById(club) : nullptr;
+        const Country* country = national >= 1 ? CountryById(national) : nullptr;
+        const Team* team = club >= 1 ? TeamById(club) : nullptr;
         if (national >= 1) {
             SetButton(squad, true);
             squad->SetCaption(country ? country->m_name : "");

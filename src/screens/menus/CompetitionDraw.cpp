@@ -302,11 +302,11 @@ void DrawFutureSeries() {
     for (int k = 0; k < COMP_LIST_ROWS; ++k) {
         const size_t i = static_cast<size_t>(first + k);
         if (i >= ids.size()) break;
-        const Tour* t = TourWithId(ids[i]);
+        const Tour* t = TourById(ids[i]);
         if (!t) continue;
         const Tour& tour = *t;
         const int y = 190 + 20 * k;
-        StartText(text, sizeof text, TourSeriesWithId(tour.m_series));
+        StartText(text, sizeof text, TourSeriesById(tour.m_series));
         Text(230, y, TEXT_YELLOW, text);
         std::snprintf(text, sizeof text, "%s host %s", SideName(tour.m_host), SideName(tour.m_visitor));
         if (tour.m_kind == TOUR_TRIANGULAR) {
@@ -338,9 +338,9 @@ void DrawPastSeries() {
         if (i >= ids.size()) break;
         const int y = 190 + 20 * k;
         if (triangular) {
-            const Series* s = SeriesWithId(ids[i]);
+            const Series* s = SeriesById(ids[i]);
             if (!s) continue;
-            StartText(text, sizeof text, TourSeriesWithId(s->m_id));
+            StartText(text, sizeof text, TourSeriesById(s->m_id));
             Text(230, y, colour, text);
             const auto country = [&](size_t n) {
                 return n < s->mv_countries.size() ? SideShortName(s->mv_countries[n]) : "-";
@@ -350,7 +350,7 @@ void DrawPastSeries() {
             Text(700, y, colour, TournamentStatusText(*s), resultFont);
             continue;
         }
-        const TourSeries* s = TourSeriesWithId(ids[i]);
+        const TourSeries* s = TourSeriesById(ids[i]);
         if (!s) continue;
         StartText(text, sizeof text, s);
         Text(230, y, colour, text);

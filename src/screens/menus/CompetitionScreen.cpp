@@ -342,7 +342,7 @@ void UpdatePastSeries() {
             OpenSeriesOverview(ids[k], true);
             return;
         }
-        const TourSeries* s = TourSeriesWithId(ids[k]);
+        const TourSeries* s = TourSeriesById(ids[k]);
         if (s && s->m_competition != COMP_TOUR_THREE_DAY) OpenSeriesOverview(ids[k], false);
         return;
     }
@@ -431,7 +431,7 @@ void UpdateSeriesKind() {
 }  // namespace
 
 Competition* ShownCompetition() {
-    return CompetitionWithId(CS::s_competitionId);
+    return CompetitionById(CS::s_competitionId);
 }
 
 InternationalTournament* ShownTournament() {
@@ -481,10 +481,10 @@ std::vector<int32_t> TournamentSides(const InternationalTournament& tournament) 
 bool HumanSide(int sideId) {
     if (sideId >= FIRST_CLUB_ID) {
         const Team* t = TeamById(sideId);
-        return t && t->m_id == sideId && t->m_human;
+        return t && t->m_human;
     }
     const Country* c = CountryById(sideId);
-    return sideId > 0 && c && c->m_id == sideId && c->m_human;
+    return sideId > 0 && c && c->m_human;
 }
 
 KnockoutLayout LayOutKnockout(const Competition& c) {

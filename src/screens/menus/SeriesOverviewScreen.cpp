@@ -80,7 +80,7 @@ int ScrollPosition() {
 }
 
 const Series* ShownTriangular() {
-    return SO::s_kind == OVERVIEW_TRIANGULAR ? SeriesWithId(SO::s_seriesId) : nullptr;
+    return SO::s_kind == OVERVIEW_TRIANGULAR ? SeriesById(SO::s_seriesId) : nullptr;
 }
 
 void Text(int x, int y, uint32_t colour, const char* text, CFont* font = nullptr) {
@@ -190,7 +190,7 @@ const SeriesStatsList* FindSeriesStatsList(int list) {
 }
 
 int SO::KindOf(int seriesId) {
-    const TourSeries* s = TourSeriesWithId(seriesId);
+    const TourSeries* s = TourSeriesById(seriesId);
     if (!s) return -1;
     if (seriesId % 2 != 0) return OVERVIEW_TESTS;
     return s->m_series >= 1 ? OVERVIEW_TRIANGULAR : OVERVIEW_ONE_DAY;
@@ -236,8 +236,7 @@ void SO::Enter() {
     s_controls.List(s_comboStats);
     s_controls.List(s_scroll);
     g_game->mb_screenFrame = 1;
-    if (Series* s = s_kind == OVERVIEW_TRIANGULAR ? SeriesWithId(s_seriesId) : nullptr)
-        SortSeriesStandings(*s);
+    if (Series* s = s_kind == OVERVIEW_TRIANGULAR ? SeriesById(s_seriesId) : nullptr) SortSeriesStandings(*s);
     Layout();
 }
 
@@ -325,7 +324,7 @@ void SO::Render() {
     DrawFrameBars(g_cricket.m_date.ClockText());
     g_system->FillRect(210, 188, 980, 190, TEXT_WHITE);
     CFont* title = g_game->m_fontTitle.get();
-    const TourSeries* s = TourSeriesWithId(s_seriesId);
+    const TourSeries* s = TourSeriesById(s_seriesId);
     if (!s) {
         Centred(512, 15, TEXT_WHITE, "Series", title);
         Text(230, 200, TEXT_YELLOW, "No record of this series is held");

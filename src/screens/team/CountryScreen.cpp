@@ -116,7 +116,7 @@ constexpr Switch SWITCHES[COUNTRY_SWITCHES] = {
 };
 
 Country* Shown() {
-    return NationalSideById(CC::s_country);
+    return CountryById(CC::s_country);
 }
 
 // The shown side's eleven; none without a side.

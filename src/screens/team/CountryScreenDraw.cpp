@@ -27,7 +27,7 @@ using CC = CCountryScreen;
 constexpr uint32_t TEXT_RETIRED = 0xff9b9b9bu;
 
 const Country* Shown() {
-    return NationalSideById(CC::s_country);
+    return CountryById(CC::s_country);
 }
 
 bool InEleven(const Country& country, int32_t id) {

@@ -84,13 +84,12 @@ void Overs(int x, int y, int balls) {
 }
 
 const char* ClubName(int id) {
-    const Team* t = id >= 1 ? ClubById(id) : nullptr;
+    const Team* t = id >= 1 ? TeamById(id) : nullptr;
     return t ? t->m_name : "-";
 }
 
 const Country* CountryOf(int id) {
-    const Country* c = id >= 1 ? CountryById(id) : nullptr;
-    return c && c->m_id == id ? c : nullptr;
+    return id >= 1 ? CountryById(id) : nullptr;
 }
 
 void BlockHeading(int x, int y, const char* text) {
@@ -137,11 +136,7 @@ void Availability(const Player& p, int x, int y) {
         colour = TEXT_WHITE;
     Text(x, y + 20, ALIGN_LEFT, colour, Value(), "%s", duty);
     if (p.m_injured) {
-        const InjuryType* injury = nullptr;
-        const int index = FindInjuryTypeIndex(p.m_injuryType);
-        if (index >= 0 && static_cast<size_t>(index) < g_world.mv_injuryTypes.size() &&
-            g_world.mv_injuryTypes[static_cast<size_t>(index)].m_id == p.m_injuryType)
-            injury = &g_world.mv_injuryTypes[static_cast<size_t>(index)];
+        const InjuryType* injury = InjuryTypeById(p.m_injuryType);
         Text(x, y + 40, ALIGN_LEFT, TEXT_INJURED, Value(), "Out for %s with %s", p.InjuryLengthText(),
              injury ? injury->m_description : "an injury");
     } else {
@@ -203,7 +198,7 @@ void DrawPersonalDetails(const Player& p) {
 
 const char* CompetitionText(int id) {
     if ((id >= 0 && id < 500) || (id >= FIRST_OTHER_COMPETITION && id <= LAST_OTHER_COMPETITION)) {
-        const Competition* c = CompetitionWithId(id);
+        const Competition* c = CompetitionById(id);
         return c ? c->m_name : "";
     }
     if (id >= FIRST_TOUR_COMPETITION && id <= LAST_TOUR_COMPETITION) return "Tour";
@@ -440,7 +435,7 @@ void DrawContract(const Player& p) {
     ContractPanel(p, true);
     ContractPanel(p, false);
     if (p.m_transferArranged) {
-        const Team* club = PD::s_transferTeam > 0 ? ClubById(PD::s_transferTeam) : nullptr;
+        const Team* club = PD::s_transferTeam > 0 ? TeamById(PD::s_transferTeam) : nullptr;
         const bool north = club && HemisphereOf(*club) == HEMI_NORTH;
         if (north) {
             g_system->DrawTextInRect(373, 420, 610, 600, ALIGN_LEFT, TEXT_WHITE, Value(),
@@ -477,7 +472,7 @@ void DrawContract(const Player& p) {
 void HistoryLine(const PlayerStats& s, int y, bool bowling, bool withTeam, const char* season) {
     if (withTeam) {
         const Team* t = s.m_team >= 1 ? TeamById(s.m_team) : nullptr;
-        Text(220, y, ALIGN_LEFT, TEXT_WHITE, Value(), "%s", t && t->m_id == s.m_team ? t->m_shortName : "-");
+        Text(220, y, ALIGN_LEFT, TEXT_WHITE, Value(), "%s", t ? t->m_shortName : "-");
     }
     Text(380, y, ALIGN_LEFT, TEXT_WHITE, Value(), "%s", season);
     if (!bowling) {

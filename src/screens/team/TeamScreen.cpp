@@ -115,7 +115,7 @@ constexpr OrderRow TACTICS_ORDERS[] = {
 };
 
 Team* ShownTeam() {
-    return ClubById(TS::s_side);
+    return TeamById(TS::s_side);
 }
 
 // The shown side's eleven; none without a side.
@@ -251,7 +251,7 @@ void HandleTacticsOrder() {
 
 void OpenSeriesOf(int seriesId) {
     const TourSeries* s = TourSeriesById(seriesId);
-    if (!s || s->m_id != seriesId) return;
+    if (!s) return;
     OpenSeriesOverview(seriesId, false);
 }
 

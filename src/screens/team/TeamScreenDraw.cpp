@@ -34,7 +34,7 @@ constexpr float GOOD_FORM = 6.0f;
 constexpr float BAD_FORM = -6.0f;
 
 const Team* ShownTeam() {
-    return ClubById(TS::s_side);
+    return TeamById(TS::s_side);
 }
 
 bool InEleven(const Team& team, int32_t id) {
@@ -192,7 +192,7 @@ void DrawFixturesPage() {
         const int y = TEAM_FIXTURE_TOP + TEAM_ROW_HEIGHT * n + 3;
         const uint32_t colour = FixtureColour(row);
         const char* other = SideName(row.m_home == TS::s_side ? row.m_away : row.m_home);
-        const Ground* ground = GroundWithId(row.m_ground);
+        const Ground* ground = GroundById(row.m_ground);
         const char* cells[] = {DateText(row), *other ? other : "-", ground ? ground->m_name : "-",
                                CompetitionLabel(row), ResultForTeam(row, TS::s_side)};
         for (size_t c = 0; c < std::size(cells); ++c)
@@ -265,11 +265,11 @@ void DrawInfoPage(const Team& team) {
     if (const StaffMember* s = team.m_coach >= 1 ? StaffMemberById(team.m_coach) : nullptr)
         std::snprintf(coach, sizeof coach, "%s %s", s->m_firstName, s->m_surname);
     InfoRow(220, "Coach", coach);
-    const Ground* ground = GroundWithId(team.m_ground);
+    const Ground* ground = GroundById(team.m_ground);
     InfoRow(240, "Ground", ground ? ground->m_name : "-");
     TableText(300, 260, TEXT_WHITE, "%s", ground ? ground->m_town : "");
     TableText(300, 280, TEXT_WHITE, "%s", ground ? ground->m_region : "");
-    const Climate* climate = ground ? ClimateWithId(ground->m_climate) : nullptr;
+    const Climate* climate = ground ? ClimateById(ground->m_climate) : nullptr;
     InfoRow(300, "Region", climate ? climate->m_name : "-");
     if (climate) DrawForecast(*ground, *climate);
 }

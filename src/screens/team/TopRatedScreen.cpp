@@ -44,12 +44,12 @@ void ShowList(int32_t list) {
 
 const char* TeamName(int id) {
     const Team* t = id > 0 ? TeamById(id) : nullptr;
-    return t && t->m_id == id ? t->m_name : "-";
+    return t ? t->m_name : "-";
 }
 
 const char* CountryName(int id) {
     const Country* c = id > 0 ? CountryById(id) : nullptr;
-    return c && c->m_id == id ? c->m_name : "-";
+    return c ? c->m_name : "-";
 }
 
 }  // namespace

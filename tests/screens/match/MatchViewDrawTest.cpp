@@ -171,7 +171,7 @@ TEST_F(MatchViewDrawTest, CompetitionLineAndOtherScoresLabel) {
         {640, FORMAT_TEST, seriesTitle, "Test"},
         {641, FORMAT_TEST, "", "Test"},  // no such series
     };
-    Competition* fc = CompetitionWithId(test::COMP_FC);
+    Competition* fc = CompetitionById(test::COMP_FC);
     std::snprintf(fc->m_name, sizeof fc->m_name, "County Cup");
     std::snprintf(fc->m_shortName, sizeof fc->m_shortName, "FCC");
     for (const Case& c : cases) {
