@@ -443,8 +443,8 @@ int CreateCoach(int countryId, float reputation) {
     StaffMember s;
     const int id = NextStaffId();
     s.m_id = id;
-    std::snprintf(s.m_firstName, sizeof s.m_firstName, "%s", RandomFirstName(countryId));
-    std::snprintf(s.m_surname, sizeof s.m_surname, "%s", RandomSurname(countryId));
+    std::snprintf(s.m_firstName, sizeof s.m_firstName, "%s", RandomFirstName(countryId).c_str());
+    std::snprintf(s.m_surname, sizeof s.m_surname, "%s", RandomSurname(countryId).c_str());
     s.m_birthDay = Rand() % 28 + 1;
     s.m_birthMonth = Rand() % 12 + 1;
     s.m_birthYear = g_cricket.m_date.m_year - 38 - Rand() % 20;

@@ -70,7 +70,7 @@ void WriteSeriesResult(const PendingNewsItem& item, InboxMessage& m, const std::
         m.m_headline = winner > 0 ? Format("%s win the triangular series", SideName(winner))
                                   : std::string("Triangular series over");
         m.m_body = Format("The triangular series in %s is over. %s.", SideName(triangular->m_host),
-                          TournamentStatusText(*triangular));
+                          TournamentStatusText(*triangular).c_str());
         return;
     }
     const TourSeries* series = TourSeriesById(id);
@@ -80,7 +80,7 @@ void WriteSeriesResult(const PendingNewsItem& item, InboxMessage& m, const std::
                           : known         ? "one-day series"
                                           : "series");
     m.m_body = known ? Format("The series between %s and %s has finished. %s.", side.c_str(), side2.c_str(),
-                              SeriesStatusText(*series))
+                              SeriesStatusText(*series).c_str())
                      : Format("The series between %s and %s has finished.", side.c_str(), side2.c_str());
 }
 
@@ -145,25 +145,19 @@ void WriteMatchResult(const PendingNewsItem& item, InboxMessage& m, const std::s
     const Ground* g = GroundById(match->mi_ground);
     const std::string ground = g ? g->m_name : "";
     m.m_body = Format("%s%s%s: %s.", what.c_str(), ground.empty() ? "" : " at ", ground.c_str(),
-                      match->ResultText());
+                      match->ResultText().c_str());
 }
 
 }  // namespace
 
-const char* PlayerName(int playerId) {
-    static char buffer[64];
-    buffer[0] = 0;
-    if (const Player* p = PlayerById(playerId))
-        std::snprintf(buffer, sizeof buffer, "%s %s", p->m_firstName, p->m_surname);
-    return buffer;
+std::string PlayerName(int playerId) {
+    const Player* p = PlayerById(playerId);
+    return p ? Format("%s %s", p->m_firstName, p->m_surname) : "";
 }
 
-const char* CoachName(int staffId) {
-    static char buffer[64];
-    buffer[0] = 0;
-    if (const StaffMember* s = StaffMemberById(staffId))
-        std::snprintf(buffer, sizeof buffer, "%s %s", s->m_firstName, s->m_surname);
-    return buffer;
+std::string CoachName(int staffId) {
+    const StaffMember* s = StaffMemberById(staffId);
+    return s ? Format("%s %s", s->m_firstName, s->m_surname) : "";
 }
 
 InboxMessage WriteNewsItem(const PendingNewsItem& item) {

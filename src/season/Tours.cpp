@@ -13,6 +13,7 @@
 #include "season/Standings.h"
 #include "season/Tournaments.h"
 #include "world/Services.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -390,37 +391,28 @@ int TriangularWinner(const Series& s) {
     return s.mv_standings.empty() ? 0 : s.mv_standings[0].m_team;
 }
 
-const char* TournamentStatusText(const Series& s) {
-    static char buffer[96];
+std::string TournamentStatusText(const Series& s) {
     const FinalsScore score = ScoreFinals(s);
     auto name = [](int id) {
         const Country* c = CountryById(id);
         return c ? c->m_name : "";
     };
-    if (const int winner = TriangularWinner(s)) {
-        std::snprintf(buffer, sizeof buffer, "%s won the tournament", name(winner));
-    } else if (score.m_played == 0) {
-        std::snprintf(buffer, sizeof buffer, "Finals to be played");
-    } else if (score.m_wins[0] == score.m_wins[1]) {
-        std::snprintf(buffer, sizeof buffer, "Finals level at %d-%d", score.m_wins[0], score.m_wins[1]);
-    } else {
-        const int lead = score.m_wins[0] > score.m_wins[1] ? 0 : 1;
-        std::snprintf(buffer, sizeof buffer, "%s lead the finals %d-%d", name(score.m_side[lead]),
-                      score.m_wins[lead], score.m_wins[1 - lead]);
-    }
-    return buffer;
+    if (const int winner = TriangularWinner(s)) return Format("%s won the tournament", name(winner));
+    if (score.m_played == 0) return "Finals to be played";
+    if (score.m_wins[0] == score.m_wins[1])
+        return Format("Finals level at %d-%d", score.m_wins[0], score.m_wins[1]);
+    const int lead = score.m_wins[0] > score.m_wins[1] ? 0 : 1;
+    return Format("%s lead the finals %d-%d", name(score.m_side[lead]), score.m_wins[lead],
+                  score.m_wins[1 - lead]);
 }
 
-const char* DateRangeText(const TourSeries& s) {
-    static char buffer[40];
+std::string DateRangeText(const TourSeries& s) {
     const int lastDay = s.m_startDayOfSeason + std::max(s.m_matches - 1, 0) * std::max(s.m_dayStep, 0);
     const GameDate end = GameDate::FromSeasonDay(lastDay, s.m_season);
     if (end.m_month == s.m_startMonth && end.m_year == s.m_startYear)
-        std::snprintf(buffer, sizeof buffer, "%s %d", MonthShortName(s.m_startMonth), s.m_startYear);
-    else
-        std::snprintf(buffer, sizeof buffer, "%s %d - %s %d", MonthShortName(s.m_startMonth), s.m_startYear,
-                      MonthShortName(end.m_month), end.m_year);
-    return buffer;
+        return Format("%s %d", MonthShortName(s.m_startMonth), s.m_startYear);
+    return Format("%s %d - %s %d", MonthShortName(s.m_startMonth), s.m_startYear, MonthShortName(end.m_month),
+                  end.m_year);
 }
 
 bool HasInternationalEngagement(int countryId, int withinDays) {

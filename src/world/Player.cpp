@@ -6,6 +6,7 @@
 
 #include "world/GameDate.h"
 #include "world/Random.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -213,12 +214,8 @@ const char* Player::BowlingRatingWord() const {
     return AbilityWord(BowlingRatingValue());
 }
 
-const char* Player::InjuryLengthText() const {
-    if (m_daysOut < 0) {
-        static char buffer[24];
-        std::snprintf(buffer, sizeof buffer, "%d days", m_daysOut);
-        return buffer;
-    }
+std::string Player::InjuryLengthText() const {
+    if (m_daysOut < 0) return Format("%d days", m_daysOut);
     for (const InjuryBand& band : INJURY_BANDS) {
         if (m_daysOut <= band.m_maxDays) return band.m_text;
     }
@@ -254,23 +251,13 @@ int Player::CurrentClub() const {
     return CurrentClubIn(g_cricket.m_date.m_month);
 }
 
-const char* Player::ShortName(int width) const {
-    const size_t length = strnlen(m_surname, sizeof m_surname);
-    const bool fits = width >= 0 && length <= static_cast<size_t>(width);
-    if (fits && length < sizeof m_surname) return m_surname;
-    static char buffer[sizeof m_surname + 2];
-    if (fits) {
-        // A surname that fills its whole field carries no terminator.
-        std::memcpy(buffer, m_surname, length);
-        buffer[length] = '\0';
-        return buffer;
-    }
+std::string Player::ShortName(int width) const {
+    // A surname that fills its whole field carries no terminator.
+    const std::string surname(m_surname, strnlen(m_surname, sizeof m_surname));
+    if (width >= 0 && surname.size() <= static_cast<size_t>(width)) return surname;
     // A width below 2 leaves only the full stop.
-    const size_t keep = static_cast<size_t>(std::clamp(width - 2, 0, static_cast<int>(length)));
-    std::memcpy(buffer, m_surname, keep);
-    buffer[keep] = '.';
-    buffer[keep + 1] = '\0';
-    return buffer;
+    const size_t keep = static_cast<size_t>(std::clamp(width - 2, 0, static_cast<int>(surname.size())));
+    return surname.substr(0, keep) + '.';
 }
 
 void Player::ClearContract(int sideId) {
@@ -377,18 +364,15 @@ int Player::SetWage(int sideId) {
     return wage;
 }
 
-const char* ContractEndDateText(int kind, int seasons) {
-    static char buffer[24];
+std::string ContractEndDateText(int kind, int seasons) {
     const GameDate& now = g_cricket.m_date;
     int year = now.m_year + seasons;
     if (kind == 1) {
         if (now.m_month <= 4) --year;
-        std::snprintf(buffer, sizeof buffer, "Apr 30 %d", year);
-    } else {
-        if (now.m_month <= 10) --year;
-        std::snprintf(buffer, sizeof buffer, "Oct 31 %d", year);
+        return Format("Apr 30 %d", year);
     }
-    return buffer;
+    if (now.m_month <= 10) --year;
+    return Format("Oct 31 %d", year);
 }
 
 }  // namespace ravel

@@ -28,7 +28,8 @@ constexpr int OTHER_SCORES_STEP = 90;
 
 // A score of the page: "%d/%d", or "%d" all out; nothing before the innings.
 void OtherScore(const Innings& in, int x, int y) {
-    if (in.mb_started) g_system->DrawText(x, y, ALIGN_LEFT, MV_WHITE, Font18Bold(), "%s", ScoreText(in));
+    if (in.mb_started)
+        g_system->DrawText(x, y, ALIGN_LEFT, MV_WHITE, Font18Bold(), "%s", ScoreText(in).c_str());
 }
 
 void DrawOtherMatch(const Match& match, int row) {
@@ -47,7 +48,7 @@ void DrawOtherMatch(const Match& match, int row) {
     OtherScore(match.m_innings[1], 430, y + 20);
     OtherScore(match.m_innings[3], 530, y + 20);
     s.DrawText(230, 570 + OTHER_SCORES_STEP * row, ALIGN_LEFT, MV_WHITE, Font14Bold(), "%s",
-               match.ResultText());
+               match.ResultText().c_str());
 }
 
 }  // namespace

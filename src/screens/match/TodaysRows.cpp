@@ -32,11 +32,11 @@ constexpr int NAMED_WICKETS = 1;
 constexpr size_t NAMED_TEXT_LIMIT = 17;
 
 void DrawPerformers(const Innings& innings, int y) {
-    const char* batsman = getbathighlights(innings);
-    if (TopBatsmanRuns(innings) > NAMED_RUNS && std::strlen(batsman) < NAMED_TEXT_LIMIT)
-        TableText(660, y, PERFORMER_GREY, "%s", batsman);
+    const std::string batsman = getbathighlights(innings);
+    if (TopBatsmanRuns(innings) > NAMED_RUNS && batsman.size() < NAMED_TEXT_LIMIT)
+        TableText(660, y, PERFORMER_GREY, "%s", batsman.c_str());
     if (TopBowlerWickets(innings) > NAMED_WICKETS)
-        TableText(805, y, PERFORMER_GREY, "%s", BowlHighlights(innings));
+        TableText(805, y, PERFORMER_GREY, "%s", BowlHighlights(innings).c_str());
 }
 
 }  // namespace
@@ -65,7 +65,7 @@ const char* FilterCaption(int32_t filter, const char* international) {
     return country ? country->m_name : "";
 }
 
-const char* CompetitionHeading(int32_t c) {
+std::string CompetitionHeading(int32_t c) {
     if (c == COMP_TOUR_THREE_DAY) return "Tour Match - 3 day";
     if (c == COMP_TOUR_ONE_DAY) return "Tour Match - 1 day";
     if (c == COMP_TOUR_FOUR_DAY) return "Tour Match - 4 day";
@@ -108,7 +108,8 @@ int DrawInningsLines(const Match& match, int y) {
             if (!innings.mb_started) continue;
             const int lineY = y + 20 * lines;
             if (!oneInnings) TableText(450, lineY, INNINGS_GREY, i < 2 ? "1st inn" : "2nd inn");
-            TableText(oneInnings ? 430 : 530, lineY, WHITE, "%s", InningsScoreText(innings, oneInnings));
+            TableText(oneInnings ? 430 : 530, lineY, WHITE, "%s",
+                      InningsScoreText(innings, oneInnings).c_str());
             DrawPerformers(innings, lineY);
             ++lines;
         }
@@ -124,7 +125,7 @@ void DrawTodaysFrame(const char* title, const char* clock) {
     DrawCoachName();
     g_system->DrawText(512, 15, ALIGN_CENTRE, WHITE, g_game->m_fontTitle.get(), "%s", title);
     g_system->DrawText(230, 120, ALIGN_LEFT, WHITE, g_game->m_fontText.get(), "%s",
-                       g_cricket.m_date.DateText());
+                       g_cricket.m_date.DateText().c_str());
 }
 
 void FindTodaysTopPerformers() {

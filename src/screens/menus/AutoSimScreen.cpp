@@ -187,7 +187,7 @@ void CAutoSimScreen::Render() {
                 const InboxMessage& message = inbox[i];
                 const int y = NEWS_TOP + NEWS_LINE * static_cast<int>(i - first);
                 sys.DrawText(NEWS_DATE_X, y, ALIGN_LEFT, TEXT_YELLOW, text, "%s",
-                             DateLongText(message.m_day, message.m_month, message.m_year));
+                             DateLongText(message.m_day, message.m_month, message.m_year).c_str());
                 sys.DrawText(NEWS_TEXT_X, y, ALIGN_LEFT, TEXT_WHITE, text, "%s", message.m_headline.c_str());
             }
         }

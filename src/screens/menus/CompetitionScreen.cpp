@@ -529,7 +529,7 @@ void CS::FillSeasonSelector() {
     for (const Season& s : g_world.mv_seasons)
         if (s.m_season >= FIRST_SEASON && s.m_season <= CurrentSeason())
             combo->AddListItem(s.m_label, s.m_season);
-    combo->SetCaption(SeasonLabel(combo->GetSelectedValue()));
+    combo->SetCaption(SeasonLabel(combo->GetSelectedValue()).c_str());
 }
 
 void CS::BuildCompetitionStatsLists() {
@@ -590,7 +590,7 @@ void CS::Enter() {
     BuildCompetitionStatsLists();
     s_comboSeason = s_controls.Make<CComboBox>(800, 140, 150, 25);
     FillSeasonSelector();
-    s_comboSeason->SetCaption(SeasonLabel(s_season));
+    s_comboSeason->SetCaption(SeasonLabel(s_season).c_str());
     BuildCompetitionSeriesLists();
     MakeTabs();
     s_btnPrevious = s_controls.Make<CButton>(210, 660, 300, 20, "Previous Season", "View previous season");

@@ -103,7 +103,7 @@ void DrawPairOverview(const TourSeries& s) {
     Centred(611, 300, TEXT_WHITE, "vs");
     DrawFlag(s.m_away, 576, 360);
     Centred(611, 400, TEXT_WHITE, SideName(s.m_away), title);
-    Centred(611, 600, TEXT_WHITE, SeriesStatusText(s), title);
+    Centred(611, 600, TEXT_WHITE, SeriesStatusText(s).c_str(), title);
 }
 
 void DrawTriangularOverview(const Series& s) {
@@ -130,7 +130,7 @@ void DrawTriangularOverview(const Series& s) {
     }
     if (!s.mv_finals.empty()) {
         Text(230, 440, TEXT_WHITE, "Finals");
-        Text(230, 460, TEXT_YELLOW, TournamentStatusText(s));
+        Text(230, 460, TEXT_YELLOW, TournamentStatusText(s).c_str());
     }
     Text(230, 340, TEXT_WHITE, "Explanation");
     static const char* const LINES[] = {
@@ -154,11 +154,11 @@ void DrawSchedule() {
         if (i >= SO::sv_schedule.size()) break;
         const FixtureListEntry& row = SO::sv_schedule[i];
         const int y = 190 + 40 * k;
-        Text(230, y, TEXT_WHITE, DateText(row));
-        Text(380, y, TEXT_WHITE, MatchTitle(row));
-        std::snprintf(text, sizeof text, "at %s", GroundText(row));
+        Text(230, y, TEXT_WHITE, DateText(row).c_str());
+        Text(380, y, TEXT_WHITE, MatchTitle(row).c_str());
+        std::snprintf(text, sizeof text, "at %s", GroundText(row).c_str());
         Text(230, y + 20, TEXT_YELLOW, text);
-        Text(680, y, TEXT_WHITE, ResultRuleText(row));
+        Text(680, y, TEXT_WHITE, ResultRuleText(row).c_str());
     }
 }
 
@@ -321,7 +321,7 @@ void SO::Render() {
     g_game->m_background.Draw(0, 0);
     g_system->ShadeRect(203, 103, 1019, 131);
     g_system->ShadeRect(203, 133, 1019, 695);
-    DrawFrameBars(g_cricket.m_date.ClockText());
+    DrawFrameBars(g_cricket.m_date.ClockText().c_str());
     g_system->FillRect(210, 188, 980, 190, TEXT_WHITE);
     CFont* title = g_game->m_fontTitle.get();
     const TourSeries* s = TourSeriesById(s_seriesId);

@@ -151,7 +151,7 @@ void CS::Render() {
     game.m_background.Draw(0, 0);
     g_system->ShadeRect(203, 103, 650, 695);
     g_system->ShadeRect(652, 103, 1019, 695);
-    DrawFrameBars(g_cricket.m_date.ClockText());
+    DrawFrameBars(g_cricket.m_date.ClockText().c_str());
     CFont* text = game.m_fontText.get();
     CFont* heavy = game.m_fontHeading.get();
     const Player* p = PlayerById(s_player);

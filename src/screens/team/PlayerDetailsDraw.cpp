@@ -137,7 +137,7 @@ void Availability(const Player& p, int x, int y) {
     Text(x, y + 20, ALIGN_LEFT, colour, Value(), "%s", duty);
     if (p.m_injured) {
         const InjuryType* injury = InjuryTypeById(p.m_injuryType);
-        Text(x, y + 40, ALIGN_LEFT, TEXT_INJURED, Value(), "Out for %s with %s", p.InjuryLengthText(),
+        Text(x, y + 40, ALIGN_LEFT, TEXT_INJURED, Value(), "Out for %s with %s", p.InjuryLengthText().c_str(),
              injury ? injury->m_description : "an injury");
     } else {
         Text(x, y + 40, ALIGN_LEFT, TEXT_WHITE, Value(), "%d per cent fit", static_cast<int>(p.m_condition));
@@ -359,7 +359,8 @@ void DrawTables(const Player& p, bool season) {
     }
     char first[64] = "Career";
     if (season)
-        std::snprintf(first, sizeof first, "Current Season: %s", SeasonLabel(g_cricket.m_date.m_season));
+        std::snprintf(first, sizeof first, "Current Season: %s",
+                      SeasonLabel(g_cricket.m_date.m_season).c_str());
     Text(230, 150, ALIGN_LEFT, TEXT_YELLOW, Value(), "%s", first);
     for (int kind = 0; kind < 4; ++kind) {
         const int t = 150 + 130 * kind;
@@ -400,13 +401,14 @@ void ContractPanel(const Player& p, bool north) {
         const bool theirSeason = (g_cricket.m_date.m_season % 2 == 0) == north;
         const int kind = north ? HEMI_NORTH : HEMI_SOUTH;
         if (seasons == 1 && g_cricket.m_date.m_dayOfSeason < FIRST_MONTH_DAYS && theirSeason) {
-            Text(valueX, 240, ALIGN_LEFT, TEXT_YELLOW, Value(), "%s", ContractEndDateText(kind, 1));
+            Text(valueX, 240, ALIGN_LEFT, TEXT_YELLOW, Value(), "%s", ContractEndDateText(kind, 1).c_str());
             g_system->DrawTextInRect(
                 labelX, 300, labelX + 350, 400, ALIGN_LEFT, TEXT_LIGHT_GREY, Heavy(), "%s",
                 "Contract is due to run out soon, player will either sign a new deal, sign a "
                 "deal with another club, or become a free agent");
         } else {
-            Text(valueX, 240, ALIGN_LEFT, TEXT_WHITE, Value(), "%s", ContractEndDateText(kind, seasons));
+            Text(valueX, 240, ALIGN_LEFT, TEXT_WHITE, Value(), "%s",
+                 ContractEndDateText(kind, seasons).c_str());
         }
     }
     // Clubs interested in him, in the panel of the season being played.
@@ -525,7 +527,7 @@ void DrawHistory(const Player& p) {
     const int n = std::min(count, HISTORY_ROWS);
     for (int i = 0; i < n && first + i < count; ++i) {
         const PlayerStats& s = PD::sv_filtered[static_cast<size_t>(first + i)];
-        HistoryLine(s, 200 + 20 * i, bowling, withTeam, SeasonLabel(s.m_season));
+        HistoryLine(s, 200 + 20 * i, bowling, withTeam, SeasonLabel(s.m_season).c_str());
     }
     if (n > 0) {
         DrawTile(bowling ? BOWL_ICON : BAT_ICON, 220, 152);
@@ -554,7 +556,7 @@ const char* ClubLine(const Player& p, char* buffer, size_t size) {
 void PD::Render() {
     CGame& game = *g_game;
     game.m_background.Draw(0, 0);
-    DrawFrameBars(g_cricket.m_date.ClockText());
+    DrawFrameBars(g_cricket.m_date.ClockText().c_str());
     const Player* p = PlayerById(s_player);
     if (p) {
         Text(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "%s %s", p->m_firstName,

@@ -116,7 +116,7 @@ void ContractCells(int seasons, int wage, int hemisphere, int x, int wageX, int 
         return;
     }
     Text(x, y, ALIGN_CENTRE, seasons == 1 ? TEXT_YELLOW : TEXT_WHITE, font, "%s",
-         ContractEndDateText(hemisphere, seasons));
+         ContractEndDateText(hemisphere, seasons).c_str());
     Text(wageX, y, ALIGN_CENTRE, TEXT_WHITE, font, "%d", wage);
 }
 

@@ -400,7 +400,7 @@ void TS::AutoSelect() {
 void TS::LoadFixtures(int season) {
     sv_fixtures = FixturesOf(s_side, season);
     if (s_comboSeason && s_comboSeason->ItemCount() > 0)
-        s_comboSeason->SetCaption(SeasonLabel(s_comboSeason->GetSelectedValue()));
+        s_comboSeason->SetCaption(SeasonLabel(s_comboSeason->GetSelectedValue()).c_str());
 }
 
 void TS::FillSeasonList() {
@@ -413,7 +413,7 @@ void TS::FillSeasonList() {
         if (!FixturesOf(s_side, it->m_season).empty()) combo.AddListItem(it->m_label, it->m_season);
     }
     if (combo.ItemCount() > 0)
-        combo.SetCaption(SeasonLabel(combo.GetSelectedValue()));
+        combo.SetCaption(SeasonLabel(combo.GetSelectedValue()).c_str());
     else
         Hide(&combo);
 }
