@@ -151,7 +151,7 @@ bool RecordsRoundTrip(const std::string& folder) {
 
 void Leader(const char* name, int competition) {
     Competition* table = CompetitionById(competition);
-    if (!table || table->m_id != competition || table->mv_standings.empty()) return;
+    if (!table || table->mv_standings.empty()) return;
     const bool oneDay = competition == COMP_ODI_CHAMPIONSHIP;
     auto rating = [oneDay](const StandingsRow& r) {
         const int count = oneDay ? r.m_odiCount : r.m_testCount;

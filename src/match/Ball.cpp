@@ -382,15 +382,15 @@ void Match::CheckExtras() {
             int t = Rand() % 5 + b.mi_releaseTick;
             s.AddMarker(SND_NO_BALL, t);
             s.AddCaption(t, t + 20, CAPTION_YELLOW, "NO BALL!");
-            if (const char* w = ExtrasWarning(figures.mi_noBalls + 1, false))
-                s.AddCaption(t + 10, t + 30, CAPTION_WHITE, w);
+            if (const std::string w = ExtrasWarning(figures.mi_noBalls + 1, false); !w.empty())
+                s.AddCaption(t + 10, t + 30, CAPTION_WHITE, w.c_str());
             AnimNoBall();
         } else if (mb_wide) {
             int t = Rand() % 5 + b.mi_arriveTick + 2;
             s.AddMarker(SND_WIDE, t);
             s.AddCaption(t, t + 20, CAPTION_YELLOW, "WIDE!");
-            if (const char* w = ExtrasWarning(figures.mi_wides + 1, true))
-                s.AddCaption(t + 10, t + 30, CAPTION_WHITE, w);
+            if (const std::string w = ExtrasWarning(figures.mi_wides + 1, true); !w.empty())
+                s.AddCaption(t + 10, t + 30, CAPTION_WHITE, w.c_str());
             int m = b.mi_movement;
             bool flag = m == 9001 || m == 9003 || m == 9004 || m == 9006 || m == 9007 || m == 9009;
             AnimWide(flag ? 1 : 0);

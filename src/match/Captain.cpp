@@ -219,13 +219,7 @@ void Match::StageDelivery() {
         const PlanBall& pb = *b.mp_planBall;
         if (pb.m_field != b.mi_setupId) {  // a plan keeps its field for many balls: search on a change only
             b.mi_setupId = pb.m_field;
-            b.mi_setupPos = -1;
-            for (size_t i = 0; i < g_world.mv_fieldSetups.size(); ++i) {
-                if (g_world.mv_fieldSetups[i].m_id == pb.m_field) {
-                    b.mi_setupPos = static_cast<int>(i);
-                    break;
-                }
-            }
+            b.mi_setupPos = FindFieldSetupIndex(pb.m_field);
         }
         b.mi_fieldSetup = b.mi_setupPos;
     }

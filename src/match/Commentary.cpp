@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "world/Random.h"
+#include "world/Text.h"
 
 namespace ravel {
 
@@ -128,8 +129,7 @@ const char* StrokeLine(int stroke, CommentaryGroup group) {
     return StrokeLineAt(stroke, group, Rand() % STROKE_LINES);
 }
 
-const char* ExtrasWarning(int count, bool wide) {
-    static char s_buffer[80];
+std::string ExtrasWarning(int count, bool wide) {
     if (count == 3) {
         return wide ? "That's his 3rd wide of the innings, captain won't be happy"
                     : "That's his 3rd of the innings, captain won't be happy";
@@ -139,13 +139,11 @@ const char* ExtrasWarning(int count, bool wide) {
                     : "That's his 4th of the innings, he's got a problem there";
     }
     if (count >= 5 && count <= 14) {
-        std::snprintf(s_buffer, sizeof s_buffer,
-                      wide ? "That's his %dth wide so far this innings, not good at all"
+        return Format(wide ? "That's his %dth wide so far this innings, not good at all"
                            : "That's his %dth so far this innings, not good at all",
                       count);
-        return s_buffer;
     }
-    return nullptr;
+    return "";
 }
 
 const char* MissLine() {

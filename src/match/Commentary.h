@@ -3,6 +3,8 @@
 // line of a group at random.
 #pragma once
 
+#include <string>
+
 namespace ravel {
 
 // Stroke codes.
@@ -41,9 +43,9 @@ inline constexpr const char* RUNUP_TO_STRIKER = "%s runs in to bowl to %s";
 inline constexpr const char* RUNUP_ON_HIS_WAY = "%s on his way in";
 inline constexpr const char* RUNUP_RUNS_IN = "%s runs in";
 inline constexpr const char* RUNUP_FROM_END = "%s runs in from the %s";
-// The warning after a bowler's n-th no ball (or wide) of the innings; nullptr
+// The warning after a bowler's n-th no ball (or wide) of the innings; ""
 // below the third and after the fourteenth.
-const char* ExtrasWarning(int count, bool wide);
+std::string ExtrasWarning(int count, bool wide);
 
 // Fixed lines of the shot.
 const char* MissLine();    // "%s plays and misses" and the like

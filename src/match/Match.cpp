@@ -11,6 +11,7 @@
 #include "season/Tournaments.h"
 #include "world/Random.h"
 #include "world/Services.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -37,7 +38,7 @@ int32_t OpeningPlanFor(int32_t bowlType) {
 int32_t KnockoutStageOf(int32_t competitionId) {
     if (competitionId < 500) {
         const Competition* c = CompetitionById(competitionId);
-        if (!c || c->m_id != competitionId) return STAGE_LEAGUE;
+        if (!c) return STAGE_LEAGUE;
         return c->m_stage >= STAGE_QUARTER_FINALS && c->m_stage <= STAGE_FINAL ? c->m_stage : STAGE_LEAGUE;
     }
     if (competitionId < COMP_FIRST_TOURNAMENT || competitionId > 549) return STAGE_LEAGUE;
@@ -167,24 +168,16 @@ const char* SurnameOf(int32_t playerId) {
 
 }  // namespace
 
-const char* getbathighlights(const Innings& innings) {
-    static char text[64];
-    text[0] = '\0';
-    if (const BatsmanFigures* top = TopBatsman(innings)) {
-        std::snprintf(text, sizeof text, "%s %d%s", SurnameOf(top->mi_player), BatsmanRuns(*top),
-                      top->mi_howOut == -1 ? "*" : "");
-    }
-    return text;
+std::string getbathighlights(const Innings& innings) {
+    const BatsmanFigures* top = TopBatsman(innings);
+    if (!top) return "";
+    return Format("%s %d%s", SurnameOf(top->mi_player), BatsmanRuns(*top), top->mi_howOut == -1 ? "*" : "");
 }
 
-const char* BowlHighlights(const Innings& innings) {
-    static char text[64];
-    text[0] = '\0';
-    if (const BowlerFigures* top = TopBowler(innings)) {
-        std::snprintf(text, sizeof text, "%s %d/%d", SurnameOf(top->mi_player), top->mi_wickets,
-                      top->mi_runs);
-    }
-    return text;
+std::string BowlHighlights(const Innings& innings) {
+    const BowlerFigures* top = TopBowler(innings);
+    if (!top) return "";
+    return Format("%s %d/%d", SurnameOf(top->mi_player), top->mi_wickets, top->mi_runs);
 }
 
 int32_t TopBatsmanRuns(const Innings& innings) {
@@ -575,21 +568,14 @@ BallAnimScript& Match::AnimScript(int index) {
 }
 
 const char* Match::TeamName(int32_t sideId) const {
-    static char buffers[2][64];
-    char* buffer = buffers[sideId == mi_team2 ? 1 : 0];
-    std::snprintf(buffer, sizeof(buffers[0]), "%s", SideName(sideId));
-    return buffer;
+    return SideName(sideId);
 }
 
 const char* Match::TeamShortName(int32_t sideId) const {
-    static char buffers[2][16];
-    char* buffer = buffers[sideId == mi_team2 ? 1 : 0];
-    std::snprintf(buffer, sizeof(buffers[0]), "%s", SideShortName(sideId));
-    return buffer;
+    return SideShortName(sideId);
 }
 
-const char* MatchTitle(const Match& match) {
-    static char buffer[160];
+std::string MatchTitle(const Match& match) {
     if (match.mi_stage >= STAGE_QUARTER_FINALS && match.mi_stage <= STAGE_FINAL) {
         static const char* const ROUNDS[] = {"Quarter Final", "Semi Final", "Final"};
         const char* name = "";
@@ -598,24 +584,17 @@ const char* MatchTitle(const Match& match) {
         const Competition* c = CompetitionById(match.mi_competition);
         if (t && t->m_name[0]) {
             name = t->m_name;
-        } else if (c && c->m_id == match.mi_competition) {
+        } else if (c) {
             name = c->m_name;
         }
-        if (name[0]) {
-            std::snprintf(buffer, sizeof(buffer), "%s %s", name,
-                          ROUNDS[match.mi_stage - STAGE_QUARTER_FINALS]);
-            return buffer;
-        }
+        if (name[0]) return Format("%s %s", name, ROUNDS[match.mi_stage - STAGE_QUARTER_FINALS]);
     }
-    char home[64];
-    std::snprintf(home, sizeof(home), "%s", match.TeamName(match.mi_team1));
-    std::snprintf(buffer, sizeof(buffer), "%s vs %s", home, match.TeamName(match.mi_team2));
-    return buffer;
+    return Format("%s vs %s", match.TeamName(match.mi_team1), match.TeamName(match.mi_team2));
 }
 
 void CreateMatchForFixture(int32_t fixtureId) {
     Fixture* fixture = FixtureById(fixtureId);
-    if (!fixture || fixture->m_id != fixtureId) {
+    if (!fixture) {
         DebugLog("Error: no fixture %d to create a match for\n", fixtureId);
         return;
     }
@@ -633,7 +612,7 @@ void CreateMatchForFixture(int32_t fixtureId) {
 
     int32_t competition = fixture->m_competition;
     const Competition* record = CompetitionById(competition);
-    bool competitionNoDraw = record && record->m_id == competition && record->m_noDraw == 1;
+    bool competitionNoDraw = record && record->m_noDraw == 1;
     auto registerSide = [&match](int side, bool national, bool oneDay) {
         int32_t sideId = side == 1 ? match->mi_team1 : match->mi_team2;
         bool human = false;

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "match/Ball.h"
@@ -288,10 +289,9 @@ inline int DirectionIndex(int pictureBearing) {
     return row * 2 + (bearing < 180 ? 0 : 1);
 }
 // The innings' top batsman, "Surname 45" ("45*" not out), and top bowler,
-// "Surname 3/24", as FindTopPerformers last found them; "" for none. Static
-// buffers of their own.
-const char* getbathighlights(const Innings& innings);
-const char* BowlHighlights(const Innings& innings);
+// "Surname 3/24", as FindTopPerformers last found them; "" for none.
+std::string getbathighlights(const Innings& innings);
+std::string BowlHighlights(const Innings& innings);
 // Runs of the top batsman and wickets of the top bowler; -1 for none.
 int32_t TopBatsmanRuns(const Innings& innings);
 int32_t TopBowlerWickets(const Innings& innings);
@@ -469,7 +469,7 @@ public:
     void StoreRunRateFigures();
     void UpdatePlayerPoints();
     void UpdatePlayerRecords();
-    const char* ResultText() const;
+    std::string ResultText() const;
 
     // The event log (Events.cpp).
     void AddEvent(int32_t kind, int32_t innings, std::initializer_list<int32_t> values);
@@ -682,8 +682,8 @@ inline int32_t Match::RemainingOvers() const {
 }
 
 // "Home vs Away", or for a knock-out round "<competition> Final",
-// "<competition> Semi Final", "<competition> Quarter Final"; static buffer.
-const char* MatchTitle(const Match& match);
+// "<competition> Semi Final", "<competition> Quarter Final".
+std::string MatchTitle(const Match& match);
 
 // The computer's choice at the toss: 2 (bowl) where the climate's damp (its
 // last value) reaches its third weather threshold, else 1 (bat).

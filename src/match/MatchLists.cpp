@@ -19,14 +19,12 @@ int FindIn(const std::vector<std::unique_ptr<Match>>& list, int32_t matchId) {
     for (size_t i = 0; i < list.size(); ++i) {
         if (list[i] && list[i]->mi_id == matchId) return static_cast<int>(i);
     }
-    return 0;
+    return -1;
 }
 
 Match* ExactIn(const std::vector<std::unique_ptr<Match>>& list, int32_t matchId) {
-    for (const auto& match : list) {
-        if (match && match->mi_id == matchId) return match.get();
-    }
-    return nullptr;
+    const int position = FindIn(list, matchId);
+    return position < 0 ? nullptr : list[static_cast<size_t>(position)].get();
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ class Match;
 extern std::vector<std::unique_ptr<Match>> g_currentMatches;
 extern std::vector<std::unique_ptr<Match>> g_completedMatches;
 
-// Position of the first match with the id; 0 when none has it.
+// Position of the first match with the id; -1 when none has it.
 int FindCurrentMatchIndex(int32_t matchId);
 int FindCompletedMatchIndex(int32_t matchId);
 // The match with the id in either list, or nullptr.

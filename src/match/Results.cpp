@@ -7,6 +7,7 @@
 
 #include "match/Match.h"
 #include "match/MatchLists.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -250,7 +251,7 @@ void Match::StoreRunRateFigures() {
 void Match::ComputeBonusPoints() {
     mi_bonus.fill(0);
     const Competition* competition = CompetitionById(mi_competition);
-    if (!competition || competition->m_id != mi_competition) return;
+    if (!competition) return;
     if (competition->m_bonusRule == BONUS_FIRST_CLASS && IsFirstClass()) {
         for (int inn = 0; inn < 2; ++inn) {
             const Innings& innings = m_innings[inn];
@@ -336,16 +337,9 @@ void Match::UpdatePlayerRecords() {
     }
 }
 
-const char* Match::ResultText() const {
-    static char buffer[160];
-    auto name = [this](int32_t side) {
-        static char names[2][64];
-        char* out = names[side == mi_team2 ? 1 : 0];
-        std::snprintf(out, 64, "%s", TeamName(side));
-        return out;
-    };
+std::string Match::ResultText() const {
     if (mi_playState == PLAY_MATCH_OVER || mi_resultKind != RESULT_NONE) {
-        const char* winner = name(mi_winner);
+        const char* winner = TeamName(mi_winner);
         switch (mi_resultKind) {
             case RESULT_TIE:
                 return "Match tied";
@@ -354,32 +348,25 @@ const char* Match::ResultText() const {
             case RESULT_NO_RESULT:
                 return "No result";
             case RESULT_WON_BY_INNINGS:
-                std::snprintf(buffer, sizeof(buffer), "%s won by an innings and %d run%s", winner, mi_margin,
+                return Format("%s won by an innings and %d run%s", winner, mi_margin,
                               mi_margin == 1 ? "" : "s");
-                return buffer;
             default:
                 break;
         }
         switch (mi_margin) {
             case MARGIN_RUN_RATE:
-                std::snprintf(buffer, sizeof(buffer), "%s won on run rate", winner);
-                break;
+                return Format("%s won on run rate", winner);
             case MARGIN_FEWER_WICKETS:
-                std::snprintf(buffer, sizeof(buffer), "%s won, having lost fewer wickets", winner);
-                break;
+                return Format("%s won, having lost fewer wickets", winner);
             case MARGIN_FIRST_INNINGS_TOTAL:
-                std::snprintf(buffer, sizeof(buffer), "%s won on first innings", winner);
-                break;
+                return Format("%s won on first innings", winner);
             case MARGIN_FIRST_INNINGS_RATE:
-                std::snprintf(buffer, sizeof(buffer), "%s won on first innings run rate", winner);
-                break;
+                return Format("%s won on first innings run rate", winner);
             default:
-                std::snprintf(buffer, sizeof(buffer), "%s won by %d %s%s", winner, mi_margin,
+                return Format("%s won by %d %s%s", winner, mi_margin,
                               mi_resultKind == RESULT_WON_BATTING_LAST ? "wicket" : "run",
                               mi_margin == 1 ? "" : "s");
-                break;
         }
-        return buffer;
     }
     const Innings& innings = CurrentInnings();
     if (mi_tossWinner < 1 || (mi_currentInnings == 0 && innings.mi_legalBalls == 0 && mi_dayIndex == 0)) {
@@ -388,23 +375,15 @@ const char* Match::ResultText() const {
     int32_t batting = innings.mi_battingTeam;
     if (IsLastInnings()) {
         int32_t need = Target() - InningsTotal(innings);
-        std::snprintf(buffer, sizeof(buffer), "%s need %d more run%s to win", name(batting), need,
-                      need == 1 ? "" : "s");
-        return buffer;
+        return Format("%s need %d more run%s to win", TeamName(batting), need, need == 1 ? "" : "s");
     }
     if (mi_currentInnings == 0) {
-        std::snprintf(buffer, sizeof(buffer), "%s are %d for %d", name(batting), InningsTotal(innings),
-                      innings.Wickets());
-        return buffer;
+        return Format("%s are %d for %d", TeamName(batting), InningsTotal(innings), innings.Wickets());
     }
     int32_t lead = SideRuns(batting) - SideRuns(innings.mi_bowlingTeam);
-    if (lead == 0) {
-        std::snprintf(buffer, sizeof(buffer), "Scores level");
-    } else {
-        std::snprintf(buffer, sizeof(buffer), "%s %s by %d run%s", name(batting), lead > 0 ? "lead" : "trail",
-                      lead > 0 ? lead : -lead, (lead == 1 || lead == -1) ? "" : "s");
-    }
-    return buffer;
+    if (lead == 0) return "Scores level";
+    return Format("%s %s by %d run%s", TeamName(batting), lead > 0 ? "lead" : "trail",
+                  lead > 0 ? lead : -lead, (lead == 1 || lead == -1) ? "" : "s");
 }
 
 void FinishMatch(int position) {

@@ -142,7 +142,7 @@ void WriteInnings(std::string& html, const Match& m, const Innings& in, int numb
 }  // namespace
 
 std::string ScorecardHtml(const Match& m) {
-    std::string title = HtmlEscape(MatchTitle(m));
+    std::string title = HtmlEscape(MatchTitle(m).c_str());
     std::string html =
         "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + title +
         "</title>\n<style>\nbody { font-family: sans-serif; }\ntable { border-collapse: collapse; "
@@ -154,7 +154,7 @@ std::string ScorecardHtml(const Match& m) {
         html += "<p>Toss: " + HtmlEscape(m.TeamName(m.mi_tossWinner)) +
                 (m.mi_tossChoice == 1 ? ", elected to bat" : ", elected to field") + "</p>\n";
     }
-    html += "<p class=\"result\">" + HtmlEscape(m.ResultText()) + "</p>\n";
+    html += "<p class=\"result\">" + HtmlEscape(m.ResultText().c_str()) + "</p>\n";
     const int ORDER[2][4] = {{0, 1, 2, 3}, {0, 1, 3, 2}};
     const int* order = ORDER[m.mi_followOnState == INNINGS_FOLLOW_ON ? 1 : 0];
     for (int i = 0; i < 4; ++i) {

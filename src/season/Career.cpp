@@ -31,8 +31,8 @@ constexpr int32_t START_YEAR_SPAN = 770, START_YEAR_BASE = 7;
 void HandOverEarlierCoaches() {
     for (const UserCoach& profile : g_userCoaches) {
         if (StaffMember* staff = StaffMemberById(profile.m_staff.m_id)) staff->m_human = 0;
-        if (Team* team = ClubById(profile.m_staff.m_clubJob)) team->m_human = 0;
-        if (Country* country = NationalSideById(profile.m_staff.m_nationalJob)) country->m_human = 0;
+        if (Team* team = TeamById(profile.m_staff.m_clubJob)) team->m_human = 0;
+        if (Country* country = CountryById(profile.m_staff.m_nationalJob)) country->m_human = 0;
     }
     g_userCoaches.clear();
 }
@@ -144,8 +144,8 @@ void PrepareNewCareer() {
 }
 
 bool BeginCareer(const NewCoachRequest& request) {
-    Team* club = request.m_national ? nullptr : ClubById(request.m_sideId);
-    Country* country = request.m_national ? NationalSideById(request.m_sideId) : nullptr;
+    Team* club = request.m_national ? nullptr : TeamById(request.m_sideId);
+    Country* country = request.m_national ? CountryById(request.m_sideId) : nullptr;
     if ((!club && !country) || SideHeldByHuman(request.m_sideId)) return false;
 
     StampStartDate();
@@ -161,7 +161,7 @@ bool BeginCareer(const NewCoachRequest& request) {
 }
 
 bool BeginCustomTourCoach(int32_t countryId) {
-    Country* country = NationalSideById(countryId);
+    Country* country = CountryById(countryId);
     if (!country) return false;
     HandOverEarlierCoaches();
     NewCoachRequest request;

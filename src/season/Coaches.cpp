@@ -123,7 +123,7 @@ void AnnounceDeparture(StaffMember& coach, int sideId, int newsCode) {
 // Ends a club job whatever the day: shared by resignations and the sack.
 void EndClubJob(StaffMember& coach, int newsCode) {
     const int clubId = coach.m_clubJob;
-    VacatePost(ClubById(clubId), coach);
+    VacatePost(TeamById(clubId), coach);
     RecordTimeAtClub(coach);
     coach.m_clubJob = 0;
     coach.m_daysAtClub = 0;
@@ -132,7 +132,7 @@ void EndClubJob(StaffMember& coach, int newsCode) {
 
 void EndNationalJob(StaffMember& coach, int newsCode) {
     const int countryId = coach.m_nationalJob;
-    VacatePost(NationalSideById(countryId), coach);
+    VacatePost(CountryById(countryId), coach);
     coach.m_nationalJob = 0;
     AnnounceDeparture(coach, countryId, newsCode);
 }
@@ -354,8 +354,8 @@ void JobSecurityResultUpdate(int sideId, int code) {
     }
     float* security = nullptr;
     if (sideId >= FIRST_CLUB_ID) {
-        if (Team* t = ClubById(sideId); t && t->m_coach > 0) security = &t->m_jobSecurity;
-    } else if (Country* c = NationalSideById(sideId); c && c->m_coach > 0) {
+        if (Team* t = TeamById(sideId); t && t->m_coach > 0) security = &t->m_jobSecurity;
+    } else if (Country* c = CountryById(sideId); c && c->m_coach > 0) {
         security = &c->m_jobSecurity;
     }
     // Never exactly 0, which means a vacant post.
@@ -379,13 +379,13 @@ void ApplyForJob(Country& country, int staffId) {
 }
 
 void LeaveClubJob(StaffMember& coach) {
-    const Team* team = ClubById(coach.m_clubJob);
+    const Team* team = TeamById(coach.m_clubJob);
     if (coach.m_clubJob <= 0 || (team && team->m_playingToday)) return;
     EndClubJob(coach, NEWS_COACH_LEFT);
 }
 
 void LeaveNationalJob(StaffMember& coach) {
-    const Country* c = NationalSideById(coach.m_nationalJob);
+    const Country* c = CountryById(coach.m_nationalJob);
     if (coach.m_nationalJob <= 0 || (c && c->m_playingToday)) return;
     EndNationalJob(coach, NEWS_COACH_LEFT);
 }
@@ -407,11 +407,11 @@ void DailyCoachStep(StaffMember& coach) {
 
 float PostStanding(int sideId) {
     float share = 0.5f;
-    if (const Team* team = sideId >= FIRST_CLUB_ID ? ClubById(sideId) : nullptr) {
+    if (const Team* team = sideId >= FIRST_CLUB_ID ? TeamById(sideId) : nullptr) {
         share = (ShareBelow(g_world.mv_teams, *team, [](const Team& t) { return AverageRating(t); }) +
                  ShareBelow(g_world.mv_teams, *team, [](const Team& t) { return t.m_money; })) /
                 2.0f;
-    } else if (const Country* country = NationalSideById(sideId)) {
+    } else if (const Country* country = CountryById(sideId)) {
         share = ShareBelow(g_world.mv_countries, *country,
                            [](const Country& c) { return std::pair(c.m_group == 1, AverageRating(c.m_id)); });
     }
@@ -443,8 +443,8 @@ int CreateCoach(int countryId, float reputation) {
     StaffMember s;
     const int id = NextStaffId();
     s.m_id = id;
-    std::snprintf(s.m_firstName, sizeof s.m_firstName, "%s", RandomFirstName(countryId));
-    std::snprintf(s.m_surname, sizeof s.m_surname, "%s", RandomSurname(countryId));
+    std::snprintf(s.m_firstName, sizeof s.m_firstName, "%s", RandomFirstName(countryId).c_str());
+    std::snprintf(s.m_surname, sizeof s.m_surname, "%s", RandomSurname(countryId).c_str());
     s.m_birthDay = Rand() % 28 + 1;
     s.m_birthMonth = Rand() % 12 + 1;
     s.m_birthYear = g_cricket.m_date.m_year - 38 - Rand() % 20;

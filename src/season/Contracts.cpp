@@ -66,7 +66,7 @@ int CountIneligible(const Team& team) {
 }
 
 int OverseasLimit(const Team& team) {
-    const Country* c = NationalSideById(team.m_country);
+    const Country* c = CountryById(team.m_country);
     return c ? c->m_overseasLimit : 0;
 }
 
@@ -209,8 +209,9 @@ void PutUserOffer(ContractOffer offer, int teamId) {
 
 int CanSignPlayer(int playerId, int teamId, int flag) {
     const Player* p = PlayerById(playerId);
-    if (!p || g_world.mv_teams.empty()) return SIGN_NOT_ELIGIBLE;
-    const Team& team = g_world.mv_teams[FindTeamIndex(teamId)];
+    const Team* side = TeamById(teamId);
+    if (!p || !side) return SIGN_NOT_ELIGIBLE;
+    const Team& team = *side;
     const int hemi = HemisphereOf(team);
     if (HemisphereOfSeason(g_cricket.m_date.m_season) != hemi) return SIGN_OUT_OF_SEASON;
     if (p->m_retiring || p->m_retired) return SIGN_RETIRING;
@@ -235,7 +236,7 @@ int CanSignPlayer(int playerId, int teamId, int flag) {
 int ReleaseFromContract(int playerId, int hemisphere) {
     Player* p = PlayerById(playerId);
     if (!p) return RELEASE_TOO_FEW;
-    Team* team = ClubById(ClubIn(*p, hemisphere));
+    Team* team = TeamById(ClubIn(*p, hemisphere));
     if (!team) return RELEASE_TOO_FEW;
     if (static_cast<float>(p->OverallRating()) > TOO_VALUABLE * AverageRating(*team))
         return RELEASE_TOO_VALUABLE;
@@ -324,7 +325,7 @@ int NextTarget(Suitor& s, const std::vector<int32_t>& market, int hemisphere, co
 // before the window shuts.
 bool UserCanAnswer(const Player& p, int hemisphere) {
     const int club = ClubIn(p, hemisphere);
-    const Team* owner = club > 0 ? ClubById(club) : nullptr;
+    const Team* owner = club > 0 ? TeamById(club) : nullptr;
     return !owner || !owner->m_human || g_cricket.m_date.m_dayOfSeason + USER_ANSWER_DAYS <= WINDOW_LAST_DAY;
 }
 
@@ -333,7 +334,7 @@ void Approach(Suitor& s, int32_t id, int hemisphere, std::vector<std::pair<int32
     const Player& p = g_world.mv_players[id];
     ContractOffer offer = MakeOffer(id, *s.m_team, false);
     const int club = ClubIn(p, hemisphere);
-    Team* owner = club > 0 ? ClubById(club) : nullptr;
+    Team* owner = club > 0 ? TeamById(club) : nullptr;
     if (owner && owner->m_human) {
         offer.m_countdown = std::max(offer.m_countdown, USER_ANSWER_DAYS);
         toUsers.emplace_back(id, s.m_team->m_id);
@@ -426,7 +427,7 @@ void ResolveContractOffers() {
     for (ContractOffer& o : g_contractOffers) {
         if (o.m_state != OFFER_MADE || --o.m_countdown > 0) continue;
         const Player* p = PlayerById(o.m_player);
-        const Team* team = ClubById(o.m_team);
+        const Team* team = TeamById(o.m_team);
         if (!p || !team || p->m_retiring || p->m_retired || p->m_transferArranged) {
             o.m_state = OFFER_CLOSED;
         } else {
@@ -453,7 +454,7 @@ void ReplyToOffers() {
     for (ContractOffer& o : g_contractOffers) {
         if (o.m_state != OFFER_ACCEPTED || --o.m_countdown > 0) continue;
         Player* p = PlayerById(o.m_player);
-        Team* team = ClubById(o.m_team);
+        Team* team = TeamById(o.m_team);
         if (!p || !team || p->m_transferArranged) {
             o.m_state = OFFER_CLOSED;
             continue;
@@ -466,7 +467,7 @@ void ReplyToOffers() {
         float bestValue = 0.0f;
         for (ContractOffer& other : g_contractOffers) {
             if (other.m_player != o.m_player || other.m_state != OFFER_ACCEPTED) continue;
-            const Team* t = ClubById(other.m_team);
+            const Team* t = TeamById(other.m_team);
             if (!t || HemisphereOf(*t) != hemi) continue;
             float value = static_cast<float>(other.m_offerWage);
             if (other.m_team == club) value *= 1.1f;
@@ -478,7 +479,7 @@ void ReplyToOffers() {
         if (!best) continue;
         for (ContractOffer& other : g_contractOffers) {
             if (other.m_player != o.m_player || &other == best || other.m_state == OFFER_CLOSED) continue;
-            const Team* t = ClubById(other.m_team);
+            const Team* t = TeamById(other.m_team);
             if (!t || HemisphereOf(*t) != hemi) continue;
             other.m_state = OFFER_CLOSED;
             if (t->m_human)
@@ -486,7 +487,7 @@ void ReplyToOffers() {
                                 {{LINK_PLAYER, o.m_player}, SideLink(best->m_team)});
         }
         best->m_state = OFFER_AGREED;
-        Team& signer = *ClubById(best->m_team);
+        Team& signer = *TeamById(best->m_team);
         if (best->m_team == club) {
             // A renewal agreed before the window shuts also covers the season
             // that the shut takes off.
@@ -511,7 +512,7 @@ namespace {
 // clubs that no longer exist, are done with.
 void DropSettledOffers(int hemisphere) {
     std::erase_if(g_contractOffers, [hemisphere](const ContractOffer& o) {
-        const Team* t = ClubById(o.m_team);
+        const Team* t = TeamById(o.m_team);
         return !t ||
                (HemisphereOf(*t) == hemisphere && (o.m_state == OFFER_CLOSED || o.m_state == OFFER_AGREED));
     });
@@ -548,7 +549,7 @@ void EndOfWindowNews(int hemisphere) {
 void EndOfWindowSquadWork(int hemisphere) {
     // Agreed moves first, so that a mover's new contract is not run down.
     for (ContractOffer& o : g_contractOffers) {
-        Team* team = ClubById(o.m_team);
+        Team* team = TeamById(o.m_team);
         Player* p = PlayerById(o.m_player);
         if (!team || !p || HemisphereOf(*team) != hemisphere) continue;
         if (o.m_state == OFFER_AGREED && ClubIn(*p, hemisphere) != team->m_id) {

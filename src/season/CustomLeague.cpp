@@ -22,8 +22,7 @@ int32_t s_leagueId = 0;
 
 bool CustomLeagueChoice::Add(int32_t sideId) {
     const Team* team = sideId >= FIRST_CLUB_ID ? TeamById(sideId) : nullptr;
-    if (!team || team->m_id != sideId || mv_sides.size() >= static_cast<size_t>(CUSTOM_LEAGUE_SIDES))
-        return false;
+    if (!team || mv_sides.size() >= static_cast<size_t>(CUSTOM_LEAGUE_SIDES)) return false;
     if (std::find(mv_sides.begin(), mv_sides.end(), sideId) != mv_sides.end()) return false;
     mv_sides.push_back(sideId);
     return true;
@@ -36,14 +35,13 @@ bool CustomLeagueChoice::Remove(int32_t sideId) {
 int32_t FreeCustomLeagueId() {
     for (int32_t id = COMP_TEST_CHAMPIONSHIP - 1; id > 0; --id) {
         const Competition* c = CompetitionById(id);
-        if (!c || c->m_id != id) return id;
+        if (!c) return id;
     }
     return 0;
 }
 
 Competition* CustomLeague() {
-    Competition* c = s_leagueId > 0 ? CompetitionById(s_leagueId) : nullptr;
-    return c && c->m_id == s_leagueId ? c : nullptr;
+    return s_leagueId > 0 ? CompetitionById(s_leagueId) : nullptr;
 }
 
 int32_t CreateCustomLeague(const std::vector<int32_t>& sides) {
@@ -91,7 +89,7 @@ bool ResumeCustomGameMatch(Match& match) {
 
 Match* CreateCustomGameMatch(int32_t fixtureId, int& position) {
     Fixture* fixture = FixtureById(fixtureId);
-    if (!fixture || fixture->m_id != fixtureId) return nullptr;
+    if (!fixture) return nullptr;
     g_cricket.m_climateMonth = fixture->m_date.m_month - 1;
     for (Climate& climate : g_world.mv_climates) AdvanceForecast(climate);
     CreateMatchForFixture(fixtureId);

@@ -30,7 +30,7 @@ CustomTourState s_tour;
 bool sb_started = false;
 
 bool IsNationalSide(int32_t id) {
-    const Country* c = NationalSideById(id);
+    const Country* c = CountryById(id);
     return c && c->m_nationalSide == 1;
 }
 
@@ -71,7 +71,7 @@ GameDate FirstDay() {
 
 void BookFixtures(const CustomTourPlan& plan) {
     const int32_t club = WarmUpOpponent(plan.m_host);
-    const Team* opponent = club > 0 ? ClubById(club) : nullptr;
+    const Team* opponent = club > 0 ? TeamById(club) : nullptr;
     const std::vector<int32_t> grounds =
         GroundsForCountry(plan.m_host, {}, static_cast<int>(plan.mv_events.size()));
     GameDate date = FirstDay();
@@ -103,7 +103,7 @@ void BookFixtures(const CustomTourPlan& plan) {
 // the tourists' coach has no squad page in a custom game.
 void PickSides(const Fixture& f, bool oneDay) {
     for (int32_t id : {f.m_home, f.m_away}) {
-        Country* c = id < FIRST_CLUB_ID ? NationalSideById(id) : nullptr;
+        Country* c = id < FIRST_CLUB_ID ? CountryById(id) : nullptr;
         if (!c) continue;
         if (oneDay) {
             c->m_squadKind = SQUAD_ONE_DAY;
@@ -169,7 +169,7 @@ Match* StartNextCustomTourMatch() {
     while (s_tour.m_next < s_tour.mv_fixtures.size()) {
         const int32_t fixtureId = s_tour.mv_fixtures[s_tour.m_next++];
         Fixture* f = FixtureById(fixtureId);
-        if (!f || f->m_id != fixtureId || f->m_state != FIXTURE_SCHEDULED) continue;
+        if (!f || f->m_state != FIXTURE_SCHEDULED) continue;
         const bool oneDay =
             f->m_competition == COMP_TOUR_ONE_DAY || f->m_competition == s_tour.m_odis.m_competition;
         PickSides(*f, oneDay);

@@ -46,21 +46,21 @@ void SetClock(int hour, int minute) {
 }
 
 bool TeamIsHuman(int id) {
-    const Team* t = ClubById(id);
+    const Team* t = TeamById(id);
     return t && t->m_human;
 }
 
 bool CountryIsHuman(int id) {
-    const Country* c = NationalSideById(id);
+    const Country* c = CountryById(id);
     return c && c->m_human;
 }
 
 void MarkTeamPlaying(int id, uint8_t flag) {
-    if (Team* t = ClubById(id)) t->m_playingToday = flag;
+    if (Team* t = TeamById(id)) t->m_playingToday = flag;
 }
 
 void MarkCountryPlaying(int id, uint8_t flag) {
-    if (Country* c = NationalSideById(id)) c->m_playingToday = flag;
+    if (Country* c = CountryById(id)) c->m_playingToday = flag;
 }
 
 bool IsTourMatch(int competition) {
@@ -105,8 +105,7 @@ void CreateTodaysMatches(bool includeHuman) {
         if (!includeHuman && f.m_state == TODAY_HUMAN) continue;
         CreateMatchForFixture(f.m_id);
         f.m_state = TODAY_MATCH_CREATED;
-        if (Fixture* world = FixtureById(f.m_id); world && world->m_id == f.m_id)
-            world->m_state = FIXTURE_IN_PROGRESS;
+        if (Fixture* world = FixtureById(f.m_id); world) world->m_state = FIXTURE_IN_PROGRESS;
     }
 }
 
@@ -230,7 +229,7 @@ void RouteResult(const Match& m) {
         if (InternationalTournament* t = TournamentForCompetition(c)) WorldCupDaily(*t, o);
     } else if (c < COMP_TEST_CHAMPIONSHIP) {
         Competition* comp = CompetitionById(c);
-        if (comp && comp->m_id == c) RecordResult(*comp, o);
+        if (comp) RecordResult(*comp, o);
     } else if (c >= FIRST_TOUR_SERIES_ID) {
         RouteSeriesResult(c, o);
     }

@@ -28,11 +28,11 @@ void AddFinance(Team& team, int code, float amount) {
 
 void AddFinanceToSide(int sideId, int code, float amount) {
     if (sideId < FIRST_CLUB_ID) return;
-    if (Team* team = ClubById(sideId)) AddFinance(*team, code, amount);
+    if (Team* team = TeamById(sideId)) AddFinance(*team, code, amount);
 }
 
 int TeamWageBill(int sideId) {
-    const Team* team = ClubById(sideId);
+    const Team* team = TeamById(sideId);
     if (!team) return 0;
     const int hemi = HemisphereOf(*team);
     int bill = 0;

@@ -27,7 +27,7 @@ int SideOf(const Player& p, int month) {
 
 // Whether each side id plays today, up to the largest that does. A side is
 // the first record with its id, a club's id FIRST_CLUB_ID or more, a
-// country's less, as ClubById and NationalSideById find them.
+// country's less, as TeamById and CountryById find them.
 std::vector<uint8_t> SidesPlayingToday() {
     std::vector<uint8_t> playing;
     auto mark = [&playing](int id) {
@@ -35,9 +35,9 @@ std::vector<uint8_t> SidesPlayingToday() {
         playing[static_cast<size_t>(id)] = 1;
     };
     for (const Team& t : g_world.mv_teams)
-        if (t.m_playingToday && t.m_id >= FIRST_CLUB_ID && ClubById(t.m_id) == &t) mark(t.m_id);
+        if (t.m_playingToday && t.m_id >= FIRST_CLUB_ID && TeamById(t.m_id) == &t) mark(t.m_id);
     for (const Country& c : g_world.mv_countries)
-        if (c.m_playingToday && c.m_id >= 0 && c.m_id < FIRST_CLUB_ID && NationalSideById(c.m_id) == &c)
+        if (c.m_playingToday && c.m_id >= 0 && c.m_id < FIRST_CLUB_ID && CountryById(c.m_id) == &c)
             mark(c.m_id);
     return playing;
 }

@@ -6,6 +6,7 @@
 
 #include "season/Standings.h"
 #include "world/Services.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -51,7 +52,7 @@ void NextFromItinerary(int country, NextMatch& next) {
         if (tour.m_state != TOUR_NOT_STARTED) continue;
         if (tour.m_host != country && tour.m_visitor != country && tour.m_third != country) continue;
         const TourSeries* s = TourSeriesById(tour.m_series);
-        if (!s || s->m_id != tour.m_series) continue;
+        if (!s) continue;
         offer(GameDate::FromSeasonDay(s->m_startDayOfSeason, s->m_season), s->m_id, s->m_home, s->m_away,
               s->m_home);
     }
@@ -116,56 +117,38 @@ std::vector<int32_t> GroundsForCountry(int countryId, const std::vector<int32_t>
     return result;
 }
 
-const char* FixtureSideName(int homeId, int /*awayId*/, int sideId) {
-    static char homeBuffer[64];
-    static char awayBuffer[64];
-    char* buffer = sideId == homeId ? homeBuffer : awayBuffer;
-    std::snprintf(buffer, sizeof homeBuffer, "%s", SideName(sideId));
-    return buffer;
-}
-
-const char* FixtureTitle(const TourSeries& series) {
+std::string FixtureTitle(const TourSeries& series) {
     return FixtureTitle(series, series.m_homeWins + series.m_awayWins + series.m_draws + series.m_ties);
 }
 
-const char* FixtureTitle(const TourSeries& series, int matchNumber) {
-    static char buffer[160];
+std::string FixtureTitle(const TourSeries& series, int matchNumber) {
     const bool test = series.m_id % 2 != 0;
     if (!test && series.m_series > 0) {
         const Series* tournament = SeriesById(series.m_series);
         const char* names[3] = {"", "", ""};
-        if (tournament && tournament->m_id == series.m_series) {
+        if (tournament) {
             for (size_t i = 0; i < 3 && i < tournament->mv_countries.size(); ++i)
                 names[i] = SideName(tournament->mv_countries[i]);
         }
-        std::snprintf(buffer, sizeof buffer, "Triangular Tournament (%s, %s, %s)", names[0], names[1],
-                      names[2]);
-        return buffer;
+        return Format("Triangular Tournament (%s, %s, %s)", names[0], names[1], names[2]);
     }
+    if (matchNumber < 0) return "";
+    // Once the last titled match is decided, its title stays.
     const int titles = test ? TEST_TITLES : ONE_DAY_TITLES;
-    if (matchNumber >= 0 && matchNumber < titles) {
-        std::snprintf(buffer, sizeof buffer, "%s %s", ORDINALS[matchNumber],
-                      test ? "Test Match" : "One Day International");
-    }
-    return buffer;
+    return Format("%s %s", ORDINALS[std::min(matchNumber, titles - 1)],
+                  test ? "Test Match" : "One Day International");
 }
 
-const char* SeriesStatusText(const TourSeries& series) {
-    static char buffer[96];
+std::string SeriesStatusText(const TourSeries& series) {
     const int w1 = series.m_homeWins;
     const int w2 = series.m_awayWins;
     // Every series carries the championship marker from its start, so only a
     // series that is over can have been won.
     const bool decided = series.m_competition == COMP_ODI_CHAMPIONSHIP && series.m_finished;
-    if (w1 == w2) {
-        std::snprintf(buffer, sizeof buffer, decided ? "Series drawn %d-%d" : "Series is level at %d-%d", w1,
-                      w2);
-    } else {
-        const int leader = w1 > w2 ? series.m_home : series.m_away;
-        std::snprintf(buffer, sizeof buffer, decided ? "%s won the series %d-%d" : "%s lead the series %d-%d",
-                      SideName(leader), std::max(w1, w2), std::min(w1, w2));
-    }
-    return buffer;
+    if (w1 == w2) return Format(decided ? "Series drawn %d-%d" : "Series is level at %d-%d", w1, w2);
+    const int leader = w1 > w2 ? series.m_home : series.m_away;
+    return Format(decided ? "%s won the series %d-%d" : "%s lead the series %d-%d", SideName(leader),
+                  std::max(w1, w2), std::min(w1, w2));
 }
 
 }  // namespace ravel

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "world/Competitions.h"
@@ -43,19 +44,15 @@ NextMatch FindNextMatch(int club, int country);
 // country has none.
 std::vector<int32_t> GroundsForCountry(int countryId, const std::vector<int32_t>& exclude, int wanted);
 
-// Name of one side of a fixture: a club name for ids of 1000 and more, else a
-// country name. The home and away sides have a static buffer each.
-const char* FixtureSideName(int homeId, int awayId, int sideId);
-
 // "2nd Test Match", "5th One Day International" or "Triangular Tournament
-// (A, B, C)" for the series' next match. Static buffer; a match number beyond
-// the titles leaves the buffer as it was.
-const char* FixtureTitle(const TourSeries& series);
-// The same for a given 0-based match number.
-const char* FixtureTitle(const TourSeries& series, int matchNumber);
+// (A, B, C)" for the series' next match; a match number beyond the titles
+// keeps the last title.
+std::string FixtureTitle(const TourSeries& series);
+// The same for a given 0-based match number; "" for a negative one.
+std::string FixtureTitle(const TourSeries& series, int matchNumber);
 
 // "%s lead the series %d-%d", "Series is level at %d-%d", or for a finished
 // series of the championship "%s won the series %d-%d" / "Series drawn %d-%d".
-const char* SeriesStatusText(const TourSeries& series);
+std::string SeriesStatusText(const TourSeries& series);
 
 }  // namespace ravel

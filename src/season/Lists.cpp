@@ -24,7 +24,7 @@ int DateKey(const GameDate& d) {
 GameDate FixtureEnd(const Fixture& f) {
     GameDate end = f.m_date;
     const Competition* c = CompetitionById(f.m_competition);
-    if (c && c->m_id == f.m_competition && c->m_format % 2 == 1)
+    if (c && c->m_format % 2 == 1)
         for (int day = 1; day < c->m_length; ++day) end.NextDay();
     return end;
 }
@@ -396,8 +396,8 @@ void BuildFutureTourList(int tourKind, int season, std::vector<int32_t>& ids) {
         if (t.m_kind == tourKind && t.m_season == season && t.m_state == TOUR_NOT_STARTED)
             ids.push_back(t.m_id);
     const auto startDay = [](int32_t tourId) {
-        const Tour* t = TourWithId(tourId);
-        const TourSeries* s = t ? TourSeriesWithId(t->m_series) : nullptr;
+        const Tour* t = TourById(tourId);
+        const TourSeries* s = t ? TourSeriesById(t->m_series) : nullptr;
         return s ? s->m_startDayOfSeason : std::numeric_limits<int32_t>::max();
     };
     std::ranges::stable_sort(ids, {}, startDay);

@@ -30,7 +30,7 @@ int Pick(int32_t variant, int count) {
 }
 
 const char* CompetitionName(int id) {
-    const Competition* c = CompetitionWithId(id);
+    const Competition* c = CompetitionById(id);
     return c ? c->m_name : "";
 }
 
@@ -65,22 +65,22 @@ void WriteSeriesResult(const PendingNewsItem& item, InboxMessage& m, const std::
                        const std::string& side2) {
     const int id = item.LinkValue(LINK_COMPETITION);
     const Series* triangular = SeriesById(id);
-    if (triangular && triangular->m_id == id && triangular->mv_countries.size() == 3) {
+    if (triangular && triangular->mv_countries.size() == 3) {
         const int winner = TriangularWinner(*triangular);
         m.m_headline = winner > 0 ? Format("%s win the triangular series", SideName(winner))
                                   : std::string("Triangular series over");
         m.m_body = Format("The triangular series in %s is over. %s.", SideName(triangular->m_host),
-                          TournamentStatusText(*triangular));
+                          TournamentStatusText(*triangular).c_str());
         return;
     }
     const TourSeries* series = TourSeriesById(id);
-    const bool known = series && series->m_id == id;
+    const bool known = series != nullptr;
     m.m_headline = Format("%s v %s %s over", side.c_str(), side2.c_str(),
                           known && id % 2 ? "Test series"
                           : known         ? "one-day series"
                                           : "series");
     m.m_body = known ? Format("The series between %s and %s has finished. %s.", side.c_str(), side2.c_str(),
-                              SeriesStatusText(*series))
+                              SeriesStatusText(*series).c_str())
                      : Format("The series between %s and %s has finished.", side.c_str(), side2.c_str());
 }
 
@@ -91,7 +91,7 @@ void WriteChampions(const PendingNewsItem& item, InboxMessage& m, const std::str
     const int id = item.LinkValue(LINK_COMPETITION);
     const InternationalTournament* t =
         item.m_code == NEWS_TOURNAMENT_RESULT ? TournamentForCompetition(id) : nullptr;
-    const Competition* c = CompetitionWithId(id);
+    const Competition* c = CompetitionById(id);
     const std::string name = t && t->m_competition == id ? t->m_name : c ? c->m_name : "";
     const bool runnerUp = !side2.empty();
     if (item.m_figure == CHAMPIONS_OF_STAGE) {
@@ -143,27 +143,21 @@ void WriteMatchResult(const PendingNewsItem& item, InboxMessage& m, const std::s
     }
     const std::string what = MatchCompetitionText(*match);
     const Ground* g = GroundById(match->mi_ground);
-    const std::string ground = g && g->m_id == match->mi_ground ? g->m_name : "";
+    const std::string ground = g ? g->m_name : "";
     m.m_body = Format("%s%s%s: %s.", what.c_str(), ground.empty() ? "" : " at ", ground.c_str(),
-                      match->ResultText());
+                      match->ResultText().c_str());
 }
 
 }  // namespace
 
-const char* PlayerName(int playerId) {
-    static char buffer[64];
-    buffer[0] = 0;
-    if (const Player* p = PlayerById(playerId))
-        std::snprintf(buffer, sizeof buffer, "%s %s", p->m_firstName, p->m_surname);
-    return buffer;
+std::string PlayerName(int playerId) {
+    const Player* p = PlayerById(playerId);
+    return p ? Format("%s %s", p->m_firstName, p->m_surname) : "";
 }
 
-const char* CoachName(int staffId) {
-    static char buffer[64];
-    buffer[0] = 0;
-    if (const StaffMember* s = StaffMemberById(staffId))
-        std::snprintf(buffer, sizeof buffer, "%s %s", s->m_firstName, s->m_surname);
-    return buffer;
+std::string CoachName(int staffId) {
+    const StaffMember* s = StaffMemberById(staffId);
+    return s ? Format("%s %s", s->m_firstName, s->m_surname) : "";
 }
 
 InboxMessage WriteNewsItem(const PendingNewsItem& item) {
@@ -304,9 +298,7 @@ InboxMessage WriteNewsItem(const PendingNewsItem& item) {
             break;
         case NEWS_INJURY: {
             const Player* p = PlayerById(item.LinkValue(LINK_PLAYER));
-            const InjuryType* type = nullptr;
-            if (p && !g_world.mv_injuryTypes.empty())
-                type = &g_world.mv_injuryTypes[FindInjuryTypeIndex(p->m_injuryType)];
+            const InjuryType* type = p ? InjuryTypeById(p->m_injuryType) : nullptr;
             m.m_headline =
                 v ? Format("%s injured", player.c_str()) : Format("Injury blow for %s", side.c_str());
             m.m_body = Format("%s has picked up an injury (%s) and is expected to be out for %d days.",
@@ -365,14 +357,14 @@ void InboxMessage::Accept() {
     if (m_code == NEWS_JOB_OFFER) {
         m_answer = "You accepted the job.";
         if (side >= FIRST_CLUB_ID) {
-            Team* t = ClubById(side);
+            Team* t = TeamById(side);
             if (!t) return;
             AppointCoach(*t, coachId);
             // A club whose season is over until the next one: the world runs on
             // to it.
             if (HemisphereOf(*t) != HemisphereOfSeason(g_cricket.m_date.m_season))
                 StartAutoSimulation(AUTO_TO_NEXT_SEASON);
-        } else if (Country* c = NationalSideById(side)) {
+        } else if (Country* c = CountryById(side)) {
             AppointCoach(*c, coachId);
         }
     } else if (m_code == NEWS_OFFER_COUNTER) {

@@ -2,6 +2,8 @@
 // the answers a message offers.
 #pragma once
 
+#include <string>
+
 #include "season/News.h"
 
 namespace ravel {
@@ -10,9 +12,9 @@ namespace ravel {
 // unless the item names one), story, links and the answers it offers.
 InboxMessage WriteNewsItem(const PendingNewsItem& item);
 
-// Name texts the stories use, in static buffers per kind (sides: SideName
-// of world/World.h).
-const char* PlayerName(int playerId);
-const char* CoachName(int staffId);
+// Name texts the stories use (sides: SideName of world/World.h); "" for an
+// unknown id.
+std::string PlayerName(int playerId);
+std::string CoachName(int staffId);
 
 }  // namespace ravel

@@ -49,7 +49,7 @@ bool Keep(const PlayerFilter& f, const Player& p) {
     if (f.m_nationality > 0 && !p.IsOfCountry(f.m_nationality)) return false;
     if (p.m_retired == 1) return false;
     if (f.m_available == 1) {
-        const Team* club = ClubById(f.m_team);
+        const Team* club = TeamById(f.m_team);
         if (!club || CanSignPlayer(p.m_id, club->m_id, 1) != SIGN_OK) return false;
     }
     return SurnameHolds(p.m_surname, f.m_name) && !SwitchedOff(f, p);

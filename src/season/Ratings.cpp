@@ -33,10 +33,10 @@ SideRating& RatingOf(int sideId) {
 
 int CoachOf(int sideId) {
     if (sideId >= FIRST_CLUB_ID) {
-        const Team* team = ClubById(sideId);
+        const Team* team = TeamById(sideId);
         return team ? team->m_coach : 0;
     }
-    const Country* country = NationalSideById(sideId);
+    const Country* country = CountryById(sideId);
     return country ? country->m_coach : 0;
 }
 

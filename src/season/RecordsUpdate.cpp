@@ -79,7 +79,7 @@ class CRecordWriter {
 public:
     CRecordWriter(const Match& match, RecordsTable& table) : m_match(match), m_table(table) {
         const Ground* g = GroundById(match.mi_ground);
-        m_ground = g && g->m_id == match.mi_ground ? g->m_name : "";
+        m_ground = g ? g->m_name : "";
         m_title = MatchTitle(match);
         m_season = SeasonLabel(match.m_startDate.m_season > 0 ? match.m_startDate.m_season
                                                               : g_cricket.m_date.m_season);

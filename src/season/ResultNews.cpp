@@ -96,7 +96,7 @@ std::string MatchCompetitionText(const Match& m) {
     }
     if (id >= FIRST_TOUR_SERIES_ID) {
         const TourSeries* s = TourSeriesById(id);
-        if (!s || s->m_id != id) return "";
+        if (!s) return "";
         // The match's fixture is marked played by now: it is the series' last.
         const int played = static_cast<int>(
             std::count_if(g_world.mv_fixtures.begin(), g_world.mv_fixtures.end(), [s](const Fixture& f) {
@@ -105,7 +105,7 @@ std::string MatchCompetitionText(const Match& m) {
             }));
         return FixtureTitle(*s, std::max(played - 1, 0));
     }
-    const Competition* c = CompetitionWithId(id);
+    const Competition* c = CompetitionById(id);
     return c ? c->m_name : "";
 }
 

@@ -23,7 +23,7 @@ constexpr int KNOCKOUT_TIE_COUNT[3] = {4, 2, 1};
 
 int HomeGround(const Competition& c, int homeId) {
     if (c.m_id >= COMP_TEST_CHAMPIONSHIP || homeId < FIRST_CLUB_ID) return 0;
-    const Team* team = ClubById(homeId);
+    const Team* team = TeamById(homeId);
     return team ? team->m_ground : 0;
 }
 
@@ -132,7 +132,7 @@ std::vector<Seed> FeederField(const Competition& c, int wanted) {
     std::vector<Competition*> tables;
     for (int32_t id : c.mv_feeders) {
         Competition* feeder = CompetitionById(id);
-        if (!feeder || feeder->m_id != id || feeder->mv_standings.empty()) continue;
+        if (!feeder || feeder->mv_standings.empty()) continue;
         RankDomesticTable(*feeder);
         tables.push_back(feeder);
     }
@@ -410,7 +410,7 @@ void RunCompetitionEvent(int type, int competitionId) {
         return;
     }
     Competition* c = CompetitionById(competitionId);
-    if (!c || c->m_id != competitionId) {
+    if (!c) {
         DebugLog("Competition event %d for unknown competition %d", type, competitionId);
         return;
     }

@@ -119,7 +119,7 @@ void FillFrom(const std::vector<int32_t>& pool, std::vector<uint8_t>& taken, Key
 std::vector<int32_t> AvailablePlayers(int sideId, bool national, bool oneDay) {
     std::vector<int32_t> pool;
     if (national) {
-        const Country* country = NationalSideById(sideId);
+        const Country* country = CountryById(sideId);
         if (!country) return pool;
         const std::vector<int32_t>& squad = oneDay ? country->mv_oneDaySquad : country->mv_testSquad;
         pool.reserve(squad.size());
@@ -129,7 +129,7 @@ std::vector<int32_t> AvailablePlayers(int sideId, bool national, bool oneDay) {
         }
         return pool;
     }
-    const Team* team = ClubById(sideId);
+    const Team* team = TeamById(sideId);
     if (!team) return pool;
     pool.reserve(std::size(team->m_squad));
     for (int32_t id : team->m_squad) {
@@ -142,7 +142,7 @@ std::vector<int32_t> AvailablePlayers(int sideId, bool national, bool oneDay) {
 
 int SpinnersWanted(int groundId) {
     const Ground* ground = GroundById(groundId);
-    if (groundId <= 0 || !ground || ground->m_id != groundId) return 1;
+    if (groundId <= 0 || !ground) return 1;
     return ground->m_pitch < TURNING_PITCH ? 2 : 1;
 }
 

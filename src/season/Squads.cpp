@@ -129,16 +129,6 @@ void SelectSquad(Country& c, int kind, int fill, size_t size, int spinners) {
 
 }  // namespace
 
-Team* ClubById(int id) {
-    Team* t = TeamById(id);
-    return t && t->m_id == id ? t : nullptr;
-}
-
-Country* NationalSideById(int id) {
-    Country* c = CountryById(id);
-    return c && c->m_id == id ? c : nullptr;
-}
-
 int HemisphereOf(const Team& team) {
     return team.m_country == NORTHERN_COUNTRY ? HEMI_NORTH : HEMI_SOUTH;
 }
@@ -205,10 +195,10 @@ float AverageRating(const Team& team) {
 
 float AverageRating(int sideId) {
     if (sideId >= FIRST_CLUB_ID) {
-        const Team* team = ClubById(sideId);
+        const Team* team = TeamById(sideId);
         return team ? AverageRating(*team) : 1.0f;
     }
-    const Country* country = NationalSideById(sideId);
+    const Country* country = CountryById(sideId);
     if (!country) return 1.0f;
     const std::vector<int32_t>& squad = country->SquadFor(country->m_squadKind);
     if (!squad.empty()) return MeanOverallRating(squad);
@@ -237,7 +227,7 @@ void SignForClub(int playerId, Team& team, int wage, int seasons) {
     const int hemi = HemisphereOf(team);
     const int old = ClubIn(*p, hemi);
     if (old > 0 && old != team.m_id) {
-        if (Team* from = ClubById(old)) RemoveFromClubSquad(*from, playerId);
+        if (Team* from = TeamById(old)) RemoveFromClubSquad(*from, playerId);
     }
     ClubIn(*p, hemi) = team.m_id;
     WageIn(*p, hemi) = wage;
@@ -252,7 +242,7 @@ void ReleaseToFreeAgency(int playerId, int hemisphere) {
     if (!p) return;
     const int club = ClubIn(*p, hemisphere);
     if (club > 0) {
-        if (Team* team = ClubById(club)) RemoveFromClubSquad(*team, playerId);
+        if (Team* team = TeamById(club)) RemoveFromClubSquad(*team, playerId);
     }
     ClubIn(*p, hemisphere) = 0;
     WageIn(*p, hemisphere) = 0;
@@ -266,7 +256,7 @@ void RebuildSquads() {
         for (int hemi : {HEMI_NORTH, HEMI_SOUTH}) {
             const int club = ClubIn(p, hemi);
             if (club < FIRST_CLUB_ID) continue;
-            Team* team = ClubById(club);
+            Team* team = TeamById(club);
             if (team && HemisphereOf(*team) == hemi) AddToClubSquad(*team, p.m_id);
         }
     }

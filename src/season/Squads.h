@@ -34,10 +34,6 @@ int32_t& SeasonsIn(Player& player, int hemisphere);
 int ClubIn(const Player& player, int hemisphere);
 int SeasonsIn(const Player& player, int hemisphere);
 
-// The club or country with exactly that id; nullptr for none.
-Team* ClubById(int id);
-Country* NationalSideById(int id);
-
 int SquadCount(const Team& team);
 bool IsInClubSquad(const Team& team, int playerId);
 // Puts the player in the first empty slot; false when listed already or full.

@@ -146,7 +146,7 @@ void ShuffleTeams(Competition& competition) {
 void UpdateChampionshipTables(bool oneDay) {
     const int id = oneDay ? COMP_ODI_CHAMPIONSHIP : COMP_TEST_CHAMPIONSHIP;
     Competition* table = CompetitionById(id);
-    if (!table || table->m_id != id) return;
+    if (!table) return;
     const int year = g_cricket.m_date.m_year;
     for (StandingsRow& row : table->mv_standings) {
         float count = 0.0f;

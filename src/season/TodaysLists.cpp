@@ -32,10 +32,10 @@ int32_t UserNation() {
 int32_t SideCountry(int32_t sideId) {
     if (sideId >= FIRST_CLUB_ID) {
         const Team* team = TeamById(sideId);
-        return team && team->m_id == sideId ? team->m_country : 0;
+        return team ? team->m_country : 0;
     }
     const Country* country = CountryById(sideId);
-    return country && country->m_id == sideId ? sideId : 0;
+    return country ? sideId : 0;
 }
 
 bool IsTourMatch(int32_t competition) {
@@ -54,14 +54,14 @@ bool IsSeries(int32_t competition) {
 
 bool InCountry(int32_t groundId, int32_t filter) {
     const Country* country = CountryAt(filter - 1);
-    const Ground* ground = GroundWithId(groundId);
+    const Ground* ground = GroundById(groundId);
     return country && ground && ground->m_country == country->m_id;
 }
 
 // The competition's first side, and its places 49, 57 and 61 where the list
 // reaches them.
 bool CompetitionIsLocal(int32_t competitionId, int32_t userCountry, bool withLaterPlaces) {
-    const Competition* competition = CompetitionWithId(competitionId);
+    const Competition* competition = CompetitionById(competitionId);
     if (!competition || competition->mv_teams.empty()) return false;
     const std::vector<int32_t>& sides = competition->mv_teams;
     if (SideCountry(sides[0]) == userCountry) return true;
@@ -104,10 +104,10 @@ bool UserSidePlays(int32_t competition, int32_t home, int32_t away) {
 bool SideIsHumanRun(int32_t sideId) {
     if (sideId >= FIRST_CLUB_ID) {
         const Team* team = TeamById(sideId);
-        return team && team->m_id == sideId && team->m_human;
+        return team && team->m_human;
     }
     const Country* country = CountryById(sideId);
-    return country && country->m_id == sideId && country->m_human;
+    return country && country->m_human;
 }
 
 int32_t UserCountry() {

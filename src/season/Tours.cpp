@@ -13,6 +13,7 @@
 #include "season/Standings.h"
 #include "season/Tournaments.h"
 #include "world/Services.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -40,7 +41,7 @@ bool PlaysBetween(int side, int firstDay, int lastDay, int season) {
 // A human coach's squad is his own: its players are only called up.
 void NameSquads(const Tour& tour) {
     for (int id : {tour.m_host, tour.m_visitor, tour.m_third}) {
-        Country* c = NationalSideById(id);
+        Country* c = CountryById(id);
         if (!c) continue;
         if (c->m_human) {
             SetSquadDuty(*c, true);
@@ -94,8 +95,7 @@ void AddSeriesFixture(int home, int away, int competition, int ground, int day, 
 }
 
 Series& TriangularFor(const Tour& tour, const TourSeries& ts) {
-    for (Series& s : g_world.mv_series)
-        if (s.m_id == ts.m_id) return s;
+    if (Series* known = SeriesById(ts.m_id)) return *known;
     Series s;
     s.m_id = ts.m_id;
     s.m_competition = COMP_ODI_CHAMPIONSHIP;
@@ -133,7 +133,7 @@ FinalsScore ScoreFinals(const Series& s) {
     FinalsScore score;
     for (int id : s.mv_finals) {
         const Fixture* f = FixtureById(id);
-        if (!f || f->m_id != id) continue;
+        if (!f) continue;
         score.m_side[0] = f->m_home;
         score.m_side[1] = f->m_away;
         if (f->m_state != FIXTURE_PLAYED) continue;
@@ -149,7 +149,7 @@ FinalsScore ScoreFinals(const Series& s) {
 void MarkFinalPlayed(Series& s, const MatchOutcome& o) {
     for (int id : s.mv_finals) {
         Fixture* f = FixtureById(id);
-        if (!f || f->m_id != id || f->m_state == FIXTURE_PLAYED) continue;
+        if (!f || f->m_state == FIXTURE_PLAYED) continue;
         const bool sides = (f->m_home == o.m_side1 && f->m_away == o.m_side2) ||
                            (f->m_home == o.m_side2 && f->m_away == o.m_side1);
         if (!sides) continue;
@@ -164,7 +164,7 @@ void ScheduleNextFinal(Series& s) {
     SortSeriesStandings(s);
     if (s.mv_standings.size() < 2) return;
     const TourSeries* ts = TourSeriesById(s.m_id);
-    const int step = ts && ts->m_id == s.m_id ? std::max(ts->m_dayStep, 1) : 2;
+    const int step = ts ? std::max(ts->m_dayStep, 1) : 2;
     // After every match of the series so far; results come in once the date
     // has moved on, so today's fixtures are still to be listed.
     int day = Today();
@@ -203,10 +203,9 @@ void PostSeriesNews(const TourSeries& series) {
     item.m_date = g_cricket.m_date;
     std::vector<int32_t> countries = {series.m_home, series.m_away};
     const Series* triangular = series.m_series > 0 ? SeriesById(series.m_series) : nullptr;
-    if (triangular && triangular->m_id == series.m_series) countries = triangular->mv_countries;
+    if (triangular) countries = triangular->mv_countries;
     for (int32_t c : countries) item.AddLink(LINK_COUNTRY, c);
-    item.AddLink(LINK_COMPETITION,
-                 triangular && triangular->m_id == series.m_series ? series.m_series : series.m_id);
+    item.AddLink(LINK_COMPETITION, triangular ? series.m_series : series.m_id);
     for (size_t i = 0; i < g_userCoaches.size(); ++i) {
         const int32_t job = g_userCoaches[i].m_staff.m_nationalJob;
         if (job > 0 && std::find(countries.begin(), countries.end(), job) != countries.end())
@@ -221,7 +220,7 @@ TourSeries* RunningSeriesOf(int countryId) {
         if (tour.m_state != TOUR_RUNNING || (tour.m_host != countryId && tour.m_visitor != countryId))
             continue;
         TourSeries* series = TourSeriesById(tour.m_series);
-        if (series && series->m_id == tour.m_series) return series;
+        if (series) return series;
     }
     return nullptr;
 }
@@ -250,7 +249,7 @@ void ScheduleTourSeries(const Tour& tour, TourSeries& series) {
 
 void DailyTourStep(Tour& tour) {
     TourSeries* series = TourSeriesById(tour.m_series);
-    if (!series || series->m_id != tour.m_series) return;
+    if (!series) return;
     for (const TourStep& step : tour.mv_steps) {
         if (step.m_dayOfSeason != Today()) continue;
         switch (step.m_action) {
@@ -308,7 +307,7 @@ void FinishTourSeries(TourSeries& s) {
 void RouteSeriesResult(int competitionId, const MatchOutcome& o) {
     if (competitionId % 2 != 0) {
         TourSeries* ts = TourSeriesById(competitionId);
-        if (ts && ts->m_id == competitionId) RecordTourSeriesResult(*ts, o);
+        if (ts) RecordTourSeriesResult(*ts, o);
         return;
     }
     for (Series& s : g_world.mv_series)
@@ -330,8 +329,7 @@ void RouteSeriesResult(int competitionId, const MatchOutcome& o) {
 
 void RecordTourSeriesResult(TourSeries& series, const MatchOutcome& o) {
     Competition* tests = CompetitionById(COMP_TEST_CHAMPIONSHIP);
-    if (series.m_id % 2 != 0 && tests && tests->m_id == COMP_TEST_CHAMPIONSHIP &&
-        RunningSeriesOf(o.m_side1) == &series) {
+    if (series.m_id % 2 != 0 && tests && RunningSeriesOf(o.m_side1) == &series) {
         RecordResult(*tests, o);
     } else if (IsWinningResult(o.m_kind)) {
         if (o.m_winner == series.m_home) ++series.m_homeWins;
@@ -393,37 +391,28 @@ int TriangularWinner(const Series& s) {
     return s.mv_standings.empty() ? 0 : s.mv_standings[0].m_team;
 }
 
-const char* TournamentStatusText(const Series& s) {
-    static char buffer[96];
+std::string TournamentStatusText(const Series& s) {
     const FinalsScore score = ScoreFinals(s);
     auto name = [](int id) {
         const Country* c = CountryById(id);
         return c ? c->m_name : "";
     };
-    if (const int winner = TriangularWinner(s)) {
-        std::snprintf(buffer, sizeof buffer, "%s won the tournament", name(winner));
-    } else if (score.m_played == 0) {
-        std::snprintf(buffer, sizeof buffer, "Finals to be played");
-    } else if (score.m_wins[0] == score.m_wins[1]) {
-        std::snprintf(buffer, sizeof buffer, "Finals level at %d-%d", score.m_wins[0], score.m_wins[1]);
-    } else {
-        const int lead = score.m_wins[0] > score.m_wins[1] ? 0 : 1;
-        std::snprintf(buffer, sizeof buffer, "%s lead the finals %d-%d", name(score.m_side[lead]),
-                      score.m_wins[lead], score.m_wins[1 - lead]);
-    }
-    return buffer;
+    if (const int winner = TriangularWinner(s)) return Format("%s won the tournament", name(winner));
+    if (score.m_played == 0) return "Finals to be played";
+    if (score.m_wins[0] == score.m_wins[1])
+        return Format("Finals level at %d-%d", score.m_wins[0], score.m_wins[1]);
+    const int lead = score.m_wins[0] > score.m_wins[1] ? 0 : 1;
+    return Format("%s lead the finals %d-%d", name(score.m_side[lead]), score.m_wins[lead],
+                  score.m_wins[1 - lead]);
 }
 
-const char* DateRangeText(const TourSeries& s) {
-    static char buffer[40];
+std::string DateRangeText(const TourSeries& s) {
     const int lastDay = s.m_startDayOfSeason + std::max(s.m_matches - 1, 0) * std::max(s.m_dayStep, 0);
     const GameDate end = GameDate::FromSeasonDay(lastDay, s.m_season);
     if (end.m_month == s.m_startMonth && end.m_year == s.m_startYear)
-        std::snprintf(buffer, sizeof buffer, "%s %d", MonthShortName(s.m_startMonth), s.m_startYear);
-    else
-        std::snprintf(buffer, sizeof buffer, "%s %d - %s %d", MonthShortName(s.m_startMonth), s.m_startYear,
-                      MonthShortName(end.m_month), end.m_year);
-    return buffer;
+        return Format("%s %d", MonthShortName(s.m_startMonth), s.m_startYear);
+    return Format("%s %d - %s %d", MonthShortName(s.m_startMonth), s.m_startYear, MonthShortName(end.m_month),
+                  end.m_year);
 }
 
 bool HasInternationalEngagement(int countryId, int withinDays) {
@@ -480,7 +469,7 @@ void StartDueTournaments() {
         if (scheduled) continue;
         for (const auto& group : t.mv_groups)
             for (const StandingsRow& row : group)
-                if (Country* c = NationalSideById(row.m_team); c && c->m_human) {
+                if (Country* c = CountryById(row.m_team); c && c->m_human) {
                     SetSquadDuty(*c, true);
                 } else if (c) {
                     c->m_squadKind = SQUAD_ONE_DAY;
@@ -496,7 +485,7 @@ void WorldCupDaily(InternationalTournament& t, const MatchOutcome& outcome) {
     if (!wasRunning || t.m_running || t.m_winner <= 0) return;
     const int runnerUp = t.m_winner == outcome.m_side1 ? outcome.m_side2 : outcome.m_side1;
     Competition* c = CompetitionById(t.m_competition);
-    if (c && c->m_id == t.m_competition) c->mv_history.push_back({t.m_season, t.m_winner, runnerUp});
+    if (c) c->mv_history.push_back({t.m_season, t.m_winner, runnerUp});
     PostTournamentNews(t, runnerUp);
 }
 

@@ -5,6 +5,8 @@
 // tournaments' start and results, and the championship tables' yearly step.
 #pragma once
 
+#include <string>
+
 #include "season/Results.h"
 #include "world/Competitions.h"
 
@@ -44,10 +46,10 @@ void RecordSeriesResult(Series& series, const MatchOutcome& outcome);
 int TriangularWinner(const Series& series);
 
 // "Finals to be played", "%s lead the finals %d-%d", "Finals level at %d-%d"
-// or "%s won the tournament". Static buffer.
-const char* TournamentStatusText(const Series& series);
-// "Apr 2006", or "Apr 2006 - May 2006" when the series spans months. Static.
-const char* DateRangeText(const TourSeries& series);
+// or "%s won the tournament".
+std::string TournamentStatusText(const Series& series);
+// "Apr 2006", or "Apr 2006 - May 2006" when the series spans months.
+std::string DateRangeText(const TourSeries& series);
 
 // The country has a tour between its squad day and its end, a tournament from
 // its squad day until it is out or the final is won, or an unplayed fixture,

@@ -79,7 +79,7 @@ void SetNewcomerPotential(Player& p) {
 
 void DropFromSides(Player& p) {
     for (int club : {p.m_northClub, p.m_southClub}) {
-        if (Team* t = ClubById(club)) RemoveFromClubSquad(*t, p.m_id);
+        if (Team* t = TeamById(club)) RemoveFromClubSquad(*t, p.m_id);
     }
     for (Country& c : g_world.mv_countries) {
         std::erase(c.mv_testSquad, p.m_id);
@@ -92,7 +92,7 @@ void DropFromSides(Player& p) {
 bool HasSeasonJob(const UserCoach& coach, int season) {
     if (coach.m_staff.m_nationalJob >= 1) return true;
     const int club = coach.m_staff.m_clubJob;
-    const Team* t = ClubById(club);
+    const Team* t = TeamById(club);
     if (club < 1 || !t) return false;
     const bool northern = t->m_country == NORTHERN_COUNTRY;
     return season % 2 == 0 ? northern : !northern;

@@ -398,12 +398,6 @@ void IoBowlPlan(A& a, R& p) {
 // corrupt file.
 constexpr size_t PLAYER_SIZE = sizeof(Player);
 
-Competition* ExactCompetition(int id) {
-    for (auto& c : g_world.mv_competitions)
-        if (c.m_id == id) return &c;
-    return nullptr;
-}
-
 #define RAVEL_IO(fn) [](auto& a, auto& r) { fn(a, r); }
 
 // Per file, the first record of its last read that named an owner no table
@@ -447,7 +441,7 @@ bool WriteFromOwners(const std::string& path, F io, const std::vector<Owner>& ow
 
 void ReadRankings(int number, int competition) {
     auto rows = ReadTable<StandingsRow>(DatabaseFilePath(number), 104, RAVEL_IO(IoStandingsRow));
-    Competition* c = ExactCompetition(competition);
+    Competition* c = CompetitionById(competition);
     g_firstOrphan.erase(number);
     if (!c) {
         if (!rows.empty()) g_firstOrphan.emplace(number, 0);
@@ -457,7 +451,7 @@ void ReadRankings(int number, int competition) {
 }
 
 bool WriteRankings(const std::string& path, int competition) {
-    Competition* c = ExactCompetition(competition);
+    Competition* c = CompetitionById(competition);
     std::vector<StandingsRow> none;
     return WriteTable(path, c ? c->mv_standings : none, RAVEL_IO(IoStandingsRow));
 }

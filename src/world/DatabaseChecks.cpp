@@ -566,7 +566,7 @@ void CheckRankings(Checker& c, const Ids& ids, int number, int competition) {
     const int32_t orphan = FirstRecordWithoutOwner(number);
     c.Need(orphan < 0, orphan, "there is no competition %d for its rows", competition);
     const Competition* k = CompetitionById(competition);
-    if (!k || k->m_id != competition) return;
+    if (!k) return;
     for (size_t n = 0; n < k->mv_standings.size(); ++n) {
         const StandingsRow& r = k->mv_standings[n];
         const auto i = static_cast<int32_t>(n);

@@ -1,6 +1,6 @@
 #include "world/GameDate.h"
 
-#include <cstdio>
+#include "world/Text.h"
 
 namespace ravel {
 
@@ -71,18 +71,11 @@ int SeasonFirstYear(int season) {
     return (season - 50) / 2 + 1850;
 }
 
-const char* SeasonLabel(int season) {
-    static char buffers[4][24];
-    static int next = 0;
-    char* buffer = buffers[next];
-    next = (next + 1) % 4;
+std::string SeasonLabel(int season) {
     if (season <= 0) return "-";
     const int year = SeasonFirstYear(season);
-    if (season % 2 == 0)
-        std::snprintf(buffer, sizeof buffers[0], "%d", year);
-    else
-        std::snprintf(buffer, sizeof buffers[0], "%d/%02d", year, (year + 1) % 100);
-    return buffer;
+    if (season % 2 == 0) return Format("%d", year);
+    return Format("%d/%02d", year, (year + 1) % 100);
 }
 
 int SeasonLength(int season) {
@@ -109,22 +102,16 @@ GameDate GameDate::FromCurrentSeasonDay(int dayOfSeason) {
     return SeasonDay(dayOfSeason, now.m_season, firstYear);
 }
 
-const char* GameDate::DateText() const {
-    static char buffer[31];
-    std::snprintf(buffer, sizeof buffer, "%02d %s %d", m_day, MonthShortName(m_month), m_year);
-    return buffer;
+std::string GameDate::DateText() const {
+    return DateLongText(m_day, m_month, m_year);
 }
 
-const char* GameDate::ClockText() const {
-    static char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d:%02d", m_hour, m_minute);
-    return buffer;
+std::string GameDate::ClockText() const {
+    return Format("%02d:%02d", m_hour, m_minute);
 }
 
-const char* DateLongText(int day, int month, int year) {
-    static char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%02d %s %d", day, MonthShortName(month), year);
-    return buffer;
+std::string DateLongText(int day, int month, int year) {
+    return Format("%02d %s %d", day, MonthShortName(month), year);
 }
 
 CricketData::CricketData() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace ravel {
 
@@ -27,26 +28,26 @@ struct GameDate {
     int NextDay();
     static GameDate FromSeasonDay(int dayOfSeason, int season);
     static GameDate FromCurrentSeasonDay(int dayOfSeason);
-    // "01 Apr 2006": zero-padded day, English month name; static buffer.
-    const char* DateText() const;
-    // "hh:mm"; static buffer.
-    const char* ClockText() const;
+    // "01 Apr 2006": zero-padded day, English month name.
+    std::string DateText() const;
+    // "hh:mm".
+    std::string ClockText() const;
 
     bool SameDay(const GameDate& other) const {
         return m_day == other.m_day && m_month == other.m_month && m_year == other.m_year;
     }
 };
 
-// "03 Apr 2006"; static buffer.
-const char* DateLongText(int day, int month, int year);
+// "03 Apr 2006".
+std::string DateLongText(int day, int month, int year);
 // English three-letter month name, "???" outside 1..12.
 const char* MonthShortName(int month);
 // Days in a month of the game's calendar (February always 28).
 int DaysInMonth(int month);
 int SeasonFirstYear(int season);
 // "2006" for a northern (even) season, "2006/07" for a southern one; "-" for
-// no season (0 or below). Each call has its own of four buffers in turn.
-const char* SeasonLabel(int season);
+// no season (0 or below).
+std::string SeasonLabel(int season);
 // Calendar days from one date to another; negative when `to` is earlier.
 int DaysBetween(const GameDate& from, const GameDate& to);
 // Days from a season's first day to the next season's: 183 from 1 April,

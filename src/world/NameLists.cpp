@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <string_view>
 #include <vector>
@@ -36,19 +35,13 @@ bool ReadText(const std::string& path, std::string& text) {
     return true;
 }
 
-const char* RandomName(int countryId, const char* suffix) {
-    static char s_buffer[MAX_NAME + 1];
-    std::strcpy(s_buffer, "-");
+std::string RandomName(int countryId, const char* suffix) {
     std::string name;
     bool found = false;
-    for (const Country& c : g_world.mv_countries) {
-        if (c.m_id != countryId) continue;
-        found = RandomNameFromFile(DatabaseFilePath("names\\" + std::string(c.m_name) + suffix), name);
-        break;
-    }
+    if (const Country* c = CountryById(countryId))
+        found = RandomNameFromFile(DatabaseFilePath("names\\" + std::string(c->m_name) + suffix), name);
     if (!found) found = RandomNameFromFile(DatabaseFilePath(std::string("names\\England") + suffix), name);
-    if (found) std::snprintf(s_buffer, sizeof s_buffer, "%s", name.c_str());
-    return s_buffer;
+    return found ? name : "-";
 }
 
 }  // namespace
@@ -73,10 +66,10 @@ bool RandomNameFromFile(const std::string& path, std::string& out) {
     return true;
 }
 
-const char* RandomFirstName(int countryId) {
+std::string RandomFirstName(int countryId) {
     return RandomName(countryId, "_fnames.csv");
 }
-const char* RandomSurname(int countryId) {
+std::string RandomSurname(int countryId) {
     return RandomName(countryId, "_snames.csv");
 }
 

@@ -8,10 +8,10 @@
 
 namespace ravel {
 
-// A random name of the country in a static buffer that the next call
-// overwrites; "-" when neither the country's nor England's list gives one.
-const char* RandomFirstName(int countryId);
-const char* RandomSurname(int countryId);
+// A random name of the country; "-" when neither the country's nor England's
+// list gives one.
+std::string RandomFirstName(int countryId);
+std::string RandomSurname(int countryId);
 
 // A random line of one list file; false (and `out` untouched) when the file
 // is missing or holds no name. A count above the number of names, CRLF line

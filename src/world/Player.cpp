@@ -6,6 +6,7 @@
 
 #include "world/GameDate.h"
 #include "world/Random.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -98,17 +99,6 @@ double BattingAverage(const PlayerStats& s) {
 
 double BowlingAverage(const PlayerStats& s) {
     return s.m_wickets < 1 ? NO_BOWLING_AVERAGE : static_cast<double>(s.m_runsConceded) / s.m_wickets;
-}
-
-// The country record that really holds the id, not the first-record fallback.
-const Country* ExactCountry(int id) {
-    const Country* country = CountryById(id);
-    return (country && country->m_id == id) ? country : nullptr;
-}
-
-const Team* ExactTeam(int id) {
-    const Team* team = TeamById(id);
-    return (team && team->m_id == id) ? team : nullptr;
 }
 
 }  // namespace
@@ -224,12 +214,8 @@ const char* Player::BowlingRatingWord() const {
     return AbilityWord(BowlingRatingValue());
 }
 
-const char* Player::InjuryLengthText() const {
-    if (m_daysOut < 0) {
-        static char buffer[24];
-        std::snprintf(buffer, sizeof buffer, "%d days", m_daysOut);
-        return buffer;
-    }
+std::string Player::InjuryLengthText() const {
+    if (m_daysOut < 0) return Format("%d days", m_daysOut);
     for (const InjuryBand& band : INJURY_BANDS) {
         if (m_daysOut <= band.m_maxDays) return band.m_text;
     }
@@ -255,7 +241,7 @@ bool Player::IsEligibleFor(int countryId) const {
     if (countryId != 2) return false;
     if (m_country2 == 2) return true;
     for (int nationality : {m_country, m_country2}) {
-        const Country* country = nationality > 0 ? ExactCountry(nationality) : nullptr;
+        const Country* country = nationality > 0 ? CountryById(nationality) : nullptr;
         if (country && country->m_group == 4) return true;
     }
     return false;
@@ -265,23 +251,13 @@ int Player::CurrentClub() const {
     return CurrentClubIn(g_cricket.m_date.m_month);
 }
 
-const char* Player::ShortName(int width) const {
-    const size_t length = strnlen(m_surname, sizeof m_surname);
-    const bool fits = width >= 0 && length <= static_cast<size_t>(width);
-    if (fits && length < sizeof m_surname) return m_surname;
-    static char buffer[sizeof m_surname + 2];
-    if (fits) {
-        // A surname that fills its whole field carries no terminator.
-        std::memcpy(buffer, m_surname, length);
-        buffer[length] = '\0';
-        return buffer;
-    }
+std::string Player::ShortName(int width) const {
+    // A surname that fills its whole field carries no terminator.
+    const std::string surname(m_surname, strnlen(m_surname, sizeof m_surname));
+    if (width >= 0 && surname.size() <= static_cast<size_t>(width)) return surname;
     // A width below 2 leaves only the full stop.
-    const size_t keep = static_cast<size_t>(std::clamp(width - 2, 0, static_cast<int>(length)));
-    std::memcpy(buffer, m_surname, keep);
-    buffer[keep] = '.';
-    buffer[keep + 1] = '\0';
-    return buffer;
+    const size_t keep = static_cast<size_t>(std::clamp(width - 2, 0, static_cast<int>(surname.size())));
+    return surname.substr(0, keep) + '.';
 }
 
 void Player::ClearContract(int sideId) {
@@ -346,7 +322,7 @@ void Player::ResetStats() {
 }
 
 int Player::SetWage(int sideId) {
-    const Team* side = ExactTeam(sideId);
+    const Team* side = TeamById(sideId);
     const int bonus = side ? static_cast<int>(side->m_money * 0.025 * 0.5) : 0;
     double value = SkillMean() * (Age() < 23 ? 12.5 : 400.0) + bonus;
 
@@ -388,18 +364,15 @@ int Player::SetWage(int sideId) {
     return wage;
 }
 
-const char* ContractEndDateText(int kind, int seasons) {
-    static char buffer[24];
+std::string ContractEndDateText(int kind, int seasons) {
     const GameDate& now = g_cricket.m_date;
     int year = now.m_year + seasons;
     if (kind == 1) {
         if (now.m_month <= 4) --year;
-        std::snprintf(buffer, sizeof buffer, "Apr 30 %d", year);
-    } else {
-        if (now.m_month <= 10) --year;
-        std::snprintf(buffer, sizeof buffer, "Oct 31 %d", year);
+        return Format("Apr 30 %d", year);
     }
-    return buffer;
+    if (now.m_month <= 10) --year;
+    return Format("Oct 31 %d", year);
 }
 
 }  // namespace ravel

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace ravel {
 
@@ -179,7 +180,7 @@ struct Player {
     uint32_t BattingRatingColour() const { return AbilityColour(BattingRatingValue()); }
     uint32_t BowlingRatingColour() const { return AbilityColour(BowlingRatingValue()); }
     uint32_t MoraleColour() const;
-    const char* InjuryLengthText() const;  // static buffer for a negative count
+    std::string InjuryLengthText() const;
 
     // Numbers.
     int Age() const;  // on the current game date
@@ -195,7 +196,7 @@ struct Player {
         if (second > 0) return second;
         return 0;
     }
-    const char* ShortName(int width) const;  // static buffer when cut
+    std::string ShortName(int width) const;
     void ClearContract(int sideId);
     int OverallRating() const;
     // Mean of the four main batting skills; of the four bowling skills, or of
@@ -300,8 +301,8 @@ void IoPlayerRecord(A& a, P& p) {
     for (auto& s : p.m_stats) IoPlayerStats(a, s);
 }
 
-// "Apr 30 %d" (kind 1, northern) or "Oct 31 %d", seasons from today; static.
-const char* ContractEndDateText(int kind, int seasons);
+// "Apr 30 %d" (kind 1, northern) or "Oct 31 %d", seasons from today.
+std::string ContractEndDateText(int kind, int seasons);
 
 static_assert(sizeof(PlayerStats) == 152);
 static_assert(offsetof(PlayerStats, m_highest) == 24);

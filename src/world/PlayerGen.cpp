@@ -15,11 +15,11 @@ void GenerateReplacementPlayer(int playerId) {
     Player& p = g_world.mv_players[playerId];
 
     p.m_generated = 1;
-    std::snprintf(p.m_firstName, sizeof p.m_firstName, "%s", RandomFirstName(p.m_country));
+    std::snprintf(p.m_firstName, sizeof p.m_firstName, "%s", RandomFirstName(p.m_country).c_str());
     std::memset(p.m_initials, 0, sizeof p.m_initials);
     p.m_initials[0] = p.m_firstName[0];
     std::memset(p.m_surname, 0, sizeof p.m_surname);
-    std::snprintf(p.m_surname, sizeof p.m_surname, "%s", RandomSurname(p.m_country));
+    std::snprintf(p.m_surname, sizeof p.m_surname, "%s", RandomSurname(p.m_country).c_str());
 
     p.m_birthDay = Rand() % 30 + 1;
     p.m_birthMonth = Rand() % 12 + 1;

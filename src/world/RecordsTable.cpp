@@ -1,10 +1,10 @@
 #include "world/RecordsTable.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
 #include "world/Database.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -161,23 +161,18 @@ bool RecordsTable::WriteCsv(const std::string& path) const {
     return static_cast<bool>(out);
 }
 
-const char* RecordEntry::PlayerText(int which) const {
-    static char s_buffer[352];
+std::string RecordEntry::PlayerText(int which) const {
     int32_t id = which == 0 ? m_player : m_player2;
-    const std::string& stored = which == 0 ? m_playerText : m_player2Text;
-    const auto& players = g_world.mv_players;
-    if (id < 0 || static_cast<size_t>(id) >= players.size()) return stored.c_str();
-    std::snprintf(s_buffer, sizeof s_buffer, "%s %s", players[id].m_firstName, players[id].m_surname);
-    return s_buffer;
+    const Player* p = id >= 0 ? PlayerById(id) : nullptr;
+    if (!p) return which == 0 ? m_playerText : m_player2Text;
+    return Format("%s %s", p->m_firstName, p->m_surname);
 }
 
 const char* RecordEntry::TeamText() const {
     if (m_team >= FIRST_CLUB_ID) {
-        for (const Team& t : g_world.mv_teams)
-            if (t.m_id == m_team) return t.m_name;
+        if (const Team* t = TeamById(m_team)) return t->m_name;
     } else if (m_team > 0) {
-        for (const Country& c : g_world.mv_countries)
-            if (c.m_id == m_team) return c.m_name;
+        if (const Country* c = CountryById(m_team)) return c->m_name;
     }
     return m_teamText.c_str();
 }

@@ -58,7 +58,7 @@ struct RecordEntry {
     const char* GroundText() const { return m_groundText.c_str(); }
     const char* SeasonText() const { return m_seasonText.c_str(); }
     // Built from the player or side while the id is set, else the stored text.
-    const char* PlayerText(int which = 0) const;
+    std::string PlayerText(int which = 0) const;
     const char* TeamText() const;
 };
 

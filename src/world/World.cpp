@@ -10,13 +10,13 @@ void ResetWorld() {
 
 namespace {
 
-// First position whose id matches, else the not-found value.
+// First position whose id matches; -1 when none does.
 template <typename Record, typename IdOf>
-int FindIndex(const std::vector<Record>& table, int id, IdOf idOf, int notFound = 0) {
+int FindIndex(const std::vector<Record>& table, int id, IdOf idOf) {
     for (size_t i = 0; i < table.size(); ++i) {
         if (idOf(table[i]) == id) return static_cast<int>(i);
     }
-    return notFound;
+    return -1;
 }
 
 template <typename Record>
@@ -24,7 +24,7 @@ int FindById(const std::vector<Record>& table, int id) {
     return FindIndex(table, id, [](const Record& r) { return r.m_id; });
 }
 
-// The record at a found position, or nullptr for an empty table.
+// The record at a position; nullptr outside the table (so for -1 too).
 template <typename Record>
 Record* RecordAt(std::vector<Record>& table, int position) {
     if (position < 0 || static_cast<size_t>(position) >= table.size()) return nullptr;
@@ -75,8 +75,7 @@ int FindSeasonIndex(int season) {
 }
 
 int FindStaffMemberIndex(int id) {
-    return FindIndex(
-        g_world.mv_staff, id, [](const StaffMember& s) { return s.m_id; }, -1);
+    return FindById(g_world.mv_staff, id);
 }
 
 int TeamIdAt(int position) {
@@ -111,29 +110,11 @@ Series* SeriesById(int id) {
 Fixture* FixtureById(int id) {
     return RecordAt(g_world.mv_fixtures, FindFixtureIndex(id));
 }
-Ground* GroundWithId(int id) {
-    Ground* g = GroundById(id);
-    return g && g->m_id == id ? g : nullptr;
+Tour* TourById(int id) {
+    return RecordAt(g_world.mv_tours, FindTourIndex(id));
 }
-Climate* ClimateWithId(int id) {
-    Climate* c = ClimateById(id);
-    return c && c->m_id == id ? c : nullptr;
-}
-Competition* CompetitionWithId(int id) {
-    Competition* c = CompetitionById(id);
-    return c && c->m_id == id ? c : nullptr;
-}
-Tour* TourWithId(int id) {
-    Tour* t = RecordAt(g_world.mv_tours, FindTourIndex(id));
-    return t && t->m_id == id ? t : nullptr;
-}
-TourSeries* TourSeriesWithId(int id) {
-    TourSeries* s = TourSeriesById(id);
-    return s && s->m_id == id ? s : nullptr;
-}
-Series* SeriesWithId(int id) {
-    Series* s = SeriesById(id);
-    return s && s->m_id == id ? s : nullptr;
+InjuryType* InjuryTypeById(int id) {
+    return RecordAt(g_world.mv_injuryTypes, FindInjuryTypeIndex(id));
 }
 StaffMember* StaffMemberById(int id) {
     return RecordAt(g_world.mv_staff, FindStaffMemberIndex(id));
@@ -144,31 +125,27 @@ Country* CountryAt(int position) {
 
 namespace {
 
-// The club (ids of 1000 and more) or the country with exactly the id; both
-// null when no record has it.
+// The club (ids of 1000 and more) or the country with the id; both null when
+// no record has it.
 struct SideRecord {
     const Team* mp_team = nullptr;
     const Country* mp_country = nullptr;
 };
 
-SideRecord SideWithId(int sideId) {
-    if (sideId >= FIRST_CLUB_ID) {
-        const Team* team = TeamById(sideId);
-        return {team && team->m_id == sideId ? team : nullptr, nullptr};
-    }
-    const Country* country = CountryById(sideId);
-    return {nullptr, country && country->m_id == sideId ? country : nullptr};
+SideRecord SideOf(int sideId) {
+    if (sideId >= FIRST_CLUB_ID) return {TeamById(sideId), nullptr};
+    return {nullptr, CountryById(sideId)};
 }
 
 }  // namespace
 
 const char* SideName(int sideId) {
-    const SideRecord side = SideWithId(sideId);
+    const SideRecord side = SideOf(sideId);
     return side.mp_team ? side.mp_team->m_name : side.mp_country ? side.mp_country->m_name : "";
 }
 
 const char* SideShortName(int sideId) {
-    const SideRecord side = SideWithId(sideId);
+    const SideRecord side = SideOf(sideId);
     return side.mp_team ? side.mp_team->m_shortName : side.mp_country ? side.mp_country->m_shortName : "";
 }
 

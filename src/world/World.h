@@ -42,7 +42,7 @@ extern World g_world;
 // tests and new worlds call.
 void ResetWorld();
 
-// Position of the first record with the id; 0 when there is none.
+// Position of the first record with the id; -1 when there is none.
 int FindTeamIndex(int id);
 int FindCountryIndex(int id);
 int FindGroundIndex(int id);
@@ -56,14 +56,13 @@ int FindTourIndex(int id);
 int FindTourSeriesIndex(int id);
 int FindSeriesIndex(int id);
 int FindFixtureIndex(int id);
-// Position of the coach with the id; -1 when there is none.
 int FindStaffMemberIndex(int id);
 
 // Id of the Team at a position; 0 outside the table.
 int TeamIdAt(int position);
 
-// Record look-ups that stay in bounds: the record with the id, or the first
-// record when none has it, or nullptr when the table is empty.
+// The first record with the id; nullptr when none has it. A valid world never
+// asks for an unknown id, so callers that can meet one show "-" or skip it.
 Team* TeamById(int id);
 Country* CountryById(int id);
 Ground* GroundById(int id);
@@ -73,13 +72,8 @@ FieldSetup* FieldSetupById(int id);
 TourSeries* TourSeriesById(int id);
 Series* SeriesById(int id);
 Fixture* FixtureById(int id);
-// Exact look-ups: nullptr when no record has the id.
-Ground* GroundWithId(int id);
-Climate* ClimateWithId(int id);
-Competition* CompetitionWithId(int id);
-Tour* TourWithId(int id);
-TourSeries* TourSeriesWithId(int id);
-Series* SeriesWithId(int id);
+Tour* TourById(int id);
+InjuryType* InjuryTypeById(int id);
 StaffMember* StaffMemberById(int id);
 inline Player* PlayerById(int id) {
     std::vector<Player>& players = g_world.mv_players;

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     for (const auto& section : table.mv_sections)
         for (const RecordEntry& e : section) {
-            fuzz::Expect(e.PlayerText(0) && e.PlayerText(1) && e.TeamText(), "an entry without its texts");
+            fuzz::Expect(e.TeamText() != nullptr, "an entry without its team text");
         }
     const std::string once = fuzz::ScratchPath("records_once.csv"),
                       twice = fuzz::ScratchPath("records_twice.csv");

@@ -232,12 +232,12 @@ TEST_F(BallTest, TravelTicksByBowlingTypeShortWithTheKeeperUp) {
 }
 
 TEST(ExtrasWarningTest, WarningsRunFromTheThirdToTheFourteenth) {
-    EXPECT_EQ(ExtrasWarning(2, false), nullptr);
-    EXPECT_STREQ(ExtrasWarning(3, false), "That's his 3rd of the innings, captain won't be happy");
-    EXPECT_STREQ(ExtrasWarning(4, true), "That's his 4th wide of the innings, he's got a problem there");
-    EXPECT_STREQ(ExtrasWarning(5, false), "That's his 5th so far this innings, not good at all");
-    EXPECT_STREQ(ExtrasWarning(14, true), "That's his 14th wide so far this innings, not good at all");
-    EXPECT_EQ(ExtrasWarning(15, true), nullptr);
+    EXPECT_EQ(ExtrasWarning(2, false), "");
+    EXPECT_EQ(ExtrasWarning(3, false), "That's his 3rd of the innings, captain won't be happy");
+    EXPECT_EQ(ExtrasWarning(4, true), "That's his 4th wide of the innings, he's got a problem there");
+    EXPECT_EQ(ExtrasWarning(5, false), "That's his 5th so far this innings, not good at all");
+    EXPECT_EQ(ExtrasWarning(14, true), "That's his 14th wide so far this innings, not good at all");
+    EXPECT_EQ(ExtrasWarning(15, true), "");
 }
 
 }  // namespace

@@ -356,9 +356,9 @@ TEST(BatsmanFigures, StrikeRateIsRunsPerHundredBalls) {
 
 TEST_F(MatchInnings, TitleAndNames) {
     Match& match = StartComputerMatch(COMP_ONE_DAY);
-    EXPECT_STREQ(MatchTitle(match), "Northfield vs Southdown");
+    EXPECT_EQ(MatchTitle(match), "Northfield vs Southdown");
     EXPECT_STREQ(match.TeamShortName(AWAY), "SOU");
-    EXPECT_STREQ(match.ResultText(), "Match not started");
+    EXPECT_EQ(match.ResultText(), "Match not started");
 }
 
 }  // namespace

@@ -9,13 +9,13 @@ using namespace test;
 
 TEST(MatchLists, FindRetireAndClear) {
     BuildWorld();
-    EXPECT_EQ(FindCurrentMatchIndex(5), 0);  // empty list
+    EXPECT_EQ(FindCurrentMatchIndex(5), -1);  // empty list
     Match& first = StartComputerMatch(COMP_ONE_DAY);
     Match& second = StartComputerMatch(COMP_ONE_DAY);
     Match& third = StartComputerMatch(COMP_ONE_DAY);
     int32_t ids[3] = {first.mi_id, second.mi_id, third.mi_id};
     EXPECT_EQ(FindCurrentMatchIndex(ids[2]), 2);
-    EXPECT_EQ(FindCurrentMatchIndex(999), 0);
+    EXPECT_EQ(FindCurrentMatchIndex(999), -1);
     EXPECT_EQ(MatchById(999), nullptr);
 
     RetireMatch(1);
@@ -27,6 +27,7 @@ TEST(MatchLists, FindRetireAndClear) {
 
     ClearCompletedMatches();
     EXPECT_EQ(MatchById(ids[1]), nullptr);
+    EXPECT_EQ(FindCompletedMatchIndex(ids[1]), -1);
     EXPECT_GT(NextMatchId(), ids[2]);
 }
 

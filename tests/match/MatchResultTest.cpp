@@ -66,7 +66,7 @@ TEST_F(MatchResult, LimitedOversKindsAndMargins) {
         } else {
             EXPECT_EQ(match.mi_winner, -1);
         }
-        EXPECT_STREQ(match.ResultText(), c.text);
+        EXPECT_EQ(match.ResultText(), c.text);
     }
 }
 
@@ -121,7 +121,7 @@ TEST_F(MatchResult, FirstClassKindsAndMargins) {
         if (c.kind != RESULT_TIE) {
             EXPECT_EQ(match.mi_winner, c.homeWins ? HOME : AWAY);
         }
-        EXPECT_STREQ(match.ResultText(), c.text);
+        EXPECT_EQ(match.ResultText(), c.text);
     }
 }
 
@@ -219,7 +219,7 @@ TEST_F(MatchResult, DeclarationsOnlyInMatchesOverDaysAndNotInTheLastInnings) {
     EXPECT_TRUE(match.Declare());
     EXPECT_EQ(match.mi_currentInnings, 3);
     EXPECT_FALSE(match.Declare());
-    EXPECT_STREQ(match.ResultText(), "Southdown need 221 more runs to win");
+    EXPECT_EQ(match.ResultText(), "Southdown need 221 more runs to win");
 }
 
 // The match view offers a declaration only where it cannot hand the other

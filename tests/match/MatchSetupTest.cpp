@@ -128,7 +128,7 @@ TEST_F(MatchSetup, KnockoutMatchesAreTitledByTheirRound) {
         Match match;
         match.Setup(1, COMP_ONE_DAY, GROUND, HOME, AWAY, 2, 5, 2006, 0);
         cup.m_stage = STAGE_LEAGUE;  // the round is the match's own once set up
-        EXPECT_STREQ(MatchTitle(match), c.title);
+        EXPECT_EQ(MatchTitle(match), c.title);
     }
 
     AddCountries(520, FORMAT_ODI);
@@ -142,9 +142,9 @@ TEST_F(MatchSetup, KnockoutMatchesAreTitledByTheirRound) {
         g_world.mv_tournaments = {t};
         Match match;
         match.Setup(1, 520, GROUND, 5, 6, 2, 5, 2006, 0);
-        EXPECT_STREQ(MatchTitle(match), stage == TSTAGE_GROUPS        ? "Westland vs Eastland"
-                                        : stage == TSTAGE_SEMI_FINALS ? "Champions Trophy Semi Final"
-                                                                      : "Champions Trophy Final");
+        EXPECT_EQ(MatchTitle(match), stage == TSTAGE_GROUPS        ? "Westland vs Eastland"
+                                     : stage == TSTAGE_SEMI_FINALS ? "Champions Trophy Semi Final"
+                                                                   : "Champions Trophy Final");
     }
 }
 

@@ -148,7 +148,7 @@ TEST_F(ScorecardTest, FinishedMatchesGiveValidPages) {
             std::snprintf(total, sizeof total, "<td>Total</td>");
             EXPECT_NE(page.find(total), std::string::npos);
         }
-        EXPECT_NE(page.find(HtmlEscape(m->ResultText())), std::string::npos);
+        EXPECT_NE(page.find(HtmlEscape(m->ResultText().c_str())), std::string::npos);
     }
 }
 

@@ -137,7 +137,7 @@ TEST_F(Career, BeginCareerAppointsTheCoachOrRefusesChangingNothing) {
     EXPECT_STREQ(g_userCoaches[0].m_staff.m_firstName, "Mr");
     EXPECT_STREQ(g_userCoaches[0].m_staff.m_surname, "Player 1");
     EXPECT_EQ(g_cricket.m_team, 1301);
-    EXPECT_EQ(ClubById(1301)->m_human, 1);
+    EXPECT_EQ(TeamById(1301)->m_human, 1);
     EXPECT_TRUE(std::filesystem::exists(m_saves / PLAYER_HISTORY_INDEX));
     // A second coach may not take the side the first holds.
     EXPECT_FALSE(BeginCareer(club));
@@ -146,7 +146,7 @@ TEST_F(Career, BeginCareerAppointsTheCoachOrRefusesChangingNothing) {
     // The next new career hands the side back to the computer.
     PrepareNewCareer();
     EXPECT_TRUE(g_userCoaches.empty());
-    EXPECT_EQ(ClubById(1301)->m_human, 0);
+    EXPECT_EQ(TeamById(1301)->m_human, 0);
     EXPECT_EQ(StaffMemberById(g_world.mv_staff[0].m_id)->m_human, 0);
 }
 

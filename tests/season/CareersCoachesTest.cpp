@@ -328,7 +328,7 @@ TEST_F(BoardsTest, ASackedCoachMayJoinAnotherSide) {
 // turns to him again once the bar is over.
 TEST_F(BoardsTest, ANationalBoardPassesOverItsSackedCoach) {
     for (int id : {78, 60}) StaffMemberById(id)->m_clubJob = 1300;  // out of the market
-    Country& north = *NationalSideById(NORTH);
+    Country& north = *CountryById(NORTH);
     const int oldCoach = north.m_coach;
     AppointCoach(north, 42);
     north.m_jobSecurity = SACK_SECURITY - 1.0f;

@@ -60,6 +60,8 @@ TEST_F(ContractsTest, CanSignPlayerTestsInItsOrder) {
         {"foreign asked without the overseas rule", 362, 20, 1300, 0, Foreign, SIGN_NOT_ELIGIBLE},
         {"beyond a computer club's reach", 362, 20, 1300, 1, Star, SIGN_WINDOW},
         {"within a human club's reach", 362, 20, 1302, 1, Star, SIGN_OK},
+        // Never signed for the first club in its place.
+        {"a club no table holds", 362, 20, 1399, 1, Plain, SIGN_NOT_ELIGIBLE},
     };
     for (const SignCase& c : cases) {
         SetUp();

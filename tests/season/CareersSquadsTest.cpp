@@ -229,7 +229,7 @@ TEST_F(SquadsTest, AverageRatingOfClubsAndCountries) {
         north.m_squadKind = c.squadKind;
         EXPECT_FLOAT_EQ(AverageRating(c.side), c.rating) << c.side;
     }
-    EXPECT_FLOAT_EQ(AverageRating(*ClubById(1300)), clubMean);
+    EXPECT_FLOAT_EQ(AverageRating(*TeamById(1300)), clubMean);
     // Between engagements the lists are empty: the country's own players rate it.
     north.mv_testSquad.clear();
     north.m_squadKind = SQUAD_HOME_TEST;

@@ -40,7 +40,7 @@ TEST_F(CupDrawWorld, FirstRoundComesFromTheTopOfTheFeedingTables) {
         const std::vector<int32_t> feeders = g_world.mv_competitions[i].mv_feeders;
         for (size_t g = 0; g < feeders.size(); ++g) {
             Competition* table = CompetitionById(feeders[g]);
-            ASSERT_TRUE(table && table->m_id == feeders[g]) << cupId;
+            ASSERT_NE(table, nullptr) << cupId;
             StartLeagueSeason(*table);
             for (size_t p = 0; p < table->mv_standings.size(); ++p) {
                 table->mv_standings[p].m_won = 20 - static_cast<int>(p);

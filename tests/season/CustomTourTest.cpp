@@ -108,8 +108,8 @@ TEST_F(CustomTourPlay, TheTouristsCoachIsANewProfileAndEachEventAFixture) {
     earlier.m_human = 1;
     g_world.mv_staff.push_back(earlier);
     g_userCoaches.emplace_back().m_staff = earlier;
-    AppointCoach(*ClubById(club), earlier.m_id);
-    ASSERT_TRUE(ClubById(club)->m_human);
+    AppointCoach(*TeamById(club), earlier.m_id);
+    ASSERT_TRUE(TeamById(club)->m_human);
     const int32_t freshId = NextStaffId();
 
     const CustomTourPlan plan{
@@ -127,7 +127,7 @@ TEST_F(CustomTourPlay, TheTouristsCoachIsANewProfileAndEachEventAFixture) {
     EXPECT_EQ(StaffMemberById(freshId)->m_id, freshId);
     EXPECT_EQ(CountryById(m_touring)->m_coach, freshId);
     EXPECT_TRUE(CountryById(m_touring)->m_human);
-    EXPECT_FALSE(ClubById(club)->m_human) << "the earlier coach is the computer's";
+    EXPECT_FALSE(TeamById(club)->m_human) << "the earlier coach is the computer's";
     EXPECT_EQ(g_cricket.m_team, m_touring);
 
     const CustomTourState& tour = *CustomTour();
@@ -153,7 +153,7 @@ TEST_F(CustomTourPlay, TheTouristsCoachIsANewProfileAndEachEventAFixture) {
     EXPECT_EQ(first.m_date.m_day, 26);
     EXPECT_EQ(first.m_date.m_month, 12);
     EXPECT_EQ(first.m_date.m_year, 2006);
-    EXPECT_EQ(first.m_ground, ClubById(club)->m_ground);
+    EXPECT_EQ(first.m_ground, TeamById(club)->m_ground);
 
     // The first match is the user's, the tourists human.
     const Match* match = UserMatch();

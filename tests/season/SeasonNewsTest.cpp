@@ -75,11 +75,11 @@ TEST_F(SeasonNews, ACountysSeasonReadsAsACricketSeason) {
     ASSERT_TRUE(BeginCareer(request));
     g_cricket.m_autoSimulate = true;
     // A club of the other hemisphere waits for its own season.
-    const int hemisphere = HemisphereOf(*ClubById(club));
+    const int hemisphere = HemisphereOf(*TeamById(club));
     for (int calls = 0;
          HemisphereOfSeason(g_cricket.m_date.m_season) != hemisphere && calls < 4 * SEASON_DAYS; ++calls) {
         AdvanceDay();
-        ClubById(club)->m_jobSecurity = 100.0f;
+        TeamById(club)->m_jobSecurity = 100.0f;
     }
     g_userCoaches[0].mv_inbox.clear();
     std::map<int, size_t> history;
@@ -91,7 +91,7 @@ TEST_F(SeasonNews, ACountysSeasonReadsAsACricketSeason) {
     for (int calls = 0; g_cricket.m_date.m_season == season && calls < 4 * SEASON_DAYS; ++calls) {
         AdvanceDay();
         // The board keep him: the test follows one club through its season.
-        ClubById(club)->m_jobSecurity = 100.0f;
+        TeamById(club)->m_jobSecurity = 100.0f;
         for (; completed < g_completedMatches.size(); ++completed) {
             const Match& m = *g_completedMatches[completed];
             ownMatches += m.mi_team1 == club || m.mi_team2 == club;

@@ -196,7 +196,7 @@ TEST_F(Tours, TriangularTableFinalsAndStatus) {
     ASSERT_EQ(g_world.mv_series.size(), 1u);
     ASSERT_EQ(g_world.mv_fixtures.size(), 9u) << "three rounds of the three pairs before the finals";
     Series& series = g_world.mv_series[0];
-    EXPECT_STREQ(TournamentStatusText(series), "Finals to be played");
+    EXPECT_EQ(TournamentStatusText(series), "Finals to be played");
     EXPECT_EQ(TriangularWinner(series), 0);
 
     // Country 1 beats everybody with a big run rate; 2 beats 3 narrowly.
@@ -224,15 +224,15 @@ TEST_F(Tours, TriangularTableFinalsAndStatus) {
     EXPECT_EQ(final1->m_away, 2);
     EXPECT_GT(final1->m_date.m_dayOfSeason, g_world.mv_fixtures[8].m_date.m_dayOfSeason - 1);
     Play(*final1, Won(1, 2, 2));
-    EXPECT_STREQ(TournamentStatusText(series), "Away lead the finals 1-0");
+    EXPECT_EQ(TournamentStatusText(series), "Away lead the finals 1-0");
     ASSERT_EQ(series.mv_finals.size(), 2u);
     Play(*FixtureById(series.mv_finals[1]), Won(1, 2, 1));
-    EXPECT_STREQ(TournamentStatusText(series), "Finals level at 1-1");
+    EXPECT_EQ(TournamentStatusText(series), "Finals level at 1-1");
     ASSERT_EQ(series.mv_finals.size(), 3u);
     Play(*FixtureById(series.mv_finals[2]), Won(1, 2, 1));
     EXPECT_EQ(series.mv_finals.size(), 3u) << "no fourth final";
     EXPECT_EQ(TriangularWinner(series), 1);
-    EXPECT_STREQ(TournamentStatusText(series), "Home won the tournament");
+    EXPECT_EQ(TournamentStatusText(series), "Home won the tournament");
 }
 
 TEST_F(Tours, FinalsDecidedInTwoNeedNoThird) {
@@ -252,8 +252,8 @@ TEST_F(Tours, FinalsDecidedInTwoNeedNoThird) {
 TEST_F(Tours, DateRange) {
     AddTour(TOUR_ONE_DAY, 602, 3, 40, 3);  // 11 to 17 May
     AddTour(TOUR_TESTS, 601, 3, 40, 14);   // 11 May to 8 June
-    EXPECT_STREQ(DateRangeText(*TourSeriesById(602)), "May 2006");
-    EXPECT_STREQ(DateRangeText(*TourSeriesById(601)), "May 2006 - Jun 2006");
+    EXPECT_EQ(DateRangeText(*TourSeriesById(602)), "May 2006");
+    EXPECT_EQ(DateRangeText(*TourSeriesById(601)), "May 2006 - Jun 2006");
 }
 
 // Squads named for a tour, kept through it and released after it.

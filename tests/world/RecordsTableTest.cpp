@@ -84,12 +84,12 @@ TEST_F(RecordsTables, FreezingKeepsTheNamesAndDropsTheIds) {
     e.m_player = 0;
     e.m_team = 2;
     e.m_value = 250;
-    EXPECT_STREQ(e.PlayerText(), "Alan Barker");
+    EXPECT_EQ(e.PlayerText(), "Alan Barker");
     t.Freeze();
     g_world.mv_players.clear();
     g_world.mv_countries.clear();
     EXPECT_EQ(e.m_player, -1);
-    EXPECT_STREQ(e.PlayerText(), "Alan Barker");
+    EXPECT_EQ(e.PlayerText(), "Alan Barker");
     EXPECT_STREQ(e.TeamText(), "England");
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 #include "season/GameState.h"
 #include "world/World.h"
@@ -50,44 +51,66 @@ void FillTables() {
     }
 }
 
+// The position a record look-up points at; -1 for nullptr, so the look-ups
+// and the position searches are held to one table of cases.
+template <typename Record>
+int PositionOf(const std::vector<Record>& table, const Record* record) {
+    return record ? static_cast<int>(record - table.data()) : -1;
+}
+
 struct Finder {
     const char* m_name;
     std::function<int(int)> m_find;
-    int m_notFound;
 };
 
 const Finder FINDERS[] = {
-    {"team", FindTeamIndex, 0},
-    {"country", FindCountryIndex, 0},
-    {"ground", FindGroundIndex, 0},
-    {"climate", FindClimateIndex, 0},
-    {"season", FindSeasonIndex, 0},
-    {"staff", FindStaffMemberIndex, -1},
-    {"injury", FindInjuryTypeIndex, 0},
-    {"competition", FindCompetitionIndex, 0},
-    {"tournament", FindInternationalTournamentIndex, 0},
-    {"field setup", FindFieldSetupIndex, 0},
-    {"tour", FindTourIndex, 0},
-    {"tour series", FindTourSeriesIndex, 0},
-    {"series", FindSeriesIndex, 0},
-    {"fixture", FindFixtureIndex, 0},
+    {"team", FindTeamIndex},
+    {"country", FindCountryIndex},
+    {"ground", FindGroundIndex},
+    {"climate", FindClimateIndex},
+    {"season", FindSeasonIndex},
+    {"staff", FindStaffMemberIndex},
+    {"injury", FindInjuryTypeIndex},
+    {"competition", FindCompetitionIndex},
+    {"tournament", FindInternationalTournamentIndex},
+    {"field setup", FindFieldSetupIndex},
+    {"tour", FindTourIndex},
+    {"tour series", FindTourSeriesIndex},
+    {"series", FindSeriesIndex},
+    {"fixture", FindFixtureIndex},
+    {"team record", [](int id) { return PositionOf(g_world.mv_teams, TeamById(id)); }},
+    {"country record", [](int id) { return PositionOf(g_world.mv_countries, CountryById(id)); }},
+    {"ground record", [](int id) { return PositionOf(g_world.mv_grounds, GroundById(id)); }},
+    {"climate record", [](int id) { return PositionOf(g_world.mv_climates, ClimateById(id)); }},
+    {"staff record", [](int id) { return PositionOf(g_world.mv_staff, StaffMemberById(id)); }},
+    {"injury record", [](int id) { return PositionOf(g_world.mv_injuryTypes, InjuryTypeById(id)); }},
+    {"competition record", [](int id) { return PositionOf(g_world.mv_competitions, CompetitionById(id)); }},
+    {"field setup record", [](int id) { return PositionOf(g_world.mv_fieldSetups, FieldSetupById(id)); }},
+    {"tour record", [](int id) { return PositionOf(g_world.mv_tours, TourById(id)); }},
+    {"tour series record", [](int id) { return PositionOf(g_world.mv_tourSeries, TourSeriesById(id)); }},
+    {"series record", [](int id) { return PositionOf(g_world.mv_series, SeriesById(id)); }},
+    {"fixture record", [](int id) { return PositionOf(g_world.mv_fixtures, FixtureById(id)); }},
 };
 
-TEST_F(WorldTablesTest, FindGivesFirstPositionOrNotFoundResult) {
+TEST_F(WorldTablesTest, LookupsFindTheFirstHolderOfTheIdOrNothing) {
     FillTables();
     for (const Finder& f : FINDERS) {
         SCOPED_TRACE(f.m_name);
         EXPECT_EQ(f.m_find(10), 0);
         EXPECT_EQ(f.m_find(20), 1);  // the lower of two equal ids
         EXPECT_EQ(f.m_find(30), 3);
-        EXPECT_EQ(f.m_find(99), f.m_notFound);
+        // An unknown id is never turned into the first record.
+        EXPECT_EQ(f.m_find(99), -1);
+        EXPECT_EQ(f.m_find(0), -1);
+        EXPECT_EQ(f.m_find(-1), -1);
     }
 }
 
-TEST_F(WorldTablesTest, FindOnEmptyTablesGivesNotFoundResult) {
+TEST_F(WorldTablesTest, LookupsOnEmptyTablesFindNothing) {
     for (const Finder& f : FINDERS) {
         SCOPED_TRACE(f.m_name);
-        EXPECT_EQ(f.m_find(10), f.m_notFound);
+        EXPECT_EQ(f.m_find(10), -1);
+        EXPECT_EQ(f.m_find(0), -1);
     }
 }
 
@@ -102,32 +125,17 @@ TEST_F(WorldTablesTest, TeamIdAtStaysInsideTheTable) {
     EXPECT_EQ(TeamIdAt(0), 0);
 }
 
-TEST_F(WorldTablesTest, RecordLookupsNeverLeaveTheTable) {
-    // An empty table has no first record to fall back on.
-    EXPECT_EQ(TeamById(10), nullptr);
-    EXPECT_EQ(CountryById(10), nullptr);
-    EXPECT_EQ(GroundById(10), nullptr);
-    EXPECT_EQ(FixtureById(10), nullptr);
-    EXPECT_EQ(StaffMemberById(10), nullptr);
+TEST_F(WorldTablesTest, PositionLookupsNeverLeaveTheTable) {
     EXPECT_EQ(PlayerById(0), nullptr);
     EXPECT_EQ(CountryAt(0), nullptr);
-
     FillTables();
     g_world.mv_players.resize(3);
-    EXPECT_EQ(TeamById(30), &g_world.mv_teams[3]);
-    EXPECT_EQ(TeamById(99), &g_world.mv_teams[0]);  // the first record, as the look-up gives
-    EXPECT_EQ(StaffMemberById(99), nullptr);        // coaches have no fallback
-    // The exact look-ups find the first holder of the id, or nothing.
-    EXPECT_EQ(GroundWithId(20), &g_world.mv_grounds[1]);
-    EXPECT_EQ(GroundWithId(99), nullptr);
-    EXPECT_EQ(ClimateWithId(30), &g_world.mv_climates[3]);
-    EXPECT_EQ(ClimateWithId(99), nullptr);
-    EXPECT_EQ(CompetitionWithId(10), &g_world.mv_competitions[0]);
-    EXPECT_EQ(CompetitionWithId(99), nullptr);
     EXPECT_EQ(PlayerById(2), &g_world.mv_players[2]);
     EXPECT_EQ(PlayerById(3), nullptr);
     EXPECT_EQ(PlayerById(-1), nullptr);
+    EXPECT_EQ(CountryAt(3), &g_world.mv_countries[3]);
     EXPECT_EQ(CountryAt(4), nullptr);
+    EXPECT_EQ(CountryAt(-1), nullptr);
 }
 
 TEST_F(WorldTablesTest, SideNamesComeOnlyFromTheRecordWithTheId) {

@@ -405,7 +405,7 @@ void BuildSeasonsAndInjuries(const std::string& dataDir) {
     for (int s = FIRST_SEASON; s <= 422; ++s) {
         Season se;
         se.m_season = s;
-        std::snprintf(se.m_label, sizeof se.m_label, "%s", SeasonLabel(s));
+        std::snprintf(se.m_label, sizeof se.m_label, "%s", SeasonLabel(s).c_str());
         g_world.mv_seasons.push_back(se);
     }
     int id = 1;

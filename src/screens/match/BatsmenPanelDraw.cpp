@@ -61,7 +61,8 @@ void FitnessBar(int top, int textY, int trackTop, float energy) {
 
 void NameBar(int dy, const char* name, uint32_t colour) {
     g_system->FillRect(5, 127 + dy, 180, 149 + dy, MV_BLACK);
-    g_system->DrawText(10, 128 + dy, ALIGN_LEFT, colour, Font21(), "%s", CutToWidth(Font21(), name, 130));
+    g_system->DrawText(10, 128 + dy, ALIGN_LEFT, colour, Font21(), "%s",
+                       CutToWidth(Font21(), name, 130).c_str());
 }
 
 // One batsman against one bowler: the "vs" line with the confidence boxes,

@@ -28,13 +28,14 @@ constexpr int OTHER_SCORES_STEP = 90;
 
 // A score of the page: "%d/%d", or "%d" all out; nothing before the innings.
 void OtherScore(const Innings& in, int x, int y) {
-    if (in.mb_started) g_system->DrawText(x, y, ALIGN_LEFT, MV_WHITE, Font18Bold(), "%s", ScoreText(in));
+    if (in.mb_started)
+        g_system->DrawText(x, y, ALIGN_LEFT, MV_WHITE, Font18Bold(), "%s", ScoreText(in).c_str());
 }
 
 void DrawOtherMatch(const Match& match, int row) {
     const int y = 530 + OTHER_SCORES_STEP * row;
     CSystem& s = *g_system;
-    if (const Ground* ground = GroundWithId(match.mi_ground))
+    if (const Ground* ground = GroundById(match.mi_ground))
         s.DrawText(230, y - 20, ALIGN_LEFT, MV_ORANGE, Font20Heavy(), "%s", ground->m_name);
     s.DrawText(630, y - 20, ALIGN_LEFT, MV_ORANGE, Font20Heavy(), "%s", OtherScoresLabel(match));
     int32_t first = match.m_innings[0].mi_battingTeam;
@@ -47,7 +48,7 @@ void DrawOtherMatch(const Match& match, int row) {
     OtherScore(match.m_innings[1], 430, y + 20);
     OtherScore(match.m_innings[3], 530, y + 20);
     s.DrawText(230, 570 + OTHER_SCORES_STEP * row, ALIGN_LEFT, MV_WHITE, Font14Bold(), "%s",
-               match.ResultText());
+               match.ResultText().c_str());
 }
 
 }  // namespace
@@ -67,7 +68,7 @@ void DrawBounceIcon(const Match& match, int x, int y) {
 
 int WeatherIconOf(const Match& match) {
     if (match.mi_condition != CONDITION_PLAY) return RainIcon(match.mf_rainLevel);
-    const Ground* ground = GroundWithId(match.mi_ground);
+    const Ground* ground = GroundById(match.mi_ground);
     return ground ? WeatherIcon(*ground, match.mi_weatherRoll, false) : -1;
 }
 
@@ -84,7 +85,7 @@ void DrawPitchAnalysis(const Match& match) {
     s.DrawText(400, 505, ALIGN_LEFT, MV_WHITE, Font21(), "%s", PitchBounceText(match.mf_bounce));
     s.DrawText(400, 545, ALIGN_LEFT, MV_WHITE, Font21(), "%s", PitchTurnText(match.mf_turn));
     s.DrawText(400, 585, ALIGN_LEFT, MV_WHITE, Font21(), "%s", BallAgeText(match.mf_ballValue));
-    if (const Ground* ground = GroundWithId(match.mi_ground))
+    if (const Ground* ground = GroundById(match.mi_ground))
         s.DrawText(400, 625, ALIGN_LEFT, MV_WHITE, Font21(), "%s",
                    WeatherText(WeatherCode(*ground, match.mi_weatherRoll)));
     s.DrawText(230, 665, ALIGN_LEFT, MV_YELLOW, Font21(), "%s", PitchWearText(match.mf_pitchWear));
@@ -94,7 +95,7 @@ const char* OtherScoresLabel(const Match& match) {
     const int32_t id = match.mi_competition;
     if (id >= TOUR_MATCH_FIRST && id <= TOUR_MATCH_LAST) return "Tour";
     if (id >= INTERNATIONAL_FIRST) return match.IsFirstClass() ? "Test" : "ODI";
-    const Competition* competition = CompetitionWithId(id);
+    const Competition* competition = CompetitionById(id);
     return competition ? competition->m_shortName : "";
 }
 

@@ -109,11 +109,11 @@ void DrawScore(const BallAnimScript& script) {
     const char* name = "-";
     const char* shortName = "-";
     if (script.mi_battingNational) {
-        if (const Country* country = NationalSideById(script.mi_battingSide)) {
+        if (const Country* country = CountryById(script.mi_battingSide)) {
             name = country->m_name;
             shortName = country->m_shortName;
         }
-    } else if (const Team* team = ClubById(script.mi_battingSide)) {
+    } else if (const Team* team = TeamById(script.mi_battingSide)) {
         name = team->m_name;
         shortName = team->m_shortName;
     }

@@ -157,7 +157,7 @@ void DrawRecentOversBackground() {
 // One over on row r: its balls [first, end) of the innings' list.
 void DrawOverRow(const Innings& in, int over, size_t first, size_t end, int r) {
     const int y = 516 + ICON_STEP * r;
-    g_system->DrawText(215, y, ALIGN_LEFT, MV_WHITE, Font21(), "%s", OverOrdinalText(over + 1));
+    g_system->DrawText(215, y, ALIGN_LEFT, MV_WHITE, Font21(), "%s", Ordinal(over + 1).c_str());
     g_system->DrawText(280, y, ALIGN_LEFT, MV_WHITE, Font21(), "%s",
                        PlayerSurname(in.mv_balls[end - 1].mi_bowler));
     g_system->DrawText(920, y, ALIGN_CENTRE, MV_WHITE, Font21(), "%d", OverRuns(in, over));
@@ -208,10 +208,10 @@ void DrawRecentBalls(const Innings& in) {
         const int y = 510 + ICON_STEP * k;
         s.DrawText(220, y, ALIGN_LEFT, MV_WHITE, Font21(), "%d.%d", ball.mi_over, ball.mi_ballOfOver);
         s.DrawText(285, y, ALIGN_LEFT, MV_WHITE, Font21(), "%s",
-                   CutToWidth(Font21(), PlayerSurname(ball.mi_bowler), 160));
+                   CutToWidth(Font21(), PlayerSurname(ball.mi_bowler), 160).c_str());
         s.DrawText(450, y, ALIGN_LEFT, MV_YELLOW, Font21(), "to");
         s.DrawText(485, y, ALIGN_LEFT, MV_WHITE, Font21(), "%s",
-                   CutToWidth(Font21(), PlayerSurname(ball.mi_batsman), 170));
+                   CutToWidth(Font21(), PlayerSurname(ball.mi_batsman), 170).c_str());
         DrawTile(LengthTile(ball.mi_length), 660, y);
         DrawTile(MovementTile(ball.mi_movement), 730, y);
         DrawTile(ShotTile(ball.mi_shot), 810, y);
@@ -256,12 +256,6 @@ void DrawPartnership(const Match& match) {
 }
 
 }  // namespace
-
-const char* OverOrdinalText(int over) {
-    static std::string text;
-    text = Ordinal(over);
-    return text.c_str();
-}
 
 int BallTotalRuns(int32_t outcome, int32_t runs) {
     const bool extra = outcome == OUTCOME_NO_BALL || outcome == OUTCOME_WIDE || outcome == OUTCOME_BYES;

@@ -249,7 +249,7 @@ void Compose(Composer& body, Match& match, const Infobox& box) {
         case INFOBOX_FIELD_RESTRICTIONS:
             return body.Left(20, 35, WHITE, "Current field setting does not comply with the field settings.");
         case INFOBOX_MATCH_COMPLETED:
-            return body.Wrapped(match.ResultText());
+            return body.Wrapped(match.ResultText().c_str());
         default:
             return;
     }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "screens/menus/ScreenFrame.h"
 
@@ -52,12 +53,12 @@ const char* PlayerSurname(int32_t playerId);
 // Header (MatchViewRender.cpp).
 // "5 day match", "Rain stopped play, next inspection at 14:05" and the like;
 // "" when there is nothing to say.
-const char* PlayConditionText(const Match& match);
+std::string PlayConditionText(const Match& match);
 // "Tour Match", the series title or the competition's name; "" for the
 // international events that have none.
-const char* CompetitionLineText(const Match& match);
+std::string CompetitionLineText(const Match& match);
 // "245/7" while fewer than ten wickets are down, else "245".
-const char* ScoreText(const Innings& innings);
+std::string ScoreText(const Innings& innings);
 // A line (0 or 1) of the score board in the top-right corner: the side's
 // name, or its short name where the name would run into the score, and the
 // score ending at the board's right edge.
@@ -70,8 +71,6 @@ void DrawScoreboardPanel(const Match& match);
 
 // Info panel pages.
 void DrawInfoTab(const Match& match);
-// "1st", "2nd", "3rd", "4th" .. "11th", "12th", "13th" .. "21st".
-const char* OverOrdinalText(int over);
 // Runs a ball added to the total: its own runs, and one more for a no ball,
 // a wide or a bye ball.
 int BallTotalRuns(int32_t outcome, int32_t runs);

@@ -20,6 +20,7 @@
 #include "shell/platform/Sound.h"
 #include "shell/platform/System.h"
 #include "world/Player.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -76,15 +77,13 @@ constexpr int BOARD_LINE_Y[2] = {38, 64};
 constexpr int STATE_BOX_LEFT = 2, STATE_BOX_TOP = 56, STATE_BOX_RIGHT = 182, STATE_BOX_BOTTOM = 97;
 constexpr uint32_t STATE_BOX = 0xff0c1410u;
 
-const char* ResumeLine(const Match& match, const char* format) {
-    static char buffer[96];
-    std::snprintf(buffer, sizeof buffer, format, match.mi_checkHour, match.mi_checkMinute);
-    return buffer;
+std::string ResumeLine(const Match& match, const char* format) {
+    return Format(format, match.mi_checkHour, match.mi_checkMinute);
 }
 
 void DrawInningsOnBoard(const Match& match, const Innings& innings, int line, uint32_t colour) {
     DrawBoardLine(match.TeamName(innings.mi_battingTeam), match.TeamShortName(innings.mi_battingTeam),
-                  ScoreText(innings), line, colour);
+                  ScoreText(innings).c_str(), line, colour);
 }
 
 void DrawScoreHeader(const Match& match) {
@@ -98,21 +97,23 @@ void DrawScoreHeader(const Match& match) {
 }
 
 void DrawTitle(const Match& match) {
-    const char* title = MatchTitle(match);
+    const std::string title = MatchTitle(match);
     CFont* font = Font32Italic();
-    if (CSystem::TextWidth(font, title) > TITLE_RIGHT - TITLE_LEFT) font = Font18Bold();
-    g_system->DrawText(512, 15, ALIGN_CENTRE, MV_WHITE, font, "%s", title);
-    const char* competition = CompetitionLineText(match);
-    if (*competition) g_system->DrawText(512, 50, ALIGN_CENTRE, MV_WHITE, Font14Bold(), "%s", competition);
-    if (const Ground* ground = GroundWithId(match.mi_ground))
+    if (CSystem::TextWidth(font, title.c_str()) > TITLE_RIGHT - TITLE_LEFT) font = Font18Bold();
+    g_system->DrawText(512, 15, ALIGN_CENTRE, MV_WHITE, font, "%s", title.c_str());
+    const std::string competition = CompetitionLineText(match);
+    if (!competition.empty())
+        g_system->DrawText(512, 50, ALIGN_CENTRE, MV_WHITE, Font14Bold(), "%s", competition.c_str());
+    if (const Ground* ground = GroundById(match.mi_ground))
         g_system->DrawText(512, 70, ALIGN_CENTRE, MV_WHITE, Font14Bold(), "%s", ground->m_name);
 }
 
 void DrawClockAndState(const Match& match) {
-    g_system->DrawText(10, 10, ALIGN_LEFT, MV_WHITE, Font21(), "%s", match.m_clock.DateText());
-    g_system->DrawText(10, 30, ALIGN_LEFT, MV_WHITE, Font21(), "%s", match.m_clock.ClockText());
-    const char* state = PlayConditionText(match);
-    if (!*state) return;
+    g_system->DrawText(10, 10, ALIGN_LEFT, MV_WHITE, Font21(), "%s", match.m_clock.DateText().c_str());
+    g_system->DrawText(10, 30, ALIGN_LEFT, MV_WHITE, Font21(), "%s", match.m_clock.ClockText().c_str());
+    const std::string stateText = PlayConditionText(match);
+    if (stateText.empty()) return;
+    const char* state = stateText.c_str();
     // The line takes the frame's lettering under the clock; a long one wraps
     // within the side panel's width in the smaller font.
     g_system->FillRect(STATE_BOX_LEFT, STATE_BOX_TOP, STATE_BOX_RIGHT, STATE_BOX_BOTTOM, STATE_BOX);
@@ -131,29 +132,22 @@ void DrawBoardLine(const char* name, const char* shortName, const char* score, i
     const int scoreWidth = CSystem::TextWidth(font, score);
     const int nameRoom = BOARD_TEXT_RIGHT - BOARD_TEXT_LEFT - scoreWidth - 8;
     if (CSystem::TextWidth(font, name) > nameRoom) name = shortName;
-    g_system->DrawText(BOARD_TEXT_LEFT, y, ALIGN_LEFT, colour, font, "%s", CutToWidth(font, name, nameRoom));
+    g_system->DrawText(BOARD_TEXT_LEFT, y, ALIGN_LEFT, colour, font, "%s",
+                       CutToWidth(font, name, nameRoom).c_str());
     g_system->DrawText(BOARD_TEXT_RIGHT - scoreWidth, y, ALIGN_LEFT, colour, font, "%s", score);
 }
 
-const char* ScoreText(const Innings& innings) {
-    static char buffer[24];
+std::string ScoreText(const Innings& innings) {
     const int32_t wickets = innings.Wickets();
-    if (wickets >= 10)
-        std::snprintf(buffer, sizeof buffer, "%d", InningsTotal(innings));
-    else
-        std::snprintf(buffer, sizeof buffer, "%d/%d", InningsTotal(innings), wickets);
-    return buffer;
+    if (wickets >= 10) return Format("%d", InningsTotal(innings));
+    return Format("%d/%d", InningsTotal(innings), wickets);
 }
 
-const char* PlayConditionText(const Match& match) {
-    static char buffer[64];
+std::string PlayConditionText(const Match& match) {
     const int32_t condition = match.mi_condition;
-    if (condition == CONDITION_PLAY) {
-        std::snprintf(buffer, sizeof buffer,
-                      match.mi_length >= MATCH_OVERS_FROM ? "%d over match" : "%d day match",
+    if (condition == CONDITION_PLAY)
+        return Format(match.mi_length >= MATCH_OVERS_FROM ? "%d over match" : "%d day match",
                       match.mi_length);
-        return buffer;
-    }
     const int32_t state = match.mi_playState;
     if (state == PLAY_CLOSE || state == PLAY_MATCH_OVER) {
         switch (condition) {
@@ -182,15 +176,15 @@ const char* PlayConditionText(const Match& match) {
     }
 }
 
-const char* CompetitionLineText(const Match& match) {
+std::string CompetitionLineText(const Match& match) {
     const int32_t id = match.mi_competition;
     if (id >= TOUR_MATCH_FIRST && id <= TOUR_MATCH_LAST) return "Tour Match";
     if (id >= FIRST_SERIES_ID) {
-        const TourSeries* series = TourSeriesWithId(id);
+        const TourSeries* series = TourSeriesById(id);
         return series ? FixtureTitle(*series) : "";
     }
     if (id < INTERNATIONAL_FIRST || (id >= TOURNAMENT_FIRST && id <= TOURNAMENT_LAST)) {
-        const Competition* competition = CompetitionWithId(id);
+        const Competition* competition = CompetitionById(id);
         return competition ? competition->m_name : "";
     }
     return "";

@@ -85,7 +85,7 @@ void DrawConditions(const Match& match) {
     Draw(PitchBounceIcon(match.mf_bounce), 20, 200);
     Draw(PitchTurnIcon(match.mf_turn), 20, 310);
     const Ground* ground = GroundById(match.mi_ground);
-    if (!ground || ground->m_id != match.mi_ground) return;
+    if (!ground) return;
     g_system->DrawTextInRect(70, 420, 480, 520, ALIGN_LEFT, WHITE, text, "%s",
                              WeatherText(WeatherCode(*ground, match.mi_weatherRoll)));
     if (match.mi_condition == CONDITION_PLAY) {
@@ -197,15 +197,16 @@ void CPreMatchScreen::Render() {
     Match* match = UserMatch();
     if (match) {
         CFont* text = game.m_fontText.get();
-        g_system->DrawText(10, 10, ALIGN_LEFT, WHITE, text, "%s", match->m_clock.DateText());
-        g_system->DrawText(10, 30, ALIGN_LEFT, WHITE, text, "%s", match->m_clock.ClockText());
+        g_system->DrawText(10, 10, ALIGN_LEFT, WHITE, text, "%s", match->m_clock.DateText().c_str());
+        g_system->DrawText(10, 30, ALIGN_LEFT, WHITE, text, "%s", match->m_clock.ClockText().c_str());
         char home[64];
         CopyText(home, sizeof home, match->TeamName(match->mi_team1));
         g_system->DrawText(512, 15, ALIGN_CENTRE, WHITE, game.m_fontTitle.get(), "%s vs %s", home,
                            match->TeamName(match->mi_team2));
-        g_system->DrawText(512, 50, ALIGN_CENTRE, WHITE, game.m_fontTiny.get(), "%s", MatchTitle(*match));
+        g_system->DrawText(512, 50, ALIGN_CENTRE, WHITE, game.m_fontTiny.get(), "%s",
+                           MatchTitle(*match).c_str());
         const Ground* ground = GroundById(match->mi_ground);
-        if (ground && ground->m_id == match->mi_ground)
+        if (ground)
             g_system->DrawText(512, 70, ALIGN_CENTRE, WHITE, game.m_fontTiny.get(), "%s", ground->m_name);
         g_system->DrawText(600, 190, ALIGN_LEFT, WHITE, text, "%s", match->TeamName(match->mi_team1));
         g_system->DrawText(800, 190, ALIGN_LEFT, WHITE, text, "%s", match->TeamName(match->mi_team2));

@@ -150,7 +150,7 @@ void DrawStripScore(const Match& match, int slot, int x, int boxWidth) {
     if (Declared(match, in))
         std::snprintf(text, sizeof text, "%d/%d dec", InningsTotal(in), in.Wickets());
     else
-        std::snprintf(text, sizeof text, "%s", ScoreText(in));
+        std::snprintf(text, sizeof text, "%s", ScoreText(in).c_str());
     CFont* font = Font20Heavy();
     if (CSystem::TextWidth(font, text) > boxWidth - 4) font = Font17Bold();
     const uint32_t colour = slot == Match::InningsIndex(match.mi_currentInnings) ? MV_YELLOW : MV_WHITE;
@@ -223,7 +223,7 @@ void DrawDismissal(const Innings& in, const BatsmanFigures& b, int y, uint32_t c
             std::snprintf(text, sizeof text, "%s", DismissalShortText(b.mi_howOut));
     }
     g_system->DrawText(380, y, ALIGN_LEFT, colour, Font15Italic(), "%s",
-                       CutToWidth(Font15Italic(), text, 598 - 380));
+                       CutToWidth(Font15Italic(), text, 598 - 380).c_str());
 }
 
 // The marks and icon compare the side slot at the batting position with the
@@ -249,7 +249,7 @@ void DrawBatsmanRow(const Match& match, int view, int position) {
     std::snprintf(name, sizeof name, "%s%s%s %s", captain ? "*" : "", keeper ? "+" : "", player->m_initials,
                   player->m_surname);
     g_system->DrawText(230, y, ALIGN_LEFT, nameColour, Font18Bold(), "%s",
-                       CutToWidth(Font18Bold(), name, 376 - 230));
+                       CutToWidth(Font18Bold(), name, 376 - 230).c_str());
     if (b.mi_howOut == HOWOUT_DID_NOT_BAT) return;
     DrawDismissal(in, b, y, nameColour);
     g_system->DrawText(605, y, ALIGN_LEFT, nameColour, Font21(), "%d", BatsmanRuns(b));
@@ -287,7 +287,7 @@ void DrawBowlerRow(const Innings& in, int slot, int y, bool current) {
         char name[64];
         std::snprintf(name, sizeof name, "%s %s", p->m_initials, p->m_surname);
         g_system->DrawText(710, y, ALIGN_LEFT, colour, Font18Bold(), "%s",
-                           CutToWidth(Font18Bold(), name, BOWLER_NAME_RIGHT - 710));
+                           CutToWidth(Font18Bold(), name, BOWLER_NAME_RIGHT - 710).c_str());
     }
     CFont* font = Font18Bold();
     if (f.mi_balls % 6 == 0)
@@ -371,7 +371,7 @@ void DrawScoreboardPanel(const Match& match) {
     }
     DrawInfoTab(match);
     if (MV::mv_bottomBar) MV::mv_bottomBar->Draw(320, 720);
-    g_system->DrawText(560, 725, ALIGN_CENTRE, MV_WHITE, Font21(), "%s", match.ResultText());
+    g_system->DrawText(560, 725, ALIGN_CENTRE, MV_WHITE, Font21(), "%s", match.ResultText().c_str());
 }
 
 }  // namespace ravel

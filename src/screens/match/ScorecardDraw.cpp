@@ -12,6 +12,7 @@
 #include "shell/Game.h"
 #include "shell/platform/System.h"
 #include "world/Services.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -68,7 +69,7 @@ void DrawOvers(int x, int y, const Innings& innings) {
 }
 
 void DrawScore(int x, int y, const Innings& innings, bool oneInnings) {
-    Text(x, y, WHITE, "%s", InningsScoreText(innings, oneInnings));
+    Text(x, y, WHITE, "%s", InningsScoreText(innings, oneInnings).c_str());
 }
 
 // The innings' top batsmen and bowlers, one row each, `step` apart.
@@ -290,16 +291,11 @@ void DrawPartnerships(const Innings& innings) {
 
 }  // namespace
 
-const char* InningsScoreText(const Innings& innings, bool oneInnings) {
-    static char text[32];
+std::string InningsScoreText(const Innings& innings, bool oneInnings) {
     const int32_t runs = InningsTotal(innings), wickets = innings.Wickets();
-    if (wickets >= ALL_OUT)
-        std::snprintf(text, sizeof text, oneInnings ? "%d" : "%d all out", runs);
-    else if (!oneInnings && innings.mi_status == INNINGS_DECLARED)
-        std::snprintf(text, sizeof text, "%d/%d dec", runs, wickets);
-    else
-        std::snprintf(text, sizeof text, "%d/%d", runs, wickets);
-    return text;
+    if (wickets >= ALL_OUT) return Format(oneInnings ? "%d" : "%d all out", runs);
+    if (!oneInnings && innings.mi_status == INNINGS_DECLARED) return Format("%d/%d dec", runs, wickets);
+    return Format("%d/%d", runs, wickets);
 }
 
 int BowlingRows(const Match& match, int innings, int32_t (&slots)[SQUAD_SIZE]) {
@@ -324,7 +320,7 @@ void DrawScorecardSummary(const Match& match) {
     if (match.mi_playState == PLAY_MATCH_OVER && match.mb_playerOfMatchSet)
         Text(860, 672, WHITE, "MOM: %s %s", Initials(match.mi_playerOfMatch),
              Surname(match.mi_playerOfMatch));
-    Centred(611, 658, YELLOW, "%s", match.ResultText());
+    Centred(611, 658, YELLOW, "%s", match.ResultText().c_str());
     if (oneInnings) {
         Centred(611, 142, WHITE, "Match Played: %s", DateOf(match.m_startDate).c_str());
         DrawOneInningsBlocks(match);

@@ -298,13 +298,13 @@ void SC::Update() {
 }
 
 void SC::Render() {
-    DrawFrameBars(g_cricket.m_date.ClockText());
+    DrawFrameBars(g_cricket.m_date.ClockText().c_str());
     const Match* match = ScorecardMatch();
     if (match) {
         CFont* font = g_game->m_fontText.get();
-        g_system->DrawText(512, 50, ALIGN_CENTRE, TEXT_WHITE, font, "%s", MatchTitle(*match));
+        g_system->DrawText(512, 50, ALIGN_CENTRE, TEXT_WHITE, font, "%s", MatchTitle(*match).c_str());
         DrawSides(*match);
-        const Ground* ground = GroundWithId(match->mi_ground);
+        const Ground* ground = GroundById(match->mi_ground);
         g_system->DrawText(512, 70, ALIGN_CENTRE, TEXT_WHITE, font, "%s", ground ? ground->m_name : "");
         if (s_view == VIEW_SUMMARY)
             DrawScorecardSummary(*match);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "screens/menus/ScreenControls.h"
 #include "shell/Screen.h"
@@ -76,8 +77,8 @@ void DrawBatsmanPage(const Match& match, int innings, int position);
 // bowling card's rows and hot spots.
 int BowlingRows(const Match& match, int innings, int32_t (&slots)[11]);
 // "245 all out", "301/6 dec" or "187/4"; in a one-innings match "245" all
-// out and never "dec". Static buffer.
-const char* InningsScoreText(const Innings& innings, bool oneInnings);
+// out and never "dec".
+std::string InningsScoreText(const Innings& innings, bool oneInnings);
 // The small pitch picture, once loaded.
 void DrawScorecardPitch(int x, int y);
 

@@ -58,7 +58,7 @@ void DrawStartingToday(int first) {
         const Fixture& f = g_todaysFixtures[at];
         if (f.m_competition != previous) {
             TodaysText(230, y + 35, YELLOW, g_game->m_fontText.get(), "%s",
-                       CompetitionHeading(f.m_competition));
+                       CompetitionHeading(f.m_competition).c_str());
             y += 50;
             previous = f.m_competition;
         }
@@ -79,7 +79,7 @@ void DrawInProgress(int first) {
         if (m.mi_competition != previous) {
             if (y + 40 > 620) return;
             TodaysText(230, y + 40, YELLOW, g_game->m_fontText.get(), "%s",
-                       CompetitionHeading(m.mi_competition));
+                       CompetitionHeading(m.mi_competition).c_str());
             y += 45;
             previous = m.mi_competition;
         }
@@ -91,7 +91,7 @@ void DrawInProgress(int first) {
             TodaysText(800, y, PALE_YELLOW, table, "%s", GroundShortText(m.mi_ground));
         }
         y = DrawInningsLines(m, y + 25);
-        TodaysText(230, y, YELLOW, table, "%s", m.ResultText());
+        TodaysText(230, y, YELLOW, table, "%s", m.ResultText().c_str());
         y += 25;
     }
 }

@@ -32,11 +32,11 @@ constexpr int NAMED_WICKETS = 1;
 constexpr size_t NAMED_TEXT_LIMIT = 17;
 
 void DrawPerformers(const Innings& innings, int y) {
-    const char* batsman = getbathighlights(innings);
-    if (TopBatsmanRuns(innings) > NAMED_RUNS && std::strlen(batsman) < NAMED_TEXT_LIMIT)
-        TableText(660, y, PERFORMER_GREY, "%s", batsman);
+    const std::string batsman = getbathighlights(innings);
+    if (TopBatsmanRuns(innings) > NAMED_RUNS && batsman.size() < NAMED_TEXT_LIMIT)
+        TableText(660, y, PERFORMER_GREY, "%s", batsman.c_str());
     if (TopBowlerWickets(innings) > NAMED_WICKETS)
-        TableText(805, y, PERFORMER_GREY, "%s", BowlHighlights(innings));
+        TableText(805, y, PERFORMER_GREY, "%s", BowlHighlights(innings).c_str());
 }
 
 }  // namespace
@@ -65,30 +65,30 @@ const char* FilterCaption(int32_t filter, const char* international) {
     return country ? country->m_name : "";
 }
 
-const char* CompetitionHeading(int32_t c) {
+std::string CompetitionHeading(int32_t c) {
     if (c == COMP_TOUR_THREE_DAY) return "Tour Match - 3 day";
     if (c == COMP_TOUR_ONE_DAY) return "Tour Match - 1 day";
     if (c == COMP_TOUR_FOUR_DAY) return "Tour Match - 4 day";
     if (c >= FIRST_TOUR_SERIES_ID) {
-        const TourSeries* series = TourSeriesWithId(c);
+        const TourSeries* series = TourSeriesById(c);
         return series ? FixtureTitle(*series) : "";
     }
     if (c < COMP_TEST_CHAMPIONSHIP || (c >= COMP_FIRST_TOURNAMENT && c <= COMP_LAST_TOURNAMENT)) {
-        const Competition* competition = CompetitionWithId(c);
+        const Competition* competition = CompetitionById(c);
         return competition ? competition->m_name : "";
     }
     return "";  // the two championships and the further events
 }
 
 const char* GroundShortText(int32_t groundId) {
-    const Ground* ground = GroundWithId(groundId);
+    const Ground* ground = GroundById(groundId);
     return ground ? ground->m_town : "";
 }
 
 void DrawGroundWeather(int32_t groundId, int x, int y) {
-    const Ground* ground = GroundWithId(groundId);
+    const Ground* ground = GroundById(groundId);
     if (!ground) return;
-    const Climate* climate = ClimateWithId(ground->m_climate);
+    const Climate* climate = ClimateById(ground->m_climate);
     const int32_t outlook = climate && !climate->mv_outlook.empty() ? climate->mv_outlook.front() : 50;
     if (const CSprite* sprite = g_game->Tile(WeatherIcon(*ground, outlook, true))) sprite->Draw(x, y);
 }
@@ -108,7 +108,8 @@ int DrawInningsLines(const Match& match, int y) {
             if (!innings.mb_started) continue;
             const int lineY = y + 20 * lines;
             if (!oneInnings) TableText(450, lineY, INNINGS_GREY, i < 2 ? "1st inn" : "2nd inn");
-            TableText(oneInnings ? 430 : 530, lineY, WHITE, "%s", InningsScoreText(innings, oneInnings));
+            TableText(oneInnings ? 430 : 530, lineY, WHITE, "%s",
+                      InningsScoreText(innings, oneInnings).c_str());
             DrawPerformers(innings, lineY);
             ++lines;
         }
@@ -124,7 +125,7 @@ void DrawTodaysFrame(const char* title, const char* clock) {
     DrawCoachName();
     g_system->DrawText(512, 15, ALIGN_CENTRE, WHITE, g_game->m_fontTitle.get(), "%s", title);
     g_system->DrawText(230, 120, ALIGN_LEFT, WHITE, g_game->m_fontText.get(), "%s",
-                       g_cricket.m_date.DateText());
+                       g_cricket.m_date.DateText().c_str());
 }
 
 void FindTodaysTopPerformers() {

@@ -89,7 +89,7 @@ int DrawBlock(const Match& m, int y) {
         TodaysText(630, y + 20, PALE_YELLOW, table, "Day %d of %d", m.mi_dayIndex + 1, m.mi_length);
     TodaysText(800, y + 20, PALE_YELLOW, table, "%s", GroundShortText(m.mi_ground));
     y = DrawInningsLines(m, y + 50);
-    TodaysText(230, y, YELLOW, table, "%s", m.ResultText());
+    TodaysText(230, y, YELLOW, table, "%s", m.ResultText().c_str());
     return y;
 }
 
@@ -105,7 +105,7 @@ void DrawBlocks(int first) {
         const Match& m = *g_currentMatches[at];
         if (m.mi_competition != previous) {
             TodaysText(230, y + 40, YELLOW, g_game->m_fontText.get(), "%s",
-                       CompetitionHeading(m.mi_competition));
+                       CompetitionHeading(m.mi_competition).c_str());
             y += 45;
             previous = m.mi_competition;
         }
@@ -198,7 +198,7 @@ void TS::Update() {
 
 void TS::Render() {
     const bool sameDay = g_cricket.m_date.m_day == g_dayScreenState.m_scoreboardDate.m_day;
-    DrawTodaysFrame("Today's Scoreboard", sameDay ? "22:45" : g_cricket.m_date.ClockText());
+    DrawTodaysFrame("Today's Scoreboard", sameDay ? "22:45" : g_cricket.m_date.ClockText().c_str());
     if (g_todaysLists.mv_scoreRows.empty())
         g_system->DrawText(230, 185, ALIGN_LEFT, WHITE, g_game->m_fontText.get(), "No games to show");
     else

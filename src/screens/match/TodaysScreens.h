@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace ravel {
 
@@ -59,7 +60,7 @@ void AddFilterItems(CComboBox& combo);
 // The caption of a chosen filter; `international` names filter -1.
 const char* FilterCaption(int32_t filter, const char* international);
 // The heading of a competition's rows, "" where there is none.
-const char* CompetitionHeading(int32_t competition);
+std::string CompetitionHeading(int32_t competition);
 // A ground's short description ("Town").
 const char* GroundShortText(int32_t groundId);
 // The sides' innings lines of a match from y; the y after them.

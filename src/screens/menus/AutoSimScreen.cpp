@@ -80,8 +80,8 @@ void RestoreSideBarAfterAutoSim() {
         const StaffMember* coach = CurrentUserStaff();
         const int32_t national = coach ? coach->m_nationalJob : 0;
         const int32_t club = coach ? coach->m_clubJob : 0;
-        const Country* country = national >= 1 ? NationalSideById(national) : nullptr;
-        const Team* team = club >= 1 ? ClubById(club) : nullptr;
+        const Country* country = national >= 1 ? CountryById(national) : nullptr;
+        const Team* team = club >= 1 ? TeamById(club) : nullptr;
         if (national >= 1) {
             SetButton(squad, true);
             squad->SetCaption(country ? country->m_name : "");
@@ -186,7 +186,7 @@ void CAutoSimScreen::Render() {
                 const InboxMessage& message = inbox[i];
                 const int y = NEWS_TOP + NEWS_LINE * static_cast<int>(i - first);
                 sys.DrawText(NEWS_DATE_X, y, ALIGN_LEFT, TEXT_YELLOW, text, "%s",
-                             DateLongText(message.m_day, message.m_month, message.m_year));
+                             DateLongText(message.m_day, message.m_month, message.m_year).c_str());
                 sys.DrawText(NEWS_TEXT_X, y, ALIGN_LEFT, TEXT_WHITE, text, "%s", message.m_headline.c_str());
             }
         }

@@ -79,7 +79,7 @@ void DrawHeader(const Competition* c) {
     }
     Centred(512, 15, TEXT_WHITE, c->m_name, title);
     if (c->m_id == COMP_TEST_CHAMPIONSHIP || c->m_id == COMP_ODI_CHAMPIONSHIP || c->m_season < 0) return;
-    std::snprintf(text, sizeof text, "%s season", SeasonLabel(c->m_season));
+    std::snprintf(text, sizeof text, "%s season", SeasonLabel(c->m_season).c_str());
     Centred(512, 50, TEXT_WHITE, text);
 }
 
@@ -129,11 +129,11 @@ void DrawTie(int home, int away, int y) {
     Text(630, y, SideColour(away), away > 0 ? SideName(away) : "-");
     const FixtureListEntry* row = TieRow(home, away);
     if (!row) return;
-    Text(430, y, TEXT_WHITE, ResultVerb(*row), SmallFont());
-    Text(880, y, OLIVE, GroundPlace(*row));
-    Text(880, y + 20, OLIVE, DateText(*row));
-    const char* result = ResultRuleText(*row);
-    if (std::strlen(result) > 3) Text(230, y + 20, TEXT_YELLOW, result);
+    Text(430, y, TEXT_WHITE, ResultVerb(*row).c_str(), SmallFont());
+    Text(880, y, OLIVE, GroundPlace(*row).c_str());
+    Text(880, y + 20, OLIVE, DateText(*row).c_str());
+    const std::string result = ResultRuleText(*row);
+    if (result.size() > 3) Text(230, y + 20, TEXT_YELLOW, result.c_str());
 }
 
 void DrawKnockout(const Competition& c) {
@@ -273,9 +273,9 @@ void DrawFixtures() {
                  (HumanSide(row.m_home) || HumanSide(row.m_away)))
             colour = TEXT_YELLOW;
         const int y = 190 + 20 * k;
-        Text(230, y, colour, DateText(row), SmallFont());
-        Text(370, y, colour, MatchTitle(row), SmallFont());
-        Text(680, y, colour, played ? ResultRuleText(row) : GroundText(row), SmallFont());
+        Text(230, y, colour, DateText(row).c_str(), SmallFont());
+        Text(370, y, colour, MatchTitle(row).c_str(), SmallFont());
+        Text(680, y, colour, played ? ResultRuleText(row).c_str() : GroundText(row).c_str(), SmallFont());
     }
 }
 
@@ -289,7 +289,7 @@ void StartText(char* out, size_t size, const TourSeries* s) {
 
 void DrawFutureSeries() {
     char text[160];
-    std::snprintf(text, sizeof text, "Tours in %s", SeasonLabel(CS::s_seriesSeason));
+    std::snprintf(text, sizeof text, "Tours in %s", SeasonLabel(CS::s_seriesSeason).c_str());
     Centred(512, 50, TEXT_WHITE, text);
     Text(230, 166, TEXT_ORANGE, "Date");
     Text(380, 166, TEXT_ORANGE, "Tour details");
@@ -302,11 +302,11 @@ void DrawFutureSeries() {
     for (int k = 0; k < COMP_LIST_ROWS; ++k) {
         const size_t i = static_cast<size_t>(first + k);
         if (i >= ids.size()) break;
-        const Tour* t = TourWithId(ids[i]);
+        const Tour* t = TourById(ids[i]);
         if (!t) continue;
         const Tour& tour = *t;
         const int y = 190 + 20 * k;
-        StartText(text, sizeof text, TourSeriesWithId(tour.m_series));
+        StartText(text, sizeof text, TourSeriesById(tour.m_series));
         Text(230, y, TEXT_YELLOW, text);
         std::snprintf(text, sizeof text, "%s host %s", SideName(tour.m_host), SideName(tour.m_visitor));
         if (tour.m_kind == TOUR_TRIANGULAR) {
@@ -338,25 +338,25 @@ void DrawPastSeries() {
         if (i >= ids.size()) break;
         const int y = 190 + 20 * k;
         if (triangular) {
-            const Series* s = SeriesWithId(ids[i]);
+            const Series* s = SeriesById(ids[i]);
             if (!s) continue;
-            StartText(text, sizeof text, TourSeriesWithId(s->m_id));
+            StartText(text, sizeof text, TourSeriesById(s->m_id));
             Text(230, y, colour, text);
             const auto country = [&](size_t n) {
                 return n < s->mv_countries.size() ? SideShortName(s->mv_countries[n]) : "-";
             };
             std::snprintf(text, sizeof text, "%s v %s v %s", country(0), country(1), country(2));
             Text(380, y, TEXT_WHITE, text);
-            Text(700, y, colour, TournamentStatusText(*s), resultFont);
+            Text(700, y, colour, TournamentStatusText(*s).c_str(), resultFont);
             continue;
         }
-        const TourSeries* s = TourSeriesWithId(ids[i]);
+        const TourSeries* s = TourSeriesById(ids[i]);
         if (!s) continue;
         StartText(text, sizeof text, s);
         Text(230, y, colour, text);
         std::snprintf(text, sizeof text, "%s hosted %s", SideName(s->m_home), SideName(s->m_away));
         Text(380, y, TEXT_WHITE, text);
-        Text(700, y, colour, SeriesStatusText(*s), resultFont);
+        Text(700, y, colour, SeriesStatusText(*s).c_str(), resultFont);
     }
 }
 

@@ -343,7 +343,7 @@ void UpdatePastSeries() {
             OpenSeriesOverview(ids[k], true);
             return;
         }
-        const TourSeries* s = TourSeriesWithId(ids[k]);
+        const TourSeries* s = TourSeriesById(ids[k]);
         if (s && s->m_competition != COMP_TOUR_THREE_DAY) OpenSeriesOverview(ids[k], false);
         return;
     }
@@ -430,7 +430,7 @@ void UpdateSeriesKind() {
 }  // namespace
 
 Competition* ShownCompetition() {
-    return CompetitionWithId(CS::s_competitionId);
+    return CompetitionById(CS::s_competitionId);
 }
 
 InternationalTournament* ShownTournament() {
@@ -480,10 +480,10 @@ std::vector<int32_t> TournamentSides(const InternationalTournament& tournament) 
 bool HumanSide(int sideId) {
     if (sideId >= FIRST_CLUB_ID) {
         const Team* t = TeamById(sideId);
-        return t && t->m_id == sideId && t->m_human;
+        return t && t->m_human;
     }
     const Country* c = CountryById(sideId);
-    return sideId > 0 && c && c->m_id == sideId && c->m_human;
+    return sideId > 0 && c && c->m_human;
 }
 
 KnockoutLayout LayOutKnockout(const Competition& c) {
@@ -528,7 +528,7 @@ void CS::FillSeasonSelector() {
     for (const Season& s : g_world.mv_seasons)
         if (s.m_season >= FIRST_SEASON && s.m_season <= CurrentSeason())
             combo->AddListItem(s.m_label, s.m_season);
-    combo->SetCaption(SeasonLabel(combo->GetSelectedValue()));
+    combo->SetCaption(SeasonLabel(combo->GetSelectedValue()).c_str());
 }
 
 void CS::BuildCompetitionStatsLists() {
@@ -593,7 +593,7 @@ void CS::Enter() {
     BuildCompetitionStatsLists();
     s_comboSeason = s_controls.Make<CComboBox>(800, 140, 150, 25);
     FillSeasonSelector();
-    s_comboSeason->SetCaption(SeasonLabel(s_season));
+    s_comboSeason->SetCaption(SeasonLabel(s_season).c_str());
     BuildCompetitionSeriesLists();
     MakeTabs();
     s_btnPrevious = s_controls.Make<CButton>(210, 660, 300, 20, "Previous Season", "View previous season");

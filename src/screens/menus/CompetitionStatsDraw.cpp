@@ -54,10 +54,10 @@ void DrawTeamStats() {
     for (size_t i = 0; i < CS::sv_innings.size() && i < static_cast<size_t>(COMP_STATS_ROWS); ++i) {
         const TeamInningsRow& r = CS::sv_innings[i];
         const int y = 220 + 20 * static_cast<int>(i);
-        Text(230, y, TEXT_WHITE, InningsTeamName(r), small);
-        Text(370, y, TEXT_WHITE, InningsMatchTitle(r), small);
-        Text(780, y, TEXT_WHITE, InningsMatchDate(r), small);
-        Text(930, y, TEXT_WHITE, InningsTotalText(r), small);
+        Text(230, y, TEXT_WHITE, InningsTeamName(r).c_str(), small);
+        Text(370, y, TEXT_WHITE, InningsMatchTitle(r).c_str(), small);
+        Text(780, y, TEXT_WHITE, InningsMatchDate(r).c_str(), small);
+        Text(930, y, TEXT_WHITE, InningsTotalText(r).c_str(), small);
     }
 }
 
@@ -94,7 +94,7 @@ void DrawCompetitionHistoryPage() {
         if (i >= c->mv_history.size()) break;
         const HistoryEntry& e = c->mv_history[i];
         const int y = 190 + 20 * k;
-        Text(230, y, TEXT_WHITE, SeasonLabel(e.m_season));
+        Text(230, y, TEXT_WHITE, SeasonLabel(e.m_season).c_str());
         if (e.m_winner == HISTORY_NOT_HELD) {
             Text(400, y, TEXT_YELLOW, "No competition");
             continue;

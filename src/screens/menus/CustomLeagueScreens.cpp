@@ -121,7 +121,7 @@ void DrawLeftColumn() {
 }
 
 // A match still to come names its sides; a played one its result.
-const char* RowResult(const FixtureListEntry& row) {
+std::string RowResult(const FixtureListEntry& row) {
     if (row.m_kind == ROW_SCHEDULED) return MatchTitle(row);
     return ResultDescription(row);
 }
@@ -266,7 +266,7 @@ void CCustomLeagueTableScreen::Render() {
     for (int k = first; k < count && k < first + RESULT_ROWS; ++k) {
         const FixtureListEntry& row = sv_rows[static_cast<size_t>(k)];
         g_system->DrawText(640, TABLE_TOP + ROW_STEP * (k - first), ALIGN_CENTRE, TEXT_WHITE, font, "%s - %s",
-                           GroundText(row), RowResult(row));
+                           GroundText(row).c_str(), RowResult(row).c_str());
     }
     g_system->mp_controlList->Draw();
 }

@@ -88,7 +88,7 @@ int32_t ValueAt(const CComboBox* combo, size_t index) {
 void TakeCountry(CComboBox* combo, int32_t& chosen) {
     if (combo->m_comboState != COMBO_CHOSEN) return;
     chosen = combo->GetSelectedValue();
-    const Country* c = NationalSideById(chosen);
+    const Country* c = CountryById(chosen);
     if (c) combo->SetCaption(c->m_name);
     combo->Collapse();
 }
@@ -131,7 +131,7 @@ void UpdateButtons() {
 }
 
 const char* CountryName(int32_t id) {
-    const Country* c = NationalSideById(id);
+    const Country* c = CountryById(id);
     return c ? c->m_name : "-";
 }
 
@@ -144,7 +144,7 @@ void DrawEvent(const TourEvent& e, int tests, int odis, int y) {
         g_system->DrawText(LINES_X, y, ALIGN_LEFT, TEXT_WHITE, font, "%s ODI", OrdinalSuffix(odis));
     } else if (e.m_kind == TOUR_EVENT_FOUR_DAY_WARM_UP || e.m_kind == TOUR_EVENT_ONE_DAY_WARM_UP) {
         const char* length = e.m_kind == TOUR_EVENT_FOUR_DAY_WARM_UP ? "4 day" : "1 day";
-        const Team* club = ClubById(WarmUpOpponent(TS::s_host));
+        const Team* club = TeamById(WarmUpOpponent(TS::s_host));
         if (club)
             g_system->DrawText(LINES_X, y, ALIGN_LEFT, TEXT_WHITE, font, "%s warm up v %s", length,
                                club->m_name);

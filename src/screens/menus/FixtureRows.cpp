@@ -8,18 +8,17 @@
 #include "match/MatchLists.h"
 #include "season/Squads.h"
 #include "world/Competitions.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
 
 namespace {
 
-constexpr int TEXT_SIZE = 128;
-
 // The completed match with exactly that id: a row of a match cleared at the
 // season's turn must not read another match in its place.
 const Match* CompletedMatch(int matchId) {
-    const int index = CompletedMatchPosition(matchId);
+    const int index = FindCompletedMatchIndex(matchId);
     return index < 0 ? nullptr : g_completedMatches[index].get();
 }
 
@@ -105,60 +104,38 @@ const char* UndecidedText(const ResultWords& r, bool played, bool oneSideView) {
     }
 }
 
-const char* Copy(char* buffer, const char* text) {
-    std::snprintf(buffer, TEXT_SIZE, "%s", text);
-    return buffer;
-}
-
 }  // namespace
 
-int CompletedMatchPosition(int matchId) {
-    if (matchId < 0) return -1;
-    const int index = FindCompletedMatchIndex(matchId);
-    if (index < 0 || static_cast<size_t>(index) >= g_completedMatches.size()) return -1;
-    const Match* match = g_completedMatches[index].get();
-    return match && match->mi_id == matchId ? index : -1;
+std::string MatchTitle(const FixtureListEntry& row) {
+    if (row.m_competition == COMP_TEST_CHAMPIONSHIP || row.m_competition == COMP_ODI_CHAMPIONSHIP) return "";
+    return Format("%s v %s", SideName(row.m_home), SideName(row.m_away));
 }
 
-const char* MatchTitle(const FixtureListEntry& row) {
-    static char buffer[TEXT_SIZE];
-    if (row.m_competition == COMP_TEST_CHAMPIONSHIP || row.m_competition == COMP_ODI_CHAMPIONSHIP)
-        return buffer;
-    std::snprintf(buffer, sizeof buffer, "%s v %s", SideName(row.m_home), SideName(row.m_away));
-    return buffer;
+std::string HomeTeamName(const FixtureListEntry& row) {
+    return SideName(row.m_home);
 }
 
-const char* HomeTeamName(const FixtureListEntry& row) {
-    static char buffer[TEXT_SIZE];
-    return Copy(buffer, SideName(row.m_home));
+std::string AwayTeamName(const FixtureListEntry& row) {
+    return SideName(row.m_away);
 }
 
-const char* AwayTeamName(const FixtureListEntry& row) {
-    static char buffer[TEXT_SIZE];
-    return Copy(buffer, SideName(row.m_away));
-}
-
-const char* GroundText(const FixtureListEntry& row) {
-    static char buffer[TEXT_SIZE];
+std::string GroundText(const FixtureListEntry& row) {
     const Ground* g = GroundById(row.m_ground);
-    if (!g) return Copy(buffer, "-");
+    if (!g) return "-";
     // "County Ground, Derby" already names its town.
-    if (std::string_view(g->m_name).ends_with(std::string(", ") + g->m_town)) return Copy(buffer, g->m_name);
-    std::snprintf(buffer, sizeof buffer, "%s, %s", g->m_name, g->m_town);
-    return buffer;
+    if (std::string_view(g->m_name).ends_with(std::string(", ") + g->m_town)) return g->m_name;
+    return Format("%s, %s", g->m_name, g->m_town);
 }
 
-const char* GroundPlace(const FixtureListEntry& row) {
-    static char buffer[TEXT_SIZE];
+std::string GroundPlace(const FixtureListEntry& row) {
     const Ground* g = GroundById(row.m_ground);
-    return Copy(buffer, g ? g->m_town : "-");
+    return g ? g->m_town : "-";
 }
 
-const char* DateText(const FixtureListEntry& row) {
-    static char buffer[TEXT_SIZE];
+std::string DateText(const FixtureListEntry& row) {
     const GameDate& s = row.m_start;
     const GameDate& e = row.m_end;
-    if (s.SameDay(e)) return Copy(buffer, s.DateText());
+    if (s.SameDay(e)) return s.DateText();
     char start[20];
     char end[20];
     if (s.m_month == e.m_month)
@@ -166,12 +143,10 @@ const char* DateText(const FixtureListEntry& row) {
     else
         std::snprintf(start, sizeof start, "%d %s -", s.m_day, MonthShortName(s.m_month));
     std::snprintf(end, sizeof end, " %d %s", e.m_day, MonthShortName(e.m_month));
-    std::snprintf(buffer, sizeof buffer, "%s%s", start, end);
-    return buffer;
+    return Format("%s%s", start, end);
 }
 
-const char* ResultVerb(const FixtureListEntry& row) {
-    static char buffer[TEXT_SIZE];
+std::string ResultVerb(const FixtureListEntry& row) {
     const char* verb = "vs";
     if (row.m_kind == ROW_PLAYED) {
         const bool known =
@@ -185,206 +160,172 @@ const char* ResultVerb(const FixtureListEntry& row) {
         const int winner = m ? m->mi_winner : -1;
         verb = winner == row.m_home ? "beat" : winner == row.m_away ? "lost to" : "drew with";
     }
-    return Copy(buffer, verb);
+    return verb;
 }
 
-const char* CompetitionLabel(const FixtureListEntry& row) {
-    static char buffer[TEXT_SIZE];
+std::string CompetitionLabel(const FixtureListEntry& row) {
     const int id = row.m_competition;
     // 500 is the Test table and 501 the one-day table.
-    if (id == COMP_TEST_CHAMPIONSHIP) return Copy(buffer, "Test");
-    if (id == COMP_ODI_CHAMPIONSHIP) return Copy(buffer, "ODI");
-    if (id >= COMP_TOUR_THREE_DAY && id <= COMP_TOUR_FOUR_DAY) return Copy(buffer, "Tour");
-    if (id >= COMP_FIRST_FURTHER_EVENT) return Copy(buffer, id % 2 ? "Test" : "ODI");
+    if (id == COMP_TEST_CHAMPIONSHIP) return "Test";
+    if (id == COMP_ODI_CHAMPIONSHIP) return "ODI";
+    if (id >= COMP_TOUR_THREE_DAY && id <= COMP_TOUR_FOUR_DAY) return "Tour";
+    if (id >= COMP_FIRST_FURTHER_EVENT) return id % 2 ? "Test" : "ODI";
     const Competition* c = CompetitionById(id);
-    return Copy(buffer, c ? c->m_shortName : "-");
+    return c ? c->m_shortName : "-";
 }
 
-const char* ResultDescription(const FixtureListEntry& row) {
-    static char buffer[TEXT_SIZE];
-    if (row.m_match == -1) return Copy(buffer, "-");
-    if (row.m_kind == ROW_IN_PROGRESS) return Copy(buffer, "In progress");
+std::string ResultDescription(const FixtureListEntry& row) {
+    if (row.m_match == -1) return "-";
+    if (row.m_kind == ROW_IN_PROGRESS) return "In progress";
     ResultWords r;
-    if (row.m_kind != ROW_COMPLETED || !ResultOf(row, r)) return Copy(buffer, "-");
+    if (row.m_kind != ROW_COMPLETED || !ResultOf(row, r)) return "-";
     const char* x = SideName(r.m_winner);
     const char* y = SideName(r.m_loser);
     if (r.m_margin < 0) {
         const MarginWords* m = FindMargin(r.m_margin);
-        if (!m) return Copy(buffer, "-");
-        std::snprintf(buffer, sizeof buffer, m->m_description, x, y);
-        return buffer;
+        if (!m) return "-";
+        return Format(m->m_description, x, y);
     }
     switch (r.m_kind) {
         case RESULT_WON_BATTING_LAST:
-            std::snprintf(buffer, sizeof buffer, "%s beat %s by %d wickets", x, y, r.m_margin);
-            return buffer;
+            return Format("%s beat %s by %d wickets", x, y, r.m_margin);
         case RESULT_WON_BOWLING_LAST:
-            std::snprintf(buffer, sizeof buffer, "%s beat %s by %d runs", x, y, r.m_margin);
-            return buffer;
+            return Format("%s beat %s by %d runs", x, y, r.m_margin);
         case RESULT_WON_BY_INNINGS:
             if (!r.m_firstClass) break;
-            std::snprintf(buffer, sizeof buffer, "%s beat %s by an innings and %d runs", x, y, r.m_margin);
-            return buffer;
+            return Format("%s beat %s by an innings and %d runs", x, y, r.m_margin);
         case RESULT_TIE:
-            if (r.m_firstClass) return Copy(buffer, "Match Tied");
-            std::snprintf(buffer, sizeof buffer, "%s tied with %s", x, y);
-            return buffer;
+            if (r.m_firstClass) return "Match Tied";
+            return Format("%s tied with %s", x, y);
         case RESULT_DRAW:
-            if (r.m_firstClass) return Copy(buffer, "Match Drawn");
+            if (r.m_firstClass) return "Match Drawn";
             break;
         case RESULT_NO_RESULT:
-            return Copy(buffer, "Match Abandoned");
+            return "Match Abandoned";
         default:
             break;
     }
-    return Copy(buffer, "-");
+    return "-";
 }
 
-const char* ResultForTeam(const FixtureListEntry& row, int sideId) {
-    static char buffer[TEXT_SIZE];
-    if (row.m_kind == ROW_SCHEDULED || (row.m_match == -1 && row.m_kind != ROW_PLAYED))
-        return Copy(buffer, "-");
-    if (row.m_kind == ROW_IN_PROGRESS) return Copy(buffer, "In progress");
+std::string ResultForTeam(const FixtureListEntry& row, int sideId) {
+    if (row.m_kind == ROW_SCHEDULED || (row.m_match == -1 && row.m_kind != ROW_PLAYED)) return "-";
+    if (row.m_kind == ROW_IN_PROGRESS) return "In progress";
     ResultWords r;
-    if (!ResultOf(row, r)) return Copy(buffer, "-");
+    if (!ResultOf(row, r)) return "-";
     const bool won = r.m_winner == sideId;
     const bool played = row.m_kind == ROW_PLAYED;
     if (r.m_margin < 0) {
         const MarginWords* m = FindMargin(r.m_margin);
-        if (!m) return Copy(buffer, won ? "Won" : "Lost");
-        return Copy(buffer, won ? m->m_won : played ? m->m_lostPlayed : m->m_lost);
+        if (!m) return won ? "Won" : "Lost";
+        return won ? m->m_won : played ? m->m_lostPlayed : m->m_lost;
     }
     switch (r.m_kind) {
         case RESULT_WON_BATTING_LAST:
-            std::snprintf(buffer, sizeof buffer, "%s by %d wickets", won ? "Won" : "Lost", r.m_margin);
-            return buffer;
+            return Format("%s by %d wickets", won ? "Won" : "Lost", r.m_margin);
         case RESULT_WON_BOWLING_LAST:
-            std::snprintf(buffer, sizeof buffer, "%s by %d runs", won ? "Won" : "Lost", r.m_margin);
-            return buffer;
+            return Format("%s by %d runs", won ? "Won" : "Lost", r.m_margin);
         case RESULT_WON_BY_INNINGS:
             if (!r.m_firstClass && !played) break;
-            std::snprintf(buffer, sizeof buffer, "%s by an inns and %d runs", won ? "Won" : "Lost",
-                          r.m_margin);
-            return buffer;
+            return Format("%s by an inns and %d runs", won ? "Won" : "Lost", r.m_margin);
         default:
             break;
     }
     const char* undecided = UndecidedText(r, played, true);
-    return Copy(buffer, undecided ? undecided : "-");
+    return undecided ? undecided : "-";
 }
 
-const char* ResultRuleText(const FixtureListEntry& row) {
-    static char buffer[TEXT_SIZE];
-    if (row.m_kind == ROW_SCHEDULED) return Copy(buffer, "-");
-    if (row.m_kind == ROW_IN_PROGRESS) return Copy(buffer, row.m_match == -1 ? "-" : "In progress");
+std::string ResultRuleText(const FixtureListEntry& row) {
+    if (row.m_kind == ROW_SCHEDULED) return "-";
+    if (row.m_kind == ROW_IN_PROGRESS) return row.m_match == -1 ? "-" : "In progress";
     ResultWords r;
-    if (!ResultOf(row, r)) return Copy(buffer, "-");
+    if (!ResultOf(row, r)) return "-";
     const char* x = SideName(r.m_winner);
     if (r.m_margin < 0) {
         const MarginWords* m = FindMargin(r.m_margin);
         if (m)
-            std::snprintf(buffer, sizeof buffer, m->m_headline, x);
+            return Format(m->m_headline, x);
         else
-            std::snprintf(buffer, sizeof buffer, "%s won", x);
-        return buffer;
+            return Format("%s won", x);
     }
     const bool played = row.m_kind == ROW_PLAYED;
     switch (r.m_kind) {
         case RESULT_WON_BATTING_LAST:
-            std::snprintf(buffer, sizeof buffer, "%s won by %d wkts", x, r.m_margin);
-            return buffer;
+            return Format("%s won by %d wkts", x, r.m_margin);
         case RESULT_WON_BOWLING_LAST:
-            std::snprintf(buffer, sizeof buffer, "%s won by %d runs", x, r.m_margin);
-            return buffer;
+            return Format("%s won by %d runs", x, r.m_margin);
         case RESULT_WON_BY_INNINGS:
             if (!r.m_firstClass && !played) break;
-            std::snprintf(buffer, sizeof buffer, "%s won by an %s and %d runs", x,
-                          played ? "innings" : "inns", r.m_margin);
-            return buffer;
+            return Format("%s won by an %s and %d runs", x, played ? "innings" : "inns", r.m_margin);
         default:
             break;
     }
     const char* undecided = UndecidedText(r, played, false);
-    return Copy(buffer, undecided ? undecided : "-");
+    return undecided ? undecided : "-";
 }
 
-const char* PerformancePlayerName(const PerformanceRow& row) {
-    static char buffer[TEXT_SIZE];
+std::string PerformancePlayerName(const PerformanceRow& row) {
     const Player* p = row.m_player >= 0 ? PlayerById(row.m_player) : nullptr;
-    if (!p) return Copy(buffer, "-");
-    std::snprintf(buffer, sizeof buffer, "%s, %s", p->m_surname, p->m_initials);
-    return buffer;
+    if (!p) return "-";
+    return Format("%s, %s", p->m_surname, p->m_initials);
 }
 
-const char* PerformanceTeamShortName(const PerformanceRow& row) {
-    static char buffer[TEXT_SIZE];
-    return Copy(buffer, row.m_side < 0 ? "-" : SideShortName(row.m_side));
+std::string PerformanceTeamShortName(const PerformanceRow& row) {
+    return row.m_side < 0 ? "-" : SideShortName(row.m_side);
 }
 
 namespace {
 
-const char* CompletedMatchTitle(char* buffer, int matchId) {
+std::string CompletedMatchTitle(int matchId) {
     const Match* m = CompletedMatch(matchId);
-    if (!m) return Copy(buffer, "-");
-    std::snprintf(buffer, TEXT_SIZE, "%s v %s", SideName(m->mi_team1), SideName(m->mi_team2));
-    return buffer;
+    if (!m) return "-";
+    return Format("%s v %s", SideName(m->mi_team1), SideName(m->mi_team2));
 }
 
-const char* CompletedMatchDate(char* buffer, int matchId) {
+std::string CompletedMatchDate(int matchId) {
     const Match* m = CompletedMatch(matchId);
-    return Copy(buffer, m ? m->m_startDate.DateText() : "-");
+    return m ? m->m_startDate.DateText() : "-";
 }
 
 }  // namespace
 
-const char* PerformanceMatchTitle(const PerformanceRow& row) {
-    static char buffer[TEXT_SIZE];
-    return CompletedMatchTitle(buffer, row.m_match);
+std::string PerformanceMatchTitle(const PerformanceRow& row) {
+    return CompletedMatchTitle(row.m_match);
 }
 
-const char* PerformanceMatchDate(const PerformanceRow& row) {
-    static char buffer[TEXT_SIZE];
-    return CompletedMatchDate(buffer, row.m_match);
+std::string PerformanceMatchDate(const PerformanceRow& row) {
+    return CompletedMatchDate(row.m_match);
 }
 
-const char* PerformanceScoreText(const PerformanceRow& row) {
-    static char buffer[TEXT_SIZE];
-    if (row.m_first < 0) return Copy(buffer, "-");
-    std::snprintf(buffer, sizeof buffer, row.m_second == 1 ? "%d*" : "%d", row.m_first);
-    return buffer;
+std::string PerformanceScoreText(const PerformanceRow& row) {
+    if (row.m_first < 0) return "-";
+    return Format(row.m_second == 1 ? "%d*" : "%d", row.m_first);
 }
 
-const char* PerformanceBowlingText(const PerformanceRow& row) {
-    static char buffer[TEXT_SIZE];
-    if (row.m_first < 0 || row.m_second < 0) return Copy(buffer, "-");
-    std::snprintf(buffer, sizeof buffer, "%d/%d", row.m_second, row.m_first);
-    return buffer;
+std::string PerformanceBowlingText(const PerformanceRow& row) {
+    if (row.m_first < 0 || row.m_second < 0) return "-";
+    return Format("%d/%d", row.m_second, row.m_first);
 }
 
-const char* InningsMatchDate(const TeamInningsRow& row) {
-    static char buffer[TEXT_SIZE];
-    return CompletedMatchDate(buffer, row.m_match);
+std::string InningsMatchDate(const TeamInningsRow& row) {
+    return CompletedMatchDate(row.m_match);
 }
 
-const char* InningsTeamName(const TeamInningsRow& row) {
-    static char buffer[TEXT_SIZE];
-    if (row.m_match < 0 || row.m_side < 0) return Copy(buffer, "-");
-    return Copy(buffer, SideName(row.m_side));
+std::string InningsTeamName(const TeamInningsRow& row) {
+    if (row.m_match < 0 || row.m_side < 0) return "-";
+    return SideName(row.m_side);
 }
 
-const char* InningsMatchTitle(const TeamInningsRow& row) {
-    static char buffer[TEXT_SIZE];
-    return CompletedMatchTitle(buffer, row.m_match);
+std::string InningsMatchTitle(const TeamInningsRow& row) {
+    return CompletedMatchTitle(row.m_match);
 }
 
-const char* InningsTotalText(const TeamInningsRow& row) {
-    static char buffer[TEXT_SIZE];
-    if (row.m_match < 0) return Copy(buffer, "-");
+std::string InningsTotalText(const TeamInningsRow& row) {
+    if (row.m_match < 0) return "-";
     if (row.m_wickets == 10)
-        std::snprintf(buffer, sizeof buffer, "%d", row.m_total);
+        return Format("%d", row.m_total);
     else
-        std::snprintf(buffer, sizeof buffer, "%d/%d", row.m_total, row.m_wickets);
-    return buffer;
+        return Format("%d/%d", row.m_total, row.m_wickets);
 }
 
 }  // namespace ravel

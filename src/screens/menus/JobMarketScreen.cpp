@@ -165,7 +165,7 @@ void CJobMarketScreen::Render() {
     game.m_background.Draw(0, 0);
     g_system->ShadeRect(203, 103, 1019, 131);
     g_system->ShadeRect(203, 133, 1019, 695);
-    DrawFrameBars(g_cricket.m_date.ClockText());
+    DrawFrameBars(g_cricket.m_date.ClockText().c_str());
     DrawCoachName();
     g_system->FillRect(210, 160, 980, 162, TEXT_WHITE);
     CFont* font = game.m_fontText.get();

@@ -17,6 +17,7 @@
 #include "shell/gui/ScrollBar.h"
 #include "shell/platform/System.h"
 #include "world/Services.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -44,7 +45,7 @@ void Text(int x, int y, uint32_t colour, const char* format, const char* text) {
     g_system->DrawText(x, y, ALIGN_LEFT, colour, g_game->m_fontText.get(), format, text);
 }
 
-const char* ClockText() {
+std::string ClockText() {
     if (g_cricket.m_dayPhase == DAY_PHASE_SCOREBOARD) return "22:45";
     if (g_cricket.m_dayPhase == DAY_PHASE_MATCH_PLAYING) {
         for (const auto& m : g_currentMatches)
@@ -56,7 +57,7 @@ const char* ClockText() {
 void DrawNewsFrame() {
     g_game->m_background.Draw(0, 0);
     for (const Panel& p : PANELS) g_system->ShadeRect(p.left, p.top, p.right, p.bottom);
-    DrawFrameBars(ClockText());
+    DrawFrameBars(ClockText().c_str());
 }
 
 void DrawVacancies() {
@@ -138,9 +139,9 @@ void DrawTourSeriesEvent(const NewsEventRecord& r, int y, int country) {
     std::snprintf(text, sizeof text, s->m_id % 2 ? "%d Tests" : "%d ODIs", s->m_matches);
     Text(900, y, LILAC, "%s", text);
     if (r.m_state == NEWS_EVENT_STARTS_LATER)
-        Text(670, y + 20, TEXT_YELLOW, "%s", DateRangeText(*s));
+        Text(670, y + 20, TEXT_YELLOW, "%s", DateRangeText(*s).c_str());
     else
-        Text(670, y + 20, TEXT_WHITE, "%s", SeriesStatusText(*s));
+        Text(670, y + 20, TEXT_WHITE, "%s", SeriesStatusText(*s).c_str());
 }
 
 void DrawEvents() {
@@ -160,8 +161,7 @@ void DrawEvents() {
     }
 }
 
-const char* FixtureCompetitionText(int id) {
-    static char buffer[64];
+std::string FixtureCompetitionText(int id) {
     const char* text = "";
     const InternationalTournament* t =
         id >= COMP_FIRST_TOURNAMENT && id <= COMP_LAST_TOURNAMENT ? TournamentForCompetition(id) : nullptr;
@@ -179,8 +179,7 @@ const char* FixtureCompetitionText(int id) {
     } else if (id >= FIRST_TOUR_SERIES_ID) {
         text = id % 2 ? "Test Match" : "One Day International";
     }
-    std::snprintf(buffer, sizeof buffer, "%s", text);
-    return buffer;
+    return text;
 }
 
 void DrawNextFixture() {
@@ -190,8 +189,8 @@ void DrawNextFixture() {
         Text(220, 140, OLIVE, "%s", "No fixtures scheduled");
         return;
     }
-    Text(220, 140, TEXT_WHITE, "%s", f.m_date.DateText());
-    Text(220, 160, TEXT_WHITE, "%s", FixtureCompetitionText(f.m_competition));
+    Text(220, 140, TEXT_WHITE, "%s", f.m_date.DateText().c_str());
+    Text(220, 160, TEXT_WHITE, "%s", FixtureCompetitionText(f.m_competition).c_str());
     if (f.m_away <= 0)
         Text(220, 180, TEXT_WHITE, "In %s, opponents to be drawn", SideName(f.m_host));
     else if (f.m_home == NS::s_side)
@@ -234,59 +233,51 @@ void DrawHeadlines(const std::vector<InboxMessage>& inbox) {
     Text(220, 300, TEXT_YELLOW, "%s", "News Headlines");
     const int count = static_cast<int>(inbox.size());
     NS::s_offset = NS::s_scroll && !NS::s_scroll->mb_disabled ? NS::s_scroll->m_position : 0;
-    char lastDate[32] = "";
+    std::string lastDate;
     for (int k = 0; k < NEWS_ROWS; ++k) {
         const int index = count - 1 - NS::s_offset - k;
         if (index < 0 || index >= count) break;
         const InboxMessage& m = inbox[index];
         const int y = 325 + 20 * k;
-        const char* date = FormatDate(m.m_day, m.m_month, m.m_year);
-        if (std::strcmp(date, lastDate) != 0) Text(220, y, TEXT_YELLOW, "%s", date);
-        std::snprintf(lastDate, sizeof lastDate, "%s", date);
+        const std::string date = FormatDate(m.m_day, m.m_month, m.m_year);
+        if (date != lastDate) Text(220, y, TEXT_YELLOW, "%s", date.c_str());
+        lastDate = date;
         Text(350, y, HeadlineColour(m, index == NS::s_shown), "%s", m.m_headline.c_str());
     }
 }
 
-const char* LinkText(const NewsLink& link) {
-    static char buffer[64];
+std::string LinkText(const NewsLink& link) {
     const int v = link.m_value;
-    buffer[0] = '\0';
     switch (link.m_kind) {
         case LINK_PLAYER:
-            if (const Player* p = PlayerById(v)) std::snprintf(buffer, sizeof buffer, "%s", p->m_surname);
+            if (const Player* p = PlayerById(v)) return p->m_surname;
             break;
         case LINK_CLUB:
         case LINK_COUNTRY:
-            std::snprintf(buffer, sizeof buffer, "%s", SideName(v));
-            break;
+            return SideName(v);
         case LINK_COACH:
-            if (const StaffMember* s = StaffMemberById(v))
-                std::snprintf(buffer, sizeof buffer, "%s", s->m_surname);
+            if (const StaffMember* s = StaffMemberById(v)) return s->m_surname;
             break;
         case LINK_COMPETITION:
             if (v < COMP_TEST_CHAMPIONSHIP ||
                 (v >= COMP_FIRST_TOURNAMENT && v <= COMP_FIRST_TOURNAMENT + 2)) {
-                if (const Competition* c = CompetitionById(v))
-                    std::snprintf(buffer, sizeof buffer, "%s", c->m_shortName);
+                if (const Competition* c = CompetitionById(v)) return c->m_shortName;
             } else if (v >= FIRST_TOUR_SERIES_ID) {
                 if (const TourSeries* s = TourSeriesById(v))
-                    std::snprintf(buffer, sizeof buffer, "%s in %s", SideShortName(s->m_away),
-                                  SideShortName(s->m_home));
+                    return Format("%s in %s", SideShortName(s->m_away), SideShortName(s->m_home));
             }
             break;
         case LINK_SCORECARD:
-            std::snprintf(buffer, sizeof buffer, "Scorecard");
-            break;
+            return "Scorecard";
         case LINK_SCREEN:
-            if (v == SCREEN_TOP_PLAYERS) std::snprintf(buffer, sizeof buffer, "Ratings");
+            if (v == SCREEN_TOP_PLAYERS) return "Ratings";
             break;
         case LINK_RECORDS:
-            std::snprintf(buffer, sizeof buffer, "View Records Page");
-            break;
+            return "View Records Page";
         default:
             break;
     }
-    return buffer;
+    return "";
 }
 
 void DrawShownMessage(InboxMessage& m) {
@@ -296,13 +287,13 @@ void DrawShownMessage(InboxMessage& m) {
         220 + CSystem::TextWidth(font, m.m_headline.c_str()) > HEADLINE_END)
         font = g_game->m_fontSmallBold.get();
     g_system->DrawText(220, 450, ALIGN_LEFT, TEXT_WHITE, font, "%s", m.m_headline.c_str());
-    Text(700, 450, TEXT_YELLOW, "%s", FormatDate(m.m_day, m.m_month, m.m_year));
+    Text(700, 450, TEXT_YELLOW, "%s", FormatDate(m.m_day, m.m_month, m.m_year).c_str());
     g_system->DrawTextInRect(220, 480, 800, BODY_BOTTOM, ALIGN_LEFT, TEXT_WHITE, g_game->m_fontText.get(),
                              "%s", m.m_body.c_str());
     m.m_seen = 1;
     Text(850, 450, TEXT_YELLOW, "%s", "News Links");
     for (size_t i = 0; i < m.mv_links.size() && i < static_cast<size_t>(QUICK_LINKS); ++i)
-        Text(850, 490 + 20 * static_cast<int>(i), TEXT_WHITE, "%s", LinkText(m.mv_links[i]));
+        Text(850, 490 + 20 * static_cast<int>(i), TEXT_WHITE, "%s", LinkText(m.mv_links[i]).c_str());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "shell/Screens.h"
 #include "shell/platform/System.h"
 #include "world/RecordsTable.h"
+#include "world/Text.h"
 #include "world/World.h"
 
 namespace ravel {
@@ -82,7 +83,7 @@ void FitText(int x, int nextX, int y, const char* text) {
         if (font && small) y += (font->LineHeight() - small->LineHeight()) / 2;
         font = small;
     }
-    g_system->DrawText(x, y, ALIGN_LEFT, TEXT_WHITE, font, "%s", CutToWidth(font, text, width));
+    g_system->DrawText(x, y, ALIGN_LEFT, TEXT_WHITE, font, "%s", CutToWidth(font, text, width).c_str());
 }
 
 void DrawPartnerships(const std::vector<RecordEntry>& entries) {
@@ -99,10 +100,10 @@ void DrawPartnerships(const std::vector<RecordEntry>& entries) {
         Text(225, y, TEXT_YELLOW, LABELS[w - 1]);
         for (const RecordEntry& e : entries) {
             if (e.m_wickets != w || e.m_value <= 0) continue;
-            Text(290, y, TEXT_WHITE, RecordValueText(REC_PARTNERSHIPS, e));
-            FitText(350, 520, y, e.PlayerText(0));
+            Text(290, y, TEXT_WHITE, RecordValueText(REC_PARTNERSHIPS, e).c_str());
+            FitText(350, 520, y, e.PlayerText(0).c_str());
             Text(520, y, GREY, "and", small);
-            FitText(580, 790, y, e.PlayerText(1));
+            FitText(580, 790, y, e.PlayerText(1).c_str());
             FitText(790, 940, y, e.GroundText());
             Text(940, y, TEXT_WHITE, e.SeasonText());
             Text(350, y + 22, TEXT_WHITE, e.MatchText(), small);
@@ -124,9 +125,9 @@ void DrawSection(const SectionLayout& l, const std::vector<RecordEntry>& entries
         if (!RecordShown(l.m_section, e)) continue;
         const int y = ROWS_TOP + ROW_STEP * shown++;
         const int valueEnd = l.m_sideX ? l.m_sideX : l.m_playerX ? l.m_playerX : l.m_matchX;
-        FitText(225, valueEnd, y, RecordValueText(l.m_section, e));
+        FitText(225, valueEnd, y, RecordValueText(l.m_section, e).c_str());
         if (l.m_sideX) FitText(l.m_sideX, l.m_matchX, y, e.TeamText());
-        if (l.m_playerX) FitText(l.m_playerX, l.m_matchX, y, e.PlayerText(0));
+        if (l.m_playerX) FitText(l.m_playerX, l.m_matchX, y, e.PlayerText(0).c_str());
         FitText(l.m_matchX, 790, y, e.MatchText());
         FitText(790, 940, y, e.GroundText());
         FitText(940, SCREEN_WIDTH, y, e.SeasonText());
@@ -146,33 +147,24 @@ bool RecordShown(int section, const RecordEntry& e) {
     return e.m_value > 0;
 }
 
-const char* RecordValueText(int section, const RecordEntry& e) {
-    static char buffer[32];
+std::string RecordValueText(int section, const RecordEntry& e) {
     switch (section) {
         case REC_PARTNERSHIPS:
-            std::snprintf(buffer, sizeof buffer, e.m_flag ? "%d" : "%d*", e.m_value);
-            break;
+            return Format(e.m_flag ? "%d" : "%d*", e.m_value);
         case REC_HIGHEST_SCORE:
-            std::snprintf(buffer, sizeof buffer, e.m_flag ? "%d*" : "%d", e.m_value);
-            break;
+            return Format(e.m_flag ? "%d*" : "%d", e.m_value);
         case REC_HIGHEST_TOTAL:
         case REC_HIGHEST_FOURTH_INNINGS:
-            if (e.m_wickets == ALL_OUT)
-                std::snprintf(buffer, sizeof buffer, "%d", e.m_value);
-            else if (section == REC_HIGHEST_TOTAL && e.m_flag == INNINGS_DECLARED)
-                std::snprintf(buffer, sizeof buffer, "%d/%d dec", e.m_value, e.m_wickets);
-            else
-                std::snprintf(buffer, sizeof buffer, "%d/%d", e.m_value, e.m_wickets);
-            break;
+            if (e.m_wickets == ALL_OUT) return Format("%d", e.m_value);
+            if (section == REC_HIGHEST_TOTAL && e.m_flag == INNINGS_DECLARED)
+                return Format("%d/%d dec", e.m_value, e.m_wickets);
+            return Format("%d/%d", e.m_value, e.m_wickets);
         case REC_BEST_BOWLING:
         case REC_BEST_MATCH_BOWLING:
-            std::snprintf(buffer, sizeof buffer, "%d/%d", e.m_value, e.m_value2);
-            break;
+            return Format("%d/%d", e.m_value, e.m_value2);
         default:
-            std::snprintf(buffer, sizeof buffer, "%d", e.m_value);
-            break;
+            return Format("%d", e.m_value);
     }
-    return buffer;
 }
 
 void CRecordsScreen::Enter() {
@@ -186,7 +178,7 @@ void CRecordsScreen::Render() {
     g_game->m_background.Draw(0, 0);
     g_system->ShadeRect(203, 103, 1019, 133);
     g_system->ShadeRect(203, 135, 1019, 695);
-    DrawFrameBars(g_cricket.m_date.ClockText());
+    DrawFrameBars(g_cricket.m_date.ClockText().c_str());
     const int index = RecordsTable::SectionIndex(s_section);
     if (index >= 0)
         g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, g_game->m_fontTitle.get(), "%s",

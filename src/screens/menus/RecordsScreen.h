@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "shell/Screens.h"
 
@@ -33,7 +34,7 @@ struct CRecordsScreen {
 // The table of the kind shown; nullptr when the world has none.
 const RecordsTable* ShownRecordsTable();
 // The value cell of an entry of a section: "350/7 dec", "245", "5/43", "104*"...
-const char* RecordValueText(int section, const RecordEntry& entry);
+std::string RecordValueText(int section, const RecordEntry& entry);
 // Whether an entry of the section holds a record to show.
 bool RecordShown(int section, const RecordEntry& entry);
 

@@ -144,7 +144,7 @@ void DrawFrameBars(const char* clockText) {
     game.m_bottomBar.Draw(0, 704);
     if (!game.mb_screenFrame) return;
     g_system->DrawText(10, 10, ALIGN_LEFT, 0xffffffffu, game.m_fontText.get(), "%s",
-                       g_cricket.m_date.DateText());
+                       g_cricket.m_date.DateText().c_str());
     g_system->DrawText(10, 30, ALIGN_LEFT, 0xffffffffu, game.m_fontText.get(), "%s", clockText);
 }
 

@@ -1,6 +1,5 @@
 #include "screens/menus/ScreenFrame.h"
 
-#include <cstdio>
 #include <string>
 
 #include "screens/menus/ScreenControls.h"
@@ -13,7 +12,7 @@ namespace ravel {
 
 void DrawScreenFrame(bool withCoachName) {
     g_system->ShadeRect(203, 103, 1019, 695);
-    DrawFrameBars(g_cricket.m_date.ClockText());
+    DrawFrameBars(g_cricket.m_date.ClockText().c_str());
     if (withCoachName) DrawCoachName();
 }
 
@@ -33,11 +32,9 @@ void DrawCoachName() {
                        coach->m_firstName, coach->m_surname);
 }
 
-const char* FormatDate(int day, int month, int year) {
-    static char buffer[32];
-    if (month < 1 || month > 12) return buffer;
-    std::snprintf(buffer, sizeof buffer, "%02d %s %d", day, MonthShortName(month), year);
-    return buffer;
+std::string FormatDate(int day, int month, int year) {
+    if (month < 1 || month > 12) return "";
+    return DateLongText(day, month, year);
 }
 
 const char* OrdinalText(int n) {
@@ -49,16 +46,14 @@ const char* OrdinalText(int n) {
     return (n >= 1 && n <= LAST) ? ORDINALS[n] : ORDINALS[0];
 }
 
-const char* CutToWidth(CFont* font, const char* text, int width) {
-    static std::string cut;
-    cut = text;
-    if (CSystem::TextWidth(font, text) <= width) return cut.c_str();
+std::string CutToWidth(CFont* font, const char* text, int width) {
+    std::string cut = text;
+    if (CSystem::TextWidth(font, text) <= width) return cut;
     while (!cut.empty()) {
         cut.pop_back();
         if (CSystem::TextWidth(font, (cut + ".").c_str()) <= width) break;
     }
-    cut += ".";
-    return cut.c_str();
+    return cut + ".";
 }
 
 }  // namespace ravel

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace ravel {
 
@@ -21,13 +22,13 @@ void DrawScreenFrame(bool withCoachName);
 void DrawFullScreenFrame(const char* title);
 // The current human coach's "first surname", centred under the top bar.
 void DrawCoachName();
-// "05 Mar 2007": two-digit day, English month, year. Static buffer; a month
-// outside 1..12 leaves the previous text in place.
-const char* FormatDate(int day, int month, int year);
+// "05 Mar 2007": two-digit day, English month, year; "" for a month outside
+// 1..12.
+std::string FormatDate(int day, int month, int year);
 // "1st" .. "24th"; "-" for anything else.
 const char* OrdinalText(int n);
 // The text as it fits in width pixels of the font: whole, or cut and ended
-// with ".". Static buffer.
-const char* CutToWidth(CFont* font, const char* text, int width);
+// with ".".
+std::string CutToWidth(CFont* font, const char* text, int width);
 
 }  // namespace ravel

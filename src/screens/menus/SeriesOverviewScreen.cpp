@@ -81,7 +81,7 @@ int ScrollPosition() {
 }
 
 const Series* ShownTriangular() {
-    return SO::s_kind == OVERVIEW_TRIANGULAR ? SeriesWithId(SO::s_seriesId) : nullptr;
+    return SO::s_kind == OVERVIEW_TRIANGULAR ? SeriesById(SO::s_seriesId) : nullptr;
 }
 
 void Text(int x, int y, uint32_t colour, const char* text, CFont* font = nullptr) {
@@ -104,7 +104,7 @@ void DrawPairOverview(const TourSeries& s) {
     Centred(611, 300, TEXT_WHITE, "vs");
     DrawFlag(s.m_away, 576, 360);
     Centred(611, 400, TEXT_WHITE, SideName(s.m_away), title);
-    Centred(611, 600, TEXT_WHITE, SeriesStatusText(s), title);
+    Centred(611, 600, TEXT_WHITE, SeriesStatusText(s).c_str(), title);
 }
 
 void DrawTriangularOverview(const Series& s) {
@@ -131,7 +131,7 @@ void DrawTriangularOverview(const Series& s) {
     }
     if (!s.mv_finals.empty()) {
         Text(230, 440, TEXT_WHITE, "Finals");
-        Text(230, 460, TEXT_YELLOW, TournamentStatusText(s));
+        Text(230, 460, TEXT_YELLOW, TournamentStatusText(s).c_str());
     }
     Text(230, 340, TEXT_WHITE, "Explanation");
     static const char* const LINES[] = {
@@ -155,11 +155,11 @@ void DrawSchedule() {
         if (i >= SO::sv_schedule.size()) break;
         const FixtureListEntry& row = SO::sv_schedule[i];
         const int y = 190 + 40 * k;
-        Text(230, y, TEXT_WHITE, DateText(row));
-        Text(380, y, TEXT_WHITE, MatchTitle(row));
-        std::snprintf(text, sizeof text, "at %s", GroundText(row));
+        Text(230, y, TEXT_WHITE, DateText(row).c_str());
+        Text(380, y, TEXT_WHITE, MatchTitle(row).c_str());
+        std::snprintf(text, sizeof text, "at %s", GroundText(row).c_str());
         Text(230, y + 20, TEXT_YELLOW, text);
-        Text(680, y, TEXT_WHITE, ResultRuleText(row));
+        Text(680, y, TEXT_WHITE, ResultRuleText(row).c_str());
     }
 }
 
@@ -191,7 +191,7 @@ const SeriesStatsList* FindSeriesStatsList(int list) {
 }
 
 int SO::KindOf(int seriesId) {
-    const TourSeries* s = TourSeriesWithId(seriesId);
+    const TourSeries* s = TourSeriesById(seriesId);
     if (!s) return -1;
     if (seriesId % 2 != 0) return OVERVIEW_TESTS;
     return s->m_series >= 1 ? OVERVIEW_TRIANGULAR : OVERVIEW_ONE_DAY;
@@ -237,8 +237,7 @@ void SO::Enter() {
     s_controls.List(s_comboStats);
     s_controls.List(s_scroll);
     g_game->mb_screenFrame = 1;
-    if (Series* s = s_kind == OVERVIEW_TRIANGULAR ? SeriesWithId(s_seriesId) : nullptr)
-        SortSeriesStandings(*s);
+    if (Series* s = s_kind == OVERVIEW_TRIANGULAR ? SeriesById(s_seriesId) : nullptr) SortSeriesStandings(*s);
     Layout();
 }
 
@@ -321,10 +320,10 @@ void SO::Render() {
     g_game->m_background.Draw(0, 0);
     g_system->ShadeRect(203, 103, 1019, 131);
     g_system->ShadeRect(203, 133, 1019, 695);
-    DrawFrameBars(g_cricket.m_date.ClockText());
+    DrawFrameBars(g_cricket.m_date.ClockText().c_str());
     g_system->FillRect(210, 188, 980, 190, TEXT_WHITE);
     CFont* title = g_game->m_fontTitle.get();
-    const TourSeries* s = TourSeriesWithId(s_seriesId);
+    const TourSeries* s = TourSeriesById(s_seriesId);
     if (!s) {
         Centred(512, 15, TEXT_WHITE, "Series", title);
         Text(230, 200, TEXT_YELLOW, "No record of this series is held");

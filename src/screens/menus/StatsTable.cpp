@@ -38,8 +38,8 @@ bool Bowling(int list) {
 }
 
 void DrawAveragesRow(int list, const StatsRow& r, int y, const StatsTableLayout& layout) {
-    TextCell(NAME_X, y, PerformancePlayerName(r));
-    TextCell(440, y, PerformanceTeamShortName(r));
+    TextCell(NAME_X, y, PerformancePlayerName(r).c_str());
+    TextCell(440, y, PerformanceTeamShortName(r).c_str());
     char text[32];
     if (!Bowling(list)) {
         Cell(600, y, TEXT_WHITE, "%d", r.m_matches);
@@ -67,17 +67,19 @@ void DrawAveragesRow(int list, const StatsRow& r, int y, const StatsTableLayout&
 }
 
 void DrawPerformanceRow(int list, const StatsRow& r, int y, const StatsTableLayout& layout) {
-    TextCell(NAME_X, y, PerformancePlayerName(r));
-    TextCell(layout.m_matchX, y, PerformanceMatchTitle(r));
+    TextCell(NAME_X, y, PerformancePlayerName(r).c_str());
+    TextCell(layout.m_matchX, y, PerformanceMatchTitle(r).c_str());
     if (list == PLAYER_LIST_BOUNDARIES) {
-        TextCell(710, y, PerformanceMatchDate(r));
+        TextCell(710, y, PerformanceMatchDate(r).c_str());
         Cell(850, y, TEXT_WHITE, "%d", r.m_second, ALIGN_LEFT);
         Cell(900, y, TEXT_WHITE, "%d", r.m_first - r.m_second, ALIGN_LEFT);
         Cell(950, y, TEXT_WHITE, "%d", r.m_first, ALIGN_LEFT);
         return;
     }
-    TextCell(780, y, PerformanceMatchDate(r));
-    TextCell(930, y, list == PLAYER_LIST_TOP_BOWLING ? PerformanceBowlingText(r) : PerformanceScoreText(r));
+    TextCell(780, y, PerformanceMatchDate(r).c_str());
+    TextCell(930, y,
+             list == PLAYER_LIST_TOP_BOWLING ? PerformanceBowlingText(r).c_str()
+                                             : PerformanceScoreText(r).c_str());
 }
 
 }  // namespace

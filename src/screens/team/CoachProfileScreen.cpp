@@ -21,17 +21,17 @@ constexpr int VALUE_X = 400;
 
 const char* ClubName(int id) {
     const Team* t = id > 0 ? TeamById(id) : nullptr;
-    return t && t->m_id == id ? t->m_name : "-";
+    return t ? t->m_name : "-";
 }
 
 const char* CountryName(int id) {
     const Country* c = id > 0 ? CountryById(id) : nullptr;
-    return c && c->m_id == id ? c->m_name : "-";
+    return c ? c->m_name : "-";
 }
 
 const char* NationalityText(int id) {
     const Country* c = id > 0 ? CountryById(id) : nullptr;
-    return c && c->m_id == id ? c->m_nationality : "-";
+    return c ? c->m_nationality : "-";
 }
 
 bool IsUser(const StaffMember& s) {
@@ -171,10 +171,7 @@ void CCoachProfileScreen::Render() {
         const Team* club = s->m_clubJob > 0 ? TeamById(s->m_clubJob) : nullptr;
         const Country* country = s->m_nationalJob > 0 ? CountryById(s->m_nationalJob) : nullptr;
         Label(LABEL_X, 260, "Security");
-        Value(VALUE_X, 260, "%s",
-              club && club->m_id == s->m_clubJob             ? JobSecurityText(*club)
-              : country && country->m_id == s->m_nationalJob ? JobSecurityText(*country)
-                                                             : "-");
+        Value(VALUE_X, 260, "%s", club ? JobSecurityText(*club) : country ? JobSecurityText(*country) : "-");
     }
     Label(LABEL_X, 280, "Club");
     Value(VALUE_X, 280, "%s", ClubName(s->m_clubJob));

@@ -109,7 +109,7 @@ void OpenContractScreen(int playerId, int teamId, ContractOffer offer) {
 void CS::Enter() {
     g_game->mb_screenFrame = 1;
     const StaffMember* user = CurrentUserStaff();
-    const Team* club = user && user->m_clubJob > 0 ? ClubById(user->m_clubJob) : nullptr;
+    const Team* club = user && user->m_clubJob > 0 ? TeamById(user->m_clubJob) : nullptr;
     s_allowance = club ? std::max(0, AvailableWageBudget(*club)) : 0;
     if (s_offer.m_team == -1) {
         s_offer.m_player = s_player;
@@ -151,7 +151,7 @@ void CS::Render() {
     game.m_background.Draw(0, 0);
     g_system->ShadeRect(203, 103, 650, 695);
     g_system->ShadeRect(652, 103, 1019, 695);
-    DrawFrameBars(g_cricket.m_date.ClockText());
+    DrawFrameBars(g_cricket.m_date.ClockText().c_str());
     CFont* text = game.m_fontText.get();
     CFont* heavy = game.m_fontHeading.get();
     const Player* p = PlayerById(s_player);

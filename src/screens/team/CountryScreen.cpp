@@ -120,7 +120,7 @@ constexpr Switch SWITCHES[COUNTRY_SWITCHES] = {
 };
 
 Country* Shown() {
-    return NationalSideById(CC::s_country);
+    return CountryById(CC::s_country);
 }
 
 // The shown side's eleven; none without a side.

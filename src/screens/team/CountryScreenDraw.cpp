@@ -27,7 +27,7 @@ using CC = CCountryScreen;
 constexpr uint32_t TEXT_RETIRED = 0xff9b9b9bu;
 
 const Country* Shown() {
-    return NationalSideById(CC::s_country);
+    return CountryById(CC::s_country);
 }
 
 bool InEleven(const Country& country, int32_t id) {
@@ -148,11 +148,11 @@ void DrawFixturesPage() {
         const bool neutral =
             row.m_competition >= COMP_FIRST_TOURNAMENT && row.m_competition <= COMP_LAST_TOURNAMENT;
         const char* other = SideName(home ? row.m_away : row.m_home);
-        TableText(230, y, colour, "%s", DateText(row));
+        TableText(230, y, colour, "%s", DateText(row).c_str());
         TableText(390, y, colour, "%s", *other ? other : "-");
         TableText(600, y, colour, "%s", neutral ? "Neutral" : (home ? "Home" : "Away"));
-        TableText(680, y, colour, "%s", CompetitionLabel(row));
-        TableText(740, y, colour, "%s", ResultForTeam(row, CC::s_country));
+        TableText(680, y, colour, "%s", CompetitionLabel(row).c_str());
+        TableText(740, y, colour, "%s", ResultForTeam(row, CC::s_country).c_str());
     }
 }
 
@@ -167,7 +167,7 @@ void DrawHeader(const Country* country) {
     } else {
         g_system->ShadeRect(203, 133, 1019, 695);
     }
-    DrawFrameBars(g_cricket.m_date.ClockText());
+    DrawFrameBars(g_cricket.m_date.ClockText().c_str());
     if (CC::s_country == g_cricket.m_team) DrawCoachName();
     g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "%s",
                        country ? country->m_name : "-");

@@ -50,7 +50,7 @@ void DrawPitch(const Ground* ground, bool matchDay) {
 
 void DrawForecast(const GameDate& day, const Ground* ground, int daysAway) {
     CFont* font = g_game->m_fontTable.get();
-    const Climate* climate = ground ? ClimateWithId(ground->m_climate) : nullptr;
+    const Climate* climate = ground ? ClimateById(ground->m_climate) : nullptr;
     const bool known = climate && daysAway >= 0 && daysAway < FORECAST_DAYS &&
                        daysAway < static_cast<int>(climate->mv_outlook.size());
     if (!known) {
@@ -77,11 +77,11 @@ void DrawNextMatchPanel(int sideId, const NextMatch& next) {
     const int daysAway = DaysBetween(g_cricket.m_date, next.m_date);
     DrawDateLine(next.m_date, daysAway);
     if (LabelledCompetition(next.m_competition)) {
-        const Competition* c = CompetitionWithId(next.m_competition);
+        const Competition* c = CompetitionById(next.m_competition);
         TableText(960, 507, TEXT_YELLOW, "%s", c ? NameOr(c->m_shortName) : "-");
     }
     const Ground* ground =
-        fixture ? GroundWithId(g_world.mv_fixtures[static_cast<size_t>(next.m_fixture)].m_ground) : nullptr;
+        fixture ? GroundById(g_world.mv_fixtures[static_cast<size_t>(next.m_fixture)].m_ground) : nullptr;
     const bool home = next.m_home == sideId;
     if (next.m_away <= 0)
         TableText(580, 530, TEXT_WHITE, "In %s, opponents to be drawn", NameOr(SideName(next.m_host)));

@@ -84,13 +84,12 @@ void Overs(int x, int y, int balls) {
 }
 
 const char* ClubName(int id) {
-    const Team* t = id >= 1 ? ClubById(id) : nullptr;
+    const Team* t = id >= 1 ? TeamById(id) : nullptr;
     return t ? t->m_name : "-";
 }
 
 const Country* CountryOf(int id) {
-    const Country* c = id >= 1 ? CountryById(id) : nullptr;
-    return c && c->m_id == id ? c : nullptr;
+    return id >= 1 ? CountryById(id) : nullptr;
 }
 
 void BlockHeading(int x, int y, const char* text) {
@@ -137,12 +136,8 @@ void Availability(const Player& p, int x, int y) {
         colour = TEXT_WHITE;
     Text(x, y + 20, ALIGN_LEFT, colour, Value(), "%s", duty);
     if (p.m_injured) {
-        const InjuryType* injury = nullptr;
-        const int index = FindInjuryTypeIndex(p.m_injuryType);
-        if (index >= 0 && static_cast<size_t>(index) < g_world.mv_injuryTypes.size() &&
-            g_world.mv_injuryTypes[static_cast<size_t>(index)].m_id == p.m_injuryType)
-            injury = &g_world.mv_injuryTypes[static_cast<size_t>(index)];
-        Text(x, y + 40, ALIGN_LEFT, TEXT_INJURED, Value(), "Out for %s with %s", p.InjuryLengthText(),
+        const InjuryType* injury = InjuryTypeById(p.m_injuryType);
+        Text(x, y + 40, ALIGN_LEFT, TEXT_INJURED, Value(), "Out for %s with %s", p.InjuryLengthText().c_str(),
              injury ? injury->m_description : "an injury");
     } else {
         Text(x, y + 40, ALIGN_LEFT, TEXT_WHITE, Value(), "%d per cent fit", static_cast<int>(p.m_condition));
@@ -203,7 +198,7 @@ void DrawPersonalDetails(const Player& p) {
 
 const char* CompetitionText(int id) {
     if ((id >= 0 && id < 500) || (id >= FIRST_OTHER_COMPETITION && id <= LAST_OTHER_COMPETITION)) {
-        const Competition* c = CompetitionWithId(id);
+        const Competition* c = CompetitionById(id);
         return c ? c->m_name : "";
     }
     if (id >= FIRST_TOUR_COMPETITION && id <= LAST_TOUR_COMPETITION) return "Tour";
@@ -364,7 +359,8 @@ void DrawTables(const Player& p, bool season) {
     }
     char first[64] = "Career";
     if (season)
-        std::snprintf(first, sizeof first, "Current Season: %s", SeasonLabel(g_cricket.m_date.m_season));
+        std::snprintf(first, sizeof first, "Current Season: %s",
+                      SeasonLabel(g_cricket.m_date.m_season).c_str());
     Text(230, 150, ALIGN_LEFT, TEXT_YELLOW, Value(), "%s", first);
     for (int kind = 0; kind < 4; ++kind) {
         const int t = 150 + 130 * kind;
@@ -405,13 +401,14 @@ void ContractPanel(const Player& p, bool north) {
         const bool theirSeason = (g_cricket.m_date.m_season % 2 == 0) == north;
         const int kind = north ? HEMI_NORTH : HEMI_SOUTH;
         if (seasons == 1 && g_cricket.m_date.m_dayOfSeason < FIRST_MONTH_DAYS && theirSeason) {
-            Text(valueX, 240, ALIGN_LEFT, TEXT_YELLOW, Value(), "%s", ContractEndDateText(kind, 1));
+            Text(valueX, 240, ALIGN_LEFT, TEXT_YELLOW, Value(), "%s", ContractEndDateText(kind, 1).c_str());
             g_system->DrawTextInRect(
                 labelX, 300, labelX + 350, 400, ALIGN_LEFT, TEXT_LIGHT_GREY, Heavy(), "%s",
                 "Contract is due to run out soon, player will either sign a new deal, sign a "
                 "deal with another club, or become a free agent");
         } else {
-            Text(valueX, 240, ALIGN_LEFT, TEXT_WHITE, Value(), "%s", ContractEndDateText(kind, seasons));
+            Text(valueX, 240, ALIGN_LEFT, TEXT_WHITE, Value(), "%s",
+                 ContractEndDateText(kind, seasons).c_str());
         }
     }
     // Clubs interested in him, in the panel of the season being played.
@@ -440,7 +437,7 @@ void DrawContract(const Player& p) {
     ContractPanel(p, true);
     ContractPanel(p, false);
     if (p.m_transferArranged) {
-        const Team* club = PD::s_transferTeam > 0 ? ClubById(PD::s_transferTeam) : nullptr;
+        const Team* club = PD::s_transferTeam > 0 ? TeamById(PD::s_transferTeam) : nullptr;
         const bool north = club && HemisphereOf(*club) == HEMI_NORTH;
         if (north) {
             g_system->DrawTextInRect(373, 420, 610, 600, ALIGN_LEFT, TEXT_WHITE, Value(),
@@ -477,7 +474,7 @@ void DrawContract(const Player& p) {
 void HistoryLine(const PlayerStats& s, int y, bool bowling, bool withTeam, const char* season) {
     if (withTeam) {
         const Team* t = s.m_team >= 1 ? TeamById(s.m_team) : nullptr;
-        Text(220, y, ALIGN_LEFT, TEXT_WHITE, Value(), "%s", t && t->m_id == s.m_team ? t->m_shortName : "-");
+        Text(220, y, ALIGN_LEFT, TEXT_WHITE, Value(), "%s", t ? t->m_shortName : "-");
     }
     Text(380, y, ALIGN_LEFT, TEXT_WHITE, Value(), "%s", season);
     if (!bowling) {
@@ -530,7 +527,7 @@ void DrawHistory(const Player& p) {
     const int n = std::min(count, HISTORY_ROWS);
     for (int i = 0; i < n && first + i < count; ++i) {
         const PlayerStats& s = PD::sv_filtered[static_cast<size_t>(first + i)];
-        HistoryLine(s, 200 + 20 * i, bowling, withTeam, SeasonLabel(s.m_season));
+        HistoryLine(s, 200 + 20 * i, bowling, withTeam, SeasonLabel(s.m_season).c_str());
     }
     if (n > 0) {
         DrawTile(bowling ? BOWL_ICON : BAT_ICON, 220, 152);
@@ -559,7 +556,7 @@ const char* ClubLine(const Player& p, char* buffer, size_t size) {
 void PD::Render() {
     CGame& game = *g_game;
     game.m_background.Draw(0, 0);
-    DrawFrameBars(g_cricket.m_date.ClockText());
+    DrawFrameBars(g_cricket.m_date.ClockText().c_str());
     const Player* p = PlayerById(s_player);
     if (p) {
         Text(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "%s %s", p->m_firstName,

@@ -97,7 +97,7 @@ int UserCountry() {
 // The national side whose squad items the menu holds; nullptr for none.
 Country* SquadCountry(const Player& p) {
     const int country = UserCountry();
-    return country && p.IsOfCountry(country) ? NationalSideById(country) : nullptr;
+    return country && p.IsOfCountry(country) ? CountryById(country) : nullptr;
 }
 
 // "Add to squad" while he is out of the current squad list, else "Remove".
@@ -285,7 +285,7 @@ void Release(const Player& p) {
 
 // True when the contract screen opened.
 bool Approach(const Player& p) {
-    const int club = ClubById(UserClub()) ? UserClub() : 0;
+    const int club = TeamById(UserClub()) ? UserClub() : 0;
     g_overseasCount = -1;
     const int result = CanSignPlayer(p.m_id, club, 1);
     PD::s_lastApproach = result;
@@ -364,9 +364,9 @@ std::string PD::ApproachMessage(const Player& p, int result) {
                 p.m_firstName, p.m_surname);
             break;
         case SIGN_OVERSEAS_FULL: {
-            const Team* club = ClubById(UserClub());
+            const Team* club = TeamById(UserClub());
             const Country* country = club ? CountryById(club->m_country) : nullptr;
-            const int limit = country && country->m_id == club->m_country ? country->m_overseasLimit : 0;
+            const int limit = country ? country->m_overseasLimit : 0;
             std::snprintf(
                 text, sizeof text,
                 "The chairman has stopped your approach for %s %s. He says you already have the maximum "
@@ -390,7 +390,7 @@ std::string PD::ApproachMessage(const Player& p, int result) {
         case SIGN_SOUTH_CONTRACT: {
             const bool north = result == SIGN_NORTH_CONTRACT;
             const int seasons = north ? p.m_northSeasons : p.m_southSeasons;
-            const Team* club = ClubById(north ? p.m_northClub : p.m_southClub);
+            const Team* club = TeamById(north ? p.m_northClub : p.m_southClub);
             const char* name = club ? club->m_name : "-";
             if (g_cricket.m_date.m_dayOfSeason < FIRST_MONTH_DAYS && seasons == 2)
                 std::snprintf(text, sizeof text,

@@ -100,11 +100,11 @@ void Headings(std::span<const Heading> headings, int align) {
 
 const char* CountryShortName(int id) {
     const Country* c = CountryById(id);
-    return c && c->m_id == id ? c->m_shortName : "-";
+    return c ? c->m_shortName : "-";
 }
 
 const char* ClubShortName(int id) {
-    const Team* club = id >= 1 ? ClubById(id) : nullptr;
+    const Team* club = id >= 1 ? TeamById(id) : nullptr;
     return club ? club->m_shortName : "-";
 }
 
@@ -116,7 +116,7 @@ void ContractCells(int seasons, int wage, int hemisphere, int x, int wageX, int 
         return;
     }
     Text(x, y, ALIGN_CENTRE, seasons == 1 ? TEXT_YELLOW : TEXT_WHITE, font, "%s",
-         ContractEndDateText(hemisphere, seasons));
+         ContractEndDateText(hemisphere, seasons).c_str());
     Text(wageX, y, ALIGN_CENTRE, TEXT_WHITE, font, "%d", wage);
 }
 

@@ -85,13 +85,14 @@ void ContractCells(const Player& p, int y, int side) {
     const bool north = p.m_northClub == side;
     const int seasons = north ? p.m_northSeasons : p.m_southSeasons;
     const uint32_t colour = InContractMonth() && seasons == 1 ? TEXT_YELLOW : TEXT_WHITE;
-    TableText(550, y + 3, colour, "%s", ContractEndDateText(north ? HEMI_NORTH : HEMI_SOUTH, seasons));
+    TableText(550, y + 3, colour, "%s",
+              ContractEndDateText(north ? HEMI_NORTH : HEMI_SOUTH, seasons).c_str());
     TableText(800, y + 3, TEXT_WHITE, "%d", north ? p.m_northWage : p.m_southWage);
 }
 
 void AvailabilityCells(const Player& p, int y) {
     if (p.m_injured)
-        TableText(500, y + 3, TEXT_WHITE, "Out for %s", p.InjuryLengthText());
+        TableText(500, y + 3, TEXT_WHITE, "Out for %s", p.InjuryLengthText().c_str());
     else
         TableText(500, y + 3, TEXT_WHITE, "%d per cent", static_cast<int>(p.m_condition));
     TableText(850, y + 3, p.MoraleColour(), "%s", p.MoraleText());

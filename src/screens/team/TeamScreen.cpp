@@ -118,7 +118,7 @@ constexpr OrderRow TACTICS_ORDERS[] = {
 };
 
 Team* ShownTeam() {
-    return ClubById(TS::s_side);
+    return TeamById(TS::s_side);
 }
 
 // The shown side's eleven; none without a side.
@@ -248,7 +248,7 @@ void HandleTacticsOrder() {
 
 void OpenSeriesOf(int seriesId) {
     const TourSeries* s = TourSeriesById(seriesId);
-    if (!s || s->m_id != seriesId) return;
+    if (!s) return;
     OpenSeriesOverview(seriesId, false);
 }
 
@@ -395,7 +395,7 @@ void TS::AutoSelect() {
 void TS::LoadFixtures(int season) {
     sv_fixtures = FixturesOf(s_side, season);
     if (s_comboSeason && s_comboSeason->ItemCount() > 0)
-        s_comboSeason->SetCaption(SeasonLabel(s_comboSeason->GetSelectedValue()));
+        s_comboSeason->SetCaption(SeasonLabel(s_comboSeason->GetSelectedValue()).c_str());
 }
 
 void TS::FillSeasonList() {
@@ -408,7 +408,7 @@ void TS::FillSeasonList() {
         if (!FixturesOf(s_side, it->m_season).empty()) combo.AddListItem(it->m_label, it->m_season);
     }
     if (combo.ItemCount() > 0)
-        combo.SetCaption(SeasonLabel(combo.GetSelectedValue()));
+        combo.SetCaption(SeasonLabel(combo.GetSelectedValue()).c_str());
     else
         Hide(&combo);
 }

@@ -34,7 +34,7 @@ constexpr float GOOD_FORM = 6.0f;
 constexpr float BAD_FORM = -6.0f;
 
 const Team* ShownTeam() {
-    return ClubById(TS::s_side);
+    return TeamById(TS::s_side);
 }
 
 bool InEleven(const Team& team, int32_t id) {
@@ -192,11 +192,11 @@ void DrawFixturesPage() {
         const int y = TEAM_FIXTURE_TOP + TEAM_ROW_HEIGHT * n + 3;
         const uint32_t colour = FixtureColour(row);
         const char* other = SideName(row.m_home == TS::s_side ? row.m_away : row.m_home);
-        const Ground* ground = GroundWithId(row.m_ground);
-        const char* cells[] = {DateText(row), *other ? other : "-", ground ? ground->m_name : "-",
-                               CompetitionLabel(row), ResultForTeam(row, TS::s_side)};
+        const Ground* ground = GroundById(row.m_ground);
+        const std::string cells[] = {DateText(row), *other ? other : "-", ground ? ground->m_name : "-",
+                                     CompetitionLabel(row), ResultForTeam(row, TS::s_side)};
         for (size_t c = 0; c < std::size(cells); ++c)
-            TableText(FIXTURE_COLUMNS[c].x, y, colour, "%s", cells[c]);
+            TableText(FIXTURE_COLUMNS[c].x, y, colour, "%s", cells[c].c_str());
     }
 }
 
@@ -250,7 +250,7 @@ void DrawForecast(const Ground& ground, const Climate& climate) {
         const int y = FORECAST_TOP + FORECAST_STEP * static_cast<int>(i);
         if (y > 660) break;
         const int32_t value = climate.mv_outlook[i];
-        TableText(230, y, TEXT_YELLOW, "%s", day.DateText());
+        TableText(230, y, TEXT_YELLOW, "%s", day.DateText().c_str());
         DrawTile(WeatherIcon(ground, value, true), 400, y - 8);
         TableText(500, y, TEXT_WHITE, "%s", WeatherText(WeatherCode(ground, value)));
         day.NextDay();
@@ -265,11 +265,11 @@ void DrawInfoPage(const Team& team) {
     if (const StaffMember* s = team.m_coach >= 1 ? StaffMemberById(team.m_coach) : nullptr)
         std::snprintf(coach, sizeof coach, "%s %s", s->m_firstName, s->m_surname);
     InfoRow(220, "Coach", coach);
-    const Ground* ground = GroundWithId(team.m_ground);
+    const Ground* ground = GroundById(team.m_ground);
     InfoRow(240, "Ground", ground ? ground->m_name : "-");
     TableText(300, 260, TEXT_WHITE, "%s", ground ? ground->m_town : "");
     TableText(300, 280, TEXT_WHITE, "%s", ground ? ground->m_region : "");
-    const Climate* climate = ground ? ClimateWithId(ground->m_climate) : nullptr;
+    const Climate* climate = ground ? ClimateById(ground->m_climate) : nullptr;
     InfoRow(300, "Region", climate ? climate->m_name : "-");
     if (climate) DrawForecast(*ground, *climate);
 }
@@ -285,7 +285,7 @@ void DrawHeader(const Team* team) {
     } else {
         g_system->ShadeRect(203, 133, 1019, 695);
     }
-    DrawFrameBars(g_cricket.m_date.ClockText());
+    DrawFrameBars(g_cricket.m_date.ClockText().c_str());
     if (TS::s_pictureLoaded) TS::s_picture.Draw(47, 400);
     if (TS::s_side == g_cricket.m_team) DrawCoachName();
     g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "%s",

@@ -45,12 +45,12 @@ void ShowList(int32_t list) {
 
 const char* TeamName(int id) {
     const Team* t = id > 0 ? TeamById(id) : nullptr;
-    return t && t->m_id == id ? t->m_name : "-";
+    return t ? t->m_name : "-";
 }
 
 const char* CountryName(int id) {
     const Country* c = id > 0 ? CountryById(id) : nullptr;
-    return c && c->m_id == id ? c->m_name : "-";
+    return c ? c->m_name : "-";
 }
 
 }  // namespace
@@ -95,7 +95,7 @@ void CTopRatedScreen::Render() {
     game.m_background.Draw(0, 0);
     g_system->ShadeRect(203, 103, 1019, 133);
     g_system->ShadeRect(203, 135, 1019, 695);
-    DrawFrameBars(g_cricket.m_date.ClockText());
+    DrawFrameBars(g_cricket.m_date.ClockText().c_str());
     const bool bowlers = s_list == TOP_RATED_BOWLERS;
     g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "%s",
                        bowlers ? "Top Rated Bowlers" : "Top Rated Batsmen");

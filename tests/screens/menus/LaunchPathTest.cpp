@@ -312,7 +312,7 @@ TEST_F(LaunchPathTest, TheBenchesStartThePlayersWorld) {
     LoadWorld();
     PrepareNewCareer();
     EXPECT_EQ(StartingSides(), player);
-    const Team* club = ClubById(1301);
+    const Team* club = TeamById(1301);
     ASSERT_NE(club, nullptr);
     EXPECT_GT(club->m_salaryBudget, 0);
 }

@@ -55,8 +55,7 @@ protected:
     std::vector<std::string> Listed() const {
         std::vector<std::string> names;
         for (int32_t id : SG::sv_sides) {
-            names.push_back(SG::s_filter == FILTER_NATIONAL ? NationalSideById(id)->m_name
-                                                            : ClubById(id)->m_name);
+            names.push_back(SG::s_filter == FILTER_NATIONAL ? CountryById(id)->m_name : TeamById(id)->m_name);
         }
         return names;
     }
@@ -173,7 +172,7 @@ TEST_F(NewGameTest, NationalSideStartsOnTheNextDaysNews) {
     ASSERT_EQ(g_userCoaches.size(), 1u);
     EXPECT_EQ(g_cricket.m_coachIndex, 0);
     EXPECT_EQ(g_userCoaches[0].m_staff.m_id, coach.m_id);
-    EXPECT_EQ(NationalSideById(1)->m_coach, coach.m_id);
+    EXPECT_EQ(CountryById(1)->m_coach, coach.m_id);
     EXPECT_EQ(g_cricket.m_team, 1);
     EXPECT_FALSE(g_cricket.m_autoSimulate);
     ASSERT_FALSE(g_userCoaches[0].mv_inbox.empty()) << "the appointment is news";
@@ -201,7 +200,7 @@ TEST_F(NewGameTest, ClubOutsideEnglandWaitsForItsSeason) {
         EXPECT_EQ(g_cricket.m_team, c.side);
         EXPECT_EQ(m_game->m_screenId, c.screen) << c.side;
         EXPECT_EQ(g_cricket.m_autoSimulate, c.screen == SCREEN_AUTO_SIM) << c.side;
-        EXPECT_EQ(ClubById(c.side)->m_coach, g_userCoaches[0].m_staff.m_id);
+        EXPECT_EQ(TeamById(c.side)->m_coach, g_userCoaches[0].m_staff.m_id);
         Idle();
         m_game->ChangeScreen(SCREEN_NEWS);
         g_cricket.m_autoSimulate = false;

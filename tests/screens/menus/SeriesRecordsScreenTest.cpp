@@ -173,7 +173,7 @@ TEST_F(RecordsScreenTest, ValueTexts) {
     for (const Case& c : cases) {
         RecordEntry e = Entry(c.value, c.wickets, c.flag);
         e.m_value2 = c.value2;
-        EXPECT_STREQ(RecordValueText(c.section, e), c.text) << c.section << " " << c.value;
+        EXPECT_EQ(RecordValueText(c.section, e), c.text) << c.section << " " << c.value;
     }
 }
 

@@ -125,7 +125,7 @@ TEST_F(StartMenuTest, ExitEndsTheRun) {
 TEST_F(StartMenuTest, NewCareerResetsTheClockAndPicksTheClubsElevens) {
     const int full = ClubWithSquad(1301, 16).m_id;
     const int thin = ClubWithSquad(1302, 15).m_id;
-    ClubById(thin)->m_xi[0] = 7;
+    TeamById(thin)->m_xi[0] = 7;
     Climate climate;
     climate.mv_outlook = {10, 20, 30, 40, 50, 60, 70};
     g_world.mv_climates.push_back(climate);
@@ -146,11 +146,11 @@ TEST_F(StartMenuTest, NewCareerResetsTheClockAndPicksTheClubsElevens) {
     EXPECT_EQ(g_cricket.m_climateMonth, 3);
     EXPECT_EQ(g_cricket.m_gameMode, MODE_CAREER);
 
-    const Team& picked = *ClubById(full);
+    const Team& picked = *TeamById(full);
     for (int slot = 0; slot < XI_PLAYERS; ++slot) EXPECT_GT(picked.m_xi[slot], 0) << slot;
     EXPECT_GT(picked.m_xi[XI_CAPTAIN], 0);
-    EXPECT_EQ(ClubById(thin)->m_xi[0], 7) << "fifteen players are too few to pick from";
-    EXPECT_EQ(ClubById(thin)->m_xi[1], -1);
+    EXPECT_EQ(TeamById(thin)->m_xi[0], 7) << "fifteen players are too few to pick from";
+    EXPECT_EQ(TeamById(thin)->m_xi[1], -1);
     ASSERT_EQ(g_world.mv_climates[0].mv_outlook.size(), 7u);
     EXPECT_EQ(g_world.mv_climates[0].mv_outlook[0], 20);
 }
@@ -177,9 +177,9 @@ TEST_F(StartMenuTest, NewCareerHandsTheEarlierGamesCoachToTheComputer) {
     EXPECT_EQ(g_cricket.m_coachIndex, 0);
     EXPECT_EQ(g_cricket.m_team, 0);
     EXPECT_EQ(g_world.mv_staff[0].m_human, 0);
-    EXPECT_EQ(ClubById(1301)->m_human, 0);
-    EXPECT_EQ(NationalSideById(3)->m_human, 0);
-    EXPECT_EQ(ClubById(1301)->m_coach, 77) << "he keeps his job as the computer's coach";
+    EXPECT_EQ(TeamById(1301)->m_human, 0);
+    EXPECT_EQ(CountryById(3)->m_human, 0);
+    EXPECT_EQ(TeamById(1301)->m_coach, 77) << "he keeps his job as the computer's coach";
 }
 
 }  // namespace

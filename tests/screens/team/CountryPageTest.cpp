@@ -27,7 +27,7 @@ protected:
         CC::s_view = VIEW_BASIC;
         CC::s_battingSlot = 0;
         CC::s_pageRequested = false;
-        Country& nation = *NationalSideById(NATION);
+        Country& nation = *CountryById(NATION);
         nation.m_squadKind = nation.m_activeSquadKind = SQUAD_HOME_TEST;
         nation.m_coach = USER_COACH;
         nation.m_human = 1;
@@ -38,7 +38,7 @@ protected:
         m_game->OpenScreen(SCREEN_COUNTRY, {id});
         Idle(2);
     }
-    static Country& Nation() { return *NationalSideById(NATION); }
+    static Country& Nation() { return *CountryById(NATION); }
     // A right press and release on a list row, as a player opens a menu.
     void RightClickRow(int row) { RightClickAt(400, COUNTRY_LIST_TOP + 20 * row + 8); }
 };

@@ -157,7 +157,7 @@ TEST_F(PlayerDetailsTest, ActionsFollowWhoseHeIsAndWhatTheUserCoaches) {
 }
 
 TEST_F(PlayerDetailsTest, NationalCoachAddsAndRemovesHimUnlessTheSquadIsLocked) {
-    Country& country = *NationalSideById(2);
+    Country& country = *CountryById(2);
     StaffMemberById(USER_COACH)->m_nationalJob = 2;
     g_userCoaches[0].m_staff.m_nationalJob = 2;
     country.m_activeSquadKind = SQUAD_HOME_TEST;
