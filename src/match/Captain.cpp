@@ -17,8 +17,9 @@ struct BuiltInPlace {
     int bearing;  // as for a right-hander
     float distance;
 };
-// Fields used when the world has no usable field setting.
-const BuiltInPlace PACE_FIELD[FIELD_FIGURES] = {{165, 32}, {155, 36},  {125, 48}, {92, 75},  {55, 115},
+// Fields used when the world has no usable field setting; to pace the
+// slips and gully stand level with the keeper.
+const BuiltInPlace PACE_FIELD[FIELD_FIGURES] = {{160, 61}, {152, 64},  {125, 71}, {92, 75},  {55, 115},
                                                 {15, 125}, {345, 125}, {268, 78}, {205, 205}};
 const BuiltInPlace SPIN_FIELD[FIELD_FIGURES] = {{165, 26},  {250, 20},  {92, 75},  {55, 105}, {12, 115},
                                                 {348, 115}, {300, 100}, {265, 80}, {275, 215}};

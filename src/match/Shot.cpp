@@ -392,7 +392,8 @@ inline int ChooseStrokeFor(Match& match, bool limited) {
 // How often the risk figures turn into a ball that beats the bat, an edge or
 // a mishit. The risk figures are per-mille sized, so these scale them up.
 constexpr float BEATEN_SCALE = 27.0f;
-constexpr float EDGE_SCALE = 22.0f;
+constexpr float OUTSIDE_SCALE = 22.0f;
+constexpr float EDGED_SHARE = 0.48f;  // the rest pass the edge
 constexpr float MISHIT_SCALE = 14.0f;
 constexpr float SURVIVAL_CARE = 0.35f;
 constexpr float LEAVE_DANGER = 0.5f;  // a left ball that comes back in
@@ -473,16 +474,18 @@ inline void DecideContactFor(Match& match, bool limited) {
         Beaten(match);
         return;
     }
-    const float edge = b.mf_risk[1] * pace * EDGE_SCALE * care * (defence ? 0.7f : 1.0f);
-    if (u < beaten + edge) {
-        b.mi_contact = CONTACT_EDGE;
+    // Of the balls that find the outside of the bat's line, some take the
+    // edge; the rest pass it and go through to the keeper.
+    const float outside = b.mf_risk[1] * pace * OUTSIDE_SCALE * care * (defence ? 0.7f : 1.0f);
+    if (u < beaten + outside) {
+        b.mi_contact = u < beaten + outside * EDGED_SHARE ? CONTACT_EDGE : CONTACT_NONE;
         return;
     }
     // Slogging skies more mishits.
     const float mistime = (slow ? SLOW_BOWLING_RISK : 1.0f) *
                           (limited ? 1.0f + (OneDayChase(b.mi_intent) - 1.0f) * 0.25f : 1.0f);
     const float mishit = b.mf_risk[2] * mistime * MISHIT_SCALE * care * (defence ? 0.3f : 1.0f);
-    b.mi_contact = u < beaten + edge + mishit ? CONTACT_MISHIT : CONTACT_CLEAN;
+    b.mi_contact = u < beaten + outside + mishit ? CONTACT_MISHIT : CONTACT_CLEAN;
 }
 
 }  // namespace
