@@ -418,8 +418,9 @@ public:
     void AnswerFollowOnFor(bool enforce);
     bool ComputerEnforcesFollowOn();
     // The computer answers for a side that was human: the follow-on, the
-    // end of the break between innings, a bowler who may not go on, the wait
-    // for a field within the restrictions; nothing waits afterwards.
+    // end of the break between innings, a new ball on offer, a bowler who
+    // may not go on, the wait for a field within the restrictions; nothing
+    // waits afterwards.
     void AnswerForComputer();
     void AnswerNewBall(bool take);
     double RequiredRunRate() const;

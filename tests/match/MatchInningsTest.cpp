@@ -182,6 +182,15 @@ TEST_F(MatchInnings, NewBallAfterItsOversTakenByTheComputerOfferedToTheHuman) {
     EXPECT_EQ(match.mb_newBallTaken, 1);
     EXPECT_EQ(match.mi_ballCount, 0);
     EXPECT_EQ(match.mf_ballValue, 100.0f);
+    // And again each time the ball it took is as old: no innings is bowled out with one ball.
+    match.mb_newBallTaken = 0;
+    PlayBalls(match, 80 * 6 + 40 * 6);
+    EXPECT_EQ(match.mb_newBallTaken, 0);
+    EXPECT_EQ(match.mi_ballCount, 40);
+    PlayBalls(match, 160 * 6);
+    EXPECT_EQ(match.mb_newBallTaken, 1);
+    EXPECT_EQ(match.mi_ballCount, 0);
+    EXPECT_EQ(match.mb_newBallOffered, 0);
 
     BuildWorld();
     Match& human = StartComputerMatch(COMP_FC);
@@ -195,6 +204,13 @@ TEST_F(MatchInnings, NewBallAfterItsOversTakenByTheComputerOfferedToTheHuman) {
     human.AnswerNewBall(false);
     EXPECT_EQ(human.mb_newBallAvailable, 0);
     EXPECT_EQ(human.mi_ballCount, 80);
+    // The offer stands; when the computer takes the side over it takes the ball.
+    EXPECT_EQ(human.mb_newBallOffered, 1);
+    (human.CurrentInnings().mi_bowlingTeam == HOME ? human.mb_team1Human : human.mb_team2Human) = 0;
+    human.AnswerForComputer();
+    EXPECT_EQ(human.mb_newBallTaken, 1);
+    EXPECT_EQ(human.mi_ballCount, 0);
+    EXPECT_EQ(human.mb_newBallOffered, 0);
 }
 
 TEST_F(MatchInnings, ComputerDeclaresWithABigTotalOrAWinningLead) {
