@@ -199,6 +199,9 @@ struct BallState {
     float mf_riskBounceKey =
         std::numeric_limits<float>::quiet_NaN();  // the bounce the factor was worked out for
     float mf_riskBounceFactor = 1.0f;
+    float mf_wearKey = std::numeric_limits<float>::quiet_NaN();  // the pitch wear the factors are for
+    float mf_strokeWear = 1.0f;                                  // its factor on the risks of a stroke
+    float mf_blockWear = 1.0f;                                   // and of a block or a leave
     int32_t mi_strokeFlag = 0;
     float mf_energy = 100.0f;
     int32_t mi_skill7 = 0;
