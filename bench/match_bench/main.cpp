@@ -49,7 +49,9 @@ struct Figures {
     long long extras = 0;
     long long wickets = 0;
     long long howOut[6] = {};
+    long long keeperCaught = 0;  // caught by the side's wicket keeper
     int matches = 0;
+    int resultKinds[RESULT_NO_RESULT + 1] = {};
     int draws = 0;
     int ties = 0;
     int decided = 0;
@@ -247,6 +249,7 @@ void PlayThrough(Match& m) {
 
 void Tally(const Match& m, Figures& f, float strength1, float strength2) {
     ++f.matches;
+    if (m.mi_resultKind >= 0 && m.mi_resultKind <= RESULT_NO_RESULT) ++f.resultKinds[m.mi_resultKind];
     if (m.mi_resultKind == RESULT_DRAW || m.mi_resultKind == RESULT_NO_RESULT) ++f.draws;
     if (m.mi_resultKind == RESULT_TIE) ++f.ties;
     if (m.mi_winner > 0 && strength1 != strength2) {
@@ -268,9 +271,12 @@ void Tally(const Match& m, Figures& f, float strength1, float strength2) {
             f.firstInningsRuns += total;
             ++f.firstInnings;
         }
+        const MatchTeam& fielding = m.SideOf(in.mi_bowlingTeam);
+        const int keeper = fielding.m_players[SquadSlot(fielding.KeeperSlot(i))].mi_player;
         for (int pos = 0; pos < SQUAD_SIZE; ++pos) {
             const BatsmanFigures& b = in.m_batsmen[pos];
             if (b.mi_howOut >= 1 && b.mi_howOut <= 5) ++f.howOut[b.mi_howOut];
+            if (b.mi_howOut == HOWOUT_CAUGHT && b.mi_fielder == keeper) ++f.keeperCaught;
             if (b.mi_howOut == 0) continue;
             int runs = BatsmanRuns(b);
             bool out = b.mi_howOut > 0;
@@ -309,6 +315,15 @@ void Print(const char* kind, const Figures& f) {
     std::printf("%s.lbw_pct=%.1f\n", kind, pct(f.howOut[3], outs));
     std::printf("%s.run_out_pct=%.1f\n", kind, pct(f.howOut[5], outs));
     std::printf("%s.stumped_pct=%.1f\n", kind, pct(f.howOut[4], outs));
+    std::printf("%s.keeper_caught_pct=%.1f\n", kind, pct(f.keeperCaught, outs));
+    // Decided matches by the kind of win: batting last (by wickets), bowling
+    // last (by runs), by an innings.
+    const int* wins = f.resultKinds;
+    const double decided =
+        wins[RESULT_WON_BATTING_LAST] + wins[RESULT_WON_BOWLING_LAST] + wins[RESULT_WON_BY_INNINGS];
+    std::printf("%s.won_by_wickets_pct=%.1f\n", kind, pct(wins[RESULT_WON_BATTING_LAST], decided));
+    std::printf("%s.won_by_runs_pct=%.1f\n", kind, pct(wins[RESULT_WON_BOWLING_LAST], decided));
+    std::printf("%s.won_by_innings_pct=%.1f\n", kind, pct(wins[RESULT_WON_BY_INNINGS], decided));
     std::printf("%s.stronger_side_win_pct=%.1f\n", kind, pct(f.strongerWon, f.decided));
     std::printf("%s.top_order_avg=%.1f\n", kind, f.topOuts ? double(f.topRuns) / f.topOuts : 0.0);
     std::printf("%s.tail_avg=%.1f\n", kind, f.tailOuts ? double(f.tailRuns) / f.tailOuts : 0.0);

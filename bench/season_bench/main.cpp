@@ -233,6 +233,20 @@ void Report(int season, const Snapshot& before, const CoachMoves& coaches, doubl
     std::printf("sides_could_field_eleven=%s\n", fieldable ? "yes" : "no");
 }
 
+// Decided Tests by the kind of win (result kind: count): bowling last (by
+// runs), batting last (by wickets), by an innings.
+void PrintTestWins(const char* prefix, std::map<int, int>& wins) {
+    int decided = 0;
+    for (const auto& [kind, count] : wins) decided += count;
+    for (const auto& [name, kind] : {std::pair{"runs", RESULT_WON_BOWLING_LAST},
+                                     {"wickets", RESULT_WON_BATTING_LAST},
+                                     {"innings", RESULT_WON_BY_INNINGS}}) {
+        const int count = wins[kind];
+        std::printf("%stest_won_by_%s_pct=%.1f (%d of %d)\n", prefix, name,
+                    decided > 0 ? 100.0 * count / decided : 0.0, count, decided);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -288,6 +302,7 @@ int main(int argc, char** argv) {
     size_t historyWritten = 0;
     double totalCpu = 0.0;
     double totalChecksCpu = 0.0;
+    std::map<int, int> allTestWins;
     for (int n = 0; n < seasons; ++n) {
         const int season = g_cricket.m_date.m_season;
         const Snapshot before = Take();
@@ -305,6 +320,7 @@ int main(int argc, char** argv) {
         std::map<int, int> coachOf = before.coaches;
         std::map<int, std::string> onDuty;         // country id: " 1Jun:12 15Jun:14 ..."
         std::map<int, std::pair<int, int>> drawn;  // Tests (-1) or a first-class league: draws, matches
+        std::map<int, int> testWins;               // decided Tests by result kind
         size_t completed = g_completedMatches.size();
         while (g_cricket.m_date.m_season == season) {
             const int day = g_cricket.m_date.m_dayOfSeason;
@@ -333,6 +349,7 @@ int main(int argc, char** argv) {
                     drawn[drawKey].first += m.mi_resultKind == RESULT_DRAW;
                     ++drawn[drawKey].second;
                 }
+                if (drawKey < 0 && m.mi_winner > 0) ++testWins[m.mi_resultKind];
                 csv.Write(m, KindName(m.mi_matchType), AverageRating(m.mi_team1), AverageRating(m.mi_team2));
             }
             if (g_cricket.m_date.m_dayOfSeason == day) continue;
@@ -373,11 +390,14 @@ int main(int argc, char** argv) {
             else
                 std::printf("draw_pct.%d=%.1f (%d of %d)\n", key, pct, share.first, share.second);
         }
+        PrintTestWins("", testWins);
+        for (const auto& [kind, count] : testWins) allTestWins[kind] += count;
         for (const auto& [id, samples] : onDuty)
             std::printf("top30_on_duty[%s]=%s\n", CountryById(id)->m_name, samples.c_str());
     }
     std::printf("last_season=%d\nseconds_total=%.3f\nseconds_per_season=%.3f\n", g_cricket.m_date.m_season,
                 total, seasons > 0 ? total / seasons : 0.0);
+    PrintTestWins("all_seasons.", allTestWins);
     std::printf("cpu_seconds_per_season=%.3f\n", seasons > 0 ? totalCpu / seasons : 0.0);
     std::printf("checks_cpu_seconds_per_season=%.3f\n", seasons > 0 ? totalChecksCpu / seasons : 0.0);
     const std::vector<PlayerStats> history = ReadAllPlayerHistories();

@@ -199,7 +199,8 @@ inline constexpr GroundPoint STRIKER_CREASE = {391.0f, 262.0f};
 inline constexpr GroundPoint NON_STRIKER_CREASE = {398.0f, 305.0f};
 inline constexpr GroundPoint BOWLER_RELEASE = {393.0f, 302.0f};
 inline constexpr GroundPoint BOWLER_MARK = {395.0f, 350.0f};
-inline constexpr GroundPoint KEEPER_STAND_BACK = {391.0f, 228.0f};
+// Back to pace some fifteen yards, level with the slips; up to the stumps to spin.
+inline constexpr GroundPoint KEEPER_STAND_BACK = {391.0f, 208.0f};
 inline constexpr GroundPoint KEEPER_STAND_UP = {391.0f, 248.0f};
 inline constexpr GroundPoint UMPIRE_BOWLER_END = {384.0f, 312.0f};
 inline constexpr GroundPoint UMPIRE_SQUARE_LEG = {450.0f, 262.0f};

@@ -82,6 +82,7 @@ struct SlotFielder {
     int32_t mi_fieldSkill = 0;  // 0..100
     int32_t mi_keepSkill = 0;   // not below 0
     float mf_stopSkill = 0.0f;  // the reach his fielding adds to a stop
+    float mf_edgeReach = 0.0f;  // how far across an edge's line he reaches
 };
 
 // One who may get to the ball off the bat: the keeper, the bowler or one of
@@ -93,14 +94,17 @@ struct FieldCandidate {
 
 // Where the candidates stand, in lanes of four for the searches along a
 // ball's line (Fielding.cpp): each place less the striker's crease, the
-// reach his fielding adds to a stop, and his catching reach before the ball's
-// hang time. The last lane is empty and stands far off.
+// reach his fielding adds to a stop, his catching reach before the ball's
+// hang time, and how far across the line of an edge flying past him he can
+// reach (the keeper with his gloves furthest). The last lane is empty and
+// stands far off.
 struct CandidateLanes {
     static constexpr int COUNT = FIELD_FIGURES + 3;
     alignas(16) std::array<float, COUNT> mf_x{};
     alignas(16) std::array<float, COUNT> mf_y{};
     alignas(16) std::array<float, COUNT> mf_stopSkill{};
     alignas(16) std::array<float, COUNT> mf_catchReach{};
+    alignas(16) std::array<float, COUNT> mf_edgeReach{};
 
     GroundPoint At(int i) const { return {mf_x[i], mf_y[i]}; }
 };
@@ -112,6 +116,11 @@ inline constexpr uint32_t EVERY_CANDIDATE = (1u << (FIELD_FIGURES + 2)) - 1u;  /
 // from the bat on dir somewhere past the bat and no further than furthest,
 // the nearest along it (the first of equals); -1 for none, along how far.
 int StopOnLine(const CandidateLanes& lanes, GroundPoint dir, float furthest, float pace, float& along);
+// The candidate who gets to an edge flying from the bat on dir and carrying
+// that far: of those it passes within their edge reach, the first along its
+// line (the first of equals); -1 for none, along and across how far from the
+// bat it passed him.
+int EdgeCatcher(const CandidateLanes& lanes, GroundPoint dir, float carry, float& along, float& across);
 // A bit for every candidate who may be within catching reach (his own plus
 // hang, hang not negative) of a ball coming down at land; those left out are not.
 uint32_t UnderCatch(const CandidateLanes& lanes, GroundPoint land, float hang);
@@ -190,6 +199,9 @@ struct BallState {
     float mf_riskBounceKey =
         std::numeric_limits<float>::quiet_NaN();  // the bounce the factor was worked out for
     float mf_riskBounceFactor = 1.0f;
+    float mf_wearKey = std::numeric_limits<float>::quiet_NaN();  // the pitch wear the factors are for
+    float mf_strokeWear = 1.0f;                                  // its factor on the risks of a stroke
+    float mf_blockWear = 1.0f;                                   // and of a block or a leave
     int32_t mi_strokeFlag = 0;
     float mf_energy = 100.0f;
     int32_t mi_skill7 = 0;
@@ -224,6 +236,7 @@ struct BallState {
     std::array<SlotFielder, FIELD_FIGURES + 2> m_slotFielders{};  // the fielding side of innings
     int32_t mi_slotFieldersInnings = -1;                          // (index * 2 + 1 for the first side)
     int32_t mi_keepSkill = 0;
+    uint8_t mb_keeperUp = 0;  // the keeper stands up to this bowler
     // A field setting was changed in place: the next ball looks it up and
     // places its fielders again.
     void ForgetField() {

@@ -1,6 +1,7 @@
 // The captains before each ball: the batting side's aggression for the
 // situation, the field for the delivery, and the nightwatchman late in a day.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -17,8 +18,9 @@ struct BuiltInPlace {
     int bearing;  // as for a right-hander
     float distance;
 };
-// Fields used when the world has no usable field setting.
-const BuiltInPlace PACE_FIELD[FIELD_FIGURES] = {{165, 32}, {155, 36},  {125, 48}, {92, 75},  {55, 115},
+// Fields used when the world has no usable field setting; to pace the
+// slips and gully stand level with the keeper.
+const BuiltInPlace PACE_FIELD[FIELD_FIGURES] = {{160, 61}, {152, 64},  {125, 71}, {92, 75},  {55, 115},
                                                 {15, 125}, {345, 125}, {268, 78}, {205, 205}};
 const BuiltInPlace SPIN_FIELD[FIELD_FIGURES] = {{165, 26},  {250, 20},  {92, 75},  {55, 105}, {12, 115},
                                                 {348, 115}, {300, 100}, {265, 80}, {275, 215}};
@@ -77,12 +79,19 @@ constexpr int ALL_OUT = 10;
 // What a side's batting to come usually adds, by the wickets already down:
 // the average first-class partnership for each wicket from there on.
 constexpr int PARTNERSHIP_RUNS[ALL_OUT] = {36, 38, 40, 38, 34, 30, 24, 19, 14, 11};
+// And so what the batting to come makes, by the wickets in hand.
+constexpr auto BATTING_TO_COME = [] {
+    std::array<int, ALL_OUT + 1> runs{};
+    for (int inHand = 1; inHand <= ALL_OUT; ++inHand)
+        runs[inHand] = runs[inHand - 1] + PARTNERSHIP_RUNS[ALL_OUT - inHand];
+    return runs;
+}();
 // A chase is given up once it needs more than the batting to come makes on
 // a good day.
-constexpr float GOOD_DAY = 1.3f;
+constexpr float GOOD_DAY = 1.5f;
 // The rate a chase is given up above: domestic sides chase on the last day
 // what a Test side, with a series at stake, would not.
-constexpr float TEST_REACH_RATE = 3.2f;
+constexpr float TEST_REACH_RATE = 3.0f;
 constexpr float DOMESTIC_REACH_RATE = 3.8f;
 constexpr float FIRST_CLASS_AGGRESSION = 34.0f;
 constexpr float BAT_OUT_TIME = 5.0f;
@@ -93,17 +102,33 @@ constexpr float QUICK_RUNS = 60.0f;
 constexpr int32_t SAVING_OVERS = 60;
 constexpr int32_t CHASE_RATE = 4;
 
-// The side batting last chases a target within reach, and bats out time once
-// the runs needed are beyond the rate or the batting it has left.
-float LastInningsAggression(int32_t runsNeeded, int32_t oversLeft, int32_t wicketsDown, float reachRate) {
-    int batting = 0;
-    for (int w = std::clamp(wicketsDown, 0, ALL_OUT); w < ALL_OUT; ++w) batting += PARTNERSHIP_RUNS[w];
-    float needPerOver = static_cast<float>(runsNeeded) / static_cast<float>(std::max(oversLeft, 10));
-    bool outOfReach = needPerOver > reachRate || static_cast<float>(runsNeeded) > batting * GOOD_DAY;
-    // More than a day and a half left is too long to bat out: play on.
-    if (outOfReach && oversLeft <= 150) return BAT_OUT_TIME;
-    if (!outOfReach && needPerOver > 2.8f) return GO_FOR_IT;
-    return FIRST_CLASS_AGGRESSION;
+// The chase of a side batting last, by the rate it needs (up to 2 an over,
+// up to 3, up to its reach, beyond) and its wickets in hand (7 or more, 5
+// or 6, 3 or 4, 1 or 2): it plays to win while the runs are there for the
+// batting it has left, and bats out time when they are not.
+constexpr int CHASE_RATE_BANDS = 4;
+constexpr int CHASE_WICKET_BANDS = 4;
+constexpr float CHASE[CHASE_RATE_BANDS][CHASE_WICKET_BANDS] = {
+    {44.0f, 42.0f, 36.0f, FIRST_CLASS_AGGRESSION},
+    {48.0f, 44.0f, BAT_OUT_TIME, BAT_OUT_TIME},
+    {54.0f, 46.0f, BAT_OUT_TIME, BAT_OUT_TIME},
+    {BAT_OUT_TIME, BAT_OUT_TIME, BAT_OUT_TIME, BAT_OUT_TIME},
+};
+constexpr float STROLL_RATE = 2.0f;
+constexpr float WINNING_RATE = 3.0f;
+// More than a day and a half left is too long to bat out: play on.
+constexpr int32_t LONGEST_BAT_OUT = 150;
+// In the last hour a side with the wickets goes for a target within a
+// one-day rate.
+constexpr int32_t LAST_HOUR_OVERS = 20;
+constexpr float LAST_HOUR_REACH = 6.0f;
+
+int ChaseRateBand(float rate, float reachRate) {
+    return rate <= STROLL_RATE ? 0 : rate <= WINNING_RATE ? 1 : rate <= reachRate ? 2 : 3;
+}
+
+int ChaseWicketBand(int32_t wicketsInHand) {
+    return wicketsInHand >= 7 ? 0 : wicketsInHand >= 5 ? 1 : wicketsInHand >= 3 ? 2 : 3;
 }
 
 // A side in its second innings with the other side still to bat: it bats out
@@ -118,16 +143,38 @@ float SecondInningsAggression(int32_t lead, int32_t oversLeft, bool lastTwoDays)
 
 }  // namespace
 
+LastInningsPlan PlanLastInnings(int32_t runsNeeded, int32_t oversLeft, int32_t wicketsInHand, bool testMatch,
+                                bool saving) {
+    const int32_t inHand = std::clamp(wicketsInHand, 0, ALL_OUT);
+    const int batting = BATTING_TO_COME[inHand];
+    const float rate = static_cast<float>(runsNeeded) / static_cast<float>(std::max(oversLeft, 1));
+    const float reachRate = testMatch ? TEST_REACH_RATE : DOMESTIC_REACH_RATE;
+    const bool batsOut = static_cast<float>(runsNeeded) > batting * GOOD_DAY;
+    int band = batsOut ? CHASE_RATE_BANDS - 1 : ChaseRateBand(rate, reachRate);
+    // A side that has shut up shop opens up again only for a stroll.
+    if (saving && band > 0) band = CHASE_RATE_BANDS - 1;
+    LastInningsPlan plan;
+    plan.mf_aggression = CHASE[band][ChaseWicketBand(inHand)];
+    if (oversLeft <= LAST_HOUR_OVERS && inHand >= 3 && rate > WINNING_RATE && rate <= LAST_HOUR_REACH)
+        plan.mf_aggression = GO_FOR_IT + (rate - WINNING_RATE) * 6.0f;
+    else if (plan.mf_aggression == BAT_OUT_TIME && oversLeft > LONGEST_BAT_OUT)
+        plan.mf_aggression = FIRST_CLASS_AGGRESSION;
+    // A side batting out time: its wickets are all that count.
+    plan.mb_fieldersAttack = plan.mf_aggression == BAT_OUT_TIME;
+    return plan;
+}
+
 void Match::ChooseTactics() {
     Innings& in = CurrentInnings();
     const bool team1Bats = in.mi_battingTeam == mi_team1;
-    if (team1Bats ? mb_team1Human : mb_team2Human) return;
+    const bool humanBats = team1Bats ? mb_team1Human : mb_team2Human;
     MatchTeam& side = team1Bats ? m_team1 : m_team2;
     const int wickets = in.Wickets();
 
     float base;
     float tail = 0.0f;  // tail-enders swing the bat in a one-day finish
     if (!IsFirstClass()) {
+        if (humanBats) return;
         tail = 8.0f;
         const int balls = std::max(mi_length, 1) * 6;
         const int legalBalls = in.mi_legalBalls;
@@ -147,11 +194,17 @@ void Match::ChooseTactics() {
     } else {
         base = FIRST_CLASS_AGGRESSION;
         if (IsLastInnings()) {
-            base = LastInningsAggression(1 - BattingLead(), RemainingOvers(), wickets,
-                                         mi_matchType == FORMAT_TEST ? TEST_REACH_RATE : DOMESTIC_REACH_RATE);
+            const LastInningsPlan plan =
+                PlanLastInnings(1 - BattingLead(), RemainingOvers(), ALL_OUT - wickets,
+                                mi_matchType == FORMAT_TEST, mb_savingMatch);
+            mb_savingMatch = plan.mf_aggression == BAT_OUT_TIME;
+            base = plan.mf_aggression;
+            // The fielding side's plans follow the chase, the user's excepted.
+            if (!(team1Bats ? mb_team2Human : mb_team1Human)) GiveBowlerPlans(plan.mb_fieldersAttack);
         } else if (mi_currentInnings >= 2) {
             base = SecondInningsAggression(BattingLead(), RemainingOvers(), mi_dayIndex >= mi_length - 2);
         }
+        if (humanBats) return;
     }
     const int bowlerSlot = SquadSlot(mi_bowler);
     for (int pos : {mi_batsman1, mi_batsman2}) {
@@ -275,6 +328,60 @@ void Match::StageDelivery() {
     }
     place(FIG_UMPIRE_BOWLER, FIGKIND_UMPIRE_BOWLER, -1, UMPIRE_BOWLER_END);
     place(FIG_UMPIRE_SQUARE, FIGKIND_UMPIRE_SQUARE, -1, UMPIRE_SQUARE_LEG);
+}
+
+int32_t OpeningPlanFor(int32_t bowlType) {
+    if (!IsSpin(bowlType)) return 2;
+    return bowlType == BOWL_FINGER_SPIN ? 5 : 4;
+}
+
+bool PlanFitsBowler(const BowlPlan& plan, const Player& bowler) {
+    if (!IsSpin(bowler.m_bowlType)) return plan.m_pace != 0;
+    if (!plan.m_spin) return false;
+    // A right-arm finger spinner's and a left-arm wrist spinner's stock ball
+    // turns in to the right-hander like an off break; the others' leaves
+    // him like a leg break. Only a wrist spinner bowls the wrong'un.
+    const bool wrist = bowler.m_bowlType == BOWL_WRIST_SPIN;
+    const bool turnsIn = wrist == (bowler.m_bowlArm == 1);
+    int own = 0, other = 0;
+    for (const PlanBall& ball : plan.mv_balls) {
+        if (ball.m_movement == MOVE_WRONGUN && !wrist) return false;
+        if (ball.m_movement == MOVE_OFF_BREAK) (turnsIn ? own : other) += 1;
+        if (ball.m_movement == MOVE_LEG_BREAK) (turnsIn ? other : own) += 1;
+    }
+    return own >= other;
+}
+
+int32_t AttackingPlanFor(const Player& bowler) {
+    const std::vector<BowlPlan>& plans = BowlPlanTable(IsSpin(bowler.m_bowlType));
+    int32_t best = -1;
+    float bestValue = 0.0f;
+    for (size_t i = 0; i < plans.size(); ++i) {
+        const BowlPlan& plan = plans[i];
+        if (plan.mv_balls.empty() || !PlanFitsBowler(plan, bowler)) continue;
+        // How attacking its fields are, ball by ball.
+        float value = 0.0f;
+        for (const PlanBall& ball : plan.mv_balls) {
+            const FieldSetup* field = FieldSetupById(ball.m_field);
+            value += field ? static_cast<float>(field->m_total) : 0.0f;
+        }
+        value /= static_cast<float>(plan.mv_balls.size());
+        if (best < 0 || value > bestValue) {
+            best = static_cast<int32_t>(i);
+            bestValue = value;
+        }
+    }
+    return best >= 0 ? best : OpeningPlanFor(bowler.m_bowlType);
+}
+
+void Match::GiveBowlerPlans(bool attack) {
+    MatchPlayer& bowler = FieldingSide().m_players[SquadSlot(mi_bowler)];
+    if (bowler.mb_attacking == (attack ? 1 : 0)) return;
+    bowler.mb_attacking = attack ? 1 : 0;
+    const Player* player = PlayerById(bowler.mi_player);
+    const int32_t type = player ? player->m_bowlType : BOWL_NONE;
+    bowler.mb_spinner = IsSpin(type) ? 1 : 0;  // the plans are read from his type's table
+    bowler.mi_bowlPlan.fill(attack && player ? AttackingPlanFor(*player) : OpeningPlanFor(type));
 }
 
 void Match::ReorderLateInDay() {

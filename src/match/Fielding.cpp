@@ -46,11 +46,29 @@ constexpr float CATCH_RADIUS = 8.0f;            // a skied ball landing this clo
 constexpr float CATCH_RUN = 0.12f;              // and further out the deeper he stands
 constexpr float CATCH_HANG = 0.05f;             // or the longer the ball hangs
 constexpr float EDGE_CARRY = 0.55f;             // share of edges off pace that carry to the cordon
+constexpr float EDGE_WIDEST = 80.0f;            // degrees off straight behind of the thickest edges
+constexpr float EDGE_DIP = 6.0f;                // a catcher takes an edge dying this far short of him
+constexpr float KEEPER_EDGE_REACH = 7.5f;       // across an edge's line: the keeper's dive with gloves,
+constexpr float KEEPER_UP_EDGE_REACH = 4.0f;    // standing up,
+constexpr float FIELDER_EDGE_REACH = 7.0f;      // a slip's or gully's, for a middling skill
 constexpr float SLOW_BOWLING_POWER = 1.3f;      // time to get to the pitch of a slow ball and swing through
 constexpr float BYE_CHANCE = 0.07f;             // a ball the keeper misses, per ball he takes
 constexpr float LEG_BYE_CHANCE = 0.32f;         // off the pads, a leg bye run
-constexpr float RUN_OUT_CHANCE = 0.0028f;       // per run attempted
-constexpr float STUMPING_CHANCE = 0.06f;        // beaten by spin while going for a big shot
+constexpr float RUN_OUT_CHANCE = 0.0018f;       // per run attempted, for a middling fielder
+constexpr float ONE_DAY_RUNNING = 1.7f;         // the risk a one-day batsman takes on a run
+constexpr float STUMPING_CHANCE = 0.09f;        // beaten by spin while going for a big shot
+constexpr float PACE_STUMPING = 0.3f;           // and by a medium pacer with the keeper up
+constexpr float NORMAL_STUMPING = 0.8f;         // less often going for an ordinary stroke
+constexpr float ONE_DAY_STUMPING = 0.7f;        // and to the flatter one-day spinner
+// Edges held: by the keeper with his keeping skill, by a slip with his
+// fielding; the keeper up at the stumps has less time; and a dive at full
+// stretch is dropped more often.
+constexpr float KEEPER_EDGE_HOLD = 0.8f;
+constexpr float KEEPER_HOLD_PER_SKILL = 0.0015f;
+constexpr float FIELDER_EDGE_HOLD = 0.6f;
+constexpr float FIELDER_HOLD_PER_SKILL = 0.003f;
+constexpr float KEEPER_UP_HOLD = 0.92f;
+constexpr float STRETCH_DIFFICULTY = 0.25f;
 
 float Uniform() {
     return static_cast<float>(Rand() % 10000) * 0.0001f;
@@ -241,6 +259,12 @@ const float KEEPER_UP_CATCH = CATCH_RADIUS + CATCH_RUN * DistanceFromBat(KEEPER_
 const float KEEPER_BACK_CATCH = CATCH_RADIUS + CATCH_RUN * DistanceFromBat(KEEPER_STAND_BACK);
 constexpr float FAR_OFF = 1e18f;
 
+// The better the hands, the wider the edge taken: the share of a middling
+// catcher's reach for a skill.
+float EdgeHands(int skill) {
+    return 0.75f + static_cast<float>(std::min(skill, 100)) * 0.005f;
+}
+
 // The places of the bowler and the fielders; the keeper's goes with his
 // standing, which changes with the bowler.
 void PlaceCandidates(BallState& b) {
@@ -267,6 +291,7 @@ void ReadSlotFielders(BallState& b, const MatchTeam& fielding) {
         f.mi_fieldSkill = p ? std::clamp(p->m_fieldSkill[0], 0, 100) : 0;
         f.mi_keepSkill = p ? std::max(p->m_keepSkill[0], 0) : 0;
         f.mf_stopSkill = f.mi_fieldSkill * SKILL_REACH;
+        f.mf_edgeReach = FIELDER_EDGE_REACH * EdgeHands(f.mi_fieldSkill);
     }
 }
 
@@ -281,10 +306,14 @@ void FillCandidates(BallState& b, int bowlerSlot, bool keeperUp) {
         const SlotFielder& f = b.m_slotFielders[SquadSlot(slot)];
         b.m_candidates[i] = {f.mi_player, f.mi_fieldSkill};
         l.mf_stopSkill[i] = f.mf_stopSkill;
+        l.mf_edgeReach[i] = f.mf_edgeReach;
         return f;
     };
     b.mi_keepSkill = fill(0, b.mi_keeperSlot).mi_keepSkill;
     b.m_candidates[0].mi_catchSkill = b.mi_keepSkill;
+    // The keeper's gloves reach further, but not up at the stumps, where he
+    // has no time to move.
+    l.mf_edgeReach[0] = (keeperUp ? KEEPER_UP_EDGE_REACH : KEEPER_EDGE_REACH) * EdgeHands(b.mi_keepSkill);
     fill(1, bowlerSlot);
     for (int i = 0; i < FIELD_FIGURES; ++i) fill(i + 2, b.mi_fielderSlot[i]);
 }
@@ -395,6 +424,21 @@ uint32_t NearestTo(const CandidateLanes& l, GroundPoint stop) {
     return near & EVERY_CANDIDATE;
 }
 
+int EdgeCatcher(const CandidateLanes& l, GroundPoint dir, float carry, float& along, float& across) {
+    int best = -1;
+    along = std::numeric_limits<float>::max();
+    for (int i = 0; i < FIELD_FIGURES + 2; ++i) {
+        const float a = l.mf_x[i] * dir.x + l.mf_y[i] * dir.y;
+        if (a <= 0.0f || a > carry + EDGE_DIP || a >= along) continue;
+        const float off = std::fabs(l.mf_x[i] * dir.y - l.mf_y[i] * dir.x);
+        if (off > l.mf_edgeReach[i]) continue;
+        along = a;
+        across = off;
+        best = i;
+    }
+    return best;
+}
+
 bool Match::CurrentFieldKeeperUp() const {
     int pos = m_ball.mi_fieldSetup;
     return static_cast<size_t>(pos) < g_world.mv_fieldSetups.size() &&  // -1 (built in) fails too
@@ -408,6 +452,7 @@ bool Match::KeeperStandsUp() const {
 void Match::UpdateFieldCandidates() {
     const int bowlerSlot = SquadSlot(mi_bowler);
     const bool keeperUp = KeeperStandsUp();
+    m_ball.mb_keeperUp = keeperUp;
     const int32_t key =
         ((InningsIndex(mi_currentInnings) * 16 + bowlerSlot) * 16 + m_ball.mi_keeperSlot) * 2 +
         (keeperUp ? 1 : 0);
@@ -423,16 +468,23 @@ void Match::UpdateFieldCandidates() {
     b.m_end = KEEPER_STAND_BACK;
     b.mi_fieldTick = b.mi_arriveTick;
 
-    auto setFielder = [&b](int i) {
+    int fielderIndex = 0;
+    auto setFielder = [&b, &fielderIndex](int i) {
+        fielderIndex = i;
         b.mi_fielderFigure = CandidateFigure(i);
         b.mi_fielder = b.m_candidates[i].mi_player;
     };
     auto runAttempt = [&](int runs, float tightness) {
-        // Each run taken risks a run out, more so when the throw is close.
+        // Each run taken risks a run out, more so when the throw is close
+        // and the fielder who picks up and throws is good, and when the
+        // batsmen are set on runs, one-day batsmen most of all.
         b.mi_runs = runs;
         if (runs <= 0 || mb_wide) return;
-        float chance = RUN_OUT_CHANCE * static_cast<float>(runs) * tightness;
-        if (b.mi_intent >= INTENT_ATTACK) chance *= 1.6f;
+        const float arm =
+            0.5f + static_cast<float>(std::min(b.m_candidates[fielderIndex].mi_catchSkill, 100)) * 0.01f;
+        const float hurry =
+            (IsFirstClass() ? 1.0f : ONE_DAY_RUNNING) * (b.mi_intent >= INTENT_ATTACK ? 1.6f : 1.0f);
+        const float chance = RUN_OUT_CHANCE * static_cast<float>(runs) * tightness * hurry * arm;
         if (Uniform() < chance) {
             mi_ballOutcome = Rand() % 2 ? OUTCOME_RUN_OUT_STRIKER : OUTCOME_RUN_OUT_NON_STRIKER;
             b.mi_runs = 0;
@@ -451,9 +503,17 @@ void Match::UpdateFieldCandidates() {
             mi_ballOutcome = OUTCOME_BYES;
         } else if (b.mi_contact == CONTACT_NONE && Uniform() < byes) {
             mi_ballOutcome = OUTCOME_BYES;
-        } else if (b.mi_contact == CONTACT_NONE && spinner && b.mi_intent >= INTENT_NORMAL &&
-                   b.mi_stroke != STROKE_LEAVE && Uniform() < STUMPING_CHANCE * (0.5f + keepSkill / 200.0f)) {
-            mi_ballOutcome = OUTCOME_STUMPED;
+        } else if (b.mi_contact == CONTACT_NONE && b.mb_keeperUp && b.mi_intent >= INTENT_NORMAL &&
+                   b.mi_stroke != STROKE_LEAVE) {
+            // Out of his ground and beaten, with the keeper up at the stumps;
+            // an attacking batsman is out of it more often than one playing
+            // an ordinary stroke, and a spinner giving the ball air beats him
+            // by more than a pacer or a one-day spinner.
+            float stumping = STUMPING_CHANCE * (0.5f + keepSkill / 200.0f);
+            if (!spinner) stumping *= PACE_STUMPING;
+            if (!IsFirstClass()) stumping *= ONE_DAY_STUMPING;
+            if (b.mi_intent == INTENT_NORMAL) stumping *= NORMAL_STUMPING;
+            if (Uniform() < stumping) mi_ballOutcome = OUTCOME_STUMPED;
         }
     } else {
         const StrokePath& path = PathOf(b.mi_stroke);
@@ -468,8 +528,11 @@ void Match::UpdateFieldCandidates() {
         if (defence) aerial = false;
         float catchEase = 1.0f;
         if (b.mi_contact == CONTACT_EDGE) {
-            // Fine off the edge: towards the keeper and slips, or down to third man.
-            bearing = 150 + Rand() % 32;
+            // The thinner the edge, the finer it flies: most behind on the off
+            // side, to the keeper, the slips and gully, some fine down the leg side.
+            const float thickness = Uniform();
+            const int deflection = static_cast<int>(EDGE_WIDEST * thickness * std::sqrt(thickness));
+            bearing = Rand() % 5 == 0 ? 180 + deflection / 2 : 180 - deflection;
             power = spinner ? 0.07f + 0.09f * Uniform() : 0.14f + 0.16f * Uniform();
             aerial = Uniform() < (spinner ? EDGE_CARRY * 0.5f : EDGE_CARRY);
             catchEase = 0.85f;
@@ -486,14 +549,41 @@ void Match::UpdateFieldCandidates() {
         const int mirrored = PictureBearing(b);
         GroundPoint dir = PointAtWholeBearing({0.0f, 0.0f}, b.mi_bearing, 1.0f);
 
+        // A chance to the catcher, held or dropped (a single taken one time
+        // in runOneIn); the ball ends that far out.
+        auto chance = [&](int catcher, float hold, int runOneIn, float at) {
+            setFielder(catcher);
+            b.mb_dropped = Uniform() >= hold;
+            if (!b.mb_dropped) {
+                mi_ballOutcome = OUTCOME_CAUGHT;
+                b.mi_runs = 0;
+            } else {
+                runAttempt(Rand() % runOneIn == 0 ? 1 : 0, 0.5f);
+            }
+            b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, at);
+        };
         bool done = false;
         if (aerial) {
             float carry = distance * (b.mi_contact == CONTACT_EDGE    ? 1.0f
                                       : b.mi_contact == CONTACT_CLEAN ? 0.9f
                                                                       : 0.7f);
+            float along = 0.0f, across = 0.0f;
+            const int edgeCatcher =
+                b.mi_contact == CONTACT_EDGE ? EdgeCatcher(b.m_lanes, dir, carry, along, across) : -1;
             if (b.mi_contact == CONTACT_CLEAN && carry >= BOUNDARY_RADIUS * 1.02f) {
                 b.mi_runs = 6;
                 b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, carry);
+                done = true;
+            } else if (edgeCatcher >= 0) {
+                // The keeper or a slip in the edge's way: a catch, the wider the harder.
+                const float hands =
+                    static_cast<float>(std::min(b.m_candidates[edgeCatcher].mi_catchSkill, 100));
+                float hold = edgeCatcher == 0 ? KEEPER_EDGE_HOLD + hands * KEEPER_HOLD_PER_SKILL
+                                              : FIELDER_EDGE_HOLD + hands * FIELDER_HOLD_PER_SKILL;
+                if (edgeCatcher == 0 && b.mb_keeperUp) hold *= KEEPER_UP_HOLD;
+                const float stretch = across / b.m_lanes.mf_edgeReach[edgeCatcher];
+                hold -= STRETCH_DIFFICULTY * stretch * stretch;
+                chance(edgeCatcher, hold, 4, along);
                 done = true;
             } else {
                 GroundPoint land = {dir.x * carry, dir.y * carry};
@@ -513,17 +603,8 @@ void Match::UpdateFieldCandidates() {
                     }
                 }
                 if (best >= 0) {
-                    setFielder(best);
                     int fs = b.m_candidates[best].mi_catchSkill;
-                    float hold = (0.62f + 0.33f * fs / 100.0f) * catchEase - bestGap * 0.006f;
-                    b.mb_dropped = Uniform() >= hold;
-                    if (!b.mb_dropped) {
-                        mi_ballOutcome = OUTCOME_CAUGHT;
-                        b.mi_runs = 0;
-                    } else {
-                        runAttempt(Rand() % 3 == 0 ? 1 : 0, 0.5f);
-                    }
-                    b.m_end = PointAtWholeBearing(STRIKER_CREASE, mirrored, carry);
+                    chance(best, (0.62f + 0.33f * fs / 100.0f) * catchEase - bestGap * 0.006f, 3, carry);
                     done = true;
                 } else if (carry >= BOUNDARY_RADIUS) {
                     b.mi_runs = 4;  // lands short of the rope and runs on

@@ -27,12 +27,6 @@ bool IsTestOrTourFirstClass(int32_t competition) {
     return competition == COMP_TOUR_THREE_DAY || competition == COMP_TOUR_FOUR_DAY;
 }
 
-// The bowling plan a bowler of this type starts with against every batsman.
-int32_t OpeningPlanFor(int32_t bowlType) {
-    if (!IsSpin(bowlType)) return 2;
-    return bowlType == 5 ? 5 : 4;
-}
-
 // The knock-out round of a domestic cup or an international tournament that
 // is being played; STAGE_LEAGUE otherwise.
 int32_t KnockoutStageOf(int32_t competitionId) {

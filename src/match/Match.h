@@ -312,6 +312,7 @@ struct MatchPlayer {
     std::array<float, SQUAD_SIZE> mf_eye{};         // 0..10, rises with every ball faced
     std::array<int32_t, SQUAD_SIZE> mi_bowlPlan{};  // plan index against each batting position
     std::array<int32_t, SQUAD_SIZE> mi_planStep{};
+    uint8_t mb_attacking = 0;  // his captain gave him his attacking plan against every batsman
     // Match points for the player of the match.
     float mf_points = 0.0f;
     int32_t mi_catches = 0;
@@ -418,8 +419,9 @@ public:
     void AnswerFollowOnFor(bool enforce);
     bool ComputerEnforcesFollowOn();
     // The computer answers for a side that was human: the follow-on, the
-    // end of the break between innings, a bowler who may not go on, the wait
-    // for a field within the restrictions; nothing waits afterwards.
+    // end of the break between innings, a new ball on offer, a bowler who
+    // may not go on, the wait for a field within the restrictions; nothing
+    // waits afterwards.
     void AnswerForComputer();
     void AnswerNewBall(bool take);
     double RequiredRunRate() const;
@@ -477,6 +479,10 @@ public:
     // The ball (Ball.cpp, Shot.cpp, Fielding.cpp, Outcome.cpp).
     void PlayBall();
     void ChooseTactics();
+    // A computer fielding side's captain gives the bowler of the over his
+    // plan against every batsman, when it changes: the opening plan, or to
+    // attack.
+    void GiveBowlerPlans(bool attack);
     void StageDelivery();
     // Finds the bowler and the plan ball he bowls next to the striker for
     // this ball; true when the striker's plan index lies in the plan table.
@@ -651,7 +657,8 @@ public:
 
     // The ball being played (Ball.cpp, Shot.cpp, Fielding.cpp, Outcome.cpp, Captain.cpp).
     BallState m_ball{};
-    uint8_t mb_reordered = 0;  // the batting order was changed late in a day
+    uint8_t mb_reordered = 0;    // the batting order was changed late in a day
+    uint8_t mb_savingMatch = 0;  // the side batting last is batting out time
     int ChooseStroke();
     int PickStroke(int length, int movement, int intent, int value);
     void DecideContact();
@@ -680,6 +687,26 @@ inline int32_t Match::RemainingOvers() const {
     int32_t perDay = m_rules.m_oversForDay;
     return std::max(0, mi_oversLeftToday) + std::max(0, mi_length - mi_dayIndex - 1) * perDay;
 }
+
+// The last innings of a match over days as the captains play it: the
+// batting side's aggression for the runs it needs, the overs left and its
+// wickets in hand, and whether the fielding side attacks (when the batting
+// side cannot win in the time).
+struct LastInningsPlan {
+    float mf_aggression = 0.0f;
+    bool mb_fieldersAttack = false;
+};
+LastInningsPlan PlanLastInnings(int32_t runsNeeded, int32_t oversLeft, int32_t wicketsInHand, bool testMatch,
+                                bool saving);
+
+// A bowler's plans, as indices of his table (BowlPlanTable): the plan a
+// bowler of this type opens with against every batsman; whether a plan is
+// one he bowls (a pace plan for a pacer; for a spinner, spin whose turning
+// balls mostly turn his way, the wrong'un only from a wrist spinner); and
+// of those, the one whose fields attack most (the opening plan when none).
+int32_t OpeningPlanFor(int32_t bowlType);
+bool PlanFitsBowler(const BowlPlan& plan, const Player& bowler);
+int32_t AttackingPlanFor(const Player& bowler);
 
 // "Home vs Away", or for a knock-out round "<competition> Final",
 // "<competition> Semi Final", "<competition> Quarter Final".

@@ -1,6 +1,7 @@
 #include "match/MatchDay.h"
 
 #include <algorithm>
+#include <array>
 
 #include "match/Match.h"
 #include "match/MatchLists.h"
@@ -66,6 +67,9 @@ void PlayComputerMatchesToClose() {
 
 void AutoplayMatch(Match& match) {
     const int position = FindCurrentMatchIndex(match.mi_id);
+    // The assistant plays as the computer's captains do; the user's own
+    // aggression and bowling plans are his again afterwards.
+    const std::array<MatchTeam, 2> own = {match.m_team1, match.m_team2};
     match.mb_team1Human = 0;
     match.mb_team2Human = 0;
     match.AnswerForComputer();
@@ -75,6 +79,18 @@ void AutoplayMatch(Match& match) {
     match.mb_dayStarted = 0;
     match.ReadHumanSides();
     match.mb_sliced = 1;
+    for (int k = 0; k < 2; ++k) {
+        if (!(k == 0 ? match.mb_team1Human : match.mb_team2Human)) continue;
+        MatchTeam& side = k == 0 ? match.m_team1 : match.m_team2;
+        for (int slot = 0; slot < SQUAD_SIZE; ++slot) {
+            MatchPlayer& player = side.m_players[slot];
+            const MatchPlayer& chosen = own[k].m_players[slot];
+            player.mf_aggression = chosen.mf_aggression;
+            player.mi_aggression = chosen.mi_aggression;
+            player.mi_bowlPlan = chosen.mi_bowlPlan;
+            player.mb_attacking = chosen.mb_attacking;
+        }
+    }
     ForgetAnnouncements(match);
 }
 

@@ -380,6 +380,7 @@ void Match::AnswerForComputer() {
     if (mi_playState == PLAY_INNINGS_BREAK) mi_playState = PLAY_IN_PLAY;
     mb_wait = 0;
     mi_decision = DECISION_NONE;
+    if (mb_newBallOffered) AnswerNewBall(true);  // as a computer captain would have
     if (BowlerMustChange() != 0) ChooseNextBowler();
 }
 
@@ -404,9 +405,11 @@ void Match::AnswerFollowOn(bool enforce) {
 }
 
 void Match::AnswerNewBall(bool take) {
+    // Taken, the offer ends; the next comes when this ball is as old.
     if (take) {
         NewBall();
         mb_newBallTaken = 1;
+        mb_newBallOffered = 0;
     }
     mb_newBallAvailable = 0;
     if (mi_decision == DECISION_INFOBOX) mi_decision = DECISION_NONE;

@@ -295,6 +295,24 @@ inline float SkillFor(const Player& p, int stroke) {
     return s;
 }
 
+// The pitch's wear on the risks of a stroke and of a block or a leave. A
+// pitch over days is kind on the first day and breaks up ever faster, on
+// strokes more than on a dead bat; a one-day pitch wears little.
+constexpr float FRESH_PITCH = 0.8f;
+constexpr float BREAKING_UP = 0.05f;  // by the square of the wear
+constexpr float MOST_BROKEN = 1.0f;
+constexpr float BLOCK_WEAR = 0.3f;
+constexpr float ONE_DAY_WEAR = 0.02f;
+void WearFactors(float wear, bool limited, float& stroke, float& block) {
+    if (limited) {
+        stroke = block = 1.0f + wear * ONE_DAY_WEAR;
+        return;
+    }
+    const float broken = std::min(BREAKING_UP * wear * wear, MOST_BROKEN);
+    stroke = FRESH_PITCH * (1.0f + broken);
+    block = FRESH_PITCH * (1.0f + broken * BLOCK_WEAR);
+}
+
 // The pitch's bounce on the risks of a stroke.
 float BounceRiskFactor(float bounce) {
     if (bounce > 7.5f) return 0.7f - (bounce - 7.5f) * 0.05f;
@@ -392,9 +410,10 @@ inline int ChooseStrokeFor(Match& match, bool limited) {
 // How often the risk figures turn into a ball that beats the bat, an edge or
 // a mishit. The risk figures are per-mille sized, so these scale them up.
 constexpr float BEATEN_SCALE = 27.0f;
-constexpr float EDGE_SCALE = 22.0f;
+constexpr float OUTSIDE_SCALE = 22.0f;
+constexpr float EDGED_SHARE = 0.48f;  // the rest pass the edge
 constexpr float MISHIT_SCALE = 14.0f;
-constexpr float SURVIVAL_CARE = 0.35f;
+constexpr float SURVIVAL_CARE = 0.45f;
 constexpr float LEAVE_DANGER = 0.5f;  // a left ball that comes back in
 
 // Share of balls beating the bat that would hit the stumps, by delivery.
@@ -473,16 +492,18 @@ inline void DecideContactFor(Match& match, bool limited) {
         Beaten(match);
         return;
     }
-    const float edge = b.mf_risk[1] * pace * EDGE_SCALE * care * (defence ? 0.7f : 1.0f);
-    if (u < beaten + edge) {
-        b.mi_contact = CONTACT_EDGE;
+    // Of the balls that find the outside of the bat's line, some take the
+    // edge; the rest pass it and go through to the keeper.
+    const float outside = b.mf_risk[1] * pace * OUTSIDE_SCALE * care * (defence ? 0.7f : 1.0f);
+    if (u < beaten + outside) {
+        b.mi_contact = u < beaten + outside * EDGED_SHARE ? CONTACT_EDGE : CONTACT_NONE;
         return;
     }
     // Slogging skies more mishits.
     const float mistime = (slow ? SLOW_BOWLING_RISK : 1.0f) *
                           (limited ? 1.0f + (OneDayChase(b.mi_intent) - 1.0f) * 0.25f : 1.0f);
     const float mishit = b.mf_risk[2] * mistime * MISHIT_SCALE * care * (defence ? 0.3f : 1.0f);
-    b.mi_contact = u < beaten + edge + mishit ? CONTACT_MISHIT : CONTACT_CLEAN;
+    b.mi_contact = u < beaten + outside + mishit ? CONTACT_MISHIT : CONTACT_CLEAN;
 }
 
 }  // namespace
@@ -557,7 +578,13 @@ void Match::PlayShot() {
     }
     const float energyFactor = energy < 50.0f ? 1.0f + (50.0f - energy) / 100.0f : 1.0f;
     // A worn pitch gets harder to bat on, and helps spin most.
-    float wearFactor = 1.0f + mf_pitchWear * 0.02f;
+    if (!(mf_pitchWear == b.mf_wearKey)) [[unlikely]] {  // the wear moves once an over
+        b.mf_wearKey = mf_pitchWear;
+        WearFactors(mf_pitchWear, limited, b.mf_strokeWear, b.mf_blockWear);
+    }
+    const bool blocking =
+        stroke == STROKE_LEAVE || stroke == STROKE_FORWARD_DEFENCE || stroke == STROKE_BACK_DEFENCE;
+    float wearFactor = blocking ? b.mf_blockWear : b.mf_strokeWear;
     if (IsSpin(b.mi_bowlType) && mf_turn > 5.0f) wearFactor *= 1.0f + (mf_turn - 5.0f) * 0.03f;
     const float band = INTENT_BAND_FACTORS[intentValue] * energyFactor * wearFactor;
     risk0 *= band;

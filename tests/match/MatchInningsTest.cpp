@@ -182,6 +182,15 @@ TEST_F(MatchInnings, NewBallAfterItsOversTakenByTheComputerOfferedToTheHuman) {
     EXPECT_EQ(match.mb_newBallTaken, 1);
     EXPECT_EQ(match.mi_ballCount, 0);
     EXPECT_EQ(match.mf_ballValue, 100.0f);
+    // And again each time the ball it took is as old: no innings is bowled out with one ball.
+    match.mb_newBallTaken = 0;
+    PlayBalls(match, 80 * 6 + 40 * 6);
+    EXPECT_EQ(match.mb_newBallTaken, 0);
+    EXPECT_EQ(match.mi_ballCount, 40);
+    PlayBalls(match, 160 * 6);
+    EXPECT_EQ(match.mb_newBallTaken, 1);
+    EXPECT_EQ(match.mi_ballCount, 0);
+    EXPECT_EQ(match.mb_newBallOffered, 0);
 
     BuildWorld();
     Match& human = StartComputerMatch(COMP_FC);
@@ -195,6 +204,13 @@ TEST_F(MatchInnings, NewBallAfterItsOversTakenByTheComputerOfferedToTheHuman) {
     human.AnswerNewBall(false);
     EXPECT_EQ(human.mb_newBallAvailable, 0);
     EXPECT_EQ(human.mi_ballCount, 80);
+    // The offer stands; when the computer takes the side over it takes the ball.
+    EXPECT_EQ(human.mb_newBallOffered, 1);
+    (human.CurrentInnings().mi_bowlingTeam == HOME ? human.mb_team1Human : human.mb_team2Human) = 0;
+    human.AnswerForComputer();
+    EXPECT_EQ(human.mb_newBallTaken, 1);
+    EXPECT_EQ(human.mi_ballCount, 0);
+    EXPECT_EQ(human.mb_newBallOffered, 0);
 }
 
 TEST_F(MatchInnings, ComputerDeclaresWithABigTotalOrAWinningLead) {
@@ -256,15 +272,21 @@ TEST_F(MatchInnings, ComputerBattingChasesOrBatsOutTimeLateInTheMatch) {
         bool test = false;  // a Test rather than a county match
     };
     const std::vector<Case> cases = {
-        {"201 to win in 90 overs", false, {300, 300, 200, 0}, 0, 3, 90, 34.0f},
-        {"331 to win in 90 overs: a county side goes for it", false, {300, 300, 330, 0}, 0, 3, 90, 48.0f},
+        {"201 to win in 90 overs: play to win", false, {300, 300, 200, 0}, 0, 3, 90, 48.0f},
+        {"331 to win in 90 overs: a county side goes for it", false, {300, 300, 330, 0}, 0, 3, 90, 54.0f},
         {"331 to win in 90 overs: a Test side bats it out", false, {300, 300, 330, 0}, 0, 3, 90, 5.0f, true},
-        {"271 to win in 90 overs: go for it", false, {300, 300, 270, 0}, 0, 3, 90, 48.0f},
+        {"271 to win in 90 overs: go for it", false, {300, 300, 270, 0}, 0, 3, 90, 54.0f},
         {"351 to win in 90 overs: out of reach", false, {300, 300, 350, 0}, 0, 3, 90, 5.0f},
         {"200 more with five down", false, {300, 300, 250, 51}, 5, 3, 90, 5.0f},
-        {"200 more with two down", false, {300, 300, 250, 51}, 2, 3, 90, 34.0f},
+        {"200 more with two down", false, {300, 300, 250, 51}, 2, 3, 90, 48.0f},
         {"451 to win in a day and a half and more", false, {300, 300, 450, 0}, 0, 2, 90, 34.0f},
-        {"the side that enforced the follow-on chases last", true, {400, 150, 350, 0}, 0, 3, 20, 5.0f},
+        {"101 to win in the last 20 overs after enforcing the follow-on",
+         true,
+         {400, 150, 350, 0},
+         0,
+         3,
+         20,
+         60.3f},
         {"following on in the last hour", true, {400, 150, 200}, 3, 3, 40, 5.0f},
         {"following on with two days left", true, {400, 150, 200}, 3, 2, 40, 34.0f},
         {"lead of 200 on the third day", false, {300, 300, 200}, 2, 2, 90, 60.0f},

@@ -220,6 +220,31 @@ TEST_F(UserMatch, AutoplayPlaysToCloseOfPlayAndForgetsWhatItPassed) {
     }
 }
 
+// The assistant plays by the computer captains' logic; what the user chose
+// for his side is his again afterwards.
+TEST_F(UserMatch, AutoplayLeavesTheUsersOwnAggressionAndPlans) {
+    Match& match = Start(COMP_FC, true, {1});
+    match.m_ballHook = [](Match& m) {
+        m.ChooseTactics();
+        PlayStandInBall(m);
+    };
+    MatchTeam& user = match.m_team1;
+    for (MatchPlayer& player : user.m_players) {
+        player.mf_aggression.fill(77.0f);
+        player.mi_bowlPlan.fill(1);
+    }
+    // Without autoplay the computer's captain leaves the user's batsmen alone.
+    match.ChooseTactics();
+    EXPECT_EQ(user.m_players[match.mi_striker].mf_aggression[match.mi_bowler], 77.0f);
+    g_sliceBudget = 0;
+    AutoplayMatch(match);
+    EXPECT_EQ(match.mi_playState, PLAY_CLOSE);
+    for (const MatchPlayer& player : user.m_players) {
+        for (float a : player.mf_aggression) EXPECT_EQ(a, 77.0f);
+        for (int32_t plan : player.mi_bowlPlan) EXPECT_EQ(plan, 1);
+    }
+}
+
 TEST_F(UserMatch, ComputerAnswersForTheUsersFieldingSide) {
     Match& match = Start(COMP_ONE_DAY, false, {0});
     match.mb_wait = 1;
