@@ -12,6 +12,7 @@
 
 #include "world/DbFile.h"
 #include "world/GameDate.h"
+#include "world/NameLists.h"
 #include "world/Paths.h"
 #include "world/Random.h"
 #include "world/World.h"
@@ -818,7 +819,11 @@ void LoadRecordsTables() {
 const DatabaseLoadStep LOAD_STEPS[DATABASE_LOAD_STEPS] = {
     {LoadPlayers, 10, "Loading... teams database"},
     {LoadTeams, 15, "Loading... countries database"},
-    {LoadCountries, 20, "Loading... grounds database"},
+    {[] {
+         LoadCountries();
+         LoadNameLists();
+     },
+     20, "Loading... grounds database"},
     {[] {
          LoadGrounds();
          LoadClimates();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "world/Competitions.h"
+#include "world/NameLists.h"
 #include "world/Player.h"
 #include "world/Records.h"
 
@@ -33,6 +34,7 @@ struct World {
     std::vector<BowlPlan> mv_pacePlans;
     std::vector<BowlPlan> mv_spinPlans;
     std::vector<RecordsTable> mv_records;
+    std::vector<CountryNameLists> mv_nameLists;  // read with the countries
 };
 
 // The one world of the process.

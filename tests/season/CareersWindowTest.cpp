@@ -206,11 +206,15 @@ TEST_F(WindowTest, TheSameSeedRunsTheSameWindow) {
 TEST_F(WindowTest, TheUsersApproachMovesThePlayerWhenTheWindowShuts) {
     SetDay(362, 0);
     while (g_cricket.m_date.m_dayOfSeason < 15) RunDay();
-    // A player in his last season whom no computer club has agreed terms with.
+    // A player in his last season whom no computer club has agreed terms
+    // with or made an offer to.
     int target = 0;
     for (int32_t id : TeamById(1301)->m_squad) {
         g_overseasCount = -1;
-        if (id > 0 && g_world.mv_players[id].m_northSeasons == 1 && CanSignPlayer(id, 1300, 1) == SIGN_OK)
+        const bool courted = std::any_of(g_contractOffers.begin(), g_contractOffers.end(),
+                                         [id](const ContractOffer& o) { return o.m_player == id; });
+        if (id > 0 && !courted && g_world.mv_players[id].m_northSeasons == 1 &&
+            CanSignPlayer(id, 1300, 1) == SIGN_OK)
             target = id;
     }
     ASSERT_GT(target, 0);

@@ -30,13 +30,9 @@ protected:
     void WriteList(const std::string& name, const std::string& text) {
         std::ofstream(Path("names/" + name), std::ios::binary) << text;
     }
-    std::set<std::string> Draw(const std::string& name, int times) {
-        std::set<std::string> seen;
-        for (int i = 0; i < times; ++i) {
-            std::string out = "unset";
-            if (RandomNameFromFile(Path("names/" + name), out)) seen.insert(out);
-        }
-        return seen;
+    std::set<std::string> Names(const std::string& name) {
+        const NameList list = ReadNameList(Path("names/" + name));
+        return {list.mv_names.begin(), list.mv_names.end()};
     }
 };
 
@@ -59,34 +55,64 @@ TEST_F(NameLists, ListsOfEveryShapeGiveTheirNames) {
     };
     for (const Case& c : cases) {
         WriteList("x.csv", c.m_text);
-        EXPECT_EQ(Draw("x.csv", 300), c.m_names) << c.m_what;
+        EXPECT_EQ(Names("x.csv"), c.m_names) << c.m_what;
     }
 }
 
 TEST_F(NameLists, EmptyOrMissingListsGiveNoName) {
     WriteList("empty.csv", "5\n\n\r\n");
-    EXPECT_TRUE(Draw("empty.csv", 5).empty());
-    EXPECT_TRUE(Draw("missing.csv", 5).empty());
+    EXPECT_TRUE(Names("empty.csv").empty());
+    EXPECT_TRUE(Names("missing.csv").empty());
+}
+
+TEST_F(NameLists, ADeclaredCountAboveTheListStillDrawsEveryName) {
+    WriteList("England_fnames.csv", "40\nAlpha\nBeta\n");
+    LoadNameLists();
+    std::set<std::string> seen;
+    for (int i = 0; i < 200; ++i) seen.insert(RandomFirstName(2));
+    EXPECT_EQ(seen, (std::set<std::string>{"Alpha", "Beta"}));
+}
+
+TEST_F(NameLists, NamesAreDrawnFromTheListsReadWithTheWorldAndDrawTheSameNumbers) {
+    // Each name draws one number, lists or none, and the files are not read
+    // again: what the disk holds later changes nothing.
+    WriteList("England_fnames.csv", "2\nGeoffrey\nAlan\n");
+    LoadNameLists();
+    std::filesystem::remove(Path("names/England_fnames.csv"));
+    SeedRand(9);
+    const std::string first = RandomFirstName(7);
+    const std::string surname = RandomSurname(7);  // no list: "-", one number all the same
+    const int next = Rand();
+    EXPECT_TRUE(first == "Geoffrey" || first == "Alan") << first;
+    EXPECT_EQ(surname, "-");
+    SeedRand(9);
+    Rand();
+    Rand();
+    EXPECT_EQ(Rand(), next);
 }
 
 TEST_F(NameLists, CountriesFallBackToEnglandAndThenToADash) {
     WriteList("Sri Lanka_fnames.csv", "1\nKasun\n");
     WriteList("Sri Lanka_snames.csv", "1\nPerera\n");
+    LoadNameLists();
     EXPECT_EQ(RandomFirstName(1), "-");  // neither Australia's list nor England's
     WriteList("England_fnames.csv", "1\nGeoffrey\n");
     WriteList("England_snames.csv", "1\nBarker\n");
+    LoadNameLists();
 
     EXPECT_EQ(RandomFirstName(7), "Kasun");
     EXPECT_EQ(RandomSurname(7), "Perera");
     EXPECT_EQ(RandomFirstName(1), "Geoffrey");  // Australia has no list
     EXPECT_EQ(RandomSurname(99), "Barker");     // nor does an unknown country
     std::filesystem::remove(Path("names/England_snames.csv"));
+    LoadNameLists();
     EXPECT_EQ(RandomSurname(1), "-");
 }
 
 TEST_F(NameLists, ReplacementPlayersKeepNationalityAndRoleShape) {
     WriteList("England_fnames.csv", "2\nGeoffrey\nAlan\n");
     WriteList("England_snames.csv", "1\nBarker\n");
+    LoadNameLists();
     g_cricket.m_date = GameDate::FromSeasonDay(0, FIRST_SEASON);
 
     struct Case {
