@@ -117,6 +117,30 @@ const char* ConfigPath() {
     return s_configPath.c_str();
 }
 
+GameFolders CurrentFolders() {
+    GameFolders f;
+    std::memcpy(f.documents, s_documentsFolder, sizeof f.documents);
+    std::memcpy(f.saves, s_savesFolder, sizeof f.saves);
+    std::memcpy(f.output, s_outputFolder, sizeof f.output);
+    std::memcpy(f.options, s_optionsFolder, sizeof f.options);
+    std::memcpy(f.skinName, s_skinName, sizeof f.skinName);
+    f.filters = g_highlightFilters;
+    f.configPath = s_configPath;
+    f.savesNative = SavesFolder();
+    return f;
+}
+
+void RestoreFolders(const GameFolders& f) {
+    std::memcpy(s_documentsFolder, f.documents, sizeof f.documents);
+    std::memcpy(s_savesFolder, f.saves, sizeof f.saves);
+    std::memcpy(s_outputFolder, f.output, sizeof f.output);
+    std::memcpy(s_optionsFolder, f.options, sizeof f.options);
+    std::memcpy(s_skinName, f.skinName, sizeof f.skinName);
+    g_highlightFilters = f.filters;
+    s_configPath = f.configPath;
+    SetSavesFolder(f.savesNative);
+}
+
 void SetupFolders() {
     std::string documents = DocumentsFolder();
     const std::string base = documents + "\\Ravelstone";

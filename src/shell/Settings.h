@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace ravel {
 
@@ -43,6 +44,21 @@ bool WriteDefaultConfig(const char* nativePath);
 bool WriteSettingsAtExit(const char* skinName);
 // Where config.ini lives: "<options folder>\config.ini" as a native path.
 const char* ConfigPath();
+
+// Everything SetupFolders and the config file set, so that it can be put back
+// as it was (a test that points the folders at a home of its own).
+struct GameFolders {
+    char documents[FOLDER_BUFFER] = "";
+    char saves[FOLDER_BUFFER] = "";
+    char output[FOLDER_BUFFER] = "";
+    char options[FOLDER_BUFFER] = "";
+    char skinName[SKIN_NAME_LENGTH + 1] = "";
+    HighlightFilters filters;
+    std::string configPath;
+    std::string savesNative;
+};
+GameFolders CurrentFolders();
+void RestoreFolders(const GameFolders& folders);
 
 // The desktop's accessibility shortcut keys are left to the desktop on
 // Linux: saving and restoring them are no-ops kept for their call sites.

@@ -1,11 +1,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ShellFixture.h"
 #include "season/GameState.h"
+#include "shell/HomeFolder.h"
 #include "shell/MainLoop.h"
 #include "shell/platform/Files.h"
 
@@ -44,17 +46,13 @@ protected:
         const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
         m_saved = fs::current_path();
         m_home = fs::path(testing::TempDir()) / ("ravel_shell_home_" + name);
-        fs::remove_all(m_home);
-        fs::create_directories(m_home);
-        const char* home = std::getenv("HOME");
-        m_savedHome = home ? home : "";
-        setenv("HOME", m_home.c_str(), 1);
+        m_homeFolder.emplace(m_home);
         fs::current_path(GameFolderWithTestSkins(name, {}));
         ScreenLog::s_calls.clear();
     }
     void TearDown() override {
         fs::current_path(m_saved);
-        setenv("HOME", m_savedHome.c_str(), 1);
+        m_homeFolder.reset();
         CMessageBox::s_messageQueue.clear();
         CMessageBox::s_messageAnswer = 0;
         ResetGameState();
@@ -67,8 +65,8 @@ protected:
     }
 
     fs::path m_saved, m_home;
+    std::optional<test::HomeFolder> m_homeFolder;
     RunScreens m_screens;
-    std::string m_savedHome;
 };
 
 TEST_F(GameMainTest, ChosenSkinIsWrittenToConfigOnExit) {

@@ -10,6 +10,7 @@
 
 #include "MatchViewFixture.h"
 #include "match/MatchServices.h"
+#include "shell/HomeFolder.h"
 #include "shell/Settings.h"
 
 namespace ravel {
@@ -226,12 +227,7 @@ TEST_F(HighlightsTest, BallsWithoutAUserMatch) {
 // Select None and Done store nine zeros, and the exit writes them to
 // config.ini; the tick boxes follow the filters when the window opens.
 TEST_F(HighlightsTest, HighlightOptionsAndConfigAtExit) {
-    const std::string home = std::filesystem::path(testing::TempDir()) / "ravel_highlights_home";
-    std::filesystem::remove_all(home);
-    std::filesystem::create_directories(home);
-    const std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
+    const test::HomeFolder home(std::filesystem::path(testing::TempDir()) / "ravel_highlights_home");
     SetupFolders();
 
     MakeUserMatch(test::COMP_FC, true);
@@ -261,7 +257,7 @@ TEST_F(HighlightsTest, HighlightOptionsAndConfigAtExit) {
     EXPECT_FALSE(Visible(o.window));
     EXPECT_EQ(MV::mv_highlightSpeed, 4);
     ASSERT_TRUE(WriteSettingsAtExit("std"));
-    std::ifstream file(home + "/Documents/Ravelstone/Options/config.ini");
+    std::ifstream file(home / "Documents/Ravelstone/Options/config.ini");
     std::stringstream text;
     text << file.rdbuf();
     EXPECT_EQ(text.str(), "std\n0\n0\n0\n0\n0\n0\n0\n0\n0\n");
@@ -271,10 +267,6 @@ TEST_F(HighlightsTest, HighlightOptionsAndConfigAtExit) {
     o.speed->m_selected = -1;
     ApplyHighlightsOptions();
     EXPECT_EQ(MV::mv_highlightSpeed, SPEED_REAL_TIME);
-
-    setenv("HOME", oldHome.c_str(), 1);
-    unsetenv("XDG_CONFIG_HOME");
-    std::filesystem::remove_all(home);
 }
 
 // For the eye: a four driven through the covers, mid-ball, with the

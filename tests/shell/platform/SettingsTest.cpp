@@ -3,10 +3,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
 #include "PlatformFixture.h"
+#include "shell/HomeFolder.h"
 #include "shell/Settings.h"
 #include "world/SaveGame.h"
 
@@ -96,17 +98,11 @@ class FoldersTest : public SettingsTest {
 protected:
     void SetUp() override {
         SettingsTest::SetUp();
-        const char* home = std::getenv("HOME");
-        m_oldHome = home ? home : "";
-        setenv("HOME", m_dir.c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (m_dir + "/.config").c_str(), 1);
+        m_home.emplace(m_dir);
     }
-    void TearDown() override {
-        setenv("HOME", m_oldHome.c_str(), 1);
-        unsetenv("XDG_CONFIG_HOME");
-    }
+    void TearDown() override { m_home.reset(); }
     std::string Options() { return m_dir + "/Documents/Ravelstone/Options"; }
-    std::string m_oldHome;
+    std::optional<test::HomeFolder> m_home;
 };
 
 TEST_F(FoldersTest, FirstRunMakesTheTreeAndTheDefaultFile) {
