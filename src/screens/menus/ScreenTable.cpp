@@ -100,7 +100,7 @@ struct CScreenTable {
     CStaticScreen<CRecordsScreen> records;
     CStaticScreen<CPreMatchScreen> preMatch;
     CStaticScreen<CScorecardScreen> scorecard;
-    CStaticScreen<CJobMarketScreen> jobs;
+    CJobMarketScreen jobs;
     CStaticScreen<CCountryScreen> country;
     CStaticScreen<CContractScreen> contract;
     CStaticScreen<CSeriesOverviewScreen> series;
@@ -222,6 +222,7 @@ CMenuDayScreens s_dayScreens;
         return Table().member;          \
     }
 RAVEL_THE_SCREEN(CCoachProfileScreen, coach)
+RAVEL_THE_SCREEN(CJobMarketScreen, jobs)
 #undef RAVEL_THE_SCREEN
 
 void CGameScreens::InitOnce() {

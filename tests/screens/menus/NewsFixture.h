@@ -32,7 +32,6 @@ protected:
         LaunchTest::SetUp();
         BuildWorld();
         // The screens' remembered state starts fresh.
-        CJobMarketScreen::s_page = JOBS_AVAILABLE;
         CNewsScreen::s_shown = 0;
     }
 
