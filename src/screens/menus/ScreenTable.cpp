@@ -104,7 +104,7 @@ struct CScreenTable {
     CStaticScreen<CCountryScreen> country;
     CStaticScreen<CContractScreen> contract;
     CStaticScreen<CSeriesOverviewScreen> series;
-    CStaticScreen<CAutoSimScreen> autoSim;
+    CAutoSimScreen autoSim;
     CStaticScreen<CCustomGameScreen> customGame;
     CStaticScreen<CCustomLeagueScreen> customLeague;
     CStaticScreen<CCustomTourScreen> customTour;
@@ -223,6 +223,7 @@ CMenuDayScreens s_dayScreens;
     }
 RAVEL_THE_SCREEN(CCoachProfileScreen, coach)
 RAVEL_THE_SCREEN(CJobMarketScreen, jobs)
+RAVEL_THE_SCREEN(CAutoSimScreen, autoSim)
 #undef RAVEL_THE_SCREEN
 
 void CGameScreens::InitOnce() {
