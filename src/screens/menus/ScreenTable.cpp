@@ -86,9 +86,9 @@ constexpr size_t SCREEN_COUNT = 27;
 struct CScreenTable {
     CStaticScreen<CMatchViewScreen> matchView;
     CStaticScreen<CTeamScreen> team;
-    CStaticScreen<CMainMenuScreen> startMenu;
+    CMainMenuScreen startMenu;
     CStaticScreen<CIntroScreen> intro;
-    CStaticScreen<CSetupGameScreen> newGame;
+    CSetupGameScreen newGame;
     CStaticScreen<CNewsScreen> news;
     CStaticScreen<CPlayerDetailsScreen> player;
     CStaticScreen<CPlayerSearchScreen> playerSearch;
@@ -224,6 +224,8 @@ CMenuDayScreens s_dayScreens;
 RAVEL_THE_SCREEN(CCoachProfileScreen, coach)
 RAVEL_THE_SCREEN(CJobMarketScreen, jobs)
 RAVEL_THE_SCREEN(CAutoSimScreen, autoSim)
+RAVEL_THE_SCREEN(CMainMenuScreen, startMenu)
+RAVEL_THE_SCREEN(CSetupGameScreen, newGame)
 #undef RAVEL_THE_SCREEN
 
 void CGameScreens::InitOnce() {
