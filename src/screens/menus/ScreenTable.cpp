@@ -105,10 +105,10 @@ struct CScreenTable {
     CStaticScreen<CContractScreen> contract;
     CStaticScreen<CSeriesOverviewScreen> series;
     CAutoSimScreen autoSim;
-    CStaticScreen<CCustomGameScreen> customGame;
-    CStaticScreen<CCustomLeagueScreen> customLeague;
-    CStaticScreen<CCustomTourScreen> customTour;
-    CStaticScreen<CCustomLeagueTableScreen> customLeagueTable;
+    CCustomGameScreen customGame;
+    CCustomLeagueScreen customLeague;
+    CCustomTourScreen customTour;
+    CCustomLeagueTableScreen customLeagueTable;
     CStaticScreen<CMatchPlayerScreen> matchPlayer;
     CStaticScreen<CNetworkGameScreen> network;
 
@@ -223,9 +223,13 @@ CMenuDayScreens s_dayScreens;
     }
 RAVEL_THE_SCREEN(CCoachProfileScreen, coach)
 RAVEL_THE_SCREEN(CJobMarketScreen, jobs)
-RAVEL_THE_SCREEN(CAutoSimScreen, autoSim)
 RAVEL_THE_SCREEN(CMainMenuScreen, startMenu)
 RAVEL_THE_SCREEN(CSetupGameScreen, newGame)
+RAVEL_THE_SCREEN(CAutoSimScreen, autoSim)
+RAVEL_THE_SCREEN(CCustomGameScreen, customGame)
+RAVEL_THE_SCREEN(CCustomLeagueScreen, customLeague)
+RAVEL_THE_SCREEN(CCustomTourScreen, customTour)
+RAVEL_THE_SCREEN(CCustomLeagueTableScreen, customLeagueTable)
 #undef RAVEL_THE_SCREEN
 
 void CGameScreens::InitOnce() {
