@@ -120,6 +120,12 @@ void CSetupGameScreen::RebuildTeamList() {
     std::stable_sort(mv_sides.begin(), mv_sides.end(),
                      [](int32_t a, int32_t b) { return std::strcmp(SideName(a), SideName(b)) < 0; });
 
+    // A side the list no longer shows is no longer chosen.
+    if (std::find(mv_sides.begin(), mv_sides.end(), m_chosenSide) == mv_sides.end()) {
+        m_chosenSide = -1;
+        m_btnContinue->Disable();
+    }
+
     const int count = static_cast<int>(mv_sides.size());
     if (count > SETUP_ROWS) {
         m_scroll->SetMax(count - SETUP_ROWS);

@@ -111,6 +111,38 @@ TEST_F(NewGameTest, ChosenRowIsDrawnInYellow) {
     EXPECT_EQ(SG().ChosenSide(), 1301);
 }
 
+TEST_F(NewGameTest, AChoiceTheFilterNoLongerListsIsForgotten) {
+    struct Case {
+        const char* name;
+        int chooseUnder;  // the filter item the side is chosen under; -1 England
+        int row;
+        int32_t side;
+        int then;  // the filter item chosen next
+        bool kept;
+    } const cases[] = {
+        {"a club, then another country's clubs", -1, 1, 1301, FILTER_ITEM_AUSTRALIA, false},
+        {"a club, then the national sides", -1, 1, 1301, FILTER_ITEM_INTERNATIONAL, false},
+        {"a national side, then all clubs", FILTER_ITEM_INTERNATIONAL, 1, 2, FILTER_ITEM_ALL, false},
+        {"a club, then all clubs", -1, 1, 1301, FILTER_ITEM_ALL, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenSetup();
+        if (c.chooseUnder >= 0) ChooseFilter(c.chooseUnder);
+        ChooseRow(c.row);
+        ASSERT_EQ(SG().ChosenSide(), c.side);
+        ChooseFilter(c.then);
+        EXPECT_EQ(SG().ChosenSide(), c.kept ? c.side : -1);
+        EXPECT_EQ(SG().m_btnContinue->mb_disabled == 0, c.kept);
+        if (c.kept) continue;
+        Frame(c.then == FILTER_ITEM_AUSTRALIA ? "setup_choice_forgotten.png" : "");
+        EXPECT_EQ(CountNear(322, 320, 712, 640, 0xffffff00u), 0) << "nothing drawn as chosen";
+        Tap(SG().m_btnContinue);
+        EXPECT_EQ(m_game->m_screenId, SCREEN_NEW_GAME) << "no career on a side the list does not show";
+        EXPECT_TRUE(g_userCoaches.empty());
+    }
+}
+
 TEST_F(NewGameTest, ScrollBarOnlyBeyondSixteenSides) {
     struct Case {
         int clubs;
