@@ -339,6 +339,20 @@ TEST_F(SideBarTest, ContinueStopsAtAMessageThatWantsAnAnswer) {
     }
 }
 
+TEST_F(SideBarTest, EscapeAnswersTheExitQuestionNo) {
+    m_game->ChangeScreen(SCREEN_NEWS);
+    Click(SB::s_btnExit);
+    ASSERT_TRUE(MessageBoxOpen());
+    m_system->HeadlessInput()->TapKey(DIK_ESCAPE);
+    TickWith(700, 400, false);
+    TickWith(700, 400, false);
+    EXPECT_FALSE(MessageBoxOpen());
+    EXPECT_EQ(CMessageBox::s_messageAnswer, ANSWER_NO);
+    EXPECT_EQ(SB::s_pendingQuestion, QUESTION_NONE);
+    EXPECT_TRUE(m_game->m_running);
+    EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
+}
+
 TEST_F(SideBarTest, ExitAsksOnce) {
     Click(SB::s_btnExit);
     EXPECT_EQ(SB::s_pendingQuestion, QUESTION_EXIT);

@@ -18,8 +18,6 @@
 
 namespace ravel {
 
-AutoSimState CAutoSimScreen::s_state;
-
 namespace {
 
 using SB = CSideBar;
@@ -27,9 +25,6 @@ using SB = CSideBar;
 constexpr uint32_t BAR_GREY = 0xff787878u;
 constexpr int BAR_LEFT = 208, BAR_TOP = 685, BAR_RIGHT = 1004, BAR_BOTTOM = 690;
 constexpr int NEWS_DATE_X = 220, NEWS_TEXT_X = 350, NEWS_TOP = 230, NEWS_LINE = 20;
-
-// Left for the news page to answer a message; Continue comes back here.
-bool sb_waitingForAnswer = false;
 
 void SetButton(CButton* button, bool enabled) {
     if (!button) return;
@@ -41,14 +36,6 @@ float SeasonPercent() {
     const float percent =
         static_cast<float>(g_cricket.m_date.m_dayOfSeason) * (1.0f / AUTO_BAR_DAYS) * 100.0f;
     return std::min(100.0f, percent);
-}
-
-bool StopReached() {
-    const AutoSimState& s = CAutoSimScreen::s_state;
-    const GameDate& today = g_cricket.m_date;
-    if (UserSidePlaysToday()) return true;
-    if (s.m_mode == AUTO_MODE_DAY) return today.m_dayOfSeason == s.m_stopDay;
-    return today.m_season != s.m_startSeason && today.m_dayOfSeason > 0;
 }
 
 void StopAndShowNews() {
@@ -97,6 +84,14 @@ void RestoreSideBarAfterAutoSim() {
     SetButton(SB::s_btnForward, false);
 }
 
+bool CAutoSimScreen::StopReached() const {
+    const AutoSimState& s = m_kept.state;
+    const GameDate& today = g_cricket.m_date;
+    if (UserSidePlaysToday()) return true;
+    if (s.m_mode == AUTO_MODE_DAY) return today.m_dayOfSeason == s.m_stopDay;
+    return today.m_season != s.m_startSeason && today.m_dayOfSeason > 0;
+}
+
 void CAutoSimScreen::Enter() {
     CGame& game = *g_game;
     for (CButton* button : {SB::s_btnExit, SB::s_btnContinue, SB::s_btnOptions, SB::s_btnMain, SB::s_btnSquad,
@@ -110,24 +105,24 @@ void CAutoSimScreen::Enter() {
     game.mv_forwardHistory.clear();
     game.m_recordOnLeave = false;
 
-    const bool resume = sb_waitingForAnswer && g_cricket.m_autoSimulate;
-    sb_waitingForAnswer = false;
+    const bool resume = m_kept.waitingForAnswer && g_cricket.m_autoSimulate;
+    m_kept.waitingForAnswer = false;
     if (resume) return;
     const int32_t rule = g_dayScreenState.m_autoStopRule;
-    s_state.m_tickCount = 0;
-    s_state.m_careerOver = rule == AUTO_CAREER_OVER ? 1.0f : 0.0f;
-    s_state.m_startSeason = g_cricket.m_date.m_season;
+    m_kept.state.m_tickCount = 0;
+    m_kept.state.m_careerOver = rule == AUTO_CAREER_OVER ? 1.0f : 0.0f;
+    m_kept.state.m_startSeason = g_cricket.m_date.m_season;
     // A day that the season does not have could never be reached.
     const bool dayRule = rule >= 0 && rule < SEASON_DAYS;
-    s_state.m_mode = dayRule ? AUTO_MODE_DAY : AUTO_MODE_SEASON_END;
-    s_state.m_stopDay = dayRule ? rule : 0;
-    s_state.m_percent = SeasonPercent();
+    m_kept.state.m_mode = dayRule ? AUTO_MODE_DAY : AUTO_MODE_SEASON_END;
+    m_kept.state.m_stopDay = dayRule ? rule : 0;
+    m_kept.state.m_percent = SeasonPercent();
 }
 
 void CAutoSimScreen::Tick() {
-    if (s_state.m_careerOver != 0.0f) return;
-    ++s_state.m_tickCount;
-    s_state.m_percent = SeasonPercent();
+    if (m_kept.state.m_careerOver != 0.0f) return;
+    ++m_kept.state.m_tickCount;
+    m_kept.state.m_percent = SeasonPercent();
     if (StopReached()) {
         StopAndShowNews();
         return;
@@ -138,7 +133,7 @@ void CAutoSimScreen::Tick() {
         // The day cannot start until he answers: the news page shows the
         // message, and Continue brings him back to the simulation.
         RestoreSideBarAfterAutoSim();
-        sb_waitingForAnswer = true;
+        m_kept.waitingForAnswer = true;
         g_game->OpenScreen(SCREEN_NEWS, {message});
         return;
     }
@@ -149,7 +144,7 @@ void CAutoSimScreen::Tick() {
 
 void CAutoSimScreen::Update() {
     CSystem& sys = *g_system;
-    if (s_state.m_careerOver != 0.0f) {
+    if (m_kept.state.m_careerOver != 0.0f) {
         if (sys.KeyDown(DIK_Q)) g_game->m_running = false;
         return;
     }
@@ -163,7 +158,7 @@ void CAutoSimScreen::Render() {
     DrawScreenFrame(false);
     CFont* title = game.m_fontTitle.get();
     CFont* text = game.m_fontText.get();
-    if (s_state.m_careerOver != 0.0f) {
+    if (m_kept.state.m_careerOver != 0.0f) {
         sys.DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, title, "Ravelstone");
         sys.DrawTextInRect(
             213, 120, 1009, 200, ALIGN_CENTRE, TEXT_WHITE, text, "%s",
@@ -191,10 +186,10 @@ void CAutoSimScreen::Render() {
             }
         }
         sys.DrawText(611, 640, ALIGN_CENTRE, TEXT_WHITE, text, "%3.0f percent complete...",
-                     static_cast<double>(s_state.m_percent));
+                     static_cast<double>(m_kept.state.m_percent));
         sys.FillRect(BAR_LEFT, BAR_TOP, BAR_RIGHT, BAR_BOTTOM, BAR_GREY);
         const int filled =
-            static_cast<int>(s_state.m_percent * 0.01f * static_cast<float>(BAR_RIGHT - BAR_LEFT));
+            static_cast<int>(m_kept.state.m_percent * 0.01f * static_cast<float>(BAR_RIGHT - BAR_LEFT));
         sys.FillRect(BAR_LEFT, BAR_TOP, BAR_LEFT + filled, BAR_BOTTOM, TEXT_YELLOW);
         sys.DrawText(611, 610, ALIGN_CENTRE, TEXT_WHITE, text, "Hold space to go to main menu...");
     }

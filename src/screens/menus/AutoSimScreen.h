@@ -1,9 +1,12 @@
 // Screen 128: the auto-simulation, one whole day of the world per tick until
 // the user's side has a fixture or the stop rule is met, with his latest news
-// and a progress bar; and the career-over page, left only by Q.
+// and a progress bar; and the career-over page, left only by Q. It keeps
+// its run while the news page answers a message, so as to resume it.
 #pragma once
 
 #include <cstdint>
+
+#include "shell/Screen.h"
 
 namespace ravel {
 
@@ -25,15 +28,26 @@ struct AutoSimState {
     int32_t m_tickCount = 0;
 };
 
-class CAutoSimScreen {
+class CAutoSimScreen : public CScreen {
 public:
-    static void Enter();
-    static void Update();
-    static void Tick();
-    static void Render();
-    static void Leave();
+    void Enter() override;
+    void Update() override;
+    void Tick() override;
+    void Render() override;
+    void Leave() override;
+    void Reset() override { m_kept = {}; }
 
-    static AutoSimState s_state;
+    const AutoSimState& State() const { return m_kept.state; }
+
+private:
+    // Kept between visits.
+    struct Kept {
+        AutoSimState state;
+        // Left for the news page to answer a message; Continue comes back here.
+        bool waitingForAnswer = false;
+    } m_kept;
+
+    bool StopReached() const;
 };
 
 // Whether the user's current side has a fixture today.

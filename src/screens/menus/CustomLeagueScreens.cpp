@@ -17,76 +17,11 @@
 
 namespace ravel {
 
-using CG = CCustomGameScreen;
-using CL = CCustomLeagueScreen;
-using CT = CCustomLeagueTableScreen;
-
-CButton* CCustomGameScreen::s_btnBack = nullptr;
-CButton* CCustomGameScreen::s_btnTour = nullptr;
-CButton* CCustomGameScreen::s_btnLeague = nullptr;
-CButton* CCustomLeagueScreen::s_btnBack = nullptr;
-CButton* CCustomLeagueScreen::s_btnPlay = nullptr;
-CButton* CCustomLeagueScreen::s_btnAdd = nullptr;
-CButton* CCustomLeagueScreen::s_btnRemove = nullptr;
-CListPanel* CCustomLeagueScreen::s_allSides = nullptr;
-CListPanel* CCustomLeagueScreen::s_chosen = nullptr;
-CustomLeagueChoice CCustomLeagueScreen::s_choice;
-CButton* CCustomLeagueTableScreen::s_btnContinue = nullptr;
-CButton* CCustomLeagueTableScreen::s_btnExit = nullptr;
-std::vector<FixtureListEntry> CCustomLeagueTableScreen::sv_rows;
-
 namespace {
 
 constexpr int TABLE_TOP = 115;
 constexpr int ROW_STEP = 17;
 constexpr int RESULT_ROWS = 33;
-
-ScreenControls s_menuControls;
-ScreenControls s_setupControls;
-ScreenControls s_tableControls;
-// The lines the set-up's lists point at.
-std::deque<ListItem> s_allLines;
-std::deque<ListItem> s_chosenLines;
-
-// The chosen list follows the choice; the new last line selected.
-void FillChosenList(int select) {
-    s_chosenLines.clear();
-    CL::s_chosen->mv_lines.clear();
-    for (int32_t id : CL::s_choice.mv_sides) {
-        ListItem& line = s_chosenLines.emplace_back();
-        line.SetText(SideName(id));
-        line.m_value = id;
-        CL::s_chosen->mv_lines.push_back(&line);
-    }
-    CL::s_chosen->m_selected = 0;
-    CL::s_chosen->m_top = 0;
-    if (select >= 0) CL::s_chosen->SetSelection(select);
-    CL::s_chosen->UpdateScrollRange();
-    // A league needs two sides.
-    SetEnabled(CL::s_btnPlay, CL::s_choice.mv_sides.size() >= 2);
-}
-
-// The league's fixtures, or the tour's matches.
-void RebuildRows() {
-    CT::sv_rows.clear();
-    FixtureFilter filter;
-    if (const CustomTourState* tour = CustomTour()) {
-        filter.mv_competitions = {tour->m_tests.m_competition, tour->m_odis.m_competition, COMP_TOUR_ONE_DAY,
-                                  COMP_TOUR_FOUR_DAY};
-        filter.mv_teams = {tour->m_touring};
-    } else if (const Competition* league = CustomLeague()) {
-        filter.mv_competitions = {league->m_id};
-    } else {
-        return;
-    }
-    BuildFixtureList(filter, CT::sv_rows, ORDER_DATE);
-    if (!CustomTour()) return;
-    std::erase_if(CT::sv_rows, [](const FixtureListEntry& row) {
-        if (row.m_fixture < 0) return !IsCustomTourMatch(row.m_match);
-        const size_t at = static_cast<size_t>(row.m_fixture);
-        return at >= g_world.mv_fixtures.size() || !IsCustomTourFixture(g_world.mv_fixtures[at].m_id);
-    });
-}
 
 void DrawTableLine(int row, const char* name, int figure, uint32_t colour = TEXT_WHITE) {
     CFont* font = g_game->m_fontTable.get();
@@ -140,21 +75,59 @@ void SetEnabled(CControl* control, bool enabled) {
         control->Disable();
 }
 
+void CCustomLeagueScreen::FillChosenList(int select) {
+    mv_chosenLines.clear();
+    m_chosen->mv_lines.clear();
+    for (int32_t id : m_choice.mv_sides) {
+        ListItem& line = mv_chosenLines.emplace_back();
+        line.SetText(SideName(id));
+        line.m_value = id;
+        m_chosen->mv_lines.push_back(&line);
+    }
+    m_chosen->m_selected = 0;
+    m_chosen->m_top = 0;
+    if (select >= 0) m_chosen->SetSelection(select);
+    m_chosen->UpdateScrollRange();
+    // A league needs two sides.
+    SetEnabled(m_btnPlay, m_choice.mv_sides.size() >= 2);
+}
+
+void CCustomLeagueTableScreen::RebuildRows() {
+    mv_rows.clear();
+    FixtureFilter filter;
+    if (const CustomTourState* tour = CustomTour()) {
+        filter.mv_competitions = {tour->m_tests.m_competition, tour->m_odis.m_competition, COMP_TOUR_ONE_DAY,
+                                  COMP_TOUR_FOUR_DAY};
+        filter.mv_teams = {tour->m_touring};
+    } else if (const Competition* league = CustomLeague()) {
+        filter.mv_competitions = {league->m_id};
+    } else {
+        return;
+    }
+    BuildFixtureList(filter, mv_rows, ORDER_DATE);
+    if (!CustomTour()) return;
+    std::erase_if(mv_rows, [](const FixtureListEntry& row) {
+        if (row.m_fixture < 0) return !IsCustomTourMatch(row.m_match);
+        const size_t at = static_cast<size_t>(row.m_fixture);
+        return at >= g_world.mv_fixtures.size() || !IsCustomTourFixture(g_world.mv_fixtures[at].m_id);
+    });
+}
+
 void CCustomGameScreen::Enter() {
-    s_menuControls.Begin();
-    s_btnBack = s_menuControls.Add<CButton>(20, 720, 110, 30, "Back");
-    s_btnTour = s_menuControls.Add<CButton>(362, 150, 300, 30, "Create Custom Tour");
-    s_btnLeague = s_menuControls.Add<CButton>(362, 300, 300, 30, "Create League");
+    m_controls.Begin();
+    m_btnBack = m_controls.Add<CButton>(20, 720, 110, 30, "Back");
+    m_btnTour = m_controls.Add<CButton>(362, 150, 300, 30, "Create Custom Tour");
+    m_btnLeague = m_controls.Add<CButton>(362, 300, 300, 30, "Create League");
     g_game->mb_screenFrame = 0;
 }
 
 void CCustomGameScreen::Update() {
-    if (TakeClick(s_btnBack)) return ChangeScreen(SCREEN_START_MENU);
-    if (TakeClick(s_btnTour)) {
+    if (TakeClick(m_btnBack)) return ChangeScreen(SCREEN_START_MENU);
+    if (TakeClick(m_btnTour)) {
         g_cricket.m_gameMode = MODE_CUSTOM_TOUR;
         return ChangeScreen(SCREEN_CUSTOM_TOUR_SETUP);
     }
-    if (TakeClick(s_btnLeague)) {
+    if (TakeClick(m_btnLeague)) {
         g_cricket.m_gameMode = MODE_CUSTOM_LEAGUE;
         return ChangeScreen(SCREEN_CUSTOM_LEAGUE_SETUP);
     }
@@ -166,48 +139,48 @@ void CCustomGameScreen::Render() {
 }
 
 void CCustomGameScreen::Leave() {
-    s_menuControls.Free();
-    s_btnBack = s_btnTour = s_btnLeague = nullptr;
+    m_controls.Free();
+    m_btnBack = m_btnTour = m_btnLeague = nullptr;
 }
 
 void CCustomLeagueScreen::Enter() {
-    s_setupControls.Begin();
-    s_btnBack = s_setupControls.Add<CButton>(10, 720, 160, 30, "Back");
-    s_btnPlay = s_setupControls.Add<CButton>(900, 720, 110, 30, "Play");
-    s_btnAdd = s_setupControls.Add<CButton>(400, 310, 110, 30, "Add");
-    s_btnRemove = s_setupControls.Add<CButton>(600, 310, 110, 30, "Remove");
-    s_allSides = s_setupControls.Add<CListPanel>(30, 230, 250, 300);
-    s_chosen = s_setupControls.Add<CListPanel>(700, 230, 250, 300);
-    s_allLines.clear();
+    m_controls.Begin();
+    m_btnBack = m_controls.Add<CButton>(10, 720, 160, 30, "Back");
+    m_btnPlay = m_controls.Add<CButton>(900, 720, 110, 30, "Play");
+    m_btnAdd = m_controls.Add<CButton>(400, 310, 110, 30, "Add");
+    m_btnRemove = m_controls.Add<CButton>(600, 310, 110, 30, "Remove");
+    m_allSides = m_controls.Add<CListPanel>(30, 230, 250, 300);
+    m_chosen = m_controls.Add<CListPanel>(700, 230, 250, 300);
+    mv_allLines.clear();
     for (const Team& t : g_world.mv_teams) {
-        ListItem& line = s_allLines.emplace_back();
+        ListItem& line = mv_allLines.emplace_back();
         line.SetText(t.m_name);
         line.m_value = t.m_id;
-        s_allSides->mv_lines.push_back(&line);
+        m_allSides->mv_lines.push_back(&line);
     }
-    s_allSides->UpdateScrollRange();
-    s_choice = {};
+    m_allSides->UpdateScrollRange();
+    m_choice = {};
     FillChosenList(-1);
     g_game->mb_screenFrame = 0;
 }
 
 void CCustomLeagueScreen::Update() {
-    if (TakeClick(s_btnBack)) return ChangeScreen(SCREEN_CUSTOM_GAME);
-    if (TakeClick(s_btnPlay) && s_choice.mv_sides.size() >= 2) {
-        CreateCustomLeague(s_choice.mv_sides);
+    if (TakeClick(m_btnBack)) return ChangeScreen(SCREEN_CUSTOM_GAME);
+    if (TakeClick(m_btnPlay) && m_choice.mv_sides.size() >= 2) {
+        CreateCustomLeague(m_choice.mv_sides);
         return ChangeScreen(SCREEN_CUSTOM_LEAGUE_TABLE);
     }
-    if (TakeClick(s_btnAdd)) {
-        const int line = s_allSides->GetSelection();
-        if (line >= 0 && static_cast<size_t>(line) < s_allSides->mv_lines.size() &&
-            s_choice.Add(s_allSides->mv_lines[static_cast<size_t>(line)]->m_value))
-            FillChosenList(static_cast<int>(s_choice.mv_sides.size()) - 1);
+    if (TakeClick(m_btnAdd)) {
+        const int line = m_allSides->GetSelection();
+        if (line >= 0 && static_cast<size_t>(line) < m_allSides->mv_lines.size() &&
+            m_choice.Add(m_allSides->mv_lines[static_cast<size_t>(line)]->m_value))
+            FillChosenList(static_cast<int>(m_choice.mv_sides.size()) - 1);
     }
-    if (TakeClick(s_btnRemove)) {
-        const int line = s_chosen->GetSelection();
-        if (line >= 0 && static_cast<size_t>(line) < s_chosen->mv_lines.size() &&
-            s_choice.Remove(s_chosen->mv_lines[static_cast<size_t>(line)]->m_value))
-            FillChosenList(std::min(line, static_cast<int>(s_choice.mv_sides.size()) - 1));
+    if (TakeClick(m_btnRemove)) {
+        const int line = m_chosen->GetSelection();
+        if (line >= 0 && static_cast<size_t>(line) < m_chosen->mv_lines.size() &&
+            m_choice.Remove(m_chosen->mv_lines[static_cast<size_t>(line)]->m_value))
+            FillChosenList(std::min(line, static_cast<int>(m_choice.mv_sides.size()) - 1));
     }
 }
 
@@ -217,28 +190,28 @@ void CCustomLeagueScreen::Render() {
 }
 
 void CCustomLeagueScreen::Leave() {
-    s_setupControls.Free();
-    s_allLines.clear();
-    s_chosenLines.clear();
-    s_btnBack = s_btnPlay = s_btnAdd = s_btnRemove = nullptr;
-    s_allSides = s_chosen = nullptr;
+    m_controls.Free();
+    mv_allLines.clear();
+    mv_chosenLines.clear();
+    m_btnBack = m_btnPlay = m_btnAdd = m_btnRemove = nullptr;
+    m_allSides = m_chosen = nullptr;
 }
 
 void CCustomLeagueTableScreen::Enter() {
-    s_tableControls.Begin();
-    s_btnContinue = s_tableControls.Add<CButton>(250, 70, 110, 30, "Continue");
-    s_btnExit = s_tableControls.Add<CButton>(370, 70, 110, 30, "Exit");
+    m_controls.Begin();
+    m_btnContinue = m_controls.Add<CButton>(250, 70, 110, 30, "Continue");
+    m_btnExit = m_controls.Add<CButton>(370, 70, 110, 30, "Exit");
     g_game->mb_screenFrame = 0;
-    if (CustomTour()) SetEnabled(s_btnContinue, TourMatchesLeft());
+    if (CustomTour()) SetEnabled(m_btnContinue, TourMatchesLeft());
     RebuildRows();
 }
 
 void CCustomLeagueTableScreen::Update() {
-    if (TakeClick(s_btnExit)) {
+    if (TakeClick(m_btnExit)) {
         g_game->m_running = false;
         return;
     }
-    if (!TakeClick(s_btnContinue)) return;
+    if (!TakeClick(m_btnContinue)) return;
     if (CustomTour()) {
         // The tour's next match: the toss, then the live match view.
         if (TourMatchesLeft() && StartNextCustomTourMatch()) {
@@ -259,12 +232,12 @@ void CCustomLeagueTableScreen::Render() {
     CFont* font = game.m_fontTable.get();
     DrawLeftColumn();
     // A long league shows the rows around the next match to play.
-    const int count = static_cast<int>(sv_rows.size());
+    const int count = static_cast<int>(mv_rows.size());
     int next = 0;
-    while (next < count && sv_rows[static_cast<size_t>(next)].m_kind != ROW_SCHEDULED) ++next;
+    while (next < count && mv_rows[static_cast<size_t>(next)].m_kind != ROW_SCHEDULED) ++next;
     const int first = std::max(0, std::min(next - RESULT_ROWS / 3, count - RESULT_ROWS));
     for (int k = first; k < count && k < first + RESULT_ROWS; ++k) {
-        const FixtureListEntry& row = sv_rows[static_cast<size_t>(k)];
+        const FixtureListEntry& row = mv_rows[static_cast<size_t>(k)];
         g_system->DrawText(640, TABLE_TOP + ROW_STEP * (k - first), ALIGN_CENTRE, TEXT_WHITE, font, "%s - %s",
                            GroundText(row).c_str(), RowResult(row).c_str());
     }
@@ -272,8 +245,8 @@ void CCustomLeagueTableScreen::Render() {
 }
 
 void CCustomLeagueTableScreen::Leave() {
-    s_tableControls.Free();
-    s_btnContinue = s_btnExit = nullptr;
+    m_controls.Free();
+    m_btnContinue = m_btnExit = nullptr;
 }
 
 }  // namespace ravel

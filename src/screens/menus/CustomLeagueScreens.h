@@ -5,10 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <vector>
 
+#include "screens/menus/ScreenControls.h"
 #include "season/CustomLeague.h"
 #include "season/Lists.h"
+#include "shell/Screen.h"
 #include "shell/gui/ListItem.h"
 
 namespace ravel {
@@ -19,41 +22,69 @@ class CListPanel;
 
 void SetEnabled(CControl* control, bool enabled);
 
-struct CCustomGameScreen {
-    static void Enter();
-    static void Update();
-    static void Render();
-    static void Leave();
+class CCustomGameScreen : public CScreen {
+public:
+    void Enter() override;
+    void Update() override;
+    void Render() override;
+    void Leave() override;
 
-    static CButton* s_btnBack;
-    static CButton* s_btnTour;
-    static CButton* s_btnLeague;
+    // Made by Enter, freed by Leave.
+    CButton* m_btnBack = nullptr;
+    CButton* m_btnTour = nullptr;
+    CButton* m_btnLeague = nullptr;
+
+private:
+    ScreenControls m_controls;
 };
 
-struct CCustomLeagueScreen {
-    static void Enter();
-    static void Update();
-    static void Render();
-    static void Leave();
+class CCustomLeagueScreen : public CScreen {
+public:
+    void Enter() override;
+    void Update() override;
+    void Render() override;
+    void Leave() override;
 
-    static CButton* s_btnBack;
-    static CButton* s_btnPlay;
-    static CButton* s_btnAdd;
-    static CButton* s_btnRemove;
-    static CListPanel* s_allSides;
-    static CListPanel* s_chosen;
-    static CustomLeagueChoice s_choice;
+    const CustomLeagueChoice& Choice() const { return m_choice; }
+
+    // Made by Enter, freed by Leave.
+    CButton* m_btnBack = nullptr;
+    CButton* m_btnPlay = nullptr;
+    CButton* m_btnAdd = nullptr;
+    CButton* m_btnRemove = nullptr;
+    CListPanel* m_allSides = nullptr;
+    CListPanel* m_chosen = nullptr;
+
+private:
+    CustomLeagueChoice m_choice;
+    ScreenControls m_controls;
+    // The lines the lists point at.
+    std::deque<ListItem> mv_allLines;
+    std::deque<ListItem> mv_chosenLines;
+
+    // The chosen list follows the choice; the line `select` selected.
+    void FillChosenList(int select);
 };
 
-struct CCustomLeagueTableScreen {
-    static void Enter();
-    static void Update();
-    static void Render();
-    static void Leave();
+class CCustomLeagueTableScreen : public CScreen {
+public:
+    void Enter() override;
+    void Update() override;
+    void Render() override;
+    void Leave() override;
 
-    static CButton* s_btnContinue;
-    static CButton* s_btnExit;
-    static std::vector<FixtureListEntry> sv_rows;
+    // The league's fixtures, or the tour's matches.
+    const std::vector<FixtureListEntry>& Rows() const { return mv_rows; }
+
+    // Made by Enter, freed by Leave.
+    CButton* m_btnContinue = nullptr;
+    CButton* m_btnExit = nullptr;
+
+private:
+    std::vector<FixtureListEntry> mv_rows;
+    ScreenControls m_controls;
+
+    void RebuildRows();
 };
 
 }  // namespace ravel

@@ -18,22 +18,6 @@
 
 namespace ravel {
 
-using TS = CCustomTourScreen;
-
-std::vector<TourEvent> CCustomTourScreen::s_itinerary;
-int32_t CCustomTourScreen::s_touring = 0;
-int32_t CCustomTourScreen::s_host = 0;
-CButton* CCustomTourScreen::s_btnBack = nullptr;
-CButton* CCustomTourScreen::s_btnPlay = nullptr;
-CButton* CCustomTourScreen::s_btnAdd = nullptr;
-CComboBox* CCustomTourScreen::s_comboTouring = nullptr;
-CComboBox* CCustomTourScreen::s_comboHost = nullptr;
-CComboBox* CCustomTourScreen::s_comboEvent = nullptr;
-CDialog* CCustomTourScreen::s_dialog = nullptr;
-CButton* CCustomTourScreen::s_btnAddEvent = nullptr;
-CButton* CCustomTourScreen::s_btnCancel = nullptr;
-CComboBox* CCustomTourScreen::s_comboKind = nullptr;
-
 namespace {
 
 constexpr int LINES_X = 10;
@@ -58,11 +42,9 @@ constexpr KindItem DIALOG_ITEMS[] = {{"Test match", 1, TOUR_EVENT_TEST},
                                      {"4 day warm up", 3, TOUR_EVENT_FOUR_DAY_WARM_UP},
                                      {"1 day warm up", 4, TOUR_EVENT_ONE_DAY_WARM_UP}};
 
-ScreenControls s_controls;
-
 template <size_t N>
-CComboBox* MakeCombo(int x, int y, int width, const KindItem (&items)[N]) {
-    CComboBox* combo = s_controls.Make<CComboBox>(x, y, width, 30, items[0].text);
+CComboBox* MakeCombo(ScreenControls& controls, int x, int y, int width, const KindItem (&items)[N]) {
+    CComboBox* combo = controls.Make<CComboBox>(x, y, width, 30, items[0].text);
     combo->m_collapsedHeight = 30;
     for (const KindItem& item : items) combo->AddListItem(item.text, item.value);
     return combo;
@@ -71,8 +53,8 @@ CComboBox* MakeCombo(int x, int y, int width, const KindItem (&items)[N]) {
 // Right of the labels, which are wider than 130 pixels.
 constexpr int COUNTRY_COMBO_X = 250;
 
-CComboBox* MakeCountryCombo(int y, size_t captionItem) {
-    CComboBox* combo = s_controls.Make<CComboBox>(COUNTRY_COMBO_X, y, 200, 30);
+CComboBox* MakeCountryCombo(ScreenControls& controls, int y, size_t captionItem) {
+    CComboBox* combo = controls.Make<CComboBox>(COUNTRY_COMBO_X, y, 200, 30);
     combo->m_collapsedHeight = 30;
     for (const Country& c : g_world.mv_countries)
         if (c.m_nationalSide == 1) combo->AddListItem(c.m_name, c.m_id);
@@ -109,34 +91,13 @@ void TakeKind(CComboBox* combo) {
     combo->Collapse();
 }
 
-// The dialog opens on the kind the screen's event drop-down shows.
-void OpenDialog() {
-    const int32_t kind = KindOf(TS::s_comboEvent, EVENT_ITEMS);
-    for (int i = 0; i < TS::s_comboKind->ItemCount(); ++i) {
-        if (DIALOG_ITEMS[i].kind != kind) continue;
-        TS::s_comboKind->m_selected = i;
-        TS::s_comboKind->SetCaption(DIALOG_ITEMS[i].text);
-    }
-    TS::s_dialog->mb_visible = 1;
-    TS::s_dialog->mb_expanded = 1;
-}
-
-CustomTourPlan Plan() {
-    return {TS::s_touring, TS::s_host, TS::s_itinerary};
-}
-
-void UpdateButtons() {
-    SetEnabled(TS::s_btnAdd, TS::s_itinerary.size() < static_cast<size_t>(CUSTOM_TOUR_EVENTS));
-    SetEnabled(TS::s_btnPlay, CanStartCustomTour(Plan()));
-}
-
 const char* CountryName(int32_t id) {
     const Country* c = CountryById(id);
     return c ? c->m_name : "-";
 }
 
 // "1st Test", "2nd ODI", "4 day warm up v <club>".
-void DrawEvent(const TourEvent& e, int tests, int odis, int y) {
+void DrawEvent(const TourEvent& e, int32_t host, int tests, int odis, int y) {
     CFont* font = g_game->m_fontText.get();
     if (e.m_kind == TOUR_EVENT_TEST) {
         g_system->DrawText(LINES_X, y, ALIGN_LEFT, TEXT_WHITE, font, "%s Test", OrdinalSuffix(tests));
@@ -144,65 +105,85 @@ void DrawEvent(const TourEvent& e, int tests, int odis, int y) {
         g_system->DrawText(LINES_X, y, ALIGN_LEFT, TEXT_WHITE, font, "%s ODI", OrdinalSuffix(odis));
     } else if (e.m_kind == TOUR_EVENT_FOUR_DAY_WARM_UP || e.m_kind == TOUR_EVENT_ONE_DAY_WARM_UP) {
         const char* length = e.m_kind == TOUR_EVENT_FOUR_DAY_WARM_UP ? "4 day" : "1 day";
-        const Team* club = TeamById(WarmUpOpponent(TS::s_host));
+        const Team* club = TeamById(WarmUpOpponent(host));
         if (club)
             g_system->DrawText(LINES_X, y, ALIGN_LEFT, TEXT_WHITE, font, "%s warm up v %s", length,
                                club->m_name);
         else
             g_system->DrawText(LINES_X, y, ALIGN_LEFT, TEXT_NOTE, font, "%s warm up: %s has no club side",
-                               length, CountryName(TS::s_host));
+                               length, CountryName(host));
     }
 }
 
 }  // namespace
 
+void CCustomTourScreen::OpenDialog() {
+    const int32_t kind = KindOf(m_comboEvent, EVENT_ITEMS);
+    for (int i = 0; i < m_comboKind->ItemCount(); ++i) {
+        if (DIALOG_ITEMS[i].kind != kind) continue;
+        m_comboKind->m_selected = i;
+        m_comboKind->SetCaption(DIALOG_ITEMS[i].text);
+    }
+    m_dialog->mb_visible = 1;
+    m_dialog->mb_expanded = 1;
+}
+
+CustomTourPlan CCustomTourScreen::Plan() const {
+    return {m_touring, m_host, mv_itinerary};
+}
+
+void CCustomTourScreen::UpdateButtons() {
+    SetEnabled(m_btnAdd, mv_itinerary.size() < static_cast<size_t>(CUSTOM_TOUR_EVENTS));
+    SetEnabled(m_btnPlay, CanStartCustomTour(Plan()));
+}
+
 void CCustomTourScreen::Enter() {
-    s_controls.Begin();
-    s_btnBack = s_controls.Make<CButton>(10, 720, 160, 30, "Back");
-    s_btnPlay = s_controls.Make<CButton>(900, 720, 110, 30, "Play");
-    s_comboTouring = MakeCountryCombo(120, 0);
-    s_comboHost = MakeCountryCombo(155, 1);
-    s_touring = ValueAt(s_comboTouring, 0);
-    s_host = ValueAt(s_comboHost, 1);
+    m_controls.Begin();
+    m_btnBack = m_controls.Make<CButton>(10, 720, 160, 30, "Back");
+    m_btnPlay = m_controls.Make<CButton>(900, 720, 110, 30, "Play");
+    m_comboTouring = MakeCountryCombo(m_controls, 120, 0);
+    m_comboHost = MakeCountryCombo(m_controls, 155, 1);
+    m_touring = ValueAt(m_comboTouring, 0);
+    m_host = ValueAt(m_comboHost, 1);
     // Beside the itinerary's heading, where the event list opens in full
     // above the bottom bar.
-    s_comboEvent = MakeCombo(COUNTRY_COMBO_X, ITINERARY_HEADING_Y, 200, EVENT_ITEMS);
-    s_btnAdd = s_controls.Make<CButton>(COUNTRY_COMBO_X + 210, ITINERARY_HEADING_Y, 100, 30, "Add");
-    s_dialog = s_controls.Make<CDialog>(200, 200, 500, 400, "Create new event");
-    s_dialog->mb_visible = 0;
-    s_btnAddEvent = s_controls.Make<CButton>(10, 40, 120, 30, "Add Event");
-    s_btnCancel = s_controls.Make<CButton>(140, 40, 120, 30, "Cancel");
-    s_comboKind = MakeCombo(10, 80, 200, DIALOG_ITEMS);
-    for (CControl* c : std::initializer_list<CControl*>{s_btnAdd, s_dialog, s_comboEvent, s_comboHost,
-                                                        s_comboTouring, s_btnBack, s_btnPlay})
-        s_controls.List(c);
-    for (CControl* child : std::initializer_list<CControl*>{s_btnAddEvent, s_btnCancel, s_comboKind})
-        s_dialog->AddChild(child);
+    m_comboEvent = MakeCombo(m_controls, COUNTRY_COMBO_X, ITINERARY_HEADING_Y, 200, EVENT_ITEMS);
+    m_btnAdd = m_controls.Make<CButton>(COUNTRY_COMBO_X + 210, ITINERARY_HEADING_Y, 100, 30, "Add");
+    m_dialog = m_controls.Make<CDialog>(200, 200, 500, 400, "Create new event");
+    m_dialog->mb_visible = 0;
+    m_btnAddEvent = m_controls.Make<CButton>(10, 40, 120, 30, "Add Event");
+    m_btnCancel = m_controls.Make<CButton>(140, 40, 120, 30, "Cancel");
+    m_comboKind = MakeCombo(m_controls, 10, 80, 200, DIALOG_ITEMS);
+    for (CControl* c : std::initializer_list<CControl*>{m_btnAdd, m_dialog, m_comboEvent, m_comboHost,
+                                                        m_comboTouring, m_btnBack, m_btnPlay})
+        m_controls.List(c);
+    for (CControl* child : std::initializer_list<CControl*>{m_btnAddEvent, m_btnCancel, m_comboKind})
+        m_dialog->AddChild(child);
     g_game->mb_screenFrame = 0;
-    s_itinerary.clear();
+    mv_itinerary.clear();
     UpdateButtons();
 }
 
 void CCustomTourScreen::Update() {
-    if (s_dialog->mb_visible) {
-        TakeKind(s_comboKind);
-        if (TakeClick(s_btnAddEvent)) {
-            if (s_itinerary.size() < static_cast<size_t>(CUSTOM_TOUR_EVENTS))
-                s_itinerary.push_back({KindOf(s_comboKind, DIALOG_ITEMS)});
-            s_dialog->Close();
+    if (m_dialog->mb_visible) {
+        TakeKind(m_comboKind);
+        if (TakeClick(m_btnAddEvent)) {
+            if (mv_itinerary.size() < static_cast<size_t>(CUSTOM_TOUR_EVENTS))
+                mv_itinerary.push_back({KindOf(m_comboKind, DIALOG_ITEMS)});
+            m_dialog->Close();
         }
-        if (TakeClick(s_btnCancel)) {
-            s_dialog->mb_visible = 0;
-            s_dialog->mb_expanded = 0;
+        if (TakeClick(m_btnCancel)) {
+            m_dialog->mb_visible = 0;
+            m_dialog->mb_expanded = 0;
         }
     }
-    TakeCountry(s_comboTouring, s_touring);
-    TakeCountry(s_comboHost, s_host);
-    TakeKind(s_comboEvent);
-    if (TakeClick(s_btnAdd)) OpenDialog();
+    TakeCountry(m_comboTouring, m_touring);
+    TakeCountry(m_comboHost, m_host);
+    TakeKind(m_comboEvent);
+    if (TakeClick(m_btnAdd)) OpenDialog();
     UpdateButtons();
-    if (TakeClick(s_btnBack)) return ChangeScreen(SCREEN_CUSTOM_GAME);
-    if (!TakeClick(s_btnPlay)) return;
+    if (TakeClick(m_btnBack)) return ChangeScreen(SCREEN_CUSTOM_GAME);
+    if (!TakeClick(m_btnPlay)) return;
     if (!StartCustomTour(Plan())) {
         ShowMessage("The tour could not be started.", MSG_OK);
         return;
@@ -219,25 +200,25 @@ void CCustomTourScreen::Render() {
     g_system->DrawText(LINES_X, 155, ALIGN_LEFT, TEXT_WHITE, heading, "Select host country");
     g_system->DrawText(LINES_X, ITINERARY_HEADING_Y, ALIGN_LEFT, TEXT_WHITE, heading, "Itinery");
     CFont* font = game.m_fontText.get();
-    g_system->DrawText(LINES_X, 280, ALIGN_LEFT, TEXT_WHITE, font, "Arrive in %s", s_comboHost->m_caption);
+    g_system->DrawText(LINES_X, 280, ALIGN_LEFT, TEXT_WHITE, font, "Arrive in %s", m_comboHost->m_caption);
     int tests = 0;
     int odis = 0;
     int y = FIRST_EVENT_Y;
-    for (const TourEvent& e : s_itinerary) {
+    for (const TourEvent& e : mv_itinerary) {
         tests += e.m_kind == TOUR_EVENT_TEST;
         odis += e.m_kind == TOUR_EVENT_ODI;
-        DrawEvent(e, tests, odis, y);
+        DrawEvent(e, m_host, tests, odis, y);
         y += EVENT_STEP;
     }
-    g_system->DrawText(LINES_X, y, ALIGN_LEFT, TEXT_WHITE, font, "Fly home to %s", s_comboTouring->m_caption);
+    g_system->DrawText(LINES_X, y, ALIGN_LEFT, TEXT_WHITE, font, "Fly home to %s", m_comboTouring->m_caption);
     g_system->mp_controlList->Draw();
 }
 
 void CCustomTourScreen::Leave() {
-    s_controls.Free();
-    s_btnBack = s_btnPlay = s_btnAdd = s_btnAddEvent = s_btnCancel = nullptr;
-    s_comboTouring = s_comboHost = s_comboEvent = s_comboKind = nullptr;
-    s_dialog = nullptr;
+    m_controls.Free();
+    m_btnBack = m_btnPlay = m_btnAdd = m_btnAddEvent = m_btnCancel = nullptr;
+    m_comboTouring = m_comboHost = m_comboEvent = m_comboKind = nullptr;
+    m_dialog = nullptr;
 }
 
 }  // namespace ravel

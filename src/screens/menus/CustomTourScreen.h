@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "screens/menus/ScreenControls.h"
 #include "season/CustomTour.h"
+#include "shell/Screen.h"
 
 namespace ravel {
 
@@ -15,25 +17,40 @@ class CButton;
 class CComboBox;
 class CDialog;
 
-struct CCustomTourScreen {
-    static void Enter();
-    static void Update();
-    static void Render();
-    static void Leave();
+class CCustomTourScreen : public CScreen {
+public:
+    void Enter() override;
+    void Update() override;
+    void Render() override;
+    void Leave() override;
 
-    static std::vector<TourEvent> s_itinerary;
-    static int32_t s_touring;  // the chosen countries' ids
-    static int32_t s_host;
-    static CButton* s_btnBack;
-    static CButton* s_btnPlay;
-    static CButton* s_btnAdd;
-    static CComboBox* s_comboTouring;
-    static CComboBox* s_comboHost;
-    static CComboBox* s_comboEvent;
-    static CDialog* s_dialog;
-    static CButton* s_btnAddEvent;
-    static CButton* s_btnCancel;
-    static CComboBox* s_comboKind;
+    const std::vector<TourEvent>& Itinerary() const { return mv_itinerary; }
+    // The chosen countries' ids.
+    int32_t Touring() const { return m_touring; }
+    int32_t Host() const { return m_host; }
+
+    // Made by Enter, freed by Leave.
+    CButton* m_btnBack = nullptr;
+    CButton* m_btnPlay = nullptr;
+    CButton* m_btnAdd = nullptr;
+    CComboBox* m_comboTouring = nullptr;
+    CComboBox* m_comboHost = nullptr;
+    CComboBox* m_comboEvent = nullptr;
+    CDialog* m_dialog = nullptr;
+    CButton* m_btnAddEvent = nullptr;
+    CButton* m_btnCancel = nullptr;
+    CComboBox* m_comboKind = nullptr;
+
+private:
+    std::vector<TourEvent> mv_itinerary;
+    int32_t m_touring = 0;
+    int32_t m_host = 0;
+    ScreenControls m_controls;
+
+    // The dialog opens on the kind the screen's event drop-down shows.
+    void OpenDialog();
+    CustomTourPlan Plan() const;
+    void UpdateButtons();
 };
 
 }  // namespace ravel

@@ -17,21 +17,11 @@
 
 namespace ravel {
 
-int32_t CJobMarketScreen::s_page = JOBS_AVAILABLE;
-std::vector<int32_t> CJobMarketScreen::sv_jobs;
-
 namespace {
 
 constexpr int NATIONAL_POSTS = 10;    // the first countries of the table have coaching posts
 constexpr int LAST_CLUB_POST = 3000;  // clubs from here on have none
 constexpr int ROW_TOP = 165;
-
-ScreenControls s_controls;
-CHotSpot* s_profile = nullptr;
-CButton* s_btnAvailable = nullptr;
-CButton* s_btnCoaches = nullptr;
-CHotSpot* s_rows[JOB_ROWS] = {};
-CScrollBar* s_scroll = nullptr;
 
 float SecurityOf(int sideId) {
     if (sideId >= FIRST_CLUB_ID) {
@@ -40,10 +30,6 @@ float SecurityOf(int sideId) {
     }
     const Country* c = CountryById(sideId);
     return c ? c->m_jobSecurity : 0.0f;
-}
-
-int ScrollPosition() {
-    return s_scroll ? s_scroll->m_position : 0;
 }
 
 void RenderJobRow(int sideId, int y) {
@@ -78,13 +64,6 @@ void RenderCoachRow(int position, int y) {
     g_system->DrawText(750, y, ALIGN_LEFT, TEXT_YELLOW, font, "%s", ReputationText(s));
 }
 
-void SwitchPage(int32_t page) {
-    CJobMarketScreen::s_page = page;
-    CJobMarketScreen::BuildJobLists();
-    if (s_scroll) s_scroll->m_position = 0;
-    CJobMarketScreen::UpdateRowButtons();
-}
-
 }  // namespace
 
 std::vector<int32_t> CollectVacantJobs() {
@@ -97,59 +76,70 @@ std::vector<int32_t> CollectVacantJobs() {
     return jobs;
 }
 
+int CJobMarketScreen::ScrollPosition() const {
+    return m_scroll ? m_scroll->m_position : 0;
+}
+
+void CJobMarketScreen::SwitchPage(int32_t page) {
+    m_kept.page = page;
+    BuildJobLists();
+    if (m_scroll) m_scroll->m_position = 0;
+    UpdateRowButtons();
+}
+
 void CJobMarketScreen::BuildJobLists() {
-    sv_jobs.clear();
-    if (s_page == JOBS_COACHES) {
-        for (size_t i = 0; i < g_world.mv_staff.size(); ++i) sv_jobs.push_back(static_cast<int32_t>(i));
-        std::stable_sort(sv_jobs.begin(), sv_jobs.end(), [](int32_t a, int32_t b) {
+    mv_jobs.clear();
+    if (m_kept.page == JOBS_COACHES) {
+        for (size_t i = 0; i < g_world.mv_staff.size(); ++i) mv_jobs.push_back(static_cast<int32_t>(i));
+        std::stable_sort(mv_jobs.begin(), mv_jobs.end(), [](int32_t a, int32_t b) {
             return g_world.mv_staff[a].m_reputation > g_world.mv_staff[b].m_reputation;
         });
         return;
     }
     for (const Team& t : g_world.mv_teams)
-        if (t.m_id < LAST_CLUB_POST && t.m_jobSecurity < SECURE_JOB) sv_jobs.push_back(t.m_id);
+        if (t.m_id < LAST_CLUB_POST && t.m_jobSecurity < SECURE_JOB) mv_jobs.push_back(t.m_id);
     for (const Country& c : g_world.mv_countries)
-        if (c.m_id <= NATIONAL_POSTS && c.m_jobSecurity < SECURE_JOB) sv_jobs.push_back(c.m_id);
-    std::stable_sort(sv_jobs.begin(), sv_jobs.end(),
+        if (c.m_id <= NATIONAL_POSTS && c.m_jobSecurity < SECURE_JOB) mv_jobs.push_back(c.m_id);
+    std::stable_sort(mv_jobs.begin(), mv_jobs.end(),
                      [](int32_t a, int32_t b) { return SecurityOf(a) < SecurityOf(b); });
 }
 
 void CJobMarketScreen::UpdateRowButtons() {
-    const int entries = static_cast<int>(sv_jobs.size());
-    const int first = s_scroll ? FitScrollBar(*s_scroll, entries, JOB_ROWS, true) : 0;
-    for (int k = 0; k < JOB_ROWS; ++k) ShowRow(s_rows[k], first + k < entries);
+    const int entries = static_cast<int>(mv_jobs.size());
+    const int first = m_scroll ? FitScrollBar(*m_scroll, entries, JOB_ROWS, true) : 0;
+    for (int k = 0; k < JOB_ROWS; ++k) ShowRow(m_rows[k], first + k < entries);
 }
 
 void CJobMarketScreen::Enter() {
     BuildJobLists();
-    s_controls.Begin();
-    s_profile = s_controls.Add<CHotSpot>(382, 51, 260, 20, nullptr, "Visit profile page");
-    s_btnAvailable = s_controls.Add<CButton>(213, 105, 390, 20, "Available Jobs");
-    s_btnCoaches = s_controls.Add<CButton>(623, 105, 390, 20, "Coach Performance");
+    m_controls.Begin();
+    m_profile = m_controls.Add<CHotSpot>(382, 51, 260, 20, nullptr, "Visit profile page");
+    m_btnAvailable = m_controls.Add<CButton>(213, 105, 390, 20, "Available Jobs");
+    m_btnCoaches = m_controls.Add<CButton>(623, 105, 390, 20, "Coach Performance");
     for (int k = 0; k < JOB_ROWS; ++k) {
-        s_rows[k] = s_controls.Add<CHotSpot>(210, ROW_TOP + 20 * k, 730, 19);
-        ShowRow(s_rows[k], false);
+        m_rows[k] = m_controls.Add<CHotSpot>(210, ROW_TOP + 20 * k, 730, 19);
+        ShowRow(m_rows[k], false);
     }
-    s_scroll = s_controls.Add<CScrollBar>(978, 140, 17, 530);
-    s_scroll->mb_horizontal = 0;
-    s_scroll->m_position = 0;
+    m_scroll = m_controls.Add<CScrollBar>(978, 140, 17, 530);
+    m_scroll->mb_horizontal = 0;
+    m_scroll->m_position = 0;
     UpdateRowButtons();
     g_game->mb_screenFrame = 1;
 }
 
 void CJobMarketScreen::Update() {
-    if (TakeClick(s_btnAvailable)) return SwitchPage(JOBS_AVAILABLE);
-    if (TakeClick(s_btnCoaches)) return SwitchPage(JOBS_COACHES);
-    if (TakeClick(s_profile)) {
+    if (TakeClick(m_btnAvailable)) return SwitchPage(JOBS_AVAILABLE);
+    if (TakeClick(m_btnCoaches)) return SwitchPage(JOBS_COACHES);
+    if (TakeClick(m_profile)) {
         OpenUserProfile();
         return;
     }
     for (int k = 0; k < JOB_ROWS; ++k) {
-        if (!TakeClick(s_rows[k])) continue;
+        if (!TakeClick(m_rows[k])) continue;
         const size_t entry = static_cast<size_t>(ScrollPosition() + k);
-        if (entry >= sv_jobs.size()) return;
-        const int32_t value = sv_jobs[entry];
-        if (s_page == JOBS_COACHES) {
+        if (entry >= mv_jobs.size()) return;
+        const int32_t value = mv_jobs[entry];
+        if (m_kept.page == JOBS_COACHES) {
             if (static_cast<size_t>(value) < g_world.mv_staff.size())
                 OpenCoachProfile(g_world.mv_staff[value].m_id);
         } else {
@@ -157,7 +147,7 @@ void CJobMarketScreen::Update() {
         }
         return;
     }
-    if (s_scroll) WheelScroll(*s_scroll);
+    if (m_scroll) WheelScroll(*m_scroll);
 }
 
 void CJobMarketScreen::Render() {
@@ -169,34 +159,34 @@ void CJobMarketScreen::Render() {
     DrawCoachName();
     g_system->FillRect(210, 160, 980, 162, TEXT_WHITE);
     CFont* font = game.m_fontText.get();
-    const bool coaches = s_page == JOBS_COACHES;
+    const bool coaches = m_kept.page == JOBS_COACHES;
     g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "%s",
                        coaches ? "Coach Performance" : "Job Market");
     g_system->DrawText(230, 140, ALIGN_LEFT, TEXT_ORANGE, font, "%s", coaches ? "Coach" : "Team");
     g_system->DrawText(500, 140, ALIGN_LEFT, TEXT_ORANGE, font, "%s", coaches ? "Job" : "Country");
     g_system->DrawText(750, 140, ALIGN_LEFT, TEXT_ORANGE, font, "%s", coaches ? "Reputation" : "Status");
-    if (!coaches && sv_jobs.empty())
+    if (!coaches && mv_jobs.empty())
         g_system->DrawText(230, ROW_TOP, ALIGN_LEFT, TEXT_WHITE, font,
                            "No jobs are currently available or insecure.");
     const int first = ScrollPosition();
     for (int k = 0; k < JOB_ROWS; ++k) {
         const size_t entry = static_cast<size_t>(first + k);
-        if (entry >= sv_jobs.size()) break;
+        if (entry >= mv_jobs.size()) break;
         if (coaches)
-            RenderCoachRow(sv_jobs[entry], ROW_TOP + 20 * k);
+            RenderCoachRow(mv_jobs[entry], ROW_TOP + 20 * k);
         else
-            RenderJobRow(sv_jobs[entry], ROW_TOP + 20 * k);
+            RenderJobRow(mv_jobs[entry], ROW_TOP + 20 * k);
     }
     if (g_system->mp_controlList) g_system->mp_controlList->Draw();
 }
 
 void CJobMarketScreen::Leave() {
-    s_controls.Free();
-    sv_jobs.clear();
-    s_profile = nullptr;
-    s_btnAvailable = s_btnCoaches = nullptr;
-    std::fill(std::begin(s_rows), std::end(s_rows), nullptr);
-    s_scroll = nullptr;
+    m_controls.Free();
+    mv_jobs.clear();
+    m_profile = nullptr;
+    m_btnAvailable = m_btnCoaches = nullptr;
+    std::fill(std::begin(m_rows), std::end(m_rows), nullptr);
+    m_scroll = nullptr;
 }
 
 }  // namespace ravel

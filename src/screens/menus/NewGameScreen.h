@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "shell/Screen.h"
+
 namespace ravel {
 
 class CButton;
@@ -22,30 +24,40 @@ inline constexpr int FILTER_NATIONAL = 11;
 inline constexpr int FIRST_NAME_LIMIT = 11;
 inline constexpr int SURNAME_LIMIT = 13;
 
-class CSetupGameScreen {
+class CSetupGameScreen : public CScreen {
 public:
-    static void Enter();
-    static void Update();
-    static void Render();
-    static void Leave();
-    // Refills the side list from the filter value.
-    static void RebuildTeamList();
+    void Enter() override;
+    void Update() override;
+    void Render() override;
+    void Leave() override;
     // Starts the career on the chosen side; false (nothing changed) when a
     // human coach already has it.
-    static bool Continue();
+    bool Continue();
 
-    static CEditBox* s_editFirstName;
-    static CEditBox* s_editSurname;
-    static CComboBox* s_comboFilter;
-    static CScrollBar* s_scroll;
-    static CButton* s_btnBack;
-    static CButton* s_btnContinue;
-    static CHotSpot* s_rows[SETUP_ROWS];
-    static int s_filter;
-    static std::vector<int32_t> sv_sides;
-    static int s_visibleRows;
-    static int32_t s_chosenSide;
-    static bool sb_tabHeld;
+    int Filter() const { return m_filter; }
+    // The listed sides, sorted by name.
+    const std::vector<int32_t>& Sides() const { return mv_sides; }
+    int32_t ChosenSide() const { return m_chosenSide; }
+    int VisibleRows() const { return m_visibleRows; }
+
+    // Made by Enter, freed by Leave.
+    CEditBox* m_editFirstName = nullptr;
+    CEditBox* m_editSurname = nullptr;
+    CComboBox* m_comboFilter = nullptr;
+    CScrollBar* m_scroll = nullptr;
+    CButton* m_btnBack = nullptr;
+    CButton* m_btnContinue = nullptr;
+    CHotSpot* m_rows[SETUP_ROWS] = {};
+
+private:
+    int m_filter = 0;
+    std::vector<int32_t> mv_sides;
+    int m_visibleRows = 0;
+    int32_t m_chosenSide = -1;
+    bool mb_tabHeld = false;
+
+    // Refills the side list from the filter value.
+    void RebuildTeamList();
 };
 
 }  // namespace ravel

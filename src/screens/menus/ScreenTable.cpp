@@ -86,9 +86,9 @@ constexpr size_t SCREEN_COUNT = 27;
 struct CScreenTable {
     CStaticScreen<CMatchViewScreen> matchView;
     CStaticScreen<CTeamScreen> team;
-    CStaticScreen<CMainMenuScreen> startMenu;
+    CMainMenuScreen startMenu;
     CStaticScreen<CIntroScreen> intro;
-    CStaticScreen<CSetupGameScreen> newGame;
+    CSetupGameScreen newGame;
     CStaticScreen<CNewsScreen> news;
     CStaticScreen<CPlayerDetailsScreen> player;
     CStaticScreen<CPlayerSearchScreen> playerSearch;
@@ -100,15 +100,15 @@ struct CScreenTable {
     CStaticScreen<CRecordsScreen> records;
     CStaticScreen<CPreMatchScreen> preMatch;
     CStaticScreen<CScorecardScreen> scorecard;
-    CStaticScreen<CJobMarketScreen> jobs;
+    CJobMarketScreen jobs;
     CStaticScreen<CCountryScreen> country;
     CStaticScreen<CContractScreen> contract;
     CStaticScreen<CSeriesOverviewScreen> series;
-    CStaticScreen<CAutoSimScreen> autoSim;
-    CStaticScreen<CCustomGameScreen> customGame;
-    CStaticScreen<CCustomLeagueScreen> customLeague;
-    CStaticScreen<CCustomTourScreen> customTour;
-    CStaticScreen<CCustomLeagueTableScreen> customLeagueTable;
+    CAutoSimScreen autoSim;
+    CCustomGameScreen customGame;
+    CCustomLeagueScreen customLeague;
+    CCustomTourScreen customTour;
+    CCustomLeagueTableScreen customLeagueTable;
     CStaticScreen<CMatchPlayerScreen> matchPlayer;
     CStaticScreen<CNetworkGameScreen> network;
 
@@ -222,6 +222,14 @@ CMenuDayScreens s_dayScreens;
         return Table().member;          \
     }
 RAVEL_THE_SCREEN(CCoachProfileScreen, coach)
+RAVEL_THE_SCREEN(CJobMarketScreen, jobs)
+RAVEL_THE_SCREEN(CMainMenuScreen, startMenu)
+RAVEL_THE_SCREEN(CSetupGameScreen, newGame)
+RAVEL_THE_SCREEN(CAutoSimScreen, autoSim)
+RAVEL_THE_SCREEN(CCustomGameScreen, customGame)
+RAVEL_THE_SCREEN(CCustomLeagueScreen, customLeague)
+RAVEL_THE_SCREEN(CCustomTourScreen, customTour)
+RAVEL_THE_SCREEN(CCustomLeagueTableScreen, customLeagueTable)
 #undef RAVEL_THE_SCREEN
 
 void CGameScreens::InitOnce() {

@@ -5,6 +5,7 @@
 
 #include "screens/menus/ScreenControls.h"
 #include "screens/menus/ScreenFrame.h"
+#include "screens/menus/ScreenTable.h"
 #include "season/Career.h"
 #include "season/Squads.h"
 #include "shell/Game.h"
@@ -20,28 +21,13 @@
 
 namespace ravel {
 
-CButton* CMainMenuScreen::s_btnNewGame = nullptr;
-CButton* CMainMenuScreen::s_btnLoadGame = nullptr;
-CButton* CMainMenuScreen::s_btnExit = nullptr;
-CButton* CMainMenuScreen::s_btnNetworkGame = nullptr;
-CButton* CMainMenuScreen::s_btnCustomGame = nullptr;
-CDialog* CMainMenuScreen::s_dlgLoad = nullptr;
-CComboBox* CMainMenuScreen::s_comboSaves = nullptr;
-CButton* CMainMenuScreen::s_btnLoad = nullptr;
-CButton* CMainMenuScreen::s_btnCancel = nullptr;
-std::vector<std::string> CMainMenuScreen::sv_saveFiles;
-int CMainMenuScreen::s_chosenSave = 0;
-bool CMainMenuScreen::sb_mouseReleased = false;
-
 namespace {
-
-using MS = CMainMenuScreen;
 
 constexpr char VERSION[] = "1.64";
 constexpr char AUTOSAVE_NAME[] = "autosave.rsg";
 
 struct ButtonRow {
-    CButton** button;
+    CButton* CMainMenuScreen::*button;
     int x, y, width, height;
     const char* caption;
     const char* tooltip;
@@ -49,24 +35,24 @@ struct ButtonRow {
 
 // In the order they join the screen's list.
 const ButtonRow MENU_BUTTONS[] = {
-    {&MS::s_btnNewGame, 387, 239, 250, 30, "New Game", "Begin a new game"},
-    {&MS::s_btnExit, 387, 379, 250, 30, "Exit", "Exit Ravelstone"},
-    {&MS::s_btnLoadGame, 387, 309, 250, 30, "Load Game", "Load an old game"},
-    {&MS::s_btnNetworkGame, 387, 439, 250, 30, "Network Game", "Begin a new game"},
-    {&MS::s_btnCustomGame, 387, 509, 250, 30, "Custom Game", "Play a custom league or tour"},
+    {&CMainMenuScreen::m_btnNewGame, 387, 239, 250, 30, "New Game", "Begin a new game"},
+    {&CMainMenuScreen::m_btnExit, 387, 379, 250, 30, "Exit", "Exit Ravelstone"},
+    {&CMainMenuScreen::m_btnLoadGame, 387, 309, 250, 30, "Load Game", "Load an old game"},
+    {&CMainMenuScreen::m_btnNetworkGame, 387, 439, 250, 30, "Network Game", "Begin a new game"},
+    {&CMainMenuScreen::m_btnCustomGame, 387, 509, 250, 30, "Custom Game", "Play a custom league or tour"},
 };
 // Children of the load dialog, placed relative to it.
 const ButtonRow DIALOG_BUTTONS[] = {
-    {&MS::s_btnLoad, 75, 165, 150, 30, "Load Game", ""},
-    {&MS::s_btnCancel, 375, 165, 150, 30, "Cancel", ""},
+    {&CMainMenuScreen::m_btnLoad, 75, 165, 150, 30, "Load Game", ""},
+    {&CMainMenuScreen::m_btnCancel, 375, 165, 150, 30, "Cancel", ""},
 };
 
-CButton* MakeButton(const ButtonRow& row) {
+CButton* MakeButton(CMainMenuScreen& screen, const ButtonRow& row) {
     CButton* button = new CButton();
     button->SetRect(row.x, row.y, row.width, row.height);
     button->SetCaption(row.caption);
     button->SetTooltip(row.tooltip);
-    *row.button = button;
+    screen.*row.button = button;
     return button;
 }
 
@@ -94,70 +80,72 @@ void StartNewCareer() {
 
 void CMainMenuScreen::Enter() {
     ControlList& list = *g_system->mp_controlList;
-    for (const ButtonRow& row : MENU_BUTTONS) list.Add(MakeButton(row));
-    s_btnLoadGame->Disable();
+    for (const ButtonRow& row : MENU_BUTTONS) list.Add(MakeButton(*this, row));
+    m_btnLoadGame->Disable();
 
-    s_dlgLoad = new CDialog();
-    s_dlgLoad->SetRect(212, 234, 600, 300);
-    s_dlgLoad->SetCaption("Load Game");
-    s_dlgLoad->mp_drawCallback = DrawLoadGameDialog;
-    s_dlgLoad->mb_visible = 0;
-    s_comboSaves = new CComboBox();
-    s_comboSaves->SetRect(20, 60, 560, 30);
-    s_dlgLoad->AddChild(s_comboSaves);
-    for (const ButtonRow& row : DIALOG_BUTTONS) s_dlgLoad->AddChild(MakeButton(row));
+    m_dlgLoad = new CDialog();
+    m_dlgLoad->SetRect(212, 234, 600, 300);
+    m_dlgLoad->SetCaption("Load Game");
+    m_dlgLoad->mp_drawCallback = [] { TheScreen<CMainMenuScreen>().DrawLoadGameDialog(); };
+    m_dlgLoad->mb_visible = 0;
+    m_comboSaves = new CComboBox();
+    m_comboSaves->SetRect(20, 60, 560, 30);
+    m_dlgLoad->AddChild(m_comboSaves);
+    for (const ButtonRow& row : DIALOG_BUTTONS) m_dlgLoad->AddChild(MakeButton(*this, row));
 
-    sb_mouseReleased = false;
+    mv_saveFiles.clear();
+    m_chosenSave = 0;
+    mb_mouseReleased = false;
     g_game->mb_screenFrame = 0;
     g_game->m_screenMode = SCREEN_MODE_FULL;
     g_game->m_recordOnLeave = false;
 }
 
 void CMainMenuScreen::Update() {
-    if (!sb_mouseReleased) {
+    if (!mb_mouseReleased) {
         if (g_system->mb_leftDown || g_system->mb_rightDown) return;
         // A press that began before the menu opened ends here, unheeded.
-        sb_mouseReleased = true;
-        for (CButton* button : {s_btnNewGame, s_btnLoadGame, s_btnExit, s_btnNetworkGame, s_btnCustomGame})
+        mb_mouseReleased = true;
+        for (CButton* button : {m_btnNewGame, m_btnLoadGame, m_btnExit, m_btnNetworkGame, m_btnCustomGame})
             button->m_state = STATE_NORMAL;
         return;
     }
-    if (s_dlgLoad->mb_visible) {
-        if (s_comboSaves->m_comboState == COMBO_CHOSEN) {
-            s_chosenSave = s_comboSaves->m_selected;
-            if (s_chosenSave >= 0 && s_chosenSave < static_cast<int>(sv_saveFiles.size())) {
-                const std::string& file = sv_saveFiles[static_cast<size_t>(s_chosenSave)];
-                s_comboSaves->SetCaption(
+    if (m_dlgLoad->mb_visible) {
+        if (m_comboSaves->m_comboState == COMBO_CHOSEN) {
+            m_chosenSave = m_comboSaves->m_selected;
+            if (m_chosenSave >= 0 && m_chosenSave < static_cast<int>(mv_saveFiles.size())) {
+                const std::string& file = mv_saveFiles[static_cast<size_t>(m_chosenSave)];
+                m_comboSaves->SetCaption(
                     SavedGameLabel(file, ReadSaveGameHeader(file.c_str()), false).c_str());
             }
-            s_comboSaves->Collapse();
+            m_comboSaves->Collapse();
         }
-        if (TakeClick(s_btnCancel)) {
-            s_dlgLoad->mb_visible = 0;
+        if (TakeClick(m_btnCancel)) {
+            m_dlgLoad->mb_visible = 0;
             return;
         }
     }
-    if (TakeClick(s_btnNewGame)) {
+    if (TakeClick(m_btnNewGame)) {
         StartNewCareer();
         g_game->ChangeScreen(SCREEN_NEW_GAME);
-    } else if (TakeClick(s_btnLoadGame)) {
+    } else if (TakeClick(m_btnLoadGame)) {
         BuildSavedGameList();
-        s_btnCancel->m_state = STATE_NORMAL;
-        s_dlgLoad->mb_visible = 1;
-    } else if (TakeClick(s_btnExit)) {
+        m_btnCancel->m_state = STATE_NORMAL;
+        m_dlgLoad->mb_visible = 1;
+    } else if (TakeClick(m_btnExit)) {
         g_game->m_running = false;
-    } else if (TakeClick(s_btnNetworkGame)) {
+    } else if (TakeClick(m_btnNetworkGame)) {
         g_game->ChangeScreen(SCREEN_NETWORK);
-    } else if (TakeClick(s_btnCustomGame)) {
+    } else if (TakeClick(m_btnCustomGame)) {
         g_game->ChangeScreen(SCREEN_CUSTOM_GAME);
     }
 }
 
 void CMainMenuScreen::Tick() {
-    if (!s_comboSaves || s_comboSaves->m_comboState != COMBO_OPEN) return;
-    const int count = static_cast<int>(sv_saveFiles.size());
-    s_comboSaves->m_visibleCount = count == 2 ? 2 : 1;
-    s_comboSaves->mb_scrolling = count >= 3;
+    if (!m_comboSaves || m_comboSaves->m_comboState != COMBO_OPEN) return;
+    const int count = static_cast<int>(mv_saveFiles.size());
+    m_comboSaves->m_visibleCount = count == 2 ? 2 : 1;
+    m_comboSaves->mb_scrolling = count >= 3;
 }
 
 void CMainMenuScreen::Render() {
@@ -168,37 +156,37 @@ void CMainMenuScreen::Render() {
 
 void CMainMenuScreen::Leave() {
     g_system->mp_controlList->mv_controls.clear();
-    for (CButton** button : {&s_btnNewGame, &s_btnLoadGame, &s_btnExit, &s_btnNetworkGame, &s_btnCustomGame,
-                             &s_btnLoad, &s_btnCancel}) {
+    for (CButton** button : {&m_btnNewGame, &m_btnLoadGame, &m_btnExit, &m_btnNetworkGame, &m_btnCustomGame,
+                             &m_btnLoad, &m_btnCancel}) {
         delete *button;
         *button = nullptr;
     }
-    delete s_comboSaves;
-    s_comboSaves = nullptr;
-    delete s_dlgLoad;
-    s_dlgLoad = nullptr;
+    delete m_comboSaves;
+    m_comboSaves = nullptr;
+    delete m_dlgLoad;
+    m_dlgLoad = nullptr;
 }
 
 void CMainMenuScreen::BuildSavedGameList() {
-    sv_saveFiles.clear();
-    s_comboSaves->ClearListItems();
+    mv_saveFiles.clear();
+    m_comboSaves->ClearListItems();
     std::vector<FolderEntry> entries;
     ListFolder(std::string(s_savesFolder) + "\\*.rsg", entries);
     for (const FolderEntry& entry : entries) {
         if (entry.folder) continue;
-        sv_saveFiles.push_back(entry.name);
+        mv_saveFiles.push_back(entry.name);
         const std::string label = SavedGameLabel(entry.name, ReadSaveGameHeader(entry.name.c_str()), true);
-        s_comboSaves->AddListItem(label.c_str(), static_cast<int>(sv_saveFiles.size()) - 1);
+        m_comboSaves->AddListItem(label.c_str(), static_cast<int>(mv_saveFiles.size()) - 1);
     }
 }
 
-void CMainMenuScreen::DrawLoadGameDialog() {
-    const CDialog& dialog = *s_dlgLoad;
+void CMainMenuScreen::DrawLoadGameDialog() const {
+    const CDialog& dialog = *m_dlgLoad;
     CFont* font = g_game->m_fontText.get();
     g_system->DrawText(dialog.m_x + 20, dialog.m_y + 40, ALIGN_LEFT, TEXT_WHITE, font,
                        "Select a saved game to continue playing");
     g_system->DrawText(dialog.m_x + 420, dialog.m_y + 40, ALIGN_LEFT, TEXT_WHITE, font, "%d games found...",
-                       static_cast<int>(sv_saveFiles.size()));
+                       static_cast<int>(mv_saveFiles.size()));
     g_system->DrawTextInRect(
         dialog.m_x + 20, dialog.m_y + 240, dialog.m_x + dialog.m_width - 12, dialog.m_y + dialog.m_height,
         ALIGN_LEFT, TEXT_WHITE, font,

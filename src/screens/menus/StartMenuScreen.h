@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/Screen.h"
 #include "world/SaveGame.h"
 
 namespace ravel {
@@ -16,30 +17,36 @@ class CButton;
 class CComboBox;
 class CDialog;
 
-class CMainMenuScreen {
+class CMainMenuScreen : public CScreen {
 public:
-    static void Enter();
-    static void Update();
-    static void Tick();
-    static void Render();
-    static void Leave();
+    void Enter() override;
+    void Update() override;
+    void Tick() override;
+    void Render() override;
+    void Leave() override;
 
     // Fills the dialog's drop-down from the saves folder.
-    static void BuildSavedGameList();
-    static void DrawLoadGameDialog();
+    void BuildSavedGameList();
 
-    static CButton* s_btnNewGame;
-    static CButton* s_btnLoadGame;
-    static CButton* s_btnExit;
-    static CButton* s_btnNetworkGame;
-    static CButton* s_btnCustomGame;
-    static CDialog* s_dlgLoad;
-    static CComboBox* s_comboSaves;
-    static CButton* s_btnLoad;
-    static CButton* s_btnCancel;
-    static std::vector<std::string> sv_saveFiles;
-    static int s_chosenSave;
-    static bool sb_mouseReleased;
+    const std::vector<std::string>& SaveFiles() const { return mv_saveFiles; }
+
+    // Made by Enter, freed by Leave.
+    CButton* m_btnNewGame = nullptr;
+    CButton* m_btnLoadGame = nullptr;
+    CButton* m_btnExit = nullptr;
+    CButton* m_btnNetworkGame = nullptr;
+    CButton* m_btnCustomGame = nullptr;
+    CDialog* m_dlgLoad = nullptr;
+    CComboBox* m_comboSaves = nullptr;
+    CButton* m_btnLoad = nullptr;
+    CButton* m_btnCancel = nullptr;
+
+private:
+    std::vector<std::string> mv_saveFiles;
+    int m_chosenSave = 0;
+    bool mb_mouseReleased = false;
+
+    void DrawLoadGameDialog() const;
 };
 
 // The drop-down's label of a save; the autosave's carries "(Autosave) ".

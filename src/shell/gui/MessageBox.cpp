@@ -5,6 +5,7 @@
 #include "shell/Game.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/Dialog.h"
+#include "shell/platform/Keys.h"
 #include "shell/platform/System.h"
 
 namespace ravel {
@@ -19,6 +20,14 @@ std::vector<QueuedMessage> CMessageBox::s_messageQueue;
 namespace {
 
 using MB = CMessageBox;
+
+// Escape as it was in the last tick the box saw: a press answers one
+// question, and a key held since before the box opened answers none.
+bool s_escapeHeld = false;
+
+bool EscapeDown() {
+    return g_system && g_system->KeyDown(DIK_ESCAPE);
+}
 
 struct BoxButton {
     const char* caption;
@@ -117,12 +126,19 @@ void PumpMessageBox() {
         MB::s_buttons[i]->m_state = STATE_NORMAL;
         MB::s_buttons[i]->mb_visible = BOX_BUTTONS[i].kind == it->kind;
     }
+    s_escapeHeld = EscapeDown();
     BringToFront();
 }
 
 void HandleMessageBoxButtons() {
+    const bool escape = EscapeDown() && !s_escapeHeld;
+    s_escapeHeld = EscapeDown();
     for (int i = 0; i < MB::BUTTONS; ++i) {
-        if (MB::s_buttons[i] && MB::s_buttons[i]->m_state == STATE_CLICKED) {
+        const CButton* button = MB::s_buttons[i];
+        if (!button) continue;
+        // Escape gives a question's negative answer.
+        const bool negative = (i == MB::CANCEL || i == MB::NO) && button->mb_visible;
+        if (button->m_state == STATE_CLICKED || (escape && negative)) {
             MB::s_messageAnswer = BOX_BUTTONS[i].answer;
             CloseMessageBox(i == MB::YES);
             return;

@@ -12,7 +12,9 @@ namespace ravel {
 
 namespace {
 
-using AS = CAutoSimScreen;
+CAutoSimScreen& AS() {
+    return TheScreen<CAutoSimScreen>();
+}
 using SB = CSideBar;
 
 constexpr int CLUB = 1001;
@@ -116,7 +118,7 @@ TEST_F(AutoSimTest, BarAndNewsLines) {
         g_cricket.m_date = GameDate::FromSeasonDay(c.day, FIRST_SEASON);
         StartAutoSimulation(SEASON_DAYS - 1);
         Frame("auto_sim_" + std::to_string(c.day) + ".png");
-        EXPECT_LE(AS::s_state.m_percent, 100.0f);
+        EXPECT_LE(AS().State().m_percent, 100.0f);
         EXPECT_EQ(CountNear(208, 687, 1004, 688, 0xffffff00u), c.filled) << c.day;
         int lines = 0;
         for (int row = 0; row < AUTO_NEWS_LINES + 2; ++row) {
@@ -205,7 +207,7 @@ TEST_F(AutoSimTest, MessageWaitingForAnAnswerSendsHimToTheNewsAndContinueComesBa
     ASSERT_EQ(m_game->m_screenId, SCREEN_AUTO_SIM);
     Idle(2);
     EXPECT_GE(g_cricket.m_date.m_dayOfSeason, day + 2) << "the days run on";
-    EXPECT_EQ(AS::s_state.m_startSeason, FIRST_SEASON);
+    EXPECT_EQ(AS().State().m_startSeason, FIRST_SEASON);
 }
 
 TEST_F(AutoSimTest, CareerOverWaitsForQ) {

@@ -13,54 +13,58 @@
 namespace ravel {
 namespace {
 
-using CL = CCustomLeagueScreen;
-using CT = CCustomLeagueTableScreen;
+CCustomLeagueScreen& CL() {
+    return TheScreen<CCustomLeagueScreen>();
+}
+CCustomLeagueTableScreen& CT() {
+    return TheScreen<CCustomLeagueTableScreen>();
+}
 
 class CustomLeagueScreensTest : public CustomGameTest {
 protected:
     // Selects the side's line of the all-sides list and clicks Add.
     void AddSide(int sideId) {
-        for (size_t i = 0; i < CL::s_allSides->mv_lines.size(); ++i)
-            if (CL::s_allSides->mv_lines[i]->m_value == sideId)
-                CL::s_allSides->SetSelection(static_cast<int>(i));
-        Tap(CL::s_btnAdd);
+        for (size_t i = 0; i < CL().m_allSides->mv_lines.size(); ++i)
+            if (CL().m_allSides->mv_lines[i]->m_value == sideId)
+                CL().m_allSides->SetSelection(static_cast<int>(i));
+        Tap(CL().m_btnAdd);
     }
 };
 
 TEST_F(CustomLeagueScreensTest, FromTheStartMenuThroughAFourSideLeagueToExit) {
     ToStartMenu();
-    Tap(CMainMenuScreen::s_btnCustomGame);
+    Tap(TheScreen<CMainMenuScreen>().m_btnCustomGame);
     ASSERT_EQ(m_game->m_screenId, SCREEN_CUSTOM_GAME);
-    Tap(CCustomGameScreen::s_btnLeague);
+    Tap(TheScreen<CCustomGameScreen>().m_btnLeague);
     ASSERT_EQ(m_game->m_screenId, SCREEN_CUSTOM_LEAGUE_SETUP);
     EXPECT_EQ(g_cricket.m_gameMode, MODE_CUSTOM_LEAGUE);
-    EXPECT_TRUE(CL::s_btnPlay->mb_disabled) << "no league without two sides";
+    EXPECT_TRUE(CL().m_btnPlay->mb_disabled) << "no league without two sides";
     for (int side : {1300, 1301, 1301, 1302, 1304}) AddSide(side);
-    EXPECT_EQ(CL::s_choice.mv_sides, (std::vector<int32_t>{1300, 1301, 1302, 1304})) << "the same side once";
-    CL::s_chosen->SetSelection(3);
-    Tap(CL::s_btnRemove);
+    EXPECT_EQ(CL().Choice().mv_sides, (std::vector<int32_t>{1300, 1301, 1302, 1304})) << "the same side once";
+    CL().m_chosen->SetSelection(3);
+    Tap(CL().m_btnRemove);
     AddSide(1303);
-    EXPECT_EQ(CL::s_choice.mv_sides, (std::vector<int32_t>{1300, 1301, 1302, 1303}));
-    ASSERT_EQ(CL::s_chosen->mv_lines.size(), 4u);
-    EXPECT_STREQ(CL::s_chosen->mv_lines[1]->m_text, SideName(1301));
-    EXPECT_FALSE(CL::s_btnPlay->mb_disabled);
+    EXPECT_EQ(CL().Choice().mv_sides, (std::vector<int32_t>{1300, 1301, 1302, 1303}));
+    ASSERT_EQ(CL().m_chosen->mv_lines.size(), 4u);
+    EXPECT_STREQ(CL().m_chosen->mv_lines[1]->m_text, SideName(1301));
+    EXPECT_FALSE(CL().m_btnPlay->mb_disabled);
     Frame("custom_league_setup.png");
 
-    Tap(CL::s_btnPlay);
+    Tap(CL().m_btnPlay);
     ASSERT_EQ(m_game->m_screenId, SCREEN_CUSTOM_LEAGUE_TABLE);
-    ASSERT_EQ(CT::sv_rows.size(), 6u);
+    ASSERT_EQ(CT().Rows().size(), 6u);
     // The first match, still to come, names the sides that play it.
     Frame();
     const std::string first = TextAt(640, 115);
     EXPECT_NE(
-        first.find(std::string(SideName(CT::sv_rows[0].m_home)) + " v " + SideName(CT::sv_rows[0].m_away)),
+        first.find(std::string(SideName(CT().Rows()[0].m_home)) + " v " + SideName(CT().Rows()[0].m_away)),
         std::string::npos)
         << first;
     for (int n = 1; n <= 7; ++n) {
-        Tap(CT::s_btnContinue);
+        Tap(CT().m_btnContinue);
         Frame(n == 3 ? "custom_league_table.png" : "");
         int played = 0;
-        for (const FixtureListEntry& row : CT::sv_rows) played += row.m_kind != ROW_SCHEDULED;
+        for (const FixtureListEntry& row : CT().Rows()) played += row.m_kind != ROW_SCHEDULED;
         EXPECT_EQ(played, std::min(n, 6)) << "after Continue " << n;
         int points = 0;
         for (const StandingsRow& row : CustomLeague()->mv_standings) points += row.m_points;
@@ -68,7 +72,7 @@ TEST_F(CustomLeagueScreensTest, FromTheStartMenuThroughAFourSideLeagueToExit) {
     }
     EXPECT_EQ(TextAt(512, 15), "Custom League");
     EXPECT_EQ(TextAt(20, 115), SideName(CustomLeague()->mv_standings[0].m_team)) << "the leader first";
-    Tap(CT::s_btnExit);
+    Tap(CT().m_btnExit);
     EXPECT_FALSE(m_game->m_running);
 }
 

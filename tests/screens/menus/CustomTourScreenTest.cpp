@@ -20,18 +20,22 @@
 namespace ravel {
 namespace {
 
-using TS = CCustomTourScreen;
-using CT = CCustomLeagueTableScreen;
+CCustomTourScreen& TS() {
+    return TheScreen<CCustomTourScreen>();
+}
+CCustomLeagueTableScreen& CT() {
+    return TheScreen<CCustomLeagueTableScreen>();
+}
 using MV = CMatchViewScreen;
 
 class CustomTourScreenTest : public CustomGameTest {
 protected:
     void ToTourSetup() {
         ToStartMenu();
-        Tap(CMainMenuScreen::s_btnCustomGame);
+        Tap(TheScreen<CMainMenuScreen>().m_btnCustomGame);
         ASSERT_EQ(m_game->m_screenId, SCREEN_CUSTOM_GAME);
-        EXPECT_FALSE(CCustomGameScreen::s_btnTour->mb_disabled);
-        Tap(CCustomGameScreen::s_btnTour);
+        EXPECT_FALSE(TheScreen<CCustomGameScreen>().m_btnTour->mb_disabled);
+        Tap(TheScreen<CCustomGameScreen>().m_btnTour);
         ASSERT_EQ(m_game->m_screenId, SCREEN_CUSTOM_TOUR_SETUP);
         EXPECT_EQ(g_cricket.m_gameMode, MODE_CUSTOM_TOUR);
     }
@@ -43,14 +47,14 @@ protected:
     }
     void TapInDialog(const CControl* child) {
         Idle(2);
-        ClickIn(TS::s_dialog, child);
+        ClickIn(TS().m_dialog, child);
     }
     void AddEvent(int dialogItem) {
-        Tap(TS::s_btnAdd);
-        ASSERT_TRUE(TS::s_dialog->mb_visible);
-        Choose(TS::s_comboKind, dialogItem);
-        TapInDialog(TS::s_btnAddEvent);
-        EXPECT_FALSE(TS::s_dialog->mb_visible);
+        Tap(TS().m_btnAdd);
+        ASSERT_TRUE(TS().m_dialog->mb_visible);
+        Choose(TS().m_comboKind, dialogItem);
+        TapInDialog(TS().m_btnAddEvent);
+        EXPECT_FALSE(TS().m_dialog->mb_visible);
     }
     // The pre-match screen's toss, the choice when the tourists win it, and
     // Continue into the live match view.
@@ -70,46 +74,46 @@ protected:
 
 TEST_F(CustomTourScreenTest, ElevenTestsAreNumberedToTheTenthThenX) {
     ToTourSetup();
-    const std::string touring = TS::s_comboTouring->m_caption;
-    const std::string host = TS::s_comboHost->m_caption;
-    EXPECT_EQ(TS::s_comboTouring->mv_items[0].m_text, touring);
-    EXPECT_EQ(TS::s_comboHost->mv_items[1].m_text, host);
+    const std::string touring = TS().m_comboTouring->m_caption;
+    const std::string host = TS().m_comboHost->m_caption;
+    EXPECT_EQ(TS().m_comboTouring->mv_items[0].m_text, touring);
+    EXPECT_EQ(TS().m_comboHost->mv_items[1].m_text, host);
     EXPECT_EQ(Line(-1), "Arrive in " + host);
     EXPECT_EQ(Line(0), "Fly home to " + touring) << "straight below the arrival";
-    EXPECT_TRUE(TS::s_btnPlay->mb_disabled) << "a tour with no match";
+    EXPECT_TRUE(TS().m_btnPlay->mb_disabled) << "a tour with no match";
 
-    Tap(TS::s_btnAdd);
-    EXPECT_TRUE(TS::s_dialog->mb_visible);
-    TapInDialog(TS::s_btnCancel);
-    EXPECT_FALSE(TS::s_dialog->mb_visible);
-    EXPECT_TRUE(TS::s_itinerary.empty()) << "Cancel adds nothing";
+    Tap(TS().m_btnAdd);
+    EXPECT_TRUE(TS().m_dialog->mb_visible);
+    TapInDialog(TS().m_btnCancel);
+    EXPECT_FALSE(TS().m_dialog->mb_visible);
+    EXPECT_TRUE(TS().Itinerary().empty()) << "Cancel adds nothing";
 
     for (int i = 0; i < 11; ++i) AddEvent(0);
     const char* ordinals[] = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th", "9th", "10th", "xth"};
     for (int i = 0; i < 11; ++i) EXPECT_EQ(Line(i), std::string(ordinals[i]) + " Test") << i;
     EXPECT_EQ(Line(11), "Fly home to " + touring);
-    EXPECT_TRUE(TS::s_btnAdd->mb_disabled) << "no line left for a twelfth";
+    EXPECT_TRUE(TS().m_btnAdd->mb_disabled) << "no line left for a twelfth";
     Frame("custom_tour_setup.png");
 
     // Another host changes the caption and the arrival, nothing else.
-    Choose(TS::s_comboHost, 2);
-    EXPECT_EQ(TS::s_comboHost->m_caption, std::string(TS::s_comboHost->mv_items[2].m_text));
-    EXPECT_EQ(TS::s_host, TS::s_comboHost->mv_items[2].m_value);
-    EXPECT_EQ(Line(-1), std::string("Arrive in ") + TS::s_comboHost->mv_items[2].m_text);
-    EXPECT_EQ(TS::s_itinerary.size(), 11u);
+    Choose(TS().m_comboHost, 2);
+    EXPECT_EQ(TS().m_comboHost->m_caption, std::string(TS().m_comboHost->mv_items[2].m_text));
+    EXPECT_EQ(TS().Host(), TS().m_comboHost->mv_items[2].m_value);
+    EXPECT_EQ(Line(-1), std::string("Arrive in ") + TS().m_comboHost->mv_items[2].m_text);
+    EXPECT_EQ(TS().Itinerary().size(), 11u);
     // The same country twice is no tour.
-    Choose(TS::s_comboHost, 0);
-    EXPECT_TRUE(TS::s_btnPlay->mb_disabled);
+    Choose(TS().m_comboHost, 0);
+    EXPECT_TRUE(TS().m_btnPlay->mb_disabled);
 
-    Tap(TS::s_btnBack);
+    Tap(TS().m_btnBack);
     ASSERT_EQ(m_game->m_screenId, SCREEN_CUSTOM_GAME);
-    Tap(CCustomGameScreen::s_btnTour);
-    EXPECT_TRUE(TS::s_itinerary.empty()) << "a fresh itinerary";
+    Tap(TheScreen<CCustomGameScreen>().m_btnTour);
+    EXPECT_TRUE(TS().Itinerary().empty()) << "a fresh itinerary";
 }
 
 TEST_F(CustomTourScreenTest, TheEventListOpensInFullAndEachKindIsPickedByAClick) {
     ToTourSetup();
-    CComboBox* events = TS::s_comboEvent;
+    CComboBox* events = TS().m_comboEvent;
     const struct {
         int m_item;
         const char* m_dialogCaption;
@@ -127,24 +131,24 @@ TEST_F(CustomTourScreenTest, TheEventListOpensInFullAndEachKindIsPickedByAClick)
         ClickAt(events->m_x + 40, events->m_y + events->m_collapsedHeight + ITEM_HEIGHT * c.m_item + 10);
         Idle();
         EXPECT_STREQ(events->m_caption, events->mv_items[c.m_item].m_text);
-        Tap(TS::s_btnAdd);
-        ASSERT_TRUE(TS::s_dialog->mb_visible);
-        EXPECT_STREQ(TS::s_comboKind->m_caption, c.m_dialogCaption) << "the dialog opens on the kind shown";
-        TapInDialog(TS::s_btnCancel);
+        Tap(TS().m_btnAdd);
+        ASSERT_TRUE(TS().m_dialog->mb_visible);
+        EXPECT_STREQ(TS().m_comboKind->m_caption, c.m_dialogCaption) << "the dialog opens on the kind shown";
+        TapInDialog(TS().m_btnCancel);
     }
-    EXPECT_TRUE(TS::s_itinerary.empty());
+    EXPECT_TRUE(TS().Itinerary().empty());
 }
 
 TEST_F(CustomTourScreenTest, PlayCoachesTheTouristsThroughEveryMatchToTheTourTable) {
     ToTourSetup();
-    const int32_t touring = TS::s_touring;
-    const int32_t host = TS::s_host;
+    const int32_t touring = TS().Touring();
+    const int32_t host = TS().Host();
     AddEvent(1);  // ODI match
     AddEvent(1);
     EXPECT_EQ(Line(0), "1st ODI");
     EXPECT_EQ(Line(1), "2nd ODI");
-    ASSERT_FALSE(TS::s_btnPlay->mb_disabled);
-    Tap(TS::s_btnPlay);
+    ASSERT_FALSE(TS().m_btnPlay->mb_disabled);
+    Tap(TS().m_btnPlay);
     EXPECT_EQ(g_cricket.m_gameMode, MODE_CUSTOM_LEAGUE);
     TossAndPlay();
     const Match* match = UserMatch();
@@ -176,20 +180,20 @@ TEST_F(CustomTourScreenTest, PlayCoachesTheTouristsThroughEveryMatchToTheTourTab
         EXPECT_EQ(TextAt(512, 15), "Custom Tour");
         const CustomTourState& tour = *CustomTour();
         EXPECT_EQ(tour.m_odis.m_hostWins + tour.m_odis.m_touringWins + tour.m_odis.m_ties, n);
-        ASSERT_EQ(CT::sv_rows.size(), 2u);
-        EXPECT_EQ(CT::sv_rows[0].m_kind, ROW_COMPLETED);
-        EXPECT_EQ(CT::sv_rows[1].m_kind, n == 2 ? ROW_COMPLETED : ROW_SCHEDULED);
-        EXPECT_EQ(CT::s_btnContinue->mb_disabled, n == 2) << "a match left to play";
+        ASSERT_EQ(CT().Rows().size(), 2u);
+        EXPECT_EQ(CT().Rows()[0].m_kind, ROW_COMPLETED);
+        EXPECT_EQ(CT().Rows()[1].m_kind, n == 2 ? ROW_COMPLETED : ROW_SCHEDULED);
+        EXPECT_EQ(CT().m_btnContinue->mb_disabled, n == 2) << "a match left to play";
         if (n == 1) {
-            Tap(CT::s_btnContinue);
+            Tap(CT().m_btnContinue);
             TossAndPlay();
             ASSERT_NE(UserMatch(), nullptr);
             EXPECT_NE(UserMatch()->mi_id, tour.mv_matches[0]);
         }
     }
-    Tap(CT::s_btnContinue);
+    Tap(CT().m_btnContinue);
     EXPECT_EQ(m_game->m_screenId, SCREEN_CUSTOM_LEAGUE_TABLE) << "nothing left to play";
-    Tap(CT::s_btnExit);
+    Tap(CT().m_btnExit);
     EXPECT_FALSE(m_game->m_running);
 }
 

@@ -12,14 +12,12 @@
 namespace ravel {
 namespace {
 
-using JM = CJobMarketScreen;
+CJobMarketScreen& JM() {
+    return TheScreen<CJobMarketScreen>();
+}
 
 class JobMarketTest : public NewsWorldTest {
 protected:
-    void SetUp() override {
-        NewsWorldTest::SetUp();
-        JM::s_page = JOBS_AVAILABLE;
-    }
     // Clubs 1401.. with the given security each.
     static void AddClubs(int count, float security) {
         for (int i = 0; i < count; ++i) {
@@ -50,7 +48,7 @@ protected:
 
 TEST_F(JobMarketTest, NoInsecureOrVacantPostShowsNoRows) {
     m_game->ChangeScreen(SCREEN_JOBS);
-    EXPECT_TRUE(JM::sv_jobs.empty());
+    EXPECT_TRUE(JM().Jobs().empty());
     EXPECT_EQ(VisibleRows(), 0);
     ASSERT_NE(Bar(), nullptr);
     EXPECT_FALSE(Bar()->mb_visible);
@@ -63,7 +61,7 @@ TEST_F(JobMarketTest, LeastSecureFirstAndSecurePostsLeftOut) {
     CountryById(2)->m_jobSecurity = 0.0f;
     CountryById(3)->m_jobSecurity = 76.0f;
     m_game->ChangeScreen(SCREEN_JOBS);
-    EXPECT_EQ(JM::sv_jobs, (std::vector<int32_t>{2, 3, CLUB_B}));
+    EXPECT_EQ(JM().Jobs(), (std::vector<int32_t>{2, 3, CLUB_B}));
     EXPECT_EQ(VisibleRows(), 3);
     Shot("jobs_available.png");
     Click(Row(2));
@@ -78,13 +76,13 @@ TEST_F(JobMarketTest, LeastSecureFirstAndSecurePostsLeftOut) {
 TEST_F(JobMarketTest, ScrollBarOnlyForMoreRowsThanFitAndFollowsThePageShown) {
     AddClubs(23, 80.0f);
     m_game->ChangeScreen(SCREEN_JOBS);
-    ASSERT_EQ(JM::sv_jobs.size(), 23u);
+    ASSERT_EQ(JM().Jobs().size(), 23u);
     EXPECT_FALSE(Bar()->mb_visible);
     m_game->ChangeScreen(SCREEN_NEWS);
 
     AddClubs(3, 80.0f);
     m_game->ChangeScreen(SCREEN_JOBS);
-    ASSERT_EQ(JM::sv_jobs.size(), 26u);
+    ASSERT_EQ(JM().Jobs().size(), 26u);
     ASSERT_TRUE(Bar()->mb_visible && !Bar()->mb_disabled);
     EXPECT_EQ(Bar()->m_max, 1);
     TickWheel(-120);
@@ -95,8 +93,8 @@ TEST_F(JobMarketTest, ScrollBarOnlyForMoreRowsThanFitAndFollowsThePageShown) {
     // The coaches' list is shorter than the jobs' list: the rows and the range
     // follow it and nothing reads past its end.
     Click(Find("Coach Performance"));
-    EXPECT_EQ(JM::s_page, JOBS_COACHES);
-    EXPECT_EQ(JM::sv_jobs.size(), g_world.mv_staff.size());
+    EXPECT_EQ(JM().Page(), JOBS_COACHES);
+    EXPECT_EQ(JM().Jobs().size(), g_world.mv_staff.size());
     EXPECT_EQ(Bar()->m_position, 0);
     EXPECT_FALSE(Bar()->mb_visible);
     EXPECT_EQ(VisibleRows(), static_cast<int>(g_world.mv_staff.size()));

@@ -39,7 +39,9 @@ namespace ravel {
 
 namespace {
 
-using SG = CSetupGameScreen;
+CSetupGameScreen& SG() {
+    return TheScreen<CSetupGameScreen>();
+}
 
 class LaunchPathTest : public LaunchTest {
 protected:
@@ -62,14 +64,14 @@ protected:
         ASSERT_EQ(m_game->m_screenId, SCREEN_START_MENU);
         Idle(2);
         Frame("path_3_menu.png");
-        Tap(CMainMenuScreen::s_btnNewGame);
+        Tap(TheScreen<CMainMenuScreen>().m_btnNewGame);
         ASSERT_EQ(m_game->m_screenId, SCREEN_NEW_GAME);
-        Tap(SG::s_editFirstName);
+        Tap(SG().m_editFirstName);
         TypeKeys({DIK_J, DIK_O, DIK_E});
         PressKey(DIK_TAB);
         TypeKeys({DIK_B, DIK_L, DIK_A, DIK_C, DIK_K});
-        EXPECT_STREQ(SG::s_editFirstName->m_caption, "joe");
-        EXPECT_STREQ(SG::s_editSurname->m_caption, "black");
+        EXPECT_STREQ(SG().m_editFirstName->m_caption, "joe");
+        EXPECT_STREQ(SG().m_editSurname->m_caption, "black");
     }
     // Every pop-up closed, each choice answered by its first legal row, the
     // follow-on enforced.
@@ -247,14 +249,14 @@ protected:
 
 TEST_F(LaunchPathTest, NewCareerToTheFirstMatchDay) {
     ToSetup();
-    Tap(SG::s_rows[0]);
-    const int32_t side = SG::s_chosenSide;
+    Tap(SG().m_rows[0]);
+    const int32_t side = SG().ChosenSide();
     ASSERT_GE(side, 1300);
     ASSERT_LE(side, 1399);
     Idle(2);
     Frame("path_4_setup.png");
     EXPECT_GT(CountNear(322, 320, 500, 340, 0xffffff00u), 30) << "the chosen side in yellow";
-    Tap(SG::s_btnContinue);
+    Tap(SG().m_btnContinue);
 
     ASSERT_EQ(m_game->m_screenId, SCREEN_NEWS);
     EXPECT_EQ(g_cricket.m_team, side);
@@ -319,13 +321,13 @@ TEST_F(LaunchPathTest, TheBenchesStartThePlayersWorld) {
 
 TEST_F(LaunchPathTest, SideOutOfSeasonStartsWithTheAutoSimulation) {
     ToSetup();
-    Tap(SG::s_comboFilter);
+    Tap(SG().m_comboFilter);
     Idle(2);
-    ClickAt(SG::s_comboFilter->m_x + 40, SG::s_comboFilter->m_y + 25 + 20 + 10);  // Australia
-    ASSERT_STREQ(SG::s_comboFilter->m_caption, "Australia");
-    Tap(SG::s_rows[0]);
-    const int32_t side = SG::s_chosenSide;
-    Tap(SG::s_btnContinue);
+    ClickAt(SG().m_comboFilter->m_x + 40, SG().m_comboFilter->m_y + 25 + 20 + 10);  // Australia
+    ASSERT_STREQ(SG().m_comboFilter->m_caption, "Australia");
+    Tap(SG().m_rows[0]);
+    const int32_t side = SG().ChosenSide();
+    Tap(SG().m_btnContinue);
     ASSERT_EQ(m_game->m_screenId, SCREEN_AUTO_SIM);
     EXPECT_EQ(g_cricket.m_team, side);
     Idle(10);

@@ -35,13 +35,13 @@ protected:
         TickWith(512, 600, false);
         while (m_game->m_screenId == SCREEN_INTRO) Idle();
         ASSERT_EQ(m_game->m_screenId, SCREEN_START_MENU);
-        Tap(CMainMenuScreen::s_btnNewGame);
-        Tap(CSetupGameScreen::s_editFirstName);
+        Tap(TheScreen<CMainMenuScreen>().m_btnNewGame);
+        Tap(TheScreen<CSetupGameScreen>().m_editFirstName);
         PressKey(DIK_M);
         PressKey(DIK_TAB);
         PressKey(DIK_K);
-        Tap(CSetupGameScreen::s_rows[0]);
-        Tap(CSetupGameScreen::s_btnContinue);
+        Tap(TheScreen<CSetupGameScreen>().m_rows[0]);
+        Tap(TheScreen<CSetupGameScreen>().m_btnContinue);
     }
 
     // Visible controls of the screen and the side bar, the Exit buttons left out.

@@ -56,7 +56,7 @@ protected:
     void OpenWithServerOnPort(cCommServer& server, cCommTextLog& log) {
         ASSERT_EQ(server.Start(0, &log), 0);
         NS::s_port = server.Port();
-        Click(CMainMenuScreen::s_btnNetworkGame);
+        Click(TheScreen<CMainMenuScreen>().m_btnNetworkGame);
         ASSERT_EQ(m_game->m_screenId, SCREEN_NETWORK);
     }
     std::string TestLog() const {
@@ -71,10 +71,10 @@ protected:
 };
 
 TEST_F(NetworkGameTest, TheStartMenuOpensItAndBackReturns) {
-    ASSERT_NE(CMainMenuScreen::s_btnNetworkGame, nullptr);
-    EXPECT_STREQ(CMainMenuScreen::s_btnNetworkGame->m_caption, "Network Game");
+    ASSERT_NE(TheScreen<CMainMenuScreen>().m_btnNetworkGame, nullptr);
+    EXPECT_STREQ(TheScreen<CMainMenuScreen>().m_btnNetworkGame->m_caption, "Network Game");
     Frame("start_menu_network.png");
-    Click(CMainMenuScreen::s_btnNetworkGame);
+    Click(TheScreen<CMainMenuScreen>().m_btnNetworkGame);
     ASSERT_EQ(m_game->m_screenId, SCREEN_NETWORK);
     EXPECT_EQ(m_game->m_screenMode, SCREEN_MODE_FRAMED);
     EXPECT_EQ(NS::Title(), "Setup Network Game");
@@ -90,7 +90,7 @@ TEST_F(NetworkGameTest, TheStartMenuOpensItAndBackReturns) {
 }
 
 TEST_F(NetworkGameTest, HostingCountsAClientThatLogsIn) {
-    Click(CMainMenuScreen::s_btnNetworkGame);
+    Click(TheScreen<CMainMenuScreen>().m_btnNetworkGame);
     Click(NS::s_btnHost);
     ASSERT_EQ(NS::s_mode, NETWORK_HOSTING) << NS::Title();
     EXPECT_TRUE(NS::s_btnHost->mb_disabled);
@@ -110,7 +110,7 @@ TEST_F(NetworkGameTest, HostingCountsAClientThatLogsIn) {
     // Leaving keeps the host; coming back shows it still running.
     Click(NS::s_btnBack);
     Idle();
-    Click(CMainMenuScreen::s_btnNetworkGame);
+    Click(TheScreen<CMainMenuScreen>().m_btnNetworkGame);
     EXPECT_EQ(NS::s_mode, NETWORK_HOSTING);
     EXPECT_TRUE(NS::s_btnHost->mb_disabled);
     client.Disconnect();

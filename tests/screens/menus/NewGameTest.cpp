@@ -17,7 +17,9 @@ namespace ravel {
 
 namespace {
 
-using SG = CSetupGameScreen;
+CSetupGameScreen& SG() {
+    return TheScreen<CSetupGameScreen>();
+}
 
 constexpr int FILTER_ITEM_ALL = 0, FILTER_ITEM_AUSTRALIA = 1, FILTER_ITEM_INTERNATIONAL = 11;
 
@@ -41,21 +43,22 @@ protected:
     void OpenSetup() {
         m_game->ChangeScreen(SCREEN_START_MENU);
         Idle();
-        Click(CMainMenuScreen::s_btnNewGame);
+        Click(TheScreen<CMainMenuScreen>().m_btnNewGame);
         ASSERT_EQ(m_game->m_screenId, SCREEN_NEW_GAME);
         Idle(2);
     }
     void ChooseFilter(int item) {
-        Tap(SG::s_comboFilter);
-        ASSERT_EQ(SG::s_comboFilter->m_comboState, COMBO_OPEN);
+        Tap(SG().m_comboFilter);
+        ASSERT_EQ(SG().m_comboFilter->m_comboState, COMBO_OPEN);
         Idle(2);
-        ClickAt(SG::s_comboFilter->m_x + 40, SG::s_comboFilter->m_y + 25 + 20 * item + 10);
+        ClickAt(SG().m_comboFilter->m_x + 40, SG().m_comboFilter->m_y + 25 + 20 * item + 10);
     }
-    void ChooseRow(int row) { Tap(SG::s_rows[row]); }
+    void ChooseRow(int row) { Tap(SG().m_rows[row]); }
     std::vector<std::string> Listed() const {
         std::vector<std::string> names;
-        for (int32_t id : SG::sv_sides) {
-            names.push_back(SG::s_filter == FILTER_NATIONAL ? CountryById(id)->m_name : TeamById(id)->m_name);
+        for (int32_t id : SG().Sides()) {
+            names.push_back(SG().Filter() == FILTER_NATIONAL ? CountryById(id)->m_name
+                                                             : TeamById(id)->m_name);
         }
         return names;
     }
@@ -75,21 +78,21 @@ protected:
     void StartOn(int filterItem) {
         if (filterItem >= 0) ChooseFilter(filterItem);
         ChooseRow(0);
-        ASSERT_FALSE(SG::s_btnContinue->mb_disabled);
-        Tap(SG::s_btnContinue);
+        ASSERT_FALSE(SG().m_btnContinue->mb_disabled);
+        Tap(SG().m_btnContinue);
     }
 };
 
 TEST_F(NewGameTest, FilterListsTheSidesByName) {
     Frame("setup_england.png");
-    EXPECT_EQ(SG::s_filter, FILTER_ENGLAND);
-    EXPECT_STREQ(SG::s_comboFilter->m_caption, "England");
+    EXPECT_EQ(SG().Filter(), FILTER_ENGLAND);
+    EXPECT_STREQ(SG().m_comboFilter->m_caption, "England");
     EXPECT_EQ(Listed(), (std::vector<std::string>{"Essex", "Kent", "Surrey"}));
     EXPECT_EQ(m_game->m_screenMode, SCREEN_MODE_FULL);
-    EXPECT_TRUE(SG::s_btnContinue->mb_disabled);
+    EXPECT_TRUE(SG().m_btnContinue->mb_disabled);
 
     ChooseFilter(FILTER_ITEM_INTERNATIONAL);
-    EXPECT_STREQ(SG::s_comboFilter->m_caption, "International");
+    EXPECT_STREQ(SG().m_comboFilter->m_caption, "International");
     EXPECT_EQ(Listed(), (std::vector<std::string>{"Australia", "England"}));
     ChooseFilter(FILTER_ITEM_ALL);
     EXPECT_EQ(Listed(), (std::vector<std::string>{"Essex", "Kent", "Surrey", "Victoria"}));
@@ -99,13 +102,45 @@ TEST_F(NewGameTest, FilterListsTheSidesByName) {
 
 TEST_F(NewGameTest, ChosenRowIsDrawnInYellow) {
     ChooseRow(1);
-    EXPECT_EQ(SG::s_chosenSide, 1301);
+    EXPECT_EQ(SG().ChosenSide(), 1301);
     Frame("setup_chosen.png");
     EXPECT_GT(CountNear(322, 340, 500, 360, 0xffffff00u), 30) << "Kent, chosen";
     EXPECT_EQ(CountNear(322, 320, 500, 340, 0xffffff00u), 0) << "Essex";
     EXPECT_GT(CountNear(322, 320, 500, 340, 0xffffffffu), 30);
     ChooseRow(5);  // an empty row chooses nothing
-    EXPECT_EQ(SG::s_chosenSide, 1301);
+    EXPECT_EQ(SG().ChosenSide(), 1301);
+}
+
+TEST_F(NewGameTest, AChoiceTheFilterNoLongerListsIsForgotten) {
+    struct Case {
+        const char* name;
+        int chooseUnder;  // the filter item the side is chosen under; -1 England
+        int row;
+        int32_t side;
+        int then;  // the filter item chosen next
+        bool kept;
+    } const cases[] = {
+        {"a club, then another country's clubs", -1, 1, 1301, FILTER_ITEM_AUSTRALIA, false},
+        {"a club, then the national sides", -1, 1, 1301, FILTER_ITEM_INTERNATIONAL, false},
+        {"a national side, then all clubs", FILTER_ITEM_INTERNATIONAL, 1, 2, FILTER_ITEM_ALL, false},
+        {"a club, then all clubs", -1, 1, 1301, FILTER_ITEM_ALL, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenSetup();
+        if (c.chooseUnder >= 0) ChooseFilter(c.chooseUnder);
+        ChooseRow(c.row);
+        ASSERT_EQ(SG().ChosenSide(), c.side);
+        ChooseFilter(c.then);
+        EXPECT_EQ(SG().ChosenSide(), c.kept ? c.side : -1);
+        EXPECT_EQ(SG().m_btnContinue->mb_disabled == 0, c.kept);
+        if (c.kept) continue;
+        Frame(c.then == FILTER_ITEM_AUSTRALIA ? "setup_choice_forgotten.png" : "");
+        EXPECT_EQ(CountNear(322, 320, 712, 640, 0xffffff00u), 0) << "nothing drawn as chosen";
+        Tap(SG().m_btnContinue);
+        EXPECT_EQ(m_game->m_screenId, SCREEN_NEW_GAME) << "no career on a side the list does not show";
+        EXPECT_TRUE(g_userCoaches.empty());
+    }
 }
 
 TEST_F(NewGameTest, ScrollBarOnlyBeyondSixteenSides) {
@@ -118,42 +153,42 @@ TEST_F(NewGameTest, ScrollBarOnlyBeyondSixteenSides) {
         g_world.mv_teams.clear();
         for (int i = 0; i < c.clubs; ++i) AddClub(1310 + i, 2, ("Club " + std::string(1, 'A' + i)).c_str());
         OpenSetup();
-        EXPECT_EQ(!SG::s_scroll->mb_disabled, c.enabled) << c.clubs;
-        EXPECT_EQ(SG::s_visibleRows, std::min(c.clubs, SETUP_ROWS));
+        EXPECT_EQ(!SG().m_scroll->mb_disabled, c.enabled) << c.clubs;
+        EXPECT_EQ(SG().VisibleRows(), std::min(c.clubs, SETUP_ROWS));
         if (!c.enabled) continue;
-        EXPECT_EQ(SG::s_scroll->m_max, c.max);
+        EXPECT_EQ(SG().m_scroll->m_max, c.max);
         // The wheel towards the user shows later sides, within the range.
         for (int turn = 0; turn < c.max + 2; ++turn) {
             m_system->HeadlessInput()->TurnWheel(-120);
             Idle();
         }
-        EXPECT_EQ(SG::s_scroll->m_position, c.max);
+        EXPECT_EQ(SG().m_scroll->m_position, c.max);
         ChooseRow(15);
-        EXPECT_EQ(SG::s_chosenSide, 1310 + c.clubs - 1);
+        EXPECT_EQ(SG().ChosenSide(), 1310 + c.clubs - 1);
         m_system->HeadlessInput()->TurnWheel(120);
         Idle();
-        EXPECT_EQ(SG::s_scroll->m_position, c.max - 1);
+        EXPECT_EQ(SG().m_scroll->m_position, c.max - 1);
     }
 }
 
 TEST_F(NewGameTest, TabMovesTheFocusOncePerPress) {
-    Tap(SG::s_editFirstName);
-    ASSERT_TRUE(SG::s_editFirstName->mb_focus);
+    Tap(SG().m_editFirstName);
+    ASSERT_TRUE(SG().m_editFirstName->mb_focus);
     m_system->HeadlessInput()->PressKey(DIK_TAB);
     Idle(5);
-    EXPECT_TRUE(SG::s_editSurname->mb_focus);
-    EXPECT_FALSE(SG::s_editFirstName->mb_focus);
+    EXPECT_TRUE(SG().m_editSurname->mb_focus);
+    EXPECT_FALSE(SG().m_editFirstName->mb_focus);
     m_system->HeadlessInput()->ReleaseKey(DIK_TAB);
     Idle();
     PressKey(DIK_TAB);
-    EXPECT_TRUE(SG::s_editFirstName->mb_focus);
-    EXPECT_FALSE(SG::s_editSurname->mb_focus);
+    EXPECT_TRUE(SG().m_editFirstName->mb_focus);
+    EXPECT_FALSE(SG().m_editSurname->mb_focus);
 }
 
 TEST_F(NewGameTest, NationalSideStartsOnTheNextDaysNews) {
     const size_t coaches = g_world.mv_staff.size();
-    Type(SG::s_editFirstName, "ada");
-    Type(SG::s_editSurname, "moss");
+    Type(SG().m_editFirstName, "ada");
+    Type(SG().m_editSurname, "moss");
     StartOn(FILTER_ITEM_INTERNATIONAL);  // Australia
 
     EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
@@ -232,9 +267,9 @@ TEST_F(NewGameTest, SideAHumanHoldsIsRefusedAndBackLeavesTheWorldAlone) {
     EXPECT_EQ(m_game->m_screenId, SCREEN_NEW_GAME);
     EXPECT_EQ(g_world.mv_staff.size(), coaches);
     EXPECT_EQ(g_userCoaches.size(), 1u);
-    EXPECT_FALSE(SG::s_btnContinue->mb_disabled);
+    EXPECT_FALSE(SG().m_btnContinue->mb_disabled);
 
-    Tap(SG::s_btnBack);
+    Tap(SG().m_btnBack);
     EXPECT_EQ(m_game->m_screenId, SCREEN_START_MENU);
     EXPECT_EQ(g_world.mv_staff.size(), coaches);
     EXPECT_EQ(g_cricket.m_date.m_dayOfSeason, 0);

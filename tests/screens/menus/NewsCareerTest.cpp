@@ -102,8 +102,8 @@ TEST_F(NewsCareerTest, FirstDaysToTheFirstMatchDay) {
     ApplyForJob(*TeamById(otherId), userId);
     Click(SB::s_btnJobs);
     ASSERT_EQ(m_game->m_screenId, SCREEN_JOBS);
-    ASSERT_FALSE(CJobMarketScreen::sv_jobs.empty());
-    EXPECT_EQ(CJobMarketScreen::sv_jobs[0], otherId) << "the vacant post is the least secure";
+    ASSERT_FALSE(TheScreen<CJobMarketScreen>().Jobs().empty());
+    EXPECT_EQ(TheScreen<CJobMarketScreen>().Jobs()[0], otherId) << "the vacant post is the least secure";
     Idle();
     Shot("career_2_job_market.png");
     Click(SB::s_btnMain);

@@ -32,7 +32,6 @@ protected:
         LaunchTest::SetUp();
         BuildWorld();
         // The screens' remembered state starts fresh.
-        CJobMarketScreen::s_page = JOBS_AVAILABLE;
         CNewsScreen::s_shown = 0;
     }
 
@@ -114,14 +113,14 @@ protected:
         for (int tick = 0; tick < 1000 && m_game->m_screenId == SCREEN_INTRO; ++tick) Idle();
         EXPECT_EQ(m_game->m_screenId, SCREEN_START_MENU);
         Idle(2);
-        Click(CMainMenuScreen::s_btnNewGame);
+        Click(TheScreen<CMainMenuScreen>().m_btnNewGame);
         EXPECT_EQ(m_game->m_screenId, SCREEN_NEW_GAME);
         Idle(2);
-        if (CSetupGameScreen::sv_sides.empty()) return 0;
-        const int side = CSetupGameScreen::sv_sides[0];
-        Click(CSetupGameScreen::s_rows[0]);
+        if (TheScreen<CSetupGameScreen>().Sides().empty()) return 0;
+        const int side = TheScreen<CSetupGameScreen>().Sides()[0];
+        Click(TheScreen<CSetupGameScreen>().m_rows[0]);
         Idle(2);
-        Click(CSetupGameScreen::s_btnContinue);
+        Click(TheScreen<CSetupGameScreen>().m_btnContinue);
         return side;
     }
 

@@ -14,7 +14,9 @@ namespace ravel {
 
 namespace {
 
-using MS = CMainMenuScreen;
+CMainMenuScreen& MS() {
+    return TheScreen<CMainMenuScreen>();
+}
 
 class StartMenuTest : public LaunchTest {
 protected:
@@ -67,7 +69,7 @@ TEST_F(StartMenuTest, SavesAreLabelledFromTheirHeaders) {
     }
     std::ofstream(m_saves / "notes.txt") << "not a save";
 
-    MS::BuildSavedGameList();
+    MS().BuildSavedGameList();
     const char* const labels[] = {
         "(Autosave) Bob Lee - England 1.4.2006",
         "Ann Fletcher - Durham 5.6.2007",
@@ -75,11 +77,11 @@ TEST_F(StartMenuTest, SavesAreLabelledFromTheirHeaders) {
         "Incompatible with this version",
         " - Unemployed 1.4.2006",
     };
-    ASSERT_EQ(MS::s_comboSaves->ItemCount(), static_cast<int>(std::size(labels)));
-    ASSERT_EQ(MS::sv_saveFiles.size(), std::size(labels));
+    ASSERT_EQ(MS().m_comboSaves->ItemCount(), static_cast<int>(std::size(labels)));
+    ASSERT_EQ(MS().SaveFiles().size(), std::size(labels));
     for (size_t i = 0; i < std::size(labels); ++i) {
-        EXPECT_STREQ(MS::s_comboSaves->mv_items[i].m_text, labels[i]);
-        EXPECT_EQ(MS::s_comboSaves->mv_items[i].m_value, static_cast<int>(i));
+        EXPECT_STREQ(MS().m_comboSaves->mv_items[i].m_text, labels[i]);
+        EXPECT_EQ(MS().m_comboSaves->mv_items[i].m_value, static_cast<int>(i));
     }
     // The autosave mark belongs to the list only, not to the chosen save's caption.
     EXPECT_EQ(SavedGameLabel("autosave.rsg", ReadSaveGameHeader("autosave.rsg"), false),
@@ -87,17 +89,17 @@ TEST_F(StartMenuTest, SavesAreLabelledFromTheirHeaders) {
 
     std::filesystem::remove_all(m_saves);
     std::filesystem::create_directories(m_saves);
-    MS::BuildSavedGameList();
-    EXPECT_EQ(MS::s_comboSaves->ItemCount(), 0);
-    EXPECT_TRUE(MS::sv_saveFiles.empty());
+    MS().BuildSavedGameList();
+    EXPECT_EQ(MS().m_comboSaves->ItemCount(), 0);
+    EXPECT_TRUE(MS().SaveFiles().empty());
 }
 
 TEST_F(StartMenuTest, LoadGameIsOfferedButDisabled) {
     Frame("start_menu.png");
-    EXPECT_TRUE(MS::s_btnLoadGame->mb_disabled);
-    EXPECT_FALSE(MS::s_dlgLoad->mb_visible);
-    Click(MS::s_btnLoadGame);
-    EXPECT_FALSE(MS::s_dlgLoad->mb_visible);
+    EXPECT_TRUE(MS().m_btnLoadGame->mb_disabled);
+    EXPECT_FALSE(MS().m_dlgLoad->mb_visible);
+    Click(MS().m_btnLoadGame);
+    EXPECT_FALSE(MS().m_dlgLoad->mb_visible);
     EXPECT_EQ(m_game->m_screenId, SCREEN_START_MENU);
     EXPECT_EQ(m_game->m_screenMode, SCREEN_MODE_FULL);
     // Title and version drawn above the panel.
@@ -106,19 +108,19 @@ TEST_F(StartMenuTest, LoadGameIsOfferedButDisabled) {
 }
 
 TEST_F(StartMenuTest, PressHeldFromTheScreenBeforeIsIgnored) {
-    const int x = MS::s_btnNewGame->m_x + 20, y = MS::s_btnNewGame->m_y + 10;
+    const int x = MS().m_btnNewGame->m_x + 20, y = MS().m_btnNewGame->m_y + 10;
     TickWith(x, y, true);
     m_game->ChangeScreen(SCREEN_START_MENU);  // opens under the held button
     TickWith(x, y, true);
     TickWith(x, y, false);
     Idle();
     EXPECT_EQ(m_game->m_screenId, SCREEN_START_MENU);
-    Click(MS::s_btnNewGame);
+    Click(MS().m_btnNewGame);
     EXPECT_EQ(m_game->m_screenId, SCREEN_NEW_GAME);
 }
 
 TEST_F(StartMenuTest, ExitEndsTheRun) {
-    Click(MS::s_btnExit);
+    Click(MS().m_btnExit);
     EXPECT_FALSE(m_game->m_running);
 }
 
@@ -133,7 +135,7 @@ TEST_F(StartMenuTest, NewCareerResetsTheClockAndPicksTheClubsElevens) {
     g_cricket.m_date.m_hour = 17;
     g_cricket.m_date.m_minute = 25;
 
-    Click(MS::s_btnNewGame);
+    Click(MS().m_btnNewGame);
     EXPECT_EQ(m_game->m_screenId, SCREEN_NEW_GAME);
     const GameDate& d = g_cricket.m_date;
     EXPECT_EQ(d.m_day, 1);
@@ -172,7 +174,7 @@ TEST_F(StartMenuTest, NewCareerHandsTheEarlierGamesCoachToTheComputer) {
     g_cricket.m_coachIndex = 1;
     g_cricket.m_team = 1301;
 
-    Click(MS::s_btnNewGame);
+    Click(MS().m_btnNewGame);
     EXPECT_TRUE(g_userCoaches.empty());
     EXPECT_EQ(g_cricket.m_coachIndex, 0);
     EXPECT_EQ(g_cricket.m_team, 0);

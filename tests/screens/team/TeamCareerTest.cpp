@@ -129,8 +129,8 @@ TEST_F(TeamCareerTest, EveryTabOfHisClubAndAnother) {
     other->m_jobSecurity = 0.0f;
     Tap(SB::s_btnJobs);
     ASSERT_EQ(m_game->m_screenId, SCREEN_JOBS);
-    ASSERT_FALSE(CJobMarketScreen::sv_jobs.empty());
-    ASSERT_EQ(CJobMarketScreen::sv_jobs[0], other->m_id);
+    ASSERT_FALSE(TheScreen<CJobMarketScreen>().Jobs().empty());
+    ASSERT_EQ(TheScreen<CJobMarketScreen>().Jobs()[0], other->m_id);
     Idle(2);
     ClickAt(500, 165 + 10);
     ASSERT_EQ(m_game->m_screenId, SCREEN_TEAM);

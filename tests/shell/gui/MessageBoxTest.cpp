@@ -5,6 +5,7 @@
 #include "shell/gui/Dialog.h"
 #include "shell/gui/GuiFixture.h"
 #include "shell/gui/MessageBox.h"
+#include "shell/platform/Keys.h"
 
 namespace ravel {
 namespace {
@@ -75,6 +76,54 @@ TEST_F(MessageBoxTest, EachButtonGivesItsAnswer) {
         EXPECT_TRUE(CMessageBox::s_messageQueue.empty());
     }
     EXPECT_TRUE(m_game->m_running);
+}
+
+TEST_F(MessageBoxTest, EscapeGivesAQuestionsNegativeAnswerOncePerPress) {
+    struct Case {
+        int kind;
+        int32_t answer;  // 0: the box stays open
+    };
+    const Case cases[] = {
+        {MSG_YES_NO, ANSWER_NO},
+        {MSG_OK_CANCEL, ANSWER_CANCEL},
+        {MSG_OK, 0},
+    };
+    for (const Case& c : cases) {
+        if (MessageBoxOpen()) CloseMessageBox(false);
+        CMessageBox::s_messageQueue.clear();
+        CMessageBox::s_messageAnswer = 0;
+        QueueMessage("Question", c.kind);
+        QueueMessage("Next question", c.kind);
+        GameTick(0, 0, false);
+        ASSERT_TRUE(MessageBoxOpen());
+        Press(DIK_ESCAPE);
+        for (int tick = 0; tick < 3; ++tick) GameTick(0, 0, false);
+        Release(DIK_ESCAPE);
+        GameTick(0, 0, false);
+        EXPECT_EQ(CMessageBox::s_messageAnswer, c.answer) << c.kind;
+        EXPECT_STREQ(CMessageBox::s_messageText, c.answer ? "Next question" : "Question")
+            << "a held key answers one question";
+        EXPECT_TRUE(MessageBoxOpen());
+    }
+    EXPECT_TRUE(m_game->m_running);
+
+    // Escape held from before the box opened answers nothing.
+    CloseMessageBox(false);
+    CMessageBox::s_messageQueue.clear();
+    CMessageBox::s_messageAnswer = 0;
+    Press(DIK_ESCAPE);
+    GameTick(0, 0, false);
+    QueueMessage("Are you sure you wish to exit?", MSG_YES_NO);
+    for (int tick = 0; tick < 3; ++tick) GameTick(0, 0, false);
+    EXPECT_TRUE(MessageBoxOpen());
+    EXPECT_EQ(CMessageBox::s_messageAnswer, 0);
+    Release(DIK_ESCAPE);
+    GameTick(0, 0, false);
+    Press(DIK_ESCAPE);
+    GameTick(0, 0, false);
+    Release(DIK_ESCAPE);
+    EXPECT_EQ(CMessageBox::s_messageAnswer, ANSWER_NO);
+    EXPECT_FALSE(MessageBoxOpen());
 }
 
 TEST_F(MessageBoxTest, YesEndsTheGame) {
