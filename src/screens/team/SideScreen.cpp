@@ -105,12 +105,17 @@ CComboBox* CSideScreen::AddCombo(int x, int y, int width, const char* caption, c
     return combo;
 }
 
-ScreenControls::ButtonRow CSideScreen::TabRow(int tab) const {
-    static constexpr const char* CAPTIONS[] = {"Squad", "Fixtures", "Tactics"};
-    const char* tooltips[] = {"View current squad", m_kind.fixturesTooltip, "View team selection"};
-    CButton* const* buttons[] = {&m_btnSquad, &m_btnFixtures, &m_btnTactics};
-    return {const_cast<CButton**>(buttons[tab]),   CAPTIONS[tab], tooltips[tab],
-            m_kind.tabX[static_cast<size_t>(tab)], m_kind.tabY,   m_kind.tabWidth};
+ScreenControls::ButtonRow CSideScreen::TabRow(int tab) {
+    const ScreenControls::ButtonRow rows[] = {
+        {&m_btnSquad, "Squad", "View current squad", 0, 0, 0},
+        {&m_btnFixtures, "Fixtures", m_kind.fixturesTooltip, 0, 0, 0},
+        {&m_btnTactics, "Tactics", "View team selection", 0, 0, 0},
+    };
+    ScreenControls::ButtonRow row = rows[tab];
+    row.x = m_kind.tabX[static_cast<size_t>(tab)];
+    row.y = m_kind.tabY;
+    row.width = m_kind.tabWidth;
+    return row;
 }
 
 ScreenControls::ButtonRow CSideScreen::ApplyRow() {

@@ -173,7 +173,7 @@ protected:
     // A combo box of the tab row's height.
     CComboBox* AddCombo(int x, int y, int width, const char* caption, const char* tooltip);
     // The buttons both kinds make, in a table the kind orders.
-    ScreenControls::ButtonRow TabRow(int tab) const;
+    ScreenControls::ButtonRow TabRow(int tab);
     ScreenControls::ButtonRow ApplyRow();
     ScreenControls::ButtonRow OrderRow(bool up);
     ScreenControls::ButtonRow AutoRow();
