@@ -85,7 +85,7 @@ constexpr size_t SCREEN_COUNT = 27;
 // control list (the intro has none).
 struct CScreenTable {
     CStaticScreen<CMatchViewScreen> matchView;
-    CStaticScreen<CTeamScreen> team;
+    CTeamScreen team;
     CMainMenuScreen startMenu;
     CStaticScreen<CIntroScreen> intro;
     CSetupGameScreen newGame;
@@ -101,7 +101,7 @@ struct CScreenTable {
     CStaticScreen<CPreMatchScreen> preMatch;
     CStaticScreen<CScorecardScreen> scorecard;
     CJobMarketScreen jobs;
-    CStaticScreen<CCountryScreen> country;
+    CCountryScreen country;
     CStaticScreen<CContractScreen> contract;
     CStaticScreen<CSeriesOverviewScreen> series;
     CAutoSimScreen autoSim;
@@ -186,16 +186,16 @@ public:
             if (each == page) ChangeScreen(screen);
     }
     void ShowSelection(int32_t side, bool open) override {
-        if (side < FIRST_CLUB_ID)
-            CCountryScreen::ShowForDay(side, open);
-        else
-            CTeamScreen::ShowForDay(side, open);
+        CSideScreen& page = side < FIRST_CLUB_ID ? static_cast<CSideScreen&>(Table().country) : Table().team;
+        page.ShowForDay(side, open);
     }
     bool Showing(DayPage page, int32_t side) const override {
         const int current = CurrentScreen();
         if (page == DayPage::SELECTION) {
-            return (current == SCREEN_TEAM && CTeamScreen::s_side == side) ||
-                   (current == SCREEN_COUNTRY && CCountryScreen::s_country == side);
+            for (const CSideScreen* each :
+                 {static_cast<CSideScreen*>(&Table().team), static_cast<CSideScreen*>(&Table().country)})
+                if (current == each->Kind().screen && each->Side() == side) return true;
+            return false;
         }
         for (auto [each, screen] : DAY_PAGES)
             if (each == page) return current == screen;
@@ -230,6 +230,8 @@ RAVEL_THE_SCREEN(CCustomGameScreen, customGame)
 RAVEL_THE_SCREEN(CCustomLeagueScreen, customLeague)
 RAVEL_THE_SCREEN(CCustomTourScreen, customTour)
 RAVEL_THE_SCREEN(CCustomLeagueTableScreen, customLeagueTable)
+RAVEL_THE_SCREEN(CTeamScreen, team)
+RAVEL_THE_SCREEN(CCountryScreen, country)
 #undef RAVEL_THE_SCREEN
 
 void CGameScreens::InitOnce() {

@@ -33,10 +33,6 @@ constexpr int FORECAST_STEP = 45;
 constexpr float GOOD_FORM = 6.0f;
 constexpr float BAD_FORM = -6.0f;
 
-const Team* ShownTeam() {
-    return TeamById(TS::s_side);
-}
-
 bool InEleven(const Team& team, int32_t id) {
     for (int i = 0; i < XI_PLAYERS; ++i)
         if (team.m_xi[i] == id) return true;
@@ -72,23 +68,19 @@ void DrawPlayerName(const Team& team, const Player& p, int y) {
     TableText(260, y + 3, NameColour(team, p), "%s, %s%s", p.m_surname, p.m_firstName, NameMark(p));
 }
 
-int ScrollPosition() {
-    return TS::s_scroll && !TS::s_scroll->mb_disabled ? TS::s_scroll->m_position : 0;
-}
-
 // Calls draw(player, y) for the listed players from the scroll position.
 template <class Draw>
-void ForSquadRows(Draw draw) {
-    const int first = ScrollPosition();
+void ForSquadRows(const TS& ts, Draw draw) {
+    const int first = ts.ScrollPosition();
     for (int n = 0; n < TEAM_SQUAD_ROWS; ++n) {
         const size_t entry = static_cast<size_t>(first + n);
-        if (first + n < 0 || entry >= TS::sv_squad.size()) break;
-        if (const Player* p = PlayerById(TS::sv_squad[entry]))
+        if (first + n < 0 || entry >= ts.mv_squad.size()) break;
+        if (const Player* p = PlayerById(ts.mv_squad[entry]))
             draw(*p, TEAM_LIST_TOP + TEAM_ROW_HEIGHT * (n + 1));
     }
 }
 
-void DrawSquadPage(const Team& team) {
+void DrawSquadPage(const TS& ts, const Team& team) {
     if (InContractMonth()) {
         TableText(240, 655, TEXT_LIGHT_GREY, "%s", "(Con) - Contract ends this month");
         TableText(510, 655, TEXT_LIGHT_GREY, "%s",
@@ -98,10 +90,10 @@ void DrawSquadPage(const Team& team) {
     HeadingText(630, 142, TEXT_YELLOW, "Sort by:");
     HeadingText(260, 177, TEXT_ORANGE, "Name");
     g_system->FillRect(210, 196, 980, 198, TEXT_WHITE);
-    DrawViewHeadings(TS::s_view);
-    ForSquadRows([&team](const Player& p, int y) {
+    DrawViewHeadings(ts.m_view);
+    ForSquadRows(ts, [&](const Player& p, int y) {
         DrawPlayerName(team, p, y);
-        DrawViewCells(p, TS::s_view, y, TS::s_side);
+        DrawViewCells(p, ts.m_view, y, ts.Side());
     });
 }
 
@@ -110,8 +102,8 @@ uint32_t FormColour(float form) {
     return form < BAD_FORM ? TEXT_RED : TEXT_WHITE;
 }
 
-void TacticsCell(const Player& p, int y) {
-    switch (TS::s_tacticsOrder) {
+void TacticsCell(const TS& ts, const Player& p, int y) {
+    switch (ts.m_teamKept.tacticsOrder) {
         case TACTICS_BATTING:
             TableText(430, y + 3, FormColour(p.m_batForm), "%2.1f", p.BattingMean() + p.m_batForm);
             break;
@@ -131,8 +123,8 @@ void TacticsCell(const Player& p, int y) {
     }
 }
 
-void TacticsHeading() {
-    switch (TS::s_tacticsOrder) {
+void TacticsHeading(const TS& ts) {
+    switch (ts.m_teamKept.tacticsOrder) {
         case TACTICS_BATTING:
             return HeadingText(430, 174, TEXT_ORANGE, "Batting");
         case TACTICS_BOWLING:
@@ -145,59 +137,14 @@ void TacticsHeading() {
     }
 }
 
-void DrawTacticsPage(const Team& team) {
+void DrawTacticsPage(const TS& ts, const Team& team) {
     HeadingText(240, 173, TEXT_YELLOW, "Current Squad");
     g_system->FillRect(210, 196, 515, 198, TEXT_WHITE);
-    TacticsHeading();
-    TableText(230, 670, TEXT_LIGHT_GREY, "%s", "Right click on player name to choose position in team");
-    ForSquadRows([&team](const Player& p, int y) {
+    TacticsHeading(ts);
+    ForSquadRows(ts, [&](const Player& p, int y) {
         DrawPlayerName(team, p, y);
-        TacticsCell(p, y);
+        TacticsCell(ts, p, y);
     });
-    TableText(600, 148, TEXT_LIGHT_GREY, "%s",
-              "Right click on player name to set captain, bowlers and keeper");
-    HeadingText(580, 173, TEXT_YELLOW, "Team Selection");
-    DrawElevenPanel(team.m_xi, TS::s_battingSlot, TS::s_roleRow);
-    DrawNextMatchPanel(TS::s_side, TS::s_next);
-}
-
-uint32_t FixtureColour(const FixtureListEntry& row) {
-    if (row.m_match != -1 || row.m_kind == ROW_PLAYED) return TEXT_PLAYED;
-    return row.m_home == TS::s_side ? TEXT_YELLOW : TEXT_WHITE;
-}
-
-struct Heading {
-    const char* text;
-    int x;
-    bool centred;
-};
-
-// Columns wide enough for a ground's name and a result in words.
-constexpr Heading FIXTURE_COLUMNS[] = {{"Date", 230, false},
-                                       {"Opposition", 340, false},
-                                       {"Venue", 490, false},
-                                       {"Comp", 670, false},
-                                       {"Result", 760, false}};
-
-void DrawFixturesPage() {
-    g_system->FillRect(210, 168, 980, 170, TEXT_WHITE);
-    for (const Heading& h : FIXTURE_COLUMNS) HeadingText(h.x, 150, TEXT_ORANGE, h.text);
-    if (TS::sv_fixtures.empty())
-        TableText(230, TEAM_FIXTURE_TOP + 3, TEXT_NOTE, "%s", "No fixtures are available for this season.");
-    const int first = ScrollPosition();
-    for (int n = 0; n < TEAM_FIXTURE_ROWS; ++n) {
-        const size_t entry = static_cast<size_t>(first + n);
-        if (first + n < 0 || entry >= TS::sv_fixtures.size()) break;
-        const FixtureListEntry& row = TS::sv_fixtures[entry];
-        const int y = TEAM_FIXTURE_TOP + TEAM_ROW_HEIGHT * n + 3;
-        const uint32_t colour = FixtureColour(row);
-        const char* other = SideName(row.m_home == TS::s_side ? row.m_away : row.m_home);
-        const Ground* ground = GroundById(row.m_ground);
-        const std::string cells[] = {DateText(row), *other ? other : "-", ground ? ground->m_name : "-",
-                                     CompetitionLabel(row), ResultForTeam(row, TS::s_side)};
-        for (size_t c = 0; c < std::size(cells); ++c)
-            TableText(FIXTURE_COLUMNS[c].x, y, colour, "%s", cells[c].c_str());
-    }
 }
 
 void MoneyRow(int y, const char* label, float month, float year, uint32_t colour) {
@@ -206,7 +153,7 @@ void MoneyRow(int y, const char* label, float month, float year, uint32_t colour
     TableText(730, y, colour, "\xa3%2.0f", year);
 }
 
-void DrawFinancesPage(const Team& team) {
+void DrawFinancesPage(const TS& ts, const Team& team) {
     HeadingText(230, 150, TEXT_ORANGE, "Finances");
     g_system->FillRect(210, 168, 980, 170, TEXT_WHITE);
     HeadingText(530, 180, TEXT_YELLOW, "This Month");
@@ -226,7 +173,7 @@ void DrawFinancesPage(const Team& team) {
     TableText(230, 530, TEXT_WHITE, "%s", "Salary Budget");
     TableText(530, 530, TEXT_WHITE, "\xa3%d", team.m_salaryBudget);
     TableText(230, 560, TEXT_WHITE, "%s", "Current Salary Total");
-    const int bill = TS::s_wageBill;
+    const int bill = ts.m_wageBill;
     TableText(530, 560, bill < team.m_salaryBudget ? TEXT_WHITE : TEXT_ORANGE, "\xa3%d", bill);
     if (bill > team.m_salaryBudget)
         TableText(730, 560, TEXT_ORANGE, "\xa3%d over salary budget", bill - team.m_salaryBudget);
@@ -274,42 +221,29 @@ void DrawInfoPage(const Team& team) {
     if (climate) DrawForecast(*ground, *climate);
 }
 
-void DrawHeader(const Team* team) {
-    CGame& game = *g_game;
-    game.m_background.Draw(0, 0);
-    g_system->ShadeRect(203, 103, 1019, 131);
-    if (TS::s_page == TEAM_PAGE_TACTICS) {
-        g_system->ShadeRect(203, 133, 558, 695);
-        g_system->ShadeRect(560, 133, 1019, 498);
-        g_system->ShadeRect(560, 500, 1019, 695);
-    } else {
-        g_system->ShadeRect(203, 133, 1019, 695);
-    }
-    DrawFrameBars(g_cricket.m_date.ClockText().c_str());
-    if (TS::s_pictureLoaded) TS::s_picture.Draw(47, 400);
-    if (TS::s_side == g_cricket.m_team) DrawCoachName();
-    g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "%s",
-                       team ? team->m_name : "-");
-}
-
 }  // namespace
 
+void CTeamScreen::DrawPicture() const {
+    if (m_pictureLoaded) m_picture.Draw(47, 400);
+}
+
 void CTeamScreen::Render() {
-    const Team* team = ShownTeam();
-    DrawHeader(team);
+    const Team* team = TeamById(Side());
+    DrawHeader();
     if (team) {
-        switch (s_page) {
+        switch (m_page) {
             case TEAM_PAGE_SQUAD:
-                DrawSquadPage(*team);
+                DrawSquadPage(*this, *team);
                 break;
             case TEAM_PAGE_TACTICS:
-                DrawTacticsPage(*team);
+                DrawTacticsPage(*this, *team);
+                DrawSelection();
                 break;
             case TEAM_PAGE_FIXTURES:
                 DrawFixturesPage();
                 break;
             case TEAM_PAGE_FINANCES:
-                DrawFinancesPage(*team);
+                DrawFinancesPage(*this, *team);
                 break;
             case TEAM_PAGE_INFO:
                 DrawInfoPage(*team);

@@ -15,7 +15,9 @@
 namespace ravel {
 namespace {
 
-using CC = CCountryScreen;
+CCountryScreen& CountryPage() {
+    return TheScreen<CCountryScreen>();
+}
 
 constexpr int NATION = 2;
 
@@ -23,10 +25,6 @@ class CountryPageTest : public TeamPageTest {
 protected:
     void SetUp() override {
         TeamPageTest::SetUp();
-        CC::s_page = COUNTRY_PAGE_SQUAD;
-        CC::s_view = VIEW_BASIC;
-        CC::s_battingSlot = 0;
-        CC::s_pageRequested = false;
         Country& nation = *CountryById(NATION);
         nation.m_squadKind = nation.m_activeSquadKind = SQUAD_HOME_TEST;
         nation.m_coach = USER_COACH;
@@ -45,75 +43,77 @@ protected:
 
 TEST_F(CountryPageTest, AutoSquadFillsTheHomeTestSquadAndTheBlockCountsIt) {
     OpenCountry();
-    EXPECT_EQ(CC::s_page, COUNTRY_PAGE_SQUAD);
+    EXPECT_EQ(CountryPage().m_page, COUNTRY_PAGE_SQUAD);
     Frame();
     EXPECT_TRUE(Drawn("Allowed"));
     EXPECT_TRUE(Drawn("Home test"));
     EXPECT_TRUE(Drawn("14 (0 selected)"));
     EXPECT_TRUE(Drawn("14 players more to select"));
-    Tap(CC::s_btnAutoSquad);
+    Tap(CountryPage().m_btnAutoSquad);
     EXPECT_EQ(Nation().mv_testSquad.size(), 14u);
-    EXPECT_EQ(CC::sv_squad.size(), 14u);
+    EXPECT_EQ(CountryPage().mv_squad.size(), 14u);
     Frame();
     EXPECT_TRUE(Drawn("14 (14 selected)"));
     EXPECT_FALSE(Drawn("0 players more to select"));
     Shot("country_squad.png");
-    Tap(CC::s_btnClearSquad);
-    EXPECT_TRUE(CC::sv_squad.empty());
+    Tap(CountryPage().m_btnClearSquad);
+    EXPECT_TRUE(CountryPage().mv_squad.empty());
 }
 
 TEST_F(CountryPageTest, PoolSearchAndAddToSquad) {
     OpenCountry();
-    Tap(CC::s_btnPool);
-    EXPECT_EQ(CC::s_page, COUNTRY_PAGE_POOL);
-    EXPECT_EQ(CC::sv_pool.size(), static_cast<size_t>(SQUAD_SIZE));
-    EXPECT_STREQ(CC::s_comboSort->m_caption, "Name");
-    EXPECT_TRUE(std::is_sorted(CC::sv_pool.begin(), CC::sv_pool.end(), [](int32_t a, int32_t b) {
-        return std::string(PlayerById(a)->m_surname) < PlayerById(b)->m_surname;
-    })) << "the pool in the order the drop-down names";
-    EXPECT_FALSE(CC::s_scroll->mb_disabled);  // 23 players: more than 18 rows
-    EXPECT_EQ(CC::s_scroll->m_max, SQUAD_SIZE - COUNTRY_LIST_ROWS);
-    Tap(CC::s_editSearch);
+    Tap(CountryPage().m_btnPool);
+    EXPECT_EQ(CountryPage().m_page, COUNTRY_PAGE_POOL);
+    EXPECT_EQ(CountryPage().mv_pool.size(), static_cast<size_t>(SQUAD_SIZE));
+    EXPECT_STREQ(CountryPage().m_comboSort->m_caption, "Name");
+    EXPECT_TRUE(std::is_sorted(CountryPage().mv_pool.begin(), CountryPage().mv_pool.end(),
+                               [](int32_t a, int32_t b) {
+                                   return std::string(PlayerById(a)->m_surname) < PlayerById(b)->m_surname;
+                               }))
+        << "the pool in the order the drop-down names";
+    EXPECT_FALSE(CountryPage().m_scroll->mb_disabled);  // 23 players: more than 18 rows
+    EXPECT_EQ(CountryPage().m_scroll->m_max, SQUAD_SIZE - COUNTRY_LIST_ROWS);
+    Tap(CountryPage().m_editSearch);
     m_system->HeadlessInput()->TypeText("name1");
     Idle();
-    Tap(CC::s_btnFind);
+    Tap(CountryPage().m_btnFind);
     Idle();
-    EXPECT_EQ(CC::sv_pool.size(), 10u);  // Surname10 to Surname19
-    EXPECT_TRUE(CC::s_scroll->mb_disabled);
+    EXPECT_EQ(CountryPage().mv_pool.size(), 10u);  // Surname10 to Surname19
+    EXPECT_TRUE(CountryPage().m_scroll->mb_disabled);
     RightClickRow(0);
-    ASSERT_EQ(CC::s_menuSquad->m_menuState, MENU_OPEN);
-    EXPECT_EQ(CC::s_menuSquad->mv_items[SQUAD_MENU_REMOVE].mb_greyed, 1);
-    const int32_t first = CC::sv_pool[0];
-    ChooseFromMenu(CC::s_menuSquad, SQUAD_MENU_ADD);
+    ASSERT_EQ(CountryPage().m_menuSquad->m_menuState, MENU_OPEN);
+    EXPECT_EQ(CountryPage().m_menuSquad->mv_items[SQUAD_MENU_REMOVE].mb_greyed, 1);
+    const int32_t first = CountryPage().mv_pool[0];
+    ChooseFromMenu(CountryPage().m_menuSquad, SQUAD_MENU_ADD);
     EXPECT_EQ(Nation().mv_testSquad, std::vector<int32_t>{first});
     Frame();
     EXPECT_TRUE(Drawn("14 (1 selected)"));
     Shot("country_pool.png");
 
     // Leave and come back: tab, view, sort, search text and ticks as they were.
-    Tap(CC::s_btnFilters);
-    ASSERT_TRUE(CC::s_dialog->mb_visible);
-    CC::s_ticks[0]->mb_ticked = 0;  // openers
-    ClickAt(CC::s_dialog->m_x + CC::s_btnOk->m_x + 10,
-            CC::s_dialog->m_y + TITLE_HEIGHT + CC::s_btnOk->m_y + 10);
+    Tap(CountryPage().m_btnFilters);
+    ASSERT_TRUE(CountryPage().m_dialog->mb_visible);
+    CountryPage().m_ticks[0]->mb_ticked = 0;  // openers
+    ClickAt(CountryPage().m_dialog->m_x + CountryPage().m_btnOk->m_x + 10,
+            CountryPage().m_dialog->m_y + TITLE_HEIGHT + CountryPage().m_btnOk->m_y + 10);
     Idle();
-    EXPECT_FALSE(CC::s_dialog->mb_visible);
-    Choose(CC::s_comboView, 3);  // Bowling skills
+    EXPECT_FALSE(CountryPage().m_dialog->mb_visible);
+    Choose(CountryPage().m_comboView, 3);  // Bowling skills
     m_game->ChangeScreen(SCREEN_NEWS);
     OpenCountry();
-    EXPECT_EQ(CC::s_page, COUNTRY_PAGE_POOL);
-    EXPECT_EQ(CC::s_view, VIEW_BOWL_SKILLS);
-    EXPECT_STREQ(CC::s_editSearch->m_caption, "name1");
-    EXPECT_FALSE(CC::s_ticks[0]->mb_ticked);
-    EXPECT_EQ(CC::sv_pool.size(), 10u);
+    EXPECT_EQ(CountryPage().m_page, COUNTRY_PAGE_POOL);
+    EXPECT_EQ(CountryPage().m_view, VIEW_BOWL_SKILLS);
+    EXPECT_STREQ(CountryPage().m_editSearch->m_caption, "name1");
+    EXPECT_FALSE(CountryPage().m_ticks[0]->mb_ticked);
+    EXPECT_EQ(CountryPage().mv_pool.size(), 10u);
 }
 
 TEST_F(CountryPageTest, TacticsAutoSelectionRolesAndTheNextMatch) {
     SelectTestSquadB(Nation(), 1);
     OpenCountry();
-    Tap(CC::s_btnTactics);
-    EXPECT_EQ(CC::s_page, COUNTRY_PAGE_TACTICS);
-    Tap(CC::s_btnAuto);
+    Tap(CountryPage().m_btnTactics);
+    EXPECT_EQ(CountryPage().m_page, COUNTRY_PAGE_TACTICS);
+    Tap(CountryPage().m_btnAuto);
     int filled = 0;
     for (int i = 0; i < XI_PLAYERS; ++i) filled += Nation().m_xi[i] > 0;
     EXPECT_EQ(filled, XI_PLAYERS);
@@ -126,7 +126,7 @@ TEST_F(CountryPageTest, TacticsAutoSelectionRolesAndTheNextMatch) {
 
     // A squad row's right click offers the slots; the chosen one is replaced.
     const int32_t bench = [] {
-        for (int32_t id : CC::sv_squad) {
+        for (int32_t id : CountryPage().mv_squad) {
             bool in = false;
             for (int i = 0; i < XI_PLAYERS; ++i) in = in || Nation().m_xi[i] == id;
             if (!in) return id;
@@ -134,12 +134,13 @@ TEST_F(CountryPageTest, TacticsAutoSelectionRolesAndTheNextMatch) {
         return 0;
     }();
     ASSERT_GT(bench, 0);
-    const auto it = std::find(CC::sv_squad.begin(), CC::sv_squad.end(), bench);
-    RightClickRow(static_cast<int>(it - CC::sv_squad.begin()));
-    ASSERT_EQ(CC::s_menuPosition->m_menuState, MENU_OPEN);
+    const auto it = std::find(CountryPage().mv_squad.begin(), CountryPage().mv_squad.end(), bench);
+    RightClickRow(static_cast<int>(it - CountryPage().mv_squad.begin()));
+    ASSERT_EQ(CountryPage().m_menuPosition->m_menuState, MENU_OPEN);
     // Slots are named by their player's surname.
-    EXPECT_STREQ(CC::s_menuPosition->mv_items[1 + 4].m_text, PlayerById(Nation().m_xi[4])->m_surname);
-    ChooseFromMenu(CC::s_menuPosition, 1 + 4);  // the heading, then slot 4
+    EXPECT_STREQ(CountryPage().m_menuPosition->mv_items[1 + 4].m_text,
+                 PlayerById(Nation().m_xi[4])->m_surname);
+    ChooseFromMenu(CountryPage().m_menuPosition, 1 + 4);  // the heading, then slot 4
     EXPECT_EQ(Nation().m_xi[4], bench);
 }
 
@@ -162,7 +163,7 @@ TEST_F(CountryPageTest, TheNextMatchComesFromTheToursItineraryBeforeItsFixturesE
     tour.m_series = series.m_id;
     g_world.mv_tours.push_back(tour);
     OpenCountry();
-    Tap(CC::s_btnTactics);
+    Tap(CountryPage().m_btnTactics);
     Frame();
     EXPECT_FALSE(Drawn("No future matches"));
     const GameDate day = GameDate::FromSeasonDay(series.m_startDayOfSeason, FIRST_SEASON);
@@ -177,28 +178,29 @@ TEST_F(CountryPageTest, TheNextMatchComesFromTheToursItineraryBeforeItsFixturesE
 TEST_F(CountryPageTest, ALockedKindRefusesEveryChange) {
     Nation().m_squadLock[0] = 1;
     OpenCountry();
-    EXPECT_TRUE(CC::s_btnAutoSquad->mb_disabled);
-    EXPECT_TRUE(CC::s_btnClearSquad->mb_disabled);
+    EXPECT_TRUE(CountryPage().m_btnAutoSquad->mb_disabled);
+    EXPECT_TRUE(CountryPage().m_btnClearSquad->mb_disabled);
     Frame();
     EXPECT_TRUE(Drawn("Not allowed"));
-    Tap(CC::s_btnPool);
+    Tap(CountryPage().m_btnPool);
     RightClickRow(0);
-    EXPECT_EQ(CC::s_menuSquad->m_menuState, MENU_CLOSED);
+    EXPECT_EQ(CountryPage().m_menuSquad->m_menuState, MENU_CLOSED);
     EXPECT_TRUE(Nation().mv_testSquad.empty());
 }
 
 TEST_F(CountryPageTest, AnotherCountryShowsItsSquadOnly) {
     OpenCountry();
-    Tap(CC::s_btnTactics);
+    Tap(CountryPage().m_btnTactics);
     m_game->ChangeScreen(SCREEN_NEWS);
     OpenCountry(3);
-    EXPECT_EQ(CC::s_page, COUNTRY_PAGE_SQUAD);  // the remembered Tactics is not its to show
-    EXPECT_TRUE(CC::s_btnPool->mb_disabled);
-    EXPECT_TRUE(CC::s_btnTactics->mb_disabled);
-    EXPECT_TRUE(CC::s_btnAutoSquad->mb_disabled);
-    Tap(CC::s_btnFixtures);
+    EXPECT_EQ(CountryPage().m_page, COUNTRY_PAGE_SQUAD);  // the remembered Tactics is not its to show
+    EXPECT_TRUE(CountryPage().m_btnPool->mb_disabled);
+    EXPECT_TRUE(CountryPage().m_btnTactics->mb_disabled);
+    EXPECT_TRUE(CountryPage().m_btnAutoSquad->mb_disabled);
+    Tap(CountryPage().m_btnFixtures);
     Frame();
     EXPECT_TRUE(Drawn("No fixtures are available for this season."));
+    Shot("country_fixtures_none.png");
 }
 
 TEST_F(CountryPageTest, TheDayMachinesRequestOpensTactics) {
@@ -206,8 +208,8 @@ TEST_F(CountryPageTest, TheDayMachinesRequestOpensTactics) {
     m_game->ChangeScreen(SCREEN_NEWS);
     DayScreens().ShowSelection(NATION, false);
     m_game->ChangeScreen(SCREEN_COUNTRY);
-    EXPECT_EQ(CC::s_page, COUNTRY_PAGE_TACTICS);
-    EXPECT_EQ(CC::s_country, NATION);
+    EXPECT_EQ(CountryPage().m_page, COUNTRY_PAGE_TACTICS);
+    EXPECT_EQ(CountryPage().Side(), NATION);
 }
 
 }  // namespace

@@ -17,7 +17,6 @@
 namespace ravel {
 namespace {
 
-using TS = CTeamScreen;
 using SB = CSideBar;
 
 class TeamCareerTest : public TeamPageDriver {
@@ -39,24 +38,24 @@ TEST_F(TeamCareerTest, EveryTabOfHisClubAndAnother) {
     ASSERT_LT(FirstFixtureDay(club), SEASON_DAYS);
     Tap(SB::s_btnSquad);
     ASSERT_EQ(m_game->m_screenId, SCREEN_TEAM);
-    EXPECT_EQ(TS::s_side, club);
-    EXPECT_EQ(TS::s_page, TEAM_PAGE_SQUAD);
-    EXPECT_STREQ(TS::s_comboView->m_caption, "Basic");
+    EXPECT_EQ(TeamPage().Side(), club);
+    EXPECT_EQ(TeamPage().m_page, TEAM_PAGE_SQUAD);
+    EXPECT_STREQ(TeamPage().m_comboView->m_caption, "Basic");
     Idle(2);
     Shot("career_team_squad.png");
     const DrawnText* title = FindText(TeamById(club)->m_name);
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->x, 512);
     EXPECT_EQ(title->alignment, ALIGN_CENTRE);
-    ASSERT_GE(TS::sv_squad.size(), 16u);
+    ASSERT_GE(TeamPage().mv_squad.size(), 16u);
 
-    Choose(TS::s_comboView, 17);
-    ASSERT_EQ(TS::s_view, 5014);
-    Choose(TS::s_comboSort, 5);
-    EXPECT_STREQ(TS::s_comboSort->m_caption, "Average");
+    Choose(TeamPage().m_comboView, 17);
+    ASSERT_EQ(TeamPage().m_view, 5014);
+    Choose(TeamPage().m_comboSort, 5);
+    EXPECT_STREQ(TeamPage().m_comboSort->m_caption, "Average");
     // Those without a wicket come last.
     bool none = false;
-    for (int32_t id : TS::sv_squad) {
+    for (int32_t id : TeamPage().mv_squad) {
         const bool wicketless = PlayerById(id)->m_stats[STATS_SEASON_FC].m_wickets < 1;
         EXPECT_FALSE(none && !wicketless) << "a wicket taker after one without";
         none = none || wicketless;
@@ -64,58 +63,59 @@ TEST_F(TeamCareerTest, EveryTabOfHisClubAndAnother) {
     Idle(2);
     Shot("career_team_bowling.png");
 
-    Tap(TS::s_btnTactics);
-    ASSERT_EQ(TS::s_page, TEAM_PAGE_TACTICS);
-    Tap(TS::s_btnAuto);
+    Tap(TeamPage().m_btnTactics);
+    ASSERT_EQ(TeamPage().m_page, TEAM_PAGE_TACTICS);
+    Tap(TeamPage().m_btnAuto);
     const Team& team = *TeamById(club);
     EXPECT_TRUE(XiComplete(team.m_xi, true));
     // A squad player from outside the eleven into slot 3.
     int row = -1;
-    for (int i = 0; i < TEAM_SQUAD_ROWS && i < static_cast<int>(TS::sv_squad.size()); ++i) {
-        const int32_t id = TS::sv_squad[static_cast<size_t>(i)];
+    for (int i = 0; i < TEAM_SQUAD_ROWS && i < static_cast<int>(TeamPage().mv_squad.size()); ++i) {
+        const int32_t id = TeamPage().mv_squad[static_cast<size_t>(i)];
         if (std::find(team.m_xi, team.m_xi + XI_PLAYERS, id) != team.m_xi + XI_PLAYERS) continue;
         row = i;
         break;
     }
     ASSERT_GE(row, 0);
     ASSERT_LE(row, 11) << "a row whose pop-up shows every slot";
-    const int32_t newcomer = TS::sv_squad[static_cast<size_t>(row)];
+    const int32_t newcomer = TeamPage().mv_squad[static_cast<size_t>(row)];
     RightClickAt(300, TEAM_LIST_TOP + 20 * (row + 1) + 10);
-    ASSERT_EQ(TS::s_menuPosition->m_menuState, MENU_OPEN);
-    ChooseFromMenu(TS::s_menuPosition, 3);  // slot 2
+    ASSERT_EQ(TeamPage().m_menuPosition->m_menuState, MENU_OPEN);
+    ChooseFromMenu(TeamPage().m_menuPosition, 3);  // slot 2
     EXPECT_EQ(team.m_xi[2], newcomer);
     RightClickAt(700, ELEVEN_PANEL_TOP + ELEVEN_SLOT_HEIGHT * 2 + 10);
-    ASSERT_EQ(TS::s_menuRole->m_menuState, MENU_OPEN);
-    ChooseFromMenu(TS::s_menuRole, 0);  // Captain
+    ASSERT_EQ(TeamPage().m_menuRole->m_menuState, MENU_OPEN);
+    ChooseFromMenu(TeamPage().m_menuRole, 0);  // Captain
     EXPECT_EQ(team.m_xi[XI_CAPTAIN], newcomer);
-    Tap(TS::s_btnUp);
+    Tap(TeamPage().m_btnUp);
     EXPECT_EQ(team.m_xi[1], newcomer);
-    Tap(TS::s_btnDown);
+    Tap(TeamPage().m_btnDown);
     EXPECT_EQ(team.m_xi[2], newcomer);
     m_system->HeadlessInput()->MoveMouse(700, ELEVEN_PANEL_TOP + 10);
     Idle(2);
     EXPECT_NE(FindText("Next Match:"), nullptr);
     Shot("career_team_tactics.png");
 
-    Tap(TS::s_btnFixtures);
-    ASSERT_EQ(TS::s_page, TEAM_PAGE_FIXTURES);
+    Tap(TeamPage().m_btnFixtures);
+    ASSERT_EQ(TeamPage().m_page, TEAM_PAGE_FIXTURES);
     Idle(2);
     Shot("career_team_fixtures.png");
     int future = -1;
-    for (size_t i = 0; i < TS::sv_fixtures.size() && i < TEAM_FIXTURE_ROWS; ++i)
-        if (TS::sv_fixtures[i].m_match == -1 && TS::sv_fixtures[i].m_competition < COMP_TEST_CHAMPIONSHIP)
+    for (size_t i = 0; i < TeamPage().mv_fixtures.size() && i < TEAM_FIXTURE_ROWS; ++i)
+        if (TeamPage().mv_fixtures[i].m_match == -1 &&
+            TeamPage().mv_fixtures[i].m_competition < COMP_TEST_CHAMPIONSHIP)
             future = static_cast<int>(i);
     if (future >= 0) {
-        Tap(TS::s_rows[future]);
+        Tap(TeamPage().m_rows[future]);
         EXPECT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
         Tap(SB::s_btnSquad);
     }
-    Tap(TS::s_btnFinances);
-    EXPECT_EQ(TS::s_page, TEAM_PAGE_FINANCES);
+    Tap(TeamPage().m_btnFinances);
+    EXPECT_EQ(TeamPage().m_page, TEAM_PAGE_FINANCES);
     Idle(2);
     Shot("career_team_finances.png");
-    Tap(TS::s_btnInfo);
-    EXPECT_EQ(TS::s_page, TEAM_PAGE_INFO);
+    Tap(TeamPage().m_btnInfo);
+    EXPECT_EQ(TeamPage().m_page, TEAM_PAGE_INFO);
     Idle(2);
     Shot("career_team_info.png");
 
@@ -134,13 +134,13 @@ TEST_F(TeamCareerTest, EveryTabOfHisClubAndAnother) {
     Idle(2);
     ClickAt(500, 165 + 10);
     ASSERT_EQ(m_game->m_screenId, SCREEN_TEAM);
-    EXPECT_EQ(TS::s_side, other->m_id);
+    EXPECT_EQ(TeamPage().Side(), other->m_id);
     Idle(2);
-    EXPECT_TRUE(TS::s_btnTactics->mb_disabled);
-    EXPECT_TRUE(TS::s_btnFinances->mb_disabled);
-    ASSERT_TRUE(TS::s_btnApply->mb_visible);
-    Tap(TS::s_btnApply);
-    EXPECT_TRUE(TS::s_btnApply->mb_disabled);
+    EXPECT_TRUE(TeamPage().m_btnTactics->mb_disabled);
+    EXPECT_TRUE(TeamPage().m_btnFinances->mb_disabled);
+    ASSERT_TRUE(TeamPage().m_btnApply->mb_visible);
+    Tap(TeamPage().m_btnApply);
+    EXPECT_TRUE(TeamPage().m_btnApply->mb_disabled);
     Idle(2);
     EXPECT_TRUE(MessageBoxOpen());
     Shot("career_team_applied.png");
@@ -162,11 +162,11 @@ TEST_F(TeamCareerTest, FirstMatchDayWantsAFullEleven) {
     Idle(2);
     ASSERT_TRUE(MessageBoxOpen()) << "the day machine asks for eleven";
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
-    EXPECT_EQ(TS::s_page, TEAM_PAGE_TACTICS);
-    EXPECT_EQ(TS::s_side, club);
+    EXPECT_EQ(TeamPage().m_page, TEAM_PAGE_TACTICS);
+    EXPECT_EQ(TeamPage().Side(), club);
     Shot("career_team_incomplete.png");
     AnswerMessageBox(0);
-    Tap(TS::s_btnAuto);
+    Tap(TeamPage().m_btnAuto);
     EXPECT_TRUE(XiComplete(team.m_xi, true));
     Tap(SB::s_btnContinue);
     Idle(2);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "screens/menus/NewsFixture.h"
+#include "screens/menus/ScreenTable.h"
 #include "screens/team/PlayerLists.h"
 #include "screens/team/TeamScreen.h"
 #include "season/DayMachine.h"
@@ -23,20 +24,15 @@ inline constexpr int GROUND = 7;
 inline constexpr int CLIMATE = 3;
 inline constexpr int SQUAD_SIZE = 23;
 
+// The screen table's club team page.
+inline CTeamScreen& TeamPage() {
+    return TheScreen<CTeamScreen>();
+}
+
 // Opening the page and driving it as a player does, and reading the texts
 // of the last frame.
 class TeamPageDriver : public NewsWorldTest {
 protected:
-    void SetUp() override {
-        NewsWorldTest::SetUp();
-        using TS = CTeamScreen;
-        TS::s_page = TEAM_PAGE_SQUAD;
-        TS::s_view = VIEW_BASIC;
-        TS::s_tacticsOrder = TACTICS_NAME_AND_FORM;
-        TS::s_battingSlot = 0;
-        TS::s_pageRequested = false;
-    }
-
     void OpenPage(int side = CLUB_A) {
         m_game->OpenScreen(SCREEN_TEAM, {side});
         Idle(2);

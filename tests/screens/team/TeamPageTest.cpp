@@ -12,8 +12,6 @@
 namespace ravel {
 namespace {
 
-using TS = CTeamScreen;
-
 constexpr uint32_t GREEN = 0xff00c800u;
 constexpr uint32_t OLIVE = 0xffc3c314u;
 constexpr uint32_t CYAN = 0xff97f9f9u;
@@ -34,9 +32,9 @@ TEST_F(TeamPageTest, SquadBasicNamesTheirColoursAndContractMarks) {
     SquadPlayer(14).m_northSeasons = 1;  // contract ends this season
     SquadPlayer(15).m_leaving = 1;
     OpenPage();
-    EXPECT_EQ(TS::s_page, TEAM_PAGE_SQUAD);
-    EXPECT_EQ(TS::s_view, VIEW_BASIC);
-    EXPECT_STREQ(TS::s_comboView->m_caption, "Basic");
+    EXPECT_EQ(TeamPage().m_page, TEAM_PAGE_SQUAD);
+    EXPECT_EQ(TeamPage().m_view, VIEW_BASIC);
+    EXPECT_STREQ(TeamPage().m_comboView->m_caption, "Basic");
     Frame();
     const struct {
         int squad;
@@ -92,15 +90,15 @@ TEST_F(TeamPageTest, BowlingStatisticsViewAndItsAverageSort) {
     SquadPlayer(12).m_stats[STATS_SEASON_FC].m_balls = 60;  // bowled, no wicket
     SquadPlayer(12).m_stats[STATS_SEASON_FC].m_runsConceded = 45;
     OpenPage();
-    Choose(TS::s_comboView, 17);  // Season Bowling First Class
-    EXPECT_EQ(TS::s_view, 5014);
-    EXPECT_STREQ(TS::s_comboView->m_caption, "Season Bowling First Class");
-    EXPECT_STREQ(TS::s_comboSort->m_caption, "Name") << "a new view does not re-sort";
-    Choose(TS::s_comboSort, 5);  // Average
-    EXPECT_STREQ(TS::s_comboSort->m_caption, "Average");
-    ASSERT_GE(TS::sv_squad.size(), 3u);
-    EXPECT_EQ(TS::sv_squad[0], SquadPlayer(11).m_id) << "10.00 before 15.00";
-    EXPECT_EQ(TS::sv_squad[1], SquadPlayer(10).m_id);
+    Choose(TeamPage().m_comboView, 17);  // Season Bowling First Class
+    EXPECT_EQ(TeamPage().m_view, 5014);
+    EXPECT_STREQ(TeamPage().m_comboView->m_caption, "Season Bowling First Class");
+    EXPECT_STREQ(TeamPage().m_comboSort->m_caption, "Name") << "a new view does not re-sort";
+    Choose(TeamPage().m_comboSort, 5);  // Average
+    EXPECT_STREQ(TeamPage().m_comboSort->m_caption, "Average");
+    ASSERT_GE(TeamPage().mv_squad.size(), 3u);
+    EXPECT_EQ(TeamPage().mv_squad[0], SquadPlayer(11).m_id) << "10.00 before 15.00";
+    EXPECT_EQ(TeamPage().mv_squad[1], SquadPlayer(10).m_id);
     Frame();
     // Row 2 is a bowler without a wicket: dashes for average, best and strike
     // rate, but an economy from his balls.
@@ -124,24 +122,24 @@ TEST_F(TeamPageTest, BowlingStatisticsViewAndItsAverageSort) {
 
 TEST_F(TeamPageTest, ScrollBarOnlyForMoreThanTwentyTwo) {
     OpenPage();
-    EXPECT_TRUE(TS::s_scroll->mb_visible);
-    EXPECT_EQ(TS::s_scroll->m_max, 1) << "23 players, 22 rows";
+    EXPECT_TRUE(TeamPage().m_scroll->mb_visible);
+    EXPECT_EQ(TeamPage().m_scroll->m_max, 1) << "23 players, 22 rows";
     m_game->ChangeScreen(SCREEN_NEWS);
     TeamById(CLUB_A)->m_squad[22] = 0;
     OpenPage();
-    EXPECT_FALSE(TS::s_scroll->mb_visible);
+    EXPECT_FALSE(TeamPage().m_scroll->mb_visible);
     int shown = 0;
-    for (const CHotSpot* row : TS::s_rows) shown += row->mb_visible && !row->mb_disabled;
+    for (const CHotSpot* row : TeamPage().m_rows) shown += row->mb_visible && !row->mb_disabled;
     EXPECT_EQ(shown, 22);
 }
 
 TEST_F(TeamPageTest, TacticsPlacesPlayersAndRoles) {
     PickEleven();
     OpenPage();
-    Tap(TS::s_btnTactics);
-    ASSERT_EQ(TS::s_page, TEAM_PAGE_TACTICS);
-    EXPECT_TRUE(TS::s_btnAuto->mb_visible);
-    EXPECT_FALSE(TS::s_comboView->mb_visible);
+    Tap(TeamPage().m_btnTactics);
+    ASSERT_EQ(TeamPage().m_page, TEAM_PAGE_TACTICS);
+    EXPECT_TRUE(TeamPage().m_btnAuto->mb_visible);
+    EXPECT_FALSE(TeamPage().m_comboView->mb_visible);
     Frame();
     const DrawnText* one = FindText("1");
     ASSERT_NE(one, nullptr);
@@ -154,50 +152,50 @@ TEST_F(TeamPageTest, TacticsPlacesPlayersAndRoles) {
     EXPECT_TRUE(Drawn("No future matches"));
 
     // Squad row 11 (outside the eleven) replaces slot 1, the captain.
-    const int32_t newcomer = TS::sv_squad[11];
+    const int32_t newcomer = TeamPage().mv_squad[11];
     RightClickAt(300, RowY(11) + 10);
-    ASSERT_EQ(TS::s_menuPosition->m_menuState, MENU_OPEN);
-    EXPECT_STREQ(TS::s_menuPosition->mv_items[0].m_text,
+    ASSERT_EQ(TeamPage().m_menuPosition->m_menuState, MENU_OPEN);
+    EXPECT_STREQ(TeamPage().m_menuPosition->mv_items[0].m_text,
                  ("Select who " + std::string(PlayerById(newcomer)->m_surname) + " is to replace").c_str());
-    ASSERT_EQ(TS::s_menuPosition->ItemCount(), 13);
+    ASSERT_EQ(TeamPage().m_menuPosition->ItemCount(), 13);
     const Player& holder = *PlayerById(TeamById(CLUB_A)->m_xi[1]);
-    EXPECT_EQ(std::string(TS::s_menuPosition->mv_items[2].m_text),
+    EXPECT_EQ(std::string(TeamPage().m_menuPosition->mv_items[2].m_text),
               std::string(holder.m_initials) + " " + holder.m_surname);
-    ChooseFromMenu(TS::s_menuPosition, 2);  // the slot of squad player 1
+    ChooseFromMenu(TeamPage().m_menuPosition, 2);  // the slot of squad player 1
     const Team& club = *TeamById(CLUB_A);
     EXPECT_EQ(club.m_xi[1], newcomer);
     EXPECT_EQ(club.m_xi[XI_CAPTAIN], newcomer) << "the captaincy passes to him";
 
     // Right click on slot 9 of the panel: the opening bowler cannot keep.
     RightClickAt(700, ELEVEN_PANEL_TOP + ELEVEN_SLOT_HEIGHT * 9 + 10);
-    ASSERT_EQ(TS::s_menuRole->m_menuState, MENU_OPEN);
-    EXPECT_EQ(TS::s_menuRole->mv_items[1].mb_greyed, 1);
-    ChooseFromMenu(TS::s_menuRole, 0);
+    ASSERT_EQ(TeamPage().m_menuRole->m_menuState, MENU_OPEN);
+    EXPECT_EQ(TeamPage().m_menuRole->mv_items[1].mb_greyed, 1);
+    ChooseFromMenu(TeamPage().m_menuRole, 0);
     EXPECT_EQ(club.m_xi[XI_CAPTAIN], club.m_xi[9]);
 
     // Up from the top and Down from the bottom change nothing.
     const int32_t top = club.m_xi[0];
     ClickAt(700, ELEVEN_PANEL_TOP + 10);
-    EXPECT_EQ(TS::s_battingSlot, 0);
-    Tap(TS::s_btnUp);
+    EXPECT_EQ(TeamPage().m_kept.battingSlot, 0);
+    Tap(TeamPage().m_btnUp);
     EXPECT_EQ(club.m_xi[0], top);
-    Tap(TS::s_btnDown);
+    Tap(TeamPage().m_btnDown);
     EXPECT_EQ(club.m_xi[1], top);
-    EXPECT_EQ(TS::s_battingSlot, 1);
+    EXPECT_EQ(TeamPage().m_kept.battingSlot, 1);
     ClickAt(700, ELEVEN_PANEL_TOP + ELEVEN_SLOT_HEIGHT * 10 + 10);
     const int32_t last = club.m_xi[10];
-    Tap(TS::s_btnDown);
+    Tap(TeamPage().m_btnDown);
     EXPECT_EQ(club.m_xi[10], last);
     Shot("team_tactics.png");
 }
 
 TEST_F(TeamPageTest, AutoSelectionFillsTheElevenAndItsRoles) {
     OpenPage();
-    Tap(TS::s_btnTactics);
+    Tap(TeamPage().m_btnTactics);
     Frame();
     const DrawnText* numbers = FindText("1");
     EXPECT_EQ(numbers, nullptr) << "an empty eleven draws no slot numbers";
-    Tap(TS::s_btnAuto);
+    Tap(TeamPage().m_btnAuto);
     const Team& club = *TeamById(CLUB_A);
     EXPECT_TRUE(XiComplete(club.m_xi, true));
     for (int r = XI_KEEPER; r < XI_SIZE; ++r) EXPECT_GT(club.m_xi[r], 0) << r;
@@ -206,7 +204,7 @@ TEST_F(TeamPageTest, AutoSelectionFillsTheElevenAndItsRoles) {
     for (int i = 0; i < SQUAD_SIZE; ++i) SquadPlayer(i).m_injured = i >= 5;
     int32_t before[XI_SIZE];
     std::copy(std::begin(club.m_xi), std::end(club.m_xi), before);
-    Tap(TS::s_btnAuto);
+    Tap(TeamPage().m_btnAuto);
     EXPECT_TRUE(std::equal(std::begin(before), std::end(before), std::begin(club.m_xi)));
     Idle(2);
     EXPECT_TRUE(MessageBoxOpen());
@@ -216,19 +214,19 @@ TEST_F(TeamPageTest, EmptySlotIsARedBarWithoutNumberOrName) {
     PickEleven();
     TeamById(CLUB_A)->m_xi[4] = -1;
     OpenPage();
-    Tap(TS::s_btnTactics);
+    Tap(TeamPage().m_btnTactics);
     Frame();
     EXPECT_FALSE(Drawn("5")) << "slot 5 is empty";
     EXPECT_TRUE(Drawn("6"));
     EXPECT_GT(CountNear(600, 202 + 25 * 4 + 2, 900, 202 + 25 * 4 + 20, 0xffa00000u), 1000);
     // The position pop-up offers the empty place, and filling it hands over no role.
     RightClickAt(300, RowY(11) + 10);
-    ASSERT_EQ(TS::s_menuPosition->m_menuState, MENU_OPEN);
-    EXPECT_STREQ(TS::s_menuPosition->mv_items[5].m_text, "5: empty place");
-    ChooseFromMenu(TS::s_menuPosition, 5);
+    ASSERT_EQ(TeamPage().m_menuPosition->m_menuState, MENU_OPEN);
+    EXPECT_STREQ(TeamPage().m_menuPosition->mv_items[5].m_text, "5: empty place");
+    ChooseFromMenu(TeamPage().m_menuPosition, 5);
     const Team& club = *TeamById(CLUB_A);
-    EXPECT_EQ(club.m_xi[4], TS::sv_squad[11]);
-    EXPECT_NE(club.m_xi[XI_CAPTAIN], TS::sv_squad[11]);
+    EXPECT_EQ(club.m_xi[4], TeamPage().mv_squad[11]);
+    EXPECT_NE(club.m_xi[XI_CAPTAIN], TeamPage().mv_squad[11]);
 }
 
 struct PanelCase {
@@ -252,7 +250,7 @@ TEST_F(TeamPageTest, NextMatchPanelByDaysAway) {
             AddFixture(CLUB_B, CLUB_A, g_cricket.m_date.m_dayOfSeason + c.daysAway, FIRST_SEASON);
         PickEleven();
         OpenPage();
-        Tap(TS::s_btnTactics);
+        Tap(TeamPage().m_btnTactics);
         Frame();
         char date[64];
         std::snprintf(date, sizeof date, c.dateLine, f.m_date.m_day, f.m_date.m_month, f.m_date.m_year);
@@ -278,15 +276,15 @@ TEST_F(TeamPageTest, FixturesNewestSeasonFirstAndRowsLeadOn) {
     AddFixture(CLUB_B, CLUB_A, 50, 364);
     g_cricket.m_date = GameDate::FromSeasonDay(10, 364);  // two seasons on
     OpenPage();
-    Tap(TS::s_btnFixtures);
-    ASSERT_EQ(TS::s_page, TEAM_PAGE_FIXTURES);
-    ASSERT_EQ(TS::s_comboSeason->ItemCount(), 2);
-    EXPECT_STREQ(TS::s_comboSeason->mv_items[0].m_text, "2007");
-    EXPECT_STREQ(TS::s_comboSeason->mv_items[1].m_text, "2006");
-    EXPECT_STREQ(TS::s_comboSeason->m_caption, "2007");
-    Choose(TS::s_comboSeason, 1);
-    EXPECT_STREQ(TS::s_comboSeason->m_caption, "2006");
-    ASSERT_EQ(TS::sv_fixtures.size(), 2u);
+    Tap(TeamPage().m_btnFixtures);
+    ASSERT_EQ(TeamPage().m_page, TEAM_PAGE_FIXTURES);
+    ASSERT_EQ(TeamPage().m_comboSeason->ItemCount(), 2);
+    EXPECT_STREQ(TeamPage().m_comboSeason->mv_items[0].m_text, "2007");
+    EXPECT_STREQ(TeamPage().m_comboSeason->mv_items[1].m_text, "2006");
+    EXPECT_STREQ(TeamPage().m_comboSeason->m_caption, "2007");
+    Choose(TeamPage().m_comboSeason, 1);
+    EXPECT_STREQ(TeamPage().m_comboSeason->m_caption, "2006");
+    ASSERT_EQ(TeamPage().mv_fixtures.size(), 2u);
     Frame();
     const DrawnText* played = TextAt(340, TEAM_FIXTURE_TOP + 3);
     ASSERT_NE(played, nullptr);
@@ -295,7 +293,7 @@ TEST_F(TeamPageTest, FixturesNewestSeasonFirstAndRowsLeadOn) {
     EXPECT_EQ(TextAt(340, TEAM_FIXTURE_TOP + 23)->colour, YELLOW) << "a home fixture to come";
     Shot("team_fixtures.png");
     // A league fixture to come opens the competition.
-    Tap(TS::s_rows[1]);
+    Tap(TeamPage().m_rows[1]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
     EXPECT_EQ(SubjectOf(SCREEN_COMPETITION).m_id, LEAGUE);
 }
@@ -304,8 +302,8 @@ TEST_F(TeamPageTest, TestAndOneDayRowsLeadNowhere) {
     Fixture& test = AddFixture(CLUB_A, CLUB_B, 20, FIRST_SEASON);
     test.m_competition = COMP_TEST_CHAMPIONSHIP;
     OpenPage();
-    Tap(TS::s_btnFixtures);
-    Tap(TS::s_rows[0]);
+    Tap(TeamPage().m_btnFixtures);
+    Tap(TeamPage().m_rows[0]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
 }
 
@@ -316,8 +314,8 @@ TEST_F(TeamPageTest, FinancesBalanceAndBudget) {
     club.m_finance[FINANCE_GATE][month == 1 ? 2 : 1] = 800.0f;
     club.m_money = 0.0f;
     OpenPage();
-    club.m_salaryBudget = TS::s_wageBill;  // exactly on budget
-    Tap(TS::s_btnFinances);
+    club.m_salaryBudget = TeamPage().m_wageBill;  // exactly on budget
+    Tap(TeamPage().m_btnFinances);
     Frame();
     EXPECT_EQ(TextAt(530, 240)->text,
               "\xa3"
@@ -329,7 +327,7 @@ TEST_F(TeamPageTest, FinancesBalanceAndBudget) {
     EXPECT_EQ(TextAt(530, 560)->colour, ORANGE) << "a wage bill on the budget is orange";
     EXPECT_EQ(TextAt(730, 560), nullptr) << "and draws no over or under line";
     Shot("team_finances.png");
-    club.m_salaryBudget = TS::s_wageBill + 500;
+    club.m_salaryBudget = TeamPage().m_wageBill + 500;
     Frame();
     EXPECT_EQ(TextAt(730, 560)->text,
               "\xa3"
@@ -338,7 +336,7 @@ TEST_F(TeamPageTest, FinancesBalanceAndBudget) {
 
 TEST_F(TeamPageTest, GeneralInfoWithTheForecast) {
     OpenPage();
-    Tap(TS::s_btnInfo);
+    Tap(TeamPage().m_btnInfo);
     Frame();
     EXPECT_EQ(TextAt(300, 220)->text, "Ann Fletcher");
     EXPECT_EQ(TextAt(300, 240)->text, "Mill Lane");
@@ -354,7 +352,7 @@ TEST_F(TeamPageTest, GeneralInfoWithTheForecast) {
     m_game->ChangeScreen(SCREEN_NEWS);
     g_world.mv_climates.clear();
     OpenPage();
-    Tap(TS::s_btnInfo);
+    Tap(TeamPage().m_btnInfo);
     Frame();
     EXPECT_EQ(TextAt(300, 300)->text, "-");
     EXPECT_FALSE(Drawn("7 day weather forecast for Temperate North"));
@@ -363,12 +361,12 @@ TEST_F(TeamPageTest, GeneralInfoWithTheForecast) {
 TEST_F(TeamPageTest, AnotherClubIsNotHisToPick) {
     PickEleven();
     OpenPage(CLUB_B);
-    EXPECT_TRUE(TS::s_btnTactics->mb_disabled);
-    EXPECT_TRUE(TS::s_btnFinances->mb_disabled);
-    EXPECT_FALSE(TS::s_btnApply->mb_visible) << "the post has a coach";
-    EXPECT_TRUE(TS::s_profileSpot->mb_disabled) << "his profile is on his own club's page";
-    Tap(TS::s_btnTactics);
-    EXPECT_EQ(TS::s_page, TEAM_PAGE_SQUAD);
+    EXPECT_TRUE(TeamPage().m_btnTactics->mb_disabled);
+    EXPECT_TRUE(TeamPage().m_btnFinances->mb_disabled);
+    EXPECT_FALSE(TeamPage().m_btnApply->mb_visible) << "the post has a coach";
+    EXPECT_TRUE(TeamPage().m_profileSpot->mb_disabled) << "his profile is on his own club's page";
+    Tap(TeamPage().m_btnTactics);
+    EXPECT_EQ(TeamPage().m_page, TEAM_PAGE_SQUAD);
     Frame();
     EXPECT_FALSE(Drawn("Ann Fletcher")) << "his name heads his own club's page only";
 
@@ -376,19 +374,19 @@ TEST_F(TeamPageTest, AnotherClubIsNotHisToPick) {
     // not open there.
     m_game->ChangeScreen(SCREEN_NEWS);
     OpenPage();
-    Tap(TS::s_btnTactics);
+    Tap(TeamPage().m_btnTactics);
     m_game->ChangeScreen(SCREEN_NEWS);
     OpenPage(CLUB_B);
-    EXPECT_EQ(TS::s_page, TEAM_PAGE_SQUAD);
+    EXPECT_EQ(TeamPage().m_page, TEAM_PAGE_SQUAD);
 }
 
 TEST_F(TeamPageTest, ApplyingForAVacantPostOnce) {
     TeamById(CLUB_B)->m_coach = 0;
     OpenPage(CLUB_B);
-    ASSERT_TRUE(TS::s_btnApply->mb_visible);
-    ASSERT_FALSE(TS::s_btnApply->mb_disabled);
-    Tap(TS::s_btnApply);
-    EXPECT_TRUE(TS::s_btnApply->mb_disabled);
+    ASSERT_TRUE(TeamPage().m_btnApply->mb_visible);
+    ASSERT_FALSE(TeamPage().m_btnApply->mb_disabled);
+    Tap(TeamPage().m_btnApply);
+    EXPECT_TRUE(TeamPage().m_btnApply->mb_disabled);
     const auto& applications = TeamById(CLUB_B)->mv_applications;
     ASSERT_EQ(applications.size(), 1u);
     EXPECT_EQ(applications[0].second, USER_COACH);
@@ -399,31 +397,31 @@ TEST_F(TeamPageTest, ApplyingForAVacantPostOnce) {
     // Back again: still disabled.
     m_game->ChangeScreen(SCREEN_NEWS);
     OpenPage(CLUB_B);
-    EXPECT_TRUE(TS::s_btnApply->mb_visible);
-    EXPECT_TRUE(TS::s_btnApply->mb_disabled);
+    EXPECT_TRUE(TeamPage().m_btnApply->mb_visible);
+    EXPECT_TRUE(TeamPage().m_btnApply->mb_disabled);
 }
 
 TEST_F(TeamPageTest, ChoicesComeBackAndBadOnesAreLeftOut) {
     OpenPage();
-    Choose(TS::s_comboView, 3);  // Batting skills
-    Choose(TS::s_comboSort, 1);  // Rating
+    Choose(TeamPage().m_comboView, 3);  // Batting skills
+    Choose(TeamPage().m_comboSort, 1);  // Rating
     m_game->ChangeScreen(SCREEN_NEWS);
     const PageChoices& saved = g_userCoaches[0].m_teamPage;
     EXPECT_EQ(saved.m_saved, 1);
     EXPECT_EQ(saved.m_view, VIEW_BAT_SKILLS);
     OpenPage();
-    EXPECT_EQ(TS::s_view, VIEW_BAT_SKILLS);
-    EXPECT_STREQ(TS::s_comboView->m_caption, "Batting skills");
-    EXPECT_STREQ(TS::s_comboSort->m_caption, "Rating");
+    EXPECT_EQ(TeamPage().m_view, VIEW_BAT_SKILLS);
+    EXPECT_STREQ(TeamPage().m_comboView->m_caption, "Batting skills");
+    EXPECT_STREQ(TeamPage().m_comboSort->m_caption, "Rating");
 
     m_game->ChangeScreen(SCREEN_NEWS);
     g_userCoaches[0].m_teamPage.m_viewIndex = 400;
     g_userCoaches[0].m_teamPage.m_sortIndex = -7;
     g_userCoaches[0].m_teamPage.m_page = 31337;
     OpenPage();
-    EXPECT_EQ(TS::s_page, TEAM_PAGE_SQUAD);
-    EXPECT_GE(TS::s_comboView->m_selected, 0);
-    EXPECT_LT(TS::s_comboView->m_selected, TS::s_comboView->ItemCount());
+    EXPECT_EQ(TeamPage().m_page, TEAM_PAGE_SQUAD);
+    EXPECT_GE(TeamPage().m_comboView->m_selected, 0);
+    EXPECT_LT(TeamPage().m_comboView->m_selected, TeamPage().m_comboView->ItemCount());
     Frame();
 }
 
@@ -436,8 +434,8 @@ TEST_F(TeamPageTest, TheDayMachinesRequestOpensTactics) {
     EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
     EXPECT_FALSE(DayScreens().Showing(DayPage::SELECTION, CLUB_A));
     m_game->ChangeScreen(SCREEN_TEAM);
-    EXPECT_EQ(TS::s_page, TEAM_PAGE_TACTICS);
-    EXPECT_EQ(TS::s_side, CLUB_A);
+    EXPECT_EQ(TeamPage().m_page, TEAM_PAGE_TACTICS);
+    EXPECT_EQ(TeamPage().Side(), CLUB_A);
     EXPECT_TRUE(DayScreens().Showing(DayPage::SELECTION, CLUB_A));
     // On an open page of another club it brings his own club's Tactics.
     m_game->ChangeScreen(SCREEN_NEWS);
@@ -445,16 +443,16 @@ TEST_F(TeamPageTest, TheDayMachinesRequestOpensTactics) {
     EXPECT_FALSE(DayScreens().Showing(DayPage::SELECTION, CLUB_A)) << "the page tells what it shows";
     DayScreens().ShowSelection(CLUB_A, true);
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
-    EXPECT_EQ(TS::s_side, CLUB_A);
-    EXPECT_EQ(TS::s_page, TEAM_PAGE_TACTICS);
+    EXPECT_EQ(TeamPage().Side(), CLUB_A);
+    EXPECT_EQ(TeamPage().m_page, TEAM_PAGE_TACTICS);
 
     // From another page it opens the page on Tactics.
-    Tap(TS::s_btnFixtures);
-    EXPECT_EQ(TS::s_page, TEAM_PAGE_FIXTURES);
+    Tap(TeamPage().m_btnFixtures);
+    EXPECT_EQ(TeamPage().m_page, TEAM_PAGE_FIXTURES);
     m_game->ChangeScreen(SCREEN_NEWS);
     DayScreens().ShowSelection(CLUB_A, true);
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
-    EXPECT_EQ(TS::s_page, TEAM_PAGE_TACTICS);
+    EXPECT_EQ(TeamPage().m_page, TEAM_PAGE_TACTICS);
 }
 
 }  // namespace
