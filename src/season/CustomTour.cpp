@@ -73,7 +73,7 @@ void BookFixtures(const CustomTourPlan& plan) {
     const int32_t club = WarmUpOpponent(plan.m_host);
     const Team* opponent = club > 0 ? TeamById(club) : nullptr;
     const std::vector<int32_t> grounds =
-        GroundsForCountry(plan.m_host, {}, static_cast<int>(plan.mv_events.size()));
+        InternationalGrounds(plan.m_host, static_cast<int>(plan.mv_events.size()));
     GameDate date = FirstDay();
     size_t nextGround = 0;
     for (const TourEvent& e : plan.mv_events) {

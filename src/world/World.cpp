@@ -1,6 +1,14 @@
 #include "world/World.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace ravel {
+
+float GroundPitchFigure(float bounce, float turn) {
+    const float pitch = std::round(((bounce + (10.0f - turn)) / 2.0f + 2.0f) * 10.0f) / 10.0f;
+    return std::min(pitch, 9.9f);
+}
 
 World g_world;
 
