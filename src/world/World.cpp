@@ -86,6 +86,18 @@ int FindStaffMemberIndex(int id) {
     return FindById(g_world.mv_staff, id);
 }
 
+bool NorthernCountry(int countryId) {
+    const Country* c = CountryById(countryId);
+    const Ground* g = c ? GroundById(c->m_homeGround) : nullptr;
+    const Climate* climate = g ? ClimateById(g->m_climate) : nullptr;
+    if (!climate) return false;
+    int warmest = 0;
+    for (int m = 1; m < 12; ++m)
+        if (climate->m_monthly[m][0] > climate->m_monthly[warmest][0]) warmest = m;
+    // January is month index 0.
+    return warmest >= 3 && warmest <= 8;
+}
+
 int TeamIdAt(int position) {
     const Team* team = RecordAt(g_world.mv_teams, position);
     return team ? team->m_id : 0;

@@ -461,6 +461,7 @@ void WriteWorld(const std::string& dataDir, const std::string& outDir) {
     std::filesystem::create_directories(outDir);
     if (!WriteDatabase(outDir)) throw BuildError{"cannot write the database files in " + outDir};
     WriteNameLists(dataDir, outDir);
+    WriteHistoriesBefore2006(outDir);
     static const char* const FILES[4] = {"fcrecs.csv", "terecs.csv", "larecs.csv", "odrecs.csv"};
     for (int k = 0; k < 4; ++k) {
         const RecordsTable table = BuildRecordsTable(dataDir, k + 1);
