@@ -224,6 +224,26 @@ TEST_F(BuiltWorld, PastSeasonsAddUpToTheCareerLines) {
     EXPECT_GT(careers, 1000);
 }
 
+// The world's best batsmen and bowlers come from many nations, as in the
+// rankings of 2006: no nation holds more than a third of the top twenty.
+TEST_F(BuiltWorld, TheBestAreSpreadOverTheStrongNations) {
+    for (const bool batting : {true, false}) {
+        std::vector<const Player*> best;
+        for (const Player& p : g_world.mv_players)
+            if (p.m_id > 0 && p.m_keeper != 1) best.push_back(&p);
+        auto rating = [batting](const Player* p) {
+            return batting ? p->BattingRatingValue() : p->BowlingRatingValue();
+        };
+        std::stable_sort(best.begin(), best.end(),
+                         [&](const Player* a, const Player* b) { return rating(a) > rating(b); });
+        std::map<int, int> nations;
+        for (size_t i = 0; i < 20 && i < best.size(); ++i) ++nations[best[i]->m_country];
+        EXPECT_GE(nations.size(), 6u) << (batting ? "batsmen" : "bowlers");
+        for (const auto& [country, count] : nations)
+            EXPECT_LE(count, 6) << (batting ? "batsmen" : "bowlers") << " of country " << country;
+    }
+}
+
 TEST_F(BuiltWorld, EveryReferenceNamesARecordThatExists) {
     for (const Ground& g : g_world.mv_grounds) {
         EXPECT_GE(FindClimateIndex(g.m_climate), 0);
