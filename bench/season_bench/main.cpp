@@ -3,7 +3,9 @@
 // per season, as name=value lines, the time taken, the cricket played, the
 // champions, the ranking leaders, what happened to players and coaches, and
 // on the 1st and 15th of each month how many of each country's 30 best players
-// were away from their clubs with a national squad.
+// were away from their clubs with a national squad; with the draw share of the
+// Tests their runs per wicket, and the players' mean skills, so that drift
+// over many seasons shows.
 // The times (seconds, cpu_seconds) are those of the days advanced alone; what
 // the bench's own checks between the days took is checks_cpu_seconds.
 // With --csv DIR it writes every match played as match_bench's CSV rows.
@@ -15,6 +17,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -247,6 +250,57 @@ void PrintTestWins(const char* prefix, std::map<int, int>& wins) {
     }
 }
 
+// Mean skills of the players still playing: the four core batting skills of
+// every batsman (batting 1 to 6) and of the best TOP_SKILLED of them, the four
+// bowling skills of every bowler (of a kind, no keeper) and of the best
+// TOP_SKILLED; the world's level, which the new players must keep.
+constexpr size_t TOP_SKILLED = 200;
+void PrintMeanSkills() {
+    std::vector<int> batting, bowling;
+    for (const Player& p : g_world.mv_players) {
+        if (p.m_id <= 0 || p.m_retired) continue;
+        if (p.m_batPosition >= 1 && p.m_batPosition <= 6 && p.m_keeper != 1)
+            batting.push_back(p.BattingRatingValue());
+        if (p.m_bowlType != BOWL_NONE && p.m_keeper != 1) bowling.push_back(p.BowlingRatingValue());
+    }
+    for (auto& [name, values] :
+         {std::pair<const char*, std::vector<int>&>{"batting", batting}, {"bowling", bowling}}) {
+        std::sort(values.begin(), values.end(), std::greater<>());
+        auto mean = [&values](size_t n) {
+            n = std::min(n, values.size());
+            double sum = 0.0;
+            for (size_t i = 0; i < n; ++i) sum += values[i];
+            return n > 0 ? sum / static_cast<double>(n) : 0.0;
+        };
+        std::printf("mean_skill.%s=%.1f (%zu players)\nmean_skill.%s_top%zu=%.1f\n", name,
+                    mean(values.size()), values.size(), name, TOP_SKILLED, mean(TOP_SKILLED));
+    }
+}
+
+// Runs and wickets of the innings of a match's kind, for runs per wicket.
+struct RunsAndWickets {
+    long long m_runs = 0;
+    long long m_wickets = 0;
+    void Add(const Match& m) {
+        for (const Innings& in : m.m_innings) {
+            if (!in.mb_started) continue;
+            m_runs += in.mi_total;
+            m_wickets += in.mi_wickets;
+        }
+    }
+    double PerWicket() const { return m_wickets > 0 ? static_cast<double>(m_runs) / m_wickets : 0.0; }
+};
+
+void PrintDraws(const char* prefix, const std::map<int, std::pair<int, int>>& drawn) {
+    for (const auto& [key, share] : drawn) {
+        const double pct = share.second > 0 ? 100.0 * share.first / share.second : 0.0;
+        if (key < 0)
+            std::printf("%sdraw_pct.test=%.1f (%d of %d)\n", prefix, pct, share.first, share.second);
+        else
+            std::printf("%sdraw_pct.%d=%.1f (%d of %d)\n", prefix, key, pct, share.first, share.second);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -303,6 +357,8 @@ int main(int argc, char** argv) {
     double totalCpu = 0.0;
     double totalChecksCpu = 0.0;
     std::map<int, int> allTestWins;
+    std::map<int, std::pair<int, int>> allDrawn;
+    RunsAndWickets allTestRuns;
     for (int n = 0; n < seasons; ++n) {
         const int season = g_cricket.m_date.m_season;
         const Snapshot before = Take();
@@ -321,6 +377,7 @@ int main(int argc, char** argv) {
         std::map<int, std::string> onDuty;         // country id: " 1Jun:12 15Jun:14 ..."
         std::map<int, std::pair<int, int>> drawn;  // Tests (-1) or a first-class league: draws, matches
         std::map<int, int> testWins;               // decided Tests by result kind
+        RunsAndWickets testRuns;
         size_t completed = g_completedMatches.size();
         while (g_cricket.m_date.m_season == season) {
             const int day = g_cricket.m_date.m_dayOfSeason;
@@ -350,6 +407,7 @@ int main(int argc, char** argv) {
                     ++drawn[drawKey].second;
                 }
                 if (drawKey < 0 && m.mi_winner > 0) ++testWins[m.mi_resultKind];
+                if (drawKey < 0) testRuns.Add(m);
                 csv.Write(m, KindName(m.mi_matchType), AverageRating(m.mi_team1), AverageRating(m.mi_team2));
             }
             if (g_cricket.m_date.m_dayOfSeason == day) continue;
@@ -383,13 +441,15 @@ int main(int argc, char** argv) {
         allFieldable &= fieldable;
         Report(season, before, coaches, seconds, cpu, loopCpu - cpu, days, matches, balls, injuries, news,
                fieldable);
+        PrintDraws("", drawn);
+        std::printf("test_runs_per_wicket=%.2f\n", testRuns.PerWicket());
         for (const auto& [key, share] : drawn) {
-            const double pct = share.second > 0 ? 100.0 * share.first / share.second : 0.0;
-            if (key < 0)
-                std::printf("draw_pct.test=%.1f (%d of %d)\n", pct, share.first, share.second);
-            else
-                std::printf("draw_pct.%d=%.1f (%d of %d)\n", key, pct, share.first, share.second);
+            allDrawn[key].first += share.first;
+            allDrawn[key].second += share.second;
         }
+        allTestRuns.m_runs += testRuns.m_runs;
+        allTestRuns.m_wickets += testRuns.m_wickets;
+        PrintMeanSkills();
         PrintTestWins("", testWins);
         for (const auto& [kind, count] : testWins) allTestWins[kind] += count;
         for (const auto& [id, samples] : onDuty)
@@ -398,6 +458,8 @@ int main(int argc, char** argv) {
     std::printf("last_season=%d\nseconds_total=%.3f\nseconds_per_season=%.3f\n", g_cricket.m_date.m_season,
                 total, seasons > 0 ? total / seasons : 0.0);
     PrintTestWins("all_seasons.", allTestWins);
+    PrintDraws("all_seasons.", allDrawn);
+    std::printf("all_seasons.test_runs_per_wicket=%.2f\n", allTestRuns.PerWicket());
     std::printf("cpu_seconds_per_season=%.3f\n", seasons > 0 ? totalCpu / seasons : 0.0);
     std::printf("checks_cpu_seconds_per_season=%.3f\n", seasons > 0 ? totalChecksCpu / seasons : 0.0);
     const std::vector<PlayerStats> history = ReadAllPlayerHistories();

@@ -146,7 +146,11 @@ void ContractOffer::StartReplyCountdown() {
 void ContractDemand(ContractOffer& offer) {
     const Player* p = PlayerById(offer.m_player);
     if (!p) return;
-    float value = p->SkillMean() * 400.0f;
+    // Priced as a club prices its wages (Player::SetWage): his skills and a
+    // share of the club's money.
+    const Team* club = TeamById(offer.m_team);
+    const float bonus = club ? static_cast<float>(static_cast<int>(club->m_money * 0.025 * 0.5)) : 0.0f;
+    float value = p->SkillMean() * 400.0f + bonus;
     const int age = p->Age();
     if (age < 23)
         value *= 0.7f;

@@ -44,7 +44,8 @@ extern std::vector<ContractOffer> g_contractOffers;
 // joins the table; the coach's inbox has the news at once.
 void PutUserOffer(ContractOffer offer, int teamId);
 
-// The player's demand: wage from his rating and age, raised for good career
+// The player's demand: wage from his rating, the share of the club's money
+// that its wages carry (as Player::SetWage) and his age, raised for good career
 // figures, halved below 30 first-class matches, three quarters once retired
 // from Tests, at least 12000 less a random 1000, 1500 or 2000; 1..3 seasons.
 void ContractDemand(ContractOffer& offer);

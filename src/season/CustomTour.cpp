@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "match/Conditions.h"
 #include "match/Match.h"
 #include "match/MatchLists.h"
 #include "match/MatchServices.h"
@@ -19,8 +20,10 @@ namespace ravel {
 
 namespace {
 
-// The tour opens on Boxing Day 2006.
-constexpr int FIRST_DAY = 26, FIRST_MONTH = 12, FIRST_YEAR = 2006;
+// A host that plays no series in the world's programme has its tour in its
+// summer: from 1 June in the northern season, from Boxing Day in the southern.
+constexpr int NORTHERN_FIRST_DAY = 61;  // 1 June
+constexpr int SOUTHERN_FIRST_DAY = 86;  // 26 December
 constexpr int MATCH_START_HOUR = 11;
 constexpr int TEST_DAYS = 5, WARM_UP_DAYS = 4;
 // Rest days after a match of several days, and after a one-day match.
@@ -62,19 +65,30 @@ void ChooseSeriesIds() {
     s_tour.m_odis.m_competition = odd + 1;
 }
 
-GameDate FirstDay() {
-    GameDate date = GameDate::FromSeasonDay(0, FIRST_SEASON);
-    while (date.m_day != FIRST_DAY || date.m_month != FIRST_MONTH || date.m_year != FIRST_YEAR)
-        date.NextDay();
-    return date;
+}  // namespace
+
+GameDate CustomTourFirstDay(int32_t host) {
+    // The first series the host plays at home in the world's programme.
+    const TourSeries* first = nullptr;
+    for (const TourSeries& s : g_world.mv_tourSeries) {
+        if (s.m_home != host || s.m_season < FIRST_SEASON) continue;
+        if (!first || s.m_season < first->m_season ||
+            (s.m_season == first->m_season && s.m_startDayOfSeason < first->m_startDayOfSeason))
+            first = &s;
+    }
+    if (first) return GameDate::FromSeasonDay(first->m_startDayOfSeason, first->m_season);
+    if (NorthernCountry(host)) return GameDate::FromSeasonDay(NORTHERN_FIRST_DAY, FIRST_SEASON);
+    return GameDate::FromSeasonDay(SOUTHERN_FIRST_DAY, FIRST_SEASON + 1);
 }
+
+namespace {
 
 void BookFixtures(const CustomTourPlan& plan) {
     const int32_t club = WarmUpOpponent(plan.m_host);
     const Team* opponent = club > 0 ? TeamById(club) : nullptr;
     const std::vector<int32_t> grounds =
-        GroundsForCountry(plan.m_host, {}, static_cast<int>(plan.mv_events.size()));
-    GameDate date = FirstDay();
+        InternationalGrounds(plan.m_host, static_cast<int>(plan.mv_events.size()));
+    GameDate date = CustomTourFirstDay(plan.m_host);
     size_t nextGround = 0;
     for (const TourEvent& e : plan.mv_events) {
         if (!Playable(e, plan.m_host)) continue;
@@ -175,6 +189,9 @@ Match* StartNextCustomTourMatch() {
         PickSides(*f, oneDay);
         g_cricket.m_date = f->m_date;
         g_cricket.m_date.m_hour = MATCH_START_HOUR;
+        // The weather of the month the match is played in.
+        g_cricket.m_climateMonth = f->m_date.m_month - 1;
+        for (Climate& climate : g_world.mv_climates) AdvanceForecast(climate);
         int position = 0;
         Match* match = CreateCustomGameMatch(fixtureId, position);
         if (!match) continue;

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "world/GameDate.h"
+
 namespace ravel {
 
 class Match;
@@ -40,6 +42,12 @@ struct CustomTourPlan {
 // The club of the host that the tourists meet in a warm-up; 0 when the host
 // has none.
 int32_t WarmUpOpponent(int32_t hostId);
+
+// The day a custom tour of the host opens, in the host's own season: the
+// start of the first series it plays at home in the world's programme; for a
+// host without one, 1 June 2006 where the warmest month of its home ground is
+// April to September, else 26 December 2006.
+GameDate CustomTourFirstDay(int32_t host);
 
 // Wins of each side, draws and ties (or no results) of one series.
 struct SeriesScore {

@@ -117,6 +117,26 @@ std::vector<int32_t> GroundsForCountry(int countryId, const std::vector<int32_t>
     return result;
 }
 
+std::vector<int32_t> InternationalGrounds(int countryId, int wanted, int first) {
+    std::vector<int32_t> domestic;
+    int international = 0;
+    for (const Ground& g : g_world.mv_grounds) {
+        if (g.m_country != countryId) continue;
+        if (g.m_international == 1)
+            ++international;
+        else
+            domestic.push_back(g.m_id);
+    }
+    const int count = international > 0 ? international : static_cast<int>(domestic.size());
+    if (international == 0) domestic.clear();
+    const std::vector<int32_t> grounds = GroundsForCountry(countryId, domestic, std::max(count, 1));
+    std::vector<int32_t> result;
+    const size_t start = static_cast<size_t>(std::max(first, 0)) % grounds.size();
+    for (int i = 0; i < wanted; ++i)
+        result.push_back(grounds[(start + static_cast<size_t>(i)) % grounds.size()]);
+    return result;
+}
+
 std::string FixtureTitle(const TourSeries& series) {
     return FixtureTitle(series, series.m_homeWins + series.m_awayWins + series.m_draws + series.m_ties);
 }

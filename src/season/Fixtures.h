@@ -44,6 +44,12 @@ NextMatch FindNextMatch(int club, int country);
 // country has none.
 std::vector<int32_t> GroundsForCountry(int countryId, const std::vector<int32_t>& exclude, int wanted);
 
+// The grounds where the country plays its home internationals: those marked
+// international, or all of its grounds when none is. `wanted` entries taken in
+// turn from the `first`-th (modulo their number), so that series start at
+// different grounds; {0} when the country has no ground.
+std::vector<int32_t> InternationalGrounds(int countryId, int wanted, int first = 0);
+
 // "2nd Test Match", "5th One Day International" or "Triangular Tournament
 // (A, B, C)" for the series' next match; a match number beyond the titles
 // keeps the last title.

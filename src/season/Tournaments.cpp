@@ -45,7 +45,7 @@ std::vector<int32_t> StageGrounds(const InternationalTournament& t, int stage, i
     std::vector<int32_t> grounds;
     for (const TournamentVenue& v : t.mv_venues)
         if (v.m_stage == stage && v.m_ground > 0) grounds.push_back(v.m_ground);
-    if (grounds.empty()) grounds = GroundsForCountry(t.m_host, {}, std::max(matches, 1));
+    if (grounds.empty()) grounds = InternationalGrounds(t.m_host, std::max(matches, 1));
     return grounds;
 }
 

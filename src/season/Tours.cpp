@@ -171,7 +171,7 @@ void ScheduleNextFinal(Series& s) {
     for (const Fixture& f : g_world.mv_fixtures)
         if (f.m_competition == s.m_id && f.m_date.m_season == s.m_season)
             day = std::max(day, f.m_date.m_dayOfSeason + step);
-    const std::vector<int32_t> grounds = GroundsForCountry(s.m_host, {}, TRIANGULAR_FINALS);
+    const std::vector<int32_t> grounds = InternationalGrounds(s.m_host, TRIANGULAR_FINALS);
     const int ground = grounds[s.mv_finals.size() % grounds.size()];
     Fixture f;
     f.m_home = s.mv_standings[0].m_team;
@@ -226,7 +226,8 @@ TourSeries* RunningSeriesOf(int countryId) {
 }
 
 void ScheduleTourSeries(const Tour& tour, TourSeries& series) {
-    const std::vector<int32_t> grounds = GroundsForCountry(tour.m_host, {}, std::max(series.m_matches, 1));
+    const std::vector<int32_t> grounds =
+        InternationalGrounds(tour.m_host, std::max(series.m_matches, 1), series.m_id / 2);
     const int step = std::max(series.m_dayStep, 1);
     if (tour.m_kind != TOUR_TRIANGULAR) {
         for (int i = 0; i < series.m_matches; ++i)

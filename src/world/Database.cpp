@@ -121,7 +121,7 @@ void IoGround(A& a, R& g) {
     IoTenths(a, g.m_turn);
     a.I32(g.m_established);
     a.I32(g.m_orderKey);
-    IoTenths(a, g.m_pitch);
+    a.I32(g.m_international);
 }
 
 template <class A, class R>
@@ -507,6 +507,7 @@ bool ReadDatabaseFile(int number) {
             return true;
         case DB_GROUNDS:
             w.mv_grounds = ReadTable<Ground>(path, 190, RAVEL_IO(IoGround));
+            for (Ground& g : w.mv_grounds) g.m_pitch = GroundPitchFigure(g.m_bounce, g.m_turn);
             return true;
         case DB_CLIMATES:
             w.mv_climates = ReadTable<Climate>(path, 173, RAVEL_IO(IoClimate));

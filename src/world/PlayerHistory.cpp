@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
+#include "world/Database.h"
 #include "world/DbFile.h"
 #include "world/SaveGame.h"
 #include "world/Services.h"
@@ -115,6 +117,18 @@ bool WritePlayerHistories(std::vector<PlayerStats> records) {
 }
 
 void CreatePlayerHistoryFiles() {
+    // The world's own histories, of the seasons before the game, when its
+    // database has them.
+    std::error_code error;
+    const bool copied =
+        std::filesystem::exists(DatabaseFilePath(PLAYER_HISTORY_DATA)) &&
+        std::filesystem::exists(DatabaseFilePath(PLAYER_HISTORY_INDEX)) &&
+        std::filesystem::copy_file(DatabaseFilePath(PLAYER_HISTORY_DATA), HistoryPath(PLAYER_HISTORY_DATA),
+                                   std::filesystem::copy_options::overwrite_existing, error) &&
+        std::filesystem::copy_file(DatabaseFilePath(PLAYER_HISTORY_INDEX), HistoryPath(PLAYER_HISTORY_INDEX),
+                                   std::filesystem::copy_options::overwrite_existing, error);
+    if (copied) return;
+    if (error) DebugLog("Player histories: %s; the game starts without them", error.message().c_str());
     std::ofstream data(HistoryPath(PLAYER_HISTORY_DATA), std::ios::binary | std::ios::trunc);
     std::ofstream index(HistoryPath(PLAYER_HISTORY_INDEX), std::ios::binary | std::ios::trunc);
     if (!index) return;

@@ -33,8 +33,10 @@ std::vector<PlayerStats> ReadAllPlayerHistories();
 // world. False when a file can't be written.
 bool WritePlayerHistories(std::vector<PlayerStats> records);
 
-// A new game's files: an empty data file and an index that reads as empty.
-// A file that cannot be made is left out: the histories then read as empty.
+// A new game's files: copies of the database folder's, which hold the
+// seasons before the game; without them an empty data file and an index that
+// reads as empty. A file that cannot be made is left out: the histories then
+// read as empty.
 void CreatePlayerHistoryFiles();
 
 }  // namespace ravel

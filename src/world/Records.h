@@ -116,11 +116,16 @@ struct Ground {
     char m_end2[23] = {};
     float m_bounce = 0.0f;
     float m_turn = 0.0f;   // how much the pitch turns, 0..9.9
-    float m_pitch = 0.0f;  // the pitch figure, pace and hardness: below 6.7 a side picks two spinners
+    // The pitch figure, pace and hardness, made from bounce and turn on
+    // loading (GroundPitchFigure): below 6.7 a side picks two spinners.
+    float m_pitch = 0.0f;
     int32_t m_established = 0;
     int32_t m_orderKey = 0;
-    int32_t m_reserved = 0;
+    int32_t m_international = 0;  // 1: the country plays its home Tests and one-day internationals here
 };
+
+// Hard, bouncy pitches are fast; slow turners want two spinners.
+float GroundPitchFigure(float bounce, float turn);
 
 struct Climate {
     int32_t m_id = 0;

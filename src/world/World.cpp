@@ -1,6 +1,14 @@
 #include "world/World.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace ravel {
+
+float GroundPitchFigure(float bounce, float turn) {
+    const float pitch = std::round(((bounce + (10.0f - turn)) / 2.0f + 2.0f) * 10.0f) / 10.0f;
+    return std::min(pitch, 9.9f);
+}
 
 World g_world;
 
@@ -76,6 +84,18 @@ int FindSeasonIndex(int season) {
 
 int FindStaffMemberIndex(int id) {
     return FindById(g_world.mv_staff, id);
+}
+
+bool NorthernCountry(int countryId) {
+    const Country* c = CountryById(countryId);
+    const Ground* g = c ? GroundById(c->m_homeGround) : nullptr;
+    const Climate* climate = g ? ClimateById(g->m_climate) : nullptr;
+    if (!climate) return false;
+    int warmest = 0;
+    for (int m = 1; m < 12; ++m)
+        if (climate->m_monthly[m][0] > climate->m_monthly[warmest][0]) warmest = m;
+    // January is month index 0.
+    return warmest >= 3 && warmest <= 8;
 }
 
 int TeamIdAt(int position) {

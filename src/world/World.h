@@ -63,6 +63,10 @@ int FindStaffMemberIndex(int id);
 // Id of the Team at a position; 0 outside the table.
 int TeamIdAt(int position);
 
+// Whether the country's summer is the northern one: the warmest month of the
+// climate at its home ground is April to September. False without one.
+bool NorthernCountry(int countryId);
+
 // The first record with the id; nullptr when none has it. A valid world never
 // asks for an unknown id, so callers that can meet one show "-" or skip it.
 Team* TeamById(int id);

@@ -105,6 +105,29 @@ TEST_F(ContractsTest, DemandNeverFallsBelowTheFloorLessTheCut) {
     }
 }
 
+// A player asks his club for about what the club's own pricing pays him:
+// the same skills and the same share of its money, whatever his record.
+TEST_F(ContractsTest, DemandSitsBesideTheWageTheClubPays) {
+    AddClub(1300, NORTH);
+    for (int fcMatches : {10, 60}) {
+        for (int skill : {40, 75}) {
+            Player& p = AddCricketer(NORTH, 1300, 1, skill);
+            p.m_stats[STATS_CAREER_FC].m_matches = fcMatches;
+            const int id = p.m_id;
+            SeedRand(3);
+            const int wage = g_world.mv_players[id].SetWage(1300);
+            SeedRand(3);
+            ContractOffer offer;
+            offer.m_player = id;
+            offer.m_team = 1300;
+            ContractDemand(offer);
+            EXPECT_NEAR(offer.m_demandWage, wage, 1000)
+                << "skill " << skill << ", " << fcMatches << " matches";
+            EXPECT_GT(offer.m_demandWage, 12000) << "skill " << skill;
+        }
+    }
+}
+
 TEST_F(ContractsTest, DemandIsHalvedForFewFirstClassMatchesAndCutForTestRetirement) {
     AddClub(1300, NORTH);
     Player& p = AddCricketer(NORTH, 1300, 1, 90);

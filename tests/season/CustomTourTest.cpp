@@ -33,6 +33,44 @@ TEST(OrdinalSuffix, FirstToTenthThenX) {
 
 using CustomTourPlans = SeasonWorld;
 
+TEST_F(CustomTourPlans, ATourOpensInTheHostsSeason) {
+    // Eastland hosts a series in the world's programme; Westland and Southland
+    // none, one warmest in July, the other in January.
+    AddCountry(1, "Eastland");
+    AddCountry(2, "Westland").m_homeGround = 2;
+    AddCountry(3, "Southland").m_homeGround = 3;
+    Climate north, south;
+    north.m_id = 1;
+    south.m_id = 2;
+    for (int m = 0; m < 12; ++m) {
+        north.m_monthly[m][0] = 10 + (m <= 6 ? m : 12 - m);  // warmest in July
+        south.m_monthly[m][0] = 30 - (m <= 6 ? m : 12 - m);  // warmest in January
+    }
+    g_world.mv_climates = {north, south};
+    AddGround(2, 2).m_climate = 1;
+    AddGround(3, 3).m_climate = 2;
+    for (const auto& [season, day] :
+         {std::pair{FIRST_SEASON + 1, 75}, {FIRST_SEASON + 3, 10}, {FIRST_SEASON - 1, 5}}) {
+        TourSeries s;
+        s.m_id = 601 + static_cast<int32_t>(g_world.mv_tourSeries.size()) * 2;
+        s.m_home = 1;
+        s.m_away = 2;
+        s.m_season = season;
+        s.m_startDayOfSeason = day;
+        g_world.mv_tourSeries.push_back(s);
+    }
+    const struct {
+        int32_t host;
+        int day, month, year;
+    } cases[] = {{1, 15, 12, 2006}, {2, 1, 6, 2006}, {3, 26, 12, 2006}};
+    for (const auto& c : cases) {
+        const GameDate d = CustomTourFirstDay(c.host);
+        EXPECT_EQ(d.m_day, c.day) << c.host;
+        EXPECT_EQ(d.m_month, c.month) << c.host;
+        EXPECT_EQ(d.m_year, c.year) << c.host;
+    }
+}
+
 TEST_F(CustomTourPlans, ATourNeedsTwoNationalSidesAndAMatchItCanPlay) {
     AddCountry(1, "Eastland").m_nationalSide = 1;
     AddCountry(2, "Westland").m_nationalSide = 1;
@@ -146,13 +184,18 @@ TEST_F(CustomTourPlay, TheTouristsCoachIsANewProfileAndEachEventAFixture) {
         EXPECT_EQ(f.m_away, m_touring) << i;
         EXPECT_EQ(f.m_home, i == 0 ? club : HOST) << i;
         EXPECT_EQ(GroundById(f.m_ground)->m_country, HOST) << i;
+        if (i > 0) {
+            EXPECT_EQ(GroundById(f.m_ground)->m_international, 1) << i;
+        }
         EXPECT_GT(f.m_date.m_dayOfSeason, previous) << i;
         previous = f.m_date.m_dayOfSeason;
     }
+    // England's tour is in the English summer.
     const Fixture& first = *FixtureById(tour.mv_fixtures[0]);
-    EXPECT_EQ(first.m_date.m_day, 26);
-    EXPECT_EQ(first.m_date.m_month, 12);
     EXPECT_EQ(first.m_date.m_year, 2006);
+    EXPECT_GE(first.m_date.m_month, 4);
+    EXPECT_LE(FixtureById(tour.mv_fixtures[3])->m_date.m_month, 9);
+    EXPECT_EQ(first.m_date.m_dayOfSeason, CustomTourFirstDay(HOST).m_dayOfSeason);
     EXPECT_EQ(first.m_ground, TeamById(club)->m_ground);
 
     // The first match is the user's, the tourists human.

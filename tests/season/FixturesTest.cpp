@@ -133,6 +133,24 @@ TEST_F(FixtureTable, GroundsForCountryFitsTheWantedLength) {
     for (const Case& c : cases) EXPECT_EQ(GroundsForCountry(c.country, c.exclude, c.wanted), c.grounds);
 }
 
+TEST_F(FixtureTable, InternationalsArePlayedAtTheInternationalGrounds) {
+    // Country 2 has three international grounds among five; country 3 none.
+    for (int id : {30, 12, 40, 25, 18})
+        AddGround(id, id == 40 ? 3 : 2).m_international = id == 12 || id == 25 || id == 30;
+    AddGround(41, 3);
+    struct Case {
+        int country, wanted, first;
+        std::vector<int32_t> grounds;
+    } cases[] = {
+        {2, 3, 0, {12, 25, 30}}, {2, 2, 1, {25, 30}},     {2, 5, 2, {30, 12, 25, 30, 12}},
+        {2, 1, 4, {25}},         {3, 3, 0, {40, 41, 40}}, {4, 2, 0, {0, 0}},
+        {2, 0, 0, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(InternationalGrounds(c.country, c.wanted, c.first), c.grounds)
+            << c.country << " " << c.wanted;
+}
+
 TEST_F(FixtureTable, SeriesMatchTitles) {
     TourSeries tests;
     tests.m_id = 601;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -12,6 +13,8 @@
 #include "season/GameState.h"
 #include "season/RecordsUpdate.h"
 #include "world/GameDate.h"
+#include "world/PlayerHistory.h"
+#include "world/SaveGame.h"
 
 namespace ravel {
 namespace {
@@ -137,6 +140,108 @@ TEST_F(BuiltWorld, CareerFiftiesAndHundredsAgreeWithTheHighestScoreAndTheInnings
         }
     }
     EXPECT_GT(blocks, 1000);
+}
+
+// A new game copies the world's histories of the seasons before 2006: each
+// player's seasons of a kind add up to his career line, hold its best, and
+// every one is a season he could have played.
+TEST_F(BuiltWorld, PastSeasonsAddUpToTheCareerLines) {
+    const std::string saves = SavesFolder();
+    const std::string dir =
+        (std::filesystem::temp_directory_path() / ("ravel_histories_" + std::to_string(getpid()))).string();
+    std::filesystem::create_directories(dir);
+    SetSavesFolder(dir);
+    CreatePlayerHistoryFiles();
+    const std::vector<PlayerStats> records = ReadAllPlayerHistories();
+    SetSavesFolder(saves);
+    std::filesystem::remove_all(dir);
+
+    std::map<std::pair<int, int>, std::vector<PlayerStats>> seasons;  // (player, kind)
+    for (const PlayerStats& s : records) seasons[{s.m_player, s.m_kind}].push_back(s);
+    static const int32_t KINDS[] = {KIND_FIRST_CLASS, KIND_LIST_A, KIND_TEST, KIND_ODI};
+    int careers = 0;
+    for (const Player& p : g_world.mv_players) {
+        if (p.m_id <= 0) continue;
+        for (int b = STATS_CAREER_FC; b <= STATS_CAREER_ODI; ++b) {
+            const PlayerStats& career = p.m_stats[b];
+            const auto found = seasons.find({p.m_id, KINDS[b]});
+            if (career.m_matches <= 0) {
+                EXPECT_TRUE(found == seasons.end()) << p.m_id << " has seasons of a kind he never played";
+                continue;
+            }
+            ASSERT_TRUE(found != seasons.end()) << p.m_id << " kind " << KINDS[b];
+            ++careers;
+            SCOPED_TRACE(std::string(p.m_surname) + " kind " + std::to_string(KINDS[b]));
+            PlayerStats sum;
+            int highest = 0, bestWickets = 0;
+            std::set<int> played;
+            for (const PlayerStats& s : found->second) {
+                EXPECT_GE(s.m_matches, 1);
+                EXPECT_LT(s.m_season, FIRST_SEASON);
+                EXPECT_GT(s.m_season,
+                          FIRST_SEASON - 2 * (p.AgeOn(GameDate::FromSeasonDay(0, FIRST_SEASON)) - 15));
+                EXPECT_TRUE(played.insert(s.m_season).second) << "season " << s.m_season << " twice";
+                EXPECT_EQ(s.m_team, career.m_team);
+                EXPECT_LE(s.m_highest, s.m_runs);
+                EXPECT_LE(s.m_wickets, s.m_balls);
+                EXPECT_EQ(s.m_hundreds > 0, s.m_highest >= 100) << "season " << s.m_season;
+                for (auto [total, part] : {std::pair{&sum.m_matches, s.m_matches},
+                                           {&sum.m_innings, s.m_innings},
+                                           {&sum.m_notOuts, s.m_notOuts},
+                                           {&sum.m_runs, s.m_runs},
+                                           {&sum.m_hundreds, s.m_hundreds},
+                                           {&sum.m_fifties, s.m_fifties},
+                                           {&sum.m_catches, s.m_catches},
+                                           {&sum.m_stumpings, s.m_stumpings},
+                                           {&sum.m_balls, s.m_balls},
+                                           {&sum.m_runsConceded, s.m_runsConceded},
+                                           {&sum.m_wickets, s.m_wickets},
+                                           {&sum.m_haulsA, s.m_haulsA},
+                                           {&sum.m_haulsB, s.m_haulsB}})
+                    *total += part;
+                highest = std::max(highest, s.m_highest);
+                bestWickets = std::max(bestWickets, s.m_bestInnsWickets);
+            }
+            for (auto [total, whole] : {std::pair{sum.m_matches, career.m_matches},
+                                        {sum.m_innings, career.m_innings},
+                                        {sum.m_notOuts, career.m_notOuts},
+                                        {sum.m_runs, career.m_runs},
+                                        {sum.m_hundreds, career.m_hundreds},
+                                        {sum.m_fifties, career.m_fifties},
+                                        {sum.m_catches, career.m_catches},
+                                        {sum.m_stumpings, career.m_stumpings},
+                                        {sum.m_balls, career.m_balls},
+                                        {sum.m_runsConceded, career.m_runsConceded},
+                                        {sum.m_wickets, career.m_wickets},
+                                        {sum.m_haulsA, career.m_haulsA},
+                                        {sum.m_haulsB, career.m_haulsB}})
+                EXPECT_EQ(total, whole);
+            EXPECT_EQ(highest, career.m_highest);
+            EXPECT_EQ(bestWickets, career.m_bestInnsWickets);
+        }
+        if (HasFailure()) break;
+    }
+    EXPECT_GT(careers, 1000);
+}
+
+// The world's best batsmen and bowlers come from many nations, as in the
+// rankings of 2006: no nation holds more than a third of the top twenty.
+TEST_F(BuiltWorld, TheBestAreSpreadOverTheStrongNations) {
+    for (const bool batting : {true, false}) {
+        std::vector<const Player*> best;
+        for (const Player& p : g_world.mv_players)
+            if (p.m_id > 0 && p.m_keeper != 1) best.push_back(&p);
+        auto rating = [batting](const Player* p) {
+            return batting ? p->BattingRatingValue() : p->BowlingRatingValue();
+        };
+        std::stable_sort(best.begin(), best.end(),
+                         [&](const Player* a, const Player* b) { return rating(a) > rating(b); });
+        std::map<int, int> nations;
+        for (size_t i = 0; i < 20 && i < best.size(); ++i) ++nations[best[i]->m_country];
+        EXPECT_GE(nations.size(), 6u) << (batting ? "batsmen" : "bowlers");
+        for (const auto& [country, count] : nations)
+            EXPECT_LE(count, 6) << (batting ? "batsmen" : "bowlers") << " of country " << country;
+    }
 }
 
 TEST_F(BuiltWorld, EveryReferenceNamesARecordThatExists) {

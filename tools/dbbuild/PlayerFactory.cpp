@@ -309,6 +309,77 @@ int ClubQuality(const Team& t, int adjust) {
     return g_strength.at(t.m_country) * 3 / 4 + 5 + adjust;
 }
 
+// A player's batting or bowling rating moved to `rating`: the skills of that
+// trade shift together (not his scoring speed), and his first-class and List A
+// careers are made again for the player he now is.
+void Rerate(Player& p, Made& m, bool batting, int rating) {
+    const int shift = rating - (batting ? p.BattingRatingValue() : p.BowlingRatingValue());
+    if (batting) {
+        for (int i = 0; i < 6; ++i) p.m_batSkill[i] = Clamp(p.m_batSkill[i] + shift);
+        p.m_batBase = Clamp(p.m_batBase + shift);
+        m.m_batting = Clamp(m.m_batting + shift);
+    } else {
+        for (int& s : p.m_bowlSkill) s = Clamp(s + shift);
+        p.m_bowlBase = Clamp(p.m_bowlBase + shift);
+        m.m_bowling = Clamp(m.m_bowling + shift);
+    }
+    m.m_quality = std::max(m.m_batting, m.m_bowling);
+    const bool keeper = p.m_keeper == 1;
+    const int notOutRate = p.m_batPosition <= 5 ? 8 : p.m_batPosition <= 8 ? 15 : 25;
+    for (int b : {STATS_CAREER_FC, STATS_CAREER_LA}) {
+        PlayerStats& s = p.m_stats[b];
+        const int matches = s.m_matches;
+        s.ResetCounters();
+        MakeCareer(s, matches, m.m_batting, m.m_bowling, notOutRate, keeper, b == STATS_CAREER_LA);
+    }
+}
+
+// The world's best are spread over the nations as the 2006 rankings had
+// them: each nation's best batsmen and bowlers in their prime take the
+// ratings of its stars, and no one else of the nation is rated as high as
+// its last star.
+void PlaceStars(const json& countries, std::vector<Made>& made) {
+    constexpr int PRIME_FIRST = 24, PRIME_LAST = 35;
+    for (const auto& c : countries["countries"]) {
+        if (!c.contains("stars")) continue;
+        const int country = c["id"];
+        for (const bool batting : {true, false}) {
+            const std::vector<int> stars = c["stars"][batting ? "batting" : "bowling"];
+            if (stars.empty()) continue;
+            std::vector<int> pool;
+            for (const Player& p : g_world.mv_players) {
+                if (p.m_id <= 0 || p.m_country != country || p.m_keeper == 1) continue;
+                if (batting ? p.m_batPosition > 7 : p.m_bowlType == 0) continue;
+                pool.push_back(p.m_id);
+            }
+            auto rating = [batting](int id) {
+                const Player& p = g_world.mv_players[static_cast<size_t>(id)];
+                return batting ? p.BattingRatingValue() : p.BowlingRatingValue();
+            };
+            std::stable_sort(pool.begin(), pool.end(), [&](int a, int b) { return rating(a) > rating(b); });
+            size_t next = 0;
+            for (int star : stars) {
+                while (next < pool.size()) {
+                    const int age = g_world.mv_players[static_cast<size_t>(pool[next])].AgeOn(
+                        GameDate::FromSeasonDay(0, FIRST_SEASON));
+                    if (age >= PRIME_FIRST && age <= PRIME_LAST) break;
+                    ++next;
+                }
+                if (next >= pool.size()) break;
+                const int id = pool[next];
+                Rerate(g_world.mv_players[static_cast<size_t>(id)], made[static_cast<size_t>(id)], batting,
+                       star);
+                pool.erase(pool.begin() + static_cast<long>(next));
+            }
+            const int ceiling = stars.back() - 1;
+            for (int id : pool)
+                if (rating(id) > ceiling)
+                    Rerate(g_world.mv_players[static_cast<size_t>(id)], made[static_cast<size_t>(id)],
+                           batting, ceiling - Rand() % 3);
+        }
+    }
+}
+
 // The best players of each nation have international careers.
 void AwardCaps(const std::vector<Made>& made) {
     for (const Country& c : g_world.mv_countries) {
@@ -427,6 +498,7 @@ void GeneratePeople(const std::string& dataDir) {
             made.push_back(m);
         }
     }
+    PlaceStars(countries, made);
     AwardCaps(made);
     SignOverseasPlayers(made);
 

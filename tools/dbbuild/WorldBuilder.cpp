@@ -84,9 +84,8 @@ void BuildPlaces(const std::string& dataDir) {
         Copy(gr.m_end1, g[9]);
         Copy(gr.m_end2, g[10]);
         gr.m_orderKey = gr.m_id;
-        // Hard, bouncy pitches are fast; slow turners want two spinners.
-        float pitch = std::round(((gr.m_bounce + (10.0f - gr.m_turn)) / 2.0f + 2.0f) * 10.0f) / 10.0f;
-        gr.m_pitch = std::min(pitch, 9.9f);
+        gr.m_international = g[11];
+        gr.m_pitch = GroundPitchFigure(gr.m_bounce, gr.m_turn);
         g_world.mv_grounds.push_back(gr);
     }
     const json countriesDoc = ReadJson(dataDir, "countries.json");
@@ -462,6 +461,7 @@ void WriteWorld(const std::string& dataDir, const std::string& outDir) {
     std::filesystem::create_directories(outDir);
     if (!WriteDatabase(outDir)) throw BuildError{"cannot write the database files in " + outDir};
     WriteNameLists(dataDir, outDir);
+    WriteHistoriesBefore2006(outDir);
     static const char* const FILES[4] = {"fcrecs.csv", "terecs.csv", "larecs.csv", "odrecs.csv"};
     for (int k = 0; k < 4; ++k) {
         const RecordsTable table = BuildRecordsTable(dataDir, k + 1);

@@ -23,6 +23,10 @@ std::string WorldSummary();
 // Players and coaches (PlayerFactory.cpp).
 void GeneratePeople(const std::string& dataDir);
 
+// The season-by-season histories of the players' careers before 2006, as the
+// player history files, in the database folder (HistoryBuilder.cpp).
+void WriteHistoriesBefore2006(const std::string& outDir);
+
 // The records table of a kind (RECORDS_*) before the first season, from
 // data/records (RecordsBuilder.cpp).
 RecordsTable BuildRecordsTable(const std::string& dataDir, int kind);
