@@ -1,11 +1,14 @@
 #include "world/World.h"
 
+#include "world/Database.h"
+
 namespace ravel {
 
 World g_world;
 
 void ResetWorld() {
     g_world = World{};
+    ForgetDatabaseReads();
 }
 
 namespace {
