@@ -486,10 +486,8 @@ const std::string& DatabaseDirectory() {
 }
 
 std::string DatabaseFilePath(const std::string& name) {
-    if (!g_directory.empty()) return NativePath(g_directory + "/" + name);
-    std::string gamePath = "db\\" + g_folder + "\\" + name;
-    if (!g_root.empty()) gamePath = g_root + "/" + gamePath;
-    return NativePath(gamePath);
+    if (!g_directory.empty()) return NativePath(JoinPath(g_directory, name));
+    return NativePath(JoinPath(g_root, JoinPath(JoinPath("db", g_folder), name)));
 }
 
 std::string DatabaseFilePath(int number) {

@@ -16,6 +16,7 @@
 #include "shell/gui/SideBar.h"
 #include "shell/platform/Clock.h"
 #include "shell/platform/System.h"
+#include "world/Paths.h"
 #include "world/Services.h"
 
 namespace ravel {
@@ -131,7 +132,7 @@ void CNetworkGameScreen::ConnectGame() {
     s_linkError.clear();
     // A second connect starts a new log and closes the connection before.
     s_testLog.End();
-    s_testLog.Begin((std::string(s_outputFolder) + "\\" + NETWORK_LOG_NAME).c_str());
+    s_testLog.Begin(NativePath(JoinPath(s_outputFolder, NETWORK_LOG_NAME)).c_str());
     s_client.Init(&s_clientLog);
     s_client.SetLogin(NETWORK_LOGIN_NAME, NETWORK_PASSWORD);
     s_target = s_editAddress->m_caption;

@@ -183,7 +183,7 @@ void CMainMenuScreen::BuildSavedGameList() {
     sv_saveFiles.clear();
     s_comboSaves->ClearListItems();
     std::vector<FolderEntry> entries;
-    ListFolder(std::string(s_savesFolder) + "\\*.rsg", entries);
+    ListFolder(JoinPath(s_savesFolder, "*.rsg"), entries);
     for (const FolderEntry& entry : entries) {
         if (entry.folder) continue;
         sv_saveFiles.push_back(entry.name);

@@ -474,7 +474,7 @@ void TS::Enter() {
                                                 : g_cricket.m_date.m_season);
     BuildSquadList();
     char path[128];
-    std::snprintf(path, sizeof path, "gfx\\pics\\teams\\%s.bmp", team ? team->m_name : "");
+    std::snprintf(path, sizeof path, "gfx/pics/teams/%s.bmp", team ? team->m_name : "");
     s_pictureLoaded = team && s_picture.LoadFromFile(path);
     s_next = FindNextMatch(s_side, 0);
     s_battingSlot = std::clamp(s_battingSlot, 0, XI_PLAYERS - 1);
