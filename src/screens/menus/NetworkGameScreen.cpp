@@ -64,6 +64,18 @@ CLogFileLink s_clientLog(s_testLog);
 CLogFileLink s_serverLog(g_logFile);
 ScreenControls s_controls;
 
+// Who the client is, where, and the other players the host has told of.
+std::string LoggedInTitle() {
+    std::string title = std::string("Logged in to ") + s_client.DottedAddress() + " as " +
+                        PrintableName(s_client.LoginName());
+    const char* joint = " with ";
+    for (const cCommPeer& other : s_client.OtherPlayers()) {
+        title += joint + PrintableName(other.m_name);
+        joint = ", ";
+    }
+    return title;
+}
+
 void EnableModeButtons(bool enabled) {
     for (CButton* button : {NS::s_btnHost, NS::s_btnConnect}) {
         if (enabled)
@@ -171,9 +183,9 @@ std::string CNetworkGameScreen::Title() {
                           s_server.DottedAddress());
             return text;
         case NETWORK_CONNECTING:
-            std::snprintf(text, sizeof text, "Connecting to remote PC... %d %s", s_frames,
-                          s_client.DottedAddress());
-            return text;
+            return s_client.LoggedIn()
+                       ? LoggedInTitle()
+                       : std::string("Connecting to remote PC... ") + s_client.DottedAddress();
         default:
             return s_linkError.empty() ? "Setup Network Game" : s_linkError;
     }
