@@ -151,9 +151,11 @@ struct BallAnimScript {
     // The script's record in the highlights file (match/HighlightsFile.cpp):
     // Write appends it, marking the script played, clock 0, kind 301 first;
     // Read fills a fresh script from content at offset and moves the offset
-    // past it, false (offset unchanged) when the record is cut short.
+    // past it, false (offset unchanged) when the record is cut short; values
+    // beyond the ground's range are brought to its edge and counted in
+    // `clamped`.
     void Write(std::string& out);
-    bool Read(const std::string& content, size_t& offset);
+    bool Read(const std::string& content, size_t& offset, int& clamped);
 };
 
 // Process-wide sine and cosine of whole degrees 0..360, filled before any

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "world/Services.h"
+
 namespace ravel {
 
 HighlightsList g_highlightsList;
@@ -33,10 +35,24 @@ void PutBytes(std::string& out, const char* bytes, size_t count) {
     out.append(bytes, count);
 }
 
-// Reads from content bytes whose length was checked beforehand.
+// Places a recorded ball goes: the picture, a ground's width or height beyond
+// each of its edges, and heights of up to a ground's height either way. A
+// corrupt file's values outside these are brought to the nearest edge, so the
+// ground view's arithmetic and its whole pixels stay within range.
+constexpr float MIN_X = -GROUND_WIDTH, MAX_X = 2 * GROUND_WIDTH;
+constexpr float MIN_Y = -GROUND_HEIGHT, MAX_Y = 2 * GROUND_HEIGHT;
+constexpr float MAX_HEIGHT = GROUND_HEIGHT;
+
+// Ticks from a corrupt file are kept within ten hours either way, so the
+// ground view's tick arithmetic cannot overflow.
+constexpr int32_t TICK_LIMIT = 3600000;
+
+// Reads from content bytes whose length was checked beforehand, counting the
+// values it had to bring within range.
 class Bytes {
 public:
-    Bytes(const std::string& content, size_t offset) : m_content(content), m_at(offset) {}
+    Bytes(const std::string& content, size_t offset, int& clamped)
+        : m_content(content), m_at(offset), m_clamped(clamped) {}
     size_t Left() const { return m_content.size() - m_at; }
     size_t At() const { return m_at; }
     uint32_t Word() {
@@ -45,10 +61,21 @@ public:
         return value;
     }
     int32_t Int() { return static_cast<int32_t>(Word()); }
-    // A corrupt file's NaN or infinity would reach the drawing as a place.
-    float Float() {
+    // A NaN reads as 0.
+    float Float(float lo, float hi) {
         const float value = std::bit_cast<float>(Word());
-        return std::isfinite(value) ? value : 0.0f;
+        const float kept = std::isnan(value) ? 0.0f : std::clamp(value, lo, hi);
+        if (kept != value) ++m_clamped;  // a NaN too
+        return kept;
+    }
+    float X() { return Float(MIN_X, MAX_X); }
+    float Y() { return Float(MIN_Y, MAX_Y); }
+    float Height() { return Float(-MAX_HEIGHT, MAX_HEIGHT); }
+    int32_t Tick() {
+        const int32_t value = Int();
+        const int32_t kept = std::clamp(value, -TICK_LIMIT, TICK_LIMIT);
+        if (kept != value) ++m_clamped;
+        return kept;
     }
     uint8_t Byte() { return static_cast<uint8_t>(m_content[m_at++]); }
     void Copy(char* to, size_t count) {
@@ -59,14 +86,8 @@ public:
 private:
     const std::string& m_content;
     size_t m_at;
+    int& m_clamped;
 };
-
-// Ticks from a corrupt file are kept within ten hours either way, so the
-// ground view's tick arithmetic cannot overflow.
-constexpr int32_t TICK_LIMIT = 3600000;
-int32_t Tick(Bytes& in) {
-    return std::clamp(in.Int(), -TICK_LIMIT, TICK_LIMIT);
-}
 
 void WriteFigure(std::string& out, GroundFigure& f) {
     f.mi_frame = 0;
@@ -80,9 +101,9 @@ void ReadFigure(Bytes& in, GroundFigure& f) {
     f.mi_fieldPos = in.Int();
     f.mi_player = in.Int();
     f.mi_kind = in.Int();
-    f.mf_x = in.Float();
-    f.mf_y = in.Float();
-    f.mf_height = in.Float();
+    f.mf_x = in.X();
+    f.mf_y = in.Y();
+    f.mf_height = in.Height();
     f.mi_frame = 0;
 }
 
@@ -107,19 +128,19 @@ void WriteEvent(std::string& out, const AnimEvent& e) {
 
 void ReadEvent(Bytes& in, AnimEvent& e) {
     e.mi_pose = in.Word();
-    e.mf_toX = in.Float();
-    e.mf_toY = in.Float();
-    e.mi_end = Tick(in);
-    e.mi_start = Tick(in);
-    e.mf_arc = in.Float();
+    e.mf_toX = in.X();
+    e.mf_toY = in.Y();
+    e.mi_end = in.Tick();
+    e.mi_start = in.Tick();
+    e.mf_arc = in.Height();
     e.mi_target = in.Int();
-    e.mf_fromX = in.Float();
-    e.mf_fromY = in.Float();
+    e.mf_fromX = in.X();
+    e.mf_fromY = in.Y();
     e.mb_moveType = in.Byte();
     e.mb_disabled = in.Byte();
     e.mi_extra[1] = in.Int();
     e.mi_extra[2] = in.Int();
-    e.mf_bounceVelocity = in.Float();
+    e.mf_bounceVelocity = in.Height();
     e.mi_extra[0] = in.Int();
     in.Copy(e.mc_caption, EVENT_CAPTION_BYTES);
 }
@@ -155,11 +176,11 @@ void BallAnimScript::Write(std::string& out) {
     for (const AnimEvent& e : mv_events) WriteEvent(out, e);
 }
 
-bool BallAnimScript::Read(const std::string& content, size_t& offset) {
+bool BallAnimScript::Read(const std::string& content, size_t& offset, int& clamped) {
     if (offset > content.size() || content.size() - offset < REPLAY_SCRIPT_BYTES) return false;
-    Bytes in(content, offset);
+    Bytes in(content, offset, clamped);
     BallAnimScript fresh;
-    fresh.mi_length = Tick(in);
+    fresh.mi_length = in.Tick();
     for (size_t k = 0; k < SCRIPT_WORDS; ++k) *ScriptWords(fresh, k) = in.Int();
     fresh.mi_runs = in.Int();
     fresh.mb_celebration = in.Byte();
@@ -193,10 +214,12 @@ std::string EncodeReplay(HighlightsList& list) {
     return out;
 }
 
-bool DecodeReplay(const std::string& content, HighlightsList& list) {
+bool DecodeReplay(const std::string& content, HighlightsList& list, int* clamped) {
     list.mv_scripts.clear();
+    int outside = 0;
+    if (clamped) *clamped = 0;
     if (content.size() < REPLAY_HEADER_BYTES) return false;
-    Bytes in(content, 0);
+    Bytes in(content, 0, outside);
     in.Copy(list.mc_title, HIGHLIGHTS_TITLE_LENGTH);
     in.Copy(list.mc_secondTitle, HIGHLIGHTS_TITLE_LENGTH);
     // The text area overlays the two titles and the start of the note.
@@ -210,12 +233,14 @@ bool DecodeReplay(const std::string& content, HighlightsList& list) {
     list.mc_note[HIGHLIGHTS_NOTE_LENGTH - 1] = '\0';
     const uint32_t count = in.Word();
     size_t offset = in.At();
-    for (uint32_t i = 0; i < count; ++i) {
+    bool whole = true;
+    for (uint32_t i = 0; i < count && whole; ++i) {
         BallAnimScript script;
-        if (!script.Read(content, offset)) return false;
-        list.mv_scripts.push_back(std::move(script));
+        whole = script.Read(content, offset, outside);
+        if (whole) list.mv_scripts.push_back(std::move(script));
     }
-    return true;
+    if (clamped) *clamped = outside;
+    return whole;
 }
 
 std::string ExpandNewlines(const std::string& content) {
@@ -251,7 +276,14 @@ void ReadReplayFile(const char* path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return;
     const std::string stored((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    DecodeReplay(CollapseNewlines(stored), g_highlightsList);
+    int clamped = 0;
+    if (!DecodeReplay(CollapseNewlines(stored), g_highlightsList, &clamped))
+        DebugLog("Highlights file %s is cut short: %zu whole balls kept", path,
+                 g_highlightsList.mv_scripts.size());
+    if (clamped > 0)
+        DebugLog(
+            "Highlights file %s: %d values beyond the ground or the ten-hour clock brought to their edge",
+            path, clamped);
 }
 
 }  // namespace ravel

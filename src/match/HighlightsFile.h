@@ -45,7 +45,9 @@ std::string EncodeReplay(HighlightsList& list);
 // Fills the list's scripts and texts from content bytes. Every count is
 // checked against the bytes left: a record cut short is dropped, and the
 // whole records before it are kept. False when the content was cut short.
-bool DecodeReplay(const std::string& content, HighlightsList& list);
+// Places, heights and ticks beyond the ground's range are brought to its
+// edge; `clamped`, when given, counts them.
+bool DecodeReplay(const std::string& content, HighlightsList& list, int* clamped = nullptr);
 
 // 0x0A stored as 0x0D 0x0A, and back.
 std::string ExpandNewlines(const std::string& content);
@@ -54,7 +56,8 @@ std::string CollapseNewlines(const std::string& stored);
 // Writes the list; a file that cannot be opened is skipped silently.
 void WriteReplayFile(const char* path, HighlightsList& list);
 // Replaces the global list's scripts with the file's; a missing file leaves
-// it empty. The current clip goes back to 0, so whatever was current is no
+// it empty. A file cut short or with values brought within range is noted in
+// the debug log. The current clip goes back to 0, so whatever was current is no
 // longer designated; the counters and the prepared flag stay.
 void ReadReplayFile(const char* path);
 

@@ -93,6 +93,7 @@ CommIo cComm::ReceiveMessage(cCommPeer& peer) {
     const ssize_t got = ::recv(peer.m_socket, chunk, sizeof chunk, 0);
     if (got == 0) return CommIo::CLOSED;
     if (got < 0) return WouldBlock(errno) ? CommIo::OK : CommIo::FAILED;
+    peer.m_bytesHeard += size_t(got);
     return peer.m_framer.Feed(chunk, size_t(got), peer.mv_incoming) ? CommIo::OK : CommIo::BROKEN;
 }
 

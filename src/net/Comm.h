@@ -56,7 +56,10 @@ struct cCommPeer {
     std::deque<cCommMessage> mv_incoming;  // whole messages, oldest first
     std::deque<cCommMessage> mv_outgoing;  // the head may be partly sent
     cMessageFramer m_framer;
-    uint32_t m_created = 0;  // clock milliseconds
+    uint32_t m_created = 0;    // clock milliseconds
+    uint32_t m_lastHeard = 0;  // clock milliseconds of the latest bytes from it
+    uint64_t m_bytesHeard = 0;
+    uint32_t m_address = 0;  // the other end's IPv4 address, network order
     char m_name[NAME_SIZE] = {};
     int32_t m_playerId = 0;
     bool mb_loggedIn = false;

@@ -34,6 +34,9 @@ public:
     void Disconnect();
 
     int32_t PlayerId() const { return m_self.m_playerId; }
+    // From the host's approval until the connection ends.
+    bool LoggedIn() const { return m_playerCount > 0; }
+    const char* LoginName() const { return m_loginName; }
     int PlayerCount() const { return m_playerCount; }
     int MaxPlayers() const { return m_maxPlayers; }
     uint32_t PacketCounter() const { return m_packetCounter; }

@@ -19,7 +19,7 @@ namespace {
 
 // A connection the system reports it cannot accept is retried at the next
 // poll; this bounds the work of one poll under a flood.
-constexpr int ACCEPTS_PER_POLL = 16;
+constexpr int ACCEPTS_PER_POLL = 256;
 constexpr char LOOPBACK_TEXT[] = "127.0.0.1";
 
 // The address other machines reach this one at: the first IPv4 address of an
@@ -101,6 +101,7 @@ int cCommServer::PlayerCount() const {
 
 void cCommServer::Poll() {
     if (!mb_running) return;
+    if (ClientCount() == PlayerCount()) mb_crowded = false;
     ServeSockets();
     DispatchMessages();
     CloseIdlePeers();
@@ -127,14 +128,18 @@ void cCommServer::ServeSockets() {
 }
 
 void cCommServer::Receive(cCommPeer& peer) {
-    switch (ReceiveMessage(peer)) {
+    const uint64_t before = peer.m_bytesHeard;
+    const CommIo read = ReceiveMessage(peer);
+    if (peer.m_bytesHeard != before) peer.m_lastHeard = m_clock.Milliseconds();
+    switch (read) {
         case CommIo::OK:
             break;
         case CommIo::CLOSED:
             Drop(peer, peer.m_framer.MidMessage() ? "it closed in the middle of a message" : nullptr);
             break;
         case CommIo::FAILED:
-            Drop(peer, std::strerror(errno));
+            // A connection reset before it said anything is no news.
+            Drop(peer, peer.m_bytesHeard > 0 ? std::strerror(errno) : nullptr);
             break;
         case CommIo::BROKEN: {
             char reason[64];
@@ -147,8 +152,14 @@ void cCommServer::Receive(cCommPeer& peer) {
 }
 
 void cCommServer::AcceptConnections() {
+    const auto waiting = [](const cCommPeer& p) { return !p.mb_loggedIn && !p.mb_dropped; };
     for (int i = 0; i < ACCEPTS_PER_POLL; ++i) {
-        const int socket = ::accept4(m_socket, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        // With no place free the rest wait in the system's queue.
+        if (!MakeRoom(waiting, MAX_WAITING)) return;
+        sockaddr_in from{};
+        socklen_t length = sizeof from;
+        const int socket =
+            ::accept4(m_socket, reinterpret_cast<sockaddr*>(&from), &length, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (socket < 0) {
             const bool quiet =
                 errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR || errno == ECONNABORTED;
@@ -158,18 +169,39 @@ void cCommServer::AcceptConnections() {
             return;
         }
         mb_acceptFailing = false;
-        const auto waiting = [](const cCommPeer& p) { return !p.mb_loggedIn && !p.mb_dropped; };
-        if (std::count_if(mv_peers.begin(), mv_peers.end(), waiting) >= MAX_WAITING) {
-            // The oldest is the last in the list.
-            const auto oldest = std::find_if(mv_peers.rbegin(), mv_peers.rend(), waiting);
-            Drop(*oldest, "too many connections are waiting to log in");
+        const uint32_t address = from.sin_addr.s_addr;
+        if (!MakeRoom([&](const cCommPeer& p) { return waiting(p) && p.m_address == address; },
+                      MAX_WAITING_PER_ADDRESS)) {
+            int refused = socket;
+            CloseSocket(refused);
+            continue;
         }
         cCommPeer peer;
         peer.m_socket = socket;
+        peer.m_address = address;
         peer.m_playerId = m_nextPlayerId++;
-        peer.m_created = m_clock.Milliseconds();
+        peer.m_created = peer.m_lastHeard = m_clock.Milliseconds();
         mv_peers.push_front(std::move(peer));
+        // A connection already closed goes at once; a login already sent
+        // marks it as under way.
+        Receive(mv_peers.front());
     }
+}
+
+bool cCommServer::MakeRoom(const std::function<bool(const cCommPeer&)>& among, int limit) {
+    if (std::count_if(mv_peers.begin(), mv_peers.end(), among) < limit) return true;
+    if (!mb_crowded)
+        ErrorLog("Too many connections are waiting to log in: those that send nothing make way.\n");
+    mb_crowded = true;
+    // The oldest that has sent nothing for a while makes way; a client sends
+    // its login as soon as it is connected, so a real one is heard first.
+    const uint32_t now = m_clock.Milliseconds();
+    const auto oldest = std::find_if(mv_peers.rbegin(), mv_peers.rend(), [&](const cCommPeer& p) {
+        return among(p) && p.m_bytesHeard == 0 && now - p.m_created >= SILENT_GRACE_MS;
+    });
+    if (oldest == mv_peers.rend()) return false;
+    Drop(*oldest, nullptr);
+    return true;
 }
 
 void cCommServer::DispatchMessages() {
@@ -240,8 +272,11 @@ void cCommServer::HandleLogin(cCommPeer& peer, const LoginRequest& request) {
 void cCommServer::CloseIdlePeers() {
     const uint32_t now = m_clock.Milliseconds();
     for (cCommPeer& peer : mv_peers) {
-        if (peer.mb_loggedIn || peer.mb_dropped || now - peer.m_created <= LOGIN_TIMEOUT_MS) continue;
-        Drop(peer, "it did not log in in time");
+        if (peer.mb_dropped) continue;
+        if (!peer.mb_loggedIn && now - peer.m_created > LOGIN_TIMEOUT_MS)
+            Drop(peer, "it did not log in in time");
+        else if (peer.mb_loggedIn && now - peer.m_lastHeard > PLAYER_TIMEOUT_MS)
+            Drop(peer, "it sent nothing for ten seconds");
     }
 }
 

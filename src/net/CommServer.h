@@ -1,18 +1,27 @@
 // The host's side of the link: it listens on its port, takes up to eight
 // logged-in players, checks each login and tells the players when another
 // one enters or leaves. Connections that have not logged in are kept few and
-// short-lived, so they can neither fill the game nor use up descriptors.
+// short-lived, so they can neither fill the game nor use up descriptors, and
+// a flood of connections that send nothing makes way before a login under
+// way, which is never dropped to make room. A player's client sends a packet every 50 ms: one silent for ten
+// seconds is gone, and is closed.
 #pragma once
 
+#include <functional>
 #include <list>
 
 #include "net/Comm.h"
 
 namespace ravel {
 
-// Connections not yet logged in: how many are kept, and for how long.
-inline constexpr int MAX_WAITING = 8;
+// Connections not yet logged in: how many are kept, how many of them from
+// one address, and for how long.
+inline constexpr int MAX_WAITING = 64;
+inline constexpr int MAX_WAITING_PER_ADDRESS = 16;
 inline constexpr uint32_t LOGIN_TIMEOUT_MS = 5000;
+// A waiting connection that has sent nothing for this long may make way.
+inline constexpr uint32_t SILENT_GRACE_MS = 250;
+inline constexpr uint32_t PLAYER_TIMEOUT_MS = 10000;
 
 class cCommServer : public cComm {
 public:
@@ -43,6 +52,9 @@ private:
     void ServeSockets();
     void Receive(cCommPeer& peer);
     void AcceptConnections();
+    // Makes room for one more among the connections `among` picks when
+    // `limit` of them are there: false when none of them can be dropped.
+    bool MakeRoom(const std::function<bool(const cCommPeer&)>& among, int limit);
     void DispatchMessages();
     void HandleLogin(cCommPeer& peer, const LoginRequest& request);
     bool NameInUse(const char* name) const;
@@ -59,6 +71,7 @@ private:
     char m_password[NAME_SIZE] = {};
     bool mb_running = false;
     bool mb_acceptFailing = false;  // logged once until an accept works
+    bool mb_crowded = false;        // logged once until a waiting place is free
     uint32_t m_packetCounter = 0;
     int32_t m_nextPlayerId = 1;
 };

@@ -30,9 +30,7 @@ int64_t ReadClock(bool counter) {
 
 void DeleteHistoryFiles() {
     for (const char* file : HISTORY_FILES) {
-        char path[FOLDER_BUFFER + 64];
-        std::snprintf(path, sizeof path, "%s\\%s", s_savesFolder, file);
-        std::remove(NativePath(path).c_str());  // a missing file is no error
+        std::remove(NativePath(JoinPath(s_savesFolder, file)).c_str());  // a missing file is no error
     }
 }
 

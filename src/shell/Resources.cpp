@@ -20,46 +20,46 @@ CSprite* s_groundSprites[GROUND_SPRITES] = {};
 namespace {
 
 constexpr const char* GAME_CAPTION = "Ravelstone";
-constexpr const char* BAD_TILE = "gfx\\bad.bmp";
+constexpr const char* BAD_TILE = "gfx/bad.bmp";
 
 constexpr const char* GROUND_FILES[GROUND_SPRITES] = {
-    "gfx\\sprites\\playerbowler.bmp",
-    "gfx\\sprites\\playerb1.bmp",
-    "gfx\\sprites\\playerb2.bmp",
-    "gfx\\sprites\\playerwk.bmp",
-    "gfx\\sprites\\player.bmp",
-    "gfx\\sprites\\ball1.bmp",
-    "gfx\\sprites\\ball2.bmp",
-    "gfx\\sprites\\ball3.bmp",
-    "gfx\\sprites\\ball4.bmp",
-    "gfx\\sprites\\ballshadow.bmp",
-    "gfx\\sprites\\umpwi.bmp",
+    "gfx/sprites/playerbowler.bmp",
+    "gfx/sprites/playerb1.bmp",
+    "gfx/sprites/playerb2.bmp",
+    "gfx/sprites/playerwk.bmp",
+    "gfx/sprites/player.bmp",
+    "gfx/sprites/ball1.bmp",
+    "gfx/sprites/ball2.bmp",
+    "gfx/sprites/ball3.bmp",
+    "gfx/sprites/ball4.bmp",
+    "gfx/sprites/ballshadow.bmp",
+    "gfx/sprites/umpwi.bmp",
     nullptr,
     nullptr,
-    "gfx\\sprites\\stumps_intact.bmp",
-    "gfx\\sprites\\stumps_broken.bmp",
-    "gfx\\sprites\\umpsl.bmp",
+    "gfx/sprites/stumps_intact.bmp",
+    "gfx/sprites/stumps_broken.bmp",
+    "gfx/sprites/umpsl.bmp",
 };
 
 constexpr const char* SOUND_FILES[SOUND_SLOTS] = {
-    "sound\\ht1.wav",
-    "sound\\ht1.wav",
-    "sound\\ht2.wav",
-    "sound\\noball1.wav",
-    "sound\\noball2.wav",
-    "sound\\wide1.wav",
-    "sound\\noise_mid.wav",
-    "sound\\cheergoodstart2.wav",
-    "sound\\cheerloopgreat2.wav",
-    "sound\\wicketfall3.wav",
-    "sound\\wicketfall2.wav",
-    "sound\\clapsloop.wav",
-    "sound\\ht3.wav",
-    "sound\\ht4.wav",
-    "sound\\ht5.wav",
-    "sound\\voiceyes1.wav",
-    "sound\\voiceyes2.wav",
-    "sound\\voiceyes3.wav",
+    "sound/ht1.wav",
+    "sound/ht1.wav",
+    "sound/ht2.wav",
+    "sound/noball1.wav",
+    "sound/noball2.wav",
+    "sound/wide1.wav",
+    "sound/noise_mid.wav",
+    "sound/cheergoodstart2.wav",
+    "sound/cheerloopgreat2.wav",
+    "sound/wicketfall3.wav",
+    "sound/wicketfall2.wav",
+    "sound/clapsloop.wav",
+    "sound/ht3.wav",
+    "sound/ht4.wav",
+    "sound/ht5.wav",
+    "sound/voiceyes1.wav",
+    "sound/voiceyes2.wav",
+    "sound/voiceyes3.wav",
 };
 
 void AddAll(std::vector<std::string>& out, const char* folder, std::initializer_list<const char*> names) {
@@ -69,45 +69,45 @@ void AddAll(std::vector<std::string>& out, const char* folder, std::initializer_
 // Gaps hold the placeholder so that the tiles after them keep their numbers.
 std::vector<std::string> MakeTileFiles() {
     std::vector<std::string> t;
-    AddAll(t, "gfx\\tiles\\ball\\",
+    AddAll(t, "gfx/tiles/ball/",
            {"BALL-new.bmp", "BALL-newish.bmp", "BALL-ave.bmp", "BALL-oldish.bmp", "BALL-old.bmp",
             "BALL-dead.bmp"});
-    for (int n = 10; n >= 0; --n) t.push_back("gfx\\tiles\\pitch\\Green" + std::to_string(n) + ".bmp");
+    for (int n = 10; n >= 0; --n) t.push_back("gfx/tiles/pitch/Green" + std::to_string(n) + ".bmp");
     for (int i = 0; i < 17; ++i) t.push_back(BAD_TILE);
-    AddAll(t, "gfx\\sprites\\", {"icon_ball.bmp", "icon_bat.bmp"});
-    for (int n = 0; n <= 6; ++n) t.push_back("gfx\\tiles\\outcomes\\RUN" + std::to_string(n) + ".bmp");
-    for (int n = 1; n <= 11; ++n) t.push_back("gfx\\pics\\flags\\" + std::to_string(n) + ".bmp");
-    AddAll(t, "gfx\\pics\\flags\\", {"up.bmp", "down.bmp", "same.bmp"});
-    AddAll(t, "gfx\\sprites\\", {"icon_ar.bmp", "icon_ar.bmp", "icon_wk.bmp"});
-    AddAll(t, "gfx\\tiles\\outcomes\\",
+    AddAll(t, "gfx/sprites/", {"icon_ball.bmp", "icon_bat.bmp"});
+    for (int n = 0; n <= 6; ++n) t.push_back("gfx/tiles/outcomes/RUN" + std::to_string(n) + ".bmp");
+    for (int n = 1; n <= 11; ++n) t.push_back("gfx/pics/flags/" + std::to_string(n) + ".bmp");
+    AddAll(t, "gfx/pics/flags/", {"up.bmp", "down.bmp", "same.bmp"});
+    AddAll(t, "gfx/sprites/", {"icon_ar.bmp", "icon_ar.bmp", "icon_wk.bmp"});
+    AddAll(t, "gfx/tiles/outcomes/",
            {"runnb.bmp", "runwlbw.bmp", "runwb.bmp", "runwct.bmp", "runwide.bmp", "runbye.bmp", "runst.bmp",
             "runruno.bmp"});
-    AddAll(t, "gfx\\tiles\\balltypesl\\", {"btlen_gl.bmp", "btlen_sh.bmp", "btlen_yo.bmp", "btlen_bo.bmp"});
-    AddAll(t, "gfx\\tiles\\balltypesm\\",
+    AddAll(t, "gfx/tiles/balltypesl/", {"btlen_gl.bmp", "btlen_sh.bmp", "btlen_yo.bmp", "btlen_bo.bmp"});
+    AddAll(t, "gfx/tiles/balltypesm/",
            {"btmov_st.bmp", "btmov_in.bmp", "btmov_out.bmp", "btmov_offcut.bmp", "btmov_legcut.bmp",
             "btmov_slow.bmp"});
-    AddAll(t, "gfx\\tiles\\shots\\",
+    AddAll(t, "gfx/tiles/shots/",
            {"SHOT_DRIVE.bmp", "shot_hook.bmp", "shot_pull.bmp", "shot_cut.bmp", "shot_sweep.bmp",
             "shot_legglance.bmp", "shot_ondrive.bmp", "SHOT_DRIVE.bmp"});
     t.push_back(BAD_TILE);
     for (const char* kind : {"bat", "bowl"}) {
         for (const char* step : {"up3", "up2", "up1", "norm", "down1", "down2", "down3"}) {
-            t.push_back(std::string("gfx\\tiles\\form\\") + kind + "_" + step + ".bmp");
+            t.push_back(std::string("gfx/tiles/form/") + kind + "_" + step + ".bmp");
         }
     }
-    AddAll(t, "gfx\\sprites\\", {"icon_bat_o.bmp", "icon_int.bmp", "icon_world.bmp", "icon_inj.bmp"});
+    AddAll(t, "gfx/sprites/", {"icon_bat_o.bmp", "icon_int.bmp", "icon_world.bmp", "icon_inj.bmp"});
     for (const char* size : {"norm", "small"}) {
-        AddAll(t, (std::string("gfx\\tiles\\weather\\") + size + "\\").c_str(),
+        AddAll(t, (std::string("gfx/tiles/weather/") + size + "/").c_str(),
                {"1-VCLOUDY.bmp", "2-OVERCAST.bmp", "3-MODERATE.bmp", "4-SUNNY.bmp", "5-HOT.bmp",
                 "6-TROPICAL.bmp", "RAIN_LIGHT.bmp", "RAIN_MID.bmp", "RAIN_HEAVY.bmp"});
     }
     for (int n = 1; n <= 5; ++n) {
-        t.push_back("gfx\\tiles\\bounce\\pitchsurface_" + std::to_string(n) + ".bmp");
+        t.push_back("gfx/tiles/bounce/pitchsurface_" + std::to_string(n) + ".bmp");
     }
-    for (int n = 5; n >= 1; --n) t.push_back("gfx\\tiles\\turn\\turn" + std::to_string(n) + ".bmp");
-    AddAll(t, "gfx\\tiles\\balltypesm\\",
+    for (int n = 5; n >= 1; --n) t.push_back("gfx/tiles/turn/turn" + std::to_string(n) + ".bmp");
+    AddAll(t, "gfx/tiles/balltypesm/",
            {"btmov_offb.bmp", "btmov_legb.bmp", "btmov_stra.bmp", "btmov_wro.bmp", "btmov_spe.bmp"});
-    AddAll(t, "gfx\\sprites\\", {"icon_arop.bmp", "icon_wkop.bmp", "icon_ballop.bmp", "noplayer.bmp"});
+    AddAll(t, "gfx/sprites/", {"icon_arop.bmp", "icon_wkop.bmp", "icon_ballop.bmp", "noplayer.bmp"});
     return t;
 }
 
@@ -118,7 +118,7 @@ const std::vector<std::string>& TileFiles() {
 
 void LoadSkinPicture(CSprite& sprite, const char* skin, const char* file) {
     char path[256];
-    std::snprintf(path, sizeof path, "gfx\\gui\\%s\\%s", skin, file);
+    std::snprintf(path, sizeof path, "gfx/gui/%s/%s", skin, file);
     sprite.LoadFromFile(path);
 }
 
@@ -190,11 +190,11 @@ bool CGame::CreateGraphics() {
         s_groundSprites[slot] = new CSprite;
         s_groundSprites[slot]->LoadFromFile(GROUND_FILES[slot]);
     }
-    m_background.LoadFromFile("gfx\\pics\\background.bmp");
-    m_pitch.LoadFromFile("gfx\\pics\\pitch.bmp");
-    m_pitchBig.LoadFromFile("gfx\\pics\\pitchBig.bmp");
-    g_system->m_pointer.LoadFromFile("gfx\\mouse\\mousepointer.bmp");
-    g_system->m_pointerBusy.LoadFromFile("gfx\\mouse\\mousepointerld.bmp");
+    m_background.LoadFromFile("gfx/pics/background.bmp");
+    m_pitch.LoadFromFile("gfx/pics/pitch.bmp");
+    m_pitchBig.LoadFromFile("gfx/pics/pitchBig.bmp");
+    g_system->m_pointer.LoadFromFile("gfx/mouse/mousepointer.bmp");
+    g_system->m_pointerBusy.LoadFromFile("gfx/mouse/mousepointerld.bmp");
     LoadSkinPicture(m_sideBar, m_skinName, "sidebar.bmp");
     LoadSkinPicture(m_sideBarBottom, m_skinName, "sidebarbot.bmp");
     LoadSkinPicture(m_bottomBar, m_skinName, "botbar.bmp");

@@ -143,11 +143,12 @@ void RestoreFolders(const GameFolders& f) {
 
 void SetupFolders() {
     std::string documents = DocumentsFolder();
-    const std::string base = documents + "\\Ravelstone";
+    const std::string base = JoinPath(documents, "Ravelstone");
     // A documents path too long for the folder buffers counts as none.
     if (documents.empty() || !CopyPath(s_documentsFolder, documents) ||
-        !CopyPath(s_savesFolder, base + "\\Saves") || !CopyPath(s_outputFolder, base + "\\Output") ||
-        !CopyPath(s_optionsFolder, base + "\\Options")) {
+        !CopyPath(s_savesFolder, JoinPath(base, "Saves")) ||
+        !CopyPath(s_outputFolder, JoinPath(base, "Output")) ||
+        !CopyPath(s_optionsFolder, JoinPath(base, "Options"))) {
         documents.clear();
         s_documentsFolder[0] = 0;
         CopyPath(s_savesFolder, "saves");
@@ -161,7 +162,7 @@ void SetupFolders() {
     // Player histories and saved-game headers live in the same saves folder.
     SetSavesFolder(NativePath(s_savesFolder));
 
-    s_configPath = NativePath(std::string(s_optionsFolder) + "\\config.ini");
+    s_configPath = NativePath(JoinPath(s_optionsFolder, "config.ini"));
     const MakeFolderResult options = MakeFolder(NativePath(s_optionsFolder));
     TraceMake(options, "Created directory");
     if (options == MakeFolderResult::CREATED) {

@@ -402,8 +402,9 @@ constexpr size_t PLAYER_SIZE = sizeof(Player);
 #define RAVEL_IO(fn) [](auto& a, auto& r) { fn(a, r); }
 
 // Per file, the first record of its last read that named an owner no table
-// holds.
+// holds, and what was wrong with its length or counts.
 std::map<int, int32_t> g_firstOrphan;
+std::map<int, TableFault> g_readFault;
 
 // Records that live inside an owner's list (a competition's rounds, a
 // tournament's stages) are stored in one file, each naming its owner by id;
@@ -414,7 +415,7 @@ void ReadIntoOwners(int number, const std::string& path, size_t minSize, F io, s
     for (Owner& o : owners) (o.*list).clear();
     g_firstOrphan.erase(number);
     int32_t position = 0;
-    for (const Rec& r : ReadTable<Rec>(path, minSize, io)) {
+    for (const Rec& r : ReadTable<Rec>(path, minSize, io, g_readFault[number])) {
         bool placed = false;
         for (Owner& o : owners)
             if (o.m_id == r.*ownerId) {
@@ -427,9 +428,13 @@ void ReadIntoOwners(int number, const std::string& path, size_t minSize, F io, s
     }
 }
 
-// A new table of owners has empty lists: what its files left out no longer counts.
+// A new table of owners has empty lists: what its files left out or could
+// not read no longer counts.
 void ForgetOrphans(std::initializer_list<int> numbers) {
-    for (int number : numbers) g_firstOrphan.erase(number);
+    for (int number : numbers) {
+        g_firstOrphan.erase(number);
+        g_readFault.erase(number);
+    }
 }
 
 template <class Rec, class Owner, class F>
@@ -441,7 +446,8 @@ bool WriteFromOwners(const std::string& path, F io, const std::vector<Owner>& ow
 }
 
 void ReadRankings(int number, int competition) {
-    auto rows = ReadTable<StandingsRow>(DatabaseFilePath(number), 104, RAVEL_IO(IoStandingsRow));
+    auto rows =
+        ReadTable<StandingsRow>(DatabaseFilePath(number), 104, RAVEL_IO(IoStandingsRow), g_readFault[number]);
     Competition* c = CompetitionById(competition);
     g_firstOrphan.erase(number);
     if (!c) {
@@ -480,10 +486,8 @@ const std::string& DatabaseDirectory() {
 }
 
 std::string DatabaseFilePath(const std::string& name) {
-    if (!g_directory.empty()) return NativePath(g_directory + "/" + name);
-    std::string gamePath = "db\\" + g_folder + "\\" + name;
-    if (!g_root.empty()) gamePath = g_root + "/" + gamePath;
-    return NativePath(gamePath);
+    if (!g_directory.empty()) return NativePath(JoinPath(g_directory, name));
+    return NativePath(JoinPath(g_root, JoinPath(JoinPath("db", g_folder), name)));
 }
 
 std::string DatabaseFilePath(int number) {
@@ -495,42 +499,43 @@ std::string DatabaseFilePath(int number) {
 bool ReadDatabaseFile(int number) {
     const std::string path = DatabaseFilePath(number);
     World& w = g_world;
+    TableFault& fault = g_readFault[number];
     switch (number) {
         case DB_PLAYERS:
-            w.mv_players = ReadTable<Player>(path, PLAYER_SIZE, RAVEL_IO(IoPlayer));
+            w.mv_players = ReadTable<Player>(path, PLAYER_SIZE, RAVEL_IO(IoPlayer), fault);
             return true;
         case DB_TEAMS:
-            w.mv_teams = ReadTable<Team>(path, 66, RAVEL_IO(IoTeam));
+            w.mv_teams = ReadTable<Team>(path, 66, RAVEL_IO(IoTeam), fault);
             return true;
         case DB_COUNTRIES:
-            w.mv_countries = ReadTable<Country>(path, 68, RAVEL_IO(IoCountry));
+            w.mv_countries = ReadTable<Country>(path, 68, RAVEL_IO(IoCountry), fault);
             return true;
         case DB_GROUNDS:
-            w.mv_grounds = ReadTable<Ground>(path, 190, RAVEL_IO(IoGround));
+            w.mv_grounds = ReadTable<Ground>(path, 190, RAVEL_IO(IoGround), fault);
             for (Ground& g : w.mv_grounds) g.m_pitch = GroundPitchFigure(g.m_bounce, g.m_turn);
             return true;
         case DB_CLIMATES:
-            w.mv_climates = ReadTable<Climate>(path, 173, RAVEL_IO(IoClimate));
+            w.mv_climates = ReadTable<Climate>(path, 173, RAVEL_IO(IoClimate), fault);
             return true;
         case DB_SEASONS:
-            w.mv_seasons = ReadTable<Season>(path, 14, RAVEL_IO(IoSeason));
+            w.mv_seasons = ReadTable<Season>(path, 14, RAVEL_IO(IoSeason), fault);
             return true;
         case DB_STAFF:
-            w.mv_staff = ReadTable<StaffMember>(path, 86, RAVEL_IO(IoStaff));
+            w.mv_staff = ReadTable<StaffMember>(path, 86, RAVEL_IO(IoStaff), fault);
             return true;
         case DB_INJURIES:
-            w.mv_injuryTypes = ReadTable<InjuryType>(path, 36, RAVEL_IO(IoInjury));
+            w.mv_injuryTypes = ReadTable<InjuryType>(path, 36, RAVEL_IO(IoInjury), fault);
             return true;
         case DB_FIELD_POSITIONS:
-            w.mv_fieldPositions = ReadTable<FieldPosition>(path, 57, RAVEL_IO(IoFieldPosition));
+            w.mv_fieldPositions = ReadTable<FieldPosition>(path, 57, RAVEL_IO(IoFieldPosition), fault);
             return true;
         case DB_FIELD_SETUPS:
-            w.mv_fieldSetups = ReadTable<FieldSetup>(path, 341, RAVEL_IO(IoFieldSetup));
+            w.mv_fieldSetups = ReadTable<FieldSetup>(path, 341, RAVEL_IO(IoFieldSetup), fault);
             for (size_t i = 0; i < w.mv_fieldSetups.size(); ++i)
                 w.mv_fieldSetups[i].m_id = static_cast<int32_t>(i);
             return true;
         case DB_COMPETITIONS:
-            w.mv_competitions = ReadTable<Competition>(path, 127, RAVEL_IO(IoCompetition));
+            w.mv_competitions = ReadTable<Competition>(path, 127, RAVEL_IO(IoCompetition), fault);
             ForgetOrphans({DB_ROUNDS, DB_CONDITIONS, DB_HISTORY, DB_TEST_RANKINGS, DB_ODI_RANKINGS});
             return true;
         case DB_CONDITIONS:
@@ -543,7 +548,7 @@ bool ReadDatabaseFile(int number) {
             return true;
         case DB_HISTORY: {
             for (auto& c : w.mv_competitions) c.mv_history.clear();
-            auto all = ReadTable<HistoryRecord>(path, 16, RAVEL_IO(IoHistory));
+            auto all = ReadTable<HistoryRecord>(path, 16, RAVEL_IO(IoHistory), fault);
             g_firstOrphan.erase(number);
             for (size_t i = 0; i < all.size(); ++i) {
                 bool placed = false;
@@ -557,7 +562,7 @@ bool ReadDatabaseFile(int number) {
             return true;
         }
         case DB_EVENTS:
-            w.mv_events = ReadTable<CompetitionEvent>(path, 20, RAVEL_IO(IoEvent));
+            w.mv_events = ReadTable<CompetitionEvent>(path, 20, RAVEL_IO(IoEvent), fault);
             return true;
         case DB_TEST_RANKINGS:
             ReadRankings(number, COMP_TEST_CHAMPIONSHIP);
@@ -566,7 +571,7 @@ bool ReadDatabaseFile(int number) {
             ReadRankings(number, COMP_ODI_CHAMPIONSHIP);
             return true;
         case DB_TOURNAMENTS:
-            w.mv_tournaments = ReadTable<InternationalTournament>(path, 77, RAVEL_IO(IoTournament));
+            w.mv_tournaments = ReadTable<InternationalTournament>(path, 77, RAVEL_IO(IoTournament), fault);
             ForgetOrphans({DB_TOURNAMENT_VENUES, DB_TOURNAMENT_STAGES});
             return true;
         case DB_TOURNAMENT_VENUES:
@@ -578,13 +583,13 @@ bool ReadDatabaseFile(int number) {
                            &InternationalTournament::mv_stages, &TournamentStage::m_tournament);
             return true;
         case DB_TOURS:
-            w.mv_tours = ReadTable<Tour>(path, 36, RAVEL_IO(IoTour));
+            w.mv_tours = ReadTable<Tour>(path, 36, RAVEL_IO(IoTour), fault);
             return true;
         case DB_TOUR_SERIES:
-            w.mv_tourSeries = ReadTable<TourSeries>(path, 81, RAVEL_IO(IoTourSeries));
+            w.mv_tourSeries = ReadTable<TourSeries>(path, 81, RAVEL_IO(IoTourSeries), fault);
             return true;
         case DB_BOWL_PLANS: {
-            auto all = ReadTable<BowlPlan>(path, 146, RAVEL_IO(IoBowlPlan));
+            auto all = ReadTable<BowlPlan>(path, 146, RAVEL_IO(IoBowlPlan), fault);
             w.mv_pacePlans.clear();
             w.mv_spinPlans.clear();
             for (auto& p : all) (p.m_pace ? w.mv_pacePlans : w.mv_spinPlans).push_back(std::move(p));
@@ -593,6 +598,16 @@ bool ReadDatabaseFile(int number) {
         default:
             return false;
     }
+}
+
+void ForgetDatabaseReads() {
+    g_firstOrphan.clear();
+    g_readFault.clear();
+}
+
+TableFault LastReadFault(int number) {
+    const auto it = g_readFault.find(number);
+    return it == g_readFault.end() ? TableFault{} : it->second;
 }
 
 int32_t FirstRecordWithoutOwner(int number) {

@@ -10,6 +10,7 @@
 
 #include "world/Competitions.h"
 #include "world/DatabaseChecks.h"
+#include "world/DbFile.h"
 #include "world/Player.h"
 #include "world/Records.h"
 
@@ -110,6 +111,11 @@ bool WriteDatabaseFile(int number, const std::string& path);
 // The first record of the file's last read that named an owner (competition,
 // tournament, history) no table holds, and so was dropped; -1 for none.
 int32_t FirstRecordWithoutOwner(int number);
+// What was wrong with the length or counts of the file's last read; an empty
+// problem for a sound file.
+TableFault LastReadFault(int number);
+// Forgets what the last reads of every file found (a world reset).
+void ForgetDatabaseReads();
 // Every file's loader with its after-load work, in loading order (the tours'
 // loader reads both tour files).
 struct DbLoader {

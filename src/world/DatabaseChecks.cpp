@@ -668,7 +668,16 @@ std::string FileName(int number) {
 
 const char* const RECORDS_FILES[] = {"fcrecs.csv", "terecs.csv", "larecs.csv", "odrecs.csv"};
 
+// A file whose length does not add up is refused before its values or its
+// references are looked at, so that no other file is blamed for it.
+std::optional<DatabaseFault> CheckFileLength(int number) {
+    const TableFault fault = LastReadFault(number);
+    if (fault.m_problem.empty()) return std::nullopt;
+    return DatabaseFault{FileName(number), fault.m_record, fault.m_problem};
+}
+
 std::optional<DatabaseFault> CheckFile(int number, const Ids& ids) {
+    if (auto fault = CheckFileLength(number)) return fault;
     for (const FileCheck& f : FILE_CHECKS) {
         if (f.m_number != number) continue;
         Checker c(FileName(number));
@@ -694,6 +703,7 @@ std::optional<DatabaseFault> CheckRecordsTables() {
     const auto players = static_cast<int64_t>(g_world.mv_players.size());
     for (size_t k = 0; k < tables.size() && k < std::size(RECORDS_FILES); ++k) {
         Checker c(RECORDS_FILES[k]);
+        c.Need(tables[k].m_loadFault.empty(), -1, "%s", tables[k].m_loadFault.c_str());
         for (int s = 0; s < RECORD_SECTIONS; ++s) {
             const auto& section = tables[k].mv_sections[s];
             for (size_t n = 0; n < section.size(); ++n) {
@@ -713,6 +723,8 @@ std::optional<DatabaseFault> CheckRecordsTables() {
 }
 
 std::optional<DatabaseFault> CheckDatabase() {
+    for (int number : DB_FILES)
+        if (auto fault = CheckFileLength(number)) return fault;
     const Ids ids;
     for (int number : DB_FILES)
         if (auto fault = CheckFile(number, ids)) return fault;

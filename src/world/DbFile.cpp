@@ -17,9 +17,14 @@ DbReader DbReader::FromFile(const std::string& path) {
     return DbReader(std::move(bytes));
 }
 
+void DbReader::Fail(std::string why) {
+    if (!mb_bad) m_fault = std::move(why);
+    mb_bad = true;
+}
+
 bool DbReader::Take(size_t width) {
     if (mb_bad || width > Remaining()) {
-        mb_bad = true;
+        Fail("the file ends inside it");
         return false;
     }
     mi_pos += width;
@@ -69,17 +74,36 @@ void DbReader::Text(std::string& dst, size_t width) {
 int32_t DbReader::Count(size_t minRecordSize, int32_t limit) {
     // An empty reader (no file) is an empty table, not a corrupt one.
     if (mv_bytes.empty() && mi_pos == 0) return 0;
+    if (mi_pos == 0 && Remaining() < 4) {
+        Fail("only " + std::to_string(Remaining()) + " bytes, too short for its record count");
+        return 0;
+    }
     int32_t n = 0;
     I32(n);
     if (mb_bad) return 0;
     if (n < 0 || n > limit) {
-        mb_bad = true;
+        Fail("a count of " + std::to_string(n));
         return 0;
     }
-    // A count beyond what the bytes can hold belongs to a cut file: read what
-    // is there and let the short record end it.
-    size_t fits = minRecordSize ? Remaining() / minRecordSize + 1 : Remaining() + 1;
-    return static_cast<size_t>(n) > fits ? static_cast<int32_t>(fits) : n;
+    const size_t fits = minRecordSize ? Remaining() / minRecordSize : Remaining();
+    if (static_cast<size_t>(n) > fits) {
+        Fail("a count of " + std::to_string(n) + " where only " + std::to_string(Remaining()) +
+             " bytes follow");
+        return 0;
+    }
+    return n;
+}
+
+void CheckTableEnd(const DbReader& r, int32_t count, int32_t badRecord, TableFault& fault) {
+    fault = TableFault{};
+    if (r.Bad()) {
+        fault.m_record = badRecord;
+        fault.m_problem =
+            badRecord < 0 ? r.Fault() : r.Fault() + " (its count gives " + std::to_string(count) + ")";
+    } else if (r.Remaining() > 0) {
+        fault.m_problem = std::to_string(r.Remaining()) + " bytes after its " + std::to_string(count) +
+                          " records: the count disagrees with the length";
+    }
 }
 
 void DbWriter::I32(const int32_t& v) {

@@ -1,7 +1,8 @@
 // The database files' common format: a little-endian int32 record count, then
 // fixed-width records written field by field with nothing between them.
 // DbReader never reads past the end of its buffer: a short or corrupt file
-// turns the reader bad, and the loaders keep only the records read whole.
+// turns the reader bad with the reason, and the table reader reports which
+// record it was in.
 // The same field list (an Io function template) drives reading and writing.
 #pragma once
 
@@ -23,6 +24,8 @@ public:
     static constexpr bool READING = true;
 
     bool Bad() const { return mb_bad; }
+    // Why the reader turned bad; empty while it is good.
+    const std::string& Fault() const { return m_fault; }
     size_t Remaining() const { return mv_bytes.size() - mi_pos; }
 
     void I32(int32_t& v);
@@ -48,17 +51,19 @@ public:
         if (Take(size)) std::memcpy(dst, &mv_bytes[mi_pos - size], size);
     }
 
-    // A record or list count: negative or above `limit` marks the file
-    // corrupt; one larger than the remaining bytes allow at `minRecordSize`
-    // each is cut down, so a short file keeps its whole records.
+    // A record or list count: negative, above `limit` or more than the
+    // remaining bytes hold at `minRecordSize` each marks the file corrupt
+    // and gives 0.
     int32_t Count(size_t minRecordSize, int32_t limit = 0x7fffffff);
 
 private:
     bool Take(size_t width);
+    void Fail(std::string why);
 
     std::vector<uint8_t> mv_bytes;
     size_t mi_pos = 0;
     bool mb_bad = false;
+    std::string m_fault;
 };
 
 class DbWriter {
@@ -115,18 +120,33 @@ void IoIntList(A& a, V& list, int32_t limit) {
     IoList(a, list, 4, limit, [](A& aa, auto& v) { aa.I32(v); });
 }
 
-// A whole table: the record count, then the records; a record cut short is
-// dropped with everything after it.
+// What is wrong with a table file as a whole: its length must be its count
+// plus exactly that many whole records.
+struct TableFault {
+    int32_t m_record = -1;  // the record it was found in; -1 the file as a whole
+    std::string m_problem;  // empty for a sound file
+};
+
+// Fills `fault` for a file whose count or records do not add up to its length.
+void CheckTableEnd(const DbReader& r, int32_t count, int32_t badRecord, TableFault& fault);
+
+// A whole table: the record count, then the records. A record cut short is
+// dropped with everything after it, and `fault` says what was wrong.
 template <class T, class F>
-std::vector<T> ReadTable(const std::string& path, size_t minRecordSize, F io) {
+std::vector<T> ReadTable(const std::string& path, size_t minRecordSize, F io, TableFault& fault) {
     DbReader r = DbReader::FromFile(path);
     std::vector<T> out;
-    int32_t n = r.Count(minRecordSize);
+    const int32_t n = r.Count(minRecordSize);
+    int32_t badRecord = -1;
     for (int32_t i = 0; i < n && !r.Bad(); ++i) {
         T rec{};
         io(r, rec);
-        if (!r.Bad()) out.push_back(std::move(rec));
+        if (r.Bad())
+            badRecord = i;
+        else
+            out.push_back(std::move(rec));
     }
+    CheckTableEnd(r, n, badRecord, fault);
     return out;
 }
 

@@ -36,8 +36,8 @@ bool ReadText(const std::string& path, std::string& text) {
 CountryNameLists ReadCountryLists(const std::string& country) {
     CountryNameLists lists;
     lists.m_country = country;
-    lists.m_first = ReadNameList(DatabaseFilePath("names\\" + country + "_fnames.csv"));
-    lists.m_surnames = ReadNameList(DatabaseFilePath("names\\" + country + "_snames.csv"));
+    lists.m_first = ReadNameList(DatabaseFilePath("names/" + country + "_fnames.csv"));
+    lists.m_surnames = ReadNameList(DatabaseFilePath("names/" + country + "_snames.csv"));
     return lists;
 }
 

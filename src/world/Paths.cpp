@@ -17,4 +17,10 @@ std::string NativePath(const std::string& gamePath) {
     return out;
 }
 
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    if (folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+}
+
 }  // namespace ravel

@@ -1,5 +1,5 @@
-// File names in the game's own notation ("db\%s\db240782.dbj",
-// "gfx//pics//x.bmp") become native relative paths here, and only here.
+// Paths are built with '/' (JoinPath); a name from elsewhere that holds
+// backslashes or doubled separators becomes a native path here, and only here.
 #pragma once
 
 #include <string>
@@ -8,5 +8,8 @@ namespace ravel {
 
 // Backslashes become '/', runs of separators collapse to one.
 std::string NativePath(const std::string& gamePath);
+// The folder and the name with one '/' between them; the name alone when the
+// folder is empty.
+std::string JoinPath(const std::string& folder, const std::string& name);
 
 }  // namespace ravel

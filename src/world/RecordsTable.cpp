@@ -103,12 +103,15 @@ void RecordsTable::LoadCsv(const char* fileName) {
 
 void RecordsTable::LoadCsvFrom(const std::string& path) {
     for (int i = 0; i < RECORD_SECTIONS; ++i) mv_sections[i].assign(SECTIONS[i].m_capacity, RecordEntry{});
+    m_loadFault.clear();
     std::ifstream in(path, std::ios::binary);
     if (!in) return;
     int section = -1;
     int filled = 0;
+    int lineNumber = 0;
     std::string line;
     while (std::getline(in, line)) {
+        ++lineNumber;
         std::vector<std::string> f = SplitLine(line);
         if (!IsEntryLine(f[0])) {
             // A heading starts its section; any other text line is ignored.
@@ -118,12 +121,17 @@ void RecordsTable::LoadCsvFrom(const std::string& path) {
             filled = 0;
             continue;
         }
-        if (section < 0 || filled >= SECTIONS[section].m_capacity) continue;
+        if (section < 0) continue;
         f.resize(ENTRY_INTS + ENTRY_TEXTS);
         // Partnerships keep one row per wicket, the row of their wicket.
         const int wicket = FieldInt(f[6]);
-        const bool byWicket = SECTIONS[section].m_code == REC_PARTNERSHIPS && wicket >= 1 &&
-                              wicket <= SECTIONS[section].m_capacity;
+        const bool byWicket = SECTIONS[section].m_code == REC_PARTNERSHIPS;
+        if (byWicket && (wicket < 1 || wicket > SECTIONS[section].m_capacity)) {
+            if (m_loadFault.empty())
+                m_loadFault = Format("line %d: a partnership for wicket %d", lineNumber, wicket);
+            continue;
+        }
+        if (filled >= SECTIONS[section].m_capacity) continue;
         RecordEntry& e = mv_sections[section][byWicket ? wicket - 1 : filled];
         ++filled;
         if (byWicket && (e.m_value != 0 || e.m_player >= 0)) continue;  // the wicket's best came first

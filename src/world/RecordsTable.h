@@ -65,6 +65,9 @@ struct RecordEntry {
 struct RecordsTable {
     int32_t m_kind = 0;
     std::vector<RecordEntry> mv_sections[RECORD_SECTIONS];  // each at its section's capacity
+    // The first row the last load refused, with its line number; empty when
+    // every row had its place.
+    std::string m_loadFault;
 
     RecordsTable();
 
@@ -75,8 +78,10 @@ struct RecordsTable {
 
     std::vector<RecordEntry>& Section(int code);  // the first section for an unknown code
 
-    // Fills the table from "db\<folder>\<fileName>"; a missing file leaves
-    // every section empty. The kind is left for the caller to set.
+    // Fills the table from "db/<folder>/<fileName>"; a missing file leaves
+    // every section empty. A partnership row for a wicket outside 1..10 has
+    // no place: it is left out and noted in m_loadFault. The kind is left
+    // for the caller to set.
     void LoadCsv(const char* fileName);
     void LoadCsvFrom(const std::string& path);
     bool WriteCsv(const std::string& path) const;

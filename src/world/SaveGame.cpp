@@ -74,8 +74,7 @@ SaveGameHeader DecodeSaveGameHeader(const uint8_t* bytes, size_t count) {
 }
 
 SaveGameHeader ReadSaveGameHeader(const char* fileName) {
-    const std::string gamePath =
-        g_savesFolder.empty() ? std::string(fileName) : g_savesFolder + "\\" + fileName;
+    const std::string gamePath = JoinPath(g_savesFolder, fileName);
     std::ifstream in(NativePath(gamePath), std::ios::binary);
     uint8_t bytes[SAVE_HEADER_BYTES] = {};
     size_t count = 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "world/Database.h"
+
 namespace ravel {
 
 float GroundPitchFigure(float bounce, float turn) {
@@ -14,6 +16,7 @@ World g_world;
 
 void ResetWorld() {
     g_world = World{};
+    ForgetDatabaseReads();
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 
 #include "match/HighlightsFile.h"
 #include "world/Random.h"
@@ -240,6 +241,45 @@ TEST_F(HighlightsFile, CutAndCorruptFilesKeepWholeScripts) {
         }
         EXPECT_EQ(g_highlightsList.mc_note[HIGHLIGHTS_NOTE_LENGTH - 1], '\0');
     }
+}
+
+// Places and heights beyond the ground, infinities and NaNs are brought to
+// the ground's edge as they are read, and counted; what is within it is kept
+// as it stands, the -1 of a move that starts where its figure stands too.
+TEST_F(HighlightsFile, ValuesBeyondTheGroundAreBroughtToItsEdge) {
+    constexpr float HUGE_PLACE = 1.7e38f;
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    HighlightsList list;
+    list.mv_scripts.push_back(MakeScript(4, 2));
+    BallAnimScript& s = list.mv_scripts[0];
+    s.m_figures[1].mf_x = HUGE_PLACE;
+    s.m_figures[2].mf_y = -inf;
+    s.m_figures[3].mf_height = nan;
+    s.mv_events[0].mf_toX = -HUGE_PLACE;
+    s.mv_events[0].mf_arc = inf;
+    s.mv_events[1].mf_bounceVelocity = HUGE_PLACE;
+    s.mv_events[1].mi_end = INT32_MAX;
+    HighlightsList read;
+    int clamped = -1;
+    ASSERT_TRUE(DecodeReplay(EncodeReplay(list), read, &clamped));
+    EXPECT_EQ(clamped, 7);
+    const BallAnimScript& r = read.mv_scripts[0];
+    EXPECT_EQ(r.m_figures[1].mf_x, 2 * GROUND_WIDTH);
+    EXPECT_EQ(r.m_figures[2].mf_y, -GROUND_HEIGHT);
+    EXPECT_EQ(r.m_figures[3].mf_height, 0.0f);
+    EXPECT_EQ(r.mv_events[0].mf_toX, -GROUND_WIDTH);
+    EXPECT_EQ(r.mv_events[0].mf_arc, GROUND_HEIGHT);
+    EXPECT_EQ(r.mv_events[1].mf_bounceVelocity, GROUND_HEIGHT);
+    EXPECT_EQ(r.mv_events[1].mi_end, 10 * 3600 * 100) << "ten hours of ticks";
+    EXPECT_EQ(r.mv_events[0].mf_fromX, -1.0f);
+    EXPECT_EQ(r.m_figures[5].mf_x, s.m_figures[5].mf_x);
+
+    // A list within the ground reads back with nothing brought in.
+    HighlightsList plain;
+    plain.mv_scripts.push_back(MakeScript(1, 3));
+    ASSERT_TRUE(DecodeReplay(EncodeReplay(plain), read, &clamped));
+    EXPECT_EQ(clamped, 0);
 }
 
 TEST(HighlightsText, NewlinesExpandAndOnlyThatExpansionIsUndone) {

@@ -1,6 +1,8 @@
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <string>
+#include <thread>
 
 #include "NetFixture.h"
 
@@ -215,24 +217,91 @@ TEST_F(CommServerTest, ConnectionsThatNeverLogInAreClosedAfterFiveSeconds) {
     ASSERT_TRUE(Until([&] { return idle.m_ended; }));
     EXPECT_TRUE(Logged("Closed the connection of client 1: it did not log in in time.\n"))
         << m_serverLog.m_text;
+}
 
-    // A player is never timed out.
+// A client sends a packet every 50 ms: a player who goes on doing so stays
+// however long he plays, and one silent for ten seconds is closed, and the
+// others hear that he has left.
+TEST_F(CommServerTest, APlayerSilentForTenSecondsIsClosed) {
     TestClient& ann = Join("Ann");
-    Wait(10 * LOGIN_TIMEOUT_MS);
+    TestClient& bob = Join("Bob");
+    ASSERT_TRUE(Until([&] { return ann.m_client.PlayerCount() == 2; }));
+    for (int second = 0; second < 30; ++second) {
+        m_clock.Advance(1000);
+        for (int pump = 0; pump < 25; ++pump) ann.m_client.Pump(40);  // a second's packets
+        const uint64_t heard = PeerOf(ann.m_client.PlayerId())->m_bytesHeard;
+        ASSERT_TRUE(Until([&] { return PeerOf(ann.m_client.PlayerId())->m_bytesHeard > heard; }));
+        if (second * 1000 < int(PLAYER_TIMEOUT_MS)) {
+            EXPECT_EQ(m_server.PlayerCount(), 2) << second;
+        }
+    }
     EXPECT_EQ(m_server.PlayerCount(), 1);
+    EXPECT_EQ(PeerOf(bob.m_client.PlayerId()), nullptr);
+    EXPECT_TRUE(Logged("Closed the connection of client 2: it sent nothing for ten seconds.\n"))
+        << m_serverLog.m_text;
+    ASSERT_TRUE(Until([&] { return ann.Has("Player Bob (2) has left.\n"); })) << ann.m_log.m_text;
+    ASSERT_TRUE(Until([&] { return bob.m_client.State() == cComm::IDLE; }));
+    EXPECT_TRUE(bob.Has("you have been disconnected by the server")) << bob.m_log.m_text;
     EXPECT_EQ(ann.m_client.State(), cComm::CONNECTED);
 }
 
+// From one address at most sixteen connections wait to log in. Past that
+// the oldest that has sent nothing for a while makes way; one under way with
+// a login never does, and with no one to drop the newcomer is closed.
 TEST_F(CommServerTest, WaitingConnectionsAreCappedAndNeverBlockALogin) {
-    for (int i = 0; i < MAX_WAITING + 2; ++i) AddRaw();
-    ASSERT_TRUE(Until([&] { return mv_raw[0]->m_ended && mv_raw[1]->m_ended; })) << "the oldest two make way";
-    EXPECT_EQ(m_server.ClientCount(), MAX_WAITING);
-    EXPECT_TRUE(Logged("too many connections are waiting to log in")) << m_serverLog.m_text;
+    const std::vector<uint8_t> login = Login("Mid");
+    RawPeer& midLogin = AddRaw();
+    midLogin.Send(Prefix(login, 10));
+    for (int i = 1; i < MAX_WAITING_PER_ADDRESS; ++i) AddRaw();
+    ASSERT_TRUE(ServerSees(MAX_WAITING_PER_ADDRESS));
+    ASSERT_TRUE(Until([&] { return m_server.Peers().back().m_bytesHeard > 0; }));
+
+    // Too young to make way: the newcomer is closed.
+    RawPeer& early = AddRaw();
+    ASSERT_TRUE(Until([&] { return early.m_ended; }));
+    EXPECT_EQ(m_server.ClientCount(), MAX_WAITING_PER_ADDRESS);
+
+    m_clock.Advance(SILENT_GRACE_MS);
+    RawPeer& late = AddRaw();
+    ASSERT_TRUE(Until([&] { return mv_raw[1]->m_ended; })) << "the oldest silent one makes way";
+    EXPECT_EQ(m_server.ClientCount(), MAX_WAITING_PER_ADDRESS);
+    EXPECT_TRUE(Logged("Too many connections are waiting to log in")) << m_serverLog.m_text;
+    for (RawPeer* raw : {&midLogin, &late}) {
+        raw->Read();
+        EXPECT_FALSE(raw->m_ended);
+    }
 
     TestClient& ann = Join("Ann");
     EXPECT_EQ(m_server.PlayerCount(), 1);
-    EXPECT_LE(m_server.ClientCount(), MAX_WAITING + 1);
     EXPECT_EQ(ann.m_client.State(), cComm::CONNECTED);
+    midLogin.Send(std::vector<uint8_t>(login.begin() + 10, login.end()));
+    ASSERT_TRUE(Until([&] { return m_server.PlayerCount() == 2; })) << "the login under way completes";
+}
+
+// A loop that connects and closes as fast as it can, from the same address,
+// beside real clients logging in one after another: every login goes through.
+TEST_F(CommServerTest, AConnectAndCloseLoopDoesNotLockPlayersOut) {
+    std::atomic<bool> stop{false};
+    std::atomic<int> churned{0};
+    std::thread churn([&] {
+        while (!stop) {
+            RawPeer raw(m_port);
+            if (raw.m_connected) ++churned;
+        }
+    });
+    int logins = 0;
+    for (int i = 0; i < 20; ++i) {
+        const std::string name = "Player" + std::to_string(i);
+        TestClient& client = AddClient(name.c_str());
+        if (Until([&] { return client.m_client.LoggedIn(); })) ++logins;
+        client.m_client.Disconnect();
+        ASSERT_TRUE(Until([&] { return m_server.PlayerCount() == 0; }));
+        mv_clients.clear();
+    }
+    stop = true;
+    churn.join();
+    EXPECT_EQ(logins, 20) << m_serverLog.m_text;
+    EXPECT_GT(churned.load(), 20) << "the loop ran beside the logins";
 }
 
 TEST_F(CommServerTest, ASecondServerCannotTakeABusyPort) {

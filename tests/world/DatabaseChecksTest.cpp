@@ -36,8 +36,27 @@ protected:
     // its loader, as the intro would.
     static void Reload(int number) {
         ASSERT_TRUE(WriteDatabaseFile(number, DatabaseFilePath(number)));
+        LoadFile(number);
+    }
+    static void LoadFile(int number) {
         for (const DbLoader& l : DB_LOADERS)
             if (l.m_number == number) l.m_load();
+    }
+    // The file's built bytes changed by `damage`, read by its loader, and
+    // the whole world checked; the file is put back and read again after.
+    static std::optional<DatabaseFault> CheckDamagedFile(
+        int number, const std::function<void(std::vector<uint8_t>&)>& damage) {
+        const std::string path = DatabaseFilePath(number);
+        const std::vector<uint8_t> built = ReadBytes(path);
+        std::vector<uint8_t> bytes = built;
+        damage(bytes);
+        WriteBytes(path, bytes);
+        LoadFile(number);
+        std::optional<DatabaseFault> fault = CheckDatabase();
+        WriteBytes(path, built);
+        LoadFile(number);
+        g_world = s_built;
+        return fault;
     }
 
     static inline std::optional<DatabaseFault> s_fault;
@@ -173,22 +192,16 @@ TEST_F(DatabaseChecks, ADamagedValueIsRefusedWithItsFileAndRecord) {
     }
 }
 
-// Cut short or with a count that can't be, the events file reads as no
-// events: the world is refused instead of never turning its season.
+// Cut short or with a count that can't be, the events file is refused under
+// its own name instead of reading as no events and never turning its season.
 TEST_F(DatabaseChecks, EventsFileCutShortIsRefused) {
-    const std::string path = DatabaseFilePath(DB_EVENTS);
-    const std::vector<uint8_t> built = ReadBytes(path);
     for (auto damage : {std::function<void(std::vector<uint8_t>&)>([](auto& b) { b.resize(b.size() / 3); }),
                         std::function<void(std::vector<uint8_t>&)>([](auto& b) { b.resize(3); }),
                         std::function<void(std::vector<uint8_t>&)>([](auto& b) { b[3] = 0x80; })}) {
-        std::vector<uint8_t> bytes = built;
-        damage(bytes);
-        WriteBytes(path, bytes);
-        LoadCompetitionEvents();
-        const std::optional<DatabaseFault> fault = CheckDatabase();
+        const std::optional<DatabaseFault> fault = CheckDamagedFile(DB_EVENTS, damage);
         ASSERT_TRUE(fault.has_value());
-        EXPECT_EQ(fault->Where(), DbFileName(DB_EVENTS));
-        EXPECT_NE(fault->m_problem.find("has no roll-over event"), std::string::npos) << fault->m_problem;
+        EXPECT_EQ(fault->m_file, DbFileName(DB_EVENTS)) << fault->m_problem;
+        EXPECT_FALSE(fault->m_problem.empty());
     }
 }
 
@@ -215,6 +228,95 @@ TEST_F(DatabaseChecks, RecordsTableNamingNoPlayerIsRefused) {
     EXPECT_EQ(fault->Where(), "larecs.csv");
     EXPECT_EQ(fault->m_problem, "\"Highest Individual Score\" entry 1: player " +
                                     std::to_string(s_built.mv_players.size()) + " names no player");
+}
+
+// Each file cut by one byte, lengthened by one record's worth of stray
+// bytes, or with a count one more than its records: every file is refused
+// under its own name, before any other file's references to it are looked at.
+TEST_F(DatabaseChecks, AFileWhoseLengthDisagreesWithItsCountIsRefusedUnderItsOwnName) {
+    struct LengthDamage {
+        const char* m_what;
+        std::function<void(std::vector<uint8_t>&)> m_damage;
+        const char* m_problem;  // a part of the problem's text
+    };
+    const LengthDamage damages[] = {
+        {"cut by one byte", [](std::vector<uint8_t>& b) { b.pop_back(); }, nullptr},
+        {"four stray bytes at the end", [](std::vector<uint8_t>& b) { b.insert(b.end(), 4, 0); },
+         "the count disagrees with the length"},
+        {"a count one too many",
+         [](std::vector<uint8_t>& b) {
+             ++b[0];
+             if (b[0] == 0) ++b[1];
+         },
+         nullptr},
+        {"only three bytes", [](std::vector<uint8_t>& b) { b.resize(3); }, "too short for its record count"},
+    };
+    for (const LengthDamage& d : damages) {
+        for (int number : DB_FILES) {
+            const std::optional<DatabaseFault> fault = CheckDamagedFile(number, d.m_damage);
+            ASSERT_TRUE(fault.has_value()) << DbFileName(number) << " " << d.m_what;
+            EXPECT_EQ(fault->m_file, DbFileName(number)) << d.m_what << ": " << fault->m_problem;
+            if (d.m_problem) {
+                EXPECT_NE(fault->m_problem.find(d.m_problem), std::string::npos)
+                    << DbFileName(number) << " " << d.m_what << ": " << fault->m_problem;
+            }
+        }
+    }
+    EXPECT_FALSE(CheckDatabase().has_value());
+}
+
+// A cut inside a record of a table whose records differ in length names the
+// record and the count the file promised; a table of records of one length
+// cut short has a count more than its bytes hold.
+TEST_F(DatabaseChecks, ACutRecordIsNamed) {
+    const auto cut = [](std::vector<uint8_t>& b) { b.erase(b.end() - 10, b.end()); };
+    const size_t competitions = s_built.mv_competitions.size();
+    std::optional<DatabaseFault> fault = CheckDamagedFile(DB_COMPETITIONS, cut);
+    ASSERT_TRUE(fault.has_value());
+    EXPECT_EQ(fault->Where(), DbFileName(DB_COMPETITIONS) + ", record " + std::to_string(competitions - 1));
+    EXPECT_EQ(fault->m_problem,
+              "the file ends inside it (its count gives " + std::to_string(competitions) + ")");
+
+    const size_t players = s_built.mv_players.size();
+    const size_t bytes = ReadBytes(DatabaseFilePath(DB_PLAYERS)).size();
+    fault = CheckDamagedFile(DB_PLAYERS, cut);
+    ASSERT_TRUE(fault.has_value());
+    EXPECT_EQ(fault->Where(), DbFileName(DB_PLAYERS));
+    EXPECT_EQ(fault->m_problem, "a count of " + std::to_string(players) + " where only " +
+                                    std::to_string(bytes - 4 - 10) + " bytes follow");
+}
+
+// A partnership row for a wicket outside 1..10 has no place: it is refused
+// with its line, and the stands of the other wickets stay as they were
+// through a load and a save.
+TEST_F(DatabaseChecks, APartnershipForNoWicketIsRefusedAndOverwritesNothing) {
+    const std::string path = Path("stands.csv");
+    const std::string stands = [] {
+        std::string rows;
+        for (int wicket = 1; wicket <= 10; ++wicket)
+            rows += "-1,-1,-1,-1," + std::to_string(100 + wicket) + ",0," + std::to_string(wicket) +
+                    ",0,m,g,s,a,b,t\n";
+        return rows;
+    }();
+    for (int wicket : {0, 11, -3}) {
+        std::ofstream(path, std::ios::trunc)
+            << "Partnership Records\n-1,-1,-1,-1,999,0," << wicket << ",0,m,g,s,a,b,t\n"
+            << stands;
+        RecordsTable& table = g_world.mv_records[1];
+        table.LoadCsvFrom(path);
+        const std::optional<DatabaseFault> fault = CheckDatabase();
+        ASSERT_TRUE(fault.has_value());
+        EXPECT_EQ(fault->Where(), "terecs.csv");
+        EXPECT_EQ(fault->m_problem, "line 2: a partnership for wicket " + std::to_string(wicket));
+        for (int round = 0; round < 2; ++round) {
+            const std::vector<RecordEntry>& kept = table.Section(REC_PARTNERSHIPS);
+            for (int k = 0; k < 10; ++k) EXPECT_EQ(kept[k].m_value, 101 + k) << "wicket " << wicket;
+            ASSERT_TRUE(table.WriteCsv(path));
+            table.LoadCsvFrom(path);
+            EXPECT_TRUE(table.m_loadFault.empty()) << table.m_loadFault;
+        }
+        g_world = s_built;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "world/Database.h"
 #include "world/Paths.h"
 #include "world/Random.h"
 
@@ -50,6 +51,25 @@ TEST(Paths, GameNotationBecomesNative) {
         {"", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(NativePath(c.in), c.out) << c.in;
+}
+
+// Every path the game builds joins its parts with '/'.
+TEST(Paths, BuiltPathsJoinWithSlashes) {
+    EXPECT_EQ(JoinPath("saves", "a.rsg"), "saves/a.rsg");
+    EXPECT_EQ(JoinPath("/home/u/Output/", "card.html"), "/home/u/Output/card.html");
+    EXPECT_EQ(JoinPath("", "test.tvc"), "test.tvc");
+
+    const std::string root = DatabaseRoot(), folder = DatabaseFolder(), directory = DatabaseDirectory();
+    SetDatabaseDirectory("");
+    SetDatabaseRoot("/games/ravel");
+    SetDatabaseFolder("std");
+    EXPECT_EQ(DatabaseFilePath(DB_PLAYERS), "/games/ravel/db/std/db240782.dbj");
+    EXPECT_EQ(DatabaseFilePath("names/eng_fnames.csv"), "/games/ravel/db/std/names/eng_fnames.csv");
+    SetDatabaseRoot("");
+    EXPECT_EQ(DatabaseFilePath(DB_PLAYERS), "db/std/db240782.dbj");
+    SetDatabaseRoot(root);
+    SetDatabaseFolder(folder);
+    SetDatabaseDirectory(directory);
 }
 
 }  // namespace

@@ -36,6 +36,19 @@ constexpr int BAR_TEXT_X = 611;
 constexpr int FLASH_PERIOD = 256;  // hundredths of a second: half red, half white
 constexpr int FLASH_HALF = 128;
 
+// Whole pixels of a place: defined for any float, a NaN or a place far off
+// the canvas landing far off it.
+constexpr float PIXEL_LIMIT = 1 << 20;
+int Pixel(float v) {
+    if (!(v > -PIXEL_LIMIT)) return -static_cast<int>(PIXEL_LIMIT);
+    return static_cast<int>(std::min(v, PIXEL_LIMIT));
+}
+
+// The top left of a figure lifted by its height.
+int LiftedPixel(float place, float height) {
+    return Pixel(place - height / 2);
+}
+
 void DrawSprite(int slot, int x, int y) {
     if (const CSprite* sprite = s_groundSprites[slot]) sprite->Draw(x, y);
 }
@@ -74,15 +87,14 @@ bool NamedAbove(int32_t fieldPosition) {
 void DrawBall(const GroundFigure& ball, int x0, int y0, int hx, int hy) {
     if (!(ball.mf_x > 0.0f && ball.mf_x < GROUND_WIDTH && ball.mf_y > 0.0f && ball.mf_y < GROUND_HEIGHT))
         return;
-    DrawSprite(SPRITE_BALL_SHADOW, x0 + static_cast<int>(ball.mf_x) - BALL_OFFSET,
-               y0 + static_cast<int>(ball.mf_y) - BALL_OFFSET);
+    DrawSprite(SPRITE_BALL_SHADOW, x0 + Pixel(ball.mf_x) - BALL_OFFSET, y0 + Pixel(ball.mf_y) - BALL_OFFSET);
     const int frame = ball.mi_pose == 0 ? 0 : std::clamp(ball.mi_frame, 0, 3);
     DrawSprite(SPRITE_BALL1 + frame, x0 + hx - BALL_OFFSET, y0 + hy - BALL_OFFSET);
 }
 
 void DrawFigure(const GroundFigure& f, int index, const BallAnimScript* script, int x0, int y0) {
-    const int hx = static_cast<int>(f.mf_x - f.mf_height / 2);
-    const int hy = static_cast<int>(f.mf_y - f.mf_height / 2);
+    const int hx = LiftedPixel(f.mf_x, f.mf_height);
+    const int hy = LiftedPixel(f.mf_y, f.mf_height);
     if (f.mi_kind == FIGKIND_BALL) return DrawBall(f, x0, y0, hx, hy);
     const int sprite = FigureSprite(f.mi_kind);
     if (sprite < 0) return;
@@ -157,8 +169,8 @@ int DrawCaptionBars(const BallAnimScript& script) {
 void DrawFiguresOverBars(int barsTop, int x0, int y0) {
     if (barsTop > BAR_TOP) return;
     for (const GroundFigure& f : g_groundView.m_figures) {
-        const int x = x0 + static_cast<int>(f.mf_x - f.mf_height / 2);
-        const int y = y0 + static_cast<int>(f.mf_y - f.mf_height / 2);
+        const int x = x0 + LiftedPixel(f.mf_x, f.mf_height);
+        const int y = y0 + LiftedPixel(f.mf_y, f.mf_height);
         const bool overBars = x + FIGURE_OFFSET >= BAR_LEFT && x - FIGURE_OFFSET <= BAR_RIGHT &&
                               y + FIGURE_OFFSET >= barsTop && y - FIGURE_OFFSET <= BAR_TOP + BAR_HEIGHT;
         if (overBars) DrawFigure(f, 0, nullptr, x0, y0);

@@ -117,7 +117,7 @@ void StartHighlightsPlayback() {
 }
 
 std::string HighlightsFilePath(const char* name) {
-    return NativePath(std::string(s_outputFolder) + "\\" + name);
+    return NativePath(JoinPath(s_outputFolder, name));
 }
 
 void HighlightPlaybackKeys() {

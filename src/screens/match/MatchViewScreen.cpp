@@ -350,12 +350,12 @@ void FreePicture(std::unique_ptr<CSprite>& holder) {
 // Each loaded once per visit and all freed again.
 void LoadPictures() {
     char scoreboard[128];
-    std::snprintf(scoreboard, sizeof scoreboard, "gfx\\gui\\%s\\scoreboard.bmp", g_game->m_skinName);
-    LoadPicture(MV::mv_pitchSmall, "gfx\\pics\\pitch_small2.bmp");
+    std::snprintf(scoreboard, sizeof scoreboard, "gfx/gui/%s/scoreboard.bmp", g_game->m_skinName);
+    LoadPicture(MV::mv_pitchSmall, "gfx/pics/pitch_small2.bmp");
     LoadPicture(MV::mv_scoreboard, scoreboard);
-    LoadPicture(MV::mv_pitch, "gfx\\pics\\pitch2.bmp");
-    LoadPicture(MV::mv_pitchless, "gfx\\pics\\pitch2_pitchless.bmp");
-    LoadPicture(MV::mv_bottomBar, "gfx\\sprites\\bottominfobar.bmp");
+    LoadPicture(MV::mv_pitch, "gfx/pics/pitch2.bmp");
+    LoadPicture(MV::mv_pitchless, "gfx/pics/pitch2_pitchless.bmp");
+    LoadPicture(MV::mv_bottomBar, "gfx/sprites/bottominfobar.bmp");
 }
 
 }  // namespace

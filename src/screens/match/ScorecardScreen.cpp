@@ -34,7 +34,7 @@ int32_t SC::s_position = 0;
 
 namespace {
 
-constexpr char PITCH_FILE[] = "gfx\\pics\\pitch_small.bmp";
+constexpr char PITCH_FILE[] = "gfx/pics/pitch_small.bmp";
 constexpr int TABS = 5;
 
 // Card drop-down values.
@@ -213,7 +213,7 @@ void SaveScorecardHtml() {
         ShowMessage("Please enter a file name without folders or \"..\".", MSG_OK);
         return;
     }
-    const std::string path = std::string(s_saveDialog->m_folder) + "\\" + name;
+    const std::string path = JoinPath(s_saveDialog->m_folder, name);
     if (!WriteScorecardHtml(*match, 0, NativePath(path).c_str())) {
         ShowMessage("The scorecard could not be saved there.", MSG_OK);
         return;

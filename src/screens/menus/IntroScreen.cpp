@@ -20,8 +20,8 @@ CSprite* CIntroScreen::s_waiting = nullptr;
 
 namespace {
 
-constexpr char LOGO_FILE[] = "gfx\\pics\\logo.bmp";
-constexpr char WAITING_FILE[] = "gfx\\pics\\logors.bmp";
+constexpr char LOGO_FILE[] = "gfx/pics/logo.bmp";
+constexpr char WAITING_FILE[] = "gfx/pics/logors.bmp";
 
 static_assert(WORLD_LOAD_STEPS == INTRO_COMPLETE_WORLD + 1);
 static_assert(DATABASE_LOAD_STEPS == INTRO_CHECK_WORLD + 1);
@@ -59,7 +59,7 @@ void DrawFault(const DatabaseFault& fault) {
     CFont* font = g_game->m_fontTiny.get();
     g_system->DrawText(x, y, ALIGN_CENTRE, FAULT_COLOUR, font, "%s", "This world cannot be played:");
     y += FAULT_LINE_HEIGHT;
-    g_system->DrawText(x, y, ALIGN_CENTRE, FAULT_COLOUR, font, "db\\%s\\%s", DatabaseFolder().c_str(),
+    g_system->DrawText(x, y, ALIGN_CENTRE, FAULT_COLOUR, font, "db/%s/%s", DatabaseFolder().c_str(),
                        fault.Where().c_str());
     y += FAULT_LINE_HEIGHT;
     g_system->DrawText(x, y, ALIGN_CENTRE, FAULT_COLOUR, font, "%s", fault.m_problem.c_str());

@@ -16,6 +16,7 @@
 #include "shell/gui/SideBar.h"
 #include "shell/platform/Clock.h"
 #include "shell/platform/System.h"
+#include "world/Paths.h"
 #include "world/Services.h"
 
 namespace ravel {
@@ -62,6 +63,18 @@ CLogFile s_testLog;
 CLogFileLink s_clientLog(s_testLog);
 CLogFileLink s_serverLog(g_logFile);
 ScreenControls s_controls;
+
+// Who the client is, where, and the other players the host has told of.
+std::string LoggedInTitle() {
+    std::string title = std::string("Logged in to ") + s_client.DottedAddress() + " as " +
+                        PrintableName(s_client.LoginName());
+    const char* joint = " with ";
+    for (const cCommPeer& other : s_client.OtherPlayers()) {
+        title += joint + PrintableName(other.m_name);
+        joint = ", ";
+    }
+    return title;
+}
 
 void EnableModeButtons(bool enabled) {
     for (CButton* button : {NS::s_btnHost, NS::s_btnConnect}) {
@@ -131,7 +144,7 @@ void CNetworkGameScreen::ConnectGame() {
     s_linkError.clear();
     // A second connect starts a new log and closes the connection before.
     s_testLog.End();
-    s_testLog.Begin((std::string(s_outputFolder) + "\\" + NETWORK_LOG_NAME).c_str());
+    s_testLog.Begin(NativePath(JoinPath(s_outputFolder, NETWORK_LOG_NAME)).c_str());
     s_client.Init(&s_clientLog);
     s_client.SetLogin(NETWORK_LOGIN_NAME, NETWORK_PASSWORD);
     s_target = s_editAddress->m_caption;
@@ -170,9 +183,9 @@ std::string CNetworkGameScreen::Title() {
                           s_server.DottedAddress());
             return text;
         case NETWORK_CONNECTING:
-            std::snprintf(text, sizeof text, "Connecting to remote PC... %d %s", s_frames,
-                          s_client.DottedAddress());
-            return text;
+            return s_client.LoggedIn()
+                       ? LoggedInTitle()
+                       : std::string("Connecting to remote PC... ") + s_client.DottedAddress();
         default:
             return s_linkError.empty() ? "Setup Network Game" : s_linkError;
     }

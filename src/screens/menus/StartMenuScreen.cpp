@@ -171,7 +171,7 @@ void CMainMenuScreen::BuildSavedGameList() {
     mv_saveFiles.clear();
     m_comboSaves->ClearListItems();
     std::vector<FolderEntry> entries;
-    ListFolder(std::string(s_savesFolder) + "\\*.rsg", entries);
+    ListFolder(JoinPath(s_savesFolder, "*.rsg"), entries);
     for (const FolderEntry& entry : entries) {
         if (entry.folder) continue;
         mv_saveFiles.push_back(entry.name);

@@ -176,7 +176,7 @@ void MakeControls() {
 void LoadPicture(const Player& p) {
     char path[160];
     for (const char* ext : {"bmp", "jpg"}) {
-        std::snprintf(path, sizeof path, "gfx\\pics\\players\\%s %s %d %d %d.%s", p.m_firstName, p.m_surname,
+        std::snprintf(path, sizeof path, "gfx/pics/players/%s %s %d %d %d.%s", p.m_firstName, p.m_surname,
                       p.m_birthDay, p.m_birthMonth, p.m_birthYear, ext);
         if (PD::s_picture.LoadFromFile(path)) {
             PD::s_pictureLoaded = true;

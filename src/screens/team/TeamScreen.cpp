@@ -252,7 +252,7 @@ void TS::Enter() {
                                                 : g_cricket.m_date.m_season);
     BuildSquadList();
     char path[128];
-    std::snprintf(path, sizeof path, "gfx\\pics\\teams\\%s.bmp", team ? team->m_name : "");
+    std::snprintf(path, sizeof path, "gfx/pics/teams/%s.bmp", team ? team->m_name : "");
     m_pictureLoaded = team && m_picture.LoadFromFile(path);
     SetSquadListColumns(VIEW_BASIC);
     SortTeamPlayerList(VIEW_BASIC, 1);

@@ -9,6 +9,7 @@
 #include "shell/gui/MessageBox.h"
 #include "shell/platform/Files.h"
 #include "shell/platform/System.h"
+#include "world/Paths.h"
 
 namespace ravel {
 
@@ -63,7 +64,7 @@ int CFileDialog::Open(int x, int y, int mode, const char* title, DrawCallback) {
 void CFileDialog::FillFileList() {
     m_fileList.FreeLines();
     // "*" stands for every file, with or without a dot in its name.
-    std::string pattern = std::string(m_drive) + m_folder + "\\*";
+    std::string pattern = JoinPath(std::string(m_drive) + m_folder, "*");
     if (std::strcmp(m_extension, "*") != 0) pattern += std::string(".") + m_extension;
     std::vector<FolderEntry> entries;
     if (!ListFolder(pattern, entries)) return;

@@ -38,7 +38,7 @@ public:
     CEditBox m_nameBox;
     DrawCallback mp_okCallback = NoCallback;
     char m_drive[10] = "";  // no drives here; kept for the path's shape
-    char m_folder[255] = "\\";
+    char m_folder[255] = "/";
     char m_extension[11] = "*";
 
 private:

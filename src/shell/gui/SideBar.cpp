@@ -220,7 +220,7 @@ void FillRecordsMenus() {
 
 void ListSkins(CComboBox& combo) {
     std::vector<FolderEntry> entries;
-    if (!ListFolder("gfx\\gui\\*.*", entries)) return;
+    if (!ListFolder("gfx/gui/*.*", entries)) return;
     int value = 0;
     for (const FolderEntry& entry : entries) {
         if (!entry.folder || entry.name == "." || entry.name == "..") continue;
@@ -235,7 +235,7 @@ bool LoadBars(const char* skin) {
          {std::pair{&game.m_sideBar, "sidebar.bmp"}, std::pair{&game.m_sideBarBottom, "sidebarbot.bmp"},
           std::pair{&game.m_bottomBar, "botbar.bmp"}, std::pair{&game.m_topBarMatch, "topbarmatch.bmp"}}) {
         char path[256];
-        std::snprintf(path, sizeof path, "gfx\\gui\\%s\\%s", skin, file);
+        std::snprintf(path, sizeof path, "gfx/gui/%s/%s", skin, file);
         sprite->Release();
         if (!sprite->LoadFromFile(path)) loaded = false;
     }

@@ -124,19 +124,31 @@ TEST_F(NetworkGameTest, ConnectingLogsInAndWritesTheTestLog) {
     ASSERT_NO_FATAL_FAILURE(OpenWithServerOnPort(server, serverLog));
     Click(NS::s_btnConnect);
     ASSERT_EQ(NS::s_mode, NETWORK_CONNECTING);
+    // The host has not answered yet: the title says where it is connecting.
+    EXPECT_EQ(NS::Title(), "Connecting to remote PC... 127.0.0.1");
     ASSERT_TRUE(Until([&] { return NS::Client().PlayerCount() == 1; }, nullptr, &server));
     EXPECT_EQ(server.PlayerCount(), 1);
     EXPECT_STREQ(server.Peers().front().m_name, NETWORK_LOGIN_NAME);
-    // The title counts frames and shows the address connected to.
-    const int frames = NS::s_frames;
-    Frame();
-    EXPECT_EQ(NS::Title(), "Connecting to remote PC... " + std::to_string(frames + 1) + " 127.0.0.1");
+    // Once in, it says so, and names the others as the host tells of them.
+    EXPECT_EQ(NS::Title(), std::string("Logged in to 127.0.0.1 as ") + NETWORK_LOGIN_NAME);
+    cCommTextLog visitorLog;
+    cCommClient visitor;
+    visitor.Init(&visitorLog);
+    visitor.SetLogin("Visitor", NETWORK_PASSWORD);
+    ASSERT_TRUE(visitor.Connect("127.0.0.1", server.Port()));
+    ASSERT_TRUE(Until([&] { return NS::Client().PlayerCount() == 2; }, &visitor, &server));
+    EXPECT_EQ(NS::Title(), std::string("Logged in to 127.0.0.1 as ") + NETWORK_LOGIN_NAME + " with Visitor");
+    Frame("network_logged_in.png");
+    EXPECT_GT(CountNear(100, 15, 924, 50, 0xffffffffu), 100) << "the title";
+    visitor.Disconnect();
+    ASSERT_TRUE(Until([&] { return NS::Client().PlayerCount() == 1; }, &visitor, &server));
+    EXPECT_EQ(NS::Title(), std::string("Logged in to 127.0.0.1 as ") + NETWORK_LOGIN_NAME);
 
     // A second press starts again: the first connection closes, a new log begins.
     Click(NS::s_btnConnect);
     ASSERT_TRUE(Until([&] { return NS::Client().PlayerCount() == 1 && server.ClientCount() == 1; }, nullptr,
                       &server));
-    EXPECT_EQ(NS::Client().PlayerId(), 2);
+    EXPECT_EQ(NS::Client().PlayerId(), 3) << "the visitor was 2";
 
     Click(NS::s_btnBack);  // ends the log
     // The file starts with what the log held before it began, as every log
@@ -146,7 +158,7 @@ TEST_F(NetworkGameTest, ConnectingLogsInAndWritesTheTestLog) {
     ASSERT_NE(begun, std::string::npos) << log;
     const std::string session = log.substr(begun);
     EXPECT_EQ(session.find("Player id = 1"), std::string::npos) << session;
-    EXPECT_NE(session.find("FD_CONNECT\nSending login request\nLogin Approved\nPlayer id = 2\n"),
+    EXPECT_NE(session.find("FD_CONNECT\nSending login request\nLogin Approved\nPlayer id = 3\n"),
               std::string::npos)
         << session;
     EXPECT_NE(session.find("Log file ended"), std::string::npos);
