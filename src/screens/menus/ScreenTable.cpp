@@ -109,7 +109,7 @@ struct CScreenTable {
     CStaticScreen<CCustomLeagueScreen> customLeague;
     CStaticScreen<CCustomTourScreen> customTour;
     CStaticScreen<CCustomLeagueTableScreen> customLeagueTable;
-    CStaticScreen<CMatchPlayerScreen> matchPlayer;
+    CMatchPlayerScreen matchPlayer;
     CStaticScreen<CNetworkGameScreen> network;
 
     struct Row {
@@ -222,6 +222,7 @@ CMenuDayScreens s_dayScreens;
         return Table().member;          \
     }
 RAVEL_THE_SCREEN(CCoachProfileScreen, coach)
+RAVEL_THE_SCREEN(CMatchPlayerScreen, matchPlayer)
 #undef RAVEL_THE_SCREEN
 
 void CGameScreens::InitOnce() {

@@ -293,7 +293,7 @@ TEST_F(MatchScreensTest, TheScoreboardListsTheDayAndKeepsItsHighlights) {
     PressKey(DIK_RETURN);
     EXPECT_EQ(g_highlightsPrepared, 0);
     EXPECT_EQ(g_highlightsList.mi_currentClip, 0);
-    Tap(CMatchPlayerScreen::s_exit);
+    Tap(TheScreen<CMatchPlayerScreen>().m_exit);
     EXPECT_FALSE(m_game->m_running);
 }
 
