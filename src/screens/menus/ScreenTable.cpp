@@ -98,7 +98,7 @@ struct CScreenTable {
     CStaticScreen<CTodaysScoreboardScreen> todaysScoreboard;
     CCoachProfileScreen coach;
     CStaticScreen<CRecordsScreen> records;
-    CStaticScreen<CPreMatchScreen> preMatch;
+    CPreMatchScreen preMatch;
     CStaticScreen<CScorecardScreen> scorecard;
     CStaticScreen<CJobMarketScreen> jobs;
     CStaticScreen<CCountryScreen> country;
@@ -222,6 +222,8 @@ CMenuDayScreens s_dayScreens;
         return Table().member;          \
     }
 RAVEL_THE_SCREEN(CCoachProfileScreen, coach)
+RAVEL_THE_SCREEN(CMatchPlayerScreen, matchPlayer)
+RAVEL_THE_SCREEN(CPreMatchScreen, preMatch)
 RAVEL_THE_SCREEN(CMatchPlayerScreen, matchPlayer)
 #undef RAVEL_THE_SCREEN
 

@@ -10,7 +10,9 @@
 namespace ravel {
 namespace {
 
-using PM = CPreMatchScreen;
+CPreMatchScreen& PM() {
+    return TheScreen<CPreMatchScreen>();
+}
 
 class PreMatchScreenTest : public MatchViewTest {
 protected:
@@ -59,28 +61,28 @@ TEST_F(PreMatchScreenTest, TheTossAndTheWinnersChoice) {
         Match& match = MakeUntossedMatch(test::COMP_FC);
         match.mi_tossWinner = c.winner;
         OpenPreMatch();
-        EXPECT_EQ(PM::s_toss, TOSS_NOT_MADE);
+        EXPECT_EQ(PM().mi_toss, TOSS_NOT_MADE);
         EXPECT_TRUE(DrewText("The captains are ready and the toss is about to take place."));
-        EXPECT_FALSE(Usable(PM::s_btnContinue));
-        EXPECT_FALSE(Usable(PM::s_btnMainMenu));
-        Tap(PM::s_btnCoinToss);
-        EXPECT_EQ(PM::s_toss, c.toss);
-        EXPECT_FALSE(Visible(PM::s_btnCoinToss));
+        EXPECT_FALSE(Usable(PM().m_btnContinue));
+        EXPECT_FALSE(Usable(PM().m_btnMainMenu));
+        Tap(PM().m_btnCoinToss);
+        EXPECT_EQ(PM().mi_toss, c.toss);
+        EXPECT_FALSE(Visible(PM().m_btnCoinToss));
         if (c.usersChoice == 0) {
-            EXPECT_FALSE(Visible(PM::s_btnBat));
-            EXPECT_TRUE(Usable(PM::s_btnContinue)) << "no choice of his to wait for";
-            EXPECT_NE(PM::s_choice, CHOICE_NOT_MADE);
+            EXPECT_FALSE(Visible(PM().m_btnBat));
+            EXPECT_TRUE(Usable(PM().m_btnContinue)) << "no choice of his to wait for";
+            EXPECT_NE(PM().mi_choice, CHOICE_NOT_MADE);
         } else {
-            EXPECT_TRUE(Usable(PM::s_btnBat));
-            EXPECT_TRUE(Usable(PM::s_btnBowl));
-            EXPECT_FALSE(Usable(PM::s_btnContinue)) << "until he chooses";
-            EXPECT_EQ(PM::s_choice, CHOICE_NOT_MADE);
-            Tap(c.usersChoice == 1 ? PM::s_btnBat : PM::s_btnBowl);
-            EXPECT_EQ(PM::s_choice, c.usersChoice == 1 ? CHOICE_BAT : CHOICE_BOWL);
+            EXPECT_TRUE(Usable(PM().m_btnBat));
+            EXPECT_TRUE(Usable(PM().m_btnBowl));
+            EXPECT_FALSE(Usable(PM().m_btnContinue)) << "until he chooses";
+            EXPECT_EQ(PM().mi_choice, CHOICE_NOT_MADE);
+            Tap(c.usersChoice == 1 ? PM().m_btnBat : PM().m_btnBowl);
+            EXPECT_EQ(PM().mi_choice, c.usersChoice == 1 ? CHOICE_BAT : CHOICE_BOWL);
             EXPECT_EQ(match.mi_battingFirst, c.usersChoice == 1 ? test::HOME : test::AWAY);
-            EXPECT_FALSE(Visible(PM::s_btnBat));
-            EXPECT_TRUE(Usable(PM::s_btnContinue));
-            EXPECT_TRUE(Usable(PM::s_btnMainMenu));
+            EXPECT_FALSE(Visible(PM().m_btnBat));
+            EXPECT_TRUE(Usable(PM().m_btnContinue));
+            EXPECT_TRUE(Usable(PM().m_btnMainMenu));
         }
         const std::string winner = match.TeamName(c.winner);
         EXPECT_TRUE(DrewText(winner + " have won the toss"));
@@ -97,13 +99,13 @@ TEST_F(PreMatchScreenTest, ATossMadeStandsOnReturn) {
     Match& match = MakeUserMatch(test::COMP_FC, false);
     match.CurrentInnings().mi_legalBalls = 4;
     OpenPreMatch();
-    Tap(PM::s_btnCoinToss);
-    EXPECT_EQ(PM::s_toss, TOSS_FIRST_TEAM);
-    EXPECT_EQ(PM::s_choice, CHOICE_BOWL);
-    EXPECT_FALSE(Visible(PM::s_btnBat)) << "his choice was made";
-    EXPECT_TRUE(Usable(PM::s_btnContinue));
+    Tap(PM().m_btnCoinToss);
+    EXPECT_EQ(PM().mi_toss, TOSS_FIRST_TEAM);
+    EXPECT_EQ(PM().mi_choice, CHOICE_BOWL);
+    EXPECT_FALSE(Visible(PM().m_btnBat)) << "his choice was made";
+    EXPECT_TRUE(Usable(PM().m_btnContinue));
     EXPECT_EQ(match.CurrentInnings().mi_legalBalls, 4);
-    Tap(PM::s_btnContinue);
+    Tap(PM().m_btnContinue);
     EXPECT_EQ(m_game->m_screenId, SCREEN_MATCH_VIEW);
 }
 

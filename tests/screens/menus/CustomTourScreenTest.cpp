@@ -56,10 +56,11 @@ protected:
     // Continue into the live match view.
     void TossAndPlay() {
         ASSERT_EQ(m_game->m_screenId, SCREEN_PRE_MATCH);
-        EXPECT_FALSE(CPreMatchScreen::s_btnMainMenu->mb_visible) << "no main menu in a custom game";
-        Tap(CPreMatchScreen::s_btnCoinToss);
-        if (CPreMatchScreen::s_btnBat->mb_visible) Tap(CPreMatchScreen::s_btnBat);
-        Tap(CPreMatchScreen::s_btnContinue);
+        EXPECT_FALSE(TheScreen<CPreMatchScreen>().m_btnMainMenu->mb_visible)
+            << "no main menu in a custom game";
+        Tap(TheScreen<CPreMatchScreen>().m_btnCoinToss);
+        if (TheScreen<CPreMatchScreen>().m_btnBat->mb_visible) Tap(TheScreen<CPreMatchScreen>().m_btnBat);
+        Tap(TheScreen<CPreMatchScreen>().m_btnContinue);
         ASSERT_EQ(m_game->m_screenId, SCREEN_MATCH_VIEW);
     }
     std::string Line(int i) {

@@ -106,11 +106,11 @@ protected:
                 continue;
             }
             if (firstDay) Frame("match_1_pre_match.png");
-            Tap(CPreMatchScreen::s_btnCoinToss);
-            if (CPreMatchScreen::s_btnBat->mb_visible) Tap(CPreMatchScreen::s_btnBat);
+            Tap(TheScreen<CPreMatchScreen>().m_btnCoinToss);
+            if (TheScreen<CPreMatchScreen>().m_btnBat->mb_visible) Tap(TheScreen<CPreMatchScreen>().m_btnBat);
             Idle(2);
             if (firstDay) Frame("match_2_toss.png");
-            Tap(CPreMatchScreen::s_btnContinue);
+            Tap(TheScreen<CPreMatchScreen>().m_btnContinue);
         }
     }
     // The pre-match toss, then the match ball by ball and over by over, day
