@@ -94,8 +94,8 @@ struct CScreenTable {
     CStaticScreen<CPlayerSearchScreen> playerSearch;
     CStaticScreen<CTopRatedScreen> topRated;
     CStaticScreen<CCompetitionScreen> competition;
-    CStaticScreen<CTodaysFixturesScreen> todaysFixtures;
-    CStaticScreen<CTodaysScoreboardScreen> todaysScoreboard;
+    CTodaysFixturesScreen todaysFixtures;
+    CTodaysScoreboardScreen todaysScoreboard;
     CCoachProfileScreen coach;
     CStaticScreen<CRecordsScreen> records;
     CPreMatchScreen preMatch;
@@ -222,6 +222,10 @@ CMenuDayScreens s_dayScreens;
         return Table().member;          \
     }
 RAVEL_THE_SCREEN(CCoachProfileScreen, coach)
+RAVEL_THE_SCREEN(CMatchPlayerScreen, matchPlayer)
+RAVEL_THE_SCREEN(CPreMatchScreen, preMatch)
+RAVEL_THE_SCREEN(CTodaysFixturesScreen, todaysFixtures)
+RAVEL_THE_SCREEN(CTodaysScoreboardScreen, todaysScoreboard)
 RAVEL_THE_SCREEN(CMatchPlayerScreen, matchPlayer)
 RAVEL_THE_SCREEN(CPreMatchScreen, preMatch)
 RAVEL_THE_SCREEN(CMatchPlayerScreen, matchPlayer)

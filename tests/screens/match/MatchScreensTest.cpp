@@ -24,7 +24,6 @@ namespace ravel {
 namespace {
 
 using SC = CScorecardScreen;
-using TS = CTodaysScoreboardScreen;
 
 class MatchScreensTest : public MatchViewTest {
 protected:
@@ -254,8 +253,8 @@ TEST_F(MatchScreensTest, TheScoreboardListsTheDayAndKeepsItsHighlights) {
     Shot("scoreboard_1.png");
 
     // A row opens the match's scorecard.
-    ASSERT_TRUE(TS::s_rows[0]->mb_visible);
-    Tap(TS::s_rows[0]);
+    ASSERT_TRUE(TheScreen<CTodaysScoreboardScreen>().m_rows[0]->mb_visible);
+    Tap(TheScreen<CTodaysScoreboardScreen>().m_rows[0]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_SCORECARD);
     EXPECT_EQ(ScorecardMatch(), g_currentMatches[static_cast<size_t>(g_todaysLists.mv_scoreRows[0])].get());
 
@@ -320,8 +319,8 @@ TEST_F(MatchScreensTest, TodaysFixturesStartInProgressWhenNothingStartsToday) {
     Idle(2);
     Frame();
     EXPECT_EQ(g_todaysLists.mi_fixtureMode, FIXTURES_IN_PROGRESS);
-    EXPECT_TRUE(CTodaysFixturesScreen::s_startingToday->mb_disabled);
-    EXPECT_FALSE(CTodaysFixturesScreen::s_inProgress->mb_disabled);
+    EXPECT_TRUE(TheScreen<CTodaysFixturesScreen>().m_startingToday->mb_disabled);
+    EXPECT_FALSE(TheScreen<CTodaysFixturesScreen>().m_inProgress->mb_disabled);
     EXPECT_EQ(g_todaysLists.mv_fixtureRows.size(), 1u);
     Shot("fixtures_1_in_progress.png");
 
@@ -335,12 +334,12 @@ TEST_F(MatchScreensTest, TodaysFixturesStartInProgressWhenNothingStartsToday) {
     m_game->ChangeScreen(SCREEN_COMPETITION);
     m_game->ChangeScreen(SCREEN_TODAYS_FIXTURES);
     EXPECT_EQ(g_todaysLists.mi_fixtureMode, FIXTURES_STARTING_TODAY);
-    EXPECT_TRUE(CTodaysFixturesScreen::s_scroll->mb_visible);
-    EXPECT_EQ(CTodaysFixturesScreen::s_scroll->m_max, 1);
+    EXPECT_TRUE(TheScreen<CTodaysFixturesScreen>().m_scroll->mb_visible);
+    EXPECT_EQ(TheScreen<CTodaysFixturesScreen>().m_scroll->m_max, 1);
     Shot("fixtures_2_starting_today.png");
-    ChooseItem(CTodaysFixturesScreen::s_filter, FILTER_INTERNATIONAL);
+    ChooseItem(TheScreen<CTodaysFixturesScreen>().m_filter, FILTER_INTERNATIONAL);
     EXPECT_TRUE(g_todaysLists.mv_fixtureRows.empty());
-    EXPECT_STREQ(CTodaysFixturesScreen::s_filter->m_caption, "International");
+    EXPECT_STREQ(TheScreen<CTodaysFixturesScreen>().m_filter->m_caption, "International");
     Frame();
     EXPECT_EQ(TextAt(230, 190), "No games to show");
 }
