@@ -99,7 +99,7 @@ struct CScreenTable {
     CCoachProfileScreen coach;
     CStaticScreen<CRecordsScreen> records;
     CPreMatchScreen preMatch;
-    CStaticScreen<CScorecardScreen> scorecard;
+    CScorecardScreen scorecard;
     CStaticScreen<CJobMarketScreen> jobs;
     CStaticScreen<CCountryScreen> country;
     CStaticScreen<CContractScreen> contract;
@@ -226,9 +226,7 @@ RAVEL_THE_SCREEN(CMatchPlayerScreen, matchPlayer)
 RAVEL_THE_SCREEN(CPreMatchScreen, preMatch)
 RAVEL_THE_SCREEN(CTodaysFixturesScreen, todaysFixtures)
 RAVEL_THE_SCREEN(CTodaysScoreboardScreen, todaysScoreboard)
-RAVEL_THE_SCREEN(CMatchPlayerScreen, matchPlayer)
-RAVEL_THE_SCREEN(CPreMatchScreen, preMatch)
-RAVEL_THE_SCREEN(CMatchPlayerScreen, matchPlayer)
+RAVEL_THE_SCREEN(CScorecardScreen, scorecard)
 #undef RAVEL_THE_SCREEN
 
 void CGameScreens::InitOnce() {

@@ -23,8 +23,6 @@
 namespace ravel {
 namespace {
 
-using SC = CScorecardScreen;
-
 class MatchScreensTest : public MatchViewTest {
 protected:
     void SetUp() override {
@@ -108,7 +106,7 @@ TEST_F(MatchScreensTest, TheViewsOfAOneDayMatch) {
     OpenScorecard(MATCH_LIST_IN_PROGRESS, 0);
     Idle(2);
     Frame();
-    EXPECT_EQ(SC::s_view, VIEW_SUMMARY);
+    EXPECT_EQ(TheScreen<CScorecardScreen>().mi_view, VIEW_SUMMARY);
     EXPECT_EQ(TextAt(611, 658), match.ResultText());
     CButton* first = ListedOf<CButton>(SideName(match.m_innings[0].mi_battingTeam));
     CButton* second = ListedOf<CButton>(SideName(match.m_innings[1].mi_battingTeam));
@@ -120,7 +118,7 @@ TEST_F(MatchScreensTest, TheViewsOfAOneDayMatch) {
     Shot("scorecard_1_summary.png");
 
     Tap(second);
-    EXPECT_EQ(SC::s_view, VIEW_INNINGS_1 + 1);
+    EXPECT_EQ(TheScreen<CScorecardScreen>().mi_view, VIEW_INNINGS_1 + 1);
     Frame();
     EXPECT_EQ(TextAt(230, 400), "Extras");
     EXPECT_EQ(TextAt(800, 420), std::to_string(InningsTotal(match.m_innings[1])));
@@ -130,7 +128,7 @@ TEST_F(MatchScreensTest, TheViewsOfAOneDayMatch) {
     CComboBox* card = ListedOf<CComboBox>("Batting Card");
     ASSERT_NE(card, nullptr);
     ChooseItem(card, 2);
-    EXPECT_EQ(SC::s_card, CARD_BOWLING);
+    EXPECT_EQ(TheScreen<CScorecardScreen>().mi_card, CARD_BOWLING);
     int32_t slots[SQUAD_SIZE];
     const int rows = BowlingRows(match, 1, slots);
     ASSERT_GE(rows, 4);
@@ -146,7 +144,7 @@ TEST_F(MatchScreensTest, TheViewsOfAOneDayMatch) {
     EXPECT_EQ(TextAt(230, 200), std::string(opener->m_initials) + " " + opener->m_surname);
     Shot("scorecard_3_bowling.png");
     ChooseItem(card, 1);
-    EXPECT_EQ(SC::s_card, CARD_PARTNERSHIPS);
+    EXPECT_EQ(TheScreen<CScorecardScreen>().mi_card, CARD_PARTNERSHIPS);
     Shot("scorecard_4_partnerships.png");
 
     // The batting card's second row opens the batsman's page.
@@ -159,8 +157,8 @@ TEST_F(MatchScreensTest, TheViewsOfAOneDayMatch) {
     }
     ASSERT_NE(row, nullptr);
     Tap(row);
-    EXPECT_EQ(SC::s_view, VIEW_BATSMAN);
-    EXPECT_EQ(SC::s_position, 1);
+    EXPECT_EQ(TheScreen<CScorecardScreen>().mi_view, VIEW_BATSMAN);
+    EXPECT_EQ(TheScreen<CScorecardScreen>().mi_position, 1);
     Frame();
     const BatsmanFigures& b = match.m_innings[1].m_batsmen[1];
     EXPECT_EQ(TextAt(230, 220), "Runs: " + std::to_string(BatsmanRuns(b)));

@@ -178,7 +178,6 @@ protected:
     }
     // His scorecard, every view; its HTML saved; then today's scoreboard.
     void AfterTheMatch() {
-        using SC = CScorecardScreen;
         ASSERT_EQ(m_game->m_screenId, SCREEN_SCORECARD);
         ASSERT_NE(ScorecardMatch(), nullptr);
         const int32_t id = ScorecardMatch()->mi_id;
@@ -208,7 +207,7 @@ protected:
         Idle(2);
         TickWith(400, 185, true);  // the opener's row
         TickWith(400, 185, false);
-        EXPECT_EQ(SC::s_view, VIEW_BATSMAN);
+        EXPECT_EQ(TheScreen<CScorecardScreen>().mi_view, VIEW_BATSMAN);
         Frame("match_10_batsman.png");
         Tap(html);
         Frame("match_11_save.png");
