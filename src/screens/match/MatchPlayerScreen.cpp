@@ -49,7 +49,7 @@ void MP::Update() {
 }
 
 void MP::Tick() {
-    PlayHighlightsTick(CMatchViewScreen::mv_highlightSpeed);
+    PlayHighlightsTick(MatchView().m_kept.mv_highlightSpeed);
 }
 
 void MP::Render() {

@@ -84,7 +84,7 @@ constexpr size_t SCREEN_COUNT = 27;
 // One object of each screen class, alive for the whole run, each with its
 // control list (the intro has none).
 struct CScreenTable {
-    CStaticScreen<CMatchViewScreen> matchView;
+    CMatchViewScreen matchView;
     CStaticScreen<CTeamScreen> team;
     CStaticScreen<CMainMenuScreen> startMenu;
     CStaticScreen<CIntroScreen> intro;
@@ -222,6 +222,7 @@ CMenuDayScreens s_dayScreens;
         return Table().member;          \
     }
 RAVEL_THE_SCREEN(CCoachProfileScreen, coach)
+RAVEL_THE_SCREEN(CMatchViewScreen, matchView)
 RAVEL_THE_SCREEN(CMatchPlayerScreen, matchPlayer)
 RAVEL_THE_SCREEN(CPreMatchScreen, preMatch)
 RAVEL_THE_SCREEN(CTodaysFixturesScreen, todaysFixtures)

@@ -11,6 +11,7 @@
 #include "screens/match/TodaysScreens.h"
 #include "season/GameState.h"
 #include "season/TodaysLists.h"
+#include "shell/platform/Keys.h"
 
 namespace ravel {
 namespace {
@@ -29,6 +30,12 @@ protected:
             if (combo->mv_items[i].m_value == value) combo->m_selected = i;
         combo->m_comboState = COMBO_CHOSEN;
         Idle();
+    }
+    void CloseInfoboxes() {
+        for (int guard = 0; guard < 20 && Visible(MatchView().m_ui.infobox.window); ++guard) {
+            Idle(2);
+            ClickIn(MatchView().m_ui.infobox.window, MatchView().m_ui.infobox.ok);
+        }
     }
     // A second career in the same run: the game state reset, the small
     // world and today's match made again.
@@ -55,6 +62,7 @@ TEST_F(MatchScreensStateTest, NoScreenKeepsAnythingOfTheCareerBefore) {
     auto& toss = TheScreen<CPreMatchScreen>();
     auto& fixtures = TheScreen<CTodaysFixturesScreen>();
     auto& scores = TheScreen<CTodaysScoreboardScreen>();
+    CMatchViewScreen& view = MatchView();
     const ScreenCase cases[] = {
         {"scorecard", SCREEN_SCORECARD,
          [&] {
@@ -98,6 +106,24 @@ TEST_F(MatchScreensStateTest, NoScreenKeepsAnythingOfTheCareerBefore) {
          [&] {
              EXPECT_STREQ(scores.m_filter->m_caption, "Local & Int");
              EXPECT_EQ(scores.m_scroll->m_position, 0);
+         }},
+        {"match view", SCREEN_MATCH_VIEW,
+         [&] {
+             CloseInfoboxes();
+             Pick(view.m_ui.infoTab, 32);  // the worm
+             PressKey(DIK_RIGHT);
+             ASSERT_EQ(view.m_kept.mv_infoTab, TAB_WORM);
+             ASSERT_GT(view.m_kept.mv_highlightSpeed, SPEED_REAL_TIME);
+             ASSERT_EQ(view.m_kept.mv_firstStepDone, 1);
+             Tap(view.m_ui.ball);
+             CloseInfoboxes();
+         },
+         [&] {
+             EXPECT_EQ(view.m_kept.mv_infoTab, TAB_RECENT_OVERS);
+             EXPECT_STREQ(view.m_ui.infoTab->m_caption, "Recent Overs");
+             EXPECT_EQ(view.m_kept.mv_highlightSpeed, SPEED_REAL_TIME);
+             EXPECT_EQ(UserMatch()->CurrentInnings().mi_legalBalls, 0) << "the new match has not begun";
+             CloseInfoboxes();
          }},
         {"match player", SCREEN_MATCH_PLAYER,
          [&] { ASSERT_NE(TheScreen<CMatchPlayerScreen>().m_exit, nullptr); },

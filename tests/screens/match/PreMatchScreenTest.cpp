@@ -135,7 +135,7 @@ TEST_F(PreMatchScreenTest, TheBowlerList) {
     Match& match = MakeUserMatch(test::COMP_FC, false);
     m_game->ChangeScreen(SCREEN_MATCH_VIEW);
     Innings& innings = match.CurrentInnings();
-    MV::mv_selectStatsView = FIGURES_BOWL_SKILL;
+    MatchView().m_kept.mv_selectStatsView = FIGURES_BOWL_SKILL;
     const int keeper = match.FieldingSide().KeeperSlot(match.mi_currentInnings);
     std::vector<int> rows;
     for (int k = 1; k < SQUAD_SIZE && rows.size() < 4; ++k) {
@@ -152,7 +152,7 @@ TEST_F(PreMatchScreenTest, TheBowlerList) {
     innings.m_bowlers[hundred].mi_runs = 100;
     OpenSelectBowler();
     const std::vector<DrawnText> texts = Drawn();
-    const CDialog* w = MV::s_ui.select.window;
+    const CDialog* w = MatchView().m_ui.select.window;
     auto rowY = [&](int k) { return w->m_y + 90 + 25 * k; };
     EXPECT_EQ(TextAt(texts, w->m_x + 380, rowY(none)), "") << "no ball bowled, no figures";
     EXPECT_EQ(TextAt(texts, w->m_x + 380, rowY(over13)), "2.1");
@@ -177,7 +177,7 @@ TEST_F(PreMatchScreenTest, FitnessBarColours) {
     m_game->ChangeScreen(SCREEN_MATCH_VIEW);
     const int keeper = match.FieldingSide().KeeperSlot(match.mi_currentInnings);
     const int row = keeper == 2 ? 3 : 2;
-    const CDialog* w = MV::s_ui.select.window;
+    const CDialog* w = MatchView().m_ui.select.window;
     OpenSelectBowler();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.energy);
@@ -204,7 +204,7 @@ TEST_F(PreMatchScreenTest, TheBatsmanList) {
     innings.Recount();
     OpenSelectBatsman();
     const std::vector<DrawnText> texts = Drawn();
-    const CDialog* w = MV::s_ui.select.window;
+    const CDialog* w = MatchView().m_ui.select.window;
     auto rowY = [&](int k) { return w->m_y + 90 + 25 * k; };
     auto surname = [](int32_t id) { return std::string(PlayerById(id)->m_surname); };
     const std::string bowler0 = surname(innings.m_bowlers[innings.m_batsmen[0].mi_bowler].mi_player);

@@ -158,7 +158,7 @@ TEST_F(CustomTourScreenTest, PlayCoachesTheTouristsThroughEveryMatchToTheTourTab
 
     for (int n = 1; n <= 2; ++n) {
         // Autoplay, then Continue until the match is over and the table shows.
-        const auto& ui = MV::s_ui;
+        const auto& ui = MatchView().m_ui;
         for (int step = 0; step < 12 && m_game->m_screenId == SCREEN_MATCH_VIEW; ++step) {
             Idle(3);
             if (ui.infobox.window->mb_visible) {

@@ -74,7 +74,7 @@ protected:
     // Every pop-up closed, each choice answered by its first legal row, the
     // follow-on enforced.
     void AnswerPopUps() {
-        const MatchViewUi& ui = CMatchViewScreen::s_ui;
+        const MatchViewUi& ui = MatchView().m_ui;
         auto shown = [](const CControl* c) { return c && c->mb_visible; };
         for (int guard = 0; guard < 60 && m_game->m_screenId == SCREEN_MATCH_VIEW; ++guard) {
             if (shown(g_highlightsWindow)) {
@@ -117,7 +117,6 @@ protected:
     // by day, to its end; at each close of his day the day's other matches
     // have all stopped too.
     void PlayTheFirstMatch() {
-        using MV = CMatchViewScreen;
         ToTheMatchView(true);
         ASSERT_EQ(m_game->m_screenId, SCREEN_MATCH_VIEW);
         Match* match = UserMatch();
@@ -126,7 +125,7 @@ protected:
         Frame("match_3_starting_bowlers.png");
         AnswerPopUps();
         for (int press = 0; press < 3; ++press) {
-            Tap(MV::s_ui.ball);
+            Tap(MatchView().m_ui.ball);
             AnswerPopUps();
         }
         bool completedShown = false;
@@ -137,19 +136,20 @@ protected:
             ASSERT_EQ(match->mi_id, id);
             if (day == 1) {
                 // The second day is left to the assistant: only Continue remains.
-                Tap(MV::s_ui.autoplay);
+                Tap(MatchView().m_ui.autoplay);
                 Idle(2);
-                ClickIn(MV::s_ui.autoplayNotice.window, MV::s_ui.autoplayNotice.yes);
+                ClickIn(MatchView().m_ui.autoplayNotice.window, MatchView().m_ui.autoplayNotice.yes);
                 EXPECT_TRUE(match->mi_playState == PLAY_CLOSE || match->mi_playState == PLAY_MATCH_OVER);
-                EXPECT_FALSE(MV::s_ui.over->mb_visible && !MV::s_ui.over->mb_disabled);
-                EXPECT_TRUE(MV::mv_infoboxes.empty());
+                EXPECT_FALSE(MatchView().m_ui.over->mb_visible && !MatchView().m_ui.over->mb_disabled);
+                EXPECT_TRUE(MatchView().mv_infoboxes.empty());
                 if (match->mi_playState == PLAY_MATCH_OVER)
                     completedShown = true;  // not announced after autoplay
             }
-            for (int press = 0; press < 400 && MV::s_ui.over->mb_visible && !MV::s_ui.over->mb_disabled;
+            for (int press = 0;
+                 press < 400 && MatchView().m_ui.over->mb_visible && !MatchView().m_ui.over->mb_disabled;
                  ++press) {
-                Tap(MV::s_ui.over);
-                const auto& queue = MV::mv_infoboxes;
+                Tap(MatchView().m_ui.over);
+                const auto& queue = MatchView().mv_infoboxes;
                 if (!completedShown && std::any_of(queue.begin(), queue.end(), [](const Infobox& box) {
                         return box.mi_id == INFOBOX_MATCH_COMPLETED;
                     })) {
@@ -157,12 +157,13 @@ protected:
                     Frame("match_5_match_completed.png");
                 }
                 AnswerPopUps();
-                if (MV::s_ui.continueButton->mb_visible && match->mi_playState == PLAY_INNINGS_BREAK)
-                    Tap(MV::s_ui.continueButton);
+                if (MatchView().m_ui.continueButton->mb_visible && match->mi_playState == PLAY_INNINGS_BREAK)
+                    Tap(MatchView().m_ui.continueButton);
             }
             if (day == 0) Frame("match_4_close_of_play.png");
-            ASSERT_TRUE(MV::s_ui.continueButton->mb_visible && !MV::s_ui.continueButton->mb_disabled);
-            Tap(MV::s_ui.continueButton);
+            ASSERT_TRUE(MatchView().m_ui.continueButton->mb_visible &&
+                        !MatchView().m_ui.continueButton->mb_disabled);
+            Tap(MatchView().m_ui.continueButton);
             for (const auto& other : g_currentMatches) {
                 EXPECT_TRUE(other->mi_playState == PLAY_CLOSE || other->mi_playState == PLAY_MATCH_OVER)
                     << "match " << other->mi_id;
