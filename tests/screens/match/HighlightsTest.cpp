@@ -11,6 +11,7 @@
 #include "MatchViewFixture.h"
 #include "match/MatchServices.h"
 #include "shell/Settings.h"
+#include "world/SaveGame.h"
 
 namespace ravel {
 namespace {
@@ -230,6 +231,15 @@ TEST_F(HighlightsTest, HighlightOptionsAndConfigAtExit) {
     std::filesystem::remove_all(home);
     std::filesystem::create_directories(home);
     const std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    // The folders go back as they were: the next test must not write under
+    // the home removed below.
+    struct Folders {
+        char* folder;
+        std::string before;
+    };
+    std::vector<Folders> folders;
+    for (char* folder : {s_documentsFolder, s_savesFolder, s_outputFolder, s_optionsFolder})
+        folders.push_back({folder, folder});
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
     SetupFolders();
@@ -274,6 +284,8 @@ TEST_F(HighlightsTest, HighlightOptionsAndConfigAtExit) {
 
     setenv("HOME", oldHome.c_str(), 1);
     unsetenv("XDG_CONFIG_HOME");
+    for (const Folders& f : folders) CopyText(f.folder, FOLDER_BUFFER, f.before.c_str());
+    SetSavesFolder(s_savesFolder);
     std::filesystem::remove_all(home);
 }
 
