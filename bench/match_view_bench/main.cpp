@@ -125,16 +125,16 @@ struct Scene {
 // Times frames of a scene; between frames the ball of the Highlights window
 // moves on as a tick moves it.
 void Measure(const Scene& scene, int frames, double& worst) {
-    MV::mv_infoTab = scene.tab;
-    MV::mv_panelMode = scene.panel;
-    MV::mv_chartTick = CHART_TICKS;
+    MatchView().m_kept.mv_infoTab = scene.tab;
+    MatchView().m_kept.mv_panelMode = scene.panel;
+    MatchView().mv_chartTick = CHART_TICKS;
     for (int i = 0; i < 10; ++i) g_game->RenderFrame();  // glyph caches fill here
     std::vector<double> times;
     double cpuInFrames = 0.0;
     for (int i = 0; i < frames; ++i) {
         if (scene.highlights) {
             if (!HighlightsWindowShown()) StartBallAnimation(*g_currentMatches[0], g_replayedBall);
-            CMatchViewScreen::Tick();
+            MatchView().Tick();
         }
         const double c0 = CpuMs();
         const auto t0 = std::chrono::steady_clock::now();
@@ -158,8 +158,8 @@ void Measure(const Scene& scene, int frames, double& worst) {
 void Snap(std::unique_ptr<Match>& slot, std::unique_ptr<Match> match, const char* name, int32_t tab) {
     slot = std::move(match);
     slot->mi_playState = slot->mi_playState == PLAY_MATCH_OVER ? PLAY_MATCH_OVER : PLAY_IN_PLAY;
-    MV::mv_infoTab = tab;
-    MV::mv_chartTick = CHART_TICKS;
+    MatchView().m_kept.mv_infoTab = tab;
+    MatchView().mv_chartTick = CHART_TICKS;
     g_game->ChangeScreen(SCREEN_MATCH_VIEW);  // entered afresh for this match
     for (int i = 0; i < 3; ++i) g_game->RenderFrame();
     g_system->SaveScreenshot(std::string("match_view_state_") + name + ".png");
@@ -235,9 +235,9 @@ int main(int argc, char** argv) {
     InstallGamePlatformHooks(true);
     InstallGameServices(true);
     if (!game.CreateGameResources()) return 1;
-    MV::mv_firstStepDone = 1;
+    MatchView().m_kept.mv_firstStepDone = 1;
     game.ChangeScreen(SCREEN_MATCH_VIEW);
-    MV::mv_highlightSpeed = SPEED_SUPER_FAST;
+    MatchView().m_kept.mv_highlightSpeed = SPEED_SUPER_FAST;
 
     const Scene scenes[] = {
         {"recent_overs", TAB_RECENT_OVERS, PANEL_BATTING, false},
@@ -263,7 +263,7 @@ int main(int argc, char** argv) {
     }
     match.mv_animScripts[static_cast<size_t>(g_replayedBall)].mb_played = 1;
     StartBallAnimation(match, g_replayedBall);
-    for (int i = 0; i < 8; ++i) CMatchViewScreen::Tick();  // into the ball
+    for (int i = 0; i < 8; ++i) MatchView().Tick();  // into the ball
     Measure({"highlights", TAB_RECENT_OVERS, PANEL_BATTING, true}, frames, worst);
     std::printf("match_view_bench: busiest frame %.3f ms of CPU\n", worst);
     EndBallAnimation();

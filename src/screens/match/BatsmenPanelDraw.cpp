@@ -166,7 +166,7 @@ void DrawBatsmenPanel(const Match& match) {
         g_system->DrawText(95, 357, ALIGN_CENTRE, MV_WHITE, Font20Heavy(), "RMB - End Clip");
         return;
     }
-    if (MV::mv_panelMode == PANEL_BATTING) {
+    if (MatchView().m_kept.mv_panelMode == PANEL_BATTING) {
         DrawBatsmanBlock(match, match.mi_batsman1, 0);
         DrawBatsmanBlock(match, match.mi_batsman2, BLOCK_STEP);
     } else {

@@ -64,7 +64,7 @@ void DrawBars(const Innings& in, int firstOver, int step, int base, uint32_t col
             DebugLog("Error: getting an over with less than 0 for runs off it\n");
             runs = 0;
         }
-        const int height = std::min({runs, MV::mv_chartTick, CHART_MAX_RUNS});
+        const int height = std::min({runs, MatchView().mv_chartTick, CHART_MAX_RUNS});
         const int x = 380 + step * (firstOver + static_cast<int>(k));
         g_system->FillRect(x, base - 6 * height - 1, x + width, base, colour);
         if (runs > CHART_MAX_RUNS) g_system->FillRect(x, base - 75, x + width, base - 73, MV_BLUE);

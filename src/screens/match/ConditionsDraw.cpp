@@ -101,7 +101,7 @@ const char* OtherScoresLabel(const Match& match) {
 
 void DrawOtherScores() {
     const int count = static_cast<int>(g_currentMatches.size());
-    CScrollBar* bar = MV::s_ui.panelScroll;
+    CScrollBar* bar = MatchView().m_ui.panelScroll;
     int first = 0;
     if (count > OTHER_SCORES_ROWS) {
         if (bar) {
@@ -115,7 +115,7 @@ void DrawOtherScores() {
         bar->mb_visible = 0;
         bar->Disable();
     }
-    MV::mv_otherScoresTop = first;
+    MatchView().mv_otherScoresTop = first;
     if (count == 1) {
         g_system->DrawText(574, 516, ALIGN_CENTRE, MV_NOTE, Font21(),
                            "No other games currently being played");

@@ -285,7 +285,7 @@ void DrawHighlightsWindow() {
 }
 
 void HighlightOptionsDialog() {
-    const CDialog* window = CMatchViewScreen::s_ui.highlightOptions.window;
+    const CDialog* window = MatchView().m_ui.highlightOptions.window;
     if (!window) return;
     const int x = window->m_x, y = window->m_y;
     CFont* font = g_game->m_fontText.get();

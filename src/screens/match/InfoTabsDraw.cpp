@@ -114,13 +114,13 @@ int ShotTile(int32_t shot) {
 }
 
 void ClearBallScripts() {
-    std::fill(std::begin(MV::mv_ballScripts), std::end(MV::mv_ballScripts), -1);
+    std::fill(std::begin(MatchView().mv_ballScripts), std::end(MatchView().mv_ballScripts), -1);
 }
 
 // The page scrolls when it holds more than fits: its maximum, the position
 // kept within it. Returns the position, 0 when it does not scroll.
 int ScrollWhen(bool scrolls, int maximum) {
-    CScrollBar* bar = MV::s_ui.panelScroll;
+    CScrollBar* bar = MatchView().m_ui.panelScroll;
     if (!bar) return 0;
     if (!scrolls) {
         bar->Disable();
@@ -167,7 +167,7 @@ void DrawOverRow(const Innings& in, int over, size_t first, size_t end, int r) {
         DrawTile(OutcomeTile(ball.mi_outcome, ball.mi_runs), OVER_ICONS_X + ICON_STEP * j, y - 6);
         // Update finds a clicked icon in column j, row r at the same entry.
         const int entry = ROWS * j + r - 1;
-        if (entry < BALL_ICONS) MV::mv_ballScripts[entry] = ball.mi_script;
+        if (entry < BALL_ICONS) MatchView().mv_ballScripts[entry] = ball.mi_script;
     }
 }
 
@@ -216,7 +216,7 @@ void DrawRecentBalls(const Innings& in) {
         DrawTile(MovementTile(ball.mi_movement), 730, y);
         DrawTile(ShotTile(ball.mi_shot), 810, y);
         DrawTile(OutcomeTile(ball.mi_outcome, ball.mi_runs), 930, y);
-        MV::mv_ballScripts[k] = ball.mi_script;
+        MatchView().mv_ballScripts[k] = ball.mi_script;
     }
 }
 
@@ -244,7 +244,7 @@ void DrawPartner(const Match& match, const Partnership& p, int k, int x) {
 }
 
 void DrawPartnership(const Match& match) {
-    if (CScrollBar* bar = MV::s_ui.panelScroll) bar->mb_visible = 0;
+    if (CScrollBar* bar = MatchView().m_ui.panelScroll) bar->mb_visible = 0;
     const Innings& in = match.CurrentInnings();
     // All out: the last partnership stays on show.
     const Partnership& p = in.m_partnerships[std::min(in.Wickets(), SQUAD_SIZE - 2)];
@@ -273,8 +273,8 @@ int OverRuns(const Innings& in, int over) {
 }
 
 void DrawInfoTab(const Match& match) {
-    const Innings& viewed = match.m_innings[Match::InningsIndex(MV::mv_viewInnings)];
-    switch (MV::mv_infoTab) {
+    const Innings& viewed = match.m_innings[Match::InningsIndex(MatchView().mv_viewInnings)];
+    switch (MatchView().m_kept.mv_infoTab) {
         case TAB_RECENT_OVERS:
             return DrawRecentOvers(viewed);
         case TAB_RECENT_BALLS:

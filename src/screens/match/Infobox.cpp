@@ -15,18 +15,18 @@ using MV = CMatchViewScreen;
 namespace {
 
 int QueueSize() {
-    return static_cast<int>(MV::mv_infoboxes.size());
+    return static_cast<int>(MatchView().mv_infoboxes.size());
 }
 
 bool CurrentInside() {
-    return MV::mv_infoboxCurrent >= 0 && MV::mv_infoboxCurrent < QueueSize();
+    return MatchView().mv_infoboxCurrent >= 0 && MatchView().mv_infoboxCurrent < QueueSize();
 }
 
 // The window is titled for the pop-up on show from its first frame.
 void TitleWindow() {
-    CDialog* window = MV::s_ui.infobox.window;
+    CDialog* window = MatchView().m_ui.infobox.window;
     if (!window || !CurrentInside()) return;
-    if (const char* title = InfoboxTitle(MV::mv_infoboxes[MV::mv_infoboxCurrent].mi_id))
+    if (const char* title = InfoboxTitle(MatchView().mv_infoboxes[MatchView().mv_infoboxCurrent].mi_id))
         window->SetCaption(title);
 }
 
@@ -39,13 +39,13 @@ void HideWindow(CDialog* window) {
 // The last pop-up has gone: a question waiting behind it comes forward, or
 // the choice of a bowler or a batsman that play waits for opens.
 void AfterLastInfobox() {
-    CDialog* followOn = MV::s_ui.followOn.window;
+    CDialog* followOn = MatchView().m_ui.followOn.window;
     if (followOn && followOn->mb_visible) followOn->mb_expanded = 1;
-    if (MV::mv_bowlerSelectPending) {
-        MV::mv_bowlerSelectPending = 0;
+    if (MatchView().mv_bowlerSelectPending) {
+        MatchView().mv_bowlerSelectPending = 0;
         OpenSelectBowler();
-    } else if (MV::mv_batsmanSelectPending) {
-        MV::mv_batsmanSelectPending = 0;
+    } else if (MatchView().mv_batsmanSelectPending) {
+        MatchView().mv_batsmanSelectPending = 0;
         OpenSelectBatsman();
     }
 }
@@ -59,11 +59,11 @@ bool LaunchInfobox(int32_t id, int32_t first, int32_t second, int32_t third) {
     box.mi_args[0] = first;
     box.mi_args[1] = second;
     box.mi_args[2] = third;
-    MV::mv_infoboxes.push_back(box);
-    MV::mv_infoboxCurrent = QueueSize() - 1;
-    DebugLog("Infobox count: %d Current: %d", QueueSize(), MV::mv_infoboxCurrent);
+    MatchView().mv_infoboxes.push_back(box);
+    MatchView().mv_infoboxCurrent = QueueSize() - 1;
+    DebugLog("Infobox count: %d Current: %d", QueueSize(), MatchView().mv_infoboxCurrent);
     TitleWindow();
-    if (CDialog* window = MV::s_ui.infobox.window) {
+    if (CDialog* window = MatchView().m_ui.infobox.window) {
         window->mb_visible = 1;
         window->mb_expanded = 1;
         DebugLog("Infobox has been made visible");
@@ -73,35 +73,35 @@ bool LaunchInfobox(int32_t id, int32_t first, int32_t second, int32_t third) {
 }
 
 void HandleInfoboxClick() {
-    CButton* ok = MV::s_ui.infobox.ok;
+    CButton* ok = MatchView().m_ui.infobox.ok;
     if (!ok || ok->m_state != STATE_CLICKED) return;
     if (!CurrentInside()) {
         DebugLog(
             "Somehow infobox has been clicked on and yet there arent any to show Infoboxes: %d  Current: %d",
-            QueueSize(), MV::mv_infoboxCurrent);
+            QueueSize(), MatchView().mv_infoboxCurrent);
         return;
     }
     DebugLog("Abut to clear infobox");
-    MV::mv_infoboxes[MV::mv_infoboxCurrent].mb_handled = 1;
-    MV::mv_infoboxes.erase(MV::mv_infoboxes.begin() + MV::mv_infoboxCurrent);
+    MatchView().mv_infoboxes[MatchView().mv_infoboxCurrent].mb_handled = 1;
+    MatchView().mv_infoboxes.erase(MatchView().mv_infoboxes.begin() + MatchView().mv_infoboxCurrent);
     DebugLog("Erased infobox: Now down to %d", QueueSize());
-    DebugLog("mv_infoboxCurrent was %d", MV::mv_infoboxCurrent);
-    MV::mv_infoboxCurrent = QueueSize() - 1;
-    DebugLog("mv_infoboxCurrent updated, now equals %d", MV::mv_infoboxCurrent);
+    DebugLog("mv_infoboxCurrent was %d", MatchView().mv_infoboxCurrent);
+    MatchView().mv_infoboxCurrent = QueueSize() - 1;
+    DebugLog("mv_infoboxCurrent updated, now equals %d", MatchView().mv_infoboxCurrent);
     if (QueueSize() > 0) {
         TitleWindow();
         return;
     }
 
-    MV::mv_infoboxCurrent = -1;
-    HideWindow(MV::s_ui.infobox.window);
+    MatchView().mv_infoboxCurrent = -1;
+    HideWindow(MatchView().m_ui.infobox.window);
     ok->m_state = STATE_NORMAL;
     AfterLastInfobox();
 }
 
 void ClearInfoboxes() {
-    MV::mv_infoboxes.clear();
-    MV::mv_infoboxCurrent = -1;
+    MatchView().mv_infoboxes.clear();
+    MatchView().mv_infoboxCurrent = -1;
 }
 
 }  // namespace ravel

@@ -298,14 +298,14 @@ InfoboxBody ComposeInfobox(Match& match, const Infobox& box) {
 }
 
 void DrawInfobox() {
-    CDialog* window = MV::s_ui.infobox.window;
+    CDialog* window = MatchView().m_ui.infobox.window;
     if (!window) return;
-    const auto& queue = MV::mv_infoboxes;
+    const auto& queue = MatchView().mv_infoboxes;
     if (queue.empty()) {
         window->SetCaption("Error");
         return;
     }
-    const int current = MV::mv_infoboxCurrent;
+    const int current = MatchView().mv_infoboxCurrent;
     if (current < 0 || current >= static_cast<int>(queue.size())) return;
     const Infobox& box = queue[current];
     const char* title = InfoboxTitle(box.mi_id);

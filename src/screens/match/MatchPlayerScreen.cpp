@@ -13,50 +13,43 @@ namespace ravel {
 
 using MP = CMatchPlayerScreen;
 
-CButton* MP::s_stop = nullptr;
-CButton* MP::s_rewind = nullptr;
-CButton* MP::s_play = nullptr;
-CButton* MP::s_forward = nullptr;
-CButton* MP::s_exit = nullptr;
-
 namespace {
-
-ScreenControls s_controls;
 
 constexpr int BUTTON_Y = 520, BUTTON_WIDTH = 60, BUTTON_HEIGHT = 30;
 
 struct PlayerButton {
-    CButton** button;
+    CButton* MP::*button;
     const char* caption;
     const char* tooltip;
     int x;
 };
 // The four transport buttons have no action.
 constexpr PlayerButton BUTTONS[] = {
-    {&MP::s_stop, "||", "Stop video", 200},
-    {&MP::s_rewind, "<<", "Rewind", 300},
-    {&MP::s_play, "|>", "Play", 400},
-    {&MP::s_forward, ">>", "Forward", 500},
-    {&MP::s_exit, "Exit", "Quit the video player", 600},
+    {&MP::m_stop, "||", "Stop video", 200},
+    {&MP::m_rewind, "<<", "Rewind", 300},
+    {&MP::m_play, "|>", "Play", 400},
+    {&MP::m_forward, ">>", "Forward", 500},
+    {&MP::m_exit, "Exit", "Quit the video player", 600},
 };
 
 }  // namespace
 
 void MP::Enter() {
-    s_controls.Begin();
+    m_controls.Begin();
     CreateHighlightsList();
     ReadReplayFile(HighlightsFilePath(PLAYER_FILE).c_str());
     StartHighlightsPlayback();
     for (const PlayerButton& b : BUTTONS)
-        *b.button = s_controls.Add<CButton>(b.x, BUTTON_Y, BUTTON_WIDTH, BUTTON_HEIGHT, b.caption, b.tooltip);
+        this->*b.button =
+            m_controls.Add<CButton>(b.x, BUTTON_Y, BUTTON_WIDTH, BUTTON_HEIGHT, b.caption, b.tooltip);
 }
 
 void MP::Update() {
-    if (TakeClick(s_exit)) g_game->m_running = false;
+    if (TakeClick(m_exit)) g_game->m_running = false;
 }
 
 void MP::Tick() {
-    PlayHighlightsTick(CMatchViewScreen::mv_highlightSpeed);
+    PlayHighlightsTick(MatchView().m_kept.mv_highlightSpeed);
 }
 
 void MP::Render() {
@@ -75,9 +68,9 @@ void MP::Render() {
 }
 
 void MP::Leave() {
-    s_controls.Free();
+    m_controls.Free();
     FreeHighlightsList();
-    for (const PlayerButton& b : BUTTONS) *b.button = nullptr;
+    for (const PlayerButton& b : BUTTONS) this->*b.button = nullptr;
 }
 
 }  // namespace ravel

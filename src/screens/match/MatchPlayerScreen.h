@@ -4,24 +4,32 @@
 // "player" opens it after the intro.
 #pragma once
 
+#include "screens/menus/ScreenControls.h"
+#include "shell/Screen.h"
+
 namespace ravel {
 
 class CButton;
 
 inline constexpr char PLAYER_FILE[] = "test.tvc";
 
-struct CMatchPlayerScreen {
-    static void Enter();
-    static void Update();
-    static void Render();
-    static void Tick();
-    static void Leave();
+class CMatchPlayerScreen : public CScreen {
+public:
+    void Enter() override;
+    void Update() override;
+    void Render() override;
+    void Tick() override;
+    void Leave() override;
 
-    static CButton* s_stop;
-    static CButton* s_rewind;
-    static CButton* s_play;
-    static CButton* s_forward;
-    static CButton* s_exit;
+    // Made by Enter, freed by Leave.
+    CButton* m_stop = nullptr;
+    CButton* m_rewind = nullptr;
+    CButton* m_play = nullptr;
+    CButton* m_forward = nullptr;
+    CButton* m_exit = nullptr;
+
+private:
+    ScreenControls m_controls;
 };
 
 }  // namespace ravel

@@ -40,12 +40,14 @@ const FilterRow HIGHLIGHT_FILTER_ROWS[HIGHLIGHT_FILTERS] = {
 
 namespace {
 
-MatchViewUi& UI = MV::s_ui;
+MatchViewUi& Ui() {
+    return MatchView().m_ui;
+}
 
 // Every control of the screen exists from Enter to Leave; outside it the
 // groups have nothing to switch.
 bool Entered() {
-    return UI.ball != nullptr;
+    return Ui().ball != nullptr;
 }
 
 void Show(CControl* control, bool shown) {
@@ -71,43 +73,43 @@ bool UserBowls(const Match& match) {
 }
 
 void SetBowlingPanel(Match& match, bool stopped) {
-    MV::mv_panelMode = PANEL_BOWLING;
-    Show(UI.bowler, true);
-    Enable(UI.bowler, match.CurrentInnings().mi_legalBalls % 6 == 0);
+    MatchView().m_kept.mv_panelMode = PANEL_BOWLING;
+    Show(Ui().bowler, true);
+    Enable(Ui().bowler, match.CurrentInnings().mi_legalBalls % 6 == 0);
     if (stopped) {
-        UI.bowler->Disable();
-        UI.ball->Disable();
+        Ui().bowler->Disable();
+        Ui().ball->Disable();
     }
-    for (CHotSpot* h : UI.planNames) Show(h, true);
-    for (CTickBox* t : UI.sameForAllBowlers) Show(t, false);
-    UI.declare->Disable();
-    Show(UI.declare, false);
-    if (match.mb_newBallOffered) Show(UI.newBall, true);
-    UI.ball->SetCaption("Bowl");
+    for (CHotSpot* h : Ui().planNames) Show(h, true);
+    for (CTickBox* t : Ui().sameForAllBowlers) Show(t, false);
+    Ui().declare->Disable();
+    Show(Ui().declare, false);
+    if (match.mb_newBallOffered) Show(Ui().newBall, true);
+    Ui().ball->SetCaption("Bowl");
 }
 
 void SetBattingPanel() {
-    MV::mv_panelMode = PANEL_BATTING;
-    for (CHotSpot* h : UI.planNames) Show(h, false);
-    for (CTickBox* t : UI.sameForAllBowlers) Show(t, true);
-    UI.bowler->Disable();
-    Show(UI.bowler, false);
-    Show(UI.declare, true);
-    Enable(UI.declare, true);
+    MatchView().m_kept.mv_panelMode = PANEL_BATTING;
+    for (CHotSpot* h : Ui().planNames) Show(h, false);
+    for (CTickBox* t : Ui().sameForAllBowlers) Show(t, true);
+    Ui().bowler->Disable();
+    Show(Ui().bowler, false);
+    Show(Ui().declare, true);
+    Enable(Ui().declare, true);
     // The new ball is the fielding side's to take, never his batting side's.
-    Show(UI.newBall, false);
-    UI.ball->SetCaption("Ball");
+    Show(Ui().newBall, false);
+    Ui().ball->SetCaption("Ball");
 }
 
 // The selection window shown on top, with its title and mode.
 void ShowSelectWindow(const char* title, int32_t mode) {
     if (g_highlightsWindow) g_highlightsWindow->mb_visible = 0;
-    CDialog* window = UI.select.window;
+    CDialog* window = Ui().select.window;
     window->SetCaption(title);
     window->mb_visible = 1;
     window->mb_expanded = 1;
-    MV::mv_selectMode = mode;
-    Show(UI.select.ok, false);
+    MatchView().m_kept.mv_selectMode = mode;
+    Show(Ui().select.ok, false);
 }
 
 }  // namespace
@@ -124,10 +126,10 @@ void ChooseItem(CComboBox* combo, int32_t value) {
 void ShowInfoTab(int32_t tab) {
     for (const InfoTabRow& row : INFO_TABS) {
         if (row.tab != tab) continue;
-        MV::mv_infoTab = tab;
+        MatchView().m_kept.mv_infoTab = tab;
         if (!Entered()) return;
-        ChooseItem(UI.infoTab, row.value);
-        Show(UI.panelScroll, row.scrolls);
+        ChooseItem(Ui().infoTab, row.value);
+        Show(Ui().panelScroll, row.scrolls);
         return;
     }
 }
@@ -135,51 +137,51 @@ void ShowInfoTab(int32_t tab) {
 void HideBatsmenPanelControls() {
     if (!Entered()) return;
     for (int r = 0; r < PANEL_ROWS; ++r) {
-        Show(UI.aggressionDown[r], false);
-        Show(UI.aggressionUp[r], false);
-        Show(UI.planNames[r], false);
+        Show(Ui().aggressionDown[r], false);
+        Show(Ui().aggressionUp[r], false);
+        Show(Ui().planNames[r], false);
     }
     for (int k = 0; k < PANEL_PLAYERS; ++k) {
-        Show(UI.panelNames[k], false);
-        Show(UI.sameForAllBowlers[k], false);
+        Show(Ui().panelNames[k], false);
+        Show(Ui().sameForAllBowlers[k], false);
     }
 }
 
 void ShowBatsmenPanelControls() {
     if (!Entered()) return;
     for (int r = 0; r < PANEL_ROWS; ++r) {
-        Show(UI.aggressionDown[r], true);
-        Show(UI.aggressionUp[r], true);
+        Show(Ui().aggressionDown[r], true);
+        Show(Ui().aggressionUp[r], true);
     }
-    for (CHotSpot* h : UI.panelNames) Show(h, true);
-    if (MV::mv_panelMode == PANEL_BATTING) {
-        for (CTickBox* t : UI.sameForAllBowlers) Show(t, true);
+    for (CHotSpot* h : Ui().panelNames) Show(h, true);
+    if (MatchView().m_kept.mv_panelMode == PANEL_BATTING) {
+        for (CTickBox* t : Ui().sameForAllBowlers) Show(t, true);
     } else {
-        for (CHotSpot* h : UI.planNames) Show(h, true);
+        for (CHotSpot* h : Ui().planNames) Show(h, true);
     }
 }
 
 void HideInfoPanelControls() {
     if (!Entered()) return;
-    for (CHotSpot* h : UI.innings) Show(h, false);
-    Show(UI.infoTab, false);
-    Show(UI.panelScroll, false);
-    for (CHotSpot* h : UI.battingRows) Show(h, false);
-    for (CHotSpot* h : UI.bowlingRows) Show(h, false);
+    for (CHotSpot* h : Ui().innings) Show(h, false);
+    Show(Ui().infoTab, false);
+    Show(Ui().panelScroll, false);
+    for (CHotSpot* h : Ui().battingRows) Show(h, false);
+    for (CHotSpot* h : Ui().bowlingRows) Show(h, false);
 }
 
 void ShowInfoPanelControls() {
     if (!Entered()) return;
-    Show(UI.infoTab, true);
-    Show(UI.panelScroll, true);
-    Show(UI.innings[0], true);
-    Show(UI.innings[1], true);
+    Show(Ui().infoTab, true);
+    Show(Ui().panelScroll, true);
+    Show(Ui().innings[0], true);
+    Show(Ui().innings[1], true);
     const Match* match = UserMatch();
     const bool firstClass = match && match->IsFirstClass();
-    Show(UI.innings[2], firstClass);
-    Show(UI.innings[3], firstClass);
-    for (CHotSpot* h : UI.battingRows) Show(h, true);
-    for (CHotSpot* h : UI.bowlingRows) Show(h, true);
+    Show(Ui().innings[2], firstClass);
+    Show(Ui().innings[3], firstClass);
+    for (CHotSpot* h : Ui().battingRows) Show(h, true);
+    for (CHotSpot* h : Ui().bowlingRows) Show(h, true);
 }
 
 void UpdateMatchControls(bool force) {
@@ -188,12 +190,12 @@ void UpdateMatchControls(bool force) {
     const bool stopped = Stopped(*match);
     if (!stopped) {
         for (int r = 0; r < PANEL_ROWS; ++r) {
-            Enable(UI.aggressionDown[r], true);
-            Enable(UI.aggressionUp[r], true);
+            Enable(Ui().aggressionDown[r], true);
+            Enable(Ui().aggressionUp[r], true);
         }
     }
     if (!stopped || force) {
-        auto& w = UI.playerWindow;
+        auto& w = Ui().playerWindow;
         for (int k = 0; k < 2; ++k) {
             for (CButton* b : {w.planDown[k], w.planUp[k], w.edit[k]}) Enable(b, true);
         }
@@ -203,15 +205,16 @@ void UpdateMatchControls(bool force) {
             SetBattingPanel();
     }
 
-    for (CHotSpot* h : UI.innings) h->Disable();
+    for (CHotSpot* h : Ui().innings) h->Disable();
     const int current = match->mi_currentInnings;
-    Enable(UI.innings[0], current >= 0);
-    Enable(UI.innings[1], current >= 1);
-    Enable(UI.innings[2], match->m_innings[2].mb_started != 0);
-    Enable(UI.innings[3], match->m_innings[3].mb_started != 0);
+    Enable(Ui().innings[0], current >= 0);
+    Enable(Ui().innings[1], current >= 1);
+    Enable(Ui().innings[2], match->m_innings[2].mb_started != 0);
+    Enable(Ui().innings[3], match->m_innings[3].mb_started != 0);
 
     // The later innings: the engine's rule of when a declaration may be made.
-    if (MV::mv_panelMode == PANEL_BATTING && current >= 2) Enable(UI.declare, match->MayDeclare());
+    if (MatchView().m_kept.mv_panelMode == PANEL_BATTING && current >= 2)
+        Enable(Ui().declare, match->MayDeclare());
 
     if (HighlightsWindowShown()) {
         HideInfoPanelControls();
@@ -221,58 +224,59 @@ void UpdateMatchControls(bool force) {
 
 void OpenHighlightsOptions() {
     if (!Entered()) return;
-    auto& d = UI.highlightOptions;
+    auto& d = Ui().highlightOptions;
     for (int k = 0; k < HIGHLIGHT_FILTERS; ++k)
         d.filters[k]->mb_ticked = g_highlightFilters.*HIGHLIGHT_FILTER_ROWS[k].filter;
     if (g_highlightsWindow) g_highlightsWindow->mb_visible = 0;
-    UI.select.window->mb_visible = 0;
+    Ui().select.window->mb_visible = 0;
     d.window->mb_visible = 1;
     d.window->mb_expanded = 1;
 }
 
 void ApplyHighlightsOptions() {
     if (!Entered()) return;
-    auto& d = UI.highlightOptions;
+    auto& d = Ui().highlightOptions;
     for (int k = 0; k < HIGHLIGHT_FILTERS; ++k) {
         g_highlightFilters.*HIGHLIGHT_FILTER_ROWS[k].filter = d.filters[k]->mb_ticked ? 1 : 0;
     }
-    MV::mv_highlightSpeed = std::clamp(d.speed->GetSelectedValue(), SPEED_REAL_TIME, SPEED_SUPER_FAST);
+    MatchView().m_kept.mv_highlightSpeed =
+        std::clamp(d.speed->GetSelectedValue(), SPEED_REAL_TIME, SPEED_SUPER_FAST);
     d.window->Close();
 }
 
 void SelectAllHighlights() {
     if (!Entered()) return;
-    for (CTickBox* t : UI.highlightOptions.filters) t->mb_ticked = 1;
+    for (CTickBox* t : Ui().highlightOptions.filters) t->mb_ticked = 1;
 }
 
 void SelectNoHighlights() {
     if (!Entered()) return;
-    for (CTickBox* t : UI.highlightOptions.filters) t->mb_ticked = 0;
+    for (CTickBox* t : Ui().highlightOptions.filters) t->mb_ticked = 0;
 }
 
 void OpenSelectBowler() {
     Match* match = UserMatch();
     if (!match || !Entered()) return;
     ShowSelectWindow("Select New Bowler", SELECT_NEXT_BOWLER);
-    Show(UI.select.declare, false);
-    Show(UI.select.figures, true);
+    Show(Ui().select.declare, false);
+    Show(Ui().select.figures, true);
     // The bowling side's wicket keeper cannot be given the ball.
     const int keeper = match->FieldingSide().KeeperSlot(match->mi_currentInnings);
-    for (int i = 0; i < BATTING_ROWS; ++i) Enable(UI.select.rows[i], i != keeper);
+    for (int i = 0; i < BATTING_ROWS; ++i) Enable(Ui().select.rows[i], i != keeper);
 }
 
 void OpenSelectBatsman() {
     Match* match = UserMatch();
     if (!match || !Entered()) return;
     ShowSelectWindow("Select Next Batsman", SELECT_NEXT_BATSMAN);
-    Show(UI.select.figures, false);
+    Show(Ui().select.figures, false);
     const Innings& innings = match->CurrentInnings();
     // The man the engine sent in stays a choice until he has faced.
     const int waiting = match->WaitingBatsman();
     for (int k = 0; k < BATTING_ROWS; ++k) {
-        Enable(UI.select.rows[k], innings.m_batsmen[k].mi_howOut == HOWOUT_DID_NOT_BAT || k == waiting);
+        Enable(Ui().select.rows[k], innings.m_batsmen[k].mi_howOut == HOWOUT_DID_NOT_BAT || k == waiting);
     }
-    Show(UI.select.declare, match->MayDeclare());
+    Show(Ui().select.declare, match->MayDeclare());
 }
 
 }  // namespace ravel

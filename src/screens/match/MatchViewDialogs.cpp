@@ -23,7 +23,9 @@ using MV = CMatchViewScreen;
 
 namespace {
 
-MatchViewUi& UI = MV::s_ui;
+MatchViewUi& Ui() {
+    return MatchView().m_ui;
+}
 
 constexpr float AGGRESSION_STEP = 10.0f;
 constexpr float MOST_AGGRESSION = 100.0f;
@@ -85,16 +87,16 @@ MatchPlayer* BowlerAt(Match& match, int slot) {
 }
 
 void OpenPlayerWindow(int32_t innings, int32_t player, int32_t role, int32_t mode) {
-    MV::mv_statsInnings = innings;
-    MV::mv_statsPlayer = player;
-    MV::mv_statsRole = role;
-    MV::mv_chartKind = 1;
+    MatchView().mv_statsInnings = innings;
+    MatchView().mv_statsPlayer = player;
+    MatchView().mv_statsRole = role;
+    MatchView().m_kept.mv_chartKind = 1;
     ShowPlayerStatsWindow(mode);
     HideInfoPanelControls();
 }
 
 void CloseSelectWindow() {
-    UI.select.window->Close();
+    Ui().select.window->Close();
 }
 
 }  // namespace
@@ -114,7 +116,7 @@ void ServeInfobox() {
         }
         return;
     }
-    CButton* ok = UI.infobox.ok;
+    CButton* ok = Ui().infobox.ok;
     const bool answered =
         ok->m_state == STATE_CLICKED || TakeLatched(LATCH_RETURN) || TakeLatched(LATCH_RIGHT_BUTTON);
     if (!answered) return;
@@ -122,7 +124,7 @@ void ServeInfobox() {
     HandleInfoboxClick();
     ok->m_state = STATE_NORMAL;
     Match* match = UserMatch();
-    if (match && !UI.infobox.window->mb_visible && match->mi_decision == DECISION_INFOBOX)
+    if (match && !Ui().infobox.window->mb_visible && match->mi_decision == DECISION_INFOBOX)
         match->mi_decision = DECISION_NONE;
 }
 
@@ -132,7 +134,7 @@ void ServeHighlightsWindow() {
 }
 
 void ServeFollowOn() {
-    auto& question = UI.followOn;
+    auto& question = Ui().followOn;
     const bool yes = TakeClick(question.yes);
     if (!yes && !TakeClick(question.no)) return;
     question.window->mb_visible = 0;
@@ -145,12 +147,12 @@ void ServeFollowOn() {
 
 void ServeSelectWindow() {
     Match* match = UserMatch();
-    auto& w = UI.select;
+    auto& w = Ui().select;
     // The figures list drops over the first rows: a click on it is its own.
     const bool listOpen = w.figures->m_comboState != COMBO_CLOSED;
     for (int i = 0; i < BATTING_ROWS && match; ++i) {
         if (!TakeClick(w.rows[i]) || listOpen) continue;
-        if (MV::mv_selectMode == SELECT_NEXT_BOWLER) {
+        if (MatchView().m_kept.mv_selectMode == SELECT_NEXT_BOWLER) {
             if (match->SetBowler(i)) CloseSelectWindow();
         } else {
             match->SwapNextBatsman(i);
@@ -161,7 +163,7 @@ void ServeSelectWindow() {
     const int32_t figures = TakeChoice(w.figures);
     for (const FiguresChoice& c : FIGURES_CHOICES) {
         if (c.value != figures) continue;
-        MV::mv_selectStatsView = c.figures;
+        MatchView().m_kept.mv_selectStatsView = c.figures;
         w.figures->SetCaption(c.caption);
     }
     if (TakeClick(w.ok)) {
@@ -169,13 +171,13 @@ void ServeSelectWindow() {
         return;
     }
     if (match && TakeClick(w.declare) && DeclareFromView(*match)) {
-        UI.autoplay->Disable();
+        Ui().autoplay->Disable();
         CloseSelectWindow();
     }
 }
 
 void ServeHighlightsOptions() {
-    auto& d = UI.highlightOptions;
+    auto& d = Ui().highlightOptions;
     if (TakeChoice(d.speed) >= 0) return;
     if (TakeClick(d.done)) {
         ApplyHighlightsOptions();
@@ -186,15 +188,16 @@ void ServeHighlightsOptions() {
 }
 
 void ServePlayerWindow() {
-    auto& w = UI.playerWindow;
+    auto& w = Ui().playerWindow;
     Match* match = UserMatch();
-    MatchPlayer* bowler = match && PlayerWindowSteersPlans() ? BowlerAt(*match, MV::mv_statsPlayer) : nullptr;
+    MatchPlayer* bowler =
+        match && PlayerWindowSteersPlans() ? BowlerAt(*match, MatchView().mv_statsPlayer) : nullptr;
     for (int k = 0; k < 2 && bowler; ++k) {
         const int position = BatsmanPosition(*match, k);
         if (TakeClick(w.planDown[k])) DecreaseBowlPlan(*bowler, position);
         if (TakeClick(w.planUp[k])) IncreaseBowlPlan(*bowler, position);
         if (TakeClick(w.edit[k])) {
-            OpenPlanEditor(MV::mv_statsInnings, MV::mv_statsPlayer, k, true);
+            OpenPlanEditor(MatchView().mv_statsInnings, MatchView().mv_statsPlayer, k, true);
             return;
         }
     }
@@ -204,40 +207,40 @@ void ServePlayerWindow() {
         ShowBatsmenPanelControls();
         return;
     }
-    if (const int32_t v = TakeChoice(w.battingStats); v >= 0) MV::mv_statsView = v;
-    if (const int32_t v = TakeChoice(w.chart); v >= 0) MV::mv_chartKind = v;
-    if (const int32_t v = TakeChoice(w.bowlerStats); v >= 0) MV::mv_bowlerStatsView = v;
+    if (const int32_t v = TakeChoice(w.battingStats); v >= 0) MatchView().m_kept.mv_statsView = v;
+    if (const int32_t v = TakeChoice(w.chart); v >= 0) MatchView().m_kept.mv_chartKind = v;
+    if (const int32_t v = TakeChoice(w.bowlerStats); v >= 0) MatchView().m_kept.mv_bowlerStatsView = v;
 }
 
 void ServeCardRows() {
     Match* match = UserMatch();
     if (!match) return;
     const int current = Match::InningsIndex(match->mi_currentInnings);
-    const bool currentShown = MV::mv_viewInnings == current;
+    const bool currentShown = MatchView().mv_viewInnings == current;
     for (int i = 0; i < BATTING_ROWS; ++i) {
-        if (!TakeClick(UI.battingRows[i])) continue;
-        const bool atCrease = currentShown && MV::mv_panelMode == PANEL_BATTING &&
+        if (!TakeClick(Ui().battingRows[i])) continue;
+        const bool atCrease = currentShown && MatchView().m_kept.mv_panelMode == PANEL_BATTING &&
                               (i == match->mi_batsman1 || i == match->mi_batsman2);
         const int32_t role = !atCrease                 ? ROLE_OTHER_BATSMAN
                              : i == match->mi_batsman1 ? ROLE_BATSMAN1
                                                        : ROLE_BATSMAN2;
-        OpenPlayerWindow(MV::mv_viewInnings, i, role, PANEL_BATTING);
+        OpenPlayerWindow(MatchView().mv_viewInnings, i, role, PANEL_BATTING);
         return;
     }
     for (int i = 0; i < BOWLING_ROWS; ++i) {
-        if (!TakeClick(UI.bowlingRows[i])) continue;
-        const int32_t slot = MV::mv_bowlerRowSlots[i];
+        if (!TakeClick(Ui().bowlingRows[i])) continue;
+        const int32_t slot = MatchView().mv_bowlerRowSlots[i];
         if (slot < 0 || slot >= SQUAD_SIZE) return;
         const bool atEnd = currentShown && (slot == match->mi_bowler1 || slot == match->mi_bowler2);
         const int32_t role = !atEnd                      ? ROLE_OTHER_BOWLER
                              : slot == match->mi_bowler1 ? ROLE_BOWLER1
                                                          : ROLE_BOWLER2;
-        OpenPlayerWindow(MV::mv_viewInnings, slot, role, PANEL_BOWLING);
+        OpenPlayerWindow(MatchView().mv_viewInnings, slot, role, PANEL_BOWLING);
         return;
     }
     for (int k = 0; k < PANEL_PLAYERS; ++k) {
-        if (!TakeClick(UI.panelNames[k])) continue;
-        if (MV::mv_panelMode == PANEL_BATTING) {
+        if (!TakeClick(Ui().panelNames[k])) continue;
+        if (MatchView().m_kept.mv_panelMode == PANEL_BATTING) {
             const int position = BatsmanPosition(*match, k);
             if (position < 0 || position >= SQUAD_SIZE) return;
             OpenPlayerWindow(current, position, k == 0 ? ROLE_BATSMAN1 : ROLE_BATSMAN2, PANEL_BATTING);
@@ -254,22 +257,22 @@ void ServeCardRows() {
 void ServePanelButtons() {
     Match* match = UserMatch();
     if (!match) return;
-    const bool batting = MV::mv_panelMode == PANEL_BATTING;
+    const bool batting = MatchView().m_kept.mv_panelMode == PANEL_BATTING;
     for (int r = 0; r < PANEL_ROWS; ++r) {
         const PanelRow& row = PANEL_ROWS_OF[r];
-        if (!batting && TakeClick(UI.planNames[r])) {
+        if (!batting && TakeClick(Ui().planNames[r])) {
             OpenPlanEditor(Match::InningsIndex(match->mi_currentInnings), BowlerSlot(*match, row.player),
                            row.opponent, false);
             return;
         }
         for (const bool up : {true, false}) {
-            if (!Clicked(up ? UI.aggressionUp[r] : UI.aggressionDown[r])) continue;
+            if (!Clicked(up ? Ui().aggressionUp[r] : Ui().aggressionDown[r])) continue;
             if (batting) {
                 MatchPlayer* batsman = BatsmanAt(*match, BatsmanPosition(*match, row.player));
                 if (!batsman) continue;
                 ChangeAggression(*batsman, BowlerSlot(*match, row.opponent),
                                  up ? AGGRESSION_STEP : -AGGRESSION_STEP,
-                                 UI.sameForAllBowlers[row.player]->mb_ticked != 0);
+                                 Ui().sameForAllBowlers[row.player]->mb_ticked != 0);
             } else if (MatchPlayer* bowler = BowlerAt(*match, BowlerSlot(*match, row.player))) {
                 const int position = BatsmanPosition(*match, row.opponent);
                 if (up)

@@ -87,7 +87,7 @@ void DrawInningsOnBoard(const Match& match, const Innings& innings, int line, ui
 }
 
 void DrawScoreHeader(const Match& match) {
-    if (MV::mv_scoreboard) MV::mv_scoreboard->Draw(BOARD_X, BOARD_Y);
+    if (MatchView().mv_scoreboard) MatchView().mv_scoreboard->Draw(BOARD_X, BOARD_Y);
     if (HighlightsWindowShown()) return;
     const int current = Match::InningsIndex(match.mi_currentInnings);
     const Innings& now = match.m_innings[current];
@@ -191,7 +191,7 @@ std::string CompetitionLineText(const Match& match) {
 }
 
 void DrawAutoplayNotice() {
-    const CDialog* d = MV::s_ui.autoplayNotice.window;
+    const CDialog* d = MatchView().m_ui.autoplayNotice.window;
     if (!d) return;
     g_system->DrawTextInRect(d->m_x + 8, d->m_y + 30, d->m_x + d->m_width - 8, d->m_y + d->m_height + 25,
                              ALIGN_LEFT, MV_WHITE, Font21(), "%s",
@@ -218,7 +218,7 @@ void CMatchViewScreen::Render() {
 void CMatchViewScreen::Tick() {
     if (mv_chartTick < CHART_TICKS) ++mv_chartTick;
     if (!HighlightsWindowShown()) return;
-    for (int step = 0; step < mv_highlightSpeed; ++step) {
+    for (int step = 0; step < m_kept.mv_highlightSpeed; ++step) {
         // A ball that has run to its end (the window still up) plays again.
         BallAnimScript* script = CurrentScript();
         if (script && script->mi_clock >= script->mi_length)

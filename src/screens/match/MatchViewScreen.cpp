@@ -15,6 +15,7 @@
 #include "screens/match/MatchViewPlay.h"
 #include "screens/match/TacticsEditors.h"
 #include "screens/menus/ScreenControls.h"
+#include "screens/menus/ScreenTable.h"
 #include "shell/Game.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/ComboBox.h"
@@ -29,49 +30,19 @@ namespace ravel {
 
 using MV = CMatchViewScreen;
 
-MatchViewUi MV::s_ui;
-int32_t MV::mv_infoTab = TAB_RECENT_OVERS;
-int32_t MV::mv_highlightSpeed = SPEED_REAL_TIME;
-int32_t MV::mv_selectMode = SELECT_NEXT_BOWLER;
-int32_t MV::mv_panelMode = PANEL_BATTING;
-int32_t MV::mv_statsView = 8001;
-int32_t MV::mv_chartKind = 1;
-int32_t MV::mv_bowlerStatsView = 1;
-int32_t MV::mv_selectStatsView = FIGURES_BOWL_SKILL;
-uint8_t MV::mv_firstStepDone = 0;
-uint8_t MV::mv_startingBowlersShown = 0;
-uint8_t MV::mv_matchCompletedShown = 0;
-int32_t MV::mv_viewInnings = 0;
-int32_t MV::mv_otherScoresTop = 0;
-int32_t MV::mv_statsInnings = 0;
-int32_t MV::mv_statsPlayer = 0;
-int32_t MV::mv_statsRole = 0;
-uint8_t MV::mv_editorFromStats = 0;
-TacticsEditor MV::mv_editor;
-int32_t MV::mv_editorBatsman = 0;
-uint8_t MV::mv_latches[LATCH_COUNT] = {};
-int32_t MV::mv_ballScripts[BALL_ICONS] = {};
-int32_t MV::mv_bowlerRowSlots[BOWLING_ROWS] = {};
-int32_t MV::mv_chartTick = 0;
-uint8_t MV::mv_bowlerSelectPending = 0;
-uint8_t MV::mv_batsmanSelectPending = 0;
-std::vector<Infobox> MV::mv_infoboxes;
-int32_t MV::mv_infoboxCurrent = -1;
-std::unique_ptr<CSprite> MV::mv_scoreboard;
-std::unique_ptr<CSprite> MV::mv_pitchSmall;
-std::unique_ptr<CSprite> MV::mv_pitch;
-std::unique_ptr<CSprite> MV::mv_pitchless;
-std::unique_ptr<CSprite> MV::mv_bottomBar;
-
 namespace {
 
-ScreenControls s_controls;
-constexpr MatchViewUi& UI = MV::s_ui;
+MatchViewUi& Ui() {
+    return MatchView().m_ui;
+}
+ScreenControls& Controls() {
+    return MatchView().m_controls;
+}
 
 enum FirstState { SHOWN, HIDDEN, DISABLED };
 
 struct ButtonEntry {
-    CButton** slot;
+    CButton* MatchViewUi::*slot;
     const char* caption;
     const char* tooltip;
     int x, y, width, height;
@@ -79,15 +50,17 @@ struct ButtonEntry {
 };
 
 constexpr ButtonEntry SCREEN_BUTTONS[] = {
-    {&UI.ball, "Ball", "Bowl the next ball", 15, 630, 70, 30, SHOWN},
-    {&UI.over, "Over", "Complete this over", 90, 630, 70, 30, SHOWN},
-    {&UI.declare, "Declare", "End this innings prematurely", 15, 550, 150, 30, SHOWN},
-    {&UI.newBall, "Take new ball", "Accept the offer of a brand new ball", 15, 550, 150, 30, HIDDEN},
-    {&UI.bowler, "Bowler", "Change the bowler", 15, 590, 150, 30, DISABLED},
-    {&UI.mainScreen, "Main Screen", "Return to the main screen", 895, 720, 110, 30, SHOWN},
-    {&UI.continueButton, "Continue", "Move on to the next stage of the game", 895, 720, 110, 30, HIDDEN},
-    {&UI.autoplay, "Autoplay", "Fast forward without watching game", 10, 720, 118, 30, SHOWN},
-    {&UI.options, "Options", nullptr, 138, 720, 120, 30, SHOWN},
+    {&MatchViewUi::ball, "Ball", "Bowl the next ball", 15, 630, 70, 30, SHOWN},
+    {&MatchViewUi::over, "Over", "Complete this over", 90, 630, 70, 30, SHOWN},
+    {&MatchViewUi::declare, "Declare", "End this innings prematurely", 15, 550, 150, 30, SHOWN},
+    {&MatchViewUi::newBall, "Take new ball", "Accept the offer of a brand new ball", 15, 550, 150, 30,
+     HIDDEN},
+    {&MatchViewUi::bowler, "Bowler", "Change the bowler", 15, 590, 150, 30, DISABLED},
+    {&MatchViewUi::mainScreen, "Main Screen", "Return to the main screen", 895, 720, 110, 30, SHOWN},
+    {&MatchViewUi::continueButton, "Continue", "Move on to the next stage of the game", 895, 720, 110, 30,
+     HIDDEN},
+    {&MatchViewUi::autoplay, "Autoplay", "Fast forward without watching game", 10, 720, 118, 30, SHOWN},
+    {&MatchViewUi::options, "Options", nullptr, 138, 720, 120, 30, SHOWN},
 };
 
 // The side panel's rows, from the top: the first player's two, the second's two.
@@ -134,7 +107,7 @@ void SetFirstState(CControl* control, FirstState state) {
 }
 
 CDialog* MakeDialog(const char* caption, int x, int y, int width, int height, bool titleBar = true) {
-    CDialog* dialog = s_controls.Make<CDialog>(x, y, width, height, caption);
+    CDialog* dialog = Controls().Make<CDialog>(x, y, width, height, caption);
     dialog->mb_visible = 0;
     if (!titleBar) dialog->HideTitleBar();
     return dialog;
@@ -143,7 +116,7 @@ CDialog* MakeDialog(const char* caption, int x, int y, int width, int height, bo
 template <class T>
 T* Child(CDialog* dialog, int x, int y, int width, int height, const char* caption = nullptr,
          const char* tooltip = nullptr) {
-    T* control = s_controls.Make<T>(x, y, width, height, caption, tooltip);
+    T* control = Controls().Make<T>(x, y, width, height, caption, tooltip);
     dialog->AddChild(control);
     return control;
 }
@@ -158,43 +131,43 @@ CComboBox* ChildCombo(CDialog* dialog, int x, int y, int width, int height, cons
 
 void MakeScreenControls(bool firstClass) {
     for (const ButtonEntry& b : SCREEN_BUTTONS) {
-        *b.slot = s_controls.Make<CButton>(b.x, b.y, b.width, b.height, b.caption, b.tooltip);
-        SetFirstState(*b.slot, b.state);
+        Ui().*b.slot = Controls().Make<CButton>(b.x, b.y, b.width, b.height, b.caption, b.tooltip);
+        SetFirstState(Ui().*b.slot, b.state);
     }
     for (int i = 0; i < 4; ++i) {
         const InningsSpot& s = INNINGS_SPOTS[i];
         const int width = firstClass ? INNINGS_SPOT_WIDTH : ONE_DAY_SPOT_WIDTH;
-        UI.innings[i] = s_controls.Make<CHotSpot>(s.x, 103, width, 25, s.caption, s.tooltip);
-        if (i >= 2 && !firstClass) UI.innings[i]->mb_visible = 0;
+        Ui().innings[i] = Controls().Make<CHotSpot>(s.x, 103, width, 25, s.caption, s.tooltip);
+        if (i >= 2 && !firstClass) Ui().innings[i]->mb_visible = 0;
     }
-    UI.infoTab = s_controls.Make<CComboBox>(400, 460, 250, 30, "Recent Overs");
+    Ui().infoTab = Controls().Make<CComboBox>(400, 460, 250, 30, "Recent Overs");
     for (int i = 0; i < INFO_TAB_COUNT; ++i)
-        UI.infoTab->AddListItem(INFO_TABS[i].caption, INFO_TABS[i].value);
-    UI.panelScroll = s_controls.Make<CScrollBar>(985, 460, 17, 225);
-    UI.panelScroll->mb_horizontal = 0;
-    UI.panelScroll->m_max = 0;
-    UI.panelScroll->m_position = 0;
+        Ui().infoTab->AddListItem(INFO_TABS[i].caption, INFO_TABS[i].value);
+    Ui().panelScroll = Controls().Make<CScrollBar>(985, 460, 17, 225);
+    Ui().panelScroll->mb_horizontal = 0;
+    Ui().panelScroll->m_max = 0;
+    Ui().panelScroll->m_position = 0;
     for (int r = 0; r < PANEL_ROWS; ++r) {
-        UI.aggressionDown[r] =
-            s_controls.Make<CButton>(10, PANEL_ROW_Y[r], 30, 20, "<", "Decrease aggression");
-        UI.aggressionUp[r] =
-            s_controls.Make<CButton>(150, PANEL_ROW_Y[r], 30, 20, ">", "Increase aggression");
-        UI.planNames[r] = s_controls.Make<CHotSpot>(45, PANEL_ROW_Y[r], 100, 20);
-        UI.planNames[r]->mb_visible = MV::mv_panelMode == PANEL_BOWLING;
+        Ui().aggressionDown[r] =
+            Controls().Make<CButton>(10, PANEL_ROW_Y[r], 30, 20, "<", "Decrease aggression");
+        Ui().aggressionUp[r] =
+            Controls().Make<CButton>(150, PANEL_ROW_Y[r], 30, 20, ">", "Increase aggression");
+        Ui().planNames[r] = Controls().Make<CHotSpot>(45, PANEL_ROW_Y[r], 100, 20);
+        Ui().planNames[r]->mb_visible = MatchView().m_kept.mv_panelMode == PANEL_BOWLING;
     }
-    UI.sameForAllBowlers[0] = s_controls.Make<CTickBox>(150, 273, 20, 20);
-    UI.sameForAllBowlers[1] = s_controls.Make<CTickBox>(150, 477, 20, 20);
-    UI.sameForAllBowlers[1]->mb_ticked = 1;
-    UI.panelNames[0] = s_controls.Make<CHotSpot>(5, 127, 175, 22);
-    UI.panelNames[1] = s_controls.Make<CHotSpot>(5, 331, 175, 22);
+    Ui().sameForAllBowlers[0] = Controls().Make<CTickBox>(150, 273, 20, 20);
+    Ui().sameForAllBowlers[1] = Controls().Make<CTickBox>(150, 477, 20, 20);
+    Ui().sameForAllBowlers[1]->mb_ticked = 1;
+    Ui().panelNames[0] = Controls().Make<CHotSpot>(5, 127, 175, 22);
+    Ui().panelNames[1] = Controls().Make<CHotSpot>(5, 331, 175, 22);
     for (int i = 0; i < BATTING_ROWS; ++i)
-        UI.battingRows[i] = s_controls.Make<CHotSpot>(205, 195 + 20 * i, 478, 19);
+        Ui().battingRows[i] = Controls().Make<CHotSpot>(205, 195 + 20 * i, 478, 19);
     for (int i = 0; i < BOWLING_ROWS; ++i)
-        UI.bowlingRows[i] = s_controls.Make<CHotSpot>(689, BOWLING_ROW_Y[i], 327, 24);
+        Ui().bowlingRows[i] = Controls().Make<CHotSpot>(689, BOWLING_ROW_Y[i], 327, 24);
 }
 
 void MakeHighlightOptions() {
-    auto& d = UI.highlightOptions;
+    auto& d = Ui().highlightOptions;
     d.window = MakeDialog("Highlights Options", 372, 180, 280, 470);
     d.window->mp_drawCallback = HighlightOptionsDialog;
     for (int k = 0; k < HIGHLIGHT_FILTERS; ++k) {
@@ -207,24 +180,24 @@ void MakeHighlightOptions() {
 }
 
 void MakeQuestions() {
-    auto& a = UI.autoplayNotice;
+    auto& a = Ui().autoplayNotice;
     a.window = MakeDialog("Autoplay", 372, 180, 280, 395);
     a.window->mp_drawCallback = DrawAutoplayNotice;
     a.yes = Child<CButton>(a.window, 30, 290, 100, 30, "Yes", "Do autoplay");
     a.no = Child<CButton>(a.window, 140, 290, 100, 30, "No", "Return to match without autoplay");
-    auto& f = UI.followOn;
+    auto& f = Ui().followOn;
     f.window = MakeDialog("Enforce the follow on?", 300, 480, 540, 160);
     f.yes = Child<CButton>(f.window, 120, 90, 100, 30, "Yes",
                            "Enforce the batting team to bat again immediately");
     f.no = Child<CButton>(f.window, 320, 90, 100, 30, "No", "Do not force them to bat again immediately");
-    auto& i = UI.infobox;
+    auto& i = Ui().infobox;
     i.window = MakeDialog("Ravelstone", 300, 480, 540, 160);
     i.window->mp_drawCallback = DrawInfobox;
     i.ok = Child<CButton>(i.window, 10, 95, 80, 30, "OK");
 }
 
 void MakeSelectWindow() {
-    auto& s = UI.select;
+    auto& s = Ui().select;
     s.window = MakeDialog("Select Bowler", 233, 153, 756, 442);
     s.window->mp_drawCallback = DrawSelectionList;
     s.ok = Child<CButton>(s.window, 273, 370, 100, 30, "OK");
@@ -234,7 +207,7 @@ void MakeSelectWindow() {
 }
 
 void MakeFieldEditor() {
-    auto& f = UI.fieldEditor;
+    auto& f = Ui().fieldEditor;
     f.window = MakeDialog("Field", 0, 0, 1024, 768, false);
     f.window->mp_drawCallback = DrawFieldEditor;
     f.done = Child<CButton>(f.window, 833, 133, 100, 30, "Done", "Select this field");
@@ -249,7 +222,7 @@ void MakeFieldEditor() {
 }
 
 void MakePlayerWindow() {
-    auto& w = UI.playerWindow;
+    auto& w = Ui().playerWindow;
     w.window = MakeDialog("Tactics", 203, 103, 816, 683, false);
     w.window->mp_drawCallback = DrawPlayerWindow;
     w.ok = Child<CButton>(w.window, 745, 530, 65, 30, "OK", "Return to match");
@@ -266,7 +239,7 @@ void MakePlayerWindow() {
 }
 
 void MakePlanEditor() {
-    auto& e = UI.planEditor;
+    auto& e = Ui().planEditor;
     e.window = MakeDialog("Bowl Plan Editor", 203, 103, 816, 683, false);
     e.window->mp_drawCallback = DrawPlanEditor;
     e.done = Child<CButton>(e.window, 700, 520, 100, 30, "Done", "Confirm changes");
@@ -294,46 +267,46 @@ void MakePlanEditor() {
 
 // Drawing order and the order in which the controls get the mouse.
 void FillControlList(bool firstClass) {
-    for (CDialog* d : {UI.highlightOptions.window, UI.followOn.window, UI.autoplayNotice.window,
-                       UI.infobox.window, UI.select.window}) {
-        s_controls.List(d);
+    for (CDialog* d : {Ui().highlightOptions.window, Ui().followOn.window, Ui().autoplayNotice.window,
+                       Ui().infobox.window, Ui().select.window}) {
+        Controls().List(d);
     }
     for (int i = 0; i < BATTING_ROWS; ++i) {
-        s_controls.List(UI.battingRows[i]);
-        if (i < BOWLING_ROWS) s_controls.List(UI.bowlingRows[i]);
+        Controls().List(Ui().battingRows[i]);
+        if (i < BOWLING_ROWS) Controls().List(Ui().bowlingRows[i]);
     }
-    for (CControl* c :
-         std::initializer_list<CControl*>{UI.fieldEditor.window, UI.playerWindow.window, UI.planEditor.window,
-                                          UI.infoTab, UI.panelNames[0], UI.panelNames[1], UI.panelScroll}) {
-        s_controls.List(c);
+    for (CControl* c : std::initializer_list<CControl*>{
+             Ui().fieldEditor.window, Ui().playerWindow.window, Ui().planEditor.window, Ui().infoTab,
+             Ui().panelNames[0], Ui().panelNames[1], Ui().panelScroll}) {
+        Controls().List(c);
     }
     for (int r = 0; r < PANEL_ROWS; ++r) {
-        s_controls.List(UI.aggressionUp[r]);
-        s_controls.List(UI.aggressionDown[r]);
+        Controls().List(Ui().aggressionUp[r]);
+        Controls().List(Ui().aggressionDown[r]);
     }
-    for (CTickBox* t : UI.sameForAllBowlers) s_controls.List(t);
-    for (CHotSpot* h : UI.planNames) s_controls.List(h);
-    s_controls.List(UI.ball);
-    s_controls.List(UI.over);
-    if (firstClass) s_controls.List(UI.declare);
+    for (CTickBox* t : Ui().sameForAllBowlers) Controls().List(t);
+    for (CHotSpot* h : Ui().planNames) Controls().List(h);
+    Controls().List(Ui().ball);
+    Controls().List(Ui().over);
+    if (firstClass) Controls().List(Ui().declare);
     for (CControl* c : std::initializer_list<CControl*>{
-             UI.newBall, UI.mainScreen, UI.innings[0], UI.innings[1], UI.bowler, UI.innings[2], UI.innings[3],
-             UI.continueButton, UI.autoplay, UI.options}) {
-        s_controls.List(c);
+             Ui().newBall, Ui().mainScreen, Ui().innings[0], Ui().innings[1], Ui().bowler, Ui().innings[2],
+             Ui().innings[3], Ui().continueButton, Ui().autoplay, Ui().options}) {
+        Controls().List(c);
     }
 }
 
 // The drop-downs name the choices kept from the last visit.
 void ShowKeptChoices() {
-    ShowInfoTab(MV::mv_infoTab);
-    ChooseItem(UI.highlightOptions.speed, MV::mv_highlightSpeed);
+    ShowInfoTab(MatchView().m_kept.mv_infoTab);
+    ChooseItem(Ui().highlightOptions.speed, MatchView().m_kept.mv_highlightSpeed);
     for (int i = 0; i < static_cast<int>(std::size(FIGURES_STATES)); ++i) {
-        if (FIGURES_STATES[i] == MV::mv_selectStatsView)
-            ChooseItem(UI.select.figures, FIGURES_ITEMS[i].value);
+        if (FIGURES_STATES[i] == MatchView().m_kept.mv_selectStatsView)
+            ChooseItem(Ui().select.figures, FIGURES_ITEMS[i].value);
     }
-    ChooseItem(UI.playerWindow.battingStats, MV::mv_statsView);
-    ChooseItem(UI.playerWindow.chart, MV::mv_chartKind);
-    ChooseItem(UI.playerWindow.bowlerStats, MV::mv_bowlerStatsView);
+    ChooseItem(Ui().playerWindow.battingStats, MatchView().m_kept.mv_statsView);
+    ChooseItem(Ui().playerWindow.chart, MatchView().m_kept.mv_chartKind);
+    ChooseItem(Ui().playerWindow.bowlerStats, MatchView().m_kept.mv_bowlerStatsView);
 }
 
 void LoadPicture(std::unique_ptr<CSprite>& holder, const char* path) {
@@ -351,14 +324,18 @@ void FreePicture(std::unique_ptr<CSprite>& holder) {
 void LoadPictures() {
     char scoreboard[128];
     std::snprintf(scoreboard, sizeof scoreboard, "gfx/gui/%s/scoreboard.bmp", g_game->m_skinName);
-    LoadPicture(MV::mv_pitchSmall, "gfx/pics/pitch_small2.bmp");
-    LoadPicture(MV::mv_scoreboard, scoreboard);
-    LoadPicture(MV::mv_pitch, "gfx/pics/pitch2.bmp");
-    LoadPicture(MV::mv_pitchless, "gfx/pics/pitch2_pitchless.bmp");
-    LoadPicture(MV::mv_bottomBar, "gfx/sprites/bottominfobar.bmp");
+    LoadPicture(MatchView().mv_pitchSmall, "gfx/pics/pitch_small2.bmp");
+    LoadPicture(MatchView().mv_scoreboard, scoreboard);
+    LoadPicture(MatchView().mv_pitch, "gfx/pics/pitch2.bmp");
+    LoadPicture(MatchView().mv_pitchless, "gfx/pics/pitch2_pitchless.bmp");
+    LoadPicture(MatchView().mv_bottomBar, "gfx/sprites/bottominfobar.bmp");
 }
 
 }  // namespace
+
+CMatchViewScreen& MatchView() {
+    return TheScreen<CMatchViewScreen>();
+}
 
 void CMatchViewScreen::LoadTextures() {
     LoadPictures();
@@ -375,9 +352,9 @@ void CMatchViewScreen::UnloadTextures() {
 void CMatchViewScreen::Enter() {
     HideSideBarButtons();
     g_game->mb_screenFrame = 0;
-    if (mv_infoTab == TAB_NONE) mv_infoTab = TAB_RECENT_OVERS;
+    if (m_kept.mv_infoTab == TAB_NONE) m_kept.mv_infoTab = TAB_RECENT_OVERS;
     LoadPictures();
-    s_controls.Begin();
+    Controls().Begin();
     CreateHighlightsList();
 
     Match* match = UserMatch();
@@ -396,31 +373,31 @@ void CMatchViewScreen::Enter() {
         mv_viewInnings = Match::InningsIndex(match->mi_currentInnings);
         UpdateMatchControls(false);
     }
-    if (mv_panelMode != PANEL_BOWLING) {
-        for (CHotSpot* h : s_ui.planNames) h->mb_visible = 0;
+    if (m_kept.mv_panelMode != PANEL_BOWLING) {
+        for (CHotSpot* h : m_ui.planNames) h->mb_visible = 0;
     }
     if (!match) return;
     // A match under way needs no opening step; the run's first visit at the
     // start of a day takes one, which prepares the day.
     if (match->CurrentSession().mi_balls > 0 || match->mi_sessionNumber != 0) {
-        mv_firstStepDone = 1;
-    } else if (!mv_firstStepDone) {
-        mv_firstStepDone = 1;
+        m_kept.mv_firstStepDone = 1;
+    } else if (!m_kept.mv_firstStepDone) {
+        m_kept.mv_firstStepDone = 1;
         AdvanceMatches();
     }
 }
 
 void CMatchViewScreen::PrepareForNewMatch() {
-    mv_firstStepDone = 0;
-    mv_startingBowlersShown = 0;
-    mv_matchCompletedShown = 0;
-    mv_infoTab = TAB_NONE;
+    m_kept.mv_firstStepDone = 0;
+    m_kept.mv_startingBowlersShown = 0;
+    m_kept.mv_matchCompletedShown = 0;
+    m_kept.mv_infoTab = TAB_NONE;
 }
 
 void CMatchViewScreen::Leave() {
-    s_controls.Free();
+    Controls().Free();
     FreeHighlightsList();
-    s_ui = MatchViewUi{};
+    m_ui = MatchViewUi{};
     UnloadTextures();
     ShowSideBarButtons();
 }
@@ -446,7 +423,7 @@ void ApplyAggressionToAllBowlers(MatchPlayer& batsman, int bowlerSlot) {
 }
 
 void ShowPlayerStatsWindow(int32_t mode) {
-    auto& w = MV::s_ui.playerWindow;
+    auto& w = MatchView().m_ui.playerWindow;
     if (!w.window) return;
     w.window->mb_visible = 1;
     w.window->mb_expanded = 1;
@@ -462,7 +439,7 @@ void ShowPlayerStatsWindow(int32_t mode) {
         }
     }
     if (batting) {
-        MV::mv_chartKind = 1;
+        MatchView().m_kept.mv_chartKind = 1;
         ChooseItem(w.chart, 1);
         return;
     }

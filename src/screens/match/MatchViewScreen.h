@@ -13,6 +13,8 @@
 
 #include "match/Tactics.h"
 #include "screens/match/Infobox.h"
+#include "screens/menus/ScreenControls.h"
+#include "shell/Screen.h"
 #include "shell/platform/Sprite.h"
 
 namespace ravel {
@@ -172,62 +174,73 @@ struct MatchViewUi {
     } planEditor;
 };
 
-struct CMatchViewScreen {
-    static void Enter();
-    static void Leave();
-    static void Update();
-    static void Render();
-    static void Tick();
-    static void LoadTextures();
-    static void UnloadTextures();
+class CMatchViewScreen : public CScreen {
+public:
+    void Enter() override;
+    void Leave() override;
+    void Update() override;
+    void Render() override;
+    void Tick() override;
+    void LoadTextures() override;
+    void UnloadTextures() override;
+    void Reset() override { m_kept = {}; }
     // A new match of the user's: its first visit opens its day and shows its
     // starting bowlers.
-    static void PrepareForNewMatch();
+    void PrepareForNewMatch();
 
-    static MatchViewUi s_ui;
+    MatchViewUi m_ui;
 
-    // Kept from one visit to the next.
-    static int32_t mv_infoTab;
-    static int32_t mv_highlightSpeed;  // animation steps per tick, 1..4
-    static int32_t mv_selectMode;
-    static int32_t mv_panelMode;
-    static int32_t mv_statsView;             // batting statistics of the player window, 8001..8008
-    static int32_t mv_chartKind;             // 1 Spider, 2 Area, 3 Breakdown, 4 Chart
-    static int32_t mv_bowlerStatsView;       // 1..4
-    static int32_t mv_selectStatsView;       // FIGURES_*
-    static uint8_t mv_firstStepDone;         // the opening step of a day has run once this run
-    static uint8_t mv_startingBowlersShown;  // "Starting bowlers" comes once a run
-    static uint8_t mv_matchCompletedShown;   // "Match Completed" once per finish
+    // Kept from one visit to the next, until a new career.
+    struct Kept {
+        int32_t mv_infoTab = TAB_RECENT_OVERS;
+        int32_t mv_highlightSpeed = SPEED_REAL_TIME;  // animation steps per tick, 1..4
+        int32_t mv_selectMode = SELECT_NEXT_BOWLER;
+        int32_t mv_panelMode = PANEL_BATTING;
+        int32_t mv_statsView = 8001;     // batting statistics of the player window, 8001..8008
+        int32_t mv_chartKind = 1;        // 1 Spider, 2 Area, 3 Breakdown, 4 Chart
+        int32_t mv_bowlerStatsView = 1;  // 1..4
+        int32_t mv_selectStatsView = FIGURES_BOWL_SKILL;  // FIGURES_*
+        int32_t mv_statsBlock = 0;            // the player window's figures while its drop-down names none
+        uint8_t mv_firstStepDone = 0;         // the opening step of a day has run once
+        uint8_t mv_startingBowlersShown = 0;  // "Starting bowlers" comes once
+        uint8_t mv_matchCompletedShown = 0;   // "Match Completed" once per finish
+    } m_kept;
 
     // Set while the screen is shown.
-    static int32_t mv_viewInnings;  // innings on the scoreboard, 0..3
-    static int32_t mv_otherScoresTop;
-    static int32_t mv_statsInnings;  // subject of the player window
-    static int32_t mv_statsPlayer;
-    static int32_t mv_statsRole;
-    static uint8_t mv_editorFromStats;
-    static TacticsEditor mv_editor;   // the plan and field being edited
-    static int32_t mv_editorBatsman;  // the plan is for batsman 0 or 1 at the crease
-    static uint8_t mv_latches[LATCH_COUNT];
-    static int32_t mv_ballScripts[BALL_ICONS];  // script index of each ball icon, -1 none
-    static int32_t mv_bowlerRowSlots[BOWLING_ROWS];
-    static int32_t mv_chartTick;  // frame counter of the growing charts
+    int32_t mv_viewInnings = 0;  // innings on the scoreboard, 0..3
+    int32_t mv_otherScoresTop = 0;
+    int32_t mv_statsInnings = 0;  // subject of the player window
+    int32_t mv_statsPlayer = 0;
+    int32_t mv_statsRole = 0;
+    uint8_t mv_editorFromStats = 0;
+    TacticsEditor mv_editor;       // the plan and field being edited
+    int32_t mv_editorBatsman = 0;  // the plan is for batsman 0 or 1 at the crease
+    uint8_t mv_latches[LATCH_COUNT] = {};
+    int32_t mv_ballScripts[BALL_ICONS] = {};  // script index of each ball icon, -1 none
+    int32_t mv_bowlerRowSlots[BOWLING_ROWS] = {};
+    int32_t mv_chartTick = 0;  // frame counter of the growing charts
 
     // A bowler or the next batsman is to be chosen once the pop-ups are closed.
-    static uint8_t mv_bowlerSelectPending;
-    static uint8_t mv_batsmanSelectPending;
+    uint8_t mv_bowlerSelectPending = 0;
+    uint8_t mv_batsmanSelectPending = 0;
 
     // The infobox queue; the newest is the one on show.
-    static std::vector<Infobox> mv_infoboxes;
-    static int32_t mv_infoboxCurrent;  // -1 none
+    std::vector<Infobox> mv_infoboxes;
+    int32_t mv_infoboxCurrent = -1;  // -1 none
 
     // The screen's pictures, loaded once per visit.
-    static std::unique_ptr<CSprite> mv_scoreboard;
-    static std::unique_ptr<CSprite> mv_pitchSmall;
-    static std::unique_ptr<CSprite> mv_pitch;
-    static std::unique_ptr<CSprite> mv_pitchless;
-    static std::unique_ptr<CSprite> mv_bottomBar;
+    std::unique_ptr<CSprite> mv_scoreboard;
+    std::unique_ptr<CSprite> mv_pitchSmall;
+    std::unique_ptr<CSprite> mv_pitch;
+    std::unique_ptr<CSprite> mv_pitchless;
+    std::unique_ptr<CSprite> mv_bottomBar;
+
+    // The screen's controls, made by Enter and freed by Leave.
+    ScreenControls m_controls;
 };
+
+// The screen table's match view.
+CMatchViewScreen& MatchView();
 
 // Bowl plans: a bowler's plan against a batting position, within his table
 // (the spin plans for a spinner, else the pace plans); -1 for an empty table.

@@ -18,7 +18,9 @@ using MV = CMatchViewScreen;
 
 namespace {
 
-MatchViewUi& UI = MV::s_ui;
+MatchViewUi& Ui() {
+    return MatchView().m_ui;
+}
 
 constexpr int MILESTONE_STEP = 50;
 constexpr int LAST_BATTING_MILESTONE = 500;
@@ -59,7 +61,7 @@ void RaiseBowlerChange(const Match& match, int32_t decision) {
     for (const BowlerChange& c : BOWLER_CHANGES) {
         if (c.decision != decision) continue;
         LaunchInfobox(INFOBOX_CHANGE_BOWLER, c.endOne ? match.mi_bowler1 : match.mi_bowler2, c.kind);
-        MV::mv_bowlerSelectPending = 1;
+        MatchView().mv_bowlerSelectPending = 1;
     }
 }
 
@@ -92,9 +94,9 @@ void RaiseNewBall(Match& match) {
         match.mb_newBallTaken = 0;
         LaunchInfobox(INFOBOX_NEW_BALL_TAKEN);
     }
-    if (match.mb_newBallAvailable && !UI.newBall->mb_visible) {
+    if (match.mb_newBallAvailable && !Ui().newBall->mb_visible) {
         LaunchInfobox(INFOBOX_NEW_BALL_AVAILABLE);
-        UI.newBall->mb_visible = 1;
+        Ui().newBall->mb_visible = 1;
     }
 }
 
@@ -113,19 +115,19 @@ void RaiseFallOfWicket(Match& match) {
     LaunchInfobox(INFOBOX_FALL_OF_WICKET, match.mi_lastOutInnings, match.mi_lastOut);
     const bool batsHuman = match.SideIsHuman(match.CurrentInnings().mi_battingTeam);
     if (match.mi_playState != PLAY_MATCH_OVER && batsHuman && match.NextBatsmanToChoose())
-        MV::mv_batsmanSelectPending = 1;
+        MatchView().mv_batsmanSelectPending = 1;
 }
 
 // A stopped match leaves Continue as the only way on.
 void OfferContinue() {
     for (int r = 0; r < PANEL_ROWS; ++r) {
-        Disable(UI.aggressionDown[r]);
-        Disable(UI.aggressionUp[r]);
+        Disable(Ui().aggressionDown[r]);
+        Disable(Ui().aggressionUp[r]);
     }
-    for (CButton* b : {UI.ball, UI.over, UI.mainScreen, UI.bowler, UI.declare}) Disable(b);
-    UI.mainScreen->mb_visible = 0;
-    UI.continueButton->mb_visible = 1;
-    UI.continueButton->mb_disabled = 0;
+    for (CButton* b : {Ui().ball, Ui().over, Ui().mainScreen, Ui().bowler, Ui().declare}) Disable(b);
+    Ui().mainScreen->mb_visible = 0;
+    Ui().continueButton->mb_visible = 1;
+    Ui().continueButton->mb_disabled = 0;
 }
 
 }  // namespace
@@ -141,11 +143,11 @@ void SettleStoppedControls(const Match& match) {
 
 void StepUserMatch() {
     Match* user = UserMatch();
-    if (!user || !UI.ball) return;
+    if (!user || !Ui().ball) return;
     Match& match = *user;
-    if (match.CurrentSession().mi_balls == 0 && !MV::mv_startingBowlersShown) {
+    if (match.CurrentSession().mi_balls == 0 && !MatchView().m_kept.mv_startingBowlersShown) {
         LaunchInfobox(INFOBOX_STARTING_BOWLERS);
-        MV::mv_startingBowlersShown = 1;
+        MatchView().m_kept.mv_startingBowlersShown = 1;
         return;
     }
     if (match.mi_playState != PLAY_MATCH_OVER && match.mi_decision != DECISION_INFOBOX) {
@@ -156,9 +158,9 @@ void StepUserMatch() {
     const int32_t decision = match.mi_decision;
 
     if (match.mi_playState != PLAY_MATCH_OVER) {
-        MV::mv_matchCompletedShown = 0;
-    } else if (!MV::mv_matchCompletedShown) {
-        MV::mv_matchCompletedShown = 1;
+        MatchView().m_kept.mv_matchCompletedShown = 0;
+    } else if (!MatchView().m_kept.mv_matchCompletedShown) {
+        MatchView().m_kept.mv_matchCompletedShown = 1;
         LaunchInfobox(INFOBOX_MATCH_COMPLETED);
     }
     for (const EventBox& e : EVENT_BOXES) {
@@ -178,7 +180,7 @@ void StepUserMatch() {
     RaiseFallOfWicket(match);
     if (match.mb_followOnQuestion) {
         match.mb_followOnQuestion = 0;
-        UI.followOn.window->mb_visible = 1;
+        Ui().followOn.window->mb_visible = 1;
     }
     UpdateMatchControls(false);
     SettleStoppedControls(match);
@@ -186,27 +188,27 @@ void StepUserMatch() {
 
 void AdvanceMatches() {
     Match* match = UserMatch();
-    if (!match || !UI.ball) return;
-    UI.ball->m_state = STATE_NORMAL;
-    MV::mv_viewInnings = Match::InningsIndex(match->mi_currentInnings);
+    if (!match || !Ui().ball) return;
+    Ui().ball->m_state = STATE_NORMAL;
+    MatchView().mv_viewInnings = Match::InningsIndex(match->mi_currentInnings);
     g_sliceBudget = 0;
     StepUserMatch();
-    StepComputerMatches(MV::mv_infoTab == TAB_OTHER_SCORES);
+    StepComputerMatches(MatchView().m_kept.mv_infoTab == TAB_OTHER_SCORES);
     if (match->mi_decision == DECISION_INFOBOX) match->mi_decision = DECISION_NONE;
 
     const bool stopped = MatchStopped(*match);
     if (stopped) {
-        for (CButton* b : {UI.ball, UI.declare, UI.bowler}) Disable(b);
-        if (match->mi_playState == PLAY_INNINGS_BREAK) UI.newBall->mb_visible = 0;
-        auto& w = UI.playerWindow;
+        for (CButton* b : {Ui().ball, Ui().declare, Ui().bowler}) Disable(b);
+        if (match->mi_playState == PLAY_INNINGS_BREAK) Ui().newBall->mb_visible = 0;
+        auto& w = Ui().playerWindow;
         for (int k = 0; k < 2; ++k) {
             for (CButton* b : {w.planDown[k], w.planUp[k], w.edit[k]}) Disable(b);
         }
     }
     if (match->CurrentInnings().mi_legalBalls % 6 == 0 && !stopped)
-        UI.bowler->mb_disabled = 0;
+        Ui().bowler->mb_disabled = 0;
     else
-        Disable(UI.bowler);
+        Disable(Ui().bowler);
 }
 
 }  // namespace ravel

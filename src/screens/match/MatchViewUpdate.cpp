@@ -34,7 +34,9 @@ using MV = CMatchViewScreen;
 
 namespace {
 
-MatchViewUi& UI = MV::s_ui;
+MatchViewUi& Ui() {
+    return MatchView().m_ui;
+}
 
 bool LatchKeyDown(int latch) {
     switch (latch) {
@@ -65,28 +67,32 @@ void Enable(CControl* control, bool shown = true) {
 }
 
 void ChangeHighlightSpeed() {
-    const int before = MV::mv_highlightSpeed;
-    if (TakeLatched(LATCH_LEFT)) MV::mv_highlightSpeed = std::max(SPEED_REAL_TIME, MV::mv_highlightSpeed - 1);
+    const int before = MatchView().m_kept.mv_highlightSpeed;
+    if (TakeLatched(LATCH_LEFT))
+        MatchView().m_kept.mv_highlightSpeed =
+            std::max(SPEED_REAL_TIME, MatchView().m_kept.mv_highlightSpeed - 1);
     if (TakeLatched(LATCH_RIGHT))
-        MV::mv_highlightSpeed = std::min(SPEED_SUPER_FAST, MV::mv_highlightSpeed + 1);
-    if (MV::mv_highlightSpeed != before) ChooseItem(UI.highlightOptions.speed, MV::mv_highlightSpeed);
+        MatchView().m_kept.mv_highlightSpeed =
+            std::min(SPEED_SUPER_FAST, MatchView().m_kept.mv_highlightSpeed + 1);
+    if (MatchView().m_kept.mv_highlightSpeed != before)
+        ChooseItem(Ui().highlightOptions.speed, MatchView().m_kept.mv_highlightSpeed);
 }
 
 // A right click ends a ball's playback; with none playing it is used up
 // here unless a pop-up is waiting for it.
 void RightClick() {
-    if (!LatchKeyDown(LATCH_RIGHT_BUTTON) || !MV::mv_latches[LATCH_RIGHT_BUTTON]) return;
+    if (!LatchKeyDown(LATCH_RIGHT_BUTTON) || !MatchView().mv_latches[LATCH_RIGHT_BUTTON]) return;
     if (Shown(g_highlightsWindow)) {
         TakeLatched(LATCH_RIGHT_BUTTON);
         EndBallAnimation();
-    } else if (!Shown(UI.infobox.window)) {
+    } else if (!Shown(Ui().infobox.window)) {
         TakeLatched(LATCH_RIGHT_BUTTON);
     }
 }
 
 // The page chosen in the info panel's drop-down.
 void ChooseInfoTab() {
-    CComboBox* combo = UI.infoTab;
+    CComboBox* combo = Ui().infoTab;
     if (combo->m_comboState != COMBO_CHOSEN) return;
     const int32_t value = combo->GetSelectedValue();
     for (int i = 0; i < INFO_TAB_COUNT; ++i) {
@@ -94,9 +100,9 @@ void ChooseInfoTab() {
         if (row.value != value) continue;
         ShowInfoTab(row.tab);
         if (row.tab == TAB_MANHATTAN || row.tab == TAB_WORM || row.tab == TAB_CUMULATIVE)
-            MV::mv_chartTick = 0;
+            MatchView().mv_chartTick = 0;
         if (row.tab == TAB_OTHER_SCORES) {
-            CScrollBar& bar = *UI.panelScroll;
+            CScrollBar& bar = *Ui().panelScroll;
             const int matches = static_cast<int>(g_currentMatches.size());
             bar.m_min = 0;
             bar.m_position = 0;
@@ -119,15 +125,15 @@ void ReplayBall(int scriptIndex) {
 }
 
 int BallScriptAt(int entry) {
-    return entry >= 0 && entry < BALL_ICONS ? MV::mv_ballScripts[entry] : -1;
+    return entry >= 0 && entry < BALL_ICONS ? MatchView().mv_ballScripts[entry] : -1;
 }
 
 // A click on the panel's page; true when it opened another screen.
 bool ClickPanelPage() {
-    if (UI.infoTab->m_comboState != COMBO_CLOSED || !g_system->mb_leftDown) return false;
+    if (Ui().infoTab->m_comboState != COMBO_CLOSED || !g_system->mb_leftDown) return false;
     const int x = g_system->m_mouseX, y = g_system->m_mouseY;
     constexpr int TOP = 510, BOTTOM = 700, CELL = 40, ROWS = 4;
-    if (MV::mv_infoTab == TAB_RECENT_OVERS) {
+    if (MatchView().m_kept.mv_infoTab == TAB_RECENT_OVERS) {
         // Ball j of an over stands in column j; wides and no balls take an
         // over to a ninth and tenth ball, columns 9 and 10 at the right edge.
         constexpr int LEFT = 450, RIGHT = 890;
@@ -137,14 +143,14 @@ bool ClickPanelPage() {
         return false;
     }
     if (x <= 203 || x >= 980 || y <= TOP || y >= BOTTOM) return false;
-    if (MV::mv_infoTab == TAB_RECENT_BALLS) {
+    if (MatchView().m_kept.mv_infoTab == TAB_RECENT_BALLS) {
         const int row = (y - TOP) / CELL;
         if (row < ROWS) ReplayBall(BallScriptAt(row));
         return false;
     }
-    if (MV::mv_infoTab != TAB_OTHER_SCORES) return false;
+    if (MatchView().m_kept.mv_infoTab != TAB_OTHER_SCORES) return false;
     constexpr int SECOND_MATCH_Y = 601;
-    const int index = MV::mv_otherScoresTop + (y < SECOND_MATCH_Y ? 0 : 1);
+    const int index = MatchView().mv_otherScoresTop + (y < SECOND_MATCH_Y ? 0 : 1);
     if (index < 0 || index >= static_cast<int>(g_currentMatches.size())) return false;
     OpenScorecard(MATCH_LIST_IN_PROGRESS, index);
     return true;
@@ -172,42 +178,43 @@ void StepFromButton(bool completeOver) {
 void TakeNewBall(Match& match) {
     match.mb_newBallOffered = 0;
     match.AnswerNewBall(true);
-    UI.newBall->m_state = STATE_NORMAL;
-    UI.newBall->mb_visible = 0;
+    Ui().newBall->m_state = STATE_NORMAL;
+    Ui().newBall->mb_visible = 0;
 }
 
 // The assistant plays the user's match and the day's other matches to close
 // of play or their end; only Continue is left.
 void RunAutoplay(Match& match) {
-    UI.autoplayNotice.yes->m_state = STATE_NORMAL;
+    Ui().autoplayNotice.yes->m_state = STATE_NORMAL;
     g_game->m_busy = true;
     g_game->RenderFrame();
     AutoplayMatch(match);
     PlayComputerMatchesToClose();
     ClearInfoboxes();
-    for (CButton* b : {UI.ball, UI.over, UI.bowler, UI.declare, UI.mainScreen, UI.autoplay}) b->Disable();
-    UI.mainScreen->mb_visible = 0;
-    Enable(UI.continueButton);
-    UI.autoplayNotice.window->mb_visible = 0;
-    UI.autoplayNotice.window->mb_expanded = 0;
+    for (CButton* b : {Ui().ball, Ui().over, Ui().bowler, Ui().declare, Ui().mainScreen, Ui().autoplay})
+        b->Disable();
+    Ui().mainScreen->mb_visible = 0;
+    Enable(Ui().continueButton);
+    Ui().autoplayNotice.window->mb_visible = 0;
+    Ui().autoplayNotice.window->mb_expanded = 0;
     for (int i = 0; i < 4; ++i) {
         if (i <= match.mi_currentInnings)
-            UI.innings[i]->mb_disabled = 0;
+            Ui().innings[i]->mb_disabled = 0;
         else
-            UI.innings[i]->Disable();
+            Ui().innings[i]->Disable();
     }
     g_game->m_busy = false;
     UpdateMatchControls(true);
     // The panel's layout must not bring back what only Continue may follow.
     SettleStoppedControls(match);
-    UI.autoplay->Disable();
+    Ui().autoplay->Disable();
 }
 
 void BackToPlay(Match& match) {
-    UI.continueButton->Disable();
-    UI.continueButton->mb_visible = 0;
-    for (CButton* b : {UI.ball, UI.over, UI.mainScreen}) Enable(b);
-    MV::mv_viewInnings = Match::InningsIndex(match.mi_currentInnings);
+    Ui().continueButton->Disable();
+    Ui().continueButton->mb_visible = 0;
+    for (CButton* b : {Ui().ball, Ui().over, Ui().mainScreen}) Enable(b);
+    MatchView().mv_viewInnings = Match::InningsIndex(match.mi_currentInnings);
 }
 
 // The user's part of the day is over: another human's match still to play
@@ -224,9 +231,9 @@ void EndUsersDay(Match& match) {
         return;
     }
     PlayComputerMatchesToClose();
-    UI.continueButton->Disable();
-    UI.continueButton->mb_visible = 0;
-    Enable(UI.mainScreen);
+    Ui().continueButton->Disable();
+    Ui().continueButton->mb_visible = 0;
+    Enable(Ui().mainScreen);
     g_game->m_busy = false;
     ClearInfoboxes();
     SetScoreboardDate(g_cricket.m_date);
@@ -237,19 +244,19 @@ void EndUsersDay(Match& match) {
 // True when it left the screen.
 bool ContinuePlay(Match& match) {
     const int32_t state = match.mi_playState;
-    if (state == PLAY_MATCH_OVER) MV::mv_infoTab = TAB_NONE;
+    if (state == PLAY_MATCH_OVER) MatchView().m_kept.mv_infoTab = TAB_NONE;
     if (state == PLAY_INNINGS_BREAK) {
         match.mi_playState = PLAY_IN_PLAY;
         BackToPlay(match);
-        UI.autoplay->mb_visible = 1;
-        UI.newBall->mb_visible = 0;
+        Ui().autoplay->mb_visible = 1;
+        Ui().newBall->mb_visible = 0;
         UpdateMatchControls(true);
         return false;
     }
     if (state != PLAY_MATCH_OVER && state != PLAY_CLOSE) return false;
     if (state == PLAY_MATCH_OVER && CustomTour()) {
         // The result into the tour's score, and the tour's table.
-        UI.continueButton->m_state = STATE_NORMAL;
+        Ui().continueButton->m_state = STATE_NORMAL;
         FinishCustomTourMatch();
         ChangeScreen(SCREEN_CUSTOM_LEAGUE_TABLE);
         return true;
@@ -259,13 +266,13 @@ bool ContinuePlay(Match& match) {
         ResumeCustomGameMatch(match);
         BackToPlay(match);
         if (state == PLAY_MATCH_OVER) {
-            for (CButton* b : {UI.ball, UI.over}) b->Disable();
+            for (CButton* b : {Ui().ball, Ui().over}) b->Disable();
         } else {
-            Enable(UI.autoplay, false);
+            Enable(Ui().autoplay, false);
         }
         return false;
     }
-    UI.continueButton->m_state = STATE_NORMAL;
+    Ui().continueButton->m_state = STATE_NORMAL;
     EndUsersDay(match);
     return true;
 }
@@ -274,47 +281,47 @@ bool ContinuePlay(Match& match) {
 
 bool DeclareFromView(Match& match) {
     if (!match.Declare()) return false;
-    for (CButton* b : {UI.ball, UI.over, UI.declare, UI.bowler, UI.mainScreen}) b->Disable();
-    UI.mainScreen->mb_visible = 0;
-    Enable(UI.continueButton);
+    for (CButton* b : {Ui().ball, Ui().over, Ui().declare, Ui().bowler, Ui().mainScreen}) b->Disable();
+    Ui().mainScreen->mb_visible = 0;
+    Enable(Ui().continueButton);
     LaunchInfobox(INFOBOX_DECLARED);
     return true;
 }
 
 void ArmLatches() {
     for (int latch = 0; latch < LATCH_COUNT; ++latch) {
-        if (!LatchKeyDown(latch)) MV::mv_latches[latch] = 1;
+        if (!LatchKeyDown(latch)) MatchView().mv_latches[latch] = 1;
     }
 }
 
 bool TakeLatched(int latch) {
-    if (!LatchKeyDown(latch) || !MV::mv_latches[latch]) return false;
-    MV::mv_latches[latch] = 0;
+    if (!LatchKeyDown(latch) || !MatchView().mv_latches[latch]) return false;
+    MatchView().mv_latches[latch] = 0;
     return true;
 }
 
 bool ServeOpenWindow() {
-    if (Shown(UI.playerWindow.window)) {
+    if (Shown(Ui().playerWindow.window)) {
         ServePlayerWindow();
         return true;
     }
-    if (Shown(UI.planEditor.window)) {
+    if (Shown(Ui().planEditor.window)) {
         ServePlanEditor();
         return true;
     }
-    if (Shown(UI.highlightOptions.window)) {
+    if (Shown(Ui().highlightOptions.window)) {
         ServeHighlightsOptions();
         return true;
     }
-    if (Shown(UI.fieldEditor.window)) {
+    if (Shown(Ui().fieldEditor.window)) {
         ServeFieldEditor();
         return true;
     }
-    if (Shown(UI.select.window)) {
+    if (Shown(Ui().select.window)) {
         ServeSelectWindow();
         return true;
     }
-    if (Shown(UI.infobox.window)) {
+    if (Shown(Ui().infobox.window)) {
         ServeInfobox();
         return true;
     }
@@ -322,12 +329,12 @@ bool ServeOpenWindow() {
         ServeHighlightsWindow();
         return true;
     }
-    if (Shown(UI.followOn.window)) {
+    if (Shown(Ui().followOn.window)) {
         ServeFollowOn();
         return true;
     }
-    if (!Shown(UI.autoplayNotice.window)) return false;
-    auto& notice = UI.autoplayNotice;
+    if (!Shown(Ui().autoplayNotice.window)) return false;
+    auto& notice = Ui().autoplayNotice;
     if (TakeClick(notice.no)) {
         notice.window->mb_visible = 0;
         notice.window->mb_expanded = 0;
@@ -339,42 +346,42 @@ bool ServeOpenWindow() {
 
 // True when it left the screen.
 bool ServeInfoPanelControls() {
-    WheelScroll(*UI.panelScroll);
+    WheelScroll(*Ui().panelScroll);
     ChooseInfoTab();
     return ClickPanelPage();
 }
 
 void CMatchViewScreen::Update() {
-    if (!s_ui.ball) return;
+    if (!m_ui.ball) return;
     ArmLatches();
     ChangeHighlightSpeed();
     RightClick();
     if (ServeOpenWindow()) return;
     if (ServeInfoPanelControls()) return;
 
-    if (TakeClick(s_ui.autoplay)) {
-        s_ui.autoplayNotice.window->mb_visible = 1;
-        s_ui.autoplayNotice.window->mb_expanded = 1;
+    if (TakeClick(m_ui.autoplay)) {
+        m_ui.autoplayNotice.window->mb_visible = 1;
+        m_ui.autoplayNotice.window->mb_expanded = 1;
     }
-    if (TakeClick(s_ui.bowler)) OpenSelectBowler();
-    if (TakeClick(s_ui.options)) OpenHighlightsOptions();
+    if (TakeClick(m_ui.bowler)) OpenSelectBowler();
+    if (TakeClick(m_ui.options)) OpenHighlightsOptions();
     ServeCardRows();
     ServePanelButtons();
     for (int i = 0; i < 4; ++i) {
-        if (s_ui.innings[i]->m_state == STATE_CLICKED) mv_viewInnings = i;
+        if (m_ui.innings[i]->m_state == STATE_CLICKED) mv_viewInnings = i;
     }
-    if (TakeClick(s_ui.mainScreen)) {
+    if (TakeClick(m_ui.mainScreen)) {
         LeaveToMainScreen();
         return;
     }
     Match* match = UserMatch();
     if (!match) return;
-    if (TakeClick(s_ui.continueButton) && ContinuePlay(*match)) return;
+    if (TakeClick(m_ui.continueButton) && ContinuePlay(*match)) return;
     // N and B play as Ball and Over do, and only while those can be pressed.
-    if (TakeClick(s_ui.ball) || (g_system->KeyDown(DIK_N) && Usable(s_ui.ball))) StepFromButton(false);
-    if (TakeClick(s_ui.over) || (g_system->KeyDown(DIK_B) && Usable(s_ui.over))) StepFromButton(true);
-    if (TakeClick(s_ui.declare)) DeclareFromView(*match);
-    if (TakeClick(s_ui.newBall)) TakeNewBall(*match);
+    if (TakeClick(m_ui.ball) || (g_system->KeyDown(DIK_N) && Usable(m_ui.ball))) StepFromButton(false);
+    if (TakeClick(m_ui.over) || (g_system->KeyDown(DIK_B) && Usable(m_ui.over))) StepFromButton(true);
+    if (TakeClick(m_ui.declare)) DeclareFromView(*match);
+    if (TakeClick(m_ui.newBall)) TakeNewBall(*match);
 }
 
 }  // namespace ravel

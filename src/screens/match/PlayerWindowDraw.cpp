@@ -45,8 +45,6 @@ constexpr int FIRST_FORM = 8001;  // the batting statistics drop-down's first va
 constexpr int SPIDER_CHART = 1, AREA_CHART = 2, BREAKDOWN_CHART = 3, RUNS_CHART = 4;
 constexpr int BOWLER_VALUES = 1, BOWLER_FIGURES = 3;
 
-int s_statsBlock = STATS_CAREER_FC;  // kept while the drop-down names no block
-
 struct Rect {
     int left, top, right, bottom;
 };
@@ -79,7 +77,7 @@ void TitleBar(int tile, const Player* player) {
 }
 
 const Innings* StatsInnings(const Match& match) {
-    const int innings = MV::mv_statsInnings;
+    const int innings = MatchView().mv_statsInnings;
     return innings >= 0 && innings < 4 ? &match.m_innings[innings] : nullptr;
 }
 
@@ -119,10 +117,10 @@ const char* SurnameAt(const Innings& innings, int position) {
 }
 
 void DrawBowlerWindow(const Match& match, const Innings& innings) {
-    const int slot = std::clamp(MV::mv_statsPlayer, 0, SQUAD_SIZE - 1);
+    const int slot = std::clamp(MatchView().mv_statsPlayer, 0, SQUAD_SIZE - 1);
     const BowlerFigures& f = innings.m_bowlers[slot];
     const Player* player = PlayerById(f.mi_player);
-    const bool atEnd = MV::mv_statsRole == ROLE_BOWLER1 || MV::mv_statsRole == ROLE_BOWLER2;
+    const bool atEnd = MatchView().mv_statsRole == ROLE_BOWLER1 || MatchView().mv_statsRole == ROLE_BOWLER2;
     Fill({{203, 152, 1019, 182}, {203, 184, 1019, 214}}, PANEL);
     if (atEnd) {
         Fill({{203, 216, 1019, 242}, {203, 457, 1019, 483}}, BAND);
@@ -149,7 +147,7 @@ void DrawBowlerWindow(const Match& match, const Innings& innings) {
         const MatchTeam& side = match.SideOf(current.mi_bowlingTeam);
         bowler = &side.m_players[slot];
     }
-    auto& w = MV::s_ui.playerWindow;
+    auto& w = MatchView().m_ui.playerWindow;
     DrawPlanOf(bowler, match.mi_batsman1, 223, 246, w.scroll[0]);
     DrawPlanOf(bowler, match.mi_batsman2, 208, 487, w.scroll[1]);
 }
@@ -176,7 +174,7 @@ const MatchPlayer* BatsmanEntry(const Match& match, const Innings& innings, int 
 }
 
 void DrawBowlersList(const Match& match, const Innings& innings, int position, int wy) {
-    const int view = MV::mv_bowlerStatsView;
+    const int view = MatchView().m_kept.mv_bowlerStatsView;
     g_system->DrawText(213, wy + 120, ALIGN_LEFT, ORANGE, Heading(), "vs Bowler");
     if (view == BOWLER_VALUES) {
         g_system->DrawText(477, wy + 90, ALIGN_CENTRE, ORANGE, Heading(), "Current Values");
@@ -202,9 +200,9 @@ void DrawBowlersList(const Match& match, const Innings& innings, int position, i
 }
 
 void DrawCareerBlock(const Player& player, int wy) {
-    const int form = MV::mv_statsView - FIRST_FORM;
-    if (form >= 0 && form < STATS_BLOCKS) s_statsBlock = form;
-    const PlayerStats& s = player.m_stats[s_statsBlock];
+    const int form = MatchView().m_kept.mv_statsView - FIRST_FORM;
+    if (form >= 0 && form < STATS_BLOCKS) MatchView().m_kept.mv_statsBlock = form;
+    const PlayerStats& s = player.m_stats[MatchView().m_kept.mv_statsBlock];
     g_system->DrawText(230, wy + 470, ALIGN_LEFT, WHITE, Heading(), "Batting Statistics");
     const struct {
         int x;
@@ -234,7 +232,7 @@ uint32_t RunColour(int runs) {
 }
 
 void DrawSpider(const Innings& innings, int32_t playerId) {
-    if (MV::mv_pitch) MV::mv_pitch->Draw(633, 225);
+    if (MatchView().mv_pitch) MatchView().mv_pitch->Draw(633, 225);
     CFont* legend = g_game->m_fontSmallItalic.get();
     const struct {
         const char* text;
@@ -252,7 +250,7 @@ void DrawSpider(const Innings& innings, int32_t playerId) {
 }
 
 void DrawArea(const BatsmanFigures& f) {
-    if (MV::mv_pitch) MV::mv_pitch->Draw(633, 225);
+    if (MatchView().mv_pitch) MatchView().mv_pitch->Draw(633, 225);
     constexpr std::array<std::array<int, 2>, 6> PLACES = {
         {{760, 270}, {890, 270}, {730, 350}, {930, 350}, {760, 440}, {890, 440}}};
     for (size_t i = 0; i < PLACES.size(); ++i)
@@ -261,7 +259,7 @@ void DrawArea(const BatsmanFigures& f) {
 }
 
 void DrawBreakdown(const BatsmanFigures& f) {
-    if (MV::mv_pitchless) MV::mv_pitchless->Draw(633, 225);
+    if (MatchView().mv_pitchless) MatchView().mv_pitchless->Draw(633, 225);
     const int balls = f.Balls();
     for (int n = 0; n <= 6; ++n) {
         const int y = 250 + 20 * n;
@@ -274,7 +272,7 @@ void DrawBreakdown(const BatsmanFigures& f) {
 }
 
 void DrawRunsChart(const BatsmanFigures& f) {
-    if (MV::mv_pitchless) MV::mv_pitchless->Draw(633, 225);
+    if (MatchView().mv_pitchless) MatchView().mv_pitchless->Draw(633, 225);
     Fill({{690, 481, 990, 483}, {690, 265, 692, 483}}, WHITE);
     CFont* small = g_game->m_fontTiny.get();
     for (int n = 1; n <= 6; ++n)
@@ -298,7 +296,7 @@ void DrawRunsChart(const BatsmanFigures& f) {
 }
 
 void DrawBatsmanWindow(const Match& match, const Innings& innings, int wx, int wy) {
-    const int position = std::clamp(MV::mv_statsPlayer, 0, SQUAD_SIZE - 1);
+    const int position = std::clamp(MatchView().mv_statsPlayer, 0, SQUAD_SIZE - 1);
     const BatsmanFigures& f = innings.m_batsmen[position];
     const Player* player = PlayerById(f.mi_player);
     Fill({{203, 152, 1019, 182}, {203, 184, 617, 525}, {619, 184, 1019, 525}, {203, 527, 1019, 695}}, PANEL);
@@ -312,7 +310,7 @@ void DrawBatsmanWindow(const Match& match, const Innings& innings, int wx, int w
     g_system->DrawText(808, 155, ALIGN_LEFT, WHITE, Value(), "Scoring shots: %d", balls - f.mi_scored[0]);
     DrawBowlersList(match, innings, position, wy);
     if (player) DrawCareerBlock(*player, wy);
-    switch (MV::mv_chartKind) {
+    switch (MatchView().m_kept.mv_chartKind) {
         case SPIDER_CHART:
             return DrawSpider(innings, f.mi_player);
         case AREA_CHART:
@@ -329,12 +327,12 @@ void DrawBatsmanWindow(const Match& match, const Innings& innings, int wx, int w
 }  // namespace
 
 void DrawPlayerWindow() {
-    const CDialog* window = MV::s_ui.playerWindow.window;
+    const CDialog* window = MatchView().m_ui.playerWindow.window;
     const Match* match = UserMatch();
     if (!window || !match) return;
     const Innings* innings = StatsInnings(*match);
     if (!innings) return;
-    switch (MV::mv_statsRole) {
+    switch (MatchView().mv_statsRole) {
         case ROLE_BATSMAN1:
         case ROLE_BATSMAN2:
         case ROLE_OTHER_BATSMAN:

@@ -18,17 +18,7 @@ namespace ravel {
 
 using PM = CPreMatchScreen;
 
-int32_t PM::s_toss = TOSS_NOT_MADE;
-int32_t PM::s_choice = CHOICE_NOT_MADE;
-CButton* PM::s_btnContinue = nullptr;
-CButton* PM::s_btnMainMenu = nullptr;
-CButton* PM::s_btnCoinToss = nullptr;
-CButton* PM::s_btnBat = nullptr;
-CButton* PM::s_btnBowl = nullptr;
-
 namespace {
-
-ScreenControls s_controls;
 
 constexpr uint32_t WHITE = 0xffffffff;
 constexpr uint32_t HEADING = 0xfff05a00;
@@ -39,17 +29,17 @@ constexpr int ROW_STEP = 25;
 enum FirstState { ENABLED, DISABLED, HIDDEN };
 
 struct ButtonEntry {
-    CButton** slot;
+    CButton* PM::*slot;
     const char* caption;
     int x, y, width;
     FirstState state;
 };
 constexpr ButtonEntry BUTTONS[] = {
-    {&PM::s_btnContinue, "Continue", 895, 720, 110, DISABLED},
-    {&PM::s_btnMainMenu, "Main Menu", 20, 720, 110, DISABLED},
-    {&PM::s_btnCoinToss, "Coin Toss", 650, 640, 220, ENABLED},
-    {&PM::s_btnBat, "Bat", 590, 640, 140, HIDDEN},
-    {&PM::s_btnBowl, "Bowl", 790, 640, 140, HIDDEN},
+    {&PM::m_btnContinue, "Continue", 895, 720, 110, DISABLED},
+    {&PM::m_btnMainMenu, "Main Menu", 20, 720, 110, DISABLED},
+    {&PM::m_btnCoinToss, "Coin Toss", 650, 640, 220, ENABLED},
+    {&PM::m_btnBat, "Bat", 590, 640, 140, HIDDEN},
+    {&PM::m_btnBowl, "Bowl", 790, 640, 140, HIDDEN},
 };
 
 void Draw(int tile, int x, int y) {
@@ -95,94 +85,94 @@ void DrawConditions(const Match& match) {
     }
 }
 
-void DrawToss(const Match& match) {
+}  // namespace
+
+void PM::DrawToss(const Match& match) const {
     CFont* text = g_game->m_fontText.get();
-    if (PM::s_toss == TOSS_NOT_MADE) {
+    if (mi_toss == TOSS_NOT_MADE) {
         g_system->DrawText(760, 600, ALIGN_CENTRE, WHITE, text,
                            "The captains are ready and the toss is about to take place.");
         return;
     }
-    const int32_t winner = PM::s_toss == TOSS_SECOND_TEAM ? match.mi_team2 : match.mi_team1;
+    const int32_t winner = mi_toss == TOSS_SECOND_TEAM ? match.mi_team2 : match.mi_team1;
     g_system->DrawText(760, 600, ALIGN_CENTRE, WHITE, text, "%s have won the toss", match.TeamName(winner));
-    if (PM::s_choice == CHOICE_NOT_MADE) return;
+    if (mi_choice == CHOICE_NOT_MADE) return;
     const MatchTeam& side = match.SideOf(winner);
     const int32_t captain = side.m_players[std::clamp(side.OrderSlotA(0), 0, SQUAD_SIZE - 1)].mi_player;
     const Player* player = PlayerById(captain);
     g_system->DrawText(760, 640, ALIGN_CENTRE, WHITE, text,
-                       PM::s_choice == CHOICE_BAT ? "Their captain %s %s has chosen to bat first"
-                                                  : "Their captain %s %s has chosen to bowl first",
+                       mi_choice == CHOICE_BAT ? "Their captain %s %s has chosen to bat first"
+                                               : "Their captain %s %s has chosen to bowl first",
                        player ? player->m_initials : "", player ? player->m_surname : "");
 }
 
 // The winner's choice is his side's to make when a human coaches it.
-void Choose(Match& match, int32_t choice) {
+void PM::Choose(Match& match, int32_t choice) {
     match.mi_tossChoice = choice;
-    PM::s_choice = choice == CHOICE_TO_BAT ? CHOICE_BAT : CHOICE_BOWL;
-    PM::s_btnBat->mb_visible = 0;
-    PM::s_btnBowl->mb_visible = 0;
-    PM::s_btnContinue->mb_disabled = 0;
+    mi_choice = choice == CHOICE_TO_BAT ? CHOICE_BAT : CHOICE_BOWL;
+    m_btnBat->mb_visible = 0;
+    m_btnBowl->mb_visible = 0;
+    m_btnContinue->mb_disabled = 0;
     if (match.SideIsHuman(match.mi_tossWinner)) match.DecideToss();
-    PM::s_btnMainMenu->mb_disabled = 0;
+    m_btnMainMenu->mb_disabled = 0;
 }
 
 // The toss of a match that has had one stands: tossing again would start its
 // first innings afresh.
-void Toss(Match& match) {
-    PM::s_btnCoinToss->m_state = STATE_NORMAL;
-    PM::s_btnCoinToss->mb_visible = 0;
+void PM::Toss(Match& match) {
+    m_btnCoinToss->m_state = STATE_NORMAL;
+    m_btnCoinToss->mb_visible = 0;
     const bool tossed = match.mi_tossWinner >= 1 && match.mi_tossChoice > 0 && match.mi_battingFirst != 0;
     if (!tossed) match.DecideToss();
-    PM::s_toss = match.mi_tossWinner == match.mi_team2 ? TOSS_SECOND_TEAM : TOSS_FIRST_TEAM;
+    mi_toss = match.mi_tossWinner == match.mi_team2 ? TOSS_SECOND_TEAM : TOSS_FIRST_TEAM;
     if (tossed || !match.SideIsHuman(match.mi_tossWinner)) {
-        PM::s_choice = match.mi_tossChoice == CHOICE_TO_BAT ? CHOICE_BAT : CHOICE_BOWL;
-        PM::s_btnMainMenu->mb_disabled = 0;
-        PM::s_btnCoinToss->Disable();
-        PM::s_btnContinue->mb_disabled = 0;
+        mi_choice = match.mi_tossChoice == CHOICE_TO_BAT ? CHOICE_BAT : CHOICE_BOWL;
+        m_btnMainMenu->mb_disabled = 0;
+        m_btnCoinToss->Disable();
+        m_btnContinue->mb_disabled = 0;
         return;
     }
-    PM::s_btnCoinToss->Disable();
-    for (CButton* b : {PM::s_btnBat, PM::s_btnBowl}) {
+    m_btnCoinToss->Disable();
+    for (CButton* b : {m_btnBat, m_btnBowl}) {
         b->mb_visible = 1;
         b->mb_disabled = 0;
     }
 }
 
-}  // namespace
-
 void CPreMatchScreen::Enter() {
-    s_toss = TOSS_NOT_MADE;
-    s_choice = CHOICE_NOT_MADE;
+    mi_toss = TOSS_NOT_MADE;
+    mi_choice = CHOICE_NOT_MADE;
     g_game->m_screenMode = SCREEN_MODE_FULL;
     g_game->mb_screenFrame = 0;
     g_game->m_recordOnLeave = false;
-    s_controls.Begin();
+    m_controls.Begin();
     for (const ButtonEntry& b : BUTTONS) {
-        *b.slot = s_controls.Add<CButton>(b.x, b.y, b.width, 30, b.caption);
-        if (b.state == DISABLED) (*b.slot)->Disable();
+        this->*b.slot = m_controls.Add<CButton>(b.x, b.y, b.width, 30, b.caption);
+        if (b.state == DISABLED) (this->*b.slot)->Disable();
         if (b.state == HIDDEN) {
-            (*b.slot)->Disable();
-            (*b.slot)->mb_visible = 0;
+            (this->*b.slot)->Disable();
+            (this->*b.slot)->mb_visible = 0;
         }
     }
     // A custom game has no main menu to go back to.
     if (g_cricket.m_gameMode == MODE_CUSTOM_TOUR || g_cricket.m_gameMode == MODE_CUSTOM_LEAGUE)
-        s_btnMainMenu->mb_visible = 0;
+        m_btnMainMenu->mb_visible = 0;
 }
 
 void CPreMatchScreen::Leave() {
-    s_controls.Free();
-    for (const ButtonEntry& b : BUTTONS) *b.slot = nullptr;
+    m_controls.Free();
+    for (const ButtonEntry& b : BUTTONS) this->*b.slot = nullptr;
 }
 
 void CPreMatchScreen::Tick() {
     Match* match = UserMatch();
-    if (!match || !s_btnCoinToss) return;
-    if (TakeClick(s_btnCoinToss)) Toss(*match);
-    if (TakeClick(s_btnBat)) Choose(*match, CHOICE_TO_BAT);
-    if (TakeClick(s_btnBowl)) Choose(*match, CHOICE_TO_BOWL);
-    if (TakeClick(s_btnContinue)) {
+    if (!match || !m_btnCoinToss) return;
+    if (TakeClick(m_btnCoinToss)) Toss(*match);
+    if (TakeClick(m_btnBat)) Choose(*match, CHOICE_TO_BAT);
+    if (TakeClick(m_btnBowl)) Choose(*match, CHOICE_TO_BOWL);
+    if (TakeClick(m_btnContinue)) {
         ChangeScreen(SCREEN_MATCH_VIEW);
-    } else if (TakeClick(s_btnMainMenu)) {
+    } else if (TakeClick(m_btnMainMenu)) {
         ChangeScreen(SCREEN_NEWS);
     }
 }

@@ -5,9 +5,13 @@
 
 #include <cstdint>
 
+#include "screens/menus/ScreenControls.h"
+#include "shell/Screen.h"
+
 namespace ravel {
 
 class CButton;
+class Match;
 
 // What the toss has settled while the screen is open.
 enum TossCode : int32_t {
@@ -21,19 +25,29 @@ enum ChoiceCode : int32_t {
     CHOICE_BOWL = 512,
 };
 
-struct CPreMatchScreen {
-    static void Enter();
-    static void Render();
-    static void Tick();
-    static void Leave();
+class CPreMatchScreen : public CScreen {
+public:
+    void Enter() override;
+    void Render() override;
+    void Tick() override;
+    void Leave() override;
 
-    static int32_t s_toss;    // TossCode
-    static int32_t s_choice;  // ChoiceCode
-    static CButton* s_btnContinue;
-    static CButton* s_btnMainMenu;
-    static CButton* s_btnCoinToss;
-    static CButton* s_btnBat;
-    static CButton* s_btnBowl;
+    // Set fresh by Enter.
+    int32_t mi_toss = TOSS_NOT_MADE;      // TossCode
+    int32_t mi_choice = CHOICE_NOT_MADE;  // ChoiceCode
+    // Made by Enter, freed by Leave.
+    CButton* m_btnContinue = nullptr;
+    CButton* m_btnMainMenu = nullptr;
+    CButton* m_btnCoinToss = nullptr;
+    CButton* m_btnBat = nullptr;
+    CButton* m_btnBowl = nullptr;
+
+private:
+    ScreenControls m_controls;
+
+    void DrawToss(const Match& match) const;
+    void Choose(Match& match, int32_t choice);
+    void Toss(Match& match);
 };
 
 }  // namespace ravel

@@ -45,7 +45,7 @@ bool Shown(const CControl* c) {
 }
 
 bool Covered() {
-    const MatchViewUi& ui = MV::s_ui;
+    const MatchViewUi& ui = MatchView().m_ui;
     return HighlightsWindowShown() || Shown(ui.playerWindow.window) || Shown(ui.planEditor.window) ||
            Shown(ui.fieldEditor.window);
 }
@@ -56,7 +56,7 @@ bool Declared(const Match& match, const Innings& innings) {
 
 void DrawBackground(const Match& match) {
     CSystem& s = *g_system;
-    if (MV::mv_infoTab != TAB_RECENT_OVERS) s.ShadeRect(203, 452, PANEL_RIGHT, 695);
+    if (MatchView().m_kept.mv_infoTab != TAB_RECENT_OVERS) s.ShadeRect(203, 452, PANEL_RIGHT, 695);
     s.FillRectBlended(203, 103, 273, 128, MV_BLACK);
     s.FillRectBlended(447, 103, 517, 128, MV_BLACK);
     if (match.IsFirstClass()) {
@@ -300,7 +300,7 @@ void DrawBowlerRow(const Innings& in, int slot, int y, bool current) {
 }
 
 void SetRowSpot(int row, bool usable) {
-    CHotSpot* spot = MV::s_ui.bowlingRows[row];
+    CHotSpot* spot = MatchView().m_ui.bowlingRows[row];
     if (!spot) return;
     if (usable) {
         spot->mb_visible = 1;
@@ -326,20 +326,20 @@ void DrawBowlingCard(const Match& match, int view) {
     int row = 0;
     for (; playing && row < 2; ++row) {
         const int slot = ends[row];
-        MV::mv_bowlerRowSlots[row] = valid(slot) ? slot : -1;
+        MatchView().mv_bowlerRowSlots[row] = valid(slot) ? slot : -1;
         const bool bowled = valid(slot) && in.m_bowlers[slot].mi_balls > 0;
         SetRowSpot(row, bowled);
         if (bowled) DrawBowlerRow(in, slot, BOWLING_ROW_Y[row], slot == current);
     }
     for (int slot = 0; slot < SQUAD_SIZE && row < BOWLING_ROWS; ++slot) {
         if (slot == ends[0] || slot == ends[1] || in.m_bowlers[slot].mi_balls <= 0) continue;
-        MV::mv_bowlerRowSlots[row] = slot;
+        MatchView().mv_bowlerRowSlots[row] = slot;
         SetRowSpot(row, true);
         DrawBowlerRow(in, slot, BOWLING_ROW_Y[row], slot == current);
         ++row;
     }
     for (int unused = BOWLING_ROWS - 1; unused >= row; --unused) {
-        MV::mv_bowlerRowSlots[unused] = -1;
+        MatchView().mv_bowlerRowSlots[unused] = -1;
         SetRowSpot(unused, false);
     }
 }
@@ -347,7 +347,7 @@ void DrawBowlingCard(const Match& match, int view) {
 // Without an innings to show no bowling row leads anywhere.
 void ClearBowlingRows() {
     for (int row = BOWLING_ROWS - 1; row >= 0; --row) {
-        MV::mv_bowlerRowSlots[row] = -1;
+        MatchView().mv_bowlerRowSlots[row] = -1;
         SetRowSpot(row, false);
     }
 }
@@ -359,7 +359,7 @@ void DrawScoreboardPanel(const Match& match) {
     DrawBackground(match);
     DrawSituation(match);
     DrawScoreStrip(match);
-    const int view = Match::InningsIndex(MV::mv_viewInnings);
+    const int view = Match::InningsIndex(MatchView().mv_viewInnings);
     const Innings& in = match.m_innings[view];
     if (in.mb_started) {
         DrawHeading(match, view);
@@ -370,7 +370,7 @@ void DrawScoreboardPanel(const Match& match) {
         ClearBowlingRows();
     }
     DrawInfoTab(match);
-    if (MV::mv_bottomBar) MV::mv_bottomBar->Draw(320, 720);
+    if (MatchView().mv_bottomBar) MatchView().mv_bottomBar->Draw(320, 720);
     g_system->DrawText(560, 725, ALIGN_CENTRE, MV_WHITE, Font21(), "%s", match.ResultText().c_str());
 }
 

@@ -8,9 +8,14 @@
 
 #include "screens/menus/ScreenControls.h"
 #include "shell/Screen.h"
+#include "shell/platform/Sprite.h"
 
 namespace ravel {
 
+class CButton;
+class CComboBox;
+class CFileDialog;
+class CHotSpot;
 class Match;
 struct Innings;
 
@@ -32,29 +37,52 @@ inline constexpr int32_t MATCH_LIST_IN_PROGRESS = 2;
 
 inline constexpr int SCORECARD_HOT_SPOTS = 25;
 inline constexpr int FIRST_BOWLING_SPOT = 11;
+inline constexpr int SCORECARD_TABS = 5;
 
-struct CScorecardScreen {
-    static void Enter();
+class CScorecardScreen : public CScreen {
+public:
+    void Enter() override;
     // The subject: m_kind, the match list (1 completed, 2 in progress); m_id,
     // the match's position in it.
-    static void SetSubject(const ScreenSubject& subject) {
-        g_linkSubjects.m_matchList = subject.m_kind;
-        g_linkSubjects.m_matchIndex = subject.m_id;
-    }
-    static ScreenSubject Subject() { return {g_linkSubjects.m_matchIndex, g_linkSubjects.m_matchList}; }
-    static void Update();
-    static void Render();
-    static void Leave();
-    static void LoadTextures();
-    static void UnloadTextures();
+    void SetSubject(const ScreenSubject& subject) override { m_kept.subject = subject; }
+    ScreenSubject Subject() const override { return {m_kept.subject.m_id, m_kept.subject.m_kind}; }
+    void Reset() override { m_kept = {}; }
+    void Update() override;
+    void Render() override;
+    void Leave() override;
+    void LoadTextures() override;
+    void UnloadTextures() override;
 
     // Lays the hot spots out for the view and card.
-    static void LayOutRows();
+    void LayOutRows();
 
-    static int32_t s_view;
-    static int32_t s_card;
-    static int32_t s_innings;   // 0..3
-    static int32_t s_position;  // batting order position of the batsman's page
+    // Set fresh by Enter.
+    int32_t mi_view = VIEW_SUMMARY;
+    int32_t mi_card = CARD_BATTING;
+    int32_t mi_innings = 0;   // 0..3
+    int32_t mi_position = 0;  // batting order position of the batsman's page
+    // Made by Enter, freed by Leave.
+    CHotSpot* m_rows[SCORECARD_HOT_SPOTS] = {};
+    CButton* m_tabs[SCORECARD_TABS] = {};
+    CButton* m_html = nullptr;
+    CComboBox* m_cardBox = nullptr;
+    CFileDialog* m_saveDialog = nullptr;
+    // Loaded on each visit.
+    CSprite m_pitch;
+
+private:
+    // Kept between visits.
+    struct Kept {
+        ScreenSubject subject{0, MATCH_LIST_COMPLETED};
+    } m_kept;
+
+    ScreenControls m_controls;
+
+    void SetTabs(const Match& match);
+    void ChooseView(int32_t view);
+    void ClickedTabs();
+    void ClickedCardBox();
+    void ClickedRows(const Match& match);
 };
 
 // The subject match (as the news link sets it), or nullptr when its list no

@@ -87,7 +87,7 @@ void BowlerHeadings(Origin o) {
     Text(o.x + 300, y, WHITE, "Type");
     Text(o.x + 650, y, WHITE, "Fitness %%");
     Text(o.x + 380, y, WHITE, "Figures");
-    switch (MV::mv_selectStatsView) {
+    switch (MatchView().m_kept.mv_selectStatsView) {
         case FIGURES_BOWL_SKILL:
             return Centred(o.x + 560, y, WHITE, "Skill");
         case FIGURES_INNINGS:
@@ -120,7 +120,7 @@ void InningsFigures(Origin o, int y, const BowlerFigures& f) {
 }
 
 void ChosenColumn(Origin o, int y, const Player& player, const BowlerFigures& f) {
-    switch (MV::mv_selectStatsView) {
+    switch (MatchView().m_kept.mv_selectStatsView) {
         case FIGURES_BOWL_SKILL:
             return Centred(o.x + 560, y, WHITE, "%d", player.m_bowlSkill[0]);
         case FIGURES_INNINGS: {
@@ -135,7 +135,8 @@ void ChosenColumn(Origin o, int y, const Player& player, const BowlerFigures& f)
         case FIGURES_SEASON:
         case FIGURES_CAREER: {
             const PlayerStats& s =
-                player.m_stats[MV::mv_selectStatsView == FIGURES_SEASON ? STATS_SEASON_FC : STATS_CAREER_FC];
+                player.m_stats[MatchView().m_kept.mv_selectStatsView == FIGURES_SEASON ? STATS_SEASON_FC
+                                                                                       : STATS_CAREER_FC];
             Text(o.x + 450, y, WHITE, "%d", s.m_balls);
             return Text(o.x + 550, y, WHITE, "%d", s.m_wickets);
         }
@@ -259,11 +260,11 @@ void BatsmanList(Origin o, Match& match) {
 }  // namespace
 
 void DrawSelectionList() {
-    const CDialog* window = MV::s_ui.select.window;
+    const CDialog* window = MatchView().m_ui.select.window;
     Match* match = UserMatch();
     if (!window || !match) return;
     const Origin o{window->m_x, window->m_y};
-    if (MV::mv_selectMode == SELECT_NEXT_BOWLER)
+    if (MatchView().m_kept.mv_selectMode == SELECT_NEXT_BOWLER)
         BowlerList(o, *match);
     else
         BatsmanList(o, *match);

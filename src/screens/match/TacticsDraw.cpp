@@ -101,7 +101,7 @@ struct Box {
 }  // namespace
 
 void DrawFieldDiagram(int32_t fieldId, int x, int y) {
-    if (MV::mv_pitchSmall) MV::mv_pitchSmall->Draw(x, y);
+    if (MatchView().mv_pitchSmall) MatchView().mv_pitchSmall->Draw(x, y);
     const FieldSetup* field = FieldSetupById(fieldId);
     if (!field) return;
     const auto& positions = g_world.mv_fieldPositions;
@@ -115,7 +115,7 @@ void DrawFieldDiagram(int32_t fieldId, int x, int y) {
 }
 
 void DrawFieldEditor() {
-    const CDialog* window = MV::s_ui.fieldEditor.window;
+    const CDialog* window = MatchView().m_ui.fieldEditor.window;
     if (!window) return;
     const int x = window->m_x, y = window->m_y;
     CFont* font = g_game->m_fontTiny.get();
@@ -125,8 +125,8 @@ void DrawFieldEditor() {
                        "Right-click on a player you wish to move and select a new position from the popup "
                        "menu. Only 2 players are allowed behind square on the legside");
     g_system->DrawText(x + 253, y + 613, ALIGN_LEFT, WHITE, font, "Field name");
-    const FieldSetup& field = MV::mv_editor.m_field;
-    const bool choosing = MV::mv_editor.mb_fielderMenuOpen != 0;
+    const FieldSetup& field = MatchView().mv_editor.m_field;
+    const bool choosing = MatchView().mv_editor.mb_fielderMenuOpen != 0;
     const CSprite* fielder = s_groundSprites[SPRITE_FIELDER];
     const auto& positions = g_world.mv_fieldPositions;
     for (int p = 0; p < static_cast<int>(positions.size()); ++p) {
@@ -147,9 +147,9 @@ void DrawFieldEditor() {
 }
 
 void DrawPlanEditor() {
-    const CDialog* window = MV::s_ui.planEditor.window;
+    const CDialog* window = MatchView().m_ui.planEditor.window;
     if (!window) return;
-    const TacticsEditor& editor = MV::mv_editor;
+    const TacticsEditor& editor = MatchView().mv_editor;
     CFont* heading = g_game->m_fontHeading.get();
     CFont* value = g_game->m_fontTooltip.get();
     g_system->FillRectBlended(203, 103, 1019, 150, BLACK);

@@ -22,7 +22,9 @@ using MV = CMatchViewScreen;
 
 namespace {
 
-MatchViewUi& UI = MV::s_ui;
+MatchViewUi& Ui() {
+    return MatchView().m_ui;
+}
 constexpr int MENU_OFFSET = 5;  // the position menu opens this far right of and below the fielder
 
 constexpr PlanField FIELD_ROWS[PLAN_FIELDS] = {PLAN_SIDE, PLAN_LENGTH, PLAN_MOVEMENT, PLAN_FIELD,
@@ -33,7 +35,7 @@ int BattingPosition(const Match& match, int batsman) {
 }
 
 MatchPlayer* EditedBowler(Match& match) {
-    const int slot = MV::mv_statsPlayer;
+    const int slot = MatchView().mv_statsPlayer;
     return slot >= 0 && slot < SQUAD_SIZE ? &match.FieldingSide().m_players[slot] : nullptr;
 }
 
@@ -44,20 +46,20 @@ void ShowModal(CDialog* window, bool shown) {
 
 // Ten rows for the first balls; a scroll bar when there are more.
 void RefreshBallRows() {
-    auto& e = UI.planEditor;
-    const int balls = MV::mv_editor.BallCount();
+    auto& e = Ui().planEditor;
+    const int balls = MatchView().mv_editor.BallCount();
     FitScrollBar(*e.ballScroll, balls, PLAN_ROWS, true);
     for (int k = 0; k < PLAN_ROWS; ++k) ShowRow(e.ballRows[k], k < balls);
 }
 
 void ShowPlanName() {
-    UI.planEditor.name->SetCaption(MV::mv_editor.m_plan.m_name);
+    Ui().planEditor.name->SetCaption(MatchView().mv_editor.m_plan.m_name);
 }
 
 // Back to the player window, or to the match with the panels' controls.
 void LeavePlanEditor() {
-    ShowModal(UI.planEditor.window, false);
-    if (MV::mv_editorFromStats) {
+    ShowModal(Ui().planEditor.window, false);
+    if (MatchView().mv_editorFromStats) {
         ShowPlayerStatsWindow(PANEL_BOWLING);
         return;
     }
@@ -69,24 +71,24 @@ void PlanDone() {
     Match* match = UserMatch();
     MatchPlayer* bowler = match ? EditedBowler(*match) : nullptr;
     if (bowler)
-        MV::mv_editor.Done(UI.planEditor.name->m_caption, *bowler,
-                           BattingPosition(*match, MV::mv_editorBatsman));
+        MatchView().mv_editor.Done(Ui().planEditor.name->m_caption, *bowler,
+                                   BattingPosition(*match, MatchView().mv_editorBatsman));
     LeavePlanEditor();
 }
 
 void OpenFieldEditor() {
-    auto& f = UI.fieldEditor;
-    ShowModal(UI.planEditor.window, false);
-    MV::mv_editor.OpenField();
-    f.name->SetCaption(MV::mv_editor.m_field.m_name);
+    auto& f = Ui().fieldEditor;
+    ShowModal(Ui().planEditor.window, false);
+    MatchView().mv_editor.OpenField();
+    f.name->SetCaption(MatchView().mv_editor.m_field.m_name);
     f.positions->Close();
     ShowModal(f.window, true);
 }
 
 // A right click on a fielder opens the position menu beside him.
 void ChooseFielder() {
-    CPopupMenu* menu = UI.fieldEditor.positions;
-    TacticsEditor& editor = MV::mv_editor;
+    CPopupMenu* menu = Ui().fieldEditor.positions;
+    TacticsEditor& editor = MatchView().mv_editor;
     if (menu->m_menuState == MENU_OPEN) return;
     if (g_system->mb_leftDown) editor.mb_fielderMenuOpen = 0;
     if (!g_system->mb_rightDown) return;
@@ -94,7 +96,7 @@ void ChooseFielder() {
     if (fielder < 0) return;
     editor.mi_fielder = fielder;
     editor.mb_fielderMenuOpen = 1;
-    const CDialog* window = UI.fieldEditor.window;
+    const CDialog* window = Ui().fieldEditor.window;
     const ScreenPoint at = FielderPoint(editor.m_field.m_positions[fielder]);
     menu->Open(at.x + MENU_OFFSET - window->m_x, at.y + MENU_OFFSET - window->m_y - window->m_titleHeight);
 }
@@ -102,39 +104,39 @@ void ChooseFielder() {
 }  // namespace
 
 int PlanListTop() {
-    const CScrollBar* bar = UI.planEditor.ballScroll;
+    const CScrollBar* bar = Ui().planEditor.ballScroll;
     return bar && bar->mb_visible ? bar->m_position : 0;
 }
 
 bool PlayerWindowSteersPlans() {
     const Match* match = UserMatch();
-    if (!match || MV::mv_panelMode != PANEL_BOWLING) return false;
-    const int innings = MV::mv_statsInnings;
+    if (!match || MatchView().m_kept.mv_panelMode != PANEL_BOWLING) return false;
+    const int innings = MatchView().mv_statsInnings;
     if (innings < 0 || innings > 3) return false;
     return match->m_innings[innings].mi_bowlingTeam == match->CurrentInnings().mi_bowlingTeam;
 }
 
 void OpenPlanEditor(int32_t innings, int32_t bowlerSlot, int batsman, bool fromStats) {
     Match* match = UserMatch();
-    if (!match || !UI.planEditor.window || bowlerSlot < 0 || bowlerSlot >= SQUAD_SIZE) return;
-    MV::mv_statsInnings = innings;
-    MV::mv_statsPlayer = bowlerSlot;
-    MV::mv_editorBatsman = batsman;
-    MV::mv_editorFromStats = fromStats ? 1 : 0;
+    if (!match || !Ui().planEditor.window || bowlerSlot < 0 || bowlerSlot >= SQUAD_SIZE) return;
+    MatchView().mv_statsInnings = innings;
+    MatchView().mv_statsPlayer = bowlerSlot;
+    MatchView().mv_editorBatsman = batsman;
+    MatchView().mv_editorFromStats = fromStats ? 1 : 0;
     if (fromStats)
-        UI.playerWindow.window->Close();
+        Ui().playerWindow.window->Close();
     else
         HideInfoPanelControls();
-    MV::mv_editor.Open(*EditedBowler(*match), BattingPosition(*match, batsman));
+    MatchView().mv_editor.Open(*EditedBowler(*match), BattingPosition(*match, batsman));
     ShowPlanName();
-    UI.planEditor.ballScroll->m_position = 0;
+    Ui().planEditor.ballScroll->m_position = 0;
     RefreshBallRows();
-    ShowModal(UI.planEditor.window, true);
+    ShowModal(Ui().planEditor.window, true);
 }
 
 void ServePlanEditor() {
-    auto& e = UI.planEditor;
-    TacticsEditor& editor = MV::mv_editor;
+    auto& e = Ui().planEditor;
+    TacticsEditor& editor = MatchView().mv_editor;
     if (TakeClick(e.done)) return PlanDone();
     if (TakeClick(e.cancel)) return LeavePlanEditor();
     if (TakeClick(e.createNew)) {
@@ -164,14 +166,14 @@ void ServePlanEditor() {
 }
 
 void ServeFieldEditor() {
-    auto& f = UI.fieldEditor;
-    TacticsEditor& editor = MV::mv_editor;
+    auto& f = Ui().fieldEditor;
+    TacticsEditor& editor = MatchView().mv_editor;
     if (TakeClick(f.done)) {
         f.positions->Close();
         if (editor.FieldDone(f.name->m_caption)) {
             if (Match* match = UserMatch()) match->m_ball.ForgetField();
             ShowModal(f.window, false);
-            ShowModal(UI.planEditor.window, true);
+            ShowModal(Ui().planEditor.window, true);
         }
         return;
     }

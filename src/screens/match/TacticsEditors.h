@@ -12,7 +12,7 @@ struct BowlPlan;
 
 inline constexpr int SUMMARY_BALLS = 4;  // balls side by side in a plan's summary
 
-// Who the player window is about (CMatchViewScreen::mv_statsRole).
+// Who the player window is about (MatchView().mv_statsRole).
 enum StatsRole : int32_t {
     ROLE_BATSMAN1 = 501,
     ROLE_BATSMAN2 = 502,

@@ -20,15 +20,7 @@ namespace ravel {
 
 using TF = CTodaysFixturesScreen;
 
-CButton* TF::s_startingToday = nullptr;
-CButton* TF::s_inProgress = nullptr;
-CHotSpot* TF::s_profile = nullptr;
-CComboBox* TF::s_filter = nullptr;
-CScrollBar* TF::s_scroll = nullptr;
-
 namespace {
-
-ScreenControls s_controls;
 
 constexpr uint32_t WHITE = 0xFFFFFFFF;
 constexpr uint32_t YELLOW = 0xFFFFFF00;
@@ -96,57 +88,57 @@ void DrawInProgress(int first) {
     }
 }
 
-void ChooseFilter() {
-    if (TF::s_filter->m_comboState != COMBO_CHOSEN) return;
-    const int32_t filter = TF::s_filter->GetSelectedValue();
-    TF::s_filter->Collapse();
-    TF::s_filter->SetCaption(FilterCaption(filter, "International"));
-    g_todaysLists.mi_fixtureFilter = filter;
-    TF::s_scroll->m_position = 0;
-    TF::Rebuild(g_todaysLists.mi_fixtureMode);
-}
-
 }  // namespace
+
+void TF::ChooseFilter() {
+    if (m_filter->m_comboState != COMBO_CHOSEN) return;
+    const int32_t filter = m_filter->GetSelectedValue();
+    m_filter->Collapse();
+    m_filter->SetCaption(FilterCaption(filter, "International"));
+    g_todaysLists.mi_fixtureFilter = filter;
+    m_scroll->m_position = 0;
+    Rebuild(g_todaysLists.mi_fixtureMode);
+}
 
 void TF::Rebuild(int32_t mode) {
     const int32_t filter = g_todaysLists.mi_fixtureFilter;
     const int rows = mode == FIXTURES_IN_PROGRESS ? BuildInProgress(filter) : BuildStartingToday(filter);
-    if (s_scroll)
-        FitScrollBar(*s_scroll, rows, mode == FIXTURES_IN_PROGRESS ? MATCH_BLOCKS - 1 : FIXTURE_ROWS, true);
+    if (m_scroll)
+        FitScrollBar(*m_scroll, rows, mode == FIXTURES_IN_PROGRESS ? MATCH_BLOCKS - 1 : FIXTURE_ROWS, true);
 }
 
 void TF::Enter() {
     g_game->mv_backHistory.clear();
     g_game->UpdateHistoryButtons();
     g_game->mb_screenFrame = 1;
-    s_controls.Begin();
-    s_startingToday = s_controls.Add<CButton>(685, 118, 150, 20, "Starting Today");
-    s_inProgress = s_controls.Add<CButton>(845, 118, 150, 20, "In Progress");
-    s_profile = s_controls.Add<CHotSpot>(382, 51, 260, 20);
-    s_profile->SetTooltip("Visit profile page");
-    s_filter = s_controls.Make<CComboBox>(490, 117, 180, 25, "Local & Int");
-    AddFilterItems(*s_filter);
-    s_scroll = s_controls.Add<CScrollBar>(988, 180, 17, 495);
-    s_scroll->mb_horizontal = 0;
-    s_scroll->m_position = 0;
-    s_controls.List(s_filter);
+    m_controls.Begin();
+    m_startingToday = m_controls.Add<CButton>(685, 118, 150, 20, "Starting Today");
+    m_inProgress = m_controls.Add<CButton>(845, 118, 150, 20, "In Progress");
+    m_profile = m_controls.Add<CHotSpot>(382, 51, 260, 20);
+    m_profile->SetTooltip("Visit profile page");
+    m_filter = m_controls.Make<CComboBox>(490, 117, 180, 25, "Local & Int");
+    AddFilterItems(*m_filter);
+    m_scroll = m_controls.Add<CScrollBar>(988, 180, 17, 495);
+    m_scroll->mb_horizontal = 0;
+    m_scroll->m_position = 0;
+    m_controls.List(m_filter);
 
     FindTodaysTopPerformers();
     int rows = BuildStartingToday(FILTER_LOCAL);
     if (rows == 0) {
         rows = BuildInProgress(FILTER_LOCAL);
-        s_startingToday->Disable();
+        m_startingToday->Disable();
     }
-    if (g_currentMatches.empty()) s_inProgress->Disable();
-    FitScrollBar(*s_scroll, rows, FIXTURE_ROWS, true);
+    if (g_currentMatches.empty()) m_inProgress->Disable();
+    FitScrollBar(*m_scroll, rows, FIXTURE_ROWS, true);
     DebugLog("Into fixture screen, showing %d", rows);
 }
 
 void TF::Update() {
-    WheelScroll(*s_scroll);
-    if (TakeClick(s_inProgress)) Rebuild(FIXTURES_IN_PROGRESS);
-    if (TakeClick(s_startingToday)) Rebuild(FIXTURES_STARTING_TODAY);
-    if (TakeClick(s_profile)) {
+    WheelScroll(*m_scroll);
+    if (TakeClick(m_inProgress)) Rebuild(FIXTURES_IN_PROGRESS);
+    if (TakeClick(m_startingToday)) Rebuild(FIXTURES_STARTING_TODAY);
+    if (TakeClick(m_profile)) {
         OpenUserProfile();
         return;
     }
@@ -158,19 +150,19 @@ void TF::Render() {
     if (g_todaysLists.mv_fixtureRows.empty()) {
         g_system->DrawText(230, 190, ALIGN_LEFT, WHITE, g_game->m_fontText.get(), "No games to show");
     } else if (g_todaysLists.mi_fixtureMode == FIXTURES_IN_PROGRESS) {
-        DrawInProgress(s_scroll->m_position);
+        DrawInProgress(m_scroll->m_position);
     } else {
-        DrawStartingToday(s_scroll->m_position);
+        DrawStartingToday(m_scroll->m_position);
     }
     if (g_system->mp_controlList) g_system->mp_controlList->Draw();
 }
 
 void TF::Leave() {
-    s_controls.Free();
-    s_startingToday = s_inProgress = nullptr;
-    s_profile = nullptr;
-    s_filter = nullptr;
-    s_scroll = nullptr;
+    m_controls.Free();
+    m_startingToday = m_inProgress = nullptr;
+    m_profile = nullptr;
+    m_filter = nullptr;
+    m_scroll = nullptr;
     g_todaysLists.mi_fixtureMode = FIXTURES_STARTING_TODAY;
 }
 

@@ -28,15 +28,7 @@ namespace ravel {
 
 using TS = CTodaysScoreboardScreen;
 
-bool TS::s_open = false;
-CHotSpot* TS::s_rows[SCOREBOARD_ROW_SPOTS] = {};
-CHotSpot* TS::s_profile = nullptr;
-CComboBox* TS::s_filter = nullptr;
-CScrollBar* TS::s_scroll = nullptr;
-
 namespace {
-
-ScreenControls s_controls;
 
 constexpr uint32_t WHITE = 0xFFFFFFFF;
 constexpr uint32_t YELLOW = 0xFFFFFF00;
@@ -47,21 +39,22 @@ constexpr int BLOCK_LIMIT = 660;
 constexpr int LIST_BOTTOM = 695;
 constexpr char SCOREBOARD_FILE[] = "test.tv";
 
-// F2, F3 and F4 act once per press.
-bool s_keyWasDown[3] = {};
+}  // namespace
 
-bool Pressed(int index, int key) {
+bool TS::Pressed(int index, int key) {
     const bool down = g_system->KeyDown(key);
-    const bool pressed = down && !s_keyWasDown[index];
-    s_keyWasDown[index] = down;
+    const bool pressed = down && !m_keyWasDown[index];
+    m_keyWasDown[index] = down;
     return pressed;
 }
 
-void HighlightKeys() {
+void TS::HighlightKeys() {
     if (Pressed(0, DIK_F2)) StartHighlightsPlayback();
     if (Pressed(1, DIK_F3)) WriteReplayFile(HighlightsFilePath(SCOREBOARD_FILE).c_str(), g_highlightsList);
     if (Pressed(2, DIK_F4)) ReadReplayFile(HighlightsFilePath(SCOREBOARD_FILE).c_str());
 }
+
+namespace {
 
 void Park(CHotSpot* row) {
     row->SetRect(1, 1, 1, 1);
@@ -69,17 +62,21 @@ void Park(CHotSpot* row) {
     row->Disable();
 }
 
+}  // namespace
+
 // The hot spot over a match's block; a block cut at the bottom gets the
 // narrower spot.
-void PlaceRow(int position, int top, int bottom, bool cut) {
+void TS::PlaceRow(int position, int top, int bottom, bool cut) {
     if (position >= SCOREBOARD_ROW_SPOTS) return;
-    CHotSpot* row = TS::s_rows[position];
+    CHotSpot* row = m_rows[position];
     const int y = top - 3;
     const int end = std::min(bottom + 20, LIST_BOTTOM);
     row->SetRect(cut ? 227 : 210, y, cut ? 757 : 774, std::max(1, end - y));
     row->mb_visible = 1;
     row->mb_disabled = 0;
 }
+
+namespace {
 
 int DrawBlock(const Match& m, int y) {
     CFont* table = g_game->m_fontTable.get();
@@ -93,9 +90,11 @@ int DrawBlock(const Match& m, int y) {
     return y;
 }
 
-void DrawBlocks(int first) {
+}  // namespace
+
+void TS::DrawBlocks(int first) {
     const std::vector<int32_t>& rows = g_todaysLists.mv_scoreRows;
-    for (CHotSpot* row : TS::s_rows) Park(row);
+    for (CHotSpot* row : m_rows) Park(row);
     int y = 150;
     int32_t previous = -1;
     for (int r = first; r < static_cast<int>(rows.size()) && r < first + SHOWN_BLOCKS; ++r) {
@@ -118,15 +117,13 @@ void DrawBlocks(int first) {
     }
 }
 
-void ChooseFilter() {
-    if (TS::s_filter->m_comboState != COMBO_CHOSEN) return;
-    const int32_t filter = TS::s_filter->GetSelectedValue();
-    TS::s_filter->Collapse();
-    TS::s_filter->SetCaption(FilterCaption(filter, "International Games"));
-    TS::Rebuild(filter);
+void TS::ChooseFilter() {
+    if (m_filter->m_comboState != COMBO_CHOSEN) return;
+    const int32_t filter = m_filter->GetSelectedValue();
+    m_filter->Collapse();
+    m_filter->SetCaption(FilterCaption(filter, "International Games"));
+    Rebuild(filter);
 }
-
-}  // namespace
 
 void TS::CollectHighlights() {
     if (g_highlightsPrepared) return;  // the list being played stays
@@ -150,45 +147,44 @@ void TS::CollectHighlights() {
 void TS::Rebuild(int32_t filter) {
     const int rows = BuildScoreboard(filter);
     for (int k = 0; k < SCOREBOARD_ROW_SPOTS; ++k) {
-        if (s_rows[k]) Park(s_rows[k]);
+        if (m_rows[k]) Park(m_rows[k]);
     }
-    if (s_scroll) FitScrollBar(*s_scroll, rows, SCROLL_ROWS, true);
+    if (m_scroll) FitScrollBar(*m_scroll, rows, SCROLL_ROWS, true);
 }
 
 void TS::Enter() {
-    s_open = true;
     g_game->mv_backHistory.clear();
     g_game->UpdateHistoryButtons();
     g_game->mb_screenFrame = 1;
-    s_controls.Begin();
-    for (CHotSpot*& row : s_rows) {
-        row = s_controls.Add<CHotSpot>(1, 1, 1, 1);
+    m_controls.Begin();
+    for (CHotSpot*& row : m_rows) {
+        row = m_controls.Add<CHotSpot>(1, 1, 1, 1);
         Park(row);
     }
-    s_profile = s_controls.Add<CHotSpot>(362, 51, 300, 20);
-    s_profile->SetTooltip("Visit profile page");
-    s_filter = s_controls.Make<CComboBox>(490, 117, 380, 25, "Local & Int");
-    AddFilterItems(*s_filter);
-    s_scroll = s_controls.Add<CScrollBar>(988, 180, 17, 495);
-    s_scroll->mb_horizontal = 0;
-    s_scroll->m_position = 0;
-    s_controls.List(s_filter);
+    m_profile = m_controls.Add<CHotSpot>(362, 51, 300, 20);
+    m_profile->SetTooltip("Visit profile page");
+    m_filter = m_controls.Make<CComboBox>(490, 117, 380, 25, "Local & Int");
+    AddFilterItems(*m_filter);
+    m_scroll = m_controls.Add<CScrollBar>(988, 180, 17, 495);
+    m_scroll->mb_horizontal = 0;
+    m_scroll->m_position = 0;
+    m_controls.List(m_filter);
     FindTodaysTopPerformers();
-    std::fill(std::begin(s_keyWasDown), std::end(s_keyWasDown), false);
+    std::fill(std::begin(m_keyWasDown), std::end(m_keyWasDown), false);
     CollectHighlights();
     Rebuild(FILTER_LOCAL);
 }
 
 void TS::Update() {
     HighlightKeys();
-    WheelScroll(*s_scroll);
-    if (TakeClick(s_profile)) {
+    WheelScroll(*m_scroll);
+    if (TakeClick(m_profile)) {
         OpenUserProfile();
         return;
     }
     const std::vector<int32_t>& rows = g_todaysLists.mv_scoreRows;
     for (int k = 0; k < SCOREBOARD_ROW_SPOTS; ++k) {
-        if (!TakeClick(s_rows[k])) continue;
+        if (!TakeClick(m_rows[k])) continue;
         if (k < static_cast<int>(rows.size()))
             OpenScorecard(MATCH_LIST_IN_PROGRESS, rows[static_cast<size_t>(k)]);
         return;
@@ -202,17 +198,16 @@ void TS::Render() {
     if (g_todaysLists.mv_scoreRows.empty())
         g_system->DrawText(230, 185, ALIGN_LEFT, WHITE, g_game->m_fontText.get(), "No games to show");
     else
-        DrawBlocks(s_scroll->m_position);
+        DrawBlocks(m_scroll->m_position);
     if (g_system->mp_controlList) g_system->mp_controlList->Draw();
 }
 
 void TS::Leave() {
-    s_controls.Free();
-    for (CHotSpot*& row : s_rows) row = nullptr;
-    s_profile = nullptr;
-    s_filter = nullptr;
-    s_scroll = nullptr;
-    s_open = false;
+    m_controls.Free();
+    for (CHotSpot*& row : m_rows) row = nullptr;
+    m_profile = nullptr;
+    m_filter = nullptr;
+    m_scroll = nullptr;
 }
 
 }  // namespace ravel

@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <string>
 
+#include "screens/menus/ScreenControls.h"
+#include "shell/Screen.h"
+
 namespace ravel {
 
 class CButton;
@@ -17,37 +20,56 @@ class Match;
 
 inline constexpr int SCOREBOARD_ROW_SPOTS = 10;
 
-struct CTodaysFixturesScreen {
-    static void Enter();
-    static void Update();
-    static void Render();
-    static void Leave();
+class CTodaysFixturesScreen : public CScreen {
+public:
+    void Enter() override;
+    void Update() override;
+    void Render() override;
+    void Leave() override;
     // Rebuilds the list in a mode with the current filter and fits the
     // scroll bar.
-    static void Rebuild(int32_t mode);
+    void Rebuild(int32_t mode);
 
-    static CButton* s_startingToday;
-    static CButton* s_inProgress;
-    static CHotSpot* s_profile;
-    static CComboBox* s_filter;
-    static CScrollBar* s_scroll;
+    // Made by Enter, freed by Leave.
+    CButton* m_startingToday = nullptr;
+    CButton* m_inProgress = nullptr;
+    CHotSpot* m_profile = nullptr;
+    CComboBox* m_filter = nullptr;
+    CScrollBar* m_scroll = nullptr;
+
+private:
+    ScreenControls m_controls;
+
+    void ChooseFilter();
 };
 
-struct CTodaysScoreboardScreen {
-    static void Enter();
-    static void Update();
-    static void Render();
-    static void Leave();
-    static void Rebuild(int32_t filter);
+class CTodaysScoreboardScreen : public CScreen {
+public:
+    void Enter() override;
+    void Update() override;
+    void Render() override;
+    void Leave() override;
+    void Rebuild(int32_t filter);
     // The day's balls of the human sides' matches that the highlight filters
     // pass become the highlights list.
     static void CollectHighlights();
 
-    static bool s_open;
-    static CHotSpot* s_rows[SCOREBOARD_ROW_SPOTS];
-    static CHotSpot* s_profile;
-    static CComboBox* s_filter;
-    static CScrollBar* s_scroll;
+    // Made by Enter, freed by Leave.
+    CHotSpot* m_rows[SCOREBOARD_ROW_SPOTS] = {};
+    CHotSpot* m_profile = nullptr;
+    CComboBox* m_filter = nullptr;
+    CScrollBar* m_scroll = nullptr;
+
+private:
+    ScreenControls m_controls;
+    // F2, F3 and F4 act once per press.
+    bool m_keyWasDown[3] = {};
+
+    bool Pressed(int index, int key);
+    void HighlightKeys();
+    void PlaceRow(int position, int top, int bottom, bool cut);
+    void DrawBlocks(int first);
+    void ChooseFilter();
 };
 
 // Shared by both screens (TodaysRows.cpp).

@@ -215,7 +215,7 @@ void CCustomLeagueTableScreen::Update() {
     if (CustomTour()) {
         // The tour's next match: the toss, then the live match view.
         if (TourMatchesLeft() && StartNextCustomTourMatch()) {
-            CMatchViewScreen::PrepareForNewMatch();
+            MatchView().PrepareForNewMatch();
             ChangeScreen(SCREEN_PRE_MATCH);
         }
         return;

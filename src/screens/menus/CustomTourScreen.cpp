@@ -188,7 +188,7 @@ void CCustomTourScreen::Update() {
         ShowMessage("The tour could not be started.", MSG_OK);
         return;
     }
-    CMatchViewScreen::PrepareForNewMatch();
+    MatchView().PrepareForNewMatch();
     ChangeScreen(SCREEN_PRE_MATCH);
 }
 

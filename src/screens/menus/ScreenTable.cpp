@@ -84,7 +84,7 @@ constexpr size_t SCREEN_COUNT = 27;
 // One object of each screen class, alive for the whole run, each with its
 // control list (the intro has none).
 struct CScreenTable {
-    CStaticScreen<CMatchViewScreen> matchView;
+    CMatchViewScreen matchView;
     CTeamScreen team;
     CMainMenuScreen startMenu;
     CStaticScreen<CIntroScreen> intro;
@@ -94,12 +94,12 @@ struct CScreenTable {
     CStaticScreen<CPlayerSearchScreen> playerSearch;
     CStaticScreen<CTopRatedScreen> topRated;
     CStaticScreen<CCompetitionScreen> competition;
-    CStaticScreen<CTodaysFixturesScreen> todaysFixtures;
-    CStaticScreen<CTodaysScoreboardScreen> todaysScoreboard;
+    CTodaysFixturesScreen todaysFixtures;
+    CTodaysScoreboardScreen todaysScoreboard;
     CCoachProfileScreen coach;
     CStaticScreen<CRecordsScreen> records;
-    CStaticScreen<CPreMatchScreen> preMatch;
-    CStaticScreen<CScorecardScreen> scorecard;
+    CPreMatchScreen preMatch;
+    CScorecardScreen scorecard;
     CJobMarketScreen jobs;
     CCountryScreen country;
     CStaticScreen<CContractScreen> contract;
@@ -109,7 +109,7 @@ struct CScreenTable {
     CCustomLeagueScreen customLeague;
     CCustomTourScreen customTour;
     CCustomLeagueTableScreen customLeagueTable;
-    CStaticScreen<CMatchPlayerScreen> matchPlayer;
+    CMatchPlayerScreen matchPlayer;
     CStaticScreen<CNetworkGameScreen> network;
 
     struct Row {
@@ -232,6 +232,12 @@ RAVEL_THE_SCREEN(CCustomTourScreen, customTour)
 RAVEL_THE_SCREEN(CCustomLeagueTableScreen, customLeagueTable)
 RAVEL_THE_SCREEN(CTeamScreen, team)
 RAVEL_THE_SCREEN(CCountryScreen, country)
+RAVEL_THE_SCREEN(CMatchViewScreen, matchView)
+RAVEL_THE_SCREEN(CMatchPlayerScreen, matchPlayer)
+RAVEL_THE_SCREEN(CPreMatchScreen, preMatch)
+RAVEL_THE_SCREEN(CTodaysFixturesScreen, todaysFixtures)
+RAVEL_THE_SCREEN(CTodaysScoreboardScreen, todaysScoreboard)
+RAVEL_THE_SCREEN(CScorecardScreen, scorecard)
 #undef RAVEL_THE_SCREEN
 
 void CGameScreens::InitOnce() {

@@ -105,8 +105,8 @@ TEST_F(HighlightsTest, ABallFromStartToEnd) {
     EXPECT_TRUE(g_highlightsWindow->mb_expanded);
     EXPECT_TRUE(Visible(g_highlightsNext));
     EXPECT_EQ(match.mi_decision, DECISION_INFOBOX);
-    EXPECT_FALSE(Visible(MV::s_ui.infoTab));
-    EXPECT_FALSE(Visible(MV::s_ui.aggressionUp[0]));
+    EXPECT_FALSE(Visible(MatchView().m_ui.infoTab));
+    EXPECT_FALSE(Visible(MatchView().m_ui.aggressionUp[0]));
     EXPECT_EQ(s.mi_clock, -2);
     EXPECT_EQ(g_captionLine, 1);
     EXPECT_EQ(g_groundView.m_figures[FIG_UMPIRE_SQUARE].mf_x, UMPIRE_SQUARE_LEG.x)
@@ -121,8 +121,8 @@ TEST_F(HighlightsTest, ABallFromStartToEnd) {
     EXPECT_EQ(s.mi_clock, 0);
     EXPECT_EQ(s.mb_played, 1);
     EXPECT_EQ(match.mi_decision, DECISION_NONE);
-    EXPECT_TRUE(Visible(MV::s_ui.infoTab));
-    EXPECT_TRUE(Visible(MV::s_ui.aggressionUp[0]));
+    EXPECT_TRUE(Visible(MatchView().m_ui.infoTab));
+    EXPECT_TRUE(Visible(MatchView().m_ui.aggressionUp[0]));
     EXPECT_FALSE(g_highlightsWindow->mb_expanded);
 
     // Played once, it is always shown again when picked.
@@ -140,14 +140,14 @@ TEST_F(HighlightsTest, SpeedsOneToFour) {
     AllFilters(1);
     const int steps = match.mv_animScripts[index].mi_length + 2;
     for (int speed = SPEED_REAL_TIME; speed <= SPEED_SUPER_FAST; ++speed) {
-        MV::mv_highlightSpeed = speed;
+        MatchView().m_kept.mv_highlightSpeed = speed;
         StartBallAnimation(match, index);
         EXPECT_EQ(TicksToEnd(), (steps + speed - 1) / speed) << speed;
         EXPECT_EQ(match.mi_decision, DECISION_NONE);
     }
-    MV::mv_chartTick = 0;
+    MatchView().mv_chartTick = 0;
     Idle(20);
-    EXPECT_EQ(MV::mv_chartTick, CHART_TICKS) << "the charts' counter stops at twelve";
+    EXPECT_EQ(MatchView().mv_chartTick, CHART_TICKS) << "the charts' counter stops at twelve";
 }
 
 // The engine's balls reach the view through the services installed at
@@ -232,15 +232,15 @@ TEST_F(HighlightsTest, HighlightOptionsAndConfigAtExit) {
 
     MakeUserMatch(test::COMP_FC, true);
     Open();
-    const auto& o = MV::s_ui.highlightOptions;
+    const auto& o = MatchView().m_ui.highlightOptions;
     g_highlightsWindow->mb_visible = 1;
-    MV::s_ui.select.window->mb_visible = 1;
+    MatchView().m_ui.select.window->mb_visible = 1;
     g_highlightFilters = HighlightFilters{};
     OpenHighlightsOptions();
     EXPECT_TRUE(Visible(o.window));
     EXPECT_TRUE(o.window->mb_expanded);
     EXPECT_FALSE(Visible(g_highlightsWindow));
-    EXPECT_FALSE(Visible(MV::s_ui.select.window));
+    EXPECT_FALSE(Visible(MatchView().m_ui.select.window));
     // Each box beside its label: chances 190, wickets 220, celebrations 250.
     const uint8_t expected[] = {0, 0, 0, 0, 1, 1, 1, 1, 1};
     for (int k = 0; k < HIGHLIGHT_FILTERS; ++k) EXPECT_EQ(o.filters[k]->mb_ticked, expected[k]) << k;
@@ -255,7 +255,7 @@ TEST_F(HighlightsTest, HighlightOptionsAndConfigAtExit) {
     o.speed->m_selected = 3;
     ApplyHighlightsOptions();
     EXPECT_FALSE(Visible(o.window));
-    EXPECT_EQ(MV::mv_highlightSpeed, 4);
+    EXPECT_EQ(MatchView().m_kept.mv_highlightSpeed, 4);
     ASSERT_TRUE(WriteSettingsAtExit("std"));
     std::ifstream file(home / "Documents/Ravelstone/Options/config.ini");
     std::stringstream text;
@@ -266,7 +266,7 @@ TEST_F(HighlightsTest, HighlightOptionsAndConfigAtExit) {
     OpenHighlightsOptions();
     o.speed->m_selected = -1;
     ApplyHighlightsOptions();
-    EXPECT_EQ(MV::mv_highlightSpeed, SPEED_REAL_TIME);
+    EXPECT_EQ(MatchView().m_kept.mv_highlightSpeed, SPEED_REAL_TIME);
 }
 
 // For the eye: a four driven through the covers, mid-ball, with the
@@ -288,7 +288,7 @@ TEST_F(HighlightsTest, ScreenshotsMidBall) {
     Open();
     AllFilters(1);
     for (int speed = SPEED_REAL_TIME; speed <= SPEED_SUPER_FAST; ++speed) {
-        MV::mv_highlightSpeed = speed;
+        MatchView().m_kept.mv_highlightSpeed = speed;
         StartBallAnimation(match, index);
         Idle(60);  // the ball in the air, on its way, reaching the rope, over it
         g_system->m_clockSeconds = speed % 2 ? 0.0f : 1.5f;  // both halves of the flash

@@ -12,12 +12,12 @@ class InfoboxTest : public MatchViewTest {
 protected:
     // The one on show is answered with its OK, as the screen's Update does.
     void AnswerInfobox() {
-        ClickIn(MV::s_ui.infobox.window, MV::s_ui.infobox.ok);
+        ClickIn(MatchView().m_ui.infobox.window, MatchView().m_ui.infobox.ok);
         HandleInfoboxClick();
     }
     static std::vector<int32_t> QueuedIds() {
         std::vector<int32_t> ids;
-        for (const Infobox& box : MV::mv_infoboxes) ids.push_back(box.mi_id);
+        for (const Infobox& box : MatchView().mv_infoboxes) ids.push_back(box.mi_id);
         return ids;
     }
 };
@@ -25,7 +25,7 @@ protected:
 TEST_F(InfoboxTest, ShownNewestFirstAndEachOkClosesTheOneOnShow) {
     Match& match = MakeUserMatch(test::COMP_FC, true);
     Open();
-    CDialog* window = MV::s_ui.infobox.window;
+    CDialog* window = MatchView().m_ui.infobox.window;
     LaunchInfobox(INFOBOX_LUNCH);
     LaunchInfobox(INFOBOX_FALL_OF_WICKET, 0, 1);
     EXPECT_TRUE(LaunchInfobox(INFOBOX_NEW_BALL_AVAILABLE));
@@ -33,33 +33,33 @@ TEST_F(InfoboxTest, ShownNewestFirstAndEachOkClosesTheOneOnShow) {
     EXPECT_TRUE(Visible(window));
     EXPECT_TRUE(window->mb_expanded);
     EXPECT_EQ(g_system->mp_controlList->OpenControl(), window) << "on top, and it takes the mouse";
-    EXPECT_EQ(MV::mv_infoboxCurrent, 2);
+    EXPECT_EQ(MatchView().mv_infoboxCurrent, 2);
     EXPECT_STREQ(window->m_caption, "New ball now available");
 
     AnswerInfobox();
     EXPECT_EQ(QueuedIds(), (std::vector<int32_t>{INFOBOX_LUNCH, INFOBOX_FALL_OF_WICKET}));
-    EXPECT_EQ(MV::mv_infoboxCurrent, 1);
+    EXPECT_EQ(MatchView().mv_infoboxCurrent, 1);
     EXPECT_STREQ(window->m_caption, "Fall of Wicket");
     EXPECT_TRUE(Visible(window));
     AnswerInfobox();
     EXPECT_EQ(QueuedIds(), (std::vector<int32_t>{INFOBOX_LUNCH}));
     EXPECT_STREQ(window->m_caption, "Lunch");
     AnswerInfobox();
-    EXPECT_TRUE(MV::mv_infoboxes.empty());
-    EXPECT_EQ(MV::mv_infoboxCurrent, -1);
+    EXPECT_TRUE(MatchView().mv_infoboxes.empty());
+    EXPECT_EQ(MatchView().mv_infoboxCurrent, -1);
     EXPECT_FALSE(Visible(window));
     EXPECT_FALSE(window->mb_expanded);
-    EXPECT_EQ(MV::s_ui.infobox.ok->m_state, STATE_NORMAL);
+    EXPECT_EQ(MatchView().m_ui.infobox.ok->m_state, STATE_NORMAL);
 
     // Nothing to close: a stray answer changes nothing.
-    MV::s_ui.infobox.ok->m_state = STATE_CLICKED;
+    MatchView().m_ui.infobox.ok->m_state = STATE_CLICKED;
     HandleInfoboxClick();
-    EXPECT_EQ(MV::mv_infoboxCurrent, -1);
-    MV::s_ui.infobox.ok->m_state = STATE_NORMAL;  // as the screen's Update sets it back
+    EXPECT_EQ(MatchView().mv_infoboxCurrent, -1);
+    MatchView().m_ui.infobox.ok->m_state = STATE_NORMAL;  // as the screen's Update sets it back
     // Without a click nothing is closed.
     LaunchInfobox(INFOBOX_TEA);
     HandleInfoboxClick();
-    EXPECT_EQ(MV::mv_infoboxes.size(), 1u);
+    EXPECT_EQ(MatchView().mv_infoboxes.size(), 1u);
     Shot("infobox_tea.png");
 }
 
@@ -69,22 +69,22 @@ TEST_F(InfoboxTest, ShownNewestFirstAndEachOkClosesTheOneOnShow) {
 TEST_F(InfoboxTest, ClosingTheLastOpensWhatPlayWaitsFor) {
     MakeUserMatch(test::COMP_FC, true);
     Open();
-    const MatchViewUi& ui = MV::s_ui;
+    const MatchViewUi& ui = MatchView().m_ui;
     ui.followOn.window->mb_visible = 1;
-    MV::mv_bowlerSelectPending = 1;
-    MV::mv_batsmanSelectPending = 1;
+    MatchView().mv_bowlerSelectPending = 1;
+    MatchView().mv_batsmanSelectPending = 1;
     LaunchInfobox(INFOBOX_CHANGE_BOWLER, 0, BOWLER_CHANGE_WORN_OUT);
     AnswerInfobox();
     EXPECT_TRUE(ui.followOn.window->mb_expanded);
     EXPECT_STREQ(ui.select.window->m_caption, "Select New Bowler");
     EXPECT_TRUE(Visible(ui.select.window));
-    EXPECT_EQ(MV::mv_bowlerSelectPending, 0);
-    EXPECT_EQ(MV::mv_batsmanSelectPending, 1);
+    EXPECT_EQ(MatchView().mv_bowlerSelectPending, 0);
+    EXPECT_EQ(MatchView().mv_batsmanSelectPending, 1);
     ui.select.window->Close();
     LaunchInfobox(INFOBOX_FALL_OF_WICKET, 0, 0);
     AnswerInfobox();
     EXPECT_STREQ(ui.select.window->m_caption, "Select Next Batsman");
-    EXPECT_EQ(MV::mv_batsmanSelectPending, 0);
+    EXPECT_EQ(MatchView().mv_batsmanSelectPending, 0);
 }
 
 // The texts of every pop-up, each "x,y colour text" (colour W white, Y yellow).
@@ -285,7 +285,7 @@ TEST_F(InfoboxTextsTest, OneLineNotices) {
 // it as it was.
 TEST_F(InfoboxTextsTest, TitleOfTheWindowAsItIsDrawn) {
     Open();
-    CDialog* window = MV::s_ui.infobox.window;
+    CDialog* window = MatchView().m_ui.infobox.window;
     window->mb_visible = 1;
     m_game->RenderFrame();
     EXPECT_STREQ(window->m_caption, "Error");

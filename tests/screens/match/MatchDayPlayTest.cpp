@@ -21,16 +21,16 @@ protected:
     Match& OpenOnMatch(int competition, bool userBats) {
         Match& match = MakeUserMatch(competition, userBats);
         Open();
-        if (Visible(MV::s_ui.infobox.window)) CloseInfobox();
+        if (Visible(MatchView().m_ui.infobox.window)) CloseInfobox();
         return match;
     }
     void CloseInfobox() {
         Idle(2);
-        ClickIn(MV::s_ui.infobox.window, MV::s_ui.infobox.ok);
+        ClickIn(MatchView().m_ui.infobox.window, MatchView().m_ui.infobox.ok);
     }
     static std::vector<int32_t> QueuedIds() {
         std::vector<int32_t> ids;
-        for (const Infobox& box : MV::mv_infoboxes) ids.push_back(box.mi_id);
+        for (const Infobox& box : MatchView().mv_infoboxes) ids.push_back(box.mi_id);
         return ids;
     }
     // Every pop-up closed by OK, each choice window answered by its first
@@ -39,18 +39,18 @@ protected:
         for (int guard = 0; guard < 40; ++guard) {
             if (Visible(g_highlightsWindow)) {
                 PressKey(DIK_SPACE);  // the playback ends first
-            } else if (Visible(MV::s_ui.infobox.window)) {
+            } else if (Visible(MatchView().m_ui.infobox.window)) {
                 CloseInfobox();
-            } else if (Visible(MV::s_ui.select.window)) {
-                for (const CControl* row : MV::s_ui.select.rows) {
-                    if (!Usable(row) || !Visible(MV::s_ui.select.window)) continue;
+            } else if (Visible(MatchView().m_ui.select.window)) {
+                for (const CControl* row : MatchView().m_ui.select.rows) {
+                    if (!Usable(row) || !Visible(MatchView().m_ui.select.window)) continue;
                     Idle(2);
-                    ClickIn(MV::s_ui.select.window, row);
+                    ClickIn(MatchView().m_ui.select.window, row);
                 }
-                ASSERT_FALSE(Visible(MV::s_ui.select.window)) << "a legal choice";
-            } else if (Visible(MV::s_ui.followOn.window)) {
+                ASSERT_FALSE(Visible(MatchView().m_ui.select.window)) << "a legal choice";
+            } else if (Visible(MatchView().m_ui.followOn.window)) {
                 Idle(2);
-                ClickIn(MV::s_ui.followOn.window, MV::s_ui.followOn.yes);
+                ClickIn(MatchView().m_ui.followOn.window, MatchView().m_ui.followOn.yes);
             } else {
                 return;
             }
@@ -59,20 +59,20 @@ protected:
 };
 
 TEST_F(MatchDayPlayTest, TheFirstPressOfARunNamesTheStartingBowlersOnly) {
-    MV::mv_firstStepDone = 0;
-    MV::mv_startingBowlersShown = 0;
+    MatchView().m_kept.mv_firstStepDone = 0;
+    MatchView().m_kept.mv_startingBowlersShown = 0;
     Match& match = MakeUserMatch(test::COMP_FC, true);
     Open();
     EXPECT_EQ(QueuedIds(), std::vector<int32_t>{INFOBOX_STARTING_BOWLERS});
     EXPECT_EQ(match.mb_dayStarted, 0) << "the user's match was not stepped";
     EXPECT_EQ(match.CurrentInnings().mi_legalBalls, 0);
     CloseInfobox();
-    EXPECT_FALSE(Visible(MV::s_ui.infobox.window));
+    EXPECT_FALSE(Visible(MatchView().m_ui.infobox.window));
 
     // The day's first press prepares the day and plays a ball; later ones a
     // ball each; no later step names the bowlers again.
     for (int press = 1; press <= 3; ++press) {
-        Tap(MV::s_ui.ball);
+        Tap(MatchView().m_ui.ball);
         AnswerEverything();
         EXPECT_EQ(match.mb_dayStarted, 1);
         EXPECT_EQ(match.CurrentSession().mi_balls, press) << "press " << press;
@@ -82,7 +82,7 @@ TEST_F(MatchDayPlayTest, TheFirstPressOfARunNamesTheStartingBowlersOnly) {
     // No ball shown: a shown one holds play until its playback ends.
     g_highlightFilters = HighlightFilters{0, 0, 0, 0, 0, 0, 0, 0, 0};
     const int wickets = match.CurrentInnings().Wickets();
-    Tap(MV::s_ui.over);
+    Tap(MatchView().m_ui.over);
     if (match.CurrentInnings().Wickets() == wickets) {
         EXPECT_EQ(match.CurrentInnings().BallsOfOver(), 0) << "Over plays to the end of the over";
     }
@@ -105,7 +105,8 @@ TEST_F(MatchDayPlayTest, FlagsAreRaisedAsPopUpsInTheirOrder) {
                                            INFOBOX_NEW_BALL_TAKEN, INFOBOX_NEW_BALL_AVAILABLE,
                                            INFOBOX_LIGHT_OFF,      INFOBOX_FALL_OF_WICKET};
     EXPECT_EQ(QueuedIds(), expected);
-    EXPECT_EQ(MV::mv_infoboxCurrent, static_cast<int32_t>(expected.size()) - 1) << "the newest on show";
+    EXPECT_EQ(MatchView().mv_infoboxCurrent, static_cast<int32_t>(expected.size()) - 1)
+        << "the newest on show";
     for (uint8_t flag :
          {match.mb_lunchMessage, match.mb_teaMessage, match.mb_closeMessage, match.mb_followOnEnforced,
           match.mb_declared, match.mb_fieldRestrictions, match.mb_newBallTaken, match.mb_fallOfWicket}) {
@@ -113,7 +114,7 @@ TEST_F(MatchDayPlayTest, FlagsAreRaisedAsPopUpsInTheirOrder) {
     }
     EXPECT_EQ(match.mi_infoBox, 0);
     EXPECT_EQ(match.mb_newBallAvailable, 1) << "the offer stands until answered";
-    EXPECT_TRUE(Visible(MV::s_ui.newBall));
+    EXPECT_TRUE(Visible(MatchView().m_ui.newBall));
 
     // Raised once: the next step finds the flags cleared.
     ClearInfoboxes();
@@ -141,15 +142,15 @@ TEST_F(MatchDayPlayTest, ABowlerWhoMustGoOffIsNamedAndTheChoiceFollows) {
         const int32_t due = match.mi_bowler;
         StepUserMatch();
         ASSERT_EQ(QueuedIds(), std::vector<int32_t>{INFOBOX_CHANGE_BOWLER});
-        const Infobox& box = MV::mv_infoboxes[0];
+        const Infobox& box = MatchView().mv_infoboxes[0];
         EXPECT_EQ(box.mi_args[0], due);
         EXPECT_EQ(box.mi_args[1], c.wornOut ? BOWLER_CHANGE_WORN_OUT : BOWLER_CHANGE_OVER_LIMIT);
-        EXPECT_EQ(MV::mv_bowlerSelectPending, 1);
+        EXPECT_EQ(MatchView().mv_bowlerSelectPending, 1);
         EXPECT_EQ(match.CurrentInnings().mi_legalBalls, 0) << "nothing bowled meanwhile";
 
         CloseInfobox();
-        ASSERT_TRUE(Visible(MV::s_ui.select.window)) << "closing the pop-up opens the bowler choice";
-        EXPECT_EQ(MV::mv_selectMode, SELECT_NEXT_BOWLER);
+        ASSERT_TRUE(Visible(MatchView().m_ui.select.window)) << "closing the pop-up opens the bowler choice";
+        EXPECT_EQ(MatchView().m_kept.mv_selectMode, SELECT_NEXT_BOWLER);
         m_game->ChangeScreen(SCREEN_COMPETITION);
         ResetMatchView();
         ResetMatchLists();
@@ -175,7 +176,7 @@ TEST_F(MatchDayPlayTest, PlayControlsInEachStateOfTheMatch) {
         match.mi_playState = c.state;
         match.mi_decision = DECISION_INFOBOX;  // nothing is played
         AdvanceMatches();
-        const MatchViewUi& ui = MV::s_ui;
+        const MatchViewUi& ui = MatchView().m_ui;
         EXPECT_EQ(Usable(ui.ball), !c.stopped);
         EXPECT_EQ(Usable(ui.over), !c.stopped);
         EXPECT_EQ(Usable(ui.mainScreen), !c.stopped);
@@ -195,7 +196,7 @@ TEST_F(MatchDayPlayTest, PlayControlsInEachStateOfTheMatch) {
 
 TEST_F(MatchDayPlayTest, HeldKeysPlayOnlyWhileBallCanBePressed) {
     Match& match = OpenOnMatch(test::COMP_FC, true);
-    Tap(MV::s_ui.ball);
+    Tap(MatchView().m_ui.ball);
     AnswerEverything();
     const int balls = match.CurrentSession().mi_balls;
     m_system->HeadlessInput()->PressKey(DIK_N);
@@ -218,13 +219,13 @@ TEST_F(MatchDayPlayTest, ContinueAtTheBreakGoesBackToPlay) {
     match.mi_playState = PLAY_INNINGS_BREAK;
     match.mi_decision = DECISION_INFOBOX;
     AdvanceMatches();
-    Tap(MV::s_ui.continueButton);
+    Tap(MatchView().m_ui.continueButton);
     EXPECT_EQ(match.mi_playState, PLAY_IN_PLAY);
-    EXPECT_FALSE(Visible(MV::s_ui.continueButton));
-    EXPECT_TRUE(Usable(MV::s_ui.ball));
-    EXPECT_TRUE(Usable(MV::s_ui.over));
-    EXPECT_TRUE(Usable(MV::s_ui.autoplay));
-    EXPECT_TRUE(Usable(MV::s_ui.mainScreen)) << "the way home is back in Continue's place";
+    EXPECT_FALSE(Visible(MatchView().m_ui.continueButton));
+    EXPECT_TRUE(Usable(MatchView().m_ui.ball));
+    EXPECT_TRUE(Usable(MatchView().m_ui.over));
+    EXPECT_TRUE(Usable(MatchView().m_ui.autoplay));
+    EXPECT_TRUE(Usable(MatchView().m_ui.mainScreen)) << "the way home is back in Continue's place";
     EXPECT_EQ(m_game->m_screenId, SCREEN_MATCH_VIEW);
 }
 
@@ -253,10 +254,10 @@ TEST_F(MatchDayPlayTest, ContinueAtCloseOfPlayEndsTheUsersDay) {
         match.mi_playState = PLAY_CLOSE;
         match.mi_decision = DECISION_INFOBOX;
         AdvanceMatches();
-        Tap(MV::s_ui.continueButton);
+        Tap(MatchView().m_ui.continueButton);
         EXPECT_EQ(g_cricket.m_dayPhase, c.phase);
         EXPECT_EQ(m_game->m_screenId, c.screen);
-        EXPECT_TRUE(MV::mv_infoboxes.empty());
+        EXPECT_TRUE(MatchView().mv_infoboxes.empty());
         m_game->ChangeScreen(SCREEN_COMPETITION);
         ResetMatchView();
         ResetMatchLists();
@@ -266,32 +267,32 @@ TEST_F(MatchDayPlayTest, ContinueAtCloseOfPlayEndsTheUsersDay) {
 
 TEST_F(MatchDayPlayTest, AutoplayPlaysToCloseOfPlayAndLeavesOnlyContinue) {
     Match& match = OpenOnMatch(test::COMP_FC, true);
-    Tap(MV::s_ui.autoplay);
-    ASSERT_TRUE(Visible(MV::s_ui.autoplayNotice.window));
+    Tap(MatchView().m_ui.autoplay);
+    ASSERT_TRUE(Visible(MatchView().m_ui.autoplayNotice.window));
     Idle(2);
-    ClickIn(MV::s_ui.autoplayNotice.window, MV::s_ui.autoplayNotice.yes);
+    ClickIn(MatchView().m_ui.autoplayNotice.window, MatchView().m_ui.autoplayNotice.yes);
     EXPECT_TRUE(match.mi_playState == PLAY_CLOSE || match.mi_playState == PLAY_MATCH_OVER);
     EXPECT_EQ(match.mb_team1Human, 1) << "the side is his again";
-    EXPECT_FALSE(Visible(MV::s_ui.autoplayNotice.window));
-    EXPECT_TRUE(MV::mv_infoboxes.empty()) << "nothing it passed is announced";
-    const MatchViewUi& ui = MV::s_ui;
+    EXPECT_FALSE(Visible(MatchView().m_ui.autoplayNotice.window));
+    EXPECT_TRUE(MatchView().mv_infoboxes.empty()) << "nothing it passed is announced";
+    const MatchViewUi& ui = MatchView().m_ui;
     EXPECT_TRUE(Usable(ui.continueButton));
     for (const CControl* c : {ui.ball, ui.over, ui.bowler, ui.declare, ui.mainScreen, ui.autoplay})
         EXPECT_FALSE(Usable(c)) << c->m_caption;
     StepUserMatch();
-    EXPECT_TRUE(MV::mv_infoboxes.empty()) << "no milestone comes up afterwards";
+    EXPECT_TRUE(MatchView().mv_infoboxes.empty()) << "no milestone comes up afterwards";
 }
 
 TEST_F(MatchDayPlayTest, DeclaringLeavesContinueAndSaysSo) {
     Match& match = OpenOnMatch(test::COMP_FC, true);
-    Tap(MV::s_ui.ball);
+    Tap(MatchView().m_ui.ball);
     AnswerEverything();
     ClearInfoboxes();
     ASSERT_TRUE(DeclareFromView(match));
     EXPECT_EQ(QueuedIds(), std::vector<int32_t>{INFOBOX_DECLARED});
-    EXPECT_TRUE(Usable(MV::s_ui.continueButton));
-    EXPECT_FALSE(Usable(MV::s_ui.ball));
-    EXPECT_FALSE(Visible(MV::s_ui.mainScreen));
+    EXPECT_TRUE(Usable(MatchView().m_ui.continueButton));
+    EXPECT_FALSE(Usable(MatchView().m_ui.ball));
+    EXPECT_FALSE(Visible(MatchView().m_ui.mainScreen));
 }
 
 // The next batsman: after a wicket of his side the choice comes up, the
@@ -299,38 +300,38 @@ TEST_F(MatchDayPlayTest, DeclaringLeavesContinueAndSaysSo) {
 TEST_F(MatchDayPlayTest, TheUserChoosesTheNextBatsman) {
     Match& match = OpenOnMatch(test::COMP_FC, true);
     Innings& innings = match.CurrentInnings();
-    Tap(MV::s_ui.ball);
+    Tap(MatchView().m_ui.ball);
     AnswerEverything();
     ClearInfoboxes();
     match.Dismiss(OUTCOME_BOWLED);
     match.mi_decision = DECISION_INFOBOX;
     StepUserMatch();
-    ASSERT_EQ(MV::mv_batsmanSelectPending, 1);
+    ASSERT_EQ(MatchView().mv_batsmanSelectPending, 1);
     CloseInfobox();
-    ASSERT_TRUE(Visible(MV::s_ui.select.window));
-    EXPECT_EQ(MV::mv_selectMode, SELECT_NEXT_BATSMAN);
-    EXPECT_TRUE(MV::s_ui.select.rows[0]->mb_disabled) << "he has batted";
-    EXPECT_FALSE(MV::s_ui.select.rows[2]->mb_disabled) << "sent in but not yet faced";
+    ASSERT_TRUE(Visible(MatchView().m_ui.select.window));
+    EXPECT_EQ(MatchView().m_kept.mv_selectMode, SELECT_NEXT_BATSMAN);
+    EXPECT_TRUE(MatchView().m_ui.select.rows[0]->mb_disabled) << "he has batted";
+    EXPECT_FALSE(MatchView().m_ui.select.rows[2]->mb_disabled) << "sent in but not yet faced";
     const int32_t chosen = innings.m_batsmen[7].mi_player;
     Idle(2);
-    ClickIn(MV::s_ui.select.window, MV::s_ui.select.rows[7]);
-    EXPECT_FALSE(Visible(MV::s_ui.select.window));
+    ClickIn(MatchView().m_ui.select.window, MatchView().m_ui.select.rows[7]);
+    EXPECT_FALSE(Visible(MatchView().m_ui.select.window));
     EXPECT_EQ(innings.m_batsmen[2].mi_player, chosen);
     EXPECT_EQ(innings.m_batsmen[7].mi_howOut, HOWOUT_DID_NOT_BAT);
 }
 
 TEST_F(MatchDayPlayTest, AnIllegalBowlerLeavesTheChoiceOpen) {
     Match& match = OpenOnMatch(test::COMP_FC, false);
-    Tap(MV::s_ui.over);
+    Tap(MatchView().m_ui.over);
     AnswerEverything();
     ASSERT_EQ(match.CurrentInnings().mi_legalBalls, 6);
     const int32_t before = match.mi_bowler;
     const int last = before == match.mi_bowler1 ? match.mi_bowler2 : match.mi_bowler1;
-    Tap(MV::s_ui.bowler);
-    ASSERT_TRUE(Visible(MV::s_ui.select.window));
+    Tap(MatchView().m_ui.bowler);
+    ASSERT_TRUE(Visible(MatchView().m_ui.select.window));
     Idle(2);
-    ClickIn(MV::s_ui.select.window, MV::s_ui.select.rows[last]);
-    EXPECT_TRUE(Visible(MV::s_ui.select.window));
+    ClickIn(MatchView().m_ui.select.window, MatchView().m_ui.select.rows[last]);
+    EXPECT_TRUE(Visible(MatchView().m_ui.select.window));
     EXPECT_EQ(match.mi_bowler, before);
 }
 
@@ -366,13 +367,13 @@ TEST_F(MatchDayPlayTest, AClickedBallOfThePanelPlaysAgain) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ShowInfoTab(c.tab);
-        for (int32_t& entry : MV::mv_ballScripts) entry = -1;
-        MV::mv_ballScripts[c.entry] = c.script;
+        for (int32_t& entry : MatchView().mv_ballScripts) entry = -1;
+        MatchView().mv_ballScripts[c.entry] = c.script;
         for (BallAnimScript& script : match.mv_animScripts) script.mb_played = 0;
         g_system->m_mouseX = c.x;
         g_system->m_mouseY = c.y;
         g_system->mb_leftDown = 1;
-        CMatchViewScreen::Update();
+        MatchView().Update();
         g_system->mb_leftDown = 0;
         EXPECT_EQ(HighlightsWindowShown(), c.replays);
         if (c.replays) {
@@ -387,12 +388,12 @@ TEST_F(MatchDayPlayTest, AClickedBallOfThePanelPlaysAgain) {
 // choice made there picks no bowler.
 TEST_F(MatchDayPlayTest, AFiguresChoiceOverTheRowsPicksNoBowler) {
     Match& match = OpenOnMatch(test::COMP_FC, false);
-    Tap(MV::s_ui.over);
+    Tap(MatchView().m_ui.over);
     AnswerEverything();
     ASSERT_EQ(match.CurrentInnings().mi_legalBalls, 6);
     const int32_t before = match.mi_bowler;
-    Tap(MV::s_ui.bowler);
-    const auto& s = MV::s_ui.select;
+    Tap(MatchView().m_ui.bowler);
+    const auto& s = MatchView().m_ui.select;
     ASSERT_TRUE(Visible(s.window));
     Idle(2);
     ClickIn(s.window, s.figures);
@@ -404,7 +405,7 @@ TEST_F(MatchDayPlayTest, AFiguresChoiceOverTheRowsPicksNoBowler) {
                   ITEM_HEIGHT * SEASON + ITEM_HEIGHT / 2;
     ClickAt(x, y);
     Idle(2);
-    EXPECT_EQ(MV::mv_selectStatsView, FIGURES_SEASON);
+    EXPECT_EQ(MatchView().m_kept.mv_selectStatsView, FIGURES_SEASON);
     EXPECT_TRUE(Visible(s.window)) << "the choice is still to make";
     EXPECT_EQ(match.mi_bowler, before);
 }
@@ -429,7 +430,7 @@ TEST_F(MatchDayPlayTest, TheFollowOnQuestionIsHisToAnswer) {
         ClearInfoboxes();
         match.mi_decision = DECISION_INFOBOX;
         StepUserMatch();
-        const auto& q = MV::s_ui.followOn;
+        const auto& q = MatchView().m_ui.followOn;
         ASSERT_TRUE(Visible(q.window));
         Idle(2);
         ClickIn(q.window, c.enforce ? q.yes : q.no);
@@ -473,18 +474,18 @@ TEST_F(MatchDayPlayTest, AggressionStaysWithinItsRange) {
 // of that row, once per click.
 TEST_F(MatchDayPlayTest, PanelButtonsSteerTheBatsmenAtTheCrease) {
     Match& match = OpenOnMatch(test::COMP_FC, true);
-    Tap(MV::s_ui.ball);
+    Tap(MatchView().m_ui.ball);
     AnswerEverything();
-    ASSERT_EQ(MV::mv_panelMode, PANEL_BATTING);
+    ASSERT_EQ(MatchView().m_kept.mv_panelMode, PANEL_BATTING);
     const int slot = match.CurrentInnings().mi_battingOrder[match.mi_batsman1];
     MatchPlayer& batsman = match.BattingSide().m_players[slot];
     float& value = batsman.mf_aggression[match.mi_bowler2];
     value = 50.0f;
-    Tap(MV::s_ui.aggressionUp[1]);
+    Tap(MatchView().m_ui.aggressionUp[1]);
     Idle(3);
     EXPECT_FLOAT_EQ(value, 60.0f);
-    Tap(MV::s_ui.aggressionDown[1]);
-    Tap(MV::s_ui.aggressionDown[1]);
+    Tap(MatchView().m_ui.aggressionDown[1]);
+    Tap(MatchView().m_ui.aggressionDown[1]);
     EXPECT_FLOAT_EQ(value, 40.0f);
 }
 

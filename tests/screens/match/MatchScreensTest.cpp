@@ -23,9 +23,6 @@
 namespace ravel {
 namespace {
 
-using SC = CScorecardScreen;
-using TS = CTodaysScoreboardScreen;
-
 class MatchScreensTest : public MatchViewTest {
 protected:
     void SetUp() override {
@@ -109,7 +106,7 @@ TEST_F(MatchScreensTest, TheViewsOfAOneDayMatch) {
     OpenScorecard(MATCH_LIST_IN_PROGRESS, 0);
     Idle(2);
     Frame();
-    EXPECT_EQ(SC::s_view, VIEW_SUMMARY);
+    EXPECT_EQ(TheScreen<CScorecardScreen>().mi_view, VIEW_SUMMARY);
     EXPECT_EQ(TextAt(611, 658), match.ResultText());
     CButton* first = ListedOf<CButton>(SideName(match.m_innings[0].mi_battingTeam));
     CButton* second = ListedOf<CButton>(SideName(match.m_innings[1].mi_battingTeam));
@@ -121,7 +118,7 @@ TEST_F(MatchScreensTest, TheViewsOfAOneDayMatch) {
     Shot("scorecard_1_summary.png");
 
     Tap(second);
-    EXPECT_EQ(SC::s_view, VIEW_INNINGS_1 + 1);
+    EXPECT_EQ(TheScreen<CScorecardScreen>().mi_view, VIEW_INNINGS_1 + 1);
     Frame();
     EXPECT_EQ(TextAt(230, 400), "Extras");
     EXPECT_EQ(TextAt(800, 420), std::to_string(InningsTotal(match.m_innings[1])));
@@ -131,7 +128,7 @@ TEST_F(MatchScreensTest, TheViewsOfAOneDayMatch) {
     CComboBox* card = ListedOf<CComboBox>("Batting Card");
     ASSERT_NE(card, nullptr);
     ChooseItem(card, 2);
-    EXPECT_EQ(SC::s_card, CARD_BOWLING);
+    EXPECT_EQ(TheScreen<CScorecardScreen>().mi_card, CARD_BOWLING);
     int32_t slots[SQUAD_SIZE];
     const int rows = BowlingRows(match, 1, slots);
     ASSERT_GE(rows, 4);
@@ -147,7 +144,7 @@ TEST_F(MatchScreensTest, TheViewsOfAOneDayMatch) {
     EXPECT_EQ(TextAt(230, 200), std::string(opener->m_initials) + " " + opener->m_surname);
     Shot("scorecard_3_bowling.png");
     ChooseItem(card, 1);
-    EXPECT_EQ(SC::s_card, CARD_PARTNERSHIPS);
+    EXPECT_EQ(TheScreen<CScorecardScreen>().mi_card, CARD_PARTNERSHIPS);
     Shot("scorecard_4_partnerships.png");
 
     // The batting card's second row opens the batsman's page.
@@ -160,8 +157,8 @@ TEST_F(MatchScreensTest, TheViewsOfAOneDayMatch) {
     }
     ASSERT_NE(row, nullptr);
     Tap(row);
-    EXPECT_EQ(SC::s_view, VIEW_BATSMAN);
-    EXPECT_EQ(SC::s_position, 1);
+    EXPECT_EQ(TheScreen<CScorecardScreen>().mi_view, VIEW_BATSMAN);
+    EXPECT_EQ(TheScreen<CScorecardScreen>().mi_position, 1);
     Frame();
     const BatsmanFigures& b = match.m_innings[1].m_batsmen[1];
     EXPECT_EQ(TextAt(230, 220), "Runs: " + std::to_string(BatsmanRuns(b)));
@@ -254,8 +251,8 @@ TEST_F(MatchScreensTest, TheScoreboardListsTheDayAndKeepsItsHighlights) {
     Shot("scoreboard_1.png");
 
     // A row opens the match's scorecard.
-    ASSERT_TRUE(TS::s_rows[0]->mb_visible);
-    Tap(TS::s_rows[0]);
+    ASSERT_TRUE(TheScreen<CTodaysScoreboardScreen>().m_rows[0]->mb_visible);
+    Tap(TheScreen<CTodaysScoreboardScreen>().m_rows[0]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_SCORECARD);
     EXPECT_EQ(ScorecardMatch(), g_currentMatches[static_cast<size_t>(g_todaysLists.mv_scoreRows[0])].get());
 
@@ -293,7 +290,7 @@ TEST_F(MatchScreensTest, TheScoreboardListsTheDayAndKeepsItsHighlights) {
     PressKey(DIK_RETURN);
     EXPECT_EQ(g_highlightsPrepared, 0);
     EXPECT_EQ(g_highlightsList.mi_currentClip, 0);
-    Tap(CMatchPlayerScreen::s_exit);
+    Tap(TheScreen<CMatchPlayerScreen>().m_exit);
     EXPECT_FALSE(m_game->m_running);
 }
 
@@ -320,8 +317,8 @@ TEST_F(MatchScreensTest, TodaysFixturesStartInProgressWhenNothingStartsToday) {
     Idle(2);
     Frame();
     EXPECT_EQ(g_todaysLists.mi_fixtureMode, FIXTURES_IN_PROGRESS);
-    EXPECT_TRUE(CTodaysFixturesScreen::s_startingToday->mb_disabled);
-    EXPECT_FALSE(CTodaysFixturesScreen::s_inProgress->mb_disabled);
+    EXPECT_TRUE(TheScreen<CTodaysFixturesScreen>().m_startingToday->mb_disabled);
+    EXPECT_FALSE(TheScreen<CTodaysFixturesScreen>().m_inProgress->mb_disabled);
     EXPECT_EQ(g_todaysLists.mv_fixtureRows.size(), 1u);
     Shot("fixtures_1_in_progress.png");
 
@@ -335,12 +332,12 @@ TEST_F(MatchScreensTest, TodaysFixturesStartInProgressWhenNothingStartsToday) {
     m_game->ChangeScreen(SCREEN_COMPETITION);
     m_game->ChangeScreen(SCREEN_TODAYS_FIXTURES);
     EXPECT_EQ(g_todaysLists.mi_fixtureMode, FIXTURES_STARTING_TODAY);
-    EXPECT_TRUE(CTodaysFixturesScreen::s_scroll->mb_visible);
-    EXPECT_EQ(CTodaysFixturesScreen::s_scroll->m_max, 1);
+    EXPECT_TRUE(TheScreen<CTodaysFixturesScreen>().m_scroll->mb_visible);
+    EXPECT_EQ(TheScreen<CTodaysFixturesScreen>().m_scroll->m_max, 1);
     Shot("fixtures_2_starting_today.png");
-    ChooseItem(CTodaysFixturesScreen::s_filter, FILTER_INTERNATIONAL);
+    ChooseItem(TheScreen<CTodaysFixturesScreen>().m_filter, FILTER_INTERNATIONAL);
     EXPECT_TRUE(g_todaysLists.mv_fixtureRows.empty());
-    EXPECT_STREQ(CTodaysFixturesScreen::s_filter->m_caption, "International");
+    EXPECT_STREQ(TheScreen<CTodaysFixturesScreen>().m_filter->m_caption, "International");
     Frame();
     EXPECT_EQ(TextAt(230, 190), "No games to show");
 }

@@ -24,8 +24,8 @@ TEST_F(MatchViewControlsTest, SidePanelAndPlayButtonsFollowWhoBats) {
         ResetMatchLists();
         MakeUserMatch(test::COMP_FC, userBats);
         Open();
-        const MatchViewUi& ui = MV::s_ui;
-        EXPECT_EQ(MV::mv_panelMode, userBats ? PANEL_BATTING : PANEL_BOWLING);
+        const MatchViewUi& ui = MatchView().m_ui;
+        EXPECT_EQ(MatchView().m_kept.mv_panelMode, userBats ? PANEL_BATTING : PANEL_BOWLING);
         EXPECT_STREQ(ui.ball->m_caption, userBats ? "Ball" : "Bowl");
         EXPECT_EQ(Usable(ui.bowler), !userBats) << "a bowler is chosen at the start of an over";
         EXPECT_EQ(Usable(ui.declare), userBats);
@@ -43,11 +43,11 @@ TEST_F(MatchViewControlsTest, TakeNewBallOnlyWhileHisSideBowls) {
     match.mb_newBallOffered = 1;
     match.mb_newBallAvailable = 1;
     Open();
-    EXPECT_TRUE(Usable(MV::s_ui.newBall));
+    EXPECT_TRUE(Usable(MatchView().m_ui.newBall));
     match.StartInnings(1);
     UpdateMatchControls(true);
-    EXPECT_EQ(MV::mv_panelMode, PANEL_BATTING);
-    EXPECT_FALSE(Visible(MV::s_ui.newBall));
+    EXPECT_EQ(MatchView().m_kept.mv_panelMode, PANEL_BATTING);
+    EXPECT_FALSE(Visible(MatchView().m_ui.newBall));
 }
 
 // In the middle of an over the user's bowlers cannot be changed; a match
@@ -56,7 +56,7 @@ TEST_F(MatchViewControlsTest, TakeNewBallOnlyWhileHisSideBowls) {
 TEST_F(MatchViewControlsTest, BowlerOnlyAtAnOverBoundaryAndNotWhileStopped) {
     Match& match = MakeUserMatch(test::COMP_FC, false);
     Open();
-    const MatchViewUi& ui = MV::s_ui;
+    const MatchViewUi& ui = MatchView().m_ui;
     match.CurrentInnings().mi_legalBalls = 9;
     UpdateMatchControls(false);
     EXPECT_TRUE(Visible(ui.bowler));
@@ -85,7 +85,7 @@ TEST_F(MatchViewControlsTest, BowlerOnlyAtAnOverBoundaryAndNotWhileStopped) {
 TEST_F(MatchViewControlsTest, InningsBoxesFollowTheInningsPlayed) {
     Match& match = MakeUserMatch(test::COMP_FC, true);
     Open();
-    const MatchViewUi& ui = MV::s_ui;
+    const MatchViewUi& ui = MatchView().m_ui;
     struct Case {
         int current;
         bool started2, started3;
@@ -111,7 +111,7 @@ TEST_F(MatchViewControlsTest, InningsBoxesFollowTheInningsPlayed) {
 TEST_F(MatchViewControlsTest, DeclareInTheLaterInningsOnTheMainScreenAndInTheSelectionWindow) {
     Match& match = MakeUserMatch(test::COMP_FC, true);
     Open();
-    const MatchViewUi& ui = MV::s_ui;
+    const MatchViewUi& ui = MatchView().m_ui;
     struct Case {
         const char* name;
         int current;
@@ -145,7 +145,7 @@ TEST_F(MatchViewControlsTest, DeclareInTheLaterInningsOnTheMainScreenAndInTheSel
 TEST_F(MatchViewControlsTest, PanelsStayOutOfReachWhileABallPlaysBack) {
     MakeUserMatch(test::COMP_FC, true);
     Open();
-    const MatchViewUi& ui = MV::s_ui;
+    const MatchViewUi& ui = MatchView().m_ui;
     g_highlightsWindow->mb_visible = 1;
     UpdateMatchControls(true);
     for (const CControl* c : std::initializer_list<const CControl*>{
@@ -166,13 +166,13 @@ TEST_F(MatchViewControlsTest, PanelsStayOutOfReachWhileABallPlaysBack) {
 TEST_F(MatchViewControlsTest, SelectionWindowForTheNextBowlerOrBatsman) {
     Match& match = MakeUserMatch(test::COMP_FC, false);
     Open();
-    const auto& s = MV::s_ui.select;
+    const auto& s = MatchView().m_ui.select;
     g_highlightsWindow->mb_visible = 1;
     OpenSelectBowler();
     EXPECT_FALSE(Visible(g_highlightsWindow));
     EXPECT_STREQ(s.window->m_caption, "Select New Bowler");
     EXPECT_TRUE(Visible(s.window) && s.window->mb_expanded);
-    EXPECT_EQ(MV::mv_selectMode, SELECT_NEXT_BOWLER);
+    EXPECT_EQ(MatchView().m_kept.mv_selectMode, SELECT_NEXT_BOWLER);
     EXPECT_FALSE(Visible(s.ok));
     EXPECT_FALSE(Visible(s.declare));
     EXPECT_TRUE(Visible(s.figures));
@@ -187,7 +187,7 @@ TEST_F(MatchViewControlsTest, SelectionWindowForTheNextBowlerOrBatsman) {
     innings.Recount();
     OpenSelectBatsman();
     EXPECT_STREQ(s.window->m_caption, "Select Next Batsman");
-    EXPECT_EQ(MV::mv_selectMode, SELECT_NEXT_BATSMAN);
+    EXPECT_EQ(MatchView().m_kept.mv_selectMode, SELECT_NEXT_BATSMAN);
     EXPECT_FALSE(Visible(s.figures));
     for (int k = 0; k < 11; ++k) EXPECT_EQ(Usable(s.rows[k]), k >= 4) << k;
 }

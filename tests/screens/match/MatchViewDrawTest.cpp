@@ -56,7 +56,7 @@ protected:
     // The view open on an innings of the user's match.
     void Show(int view) {
         if (m_game->m_screenId != SCREEN_MATCH_VIEW) Open();
-        MV::mv_viewInnings = view;
+        MatchView().mv_viewInnings = view;
     }
     static const DrawnText* At(const std::vector<DrawnText>& texts, int x, int y) {
         auto it = std::find_if(texts.begin(), texts.end(),
@@ -190,7 +190,7 @@ TEST_F(MatchViewDrawTest, FirstInningsNotStarted) {
     EXPECT_NE(Find(texts, "Run Rate"), nullptr) << "the situation box";
     EXPECT_NE(Find(texts, "No balls bowled"), nullptr) << "the info page";
     EXPECT_EQ(TextAt(texts, 560, 725), match.ResultText()) << "the bottom bar";
-    for (CHotSpot* row : MV::s_ui.bowlingRows) EXPECT_TRUE(row->mb_disabled);
+    for (CHotSpot* row : MatchView().m_ui.bowlingRows) EXPECT_TRUE(row->mb_disabled);
 }
 
 TEST_F(MatchViewDrawTest, AllOutAndAChasePastItsTarget) {
@@ -208,7 +208,7 @@ TEST_F(MatchViewDrawTest, AllOutAndAChasePastItsTarget) {
     EXPECT_EQ(required->colour, MV_WHITE);
     EXPECT_NE(Find(texts, "0.00"), nullptr) << "a chase past its target needs nothing";
 
-    MV::mv_viewInnings = 1;
+    MatchView().mv_viewInnings = 1;
     texts = Drawn();
     EXPECT_EQ(TextAt(texts, 560, 170), "Target: 246");
 }
@@ -238,7 +238,7 @@ TEST_F(MatchViewDrawTest, TargetsWithAndWithoutTheFollowOn) {
     std::vector<DrawnText> texts = Drawn();
     EXPECT_EQ(TextAt(texts, 560, 140), "Target: 51");
     EXPECT_EQ(TextAt(texts, 560, 170), "2nd Innings");
-    MV::mv_viewInnings = 3;
+    MatchView().mv_viewInnings = 3;
     texts = Drawn();
     EXPECT_EQ(TextAt(texts, 560, 140), "") << "the side that followed on has no target";
 
@@ -258,9 +258,10 @@ TEST_F(MatchViewDrawTest, BowlingCardRowsAndTheirSpots) {
     in.m_bowlers[0].mi_balls = 0;
     Show(0);
     std::vector<DrawnText> texts = Drawn();
-    EXPECT_EQ(std::vector<int32_t>(MV::mv_bowlerRowSlots, MV::mv_bowlerRowSlots + BOWLING_ROWS),
-              (std::vector<int32_t>{9, 10, 1, 3, 4}));
-    for (CHotSpot* row : MV::s_ui.bowlingRows) EXPECT_FALSE(row->mb_disabled);
+    EXPECT_EQ(
+        std::vector<int32_t>(MatchView().mv_bowlerRowSlots, MatchView().mv_bowlerRowSlots + BOWLING_ROWS),
+        (std::vector<int32_t>{9, 10, 1, 3, 4}));
+    for (CHotSpot* row : MatchView().m_ui.bowlingRows) EXPECT_FALSE(row->mb_disabled);
     const DrawnText* overs = At(texts, 845, 175);
     ASSERT_NE(overs, nullptr);
     EXPECT_EQ(overs->text, "2") << "two overs";
@@ -271,22 +272,24 @@ TEST_F(MatchViewDrawTest, BowlingCardRowsAndTheirSpots) {
     in.m_bowlers[9].mi_balls = 0;
     for (int slot : {4, 6, 7}) in.m_bowlers[slot].mi_balls = 0;
     texts = Drawn();
-    EXPECT_TRUE(MV::s_ui.bowlingRows[0]->mb_disabled);
+    EXPECT_TRUE(MatchView().m_ui.bowlingRows[0]->mb_disabled);
     EXPECT_EQ(TextAt(texts, 845, 150), "");
-    EXPECT_EQ(std::vector<int32_t>(MV::mv_bowlerRowSlots + 2, MV::mv_bowlerRowSlots + BOWLING_ROWS),
-              (std::vector<int32_t>{1, 3, -1}));
-    EXPECT_TRUE(MV::s_ui.bowlingRows[4]->mb_disabled);
-    EXPECT_FALSE(MV::s_ui.bowlingRows[3]->mb_disabled);
+    EXPECT_EQ(
+        std::vector<int32_t>(MatchView().mv_bowlerRowSlots + 2, MatchView().mv_bowlerRowSlots + BOWLING_ROWS),
+        (std::vector<int32_t>{1, 3, -1}));
+    EXPECT_TRUE(MatchView().m_ui.bowlingRows[4]->mb_disabled);
+    EXPECT_FALSE(MatchView().m_ui.bowlingRows[3]->mb_disabled);
 
     // A finished innings has no ends and no bowler of the over: its bowlers
     // in slot order, none marked.
     Fill(match, 1, 10, 0, 12);
     match.mi_bowler1 = 9;
     match.mi_bowler2 = 1;
-    MV::mv_viewInnings = 0;
+    MatchView().mv_viewInnings = 0;
     texts = Drawn();
-    EXPECT_EQ(std::vector<int32_t>(MV::mv_bowlerRowSlots, MV::mv_bowlerRowSlots + BOWLING_ROWS),
-              (std::vector<int32_t>{1, 3, 10, -1, -1}));
+    EXPECT_EQ(
+        std::vector<int32_t>(MatchView().mv_bowlerRowSlots, MatchView().mv_bowlerRowSlots + BOWLING_ROWS),
+        (std::vector<int32_t>{1, 3, 10, -1, -1}));
     for (int y : {150, 175, 215}) {
         ASSERT_NE(At(texts, 845, y), nullptr) << y;
         EXPECT_EQ(At(texts, 845, y)->colour, MV_WHITE) << y;
@@ -320,8 +323,8 @@ TEST_F(MatchViewDrawTest, CoveringWindowsHideThePanel) {
     Fill(match, 0, 100, 2, 60);
     Show(0);
     ASSERT_NE(Find(Drawn(), "Run Rate"), nullptr);
-    for (CDialog* window :
-         {MV::s_ui.playerWindow.window, MV::s_ui.planEditor.window, MV::s_ui.fieldEditor.window}) {
+    for (CDialog* window : {MatchView().m_ui.playerWindow.window, MatchView().m_ui.planEditor.window,
+                            MatchView().m_ui.fieldEditor.window}) {
         window->mb_visible = 1;
         EXPECT_EQ(Find(Drawn(), "Run Rate"), nullptr);
         window->mb_visible = 0;
@@ -352,8 +355,8 @@ TEST_F(MatchViewDrawTest, RecentOversCountExtrasAndEnterEveryIcon) {
     EXPECT_EQ(TextAt(texts, 215, 556), "1st");
     EXPECT_EQ(TextAt(texts, 920, 556), "5");
     // Ball j of row r is at entry 4j + r - 1; a tenth ball fits only on row 0.
-    for (int j = 1; j <= 10; ++j) EXPECT_EQ(MV::mv_ballScripts[4 * j - 1], 6 + j - 1) << "ball " << j;
-    for (int j = 1; j <= 6; ++j) EXPECT_EQ(MV::mv_ballScripts[4 * j], j - 1) << "ball " << j;
+    for (int j = 1; j <= 10; ++j) EXPECT_EQ(MatchView().mv_ballScripts[4 * j - 1], 6 + j - 1) << "ball " << j;
+    for (int j = 1; j <= 6; ++j) EXPECT_EQ(MatchView().mv_ballScripts[4 * j], j - 1) << "ball " << j;
 
     // A click on the tenth ball's icon replays it.
     match.mv_animScripts.resize(in.mv_balls.size(), CannedFour());
@@ -370,7 +373,7 @@ TEST_F(MatchViewDrawTest, SidePanelStrikerAndBowlersPlans) {
     MatchTeam& batting = match.SideOf(in.mi_battingTeam);
     batting.m_players[1].mf_aggression[match.mi_bowler1] = 60.0f;
     Show(0);
-    MV::mv_panelMode = PANEL_BATTING;
+    MatchView().m_kept.mv_panelMode = PANEL_BATTING;
     std::vector<DrawnText> texts = Drawn();
     EXPECT_EQ(TextAt(texts, 10, 332), PlayerSurname(in.m_batsmen[1].mi_player));
     ASSERT_NE(At(texts, 10, 332), nullptr);
@@ -383,7 +386,7 @@ TEST_F(MatchViewDrawTest, SidePanelStrikerAndBowlersPlans) {
               std::string("vs ") + PlayerSurname(fielding.m_players[match.mi_bowler1].mi_player));
 
     // Bowling: no plan of an empty table is named.
-    MV::mv_panelMode = PANEL_BOWLING;
+    MatchView().m_kept.mv_panelMode = PANEL_BOWLING;
     g_world.mv_pacePlans.clear();
     g_world.mv_spinPlans.clear();
     texts = Drawn();
@@ -397,7 +400,7 @@ TEST_F(MatchViewDrawTest, OtherScoresAndTheHighlightsHeader) {
     Match& match = MakeUserMatch(test::COMP_ONE_DAY, true);
     Fill(match, 0, 245, 10, 280);
     Fill(match, 1, 12, 1, 18);
-    MV::mv_infoTab = TAB_OTHER_SCORES;
+    MatchView().m_kept.mv_infoTab = TAB_OTHER_SCORES;
     Show(1);
     std::vector<DrawnText> texts = Drawn();
     EXPECT_EQ(TextAt(texts, 574, 516), "No other games currently being played");
@@ -408,14 +411,14 @@ TEST_F(MatchViewDrawTest, OtherScoresAndTheHighlightsHeader) {
     Match& other = test::StartComputerMatch(test::COMP_FC);
     Fill(other, 0, 77, 3, 100);
     texts = Drawn();
-    EXPECT_FALSE(MV::s_ui.panelScroll->mb_visible) << "two matches fit";
+    EXPECT_FALSE(MatchView().m_ui.panelScroll->mb_visible) << "two matches fit";
     EXPECT_EQ(TextAt(texts, 430, 620), "77/3");
     EXPECT_EQ(TextAt(texts, 430, 530), "245");
     EXPECT_EQ(TextAt(texts, 430, 550), "12/1");
     test::StartComputerMatch(test::COMP_FC);
     Drawn();
-    EXPECT_TRUE(MV::s_ui.panelScroll->mb_visible);
-    EXPECT_FALSE(MV::s_ui.panelScroll->mb_disabled);
+    EXPECT_TRUE(MatchView().m_ui.panelScroll->mb_visible);
+    EXPECT_FALSE(MatchView().m_ui.panelScroll->mb_disabled);
 
     // While a ball is played back the board shows the ball's score and the
     // side panel how to end the clip.

@@ -41,21 +41,21 @@ protected:
 
     // What the screen keeps between visits starts as at the start of a run.
     static void ResetMatchView() {
-        MV::mv_infoTab = TAB_RECENT_OVERS;
-        MV::mv_highlightSpeed = SPEED_REAL_TIME;
-        MV::mv_panelMode = PANEL_BATTING;
-        MV::mv_statsView = 8001;
-        MV::mv_chartKind = 1;
-        MV::mv_bowlerStatsView = 1;
-        MV::mv_selectStatsView = FIGURES_BOWL_SKILL;
-        MV::mv_bowlerSelectPending = 0;
-        MV::mv_batsmanSelectPending = 0;
+        MatchView().m_kept.mv_infoTab = TAB_RECENT_OVERS;
+        MatchView().m_kept.mv_highlightSpeed = SPEED_REAL_TIME;
+        MatchView().m_kept.mv_panelMode = PANEL_BATTING;
+        MatchView().m_kept.mv_statsView = 8001;
+        MatchView().m_kept.mv_chartKind = 1;
+        MatchView().m_kept.mv_bowlerStatsView = 1;
+        MatchView().m_kept.mv_selectStatsView = FIGURES_BOWL_SKILL;
+        MatchView().mv_bowlerSelectPending = 0;
+        MatchView().mv_batsmanSelectPending = 0;
         // The run's opening step has been taken: a visit plays nothing by itself.
-        MV::mv_firstStepDone = 1;
-        MV::mv_startingBowlersShown = 1;
-        MV::mv_matchCompletedShown = 0;
-        for (int32_t& slot : MV::mv_ballScripts) slot = -1;
-        for (int32_t& slot : MV::mv_bowlerRowSlots) slot = -1;
+        MatchView().m_kept.mv_firstStepDone = 1;
+        MatchView().m_kept.mv_startingBowlersShown = 1;
+        MatchView().m_kept.mv_matchCompletedShown = 0;
+        for (int32_t& slot : MatchView().mv_ballScripts) slot = -1;
+        for (int32_t& slot : MatchView().mv_bowlerRowSlots) slot = -1;
         ClearInfoboxes();
         g_highlightFilters = HighlightFilters{};
         g_captionLine = 0;

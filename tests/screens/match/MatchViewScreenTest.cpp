@@ -52,7 +52,7 @@ class MatchViewScreenTest : public MatchViewTest {};
 // first state (nothing of a match settles them).
 TEST_F(MatchViewScreenTest, ScreenControlsInTheirFirstState) {
     Open();
-    const MatchViewUi& ui = MV::s_ui;
+    const MatchViewUi& ui = MatchView().m_ui;
     std::vector<Expected> table = {
         {ui.ball, "Ball", "Bowl the next ball", 15, 630, 70, 30, true, true},
         {ui.over, "Over", "Complete this over", 90, 630, 70, 30, true, true},
@@ -102,7 +102,7 @@ TEST_F(MatchViewScreenTest, DialogsAndTheirChildren) {
     g_world.mv_fieldPositions.resize(3);
     std::strcpy(g_world.mv_fieldPositions[2].m_name, "Gully");
     Open();
-    const MatchViewUi& ui = MV::s_ui;
+    const MatchViewUi& ui = MatchView().m_ui;
     const auto& o = ui.highlightOptions;
     const auto& s = ui.select;
     const auto& f = ui.fieldEditor;
@@ -209,7 +209,7 @@ TEST_F(MatchViewScreenTest, ListOrderForAFourDayAndAOneDayMatch) {
         ResetMatchLists();
         MakeUserMatch(competition, true);
         Open();
-        const MatchViewUi& ui = MV::s_ui;
+        const MatchViewUi& ui = MatchView().m_ui;
         const bool fourDay = competition == test::COMP_FC;
         std::vector<const CControl*> order = {g_highlightsWindow, ui.highlightOptions.window,
                                               ui.followOn.window, ui.autoplayNotice.window,
@@ -251,26 +251,28 @@ TEST_F(MatchViewScreenTest, EnterAndLeaveRepeatedLeaveNothingBehind) {
         if (visit == 0) listed = Listed().size();
         EXPECT_EQ(Listed().size(), listed) << "nothing left over from the last visit";
         for (const std::unique_ptr<CSprite>* picture :
-             {&MV::mv_scoreboard, &MV::mv_pitchSmall, &MV::mv_pitch, &MV::mv_pitchless, &MV::mv_bottomBar}) {
+             {&MatchView().mv_scoreboard, &MatchView().mv_pitchSmall, &MatchView().mv_pitch,
+              &MatchView().mv_pitchless, &MatchView().mv_bottomBar}) {
             ASSERT_TRUE(*picture);
             EXPECT_TRUE((*picture)->Loaded());
         }
         // A renderer reset in the middle of a visit.
-        MV::UnloadTextures();
-        EXPECT_FALSE(MV::mv_pitchless);
-        MV::LoadTextures();
-        EXPECT_TRUE(MV::mv_pitchless && MV::mv_pitchless->Loaded());
+        MatchView().UnloadTextures();
+        EXPECT_FALSE(MatchView().mv_pitchless);
+        MatchView().LoadTextures();
+        EXPECT_TRUE(MatchView().mv_pitchless && MatchView().mv_pitchless->Loaded());
         m_game->ChangeScreen(SCREEN_COMPETITION);
         EXPECT_EQ(g_system->mp_controlList, m_game->FindScreen(SCREEN_COMPETITION)->mp_controls)
             << "only the new page's controls are listed";
         const ScreenRecord* view = m_game->FindScreen(SCREEN_MATCH_VIEW);
         EXPECT_TRUE(view->mp_controls->mv_controls.empty());
-        EXPECT_EQ(MV::s_ui.ball, nullptr);
-        EXPECT_EQ(MV::s_ui.infobox.window, nullptr);
+        EXPECT_EQ(MatchView().m_ui.ball, nullptr);
+        EXPECT_EQ(MatchView().m_ui.infobox.window, nullptr);
         EXPECT_EQ(g_highlightsWindow, nullptr);
         EXPECT_EQ(g_highlightsNext, nullptr);
         for (const std::unique_ptr<CSprite>* picture :
-             {&MV::mv_scoreboard, &MV::mv_pitchSmall, &MV::mv_pitch, &MV::mv_pitchless, &MV::mv_bottomBar}) {
+             {&MatchView().mv_scoreboard, &MatchView().mv_pitchSmall, &MatchView().mv_pitch,
+              &MatchView().mv_pitchless, &MatchView().mv_bottomBar}) {
             EXPECT_FALSE(*picture);
         }
         EXPECT_TRUE(Visible(CSideBar::s_btnContinue)) << "the side bar's buttons come back";
@@ -293,27 +295,27 @@ TEST_F(MatchViewScreenTest, KeptChoicesAreNamedOnTheNextVisit) {
         {TAB_PITCH_ANALYSIS, "Pitch Analysis", false},
     };
     for (const Case& c : cases) {
-        MV::mv_infoTab = c.tab;
+        MatchView().m_kept.mv_infoTab = c.tab;
         Open();
-        EXPECT_EQ(MV::mv_infoTab, c.tab == TAB_NONE ? TAB_RECENT_OVERS : c.tab);
-        EXPECT_STREQ(MV::s_ui.infoTab->m_caption, c.caption);
-        EXPECT_EQ(Visible(MV::s_ui.panelScroll), c.scrolls) << c.caption;
+        EXPECT_EQ(MatchView().m_kept.mv_infoTab, c.tab == TAB_NONE ? TAB_RECENT_OVERS : c.tab);
+        EXPECT_STREQ(MatchView().m_ui.infoTab->m_caption, c.caption);
+        EXPECT_EQ(Visible(MatchView().m_ui.panelScroll), c.scrolls) << c.caption;
         m_game->ChangeScreen(SCREEN_COMPETITION);
     }
-    MV::mv_highlightSpeed = 3;
-    MV::mv_statsView = 8007;
-    MV::mv_bowlerStatsView = 4;
-    MV::mv_selectStatsView = FIGURES_SEASON;
+    MatchView().m_kept.mv_highlightSpeed = 3;
+    MatchView().m_kept.mv_statsView = 8007;
+    MatchView().m_kept.mv_bowlerStatsView = 4;
+    MatchView().m_kept.mv_selectStatsView = FIGURES_SEASON;
     Open();
-    EXPECT_STREQ(MV::s_ui.highlightOptions.speed->m_caption, "Very Fast");
-    EXPECT_EQ(MV::s_ui.highlightOptions.speed->GetSelectedValue(), 3);
-    EXPECT_STREQ(MV::s_ui.playerWindow.battingStats->m_caption, "Test Match - Season");
-    EXPECT_STREQ(MV::s_ui.playerWindow.bowlerStats->m_caption, "Health / Form");
-    EXPECT_STREQ(MV::s_ui.select.figures->m_caption, "Season Figures");
+    EXPECT_STREQ(MatchView().m_ui.highlightOptions.speed->m_caption, "Very Fast");
+    EXPECT_EQ(MatchView().m_ui.highlightOptions.speed->GetSelectedValue(), 3);
+    EXPECT_STREQ(MatchView().m_ui.playerWindow.battingStats->m_caption, "Test Match - Season");
+    EXPECT_STREQ(MatchView().m_ui.playerWindow.bowlerStats->m_caption, "Health / Form");
+    EXPECT_STREQ(MatchView().m_ui.select.figures->m_caption, "Season Figures");
     // Done without touching the speed keeps it.
     OpenHighlightsOptions();
     ApplyHighlightsOptions();
-    EXPECT_EQ(MV::mv_highlightSpeed, 3);
+    EXPECT_EQ(MatchView().m_kept.mv_highlightSpeed, 3);
 }
 
 // Bowl plans move within the bowler's own table and never point into an
@@ -377,7 +379,7 @@ TEST_F(MatchViewScreenTest, MainScreenLeadsHomeOrEndsACustomGame) {
         m_game->ChangeScreen(SCREEN_NEWS);
         Open();
         g_cricket.m_team = c.side;
-        Tap(MV::s_ui.mainScreen);
+        Tap(MatchView().m_ui.mainScreen);
         if (c.screen == 0) {
             EXPECT_FALSE(m_game->m_running) << c.mode;
             m_game->m_running = true;
@@ -395,18 +397,18 @@ TEST_F(MatchViewScreenTest, MainScreenLeadsHomeOrEndsACustomGame) {
 // screen's texture callbacks.
 TEST_F(MatchViewScreenTest, PicturesComeBackAfterARendererReset) {
     Open();
-    const CSprite* before = MV::mv_pitch.get();
+    const CSprite* before = MatchView().mv_pitch.get();
     m_system->HeadlessInput()->LoseDevice();
     Idle(3);
-    ASSERT_TRUE(MV::mv_pitch);
-    EXPECT_TRUE(MV::mv_pitch->Loaded());
-    EXPECT_NE(MV::mv_pitch.get(), before) << "made again";
+    ASSERT_TRUE(MatchView().mv_pitch);
+    EXPECT_TRUE(MatchView().mv_pitch->Loaded());
+    EXPECT_NE(MatchView().mv_pitch.get(), before) << "made again";
 }
 
 TEST_F(MatchViewScreenTest, PlayerWindowShowsTheControlsOfItsMode) {
     Open();
-    const auto& w = MV::s_ui.playerWindow;
-    MV::mv_chartKind = 3;
+    const auto& w = MatchView().m_ui.playerWindow;
+    MatchView().m_kept.mv_chartKind = 3;
     for (const int32_t mode : {PANEL_BOWLING, PANEL_BATTING}) {
         ShowPlayerStatsWindow(mode);
         const bool batting = mode == PANEL_BATTING;
@@ -418,7 +420,7 @@ TEST_F(MatchViewScreenTest, PlayerWindowShowsTheControlsOfItsMode) {
             for (const CControl* c : Controls{w.scroll[k], w.planDown[k], w.planUp[k], w.edit[k]})
                 EXPECT_EQ(Visible(c), !batting) << mode;
         }
-        EXPECT_EQ(MV::mv_chartKind, batting ? 1 : 3);
+        EXPECT_EQ(MatchView().m_kept.mv_chartKind, batting ? 1 : 3);
     }
     EXPECT_STREQ(w.chart->m_caption, "Spider");
 }

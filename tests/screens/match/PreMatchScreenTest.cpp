@@ -10,7 +10,9 @@
 namespace ravel {
 namespace {
 
-using PM = CPreMatchScreen;
+CPreMatchScreen& PM() {
+    return TheScreen<CPreMatchScreen>();
+}
 
 class PreMatchScreenTest : public MatchViewTest {
 protected:
@@ -59,28 +61,28 @@ TEST_F(PreMatchScreenTest, TheTossAndTheWinnersChoice) {
         Match& match = MakeUntossedMatch(test::COMP_FC);
         match.mi_tossWinner = c.winner;
         OpenPreMatch();
-        EXPECT_EQ(PM::s_toss, TOSS_NOT_MADE);
+        EXPECT_EQ(PM().mi_toss, TOSS_NOT_MADE);
         EXPECT_TRUE(DrewText("The captains are ready and the toss is about to take place."));
-        EXPECT_FALSE(Usable(PM::s_btnContinue));
-        EXPECT_FALSE(Usable(PM::s_btnMainMenu));
-        Tap(PM::s_btnCoinToss);
-        EXPECT_EQ(PM::s_toss, c.toss);
-        EXPECT_FALSE(Visible(PM::s_btnCoinToss));
+        EXPECT_FALSE(Usable(PM().m_btnContinue));
+        EXPECT_FALSE(Usable(PM().m_btnMainMenu));
+        Tap(PM().m_btnCoinToss);
+        EXPECT_EQ(PM().mi_toss, c.toss);
+        EXPECT_FALSE(Visible(PM().m_btnCoinToss));
         if (c.usersChoice == 0) {
-            EXPECT_FALSE(Visible(PM::s_btnBat));
-            EXPECT_TRUE(Usable(PM::s_btnContinue)) << "no choice of his to wait for";
-            EXPECT_NE(PM::s_choice, CHOICE_NOT_MADE);
+            EXPECT_FALSE(Visible(PM().m_btnBat));
+            EXPECT_TRUE(Usable(PM().m_btnContinue)) << "no choice of his to wait for";
+            EXPECT_NE(PM().mi_choice, CHOICE_NOT_MADE);
         } else {
-            EXPECT_TRUE(Usable(PM::s_btnBat));
-            EXPECT_TRUE(Usable(PM::s_btnBowl));
-            EXPECT_FALSE(Usable(PM::s_btnContinue)) << "until he chooses";
-            EXPECT_EQ(PM::s_choice, CHOICE_NOT_MADE);
-            Tap(c.usersChoice == 1 ? PM::s_btnBat : PM::s_btnBowl);
-            EXPECT_EQ(PM::s_choice, c.usersChoice == 1 ? CHOICE_BAT : CHOICE_BOWL);
+            EXPECT_TRUE(Usable(PM().m_btnBat));
+            EXPECT_TRUE(Usable(PM().m_btnBowl));
+            EXPECT_FALSE(Usable(PM().m_btnContinue)) << "until he chooses";
+            EXPECT_EQ(PM().mi_choice, CHOICE_NOT_MADE);
+            Tap(c.usersChoice == 1 ? PM().m_btnBat : PM().m_btnBowl);
+            EXPECT_EQ(PM().mi_choice, c.usersChoice == 1 ? CHOICE_BAT : CHOICE_BOWL);
             EXPECT_EQ(match.mi_battingFirst, c.usersChoice == 1 ? test::HOME : test::AWAY);
-            EXPECT_FALSE(Visible(PM::s_btnBat));
-            EXPECT_TRUE(Usable(PM::s_btnContinue));
-            EXPECT_TRUE(Usable(PM::s_btnMainMenu));
+            EXPECT_FALSE(Visible(PM().m_btnBat));
+            EXPECT_TRUE(Usable(PM().m_btnContinue));
+            EXPECT_TRUE(Usable(PM().m_btnMainMenu));
         }
         const std::string winner = match.TeamName(c.winner);
         EXPECT_TRUE(DrewText(winner + " have won the toss"));
@@ -97,13 +99,13 @@ TEST_F(PreMatchScreenTest, ATossMadeStandsOnReturn) {
     Match& match = MakeUserMatch(test::COMP_FC, false);
     match.CurrentInnings().mi_legalBalls = 4;
     OpenPreMatch();
-    Tap(PM::s_btnCoinToss);
-    EXPECT_EQ(PM::s_toss, TOSS_FIRST_TEAM);
-    EXPECT_EQ(PM::s_choice, CHOICE_BOWL);
-    EXPECT_FALSE(Visible(PM::s_btnBat)) << "his choice was made";
-    EXPECT_TRUE(Usable(PM::s_btnContinue));
+    Tap(PM().m_btnCoinToss);
+    EXPECT_EQ(PM().mi_toss, TOSS_FIRST_TEAM);
+    EXPECT_EQ(PM().mi_choice, CHOICE_BOWL);
+    EXPECT_FALSE(Visible(PM().m_btnBat)) << "his choice was made";
+    EXPECT_TRUE(Usable(PM().m_btnContinue));
     EXPECT_EQ(match.CurrentInnings().mi_legalBalls, 4);
-    Tap(PM::s_btnContinue);
+    Tap(PM().m_btnContinue);
     EXPECT_EQ(m_game->m_screenId, SCREEN_MATCH_VIEW);
 }
 
@@ -133,7 +135,7 @@ TEST_F(PreMatchScreenTest, TheBowlerList) {
     Match& match = MakeUserMatch(test::COMP_FC, false);
     m_game->ChangeScreen(SCREEN_MATCH_VIEW);
     Innings& innings = match.CurrentInnings();
-    MV::mv_selectStatsView = FIGURES_BOWL_SKILL;
+    MatchView().m_kept.mv_selectStatsView = FIGURES_BOWL_SKILL;
     const int keeper = match.FieldingSide().KeeperSlot(match.mi_currentInnings);
     std::vector<int> rows;
     for (int k = 1; k < SQUAD_SIZE && rows.size() < 4; ++k) {
@@ -150,7 +152,7 @@ TEST_F(PreMatchScreenTest, TheBowlerList) {
     innings.m_bowlers[hundred].mi_runs = 100;
     OpenSelectBowler();
     const std::vector<DrawnText> texts = Drawn();
-    const CDialog* w = MV::s_ui.select.window;
+    const CDialog* w = MatchView().m_ui.select.window;
     auto rowY = [&](int k) { return w->m_y + 90 + 25 * k; };
     EXPECT_EQ(TextAt(texts, w->m_x + 380, rowY(none)), "") << "no ball bowled, no figures";
     EXPECT_EQ(TextAt(texts, w->m_x + 380, rowY(over13)), "2.1");
@@ -175,7 +177,7 @@ TEST_F(PreMatchScreenTest, FitnessBarColours) {
     m_game->ChangeScreen(SCREEN_MATCH_VIEW);
     const int keeper = match.FieldingSide().KeeperSlot(match.mi_currentInnings);
     const int row = keeper == 2 ? 3 : 2;
-    const CDialog* w = MV::s_ui.select.window;
+    const CDialog* w = MatchView().m_ui.select.window;
     OpenSelectBowler();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.energy);
@@ -202,7 +204,7 @@ TEST_F(PreMatchScreenTest, TheBatsmanList) {
     innings.Recount();
     OpenSelectBatsman();
     const std::vector<DrawnText> texts = Drawn();
-    const CDialog* w = MV::s_ui.select.window;
+    const CDialog* w = MatchView().m_ui.select.window;
     auto rowY = [&](int k) { return w->m_y + 90 + 25 * k; };
     auto surname = [](int32_t id) { return std::string(PlayerById(id)->m_surname); };
     const std::string bowler0 = surname(innings.m_bowlers[innings.m_batsmen[0].mi_bowler].mi_player);

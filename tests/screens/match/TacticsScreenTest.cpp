@@ -38,8 +38,8 @@ protected:
     }
     // The position menu's item, clicked where it is drawn.
     void ChooseMenuItem(int index) {
-        const CDialog* editor = MV::s_ui.fieldEditor.window;
-        const CPopupMenu* menu = MV::s_ui.fieldEditor.positions;
+        const CDialog* editor = MatchView().m_ui.fieldEditor.window;
+        const CPopupMenu* menu = MatchView().m_ui.fieldEditor.positions;
         ASSERT_EQ(menu->m_menuState, MENU_OPEN);
         const int top = menu->mb_scrolling ? SCROLL_STRIP - ITEM_HEIGHT * menu->m_first : 0;
         ClickAt(editor->m_x + menu->m_x + 20,
@@ -61,11 +61,11 @@ TEST_F(TacticsScreenTest, BowlerWindowStepsAndEditsHisPlan) {
     MatchPlayer& bowler = Bowler1(match);
     ASSERT_FALSE(bowler.mb_spinner);
     bowler.mi_bowlPlan.fill(1);
-    MV::mv_bowlerRowSlots[0] = match.mi_bowler1;
-    const auto& w = MV::s_ui.playerWindow;
-    Tap(MV::s_ui.bowlingRows[0]);
+    MatchView().mv_bowlerRowSlots[0] = match.mi_bowler1;
+    const auto& w = MatchView().m_ui.playerWindow;
+    Tap(MatchView().m_ui.bowlingRows[0]);
     ASSERT_TRUE(Visible(w.window));
-    EXPECT_EQ(MV::mv_statsRole, ROLE_BOWLER1);
+    EXPECT_EQ(MatchView().mv_statsRole, ROLE_BOWLER1);
     EXPECT_TRUE(Usable(w.edit[0]));
     Frame();
     EXPECT_FALSE(Usable(w.scroll[0])) << "three balls fit";
@@ -88,7 +88,7 @@ TEST_F(TacticsScreenTest, BowlerWindowStepsAndEditsHisPlan) {
     TapIn(w.window, w.planUp[1]);
     EXPECT_EQ(bowler.mi_bowlPlan[match.mi_batsman2], 2) << "stops at the last plan";
 
-    const auto& e = MV::s_ui.planEditor;
+    const auto& e = MatchView().m_ui.planEditor;
     TapIn(w.window, w.edit[1]);
     ASSERT_TRUE(Visible(e.window));
     EXPECT_FALSE(Visible(w.window));
@@ -100,8 +100,8 @@ TEST_F(TacticsScreenTest, BowlerWindowStepsAndEditsHisPlan) {
     TapIn(e.window, e.add);
     TapIn(e.window, e.fieldUp[PLAN_EFFORT]);
     TapIn(e.window, e.up);
-    EXPECT_EQ(MV::mv_editor.BallCount(), 2);
-    EXPECT_EQ(MV::mv_editor.mi_ball, 0);
+    EXPECT_EQ(MatchView().mv_editor.BallCount(), 2);
+    EXPECT_EQ(MatchView().mv_editor.mi_ball, 0);
     EXPECT_TRUE(Visible(e.ballRows[1]));
     EXPECT_FALSE(Visible(e.ballRows[2]));
     Frame();
@@ -118,8 +118,8 @@ TEST_F(TacticsScreenTest, BowlerWindowStepsAndEditsHisPlan) {
     EXPECT_TRUE(g_world.mv_pacePlans[2].mv_balls.empty()) << "the database plan is kept";
     TapIn(w.window, w.ok);
     EXPECT_FALSE(Visible(w.window));
-    EXPECT_TRUE(Visible(MV::s_ui.infoTab));
-    Tap(MV::s_ui.bowlingRows[0]);
+    EXPECT_TRUE(Visible(MatchView().m_ui.infoTab));
+    Tap(MatchView().m_ui.bowlingRows[0]);
     Frame();
     EXPECT_TRUE(Drawn("Ball 1 of 7")) << "opened again on the first ball";
 }
@@ -131,16 +131,16 @@ TEST_F(TacticsScreenTest, PlanNameOpensTheEditorAndTheFieldEditor) {
     Match& match = BowlingMatch();
     MatchPlayer& bowler = Bowler1(match);
     bowler.mi_bowlPlan.fill(1);
-    ASSERT_TRUE(Visible(MV::s_ui.planNames[1]));
-    Tap(MV::s_ui.planNames[1]);
-    const auto& e = MV::s_ui.planEditor;
+    ASSERT_TRUE(Visible(MatchView().m_ui.planNames[1]));
+    Tap(MatchView().m_ui.planNames[1]);
+    const auto& e = MatchView().m_ui.planEditor;
     ASSERT_TRUE(Visible(e.window));
-    EXPECT_EQ(MV::mv_editorBatsman, 1);
-    EXPECT_FALSE(MV::mv_editorFromStats);
-    EXPECT_FALSE(Visible(MV::s_ui.infoTab));
+    EXPECT_EQ(MatchView().mv_editorBatsman, 1);
+    EXPECT_FALSE(MatchView().mv_editorFromStats);
+    EXPECT_FALSE(Visible(MatchView().m_ui.infoTab));
     EXPECT_STREQ(e.name->m_caption, "Short stuff");
 
-    const auto& f = MV::s_ui.fieldEditor;
+    const auto& f = MatchView().m_ui.fieldEditor;
     TapIn(e.window, e.fieldEditor);
     ASSERT_TRUE(Visible(f.window));
     EXPECT_FALSE(Visible(e.window));
@@ -148,15 +148,15 @@ TEST_F(TacticsScreenTest, PlanNameOpensTheEditorAndTheFieldEditor) {
     Frame();
     Shot("field_editor.png");
     // The first fielder to position 12: a third fielder behind square.
-    const ScreenPoint first = FielderPoint(MV::mv_editor.m_field.m_positions[0]);
+    const ScreenPoint first = FielderPoint(MatchView().mv_editor.m_field.m_positions[0]);
     Idle(2);
     RightClickAt(first.x + 3, first.y - 2);
     ASSERT_EQ(f.positions->m_menuState, MENU_OPEN);
-    EXPECT_EQ(MV::mv_editor.mi_fielder, 0);
+    EXPECT_EQ(MatchView().mv_editor.mi_fielder, 0);
     Frame();
     Shot("field_editor_choosing.png");
     ChooseMenuItem(12);
-    EXPECT_EQ(MV::mv_editor.m_field.m_positions[0], 12);
+    EXPECT_EQ(MatchView().mv_editor.m_field.m_positions[0], 12);
     EXPECT_EQ(f.positions->m_menuState, MENU_CLOSED);
     const size_t fields = g_world.mv_fieldSetups.size();
     TapIn(f.window, f.done);
@@ -167,25 +167,25 @@ TEST_F(TacticsScreenTest, PlanNameOpensTheEditorAndTheFieldEditor) {
     const ScreenPoint moved = FielderPoint(12);
     RightClickAt(moved.x, moved.y);
     ChooseMenuItem(9);
-    EXPECT_EQ(MV::mv_editor.m_field.m_positions[0], 9);
-    EXPECT_EQ(MV::mv_editor.m_field.m_positions[3], 12);
-    EXPECT_EQ(MV::mv_editor.BoundaryFielders(), 3);
+    EXPECT_EQ(MatchView().mv_editor.m_field.m_positions[0], 9);
+    EXPECT_EQ(MatchView().mv_editor.m_field.m_positions[3], 12);
+    EXPECT_EQ(MatchView().mv_editor.BoundaryFielders(), 3);
     RightClickAt(moved.x, moved.y);
     ChooseMenuItem(5);
-    EXPECT_EQ(MV::mv_editor.BoundaryFielders(), 2);
+    EXPECT_EQ(MatchView().mv_editor.BoundaryFielders(), 2);
     f.name->SetCaption("Two back");
     TapIn(f.window, f.done);
     EXPECT_FALSE(Visible(f.window));
     ASSERT_TRUE(Visible(e.window));
     ASSERT_EQ(g_world.mv_fieldSetups.size(), fields + 1);
     EXPECT_STREQ(g_world.mv_fieldSetups.back().m_name, "Two back");
-    EXPECT_EQ(MV::mv_editor.m_working.m_field, static_cast<int32_t>(fields));
+    EXPECT_EQ(MatchView().mv_editor.m_working.m_field, static_cast<int32_t>(fields));
 
     e.name->SetCaption("Short and wide");
     TapIn(e.window, e.done);
     EXPECT_FALSE(Visible(e.window));
-    EXPECT_TRUE(Visible(MV::s_ui.infoTab)) << "the match's controls are back";
-    EXPECT_TRUE(Visible(MV::s_ui.planNames[0]));
+    EXPECT_TRUE(Visible(MatchView().m_ui.infoTab)) << "the match's controls are back";
+    EXPECT_TRUE(Visible(MatchView().m_ui.planNames[0]));
     const int32_t plan = bowler.mi_bowlPlan[match.mi_batsman2];
     ASSERT_EQ(plan, 3);
     EXPECT_STREQ(g_world.mv_pacePlans[plan].m_name, "Short and wide");
@@ -198,15 +198,15 @@ TEST_F(TacticsScreenTest, PlanNameOpensTheEditorAndTheFieldEditor) {
 TEST_F(TacticsScreenTest, CancelAfterCreateNewWritesNothingForTheBowler) {
     Match& match = BowlingMatch();
     Bowler1(match).mi_bowlPlan.fill(0);
-    Tap(MV::s_ui.planNames[0]);
-    const auto& e = MV::s_ui.planEditor;
+    Tap(MatchView().m_ui.planNames[0]);
+    const auto& e = MatchView().m_ui.planEditor;
     TapIn(e.window, e.createNew);
     EXPECT_STREQ(e.name->m_caption, "New Plan");
     EXPECT_EQ(g_world.mv_pacePlans.size(), 4u);
     TapIn(e.window, e.cancel);
     EXPECT_FALSE(Visible(e.window));
     EXPECT_EQ(Bowler1(match).mi_bowlPlan[match.mi_batsman1], 0);
-    EXPECT_TRUE(Visible(MV::s_ui.infoTab));
+    EXPECT_TRUE(Visible(MatchView().m_ui.infoTab));
 }
 
 // A batsman who does not bat in his slot's order: the window is his, found
@@ -224,11 +224,11 @@ TEST_F(TacticsScreenTest, BatsmanWindowIsTheBatsmanAtThatPosition) {
     ASSERT_TRUE(player);
     ASSERT_NE(figures.mi_player, side.m_players[match.mi_batsman1].mi_player) << "not in his slot's order";
     Open();
-    const auto& w = MV::s_ui.playerWindow;
-    Tap(MV::s_ui.battingRows[match.mi_batsman1]);
+    const auto& w = MatchView().m_ui.playerWindow;
+    Tap(MatchView().m_ui.battingRows[match.mi_batsman1]);
     ASSERT_TRUE(Visible(w.window));
-    EXPECT_EQ(MV::mv_statsPlayer, match.mi_batsman1);
-    EXPECT_EQ(MV::mv_statsRole, ROLE_BATSMAN1);
+    EXPECT_EQ(MatchView().mv_statsPlayer, match.mi_batsman1);
+    EXPECT_EQ(MatchView().mv_statsRole, ROLE_BATSMAN1);
     EXPECT_FALSE(Visible(w.edit[0]));
     Frame();
     EXPECT_EQ(TextAt(611, 110), std::string(player->m_initials) + " " + player->m_surname);
@@ -237,14 +237,14 @@ TEST_F(TacticsScreenTest, BatsmanWindowIsTheBatsmanAtThatPosition) {
     Shot("batsman_window_spider.png");
     const char* charts[] = {"", "spider", "area", "breakdown", "chart"};
     for (int kind = 2; kind <= 4; ++kind) {
-        MV::mv_chartKind = kind;
-        MV::mv_bowlerStatsView = kind - 1;
-        MV::mv_statsView = 8000 + kind * 2;
+        MatchView().m_kept.mv_chartKind = kind;
+        MatchView().m_kept.mv_bowlerStatsView = kind - 1;
+        MatchView().m_kept.mv_statsView = 8000 + kind * 2;
         Frame();
         Shot(std::string("batsman_window_") + charts[kind] + ".png");
     }
     EXPECT_EQ(TextAt(870, 455 - 2 * 4 * 4), "16") << "four fours, a 16-run bar";
-    MV::mv_chartKind = 3;
+    MatchView().m_kept.mv_chartKind = 3;
     Frame();
     EXPECT_EQ(TextAt(690, 330), "4's: 4 (36.36%)");
     TapIn(w.window, w.ok);

@@ -60,10 +60,11 @@ protected:
     // Continue into the live match view.
     void TossAndPlay() {
         ASSERT_EQ(m_game->m_screenId, SCREEN_PRE_MATCH);
-        EXPECT_FALSE(CPreMatchScreen::s_btnMainMenu->mb_visible) << "no main menu in a custom game";
-        Tap(CPreMatchScreen::s_btnCoinToss);
-        if (CPreMatchScreen::s_btnBat->mb_visible) Tap(CPreMatchScreen::s_btnBat);
-        Tap(CPreMatchScreen::s_btnContinue);
+        EXPECT_FALSE(TheScreen<CPreMatchScreen>().m_btnMainMenu->mb_visible)
+            << "no main menu in a custom game";
+        Tap(TheScreen<CPreMatchScreen>().m_btnCoinToss);
+        if (TheScreen<CPreMatchScreen>().m_btnBat->mb_visible) Tap(TheScreen<CPreMatchScreen>().m_btnBat);
+        Tap(TheScreen<CPreMatchScreen>().m_btnContinue);
         ASSERT_EQ(m_game->m_screenId, SCREEN_MATCH_VIEW);
     }
     std::string Line(int i) {
@@ -161,7 +162,7 @@ TEST_F(CustomTourScreenTest, PlayCoachesTheTouristsThroughEveryMatchToTheTourTab
 
     for (int n = 1; n <= 2; ++n) {
         // Autoplay, then Continue until the match is over and the table shows.
-        const auto& ui = MV::s_ui;
+        const auto& ui = MatchView().m_ui;
         for (int step = 0; step < 12 && m_game->m_screenId == SCREEN_MATCH_VIEW; ++step) {
             Idle(3);
             if (ui.infobox.window->mb_visible) {

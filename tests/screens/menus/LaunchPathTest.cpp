@@ -76,7 +76,7 @@ protected:
     // Every pop-up closed, each choice answered by its first legal row, the
     // follow-on enforced.
     void AnswerPopUps() {
-        const MatchViewUi& ui = CMatchViewScreen::s_ui;
+        const MatchViewUi& ui = MatchView().m_ui;
         auto shown = [](const CControl* c) { return c && c->mb_visible; };
         for (int guard = 0; guard < 60 && m_game->m_screenId == SCREEN_MATCH_VIEW; ++guard) {
             if (shown(g_highlightsWindow)) {
@@ -108,18 +108,17 @@ protected:
                 continue;
             }
             if (firstDay) Frame("match_1_pre_match.png");
-            Tap(CPreMatchScreen::s_btnCoinToss);
-            if (CPreMatchScreen::s_btnBat->mb_visible) Tap(CPreMatchScreen::s_btnBat);
+            Tap(TheScreen<CPreMatchScreen>().m_btnCoinToss);
+            if (TheScreen<CPreMatchScreen>().m_btnBat->mb_visible) Tap(TheScreen<CPreMatchScreen>().m_btnBat);
             Idle(2);
             if (firstDay) Frame("match_2_toss.png");
-            Tap(CPreMatchScreen::s_btnContinue);
+            Tap(TheScreen<CPreMatchScreen>().m_btnContinue);
         }
     }
     // The pre-match toss, then the match ball by ball and over by over, day
     // by day, to its end; at each close of his day the day's other matches
     // have all stopped too.
     void PlayTheFirstMatch() {
-        using MV = CMatchViewScreen;
         ToTheMatchView(true);
         ASSERT_EQ(m_game->m_screenId, SCREEN_MATCH_VIEW);
         Match* match = UserMatch();
@@ -128,7 +127,7 @@ protected:
         Frame("match_3_starting_bowlers.png");
         AnswerPopUps();
         for (int press = 0; press < 3; ++press) {
-            Tap(MV::s_ui.ball);
+            Tap(MatchView().m_ui.ball);
             AnswerPopUps();
         }
         bool completedShown = false;
@@ -139,19 +138,20 @@ protected:
             ASSERT_EQ(match->mi_id, id);
             if (day == 1) {
                 // The second day is left to the assistant: only Continue remains.
-                Tap(MV::s_ui.autoplay);
+                Tap(MatchView().m_ui.autoplay);
                 Idle(2);
-                ClickIn(MV::s_ui.autoplayNotice.window, MV::s_ui.autoplayNotice.yes);
+                ClickIn(MatchView().m_ui.autoplayNotice.window, MatchView().m_ui.autoplayNotice.yes);
                 EXPECT_TRUE(match->mi_playState == PLAY_CLOSE || match->mi_playState == PLAY_MATCH_OVER);
-                EXPECT_FALSE(MV::s_ui.over->mb_visible && !MV::s_ui.over->mb_disabled);
-                EXPECT_TRUE(MV::mv_infoboxes.empty());
+                EXPECT_FALSE(MatchView().m_ui.over->mb_visible && !MatchView().m_ui.over->mb_disabled);
+                EXPECT_TRUE(MatchView().mv_infoboxes.empty());
                 if (match->mi_playState == PLAY_MATCH_OVER)
                     completedShown = true;  // not announced after autoplay
             }
-            for (int press = 0; press < 400 && MV::s_ui.over->mb_visible && !MV::s_ui.over->mb_disabled;
+            for (int press = 0;
+                 press < 400 && MatchView().m_ui.over->mb_visible && !MatchView().m_ui.over->mb_disabled;
                  ++press) {
-                Tap(MV::s_ui.over);
-                const auto& queue = MV::mv_infoboxes;
+                Tap(MatchView().m_ui.over);
+                const auto& queue = MatchView().mv_infoboxes;
                 if (!completedShown && std::any_of(queue.begin(), queue.end(), [](const Infobox& box) {
                         return box.mi_id == INFOBOX_MATCH_COMPLETED;
                     })) {
@@ -159,12 +159,13 @@ protected:
                     Frame("match_5_match_completed.png");
                 }
                 AnswerPopUps();
-                if (MV::s_ui.continueButton->mb_visible && match->mi_playState == PLAY_INNINGS_BREAK)
-                    Tap(MV::s_ui.continueButton);
+                if (MatchView().m_ui.continueButton->mb_visible && match->mi_playState == PLAY_INNINGS_BREAK)
+                    Tap(MatchView().m_ui.continueButton);
             }
             if (day == 0) Frame("match_4_close_of_play.png");
-            ASSERT_TRUE(MV::s_ui.continueButton->mb_visible && !MV::s_ui.continueButton->mb_disabled);
-            Tap(MV::s_ui.continueButton);
+            ASSERT_TRUE(MatchView().m_ui.continueButton->mb_visible &&
+                        !MatchView().m_ui.continueButton->mb_disabled);
+            Tap(MatchView().m_ui.continueButton);
             for (const auto& other : g_currentMatches) {
                 EXPECT_TRUE(other->mi_playState == PLAY_CLOSE || other->mi_playState == PLAY_MATCH_OVER)
                     << "match " << other->mi_id;
@@ -180,7 +181,6 @@ protected:
     }
     // His scorecard, every view; its HTML saved; then today's scoreboard.
     void AfterTheMatch() {
-        using SC = CScorecardScreen;
         ASSERT_EQ(m_game->m_screenId, SCREEN_SCORECARD);
         ASSERT_NE(ScorecardMatch(), nullptr);
         const int32_t id = ScorecardMatch()->mi_id;
@@ -210,7 +210,7 @@ protected:
         Idle(2);
         TickWith(400, 185, true);  // the opener's row
         TickWith(400, 185, false);
-        EXPECT_EQ(SC::s_view, VIEW_BATSMAN);
+        EXPECT_EQ(TheScreen<CScorecardScreen>().mi_view, VIEW_BATSMAN);
         Frame("match_10_batsman.png");
         Tap(html);
         Frame("match_11_save.png");
