@@ -37,8 +37,6 @@ namespace {
 
 ScreenControls s_controls;
 
-using SB = CSideBar;
-
 constexpr uint32_t TEXT_TERMS_BELOW = 0xff00c800u;
 using ButtonRow = ScreenControls::ButtonRow;
 
@@ -49,35 +47,7 @@ constexpr ButtonRow SMALL_BUTTONS[] = {
     {&CS::s_btnLengthDown, "-", "Decrease contract length", 700, 230, 50},
 };
 
-// The side-bar buttons that wait while the talks go on, and whether each
-// was disabled before.
-CButton** const SIDE_BAR_BUTTONS[] = {&SB::s_btnExit,         &SB::s_btnContinue,     &SB::s_btnOptions,
-                                      &SB::s_btnMain,         &SB::s_btnSquad,        &SB::s_btnWorldCricket,
-                                      &SB::s_btnCompetitions, &SB::s_btnPlayerSearch, &SB::s_btnJobs,
-                                      &SB::s_btnBack,         &SB::s_btnForward};
-uint8_t s_wasDisabled[std::size(SIDE_BAR_BUTTONS)] = {};
-
-void HoldSideBar() {
-    for (size_t i = 0; i < std::size(SIDE_BAR_BUTTONS); ++i) {
-        CButton* button = *SIDE_BAR_BUTTONS[i];
-        if (!button) continue;
-        s_wasDisabled[i] = button->mb_disabled;
-        button->mb_disabled = 1;
-        button->m_state = STATE_NORMAL;
-    }
-}
-
-void ReleaseSideBar() {
-    for (size_t i = 0; i < std::size(SIDE_BAR_BUTTONS); ++i) {
-        if (CButton* button = *SIDE_BAR_BUTTONS[i]) {
-            button->mb_disabled = s_wasDisabled[i];
-            button->m_state = STATE_NORMAL;
-        }
-    }
-}
-
 void BackToPlayer() {
-    ReleaseSideBar();
     OpenPlayerDetails(CS::s_player);
 }
 
@@ -102,12 +72,12 @@ void OpenContractScreen(int playerId, int teamId, ContractOffer offer) {
     CS::s_player = playerId;
     CS::s_team = teamId;
     CS::s_offer = offer;
-    HoldSideBar();
     ChangeScreen(SCREEN_CONTRACT);
 }
 
 void CS::Enter() {
     g_game->mb_screenFrame = 1;
+    HoldSideBar();
     const StaffMember* user = CurrentUserStaff();
     const Team* club = user && user->m_clubJob > 0 ? TeamById(user->m_clubJob) : nullptr;
     s_allowance = club ? std::max(0, AvailableWageBudget(*club)) : 0;
@@ -184,6 +154,7 @@ void CS::Render() {
 }
 
 void CS::Leave() {
+    LetGoSideBar();
     s_controls.Free();
     for (const ButtonRow& row : SMALL_BUTTONS) *row.button = nullptr;
     s_btnCancel = s_btnOffer = nullptr;
