@@ -92,7 +92,7 @@ struct CScreenTable {
     CStaticScreen<CNewsScreen> news;
     CStaticScreen<CPlayerDetailsScreen> player;
     CStaticScreen<CPlayerSearchScreen> playerSearch;
-    CStaticScreen<CTopRatedScreen> topRated;
+    CTopRatedScreen topRated;
     CStaticScreen<CCompetitionScreen> competition;
     CStaticScreen<CTodaysFixturesScreen> todaysFixtures;
     CStaticScreen<CTodaysScoreboardScreen> todaysScoreboard;
@@ -102,7 +102,7 @@ struct CScreenTable {
     CStaticScreen<CScorecardScreen> scorecard;
     CStaticScreen<CJobMarketScreen> jobs;
     CStaticScreen<CCountryScreen> country;
-    CStaticScreen<CContractScreen> contract;
+    CContractScreen contract;
     CStaticScreen<CSeriesOverviewScreen> series;
     CStaticScreen<CAutoSimScreen> autoSim;
     CStaticScreen<CCustomGameScreen> customGame;
@@ -222,6 +222,8 @@ CMenuDayScreens s_dayScreens;
         return Table().member;          \
     }
 RAVEL_THE_SCREEN(CCoachProfileScreen, coach)
+RAVEL_THE_SCREEN(CContractScreen, contract)
+RAVEL_THE_SCREEN(CTopRatedScreen, topRated)
 #undef RAVEL_THE_SCREEN
 
 void CGameScreens::InitOnce() {

@@ -19,7 +19,6 @@ namespace ravel {
 namespace {
 
 using SB = CSideBar;
-using CS = CContractScreen;
 
 CButton* const* const SIDE_BAR[] = {&SB::s_btnExit,         &SB::s_btnContinue,     &SB::s_btnOptions,
                                     &SB::s_btnMain,         &SB::s_btnSquad,        &SB::s_btnWorldCricket,
@@ -69,6 +68,7 @@ protected:
     }
 
     static int Player() { return SquadPlayer(12).m_id; }
+    static CContractScreen& Talks() { return TheScreen<CContractScreen>(); }
 
     void Open(int screen) {
         if (screen == SCREEN_CONTRACT) {
@@ -83,7 +83,7 @@ protected:
     // The screen's own ways out: Cancel and Offer Contract; Space and its
     // own stop.
     void LeaveByItsOwn(int screen, bool second) {
-        if (screen == SCREEN_CONTRACT) return Tap(second ? CS::s_btnOffer : CS::s_btnCancel);
+        if (screen == SCREEN_CONTRACT) return Tap(second ? Talks().m_btnOffer : Talks().m_btnCancel);
         if (second) {
             for (int tick = 0; tick < 200 && m_game->m_screenId == SCREEN_AUTO_SIM; ++tick) Idle();
             return;
