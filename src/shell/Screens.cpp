@@ -95,6 +95,8 @@ void CGame::OpenScreen(int32_t id, const ScreenSubject& subject) {
 }
 
 void CGame::UpdateHistoryButtons() {
+    // A held side bar stays disabled until it is let go.
+    if (SideBarHeld()) return;
     auto set = [](CButton* button, bool empty) {
         if (!button) return;
         button->mb_disabled = empty ? 1 : 0;

@@ -39,7 +39,6 @@ float SeasonPercent() {
 }
 
 void StopAndShowNews() {
-    RestoreSideBarAfterAutoSim();
     g_cricket.m_autoSimulate = false;
     g_game->ChangeScreen(SCREEN_NEWS);
 }
@@ -94,10 +93,7 @@ bool CAutoSimScreen::StopReached() const {
 
 void CAutoSimScreen::Enter() {
     CGame& game = *g_game;
-    for (CButton* button : {SB::s_btnExit, SB::s_btnContinue, SB::s_btnOptions, SB::s_btnMain, SB::s_btnSquad,
-                            SB::s_btnWorldCricket, SB::s_btnCompetitions, SB::s_btnPlayerSearch,
-                            SB::s_btnJobs, SB::s_btnBack, SB::s_btnForward})
-        SetButton(button, false);
+    HoldSideBar();
     game.mb_screenFrame = 1;
     // The days run here make every earlier page stale: there is no way back,
     // and this screen is no place to come back to.
@@ -132,7 +128,6 @@ void CAutoSimScreen::Tick() {
     if (FindUnansweredMessage(&message)) {
         // The day cannot start until he answers: the news page shows the
         // message, and Continue brings him back to the simulation.
-        RestoreSideBarAfterAutoSim();
         m_kept.waitingForAnswer = true;
         g_game->OpenScreen(SCREEN_NEWS, {message});
         return;
@@ -197,6 +192,9 @@ void CAutoSimScreen::Render() {
 }
 
 void CAutoSimScreen::Leave() {
+    // However the screen is left, the side bar is a running career's again.
+    LetGoSideBar();
+    RestoreSideBarAfterAutoSim();
     if (g_system->mp_controlList) g_system->mp_controlList->mv_controls.clear();
 }
 

@@ -92,7 +92,7 @@ struct CScreenTable {
     CStaticScreen<CNewsScreen> news;
     CStaticScreen<CPlayerDetailsScreen> player;
     CStaticScreen<CPlayerSearchScreen> playerSearch;
-    CStaticScreen<CTopRatedScreen> topRated;
+    CTopRatedScreen topRated;
     CStaticScreen<CCompetitionScreen> competition;
     CTodaysFixturesScreen todaysFixtures;
     CTodaysScoreboardScreen todaysScoreboard;
@@ -102,7 +102,7 @@ struct CScreenTable {
     CScorecardScreen scorecard;
     CJobMarketScreen jobs;
     CCountryScreen country;
-    CStaticScreen<CContractScreen> contract;
+    CContractScreen contract;
     CStaticScreen<CSeriesOverviewScreen> series;
     CAutoSimScreen autoSim;
     CCustomGameScreen customGame;
@@ -238,6 +238,8 @@ RAVEL_THE_SCREEN(CPreMatchScreen, preMatch)
 RAVEL_THE_SCREEN(CTodaysFixturesScreen, todaysFixtures)
 RAVEL_THE_SCREEN(CTodaysScoreboardScreen, todaysScoreboard)
 RAVEL_THE_SCREEN(CScorecardScreen, scorecard)
+RAVEL_THE_SCREEN(CContractScreen, contract)
+RAVEL_THE_SCREEN(CTopRatedScreen, topRated)
 #undef RAVEL_THE_SCREEN
 
 void CGameScreens::InitOnce() {

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 
+#include "screens/menus/ScreenControls.h"
 #include "season/Contracts.h"
+#include "shell/Screen.h"
 
 namespace ravel {
 
@@ -18,23 +20,42 @@ inline constexpr int LONGEST_CONTRACT = 5;
 // demand, a resumed one keeps its terms. The side bar waits until they end.
 void OpenContractScreen(int playerId, int teamId, ContractOffer offer);
 
-struct CContractScreen {
-    static void Enter();
-    static void Update();
-    static void Leave();
-    static void Render();
+class CContractScreen : public CScreen {
+public:
+    void Enter() override;
+    void Update() override;
+    void Leave() override;
+    void Render() override;
+    void Reset() override { m_kept = {}; }
 
-    static int32_t s_player;
-    static int32_t s_team;
-    static ContractOffer s_offer;
-    static int32_t s_allowance;
+    // The talks of the next visit (OpenContractScreen).
+    void SetTalks(int32_t playerId, int32_t teamId, const ContractOffer& offer);
+    int32_t PlayerId() const { return m_kept.player; }
+    const ContractOffer& Offer() const { return m_kept.offer; }
+    ContractOffer& Offer() { return m_kept.offer; }
+    int32_t Allowance() const { return m_allowance; }
 
-    static CButton* s_btnWageUp;
-    static CButton* s_btnWageDown;
-    static CButton* s_btnLengthUp;
-    static CButton* s_btnLengthDown;
-    static CButton* s_btnCancel;
-    static CButton* s_btnOffer;
+    // Made by Enter, freed by Leave.
+    CButton* m_btnWageUp = nullptr;
+    CButton* m_btnWageDown = nullptr;
+    CButton* m_btnLengthUp = nullptr;
+    CButton* m_btnLengthDown = nullptr;
+    CButton* m_btnCancel = nullptr;
+    CButton* m_btnOffer = nullptr;
+
+private:
+    // The talks: the player, the club and the offer until it is stored.
+    struct Kept {
+        int32_t player = 0;
+        int32_t team = 0;
+        ContractOffer offer;
+    } m_kept;
+
+    int32_t m_allowance = 0;  // the board's, worked out on entering
+    ScreenControls m_controls;
+
+    // The offer may be put while the board allows it.
+    void FitOfferButton();
 };
 
 }  // namespace ravel

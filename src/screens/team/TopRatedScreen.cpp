@@ -17,14 +17,6 @@
 
 namespace ravel {
 
-using TR = CTopRatedScreen;
-
-int32_t CTopRatedScreen::s_list = TOP_RATED_BATSMEN;
-std::vector<int32_t> CTopRatedScreen::sv_players;
-CButton* CTopRatedScreen::s_btnBatsmen = nullptr;
-CButton* CTopRatedScreen::s_btnBowlers = nullptr;
-CHotSpot* CTopRatedScreen::s_rows[TOP_RATED_ROWS] = {};
-
 namespace {
 
 constexpr int ROW_TOP = 165;
@@ -33,15 +25,6 @@ constexpr int NAME_X = 280;
 constexpr int COUNTRY_X = 540;
 constexpr int CLUB_X = 700;
 constexpr int RATING_X = 880;
-
-ScreenControls s_controls;
-
-void ShowList(int32_t list) {
-    TR::s_list = list;
-    TR::sv_players = TopRatedPlayers(list, TOP_RATED_ROWS);
-    for (int k = 0; k < TOP_RATED_ROWS; ++k)
-        ShowRow(TR::s_rows[k], static_cast<size_t>(k) < TR::sv_players.size());
-}
 
 const char* TeamName(int id) {
     const Team* t = id > 0 ? TeamById(id) : nullptr;
@@ -68,25 +51,31 @@ std::vector<int32_t> TopRatedPlayers(int list, int count) {
     return ids;
 }
 
+void CTopRatedScreen::ShowList(int32_t list) {
+    m_kept.list = list;
+    mv_players = TopRatedPlayers(list, TOP_RATED_ROWS);
+    for (int k = 0; k < TOP_RATED_ROWS; ++k) ShowRow(m_rows[k], static_cast<size_t>(k) < mv_players.size());
+}
+
 void CTopRatedScreen::Enter() {
-    s_controls.Begin();
-    s_btnBatsmen = s_controls.Add<CButton>(307, 105, 300, 20, "Top Rated Batsmen");
-    s_btnBowlers = s_controls.Add<CButton>(705, 105, 300, 20, "Top Rated Bowlers");
+    m_controls.Begin();
+    m_btnBatsmen = m_controls.Add<CButton>(307, 105, 300, 20, "Top Rated Batsmen");
+    m_btnBowlers = m_controls.Add<CButton>(705, 105, 300, 20, "Top Rated Bowlers");
     for (int k = 0; k < TOP_RATED_ROWS; ++k)
-        s_rows[k] = s_controls.Add<CHotSpot>(210, ROW_TOP + 20 * k, 790, 19, nullptr, "View player details");
-    ShowList(s_list);
+        m_rows[k] = m_controls.Add<CHotSpot>(210, ROW_TOP + 20 * k, 790, 19, nullptr, "View player details");
+    ShowList(m_kept.list);
     g_game->mb_screenFrame = 1;
 }
 
 void CTopRatedScreen::Update() {
     // Both in one tick: the bowlers, as the later test.
-    const bool batsmen = TakeClick(s_btnBatsmen);
-    const bool bowlers = TakeClick(s_btnBowlers);
+    const bool batsmen = TakeClick(m_btnBatsmen);
+    const bool bowlers = TakeClick(m_btnBowlers);
     if (bowlers) return ShowList(TOP_RATED_BOWLERS);
     if (batsmen) return ShowList(TOP_RATED_BATSMEN);
     for (int k = 0; k < TOP_RATED_ROWS; ++k) {
-        if (!TakeClick(s_rows[k]) || static_cast<size_t>(k) >= sv_players.size()) continue;
-        return OpenPlayerDetails(sv_players[static_cast<size_t>(k)]);
+        if (!TakeClick(m_rows[k]) || static_cast<size_t>(k) >= mv_players.size()) continue;
+        return OpenPlayerDetails(mv_players[static_cast<size_t>(k)]);
     }
 }
 
@@ -96,7 +85,7 @@ void CTopRatedScreen::Render() {
     g_system->ShadeRect(203, 103, 1019, 133);
     g_system->ShadeRect(203, 135, 1019, 695);
     DrawFrameBars(g_cricket.m_date.ClockText().c_str());
-    const bool bowlers = s_list == TOP_RATED_BOWLERS;
+    const bool bowlers = m_kept.list == TOP_RATED_BOWLERS;
     g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, game.m_fontTitle.get(), "%s",
                        bowlers ? "Top Rated Bowlers" : "Top Rated Batsmen");
     CFont* font = game.m_fontText.get();
@@ -104,9 +93,9 @@ void CTopRatedScreen::Render() {
     g_system->DrawText(COUNTRY_X, 140, ALIGN_LEFT, TEXT_ORANGE, font, "%s", "Country");
     g_system->DrawText(CLUB_X, 140, ALIGN_LEFT, TEXT_ORANGE, font, "%s", "Club");
     g_system->DrawText(RATING_X, 140, ALIGN_LEFT, TEXT_ORANGE, font, "%s", "Rating");
-    for (size_t k = 0; k < sv_players.size() && k < static_cast<size_t>(TOP_RATED_ROWS); ++k) {
-        const Player* p = PlayerById(sv_players[k]);
-        if (!p || p->m_id != sv_players[k]) continue;
+    for (size_t k = 0; k < mv_players.size() && k < static_cast<size_t>(TOP_RATED_ROWS); ++k) {
+        const Player* p = PlayerById(mv_players[k]);
+        if (!p || p->m_id != mv_players[k]) continue;
         const int y = ROW_TOP + 20 * static_cast<int>(k);
         g_system->DrawText(215, y, ALIGN_LEFT, TEXT_WHITE, font, "%d", static_cast<int>(k) + 1);
         if (CSprite* icon = game.Tile(PlayerRoleIconWithKeeper(p->m_id))) icon->Draw(ICON_X, y + 2);
@@ -121,10 +110,10 @@ void CTopRatedScreen::Render() {
 }
 
 void CTopRatedScreen::Leave() {
-    s_controls.Free();
-    sv_players.clear();
-    s_btnBatsmen = s_btnBowlers = nullptr;
-    std::fill(std::begin(s_rows), std::end(s_rows), nullptr);
+    m_controls.Free();
+    mv_players.clear();
+    m_btnBatsmen = m_btnBowlers = nullptr;
+    std::fill(std::begin(m_rows), std::end(m_rows), nullptr);
 }
 
 }  // namespace ravel

@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "screens/menus/ScreenControls.h"
+#include "shell/Screen.h"
+
 namespace ravel {
 
 class CButton;
@@ -18,17 +21,32 @@ enum TopRatedList : int32_t {
 
 inline constexpr int TOP_RATED_ROWS = 25;
 
-struct CTopRatedScreen {
-    static void Enter();
-    static void Update();
-    static void Render();
-    static void Leave();
+class CTopRatedScreen : public CScreen {
+public:
+    void Enter() override;
+    void Update() override;
+    void Render() override;
+    void Leave() override;
+    void Reset() override { m_kept = {}; }
 
-    static int32_t s_list;  // kept across visits
-    static std::vector<int32_t> sv_players;
-    static CButton* s_btnBatsmen;
-    static CButton* s_btnBowlers;
-    static CHotSpot* s_rows[TOP_RATED_ROWS];
+    int32_t List() const { return m_kept.list; }
+    const std::vector<int32_t>& Players() const { return mv_players; }
+
+    // Made by Enter, freed by Leave.
+    CButton* m_btnBatsmen = nullptr;
+    CButton* m_btnBowlers = nullptr;
+    CHotSpot* m_rows[TOP_RATED_ROWS] = {};
+
+private:
+    // Kept between visits: the list last shown.
+    struct Kept {
+        int32_t list = TOP_RATED_BATSMEN;
+    } m_kept;
+
+    std::vector<int32_t> mv_players;  // the rows shown
+    ScreenControls m_controls;
+
+    void ShowList(int32_t list);
 };
 
 // The ids of the `count` best players not retired from all cricket by the

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 #include "season/DayMachine.h"
@@ -379,6 +380,14 @@ bool HandleWorldCricketMenus() {
     return false;
 }
 
+// The hold of a screen that must be left by its own buttons, with whether
+// each button was disabled before it.
+struct SideBarHold {
+    bool held = false;
+    uint8_t wasDisabled[std::size(BUTTONS)] = {};
+};
+SideBarHold s_hold;
+
 // The Competitions and Domestic menus; true when the tick ends.
 bool HandleCompetitionMenus() {
     CPopupMenu* competitions = SB::s_menuCompetitions;
@@ -405,6 +414,7 @@ bool HandleCompetitionMenus() {
 }  // namespace
 
 void BuildSideBar() {
+    s_hold = {};
     for (const ButtonDef& def : BUTTONS) {
         auto* button = new CButton;
         button->SetCaption(def.caption);
@@ -497,6 +507,35 @@ void ReleaseSideBar() {
     SB::s_tickSounds = nullptr;
     SB::s_comboSkin = nullptr;
     SB::s_pendingQuestion = QUESTION_NONE;
+    s_hold = {};
+}
+
+void HoldSideBar() {
+    if (s_hold.held) return;
+    s_hold.held = true;
+    for (size_t i = 0; i < std::size(BUTTONS); ++i) {
+        CButton* button = *BUTTONS[i].button;
+        if (!button) continue;
+        s_hold.wasDisabled[i] = button->mb_disabled;
+        button->mb_disabled = 1;
+        button->m_state = STATE_NORMAL;
+    }
+}
+
+void LetGoSideBar() {
+    if (!s_hold.held) return;
+    s_hold.held = false;
+    for (size_t i = 0; i < std::size(BUTTONS); ++i) {
+        if (CButton* button = *BUTTONS[i].button) {
+            button->mb_disabled = s_hold.wasDisabled[i];
+            button->m_state = STATE_NORMAL;
+        }
+    }
+    if (g_game) g_game->UpdateHistoryButtons();
+}
+
+bool SideBarHeld() {
+    return s_hold.held;
 }
 
 void HandleSideBar() {

@@ -67,6 +67,14 @@ void ReleaseSideBar();
 // The side bar's share of a game tick, after the screen's Update.
 void HandleSideBar();
 
+// A screen that must be left by its own buttons holds the side bar from its
+// Enter to its Leave: every button is disabled and Back and Forward no longer
+// follow the histories. Letting go gives each button the state it had and
+// Back and Forward the state of their histories. A second hold is ignored.
+void HoldSideBar();
+void LetGoSideBar();
+bool SideBarHeld();
+
 // Asks "Are you sure you wish to exit?"; the answer is read by the game tick.
 void ConfirmExit();
 void HideSideBarButtons();

@@ -15,7 +15,6 @@ namespace ravel {
 namespace {
 
 using PD = CPlayerDetailsScreen;
-using CS = CContractScreen;
 
 constexpr uint32_t WHITE = 0xffffffffu;
 constexpr uint32_t YELLOW = 0xffffff00u;
@@ -23,6 +22,7 @@ constexpr uint32_t GREEN = 0xff00c800u;
 
 class PlayerDetailsTest : public TeamPageTest {
 protected:
+    static CContractScreen& Talks() { return TheScreen<CContractScreen>(); }
     void SetUp() override {
         TeamPageTest::SetUp();
         SeedRand(7);
@@ -256,36 +256,36 @@ TEST_F(PlayerDetailsTest, ContractTalksLimitTermsColourThemAndStoreOneOffer) {
     OpenPlayer(id);
     Act("Offer new contract");
     ASSERT_EQ(m_game->m_screenId, SCREEN_CONTRACT);
-    EXPECT_EQ(CS::s_offer.m_offerWage, CS::s_offer.m_demandWage);
-    EXPECT_EQ(CS::s_offer.m_renewal, 1);
+    EXPECT_EQ(Talks().Offer().m_offerWage, Talks().Offer().m_demandWage);
+    EXPECT_EQ(Talks().Offer().m_renewal, 1);
     Frame();
     EXPECT_EQ(TextAt(790, 190)->colour, WHITE);
     EXPECT_EQ(TextAt(790, 230)->colour, WHITE);
     Shot("contract_white.png");
 
-    Tap(CS::s_btnWageUp);
+    Tap(Talks().m_btnWageUp);
     Frame();
     EXPECT_EQ(TextAt(790, 190)->colour, YELLOW);
     Shot("contract_yellow.png");
-    for (int i = 0; i < 12; ++i) Tap(CS::s_btnLengthUp);
-    EXPECT_EQ(CS::s_offer.m_offerLength, LONGEST_CONTRACT);
-    for (int i = 0; i < 12; ++i) Tap(CS::s_btnLengthDown);
-    EXPECT_EQ(CS::s_offer.m_offerLength, 1);
-    Tap(CS::s_btnWageDown);
-    Tap(CS::s_btnWageDown);
+    for (int i = 0; i < 12; ++i) Tap(Talks().m_btnLengthUp);
+    EXPECT_EQ(Talks().Offer().m_offerLength, LONGEST_CONTRACT);
+    for (int i = 0; i < 12; ++i) Tap(Talks().m_btnLengthDown);
+    EXPECT_EQ(Talks().Offer().m_offerLength, 1);
+    Tap(Talks().m_btnWageDown);
+    Tap(Talks().m_btnWageDown);
     Frame();
     EXPECT_EQ(TextAt(790, 190)->colour, GREEN);
     Shot("contract_green.png");
 
     // Past the allowance the offer cannot be put; back within it, it can.
-    const int allowance = CS::s_allowance;
+    const int allowance = Talks().Allowance();
     ASSERT_GE(allowance, 1);
-    CS::s_offer.m_offerWage = allowance;
-    Tap(CS::s_btnWageUp);
-    EXPECT_TRUE(CS::s_btnOffer->mb_disabled);
-    Tap(CS::s_btnWageDown);
-    EXPECT_FALSE(CS::s_btnOffer->mb_disabled);
-    Tap(CS::s_btnOffer);
+    Talks().Offer().m_offerWage = allowance;
+    Tap(Talks().m_btnWageUp);
+    EXPECT_TRUE(Talks().m_btnOffer->mb_disabled);
+    Tap(Talks().m_btnWageDown);
+    EXPECT_FALSE(Talks().m_btnOffer->mb_disabled);
+    Tap(Talks().m_btnOffer);
     EXPECT_EQ(m_game->m_screenId, SCREEN_PLAYER);
     EXPECT_EQ(PD::s_player, id);
     ASSERT_EQ(g_contractOffers.size(), 1u);
@@ -298,9 +298,9 @@ TEST_F(PlayerDetailsTest, ContractTalksLimitTermsColourThemAndStoreOneOffer) {
 
     // A second offer takes the place of the first.
     Act("Offer new contract");
-    EXPECT_EQ(CS::s_offer.m_offerWage, allowance);  // the open offer is resumed
-    Tap(CS::s_btnWageDown);
-    Tap(CS::s_btnOffer);
+    EXPECT_EQ(Talks().Offer().m_offerWage, allowance);  // the open offer is resumed
+    Tap(Talks().m_btnWageDown);
+    Tap(Talks().m_btnOffer);
     ASSERT_EQ(g_contractOffers.size(), 1u);
     EXPECT_EQ(g_contractOffers[0].m_offerWage, allowance - WAGE_STEP);
 }
@@ -310,19 +310,19 @@ TEST_F(PlayerDetailsTest, NoMoneyLeftKeepsTheOfferButtonDisabledAndWageNeverBelo
     const int id = SquadPlayer(13).m_id;
     OpenContractScreen(id, CLUB_A, ContractOffer{});
     Idle(2);
-    EXPECT_EQ(CS::s_allowance, 0);
-    EXPECT_TRUE(CS::s_btnOffer->mb_disabled);
+    EXPECT_EQ(Talks().Allowance(), 0);
+    EXPECT_TRUE(Talks().m_btnOffer->mb_disabled);
     Frame();
     EXPECT_TRUE(
         Drawn("The board of directors regret to inform you that you have no money left in next seasons "
               "budget. You have "
               "no option but to break off negotiations."));
     Shot("contract_refused.png");
-    CS::s_offer.m_offerWage = 400;
-    Tap(CS::s_btnWageDown);
-    EXPECT_EQ(CS::s_offer.m_offerWage, 0);
-    EXPECT_TRUE(CS::s_btnOffer->mb_disabled);
-    Tap(CS::s_btnCancel);
+    Talks().Offer().m_offerWage = 400;
+    Tap(Talks().m_btnWageDown);
+    EXPECT_EQ(Talks().Offer().m_offerWage, 0);
+    EXPECT_TRUE(Talks().m_btnOffer->mb_disabled);
+    Tap(Talks().m_btnCancel);
     EXPECT_EQ(m_game->m_screenId, SCREEN_PLAYER);
     EXPECT_TRUE(g_contractOffers.empty());
 }

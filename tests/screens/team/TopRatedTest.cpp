@@ -12,14 +12,12 @@
 namespace ravel {
 namespace {
 
-using TR = CTopRatedScreen;
+CTopRatedScreen& TR() {
+    return TheScreen<CTopRatedScreen>();
+}
 
 class TopRatedTest : public NewsWorldTest {
 protected:
-    void SetUp() override {
-        NewsWorldTest::SetUp();
-        TR::s_list = TOP_RATED_BATSMEN;
-    }
     // A player whose four batting skills are `bat` and bowling skills `bowl`.
     static Player& AddPlayer(const char* surname, int bat, int bowl, int club = 0, bool retired = false) {
         Player& p = g_world.mv_players.emplace_back();
@@ -73,30 +71,30 @@ TEST_F(TopRatedTest, TwentyFiveRowsOfTheChosenListKeptAcrossVisits) {
         AddPlayer(name.c_str(), 40 + i, 70 - i, i == 29 ? CLUB_A : 0);
     }
     Open();
-    ASSERT_EQ(TR::sv_players.size(), static_cast<size_t>(TOP_RATED_ROWS));
+    ASSERT_EQ(TR().Players().size(), static_cast<size_t>(TOP_RATED_ROWS));
     EXPECT_EQ(TextAt(512, 15), "Top Rated Batsmen");
     EXPECT_EQ(TextAt(280, 165), "Sam Player129");
     EXPECT_EQ(TextAt(540, 165), "Brenmoor");
     EXPECT_EQ(TextAt(700, 165), "Northfield");
     EXPECT_EQ(TextAt(700, 185), "-") << "no club";
-    EXPECT_EQ(TextAt(880, 165), PlayerById(TR::sv_players[0])->BattingRatingWord());
+    EXPECT_EQ(TextAt(880, 165), PlayerById(TR().Players()[0])->BattingRatingWord());
     EXPECT_EQ(TextAt(215, 645), "25");
     EXPECT_EQ(TextAt(280, 665), "") << "twenty-five rows";
 
-    Click(TR::s_btnBowlers);
-    EXPECT_EQ(TR::s_list, TOP_RATED_BOWLERS);
+    Click(TR().m_btnBowlers);
+    EXPECT_EQ(TR().List(), TOP_RATED_BOWLERS);
     m_game->RenderFrame();
     EXPECT_EQ(TextAt(280, 165), "Sam Player100");
     Shot("top_rated_bowlers.png");
 
     m_game->ChangeScreen(SCREEN_NEWS);
     Open();
-    EXPECT_EQ(TR::s_list, TOP_RATED_BOWLERS) << "the list chosen before";
+    EXPECT_EQ(TR().List(), TOP_RATED_BOWLERS) << "the list chosen before";
     EXPECT_EQ(TextAt(512, 15), "Top Rated Bowlers");
-    ASSERT_EQ(TR::sv_players.size(), static_cast<size_t>(TOP_RATED_ROWS));
-    const int32_t third = TR::sv_players[2];
+    ASSERT_EQ(TR().Players().size(), static_cast<size_t>(TOP_RATED_ROWS));
+    const int32_t third = TR().Players()[2];
     EXPECT_EQ(std::string(PlayerById(third)->m_surname), "Player102");
-    Click(TR::s_rows[2]);
+    Click(TR().m_rows[2]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_PLAYER);
     EXPECT_EQ(SubjectOf(SCREEN_PLAYER).m_id, third);
 }
