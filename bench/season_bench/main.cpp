@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "../common/BenchWorld.h"
 #include "../common/MatchCsv.h"
 #include "match/Match.h"
 #include "match/MatchLists.h"
@@ -327,21 +328,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    SetDatabaseFolder("std");
-    SetDatabaseRoot(root);
-    if (!std::filesystem::exists(DatabaseFilePath(DB_PLAYERS))) {
-        std::fprintf(stderr, "season_bench: no world database under %s\n", root.c_str());
-        return 1;
-    }
-    std::filesystem::create_directories(saves);
-    std::filesystem::remove(std::filesystem::path(saves) / PLAYER_HISTORY_DATA);
-    std::filesystem::remove(std::filesystem::path(saves) / PLAYER_HISTORY_INDEX);
-    SetSavesFolder(saves);
-    SeedRand(seed);
-    if (const auto fault = LoadWorld()) {
-        std::fprintf(stderr, "season_bench: %s: %s\n", fault->Where().c_str(), fault->m_problem.c_str());
-        return 1;
-    }
+    if (!bench::LoadBenchWorld("season_bench", root, saves, seed)) return 1;
     PrepareNewCareer();
     // A profile with no job hears the world's news; it coaches nobody.
     g_userCoaches.assign(1, UserCoach{});

@@ -555,6 +555,12 @@ void Match::LoadDayRules(int dayIndex) {
     }
 }
 
+void Match::ReleaseBalls() {
+    for (Innings& innings : m_innings) std::vector<BallRecord>().swap(innings.mv_balls);
+    std::vector<BallAnimScript>().swap(mv_animScripts);
+    mi_dayFirstScript = 0;
+}
+
 BallAnimScript& Match::AnimScript(int index) {
     if (mv_animScripts.empty()) mv_animScripts.emplace_back();
     index = std::clamp(index, 0, static_cast<int>(mv_animScripts.size()) - 1);

@@ -355,6 +355,10 @@ public:
     Match(const Match&) = delete;
     Match& operator=(const Match&) = delete;
 
+    // A finished match lets go of what only its play needed: the ball
+    // records and the balls' animations. Its scorecard, events and result stay.
+    void ReleaseBalls();
+
     // Set-up (Match.cpp).
     void Setup(int32_t matchId, int32_t competitionId, int32_t groundId, int32_t team1Id, int32_t team2Id,
                int32_t day, int32_t month, int32_t year, int32_t callerValue);

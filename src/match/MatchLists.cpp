@@ -52,6 +52,7 @@ int32_t NextMatchId() {
 
 void RetireMatch(int position) {
     if (position < 0 || position >= static_cast<int>(g_currentMatches.size())) return;
+    if (g_currentMatches[position]) g_currentMatches[position]->ReleaseBalls();
     g_completedMatches.push_back(std::move(g_currentMatches[position]));
     g_currentMatches.erase(g_currentMatches.begin() + position);
     if (g_userMatch == position)

@@ -23,7 +23,8 @@ Match* MatchById(int32_t matchId);
 // A fresh id, never handed out before in this career, even after the
 // completed matches have been cleared.
 int32_t NextMatchId();
-// Moves the match at a position of the current list to the completed list.
+// Moves the match at a position of the current list to the completed list;
+// it keeps its scorecard but no longer its balls (Match::ReleaseBalls).
 void RetireMatch(int position);
 // Season turn: destroys the completed matches; ids keep counting.
 void ClearCompletedMatches();

@@ -278,10 +278,6 @@ void RetireFinishedMatches() {
             ++i;
             continue;
         }
-        for (Innings& in : m.m_innings) {
-            in.mv_balls.clear();
-            in.mv_balls.shrink_to_fit();
-        }
         switch (m.mi_matchType) {
             case FORMAT_TEST:
                 UpdateRecordsOfKinds(m, {RECORDS_TEST, RECORDS_FIRST_CLASS});

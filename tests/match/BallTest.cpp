@@ -8,6 +8,8 @@
 
 #include "MatchInvariantsWorld.h"
 #include "match/Commentary.h"
+#include "match/MatchLists.h"
+#include "match/Scorecard.h"
 
 namespace ravel {
 namespace {
@@ -311,6 +313,40 @@ TEST_F(WatchedBallTest, EveryBallOfAWatchedMatchIsRecorded) {
         EXPECT_EQ(first.BallAt(outside).mi_batsman, -1);
         EXPECT_EQ(first.BallAt(outside).mi_script, -1);
     }
+}
+
+// A finished match handed to the completed list lets its balls go and keeps
+// its scorecard; a match still being played keeps its balls.
+TEST_F(WatchedBallTest, ARetiredMatchKeepsItsScorecardButNotItsBalls) {
+    SeedRand(23);
+    auto finished = SetUpMatch(COMPETITION_ONE_DAY);
+    finished->mb_humanMatch = 1;
+    PlayThrough(*finished);
+    ASSERT_FALSE(finished->mv_animScripts.empty());
+    auto playing = SetUpMatch(COMPETITION_ONE_DAY);
+    playing->mb_humanMatch = 1;
+    for (int i = 0; i < 200; ++i) playing->Step();
+    const size_t playingScripts = playing->mv_animScripts.size();
+    ASSERT_GT(playingScripts, 0u);
+
+    const std::string card = ScorecardHtml(*finished);
+    const std::string result = finished->ResultText();
+    const size_t events = finished->mv_events.size();
+    Match* kept = finished.get();
+    kept->mi_id = NextMatchId();
+    playing->mi_id = NextMatchId();
+    g_currentMatches.push_back(std::move(playing));
+    g_currentMatches.push_back(std::move(finished));
+    RetireMatch(1);
+
+    ASSERT_EQ(MatchById(kept->mi_id), kept);
+    EXPECT_EQ(ScorecardHtml(*kept), card);
+    EXPECT_EQ(kept->ResultText(), result);
+    EXPECT_EQ(kept->mv_events.size(), events);
+    EXPECT_EQ(kept->mv_animScripts.capacity(), 0u);
+    for (const Innings& in : kept->m_innings) EXPECT_EQ(in.mv_balls.capacity(), 0u);
+    EXPECT_EQ(g_currentMatches[0]->mv_animScripts.size(), playingScripts);
+    ResetMatchLists();
 }
 
 }  // namespace
