@@ -62,6 +62,11 @@ const SideKind NATION = {
     .screen = SCREEN_COUNTRY,
     .firstSide = 0,
     .tacticsPage = COUNTRY_PAGE_TACTICS,
+    .pages = {COUNTRY_PAGE_SQUAD, COUNTRY_PAGE_POOL, COUNTRY_PAGE_FIXTURES, COUNTRY_PAGE_TACTICS},
+    // Pool and Tactics are the national coach's own.
+    .coachPages = {COUNTRY_PAGE_POOL, COUNTRY_PAGE_TACTICS},
+    .choices = &UserCoach::m_countryPage,
+
     .listPage = ListPage::COUNTRY,
     .slotNames = SlotNames::SURNAMES,
     .national = true,
@@ -273,23 +278,15 @@ void CC::MakeControls() {
     FillSortByList(*m_comboSort, VIEW_BASIC, ListPage::COUNTRY);
 }
 
-// Saved positions come back only where they still name an item.
+// The saved drop-downs, tab and search; the search runs again.
 void CC::RestoreChoices(const PageChoices& saved) {
-    CComboBox& view = *m_comboView;
-    if (saved.m_viewIndex >= 0 && saved.m_viewIndex < view.ItemCount()) view.m_selected = saved.m_viewIndex;
-    if (const ViewEntry* e = ViewEntryByValue(view.GetSelectedValue())) {
-        m_view = e->view;
-        SetSquadViewTitle(view, view.m_selected);
-    }
-    FillSortByList(*m_comboSort, m_view, ListPage::COUNTRY);
-    CComboBox& sort = *m_comboSort;
-    if (saved.m_sortIndex >= 0 && saved.m_sortIndex < sort.ItemCount()) sort.m_selected = saved.m_sortIndex;
+    RestoreListChoices(saved);
     m_request = saved.m_search;
     for (int i = 0; i < COUNTRY_SWITCHES; ++i) m_ticks[i]->mb_ticked = SWITCHES[i].flag(m_request) ? 1 : 0;
     m_editSearch->SetCaption(m_request.m_name.c_str());
-    m_page = OpeningPage(true, saved.m_page);
+    m_page = OpeningPage(&saved);
     ApplyFilter();
-    SortPlayerList(m_view, sort.GetSelectedValue());
+    SortPlayerList(m_view, m_comboSort->GetSelectedValue());
 }
 
 bool CC::SquadLocked() const {
@@ -405,19 +402,15 @@ void CC::Enter() {
     LoadFixtures(g_cricket.m_date.m_season);
     ApplyFilter();
     RebuildSquadList();
-    const UserCoach* profile = CurrentProfile();
-    const bool saved = profile && profile->m_countryPage.m_saved;
-    if (saved) RestoreChoices(profile->m_countryPage);
-    const bool known = m_page == COUNTRY_PAGE_SQUAD || m_page == COUNTRY_PAGE_POOL ||
-                       m_page == COUNTRY_PAGE_FIXTURES || m_page == COUNTRY_PAGE_TACTICS;
-    // Pool and Tactics are the national coach's own.
-    if (!known || ((m_page == COUNTRY_PAGE_POOL || m_page == COUNTRY_PAGE_TACTICS) && !coach))
-        m_page = COUNTRY_PAGE_SQUAD;
+    const PageChoices* saved = SavedChoices();
+    if (saved) RestoreChoices(*saved);
+    m_page = CheckedPage(m_page);
+
     EndVisit();
     Layout();
     if (saved && m_page == COUNTRY_PAGE_POOL) {
         CScrollBar& bar = *m_scroll;
-        const int position = profile->m_countryPage.m_scroll;
+        const int position = saved->m_scroll;
         if (!bar.mb_disabled && position >= bar.m_min && position <= bar.m_max) bar.m_position = position;
         FitRowSpots();
     }
@@ -436,10 +429,7 @@ void CC::Update() {
     FitRowSpots();
     TakeViewChoice();
     TakePositionChoice(*m_menuPosition, Eleven(), m_positionPlayer);
-    if (m_comboSort->m_comboState == COMBO_CHOSEN) {
-        SortPlayerList(m_view, m_comboSort->GetSelectedValue());
-        m_comboSort->Collapse();
-    }
+    TakeSortChoice();
     if (TakeListRow(m_page == COUNTRY_PAGE_SQUAD || m_page == COUNTRY_PAGE_TACTICS)) return;
     if (m_page == COUNTRY_PAGE_SQUAD) TakeSquadPage();
     if (m_page == COUNTRY_PAGE_POOL && TakePoolPage()) return;
@@ -454,15 +444,9 @@ void CC::Update() {
 }
 
 void CC::Leave() {
-    if (UserCoach* profile = CurrentProfile()) {
-        PageChoices& saved = profile->m_countryPage;
-        saved.m_saved = 1;
-        saved.m_page = m_page;
-        saved.m_view = m_view;
-        saved.m_scroll = ScrollPosition();
-        saved.m_search = m_request;
-        saved.m_viewIndex = m_comboView ? m_comboView->m_selected : 0;
-        saved.m_sortIndex = m_comboSort ? m_comboSort->m_selected : 0;
+    if (PageChoices* saved = SaveChoices()) {
+        saved->m_scroll = ScrollPosition();
+        saved->m_search = m_request;
     }
     mv_pool.clear();
     EndControls({m_comboView, m_comboSort, m_comboSeason}, {m_menuPosition, m_menuSquad, m_menuRole});

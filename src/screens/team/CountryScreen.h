@@ -41,6 +41,7 @@ public:
     void Leave() override;
     void Render() override;
     void Layout() override;
+    void SortList(int view, int value) override { SortPlayerList(view, value); }
 
     // The pool: the country's players that pass the filter.
     void ApplyFilter();

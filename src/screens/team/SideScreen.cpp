@@ -6,6 +6,7 @@
 #include "screens/menus/CompetitionScreen.h"
 #include "screens/team/PlayerDetailsScreen.h"
 #include "season/Eleven.h"
+#include "season/News.h"
 #include "season/Selection.h"
 #include "season/Squads.h"
 #include "shell/Game.h"
@@ -60,15 +61,53 @@ int CSideScreen::ScrollPosition() const {
 void CSideScreen::BeginVisit() {
     g_game->mb_screenFrame = 1;
     m_controls.Begin();
-    m_page = OpeningPage(false, 0);
+    m_page = OpeningPage(nullptr);
     m_view = VIEW_BASIC;
     m_roleRow = -1;
     m_positionPlayer = 0;
 }
 
-int32_t CSideScreen::OpeningPage(bool saved, int32_t savedPage) const {
+int32_t CSideScreen::OpeningPage(const PageChoices* saved) const {
     if (m_kept.requestedPage) return m_kept.requestedPage;
-    return saved ? savedPage : SIDE_PAGE_SQUAD;
+    return saved ? saved->m_page : SIDE_PAGE_SQUAD;
+}
+
+int32_t CSideScreen::CheckedPage(int32_t page) const {
+    const auto has = [page](const auto& pages) {
+        return std::find(pages.begin(), pages.end(), page) != pages.end();
+    };
+    if (page == 0 || !has(m_kind.pages) || (has(m_kind.coachPages) && !UserIsCoach())) return SIDE_PAGE_SQUAD;
+    return page;
+}
+
+const PageChoices* CSideScreen::SavedChoices() const {
+    const UserCoach* profile = CurrentProfile();
+    const PageChoices* saved = profile ? &(profile->*m_kind.choices) : nullptr;
+    return saved && saved->m_saved ? saved : nullptr;
+}
+
+void CSideScreen::RestoreListChoices(const PageChoices& saved) {
+    CComboBox& view = *m_comboView;
+    if (saved.m_viewIndex >= 0 && saved.m_viewIndex < view.ItemCount()) view.m_selected = saved.m_viewIndex;
+    if (const ViewEntry* e = ViewEntryByValue(view.GetSelectedValue())) {
+        m_view = e->view;
+        SetSquadViewTitle(view, view.m_selected);
+    }
+    FillSortByList(*m_comboSort, m_view, m_kind.listPage);
+    CComboBox& sort = *m_comboSort;
+    if (saved.m_sortIndex >= 0 && saved.m_sortIndex < sort.ItemCount()) sort.m_selected = saved.m_sortIndex;
+}
+
+PageChoices* CSideScreen::SaveChoices() const {
+    UserCoach* profile = CurrentProfile();
+    if (!profile) return nullptr;
+    PageChoices& saved = profile->*m_kind.choices;
+    saved.m_saved = 1;
+    saved.m_page = m_page;
+    saved.m_view = m_view;
+    saved.m_viewIndex = m_comboView ? m_comboView->m_selected : 0;
+    saved.m_sortIndex = m_comboSort ? m_comboSort->m_selected : 0;
+    return &saved;
 }
 
 void CSideScreen::EndVisit() {
@@ -206,6 +245,13 @@ void CSideScreen::TakeViewChoice() {
         SetSquadViewTitle(combo, combo.m_selected);
         FillSortByList(*m_comboSort, m_view, m_kind.listPage);
     }
+    combo.Collapse();
+}
+
+void CSideScreen::TakeSortChoice() {
+    CComboBox& combo = *m_comboSort;
+    if (combo.m_comboState != COMBO_CHOSEN) return;
+    SortList(m_view, combo.GetSelectedValue());
     combo.Collapse();
 }
 

@@ -26,6 +26,7 @@ class CHotSpot;
 class CPopupMenu;
 class CScrollBar;
 struct PageChoices;
+struct UserCoach;
 
 // The tabs both kinds have, under the same numbers.
 inline constexpr int32_t SIDE_PAGE_SQUAD = 5001;
@@ -57,6 +58,9 @@ struct SideKind {
     int32_t screen;
     int32_t firstSide;  // the side shown before any other
     int32_t tacticsPage;
+    std::array<int32_t, 5> pages;       // the tabs, 0 past the last
+    std::array<int32_t, 2> coachPages;  // the tabs only the side's coach opens
+    PageChoices UserCoach::*choices;    // where the user's choices are saved
     ListPage listPage;
     SlotNames slotNames;
     bool national;    // the assistant picks for a national side
@@ -104,6 +108,8 @@ public:
 
     // Shows, hides and places the controls for the tab shown.
     virtual void Layout() = 0;
+    // Sorts the list shown by the view's column of that value.
+    virtual void SortList(int view, int value) = 0;
     // The day machine's call: the side's Tactics is shown at once on an open
     // page, else when the page next opens (at once when `open`).
     void ShowForDay(int32_t side, bool open);
@@ -164,7 +170,18 @@ protected:
     // the visit opens on and the date display.
     void BeginVisit();
     // The page a caller asked for, else the saved one, else Squad.
-    int32_t OpeningPage(bool saved, int32_t savedPage) const;
+    int32_t OpeningPage(const PageChoices* saved) const;
+    // A tab the kind has not got, or a coach's own tab for anyone else,
+    // falls back to Squad.
+    int32_t CheckedPage(int32_t page) const;
+    // The current user's choices saved by an earlier Leave; nullptr for none.
+    const PageChoices* SavedChoices() const;
+    // The view and sort drop-downs take the saved positions that still name
+    // an item, and the view follows.
+    void RestoreListChoices(const PageChoices& saved);
+    // Leave's record of the drop-downs, the tab and the view; nullptr
+    // without a user.
+    PageChoices* SaveChoices() const;
     // After the page is chosen: the next match, the selections and the open flag.
     void EndVisit();
     // Leave's common part: the lists emptied and every control freed.
@@ -189,8 +206,9 @@ protected:
     void FillSeasonList();
     void LoadFixtures(int season);
 
-    // A view chosen in the view drop-down.
+    // A view chosen in the view drop-down; a key in the sort drop-down.
     void TakeViewChoice();
+    void TakeSortChoice();
     // A clicked list row opens its player; a right click places him in the
     // eleven. True when a page opened.
     bool TakeListRow(bool onList);

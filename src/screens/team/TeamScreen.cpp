@@ -52,6 +52,11 @@ const SideKind CLUB = {
     .screen = SCREEN_TEAM,
     .firstSide = 1101,
     .tacticsPage = TEAM_PAGE_TACTICS,
+    .pages = {TEAM_PAGE_SQUAD, TEAM_PAGE_FIXTURES, TEAM_PAGE_INFO, TEAM_PAGE_TACTICS, TEAM_PAGE_FINANCES},
+    // Tactics and Finances are the coach's own; nobody lands on another side's.
+    .coachPages = {TEAM_PAGE_TACTICS, TEAM_PAGE_FINANCES},
+    .choices = &UserCoach::m_teamPage,
+
     .listPage = ListPage::CLUB,
     .slotNames = SlotNames::INITIALS,
     .national = false,
@@ -155,20 +160,6 @@ void TS::TakeTacticsOrder() {
     combo.Collapse();
 }
 
-// Saved drop-down positions come back only where they still name an item.
-void TS::RestoreChoices(const PageChoices& saved) {
-    CComboBox& view = *m_comboView;
-    if (saved.m_viewIndex >= 0 && saved.m_viewIndex < view.ItemCount()) view.m_selected = saved.m_viewIndex;
-    if (const ViewEntry* e = ViewEntryByValue(view.GetSelectedValue())) {
-        m_view = e->view;
-        view.SetCaption(e->title);
-    }
-    SetSquadListColumns(m_view);
-    CComboBox& sort = *m_comboSort;
-    if (saved.m_sortIndex >= 0 && saved.m_sortIndex < sort.ItemCount()) sort.m_selected = saved.m_sortIndex;
-    SortTeamPlayerList(m_view, sort.GetSelectedValue());
-}
-
 void TS::MakeControls() {
     m_comboView = AddCombo(330, 140, 250, "Basic", "Select data to view");
     m_comboSort = AddCombo(745, 140, 250, "Name", "Sort players by");
@@ -256,16 +247,13 @@ void TS::Enter() {
     m_pictureLoaded = team && m_picture.LoadFromFile(path);
     SetSquadListColumns(VIEW_BASIC);
     SortTeamPlayerList(VIEW_BASIC, 1);
-    const UserCoach* profile = CurrentProfile();
-    const bool saved = profile && profile->m_teamPage.m_saved;
-    if (saved) RestoreChoices(profile->m_teamPage);
-    m_page = OpeningPage(saved, saved ? profile->m_teamPage.m_page : 0);
-    // Tactics and Finances are the coach's own; nobody lands on another side's.
-    const bool known = m_page == TEAM_PAGE_SQUAD || m_page == TEAM_PAGE_FIXTURES ||
-                       m_page == TEAM_PAGE_INFO || m_page == TEAM_PAGE_TACTICS ||
-                       m_page == TEAM_PAGE_FINANCES;
-    if (!known || ((m_page == TEAM_PAGE_TACTICS || m_page == TEAM_PAGE_FINANCES) && !UserIsCoach()))
-        m_page = TEAM_PAGE_SQUAD;
+    const PageChoices* saved = SavedChoices();
+    if (saved) {
+        RestoreListChoices(*saved);
+        SortList(m_view, m_comboSort->GetSelectedValue());
+    }
+    m_page = CheckedPage(OpeningPage(saved));
+
     for (const TacticsOrderRow& o : TACTICS_ORDERS)
         if (o.order == m_teamKept.tacticsOrder) m_comboOrder->SetCaption(o.text);
     EndVisit();
@@ -281,10 +269,7 @@ void TS::Update() {
     if (TakeClick(m_btnTactics)) return ChangePage(TEAM_PAGE_TACTICS);
     if (TakeClick(m_btnFinances)) return ChangePage(TEAM_PAGE_FINANCES);
     TakeViewChoice();
-    if (m_comboSort->m_comboState == COMBO_CHOSEN) {
-        SortTeamPlayerList(m_view, m_comboSort->GetSelectedValue());
-        m_comboSort->Collapse();
-    }
+    TakeSortChoice();
     if (TakeClick(m_btnInfo)) return ChangePage(TEAM_PAGE_INFO);
     if (TakeClick(m_coachSpot)) {
         const Team* team = TeamById(Side());
@@ -304,14 +289,8 @@ void TS::Update() {
 }
 
 void TS::Leave() {
-    if (UserCoach* profile = CurrentProfile()) {
-        PageChoices& saved = profile->m_teamPage;
-        saved.m_viewIndex = m_comboView ? m_comboView->m_selected : 0;
-        saved.m_sortIndex = m_comboSort ? m_comboSort->m_selected : 0;
-        saved.m_page = m_page;
-        saved.m_view = m_view;
-        saved.m_saved = 1;
-    }
+    SaveChoices();
+
     EndControls({m_comboView, m_comboSort, m_comboSeason, m_comboOrder}, {m_menuPosition, m_menuRole});
     m_comboOrder = nullptr;
     m_btnFinances = m_btnInfo = nullptr;

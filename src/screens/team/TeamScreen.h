@@ -44,6 +44,7 @@ public:
     void Render() override;
     void Reset() override;
     void Layout() override;
+    void SortList(int view, int value) override { SortTeamPlayerList(view, value); }
 
     void SetSquadListColumns(int view);
     void SortTeamPlayerList(int view, int value);
@@ -76,7 +77,6 @@ private:
     void ShowTabs();
     void BuildSquadList();
     void MakeControls();
-    void RestoreChoices(const PageChoices& saved);
     void TakeTacticsOrder();
     std::array<ScreenControls::ButtonRow, 9> Buttons();
 };
