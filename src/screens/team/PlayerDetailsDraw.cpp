@@ -38,6 +38,11 @@ constexpr int LAST_OTHER_COMPETITION = 549;
 constexpr int FIRST_INTERNATIONAL_MATCH = 600;
 // The contract tab's "runs out soon" note shows in the season's first month.
 constexpr int FIRST_MONTH_DAYS = 30;
+// The contract tab: the interested clubs' first line, the note that a
+// contract runs out soon, and the step between lines.
+constexpr int CLUBS_TOP = 260;
+constexpr int NOTE_TOP = 300, NOTE_BOTTOM = 400;
+constexpr int LINE_STEP = 20;
 
 void Text(int x, int y, int align, uint32_t colour, CFont* font, const char* format, ...)
     __attribute__((format(printf, 6, 7)));
@@ -389,6 +394,8 @@ void ContractPanel(const Player& p, bool north) {
     Text(centre, 160, ALIGN_CENTRE, TEXT_YELLOW, Heavy(), "%s",
          north ? "April 1st - September 30th" : "October 1st - March 31st");
     const int club = north ? p.m_northClub : p.m_southClub;
+    // The clubs interested in him go below the note that his contract runs out.
+    int clubsTop = CLUBS_TOP;
     if (club < 1) {
         Label(valueX, 200, "No team");
     } else {
@@ -403,9 +410,10 @@ void ContractPanel(const Player& p, bool north) {
         if (seasons == 1 && g_cricket.m_date.m_dayOfSeason < FIRST_MONTH_DAYS && theirSeason) {
             Text(valueX, 240, ALIGN_LEFT, TEXT_YELLOW, Value(), "%s", ContractEndDateText(kind, 1).c_str());
             g_system->DrawTextInRect(
-                labelX, 300, labelX + 350, 400, ALIGN_LEFT, TEXT_LIGHT_GREY, Heavy(), "%s",
+                labelX, NOTE_TOP, labelX + 350, NOTE_BOTTOM, ALIGN_LEFT, TEXT_LIGHT_GREY, Heavy(), "%s",
                 "Contract is due to run out soon, player will either sign a new deal, sign a "
                 "deal with another club, or become a free agent");
+            clubsTop = NOTE_BOTTOM + LINE_STEP / 2;
         } else {
             Text(valueX, 240, ALIGN_LEFT, TEXT_WHITE, Value(), "%s",
                  ContractEndDateText(kind, seasons).c_str());
@@ -421,7 +429,7 @@ void ContractPanel(const Player& p, bool north) {
     for (size_t i = 0; i < PD::sv_offers.size(); ++i) {
         const ContractOffer& o = g_contractOffers[static_cast<size_t>(PD::sv_offers[i])];
         if (north) {
-            Text(valueX, 260 + 20 * static_cast<int>(i), ALIGN_LEFT, TEXT_WHITE, Value(), "%s",
+            Text(valueX, clubsTop + LINE_STEP * static_cast<int>(i), ALIGN_LEFT, TEXT_WHITE, Value(), "%s",
                  ClubName(o.m_team));
             continue;
         }
@@ -429,7 +437,8 @@ void ContractPanel(const Player& p, bool north) {
         names += ClubName(o.m_team);
     }
     if (!north)
-        g_system->DrawTextInRect(781, 260, 1000, 600, ALIGN_LEFT, TEXT_WHITE, Value(), "%s", names.c_str());
+        g_system->DrawTextInRect(781, clubsTop, 1000, 600, ALIGN_LEFT, TEXT_WHITE, Value(), "%s",
+                                 names.c_str());
 }
 
 void DrawContract(const Player& p) {

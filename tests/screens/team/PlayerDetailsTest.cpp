@@ -242,6 +242,64 @@ TEST_F(PlayerDetailsTest, ApproachOutsideTheWindowShowsItsMessageAndTheContractT
     Shot("details_contract.png");
 }
 
+TEST_F(PlayerDetailsTest, ClubsApproachingAPlayerWhoseContractRunsOutAreListedBelowTheNote) {
+    struct Case {
+        const char* name;
+        bool north;
+        int season;  // the hemisphere's own season
+        int valueX;
+        int noteX;
+    } const cases[] = {
+        {"northern", true, FIRST_SEASON, 373, 223},
+        {"southern", false, FIRST_SEASON + 1, 781, 631},
+    };
+    // The note's box, as the tab lays it out: 350 wide, 300 to 400. The
+    // clubs' lines, or the southern panel's wrapped text, start below it.
+    constexpr int NOTE_WIDTH = 350, NOTE_TOP = 300, NOTE_BOTTOM = 400;
+    AddClub(1303, "Ashby");
+    AddClub(1304, "Barrow");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_cricket.m_date = GameDate::FromSeasonDay(10, c.season);
+        Player& p = SquadPlayer(14);
+        p.m_northClub = c.north ? CLUB_B : 0;
+        p.m_southClub = c.north ? 0 : CLUB_B;
+        p.m_northSeasons = p.m_southSeasons = 1;
+        g_contractOffers.clear();
+        for (int club : {CLUB_A, 1303, 1304}) {
+            ContractOffer o;
+            o.m_player = p.m_id;
+            o.m_team = club;
+            o.m_state = OFFER_MADE;
+            g_contractOffers.push_back(o);
+        }
+        OpenPlayer(p.m_id);
+        Tap(PD::s_tabs[4]);
+        Frame();
+        Shot(std::string("details_contract_approached_") + c.name + ".png");
+        const DrawnText* note = nullptr;
+        for (const DrawnText& t : Texts())
+            if (t.text.rfind("Contract is due to run out soon", 0) == 0) note = &t;
+        ASSERT_TRUE(note);
+        EXPECT_EQ(note->x, c.noteX);
+        EXPECT_EQ(note->y, NOTE_TOP);
+        int clubsTexts = 0;
+        for (const DrawnText& t : Texts()) {
+            const bool club = t.text.find("Northfield") != std::string::npos ||
+                              t.text.find("Ashby") != std::string::npos ||
+                              t.text.find("Barrow") != std::string::npos;
+            if (!club || t.x < note->x || t.x >= note->x + NOTE_WIDTH) continue;
+            ++clubsTexts;
+            EXPECT_EQ(t.x, c.valueX) << t.text;
+            EXPECT_GE(t.y, NOTE_BOTTOM) << t.text;
+        }
+        EXPECT_EQ(clubsTexts, c.north ? 3 : 1) << "one line per club in the north, one text in the south";
+        if (!c.north) {
+            EXPECT_TRUE(Drawn("Northfield, Ashby, Barrow"));
+        }
+    }
+}
+
 TEST_F(PlayerDetailsTest, ReleaseGivesTheChairmansAnswer) {
     OpenPlayer(SquadPlayer(20).m_id);
     Act("Release from contract");
