@@ -77,10 +77,10 @@ public:
     void EndPlay();
     // How long an idle pass may sleep: until the next tick or frame is due.
     uint32_t IdleMilliseconds() const;
-    // Whether this frame slot is drawn (see STILL_FRAMES); StillSlot: a slot
-    // that a still picture leaves out.
+    // Whether this frame slot is drawn (see STILL_FRAMES); Still: the
+    // picture has stood still with no input since.
     bool FrameWanted();
-    bool StillSlot(uint64_t slot) const;
+    bool Still() const;
     void GameTick();
     void RenderFrame();
 
@@ -154,13 +154,15 @@ public:
     uint64_t m_tickCount = 0;
     uint64_t m_frameCount = 0;
     // A picture that has stood still for STILL_FRAMES frames with no input
-    // is drawn on one frame slot in STILL_STRIDE until it changes, so that
-    // an idle game leaves the processor alone; input or a change brings
-    // every slot back.
+    // is drawn STILL_FRAMES_PER_SECOND times a second until it changes, and
+    // the loop sleeps up to STILL_WAIT_MS at a time meanwhile, waiting for
+    // the window's events, with the ticks caught up on waking: an idle game
+    // leaves the processor alone. Input or a change brings every frame back.
     static constexpr uint32_t STILL_FRAMES = 30;
-    static constexpr uint64_t STILL_STRIDE = 4;
+    static constexpr int STILL_FRAMES_PER_SECOND = 3;
+    static constexpr uint32_t STILL_WAIT_MS = 100;
     uint32_t m_stillFrames = 0;
-    uint64_t m_frameSlot = 0;
+    int64_t m_nextStillFrame = 0;
     uint64_t m_inputAtFrame = 0;
 
     // What lay under the pointer when the last tick began; see SceneChanged.

@@ -41,8 +41,9 @@ void CGame::Play() {
     for (;;) {
         const LoopPass pass = PlayPass();
         if (pass == LoopPass::ENDED) break;
-        // Nothing was due: give the processor back until something is.
-        if (pass == LoopPass::IDLE && !m_paused) Sleep(IdleMilliseconds());
+        // Nothing was due: give the processor back until something is, or
+        // until the window has an event.
+        if (pass == LoopPass::IDLE && !m_paused) g_system->WaitForEvent(IdleMilliseconds());
     }
     EndPlay();
 }
@@ -55,6 +56,7 @@ void CGame::BeginPlay() {
     mb_quitSeen = false;
     mb_altEnterArmed = false;
     m_stillFrames = 0;
+    m_nextStillFrame = 0;
     ChangeScreen(SCREEN_INTRO);
     g_system->m_clockSeconds = 0.0f;
     SeedRandFromClock();
@@ -119,14 +121,18 @@ LoopPass CGame::PlayPass() {
 }
 
 uint32_t CGame::IdleMilliseconds() const {
-    // A frame slot that will not be drawn is no reason to wake.
+    const int64_t present = g_system->m_presentTime;
+    // A still picture: nothing is due but the ticks, which are caught up on
+    // waking (at once when the window has an event),
+    const bool still = Still();
+    // and the frame slot of the next still frame.
     const int64_t due =
-        StillSlot(m_frameSlot + 1) ? g_system->m_nextTick : std::min(g_system->m_nextTick, m_nextFrame);
-    const int64_t wait = due - g_system->m_presentTime;
+        still ? std::max(m_nextStillFrame, m_nextFrame) : std::min(g_system->m_nextTick, m_nextFrame);
+    const uint32_t most = still ? STILL_WAIT_MS : 10;
     // The tick period is ten milliseconds on either clock. Rounded up: waking
     // a little early would only cost a second pass and a second sleep.
-    const int64_t ms = m_tickPeriod > 0 ? (wait * 10 + m_tickPeriod - 1) / m_tickPeriod : 1;
-    return static_cast<uint32_t>(std::clamp<int64_t>(ms, 1, 10));
+    const int64_t ms = m_tickPeriod > 0 ? ((due - present) * 10 + m_tickPeriod - 1) / m_tickPeriod : 1;
+    return static_cast<uint32_t>(std::clamp<int64_t>(ms, 1, most));
 }
 
 void CGame::EndPlay() {
@@ -216,18 +222,20 @@ void CGame::RenderFrame() {
 }
 
 bool CGame::FrameWanted() {
-    ++m_frameSlot;
     // Input may change what is drawn: the next frame comes at once.
     if (g_system->m_inputCount != m_inputAtFrame) {
         m_inputAtFrame = g_system->m_inputCount;
         m_stillFrames = 0;
     }
-    return !StillSlot(m_frameSlot);
+    if (m_stillFrames < STILL_FRAMES) return true;
+    const int64_t present = g_system->m_presentTime;
+    if (present < m_nextStillFrame) return false;
+    m_nextStillFrame = present + m_tickPeriod * (TICKS_PER_SECOND / STILL_FRAMES_PER_SECOND);
+    return true;
 }
 
-bool CGame::StillSlot(uint64_t slot) const {
-    return m_stillFrames >= STILL_FRAMES && g_system->m_inputCount == m_inputAtFrame &&
-           slot % STILL_STRIDE != 0;
+bool CGame::Still() const {
+    return m_stillFrames >= STILL_FRAMES && g_system->m_inputCount == m_inputAtFrame;
 }
 
 bool ParseHeadlessScript(const std::vector<std::string>& words, HeadlessScript& script, std::string& error) {

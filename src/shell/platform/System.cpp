@@ -516,6 +516,15 @@ bool CSystem::PeekMessage(WindowMessage* out, bool remove) {
     return true;
 }
 
+void CSystem::WaitForEvent(uint32_t milliseconds) {
+    if (!mp_window || !m_queue.empty() || ManualClock()) {
+        if (m_queue.empty()) Sleep(milliseconds);
+        return;
+    }
+    // The event stays queued for the next pass's PeekMessage.
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(milliseconds));
+}
+
 long CSystem::DispatchMessage(const WindowMessage& message) {
     return WindowProc(message.message, message.wParam, message.lParam);
 }

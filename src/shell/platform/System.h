@@ -143,6 +143,10 @@ public:
     // Window messages: PeekMessage pumps the platform's events into the queue
     // first; DispatchMessage hands one to WindowProc.
     bool PeekMessage(WindowMessage* out, bool remove);
+    // Waits up to the milliseconds for the window's next event (input, a
+    // resize, a close) and returns at once when one comes; without a window,
+    // or on the manual clock, simply sleeps them.
+    void WaitForEvent(uint32_t milliseconds);
     long DispatchMessage(const WindowMessage& message);
     void PostMessage(uint32_t message, uintptr_t wParam, intptr_t lParam);
     long WindowProc(uint32_t message, uintptr_t wParam, intptr_t lParam);
