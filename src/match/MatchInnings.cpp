@@ -280,12 +280,12 @@ bool Match::ComputerShouldDeclare() const {
         return total >= enough && (mi_currentInnings == 0 || lead >= 100) && remaining >= 100;
     }
     if (lead <= 0 || remaining < 40) return false;
-    // Set a target the other side must chase at well over four an over, or
-    // one beyond reach, while leaving time to bowl them out. With a series
-    // at stake a Test captain sets a stiffer target than a county captain
+    // Set a target the other side must chase at nearly four an over, or one
+    // beyond reach, while leaving time to bowl them out. With a series at
+    // stake a Test captain sets a stiffer target than a county captain
     // playing for points: five an over, or a lead of 550.
     bool test = mi_matchType == FORMAT_TEST;
-    int32_t rateTimesTen = test ? 50 : 42;
+    int32_t rateTimesTen = test ? 50 : 38;
     int32_t beyondReach = test ? 550 : 450;
     return lead * 10 >= remaining * rateTimesTen || (lead >= beyondReach && remaining >= 60);
 }
