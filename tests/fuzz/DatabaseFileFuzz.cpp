@@ -12,7 +12,6 @@
 #include "match/Match.h"
 #include "season/Career.h"
 #include "season/GameState.h"
-#include "season/Squads.h"
 #include "world/Database.h"
 #include "world/DatabaseChecks.h"
 #include "world/GameDate.h"
@@ -23,8 +22,8 @@ namespace ravel {
 namespace {
 
 constexpr int MAX_STEPS = 20000;  // far more than any match takes
-// The players the small world keeps of the built one's before its sides are
-// filled up: few enough that a copy of the world costs little.
+// The players the small world keeps of the built one's: few enough that a
+// copy of the world costs little.
 constexpr size_t SMALL_WORLD_PLAYERS = 200;
 
 World g_small;
@@ -80,12 +79,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     SetDatabaseDirectory(folder);
     SeedRand(1);
     fuzz::Expect(!LoadDatabase(), "the built world fails its checks");
-    // Ids are places in the table: the first players keep theirs. The sides
-    // are filled up once here, as the world's completion would fill them up
-    // for every input.
+    // Ids are places in the table: the first players keep theirs.
     g_world.mv_players.resize(std::min(g_world.mv_players.size(), SMALL_WORLD_PLAYERS));
-    TopUpTeamSquads();
-    TopUpCountryPlayers();
     fuzz::Expect(WriteDatabaseFile(DB_PLAYERS, DatabaseFilePath(DB_PLAYERS)),
                  "the small world cannot be written");
     ResetGameState();
