@@ -99,7 +99,7 @@ void CheckTableEnd(const DbReader& r, int32_t count, int32_t badRecord, TableFau
     if (r.Bad()) {
         fault.m_record = badRecord;
         fault.m_problem =
-            badRecord < 0 ? r.Fault() : r.Fault() + " (its count gives " + std::to_string(count) + ")";
+            badRecord < 0 ? r.Fault() : r.Fault() + "; the file counts " + std::to_string(count) + " records";
     } else if (r.Remaining() > 0) {
         fault.m_problem = std::to_string(r.Remaining()) + " bytes after its " + std::to_string(count) +
                           " records: the count disagrees with the length";

@@ -20,8 +20,8 @@ namespace {
 
 // Enough of each file's balls to reach its places, heights and captions;
 // a wild length is not played through.
-constexpr int DRAWN_FRAMES = 24;
-constexpr int STEPS_PER_FRAME = 25;
+constexpr int DRAWN_FRAMES = 4;
+constexpr int STEPS_PER_FRAME = 150;
 
 std::unique_ptr<CSystem> s_system;
 std::unique_ptr<CGame> s_game;

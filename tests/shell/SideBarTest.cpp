@@ -433,7 +433,7 @@ protected:
             EXPECT_EQ(m_game->m_skin[sprite].Image()->Pixels(), expected[sprite].Image()->Pixels());
         }
         CSprite bar;
-        ASSERT_TRUE(bar.LoadFromFile(("gfx\\gui\\" + std::string(c.shown) + "\\sidebar.bmp").c_str()));
+        ASSERT_TRUE(bar.LoadFromFile(("gfx/gui/" + std::string(c.shown) + "/sidebar.bmp").c_str()));
         ASSERT_TRUE(m_game->m_sideBar.Loaded());
         EXPECT_EQ(m_game->m_sideBar.Image()->Pixels(), bar.Image()->Pixels());
         if (c.error) {

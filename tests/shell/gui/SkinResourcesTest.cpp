@@ -94,8 +94,8 @@ void WriteWave(const std::string& gamePath) {
 }
 
 void WriteSkin(const std::string& skin) {
-    for (const char* file : SKIN_FILES) WriteBitmap("gfx\\gui\\" + skin + "\\" + file);
-    WriteBitmap("gfx\\bad.bmp");
+    for (const char* file : SKIN_FILES) WriteBitmap("gfx/gui/" + skin + "/" + file);
+    WriteBitmap("gfx/bad.bmp");
 }
 
 // Tests run in a scratch folder that holds the game's files, as the game
@@ -180,14 +180,14 @@ TEST_F(ResourcesTest, EveryTileByIndex) {
     WriteAll();
     ASSERT_TRUE(m_game->CreateGraphics());
     ASSERT_EQ(m_game->mv_tiles.size(), size_t(TILE_COUNT));
-    EXPECT_STREQ(TileFile(6), "gfx\\tiles\\pitch\\Green10.bmp");
-    EXPECT_STREQ(TileFile(16), "gfx\\tiles\\pitch\\Green0.bmp");
-    EXPECT_STREQ(TileFile(35), "gfx\\sprites\\icon_bat.bmp");
-    EXPECT_STREQ(TileFile(86), "gfx\\bad.bmp");
-    EXPECT_STREQ(TileFile(94), "gfx\\tiles\\form\\bowl_up3.bmp");
-    EXPECT_STREQ(TileFile(122), "gfx\\tiles\\weather\\small\\RAIN_HEAVY.bmp");
-    EXPECT_STREQ(TileFile(128), "gfx\\tiles\\turn\\turn5.bmp");
-    EXPECT_STREQ(TileFile(141), "gfx\\sprites\\noplayer.bmp");
+    EXPECT_STREQ(TileFile(6), "gfx/tiles/pitch/Green10.bmp");
+    EXPECT_STREQ(TileFile(16), "gfx/tiles/pitch/Green0.bmp");
+    EXPECT_STREQ(TileFile(35), "gfx/sprites/icon_bat.bmp");
+    EXPECT_STREQ(TileFile(86), "gfx/bad.bmp");
+    EXPECT_STREQ(TileFile(94), "gfx/tiles/form/bowl_up3.bmp");
+    EXPECT_STREQ(TileFile(122), "gfx/tiles/weather/small/RAIN_HEAVY.bmp");
+    EXPECT_STREQ(TileFile(128), "gfx/tiles/turn/turn5.bmp");
+    EXPECT_STREQ(TileFile(141), "gfx/sprites/noplayer.bmp");
     EXPECT_EQ(m_game->m_sideBarList.mp_skin, m_game->m_skin.Sprites());
     EXPECT_TRUE(m_game->m_skin[45].Loaded());
     EXPECT_TRUE(ShownSystemBoxes().empty());
@@ -198,7 +198,7 @@ TEST_F(ResourcesTest, MissingTileStopsTheStart) {
     std::filesystem::remove("gfx/tiles/outcomes/runnb.bmp");
     EXPECT_FALSE(m_game->CreateGameResources());
     ASSERT_EQ(ShownSystemBoxes().size(), 1u);
-    EXPECT_EQ(ShownSystemBoxes()[0].text, "Error: Failed to load gfx\\tiles\\outcomes\\runnb.bmp");
+    EXPECT_EQ(ShownSystemBoxes()[0].text, "Error: Failed to load gfx/tiles/outcomes/runnb.bmp");
     EXPECT_EQ(ShownSystemBoxes()[0].caption, "Ravelstone");
     EXPECT_EQ(m_game->mv_tiles.size(), 60u);
 }

@@ -152,7 +152,7 @@ TEST_F(DrawTest, EmptyOrReleasedSpriteDrawsNothing) {
     sprite.Draw(0, 0);
     sprite.Release();
     sprite.Release();
-    EXPECT_FALSE(sprite.LoadFromFile("gfx\\no\\such.bmp"));
+    EXPECT_FALSE(sprite.LoadFromFile("gfx/no/such.bmp"));
     sprite.DrawTransformed(0, 0, 10, 10);
     for (uint32_t p : Screen().Pixels()) ASSERT_EQ(p, 0xff000000u);
 }

@@ -35,21 +35,21 @@ TEST_F(GameArtTest, PicturesLoadAtTheSizesTheirDrawingNeeds) {
         const char* file;
         uint32_t w, h;  // 0: any size
     } cases[] = {
-        {"gfx\\pics\\background.bmp", 1024, 768},
-        {"gfx\\pics\\logo.bmp", 1024, 768},
-        {"gfx\\pics\\logors.bmp", 1024, 768},
-        {"gfx\\pics\\pitch.bmp", 740, 556},
-        {"gfx\\pics\\pitchBig.bmp", 0, 0},
-        {"gfx\\pics\\pitch2.bmp", 370, 278},
-        {"gfx\\pics\\pitch2_pitchless.bmp", 370, 278},
-        {"gfx\\pics\\pitch_small.bmp", 0, 0},
-        {"gfx\\pics\\pitch_small2.bmp", 0, 0},
-        {"gfx\\sprites\\bottominfobar.bmp", 0, 0},
-        {"gfx\\mouse\\mousepointer.bmp", 32, 32},
-        {"gfx\\mouse\\mousepointerld.bmp", 32, 32},
+        {"gfx/pics/background.bmp", 1024, 768},
+        {"gfx/pics/logo.bmp", 1024, 768},
+        {"gfx/pics/logors.bmp", 1024, 768},
+        {"gfx/pics/pitch.bmp", 740, 556},
+        {"gfx/pics/pitchBig.bmp", 0, 0},
+        {"gfx/pics/pitch2.bmp", 370, 278},
+        {"gfx/pics/pitch2_pitchless.bmp", 370, 278},
+        {"gfx/pics/pitch_small.bmp", 0, 0},
+        {"gfx/pics/pitch_small2.bmp", 0, 0},
+        {"gfx/sprites/bottominfobar.bmp", 0, 0},
+        {"gfx/mouse/mousepointer.bmp", 32, 32},
+        {"gfx/mouse/mousepointerld.bmp", 32, 32},
         // Club crests fit the side bar below its menu buttons.
-        {"gfx\\pics\\teams\\Derbyshire.bmp", 90, 110},
-        {"gfx\\pics\\teams\\New South Wales.bmp", 90, 110},
+        {"gfx/pics/teams/Derbyshire.bmp", 90, 110},
+        {"gfx/pics/teams/New South Wales.bmp", 90, 110},
     };
     for (const Case& c : cases) {
         CSprite s;
@@ -80,7 +80,7 @@ TEST_F(GameArtTest, BothSkinsAreComplete) {
                     {"scoreboard", 175, 95}};
         for (const Bar& b : bars) {
             CSprite s;
-            const std::string path = std::string("gfx\\gui\\") + skin + "\\" + b.file + ".bmp";
+            const std::string path = std::string("gfx/gui/") + skin + "/" + b.file + ".bmp";
             ASSERT_TRUE(s.LoadFromFile(path.c_str())) << path;
             EXPECT_EQ(s.m_width, b.w) << path;
             EXPECT_EQ(s.m_height, b.h) << path;

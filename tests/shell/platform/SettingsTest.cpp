@@ -59,7 +59,7 @@ TEST_F(SettingsTest, ReadingConfigFiles) {
         {"49-character name", std::string(49, 'n') + "\n1\n1\n1\n1\n1\n1\n1\n1\n1\n", nullptr, "111111111"},
         {"overlong first line", longName + "\n1\n1\n1\n1\n1\n1\n1\n1\n1\n", nullptr, "000000000"},
         {"a path for a skin", "../../pics\n1\n1\n1\n1\n1\n1\n1\n1\n1\n", "std", "111111111"},
-        {"a game path for a skin", "c:\\gfx\\\n1\n0\n", "std", "100000000"},
+        {"a game path for a skin", "c:/gfx/\n1\n0\n", "std", "100000000"},
         {"garbage", std::string("\x01\xff\x80\n\xfe\n", 6), nullptr, "000000000"},
     };
     for (const Case& c : cases) {
@@ -109,7 +109,7 @@ TEST_F(FoldersTest, FirstRunMakesTheTreeAndTheDefaultFile) {
     SetupFolders();
     EXPECT_TRUE(std::filesystem::is_directory(m_dir + "/Documents/Ravelstone/Saves"));
     EXPECT_TRUE(std::filesystem::is_directory(m_dir + "/Documents/Ravelstone/Output"));
-    EXPECT_EQ(std::string(s_savesFolder), m_dir + "/Documents\\Ravelstone\\Saves");
+    EXPECT_EQ(std::string(s_savesFolder), m_dir + "/Documents/Ravelstone/Saves");
     EXPECT_EQ(SavesFolder(), m_dir + "/Documents/Ravelstone/Saves");
     EXPECT_EQ(ReadText(Options() + "/config.ini"), "std\n1\n1\n1\n1\n1\n1\n1\n1\n1\n");
     EXPECT_STREQ(s_skinName, "std");

@@ -118,7 +118,7 @@ TEST(WaveFile, DamagedFilesFail) {
     }
     WaveFile wave;
     EXPECT_EQ(wave.Open(nullptr, nullptr, WAVE_READ), RESULT_INVALID_ARG);
-    EXPECT_EQ(wave.Open("sound\\none.wav", nullptr, WAVE_READ), RESULT_FAIL);
+    EXPECT_EQ(wave.Open("sound/none.wav", nullptr, WAVE_READ), RESULT_FAIL);
 }
 
 TEST(WaveFile, RandomDamageNeverCrashes) {
