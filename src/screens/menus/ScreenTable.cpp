@@ -89,21 +89,21 @@ struct CScreenTable {
     CStaticScreen<CMainMenuScreen> startMenu;
     CStaticScreen<CIntroScreen> intro;
     CStaticScreen<CSetupGameScreen> newGame;
-    CStaticScreen<CNewsScreen> news;
+    CNewsScreen news;
     CStaticScreen<CPlayerDetailsScreen> player;
     CStaticScreen<CPlayerSearchScreen> playerSearch;
     CStaticScreen<CTopRatedScreen> topRated;
-    CStaticScreen<CCompetitionScreen> competition;
+    CCompetitionScreen competition;
     CStaticScreen<CTodaysFixturesScreen> todaysFixtures;
     CStaticScreen<CTodaysScoreboardScreen> todaysScoreboard;
     CCoachProfileScreen coach;
-    CStaticScreen<CRecordsScreen> records;
+    CRecordsScreen records;
     CStaticScreen<CPreMatchScreen> preMatch;
     CStaticScreen<CScorecardScreen> scorecard;
     CStaticScreen<CJobMarketScreen> jobs;
     CStaticScreen<CCountryScreen> country;
     CStaticScreen<CContractScreen> contract;
-    CStaticScreen<CSeriesOverviewScreen> series;
+    CSeriesOverviewScreen series;
     CStaticScreen<CAutoSimScreen> autoSim;
     CStaticScreen<CCustomGameScreen> customGame;
     CStaticScreen<CCustomLeagueScreen> customLeague;
@@ -222,6 +222,10 @@ CMenuDayScreens s_dayScreens;
         return Table().member;          \
     }
 RAVEL_THE_SCREEN(CCoachProfileScreen, coach)
+RAVEL_THE_SCREEN(CNewsScreen, news)
+RAVEL_THE_SCREEN(CCompetitionScreen, competition)
+RAVEL_THE_SCREEN(CRecordsScreen, records)
+RAVEL_THE_SCREEN(CSeriesOverviewScreen, series)
 #undef RAVEL_THE_SCREEN
 
 void CGameScreens::InitOnce() {
