@@ -1,6 +1,7 @@
 // The competition screen's statistics, history and rules pages.
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "screens/menus/CompetitionScreen.h"
 #include "screens/menus/FixtureRows.h"
@@ -84,11 +85,16 @@ void DrawCompetitionHistoryPage(const CCompetitionScreen& cs) {
         Text(230, 190, TEXT_YELLOW, "No history is currently available");
         return;
     }
+    // The seasons read from the world come newest first and those played
+    // since are added at the end: one order, newest first.
+    std::vector<HistoryEntry> history = c->mv_history;
+    std::stable_sort(history.begin(), history.end(),
+                     [](const HistoryEntry& a, const HistoryEntry& b) { return a.m_season > b.m_season; });
     const int first = cs.ScrollPosition();
     for (int k = 0; k < COMP_LIST_ROWS; ++k) {
         const size_t i = static_cast<size_t>(first + k);
-        if (i >= c->mv_history.size()) break;
-        const HistoryEntry& e = c->mv_history[i];
+        if (i >= history.size()) break;
+        const HistoryEntry& e = history[i];
         const int y = 190 + 20 * k;
         Text(230, y, TEXT_WHITE, SeasonLabel(e.m_season).c_str());
         if (e.m_winner == HISTORY_NOT_HELD) {

@@ -1,6 +1,10 @@
 // The competition screen over a small world: a league of three clubs, a cup,
 // an international tournament and the Test championship with a series.
+#include <algorithm>
 #include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "CompetitionFixture.h"
 #include "season/Standings.h"
@@ -345,6 +349,26 @@ TEST_F(CompetitionScreenTest, HistoryAndRules) {
     league.mv_history.clear();
     Tap(Comp().m_tabs[CS::TAB_HISTORY]);
     EXPECT_TRUE(Shows("No history is currently available"));
+}
+
+TEST_F(CompetitionScreenTest, HistoryReadsNewestFirstWhateverOrderItWasKeptIn) {
+    // As the world reads it, newest first; then the seasons played since.
+    const int seasons[] = {FIRST_SEASON - 1, FIRST_SEASON - 3, FIRST_SEASON - 2, FIRST_SEASON,
+                           FIRST_SEASON + 1};
+    Competition& league = g_world.mv_competitions[0];
+    for (int season : seasons) league.mv_history.push_back({season, CLUB_A, CLUB_B});
+    OpenCompetition(LEAGUE);
+    Tap(Comp().m_tabs[CS::TAB_HISTORY]);
+    std::vector<std::pair<int, std::string>> rows;
+    for (const DrawnText& t : Texts())
+        if (t.x == 230 && t.y >= 190) rows.emplace_back(t.y, t.text);
+    std::sort(rows.begin(), rows.end());
+    std::vector<std::string> shown;
+    for (const auto& row : rows) shown.push_back(row.second);
+    std::vector<std::string> expected;
+    for (int season = FIRST_SEASON + 1; season >= FIRST_SEASON - 3; --season)
+        expected.push_back(SeasonLabel(season));
+    EXPECT_EQ(shown, expected);
 }
 
 TEST_F(CompetitionScreenTest, UnknownCompetitionShowsANoticeAndNoRows) {
