@@ -114,8 +114,14 @@ void NS::ClubEvents(int club) {
         if (c.m_status != COMP_RUNNING || c.m_knockout[2 * KNOCKOUT_TIES] > 0 || c.mv_teams.empty()) continue;
         for (int32_t side : c.mv_teams) {
             if (side != club) continue;
-            const bool started = std::any_of(c.mv_standings.begin(), c.mv_standings.end(),
-                                             [](const StandingsRow& r) { return r.Played() > 0; });
+            // A competition whose first match is under way has started, though
+            // no result is in its table yet.
+            const bool started =
+                std::any_of(c.mv_standings.begin(), c.mv_standings.end(),
+                            [](const StandingsRow& r) { return r.Played() > 0; }) ||
+                std::any_of(g_world.mv_fixtures.begin(), g_world.mv_fixtures.end(), [&c](const Fixture& f) {
+                    return f.m_competition == c.m_id && f.m_state != FIXTURE_SCHEDULED;
+                });
             mv_events.push_back({c.m_id, NEWS_EVENT_OF_COMPETITION, FindStandingsRow(c, club),
                                  started ? NEWS_EVENT_RUNNING : NEWS_EVENT_NOT_STARTED});
         }

@@ -32,6 +32,7 @@ constexpr uint32_t GREY = 0xffdcdcdcu;
 constexpr int LONG_HEADLINE = 54;  // characters; longer ones take the smaller font
 constexpr int HEADLINE_END = 690;  // the shown message's date starts at 700
 constexpr int BODY_BOTTOM = 605;   // the answer buttons lie below
+constexpr int ANSWER_Y = 610;      // the answer buttons' row
 
 struct Panel {
     int left, top, right, bottom;
@@ -203,6 +204,8 @@ void DrawShownMessage(InboxMessage& m) {
     Text(700, 450, TEXT_YELLOW, "%s", FormatDate(m.m_day, m.m_month, m.m_year).c_str());
     g_system->DrawTextInRect(220, 480, 800, BODY_BOTTOM, ALIGN_LEFT, TEXT_WHITE, g_game->m_fontText.get(),
                              "%s", m.m_body.c_str());
+    // An answered message says what the answer was, where its buttons stood.
+    if (m.m_handled && !m.m_answer.empty()) Text(220, ANSWER_Y, TEXT_YELLOW, "%s", m.m_answer.c_str());
     m.m_seen = 1;
     Text(850, 450, TEXT_YELLOW, "%s", "News Links");
     for (size_t i = 0; i < m.mv_links.size() && i < static_cast<size_t>(QUICK_LINKS); ++i)

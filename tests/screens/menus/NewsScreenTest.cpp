@@ -118,6 +118,8 @@ TEST_F(NewsScreenTest, AcceptingAJobOfferMovesThePageAndTheMenusToTheClub) {
     EXPECT_EQ(TeamById(CLUB_B)->m_coach, USER_COACH);
     EXPECT_TRUE(g_userCoaches[0].mv_inbox[0].m_handled);
     EXPECT_FALSE(Shown(News().m_btnPositive));
+    m_game->RenderFrame();
+    EXPECT_EQ(TextAt(220, 610), "You accepted the job.") << "the answer given, where its buttons stood";
     EXPECT_FALSE(CSideBar::s_btnCompetitions->mb_disabled);
     ASSERT_EQ(CSideBar::s_menuCompetitions->ItemCount(), 1);
     EXPECT_EQ(CSideBar::s_menuCompetitions->mv_items[0].m_value, LEAGUE);
@@ -125,6 +127,32 @@ TEST_F(NewsScreenTest, AcceptingAJobOfferMovesThePageAndTheMenusToTheClub) {
     ASSERT_EQ(News().mv_events.size(), 1u);
     EXPECT_EQ(News().mv_events[0].m_state, NEWS_EVENT_NOT_STARTED);
     Shot("news_club.png");
+}
+
+TEST_F(NewsScreenTest, ACompetitionHasStartedOnceItsFirstMatchIsUnderWay) {
+    Appoint(CLUB_A);
+    Fixture f;
+    f.m_id = 1;
+    f.m_competition = LEAGUE;
+    f.m_home = CLUB_A;
+    f.m_away = CLUB_B;
+    f.m_date = g_cricket.m_date;
+    g_world.mv_fixtures.push_back(f);
+    struct Case {
+        int fixtureState, eventState;
+        bool notStarted;
+    };
+    for (const Case& c : {Case{FIXTURE_SCHEDULED, NEWS_EVENT_NOT_STARTED, true},
+                          Case{FIXTURE_IN_PROGRESS, NEWS_EVENT_RUNNING, false}}) {
+        g_world.mv_fixtures[0].m_state = c.fixtureState;
+        m_game->ChangeScreen(SCREEN_RECORDS);
+        Open();
+        ASSERT_EQ(News().mv_events.size(), 1u);
+        EXPECT_EQ(News().mv_events[0].m_state, c.eventState) << c.fixtureState;
+        m_game->RenderFrame();
+        EXPECT_EQ(TextAt(670, 140) == "Not started", c.notStarted) << c.fixtureState;
+    }
+    EXPECT_EQ(TextAt(670, 140), "Pos:") << "the side's place, though no result is in";
 }
 
 TEST_F(NewsScreenTest, DecliningLeavesTheCoachUnemployed) {
@@ -138,6 +166,8 @@ TEST_F(NewsScreenTest, DecliningLeavesTheCoachUnemployed) {
     EXPECT_EQ(g_cricket.m_team, 0);
     EXPECT_FALSE(Shown(News().m_btnPositive));
     EXPECT_FALSE(Shown(News().m_btnNegative));
+    m_game->RenderFrame();
+    EXPECT_EQ(TextAt(220, 610), "You turned the job down.");
 }
 
 TEST_F(NewsScreenTest, UnemployedCoachSeesTheVacanciesAndOpensTheirPages) {
