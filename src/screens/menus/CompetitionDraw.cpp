@@ -21,9 +21,9 @@
 
 namespace ravel {
 
-void DrawCompetitionStatsPage();
-void DrawCompetitionHistoryPage();
-void DrawCompetitionRulesPage();
+void DrawCompetitionStatsPage(const CCompetitionScreen& cs);
+void DrawCompetitionHistoryPage(const CCompetitionScreen& cs);
+void DrawCompetitionRulesPage(const CCompetitionScreen& cs);
 
 namespace {
 
@@ -58,17 +58,13 @@ uint32_t SideColour(int sideId) {
     return HumanSide(sideId) ? TEXT_YELLOW : TEXT_WHITE;
 }
 
-int ScrollPosition() {
-    return CS::s_scroll ? CS::s_scroll->m_position : 0;
-}
-
-void DrawHeader(const Competition* c) {
+void DrawHeader(const CS& cs, const Competition* c) {
     CFont* title = g_game->m_fontTitle.get();
     if (!c) {
         Centred(512, 15, TEXT_WHITE, "Competition", title);
         return;
     }
-    const InternationalTournament* t = ShownTournament();
+    const InternationalTournament* t = cs.ShownTournament();
     char text[96];
     if (t) {
         std::snprintf(text, sizeof text, "%s %d", c->m_name, t->m_year);
@@ -124,10 +120,10 @@ void DrawLeague(const Competition& c) {
     if (c.m_relegation > 0 && c.m_relegation <= n) Rule(188 + 40 * (n - c.m_relegation), RED_LINE);
 }
 
-void DrawTie(int home, int away, int y) {
+void DrawTie(const CS& cs, int home, int away, int y) {
     Text(230, y, SideColour(home), home > 0 ? SideName(home) : "-");
     Text(630, y, SideColour(away), away > 0 ? SideName(away) : "-");
-    const FixtureListEntry* row = TieRow(home, away);
+    const FixtureListEntry* row = cs.TieRow(home, away);
     if (!row) return;
     Text(430, y, TEXT_WHITE, ResultVerb(*row).c_str(), SmallFont());
     Text(880, y, OLIVE, GroundPlace(*row).c_str());
@@ -136,7 +132,7 @@ void DrawTie(int home, int away, int y) {
     if (result.size() > 3) Text(230, y + 20, TEXT_YELLOW, result.c_str());
 }
 
-void DrawKnockout(const Competition& c) {
+void DrawKnockout(const CS& cs, const Competition& c) {
     const KnockoutLayout k = LayOutKnockout(c);
     static const char* const ROUNDS[] = {"Quarter Finals", "Semi Finals", "Final"};
     bool any = false;
@@ -150,7 +146,7 @@ void DrawKnockout(const Competition& c) {
         return;
     }
     for (int i = 0; i < KNOCKOUT_TIES; ++i)
-        if (k.m_tieY[i] > 0) DrawTie(c.m_knockout[2 * i], c.m_knockout[2 * i + 1], k.m_tieY[i]);
+        if (k.m_tieY[i] > 0) DrawTie(cs, c.m_knockout[2 * i], c.m_knockout[2 * i + 1], k.m_tieY[i]);
 }
 
 void DrawRankings(const Competition& c) {
@@ -203,8 +199,8 @@ void DrawTournamentRows(const std::vector<StandingsRow>& rows, int step, const c
     }
 }
 
-void DrawTournament(const InternationalTournament& t) {
-    if (CS::s_stage == SHOWN_KNOCKOUT) {
+void DrawTournament(const CS& cs, const InternationalTournament& t) {
+    if (cs.m_stage == SHOWN_KNOCKOUT) {
         Text(230, 170, TEXT_YELLOW, "Knockout Stage");
         constexpr int YS[] = {210, 230, 270};
         for (int i = 0; i < 3; ++i) {
@@ -221,21 +217,21 @@ void DrawTournament(const InternationalTournament& t) {
         }
         return;
     }
-    const bool groups = CS::s_stage == SHOWN_GROUPS;
+    const bool groups = cs.m_stage == SHOWN_GROUPS;
     Text(230, 170, TEXT_YELLOW, groups ? "Group Stage" : "Super Eight Stage");
-    const std::vector<StandingsRow>* rows = ShownTournamentRows();
+    const std::vector<StandingsRow>* rows = cs.ShownTournamentRows();
     static const std::vector<StandingsRow> NONE;
     DrawTournamentRows(rows ? *rows : NONE, groups ? 25 : 40, groups ? "%1.2f" : "%1.3f");
 }
 
-void DrawStandings(const Competition& c) {
+void DrawStandings(const CS& cs, const Competition& c) {
     if (c.m_id == COMP_TEST_CHAMPIONSHIP || c.m_id == COMP_ODI_CHAMPIONSHIP) {
         DrawRankings(c);
         return;
     }
     if (c.m_id >= COMP_FIRST_TOURNAMENT && c.m_id <= COMP_LAST_TOURNAMENT) {
-        if (const InternationalTournament* t = ShownTournament())
-            DrawTournament(*t);
+        if (const InternationalTournament* t = cs.ShownTournament())
+            DrawTournament(cs, *t);
         else
             Text(230, 200, TEXT_YELLOW, "This tournament has no standings");
         return;
@@ -245,22 +241,22 @@ void DrawStandings(const Competition& c) {
         Text(230, 136, TEXT_YELLOW, "There are currently no results or standings for this competition");
     }
     if (c.m_kind == COMP_KNOCKOUT)
-        DrawKnockout(c);
+        DrawKnockout(cs, c);
     else if (c.m_kind == COMP_LEAGUE)
         DrawLeague(c);
 }
 
-void DrawFixtures() {
+void DrawFixtures(const CS& cs) {
     Text(230, 165, TEXT_ORANGE, "Date");
     Text(370, 165, TEXT_ORANGE, "Teams");
     Text(680, 165, TEXT_ORANGE, "Venue / Result");
-    const auto& rows = CS::sv_fixtures;
+    const auto& rows = cs.mv_fixtures;
     if (rows.empty()) {
         Text(230, 190, TEXT_YELLOW, "No fixtures available");
         return;
     }
-    const bool clubs = CS::s_competitionId < COMP_TEST_CHAMPIONSHIP;
-    const int first = ScrollPosition();
+    const bool clubs = cs.CompetitionId() < COMP_TEST_CHAMPIONSHIP;
+    const int first = cs.ScrollPosition();
     for (int k = 0; k < COMP_LIST_ROWS; ++k) {
         const size_t i = static_cast<size_t>(first + k);
         if (i >= rows.size()) break;
@@ -269,7 +265,7 @@ void DrawFixtures() {
         uint32_t colour = TEXT_WHITE;
         if (played)
             colour = PLAYED_GREY;
-        else if ((clubs || CS::s_competitionId >= COMP_FIRST_TOURNAMENT) &&
+        else if ((clubs || cs.CompetitionId() >= COMP_FIRST_TOURNAMENT) &&
                  (HumanSide(row.m_home) || HumanSide(row.m_away)))
             colour = TEXT_YELLOW;
         const int y = 190 + 20 * k;
@@ -287,18 +283,18 @@ void StartText(char* out, size_t size, const TourSeries* s) {
         std::snprintf(out, size, "-");
 }
 
-void DrawFutureSeries() {
+void DrawFutureSeries(const CS& cs) {
     char text[160];
-    std::snprintf(text, sizeof text, "Tours in %s", SeasonLabel(CS::s_seriesSeason).c_str());
+    std::snprintf(text, sizeof text, "Tours in %s", SeasonLabel(cs.m_seriesSeason).c_str());
     Centred(512, 50, TEXT_WHITE, text);
     Text(230, 166, TEXT_ORANGE, "Date");
     Text(380, 166, TEXT_ORANGE, "Tour details");
-    const std::vector<int32_t>& ids = ShownFutureTours();
+    const std::vector<int32_t>& ids = cs.ShownFutureTours();
     if (ids.empty()) {
         Text(380, 190, TEXT_WHITE, "No fixtures to show");
         return;
     }
-    const int first = ScrollPosition();
+    const int first = cs.ScrollPosition();
     for (int k = 0; k < COMP_LIST_ROWS; ++k) {
         const size_t i = static_cast<size_t>(first + k);
         if (i >= ids.size()) break;
@@ -317,21 +313,21 @@ void DrawFutureSeries() {
     }
 }
 
-void DrawPastSeries() {
+void DrawPastSeries(const CS& cs) {
     Rule(188, TEXT_WHITE);
     Text(230, 166, TEXT_ORANGE, "Date");
     Text(380, 166, TEXT_ORANGE, "Tour details");
     Text(700, 166, TEXT_ORANGE, "Series result");
-    const std::vector<int32_t>& ids = ShownPastSeries();
+    const std::vector<int32_t>& ids = cs.ShownPastSeries();
     if (ids.empty()) {
         Text(230, 190, TEXT_WHITE, "No results to show");
         return;
     }
-    const bool tests = CS::s_competitionId == COMP_TEST_CHAMPIONSHIP;
-    const bool triangular = &ids == &CS::sv_triangular;
+    const bool tests = cs.CompetitionId() == COMP_TEST_CHAMPIONSHIP;
+    const bool triangular = &ids == &cs.mv_triangular;
     const uint32_t colour = tests ? TEXT_YELLOW : TEXT_WHITE;
     CFont* resultFont = tests ? TextFont() : SmallFont();
-    const int first = ScrollPosition();
+    const int first = cs.ScrollPosition();
     char text[160];
     for (int k = 0; k < COMP_LIST_ROWS; ++k) {
         const size_t i = static_cast<size_t>(first + k);
@@ -366,32 +362,32 @@ void CCompetitionScreen::Render() {
     g_game->m_background.Draw(0, 0);
     DrawScreenFrame(false);
     const Competition* c = ShownCompetition();
-    DrawHeader(c);
+    DrawHeader(*this, c);
     if (!c) {
         Text(230, 200, TEXT_YELLOW, "No record of this competition is held");
     } else {
-        switch (s_page) {
+        switch (Page()) {
             case COMP_PAGE_STANDINGS:
-                DrawStandings(*c);
+                DrawStandings(*this, *c);
                 break;
             case COMP_PAGE_FIXTURES:
-                DrawFixtures();
+                DrawFixtures(*this);
                 break;
             case COMP_PAGE_FUTURE_SERIES:
-                DrawFutureSeries();
+                DrawFutureSeries(*this);
                 break;
             case COMP_PAGE_PAST_SERIES:
-                DrawPastSeries();
+                DrawPastSeries(*this);
                 break;
             case COMP_PAGE_PLAYER_STATS:
             case COMP_PAGE_TEAM_STATS:
-                DrawCompetitionStatsPage();
+                DrawCompetitionStatsPage(*this);
                 break;
             case COMP_PAGE_HISTORY:
-                DrawCompetitionHistoryPage();
+                DrawCompetitionHistoryPage(*this);
                 break;
             case COMP_PAGE_RULES:
-                DrawCompetitionRulesPage();
+                DrawCompetitionRulesPage(*this);
                 break;
             default:
                 break;

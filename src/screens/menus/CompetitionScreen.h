@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "screens/menus/ScreenControls.h"
 #include "season/Lists.h"
+#include "shell/Screen.h"
 #include "shell/Screens.h"
 #include "world/Competitions.h"
 
@@ -67,45 +69,73 @@ inline constexpr int COMP_LIST_ROWS = 25;   // fixtures, history, series pages
 inline constexpr int COMP_STATS_ROWS = 20;  // player and team statistics
 inline constexpr int COMP_SIDE_ITEMS = 10;  // first value of the records drop-down's side items
 
-struct CCompetitionScreen {
-    static void Enter();
+// y of each drawn knockout tie (0 for none), and of each round's heading.
+struct KnockoutLayout {
+    int32_t m_tieY[KNOCKOUT_TIES] = {};
+    int32_t m_headingY[3] = {};  // quarter-finals, semi-finals, final; 0 when not drawn
+};
+KnockoutLayout LayOutKnockout(const Competition& competition);
+// Side ids of a tournament's groups, in group order.
+std::vector<int32_t> TournamentSides(const InternationalTournament& tournament);
+// Whether a human coaches the side.
+bool HumanSide(int sideId);
+
+class CCompetitionScreen : public CScreen {
+public:
+    void Enter() override;
+    void Update() override;
+    void Render() override;
+    void Leave() override;
     // The subject: m_id, the competition's or international tournament's id.
-    static void SetSubject(const ScreenSubject& subject) { g_screenSubjects.m_competitionId = subject.m_id; }
-    static ScreenSubject Subject() { return {g_screenSubjects.m_competitionId}; }
-    static void Update();
-    static void Render();
-    static void Leave();
-    static void Layout();
-    static void BuildCompetitionStatsLists();
-    static void BuildCompetitionSeriesLists();
-    static void FillSeasonSelector();
+    void SetSubject(const ScreenSubject& subject) override { m_kept.competitionId = subject.m_id; }
+    ScreenSubject Subject() const override { return {m_kept.competitionId}; }
+    void Reset() override { m_kept = {}; }
+
+    void Layout();
+    void BuildCompetitionStatsLists();
+    void BuildCompetitionSeriesLists();
+    void FillSeasonSelector();
 
     // The page on entry: another competition starts on its standings, and
     // the pages a competition lacks fall back to them.
     static int PageOnEntry(int page, int competitionId, int lastCompetitionId);
 
-    static int32_t s_competitionId;
-    static int32_t s_page;
-    static int32_t s_lastCompetitionId;
-    static int32_t s_season;        // of the fixture list
-    static int32_t s_seriesSeason;  // of the Future Series page
-    static int32_t s_playerList;
-    static int32_t s_teamList;
-    static int32_t s_teamFilter;  // side of lists 8007 and 8008; -1 all
-    static int32_t s_seriesKind;
-    static int32_t s_stage;
-    static int32_t s_group;
+    int32_t CompetitionId() const { return m_kept.competitionId; }
+    int32_t Page() const { return m_kept.page; }
+    int32_t PlayerList() const { return m_kept.playerList; }
+    int32_t TeamList() const { return m_kept.teamList; }
+    int32_t TeamFilter() const { return m_kept.teamFilter; }
+    int32_t SeriesKind() const { return m_kept.seriesKind; }
 
-    static std::vector<FixtureListEntry> sv_fixtures;
-    static std::vector<StatsRow> sv_stats;
-    static std::vector<TeamInningsRow> sv_innings;
-    static std::vector<StandingsRow> sv_streaks;
-    static StatsFilter s_filter;
-    static std::vector<int32_t> sv_series;       // championship series begun (TourSeries ids)
-    static std::vector<int32_t> sv_futureTours;  // Tour ids
-    static std::vector<int32_t> sv_futureTriangular;
-    static std::vector<int32_t> sv_triangular;   // Series ids
-    static std::vector<int32_t> sv_recordSides;  // side of each records drop-down pair
+    // The competition shown; nullptr for an id no record has.
+    Competition* ShownCompetition() const;
+    // The tournament of a competition id 505..549; nullptr otherwise.
+    InternationalTournament* ShownTournament() const;
+    // The series page's id list: played series, or triangular tournaments.
+    const std::vector<int32_t>& ShownPastSeries() const;
+    const std::vector<int32_t>& ShownFutureTours() const;
+    // The fixture row of a knockout tie between the two sides, either way
+    // round; the last such row; nullptr when the list has none.
+    const FixtureListEntry* TieRow(int home, int away) const;
+    // The rows of the tournament stage shown: a group or the super eight.
+    const std::vector<StandingsRow>* ShownTournamentRows() const;
+    int ScrollPosition() const;
+
+    // Set fresh by Enter.
+    int32_t m_season = 0;        // of the fixture list
+    int32_t m_seriesSeason = 0;  // of the Future Series page
+    int32_t m_stage = SHOWN_GROUPS;
+    int32_t m_group = 0;
+    std::vector<FixtureListEntry> mv_fixtures;
+    std::vector<StatsRow> mv_stats;
+    std::vector<TeamInningsRow> mv_innings;
+    std::vector<StandingsRow> mv_streaks;
+    StatsFilter m_filter;
+    std::vector<int32_t> mv_series;       // championship series begun (TourSeries ids)
+    std::vector<int32_t> mv_futureTours;  // Tour ids
+    std::vector<int32_t> mv_futureTriangular;
+    std::vector<int32_t> mv_triangular;   // Series ids
+    std::vector<int32_t> mv_recordSides;  // side of each records drop-down pair
 
     enum Tab {
         TAB_STANDINGS,
@@ -117,41 +147,51 @@ struct CCompetitionScreen {
         TAB_RULES,
         TABS
     };
-    static CButton* s_tabs[TABS];
-    static CButton* s_btnPrevious;
-    static CButton* s_btnNext;
-    static CButton* s_btnCurrent;
-    static CHotSpot* s_rows[COMP_ROW_SPOTS];
-    static CComboBox* s_comboRecords;
-    static CComboBox* s_comboTeamStats;
-    static CComboBox* s_comboSeriesKind;
-    static CComboBox* s_comboStage;
-    static CComboBox* s_comboSeason;
-    static CScrollBar* s_scroll;
-};
+    // Made by Enter, freed by Leave.
+    CButton* m_tabs[TABS] = {};
+    CButton* m_btnPrevious = nullptr;
+    CButton* m_btnNext = nullptr;
+    CButton* m_btnCurrent = nullptr;
+    CHotSpot* m_rows[COMP_ROW_SPOTS] = {};
+    CComboBox* m_comboRecords = nullptr;
+    CComboBox* m_comboTeamStats = nullptr;
+    CComboBox* m_comboSeriesKind = nullptr;
+    CComboBox* m_comboStage = nullptr;
+    CComboBox* m_comboSeason = nullptr;
+    CScrollBar* m_scroll = nullptr;
 
-// The competition shown; nullptr for an id no record has.
-Competition* ShownCompetition();
-// The tournament of a competition id 505..549; nullptr otherwise.
-InternationalTournament* ShownTournament();
-// The series page's id list: played series, or triangular tournaments.
-const std::vector<int32_t>& ShownPastSeries();
-const std::vector<int32_t>& ShownFutureTours();
-// The fixture row of a knockout tie between the two sides, either way round;
-// the last such row; nullptr when the list has none.
-const FixtureListEntry* TieRow(int home, int away);
-// Side ids of a tournament's groups, in group order.
-std::vector<int32_t> TournamentSides(const InternationalTournament& tournament);
-// Whether a human coaches the side.
-bool HumanSide(int sideId);
-// y of each drawn knockout tie (0 for none), and of each round's heading.
-struct KnockoutLayout {
-    int32_t m_tieY[KNOCKOUT_TIES] = {};
-    int32_t m_headingY[3] = {};  // quarter-finals, semi-finals, final; 0 when not drawn
+private:
+    // Kept between visits: the page and lists last chosen, with the
+    // competition they were chosen for.
+    struct Kept {
+        int32_t competitionId = 0;
+        int32_t lastCompetitionId = 0;
+        int32_t page = COMP_PAGE_STANDINGS;
+        int32_t playerList = PLAYER_LIST_TOP_SCORES;
+        int32_t teamList = STREAK_WON;
+        int32_t teamFilter = -1;  // side of lists 8007 and 8008; -1 all
+        int32_t seriesKind = SERIES_STANDARD;
+    } m_kept;
+
+    ScreenControls m_controls;
+
+    CComboBox* MakeCombo(int x, int y, const char* caption);
+    void MakeRecordsCombo(const Competition* c, const InternationalTournament* t);
+    void MakeTeamStatsCombo();
+    void MakeStageCombo(InternationalTournament* t);
+    void MakeTabs();
+    void SetPage(int page);
+    void ShowRowSpots(int count, int left, int top, int step, int width);
+    void LayOutStandings();
+    bool UpdateStandings();
+    void RebuildSeriesSeason(int season);
+    bool UpdateSeriesSeason();
+    void UpdatePastSeries();
+    void UpdateTabs();
+    void UpdatePlayerStats();
+    void UpdateTeamStats();
+    void UpdateSeriesKind();
 };
-KnockoutLayout LayOutKnockout(const Competition& competition);
-// The rows of the tournament stage shown: a group or the super eight.
-const std::vector<StandingsRow>* ShownTournamentRows();
 
 // The page of a competition or international tournament.
 void OpenCompetition(int32_t id);

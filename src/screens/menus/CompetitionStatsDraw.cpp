@@ -1,6 +1,7 @@
 // The competition screen's statistics, history and rules pages.
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "screens/menus/CompetitionScreen.h"
 #include "screens/menus/FixtureRows.h"
@@ -25,20 +26,16 @@ void Text(int x, int y, uint32_t colour, const char* text, CFont* font = nullptr
     g_system->DrawText(x, y, ALIGN_LEFT, colour, font ? font : g_game->m_fontText.get(), "%s", text);
 }
 
-int ScrollPosition() {
-    return CS::s_scroll ? CS::s_scroll->m_position : 0;
-}
-
-void DrawTeamStats() {
-    if (CS::s_teamList >= STREAK_WON && CS::s_teamList <= STREAK_UNBEATEN) {
+void DrawTeamStats(const CS& cs) {
+    if (cs.TeamList() >= STREAK_WON && cs.TeamList() <= STREAK_UNBEATEN) {
         Text(230, 195, TEXT_ORANGE, "Team");
         Text(930, 195, TEXT_ORANGE, "Games");
-        for (size_t i = 0; i < CS::sv_streaks.size() && i < static_cast<size_t>(COMP_STATS_ROWS); ++i) {
-            const StandingsRow& r = CS::sv_streaks[i];
+        for (size_t i = 0; i < cs.mv_streaks.size() && i < static_cast<size_t>(COMP_STATS_ROWS); ++i) {
+            const StandingsRow& r = cs.mv_streaks[i];
             const int y = 220 + 20 * static_cast<int>(i);
             Text(230, y, TEXT_WHITE, SideName(r.m_team));
             g_system->DrawText(930, y, ALIGN_LEFT, TEXT_WHITE, g_game->m_fontText.get(), "%d",
-                               StreakOf(r, CS::s_teamList));
+                               StreakOf(r, cs.TeamList()));
         }
         return;
     }
@@ -46,13 +43,13 @@ void DrawTeamStats() {
     Text(370, 195, TEXT_ORANGE, "Match");
     Text(780, 195, TEXT_ORANGE, "Date");
     Text(930, 195, TEXT_ORANGE, "Total");
-    if (CS::sv_innings.empty()) {
+    if (cs.mv_innings.empty()) {
         Text(230, 220, TEXT_WHITE, NO_STATISTICS);
         return;
     }
     CFont* small = g_game->m_fontTable.get();
-    for (size_t i = 0; i < CS::sv_innings.size() && i < static_cast<size_t>(COMP_STATS_ROWS); ++i) {
-        const TeamInningsRow& r = CS::sv_innings[i];
+    for (size_t i = 0; i < cs.mv_innings.size() && i < static_cast<size_t>(COMP_STATS_ROWS); ++i) {
+        const TeamInningsRow& r = cs.mv_innings[i];
         const int y = 220 + 20 * static_cast<int>(i);
         Text(230, y, TEXT_WHITE, InningsTeamName(r).c_str(), small);
         Text(370, y, TEXT_WHITE, InningsMatchTitle(r).c_str(), small);
@@ -63,36 +60,41 @@ void DrawTeamStats() {
 
 }  // namespace
 
-void DrawCompetitionStatsPage() {
-    if (CS::s_page == COMP_PAGE_TEAM_STATS) {
-        DrawTeamStats();
+void DrawCompetitionStatsPage(const CCompetitionScreen& cs) {
+    if (cs.Page() == COMP_PAGE_TEAM_STATS) {
+        DrawTeamStats(cs);
         return;
     }
-    const Competition* c = ShownCompetition();
+    const Competition* c = cs.ShownCompetition();
     StatsTableLayout layout;
     layout.m_matchX = 410;
     layout.m_hundredsFirst = true;
     layout.m_limitedOvers = c && IsLimitedOversFormat(c->m_format);
     layout.m_headingY = 195;
     layout.m_rowsY = 220;
-    DrawStatsHeadings(CS::s_playerList, layout);
-    DrawStatsRows(CS::s_playerList, CS::sv_stats, ScrollPosition(), layout, NO_STATISTICS);
+    DrawStatsHeadings(cs.PlayerList(), layout);
+    DrawStatsRows(cs.PlayerList(), cs.mv_stats, cs.ScrollPosition(), layout, NO_STATISTICS);
 }
 
-void DrawCompetitionHistoryPage() {
+void DrawCompetitionHistoryPage(const CCompetitionScreen& cs) {
     Text(230, 165, TEXT_ORANGE, "Season");
     Text(400, 165, TEXT_ORANGE, "Winner");
     Text(650, 165, TEXT_ORANGE, "Runner-up");
-    const Competition* c = ShownCompetition();
+    const Competition* c = cs.ShownCompetition();
     if (!c || c->mv_history.empty()) {
         Text(230, 190, TEXT_YELLOW, "No history is currently available");
         return;
     }
-    const int first = ScrollPosition();
+    // The seasons read from the world come newest first and those played
+    // since are added at the end: one order, newest first.
+    std::vector<HistoryEntry> history = c->mv_history;
+    std::stable_sort(history.begin(), history.end(),
+                     [](const HistoryEntry& a, const HistoryEntry& b) { return a.m_season > b.m_season; });
+    const int first = cs.ScrollPosition();
     for (int k = 0; k < COMP_LIST_ROWS; ++k) {
         const size_t i = static_cast<size_t>(first + k);
-        if (i >= c->mv_history.size()) break;
-        const HistoryEntry& e = c->mv_history[i];
+        if (i >= history.size()) break;
+        const HistoryEntry& e = history[i];
         const int y = 190 + 20 * k;
         Text(230, y, TEXT_WHITE, SeasonLabel(e.m_season).c_str());
         if (e.m_winner == HISTORY_NOT_HELD) {
@@ -108,8 +110,8 @@ void DrawCompetitionHistoryPage() {
     }
 }
 
-void DrawCompetitionRulesPage() {
-    const Competition* c = ShownCompetition();
+void DrawCompetitionRulesPage(const CCompetitionScreen& cs) {
+    const Competition* c = cs.ShownCompetition();
     if (!c) return;
     Text(230, 170, TEXT_ORANGE, "Rules");
     g_system->FillRect(213, 188, 1009, 190, TEXT_WHITE);

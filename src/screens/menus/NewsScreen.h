@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "screens/menus/ScreenControls.h"
 #include "season/Fixtures.h"
+#include "shell/Screen.h"
 #include "shell/Screens.h"
 
 namespace ravel {
@@ -40,44 +42,77 @@ inline constexpr int NEWS_ROWS = 5;
 inline constexpr int JOB_NEWS_ROWS = 4;
 inline constexpr int QUICK_LINKS = 5;
 
-struct CNewsScreen {
-    static void Enter();
+class CNewsScreen : public CScreen {
+public:
+    void Enter() override;
+    void Update() override;
+    void Render() override;
+    void Leave() override;
     // The subject: m_id, the inbox message to show (-1: the one shown last).
-    static void SetSubject(const ScreenSubject& subject) { g_screenSubjects.m_messageIndex = subject.m_id; }
-    static ScreenSubject Subject() { return {g_screenSubjects.m_messageIndex}; }
-    static void Update();
-    static void Render();
-    static void Leave();
+    void SetSubject(const ScreenSubject& subject) override { m_kept.requested = subject.m_id; }
+    ScreenSubject Subject() const override { return {m_kept.requested}; }
+    void Reset() override { m_kept = {}; }
+
     // True when every message has been seen (an empty inbox too); then Next
     // Unread and Mark all read are disabled.
-    static bool AllNewsRead();
+    bool AllNewsRead();
     // One quick-link row per link of the shown message, up to five.
-    static void UpdateQuickLinkButtons();
+    void UpdateQuickLinkButtons();
 
-    static int32_t s_shown;       // inbox index of the open message
-    static int32_t s_inboxCount;  // at Enter
-    static int32_t s_offset;      // first headline row: newest - offset
-    static std::vector<NewsEventRecord> sv_events;
-    static int32_t s_nextFixture;  // fixture table position, -1 none
-    static NextMatch s_next;
-    static int32_t s_injured;
-    static int32_t s_onDuty;
-    static int32_t s_side;      // the coach's side when the page was entered
-    static int32_t s_enterDay;  // day of season at Enter
+    int32_t Shown() const { return m_kept.shown; }  // inbox index of the open message
 
-    static CHotSpot* s_jobRows[JOB_NEWS_ROWS];
-    static CHotSpot* s_headlines[NEWS_ROWS];
-    static CHotSpot* s_quickLinks[QUICK_LINKS];
-    static CScrollBar* s_scroll;
-    static CButton* s_btnNextUnread;
-    static CButton* s_btnPrevious;
-    static CButton* s_btnMarkAll;
-    static CButton* s_btnNext;
-    static CButton* s_btnPositive;
-    static CButton* s_btnNegative;
-    static CHotSpot* s_profile;
-    static CHotSpot* s_teamPage;
-    static CHotSpot* s_competitionPage;
+    // Set fresh by Enter.
+    int32_t m_inboxCount = 0;  // at Enter
+    int32_t m_offset = 0;      // first headline row: newest - offset
+    std::vector<NewsEventRecord> mv_events;
+    int32_t m_nextFixture = -1;  // fixture table position, -1 none
+    NextMatch m_next;
+    int32_t m_injured = 0;
+    int32_t m_onDuty = 0;
+    int32_t m_side = 0;       // the coach's side when the page was entered
+    int32_t m_enterDay = -1;  // day of season at Enter
+
+    // Made by Enter, freed by Leave.
+    CHotSpot* m_jobRows[JOB_NEWS_ROWS] = {};
+    CHotSpot* m_headlines[NEWS_ROWS] = {};
+    CHotSpot* m_quickLinks[QUICK_LINKS] = {};
+    CScrollBar* m_scroll = nullptr;
+    CButton* m_btnNextUnread = nullptr;
+    CButton* m_btnPrevious = nullptr;
+    CButton* m_btnMarkAll = nullptr;
+    CButton* m_btnNext = nullptr;
+    CButton* m_btnPositive = nullptr;
+    CButton* m_btnNegative = nullptr;
+    CHotSpot* m_profile = nullptr;
+    CHotSpot* m_teamPage = nullptr;
+    CHotSpot* m_competitionPage = nullptr;
+
+private:
+    // Kept between visits: the message asked for by whoever opened the page
+    // (-1 none) and the one shown last.
+    struct Kept {
+        int32_t requested = 0;
+        int32_t shown = 0;
+    } m_kept;
+
+    ScreenControls m_controls;
+
+    InboxMessage* ShownMessage() const;
+    void ClubEvents(int club);
+    void NationalEvents(int country);
+    void BuildEvents(const StaffMember* coach);
+    void CountAvailability(int side);
+    void ScrollToShown();
+    void MarkShownSeen();
+    void Refresh();
+    void Show(int index);
+    bool ShowFirstUnseen();
+    bool Stale() const;
+    void DrawVacancies() const;
+    void DrawEvents() const;
+    void DrawNextFixture() const;
+    void DrawAvailability() const;
+    void DrawHeadlines(const std::vector<InboxMessage>& inbox);
 };
 
 // The order of the event list: tournaments and tour series by their start,

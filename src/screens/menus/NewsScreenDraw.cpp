@@ -32,6 +32,7 @@ constexpr uint32_t GREY = 0xffdcdcdcu;
 constexpr int LONG_HEADLINE = 54;  // characters; longer ones take the smaller font
 constexpr int HEADLINE_END = 690;  // the shown message's date starts at 700
 constexpr int BODY_BOTTOM = 605;   // the answer buttons lie below
+constexpr int ANSWER_Y = 610;      // the answer buttons' row
 
 struct Panel {
     int left, top, right, bottom;
@@ -58,19 +59,6 @@ void DrawNewsFrame() {
     g_game->m_background.Draw(0, 0);
     for (const Panel& p : PANELS) g_system->ShadeRect(p.left, p.top, p.right, p.bottom);
     DrawFrameBars(ClockText().c_str());
-}
-
-void DrawVacancies() {
-    Text(670, 120, TEXT_YELLOW, "%s", "Job News");
-    if (NS::sv_events.empty()) {
-        Text(670, 150, TEXT_WHITE, "%s", "No jobs");
-        return;
-    }
-    for (size_t i = 0; i < NS::sv_events.size() && i < static_cast<size_t>(JOB_NEWS_ROWS); ++i) {
-        const int y = 150 + 25 * static_cast<int>(i);
-        Text(670, y, TEXT_WHITE, "%s", SideName(NS::sv_events[i].m_id));
-        Text(940, y, TEXT_YELLOW, "%s", "Vacant");
-    }
 }
 
 // A competition's name in the events panel: the smaller face when the whole
@@ -144,23 +132,6 @@ void DrawTourSeriesEvent(const NewsEventRecord& r, int y, int country) {
         Text(670, y + 20, TEXT_WHITE, "%s", SeriesStatusText(*s).c_str());
 }
 
-void DrawEvents() {
-    const int country = CurrentCoachSide();
-    for (size_t i = 0; i < NS::sv_events.size(); ++i) {
-        const int y = 120 + 40 * static_cast<int>(i);
-        if (y >= 280) break;
-        const NewsEventRecord& r = NS::sv_events[i];
-        if (r.m_id < COMP_TEST_CHAMPIONSHIP)
-            DrawCompetitionEvent(r, y);
-        else if (r.m_id >= COMP_FIRST_TOURNAMENT && r.m_id <= COMP_LAST_TOURNAMENT)
-            DrawTournamentEvent(r, y);
-        else if (r.m_id >= FIRST_TOUR_SERIES_ID && r.m_kind == NEWS_EVENT_OF_SERIES)
-            DrawSeriesEvent(r, y, country);
-        else if (r.m_id >= FIRST_TOUR_SERIES_ID)
-            DrawTourSeriesEvent(r, y, country);
-    }
-}
-
 std::string FixtureCompetitionText(int id) {
     const char* text = "";
     const InternationalTournament* t =
@@ -182,68 +153,11 @@ std::string FixtureCompetitionText(int id) {
     return text;
 }
 
-void DrawNextFixture() {
-    Text(220, 120, TEXT_YELLOW, "%s", "Next Fixture");
-    const NextMatch& f = NS::s_next;
-    if (!f.m_known) {
-        Text(220, 140, OLIVE, "%s", "No fixtures scheduled");
-        return;
-    }
-    Text(220, 140, TEXT_WHITE, "%s", f.m_date.DateText().c_str());
-    Text(220, 160, TEXT_WHITE, "%s", FixtureCompetitionText(f.m_competition).c_str());
-    if (f.m_away <= 0)
-        Text(220, 180, TEXT_WHITE, "In %s, opponents to be drawn", SideName(f.m_host));
-    else if (f.m_home == NS::s_side)
-        Text(220, 180, TEXT_WHITE, "%s (Home)", SideName(f.m_away));
-    else
-        Text(220, 180, TEXT_WHITE, "%s (Away)", SideName(f.m_home));
-}
-
-void DrawAvailability() {
-    Text(220, 220, TEXT_YELLOW, "%s", "Squad Availability news");
-    if (NS::s_injured == 0 && NS::s_onDuty == 0) {
-        Text(220, 240, OLIVE, "%s", "All squad members are currently available to play");
-        return;
-    }
-    char text[80];
-    if (NS::s_injured > 0) {
-        std::snprintf(
-            text, sizeof text,
-            NS::s_injured == 1 ? "1 player is currently injured" : "%d players are currently injured",
-            NS::s_injured);
-        Text(220, 240, TEXT_WHITE, "%s", text);
-    }
-    if (NS::s_onDuty > 0) {
-        std::snprintf(text, sizeof text,
-                      NS::s_onDuty == 1 ? "1 player is currently on international duty"
-                                        : "%d players are currently on international duty",
-                      NS::s_onDuty);
-        Text(220, NS::s_injured > 0 ? 260 : 240, TEXT_WHITE, "%s", text);
-    }
-}
-
 uint32_t HeadlineColour(const InboxMessage& m, bool shown) {
     if (shown) return TEXT_ORANGE;
     if (m.m_needsAnswer && !m.m_handled) return TEXT_YELLOW;
     if (m.m_seen || m.m_handled) return GREY;
     return TEXT_WHITE;
-}
-
-void DrawHeadlines(const std::vector<InboxMessage>& inbox) {
-    Text(220, 300, TEXT_YELLOW, "%s", "News Headlines");
-    const int count = static_cast<int>(inbox.size());
-    NS::s_offset = NS::s_scroll && !NS::s_scroll->mb_disabled ? NS::s_scroll->m_position : 0;
-    std::string lastDate;
-    for (int k = 0; k < NEWS_ROWS; ++k) {
-        const int index = count - 1 - NS::s_offset - k;
-        if (index < 0 || index >= count) break;
-        const InboxMessage& m = inbox[index];
-        const int y = 325 + 20 * k;
-        const std::string date = FormatDate(m.m_day, m.m_month, m.m_year);
-        if (date != lastDate) Text(220, y, TEXT_YELLOW, "%s", date.c_str());
-        lastDate = date;
-        Text(350, y, HeadlineColour(m, index == NS::s_shown), "%s", m.m_headline.c_str());
-    }
 }
 
 std::string LinkText(const NewsLink& link) {
@@ -290,6 +204,8 @@ void DrawShownMessage(InboxMessage& m) {
     Text(700, 450, TEXT_YELLOW, "%s", FormatDate(m.m_day, m.m_month, m.m_year).c_str());
     g_system->DrawTextInRect(220, 480, 800, BODY_BOTTOM, ALIGN_LEFT, TEXT_WHITE, g_game->m_fontText.get(),
                              "%s", m.m_body.c_str());
+    // An answered message says what the answer was, where its buttons stood.
+    if (m.m_handled && !m.m_answer.empty()) Text(220, ANSWER_Y, TEXT_YELLOW, "%s", m.m_answer.c_str());
     m.m_seen = 1;
     Text(850, 450, TEXT_YELLOW, "%s", "News Links");
     for (size_t i = 0; i < m.mv_links.size() && i < static_cast<size_t>(QUICK_LINKS); ++i)
@@ -298,22 +214,109 @@ void DrawShownMessage(InboxMessage& m) {
 
 }  // namespace
 
+void NS::DrawVacancies() const {
+    Text(670, 120, TEXT_YELLOW, "%s", "Job News");
+    if (mv_events.empty()) {
+        Text(670, 150, TEXT_WHITE, "%s", "No jobs");
+        return;
+    }
+    for (size_t i = 0; i < mv_events.size() && i < static_cast<size_t>(JOB_NEWS_ROWS); ++i) {
+        const int y = 150 + 25 * static_cast<int>(i);
+        Text(670, y, TEXT_WHITE, "%s", SideName(mv_events[i].m_id));
+        Text(940, y, TEXT_YELLOW, "%s", "Vacant");
+    }
+}
+
+void NS::DrawEvents() const {
+    const int country = CurrentCoachSide();
+    for (size_t i = 0; i < mv_events.size(); ++i) {
+        const int y = 120 + 40 * static_cast<int>(i);
+        if (y >= 280) break;
+        const NewsEventRecord& r = mv_events[i];
+        if (r.m_id < COMP_TEST_CHAMPIONSHIP)
+            DrawCompetitionEvent(r, y);
+        else if (r.m_id >= COMP_FIRST_TOURNAMENT && r.m_id <= COMP_LAST_TOURNAMENT)
+            DrawTournamentEvent(r, y);
+        else if (r.m_id >= FIRST_TOUR_SERIES_ID && r.m_kind == NEWS_EVENT_OF_SERIES)
+            DrawSeriesEvent(r, y, country);
+        else if (r.m_id >= FIRST_TOUR_SERIES_ID)
+            DrawTourSeriesEvent(r, y, country);
+    }
+}
+
+void NS::DrawNextFixture() const {
+    Text(220, 120, TEXT_YELLOW, "%s", "Next Fixture");
+    const NextMatch& f = m_next;
+    if (!f.m_known) {
+        Text(220, 140, OLIVE, "%s", "No fixtures scheduled");
+        return;
+    }
+    Text(220, 140, TEXT_WHITE, "%s", f.m_date.DateText().c_str());
+    Text(220, 160, TEXT_WHITE, "%s", FixtureCompetitionText(f.m_competition).c_str());
+    if (f.m_away <= 0)
+        Text(220, 180, TEXT_WHITE, "In %s, opponents to be drawn", SideName(f.m_host));
+    else if (f.m_home == m_side)
+        Text(220, 180, TEXT_WHITE, "%s (Home)", SideName(f.m_away));
+    else
+        Text(220, 180, TEXT_WHITE, "%s (Away)", SideName(f.m_home));
+}
+
+void NS::DrawAvailability() const {
+    Text(220, 220, TEXT_YELLOW, "%s", "Squad Availability news");
+    if (m_injured == 0 && m_onDuty == 0) {
+        Text(220, 240, OLIVE, "%s", "All squad members are currently available to play");
+        return;
+    }
+    char text[80];
+    if (m_injured > 0) {
+        std::snprintf(text, sizeof text,
+                      m_injured == 1 ? "1 player is currently injured" : "%d players are currently injured",
+                      m_injured);
+        Text(220, 240, TEXT_WHITE, "%s", text);
+    }
+    if (m_onDuty > 0) {
+        std::snprintf(text, sizeof text,
+                      m_onDuty == 1 ? "1 player is currently on international duty"
+                                    : "%d players are currently on international duty",
+                      m_onDuty);
+        Text(220, m_injured > 0 ? 260 : 240, TEXT_WHITE, "%s", text);
+    }
+}
+
+void NS::DrawHeadlines(const std::vector<InboxMessage>& inbox) {
+    Text(220, 300, TEXT_YELLOW, "%s", "News Headlines");
+    const int count = static_cast<int>(inbox.size());
+    m_offset = m_scroll && !m_scroll->mb_disabled ? m_scroll->m_position : 0;
+    std::string lastDate;
+    for (int k = 0; k < NEWS_ROWS; ++k) {
+        const int index = count - 1 - m_offset - k;
+        if (index < 0 || index >= count) break;
+        const InboxMessage& m = inbox[index];
+        const int y = 325 + 20 * k;
+        const std::string date = FormatDate(m.m_day, m.m_month, m.m_year);
+        if (date != lastDate) Text(220, y, TEXT_YELLOW, "%s", date.c_str());
+        lastDate = date;
+        Text(350, y, HeadlineColour(m, index == m_kept.shown), "%s", m.m_headline.c_str());
+    }
+}
+
 void CNewsScreen::Render() {
     DrawNewsFrame();
     DrawCoachName();
-    if (s_side <= 0)
+    if (m_side <= 0)
         DrawVacancies();
     else
         DrawEvents();
     const StaffMember* coach = CurrentUserStaff();
     const char* title = "Unemployed";
-    if (coach && s_side > 0) title = SideName(s_side);
+    if (coach && m_side > 0) title = SideName(m_side);
     g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, g_game->m_fontTitle.get(), "%s", title);
     DrawNextFixture();
     DrawAvailability();
     if (auto* inbox = CurrentInbox()) {
         DrawHeadlines(*inbox);
-        if (s_shown >= 0 && static_cast<size_t>(s_shown) < inbox->size()) DrawShownMessage((*inbox)[s_shown]);
+        if (m_kept.shown >= 0 && static_cast<size_t>(m_kept.shown) < inbox->size())
+            DrawShownMessage((*inbox)[m_kept.shown]);
     }
     if (g_system->mp_controlList) g_system->mp_controlList->Draw();
 }

@@ -14,9 +14,6 @@
 
 namespace ravel {
 
-int32_t CRecordsScreen::s_kind = RECORDS_FIRST_CLASS;
-int32_t CRecordsScreen::s_section = REC_HIGHEST_TOTAL;
-
 namespace {
 
 using RS = CRecordsScreen;
@@ -136,9 +133,9 @@ void DrawSection(const SectionLayout& l, const std::vector<RecordEntry>& entries
 
 }  // namespace
 
-const RecordsTable* ShownRecordsTable() {
+const RecordsTable* RS::ShownTable() const {
     for (const RecordsTable& t : g_world.mv_records)
-        if (t.m_kind == RS::s_kind) return &t;
+        if (t.m_kind == m_kept.kind) return &t;
     return nullptr;
 }
 
@@ -167,10 +164,12 @@ std::string RecordValueText(int section, const RecordEntry& e) {
     }
 }
 
+void CRecordsScreen::SetSubject(const ScreenSubject& subject) {
+    if (subject.m_kind >= RECORDS_FIRST_CLASS && subject.m_kind <= RECORDS_ODI) m_kept.kind = subject.m_kind;
+    m_kept.section = subject.m_section;
+}
+
 void CRecordsScreen::Enter() {
-    const int kind = g_screenSubjects.m_recordsKind;
-    if (kind >= RECORDS_FIRST_CLASS && kind <= RECORDS_ODI) s_kind = kind;
-    s_section = g_screenSubjects.m_recordsSection;
     g_game->mb_screenFrame = 1;
 }
 
@@ -179,19 +178,19 @@ void CRecordsScreen::Render() {
     g_system->ShadeRect(203, 103, 1019, 133);
     g_system->ShadeRect(203, 135, 1019, 695);
     DrawFrameBars(g_cricket.m_date.ClockText().c_str());
-    const int index = RecordsTable::SectionIndex(s_section);
+    const int index = RecordsTable::SectionIndex(m_kept.section);
     if (index >= 0)
         g_system->DrawText(512, 15, ALIGN_CENTRE, TEXT_WHITE, g_game->m_fontTitle.get(), "%s",
                            RecordsTable::SectionTitle(index));
     g_system->DrawText(512, 50, ALIGN_CENTRE, TEXT_WHITE, g_game->m_fontText.get(), "%s",
-                       SUBTITLES[s_kind - 1]);
-    const RecordsTable* table = ShownRecordsTable();
+                       SUBTITLES[m_kept.kind - 1]);
+    const RecordsTable* table = ShownTable();
     if (index >= 0) {
         static const std::vector<RecordEntry> NONE;
         const std::vector<RecordEntry>& entries = table ? table->mv_sections[index] : NONE;
-        if (s_section == REC_PARTNERSHIPS)
+        if (m_kept.section == REC_PARTNERSHIPS)
             DrawPartnerships(entries);
-        else if (const SectionLayout* l = LayoutOf(s_section))
+        else if (const SectionLayout* l = LayoutOf(m_kept.section))
             DrawSection(*l, entries);
     }
     if (g_system->mp_controlList) g_system->mp_controlList->Draw();

@@ -7,32 +7,37 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/Screens.h"
+#include "shell/Screen.h"
+#include "world/RecordsTable.h"
 
 namespace ravel {
 
 struct RecordEntry;
 struct RecordsTable;
 
-struct CRecordsScreen {
-    static void Enter();
+class CRecordsScreen : public CScreen {
+public:
+    void Enter() override;
+    void Render() override;
     // The subject: m_kind, the table (1 first-class, 2 Test, 3 List-A, 4 ODI;
     // another keeps the table shown last); m_section, its section.
-    static void SetSubject(const ScreenSubject& subject) {
-        g_screenSubjects.m_recordsKind = subject.m_kind;
-        g_screenSubjects.m_recordsSection = subject.m_section;
-    }
-    static ScreenSubject Subject() {
-        return {0, g_screenSubjects.m_recordsKind, g_screenSubjects.m_recordsSection};
-    }
-    static void Render();
+    void SetSubject(const ScreenSubject& subject) override;
+    ScreenSubject Subject() const override { return {0, m_kept.kind, m_kept.section}; }
+    void Reset() override { m_kept = {}; }
 
-    static int32_t s_kind;     // RecordsKind; the table shown
-    static int32_t s_section;  // RecordSection
+    int32_t Kind() const { return m_kept.kind; }        // RecordsKind; the table shown
+    int32_t Section() const { return m_kept.section; }  // RecordSection
+    // The table of the kind shown; nullptr when the world has none.
+    const RecordsTable* ShownTable() const;
+
+private:
+    // Kept between visits: the table and section last chosen.
+    struct Kept {
+        int32_t kind = RECORDS_FIRST_CLASS;
+        int32_t section = REC_HIGHEST_TOTAL;
+    } m_kept;
 };
 
-// The table of the kind shown; nullptr when the world has none.
-const RecordsTable* ShownRecordsTable();
 // The value cell of an entry of a section: "350/7 dec", "245", "5/43", "104*"...
 std::string RecordValueText(int section, const RecordEntry& entry);
 // Whether an entry of the section holds a record to show.

@@ -65,6 +65,8 @@ void UpdateSquadButton() {
 }
 
 void ScreenControls::Begin() {
+    // What an Enter that no Leave followed left behind goes first.
+    Free();
     m_list = g_system ? g_system->mp_controlList : nullptr;
 }
 

@@ -89,21 +89,21 @@ struct CScreenTable {
     CMainMenuScreen startMenu;
     CStaticScreen<CIntroScreen> intro;
     CSetupGameScreen newGame;
-    CStaticScreen<CNewsScreen> news;
+    CNewsScreen news;
     CStaticScreen<CPlayerDetailsScreen> player;
     CStaticScreen<CPlayerSearchScreen> playerSearch;
     CTopRatedScreen topRated;
-    CStaticScreen<CCompetitionScreen> competition;
+    CCompetitionScreen competition;
     CTodaysFixturesScreen todaysFixtures;
     CTodaysScoreboardScreen todaysScoreboard;
     CCoachProfileScreen coach;
-    CStaticScreen<CRecordsScreen> records;
+    CRecordsScreen records;
     CPreMatchScreen preMatch;
     CScorecardScreen scorecard;
     CJobMarketScreen jobs;
     CCountryScreen country;
     CContractScreen contract;
-    CStaticScreen<CSeriesOverviewScreen> series;
+    CSeriesOverviewScreen series;
     CAutoSimScreen autoSim;
     CCustomGameScreen customGame;
     CCustomLeagueScreen customLeague;
@@ -240,6 +240,10 @@ RAVEL_THE_SCREEN(CTodaysScoreboardScreen, todaysScoreboard)
 RAVEL_THE_SCREEN(CScorecardScreen, scorecard)
 RAVEL_THE_SCREEN(CContractScreen, contract)
 RAVEL_THE_SCREEN(CTopRatedScreen, topRated)
+RAVEL_THE_SCREEN(CNewsScreen, news)
+RAVEL_THE_SCREEN(CCompetitionScreen, competition)
+RAVEL_THE_SCREEN(CRecordsScreen, records)
+RAVEL_THE_SCREEN(CSeriesOverviewScreen, series)
 #undef RAVEL_THE_SCREEN
 
 void CGameScreens::InitOnce() {

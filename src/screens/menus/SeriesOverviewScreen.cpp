@@ -25,22 +25,7 @@ namespace ravel {
 
 using SO = CSeriesOverviewScreen;
 
-int32_t SO::s_seriesId = 0;
-int32_t SO::s_kind = -1;
-int32_t SO::s_page = SERIES_PAGE_OVERVIEW;
-int32_t SO::s_statsList = PLAYER_LIST_TOP_SCORES;
-std::vector<FixtureListEntry> SO::sv_schedule;
-FixtureFilter SO::s_scheduleFilter;
-std::vector<StatsRow> SO::sv_stats;
-StatsFilter SO::s_statsFilter;
-CButton* SO::s_tabs[SO::TABS] = {};
-CHotSpot* SO::s_rows[SERIES_ROW_SPOTS] = {};
-CComboBox* SO::s_comboStats = nullptr;
-CScrollBar* SO::s_scroll = nullptr;
-
 namespace {
-
-ScreenControls s_controls;
 
 // In the drop-down's order.
 constexpr SeriesStatsList STATS_LISTS[] = {
@@ -74,14 +59,6 @@ constexpr int FLAG_TILE_BASE = 42;
 
 const char* ItemText(const SeriesStatsList& l) {
     return l.m_list == PLAYER_LIST_TOP_SCORES ? FIRST_ITEM : l.m_title;
-}
-
-int ScrollPosition() {
-    return SO::s_scroll ? SO::s_scroll->m_position : 0;
-}
-
-const Series* ShownTriangular() {
-    return SO::s_kind == OVERVIEW_TRIANGULAR ? SeriesById(SO::s_seriesId) : nullptr;
 }
 
 void Text(int x, int y, uint32_t colour, const char* text, CFont* font = nullptr) {
@@ -142,7 +119,17 @@ void DrawTriangularOverview(const Series& s) {
     for (int i = 0; i < 3; ++i) Text(230, 360 + 20 * i, TEXT_WHITE, LINES[i], g_game->m_fontTiny.get());
 }
 
-void DrawSchedule() {
+}  // namespace
+
+int SO::ScrollPosition() const {
+    return m_scroll ? m_scroll->m_position : 0;
+}
+
+const Series* SO::ShownTriangular() const {
+    return m_kind == OVERVIEW_TRIANGULAR ? SeriesById(m_kept.seriesId) : nullptr;
+}
+
+void SO::DrawSchedule() const {
     Centred(512, 50, TEXT_WHITE, "Fixtures & Results");
     CFont* heading = g_game->m_fontHeading.get();
     Text(230, 170, TEXT_ORANGE, "Date", heading);
@@ -152,8 +139,8 @@ void DrawSchedule() {
     char text[160];
     for (int k = 0; k < SERIES_SCHEDULE_ROWS; ++k) {
         const size_t i = static_cast<size_t>(first + k);
-        if (i >= SO::sv_schedule.size()) break;
-        const FixtureListEntry& row = SO::sv_schedule[i];
+        if (i >= mv_schedule.size()) break;
+        const FixtureListEntry& row = mv_schedule[i];
         const int y = 190 + 40 * k;
         Text(230, y, TEXT_WHITE, DateText(row).c_str());
         Text(380, y, TEXT_WHITE, MatchTitle(row).c_str());
@@ -163,26 +150,24 @@ void DrawSchedule() {
     }
 }
 
-void DrawStats() {
+void SO::DrawStats() const {
     Centred(512, 50, TEXT_WHITE, "Player Stats");
-    if (const SeriesStatsList* l = FindSeriesStatsList(SO::s_statsList))
+    if (const SeriesStatsList* l = FindSeriesStatsList(m_kept.statsList))
         Text(230, 170, TEXT_YELLOW, l->m_title);
     StatsTableLayout layout;
     layout.m_matchX = 370;
     layout.m_hundredsFirst = false;
-    layout.m_limitedOvers = SO::s_kind != OVERVIEW_TESTS;
+    layout.m_limitedOvers = m_kind != OVERVIEW_TESTS;
     layout.m_headingY = 200;
     layout.m_rowsY = 220;
-    DrawStatsHeadings(SO::s_statsList, layout);
-    DrawStatsRows(SO::s_statsList, SO::sv_stats, 0, layout, "No player statistics are available to display.");
+    DrawStatsHeadings(m_kept.statsList, layout);
+    DrawStatsRows(m_kept.statsList, mv_stats, 0, layout, "No player statistics are available to display.");
 }
 
-void SetPage(int page) {
-    SO::s_page = page;
-    SO::Layout();
+void SO::SetPage(int page) {
+    m_kept.page = page;
+    Layout();
 }
-
-}  // namespace
 
 const SeriesStatsList* FindSeriesStatsList(int list) {
     for (const SeriesStatsList& l : STATS_LISTS)
@@ -198,121 +183,121 @@ int SO::KindOf(int seriesId) {
 }
 
 void SO::BuildStatsList() {
-    const SeriesStatsList* l = FindSeriesStatsList(s_statsList);
+    const SeriesStatsList* l = FindSeriesStatsList(m_kept.statsList);
     if (!l) return;
-    s_statsFilter.Clear();
-    s_statsFilter.AddCompetition(s_seriesId);
-    BuildPlayerStatsList(s_statsFilter, sv_stats, l->m_kind, STATS_TABLE_ROWS);
+    m_statsFilter.Clear();
+    m_statsFilter.AddCompetition(m_kept.seriesId);
+    BuildPlayerStatsList(m_statsFilter, mv_stats, l->m_kind, STATS_TABLE_ROWS);
 }
 
 void SO::Enter() {
-    s_seriesId = g_screenSubjects.m_seriesId;
-    s_kind = KindOf(s_seriesId);
+    m_kind = KindOf(m_kept.seriesId);
     BuildStatsList();
-    s_scheduleFilter.Clear();
-    s_scheduleFilter.AddCompetition(s_seriesId);
-    BuildFixtureList(s_scheduleFilter, sv_schedule, ORDER_DATE);
-    if (s_kind < 0) {
-        sv_schedule.clear();
-        sv_stats.clear();
+    m_scheduleFilter.Clear();
+    m_scheduleFilter.AddCompetition(m_kept.seriesId);
+    BuildFixtureList(m_scheduleFilter, mv_schedule, ORDER_DATE);
+    if (m_kind < 0) {
+        mv_schedule.clear();
+        mv_stats.clear();
     }
-    s_controls.Begin();
+    m_controls.Begin();
     for (int i = 0; i < TABS; ++i) {
-        s_tabs[i] =
-            s_controls.Make<CButton>(TAB_DEFS[i].x, 105, 250, 20, TAB_DEFS[i].caption, TAB_DEFS[i].tooltip);
-        s_tabs[i]->m_style = 1;
+        m_tabs[i] =
+            m_controls.Make<CButton>(TAB_DEFS[i].x, 105, 250, 20, TAB_DEFS[i].caption, TAB_DEFS[i].tooltip);
+        m_tabs[i]->m_style = 1;
     }
-    for (CHotSpot*& row : s_rows) {
-        row = s_controls.Add<CHotSpot>(230, 200, 50, 30);
+    for (CHotSpot*& row : m_rows) {
+        row = m_controls.Add<CHotSpot>(230, 200, 50, 30);
         ShowRow(row, false);
     }
-    const SeriesStatsList* shown = FindSeriesStatsList(s_statsList);
-    s_comboStats = s_controls.Make<CComboBox>(600, 160, 400, 25, shown ? ItemText(*shown) : FIRST_ITEM);
-    for (const SeriesStatsList& l : STATS_LISTS) s_comboStats->AddListItem(ItemText(l), l.m_value);
-    s_scroll = s_controls.Make<CScrollBar>(990, 190, 17, 500);
-    s_scroll->mb_horizontal = 0;
-    s_scroll->m_position = 0;
-    FitScrollBar(*s_scroll, static_cast<int>(sv_schedule.size()), SERIES_SCHEDULE_ROWS, true);
-    for (CButton* tab : s_tabs) s_controls.List(tab);
-    s_controls.List(s_comboStats);
-    s_controls.List(s_scroll);
+    const SeriesStatsList* shown = FindSeriesStatsList(m_kept.statsList);
+    m_comboStats = m_controls.Make<CComboBox>(600, 160, 400, 25, shown ? ItemText(*shown) : FIRST_ITEM);
+    for (const SeriesStatsList& l : STATS_LISTS) m_comboStats->AddListItem(ItemText(l), l.m_value);
+    m_scroll = m_controls.Make<CScrollBar>(990, 190, 17, 500);
+    m_scroll->mb_horizontal = 0;
+    m_scroll->m_position = 0;
+    FitScrollBar(*m_scroll, static_cast<int>(mv_schedule.size()), SERIES_SCHEDULE_ROWS, true);
+    for (CButton* tab : m_tabs) m_controls.List(tab);
+    m_controls.List(m_comboStats);
+    m_controls.List(m_scroll);
     g_game->mb_screenFrame = 1;
-    if (Series* s = s_kind == OVERVIEW_TRIANGULAR ? SeriesById(s_seriesId) : nullptr) SortSeriesStandings(*s);
+    if (Series* s = m_kind == OVERVIEW_TRIANGULAR ? SeriesById(m_kept.seriesId) : nullptr)
+        SortSeriesStandings(*s);
     Layout();
 }
 
 void SO::Layout() {
-    for (CHotSpot* row : s_rows) ShowRow(row, false);
-    s_scroll->mb_visible = 0;
-    s_comboStats->mb_visible = s_page == SERIES_PAGE_STATS ? 1 : 0;
-    if (s_page == SERIES_PAGE_OVERVIEW) {
+    for (CHotSpot* row : m_rows) ShowRow(row, false);
+    m_scroll->mb_visible = 0;
+    m_comboStats->mb_visible = m_kept.page == SERIES_PAGE_STATS ? 1 : 0;
+    if (m_kept.page == SERIES_PAGE_OVERVIEW) {
         const Series* s = ShownTriangular();
         const int rows = s ? static_cast<int>(s->mv_standings.size()) : 0;
         for (int i = 0; i < SERIES_SCHEDULE_ROWS && i < rows; ++i) {
-            s_rows[i]->SetRect(220, 190 + 40 * i, 770, 39);
-            ShowRow(s_rows[i], true);
+            m_rows[i]->SetRect(220, 190 + 40 * i, 770, 39);
+            ShowRow(m_rows[i], true);
         }
-    } else if (s_page == SERIES_PAGE_SCHEDULE) {
-        const int rows = static_cast<int>(sv_schedule.size());
-        const int first = FitScrollBar(*s_scroll, rows, SERIES_SCHEDULE_ROWS, true);
+    } else if (m_kept.page == SERIES_PAGE_SCHEDULE) {
+        const int rows = static_cast<int>(mv_schedule.size());
+        const int first = FitScrollBar(*m_scroll, rows, SERIES_SCHEDULE_ROWS, true);
         for (int i = 0; i < SERIES_SCHEDULE_ROWS && first + i < rows; ++i) {
-            s_rows[i]->SetRect(210, 190 + 40 * i, 770, 39);
-            ShowRow(s_rows[i], true);
+            m_rows[i]->SetRect(210, 190 + 40 * i, 770, 39);
+            ShowRow(m_rows[i], true);
         }
-    } else if (s_page == SERIES_PAGE_STATS) {
-        const int rows = static_cast<int>(sv_stats.size());
+    } else if (m_kept.page == SERIES_PAGE_STATS) {
+        const int rows = static_cast<int>(mv_stats.size());
         for (int i = 0; i < STATS_TABLE_ROWS && i < rows; ++i) {
-            s_rows[i]->SetRect(210, 220 + 20 * i, 770, 19);
-            ShowRow(s_rows[i], true);
+            m_rows[i]->SetRect(210, 220 + 20 * i, 770, 19);
+            ShowRow(m_rows[i], true);
         }
     }
 }
 
 void SO::Update() {
-    if (s_scroll->mb_visible) {
-        WheelScroll(*s_scroll);
-        if (s_page == SERIES_PAGE_SCHEDULE) Layout();
+    if (m_scroll->mb_visible) {
+        WheelScroll(*m_scroll);
+        if (m_kept.page == SERIES_PAGE_SCHEDULE) Layout();
     }
-    if (s_page == SERIES_PAGE_SCHEDULE) {
+    if (m_kept.page == SERIES_PAGE_SCHEDULE) {
         for (int i = 0; i < SERIES_ROW_SPOTS; ++i) {
-            if (!TakeClick(s_rows[i])) continue;
+            if (!TakeClick(m_rows[i])) continue;
             const size_t k = static_cast<size_t>(ScrollPosition() + i);
-            if (k >= sv_schedule.size()) continue;
-            const FixtureListEntry& row = sv_schedule[k];
+            if (k >= mv_schedule.size()) continue;
+            const FixtureListEntry& row = mv_schedule[k];
             if (row.m_kind != ROW_COMPLETED && row.m_kind != ROW_IN_PROGRESS) continue;
             OpenScorecardOfMatch(row.m_match);
             return;
         }
     }
-    if (s_page == SERIES_PAGE_OVERVIEW) {
+    if (m_kept.page == SERIES_PAGE_OVERVIEW) {
         const Series* s = ShownTriangular();
         for (int i = 0; s && i < SERIES_ROW_SPOTS; ++i) {
-            if (!TakeClick(s_rows[i]) || static_cast<size_t>(i) >= s->mv_standings.size()) continue;
+            if (!TakeClick(m_rows[i]) || static_cast<size_t>(i) >= s->mv_standings.size()) continue;
             OpenSide(s->mv_standings[static_cast<size_t>(i)].m_team);
             return;
         }
     }
-    if (s_page == SERIES_PAGE_STATS) {
+    if (m_kept.page == SERIES_PAGE_STATS) {
         for (int i = 0; i < SERIES_ROW_SPOTS; ++i) {
-            if (!TakeClick(s_rows[i]) || static_cast<size_t>(i) >= sv_stats.size()) continue;
-            return OpenPlayerDetails(sv_stats[static_cast<size_t>(i)].m_player);
+            if (!TakeClick(m_rows[i]) || static_cast<size_t>(i) >= mv_stats.size()) continue;
+            return OpenPlayerDetails(mv_stats[static_cast<size_t>(i)].m_player);
         }
-        if (s_comboStats->m_comboState == COMBO_CHOSEN) {
-            const int list = PLAYER_LIST_TOP_SCORES - 1 + s_comboStats->GetSelectedValue();
+        if (m_comboStats->m_comboState == COMBO_CHOSEN) {
+            const int list = PLAYER_LIST_TOP_SCORES - 1 + m_comboStats->GetSelectedValue();
             const SeriesStatsList* l = FindSeriesStatsList(list);
-            if (l && list != s_statsList) {
-                s_statsList = list;
+            if (l && list != m_kept.statsList) {
+                m_kept.statsList = list;
                 BuildStatsList();
-                s_comboStats->SetCaption(ItemText(*l));
+                m_comboStats->SetCaption(ItemText(*l));
             }
             Layout();
-            s_comboStats->Collapse();
+            m_comboStats->Collapse();
         }
     }
     int page = 0;
-    if (TakeClick(s_tabs[TAB_OVERVIEW])) page = SERIES_PAGE_OVERVIEW;
-    if (TakeClick(s_tabs[TAB_SCHEDULE])) page = SERIES_PAGE_SCHEDULE;
-    if (TakeClick(s_tabs[TAB_STATS])) page = SERIES_PAGE_STATS;
+    if (TakeClick(m_tabs[TAB_OVERVIEW])) page = SERIES_PAGE_OVERVIEW;
+    if (TakeClick(m_tabs[TAB_SCHEDULE])) page = SERIES_PAGE_SCHEDULE;
+    if (TakeClick(m_tabs[TAB_STATS])) page = SERIES_PAGE_STATS;
     if (page) SetPage(page);
 }
 
@@ -323,27 +308,27 @@ void SO::Render() {
     DrawFrameBars(g_cricket.m_date.ClockText().c_str());
     g_system->FillRect(210, 188, 980, 190, TEXT_WHITE);
     CFont* title = g_game->m_fontTitle.get();
-    const TourSeries* s = TourSeriesById(s_seriesId);
+    const TourSeries* s = TourSeriesById(m_kept.seriesId);
     if (!s) {
         Centred(512, 15, TEXT_WHITE, "Series", title);
         Text(230, 200, TEXT_YELLOW, "No record of this series is held");
     } else {
         char text[96];
-        if (s_kind == OVERVIEW_TRIANGULAR)
+        if (m_kind == OVERVIEW_TRIANGULAR)
             std::snprintf(text, sizeof text, "Triangular Tournament");
         else
             std::snprintf(text, sizeof text, "%s v %s", SideName(s->m_home), SideName(s->m_away));
         Centred(512, 15, TEXT_WHITE, text, title);
-        if (s_page == SERIES_PAGE_OVERVIEW) {
+        if (m_kept.page == SERIES_PAGE_OVERVIEW) {
             if (const Series* t = ShownTriangular())
                 DrawTriangularOverview(*t);
-            else if (s_kind == OVERVIEW_TRIANGULAR)
+            else if (m_kind == OVERVIEW_TRIANGULAR)
                 Text(230, 200, TEXT_YELLOW, "The tournament's table is not made yet");
             else
                 DrawPairOverview(*s);
-        } else if (s_page == SERIES_PAGE_SCHEDULE) {
+        } else if (m_kept.page == SERIES_PAGE_SCHEDULE) {
             DrawSchedule();
-        } else if (s_page == SERIES_PAGE_STATS) {
+        } else if (m_kept.page == SERIES_PAGE_STATS) {
             DrawStats();
         }
     }
@@ -351,11 +336,11 @@ void SO::Render() {
 }
 
 void SO::Leave() {
-    s_controls.Free();
-    for (CHotSpot*& row : s_rows) row = nullptr;
-    for (CButton*& tab : s_tabs) tab = nullptr;
-    s_comboStats = nullptr;
-    s_scroll = nullptr;
+    m_controls.Free();
+    for (CHotSpot*& row : m_rows) row = nullptr;
+    for (CButton*& tab : m_tabs) tab = nullptr;
+    m_comboStats = nullptr;
+    m_scroll = nullptr;
 }
 
 }  // namespace ravel

@@ -7,7 +7,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "screens/menus/CompetitionScreen.h"
+#include "screens/menus/ScreenControls.h"
 #include "season/Lists.h"
+#include "shell/Screen.h"
 #include "shell/Screens.h"
 
 namespace ravel {
@@ -32,37 +35,61 @@ enum SeriesOverviewKind : int32_t {
 inline constexpr int SERIES_ROW_SPOTS = 25;
 inline constexpr int SERIES_SCHEDULE_ROWS = 12;
 
-struct CSeriesOverviewScreen {
-    static void Enter();
+class CSeriesOverviewScreen : public CScreen {
+public:
+    void Enter() override;
+    void Update() override;
+    void Render() override;
+    void Leave() override;
     // The subject: m_id, the series id; m_kind, the tour kind.
-    static void SetSubject(const ScreenSubject& subject) {
-        g_screenSubjects.m_seriesId = subject.m_id;
-        g_screenSubjects.m_seriesKind = subject.m_kind;
+    void SetSubject(const ScreenSubject& subject) override {
+        m_kept.seriesId = subject.m_id;
+        m_kept.tourKind = subject.m_kind;
     }
-    static ScreenSubject Subject() { return {g_screenSubjects.m_seriesId, g_screenSubjects.m_seriesKind}; }
-    static void Update();
-    static void Render();
-    static void Leave();
-    static void Layout();
-    static void BuildStatsList();
+    ScreenSubject Subject() const override { return {m_kept.seriesId, m_kept.tourKind}; }
+    void Reset() override { m_kept = {}; }
+
+    void Layout();
+    void BuildStatsList();
     // The kind of a TourSeries id: odd Tests; even one-day, or triangular
     // when the series belongs to a tournament. -1 for an id no record has.
     static int KindOf(int seriesId);
 
-    static int32_t s_seriesId;
-    static int32_t s_kind;  // -1 while the series is unknown
-    static int32_t s_page;
-    static int32_t s_statsList;
-    static std::vector<FixtureListEntry> sv_schedule;
-    static FixtureFilter s_scheduleFilter;
-    static std::vector<StatsRow> sv_stats;
-    static StatsFilter s_statsFilter;
+    int32_t SeriesId() const { return m_kept.seriesId; }
+    int32_t Page() const { return m_kept.page; }
+    int32_t StatsList() const { return m_kept.statsList; }
+    int ScrollPosition() const;
+
+    // Set fresh by Enter.
+    int32_t m_kind = -1;  // -1 while the series is unknown
+    std::vector<FixtureListEntry> mv_schedule;
+    FixtureFilter m_scheduleFilter;
+    std::vector<StatsRow> mv_stats;
+    StatsFilter m_statsFilter;
 
     enum Tab { TAB_OVERVIEW, TAB_SCHEDULE, TAB_STATS, TABS };
-    static CButton* s_tabs[TABS];
-    static CHotSpot* s_rows[SERIES_ROW_SPOTS];
-    static CComboBox* s_comboStats;
-    static CScrollBar* s_scroll;
+    // Made by Enter, freed by Leave.
+    CButton* m_tabs[TABS] = {};
+    CHotSpot* m_rows[SERIES_ROW_SPOTS] = {};
+    CComboBox* m_comboStats = nullptr;
+    CScrollBar* m_scroll = nullptr;
+
+private:
+    // Kept between visits: the series, and the page and list last chosen.
+    struct Kept {
+        int32_t seriesId = 0;
+        int32_t tourKind = 0;
+        int32_t page = SERIES_PAGE_OVERVIEW;
+        int32_t statsList = PLAYER_LIST_TOP_SCORES;
+    } m_kept;
+
+    ScreenControls m_controls;
+
+    // The triangular tournament shown; nullptr for the other kinds.
+    const Series* ShownTriangular() const;
+    void SetPage(int page);
+    void DrawSchedule() const;
+    void DrawStats() const;
 };
 
 // The drop-down value, list kind and title of a statistics list; nullptr for

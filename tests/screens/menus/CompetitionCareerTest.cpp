@@ -101,7 +101,7 @@ TEST_F(CompetitionCareerTest, NewUserWalksTheCompetitionSeriesAndRecordsScreens)
     // Competitions: his league's table, his side in yellow.
     Menu(SB::s_btnCompetitions, SB::s_menuCompetitions, league->m_name);
     ASSERT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
-    EXPECT_EQ(CS::s_competitionId, leagueId);
+    EXPECT_EQ(Comp().CompetitionId(), leagueId);
     EXPECT_TRUE(Shows(league->m_name));
     const DrawnText* mine = FindExact(TeamById(club)->m_name);
     ASSERT_NE(mine, nullptr);
@@ -109,79 +109,79 @@ TEST_F(CompetitionCareerTest, NewUserWalksTheCompetitionSeriesAndRecordsScreens)
     Frame("walk_1_league.png");
 
     // Fixtures: a played row opens its scorecard.
-    Tap(CS::s_tabs[CS::TAB_FIXTURES]);
-    ASSERT_EQ(CS::s_page, COMP_PAGE_FIXTURES);
+    Tap(Comp().m_tabs[CS::TAB_FIXTURES]);
+    ASSERT_EQ(Comp().Page(), COMP_PAGE_FIXTURES);
     Frame("walk_2_fixtures.png");
     const auto fixtures =
         std::count_if(g_world.mv_fixtures.begin(), g_world.mv_fixtures.end(), [&](const Fixture& f) {
             return f.m_competition == leagueId && f.m_date.m_season == g_cricket.m_date.m_season;
         });
-    EXPECT_EQ(static_cast<long>(CS::sv_fixtures.size()), fixtures) << "each match once";
-    const auto played = std::find_if(CS::sv_fixtures.begin(), CS::sv_fixtures.end(),
+    EXPECT_EQ(static_cast<long>(Comp().mv_fixtures.size()), fixtures) << "each match once";
+    const auto played = std::find_if(Comp().mv_fixtures.begin(), Comp().mv_fixtures.end(),
                                      [](const FixtureListEntry& r) { return r.m_kind == ROW_COMPLETED; });
-    ASSERT_NE(played, CS::sv_fixtures.end());
-    const int row = static_cast<int>(played - CS::sv_fixtures.begin());
+    ASSERT_NE(played, Comp().mv_fixtures.end());
+    const int row = static_cast<int>(played - Comp().mv_fixtures.begin());
     ASSERT_LT(row, COMP_LIST_ROWS) << "the season's first results are on the first page";
     EXPECT_TRUE(Shows(ResultRuleText(*played)));
-    Tap(CS::s_rows[row]);
+    Tap(Comp().m_rows[row]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_SCORECARD);
     EXPECT_EQ(SubjectOf(SCREEN_SCORECARD).m_kind, 1);
     Click(SB::s_btnBack);
     ASSERT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
-    EXPECT_EQ(CS::s_page, COMP_PAGE_FIXTURES) << "the page is kept on the way back";
+    EXPECT_EQ(Comp().Page(), COMP_PAGE_FIXTURES) << "the page is kept on the way back";
 
     // Player Stats: the overall batting averages, then one side's bowling.
-    Tap(CS::s_tabs[CS::TAB_PLAYER_STATS]);
-    EXPECT_FALSE(CS::sv_stats.empty()) << "top scores";
-    Choose(CS::s_comboRecords, 7);
-    ASSERT_EQ(CS::s_playerList, PLAYER_LIST_BATTING);
-    ASSERT_FALSE(CS::sv_stats.empty());
-    for (size_t i = 1; i < CS::sv_stats.size(); ++i)
-        EXPECT_FALSE(StatsRow::BattingOrder(CS::sv_stats[i], CS::sv_stats[i - 1])) << i;
+    Tap(Comp().m_tabs[CS::TAB_PLAYER_STATS]);
+    EXPECT_FALSE(Comp().mv_stats.empty()) << "top scores";
+    Choose(Comp().m_comboRecords, 7);
+    ASSERT_EQ(Comp().PlayerList(), PLAYER_LIST_BATTING);
+    ASSERT_FALSE(Comp().mv_stats.empty());
+    for (size_t i = 1; i < Comp().mv_stats.size(); ++i)
+        EXPECT_FALSE(StatsRow::BattingOrder(Comp().mv_stats[i], Comp().mv_stats[i - 1])) << i;
     EXPECT_TRUE(Shows("Ave"));
     Frame("walk_3_batting_averages.png");
-    Choose(CS::s_comboRecords, COMP_SIDE_ITEMS + 1);
-    EXPECT_EQ(CS::s_playerList, PLAYER_LIST_BOWLING);
-    EXPECT_EQ(CS::s_teamFilter, CS::sv_recordSides.at(0));
-    for (const StatsRow& r : CS::sv_stats) EXPECT_EQ(r.m_side, CS::s_teamFilter);
+    Choose(Comp().m_comboRecords, COMP_SIDE_ITEMS + 1);
+    EXPECT_EQ(Comp().PlayerList(), PLAYER_LIST_BOWLING);
+    EXPECT_EQ(Comp().TeamFilter(), Comp().mv_recordSides.at(0));
+    for (const StatsRow& r : Comp().mv_stats) EXPECT_EQ(r.m_side, Comp().TeamFilter());
     Frame("walk_4_side_bowling.png");
 
-    Tap(CS::s_tabs[CS::TAB_TEAM_STATS]);
-    EXPECT_EQ(CS::s_teamList, STREAK_WON);
-    EXPECT_EQ(CS::sv_streaks.size(), league->mv_standings.size());
-    Choose(CS::s_comboTeamStats, 5);
-    EXPECT_FALSE(CS::sv_innings.empty()) << "highest team totals";
+    Tap(Comp().m_tabs[CS::TAB_TEAM_STATS]);
+    EXPECT_EQ(Comp().TeamList(), STREAK_WON);
+    EXPECT_EQ(Comp().mv_streaks.size(), league->mv_standings.size());
+    Choose(Comp().m_comboTeamStats, 5);
+    EXPECT_FALSE(Comp().mv_innings.empty()) << "highest team totals";
     Frame("walk_5_team_totals.png");
-    Tap(CS::s_tabs[CS::TAB_HISTORY]);
+    Tap(Comp().m_tabs[CS::TAB_HISTORY]);
     EXPECT_TRUE(Shows("Winner"));
     Frame("walk_6_history.png");
-    Tap(CS::s_tabs[CS::TAB_RULES]);
+    Tap(Comp().m_tabs[CS::TAB_RULES]);
     EXPECT_TRUE(Shows("Points for a win"));
     Frame("walk_7_rules.png");
 
     // World Cricket: the Test Championship, its series and one overview.
     Menu(SB::s_btnWorldCricket, SB::s_menuWorldCricket, "Test Championship");
-    ASSERT_EQ(CS::s_competitionId, COMP_TEST_CHAMPIONSHIP);
-    EXPECT_EQ(CS::s_page, COMP_PAGE_STANDINGS);
+    ASSERT_EQ(Comp().CompetitionId(), COMP_TEST_CHAMPIONSHIP);
+    EXPECT_EQ(Comp().Page(), COMP_PAGE_STANDINGS);
     EXPECT_TRUE(Shows("Explanation"));
     Frame("walk_8_rankings.png");
-    Tap(CS::s_tabs[CS::TAB_RESULTS]);
-    ASSERT_EQ(CS::s_page, COMP_PAGE_PAST_SERIES);
+    Tap(Comp().m_tabs[CS::TAB_RESULTS]);
+    ASSERT_EQ(Comp().Page(), COMP_PAGE_PAST_SERIES);
     Frame("walk_9_series.png");
-    if (CS::sv_series.empty()) {
+    if (Comp().mv_series.empty()) {
         ADD_FAILURE() << "no Test series begun by day " << g_cricket.m_date.m_dayOfSeason;
     } else {
-        const int seriesId = CS::sv_series[0];
-        Tap(CS::s_rows[0]);
+        const int seriesId = Comp().mv_series[0];
+        Tap(Comp().m_rows[0]);
         ASSERT_EQ(m_game->m_screenId, SCREEN_SERIES);
-        EXPECT_EQ(SO::s_seriesId, seriesId);
-        EXPECT_EQ(SO::s_kind, OVERVIEW_TESTS);
+        EXPECT_EQ(Overview().SeriesId(), seriesId);
+        EXPECT_EQ(Overview().m_kind, OVERVIEW_TESTS);
         EXPECT_TRUE(Shows("Series overview"));
         Frame("walk_10_overview.png");
-        Tap(SO::s_tabs[SO::TAB_SCHEDULE]);
-        EXPECT_FALSE(SO::sv_schedule.empty());
+        Tap(Overview().m_tabs[SO::TAB_SCHEDULE]);
+        EXPECT_FALSE(Overview().mv_schedule.empty());
         Frame("walk_11_schedule.png");
-        Tap(SO::s_tabs[SO::TAB_STATS]);
+        Tap(Overview().m_tabs[SO::TAB_STATS]);
         EXPECT_TRUE(Shows("Highest Individual Scores"));
         Frame("walk_12_series_stats.png");
     }
@@ -200,7 +200,7 @@ TEST_F(CompetitionCareerTest, NewUserWalksTheCompetitionSeriesAndRecordsScreens)
         EXPECT_TRUE(m_game->m_screenId == SCREEN_SERIES || m_game->m_screenId == SCREEN_COMPETITION)
             << running;
         if (m_game->m_screenId == SCREEN_COMPETITION) {
-            EXPECT_TRUE(CS::s_comboStage->mb_visible) << running;
+            EXPECT_TRUE(Comp().m_comboStage->mb_visible) << running;
         }
         Frame("walk_13_running.png");
     }
@@ -213,7 +213,8 @@ TEST_F(CompetitionCareerTest, NewUserWalksTheCompetitionSeriesAndRecordsScreens)
     ASSERT_EQ(m_game->m_screenId, SCREEN_RECORDS);
     EXPECT_TRUE(Shows("Highest Innings Total"));
     EXPECT_TRUE(Shows("First Class Records"));
-    const auto& totals = ShownRecordsTable()->mv_sections[RecordsTable::SectionIndex(REC_HIGHEST_TOTAL)];
+    const auto& totals =
+        TheScreen<CRecordsScreen>().ShownTable()->mv_sections[RecordsTable::SectionIndex(REC_HIGHEST_TOTAL)];
     EXPECT_TRUE(Shows(RecordValueText(REC_HIGHEST_TOTAL, totals.at(0))));
     Frame("walk_14_highest_totals.png");
     Menu(SB::s_btnWorldCricket, SB::s_menuWorldCricket, "Records");

@@ -7,6 +7,7 @@
 
 #include "NewsFixture.h"
 #include "screens/menus/CompetitionScreen.h"
+#include "screens/menus/RecordsScreen.h"
 #include "screens/menus/ScreenFrame.h"
 #include "screens/menus/SeriesOverviewScreen.h"
 #include "shell/gui/ComboBox.h"
@@ -14,16 +15,15 @@
 
 namespace ravel {
 
+inline CCompetitionScreen& Comp() {
+    return TheScreen<CCompetitionScreen>();
+}
+inline CSeriesOverviewScreen& Overview() {
+    return TheScreen<CSeriesOverviewScreen>();
+}
+
 class CompetitionWorldTest : public NewsWorldTest {
 protected:
-    void SetUp() override {
-        NewsWorldTest::SetUp();
-        CCompetitionScreen::s_lastCompetitionId = 0;
-        CCompetitionScreen::s_page = COMP_PAGE_STANDINGS;
-        CSeriesOverviewScreen::s_page = SERIES_PAGE_OVERVIEW;
-        CSeriesOverviewScreen::s_statsList = PLAYER_LIST_TOP_SCORES;
-    }
-
     // The texts of a fresh frame.
     const std::vector<DrawnText>& Texts() {
         m_game->RenderFrame();

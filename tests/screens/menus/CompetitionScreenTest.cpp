@@ -1,6 +1,10 @@
 // The competition screen over a small world: a league of three clubs, a cup,
 // an international tournament and the Test championship with a series.
+#include <algorithm>
 #include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "CompetitionFixture.h"
 #include "season/Standings.h"
@@ -83,7 +87,7 @@ TEST_F(CompetitionScreenTest, LeagueTableWithPromotionAndRelegationLines) {
     Appoint(CLUB_A);
     OpenCompetition(LEAGUE);
     ASSERT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
-    EXPECT_EQ(CS::s_page, COMP_PAGE_STANDINGS);
+    EXPECT_EQ(Comp().Page(), COMP_PAGE_STANDINGS);
     EXPECT_TRUE(Shows("County League"));
     EXPECT_TRUE(Shows("2006 season"));
     // Sorted on entry: Saltmarsh leads; the user's Northfield is yellow.
@@ -97,8 +101,8 @@ TEST_F(CompetitionScreenTest, LeagueTableWithPromotionAndRelegationLines) {
     Frame("competition_league.png");
     EXPECT_GT(CountNear(300, 228, 1000, 230, 0xff00ff00u), 500) << "green line under the promotion place";
     EXPECT_GT(CountNear(300, 268, 1000, 270, 0xffff0000u), 500) << "red line over the relegation place";
-    for (int i = 0; i < COMP_ROW_SPOTS; ++i) EXPECT_EQ(CS::s_rows[i]->mb_visible != 0, i < 3) << i;
-    Tap(CS::s_rows[1]);
+    for (int i = 0; i < COMP_ROW_SPOTS; ++i) EXPECT_EQ(Comp().m_rows[i]->mb_visible != 0, i < 3) << i;
+    Tap(Comp().m_rows[1]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
     EXPECT_EQ(SubjectOf(SCREEN_TEAM).m_id, CLUB_A);
 }
@@ -113,9 +117,9 @@ TEST_F(CompetitionScreenTest, FixturesRowsAndTheirColours) {
     AddFixture(LEAGUE, CLUB_A, CLUB_B, 12);
     AddFixture(LEAGUE, CLUB_B, CLUB_C, 19);
     OpenCompetition(LEAGUE);
-    Tap(CS::s_tabs[CS::TAB_FIXTURES]);
-    ASSERT_EQ(CS::s_page, COMP_PAGE_FIXTURES);
-    ASSERT_EQ(CS::sv_fixtures.size(), 3u);
+    Tap(Comp().m_tabs[CS::TAB_FIXTURES]);
+    ASSERT_EQ(Comp().Page(), COMP_PAGE_FIXTURES);
+    ASSERT_EQ(Comp().mv_fixtures.size(), 3u);
     const DrawnText* result = Find("Saltmarsh won by 35 runs");
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->colour, 0xffc8c8c8u);
@@ -127,7 +131,7 @@ TEST_F(CompetitionScreenTest, FixturesRowsAndTheirColours) {
     EXPECT_EQ(other->y, 190) << "earliest first";
     Frame("competition_fixtures.png");
     // A fixture not yet played opens nothing.
-    Tap(CS::s_rows[1]);
+    Tap(Comp().m_rows[1]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
 }
 
@@ -139,9 +143,9 @@ TEST_F(CompetitionScreenTest, LastSeasonsCompetitionShowsItsTableWithTheListsDis
     EXPECT_TRUE(Shows("There are currently no results or standings for this competition"));
     EXPECT_TRUE(Shows("Eastwick"));
     for (CS::Tab tab : {CS::TAB_FIXTURES, CS::TAB_PLAYER_STATS, CS::TAB_TEAM_STATS})
-        EXPECT_TRUE(CS::s_tabs[tab]->mb_disabled) << tab;
-    EXPECT_FALSE(CS::s_tabs[CS::TAB_HISTORY]->mb_disabled);
-    for (CHotSpot* row : CS::s_rows) EXPECT_FALSE(row->mb_visible) << "rows of a table not running";
+        EXPECT_TRUE(Comp().m_tabs[tab]->mb_disabled) << tab;
+    EXPECT_FALSE(Comp().m_tabs[CS::TAB_HISTORY]->mb_disabled);
+    for (CHotSpot* row : Comp().m_rows) EXPECT_FALSE(row->mb_visible) << "rows of a table not running";
 }
 
 TEST_F(CompetitionScreenTest, CupTiesWithTheirResultLines) {
@@ -176,10 +180,10 @@ TEST_F(CompetitionScreenTest, CupTiesWithTheirResultLines) {
     EXPECT_EQ(final->y, 280);
     EXPECT_FALSE(Shows("Quarter Finals"));
     Frame("competition_cup.png");
-    EXPECT_TRUE(CS::s_rows[4]->mb_visible);
-    EXPECT_TRUE(CS::s_rows[5]->mb_visible);
-    EXPECT_FALSE(CS::s_rows[6]->mb_visible) << "the final is not drawn";
-    Tap(CS::s_rows[5]);  // a tie without a fixture opens nothing
+    EXPECT_TRUE(Comp().m_rows[4]->mb_visible);
+    EXPECT_TRUE(Comp().m_rows[5]->mb_visible);
+    EXPECT_FALSE(Comp().m_rows[6]->mb_visible) << "the final is not drawn";
+    Tap(Comp().m_rows[5]);  // a tie without a fixture opens nothing
     EXPECT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
 }
 
@@ -206,23 +210,23 @@ TEST_F(CompetitionScreenTest, TournamentGroupsAndStages) {
     OpenCompetition(TOURNAMENT);
     EXPECT_TRUE(Shows("World Cup 2007"));
     EXPECT_TRUE(Shows("In Castria"));
-    EXPECT_EQ(CS::s_stage, SHOWN_SUPER_EIGHT);
-    EXPECT_STREQ(CS::s_comboStage->m_caption, "Super Eight");
+    EXPECT_EQ(Comp().m_stage, SHOWN_SUPER_EIGHT);
+    EXPECT_STREQ(Comp().m_comboStage->m_caption, "Super Eight");
     EXPECT_TRUE(Shows("Super Eight Stage"));
-    EXPECT_FALSE(CS::s_tabs[CS::TAB_RULES]->mb_visible);
-    EXPECT_EQ(CS::s_tabs[CS::TAB_HISTORY]->m_x, 847);
-    Choose(CS::s_comboStage, COMP_SIDE_ITEMS);
-    EXPECT_EQ(CS::s_stage, SHOWN_GROUPS);
-    EXPECT_EQ(CS::s_group, 0);
-    EXPECT_STREQ(CS::s_comboStage->m_caption, "Group 1");
+    EXPECT_FALSE(Comp().m_tabs[CS::TAB_RULES]->mb_visible);
+    EXPECT_EQ(Comp().m_tabs[CS::TAB_HISTORY]->m_x, 847);
+    Choose(Comp().m_comboStage, COMP_SIDE_ITEMS);
+    EXPECT_EQ(Comp().m_stage, SHOWN_GROUPS);
+    EXPECT_EQ(Comp().m_group, 0);
+    EXPECT_STREQ(Comp().m_comboStage->m_caption, "Group 1");
     const DrawnText* leader = Find("Brenmoor");
     ASSERT_NE(leader, nullptr);
     EXPECT_EQ(leader->y, 210) << "sorted by points";
     Frame("competition_group.png");
-    EXPECT_TRUE(CS::s_rows[1]->mb_visible);
-    EXPECT_FALSE(CS::s_rows[2]->mb_visible);
-    EXPECT_EQ(CS::s_rows[1]->m_y, 235);
-    Tap(CS::s_rows[1]);
+    EXPECT_TRUE(Comp().m_rows[1]->mb_visible);
+    EXPECT_FALSE(Comp().m_rows[2]->mb_visible);
+    EXPECT_EQ(Comp().m_rows[1]->m_y, 235);
+    Tap(Comp().m_rows[1]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COUNTRY);
     EXPECT_EQ(SubjectOf(SCREEN_COUNTRY).m_id, 1);
 }
@@ -252,70 +256,70 @@ TEST_F(CompetitionScreenTest, RankingsAndTheirSeries) {
     tour.m_visitor = 2;
     g_world.mv_tours.push_back(tour);
     OpenCompetition(COMP_TEST_CHAMPIONSHIP);
-    EXPECT_STREQ(CS::s_tabs[CS::TAB_STANDINGS]->m_caption, "Rankings");
-    EXPECT_FALSE(CS::s_tabs[CS::TAB_PLAYER_STATS]->mb_visible);
+    EXPECT_STREQ(Comp().m_tabs[CS::TAB_STANDINGS]->m_caption, "Rankings");
+    EXPECT_FALSE(Comp().m_tabs[CS::TAB_PLAYER_STATS]->mb_visible);
     const DrawnText* rating = Find("112");  // 900 / 8
     ASSERT_NE(rating, nullptr);
     EXPECT_EQ(rating->colour, TEXT_YELLOW);
     EXPECT_TRUE(Shows("Explanation"));
     EXPECT_TRUE(Shows("close to 100"));
     Frame("competition_rankings.png");
-    Tap(CS::s_tabs[CS::TAB_FIXTURES]);
-    EXPECT_EQ(CS::s_page, COMP_PAGE_FUTURE_SERIES);
+    Tap(Comp().m_tabs[CS::TAB_FIXTURES]);
+    EXPECT_EQ(Comp().Page(), COMP_PAGE_FUTURE_SERIES);
     EXPECT_TRUE(Shows("No fixtures to show"));
-    EXPECT_TRUE(CS::s_btnPrevious->mb_disabled) << "at the current season";
-    EXPECT_FALSE(CS::s_btnNext->mb_disabled);
-    Tap(CS::s_btnNext);
-    EXPECT_EQ(CS::s_seriesSeason, FIRST_SEASON + 1);
-    EXPECT_TRUE(CS::s_btnNext->mb_disabled) << "at the last season of the table";
-    EXPECT_FALSE(CS::s_btnPrevious->mb_disabled);
-    Tap(CS::s_tabs[CS::TAB_RESULTS]);
-    ASSERT_EQ(CS::s_page, COMP_PAGE_PAST_SERIES);
+    EXPECT_TRUE(Comp().m_btnPrevious->mb_disabled) << "at the current season";
+    EXPECT_FALSE(Comp().m_btnNext->mb_disabled);
+    Tap(Comp().m_btnNext);
+    EXPECT_EQ(Comp().m_seriesSeason, FIRST_SEASON + 1);
+    EXPECT_TRUE(Comp().m_btnNext->mb_disabled) << "at the last season of the table";
+    EXPECT_FALSE(Comp().m_btnPrevious->mb_disabled);
+    Tap(Comp().m_tabs[CS::TAB_RESULTS]);
+    ASSERT_EQ(Comp().Page(), COMP_PAGE_PAST_SERIES);
     EXPECT_TRUE(Shows("Averland hosted Brenmoor"));
     EXPECT_TRUE(Shows("May 2006"));
-    Tap(CS::s_rows[0]);
+    Tap(Comp().m_rows[0]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_SERIES);
     EXPECT_EQ(SubjectOf(SCREEN_SERIES).m_id, 601);
 }
 
 TEST_F(CompetitionScreenTest, RecordsItemOfASideFiltersTheAverages) {
     OpenCompetition(LEAGUE);
-    Tap(CS::s_tabs[CS::TAB_PLAYER_STATS]);
-    ASSERT_EQ(CS::s_page, COMP_PAGE_PLAYER_STATS);
-    EXPECT_TRUE(CS::s_comboRecords->mb_visible);
+    Tap(Comp().m_tabs[CS::TAB_PLAYER_STATS]);
+    ASSERT_EQ(Comp().Page(), COMP_PAGE_PLAYER_STATS);
+    EXPECT_TRUE(Comp().m_comboRecords->mb_visible);
     EXPECT_TRUE(Shows("No statistics available"));
-    ASSERT_EQ(CS::s_comboRecords->ItemCount(), 7 + 2 * 3);
-    EXPECT_STREQ(CS::s_comboRecords->mv_items[10].m_text, "Saltmarsh Bowling");
-    Choose(CS::s_comboRecords, COMP_SIDE_ITEMS + 3);
-    EXPECT_EQ(CS::s_playerList, PLAYER_LIST_BOWLING);
-    EXPECT_EQ(CS::s_teamFilter, CLUB_B);
-    EXPECT_EQ(CS::s_filter.mv_teams, std::vector<int32_t>{CLUB_B});
-    EXPECT_STREQ(CS::s_comboRecords->m_caption, "Saltmarsh Bowling");
+    ASSERT_EQ(Comp().m_comboRecords->ItemCount(), 7 + 2 * 3);
+    EXPECT_STREQ(Comp().m_comboRecords->mv_items[10].m_text, "Saltmarsh Bowling");
+    Choose(Comp().m_comboRecords, COMP_SIDE_ITEMS + 3);
+    EXPECT_EQ(Comp().PlayerList(), PLAYER_LIST_BOWLING);
+    EXPECT_EQ(Comp().TeamFilter(), CLUB_B);
+    EXPECT_EQ(Comp().m_filter.mv_teams, std::vector<int32_t>{CLUB_B});
+    EXPECT_STREQ(Comp().m_comboRecords->m_caption, "Saltmarsh Bowling");
     EXPECT_TRUE(Shows("5w")) << "limited-overs hauls";
-    Choose(CS::s_comboRecords, 7);
-    EXPECT_EQ(CS::s_playerList, PLAYER_LIST_BATTING);
-    EXPECT_EQ(CS::s_teamFilter, -1);
-    EXPECT_TRUE(CS::s_filter.mv_teams.empty());
+    Choose(Comp().m_comboRecords, 7);
+    EXPECT_EQ(Comp().PlayerList(), PLAYER_LIST_BATTING);
+    EXPECT_EQ(Comp().TeamFilter(), -1);
+    EXPECT_TRUE(Comp().m_filter.mv_teams.empty());
     // Away and back: the statistics page falls back to the standings.
     m_game->ChangeScreen(SCREEN_NEWS);
     OpenCompetition(LEAGUE);
-    EXPECT_EQ(CS::s_page, COMP_PAGE_STANDINGS);
+    EXPECT_EQ(Comp().Page(), COMP_PAGE_STANDINGS);
 }
 
 TEST_F(CompetitionScreenTest, StreaksSortTheScreensCopy) {
     Competition& league = g_world.mv_competitions[0];
     league.mv_standings[2].m_loseRun = 3;
     OpenCompetition(LEAGUE);
-    Tap(CS::s_tabs[CS::TAB_TEAM_STATS]);
-    Choose(CS::s_comboTeamStats, 2);
-    ASSERT_EQ(CS::s_teamList, STREAK_LOST);
-    ASSERT_FALSE(CS::sv_streaks.empty());
-    EXPECT_EQ(CS::sv_streaks[0].m_team, CLUB_C);
+    Tap(Comp().m_tabs[CS::TAB_TEAM_STATS]);
+    Choose(Comp().m_comboTeamStats, 2);
+    ASSERT_EQ(Comp().TeamList(), STREAK_LOST);
+    ASSERT_FALSE(Comp().mv_streaks.empty());
+    EXPECT_EQ(Comp().mv_streaks[0].m_team, CLUB_C);
     EXPECT_EQ(league.mv_standings[0].m_team, CLUB_B) << "the competition's table keeps its order";
     const DrawnText* games = FindExact("Games");
     ASSERT_NE(games, nullptr);
-    Choose(CS::s_comboTeamStats, 6);
-    EXPECT_EQ(CS::s_teamList, TEAM_LIST_LOWEST);
+    Choose(Comp().m_comboTeamStats, 6);
+    EXPECT_EQ(Comp().TeamList(), TEAM_LIST_LOWEST);
     EXPECT_TRUE(Shows("No statistics available"));
 }
 
@@ -324,13 +328,13 @@ TEST_F(CompetitionScreenTest, HistoryAndRules) {
     league.mv_history = {{FIRST_SEASON, CLUB_A, CLUB_B}, {FIRST_SEASON + 1, HISTORY_NOT_HELD, 0}};
     league.m_length = 50;
     OpenCompetition(LEAGUE);
-    Tap(CS::s_tabs[CS::TAB_HISTORY]);
+    Tap(Comp().m_tabs[CS::TAB_HISTORY]);
     EXPECT_TRUE(Shows("Runner-up"));
     const DrawnText* absent = Find("No competition");
     ASSERT_NE(absent, nullptr);
     EXPECT_EQ(absent->colour, TEXT_YELLOW);
     EXPECT_TRUE(Shows("2006/07"));
-    Tap(CS::s_tabs[CS::TAB_RULES]);
+    Tap(Comp().m_tabs[CS::TAB_RULES]);
     EXPECT_TRUE(Shows("50 overs per side"));
     EXPECT_TRUE(Shows("4 points"));
     const DrawnText* window = Find("Season window");
@@ -343,8 +347,28 @@ TEST_F(CompetitionScreenTest, HistoryAndRules) {
     league.mv_rounds = {{0, LEAGUE, 30}, {1, LEAGUE, 9}};
     EXPECT_TRUE(Shows("10.4.2006 to 1.5.2006"));
     league.mv_history.clear();
-    Tap(CS::s_tabs[CS::TAB_HISTORY]);
+    Tap(Comp().m_tabs[CS::TAB_HISTORY]);
     EXPECT_TRUE(Shows("No history is currently available"));
+}
+
+TEST_F(CompetitionScreenTest, HistoryReadsNewestFirstWhateverOrderItWasKeptIn) {
+    // As the world reads it, newest first; then the seasons played since.
+    const int seasons[] = {FIRST_SEASON - 1, FIRST_SEASON - 3, FIRST_SEASON - 2, FIRST_SEASON,
+                           FIRST_SEASON + 1};
+    Competition& league = g_world.mv_competitions[0];
+    for (int season : seasons) league.mv_history.push_back({season, CLUB_A, CLUB_B});
+    OpenCompetition(LEAGUE);
+    Tap(Comp().m_tabs[CS::TAB_HISTORY]);
+    std::vector<std::pair<int, std::string>> rows;
+    for (const DrawnText& t : Texts())
+        if (t.x == 230 && t.y >= 190) rows.emplace_back(t.y, t.text);
+    std::sort(rows.begin(), rows.end());
+    std::vector<std::string> shown;
+    for (const auto& row : rows) shown.push_back(row.second);
+    std::vector<std::string> expected;
+    for (int season = FIRST_SEASON + 1; season >= FIRST_SEASON - 3; --season)
+        expected.push_back(SeasonLabel(season));
+    EXPECT_EQ(shown, expected);
 }
 
 TEST_F(CompetitionScreenTest, UnknownCompetitionShowsANoticeAndNoRows) {
@@ -352,7 +376,7 @@ TEST_F(CompetitionScreenTest, UnknownCompetitionShowsANoticeAndNoRows) {
     ASSERT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
     EXPECT_TRUE(Shows("No record of this competition is held"));
     EXPECT_FALSE(Shows("County League")) << "never the first record";
-    for (CHotSpot* row : CS::s_rows) EXPECT_FALSE(row->mb_visible);
+    for (CHotSpot* row : Comp().m_rows) EXPECT_FALSE(row->mb_visible);
 }
 
 }  // namespace

@@ -22,7 +22,6 @@
 namespace ravel {
 namespace {
 
-using NS = CNewsScreen;
 using SB = CSideBar;
 
 class NewsCareerTest : public NewsWorldTest {
@@ -68,8 +67,8 @@ protected:
             if (g_cricket.m_dayPhase == DAY_PHASE_START &&
                 g_cricket.m_date.m_dayOfSeason >= FirstFixtureDay(clubId))
                 return true;
-            if (stopAtOffer && m_game->m_screenId == SCREEN_NEWS && NS::s_btnPositive &&
-                NS::s_btnPositive->mb_visible)
+            if (stopAtOffer && m_game->m_screenId == SCREEN_NEWS && News().m_btnPositive &&
+                News().m_btnPositive->mb_visible)
                 return true;
             Click(SB::s_btnContinue);
         }
@@ -113,15 +112,15 @@ TEST_F(NewsCareerTest, FirstDaysToTheFirstMatchDay) {
     const size_t before = g_userCoaches[0].mv_inbox.size();
     ASSERT_TRUE(ContinueUntil(CLUB, true)) << Headlines();
     EXPECT_GT(g_userCoaches[0].mv_inbox.size(), before) << Headlines();
-    ASSERT_TRUE(m_game->m_screenId == SCREEN_NEWS && NS::s_btnPositive->mb_visible)
+    ASSERT_TRUE(m_game->m_screenId == SCREEN_NEWS && News().m_btnPositive->mb_visible)
         << "no offer before his first match day\n"
         << Headlines();
-    const InboxMessage& offer = g_userCoaches[0].mv_inbox[NS::s_shown];
+    const InboxMessage& offer = g_userCoaches[0].mv_inbox[News().Shown()];
     EXPECT_EQ(offer.m_code, NEWS_JOB_OFFER) << offer.m_headline;
-    EXPECT_STREQ(NS::s_btnPositive->m_caption, offer.AcceptButtonText());
+    EXPECT_STREQ(News().m_btnPositive->m_caption, offer.AcceptButtonText());
     Shot("career_3_offer.png");
 
-    Click(NS::s_btnPositive);
+    Click(News().m_btnPositive);
     ASSERT_EQ(m_game->m_screenId, SCREEN_NEWS);
     EXPECT_EQ(g_cricket.m_team, otherId);
     EXPECT_STREQ(SB::s_btnSquad->m_caption, TeamById(otherId)->m_name);
@@ -130,18 +129,18 @@ TEST_F(NewsCareerTest, FirstDaysToTheFirstMatchDay) {
     Shot("career_4_new_club.png");
 
     // On to his new club's first match day.
-    ASSERT_GE(NS::s_nextFixture, 0);
-    const Fixture first = g_world.mv_fixtures[NS::s_nextFixture];
+    ASSERT_GE(News().m_nextFixture, 0);
+    const Fixture first = g_world.mv_fixtures[News().m_nextFixture];
     ASSERT_TRUE(first.m_home == otherId || first.m_away == otherId);
     ASSERT_TRUE(ContinueUntil(otherId, false));
     if (m_game->m_screenId != SCREEN_NEWS) Click(SB::s_btnMain);
     ASSERT_EQ(m_game->m_screenId, SCREEN_NEWS);
     EXPECT_TRUE(g_cricket.m_date.SameDay(first.m_date));
-    ASSERT_GE(NS::s_nextFixture, 0);
-    EXPECT_TRUE(g_world.mv_fixtures[NS::s_nextFixture].m_date.SameDay(g_cricket.m_date))
+    ASSERT_GE(News().m_nextFixture, 0);
+    EXPECT_TRUE(g_world.mv_fixtures[News().m_nextFixture].m_date.SameDay(g_cricket.m_date))
         << "today is match day";
-    ASSERT_FALSE(NS::sv_events.empty()) << "his club's competitions are under way";
-    EXPECT_TRUE(std::any_of(NS::sv_events.begin(), NS::sv_events.end(),
+    ASSERT_FALSE(News().mv_events.empty()) << "his club's competitions are under way";
+    EXPECT_TRUE(std::any_of(News().mv_events.begin(), News().mv_events.end(),
                             [&first](const NewsEventRecord& e) { return e.m_id == first.m_competition; }));
     Shot("career_5_match_day.png");
 }
@@ -183,10 +182,10 @@ TEST_F(NewsCareerTest, TheNewsPageThroughACountysSeason) {
     ASSERT_EQ(m_game->m_screenId, SCREEN_NEWS);
     EXPECT_GT(count(NEWS_MATCH_RESULT), 5) << Headlines();
     EXPECT_LT(records(), 3) << Headlines();
-    EXPECT_TRUE(std::any_of(NS::sv_events.begin(), NS::sv_events.end(), [](const NewsEventRecord& e) {
+    EXPECT_TRUE(std::any_of(News().mv_events.begin(), News().mv_events.end(), [](const NewsEventRecord& e) {
         return e.m_state == NEWS_EVENT_RUNNING;
     })) << "his competitions are under way";
-    EXPECT_TRUE(NS::s_next.m_known) << "his next fixture is dated";
+    EXPECT_TRUE(News().m_next.m_known) << "his next fixture is dated";
     Shot("news_june.png");
 
     runTo(9, 10);
@@ -194,7 +193,7 @@ TEST_F(NewsCareerTest, TheNewsPageThroughACountysSeason) {
     EXPECT_GE(count(NEWS_COMPETITION_WON), 2) << "the cups and groups decided by now\n" << Headlines();
     EXPECT_LT(records(), 3) << Headlines();
     // To the newest message, as a player reads on.
-    for (int i = 0; i < INBOX_LIMIT && !NS::s_btnNext->mb_disabled; ++i) Click(NS::s_btnNext);
+    for (int i = 0; i < INBOX_LIMIT && !News().m_btnNext->mb_disabled; ++i) Click(News().m_btnNext);
     Shot("news_september.png");
 }
 

@@ -15,6 +15,7 @@
 #include "screens/menus/JobMarketScreen.h"
 #include "screens/menus/NewGameScreen.h"
 #include "screens/menus/NewsScreen.h"
+#include "screens/menus/ScreenTable.h"
 #include "screens/menus/StartMenuScreen.h"
 #include "season/GameState.h"
 #include "shell/gui/Button.h"
@@ -26,13 +27,15 @@ inline constexpr int CLUB_B = 1302;
 inline constexpr int LEAGUE = 4;
 inline constexpr int USER_COACH = 900;
 
+inline CNewsScreen& News() {
+    return TheScreen<CNewsScreen>();
+}
+
 class NewsWorldTest : public LaunchTest {
 protected:
     void SetUp() override {
         LaunchTest::SetUp();
         BuildWorld();
-        // The screens' remembered state starts fresh.
-        CNewsScreen::s_shown = 0;
     }
 
     // A side with a computer coach in a secure post.

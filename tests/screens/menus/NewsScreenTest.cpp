@@ -14,8 +14,6 @@
 namespace ravel {
 namespace {
 
-using NS = CNewsScreen;
-
 bool Shown(const CControl* c) {
     return c && c->mb_visible && !c->mb_disabled;
 }
@@ -28,13 +26,13 @@ protected:
 TEST_F(NewsScreenTest, EmptyInboxOffersNothingToBrowse) {
     Appoint(CLUB_A);
     Open();
-    for (const CControl* row : NS::s_headlines) EXPECT_FALSE(Shown(row));
+    for (const CControl* row : News().m_headlines) EXPECT_FALSE(Shown(row));
     for (const CControl* c :
-         {static_cast<CControl*>(NS::s_btnPrevious), static_cast<CControl*>(NS::s_btnNext),
-          static_cast<CControl*>(NS::s_btnNextUnread), static_cast<CControl*>(NS::s_btnMarkAll),
-          static_cast<CControl*>(NS::s_btnPositive), static_cast<CControl*>(NS::s_btnNegative)})
+         {static_cast<CControl*>(News().m_btnPrevious), static_cast<CControl*>(News().m_btnNext),
+          static_cast<CControl*>(News().m_btnNextUnread), static_cast<CControl*>(News().m_btnMarkAll),
+          static_cast<CControl*>(News().m_btnPositive), static_cast<CControl*>(News().m_btnNegative)})
         EXPECT_FALSE(Shown(c)) << c->m_caption;
-    EXPECT_TRUE(NS::AllNewsRead());
+    EXPECT_TRUE(News().AllNewsRead());
     EXPECT_STREQ(CSideBar::s_btnMain->m_caption, "Ann's News");
     EXPECT_STREQ(CSideBar::s_btnSquad->m_caption, "Northfield");
     Shot("news_empty.png");
@@ -64,25 +62,25 @@ TEST_F(NewsScreenTest, SixMessagesScrollOneAtATimeAndOpenOnTheFirstUnread) {
     for (int i = 0; i < 6; ++i) Deliver(("Story " + std::to_string(i)).c_str(), 10 + i / 2).m_seen = i < 2;
     g_userCoaches[0].mv_inbox[5].m_headline = "Record lowest match aggregate in first-class cricket";
     Open();
-    EXPECT_EQ(NS::s_shown, 2) << "the oldest unseen message";
+    EXPECT_EQ(News().Shown(), 2) << "the oldest unseen message";
     EXPECT_TRUE(g_userCoaches[0].mv_inbox[2].m_seen);
-    ASSERT_FALSE(NS::s_scroll->mb_disabled);
-    EXPECT_EQ(NS::s_scroll->m_max, 1);
-    EXPECT_EQ(NS::s_scroll->m_position, 0) << "6 - 2 - 5 is out of the range";
+    ASSERT_FALSE(News().m_scroll->mb_disabled);
+    EXPECT_EQ(News().m_scroll->m_max, 1);
+    EXPECT_EQ(News().m_scroll->m_position, 0) << "6 - 2 - 5 is out of the range";
     TickWheel(-120);
-    EXPECT_EQ(NS::s_offset, 1);
+    EXPECT_EQ(News().m_offset, 1);
     TickWheel(-120);
-    EXPECT_EQ(NS::s_offset, 1) << "the range ends at the oldest message";
+    EXPECT_EQ(News().m_offset, 1) << "the range ends at the oldest message";
     // The top row now shows message 6 - 1 - 1 = 4.
-    Click(NS::s_headlines[0]);
-    EXPECT_EQ(NS::s_shown, 4);
-    Click(NS::s_btnPrevious);
-    EXPECT_EQ(NS::s_shown, 3);
-    Click(NS::s_btnNextUnread);
-    EXPECT_EQ(NS::s_shown, 5);
-    EXPECT_TRUE(NS::AllNewsRead());
-    EXPECT_TRUE(NS::s_btnMarkAll->mb_disabled);
-    EXPECT_TRUE(NS::s_btnNext->mb_disabled) << "on the newest message";
+    Click(News().m_headlines[0]);
+    EXPECT_EQ(News().Shown(), 4);
+    Click(News().m_btnPrevious);
+    EXPECT_EQ(News().Shown(), 3);
+    Click(News().m_btnNextUnread);
+    EXPECT_EQ(News().Shown(), 5);
+    EXPECT_TRUE(News().AllNewsRead());
+    EXPECT_TRUE(News().m_btnMarkAll->mb_disabled);
+    EXPECT_TRUE(News().m_btnNext->mb_disabled) << "on the newest message";
     Shot("news_six.png");
 }
 
@@ -92,9 +90,9 @@ TEST_F(NewsScreenTest, NewsArrivingWhileThePageIsOpenIsShown) {
     Open();
     Deliver("Second");
     TickWith(600, 100, false);
-    EXPECT_EQ(NS::s_inboxCount, 2);
-    EXPECT_EQ(NS::s_shown, 1);
-    EXPECT_TRUE(Shown(NS::s_headlines[1]));
+    EXPECT_EQ(News().m_inboxCount, 2);
+    EXPECT_EQ(News().Shown(), 1);
+    EXPECT_TRUE(Shown(News().m_headlines[1]));
 }
 
 TEST_F(NewsScreenTest, AcceptingAJobOfferMovesThePageAndTheMenusToTheClub) {
@@ -109,24 +107,52 @@ TEST_F(NewsScreenTest, AcceptingAJobOfferMovesThePageAndTheMenusToTheClub) {
     EXPECT_EQ(g_cricket.m_team, 0);
     EXPECT_TRUE(CSideBar::s_btnCompetitions->mb_disabled);
     EXPECT_STREQ(CSideBar::s_btnSquad->m_caption, "No team");
-    ASSERT_TRUE(Shown(NS::s_btnPositive));
-    EXPECT_STREQ(NS::s_btnPositive->m_caption, "Accept job");
-    EXPECT_TRUE(Shown(NS::s_btnNegative));
+    ASSERT_TRUE(Shown(News().m_btnPositive));
+    EXPECT_STREQ(News().m_btnPositive->m_caption, "Accept job");
+    EXPECT_TRUE(Shown(News().m_btnNegative));
     Shot("news_offer.png");
 
-    Click(NS::s_btnPositive);
+    Click(News().m_btnPositive);
     EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
     EXPECT_EQ(g_cricket.m_team, CLUB_B);
     EXPECT_EQ(TeamById(CLUB_B)->m_coach, USER_COACH);
     EXPECT_TRUE(g_userCoaches[0].mv_inbox[0].m_handled);
-    EXPECT_FALSE(Shown(NS::s_btnPositive));
+    EXPECT_FALSE(Shown(News().m_btnPositive));
+    m_game->RenderFrame();
+    EXPECT_EQ(TextAt(220, 610), "You accepted the job.") << "the answer given, where its buttons stood";
     EXPECT_FALSE(CSideBar::s_btnCompetitions->mb_disabled);
     ASSERT_EQ(CSideBar::s_menuCompetitions->ItemCount(), 1);
     EXPECT_EQ(CSideBar::s_menuCompetitions->mv_items[0].m_value, LEAGUE);
     EXPECT_STREQ(CSideBar::s_btnSquad->m_caption, "Saltmarsh");
-    ASSERT_EQ(NS::sv_events.size(), 1u);
-    EXPECT_EQ(NS::sv_events[0].m_state, NEWS_EVENT_NOT_STARTED);
+    ASSERT_EQ(News().mv_events.size(), 1u);
+    EXPECT_EQ(News().mv_events[0].m_state, NEWS_EVENT_NOT_STARTED);
     Shot("news_club.png");
+}
+
+TEST_F(NewsScreenTest, ACompetitionHasStartedOnceItsFirstMatchIsUnderWay) {
+    Appoint(CLUB_A);
+    Fixture f;
+    f.m_id = 1;
+    f.m_competition = LEAGUE;
+    f.m_home = CLUB_A;
+    f.m_away = CLUB_B;
+    f.m_date = g_cricket.m_date;
+    g_world.mv_fixtures.push_back(f);
+    struct Case {
+        int fixtureState, eventState;
+        bool notStarted;
+    };
+    for (const Case& c : {Case{FIXTURE_SCHEDULED, NEWS_EVENT_NOT_STARTED, true},
+                          Case{FIXTURE_IN_PROGRESS, NEWS_EVENT_RUNNING, false}}) {
+        g_world.mv_fixtures[0].m_state = c.fixtureState;
+        m_game->ChangeScreen(SCREEN_RECORDS);
+        Open();
+        ASSERT_EQ(News().mv_events.size(), 1u);
+        EXPECT_EQ(News().mv_events[0].m_state, c.eventState) << c.fixtureState;
+        m_game->RenderFrame();
+        EXPECT_EQ(TextAt(670, 140) == "Not started", c.notStarted) << c.fixtureState;
+    }
+    EXPECT_EQ(TextAt(670, 140), "Pos:") << "the side's place, though no result is in";
 }
 
 TEST_F(NewsScreenTest, DecliningLeavesTheCoachUnemployed) {
@@ -135,24 +161,26 @@ TEST_F(NewsScreenTest, DecliningLeavesTheCoachUnemployed) {
     offer.m_needsAnswer = offer.m_positiveOffered = offer.m_negativeOffered = 1;
     offer.mv_links.push_back({LINK_CLUB, CLUB_B});
     Open();
-    Click(NS::s_btnNegative);
+    Click(News().m_btnNegative);
     EXPECT_TRUE(g_userCoaches[0].mv_inbox[0].m_handled);
     EXPECT_EQ(g_cricket.m_team, 0);
-    EXPECT_FALSE(Shown(NS::s_btnPositive));
-    EXPECT_FALSE(Shown(NS::s_btnNegative));
+    EXPECT_FALSE(Shown(News().m_btnPositive));
+    EXPECT_FALSE(Shown(News().m_btnNegative));
+    m_game->RenderFrame();
+    EXPECT_EQ(TextAt(220, 610), "You turned the job down.");
 }
 
 TEST_F(NewsScreenTest, UnemployedCoachSeesTheVacanciesAndOpensTheirPages) {
     TeamById(CLUB_B)->m_coach = 0;
     CountryById(3)->m_coach = 0;
     Open();
-    ASSERT_EQ(NS::sv_events.size(), 2u);
-    EXPECT_EQ(NS::sv_events[0].m_id, 3) << "countries first";
-    EXPECT_EQ(NS::sv_events[1].m_id, CLUB_B);
-    EXPECT_TRUE(Shown(NS::s_jobRows[1]));
-    EXPECT_FALSE(Shown(NS::s_jobRows[2]));
+    ASSERT_EQ(News().mv_events.size(), 2u);
+    EXPECT_EQ(News().mv_events[0].m_id, 3) << "countries first";
+    EXPECT_EQ(News().mv_events[1].m_id, CLUB_B);
+    EXPECT_TRUE(Shown(News().m_jobRows[1]));
+    EXPECT_FALSE(Shown(News().m_jobRows[2]));
     Shot("news_unemployed.png");
-    Click(NS::s_jobRows[1]);
+    Click(News().m_jobRows[1]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
     EXPECT_EQ(SubjectOf(SCREEN_TEAM).m_id, CLUB_B);
 }
@@ -164,15 +192,15 @@ TEST_F(NewsScreenTest, QuickLinksFollowTheirKind) {
     InboxMessage& m = Deliver("Top ratings published");
     m.mv_links = {{LINK_PLAYER, 7}, {LINK_SCREEN, SCREEN_TOP_PLAYERS}, {LINK_COACH, 1}};
     Open();
-    for (int i = 0; i < QUICK_LINKS; ++i) EXPECT_EQ(Shown(NS::s_quickLinks[i]), i < 3) << i;
-    Click(NS::s_quickLinks[1]);
+    for (int i = 0; i < QUICK_LINKS; ++i) EXPECT_EQ(Shown(News().m_quickLinks[i]), i < 3) << i;
+    Click(News().m_quickLinks[1]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_TOP_PLAYERS);
     m_game->ChangeScreen(SCREEN_NEWS);
-    Click(NS::s_quickLinks[2]);
+    Click(News().m_quickLinks[2]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COACH);
     EXPECT_EQ(TheScreen<CCoachProfileScreen>().CoachId(), 1);
     m_game->ChangeScreen(SCREEN_NEWS);
-    Click(NS::s_quickLinks[0]);
+    Click(News().m_quickLinks[0]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_PLAYER);
     EXPECT_EQ(SubjectOf(SCREEN_PLAYER).m_id, 7);
 }
@@ -182,7 +210,7 @@ TEST_F(NewsScreenTest, ScorecardOfAMatchNoLongerHeldIsNotOpened) {
     ResetMatchLists();
     Deliver("Northfield win at Saltmarsh").mv_links = {{LINK_SCORECARD, 41}};
     Open();
-    Click(NS::s_quickLinks[0]);
+    Click(News().m_quickLinks[0]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_NEWS);
     std::string said = CMessageBox::s_messageText;
     for (const QueuedMessage& q : CMessageBox::s_messageQueue) said += q.text;
@@ -200,9 +228,9 @@ TEST_F(NewsScreenTest, NextFixtureIsTheNearestToComeAndLinksToTheOpponent) {
         g_world.mv_fixtures.push_back(f);
     }
     Open();
-    EXPECT_EQ(NS::s_nextFixture, 1) << "day 5 is past, day 12 is the nearest";
-    ASSERT_TRUE(Shown(NS::s_teamPage));
-    Click(NS::s_teamPage);
+    EXPECT_EQ(News().m_nextFixture, 1) << "day 5 is past, day 12 is the nearest";
+    ASSERT_TRUE(Shown(News().m_teamPage));
+    Click(News().m_teamPage);
     EXPECT_EQ(m_game->m_screenId, SCREEN_TEAM);
     EXPECT_EQ(SubjectOf(SCREEN_TEAM).m_id, CLUB_B);
 }
@@ -263,28 +291,28 @@ TEST_F(NewsScreenTest, NationalCoachFollowsHisSeriesAndTournaments) {
     triangular.m_startYear = 2006;
     g_world.mv_series.push_back(triangular);
     Open();
-    ASSERT_EQ(NS::sv_events.size(), 3u);
-    EXPECT_EQ(NS::sv_events[0].m_id, 640);
-    EXPECT_EQ(NS::sv_events[0].m_kind, NEWS_EVENT_OF_SERIES);
-    EXPECT_EQ(NS::sv_events[1].m_id, 601);
-    EXPECT_EQ(NS::sv_events[1].m_state, NEWS_EVENT_STARTS_LATER);
-    EXPECT_EQ(NS::sv_events[2].m_id, 506);
+    ASSERT_EQ(News().mv_events.size(), 3u);
+    EXPECT_EQ(News().mv_events[0].m_id, 640);
+    EXPECT_EQ(News().mv_events[0].m_kind, NEWS_EVENT_OF_SERIES);
+    EXPECT_EQ(News().mv_events[1].m_id, 601);
+    EXPECT_EQ(News().mv_events[1].m_state, NEWS_EVENT_STARTS_LATER);
+    EXPECT_EQ(News().mv_events[2].m_id, 506);
     EXPECT_STREQ(CSideBar::s_btnSquad->m_caption, "Averland");
     // The first Test is his next match before its fixture is made.
-    EXPECT_EQ(NS::s_nextFixture, -1);
-    ASSERT_TRUE(NS::s_next.m_known);
-    EXPECT_TRUE(NS::s_next.m_date.SameDay(GameDate::FromSeasonDay(49, season)));
-    EXPECT_EQ(NS::s_next.m_competition, 601);
-    EXPECT_EQ(NS::s_next.m_home, 1);
-    EXPECT_EQ(NS::s_next.m_away, 2);
+    EXPECT_EQ(News().m_nextFixture, -1);
+    ASSERT_TRUE(News().m_next.m_known);
+    EXPECT_TRUE(News().m_next.m_date.SameDay(GameDate::FromSeasonDay(49, season)));
+    EXPECT_EQ(News().m_next.m_competition, 601);
+    EXPECT_EQ(News().m_next.m_home, 1);
+    EXPECT_EQ(News().m_next.m_away, 2);
     Shot("news_national.png");
 
-    Click(NS::s_jobRows[1]);
+    Click(News().m_jobRows[1]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_SERIES);
     EXPECT_EQ(SubjectOf(SCREEN_SERIES).m_id, 601);
     EXPECT_EQ(SubjectOf(SCREEN_SERIES).m_kind, TOUR_TESTS);
     m_game->ChangeScreen(SCREEN_NEWS);
-    Click(NS::s_jobRows[2]);
+    Click(News().m_jobRows[2]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COMPETITION);
     EXPECT_EQ(SubjectOf(SCREEN_COMPETITION).m_id, 506);
 }

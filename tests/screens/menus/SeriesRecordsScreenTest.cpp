@@ -11,7 +11,6 @@ namespace ravel {
 namespace {
 
 using SO = CSeriesOverviewScreen;
-using RS = CRecordsScreen;
 
 class SeriesOverviewTest : public CompetitionWorldTest {
 protected:
@@ -54,7 +53,7 @@ TEST_F(SeriesOverviewTest, TwoCountriesWithFlagsAndStatus) {
     s.m_awayWins = 1;
     OpenSeries(601);
     ASSERT_EQ(m_game->m_screenId, SCREEN_SERIES);
-    EXPECT_EQ(SO::s_kind, OVERVIEW_TESTS);
+    EXPECT_EQ(Overview().m_kind, OVERVIEW_TESTS);
     EXPECT_TRUE(Shows("Averland v Brenmoor"));
     EXPECT_TRUE(Shows("Series overview"));
     const DrawnText* status = Find("lead the series 2-1");
@@ -73,7 +72,7 @@ TEST_F(SeriesOverviewTest, TriangularTableWithItsExplanationAndNoFinalsYet) {
     t.mv_standings[2].m_points = 5;
     g_world.mv_series.push_back(t);
     OpenSeries(604);
-    EXPECT_EQ(SO::s_kind, OVERVIEW_TRIANGULAR);
+    EXPECT_EQ(Overview().m_kind, OVERVIEW_TRIANGULAR);
     EXPECT_TRUE(Shows("Triangular Tournament"));
     EXPECT_TRUE(Shows("Current standings"));
     const DrawnText* leader = Find("Castria");
@@ -83,8 +82,8 @@ TEST_F(SeriesOverviewTest, TriangularTableWithItsExplanationAndNoFinalsYet) {
     EXPECT_TRUE(Shows("1.25 times"));
     EXPECT_FALSE(Shows("Finals"));
     Frame("series_triangular.png");
-    for (int i = 0; i < SERIES_ROW_SPOTS; ++i) EXPECT_EQ(SO::s_rows[i]->mb_visible != 0, i < 3) << i;
-    Tap(SO::s_rows[0]);
+    for (int i = 0; i < SERIES_ROW_SPOTS; ++i) EXPECT_EQ(Overview().m_rows[i]->mb_visible != 0, i < 3) << i;
+    Tap(Overview().m_rows[0]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_COUNTRY);
     EXPECT_EQ(SubjectOf(SCREEN_COUNTRY).m_id, 3);
 }
@@ -96,28 +95,28 @@ TEST_F(SeriesOverviewTest, ScheduleScrollsOnlyPastTwelveRows) {
         AddSeries(602, 1, 2);
         AddFixtures(602, count);
         OpenSeries(602);
-        Tap(SO::s_tabs[SO::TAB_SCHEDULE]);
-        ASSERT_EQ(SO::s_page, SERIES_PAGE_SCHEDULE);
-        EXPECT_EQ(SO::s_scroll->mb_visible != 0, count > 12) << count;
+        Tap(Overview().m_tabs[SO::TAB_SCHEDULE]);
+        ASSERT_EQ(Overview().Page(), SERIES_PAGE_SCHEDULE);
+        EXPECT_EQ(Overview().m_scroll->mb_visible != 0, count > 12) << count;
         EXPECT_TRUE(Shows("at ")) << "the ground line";
-        Tap(SO::s_tabs[SO::TAB_OVERVIEW]);
-        EXPECT_FALSE(SO::s_scroll->mb_visible) << "only on the schedule";
+        Tap(Overview().m_tabs[SO::TAB_OVERVIEW]);
+        EXPECT_FALSE(Overview().m_scroll->mb_visible) << "only on the schedule";
     }
 }
 
 TEST_F(SeriesOverviewTest, StatisticsListIsRememberedAndNamedOnEntry) {
     AddSeries(601, 1, 2);
     OpenSeries(601);
-    Tap(SO::s_tabs[SO::TAB_STATS]);
+    Tap(Overview().m_tabs[SO::TAB_STATS]);
     EXPECT_TRUE(Shows("No player statistics are available to display."));
-    Choose(SO::s_comboStats, 8);
-    EXPECT_EQ(SO::s_statsList, PLAYER_LIST_BOWLING);
+    Choose(Overview().m_comboStats, 8);
+    EXPECT_EQ(Overview().StatsList(), PLAYER_LIST_BOWLING);
     EXPECT_TRUE(Shows("Bowling averages"));
     EXPECT_TRUE(Shows("10w")) << "Test series hauls";
     m_game->ChangeScreen(SCREEN_NEWS);
     OpenSeries(601);
-    EXPECT_EQ(SO::s_page, SERIES_PAGE_STATS);
-    EXPECT_STREQ(SO::s_comboStats->m_caption, "Bowling averages");
+    EXPECT_EQ(Overview().Page(), SERIES_PAGE_STATS);
+    EXPECT_STREQ(Overview().m_comboStats->m_caption, "Bowling averages");
 }
 
 TEST_F(SeriesOverviewTest, UnknownSeriesShowsANoticeNotAnotherSeries) {
@@ -131,8 +130,6 @@ class RecordsScreenTest : public CompetitionWorldTest {
 protected:
     void SetUp() override {
         CompetitionWorldTest::SetUp();
-        RS::s_kind = RECORDS_FIRST_CLASS;
-        RS::s_section = REC_HIGHEST_TOTAL;
         for (int kind = RECORDS_FIRST_CLASS; kind <= RECORDS_ODI; ++kind) {
             RecordsTable t;
             t.m_kind = kind;
@@ -264,7 +261,7 @@ TEST_F(RecordsScreenTest, UnknownKindKeepsTheTableAndUnknownSectionDrawsNoRows) 
     EXPECT_TRUE(Shows("700/8"));
     OpenRecordsScreen(0, 0);
     Idle(2);
-    EXPECT_EQ(RS::s_kind, RECORDS_TEST);
+    EXPECT_EQ(TheScreen<CRecordsScreen>().Kind(), RECORDS_TEST);
     EXPECT_TRUE(Shows("Test Match Records"));
     EXPECT_FALSE(Shows("700/8"));
     EXPECT_FALSE(Shows("Partnership Records")) << "never the first section in its place";

@@ -113,7 +113,7 @@ TEST_F(TopRatedTest, TheFixturesMessagesRatingsLinkOpensTheList) {
     Idle(2);
     m_game->RenderFrame();
     EXPECT_EQ(TextAt(850, 530), "Ratings");
-    Click(CNewsScreen::s_quickLinks[2]);
+    Click(News().m_quickLinks[2]);
     EXPECT_EQ(m_game->m_screenId, SCREEN_TOP_PLAYERS);
 }
 
