@@ -166,6 +166,7 @@ void HideInfoPanelControls() {
     for (CHotSpot* h : Ui().innings) Show(h, false);
     Show(Ui().infoTab, false);
     Show(Ui().panelScroll, false);
+    Show(Ui().bowlingScroll, false);  // the card's drawing brings it back
     for (CHotSpot* h : Ui().battingRows) Show(h, false);
     for (CHotSpot* h : Ui().bowlingRows) Show(h, false);
 }
