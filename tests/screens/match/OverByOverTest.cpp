@@ -1,6 +1,7 @@
 // Whole matches played from the live match view by "Over" alone, each ball's
 // clip watched to its end: every over runs to its sixth ball unless a wicket
-// or a pop-up stops it, and the live bowling card never leaves a bowler out.
+// or a pop-up stops it, the live bowling card never leaves a bowler out, and
+// "Take new ball" follows the match's offer.
 #include <set>
 #include <string>
 #include <vector>
@@ -180,6 +181,31 @@ TEST_F(OverByOverTest, EveryBowlerOfEightIsOnTheCard) {
     }
     m_game->RenderFrame();
     EXPECT_FALSE(Visible(bar));
+}
+
+// The new ball offered to his bowlers: the button comes with the offer and
+// goes when the assistant takes the ball and after Autoplay.
+TEST_F(OverByOverTest, TakeNewBallFollowsTheOffer) {
+    Match& match = MakeUserMatch(test::COMP_FC, false);
+    Open();
+    AnswerEverything();
+    auto offer = [&] {
+        match.mb_newBallOffered = match.mb_newBallAvailable = 1;
+        Tap(View().m_ui.ball);
+        AnswerEverything();
+        ASSERT_TRUE(Visible(View().m_ui.newBall)) << "offered";
+    };
+    offer();
+    match.AnswerNewBall(true);  // as the assistant takes it for his captain
+    Tap(View().m_ui.ball);
+    AnswerEverything();
+    EXPECT_FALSE(Visible(View().m_ui.newBall)) << "taken by the assistant";
+
+    offer();
+    Tap(View().m_ui.autoplay);
+    Idle(2);
+    ClickIn(View().m_ui.autoplayNotice.window, View().m_ui.autoplayNotice.yes);
+    EXPECT_FALSE(Visible(View().m_ui.newBall)) << "after Autoplay";
 }
 
 }  // namespace
