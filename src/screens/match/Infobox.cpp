@@ -60,6 +60,7 @@ bool LaunchInfobox(int32_t id, int32_t first, int32_t second, int32_t third) {
     box.mi_args[1] = second;
     box.mi_args[2] = third;
     MatchView().mv_infoboxes.push_back(box);
+    MatchView().mv_overUnderWay = 0;  // a pop-up ends the over's run
     MatchView().mv_infoboxCurrent = QueueSize() - 1;
     DebugLog("Infobox count: %d Current: %d", QueueSize(), MatchView().mv_infoboxCurrent);
     TitleWindow();

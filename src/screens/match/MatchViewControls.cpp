@@ -84,7 +84,6 @@ void SetBowlingPanel(Match& match, bool stopped) {
     for (CTickBox* t : Ui().sameForAllBowlers) Show(t, false);
     Ui().declare->Disable();
     Show(Ui().declare, false);
-    if (match.mb_newBallOffered) Show(Ui().newBall, true);
     Ui().ball->SetCaption("Bowl");
 }
 
@@ -96,8 +95,6 @@ void SetBattingPanel() {
     Show(Ui().bowler, false);
     Show(Ui().declare, true);
     Enable(Ui().declare, true);
-    // The new ball is the fielding side's to take, never his batting side's.
-    Show(Ui().newBall, false);
     Ui().ball->SetCaption("Ball");
 }
 
@@ -166,6 +163,7 @@ void HideInfoPanelControls() {
     for (CHotSpot* h : Ui().innings) Show(h, false);
     Show(Ui().infoTab, false);
     Show(Ui().panelScroll, false);
+    Show(Ui().bowlingScroll, false);  // the card's drawing brings it back
     for (CHotSpot* h : Ui().battingRows) Show(h, false);
     for (CHotSpot* h : Ui().bowlingRows) Show(h, false);
 }
@@ -215,6 +213,10 @@ void UpdateMatchControls(bool force) {
     // The later innings: the engine's rule of when a declaration may be made.
     if (MatchView().m_kept.mv_panelMode == PANEL_BATTING && current >= 2)
         Enable(Ui().declare, match->MayDeclare());
+
+    // "Take new ball" follows the match's offer to his bowlers alone: gone
+    // once anyone has taken it, with the innings and when play stops.
+    Show(Ui().newBall, match->mb_newBallAvailable && UserBowls(*match) && !stopped);
 
     if (HighlightsWindowShown()) {
         HideInfoPanelControls();

@@ -19,6 +19,7 @@ class Match;
 struct Innings;
 
 // Colours of the match view.
+inline constexpr int BOWLING_SCROLL_X = 999;  // the bowling rows' scroll bar
 inline constexpr uint32_t MV_WHITE = 0xffffffffu;
 inline constexpr uint32_t MV_YELLOW = 0xffffff00u;
 inline constexpr uint32_t MV_ORANGE = 0xfff05a00u;

@@ -17,6 +17,11 @@ void AdvanceMatches();
 // day) and its flags raised as pop-ups in their fixed order.
 void StepUserMatch();
 
+// After "Over", once nothing holds play (a ball's clip has ended), the over
+// plays on to its end; a pop-up, a stop of the match or the over's end
+// finishes the run.
+void ContinueOver();
+
 // A break between innings, the match's end or close of play.
 bool MatchStopped(const Match& match);
 // In a stopped match only Continue goes on.

@@ -164,6 +164,11 @@ void MakeScreenControls(bool firstClass) {
         Ui().battingRows[i] = Controls().Make<CHotSpot>(205, 195 + 20 * i, 478, 19);
     for (int i = 0; i < BOWLING_ROWS; ++i)
         Ui().bowlingRows[i] = Controls().Make<CHotSpot>(689, BOWLING_ROW_Y[i], 327, 24);
+    Ui().bowlingScroll = Controls().Make<CScrollBar>(BOWLING_SCROLL_X, BOWLING_ROW_Y[2], 17, 75);
+    Ui().bowlingScroll->mb_horizontal = 0;
+    Ui().bowlingScroll->m_max = 0;
+    Ui().bowlingScroll->m_position = 0;
+    Ui().bowlingScroll->mb_visible = 0;
 }
 
 void MakeHighlightOptions() {
@@ -277,7 +282,7 @@ void FillControlList(bool firstClass) {
     }
     for (CControl* c : std::initializer_list<CControl*>{
              Ui().fieldEditor.window, Ui().playerWindow.window, Ui().planEditor.window, Ui().infoTab,
-             Ui().panelNames[0], Ui().panelNames[1], Ui().panelScroll}) {
+             Ui().panelNames[0], Ui().panelNames[1], Ui().panelScroll, Ui().bowlingScroll}) {
         Controls().List(c);
     }
     for (int r = 0; r < PANEL_ROWS; ++r) {
@@ -353,6 +358,7 @@ void CMatchViewScreen::Enter() {
     HideSideBarButtons();
     g_game->mb_screenFrame = 0;
     if (m_kept.mv_infoTab == TAB_NONE) m_kept.mv_infoTab = TAB_RECENT_OVERS;
+    mv_overUnderWay = 0;
     LoadPictures();
     Controls().Begin();
     CreateHighlightsList();

@@ -105,6 +105,9 @@ struct MatchViewUi {
     CHotSpot* panelNames[PANEL_PLAYERS] = {};
     CHotSpot* battingRows[BATTING_ROWS] = {};
     CHotSpot* bowlingRows[BOWLING_ROWS] = {};
+    // Beside the bowling rows below the two current bowlers, shown when more
+    // bowlers have bowled than those rows hold.
+    CScrollBar* bowlingScroll = nullptr;
 
     struct {
         CDialog* window = nullptr;
@@ -219,6 +222,9 @@ public:
     int32_t mv_ballScripts[BALL_ICONS] = {};  // script index of each ball icon, -1 none
     int32_t mv_bowlerRowSlots[BOWLING_ROWS] = {};
     int32_t mv_chartTick = 0;  // frame counter of the growing charts
+    // "Over" was pressed and its over has balls to come: play that a ball's
+    // clip held goes on when the clip ends.
+    uint8_t mv_overUnderWay = 0;
 
     // A bowler or the next batsman is to be chosen once the pop-ups are closed.
     uint8_t mv_bowlerSelectPending = 0;

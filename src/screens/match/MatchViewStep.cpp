@@ -186,6 +186,19 @@ void StepUserMatch() {
     SettleStoppedControls(match);
 }
 
+void ContinueOver() {
+    CMatchViewScreen& view = MatchView();
+    Match* match = UserMatch();
+    if (!view.mv_overUnderWay || !match || !Ui().ball) return;
+    const bool held =
+        MatchStopped(*match) || match->mi_decision != DECISION_NONE || !view.mv_infoboxes.empty();
+    if (held || match->AtOverStart()) {
+        view.mv_overUnderWay = 0;
+        return;
+    }
+    AdvanceMatches();
+}
+
 void AdvanceMatches() {
     Match* match = UserMatch();
     if (!match || !Ui().ball) return;

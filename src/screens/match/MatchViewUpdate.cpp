@@ -172,6 +172,7 @@ void StepFromButton(bool completeOver) {
     Match* match = UserMatch();
     if (!match) return;
     match->mb_completeOver = completeOver ? 1 : 0;
+    MatchView().mv_overUnderWay = completeOver ? 1 : 0;
     AdvanceMatches();
 }
 
@@ -377,6 +378,7 @@ void CMatchViewScreen::Update() {
     Match* match = UserMatch();
     if (!match) return;
     if (TakeClick(m_ui.continueButton) && ContinuePlay(*match)) return;
+    ContinueOver();
     // N and B play as Ball and Over do, and only while those can be pressed.
     if (TakeClick(m_ui.ball) || (g_system->KeyDown(DIK_N) && Usable(m_ui.ball))) StepFromButton(false);
     if (TakeClick(m_ui.over) || (g_system->KeyDown(DIK_B) && Usable(m_ui.over))) StepFromButton(true);

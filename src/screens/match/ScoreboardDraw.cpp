@@ -6,16 +6,19 @@
 #include <cstdio>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "match/Match.h"
 #include "screens/match/Highlights.h"
 #include "screens/match/MatchViewDraw.h"
 #include "screens/match/MatchViewScreen.h"
+#include "screens/menus/ScreenControls.h"
 #include "screens/team/TeamDraw.h"
 #include "season/PlayerIcons.h"
 #include "shell/Game.h"
 #include "shell/gui/Button.h"
 #include "shell/gui/Dialog.h"
+#include "shell/gui/ScrollBar.h"
 #include "shell/platform/System.h"
 #include "world/Competitions.h"
 #include "world/Player.h"
@@ -310,6 +313,16 @@ void SetRowSpot(int row, bool usable) {
     }
 }
 
+// The scroll bar beside the rows from the first free one down; the first of
+// the other bowlers to show.
+int FitBowlingScroll(int others, int firstRow) {
+    CScrollBar* bar = MatchView().m_ui.bowlingScroll;
+    if (!bar) return 0;
+    const int top = BOWLING_ROW_Y[firstRow];
+    bar->SetRect(BOWLING_SCROLL_X, top, 17, BOWLING_ROW_Y[BOWLING_ROWS - 1] + 24 - top);
+    return FitScrollBar(*bar, others, BOWLING_ROWS - firstRow, true);
+}
+
 void DrawBowlingCard(const Match& match, int view) {
     const Innings& in = match.m_innings[view];
     g_system->DrawText(710, 105, ALIGN_LEFT, MV_WHITE, Font18Bold(), "%s Bowling",
@@ -331,12 +344,17 @@ void DrawBowlingCard(const Match& match, int view) {
         SetRowSpot(row, bowled);
         if (bowled) DrawBowlerRow(in, slot, BOWLING_ROW_Y[row], slot == current);
     }
-    for (int slot = 0; slot < SQUAD_SIZE && row < BOWLING_ROWS; ++slot) {
-        if (slot == ends[0] || slot == ends[1] || in.m_bowlers[slot].mi_balls <= 0) continue;
-        MatchView().mv_bowlerRowSlots[row] = slot;
+    // Every other bowler, in slot order, from the rows' scroll position: no
+    // one who has bowled is left off the card.
+    std::vector<int> others;
+    for (int slot = 0; slot < SQUAD_SIZE; ++slot) {
+        if (slot != ends[0] && slot != ends[1] && in.m_bowlers[slot].mi_balls > 0) others.push_back(slot);
+    }
+    const size_t first = static_cast<size_t>(FitBowlingScroll(static_cast<int>(others.size()), row));
+    for (size_t k = first; k < others.size() && row < BOWLING_ROWS; ++k, ++row) {
+        MatchView().mv_bowlerRowSlots[row] = others[k];
         SetRowSpot(row, true);
-        DrawBowlerRow(in, slot, BOWLING_ROW_Y[row], slot == current);
-        ++row;
+        DrawBowlerRow(in, others[k], BOWLING_ROW_Y[row], others[k] == current);
     }
     for (int unused = BOWLING_ROWS - 1; unused >= row; --unused) {
         MatchView().mv_bowlerRowSlots[unused] = -1;
@@ -346,6 +364,7 @@ void DrawBowlingCard(const Match& match, int view) {
 
 // Without an innings to show no bowling row leads anywhere.
 void ClearBowlingRows() {
+    if (CScrollBar* bar = MatchView().m_ui.bowlingScroll) FitScrollBar(*bar, 0, BOWLING_ROWS, true);
     for (int row = BOWLING_ROWS - 1; row >= 0; --row) {
         MatchView().mv_bowlerRowSlots[row] = -1;
         SetRowSpot(row, false);

@@ -24,37 +24,10 @@ protected:
         if (Visible(MatchView().m_ui.infobox.window)) CloseInfobox();
         return match;
     }
-    void CloseInfobox() {
-        Idle(2);
-        ClickIn(MatchView().m_ui.infobox.window, MatchView().m_ui.infobox.ok);
-    }
     static std::vector<int32_t> QueuedIds() {
         std::vector<int32_t> ids;
         for (const Infobox& box : MatchView().mv_infoboxes) ids.push_back(box.mi_id);
         return ids;
-    }
-    // Every pop-up closed by OK, each choice window answered by its first
-    // legal row.
-    void AnswerEverything() {
-        for (int guard = 0; guard < 40; ++guard) {
-            if (Visible(g_highlightsWindow)) {
-                PressKey(DIK_SPACE);  // the playback ends first
-            } else if (Visible(MatchView().m_ui.infobox.window)) {
-                CloseInfobox();
-            } else if (Visible(MatchView().m_ui.select.window)) {
-                for (const CControl* row : MatchView().m_ui.select.rows) {
-                    if (!Usable(row) || !Visible(MatchView().m_ui.select.window)) continue;
-                    Idle(2);
-                    ClickIn(MatchView().m_ui.select.window, row);
-                }
-                ASSERT_FALSE(Visible(MatchView().m_ui.select.window)) << "a legal choice";
-            } else if (Visible(MatchView().m_ui.followOn.window)) {
-                Idle(2);
-                ClickIn(MatchView().m_ui.followOn.window, MatchView().m_ui.followOn.yes);
-            } else {
-                return;
-            }
-        }
     }
 };
 

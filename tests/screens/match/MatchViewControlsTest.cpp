@@ -76,7 +76,7 @@ TEST_F(MatchViewControlsTest, BowlerOnlyAtAnOverBoundaryAndNotWhileStopped) {
     EXPECT_FALSE(Usable(ui.bowler));
     EXPECT_FALSE(Usable(ui.ball));
     match.mi_playState = PLAY_IN_PLAY;
-    match.mb_newBallOffered = 1;
+    match.mb_newBallOffered = match.mb_newBallAvailable = 1;  // as the engine offers it to his side
     UpdateMatchControls(false);
     EXPECT_TRUE(Usable(ui.aggressionUp[0]));
     EXPECT_TRUE(Visible(ui.newBall)) << "the new ball on offer";

@@ -19,6 +19,7 @@
 #include "shell/gui/ComboBox.h"
 #include "shell/gui/Dialog.h"
 #include "shell/gui/ScrollBar.h"
+#include "shell/platform/Keys.h"
 
 namespace ravel {
 
@@ -86,6 +87,33 @@ protected:
         return match;
     }
     void Open() { m_game->ChangeScreen(SCREEN_MATCH_VIEW); }
+    void CloseInfobox() {
+        Idle(2);
+        ClickIn(MatchView().m_ui.infobox.window, MatchView().m_ui.infobox.ok);
+    }
+    // Every pop-up closed by OK, each choice window answered by its first
+    // legal row.
+    void AnswerEverything() {
+        for (int guard = 0; guard < 40; ++guard) {
+            if (Visible(g_highlightsWindow)) {
+                PressKey(DIK_SPACE);  // the playback ends first
+            } else if (Visible(MatchView().m_ui.infobox.window)) {
+                CloseInfobox();
+            } else if (Visible(MatchView().m_ui.select.window)) {
+                for (const CControl* row : MatchView().m_ui.select.rows) {
+                    if (!Usable(row) || !Visible(MatchView().m_ui.select.window)) continue;
+                    Idle(2);
+                    ClickIn(MatchView().m_ui.select.window, row);
+                }
+                ASSERT_FALSE(Visible(MatchView().m_ui.select.window)) << "a legal choice";
+            } else if (Visible(MatchView().m_ui.followOn.window)) {
+                Idle(2);
+                ClickIn(MatchView().m_ui.followOn.window, MatchView().m_ui.followOn.yes);
+            } else {
+                return;
+            }
+        }
+    }
 
     // The user's match plays on until its next ball is recorded.
     static void PlayBall(Match& match) {

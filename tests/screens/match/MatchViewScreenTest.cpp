@@ -218,8 +218,9 @@ TEST_F(MatchViewScreenTest, ListOrderForAFourDayAndAOneDayMatch) {
             order.push_back(ui.battingRows[i]);
             if (i < 5) order.push_back(ui.bowlingRows[i]);
         }
-        for (const CControl* c : Controls{ui.fieldEditor.window, ui.playerWindow.window, ui.planEditor.window,
-                                          ui.infoTab, ui.panelNames[0], ui.panelNames[1], ui.panelScroll}) {
+        for (const CControl* c :
+             Controls{ui.fieldEditor.window, ui.playerWindow.window, ui.planEditor.window, ui.infoTab,
+                      ui.panelNames[0], ui.panelNames[1], ui.panelScroll, ui.bowlingScroll}) {
             order.push_back(c);
         }
         for (int r = 0; r < 4; ++r) {
