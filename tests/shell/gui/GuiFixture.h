@@ -10,6 +10,7 @@
 
 #include "shell/Game.h"
 #include "shell/gui/Control.h"
+#include "shell/gui/MessageBox.h"
 #include "shell/platform/System.h"
 
 namespace ravel {
@@ -33,6 +34,9 @@ protected:
         m_list.mp_skin = m_game->m_skin.Sprites();
     }
     void TearDown() override {
+        // A message a test left queued would meet the next test's game.
+        CMessageBox::s_messageQueue.clear();
+        CMessageBox::s_messageAnswer = 0;
         g_game = nullptr;
         m_game.reset();
         m_system->CloseSystem();
