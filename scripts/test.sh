@@ -37,3 +37,21 @@ cd build/test
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --output-on-failure -j"$jobs"
+
+echo "== every test binary whole, shuffled, from another folder"
+# ctest runs each test in a process of its own; here each binary runs all its
+# tests in one process, in a random order, away from the build folder, so a
+# test that leans on another's leftovers or on the working folder fails.
+seed=${RAVEL_SHUFFLE_SEED:-$(date +%j)}
+echo "shuffle seed $seed (RAVEL_SHUFFLE_SEED repeats it)"
+away=$(mktemp -d)
+trap 'rm -rf "$away"' EXIT
+pids=()
+for binary in "$PWD"/bin/test_*; do
+  (cd "$away" && "$binary" --gtest_shuffle --gtest_random_seed="$seed" --gtest_brief=1 \
+    >"$away/$(basename "$binary").log" 2>&1 || { cat "$away/$(basename "$binary").log"; exit 1; }) &
+  pids+=($!)
+done
+status=0
+for pid in "${pids[@]}"; do wait "$pid" || status=1; done
+exit $status
