@@ -115,7 +115,7 @@ struct Ground {
     char m_end1[23] = {};  // the names of the two ends
     char m_end2[23] = {};
     float m_bounce = 0.0f;
-    float m_turn = 0.0f;   // how much the pitch turns, 0..9.9
+    float m_turn = 0.0f;  // how much the pitch turns, 0..9.9
     // The pitch figure, pace and hardness, made from bounce and turn on
     // loading (GroundPitchFigure): below 6.7 a side picks two spinners.
     float m_pitch = 0.0f;
