@@ -264,8 +264,9 @@ void PrintMeanSkills() {
             batting.push_back(p.BattingRatingValue());
         if (p.m_bowlType != BOWL_NONE && p.m_keeper != 1) bowling.push_back(p.BowlingRatingValue());
     }
-    for (auto& [name, values] :
-         {std::pair<const char*, std::vector<int>&>{"batting", batting}, {"bowling", bowling}}) {
+    for (const auto& [name, list] :
+         {std::pair<const char*, std::vector<int>*>{"batting", &batting}, {"bowling", &bowling}}) {
+        std::vector<int>& values = *list;
         std::sort(values.begin(), values.end(), std::greater<>());
         auto mean = [&values](size_t n) {
             n = std::min(n, values.size());

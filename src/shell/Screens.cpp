@@ -8,8 +8,6 @@
 
 namespace ravel {
 
-ScreenSubjects g_screenSubjects;
-
 namespace {
 
 // The screen of an empty slot: it does nothing.

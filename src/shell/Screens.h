@@ -69,20 +69,6 @@ enum HistoryDirection : int {
     HISTORY_BACK = 11,
 };
 
-// What the side bar hands to the screens it opens; each screen reads its own
-// subject in its Enter.
-struct ScreenSubjects {
-    int32_t m_teamId = 0;         // club team page
-    int32_t m_countryId = 0;      // country page
-    int32_t m_competitionId = 0;  // competition screen
-    int32_t m_seriesId = 0;       // series overview
-    int32_t m_seriesKind = 0;     // 0 Tests, 1 one-day internationals, 2 triangular
-    int32_t m_messageIndex = 0;   // news page: the inbox message to show
-    int32_t m_recordsKind = 0;    // records: 1 first-class, 2 Test, 3 List-A, 4 ODI
-    int32_t m_recordsSection = 0;
-};
-extern ScreenSubjects g_screenSubjects;
-
 // The records screen on a section of a table (kind 1..4; another kind keeps
 // the table shown last).
 void OpenRecordsScreen(int kind, int section);

@@ -19,12 +19,9 @@ struct InboxMessage;
 struct StaffMember;
 struct UserCoach;
 
-// Subjects that ScreenSubjects has no place for: the player details, the
-// coach profile and the scorecard read theirs here.
+// The player details page reads its subject here.
 struct LinkSubjects {
     int32_t m_playerId = 0;
-    int32_t m_matchList = 1;  // 1 completed matches, 2 matches in progress
-    int32_t m_matchIndex = 0;
 };
 extern LinkSubjects g_linkSubjects;
 

@@ -152,8 +152,7 @@ struct CScreenTable {
 
     void ResetAll() {
         for (const Row& row : rows) row.screen->Reset();
-        // The subjects of the screens still kept outside their objects.
-        g_screenSubjects = ScreenSubjects();
+        // The subject of the player page, still kept outside its object.
         g_linkSubjects = LinkSubjects();
     }
 };

@@ -113,8 +113,8 @@ void DrawTriangularOverview(const Series& s) {
     Text(230, 340, TEXT_WHITE, "Explanation");
     static const char* const LINES[] = {
         "Each team scores 5 points for a win, 3 points for a tie or no result and one point for a loss.",
-        "The team that achieves a run rate of 1.25 times that of the opposition shall be awarded one bonus "
-        "point.",
+        ("The team that achieves a run rate of 1.25 times that of the opposition shall be awarded one bonus "
+         "point."),
         "If a bonus point is awarded, the losing team scores no points."};
     for (int i = 0; i < 3; ++i) Text(230, 360 + 20 * i, TEXT_WHITE, LINES[i], g_game->m_fontTiny.get());
 }

@@ -1,5 +1,8 @@
 #include "screens/team/CoachProfileScreen.h"
 
+#include <cstdarg>
+#include <cstdio>
+
 #include "screens/menus/ScreenControls.h"
 #include "screens/menus/ScreenFrame.h"
 #include "season/Coaches.h"
@@ -43,9 +46,13 @@ void Label(int x, int y, const char* text) {
     g_system->DrawText(x, y, ALIGN_LEFT, LABEL_GREY, g_game->m_fontHeading.get(), "%s", text);
 }
 
-template <class... Args>
-void Value(int x, int y, const char* format, Args... args) {
-    g_system->DrawText(x, y, ALIGN_LEFT, TEXT_WHITE, g_game->m_fontText.get(), format, args...);
+[[gnu::format(printf, 3, 4)]] void Value(int x, int y, const char* format, ...) {
+    char text[256];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    g_system->DrawText(x, y, ALIGN_LEFT, TEXT_WHITE, g_game->m_fontText.get(), "%s", text);
 }
 
 void Heading(int y, const char* text) {
